@@ -1,0 +1,51 @@
+#pragma once
+// The codes the records hold. They are plain numbers, not enum classes: a
+// stored byte may hold any value, and the rules compare and index with them.
+
+// A nation: the index of GameState.Nations.
+namespace TNation {
+inline constexpr int Union = 1;
+inline constexpr int Confederacy = 2;
+inline constexpr int France = 3;
+inline constexpr int Britain = 4;
+}  // namespace TNation
+
+// A camp: what corps, cities, fleets and the map's owner bits hold.
+namespace TSide {
+inline constexpr int None = 0;
+inline constexpr int Union = 1;
+inline constexpr int Confederate = 2;
+}  // namespace TSide
+
+// Weather, supplies and aggression are kept per theatre.
+namespace TTheatre {
+inline constexpr int Seaboard = 1;
+inline constexpr int West = 2;
+inline constexpr int Mississippi = 3;
+}  // namespace TTheatre
+
+namespace TArm {
+inline constexpr int Artillery = 1;
+inline constexpr int Infantry = 2;
+inline constexpr int Cavalry = 3;
+}  // namespace TArm
+
+// A weapon: the index of GameState.WeaponTypes; 0 is an unarmed brigade.
+namespace TWeapon {
+inline constexpr int Muskets = 1;
+inline constexpr int Springfields = 2;
+inline constexpr int Sharps = 3;
+inline constexpr int Spencers = 4;
+inline constexpr int Shotguns = 5;
+inline constexpr int Smoothbores = 6;
+inline constexpr int Parrotts = 7;
+inline constexpr int Whitworths = 8;
+}  // namespace TWeapon
+
+namespace TBrigadeStatus {
+inline constexpr int Free = 0;
+inline constexpr int InCorps = 1;
+inline constexpr int InGarrison = 2;
+inline constexpr int ArmedAndWaiting = 4;
+inline constexpr int RaisedUnarmed = 5;
+}  // namespace TBrigadeStatus

@@ -1,0 +1,55 @@
+#pragma once
+// The hex map as saved beside the game: per hex its side codes, route flags,
+// terrain, controlling camp and state.
+#include <cstddef>
+#include <cstdint>
+
+#include "world/table.h"
+
+// Byte 0: side codes for directions 1..3 in bits 0-1, 2-3, 4-5, RouteFlag in
+// bit 6, Flag7 in bit 7. Byte 1: terrain in bits 0-2, LinkFlag in bit 3, two
+// bits kept as loaded, the owner in bits 6-7. Byte 2: the state number.
+// Every writer keeps all bits but its own.
+struct TMapCell {
+  std::uint8_t Bytes[3];
+
+  // The sides toward directions 4..6 are stored on the neighbours there.
+  int HexSideCode(int dir) const { return (Bytes[0] >> (2 * (dir - 1))) & 3; }
+  bool RouteFlag() const { return (Bytes[0] & 64) != 0; }
+  bool Flag7() const { return (Bytes[0] & 128) != 0; }
+  int Terrain() const { return Bytes[1] & 7; }  // 0 is water, 4 a city's hex
+  bool LinkFlag() const { return (Bytes[1] & 8) != 0; }
+  int Owner() const { return Bytes[1] >> 6; }
+  // The whole byte; the movement rule masks bit 7 itself.
+  int State() const { return Bytes[2]; }
+
+  // A value too wide for its bits is masked, so it cannot spill into the
+  // neighbouring field.
+  void SetOwner(int side) {
+    Bytes[1] = static_cast<std::uint8_t>((Bytes[1] & 63) + 64 * (side & 3));
+  }
+  void SetTerrain(int terrain) {
+    Bytes[1] = static_cast<std::uint8_t>((Bytes[1] & 248) + (terrain & 7));
+  }
+  void SetRouteFlag() { Bytes[0] = static_cast<std::uint8_t>((Bytes[0] & 191) + 64); }
+  void SetLinkFlag() { Bytes[1] = static_cast<std::uint8_t>((Bytes[1] & 247) + 8); }
+  void ClearLinkFlag() { Bytes[1] = static_cast<std::uint8_t>(Bytes[1] & 247); }
+};
+
+// Stored column by column: hex (x, y) is cell (y) of column (x), at byte
+// 162 * (x - 1) + 3 * (y - 1).
+struct TMapRecord {
+  static constexpr int Columns = 76;
+  static constexpr int Rows = 54;
+
+  Table<Table<TMapCell, Rows>, Columns> Hexes;
+
+  // Off the map: as a table index past the end.
+  TMapCell& Cell(int x, int y) { return Hexes[x][y]; }
+  const TMapCell& Cell(int x, int y) const { return Hexes[x][y]; }
+
+  static bool OnMap(int x, int y) { return x >= 1 && x <= Columns && y >= 1 && y <= Rows; }
+};
+
+static_assert(sizeof(TMapCell) == 3);
+static_assert(sizeof(TMapRecord) == 12312);

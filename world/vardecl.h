@@ -1,0 +1,88 @@
+#pragma once
+// The game-wide variables: the game and its map, the selections, and the
+// results that one rule leaves for the next. None of them is saved except the
+// two records, which the load and save code write as they stand.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "world/event_message.h"
+#include "world/game_state.h"
+#include "world/map_record.h"
+#include "world/table.h"
+
+extern TGameState& GameState;
+extern TMapRecord& MapRecord;
+
+// Name of the loaded game without its extension, ending in the dot.
+extern std::string GameFileName;
+// 0 running; 1 last turn reached, quitting or a load pending; 2 or 3 a side
+// capitulated; 10 set by the battle dispatcher in play by mail; 255 draw no units.
+extern std::uint16_t GameOverCode;
+
+// The nation whose orders are shown or processed (0 between turns).
+extern std::uint16_t CurrentSide;
+extern std::uint16_t CurrentCorps;
+extern std::uint16_t CurrentArmy;
+extern std::uint16_t CurrentCity;
+extern std::uint16_t CurrentFleet;
+extern std::uint16_t CurrentLeader;
+extern std::uint16_t CurrentState;
+
+extern std::uint16_t HexCursorX;
+extern std::uint16_t HexCursorY;
+
+// The route finder's results.
+extern std::uint16_t TargetHexX;
+extern std::uint16_t TargetHexY;
+extern std::uint16_t RouteReached;
+extern Table<std::uint8_t, 30> RouteSteps;
+
+// What the map finder found on a clicked hex.
+struct TFinderResult {
+  std::uint16_t Index;  // of the object in its table
+  std::uint16_t Kind;   // TFinderKind
+};
+extern std::uint16_t FinderCount;
+extern Table<TFinderResult, 20> FinderResults;
+
+// Results of the city threat assessment, read right after it.
+extern std::uint16_t ThreatCorpsAtCity;
+extern std::uint16_t ThreatOwnStrength;
+extern std::uint16_t ThreatEnemyStrength;
+extern std::uint16_t ThreatEnemyCount;
+extern std::uint16_t ThreatEnemyValue;
+
+// The battle being fought.
+extern std::int32_t BattleStrength1;
+extern std::int32_t BattleStrength2;
+extern std::int32_t BattleReadiness1;
+extern std::int32_t BattleReadiness2;
+extern std::uint16_t BattleCorps1;
+extern std::uint16_t BattleCorps2;
+extern std::uint16_t BattleRound;
+extern std::uint16_t InitiativeSide;
+// Rows 0..13 (troops, fatigue, ... corps count), each with a word per side 1, 2.
+extern std::array<Table<std::uint16_t, 2>, 14> BattleFactors;
+extern Table<std::uint8_t, 120> CorpsEngaged;
+extern Table<std::int8_t, 120> CorpsBattleMark;
+// Entry c: the start strength of corps c; entry c + 120: twice its artillery.
+extern Table<std::uint16_t, 240> CorpsBattleStart;
+extern Table<std::uint16_t, 8> WeaponLossCounters;  // per weapon, side 1's losses
+
+extern Table<std::uint8_t, 8> StepFlags;
+
+// The last column the weather roll drew; kept here rather than in the saved
+// header, whose word would overwrite the weather table's first entry.
+extern std::uint16_t WeatherColumn;
+
+extern TEventMessage EventMessage;
+extern Table<TEventOption, 6> EventOptions;
+
+// Text n is line n, counted from 0.
+extern std::vector<std::string> TextTable;
+extern std::vector<std::string> BattleLog;
+
+// Zeroes every variable above, both records included, and empties the lists.
+void ResetGameWideVariables();
