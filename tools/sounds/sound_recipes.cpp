@@ -1,36 +1,48 @@
 #include "tools/sounds/sound_recipes.h"
 
+#include <initializer_list>
+
 namespace {
 
 constexpr double kPeak = 0.9;
 
-}  // namespace
+struct Echo {
+  double delay;
+  double gain;
+};
 
-Sound LandVolley() {
-  Sound sound = Silence(1.4);
-  Noise noise(1861);
-  for (const GunReport& gun : {GunReport{0.00, 1.0, 0.5, 0.9}, GunReport{0.07, 0.8, 0.4, 0.8},
-                               GunReport{0.19, 0.9, 0.6, 0.9}, GunReport{0.26, 0.6, 0.4, 0.7},
-                               GunReport{0.41, 0.7, 0.5, 0.8}, GunReport{0.55, 0.5, 0.6, 0.8}}) {
-    AddGunReport(sound, gun, noise);
-  }
-  AddEcho(sound, 0.18, 0.3);
+Sound Guns(double seconds, std::uint32_t seed, std::initializer_list<GunReport> guns, Echo echo) {
+  Sound sound = Silence(seconds);
+  Noise noise(seed);
+  for (const GunReport& gun : guns) AddGunReport(sound, gun, noise);
+  AddEcho(sound, echo.delay, echo.gain);
   Normalise(sound, kPeak);
   return sound;
 }
 
+}  // namespace
+
+Sound LandVolley() {
+  return Guns(1.4, 1861,
+              {{0.00, 1.0, 0.5, 0.9},
+               {0.07, 0.8, 0.4, 0.8},
+               {0.19, 0.9, 0.6, 0.9},
+               {0.26, 0.6, 0.4, 0.7},
+               {0.41, 0.7, 0.5, 0.8},
+               {0.55, 0.5, 0.6, 0.8}},
+              {0.18, 0.3});
+}
+
 Sound HarbourBombardment() {
-  Sound sound = Silence(1.7);
-  Noise noise(1862);
   // The fort's heavy guns answer the ships; their shells burst short and bright.
-  for (const GunReport& gun : {GunReport{0.00, 1.0, 0.9, 1.0}, GunReport{0.22, 0.6, 0.1, 0.35},
-                               GunReport{0.38, 0.9, 0.9, 1.0}, GunReport{0.63, 0.5, 0.1, 0.35},
-                               GunReport{0.80, 0.8, 0.8, 0.8}, GunReport{1.05, 0.5, 0.2, 0.4}}) {
-    AddGunReport(sound, gun, noise);
-  }
-  AddEcho(sound, 0.25, 0.35);
-  Normalise(sound, kPeak);
-  return sound;
+  return Guns(1.7, 1862,
+              {{0.00, 1.0, 0.9, 1.0},
+               {0.22, 0.6, 0.1, 0.35},
+               {0.38, 0.9, 0.9, 1.0},
+               {0.63, 0.5, 0.1, 0.35},
+               {0.80, 0.8, 0.8, 0.8},
+               {1.05, 0.5, 0.2, 0.4}},
+              {0.25, 0.35});
 }
 
 Sound SeaBroadside() {
