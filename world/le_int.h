@@ -13,7 +13,8 @@ struct LeInt {
   std::uint8_t b[sizeof(T)];
 
   LeInt() = default;
-  constexpr LeInt(T value) { Store(value); }
+  // Explicit, so that `condition ? field : 0` has one meaning: the number.
+  constexpr explicit LeInt(T value) { Store(value); }
 
   constexpr operator T() const {
     Unsigned value = 0;
@@ -29,8 +30,6 @@ struct LeInt {
   // unsigned so that a signed field's wrap is defined.
   constexpr LeInt& operator+=(T value) { return Wrap(Bits(*this) + Bits(value)); }
   constexpr LeInt& operator-=(T value) { return Wrap(Bits(*this) - Bits(value)); }
-  constexpr LeInt& operator|=(T value) { return *this = static_cast<T>(T(*this) | value); }
-  constexpr LeInt& operator&=(T value) { return *this = static_cast<T>(T(*this) & value); }
   constexpr LeInt& operator++() { return *this += 1; }
   constexpr LeInt& operator--() { return *this -= 1; }
   constexpr T operator++(int) {
@@ -46,8 +45,8 @@ struct LeInt {
 
  private:
   static constexpr Unsigned Bits(T value) { return static_cast<Unsigned>(value); }
-  template <typename Sum>
-  constexpr LeInt& Wrap(Sum sum) {
+  // Narrow types come back from the sum promoted to int; cut them to width.
+  constexpr LeInt& Wrap(auto sum) {
     Store(static_cast<T>(static_cast<Unsigned>(sum)));
     return *this;
   }

@@ -88,16 +88,25 @@ TEST(RecordIntegers, SignedValuesSurviveTheRoundTrip) {
   }
 }
 
+TEST(RecordIntegers, MixWithPlainNumbersInEveryExpression) {
+  U16 strength{80};
+  const bool lost = false;
+  EXPECT_EQ(lost ? 0 : strength, 80);
+  EXPECT_EQ(strength * 50, 4000) << "promoted, not wrapped at 16 bits";
+  strength = strength + 1;
+  EXPECT_EQ(strength, 81);
+}
+
 TEST(RecordIntegers, ArithmeticWrapsAtTheFieldsWidth) {
-  U16 stock = 65535;
+  U16 stock{65535};
   ++stock;
   EXPECT_EQ(stock, 0);
   stock -= 1;
   EXPECT_EQ(stock, 65535);
-  I32 casualties = std::numeric_limits<std::int32_t>::max();
+  I32 casualties{std::numeric_limits<std::int32_t>::max()};
   casualties += 1;
   EXPECT_EQ(casualties, std::numeric_limits<std::int32_t>::min());
-  I16 score = 10;
+  I16 score{10};
   EXPECT_EQ(score--, 10);
   score -= 20;
   EXPECT_EQ(score, -11);
