@@ -1,0 +1,67 @@
+#pragma once
+// The one route finder of the game. Corps orders, supply links, fleet voyages
+// and the computer players ask it for a path between two hexes and read back the
+// list of directions in RouteSteps, the hex where the listed steps end in
+// TargetHexX/TargetHexY, and in RouteReached 2 when the target was reached, 0
+// when it was not.
+#include <cstdint>
+
+#include "world/hex_grid.h"
+#include "world/map_record.h"
+
+// Terrain classes the routes tell apart.
+inline constexpr int kWaterTerrain = 0;
+inline constexpr int kImpassableTerrain = 3;
+inline constexpr int kCityTerrain = 4;
+
+// TRouteMode
+inline constexpr int kArmyRouteMode = 1;   // land forces, the scored search of ArmyRoute
+inline constexpr int kRailRouteMode = 2;   // city and linked hexes held by one camp
+inline constexpr int kRiverRouteMode = 3;  // hexes with the route flag
+inline constexpr int kSeaRouteMode = 4;    // water and city hexes
+
+// TRoutePolicy: how an army route treats hexes another camp holds.
+inline constexpr int kOwnHexesOnly = 0;
+inline constexpr int kAnyHex = 1;
+inline constexpr int kForeignHexesNearStart = 2;
+
+inline constexpr int kRouteReached = 2;
+inline constexpr int kRouteStepsListed = 30;
+
+// The camp a nation (1..4) fights in; camp 0 for no nation.
+int CampOfNation(int nation);
+
+// Empties RouteSteps.
+void ClearRouteSteps();
+
+// The route from (fromX, fromY) to (toX, toY). maxSteps and policy matter to the
+// army route only. side is the camp whose hexes a rail route may use, and for an
+// army route the nation whose camp it marches for.
+void RouteTo(std::uint16_t fromX, std::uint16_t fromY, std::uint16_t toX, std::uint16_t toY,
+             std::uint16_t maxSteps, std::uint16_t mode, std::uint16_t side, std::uint16_t policy);
+
+// The work grid of the flood: every map hex with a one-hex border around the
+// map, stored column by column, so that the six neighbours of a hex are fixed
+// offsets from it (by the parity of its column) and the border stops a walk.
+namespace route_grid {
+inline constexpr int kStride = TMapRecord::Rows + 2;
+inline constexpr int kCells = (TMapRecord::Columns + 2) * kStride;
+
+constexpr int CellIndex(int x, int y) {
+  return x * kStride + y;
+}
+constexpr int ColumnOf(int cell) {
+  return cell / kStride;
+}
+constexpr int RowOf(int cell) {
+  return cell % kStride;
+}
+}  // namespace route_grid
+
+// A ring is one more than the number of steps from the start (the start is ring 1);
+// 0 marks a hex not reached yet, kBlocked one that cannot be entered.
+struct TRouteWorkGrid {
+  static constexpr std::uint16_t kBlocked = 0xffff;
+  std::uint16_t Ring[route_grid::kCells];
+};
+extern TRouteWorkGrid RouteWorkGrid;
