@@ -19,6 +19,7 @@
 #include "platform/text/text_metric.h"
 
 class TBitmap;
+struct TTextLine;
 
 enum TPenStyle { psSolid, psClear };
 struct TPen {
@@ -102,7 +103,9 @@ class TCanvas {
   // Filled with the brush, outlined with the pen.
   void Polygon(std::span<const TPoint> points);
   void Rectangle(const TRect& rect);
-  void Rectangle(int left, int top, int right, int bottom) { Rectangle({left, top, right, bottom}); }
+  void Rectangle(int left, int top, int right, int bottom) {
+    Rectangle({left, top, right, bottom});
+  }
   void Ellipse(const TRect& rect);
   void FloodFill(int x, int y, TColor color, TFillStyle style);
 
@@ -152,7 +155,7 @@ class TCanvas {
   void FillDevice(const TRect& rect, TColor rgb);
   void InvertDevice(const TRect& rect);
   TRect ToDevice(const TRect& rect) const;
-  TColor InkOf(TColor color) const;
+  void DrawTextLine(TPoint at, const TTextLine& line, unsigned flags);
   void Changed();
 
   TBitmap* target_;

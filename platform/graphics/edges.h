@@ -1,6 +1,10 @@
 #pragma once
 // Classic 3-D edges: one or two one-pixel rings, each light on the top and
 // left and dark on the bottom and right (raised) or the other way (sunken).
+// The outer ring is clBtnShadow/clBtnHighlight when sunken and
+// cl3DLight/cl3DDkShadow when raised; the inner ring is cl3DDkShadow/cl3DLight
+// when sunken and clBtnHighlight/clBtnShadow when raised. The top-right and
+// bottom-left corner pixels of a ring take its bottom-right colour.
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/types.h"
 
@@ -23,11 +27,7 @@ constexpr unsigned BF_BOTTOM = 0x8;
 constexpr unsigned BF_TOPLEFT = BF_TOP | BF_LEFT;
 constexpr unsigned BF_BOTTOMRIGHT = BF_BOTTOM | BF_RIGHT;
 constexpr unsigned BF_RECT = BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM;
-constexpr unsigned BF_MIDDLE = 0x800;  // also fill the inside with clBtnFace
-constexpr unsigned BF_SOFT = 0x1000;   // outer ring in the inner ring's colours
 constexpr unsigned BF_ADJUST = 0x2000;  // shrink rect by the rings drawn
-constexpr unsigned BF_FLAT = 0x4000;   // rings in shadow and face colours only
-constexpr unsigned BF_MONO = 0x8000;   // one black ring
 
 // Draws the rings named by edge on the sides named by flags. With BF_ADJUST
 // rect becomes the area inside the rings.

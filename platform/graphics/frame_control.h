@@ -10,10 +10,7 @@ constexpr unsigned DFCS_BUTTONCHECK = 0x0;
 constexpr unsigned DFCS_BUTTONRADIO = 0x4;
 constexpr unsigned DFCS_BUTTON3STATE = 0x8;  // a check box whose checked state is "grayed"
 constexpr unsigned DFCS_INACTIVE = 0x100;    // disabled: gray mark on a face-coloured box
-constexpr unsigned DFCS_PUSHED = 0x200;      // pressed: box filled with the face colour
 constexpr unsigned DFCS_CHECKED = 0x400;
-constexpr unsigned DFCS_FLAT = 0x4000;
-constexpr unsigned DFCS_MONO = 0x8000;
 
 // Draws a check box or radio mark; returns false for a type other than DFC_BUTTON.
 bool DrawFrameControl(TCanvas& canvas, const TRect& rect, unsigned type, unsigned state);

@@ -14,10 +14,18 @@ constexpr TColor kSystemColorFlag = 0x80000000u;
 constexpr TColor RGB(int r, int g, int b) {
   return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int GetRValue(TColor c) { return static_cast<int>(c & 0xFF); }
-constexpr int GetGValue(TColor c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int GetBValue(TColor c) { return static_cast<int>((c >> 16) & 0xFF); }
-constexpr bool IsSystemColor(TColor c) { return (c & kSystemColorFlag) != 0; }
+constexpr int GetRValue(TColor c) {
+  return static_cast<int>(c & 0xFF);
+}
+constexpr int GetGValue(TColor c) {
+  return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int GetBValue(TColor c) {
+  return static_cast<int>((c >> 16) & 0xFF);
+}
+constexpr bool IsSystemColor(TColor c) {
+  return (c & kSystemColorFlag) != 0;
+}
 
 // The plain RGB value of a colour; system colours come from the table, other
 // values lose any marker bits above the 24 colour bits.

@@ -1,0 +1,124 @@
+#include "platform/graphics/bitmap.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "platform/graphics/bmp.h"
+
+namespace {
+
+constexpr std::uint32_t kMonoWhite = 0xFFFFFF;
+
+}  // namespace
+
+TBitmap::TBitmap() : canvas_(std::make_unique<TCanvas>(this)) {}
+
+TBitmap::TBitmap(int width, int height) : TBitmap() {
+  SetSize(width, height);
+}
+
+TBitmap::TBitmap(const TBitmap& other) : TBitmap() {
+  Assign(other);
+}
+
+TBitmap& TBitmap::operator=(const TBitmap& other) {
+  Assign(other);
+  return *this;
+}
+
+TBitmap::~TBitmap() = default;
+
+void TBitmap::Assign(const TBitmap& other) {
+  if (this == &other) return;
+  width_ = other.width_;
+  height_ = other.height_;
+  pixels_ = other.pixels_;
+  transparent_ = other.transparent_;
+  transparent_mode_ = other.transparent_mode_;
+  transparent_color_ = other.transparent_color_;
+  monochrome_ = other.monochrome_;
+  Changed();
+}
+
+void TBitmap::SetSize(int width, int height) {
+  width = std::max(0, width);
+  height = std::max(0, height);
+  if (width == width_ && height == height_) return;
+  std::vector<std::uint32_t> resized(static_cast<std::size_t>(width) * height, kMonoWhite);
+  const int keep_width = std::min(width, width_);
+  for (int y = 0; y < std::min(height, height_); ++y) {
+    std::copy_n(ScanLine(y), keep_width, resized.data() + static_cast<std::size_t>(y) * width);
+  }
+  pixels_ = std::move(resized);
+  width_ = width;
+  height_ = height;
+  Changed();
+}
+
+TColor TBitmap::Pixel(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return clNone;
+  return ScanLine(y)[x];
+}
+
+void TBitmap::SetPixel(int x, int y, TColor color) {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+  TColor rgb = ColorToRGB(color);
+  if (monochrome_) rgb = rgb == kMonoWhite ? kMonoWhite : clBlack;
+  ScanLine(y)[x] = rgb;
+}
+
+void TBitmap::SetTransparent(bool transparent) {
+  if (transparent == transparent_) return;
+  transparent_ = transparent;
+  Changed();
+}
+
+void TBitmap::SetTransparentMode(TTransparentMode mode) {
+  if (mode == transparent_mode_) return;
+  transparent_mode_ = mode;
+  Changed();
+}
+
+TColor TBitmap::TransparentColor() const {
+  if (transparent_mode_ == tmFixed && transparent_color_ != clDefault) {
+    return ColorToRGB(transparent_color_);
+  }
+  return Pixel(0, height_ - 1);
+}
+
+void TBitmap::SetTransparentColor(TColor color) {
+  transparent_color_ = color;
+  transparent_mode_ = color == clDefault ? tmAuto : tmFixed;
+  Changed();
+}
+
+// Turning a picture monochrome keeps white and makes everything else black.
+void TBitmap::SetMonochrome(bool monochrome) {
+  if (monochrome == monochrome_) return;
+  monochrome_ = monochrome;
+  if (monochrome_) {
+    for (std::uint32_t& p : pixels_) p = p == kMonoWhite ? kMonoWhite : clBlack;
+  }
+  Changed();
+}
+
+void TBitmap::LoadFromFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) throw EInvalidGraphic("cannot open bitmap " + path);
+  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
+                                  std::istreambuf_iterator<char>());
+  Assign(ReadBmp(bytes));
+}
+
+void TBitmap::SaveToFile(const std::string& path) const {
+  std::vector<std::uint8_t> bytes = WriteBmp(*this);
+  std::ofstream file(path, std::ios::binary);
+  file.write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
+  if (!file) throw EInvalidGraphic("cannot write bitmap " + path);
+}
+
+void TBitmap::Changed() {
+  if (OnChange) OnChange();
+}

@@ -1,0 +1,123 @@
+// Copies between bitmaps: raster operations, stretching, transparency and the
+// colour/monochrome conversions.
+#include <optional>
+
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/canvas.h"
+
+namespace {
+
+constexpr TColor kRgbMask = 0xFFFFFF;
+
+// Bits 16..23 of a raster operation list, for each combination of pattern,
+// source and destination bit (index P*4 + S*2 + D), the resulting bit.
+TColor ApplyRop(std::uint32_t rop, TColor pattern, TColor source, TColor dest) {
+  const unsigned table = (rop >> 16) & 0xFF;
+  if (table == 0xCC) return source;
+  TColor result = 0;
+  for (unsigned i = 0; i < 8; ++i) {
+    if (((table >> i) & 1) == 0) continue;
+    result |=
+        ((i & 4) ? pattern : ~pattern) & ((i & 2) ? source : ~source) & ((i & 1) ? dest : ~dest);
+  }
+  return result & kRgbMask;
+}
+
+// A monochrome bitmap keeps only black and white.
+TColor Store(const TBitmap& target, TColor rgb) {
+  if (!target.Monochrome()) return rgb;
+  return rgb == clWhite ? clWhite : clBlack;
+}
+
+struct SourceView {
+  const TBitmap& bitmap;
+  TRect rect;                         // in the bitmap's pixels
+  TColor background;                  // colour that turns white on a monochrome target
+  std::optional<TColor> transparent;  // left out when set
+};
+
+// The one routine behind every blit: dest is in bitmap pixels of the target;
+// each destination pixel takes the nearest source pixel.
+void BlitInto(TBitmap& target, const TClipRegion& clip, const TRect& dest, const SourceView& source,
+              std::uint32_t rop, TColor pattern, TColor text, TColor back) {
+  if (dest.IsEmpty() || source.rect.IsEmpty()) return;
+  const TRect bitmap_rect{0, 0, target.Width(), target.Height()};
+  const bool to_colour = !target.Monochrome() && source.bitmap.Monochrome();
+  const bool to_mono = target.Monochrome() && !source.bitmap.Monochrome();
+  for (const TRect& part : clip.Within(dest.Intersect(bitmap_rect))) {
+    for (int y = part.Top; y < part.Bottom; ++y) {
+      const int sy = source.rect.Top + static_cast<int>(static_cast<long long>(y - dest.Top) *
+                                                        source.rect.Height() / dest.Height());
+      std::uint32_t* row = target.ScanLine(y);
+      for (int x = part.Left; x < part.Right; ++x) {
+        const int sx = source.rect.Left + static_cast<int>(static_cast<long long>(x - dest.Left) *
+                                                           source.rect.Width() / dest.Width());
+        TColor s = source.bitmap.Pixel(sx, sy);
+        if (s == clNone || (source.transparent && s == *source.transparent)) continue;
+        if (to_colour) s = s == clWhite ? back : text;
+        if (to_mono) s = s == source.background ? clWhite : clBlack;
+        row[x] = Store(target, ApplyRop(rop, pattern, s, row[x]));
+      }
+    }
+  }
+}
+
+}  // namespace
+
+void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
+  StretchDraw(TRect::Bounds(x, y, bitmap.Width(), bitmap.Height()), bitmap);
+}
+
+void TCanvas::StretchDraw(const TRect& dest, const TBitmap& bitmap) {
+  if (!target_ || bitmap.Empty()) return;
+  const TBitmap copy = &bitmap == target_ ? bitmap : TBitmap();
+  const TBitmap& from = &bitmap == target_ ? copy : bitmap;
+  SourceView source{from,
+                    {0, 0, from.Width(), from.Height()},
+                    ColorToRGB(from.Canvas().Brush.Color),
+                    std::nullopt};
+  if (bitmap.Transparent()) source.transparent = bitmap.TransparentColor();
+  BlitInto(*target_, clip_, ToDevice(dest), source, SRCCOPY, ColorToRGB(Brush.Color),
+           ColorToRGB(Font.Color()), ColorToRGB(Brush.Color));
+  Changed();
+}
+
+void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect) {
+  StretchBlt(dest, source, sourceRect, CopyMode);
+}
+
+void TCanvas::BitBlt(int x, int y, int width, int height, const TCanvas& source, int sourceX,
+                     int sourceY, std::uint32_t rop) {
+  StretchBlt(TRect::Bounds(x, y, width, height), source,
+             TRect::Bounds(sourceX, sourceY, width, height), rop);
+}
+
+void TCanvas::StretchBlt(const TRect& dest, const TCanvas& source, const TRect& sourceRect,
+                         std::uint32_t rop) {
+  if (!target_ || !source.target_) return;
+  // A copy within one bitmap reads from a snapshot, so overlapping areas
+  // move whole instead of smearing.
+  const TBitmap copy = source.target_ == target_ ? *target_ : TBitmap();
+  const TBitmap& from = source.target_ == target_ ? copy : *source.target_;
+  TRect rect = sourceRect;
+  rect.Offset(source.origin_.X, source.origin_.Y);
+  const SourceView view{from, rect, ColorToRGB(source.Brush.Color), std::nullopt};
+  BlitInto(*target_, clip_, ToDevice(dest), view, rop, ColorToRGB(Brush.Color),
+           ColorToRGB(Font.Color()), ColorToRGB(Brush.Color));
+  Changed();
+}
+
+void TCanvas::PatBlt(const TRect& rect, std::uint32_t rop) {
+  if (!target_) return;
+  const TRect d = ToDevice(rect);
+  const TColor pattern = ColorToRGB(Brush.Color);
+  const TRect bitmap_rect{0, 0, target_->Width(), target_->Height()};
+  for (const TRect& part : clip_.Within(d.Intersect(bitmap_rect))) {
+    for (int y = part.Top; y < part.Bottom; ++y) {
+      std::uint32_t* row = target_->ScanLine(y);
+      for (int x = part.Left; x < part.Right; ++x)
+        row[x] = Store(*target_, ApplyRop(rop, pattern, 0, row[x]));
+    }
+  }
+  Changed();
+}

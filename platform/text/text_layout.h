@@ -1,0 +1,23 @@
+#pragma once
+// Breaking formatted text into lines: "&" prefixes, line breaks, word
+// wrapping, tab stops and the end ellipsis, as DrawText's flags ask.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/text/text_face.h"
+
+struct TTextLine {
+  std::string Text;              // the characters to draw
+  std::vector<bool> Underlined;  // per character: marked by an "&" prefix
+  int Width = 0;
+};
+
+// Lines of text formatted for a rectangle width with DT_* flags. Empty text
+// still gives one empty line.
+std::vector<TTextLine> LayoutText(const TTextFace& face, std::string_view text, int width,
+                                  unsigned flags);
+
+// The x offset of each character of a line from the line's start, and of the
+// end (size + 1 entries); tabs jump to the next stop with DT_EXPANDTABS.
+std::vector<int> CharOffsets(const TTextFace& face, std::string_view line, unsigned flags);
