@@ -1,0 +1,136 @@
+#include "platform/forms/application.h"
+
+#include "platform/backend/headless_backend.h"
+#include "platform/components/posted_messages.h"
+#include "platform/forms/form.h"
+#include "platform/forms/screen.h"
+#include "platform/forms/timer.h"
+#include "platform/input/keyboard.h"
+#include "platform/input/mouse.h"
+
+TApplication Application;
+
+namespace {
+
+THeadlessBackend& BuiltInBackend() {
+  static THeadlessBackend backend;
+  return backend;
+}
+
+}  // namespace
+
+TApplication::TApplication() : backend_(nullptr) {}
+
+TApplication::~TApplication() = default;
+
+void TApplication::SetBackend(TBackend* backend) { backend_ = backend; }
+
+uint64_t TApplication::Now() {
+  if (!backend_) backend_ = &BuiltInBackend();
+  return backend_->Now();
+}
+
+void TApplication::QueueCall(std::function<void()> call) {
+  {
+    std::lock_guard lock(calls_mutex_);
+    calls_.push_back(std::move(call));
+  }
+  if (backend_) backend_->Wake();
+}
+
+bool TApplication::HasQueuedCalls() {
+  std::lock_guard lock(calls_mutex_);
+  return !calls_.empty();
+}
+
+bool TApplication::RunQueuedCalls() {
+  std::deque<std::function<void()>> calls;
+  {
+    std::lock_guard lock(calls_mutex_);
+    calls.swap(calls_);
+  }
+  for (auto& call : calls) call();
+  return !calls.empty();
+}
+
+bool TApplication::DispatchEvents() {
+  if (!backend_) backend_ = &BuiltInBackend();
+  TInputEvent event;
+  bool any = false;
+  while (backend_->PollEvent(event)) {
+    Dispatch(event);
+    any = true;
+  }
+  return any;
+}
+
+bool TApplication::HandlePending() {
+  bool any = false;
+  for (;;) {
+    bool round = RunQueuedCalls();
+    round = DeliverPostedMessages() || round;
+    round = DispatchEvents() || round;
+    if (!round) return any;
+    any = true;
+  }
+}
+
+void TApplication::ProcessMessages() {
+  HandlePending();
+  if (FireDueTimers(Now())) HandlePending();
+  Screen.PaintAndPresent(Backend());
+}
+
+void TApplication::HandleMessage(TForm* modal) {
+  ProcessMessages();
+  if (terminated_ || (modal && modal->ModalResult() != mrNone) || HasQueuedCalls()) return;
+  if (modal && !modal->Visible()) return;
+  if (!backend_->WaitForEvents(NextTimerDue())) {
+    TForm* waiting = modal ? modal : main_form_;
+    if (waiting) backend_->ModalStalled(*waiting);
+    terminated_ = terminated_ || !waiting;
+  }
+}
+
+void TApplication::Run() {
+  if (!main_form_) return;
+  main_form_->Show();
+  while (!terminated_ && main_form_->Visible()) HandleMessage(nullptr);
+}
+
+void TApplication::Dispatch(const TInputEvent& event) {
+  using Kind = TInputEvent::Kind;
+  if (event.kind == Kind::Quit) {
+    Terminate();
+    return;
+  }
+  const bool mouse = event.kind == Kind::MouseMove || event.kind == Kind::MouseDown ||
+                     event.kind == Kind::MouseUp || event.kind == Kind::MouseWheel;
+  TForm* form = mouse ? Screen.InputForm(event.point) : Screen.ActiveForm();
+  if (!form) return;
+  switch (event.kind) {
+    case Kind::MouseMove:
+      DispatchMouseMove(*form, event.point, event.shift);
+      break;
+    case Kind::MouseDown:
+    case Kind::MouseUp:
+      DispatchMouseButton(*form, event.point, event.button, event.kind == Kind::MouseDown,
+                          event.shift, Now());
+      break;
+    case Kind::MouseWheel:
+      DispatchMouseWheel(*form, event.point, event.key, event.shift);
+      break;
+    case Kind::KeyDown:
+      DispatchKeyDown(*form, event.key, event.shift);
+      break;
+    case Kind::KeyUp:
+      DispatchKeyUp(*form, event.key, event.shift);
+      break;
+    case Kind::Char:
+      DispatchChar(*form, event.ch, event.shift);
+      break;
+    case Kind::Quit:
+      break;
+  }
+  Screen.UpdateCursor(Backend());
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+
+class TBackend;
+class TForm;
+struct TInputEvent;
+
+// The message loop of the window thread. Each round runs the calls queued
+// from other threads, delivers posted messages and input, fires due timers,
+// then paints what is invalid and shows the frame.
+class TApplication {
+ public:
+  TApplication();
+  ~TApplication();
+  TApplication(const TApplication&) = delete;
+  TApplication& operator=(const TApplication&) = delete;
+
+  // The backend that supplies time and input; nullptr restores the built-in
+  // headless one.
+  void SetBackend(TBackend* backend);
+  TBackend& Backend() { return *backend_; }
+  uint64_t Now();
+
+  // Handles everything that is waiting now, without waiting for more.
+  void ProcessMessages();
+  // One round of a loop: handles what is waiting, then, unless `modal`
+  // (nullptr for the main loop) has a result, waits for more.
+  void HandleMessage(TForm* modal);
+  // Shows the main form and runs until it closes or Terminate is called.
+  void Run();
+  void Terminate() { terminated_ = true; }
+  bool Terminated() const { return terminated_; }
+  void ResetTerminated() { terminated_ = false; }
+
+  TForm* MainForm() const { return main_form_; }
+  void SetMainForm(TForm* form) { main_form_ = form; }
+
+  // Runs `call` on the window thread at the next round; safe from any thread.
+  void QueueCall(std::function<void()> call);
+
+  std::string Hint;
+  int HintPause = 500;       // ms before a hint shows
+  int HintHidePause = 2500;  // ms a hint stays
+
+ private:
+  bool RunQueuedCalls();
+  bool DispatchEvents();
+  bool HandlePending();
+  void Dispatch(const TInputEvent& event);
+  bool HasQueuedCalls();
+
+  TBackend* backend_;
+  bool terminated_ = false;
+  TForm* main_form_ = nullptr;
+  std::mutex calls_mutex_;
+  std::deque<std::function<void()>> calls_;
+};
+
+extern TApplication Application;
