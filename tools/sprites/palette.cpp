@@ -1,39 +1,17 @@
 #include "tools/sprites/palette.h"
 
+#include <algorithm>
+
 TColor NationColour(int nation) {
-  switch (nation) {
-    case 1:
-      return kUnionBlue;
-    case 2:
-      return kConfederateGray;
-    case 3:
-      return kFrenchBlue;
-    default:
-      return kBritishRed;
-  }
+  constexpr TColor kColours[] = {kUnionBlue, kConfederateGray, kFrenchBlue, kBritishRed};
+  return kColours[std::clamp(nation, 1, 4) - 1];
 }
 
+// Code 0 is a corps outside any army; 9 appears only on the ninth army's marker.
 ArmyColour ArmyColourOf(int code) {
-  switch (code) {
-    case 1:
-      return {clRed, false};
-    case 2:
-      return {clGreen, false};
-    case 3:
-      return {clMaroon, false};
-    case 4:
-      return {clFuchsia, false};
-    case 5:
-      return {clRed, true};
-    case 6:
-      return {clBlue, false};
-    case 7:
-      return {clPurple, false};
-    case 8:
-      return {clGreen, true};
-    case 9:
-      return {clTeal, false};
-    default:
-      return {clBlack, false};
-  }
+  constexpr ArmyColour kColours[] = {
+      {clBlack, false}, {clRed, false},  {clGreen, false},  {clMaroon, false}, {clFuchsia, false},
+      {clRed, true},    {clBlue, false}, {clPurple, false}, {clGreen, true},   {clTeal, false},
+  };
+  return kColours[std::clamp(code, 0, 9)];
 }
