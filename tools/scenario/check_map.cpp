@@ -1,0 +1,103 @@
+// The map beside a start file: well-formed cells, cities on their own city
+// hexes, corps on land they can stand on, fleets on water their kind sails.
+#include "tools/scenario/scenario_checks.h"
+#include "world/hex_grid.h"
+
+namespace {
+
+constexpr int kWater = 0;
+constexpr int kImpassable = 3;
+constexpr int kCityHex = 4;
+constexpr int kRiverFleet = 2;
+constexpr int kKentucky = 20;
+constexpr int kNashville = 83;
+constexpr int kNashvilleState = 21;
+// Their river-port mark is cleared at every load, so they need no river hex.
+constexpr int kInlandRiverPorts[] = {38, 60};
+
+std::string HexName(int x, int y) {
+  return "hex (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+}
+
+bool IsCityHex(const TGameState& game, int x, int y) {
+  for (int c = 1; c <= 86; ++c) {
+    if (game.Cities[c].X == x && game.Cities[c].Y == y) return true;
+  }
+  return false;
+}
+
+bool TouchesWater(const TMapRecord& map, int x, int y) {
+  for (int d = 1; d <= 6; ++d) {
+    const THexPos next =
+        NeighbourHex(static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y), d);
+    if (TMapRecord::OnMap(next.X, next.Y) && map.Cell(next.X, next.Y).Terrain() == kWater)
+      return true;
+  }
+  return false;
+}
+
+void CheckCells(const TGameState& game, const TMapRecord& map, Findings& findings) {
+  const bool kentuckyNeutral = game.States[kKentucky].Side == 0;
+  for (int x = 1; x <= TMapRecord::Columns; ++x) {
+    for (int y = 1; y <= TMapRecord::Rows; ++y) {
+      const TMapCell& cell = map.Cell(x, y);
+      const std::string name = HexName(x, y);
+      findings.Check(cell.State() <= 37, name + " has a state byte above 37");
+      findings.Check(cell.Owner() <= 2, name + " has an owner outside 0..2");
+      findings.Check(cell.Terrain() != kWater || cell.State() == 0, name + " is water in a state");
+      // A stray city class would open a sea lane across land.
+      findings.Check(cell.Terrain() != kCityHex || IsCityHex(game, x, y),
+                     name + " has the city class without a city");
+      // Kentucky turns to whoever enters it first, which needs its hexes unowned.
+      findings.Check(!kentuckyNeutral || cell.State() != kKentucky || cell.Owner() == 0,
+                     name + " in neutral Kentucky has an owner");
+    }
+  }
+}
+
+void CheckCities(const TGameState& game, const TMapRecord& map, Findings& findings) {
+  for (int c = 1; c <= 86; ++c) {
+    const TCity& city = game.Cities[c];
+    if (!TMapRecord::OnMap(city.X, city.Y)) continue;
+    const TMapCell& cell = map.Cell(city.X, city.Y);
+    const std::string name = findings.City(c);
+    findings.Check(cell.Terrain() == kCityHex, name + " stands on a hex without the city class");
+    const int state = c == kNashville ? kNashvilleState : city.State;
+    findings.Check(cell.State() == state, name + " stands in another state's hex");
+    findings.Check(city.SeaPort == 0 || TouchesWater(map, city.X, city.Y),
+                   name + " is a sea port without water beside it");
+    bool inland = false;
+    for (int port : kInlandRiverPorts) inland = inland || port == c;
+    findings.Check(city.RiverPort == 0 || inland || cell.RouteFlag(),
+                   name + " is a river port off the river network");
+  }
+}
+
+void CheckUnits(const TGameState& game, const TMapRecord& map, Findings& findings) {
+  for (int k = 1; k <= 120; ++k) {
+    const TCorps& corps = game.Corps[k];
+    if (corps.IsFree() || !TMapRecord::OnMap(corps.X, corps.Y)) continue;
+    const int terrain = map.Cell(corps.X, corps.Y).Terrain();
+    findings.Check(terrain != kWater && terrain != kImpassable,
+                   findings.Corps(k) + " stands on water or impassable ground");
+  }
+  for (int f = 1; f <= 100; ++f) {
+    const TFleet& fleet = game.Fleets[f];
+    if (fleet.IsFree() || !TMapRecord::OnMap(fleet.X, fleet.Y)) continue;
+    const TMapCell& cell = map.Cell(fleet.X, fleet.Y);
+    if (fleet.Kind == kRiverFleet) {
+      findings.Check(cell.RouteFlag(), Findings::Fleet(f) + " lies off the river network");
+    } else {
+      findings.Check(cell.Terrain() == kWater || cell.Terrain() == kCityHex,
+                     Findings::Fleet(f) + " lies on land outside a port");
+    }
+  }
+}
+
+}  // namespace
+
+void CheckMap(const TGameState& game, const TMapRecord& map, Findings& findings) {
+  CheckCells(game, map, findings);
+  CheckCities(game, map, findings);
+  CheckUnits(game, map, findings);
+}
