@@ -1,0 +1,126 @@
+#include "world/mail_handover.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "support/window_fixture.h"
+#include "world/file_io.h"
+#include "world/save_load.h"
+#include "world/vardecl.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kHandOver = 1;
+constexpr int kKeepTurn = 2;
+
+class MailHandOverTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    GameState.PlayMode = 2;
+    GameState.MailSide = 1;
+  }
+
+  void SaveAs(const std::string& name, std::initializer_list<int> answers = {}) {
+    window.ScriptFileToSave(PathOf(name));
+    window.ScriptChoices(answers);
+    SaveGameDialog();
+  }
+
+  std::vector<std::string> BattleFile(const std::string& name) const {
+    return ReadTextLines(PathOf(name)).value_or(std::vector<std::string>{"(missing)"});
+  }
+
+  // The play mode as the saved file holds it.
+  int SavedPlayMode(const std::string& name) const {
+    std::ifstream file(PathOf(name), std::ios::binary);
+    file.seekg(offsetof(TGameState, PlayMode));
+    return file.get() | file.get() << 8;
+  }
+};
+
+TEST_F(MailHandOverTest, HandingOverPassesTheMoveAndSendsTheBattles) {
+  BattleLog = {"No History"};
+
+  SaveAs("Game7.GMR", {kHandOver});
+
+  EXPECT_EQ(GameState.PlayMode, 3);
+  EXPECT_EQ(GameState.MailSide, 2);
+  EXPECT_EQ(BattleFile("Game7.BTL"), (std::vector<std::string>{"No History", "TurnOver"}));
+  EXPECT_EQ(SavedPlayMode("Game7.GMR"), 3) << "the opponent receives the passed move";
+  EXPECT_TRUE(fs::exists(PathOf("Game7.GMP")));
+  ASSERT_EQ(window.Notices().size(), 1u);
+  const RecordedNotice& question = window.Notices()[0];
+  EXPECT_EQ(question.lines[0], "Ready to end turn and");
+  EXPECT_EQ(question.lines[1], "send game to opponent?");
+  EXPECT_EQ(question.options[0], "text 3");
+  EXPECT_EQ(question.options[1], "text 4");
+}
+
+TEST_F(MailHandOverTest, KeepingTheTurnStillSavesEverything) {
+  SaveAs("Game7", {kKeepTurn});
+
+  EXPECT_EQ(GameState.PlayMode, 2);
+  EXPECT_EQ(GameState.MailSide, 1);
+  EXPECT_EQ(BattleFile("Game7.BTL"), std::vector<std::string>{"TurnOver"});
+  EXPECT_TRUE(fs::exists(PathOf("Game7.GMR")));
+  EXPECT_TRUE(fs::exists(PathOf("Game7.GMP")));
+}
+
+TEST_F(MailHandOverTest, AReceivedTurnHandedOnReturnsTheMoveToTheFirstSide) {
+  GameState.PlayMode = 3;
+  GameState.MailSide = 2;
+
+  SaveAs("Reply.gmr", {kHandOver});
+
+  EXPECT_EQ(GameState.PlayMode, 4);
+  EXPECT_EQ(GameState.MailSide, 1);
+}
+
+TEST_F(MailHandOverTest, ASecondSaveInTheSameSittingPassesTheMoveNoFurther) {
+  SaveAs("First", {kHandOver});
+  SaveAs("Second", {kHandOver});
+
+  EXPECT_EQ(GameState.PlayMode, 3);
+  EXPECT_EQ(GameState.MailSide, 2);
+  EXPECT_EQ(window.Notices().size(), 1u);
+  EXPECT_EQ(SavedPlayMode("Second.GMR"), 3);
+  EXPECT_EQ(BattleFile("Second.BTL").back(), "TurnOver");
+}
+
+TEST_F(MailHandOverTest, LoadingAGameAllowsTheNextHandOver) {
+  SaveAs("First", {kHandOver});
+  ASSERT_TRUE(LoadGame(PathOf("First.GMR")));
+
+  SaveAs("Again", {kHandOver});
+
+  EXPECT_EQ(GameState.PlayMode, 4);
+  EXPECT_EQ(GameState.MailSide, 1);
+}
+
+TEST_F(MailHandOverTest, OneMachinePlaySavesTheGameAlone) {
+  GameState.PlayMode = 0;
+
+  SaveAs("Solo.GMR");
+
+  EXPECT_TRUE(window.Notices().empty());
+  EXPECT_TRUE(fs::exists(PathOf("Solo.GMR")));
+  EXPECT_FALSE(fs::exists(PathOf("Solo.BTL")));
+  EXPECT_EQ(window.Cursor(), WindowCursor::Default);
+}
+
+TEST_F(MailHandOverTest, ACancelledOrNamelessSaveWritesNothing) {
+  SaveGameDialog();
+  SaveAs(".GMR");
+
+  EXPECT_EQ(GameState.PlayMode, 2);
+  EXPECT_TRUE(BattleLog.empty());
+  EXPECT_EQ(window.Messages().size(), 1u);
+  EXPECT_TRUE(fs::is_empty(PathOf("")));
+}
+
+}  // namespace

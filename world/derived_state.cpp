@@ -1,0 +1,25 @@
+#include "world/derived_state.h"
+
+#include "world/weather_gauges.h"
+
+namespace {
+
+// Control of the hexes comes first: city control and supply links read it.
+constexpr DerivedStateStep kSteps[] = {
+    {"RecomputeHexControl", nullptr},         {"RollWeather", nullptr},
+    {"ShowWeatherGauges", ShowWeatherGauges}, {"UpdateCityControl", nullptr},
+    {"ComputeForceTotals", nullptr},          {"UpdateCorpsReadiness", nullptr},
+    {"ComputeCitySupplyLinks", nullptr},
+};
+
+}  // namespace
+
+std::span<const DerivedStateStep> DerivedStateSteps() {
+  return kSteps;
+}
+
+void RecomputeDerivedState() {
+  for (const DerivedStateStep& step : kSteps) {
+    if (step.recompute != nullptr) step.recompute();
+  }
+}

@@ -1,0 +1,10 @@
+#pragma once
+// The game's calendar: a turn is ten days, and the days of a month run 1, 11, 21.
+#include <string>
+
+// "June 11 1862": the month word, the day, a blank and the year. A month
+// outside 1..12 has no word.
+std::string FormatGameDate();
+
+// Moves the date on by one turn: 21 December 1862 becomes 1 January 1863.
+void AdvanceDate();

@@ -1,0 +1,58 @@
+#include "world/game_window.h"
+
+#include <stdexcept>
+
+#include "world/vardecl.h"
+
+namespace {
+
+GameWindow* installed_window = nullptr;
+
+}  // namespace
+
+GameWindow& Window() {
+  if (installed_window == nullptr) throw std::logic_error("no game window is installed");
+  return *installed_window;
+}
+
+GameWindow* InstallGameWindow(GameWindow* window) {
+  GameWindow* previous = installed_window;
+  installed_window = window;
+  return previous;
+}
+
+bool NoticeKindHasForm(int kind) {
+  return kind >= 0 && kind <= 25 && kind != 12 && kind != 13 && kind != 16;
+}
+
+bool NoticeKindTakesChoice(int kind) {
+  switch (kind) {
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+    case 11:
+    case 14:
+    case 17:
+    case 22:
+    case 23:
+    case 25:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void ClearEventMessage() {
+  EventMessage.Kind = 0;
+  EventMessage.Choice = 0;
+  for (Str<40>* line :
+       {&EventMessage.Line1, &EventMessage.Line2, &EventMessage.Line3, &EventMessage.Line4}) {
+    *line = "";
+  }
+  for (int option = 1; option <= EventOptions.Count; ++option) EventOptions[option].Present = 0;
+}
+
+void ShowEventMessage() {
+  Window().ShowEventMessage(EventMessage, EventOptions);
+}

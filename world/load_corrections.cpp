@@ -1,0 +1,48 @@
+#include "world/load_corrections.h"
+
+#include <cstdint>
+
+#include "world/codes.h"
+#include "world/hex_grid.h"
+#include "world/vardecl.h"
+
+namespace {
+
+// The river hex one step from a city; a city on the map's edge has none there.
+void SetRouteFlagNextToCity(int city, int direction) {
+  std::uint16_t x = GameState.Cities[city].X;
+  std::uint16_t y = GameState.Cities[city].Y;
+  StepHexRef(x, y, direction);
+  if (TMapRecord::OnMap(x, y)) MapRecord.Cell(x, y).SetRouteFlag();
+}
+
+}  // namespace
+
+void ApplyLoadCorrections() {
+  GameState.Cities[83].State = 21;
+
+  MapRecord.Cell(26, 19).SetRouteFlag();
+  SetRouteFlagNextToCity(50, kNorth);
+  SetRouteFlagNextToCity(67, kSouthWest);
+  SetRouteFlagNextToCity(55, kSouthWest);
+
+  MapRecord.Cell(65, 15).Bytes[1] = MapRecord.Cell(65, 14).Bytes[1];
+
+  GameState.Cities[38].RiverPort = 0;
+  GameState.Cities[60].RiverPort = 0;
+
+  MapRecord.Cell(32, 26).ClearLinkFlag();
+  MapRecord.Cell(32, 27).SetLinkFlag();
+  MapRecord.Cell(12, 38).SetLinkFlag();
+  MapRecord.Cell(13, 38).SetLinkFlag();
+
+  TWeaponType& shotguns = GameState.WeaponTypes[TWeapon::Shotguns];
+  shotguns.FireB = 2;
+  shotguns.FireA = 1;
+}
+
+void ResetUnknownOriginalSides() {
+  for (int city = 1; city <= GameState.Cities.Count; ++city) {
+    if (GameState.Cities[city].OriginalSide > 4) GameState.Cities[city].OriginalSide = TSide::Union;
+  }
+}

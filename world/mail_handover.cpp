@@ -1,0 +1,72 @@
+#include "world/mail_handover.h"
+
+#include <filesystem>
+
+#include "world/file_io.h"
+#include "world/game_window.h"
+#include "world/play_modes.h"
+#include "world/save_load.h"
+#include "world/text_table.h"
+#include "world/vardecl.h"
+
+bool MailHandOverDone = false;
+
+namespace {
+
+constexpr int kYesText = 3;
+constexpr int kNoText = 4;
+constexpr int kHandOverChoice = 1;
+
+void OfferOption(int option, int text) {
+  EventOptions[option].Present = 1;
+  EventOptions[option].Text = TextLine(text);
+}
+
+bool PlayerConfirmsHandOver() {
+  ClearEventMessage();
+  EventMessage.Line1 = "Ready to end turn and";
+  EventMessage.Line2 = "send game to opponent?";
+  OfferOption(1, kYesText);
+  OfferOption(2, kNoText);
+  ShowEventMessage();
+  return EventMessage.Choice == kHandOverChoice;
+}
+
+void PassMoveToOpponent() {
+  GameState.PlayMode =
+      GameState.PlayMode == TPlayMode::MailSetUp ? TPlayMode::MailToSend : TPlayMode::MailReceived;
+  GameState.MailSide = GameState.MailSide >= 2 ? 1 : GameState.MailSide + 1;
+  MailHandOverDone = true;
+}
+
+// The opponent replays the battles of this turn from the battle file, which
+// ends with the turn's last line.
+void WriteBattleFile(const std::string& name) {
+  BattleLog.emplace_back("TurnOver");
+  const std::string error = WriteTextLines(name + ".BTL", BattleLog);
+  if (!error.empty()) Window().ShowMessage("The battle file was not saved: " + error + ".");
+}
+
+}  // namespace
+
+void SaveGameDialog() {
+  Window().SetCursor(WindowCursor::Default);
+  const auto chosen = Window().AskGameFileToSave();
+  if (!chosen) return;
+  const std::string name = NameWithoutExtension(*chosen);
+  if (std::filesystem::path(name).filename().empty()) {
+    Window().ShowMessage("The game was not saved: " + *chosen + " names no file.");
+    return;
+  }
+  if (GameState.PlayMode >= TPlayMode::MailSetUp) {
+    WriteBattleFile(name);
+    if (!MailHandOverDone && PlayerConfirmsHandOver()) PassMoveToOpponent();
+  }
+  SaveGame(name);
+}
+
+void ReadBattleFile(const std::string& gameFileName) {
+  const auto file = FindFileIgnoringCase(gameFileName + "BTL");
+  auto lines = file ? ReadTextLines(*file) : std::nullopt;
+  BattleLog = lines ? std::move(*lines) : std::vector<std::string>{};
+}

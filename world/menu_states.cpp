@@ -1,0 +1,106 @@
+#include "world/menu_states.h"
+
+#include <span>
+
+#include "world/codes.h"
+#include "world/game_window.h"
+#include "world/play_modes.h"
+#include "world/text_table.h"
+#include "world/vardecl.h"
+
+namespace {
+
+using enum WindowCommand;
+
+// The reports and raising commands a side uses while it gives orders.
+constexpr WindowCommand kOrdersPhaseCommands[] = {
+    ForceStatus1, Production1,  Draft1,         States1,        Transfers1,
+    Leadership1,  CheckLeaders, ForceOverview1, FleetOverview1, ArmBrigades1,
+    RaiseArmy1,   RaiseCorps1,  RaiseFleet1};
+
+// The file and program commands, open between turns and closed while a turn runs.
+constexpr WindowCommand kBetweenTurnsCommands[] = {LoadGame1, SaveGame1, Quit1, About1,
+                                                   Conditions1};
+
+constexpr WindowCommand kExecuteCommands[] = {Execute1, SpeedButton1};
+
+// Orders for the unit in hand; open only while one is.
+constexpr WindowCommand kUnitOrderCommands[] = {CorpsOrders1, ArmyOrders1, CityOrders1,
+                                                FleetOrders1};
+
+constexpr int kSideChangeCaptionText = 464;  // + CurrentSide
+
+void Enable(std::span<const WindowCommand> commands, bool enabled) {
+  for (WindowCommand command : commands) Window().SetCommandEnabled(command, enabled);
+}
+
+bool InPlayByMail() {
+  return GameState.PlayMode >= TPlayMode::MailSetUp;
+}
+
+// The hidden-information command is never offered in play by mail.
+void CloseHiddenInPlayByMail() {
+  if (InPlayByMail()) Window().SetCommandEnabled(Hidden1, false);
+}
+
+bool IsHuman(int nation) {
+  return GameState.Nations[nation].Human != 0;
+}
+
+}  // namespace
+
+bool GameIsOver() {
+  return GameOverCode == 1 || GameOverCode == 2 || GameOverCode == 3 || GameOverCode == 255;
+}
+
+void SetMenusIdle() {
+  Window().SetCursor(WindowCursor::Default);
+  Enable(kBetweenTurnsCommands, true);
+  const int mode = GameState.PlayMode;
+  Enable(kExecuteCommands,
+         mode != TPlayMode::MailSetUp && mode != TPlayMode::MailReceived && !GameIsOver());
+  CloseHiddenInPlayByMail();
+  Enable(kOrdersPhaseCommands, false);
+  Enable(kUnitOrderCommands, false);
+}
+
+void SetMenusForOrders() {
+  Window().SetCursor(WindowCursor::Default);
+  Window().SetCommandEnabled(Conditions1, true);
+  Enable(kOrdersPhaseCommands, true);
+  CloseHiddenInPlayByMail();
+}
+
+void SetMenusExecuting() {
+  Window().SetCursor(WindowCursor::Hourglass);
+  Enable(kBetweenTurnsCommands, false);
+  const int mode = GameState.PlayMode;
+  if (mode == TPlayMode::MailSetUp || (mode == TPlayMode::MailReceived && !GameIsOver())) {
+    Enable(kExecuteCommands, false);
+  }
+  CloseHiddenInPlayByMail();
+  Enable(kOrdersPhaseCommands, false);
+  Enable(kUnitOrderCommands, false);
+}
+
+void ChooseSideToPlay() {
+  if (InPlayByMail()) {
+    CurrentSide = GameState.MailSide;
+  } else if (!IsHuman(TNation::Union) && !IsHuman(TNation::Confederacy)) {
+    CurrentSide = 0;
+  } else if (!IsHuman(TNation::Union)) {
+    CurrentSide = TNation::Confederacy;
+  } else if (!IsHuman(TNation::Confederacy)) {
+    CurrentSide = TNation::Union;
+  }
+  if (CurrentSide != 0) SetMenusForOrders();
+  Window().SetSideChangeCaption(TextLine(kSideChangeCaptionText + CurrentSide));
+}
+
+void ClearSelections() {
+  CurrentCorps = 0;
+  CurrentFleet = 0;
+  CurrentArmy = 0;
+  CurrentCity = 0;
+  CurrentLeader = 0;
+}

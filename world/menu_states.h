@@ -1,0 +1,21 @@
+#pragma once
+// The three states of the main window's menus by the phase of the turn: idle
+// between turns, giving orders, and executing. Each sets the cursor and the
+// enabled state of the items it names; an item it does not name keeps its state.
+
+// Codes 1, 2, 3 and 255 end the game; 0 is a game running, and 10 (left by the
+// battle dispatcher in play by mail) is one still running too.
+bool GameIsOver();
+
+void SetMenusIdle();
+void SetMenusForOrders();
+void SetMenusExecuting();
+
+// Chooses the side that gives orders next: the mail side in play by mail,
+// otherwise the one human nation, none when neither is human; with two human
+// nations CurrentSide stays as it is and the players choose. Opens the orders
+// menus when a side is chosen and captions the side-change command after it.
+void ChooseSideToPlay();
+
+// Nothing in hand: no current corps, fleet, army, city or leader.
+void ClearSelections();

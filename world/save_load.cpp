@@ -1,0 +1,177 @@
+#include "world/save_load.h"
+
+#include <cstring>
+#include <filesystem>
+
+#include "world/codes.h"
+#include "world/derived_state.h"
+#include "world/file_io.h"
+#include "world/game_window.h"
+#include "world/load_corrections.h"
+#include "world/mail_handover.h"
+#include "world/menu_states.h"
+#include "world/play_modes.h"
+#include "world/saved_game_check.h"
+#include "world/text_table.h"
+#include "world/vardecl.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kMailTurnReceivedText = 727;
+
+template <typename Record>
+std::span<const std::uint8_t> BytesOf(const Record& record) {
+  return {reinterpret_cast<const std::uint8_t*>(&record), sizeof(Record)};
+}
+
+// Both images of a game read from disk, not yet in play.
+struct GameImages {
+  FileImage game;
+  FileImage map;
+  std::string problem;  // why the game cannot be loaded; empty when it can
+};
+
+GameImages ReadGameImages(const std::string& fileName, const std::string& gameFileName) {
+  GameImages images;
+  const auto game_file = FindFileIgnoringCase(fileName);
+  if (!game_file) {
+    images.problem = "the file is missing";
+    return images;
+  }
+  images.game = ReadFileImage(*game_file, kGameFileSize);
+  if (!images.game.error.empty()) {
+    images.problem = images.game.error;
+    return images;
+  }
+  const std::string map_name = gameFileName + "GMP";
+  const auto map_file = FindFileIgnoringCase(map_name);
+  if (!map_file) {
+    images.problem = "its map file " + map_name + " is missing";
+    return images;
+  }
+  images.map = ReadFileImage(*map_file, kMapFileSize);
+  if (!images.map.error.empty()) {
+    images.problem = "its map file " + map_file->string() + " is damaged: " + images.map.error;
+  }
+  return images;
+}
+
+std::string FindImageProblem(const GameImages& images) {
+  TGameState game;
+  TMapRecord map;
+  std::memcpy(&game, images.game.bytes.data(), kGameFileSize);
+  std::memcpy(&map, images.map.bytes.data(), kMapFileSize);
+  std::string problem = FindIndexOutOfRange(game);
+  if (problem.empty()) problem = FindIndexOutOfRange(map);
+  return problem;
+}
+
+bool IsHuman(int nation) {
+  return GameState.Nations[nation].Human != 0;
+}
+
+bool AtStartDate() {
+  return GameState.Year == GameState.StartYear && GameState.Month == GameState.StartMonth;
+}
+
+// A new game, not a mail game in progress, gets the set-up dialog, which may
+// change who plays, the mode and the end date.
+void OfferSetupOfNewGame() {
+  GameOverCode = 0;
+  if (AtStartDate() && GameState.PlayMode < TPlayMode::MailSetUp) Window().ShowSetupOptions();
+  GameOverCode = 0;
+}
+
+// With no human side the players watch, and see every report.
+void ChooseMessageView() {
+  GameState.MessageView = 0;
+  if (!IsHuman(TNation::Union) && !IsHuman(TNation::Confederacy)) GameState.MessageView = 3;
+}
+
+// A mail game received from the other side is replayed before it is played on.
+void OpenMailTurnForReplay() {
+  Window().ShowMessage(TextLine(kMailTurnReceivedText));
+  Window().SetCommandEnabled(WindowCommand::Playback1, true);
+  Window().SetCommandEnabled(WindowCommand::Speedbutton2, true);
+  Window().SetCommandEnabled(WindowCommand::Execute1, false);
+  Window().SetCommandEnabled(WindowCommand::SpeedButton1, false);
+  ReadBattleFile(GameFileName);
+}
+
+}  // namespace
+
+std::string NameWithoutExtension(const std::string& file) {
+  const fs::path path(file);
+  const std::string name = path.filename().string();
+  const auto dot = name.rfind('.');
+  if (dot == std::string::npos) return file;
+  return (path.parent_path() / name.substr(0, dot)).string();
+}
+
+std::string GameFileNameOf(const std::string& file) {
+  return NameWithoutExtension(file) + ".";
+}
+
+bool SaveGame(const std::string& name) {
+  const FileToWrite files[] = {{name + ".GMR", BytesOf(GameState)},
+                               {name + ".GMP", BytesOf(MapRecord)}};
+  const std::string error = WriteFilesReplacing(files);
+  if (error.empty()) return true;
+  Window().ShowMessage("The game " + name + " was not saved: " + error + ".");
+  return false;
+}
+
+bool LoadGame(const std::string& fileName) {
+  const std::string game_file_name = GameFileNameOf(fileName);
+  const GameImages images = ReadGameImages(fileName, game_file_name);
+  const std::string problem = images.problem.empty() ? FindImageProblem(images) : images.problem;
+  if (!problem.empty()) {
+    Window().ShowMessage("The game " + fileName + " cannot be loaded: " + problem + ".");
+    return false;
+  }
+  std::memcpy(&GameState, images.game.bytes.data(), kGameFileSize);
+  std::memcpy(&MapRecord, images.map.bytes.data(), kMapFileSize);
+  GameFileName = game_file_name;
+  MailHandOverDone = false;
+
+  ApplyLoadCorrections();
+  // Before the derived state is rebuilt, which reads the cities' original camps.
+  ResetUnknownOriginalSides();
+  OfferSetupOfNewGame();
+  ChooseMessageView();
+  // A mail turn in progress is played on exactly as it was sent.
+  const int mode = GameState.PlayMode;
+  if (mode == TPlayMode::OneMachine || mode == TPlayMode::MailSetUp) RecomputeDerivedState();
+  SetMenusIdle();
+  ChooseSideToPlay();
+  ClearSelections();
+  Window().RepaintMap();
+  return true;
+}
+
+bool LoadGameDialog() {
+  for (;;) {
+    const auto chosen = Window().AskGameFileToOpen();
+    // A cancel keeps the game in play, or returns to the scenario choice.
+    if (!chosen) return false;
+    if (LoadGame(*chosen)) break;
+  }
+  Window().RepaintMap();
+  ApplyLoadCorrections();
+  if (GameState.PlayMode == TPlayMode::MailReceived) {
+    OpenMailTurnForReplay();
+  } else {
+    Window().SetCommandEnabled(WindowCommand::Speedbutton2, false);
+  }
+  Window().SetCursor(WindowCursor::Default);
+  if (IsHuman(TNation::Union) && IsHuman(TNation::Confederacy)) {
+    Window().SideChangeClick();
+    return true;
+  }
+  ClearSelections();
+  Window().RepaintMap();
+  Window().SetCursor(WindowCursor::Default);
+  return true;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// A game lives in two files: the image of GameState (".GMR") and the image of
+// MapRecord (".GMP") beside it, with the same name. The three start files are
+// ordinary game files.
+#include <cstddef>
+#include <string>
+
+#include "world/game_state.h"
+#include "world/map_record.h"
+
+inline constexpr std::size_t kGameFileSize = sizeof(TGameState);
+inline constexpr std::size_t kMapFileSize = sizeof(TMapRecord);
+
+// The file's path without the extension of its name: "games/Game7.GMR" gives
+// "games/Game7"; a name without an extension is kept whole.
+std::string NameWithoutExtension(const std::string& file);
+
+// What GameFileName becomes for a game file: the name less its extension, the
+// dot kept ("1861.gmr" gives "1861."); the companion files add "GMP" or "BTL".
+std::string GameFileNameOf(const std::string& file);
+
+// Writes name + ".GMR" and name + ".GMP", each replaced only once both are
+// written. A failure is told to the player; the result says whether it saved.
+bool SaveGame(const std::string& name);
+
+// Loads the game file (its name with its extension) and its map, repairs them
+// and prepares the game for play. A file that is missing, of the wrong size or
+// holding a reference beyond its table is refused with a message, and the game
+// in play stays as it was. The result says whether the game was loaded.
+bool LoadGame(const std::string& fileName);
+
+// Asks for a game file until one loads or the player cancels, then readies the
+// loaded game for the side to play. The result says whether a game was loaded.
+bool LoadGameDialog();
