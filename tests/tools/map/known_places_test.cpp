@@ -1,0 +1,94 @@
+// Places a player knows, found where history put them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "tests/tools/map/map_data_fixture.h"
+#include "world/hex_grid.h"
+
+namespace {
+
+const TMapRecord& Map() {
+  static const TMapRecord map = BuildMapRecord(TheCommittedMap().Layers, 1861);
+  return map;
+}
+
+const MapCity& City(const std::string& name) {
+  for (const auto& city : TheCommittedMap().Cities) {
+    if (city.Name == name) return city;
+  }
+  throw std::runtime_error("no city " + name);
+}
+
+// Follows river-route hexes from one hex, never stepping back, and tells whether the walk
+// reaches the other.
+bool RiverConnects(THexPos from, THexPos to) {
+  std::vector<THexPos> seen{from};
+  for (std::size_t i = 0; i < seen.size(); ++i) {
+    if (seen[i] == to) return true;
+    for (int dir = 1; dir <= 6; ++dir) {
+      const THexPos next = NeighbourHex(seen[i].X, seen[i].Y, dir);
+      if (!TMapRecord::OnMap(next.X, next.Y) || !Map().Cell(next.X, next.Y).RouteFlag()) continue;
+      if (std::ranges::find(seen, next) == seen.end()) seen.push_back(next);
+    }
+  }
+  return false;
+}
+
+THexPos HexOf(const MapCity& c) {
+  return {static_cast<std::uint16_t>(c.X), static_cast<std::uint16_t>(c.Y)};
+}
+
+TEST(KnownPlaces, NewOrleansIsOnTheMississippiRouteFromStLouis) {
+  const MapCity& neworleans = City("New Orleans");
+  EXPECT_TRUE(Map().Cell(neworleans.X, neworleans.Y).RouteFlag());
+  EXPECT_TRUE(Map().Cell(neworleans.X, neworleans.Y).Flag7());
+  EXPECT_TRUE(RiverConnects(HexOf(City("St. Louis")), HexOf(neworleans)));
+  EXPECT_TRUE(RiverConnects(HexOf(City("Pittsburgh")), HexOf(neworleans)));
+}
+
+TEST(KnownPlaces, UpperTennesseeIsCutOffByMuscleShoals) {
+  EXPECT_FALSE(RiverConnects(HexOf(City("Knoxville")), HexOf(City("Cairo"))));
+  EXPECT_TRUE(RiverConnects(HexOf(City("Nashville")), HexOf(City("Cairo"))));
+}
+
+TEST(KnownPlaces, ChesapeakeAndTheSoundsAreWater) {
+  for (const auto& [x, y] : {std::pair{54, 13}, {54, 15}, {55, 17}, {55, 18}}) {
+    EXPECT_EQ(Map().Cell(x, y).Terrain(), 0) << x << "," << y;
+  }
+  EXPECT_EQ(Map().Cell(30, 1).Terrain(), 0);  // Lake Michigan
+  EXPECT_EQ(Map().Cell(40, 4).Terrain(), 0);  // Lake Erie
+}
+
+TEST(KnownPlaces, AppalachiansAreMountains) {
+  // West Virginia's Alleghenies, the Blue Ridge of North Carolina and the Cumberland Plateau.
+  for (const auto& [x, y] : {std::pair{44, 14}, {40, 21}, {33, 22}}) {
+    EXPECT_EQ(Map().Cell(x, y).Terrain(), 5) << x << "," << y;
+  }
+  EXPECT_EQ(Map().Cell(36, 22).Terrain(), 3);  // the Great Smokies
+  EXPECT_EQ(Map().Cell(37, 20).Terrain(), 5);  // Cumberland Gap stays passable
+}
+
+TEST(KnownPlaces, RichmondAndWashingtonAreRailwayTownsWithLinesLeavingThem) {
+  for (const char* name : {"Richmond", "Washington"}) {
+    const MapCity& city = City(name);
+    EXPECT_EQ(Map().Cell(city.X, city.Y).Terrain(), 4) << name;
+    int railNeighbours = 0;
+    for (int dir = 1; dir <= 6; ++dir) {
+      const THexPos n = NeighbourHex(city.X, city.Y, dir);
+      const TMapCell& cell = Map().Cell(n.X, n.Y);
+      if (cell.LinkFlag() || cell.Terrain() == 4) ++railNeighbours;
+    }
+    EXPECT_GE(railNeighbours, 2) << name;
+  }
+}
+
+TEST(KnownPlaces, StatesSitWhereTheyBelong) {
+  EXPECT_EQ(Map().Cell(City("Richmond").X, City("Richmond").Y).State(), 22);
+  EXPECT_EQ(Map().Cell(30, 12).State(), 8);  // central Indiana
+  EXPECT_EQ(Map().Cell(5, 30).State(), 23);  // central Texas
+  EXPECT_EQ(Map().Cell(5, 20).State(), 0);   // the Indian Territory is out of play
+  EXPECT_EQ(Map().Cell(5, 20).Terrain(), 3);
+}
+
+}  // namespace

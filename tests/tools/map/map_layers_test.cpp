@@ -1,0 +1,89 @@
+#include "tools/map/map_layers.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+
+#include "tests/tools/map/map_data_fixture.h"
+
+namespace {
+
+std::filesystem::path FreshFolder(const char* name) {
+  auto folder = std::filesystem::temp_directory_path() / name;
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  return folder;
+}
+
+TEST(MapLayers, CommittedLayersSurviveRecordAndBack) {
+  const MapLayers& layers = TheCommittedMap().Layers;
+  MapLayers back = LayersOfRecord(BuildMapRecord(layers, 1861));
+  // The record of 1861 has no railway opened in 1862.
+  MapLayers expected = layers;
+  for (auto& row : expected.Rail) std::ranges::replace(row, '2', '.');
+  EXPECT_EQ(back, expected);
+}
+
+TEST(MapLayers, RecordSurvivesWritingAndReadingTheLayers) {
+  const TMapRecord record = BuildMapRecord(TheCommittedMap().Layers, 1863);
+  const auto folder = FreshFolder("graymarch_map_layers");
+  WriteMapLayers(LayersOfRecord(record), folder);
+  const TMapRecord again = BuildMapRecord(ReadMapLayers(folder), 1863);
+  EXPECT_EQ(std::memcmp(&record, &again, sizeof record), 0);
+}
+
+TEST(MapLayers, RailwaysOf1862OpenOnlyFrom1862) {
+  const MapLayers& layers = TheCommittedMap().Layers;
+  // Little Rock's line to Devall's Bluff was finished in 1862.
+  ASSERT_EQ(layers.Rail[24 - 1][18 - 1], '2');
+  EXPECT_FALSE(BuildMapRecord(layers, 1861).Cell(18, 24).LinkFlag());
+  EXPECT_TRUE(BuildMapRecord(layers, 1862).Cell(18, 24).LinkFlag());
+}
+
+TEST(MapLayers, CellFieldsLandInTheirBits) {
+  MapLayers layers = LayersOfRecord(TMapRecord{});
+  layers.Terrain[2][4] = '6';
+  layers.State[2][4] = 'k';
+  layers.Owner[2][4] = '2';
+  layers.Route[2][4] = 'R';
+  layers.Flag7[2][4] = '7';
+  layers.Rail[2][4] = '1';
+  layers.Sides[2].replace(4 * 3, 3, "123");
+  const TMapRecord record = BuildMapRecord(layers, 1861);
+  const TMapCell& cell = record.Cell(5, 3);
+  EXPECT_EQ(cell.Terrain(), 6);
+  EXPECT_EQ(cell.State(), 20);
+  EXPECT_EQ(cell.Owner(), 2);
+  EXPECT_TRUE(cell.RouteFlag());
+  EXPECT_TRUE(cell.Flag7());
+  EXPECT_TRUE(cell.LinkFlag());
+  EXPECT_EQ(cell.HexSideCode(1), 1);
+  EXPECT_EQ(cell.HexSideCode(2), 2);
+  EXPECT_EQ(cell.HexSideCode(3), 3);
+}
+
+TEST(MapLayers, DamagedLayerIsRefusedWithItsFileAndRow) {
+  const auto folder = FreshFolder("graymarch_map_damaged");
+  WriteMapLayers(TheCommittedMap().Layers, folder);
+  {
+    std::ofstream out(folder / "terrain.txt", std::ios::app);
+    out << "0\n";
+  }
+  EXPECT_THROW(ReadMapLayers(folder), MapDataError);
+  WriteMapLayers(TheCommittedMap().Layers, folder);
+  {
+    std::ofstream out(folder / "owner.txt");
+    for (int row = 0; row < 54; ++row) out << std::string(76, row == 9 ? '5' : '0') << '\n';
+  }
+  try {
+    ReadMapLayers(folder);
+    FAIL() << "an owner 5 was accepted";
+  } catch (const MapDataError& e) {
+    EXPECT_NE(std::string(e.what()).find("owner.txt:10"), std::string::npos) << e.what();
+  }
+  EXPECT_THROW(ReadMapLayers(folder / "missing"), MapDataError);
+}
+
+}  // namespace
