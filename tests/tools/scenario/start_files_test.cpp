@@ -1,0 +1,135 @@
+// The shipped start files: sound, reproducible, and saying what history says.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <sstream>
+#include <vector>
+
+#include "tools/scenario/start_file.h"
+#include "tools/scenario/start_point.h"
+#include "tools/scenario/validate_scenario.h"
+#include "world/codes.h"
+#include "world/vardecl.h"
+
+namespace {
+
+const char* const kYears[] = {"1861", "1862", "1863"};
+
+std::vector<char> ReadBytes(const std::filesystem::path& file) {
+  std::ifstream input(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
+}
+
+std::unique_ptr<TGameState> ReadStartFile(const std::string& year) {
+  const auto bytes = ReadBytes(std::filesystem::path(GRAYMARCH_GAME_DIR) / (year + ".gmr"));
+  EXPECT_EQ(bytes.size(), sizeof(TGameState));
+  auto game = std::make_unique<TGameState>();
+  std::memcpy(static_cast<void*>(game.get()), bytes.data(),
+              std::min(bytes.size(), sizeof(TGameState)));
+  return game;
+}
+
+int BrigadesOf(const TGameState& game, int nation) {
+  int count = 0;
+  for (int b = 1; b <= 500; ++b) {
+    count += !game.Brigades[b].IsFree() && game.Brigades[b].Nation == nation ? 1 : 0;
+  }
+  return count;
+}
+
+class StartFiles : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(StartFiles, PassTheCheck) {
+  const auto game = ReadStartFile(GetParam());
+  const auto findings = ValidateScenario(*game);
+  EXPECT_TRUE(findings.empty()) << findings.front();
+}
+
+TEST_P(StartFiles, AreTheSameBytesWheneverTheyAreCompiled) {
+  const ScenarioSources sources = ReadScenarioSources(GRAYMARCH_SCENARIO_SOURCES);
+  const auto folder = std::filesystem::path(::testing::TempDir()) / "scenario_rebuild";
+  std::filesystem::create_directories(folder);
+  std::ostringstream report;
+  ASSERT_TRUE(CompileStartFile(sources, GetParam(), folder, report)) << report.str();
+  const auto first = ReadBytes(folder / (std::string(GetParam()) + ".gmr"));
+  ASSERT_TRUE(CompileStartFile(sources, GetParam(), folder, report)) << report.str();
+  EXPECT_EQ(first, ReadBytes(folder / (std::string(GetParam()) + ".gmr")));
+  EXPECT_EQ(first, ReadBytes(std::filesystem::path(GRAYMARCH_GAME_DIR) /
+                             (std::string(GetParam()) + ".gmr")));
+}
+
+TEST_P(StartFiles, SurviveLoadingIntoTheGameAndSavingAgain) {
+  const auto bytes =
+      ReadBytes(std::filesystem::path(GRAYMARCH_GAME_DIR) / (std::string(GetParam()) + ".gmr"));
+  ASSERT_EQ(bytes.size(), sizeof(TGameState));
+  std::memcpy(static_cast<void*>(&GameState), bytes.data(), bytes.size());
+  const auto* saved = reinterpret_cast<const char*>(&GameState);
+  EXPECT_EQ(bytes, std::vector<char>(saved, saved + sizeof(TGameState)));
+}
+
+INSTANTIATE_TEST_SUITE_P(EachYear, StartFiles, ::testing::ValuesIn(kYears));
+
+TEST(StartFileFacts, RichmondIsCity17InVirginiaHeldByTheConfederacy) {
+  for (const char* year : kYears) {
+    const auto game = ReadStartFile(year);
+    const TCity& richmond = game->Cities[17];
+    EXPECT_EQ(richmond.Name.str(), "Richmond") << year;
+    EXPECT_EQ(richmond.State, 22) << year;
+    EXPECT_EQ(game->States[22].Name.str(), "Virginia") << year;
+    EXPECT_EQ(richmond.Side, TSide::Confederate) << year;
+    EXPECT_EQ(game->Nations[TNation::Confederacy].Capital, 17) << year;
+  }
+}
+
+TEST(StartFileFacts, TheUnionFieldsMoreBrigadesEachYear) {
+  const auto first = ReadStartFile("1861");
+  const auto second = ReadStartFile("1862");
+  const auto third = ReadStartFile("1863");
+  EXPECT_LT(BrigadesOf(*first, TNation::Union), BrigadesOf(*second, TNation::Union));
+  EXPECT_LT(BrigadesOf(*second, TNation::Union), BrigadesOf(*third, TNation::Union));
+  EXPECT_EQ(BrigadesOf(*first, TNation::Union), 80);
+  EXPECT_EQ(BrigadesOf(*first, TNation::Confederacy), 74);
+}
+
+TEST(StartFileFacts, NassauAndMatamorosAreTheForeignPorts) {
+  for (const char* year : kYears) {
+    const auto game = ReadStartFile(year);
+    const TCity& nassau = game->Cities[86];
+    EXPECT_EQ(nassau.Name.str(), "Nassau");
+    EXPECT_EQ(nassau.Side, TSide::None);
+    EXPECT_EQ(nassau.Nation, TNation::Britain);
+    EXPECT_NE(nassau.SeaPort, 0);
+    EXPECT_EQ(game->Cities[85].Name.str(), "Matamoros");
+    EXPECT_EQ(game->Cities[85].Nation, TNation::France);
+  }
+}
+
+TEST(StartFileFacts, KentuckyTurnsFromNeutralToUnionAndNashvilleFalls) {
+  const auto first = ReadStartFile("1861");
+  const auto second = ReadStartFile("1862");
+  EXPECT_EQ(first->States[20].Side, TSide::None);
+  EXPECT_EQ(second->States[20].Side, TSide::Union);
+  EXPECT_EQ(first->Cities[83].Side, TSide::Confederate);
+  EXPECT_EQ(second->Cities[83].Side, TSide::Union);
+  EXPECT_GT(second->Cities[83].Occupation, 0);
+  EXPECT_EQ(second->States[21].ControlSide, TSide::Union);
+}
+
+TEST(StartFileFacts, EachCommanderHoldsOneCommandAndEachArmyNameMarksItsArmy) {
+  const auto game = ReadStartFile("1863");
+  int usedNames = 0;
+  for (int n = 1; n <= 2; ++n) {
+    for (int k = 1; k <= 9; ++k) usedNames += game->ArmyNames[n][k].Used == 2 ? 1 : 0;
+  }
+  int armies = 0;
+  for (int a = 1; a <= 15; ++a) armies += game->Armies[a].IsFree() ? 0 : 1;
+  EXPECT_EQ(armies, 9);
+  EXPECT_EQ(usedNames, armies);
+  EXPECT_EQ(game->Leaders[game->Armies[1].Leader].Name.str(), "J. Hooker");
+}
+
+}  // namespace
