@@ -60,11 +60,12 @@ bool EnemyCorpsOn(THexPos hex, int camp) {
   return false;
 }
 
-// Starts a new set of lasting scores: every hex is scored afresh when first looked at.
-void ForgetLastingScores() {
-  if (++RouteScoreGrid.Route == 0) {
-    std::memset(RouteScoreGrid.Scored, 0, sizeof RouteScoreGrid.Scored);
-    RouteScoreGrid.Route = 1;
+// Numbers a new route or walk; when the count wraps, the stamps of old numbers are
+// wiped so that none can pass for a new one.
+void Renumber(std::uint32_t& number, std::uint32_t (&stamps)[route_grid::kCells]) {
+  if (++number == 0) {
+    std::memset(stamps, 0, sizeof stamps);
+    number = 1;
   }
 }
 
@@ -88,10 +89,8 @@ void WearDown(std::int16_t& lasting) {
   lasting = lasting >= 3 ? lasting - 2 : 1;
 }
 
-bool Entered(const TRouteTrial& trial, int step, THexPos hex) {
-  for (int earlier = 1; earlier < step; ++earlier)
-    if (trial.Steps[earlier].X == hex.X && trial.Steps[earlier].Y == hex.Y) return true;
-  return false;
+bool Entered(THexPos hex) {
+  return RouteScoreGrid.Entered[route_grid::CellIndex(hex.X, hex.Y)] == RouteScoreGrid.Walk;
 }
 
 // The code of the hex side crossed stepping from `here` in direction d. Each side
@@ -108,14 +107,13 @@ int CrossedSideCode(THexPos here, THexPos there, int direction) {
 // The direction of the best-scoring neighbour not yet entered; ties go to a
 // later direction on an even draw, one draw for every scoring neighbour that
 // takes or equals the best.
-int BestStep(const RouteScoring& scoring, const TRouteTrial& trial, int step, THexPos here) {
+int BestStep(const RouteScoring& scoring, THexPos here) {
   int best = 0;
   int bestDirection = kNoDirection;
   for (int direction = kNorth; direction <= kNorthWest; ++direction) {
     const THexPos there = NeighbourHex(here.X, here.Y, direction);
     int candidate = 0;
-    if (MapRecord.OnMap(there.X, there.Y) && !Entered(trial, step, there))
-      candidate = SeenScore(scoring, there);
+    if (MapRecord.OnMap(there.X, there.Y) && !Entered(there)) candidate = SeenScore(scoring, there);
     if (candidate != 0) {
       const int side = CrossedSideCode(here, there, direction);
       if (side == kClosedSide) candidate = 0;
@@ -134,11 +132,12 @@ int BestStep(const RouteScoring& scoring, const TRouteTrial& trial, int step, TH
 // pass, halved when the walk did not reach the target.
 void Walk(const RouteScoring& scoring, TRouteTrial& trial, int longest) {
   trial = {};
+  Renumber(RouteScoreGrid.Walk, RouteScoreGrid.Entered);
   RouteReached = 0;
   THexPos here = scoring.start;
   int step = 1;
   do {
-    const int direction = BestStep(scoring, trial, step, here);
+    const int direction = BestStep(scoring, here);
     if (direction != kNoDirection) {
       const THexPos there = NeighbourHex(here.X, here.Y, direction);
       std::int16_t& lasting = LastingScore(scoring, there);
@@ -146,6 +145,7 @@ void Walk(const RouteScoring& scoring, TRouteTrial& trial, int longest) {
       trial.Steps[step] = {there.X, there.Y, static_cast<std::uint16_t>(direction), seen};
       trial.Total += seen;
       WearDown(lasting);
+      RouteScoreGrid.Entered[route_grid::CellIndex(there.X, there.Y)] = RouteScoreGrid.Walk;
       here = there;
       if (there == scoring.target) RouteReached = kRouteReached;
     }
@@ -193,7 +193,7 @@ void ArmyRoute(std::uint16_t fromX, std::uint16_t fromY, std::uint16_t toX, std:
       .reach = HexDistance(fromX, fromY, toX, toY) + kScoreReach,
       .enemyOnStart = policy == kAnyHex && EnemyCorpsOn({fromX, fromY}, camp),
   };
-  ForgetLastingScores();
+  Renumber(RouteScoreGrid.Route, RouteScoreGrid.Scored);
   for (int trial = 1; trial <= kArmyRouteTrials; ++trial)
     Walk(scoring, RouteTrialTable[trial], longest);
   TargetHexX = fromX;

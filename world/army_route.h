@@ -28,11 +28,14 @@ extern Table<TRouteTrial, kArmyRouteTrials> RouteTrialTable;
 
 // The lasting score of each hex in the last army route, worn down by the walks.
 // A hex is scored the first time a walk looks at it (Scored holds the number of
-// the route that scored it), as most of the map is never looked at.
+// the route that scored it), as most of the map is never looked at. Entered
+// holds the number of the last walk that entered the hex.
 struct TRouteScoreGrid {
   std::int16_t Score[route_grid::kCells];
   std::uint32_t Scored[route_grid::kCells];
+  std::uint32_t Entered[route_grid::kCells];
   std::uint32_t Route;
+  std::uint32_t Walk;
 };
 extern TRouteScoreGrid RouteScoreGrid;
 
