@@ -1,0 +1,107 @@
+#include "tools/sprites/election_map.h"
+
+#include <limits>
+#include <vector>
+
+namespace {
+
+constexpr TColor kLand = RGB(238, 226, 192);
+constexpr TColor kSea = RGB(196, 216, 236);
+constexpr TColor kOutline = clBlack;
+
+constexpr ElectionFillPoint kFillPoints[] = {
+    {1, {76, 94}},    {2, {57, 190}},   {3, {340, 102}},  {4, {357, 144}},  {5, {390, 113}},
+    {6, {400, 170}},  {7, {445, 120}},  {8, {435, 170}},  {9, {470, 167}},  {10, {530, 140}},
+    {11, {550, 116}}, {12, {580, 100}}, {13, {566, 90}},  {14, {595, 70}},  {15, {580, 115}},
+    {16, {586, 122}}, {17, {577, 124}}, {18, {560, 152}}, {19, {370, 200}}, {20, {450, 200}},
+    {32, {540, 162}}, {33, {555, 169}},
+};
+
+// States and territories that cast no vote in the count still appear on the
+// map: the seceded South and the western territories.
+constexpr TPoint kOtherStates[] = {
+    {515, 190}, {530, 215}, {515, 240}, {490, 268}, {515, 330}, {462, 268}, {432, 272},
+    {405, 300}, {400, 250}, {455, 228}, {300, 320}, {300, 190}, {280, 128}, {250, 78},
+    {180, 100}, {165, 205}, {205, 262}, {110, 165}, {150, 60},
+};
+
+// The coast and the borders of the country, clockwise from the north-west.
+constexpr TPoint kCoastline[] = {
+    {38, 40},   {250, 45},  {330, 48},  {380, 70},  {420, 75},  {470, 95},  {520, 95},  {545, 80},
+    {575, 60},  {600, 38},  {626, 62},  {600, 95},  {606, 112}, {595, 126}, {580, 135}, {572, 150},
+    {566, 178}, {568, 200}, {545, 235}, {520, 265}, {512, 300}, {532, 362}, {515, 376}, {495, 322},
+    {470, 296}, {420, 300}, {400, 316}, {360, 320}, {320, 350}, {300, 378}, {270, 342}, {235, 300},
+    {160, 300}, {110, 272}, {66, 235},  {35, 170},  {34, 100},
+};
+
+bool OnLand(double x, double y) {
+  bool inside = false;
+  const std::size_t count = std::size(kCoastline);
+  for (std::size_t i = 0, j = count - 1; i < count; j = i++) {
+    const TPoint a = kCoastline[i];
+    const TPoint b = kCoastline[j];
+    if ((a.Y > y) != (b.Y > y) && x < a.X + (y - a.Y) * (b.X - a.X) / double(b.Y - a.Y)) {
+      inside = !inside;
+    }
+  }
+  return inside;
+}
+
+std::vector<TPoint> Seeds() {
+  std::vector<TPoint> seeds;
+  for (const ElectionFillPoint& fill : kFillPoints) seeds.push_back(fill.point);
+  seeds.insert(seeds.end(), std::begin(kOtherStates), std::end(kOtherStates));
+  return seeds;
+}
+
+constexpr int kSeaState = -1;
+
+// Every land pixel belongs to the state whose seed is nearest; the sea is -1.
+std::vector<int> StateOfEachPixel() {
+  const std::vector<TPoint> seeds = Seeds();
+  std::vector<int> states(static_cast<std::size_t>(kElectionMapWidth) * kElectionMapHeight,
+                          kSeaState);
+  for (int y = 0; y < kElectionMapHeight; ++y) {
+    for (int x = 0; x < kElectionMapWidth; ++x) {
+      if (!OnLand(x + 0.5, y + 0.5)) continue;
+      int nearest = 0;
+      int best = std::numeric_limits<int>::max();
+      for (std::size_t s = 0; s < seeds.size(); ++s) {
+        const int dx = x - seeds[s].X;
+        const int dy = y - seeds[s].Y;
+        if (dx * dx + dy * dy < best) {
+          best = dx * dx + dy * dy;
+          nearest = static_cast<int>(s);
+        }
+      }
+      states[static_cast<std::size_t>(y) * kElectionMapWidth + x] = nearest;
+    }
+  }
+  return states;
+}
+
+}  // namespace
+
+std::span<const ElectionFillPoint> ElectionFillPoints() {
+  return kFillPoints;
+}
+
+// A pixel is outline where its right or lower neighbour lies in another state
+// or in the sea: then every pair of touching pixels of two regions has an
+// outline pixel between them, and a four-way flood fill stays in its state.
+TBitmap DrawElectionMap() {
+  const std::vector<int> states = StateOfEachPixel();
+  const auto state_at = [&](int x, int y) {
+    if (x >= kElectionMapWidth || y >= kElectionMapHeight) return kSeaState;
+    return states[static_cast<std::size_t>(y) * kElectionMapWidth + x];
+  };
+  TBitmap map(kElectionMapWidth, kElectionMapHeight);
+  for (int y = 0; y < kElectionMapHeight; ++y) {
+    for (int x = 0; x < kElectionMapWidth; ++x) {
+      const int here = state_at(x, y);
+      const bool border = here != state_at(x + 1, y) || here != state_at(x, y + 1);
+      map.SetPixel(x, y, border ? kOutline : here == kSeaState ? kSea : kLand);
+    }
+  }
+  return map;
+}
