@@ -1,5 +1,7 @@
 #include "platform/backend/headless_backend.h"
 
+#include <algorithm>
+
 #include "platform/components/control.h"
 #include "platform/forms/application.h"
 #include "platform/forms/form.h"
@@ -37,7 +39,8 @@ void THeadlessBackend::Advance(uint64_t ms) {
     if (*due > now_) now_ = *due;
     Application.ProcessMessages();
   }
-  now_ = target;
+  // A handler may have moved the clock further (a modal hook advancing it).
+  now_ = std::max(now_, target);
   Application.ProcessMessages();
 }
 

@@ -102,7 +102,8 @@ void TForm::VisibleChanged() {
   }
   if (OnHide) OnHide(this);
   Screen.RemoveForm(this);
-  if (ActiveRoot() == this) {
+  // Hiding the active form left no form active: the one below takes over.
+  if (!ActiveRoot()) {
     ActivateRoot(Screen.FormCount() > 0 ? Screen.Forms(Screen.FormCount() - 1) : nullptr);
   }
 }

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+// The file in `folder` whose name equals `name` apart from letter case (the
+// game names its files in capitals; the files on disk may not be). An exact
+// match wins over other spellings; none when no file matches.
+std::optional<std::filesystem::path> ResolveFileName(const std::filesystem::path& folder,
+                                                     const std::string& name);
+
+// True when two names are equal apart from the case of ASCII letters.
+bool SameFileName(const std::string& a, const std::string& b);

@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "../components/test_controls.h"
+#include "platform/backend/headless_backend.h"
+#include "platform/forms/application.h"
+#include "platform/forms/form.h"
+#include "platform/forms/screen.h"
+#include "platform/forms/timer.h"
+#include "platform/input/focus.h"
+
+namespace {
+
+// A dialog with one button that closes it with OK.
+class TDialog : public TForm {
+ public:
+  explicit TDialog(const std::string& name) : TForm(nullptr) {
+    SetName(name);
+    SetBorderStyle(TFormBorderStyle::bsNone);
+    SetBounds(0, 0, 200, 100);
+    Button1 = Place<TProbe>(this, 10, 10, 80, 25);
+    Button1->SetName("Button1");
+    Button1->OnClick = [this](TComponent*) { SetModalResult(mrOk); };
+  }
+  TProbe* Button1;
+};
+
+class ModalTest : public ::testing::Test {
+ protected:
+  THeadlessBackend& backend() { return session.Backend(); }
+  THeadlessSession session;
+};
+
+TEST_F(ModalTest, TheHookDrivesAModalFormToCompletion) {
+  TDialog dialog("Dialog");
+  backend().SetModalHook([&](TForm& form) {
+    EXPECT_EQ(&form, &dialog);
+    EXPECT_TRUE(form.Visible());
+    EXPECT_EQ(Screen.ActiveForm(), &form);
+    backend().Click(*FindOwned<TControl>(form, "Button1"));
+  });
+  EXPECT_EQ(dialog.ShowModal(), mrOk);
+  EXPECT_FALSE(dialog.Visible());
+  EXPECT_FALSE(dialog.Modal());
+  EXPECT_EQ(backend().ModalCount(), 1);
+}
+
+TEST_F(ModalTest, AFormOpenedFromAClickHandlerClosesBeforeTheFormThatOpenedIt) {
+  TDialog orders("Orders");
+  TDialog brigades("Brigades");
+  std::vector<std::string> events;
+  orders.Button1->OnClick = [&](TComponent*) {
+    events.push_back("open brigades");
+    events.push_back("brigades closed with " + std::to_string(brigades.ShowModal()));
+    orders.SetModalResult(mrOk);
+    events.push_back("orders handler returns");
+  };
+  backend().SetModalHook([&](TForm& form) {
+    events.push_back(form.Name() + " is modal");
+    backend().Click(*FindOwned<TControl>(form, "Button1"));
+  });
+  const TModalResult result = orders.ShowModal();
+  events.push_back("orders closed with " + std::to_string(result));
+  EXPECT_EQ(events, (std::vector<std::string>{"Orders is modal", "open brigades",
+                                              "Brigades is modal", "brigades closed with 1",
+                                              "orders handler returns", "orders closed with 1"}));
+}
+
+TEST_F(ModalTest, TheLoopEndsOnlyAfterTheHandlerThatSetTheResultReturns) {
+  TDialog dialog("Dialog");
+  bool handler_finished_while_open = false;
+  dialog.Button1->OnClick = [&](TComponent*) {
+    dialog.SetModalResult(mrOk);
+    Application.ProcessMessages();  // a pump inside the handler must not close the form
+    handler_finished_while_open = dialog.Visible();
+  };
+  backend().SetModalHook([&](TForm& form) { backend().Click(*FindOwned<TControl>(form, "Button1")); });
+  EXPECT_EQ(dialog.ShowModal(), mrOk);
+  EXPECT_TRUE(handler_finished_while_open);
+}
+
+TEST_F(ModalTest, OnCloseCanRefuseAResultAndKeepTheFormOpen) {
+  TDialog dialog("Dialog");
+  int refusals = 0;
+  dialog.OnClose = [&](TComponent*, TCloseAction& action) {
+    if (refusals++ > 0) return;
+    action = TCloseAction::caNone;
+    // The form stays open, so a second click can reach it.
+    Application.QueueCall([&] { backend().Click(*dialog.Button1); });
+  };
+  backend().SetModalHook([&](TForm& form) { backend().Click(*FindOwned<TControl>(form, "Button1")); });
+  EXPECT_EQ(dialog.ShowModal(), mrOk);
+  EXPECT_EQ(refusals, 2);
+}
+
+TEST_F(ModalTest, AModalFormNobodyAnswersFailsInsteadOfHanging) {
+  TDialog dialog("Forgotten");
+  EXPECT_THROW(dialog.ShowModal(), EUnansweredModal);
+  EXPECT_FALSE(dialog.Visible());
+  EXPECT_FALSE(dialog.Modal());
+  EXPECT_EQ(Screen.FormCount(), 0);
+}
+
+TEST_F(ModalTest, AModalFormTakesTheInputAndGivesTheFocusBackWhenItCloses) {
+  TDialog main("Main");
+  main.SetBounds(0, 0, TScreen::kWidth, TScreen::kHeight);
+  auto* map = Place<TProbe>(&main, 0, 100, 100, 100);
+  map->SetTabStop(true);
+  main.Show();
+  EXPECT_EQ(FocusedControl(), map);
+  TDialog dialog("Dialog");
+  backend().SetModalHook([&](TForm&) {
+    backend().Click({50, 150});  // on the map, outside the dialog: ignored
+    EXPECT_EQ(map->Count(WM_LBUTTONDOWN), 0);
+    backend().Click(*dialog.Button1);
+  });
+  dialog.ShowModal();
+  EXPECT_EQ(Screen.ActiveForm(), &main);
+  EXPECT_EQ(FocusedControl(), map);
+}
+
+TEST_F(ModalTest, ATimerTicksInsideAModalLoopButNeverReentersItsOwnHandler) {
+  TDialog notice("Notice");
+  TTimer movement;
+  movement.SetInterval(100);
+  TTimer hotspot;
+  hotspot.SetInterval(55);
+  int movement_ticks = 0;
+  int movement_depth = 0;
+  int hotspot_ticks_while_open = 0;
+  bool reentered = false;
+  movement.OnTimer = [&](TComponent*) {
+    reentered = reentered || movement_depth > 0;
+    ++movement_depth;
+    if (++movement_ticks == 1) notice.ShowModal();
+    --movement_depth;
+  };
+  hotspot.OnTimer = [&](TComponent*) {
+    if (notice.Modal()) ++hotspot_ticks_while_open;
+  };
+  backend().SetModalHook([&](TForm&) {
+    backend().Advance(1000);
+    backend().Click(*notice.Button1);
+  });
+  backend().Advance(100);
+  EXPECT_FALSE(reentered);
+  EXPECT_EQ(movement_ticks, 1);
+  EXPECT_EQ(hotspot_ticks_while_open, 19);  // every 55 ms from 110 to 1100
+
+  // Once the handler has returned, the timer ticks again, one tick for the
+  // time it was busy rather than a backlog.
+  backend().Advance(100);
+  EXPECT_EQ(movement_ticks, 2);
+}
+
+TEST_F(ModalTest, ATimerCountsAgainFromWhenItWasTurnedOnOrItsIntervalChanged) {
+  TTimer timer;
+  int ticks = 0;
+  timer.OnTimer = [&](TComponent*) { ++ticks; };
+  timer.SetInterval(100);
+  backend().Advance(60);
+  timer.SetInterval(200);
+  backend().Advance(150);
+  EXPECT_EQ(ticks, 0);
+  backend().Advance(50);
+  EXPECT_EQ(ticks, 1);
+  timer.SetEnabled(false);
+  backend().Advance(1000);
+  EXPECT_EQ(ticks, 1);
+  timer.SetEnabled(true);
+  backend().Advance(199);
+  EXPECT_EQ(ticks, 1);
+  backend().Advance(1);
+  EXPECT_EQ(ticks, 2);
+}
+
+TEST_F(ModalTest, ATimerMayFreeItselfInItsOwnHandler) {
+  auto* timer = new TTimer(nullptr);
+  timer->SetInterval(10);
+  int ticks = 0;
+  timer->OnTimer = [&](TComponent*) {
+    ++ticks;
+    delete timer;
+  };
+  backend().Advance(100);
+  EXPECT_EQ(ticks, 1);
+}
+
+TEST_F(ModalTest, CallsQueuedFromAnotherThreadRunOnTheNextPump) {
+  int ran = 0;
+  std::thread worker([&] { Application.QueueCall([&] { ++ran; }); });
+  worker.join();
+  EXPECT_EQ(ran, 0);
+  Application.ProcessMessages();
+  EXPECT_EQ(ran, 1);
+}
+
+}  // namespace

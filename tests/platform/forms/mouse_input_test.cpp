@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include "../components/test_controls.h"
+#include "platform/backend/headless_backend.h"
+#include "platform/forms/form.h"
+#include "platform/forms/screen.h"
+#include "platform/input/mouse.h"
+
+namespace {
+
+class MouseInputTest : public ::testing::Test {
+ protected:
+  MouseInputTest() {
+    form.SetBorderStyle(TFormBorderStyle::bsNone);
+    form.SetBounds(0, 0, 400, 300);
+    form.Show();
+    button = Place<TProbe>(&form, 10, 10, 80, 25);
+    button->OnClick = [this](TComponent*) { ++clicks; };
+  }
+
+  THeadlessBackend& input() { return session.Backend(); }
+
+  THeadlessSession session;
+  TForm form;
+  TProbe* button;
+  int clicks = 0;
+};
+
+TEST_F(MouseInputTest, APressGoesToTheDeepestEnabledControlAndADisabledOneLetsItThrough) {
+  auto* panel = Place<TProbe>(&form, 100, 100, 100, 100);
+  auto* inner = Place<TProbe>(panel, 10, 10, 20, 20);
+  input().Click({115, 115});
+  EXPECT_EQ(inner->Count(WM_LBUTTONDOWN), 1);
+  EXPECT_EQ(panel->Count(WM_LBUTTONDOWN), 0);
+
+  inner->SetEnabled(false);
+  input().Click({115, 115});
+  EXPECT_EQ(inner->Count(WM_LBUTTONDOWN), 1);
+  EXPECT_EQ(panel->Count(WM_LBUTTONDOWN), 1);
+}
+
+TEST_F(MouseInputTest, AClickNeedsTheReleaseInsideTheControlThatWasPressed) {
+  input().Click({20, 20});
+  EXPECT_EQ(clicks, 1);
+
+  // The press captures the mouse: the release outside goes to the button
+  // too, and is no click.
+  input().MouseDown({20, 20});
+  EXPECT_EQ(GetCapture(), button);
+  input().MouseMove({200, 200});
+  input().MouseUp({200, 200});
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(button->Count(WM_LBUTTONUP), 2);
+  EXPECT_EQ(GetCapture(), nullptr);
+
+  // Pressed elsewhere and released on the button: no click either.
+  input().MouseDown({200, 200});
+  input().MouseUp({20, 20});
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(MouseInputTest, TheLoserOfTheCaptureIsToldAndThePreviousHolderCanBeRestored) {
+  auto* spin = Place<TProbe>(&form, 100, 10, 20, 20);
+  EXPECT_EQ(SetCapture(button), nullptr);
+  TControl* previous = SetCapture(spin);
+  EXPECT_EQ(previous, button);
+  EXPECT_EQ(button->Count(CM_CAPTURECHANGED), 1);
+  SetCapture(previous);
+  EXPECT_EQ(GetCapture(), button);
+  EXPECT_EQ(spin->Count(CM_CAPTURECHANGED), 1);
+
+  // Disabling or hiding the holder takes the capture away, with the notice.
+  button->SetEnabled(false);
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_EQ(button->Count(CM_CAPTURECHANGED), 2);
+  SetCapture(spin);
+  spin->Hide();
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_EQ(spin->Count(CM_CAPTURECHANGED), 2);
+}
+
+TEST_F(MouseInputTest, EnterAndLeaveFollowThePointerAlsoOverDisabledControls) {
+  button->SetEnabled(false);
+  input().MouseMove({20, 20});
+  EXPECT_EQ(button->Count(CM_MOUSEENTER), 1);
+  EXPECT_EQ(ControlUnderMouse(), button);
+  input().MouseMove({25, 20});
+  EXPECT_EQ(button->Count(CM_MOUSEENTER), 1);
+  input().MouseMove({200, 200});
+  EXPECT_EQ(button->Count(CM_MOUSELEAVE), 1);
+  EXPECT_EQ(ControlUnderMouse(), &form);
+  EXPECT_EQ(button->Count(WM_MOUSEMOVE), 0);  // a disabled control takes no input
+}
+
+TEST_F(MouseInputTest, AQuickSecondPressIsADoubleClickThatStillReachesMouseDown) {
+  int double_clicks = 0;
+  TShiftState second_press = 0;
+  button->OnDblClick = [&](TComponent*) { ++double_clicks; };
+  button->OnMouseDown = [&](TComponent*, TMouseButton, TShiftState shift, int, int) {
+    second_press = shift;
+  };
+  input().Click({20, 20});
+  input().Advance(200);
+  input().Click({21, 21});
+  EXPECT_EQ(double_clicks, 1);
+  EXPECT_TRUE(second_press & ssDouble);
+  EXPECT_EQ(clicks, 2);
+
+  // A third press starts a new pair; a slow second press is a plain click.
+  input().Advance(100);
+  input().Click({20, 20});
+  input().Advance(600);
+  input().Click({20, 20});
+  EXPECT_EQ(double_clicks, 1);
+
+  // A control without double clicks gets two plain presses.
+  button->SetControlStyle(button->ControlStyle() & ~csDoubleClicks);
+  input().Advance(600);
+  input().Click({20, 20});
+  input().Click({20, 20});
+  EXPECT_EQ(double_clicks, 1);
+  EXPECT_EQ(clicks, 6);
+}
+
+TEST_F(MouseInputTest, TheWheelGoesToTheFocusedControlAndUpItsParents) {
+  auto* panel = Place<TProbe>(&form, 100, 100, 100, 100);
+  auto* list = Place<TProbe>(panel, 10, 10, 50, 50);
+  panel->takes_wheel = true;
+  list->SetFocus();
+  input().Wheel({300, 250}, -1);
+  EXPECT_EQ(list->Count(WM_MOUSEWHEEL), 1);
+  EXPECT_EQ(panel->Count(WM_MOUSEWHEEL), 1);
+}
+
+TEST_F(MouseInputTest, TheScreenCursorOverridesTheCursorOfTheControlUnderThePointer) {
+  button->SetCursor(crHandPoint);
+  input().MouseMove({20, 20});
+  EXPECT_EQ(input().CursorShape(), crHandPoint);
+  Screen.SetCursor(crHourGlass);
+  input().MouseMove({21, 20});
+  EXPECT_EQ(input().CursorShape(), crHourGlass);
+  Screen.SetCursor(crDefault);
+  input().MouseMove({200, 200});
+  EXPECT_EQ(input().CursorShape(), crArrow);
+}
+
+}  // namespace
