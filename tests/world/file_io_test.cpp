@@ -22,26 +22,6 @@ class FileIoTest : public WindowTest {
   }
 };
 
-TEST_F(FileIoTest, AFileIsFoundWhateverTheCaseOfItsName) {
-  Write("1861.gmp", "map");
-  EXPECT_EQ(FindFileIgnoringCase(PathOf("1861.GMP")), fs::path(PathOf("1861.gmp")));
-  EXPECT_EQ(FindFileIgnoringCase(PathOf("1861.gmp")), fs::path(PathOf("1861.gmp")));
-  EXPECT_EQ(FindFileIgnoringCase(PathOf("1862.GMP")), std::nullopt);
-  EXPECT_EQ(FindFileIgnoringCase(PathOf("no folder/1861.gmp")), std::nullopt);
-}
-
-TEST_F(FileIoTest, OnlyAFileOfTheExpectedSizeIsRead) {
-  Write("nine", "123456789");
-  EXPECT_EQ(ReadFileImage(PathOf("nine"), 9).bytes.size(), 9u);
-  EXPECT_TRUE(ReadFileImage(PathOf("nine"), 9).error.empty());
-
-  const FileImage longer = ReadFileImage(PathOf("nine"), 8);
-  EXPECT_EQ(longer.error, "it is 9 bytes long instead of 8");
-  EXPECT_TRUE(longer.bytes.empty());
-  EXPECT_EQ(ReadFileImage(PathOf("nine"), 10).error, "it is 9 bytes long instead of 10");
-  EXPECT_FALSE(ReadFileImage(PathOf("none"), 9).error.empty());
-}
-
 TEST_F(FileIoTest, AFailedWriteLeavesEveryOldFileAsItWas) {
   Write("a", "old a");
   Write("b", "old b");
@@ -62,13 +42,10 @@ TEST_F(FileIoTest, AFailedWriteLeavesEveryOldFileAsItWas) {
   EXPECT_EQ(Read("b"), "new");
 }
 
-TEST_F(FileIoTest, TextLinesSurviveAWriteAndReadAndWindowsLineEndsAreDropped) {
+TEST_F(FileIoTest, TextLinesSurviveAWriteAndARead) {
   const std::vector<std::string> lines = {"Battle", "", "TurnOver"};
   ASSERT_EQ(WriteTextLines(PathOf("log"), lines), "");
   EXPECT_EQ(ReadTextLines(PathOf("log")), lines);
-
-  Write("dos", "one\r\ntwo\r\nthree");
-  EXPECT_EQ(ReadTextLines(PathOf("dos")), (std::vector<std::string>{"one", "two", "three"}));
   EXPECT_EQ(ReadTextLines(PathOf("none")), std::nullopt);
 }
 

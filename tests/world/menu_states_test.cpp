@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
+
 #include "support/window_fixture.h"
 #include "world/vardecl.h"
 
@@ -9,87 +11,69 @@ namespace {
 
 using enum WindowCommand;
 
-constexpr WindowCommand kOrdersPhaseCommands[] = {
-    ForceStatus1, Production1,  Draft1,         States1,        Transfers1,
-    Leadership1,  CheckLeaders, ForceOverview1, FleetOverview1, ArmBrigades1,
-    RaiseArmy1,   RaiseCorps1,  RaiseFleet1};
-constexpr WindowCommand kUnitOrderCommands[] = {CorpsOrders1, ArmyOrders1, CityOrders1,
-                                                FleetOrders1};
+constexpr WindowCommand kFileCommands[] = {LoadGame1, SaveGame1, Quit1, About1, Conditions1};
+constexpr WindowCommand kOrderCommands[] = {
+    ForceStatus1, Production1,    Draft1,         States1,      Transfers1,  Leadership1,
+    CheckLeaders, ForceOverview1, FleetOverview1, ArmBrigades1, RaiseArmy1,  RaiseCorps1,
+    RaiseFleet1,  CorpsOrders1,   ArmyOrders1,    CityOrders1,  FleetOrders1};
 
 class MenuStatesTest : public WindowTest {
  protected:
-  void Preset(WindowCommand command, bool enabled) { window.SetCommandEnabled(command, enabled); }
-  void Play(int mode, int game_over_code) {
+  void Play(int mode, int game_over_code, bool execute_was_enabled) {
     GameState.PlayMode = static_cast<std::uint16_t>(mode);
     GameOverCode = static_cast<std::uint16_t>(game_over_code);
+    window.SetCommandEnabled(Execute1, execute_was_enabled);
+  }
+  void ExpectAll(std::span<const WindowCommand> commands, bool enabled) {
+    for (WindowCommand command : commands) {
+      EXPECT_EQ(window.IsEnabled(command), enabled) << static_cast<int>(command);
+    }
   }
 };
 
-TEST_F(MenuStatesTest, BetweenTurnsTheFileCommandsOpenAndTheOrdersClose) {
-  for (WindowCommand command : kOrdersPhaseCommands) Preset(command, true);
-  for (WindowCommand command : kUnitOrderCommands) Preset(command, true);
-
-  SetMenusIdle();
-
-  EXPECT_EQ(window.Cursor(), WindowCursor::Default);
-  for (WindowCommand command : {LoadGame1, SaveGame1, Quit1, About1, Conditions1}) {
-    EXPECT_EQ(window.IsEnabled(command), true);
-  }
-  for (WindowCommand command : kOrdersPhaseCommands) EXPECT_EQ(window.IsEnabled(command), false);
-  for (WindowCommand command : kUnitOrderCommands) EXPECT_EQ(window.IsEnabled(command), false);
-}
-
-TEST_F(MenuStatesTest, ExecuteIsOfferedBetweenTurnsOnlyToARunningGameNotWaitingForMail) {
+TEST_F(MenuStatesTest, BetweenTurnsExecuteIsOfferedOnlyToARunningGameNotWaitingForMail) {
   struct Case {
-    int mode;
-    int code;
+    int mode, code;
     bool execute;
   };
-  for (const Case& c :
-       {Case{0, 0, true}, Case{3, 0, true}, Case{0, 10, true}, Case{2, 0, false}, Case{4, 0, false},
-        Case{0, 1, false}, Case{3, 2, false}, Case{0, 255, false}}) {
-    Play(c.mode, c.code);
-    Preset(Execute1, !c.execute);
-    Preset(SpeedButton1, !c.execute);
+  for (const Case& c : {Case{0, 0, true}, Case{3, 0, true}, Case{0, 10, true}, Case{2, 0, false},
+                        Case{4, 0, false}, Case{0, 1, false}, Case{3, 255, false}}) {
+    Play(c.mode, c.code, !c.execute);
     SetMenusIdle();
     EXPECT_EQ(window.IsEnabled(Execute1), c.execute) << "mode " << c.mode << ", code " << c.code;
-    EXPECT_EQ(window.IsEnabled(SpeedButton1), c.execute)
-        << "mode " << c.mode << ", code " << c.code;
+    EXPECT_EQ(window.IsEnabled(SpeedButton1), c.execute);
   }
+  EXPECT_EQ(window.Cursor(), WindowCursor::Default);
+  ExpectAll(kFileCommands, true);
+  ExpectAll(kOrderCommands, false);
 }
 
-TEST_F(MenuStatesTest, ExecutingClosesEverythingButLeavesExecuteOpenOnlyWhereItMayRun) {
+TEST_F(MenuStatesTest, ExecutingClosesEverythingButExecuteWhereTheTurnMayRunOn) {
   struct Case {
-    int mode;
-    int code;
-    bool execute_closed;
+    int mode, code;
+    bool execute_stays;
   };
-  for (const Case& c : {Case{0, 0, false}, Case{3, 0, false}, Case{2, 0, true}, Case{2, 1, true},
-                        Case{4, 0, true}, Case{4, 1, false}}) {
-    Play(c.mode, c.code);
-    Preset(Execute1, true);
+  for (const Case& c : {Case{0, 0, true}, Case{3, 0, true}, Case{2, 1, false}, Case{4, 0, false},
+                        Case{4, 1, true}}) {
+    Play(c.mode, c.code, true);
     SetMenusExecuting();
-    EXPECT_EQ(window.IsEnabled(Execute1), !c.execute_closed)
+    EXPECT_EQ(window.IsEnabled(Execute1), c.execute_stays)
         << "mode " << c.mode << ", code " << c.code;
   }
   EXPECT_EQ(window.Cursor(), WindowCursor::Hourglass);
-  for (WindowCommand command : {LoadGame1, SaveGame1, Quit1, About1, Conditions1}) {
-    EXPECT_EQ(window.IsEnabled(command), false);
-  }
-  for (WindowCommand command : kOrdersPhaseCommands) EXPECT_EQ(window.IsEnabled(command), false);
-  for (WindowCommand command : kUnitOrderCommands) EXPECT_EQ(window.IsEnabled(command), false);
+  ExpectAll(kFileCommands, false);
+  ExpectAll(kOrderCommands, false);
 }
 
-TEST_F(MenuStatesTest, GivingOrdersOpensTheReportsAndLeavesTheFileCommandsAlone) {
-  Preset(LoadGame1, false);
-  Preset(Execute1, false);
-  Preset(CorpsOrders1, true);
+TEST_F(MenuStatesTest, GivingOrdersOpensTheReportsAndLeavesTheRestAlone) {
+  Play(0, 0, false);
+  window.SetCommandEnabled(LoadGame1, false);
+  window.SetCommandEnabled(CorpsOrders1, true);
 
   SetMenusForOrders();
 
-  EXPECT_EQ(window.Cursor(), WindowCursor::Default);
+  ExpectAll(std::span(kOrderCommands, 13), true);
   EXPECT_EQ(window.IsEnabled(Conditions1), true);
-  for (WindowCommand command : kOrdersPhaseCommands) EXPECT_EQ(window.IsEnabled(command), true);
   EXPECT_EQ(window.IsEnabled(LoadGame1), false);
   EXPECT_EQ(window.IsEnabled(Execute1), false);
   EXPECT_EQ(window.IsEnabled(CorpsOrders1), true);
@@ -97,57 +81,37 @@ TEST_F(MenuStatesTest, GivingOrdersOpensTheReportsAndLeavesTheFileCommandsAlone)
 
 TEST_F(MenuStatesTest, HiddenInformationIsClosedInPlayByMailInEveryState) {
   for (void (*set_menus)() : {SetMenusIdle, SetMenusForOrders, SetMenusExecuting}) {
-    Play(0, 0);
-    Preset(Hidden1, true);
+    window.SetCommandEnabled(Hidden1, true);
+    Play(0, 0, true);
     set_menus();
     EXPECT_EQ(window.IsEnabled(Hidden1), true);
-    Play(2, 0);
+    Play(2, 0, true);
     set_menus();
     EXPECT_EQ(window.IsEnabled(Hidden1), false);
   }
 }
 
-class SideToPlayTest : public MenuStatesTest {
- protected:
-  static void Humans(bool union_human, bool confederacy_human) {
-    GameState.Nations[1].Human = union_human;
-    GameState.Nations[2].Human = confederacy_human;
+TEST_F(MenuStatesTest, TheSideToPlayIsTheOneHumanNationOrTheMailSide) {
+  struct Case {
+    bool union_human, confederacy_human;
+    int mode, mail_side, before, after;
+  };
+  for (const Case& c : {Case{true, false, 0, 0, 0, 1}, Case{false, true, 0, 0, 0, 2},
+                        Case{false, false, 0, 0, 1, 0}, Case{true, true, 0, 0, 2, 2},
+                        Case{true, true, 3, 1, 2, 1}}) {
+    GameState.Nations[1].Human = c.union_human;
+    GameState.Nations[2].Human = c.confederacy_human;
+    GameState.PlayMode = static_cast<std::uint16_t>(c.mode);
+    GameState.MailSide = static_cast<std::uint16_t>(c.mail_side);
+    CurrentSide = static_cast<std::uint16_t>(c.before);
+    window.SetCommandEnabled(RaiseCorps1, false);
+
+    ChooseSideToPlay();
+
+    EXPECT_EQ(CurrentSide, c.after);
+    EXPECT_EQ(window.SideChangeCaption(), "text " + std::to_string(464 + c.after));
+    EXPECT_EQ(window.IsEnabled(RaiseCorps1), c.after != 0) << "the orders menus open";
   }
-};
-
-TEST_F(SideToPlayTest, TheOneHumanNationGivesOrders) {
-  Humans(true, false);
-  ChooseSideToPlay();
-  EXPECT_EQ(CurrentSide, 1);
-  EXPECT_EQ(window.SideChangeCaption(), "text 465");
-  EXPECT_EQ(window.IsEnabled(RaiseCorps1), true) << "the orders menus open";
-
-  Humans(false, true);
-  ChooseSideToPlay();
-  EXPECT_EQ(CurrentSide, 2);
-  EXPECT_EQ(window.SideChangeCaption(), "text 466");
-}
-
-TEST_F(SideToPlayTest, WithNoHumanNationNoSideIsChosenAndTheOrdersStayClosed) {
-  CurrentSide = 1;
-  Humans(false, false);
-  ChooseSideToPlay();
-  EXPECT_EQ(CurrentSide, 0);
-  EXPECT_EQ(window.SideChangeCaption(), "text 464");
-  EXPECT_EQ(window.IsEnabled(RaiseCorps1), std::nullopt);
-}
-
-TEST_F(SideToPlayTest, TwoHumanNationsKeepTheSideInHandAndPlayByMailTakesTheMailSide) {
-  Humans(true, true);
-  CurrentSide = 2;
-  ChooseSideToPlay();
-  EXPECT_EQ(CurrentSide, 2);
-
-  GameState.PlayMode = 3;
-  GameState.MailSide = 1;
-  ChooseSideToPlay();
-  EXPECT_EQ(CurrentSide, 1);
-  EXPECT_EQ(window.SideChangeCaption(), "text 465");
 }
 
 }  // namespace
