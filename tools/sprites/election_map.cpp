@@ -25,7 +25,8 @@ constexpr TPoint kOtherStates[] = {
     {180, 100}, {165, 205}, {205, 262}, {110, 165}, {150, 60},
 };
 
-// The coast and the borders of the country, clockwise from the north-west.
+// The coast and the borders of the country, clockwise from the north-west, and
+// the Great Lakes inside them.
 constexpr TPoint kCoastline[] = {
     {38, 40},   {250, 45},  {330, 48},  {380, 70},  {420, 75},  {470, 95},  {520, 95},  {545, 80},
     {575, 60},  {600, 38},  {626, 62},  {600, 95},  {606, 112}, {595, 126}, {580, 135}, {572, 150},
@@ -34,17 +35,32 @@ constexpr TPoint kCoastline[] = {
     {160, 300}, {110, 272}, {66, 235},  {35, 170},  {34, 100},
 };
 
-bool OnLand(double x, double y) {
+constexpr TPoint kSuperior[] = {{362, 78}, {400, 76}, {438, 82}, {428, 92}, {396, 90}, {372, 88}};
+constexpr TPoint kMichigan[] = {{418, 95},  {428, 96},  {430, 140},
+                                {424, 152}, {414, 146}, {412, 118}};
+constexpr TPoint kHuron[] = {{446, 92}, {470, 96}, {478, 118}, {466, 128}, {456, 110}};
+constexpr TPoint kErie[] = {{480, 140}, {515, 124}, {522, 128}, {488, 148}};
+constexpr TPoint kOntario[] = {{516, 110}, {536, 104}, {540, 110}, {520, 116}};
+constexpr std::span<const TPoint> kGreatLakes[] = {kSuperior, kMichigan, kHuron, kErie, kOntario};
+
+bool Inside(std::span<const TPoint> outline, double x, double y) {
   bool inside = false;
-  const std::size_t count = std::size(kCoastline);
-  for (std::size_t i = 0, j = count - 1; i < count; j = i++) {
-    const TPoint a = kCoastline[i];
-    const TPoint b = kCoastline[j];
+  for (std::size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
+    const TPoint a = outline[i];
+    const TPoint b = outline[j];
     if ((a.Y > y) != (b.Y > y) && x < a.X + (y - a.Y) * (b.X - a.X) / double(b.Y - a.Y)) {
       inside = !inside;
     }
   }
   return inside;
+}
+
+bool OnLand(double x, double y) {
+  if (!Inside(kCoastline, x, y)) return false;
+  for (std::span<const TPoint> lake : kGreatLakes) {
+    if (Inside(lake, x, y)) return false;
+  }
+  return true;
 }
 
 std::vector<TPoint> Seeds() {
