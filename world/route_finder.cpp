@@ -69,11 +69,11 @@ struct FloodMask {
 bool FloodRings(int start, int target, const FloodMask& mask) {
   std::uint16_t* ring = RouteWorkGrid.Ring;
   std::memcpy(ring, BlankWorkGrid().Ring, sizeof RouteWorkGrid.Ring);
-  static int queue[route_grid::kCells];
+  std::uint16_t* queue = RouteWorkGrid.Queue;
   int head = 0;
   int tail = 0;
   ring[start] = kStartRing;
-  queue[tail++] = start;
+  queue[tail++] = static_cast<std::uint16_t>(start);
   while (head < tail) {
     const int hex = queue[head++];
     const std::uint16_t next = ring[hex] + 1;
@@ -87,7 +87,7 @@ bool FloodRings(int start, int target, const FloodMask& mask) {
       }
       ring[neighbour] = next;
       if (neighbour == target) return true;
-      queue[tail++] = neighbour;
+      queue[tail++] = static_cast<std::uint16_t>(neighbour);
     }
   }
   return false;

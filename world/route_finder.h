@@ -59,9 +59,11 @@ constexpr int RowOf(int cell) {
 }  // namespace route_grid
 
 // A ring is one more than the number of steps from the start (the start is ring 1);
-// 0 marks a hex not reached yet, kBlocked one that cannot be entered.
+// 0 marks a hex not reached yet, kBlocked one that cannot be entered. The queue
+// holds the ringed hexes in the order they were ringed.
 struct TRouteWorkGrid {
   static constexpr std::uint16_t kBlocked = 0xffff;
   std::uint16_t Ring[route_grid::kCells];
+  std::uint16_t Queue[route_grid::kCells];
 };
 extern TRouteWorkGrid RouteWorkGrid;

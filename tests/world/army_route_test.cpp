@@ -196,6 +196,12 @@ TEST_F(ArmyRouteTest, TheOutcomeIsTheLastWalksAndTheTargetHexTheChosenWalksEnd) 
       << "some seed should choose a walk whose outcome differs from the last";
 }
 
+TEST_F(ArmyRouteTest, AStartJustOffTheMapMarchesOntoIt) {
+  RouteTo(0, 10, 4, 10, 9, kArmyRouteMode, TNation::Union, kOwnHexesOnly);
+  EXPECT_EQ(RouteReached, kRouteReached);
+  EXPECT_EQ((THexPos{TargetHexX, TargetHexY}), (THexPos{4, 10}));
+}
+
 TEST_F(ArmyRouteTest, TheSameSeedGivesTheSameRoute) {
   varied_map::Builder(5).Build();
   SetRandomSeed(99);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <vector>
 
 #include "world/map_record.h"
@@ -93,22 +92,6 @@ TEST(HexDirection, TiesGoToTheDiagonalAndASteeperLineGoesStraight) {
   EXPECT_EQ(HexDirection(10, 10, 7, 13), kSouthWest);
   EXPECT_EQ(HexDirection(10, 10, 13, 6), kNorth);
   EXPECT_EQ(HexDirection(10, 10, 7, 14), kSouth);
-}
-
-TEST(StepHex, FollowsTheNeighbourTableFromBothColumnParities) {
-  const std::array<THexPos, 7> fromOdd = {{{5, 8}, {5, 7}, {6, 7}, {6, 8}, {5, 9}, {4, 8}, {4, 7}}};
-  const std::array<THexPos, 7> fromEven = {
-      {{6, 8}, {6, 7}, {7, 8}, {7, 9}, {6, 9}, {5, 9}, {5, 8}}};
-  for (int direction = kNorth; direction <= kNorthWest; ++direction) {
-    HexCursorX = 5;
-    HexCursorY = 8;
-    StepHex(direction);
-    EXPECT_EQ((THexPos{HexCursorX, HexCursorY}), fromOdd[direction]) << direction;
-    HexCursorX = 6;
-    HexCursorY = 8;
-    StepHex(direction);
-    EXPECT_EQ((THexPos{HexCursorX, HexCursorY}), fromEven[direction]) << direction;
-  }
 }
 
 TEST(StepHex, StepsBackAcrossTheSameSideWithTheOppositeDirection) {
