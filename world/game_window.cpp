@@ -4,6 +4,10 @@
 
 #include "world/vardecl.h"
 
+std::uint16_t ViewLeft = 1;
+std::uint16_t ViewTop = 1;
+bool SoundEnabled = false;
+
 namespace {
 
 GameWindow* installed_window = nullptr;

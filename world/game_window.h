@@ -3,6 +3,7 @@
 // open. The rules own this interface; the main window implements it, and tests
 // and the headless turn runner install a RecordingWindow instead, so that every
 // rule runs without a screen.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -91,6 +92,15 @@ class GameWindow {
   // Plays one of the sound files beside the game, without waiting for it.
   virtual void PlaySound(std::string_view file) = 0;
 };
+
+// The map view's top-left hex. A rule that shows the player where something
+// happened sets it (and HexCursorX/HexCursorY) and then repaints the map.
+extern std::uint16_t ViewLeft;
+extern std::uint16_t ViewTop;
+
+// Set by the main window from its first timer tick on; the rules play their
+// sounds only while it is set.
+extern bool SoundEnabled;
 
 // The window the rules talk to. Asking before one is installed is a
 // programming error and throws std::logic_error.

@@ -15,6 +15,8 @@ void WindowTest::SetUp() {
   WorldTest::SetUp();
   previous_window_ = InstallGameWindow(&window);
   MailHandOverDone = false;
+  ViewLeft = ViewTop = 1;
+  SoundEnabled = false;
   TextTable.clear();
   for (int n = 0; n < kPlaceholderTexts; ++n) TextTable.push_back("text " + std::to_string(n));
   std::string pattern = (std::filesystem::temp_directory_path() / "graymarch-XXXXXX").string();
