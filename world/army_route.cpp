@@ -42,7 +42,7 @@ struct RouteScoring {
       score += 2 * reach - 2 * distance;
       if (distance == 0) score += kTargetBonus;
       // With an enemy corps on its own hex a force thinks twice before marching
-      // into country the enemy holds.
+      // into country its camp does not hold.
       if (policy == kAnyHex && foreign && enemyOnStart) score /= 2;
     }
     if (THexPos{x, y} == start && score != 0) --score;
