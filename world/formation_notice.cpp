@@ -1,0 +1,31 @@
+#include "world/formation_notice.h"
+
+#include "world/game_window.h"
+#include "world/text_table.h"
+#include "world/vardecl.h"
+
+namespace {
+
+constexpr int kCommanderText = 21;
+constexpr int kCityText = 105;
+
+std::string LeaderName(int leader) {
+  if (leader < 1 || leader > GameState.Leaders.Count) return "";
+  return GameState.Leaders[leader].Name.str();
+}
+
+std::string CityName(int city) {
+  if (city < 1 || city > GameState.Cities.Count) return "";
+  return GameState.Cities[city].Name.str();
+}
+
+}  // namespace
+
+void ShowFormationNotice(int kind, const std::string& headline, int leader, int city) {
+  ClearEventMessage();
+  EventMessage.Kind = static_cast<std::uint16_t>(kind);
+  EventMessage.Line1 = headline;
+  EventMessage.Line2 = TextLine(kCommanderText) + " " + LeaderName(leader);
+  EventMessage.Line3 = TextLine(kCityText) + " " + CityName(city);
+  ShowEventMessage();
+}
