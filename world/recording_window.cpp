@@ -2,6 +2,17 @@
 
 #include <algorithm>
 
+namespace {
+
+template <typename Key, typename Value>
+std::optional<Value> LastValue(const std::map<Key, Value>& values, Key key) {
+  const auto found = values.find(key);
+  if (found == values.end()) return std::nullopt;
+  return found->second;
+}
+
+}  // namespace
+
 void RecordingWindow::ScriptChoices(std::initializer_list<int> choices) {
   choices_.insert(choices_.end(), choices);
 }
@@ -24,13 +35,6 @@ void RecordingWindow::ForgetRecords() {
   messages_.clear();
   sounds_.clear();
   drawings_.clear();
-}
-
-template <typename Key, typename Value>
-static std::optional<Value> LastValue(const std::map<Key, Value>& values, Key key) {
-  const auto found = values.find(key);
-  if (found == values.end()) return std::nullopt;
-  return found->second;
 }
 
 std::optional<bool> RecordingWindow::IsEnabled(WindowCommand command) const {
