@@ -6,7 +6,7 @@ TCanvas::TCanvas(TBitmap* target) : target_(target) {}
 
 void TCanvas::SetTarget(TBitmap* target) {
   target_ = target;
-  clip_.Reset();
+  ResetClip();
 }
 
 void TCanvas::SaveState() {
@@ -32,8 +32,10 @@ void TCanvas::SetOrigin(TPoint origin) {
 }
 
 TRect TCanvas::ClipRect() const {
-  TRect whole = target_ ? TRect{0, 0, target_->Width(), target_->Height()} : TRect{};
-  return clip_.BoundingBox(whole).Offset(-origin_.X, -origin_.Y);
+  const TRect whole = target_ ? TRect{0, 0, target_->Width(), target_->Height()} : TRect{};
+  TRegion visible = clip_;
+  visible.Intersect(whole);
+  return visible.BoundingBox().Offset(-origin_.X, -origin_.Y);
 }
 
 void TCanvas::IntersectClipRect(const TRect& rect) {
@@ -45,7 +47,7 @@ void TCanvas::ExcludeClipRect(const TRect& rect) {
 }
 
 void TCanvas::ResetClip() {
-  clip_.Reset();
+  clip_ = TRegion::Everywhere();
 }
 
 bool TCanvas::PtVisible(TPoint p) const {

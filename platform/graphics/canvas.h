@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/graphics/clip_region.h"
+#include "platform/graphics/region.h"
 #include "platform/graphics/types.h"
 #include "platform/text/draw_text.h"
 #include "platform/text/font.h"
@@ -132,6 +132,8 @@ class TCanvas {
   TSize TextExtent(std::string_view text) const;
   int TextWidth(std::string_view text) const { return TextExtent(text).cx; }
   int TextHeight(std::string_view text) const { return TextExtent(text).cy; }
+  // The extent of text whose tabs jump to multiples of tabStop pixels.
+  TSize TabbedTextExtent(std::string_view text, int tabStop) const;
   TTextMetric TextMetrics() const;
   // Formats text into rect with DT_* flags and returns the height of the text.
   // With DT_CALCRECT it draws nothing and sets rect's right and bottom instead.
@@ -146,7 +148,7 @@ class TCanvas {
     unsigned text_align;
     TPoint pen_pos;
     TPoint origin;
-    TClipRegion clip;
+    TRegion clip;
   };
 
   // Device-level work shared by the operations: coordinates here are bitmap
@@ -155,13 +157,13 @@ class TCanvas {
   void FillDevice(const TRect& rect, TColor rgb);
   void InvertDevice(const TRect& rect);
   TRect ToDevice(const TRect& rect) const;
-  void DrawTextLine(TPoint at, const TTextLine& line, unsigned flags);
+  void DrawTextLine(TPoint at, const TTextLine& line, int tab_stop);
   void Changed();
 
   TBitmap* target_;
   TPoint origin_;
   TPoint pen_pos_;
-  TClipRegion clip_;  // in bitmap coordinates; unbounded means the whole bitmap
+  TRegion clip_ = TRegion::Everywhere();  // in bitmap coordinates
   std::vector<State> saved_;
 };
 

@@ -38,7 +38,7 @@ struct SourceView {
 
 // The one routine behind every blit: dest is in bitmap pixels of the target;
 // each destination pixel takes the nearest source pixel.
-void BlitInto(TBitmap& target, const TClipRegion& clip, const TRect& dest, const SourceView& source,
+void BlitInto(TBitmap& target, const TRegion& clip, const TRect& dest, const SourceView& source,
               std::uint32_t rop, TColor pattern, TColor text, TColor back) {
   if (dest.IsEmpty() || source.rect.IsEmpty()) return;
   const TRect bitmap_rect{0, 0, target.Width(), target.Height()};

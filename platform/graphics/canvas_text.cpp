@@ -21,7 +21,7 @@ TColor Blend(TColor under, TColor ink, int coverage) {
 }  // namespace
 
 // Draws one line whose cell's top-left corner is at `at` (logical).
-void TCanvas::DrawTextLine(TPoint at, const TTextLine& line, unsigned flags) {
+void TCanvas::DrawTextLine(TPoint at, const TTextLine& line, int tab_stop) {
   const TTextFace& face = FaceFor(Font);
   const TTextMetric& m = face.Metrics();
   const TPoint cell = at + origin_;
@@ -30,7 +30,7 @@ void TCanvas::DrawTextLine(TPoint at, const TTextLine& line, unsigned flags) {
     FillDevice(TRect::Bounds(cell.X, cell.Y, line.Width, m.Height), ColorToRGB(Brush.Color));
   }
   const TColor ink = ColorToRGB(Font.Color());
-  const std::vector<int> offsets = CharOffsets(face, line.Text, flags);
+  const std::vector<int> offsets = CharOffsets(face, line.Text, tab_stop);
   for (std::size_t i = 0; i < line.Text.size(); ++i) {
     const TGlyph& g = face.Glyph(static_cast<unsigned char>(line.Text[i]));
     const int left = cell.X + offsets[i] + g.Left;
@@ -82,6 +82,11 @@ TSize TCanvas::TextExtent(std::string_view text) const {
   return {RunWidth(face, text), face.Metrics().Height};
 }
 
+TSize TCanvas::TabbedTextExtent(std::string_view text, int tabStop) const {
+  const TTextFace& face = FaceFor(Font);
+  return {CharOffsets(face, text, tabStop).back(), face.Metrics().Height};
+}
+
 TTextMetric TCanvas::TextMetrics() const {
   return FaceFor(Font).Metrics();
 }
@@ -116,7 +121,7 @@ int TCanvas::DrawText(std::string_view text, TRect& rect, unsigned flags) {
     } else if (flags & DT_RIGHT) {
       x = rect.Right - line.Width;
     }
-    DrawTextLine({x, y}, line, flags);
+    DrawTextLine({x, y}, line, TabStopFor(face, flags));
     y += line_height;
   }
   Changed();

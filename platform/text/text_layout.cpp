@@ -44,7 +44,7 @@ Marked ResolvePrefixes(std::string_view text, unsigned flags) {
 }
 
 int Width(const TTextFace& face, std::string_view text, unsigned flags) {
-  return CharOffsets(face, text, flags).back();
+  return CharOffsets(face, text, TabStopFor(face, flags)).back();
 }
 
 // Paragraphs end at CR LF, CR or LF, unless the text is one line.
@@ -102,12 +102,16 @@ void AddEndEllipsis(const TTextFace& face, Marked& line, int width, unsigned fla
 
 }  // namespace
 
-std::vector<int> CharOffsets(const TTextFace& face, std::string_view line, unsigned flags) {
-  const int tab_stop = std::max(1, face.Metrics().AveCharWidth * kTabStopChars);
+int TabStopFor(const TTextFace& face, unsigned flags) {
+  if (!(flags & DT_EXPANDTABS)) return 0;
+  return std::max(1, face.Metrics().AveCharWidth * kTabStopChars);
+}
+
+std::vector<int> CharOffsets(const TTextFace& face, std::string_view line, int tab_stop) {
   std::vector<int> offsets{0};
   int x = 0;
   for (char c : line) {
-    if (c == '\t' && (flags & DT_EXPANDTABS)) {
+    if (c == '\t' && tab_stop > 0) {
       x = (x / tab_stop + 1) * tab_stop;
     } else {
       x += face.Glyph(static_cast<unsigned char>(c)).Advance;

@@ -18,6 +18,11 @@ struct TTextLine {
 std::vector<TTextLine> LayoutText(const TTextFace& face, std::string_view text, int width,
                                   unsigned flags);
 
+// The distance between tab stops DrawText uses: eight average characters with
+// DT_EXPANDTABS; 0 (tabs take no room) without.
+int TabStopFor(const TTextFace& face, unsigned flags);
+
 // The x offset of each character of a line from the line's start, and of the
-// end (size + 1 entries); tabs jump to the next stop with DT_EXPANDTABS.
-std::vector<int> CharOffsets(const TTextFace& face, std::string_view line, unsigned flags);
+// end (size + 1 entries); a tab jumps to the next multiple of tab_stop when
+// tab_stop is above 0.
+std::vector<int> CharOffsets(const TTextFace& face, std::string_view line, int tab_stop);

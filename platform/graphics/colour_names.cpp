@@ -1,0 +1,74 @@
+#include "platform/graphics/colour_names.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace {
+
+struct NamedColour {
+  std::string_view name;
+  TColor color;
+};
+
+constexpr std::array<NamedColour, 43> kNames = {{
+    {"clBlack", clBlack},
+    {"clMaroon", clMaroon},
+    {"clGreen", clGreen},
+    {"clOlive", clOlive},
+    {"clNavy", clNavy},
+    {"clPurple", clPurple},
+    {"clTeal", clTeal},
+    {"clGray", clGray},
+    {"clSilver", clSilver},
+    {"clRed", clRed},
+    {"clLime", clLime},
+    {"clYellow", clYellow},
+    {"clBlue", clBlue},
+    {"clFuchsia", clFuchsia},
+    {"clAqua", clAqua},
+    {"clWhite", clWhite},
+    {"clNone", clNone},
+    {"clDefault", clDefault},
+    {"clScrollBar", clScrollBar},
+    {"clBackground", clBackground},
+    {"clActiveCaption", clActiveCaption},
+    {"clInactiveCaption", clInactiveCaption},
+    {"clMenu", clMenu},
+    {"clWindow", clWindow},
+    {"clWindowFrame", clWindowFrame},
+    {"clMenuText", clMenuText},
+    {"clWindowText", clWindowText},
+    {"clCaptionText", clCaptionText},
+    {"clActiveBorder", clActiveBorder},
+    {"clInactiveBorder", clInactiveBorder},
+    {"clAppWorkSpace", clAppWorkSpace},
+    {"clHighlight", clHighlight},
+    {"clHighlightText", clHighlightText},
+    {"clBtnFace", clBtnFace},
+    {"clBtnShadow", clBtnShadow},
+    {"clGrayText", clGrayText},
+    {"clBtnText", clBtnText},
+    {"clInactiveCaptionText", clInactiveCaptionText},
+    {"clBtnHighlight", clBtnHighlight},
+    {"cl3DDkShadow", cl3DDkShadow},
+    {"cl3DLight", cl3DLight},
+    {"clInfoText", clInfoText},
+    {"clInfoBk", clInfoBk},
+}};
+
+bool SameText(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+}  // namespace
+
+std::optional<TColor> IdentToColor(std::string_view name) {
+  for (const NamedColour& entry : kNames) {
+    if (SameText(entry.name, name)) return entry.color;
+  }
+  return std::nullopt;
+}

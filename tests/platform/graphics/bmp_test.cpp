@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "pixel_picture.h"
+#include "platform/graphics/bmp.h"
+
+namespace {
+
+void PutLe(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value, int size) {
+  for (int i = 0; i < size; ++i)
+    bytes[at + static_cast<std::size_t>(i)] = (value >> (8 * i)) & 0xFF;
+}
+
+// A BMP file header and info header for the given layout; pixels follow.
+std::vector<std::uint8_t> Header(int width, int height, int bits, int palette_entries) {
+  const std::size_t pixel_offset = 54 + static_cast<std::size_t>(palette_entries) * 4;
+  std::vector<std::uint8_t> bytes(pixel_offset, 0);
+  bytes[0] = 'B';
+  bytes[1] = 'M';
+  PutLe(bytes, 10, static_cast<std::uint32_t>(pixel_offset), 4);
+  PutLe(bytes, 14, 40, 4);
+  PutLe(bytes, 18, static_cast<std::uint32_t>(width), 4);
+  PutLe(bytes, 22, static_cast<std::uint32_t>(height), 4);
+  PutLe(bytes, 26, 1, 2);
+  PutLe(bytes, 28, static_cast<std::uint32_t>(bits), 2);
+  PutLe(bytes, 46, static_cast<std::uint32_t>(palette_entries), 4);
+  return bytes;
+}
+
+TEST(Bmp, TwentyFourBitRoundTripKeepsEveryPixelOfAnOddWidth) {
+  TBitmap original(3, 2);
+  original.SetPixel(0, 0, RGB(1, 2, 3));
+  original.SetPixel(2, 0, clRed);
+  original.SetPixel(1, 1, RGB(200, 100, 50));
+  const std::vector<std::uint8_t> bytes = WriteBmp(original);
+  EXPECT_EQ(bytes.size(), 54u + 2 * 12);  // rows padded to 12 bytes
+  const TBitmap read = ReadBmp(bytes);
+  ASSERT_EQ(read.Width(), 3);
+  ASSERT_EQ(read.Height(), 2);
+  for (int y = 0; y < 2; ++y) {
+    for (int x = 0; x < 3; ++x) EXPECT_EQ(read.Pixel(x, y), original.Pixel(x, y)) << x << "," << y;
+  }
+}
+
+TEST(Bmp, FilesRoundTripThroughSaveAndLoad) {
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "graymarch_bmp_round_trip.bmp").string();
+  TBitmap original(5, 4);
+  original.SetPixel(4, 3, clBlue);
+  original.SaveToFile(path);
+  TBitmap loaded;
+  int changes = 0;
+  loaded.OnChange = [&] { ++changes; };
+  loaded.LoadFromFile(path);
+  std::remove(path.c_str());
+  EXPECT_EQ(loaded.Width(), 5);
+  EXPECT_EQ(loaded.Pixel(4, 3), clBlue);
+  EXPECT_GE(changes, 1);
+  EXPECT_THROW(loaded.LoadFromFile(path), EInvalidGraphic);
+}
+
+TEST(Bmp, ReadsEightBitPalettisedBottomUpRows) {
+  std::vector<std::uint8_t> bytes = Header(2, 2, 8, 2);
+  PutLe(bytes, 54, 0x00FF0000, 4);  // palette entry 0: red (stored B, G, R, 0)
+  PutLe(bytes, 58, 0x000000FF, 4);  // palette entry 1: blue
+  // Bottom row first, each padded to four bytes.
+  for (std::uint8_t b : {1, 0, 0, 0, 0, 1, 0, 0}) bytes.push_back(b);
+  const TBitmap read = ReadBmp(bytes);
+  EXPECT_EQ(Picture(read, {0, 0, 2, 2}, {{clRed, 'R'}, {clBlue, 'B'}}),
+            (std::vector<std::string>{"RB", "BR"}));
+}
+
+TEST(Bmp, ReadsThirtyTwoBitTopDownRows) {
+  std::vector<std::uint8_t> bytes = Header(1, -2, 32, 0);
+  for (std::uint8_t b : {0, 0, 255, 255, 255, 0, 0, 255}) bytes.push_back(b);
+  const TBitmap read = ReadBmp(bytes);
+  EXPECT_EQ(read.Pixel(0, 0), clRed);
+  EXPECT_EQ(read.Pixel(0, 1), clBlue);
+}
+
+TEST(Bmp, RejectsDamagedOrUnsupportedFilesWithoutReadingPastTheEnd) {
+  std::vector<std::uint8_t> truncated = WriteBmp(TBitmap(4, 4));
+  truncated.resize(truncated.size() - 1);
+  EXPECT_THROW(ReadBmp(truncated), EInvalidGraphic);
+
+  std::vector<std::uint8_t> huge = Header(1 << 20, 1 << 20, 24, 0);
+  EXPECT_THROW(ReadBmp(huge), EInvalidGraphic);
+
+  std::vector<std::uint8_t> four_bit = Header(2, 2, 4, 16);
+  four_bit.resize(four_bit.size() + 8);
+  EXPECT_THROW(ReadBmp(four_bit), EInvalidGraphic);
+
+  std::vector<std::uint8_t> not_bmp = WriteBmp(TBitmap(1, 1));
+  not_bmp[0] = 'X';
+  EXPECT_THROW(ReadBmp(not_bmp), EInvalidGraphic);
+
+  std::vector<std::uint8_t> bad_offset = WriteBmp(TBitmap(1, 1));
+  PutLe(bad_offset, 10, 0xFFFFFFF0u, 4);
+  EXPECT_THROW(ReadBmp(bad_offset), EInvalidGraphic);
+
+  std::vector<std::uint8_t> short_palette = Header(1, 1, 8, 256);
+  short_palette.resize(60);
+  EXPECT_THROW(ReadBmp(short_palette), EInvalidGraphic);
+  EXPECT_THROW(ReadBmp(std::vector<std::uint8_t>(10, 0)), EInvalidGraphic);
+}
+
+}  // namespace

@@ -1,0 +1,153 @@
+// Layout of formatted text, measured exactly with the fixed-cell face: at
+// height 8 each character is 4 pixels wide and its ink a 3 x 5 block on rows
+// 1..5 of its 8-row cell; the baseline is row 6 and underlines sit on row 7.
+#include <gtest/gtest.h>
+
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/pixel_picture.h"
+#include "platform/text/text_face.h"
+#include "platform/text/text_layout.h"
+
+namespace {
+
+TBitmap Page(int width, int height) {
+  TBitmap page(width, height);
+  TCanvas& c = page.Canvas();
+  c.Font.SetName(std::string(kFixedCellFontName));
+  c.Font.SetHeight(-8);
+  c.Font.SetColor(clBlack);
+  c.Brush.Style = bsClear;
+  return page;
+}
+
+TRect DrawnInk(const std::string& text, TRect rect, unsigned flags, int width = 40,
+               int height = 24) {
+  TBitmap page = Page(width, height);
+  page.Canvas().DrawText(text, rect, flags);
+  return InkBounds(page, clWhite);
+}
+
+TRect Measured(const std::string& text, TRect rect, unsigned flags) {
+  TBitmap page = Page(1, 1);
+  page.Canvas().DrawText(text, rect, flags | DT_CALCRECT);
+  return rect;
+}
+
+std::vector<std::string> LineTexts(const std::string& text, int width, unsigned flags) {
+  TFont font;
+  font.SetName(std::string(kFixedCellFontName));
+  font.SetHeight(-8);
+  std::vector<std::string> texts;
+  for (const TTextLine& line : LayoutText(FaceFor(font), text, width, flags)) {
+    texts.push_back(line.Text);
+  }
+  return texts;
+}
+
+TEST(DrawText, AlignsTheLineLeftCentredOrRight) {
+  const TRect rect{0, 0, 20, 8};
+  EXPECT_EQ(DrawnInk("AB", rect, DT_LEFT), (TRect{0, 1, 7, 6}));
+  EXPECT_EQ(DrawnInk("AB", rect, DT_CENTER), (TRect{6, 1, 13, 6}));
+  EXPECT_EQ(DrawnInk("AB", rect, DT_RIGHT), (TRect{12, 1, 19, 6}));
+}
+
+TEST(DrawText, CentresOrBottomAlignsASingleLineVerticallyAndReportsWhereItEnds) {
+  EXPECT_EQ(DrawnInk("A", {0, 0, 10, 20}, DT_SINGLELINE | DT_VCENTER), (TRect{0, 7, 3, 12}));
+  EXPECT_EQ(DrawnInk("A", {0, 0, 10, 20}, DT_SINGLELINE | DT_BOTTOM), (TRect{0, 13, 3, 18}));
+  TBitmap page = Page(10, 20);
+  TRect rect{0, 0, 10, 20};
+  EXPECT_EQ(page.Canvas().DrawText("A", rect, DT_SINGLELINE | DT_VCENTER), 14);
+  EXPECT_EQ(page.Canvas().DrawText("A", rect, DT_LEFT), 8);
+}
+
+TEST(DrawText, WordBreakFillsLinesWithWholeWords) {
+  EXPECT_EQ(LineTexts("AB CD EF", 20, DT_WORDBREAK), (std::vector<std::string>{"AB CD", "EF"}));
+  EXPECT_EQ(LineTexts("AB CD EF", 12, DT_WORDBREAK), (std::vector<std::string>{"AB", "CD", "EF"}));
+  EXPECT_EQ(LineTexts("ABCDEFG H", 8, DT_WORDBREAK), (std::vector<std::string>{"ABCDEFG", "H"}));
+  EXPECT_EQ(Measured("AB CD EF", {0, 0, 20, 0}, DT_WORDBREAK), (TRect{0, 0, 20, 16}));
+  EXPECT_EQ(Measured("AB CD EF", {2, 3, 14, 3}, DT_WORDBREAK), (TRect{2, 3, 10, 27}));
+}
+
+TEST(DrawText, LineBreaksStartNewLinesUnlessTheTextIsOneLine) {
+  EXPECT_EQ(LineTexts("A\r\nBB\nC", 100, 0), (std::vector<std::string>{"A", "BB", "C"}));
+  EXPECT_EQ(Measured("A\r\nBB\nC", {0, 0, 0, 0}, 0), (TRect{0, 0, 8, 24}));
+  EXPECT_EQ(Measured("A\r\nBB\nC", {0, 0, 0, 0}, DT_SINGLELINE), (TRect{0, 0, 16, 8}));
+  EXPECT_EQ(Measured("", {0, 0, 0, 0}, 0), (TRect{0, 0, 0, 8}));
+}
+
+TEST(DrawText, EndEllipsisShortensALineThatDoesNotFit) {
+  EXPECT_EQ(LineTexts("ABCDEFGH", 20, DT_SINGLELINE | DT_END_ELLIPSIS),
+            (std::vector<std::string>{"AB..."}));
+  EXPECT_EQ(LineTexts("ABCDE", 20, DT_SINGLELINE | DT_END_ELLIPSIS),
+            (std::vector<std::string>{"ABCDE"}));
+  EXPECT_LE(DrawnInk("ABCDEFGH", {0, 0, 20, 8}, DT_SINGLELINE | DT_END_ELLIPSIS).Right, 20);
+}
+
+TEST(DrawText, PrefixUnderlinesTheNextCharacterAndDoubleAmpersandIsLiteral) {
+  TBitmap page = Page(16, 8);
+  TRect rect{0, 0, 16, 8};
+  page.Canvas().DrawText("&Ab", rect, DT_SINGLELINE);
+  EXPECT_EQ(Picture(page, {0, 7, 16, 8}, {{clWhite, '.'}, {clBlack, '#'}}),
+            (std::vector<std::string>{"####............"}));
+  EXPECT_EQ(LineTexts("A&&B", 100, 0), (std::vector<std::string>{"A&B"}));
+  EXPECT_EQ(LineTexts("&Ab", 100, DT_NOPREFIX), (std::vector<std::string>{"&Ab"}));
+  EXPECT_EQ(LineTexts("AB&", 100, 0), (std::vector<std::string>{"AB"}));
+  EXPECT_EQ(DrawnInk("&Ab", {0, 0, 16, 8}, DT_HIDEPREFIX), (TRect{0, 1, 7, 6}));
+}
+
+TEST(DrawText, ExpandedTabsJumpToStopsOfEightAverageCharacters) {
+  EXPECT_EQ(Measured("A\tB", {0, 0, 0, 0}, DT_EXPANDTABS | DT_SINGLELINE), (TRect{0, 0, 36, 8}));
+  EXPECT_EQ(Measured("A\tB", {0, 0, 0, 0}, DT_SINGLELINE), (TRect{0, 0, 8, 8}));
+  TBitmap page = Page(1, 1);
+  EXPECT_EQ(page.Canvas().TabbedTextExtent("AB\tC\tD", 10), (TSize{24, 8}));
+}
+
+TEST(DrawText, ClipsToTheRectangleUnlessAskedNotTo) {
+  EXPECT_EQ(DrawnInk("ABCDEF", {0, 0, 8, 8}, DT_SINGLELINE).Right, 7);
+  EXPECT_EQ(DrawnInk("ABCDEF", {0, 0, 8, 8}, DT_SINGLELINE | DT_NOCLIP).Right, 23);
+}
+
+TEST(DrawText, ASolidBrushPaintsBehindTheTextCellsOnly) {
+  TBitmap page = Page(20, 8);
+  page.Canvas().Brush.Style = bsSolid;
+  page.Canvas().Brush.Color = clRed;
+  TRect rect{0, 0, 20, 8};
+  page.Canvas().DrawText("AB", rect, DT_SINGLELINE);
+  EXPECT_EQ(CountPixels(page, {0, 0, 8, 8}, clRed), 64 - 2 * 15);
+  EXPECT_EQ(CountPixels(page, {8, 0, 20, 8}, clWhite), 12 * 8);
+  EXPECT_EQ(page.Canvas().Brush.Color, clRed);
+}
+
+TEST(TextOut, ReferencePointFollowsTheTextAlignment) {
+  TBitmap page = Page(20, 20);
+  TCanvas& c = page.Canvas();
+  c.TextAlign = TA_BASELINE | TA_LEFT;
+  c.TextOut(0, 6, "A");
+  c.TextAlign = TA_BOTTOM | TA_RIGHT;
+  c.TextOut(20, 20, "A");
+  EXPECT_EQ(InkBounds(page, clWhite), (TRect{0, 1, 19, 18}));
+  EXPECT_EQ(CountPixels(page, {0, 0, 20, 20}, clBlack), 2 * 15);
+}
+
+TEST(TextOut, UnderlineAndStrikeOutRunTheWholeWidth) {
+  TBitmap page = Page(8, 8);
+  TCanvas& c = page.Canvas();
+  c.Font.SetStyle(fsUnderline | fsStrikeOut);
+  c.TextOut(0, 0, "AB");
+  EXPECT_EQ(Picture(page, {0, 2, 8, 8}, {{clWhite, '.'}, {clBlack, '#'}}),
+            (std::vector<std::string>{"###.###.", "########", "###.###.", "###.###.", "........",
+                                      "########"}));
+}
+
+TEST(TextOut, ExtentAndMetricsComeFromTheFace) {
+  TBitmap page = Page(1, 1);
+  EXPECT_EQ(page.Canvas().TextExtent("AB"), (TSize{8, 8}));
+  EXPECT_EQ(page.Canvas().TextWidth(""), 0);
+  EXPECT_EQ(page.Canvas().TextHeight("0"), 8);
+  const TTextMetric m = page.Canvas().TextMetrics();
+  EXPECT_EQ(m.Ascent, 6);
+  EXPECT_EQ(m.Descent, 2);
+  EXPECT_EQ(m.AveCharWidth, 4);
+}
+
+}  // namespace
