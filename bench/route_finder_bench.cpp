@@ -17,7 +17,7 @@ void BuildMap() {
   varied_map::Builder(2024).Build();
   for (int x = 1; x <= TMapRecord::Columns; ++x) {
     for (int y = 1; y <= TMapRecord::Rows; ++y)
-      if (x >= 72 || y >= 51) MapRecord.Cell(x, y).SetTerrain(kWaterTerrain);
+      if (x >= 72 || y >= 51) MapRecord.Cell(x, y).SetTerrain(TTerrain::Water);
   }
   for (int x = 2; x <= 62; ++x) {
     const int bend = (x / 6) % 2;

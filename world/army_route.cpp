@@ -31,7 +31,7 @@ struct RouteScoring {
   std::int16_t ScoreOf(std::uint16_t x, std::uint16_t y) const {
     const TMapCell& hex = MapRecord.Cell(x, y);
     int score = 1;
-    if (hex.Terrain() == kWaterTerrain || hex.Terrain() == kImpassableTerrain) score = 0;
+    if (hex.Terrain() == TTerrain::Water || hex.Terrain() == TTerrain::Impassable) score = 0;
     const bool foreign = hex.Owner() != camp;
     if (foreign && policy == kOwnHexesOnly) score = 0;
     if (foreign && policy == kForeignHexesNearStart &&

@@ -24,6 +24,13 @@ inline constexpr int West = 2;
 inline constexpr int Mississippi = 3;
 }  // namespace TTheatre
 
+// Terrain classes of the map the rules tell apart.
+namespace TTerrain {
+inline constexpr int Water = 0;
+inline constexpr int Impassable = 3;
+inline constexpr int City = 4;
+}  // namespace TTerrain
+
 namespace TArm {
 inline constexpr int Artillery = 1;
 inline constexpr int Infantry = 2;

@@ -3,8 +3,6 @@
 #include "world/route_finder.h"
 #include "world/vardecl.h"
 
-std::uint16_t ClickedHexX = 0;
-std::uint16_t ClickedHexY = 0;
 
 namespace {
 

@@ -3,12 +3,6 @@
 // (index, kind) pairs to FinderResults after the FinderCount entries already
 // there; the caller empties the list, sets the clicked hex and calls them in the
 // order cities, armies, corps, fleets. The list holds 20 entries and stops there.
-#include <cstdint>
-
-// The hex the player clicked.
-extern std::uint16_t ClickedHexX;
-extern std::uint16_t ClickedHexY;
-
 // TFinderKind
 inline constexpr int kFoundCity = 1;
 inline constexpr int kFoundArmy = 2;

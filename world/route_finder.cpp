@@ -53,11 +53,11 @@ struct FloodMask {
     const TMapCell& hex = MapRecord.Cell(ColumnOf(cell), route_grid::RowOf(cell));
     switch (mode) {
       case kRailRouteMode:
-        return (hex.Terrain() == kCityTerrain || hex.LinkFlag()) && hex.Owner() == camp;
+        return (hex.Terrain() == TTerrain::City || hex.LinkFlag()) && hex.Owner() == camp;
       case kRiverRouteMode:
         return hex.RouteFlag();
       default:
-        return hex.Terrain() == kWaterTerrain || hex.Terrain() == kCityTerrain;
+        return hex.Terrain() == TTerrain::Water || hex.Terrain() == TTerrain::City;
     }
   }
 };

@@ -6,13 +6,9 @@
 // when it was not.
 #include <cstdint>
 
+#include "world/codes.h"
 #include "world/hex_grid.h"
 #include "world/map_record.h"
-
-// Terrain classes the routes tell apart.
-inline constexpr int kWaterTerrain = 0;
-inline constexpr int kImpassableTerrain = 3;
-inline constexpr int kCityTerrain = 4;
 
 // TRouteMode
 inline constexpr int kArmyRouteMode = 1;   // land forces, the scored search of ArmyRoute

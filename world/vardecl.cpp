@@ -34,6 +34,8 @@ std::uint16_t TargetHexY;
 std::uint16_t RouteReached;
 Table<std::uint8_t, 30> RouteSteps;
 
+std::uint16_t ClickedHexX;
+std::uint16_t ClickedHexY;
 std::uint16_t FinderCount;
 Table<TFinderResult, 20> FinderResults;
 
@@ -75,7 +77,7 @@ void ResetGameWideVariables() {
        {&GameOverCode,        &CurrentSide,      &CurrentCorps,      &CurrentArmy,
         &CurrentCity,         &CurrentFleet,     &CurrentLeader,     &CurrentState,
         &HexCursorX,          &HexCursorY,       &TargetHexX,        &TargetHexY,
-        &RouteReached,        &FinderCount,      &ThreatCorpsAtCity, &ThreatOwnStrength,
+        &RouteReached,        &ClickedHexX,      &ClickedHexY,       &FinderCount,      &ThreatCorpsAtCity, &ThreatOwnStrength,
         &ThreatEnemyStrength, &ThreatEnemyCount, &ThreatEnemyValue,  &BattleCorps1,
         &BattleCorps2,        &BattleRound,      &InitiativeSide,    &WeatherColumn}) {
     *word = 0;

@@ -39,7 +39,9 @@ extern std::uint16_t TargetHexY;
 extern std::uint16_t RouteReached;
 extern Table<std::uint8_t, 30> RouteSteps;
 
-// What the map finder found on a clicked hex.
+// The hex the player clicked, and what the map finder found on it.
+extern std::uint16_t ClickedHexX;
+extern std::uint16_t ClickedHexY;
 struct TFinderResult {
   std::uint16_t Index;  // of the object in its table
   std::uint16_t Kind;   // TFinderKind

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kCityHexTerrain = 4;
 constexpr int kNoFurtherMove = 10;
 
 template <typename T, int N, typename Test>
@@ -51,7 +50,7 @@ int WorldTest::AddCity(int x, int y, int side) {
   city.X = static_cast<std::uint8_t>(x);
   city.Y = static_cast<std::uint8_t>(y);
   city.Side = city.OriginalSide = city.Nation = static_cast<std::uint8_t>(side);
-  MapRecord.Cell(x, y).SetTerrain(kCityHexTerrain);
+  MapRecord.Cell(x, y).SetTerrain(TTerrain::City);
   return c;
 }
 

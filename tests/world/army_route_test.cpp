@@ -175,7 +175,7 @@ int ArrivalStep(int trial, THexPos target) {
 TEST_F(ArmyRouteTest, TheOutcomeIsTheLastWalksAndTheTargetHexTheChosenWalksEnd) {
   // A wall of impassable ground across the straight way south, open at its ends:
   // the walks that head into it end short, so the walks differ.
-  for (int x = 5; x <= 15; ++x) MapRecord.Cell(x, 15).SetTerrain(kImpassableTerrain);
+  for (int x = 5; x <= 15; ++x) MapRecord.Cell(x, 15).SetTerrain(TTerrain::Impassable);
   bool sawADifference = false;
   for (std::uint32_t seed = 1; seed <= 30; ++seed) {
     SetRandomSeed(seed);

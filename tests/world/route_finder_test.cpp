@@ -56,9 +56,9 @@ class RouteFinderTest : public WorldTest {
 };
 
 TEST_F(RouteFinderTest, ASeaRouteSailsThroughACityHexButNotOverLand) {
-  SetTerrain(Column(10, 5, 9), kWaterTerrain);
-  SetTerrain({{10, 10}}, kCityTerrain);
-  SetTerrain(Column(10, 11, 15), kWaterTerrain);
+  SetTerrain(Column(10, 5, 9), TTerrain::Water);
+  SetTerrain({{10, 10}}, TTerrain::City);
+  SetTerrain(Column(10, 11, 15), TTerrain::Water);
   RouteTo(10, 5, 10, 15, 20, kSeaRouteMode, 0, 0);
   EXPECT_EQ(RouteReached, kRouteReached);
   EXPECT_EQ(ListedSteps(), std::vector<int>(10, kSouth));
@@ -79,7 +79,7 @@ TEST_F(RouteFinderTest, ARailRouteKeepsToItsCampsLinesAndCities) {
     MapRecord.Cell(hex.X, hex.Y).SetLinkFlag();
     MapRecord.Cell(hex.X, hex.Y).SetOwner(TSide::Union);
   }
-  MapRecord.Cell(20, 15).SetTerrain(kCityTerrain);
+  MapRecord.Cell(20, 15).SetTerrain(TTerrain::City);
   MapRecord.Cell(20, 15).SetOwner(TSide::Confederate);
   for (const THexPos& hex : Column(21, 13, 17)) {
     MapRecord.Cell(hex.X, hex.Y).SetLinkFlag();
@@ -126,7 +126,7 @@ TEST_F(RouteFinderTest, ARiverRouteFollowsTheFlaggedHexesOnly) {
 }
 
 TEST_F(RouteFinderTest, ThirtyStepsEndOnTheTargetAndThirtyOneStopOneHexShort) {
-  SetTerrain(Column(10, 1, 40), kWaterTerrain);
+  SetTerrain(Column(10, 1, 40), TTerrain::Water);
   RouteTo(10, 1, 10, 31, 20, kSeaRouteMode, 0, 0);
   EXPECT_EQ(RouteReached, kRouteReached);
   EXPECT_EQ(ListedSteps(), std::vector<int>(30, kSouth));
@@ -139,7 +139,7 @@ TEST_F(RouteFinderTest, ThirtyStepsEndOnTheTargetAndThirtyOneStopOneHexShort) {
 }
 
 TEST_F(RouteFinderTest, AnImpassableStartStillSetsOutButAnImpassableTargetIsNeverReached) {
-  SetTerrain(Column(12, 6, 9), kWaterTerrain);
+  SetTerrain(Column(12, 6, 9), TTerrain::Water);
   RouteTo(12, 5, 12, 9, 20, kSeaRouteMode, 0, 0);
   EXPECT_EQ(RouteReached, kRouteReached);
   EXPECT_EQ(ListedSteps().size(), 4u);
@@ -154,14 +154,14 @@ TEST_F(RouteFinderTest, AnImpassableStartStillSetsOutButAnImpassableTargetIsNeve
 }
 
 TEST_F(RouteFinderTest, ATargetNextToTheStartInAClosedPocketIsReached) {
-  SetTerrain({{50, 20}, {50, 21}}, kWaterTerrain);
+  SetTerrain({{50, 20}, {50, 21}}, TTerrain::Water);
   RouteTo(50, 20, 50, 21, 20, kSeaRouteMode, 0, 0);
   EXPECT_EQ(RouteReached, kRouteReached);
   EXPECT_EQ(ListedSteps(), std::vector<int>{kSouth});
 }
 
 TEST_F(RouteFinderTest, AStartOffTheMapFindsNoRoute) {
-  SetTerrain(Column(1, 1, 10), kWaterTerrain);
+  SetTerrain(Column(1, 1, 10), TTerrain::Water);
   RouteTo(0, 5, 1, 8, 20, kSeaRouteMode, 0, 0);
   EXPECT_EQ(RouteReached, 0);
   EXPECT_TRUE(ListedSteps().empty());
@@ -170,7 +170,7 @@ TEST_F(RouteFinderTest, AStartOffTheMapFindsNoRoute) {
 }
 
 TEST_F(RouteFinderTest, AStartOnTheTargetEmptiesTheListAndLeavesTheOutcomeAsItWas) {
-  SetTerrain(Column(10, 1, 10), kWaterTerrain);
+  SetTerrain(Column(10, 1, 10), TTerrain::Water);
   for (int mode = kArmyRouteMode; mode <= kSeaRouteMode; ++mode) {
     for (std::uint16_t before : {0, kRouteReached}) {
       RouteTo(10, 1, 10, 5, 20, kSeaRouteMode, 0, 0);
@@ -184,9 +184,9 @@ TEST_F(RouteFinderTest, AStartOnTheTargetEmptiesTheListAndLeavesTheOutcomeAsItWa
 }
 
 TEST_F(RouteFinderTest, TheWalkBackKeepsTheFirstEqualHexUnlessALaterOneWinsADraw) {
-  SetTerrain(Column(10, 8, 12), kWaterTerrain);
-  SetTerrain(Column(11, 8, 12), kWaterTerrain);
-  SetTerrain(Column(12, 8, 12), kWaterTerrain);
+  SetTerrain(Column(10, 8, 12), TTerrain::Water);
+  SetTerrain(Column(11, 8, 12), TTerrain::Water);
+  SetTerrain(Column(12, 8, 12), TTerrain::Water);
   ScriptRandomDraws({{100, 50}});
   RouteTo(10, 10, 12, 10, 20, kSeaRouteMode, 0, 0);
   EXPECT_EQ(ListedSteps(), (std::vector<int>{kSouthEast, kNorthEast}));
@@ -278,9 +278,9 @@ TEST_F(FloodEquality, TheQueueFloodGivesTheRingScansRoutesAndDraws) {
     for (std::uint16_t x = 1; x <= TMapRecord::Columns; ++x) {
       for (std::uint16_t y = 1; y <= TMapRecord::Rows; ++y) {
         const TMapCell& hex = MapRecord.Cell(x, y);
-        if (hex.Terrain() == kWaterTerrain || hex.Terrain() == kCityTerrain) sea.push_back({x, y});
+        if (hex.Terrain() == TTerrain::Water || hex.Terrain() == TTerrain::City) sea.push_back({x, y});
         if (hex.RouteFlag()) river.push_back({x, y});
-        if (hex.Terrain() == kCityTerrain || hex.LinkFlag()) rail[hex.Owner()].push_back({x, y});
+        if (hex.Terrain() == TTerrain::City || hex.LinkFlag()) rail[hex.Owner()].push_back({x, y});
       }
     }
     // Mostly hexes the mode can use, some anywhere on the map.

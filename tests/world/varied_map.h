@@ -24,8 +24,8 @@ class Builder {
     GameState.Nations[TNation::Confederacy].Side = TSide::Confederate;
     GameState.Nations[TNation::France].Side = TSide::Confederate;
     LayLand();
-    for (int lake = 0; lake < 6; ++lake) Blob(kWaterTerrain, 1 + Roll(3));
-    for (int ridge = 0; ridge < 8; ++ridge) Blob(kImpassableTerrain, Roll(3));
+    for (int lake = 0; lake < 6; ++lake) Blob(TTerrain::Water, 1 + Roll(3));
+    for (int ridge = 0; ridge < 8; ++ridge) Blob(TTerrain::Impassable, Roll(3));
     for (int city = 0; city < 45; ++city) cities_.push_back(PlaceCity());
     for (int line = 0; line < 14; ++line) LayRailLine();
     for (int river = 0; river < 8; ++river) LayRiver();
@@ -53,7 +53,7 @@ class Builder {
       for (int y = 1; y <= TMapRecord::Rows; ++y) {
         TMapCell& hex = MapRecord.Cell(x, y);
         const bool sea = x > coast || y > 48 + Roll(3);
-        hex.SetTerrain(sea ? kWaterTerrain : kLandClasses[Roll(5)]);
+        hex.SetTerrain(sea ? TTerrain::Water : kLandClasses[Roll(5)]);
         const int owner = y + Roll(5) < front ? TSide::Union : TSide::Confederate;
         hex.SetOwner(Roll(12) == 0 ? TSide::None : owner);
         for (int side = 1; side <= 3; ++side) SetSideCode(hex, side, SideCode());
@@ -81,7 +81,7 @@ class Builder {
 
   THexPos PlaceCity() {
     const THexPos hex = AnyHex();
-    MapRecord.Cell(hex.X, hex.Y).SetTerrain(kCityTerrain);
+    MapRecord.Cell(hex.X, hex.Y).SetTerrain(TTerrain::City);
     return hex;
   }
 
@@ -104,7 +104,7 @@ class Builder {
   void LayRailLine() {
     const THexPos from = cities_[Roll(static_cast<int>(cities_.size()))];
     Wander(from, 10 + Roll(30), [](TMapCell& hex) {
-      if (hex.Terrain() != kWaterTerrain) hex.SetLinkFlag();
+      if (hex.Terrain() != TTerrain::Water) hex.SetLinkFlag();
     });
   }
 
