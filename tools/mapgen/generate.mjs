@@ -93,13 +93,14 @@ write('cities.txt', lines(cities.map((c) => {
   return [c.number, c.x, c.y, c.state, c.seaPort, c.riverPort, px.toFixed(1), py.toFixed(1), c.name]
     .join(' ');
 })));
-write('lines/land.txt', lines(landLines(geography)));
-write('lines/lakes.txt', lines(lakeLines(geography)));
+const land = landLines(geography);
+write('lines/land.txt', lines(land.lines));
+write('lines/lakes.txt', lines(lakeLines(geography, land)));
 write('lines/borders.txt', lines(borderLines(geography)));
 write('lines/rivers.txt', lines(riverLines(stretches, features)));
 write('lines/ridges.txt', lines(ridgeLines(features)));
 write('lines/railways.txt', lines(railwayLines(railways, cities)));
 
-let land = 0;
-forEachHex((x, y) => { if (layers.terrain.get(x, y)) land++; });
-console.log(`map: ${land} land hexes, ${crossings.length} sides closed to land units`);
+let landHexes = 0;
+forEachHex((x, y) => { if (layers.terrain.get(x, y)) landHexes++; });
+console.log(`map: ${landHexes} land hexes, ${crossings.length} sides closed to land units`);

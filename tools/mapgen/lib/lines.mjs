@@ -65,25 +65,37 @@ function projectedRings(feature) {
     .filter((r) => r.length >= 3);
 }
 
+// Foreign countries come first and U.S. states after them, so that a lake written to follow
+// the last foreign feature clears foreign land only.
 export function landLines(geography) {
   const out = [];
   let id = 0;
+  let lastForeign = 0;
   for (const feature of [...geography.foreign, ...geography.states]) {
     const rings = projectedRings(feature);
     if (!rings.length) continue;
     id++;
+    if (geography.foreign.includes(feature)) lastForeign = id;
     for (const ring of rings) out.push(`${id} ${feature.state} ${format(ring)}`);
   }
-  return out;
+  return { lines: out, lastForeign, last: id };
 }
 
-export function lakeLines(geography) {
-  return geography.lakes.map((lake, i) => `${i + 1} ${format(simplify(lake.points.map(project), TOLERANCE))}`);
+// Each lake is painted after the land feature it names: the last foreign one for lakes over
+// foreign land only, the very last for lakes over any land.
+export function lakeLines(geography, land) {
+  return geography.lakes.map((lake) => {
+    const after = lake.over === 'foreign' ? land.lastForeign : land.last;
+    return `${after} ${format(simplify(lake.points.map(project), TOLERANCE))}`;
+  });
 }
 
-function openLines(lonLatLines) {
-  return lonLatLines.flatMap((line) => clipLine(line.map(project)).map((r) => simplify(r, TOLERANCE)));
+function openLines(lonLatLines, tolerance = TOLERANCE) {
+  return lonLatLines.flatMap((line) => clipLine(line.map(project)).map((r) => simplify(r, tolerance)));
 }
+
+// Rivers lose the oxbows of the boundary surveys: at this scale they read as scribble.
+const RIVER_TOLERANCE = 1.2;
 
 // State borders and the international borders on the map.
 export function borderLines(geography) {
@@ -98,7 +110,8 @@ export function riverLines(stretches, features) {
     ...stretches.map((s) => ({ width: s.river.width, points: s.points })),
     ...features.filter((f) => f.kind === 'river').map((f) => ({ width: f.width, points: f.points })),
   ];
-  return rivers.flatMap(({ width, points }) => openLines([points]).map((r) => `${width} ${format(r)}`));
+  return rivers.flatMap(({ width, points }) =>
+    openLines([points], RIVER_TOLERANCE).map((r) => `${width} ${format(r)}`));
 }
 
 export function ridgeLines(features) {
@@ -118,14 +131,29 @@ export function cityMark(city) {
   return [centre[0] + (dx * MARK_RADIUS) / d, centre[1] + (dy * MARK_RADIUS) / d];
 }
 
-// Railways run from hex to hex along their chains, through each city's mark.
+// Railways run along their hex chains through each city's mark. A chain zigzags from
+// column to column, so the track is relaxed towards its neighbours, the cities held fast.
+const RELAX_PASSES = 8;
+function relax(points, pinned) {
+  let p = points;
+  for (let pass = 0; pass < RELAX_PASSES; pass++) {
+    p = p.map((q, i) => (pinned[i] || i === 0 || i === p.length - 1 ? q : [
+      0.5 * q[0] + 0.25 * (p[i - 1][0] + p[i + 1][0]),
+      0.5 * q[1] + 0.25 * (p[i - 1][1] + p[i + 1][1]),
+    ]));
+  }
+  return p;
+}
+
 export function railwayLines(railways, cities) {
   const cityAt = new Map(cities.map((c) => [`${c.x},${c.y}`, c]));
   return railways.map((line) => {
-    const points = parseHexList(line.hexes).map(([x, y]) => {
+    const hexes = parseHexList(line.hexes);
+    const pinned = hexes.map(([x, y]) => cityAt.has(`${x},${y}`));
+    const points = hexes.map(([x, y]) => {
       const city = cityAt.get(`${x},${y}`);
       return city ? cityMark(city) : project(hexCentre(x, y));
     });
-    return `${line.from} ${format(points)}`;
+    return `${line.from} ${format(relax(points, pinned))}`;
   });
 }

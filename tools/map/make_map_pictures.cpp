@@ -1,0 +1,52 @@
+// make_map_pictures DATA_FOLDER OUTPUT_FOLDER
+// Checks the map of data/map/ and draws NEWMAP.BMP and GMRSMALL.BMP into the output folder.
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <iostream>
+
+#include "platform/graphics/bitmap.h"
+#include "tools/map/map_checker.h"
+#include "tools/map/map_picture.h"
+
+namespace {
+
+int Channel(float value) {
+  return std::clamp(static_cast<int>(std::lround(value)), 0, 255);
+}
+
+void Save(const Picture& picture, const std::filesystem::path& file) {
+  TBitmap bitmap(picture.Width(), picture.Height());
+  for (int y = 0; y < picture.Height(); ++y) {
+    for (int x = 0; x < picture.Width(); ++x) {
+      const Rgb& p = picture.At(x, y);
+      bitmap.SetPixel(x, y, RGB(Channel(p.R), Channel(p.G), Channel(p.B)));
+    }
+  }
+  bitmap.SaveToFile(file.string());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::cerr << "usage: make_map_pictures DATA_FOLDER OUTPUT_FOLDER\n";
+    return 2;
+  }
+  const std::filesystem::path data = argv[1];
+  const std::filesystem::path output = argv[2];
+  try {
+    const MapArt art = ReadMapArt(data);
+    const auto faults = CheckMap(BuildMapRecord(art.Layers, 1861), 1861, art.Cities,
+                                 ReadHexSides(data / "water-sides.txt"));
+    for (const auto& fault : faults) std::cerr << "map: " << fault << '\n';
+    if (!faults.empty()) return 1;
+    std::filesystem::create_directories(output);
+    Save(PaintMapPicture(art), output / "NEWMAP.BMP");
+    Save(PaintMinimap(art.Layers), output / "GMRSMALL.BMP");
+  } catch (const std::exception& e) {
+    std::cerr << "make_map_pictures: " << e.what() << '\n';
+    return 1;
+  }
+  return 0;
+}
