@@ -1,5 +1,7 @@
 // The map beside a start file: well-formed cells, cities on their own city
 // hexes, corps on land they can stand on, fleets on water their kind sails.
+#include <vector>
+
 #include "tools/scenario/scenario_checks.h"
 #include "world/hex_grid.h"
 
@@ -26,12 +28,31 @@ bool IsCityHex(const TGameState& game, int x, int y) {
   return false;
 }
 
-bool TouchesWater(const TMapRecord& map, int x, int y) {
-  for (int d = 1; d <= 6; ++d) {
-    const THexPos next =
-        NeighbourHex(static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y), d);
-    if (TMapRecord::OnMap(next.X, next.Y) && map.Cell(next.X, next.Y).Terrain() == kWater)
-      return true;
+bool Navigable(const TMapRecord& map, int x, int y) {
+  const int terrain = map.Cell(x, y).Terrain();
+  return terrain == kWater || terrain == kCityHex;
+}
+
+// Whether a sea fleet can sail from the hex to open water at the map's edge,
+// through water and city hexes as the sea route does.
+bool ReachesOpenSea(const TMapRecord& map, int x, int y) {
+  std::vector<char> seen(TMapRecord::Columns * TMapRecord::Rows, 0);
+  std::vector<THexPos> queue{{static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y)}};
+  seen[(x - 1) * TMapRecord::Rows + (y - 1)] = 1;
+  for (std::size_t i = 0; i < queue.size(); ++i) {
+    const THexPos here = queue[i];
+    const bool edge =
+        here.X == 1 || here.Y == 1 || here.X == TMapRecord::Columns || here.Y == TMapRecord::Rows;
+    if (edge && map.Cell(here.X, here.Y).Terrain() == kWater) return true;
+    for (int d = 1; d <= 6; ++d) {
+      const THexPos next = NeighbourHex(here.X, here.Y, d);
+      if (!TMapRecord::OnMap(next.X, next.Y) || !Navigable(map, next.X, next.Y)) continue;
+      char& mark = seen[(next.X - 1) * TMapRecord::Rows + (next.Y - 1)];
+      if (mark == 0) {
+        mark = 1;
+        queue.push_back(next);
+      }
+    }
   }
   return false;
 }
@@ -64,8 +85,8 @@ void CheckCities(const TGameState& game, const TMapRecord& map, Findings& findin
     findings.Check(cell.Terrain() == kCityHex, name + " stands on a hex without the city class");
     const int state = c == kNashville ? kNashvilleState : city.State;
     findings.Check(cell.State() == state, name + " stands in another state's hex");
-    findings.Check(city.SeaPort == 0 || TouchesWater(map, city.X, city.Y),
-                   name + " is a sea port without water beside it");
+    findings.Check(city.SeaPort == 0 || ReachesOpenSea(map, city.X, city.Y),
+                   name + " is a sea port with no way to the open sea");
     bool inland = false;
     for (int port : kInlandRiverPorts) inland = inland || port == c;
     findings.Check(city.RiverPort == 0 || inland || cell.RouteFlag(),
@@ -96,7 +117,7 @@ void CheckUnits(const TGameState& game, const TMapRecord& map, Findings& finding
 
 }  // namespace
 
-void CheckMap(const TGameState& game, const TMapRecord& map, Findings& findings) {
+void CheckStartMap(const TGameState& game, const TMapRecord& map, Findings& findings) {
   CheckCells(game, map, findings);
   CheckCities(game, map, findings);
   CheckUnits(game, map, findings);

@@ -39,4 +39,4 @@ void CheckRealm(const TGameState& game, Findings& findings);
 void CheckCommands(const TGameState& game, Findings& findings);
 void CheckBrigades(const TGameState& game, Findings& findings);
 void CheckFleets(const TGameState& game, Findings& findings);
-void CheckMap(const TGameState& game, const TMapRecord& map, Findings& findings);
+void CheckStartMap(const TGameState& game, const TMapRecord& map, Findings& findings);

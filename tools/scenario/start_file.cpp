@@ -3,6 +3,7 @@
 #include <fstream>
 #include <memory>
 
+#include "tools/map/map_checker.h"
 #include "tools/scenario/start_point.h"
 #include "tools/scenario/validate_scenario.h"
 
@@ -22,13 +23,21 @@ void WriteImage(const std::filesystem::path& path, const void* image, std::size_
 
 }  // namespace
 
-bool CompileStartFile(const ScenarioSources& sources, const std::string& year,
-                      const std::filesystem::path& output, std::ostream& report) {
+bool CompileStartFile(const ScenarioSources& sources, const MapSources& mapSources,
+                      const std::string& year, const std::filesystem::path& output,
+                      std::ostream& report) {
   auto game = std::make_unique<TGameState>();
+  auto map = std::make_unique<TMapRecord>();
   BuildStartPoint(sources, sources.Folder / year, *game);
-  const auto findings = ValidateScenario(*game);
+  BuildStartMap(mapSources, *game, *map);
+  auto findings = ValidateScenario(*game, map.get());
+  for (auto& fault : CheckMap(*map, game->Year, mapSources.Cities, mapSources.WaterSides)) {
+    findings.push_back("map: " + fault);
+  }
   for (const auto& finding : findings) report << year << ": " << finding << '\n';
   if (!findings.empty()) return false;
+  // The map is named as the game finds it: the game file's name with "GMP" for its extension.
+  WriteImage(output / (year + ".GMP"), map.get(), sizeof(TMapRecord));
   WriteImage(output / (year + ".gmr"), game.get(), sizeof(TGameState));
   return true;
 }

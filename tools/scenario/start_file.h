@@ -6,9 +6,12 @@
 #include <string>
 
 #include "tools/scenario/scenario_sources.h"
+#include "tools/scenario/start_map.h"
 
-// Builds the start point of `year` (its folder in the sources), reports every
-// finding of the check on `report` and writes <year>.gmr into `output` only
-// when there is none. The result says whether the file was written.
-bool CompileStartFile(const ScenarioSources& sources, const std::string& year,
-                      const std::filesystem::path& output, std::ostream& report);
+// Builds the start point of `year` (its folder in the sources) and its map,
+// reports every finding of the checks on `report` and writes <year>.gmr and
+// <year>.GMP into `output` only when there is none. The result says whether
+// the files were written.
+bool CompileStartFile(const ScenarioSources& sources, const MapSources& map,
+                      const std::string& year, const std::filesystem::path& output,
+                      std::ostream& report);

@@ -33,6 +33,6 @@ std::vector<std::string> ValidateScenario(const TGameState& game, const TMapReco
   CheckCommands(game, findings);
   CheckBrigades(game, findings);
   CheckFleets(game, findings);
-  if (map != nullptr) CheckMap(game, *map, findings);
+  if (map != nullptr) CheckStartMap(game, *map, findings);
   return findings.List();
 }

@@ -74,11 +74,11 @@ TEST(ScenarioSources, AStartPointThatFailsTheCheckIsNotWritten) {
   fs::remove_all(output);
   fs::create_directories(output);
   std::ostringstream report;
-  EXPECT_FALSE(CompileStartFile(ReadScenarioSources(sources), "1862", output, report));
+  const MapSources map = ReadMapSources(GRAYMARCH_MAP_SOURCES);
+  EXPECT_FALSE(CompileStartFile(ReadScenarioSources(sources), map, "1862", output, report));
   EXPECT_NE(report.str().find("I. McDowell"), std::string::npos) << report.str();
   EXPECT_FALSE(fs::exists(output / "1862.gmr"));
-  EXPECT_TRUE(CompileStartFile(ReadScenarioSources(sources), "1861", output, report));
-  EXPECT_TRUE(fs::exists(output / "1861.gmr"));
+  EXPECT_FALSE(fs::exists(output / "1862.GMP"));
 }
 
 }  // namespace

@@ -24,13 +24,23 @@ std::vector<char> ReadBytes(const std::filesystem::path& file) {
   return {std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
 }
 
+// A record read whole from the file of that name beside the game.
+template <typename Record>
+std::unique_ptr<Record> ReadImage(const std::string& name) {
+  const auto bytes = ReadBytes(std::filesystem::path(GRAYMARCH_GAME_DIR) / name);
+  EXPECT_EQ(bytes.size(), sizeof(Record)) << name;
+  auto record = std::make_unique<Record>();
+  std::memcpy(static_cast<void*>(record.get()), bytes.data(),
+              std::min(bytes.size(), sizeof(Record)));
+  return record;
+}
+
 std::unique_ptr<TGameState> ReadStartFile(const std::string& year) {
-  const auto bytes = ReadBytes(std::filesystem::path(GRAYMARCH_GAME_DIR) / (year + ".gmr"));
-  EXPECT_EQ(bytes.size(), sizeof(TGameState));
-  auto game = std::make_unique<TGameState>();
-  std::memcpy(static_cast<void*>(game.get()), bytes.data(),
-              std::min(bytes.size(), sizeof(TGameState)));
-  return game;
+  return ReadImage<TGameState>(year + ".gmr");
+}
+
+std::unique_ptr<TMapRecord> ReadStartMap(const std::string& year) {
+  return ReadImage<TMapRecord>(year + ".GMP");
 }
 
 int BrigadesOf(const TGameState& game, int nation) {
@@ -43,23 +53,28 @@ int BrigadesOf(const TGameState& game, int nation) {
 
 class StartFiles : public ::testing::TestWithParam<const char*> {};
 
-TEST_P(StartFiles, PassTheCheck) {
+TEST_P(StartFiles, PassTheCheckWithTheirMaps) {
   const auto game = ReadStartFile(GetParam());
-  const auto findings = ValidateScenario(*game);
+  const auto map = ReadStartMap(GetParam());
+  const auto findings = ValidateScenario(*game, map.get());
   EXPECT_TRUE(findings.empty()) << findings.front();
 }
 
 TEST_P(StartFiles, AreTheSameBytesWheneverTheyAreCompiled) {
   const ScenarioSources sources = ReadScenarioSources(GRAYMARCH_SCENARIO_SOURCES);
+  const MapSources map = ReadMapSources(GRAYMARCH_MAP_SOURCES);
   const auto folder = std::filesystem::path(::testing::TempDir()) / "scenario_rebuild";
   std::filesystem::create_directories(folder);
   std::ostringstream report;
-  ASSERT_TRUE(CompileStartFile(sources, GetParam(), folder, report)) << report.str();
+  ASSERT_TRUE(CompileStartFile(sources, map, GetParam(), folder, report)) << report.str();
   const auto first = ReadBytes(folder / (std::string(GetParam()) + ".gmr"));
-  ASSERT_TRUE(CompileStartFile(sources, GetParam(), folder, report)) << report.str();
+  ASSERT_TRUE(CompileStartFile(sources, map, GetParam(), folder, report)) << report.str();
   EXPECT_EQ(first, ReadBytes(folder / (std::string(GetParam()) + ".gmr")));
-  EXPECT_EQ(first, ReadBytes(std::filesystem::path(GRAYMARCH_GAME_DIR) /
-                             (std::string(GetParam()) + ".gmr")));
+  for (const char* extension : {".gmr", ".GMP"}) {
+    const std::string name = std::string(GetParam()) + extension;
+    EXPECT_EQ(ReadBytes(folder / name), ReadBytes(std::filesystem::path(GRAYMARCH_GAME_DIR) / name))
+        << name;
+  }
 }
 
 TEST_P(StartFiles, SurviveLoadingIntoTheGameAndSavingAgain) {
@@ -117,6 +132,28 @@ TEST(StartFileFacts, KentuckyTurnsFromNeutralToUnionAndNashvilleFalls) {
   EXPECT_EQ(second->Cities[83].Side, TSide::Union);
   EXPECT_GT(second->Cities[83].Occupation, 0);
   EXPECT_EQ(second->States[21].ControlSide, TSide::Union);
+}
+
+TEST(StartFileFacts, KentuckyIsUnownedUntilItChoosesAndColumbusHoldsWestKentucky) {
+  const auto first = ReadStartMap("1861");
+  const auto second = ReadStartMap("1862");
+  const auto game = ReadStartFile("1862");
+  const TCity& columbus = game->Cities[45];
+  const TCity& louisville = game->Cities[43];
+  EXPECT_EQ(first->Cell(louisville.X, louisville.Y).Owner(), TSide::None);
+  EXPECT_EQ(first->Cell(columbus.X, columbus.Y).Owner(), TSide::None);
+  EXPECT_EQ(second->Cell(louisville.X, louisville.Y).Owner(), TSide::Union);
+  EXPECT_EQ(second->Cell(columbus.X, columbus.Y).Owner(), TSide::Confederate);
+  EXPECT_EQ(second->Cell(columbus.X, columbus.Y + 1).Owner(), TSide::Confederate);
+}
+
+TEST(StartFileFacts, TheLittleRockRailwayOpensIn1862) {
+  const auto first = ReadStartMap("1861");
+  const auto second = ReadStartMap("1862");
+  EXPECT_FALSE(first->Cell(17, 25).LinkFlag());
+  EXPECT_TRUE(second->Cell(17, 25).LinkFlag());
+  EXPECT_EQ(ReadStartFile("1861")->Cities[51].RailStation, 0);
+  EXPECT_NE(ReadStartFile("1862")->Cities[51].RailStation, 0);
 }
 
 TEST(StartFileFacts, EachCommanderHoldsOneCommandAndEachArmyNameMarksItsArmy) {

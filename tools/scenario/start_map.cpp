@@ -1,0 +1,66 @@
+#include "tools/scenario/start_map.h"
+
+#include "world/hex_grid.h"
+
+namespace {
+
+constexpr int kWater = 0;
+constexpr int kFirstYear = 1861;
+// A city holds the country this far around it when its state is held by the other camp.
+constexpr int kCityReach = 3;
+
+// The nearest city of the state within reach of the hex; the lower number among equals.
+int NearestCityOfState(const TGameState& game, int x, int y, int state) {
+  int nearest = 0;
+  int nearestDistance = kCityReach + 1;
+  for (int c = 1; c <= 86; ++c) {
+    const TCity& city = game.Cities[c];
+    if (city.State != state) continue;
+    const int distance =
+        HexDistance(static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y), city.X, city.Y);
+    if (distance < nearestDistance) {
+      nearest = c;
+      nearestDistance = distance;
+    }
+  }
+  return nearest;
+}
+
+// Each land hex belongs to the camp that controls its state; from the second
+// year on, the country around a city held against its state goes with the
+// city. Every city's hex is its holder's. Water and land outside the states
+// belong to no one.
+void StampOwners(const TGameState& game, TMapRecord& map) {
+  for (int x = 1; x <= TMapRecord::Columns; ++x) {
+    for (int y = 1; y <= TMapRecord::Rows; ++y) {
+      TMapCell& cell = map.Cell(x, y);
+      const int state = cell.State();
+      if (cell.Terrain() == kWater || state < 1 || state > 37) {
+        cell.SetOwner(0);
+        continue;
+      }
+      int owner = game.States[state].ControlSide;
+      if (game.Year > kFirstYear) {
+        const int city = NearestCityOfState(game, x, y, state);
+        if (city != 0 && game.Cities[city].Side != 0) owner = game.Cities[city].Side;
+      }
+      cell.SetOwner(owner);
+    }
+  }
+  for (int c = 1; c <= 86; ++c) {
+    const TCity& city = game.Cities[c];
+    if (TMapRecord::OnMap(city.X, city.Y)) map.Cell(city.X, city.Y).SetOwner(city.Side);
+  }
+}
+
+}  // namespace
+
+MapSources ReadMapSources(const std::filesystem::path& folder) {
+  return {ReadMapLayers(folder), ReadMapCities(folder / "cities.txt"),
+          ReadHexSides(folder / "water-sides.txt")};
+}
+
+void BuildStartMap(const MapSources& sources, const TGameState& game, TMapRecord& map) {
+  map = BuildMapRecord(sources.Layers, game.Year);
+  StampOwners(game, map);
+}
