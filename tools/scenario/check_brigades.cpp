@@ -31,12 +31,10 @@ void CheckPlace(const TGameState& game, Findings& findings, int b) {
       break;
     }
     case TBrigadeStatus::InGarrison:
+    case TBrigadeStatus::ArmedAndWaiting:
       findings.Check(InRange(brigade.Location, 1, 86) &&
                          game.Cities[brigade.Location].Nation == brigade.Nation,
-                     name + " garrisons a city that is not its nation's");
-      break;
-    case TBrigadeStatus::ArmedAndWaiting:
-      findings.Check(InRange(brigade.Location, 1, 86), name + " waits in no city");
+                     name + " stands in a city that is not its nation's");
       break;
     case TBrigadeStatus::RaisedUnarmed:
       findings.Check(brigade.Location == 0 && brigade.Weapon == 0,

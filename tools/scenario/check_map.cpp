@@ -98,9 +98,12 @@ void CheckUnits(const TGameState& game, const TMapRecord& map, Findings& finding
   for (int k = 1; k <= 120; ++k) {
     const TCorps& corps = game.Corps[k];
     if (corps.IsFree() || !TMapRecord::OnMap(corps.X, corps.Y)) continue;
-    const int terrain = map.Cell(corps.X, corps.Y).Terrain();
-    findings.Check(terrain != kWater && terrain != kImpassable,
+    const TMapCell& cell = map.Cell(corps.X, corps.Y);
+    findings.Check(cell.Terrain() != kWater && cell.Terrain() != kImpassable,
                    findings.Corps(k) + " stands on water or impassable ground");
+    // The first corps to enter neutral Kentucky turns it against its own camp.
+    findings.Check(game.States[kKentucky].Side != 0 || cell.State() != kKentucky,
+                   findings.Corps(k) + " stands in neutral Kentucky");
   }
   for (int f = 1; f <= 100; ++f) {
     const TFleet& fleet = game.Fleets[f];

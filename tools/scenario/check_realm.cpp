@@ -11,6 +11,12 @@ constexpr int kFrance = 3;
 constexpr int kBritain = 4;
 constexpr int kMatamoros = 85;
 constexpr int kNassau = 86;
+constexpr int kNashville = 83;
+constexpr int kIndianapolis = 38;
+constexpr int kCorinth = 60;
+constexpr int kTennessee = 21;
+constexpr int kKentucky = 20;
+constexpr int kShotguns = 5;
 // Codes the rules give a meaning; the gauges read any other code as fair.
 constexpr int kWorstWeather = 8;
 // An attitude below this makes the power enter the war at the first monthly check.
@@ -47,6 +53,20 @@ void CheckCities(const TGameState& game, Findings& findings) {
   }
   CheckForeignPort(game, findings, kMatamoros, kFrance);
   CheckForeignPort(game, findings, kNassau, kBritain);
+  // Every load puts Nashville in Tennessee and takes the river-port mark from
+  // Indianapolis and Corinth; the file says the same, so what is checked is what is played.
+  findings.Check(game.Cities[kNashville].State == kTennessee,
+                 findings.City(kNashville) + " must lie in state 21");
+  for (int c : {kIndianapolis, kCorinth}) {
+    findings.Check(game.Cities[c].RiverPort == 0, findings.City(c) + " cannot be a river port");
+  }
+  // Neutral Kentucky turns only when its own cities are first taken.
+  if (game.States[kKentucky].Side == 0) {
+    for (int c = 1; c <= 86; ++c) {
+      findings.Check(game.Cities[c].State != kKentucky || game.Cities[c].Side == 0,
+                     findings.City(c) + " is held in neutral Kentucky");
+    }
+  }
 }
 
 void CheckStates(const TGameState& game, Findings& findings) {
@@ -116,6 +136,8 @@ void CheckTables(const TGameState& game, Findings& findings) {
     findings.Check(weapon.FireA > 0 && weapon.FireB > 0,
                    "weapon row " + std::to_string(w) + " has no fire factors");
   }
+  findings.Check(game.WeaponTypes[kShotguns].FireA == 1 && game.WeaponTypes[kShotguns].FireB == 2,
+                 "weapon row 5 must fire 1 x 2, as every load sets it");
   for (int p = 1; p <= 24; ++p) {
     const TAiPlan& plan = game.AiPlans[p];
     findings.Check(plan.Phase == 0 && plan.Counter == 0 && plan.Limit == 0,

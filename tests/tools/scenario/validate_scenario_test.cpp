@@ -114,6 +114,25 @@ const Fault kFaults[] = {
      [](TGameState& g) { g.Leaders[g.Corps[1].Leader].Side = TSide::Confederate; }, "other camp"},
     {"CityHeldByItsOwnCampAndAnotherNation", [](TGameState& g) { g.Cities[17].Nation = 1; },
      "Richmond"},
+    {"NashvilleOutsideTennessee", [](TGameState& g) { g.Cities[83].State = 20; }, "state 21"},
+    {"CorinthARiverPort", [](TGameState& g) { g.Cities[60].RiverPort = 1; }, "Corinth"},
+    {"ShotgunsFiringLikeRifles", [](TGameState& g) { g.WeaponTypes[5].FireA = 2; }, "row 5"},
+    {"KentuckyCityHeldWhileNeutral",
+     [](TGameState& g) {
+       g.States[20].Side = 0;
+       g.Cities[43].Side = 1;
+     },
+     "neutral Kentucky"},
+    {"BrigadeWaitingInAnEnemyCity",
+     [](TGameState& g) {
+       for (int b = 1; b <= 500; ++b) {
+         if (g.Brigades[b].Status == TBrigadeStatus::ArmedAndWaiting) {
+           g.Brigades[b].Location = 17;
+           return;
+         }
+       }
+     },
+     "not its nation's"},
     {"CottonAboveTheFirstMonthsCut", [](TGameState& g) { g.States[25].CottonOutput = 11; },
      "cotton"},
 };
@@ -183,6 +202,21 @@ TEST(StartPointMap, FindsCitiesCorpsAndFleetsOnTheWrongGround) {
   EXPECT_TRUE(mentions("hex (1, 1) has the city class without a city"));
   EXPECT_TRUE(mentions("stands on water or impassable ground"));
   EXPECT_TRUE(mentions("fleet 11 lies off the river network"));
+}
+
+TEST(StartPointMap, NoCorpsStartsInNeutralKentucky) {
+  const auto game = SoundStartPoint();
+  auto map = MapFor(*game);
+  game->States[20].Side = 0;
+  for (int c = 1; c <= 86; ++c) {
+    if (game->Cities[c].State == 20) game->Cities[c].Side = game->Cities[c].Nation = 0;
+  }
+  map->Cell(game->Corps[1].X, game->Corps[1].Y).Bytes[2] = 20;
+  bool found = false;
+  for (const auto& finding : ValidateScenario(*game, map.get())) {
+    found = found || finding.find("stands in neutral Kentucky") != std::string::npos;
+  }
+  EXPECT_TRUE(found);
 }
 
 }  // namespace
