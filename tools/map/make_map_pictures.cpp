@@ -7,6 +7,7 @@
 
 #include "platform/graphics/bitmap.h"
 #include "tools/map/map_checker.h"
+#include "tools/map/map_labels.h"
 #include "tools/map/map_picture.h"
 
 namespace {
@@ -15,7 +16,7 @@ int Channel(float value) {
   return std::clamp(static_cast<int>(std::lround(value)), 0, 255);
 }
 
-void Save(const Picture& picture, const std::filesystem::path& file) {
+TBitmap ToBitmap(const Picture& picture) {
   TBitmap bitmap(picture.Width(), picture.Height());
   for (int y = 0; y < picture.Height(); ++y) {
     for (int x = 0; x < picture.Width(); ++x) {
@@ -23,7 +24,7 @@ void Save(const Picture& picture, const std::filesystem::path& file) {
       bitmap.SetPixel(x, y, RGB(Channel(p.R), Channel(p.G), Channel(p.B)));
     }
   }
-  bitmap.SaveToFile(file.string());
+  return bitmap;
 }
 
 }  // namespace
@@ -42,8 +43,10 @@ int main(int argc, char** argv) {
     for (const auto& fault : faults) std::cerr << "map: " << fault << '\n';
     if (!faults.empty()) return 1;
     std::filesystem::create_directories(output);
-    Save(PaintMapPicture(art), output / "NEWMAP.BMP");
-    Save(PaintMinimap(art.Layers), output / "GMRSMALL.BMP");
+    TBitmap map = ToBitmap(PaintMapPicture(art));
+    LetterMap(map, art.Layers, art.Cities);
+    map.SaveToFile((output / "NEWMAP.BMP").string());
+    ToBitmap(PaintMinimap(art.Layers)).SaveToFile((output / "GMRSMALL.BMP").string());
   } catch (const std::exception& e) {
     std::cerr << "make_map_pictures: " << e.what() << '\n';
     return 1;

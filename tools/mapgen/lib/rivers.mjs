@@ -10,9 +10,9 @@ const always = () => true;
 export const BORDER_RIVERS = [
   { name: 'Mississippi', code: 2, width: 3,
     pairs: [[3, 5], [4, 5], [4, 6], [6, 19], [19, 20], [19, 21], [21, 24], [24, 25], [25, 26]],
-    keep: ([, lat], key) => key !== pair(25, 26) || lat > 30.99 },
+    keep: ([, lat], key) => key !== pair(25, 26) || lat > 31.01 },
   { name: 'Pearl', code: 1, width: 1, pairs: [[25, 26]],
-    keep: ([lon, lat]) => lat <= 31.01 && lon > -89.8 },
+    keep: ([lon, lat]) => lat < 31.005 && lon > -89.8 },
   { name: 'Ohio', code: 2, width: 3, pairs: [[6, 20], [8, 20], [9, 20], [9, 35]], keep: always },
   { name: 'Big Sandy and Tug Fork', code: 1, width: 1, pairs: [[20, 35]], keep: always },
   { name: 'Potomac', code: 2, width: 2, pairs: [[22, 32], [32, 35], [22, 34]],
