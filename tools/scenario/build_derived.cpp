@@ -26,15 +26,15 @@ bool GivesVolunteersTo(int state, int nation) {
   return false;
 }
 
-// A state with a capital city holds what its cities of its own nation hold,
-// occupied cities counting only their free share.
+// A state with a capital city holds what its cities of its own nation hold (a
+// neutral state: its neutral cities), occupied cities counting only their free share.
 void SumStateFromCities(TGameState& game, int s) {
   TStateRec& state = game.States[s];
   if (state.CapitalCity == 0) return;
   int population = 0;
   for (int c = 1; c <= 86; ++c) {
     const TCity& city = game.Cities[c];
-    if (city.State != s || city.Nation != state.Nation || city.Nation == 0) continue;
+    if (city.State != s || city.Nation != state.Nation) continue;
     const int occupation = std::min<int>(city.Occupation, 100);
     population += (100 - occupation) * city.Population / 100;
     for (int w = 1; w <= 8; ++w) state.WeaponOutput[w] += city.WeaponOutput[w];

@@ -90,6 +90,9 @@ TEST(StartPointBuild, StatesSumTheFreeShareOfTheirOwnCities) {
   const auto game = Build("1861");
   EXPECT_EQ(game->States[22].WeaponOutput[TWeapon::Springfields], 20);
   EXPECT_EQ(game->States[11].Population, 3881);
+  // Neutral Kentucky holds its neutral cities; Missouri's Union St. Louis is not counted.
+  EXPECT_EQ(game->States[20].Population, 220 + 300 + 260 + 150);
+  EXPECT_EQ(game->States[19].Population, 200 + 250 + 150 + 117);
 }
 
 TEST(StartPointBuild, ManpowerIsOneMonthOfVolunteersAtTheBounty) {
