@@ -91,4 +91,26 @@ TEST(KnownPlaces, StatesSitWhereTheyBelong) {
   EXPECT_EQ(Map().Cell(5, 20).Terrain(), 3);
 }
 
+// Fleets sail over water and through town hexes; every sea port must reach the open sea.
+TEST(KnownPlaces, EverySeaPortReachesTheOpenSea) {
+  const THexPos openSea{70, 40};
+  for (const auto& city : TheCommittedMap().Cities) {
+    if (!city.SeaPort) continue;
+    std::vector<THexPos> seen{HexOf(city)};
+    bool reached = false;
+    for (std::size_t i = 0; i < seen.size() && !reached; ++i) {
+      reached = seen[i] == openSea;
+      for (int dir = 1; dir <= 6; ++dir) {
+        const THexPos next = NeighbourHex(seen[i].X, seen[i].Y, dir);
+        if (!TMapRecord::OnMap(next.X, next.Y)) continue;
+        const int terrain = Map().Cell(next.X, next.Y).Terrain();
+        if ((terrain == 0 || terrain == 4) && std::ranges::find(seen, next) == seen.end()) {
+          seen.push_back(next);
+        }
+      }
+    }
+    EXPECT_TRUE(reached) << city.Name;
+  }
+}
+
 }  // namespace
