@@ -1,6 +1,7 @@
 // Copies between bitmaps: raster operations, stretching, transparency and the
 // colour/monochrome conversions.
 #include <optional>
+#include <vector>
 
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
@@ -36,6 +37,16 @@ struct SourceView {
   std::optional<TColor> transparent;  // left out when set
 };
 
+// The nearest source position for each of `length` destination positions.
+std::vector<int> NearestSource(int source_start, int source_length, int length) {
+  std::vector<int> map(static_cast<std::size_t>(length));
+  for (int i = 0; i < length; ++i) {
+    map[static_cast<std::size_t>(i)] =
+        source_start + static_cast<int>(static_cast<long long>(i) * source_length / length);
+  }
+  return map;
+}
+
 // The one routine behind every blit: dest is in bitmap pixels of the target;
 // each destination pixel takes the nearest source pixel.
 void BlitInto(TBitmap& target, const TRegion& clip, const TRect& dest, const SourceView& source,
@@ -44,15 +55,15 @@ void BlitInto(TBitmap& target, const TRegion& clip, const TRect& dest, const Sou
   const TRect bitmap_rect{0, 0, target.Width(), target.Height()};
   const bool to_colour = !target.Monochrome() && source.bitmap.Monochrome();
   const bool to_mono = target.Monochrome() && !source.bitmap.Monochrome();
+  const std::vector<int> columns =
+      NearestSource(source.rect.Left, source.rect.Width(), dest.Width());
+  const std::vector<int> rows = NearestSource(source.rect.Top, source.rect.Height(), dest.Height());
   for (const TRect& part : clip.Within(dest.Intersect(bitmap_rect))) {
     for (int y = part.Top; y < part.Bottom; ++y) {
-      const int sy = source.rect.Top + static_cast<int>(static_cast<long long>(y - dest.Top) *
-                                                        source.rect.Height() / dest.Height());
+      const int sy = rows[static_cast<std::size_t>(y - dest.Top)];
       std::uint32_t* row = target.ScanLine(y);
       for (int x = part.Left; x < part.Right; ++x) {
-        const int sx = source.rect.Left + static_cast<int>(static_cast<long long>(x - dest.Left) *
-                                                           source.rect.Width() / dest.Width());
-        TColor s = source.bitmap.Pixel(sx, sy);
+        TColor s = source.bitmap.Pixel(columns[static_cast<std::size_t>(x - dest.Left)], sy);
         if (s == clNone || (source.transparent && s == *source.transparent)) continue;
         if (to_colour) s = s == clWhite ? back : text;
         if (to_mono) s = s == source.background ? clWhite : clBlack;
