@@ -20,19 +20,29 @@ const MapCity& City(const std::string& name) {
   throw std::runtime_error("no city " + name);
 }
 
-// Follows river-route hexes from one hex, never stepping back, and tells whether the walk
-// reaches the other.
-bool RiverConnects(THexPos from, THexPos to) {
+// Walks from one hex over the hexes the test admits and tells whether the walk reaches the
+// other.
+template <typename Admits>
+bool Connects(THexPos from, THexPos to, Admits admits) {
   std::vector<THexPos> seen{from};
   for (std::size_t i = 0; i < seen.size(); ++i) {
     if (seen[i] == to) return true;
     for (int dir = 1; dir <= 6; ++dir) {
       const THexPos next = NeighbourHex(seen[i].X, seen[i].Y, dir);
-      if (!TMapRecord::OnMap(next.X, next.Y) || !Map().Cell(next.X, next.Y).RouteFlag()) continue;
+      if (!TMapRecord::OnMap(next.X, next.Y) || !admits(Map().Cell(next.X, next.Y))) continue;
       if (std::ranges::find(seen, next) == seen.end()) seen.push_back(next);
     }
   }
   return false;
+}
+
+bool RiverConnects(THexPos from, THexPos to) {
+  return Connects(from, to, [](const TMapCell& c) { return c.RouteFlag(); });
+}
+
+// Railway hexes and towns, as the rail route reads them.
+bool RailConnects(THexPos from, THexPos to) {
+  return Connects(from, to, [](const TMapCell& c) { return c.LinkFlag() || c.Terrain() == 4; });
 }
 
 THexPos HexOf(const MapCity& c) {
@@ -96,21 +106,22 @@ TEST(KnownPlaces, EverySeaPortReachesTheOpenSea) {
   const THexPos openSea{70, 40};
   for (const auto& city : TheCommittedMap().Cities) {
     if (!city.SeaPort) continue;
-    std::vector<THexPos> seen{HexOf(city)};
-    bool reached = false;
-    for (std::size_t i = 0; i < seen.size() && !reached; ++i) {
-      reached = seen[i] == openSea;
-      for (int dir = 1; dir <= 6; ++dir) {
-        const THexPos next = NeighbourHex(seen[i].X, seen[i].Y, dir);
-        if (!TMapRecord::OnMap(next.X, next.Y)) continue;
-        const int terrain = Map().Cell(next.X, next.Y).Terrain();
-        if ((terrain == 0 || terrain == 4) && std::ranges::find(seen, next) == seen.end()) {
-          seen.push_back(next);
-        }
-      }
-    }
-    EXPECT_TRUE(reached) << city.Name;
+    EXPECT_TRUE(Connects(HexOf(city), openSea, [](const TMapCell& c) {
+      return c.Terrain() == 0 || c.Terrain() == 4;
+    })) << city.Name;
   }
+}
+
+TEST(KnownPlaces, RailwaysOf1861JoinTheConfederacyButNotFloridaOrTexas) {
+  const THexPos richmond = HexOf(City("Richmond"));
+  for (const char* name : {"Petersburg", "Wilmington, N.C.", "Charleston", "Savannah", "Atlanta",
+                           "Chattanooga", "Knoxville", "Memphis", "Lynchburg"}) {
+    EXPECT_TRUE(RailConnects(richmond, HexOf(City(name)))) << name;
+  }
+  EXPECT_FALSE(RailConnects(richmond, HexOf(City("Jacksonville"))));
+  EXPECT_FALSE(RailConnects(richmond, HexOf(City("Houston"))));
+  EXPECT_TRUE(RailConnects(HexOf(City("Washington")), HexOf(City("New York"))));
+  EXPECT_TRUE(RailConnects(HexOf(City("Chicago")), HexOf(City("Cairo"))));
 }
 
 }  // namespace
