@@ -45,7 +45,7 @@ markChains(layers.rail, railways.filter((r) => r.from === 1861), 'hexes', () => 
 
 layers.sides = newSides();
 borderRiverSides(layers, layers.sides, stretches);
-featureSides(layers, layers.sides, features);
+featureSides(layers, layers.sides, features, chains);
 const overlay = readOverlay(path.join(here, 'overlay.txt'));
 applyOverlay(layers, overlay);
 

@@ -124,4 +124,45 @@ TEST(KnownPlaces, RailwaysOf1861JoinTheConfederacyButNotFloridaOrTexas) {
   EXPECT_TRUE(RailConnects(HexOf(City("Chicago")), HexOf(City("Cairo"))));
 }
 
+// The code of the side between two neighbouring hexes, from whichever of the two stores it.
+int SideBetween(THexPos a, THexPos b) {
+  for (int dir = 1; dir <= 6; ++dir) {
+    if (NeighbourHex(a.X, a.Y, dir) != b) continue;
+    if (dir <= 3) return Map().Cell(a.X, a.Y).HexSideCode(dir);
+    return Map().Cell(b.X, b.Y).HexSideCode(dir - 3);
+  }
+  return -1;
+}
+
+TEST(KnownPlaces, MarchingAlongAnInteriorRiverCrossesNoRiverSide) {
+  // The Missouri from St. Louis to Kansas City and the Arkansas from Little Rock to Fort Smith,
+  // hex by hex along their river routes.
+  const std::vector<std::vector<THexPos>> routes = {
+      {{21, 14},
+       {20, 14},
+       {19, 14},
+       {18, 13},
+       {17, 14},
+       {16, 13},
+       {15, 13},
+       {14, 12},
+       {13, 12},
+       {12, 12},
+       {11, 12}},
+      {{16, 24}, {15, 24}, {14, 23}, {13, 23}, {12, 23}, {11, 23}}};
+  for (const auto& route : routes) {
+    for (std::size_t i = 1; i < route.size(); ++i) {
+      EXPECT_EQ(SideBetween(route[i - 1], route[i]), 0) << route[i].X << "," << route[i].Y;
+    }
+  }
+}
+
+TEST(KnownPlaces, GreatRiversAreHardToCross) {
+  // Cairo to Kentucky across the Ohio, Memphis to Arkansas across the Mississippi, Washington
+  // to Alexandria across the Potomac.
+  EXPECT_EQ(SideBetween({24, 18}, {24, 19}), 2);
+  EXPECT_EQ(SideBetween({22, 23}, {21, 24}), 2);
+  EXPECT_EQ(SideBetween({52, 13}, {53, 13}), 2);
+}
+
 }  // namespace

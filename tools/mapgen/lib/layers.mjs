@@ -117,16 +117,59 @@ export function borderRiverSides(layers, sides, stretches) {
   });
 }
 
-// A river or ridge inside a state codes every side whose centre-to-centre link crosses it.
-export function featureSides(layers, sides, features) {
-  forEachSide((x, y, d, nx, ny) => {
-    if (!isLand(layers, x, y) || !isLand(layers, nx, ny)) return;
-    const a = hexCentre(x, y), b = hexCentre(nx, ny);
-    for (const f of features) {
-      if (f.side && lineCrossesPolyline(a, b, f.points)) raise(sides, x, y, d, f.side);
+// Which side of a line a point lies on, by the nearest segment: +1 or -1.
+function bankOf(p, points) {
+  let best = Infinity, bank = 1;
+  for (let i = 1; i < points.length; i++) {
+    const [ax, ay] = points[i - 1], [bx, by] = points[i];
+    const dx = bx - ax, dy = by - ay;
+    const t = Math.max(0, Math.min(1, ((p[0] - ax) * dx + (p[1] - ay) * dy) / (dx * dx + dy * dy || 1e-12)));
+    const d = Math.hypot(p[0] - ax - t * dx, p[1] - ay - t * dy);
+    if (d < best) {
+      best = d;
+      bank = dx * (p[1] - ay) - dy * (p[0] - ax) >= 0 ? 1 : -1;
     }
-  });
+  }
+  return bank;
 }
+
+// A river's route hexes all count as lying on the bank that holds most of them, so that the
+// coded edge runs beside the route and a boat's or a column's way along it crosses no side.
+function routeBanks(feature, chainsByName) {
+  const banks = new Map();
+  for (const name of feature.chains ?? []) {
+    const hexes = parseHexList(chainsByName.get(name).hexes);
+    const votes = hexes.reduce((sum, [x, y]) => sum + bankOf(hexCentre(x, y), feature.points), 0);
+    for (const [x, y] of hexes) banks.set(`${x},${y}`, votes >= 0 ? 1 : -1);
+  }
+  return banks;
+}
+
+// A river or ridge inside a state codes every side whose centre-to-centre link crosses it,
+// except at a ridge's gaps; along a river with a route, the sides between the route and the
+// far bank instead.
+export function featureSides(layers, sides, features, chains) {
+  const chainsByName = new Map(chains.map((c) => [c.river, c]));
+  for (const f of features.filter((feature) => feature.side)) {
+    const banks = routeBanks(f, chainsByName);
+    const bank = (x, y, centre) => banks.get(`${x},${y}`) ?? bankOf(centre, f.points);
+    forEachSide((x, y, d, nx, ny) => {
+      if (!isLand(layers, x, y) || !isLand(layers, nx, ny)) return;
+      const a = hexCentre(x, y), b = hexCentre(nx, ny);
+      const onRoute = banks.has(`${x},${y}`) || banks.has(`${nx},${ny}`);
+      if (!onRoute && !lineCrossesPolyline(a, b, f.points)) return;
+      if (inGap(midpoint(a, b), f.gaps)) return;
+      if (onRoute && !nearLine(midpoint(a, b), f.points)) return;
+      if (bank(x, y, a) !== bank(nx, ny, b)) raise(sides, x, y, d, f.side);
+    });
+  }
+}
+
+const nearLine = (p, points) => distanceToLine(p, points) < 0.45;
+
+// Passes through a ridge (Harpers Ferry, Cumberland Gap, the gorge at Chattanooga) stay open.
+const GAP_REACH = 0.22;
+const inGap = (p, gaps = []) => gaps.some((g) => Math.hypot(p[0] - g[0], p[1] - g[1]) < GAP_REACH);
 
 // Two land hexes with open water between their centres are joined only by boat: the side
 // between them is closed to land units.
