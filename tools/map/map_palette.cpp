@@ -22,4 +22,11 @@ Rgb StateWash(int state) {
   return kOutOfPlay;
 }
 
+Rgb StateBand(int state) {
+  const Rgb wash = StateWash(state);
+  const float grey = (wash.R + wash.G + wash.B) / 3;
+  auto deepen = [&](float c) { return 0.9f * (c + 1.6f * (c - grey)); };
+  return {deepen(wash.R), deepen(wash.G), deepen(wash.B)};
+}
+
 }  // namespace palette

@@ -27,4 +27,7 @@ inline constexpr Rgb kCityFill{178, 44, 32};
 // the border states, each group in four tints so that neighbours differ.
 Rgb StateWash(int state);
 
+// The stronger tint of the same colour laid along the inside of a state's boundary.
+Rgb StateBand(int state);
+
 }  // namespace palette

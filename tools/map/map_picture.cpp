@@ -41,10 +41,28 @@ void Cut(Coverage& land, const Coverage& shape) {
   }
 }
 
+// A band of stronger colour inside the state's edge, as the colourists of printed maps laid it.
+void PaintBand(Picture& picture, Coverage& scratch, const std::vector<Polyline>& rings,
+               const Coverage& state, Rgb colour) {
+  constexpr float kBandWidth = 9;
+  for (const auto& ring : rings) {
+    Polyline closed = ring;
+    closed.push_back(ring.front());
+    StrokeLine(scratch, closed, kBandWidth);
+  }
+  for (auto i : scratch.Touched()) {
+    const int x = static_cast<int>(i % picture.Width());
+    const int y = static_cast<int>(i / picture.Width());
+    picture.Blend(x, y, colour, 0.45f * scratch.At(x, y) * state.At(x, y));
+  }
+  scratch.Clear();
+}
+
 // Washes each state and country over the paper, clears each lake after the land it lies on,
 // and returns where the land is.
 Coverage PaintLand(Picture& picture, const MapArt& art) {
   Coverage land(picture.Width(), picture.Height());
+  Coverage scratch(picture.Width(), picture.Height());
   std::map<int, int> stateOf;
   for (const auto& line : art.Land) stateOf[line.Tags[0]] = line.Tags[1];
   const auto lakesAfter = RingsByFeature(art.Lakes);
@@ -54,7 +72,11 @@ Coverage PaintLand(Picture& picture, const MapArt& art) {
     const int state = stateOf[id];
     picture.BlendMask(feature, palette::kPaper);
     picture.BlendMask(feature, palette::StateWash(state), 0.55f);
-    if (state == 0) HatchOutOfPlay(picture, feature);
+    if (state == 0) {
+      HatchOutOfPlay(picture, feature);
+    } else {
+      PaintBand(picture, scratch, rings, feature, palette::StateBand(state));
+    }
     Unite(land, feature);
     if (auto lakes = lakesAfter.find(id); lakes != lakesAfter.end()) {
       Coverage water(picture.Width(), picture.Height());
