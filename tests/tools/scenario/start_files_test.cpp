@@ -13,6 +13,8 @@
 #include "tools/scenario/start_point.h"
 #include "tools/scenario/validate_scenario.h"
 #include "world/codes.h"
+#include "world/load_corrections.h"
+#include "world/saved_game_check.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -84,6 +86,23 @@ TEST_P(StartFiles, SurviveLoadingIntoTheGameAndSavingAgain) {
   std::memcpy(static_cast<void*>(&GameState), bytes.data(), bytes.size());
   const auto* saved = reinterpret_cast<const char*>(&GameState);
   EXPECT_EQ(bytes, std::vector<char>(saved, saved + sizeof(TGameState)));
+}
+
+TEST_P(StartFiles, PassTheGamesOwnLoadCheck) {
+  EXPECT_EQ(FindIndexOutOfRange(*ReadStartFile(GetParam())), "");
+  EXPECT_EQ(FindIndexOutOfRange(*ReadStartMap(GetParam())), "");
+}
+
+// What every load repairs is already so in the files: the game plays what they say.
+TEST_P(StartFiles, HoldAlreadyWhatEveryLoadRepairs) {
+  const auto game = ReadStartFile(GetParam());
+  const auto map = ReadStartMap(GetParam());
+  std::memcpy(static_cast<void*>(&GameState), game.get(), sizeof(TGameState));
+  std::memcpy(static_cast<void*>(&MapRecord), map.get(), sizeof(TMapRecord));
+  ApplyLoadCorrections();
+  ResetUnknownOriginalSides();
+  EXPECT_EQ(std::memcmp(&GameState, game.get(), sizeof(TGameState)), 0);
+  EXPECT_EQ(std::memcmp(&MapRecord, map.get(), sizeof(TMapRecord)), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachYear, StartFiles, ::testing::ValuesIn(kYears));
