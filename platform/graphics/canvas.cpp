@@ -10,7 +10,8 @@ void TCanvas::SetTarget(TBitmap* target) {
 }
 
 void TCanvas::SaveState() {
-  saved_.push_back({Pen, Brush, Font, CopyMode, TextAlign, pen_pos_, origin_, clip_});
+  saved_.push_back(
+      {Pen, Brush, Font, TextColor, BkColor, CopyMode, TextAlign, pen_pos_, origin_, clip_});
 }
 
 void TCanvas::RestoreState() {
@@ -19,12 +20,22 @@ void TCanvas::RestoreState() {
   Pen = s.pen;
   Brush = s.brush;
   Font = s.font;
+  TextColor = s.text_color;
+  BkColor = s.bk_color;
   CopyMode = s.copy_mode;
   TextAlign = s.text_align;
   pen_pos_ = s.pen_pos;
   origin_ = s.origin;
   clip_ = std::move(s.clip);
   saved_.pop_back();
+}
+
+TColor TCanvas::EffectiveTextColor() const {
+  return ColorToRGB(TextColor == clDefault ? Font.Color() : TextColor);
+}
+
+TColor TCanvas::EffectiveBkColor() const {
+  return ColorToRGB(BkColor == clDefault ? Brush.Color : BkColor);
 }
 
 void TCanvas::SetOrigin(TPoint origin) {

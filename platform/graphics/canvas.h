@@ -4,9 +4,13 @@
 // Several canvases may draw on one bitmap; a form's painter hands each control
 // a canvas translated to the control's place and clipped to its bounds.
 //
-// Text is drawn in Font.Color. Behind text, and for monochrome conversions,
-// the brush is the background: a solid brush paints Brush.Color behind each
-// character cell, a clear brush leaves the background as it was.
+// Text is drawn in the text colour; a solid brush paints the background
+// colour behind each character cell, a clear brush leaves what was there.
+// A monochrome source copied into colour turns its black pixels into the text
+// colour and its white ones into the background colour; colour copied into a
+// monochrome bitmap turns white where it has the source's background colour.
+// TextColor and BkColor follow Font.Color and Brush.Color while they are
+// clDefault; a routine that needs them apart sets them (and restores them).
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -70,11 +74,18 @@ class TCanvas {
   TPen Pen;
   TBrush Brush;
   TFont Font;
+  TColor TextColor = clDefault;
+  TColor BkColor = clDefault;
   std::uint32_t CopyMode = SRCCOPY;  // used by CopyRect
   unsigned TextAlign = TA_LEFT | TA_TOP;
 
-  // Saves pen, brush, font, text alignment, copy mode, pen position, origin
-  // and clip region; RestoreState brings back the most recent save.
+  // The text and background colours in force, as RGB.
+  TColor EffectiveTextColor() const;
+  TColor EffectiveBkColor() const;
+
+  // Saves pen, brush, font, text and background colours, text alignment, copy
+  // mode, pen position, origin and clip region; RestoreState brings back the
+  // most recent save.
   void SaveState();
   void RestoreState();
 
@@ -144,6 +155,8 @@ class TCanvas {
     TPen pen;
     TBrush brush;
     TFont font;
+    TColor text_color;
+    TColor bk_color;
     std::uint32_t copy_mode;
     unsigned text_align;
     TPoint pen_pos;

@@ -83,13 +83,11 @@ void TCanvas::StretchDraw(const TRect& dest, const TBitmap& bitmap) {
   if (!target_ || bitmap.Empty()) return;
   const TBitmap copy = &bitmap == target_ ? bitmap : TBitmap();
   const TBitmap& from = &bitmap == target_ ? copy : bitmap;
-  SourceView source{from,
-                    {0, 0, from.Width(), from.Height()},
-                    ColorToRGB(from.Canvas().Brush.Color),
-                    std::nullopt};
+  SourceView source{
+      from, {0, 0, from.Width(), from.Height()}, from.Canvas().EffectiveBkColor(), std::nullopt};
   if (bitmap.Transparent()) source.transparent = bitmap.TransparentColor();
   BlitInto(*target_, clip_, ToDevice(dest), source, SRCCOPY, ColorToRGB(Brush.Color),
-           ColorToRGB(Font.Color()), ColorToRGB(Brush.Color));
+           EffectiveTextColor(), EffectiveBkColor());
   Changed();
 }
 
@@ -112,9 +110,9 @@ void TCanvas::StretchBlt(const TRect& dest, const TCanvas& source, const TRect& 
   const TBitmap& from = source.target_ == target_ ? copy : *source.target_;
   TRect rect = sourceRect;
   rect.Offset(source.origin_.X, source.origin_.Y);
-  const SourceView view{from, rect, ColorToRGB(source.Brush.Color), std::nullopt};
+  const SourceView view{from, rect, source.EffectiveBkColor(), std::nullopt};
   BlitInto(*target_, clip_, ToDevice(dest), view, rop, ColorToRGB(Brush.Color),
-           ColorToRGB(Font.Color()), ColorToRGB(Brush.Color));
+           EffectiveTextColor(), EffectiveBkColor());
   Changed();
 }
 

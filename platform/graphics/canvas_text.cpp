@@ -27,9 +27,9 @@ void TCanvas::DrawTextLine(TPoint at, const TTextLine& line, int tab_stop) {
   const TPoint cell = at + origin_;
   const int baseline = cell.Y + m.Ascent;
   if (Brush.Style == bsSolid) {
-    FillDevice(TRect::Bounds(cell.X, cell.Y, line.Width, m.Height), ColorToRGB(Brush.Color));
+    FillDevice(TRect::Bounds(cell.X, cell.Y, line.Width, m.Height), EffectiveBkColor());
   }
-  const TColor ink = ColorToRGB(Font.Color());
+  const TColor ink = EffectiveTextColor();
   const std::vector<int> offsets = CharOffsets(face, line.Text, tab_stop);
   for (std::size_t i = 0; i < line.Text.size(); ++i) {
     const TGlyph& g = face.Glyph(static_cast<unsigned char>(line.Text[i]));

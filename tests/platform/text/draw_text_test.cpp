@@ -116,6 +116,11 @@ TEST(DrawText, ASolidBrushPaintsBehindTheTextCellsOnly) {
   EXPECT_EQ(CountPixels(page, {0, 0, 8, 8}, clRed), 64 - 2 * 15);
   EXPECT_EQ(CountPixels(page, {8, 0, 20, 8}, clWhite), 12 * 8);
   EXPECT_EQ(page.Canvas().Brush.Color, clRed);
+  page.Canvas().BkColor = clBlue;
+  page.Canvas().TextColor = clYellow;
+  page.Canvas().DrawText("A", rect, DT_SINGLELINE | DT_RIGHT);
+  EXPECT_EQ(CountPixels(page, {16, 0, 20, 8}, clBlue), 32 - 15);
+  EXPECT_EQ(CountPixels(page, {16, 0, 20, 8}, clYellow), 15);
 }
 
 TEST(TextOut, ReferencePointFollowsTheTextAlignment) {
