@@ -115,8 +115,9 @@ std::vector<MapCity> ReadMapCities(const std::filesystem::path& file) {
     int sea = 0;
     int river = 0;
     in >> city.Number >> city.X >> city.Y >> city.State >> sea >> river >> city.MarkX >> city.MarkY;
+    if (!in) Fail(file, number, "cannot read the city");
     std::getline(in >> std::ws, city.Name);
-    if (!in && !in.eof()) Fail(file, number, "cannot read the city");
+    if (city.Name.empty()) Fail(file, number, "the city has no name");
     if (!TMapRecord::OnMap(city.X, city.Y)) Fail(file, number, "city off the map");
     city.SeaPort = sea != 0;
     city.RiverPort = river != 0;

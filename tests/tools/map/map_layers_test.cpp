@@ -86,4 +86,23 @@ TEST(MapLayers, DamagedLayerIsRefusedWithItsFileAndRow) {
   EXPECT_THROW(ReadMapLayers(folder / "missing"), MapDataError);
 }
 
+TEST(MapLayers, TruncatedCityOrSideLineIsRefused) {
+  const auto folder = FreshFolder("graymarch_map_lists");
+  {
+    std::ofstream out(folder / "cities.txt");
+    out << "1 60 7 11 1 0 1656.0 191.3 New York\n2 53 12\n";
+  }
+  EXPECT_THROW(ReadMapCities(folder / "cities.txt"), MapDataError);
+  {
+    std::ofstream out(folder / "sides.txt");
+    out << "54,18,3\n54,18\n";
+  }
+  EXPECT_THROW(ReadHexSides(folder / "sides.txt"), MapDataError);
+  {
+    std::ofstream out(folder / "sides.txt");
+    out << "54,18,4\n";
+  }
+  EXPECT_THROW(ReadHexSides(folder / "sides.txt"), MapDataError);
+}
+
 }  // namespace

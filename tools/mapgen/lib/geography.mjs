@@ -51,15 +51,16 @@ export function loadGeography(dataDir) {
     ...lake, region: makeRegion([lake.points]),
   }));
 
-  const inLake = (p, over) => lakes.some((l) => (over === 'foreign' || l.over === 'all') &&
-    regionContains(l.region, p));
+  // A lake marked "foreign" clears only foreign land; one marked "all" clears any land.
+  const inLake = (p, onForeignLand) => lakes.some((l) =>
+    (onForeignLand || l.over === 'all') && regionContains(l.region, p));
 
   // The land feature under a point, or null for water.
   function landAt(p) {
     const state = states.find((f) => regionContains(f.region, p));
-    if (state) return inLake(p, 'state') ? null : state;
+    if (state) return inLake(p, false) ? null : state;
     const country = foreign.find((f) => regionContains(f.region, p));
-    if (country) return inLake(p, 'foreign') ? null : country;
+    if (country) return inLake(p, true) ? null : country;
     return null;
   }
 
