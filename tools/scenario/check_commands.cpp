@@ -87,7 +87,12 @@ void CheckArmy(const TGameState& game, Findings& findings, int a,
                  name + " has its headquarters outside its nation's cities");
   findings.Check(InRange(army.TargetCity, 1, 86) && InRange(army.AiTargetCity, 1, 86),
                  name + " has no target city");
-  findings.Check(InRange(army.Leader, 1, 210), name + " has no commander");
+  const bool leaderValid = InRange(army.Leader, 1, 210);
+  findings.Check(leaderValid, name + " has no commander");
+  if (leaderValid && army.Side != 0) {
+    findings.Check(game.Leaders[army.Leader].Side == army.Side,
+                   name + " is led by a leader of the other camp");
+  }
   findings.Check(InRange(army.Theatre, 1, 3), name + " has no theatre");
   bool hasCorps = false;
   for (int k = 1; k <= 120; ++k) {
