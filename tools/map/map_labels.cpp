@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tools/map/map_art.h"
+#include "tools/map/map_ornaments.h"
 
 namespace {
 
@@ -167,6 +168,30 @@ void LetterSeas(Lettering& lettering) {
     lettering.Write(lettering.Measure(sea.X, sea.Y, sea.Name), sea.Name, false);
 }
 
+void LetterOrnaments(Lettering& lettering) {
+  lettering.UseFont(-13, fsItalic, kSeaInk);
+  const std::string title = "Scale of Miles";
+  const Box size = lettering.Measure(0, 0, title);
+  const int left = static_cast<int>(kScaleOrigin.X);
+  const int top = static_cast<int>(kScaleOrigin.Y);
+  lettering.Write(
+      lettering.Measure(left + static_cast<int>(kPixelsPer100Miles / 2) - size.Right / 2,
+                        top - size.Bottom - 2, title),
+      title, false);
+  lettering.UseFont(-11, 0, kSeaInk);
+  for (int miles = 0; miles <= 100; miles += 50) {
+    const std::string text = std::to_string(miles);
+    const Box digits = lettering.Measure(0, 0, text);
+    const int x = left + static_cast<int>(kPixelsPer100Miles * miles / 100) - digits.Right / 2;
+    lettering.Write(lettering.Measure(x, top + 7, text), text, false);
+  }
+  lettering.UseFont(-16, fsBold, kSeaInk);
+  const Box north = lettering.Measure(0, 0, "N");
+  lettering.Write(lettering.Measure(static_cast<int>(kCompassCentre.X) - north.Right / 2,
+                                    static_cast<int>(kCompassCentre.Y) - 72 - north.Bottom, "N"),
+                  "N", false);
+}
+
 void LetterCities(Lettering& lettering, const std::vector<MapCity>& cities) {
   lettering.UseFont(-12, fsItalic, kInk);
   for (const auto& city : cities) {
@@ -202,5 +227,6 @@ void LetterMap(TBitmap& map, const MapLayers& layers, const std::vector<MapCity>
   }
   LetterCities(lettering, cities);
   LetterSeas(lettering);
+  LetterOrnaments(lettering);
   LetterStates(lettering, layers);
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 
+#include "tools/map/map_ornaments.h"
 #include "tools/map/map_palette.h"
 #include "tools/map/terrain_marks.h"
 #include "tools/map/water_distance.h"
@@ -195,6 +196,7 @@ Picture PaintMapPicture(const MapArt& art) {
   PaintRivers(picture, scratch, art);
   PaintRailways(picture, scratch, art);
   PaintCities(picture, scratch, art);
+  DrawOrnaments(picture, scratch);
   PaintGrain(picture);
   return picture;
 }
