@@ -4,6 +4,7 @@
 
 #include "world/codes.h"
 #include "world/formation_notice.h"
+#include "world/table_slots.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
 
@@ -15,7 +16,7 @@ constexpr int kArmyFormedText = 0;
 constexpr const char* kForeignArmyName = "The Americas";
 
 int StateTheatre(int state) {
-  if (state < 1 || state > GameState.States.Count) return 0;
+  if (!IsEntryOf(GameState.States, state)) return 0;
   return GameState.States[state].Theatre;
 }
 
@@ -42,7 +43,7 @@ std::string TakeListedName(int nation, int state) {
 }  // namespace
 
 void NameNewArmy(int nation, int army, int state) {
-  if (army < 1 || army > GameState.Armies.Count) return;
+  if (!IsEntryOf(GameState.Armies, army)) return;
   const bool hasNameList = nation >= 1 && nation <= GameState.ArmyNames.Count;
   TArmy& formed = GameState.Armies[army];
   formed.Name = hasNameList ? TakeListedName(nation, state) : kForeignArmyName;

@@ -8,6 +8,7 @@
 #include "world/random.h"
 #include "world/route_finder.h"
 #include "world/saturating.h"
+#include "world/table_slots.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -24,26 +25,26 @@ constexpr int kWesternGatheringCity = 57;
 constexpr int kRiverGatheringCity = 55;
 
 bool IsNation(int nation) {
-  return nation >= 1 && nation <= GameState.Nations.Count;
+  return IsEntryOf(GameState.Nations, nation);
 }
 bool IsState(int state) {
-  return state >= 1 && state <= GameState.States.Count;
+  return IsEntryOf(GameState.States, state);
 }
 bool IsCity(int city) {
-  return city >= 1 && city <= GameState.Cities.Count;
+  return IsEntryOf(GameState.Cities, city);
 }
 bool IsCorps(int corps) {
-  return corps >= 1 && corps <= GameState.Corps.Count;
+  return IsEntryOf(GameState.Corps, corps);
 }
 bool IsBrigade(int brigade) {
-  return brigade >= 1 && brigade <= GameState.Brigades.Count;
+  return IsEntryOf(GameState.Brigades, brigade);
 }
 bool IsWeapon(int weapon) {
-  return weapon >= 1 && weapon <= WeaponLossCounters.Count;
+  return IsEntryOf(WeaponLossCounters, weapon);
 }
 
 int CombatOf(int leader) {
-  if (leader < 1 || leader > GameState.Leaders.Count) return 0;
+  if (!IsEntryOf(GameState.Leaders, leader)) return 0;
   return GameState.Leaders[leader].Combat;
 }
 

@@ -10,6 +10,7 @@
 #include "world/game_window.h"
 #include "world/route_finder.h"
 #include "world/saturating.h"
+#include "world/table_slots.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
 
@@ -35,7 +36,7 @@ constexpr int kNewQuality = 1;
 constexpr int kForgivenModifier = -5;
 
 int TheatreOf(int city) {
-  if (city < 1 || city > GameState.Cities.Count) return 0;
+  if (!IsEntryOf(GameState.Cities, city)) return 0;
   return GameState.Cities[city].Theatre;
 }
 

@@ -7,6 +7,7 @@
 #include "world/play_modes.h"
 #include "world/random.h"
 #include "world/route_finder.h"
+#include "world/table_slots.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -17,10 +18,10 @@ constexpr int kUnfitScore = -255;
 constexpr int kModifierSpentOnAppointment = 10;
 
 bool IsNation(int nation) {
-  return nation >= 1 && nation <= GameState.Nations.Count;
+  return IsEntryOf(GameState.Nations, nation);
 }
 bool IsLeader(int leader) {
-  return leader >= 1 && leader <= kLeaderSlots;
+  return IsEntryOf(GameState.Leaders, leader);
 }
 
 // Who holds a command now. A dissolved army's slot may still name its last

@@ -1,6 +1,7 @@
 #include "world/formation_notice.h"
 
 #include "world/game_window.h"
+#include "world/table_slots.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
 
@@ -10,12 +11,12 @@ constexpr int kCommanderText = 21;
 constexpr int kCityText = 105;
 
 std::string LeaderName(int leader) {
-  if (leader < 1 || leader > GameState.Leaders.Count) return "";
+  if (!IsEntryOf(GameState.Leaders, leader)) return "";
   return GameState.Leaders[leader].Name.str();
 }
 
 std::string CityName(int city) {
-  if (city < 1 || city > GameState.Cities.Count) return "";
+  if (!IsEntryOf(GameState.Cities, city)) return "";
   return GameState.Cities[city].Name.str();
 }
 

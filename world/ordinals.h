@@ -1,19 +1,9 @@
 #pragma once
 // Corps and armies are numbered within their nation, brigades within their home
-// state, and a new one always takes a free slot and the lowest number not in use. Names show the
+// state, and a new one always takes the lowest number not in use. Names show the
 // number as an ordinal word: "1st ", "22nd ", "113th ".
 #include <bitset>
 #include <string>
-
-#include "world/table.h"
-
-// The first slot of a force table that no one holds; 0 when the table is full.
-template <typename T, int N>
-int FirstFreeSlot(const Table<T, N>& table) {
-  for (int i = 1; i <= N; ++i)
-    if (table[i].IsFree()) return i;
-  return 0;
-}
 
 // The word carries the blank that separates it from the rest of the name.
 std::string OrdinalWord(int number);
