@@ -13,7 +13,7 @@ import {
 import { borderRiverLines } from './lib/rivers.mjs';
 import { readOverlay, applyOverlay } from './lib/overlay.mjs';
 import {
-  landLines, lakeLines, borderLines, riverLines, ridgeLines, railwayLines, cityMark,
+  landLines, lakeLines, borderLines, riverLines, railwayLines, cityMark,
 } from './lib/lines.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -98,7 +98,6 @@ write('lines/land.txt', lines(land.lines));
 write('lines/lakes.txt', lines(lakeLines(geography, land)));
 write('lines/borders.txt', lines(borderLines(geography)));
 write('lines/rivers.txt', lines(riverLines(stretches, features)));
-write('lines/ridges.txt', lines(ridgeLines(features)));
 write('lines/railways.txt', lines(railwayLines(railways, cities)));
 
 let landHexes = 0;

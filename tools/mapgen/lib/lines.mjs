@@ -114,11 +114,6 @@ export function riverLines(stretches, features) {
     openLines([points], RIVER_TOLERANCE).map((r) => `${width} ${format(r)}`));
 }
 
-export function ridgeLines(features) {
-  return features.filter((f) => f.kind === 'ridge')
-    .flatMap((f) => openLines([f.points]).map((r) => `${f.side} ${format(r)}`));
-}
-
 // A city's mark sits at its real place, pulled inside its own hex where the hex was moved
 // to keep two cities apart.
 const MARK_RADIUS = 11;
