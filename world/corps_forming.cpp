@@ -95,36 +95,6 @@ void TakeBrigades(int c, int city, int nation, int source) {
   }
 }
 
-void PlaceNewFormation(int c, int city, int nation, int leader) {
-  TCorps& corps = GameState.Corps[c];
-  const TCity& home = GameState.Cities[city];
-  GiveCorpsCommander(c, leader);
-  corps.X = corps.DestX = home.X;
-  corps.Y = corps.DestY = home.Y;
-  corps.Posture = kNewPosture;
-  corps.Stance = kDefendStance;
-  corps.Theatre = home.Theatre;
-  corps.State = home.State;
-  corps.SupplyType = kEncampment;
-  corps.Disorder = 0;
-  corps.Entrenchment = 0;
-  corps.March = kStandardMarch;
-  corps.Army = 0;
-  corps.Cohesion = kNewCohesion;
-  corps.Fatigue = 0;
-  corps.SupplyPriority = kStandardSupplyPriority;
-  corps.SupplyStatus = 0;
-  corps.Spotted = 0;
-  corps.City = static_cast<std::uint8_t>(city);
-  corps.Readiness = kNewReadiness;
-  corps.BattleMark = 0;
-  corps.LastMoveDir = 0;
-  corps.Inactive = 0;
-  corps.Nation = static_cast<std::uint8_t>(nation);
-  corps.Side = static_cast<std::uint8_t>(CampOfNation(nation));
-  corps.Quality = kNewQuality;
-}
-
 void AnnounceFormation(int c, int city, int nation) {
   const int view = GameState.MessageView;
   if (view != nation && view != kAllNationsView) return;
@@ -185,4 +155,34 @@ int FormCorpsFromBrigades(int kind, int city, int nation, int source) {
   TLeader& commander = GameState.Leaders[leader];
   if (commander.Modifier < kForgivenModifier) commander.Modifier = 0;
   return c;
+}
+
+void PlaceNewFormation(int c, int city, int nation, int leader) {
+  TCorps& corps = GameState.Corps[c];
+  const TCity& home = GameState.Cities[city];
+  GiveCorpsCommander(c, leader);
+  corps.X = corps.DestX = home.X;
+  corps.Y = corps.DestY = home.Y;
+  corps.Posture = kNewPosture;
+  corps.Stance = kDefendStance;
+  corps.Theatre = home.Theatre;
+  corps.State = home.State;
+  corps.SupplyType = kEncampment;
+  corps.Disorder = 0;
+  corps.Entrenchment = 0;
+  corps.March = kStandardMarch;
+  corps.Army = 0;
+  corps.Cohesion = kNewCohesion;
+  corps.Fatigue = 0;
+  corps.SupplyPriority = kStandardSupplyPriority;
+  corps.SupplyStatus = 0;
+  corps.Spotted = 0;
+  corps.City = static_cast<std::uint8_t>(city);
+  corps.Readiness = kNewReadiness;
+  corps.BattleMark = 0;
+  corps.LastMoveDir = 0;
+  corps.Inactive = 0;
+  corps.Nation = static_cast<std::uint8_t>(nation);
+  corps.Side = static_cast<std::uint8_t>(CampOfNation(nation));
+  corps.Quality = kNewQuality;
 }

@@ -74,6 +74,8 @@ TEST_F(ArmyNamingTest, FranceAndBritainFieldTheArmyOfTheAmericas) {
     NameNewArmy(nation, army, state);
     EXPECT_EQ(NameOf(), "The Americas");
   }
+  // No commander yet: the notice names no one.
+  EXPECT_EQ(window.Notices().back().lines[1], "text 21 ");
 }
 
 TEST_F(ArmyNamingTest, TheNewArmyIsAnnouncedWithItsCommanderAndHeadquarters) {

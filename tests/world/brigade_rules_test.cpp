@@ -33,6 +33,19 @@ class BrigadeRulesTest : public WorldTest {
 
 // --- Losses ---
 
+TEST_F(BrigadeRulesTest, AnEmptiedSlotKeepsItsNumberPlaceWeaponAndQuality) {
+  const int b = AddBrigade(
+      {.location = corps, .quality = 4, .weapon = TWeapon::Sharps, .number = 9, .fatigue = 6});
+  ClearBrigade(b);
+  const TBrigade& slot = Brigade(b);
+  EXPECT_TRUE(slot.IsFree());
+  EXPECT_EQ(slot.Nation + slot.Arm + slot.Strength + slot.HomeState + slot.Fatigue, 0);
+  EXPECT_EQ(slot.Location, corps);
+  EXPECT_EQ(slot.Weapon, TWeapon::Sharps);
+  EXPECT_EQ(slot.Quality, 4);
+  EXPECT_EQ(slot.Number, 9);
+}
+
 TEST_F(BrigadeRulesTest, AttritionFollowsTheStrongerAndRawerChainAndCountsEachPoint) {
   GameState.Corps[corps].Strength = 70;
   const int seasoned = InCorps(TArm::Infantry, 30, 2);
