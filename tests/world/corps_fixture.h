@@ -1,0 +1,90 @@
+#pragma once
+// A small theatre for the corps rules: open land of one terrain class held by
+// no camp, numbered texts ("t145" for text 145), a recording window, and
+// builders for a corps ready to march and for its brigades and commander.
+#include <string>
+
+#include "support/world_fixture.h"
+#include "tests/world/force_builders.h"
+#include "world/codes.h"
+#include "world/corps_movement.h"
+#include "world/game_window.h"
+#include "world/hex_grid.h"
+#include "world/recording_window.h"
+#include "world/vardecl.h"
+
+class CorpsTest : public WorldTest {
+ protected:
+  static constexpr int kPlain = 1;  // threshold 5, fatigue 1, cost 4
+
+  void SetUp() override {
+    WorldTest::SetUp();
+    InstallGameWindow(&window);
+    for (int n = 0; n <= 800; ++n) TextTable.push_back("t" + std::to_string(n));
+    LayLand(kPlain, TSide::None);
+  }
+  void TearDown() override {
+    InstallGameWindow(nullptr);
+    WorldTest::TearDown();
+  }
+
+  static void LayLand(int terrain, int owner) {
+    for (int x = 1; x <= TMapRecord::Columns; ++x) {
+      for (int y = 1; y <= TMapRecord::Rows; ++y) {
+        MapRecord.Cell(x, y).SetTerrain(terrain);
+        MapRecord.Cell(x, y).SetOwner(owner);
+      }
+    }
+  }
+
+  // Sets the code of the side between the hex and its neighbour in the direction.
+  static void SetSide(int x, int y, int direction, int code) {
+    int cx = x;
+    int cy = y;
+    int side = direction;
+    if (direction > kSouthEast) {
+      const THexPos there = NeighbourHex(x, y, direction);
+      cx = there.X;
+      cy = there.Y;
+      side = direction - 3;
+    }
+    TMapCell& cell = MapRecord.Cell(cx, cy);
+    const int shift = 2 * (side - 1);
+    cell.Bytes[0] = static_cast<std::uint8_t>((cell.Bytes[0] & ~(3 << shift)) | (code << shift));
+  }
+
+  static void SetState(int x, int y, int state) { MapRecord.Cell(x, y).Bytes[2] = state; }
+
+  // A corps in good order with a commander, on its own ground, standing on its
+  // destination with nothing planned.
+  static int AddMarchingCorps(int x, int y, int side, int nation = 0) {
+    const int c = AddCorps(x, y, side, nation != 0 ? nation : side);
+    TCorps& corps = GameState.Corps[c];
+    corps.Strength = 160;
+    corps.Quality = 3;
+    corps.Readiness = 20;
+    corps.March = 1;
+    corps.Stance = 1;
+    corps.Theatre = 1;
+    corps.DestX = static_cast<std::uint8_t>(x);
+    corps.DestY = static_cast<std::uint8_t>(y);
+    corps.MovePoints = 100;
+    corps.PathStep = 1;
+    corps.Leader = static_cast<std::uint8_t>(AddLeader({.side = side, .status = 0}));
+    return c;
+  }
+
+  static TCorps& Corps(int c) { return GameState.Corps[c]; }
+  static TLeader& LeaderOf(int c) { return GameState.Leaders[GameState.Corps[c].Leader]; }
+
+  static int AddBrigadeTo(int c, int fatigue = 0) {
+    return AddBrigade({.nation = Corps(c).Nation, .location = c, .fatigue = fatigue});
+  }
+
+  static void Plan(int c, std::initializer_list<int> path) {
+    int s = 1;
+    for (int entry : path) Corps(c).Path[s++] = static_cast<std::uint8_t>(entry);
+  }
+
+  RecordingWindow window;
+};
