@@ -1,4 +1,5 @@
 // One face per (name, height, weight and slant), made on first use and kept.
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -12,8 +13,12 @@ namespace {
 
 using FaceKey = std::tuple<std::string, int, TFontStyles>;
 
+// Faces render all their glyphs up front, so a height beyond any the game
+// shows is capped rather than allowed to take memory without bound.
+constexpr int kMaxPixelHeight = 256;
+
 std::unique_ptr<TTextFace> MakeFace(const TFont& font) {
-  const int height = font.Height();
+  const int height = std::clamp(font.Height(), -kMaxPixelHeight, kMaxPixelHeight);
   if (font.Name() == kFixedCellFontName) {
     return std::make_unique<TFixedCellFace>(height < 0 ? -height : height);
   }

@@ -136,10 +136,9 @@ TFreeTypeFace::TFreeTypeFace(const TFontFile& file, int height) {
   const int win_ascent = os2 ? os2->usWinAscent : face->ascender;
   const int win_descent = os2 ? os2->usWinDescent : -face->descender;
   // A negative height is the em size; a positive one the whole cell.
+  const int cell_units = win_ascent + win_descent;
   int ppem = height < 0 ? -height : kDefaultPixelHeight;
-  if (height > 0)
-    ppem =
-        std::max(1, (height * upem + (win_ascent + win_descent) / 2) / (win_ascent + win_descent));
+  if (height > 0) ppem = std::max(1, (height * upem + cell_units / 2) / cell_units);
   FT_Set_Pixel_Sizes(face.get(), 0, static_cast<FT_UInt>(ppem));
 
   metrics_.Ascent = Scaled(win_ascent, ppem, upem);

@@ -82,6 +82,15 @@ TEST(FreeTypeText, WindowsCodePageBytesReachTheirUnicodeGlyphs) {
   EXPECT_EQ(face.Glyph('\n').Advance, 0);
 }
 
+TEST(FreeTypeText, PositiveHeightsGiveTheCellAndAbsurdHeightsAreCapped) {
+  TFont font;
+  font.SetName("Times New Roman");
+  font.SetHeight(20);
+  EXPECT_NEAR(FaceFor(font).Metrics().Height, 20, 1);
+  font.SetHeight(-2000000000);
+  EXPECT_LE(FaceFor(font).Metrics().Height, 2 * 256);
+}
+
 TEST(Font, SizeAndHeightConvertAtNinetySixPixelsPerInch) {
   TFont font;
   EXPECT_EQ(font.Size(), 8);
