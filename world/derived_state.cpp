@@ -1,12 +1,13 @@
 #include "world/derived_state.h"
 
+#include "world/weather.h"
 #include "world/weather_gauges.h"
 
 namespace {
 
 // Control of the hexes comes first: city control and supply links read it.
 constexpr DerivedStateStep kSteps[] = {
-    {"RecomputeHexControl", nullptr},         {"RollWeather", nullptr},
+    {"RecomputeHexControl", nullptr},         {"RollWeather", RollWeather},
     {"ShowWeatherGauges", ShowWeatherGauges}, {"UpdateCityControl", nullptr},
     {"ComputeForceTotals", nullptr},          {"UpdateCorpsReadiness", nullptr},
     {"ComputeCitySupplyLinks", nullptr},

@@ -1,0 +1,198 @@
+#include "world/contacts.h"
+
+#include <algorithm>
+
+#include "world/brigade_rules.h"
+#include "world/codes.h"
+#include "world/dissolve_and_disband.h"
+#include "world/hex_grid.h"
+#include "world/saturating.h"
+#include "world/vardecl.h"
+
+namespace {
+
+constexpr int kEmbarked = 4;
+constexpr int kMostBattleMark = 4;
+constexpr int kLostAtSea = 255;
+constexpr int kPatrol = 4;
+
+bool IsActive(const TCorps& corps) {
+  return !corps.IsFree();
+}
+
+bool IsActive(const TFleet& fleet) {
+  return fleet.Status == 0;
+}
+
+bool CanFight(const TCorps& corps) {
+  return corps.Stance < kEmbarked;
+}
+
+int Distance(int x1, int y1, int x2, int y2) {
+  return HexDistance(x1, y1, x2, y2);
+}
+
+int WeatherOf(int theatre) {
+  return theatre >= 1 && theatre <= GameState.Weather.Count ? GameState.Weather[theatre] : 0;
+}
+
+// --- Removals -------------------------------------------------------------
+
+bool HasTransport(int corps) {
+  for (int f = 1; f <= GameState.Fleets.Count; ++f) {
+    const TFleet& fleet = GameState.Fleets[f];
+    if (IsActive(fleet) && fleet.Corps == corps) return true;
+  }
+  return false;
+}
+
+void LoseAtSea(int c) {
+  TCorps& corps = GameState.Corps[c];
+  if (corps.Leader >= 1 && corps.Leader <= GameState.Leaders.Count)
+    GameState.Leaders[corps.Leader].Status = kLostAtSea;
+  corps.Leader = corps.X = corps.Y = corps.Disorder = corps.Army = 0;
+  corps.Readiness = corps.BattleMark = corps.LastMoveDir = corps.Nation = corps.Side = 0;
+  corps.Inactive = 1;
+  for (int b = 1; b <= GameState.Brigades.Count; ++b) {
+    const TBrigade& brigade = GameState.Brigades[b];
+    if (brigade.Status == TBrigadeStatus::InCorps && brigade.Location == c) ClearBrigade(b);
+  }
+}
+
+// Done for the whole table before any contact is looked at, so that a corps
+// about to go is never seen, nor marked for a battle.
+void RemoveLostCorps() {
+  for (int c = 1; c <= GameState.Corps.Count; ++c) {
+    TCorps& corps = GameState.Corps[c];
+    if (!IsActive(corps)) continue;
+    if (corps.Strength == 0) {
+      GarrisonLeftoverBrigades(c);
+      corps.Inactive = 1;
+    } else if (corps.Nation != 0 && corps.Stance == kEmbarked && !HasTransport(c)) {
+      LoseAtSea(c);
+    }
+  }
+}
+
+// --- Corps against corps ----------------------------------------------------
+
+int ContactRange(const TCorps& corps) {
+  const int weather = WeatherOf(corps.Theatre);
+  int range = 5;
+  if (weather > 6)
+    range = 3;
+  else if (weather == 3)
+    range = 4;
+  if (corps.Kind == TCorpsKind::CavalryDivision) ++range;
+  if (corps.Fatigue > corps.LeaderInitiative) --range;
+  return range;
+}
+
+void MarkForBattle(TCorps& corps) {
+  corps.BattleMark = static_cast<std::uint8_t>(std::min(corps.BattleMark + 1, kMostBattleMark));
+  if (corps.ContactStep == 0) corps.ContactStep = GameState.Step;
+}
+
+// A spotter never lowers what a nearer one saw.
+void Spot(std::uint8_t& spotted, int value) {
+  spotted = static_cast<std::uint8_t>(std::max<int>(spotted, value));
+}
+
+// Enemies are of the other camp: a French corps beside a Confederate one is an ally.
+void FindCorpsContacts(int c) {
+  TCorps& corps = GameState.Corps[c];
+  const int range = ContactRange(corps);
+  int enemiesOnHex = 0;
+  for (int d = 1; d <= GameState.Corps.Count; ++d) {
+    TCorps& other = GameState.Corps[d];
+    if (d == c || !IsActive(other) || other.Side == corps.Side) continue;
+    const int distance = Distance(corps.X, corps.Y, other.X, other.Y);
+    if (distance == 0) {
+      ++enemiesOnHex;
+      if (CanFight(corps) && CanFight(other)) {
+        MarkForBattle(corps);
+        MarkForBattle(other);
+      }
+    } else if (distance <= range) {
+      Spot(other.Spotted, range - distance);
+    }
+  }
+  if (enemiesOnHex == 0) corps.BattleMark = 0;
+}
+
+// --- Cities -------------------------------------------------------------------
+
+bool InHostileState(const TCorps& corps) {
+  if (corps.State < 1 || corps.State > GameState.States.Count) return false;
+  const int control = GameState.States[corps.State].ControlSide;
+  return control != 0 && control != corps.Side;
+}
+
+void WatchFromCity(const TCity& city) {
+  const int range = city.GarrisonCount != 0 ? 2 : 1;
+  for (int c = 1; c <= GameState.Corps.Count; ++c) {
+    TCorps& corps = GameState.Corps[c];
+    if (!IsActive(corps) || corps.Side == city.Side) continue;
+    const int distance = Distance(corps.X, corps.Y, city.X, city.Y);
+    if (distance <= range && corps.Spotted < range - distance)
+      AddSaturated(corps.Spotted, range - distance);
+    if (distance == 0 && CanFight(corps)) corps.BattleMark = kMostBattleMark;
+    if (InHostileState(corps)) AddSaturated(corps.Spotted, 1);
+  }
+}
+
+// --- Fleets -------------------------------------------------------------------
+
+int FleetRange(const TFleet& fleet) {
+  const int port = fleet.HomePort;
+  int theatre = port >= 1 && port <= GameState.Cities.Count ? GameState.Cities[port].Theatre : 0;
+  if (theatre == 0) theatre = TTheatre::Seaboard;
+  const int weather = WeatherOf(theatre);
+  if (weather >= 6) return 1;
+  if (weather > 2) return 2;
+  return 3;
+}
+
+// Two river fleets meet on the river itself; anything else counts one hex more.
+int FleetDistance(const TFleet& fleet, const TFleet& other) {
+  const int bothOnRivers = fleet.Kind != 0 && other.Kind != 0;
+  return Distance(fleet.X, fleet.Y, other.X, other.Y) + (bothOnRivers ? 0 : 1);
+}
+
+void FindFleetContacts(int f) {
+  TFleet& fleet = GameState.Fleets[f];
+  const int range = FleetRange(fleet);
+  for (int g = 1; g <= GameState.Fleets.Count; ++g) {
+    const TFleet& other = GameState.Fleets[g];
+    if (g == f || !IsActive(other) || other.Side == fleet.Side) continue;
+    const int distance = FleetDistance(fleet, other);
+    if (distance <= range && fleet.Spotted < range - distance)
+      fleet.Spotted = static_cast<std::uint8_t>(range - distance + (other.Mission == kPatrol));
+  }
+  for (int k = 1; k <= GameState.Cities.Count; ++k) {
+    const TCity& city = GameState.Cities[k];
+    if (city.Side == TSide::None || city.Side == fleet.Side) continue;
+    if (Distance(fleet.X, fleet.Y, city.X, city.Y) <= range) AddSaturated(fleet.Spotted, 1);
+  }
+  for (int c = 1; c <= GameState.Corps.Count; ++c) {
+    TCorps& corps = GameState.Corps[c];
+    if (!IsActive(corps) || corps.Side == fleet.Side) continue;
+    if (Distance(fleet.X, fleet.Y, corps.X, corps.Y) <= 1) AddSaturated(corps.Spotted, 1);
+  }
+}
+
+}  // namespace
+
+void UpdateContacts() {
+  for (int c = 1; c <= GameState.Corps.Count; ++c) GameState.Corps[c].Spotted = 0;
+  for (int f = 1; f <= GameState.Fleets.Count; ++f) GameState.Fleets[f].Spotted = 0;
+  RemoveLostCorps();
+  for (int c = 1; c <= GameState.Corps.Count; ++c) {
+    if (IsActive(GameState.Corps[c])) FindCorpsContacts(c);
+  }
+  for (int k = 1; k <= GameState.Cities.Count; ++k) WatchFromCity(GameState.Cities[k]);
+  for (int f = 1; f <= GameState.Fleets.Count; ++f) {
+    const TFleet& fleet = GameState.Fleets[f];
+    if (IsActive(fleet) && fleet.Side != TSide::None) FindFleetContacts(f);
+  }
+}
