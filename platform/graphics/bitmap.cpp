@@ -82,7 +82,8 @@ void TBitmap::SetTransparentMode(TTransparentMode mode) {
 
 TColor TBitmap::TransparentColor() const {
   if (transparent_mode_ == tmFixed && transparent_color_ != clDefault) {
-    return ColorToRGB(transparent_color_);
+    // clNone stays itself: it matches no pixel, so nothing is left out.
+    return transparent_color_ == clNone ? clNone : ColorToRGB(transparent_color_);
   }
   return Pixel(0, height_ - 1);
 }

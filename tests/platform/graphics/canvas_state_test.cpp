@@ -147,6 +147,16 @@ TEST(Bitmap, TransparentColourIsTheBottomLeftPixelUntilFixed) {
   EXPECT_EQ(bitmap.TransparentColor(), clBlack);
   bitmap.SetTransparentColor(clDefault);
   EXPECT_EQ(bitmap.TransparentColor(), clRed);
+  EXPECT_EQ(TBitmap().TransparentColor(), clNone);
+}
+
+TEST(Bitmap, NoneAsTheTransparentColourLeavesOutNothing) {
+  TBitmap picture(2, 1);
+  picture.SetTransparent(true);
+  picture.SetTransparentColor(clNone);
+  TBitmap dest = FilledBitmap(2, 1, clRed);
+  dest.Canvas().Draw(0, 0, picture);
+  EXPECT_EQ(CountPixels(dest, {0, 0, 2, 1}, clWhite), 2);
 }
 
 TEST(Bitmap, MonochromeHoldsOnlyBlackAndWhite) {
