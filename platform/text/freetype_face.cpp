@@ -55,48 +55,36 @@ Family FamilyOf(std::string_view name) {
   return Family::kSans;
 }
 
-// File names of one family, indexed by bold * 2 + italic.
-struct FamilyFiles {
+// A family's files: folder/stem + style suffix + ".ttf", the suffixes
+// indexed by bold * 2 + italic.
+using StyleSuffixes = std::array<const char*, 4>;
+constexpr StyleSuffixes kLiberationStyles = {"-Regular", "-Italic", "-Bold", "-BoldItalic"};
+constexpr StyleSuffixes kDejaVuSerifStyles = {"", "-Italic", "-Bold", "-BoldItalic"};
+constexpr StyleSuffixes kDejaVuSansStyles = {"", "-Oblique", "-Bold", "-BoldOblique"};
+
+struct Typeface {
   const char* folder;
-  std::array<const char*, 4> files;
+  const char* stem;
+  StyleSuffixes styles;
+
+  std::string File(int style_index) const {
+    return std::string("/usr/share/fonts/truetype/") + folder + "/" + stem +
+           styles[static_cast<std::size_t>(style_index)] + ".ttf";
+  }
 };
 
-constexpr const char* kFontRoot = "/usr/share/fonts/truetype/";
-
-std::array<FamilyFiles, 3> CandidatesFor(Family family) {
-  switch (family) {
-    case Family::kSerif:
-      return {{{"liberation2",
-                {"LiberationSerif-Regular.ttf", "LiberationSerif-Italic.ttf",
-                 "LiberationSerif-Bold.ttf", "LiberationSerif-BoldItalic.ttf"}},
-               {"liberation",
-                {"LiberationSerif-Regular.ttf", "LiberationSerif-Italic.ttf",
-                 "LiberationSerif-Bold.ttf", "LiberationSerif-BoldItalic.ttf"}},
-               {"dejavu",
-                {"DejaVuSerif.ttf", "DejaVuSerif-Italic.ttf", "DejaVuSerif-Bold.ttf",
-                 "DejaVuSerif-BoldItalic.ttf"}}}};
-    case Family::kMono:
-      return {{{"liberation2",
-                {"LiberationMono-Regular.ttf", "LiberationMono-Italic.ttf",
-                 "LiberationMono-Bold.ttf", "LiberationMono-BoldItalic.ttf"}},
-               {"liberation",
-                {"LiberationMono-Regular.ttf", "LiberationMono-Italic.ttf",
-                 "LiberationMono-Bold.ttf", "LiberationMono-BoldItalic.ttf"}},
-               {"dejavu",
-                {"DejaVuSansMono.ttf", "DejaVuSansMono-Oblique.ttf", "DejaVuSansMono-Bold.ttf",
-                 "DejaVuSansMono-BoldOblique.ttf"}}}};
-    case Family::kSans:
-      break;
-  }
-  return {{{"liberation2",
-            {"LiberationSans-Regular.ttf", "LiberationSans-Italic.ttf", "LiberationSans-Bold.ttf",
-             "LiberationSans-BoldItalic.ttf"}},
-           {"liberation",
-            {"LiberationSans-Regular.ttf", "LiberationSans-Italic.ttf", "LiberationSans-Bold.ttf",
-             "LiberationSans-BoldItalic.ttf"}},
-           {"dejavu",
-            {"DejaVuSans.ttf", "DejaVuSans-Oblique.ttf", "DejaVuSans-Bold.ttf",
-             "DejaVuSans-BoldOblique.ttf"}}}};
+// Liberation first (either packaging of it), DejaVu as the fall-back.
+std::array<Typeface, 3> CandidatesFor(Family family) {
+  const char* liberation = family == Family::kSerif  ? "LiberationSerif"
+                           : family == Family::kMono ? "LiberationMono"
+                                                     : "LiberationSans";
+  const Typeface dejavu =
+      family == Family::kSerif  ? Typeface{"dejavu", "DejaVuSerif", kDejaVuSerifStyles}
+      : family == Family::kMono ? Typeface{"dejavu", "DejaVuSansMono", kDejaVuSansStyles}
+                                : Typeface{"dejavu", "DejaVuSans", kDejaVuSansStyles};
+  return {{{"liberation2", liberation, kLiberationStyles},
+           {"liberation", liberation, kLiberationStyles},
+           dejavu}};
 }
 
 int Scaled(int units, int ppem, int units_per_em) {
@@ -110,13 +98,12 @@ int Scaled(int units, int ppem, int units_per_em) {
 std::optional<TFontFile> FindFontFile(std::string_view name, TFontStyles style) {
   const bool bold = (style & fsBold) != 0;
   const bool italic = (style & fsItalic) != 0;
-  for (const FamilyFiles& family : CandidatesFor(FamilyOf(name))) {
-    const std::string folder = std::string(kFontRoot) + family.folder + "/";
-    if (!std::filesystem::exists(folder + family.files[0])) continue;
+  for (const Typeface& face : CandidatesFor(FamilyOf(name))) {
+    if (!std::filesystem::exists(face.File(0))) continue;
     for (int drop = 0; drop < 4; ++drop) {
       const bool use_bold = bold && !(drop & 2);
       const bool use_italic = italic && !(drop & 1);
-      const std::string path = folder + family.files[(use_bold ? 2 : 0) + (use_italic ? 1 : 0)];
+      const std::string path = face.File((use_bold ? 2 : 0) + (use_italic ? 1 : 0));
       if (std::filesystem::exists(path)) {
         return TFontFile{path, bold && !use_bold, italic && !use_italic};
       }
