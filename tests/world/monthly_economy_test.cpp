@@ -1,0 +1,215 @@
+// A year of the monthly passes alone, on a small Union and Confederacy: the
+// first two months are checked figure by figure against sums worked out by
+// hand, the rest for staying plausible.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "support/world_fixture.h"
+#include "world/brigade_rules.h"
+#include "world/codes.h"
+#include "world/monthly_income.h"
+#include "world/national_will.h"
+#include "world/vardecl.h"
+#include "world/weapon_procurement.h"
+
+namespace {
+
+constexpr int kUnionOffMapState = 5;
+constexpr int kUnionState = 6;
+constexpr int kConfederateState = 21;
+
+class MonthlyEconomyTest : public WorldTest {
+ protected:
+  void SetUp() override {
+    WorldTest::SetUp();
+    GameState.Year = 1861;
+    GameState.Month = 6;
+    SetProductionCosts();
+    for (int n = 1; n <= 4; ++n) GameState.WeaponTypes[TWeapon::Muskets].Cost[n] = 2;
+
+    SetUpNation(TNation::Union, 1, 25, 5000, {60, 20, 10, 10});
+    SetUpNation(TNation::Confederacy, 0, 20, 3000, {70, 15, 10, 5});
+
+    TStateRec& off_map = State(kUnionOffMapState, TNation::Union, 50, 3000);
+    off_map.WeaponOutput[TWeapon::Muskets] = 10;
+    off_map.WeaponOutput[TWeapon::Sharps] = 4;
+    State(kUnionState, TNation::Union, 30, 2000);
+    TStateRec& southern = State(kConfederateState, TNation::Confederacy, 20, 1000);
+    southern.Slaves = 400;
+    southern.CottonOutput = 40;
+
+    town_a = City(kUnionState, TSide::Union, 1500, TWeapon::Springfields, 20);
+    town_b = City(kUnionState, TSide::Union, 500, TWeapon::Parrotts, 2);
+    town_c = City(kConfederateState, TSide::Confederate, 1000, TWeapon::Smoothbores, 3);
+  }
+
+  static void SetUpNation(int n, int leadership, int corps, int supplies,
+                          std::array<int, 4> shares) {
+    TNationRec& nation = GameState.Nations[n];
+    nation.LeadershipAdvantage = static_cast<std::uint8_t>(leadership);
+    nation.Bounty = 4;
+    nation.CorpsCount = static_cast<std::uint8_t>(corps);
+    nation.AiWeight[TTheatre::Seaboard] = 6;
+    for (int t = 1; t <= 3; ++t) nation.TheatreCapacity[t] = 80;
+    nation.Supplies[TTheatre::Seaboard] = static_cast<std::uint16_t>(supplies);
+    for (int k = 1; k <= 4; ++k)
+      nation.ProductionShare[k] = static_cast<std::uint8_t>(shares[k - 1]);
+  }
+
+  static TStateRec& State(int s, int nation, int industry, int population) {
+    TStateRec& state = GameState.States[s];
+    state.Nation = static_cast<std::uint8_t>(nation);
+    state.Side = state.ControlSide = static_cast<std::uint8_t>(nation);
+    state.Theatre = TTheatre::Seaboard;
+    state.Industry = static_cast<std::uint16_t>(industry);
+    state.Population = static_cast<std::uint16_t>(population);
+    return state;
+  }
+
+  static int City(int s, int side, int population, int weapon, int output) {
+    const int c = AddCity(10 + s, 10, side);
+    TCity& city = GameState.Cities[c];
+    city.State = static_cast<std::uint8_t>(s);
+    city.Theatre = TTheatre::Seaboard;
+    city.Population = static_cast<std::uint16_t>(population);
+    city.WeaponOutput[weapon] = static_cast<std::uint16_t>(output);
+    if (GameState.States[s].CapitalCity == 0)
+      GameState.States[s].CapitalCity = static_cast<std::uint8_t>(c);
+    return c;
+  }
+
+  // The first turn of a month, as the end of the orders runs it.
+  static void RunMonth() {
+    CollectMonthlyIncome();
+    UpdateNationalWill();
+    SetProductionCosts();
+    ProcureWeapons();
+    if (++GameState.Month > 12) {
+      GameState.Month = 1;
+      ++GameState.Year;
+    }
+  }
+
+  static const TNationRec& Nation(int n) { return GameState.Nations[n]; }
+  static const TStateRec& StateOf(int s) { return GameState.States[s]; }
+  static int Supplies(int n) { return Nation(n).Supplies[TTheatre::Seaboard]; }
+
+  static int RaisedBrigades(int nation) {
+    int count = 0;
+    for (int b = 1; b <= GameState.Brigades.Count; ++b) {
+      const TBrigade& brigade = GameState.Brigades[b];
+      count += brigade.Status == TBrigadeStatus::RaisedUnarmed && brigade.Nation == nation;
+    }
+    return count;
+  }
+
+  int town_a = 0;
+  int town_b = 0;
+  int town_c = 0;
+};
+
+TEST_F(MonthlyEconomyTest, TheFirstMonthMatchesTheSumsWorkedOutByHand) {
+  RunMonth();
+
+  // Union: income 2674 + 1097 on 5000; weapons 20 + 48 + 60 + 140; volunteers
+  // 373 + 280 + 90; recruits 132 + 110 + 11 and 84 + 70 + 7; muskets sold for
+  // 60 and two carbines' output for 32.
+  EXPECT_EQ(StateOf(kUnionOffMapState).Income, 2674);
+  EXPECT_EQ(StateOf(kUnionState).Income, 1097);
+  EXPECT_EQ(Supplies(TNation::Union), 7438);
+  EXPECT_EQ(Nation(TNation::Union).WeaponStock[TWeapon::Muskets], 10);
+  EXPECT_EQ(Nation(TNation::Union).WeaponStock[TWeapon::Springfields], 20);
+  EXPECT_EQ(Nation(TNation::Union).WeaponStock[TWeapon::Sharps], 4);
+  EXPECT_EQ(Nation(TNation::Union).WeaponStock[TWeapon::Parrotts], 2);
+  EXPECT_EQ(Nation(TNation::Union).MonthRecruits, 112 + 56 + 18);
+  EXPECT_EQ(Nation(TNation::Union).Bounty, 10);
+  EXPECT_EQ(Nation(TNation::Union).BuildPoints, 11 + 7);
+  EXPECT_EQ(StateOf(kUnionOffMapState).Population, 2963);
+  EXPECT_EQ(StateOf(kUnionOffMapState).Manpower, 1);
+  EXPECT_EQ(StateOf(kUnionOffMapState).InfantryPoints, 67);
+  EXPECT_EQ(StateOf(kUnionOffMapState).WeaponOutput[TWeapon::Sharps], 2);
+  EXPECT_EQ(StateOf(kUnionState).Population, 2000);
+  EXPECT_EQ(StateOf(kUnionState).Manpower, 2);
+  EXPECT_EQ(StateOf(kUnionState).CavalryPoints, 14);
+  EXPECT_EQ(GameState.Cities[town_a].Population, 1482);
+  EXPECT_EQ(GameState.Cities[town_b].Population, 494);
+
+  // Confederacy: income 480 on 3000; guns 135; volunteers 330; recruits
+  // 54 + 60 + 3; one gun of the three a month's output sold back for 49.
+  EXPECT_EQ(StateOf(kConfederateState).Income, 480);
+  EXPECT_EQ(Supplies(TNation::Confederacy), 2947);
+  EXPECT_EQ(Nation(TNation::Confederacy).Cotton[TTheatre::Seaboard], 336);
+  EXPECT_EQ(Nation(TNation::Confederacy).WeaponStock[TWeapon::Smoothbores], 3);
+  EXPECT_EQ(Nation(TNation::Confederacy).MonthRecruits, 66);
+  EXPECT_EQ(StateOf(kConfederateState).InfantryPoints, 46);
+  EXPECT_EQ(StateOf(kConfederateState).Manpower, 2);
+  EXPECT_EQ(GameState.Cities[town_c].WeaponOutput[TWeapon::Smoothbores], 1);
+  EXPECT_EQ(RaisedBrigades(TNation::Union) + RaisedBrigades(TNation::Confederacy), 0);
+}
+
+TEST_F(MonthlyEconomyTest, TheSecondMonthStillPaysAndRaisesTheFirstBrigades) {
+  RunMonth();
+  RunMonth();
+
+  // Union: income 2585 + 1097; weapons 24 + 60 + 140; volunteers 370 + 275 +
+  // 90; recruits 253 and 167; then one gun ordered for 74 and ten rifles for 70.
+  EXPECT_EQ(StateOf(kUnionOffMapState).Income, 2585);
+  EXPECT_EQ(StateOf(kUnionState).Income, 1097);
+  EXPECT_EQ(StateOf(kUnionState).Population, 1976);
+  EXPECT_EQ(Supplies(TNation::Union), 9597);
+  EXPECT_EQ(Nation(TNation::Union).WeaponStock[TWeapon::Springfields], 40);
+  EXPECT_EQ(Nation(TNation::Union).WeaponStock[TWeapon::Sharps], 6);
+  EXPECT_EQ(Nation(TNation::Union).WeaponStock[TWeapon::Parrotts], 4);
+  EXPECT_EQ(Nation(TNation::Union).MonthRecruits, 111 + 55 + 18);
+  EXPECT_EQ(Nation(TNation::Union).BuildPoints, 36);
+  EXPECT_EQ(StateOf(kUnionOffMapState).InfantryPoints, 134 - 80);
+  EXPECT_EQ(StateOf(kUnionOffMapState).ArtilleryPoints, 22 - 16);
+  EXPECT_EQ(StateOf(kUnionState).InfantryPoints, 89 - 80);
+  EXPECT_EQ(StateOf(kUnionOffMapState).WeaponOutput[TWeapon::Springfields], 10);
+  EXPECT_EQ(StateOf(kUnionOffMapState).WeaponOutput[TWeapon::Parrotts], 1);
+  EXPECT_EQ(RaisedBrigades(TNation::Union), 3);
+
+  // Confederacy: income 480; guns 45; volunteers 325; recruits 60 + 60 + 3;
+  // its one town has no railway, so the rifles it lacks are ordered nowhere.
+  EXPECT_EQ(Supplies(TNation::Confederacy), 2934);
+  EXPECT_EQ(Nation(TNation::Confederacy).Cotton[TTheatre::Seaboard], 672);
+  EXPECT_EQ(Nation(TNation::Confederacy).WeaponStock[TWeapon::Smoothbores], 4);
+  EXPECT_EQ(Nation(TNation::Confederacy).MonthRecruits, 65);
+  EXPECT_EQ(StateOf(kConfederateState).Population, 978);
+  EXPECT_EQ(StateOf(kConfederateState).InfantryPoints, 92 - 80);
+  EXPECT_EQ(GameState.Cities[town_c].WeaponOutput[TWeapon::Springfields], 0);
+  EXPECT_EQ(RaisedBrigades(TNation::Confederacy), 1);
+}
+
+TEST_F(MonthlyEconomyTest, AYearOfMonthsKeepsIncomeRecruitsAndStocksPlausible) {
+  const std::array<int, 3> states = {kUnionOffMapState, kUnionState, kConfederateState};
+  std::array<int, 3> first_population{};
+  for (int k = 0; k < 3; ++k) first_population[k] = StateOf(states[k]).Population;
+
+  for (int month = 1; month <= 12; ++month) {
+    SCOPED_TRACE("month " + std::to_string(month));
+    const Table<U16, 8> union_stock = Nation(TNation::Union).WeaponStock;
+    const int union_supplies = Supplies(TNation::Union);
+
+    RunMonth();
+    // Recruiting thins the states' people, but no state empties.
+    for (int k = 0; k < 3; ++k) {
+      EXPECT_GT(StateOf(states[k]).Income, 0);
+      EXPECT_GT(StateOf(states[k]).Population, first_population[k] / 2);
+    }
+    for (int n : {TNation::Union, TNation::Confederacy}) {
+      EXPECT_GT(Nation(n).MonthRecruits, 0);
+      EXPECT_GT(Supplies(n), 1000);
+    }
+    // A month's income is a few thousand: a stock that jumped by more wrapped.
+    EXPECT_LT(Supplies(TNation::Union), union_supplies + 5000);
+    for (int w = 1; w <= 8; ++w) EXPECT_GE(Nation(TNation::Union).WeaponStock[w], union_stock[w]);
+  }
+  EXPECT_GE(RaisedBrigades(TNation::Union), 12);
+  EXPECT_GE(RaisedBrigades(TNation::Confederacy), 3);
+  EXPECT_GT(Nation(TNation::Union).WeaponStock[TWeapon::Springfields], 240);
+}
+
+}  // namespace
