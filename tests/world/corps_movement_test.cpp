@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/world/corps_fixture.h"
+#include "tests/world/corps_scenario.h"
 #include "world/hex_grid.h"
 #include "world/random.h"
 
@@ -359,6 +360,52 @@ TEST_F(CorpsMovementTest, TheNearestEnemyCorpsIsMeasuredFromTheCity) {
   // France fights in the Confederate camp: the Union corps is its enemy.
   GameState.Nations[TNation::France].Side = TSide::Confederate;
   EXPECT_EQ(NearestEnemyCorpsDistance(city, TNation::France), 1);
+}
+
+}  // namespace
+
+namespace {
+
+class NineStepTest : public ::testing::Test {
+ protected:
+  void SetUp() override { InstallGameWindow(&window); }
+  void TearDown() override {
+    InstallGameWindow(nullptr);
+    ResetGameWideVariables();
+  }
+
+  static THexPos Replayed(const TCorps& corps) {
+    std::uint16_t x = corps.StartX;
+    std::uint16_t y = corps.StartY;
+    for (int s = 1; s <= kPathLength; ++s) StepHexRef(x, y, corps.StepDone[s]);
+    return {x, y};
+  }
+
+  RecordingWindow window;
+};
+
+TEST_F(NineStepTest, ReplayingEveryCorpsRecordedStepsFromItsStartReachesItsFinalHex) {
+  for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+    corps_scenario::Builder(seed).Build();
+    SetRandomSeed(seed);
+    ProcessCorpsOrders();
+    corps_scenario::RecordStartPositions();
+    corps_scenario::RunNineSteps();
+    int moves = 0;
+    for (int c = 1; c <= GameState.Corps.Count; ++c) {
+      const TCorps& corps = GameState.Corps[c];
+      EXPECT_EQ(Replayed(corps), (THexPos{corps.X, corps.Y})) << "seed " << seed << " corps " << c;
+      int recorded = 0;
+      for (int s = 1; s <= kPathLength; ++s) recorded += corps.StepDone[s] != 0 ? 1 : 0;
+      EXPECT_EQ(corps.StepsMoved, recorded) << "seed " << seed << " corps " << c;
+      if (corps.StepsMoved == 0) continue;
+      moves += corps.StepsMoved;
+      const int terrain = MapRecord.Cell(corps.X, corps.Y).Terrain();
+      EXPECT_NE(terrain, TTerrain::Water);
+      EXPECT_NE(terrain, TTerrain::Impassable);
+    }
+    EXPECT_GT(moves, 30) << "seed " << seed;
+  }
 }
 
 }  // namespace
