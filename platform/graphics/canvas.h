@@ -48,11 +48,7 @@ constexpr std::uint32_t SRCCOPY = 0x00CC0020;
 constexpr std::uint32_t SRCPAINT = 0x00EE0086;
 constexpr std::uint32_t SRCAND = 0x008800C6;
 constexpr std::uint32_t SRCINVERT = 0x00660046;
-constexpr std::uint32_t SRCERASE = 0x00440328;
-constexpr std::uint32_t NOTSRCCOPY = 0x00330008;
-constexpr std::uint32_t MERGEPAINT = 0x00BB0226;
 constexpr std::uint32_t PATCOPY = 0x00F00021;
-constexpr std::uint32_t PATINVERT = 0x005A0049;
 constexpr std::uint32_t DSTINVERT = 0x00550009;
 constexpr std::uint32_t DSPDxax = 0x00E20746;
 
@@ -135,7 +131,7 @@ class TCanvas {
               std::uint32_t rop);
   void StretchBlt(const TRect& dest, const TCanvas& source, const TRect& sourceRect,
                   std::uint32_t rop);
-  // A blit without a source (PATCOPY, PATINVERT, DSTINVERT, ...).
+  // A blit without a source (PATCOPY, DSTINVERT, ...).
   void PatBlt(const TRect& rect, std::uint32_t rop);
 
   // Text is a string of Windows-1252 bytes.
