@@ -33,7 +33,8 @@ constexpr std::array<int, 4> kSideFatigue = {0, 2, 6, 0};
 constexpr std::array<int, 4> kSideCost = {0, 3, 9, 0};
 
 constexpr int kHostileStateCost = 6;
-// A formation of this kind carries little and tires at half the rate.
+// A formation of kind 3 tires at half the rate on the march; the kinds raised
+// today (0 to 2) do not.
 constexpr int kLightKind = 3;
 constexpr int kNeutralBorderState = 20;
 constexpr int kStateJoinsText = 731;
@@ -448,10 +449,11 @@ void TakeOverHex(TCorps& corps, Hex hex, int cost) {
   cell.SetOwner(corps.Side);
 }
 
+// A city of the other camp; a neutral city belongs to no camp.
 bool EnemyCityOn(const TCorps& corps, Hex hex) {
   for (int c = 1; c <= GameState.Cities.Count; ++c) {
     const TCity& city = GameState.Cities[c];
-    if (CityHex(c) == hex && city.Side != corps.Side) return true;
+    if (CityHex(c) == hex && city.Side != TSide::None && city.Side != corps.Side) return true;
   }
   return false;
 }
@@ -648,7 +650,7 @@ std::uint8_t MoveCorpsStep(int c) {
   }
 
   int direction = corps.PathStep == 0 ? kHoldEntry : corps.Path[corps.PathStep];
-  corps.Activity = 9;
+  corps.Activity = TCorpsActivity::Marching;
   if (direction == kHoldEntry)
     direction = ChooseHoldDirection(corps, reference);
   else if (direction >= kNorth && direction <= kNorthWest &&

@@ -32,6 +32,17 @@ inline constexpr int Encampment = 1;
 inline constexpr int Foraging = 2;
 }  // namespace TSupplyType
 
+// TCorps.Activity: what the corps did this turn (0 nothing yet).
+namespace TCorpsActivity {
+inline constexpr int Disordered = 1;
+inline constexpr int Resting = 2;
+inline constexpr int MovedByRail = 3;
+inline constexpr int Holding = 5;
+inline constexpr int Training = 6;
+inline constexpr int Embarked = 7;
+inline constexpr int Marching = 9;
+}  // namespace TCorpsActivity
+
 // Moves the corps one step; 1 when the move is to be shown to the player, 0
 // otherwise and whenever it did not move. After a move HexCursorX/HexCursorY
 // hold the hex entered.

@@ -201,6 +201,38 @@ TEST_F(CorpsMovementTest, AnEnemyCityStopsTheCorpsThatEntersIt) {
   EXPECT_EQ(HexOf(c), target);
 }
 
+TEST_F(CorpsMovementTest, ANeutralCityDoesNotStopTheCorps) {
+  const int c = AddUnionCorps();
+  const THexPos target = Next(c, kSouth);
+  AddCity(target.X, target.Y, TSide::None);
+  Aim(c, {10, 30});
+  Plan(c, {kSouth, kSouth});
+  MoveCorpsStep(c);
+  EXPECT_EQ(Corps(c).MovePoints, 100 - 3);
+}
+
+TEST_F(CorpsMovementTest, ADisorderedCorpsFallsBackToItsHeadquartersOrANearbySupplyCity) {
+  const int inArmy = AddUnionCorps(10, 10);
+  const int army = AddArmy(20, 20, TSide::Union, TNation::Union);
+  Corps(inArmy).Army = static_cast<std::uint8_t>(army);
+  const int pressed = AddUnionCorps(40, 10);
+  Corps(pressed).EnemyPressure = 5;
+  const int depot = AddCity(40, 14, TSide::Union);
+  GameState.Cities[depot].SupplyLevel = 1;
+  for (int c : {inArmy, pressed}) {
+    Corps(c).Disorder = 2;
+    Corps(c).BattleMark = 1;
+  }
+  GameState.Step = 1;
+  MoveCorpsStep(inArmy);
+  MoveCorpsStep(pressed);
+  EXPECT_EQ(Corps(inArmy).DestX, 20);
+  EXPECT_EQ(Corps(inArmy).DestY, 20);
+  EXPECT_EQ(Corps(pressed).City, depot);
+  EXPECT_EQ(Corps(pressed).DestY, 14);
+  EXPECT_EQ(Corps(pressed).BattleMark, 0);
+}
+
 TEST_F(CorpsMovementTest, ContactsMarkBothCorpsButNotAtTheFirstStep) {
   const int c = AddUnionCorps();
   const int enemy = AddMarchingCorps(10, 10, TSide::Confederate);
