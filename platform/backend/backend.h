@@ -16,8 +16,8 @@ struct TInputEvent {
   Kind kind = Kind::MouseMove;
   TPoint point;
   TMouseButton button = TMouseButton::mbLeft;
-  int key = 0;         // key code, or the wheel's notches
-  char ch = 0;         // a Windows-1252 character
+  int key = 0;  // key code, or the wheel's notches
+  char ch = 0;  // a Windows-1252 character
   TShiftState shift = 0;
 };
 

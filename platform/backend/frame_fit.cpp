@@ -29,7 +29,8 @@ int Scale(int offset, int frame_size, int viewport_size) {
 
 }  // namespace
 
-TPoint WindowToFrame(TPoint window_point, const TRect& viewport, int frame_width, int frame_height) {
+TPoint WindowToFrame(TPoint window_point, const TRect& viewport, int frame_width,
+                     int frame_height) {
   if (viewport.IsEmpty()) return {-1, -1};
   return {Scale(window_point.X - viewport.Left, frame_width, viewport.Width()),
           Scale(window_point.Y - viewport.Top, frame_height, viewport.Height())};

@@ -21,7 +21,9 @@ bool THeadlessBackend::WaitForEvents(std::optional<uint64_t> /*deadline*/) {
   return !events_.empty();
 }
 
-void THeadlessBackend::Present(const TBitmap& frame) { frame_.Assign(frame); }
+void THeadlessBackend::Present(const TBitmap& frame) {
+  frame_.Assign(frame);
+}
 
 void THeadlessBackend::FormBecameModal(TForm& form) {
   ++modal_count_;
@@ -30,7 +32,7 @@ void THeadlessBackend::FormBecameModal(TForm& form) {
 
 void THeadlessBackend::ModalStalled(TForm& form) {
   const std::string name = form.Name().empty() ? std::string("(unnamed)") : form.Name();
-  throw EUnansweredModal("modal form " + name + " was left waiting with no scripted answer");
+  throw EUnansweredModal("form " + name + " waits for input that the test never scripted");
 }
 
 void THeadlessBackend::Advance(uint64_t ms) {

@@ -15,13 +15,13 @@ int KeyCodeOf(SDL_Keycode key) {
   if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
   if (key >= SDLK_0 && key <= SDLK_9) return '0' + (key - SDLK_0);
   static const std::pair<SDL_Keycode, int> kKeys[] = {
-      {SDLK_BACKSPACE, VK_BACK}, {SDLK_TAB, VK_TAB},       {SDLK_RETURN, VK_RETURN},
+      {SDLK_BACKSPACE, VK_BACK},  {SDLK_TAB, VK_TAB},       {SDLK_RETURN, VK_RETURN},
       {SDLK_KP_ENTER, VK_RETURN}, {SDLK_ESCAPE, VK_ESCAPE}, {SDLK_SPACE, VK_SPACE},
-      {SDLK_PAGEUP, VK_PRIOR},   {SDLK_PAGEDOWN, VK_NEXT},  {SDLK_END, VK_END},
-      {SDLK_HOME, VK_HOME},      {SDLK_LEFT, VK_LEFT},      {SDLK_UP, VK_UP},
-      {SDLK_RIGHT, VK_RIGHT},    {SDLK_DOWN, VK_DOWN},      {SDLK_DELETE, VK_DELETE},
-      {SDLK_F1, VK_F1},          {SDLK_LSHIFT, VK_SHIFT},   {SDLK_RSHIFT, VK_SHIFT},
-      {SDLK_LCTRL, VK_CONTROL},  {SDLK_RCTRL, VK_CONTROL},  {SDLK_LALT, VK_MENU},
+      {SDLK_PAGEUP, VK_PRIOR},    {SDLK_PAGEDOWN, VK_NEXT}, {SDLK_END, VK_END},
+      {SDLK_HOME, VK_HOME},       {SDLK_LEFT, VK_LEFT},     {SDLK_UP, VK_UP},
+      {SDLK_RIGHT, VK_RIGHT},     {SDLK_DOWN, VK_DOWN},     {SDLK_DELETE, VK_DELETE},
+      {SDLK_F1, VK_F1},           {SDLK_LSHIFT, VK_SHIFT},  {SDLK_RSHIFT, VK_SHIFT},
+      {SDLK_LCTRL, VK_CONTROL},   {SDLK_RCTRL, VK_CONTROL}, {SDLK_LALT, VK_MENU},
       {SDLK_RALT, VK_MENU}};
   for (const auto& [sdl, vk] : kKeys) {
     if (sdl == key) return vk;
@@ -63,13 +63,20 @@ char Cp1252OfUtf8(const char* text) {
 
 SDL_SystemCursor SystemCursorOf(TCursor cursor) {
   switch (cursor) {
-    case crHourGlass: return SDL_SYSTEM_CURSOR_WAIT;
-    case crSizeNS: return SDL_SYSTEM_CURSOR_SIZENS;
-    case crSizeWE: return SDL_SYSTEM_CURSOR_SIZEWE;
-    case crCross: return SDL_SYSTEM_CURSOR_CROSSHAIR;
-    case crIBeam: return SDL_SYSTEM_CURSOR_IBEAM;
-    case crHandPoint: return SDL_SYSTEM_CURSOR_HAND;
-    default: return SDL_SYSTEM_CURSOR_ARROW;
+    case crHourGlass:
+      return SDL_SYSTEM_CURSOR_WAIT;
+    case crSizeNS:
+      return SDL_SYSTEM_CURSOR_SIZENS;
+    case crSizeWE:
+      return SDL_SYSTEM_CURSOR_SIZEWE;
+    case crCross:
+      return SDL_SYSTEM_CURSOR_CROSSHAIR;
+    case crIBeam:
+      return SDL_SYSTEM_CURSOR_IBEAM;
+    case crHandPoint:
+      return SDL_SYSTEM_CURSOR_HAND;
+    default:
+      return SDL_SYSTEM_CURSOR_ARROW;
   }
 }
 
@@ -81,9 +88,8 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Open(const std::string& title, std::st
     return nullptr;
   }
   std::unique_ptr<TSdlBackend> backend(new TSdlBackend());
-  backend->window_ =
-      SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                       TScreen::kWidth, TScreen::kHeight, SDL_WINDOW_RESIZABLE);
+  backend->window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                      TScreen::kWidth, TScreen::kHeight, SDL_WINDOW_RESIZABLE);
   if (backend->window_) backend->renderer_ = SDL_CreateRenderer(backend->window_, -1, 0);
   if (backend->renderer_) {
     backend->texture_ =
@@ -108,7 +114,9 @@ TSdlBackend::~TSdlBackend() {
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
-uint64_t TSdlBackend::Now() { return SDL_GetTicks64(); }
+uint64_t TSdlBackend::Now() {
+  return SDL_GetTicks64();
+}
 
 TRect TSdlBackend::Viewport() const {
   int width = 0;

@@ -65,9 +65,13 @@ TPoint TControl::ClientOrigin() const {
   return parent_ ? parent_->ClientOrigin() + own : own;
 }
 
-TPoint TControl::ClientToScreen(TPoint point) const { return point + ClientOrigin(); }
+TPoint TControl::ClientToScreen(TPoint point) const {
+  return point + ClientOrigin();
+}
 
-TPoint TControl::ScreenToClient(TPoint point) const { return point - ClientOrigin(); }
+TPoint TControl::ScreenToClient(TPoint point) const {
+  return point - ClientOrigin();
+}
 
 void TControl::SetVisible(bool visible) {
   if (visible == visible_) return;
@@ -190,15 +194,24 @@ struct MouseMessageInfo {
 
 MouseMessageInfo Describe(uint32_t msg) {
   switch (msg) {
-    case WM_LBUTTONDOWN: return {TMouseButton::mbLeft, true, false};
-    case WM_LBUTTONDBLCLK: return {TMouseButton::mbLeft, true, true};
-    case WM_LBUTTONUP: return {TMouseButton::mbLeft, false, false};
-    case WM_RBUTTONDOWN: return {TMouseButton::mbRight, true, false};
-    case WM_RBUTTONDBLCLK: return {TMouseButton::mbRight, true, true};
-    case WM_RBUTTONUP: return {TMouseButton::mbRight, false, false};
-    case WM_MBUTTONDOWN: return {TMouseButton::mbMiddle, true, false};
-    case WM_MBUTTONDBLCLK: return {TMouseButton::mbMiddle, true, true};
-    default: return {TMouseButton::mbMiddle, false, false};
+    case WM_LBUTTONDOWN:
+      return {TMouseButton::mbLeft, true, false};
+    case WM_LBUTTONDBLCLK:
+      return {TMouseButton::mbLeft, true, true};
+    case WM_LBUTTONUP:
+      return {TMouseButton::mbLeft, false, false};
+    case WM_RBUTTONDOWN:
+      return {TMouseButton::mbRight, true, false};
+    case WM_RBUTTONDBLCLK:
+      return {TMouseButton::mbRight, true, true};
+    case WM_RBUTTONUP:
+      return {TMouseButton::mbRight, false, false};
+    case WM_MBUTTONDOWN:
+      return {TMouseButton::mbMiddle, true, false};
+    case WM_MBUTTONDBLCLK:
+      return {TMouseButton::mbMiddle, true, true};
+    default:
+      return {TMouseButton::mbMiddle, false, false};
   }
 }
 
@@ -226,7 +239,9 @@ void TControl::HandleMouseMessage(TMessage& message) {
   if (was_clicked && ReleaseIsClick(x, y)) Click();
 }
 
-bool TControl::ReleaseIsClick(int x, int y) const { return ClientRect().Contains({x, y}); }
+bool TControl::ReleaseIsClick(int x, int y) const {
+  return ClientRect().Contains({x, y});
+}
 
 void TControl::Click() {
   if (OnClick) OnClick(this);

@@ -129,7 +129,6 @@ class TControl : public TComponent {
   // Painting: the form's painter calls this with the place of the control's
   // top-left corner on the form's back buffer and the part it may draw.
   void PaintAt(TBitmap& buffer, TPoint origin, const TRect& clip);
-  bool IsPainting() const { return painting_; }
 
  protected:
   virtual void WndProc(TMessage& message);

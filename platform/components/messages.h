@@ -17,11 +17,8 @@ struct TMessage {
 // WM_USER and above (the control set uses some fixed numbers there).
 enum : uint32_t {
   WM_NULL = 0,
-  WM_PAINT = 0x0010,
-  WM_SETFOCUS,
+  WM_SETFOCUS = 0x0010,
   WM_KILLFOCUS,
-  WM_SIZE,
-  WM_MOVE,
   WM_KEYDOWN = 0x0100,
   WM_KEYUP,
   WM_CHAR,
@@ -36,8 +33,7 @@ enum : uint32_t {
   WM_MBUTTONDOWN,
   WM_MBUTTONUP,
   WM_MBUTTONDBLCLK,
-  WM_MOUSEWHEEL,
-  WM_CANCELMODE,     // capture taken away; see CM_CAPTURECHANGED
+  WM_MOUSEWHEEL,  // WParam: notches, positive away from the user; Result 1 when taken
   WM_USER = 0x0400,
 
   CM_BASE = 0xB000,
@@ -53,10 +49,9 @@ enum : uint32_t {
   CM_FOCUSCHANGED,  // LParam: the control that now has the focus, or 0
   CM_ENTER,
   CM_EXIT,
-  CM_DIALOGKEY,    // WParam: key code; LParam: shift state; Result 1 when taken
-  CM_DIALOGCHAR,   // WParam: character; Result 1 when taken
+  CM_DIALOGKEY,       // WParam: key code; LParam: shift state; Result 1 when taken
+  CM_DIALOGCHAR,      // WParam: character; Result 1 when taken
   CM_CAPTURECHANGED,  // LParam: the control that takes the capture, or 0
-  CM_SHOWINGCHANGED,
 };
 
 // Answers to WM_GETDLGCODE: the keys a focused control keeps for itself
@@ -73,5 +68,9 @@ enum : intptr_t {
 inline intptr_t PackPoint(int x, int y) {
   return static_cast<intptr_t>((static_cast<uint32_t>(y) << 16) | static_cast<uint16_t>(x));
 }
-inline int PointX(intptr_t lparam) { return static_cast<int16_t>(lparam & 0xFFFF); }
-inline int PointY(intptr_t lparam) { return static_cast<int16_t>((lparam >> 16) & 0xFFFF); }
+inline int PointX(intptr_t lparam) {
+  return static_cast<int16_t>(lparam & 0xFFFF);
+}
+inline int PointY(intptr_t lparam) {
+  return static_cast<int16_t>((lparam >> 16) & 0xFFFF);
+}

@@ -61,6 +61,10 @@ TRect VisibleRectIn(const TControl& control, const TWinControl& root) {
   return visible;
 }
 
-void MarkBufferDrawn(TWinControl& /*root*/) { ++g_generation; }
+void MarkBufferDrawn(TWinControl& /*root*/) {
+  ++g_generation;
+}
 
-uint64_t PaintGeneration() { return g_generation; }
+uint64_t PaintGeneration() {
+  return g_generation;
+}

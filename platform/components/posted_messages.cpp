@@ -34,7 +34,9 @@ bool DeliverPostedMessages() {
   return any;
 }
 
-bool HasPostedMessages() { return !g_queue.empty(); }
+bool HasPostedMessages() {
+  return !g_queue.empty();
+}
 
 void DropPostedMessages(TControl* target) {
   std::erase_if(g_queue, [target](const Posted& posted) { return posted.target == target; });

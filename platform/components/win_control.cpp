@@ -94,11 +94,17 @@ bool TWinControl::CanFocus() const {
   return true;
 }
 
-void TWinControl::SetFocus() { FocusControl(this); }
+void TWinControl::SetFocus() {
+  FocusControl(this);
+}
 
-bool TWinControl::Focused() const { return FocusedControl() == this; }
+bool TWinControl::Focused() const {
+  return FocusedControl() == this;
+}
 
-void TWinControl::SetActiveControl(TWinControl* control) { active_control_ = control; }
+void TWinControl::SetActiveControl(TWinControl* control) {
+  active_control_ = control;
+}
 
 void TWinControl::TabOrderList(std::vector<TWinControl*>& list) const {
   for (TWinControl* child : tab_list_) {
@@ -148,8 +154,7 @@ void TWinControl::AlignControls(TRect& rect) {
           rect.Top += child->Height();
           break;
         case TAlign::alBottom:
-          child->SetBounds(rect.Left, rect.Bottom - child->Height(), rect.Width(),
-                           child->Height());
+          child->SetBounds(rect.Left, rect.Bottom - child->Height(), rect.Width(), child->Height());
           rect.Bottom -= child->Height();
           break;
         case TAlign::alLeft:
@@ -168,8 +173,8 @@ void TWinControl::AlignControls(TRect& rect) {
       }
     }
   };
-  for (TAlign align : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight,
-                       TAlign::alClient}) {
+  for (TAlign align :
+       {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
     place(align);
   }
 }

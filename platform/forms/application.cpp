@@ -23,7 +23,9 @@ TApplication::TApplication() : backend_(nullptr) {}
 
 TApplication::~TApplication() = default;
 
-void TApplication::SetBackend(TBackend* backend) { backend_ = backend; }
+void TApplication::SetBackend(TBackend* backend) {
+  backend_ = backend;
+}
 
 uint64_t TApplication::Now() {
   if (!backend_) backend_ = &BuiltInBackend();

@@ -18,6 +18,9 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 }
 
 TForm::~TForm() {
+  // A form freed while shown leaves the screen as if hidden, so the form
+  // below it takes the keyboard.
+  if (Visible()) Hide();
   MarkDestroying();
   Screen.RemoveForm(this);
   if (Application.MainForm() == this) Application.SetMainForm(nullptr);
@@ -31,13 +34,18 @@ void TForm::SetBorderStyle(TFormBorderStyle style) {
 
 int TForm::BorderWidth() const {
   switch (border_style_) {
-    case TFormBorderStyle::bsNone: return 0;
-    case TFormBorderStyle::bsSizeable: return 4;
-    default: return 3;
+    case TFormBorderStyle::bsNone:
+      return 0;
+    case TFormBorderStyle::bsSizeable:
+      return 4;
+    default:
+      return 3;
   }
 }
 
-int TForm::CaptionHeight() const { return border_style_ == TFormBorderStyle::bsNone ? 0 : 19; }
+int TForm::CaptionHeight() const {
+  return border_style_ == TFormBorderStyle::bsNone ? 0 : 19;
+}
 
 TRect TForm::FrameRect() const {
   const int border = BorderWidth();

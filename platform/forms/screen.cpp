@@ -12,7 +12,9 @@ TScreen Screen;
 
 TScreen::TScreen() : frame_(kWidth, kHeight) {}
 
-void TScreen::SetCursor(TCursor cursor) { cursor_ = cursor; }
+void TScreen::SetCursor(TCursor cursor) {
+  cursor_ = cursor;
+}
 
 TCursor TScreen::EffectiveCursor() const {
   if (cursor_ != crDefault) return cursor_;
@@ -30,7 +32,9 @@ void TScreen::UpdateCursor(TBackend& backend) {
   backend.SetCursorShape(cursor);
 }
 
-TForm* TScreen::ActiveForm() const { return dynamic_cast<TForm*>(ActiveRoot()); }
+TForm* TScreen::ActiveForm() const {
+  return dynamic_cast<TForm*>(ActiveRoot());
+}
 
 TForm* TScreen::InputForm(TPoint point) const {
   auto modal = std::find_if(forms_.rbegin(), forms_.rend(), [](TForm* f) { return f->Modal(); });

@@ -37,7 +37,9 @@ void TTimer::SetInterval(unsigned interval) {
   Restart();
 }
 
-void TTimer::Restart() { due_ = Application.Now() + interval_; }
+void TTimer::Restart() {
+  due_ = Application.Now() + interval_;
+}
 
 void TTimer::Tick() {
   running_ = true;

@@ -33,9 +33,13 @@ TWinControl* FirstFocusable(TWinControl* root) {
 
 }  // namespace
 
-TWinControl* FocusedControl() { return g_focused; }
+TWinControl* FocusedControl() {
+  return g_focused;
+}
 
-TWinControl* ActiveRoot() { return g_active_root; }
+TWinControl* ActiveRoot() {
+  return g_active_root;
+}
 
 void FocusControl(TWinControl* control) {
   TWinControl* root = RootOf(control);

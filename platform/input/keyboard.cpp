@@ -22,7 +22,9 @@ int SendKey(TWinControl& control, uint32_t msg, int key, TShiftState shift) {
   return static_cast<int>(message.WParam);
 }
 
-bool IsArrow(int key) { return key >= VK_LEFT && key <= VK_DOWN; }
+bool IsArrow(int key) {
+  return key >= VK_LEFT && key <= VK_DOWN;
+}
 
 bool Wants(TWinControl& target, int key) {
   const intptr_t code = target.Perform(WM_GETDLGCODE, key);
@@ -74,7 +76,8 @@ void DispatchKeyUp(TWinControl& root, int key, TShiftState shift) {
 void DispatchChar(TWinControl& root, char ch, TShiftState shift) {
   TWinControl& target = KeyTarget(root);
   const auto code = static_cast<unsigned char>(ch);
-  const bool takes_chars = (target.Perform(WM_GETDLGCODE, code) & (DLGC_WANTCHARS | DLGC_WANTALLKEYS)) != 0;
+  const bool takes_chars =
+      (target.Perform(WM_GETDLGCODE, code) & (DLGC_WANTCHARS | DLGC_WANTALLKEYS)) != 0;
   if ((shift & ssAlt) || !takes_chars) {
     if (root.Perform(CM_DIALOGCHAR, code, static_cast<intptr_t>(shift)) != 0) return;
     if (shift & ssAlt) return;

@@ -24,9 +24,12 @@ struct LastPress {
 
 TShiftState ButtonFlag(TMouseButton button) {
   switch (button) {
-    case TMouseButton::mbLeft: return ssLeft;
-    case TMouseButton::mbRight: return ssRight;
-    case TMouseButton::mbMiddle: return ssMiddle;
+    case TMouseButton::mbLeft:
+      return ssLeft;
+    case TMouseButton::mbRight:
+      return ssRight;
+    case TMouseButton::mbMiddle:
+      return ssMiddle;
   }
   return 0;
 }
@@ -50,12 +53,14 @@ TControl* InputTarget(TWinControl& root, TPoint point) {
 
 intptr_t SendMouse(TControl& target, uint32_t msg, TPoint point, TShiftState shift) {
   const TPoint client = target.ScreenToClient(point);
-  return target.Perform(msg, static_cast<intptr_t>(shift | g_buttons), PackPoint(client.X, client.Y));
+  return target.Perform(msg, static_cast<intptr_t>(shift | g_buttons),
+                        PackPoint(client.X, client.Y));
 }
 
 void UpdateHover(TWinControl& root, TPoint point) {
   TControl* under = nullptr;
-  if (root.Showing() && TRect{0, 0, root.Width(), root.Height()}.Contains(root.ScreenToClient(point))) {
+  if (root.Showing() &&
+      TRect{0, 0, root.Width(), root.Height()}.Contains(root.ScreenToClient(point))) {
     under = root.ControlAtPos(root.ScreenToClient(point), true);
     if (!under) under = &root;
   }
@@ -63,7 +68,8 @@ void UpdateHover(TWinControl& root, TPoint point) {
   TControl* left = g_hover;
   g_hover = under;
   if (left) left->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<intptr_t>(left));
-  if (under && g_hover == under) under->Perform(CM_MOUSEENTER, 0, reinterpret_cast<intptr_t>(under));
+  if (under && g_hover == under)
+    under->Perform(CM_MOUSEENTER, 0, reinterpret_cast<intptr_t>(under));
 }
 
 bool IsDoubleClick(const TControl& target, TMouseButton button, TPoint point, uint64_t time_ms) {
@@ -76,7 +82,9 @@ bool IsDoubleClick(const TControl& target, TMouseButton button, TPoint point, ui
 
 }  // namespace
 
-TControl* GetCapture() { return g_capture; }
+TControl* GetCapture() {
+  return g_capture;
+}
 
 TControl* SetCapture(TControl* control) {
   TControl* previous = g_capture;
@@ -87,15 +95,21 @@ TControl* SetCapture(TControl* control) {
   return previous;
 }
 
-void ReleaseCapture() { SetCapture(nullptr); }
+void ReleaseCapture() {
+  SetCapture(nullptr);
+}
 
 void ReleaseCaptureWithin(TControl* control) {
   if (IsWithin(g_capture, control)) ReleaseCapture();
 }
 
-TControl* ControlUnderMouse() { return g_hover; }
+TControl* ControlUnderMouse() {
+  return g_hover;
+}
 
-TPoint CursorPos() { return g_cursor; }
+TPoint CursorPos() {
+  return g_cursor;
+}
 
 void DispatchMouseMove(TWinControl& root, TPoint point, TShiftState shift) {
   g_cursor = point;

@@ -4,6 +4,10 @@ namespace {
 TShiftState g_keys = 0;
 }
 
-TShiftState GetShiftState() { return g_keys; }
+TShiftState GetShiftState() {
+  return g_keys;
+}
 
-void SetShiftState(TShiftState keys) { g_keys = keys & (ssShift | ssAlt | ssCtrl); }
+void SetShiftState(TShiftState keys) {
+  g_keys = keys & (ssShift | ssAlt | ssCtrl);
+}

@@ -62,4 +62,6 @@ TSoundPlayer& SoundPlayer() {
   return g_player ? *g_player : sdl_player;
 }
 
-void SetSoundPlayer(TSoundPlayer* player) { g_player = player; }
+void SetSoundPlayer(TSoundPlayer* player) {
+  g_player = player;
+}

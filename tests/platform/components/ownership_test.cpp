@@ -84,6 +84,28 @@ TEST(Ownership, ControlsOwnedByAFormButParentedOnAPanelAreFreedOnce) {
   delete form;
 }
 
+// Counts the calls of Loaded and whether it was still loading then.
+class TLoadable : public TComponent {
+ public:
+  using TComponent::TComponent;
+  int loaded = 0;
+
+ protected:
+  void Loaded() override { loaded += Loading() ? 100 : 1; }
+};
+
+TEST(Ownership, EndingALoadTellsEveryOwnedComponentOnceLoadingIsOver) {
+  TLoadable form(nullptr);
+  auto* group = new TLoadable(&form);
+  auto* button = new TLoadable(group);
+  form.BeginLoad();
+  EXPECT_TRUE(button->Loading());
+  form.EndLoad();
+  EXPECT_EQ(form.loaded, 1);
+  EXPECT_EQ(group->loaded, 1);
+  EXPECT_EQ(button->loaded, 1);
+}
+
 TEST(Ownership, FindComponentLooksUpOwnedComponentsByName) {
   TWinControl form(nullptr);
   auto* button = new TWinControl(&form);

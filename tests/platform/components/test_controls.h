@@ -16,9 +16,9 @@ class TRecording : public Base {
 
   std::vector<uint32_t> messages;
   int paints = 0;
-  intptr_t dialog_code = 0;       // answer to WM_GETDLGCODE
-  int takes_dialog_key = 0;       // key answered with 1 on CM_DIALOGKEY
-  char takes_dialog_char = 0;     // character answered with 1 on CM_DIALOGCHAR
+  intptr_t dialog_code = 0;    // answer to WM_GETDLGCODE
+  int takes_dialog_key = 0;    // key answered with 1 on CM_DIALOGKEY
+  char takes_dialog_char = 0;  // character answered with 1 on CM_DIALOGCHAR
   bool takes_wheel = false;
 
   int Count(uint32_t msg) const {

@@ -139,4 +139,15 @@ TEST(Accelerators, TheCharacterAfterASingleAmpersandIsTheAccelerator) {
   EXPECT_FALSE(IsAccel('x', "Trailing&"));
 }
 
+TEST_F(KeyInputTest, FreeingAShownDialogGivesTheKeyboardBackToTheFormBelow) {
+  form.Show();
+  auto* dialog = new TForm(nullptr);
+  dialog->SetBounds(0, 0, 100, 50);
+  dialog->Show();
+  EXPECT_EQ(ActiveRoot(), dialog);
+  delete dialog;
+  EXPECT_EQ(ActiveRoot(), &form);
+  EXPECT_EQ(FocusedControl(), controls[0]);
+}
+
 }  // namespace

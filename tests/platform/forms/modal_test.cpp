@@ -77,7 +77,8 @@ TEST_F(ModalTest, TheLoopEndsOnlyAfterTheHandlerThatSetTheResultReturns) {
     Application.ProcessMessages();  // a pump inside the handler must not close the form
     handler_finished_while_open = dialog.Visible();
   };
-  backend().SetModalHook([&](TForm& form) { backend().Click(*FindOwned<TControl>(form, "Button1")); });
+  backend().SetModalHook(
+      [&](TForm& form) { backend().Click(*FindOwned<TControl>(form, "Button1")); });
   EXPECT_EQ(dialog.ShowModal(), mrOk);
   EXPECT_TRUE(handler_finished_while_open);
 }
@@ -91,7 +92,8 @@ TEST_F(ModalTest, OnCloseCanRefuseAResultAndKeepTheFormOpen) {
     // The form stays open, so a second click can reach it.
     Application.QueueCall([&] { backend().Click(*dialog.Button1); });
   };
-  backend().SetModalHook([&](TForm& form) { backend().Click(*FindOwned<TControl>(form, "Button1")); });
+  backend().SetModalHook(
+      [&](TForm& form) { backend().Click(*FindOwned<TControl>(form, "Button1")); });
   EXPECT_EQ(dialog.ShowModal(), mrOk);
   EXPECT_EQ(refusals, 2);
 }

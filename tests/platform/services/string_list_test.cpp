@@ -10,9 +10,12 @@ TEST(StringList, LinesEndedByLfCrLfOrALoneCrReadAlike) {
   TStringList unix_lines;
   TStringList dos_lines;
   TStringList mixed_lines;
-  ASSERT_TRUE(unix_lines.LoadFromFile(folder.Write("lf.txt", "Union\nConfederacy\n\nEnd").string()));
-  ASSERT_TRUE(dos_lines.LoadFromFile(folder.Write("crlf.txt", "Union\r\nConfederacy\r\n\r\nEnd\r\n").string()));
-  ASSERT_TRUE(mixed_lines.LoadFromFile(folder.Write("cr.txt", "Union\rConfederacy\r\n\nEnd").string()));
+  ASSERT_TRUE(
+      unix_lines.LoadFromFile(folder.Write("lf.txt", "Union\nConfederacy\n\nEnd").string()));
+  ASSERT_TRUE(dos_lines.LoadFromFile(
+      folder.Write("crlf.txt", "Union\r\nConfederacy\r\n\r\nEnd\r\n").string()));
+  ASSERT_TRUE(
+      mixed_lines.LoadFromFile(folder.Write("cr.txt", "Union\rConfederacy\r\n\nEnd").string()));
   for (const TStringList* list : {&unix_lines, &dos_lines, &mixed_lines}) {
     ASSERT_EQ(list->Count(), 4);
     EXPECT_EQ(list->Strings(1), "Confederacy");
