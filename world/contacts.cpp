@@ -28,15 +28,9 @@ bool CanFight(const TCorps& corps) {
   return corps.Stance < kEmbarked;
 }
 
-int Distance(int x1, int y1, int x2, int y2) {
-  return HexDistance(x1, y1, x2, y2);
-}
-
 int WeatherOf(int theatre) {
   return theatre >= 1 && theatre <= GameState.Weather.Count ? GameState.Weather[theatre] : 0;
 }
-
-// --- Removals -------------------------------------------------------------
 
 bool HasTransport(int corps) {
   for (int f = 1; f <= GameState.Fleets.Count; ++f) {
@@ -74,8 +68,6 @@ void RemoveLostCorps() {
   }
 }
 
-// --- Corps against corps ----------------------------------------------------
-
 int ContactRange(const TCorps& corps) {
   const int weather = WeatherOf(corps.Theatre);
   int range = 5;
@@ -106,7 +98,7 @@ void FindCorpsContacts(int c) {
   for (int d = 1; d <= GameState.Corps.Count; ++d) {
     TCorps& other = GameState.Corps[d];
     if (d == c || !IsActive(other) || other.Side == corps.Side) continue;
-    const int distance = Distance(corps.X, corps.Y, other.X, other.Y);
+    const int distance = HexDistance(corps.X, corps.Y, other.X, other.Y);
     if (distance == 0) {
       ++enemiesOnHex;
       if (CanFight(corps) && CanFight(other)) {
@@ -120,8 +112,6 @@ void FindCorpsContacts(int c) {
   if (enemiesOnHex == 0) corps.BattleMark = 0;
 }
 
-// --- Cities -------------------------------------------------------------------
-
 bool InHostileState(const TCorps& corps) {
   if (corps.State < 1 || corps.State > GameState.States.Count) return false;
   const int control = GameState.States[corps.State].ControlSide;
@@ -133,15 +123,13 @@ void WatchFromCity(const TCity& city) {
   for (int c = 1; c <= GameState.Corps.Count; ++c) {
     TCorps& corps = GameState.Corps[c];
     if (!IsActive(corps) || corps.Side == city.Side) continue;
-    const int distance = Distance(corps.X, corps.Y, city.X, city.Y);
+    const int distance = HexDistance(corps.X, corps.Y, city.X, city.Y);
     if (distance <= range && corps.Spotted < range - distance)
       AddSaturated(corps.Spotted, range - distance);
     if (distance == 0 && CanFight(corps)) corps.BattleMark = kMostBattleMark;
     if (InHostileState(corps)) AddSaturated(corps.Spotted, 1);
   }
 }
-
-// --- Fleets -------------------------------------------------------------------
 
 int FleetRange(const TFleet& fleet) {
   const int port = fleet.HomePort;
@@ -156,7 +144,7 @@ int FleetRange(const TFleet& fleet) {
 // Two river fleets meet on the river itself; anything else counts one hex more.
 int FleetDistance(const TFleet& fleet, const TFleet& other) {
   const int bothOnRivers = fleet.Kind != 0 && other.Kind != 0;
-  return Distance(fleet.X, fleet.Y, other.X, other.Y) + (bothOnRivers ? 0 : 1);
+  return HexDistance(fleet.X, fleet.Y, other.X, other.Y) + (bothOnRivers ? 0 : 1);
 }
 
 void FindFleetContacts(int f) {
@@ -172,12 +160,12 @@ void FindFleetContacts(int f) {
   for (int k = 1; k <= GameState.Cities.Count; ++k) {
     const TCity& city = GameState.Cities[k];
     if (city.Side == TSide::None || city.Side == fleet.Side) continue;
-    if (Distance(fleet.X, fleet.Y, city.X, city.Y) <= range) AddSaturated(fleet.Spotted, 1);
+    if (HexDistance(fleet.X, fleet.Y, city.X, city.Y) <= range) AddSaturated(fleet.Spotted, 1);
   }
   for (int c = 1; c <= GameState.Corps.Count; ++c) {
     TCorps& corps = GameState.Corps[c];
     if (!IsActive(corps) || corps.Side == fleet.Side) continue;
-    if (Distance(fleet.X, fleet.Y, corps.X, corps.Y) <= 1) AddSaturated(corps.Spotted, 1);
+    if (HexDistance(fleet.X, fleet.Y, corps.X, corps.Y) <= 1) AddSaturated(corps.Spotted, 1);
   }
 }
 

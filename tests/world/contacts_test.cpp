@@ -40,25 +40,24 @@ class ContactsTest : public WorldTest {
   }
 };
 
-TEST_F(ContactsTest, TwoEnemyCorpsOnOneHexMarkEachOtherTwiceForBattle) {
+TEST_F(ContactsTest, EnemyCorpsOnOneHexMarkEachOtherForBattleUpToFour) {
   const int north = Union(20, 20);
   const int south = Rebel(20, 20);
   GameState.Corps[south].ContactStep = 3;
+  const int crowded = Union(30, 30);
+  for (int i = 0; i < 3; ++i) Rebel(30, 30);
+  const int lonely = Union(40, 40);
+  GameState.Corps[lonely].BattleMark = 3;
+
   UpdateContacts();
+
+  // Each of a pair sees the other once as the one looking and once as the one seen.
   EXPECT_EQ(GameState.Corps[north].BattleMark, 2);
   EXPECT_EQ(GameState.Corps[south].BattleMark, 2);
   EXPECT_EQ(GameState.Corps[north].ContactStep, 7);
   EXPECT_EQ(GameState.Corps[south].ContactStep, 3);  // the first contact's step stands
-}
-
-TEST_F(ContactsTest, BattleMarksStopAtFourAndClearWhenTheEnemyHasGone) {
-  const int lonely = Union(20, 20);
-  GameState.Corps[lonely].BattleMark = 3;
-  const int crowded = Union(30, 30);
-  for (int i = 0; i < 3; ++i) Rebel(30, 30);
-  UpdateContacts();
-  EXPECT_EQ(GameState.Corps[lonely].BattleMark, 0);
   EXPECT_EQ(GameState.Corps[crowded].BattleMark, 4);
+  EXPECT_EQ(GameState.Corps[lonely].BattleMark, 0);
 }
 
 TEST_F(ContactsTest, AlliesOfOneCampShareAHexWithoutBattleOrSpotting) {
@@ -129,26 +128,25 @@ TEST_F(ContactsTest, ASpentCorpsIsGarrisonedAndGoneBeforeAnyEnemySeesIt) {
   EXPECT_EQ(GameState.Corps[enemy].BattleMark, 4);
 }
 
-TEST_F(ContactsTest, ASpentCorpsAwayFromItsCitiesGarrisonsTheNearestOneOfItsCamp) {
+TEST_F(ContactsTest, ASpentCorpsWithoutACityOfItsCampGarrisonsTheNearestOrWaitsAtTheCapital) {
   AddCity(40, 20, TSide::Confederate);
   const int nearest = AddCity(25, 20, TSide::Confederate);
-  AddCity(21, 20, TSide::Union);
   const int spent = Rebel(20, 20);
   GameState.Corps[spent].Strength = 0;
+  GameState.Corps[spent].City = static_cast<std::uint8_t>(AddCity(21, 20, TSide::None));
   const int brigade = BrigadeOf(spent);
+  // The Union holds no city of its own here.
+  GameState.Nations[TNation::Union].Capital = 9;
+  const int homeless = Union(50, 50);
+  GameState.Corps[homeless].Strength = 0;
+  const int waiting = BrigadeOf(homeless);
+
   UpdateContacts();
+
   EXPECT_EQ(GameState.Brigades[brigade].Status, TBrigadeStatus::InGarrison);
   EXPECT_EQ(GameState.Brigades[brigade].Location, nearest);
-}
-
-TEST_F(ContactsTest, ASpentCorpsOfACampWithoutCitiesSendsItsBrigadesToWaitAtTheCapital) {
-  GameState.Nations[TNation::Confederacy].Capital = 9;
-  const int spent = Rebel(20, 20);
-  GameState.Corps[spent].Strength = 0;
-  const int brigade = BrigadeOf(spent);
-  UpdateContacts();
-  EXPECT_EQ(GameState.Brigades[brigade].Status, TBrigadeStatus::ArmedAndWaiting);
-  EXPECT_EQ(GameState.Brigades[brigade].Location, 9);
+  EXPECT_EQ(GameState.Brigades[waiting].Status, TBrigadeStatus::ArmedAndWaiting);
+  EXPECT_EQ(GameState.Brigades[waiting].Location, 9);
 }
 
 TEST_F(ContactsTest, SpottingReachesFiveHexesLessInBadWeatherAndWhenTired) {

@@ -53,15 +53,17 @@ TEST_F(LoyaltyAndLeadersTest, StatesLeanTowardANationLeadingByTenAYearOfWar) {
   GameState.Nations[TNation::Union].WarScore = 100;
   GameState.Nations[TNation::Confederacy].WarScore = 79;
   TStateRec& won = State(1, TNation::Union);
-  won.Loyalty = 50;
   TStateRec& unconvinced = State(2, TNation::Union);
-  unconvinced.Loyalty = 50;
   TStateRec& full = State(4, TNation::Union);
-  full.Loyalty = 100;
-  TStateRec& steadfast = State(19, TNation::Union);
-  steadfast.Loyalty = 50;
   TStateRec& behind = State(5, TNation::Confederacy);
-  behind.Loyalty = 50;
+  TStateRec& french = State(6, TNation::France);
+  TStateRec& steadfast = State(19, TNation::Union);
+  TStateRec& alsoSteadfast = State(20, TNation::Confederacy);
+  for (TStateRec* state : {&won, &unconvinced, &behind, &french, &steadfast, &alsoSteadfast}) {
+    state->Loyalty = 50;
+    state->ComplaintDelay = 5;
+  }
+  full.Loyalty = 100;
   for (int i = 0; i < 3; ++i) Draw(500, 33);  // 99, below the score
   for (int i = 0; i < 3; ++i) Draw(500, 50);  // 150, above it
   for (int i = 0; i < 3; ++i) Draw(500, 0);
@@ -73,8 +75,14 @@ TEST_F(LoyaltyAndLeadersTest, StatesLeanTowardANationLeadingByTenAYearOfWar) {
   EXPECT_EQ(won.Loyalty, 51);
   EXPECT_EQ(unconvinced.Loyalty, 50);
   EXPECT_EQ(full.Loyalty, 100);
-  EXPECT_EQ(steadfast.Loyalty, 50);
   EXPECT_EQ(behind.Loyalty, 50);
+  EXPECT_EQ(steadfast.Loyalty, 50);
+  // Complaints wait a turn less, except in the two steadfast states and abroad.
+  EXPECT_EQ(won.ComplaintDelay, 4);
+  EXPECT_EQ(behind.ComplaintDelay, 4);
+  EXPECT_EQ(french.ComplaintDelay, 5);
+  EXPECT_EQ(steadfast.ComplaintDelay, 5);
+  EXPECT_EQ(alsoSteadfast.ComplaintDelay, 5);
 }
 
 TEST_F(LoyaltyAndLeadersTest, ALeadOfExactlyTheYearsMarkDrawsNothing) {
@@ -85,23 +93,6 @@ TEST_F(LoyaltyAndLeadersTest, ALeadOfExactlyTheYearsMarkDrawsNothing) {
   QuietComplaints();
   Run();
   EXPECT_EQ(GameState.States[1].Loyalty, 50);
-}
-
-TEST_F(LoyaltyAndLeadersTest, ComplaintDelaysCountDownOnlyInUnionAndConfederateStates) {
-  State(1, TNation::Union).ComplaintDelay = 5;
-  State(2, TNation::Confederacy).ComplaintDelay = 5;
-  State(3, TNation::France).ComplaintDelay = 5;
-  State(19, TNation::Union).ComplaintDelay = 5;
-  State(20, TNation::Confederacy).ComplaintDelay = 5;
-  State(6, TNation::Union).ComplaintDelay = 0;
-  QuietLeadersFrom(1);
-  QuietComplaints();
-  Run();
-  const int expected[] = {4, 4, 5};
-  for (int s = 1; s <= 3; ++s) EXPECT_EQ(GameState.States[s].ComplaintDelay, expected[s - 1]);
-  EXPECT_EQ(GameState.States[19].ComplaintDelay, 5);
-  EXPECT_EQ(GameState.States[20].ComplaintDelay, 5);
-  EXPECT_EQ(GameState.States[6].ComplaintDelay, 0);
 }
 
 TEST_F(LoyaltyAndLeadersTest, LeadersReturnFromLeaveAndWoundsOnTheirDraws) {
