@@ -27,9 +27,18 @@ void TApplication::SetBackend(TBackend* backend) {
   backend_ = backend;
 }
 
-uint64_t TApplication::Now() {
+TBackend& TApplication::Backend() {
   if (!backend_) backend_ = &BuiltInBackend();
-  return backend_->Now();
+  return *backend_;
+}
+
+uint64_t TApplication::Now() {
+  return Backend().Now();
+}
+
+void TApplication::HandleException(std::exception_ptr error) {
+  if (!OnException) std::rethrow_exception(error);
+  OnException(error);
 }
 
 void TApplication::QueueCall(std::function<void()> call) {
@@ -56,10 +65,9 @@ bool TApplication::RunQueuedCalls() {
 }
 
 bool TApplication::DispatchEvents() {
-  if (!backend_) backend_ = &BuiltInBackend();
   TInputEvent event;
   bool any = false;
-  while (backend_->PollEvent(event)) {
+  while (Backend().PollEvent(event)) {
     Dispatch(event);
     any = true;
   }
@@ -87,9 +95,9 @@ void TApplication::HandleMessage(TForm* modal) {
   ProcessMessages();
   if (terminated_ || (modal && modal->ModalResult() != mrNone) || HasQueuedCalls()) return;
   if (modal && !modal->Visible()) return;
-  if (!backend_->WaitForEvents(NextTimerDue())) {
+  if (!Backend().WaitForEvents(NextTimerDue())) {
     TForm* waiting = modal ? modal : main_form_;
-    if (waiting) backend_->ModalStalled(*waiting);
+    if (waiting) Backend().ModalStalled(*waiting);
     terminated_ = terminated_ || !waiting;
   }
 }

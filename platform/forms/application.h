@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <exception>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -23,7 +24,7 @@ class TApplication {
   // The backend that supplies time and input; nullptr restores the built-in
   // headless one.
   void SetBackend(TBackend* backend);
-  TBackend& Backend() { return *backend_; }
+  TBackend& Backend();
   uint64_t Now();
 
   // Handles everything that is waiting now, without waiting for more.
@@ -42,6 +43,11 @@ class TApplication {
 
   // Runs `call` on the window thread at the next round; safe from any thread.
   void QueueCall(std::function<void()> call);
+
+  // Where a control sends an exception that its message handling caught:
+  // to OnException when one is set, else it goes on up to the caller.
+  std::function<void(std::exception_ptr error)> OnException;
+  void HandleException(std::exception_ptr error);
 
   std::string Hint;
   int HintPause = 500;       // ms before a hint shows

@@ -4,6 +4,7 @@
 
 #include "platform/backend/backend.h"
 #include "platform/components/painting.h"
+#include "platform/forms/application.h"
 #include "platform/forms/form.h"
 #include "platform/input/focus.h"
 #include "platform/input/mouse.h"
@@ -12,8 +13,11 @@ TScreen Screen;
 
 TScreen::TScreen() : frame_(kWidth, kHeight) {}
 
+// The pointer changes at once: the hourglass must show before a long turn
+// starts, not at the next mouse move.
 void TScreen::SetCursor(TCursor cursor) {
   cursor_ = cursor;
+  UpdateCursor(Application.Backend());
 }
 
 TCursor TScreen::EffectiveCursor() const {
@@ -41,7 +45,10 @@ TForm* TScreen::InputForm(TPoint point) const {
   if (modal != forms_.rend()) return *modal;
   auto under = std::find_if(forms_.rbegin(), forms_.rend(),
                             [point](TForm* f) { return f->FrameRect().Contains(point); });
-  return under != forms_.rend() ? *under : nullptr;
+  // Off every form the pointer still moves over the bottom one, which then
+  // sees it leave.
+  if (under != forms_.rend()) return *under;
+  return forms_.empty() ? nullptr : forms_.front();
 }
 
 void TScreen::AddForm(TForm* form) {

@@ -46,8 +46,9 @@ uint32_t ButtonMessage(TMouseButton button, bool down, bool double_click) {
 // deepest enabled control there (the form itself when no child is).
 TControl* InputTarget(TWinControl& root, TPoint point) {
   if (g_capture) return g_capture;
-  if (!root.Enabled()) return nullptr;
-  TControl* hit = root.ControlAtPos(root.ScreenToClient(point), false);
+  const TPoint client = root.ScreenToClient(point);
+  if (!root.Enabled() || !root.ClientRect().Contains(client)) return nullptr;
+  TControl* hit = root.ControlAtPos(client, false);
   return hit ? hit : &root;
 }
 
@@ -59,9 +60,9 @@ intptr_t SendMouse(TControl& target, uint32_t msg, TPoint point, TShiftState shi
 
 void UpdateHover(TWinControl& root, TPoint point) {
   TControl* under = nullptr;
-  if (root.Showing() &&
-      TRect{0, 0, root.Width(), root.Height()}.Contains(root.ScreenToClient(point))) {
-    under = root.ControlAtPos(root.ScreenToClient(point), true);
+  const TPoint client = root.ScreenToClient(point);
+  if (root.Showing() && root.ClientRect().Contains(client)) {
+    under = root.ControlAtPos(client, true);
     if (!under) under = &root;
   }
   if (under == g_hover) return;

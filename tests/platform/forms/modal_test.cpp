@@ -200,4 +200,20 @@ TEST_F(ModalTest, CallsQueuedFromAnotherThreadRunOnTheNextPump) {
   EXPECT_EQ(ran, 1);
 }
 
+TEST_F(ModalTest, ACaughtExceptionGoesToTheHandlerOrOnUpWhenThereIsNone) {
+  const auto error = std::make_exception_ptr(std::runtime_error("bad caption"));
+  EXPECT_THROW(Application.HandleException(error), std::runtime_error);
+  std::string reported;
+  Application.OnException = [&](std::exception_ptr caught) {
+    try {
+      std::rethrow_exception(caught);
+    } catch (const std::exception& e) {
+      reported = e.what();
+    }
+  };
+  Application.HandleException(error);
+  Application.OnException = nullptr;
+  EXPECT_EQ(reported, "bad caption");
+}
+
 }  // namespace

@@ -21,7 +21,7 @@ class MouseInputTest : public ::testing::Test {
   THeadlessBackend& input() { return session.Backend(); }
 
   THeadlessSession session;
-  TForm form;
+  TRecording<TForm> form{nullptr};
   TProbe* button;
   int clicks = 0;
 };
@@ -122,6 +122,16 @@ TEST_F(MouseInputTest, AQuickSecondPressIsADoubleClickThatStillReachesMouseDown)
   EXPECT_EQ(clicks, 6);
 }
 
+TEST_F(MouseInputTest, APressOutsideEveryFormReachesNoControl) {
+  form.SetBounds(0, 0, 100, 100);
+  input().Click({300, 300});
+  EXPECT_EQ(form.Count(WM_LBUTTONDOWN), 0);
+  input().MouseMove({20, 20});
+  input().MouseMove({300, 300});
+  EXPECT_EQ(button->Count(CM_MOUSELEAVE), 1);
+  EXPECT_EQ(ControlUnderMouse(), nullptr);
+}
+
 TEST_F(MouseInputTest, TheWheelGoesToTheFocusedControlAndUpItsParents) {
   auto* panel = Place<TProbe>(&form, 100, 100, 100, 100);
   auto* list = Place<TProbe>(panel, 10, 10, 50, 50);
@@ -136,8 +146,7 @@ TEST_F(MouseInputTest, TheScreenCursorOverridesTheCursorOfTheControlUnderThePoin
   button->SetCursor(crHandPoint);
   input().MouseMove({20, 20});
   EXPECT_EQ(input().CursorShape(), crHandPoint);
-  Screen.SetCursor(crHourGlass);
-  input().MouseMove({21, 20});
+  Screen.SetCursor(crHourGlass);  // shows at once, before the pointer moves
   EXPECT_EQ(input().CursorShape(), crHourGlass);
   Screen.SetCursor(crDefault);
   input().MouseMove({200, 200});
