@@ -1,7 +1,7 @@
 #pragma once
 // The commanders a corps answers to, read with "none" in mind: a corps or an
 // army may stand without a commander, and such a commander rates 0 in every
-// respect and gains nothing.
+// way and gains nothing.
 #include <cstdint>
 #include <string>
 
