@@ -5,6 +5,7 @@
 #include "platform/components/control.h"
 #include "platform/forms/application.h"
 #include "platform/forms/form.h"
+#include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
 #include "platform/input/key_codes.h"
 
@@ -97,6 +98,8 @@ void THeadlessBackend::Type(const std::string& text, TShiftState shift) {
 THeadlessSession::THeadlessSession() {
   Application.SetBackend(&backend_);
   Application.ResetTerminated();
+  SetShiftState(0);
+  Screen.SetCursor(crDefault);
 }
 
 THeadlessSession::~THeadlessSession() {

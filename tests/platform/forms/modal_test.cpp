@@ -216,4 +216,28 @@ TEST_F(ModalTest, ACaughtExceptionGoesToTheHandlerOrOnUpWhenThereIsNone) {
   EXPECT_EQ(reported, "bad caption");
 }
 
+TEST_F(ModalTest, ClosingTheMainFormEndsTheApplicationLoop) {
+  TDialog main("Main");
+  Application.SetMainForm(&main);
+  Application.QueueCall([&] { main.Close(); });
+  Application.Run();
+  EXPECT_TRUE(Application.Terminated());
+  EXPECT_FALSE(main.Visible());
+}
+
+TEST_F(ModalTest, TerminatingEndsEveryOpenModalLoopWithCancel) {
+  TDialog outer("Outer");
+  TDialog inner("Inner");
+  TModalResult inner_result = mrNone;
+  backend().SetModalHook([&](TForm& form) {
+    if (&form == &outer) {
+      inner_result = inner.ShowModal();
+    } else {
+      Application.Terminate();
+    }
+  });
+  EXPECT_EQ(outer.ShowModal(), mrCancel);
+  EXPECT_EQ(inner_result, mrCancel);
+}
+
 }  // namespace
