@@ -21,6 +21,8 @@ constexpr int kDraftMonths = 9;
 constexpr int kDraftLevelBonus = 20;
 constexpr int kRiotLossesFloor = 2000;  // losses from 1 to this many keep the peace
 constexpr int kRiotTextLine = 210;
+constexpr int kUnionDraftText = 211;
+constexpr int kConfederateDraftText = 212;
 
 // The capital states whose cities send volunteers to each nation.
 constexpr int kUnionVolunteerStates[] = {6, 8, 9, 10, 18, 19, 20, 32, 33, 34, 35};
@@ -45,6 +47,11 @@ std::span<const int> VolunteerStates(int nation) {
     default:
       return {};
   }
+}
+
+// The two governments that began the war; France and Britain may join it later.
+bool IsFirstBelligerent(int n) {
+  return n == TNation::Union || n == TNation::Confederacy;
 }
 
 bool SendsVolunteersTo(int state, int nation) {
@@ -75,10 +82,9 @@ int SumOverTheatres(const Table<U16, 3>& words) {
 int WarMood(int n) {
   const TNationRec& nation = GameState.Nations[n];
   const BalanceMarks marks = MarksOf(n);
-  const bool mainPower = n == TNation::Union || n == TNation::Confederacy;
   int mood = 1;
   for (int t = 1; t <= TTheatre::Mississippi; ++t) {
-    if (mainPower && t == TTheatre::Seaboard && nation.AiWeight[t] < 5) mood -= 10;
+    if (IsFirstBelligerent(n) && t == TTheatre::Seaboard && nation.AiWeight[t] < 5) mood -= 10;
     if (nation.Side == 0) {
       ++mood;
       continue;
@@ -101,14 +107,13 @@ bool FewCasualties(int n) {
 
 void DeclareDraft(int n) {
   TNationRec& nation = GameState.Nations[n];
-  // Only the two warring governments have words for the draft; a draft by
+  // Only the two first belligerents have words for the draft; a draft by
   // anyone else is not announced with an empty notice.
-  const int text = n == TNation::Union ? 211 : n == TNation::Confederacy ? 212 : 0;
-  if (text != 0) {
+  if (IsFirstBelligerent(n)) {
     Window().SetCursor(WindowCursor::Default);
     ClearEventMessage();
     EventMessage.Kind = kDraftNoticeKind;
-    EventMessage.Line1 = TextLine(text);
+    EventMessage.Line1 = TextLine(n == TNation::Union ? kUnionDraftText : kConfederateDraftText);
     ShowEventMessage();
   }
   nation.DraftMonths = kDraftMonths;
@@ -120,8 +125,7 @@ void DeclareDraft(int n) {
 // from the second year on calls a draft; otherwise the bounty is halved.
 void ManageBountyAndDraft(int n, int mood) {
   TNationRec& nation = GameState.Nations[n];
-  const bool mainPower = n == TNation::Union || n == TNation::Confederacy;
-  if (GameState.Year == kFirstWarYear && mainPower) {
+  if (GameState.Year == kFirstWarYear && IsFirstBelligerent(n)) {
     --mood;
     if (GameState.Month < 9) nation.Bounty = 10;
   }

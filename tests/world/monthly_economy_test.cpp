@@ -7,6 +7,7 @@
 #include <string>
 
 #include "support/world_fixture.h"
+#include "tests/world/economy_fixture.h"
 #include "world/brigade_rules.h"
 #include "world/codes.h"
 #include "world/monthly_income.h"
@@ -20,10 +21,10 @@ constexpr int kUnionOffMapState = 5;
 constexpr int kUnionState = 6;
 constexpr int kConfederateState = 21;
 
-class MonthlyEconomyTest : public WorldTest {
+class MonthlyEconomyTest : public EconomyTest<WorldTest> {
  protected:
   void SetUp() override {
-    WorldTest::SetUp();
+    EconomyTest::SetUp();
     GameState.Year = 1861;
     GameState.Month = 6;
     SetProductionCosts();
@@ -40,9 +41,9 @@ class MonthlyEconomyTest : public WorldTest {
     southern.Slaves = 400;
     southern.CottonOutput = 40;
 
-    town_a = City(kUnionState, TSide::Union, 1500, TWeapon::Springfields, 20);
-    town_b = City(kUnionState, TSide::Union, 500, TWeapon::Parrotts, 2);
-    town_c = City(kConfederateState, TSide::Confederate, 1000, TWeapon::Smoothbores, 3);
+    town_a = City(kUnionState, TNation::Union, 1500, TWeapon::Springfields, 20);
+    town_b = City(kUnionState, TNation::Union, 500, TWeapon::Parrotts, 2);
+    town_c = City(kConfederateState, TNation::Confederacy, 1000, TWeapon::Smoothbores, 3);
   }
 
   static void SetUpNation(int n, int leadership, int corps, int supplies,
@@ -59,25 +60,16 @@ class MonthlyEconomyTest : public WorldTest {
   }
 
   static TStateRec& State(int s, int nation, int industry, int population) {
-    TStateRec& state = GameState.States[s];
-    state.Nation = static_cast<std::uint8_t>(nation);
-    state.Side = state.ControlSide = static_cast<std::uint8_t>(nation);
-    state.Theatre = TTheatre::Seaboard;
+    TStateRec& state = StateOf(s, nation);
     state.Industry = static_cast<std::uint16_t>(industry);
     state.Population = static_cast<std::uint16_t>(population);
     return state;
   }
 
-  static int City(int s, int side, int population, int weapon, int output) {
-    const int c = AddCity(10 + s, 10, side);
-    TCity& city = GameState.Cities[c];
-    city.State = static_cast<std::uint8_t>(s);
-    city.Theatre = TTheatre::Seaboard;
-    city.Population = static_cast<std::uint16_t>(population);
+  static TCity* City(int s, int nation, int population, int weapon, int output) {
+    TCity& city = CityIn(s, nation, population);
     city.WeaponOutput[weapon] = static_cast<std::uint16_t>(output);
-    if (GameState.States[s].CapitalCity == 0)
-      GameState.States[s].CapitalCity = static_cast<std::uint8_t>(c);
-    return c;
+    return &city;
   }
 
   // The first turn of a month, as the end of the orders runs it.
@@ -92,9 +84,7 @@ class MonthlyEconomyTest : public WorldTest {
     }
   }
 
-  static const TNationRec& Nation(int n) { return GameState.Nations[n]; }
-  static const TStateRec& StateOf(int s) { return GameState.States[s]; }
-  static int Supplies(int n) { return Nation(n).Supplies[TTheatre::Seaboard]; }
+  static const TStateRec& Record(int s) { return GameState.States[s]; }
 
   static int RaisedBrigades(int nation) {
     int count = 0;
@@ -105,9 +95,9 @@ class MonthlyEconomyTest : public WorldTest {
     return count;
   }
 
-  int town_a = 0;
-  int town_b = 0;
-  int town_c = 0;
+  TCity* town_a = nullptr;
+  TCity* town_b = nullptr;
+  TCity* town_c = nullptr;
 };
 
 TEST_F(MonthlyEconomyTest, TheFirstMonthMatchesTheSumsWorkedOutByHand) {
@@ -116,8 +106,8 @@ TEST_F(MonthlyEconomyTest, TheFirstMonthMatchesTheSumsWorkedOutByHand) {
   // Union: income 2674 + 1097 on 5000; weapons 20 + 48 + 60 + 140; volunteers
   // 373 + 280 + 90; recruits 132 + 110 + 11 and 84 + 70 + 7; muskets sold for
   // 60 and two carbines' output for 32.
-  EXPECT_EQ(StateOf(kUnionOffMapState).Income, 2674);
-  EXPECT_EQ(StateOf(kUnionState).Income, 1097);
+  EXPECT_EQ(Record(kUnionOffMapState).Income, 2674);
+  EXPECT_EQ(Record(kUnionState).Income, 1097);
   EXPECT_EQ(Supplies(TNation::Union), 7438);
   EXPECT_EQ(Nation(TNation::Union).WeaponStock[TWeapon::Muskets], 10);
   EXPECT_EQ(Nation(TNation::Union).WeaponStock[TWeapon::Springfields], 20);
@@ -126,26 +116,26 @@ TEST_F(MonthlyEconomyTest, TheFirstMonthMatchesTheSumsWorkedOutByHand) {
   EXPECT_EQ(Nation(TNation::Union).MonthRecruits, 112 + 56 + 18);
   EXPECT_EQ(Nation(TNation::Union).Bounty, 10);
   EXPECT_EQ(Nation(TNation::Union).BuildPoints, 11 + 7);
-  EXPECT_EQ(StateOf(kUnionOffMapState).Population, 2963);
-  EXPECT_EQ(StateOf(kUnionOffMapState).Manpower, 1);
-  EXPECT_EQ(StateOf(kUnionOffMapState).InfantryPoints, 67);
-  EXPECT_EQ(StateOf(kUnionOffMapState).WeaponOutput[TWeapon::Sharps], 2);
-  EXPECT_EQ(StateOf(kUnionState).Population, 2000);
-  EXPECT_EQ(StateOf(kUnionState).Manpower, 2);
-  EXPECT_EQ(StateOf(kUnionState).CavalryPoints, 14);
-  EXPECT_EQ(GameState.Cities[town_a].Population, 1482);
-  EXPECT_EQ(GameState.Cities[town_b].Population, 494);
+  EXPECT_EQ(Record(kUnionOffMapState).Population, 2963);
+  EXPECT_EQ(Record(kUnionOffMapState).Manpower, 1);
+  EXPECT_EQ(Record(kUnionOffMapState).InfantryPoints, 67);
+  EXPECT_EQ(Record(kUnionOffMapState).WeaponOutput[TWeapon::Sharps], 2);
+  EXPECT_EQ(Record(kUnionState).Population, 2000);
+  EXPECT_EQ(Record(kUnionState).Manpower, 2);
+  EXPECT_EQ(Record(kUnionState).CavalryPoints, 14);
+  EXPECT_EQ(town_a->Population, 1482);
+  EXPECT_EQ(town_b->Population, 494);
 
   // Confederacy: income 480 on 3000; guns 135; volunteers 330; recruits
   // 54 + 60 + 3; one gun of the three a month's output sold back for 49.
-  EXPECT_EQ(StateOf(kConfederateState).Income, 480);
+  EXPECT_EQ(Record(kConfederateState).Income, 480);
   EXPECT_EQ(Supplies(TNation::Confederacy), 2947);
   EXPECT_EQ(Nation(TNation::Confederacy).Cotton[TTheatre::Seaboard], 336);
   EXPECT_EQ(Nation(TNation::Confederacy).WeaponStock[TWeapon::Smoothbores], 3);
   EXPECT_EQ(Nation(TNation::Confederacy).MonthRecruits, 66);
-  EXPECT_EQ(StateOf(kConfederateState).InfantryPoints, 46);
-  EXPECT_EQ(StateOf(kConfederateState).Manpower, 2);
-  EXPECT_EQ(GameState.Cities[town_c].WeaponOutput[TWeapon::Smoothbores], 1);
+  EXPECT_EQ(Record(kConfederateState).InfantryPoints, 46);
+  EXPECT_EQ(Record(kConfederateState).Manpower, 2);
+  EXPECT_EQ(town_c->WeaponOutput[TWeapon::Smoothbores], 1);
   EXPECT_EQ(RaisedBrigades(TNation::Union) + RaisedBrigades(TNation::Confederacy), 0);
 }
 
@@ -155,20 +145,20 @@ TEST_F(MonthlyEconomyTest, TheSecondMonthStillPaysAndRaisesTheFirstBrigades) {
 
   // Union: income 2585 + 1097; weapons 24 + 60 + 140; volunteers 370 + 275 +
   // 90; recruits 253 and 167; then one gun ordered for 74 and ten rifles for 70.
-  EXPECT_EQ(StateOf(kUnionOffMapState).Income, 2585);
-  EXPECT_EQ(StateOf(kUnionState).Income, 1097);
-  EXPECT_EQ(StateOf(kUnionState).Population, 1976);
+  EXPECT_EQ(Record(kUnionOffMapState).Income, 2585);
+  EXPECT_EQ(Record(kUnionState).Income, 1097);
+  EXPECT_EQ(Record(kUnionState).Population, 1976);
   EXPECT_EQ(Supplies(TNation::Union), 9597);
   EXPECT_EQ(Nation(TNation::Union).WeaponStock[TWeapon::Springfields], 40);
   EXPECT_EQ(Nation(TNation::Union).WeaponStock[TWeapon::Sharps], 6);
   EXPECT_EQ(Nation(TNation::Union).WeaponStock[TWeapon::Parrotts], 4);
   EXPECT_EQ(Nation(TNation::Union).MonthRecruits, 111 + 55 + 18);
   EXPECT_EQ(Nation(TNation::Union).BuildPoints, 36);
-  EXPECT_EQ(StateOf(kUnionOffMapState).InfantryPoints, 134 - 80);
-  EXPECT_EQ(StateOf(kUnionOffMapState).ArtilleryPoints, 22 - 16);
-  EXPECT_EQ(StateOf(kUnionState).InfantryPoints, 89 - 80);
-  EXPECT_EQ(StateOf(kUnionOffMapState).WeaponOutput[TWeapon::Springfields], 10);
-  EXPECT_EQ(StateOf(kUnionOffMapState).WeaponOutput[TWeapon::Parrotts], 1);
+  EXPECT_EQ(Record(kUnionOffMapState).InfantryPoints, 134 - 80);
+  EXPECT_EQ(Record(kUnionOffMapState).ArtilleryPoints, 22 - 16);
+  EXPECT_EQ(Record(kUnionState).InfantryPoints, 89 - 80);
+  EXPECT_EQ(Record(kUnionOffMapState).WeaponOutput[TWeapon::Springfields], 10);
+  EXPECT_EQ(Record(kUnionOffMapState).WeaponOutput[TWeapon::Parrotts], 1);
   EXPECT_EQ(RaisedBrigades(TNation::Union), 3);
 
   // Confederacy: income 480; guns 45; volunteers 325; recruits 60 + 60 + 3;
@@ -177,16 +167,16 @@ TEST_F(MonthlyEconomyTest, TheSecondMonthStillPaysAndRaisesTheFirstBrigades) {
   EXPECT_EQ(Nation(TNation::Confederacy).Cotton[TTheatre::Seaboard], 672);
   EXPECT_EQ(Nation(TNation::Confederacy).WeaponStock[TWeapon::Smoothbores], 4);
   EXPECT_EQ(Nation(TNation::Confederacy).MonthRecruits, 65);
-  EXPECT_EQ(StateOf(kConfederateState).Population, 978);
-  EXPECT_EQ(StateOf(kConfederateState).InfantryPoints, 92 - 80);
-  EXPECT_EQ(GameState.Cities[town_c].WeaponOutput[TWeapon::Springfields], 0);
+  EXPECT_EQ(Record(kConfederateState).Population, 978);
+  EXPECT_EQ(Record(kConfederateState).InfantryPoints, 92 - 80);
+  EXPECT_EQ(town_c->WeaponOutput[TWeapon::Springfields], 0);
   EXPECT_EQ(RaisedBrigades(TNation::Confederacy), 1);
 }
 
 TEST_F(MonthlyEconomyTest, AYearOfMonthsKeepsIncomeRecruitsAndStocksPlausible) {
   const std::array<int, 3> states = {kUnionOffMapState, kUnionState, kConfederateState};
   std::array<int, 3> first_population{};
-  for (int k = 0; k < 3; ++k) first_population[k] = StateOf(states[k]).Population;
+  for (int k = 0; k < 3; ++k) first_population[k] = Record(states[k]).Population;
 
   for (int month = 1; month <= 12; ++month) {
     SCOPED_TRACE("month " + std::to_string(month));
@@ -196,8 +186,8 @@ TEST_F(MonthlyEconomyTest, AYearOfMonthsKeepsIncomeRecruitsAndStocksPlausible) {
     RunMonth();
     // Recruiting thins the states' people, but no state empties.
     for (int k = 0; k < 3; ++k) {
-      EXPECT_GT(StateOf(states[k]).Income, 0);
-      EXPECT_GT(StateOf(states[k]).Population, first_population[k] / 2);
+      EXPECT_GT(Record(states[k]).Income, 0);
+      EXPECT_GT(Record(states[k]).Population, first_population[k] / 2);
     }
     for (int n : {TNation::Union, TNation::Confederacy}) {
       EXPECT_GT(Nation(n).MonthRecruits, 0);

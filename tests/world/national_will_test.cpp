@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/window_fixture.h"
+#include "tests/world/economy_fixture.h"
 #include "world/codes.h"
 #include "world/random.h"
 #include "world/vardecl.h"
@@ -15,12 +16,13 @@ constexpr int kUnionUnlistedState = 7;
 constexpr int kConfederateCityState = 21;
 constexpr int kFrenchCityState = 37;
 
-class NationalWillTest : public WindowTest {
+class NationalWillTest : public EconomyTest<WindowTest> {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
+    EconomyTest::SetUp();
     GameState.Year = 1862;
     GameState.Month = 3;
+    // Every nation calm: enough corps, fit corps, casualties enough to draft.
     for (int n = TNation::Union; n <= TNation::Britain; ++n) {
       TNationRec& nation = Nation(n);
       nation.DraftMonths = -5;
@@ -31,47 +33,27 @@ class NationalWillTest : public WindowTest {
     }
   }
 
-  static TNationRec& Nation(int n) { return GameState.Nations[n]; }
-
   // Too few corps in the east: a crisis that three points of recovery cannot mend.
   static void PutInCrisis(int n) { Nation(n).AiWeight[TTheatre::Seaboard] = 0; }
-
-  static TStateRec& State(int s, int nation) {
-    TStateRec& state = GameState.States[s];
-    state.Nation = static_cast<std::uint8_t>(nation);
-    state.Side = state.ControlSide = static_cast<std::uint8_t>(Nation(nation).Side);
-    state.Theatre = TTheatre::Seaboard;
-    state.Name = "State " + std::to_string(s);
-    return state;
-  }
-
-  static TCity& CityOf(int s, int side, int nation, int population) {
-    const int c = AddCity(10 + s, 10, side);
-    TCity& city = GameState.Cities[c];
-    city.Nation = static_cast<std::uint8_t>(nation);
-    city.State = static_cast<std::uint8_t>(s);
-    city.Theatre = TTheatre::Seaboard;
-    city.Population = static_cast<std::uint16_t>(population);
-    if (GameState.States[s].CapitalCity == 0)
-      GameState.States[s].CapitalCity = static_cast<std::uint8_t>(c);
-    return city;
-  }
-
-  static U16& Supplies(int n) { return Nation(n).Supplies[TTheatre::Seaboard]; }
 };
 
 // --- The computer's bounty and draft ---
 
-TEST_F(NationalWillTest, InTheFirstYearAComputerNationNeitherDraftsNorHalvesItsBounty) {
+TEST_F(NationalWillTest, InTheFirstYearAComputerNationMayRaiseItsBountyButNeverDraftsOrHalvesIt) {
   GameState.Year = 1861;
   GameState.Month = 10;
   PutInCrisis(TNation::Union);
   Nation(TNation::Union).Bounty = 8;
+  // Short of leadership and of corps, the Confederacy offers 4, then 3 more.
+  Nation(TNation::Confederacy).LeadershipAdvantage = 2;
+  Nation(TNation::Confederacy).CorpsCount = 9;
+  Nation(TNation::Confederacy).Bounty = 2;
 
   UpdateNationalWill();
   EXPECT_TRUE(window.Notices().empty());
   EXPECT_EQ(Nation(TNation::Union).Bounty, 8);
   EXPECT_EQ(Nation(TNation::Union).DraftMonths, -6);
+  EXPECT_EQ(Nation(TNation::Confederacy).Bounty, 7);
 
   GameState.Month = 8;
   UpdateNationalWill();
@@ -83,10 +65,10 @@ TEST_F(NationalWillTest, ACrisisFromTheSecondYearOnDeclaresADraftAndTheStatesMay
   PutInCrisis(TNation::Union);
   Nation(TNation::Union).Bounty = 6;
   Nation(TNation::Union).WarScore = 10;
-  TStateRec& rioting = State(kUnionCityState, TNation::Union);
+  TStateRec& rioting = StateOf(kUnionCityState, TNation::Union);
   rioting.Loyalty = 70;
   rioting.Weight = 3;
-  State(kUnionUnlistedState, TNation::Union).Loyalty = 70;
+  StateOf(kUnionUnlistedState, TNation::Union).Loyalty = 70;
   // Two years of war add 60 to the roll: 11 beats a loyalty of 70, 10 does not.
   ScriptRandomDraws({{60, 11}, {60, 10}});
 
@@ -102,6 +84,25 @@ TEST_F(NationalWillTest, ACrisisFromTheSecondYearOnDeclaresADraftAndTheStatesMay
   EXPECT_EQ(Nation(TNation::Union).WarScore, 4);
   EXPECT_EQ(Nation(TNation::Union).Bounty, 1);
   EXPECT_EQ(Nation(TNation::Union).DraftMonths, 8);
+  EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+}
+
+TEST_F(NationalWillTest, AForeignPowerAtWarMayDraftButHasNoNoticeToAnnounceIt) {
+  TNationRec& france = Nation(TNation::France);
+  france.Side = TSide::Confederate;
+  france.Bounty = 6;
+  // Behind and under strength in every theatre: 1 - 6 = -5, mended to -2.
+  for (int t = 1; t <= 3; ++t) {
+    france.StrengthBalance[t] = -1;
+    france.TheatreCapacity[t] = 69;
+  }
+  StateOf(kFrenchCityState, TNation::France).Loyalty = 100;
+  ScriptRandomDraws({{60, 59}});
+
+  UpdateNationalWill();
+  EXPECT_TRUE(window.Notices().empty());
+  EXPECT_EQ(france.DraftMonths, 8);
+  EXPECT_EQ(france.Bounty, 1);
   EXPECT_EQ(ScriptedDrawsLeft(), 0u);
 }
 
@@ -123,20 +124,6 @@ TEST_F(NationalWillTest, AMildCrisisOrFewCasualtiesCallNoDraftAndOnlyACalmNation
   EXPECT_EQ(Nation(TNation::France).Bounty, 4);
 }
 
-TEST_F(NationalWillTest, AComputerNationShortOfCorpsOrLeadershipRaisesItsBounty) {
-  GameState.Year = 1861;
-  GameState.Month = 10;
-  Nation(TNation::Union).CorpsCount = 19;
-  Nation(TNation::Union).Bounty = 9;
-  Nation(TNation::Confederacy).LeadershipAdvantage = 2;
-  Nation(TNation::Confederacy).CorpsCount = 9;
-  Nation(TNation::Confederacy).Bounty = 2;
-
-  UpdateNationalWill();
-  EXPECT_EQ(Nation(TNation::Union).Bounty, 14);
-  EXPECT_EQ(Nation(TNation::Confederacy).Bounty, 7);
-}
-
 TEST_F(NationalWillTest, AHumanNationNeverDraftsHereButItsOwnDraftDrawsTwentyLevelsMoreVolunteers) {
   GameState.Year = 1864;
   TNationRec& player = Nation(TNation::Union);
@@ -144,8 +131,8 @@ TEST_F(NationalWillTest, AHumanNationNeverDraftsHereButItsOwnDraftDrawsTwentyLev
   PutInCrisis(TNation::Union);
   player.DraftMonths = 9;
   player.Bounty = 2;
-  State(kUnionCityState, TNation::Union);
-  TCity& city = CityOf(kUnionCityState, TSide::Union, TNation::Union, 4000);
+  StateOf(kUnionCityState, TNation::Union);
+  TCity& city = CityIn(kUnionCityState, TNation::Union, 4000);
   Supplies(TNation::Union) = 1000;
 
   UpdateNationalWill();
@@ -166,9 +153,9 @@ TEST_F(NationalWillTest, ANationThatHasBledALittleAcceptsTheDraftWithoutRolling)
   GameState.Year = 1864;
   Nation(TNation::Union).DraftMonths = 9;
   Nation(TNation::Confederacy).DraftMonths = 9;
-  State(kUnionCityState, TNation::Union).Losses = 1000;
-  State(kUnionUnlistedState, TNation::Union).Losses = 1000;
-  State(kConfederateCityState, TNation::Confederacy).Losses = 4001;
+  StateOf(kUnionCityState, TNation::Union).Losses = 1000;
+  StateOf(kUnionUnlistedState, TNation::Union).Losses = 1000;
+  StateOf(kConfederateCityState, TNation::Confederacy).Losses = 4001;
   ScriptRandomDraws({});
 
   CheckRiots(TNation::Union);
@@ -186,8 +173,8 @@ TEST_F(NationalWillTest, AConfederateStatesRollIgnoresTheYearAndAWarScoreBelowTh
   TNationRec& south = Nation(TNation::Confederacy);
   south.DraftMonths = 3;
   south.WarScore = 5;
-  State(kConfederateCityState, TNation::Confederacy).Loyalty = 50;
-  TStateRec& restless = State(kConfederateCityState + 1, TNation::Confederacy);
+  StateOf(kConfederateCityState, TNation::Confederacy).Loyalty = 50;
+  TStateRec& restless = StateOf(kConfederateCityState + 1, TNation::Confederacy);
   restless.Loyalty = 50;
   restless.Weight = 3;
   ScriptRandomDraws({{60, 59}, {80, 50}, {60, 0}, {80, 51}});
@@ -210,8 +197,8 @@ TEST_F(NationalWillTest, ACitysVolunteersComeWholeWhenTheTheatreCanPayAndNotAtAl
   south.Human = 1;
   south.Bounty = 5;
   south.LeadershipAdvantage = 1;
-  State(kConfederateCityState, TNation::Confederacy);
-  TCity& city = CityOf(kConfederateCityState, TSide::Confederate, TNation::Confederacy, 3000);
+  StateOf(kConfederateCityState, TNation::Confederacy);
+  TCity& city = CityIn(kConfederateCityState, TNation::Confederacy, 3000);
   // Level (5 + 5) doubled: 20 x 3000 / 300 = 200 men at 5 for two.
   Supplies(TNation::Confederacy) = 499;
 
@@ -232,11 +219,11 @@ TEST_F(NationalWillTest, OnlyListedCapitalStatesAndHeldOffMapStatesSendVolunteer
   north.Bounty = 3;
   north.LeadershipAdvantage = 1;
   Supplies(TNation::Union) = 10000;
-  State(kUnionUnlistedState, TNation::Union);
-  TCity& unlisted = CityOf(kUnionUnlistedState, TSide::Union, TNation::Union, 3000);
-  TStateRec& off_map = State(kUnionOffMapState, TNation::Union);
+  StateOf(kUnionUnlistedState, TNation::Union);
+  TCity& unlisted = CityIn(kUnionUnlistedState, TNation::Union, 3000);
+  TStateRec& off_map = StateOf(kUnionOffMapState, TNation::Union);
   off_map.Population = 4000;
-  TStateRec& overrun = State(kUnionOffMapState - 1, TNation::Union);
+  TStateRec& overrun = StateOf(kUnionOffMapState - 1, TNation::Union);
   overrun.ControlSide = TSide::Confederate;
   overrun.Population = 4000;
 
@@ -254,10 +241,10 @@ TEST_F(NationalWillTest, UnderASlaveryPolicySlavesAreEnlistedEvenWhenNoVolunteer
   south.Human = 1;
   south.Bounty = 5;
   south.PolicyStatus = 9;
-  TStateRec& state = State(kConfederateCityState, TNation::Confederacy);
-  TCity& city = CityOf(kConfederateCityState, TSide::Confederate, TNation::Confederacy, 3000);
+  TStateRec& state = StateOf(kConfederateCityState, TNation::Confederacy);
+  TCity& city = CityIn(kConfederateCityState, TNation::Confederacy, 3000);
   city.Slaves = 1000;
-  TStateRec& off_map = State(kUnionOffMapState, TNation::Confederacy);
+  TStateRec& off_map = StateOf(kUnionOffMapState, TNation::Confederacy);
   off_map.Slaves = 2000;
 
   UpdateNationalWill();
@@ -276,8 +263,8 @@ TEST_F(NationalWillTest, ANationAtWarDrawsVolunteersAtTheBountyOfItsCampsLeader)
   france.Side = TSide::Confederate;
   Nation(TNation::Confederacy).Human = 1;
   Nation(TNation::Confederacy).Bounty = 4;
-  State(kFrenchCityState, TNation::France);
-  TCity& city = CityOf(kFrenchCityState, TSide::Confederate, TNation::France, 3000);
+  StateOf(kFrenchCityState, TNation::France);
+  TCity& city = CityIn(kFrenchCityState, TNation::France, 3000);
 
   UpdateNationalWill();
   // Level 4, not doubled: 40 men, paid at France's own bounty of 0.

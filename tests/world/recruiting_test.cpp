@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/world_fixture.h"
+#include "tests/world/economy_fixture.h"
 #include "tests/world/force_builders.h"
 #include "world/codes.h"
 #include "world/vardecl.h"
@@ -16,15 +17,13 @@ constexpr int kBorderStatesNeighbour = 24;
 constexpr int kOtherBorderState = 20;
 constexpr int kOtherBorderStatesNeighbour = 21;
 
-class RecruitingTest : public WorldTest {
+class RecruitingTest : public EconomyTest<WorldTest> {
  protected:
   void SetUp() override {
-    WorldTest::SetUp();
+    EconomyTest::SetUp();
     for (int n = TNation::Union; n <= TNation::Britain; ++n) Nation(n).Human = 1;
     SetShares(TNation::Union, 60, 20, 10, 10);
   }
-
-  static TNationRec& Nation(int n) { return GameState.Nations[n]; }
 
   static void SetShares(int n, int infantry, int cavalry, int artillery, int naval) {
     Table<std::uint8_t, 4>& share = Nation(n).ProductionShare;
@@ -35,15 +34,10 @@ class RecruitingTest : public WorldTest {
   }
 
   static TStateRec& State(int s, int nation, int manpower) {
-    TStateRec& state = GameState.States[s];
-    state.Nation = static_cast<std::uint8_t>(nation);
-    state.Side = state.ControlSide = Nation(nation).Side;
-    state.Theatre = TTheatre::Seaboard;
+    TStateRec& state = StateOf(s, nation);
     state.Manpower = static_cast<std::uint16_t>(manpower);
     return state;
   }
-
-  static U16& Supplies(int n) { return Nation(n).Supplies[TTheatre::Seaboard]; }
 
   static int RaisedBrigades(int arm) {
     int count = 0;

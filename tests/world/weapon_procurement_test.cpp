@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/world_fixture.h"
+#include "tests/world/economy_fixture.h"
 #include "tests/world/force_builders.h"
 #include "world/codes.h"
 #include "world/random.h"
@@ -13,18 +14,16 @@ namespace {
 constexpr int kOffMapState = 5;
 constexpr int kConfederateState = 25;
 
-class WeaponProcurementTest : public WorldTest {
+class WeaponProcurementTest : public EconomyTest<WorldTest> {
  protected:
   void SetUp() override {
-    WorldTest::SetUp();
+    EconomyTest::SetUp();
     // Each weapon costs its number for every nation; with the margin of 4 a
     // unit of output of weapon w trades at w + 4.
     for (int w = 1; w <= GameState.WeaponTypes.Count; ++w)
       for (int n = 1; n <= 4; ++n) GameState.WeaponTypes[w].Cost[n] = static_cast<std::uint8_t>(w);
     ScriptRandomDraws({});
   }
-
-  static TNationRec& Nation(int n) { return GameState.Nations[n]; }
 
   static TStateRec& OffMapState(int s, int nation, int theatre) {
     TStateRec& state = GameState.States[s];
@@ -70,7 +69,7 @@ TEST_F(WeaponProcurementTest, StocksAreCutToFiftyThousandAndAHumanNationIsOtherw
   EXPECT_EQ(Nation(TNation::Union).WeaponStock[TWeapon::Springfields], 50000);
   EXPECT_EQ(Nation(TNation::Confederacy).WeaponStock[TWeapon::Smoothbores], 50000);
   EXPECT_EQ(state.WeaponOutput[TWeapon::Muskets], 10);
-  EXPECT_EQ(Nation(TNation::Union).Supplies[TTheatre::Seaboard], 0);
+  EXPECT_EQ(Supplies(TNation::Union), 0);
 }
 
 TEST_F(WeaponProcurementTest, MusketOutputOfStatesAndCitiesIsSoldIntoTheirTheatresSupplies) {
@@ -79,13 +78,13 @@ TEST_F(WeaponProcurementTest, MusketOutputOfStatesAndCitiesIsSoldIntoTheirTheatr
   TCity& city = GameState.Cities[AddCity(5, 5, TSide::Union)];
   city.Theatre = TTheatre::Mississippi;
   city.WeaponOutput[TWeapon::Muskets] = 8;
-  Nation(TNation::Union).Supplies[TTheatre::Mississippi] = 65500;
+  Supplies(TNation::Union, TTheatre::Mississippi) = 65500;
 
   ProcureWeapons();
   EXPECT_EQ(state.WeaponOutput[TWeapon::Muskets], 0);
   EXPECT_EQ(city.WeaponOutput[TWeapon::Muskets], 0);
-  EXPECT_EQ(Nation(TNation::Union).Supplies[TTheatre::West], 50);
-  EXPECT_EQ(Nation(TNation::Union).Supplies[TTheatre::Mississippi], 65535);
+  EXPECT_EQ(Supplies(TNation::Union, TTheatre::West), 50);
+  EXPECT_EQ(Supplies(TNation::Union, TTheatre::Mississippi), 65535);
 }
 
 TEST_F(WeaponProcurementTest, RaisedBrigadesWithoutRiflesAreArmedByNewOutputPaidByTheUnion) {
@@ -95,23 +94,23 @@ TEST_F(WeaponProcurementTest, RaisedBrigadesWithoutRiflesAreArmedByNewOutputPaid
   AddBrigade({.strength = 80, .status = TBrigadeStatus::ArmedAndWaiting});
   Nation(TNation::Union).WeaponStock[TWeapon::Muskets] = 30;
   TStateRec& state = OffMapState(kOffMapState, TNation::Union, TTheatre::Seaboard);
-  Nation(TNation::Union).Supplies[TTheatre::Seaboard] = 1000;
+  Supplies(TNation::Union) = 1000;
 
   ProcureWeapons();
   // 160 men want rifles, 30 muskets are at hand: 13 a month at 2 + 4.
   EXPECT_EQ(state.WeaponOutput[TWeapon::Springfields], 13);
-  EXPECT_EQ(Nation(TNation::Union).Supplies[TTheatre::Seaboard], 1000 - 78);
+  EXPECT_EQ(Supplies(TNation::Union), 1000 - 78);
 }
 
 TEST_F(WeaponProcurementTest, ANeedOfNineOrdersNothing) {
   NeedWeapons(TNation::Union, TArm::Cavalry, 50);
   Nation(TNation::Union).WeaponStock[TWeapon::Shotguns] = 41;
   TStateRec& state = OffMapState(kOffMapState, TNation::Union, TTheatre::Seaboard);
-  Nation(TNation::Union).Supplies[TTheatre::Seaboard] = 1000;
+  Supplies(TNation::Union) = 1000;
 
   ProcureWeapons();
   EXPECT_EQ(state.WeaponOutput[TWeapon::Spencers], 0);
-  EXPECT_EQ(Nation(TNation::Union).Supplies[TTheatre::Seaboard], 1000);
+  EXPECT_EQ(Supplies(TNation::Union), 1000);
 }
 
 TEST_F(WeaponProcurementTest, TheUnionHalvesAndSellsTheOutputOfCoveredArmsAtItsOffMapStates) {
@@ -128,13 +127,13 @@ TEST_F(WeaponProcurementTest, TheUnionHalvesAndSellsTheOutputOfCoveredArmsAtItsO
   EXPECT_EQ(state.WeaponOutput[TWeapon::Parrotts], 2);
   EXPECT_EQ(state.WeaponOutput[TWeapon::Springfields], 3);
   EXPECT_EQ(too_early.WeaponOutput[TWeapon::Parrotts], 4);
-  EXPECT_EQ(Nation(TNation::Union).Supplies[TTheatre::Seaboard], 2 * 10 + 2 * 11 + 3 * 6);
+  EXPECT_EQ(Supplies(TNation::Union), 2 * 10 + 2 * 11 + 3 * 6);
 }
 
 TEST_F(WeaponProcurementTest, TheUnionOrdersAtTheFirstStateThatCanPayUnlessALaterOneWinsADraw) {
   NeedWeapons(TNation::Union, TArm::Infantry, 100);
-  Nation(TNation::Union).Supplies[TTheatre::Seaboard] = 61;  // 10 rifles cost 60
-  Nation(TNation::Union).Supplies[TTheatre::West] = 60;
+  Supplies(TNation::Union) = 61;  // 10 rifles cost 60
+  Supplies(TNation::Union, TTheatre::West) = 60;
   OffMapState(4, TNation::Union, TTheatre::West);
   TStateRec& first = OffMapState(kOffMapState, TNation::Union, TTheatre::Seaboard);
   TStateRec& lucky = OffMapState(7, TNation::Union, TTheatre::Seaboard);
@@ -145,13 +144,13 @@ TEST_F(WeaponProcurementTest, TheUnionOrdersAtTheFirstStateThatCanPayUnlessALate
   EXPECT_EQ(first.WeaponOutput[TWeapon::Springfields], 0);
   EXPECT_EQ(lucky.WeaponOutput[TWeapon::Springfields], 10);
   EXPECT_EQ(unlucky.WeaponOutput[TWeapon::Springfields], 0);
-  EXPECT_EQ(Nation(TNation::Union).Supplies[TTheatre::Seaboard], 1);
+  EXPECT_EQ(Supplies(TNation::Union), 1);
   EXPECT_EQ(ScriptedDrawsLeft(), 0u);
 }
 
 TEST_F(WeaponProcurementTest, UnionGunsAreOrderedOnlyInItsOwnStates) {
   NeedWeapons(TNation::Union, TArm::Artillery, 16);
-  Nation(TNation::Union).Supplies[TTheatre::Seaboard] = 1000;
+  Supplies(TNation::Union) = 1000;
   TStateRec& foreign = OffMapState(kOffMapState, TNation::Confederacy, TTheatre::Seaboard);
   TStateRec& own = OffMapState(kOffMapState + 1, TNation::Union, TTheatre::Seaboard);
 
@@ -162,7 +161,7 @@ TEST_F(WeaponProcurementTest, UnionGunsAreOrderedOnlyInItsOwnStates) {
 
 TEST_F(WeaponProcurementTest, TheConfederacyBuildsAtTheBestOfTheRailwayTownsItLooksAt) {
   NeedWeapons(TNation::Confederacy, TArm::Cavalry, 50);
-  Nation(TNation::Confederacy).Supplies[TTheatre::Mississippi] = 51;  // 5 shotguns cost 45
+  Supplies(TNation::Confederacy, TTheatre::Mississippi) = 51;  // 5 shotguns cost 45
   TCity& large = RailwayTown(500);
   TCity& port = RailwayTown(5000);
   port.RiverPort = 1;
@@ -181,18 +180,18 @@ TEST_F(WeaponProcurementTest, TheConfederacyBuildsAtTheBestOfTheRailwayTownsItLo
   EXPECT_EQ(port.WeaponOutput[TWeapon::Shotguns], 0);
   EXPECT_EQ(overlooked.WeaponOutput[TWeapon::Shotguns], 0);
   EXPECT_EQ(equal.WeaponOutput[TWeapon::Shotguns], 0);
-  EXPECT_EQ(Nation(TNation::Confederacy).Supplies[TTheatre::Mississippi], 51);
+  EXPECT_EQ(Supplies(TNation::Confederacy, TTheatre::Mississippi), 51);
 }
 
 TEST_F(WeaponProcurementTest, TheConfederacyOrdersNothingWhenNoTownIsLookedAtOrNoTheatreCanPay) {
   NeedWeapons(TNation::Confederacy, TArm::Artillery, 160);
   TCity& town = RailwayTown(500);
-  Nation(TNation::Confederacy).Supplies[TTheatre::West] = 160;  // 16 smoothbores cost 160
+  Supplies(TNation::Confederacy, TTheatre::West) = 160;  // 16 smoothbores cost 160
 
   ProcureWeapons();
   EXPECT_EQ(town.WeaponOutput[TWeapon::Smoothbores], 0);
 
-  Nation(TNation::Confederacy).Supplies[TTheatre::West] = 161;
+  Supplies(TNation::Confederacy, TTheatre::West) = 161;
   ScriptRandomDraws({{100, 99}});
   ProcureWeapons();
   EXPECT_EQ(town.WeaponOutput[TWeapon::Smoothbores], 0);
@@ -210,7 +209,7 @@ TEST_F(WeaponProcurementTest, TheConfederacySellsOffOnlyInItsOwnTownsThatItStill
   ProcureWeapons();
   EXPECT_EQ(held.WeaponOutput[TWeapon::Sharps], 4);
   EXPECT_EQ(lost.WeaponOutput[TWeapon::Sharps], 9);
-  EXPECT_EQ(Nation(TNation::Confederacy).Supplies[TTheatre::West], 4 * 7);
+  EXPECT_EQ(Supplies(TNation::Confederacy, TTheatre::West), 4 * 7);
 }
 
 TEST_F(WeaponProcurementTest, FranceAndBritainOrderAtTheirOwnArsenalsWithoutPaying) {
