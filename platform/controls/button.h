@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/components/custom_control.h"
+#include "platform/forms/form.h"
+
+// A push button. A click, from the mouse, from Space while it has the focus,
+// from its accelerator, from Enter when it is the Default button or from
+// Escape when it is the Cancel button, first hands ModalResult to its form
+// and then runs OnClick. Keys click it only while it is visible and enabled.
+class TButton : public TCustomControl {
+ public:
+  explicit TButton(TComponent* owner);
+
+  TModalResult ModalResult() const { return modal_result_; }
+  void SetModalResult(TModalResult result) { modal_result_ = result; }
+  bool Default() const { return default_; }
+  void SetDefault(bool is_default);
+  bool Cancel() const { return cancel_; }
+  void SetCancel(bool cancel) { cancel_ = cancel; }
+
+  void Click() override;
+
+ protected:
+  void WndProc(TMessage& message) override;
+  void Paint() override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void KeyDown(int& key, TShiftState shift) override;
+  void KeyUp(int& key, TShiftState shift) override;
+
+ private:
+  bool TakesDialogKey(int key) const;
+  void SetPressed(bool pressed);
+
+  TModalResult modal_result_ = mrNone;
+  bool default_ = false;
+  bool cancel_ = false;
+  bool pressed_ = false;        // drawn pushed in
+  bool mouse_held_ = false;     // the left button went down on it
+  bool space_held_ = false;
+};
+
+// Draws the classic face of a push button in `rect`: raised, or pushed in,
+// with a dark outline round a default button.
+void DrawButtonFace(TCanvas& canvas, TRect rect, bool pressed, bool is_default);

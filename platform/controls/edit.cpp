@@ -1,0 +1,144 @@
+#include "platform/controls/edit.h"
+
+#include <algorithm>
+
+#include "platform/controls/caption_text.h"
+#include "platform/graphics/edges.h"
+#include "platform/input/key_codes.h"
+
+namespace {
+constexpr int kBorder = 2;
+constexpr int kTextIndent = 1;
+}  // namespace
+
+TEdit::TEdit(TComponent* owner) : TCustomControl(owner) {
+  SetBounds(0, 0, 121, 21);
+  SetTabStop(true);
+  SetColor(clWindow);
+  SetCursor(crIBeam);
+  control_style_ = csCaptureMouse | csClickEvents | csSetCaption | csOpaque | csDoubleClicks;
+}
+
+void TEdit::SetMaxLength(int length) {
+  max_length_ = std::max(0, length);
+  if (max_length_ > 0 && static_cast<int>(Text().size()) > max_length_) {
+    ReplaceText(Text().substr(0, max_length_), caret_);
+  }
+}
+
+void TEdit::SetSelStart(int position) {
+  position = std::clamp(position, 0, static_cast<int>(Text().size()));
+  if (position == caret_) return;
+  caret_ = position;
+  Invalidate();
+}
+
+void TEdit::ReplaceText(const std::string& text, int caret) {
+  SetText(text);
+  SetSelStart(caret);
+}
+
+void TEdit::Change() {
+  if (OnChange) OnChange(this);
+}
+
+bool TEdit::Accepts(char ch) const {
+  return static_cast<unsigned char>(ch) >= 32 && ch != 127;
+}
+
+TRect TEdit::TextArea() const { return {kBorder, kBorder, Width() - kBorder, Height() - kBorder}; }
+
+void TEdit::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_GETDLGCODE:
+      message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
+      return;
+    case CM_TEXTCHANGED:
+      caret_ = std::min(caret_, static_cast<int>(Text().size()));
+      TCustomControl::WndProc(message);
+      Change();
+      return;
+    case WM_SETFOCUS:
+      caret_ = static_cast<int>(Text().size());
+      Invalidate();
+      break;
+    case WM_KILLFOCUS:
+      Invalidate();
+      break;
+    default:
+      break;
+  }
+  TCustomControl::WndProc(message);
+}
+
+int TEdit::TextX() const { return TextArea().Left + kTextIndent; }
+
+int TEdit::CaretAt(int x) const {
+  TCanvas measure;
+  measure.Font.Assign(Font());
+  const std::string& text = Text();
+  for (int i = 0; i < static_cast<int>(text.size()); ++i) {
+    const int left = measure.TextWidth(std::string_view(text).substr(0, i));
+    const int right = measure.TextWidth(std::string_view(text).substr(0, i + 1));
+    if (x - TextX() < (left + right) / 2) return i;
+  }
+  return static_cast<int>(text.size());
+}
+
+void TEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (button == TMouseButton::mbLeft) {
+    FocusOnPress(*this);
+    SetSelStart(CaretAt(x));
+  }
+  TCustomControl::MouseDown(button, shift, x, y);
+}
+
+void TEdit::KeyDown(int& key, TShiftState shift) {
+  TCustomControl::KeyDown(key, shift);
+  const int length = static_cast<int>(Text().size());
+  switch (key) {
+    case VK_LEFT: SetSelStart(caret_ - 1); break;
+    case VK_RIGHT: SetSelStart(caret_ + 1); break;
+    case VK_HOME: SetSelStart(0); break;
+    case VK_END: SetSelStart(length); break;
+    case VK_DELETE:
+      if (!read_only_ && caret_ < length) ReplaceText(std::string(Text()).erase(caret_, 1), caret_);
+      break;
+    default: break;
+  }
+}
+
+void TEdit::KeyPress(char& key) {
+  TCustomControl::KeyPress(key);
+  if (key == 0 || read_only_) return;
+  if (key == '\b') {
+    if (caret_ > 0) ReplaceText(std::string(Text()).erase(caret_ - 1, 1), caret_ - 1);
+    return;
+  }
+  if (!Accepts(key)) return;
+  if (max_length_ > 0 && static_cast<int>(Text().size()) >= max_length_) return;
+  ReplaceText(std::string(Text()).insert(caret_, 1, key), caret_ + 1);
+}
+
+void TEdit::Paint() {
+  TCanvas& canvas = Canvas();
+  TRect frame = ClientRect();
+  DrawEdge(canvas, frame, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+  canvas.Brush.Style = bsSolid;
+  canvas.Brush.Color = Enabled() ? Color() : clBtnFace;
+  canvas.FillRect(frame);
+  const TRect area = TextArea();
+  TCanvasStateGuard guard(canvas);
+  canvas.IntersectClipRect(area);
+  canvas.Font.Assign(Font());
+  if (!Enabled()) canvas.Font.SetColor(clGrayText);
+  const int top = area.Top + std::max(0, (area.Height() - canvas.TextHeight("0")) / 2);
+  canvas.Brush.Style = bsClear;
+  canvas.TextOut(TextX(), top, Text());
+  if (Focused()) {
+    const int x = TextX() + canvas.TextWidth(std::string_view(Text()).substr(0, caret_));
+    canvas.Pen.Color = clWindowText;
+    canvas.MoveTo(x, top);
+    canvas.LineTo(x, top + canvas.TextHeight("0"));
+  }
+}

@@ -1,0 +1,414 @@
+#include "platform/controls/list_box.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/controls/caption_text.h"
+#include "platform/graphics/edges.h"
+#include "platform/graphics/system_colours.h"
+#include "platform/input/key_codes.h"
+
+namespace {
+constexpr int kBorder = 2;          // the sunken client edge
+constexpr int kTextIndent = 2;
+constexpr int kWheelRows = 3;       // rows one notch of the wheel scrolls
+constexpr int kDefaultTabUnits = 32;
+}  // namespace
+
+TListBox::TListBox(TComponent* owner) : TCustomControl(owner) {
+  SetBounds(0, 0, 121, 97);
+  SetTabStop(true);
+  SetColor(clWindow);
+  control_style_ = csCaptureMouse | csSetCaption | csOpaque | csDoubleClicks;
+  items_.OnChange = [this](TComponent*) { ItemsChanged(); };
+}
+
+// Rows keep their selection by number; a row number past the end is dropped.
+void TListBox::ItemsChanged() {
+  selected_.resize(items_.Count(), false);
+  if (item_index_ >= Count()) item_index_ = -1;
+  if (anchor_ >= Count()) anchor_ = -1;
+  top_index_ = std::clamp(top_index_, 0, MaxTopIndex());
+  Invalidate();
+}
+
+int TListBox::ItemHeight() const {
+  if (item_height_ > 0) return item_height_;
+  TCanvas measure;
+  measure.Font.Assign(Font());
+  return std::max(1, measure.TextHeight("0"));
+}
+
+void TListBox::SetItemHeight(int height) {
+  if (height == item_height_ || height < 0) return;
+  item_height_ = height;
+  ItemsChanged();
+}
+
+void TListBox::SetColumns(int columns) {
+  columns = std::max(0, columns);
+  if (columns == columns_) return;
+  columns_ = columns;
+  top_index_ = 0;
+  ItemsChanged();
+}
+
+void TListBox::SetMultiSelect(bool multi_select) {
+  if (multi_select == multi_select_) return;
+  multi_select_ = multi_select;
+  SelectOnly(item_index_);
+}
+
+void TListBox::SetTabWidth(int width) {
+  if (width == tab_width_) return;
+  tab_width_ = std::max(0, width);
+  Invalidate();
+}
+
+void TListBox::SetStyle(TListBoxStyle style) {
+  if (style == style_) return;
+  style_ = style;
+  Invalidate();
+}
+
+TListBox::TLayout TListBox::Layout() const {
+  TLayout layout;
+  layout.rows = {kBorder, kBorder, Width() - kBorder, Height() - kBorder};
+  const int height = ItemHeight();
+  const int bar = GetSystemMetrics(SM_CXVSCROLL);
+  if (columns_ == 0) {
+    layout.rows_per_column = std::max(1, layout.rows.Height() / height);
+    if (Count() > layout.rows_per_column) {
+      const TRect place{layout.rows.Right - bar, layout.rows.Top, layout.rows.Right,
+                        layout.rows.Bottom};
+      layout.rows.Right -= bar;
+      layout.bar.emplace(TScrollBarKind::sbVertical, place, top_index_,
+                         Count() - layout.rows_per_column, layout.rows_per_column);
+    }
+    layout.column_width = layout.rows.Width();
+    return layout;
+  }
+  layout.rows_per_column = std::max(1, layout.rows.Height() / height);
+  if (Count() > layout.rows_per_column * columns_) {
+    const TRect place{layout.rows.Left, layout.rows.Bottom - bar, layout.rows.Right,
+                      layout.rows.Bottom};
+    layout.rows.Bottom -= bar;
+    layout.rows_per_column = std::max(1, layout.rows.Height() / height);
+    const int column_count = (Count() + layout.rows_per_column - 1) / layout.rows_per_column;
+    layout.bar.emplace(TScrollBarKind::sbHorizontal, place, top_index_ / layout.rows_per_column,
+                       std::max(0, column_count - columns_), columns_);
+  }
+  layout.column_width = std::max(1, layout.rows.Width() / columns_);
+  return layout;
+}
+
+int TListBox::VisibleRows() const {
+  const TLayout layout = Layout();
+  return layout.rows_per_column * std::max(1, columns_);
+}
+
+int TListBox::ScrollUnit() const { return columns_ == 0 ? 1 : Layout().rows_per_column; }
+
+int TListBox::MaxTopIndex() const {
+  const int visible = VisibleRows();
+  if (Count() <= visible) return 0;
+  if (columns_ == 0) return Count() - visible;
+  const int unit = ScrollUnit();
+  const int column_count = (Count() + unit - 1) / unit;
+  return std::max(0, column_count - columns_) * unit;
+}
+
+void TListBox::SetTopIndex(int index) {
+  int top = std::clamp(index, 0, MaxTopIndex());
+  top -= top % ScrollUnit();
+  if (top == top_index_) return;
+  top_index_ = top;
+  Invalidate();
+}
+
+void TListBox::ScrollInView(int index) {
+  if (index < 0) return;
+  const int visible = VisibleRows();
+  const int unit = ScrollUnit();
+  if (index < top_index_) {
+    SetTopIndex(index - index % unit);
+  } else if (index >= top_index_ + visible) {
+    SetTopIndex(index - visible + unit);
+  }
+}
+
+TRect TListBox::ItemRect(int index) const {
+  if (index < top_index_ || index >= top_index_ + VisibleRows()) return {};
+  const TLayout layout = Layout();
+  const int offset = index - top_index_;
+  const int column = offset / layout.rows_per_column;
+  const int row = offset % layout.rows_per_column;
+  const int height = ItemHeight();
+  return TRect::Bounds(layout.rows.Left + column * layout.column_width,
+                       layout.rows.Top + row * height, layout.column_width, height);
+}
+
+int TListBox::ItemAtPos(TPoint point, bool existing) const {
+  const TLayout layout = Layout();
+  if (!layout.rows.Contains(point)) return -1;
+  const int row = (point.Y - layout.rows.Top) / ItemHeight();
+  if (row >= layout.rows_per_column) return -1;
+  const int column = (point.X - layout.rows.Left) / layout.column_width;
+  if (columns_ > 0 && column >= columns_) return -1;
+  const int index = top_index_ + column * layout.rows_per_column + row;
+  if (index < Count()) return index;
+  return existing ? -1 : Count();
+}
+
+void TListBox::SetItemIndex(int index) {
+  if (index < -1 || index >= Count()) index = -1;
+  if (multi_select_) {
+    item_index_ = index;
+    Invalidate();
+  } else {
+    SelectOnly(index);
+  }
+  ScrollInView(index);
+}
+
+bool TListBox::Selected(int index) const {
+  return index >= 0 && index < Count() && selected_[index];
+}
+
+void TListBox::SetSelected(int index, bool selected) {
+  if (index < 0 || index >= Count() || selected_[index] == selected) return;
+  if (!multi_select_ && selected) {
+    SelectOnly(index);
+    return;
+  }
+  selected_[index] = selected;
+  if (!multi_select_) item_index_ = -1;
+  Invalidate();
+}
+
+int TListBox::SelCount() const {
+  if (!multi_select_) return -1;
+  return static_cast<int>(std::count(selected_.begin(), selected_.end(), true));
+}
+
+void TListBox::SelectOnly(int index) {
+  std::fill(selected_.begin(), selected_.end(), false);
+  if (index >= 0 && index < Count()) selected_[index] = true;
+  item_index_ = index < Count() ? index : -1;
+  anchor_ = item_index_;
+  Invalidate();
+}
+
+void TListBox::ChooseRow(int index, TShiftState shift) {
+  if (index < 0 || index >= Count()) return;
+  if (!multi_select_) {
+    SelectOnly(index);
+  } else if (shift & ssCtrl) {
+    selected_[index] = !selected_[index];
+    item_index_ = anchor_ = index;
+  } else if ((shift & ssShift) && anchor_ >= 0) {
+    std::fill(selected_.begin(), selected_.end(), false);
+    for (int i = std::min(anchor_, index); i <= std::max(anchor_, index); ++i) selected_[i] = true;
+    item_index_ = index;
+  } else {
+    SelectOnly(index);
+  }
+  Invalidate();
+  ScrollInView(index);
+}
+
+void TListBox::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_GETDLGCODE:
+      message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
+      return;
+    case WM_MOUSEWHEEL:
+      SetTopIndex(top_index_ - static_cast<int>(message.WParam) * kWheelRows * ScrollUnit());
+      message.Result = 1;
+      return;
+    case CM_CAPTURECHANGED:
+      tracking_ = false;
+      thumb_grip_ = -1;
+      break;
+    case CM_FONTCHANGED:
+      ItemsChanged();
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      Invalidate();
+      break;
+    default:
+      break;
+  }
+  TCustomControl::WndProc(message);
+}
+
+void TListBox::ScrollBarPressed(const TClassicScrollBar& bar, TPoint point) {
+  const int unit = ScrollUnit();
+  const int page = std::max(unit, VisibleRows() - (columns_ == 0 ? 1 : 0));
+  switch (bar.HitTest(point)) {
+    case TClassicScrollBar::TPart::LessButton: SetTopIndex(top_index_ - unit); break;
+    case TClassicScrollBar::TPart::MoreButton: SetTopIndex(top_index_ + unit); break;
+    case TClassicScrollBar::TPart::PageLess: SetTopIndex(top_index_ - page); break;
+    case TClassicScrollBar::TPart::PageMore: SetTopIndex(top_index_ + page); break;
+    case TClassicScrollBar::TPart::Thumb: {
+      const TRect thumb = bar.ThumbRect();
+      thumb_grip_ = columns_ == 0 ? point.Y - thumb.Top : point.X - thumb.Left;
+      break;
+    }
+    case TClassicScrollBar::TPart::None: break;
+  }
+}
+
+void TListBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (button == TMouseButton::mbLeft) {
+    FocusOnPress(*this);
+    const TLayout layout = Layout();
+    if (layout.bar && layout.bar->HitTest({x, y}) != TClassicScrollBar::TPart::None) {
+      ScrollBarPressed(*layout.bar, {x, y});
+    } else if (const int index = ItemAtPos({x, y}, true); index >= 0) {
+      ChooseRow(index, shift);
+      tracking_ = true;
+    }
+  }
+  TCustomControl::MouseDown(button, shift, x, y);
+}
+
+void TListBox::MouseMove(TShiftState shift, int x, int y) {
+  if (thumb_grip_ >= 0) {
+    const TLayout layout = Layout();
+    if (layout.bar) {
+      const TRect less = layout.bar->LessButtonRect();
+      const int offset = columns_ == 0 ? y - thumb_grip_ - less.Bottom : x - thumb_grip_ - less.Right;
+      SetTopIndex(layout.bar->PositionAtThumbOffset(offset) * ScrollUnit());
+    }
+  } else if (tracking_ && !multi_select_) {
+    const int index = ItemAtPos({x, y}, true);
+    if (index >= 0 && index != item_index_) SelectOnly(index);
+  }
+  TCustomControl::MouseMove(shift, x, y);
+}
+
+// A click on a row tells the form once, when the button comes up.
+void TListBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  const bool chose = button == TMouseButton::mbLeft && tracking_;
+  if (button == TMouseButton::mbLeft) {
+    tracking_ = false;
+    thumb_grip_ = -1;
+  }
+  TCustomControl::MouseUp(button, shift, x, y);
+  if (chose) Click();
+}
+
+int TListBox::RowForKey(int key) const {
+  const int current = std::max(item_index_, 0);
+  const int page = std::max(1, VisibleRows() - 1);
+  const int unit = ScrollUnit();
+  switch (key) {
+    case VK_UP: return item_index_ < 0 ? 0 : current - 1;
+    case VK_DOWN: return item_index_ < 0 ? 0 : current + 1;
+    case VK_LEFT: return columns_ > 0 ? current - unit : current - 1;
+    case VK_RIGHT: return columns_ > 0 ? current + unit : current + 1;
+    case VK_PRIOR: return current - page;
+    case VK_NEXT: return current + page;
+    case VK_HOME: return 0;
+    case VK_END: return Count() - 1;
+    default: return -1;
+  }
+}
+
+void TListBox::KeyDown(int& key, TShiftState shift) {
+  TCustomControl::KeyDown(key, shift);
+  if (key == 0 || Count() == 0) return;
+  if (key == VK_SPACE && multi_select_ && item_index_ >= 0) {
+    ChooseRow(item_index_, ssCtrl);
+    Click();
+    return;
+  }
+  const bool navigation = key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT ||
+                          key == VK_PRIOR || key == VK_NEXT || key == VK_HOME || key == VK_END;
+  if (!navigation) return;
+  const int row = std::clamp(RowForKey(key), 0, Count() - 1);
+  if (row == item_index_ && Selected(row)) return;
+  ChooseRow(row, shift & ssShift);
+  Click();
+}
+
+// A typed letter goes to the next row that starts with it.
+void TListBox::KeyPress(char& key) {
+  TCustomControl::KeyPress(key);
+  const auto wanted = static_cast<unsigned char>(key);
+  if (Count() == 0 || !std::isgraph(wanted)) return;
+  for (int step = 1; step <= Count(); ++step) {
+    const int row = (std::max(item_index_, -1) + step) % Count();
+    const std::string& text = items_[row];
+    if (!text.empty() && std::toupper(static_cast<unsigned char>(text[0])) == std::toupper(wanted)) {
+      ChooseRow(row, 0);
+      Click();
+      return;
+    }
+  }
+}
+
+int TListBox::TabStopPixels() const {
+  TCanvas measure;
+  measure.Font.Assign(Font());
+  const int units = tab_width_ > 0 ? tab_width_ : kDefaultTabUnits;
+  return std::max(1, units * measure.TextMetrics().AveCharWidth / 4);
+}
+
+void TListBox::DrawRowText(TCanvas& canvas, const std::string& text, const TRect& rect) const {
+  const int tab = TabStopPixels();
+  int x = 0;
+  size_t start = 0;
+  for (;;) {
+    const size_t end = text.find('\t', start);
+    const std::string_view piece = std::string_view(text).substr(start, end - start);
+    canvas.TextOut(rect.Left + kTextIndent + x, rect.Top, piece);
+    if (end == std::string::npos) return;
+    x = (x + canvas.TextWidth(piece)) / tab * tab + tab;
+    start = end + 1;
+  }
+}
+
+void TListBox::DrawItem(int index, TRect rect, TOwnerDrawState state) {
+  if (style_ == TListBoxStyle::lbOwnerDrawFixed && OnDrawItem) {
+    OnDrawItem(this, index, rect, state);
+    return;
+  }
+  TCanvas& canvas = Canvas();
+  canvas.FillRect(rect);
+  DrawRowText(canvas, items_[index], rect);
+}
+
+void TListBox::Paint() {
+  TCanvas& canvas = Canvas();
+  TRect frame = ClientRect();
+  DrawEdge(canvas, frame, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+  const TLayout layout = Layout();
+  canvas.Brush.Style = bsSolid;
+  canvas.Brush.Color = Color();
+  canvas.FillRect(frame);
+  if (layout.bar) layout.bar->Paint(canvas, Enabled());
+  canvas.IntersectClipRect(layout.rows);
+  const int last = std::min(Count(), top_index_ + VisibleRows());
+  for (int index = top_index_; index < last; ++index) {
+    const bool selected = Selected(index);
+    TOwnerDrawState state = 0;
+    if (selected) state |= odSelected;
+    if (!Enabled()) state |= odDisabled;
+    if (index == item_index_ && Focused()) state |= odFocused;
+    TCanvasStateGuard guard(canvas);
+    canvas.Font.Assign(Font());
+    canvas.Brush.Style = bsSolid;
+    canvas.Brush.Color = selected ? clHighlight : Color();
+    canvas.Font.SetColor(selected ? clHighlightText : (Enabled() ? Font().Color() : clGrayText));
+    DrawItem(index, ItemRect(index), state);
+  }
+  if (Focused()) {
+    const int caret = item_index_ >= 0 ? item_index_ : top_index_;
+    TRect focus = caret < Count() ? ItemRect(caret) : ItemRect(top_index_);
+    if (Count() == 0) focus = TRect::Bounds(layout.rows.Left, layout.rows.Top, layout.column_width, ItemHeight());
+    if (!focus.IsEmpty()) canvas.DrawFocusRect(focus);
+  }
+}

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "platform/components/custom_control.h"
+#include "platform/controls/scroll_bar.h"
+#include "platform/services/string_list.h"
+
+enum class TListBoxStyle { lbStandard, lbOwnerDrawFixed };
+
+// The state an item is drawn in.
+using TOwnerDrawState = unsigned;
+constexpr TOwnerDrawState odSelected = 1;
+constexpr TOwnerDrawState odFocused = 2;
+constexpr TOwnerDrawState odDisabled = 4;
+
+using TDrawItemEvent =
+    std::function<void(TComponent* sender, int index, TRect rect, TOwnerDrawState state)>;
+
+// A list of text rows in a sunken frame, with a classic scroll bar when the
+// rows do not fit: a vertical one, or with Columns a horizontal one, the
+// rows then running down each column in turn.
+//
+// ItemIndex is the selected row, -1 when none. The user selects with the
+// mouse (Ctrl and Shift add rows in MultiSelect) and the keys (arrows,
+// Page Up and Down, Home, End, or a row's first letter); each such choice
+// runs OnClick. Setting ItemIndex or Selected from code runs nothing.
+//
+// Each row is drawn by DrawItem with the canvas already in the selected or
+// normal colours; with lbOwnerDrawFixed a form draws it in OnDrawItem. The
+// focus rectangle is drawn afterwards.
+class TListBox : public TCustomControl {
+ public:
+  explicit TListBox(TComponent* owner);
+
+  TStringList& Items() { return items_; }
+  const TStringList& Items() const { return items_; }
+  int Count() const { return items_.Count(); }
+  void Clear() { items_.Clear(); }
+
+  int ItemIndex() const { return item_index_; }
+  void SetItemIndex(int index);
+  bool Selected(int index) const;
+  void SetSelected(int index, bool selected);
+  int SelCount() const;
+
+  int TopIndex() const { return top_index_; }
+  void SetTopIndex(int index);
+  // Rows are ItemHeight pixels high; 0 means as high as a line of the font.
+  int ItemHeight() const;
+  void SetItemHeight(int height);
+  int Columns() const { return columns_; }
+  void SetColumns(int columns);
+  bool MultiSelect() const { return multi_select_; }
+  void SetMultiSelect(bool multi_select);
+  // Tab stops, in quarters of the font's average character width; 0 means 32.
+  int TabWidth() const { return tab_width_; }
+  void SetTabWidth(int width);
+  TListBoxStyle Style() const { return style_; }
+  void SetStyle(TListBoxStyle style);
+
+  // The row at a client point, or -1; with `existing` false, a point below
+  // the last row gives the row that would lie there.
+  int ItemAtPos(TPoint point, bool existing) const;
+  // The row's rectangle, empty when the row is scrolled out of sight.
+  TRect ItemRect(int index) const;
+
+  TDrawItemEvent OnDrawItem;
+
+ protected:
+  virtual void DrawItem(int index, TRect rect, TOwnerDrawState state);
+  void WndProc(TMessage& message) override;
+  void Paint() override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void KeyDown(int& key, TShiftState shift) override;
+  void KeyPress(char& key) override;
+
+ private:
+  // Where rows and the scroll bar lie for the present size and count.
+  struct TLayout {
+    TRect rows;           // the area the rows are drawn in
+    int rows_per_column;  // rows visible in one column
+    int column_width;
+    std::optional<TClassicScrollBar> bar;
+  };
+  TLayout Layout() const;
+  int VisibleRows() const;
+  int ScrollUnit() const;  // rows one step of the scroll bar moves
+  int MaxTopIndex() const;
+  int TabStopPixels() const;
+
+  void ItemsChanged();
+  void ScrollInView(int index);
+  // A choice made by the user: selects the row as the keys and the mouse do,
+  // then tells the form.
+  void ChooseRow(int index, TShiftState shift);
+  void SelectOnly(int index);
+  int RowForKey(int key) const;
+  void ScrollBarPressed(const TClassicScrollBar& bar, TPoint point);
+  void DrawRowText(TCanvas& canvas, const std::string& text, const TRect& rect) const;
+
+  TStringList items_;
+  std::vector<bool> selected_;
+  int item_index_ = -1;
+  int anchor_ = -1;
+  int top_index_ = 0;
+  int item_height_ = 0;
+  int columns_ = 0;
+  bool multi_select_ = false;
+  int tab_width_ = 0;
+  TListBoxStyle style_ = TListBoxStyle::lbStandard;
+  bool tracking_ = false;       // the left button went down on a row
+  int thumb_grip_ = -1;         // pixels from the thumb's edge to the pointer while dragging
+};
