@@ -7,9 +7,6 @@
 #include "world/saturating.h"
 #include "world/vardecl.h"
 
-std::uint16_t NearestEnemyDistance = 100;
-std::uint16_t NearestOwnDistance = 100;
-
 namespace {
 
 constexpr std::uint16_t kNoCorpsNear = 100;

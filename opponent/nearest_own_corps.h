@@ -4,11 +4,6 @@
 // on both sides within a radius.
 #include <cstdint>
 
-// Filled by NearestOwnCorps: the distance from the city to the nearest enemy
-// and to the nearest own corps, 100 when there is none.
-extern std::uint16_t NearestEnemyDistance;
-extern std::uint16_t NearestOwnDistance;
-
 // The nearest own corps without a mission, within twice the radius of the city
 // and nearer than every corps (own or enemy) examined before it; 0 when none.
 // Fills the threat variables as well: ThreatEnemyCount holds the nearest enemy

@@ -15,7 +15,8 @@ int NextScriptedDraw(int n) {
     throw RandomScriptError("Random(" + std::to_string(n) + ") drawn after the script ran out");
   const ScriptedDraw next = script->front();
   if (next.bound != n)
-    throw RandomScriptError("Random(" + std::to_string(n) + ") drawn where the script expects Random(" +
+    throw RandomScriptError("Random(" + std::to_string(n) +
+                            ") drawn where the script expects Random(" +
                             std::to_string(next.bound) + ")");
   script->pop_front();
   return next.value;
@@ -37,12 +38,26 @@ void Randomize() {
   seed = static_cast<std::uint32_t>(ticks ^ (ticks >> 32));
 }
 
-void SetRandomSeed(std::uint32_t value) { seed = value; }
-std::uint32_t RandomSeed() { return seed; }
+void SetRandomSeed(std::uint32_t value) {
+  seed = value;
+}
+std::uint32_t RandomSeed() {
+  return seed;
+}
 
-std::uint64_t RandomDrawCount() { return draws; }
-void ResetRandomDrawCount() { draws = 0; }
+std::uint64_t RandomDrawCount() {
+  return draws;
+}
+void ResetRandomDrawCount() {
+  draws = 0;
+}
 
-void ScriptRandomDraws(std::deque<ScriptedDraw> list) { script = std::move(list); }
-void StopScriptingRandomDraws() { script.reset(); }
-std::size_t ScriptedDrawsLeft() { return script ? script->size() : 0; }
+void ScriptRandomDraws(std::deque<ScriptedDraw> list) {
+  script = std::move(list);
+}
+void StopScriptingRandomDraws() {
+  script.reset();
+}
+std::size_t ScriptedDrawsLeft() {
+  return script ? script->size() : 0;
+}

@@ -44,6 +44,8 @@ std::uint16_t ThreatOwnStrength;
 std::uint16_t ThreatEnemyStrength;
 std::uint16_t ThreatEnemyCount;
 std::uint16_t ThreatEnemyValue;
+std::uint16_t NearestEnemyDistance;
+std::uint16_t NearestOwnDistance;
 
 std::int32_t BattleStrength1;
 std::int32_t BattleStrength2;
@@ -74,12 +76,13 @@ void ResetGameWideVariables() {
   Zero(MapRecord);
   GameFileName.clear();
   for (auto* word :
-       {&GameOverCode,        &CurrentSide,      &CurrentCorps,      &CurrentArmy,
-        &CurrentCity,         &CurrentFleet,     &CurrentLeader,     &CurrentState,
-        &HexCursorX,          &HexCursorY,       &TargetHexX,        &TargetHexY,
-        &RouteReached,        &ClickedHexX,      &ClickedHexY,       &FinderCount,      &ThreatCorpsAtCity, &ThreatOwnStrength,
-        &ThreatEnemyStrength, &ThreatEnemyCount, &ThreatEnemyValue,  &BattleCorps1,
-        &BattleCorps2,        &BattleRound,      &InitiativeSide,    &WeatherColumn}) {
+       {&GameOverCode,      &CurrentSide,          &CurrentCorps,        &CurrentArmy,
+        &CurrentCity,       &CurrentFleet,         &CurrentLeader,       &CurrentState,
+        &HexCursorX,        &HexCursorY,           &TargetHexX,          &TargetHexY,
+        &RouteReached,      &ClickedHexX,          &ClickedHexY,         &FinderCount,
+        &ThreatCorpsAtCity, &ThreatOwnStrength,    &ThreatEnemyStrength, &ThreatEnemyCount,
+        &ThreatEnemyValue,  &NearestEnemyDistance, &NearestOwnDistance,  &BattleCorps1,
+        &BattleCorps2,      &BattleRound,          &InitiativeSide,      &WeatherColumn}) {
     *word = 0;
   }
   for (auto* figure : {&BattleStrength1, &BattleStrength2, &BattleReadiness1, &BattleReadiness2}) {

@@ -55,6 +55,10 @@ extern std::uint16_t ThreatOwnStrength;
 extern std::uint16_t ThreatEnemyStrength;
 extern std::uint16_t ThreatEnemyCount;
 extern std::uint16_t ThreatEnemyValue;
+// Filled by the computer's corps search around a city: the distance to the
+// nearest enemy and to the nearest own corps, 100 when there is none.
+extern std::uint16_t NearestEnemyDistance;
+extern std::uint16_t NearestOwnDistance;
 
 // The battle being fought.
 extern std::int32_t BattleStrength1;
