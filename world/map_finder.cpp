@@ -3,7 +3,6 @@
 #include "world/route_finder.h"
 #include "world/vardecl.h"
 
-
 namespace {
 
 // The camp of the nation giving orders.
