@@ -271,7 +271,10 @@ void TControl::Invalidate() {
 }
 
 void TControl::Update() {
-  if (TWinControl* root = RootOf(this)) PaintInvalidArea(*root);
+  TWinControl* root = RootOf(this);
+  if (!root) return;
+  PaintInvalidArea(*root);
+  PresentNow();
 }
 
 void TControl::Repaint() {

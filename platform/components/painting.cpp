@@ -8,6 +8,7 @@
 namespace {
 
 uint64_t g_generation = 0;
+void (*g_presenter)() = nullptr;
 
 bool IsWindowed(const TControl& control) {
   return dynamic_cast<const TWinControl*>(&control) != nullptr;
@@ -67,4 +68,12 @@ void MarkBufferDrawn(TWinControl& /*root*/) {
 
 uint64_t PaintGeneration() {
   return g_generation;
+}
+
+void SetPresenter(void (*present)()) {
+  g_presenter = present;
+}
+
+void PresentNow() {
+  if (g_presenter) g_presenter();
 }

@@ -23,5 +23,11 @@ TRect VisibleRectIn(const TControl& control, const TWinControl& root);
 void MarkBufferDrawn(TWinControl& root);
 uint64_t PaintGeneration();
 
+// Shows the painted buffers on the screen at once, instead of at the next
+// pump; Update uses it so that a form repainting itself during a long
+// computation is seen. The screen installs the routine.
+void SetPresenter(void (*present)());
+void PresentNow();
+
 // The smallest rectangle holding both; an empty one adds nothing.
 TRect UnionRect(const TRect& a, const TRect& b);

@@ -11,7 +11,17 @@
 
 TScreen Screen;
 
-TScreen::TScreen() : frame_(kWidth, kHeight) {}
+namespace {
+
+void PresentScreen() {
+  Screen.PaintAndPresent(Application.Backend());
+}
+
+}  // namespace
+
+TScreen::TScreen() : frame_(kWidth, kHeight) {
+  SetPresenter(&PresentScreen);
+}
 
 // The pointer changes at once: the hourglass must show before a long turn
 // starts, not at the next mouse move.
