@@ -19,7 +19,7 @@ class EUnansweredModal : public std::runtime_error {
 // The backend of the tests: no window, a clock that moves only when a test
 // advances it, and input a test scripts. Each input call is handled at once,
 // through the same routing as real input. Each time a form becomes modal the
-// modal hook runs, and may inspect the form, click its controls and close
+// modal hook runs, and may look at the form, click its controls and close
 // it; a modal form left waiting with nothing scripted throws EUnansweredModal
 // instead of hanging.
 class THeadlessBackend : public TBackend {
