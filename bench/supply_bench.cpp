@@ -1,0 +1,108 @@
+// The supply links, the supply pass and the force totals run for every nation
+// every turn, on the whole of a real start point. The start file of 1862 is
+// read from beside the game (the build folder, one up from this program), or
+// from the folder GRAYMARCH_GAME_DIR names.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <vector>
+
+#include "world/force_totals.h"
+#include "world/game_window.h"
+#include "world/random.h"
+#include "world/recording_window.h"
+#include "world/supply_and_attrition.h"
+#include "world/supply_links.h"
+#include "world/vardecl.h"
+
+namespace {
+
+std::filesystem::path GameFolder() {
+  if (const char* folder = std::getenv("GRAYMARCH_GAME_DIR")) return folder;
+  return std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
+}
+
+template <typename Record>
+bool ReadRecord(const std::filesystem::path& file, Record& record) {
+  std::ifstream input(file, std::ios::binary);
+  const std::vector<char> bytes{std::istreambuf_iterator<char>(input),
+                                std::istreambuf_iterator<char>()};
+  if (bytes.size() != sizeof(Record)) return false;
+  std::memcpy(static_cast<void*>(&record), bytes.data(), sizeof(Record));
+  return true;
+}
+
+// The start point as loaded, kept aside so that every run starts from it.
+struct StartPoint {
+  std::unique_ptr<TGameState> game = std::make_unique<TGameState>();
+  bool loaded = false;
+
+  StartPoint() {
+    ResetGameWideVariables();
+    const std::filesystem::path folder = GameFolder();
+    loaded =
+        ReadRecord(folder / "1862.gmr", GameState) && ReadRecord(folder / "1862.GMP", MapRecord);
+    *game = GameState;
+  }
+  void Restore() const { GameState = *game; }
+};
+
+const StartPoint& Start1862() {
+  static const StartPoint start;
+  return start;
+}
+
+bool Prepare(benchmark::State& state) {
+  if (Start1862().loaded) return true;
+  state.SkipWithError("the start files of 1862 are not beside the game");
+  return false;
+}
+
+void BM_ComputeCitySupplyLinks(benchmark::State& state) {
+  if (!Prepare(state)) return;
+  Start1862().Restore();
+  SetRandomSeed(1862);
+  for (auto _ : state) {
+    ComputeCitySupplyLinks();
+    benchmark::DoNotOptimize(GameState.Cities);
+  }
+}
+BENCHMARK(BM_ComputeCitySupplyLinks)->Unit(benchmark::kMillisecond);
+
+// The pass after movement, which also takes the losses; every run starts from
+// the same stocks and strengths.
+void BM_UpdateSupplyAndAttrition(benchmark::State& state) {
+  if (!Prepare(state)) return;
+  RecordingWindow window;
+  GameWindow* previous = InstallGameWindow(&window);
+  SetRandomSeed(1862);
+  for (auto _ : state) {
+    state.PauseTiming();
+    Start1862().Restore();
+    window.ForgetRecords();
+    state.ResumeTiming();
+    UpdateSupplyAndAttrition(kSupplyAfterMovement);
+    benchmark::DoNotOptimize(GameState.Corps);
+  }
+  InstallGameWindow(previous);
+}
+BENCHMARK(BM_UpdateSupplyAndAttrition)->Unit(benchmark::kMillisecond);
+
+void BM_ComputeForceTotals(benchmark::State& state) {
+  if (!Prepare(state)) return;
+  for (auto _ : state) {
+    state.PauseTiming();
+    Start1862().Restore();
+    state.ResumeTiming();
+    ComputeForceTotals();
+    benchmark::DoNotOptimize(GameState.Nations);
+  }
+}
+BENCHMARK(BM_ComputeForceTotals)->Unit(benchmark::kMillisecond);
+
+}  // namespace
