@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // A message to a control: what happened, two arguments, and the answer the
 // handler leaves in Result. Every input event and every notice between
@@ -74,3 +75,7 @@ inline int PointX(intptr_t lparam) {
 inline int PointY(intptr_t lparam) {
   return static_cast<int16_t>((lparam >> 16) & 0xFFFF);
 }
+
+// A message number of its own for each name, the same for every caller that
+// asks with that name, above every fixed number.
+uint32_t RegisterWindowMessage(const std::string& name);

@@ -84,6 +84,13 @@ TEST_F(ControlTest, PostedMessagesArriveInOrderAtTheNextPumpAndDieWithTheirTarge
   EXPECT_FALSE(HasPostedMessages());
 }
 
+TEST(RegisteredMessages, OneNameGivesOneNumberAboveTheFixedOnes) {
+  const uint32_t cancel = RegisterWindowMessage("cancel pull-down menu");
+  EXPECT_GE(cancel, 0xC000u);
+  EXPECT_EQ(RegisterWindowMessage("cancel pull-down menu"), cancel);
+  EXPECT_NE(RegisterWindowMessage("another notice"), cancel);
+}
+
 TEST_F(ControlTest, AlignedChildrenShareTheClientAreaTopBottomThenClient) {
   form.SetClientSize(200, 100);
   auto* top = Place<TProbe>(&form, 0, 0, 10, 20);
