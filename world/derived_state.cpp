@@ -1,5 +1,8 @@
 #include "world/derived_state.h"
 
+#include "world/city_control.h"
+#include "world/corps_readiness.h"
+#include "world/hex_control.h"
 #include "world/weather.h"
 #include "world/weather_gauges.h"
 
@@ -7,9 +10,12 @@ namespace {
 
 // Control of the hexes comes first: city control and supply links read it.
 constexpr DerivedStateStep kSteps[] = {
-    {"RecomputeHexControl", nullptr},         {"RollWeather", RollWeather},
-    {"ShowWeatherGauges", ShowWeatherGauges}, {"UpdateCityControl", nullptr},
-    {"ComputeForceTotals", nullptr},          {"UpdateCorpsReadiness", nullptr},
+    {"RecomputeHexControl", RecomputeHexControl},
+    {"RollWeather", RollWeather},
+    {"ShowWeatherGauges", ShowWeatherGauges},
+    {"UpdateCityControl", UpdateCityControl},
+    {"ComputeForceTotals", nullptr},
+    {"UpdateCorpsReadiness", UpdateCorpsReadiness},
     {"ComputeCitySupplyLinks", nullptr},
 };
 
