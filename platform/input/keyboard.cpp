@@ -41,8 +41,10 @@ bool HandleDialogKey(TWinControl& root, TWinControl& target, int key, TShiftStat
     root.SelectNext(current, !(shift & ssShift), true);
     return true;
   }
-  if (IsArrow(key)) {
-    root.SelectNext(current, key == VK_RIGHT || key == VK_DOWN, false);
+  // The arrows move within the focused control's own group (its parent),
+  // as they move among the radio buttons of one box.
+  if (IsArrow(key) && current && current->Parent()) {
+    current->Parent()->SelectNext(current, key == VK_RIGHT || key == VK_DOWN, false);
     return true;
   }
   if (key == VK_ESCAPE || key == VK_RETURN) {

@@ -8,7 +8,8 @@ class TWinControl;
 
 // Keyboard input for the active form. A key goes first to the form when it
 // previews keys, then: Tab and Shift+Tab move the focus over tab stops, the
-// arrow keys move it to the next or previous control, and Escape and Enter
+// arrow keys move it to the next or previous control of the same parent,
+// and Escape and Enter
 // are offered to every control as dialog keys, unless the focused control
 // asks for those keys itself (WM_GETDLGCODE); whatever is left goes to the
 // focused control.

@@ -57,7 +57,18 @@ TEST_F(KeyInputTest, ArrowKeysMoveTheFocusEvenToControlsThatAreNoTabStops) {
   input().PressKey(VK_UP);
   EXPECT_EQ(FocusedControl(), controls[0]);
 
+  // Inside a box the arrows go round the box's own controls.
+  auto* box = Place<TProbe>(&form, 10, 100, 200, 100);
+  auto* first = Place<TProbe>(box, 10, 10, 50, 20);
+  auto* second = Place<TProbe>(box, 10, 40, 50, 20);
+  second->SetFocus();
+  input().PressKey(VK_DOWN);
+  EXPECT_EQ(FocusedControl(), first);
+  input().PressKey(VK_UP);
+  EXPECT_EQ(FocusedControl(), second);
+
   // A control that wants the arrows keeps them.
+  controls[0]->SetFocus();
   controls[0]->dialog_code = DLGC_WANTARROWS;
   input().PressKey(VK_DOWN);
   EXPECT_EQ(FocusedControl(), controls[0]);
