@@ -183,7 +183,7 @@ void OrderOutput(int n, const ArmWeapons& arm, int amount) {
     if (s == 0) return;
     TStateRec& state = GameState.States[s];
     AddSaturated(state.WeaponOutput[weapon], amount);
-    AddSaturated(*TheatreSupplies(n, state.Theatre), -price);
+    if (U16* supplies = TheatreSupplies(n, state.Theatre)) AddSaturated(*supplies, -price);
   }
 }
 
