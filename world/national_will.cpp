@@ -176,9 +176,9 @@ void EnlistSlaves(U16& slaves, TStateRec& state, TNationRec& nation) {
   Enlist(state, nation, recruits);
 }
 
-// Where volunteers come from and what they cost: a share of the pool answers
-// the level, each man is paid a share of the bounty, and a third of the men
-// leave the pool.
+// Where volunteers come from and what they cost: the level draws that many men
+// for every peoplePerLevel people, each menPerBounty men are paid one bounty,
+// and a third of the men leave the pool.
 struct VolunteerPool {
   U16& people;
   int theatre;

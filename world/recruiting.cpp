@@ -66,7 +66,7 @@ void AdjustProductionShares(int n) {
     shift(kInfantryShare, kArtilleryShare);
   if (infantry / 5 < count.artillery && share[kArtilleryShare] > 1)
     shift(kArtilleryShare, kInfantryShare);
-  // The Confederacy keeps more of its men mounted.
+  // The Confederacy measures its horse against its foot by marks of its own.
   const bool confederacy = n == TNation::Confederacy;
   const int leastInfantryShare = confederacy ? 65 : 50;
   if (infantry > 10 * count.cavalry && share[kInfantryShare] > leastInfantryShare &&

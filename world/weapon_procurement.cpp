@@ -1,6 +1,5 @@
 #include "world/weapon_procurement.h"
 
-#include <array>
 #include <cstdint>
 
 #include "world/codes.h"
@@ -27,11 +26,11 @@ struct ArmWeapons {
   int arm;
   int first;
   int last;
-  int orderedByUnion;
+  int ordered;  // by every nation but the Confederacy
   int orderedByConfederacy;
 
   int OrderedBy(int nation) const {
-    return nation == TNation::Confederacy ? orderedByConfederacy : orderedByUnion;
+    return nation == TNation::Confederacy ? orderedByConfederacy : ordered;
   }
 };
 
