@@ -129,21 +129,26 @@ TEST_F(NationalWillTest, AHumanNationNeverDraftsHereButItsOwnDraftDrawsTwentyLev
   TNationRec& player = Nation(TNation::Union);
   player.Human = 1;
   PutInCrisis(TNation::Union);
-  player.DraftMonths = 9;
   player.Bounty = 2;
   StateOf(kUnionCityState, TNation::Union);
   TCity& city = CityIn(kUnionCityState, TNation::Union, 4000);
   Supplies(TNation::Union) = 1000;
+  ScriptRandomDraws({});  // no riot rolls
 
   UpdateNationalWill();
   EXPECT_TRUE(window.Notices().empty());
-  // Level 2 + 20: 22 x 4000 / 400 men at a bounty of 2 for two men.
-  EXPECT_EQ(player.MonthRecruits, 220);
-  EXPECT_EQ(GameState.States[kUnionCityState].Manpower, 220);
-  EXPECT_EQ(GameState.States[kUnionCityState].Enlisted, 220);
-  EXPECT_EQ(city.Population, 4000 - 73);
-  EXPECT_EQ(Supplies(TNation::Union), 1000 - 220);
   EXPECT_EQ(player.Bounty, 2);
+  EXPECT_EQ(player.DraftMonths, -6);
+  EXPECT_EQ(player.MonthRecruits, 2 * 4000 / 400);
+
+  player.DraftMonths = 9;  // declared in the manpower dialog
+  UpdateNationalWill();
+  // Level 2 + 20 on 3994 people; two men cost a bounty of 2.
+  EXPECT_EQ(player.MonthRecruits, 219);
+  EXPECT_EQ(GameState.States[kUnionCityState].Manpower, 20 + 219);
+  EXPECT_EQ(GameState.States[kUnionCityState].Enlisted, 20 + 219);
+  EXPECT_EQ(city.Population, 3994 - 73);
+  EXPECT_EQ(Supplies(TNation::Union), 1000 - 20 - 219);
   EXPECT_EQ(player.DraftMonths, 8);
 }
 
