@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/components/component.h"
+#include "platform/controls/menu_item.h"
+
+// A menu that opens at a point of the screen: Popup runs OnPopup, shows the
+// items there until the user chooses one or leaves, then clicks the chosen
+// item. PopupComponent is the control it was opened for, if any.
+class TPopupMenu : public TComponent {
+ public:
+  explicit TPopupMenu(TComponent* owner);
+
+  TMenuItem& Items() { return *items_; }
+  void Popup(int x, int y);
+
+  TComponent* PopupComponent = nullptr;
+  TNotifyEvent OnPopup;
+
+ private:
+  TMenuItem* items_;
+};

@@ -1,0 +1,117 @@
+#include "platform/dialogs/message_dialog.h"
+
+#include <algorithm>
+
+#include "platform/controls/button.h"
+#include "platform/controls/label.h"
+#include "platform/controls/paint_box.h"
+
+namespace {
+
+constexpr int kMargin = 12;
+constexpr int kSignSize = 32;
+constexpr int kTextWidthLimit = 360;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
+constexpr int kButtonGap = 8;
+
+const char* TitleOf(TMsgDlgType type) {
+  switch (type) {
+    case TMsgDlgType::mtWarning: return "Warning";
+    case TMsgDlgType::mtError: return "Error";
+    case TMsgDlgType::mtConfirmation: return "Confirm";
+    case TMsgDlgType::mtInformation: break;
+  }
+  return "Information";
+}
+
+// The sign beside the text: a yellow triangle with "!" for a warning, a red
+// disc with "X" for an error, a white disc with "i" or "?" otherwise.
+void DrawSign(TCanvas& canvas, TMsgDlgType type) {
+  const TRect box{0, 0, kSignSize, kSignSize};
+  canvas.Pen.Color = clBlack;
+  const char* mark = "i";
+  if (type == TMsgDlgType::mtWarning) {
+    canvas.Brush.Color = clYellow;
+    const TPoint triangle[] = {{kSignSize / 2, 0}, {kSignSize - 1, kSignSize - 1}, {0, kSignSize - 1}};
+    canvas.Polygon(triangle);
+    mark = "!";
+  } else {
+    canvas.Brush.Color = type == TMsgDlgType::mtError ? clRed : clWhite;
+    canvas.Ellipse(box);
+    if (type == TMsgDlgType::mtError) mark = "X";
+    if (type == TMsgDlgType::mtConfirmation) mark = "?";
+  }
+  canvas.Font.SetStyle(fsBold);
+  canvas.Font.SetHeight(-16);
+  canvas.Font.SetColor(type == TMsgDlgType::mtInformation || type == TMsgDlgType::mtConfirmation
+                           ? clBlue
+                           : clBlack);
+  canvas.Brush.Style = bsClear;
+  TRect text = box;
+  text.Top += 4;
+  canvas.DrawText(mark, text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+class TMessageForm : public TForm {
+ public:
+  TMessageForm(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons)
+      : TForm(nullptr) {
+    SetName("MessageDialog");
+    SetCaption(TitleOf(type));
+    SetBorderStyle(TFormBorderStyle::bsDialog);
+    BorderIcons = biSystemMenu;
+    Position = TPosition::poScreenCenter;
+
+    auto* sign = new TPaintBox(this);
+    sign->SetName("Sign");
+    sign->SetParent(this);
+    sign->SetBounds(kMargin, kMargin, kSignSize, kSignSize);
+    sign->OnPaint = [sign, type](TComponent*) { DrawSign(sign->Canvas(), type); };
+
+    auto* message = new TLabel(this);
+    message->SetName("Message");
+    message->SetParent(this);
+    message->SetShowAccelChar(false);
+    message->SetWordWrap(true);
+    message->SetBounds(kMargin * 2 + kSignSize, kMargin, kTextWidthLimit, 0);
+    message->SetCaption(text);
+
+    const bool with_cancel = (buttons & mbCancel) != 0;
+    const int count = with_cancel ? 2 : 1;
+    const int row_width = count * kButtonWidth + (count - 1) * kButtonGap;
+    const int text_right = message->Left() + message->Width();
+    const int width = std::max(text_right + kMargin, row_width + 2 * kMargin);
+    const int button_top = std::max(message->Top() + message->Height(), kMargin + kSignSize) + kMargin;
+    SetClientSize(width, button_top + kButtonHeight + kMargin);
+
+    int left = (width - row_width) / 2;
+    auto* ok = AddButton("OK", mrOk, left, button_top);
+    ok->SetDefault(true);
+    ok->SetCancel(!with_cancel);
+    if (with_cancel) {
+      left += kButtonWidth + kButtonGap;
+      AddButton("Cancel", mrCancel, left, button_top)->SetCancel(true);
+    }
+    SetActiveControl(ok);
+  }
+
+ private:
+  TButton* AddButton(const std::string& caption, TModalResult result, int left, int top) {
+    auto* button = new TButton(this);
+    button->SetName(caption);
+    button->SetParent(this);
+    button->SetCaption(caption);
+    button->SetModalResult(result);
+    button->SetBounds(left, top, kButtonWidth, kButtonHeight);
+    return button;
+  }
+};
+
+}  // namespace
+
+TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) {
+  TMessageForm form(text, type, buttons);
+  const TModalResult result = form.ShowModal();
+  return result == mrOk ? mrOk : mrCancel;
+}
