@@ -3,6 +3,7 @@
 #include "world/city_control.h"
 #include "world/corps_readiness.h"
 #include "world/hex_control.h"
+#include "world/supply_links.h"
 #include "world/weather.h"
 #include "world/weather_gauges.h"
 
@@ -16,7 +17,7 @@ constexpr DerivedStateStep kSteps[] = {
     {"UpdateCityControl", UpdateCityControl},
     {"ComputeForceTotals", nullptr},
     {"UpdateCorpsReadiness", UpdateCorpsReadiness},
-    {"ComputeCitySupplyLinks", nullptr},
+    {"ComputeCitySupplyLinks", ComputeCitySupplyLinks},
 };
 
 }  // namespace

@@ -16,9 +16,9 @@ class DerivedStateTest : public WindowTest {};
 
 // Until the rules behind the other steps are written, rebuilding skips them.
 TEST_F(DerivedStateTest, ALoadedGameRebuildsItsFiguresInThisOrderWithTheRulesWrittenSoFar) {
-  const std::set<std::string> writtenSteps = {"RecomputeHexControl", "RollWeather",
-                                              "ShowWeatherGauges", "UpdateCityControl",
-                                              "UpdateCorpsReadiness"};
+  const std::set<std::string> writtenSteps = {"RecomputeHexControl",  "RollWeather",
+                                              "ShowWeatherGauges",    "UpdateCityControl",
+                                              "UpdateCorpsReadiness", "ComputeCitySupplyLinks"};
   std::vector<std::string> names;
   for (const DerivedStateStep& step : DerivedStateSteps()) {
     names.emplace_back(step.name);
