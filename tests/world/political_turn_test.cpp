@@ -1,0 +1,136 @@
+#include "world/political_turn.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/world/political_turn_fixture.h"
+
+namespace {
+
+// Both capitals in states of their own; the Confederate one in Union hands.
+class PoliticalTurnTest : public PoliticsTest {
+ protected:
+  void SetUp() override {
+    PoliticsTest::SetUp();
+    GameState.Year = 1864;
+    for (int c = 1; c <= 3; ++c) AddCityIn(60 + c, 5, TSide::Union, 30 + c);  // 3: the fallback
+    MakeState(2, TNation::Union, AddCityIn(5, 5, TSide::Union, 2));
+    Nation(TNation::Union).Capital = 4;
+    richmond = AddCityIn(20, 20, TSide::Union, 5);
+    MakeState(5, TNation::Confederacy, richmond);
+    City(richmond).Nation = TNation::Union;
+    City(richmond).OriginalSide = TSide::Confederate;
+    Nation(TNation::Confederacy).Capital = static_cast<std::uint8_t>(richmond);
+    refuge = AddCityIn(30, 20, TSide::Confederate, 6);
+    MakeState(6, TNation::Confederacy, refuge);
+  }
+
+  int richmond = 0;
+  int refuge = 0;
+};
+
+TEST_F(PoliticalTurnTest, ALostCapitalMovesWhileTheWarScoreCarriesTheYear) {
+  Nation(TNation::Confederacy).WarScore = 200;  // 400 - 50 * 4
+  PoliticalEventsTurn();
+  EXPECT_EQ(Nation(TNation::Confederacy).Capital, refuge);
+  EXPECT_EQ(Nation(TNation::Confederacy).WarScore, 200 - 100 + 2);
+  EXPECT_EQ(Attitude(TNation::France), kUndecided + 35);
+  EXPECT_EQ(GameOverCode, 0);
+  ASSERT_EQ(window.Notices().size(), 1u);
+  EXPECT_EQ(window.Notices()[0].kind, 10);
+  EXPECT_EQ(window.Notices()[0].lines[0], Text(199) + "Confed");
+  EXPECT_EQ(window.Notices()[0].lines[1], Text(200) + City(refuge).Name.str() + ",State 6");
+}
+
+TEST_F(PoliticalTurnTest, ASideWithTooLittleStandingCapitulatesAndHandsOverEverything) {
+  Nation(TNation::Confederacy).WarScore = 199;
+  Nation(TNation::Confederacy).Human = 1;
+  const int corps = AddCorps(30, 20, TSide::Confederate, TNation::Confederacy);
+  const int fleet = AddFleet(40, 40, TSide::Confederate, TNation::Confederacy);
+  const int brigade = AddBrigade({.nation = TNation::Confederacy, .location = corps,
+                                  .homeState = 6});
+  const int homeless = AddBrigade({.nation = TNation::Confederacy, .location = corps,
+                                   .homeState = 0});
+  PoliticalEventsTurn();
+  EXPECT_EQ(GameOverCode, 2);
+  EXPECT_EQ(City(refuge).Nation, TNation::Union);
+  EXPECT_EQ(City(refuge).Side, TSide::Union);
+  EXPECT_EQ(City(richmond).OriginalSide, TNation::Union);
+  EXPECT_EQ(State(6).Nation, TNation::Union);
+  EXPECT_EQ(State(6).ControlSide, TSide::Union);
+  EXPECT_EQ(Corps(corps).Inactive, 1);
+  EXPECT_TRUE(GameState.Fleets[fleet].IsFree());
+  EXPECT_EQ(GameState.Brigades[brigade].Location, refuge);
+  EXPECT_EQ(GameState.Brigades[brigade].Status, TBrigadeStatus::InGarrison);
+  EXPECT_EQ(GameState.Brigades[homeless].Location, 4);  // the winner's capital
+  EXPECT_EQ(City(refuge).GarrisonCount, 1);
+  EXPECT_EQ(Nation(TNation::Confederacy).Side, 0);
+  EXPECT_EQ(Nation(TNation::Confederacy).Human, 0);
+  EXPECT_EQ(Nation(TNation::Confederacy).Capital, 0);
+  ASSERT_FALSE(window.Notices().empty());
+  EXPECT_EQ(window.Notices()[0].lines[0], Text(690));
+  EXPECT_EQ(window.Notices()[0].lines[2], Text(689));
+}
+
+TEST_F(PoliticalTurnTest, ASideWithNoCapitalLeftCapitulatesWhateverItsStanding) {
+  Nation(TNation::Confederacy).WarScore = 5000;
+  City(refuge).Side = TSide::Union;  // the state's capital city is taken too
+  PoliticalEventsTurn();
+  EXPECT_EQ(GameOverCode, 2);
+}
+
+TEST_F(PoliticalTurnTest, TheUnionFallsBackOnItsOwnCapitalCityWheneverItHoldsIt) {
+  Nation(TNation::Confederacy).Capital = static_cast<std::uint8_t>(refuge);
+  City(4).Side = TSide::Confederate;
+  PoliticalEventsTurn();
+  EXPECT_EQ(Nation(TNation::Union).Capital, 3);
+  EXPECT_EQ(Attitude(TNation::Britain), kUndecided - 35);
+}
+
+TEST_F(PoliticalTurnTest, TheNewCapitalPrefersANearQuietRailwayCity) {
+  City(refuge).RailStation = 1;
+  const int near = AddCityIn(21, 20, TSide::Confederate, 7);
+  MakeState(7, TNation::Confederacy, near).ForeignCities = 1;
+  EXPECT_EQ(ChooseNewCapital(richmond, TNation::Confederacy), refuge);
+  City(refuge).RailStation = 0;
+  State(7).ForeignCities = 0;
+  EXPECT_EQ(ChooseNewCapital(richmond, TNation::Confederacy), near);
+}
+
+TEST_F(PoliticalTurnTest, TheSeaIncidentOf1861AsksAHumanUnionOnlyInItsWeek) {
+  Nation(TNation::Confederacy).Capital = static_cast<std::uint8_t>(refuge);
+  GameState.Year = 1861;
+  GameState.Month = 11;
+  Nation(TNation::Union).Human = 1;
+  window.ScriptChoices({2});
+  PoliticalEventsTurn();
+  EXPECT_EQ(Attitude(TNation::Britain), 1);
+  ASSERT_EQ(window.Notices().size(), 1u);
+  EXPECT_EQ(window.Notices()[0].kind, 25);
+  EXPECT_EQ(window.Notices()[0].options[1], Text(209));
+  Attitude(TNation::Britain) = kUndecided;
+  PoliticalEventsTurn();
+  EXPECT_EQ(Nation(TNation::Union).WarScore, 275);
+  GameState.Day = 21;
+  PoliticalEventsTurn();
+  EXPECT_EQ(window.Notices().size(), 2u);
+}
+
+TEST_F(PoliticalTurnTest, UnitsTakeTheirNationsCampAndPoliciesMatureOnTheFirstTurnOfAMonth) {
+  Nation(TNation::Confederacy).Capital = static_cast<std::uint8_t>(refuge);
+  const int corps = AddCorps(1, 1, TSide::None, TNation::Confederacy);
+  const int army = AddArmy(2, 2, TSide::None, TNation::Confederacy);
+  MakeState(8, TNation::Confederacy).ControlSide = TSide::None;
+  const int quiet = AddCityIn(50, 50, TSide::None, 8);
+  Nation(TNation::Confederacy).PolicyStatus = 3;
+  PoliticalEventsTurn();
+  EXPECT_EQ(Corps(corps).Side, TSide::None);
+  GameState.Day = 1;
+  PoliticalEventsTurn();
+  EXPECT_EQ(Corps(corps).Side, TSide::Confederate);
+  EXPECT_EQ(GameState.Armies[army].Side, TSide::Confederate);
+  EXPECT_EQ(State(8).ControlSide, TSide::Confederate);
+  EXPECT_EQ(City(quiet).Side, TSide::Confederate);
+  EXPECT_EQ(Nation(TNation::Confederacy).PolicyStatus, 4);
+}
+
+}  // namespace
