@@ -143,8 +143,10 @@ void DispatchMouseButton(TWinControl& root, TPoint point, TMouseButton button, b
 
 void DispatchMouseWheel(TWinControl& root, TPoint point, int delta, TShiftState shift) {
   g_cursor = point;
+  // Like the keys, the wheel belongs to the focus, not to the pointer: with
+  // nothing focused, only the form itself hears it.
   TControl* target = FocusedControl();
-  if (!IsWithin(target, &root)) target = InputTarget(root, point);
+  if (!IsWithin(target, &root)) target = &root;
   for (TControl* c = target; c; c = c->Parent()) {
     if (c->Enabled() && c->Perform(WM_MOUSEWHEEL, delta, static_cast<intptr_t>(shift)) != 0) return;
   }

@@ -32,8 +32,8 @@ TPoint CursorPos();
 void DispatchMouseMove(TWinControl& root, TPoint point, TShiftState shift);
 void DispatchMouseButton(TWinControl& root, TPoint point, TMouseButton button, bool down,
                          TShiftState shift, uint64_t time_ms);
-// A wheel turn goes to the focused control and up its parents until one
-// takes it (WM_MOUSEWHEEL answered with 1); `delta` is in notches, positive
+// A wheel turn goes to the focused control (the form when none is) and up
+// its parents until one takes it (WM_MOUSEWHEEL answered with 1); `delta` is in notches, positive
 // away from the user.
 void DispatchMouseWheel(TWinControl& root, TPoint point, int delta, TShiftState shift);
 

@@ -136,6 +136,9 @@ TEST_F(MouseInputTest, TheWheelGoesToTheFocusedControlAndUpItsParents) {
   auto* panel = Place<TProbe>(&form, 100, 100, 100, 100);
   auto* list = Place<TProbe>(panel, 10, 10, 50, 50);
   panel->takes_wheel = true;
+  input().Wheel({160, 160}, -1);  // over the list, but nothing has the focus
+  EXPECT_EQ(list->Count(WM_MOUSEWHEEL), 0);
+  EXPECT_EQ(form.Count(WM_MOUSEWHEEL), 1);
   list->SetFocus();
   input().Wheel({300, 250}, -1);
   EXPECT_EQ(list->Count(WM_MOUSEWHEEL), 1);
