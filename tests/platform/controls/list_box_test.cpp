@@ -1,0 +1,119 @@
+#include <string>
+#include <vector>
+
+#include "control_form.h"
+#include "platform/controls/list_box.h"
+#include "platform/input/key_codes.h"
+
+namespace {
+
+class ListBoxTest : public ControlTest {
+ protected:
+  ListBoxTest() {
+    list = Put<TListBox>(10, 10, 150, 4 + 5 * 16);
+    list->SetItemHeight(16);
+    for (int i = 0; i < 12; ++i) list->Items().Add("Row " + std::to_string(i));
+    list->OnClick = [this](TComponent*) { clicks.push_back(list->ItemIndex()); };
+  }
+  // The middle of a visible row on the screen.
+  TPoint RowPoint(int index) const {
+    const TRect rect = list->ItemRect(index);
+    return list->ClientToScreen({(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2});
+  }
+  TListBox* list;
+  std::vector<int> clicks;
+};
+
+TEST_F(ListBoxTest, NothingIsSelectedAtFirstAndClearingForgetsTheSelection) {
+  EXPECT_EQ(list->ItemIndex(), -1);
+  list->SetItemIndex(3);
+  list->Clear();
+  EXPECT_EQ(list->ItemIndex(), -1);
+  list->SetItemIndex(0);
+  EXPECT_EQ(list->ItemIndex(), -1);
+}
+
+TEST_F(ListBoxTest, AUserClickSelectsTheRowAndRunsTheHandlerButCodeRunsNothing) {
+  list->SetItemIndex(2);
+  EXPECT_TRUE(clicks.empty());
+  backend().Click(RowPoint(1));
+  backend().Click(RowPoint(1));  // the selected row clicked again still tells the form
+  EXPECT_EQ(clicks, (std::vector<int>{1, 1}));
+  EXPECT_TRUE(list->Selected(1));
+  EXPECT_FALSE(list->Selected(2));
+}
+
+TEST_F(ListBoxTest, AClickBelowTheLastRowSelectsNothing) {
+  list->Items().Clear();
+  list->Items().Add("Only");
+  backend().Click(list->ClientToScreen({20, 60}));
+  EXPECT_EQ(list->ItemIndex(), -1);
+  EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(ListBoxTest, KeysMoveTheSelectionTellTheFormAndScrollItIntoView) {
+  list->SetFocus();
+  backend().PressKey(VK_DOWN);
+  EXPECT_EQ(list->ItemIndex(), 0);
+  backend().PressKey(VK_END);
+  EXPECT_EQ(list->ItemIndex(), 11);
+  EXPECT_EQ(list->TopIndex(), 7);
+  backend().PressKey(VK_HOME);
+  backend().Type("r");
+  EXPECT_EQ(clicks, (std::vector<int>{0, 11, 0, 1}));
+  EXPECT_EQ(list->TopIndex(), 0);
+}
+
+TEST_F(ListBoxTest, TheScrollBarAndTheWheelMoveTheTopRowWithinItsRange) {
+  const TPoint lower_arrow = list->ClientToScreen({list->Width() - 6, list->Height() - 6});
+  backend().Click(lower_arrow);
+  EXPECT_EQ(list->TopIndex(), 1);
+  EXPECT_TRUE(list->Focused());
+  backend().Wheel(RowPoint(2), -10);
+  EXPECT_EQ(list->TopIndex(), 7);
+  backend().Wheel(RowPoint(2), 1);
+  EXPECT_EQ(list->TopIndex(), 4);
+  EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(ListBoxTest, ColumnsRunDownEachColumnAndScrollAColumnAtATime) {
+  list->SetColumns(2);  // 12 rows do not fit: a horizontal bar leaves 4 rows a column
+  EXPECT_EQ(list->ItemRect(4).Top, list->ItemRect(0).Top);
+  EXPECT_GT(list->ItemRect(4).Left, list->ItemRect(0).Left);
+  EXPECT_TRUE(list->ItemRect(8).IsEmpty());
+  list->SetTopIndex(5);
+  EXPECT_EQ(list->TopIndex(), 4);
+  list->SetFocus();
+  list->SetItemIndex(0);
+  backend().PressKey(VK_RIGHT);
+  EXPECT_EQ(list->ItemIndex(), 4);
+}
+
+TEST_F(ListBoxTest, MultiSelectAddsRowsWithCtrlAndRangesWithShift) {
+  list->SetMultiSelect(true);
+  backend().Click(RowPoint(0));
+  backend().Click(RowPoint(2), ssCtrl);
+  EXPECT_EQ(list->SelCount(), 2);
+  backend().Click(RowPoint(4), ssShift);
+  EXPECT_EQ(list->SelCount(), 3);  // rows 2 to 4 from the last anchor
+  EXPECT_FALSE(list->Selected(0));
+}
+
+TEST_F(ListBoxTest, OwnerDrawnRowsAreDrawnByTheFormInTheSelectedColours) {
+  list->SetStyle(TListBoxStyle::lbOwnerDrawFixed);
+  list->SetItemIndex(1);
+  std::vector<std::pair<int, TOwnerDrawState>> drawn;
+  list->OnDrawItem = [&](TComponent*, int index, TRect rect, TOwnerDrawState state) {
+    drawn.push_back({index, state});
+    list->Canvas().FillRect(rect);
+  };
+  form.Invalidate();
+  const TRect selected = list->ItemRect(1);
+  const TColor fill = PixelAt(list->Left() + selected.Left + 5, list->Top() + selected.Top + 5);
+  ASSERT_EQ(drawn.size(), 5u);
+  EXPECT_EQ(drawn[1], (std::pair<int, TOwnerDrawState>{1, odSelected}));
+  EXPECT_EQ(drawn[0].second, 0u);
+  EXPECT_EQ(fill, ColorToRGB(clHighlight));
+}
+
+}  // namespace

@@ -1,0 +1,142 @@
+#include <vector>
+
+#include "control_form.h"
+#include "platform/controls/edit.h"
+#include "platform/controls/gauge.h"
+#include "platform/controls/label.h"
+#include "platform/controls/panel.h"
+#include "platform/controls/spin_edit.h"
+#include "platform/controls/up_down.h"
+#include "platform/input/key_codes.h"
+
+namespace {
+
+class ValueControlsTest : public ControlTest {};
+
+TEST_F(ValueControlsTest, TypingEditsAtTheCaretAndEveryChangeRunsOnChange) {
+  auto* edit = Put<TEdit>(10, 10, 120, 21);
+  edit->SetMaxLength(6);
+  int changes = 0;
+  edit->OnChange = [&](TComponent*) { ++changes; };
+  edit->SetText("Army");
+  edit->SetFocus();
+  backend().Type(" of");
+  backend().PressKey(VK_HOME);
+  backend().PressKey(VK_DELETE);
+  backend().Type("\b");  // nothing before the caret
+  EXPECT_EQ(edit->Text(), "rmy o");
+  EXPECT_EQ(changes, 4);  // code, two typed characters (the third is past MaxLength), delete
+}
+
+TEST_F(ValueControlsTest, ADisabledEditTakesNoTyping) {
+  auto* edit = Put<TEdit>(10, 10, 120, 21);
+  edit->SetFocus();
+  edit->SetEnabled(false);
+  backend().Type("x");
+  EXPECT_EQ(edit->Text(), "");
+}
+
+TEST_F(ValueControlsTest, ASpinEditTakesOnlyNumbersAndBringsATypedOneIntoRange) {
+  auto* spin = Put<TSpinEdit>(10, 10, 80, 21);
+  auto* next = Put<TEdit>(10, 40, 80, 21);
+  spin->SetMinValue(0);
+  spin->SetMaxValue(20);
+  spin->SetFocus();
+  backend().Type("x45");
+  EXPECT_EQ(spin->Text(), "045");
+  EXPECT_EQ(spin->Value(), 20);
+  next->SetFocus();
+  EXPECT_EQ(spin->Text(), "20");
+  spin->SetValue(-3);
+  EXPECT_EQ(spin->Value(), 0);
+}
+
+TEST_F(ValueControlsTest, ASpinEditStepsWithItsButtonsAndArrowKeys) {
+  auto* spin = Put<TSpinEdit>(10, 10, 80, 22);
+  spin->SetMaxValue(3);
+  std::vector<int> values;
+  spin->OnChange = [&](TComponent*) { values.push_back(spin->Value()); };
+  backend().Click(spin->ClientToScreen({spin->Width() - 8, 5}));
+  backend().PressKey(VK_UP);
+  backend().PressKey(VK_UP);
+  backend().PressKey(VK_UP);
+  backend().Click(spin->ClientToScreen({spin->Width() - 8, spin->Height() - 5}));
+  EXPECT_EQ(values, (std::vector<int>{1, 2, 3, 2}));
+}
+
+TEST_F(ValueControlsTest, AnUpDownStepsWithinItsRangeAndRepeatsWhileHeld) {
+  auto* updown = Put<TUpDown>(10, 10, 17, 24);
+  updown->SetMin(0);
+  updown->SetMax(3);
+  std::vector<TUDBtnType> clicks;
+  int mouse_ups = 0;
+  updown->OnClick = [&](TComponent*, TUDBtnType button) { clicks.push_back(button); };
+  updown->OnMouseUp = [&](TComponent*, TMouseButton, TShiftState, int, int) { ++mouse_ups; };
+  const TPoint upper = updown->ClientToScreen({8, 4});
+  backend().MouseMove(upper);
+  backend().MouseDown(upper);
+  backend().Advance(399);
+  EXPECT_EQ(updown->Position(), 1);
+  backend().Advance(1 + 100 * 4);
+  EXPECT_EQ(updown->Position(), 3);  // the repeat keeps going but the position stops at Max
+  EXPECT_EQ(clicks.size(), 6u);
+  backend().MouseUp(upper);
+  backend().Advance(1000);
+  EXPECT_EQ(clicks.size(), 6u);
+  EXPECT_EQ(mouse_ups, 1);
+  backend().Click(updown->ClientToScreen({8, 20}));
+  EXPECT_EQ(updown->Position(), 2);
+  EXPECT_EQ(clicks.back(), TUDBtnType::btPrev);
+}
+
+TEST_F(ValueControlsTest, DisablingAHeldUpDownStopsItsRepeat) {
+  auto* updown = Put<TUpDown>(10, 10, 17, 24);
+  int clicks = 0;
+  updown->OnClick = [&](TComponent*, TUDBtnType) { ++clicks; };
+  backend().MouseDown(updown->ClientToScreen({8, 4}));
+  updown->SetEnabled(false);
+  backend().Advance(2000);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ValueControlsTest, AGaugeFillsItsShareFromTheLeftOrFromTheBottom) {
+  auto* bar = Put<TGauge>(10, 10, 102, 10);
+  bar->SetShowText(false);
+  bar->SetForeColor(clNavy);
+  bar->SetBackColor(clGray);
+  bar->SetProgress(250);
+  EXPECT_EQ(bar->Progress(), 100);
+  bar->SetProgress(50);
+  EXPECT_EQ(PixelAt(11 + 49, 15), clNavy);
+  EXPECT_EQ(PixelAt(11 + 50, 15), clGray);
+  auto* column = Put<TGauge>(200, 10, 8, 302);
+  column->SetKind(TGaugeKind::gkVerticalBar);
+  column->SetShowText(false);
+  column->SetMaxValue(300);
+  column->SetForeColor(clRed);
+  column->SetProgress(100);
+  EXPECT_EQ(PixelAt(204, 11 + 199), clWhite);
+  EXPECT_EQ(PixelAt(204, 11 + 200), clRed);
+}
+
+TEST_F(ValueControlsTest, APanelDrawsItsRaisedOuterAndLoweredInnerBevels) {
+  auto* panel = Put<TPanel>(10, 10, 100, 40);
+  panel->SetBevelInner(TPanelBevel::bvLowered);
+  panel->SetBorderWidth(1);
+  EXPECT_EQ(PixelAt(10, 10), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(PixelAt(109, 49), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(PixelAt(11, 11), ColorToRGB(clBtnFace));
+  EXPECT_EQ(PixelAt(12, 12), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(PixelAt(107, 47), ColorToRGB(clBtnHighlight));
+}
+
+TEST_F(ValueControlsTest, AnAutoSizedLabelTakesTheSizeOfItsText) {
+  auto* label = Put<TLabel>(10, 10, 200, 40);
+  label->SetCaption("Seaboard");
+  const int one_line = label->Height();
+  EXPECT_LT(label->Width(), 200);
+  label->SetCaption("Seaboard\r\nWest");
+  EXPECT_GT(label->Height(), one_line);
+}
+
+}  // namespace
