@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "../services/temp_folder.h"
+#include "platform/backend/headless_backend.h"
+#include "platform/controls/edit.h"
+#include "platform/controls/list_box.h"
+#include "platform/dialogs/file_dialog.h"
+#include "platform/dialogs/file_mask.h"
+#include "platform/forms/form.h"
+#include "platform/input/key_codes.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+TEST(FileMaskTest, MasksMatchWithoutRegardToCase) {
+  EXPECT_TRUE(MatchesMask("SAVE1.GMR", "*.gmr"));
+  EXPECT_TRUE(MatchesMask("1861.gmr", "*.gmr;*.gms"));
+  EXPECT_TRUE(MatchesMask("a.GMS", "*.gmr;*.gms"));
+  EXPECT_FALSE(MatchesMask("SAVE1.GMP", "*.gmr"));
+  EXPECT_FALSE(MatchesMask("save.gmr.bak", "*.gmr"));
+  EXPECT_TRUE(MatchesMask("Autosave.GMR", "?uto*.g?r"));
+}
+
+TEST(FileMaskTest, AFilterSplitsIntoDescriptionsAndMasks) {
+  const auto filters = ParseFilter("gmr|*.gmr|gms|*.gms");
+  ASSERT_EQ(filters.size(), 2u);
+  EXPECT_EQ(filters[1].description, "gms");
+  EXPECT_EQ(filters[1].mask, "*.gms");
+}
+
+class FileDialogTest : public ::testing::Test {
+ protected:
+  FileDialogTest() {
+    for (const char* name : {"SAVE1.GMR", "save1.GMP", "1861.gmr", "Notes.txt"}) {
+      std::ofstream(folder.Path() / name) << "x";
+    }
+    fs::create_directory(folder.Path() / "Older");
+    std::ofstream(folder.Path() / "Older" / "Autosave.gmr") << "x";
+  }
+  static std::vector<std::string> Rows(TForm& form) {
+    const TStringList& items = FindOwned<TListBox>(form, "FileList")->Items();
+    std::vector<std::string> rows;
+    for (int i = 0; i < items.Count(); ++i) rows.push_back(items[i]);
+    return rows;
+  }
+  THeadlessBackend& backend() { return session.Backend(); }
+
+  THeadlessSession session;
+  TTempFolder folder;
+};
+
+TEST_F(FileDialogTest, TheOpenDialogListsFoldersThenMixedCaseSavesAndReturnsTheChosenOne) {
+  TOpenDialog dialog;
+  dialog.Filter = "gmr|*.gmr|gms|*.gms";
+  dialog.InitialDir = folder.Path().string();
+  std::vector<std::string> rows;
+  backend().SetModalHook([&](TForm& form) {
+    rows = Rows(form);
+    auto* list = FindOwned<TListBox>(form, "FileList");
+    const TRect row = list->ItemRect(3);
+    backend().Click(list->ClientToScreen({row.Left + 5, row.Top + 2}));
+    EXPECT_EQ(FindOwned<TEdit>(form, "FileNameEdit")->Text(), "SAVE1.GMR");
+    backend().PressKey(VK_RETURN);
+  });
+  ASSERT_TRUE(dialog.Execute());
+  EXPECT_EQ(rows, (std::vector<std::string>{"[..]", "[Older]", "1861.gmr", "SAVE1.GMR"}));
+  EXPECT_EQ(fs::path(dialog.FileName), fs::weakly_canonical(folder.Path()) / "SAVE1.GMR");
+}
+
+TEST_F(FileDialogTest, ATypedNameIsFoundWhateverItsCaseAndAFolderRowOpensTheFolder) {
+  TOpenDialog dialog;
+  dialog.Filter = "gmr|*.gmr";
+  dialog.InitialDir = folder.Path().string();
+  backend().SetModalHook([&](TForm& form) {
+    auto* list = FindOwned<TListBox>(form, "FileList");
+    list->SetFocus();
+    backend().PressKey(VK_DOWN);
+    backend().PressKey(VK_DOWN);  // "[Older]"
+    backend().PressKey(VK_RETURN);
+    EXPECT_EQ(Rows(form), (std::vector<std::string>{"[..]", "Autosave.gmr"}));
+    FindOwned<TEdit>(form, "FileNameEdit")->SetFocus();
+    backend().Type("AUTOSAVE.GMR");
+    backend().PressKey(VK_RETURN);
+  });
+  ASSERT_TRUE(dialog.Execute());
+  EXPECT_EQ(fs::path(dialog.FileName).filename(), "Autosave.gmr");
+}
+
+TEST_F(FileDialogTest, OpeningAMissingFileKeepsTheDialogUpAndCancelReportsNoChoice) {
+  TOpenDialog dialog;
+  dialog.InitialDir = folder.Path().string();
+  dialog.FileName = "keep.gmr";
+  backend().SetModalHook([&](TForm& form) {
+    FindOwned<TEdit>(form, "FileNameEdit")->SetText("missing.gmr");
+    backend().PressKey(VK_RETURN);
+    EXPECT_TRUE(form.Visible());
+    backend().PressKey(VK_ESCAPE);
+  });
+  EXPECT_FALSE(dialog.Execute());
+  EXPECT_EQ(dialog.FileName, "keep.gmr");
+}
+
+TEST_F(FileDialogTest, TheSaveDialogAcceptsANewNameAndAddsTheDefaultExtension) {
+  TSaveDialog dialog;
+  dialog.Filter = "gmr|*.gmr";
+  dialog.DefaultExt = "gmr";
+  dialog.InitialDir = folder.Path().string();
+  backend().SetModalHook([&](TForm& form) {
+    FindOwned<TEdit>(form, "FileNameEdit")->SetText("Gettysburg");
+    backend().Click(*FindOwned<TControl>(form, "OK"));
+  });
+  ASSERT_TRUE(dialog.Execute());
+  EXPECT_EQ(fs::path(dialog.FileName).filename(), "Gettysburg.gmr");
+}
+
+}  // namespace
