@@ -4,13 +4,15 @@ function(graymarch_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
 endfunction()
 
-# graymarch_test_program(NAME FOLDERS dir... [LIBRARIES lib...])
+# graymarch_test_program(NAME FOLDERS dir... [LIBRARIES lib...] [NEEDS target...]
+#                        [DEFINITIONS NAME="value"...])
 # Builds one GoogleTest program from every .cpp under the given folders of tests/.
+# NEEDS names the targets that produce files the tests read.
 function(graymarch_test_program name)
   if(NOT GRAYMARCH_TESTS)
     return()
   endif()
-  cmake_parse_arguments(ARG "" "" "FOLDERS;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "FOLDERS;LIBRARIES;NEEDS;DEFINITIONS" ${ARGN})
   set(globs)
   foreach(folder ${ARG_FOLDERS})
     list(APPEND globs ${PROJECT_SOURCE_DIR}/tests/${folder}/*.cpp)
@@ -22,6 +24,10 @@ function(graymarch_test_program name)
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE test_support ${ARG_LIBRARIES} GTest::gtest_main)
   graymarch_warnings(${name})
+  target_compile_definitions(${name} PRIVATE ${ARG_DEFINITIONS})
+  if(ARG_NEEDS)
+    add_dependencies(${name} ${ARG_NEEDS})
+  endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy")
 endfunction()
@@ -31,4 +37,18 @@ endfunction()
 set(GRAYMARCH_GAME_DIR ${CMAKE_BINARY_DIR})
 function(graymarch_game_files target)
   set_property(GLOBAL APPEND PROPERTY GRAYMARCH_GAME_FILE_TARGETS ${target})
+endfunction()
+
+# graymarch_generate(TARGET FILES name... COMMAND cmd... [DEPENDS file...] COMMENT text)
+# Runs a generator at build time to write the named files beside the game.
+function(graymarch_generate target)
+  cmake_parse_arguments(ARG "" "COMMENT" "FILES;COMMAND;DEPENDS" ${ARGN})
+  list(TRANSFORM ARG_FILES PREPEND ${GRAYMARCH_GAME_DIR}/ OUTPUT_VARIABLE outputs)
+  add_custom_command(OUTPUT ${outputs}
+    COMMAND ${ARG_COMMAND}
+    DEPENDS ${ARG_DEPENDS}
+    COMMENT "${ARG_COMMENT}"
+    VERBATIM)
+  add_custom_target(${target} ALL DEPENDS ${outputs})
+  graymarch_game_files(${target})
 endfunction()
