@@ -8,6 +8,7 @@
 #include "platform/graphics/system_colours.h"
 #include "platform/input/key_codes.h"
 #include "platform/input/keyboard.h"
+#include "platform/input/mouse.h"
 
 namespace {
 constexpr int kFrame = 3;
@@ -38,11 +39,13 @@ TMenuWindow::TMenuWindow(TMenuItem& menu, TPoint at) : TForm(nullptr), menu_(men
     width = std::max(width, text.Width());
   }
   SetClientSize(width + kCheckColumn + kTextPadding + 2 * kFrame, RowTop(menu_.Count()) + kFrame);
-  // The list opens where it was asked to, kept inside the screen.
+  // The list opens where it was asked to, kept inside the screen, and holds
+  // the mouse, so that a press anywhere else reaches it and closes it.
   OnShow = [this](TComponent*) {
     const int left = std::clamp(at_.X, 0, std::max(0, Screen.Width() - Width()));
     const int top = std::clamp(at_.Y, 0, std::max(0, Screen.Height() - Height()));
     SetBounds(left, top, Width(), Height());
+    SetCapture(this);
   };
 }
 
@@ -77,6 +80,7 @@ TRect TMenuWindow::ItemRectOnScreen(const TMenuItem* item) const {
 
 TMenuItem* TMenuWindow::Track() {
   ShowModal();
+  if (GetCapture() == this) ReleaseCapture();
   return chosen_;
 }
 
@@ -85,9 +89,13 @@ void TMenuWindow::Choose(int index) {
   TMenuItem* item = menu_.Items(index);
   if (item->Count() > 0) {
     const TRect row = ItemRectOnScreen(item);
-    TMenuWindow submenu(*item, {row.Right, row.Top - kFrame});
-    chosen_ = submenu.Track();
-    if (!chosen_) return;
+    submenu_open_ = true;
+    chosen_ = TMenuWindow(*item, {row.Right, row.Top - kFrame}).Track();
+    submenu_open_ = false;
+    if (!chosen_) {
+      SetCapture(this);
+      return;
+    }
   } else {
     chosen_ = item;
   }
@@ -108,6 +116,8 @@ void TMenuWindow::MoveHighlight(int direction) {
 }
 
 void TMenuWindow::WndProc(TMessage& message) {
+  // Losing the mouse to anything but its own submenu closes the list.
+  if (message.Msg == CM_CAPTURECHANGED && !submenu_open_ && Visible()) SetModalResult(mrCancel);
   if (message.Msg == CM_DIALOGKEY && message.WParam == VK_ESCAPE) {
     SetModalResult(mrCancel);
     message.Result = 1;

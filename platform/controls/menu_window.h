@@ -39,4 +39,5 @@ class TMenuWindow : public TForm {
   TPoint at_;
   int highlighted_ = -1;
   TMenuItem* chosen_ = nullptr;
+  bool submenu_open_ = false;
 };
