@@ -171,7 +171,7 @@ TEST_F(CityControlTest, AComputerCaptorGarrisonsWithItsGreenestInfantryAndCounts
   EXPECT_EQ(Corps(captor).OtherBrigades, 3);
 }
 
-TEST_F(CityControlTest, ACaptorWithOneGreenBrigadeOrAPlentyLeavesOneOrNone) {
+TEST_F(CityControlTest, ACaptorWithASingleGreenBrigadeLeavesNoGarrison) {
   City(city).Population = 100;  // need 1
   const int captor = AddLedCorps(10, 10, TSide::Union);
   const int only = AddBrigade({.location = captor});

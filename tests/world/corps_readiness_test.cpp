@@ -32,8 +32,14 @@ TEST_F(ReadinessTest, EachCorpsDrawsForOddsEntrenchmentAndItsCommandersInTurn) {
   Corps(led).Leader = static_cast<std::uint8_t>(leader);
   Corps(led).Army = static_cast<std::uint8_t>(AddArmy(30, 30, TSide::Confederate, 2));
   GameState.Armies[Corps(led).Army].Leader = static_cast<std::uint8_t>(leader);
-  ScriptRandomDraws({{250, 74}, {30, 0}, {30, 0},                          // plain: odds +1
-                     {250, 75}, {30, 0}, {30, 29}, {70, 49}, {100, 49}});  // led: +3 +2
+  ScriptRandomDraws({{250, 74},
+                     {30, 0},
+                     {30, 0},  // plain: odds +1
+                     {250, 75},
+                     {30, 0},
+                     {30, 29},
+                     {70, 49},
+                     {100, 49}});  // led: +3 +2
   UpdateCorpsReadiness();
   EXPECT_EQ(ScriptedDrawsLeft(), 0u);
   EXPECT_EQ(Corps(plain).Readiness, 11);

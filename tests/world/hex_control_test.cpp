@@ -80,18 +80,12 @@ void ReferenceHexControl() {
   }
 }
 
-TEST_F(HexControlTest, AQuietStateGivesItsHexesToItsHolder) {
-  MapRecord.Cell(3, 3).SetOwner(TSide::Confederate);
-  RecomputeHexControl();
-  EXPECT_EQ(OwnerAt(3, 3), TSide::Union);
-}
-
 TEST_F(HexControlTest, ATieBetweenTheCampsKeepsTheOwner) {
   State(kState).ControlSide = TSide::None;  // 2, and 7 for a quiet state
   MapRecord.Cell(20, 20).Bytes[0] = 128;
-  MapRecord.Cell(20, 20).SetOwner(TSide::Confederate);  // 3
-  AddCorps(20, 19, TSide::Union, TNation::Union);       // 4
-  AddCorps(20, 22, TSide::Union, TNation::Union);       // 2
+  MapRecord.Cell(20, 20).SetOwner(TSide::Confederate);               // 3
+  AddCorps(20, 19, TSide::Union, TNation::Union);                    // 4
+  AddCorps(20, 22, TSide::Union, TNation::Union);                    // 2
   const int fleet = AddFleet(20, 21, TSide::Union, TNation::Union);  // 3
   GameState.Fleets[fleet].Kind = 2;
   GameState.Fleets[fleet].Status = 0;
@@ -111,13 +105,6 @@ TEST_F(HexControlTest, AUnionCorpsHoldsItsHexAgainstAnyCrowdButAConfederateOneCa
   RecomputeHexControl();
   EXPECT_EQ(OwnerAt(10, 10), TSide::Union);
   EXPECT_EQ(OwnerAt(40, 40), TSide::Union);
-}
-
-TEST_F(HexControlTest, HexesWithoutAnOwnerAreBeyondTheReachOfCorps) {
-  State(kState).ControlSide = State(kState).Side = TSide::None;
-  AddCorps(10, 10, TSide::Confederate, TNation::Confederacy);
-  RecomputeHexControl();
-  EXPECT_EQ(OwnerAt(10, 10), TSide::None);
 }
 
 TEST_F(HexControlTest, ARiverFleetCommandsTheRiverHexesBesideIt) {
@@ -193,7 +180,8 @@ TEST_F(HexControlTest, ControlMatchesTheRuleAskedOfEveryHexOnACrowdedMap) {
     fleet.Kind = static_cast<std::uint8_t>(pick(3));
     fleet.Status = static_cast<std::uint8_t>(pick(3) == 0 ? 5 : 0);
   }
-  for (int c = 1; c <= 86; ++c) City(AddCity(1 + pick(76), 1 + pick(54), pick(4))).State = 1 + pick(37);
+  for (int c = 1; c <= 86; ++c)
+    City(AddCity(1 + pick(76), 1 + pick(54), pick(4))).State = 1 + pick(37);
   const TMapRecord before = MapRecord;
   for (int turn = 0; turn < 3; ++turn) ReferenceHexControl();
   const TMapRecord expected = MapRecord;

@@ -46,10 +46,10 @@ TEST_F(PoliticalTurnTest, ASideWithTooLittleStandingCapitulatesAndHandsOverEvery
   Nation(TNation::Confederacy).Human = 1;
   const int corps = AddCorps(30, 20, TSide::Confederate, TNation::Confederacy);
   const int fleet = AddFleet(40, 40, TSide::Confederate, TNation::Confederacy);
-  const int brigade = AddBrigade({.nation = TNation::Confederacy, .location = corps,
-                                  .homeState = 6});
-  const int homeless = AddBrigade({.nation = TNation::Confederacy, .location = corps,
-                                   .homeState = 0});
+  const int brigade =
+      AddBrigade({.nation = TNation::Confederacy, .location = corps, .homeState = 6});
+  const int homeless =
+      AddBrigade({.nation = TNation::Confederacy, .location = corps, .homeState = 0});
   PoliticalEventsTurn();
   EXPECT_EQ(GameOverCode, 2);
   EXPECT_EQ(City(refuge).Nation, TNation::Union);

@@ -25,8 +25,10 @@ class RebellionTest : public PoliticsTest {
 };
 
 TEST_F(RebellionTest, ADisloyalStateRisesOnItsDrawsAndTheCityGoesBackToItsOwner) {
-  const int guard = AddBrigade({.nation = TNation::Confederacy, .status = TBrigadeStatus::InGarrison,
-                                .location = city, .homeState = 7});
+  const int guard = AddBrigade({.nation = TNation::Confederacy,
+                                .status = TBrigadeStatus::InGarrison,
+                                .location = city,
+                                .homeState = 7});
   City(city).GarrisonCount = 1;
   ScriptRandomDraws({{300, 30}, {300, 29}});
   CheckCityRebellions();
@@ -76,10 +78,10 @@ TEST_F(RebellionTest, ANeutralBorderCityGoesOverToTheOtherCampWithItsOwnMen) {
   MakeState(kNeutralStateNorth, TNation::Union);
   City(city).State = kNeutralStateNorth;
   City(city).OriginalSide = TSide::None;
-  const int local = AddBrigade({.status = TBrigadeStatus::InGarrison, .location = city,
-                                .homeState = kNeutralStateNorth});
-  const int stranger = AddBrigade({.status = TBrigadeStatus::InGarrison, .location = city,
-                                   .homeState = 8});
+  const int local = AddBrigade(
+      {.status = TBrigadeStatus::InGarrison, .location = city, .homeState = kNeutralStateNorth});
+  const int stranger =
+      AddBrigade({.status = TBrigadeStatus::InGarrison, .location = city, .homeState = 8});
   City(city).Population = 2000;
   City(city).GarrisonCount = 2;
   ScriptRandomDraws({{300, 0}, {300, 0}});
