@@ -46,10 +46,10 @@ struct NearbyUnit {
 // around it.
 class NearbyUnits {
  public:
-  template <typename Table, typename Counts>
-  NearbyUnits(const Table& units, int radius, Counts counts) {
+  template <typename Units, typename Counts>
+  NearbyUnits(const Units& units, int radius, Counts counts) {
     std::vector<std::array<int, 3>> found;  // hex, unit, distance
-    for (int u = 1; u <= Table::Count; ++u) {
+    for (int u = 1; u <= Units::Count; ++u) {
       const auto& unit = units[u];
       if (!counts(unit)) continue;
       for (int x = unit.X - radius; x <= unit.X + radius; ++x) {
