@@ -1,0 +1,6 @@
+#pragma once
+// The computer players' turn: each computer nation plans its theatres, armies
+// and corps once per turn, at the end of the orders.
+
+// Runs the orders of every computer nation in turn.
+void RunNationTurnLoop();

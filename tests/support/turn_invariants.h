@@ -1,0 +1,23 @@
+#pragma once
+// What must hold of a game after every phase of a turn, whatever the rules
+// did: every index within its table, every brigade in one real place, the
+// garrison counts as the brigade table has them, no leader in two commands,
+// every embarked corps aboard its fleet, the map's geography as it began, and
+// a save that writes the game exactly as it stands.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TurnInvariants {
+ public:
+  // Takes the geography of the map in play as the one to keep; saves go to
+  // the named file (without extension).
+  explicit TurnInvariants(std::string save_name);
+
+  // Every invariant broken, one sentence each; empty when all hold.
+  std::vector<std::string> Check() const;
+
+ private:
+  std::vector<std::uint8_t> geography_;
+  std::string save_name_;
+};

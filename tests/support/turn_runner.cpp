@@ -1,0 +1,106 @@
+#include "support/turn_runner.h"
+
+#include <filesystem>
+
+#include "world/after_movement.h"
+#include "world/codes.h"
+#include "world/end_of_orders.h"
+#include "world/menu_states.h"
+#include "world/movement_driver.h"
+#include "world/vardecl.h"
+
+namespace {
+
+// The two warring nations give orders; the foreign powers never do.
+constexpr int kOrderingNations[] = {TNation::Union, TNation::Confederacy};
+
+bool IsHuman(int nation) {
+  return GameState.Nations[nation].Human != 0;
+}
+
+std::string PassName() {
+  return std::string(MovePhaseFleets ? "fleet" : "corps") + " pass of step " +
+         std::to_string(GameState.Step);
+}
+
+}  // namespace
+
+void SetAllNationsToComputer() {
+  for (int n = 1; n <= GameState.Nations.Count; ++n) GameState.Nations[n].Human = 0;
+}
+
+void TurnRunner::Phase(const std::string& name) {
+  if (AfterPhase) AfterPhase("turn " + std::to_string(turn_) + ", " + name);
+}
+
+void TurnRunner::GiveHumanOrders() {
+  for (int nation : kOrderingNations) {
+    if (!IsHuman(nation)) continue;
+    CurrentSide = static_cast<std::uint16_t>(nation);
+    SetMenusForOrders();
+    if (GiveOrders) GiveOrders(nation);
+    GameState.Nations[nation].OrdersDone = 1;
+  }
+}
+
+// As the execute command does once every human side has given its orders.
+void TurnRunner::ExecuteOrders() {
+  CurrentSide = 0;
+  SetMenusExecuting();
+  Window().SetCommandEnabled(WindowCommand::Execute1, false);
+  Window().SetCommandEnabled(WindowCommand::SpeedButton1, false);
+  SetTurnProgress(1);
+  RunEndOfOrdersPhase();
+  for (int nation : kOrderingNations) GameState.Nations[nation].OrdersDone = 0;
+  Phase("end of orders");
+}
+
+// The timer's ticks; the phase is checked each time a pass ends.
+void TurnRunner::RunMovement() {
+  StartMovementPhase();
+  while (!TurnFinished) {
+    const std::string pass = PassName();
+    const bool fleets = MovePhaseFleets;
+    const int step = GameState.Step;
+    RunMovementTick({});
+    if (fleets != MovePhaseFleets || step != GameState.Step) Phase(pass);
+  }
+}
+
+// As the timer closes an executed turn.
+void TurnRunner::CloseTurn() {
+  RunAfterMovementPhase();
+  Phase("after movement");
+  if (GameIsOver()) return;
+  SetMenusIdle();
+  ChooseSideToPlay();
+  ClearSelections();
+}
+
+void TurnRunner::RunTurn() {
+  ++turn_;
+  GiveHumanOrders();
+  ExecuteOrders();
+  RunMovement();
+  CloseTurn();
+}
+
+int TurnRunner::RunTurns(int turns) {
+  int run = 0;
+  while (run < turns && !GameIsOver()) {
+    RunTurn();
+    ++run;
+  }
+  return run;
+}
+
+void TurnTest::SetUp() {
+  WindowTest::SetUp();
+  previous_folder_ = std::filesystem::current_path().string();
+  std::filesystem::current_path(PathOf(""));
+}
+
+void TurnTest::TearDown() {
+  std::filesystem::current_path(previous_folder_);
+  WindowTest::TearDown();
+}

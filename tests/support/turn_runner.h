@@ -1,0 +1,46 @@
+#pragma once
+// Whole turns without a window: the orders of the human sides (from a script),
+// the end of the orders, the movement steps in the timer's order and the close
+// of the turn, as the main window runs them, with a check after every phase.
+#include <functional>
+#include <string>
+
+#include "support/window_fixture.h"
+
+// Hands every nation to the computer.
+void SetAllNationsToComputer();
+
+class TurnRunner {
+ public:
+  // What a human nation orders in its orders phase; CurrentSide is the nation.
+  std::function<void(int nation)> GiveOrders;
+  // Called after the end of the orders, after each movement pass and after the
+  // close of the turn, with the phase's name ("turn 3, fleet pass of step 12").
+  std::function<void(const std::string& phase)> AfterPhase;
+
+  // One turn, from the human sides' orders to the next orders phase.
+  void RunTurn();
+  // Up to the given number of turns, fewer when the game ends; the result is
+  // the number run.
+  int RunTurns(int turns);
+
+ private:
+  void Phase(const std::string& name);
+  void GiveHumanOrders();
+  void ExecuteOrders();
+  void RunMovement();
+  void CloseTurn();
+
+  int turn_ = 0;
+};
+
+// A window test whose game writes its files (the autosave among them) into the
+// test's own folder.
+class TurnTest : public WindowTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+ private:
+  std::string previous_folder_;
+};

@@ -1,0 +1,4 @@
+#include "warfare/computer_fleet_orders.h"
+
+// Will choose patrols, port attacks, cotton runs and sea transport.
+void PlanFleetsAndSeaTransport() {}

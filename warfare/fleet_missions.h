@@ -1,0 +1,6 @@
+#pragma once
+// What a fleet does once it has reached its destination: landing the corps it
+// carries, selling cotton abroad, refitting at home, unloading stores.
+
+// Every fleet, in table order, once per turn after the movement.
+void ProcessFleetMissions();

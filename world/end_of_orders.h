@@ -1,0 +1,11 @@
+#pragma once
+// The end of the orders phase: once every side has given its orders, the game
+// is saved, commands are cleaned up, the calendar, the weather and (at the
+// start of a month) the economy move on, the computer players and every
+// per-turn rule give their orders, and each unit's start hex is recorded for
+// the movement that follows.
+
+// The file the game saves itself to at the end of every orders phase.
+inline constexpr const char* kAutosaveName = "Autosave";
+
+void RunEndOfOrdersPhase();

@@ -1,0 +1,146 @@
+#include "world/movement_driver.h"
+
+#include "warfare/fleet_movement.h"
+#include "warfare/naval_combat.h"
+#include "world/army_headquarters.h"
+#include "world/contacts.h"
+#include "world/corps_movement.h"
+#include "world/game_window.h"
+#include "world/hex_control.h"
+#include "world/vardecl.h"
+
+bool MovePhaseFleets = false;
+bool TurnFinished = false;
+bool FleetMovesVisible = true;
+
+namespace {
+
+// Steps 1..9 move corps as well; the fleets alone go on to step 19.
+constexpr int kLastCorpsStep = 9;
+constexpr int kLastStep = 20;
+constexpr int kFleetPassProgress = 10;
+// Fleets on these missions (TFleetMission) fight where they stand.
+constexpr int kPatrolMission = 4;
+constexpr int kAmphibiousMission = 6;
+constexpr int kMessageViewEveryMove = 3;
+
+int turn_progress = 0;
+
+bool IsUnderWay(const TFleet& fleet) {
+  return fleet.Status == 0 && fleet.Nation != 0 && fleet.DestX != 0 && fleet.DestY != 0;
+}
+
+bool MovesThisPass(const TFleet& fleet) {
+  return IsUnderWay(fleet) && fleet.Mission != 0;
+}
+
+bool HasLeader(const TCorps& corps) {
+  return corps.Leader >= 1 && corps.Leader <= GameState.Leaders.Count;
+}
+
+void MoveCurrentFleet(const ShowMove& show) {
+  const int f = CurrentFleet;
+  TFleet& fleet = GameState.Fleets[f];
+  const int x = fleet.X;
+  const int y = fleet.Y;
+  if (!IsUnderWay(fleet)) return;
+  InterceptNearbyFleet(f);
+  if (fleet.DestX == x && fleet.DestY == y) {
+    if (fleet.Mission >= kPatrolMission) ResolveNavalCombat(f);
+    return;
+  }
+  const bool shown = MoveFleetStep(f) != 0;
+  if (fleet.Path[GameState.Step] == 0) return;
+  if (shown && FleetMovesVisible && show) show(MovedUnit::Fleet, f);
+  if (fleet.Mission >= kAmphibiousMission) ResolveNavalCombat(f);
+}
+
+// Hex control follows every pass; the headquarters move before each corps
+// pass, and the fleets' own steps 10..19 follow one another directly.
+void EndFleetPass() {
+  CurrentFleet = 1;
+  MovePhaseFleets = false;
+  UpdateContacts();
+  RecomputeHexControl();
+  if (GameState.Step <= kLastCorpsStep) {
+    MoveArmyHeadquarters();
+  } else {
+    MovePhaseFleets = true;
+    ++GameState.Step;
+  }
+  SetTurnProgress(turn_progress + kFleetPassProgress);
+  if (GameState.Step >= kLastStep) {
+    Window().SetCommandEnabled(WindowCommand::Execute1, false);
+    Window().SetCommandEnabled(WindowCommand::SpeedButton1, false);
+    TurnFinished = true;
+  }
+}
+
+void FindNextFleet() {
+  while (++CurrentFleet <= GameState.Fleets.Count) {
+    const TFleet& fleet = GameState.Fleets[CurrentFleet];
+    HexCursorX = fleet.X;
+    HexCursorY = fleet.Y;
+    if (MovesThisPass(fleet)) return;
+  }
+  EndFleetPass();
+}
+
+void MoveCurrentCorps(const ShowMove& show) {
+  const int c = CurrentCorps;
+  TCorps& corps = GameState.Corps[c];
+  if (corps.IsFree() || corps.Leader == 0 || corps.Nation == 0) return;
+  bool shown = MoveCorpsStep(c) != 0;
+  if (corps.StepDone[GameState.Step] == 0 || !HasLeader(corps)) return;
+  if (GameState.MessageView == kMessageViewEveryMove) shown = true;
+  if (!shown) return;
+  HexCursorX = corps.X;
+  HexCursorY = corps.Y;
+  if (show) show(MovedUnit::Corps, c);
+}
+
+void FindNextCorps() {
+  while (++CurrentCorps <= GameState.Corps.Count) {
+    const TCorps& corps = GameState.Corps[CurrentCorps];
+    if (!corps.IsFree() && corps.Path[GameState.Step] != 0) return;
+  }
+  CurrentCorps = 1;
+  MovePhaseFleets = true;
+  RecomputeHexControl();
+  ++GameState.Step;
+}
+
+}  // namespace
+
+int TurnProgress() {
+  return turn_progress;
+}
+
+void SetTurnProgress(int progress) {
+  turn_progress = progress;
+  Window().SetGauge(WindowGauge::TurnProgressGauge, progress);
+}
+
+void StartMovementPhase() {
+  CurrentFleet = 1;
+  CurrentCorps = 1;
+  MovePhaseFleets = true;
+  GameState.Step = 1;
+  TurnFinished = false;
+}
+
+void RunMovementTick(const ShowMove& show) {
+  if (TurnFinished) return;
+  if (MovePhaseFleets) {
+    MoveCurrentFleet(show);
+    FindNextFleet();
+  } else {
+    MoveCurrentCorps(show);
+    FindNextCorps();
+  }
+}
+
+void RunMovementPhase(const ShowMove& show) {
+  StartMovementPhase();
+  while (!TurnFinished) RunMovementTick(show);
+}
