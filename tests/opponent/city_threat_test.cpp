@@ -33,19 +33,13 @@ TEST_F(CityThreatTest, EnemiesWeighLessTheFartherTheyStandAndOnlyInsideTheRadius
   EXPECT_EQ(ThreatEnemyCount, 2);
   EXPECT_EQ(ThreatEnemyStrength, 300 / 3 + 400 / 4);
   EXPECT_EQ(ThreatEnemyValue, 6 + 7);
-}
 
-TEST_F(CityThreatTest, TheNationsCampDecidesWhoIsOwnAndTheCitysWhoHoldsIt) {
-  const int city = AddCity(20, 20, TSide::Union);
-  const int rebels = AddRatedCorps(20, 20, TSide::Confederate, 200, 3);
-  AssessCityThreat(city, TNation::Confederacy, 3);
-  EXPECT_EQ(ThreatCorpsAtCity, 0);
-  EXPECT_EQ(ThreatOwnStrength, 201);
-  EXPECT_EQ(ThreatEnemyCount, 0);
+  // The city's holder decides whose corps stands on it, the nation's camp who is own.
   GameState.Cities[city].Side = TSide::Confederate;
-  AssessCityThreat(city, TNation::Union, 3);
-  EXPECT_EQ(ThreatCorpsAtCity, rebels);
-  EXPECT_EQ(ThreatEnemyStrength, 200);
+  AssessCityThreat(city, TNation::Confederacy, 5);
+  EXPECT_EQ(ThreatCorpsAtCity, 0);
+  EXPECT_EQ(ThreatOwnStrength, 1 + 300 + 400);
+  EXPECT_EQ(ThreatEnemyStrength, 500 + 100 + 50 / 2);
 }
 
 TEST_F(CityThreatTest, NoCityLeavesTheStartingValuesAndSumsStopAtTheTop) {
