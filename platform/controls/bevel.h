@@ -2,7 +2,15 @@
 
 #include "platform/components/graphic_control.h"
 
-enum class TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine, bsSpacer };
+enum class TBevelShape {
+  bsBox,
+  bsFrame,
+  bsTopLine,
+  bsBottomLine,
+  bsLeftLine,
+  bsRightLine,
+  bsSpacer
+};
 enum class TBevelStyle { bsLowered, bsRaised };
 
 // A drawn 3-D box, etched frame or line that takes no input of its own.

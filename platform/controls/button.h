@@ -36,8 +36,8 @@ class TButton : public TCustomControl {
   TModalResult modal_result_ = mrNone;
   bool default_ = false;
   bool cancel_ = false;
-  bool pressed_ = false;        // drawn pushed in
-  bool mouse_held_ = false;     // the left button went down on it
+  bool pressed_ = false;     // drawn pushed in
+  bool mouse_held_ = false;  // the left button went down on it
   bool space_held_ = false;
 };
 

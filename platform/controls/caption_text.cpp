@@ -5,18 +5,24 @@
 
 unsigned AlignmentFlags(TAlignment alignment) {
   switch (alignment) {
-    case TAlignment::taRightJustify: return DT_RIGHT;
-    case TAlignment::taCenter: return DT_CENTER;
-    case TAlignment::taLeftJustify: break;
+    case TAlignment::taRightJustify:
+      return DT_RIGHT;
+    case TAlignment::taCenter:
+      return DT_CENTER;
+    case TAlignment::taLeftJustify:
+      break;
   }
   return DT_LEFT;
 }
 
 unsigned LayoutFlags(TTextLayout layout) {
   switch (layout) {
-    case TTextLayout::tlCenter: return DT_VCENTER | DT_SINGLELINE;
-    case TTextLayout::tlBottom: return DT_BOTTOM | DT_SINGLELINE;
-    case TTextLayout::tlTop: break;
+    case TTextLayout::tlCenter:
+      return DT_VCENTER | DT_SINGLELINE;
+    case TTextLayout::tlBottom:
+      return DT_BOTTOM | DT_SINGLELINE;
+    case TTextLayout::tlTop:
+      break;
   }
   return DT_TOP;
 }
@@ -37,7 +43,9 @@ void DrawCaptionText(TCanvas& canvas, std::string_view text, TRect rect, unsigne
   canvas.DrawText(text, rect, flags);
 }
 
-TForm* GetParentForm(const TControl* control) { return dynamic_cast<TForm*>(RootOf(control)); }
+TForm* GetParentForm(const TControl* control) {
+  return dynamic_cast<TForm*>(RootOf(control));
+}
 
 void FocusOnPress(TControl& control) {
   auto* windowed = dynamic_cast<TWinControl*>(&control);

@@ -25,9 +25,12 @@ void TCheckBox::Pressed() {
 
 unsigned TCheckBox::MarkState() const {
   switch (state_) {
-    case TCheckBoxState::cbChecked: return DFCS_BUTTONCHECK | DFCS_CHECKED;
-    case TCheckBoxState::cbGrayed: return DFCS_BUTTON3STATE | DFCS_CHECKED;
-    case TCheckBoxState::cbUnchecked: break;
+    case TCheckBoxState::cbChecked:
+      return DFCS_BUTTONCHECK | DFCS_CHECKED;
+    case TCheckBoxState::cbGrayed:
+      return DFCS_BUTTON3STATE | DFCS_CHECKED;
+    case TCheckBoxState::cbUnchecked:
+      break;
   }
   return DFCS_BUTTONCHECK;
 }

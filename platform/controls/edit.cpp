@@ -46,7 +46,9 @@ bool TEdit::Accepts(char ch) const {
   return static_cast<unsigned char>(ch) >= 32 && ch != 127;
 }
 
-TRect TEdit::TextArea() const { return {kBorder, kBorder, Width() - kBorder, Height() - kBorder}; }
+TRect TEdit::TextArea() const {
+  return {kBorder, kBorder, Width() - kBorder, Height() - kBorder};
+}
 
 void TEdit::WndProc(TMessage& message) {
   switch (message.Msg) {
@@ -71,7 +73,9 @@ void TEdit::WndProc(TMessage& message) {
   TCustomControl::WndProc(message);
 }
 
-int TEdit::TextX() const { return TextArea().Left + kTextIndent; }
+int TEdit::TextX() const {
+  return TextArea().Left + kTextIndent;
+}
 
 int TEdit::CaretAt(int x) const {
   TCanvas measure;
@@ -97,14 +101,23 @@ void TEdit::KeyDown(int& key, TShiftState shift) {
   TCustomControl::KeyDown(key, shift);
   const int length = static_cast<int>(Text().size());
   switch (key) {
-    case VK_LEFT: SetSelStart(caret_ - 1); break;
-    case VK_RIGHT: SetSelStart(caret_ + 1); break;
-    case VK_HOME: SetSelStart(0); break;
-    case VK_END: SetSelStart(length); break;
+    case VK_LEFT:
+      SetSelStart(caret_ - 1);
+      break;
+    case VK_RIGHT:
+      SetSelStart(caret_ + 1);
+      break;
+    case VK_HOME:
+      SetSelStart(0);
+      break;
+    case VK_END:
+      SetSelStart(length);
+      break;
     case VK_DELETE:
       if (!read_only_ && caret_ < length) ReplaceText(std::string(Text()).erase(caret_, 1), caret_);
       break;
-    default: break;
+    default:
+      break;
   }
 }
 

@@ -17,8 +17,12 @@ void TGauge::Changed(int& field, int value) {
   Invalidate();
 }
 
-void TGauge::SetMinValue(int value) { Changed(min_value_, value); }
-void TGauge::SetMaxValue(int value) { Changed(max_value_, value); }
+void TGauge::SetMinValue(int value) {
+  Changed(min_value_, value);
+}
+void TGauge::SetMaxValue(int value) {
+  Changed(max_value_, value);
+}
 void TGauge::SetProgress(int progress) {
   Changed(progress_, std::clamp(progress, min_value_, std::max(min_value_, max_value_)));
 }

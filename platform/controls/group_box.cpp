@@ -10,8 +10,8 @@ constexpr int kCaptionIndent = 8;
 
 TCustomGroupBox::TCustomGroupBox(TComponent* owner) : TCustomControl(owner) {
   SetBounds(0, 0, 185, 105);
-  control_style_ = csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csOpaque |
-                   csDoubleClicks;
+  control_style_ =
+      csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csOpaque | csDoubleClicks;
 }
 
 int TCustomGroupBox::CaptionHeight() const {

@@ -102,8 +102,7 @@ void TLabel::WndProc(TMessage& message) {
       return;
     case CM_DIALOGCHAR:
       if (focus_control_ && show_accel_char_ && Enabled() && Showing() &&
-          focus_control_->CanFocus() &&
-          IsAccel(static_cast<char>(message.WParam), Caption())) {
+          focus_control_->CanFocus() && IsAccel(static_cast<char>(message.WParam), Caption())) {
         focus_control_->SetFocus();
         message.Result = 1;
       }

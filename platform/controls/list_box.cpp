@@ -9,9 +9,9 @@
 #include "platform/input/key_codes.h"
 
 namespace {
-constexpr int kBorder = 2;          // the sunken client edge
+constexpr int kBorder = 2;  // the sunken client edge
 constexpr int kTextIndent = 2;
-constexpr int kWheelRows = 3;       // rows one notch of the wheel scrolls
+constexpr int kWheelRows = 3;  // rows one notch of the wheel scrolls
 constexpr int kDefaultTabUnits = 32;
 }  // namespace
 
@@ -107,7 +107,9 @@ int TListBox::VisibleRows() const {
   return layout.rows_per_column * std::max(1, columns_);
 }
 
-int TListBox::ScrollUnit() const { return columns_ == 0 ? 1 : Layout().rows_per_column; }
+int TListBox::ScrollUnit() const {
+  return columns_ == 0 ? 1 : Layout().rows_per_column;
+}
 
 int TListBox::MaxTopIndex() const {
   const int visible = VisibleRows();
@@ -247,16 +249,25 @@ void TListBox::ScrollBarPressed(const TClassicScrollBar& bar, TPoint point) {
   const int unit = ScrollUnit();
   const int page = std::max(unit, VisibleRows() - (columns_ == 0 ? 1 : 0));
   switch (bar.HitTest(point)) {
-    case TClassicScrollBar::TPart::LessButton: SetTopIndex(top_index_ - unit); break;
-    case TClassicScrollBar::TPart::MoreButton: SetTopIndex(top_index_ + unit); break;
-    case TClassicScrollBar::TPart::PageLess: SetTopIndex(top_index_ - page); break;
-    case TClassicScrollBar::TPart::PageMore: SetTopIndex(top_index_ + page); break;
+    case TClassicScrollBar::TPart::LessButton:
+      SetTopIndex(top_index_ - unit);
+      break;
+    case TClassicScrollBar::TPart::MoreButton:
+      SetTopIndex(top_index_ + unit);
+      break;
+    case TClassicScrollBar::TPart::PageLess:
+      SetTopIndex(top_index_ - page);
+      break;
+    case TClassicScrollBar::TPart::PageMore:
+      SetTopIndex(top_index_ + page);
+      break;
     case TClassicScrollBar::TPart::Thumb: {
       const TRect thumb = bar.ThumbRect();
       thumb_grip_ = columns_ == 0 ? point.Y - thumb.Top : point.X - thumb.Left;
       break;
     }
-    case TClassicScrollBar::TPart::None: break;
+    case TClassicScrollBar::TPart::None:
+      break;
   }
 }
 
@@ -279,7 +290,8 @@ void TListBox::MouseMove(TShiftState shift, int x, int y) {
     const TLayout layout = Layout();
     if (layout.bar) {
       const TRect less = layout.bar->LessButtonRect();
-      const int offset = columns_ == 0 ? y - thumb_grip_ - less.Bottom : x - thumb_grip_ - less.Right;
+      const int offset =
+          columns_ == 0 ? y - thumb_grip_ - less.Bottom : x - thumb_grip_ - less.Right;
       SetTopIndex(layout.bar->PositionAtThumbOffset(offset) * ScrollUnit());
     }
   } else if (tracking_ && !multi_select_) {
@@ -305,15 +317,24 @@ int TListBox::RowForKey(int key) const {
   const int page = std::max(1, VisibleRows() - 1);
   const int unit = ScrollUnit();
   switch (key) {
-    case VK_UP: return item_index_ < 0 ? 0 : current - 1;
-    case VK_DOWN: return item_index_ < 0 ? 0 : current + 1;
-    case VK_LEFT: return columns_ > 0 ? current - unit : current - 1;
-    case VK_RIGHT: return columns_ > 0 ? current + unit : current + 1;
-    case VK_PRIOR: return current - page;
-    case VK_NEXT: return current + page;
-    case VK_HOME: return 0;
-    case VK_END: return Count() - 1;
-    default: return -1;
+    case VK_UP:
+      return item_index_ < 0 ? 0 : current - 1;
+    case VK_DOWN:
+      return item_index_ < 0 ? 0 : current + 1;
+    case VK_LEFT:
+      return columns_ > 0 ? current - unit : current - 1;
+    case VK_RIGHT:
+      return columns_ > 0 ? current + unit : current + 1;
+    case VK_PRIOR:
+      return current - page;
+    case VK_NEXT:
+      return current + page;
+    case VK_HOME:
+      return 0;
+    case VK_END:
+      return Count() - 1;
+    default:
+      return -1;
   }
 }
 
@@ -342,7 +363,8 @@ void TListBox::KeyPress(char& key) {
   for (int step = 1; step <= Count(); ++step) {
     const int row = (std::max(item_index_, -1) + step) % Count();
     const std::string& text = items_[row];
-    if (!text.empty() && std::toupper(static_cast<unsigned char>(text[0])) == std::toupper(wanted)) {
+    if (!text.empty() &&
+        std::toupper(static_cast<unsigned char>(text[0])) == std::toupper(wanted)) {
       ChooseRow(row, 0);
       Click();
       return;
@@ -408,7 +430,8 @@ void TListBox::Paint() {
   if (Focused()) {
     const int caret = item_index_ >= 0 ? item_index_ : top_index_;
     TRect focus = caret < Count() ? ItemRect(caret) : ItemRect(top_index_);
-    if (Count() == 0) focus = TRect::Bounds(layout.rows.Left, layout.rows.Top, layout.column_width, ItemHeight());
+    if (Count() == 0)
+      focus = TRect::Bounds(layout.rows.Left, layout.rows.Top, layout.column_width, ItemHeight());
     if (!focus.IsEmpty()) canvas.DrawFocusRect(focus);
   }
 }

@@ -113,6 +113,6 @@ class TListBox : public TCustomControl {
   bool multi_select_ = false;
   int tab_width_ = 0;
   TListBoxStyle style_ = TListBoxStyle::lbStandard;
-  bool tracking_ = false;       // the left button went down on a row
-  int thumb_grip_ = -1;         // pixels from the thumb's edge to the pointer while dragging
+  bool tracking_ = false;  // the left button went down on a row
+  int thumb_grip_ = -1;    // pixels from the thumb's edge to the pointer while dragging
 };

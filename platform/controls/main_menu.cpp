@@ -94,7 +94,7 @@ void TMainMenu::Paint() {
     if (!title->Visible()) continue;
     TRect rect = TitleRect(i);
     if (i == open_) Frame3D(canvas, rect, clBtnShadow, clBtnHighlight, 1);
-    DrawCaptionText(canvas, title->Caption(), TitleRect(i),
-                    DT_CENTER | DT_VCENTER | DT_SINGLELINE, title->Enabled());
+    DrawCaptionText(canvas, title->Caption(), TitleRect(i), DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+                    title->Enabled());
   }
 }

@@ -174,7 +174,8 @@ void TMenuWindow::Paint() {
     if (!item->Visible()) continue;
     const TRect row{kFrame, RowTop(i), Width() - kFrame, RowTop(i) + RowHeight(i)};
     if (item->IsLine()) {
-      TRect line{row.Left + 1, row.Top + kLineHeight / 2 - 1, row.Right - 1, row.Top + kLineHeight / 2 + 1};
+      TRect line{row.Left + 1, row.Top + kLineHeight / 2 - 1, row.Right - 1,
+                 row.Top + kLineHeight / 2 + 1};
       DrawEdge(canvas, line, EDGE_ETCHED, BF_TOP);
       continue;
     }

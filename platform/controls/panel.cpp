@@ -5,8 +5,8 @@
 TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner) {
   SetBounds(0, 0, 185, 41);
   SetColor(clBtnFace);
-  control_style_ = csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csOpaque |
-                   csDoubleClicks;
+  control_style_ =
+      csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csOpaque | csDoubleClicks;
 }
 
 void TCustomPanel::Changed() {
@@ -85,7 +85,8 @@ void TCustomPanel::DrawBevel(TCanvas& canvas, TRect& rect, TPanelBevel bevel) co
 void TCustomPanel::Paint() {
   TCanvas& canvas = Canvas();
   TRect rect = ClientRect();
-  if (border_style_ == TBorderStyle::bsSingle) Frame3D(canvas, rect, clWindowFrame, clWindowFrame, 1);
+  if (border_style_ == TBorderStyle::bsSingle)
+    Frame3D(canvas, rect, clWindowFrame, clWindowFrame, 1);
   DrawBevel(canvas, rect, bevel_outer_);
   Frame3D(canvas, rect, Color(), Color(), border_width_);
   DrawBevel(canvas, rect, bevel_inner_);
@@ -93,6 +94,6 @@ void TCustomPanel::Paint() {
   canvas.Brush.Color = Color();
   canvas.FillRect(rect);
   canvas.Font.Assign(Font());
-  DrawCaptionText(canvas, Caption(), rect,
-                  AlignmentFlags(alignment_) | DT_VCENTER | DT_SINGLELINE, Enabled());
+  DrawCaptionText(canvas, Caption(), rect, AlignmentFlags(alignment_) | DT_VCENTER | DT_SINGLELINE,
+                  Enabled());
 }

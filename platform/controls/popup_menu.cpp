@@ -2,7 +2,9 @@
 
 #include "platform/controls/menu_window.h"
 
-TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner) { items_ = new TMenuItem(this); }
+TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner) {
+  items_ = new TMenuItem(this);
+}
 
 void TPopupMenu::Popup(int x, int y) {
   if (OnPopup) OnPopup(this);

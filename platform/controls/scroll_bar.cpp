@@ -32,7 +32,9 @@ int TClassicScrollBar::ButtonLength() const {
   return std::min(GetSystemMetrics(SM_CYVSCROLL), length / 2);
 }
 
-int TClassicScrollBar::TrackStart() const { return ButtonLength(); }
+int TClassicScrollBar::TrackStart() const {
+  return ButtonLength();
+}
 
 int TClassicScrollBar::TrackLength() const {
   const int length = kind_ == TScrollBarKind::sbVertical ? bounds_.Height() : bounds_.Width();
@@ -68,7 +70,9 @@ TRect TClassicScrollBar::Span(int from, int to) const {
   return {bounds_.Left + from, bounds_.Top, bounds_.Left + to, bounds_.Bottom};
 }
 
-TRect TClassicScrollBar::LessButtonRect() const { return Span(0, ButtonLength()); }
+TRect TClassicScrollBar::LessButtonRect() const {
+  return Span(0, ButtonLength());
+}
 
 TRect TClassicScrollBar::MoreButtonRect() const {
   const int end = TrackStart() + TrackLength();
@@ -88,7 +92,8 @@ TClassicScrollBar::TPart TClassicScrollBar::HitTest(TPoint point) const {
   const TRect thumb = ThumbRect();
   if (thumb.IsEmpty()) return TPart::None;
   if (thumb.Contains(point)) return TPart::Thumb;
-  const bool before = kind_ == TScrollBarKind::sbVertical ? point.Y < thumb.Top : point.X < thumb.Left;
+  const bool before =
+      kind_ == TScrollBarKind::sbVertical ? point.Y < thumb.Top : point.X < thumb.Left;
   return before ? TPart::PageLess : TPart::PageMore;
 }
 

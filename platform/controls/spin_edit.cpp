@@ -24,7 +24,9 @@ void DrawSpinArrow(TCanvas& canvas, const TRect& button, bool up, TColor color) 
 }
 }  // namespace
 
-TSpinEdit::TSpinEdit(TComponent* owner) : TEdit(owner) { SetText("0"); }
+TSpinEdit::TSpinEdit(TComponent* owner) : TEdit(owner) {
+  SetText("0");
+}
 
 int TSpinEdit::Clamp(int value) const {
   return std::max(min_value_, std::min(value, max_value_));
@@ -36,11 +38,14 @@ int TSpinEdit::Value() const {
   const std::string& text = Text();
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
   if (error != std::errc() || text.empty()) return Clamp(min_value_);
-  const long long bounded = std::clamp<long long>(parsed, min_value_, std::max(min_value_, max_value_));
+  const long long bounded =
+      std::clamp<long long>(parsed, min_value_, std::max(min_value_, max_value_));
   return static_cast<int>(bounded);
 }
 
-void TSpinEdit::SetValue(int value) { SetText(std::to_string(Clamp(value))); }
+void TSpinEdit::SetValue(int value) {
+  SetText(std::to_string(Clamp(value)));
+}
 
 bool TSpinEdit::Accepts(char ch) const {
   if (std::isdigit(static_cast<unsigned char>(ch))) return true;

@@ -25,7 +25,8 @@ struct TFolderEntry {
 
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+    return std::tolower(static_cast<unsigned char>(x)) <
+           std::tolower(static_cast<unsigned char>(y));
   });
 }
 
@@ -57,7 +58,9 @@ std::vector<TFolderEntry> ListFolder(const fs::path& folder, const std::string& 
   return entries;
 }
 
-bool HasWildcard(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
+bool HasWildcard(const std::string& name) {
+  return name.find_first_of("*?") != std::string::npos;
+}
 
 std::string Trimmed(const std::string& text) {
   const size_t first = text.find_first_not_of(' ');

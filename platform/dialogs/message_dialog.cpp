@@ -17,10 +17,14 @@ constexpr int kButtonGap = 8;
 
 const char* TitleOf(TMsgDlgType type) {
   switch (type) {
-    case TMsgDlgType::mtWarning: return "Warning";
-    case TMsgDlgType::mtError: return "Error";
-    case TMsgDlgType::mtConfirmation: return "Confirm";
-    case TMsgDlgType::mtInformation: break;
+    case TMsgDlgType::mtWarning:
+      return "Warning";
+    case TMsgDlgType::mtError:
+      return "Error";
+    case TMsgDlgType::mtConfirmation:
+      return "Confirm";
+    case TMsgDlgType::mtInformation:
+      break;
   }
   return "Information";
 }
@@ -33,7 +37,8 @@ void DrawSign(TCanvas& canvas, TMsgDlgType type) {
   const char* mark = "i";
   if (type == TMsgDlgType::mtWarning) {
     canvas.Brush.Color = clYellow;
-    const TPoint triangle[] = {{kSignSize / 2, 0}, {kSignSize - 1, kSignSize - 1}, {0, kSignSize - 1}};
+    const TPoint triangle[] = {
+        {kSignSize / 2, 0}, {kSignSize - 1, kSignSize - 1}, {0, kSignSize - 1}};
     canvas.Polygon(triangle);
     mark = "!";
   } else {
@@ -44,9 +49,8 @@ void DrawSign(TCanvas& canvas, TMsgDlgType type) {
   }
   canvas.Font.SetStyle(fsBold);
   canvas.Font.SetHeight(-16);
-  canvas.Font.SetColor(type == TMsgDlgType::mtInformation || type == TMsgDlgType::mtConfirmation
-                           ? clBlue
-                           : clBlack);
+  canvas.Font.SetColor(
+      type == TMsgDlgType::mtInformation || type == TMsgDlgType::mtConfirmation ? clBlue : clBlack);
   canvas.Brush.Style = bsClear;
   TRect text = box;
   text.Top += 4;
@@ -55,8 +59,7 @@ void DrawSign(TCanvas& canvas, TMsgDlgType type) {
 
 class TMessageForm : public TForm {
  public:
-  TMessageForm(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons)
-      : TForm(nullptr) {
+  TMessageForm(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) : TForm(nullptr) {
     SetName("MessageDialog");
     SetCaption(TitleOf(type));
     SetBorderStyle(TFormBorderStyle::bsDialog);
@@ -82,7 +85,8 @@ class TMessageForm : public TForm {
     const int row_width = count * kButtonWidth + (count - 1) * kButtonGap;
     const int text_right = message->Left() + message->Width();
     const int width = std::max(text_right + kMargin, row_width + 2 * kMargin);
-    const int button_top = std::max(message->Top() + message->Height(), kMargin + kSignSize) + kMargin;
+    const int button_top =
+        std::max(message->Top() + message->Height(), kMargin + kSignSize) + kMargin;
     SetClientSize(width, button_top + kButtonHeight + kMargin);
 
     int left = (width - row_width) / 2;

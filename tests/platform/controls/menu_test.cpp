@@ -46,7 +46,9 @@ TEST_F(MenuTest, AnItemRunsFromCodeOnlyWhileEnabled) {
 
 TEST_F(MenuTest, ATitleOpensItsListAndTheChosenItemRunsAfterTheListCloses) {
   bool list_gone = false;
-  execute->OnClick = [&](TComponent*) { list_gone = backend().ModalCount() == 1 && Screen.FormCount() == 1; };
+  execute->OnClick = [&](TComponent*) {
+    list_gone = backend().ModalCount() == 1 && Screen.FormCount() == 1;
+  };
   ChooseInNextList(execute);
   backend().Click(menu->TitleRectOnScreen(game).TopLeft() + TPoint{3, 3});
   EXPECT_TRUE(list_gone);
