@@ -12,13 +12,13 @@
 #include "world/force_slots.h"
 #include "world/hex_grid.h"
 #include "world/saturating.h"
+#include "world/ship_building.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
 
 namespace {
 
 constexpr int kTheatres = 3;
-constexpr int kRiverFleetKind = 2;
 constexpr int kLastSeaFleetKind = 1;
 
 // Ship tallies: by ship type (ironclads, warships, transports), for sea and river fleets.

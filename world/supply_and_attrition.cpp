@@ -13,6 +13,7 @@
 #include "world/random.h"
 #include "world/route_finder.h"
 #include "world/saturating.h"
+#include "world/supply_links.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
@@ -22,10 +23,6 @@ namespace {
 constexpr int kDepotTakenText = 722;
 constexpr int kDepotShortText = 724;
 constexpr int kDepotCutOffText = 725;
-
-// A depot feeds by river or rail over fewer hexes than this.
-constexpr int kWaterwayReach = 25;
-constexpr int kWaterwaySteps = 20;
 
 // How far a depot feeds over land, by the weather of the first theatre 0..8;
 // any worse weather reads as the first entry.
@@ -38,7 +35,7 @@ constexpr int kDepotTakenRate = 9;
 constexpr int kCutOffRate = 10;
 constexpr int kSubsistenceRateRise = 3;
 
-// Foraging in rough or wooded country, and around a town.
+// Foraging by terrain class: two classes feed foragers worst, a town's hex best.
 constexpr int kHardForagingTerrainA = 3;
 constexpr int kHardForagingTerrainB = 5;
 constexpr int kHardForagingRate = 14;
@@ -136,7 +133,7 @@ bool EnemyFleetOn(int x, int y, int camp) {
 bool RiverRouteBlocked(const TCorps& corps, const TCity& depot) {
   std::uint16_t x = corps.X;
   std::uint16_t y = corps.Y;
-  for (int step = 1; step <= kWaterwaySteps && RouteSteps[step] != kNoDirection; ++step) {
+  for (int step = 1; step <= kWaterwayLinkSteps && RouteSteps[step] != kNoDirection; ++step) {
     StepHexRef(x, y, RouteSteps[step]);
     if (EnemyFleetOn(x, y, corps.Side)) return true;
     if (x == depot.X && y == depot.Y) return false;
@@ -159,13 +156,13 @@ bool ConnectedToDepot(const TCorps& corps, const TCity& depot) {
       (StandsOn(corps, depot) || RouteArrives(corps.X, corps.Y, depot.X, depot.Y, range,
                                               kArmyRouteMode, depot.Nation, kOwnHexesOnly)))
     return true;
-  if (distance < kWaterwayReach && depot.RiverPort != 0 &&
-      RouteArrives(corps.X, corps.Y, depot.X, depot.Y, kWaterwaySteps, kRiverRouteMode, camp,
+  if (distance < kWaterwayLinkReach && depot.RiverPort != 0 &&
+      RouteArrives(corps.X, corps.Y, depot.X, depot.Y, kWaterwayLinkSteps, kRiverRouteMode, camp,
                    kAnyHex) &&
       !RiverRouteBlocked(corps, depot))
     return true;
-  return distance < kWaterwayReach && depot.RailStation != 0 &&
-         RouteArrives(corps.X, corps.Y, depot.X, depot.Y, kWaterwaySteps, kRailRouteMode, camp,
+  return distance < kWaterwayLinkReach && depot.RailStation != 0 &&
+         RouteArrives(corps.X, corps.Y, depot.X, depot.Y, kWaterwayLinkSteps, kRailRouteMode, camp,
                       kOwnHexesOnly);
 }
 

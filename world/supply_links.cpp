@@ -14,10 +14,8 @@ namespace {
 constexpr int kCities = decltype(TGameState::Cities)::Count;
 constexpr int kStates = decltype(TGameState::States)::Count;
 
-// River and rail links reach fewer than this many hexes, a march fewer than kRoadReach.
-constexpr int kWaterwayReach = 25;
+// A march links cities fewer than this many hexes apart.
 constexpr int kRoadReach = 9;
-constexpr int kWaterwaySteps = 20;
 constexpr int kRoadSteps = 9;
 constexpr int kSeaLinkNavalBalance = 2;
 
@@ -45,7 +43,7 @@ class FloodMemo {
   static bool FloodArrives(int a, int b, int mode, int camp) {
     const TCity& from = GameState.Cities[a];
     const TCity& to = GameState.Cities[b];
-    return RouteArrives(from.X, from.Y, to.X, to.Y, kWaterwaySteps, mode, camp, kOwnHexesOnly);
+    return RouteArrives(from.X, from.Y, to.X, to.Y, kWaterwayLinkSteps, mode, camp, kOwnHexesOnly);
   }
 
  private:
@@ -70,10 +68,10 @@ int EvaluateLink(int a, int b, FloodMemo* floods) {
   if (!IsEntryOf(GameState.Nations, nation)) return kNoLink;
   const int camp = GameState.Nations[nation].Side;
   const int distance = HexDistance(from.X, from.Y, to.X, to.Y);
-  if (distance < kWaterwayReach && from.RiverPort != 0 && to.RiverPort != 0 &&
+  if (distance < kWaterwayLinkReach && from.RiverPort != 0 && to.RiverPort != 0 &&
       FloodLinks(floods, a, b, kRiverRouteMode, camp))
     return kRiverLink;
-  if (distance < kWaterwayReach && from.RailStation != 0 && to.RailStation != 0 &&
+  if (distance < kWaterwayLinkReach && from.RailStation != 0 && to.RailStation != 0 &&
       FloodLinks(floods, a, b, kRailRouteMode, camp))
     return kRailLink;
   // The army route marches for the camp of the nation it is given.

@@ -20,6 +20,11 @@ inline constexpr int kSeaLink = 2;
 inline constexpr int kRiverLink = 3;
 inline constexpr int kRoadLink = 4;
 
+// Rivers and railways link places fewer than kWaterwayLinkReach hexes apart,
+// over routes of at most kWaterwayLinkSteps steps.
+inline constexpr int kWaterwayLinkReach = 25;
+inline constexpr int kWaterwayLinkSteps = 20;
+
 // How city a is linked to city b, for a's nation (no nation, no link).
 int EvaluateCityRoute(int a, int b);
 
