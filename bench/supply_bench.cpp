@@ -37,7 +37,8 @@ bool ReadRecord(const std::filesystem::path& file, Record& record) {
   return true;
 }
 
-// The start point as loaded, kept aside so that every run starts from it.
+// The start point as a loaded game has it, its supply links and totals
+// recomputed, kept aside so that every run starts from it.
 struct StartPoint {
   std::unique_ptr<TGameState> game = std::make_unique<TGameState>();
   bool loaded = false;
@@ -47,6 +48,10 @@ struct StartPoint {
     const std::filesystem::path folder = GameFolder();
     loaded =
         ReadRecord(folder / "1862.gmr", GameState) && ReadRecord(folder / "1862.GMP", MapRecord);
+    if (loaded) {
+      ComputeForceTotals();
+      ComputeCitySupplyLinks();
+    }
     *game = GameState;
   }
   void Restore() const { GameState = *game; }
