@@ -1,0 +1,258 @@
+#include "widgets/html_renderer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/graphics/bitmap.h"
+#include "platform/text/text_face.h"
+
+namespace {
+
+// Fixed-cell text at 12 points: lines 16 pixels high (descent 4), characters
+// 8 pixels wide, so a run of n characters measures 8n + 1.
+class HtmlRendererTest : public ::testing::Test {
+ protected:
+  HtmlRendererTest() {
+    render.Data().DefaultFont = std::string(kFixedCellFontName);
+    render.Data().DefaultSize = 12;
+    render.Data().DefaultColor = clBlack;
+  }
+
+  void Prepare(const std::string& text, int max_width = 0, bool wrap = false) {
+    render.PrepareText(text, max_width, wrap);
+  }
+  const TKxHTMLItem& Item(int i) const { return *render.Data().Item(i); }
+  std::vector<std::string> RunTexts() const {
+    std::vector<std::string> texts;
+    for (int i = 0; i < render.Data().Count(); ++i)
+      if (Item(i).Kind == hikText) texts.push_back(Item(i).Text());
+    return texts;
+  }
+  std::vector<int> Kinds() const {
+    std::vector<int> kinds;
+    for (int i = 0; i < render.Data().Count(); ++i) kinds.push_back(Item(i).Kind);
+    return kinds;
+  }
+  const TKxHTMLItem& FirstRun() const {
+    for (int i = 0; i < render.Data().Count(); ++i)
+      if (Item(i).Kind == hikText) return Item(i);
+    throw std::logic_error("no text run");
+  }
+  // Paints the prepared text on a white bitmap.
+  TBitmap Paint(int width, int height) {
+    TBitmap target(width, height);
+    render.DrawText(target.Canvas(), {0, 0}, {0, 0, width, height});
+    return target;
+  }
+
+  TKxHTMLRender render;
+};
+
+TEST_F(HtmlRendererTest, BlanksCollapseWithinARunButNonBreakingSpacesAndReferencesCount) {
+  Prepare("a  b");
+  EXPECT_EQ(RunTexts(), std::vector<std::string>{"a b"});
+  Prepare("a&nbsp;&NBSP;b");
+  EXPECT_EQ(RunTexts(), std::vector<std::string>{"a  b"});
+  Prepare("&#65;&#32;&#32;&amp;&lt;&gt;&quot;&euro;&trade;&unknown;x");
+  EXPECT_EQ(RunTexts(), std::vector<std::string>{"A &<>\"\x80\x99x"});
+}
+
+TEST_F(HtmlRendererTest, ANumericReferenceNeverInsertsANul) {
+  Prepare("a&#0;&#256;&#512;b&#66");
+  EXPECT_EQ(RunTexts(), std::vector<std::string>{"abB"});
+  Prepare("a&#x;b");  // not a number: a blank
+  EXPECT_EQ(RunTexts(), std::vector<std::string>{"a b"});
+}
+
+TEST_F(HtmlRendererTest, LineEndsAreDroppedButALoneLineFeedIsText) {
+  Prepare("a\r\nb\rc\nd");
+  EXPECT_EQ(RunTexts(), std::vector<std::string>{"abc\nd"});
+}
+
+TEST_F(HtmlRendererTest, StyleTagsOpenAndCloseOnlyWhatTheyName) {
+  Prepare("</b>plain<b><i>both</b>italic</i><strikeout>s");
+  ASSERT_EQ(RunTexts().size(), 4u);
+  EXPECT_EQ(Item(1).Style, 0u);
+  EXPECT_EQ(Item(2).Style, unsigned{fsBold | fsItalic});
+  EXPECT_EQ(Item(3).Style, unsigned{fsItalic});
+  EXPECT_EQ(Item(4).Style, unsigned{fsStrikeOut});
+}
+
+TEST_F(HtmlRendererTest, FontSizesAreRelativeToTheDefaultAndStayWithinBounds) {
+  Prepare("<font size=14>a<font size=+2>b</font>c</font>d<font size=x>e");
+  const std::vector<std::string> texts = RunTexts();
+  ASSERT_EQ(texts.size(), 5u);
+  EXPECT_EQ(Item(1).Size, 14);
+  EXPECT_EQ(Item(2).Size, 14);  // +2 on the default of 12, whatever encloses it
+  EXPECT_EQ(Item(3).Size, 14);
+  EXPECT_EQ(Item(4).Size, 12);
+  EXPECT_EQ(Item(5).Size, 12);  // not a number: the default
+
+  Prepare("<font size=+5000>huge</font><font size=-50>tiny");
+  EXPECT_EQ(Item(1).Size, kKxHTMLMaxFontSize);
+  EXPECT_EQ(Item(2).Size, kKxHTMLMinFontSize);
+  EXPECT_EQ(render.FontOf(Item(1)).Size(), kKxHTMLMaxFontSize);
+}
+
+TEST_F(HtmlRendererTest, FontColoursComeFromNamesOrHexadecimalRedGreenBlue) {
+  Prepare(
+      "<font color=red>a</font><font color='#FF0000'>b</font><font color=clBtnFace>c</font>"
+      "<font color=#zz0000 bgcolor=\"lime\">d</font><font color=nosuch>e");
+  EXPECT_EQ(Item(1).Color, clRed);
+  EXPECT_EQ(Item(2).Color, clRed);
+  EXPECT_EQ(Item(3).Color, clBtnFace);
+  EXPECT_EQ(Item(4).Color, clBlack);  // not hexadecimal: unchanged
+  EXPECT_EQ(Item(4).BgColor, clLime);
+  EXPECT_EQ(Item(5).Color, clBlack);
+}
+
+TEST_F(HtmlRendererTest, QuotedAttributesMayHoldBlanksAndClosingBrackets) {
+  Prepare("<font name=\"Fixed > Cell\" color = red>a");
+  EXPECT_EQ(FirstRun().FontName, "Fixed > Cell");
+  EXPECT_EQ(FirstRun().Color, clBlack);  // "color" without "=" is dropped
+}
+
+TEST_F(HtmlRendererTest, CommentsAndUnfinishedMarkupEndQuietly) {
+  Prepare("ab<!-- hidden --> cd<unknown x=1>e");
+  EXPECT_EQ(RunTexts(), std::vector<std::string>{"ab cde"});
+  Prepare("ab<!-- never closed cd");
+  EXPECT_EQ(RunTexts(), std::vector<std::string>{"ab"});
+  Prepare("ab<b");
+  EXPECT_EQ(RunTexts(), std::vector<std::string>{"ab"});
+  Prepare("</font></font></a></ul>x");
+  EXPECT_EQ(FirstRun().Indent, 0);
+  EXPECT_EQ(FirstRun().Size, 12);
+}
+
+TEST_F(HtmlRendererTest, AnEmptyTextGivesNoPiecesAndNoSize) {
+  Prepare("");
+  EXPECT_EQ(render.Data().Count(), 0);
+  EXPECT_EQ(render.Data().TextWidth, 0);
+  EXPECT_EQ(render.Data().TextHeight, 0);
+}
+
+TEST_F(HtmlRendererTest, EveryTextStartsWithAParagraphAndLaysOutLineByLine) {
+  Prepare("abc<br>de<p>f");
+  EXPECT_EQ(Kinds(), (std::vector<int>{hikParagraph, hikText, hikLineBreak, hikText, hikParagraph,
+                                       hikText}));
+  EXPECT_EQ(render.Data().TextWidth, 25);
+  // 16 + 16, then a paragraph break that is not the first piece: 16 * 3 / 2.
+  EXPECT_EQ(render.Data().TextHeight, 56);
+}
+
+TEST_F(HtmlRendererTest, AutoWrapCutsAWordTooWideForItsLine) {
+  Prepare("abcdef", 20, true);
+  EXPECT_EQ(RunTexts(), (std::vector<std::string>{"ab", "cd", "ef"}));
+  EXPECT_EQ(Kinds(), (std::vector<int>{hikParagraph, hikText, hikWrapBreak, hikText, hikWrapBreak,
+                                       hikText}));
+  EXPECT_EQ(render.Data().TextWidth, 17);
+}
+
+TEST_F(HtmlRendererTest, AutoWrapMovesTheLastWordOrTheWholeRun) {
+  Prepare("ab cd", 30, true);
+  EXPECT_EQ(RunTexts(), (std::vector<std::string>{"ab ", "cd"}));
+  Prepare("ab<u>cd</u>", 30, true);
+  EXPECT_EQ(RunTexts(), (std::vector<std::string>{"ab", "cd"}));
+  EXPECT_EQ(Kinds(), (std::vector<int>{hikParagraph, hikText, hikWrapBreak, hikText}));
+}
+
+TEST_F(HtmlRendererTest, ListsIndentTheirItemsByTheWidestCharacter) {
+  Prepare("<ul><li>a<li>b</ul>c");
+  EXPECT_EQ(Kinds(), (std::vector<int>{hikParagraph, hikListItem, hikText, hikListItem, hikText,
+                                       hikLineBreak, hikText}));
+  EXPECT_EQ(Item(1).Indent, 8);
+  EXPECT_EQ(Item(5).Indent, 0);
+  EXPECT_EQ(render.Data().TextWidth, 17);
+}
+
+TEST_F(HtmlRendererTest, ParagraphsTakeTheirAlignmentAndIndent) {
+  Prepare("<p align=RIGHT indent=12>a<p align=middle>b");
+  const auto& first = static_cast<const TKxHTMLBreakItem&>(Item(0));
+  EXPECT_EQ(first.Alignment, 2);
+  EXPECT_EQ(first.Indent, 12);
+  EXPECT_EQ(Item(1).Indent, 12);
+  EXPECT_EQ(static_cast<const TKxHTMLBreakItem&>(Item(2)).Alignment, 0);
+}
+
+TEST_F(HtmlRendererTest, ACentredParagraphCentresItsFirstLineAndABreakReturnsLeft) {
+  Prepare("<p align=center>ab<br>cd");
+  const TBitmap painted = Paint(41, 40);
+  // Line 1 is 17 wide: it starts at (41 - 1 - 17) / 2 = 11, baseline 12.
+  EXPECT_EQ(painted.Pixel(10, 6), clWhite);
+  EXPECT_EQ(painted.Pixel(11, 6), clBlack);
+  // Line 2 starts at the left edge, 16 rows lower.
+  EXPECT_EQ(painted.Pixel(0, 22), clBlack);
+  EXPECT_EQ(painted.Pixel(17, 22), clWhite);
+}
+
+TEST_F(HtmlRendererTest, PaintingKeepsTheTargetsBackgroundAndHonoursTheOrigin) {
+  Prepare("<font bgcolor=red>a</font>");
+  TBitmap target(30, 20);
+  target.Canvas().Brush.Color = clAqua;
+  target.Canvas().FillRect({0, 0, 30, 20});
+  render.DrawText(target.Canvas(), {0, 0}, {5, 2, 25, 18});
+  EXPECT_EQ(target.Pixel(12, 3), clRed);   // the run's background, last column of the cell
+  EXPECT_EQ(target.Pixel(20, 5), clAqua);  // beyond the run
+  EXPECT_EQ(target.Pixel(6, 8), clBlack);
+
+  TBitmap shifted(30, 20);
+  render.DrawText(shifted.Canvas(), {4, 0}, {0, 0, 30, 20});
+  EXPECT_EQ(shifted.Pixel(1, 8), clBlack);
+  EXPECT_EQ(shifted.Pixel(3, 8), clRed);
+}
+
+TEST_F(HtmlRendererTest, ListBulletsAndRulesArePainted) {
+  Prepare("<ul><li>a</ul><hr width=20>");
+  const TBitmap painted = Paint(40, 80);
+  // The bullet stands left of the item's text at x 8, in the middle of line 2.
+  EXPECT_EQ(painted.Pixel(3, 16 + 10), clBlack);
+  EXPECT_EQ(painted.Pixel(9, 16 + 6), clBlack);
+  // Lines: 16 (paragraph), 16 (item), 16 (end of list), 16 (rule), 16 (break).
+  EXPECT_EQ(render.Data().TextHeight, 80);
+  const int rule_top = 48 + 8;
+  EXPECT_EQ(painted.Pixel(5, rule_top), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(painted.Pixel(5, rule_top + 1), ColorToRGB(clBtnFace));
+  EXPECT_EQ(painted.Pixel(20, rule_top), clWhite);
+}
+
+TEST_F(HtmlRendererTest, ImagesTakeTheirSizeFromTheAttributesOrThePicture) {
+  TBitmap picture(4, 3);
+  picture.Canvas().Brush.Color = clBlue;
+  picture.Canvas().FillRect({0, 0, 4, 2});  // the bottom row stays white: transparent
+  std::vector<std::string> asked;
+  render.OnImageNeeded = [&](TKxHTMLRender*, const std::string& src, TBitmap*& image) {
+    asked.push_back(src);
+    image = &picture;
+  };
+  Prepare("<img src=flag><img src=\"flag\" width=10 height=7><img alt=none>");
+  EXPECT_EQ(asked, std::vector<std::string>(2, "flag"));
+  EXPECT_EQ(Item(1).Width, 4);
+  EXPECT_EQ(Item(1).Height, 3);
+  EXPECT_EQ(Item(2).Width, 10);
+  EXPECT_EQ(Item(2).Height, 7);
+
+  TBitmap target(30, 20);
+  target.Canvas().Brush.Color = clRed;
+  target.Canvas().FillRect({0, 0, 30, 20});
+  render.DrawText(target.Canvas(), {0, 0}, {0, 0, 30, 20});
+  EXPECT_EQ(target.Pixel(0, 0), clBlue);
+  EXPECT_EQ(target.Pixel(0, 2), clRed);
+}
+
+TEST_F(HtmlRendererTest, AFailureWhileParsingEmptiesTheDataAndReportsInvalidText) {
+  Prepare("before");
+  render.OnImageNeeded = [](TKxHTMLRender*, const std::string&, TBitmap*&) {
+    throw std::bad_alloc();
+  };
+  try {
+    Prepare("x<img src=a>");
+    FAIL() << "no error raised";
+  } catch (const std::runtime_error& error) {
+    EXPECT_STREQ(error.what(), TKxHTMLRender::kInvalidHTMLMessage);
+  }
+  EXPECT_EQ(render.Data().Count(), 0);
+}
+
+}  // namespace
