@@ -2,6 +2,7 @@
 
 #include "platform/controls/caption_text.h"
 #include "platform/graphics/edges.h"
+#include "platform/input/focus.h"
 #include "platform/input/key_codes.h"
 #include "platform/input/keyboard.h"
 
@@ -25,9 +26,13 @@ void TButton::Click() {
   TCustomControl::Click();
 }
 
+// Enter belongs to the focused button, and to the default button only while
+// no other button has the focus.
 bool TButton::TakesDialogKey(int key) const {
   if (!Showing() || !Enabled()) return false;
-  if (key == VK_RETURN) return default_ || Focused();
+  if (key == VK_RETURN) {
+    return Focused() || (default_ && !dynamic_cast<TButton*>(FocusedControl()));
+  }
   return key == VK_ESCAPE && cancel_;
 }
 

@@ -48,6 +48,18 @@ TEST_F(ButtonsTest, EnterClicksTheDefaultButtonAndEscapeTheCancelButtonOnlyWhile
   EXPECT_EQ(clicks, (std::vector<std::string>{"ok", "cancel"}));
 }
 
+TEST_F(ButtonsTest, EnterClicksTheFocusedButtonRatherThanTheDefaultOne) {
+  auto* ok = Put<TButton>(10, 10, 75, 25);
+  auto* other = Put<TButton>(100, 10, 75, 25);
+  ok->SetDefault(true);
+  std::vector<std::string> clicks;
+  ok->OnClick = [&](TComponent*) { clicks.push_back("ok"); };
+  other->OnClick = [&](TComponent*) { clicks.push_back("other"); };
+  other->SetFocus();
+  backend().PressKey(VK_RETURN);
+  EXPECT_EQ(clicks, (std::vector<std::string>{"other"}));
+}
+
 TEST_F(ButtonsTest, SpaceAndTheAcceleratorClickAButtonButADisabledOneTakesNoInput) {
   auto* button = Put<TButton>(10, 10, 75, 25);
   button->SetCaption("&Done");

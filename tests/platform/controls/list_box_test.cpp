@@ -3,6 +3,7 @@
 
 #include "control_form.h"
 #include "platform/controls/list_box.h"
+#include "platform/forms/application.h"
 #include "platform/input/key_codes.h"
 
 namespace {
@@ -74,6 +75,42 @@ TEST_F(ListBoxTest, TheScrollBarAndTheWheelMoveTheTopRowWithinItsRange) {
   backend().Wheel(RowPoint(2), 1);
   EXPECT_EQ(list->TopIndex(), 4);
   EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(ListBoxTest, DraggingTheThumbScrollsInProportion) {
+  const int bar_x = list->Width() - 2 - 8;
+  const TPoint thumb = list->ClientToScreen({bar_x, 2 + 16 + 3});
+  backend().MouseMove(thumb);
+  backend().MouseDown(thumb);
+  backend().MouseMove(list->ClientToScreen({bar_x, list->Height() + 40}));
+  EXPECT_EQ(list->TopIndex(), 7);
+  backend().MouseMove(thumb);
+  backend().MouseUp(thumb);
+  EXPECT_EQ(list->TopIndex(), 0);
+  EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(ListBoxTest, TabsInARowJumpToTheTabStops) {
+  list->Items().Clear();
+  list->Items().Add("A\tB");
+  list->SetColor(clWhite);
+  auto first_inked_column_after = [&](int from) {
+    Application.ProcessMessages();
+    for (int x = from; x < list->Width() - 2; ++x) {
+      for (int y = 2; y < 18; ++y) {
+        if (form.BackBuffer()->Pixel(list->Left() + x, list->Top() + y) != clWhite) return x;
+      }
+    }
+    return -1;
+  };
+  list->SetTabWidth(40);
+  form.Invalidate();
+  const int narrow = first_inked_column_after(12);
+  list->SetTabWidth(80);
+  form.Invalidate();
+  const int wide = first_inked_column_after(12);
+  ASSERT_GT(narrow, 0);
+  EXPECT_GT(wide, narrow);
 }
 
 TEST_F(ListBoxTest, ColumnsRunDownEachColumnAndScrollAColumnAtATime) {

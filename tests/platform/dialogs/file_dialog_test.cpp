@@ -92,6 +92,21 @@ TEST_F(FileDialogTest, ATypedNameIsFoundWhateverItsCaseAndAFolderRowOpensTheFold
   EXPECT_EQ(fs::path(dialog.FileName).filename(), "Autosave.gmr");
 }
 
+TEST_F(FileDialogTest, ChoosingAnotherFilterListsItsFiles) {
+  std::ofstream(folder.Path() / "Campaign.GMS") << "x";
+  TOpenDialog dialog;
+  dialog.Filter = "gmr|*.gmr|gms|*.gms";
+  dialog.InitialDir = folder.Path().string();
+  backend().SetModalHook([&](TForm& form) {
+    auto* filters = FindOwned<TListBox>(form, "FilterList");
+    const TRect second = filters->ItemRect(1);
+    backend().Click(filters->ClientToScreen({second.Left + 5, second.Top + 2}));
+    EXPECT_EQ(Rows(form), (std::vector<std::string>{"[..]", "[Older]", "Campaign.GMS"}));
+    backend().PressKey(VK_ESCAPE);
+  });
+  EXPECT_FALSE(dialog.Execute());
+}
+
 TEST_F(FileDialogTest, OpeningAMissingFileKeepsTheDialogUpAndCancelReportsNoChoice) {
   TOpenDialog dialog;
   dialog.InitialDir = folder.Path().string();
