@@ -48,12 +48,15 @@ TEST_F(ForceTotalsTest, CorpsThatCeasedAreRemovedAndOnlyTheirOwnCommandersReliev
   Corps(leaderless).Leader = 0;
   const int emptied = AddFullCorps(12, 10, TNation::Union, 0);
   const int relieved = Corps(emptied).Leader;
-  // A free slot still naming a leader who has since taken another corps.
+  // A free slot still naming a leader who has since taken another corps, and a
+  // brigade left on it.
   const int serving = AddFullCorps(14, 10, TNation::Union, 1);
-  TCorps& old = Corps(AddCorps(0, 0, TSide::Union, TNation::Union));
-  old.Inactive = 1;
-  old.Leader = Corps(serving).Leader;
+  const int free = AddCorps(0, 0, TSide::Union, TNation::Union);
+  Corps(free).Inactive = 1;
+  Corps(free).Leader = Corps(serving).Leader;
+  const int stray = AddBrigade({.location = free});
   ComputeForceTotals();
+  EXPECT_EQ(GameState.Brigades[stray].Status, TBrigadeStatus::ArmedAndWaiting);
   EXPECT_EQ(Corps(leaderless).Inactive, 1);
   for (int b = 1; b <= 3; ++b) {
     EXPECT_EQ(GameState.Brigades[b].Status, TBrigadeStatus::ArmedAndWaiting);
