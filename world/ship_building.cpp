@@ -29,9 +29,10 @@ constexpr int kSeaWarshipTurns = 12;
 constexpr int kRiverTransportTurns = 6;
 constexpr int kSeaTransportTurns = 8;
 
-// The Confederacy's coastal transports are laid down as ocean transports.
-constexpr int kCoastalFleetKind = 1;
-constexpr int kOceanFleetKind = 0;
+// The Confederacy lays down the transports it orders for sea fleets of kind 1
+// as a fleet of kind 0.
+constexpr int kFirstSeaFleetKind = 0;
+constexpr int kSecondSeaFleetKind = 1;
 
 int OrderCost(int ironclads, int warships, int transports) {
   return kIronclad.buildPoints * ironclads + kWarship.buildPoints * warships +
@@ -104,8 +105,8 @@ void BuildShipsAtCity(int nation, int city, int fleetKind, int ironclads, int wa
   transports = std::min<int>(transports, yard.ShipyardB);
   LayDown(nation, city, fleetKind, kIronclad, ironclads);
   LayDown(nation, city, fleetKind, kWarship, warships);
-  const bool coastalTransports = nation == TNation::Confederacy && fleetKind == kCoastalFleetKind;
-  LayDown(nation, city, coastalTransports ? kOceanFleetKind : fleetKind, kTransport, transports);
+  const bool rekind = nation == TNation::Confederacy && fleetKind == kSecondSeaFleetKind;
+  LayDown(nation, city, rekind ? kFirstSeaFleetKind : fleetKind, kTransport, transports);
 }
 
 void AddShipsToFleet(int fleet, int nation, int city, int fleetKind, int shipType, int count) {
