@@ -1,8 +1,5 @@
 #include "platform/controls/caption_text.h"
 
-#include "platform/components/win_control.h"
-#include "platform/forms/form.h"
-
 unsigned AlignmentFlags(TAlignment alignment) {
   switch (alignment) {
     case TAlignment::taRightJustify:
@@ -41,13 +38,4 @@ void DrawCaptionText(TCanvas& canvas, std::string_view text, TRect rect, unsigne
   canvas.DrawText(text, shifted, flags);
   canvas.Font.SetColor(clBtnShadow);
   canvas.DrawText(text, rect, flags);
-}
-
-TForm* GetParentForm(const TControl* control) {
-  return dynamic_cast<TForm*>(RootOf(control));
-}
-
-void FocusOnPress(TControl& control) {
-  auto* windowed = dynamic_cast<TWinControl*>(&control);
-  if (windowed && windowed->CanFocus() && !windowed->Focused()) windowed->SetFocus();
 }

@@ -7,9 +7,6 @@
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/types.h"
 
-class TForm;
-class TControl;
-
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum class TTextLayout { tlTop, tlCenter, tlBottom };
 
@@ -22,9 +19,3 @@ unsigned LayoutFlags(TTextLayout layout);
 // when `enabled`, embossed gray otherwise. The canvas keeps its state.
 void DrawCaptionText(TCanvas& canvas, std::string_view text, TRect rect, unsigned flags,
                      bool enabled);
-
-// The form a control sits on, or nullptr.
-TForm* GetParentForm(const TControl* control);
-
-// Takes the keyboard focus for a control the user pressed, when it can.
-void FocusOnPress(TControl& control);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/controls/caption_text.h"
+#include "platform/controls/parent_form.h"
 #include "platform/graphics/edges.h"
 #include "platform/input/key_codes.h"
 

@@ -21,11 +21,12 @@ void TImageList::SetSize(int width, int height) {
 }
 
 int TImageList::AddMasked(const TBitmap& strip, TColor mask_color) {
+  if (width_ <= 0 || height_ <= 0 || strip.Width() < width_) return -1;
   const int first = Count();
-  const int cells = width_ > 0 ? std::max(1, strip.Width() / width_) : 0;
+  const int cells = strip.Width() / width_;
   for (int cell = 0; cell < cells; ++cell) {
     TBitmap image(width_, height_);
-    for (int y = 0; y < height_; ++y) {
+    for (int y = 0; y < std::min(height_, strip.Height()); ++y) {
       for (int x = 0; x < width_; ++x) image.SetPixel(x, y, strip.Pixel(cell * width_ + x, y));
     }
     if (mask_color != clNone) {

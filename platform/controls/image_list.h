@@ -33,7 +33,8 @@ class TImageList : public TComponent {
   int Count() const { return static_cast<int>(images_.size()); }
 
   // Adds the cells of `strip`, transparent where they have `mask_color`
-  // (clNone: nothing is transparent); returns the index of the first.
+  // (clNone: nothing is transparent); returns the index of the first, or -1
+  // when the strip is narrower than one picture.
   int AddMasked(const TBitmap& strip, TColor mask_color);
   void Delete(int index);
   void Clear();

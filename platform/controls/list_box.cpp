@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "platform/controls/caption_text.h"
+#include "platform/controls/parent_form.h"
 #include "platform/graphics/edges.h"
 #include "platform/graphics/system_colours.h"
 #include "platform/input/key_codes.h"
@@ -428,10 +428,17 @@ void TListBox::Paint() {
     DrawItem(index, ItemRect(index), state);
   }
   if (Focused()) {
-    const int caret = item_index_ >= 0 ? item_index_ : top_index_;
-    TRect focus = caret < Count() ? ItemRect(caret) : ItemRect(top_index_);
-    if (Count() == 0)
-      focus = TRect::Bounds(layout.rows.Left, layout.rows.Top, layout.column_width, ItemHeight());
+    const TRect focus = FocusRect();
     if (!focus.IsEmpty()) canvas.DrawFocusRect(focus);
   }
+}
+
+// The focus rectangle marks the selected row, else the top row; an empty
+// list shows it where the first row would be.
+TRect TListBox::FocusRect() const {
+  if (Count() == 0) {
+    const TLayout layout = Layout();
+    return TRect::Bounds(layout.rows.Left, layout.rows.Top, layout.column_width, ItemHeight());
+  }
+  return ItemRect(item_index_ >= 0 ? item_index_ : top_index_);
 }

@@ -101,6 +101,7 @@ class TListBox : public TCustomControl {
   void SelectOnly(int index);
   int RowForKey(int key) const;
   void ScrollBarPressed(const TClassicScrollBar& bar, TPoint point);
+  TRect FocusRect() const;
   void DrawRowText(TCanvas& canvas, const std::string& text, const TRect& rect) const;
 
   TStringList items_;

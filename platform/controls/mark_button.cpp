@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/controls/parent_form.h"
 #include "platform/graphics/frame_control.h"
 #include "platform/graphics/system_colours.h"
 #include "platform/input/key_codes.h"
