@@ -53,13 +53,11 @@ void TButton::WndProc(TMessage& message) {
       return;
     case CM_CAPTURECHANGED:
     case CM_ENABLEDCHANGED:
-      mouse_held_ = false;
-      SetPressed(false);
+      press_.Cancel();
       break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      space_held_ = false;
-      SetPressed(false);
+      press_.Cancel();
       Invalidate();
       break;
     default:
@@ -68,49 +66,33 @@ void TButton::WndProc(TMessage& message) {
   TCustomControl::WndProc(message);
 }
 
-void TButton::SetPressed(bool pressed) {
-  if (pressed == pressed_) return;
-  pressed_ = pressed;
-  Invalidate();
-}
-
 void TButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   if (button == TMouseButton::mbLeft) {
     FocusOnPress(*this);
-    mouse_held_ = true;
-    SetPressed(true);
+    press_.MouseDown();
   }
   TCustomControl::MouseDown(button, shift, x, y);
 }
 
 void TButton::MouseMove(TShiftState shift, int x, int y) {
-  if (mouse_held_) SetPressed(ClientRect().Contains({x, y}));
+  press_.MouseMove(ClientRect().Contains({x, y}));
   TCustomControl::MouseMove(shift, x, y);
 }
 
+// The click itself comes from the release, as for every control.
 void TButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  if (button == TMouseButton::mbLeft) {
-    mouse_held_ = false;
-    SetPressed(false);
-  }
+  if (button == TMouseButton::mbLeft) press_.MouseUp(ClientRect().Contains({x, y}));
   TCustomControl::MouseUp(button, shift, x, y);
 }
 
 void TButton::KeyDown(int& key, TShiftState shift) {
-  if (key == VK_SPACE) {
-    space_held_ = true;
-    SetPressed(true);
-  }
+  if (key == VK_SPACE) press_.SpaceDown();
   TCustomControl::KeyDown(key, shift);
 }
 
 // Space clicks on its release, as a mouse button does.
 void TButton::KeyUp(int& key, TShiftState shift) {
-  const bool click = key == VK_SPACE && space_held_;
-  if (key == VK_SPACE) {
-    space_held_ = false;
-    SetPressed(false);
-  }
+  const bool click = key == VK_SPACE && press_.SpaceUp();
   TCustomControl::KeyUp(key, shift);
   if (click && Enabled()) Click();
 }
@@ -137,9 +119,9 @@ void DrawButtonFace(TCanvas& canvas, TRect rect, bool pressed, bool is_default) 
 void TButton::Paint() {
   TCanvas& canvas = Canvas();
   const bool shows_default = default_ || Focused();
-  DrawButtonFace(canvas, ClientRect(), pressed_, shows_default);
+  DrawButtonFace(canvas, ClientRect(), press_.Pushed(), shows_default);
   TRect text_rect = ClientRect();
-  if (pressed_) text_rect.Offset(1, 1);
+  if (press_.Pushed()) text_rect.Offset(1, 1);
   canvas.Font.Assign(Font());
   DrawCaptionText(canvas, Caption(), text_rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE, Enabled());
   if (Focused()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/components/custom_control.h"
+#include "platform/controls/press_state.h"
 #include "platform/forms/form.h"
 
 // A push button. A click, from the mouse, from Space while it has the focus,
@@ -31,14 +32,11 @@ class TButton : public TCustomControl {
 
  private:
   bool TakesDialogKey(int key) const;
-  void SetPressed(bool pressed);
 
   TModalResult modal_result_ = mrNone;
   bool default_ = false;
   bool cancel_ = false;
-  bool pressed_ = false;     // drawn pushed in
-  bool mouse_held_ = false;  // the left button went down on it
-  bool space_held_ = false;
+  TPressState press_{*this};
 };
 
 // Draws the classic face of a push button in `rect`: raised, or pushed in,

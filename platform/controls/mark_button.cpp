@@ -37,12 +37,6 @@ TRect TMarkButton::TextRect() const {
   return {kMarkSize + kMarkGap, 0, Width(), Height()};
 }
 
-void TMarkButton::SetPushed(bool pushed) {
-  if (pushed == pushed_) return;
-  pushed_ = pushed;
-  Invalidate();
-}
-
 void TMarkButton::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_GETDLGCODE:
@@ -57,13 +51,11 @@ void TMarkButton::WndProc(TMessage& message) {
       return;
     case CM_CAPTURECHANGED:
     case CM_ENABLEDCHANGED:
-      mouse_held_ = false;
-      SetPushed(false);
+      press_.Cancel();
       break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      space_held_ = false;
-      SetPushed(false);
+      press_.Cancel();
       Invalidate();
       break;
     default:
@@ -75,41 +67,30 @@ void TMarkButton::WndProc(TMessage& message) {
 void TMarkButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   if (button == TMouseButton::mbLeft) {
     FocusOnPress(*this);
-    mouse_held_ = true;
-    SetPushed(true);
+    press_.MouseDown();
   }
   TCustomControl::MouseDown(button, shift, x, y);
 }
 
 void TMarkButton::MouseMove(TShiftState shift, int x, int y) {
-  if (mouse_held_) SetPushed(ClientRect().Contains({x, y}));
+  press_.MouseMove(ClientRect().Contains({x, y}));
   TCustomControl::MouseMove(shift, x, y);
 }
 
 void TMarkButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  const bool press = button == TMouseButton::mbLeft && mouse_held_ && ClientRect().Contains({x, y});
-  if (button == TMouseButton::mbLeft) {
-    mouse_held_ = false;
-    SetPushed(false);
-  }
+  const bool press =
+      button == TMouseButton::mbLeft && press_.MouseUp(ClientRect().Contains({x, y}));
   TCustomControl::MouseUp(button, shift, x, y);
   if (press && Enabled()) Pressed();
 }
 
 void TMarkButton::KeyDown(int& key, TShiftState shift) {
-  if (key == VK_SPACE) {
-    space_held_ = true;
-    SetPushed(true);
-  }
+  if (key == VK_SPACE) press_.SpaceDown();
   TCustomControl::KeyDown(key, shift);
 }
 
 void TMarkButton::KeyUp(int& key, TShiftState shift) {
-  const bool press = key == VK_SPACE && space_held_;
-  if (key == VK_SPACE) {
-    space_held_ = false;
-    SetPushed(false);
-  }
+  const bool press = key == VK_SPACE && press_.SpaceUp();
   TCustomControl::KeyUp(key, shift);
   if (press && Enabled()) Pressed();
 }
@@ -118,7 +99,7 @@ void TMarkButton::KeyUp(int& key, TShiftState shift) {
 void TMarkButton::Paint() {
   TCanvas& canvas = Canvas();
   unsigned state = MarkState();
-  if (pushed_ || !Enabled()) state |= DFCS_INACTIVE;
+  if (press_.Pushed() || !Enabled()) state |= DFCS_INACTIVE;
   DrawFrameControl(canvas, MarkRect(), DFC_BUTTON, state);
   canvas.Font.Assign(Font());
   const unsigned flags = DT_LEFT | DT_VCENTER | DT_SINGLELINE;

@@ -2,6 +2,7 @@
 
 #include "platform/components/custom_control.h"
 #include "platform/controls/caption_text.h"
+#include "platform/controls/press_state.h"
 
 // What check boxes and radio buttons share: a 13 x 13 mark beside a caption
 // (on the left of it when Alignment is taRightJustify), pushed in while the
@@ -33,10 +34,7 @@ class TMarkButton : public TCustomControl {
  private:
   TRect MarkRect() const;
   TRect TextRect() const;
-  void SetPushed(bool pushed);
 
   TAlignment alignment_ = TAlignment::taRightJustify;
-  bool pushed_ = false;
-  bool mouse_held_ = false;
-  bool space_held_ = false;
+  TPressState press_{*this};
 };

@@ -16,12 +16,6 @@ void TSpeedButton::SetFlat(bool flat) {
   Invalidate();
 }
 
-void TSpeedButton::SetPressed(bool pressed) {
-  if (pressed == pressed_) return;
-  pressed_ = pressed;
-  Invalidate();
-}
-
 void TSpeedButton::WndProc(TMessage& message) {
   switch (message.Msg) {
     case CM_MOUSEENTER:
@@ -31,8 +25,7 @@ void TSpeedButton::WndProc(TMessage& message) {
       break;
     case CM_CAPTURECHANGED:
     case CM_ENABLEDCHANGED:
-      held_ = false;
-      SetPressed(false);
+      press_.Cancel();
       break;
     default:
       break;
@@ -41,23 +34,17 @@ void TSpeedButton::WndProc(TMessage& message) {
 }
 
 void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  if (button == TMouseButton::mbLeft) {
-    held_ = true;
-    SetPressed(true);
-  }
+  if (button == TMouseButton::mbLeft) press_.MouseDown();
   TGraphicControl::MouseDown(button, shift, x, y);
 }
 
 void TSpeedButton::MouseMove(TShiftState shift, int x, int y) {
-  if (held_) SetPressed(ClientRect().Contains({x, y}));
+  press_.MouseMove(ClientRect().Contains({x, y}));
   TGraphicControl::MouseMove(shift, x, y);
 }
 
 void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  if (button == TMouseButton::mbLeft) {
-    held_ = false;
-    SetPressed(false);
-  }
+  if (button == TMouseButton::mbLeft) press_.MouseUp(ClientRect().Contains({x, y}));
   TGraphicControl::MouseUp(button, shift, x, y);
 }
 
@@ -66,19 +53,19 @@ void TSpeedButton::Paint() {
   TCanvas& canvas = Canvas();
   TRect rect = ClientRect();
   if (!flat_) {
-    DrawButtonFace(canvas, rect, pressed_, false);
+    DrawButtonFace(canvas, rect, press_.Pushed(), false);
   } else {
     canvas.Brush.Style = bsSolid;
     canvas.Brush.Color = Color();
     canvas.FillRect(rect);
-    if (pressed_) {
+    if (press_.Pushed()) {
       Frame3D(canvas, rect, clBtnShadow, clBtnHighlight, 1);
     } else if (mouse_inside_ && Enabled()) {
       Frame3D(canvas, rect, clBtnHighlight, clBtnShadow, 1);
     }
   }
   TRect text = ClientRect();
-  if (pressed_) text.Offset(1, 1);
+  if (press_.Pushed()) text.Offset(1, 1);
   canvas.Font.Assign(Font());
   DrawCaptionText(canvas, Caption(), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE, Enabled());
 }

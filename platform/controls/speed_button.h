@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/components/graphic_control.h"
+#include "platform/controls/press_state.h"
 
-// A flat-bottomed tool button without a window of its own: it takes no
-// focus and gives its form no modal result; a click runs OnClick.
+// A tool-bar button without a window of its own: it takes no focus and
+// gives its form no modal result; a click runs OnClick. A Flat one shows
+// its edge only under the mouse or while pushed in.
 class TSpeedButton : public TGraphicControl {
  public:
   explicit TSpeedButton(TComponent* owner);
@@ -19,10 +21,7 @@ class TSpeedButton : public TGraphicControl {
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
 
  private:
-  void SetPressed(bool pressed);
-
   bool flat_ = false;
-  bool pressed_ = false;
-  bool held_ = false;
+  TPressState press_{*this};
   bool mouse_inside_ = false;
 };
