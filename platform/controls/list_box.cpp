@@ -23,11 +23,40 @@ TListBox::TListBox(TComponent* owner) : TCustomControl(owner) {
   items_.OnChange = [this](TComponent*) { ItemsChanged(); };
 }
 
-// Rows keep their selection by number; a row number past the end is dropped.
+// A row keeps its selection while it stays, or moves only because rows were
+// added or removed before it; a row that was removed or replaced loses it.
+// The change is found as the one run of rows between the unchanged start
+// and the unchanged end of the list.
 void TListBox::ItemsChanged() {
-  selected_.resize(items_.Count(), false);
-  if (item_index_ >= Count()) item_index_ = -1;
-  if (anchor_ >= Count()) anchor_ = -1;
+  const int old_count = static_cast<int>(shown_rows_.size());
+  const int new_count = Count();
+  const int common = std::min(old_count, new_count);
+  int head = 0;
+  while (head < common && shown_rows_[head] == items_[head]) ++head;
+  int tail = 0;
+  while (tail < common - head &&
+         shown_rows_[old_count - 1 - tail] == items_[new_count - 1 - tail]) {
+    ++tail;
+  }
+  auto moved = [&](int row) {
+    if (row < 0) return -1;
+    if (row < head) return row;
+    if (row >= old_count - tail) return row + new_count - old_count;
+    return -1;
+  };
+  std::vector<bool> selected(new_count, false);
+  for (int row = 0; row < old_count; ++row) {
+    if (selected_[row] && moved(row) >= 0) selected[moved(row)] = true;
+  }
+  selected_ = std::move(selected);
+  item_index_ = moved(item_index_);
+  anchor_ = moved(anchor_);
+  shown_rows_.clear();
+  for (int row = 0; row < new_count; ++row) shown_rows_.push_back(items_[row]);
+  LayoutChanged();
+}
+
+void TListBox::LayoutChanged() {
   top_index_ = std::clamp(top_index_, 0, MaxTopIndex());
   Invalidate();
 }
@@ -42,7 +71,7 @@ int TListBox::ItemHeight() const {
 void TListBox::SetItemHeight(int height) {
   if (height == item_height_ || height < 0) return;
   item_height_ = height;
-  ItemsChanged();
+  LayoutChanged();
 }
 
 void TListBox::SetColumns(int columns) {
@@ -50,7 +79,7 @@ void TListBox::SetColumns(int columns) {
   if (columns == columns_) return;
   columns_ = columns;
   top_index_ = 0;
-  ItemsChanged();
+  LayoutChanged();
 }
 
 void TListBox::SetMultiSelect(bool multi_select) {
@@ -233,7 +262,7 @@ void TListBox::WndProc(TMessage& message) {
       thumb_grip_ = -1;
       break;
     case CM_FONTCHANGED:
-      ItemsChanged();
+      LayoutChanged();
       break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:

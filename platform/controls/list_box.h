@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/components/custom_control.h"
@@ -26,7 +27,8 @@ using TDrawItemEvent =
 // ItemIndex is the selected row, -1 when none. The user selects with the
 // mouse (Ctrl and Shift add rows in MultiSelect) and the keys (arrows,
 // Page Up and Down, Home, End, or a row's first letter); each such choice
-// runs OnClick. Setting ItemIndex or Selected from code runs nothing.
+// runs OnClick. Setting ItemIndex or Selected from code runs nothing. A
+// selected row stays selected when rows are added or removed around it.
 //
 // Each row is drawn by DrawItem with the canvas already in the selected or
 // normal colours; with lbOwnerDrawFixed a form draws it in OnDrawItem. The
@@ -94,6 +96,7 @@ class TListBox : public TCustomControl {
   int TabStopPixels() const;
 
   void ItemsChanged();
+  void LayoutChanged();
   void ScrollInView(int index);
   // A choice made by the user: selects the row as the keys and the mouse do,
   // then tells the form.
@@ -105,6 +108,7 @@ class TListBox : public TCustomControl {
   void DrawRowText(TCanvas& canvas, const std::string& text, const TRect& rect) const;
 
   TStringList items_;
+  std::vector<std::string> shown_rows_;  // the rows as they were at the last change
   std::vector<bool> selected_;
   int item_index_ = -1;
   int anchor_ = -1;

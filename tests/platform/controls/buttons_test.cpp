@@ -159,6 +159,18 @@ TEST_F(RadioTest, RadioButtonsInAnotherParentAreAGroupOfTheirOwn) {
   EXPECT_TRUE(radio[0]->Checked());
 }
 
+TEST_F(RadioTest, TheAcceleratorChecksAndFocusesButNotWhileDisabled) {
+  radio[1]->SetCaption("&River going");
+  backend().Type("r", ssAlt);
+  EXPECT_TRUE(radio[1]->Checked());
+  EXPECT_TRUE(radio[1]->Focused());
+  radio[2]->SetCaption("&Ocean going");
+  radio[2]->SetEnabled(false);
+  backend().Type("o", ssAlt);
+  EXPECT_FALSE(radio[2]->Checked());
+  EXPECT_EQ(clicks, (std::vector<int>{1}));
+}
+
 TEST_F(RadioTest, AClickChecksAndTheFocusAloneDoesNot) {
   radio[0]->SetFocus();
   backend().PressKey(VK_DOWN);

@@ -44,6 +44,19 @@ TEST_F(ListBoxTest, AUserClickSelectsTheRowAndRunsTheHandlerButCodeRunsNothing) 
   EXPECT_FALSE(list->Selected(2));
 }
 
+TEST_F(ListBoxTest, TheSelectionFollowsItsRowWhenRowsComeAndGoBeforeIt) {
+  list->SetItemIndex(5);
+  list->Items().Delete(1);
+  EXPECT_EQ(list->ItemIndex(), 4);
+  list->Items().Insert(0, "New row");
+  EXPECT_EQ(list->ItemIndex(), 5);
+  EXPECT_EQ(list->Items()[list->ItemIndex()], "Row 5");
+  list->Items().Add("Last");
+  EXPECT_EQ(list->ItemIndex(), 5);
+  list->Items().Delete(5);
+  EXPECT_EQ(list->ItemIndex(), -1);
+}
+
 TEST_F(ListBoxTest, AClickBelowTheLastRowSelectsNothing) {
   list->Items().Clear();
   list->Items().Add("Only");

@@ -93,6 +93,23 @@ TEST_F(MenuTest, CheckedAndCaptionChangesShowInTheOpenList) {
   EXPECT_TRUE(ran.empty());
 }
 
+TEST_F(MenuTest, AnItemWithItemsOpensThemBesideItAndTheChosenOneRuns) {
+  TMenuItem* speed = NewMenuItem(&form, game, "Speed1", "Time Delay");
+  TMenuItem* fast = NewMenuItem(&form, speed, "Fast1", "Fast");
+  fast->OnClick = [&](TComponent*) { ran.push_back("Fast1"); };
+  int lists = 0;
+  backend().SetModalHook([&](TForm& list) {
+    auto& window = static_cast<TMenuWindow&>(list);
+    TMenuItem* wanted = ++lists == 1 ? speed : fast;
+    const TRect row = window.ItemRectOnScreen(wanted);
+    backend().Click({row.Left + 4, row.Top + 4});
+  });
+  backend().Click(menu->TitleRectOnScreen(game).TopLeft() + TPoint{3, 3});
+  EXPECT_EQ(lists, 2);
+  EXPECT_EQ(ran, (std::vector<std::string>{"Fast1"}));
+  EXPECT_EQ(Screen.FormCount(), 1);
+}
+
 TEST_F(MenuTest, APopupMenuRunsOnPopupThenTheChosenItem) {
   TPopupMenu popup(&form);
   TMenuItem* hint = NewMenuItem(&form, &popup.Items(), "Hint1", "Show hint");

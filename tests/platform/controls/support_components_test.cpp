@@ -1,5 +1,8 @@
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "../services/temp_folder.h"
@@ -121,6 +124,18 @@ TEST_F(RegistryTest, AStoreBackedByAFileKeepsItsValuesForTheNextRun) {
   ASSERT_TRUE(registry.OpenKeyReadOnly("\\Software\\Graymarch"));
   EXPECT_EQ(registry.ReadString("Caption"), "Line one\r\nback\\slash");
   EXPECT_EQ(registry.ReadInteger("Count"), -5);
+}
+
+TEST_F(RegistryTest, WithoutLazyWritingEveryWriteReachesTheFileAtOnce) {
+  const auto file = folder.Path() / "registry.txt";
+  ASSERT_TRUE(UseRegistryFile(file));
+  TRegistry registry;
+  registry.LazyWrite = false;
+  ASSERT_TRUE(registry.OpenKey("\\Software\\Graymarch", true));
+  registry.WriteInteger("Count", 3);
+  std::ifstream in(file);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("i:Count=3"), std::string::npos);
 }
 
 TEST_F(RegistryTest, TheDefaultFileLiesInTheUsersConfigurationFolder) {

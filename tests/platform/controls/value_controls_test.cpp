@@ -28,12 +28,27 @@ TEST_F(ValueControlsTest, TypingEditsAtTheCaretAndEveryChangeRunsOnChange) {
   EXPECT_EQ(changes, 4);  // code, two typed characters (the third is past MaxLength), delete
 }
 
-TEST_F(ValueControlsTest, ADisabledEditTakesNoTyping) {
+TEST_F(ValueControlsTest, ADisabledOrReadOnlyEditTakesNoTyping) {
   auto* edit = Put<TEdit>(10, 10, 120, 21);
   edit->SetFocus();
+  edit->SetReadOnly(true);
+  backend().Type("x");
+  backend().PressKey(VK_DELETE);
+  edit->SetReadOnly(false);
   edit->SetEnabled(false);
   backend().Type("x");
   EXPECT_EQ(edit->Text(), "");
+}
+
+TEST_F(ValueControlsTest, ASpinEditTakesAMinusOnlyInFrontOfTheNumber) {
+  auto* spin = Put<TSpinEdit>(10, 10, 80, 21);
+  spin->SetMinValue(-10);
+  spin->SetMaxValue(10);
+  spin->SetText("");
+  spin->SetFocus();
+  backend().Type("-4-");
+  EXPECT_EQ(spin->Value(), -4);
+  EXPECT_EQ(spin->Text(), "-4");
 }
 
 TEST_F(ValueControlsTest, ASpinEditTakesOnlyNumbersAndBringsATypedOneIntoRange) {
@@ -87,6 +102,17 @@ TEST_F(ValueControlsTest, AnUpDownStepsWithinItsRangeAndRepeatsWhileHeld) {
   backend().Click(updown->ClientToScreen({8, 20}));
   EXPECT_EQ(updown->Position(), 2);
   EXPECT_EQ(clicks.back(), TUDBtnType::btPrev);
+}
+
+TEST_F(ValueControlsTest, AHorizontalUpDownStepsUpOnItsRightHalf) {
+  auto* updown = Put<TUpDown>(10, 10, 30, 15);
+  updown->SetOrientation(TUDOrientation::udHorizontal);
+  updown->SetPosition(5);
+  backend().Click(updown->ClientToScreen({25, 7}));
+  EXPECT_EQ(updown->Position(), 6);
+  backend().Click(updown->ClientToScreen({4, 7}));
+  backend().Click(updown->ClientToScreen({4, 7}));
+  EXPECT_EQ(updown->Position(), 4);
 }
 
 TEST_F(ValueControlsTest, DisablingAHeldUpDownStopsItsRepeat) {
