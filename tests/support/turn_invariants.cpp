@@ -1,5 +1,6 @@
 #include "support/turn_invariants.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -31,6 +32,20 @@ std::vector<std::uint8_t> GeographyOf(const TMapRecord& map) {
     }
   }
   return bytes;
+}
+
+// The first hex whose sides, terrain or state differ from the kept geography.
+void CheckGeography(const std::vector<std::uint8_t>& kept, Findings& findings) {
+  const std::vector<std::uint8_t> now = GeographyOf(MapRecord);
+  const auto [changed, was] = std::mismatch(now.begin(), now.end(), kept.begin());
+  if (changed == now.end()) return;
+  const auto offset = changed - now.begin();
+  const auto hex = offset / 3;
+  const char* const parts[] = {"sides", "terrain", "state"};
+  findings.push_back("hex (" + std::to_string(hex / TMapRecord::Rows + 1) + ", " +
+                     std::to_string(hex % TMapRecord::Rows + 1) + ") changed its " +
+                     parts[offset % 3] + " from " + std::to_string(*was) + " to " +
+                     std::to_string(*changed));
 }
 
 bool IsActiveCorps(int c) {
@@ -155,12 +170,17 @@ TurnInvariants::TurnInvariants(std::string save_name)
     : geography_(GeographyOf(MapRecord)), save_name_(std::move(save_name)) {}
 
 std::vector<std::string> TurnInvariants::Check() const {
+  Findings findings = CheckRecords();
+  CheckSave(save_name_, findings);
+  return findings;
+}
+
+std::vector<std::string> TurnInvariants::CheckRecords() const {
   Findings findings;
   CheckIndices(findings);
   CheckBrigades(findings);
   CheckCommands(findings);
   CheckEmbarkation(findings);
-  if (GeographyOf(MapRecord) != geography_) findings.push_back("the map's geography changed");
-  CheckSave(save_name_, findings);
+  CheckGeography(geography_, findings);
   return findings;
 }

@@ -16,6 +16,9 @@ class TurnInvariants {
 
   // Every invariant broken, one sentence each; empty when all hold.
   std::vector<std::string> Check() const;
+  // The same without the save, which is slow enough to leave to the ends of
+  // the phases.
+  std::vector<std::string> CheckRecords() const;
 
  private:
   std::vector<std::uint8_t> geography_;

@@ -29,8 +29,9 @@ void SetAllNationsToComputer() {
   for (int n = 1; n <= GameState.Nations.Count; ++n) GameState.Nations[n].Human = 0;
 }
 
-void TurnRunner::Phase(const std::string& name) {
-  if (AfterPhase) AfterPhase("turn " + std::to_string(turn_) + ", " + name);
+void TurnRunner::Report(const std::function<void(const std::string&)>& to,
+                        const std::string& name) const {
+  if (to) to("turn " + std::to_string(turn_) + ", " + name);
 }
 
 void TurnRunner::GiveHumanOrders() {
@@ -52,10 +53,10 @@ void TurnRunner::ExecuteOrders() {
   SetTurnProgress(1);
   RunEndOfOrdersPhase();
   for (int nation : kOrderingNations) GameState.Nations[nation].OrdersDone = 0;
-  Phase("end of orders");
+  Report(AfterPhase, "end of orders");
 }
 
-// The timer's ticks; the phase is checked each time a pass ends.
+// The timer's ticks, reported each time a pass ends.
 void TurnRunner::RunMovement() {
   StartMovementPhase();
   while (!TurnFinished) {
@@ -63,14 +64,15 @@ void TurnRunner::RunMovement() {
     const bool fleets = MovePhaseFleets;
     const int step = GameState.Step;
     RunMovementTick({});
-    if (fleets != MovePhaseFleets || step != GameState.Step) Phase(pass);
+    if (fleets != MovePhaseFleets || step != GameState.Step) Report(AfterPass, pass);
   }
+  Report(AfterPhase, "movement");
 }
 
 // As the timer closes an executed turn.
 void TurnRunner::CloseTurn() {
   RunAfterMovementPhase();
-  Phase("after movement");
+  Report(AfterPhase, "after movement");
   if (GameIsOver()) return;
   SetMenusIdle();
   ChooseSideToPlay();

@@ -14,9 +14,11 @@ class TurnRunner {
  public:
   // What a human nation orders in its orders phase; CurrentSide is the nation.
   std::function<void(int nation)> GiveOrders;
-  // Called after the end of the orders, after each movement pass and after the
-  // close of the turn, with the phase's name ("turn 3, fleet pass of step 12").
+  // Called after the end of the orders, the movement and the close of the
+  // turn, with the phase's name ("turn 3, movement").
   std::function<void(const std::string& phase)> AfterPhase;
+  // Called after each movement pass ("turn 3, fleet pass of step 12").
+  std::function<void(const std::string& pass)> AfterPass;
 
   // One turn, from the human sides' orders to the next orders phase.
   void RunTurn();
@@ -25,7 +27,7 @@ class TurnRunner {
   int RunTurns(int turns);
 
  private:
-  void Phase(const std::string& name);
+  void Report(const std::function<void(const std::string&)>& to, const std::string& name) const;
   void GiveHumanOrders();
   void ExecuteOrders();
   void RunMovement();
