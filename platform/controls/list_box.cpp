@@ -58,6 +58,7 @@ void TListBox::ItemsChanged() {
 
 void TListBox::LayoutChanged() {
   top_index_ = std::clamp(top_index_, 0, MaxTopIndex());
+  SetScrollLeft(scroll_left_);
   Invalidate();
 }
 
@@ -100,35 +101,76 @@ void TListBox::SetStyle(TListBoxStyle style) {
   Invalidate();
 }
 
+// A single column may need a vertical bar for its rows and a horizontal one
+// for a row wider than the list; each bar takes room the other may then miss.
+// Columns need at most a horizontal bar.
 TListBox::TLayout TListBox::Layout() const {
   TLayout layout;
   layout.rows = {kBorder, kBorder, Width() - kBorder, Height() - kBorder};
   const int height = ItemHeight();
   const int bar = GetSystemMetrics(SM_CXVSCROLL);
+  auto rows_in = [height](int pixels) { return std::max(1, pixels / height); };
+  bool vertical = false;
+  bool horizontal = false;
   if (columns_ == 0) {
-    layout.rows_per_column = std::max(1, layout.rows.Height() / height);
-    if (Count() > layout.rows_per_column) {
-      const TRect place{layout.rows.Right - bar, layout.rows.Top, layout.rows.Right,
-                        layout.rows.Bottom};
-      layout.rows.Right -= bar;
-      layout.bar.emplace(TScrollBarKind::sbVertical, place, top_index_,
-                         Count() - layout.rows_per_column, layout.rows_per_column);
-    }
-    layout.column_width = layout.rows.Width();
-    return layout;
+    vertical = Count() > rows_in(layout.rows.Height());
+    horizontal = horizontal_extent_ > layout.rows.Width() - (vertical ? bar : 0);
+    if (horizontal && !vertical) vertical = Count() > rows_in(layout.rows.Height() - bar);
+  } else {
+    horizontal = Count() > rows_in(layout.rows.Height()) * columns_;
   }
-  layout.rows_per_column = std::max(1, layout.rows.Height() / height);
-  if (Count() > layout.rows_per_column * columns_) {
-    const TRect place{layout.rows.Left, layout.rows.Bottom - bar, layout.rows.Right,
+  if (vertical) layout.rows.Right -= bar;
+  if (horizontal) layout.rows.Bottom -= bar;
+  layout.rows_per_column = rows_in(layout.rows.Height());
+  layout.column_width = columns_ == 0 ? std::max(layout.rows.Width(), horizontal_extent_)
+                                      : std::max(1, layout.rows.Width() / columns_);
+  if (vertical) {
+    const TRect place{layout.rows.Right, layout.rows.Top, layout.rows.Right + bar,
                       layout.rows.Bottom};
-    layout.rows.Bottom -= bar;
-    layout.rows_per_column = std::max(1, layout.rows.Height() / height);
-    const int column_count = (Count() + layout.rows_per_column - 1) / layout.rows_per_column;
-    layout.bar.emplace(TScrollBarKind::sbHorizontal, place, top_index_ / layout.rows_per_column,
-                       std::max(0, column_count - columns_), columns_);
+    layout.vertical.emplace(TScrollBarKind::sbVertical, place, top_index_,
+                            Count() - layout.rows_per_column, layout.rows_per_column);
   }
-  layout.column_width = std::max(1, layout.rows.Width() / columns_);
+  if (horizontal) {
+    const TRect place{layout.rows.Left, layout.rows.Bottom, layout.rows.Right,
+                      layout.rows.Bottom + bar};
+    if (columns_ == 0) {
+      layout.horizontal.emplace(TScrollBarKind::sbHorizontal, place, scroll_left_,
+                                horizontal_extent_ - layout.rows.Width(), layout.rows.Width());
+    } else {
+      const int rows = layout.rows_per_column;
+      const int column_count = (Count() + rows - 1) / rows;
+      layout.horizontal.emplace(TScrollBarKind::sbHorizontal, place, top_index_ / rows,
+                                std::max(0, column_count - columns_), columns_);
+    }
+  }
   return layout;
+}
+
+TRect TListBox::RowsArea() const {
+  return Layout().rows;
+}
+
+TListBox::TScrollRange TListBox::ScrollRange(TScrollBarKind kind) const {
+  const TLayout layout = Layout();
+  const auto& bar = kind == TScrollBarKind::sbVertical ? layout.vertical : layout.horizontal;
+  if (!bar) return {};
+  return {true, bar->Position(), bar->Range(), bar->Page()};
+}
+
+void TListBox::SetHorizontalExtent(int width) {
+  width = std::max(0, width);
+  if (width == horizontal_extent_) return;
+  horizontal_extent_ = width;
+  LayoutChanged();
+}
+
+void TListBox::SetScrollLeft(int pixels) {
+  const TLayout layout = Layout();
+  const int widest = columns_ == 0 ? horizontal_extent_ - layout.rows.Width() : 0;
+  pixels = std::clamp(pixels, 0, std::max(0, widest));
+  if (pixels == scroll_left_) return;
+  scroll_left_ = pixels;
+  Invalidate();
 }
 
 int TListBox::VisibleRows() const {
@@ -175,7 +217,7 @@ TRect TListBox::ItemRect(int index) const {
   const int column = offset / layout.rows_per_column;
   const int row = offset % layout.rows_per_column;
   const int height = ItemHeight();
-  return TRect::Bounds(layout.rows.Left + column * layout.column_width,
+  return TRect::Bounds(layout.rows.Left + column * layout.column_width - scroll_left_,
                        layout.rows.Top + row * height, layout.column_width, height);
 }
 
@@ -184,8 +226,8 @@ int TListBox::ItemAtPos(TPoint point, bool existing) const {
   if (!layout.rows.Contains(point)) return -1;
   const int row = (point.Y - layout.rows.Top) / ItemHeight();
   if (row >= layout.rows_per_column) return -1;
-  const int column = (point.X - layout.rows.Left) / layout.column_width;
-  if (columns_ > 0 && column >= columns_) return -1;
+  const int column = columns_ == 0 ? 0 : (point.X - layout.rows.Left) / layout.column_width;
+  if (column >= std::max(1, columns_)) return -1;
   const int index = top_index_ + column * layout.rows_per_column + row;
   if (index < Count()) return index;
   return existing ? -1 : Count();
@@ -274,27 +316,46 @@ void TListBox::WndProc(TMessage& message) {
   TCustomControl::WndProc(message);
 }
 
+// One step of a bar: a row, a column, or an average character sideways.
+int TListBox::LineStep(TScrollBarKind kind) const {
+  if (kind == TScrollBarKind::sbVertical || columns_ > 0) return 1;
+  TCanvas measure;
+  measure.Font.Assign(Font());
+  return std::max(1, measure.TextMetrics().AveCharWidth);
+}
+
+void TListBox::ScrollTo(TScrollBarKind kind, int position) {
+  if (kind == TScrollBarKind::sbVertical) {
+    SetTopIndex(position);
+  } else if (columns_ > 0) {
+    SetTopIndex(position * ScrollUnit());
+  } else {
+    SetScrollLeft(position);
+  }
+}
+
+// A page of rows keeps one row of the last page in view.
 void TListBox::ScrollBarPressed(const TClassicScrollBar& bar, TPoint point) {
-  const int unit = ScrollUnit();
-  const int page = std::max(unit, VisibleRows() - (columns_ == 0 ? 1 : 0));
+  const TScrollBarKind kind = bar.Kind();
+  const int line = LineStep(kind);
+  const int page = std::max(line, bar.Page() - (kind == TScrollBarKind::sbVertical ? 1 : 0));
   switch (bar.HitTest(point)) {
     case TClassicScrollBar::TPart::LessButton:
-      SetTopIndex(top_index_ - unit);
+      ScrollTo(kind, bar.Position() - line);
       break;
     case TClassicScrollBar::TPart::MoreButton:
-      SetTopIndex(top_index_ + unit);
+      ScrollTo(kind, bar.Position() + line);
       break;
     case TClassicScrollBar::TPart::PageLess:
-      SetTopIndex(top_index_ - page);
+      ScrollTo(kind, bar.Position() - page);
       break;
     case TClassicScrollBar::TPart::PageMore:
-      SetTopIndex(top_index_ + page);
+      ScrollTo(kind, bar.Position() + page);
       break;
-    case TClassicScrollBar::TPart::Thumb: {
-      const TRect thumb = bar.ThumbRect();
-      thumb_grip_ = columns_ == 0 ? point.Y - thumb.Top : point.X - thumb.Left;
+    case TClassicScrollBar::TPart::Thumb:
+      dragged_bar_ = kind;
+      thumb_grip_ = bar.TrackOffsetOf(point) - bar.ThumbOffset();
       break;
-    }
     case TClassicScrollBar::TPart::None:
       break;
   }
@@ -304,8 +365,9 @@ void TListBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   if (button == TMouseButton::mbLeft) {
     FocusOnPress(*this);
     const TLayout layout = Layout();
-    if (layout.bar && layout.bar->HitTest({x, y}) != TClassicScrollBar::TPart::None) {
-      ScrollBarPressed(*layout.bar, {x, y});
+    const TClassicScrollBar* bar = layout.BarAt({x, y});
+    if (bar) {
+      ScrollBarPressed(*bar, {x, y});
     } else if (const int index = ItemAtPos({x, y}, true); index >= 0) {
       ChooseRow(index, shift);
       tracking_ = true;
@@ -317,11 +379,10 @@ void TListBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
 void TListBox::MouseMove(TShiftState shift, int x, int y) {
   if (thumb_grip_ >= 0) {
     const TLayout layout = Layout();
-    if (layout.bar) {
-      const TRect less = layout.bar->LessButtonRect();
-      const int offset =
-          columns_ == 0 ? y - thumb_grip_ - less.Bottom : x - thumb_grip_ - less.Right;
-      SetTopIndex(layout.bar->PositionAtThumbOffset(offset) * ScrollUnit());
+    const auto& bar =
+        dragged_bar_ == TScrollBarKind::sbVertical ? layout.vertical : layout.horizontal;
+    if (bar) {
+      ScrollTo(dragged_bar_, bar->PositionAtThumbOffset(bar->TrackOffsetOf({x, y}) - thumb_grip_));
     }
   } else if (tracking_ && !multi_select_) {
     const int index = ItemAtPos({x, y}, true);
@@ -440,7 +501,12 @@ void TListBox::Paint() {
   canvas.Brush.Style = bsSolid;
   canvas.Brush.Color = Color();
   canvas.FillRect(frame);
-  if (layout.bar) layout.bar->Paint(canvas, Enabled());
+  if (layout.vertical) layout.vertical->Paint(canvas, Enabled());
+  if (layout.horizontal) layout.horizontal->Paint(canvas, Enabled());
+  if (layout.vertical && layout.horizontal) {
+    canvas.Brush.Color = clBtnFace;
+    canvas.FillRect({layout.rows.Right, layout.rows.Bottom, Width() - kBorder, Height() - kBorder});
+  }
   canvas.IntersectClipRect(layout.rows);
   const int last = std::min(Count(), top_index_ + VisibleRows());
   for (int index = top_index_; index < last; ++index) {

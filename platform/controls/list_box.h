@@ -69,6 +69,23 @@ class TListBox : public TCustomControl {
   // The row's rectangle, empty when the row is scrolled out of sight.
   TRect ItemRect(int index) const;
 
+  // Rows wider than the list (pixels) get a horizontal scroll bar; 0: none.
+  int HorizontalExtent() const { return horizontal_extent_; }
+  void SetHorizontalExtent(int width);
+
+  // The part of the list the rows are drawn in, inside the frame and beside
+  // the scroll bars.
+  TRect RowsArea() const;
+  // What a scroll bar shows, in its own steps: rows for the vertical bar;
+  // columns, or pixels of rows wider than the list, for the horizontal one.
+  struct TScrollRange {
+    bool visible = false;
+    int position = 0;
+    int range = 0;  // the last position
+    int page = 0;   // steps in view
+  };
+  TScrollRange ScrollRange(TScrollBarKind kind) const;
+
   TDrawItemEvent OnDrawItem;
 
  protected:
@@ -86,8 +103,16 @@ class TListBox : public TCustomControl {
   struct TLayout {
     TRect rows;           // the area the rows are drawn in
     int rows_per_column;  // rows visible in one column
-    int column_width;
-    std::optional<TClassicScrollBar> bar;
+    int column_width;     // at least the horizontal extent in a single column
+    std::optional<TClassicScrollBar> vertical;
+    std::optional<TClassicScrollBar> horizontal;
+
+    const TClassicScrollBar* BarAt(TPoint point) const {
+      for (const auto* bar : {&vertical, &horizontal}) {
+        if (*bar && (*bar)->HitTest(point) != TClassicScrollBar::TPart::None) return &**bar;
+      }
+      return nullptr;
+    }
   };
   TLayout Layout() const;
   int VisibleRows() const;
@@ -103,6 +128,9 @@ class TListBox : public TCustomControl {
   void ChooseRow(int index, TShiftState shift);
   void SelectOnly(int index);
   int RowForKey(int key) const;
+  int LineStep(TScrollBarKind kind) const;
+  void ScrollTo(TScrollBarKind kind, int position);
+  void SetScrollLeft(int pixels);
   void ScrollBarPressed(const TClassicScrollBar& bar, TPoint point);
   TRect FocusRect() const;
   void DrawRowText(TCanvas& canvas, const std::string& text, const TRect& rect) const;
@@ -119,5 +147,8 @@ class TListBox : public TCustomControl {
   int tab_width_ = 0;
   TListBoxStyle style_ = TListBoxStyle::lbStandard;
   bool tracking_ = false;  // the left button went down on a row
-  int thumb_grip_ = -1;    // pixels from the thumb's edge to the pointer while dragging
+  int horizontal_extent_ = 0;
+  int scroll_left_ = 0;  // pixels the rows are scrolled to the left
+  TScrollBarKind dragged_bar_ = TScrollBarKind::sbVertical;
+  int thumb_grip_ = -1;  // pixels from the thumb's edge to the pointer while dragging
 };

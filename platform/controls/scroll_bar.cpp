@@ -63,6 +63,12 @@ int TClassicScrollBar::PositionAtThumbOffset(int offset) const {
   return std::clamp((offset * range_ + travel / 2) / travel, 0, range_);
 }
 
+int TClassicScrollBar::TrackOffsetOf(TPoint point) const {
+  const int along =
+      kind_ == TScrollBarKind::sbVertical ? point.Y - bounds_.Top : point.X - bounds_.Left;
+  return along - TrackStart();
+}
+
 TRect TClassicScrollBar::Span(int from, int to) const {
   if (kind_ == TScrollBarKind::sbVertical) {
     return {bounds_.Left, bounds_.Top + from, bounds_.Right, bounds_.Top + to};

@@ -13,6 +13,11 @@ class TClassicScrollBar {
   TClassicScrollBar(TScrollBarKind kind, const TRect& bounds, int position, int range, int page)
       : kind_(kind), bounds_(bounds), position_(position), range_(range), page_(page) {}
 
+  TScrollBarKind Kind() const { return kind_; }
+  int Position() const { return position_; }
+  int Range() const { return range_; }
+  int Page() const { return page_; }
+
   TRect LessButtonRect() const;
   TRect MoreButtonRect() const;
   TRect ThumbRect() const;
@@ -21,6 +26,8 @@ class TClassicScrollBar {
   int PositionAtThumbOffset(int offset) const;
   // Where the thumb's leading edge lies in the track now.
   int ThumbOffset() const;
+  // How far along the bar a point lies, from the start of the track.
+  int TrackOffsetOf(TPoint point) const;
 
   void Paint(TCanvas& canvas, bool enabled) const;
 

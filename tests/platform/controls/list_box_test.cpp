@@ -103,6 +103,23 @@ TEST_F(ListBoxTest, DraggingTheThumbScrollsInProportion) {
   EXPECT_TRUE(clicks.empty());
 }
 
+TEST_F(ListBoxTest, RowsWiderThanTheListScrollSidewaysWithTheirOwnBar) {
+  EXPECT_FALSE(list->ScrollRange(TScrollBarKind::sbHorizontal).visible);
+  list->SetHorizontalExtent(400);
+  const auto sideways = list->ScrollRange(TScrollBarKind::sbHorizontal);
+  ASSERT_TRUE(sideways.visible);
+  EXPECT_EQ(sideways.range, 400 - list->RowsArea().Width());
+  EXPECT_EQ(list->ItemRect(0).Width(), 400);
+  const int left = list->ItemRect(0).Left;
+  const TRect rows = list->RowsArea();
+  backend().Click(list->ClientToScreen({rows.Right - 4, rows.Bottom + 8}));
+  EXPECT_LT(list->ItemRect(0).Left, left);
+  EXPECT_EQ(list->TopIndex(), 0);
+  EXPECT_EQ(list->ScrollRange(TScrollBarKind::sbVertical).page, rows.Height() / 16);
+  list->SetHorizontalExtent(0);
+  EXPECT_EQ(list->ItemRect(0).Left, left);
+}
+
 TEST_F(ListBoxTest, TabsInARowJumpToTheTabStops) {
   list->Items().Clear();
   list->Items().Add("A\tB");
