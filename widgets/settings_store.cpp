@@ -42,7 +42,7 @@ TKxIniFile::~TKxIniFile() {
 
 void TKxIniFile::Loaded() {
   TComponent::Loaded();
-  if (!path_.empty()) Load();
+  if (!path_.empty() && !registry_) Load();
 }
 
 void TKxIniFile::ResetToRoot() {
@@ -56,6 +56,9 @@ void TKxIniFile::Changed() {
 }
 
 void TKxIniFile::SetDelimiter(char delimiter) {
+  if (registry_ && delimiter != '\\') {
+    throw EKxIniError("Changing delimiter is not available when using registry.");
+  }
   if (current_ == root_.get()) current_path_ = std::string(1, delimiter);
   delimiter_ = delimiter;
   if (!lazy_write_) Save();
@@ -72,6 +75,7 @@ void TKxIniFile::SetSimple(bool simple) {
 }
 
 bool TKxIniFile::Load() {
+  if (registry_) return false;
   std::ifstream file(path_, std::ios::binary);
   return file && LoadFrom(file);
 }
@@ -98,7 +102,7 @@ void TKxIniFile::SaveTo(std::ostream& stream) const {
 
 bool TKxIniFile::Save() {
   DoBeforeSave();
-  if (path_.empty()) return false;
+  if (registry_ || path_.empty()) return false;
   const std::string temporary = path_ + ".new";
   {
     std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
@@ -132,6 +136,12 @@ TKxIniEntry* TKxIniFile::OpenChild(TKxIniEntry* node, const std::string& name, b
 
 bool TKxIniFile::OpenKey(const std::string& path, bool can_create) {
   if (path.empty() || SameText(path, current_path_)) return true;
+  if (registry_) {
+    const std::string key_path = KeyPathOf(path);
+    if (!OpenRegistryKey(path, can_create)) return false;
+    current_path_ = key_path;
+    return true;
+  }
   std::string rest = path;
   const bool from_root = rest.front() == delimiter_;
   if (from_root) rest.erase(0, 1);
@@ -165,6 +175,7 @@ bool TKxIniFile::OpenKey(const std::string& path, bool can_create) {
 }
 
 bool TKxIniFile::KeyExists(const std::string& key) {
+  if (registry_) return registry_->KeyExists(RegistryPathOf(key));
   KeyKeeper keeper(*this);
   return OpenKey(key, false);
 }
@@ -177,6 +188,7 @@ TKxIniEntry* TKxIniFile::ValueNode(const std::string& name, bool create) {
 }
 
 TKxIniEntry* TKxIniFile::CreateValue(const std::string& key, const std::string& name) {
+  if (registry_) NotWithRegistry("CreateValue method is not available when using registry.");
   KeyKeeper keeper(*this);
   if (!OpenKey(key, true)) return nullptr;
   TKxIniEntry* value = ValueNode(name, true);
@@ -188,6 +200,7 @@ TKxIniEntry* TKxIniFile::CreateValue(const std::string& key, const std::string& 
 
 void TKxIniFile::SetValueType(const std::string& key, const std::string& name,
                               TKxIniValueType type) {
+  if (registry_) NotWithRegistry("SetValueType method is not available when using registry.");
   if (TKxIniEntry* value = CreateValue(key, name)) {
     value->SetType(type);
     Changed();
@@ -195,6 +208,7 @@ void TKxIniFile::SetValueType(const std::string& key, const std::string& name,
 }
 
 TKxIniEntry* TKxIniFile::GetValueEntry(const std::string& key, const std::string& name) {
+  if (registry_) NotWithRegistry("GetValueEntry method is not available when using registry.");
   KeyKeeper keeper(*this);
   if (!OpenKey(key, false)) return nullptr;
   return ValueNode(name, false);
@@ -203,6 +217,14 @@ TKxIniEntry* TKxIniFile::GetValueEntry(const std::string& key, const std::string
 bool TKxIniFile::ReadBool(const std::string& key, const std::string& name, bool& value,
                           bool fallback) {
   value = fallback;
+  if (registry_) {
+    // Only a 32-bit number counts as a flag in the registry.
+    if (!OpenRegistryKey(key, false) || registry_->GetDataType(name) != TRegDataType::rdInteger) {
+      return false;
+    }
+    value = registry_->ReadInteger(name) != 0;
+    return true;
+  }
   const TKxIniEntry* entry = GetValueEntry(key, name);
   if (!entry) return false;
   if (entry->Type() == ivtBoolean) {
@@ -218,6 +240,7 @@ bool TKxIniFile::ReadBool(const std::string& key, const std::string& name, bool&
 bool TKxIniFile::ReadString(const std::string& key, const std::string& name, std::string& value,
                             const std::string& fallback) {
   value = fallback;
+  if (registry_) return OpenRegistryKey(key, false) && ReadRegistryString(name, value);
   const TKxIniEntry* entry = GetValueEntry(key, name);
   if (!entry || entry->Type() == ivtNone || entry->Type() == ivtIntPair) return false;
   value = entry->AsText();
@@ -226,6 +249,12 @@ bool TKxIniFile::ReadString(const std::string& key, const std::string& name, std
 
 bool TKxIniFile::WriteString(const std::string& key, const std::string& name,
                              const std::string& value) {
+  if (registry_) {
+    if (!OpenRegistryKey(key, true)) return false;
+    registry_->WriteString(name, value);
+    Changed();
+    return true;
+  }
   KeyKeeper keeper(*this);
   if (!OpenKey(key, true)) return false;
   TKxIniEntry* entry = ValueNode(name, true);
@@ -236,6 +265,7 @@ bool TKxIniFile::WriteString(const std::string& key, const std::string& name,
 }
 
 bool TKxIniFile::DeleteValue(const std::string& key, const std::string& name) {
+  if (registry_) return OpenRegistryKey(key, false) && registry_->DeleteValue(name);
   KeyKeeper keeper(*this);
   if (!OpenKey(key, false)) return false;
   TKxIniEntry* value = current_->FindChild(name);
@@ -246,6 +276,17 @@ bool TKxIniFile::DeleteValue(const std::string& key, const std::string& name) {
 }
 
 bool TKxIniFile::DeleteKey(const std::string& key) {
+  if (registry_) {
+    const std::string doomed = KeyPathOf(key);
+    if (doomed == RootPath() || !registry_->DeleteKey(RegistryPathOf(key))) return false;
+    const std::string below = current_path_ + '\\';
+    if (SameText(current_path_, doomed) ||
+        SameText(below.substr(0, doomed.size() + 1), doomed + '\\')) {
+      const auto cut = doomed.rfind('\\');
+      current_path_ = cut == 0 ? RootPath() : doomed.substr(0, cut);
+    }
+    return true;
+  }
   KeyKeeper keeper(*this);
   if (!OpenKey(key, false) || current_ == root_.get()) return false;
   TKxIniEntry* doomed = current_;
@@ -256,6 +297,15 @@ bool TKxIniFile::DeleteKey(const std::string& key) {
 }
 
 void TKxIniFile::ClearKey(const std::string& key) {
+  if (registry_) {
+    if (!OpenRegistryKey(key, false)) return;
+    const std::string full = RegistryPathOf(key);
+    for (const std::string& name : registry_->GetKeyNames())
+      registry_->DeleteKey(full + '\\' + name);
+    registry_->OpenKey(full, false);
+    for (const std::string& name : registry_->GetValueNames()) registry_->DeleteValue(name);
+    return;
+  }
   KeyKeeper keeper(*this);
   if (!OpenKey(key, false)) return;
   keeper.Removing(current_, current_);
@@ -276,16 +326,23 @@ std::vector<std::string> ChildNames(const TKxIniEntry& key, bool keys) {
 }  // namespace
 
 std::vector<std::string> TKxIniFile::GetKeyNames(const std::string& key) {
+  if (registry_) {
+    return OpenRegistryKey(key, false) ? registry_->GetKeyNames() : std::vector<std::string>{};
+  }
   KeyKeeper keeper(*this);
   return OpenKey(key, false) ? ChildNames(*current_, true) : std::vector<std::string>{};
 }
 
 std::vector<std::string> TKxIniFile::GetValueNames(const std::string& key) {
+  if (registry_) {
+    return OpenRegistryKey(key, false) ? registry_->GetValueNames() : std::vector<std::string>{};
+  }
   KeyKeeper keeper(*this);
   return OpenKey(key, false) ? ChildNames(*current_, false) : std::vector<std::string>{};
 }
 
 bool TKxIniFile::RenameKey(const std::string& key, const std::string& new_name) {
+  if (registry_) NotWithRegistry("Key can not be renamed when using registry.");
   KeyKeeper keeper(*this);
   if (!OpenKey(key, false) || current_ == root_.get()) return false;
   current_->SetName(new_name);
@@ -295,6 +352,11 @@ bool TKxIniFile::RenameKey(const std::string& key, const std::string& new_name) 
 
 bool TKxIniFile::RenameValue(const std::string& key, const std::string& old_name,
                              const std::string& new_name) {
+  if (registry_) {
+    if (!OpenRegistryKey(key, false) || !registry_->ValueExists(old_name)) return false;
+    registry_->RenameValue(old_name, new_name);
+    return true;
+  }
   KeyKeeper keeper(*this);
   if (!OpenKey(key, false)) return false;
   TKxIniEntry* value = current_->FindChild(old_name);

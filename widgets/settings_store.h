@@ -3,9 +3,14 @@
 // values, kept in memory and saved to a file in a text form (sections and
 // name=value lines, with nested keys) or a binary form.
 //
+// In registry mode the tree plays no part: every operation goes to the
+// registry below the root key and Path, and the operations that need the
+// tree's own nodes throw EKxIniError.
+//
 // Paths name keys from the current key, or from the root when they begin
 // with the delimiter ("\\Colours\\Dark"). In Simple mode the tree has one
 // level: a whole path, delimiters included, is one section name.
+#include <cstdint>
 #include <iosfwd>
 #include <memory>
 #include <stdexcept>
@@ -14,11 +19,21 @@
 
 #include "platform/components/component.h"
 #include "platform/components/events.h"
+#include "platform/controls/registry.h"
 #include "widgets/settings_entry.h"
 
 class EKxIniError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+};
+
+enum TRegRootType : std::uint8_t {
+  rrtUnknown = 0,
+  rrtHKEY_CLASSES_ROOT = 1,
+  rrtHKEY_CURRENT_USER = 2,
+  rrtHKEY_LOCAL_MACHINE = 3,
+  rrtHKEY_USERS = 4,
+  rrtHKEY_CURRENT_CONFIG = 5,
 };
 
 class TKxIniFile : public TComponent {
@@ -37,11 +52,15 @@ class TKxIniFile : public TComponent {
   // When false every change is written to the file at once; when true the
   // file is written by Save, or on destruction if anything changed.
   bool LazyWrite() const { return lazy_write_; }
-  void SetLazyWrite(bool lazy) { lazy_write_ = lazy; }
+  void SetLazyWrite(bool lazy);
   bool Modified() const { return modified_; }
-  // The file name.
+  // The file name; in registry mode the key below the registry's root.
   const std::string& Path() const { return path_; }
-  void SetPath(const std::string& path) { path_ = path; }
+  void SetPath(const std::string& path);
+  TRegRootType RegRoot() const { return reg_root_; }
+  void SetRegRoot(TRegRootType root);
+  bool UseRegistry() const { return registry_ != nullptr; }
+  void SetUseRegistry(bool use);
   bool Simple() const { return simple_; }
   void SetSimple(bool simple);
   // Written as a comment on the first line of a text file.
@@ -115,6 +134,13 @@ class TKxIniFile : public TComponent {
   TKxIniEntry* ValueNode(const std::string& name, bool create);
   TKxIniEntry* OpenChild(TKxIniEntry* node, const std::string& name, bool can_create);
 
+  // Registry mode: the registry path of `key`, read from the current key.
+  std::string KeyPathOf(const std::string& key) const;
+  std::string RegistryPathOf(const std::string& key) const;
+  bool OpenRegistryKey(const std::string& key, bool can_create);
+  bool ReadRegistryString(const std::string& name, std::string& value) const;
+  [[noreturn]] static void NotWithRegistry(const char* what);
+
   bool LoadText(std::istream& stream);
   void TakeTextLine(const std::string& line, int number);
   void SaveText(std::ostream& stream) const;
@@ -132,6 +158,8 @@ class TKxIniFile : public TComponent {
   bool modified_ = false;
   std::string path_;
   std::unique_ptr<TKxIniEntry> root_;
+  std::unique_ptr<TRegistry> registry_;
+  TRegRootType reg_root_ = rrtHKEY_CURRENT_USER;
   bool simple_ = false;
   std::string warning_message_ = "Automatically generated file. DO NOT MODIFY!!!";
   bool skipping_section_ = false;  // while loading: the section's key did not open

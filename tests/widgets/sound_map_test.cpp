@@ -1,0 +1,84 @@
+#include "widgets/sound_map.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "platform/services/sound_player.h"
+
+namespace {
+
+class SoundMapTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetSoundPlayer(&player);
+    std::istringstream scheme(
+        "[Schemes\\Apps\\Graymarch\\Click]\r\n"
+        "[Schemes\\Apps\\Graymarch\\Click\\.current]\r\n"
+        "[Schemes\\Apps\\Graymarch\\Check]\r\n"
+        "Disabled=true\r\n"
+        "[Schemes\\Apps\\Graymarch\\Check\\.current]\r\n"
+        "[Schemes\\Apps\\Graymarch\\Drum\\Loud]\r\n");
+    store.LoadFrom(scheme);
+    store.WriteString("\\Schemes\\Apps\\Graymarch\\Click\\.current", "", " click.wav ");
+    store.WriteString("\\Schemes\\Apps\\Graymarch\\Check\\.current", "", "check.wav");
+    store.WriteString("\\Schemes\\Apps\\Graymarch\\Drum\\Loud", "", "drum.wav");
+    map.SetStorage(&store);
+    map.SetApplicationKey("Graymarch");
+  }
+  void TearDown() override { SetSoundPlayer(nullptr); }
+
+  TRecordingSoundPlayer player;
+  TKxIniFile store;
+  TKxSoundMap map;
+};
+
+TEST_F(SoundMapTest, PlaysTheSchemesFileForAnEnabledEvent) {
+  map.Play("Click");
+  map.Play("Check");    // disabled
+  map.Play("Unknown");  // no key: enabled, but names no file
+  map.Play("Drum");     // no file in the current scheme
+  map.SetScheme("Loud");
+  map.Play("Drum");
+  EXPECT_EQ(player.Played, (std::vector<std::string>{"click.wav", "drum.wav"}));
+}
+
+TEST_F(SoundMapTest, AMutedMapReadsAndPlaysNothing) {
+  map.SetMute(true);
+  map.Play("Click");
+  EXPECT_TRUE(player.Played.empty());
+}
+
+TEST_F(SoundMapTest, InvalidKeyNamesAreRefusedAndTheOldNameKept) {
+  EXPECT_THROW(map.SetApplicationKey("Gray?march"), std::invalid_argument);
+  EXPECT_EQ(map.ApplicationKey(), "Graymarch");
+  EXPECT_THROW(map.SetScheme("lo\tud"), std::invalid_argument);
+  EXPECT_EQ(map.Scheme(), ".current");
+  EXPECT_TRUE(IsValidKeyName(""));
+  EXPECT_FALSE(IsValidKeyName("a*"));
+}
+
+TEST_F(SoundMapTest, TheApplicationNameIsTheApplicationKeysOwnValue) {
+  map.SetApplicationName("Graymarch 1861");
+  std::string name;
+  EXPECT_TRUE(store.ReadString("\\Schemes\\Apps\\Graymarch", "", name, ""));
+  EXPECT_EQ(name, "Graymarch 1861");
+}
+
+TEST_F(SoundMapTest, ForgetsAStorageThatGoesAway) {
+  auto* own = new TKxIniFile();
+  map.SetStorage(own);
+  map.SetStoragePath("Sounds");
+  EXPECT_EQ(map.StoragePath(), "Sounds");
+  delete own;
+  EXPECT_EQ(map.Storage(), nullptr);
+  EXPECT_EQ(map.StoragePath(), "");
+  map.SetStoragePath("Sounds");  // without a storage nothing is kept
+  EXPECT_EQ(map.StoragePath(), "");
+
+  // The internal store reads the registry, which holds no scheme.
+  map.Play("Click");
+  EXPECT_TRUE(player.Played.empty());
+}
+
+}  // namespace
