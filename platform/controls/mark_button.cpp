@@ -15,7 +15,8 @@ constexpr int kMarkGap = 4;  // between the mark and the caption
 TMarkButton::TMarkButton(TComponent* owner) : TCustomControl(owner) {
   SetBounds(0, 0, 113, 17);
   SetTabStop(true);
-  control_style_ = csCaptureMouse | csClickEvents | csSetCaption | csOpaque;
+  // The press is the control's own (Pressed); a release is no OnClick by itself.
+  control_style_ = csCaptureMouse | csSetCaption | csOpaque;
 }
 
 void TMarkButton::SetAlignment(TAlignment alignment) {
@@ -39,9 +40,6 @@ TRect TMarkButton::TextRect() const {
 
 void TMarkButton::WndProc(TMessage& message) {
   switch (message.Msg) {
-    case WM_GETDLGCODE:
-      message.Result = DLGC_WANTCHARS;
-      return;
     case CM_DIALOGCHAR:
       if (Showing() && Enabled() && IsAccel(static_cast<char>(message.WParam), Caption())) {
         SetFocus();

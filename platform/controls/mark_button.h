@@ -28,8 +28,6 @@ class TMarkButton : public TCustomControl {
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   void KeyDown(int& key, TShiftState shift) override;
   void KeyUp(int& key, TShiftState shift) override;
-  // A release over the control presses it; the release itself is no OnClick.
-  bool ReleaseIsClick(int, int) const override { return false; }
 
  private:
   TRect MarkRect() const;

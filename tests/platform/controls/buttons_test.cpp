@@ -171,6 +171,13 @@ TEST_F(RadioTest, TheAcceleratorChecksAndFocusesButNotWhileDisabled) {
   EXPECT_EQ(clicks, (std::vector<int>{1}));
 }
 
+TEST_F(RadioTest, AnAcceleratorWorksWithoutAltWhileARadioButtonHasTheFocus) {
+  radio[2]->SetCaption("&Transports");
+  radio[0]->SetFocus();
+  backend().Type("t");
+  EXPECT_TRUE(radio[2]->Checked());
+}
+
 TEST_F(RadioTest, AClickChecksAndTheFocusAloneDoesNot) {
   radio[0]->SetFocus();
   backend().PressKey(VK_DOWN);
