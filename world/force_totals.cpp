@@ -176,7 +176,7 @@ void RateCorps(TCorps& corps) {
   RateLeadership(corps);
 }
 
-// A free slot at the top of the map still lets go of brigades left on it.
+// A free slot that stands on no row still lets go of brigades left on it.
 void UpdateCorps() {
   for (int c = 1; c <= GameState.Corps.Count; ++c) {
     TCorps& corps = GameState.Corps[c];
