@@ -2,7 +2,6 @@
 
 #include "platform/controls/button.h"
 #include "platform/controls/caption_text.h"
-#include "platform/controls/frame_3d.h"
 
 TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner) {
   SetBounds(0, 0, 23, 22);
@@ -10,26 +9,8 @@ TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner) {
   SetColor(clBtnFace);
 }
 
-void TSpeedButton::SetFlat(bool flat) {
-  if (flat == flat_) return;
-  flat_ = flat;
-  Invalidate();
-}
-
 void TSpeedButton::WndProc(TMessage& message) {
-  switch (message.Msg) {
-    case CM_MOUSEENTER:
-    case CM_MOUSELEAVE:
-      mouse_inside_ = message.Msg == CM_MOUSEENTER;
-      if (flat_) Invalidate();
-      break;
-    case CM_CAPTURECHANGED:
-    case CM_ENABLEDCHANGED:
-      press_.Cancel();
-      break;
-    default:
-      break;
-  }
+  if (message.Msg == CM_CAPTURECHANGED || message.Msg == CM_ENABLEDCHANGED) press_.Cancel();
   TGraphicControl::WndProc(message);
 }
 
@@ -48,22 +29,9 @@ void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
   TGraphicControl::MouseUp(button, shift, x, y);
 }
 
-// A flat button shows its edge only under the mouse or while pressed.
 void TSpeedButton::Paint() {
   TCanvas& canvas = Canvas();
-  TRect rect = ClientRect();
-  if (!flat_) {
-    DrawButtonFace(canvas, rect, press_.Pushed(), false);
-  } else {
-    canvas.Brush.Style = bsSolid;
-    canvas.Brush.Color = Color();
-    canvas.FillRect(rect);
-    if (press_.Pushed()) {
-      Frame3D(canvas, rect, clBtnShadow, clBtnHighlight, 1);
-    } else if (mouse_inside_ && Enabled()) {
-      Frame3D(canvas, rect, clBtnHighlight, clBtnShadow, 1);
-    }
-  }
+  DrawButtonFace(canvas, ClientRect(), press_.Pushed(), false);
   TRect text = ClientRect();
   if (press_.Pushed()) text.Offset(1, 1);
   canvas.Font.Assign(Font());

@@ -4,14 +4,10 @@
 #include "platform/controls/press_state.h"
 
 // A tool-bar button without a window of its own: it takes no focus and
-// gives its form no modal result; a click runs OnClick. A Flat one shows
-// its edge only under the mouse or while pushed in.
+// gives its form no modal result; a click runs OnClick.
 class TSpeedButton : public TGraphicControl {
  public:
   explicit TSpeedButton(TComponent* owner);
-
-  bool Flat() const { return flat_; }
-  void SetFlat(bool flat);
 
  protected:
   void WndProc(TMessage& message) override;
@@ -21,7 +17,5 @@ class TSpeedButton : public TGraphicControl {
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
 
  private:
-  bool flat_ = false;
   TPressState press_{*this};
-  bool mouse_inside_ = false;
 };

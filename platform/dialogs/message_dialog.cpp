@@ -16,45 +16,31 @@ constexpr int kButtonHeight = 25;
 constexpr int kButtonGap = 8;
 
 const char* TitleOf(TMsgDlgType type) {
-  switch (type) {
-    case TMsgDlgType::mtWarning:
-      return "Warning";
-    case TMsgDlgType::mtError:
-      return "Error";
-    case TMsgDlgType::mtConfirmation:
-      return "Confirm";
-    case TMsgDlgType::mtInformation:
-      break;
-  }
-  return "Information";
+  return type == TMsgDlgType::mtWarning ? "Warning" : "Information";
 }
 
-// The sign beside the text: a yellow triangle with "!" for a warning, a red
-// disc with "X" for an error, a white disc with "i" or "?" otherwise.
+// The sign beside the text: a yellow triangle with a black "!" for a
+// warning, a white disc with a blue "i" for information.
 void DrawSign(TCanvas& canvas, TMsgDlgType type) {
+  const bool warning = type == TMsgDlgType::mtWarning;
   const TRect box{0, 0, kSignSize, kSignSize};
   canvas.Pen.Color = clBlack;
-  const char* mark = "i";
-  if (type == TMsgDlgType::mtWarning) {
+  if (warning) {
     canvas.Brush.Color = clYellow;
     const TPoint triangle[] = {
         {kSignSize / 2, 0}, {kSignSize - 1, kSignSize - 1}, {0, kSignSize - 1}};
     canvas.Polygon(triangle);
-    mark = "!";
   } else {
-    canvas.Brush.Color = type == TMsgDlgType::mtError ? clRed : clWhite;
+    canvas.Brush.Color = clWhite;
     canvas.Ellipse(box);
-    if (type == TMsgDlgType::mtError) mark = "X";
-    if (type == TMsgDlgType::mtConfirmation) mark = "?";
   }
   canvas.Font.SetStyle(fsBold);
   canvas.Font.SetHeight(-16);
-  canvas.Font.SetColor(
-      type == TMsgDlgType::mtInformation || type == TMsgDlgType::mtConfirmation ? clBlue : clBlack);
+  canvas.Font.SetColor(warning ? clBlack : clBlue);
   canvas.Brush.Style = bsClear;
   TRect text = box;
   text.Top += 4;
-  canvas.DrawText(mark, text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  canvas.DrawText(warning ? "!" : "i", text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 class TMessageForm : public TForm {

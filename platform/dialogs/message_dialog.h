@@ -4,7 +4,7 @@
 
 #include "platform/forms/form.h"
 
-enum class TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation };
+enum class TMsgDlgType { mtWarning, mtInformation };
 
 using TMsgDlgButtons = unsigned;
 constexpr TMsgDlgButtons mbOK = 1;
