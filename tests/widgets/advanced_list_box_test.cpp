@@ -1,0 +1,219 @@
+#include "widgets/advanced_list_box.h"
+
+#include <string>
+
+#include "platform/forms/screen.h"
+#include "recording_theme.h"
+#include "widget_form.h"
+
+namespace {
+
+// A list at (10, 10) in the fixed test face: rows 10 pixels high whose
+// text cells are 5 pixels wide, drawn from x = 2 inside the 2-pixel edge.
+class AdvancedListBoxTest : public WidgetFormTest {
+ protected:
+  AdvancedListBoxTest() {
+    list = Put<TKxAdvancedListBox>(10, 10, 104, 64);
+    UseFixedFont(*list);
+  }
+  TPoint RowPoint(int index) const {
+    const TRect rect = list->ItemRect(index);
+    return list->ClientToScreen({rect.Left + 3, rect.Top + 3});
+  }
+  int CellWidth(const std::string& text) const {
+    TCanvas measure;
+    measure.Font.Assign(list->Font());
+    return measure.TextWidth(text);
+  }
+
+  TKxAdvancedListBox* list;
+};
+
+TEST_F(AdvancedListBoxTest, AStandardListKeepsItsRowsAsHighAsTheFontsZero) {
+  EXPECT_EQ(list->ItemHeight(), 10);
+  list->SetItemHeight(19);
+  EXPECT_EQ(list->ItemHeight(), 10);
+  list->Font().SetHeight(14);
+  TCanvas measure;
+  measure.Font.Assign(list->Font());
+  EXPECT_EQ(list->ItemHeight(), measure.TextHeight("0"));
+  list->SetStyle(TListBoxStyle::lbOwnerDrawFixed);
+  list->SetItemHeight(19);
+  EXPECT_EQ(list->ItemHeight(), 19);
+}
+
+TEST_F(AdvancedListBoxTest, TheSelectedRowIsFilledInItsOwnColourWithTheSelectedFontsColour) {
+  list->Items().Add("AB");
+  list->Items().Add("CD");
+  list->SetSelectedColor(clRed);
+  TFont selected = list->Font();
+  selected.SetColor(clYellow);
+  list->SetSelectedFont(selected);
+  list->SetItemIndex(1);
+  EXPECT_EQ(PixelAt(100, 23), ColorToRGB(clRed));
+  EXPECT_FALSE(InkOf({12, 22, 100, 32}, clYellow).IsEmpty());
+  EXPECT_FALSE(InkOf({12, 12, 100, 22}, clBlack).IsEmpty());
+  EXPECT_FALSE(list->ParentFont());
+}
+
+TEST_F(AdvancedListBoxTest, ATransparentSelectionIsNeitherFilledNorRecoloured) {
+  list->Items().Add("AB");
+  list->SelectedFont().SetColor(clYellow);
+  list->SetTransparentSelection(true);
+  list->SetItemIndex(0);
+  EXPECT_EQ(PixelAt(100, 15), ColorToRGB(clWindow));
+  EXPECT_TRUE(InkOf({12, 12, 100, 22}, clYellow).IsEmpty());
+  EXPECT_FALSE(InkOf({12, 12, 100, 22}, clBlack).IsEmpty());
+}
+
+TEST_F(AdvancedListBoxTest, AnAmpersandIsShownAsItStands) {
+  list->Items().Add("A&B");
+  const TRect ink = InkOf({12, 12, 100, 22}, clBlack);
+  EXPECT_EQ(ink.Left, 14);
+  EXPECT_EQ(ink.Width(), CellWidth("A&B") - 1);
+}
+
+TEST_F(AdvancedListBoxTest, RowWidthsCountTabsOnlyWithATabWidth) {
+  list->Items().Add("A\tB");
+  list->SetTabWidth(8);  // a stop every 8 quarters of "0": 10 pixels
+  EXPECT_EQ(list->GetItemWidth(0), 10 + CellWidth("BW"));
+  list->SetTabWidth(16);
+  EXPECT_EQ(list->GetItemWidth(0), 20 + CellWidth("BW"));
+  list->SetTabWidth(0);
+  EXPECT_EQ(list->GetItemWidth(0), CellWidth("A\tBW"));
+}
+
+TEST_F(AdvancedListBoxTest, TheHorizontalExtentFollowsTheWidestRow) {
+  list->Items().Add("AB");
+  EXPECT_EQ(list->HorizontalExtent(), 0);
+  list->SetHorizontalScroll(true);
+  EXPECT_EQ(list->HorizontalExtent(), CellWidth("ABW"));
+  list->Items().Add("ABCDEF");
+  list->Items().Insert(0, "ABC");
+  EXPECT_EQ(list->HorizontalExtent(), CellWidth("ABCDEFW"));
+  list->Items().Delete(2);
+  EXPECT_EQ(list->HorizontalExtent(), CellWidth("ABCW"));
+  list->Font().SetHeight(20);
+  TCanvas measure;
+  measure.Font.Assign(list->Font());
+  EXPECT_EQ(list->HorizontalExtent(), measure.TextWidth("ABCW"));
+  list->Items().Clear();
+  EXPECT_EQ(list->HorizontalExtent(), 0);
+}
+
+class LineHintTest : public AdvancedListBoxTest {
+ protected:
+  LineHintTest() {
+    list->SetShowLineHint(true);
+    list->Items().Add("Fits");
+    list->Items().Add("A row far too long for the list");
+  }
+};
+
+TEST_F(LineHintTest, ACutRowShowsItsTextAfterTheHintPauseForTheHidePause) {
+  backend().MouseMove(RowPoint(1));
+  EXPECT_EQ(list->LineHintItem(), 1);
+  backend().Advance(499);
+  EXPECT_EQ(list->LineHintWindow(), nullptr);
+  backend().Advance(1);
+  THintWindow* hint = list->LineHintWindow();
+  ASSERT_NE(hint, nullptr);
+  EXPECT_TRUE(hint->Visible());
+  EXPECT_EQ(hint->Caption(), "A row far too long for the list");
+  const TRect row = list->ItemRect(1);
+  EXPECT_EQ((TPoint{hint->Left(), hint->Top()}), list->ClientToScreen({row.Left - 3, row.Top - 3}));
+  backend().Advance(2499);
+  EXPECT_NE(list->LineHintWindow(), nullptr);
+  backend().Advance(1);
+  EXPECT_EQ(list->LineHintWindow(), nullptr);
+}
+
+TEST_F(LineHintTest, ARowThatFitsGetsNoHintAndNoNewWait) {
+  backend().MouseMove(RowPoint(0));
+  backend().Advance(500);
+  EXPECT_EQ(list->LineHintWindow(), nullptr);
+  EXPECT_EQ(list->LineHintItem(), -1);
+  backend().Advance(5000);
+  EXPECT_EQ(list->LineHintWindow(), nullptr);
+}
+
+TEST_F(LineHintTest, HidingTheHintWindowEndsTheHint) {
+  backend().MouseMove(RowPoint(1));
+  backend().Advance(500);
+  ASSERT_NE(list->LineHintWindow(), nullptr);
+  list->LineHintWindow()->Hide();
+  EXPECT_EQ(list->LineHintItem(), -1);
+  backend().MouseMove(RowPoint(0));
+  EXPECT_EQ(list->LineHintWindow(), nullptr);
+}
+
+// In a list of columns the row under the pointer is found in its own
+// column, so a hint never shows the text of the row beside it.
+TEST_F(LineHintTest, HintsInColumnsTakeTheRowOfTheColumnUnderThePointer) {
+  list->SetStyle(TListBoxStyle::lbOwnerDrawFixed);
+  list->SetItemHeight(0);
+  list->SetColumns(2);
+  for (int i = 0; i < 6; ++i) list->Items().Add("Another row much too long " + std::to_string(i));
+  const int right_column_top = 6;  // six rows to a column
+  ASSERT_EQ(list->ItemAtPos({60, 5}, true), right_column_top);
+  backend().MouseMove(list->ClientToScreen({60, 5}));
+  EXPECT_EQ(list->LineHintItem(), right_column_top);
+  backend().Advance(500);
+  ASSERT_NE(list->LineHintWindow(), nullptr);
+  EXPECT_EQ(list->LineHintWindow()->Caption(), list->Items()[right_column_top]);
+
+  TKxHintInfo info{{60, 5}, {}, {}};
+  list->HintShow(info);
+  EXPECT_EQ(info.HintStr, list->Items()[right_column_top]);
+}
+
+TEST_F(LineHintTest, TheStandardHintShowsCutRowsAndOverEmptySpaceTheListsOwnHint) {
+  list->SetHint("Corps of the army");
+  TKxHintInfo fits{{20, 5}, "x", {}};
+  list->HintShow(fits);
+  EXPECT_EQ(fits.HintStr, "");
+  TKxHintInfo cut{{20, 15}, {}, {}};
+  list->HintShow(cut);
+  EXPECT_EQ(cut.HintStr, "A row far too long for the list");
+  EXPECT_EQ(cut.HintPos, list->ClientToScreen({1, 9}));
+  TKxHintInfo below{{20, 50}, {}, {}};
+  list->HintShow(below);
+  EXPECT_EQ(below.HintStr, "");
+  list->SetShowHint(true);
+  list->HintShow(below);
+  EXPECT_EQ(below.HintStr, "Corps of the army");
+}
+
+TEST_F(AdvancedListBoxTest, AFlatFrameTakesTheActiveLookWhileThePointerIsOver) {
+  list->SetFlat(true);
+  list->SetInactiveBorderType(fbtColorLineBorder);
+  list->SetLineBorderInactiveColor(clRed);
+  EXPECT_EQ(PixelAt(10, 10), ColorToRGB(clRed));
+  backend().MouseMove(list->ClientToScreen({50, 30}));
+  EXPECT_EQ(PixelAt(10, 10), ColorToRGB(clBtnShadow));
+}
+
+TEST_F(AdvancedListBoxTest, ATiledBackgroundShowsUnderRowsAndBelowThem) {
+  TBitmap tile;
+  tile.SetSize(4, 4);
+  tile.Canvas().Brush.Color = clLime;
+  tile.Canvas().FillRect({0, 0, 4, 4});
+  list->Items().Add("AB");
+  list->SetBackground(tile);
+  list->SetUseBackground(true);
+  EXPECT_EQ(PixelAt(100, 15), ColorToRGB(clLime));
+  EXPECT_EQ(PixelAt(100, 60), ColorToRGB(clLime));
+}
+
+TEST_F(AdvancedListBoxTest, AThemedListDrawsItsFrameThroughTheEditClass) {
+  TRecordingThemeBinding binding;
+  auto* themed = Put<TKxAdvancedListBox>(150, 10, 80, 60);
+  EXPECT_TRUE(themed->IsThemeApplied());
+  binding.theme.calls.clear();
+  themed->Repaint();
+  EXPECT_EQ(binding.theme.Count("DrawThemeBackground"), 1);
+  delete themed;
+  EXPECT_EQ(binding.theme.open_handles, 0);
+}
+
+}  // namespace
