@@ -55,6 +55,15 @@ TRect ImageRect(TKxBkGndType type, const TBitmap& bitmap, const TRect& area) {
   return TRect::Bounds(corner.X + area.Left, corner.Y + area.Top, bitmap.Width(), bitmap.Height());
 }
 
+// The part of a centred or top-left picture that lies in `r`, as a piece.
+bool PicturePiece(TKxBkGndType type, const TBitmap& bitmap, const TRect& area, const TRect& r,
+                  Piece& piece) {
+  const TRect image = ImageRect(type, bitmap, area);
+  const TRect part = image.Intersect(r);
+  piece = {{part.Left - image.Left, part.Top - image.Top}, part};
+  return !part.IsEmpty();
+}
+
 // The picture stretched to the area's size.
 TBitmap Stretched(const TBitmap& bitmap, const TRect& area) {
   TBitmap work(area.Width(), area.Height());
@@ -122,11 +131,9 @@ void DrawBackgroundBitmap(TCanvas& canvas, const TRect& rect, TKxBkGndType type,
     case bgtCenterBitmap:
     case bgtTopLeftBitmap: {
       FillWith(canvas, rect, color);
-      const TRect image = ImageRect(type, bitmap, area);
-      const TRect part = image.Intersect(r);
-      if (!part.IsEmpty()) {
-        PutPiece(canvas, bitmap, {{part.Left - image.Left, part.Top - image.Top}, part}, offset,
-                 SRCCOPY, nullptr);
+      Piece piece;
+      if (PicturePiece(type, bitmap, area, r, piece)) {
+        PutPiece(canvas, bitmap, piece, offset, SRCCOPY, nullptr);
       }
       break;
     }
@@ -166,11 +173,8 @@ void DrawBackgroundBitmapEx(TCanvas& canvas, const TRect& rect, TKxBkGndType typ
     case bgtCenterBitmap:
     case bgtTopLeftBitmap: {
       FillWith(canvas, whole, color);
-      const TRect image = ImageRect(type, bitmap, area);
-      const TRect part = image.Intersect(area);
-      if (!part.IsEmpty()) {
-        put(bitmap, {{part.Left - image.Left, part.Top - image.Top}, part}, false);
-      }
+      Piece piece;
+      if (PicturePiece(type, bitmap, area, area, piece)) put(bitmap, piece, false);
       break;
     }
     default:

@@ -19,6 +19,18 @@ TBitmap Strip(int width, int height) {
   return strip;
 }
 
+// Draws a glyph without caption on a white 20 x 20 bitmap.
+TBitmap DrawnAlone(TKxButtonGlyph& glyph, TKxButtonState state, bool transparent) {
+  TBitmap target(20, 20);
+  TKxFaceDrawing face;
+  face.Client = {0, 0, 20, 20};
+  face.ShowText = false;
+  face.State = face.GlyphState = state;
+  face.Transparent = transparent;
+  glyph.Draw(target.Canvas(), face);
+  return target;
+}
+
 TEST(ButtonGlyphTest, TheGlyphCountFollowsTheStripsShape) {
   TKxButtonGlyph glyph;
   glyph.SetGlyph(Strip(64, 16));
@@ -82,14 +94,7 @@ TEST(ButtonGlyphTest, AGlyphTallerThanTheFaceIsShrunkToTheFaceHeightLessTwo) {
 TEST(ButtonGlyphTest, AOneImageStripIsEmbossedWhenDisabled) {
   TKxButtonGlyph glyph;
   glyph.SetGlyph(Strip(16, 16));
-  TBitmap target(20, 20);
-  target.Canvas().Brush.Color = clWhite;
-  target.Canvas().FillRect({0, 0, 20, 20});
-  TKxFaceDrawing face;
-  face.Client = {0, 0, 20, 20};
-  face.ShowText = false;
-  face.State = face.GlyphState = bsDisabled;
-  glyph.Draw(target.Canvas(), face);
+  const TBitmap target = DrawnAlone(glyph, bsDisabled, false);
   // The glyph sits at (2, 2): its black square starts at (4, 4).
   EXPECT_EQ(target.Pixel(4, 4), ColorToRGB(clBtnShadow));
   EXPECT_EQ(target.Pixel(4 + 12, 4 + 12), ColorToRGB(clBtnHighlight));
@@ -99,14 +104,7 @@ TEST(ButtonGlyphTest, AOneImageStripIsEmbossedWhenDisabled) {
 TEST(ButtonGlyphTest, TheUpImageLeavesOutTheStripsBottomLeftColour) {
   TKxButtonGlyph glyph;
   glyph.SetGlyph(Strip(16, 16));
-  TBitmap target(20, 20);
-  target.Canvas().Brush.Color = clWhite;
-  target.Canvas().FillRect({0, 0, 20, 20});
-  TKxFaceDrawing face;
-  face.Client = {0, 0, 20, 20};
-  face.ShowText = false;
-  face.Transparent = true;
-  glyph.Draw(target.Canvas(), face);
+  const TBitmap target = DrawnAlone(glyph, bsUp, true);
   EXPECT_EQ(target.Pixel(2, 2), clWhite);
   EXPECT_EQ(target.Pixel(4, 4), clBlack);
 }

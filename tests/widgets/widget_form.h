@@ -1,30 +1,15 @@
 #pragma once
-// A shown, borderless 400 x 300 form at the top-left of the screen, in a
-// fresh headless session, for the control set's controls to be placed on,
-// driven and looked at pixel by pixel.
-#include <gtest/gtest.h>
+// The platform's test form, with what the control set's tests add: the
+// deterministic text face and a way to find where a colour was drawn.
+#include <algorithm>
+#include <string>
 
-#include "platform/backend/headless_backend.h"
-#include "platform/forms/application.h"
-#include "platform/forms/form.h"
+#include "../platform/controls/control_form.h"
 #include "platform/text/text_face.h"
 
-class WidgetFormTest : public ::testing::Test {
+class WidgetFormTest : public ControlTest {
  protected:
-  WidgetFormTest() {
-    form.SetBorderStyle(TFormBorderStyle::bsNone);
-    form.SetBounds(0, 0, 400, 300);
-    form.SetColor(clTeal);
-    form.Show();
-  }
-
-  template <class T>
-  T* Put(int left, int top, int width, int height, TWinControl* parent = nullptr) {
-    auto* control = new T(&form);
-    control->SetParent(parent ? parent : &form);
-    control->SetBounds(left, top, width, height);
-    return control;
-  }
+  WidgetFormTest() { form.SetColor(clTeal); }
 
   // The deterministic test face: a character is a block of 5 x 10 pixels
   // (its last column and top row left empty), so text lands exactly.
@@ -36,12 +21,6 @@ class WidgetFormTest : public ::testing::Test {
     control.SetFont(font);
   }
 
-  THeadlessBackend& backend() { return session.Backend(); }
-  // Paints what is waiting and reads a pixel of the form's back buffer.
-  TColor PixelAt(int x, int y) {
-    Application.ProcessMessages();
-    return form.BackBuffer()->Pixel(x, y);
-  }
   // The smallest rectangle holding every pixel of `colour` inside `area`.
   TRect InkOf(const TRect& area, TColor colour) {
     Application.ProcessMessages();
@@ -56,7 +35,4 @@ class WidgetFormTest : public ::testing::Test {
     }
     return ink.IsEmpty() ? TRect{} : ink;
   }
-
-  THeadlessSession session;
-  TForm form;
 };
