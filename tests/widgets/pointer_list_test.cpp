@@ -94,8 +94,10 @@ TEST_F(PointerListTest, DeleteReportsBeforeFreeingAndOnlyDeleteAndClearFree) {
   delete d;
   journal.clear();
 
+  Tracked* e = static_cast<Tracked*>(list[0]);
   list.Put(0, new Tracked(journal, "f"));  // replaces e: reported, not freed
   EXPECT_EQ(journal, (std::vector<std::string>{"event e"}));
+  delete e;
   journal.clear();
   list.Add(new Tracked(journal, "g"));
   list.Clear();
