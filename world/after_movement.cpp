@@ -8,6 +8,7 @@
 #include "warfare/fleet_missions.h"
 #include "world/city_control.h"
 #include "world/codes.h"
+#include "world/end_of_orders.h"
 #include "world/game_window.h"
 #include "world/leaderless_corps.h"
 #include "world/menu_states.h"
@@ -24,7 +25,6 @@ using enum WindowCommand;
 
 constexpr int kElectionMonth = 11;
 constexpr int kElectionYear = 1864;
-constexpr int kFirstTurnOfMonthLastDay = 7;
 // Weather codes below this leave the armies fit to campaign.
 constexpr int kCampaigningWeather = 5;
 
@@ -57,7 +57,7 @@ void RunWorldAfterMovement() {
 
 bool IsElectionTurn() {
   return GameState.Month == kElectionMonth && GameState.Year == kElectionYear &&
-         GameState.Day >= 1 && GameState.Day <= kFirstTurnOfMonthLastDay;
+         IsFirstTurnOfMonth();
 }
 
 // The end date is reached on or after its month; a game that has already

@@ -44,7 +44,6 @@ constexpr int kRemovedText = 572;
 constexpr int kWarScoreCostText = 573;
 constexpr int kMonthBeginsText = 686;
 constexpr int kRemovalCostDraw = 10;
-// Days 1..7: the first turn of a month.
 constexpr int kFirstTurnOfMonthLastDay = 7;
 
 // A city off the map (an unused entry) has no hex to mark.
@@ -176,6 +175,10 @@ void RecordStartPositions() {
 
 }  // namespace
 
+bool IsFirstTurnOfMonth() {
+  return GameState.Day >= 1 && GameState.Day <= kFirstTurnOfMonthLastDay;
+}
+
 void RunEndOfOrdersPhase() {
   MarkCityHexes();
   SaveGame(kAutosaveName);
@@ -192,7 +195,7 @@ void RunEndOfOrdersPhase() {
   } else {
     RollWeather();
     ShowWeatherGauges();
-    if (GameState.Day <= kFirstTurnOfMonthLastDay) RunMonthlyEconomy();
+    if (IsFirstTurnOfMonth()) RunMonthlyEconomy();
     RunPerTurnRules();
   }
   RecordStartPositions();

@@ -62,6 +62,7 @@ TEST_P(StartFileTurns, TheComputerPlaysBothSidesForThirtySixTurnsBreakingNothing
   EXPECT_EQ(std::count(window.Messages().begin(), window.Messages().end(), "text 686"),
             kSoakTurns / 3)
       << "every month opens with its economy";
+  EXPECT_TRUE(LoadGame(std::string(kAutosaveName) + ".GMR")) << "the last autosave loads";
 }
 
 TEST_P(StartFileTurns, AHumanSideGivesItsOrdersEachTurnAndIsCurrentAgainAfterIt) {
