@@ -11,6 +11,7 @@
 #include "platform/input/keyboard.h"
 #include "platform/input/mouse.h"
 #include "widgets/draw_utils.h"
+#include "widgets/image_form_link.h"
 #include "widgets/sound_map.h"
 #include "widgets/tools.h"
 
@@ -517,15 +518,7 @@ void TCustomKxGraphicButton::SetPullDownMenu(TPopupMenu* menu) {
 
 void TCustomKxGraphicButton::SetImageForm(TKxImageForm* image_form) {
   if (image_form == image_form_) return;
-  if (image_form_) {
-    image_form_->UnregisterChanges(&image_form_link_);
-    RemoveFreeNotification(image_form_);
-  }
-  image_form_ = image_form;
-  if (image_form_) {
-    image_form_->RegisterChanges(&image_form_link_);
-    FreeNotification(image_form_);
-  }
+  SwitchImageForm(*this, image_form_, image_form, image_form_link_);
   Invalidate();
 }
 
