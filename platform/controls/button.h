@@ -1,14 +1,13 @@
 #pragma once
 
-#include "platform/components/custom_control.h"
-#include "platform/controls/press_state.h"
+#include "platform/controls/pressable_control.h"
 #include "platform/forms/form.h"
 
 // A push button. A click, from the mouse, from Space while it has the focus,
 // from its accelerator, from Enter when it is the Default button or from
 // Escape when it is the Cancel button, first hands ModalResult to its form
 // and then runs OnClick. Keys click it only while it is visible and enabled.
-class TButton : public TCustomControl {
+class TButton : public TPressableControl {
  public:
   explicit TButton(TComponent* owner);
 
@@ -22,13 +21,9 @@ class TButton : public TCustomControl {
   void Click() override;
 
  protected:
+  void Pressed() override { Click(); }
   void WndProc(TMessage& message) override;
   void Paint() override;
-  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-  void MouseMove(TShiftState shift, int x, int y) override;
-  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-  void KeyDown(int& key, TShiftState shift) override;
-  void KeyUp(int& key, TShiftState shift) override;
 
  private:
   bool TakesDialogKey(int key) const;
@@ -36,7 +31,6 @@ class TButton : public TCustomControl {
   TModalResult modal_result_ = mrNone;
   bool default_ = false;
   bool cancel_ = false;
-  TPressState press_{*this};
 };
 
 // Draws the classic face of a push button in `rect`: raised, or pushed in,
