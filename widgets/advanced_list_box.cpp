@@ -49,6 +49,12 @@ void TKxAdvancedListBox::SetParent(TWinControl* parent) {
   if (parent) RecreateWnd();
 }
 
+// Whatever the list shows behind its rows has moved under it.
+void TKxAdvancedListBox::SetBounds(int left, int top, int width, int height) {
+  TListBox::SetBounds(left, top, width, height);
+  Perform(KM_REPAINTCHILDREN);
+}
+
 void TKxAdvancedListBox::Loaded() {
   TListBox::Loaded();
   RecreateWnd();

@@ -41,6 +41,7 @@ class TKxAdvancedListBox : public TListBox {
   // height it is given.
   void SetItemHeight(int height);
   void SetParent(TWinControl* parent) override;
+  void SetBounds(int left, int top, int width, int height) override;
 
   TKxFlatBorderType ActiveBorderType() const { return active_border_; }
   void SetActiveBorderType(TKxFlatBorderType type);

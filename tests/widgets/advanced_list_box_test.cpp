@@ -205,6 +205,41 @@ TEST_F(AdvancedListBoxTest, ATiledBackgroundShowsUnderRowsAndBelowThem) {
   EXPECT_EQ(PixelAt(100, 60), ColorToRGB(clLime));
 }
 
+TEST_F(AdvancedListBoxTest, AnImageFormsBackgroundShowsBehindTheRowsUntilTheFormIsFreed) {
+  TBitmap tile;
+  tile.SetSize(4, 4);
+  tile.Canvas().Brush.Color = clLime;
+  tile.Canvas().FillRect({0, 0, 4, 4});
+  auto* image_form = new TKxImageForm(&form);
+  image_form->SetBackground(tile);
+  image_form->SetBackgroundType(bgtTileBitmap);
+  list->Items().Add("AB");
+  list->SetImageForm(image_form);
+  EXPECT_EQ(PixelAt(100, 15), ColorToRGB(clLime));
+  EXPECT_EQ(PixelAt(100, 60), ColorToRGB(clLime));
+  delete image_form;
+  EXPECT_EQ(list->ImageForm(), nullptr);
+  EXPECT_EQ(PixelAt(100, 15), ColorToRGB(clWindow));
+}
+
+TEST_F(AdvancedListBoxTest, ATransparentListShowsItsParentBehindTheRows) {
+  list->Items().Add("AB");
+  list->SetTransparent(true);
+  EXPECT_EQ(PixelAt(100, 15), ColorToRGB(clTeal));
+  EXPECT_EQ(PixelAt(100, 60), ColorToRGB(clTeal));
+}
+
+TEST_F(AdvancedListBoxTest, TheSelectedFontFollowsAParentFontInTheHighlightColour) {
+  list->SetParentFont(true);
+  TFont font = form.Font();
+  font.SetHeight(14);
+  font.SetColor(clMaroon);
+  form.SetFont(font);
+  EXPECT_EQ(list->SelectedFont().Height(), 14);
+  EXPECT_EQ(list->SelectedFont().Color(), clHighlightText);
+  EXPECT_TRUE(list->ParentFont());
+}
+
 TEST_F(AdvancedListBoxTest, AThemedListDrawsItsFrameThroughTheEditClass) {
   TRecordingThemeBinding binding;
   auto* themed = Put<TKxAdvancedListBox>(150, 10, 80, 60);
