@@ -65,20 +65,41 @@ TEST_P(StartFileTurns, TheComputerPlaysBothSidesForThirtySixTurnsBreakingNothing
   EXPECT_TRUE(LoadGame(std::string(kAutosaveName) + ".GMR")) << "the last autosave loads";
 }
 
-TEST_P(StartFileTurns, AHumanSideGivesItsOrdersEachTurnAndIsCurrentAgainAfterIt) {
+// Every Union corps is ordered toward the enemy's capital.
+void MarchOnTheEnemyCapital(int nation) {
+  const TCity& capital = GameState.Cities[GameState.Nations[TNation::Confederacy].Capital];
+  for (int c = 1; c <= GameState.Corps.Count; ++c) {
+    TCorps& corps = GameState.Corps[c];
+    if (corps.IsFree() || corps.Nation != nation) continue;
+    corps.DestX = capital.X;
+    corps.DestY = capital.Y;
+  }
+}
+
+int HexesMarched() {
+  int hexes = 0;
+  for (int c = 1; c <= GameState.Corps.Count; ++c) hexes += GameState.Corps[c].StepsMoved;
+  return hexes;
+}
+
+TEST_P(StartFileTurns, AHumanSideMarchingOnTheEnemyCapitalGivesOrdersEachTurnAndBreaksNothing) {
   SetAllNationsToComputer();
   GameState.Nations[TNation::Union].Human = 1;
   TurnRunner runner;
   CheckAfterEveryPhase(runner);
   std::vector<int> ordering;
-  runner.GiveOrders = [this, &ordering](int nation) {
+  int marched = 0;
+  runner.GiveOrders = [this, &ordering, &marched](int nation) {
     ordering.push_back(nation);
     EXPECT_EQ(CurrentSide, nation);
     EXPECT_EQ(window.IsEnabled(WindowCommand::RaiseCorps1), true);
+    marched += HexesMarched();
+    MarchOnTheEnemyCapital(nation);
   };
-  EXPECT_EQ(runner.RunTurns(3), 3);
-  EXPECT_THAT(ordering, ::testing::ElementsAre(1, 1, 1));
+  EXPECT_EQ(runner.RunTurns(kSoakTurns / 3), kSoakTurns / 3);
+  EXPECT_THAT(ordering, ::testing::Each(TNation::Union));
   EXPECT_THAT(findings, ::testing::IsEmpty());
+  EXPECT_GT(marched + HexesMarched(), 0) << "the corps marched";
   EXPECT_EQ(GameState.Step, 20);
   EXPECT_TRUE(std::filesystem::exists(std::string(kAutosaveName) + ".GMR"));
   EXPECT_EQ(CurrentSide, TNation::Union);
