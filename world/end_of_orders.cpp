@@ -51,8 +51,7 @@ void MarkCityHexes() {
   for (int c = 1; c <= GameState.Cities.Count; ++c) {
     const TCity& city = GameState.Cities[c];
     if (!TMapRecord::OnMap(city.X, city.Y)) continue;
-    TMapCell& hex = MapRecord.Cell(city.X, city.Y);
-    if (hex.Terrain() != TTerrain::City) hex.SetTerrain(TTerrain::City);
+    MapRecord.Cell(city.X, city.Y).SetTerrain(TTerrain::City);
   }
 }
 
