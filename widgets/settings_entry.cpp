@@ -6,16 +6,6 @@
 #include "widgets/string_utils.h"
 #include "widgets/tools.h"
 
-namespace {
-
-std::string_view Trimmed(std::string_view s) {
-  const auto first = s.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
-
-}  // namespace
-
 bool SameText(std::string_view a, std::string_view b) {
   return std::ranges::equal(a, b, [](char x, char y) {
     return std::tolower(static_cast<unsigned char>(x)) ==
@@ -29,9 +19,9 @@ TKxIniEntry::TKxIniEntry(TKxIniEntry* parent, std::string name, bool is_key)
 }
 
 TKxIniEntry* TKxIniEntry::FindChild(std::string_view name) const {
-  const std::string_view wanted = Trimmed(name);
+  const std::string_view wanted = Trim(name);
   for (int i = 0; i < ChildCount(); ++i) {
-    if (SameText(Trimmed(Child(i)->Name()), wanted)) return Child(i);
+    if (SameText(Trim(Child(i)->Name()), wanted)) return Child(i);
   }
   return nullptr;
 }

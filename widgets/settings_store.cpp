@@ -279,9 +279,8 @@ bool TKxIniFile::DeleteKey(const std::string& key) {
   if (registry_) {
     const std::string doomed = KeyPathOf(key);
     if (doomed == RootPath() || !registry_->DeleteKey(RegistryPathOf(key))) return false;
-    const std::string below = current_path_ + '\\';
-    if (SameText(current_path_, doomed) ||
-        SameText(below.substr(0, doomed.size() + 1), doomed + '\\')) {
+    // The current key, or one below it, goes too: its parent becomes current.
+    if (SameText((current_path_ + '\\').substr(0, doomed.size() + 1), doomed + '\\')) {
       const auto cut = doomed.rfind('\\');
       current_path_ = cut == 0 ? RootPath() : doomed.substr(0, cut);
     }

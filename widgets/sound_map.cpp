@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "widgets/string_utils.h"
 #include "widgets/tools.h"
 
 bool IsValidKeyName(const std::string& name) {
@@ -86,8 +87,6 @@ void TKxSoundMap::Play(const std::string& event_name) {
   if (mute_) return;
   std::string file;
   Store().ReadString(EventKeyPath(event_name) + "\\" + scheme_, "", file, "");
-  const auto first = file.find_first_not_of(' ');
-  file =
-      first == std::string::npos ? "" : file.substr(first, file.find_last_not_of(' ') - first + 1);
-  if (!file.empty() && EventEnabled(event_name)) PlaySoundFile(file);
+  const std::string name(Trim(file));
+  if (!name.empty() && EventEnabled(event_name)) PlaySoundFile(name);
 }

@@ -8,12 +8,6 @@ namespace {
 
 constexpr std::string_view kBinaryTag = "4B58";
 
-std::string_view Trim(std::string_view s) {
-  const auto first = s.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
 int HexDigitValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -41,6 +35,13 @@ std::pair<size_t, size_t> CopyRange(const std::string& s, int index, int count) 
 }
 
 }  // namespace
+
+std::string_view Trim(std::string_view s) {
+  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+  return s;
+}
 
 bool ReplaceFirst(std::string& s, std::string_view old_text, std::string_view new_text) {
   const auto at = s.find(old_text);

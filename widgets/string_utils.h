@@ -19,6 +19,9 @@ class EConvertError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// `s` without the blanks and control characters at either end.
+std::string_view Trim(std::string_view s);
+
 // Replaces the first occurrence of `old_text` in `s`; false when there is none.
 bool ReplaceFirst(std::string& s, std::string_view old_text, std::string_view new_text);
 
