@@ -211,15 +211,23 @@ TEST_F(SettingsStoreTest, LazyWriteOffSavesEveryChangeAtOnce) {
     TKxIniFile store;
     store.SetPath(path);
     store.SetLazyWrite(false);
-    store.WriteString("\\Game", "Side", "Union");
-    EXPECT_NE(File(path).find("Side=Union"), std::string::npos);
+    store.WriteString("\\Game\\Map", "Side", "Union");
+    EXPECT_NE(File(path).find("[Game\\Map]\r\nSide=Union"), std::string::npos);
     store.SetDelimiter('/');
     EXPECT_EQ(store.CurrentPath(), "/");
+    EXPECT_NE(File(path).find("[Game/Map]"), std::string::npos);
   }
   {
+    // A store set up as a form's component loads its file when the set-up ends.
     TKxIniFile store;
+    store.BeginLoad();
     store.SetPath(path);
-    store.WriteString("\\Game", "Side", "Confederacy");
+    store.SetDelimiter('/');
+    store.EndLoad();
+    std::string side;
+    EXPECT_TRUE(store.ReadString("/Game/Map", "Side", side, ""));
+    EXPECT_EQ(side, "Union");
+    store.WriteString("/Game/Map", "Side", "Confederacy");
     EXPECT_NE(File(path).find("Side=Union"), std::string::npos);
   }
   EXPECT_NE(File(path).find("Side=Confederacy"), std::string::npos);  // saved on destruction
