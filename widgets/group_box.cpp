@@ -309,15 +309,15 @@ void TCustomKxGroupBox::Paint() {
     }
   }
 
+  // The caption band goes first, so that it never covers the check box.
   const int text_height = CaptionTextHeight();
-  check_box_rect_ = show_check_box_ ? CheckBoxPlace(text_height) : TRect{};
-  if (show_check_box_) PaintCheckBox(canvas, check_box_rect_);
-
   if (caption_color_ != clNone && !IsThemeApplied()) {
     canvas.Brush.Style = bsSolid;
     canvas.Brush.Color = caption_color_;
     canvas.FillRect({0, 0, Width(), text_height});
   }
+  check_box_rect_ = show_check_box_ ? CheckBoxPlace(text_height) : TRect{};
+  if (show_check_box_) PaintCheckBox(canvas, check_box_rect_);
 
   TRect caption = check_box_rect_;
   if (!Caption().empty()) {
