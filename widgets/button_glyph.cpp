@@ -26,19 +26,47 @@ TBitmap ColourMask(TBitmap& source, TColor colour, const TRect& cell) {
 }
 
 // Paints `brush` into `target` wherever `mask` is white, moved by `at`.
-void PaintThroughMask(TBitmap& target, const TBitmap& mask, TPoint at, TColor brush) {
+// Text and background colours turn the mask's black and white into the
+// colours the raster operation reads.
+void PaintThroughMask(TBitmap& target, const TBitmap& mask, TPoint at, TColor brush,
+                      bool white_on_black = false) {
   TCanvas& canvas = target.Canvas();
   TCanvasStateGuard guard(canvas);
-  canvas.TextColor = clBlack;
-  canvas.BkColor = clWhite;
+  canvas.TextColor = white_on_black ? clWhite : clBlack;
+  canvas.BkColor = white_on_black ? clBlack : clWhite;
   canvas.Brush.Color = brush;
   canvas.Brush.Style = bsSolid;
   canvas.BitBlt(at.X, at.Y, mask.Width(), mask.Height(), mask.Canvas(), 0, 0, DSPDxax);
 }
 
+// Embosses a picture in place: its shape in highlight one pixel down and
+// right, then in shadow.
+void Emboss(TBitmap& picture) {
+  TBitmap mask(picture.Width(), picture.Height());
+  mask.SetMonochrome(true);
+  mask.Canvas().BitBlt(0, 0, picture.Width(), picture.Height(), picture.Canvas(), 0, 0, SRCCOPY);
+  PaintThroughMask(picture, mask, {1, 1}, clBtnHighlight, true);
+  PaintThroughMask(picture, mask, {0, 0}, clBtnShadow, true);
+}
+
+// Copies `picture` to `at`, stretched to `size`, leaving out `clear`.
+void DrawLeavingOut(TCanvas& canvas, const TBitmap& picture, TPoint at, TSize size, TColor clear) {
+  TBitmap sized(size.cx, size.cy);
+  sized.Canvas().StretchBlt({0, 0, size.cx, size.cy}, picture.Canvas(),
+                            {0, 0, picture.Width(), picture.Height()}, SRCCOPY);
+  sized.SetTransparentColor(clear);
+  sized.SetTransparent(true);
+  canvas.Draw(at.X, at.Y, sized);
+}
+
+TColor BottomLeft(const TBitmap& picture) {
+  return picture.Pixel(0, picture.Height() - 1);
+}
+
 }  // namespace
 
 TKxButtonGlyph::TKxButtonGlyph() {
+  icon_.OnChange = [this] { IconChanged(); };
   indexes_.fill(-1);
   if (!GlyphCache) GlyphCache = new TKxGlyphCache;
   glyph_.OnChange = [this] { GlyphChanged(); };
@@ -46,6 +74,7 @@ TKxButtonGlyph::TKxButtonGlyph() {
 
 TKxButtonGlyph::~TKxButtonGlyph() {
   glyph_.OnChange = nullptr;
+  icon_.OnChange = nullptr;
   ReleaseImages();
   if (GlyphCache && GlyphCache->Empty()) {
     delete GlyphCache;
@@ -64,6 +93,32 @@ void TKxButtonGlyph::ReleaseImages() {
   }
   if (GlyphCache) GlyphCache->ReturnList(glyph_list_);
   glyph_list_ = nullptr;
+}
+
+void TKxButtonGlyph::SetImages(TImageList* images) {
+  if (images == images_) return;
+  images_ = images;
+  ReleaseImages();
+  Changed();
+}
+
+void TKxButtonGlyph::SetImageIndex(int index) {
+  if (index == image_index_) return;
+  image_index_ = index;
+  ReleaseImages();
+  Changed();
+}
+
+void TKxButtonGlyph::SetUseIcon(bool use) {
+  if (use == use_icon_) return;
+  use_icon_ = use;
+  ReleaseImages();
+}
+
+void TKxButtonGlyph::IconChanged() {
+  if (icon_.Empty()) use_icon_ = false;
+  ReleaseImages();
+  Changed();
 }
 
 void TKxButtonGlyph::SetGlyph(const TBitmap& bitmap) {
@@ -135,6 +190,11 @@ void TKxButtonGlyph::AddStateImage(TKxButtonState state, int column, int width, 
 }
 
 TSize TKxButtonGlyph::GlyphSize() const {
+  if (ShowsImageList()) {
+    if (image_index_ == -1) return {};
+    return {images_->Width(), images_->Height()};
+  }
+  if (use_icon_) return {icon_.Width(), icon_.Height()};
   if (glyph_.Empty()) return {};
   return {glyph_.Width() / num_glyphs_, glyph_.Height()};
 }
@@ -236,8 +296,16 @@ TRect TKxButtonGlyph::Draw(TCanvas& canvas, const TKxFaceDrawing& face) {
 
 void TKxButtonGlyph::DrawButtonGlyph(TCanvas& canvas, TPoint at, TColor background,
                                      bool transparent, TKxButtonState state) {
-  if (glyph_.Width() == 0 || glyph_.Height() == 0) return;
   transparent = transparent || state == bsExclusive || background == clNone;
+  if (ShowsImageList()) {
+    DrawListImage(canvas, at, background, transparent, state);
+    return;
+  }
+  if (use_icon_) {
+    DrawIcon(canvas, at);
+    return;
+  }
+  if (glyph_.Width() == 0 || glyph_.Height() == 0) return;
   const int slot = CreateButtonGlyph(state);
   if (slot == -1) return;
   if (!scaled_) {
@@ -247,12 +315,40 @@ void TKxButtonGlyph::DrawButtonGlyph(TCanvas& canvas, TPoint at, TColor backgrou
   // A shrunk glyph goes through a copy whose bottom-left colour is left out.
   TBitmap cell(glyph_list_->Width(), glyph_list_->Height());
   glyph_list_->Draw(cell.Canvas(), slot, 0, 0, false, glyph_list_->MaskColor(slot));
-  TBitmap shrunk(scaled_size_.cx, scaled_size_.cy);
-  shrunk.Canvas().StretchBlt({0, 0, scaled_size_.cx, scaled_size_.cy}, cell.Canvas(),
-                             {0, 0, cell.Width(), cell.Height()}, SRCCOPY);
-  shrunk.SetTransparentColor(cell.Pixel(0, cell.Height() - 1));
-  shrunk.SetTransparent(true);
-  canvas.Draw(at.X, at.Y, shrunk);
+  DrawLeavingOut(canvas, cell, at, scaled_size_, BottomLeft(cell));
+}
+
+// An entry drawn as it stands, or, when shrunk or disabled, through a copy
+// on the face colour (embossed when disabled) whose bottom-left colour is
+// left out.
+void TKxButtonGlyph::DrawListImage(TCanvas& canvas, TPoint at, TColor background, bool transparent,
+                                   TKxButtonState state) {
+  if (image_index_ == -1) return;
+  const TSize size{images_->Width(), images_->Height()};
+  if (!scaled_ && state != bsDisabled) {
+    if (!transparent) {
+      TCanvasStateGuard guard(canvas);
+      canvas.Brush.Style = bsSolid;
+      canvas.Brush.Color = background;
+      canvas.FillRect(TRect::Bounds(at.X, at.Y, size.cx, size.cy));
+    }
+    images_->Draw(canvas, at.X, at.Y, image_index_);
+    return;
+  }
+  TBitmap copy(size.cx, size.cy);
+  copy.Canvas().Brush.Color = clBtnFace;
+  copy.Canvas().FillRect({0, 0, size.cx, size.cy});
+  images_->Draw(copy.Canvas(), 0, 0, image_index_);
+  const TColor clear = BottomLeft(copy);
+  if (!scaled_) Emboss(copy);
+  DrawLeavingOut(canvas, copy, at, scaled_ ? scaled_size_ : size, clear);
+}
+
+void TKxButtonGlyph::DrawIcon(TCanvas& canvas, TPoint at) {
+  if (icon_.Empty()) return;
+  const TSize size = scaled_ ? scaled_size_ : TSize{icon_.Width(), icon_.Height()};
+  const TColor clear = icon_.Transparent() ? icon_.TransparentColor() : clNone;
+  DrawLeavingOut(canvas, icon_, at, size, clear);
 }
 
 // Unless the caption holds line breaks it stays on one line, cut with an

@@ -1,12 +1,14 @@
 #pragma once
-// The picture holder of a graphic push button: its glyph strip, one cached
-// image per face state, the layout of glyph and caption inside the face, and
-// the drawing of both.
+// The picture holder of a graphic push button: its glyph, from a strip
+// (with one cached image per face state), an icon or an image list entry;
+// the layout of glyph and caption inside the face; the drawing of both.
+// An icon is a picture drawn leaving out its transparent colour.
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
 
+#include "platform/controls/image_list.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/types.h"
 #include "widgets/glyph_list.h"
@@ -60,6 +62,19 @@ class TKxButtonGlyph {
   void SetNumGlyphs(int count);
   TColor TransparentColor() const { return transparent_color_; }
 
+  // The image list in use: the button hands over its normal, hot, pressed
+  // or disabled list as its face changes.
+  TImageList* Images() const { return images_; }
+  void SetImages(TImageList* images);
+  int ImageIndex() const { return image_index_; }
+  void SetImageIndex(int index);
+  bool UseImageList() const { return use_image_list_; }
+  void SetUseImageList(bool use) { use_image_list_ = use; }
+  const TBitmap& Icon() const { return icon_; }
+  void SetIcon(const TBitmap& icon) { icon_.Assign(icon); }
+  bool UseIcon() const { return use_icon_; }
+  void SetUseIcon(bool use);
+
   // The slot of a state's image in GlyphList, made when first asked for;
   // -1 when there is no picture.
   int CreateButtonGlyph(TKxButtonState state);
@@ -79,7 +94,12 @@ class TKxButtonGlyph {
 
  private:
   void GlyphChanged();
+  void IconChanged();
   void Changed();
+  bool ShowsImageList() const { return use_image_list_ && images_; }
+  void DrawListImage(TCanvas& canvas, TPoint at, TColor background, bool transparent,
+                     TKxButtonState state);
+  void DrawIcon(TCanvas& canvas, TPoint at);
   TSize GlyphSize() const;
   void AddStateImage(TKxButtonState state, int column, int width, int height);
   void DrawButtonGlyph(TCanvas& canvas, TPoint at, TColor background, bool transparent,
@@ -87,6 +107,11 @@ class TKxButtonGlyph {
   void DrawButtonText(TCanvas& canvas, const TKxFaceDrawing& face, const TRect& bounds);
   TRect MeasureText(TCanvas& canvas, const TKxFaceDrawing& face, int width);
 
+  TImageList* images_ = nullptr;
+  int image_index_ = -1;
+  bool use_image_list_ = false;
+  TBitmap icon_;
+  bool use_icon_ = false;
   TBitmap glyph_;
   int num_glyphs_ = 1;
   TColor transparent_color_ = clOlive;

@@ -50,8 +50,12 @@ TCustomKxGraphicButton::TCustomKxGraphicButton(TComponent* owner) : TGraphicCont
   SetParentFont(true);
   Font().SetColor(clBtnText);
   glyph_.OnChange = [this] {
-    if (!Loading()) Invalidate();
+    if (!Loading() && !glyph_.UseIcon() && !use_image_list_) Invalidate();
   };
+  images_link_.OnChange = [this] { ImagesChanged(images_); };
+  hot_link_.OnChange = [this] { ImagesChanged(hot_images_); };
+  down_link_.OnChange = [this] { ImagesChanged(down_images_); };
+  disabled_link_.OnChange = [this] { ImagesChanged(disabled_images_); };
   background_.OnChange = [this] { Invalidate(); };
   down_background_.OnChange = [this] {
     if (Pressed()) Invalidate();
@@ -63,6 +67,9 @@ TCustomKxGraphicButton::TCustomKxGraphicButton(TComponent* owner) : TGraphicCont
 TCustomKxGraphicButton::~TCustomKxGraphicButton() {
   use_arrow_ = false;
   SetImageForm(nullptr);
+  for (TImageList* list : {images_, hot_images_, down_images_, disabled_images_}) {
+    if (list) RemoveFreeNotification(list);
+  }
   background_.OnChange = nullptr;
   down_background_.OnChange = nullptr;
   glyph_.OnChange = nullptr;
@@ -365,13 +372,23 @@ void TCustomKxGraphicButton::MouseEnter() {
   } else {
     mouse_in_control_ = true;
   }
+  if (ShowsImageLists()) {
+    glyph_.SetImages(hot_images_ ? hot_images_ : images_);
+    if (hot_images_ == images_) return;
+  }
   Invalidate();
 }
 
 void TCustomKxGraphicButton::MouseLeave() {
   bool repaint = ThemeApplies() || mouse_in_arrow_;
   if (Enabled() && !dragging_) {
-    repaint = NumGlyphs() > 2 || flat_ || (!old_styled_ && !thin_frame_);
+    if (ShowsImageLists() && hot_images_) {
+      glyph_.SetImages(images_);
+      repaint = hot_images_ != images_;
+    } else if (!glyph_.UseIcon()) {
+      repaint = NumGlyphs() > 2;
+    }
+    repaint = repaint || flat_ || (!old_styled_ && !thin_frame_);
   }
   mouse_in_control_ = false;
   mouse_in_arrow_ = false;
@@ -380,6 +397,9 @@ void TCustomKxGraphicButton::MouseLeave() {
 
 void TCustomKxGraphicButton::EnabledChanged() {
   glyph_.CreateButtonGlyph(Enabled() ? bsUp : bsDisabled);
+  if (ShowsImageLists()) {
+    glyph_.SetImages(!Enabled() && disabled_images_ ? disabled_images_ : images_);
+  }
   UpdateTracking();
   Invalidate();
 }
@@ -503,6 +523,61 @@ void TCustomKxGraphicButton::SetNumGlyphs(int count) {
   Invalidate();
 }
 
+void TCustomKxGraphicButton::SetUseIcon(bool use) {
+  glyph_.SetUseIcon(use);
+  if (!use_image_list_) Invalidate();
+}
+
+void TCustomKxGraphicButton::SwitchList(TImageList*& stored, TImageList* images,
+                                        TChangeLink& link) {
+  if (images == stored) return;
+  if (stored) {
+    stored->UnRegisterChanges(link);
+    RemoveFreeNotification(stored);
+  }
+  stored = images;
+  if (stored) {
+    stored->RegisterChanges(link);
+    FreeNotification(stored);
+  }
+  Invalidate();
+}
+
+// Setting a list where there was none switches the button to image lists;
+// taking it away switches them off.
+void TCustomKxGraphicButton::SetImages(TImageList* images) {
+  if (images == images_) return;
+  const bool had_list = images_ != nullptr;
+  SwitchList(images_, images, images_link_);
+  glyph_.SetImages(images);
+  if (!images) {
+    SetUseImageList(false);
+  } else if (!had_list && !Loading()) {
+    SetUseImageList(true);
+  }
+}
+
+void TCustomKxGraphicButton::SetUseImageList(bool use) {
+  if (use == use_image_list_) return;
+  use_image_list_ = use;
+  if (Loading()) return;
+  glyph_.SetUseImageList(use);
+  Invalidate();
+}
+
+void TCustomKxGraphicButton::SetImageIndex(int index) {
+  glyph_.SetImageIndex(index);
+  if (glyph_.UseImageList()) Invalidate();
+}
+
+// A change of the hot list alone shows only at the next hover.
+void TCustomKxGraphicButton::ImagesChanged(const TImageList* changed) {
+  if (!use_image_list_) return;
+  const bool shown = changed == images_ || (changed == disabled_images_ && !Enabled()) ||
+                     (changed == down_images_ && Pressed());
+  if (shown) Invalidate();
+}
+
 void TCustomKxGraphicButton::SetMargin(int margin) {
   if (margin < -1) return;
   Store(margin_, margin);
@@ -531,6 +606,7 @@ void TCustomKxGraphicButton::SetSoundMap(TKxSoundMap* sound_map) {
 
 void TCustomKxGraphicButton::Loaded() {
   TGraphicControl::Loaded();
+  glyph_.SetUseImageList(use_image_list_);
   glyph_.CreateButtonGlyph(Enabled() ? bsUp : bsDisabled);
   // A button designed down goes down again now, to show it and tell its group.
   if (down_) {
@@ -546,6 +622,10 @@ void TCustomKxGraphicButton::Notification(TComponent* component, TOperation oper
   if (component == sound_map_) sound_map_ = nullptr;
   if (component == pull_down_menu_) pull_down_menu_ = nullptr;
   if (component == image_form_) image_form_ = nullptr;
+  for (TImageList** list : {&images_, &hot_images_, &down_images_, &disabled_images_}) {
+    if (component == *list) *list = nullptr;
+  }
+  if (!images_) glyph_.SetImages(nullptr);
 }
 
 // ---- Painting ----
@@ -601,6 +681,9 @@ void TCustomKxGraphicButton::Paint() {
   }
 
   r.Right += arrow;
+  TImageList* shown_list = glyph_.Images();
+  if (pressed && down_images_) glyph_.SetImages(down_images_);
+  const bool shows_disabled_list = disabled_images_ && glyph_.Images() == disabled_images_;
   if (adjust_space_for_glyph_) {
     const int inset = thin_frame_ ? 1 : 2;
     r.Inflate(-inset, -inset);
@@ -613,7 +696,7 @@ void TCustomKxGraphicButton::Paint() {
   drawing.Margin = margin_;
   drawing.Spacing = spacing_;
   drawing.State = state_;
-  drawing.GlyphState = state_;
+  drawing.GlyphState = state_ == bsDisabled && shows_disabled_list ? bsUp : state_;
   drawing.ShowGlyph = show_glyph_;
   drawing.ShowText = show_text_;
   drawing.MultiLine = multi_line_;
@@ -627,16 +710,24 @@ void TCustomKxGraphicButton::Paint() {
     drawing.ThemeState = GetThemeStateID();
   }
   glyph_.Draw(canvas, drawing);
+  glyph_.SetImages(shown_list);
 
   Canvas().Draw(0, 0, face);
 }
 
-// A pressed face moves its content one pixel right and down, unless the
-// strip has its own pressed image.
+// A pressed face moves its content one pixel right and down, unless its
+// glyph has a pressed image of its own.
 TPoint TCustomKxGraphicButton::ContentOffset(bool pressed) const {
   if (!pressed) return {0, 0};
-  if (state_ == bsExclusive || NumGlyphs() < 2) return {1, 1};
-  return {0, 0};
+  bool moves = state_ == bsExclusive;
+  if (use_image_list_) {
+    moves = moves || !down_images_ || down_images_ == images_;
+  } else if (glyph_.UseIcon()) {
+    moves = true;
+  } else {
+    moves = moves || NumGlyphs() < 2;
+  }
+  return moves ? TPoint{1, 1} : TPoint{0, 0};
 }
 
 void TCustomKxGraphicButton::PaintBackground(TBitmap& face, bool pressed) {

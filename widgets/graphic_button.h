@@ -104,6 +104,28 @@ class TCustomKxGraphicButton : public TGraphicControl {
   void SetGlyph(const TBitmap& glyph);
   int NumGlyphs() const { return glyph_.NumGlyphs(); }
   void SetNumGlyphs(int count);
+  const TBitmap& Icon() const { return glyph_.Icon(); }
+  void SetIcon(const TBitmap& icon) { glyph_.SetIcon(icon); }
+  bool UseIcon() const { return glyph_.UseIcon(); }
+  void SetUseIcon(bool use);
+
+  // Glyphs from image lists: the normal list, and the ones shown while the
+  // pointer is over the button, while it is pressed and while disabled.
+  TImageList* Images() const { return images_; }
+  void SetImages(TImageList* images);
+  TImageList* HotImages() const { return hot_images_; }
+  void SetHotImages(TImageList* images) { SwitchList(hot_images_, images, hot_link_); }
+  TImageList* DownImages() const { return down_images_; }
+  void SetDownImages(TImageList* images) { SwitchList(down_images_, images, down_link_); }
+  TImageList* DisabledImages() const { return disabled_images_; }
+  void SetDisabledImages(TImageList* images) {
+    SwitchList(disabled_images_, images, disabled_link_);
+  }
+  int ImageIndex() const { return glyph_.ImageIndex(); }
+  void SetImageIndex(int index);
+  bool UseImageList() const { return use_image_list_; }
+  void SetUseImageList(bool use);
+
   bool ShowGlyph() const { return show_glyph_; }
   void SetShowGlyph(bool show) { Store(show_glyph_, show); }
   bool ShowText() const { return show_text_; }
@@ -175,6 +197,9 @@ class TCustomKxGraphicButton : public TGraphicControl {
     if (shown) Invalidate();
   }
 
+  void SwitchList(TImageList*& stored, TImageList* images, TChangeLink& link);
+  void ImagesChanged(const TImageList* changed);
+  bool ShowsImageLists() const { return use_image_list_ && images_; }
   bool ThemeApplies() const;
   void OpenThemes();
   void CloseThemes();
@@ -228,6 +253,15 @@ class TCustomKxGraphicButton : public TGraphicControl {
   TBitmap down_background_;
   bool background_draw_border_ = false;
   TKxButtonGlyph glyph_;
+  TImageList* images_ = nullptr;
+  TImageList* hot_images_ = nullptr;
+  TImageList* down_images_ = nullptr;
+  TImageList* disabled_images_ = nullptr;
+  TChangeLink images_link_;
+  TChangeLink hot_link_;
+  TChangeLink down_link_;
+  TChangeLink disabled_link_;
+  bool use_image_list_ = false;
   bool show_glyph_ = true;
   bool show_text_ = true;
   TButtonLayout layout_ = blGlyphLeft;

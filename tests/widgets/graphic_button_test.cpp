@@ -5,8 +5,14 @@
 #include <string>
 #include <vector>
 
+#include <sstream>
+
+#include "platform/controls/image_list.h"
 #include "platform/input/key_codes.h"
+#include "platform/services/sound_player.h"
 #include "widget_form.h"
+#include "widgets/settings_store.h"
+#include "widgets/sound_map.h"
 
 namespace {
 
@@ -232,6 +238,86 @@ TEST_F(GraphicButtonTest, AnEqualCaptionChangesNothing) {
   button->SetCaption("OK");
   button->SetCaption("Done");
   EXPECT_EQ(changes, 1);
+}
+
+// A sound map whose scheme gives the button's down and up events a file
+// each, heard by a recording player.
+class ButtonSoundsTest : public GraphicButtonTest {
+ protected:
+  ButtonSoundsTest() {
+    SetSoundPlayer(&player);
+    std::istringstream scheme(
+        "[Schemes\\Apps\\Graymarch\\Down\\.current]\r\n"
+        "[Schemes\\Apps\\Graymarch\\Up\\.current]\r\n");
+    store.LoadFrom(scheme);
+    store.WriteString("\\Schemes\\Apps\\Graymarch\\Down\\.current", "", "down.wav");
+    store.WriteString("\\Schemes\\Apps\\Graymarch\\Up\\.current", "", "up.wav");
+    sounds.SetStorage(&store);
+    sounds.SetApplicationKey("Graymarch");
+  }
+  ~ButtonSoundsTest() override { SetSoundPlayer(nullptr); }
+
+  TRecordingSoundPlayer player;
+  TKxIniFile store;
+  TKxSoundMap sounds;
+};
+
+// The release sounds up once more, wherever it happens.
+TEST_F(ButtonSoundsTest, AHeldButtonSoundsUpOnLeavingAndDownOnComingBack) {
+  auto* button = PutButton();
+  button->SetSoundMap(&sounds);
+  button->DownSound = "Down";
+  button->UpSound = "Up";
+  backend().MouseDown({20, 20});
+  backend().MouseMove({200, 200});
+  backend().MouseMove({30, 20});
+  backend().MouseMove({200, 200});
+  backend().MouseUp({200, 200});
+  const std::vector<std::string> heard{"down.wav", "up.wav", "down.wav", "up.wav", "up.wav"};
+  EXPECT_EQ(player.Played, heard);
+}
+
+// Image lists of 8 x 8 squares: normal blue, hot red, disabled green.
+class ButtonImageListTest : public GraphicButtonTest {
+ protected:
+  static TImageList* Square(TComponent* owner, TColor colour) {
+    auto* list = new TImageList(owner, 8, 8);
+    TBitmap square(8, 8);
+    square.Canvas().Brush.Color = colour;
+    square.Canvas().FillRect({0, 0, 8, 8});
+    list->AddMasked(square, clNone);
+    return list;
+  }
+};
+
+TEST_F(ButtonImageListTest, TheGlyphComesFromTheListForTheFacesState) {
+  auto* button = PutButton();
+  button->SetImages(Square(&form, clBlue));
+  EXPECT_TRUE(button->UseImageList());
+  button->SetHotImages(Square(&form, clRed));
+  button->SetImageIndex(0);
+  const TRect face{12, 12, 83, 33};
+  EXPECT_EQ(InkOf(face, clBlue).Width(), 8);
+  backend().MouseMove({20, 20});
+  EXPECT_EQ(InkOf(face, clRed).Width(), 8);
+  EXPECT_EQ(InkOf(face, clBlue), TRect{});
+  backend().MouseMove({200, 200});
+  EXPECT_EQ(InkOf(face, clBlue).Width(), 8);
+  button->SetDisabledImages(Square(&form, clGreen));
+  button->SetEnabled(false);
+  EXPECT_EQ(InkOf(face, clGreen).Width(), 8);
+  button->SetImages(nullptr);
+  EXPECT_FALSE(button->UseImageList());
+}
+
+TEST_F(ButtonImageListTest, AListThatGoesAwayIsForgotten) {
+  auto* button = PutButton();
+  TImageList* list = Square(&form, clBlue);
+  button->SetImages(list);
+  button->SetImageIndex(0);
+  delete list;
+  EXPECT_EQ(button->Images(), nullptr);
+  EXPECT_EQ(InkOf({12, 12, 83, 33}, clBlue), TRect{});
 }
 
 }  // namespace
