@@ -56,7 +56,9 @@ void TKxIniFile::SetPath(const std::string& path) {
 void TKxIniFile::SetUseRegistry(bool use) {
   if (use == UseRegistry()) return;
   if (!use) {
+    // What changed went to the registry; the tree has nothing new to save.
     registry_.reset();
+    modified_ = false;
     return;
   }
   registry_ = std::make_unique<TRegistry>();

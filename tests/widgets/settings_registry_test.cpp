@@ -92,6 +92,7 @@ TEST_F(SettingsRegistryTest, KeysOpenRelativeToTheCurrentOneAndReadsComeBackToIt
   EXPECT_TRUE(store.GetKeyNames("\\").empty());
   store.SetUseRegistry(false);
   EXPECT_FALSE(store.UseRegistry());
+  EXPECT_FALSE(store.Modified());  // nothing for the tree to write on destruction
 }
 
 }  // namespace
