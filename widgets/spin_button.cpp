@@ -160,12 +160,10 @@ void TKxSpinButton::MouseDown(TMouseButton button, TShiftState shift, int x, int
     drag_start_ = 0;
     if (OnSpinStart) OnSpinStart(this, drag_start_);
     SetCapture(this);
-    captured_ = true;
     return;
   }
   (half == THalf::First ? first_pressed_ : second_pressed_) = true;
   SetCapture(this);
-  captured_ = true;
   repeat_timer_ = std::make_unique<TTimer>();
   repeat_timer_->SetInterval(kFirstRepeatMs);
   repeat_timer_->OnTimer = [this](TComponent*) { RepeatStep(); };
@@ -178,14 +176,10 @@ void TKxSpinButton::MouseMove(TShiftState shift, int x, int y) {
   if (OnSeamLine(x, y)) {
     if (!holding && !dragging_ && use_drag_) {
       SetCapture(this);
-      captured_ = true;
       ShowResizeCursor();
     }
   } else if (!dragging_ && holding) {
-    if (!repeat_timer_) {
-      captured_ = false;
-      ReleaseCapture();
-    }
+    if (!repeat_timer_) ReleaseCapture();
     RestoreCursor();
   }
   TKxXPThemedControl::MouseMove(shift, x, y);
@@ -224,19 +218,17 @@ void TKxSpinButton::StopRepeat() {
   repeat_timer_.reset();
   first_pressed_ = false;
   second_pressed_ = false;
-  if (GetCapture() == this) {
-    captured_ = false;
-    ReleaseCapture();
-  }
+  LetGoOfMouse();
   if (was_pressed) Invalidate();
 }
 
 void TKxSpinButton::EndDrag() {
   dragging_ = false;
-  if (GetCapture() == this) {
-    captured_ = false;
-    ReleaseCapture();
-  }
+  LetGoOfMouse();
+}
+
+void TKxSpinButton::LetGoOfMouse() {
+  if (GetCapture() == this) ReleaseCapture();
 }
 
 void TKxSpinButton::WndProc(TMessage& message) {
@@ -252,7 +244,6 @@ void TKxSpinButton::WndProc(TMessage& message) {
       // Hiding, disabling, a dialog opening or another control taking the
       // mouse all end here: no step may outlive the press.
       TKxXPThemedControl::WndProc(message);
-      captured_ = false;
       dragging_ = false;
       RestoreCursor();
       StopRepeat();

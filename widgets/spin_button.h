@@ -75,6 +75,7 @@ class TKxSpinButton : public TKxXPThemedControl {
   // Ends a press: the repeat stops, the halves come up, the mouse is let go.
   void StopRepeat();
   void EndDrag();
+  void LetGoOfMouse();
   void ShowResizeCursor();
   void RestoreCursor();
   TCursor ResizeCursor() const;
@@ -101,7 +102,6 @@ class TKxSpinButton : public TKxXPThemedControl {
   bool second_pressed_ = false;
   bool first_hot_ = false;
   bool second_hot_ = false;
-  bool captured_ = false;
   bool dragging_ = false;
   double drag_start_ = 0;
   TCursor saved_cursor_ = crDefault;

@@ -77,6 +77,16 @@ TEST_F(SpinButtonTest, HidingTheButtonInItsOwnHandlerStopsTheRepeat) {
   EXPECT_EQ(events, (std::vector<std::string>{"up@0"}));
 }
 
+TEST_F(SpinButtonTest, DisablingTheButtonInARepeatedStepStopsTheRepeat) {
+  spin->OnDownClick = [this](TComponent*, double) {
+    Record("down", 0);
+    if (events.size() == 3) spin->SetEnabled(false);
+  };
+  backend().MouseDown(At(8, 20));
+  backend().Advance(2000);
+  EXPECT_EQ(events, (std::vector<std::string>{"down@0", "down@400", "down@500"}));
+}
+
 TEST_F(SpinButtonTest, DisablingHidingOrLosingTheMouseMidPressStopsTheRepeat) {
   const std::vector<std::function<void()>> interruptions = {
       [this] { spin->SetEnabled(false); },
