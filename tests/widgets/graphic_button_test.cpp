@@ -240,6 +240,44 @@ TEST_F(GraphicButtonTest, AnEqualCaptionChangesNothing) {
   EXPECT_EQ(changes, 1);
 }
 
+TEST_F(GraphicButtonTest, TheArrowPartOpensThePullDownMenuAndAPressThatClosedItOpensNothing) {
+  auto* button = PutButton();
+  button->SetUseArrow(true);
+  TPopupMenu menu(&form);
+  button->SetPullDownMenu(&menu);
+  int arrow_clicks = 0;
+  int face_clicks = 0;
+  int popups = 0;
+  button->OnArrowClick = [&](TComponent*) { ++arrow_clicks; };
+  button->OnClick = [&](TComponent*) { ++face_clicks; };
+  menu.OnPopup = [&](TComponent*) {
+    ++popups;
+    EXPECT_EQ(menu.PopupComponent, button);
+    EXPECT_EQ(button->State(), bsArrowDown);
+  };
+  const TPoint arrow{10 + 75 - 5, 20};
+  backend().MouseMove(arrow);
+  backend().MouseDown(arrow);
+  backend().MouseUp(arrow);
+  EXPECT_EQ(arrow_clicks, 1);
+  EXPECT_EQ(popups, 1);
+  Application.ProcessMessages();
+  EXPECT_EQ(button->State(), bsUp);
+  // The menu closed with the pointer on the arrow: that press is swallowed.
+  backend().MouseDown(arrow);
+  backend().MouseUp(arrow);
+  EXPECT_EQ(arrow_clicks, 1);
+  backend().MouseDown(arrow);
+  backend().MouseUp(arrow);
+  EXPECT_EQ(arrow_clicks, 2);
+  EXPECT_EQ(face_clicks, 0);
+  backend().Click({20, 20});
+  EXPECT_EQ(face_clicks, 1);
+  EXPECT_EQ(popups, 2);
+  button->SetPullDownMenu(nullptr);
+  EXPECT_TRUE(button->DisableAutoPopup());
+}
+
 // A sound map whose scheme gives the button's down and up events a file
 // each, heard by a recording player.
 class ButtonSoundsTest : public GraphicButtonTest {
