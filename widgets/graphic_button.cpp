@@ -67,9 +67,6 @@ TCustomKxGraphicButton::TCustomKxGraphicButton(TComponent* owner) : TGraphicCont
 TCustomKxGraphicButton::~TCustomKxGraphicButton() {
   use_arrow_ = false;
   SetImageForm(nullptr);
-  for (TImageList* list : {images_, hot_images_, down_images_, disabled_images_}) {
-    if (list) RemoveFreeNotification(list);
-  }
   background_.OnChange = nullptr;
   down_background_.OnChange = nullptr;
   glyph_.OnChange = nullptr;

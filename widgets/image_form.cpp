@@ -120,9 +120,13 @@ void TCustomKxImageForm::InstallHook() {
   };
 }
 
+// A form that is going away has lost its handlers already.
 void TCustomKxImageForm::RemoveHook() {
   auto* form = dynamic_cast<TForm*>(hooked_);
-  if (!form) return;
+  if (!form || form->Destroying()) {
+    hooked_ = nullptr;
+    return;
+  }
   form->OnPaint = saved_on_paint_;
   form->OnResize = saved_on_resize_;
   saved_on_paint_ = nullptr;
