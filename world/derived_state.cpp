@@ -2,6 +2,7 @@
 
 #include "world/city_control.h"
 #include "world/corps_readiness.h"
+#include "world/force_totals.h"
 #include "world/hex_control.h"
 #include "world/supply_links.h"
 #include "world/weather.h"
@@ -15,7 +16,7 @@ constexpr DerivedStateStep kSteps[] = {
     {"RollWeather", RollWeather},
     {"ShowWeatherGauges", ShowWeatherGauges},
     {"UpdateCityControl", UpdateCityControl},
-    {"ComputeForceTotals", nullptr},
+    {"ComputeForceTotals", ComputeForceTotals},
     {"UpdateCorpsReadiness", UpdateCorpsReadiness},
     {"ComputeCitySupplyLinks", ComputeCitySupplyLinks},
 };
@@ -28,6 +29,6 @@ std::span<const DerivedStateStep> DerivedStateSteps() {
 
 void RecomputeDerivedState() {
   for (const DerivedStateStep& step : kSteps) {
-    if (step.recompute != nullptr) step.recompute();
+    step.recompute();
   }
 }

@@ -10,6 +10,7 @@
 #include "world/codes.h"
 #include "world/corps_movement.h"
 #include "world/force_slots.h"
+#include "world/hex_control.h"
 #include "world/hex_grid.h"
 #include "world/saturating.h"
 #include "world/ship_building.h"
@@ -68,19 +69,12 @@ void TallyShips() {
   }
 }
 
-void CountForeignCities() {
-  std::array<int, decltype(TGameState::States)::Count + 1> foreign{};
-  for (int c = 1; c <= GameState.Cities.Count; ++c) {
-    const TCity& city = GameState.Cities[c];
-    if (IsEntryOf(GameState.States, city.State) &&
-        city.Side != GameState.States[city.State].ControlSide)
-      ++foreign[city.State];
-  }
+// The corps counted below add their strength to the states they stand in.
+void ResetStateTallies() {
+  RecountForeignCities();
   for (int s = 1; s <= GameState.States.Count; ++s) {
-    TStateRec& state = GameState.States[s];
-    state.ControlStrength = 0;
-    state.IntruderStrength = 0;
-    StoreSaturated(state.ForeignCities, foreign[s]);
+    GameState.States[s].ControlStrength = 0;
+    GameState.States[s].IntruderStrength = 0;
   }
 }
 
@@ -348,7 +342,7 @@ int ArmyOdds(int own, int enemy) {
 
 void ComputeForceTotals() {
   TallyShips();
-  CountForeignCities();
+  ResetStateTallies();
   RecountCorpsBrigades();
   UpdateCorps();
   for (int n = 1; n <= GameState.Nations.Count; ++n) TotalNation(n);

@@ -156,17 +156,19 @@ void ScoreHex(int x, int y, const NearbyUnits& corpsNear, const NearbyUnits& fle
 
 }  // namespace
 
-void RecountStateTallies() {
-  for (int s = 1; s <= GameState.States.Count; ++s) {
-    GameState.States[s].ForeignCities = 0;
-    GameState.States[s].IntruderStrength = 0;
-  }
+void RecountForeignCities() {
+  for (int s = 1; s <= GameState.States.Count; ++s) GameState.States[s].ForeignCities = 0;
   for (int c = 1; c <= GameState.Cities.Count; ++c) {
     const TCity& city = GameState.Cities[c];
     if (!IsEntryOf(GameState.States, city.State)) continue;
     TStateRec& state = GameState.States[city.State];
     if (city.Side != state.ControlSide) ++state.ForeignCities;
   }
+}
+
+void RecountStateTallies() {
+  RecountForeignCities();
+  for (int s = 1; s <= GameState.States.Count; ++s) GameState.States[s].IntruderStrength = 0;
   for (int c = 1; c <= GameState.Corps.Count; ++c) {
     const TCorps& corps = GameState.Corps[c];
     const int s = StateAt(corps.X, corps.Y);

@@ -5,8 +5,11 @@
 // built to be cheap.
 
 // Per state: ForeignCities, the state's own cities held by a camp other than
-// its holder, and IntruderStrength, the strength of corps of any other camp
-// standing in it. The force totals count the same figures the same way.
+// its holder. The force totals and hex control both start from it.
+void RecountForeignCities();
+
+// ForeignCities, and IntruderStrength, the strength of corps of any other
+// camp standing in the state.
 void RecountStateTallies();
 
 // Recounts the state tallies, then gives every hex of a state its controlling
