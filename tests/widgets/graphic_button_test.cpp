@@ -10,6 +10,7 @@
 #include "platform/controls/image_list.h"
 #include "platform/input/key_codes.h"
 #include "platform/services/sound_player.h"
+#include "recording_theme.h"
 #include "widget_form.h"
 #include "widgets/settings_store.h"
 #include "widgets/sound_map.h"
@@ -276,6 +277,28 @@ TEST_F(GraphicButtonTest, TheArrowPartOpensThePullDownMenuAndAPressThatClosedItO
   EXPECT_EQ(popups, 2);
   button->SetPullDownMenu(nullptr);
   EXPECT_TRUE(button->DisableAutoPopup());
+}
+
+TEST_F(GraphicButtonTest, WithAThemeTheFaceAndCaptionAreDrawnByTheTheme) {
+  TRecordingThemeBinding binding;
+  auto* button = PutButton();
+  button->SetCaption("OK");
+  button->SetUseArrow(true);
+  PixelAt(0, 0);
+  TRecordingTheme& theme = binding.theme;
+  EXPECT_EQ(theme.open_handles, 2);
+  EXPECT_EQ(theme.Count("DrawThemeText"), 1);
+  EXPECT_GE(theme.Count("DrawThemeBackground"), 3);  // parent, face, arrow
+  theme.calls.clear();
+  backend().MouseDown({20, 20});
+  PixelAt(0, 0);
+  ASSERT_EQ(theme.Count("DrawThemeText"), 1);
+  for (const auto& call : theme.calls) {
+    if (call.name != "DrawThemeText") continue;
+    EXPECT_EQ(call.state, 3);  // pressed
+  }
+  delete button;
+  EXPECT_EQ(theme.open_handles, 0);
 }
 
 // A sound map whose scheme gives the button's down and up events a file
