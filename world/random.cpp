@@ -9,6 +9,13 @@ namespace {
 std::uint32_t seed = 0;
 std::uint64_t draws = 0;
 std::optional<std::deque<ScriptedDraw>> script;
+std::function<std::uint32_t()> randomize_source;
+
+std::uint32_t ClockSeed() {
+  const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count() ^
+                     std::chrono::system_clock::now().time_since_epoch().count();
+  return static_cast<std::uint32_t>(ticks ^ (ticks >> 32));
+}
 
 int NextScriptedDraw(int n) {
   if (script->empty())
@@ -33,9 +40,11 @@ int Random(int n) {
 }
 
 void Randomize() {
-  const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count() ^
-                     std::chrono::system_clock::now().time_since_epoch().count();
-  seed = static_cast<std::uint32_t>(ticks ^ (ticks >> 32));
+  seed = randomize_source ? randomize_source() : ClockSeed();
+}
+
+void SetRandomizeSource(std::function<std::uint32_t()> source) {
+  randomize_source = std::move(source);
 }
 
 void SetRandomSeed(std::uint32_t value) {

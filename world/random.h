@@ -3,6 +3,7 @@
 // and the order of its draws, so replays and tests depend on this exact stream.
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <stdexcept>
 
 // Uniform integer 0..n-1 (0 when n is 0 or less).
@@ -10,6 +11,10 @@ int Random(int n);
 
 // Re-seeds from the clock, as at start-up and when a turn is executed.
 void Randomize();
+
+// Where Randomize takes its seed; an empty source restores the clock. Tests
+// give a fixed source so that whole turns can be replayed draw for draw.
+void SetRandomizeSource(std::function<std::uint32_t()> source);
 
 void SetRandomSeed(std::uint32_t seed);
 std::uint32_t RandomSeed();

@@ -1,5 +1,6 @@
 #include "support/turn_runner.h"
 
+#include <cstdint>
 #include <filesystem>
 
 #include "world/after_movement.h"
@@ -7,6 +8,7 @@
 #include "world/end_of_orders.h"
 #include "world/menu_states.h"
 #include "world/movement_driver.h"
+#include "world/random.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -100,9 +102,12 @@ void TurnTest::SetUp() {
   WindowTest::SetUp();
   previous_folder_ = std::filesystem::current_path().string();
   std::filesystem::current_path(PathOf(""));
+  // Every turn re-seeds; a counted source makes a failing run repeat exactly.
+  SetRandomizeSource([seed = std::uint32_t{1861}]() mutable { return seed++; });
 }
 
 void TurnTest::TearDown() {
+  SetRandomizeSource({});
   std::filesystem::current_path(previous_folder_);
   WindowTest::TearDown();
 }

@@ -6,7 +6,10 @@ namespace {
 
 class RandomTest : public ::testing::Test {
  protected:
-  void TearDown() override { StopScriptingRandomDraws(); }
+  void TearDown() override {
+    StopScriptingRandomDraws();
+    SetRandomizeSource({});
+  }
 };
 
 // seed' = seed * 134775813 + 1 (mod 2^32); draw = (seed' * n) >> 32, worked by hand.
@@ -52,6 +55,17 @@ TEST_F(RandomTest, ScriptingLeavesTheGeneratorsStreamUntouched) {
   Random(3);
   StopScriptingRandomDraws();
   EXPECT_EQ(Random(1000), first);
+}
+
+TEST_F(RandomTest, RandomizeTakesItsSeedFromAGivenSourceUntilTheClockIsRestored) {
+  SetRandomizeSource([] { return 42u; });
+  Randomize();
+  EXPECT_EQ(RandomSeed(), 42u);
+  SetRandomizeSource({});
+  SetRandomSeed(42);
+  Randomize();
+  Randomize();
+  EXPECT_NE(RandomSeed(), 42u) << "the clock seeds again";
 }
 
 }  // namespace
