@@ -51,7 +51,6 @@ class TCtlHook {
   TCtlHook& operator=(const TCtlHook&) = delete;
 
   TControl* Control() const { return control_; }
-  int HookCount() const { return hooks_.Count(); }
   void AddHook(TKxHook* hook);
   void RemoveHook(TKxHook* hook);
 

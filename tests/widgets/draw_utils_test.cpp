@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/components/custom_control.h"
+#include "platform/components/graphic_control.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/system_colours.h"
 #include "platform/text/text_face.h"
@@ -299,6 +301,19 @@ TEST(DrawUtils, FlatScrollBarsPlaceTheThumbFromTheScrollState) {
   EXPECT_EQ(full.Pixel(99, 83), kShadow);
   EXPECT_EQ(full.Pixel(0, 99), kShadow);   // the horizontal bar's first arrow
   EXPECT_EQ(full.Pixel(99, 99), clWhite);  // the corner between the bars
+}
+
+TEST(DrawUtils, FindsAWindowedChildByItsWindow) {
+  TCustomControl parent(nullptr);
+  auto* label = new TGraphicControl(&parent);
+  label->SetParent(&parent);
+  auto* first = new TCustomControl(&parent);
+  first->SetParent(&parent);
+  auto* inner = new TCustomControl(&parent);
+  inner->SetParent(first);
+  EXPECT_EQ(FindControlByHandle(parent, first), first);
+  EXPECT_EQ(FindControlByHandle(parent, inner), nullptr);  // not a direct child
+  EXPECT_EQ(FindControlByHandle(parent, nullptr), nullptr);
 }
 
 }  // namespace
