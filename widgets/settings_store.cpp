@@ -65,13 +65,21 @@ void TKxIniFile::SetDelimiter(char delimiter) {
 }
 
 // Switching between one level and nested keys is a round trip through the
-// store's own file form, made in memory so that nothing can fail on the way.
+// binary form, which keeps every value's type and text, made in memory so
+// that nothing can fail on the way.
 void TKxIniFile::SetSimple(bool simple) {
   if (simple == simple_) return;
+  if (registry_) {
+    simple_ = simple;
+    return;
+  }
+  const bool binary = binary_mode_;
+  binary_mode_ = true;
   std::stringstream image;
   SaveTo(image);
   simple_ = simple;
   LoadFrom(image);
+  binary_mode_ = binary;
 }
 
 bool TKxIniFile::Load() {

@@ -126,6 +126,7 @@ TEST_F(SettingsStoreTest, SimpleModeKeepsWholePathsAsSectionsAndTogglesWithoutLo
   TKxIniFile store;
   store.WriteString("\\North\\East", "State", "Maine");
   store.WriteString("\\South", "State", "Texas");
+  store.WriteString("\\South", "Motto", "12; or so");
   store.SetSimple(true);
   EXPECT_EQ(store.GetKeyNames("\\"), (std::vector<std::string>{"North", "North\\East", "South"}));
   std::string state;
@@ -136,6 +137,7 @@ TEST_F(SettingsStoreTest, SimpleModeKeepsWholePathsAsSectionsAndTogglesWithoutLo
   EXPECT_EQ(state, "Maine");
   EXPECT_TRUE(store.ReadString("\\South", "State", state, ""));
   EXPECT_EQ(state, "Texas");
+  EXPECT_EQ(store.GetValueEntry("\\South", "Motto")->String(), "12; or so");
 }
 
 TEST_F(SettingsStoreTest, EveryTypeRoundTripsThroughTheBinaryForm) {
