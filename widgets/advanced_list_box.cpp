@@ -458,14 +458,14 @@ int TKxAdvancedListBox::GetItemWidth(int index) const {
   return measure.TextWidth(text);
 }
 
-// The extent always matches the widest row there is now, so removing the
-// widest row shrinks it.
+// The list scrolls sideways over the widest row there is now, so removing the
+// widest row shrinks the range; without HorizontalScroll there is none.
 void TKxAdvancedListBox::RecomputeExtent() {
   int widest = 0;
   if (horizontal_scroll_) {
     for (int index = 0; index < Count(); ++index) widest = std::max(widest, GetItemWidth(index));
   }
-  horizontal_extent_ = widest;
+  SetHorizontalExtent(widest);
 }
 
 // ---- hints ----

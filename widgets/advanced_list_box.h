@@ -80,9 +80,6 @@ class TKxAdvancedListBox : public TListBox {
   TColor LineBorderInactiveColor() const { return line_border_inactive_; }
   void SetLineBorderInactiveColor(TColor color);
 
-  // The width the horizontal scroll range covers: the widest row's width,
-  // 0 without HorizontalScroll.
-  int HorizontalExtent() const { return horizontal_extent_; }
   // The row whose line hint is armed or showing, -1 when none.
   int LineHintItem() const { return line_hint_item_; }
   // The hint window showing a row's whole text, or nullptr.
@@ -164,7 +161,6 @@ class TKxAdvancedListBox : public TListBox {
 
   bool mouse_over_ = false;
   int line_hint_item_ = -1;
-  int horizontal_extent_ = 0;
   std::unique_ptr<TTimer> hint_timer_;
   THintWindow* hint_window_ = nullptr;
   TWndMethod saved_hint_proc_;

@@ -101,6 +101,16 @@ TEST_F(AdvancedListBoxTest, TheHorizontalExtentFollowsTheWidestRow) {
   EXPECT_EQ(list->HorizontalExtent(), 0);
 }
 
+TEST_F(AdvancedListBoxTest, ARowWiderThanTheListScrollsSideways) {
+  list->SetHorizontalScroll(true);
+  list->Items().Add("AB");
+  EXPECT_FALSE(list->ScrollRange(TScrollBarKind::sbHorizontal).visible);
+  list->Items().Add(std::string(3 * list->Width() / CellWidth("W"), 'W'));
+  EXPECT_TRUE(list->ScrollRange(TScrollBarKind::sbHorizontal).visible);
+  list->Items().Delete(1);
+  EXPECT_FALSE(list->ScrollRange(TScrollBarKind::sbHorizontal).visible);
+}
+
 class LineHintTest : public AdvancedListBoxTest {
  protected:
   LineHintTest() {
