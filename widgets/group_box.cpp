@@ -125,8 +125,9 @@ void TCustomKxGroupBox::SetSoundMap(TKxSoundMap* sound_map) {
 }
 
 void TCustomKxGroupBox::SetImages(TImageList* images) {
+  if (images == images_) return;
   const bool first_list = images_ == nullptr;
-  if (images_ && images_ != images) images_->UnRegisterChanges(image_list_link_);
+  if (images_) images_->UnRegisterChanges(image_list_link_);
   images_ = images;
   if (!images_) {
     use_image_list_ = false;

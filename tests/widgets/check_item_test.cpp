@@ -4,10 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <string>
+#include <vector>
+
 #include "platform/input/key_codes.h"
 #include "platform/input/mouse.h"
+#include "platform/services/sound_player.h"
+#include "recording_theme.h"
 #include "widget_form.h"
 #include "widgets/panel.h"
+#include "widgets/settings_store.h"
+#include "widgets/sound_map.h"
 
 namespace {
 
@@ -107,6 +115,62 @@ TEST_F(CheckItemTest, APressReleasedOutsideChangesNothingAndGivesTheCaptureBack)
   radio->Perform(WM_LBUTTONUP, 0, PackPoint(300, 2));
   EXPECT_EQ(GetCapture(), holder);
   EXPECT_FALSE(radio->Checked());
+}
+
+class CheckSoundTest : public CheckItemTest {
+ protected:
+  CheckSoundTest() {
+    SetSoundPlayer(&player);
+    std::istringstream scheme("[Schemes\\Apps\\Graymarch\\Check\\.current]\r\n");
+    store.LoadFrom(scheme);
+    store.WriteString("\\Schemes\\Apps\\Graymarch\\Check\\.current", "", "check.wav");
+    sounds.SetStorage(&store);
+    sounds.SetApplicationKey("Graymarch");
+  }
+  ~CheckSoundTest() override { SetSoundPlayer(nullptr); }
+
+  template <class T>
+  T* Sounding(int top) {
+    auto* item = Item<T>(10, top, "Item");
+    item->SetSoundMap(&sounds);
+    item->SetCheckSound("Check");
+    return item;
+  }
+
+  TRecordingSoundPlayer player;
+  TKxIniFile store;
+  TKxSoundMap sounds;
+};
+
+TEST_F(CheckSoundTest, AReleaseInsideSoundsAndOneOutsideIsSilent) {
+  auto* radio = Sounding<TKxRadioButton>(10);
+  backend().MouseDown({15, 15});
+  backend().MouseUp({300, 200});
+  EXPECT_TRUE(player.Played.empty());
+  backend().Click(*radio);
+  EXPECT_EQ(player.Played, std::vector<std::string>{"check.wav"});
+}
+
+TEST_F(CheckSoundTest, SpaceSoundsACheckBoxButNotARadio) {
+  auto* radio = Sounding<TKxRadioButton>(10);
+  auto* box = Sounding<TKxCheckBox>(40);
+  radio->SetFocus();
+  backend().PressKey(VK_SPACE);
+  EXPECT_TRUE(player.Played.empty());
+  box->SetFocus();
+  backend().PressKey(VK_SPACE);
+  EXPECT_EQ(player.Played, std::vector<std::string>{"check.wav"});
+  EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(CheckSoundTest, AFreedSoundMapLeavesTheItemSilentAndSafe) {
+  auto* box = Sounding<TKxCheckBox>(10);
+  auto* own = new TKxSoundMap(&form);
+  box->SetSoundMap(own);
+  delete own;
+  EXPECT_EQ(box->SoundMap(), nullptr);
+  backend().Click(*box);
+  EXPECT_TRUE(player.Played.empty());
 }
 
 TEST_F(CheckItemTest, ACheckBoxCyclesThroughGrayedOnlyWhenAllowed) {
@@ -225,6 +289,39 @@ TEST_F(CheckItemTest, TheFocusedItemFramesItsCaption) {
   EXPECT_GT(marked(2, 17, 12), 0);
   EXPECT_EQ(marked(1, 17, 12), 0);
   EXPECT_EQ(marked(2, 29, 3), 0);
+}
+
+// Paints what waits and gives the state of the last mark drawn through the
+// theme.
+int LastMarkState(const TRecordingTheme& theme, int part) {
+  Application.ProcessMessages();
+  int state = 0;
+  for (const auto& call : theme.calls)
+    if (call.name == "DrawThemeBackground" && call.part == part) state = call.state;
+  return state;
+}
+
+TEST_F(CheckItemTest, ThemedMarksTakeTheThemesStateNumbers) {
+  TRecordingThemeBinding binding;
+  auto* radio = Item<TKxRadioButton>(10, 10, "One");
+  auto* box = Item<TKxCheckBox>(10, 40, "Two");
+  ASSERT_TRUE(radio->IsThemeApplied());
+  EXPECT_EQ(LastMarkState(binding.theme, BP_RADIOBUTTON), 1);
+  backend().MouseMove({15, 15});
+  EXPECT_EQ(LastMarkState(binding.theme, BP_RADIOBUTTON), 2);
+  backend().MouseDown({15, 15});
+  EXPECT_EQ(LastMarkState(binding.theme, BP_RADIOBUTTON), 3);
+  backend().MouseUp({15, 15});
+  EXPECT_EQ(LastMarkState(binding.theme, BP_RADIOBUTTON), 2 + 4);
+  radio->SetEnabled(false);
+  EXPECT_EQ(LastMarkState(binding.theme, BP_RADIOBUTTON), 4 + 4);
+
+  box->SetAllowGrayed(true);
+  box->SetState(cbGrayed);
+  EXPECT_EQ(LastMarkState(binding.theme, BP_CHECKBOX), 1 + 8);
+  // The items close their theme data while the recording theme is bound.
+  delete radio;
+  delete box;
 }
 
 TEST_F(CheckItemTest, AnHTMLCaptionSizesTheItemByTheRenderedText) {
