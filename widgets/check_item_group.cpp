@@ -31,9 +31,12 @@ TKxCheckItemGroup::~TKxCheckItemGroup() {
   while (buttons_.Count() > 0) delete Buttons(buttons_.Count() - 1);
 }
 
+// An item that sizes itself to a new look would leave its place in the
+// columns, so the layout is applied again after every change.
 template <class Setter>
 void TKxCheckItemGroup::ForEachButton(Setter set) {
   for (int i = 0; i < buttons_.Count(); ++i) set(*Buttons(i));
+  LayOutButtons();
 }
 
 // ---- the group's look, passed on ------------------------------------------

@@ -142,6 +142,8 @@ TEST_F(RadioGroupTest, TheGroupsLookReachesItsItems) {
   group->SetFlat(true);
   group->SetAlignment(TAlignment::taLeftJustify);
   group->SetIsHTML(true);
+  // The items keep their places in the column whatever size the look gives them.
+  EXPECT_EQ(group->Buttons(0)->BoundsRect(), TRect::Bounds(8, 17, 120, 36));
   group->Hints().Add("first");
   group->Items().Add("High");
   for (int i = 0; i < group->ButtonCount(); ++i) {
