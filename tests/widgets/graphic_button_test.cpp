@@ -109,6 +109,20 @@ TEST_F(GraphicButtonTest, GroupButtonsOfOneParentAreExclusive) {
   EXPECT_FALSE(b->Down());
 }
 
+TEST_F(GraphicButtonTest, ALoadedGroupKeepsTheFirstButtonDesignedDown) {
+  auto* a = PutButton(10, 10);
+  auto* b = PutButton(100, 10);
+  form.BeginLoad();
+  for (auto* button : {a, b}) {
+    button->SetGroupIndex(2);
+    button->SetDown(true);
+  }
+  form.EndLoad();
+  EXPECT_TRUE(a->Down());
+  EXPECT_EQ(a->State(), bsExclusive);
+  EXPECT_FALSE(b->Down());
+}
+
 TEST_F(GraphicButtonTest, OnlyAGroupButtonOrASwitchStaysDown) {
   auto* plain = PutButton(10, 10);
   plain->SetDown(true);
@@ -299,6 +313,23 @@ TEST_F(GraphicButtonTest, WithAThemeTheFaceAndCaptionAreDrawnByTheTheme) {
   }
   delete button;
   EXPECT_EQ(theme.open_handles, 0);
+}
+
+TEST_F(GraphicButtonTest, OverAnImageFormTheFaceShowsTheFormsBackgroundUnderIt) {
+  auto* image_form = new TKxImageForm(&form);
+  TBitmap tile(4, 4);
+  tile.Canvas().Brush.Color = clPurple;
+  tile.Canvas().FillRect({0, 0, 4, 4});
+  tile.SetPixel(3, 2, clLime);
+  image_form->SetBackground(tile);
+  image_form->SetBackgroundType(bgtTileBitmap);
+  auto* button = PutButton(10, 10);
+  button->SetImageForm(image_form);
+  // Form pixel (15, 14) lies on the tile's (3, 2) whoever paints it.
+  EXPECT_EQ(PixelAt(15, 14), clLime);
+  EXPECT_EQ(PixelAt(13, 14), clPurple);
+  delete image_form;
+  EXPECT_EQ(button->ImageForm(), nullptr);
 }
 
 // A sound map whose scheme gives the button's down and up events a file
