@@ -56,9 +56,12 @@ TCustomKxGraphicButton::TCustomKxGraphicButton(TComponent* owner) : TGraphicCont
   hot_link_.OnChange = [this] { ImagesChanged(hot_images_); };
   down_link_.OnChange = [this] { ImagesChanged(down_images_); };
   disabled_link_.OnChange = [this] { ImagesChanged(disabled_images_); };
-  background_.OnChange = [this] { Invalidate(); };
+  // A new face picture repaints only while no image list gives the glyph.
+  background_.OnChange = [this] {
+    if (!use_image_list_) Invalidate();
+  };
   down_background_.OnChange = [this] {
-    if (Pressed()) Invalidate();
+    if (!use_image_list_ && Pressed()) Invalidate();
   };
   image_form_link_.OnChange = [this](TComponent*) { Invalidate(); };
   SetUseXPThemes(true);
