@@ -291,6 +291,33 @@ TEST_F(CheckItemTest, TheFocusedItemFramesItsCaption) {
   EXPECT_EQ(marked(2, 29, 3), 0);
 }
 
+// Six cells of 13 x 13, two columns left over; each cell is one colour but
+// for its bottom row, which is white and so left out.
+TBitmap GlyphStrip() {
+  TBitmap strip(6 * 13 + 2, 13);
+  const TColor cells[] = {clBlue, clNavy, clRed, clMaroon, clLime, clGreen};
+  for (int i = 0; i < 6; ++i) {
+    strip.Canvas().Brush.Color = cells[i];
+    strip.Canvas().FillRect(TRect::Bounds(i * 13, 0, 13, 12));
+  }
+  return strip;
+}
+
+TEST_F(CheckItemTest, CustomGlyphsShowTheCellOfTheStateWithoutItsTransparentColour) {
+  auto* radio = Item<TKxRadioButton>(10, 10, "Ab");
+  radio->SetGlyph(GlyphStrip());
+  radio->SetUseCustomGlyphs(true);
+  EXPECT_EQ(radio->Width(), 13 + 7 + 10 + 2);
+  // The mark stands at (0, 2): its top rows in the cell's colour, its bottom
+  // row showing the item's face.
+  EXPECT_EQ(PixelAt(10 + 6, 10 + 2), clBlue);
+  EXPECT_EQ(PixelAt(10 + 6, 10 + 2 + 12), ColorToRGB(clBtnFace));
+  radio->SetChecked(true);
+  EXPECT_EQ(PixelAt(10 + 6, 10 + 2), clRed);
+  radio->SetEnabled(false);
+  EXPECT_EQ(PixelAt(10 + 6, 10 + 2), clMaroon);
+}
+
 // Paints what waits and gives the state of the last mark drawn through the
 // theme.
 int LastMarkState(const TRecordingTheme& theme, int part) {
