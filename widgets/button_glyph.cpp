@@ -365,8 +365,7 @@ void TKxButtonGlyph::DrawButtonText(TCanvas& canvas, const TKxFaceDrawing& face,
   }
   const unsigned flags = DT_CENTER | DT_VCENTER | DT_END_ELLIPSIS | single_line;
   if (face.State != bsDisabled) {
-    DrawTypedText(canvas, bounds, face.Caption, flags,
-                  static_cast<TKxTextDrawType>(face.TextDrawType));
+    DrawTypedText(canvas, bounds, face.Caption, flags, face.TextDrawType);
     return;
   }
   TRect raised = bounds;

@@ -11,6 +11,7 @@
 #include "platform/controls/image_list.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/types.h"
+#include "widgets/draw_utils.h"
 #include "widgets/glyph_list.h"
 #include "widgets/theme.h"
 
@@ -40,7 +41,7 @@ struct TKxFaceDrawing {
   bool ShowText = true;
   bool MultiLine = false;
   int ArrowWidth = 0;
-  std::uint8_t TextDrawType = 0;  // a TKxTextDrawType
+  TKxTextDrawType TextDrawType = tdtNormal;
   TColor Background = clBtnFace;
   bool Transparent = false;
   // The button's theme data while a theme applies, else 0.

@@ -90,8 +90,8 @@ class TCustomKxGraphicButton : public TGraphicControl {
 
   bool Transparent() const { return transparent_; }
   virtual void SetTransparent(bool transparent);
-  std::uint8_t TextDrawType() const { return text_draw_type_; }
-  void SetTextDrawType(std::uint8_t type) { Store(text_draw_type_, type); }
+  TKxTextDrawType TextDrawType() const { return text_draw_type_; }
+  void SetTextDrawType(TKxTextDrawType type) { Store(text_draw_type_, type); }
 
   const TBitmap& Background() const { return background_; }
   void SetBackground(const TBitmap& picture) { background_.Assign(picture); }
@@ -248,7 +248,7 @@ class TCustomKxGraphicButton : public TGraphicControl {
   TColor shadow_dk_shadow_ = RGB(72, 92, 89);
   bool shadow_follows_color_ = true;
   bool transparent_ = false;
-  std::uint8_t text_draw_type_ = 0;
+  TKxTextDrawType text_draw_type_ = tdtNormal;
   TBitmap background_;
   TBitmap down_background_;
   bool background_draw_border_ = false;
