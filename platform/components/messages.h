@@ -20,10 +20,13 @@ enum : uint32_t {
   WM_NULL = 0,
   WM_SETFOCUS = 0x0010,
   WM_KILLFOCUS,
+  WM_CONTEXTMENU = 0x007B,  // LParam: the pointer's screen point; Result 1 when a menu opened
   WM_KEYDOWN = 0x0100,
   WM_KEYUP,
   WM_CHAR,
   WM_GETDLGCODE,
+  WM_HSCROLL = 0x0114,  // WParam: ScrollMessageParam(code, position)
+  WM_VSCROLL,
   WM_MOUSEMOVE = 0x0200,
   WM_LBUTTONDOWN,
   WM_LBUTTONUP,
@@ -53,7 +56,32 @@ enum : uint32_t {
   CM_DIALOGKEY,       // WParam: key code; LParam: shift state; Result 1 when taken
   CM_DIALOGCHAR,      // WParam: character; Result 1 when taken
   CM_CAPTURECHANGED,  // LParam: the control that takes the capture, or 0
+  CM_HINTSHOW,        // LParam: the THintInfo to fill in; Result nonzero: no hint
 };
+
+// What a scroll bar reports to its window in WM_HSCROLL and WM_VSCROLL.
+enum : int {
+  SB_LINEUP = 0,
+  SB_LINEDOWN,
+  SB_PAGEUP,
+  SB_PAGEDOWN,
+  SB_THUMBPOSITION,  // the thumb was let go at the position
+  SB_THUMBTRACK,     // the thumb is being dragged past the position
+  SB_TOP,
+  SB_BOTTOM,
+  SB_ENDSCROLL,  // the press on the bar is over
+};
+
+inline intptr_t ScrollMessageParam(int code, int position) {
+  return static_cast<intptr_t>((static_cast<uint32_t>(position) << 16) |
+                               static_cast<uint16_t>(code));
+}
+inline int ScrollCode(intptr_t wparam) {
+  return static_cast<int>(wparam & 0xFFFF);
+}
+inline int ScrollPosition(intptr_t wparam) {
+  return static_cast<int>((wparam >> 16) & 0xFFFF);
+}
 
 // Answers to WM_GETDLGCODE: the keys a focused control keeps for itself
 // instead of letting the form use them to move the focus or close.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "platform/controls/parent_form.h"
 #include "platform/graphics/edges.h"
@@ -45,15 +46,57 @@ void TListBox::ItemsChanged() {
     return -1;
   };
   std::vector<bool> selected(new_count, false);
+  std::vector<int> heights(new_count, 0);
   for (int row = 0; row < old_count; ++row) {
-    if (selected_[row] && moved(row) >= 0) selected[moved(row)] = true;
+    if (moved(row) < 0) continue;
+    selected[moved(row)] = selected_[row];
+    if (row < static_cast<int>(row_heights_.size())) heights[moved(row)] = row_heights_[row];
   }
   selected_ = std::move(selected);
+  row_heights_ = std::move(heights);
   item_index_ = moved(item_index_);
   anchor_ = moved(anchor_);
   shown_rows_.clear();
   for (int row = 0; row < new_count; ++row) shown_rows_.push_back(items_[row]);
+  MeasureRows(head, new_count - tail);
   LayoutChanged();
+}
+
+// Only rows that came in are measured; a row keeps the height it was given.
+void TListBox::MeasureRows(int first, int end) {
+  if (style_ != TListBoxStyle::lbOwnerDrawVariable) return;
+  for (int row = first; row < end; ++row) {
+    int height = ItemHeight();
+    MeasureItem(row, height);
+    row_heights_[row] = std::max(1, height);
+  }
+}
+
+void TListBox::MeasureItem(int index, int& height) {
+  if (OnMeasureItem) OnMeasureItem(this, index, height);
+}
+
+int TListBox::ColumnCount() const {
+  return style_ == TListBoxStyle::lbOwnerDrawVariable ? 0 : columns_;
+}
+
+// Past the last row (where a row would lie) every row is ItemHeight high.
+int TListBox::RowHeight(int index) const {
+  if (style_ != TListBoxStyle::lbOwnerDrawVariable || index >= Count()) return ItemHeight();
+  return row_heights_[index];
+}
+
+int TListBox::RowsFitting(int first, int pixels) const {
+  if (style_ != TListBoxStyle::lbOwnerDrawVariable) return std::max(1, pixels / ItemHeight());
+  int rows = 0;
+  for (int used = RowHeight(first); used <= pixels; used += RowHeight(first + rows)) ++rows;
+  return std::max(1, rows);
+}
+
+int TListBox::TopEndingAt(int last, int pixels) const {
+  int top = last + 1;
+  for (int used = 0; top > 0 && used + RowHeight(top - 1) <= pixels;) used += RowHeight(--top);
+  return std::max(0, std::min(top, last));
 }
 
 void TListBox::LayoutChanged() {
@@ -98,7 +141,8 @@ void TListBox::SetTabWidth(int width) {
 void TListBox::SetStyle(TListBoxStyle style) {
   if (style == style_) return;
   style_ = style;
-  Invalidate();
+  MeasureRows(0, Count());
+  LayoutChanged();
 }
 
 // A single column may need a vertical bar for its rows and a horizontal one
@@ -107,40 +151,40 @@ void TListBox::SetStyle(TListBoxStyle style) {
 TListBox::TLayout TListBox::Layout() const {
   TLayout layout;
   layout.rows = {kBorder, kBorder, Width() - kBorder, Height() - kBorder};
-  const int height = ItemHeight();
   const int bar = GetSystemMetrics(SM_CXVSCROLL);
-  auto rows_in = [height](int pixels) { return std::max(1, pixels / height); };
+  auto rows_in = [this](int pixels) { return RowsFitting(0, pixels); };
+  const int columns = ColumnCount();
   bool vertical = false;
   bool horizontal = false;
-  if (columns_ == 0) {
+  if (columns == 0) {
     vertical = Count() > rows_in(layout.rows.Height());
     horizontal = horizontal_extent_ > layout.rows.Width() - (vertical ? bar : 0);
     if (horizontal && !vertical) vertical = Count() > rows_in(layout.rows.Height() - bar);
   } else {
-    horizontal = Count() > rows_in(layout.rows.Height()) * columns_;
+    horizontal = Count() > rows_in(layout.rows.Height()) * columns;
   }
   if (vertical) layout.rows.Right -= bar;
   if (horizontal) layout.rows.Bottom -= bar;
-  layout.rows_per_column = rows_in(layout.rows.Height());
-  layout.column_width = columns_ == 0 ? std::max(layout.rows.Width(), horizontal_extent_)
-                                      : std::max(1, layout.rows.Width() / columns_);
+  layout.rows_per_column = RowsFitting(top_index_, layout.rows.Height());
+  layout.column_width = columns == 0 ? std::max(layout.rows.Width(), horizontal_extent_)
+                                     : std::max(1, layout.rows.Width() / columns);
   if (vertical) {
     const TRect place{layout.rows.Right, layout.rows.Top, layout.rows.Right + bar,
                       layout.rows.Bottom};
     layout.vertical.emplace(TScrollBarKind::sbVertical, place, top_index_,
-                            Count() - layout.rows_per_column, layout.rows_per_column);
+                            TopEndingAt(Count() - 1, layout.rows.Height()), layout.rows_per_column);
   }
   if (horizontal) {
     const TRect place{layout.rows.Left, layout.rows.Bottom, layout.rows.Right,
                       layout.rows.Bottom + bar};
-    if (columns_ == 0) {
+    if (columns == 0) {
       layout.horizontal.emplace(TScrollBarKind::sbHorizontal, place, scroll_left_,
                                 horizontal_extent_ - layout.rows.Width(), layout.rows.Width());
     } else {
       const int rows = layout.rows_per_column;
       const int column_count = (Count() + rows - 1) / rows;
       layout.horizontal.emplace(TScrollBarKind::sbHorizontal, place, top_index_ / rows,
-                                std::max(0, column_count - columns_), columns_);
+                                std::max(0, column_count - columns), columns);
     }
   }
   return layout;
@@ -166,7 +210,7 @@ void TListBox::SetHorizontalExtent(int width) {
 
 void TListBox::SetScrollLeft(int pixels) {
   const TLayout layout = Layout();
-  const int widest = columns_ == 0 ? horizontal_extent_ - layout.rows.Width() : 0;
+  const int widest = ColumnCount() == 0 ? horizontal_extent_ - layout.rows.Width() : 0;
   pixels = std::clamp(pixels, 0, std::max(0, widest));
   if (pixels == scroll_left_) return;
   scroll_left_ = pixels;
@@ -175,20 +219,19 @@ void TListBox::SetScrollLeft(int pixels) {
 
 int TListBox::VisibleRows() const {
   const TLayout layout = Layout();
-  return layout.rows_per_column * std::max(1, columns_);
+  return layout.rows_per_column * std::max(1, ColumnCount());
 }
 
 int TListBox::ScrollUnit() const {
-  return columns_ == 0 ? 1 : Layout().rows_per_column;
+  return ColumnCount() == 0 ? 1 : Layout().rows_per_column;
 }
 
 int TListBox::MaxTopIndex() const {
-  const int visible = VisibleRows();
-  if (Count() <= visible) return 0;
-  if (columns_ == 0) return Count() - visible;
+  if (ColumnCount() == 0) return TopEndingAt(Count() - 1, Layout().rows.Height());
+  if (Count() <= VisibleRows()) return 0;
   const int unit = ScrollUnit();
   const int column_count = (Count() + unit - 1) / unit;
-  return std::max(0, column_count - columns_) * unit;
+  return std::max(0, column_count - ColumnCount()) * unit;
 }
 
 void TListBox::SetTopIndex(int index) {
@@ -206,29 +249,37 @@ void TListBox::ScrollInView(int index) {
   if (index < top_index_) {
     SetTopIndex(index - index % unit);
   } else if (index >= top_index_ + visible) {
-    SetTopIndex(index - visible + unit);
+    SetTopIndex(ColumnCount() == 0 ? TopEndingAt(index, Layout().rows.Height())
+                                   : index - visible + unit);
   }
 }
 
 TRect TListBox::ItemRect(int index) const {
   if (index < top_index_ || index >= top_index_ + VisibleRows()) return {};
   const TLayout layout = Layout();
-  const int offset = index - top_index_;
-  const int column = offset / layout.rows_per_column;
-  const int row = offset % layout.rows_per_column;
-  const int height = ItemHeight();
-  return TRect::Bounds(layout.rows.Left + column * layout.column_width - scroll_left_,
-                       layout.rows.Top + row * height, layout.column_width, height);
+  const int column = (index - top_index_) / layout.rows_per_column;
+  int top = layout.rows.Top;
+  for (int row = top_index_ + column * layout.rows_per_column; row < index; ++row) {
+    top += RowHeight(row);
+  }
+  return TRect::Bounds(layout.rows.Left + column * layout.column_width - scroll_left_, top,
+                       layout.column_width, RowHeight(index));
 }
 
 int TListBox::ItemAtPos(TPoint point, bool existing) const {
   const TLayout layout = Layout();
   if (!layout.rows.Contains(point)) return -1;
-  const int row = (point.Y - layout.rows.Top) / ItemHeight();
+  const int columns = ColumnCount();
+  const int column = columns == 0 ? 0 : (point.X - layout.rows.Left) / layout.column_width;
+  if (column >= std::max(1, columns)) return -1;
+  const int first = top_index_ + column * layout.rows_per_column;
+  int row = 0;
+  for (int bottom = layout.rows.Top + RowHeight(first); point.Y >= bottom;
+       bottom += RowHeight(first + row)) {
+    ++row;
+  }
   if (row >= layout.rows_per_column) return -1;
-  const int column = columns_ == 0 ? 0 : (point.X - layout.rows.Left) / layout.column_width;
-  if (column >= std::max(1, columns_)) return -1;
-  const int index = top_index_ + column * layout.rows_per_column + row;
+  const int index = first + row;
   if (index < Count()) return index;
   return existing ? -1 : Count();
 }
@@ -301,7 +352,12 @@ void TListBox::WndProc(TMessage& message) {
       return;
     case CM_CAPTURECHANGED:
       tracking_ = false;
-      thumb_grip_ = -1;
+      EndBarPress();
+      break;
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+      Scroll(message.Msg == WM_VSCROLL ? TScrollBarKind::sbVertical : TScrollBarKind::sbHorizontal,
+             ScrollCode(message.WParam), ScrollPosition(message.WParam));
       break;
     case CM_FONTCHANGED:
       LayoutChanged();
@@ -318,7 +374,7 @@ void TListBox::WndProc(TMessage& message) {
 
 // One step of a bar: a row, a column, or an average character sideways.
 int TListBox::LineStep(TScrollBarKind kind) const {
-  if (kind == TScrollBarKind::sbVertical || columns_ > 0) return 1;
+  if (kind == TScrollBarKind::sbVertical || ColumnCount() > 0) return 1;
   TCanvas measure;
   measure.Font.Assign(Font());
   return std::max(1, measure.TextMetrics().AveCharWidth);
@@ -327,7 +383,7 @@ int TListBox::LineStep(TScrollBarKind kind) const {
 void TListBox::ScrollTo(TScrollBarKind kind, int position) {
   if (kind == TScrollBarKind::sbVertical) {
     SetTopIndex(position);
-  } else if (columns_ > 0) {
+  } else if (ColumnCount() > 0) {
     SetTopIndex(position * ScrollUnit());
   } else {
     SetScrollLeft(position);
@@ -335,30 +391,77 @@ void TListBox::ScrollTo(TScrollBarKind kind, int position) {
 }
 
 // A page of rows keeps one row of the last page in view.
-void TListBox::ScrollBarPressed(const TClassicScrollBar& bar, TPoint point) {
-  const TScrollBarKind kind = bar.Kind();
+void TListBox::Scroll(TScrollBarKind kind, int code, int position) {
+  const TLayout layout = Layout();
+  const auto& bar = kind == TScrollBarKind::sbVertical ? layout.vertical : layout.horizontal;
+  if (!bar) return;
   const int line = LineStep(kind);
-  const int page = std::max(line, bar.Page() - (kind == TScrollBarKind::sbVertical ? 1 : 0));
+  const int page = std::max(line, bar->Page() - (kind == TScrollBarKind::sbVertical ? 1 : 0));
+  switch (code) {
+    case SB_LINEUP:
+      ScrollTo(kind, bar->Position() - line);
+      break;
+    case SB_LINEDOWN:
+      ScrollTo(kind, bar->Position() + line);
+      break;
+    case SB_PAGEUP:
+      ScrollTo(kind, bar->Position() - page);
+      break;
+    case SB_PAGEDOWN:
+      ScrollTo(kind, bar->Position() + page);
+      break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+      ScrollTo(kind, position);
+      break;
+    case SB_TOP:
+      ScrollTo(kind, 0);
+      break;
+    case SB_BOTTOM:
+      ScrollTo(kind, bar->Range());
+      break;
+    default:
+      break;
+  }
+}
+
+void TListBox::ReportScroll(TScrollBarKind kind, int code, int position) {
+  Perform(kind == TScrollBarKind::sbVertical ? WM_VSCROLL : WM_HSCROLL,
+          ScrollMessageParam(code, position));
+}
+
+void TListBox::ScrollBarPressed(const TClassicScrollBar& bar, TPoint point) {
+  pressed_bar_ = bar.Kind();
+  tracked_position_ = bar.Position();
   switch (bar.HitTest(point)) {
     case TClassicScrollBar::TPart::LessButton:
-      ScrollTo(kind, bar.Position() - line);
+      ReportScroll(bar.Kind(), SB_LINEUP);
       break;
     case TClassicScrollBar::TPart::MoreButton:
-      ScrollTo(kind, bar.Position() + line);
+      ReportScroll(bar.Kind(), SB_LINEDOWN);
       break;
     case TClassicScrollBar::TPart::PageLess:
-      ScrollTo(kind, bar.Position() - page);
+      ReportScroll(bar.Kind(), SB_PAGEUP);
       break;
     case TClassicScrollBar::TPart::PageMore:
-      ScrollTo(kind, bar.Position() + page);
+      ReportScroll(bar.Kind(), SB_PAGEDOWN);
       break;
     case TClassicScrollBar::TPart::Thumb:
-      dragged_bar_ = kind;
       thumb_grip_ = bar.TrackOffsetOf(point) - bar.ThumbOffset();
       break;
     case TClassicScrollBar::TPart::None:
       break;
   }
+}
+
+// However the press ends, by release or by losing the mouse, a dragged thumb
+// is let go where it was last tracked.
+void TListBox::EndBarPress() {
+  const std::optional<TScrollBarKind> kind = std::exchange(pressed_bar_, std::nullopt);
+  const bool thumb = std::exchange(thumb_grip_, -1) >= 0;
+  if (!kind) return;
+  if (thumb) ReportScroll(*kind, SB_THUMBPOSITION, tracked_position_);
+  ReportScroll(*kind, SB_ENDSCROLL);
 }
 
 void TListBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
@@ -377,12 +480,13 @@ void TListBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
 }
 
 void TListBox::MouseMove(TShiftState shift, int x, int y) {
-  if (thumb_grip_ >= 0) {
+  if (thumb_grip_ >= 0 && pressed_bar_) {
     const TLayout layout = Layout();
     const auto& bar =
-        dragged_bar_ == TScrollBarKind::sbVertical ? layout.vertical : layout.horizontal;
+        *pressed_bar_ == TScrollBarKind::sbVertical ? layout.vertical : layout.horizontal;
     if (bar) {
-      ScrollTo(dragged_bar_, bar->PositionAtThumbOffset(bar->TrackOffsetOf({x, y}) - thumb_grip_));
+      tracked_position_ = bar->PositionAtThumbOffset(bar->TrackOffsetOf({x, y}) - thumb_grip_);
+      ReportScroll(*pressed_bar_, SB_THUMBTRACK, tracked_position_);
     }
   } else if (tracking_ && !multi_select_) {
     const int index = ItemAtPos({x, y}, true);
@@ -396,7 +500,7 @@ void TListBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   const bool chose = button == TMouseButton::mbLeft && tracking_;
   if (button == TMouseButton::mbLeft) {
     tracking_ = false;
-    thumb_grip_ = -1;
+    EndBarPress();
   }
   TCustomControl::MouseUp(button, shift, x, y);
   if (chose) Click();
@@ -412,9 +516,9 @@ int TListBox::RowForKey(int key) const {
     case VK_DOWN:
       return item_index_ < 0 ? 0 : current + 1;
     case VK_LEFT:
-      return columns_ > 0 ? current - unit : current - 1;
+      return ColumnCount() > 0 ? current - unit : current - 1;
     case VK_RIGHT:
-      return columns_ > 0 ? current + unit : current + 1;
+      return ColumnCount() > 0 ? current + unit : current + 1;
     case VK_PRIOR:
       return current - page;
     case VK_NEXT:
@@ -484,7 +588,7 @@ void TListBox::DrawRowText(TCanvas& canvas, const std::string& text, const TRect
 }
 
 void TListBox::DrawItem(int index, TRect rect, TOwnerDrawState state) {
-  if (style_ == TListBoxStyle::lbOwnerDrawFixed && OnDrawItem) {
+  if (style_ != TListBoxStyle::lbStandard && OnDrawItem) {
     OnDrawItem(this, index, rect, state);
     return;
   }

@@ -9,7 +9,7 @@
 #include "platform/controls/scroll_bar.h"
 #include "platform/services/string_list.h"
 
-enum class TListBoxStyle { lbStandard, lbOwnerDrawFixed };
+enum class TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
 
 // The state an item is drawn in.
 using TOwnerDrawState = unsigned;
@@ -19,6 +19,9 @@ constexpr TOwnerDrawState odDisabled = 4;
 
 using TDrawItemEvent =
     std::function<void(TComponent* sender, int index, TRect rect, TOwnerDrawState state)>;
+// Asked the height of a row of a variable-height list; `height` comes in as
+// ItemHeight.
+using TMeasureItemEvent = std::function<void(TComponent* sender, int index, int& height)>;
 
 // A list of text rows in a sunken frame, with a classic scroll bar when the
 // rows do not fit: a vertical one, or with Columns a horizontal one, the
@@ -31,8 +34,15 @@ using TDrawItemEvent =
 // selected row stays selected when rows are added or removed around it.
 //
 // Each row is drawn by DrawItem with the canvas already in the selected or
-// normal colours; with lbOwnerDrawFixed a form draws it in OnDrawItem. The
-// focus rectangle is drawn afterwards.
+// normal colours; with an owner-draw style a form draws it in OnDrawItem.
+// The focus rectangle is drawn afterwards. With lbOwnerDrawVariable each row
+// has a height of its own, asked of MeasureItem once when the row comes into
+// the list, and the rows run down one column whatever Columns says.
+//
+// A press on a scroll bar is reported to the list itself as WM_VSCROLL or
+// WM_HSCROLL (a line or a page, the thumb tracked and let go, then the end
+// of the press), and handling those messages is what scrolls, so a control
+// built on the list sees every step of it.
 class TListBox : public TCustomControl {
  public:
   explicit TListBox(TComponent* owner);
@@ -87,9 +97,11 @@ class TListBox : public TCustomControl {
   TScrollRange ScrollRange(TScrollBarKind kind) const;
 
   TDrawItemEvent OnDrawItem;
+  TMeasureItemEvent OnMeasureItem;
 
  protected:
   virtual void DrawItem(int index, TRect rect, TOwnerDrawState state);
+  virtual void MeasureItem(int index, int& height);
   void WndProc(TMessage& message) override;
   void Paint() override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -118,6 +130,13 @@ class TListBox : public TCustomControl {
   int VisibleRows() const;
   int ScrollUnit() const;  // rows one step of the scroll bar moves
   int MaxTopIndex() const;
+  int ColumnCount() const;  // 0 for a single column
+  int RowHeight(int index) const;
+  // Rows from `first` on that fit whole into `pixels`, at least one.
+  int RowsFitting(int first, int pixels) const;
+  // The top row that shows row `last` at the bottom of `pixels` of rows.
+  int TopEndingAt(int last, int pixels) const;
+  void MeasureRows(int first, int end);
   int TabStopPixels() const;
 
   void ItemsChanged();
@@ -131,13 +150,17 @@ class TListBox : public TCustomControl {
   int LineStep(TScrollBarKind kind) const;
   void ScrollTo(TScrollBarKind kind, int position);
   void SetScrollLeft(int pixels);
+  void Scroll(TScrollBarKind kind, int code, int position);
+  void ReportScroll(TScrollBarKind kind, int code, int position = 0);
   void ScrollBarPressed(const TClassicScrollBar& bar, TPoint point);
+  void EndBarPress();
   TRect FocusRect() const;
   void DrawRowText(TCanvas& canvas, const std::string& text, const TRect& rect) const;
 
   TStringList items_;
   std::vector<std::string> shown_rows_;  // the rows as they were at the last change
   std::vector<bool> selected_;
+  std::vector<int> row_heights_;  // of a variable-height list, one per row
   int item_index_ = -1;
   int anchor_ = -1;
   int top_index_ = 0;
@@ -148,7 +171,8 @@ class TListBox : public TCustomControl {
   TListBoxStyle style_ = TListBoxStyle::lbStandard;
   bool tracking_ = false;  // the left button went down on a row
   int horizontal_extent_ = 0;
-  int scroll_left_ = 0;  // pixels the rows are scrolled to the left
-  TScrollBarKind dragged_bar_ = TScrollBarKind::sbVertical;
+  int scroll_left_ = 0;                        // pixels the rows are scrolled to the left
+  std::optional<TScrollBarKind> pressed_bar_;  // the bar the left button went down on
   int thumb_grip_ = -1;  // pixels from the thumb's edge to the pointer while dragging
+  int tracked_position_ = 0;
 };

@@ -1,10 +1,12 @@
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "control_form.h"
 #include "platform/controls/list_box.h"
 #include "platform/forms/application.h"
 #include "platform/input/key_codes.h"
+#include "platform/input/mouse.h"
 
 namespace {
 
@@ -103,6 +105,73 @@ TEST_F(ListBoxTest, DraggingTheThumbScrollsInProportion) {
   EXPECT_TRUE(clicks.empty());
 }
 
+// Every step of a press on a bar reaches the list as a message of its own,
+// recorded here as (vertical, code, position).
+class ScrollReportTest : public ListBoxTest {
+ protected:
+  using Report = std::tuple<bool, int, int>;
+  ScrollReportTest() {
+    TWndMethod list_proc = list->WindowProc;
+    list->WindowProc = [this, list_proc](TMessage& message) {
+      if (message.Msg == WM_VSCROLL || message.Msg == WM_HSCROLL) {
+        reports.emplace_back(message.Msg == WM_VSCROLL, ScrollCode(message.WParam),
+                             ScrollPosition(message.WParam));
+      }
+      list_proc(message);
+    };
+  }
+  TPoint BarPoint(int y) const { return list->ClientToScreen({list->Width() - 2 - 8, y}); }
+  std::vector<Report> reports;
+};
+
+TEST_F(ScrollReportTest, ArrowsAndTrackAreReportedAsLinesAndPagesEachEndedByTheRelease) {
+  backend().Click(BarPoint(list->Height() - 6));
+  backend().Click(BarPoint(list->Height() - 24));
+  backend().Click(BarPoint(6));
+  EXPECT_EQ(reports, (std::vector<Report>{{true, SB_LINEDOWN, 0},
+                                          {true, SB_ENDSCROLL, 0},
+                                          {true, SB_PAGEDOWN, 0},
+                                          {true, SB_ENDSCROLL, 0},
+                                          {true, SB_LINEUP, 0},
+                                          {true, SB_ENDSCROLL, 0}}));
+  EXPECT_EQ(list->TopIndex(), 1 + 4 - 1);
+}
+
+TEST_F(ScrollReportTest, TheDraggedThumbIsTrackedThenLetGoWhereItWasLastTracked) {
+  const TPoint thumb = BarPoint(2 + 16 + 3);
+  backend().MouseMove(thumb);
+  backend().MouseDown(thumb);
+  backend().MouseMove(BarPoint(list->Height() + 40));
+  EXPECT_EQ(reports, (std::vector<Report>{{true, SB_THUMBTRACK, 7}}));
+  EXPECT_EQ(list->TopIndex(), 7);
+  backend().MouseUp(BarPoint(list->Height() + 40));
+  EXPECT_EQ(reports,
+            (std::vector<Report>{
+                {true, SB_THUMBTRACK, 7}, {true, SB_THUMBPOSITION, 7}, {true, SB_ENDSCROLL, 0}}));
+
+  reports.clear();
+  list->SetTopIndex(0);
+  backend().MouseMove(thumb);
+  backend().MouseDown(thumb);
+  backend().MouseMove(BarPoint(40));
+  ReleaseCapture();
+  ASSERT_EQ(reports.size(), 3u);
+  EXPECT_EQ(std::get<1>(reports[1]), SB_THUMBPOSITION);
+  EXPECT_EQ(std::get<2>(reports[1]), list->TopIndex());
+  EXPECT_EQ(std::get<1>(reports[2]), SB_ENDSCROLL);
+  backend().MouseUp(BarPoint(40));
+  EXPECT_EQ(reports.size(), 3u);
+}
+
+TEST_F(ScrollReportTest, TheListScrollsOnAReportFromCodeAsOnOneFromItsBar) {
+  list->Perform(WM_VSCROLL, ScrollMessageParam(SB_BOTTOM, 0));
+  EXPECT_EQ(list->TopIndex(), 7);
+  list->Perform(WM_VSCROLL, ScrollMessageParam(SB_THUMBPOSITION, 3));
+  EXPECT_EQ(list->TopIndex(), 3);
+  list->Perform(WM_VSCROLL, ScrollMessageParam(SB_TOP, 0));
+  EXPECT_EQ(list->TopIndex(), 0);
+}
+
 TEST_F(ListBoxTest, RowsWiderThanTheListScrollSidewaysWithTheirOwnBar) {
   EXPECT_FALSE(list->ScrollRange(TScrollBarKind::sbHorizontal).visible);
   list->SetHorizontalExtent(400);
@@ -181,6 +250,34 @@ TEST_F(ListBoxTest, OwnerDrawnRowsAreDrawnByTheFormInTheSelectedColours) {
   EXPECT_EQ(drawn[1], (std::pair<int, TOwnerDrawState>{1, odSelected}));
   EXPECT_EQ(drawn[0].second, 0u);
   EXPECT_EQ(fill, ColorToRGB(clHighlight));
+}
+
+TEST_F(ListBoxTest, VariableRowsAreMeasuredOnceAsTheyComeAndLaidOutByTheirOwnHeights) {
+  std::vector<int> measured;
+  list->OnMeasureItem = [&](TComponent*, int index, int& height) {
+    EXPECT_EQ(height, 16);
+    measured.push_back(index);
+    height = index % 2 == 0 ? 30 : 10;
+  };
+  list->SetColumns(2);
+  list->SetStyle(TListBoxStyle::lbOwnerDrawVariable);
+  ASSERT_EQ(measured.size(), 12u);
+  measured.clear();
+  list->Items().Insert(1, "New row");
+  EXPECT_EQ(measured, std::vector<int>{1});
+  // Rows 0 (30), the new 1 (10), 2 (10) and 3 (30) fill the 80 pixels of one
+  // column.
+  EXPECT_EQ(list->ItemRect(1), TRect::Bounds(2, 32, list->RowsArea().Width(), 10));
+  EXPECT_EQ(list->ItemRect(3), TRect::Bounds(2, 52, list->RowsArea().Width(), 30));
+  EXPECT_TRUE(list->ItemRect(4).IsEmpty());
+  EXPECT_EQ(list->ItemAtPos({20, 41}, true), 1);
+  EXPECT_EQ(list->ItemAtPos({20, 42}, true), 2);
+  EXPECT_EQ(list->ItemAtPos({20, 81}, true), 3);
+  // Rows 9 (30), 10 (10), 11 (30), 12 (10) end the list: its last page.
+  list->SetItemIndex(12);
+  EXPECT_EQ(list->TopIndex(), 9);
+  EXPECT_EQ(list->ScrollRange(TScrollBarKind::sbVertical).range, 9);
+  EXPECT_EQ(measured.size(), 1u);
 }
 
 }  // namespace
