@@ -231,8 +231,26 @@ void TKxSpinButton::LetGoOfMouse() {
   if (GetCapture() == this) ReleaseCapture();
 }
 
+// A menu opened in the middle of a drag would leave it running under the
+// menu: the drag ends first, as if the button had come up where the pointer is.
+TPopupMenu* TKxSpinButton::GetPopupMenu() {
+  if (dragging_) {
+    const TPoint at = ScreenToClient(CursorPos());
+    MouseUp(TMouseButton::mbLeft, 0, at.X, at.Y);
+  }
+  return TKxXPThemedControl::GetPopupMenu();
+}
+
 void TKxSpinButton::WndProc(TMessage& message) {
   switch (message.Msg) {
+    case WM_CONTEXTMENU:
+      // Likewise a held press comes up before the menu opens.
+      if (repeat_timer_) {
+        const TPoint at = ScreenToClient({PointX(message.LParam), PointY(message.LParam)});
+        MouseUp(TMouseButton::mbLeft, 0, at.X, at.Y);
+      }
+      TKxXPThemedControl::WndProc(message);
+      return;
     case WM_MOUSEWHEEL:
       // The wheel is not the spin button's: it goes up to whatever holds it.
       for (TControl* c = Parent(); c; c = c->Parent()) {

@@ -65,6 +65,7 @@ class TKxSpinButton : public TKxXPThemedControl {
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   std::wstring GetThemedClassName() const override { return L"SPIN"; }
+  TPopupMenu* GetPopupMenu() override;
 
  private:
   enum class THalf { First, Second, Seam };

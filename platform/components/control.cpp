@@ -3,6 +3,7 @@
 #include "platform/components/painting.h"
 #include "platform/components/posted_messages.h"
 #include "platform/components/win_control.h"
+#include "platform/controls/popup_menu.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
 #include "platform/input/focus.h"
@@ -167,6 +168,9 @@ void TControl::WndProc(TMessage& message) {
     case CM_CAPTURECHANGED:
       clicked_ = false;
       break;
+    case WM_CONTEXTMENU:
+      ContextMenu(message);
+      break;
     case CM_PARENTFONTCHANGED:
       ParentFontChanged();
       break;
@@ -237,6 +241,35 @@ void TControl::HandleMouseMessage(TMessage& message) {
   if (info.button == TMouseButton::mbLeft) clicked_ = false;
   MouseUp(info.button, shift, x, y);
   if (was_clicked && ReleaseIsClick(x, y)) Click();
+  if (info.button == TMouseButton::mbRight) {
+    const TPoint screen = ClientToScreen({x, y});
+    Perform(WM_CONTEXTMENU, 0, PackPoint(screen.X, screen.Y));
+  }
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+  if (menu == popup_menu_) return;
+  if (popup_menu_) popup_menu_->RemoveFreeNotification(this);
+  popup_menu_ = menu;
+  if (menu) menu->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == popup_menu_) popup_menu_ = nullptr;
+}
+
+// A control without a menu of its own passes the request to its parent, so
+// that a form's menu serves the controls on it.
+void TControl::ContextMenu(TMessage& message) {
+  TPopupMenu* menu = GetPopupMenu();
+  if (!menu) {
+    if (parent_) message.Result = parent_->Perform(WM_CONTEXTMENU, message.WParam, message.LParam);
+    return;
+  }
+  menu->PopupComponent = this;
+  menu->Popup(PointX(message.LParam), PointY(message.LParam));
+  message.Result = 1;
 }
 
 bool TControl::ReleaseIsClick(int x, int y) const {

@@ -13,6 +13,7 @@
 
 class TBitmap;
 class TCanvas;
+class TPopupMenu;
 class TWinControl;
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
@@ -97,6 +98,11 @@ class TControl : public TComponent {
   bool ShowHint() const { return show_hint_; }
   void SetShowHint(bool show_hint) { show_hint_ = show_hint; }
 
+  // The menu a right click on the control opens (WM_CONTEXTMENU); without one
+  // the request goes on to the parent.
+  TPopupMenu* PopupMenu() const { return popup_menu_; }
+  void SetPopupMenu(TPopupMenu* menu);
+
   TControlStyle ControlStyle() const { return control_style_; }
   void SetControlStyle(TControlStyle style) { control_style_ = style; }
 
@@ -148,6 +154,10 @@ class TControl : public TComponent {
   virtual bool ReleaseIsClick(int x, int y) const;
 
   virtual void Resize();
+  // The menu a context-menu request opens now; a control may settle its own
+  // state before answering.
+  virtual TPopupMenu* GetPopupMenu() { return popup_menu_; }
+  void Notification(TComponent* component, TOperation operation) override;
   // Called by the parent's font and colour changes.
   void ParentFontChanged();
   void ParentColorChanged();
@@ -157,6 +167,7 @@ class TControl : public TComponent {
  private:
   friend class TWinControl;
   void HandleMouseMessage(TMessage& message);
+  void ContextMenu(TMessage& message);
   void LoseInput();
   void FontChanged();
 
@@ -177,6 +188,7 @@ class TControl : public TComponent {
   TCursor cursor_ = crDefault;
   std::string hint_;
   bool show_hint_ = false;
+  TPopupMenu* popup_menu_ = nullptr;
   bool clicked_ = false;  // a left press began here and has not been released
   bool painting_ = false;
   std::unique_ptr<TCanvas> canvas_;

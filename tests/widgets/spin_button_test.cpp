@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/controls/popup_menu.h"
 #include "platform/dialogs/message_dialog.h"
 #include "platform/forms/screen.h"
 #include "platform/input/mouse.h"
@@ -159,6 +160,34 @@ TEST_F(SpinButtonTest, APressOnTheSeamDragsADistanceScaledByTheIncrement) {
   EXPECT_TRUE(events.empty());
   EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_EQ(Screen.Cursor(), crDefault);
+}
+
+// A right click in the middle of a press or a drag: the menu opens on a
+// button that has already come up.
+TEST_F(SpinButtonTest, AContextMenuOpensOnlyAfterAHeldPressOrADragHasEnded) {
+  TPopupMenu menu(&form);
+  spin->SetPopupMenu(&menu);
+  std::vector<std::string> seen;
+  menu.OnPopup = [&](TComponent*) {
+    seen.push_back(std::string(GetCapture() == spin ? "held" : "free") + "/" +
+                   (Screen.Cursor() == crDefault ? "arrow" : "resize"));
+  };
+  backend().MouseDown(At(8, 3));
+  backend().MouseDown(At(8, 3), TMouseButton::mbRight);
+  backend().MouseUp(At(8, 3), TMouseButton::mbRight);
+  backend().Advance(1000);
+  backend().MouseUp(At(8, 3));
+  EXPECT_EQ(events, std::vector<std::string>{"up@0"});
+
+  std::vector<double> drags;
+  spin->OnSpinDrag = [&](TComponent*, double distance) { drags.push_back(distance); };
+  backend().MouseMove(At(8, 12));
+  backend().MouseDown(At(8, 12));
+  backend().MouseDown(At(8, 12), TMouseButton::mbRight);
+  backend().MouseUp(At(8, 12), TMouseButton::mbRight);
+  backend().MouseMove(At(8, 2));
+  EXPECT_TRUE(drags.empty());
+  EXPECT_EQ(seen, (std::vector<std::string>{"free/arrow", "free/arrow"}));
 }
 
 TEST_F(SpinButtonTest, ALeftRightSeamUsesTheSidewaysCursor) {

@@ -4,6 +4,7 @@
 #include "control_form.h"
 #include "platform/controls/main_menu.h"
 #include "platform/controls/menu_window.h"
+#include "platform/controls/panel.h"
 #include "platform/controls/popup_menu.h"
 #include "platform/forms/screen.h"
 #include "platform/input/key_codes.h"
@@ -120,6 +121,38 @@ TEST_F(MenuTest, APopupMenuRunsOnPopupThenTheChosenItem) {
   popup.Popup(100, 100);
   EXPECT_TRUE(popped);
   EXPECT_EQ(ran, (std::vector<std::string>{"Hint1"}));
+}
+
+TEST_F(MenuTest, ARightClickOpensTheControlsMenuAtThePointerElseItsParentsMenu) {
+  auto* panel = Put<TPanel>(50, 60, 100, 80);
+  TPopupMenu* own = new TPopupMenu(&form);
+  NewMenuItem(&form, &own->Items(), "Own1", "Own");
+  TPopupMenu form_menu(&form);
+  NewMenuItem(&form, &form_menu.Items(), "Form1", "Form");
+  form.SetPopupMenu(&form_menu);
+  panel->SetPopupMenu(own);
+  std::vector<std::string> opened;
+  own->OnPopup = [&](TComponent*) { opened.push_back("Own1"); };
+  form_menu.OnPopup = [&](TComponent*) { opened.push_back("Form1"); };
+  TPoint corner;
+  backend().SetModalHook([&](TForm& list) {
+    corner = {list.Left(), list.Top()};
+    backend().PressKey(VK_ESCAPE);
+  });
+  backend().Click(panel->ClientToScreen({10, 10}));
+  EXPECT_TRUE(opened.empty());
+  backend().MouseDown({70, 75}, TMouseButton::mbRight);
+  EXPECT_TRUE(opened.empty());
+  backend().MouseUp({70, 75}, TMouseButton::mbRight);
+  EXPECT_EQ(opened, std::vector<std::string>{"Own1"});
+  EXPECT_EQ(corner, (TPoint{70, 75}));
+  EXPECT_EQ(own->PopupComponent, panel);
+
+  delete own;
+  EXPECT_EQ(panel->PopupMenu(), nullptr);
+  backend().MouseDown({70, 75}, TMouseButton::mbRight);
+  backend().MouseUp({70, 75}, TMouseButton::mbRight);
+  EXPECT_EQ(opened, (std::vector<std::string>{"Own1", "Form1"}));
 }
 
 }  // namespace
