@@ -33,7 +33,10 @@ TKxAdvancedListBox::TKxAdvancedListBox(TComponent* owner) : TListBox(owner) {
   items_changed_ = Items().OnChange;
   Items().OnChange = [this](TComponent* sender) {
     if (items_changed_) items_changed_(sender);
+    const int widest = HorizontalExtent();
     RecomputeExtent();
+    // The widest row gone, the list starts again from its left edge.
+    if (HorizontalExtent() < widest) Perform(WM_HSCROLL, ScrollMessageParam(SB_TOP, 0));
   };
   RecreateWnd();
 }
@@ -388,7 +391,7 @@ void TKxAdvancedListBox::DrawFlatBorder(TCanvas& canvas) {
   // the mouse is elsewhere.
   if (!flat_focused_scroll_bars_ && Focused() && !mouse_over_) return;
   DrawFlatScrollBars(ScrollBarWindow(), canvas, {0, 0, Width(), Height()}, kKxHorzBar | kKxVertBar,
-                     true, false, false, false);
+                     true, horz_tracking_, vert_tracking_, false);
 }
 
 void TKxAdvancedListBox::DrawThemedFrame(TCanvas& canvas) {
@@ -423,6 +426,13 @@ void TKxAdvancedListBox::WndProc(TMessage& message) {
       mouse_over_ = message.Msg == CM_MOUSEENTER;
       RedrawFrameWhen(IsThemeApplied() ||
                       (flat_ && active_border_ != inactive_border_ && !Focused()));
+      break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      ScrollReported(message.Msg == WM_VSCROLL, ScrollCode(message.WParam));
+      break;
+    case CM_HINTSHOW:
+      HintShow(*reinterpret_cast<THintInfo*>(message.LParam));
       break;
     case WM_THEMECHANGED:
       if (ThemesAvailable && use_xp_themes_) {
@@ -475,8 +485,20 @@ int TKxAdvancedListBox::RowUnder(TPoint client) const {
   return ItemAtPos(client, true);
 }
 
+bool TKxAdvancedListBox::FlatBarsFollowScrolling() const {
+  return flat_ && !(Active() && !flat_focused_scroll_bars_);
+}
+
+void TKxAdvancedListBox::ScrollReported(bool vertical, int code) {
+  bool& tracking = vertical ? vert_tracking_ : horz_tracking_;
+  if (code == SB_THUMBTRACK) tracking = true;
+  if (code == SB_THUMBPOSITION) tracking = false;
+  RedrawFrameWhen(FlatBarsFollowScrolling());
+}
+
 void TKxAdvancedListBox::MouseMove(TShiftState shift, int x, int y) {
   TListBox::MouseMove(shift, x, y);
+  if (horz_tracking_ || vert_tracking_) RedrawFrameWhen(FlatBarsFollowScrolling());
   const int item = RowUnder({x, y});
   if (item == line_hint_item_) return;
   CancelLineHint();
@@ -551,7 +573,7 @@ THintWindow* TKxAdvancedListBox::CreateHintWindow() {
   return new TListBoxHintWindow(this);
 }
 
-void TKxAdvancedListBox::HintShow(TKxHintInfo& info) {
+void TKxAdvancedListBox::HintShow(THintInfo& info) {
   const int item = RowUnder(info.CursorPos);
   if (item < 0) {
     info.HintStr = ShowHint() ? Hint() : std::string();

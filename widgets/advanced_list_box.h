@@ -22,14 +22,6 @@ class TListBoxHintWindow : public THintWindow {
   explicit TListBoxHintWindow(TComponent* owner) : THintWindow(owner) {}
 };
 
-// What a control answers when the pointer rests on it long enough for a
-// hint: the text (empty for none) and where the hint goes on the screen.
-struct TKxHintInfo {
-  TPoint CursorPos;  // client coordinates
-  std::string HintStr;
-  TPoint HintPos;  // screen coordinates
-};
-
 class TKxAdvancedListBox : public TListBox {
  public:
   explicit TKxAdvancedListBox(TComponent* owner);
@@ -86,8 +78,8 @@ class TKxAdvancedListBox : public TListBox {
   THintWindow* LineHintWindow() const { return hint_window_; }
 
   bool IsThemeApplied() const { return use_xp_themes_ && theme_ != 0; }
-  // The answer to a request for a hint at info.CursorPos.
-  void HintShow(TKxHintInfo& info);
+  // The answer to the application's request for a hint at info.CursorPos.
+  void HintShow(THintInfo& info);
 
   // A row's text with one "W" more, as wide as the canvas measures it; tabs
   // count when TabWidth is set.
@@ -127,6 +119,9 @@ class TKxAdvancedListBox : public TListBox {
   TKxScrollBarWindow ScrollBarWindow() const;
   TRect RowsArea() const;
   void RedrawFrameWhen(bool condition);
+  // Flat bars follow a tracked thumb unless the list keeps its own bars now.
+  bool FlatBarsFollowScrolling() const;
+  void ScrollReported(bool vertical, int code);
 
   void RecomputeExtent();
 
@@ -160,6 +155,8 @@ class TKxAdvancedListBox : public TListBox {
   TColor line_border_inactive_ = clBlack;
 
   bool mouse_over_ = false;
+  bool horz_tracking_ = false;
+  bool vert_tracking_ = false;
   int line_hint_item_ = -1;
   std::unique_ptr<TTimer> hint_timer_;
   THintWindow* hint_window_ = nullptr;

@@ -4,6 +4,14 @@
 
 #include "platform/forms/form.h"
 
+// What a control is asked, in CM_HINTSHOW, before its hint shows: it may
+// change the text (empty for no hint) and where the hint's corner goes.
+struct THintInfo {
+  TPoint CursorPos;  // the pointer, in the control's client coordinates
+  std::string HintStr;
+  TPoint HintPos;  // on the screen
+};
+
 // A small framed text shown above every form, for a hint or the full text of
 // a cut-off row. It leaves the keyboard with the form that has it; a press
 // on the hint only hides it.

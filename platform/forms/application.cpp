@@ -23,7 +23,9 @@ TApplication::TApplication() : backend_(nullptr) {}
 
 TApplication::~TApplication() = default;
 
+// A hint waits on the clock of the backend it began under.
 void TApplication::SetBackend(TBackend* backend) {
+  hints_.Reset();
   backend_ = backend;
 }
 
@@ -106,6 +108,7 @@ void TApplication::Run() {
   if (!main_form_) return;
   main_form_->Show();
   while (!terminated_ && main_form_->Visible()) HandleMessage(nullptr);
+  hints_.Reset();
 }
 
 void TApplication::Dispatch(const TInputEvent& event) {
@@ -121,8 +124,11 @@ void TApplication::Dispatch(const TInputEvent& event) {
   switch (event.kind) {
     case Kind::MouseMove:
       DispatchMouseMove(*form, event.point, event.shift);
+      hints_.PointerMoved();
       break;
     case Kind::MouseDown:
+      hints_.Cancel();
+      [[fallthrough]];
     case Kind::MouseUp:
       DispatchMouseButton(*form, event.point, event.button, event.kind == Kind::MouseDown,
                           event.shift, Now());
@@ -131,6 +137,7 @@ void TApplication::Dispatch(const TInputEvent& event) {
       DispatchMouseWheel(*form, event.point, event.key, event.shift);
       break;
     case Kind::KeyDown:
+      hints_.Cancel();
       DispatchKeyDown(*form, event.key, event.shift);
       break;
     case Kind::KeyUp:

@@ -7,6 +7,8 @@
 #include <mutex>
 #include <string>
 
+#include "platform/forms/hint_pilot.h"
+
 class TBackend;
 class TForm;
 struct TInputEvent;
@@ -52,6 +54,9 @@ class TApplication {
   std::string Hint;
   int HintPause = 500;       // ms before a hint shows
   int HintHidePause = 2500;  // ms a hint stays
+  // The hint window showing now, or nullptr.
+  THintWindow* HintWindow() const { return hints_.Window(); }
+  void CancelHint() { hints_.Cancel(); }
 
  private:
   bool RunQueuedCalls();
@@ -63,6 +68,7 @@ class TApplication {
   TBackend* backend_;
   bool terminated_ = false;
   TForm* main_form_ = nullptr;
+  THintPilot hints_;
   std::mutex calls_mutex_;
   std::deque<std::function<void()>> calls_;
 };

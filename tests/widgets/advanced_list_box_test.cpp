@@ -111,6 +111,17 @@ TEST_F(AdvancedListBoxTest, ARowWiderThanTheListScrollsSideways) {
   EXPECT_FALSE(list->ScrollRange(TScrollBarKind::sbHorizontal).visible);
 }
 
+TEST_F(AdvancedListBoxTest, DeletingTheWidestRowTakesTheListBackToItsLeftEdge) {
+  list->SetHorizontalScroll(true);
+  list->Items().Add(std::string(60, 'W'));
+  list->Items().Add(std::string(40, 'W'));
+  list->Perform(WM_HSCROLL, ScrollMessageParam(SB_BOTTOM, 0));
+  ASSERT_LT(list->ItemRect(1).Left, 2);
+  list->Items().Delete(0);
+  EXPECT_TRUE(list->ScrollRange(TScrollBarKind::sbHorizontal).visible);
+  EXPECT_EQ(list->ItemRect(0).Left, 2);
+}
+
 class LineHintTest : public AdvancedListBoxTest {
  protected:
   LineHintTest() {
@@ -172,26 +183,44 @@ TEST_F(LineHintTest, HintsInColumnsTakeTheRowOfTheColumnUnderThePointer) {
   ASSERT_NE(list->LineHintWindow(), nullptr);
   EXPECT_EQ(list->LineHintWindow()->Caption(), list->Items()[right_column_top]);
 
-  TKxHintInfo info{{60, 5}, {}, {}};
+  THintInfo info{{60, 5}, {}, {}};
   list->HintShow(info);
   EXPECT_EQ(info.HintStr, list->Items()[right_column_top]);
 }
 
 TEST_F(LineHintTest, TheStandardHintShowsCutRowsAndOverEmptySpaceTheListsOwnHint) {
   list->SetHint("Corps of the army");
-  TKxHintInfo fits{{20, 5}, "x", {}};
+  THintInfo fits{{20, 5}, "x", {}};
   list->HintShow(fits);
   EXPECT_EQ(fits.HintStr, "");
-  TKxHintInfo cut{{20, 15}, {}, {}};
+  THintInfo cut{{20, 15}, {}, {}};
   list->HintShow(cut);
   EXPECT_EQ(cut.HintStr, "A row far too long for the list");
   EXPECT_EQ(cut.HintPos, list->ClientToScreen({1, 9}));
-  TKxHintInfo below{{20, 50}, {}, {}};
+  THintInfo below{{20, 50}, {}, {}};
   list->HintShow(below);
   EXPECT_EQ(below.HintStr, "");
   list->SetShowHint(true);
   list->HintShow(below);
   EXPECT_EQ(below.HintStr, "Corps of the army");
+}
+
+TEST_F(LineHintTest, TheApplicationsHintShowsTheWholeTextOfACutRowAtTheRow) {
+  list->SetShowLineHint(false);
+  list->SetShowHint(true);
+  list->SetHint("Corps of the army");
+  backend().MouseMove(RowPoint(1));
+  backend().Advance(500);
+  THintWindow* hint = Application.HintWindow();
+  ASSERT_NE(hint, nullptr);
+  EXPECT_EQ(hint->Caption(), "A row far too long for the list");
+  const TRect row = list->ItemRect(1);
+  EXPECT_EQ((TPoint{hint->Left(), hint->Top()}), list->ClientToScreen({row.Left - 1, row.Top - 3}));
+  backend().MouseMove({200, 200});
+  EXPECT_EQ(Application.HintWindow(), nullptr);
+  backend().MouseMove(RowPoint(0));
+  backend().Advance(500);
+  EXPECT_EQ(Application.HintWindow(), nullptr);
 }
 
 TEST_F(AdvancedListBoxTest, AFlatFrameTakesTheActiveLookWhileThePointerIsOver) {
@@ -201,6 +230,24 @@ TEST_F(AdvancedListBoxTest, AFlatFrameTakesTheActiveLookWhileThePointerIsOver) {
   EXPECT_EQ(PixelAt(10, 10), ColorToRGB(clRed));
   backend().MouseMove(list->ClientToScreen({50, 30}));
   EXPECT_EQ(PixelAt(10, 10), ColorToRGB(clBtnShadow));
+}
+
+// The flat bars draw no arrow frames while a thumb is dragged, so the
+// corner of the upper arrow shows the list's own button face meanwhile.
+TEST_F(AdvancedListBoxTest, FlatBarsFollowTheThumbWhileItIsDraggedAndComeBackFlatAfter) {
+  for (int i = 0; i < 20; ++i) list->Items().Add("Row " + std::to_string(i));
+  list->SetFlat(true);
+  list->SetFlatFocusedScrollBars(true);
+  const TPoint arrow_corner{10 + 104 - 2 - 16, 12};
+  const TPoint thumb = list->ClientToScreen({list->Width() - 10, 2 + 16 + 4});
+  backend().MouseMove(thumb);
+  EXPECT_EQ(PixelAt(arrow_corner.X, arrow_corner.Y), ColorToRGB(clBtnFace));
+  backend().MouseDown(thumb);
+  backend().MouseMove(thumb + TPoint{0, 10});
+  EXPECT_GT(list->TopIndex(), 0);
+  EXPECT_EQ(PixelAt(arrow_corner.X, arrow_corner.Y), ColorToRGB(cl3DLight));
+  backend().MouseUp(thumb + TPoint{0, 10});
+  EXPECT_EQ(PixelAt(arrow_corner.X, arrow_corner.Y), ColorToRGB(clBtnFace));
 }
 
 TEST_F(AdvancedListBoxTest, ATiledBackgroundShowsUnderRowsAndBelowThem) {
