@@ -5,11 +5,11 @@
 
 #include "platform/components/posted_messages.h"
 #include "platform/forms/application.h"
+#include "platform/graphics/edges.h"
 #include "platform/graphics/system_colours.h"
 #include "platform/input/mouse.h"
 
 namespace {
-constexpr int kEdge = 2;  // the sunken client edge the platform list draws
 constexpr int kTextIndent = 2;
 constexpr unsigned kItemTextFlags = DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
 constexpr int kHintMaxWidth = 10000;
@@ -64,6 +64,7 @@ void TKxAdvancedListBox::Loaded() {
 }
 
 void TKxAdvancedListBox::RecreateWnd() {
+  LayoutChanged();
   FollowFontHeight();
   if (use_xp_themes_ && !IsThemeApplied()) CreateThemeHandle();
   RecomputeExtent();
@@ -350,36 +351,40 @@ void TKxAdvancedListBox::DrawItem(int index, TRect rect, TOwnerDrawState state) 
   canvas.BkColor = bk_color;
 }
 
-// Where the rows lie: inside the edge, beside or above the scroll bar.
-TRect TKxAdvancedListBox::RowsArea() const {
-  const TKxScrollBarWindow window = ScrollBarWindow();
-  return TRect::Bounds(kEdge, kEdge, window.ClientSize.cx, window.ClientSize.cy);
+// The sides missing from BorderSides give their edge to the rows.
+unsigned TKxAdvancedListBox::EdgeSides() const {
+  unsigned sides = 0;
+  if (border_sides_ & SideBit(ebsLeft)) sides |= BF_LEFT;
+  if (border_sides_ & SideBit(ebsTop)) sides |= BF_TOP;
+  if (border_sides_ & SideBit(ebsRight)) sides |= BF_RIGHT;
+  if (border_sides_ & SideBit(ebsBottom)) sides |= BF_BOTTOM;
+  return sides;
 }
 
-// The list's scroll bars as the platform list lays them out: a vertical bar
-// when a single column overflows, a horizontal one when columns do.
+// The list's scroll bars as the platform list lays them out.
 TKxScrollBarWindow TKxAdvancedListBox::ScrollBarWindow() const {
   TKxScrollBarWindow window;
   window.HasClientEdge = true;
   window.Enabled = Enabled();
-  const int bar = GetSystemMetrics(SM_CXVSCROLL);
-  const int height = ItemHeight();
-  int width = Width() - 2 * kEdge;
-  int rows_height = Height() - 2 * kEdge;
-  const int per_column = std::max(1, rows_height / height);
-  if (Columns() == 0) {
-    window.HasVertBar = Count() > per_column;
-    if (window.HasVertBar) width -= bar;
-    window.Vert = {0, Count() - 1, per_column, TopIndex(), TopIndex()};
-  } else {
-    window.HasHorzBar = Count() > per_column * Columns();
-    if (window.HasHorzBar) rows_height -= bar;
-    const int rows = std::max(1, rows_height / height);
-    const int column_count = (Count() + rows - 1) / rows;
-    window.Horz = {0, column_count - 1, Columns(), TopIndex() / rows, TopIndex() / rows};
-  }
-  window.ClientSize = {std::max(0, width), std::max(0, rows_height)};
+  const auto bar = [this](TScrollBarKind kind, bool& shown) {
+    const TScrollRange range = ScrollRange(kind);
+    shown = range.visible;
+    return TKxScrollInfo{0, range.range + range.page - 1, range.page, range.position,
+                         range.position};
+  };
+  window.Vert = bar(TScrollBarKind::sbVertical, window.HasVertBar);
+  window.Horz = bar(TScrollBarKind::sbHorizontal, window.HasHorzBar);
+  const TRect rows = RowsArea();
+  window.ClientSize = {rows.Width(), rows.Height()};
   return window;
+}
+
+// The flat bars are laid inside the client edge on every side; where a side
+// has given its edge to the rows, the rectangle reaches past the list there.
+TRect TKxAdvancedListBox::FlatBarsRect() const {
+  const int edge = GetSystemMetrics(SM_CXEDGE);
+  const TRect inside = InsideEdge();
+  return {inside.Left - edge, inside.Top - edge, inside.Right + edge, inside.Bottom + edge};
 }
 
 void TKxAdvancedListBox::DrawFlatBorder(TCanvas& canvas) {
@@ -390,13 +395,13 @@ void TKxAdvancedListBox::DrawFlatBorder(TCanvas& canvas) {
   // A focused list keeps its own scroll bars unless asked otherwise, while
   // the mouse is elsewhere.
   if (!flat_focused_scroll_bars_ && Focused() && !mouse_over_) return;
-  DrawFlatScrollBars(ScrollBarWindow(), canvas, {0, 0, Width(), Height()}, kKxHorzBar | kKxVertBar,
-                     true, horz_tracking_, vert_tracking_, false);
+  DrawFlatScrollBars(ScrollBarWindow(), canvas, FlatBarsRect(), kKxHorzBar | kKxVertBar, true,
+                     horz_tracking_, vert_tracking_, false);
 }
 
 void TKxAdvancedListBox::DrawThemedFrame(TCanvas& canvas) {
   TCanvasStateGuard guard(canvas);
-  canvas.ExcludeClipRect({kEdge, kEdge, Width() - kEdge, Height() - kEdge});
+  canvas.ExcludeClipRect(InsideEdge());
   const TRect clip = canvas.ClipRect();
   ThemeLibrary().DrawThemeBackground(theme_, canvas, 0, 0, {0, 0, Width(), Height()}, &clip);
 }

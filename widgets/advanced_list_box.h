@@ -100,6 +100,7 @@ class TKxAdvancedListBox : public TListBox {
   void Paint() override;
   void DrawItem(int index, TRect rect, TOwnerDrawState state) override;
   void MouseMove(TShiftState shift, int x, int y) override;
+  unsigned EdgeSides() const override;
 
  private:
   bool Active() const { return Focused() || mouse_over_; }
@@ -117,7 +118,7 @@ class TKxAdvancedListBox : public TListBox {
   void DrawFlatBorder(TCanvas& canvas);
   void DrawThemedFrame(TCanvas& canvas);
   TKxScrollBarWindow ScrollBarWindow() const;
-  TRect RowsArea() const;
+  TRect FlatBarsRect() const;
   void RedrawFrameWhen(bool condition);
   // Flat bars follow a tracked thumb unless the list keeps its own bars now.
   bool FlatBarsFollowScrolling() const;

@@ -150,7 +150,7 @@ void TListBox::SetStyle(TListBoxStyle style) {
 // Columns need at most a horizontal bar.
 TListBox::TLayout TListBox::Layout() const {
   TLayout layout;
-  layout.rows = {kBorder, kBorder, Width() - kBorder, Height() - kBorder};
+  layout.rows = InsideEdge();
   const int bar = GetSystemMetrics(SM_CXVSCROLL);
   auto rows_in = [this](int pixels) { return RowsFitting(0, pixels); };
   const int columns = ColumnCount();
@@ -192,6 +192,16 @@ TListBox::TLayout TListBox::Layout() const {
 
 TRect TListBox::RowsArea() const {
   return Layout().rows;
+}
+
+unsigned TListBox::EdgeSides() const {
+  return BF_RECT;
+}
+
+TRect TListBox::InsideEdge() const {
+  const unsigned sides = EdgeSides();
+  auto edge = [sides](unsigned side) { return (sides & side) ? kBorder : 0; };
+  return {edge(BF_LEFT), edge(BF_TOP), Width() - edge(BF_RIGHT), Height() - edge(BF_BOTTOM)};
 }
 
 TListBox::TScrollRange TListBox::ScrollRange(TScrollBarKind kind) const {
@@ -600,7 +610,7 @@ void TListBox::DrawItem(int index, TRect rect, TOwnerDrawState state) {
 void TListBox::Paint() {
   TCanvas& canvas = Canvas();
   TRect frame = ClientRect();
-  DrawEdge(canvas, frame, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+  DrawEdge(canvas, frame, EDGE_SUNKEN, EdgeSides() | BF_ADJUST);
   const TLayout layout = Layout();
   canvas.Brush.Style = bsSolid;
   canvas.Brush.Color = Color();
@@ -609,7 +619,8 @@ void TListBox::Paint() {
   if (layout.horizontal) layout.horizontal->Paint(canvas, Enabled());
   if (layout.vertical && layout.horizontal) {
     canvas.Brush.Color = clBtnFace;
-    canvas.FillRect({layout.rows.Right, layout.rows.Bottom, Width() - kBorder, Height() - kBorder});
+    const TRect inside = InsideEdge();
+    canvas.FillRect({layout.rows.Right, layout.rows.Bottom, inside.Right, inside.Bottom});
   }
   canvas.IntersectClipRect(layout.rows);
   const int last = std::min(Count(), top_index_ + VisibleRows());

@@ -86,6 +86,8 @@ class TListBox : public TCustomControl {
   // The part of the list the rows are drawn in, inside the frame and beside
   // the scroll bars.
   TRect RowsArea() const;
+  // The rows and the scroll bars together: the list inside its edge.
+  TRect InsideEdge() const;
   // What a scroll bar shows, in its own steps: rows for the vertical bar;
   // columns, or pixels of rows wider than the list, for the horizontal one.
   struct TScrollRange {
@@ -102,6 +104,11 @@ class TListBox : public TCustomControl {
  protected:
   virtual void DrawItem(int index, TRect rect, TOwnerDrawState state);
   virtual void MeasureItem(int index, int& height);
+  // The sides the sunken edge runs along (BF_LEFT, BF_TOP, ...); a side
+  // without it gives its width to the rows. Call LayoutChanged when the
+  // answer changes.
+  virtual unsigned EdgeSides() const;
+  void LayoutChanged();
   void WndProc(TMessage& message) override;
   void Paint() override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -140,7 +147,6 @@ class TListBox : public TCustomControl {
   int TabStopPixels() const;
 
   void ItemsChanged();
-  void LayoutChanged();
   void ScrollInView(int index);
   // A choice made by the user: selects the row as the keys and the mouse do,
   // then tells the form.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/forms/screen.h"
+#include "platform/graphics/system_colours.h"
 #include "recording_theme.h"
 #include "widget_form.h"
 
@@ -64,6 +65,21 @@ TEST_F(AdvancedListBoxTest, ATransparentSelectionIsNeitherFilledNorRecoloured) {
   EXPECT_EQ(PixelAt(100, 15), ColorToRGB(clWindow));
   EXPECT_TRUE(InkOf({12, 12, 100, 22}, clYellow).IsEmpty());
   EXPECT_FALSE(InkOf({12, 12, 100, 22}, clBlack).IsEmpty());
+}
+
+TEST_F(AdvancedListBoxTest, VariableRowsAreDrawnAtTheHeightsTheFormGivesThem) {
+  list->SetStyle(TListBoxStyle::lbOwnerDrawVariable);
+  list->OnMeasureItem = [](TComponent*, int index, int& height) { height = index == 0 ? 24 : 12; };
+  list->Items().Add("AB");
+  list->Items().Add("CD");
+  list->SetSelectedColor(clRed);
+  list->SetItemIndex(1);
+  EXPECT_EQ(PixelAt(100, 12 + 24), ColorToRGB(clRed));
+  EXPECT_EQ(PixelAt(100, 12 + 24 + 11), ColorToRGB(clRed));
+  EXPECT_EQ(PixelAt(100, 12 + 23), ColorToRGB(clWindow));
+  const TRect text = InkOf({12, 12, 100, 36}, clBlack);
+  EXPECT_GE(text.Top, 12 + 6);  // centred in the taller row
+  EXPECT_LE(text.Bottom, 36 - 6);
 }
 
 TEST_F(AdvancedListBoxTest, AnAmpersandIsShownAsItStands) {
@@ -248,6 +264,20 @@ TEST_F(AdvancedListBoxTest, FlatBarsFollowTheThumbWhileItIsDraggedAndComeBackFla
   EXPECT_EQ(PixelAt(arrow_corner.X, arrow_corner.Y), ColorToRGB(cl3DLight));
   backend().MouseUp(thumb + TPoint{0, 10});
   EXPECT_EQ(PixelAt(arrow_corner.X, arrow_corner.Y), ColorToRGB(clBtnFace));
+}
+
+TEST_F(AdvancedListBoxTest, SidesLeftOutOfTheFrameGiveTheirRoomToTheRowsAndTheBars) {
+  list->Items().Add("AB");
+  const TRect framed = list->RowsArea();
+  list->SetBorderSides(SideBit(ebsTop) | SideBit(ebsBottom));
+  EXPECT_EQ(list->RowsArea(), (TRect{0, framed.Top, framed.Right + 2, framed.Bottom}));
+  EXPECT_EQ(InkOf({10, 12, 100, 22}, clBlack).Left, 10 + 2);
+
+  for (int i = 0; i < 20; ++i) list->Items().Add("Row " + std::to_string(i));
+  list->SetFlat(true);
+  const int bar_left = 10 + 104 - GetSystemMetrics(SM_CXVSCROLL);
+  EXPECT_EQ(list->RowsArea().Right, bar_left - 10);
+  EXPECT_EQ(PixelAt(bar_left, 12), ColorToRGB(clBtnFace));
 }
 
 TEST_F(AdvancedListBoxTest, ATiledBackgroundShowsUnderRowsAndBelowThem) {
