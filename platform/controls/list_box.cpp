@@ -86,6 +86,7 @@ int TListBox::RowHeight(int index) const {
   return row_heights_[index];
 }
 
+// Rows of one height are counted; rows of their own heights are walked.
 int TListBox::RowsFitting(int first, int pixels) const {
   if (style_ != TListBoxStyle::lbOwnerDrawVariable) return std::max(1, pixels / ItemHeight());
   int rows = 0;
@@ -93,9 +94,20 @@ int TListBox::RowsFitting(int first, int pixels) const {
   return std::max(1, rows);
 }
 
+int TListBox::RowsHeight(int first, int end) const {
+  if (style_ != TListBoxStyle::lbOwnerDrawVariable) return (end - first) * ItemHeight();
+  int height = 0;
+  for (int row = first; row < end; ++row) height += RowHeight(row);
+  return height;
+}
+
 int TListBox::TopEndingAt(int last, int pixels) const {
   int top = last + 1;
-  for (int used = 0; top > 0 && used + RowHeight(top - 1) <= pixels;) used += RowHeight(--top);
+  if (style_ != TListBoxStyle::lbOwnerDrawVariable) {
+    top -= pixels / ItemHeight();
+  } else {
+    for (int used = 0; top > 0 && used + RowHeight(top - 1) <= pixels;) used += RowHeight(--top);
+  }
   return std::max(0, std::min(top, last));
 }
 
@@ -268,10 +280,7 @@ TRect TListBox::ItemRect(int index) const {
   if (index < top_index_ || index >= top_index_ + VisibleRows()) return {};
   const TLayout layout = Layout();
   const int column = (index - top_index_) / layout.rows_per_column;
-  int top = layout.rows.Top;
-  for (int row = top_index_ + column * layout.rows_per_column; row < index; ++row) {
-    top += RowHeight(row);
-  }
+  const int top = layout.rows.Top + RowsHeight(top_index_ + column * layout.rows_per_column, index);
   return TRect::Bounds(layout.rows.Left + column * layout.column_width - scroll_left_, top,
                        layout.column_width, RowHeight(index));
 }
@@ -283,11 +292,9 @@ int TListBox::ItemAtPos(TPoint point, bool existing) const {
   const int column = columns == 0 ? 0 : (point.X - layout.rows.Left) / layout.column_width;
   if (column >= std::max(1, columns)) return -1;
   const int first = top_index_ + column * layout.rows_per_column;
-  int row = 0;
-  for (int bottom = layout.rows.Top + RowHeight(first); point.Y >= bottom;
-       bottom += RowHeight(first + row)) {
-    ++row;
-  }
+  // The rows wholly above the point, counted from the column's first.
+  const int above = point.Y - layout.rows.Top;
+  const int row = above < RowHeight(first) ? 0 : RowsFitting(first, above);
   if (row >= layout.rows_per_column) return -1;
   const int index = first + row;
   if (index < Count()) return index;

@@ -143,6 +143,7 @@ class TListBox : public TCustomControl {
   int RowsFitting(int first, int pixels) const;
   // The top row that shows row `last` at the bottom of `pixels` of rows.
   int TopEndingAt(int last, int pixels) const;
+  int RowsHeight(int first, int end) const;  // of rows first..end-1
   void MeasureRows(int first, int end);
   int TabStopPixels() const;
 

@@ -56,7 +56,6 @@ class TApplication {
   int HintHidePause = 2500;  // ms a hint stays
   // The hint window showing now, or nullptr.
   THintWindow* HintWindow() const { return hints_.Window(); }
-  void CancelHint() { hints_.Cancel(); }
 
  private:
   bool RunQueuedCalls();
