@@ -12,8 +12,7 @@ constexpr int kBelowPointer = 20;  // the hint clears the pointer's arrow
 // The control under the pointer when it shows hints, else none.
 TControl* HintControlUnderMouse() {
   TControl* control = ControlUnderMouse();
-  if (!control || !control->ShowHint() || dynamic_cast<THintWindow*>(control)) return nullptr;
-  return control;
+  return control && control->ShowHint() ? control : nullptr;
 }
 }  // namespace
 
