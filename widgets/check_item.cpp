@@ -44,6 +44,8 @@ bool NoShiftKeys(TShiftState shift) {
 
 TKxCheckItem::TKxCheckItem(TComponent* owner) : TKxButtonControl(owner), measure_bitmap_(1, 1) {
   SetControlStyle((ControlStyle() | csSetCaption) & ~csDoubleClicks);
+  // An item shows the colour of the box or panel it stands on.
+  SetParentColor(true);
   glyph_.OnChange = [this] { GlyphChanged(); };
   SetBounds(Left(), Top(), kDefaultWidth, kDefaultHeight);
   SetTabStop(true);

@@ -264,6 +264,14 @@ TEST_F(CheckItemTest, TheCaptionStandsFiveRightOfTheMarkOrLeftOfItWhenTheMarkIsR
   EXPECT_FALSE(InkOf({97, 10, 110, 27}, clBtnShadow).IsEmpty());
 }
 
+TEST_F(CheckItemTest, AnItemTakesTheColourOfWhatItStandsOn) {
+  auto* panel = Put<TKxPanel>(200, 10, 150, 100);
+  panel->SetColor(clOlive);
+  auto* radio = Item<TKxRadioButton>(10, 10, "Ab", panel);
+  EXPECT_EQ(radio->Color(), clOlive);
+  EXPECT_EQ(PixelAt(200 + 10 + 60, 10 + 10 + 8), clOlive);
+}
+
 TEST_F(CheckItemTest, AFlatIdleRadioWhitensItsInnerRingAndADisabledOneGraysIt) {
   auto* radio = Item<TKxRadioButton>(10, 10, "Ab");
   radio->SetFlat(true);
@@ -276,10 +284,11 @@ TEST_F(CheckItemTest, AFlatIdleRadioWhitensItsInnerRingAndADisabledOneGraysIt) {
 TEST_F(CheckItemTest, TheFocusedItemFramesItsCaption) {
   auto* radio = Item<TKxRadioButton>(10, 10, "Ab");
   auto* other = Item<TKxRadioButton>(10, 40, "Cd");
-  // Pixels of a row of the item, from x to x + count, that are not the face.
+  // Pixels of a row of the item, from x to x + count, that are not the
+  // form's colour, which the item takes.
   const auto marked = [&](int row, int x, int count) {
     int n = 0;
-    for (int i = 0; i < count; ++i) n += PixelAt(10 + x + i, 10 + row) != ColorToRGB(clBtnFace);
+    for (int i = 0; i < count; ++i) n += PixelAt(10 + x + i, 10 + row) != clTeal;
     return n;
   };
   other->SetFocus();
@@ -309,9 +318,9 @@ TEST_F(CheckItemTest, CustomGlyphsShowTheCellOfTheStateWithoutItsTransparentColo
   radio->SetUseCustomGlyphs(true);
   EXPECT_EQ(radio->Width(), 13 + 7 + 10 + 2);
   // The mark stands at (0, 2): its top rows in the cell's colour, its bottom
-  // row showing the item's face.
+  // row showing the item's colour (the form's).
   EXPECT_EQ(PixelAt(10 + 6, 10 + 2), clBlue);
-  EXPECT_EQ(PixelAt(10 + 6, 10 + 2 + 12), ColorToRGB(clBtnFace));
+  EXPECT_EQ(PixelAt(10 + 6, 10 + 2 + 12), clTeal);
   radio->SetChecked(true);
   EXPECT_EQ(PixelAt(10 + 6, 10 + 2), clRed);
   radio->SetEnabled(false);
