@@ -520,12 +520,9 @@ void TKxCheckItem::WndProc(TMessage& message) {
     case CM_ENABLEDCHANGED:
       Invalidate();
       break;
-    case KM_REPAINTCHILDREN: {
-      Invalidate();
-      TMessage repaint{KM_REPAINTCHILDREN, 0, 0, 0};
-      Broadcast(repaint);
+    case KM_REPAINTCHILDREN:
+      RepaintWithChildren(*this);
       break;
-    }
     default:
       break;
   }

@@ -1,5 +1,7 @@
 #include "widgets/image_form_link.h"
 
+#include "platform/components/win_control.h"
+
 void SwitchImageForm(TComponent& control, TKxImageForm*& stored, TKxImageForm* image_form,
                      TImgFormChangeLink& link) {
   if (stored) {
@@ -11,4 +13,10 @@ void SwitchImageForm(TComponent& control, TKxImageForm*& stored, TKxImageForm* i
     stored->FreeNotification(&control);
     stored->RegisterChanges(&link);
   }
+}
+
+void RepaintWithChildren(TWinControl& control) {
+  control.Invalidate();
+  TMessage repaint{KM_REPAINTCHILDREN, 0, 0, 0};
+  control.Broadcast(repaint);
 }

@@ -8,3 +8,7 @@
 // `image_form`, which may be nullptr.
 void SwitchImageForm(TComponent& control, TKxImageForm*& stored, TKxImageForm* image_form,
                      TImgFormChangeLink& link);
+
+// The answer to KM_REPAINTCHILDREN: the control repaints and passes the
+// message on to its children, whose background has changed with it.
+void RepaintWithChildren(TWinControl& control);

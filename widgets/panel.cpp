@@ -280,12 +280,9 @@ void TCustomKxPanel::WndProc(TMessage& message) {
     case CM_MOUSELEAVE:
       DoMouseLeave();
       break;
-    case KM_REPAINTCHILDREN: {
-      Invalidate();
-      TMessage repaint{KM_REPAINTCHILDREN, 0, 0, 0};
-      Broadcast(repaint);
+    case KM_REPAINTCHILDREN:
+      RepaintWithChildren(*this);
       break;
-    }
     default:
       break;
   }
