@@ -126,6 +126,27 @@ TEST_F(HtmlRendererTest, CommentsAndUnfinishedMarkupEndQuietly) {
   EXPECT_EQ(FirstRun().Size, 12);
 }
 
+TEST_F(HtmlRendererTest, LinksTakeTheLinkStyleAndColourOnlyWithAnAttribute) {
+  Prepare("<a>plain</a><a href=\"x\"><b>link</b></a>after");
+  ASSERT_EQ(RunTexts(), (std::vector<std::string>{"plain", "link", "after"}));
+  EXPECT_FALSE(Item(1).IsLink);
+  EXPECT_TRUE(Item(2).IsLink);
+  EXPECT_FALSE(Item(3).IsLink);
+  const TFont link = render.FontOf(Item(2));
+  EXPECT_EQ(link.Style(), unsigned{fsUnderline});
+  EXPECT_EQ(link.Color(), clBlue);
+}
+
+TEST_F(HtmlRendererTest, SubscriptsAndSuperscriptsAreSmallerButTakeMoreRoom) {
+  // Two points smaller: 10 points is 13 rows, grown by a quarter or by two thirds.
+  Prepare("<sub>x</sub>");
+  EXPECT_EQ(render.FontOf(Item(1)).Size(), 10);
+  EXPECT_EQ(Item(1).Height, 13 + 3);
+  Prepare("<sup>x</sup>");
+  EXPECT_EQ(Item(1).Height, 13 + 8);
+  EXPECT_EQ(render.Data().TextHeight, 21);
+}
+
 TEST_F(HtmlRendererTest, AnEmptyTextGivesNoPiecesAndNoSize) {
   Prepare("");
   EXPECT_EQ(render.Data().Count(), 0);
