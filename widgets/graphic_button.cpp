@@ -473,11 +473,7 @@ void TCustomKxGraphicButton::ButtonPressed(int group_index, TCustomKxGraphicButt
 void TCustomKxGraphicButton::SetTransparent(bool transparent) {
   if (transparent == transparent_) return;
   transparent_ = transparent;
-  if (transparent) {
-    control_style_ &= ~csOpaque;
-  } else {
-    control_style_ |= csOpaque;
-  }
+  SetOpaque(!transparent);
   Repaint();
 }
 

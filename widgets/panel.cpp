@@ -193,11 +193,7 @@ void TCustomKxPanel::SetGradientEndColor(TColor color) {
 void TCustomKxPanel::SetTransparent(bool transparent) {
   if (transparent == transparent_) return;
   transparent_ = transparent;
-  if (transparent) {
-    control_style_ &= ~csOpaque;
-  } else {
-    control_style_ |= csOpaque;
-  }
+  SetOpaque(!transparent);
   Invalidate();
 }
 

@@ -105,6 +105,10 @@ class TControl : public TComponent {
 
   TControlStyle ControlStyle() const { return control_style_; }
   void SetControlStyle(TControlStyle style) { control_style_ = style; }
+  // A transparent control leaves what lies behind it to be painted first.
+  void SetOpaque(bool opaque) {
+    control_style_ = opaque ? (control_style_ | csOpaque) : (control_style_ & ~csOpaque);
+  }
 
   // Sends a message and returns the handler's answer.
   intptr_t Perform(uint32_t msg, intptr_t wparam = 0, intptr_t lparam = 0);

@@ -36,11 +36,7 @@ void TLabel::SetWordWrap(bool word_wrap) {
 void TLabel::SetTransparent(bool transparent) {
   if (transparent == transparent_) return;
   transparent_ = transparent;
-  if (transparent) {
-    control_style_ &= ~csOpaque;
-  } else {
-    control_style_ |= csOpaque;
-  }
+  SetOpaque(!transparent);
   Invalidate();
 }
 
