@@ -217,11 +217,15 @@ void Store(TStoredKey* key, const std::string& name, TRegDataType type, const st
   value.text = text;
 }
 
+// A stored key's full path: the root's name, then the path below it.
+std::string PathUnder(TRootKey root, const std::string& below) {
+  return std::string(RootName(root)) + (below.empty() ? "" : "\\" + below);
+}
+
 // The stored key a registry has open, or nullptr.
 TStoredKey* OpenedKey(const TRegistry& registry) {
   if (!registry.HasCurrentKey()) return nullptr;
-  const std::string& path = registry.CurrentPath();
-  return FindKey(std::string(RootName(registry.RootKey())) + (path.empty() ? "" : "\\" + path));
+  return FindKey(PathUnder(registry.RootKey(), registry.CurrentPath()));
 }
 
 }  // namespace
@@ -257,8 +261,7 @@ void TRegistry::SetRootKey(TRootKey root) {
 std::string TRegistry::FullPath(const std::string& key) const {
   const bool absolute = !key.empty() && key.front() == '\\';
   const std::string below = absolute || !open_ ? key : path_ + '\\' + key;
-  const std::string normalised = Normalised(below);
-  return std::string(RootName(root_)) + (normalised.empty() ? "" : "\\" + normalised);
+  return PathUnder(root_, Normalised(below));
 }
 
 bool TRegistry::OpenKey(const std::string& key, bool can_create) {
