@@ -355,7 +355,7 @@ TCanvas& TControl::ControlCanvas() {
     canvas_->SetOrigin(at);
     canvas_->ResetClip();
     canvas_->IntersectClipRect(VisibleRectIn(*this, *root).Offset(-at.X, -at.Y));
-    MarkBufferDrawn(*root);
+    MarkBufferDrawn();
   }
   return *canvas_;
 }

@@ -50,7 +50,7 @@ void PaintInvalidArea(TWinControl& root) {
   if (!buffer || area.IsEmpty()) return;
   root.SetInvalidArea({});
   PaintTree(root, *buffer, {0, 0}, area);
-  MarkBufferDrawn(root);
+  MarkBufferDrawn();
 }
 
 TRect VisibleRectIn(const TControl& control, const TWinControl& root) {
@@ -62,7 +62,7 @@ TRect VisibleRectIn(const TControl& control, const TWinControl& root) {
   return visible;
 }
 
-void MarkBufferDrawn(TWinControl& /*root*/) {
+void MarkBufferDrawn() {
   ++g_generation;
 }
 

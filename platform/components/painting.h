@@ -20,7 +20,7 @@ TRect VisibleRectIn(const TControl& control, const TWinControl& root);
 
 // Counts every change to any back buffer, so the presenter knows when the
 // frame must be composed again.
-void MarkBufferDrawn(TWinControl& root);
+void MarkBufferDrawn();
 uint64_t PaintGeneration();
 
 // Shows the painted buffers on the screen at once, instead of at the next
