@@ -44,11 +44,6 @@ int SourceRow::Int(int column) const {
   return ParseInt(Text(column), *this);
 }
 
-int SourceRow::IntOrZero(int column) const {
-  const std::string& text = Text(column);
-  return text.empty() || text == "-" ? 0 : ParseInt(text, *this);
-}
-
 int SourceRow::PerFile(int column, int file) const {
   const auto values = IntList(column, '/');
   if (values.size() == 1) return values[0];

@@ -21,8 +21,6 @@ struct SourceRow {
 
   const std::string& Text(int column) const;
   int Int(int column) const;
-  // A cell that is "-" or empty reads as 0.
-  int IntOrZero(int column) const;
   // "a/b/c" gives the value of the start point with index 0..2; a single value
   // holds for all three.
   int PerFile(int column, int file) const;
