@@ -2,6 +2,7 @@
 // What the parts of the start-point builder share while they fill one record.
 #include <filesystem>
 
+#include "tools/scenario/nation_side.h"
 #include "tools/scenario/scenario_sources.h"
 #include "world/game_state.h"
 
@@ -28,11 +29,6 @@ struct BuildContext {
     return ReadSourceTable(Folder / name, columns);
   }
 };
-
-// The camp a nation fights in at this start point.
-inline int SideOfNation(const TGameState& game, int nation) {
-  return nation >= 1 && nation <= 4 ? game.Nations[nation].Side : 0;
-}
 
 void BuildHeader(BuildContext& context);
 void BuildFixedTables(BuildContext& context);

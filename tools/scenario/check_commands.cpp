@@ -4,6 +4,7 @@
 #include <set>
 #include <utility>
 
+#include "tools/scenario/nation_side.h"
 #include "tools/scenario/scenario_checks.h"
 
 namespace {
@@ -14,8 +15,27 @@ constexpr int kNoFurtherMove = 10;
 constexpr int kMaxReadiness = 25;
 constexpr int kMaxDisorder = 15;
 
-int CampOf(const TGameState& game, int nation) {
-  return InRange(nation, 1, 4) ? game.Nations[nation].Side : 0;
+// A corps or an army: its nation, its nation's camp, and a number no other
+// command of the nation carries.
+template <typename Command>
+void CheckNationAndNumber(const TGameState& game, Findings& findings, const std::string& name,
+                          const Command& command, std::set<std::pair<int, int>>& ordinals) {
+  findings.Check(InRange(command.Nation, 1, 4), name + " has no nation");
+  findings.Check(command.Side == SideOfNation(game, command.Nation),
+                 name + " is not in its nation's camp");
+  findings.Check(command.Ordinal >= 1 && ordinals.emplace(command.Nation, command.Ordinal).second,
+                 name + " has a missing or repeated number");
+}
+
+template <typename Command>
+void CheckCommander(const TGameState& game, Findings& findings, const std::string& name,
+                    const Command& command) {
+  const bool leaderValid = InRange(command.Leader, 1, 210);
+  findings.Check(leaderValid, name + " has no commander");
+  if (leaderValid && command.Side != 0) {
+    findings.Check(game.Leaders[command.Leader].Side == command.Side,
+                   name + " is led by a leader of the other camp");
+  }
 }
 
 void CheckLeaders(const TGameState& game, Findings& findings) {
@@ -46,16 +66,8 @@ void CheckCorps(const TGameState& game, Findings& findings, int k,
   const TCorps& corps = game.Corps[k];
   const std::string name = findings.Corps(k);
   findings.Check(TMapRecord::OnMap(corps.X, corps.Y), name + " lies off the map");
-  findings.Check(InRange(corps.Nation, 1, 4), name + " has no nation");
-  findings.Check(corps.Side == CampOf(game, corps.Nation), name + " is not in its nation's camp");
-  findings.Check(corps.Ordinal >= 1 && ordinals.emplace(corps.Nation, corps.Ordinal).second,
-                 name + " has a missing or repeated number");
-  const bool leaderValid = InRange(corps.Leader, 1, 210);
-  findings.Check(leaderValid, name + " has no commander");
-  if (leaderValid && corps.Side != 0) {
-    findings.Check(game.Leaders[corps.Leader].Side == corps.Side,
-                   name + " is led by a leader of the other camp");
-  }
+  CheckNationAndNumber(game, findings, name, corps, ordinals);
+  CheckCommander(game, findings, name, corps);
   findings.Check(InRange(corps.Kind, 0, 2), name + " is of no known kind");
   findings.Check(InRange(corps.Stance, 0, 4), name + " has no known stance");
   findings.Check(InRange(corps.March, 0, 2) && InRange(corps.SupplyType, 0, 2) &&
@@ -79,20 +91,12 @@ void CheckArmy(const TGameState& game, Findings& findings, int a,
   const TArmy& army = game.Armies[a];
   const std::string name = findings.Army(a);
   findings.Check(army.Name.Length > 0, name + " has no name");
-  findings.Check(InRange(army.Nation, 1, 4), name + " has no nation");
-  findings.Check(army.Side == CampOf(game, army.Nation), name + " is not in its nation's camp");
-  findings.Check(army.Ordinal >= 1 && ordinals.emplace(army.Nation, army.Ordinal).second,
-                 name + " has a missing or repeated number");
+  CheckNationAndNumber(game, findings, name, army, ordinals);
   findings.Check(InRange(army.HqCity, 1, 86) && game.Cities[army.HqCity].Nation == army.Nation,
                  name + " has its headquarters outside its nation's cities");
   findings.Check(InRange(army.TargetCity, 1, 86) && InRange(army.AiTargetCity, 1, 86),
                  name + " has no target city");
-  const bool leaderValid = InRange(army.Leader, 1, 210);
-  findings.Check(leaderValid, name + " has no commander");
-  if (leaderValid && army.Side != 0) {
-    findings.Check(game.Leaders[army.Leader].Side == army.Side,
-                   name + " is led by a leader of the other camp");
-  }
+  CheckCommander(game, findings, name, army);
   findings.Check(InRange(army.Theatre, 1, 3), name + " has no theatre");
   bool hasCorps = false;
   for (int k = 1; k <= 120; ++k) {
