@@ -3,8 +3,7 @@
 #include <cctype>
 
 #include "tools/scenario/build_context.h"
-
-#include "world/hex_grid.h"
+#include "tools/scenario/nearest_city.h"
 #include "world/map_record.h"
 
 namespace {
@@ -73,17 +72,8 @@ int ArmySlot(const TGameState& game, int nation, const SourceRow& row) {
 // test; the lower number among equals. 0 when there is none.
 template <typename Test>
 int NearestOwnCity(const TGameState& game, const TCorps& corps, int range, Test test) {
-  int best = 0;
-  int bestDistance = range + 1;
-  for (int c = 1; c <= 86; ++c) {
-    const TCity& city = game.Cities[c];
-    const int distance = HexDistance(corps.X, corps.Y, city.X, city.Y);
-    if (city.Nation == corps.Nation && distance < bestDistance && test(city)) {
-      best = c;
-      bestDistance = distance;
-    }
-  }
-  return best;
+  return NearestCity(game, corps.X, corps.Y, range,
+                     [&](const TCity& city) { return city.Nation == corps.Nation && test(city); });
 }
 
 // The city a corps draws on and leaves garrisons in: the one it stands on when

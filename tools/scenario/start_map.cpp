@@ -1,30 +1,13 @@
 #include "tools/scenario/start_map.h"
 
-#include "world/hex_grid.h"
+#include "tools/scenario/nearest_city.h"
+#include "world/codes.h"
 
 namespace {
 
-constexpr int kWater = 0;
 constexpr int kFirstYear = 1861;
 // A city holds the country this far around it when its state is held by the other camp.
 constexpr int kCityReach = 3;
-
-// The nearest city of the state within reach of the hex; the lower number among equals.
-int NearestCityOfState(const TGameState& game, int x, int y, int state) {
-  int nearest = 0;
-  int nearestDistance = kCityReach + 1;
-  for (int c = 1; c <= 86; ++c) {
-    const TCity& city = game.Cities[c];
-    if (city.State != state) continue;
-    const int distance =
-        HexDistance(static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y), city.X, city.Y);
-    if (distance < nearestDistance) {
-      nearest = c;
-      nearestDistance = distance;
-    }
-  }
-  return nearest;
-}
 
 // Each land hex belongs to the camp that controls its state; from the second
 // year on, the country around a city held against its state goes with the
@@ -35,13 +18,14 @@ void StampOwners(const TGameState& game, TMapRecord& map) {
     for (int y = 1; y <= TMapRecord::Rows; ++y) {
       TMapCell& cell = map.Cell(x, y);
       const int state = cell.State();
-      if (cell.Terrain() == kWater || state < 1 || state > 37) {
+      if (cell.Terrain() == TTerrain::Water || state < 1 || state > 37) {
         cell.SetOwner(0);
         continue;
       }
       int owner = game.States[state].ControlSide;
       if (game.Year > kFirstYear) {
-        const int city = NearestCityOfState(game, x, y, state);
+        const int city = NearestCity(game, x, y, kCityReach,
+                                     [state](const TCity& c) { return c.State == state; });
         if (city != 0 && game.Cities[city].Side != 0) owner = game.Cities[city].Side;
       }
       cell.SetOwner(owner);
