@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <sstream>
 
+#include "world/codes.h"
 #include "world/hex_grid.h"
 
 namespace {
 
-constexpr int kWater = 0;
-constexpr int kTown = 4;
 constexpr int kClosedSide = 3;
 constexpr int kKentucky = 20;
 constexpr int kFirstYear = 1861;
@@ -39,7 +38,7 @@ bool IsCityHex(const std::vector<MapCity>& cities, int x, int y) {
 void CheckTowns(const TMapRecord& map, const std::vector<MapCity>& cities, Faults& faults) {
   for (const auto& city : cities) {
     const TMapCell& cell = map.Cell(city.X, city.Y);
-    if (cell.Terrain() != kTown) {
+    if (cell.Terrain() != TTerrain::City) {
       faults.push_back(Say(city.Name, " at ", Hex(city.X, city.Y), " is not on a town hex"));
     }
     if (cell.State() != city.State) {
@@ -51,7 +50,7 @@ void CheckTowns(const TMapRecord& map, const std::vector<MapCity>& cities, Fault
   }
   for (int x = 1; x <= TMapRecord::Columns; ++x) {
     for (int y = 1; y <= TMapRecord::Rows; ++y) {
-      if (map.Cell(x, y).Terrain() == kTown && !IsCityHex(cities, x, y)) {
+      if (map.Cell(x, y).Terrain() == TTerrain::City && !IsCityHex(cities, x, y)) {
         faults.push_back(Say("town hex ", Hex(x, y), " holds no city"));
       }
     }
@@ -62,7 +61,7 @@ void CheckWaterAndStates(const TMapRecord& map, int year, Faults& faults) {
   for (int x = 1; x <= TMapRecord::Columns; ++x) {
     for (int y = 1; y <= TMapRecord::Rows; ++y) {
       const TMapCell& cell = map.Cell(x, y);
-      if (cell.Terrain() == kWater && (cell.State() != 0 || cell.Owner() != 0)) {
+      if (cell.Terrain() == TTerrain::Water && (cell.State() != 0 || cell.Owner() != 0)) {
         faults.push_back(Say("water hex ", Hex(x, y), " belongs to a state or a camp"));
       }
       if (cell.State() > 37) faults.push_back(Say("hex ", Hex(x, y), " has no such state"));
@@ -109,8 +108,8 @@ void CheckWaterSides(const TMapRecord& map, const std::vector<HexSide>& waterSid
   for (const auto& side : waterSides) {
     const THexPos other = NeighbourHex(side.X, side.Y, side.Direction);
     if (!TMapRecord::OnMap(other.X, other.Y)) continue;
-    const bool bothLand = map.Cell(side.X, side.Y).Terrain() != kWater &&
-                          map.Cell(other.X, other.Y).Terrain() != kWater;
+    const bool bothLand = map.Cell(side.X, side.Y).Terrain() != TTerrain::Water &&
+                          map.Cell(other.X, other.Y).Terrain() != TTerrain::Water;
     if (bothLand && map.Cell(side.X, side.Y).HexSideCode(side.Direction) != kClosedSide) {
       faults.push_back(Say("land units can cross the water between ", Hex(side.X, side.Y), " and ",
                            Hex(other.X, other.Y)));

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int kRiverFleet = 2;
 constexpr int kEmbarked = 4;
 constexpr int kLastBuildingStatus = 25;
 constexpr int kLastMission = 6;

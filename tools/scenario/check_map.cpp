@@ -3,19 +3,13 @@
 #include <vector>
 
 #include "tools/scenario/scenario_checks.h"
+#include "world/codes.h"
 #include "world/hex_grid.h"
 
 namespace {
 
-constexpr int kWater = 0;
-constexpr int kImpassable = 3;
-constexpr int kCityHex = 4;
-constexpr int kRiverFleet = 2;
-constexpr int kKentucky = 20;
-constexpr int kNashville = 83;
-constexpr int kNashvilleState = 21;
 // Their river-port mark is cleared at every load, so they need no river hex.
-constexpr int kInlandRiverPorts[] = {38, 60};
+constexpr int kInlandRiverPorts[] = {kIndianapolis, kCorinth};
 
 std::string HexName(int x, int y) {
   return "hex (" + std::to_string(x) + ", " + std::to_string(y) + ")";
@@ -30,7 +24,7 @@ bool IsCityHex(const TGameState& game, int x, int y) {
 
 bool Navigable(const TMapRecord& map, int x, int y) {
   const int terrain = map.Cell(x, y).Terrain();
-  return terrain == kWater || terrain == kCityHex;
+  return terrain == TTerrain::Water || terrain == TTerrain::City;
 }
 
 // Whether a sea fleet can sail from the hex to open water at the map's edge,
@@ -43,7 +37,7 @@ bool ReachesOpenSea(const TMapRecord& map, int x, int y) {
     const THexPos here = queue[i];
     const bool edge =
         here.X == 1 || here.Y == 1 || here.X == TMapRecord::Columns || here.Y == TMapRecord::Rows;
-    if (edge && map.Cell(here.X, here.Y).Terrain() == kWater) return true;
+    if (edge && map.Cell(here.X, here.Y).Terrain() == TTerrain::Water) return true;
     for (int d = 1; d <= 6; ++d) {
       const THexPos next = NeighbourHex(here.X, here.Y, d);
       if (!TMapRecord::OnMap(next.X, next.Y) || !Navigable(map, next.X, next.Y)) continue;
@@ -65,9 +59,10 @@ void CheckCells(const TGameState& game, const TMapRecord& map, Findings& finding
       const std::string name = HexName(x, y);
       findings.Check(cell.State() <= 37, name + " has a state byte above 37");
       findings.Check(cell.Owner() <= 2, name + " has an owner outside 0..2");
-      findings.Check(cell.Terrain() != kWater || cell.State() == 0, name + " is water in a state");
+      findings.Check(cell.Terrain() != TTerrain::Water || cell.State() == 0,
+                     name + " is water in a state");
       // A stray city class would open a sea lane across land.
-      findings.Check(cell.Terrain() != kCityHex || IsCityHex(game, x, y),
+      findings.Check(cell.Terrain() != TTerrain::City || IsCityHex(game, x, y),
                      name + " has the city class without a city");
       // Kentucky turns to whoever enters it first, which needs its hexes unowned.
       findings.Check(!kentuckyNeutral || cell.State() != kKentucky || cell.Owner() == 0,
@@ -82,8 +77,9 @@ void CheckCities(const TGameState& game, const TMapRecord& map, Findings& findin
     if (!TMapRecord::OnMap(city.X, city.Y)) continue;
     const TMapCell& cell = map.Cell(city.X, city.Y);
     const std::string name = findings.City(c);
-    findings.Check(cell.Terrain() == kCityHex, name + " stands on a hex without the city class");
-    const int state = c == kNashville ? kNashvilleState : city.State;
+    findings.Check(cell.Terrain() == TTerrain::City,
+                   name + " stands on a hex without the city class");
+    const int state = c == kNashville ? kTennessee : city.State;
     findings.Check(cell.State() == state, name + " stands in another state's hex");
     findings.Check(city.SeaPort == 0 || ReachesOpenSea(map, city.X, city.Y),
                    name + " is a sea port with no way to the open sea");
@@ -99,7 +95,7 @@ void CheckUnits(const TGameState& game, const TMapRecord& map, Findings& finding
     const TCorps& corps = game.Corps[k];
     if (corps.IsFree() || !TMapRecord::OnMap(corps.X, corps.Y)) continue;
     const TMapCell& cell = map.Cell(corps.X, corps.Y);
-    findings.Check(cell.Terrain() != kWater && cell.Terrain() != kImpassable,
+    findings.Check(cell.Terrain() != TTerrain::Water && cell.Terrain() != TTerrain::Impassable,
                    findings.Corps(k) + " stands on water or impassable ground");
     // The first corps to enter neutral Kentucky turns it against its own camp.
     findings.Check(game.States[kKentucky].Side != 0 || cell.State() != kKentucky,
@@ -112,7 +108,7 @@ void CheckUnits(const TGameState& game, const TMapRecord& map, Findings& finding
     if (fleet.Kind == kRiverFleet) {
       findings.Check(cell.RouteFlag(), Findings::Fleet(f) + " lies off the river network");
     } else {
-      findings.Check(cell.Terrain() == kWater || cell.Terrain() == kCityHex,
+      findings.Check(Navigable(map, fleet.X, fleet.Y),
                      Findings::Fleet(f) + " lies on land outside a port");
     }
   }

@@ -4,19 +4,12 @@
 #include <utility>
 
 #include "tools/scenario/scenario_checks.h"
+#include "world/codes.h"
 
 namespace {
 
-constexpr int kFrance = 3;
-constexpr int kBritain = 4;
 constexpr int kMatamoros = 85;
 constexpr int kNassau = 86;
-constexpr int kNashville = 83;
-constexpr int kIndianapolis = 38;
-constexpr int kCorinth = 60;
-constexpr int kTennessee = 21;
-constexpr int kKentucky = 20;
-constexpr int kShotguns = 5;
 // Codes the rules give a meaning; the gauges read any other code as fair.
 constexpr int kWorstWeather = 8;
 // An attitude below this makes the power enter the war at the first monthly check.
@@ -51,8 +44,8 @@ void CheckCities(const TGameState& game, Findings& findings) {
     findings.Check(city.GarrisonNeed == 0 && city.AiOperation == 0 && city.FortifiedThisTurn == 0,
                    name + " starts with turn marks set");
   }
-  CheckForeignPort(game, findings, kMatamoros, kFrance);
-  CheckForeignPort(game, findings, kNassau, kBritain);
+  CheckForeignPort(game, findings, kMatamoros, TNation::France);
+  CheckForeignPort(game, findings, kNassau, TNation::Britain);
   // Every load puts Nashville in Tennessee and takes the river-port mark from
   // Indianapolis and Corinth; the file says the same, so what is checked is what is played.
   findings.Check(game.Cities[kNashville].State == kTennessee,
@@ -112,7 +105,7 @@ void CheckNations(const TGameState& game, Findings& findings) {
                    name + " has a capital that is not its own city");
   }
   findings.Check(game.Nations[2].WarScore > 0, "the Confederacy starts beaten");
-  for (int n : {kFrance, kBritain}) {
+  for (int n : {TNation::France, TNation::Britain}) {
     const int attitude = game.Nations[n].Attitude;
     findings.Check(InRange(attitude, kLowestPeacefulAttitude, 100),
                    Findings::Nation(n) + " has an attitude that brings it into the war at once");
@@ -136,7 +129,8 @@ void CheckTables(const TGameState& game, Findings& findings) {
     findings.Check(weapon.FireA > 0 && weapon.FireB > 0,
                    "weapon row " + std::to_string(w) + " has no fire factors");
   }
-  findings.Check(game.WeaponTypes[kShotguns].FireA == 1 && game.WeaponTypes[kShotguns].FireB == 2,
+  findings.Check(game.WeaponTypes[TWeapon::Shotguns].FireA == 1 &&
+                     game.WeaponTypes[TWeapon::Shotguns].FireB == 2,
                  "weapon row 5 must fire 1 x 2, as every load sets it");
   for (int p = 1; p <= 24; ++p) {
     const TAiPlan& plan = game.AiPlans[p];

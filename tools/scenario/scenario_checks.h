@@ -30,6 +30,14 @@ class Findings {
   std::vector<std::string> list_;
 };
 
+// The states, cities and fleet kind that more than one part of the check singles out.
+inline constexpr int kKentucky = 20;
+inline constexpr int kTennessee = 21;
+inline constexpr int kIndianapolis = 38;
+inline constexpr int kCorinth = 60;
+inline constexpr int kNashville = 83;
+inline constexpr int kRiverFleet = 2;
+
 inline bool InRange(int value, int low, int high) {
   return value >= low && value <= high;
 }
