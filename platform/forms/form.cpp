@@ -116,10 +116,15 @@ void TForm::VisibleChanged() {
   }
 }
 
-bool TForm::CloseQueryOnResult() {
+// OnClose may keep the form open (caNone); without a handler it hides.
+TCloseAction TForm::AskClose() {
   TCloseAction action = TCloseAction::caHide;
   if (OnClose) OnClose(this, action);
-  if (action != TCloseAction::caNone) return true;
+  return action;
+}
+
+bool TForm::CloseQueryOnResult() {
+  if (AskClose() != TCloseAction::caNone) return true;
   modal_result_ = mrNone;
   return false;
 }
@@ -155,9 +160,7 @@ void TForm::Close() {
     modal_result_ = mrCancel;
     return;
   }
-  TCloseAction action = TCloseAction::caHide;
-  if (OnClose) OnClose(this, action);
-  if (action == TCloseAction::caNone) return;
+  if (AskClose() == TCloseAction::caNone) return;
   Hide();
   if (Application.MainForm() == this) Application.Terminate();
 }

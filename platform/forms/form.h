@@ -79,6 +79,7 @@ class TForm : public TWinControl {
 
  private:
   void VisibleChanged();
+  TCloseAction AskClose();
   bool CloseQueryOnResult();
   int BorderWidth() const;
   int CaptionHeight() const;
