@@ -1,12 +1,12 @@
 #include "platform/controls/registry.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <system_error>
+
+#include "platform/text/letter_case.h"
 
 namespace fs = std::filesystem;
 
@@ -31,12 +31,6 @@ std::map<std::string, TStoredKey>& Keys() {  // by lower-case full path
 fs::path& StoreFile() {
   static fs::path file;
   return file;
-}
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
 }
 
 const char* RootName(TRootKey root) {
@@ -163,7 +157,7 @@ bool LoadStore(const fs::path& file) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.size() > 2 && line.front() == '[' && line.back() == ']') {
       const std::string path = Unescaped(line.substr(1, line.size() - 2));
-      key = &Keys()[Lower(path)];
+      key = &Keys()[LowerCase(path)];
       key->path = path;
       continue;
     }
@@ -173,13 +167,13 @@ bool LoadStore(const fs::path& file) {
       continue;
     }
     const std::string name = Unescaped(line.substr(2, equals - 2));
-    key->values[Lower(name)] = {name, type, Unescaped(line.substr(equals + 1))};
+    key->values[LowerCase(name)] = {name, type, Unescaped(line.substr(equals + 1))};
   }
   return true;
 }
 
 TStoredKey* FindKey(const std::string& full_path) {
-  auto it = Keys().find(Lower(full_path));
+  auto it = Keys().find(LowerCase(full_path));
   return it == Keys().end() ? nullptr : &it->second;
 }
 
@@ -203,7 +197,7 @@ std::vector<std::uint8_t> BytesOf(const std::string& hex) {
 
 const TStoredValue& ValueOfType(const TStoredKey* key, const std::string& name, TRegDataType type) {
   if (key) {
-    auto it = key->values.find(Lower(name));
+    auto it = key->values.find(LowerCase(name));
     if (it != key->values.end() && it->second.type == type) return it->second;
   }
   throw ERegistryException("Invalid data type for '" + name + "'");
@@ -211,7 +205,7 @@ const TStoredValue& ValueOfType(const TStoredKey* key, const std::string& name, 
 
 void Store(TStoredKey* key, const std::string& name, TRegDataType type, const std::string& text) {
   if (!key) throw ERegistryException("No key is open to write '" + name + "'");
-  TStoredValue& value = key->values[Lower(name)];
+  TStoredValue& value = key->values[LowerCase(name)];
   if (value.name.empty()) value.name = name;
   value.type = type;
   value.text = text;
@@ -271,7 +265,7 @@ bool TRegistry::OpenKey(const std::string& key, bool can_create) {
     // Every key on the way down is made too.
     for (size_t end = full.find('\\');; end = full.find('\\', end + 1)) {
       const std::string path = full.substr(0, end);
-      if (!FindKey(path)) Keys()[Lower(path)].path = path;
+      if (!FindKey(path)) Keys()[LowerCase(path)].path = path;
       if (end == std::string::npos) break;
     }
     dirty_ = true;
@@ -303,7 +297,7 @@ bool TRegistry::KeyExists(const std::string& key) const {
 }
 
 bool TRegistry::DeleteKey(const std::string& key) {
-  const std::string lower = Lower(FullPath(key));
+  const std::string lower = LowerCase(FullPath(key));
   if (!Keys().count(lower)) return false;
   std::erase_if(Keys(), [&](const auto& entry) {
     return entry.first == lower || IsBelow(entry.first, lower);
@@ -313,7 +307,7 @@ bool TRegistry::DeleteKey(const std::string& key) {
 }
 
 std::vector<std::string> TRegistry::GetKeyNames() const {
-  const std::string parent = Lower(FullPath(""));
+  const std::string parent = LowerCase(FullPath(""));
   std::vector<std::string> names;
   for (const auto& [lower, key] : Keys()) {
     if (!IsBelow(lower, parent) || lower.find('\\', parent.size() + 1) != std::string::npos)
@@ -330,24 +324,25 @@ bool TRegistry::ValueExists(const std::string& name) const {
 TRegDataType TRegistry::GetDataType(const std::string& name) const {
   const TStoredKey* key = OpenedKey(*this);
   if (!key) return TRegDataType::rdUnknown;
-  auto it = key->values.find(Lower(name));
+  auto it = key->values.find(LowerCase(name));
   return it == key->values.end() ? TRegDataType::rdUnknown : it->second.type;
 }
 
 bool TRegistry::DeleteValue(const std::string& name) {
   TStoredKey* key = OpenedKey(*this);
-  if (!key || key->values.erase(Lower(name)) == 0) return false;
+  if (!key || key->values.erase(LowerCase(name)) == 0) return false;
   Written();
   return true;
 }
 
 void TRegistry::RenameValue(const std::string& old_name, const std::string& new_name) {
   TStoredKey* key = OpenedKey(*this);
-  if (!key || !key->values.count(Lower(old_name)) || key->values.count(Lower(new_name))) return;
-  TStoredValue value = key->values[Lower(old_name)];
-  key->values.erase(Lower(old_name));
+  if (!key || !key->values.count(LowerCase(old_name)) || key->values.count(LowerCase(new_name)))
+    return;
+  TStoredValue value = key->values[LowerCase(old_name)];
+  key->values.erase(LowerCase(old_name));
   value.name = new_name;
-  key->values[Lower(new_name)] = value;
+  key->values[LowerCase(new_name)] = value;
   Written();
 }
 

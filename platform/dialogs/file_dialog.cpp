@@ -1,7 +1,6 @@
 #include "platform/dialogs/file_dialog.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "platform/dialogs/file_mask.h"
 #include "platform/forms/form.h"
 #include "platform/services/file_lookup.h"
+#include "platform/text/letter_case.h"
 
 namespace fs = std::filesystem;
 
@@ -22,13 +22,6 @@ struct TFolderEntry {
   std::string name;
   bool folder;
 };
-
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) <
-           std::tolower(static_cast<unsigned char>(y));
-  });
-}
 
 // The sub-folders (".." first, unless at the root) and then the files that
 // fit `mask`, each group in alphabetical order. An unreadable folder lists

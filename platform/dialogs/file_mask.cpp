@@ -1,12 +1,8 @@
 #include "platform/dialogs/file_mask.h"
 
-#include <cctype>
+#include "platform/text/letter_case.h"
 
 namespace {
-
-bool SameLetter(char a, char b) {
-  return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-}
 
 // Greedy matching with one remembered star: linear, and never recursive, so
 // a long name cannot make it slow.
@@ -16,7 +12,7 @@ bool MatchesPattern(std::string_view name, std::string_view pattern) {
   size_t star = std::string_view::npos;
   size_t resume = 0;
   while (n < name.size()) {
-    if (p < pattern.size() && (pattern[p] == '?' || SameLetter(pattern[p], name[n]))) {
+    if (p < pattern.size() && (pattern[p] == '?' || SameLetterIgnoringCase(pattern[p], name[n]))) {
       ++n;
       ++p;
     } else if (p < pattern.size() && pattern[p] == '*') {

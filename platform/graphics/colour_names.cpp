@@ -1,8 +1,8 @@
 #include "platform/graphics/colour_names.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
+
+#include "platform/text/letter_case.h"
 
 namespace {
 
@@ -57,18 +57,11 @@ constexpr std::array<NamedColour, 43> kNames = {{
     {"clInfoBk", clInfoBk},
 }};
 
-bool SameText(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
 }  // namespace
 
 std::optional<TColor> IdentToColor(std::string_view name) {
   for (const NamedColour& entry : kNames) {
-    if (SameText(entry.name, name)) return entry.color;
+    if (EqualIgnoringCase(entry.name, name)) return entry.color;
   }
   return std::nullopt;
 }

@@ -1,14 +1,6 @@
 #include "platform/services/file_lookup.h"
 
-#include <algorithm>
-#include <cctype>
-
-bool SameFileName(const std::string& a, const std::string& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
-}
+#include "platform/text/letter_case.h"
 
 std::optional<std::filesystem::path> ResolveFileName(const std::filesystem::path& folder,
                                                      const std::string& name) {
@@ -21,7 +13,7 @@ std::optional<std::filesystem::path> ResolveFileName(const std::filesystem::path
     const std::filesystem::path& candidate = entry.path();
     // Of several spellings, the first in name order, so the choice never
     // depends on the order the folder lists them in.
-    if (SameFileName(candidate.filename().string(), name) && (!found || candidate < *found)) {
+    if (EqualIgnoringCase(candidate.filename().string(), name) && (!found || candidate < *found)) {
       found = candidate;
     }
   }

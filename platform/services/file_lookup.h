@@ -9,6 +9,3 @@
 // match wins over other spellings; none when no file matches.
 std::optional<std::filesystem::path> ResolveFileName(const std::filesystem::path& folder,
                                                      const std::string& name);
-
-// True when two names are equal apart from the case of ASCII letters.
-bool SameFileName(const std::string& a, const std::string& b);

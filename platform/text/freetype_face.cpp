@@ -6,12 +6,12 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <memory>
 #include <stdexcept>
 
 #include "platform/text/cp1252.h"
+#include "platform/text/letter_case.h"
 
 namespace {
 
@@ -34,12 +34,7 @@ struct FaceCloser {
 using FacePtr = std::unique_ptr<std::remove_pointer_t<FT_Face>, FaceCloser>;
 
 bool NameHas(std::string_view name, std::string_view word) {
-  auto lower = [](char c) {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  };
-  std::string haystack(name.size(), ' ');
-  std::transform(name.begin(), name.end(), haystack.begin(), lower);
-  return haystack.find(word) != std::string::npos;
+  return LowerCase(name).find(word) != std::string::npos;
 }
 
 enum class Family { kSans, kSerif, kMono };
