@@ -5,6 +5,7 @@
 #include "world/hex_grid.h"
 #include "world/route_finder.h"
 #include "world/saturating.h"
+#include "world/table_slots.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -17,7 +18,7 @@ int NearestOwnCorps(int city, int nation, int radius) {
   ThreatCorpsAtCity = ThreatOwnStrength = ThreatEnemyStrength = 0;
   ThreatEnemyCount = ThreatEnemyValue = 0;
   NearestEnemyDistance = NearestOwnDistance = kNoCorpsNear;
-  if (city < 1 || city > GameState.Cities.Count) return 0;
+  if (!IsEntryOf(GameState.Cities, city)) return 0;
   const TCity& place = GameState.Cities[city];
   const int camp = CampOfNation(nation);
   int bound = 2 * radius;

@@ -3,6 +3,7 @@
 #include "opponent/nearest_own_corps.h"
 #include "world/hex_grid.h"
 #include "world/route_finder.h"
+#include "world/table_slots.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -19,7 +20,7 @@ bool EnemyStandsOnCity(int city, int nation) {
 }  // namespace
 
 int NearestSupplyCity(int corps, int nation) {
-  if (corps < 1 || corps > GameState.Corps.Count) return 0;
+  if (!IsEntryOf(GameState.Corps, corps)) return 0;
   const TCorps& unit = GameState.Corps[corps];
   const int camp = CampOfNation(nation);
   int best = 0;

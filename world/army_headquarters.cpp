@@ -2,9 +2,11 @@
 
 #include <cstdint>
 
+#include "world/corps_command.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
 #include "world/saturating.h"
+#include "world/table_slots.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
 
@@ -32,7 +34,7 @@ constexpr int kArmyLostWarScore = 4;
 constexpr int kLostWithArmy = 254;
 
 bool IsCity(int city) {
-  return city >= 1 && city <= GameState.Cities.Count;
+  return IsEntryOf(GameState.Cities, city);
 }
 
 int SideOfCity(int city) {
@@ -158,11 +160,6 @@ void HoldOrRelocate(int a) {
   if (best != 0) army.HqCity = army.TargetCity = static_cast<std::uint8_t>(best);
 }
 
-std::string NameOfLeader(int leader) {
-  return leader >= 1 && leader <= GameState.Leaders.Count ? GameState.Leaders[leader].Name.str()
-                                                          : "";
-}
-
 std::string NameOfCity(int city) {
   return IsCity(city) ? GameState.Cities[city].Name.str() : "";
 }
@@ -172,12 +169,12 @@ void LoseArmy(int a) {
   const int nation = army.Nation;
   ClearEventMessage();
   EventMessage.Line1 = TextLine(kArmyText) + army.Name.str();
-  EventMessage.Line2 = TextLine(kCommanderText) + NameOfLeader(army.Leader);
+  EventMessage.Line2 = TextLine(kCommanderText) + LeaderName(army.Leader);
   EventMessage.Line3 = TextLine(kCityText) + NameOfCity(army.HqCity);
   EventMessage.Line4 = TextLine(kArmyLostText);
   AddSaturated(GameState.Nations[nation].WarScore, -kArmyLostWarScore);
   army.HqCity = army.Nation = army.Side = army.Theatre = 0;
-  if (army.Leader >= 1 && army.Leader <= GameState.Leaders.Count)
+  if (IsEntryOf(GameState.Leaders, army.Leader))
     GameState.Leaders[army.Leader].Status = kLostWithArmy;
   for (int c = 1; c <= GameState.Corps.Count; ++c) {
     TCorps& corps = GameState.Corps[c];
@@ -191,7 +188,7 @@ void LoseArmy(int a) {
 void MoveArmyHeadquarters() {
   for (int a = 1; a <= GameState.Armies.Count; ++a) {
     TArmy& army = GameState.Armies[a];
-    if (army.Nation < 1 || army.Nation > GameState.Nations.Count || army.CorpsCount == 0) continue;
+    if (!IsEntryOf(GameState.Nations, army.Nation) || army.CorpsCount == 0) continue;
     const int target = TargetOf(army);
     if (IsCity(target)) MoveTowardTarget(a, target);
     HoldOrRelocate(a);

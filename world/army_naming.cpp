@@ -44,7 +44,7 @@ std::string TakeListedName(int nation, int state) {
 
 void NameNewArmy(int nation, int army, int state) {
   if (!IsEntryOf(GameState.Armies, army)) return;
-  const bool hasNameList = nation >= 1 && nation <= GameState.ArmyNames.Count;
+  const bool hasNameList = IsEntryOf(GameState.ArmyNames, nation);
   TArmy& formed = GameState.Armies[army];
   formed.Name = hasNameList ? TakeListedName(nation, state) : kForeignArmyName;
   ShowFormationNotice(kArmyFormedNotice, TextLine(kArmyFormedText) + formed.Name.str(),

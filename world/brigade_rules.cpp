@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "world/codes.h"
+#include "world/corps_command.h"
+#include "world/corps_fatigue.h"
 #include "world/ordinals.h"
 #include "world/random.h"
 #include "world/route_finder.h"
@@ -43,17 +45,8 @@ bool IsWeapon(int weapon) {
   return IsEntryOf(WeaponLossCounters, weapon);
 }
 
-int CombatOf(int leader) {
-  if (!IsEntryOf(GameState.Leaders, leader)) return 0;
-  return GameState.Leaders[leader].Combat;
-}
-
 void AddToStateLosses(const TBrigade& brigade, int points) {
   if (IsState(brigade.HomeState)) AddSaturated(GameState.States[brigade.HomeState].Losses, points);
-}
-
-bool InCorps(const TBrigade& brigade, int corps) {
-  return brigade.Status == TBrigadeStatus::InCorps && brigade.Location == corps;
 }
 
 int AttritionWeight(const TBrigade& brigade) {
@@ -79,7 +72,7 @@ std::vector<int> AttritionCandidates(int corps) {
       brigade.Nation = 0;
       continue;
     }
-    if (InCorps(brigade, corps) && brigade.Nation == nation) candidates.push_back(b);
+    if (IsBrigadeOfCorps(brigade, corps) && brigade.Nation == nation) candidates.push_back(b);
   }
   return candidates;
 }
@@ -190,7 +183,8 @@ void RecountCorps() {
   for (int c = 1; c <= GameState.Corps.Count; ++c) {
     TCorps& corps = GameState.Corps[c];
     if (!CountsInRecount(corps)) continue;
-    const int capacity = CommandCapacity(corps.Kind, corps.Nation, CombatOf(corps.Leader));
+    const int capacity =
+        CommandCapacity(corps.Kind, corps.Nation, LeaderRating(corps.Leader, &TLeader::Combat));
     corps.Capacity = static_cast<std::uint8_t>(std::min(capacity, kMostBrigadesInCommand));
     StoreTotals(corps, sums[c]);
   }
@@ -313,7 +307,7 @@ std::uint16_t TrainCorpsBrigades(int corps) {
   std::uint16_t improved = 0;
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
     TBrigade& brigade = GameState.Brigades[b];
-    if (brigade.Nation != nation || !InCorps(brigade, corps)) continue;
+    if (brigade.Nation != nation || !IsBrigadeOfCorps(brigade, corps)) continue;
     // A draw of 0..7 above the present quality: a brigade of quality 7 has
     // nothing left to learn.
     if (Random(100) > 25 && Random(kMostQuality + 1) > brigade.Quality) {
@@ -396,7 +390,7 @@ void GarrisonCorpsBrigades(int corps) {
   AddSaturated(GameState.Cities[city].GarrisonCount, formation.OtherBrigades);
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
     TBrigade& brigade = GameState.Brigades[b];
-    if (!InCorps(brigade, corps)) continue;
+    if (!IsBrigadeOfCorps(brigade, corps)) continue;
     brigade.Status = TBrigadeStatus::InGarrison;
     brigade.Location = static_cast<std::uint8_t>(city);
   }

@@ -6,8 +6,11 @@
 
 #include "world/brigade_rules.h"
 #include "world/codes.h"
+#include "world/corps_command.h"
+#include "world/corps_fatigue.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
+#include "world/table_slots.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -20,16 +23,12 @@ constexpr int kNoticeNameWidth = 33;
 constexpr int kFarthestHex = TMapRecord::Columns + TMapRecord::Rows;
 
 bool IsCity(int city) {
-  return city >= 1 && city <= GameState.Cities.Count;
-}
-
-bool InCorps(const TBrigade& brigade, int corps) {
-  return brigade.Status == TBrigadeStatus::InCorps && brigade.Location == corps;
+  return IsEntryOf(GameState.Cities, city);
 }
 
 bool HasBrigades(int corps) {
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
-    if (InCorps(GameState.Brigades[b], corps)) return true;
+    if (IsBrigadeOfCorps(GameState.Brigades[b], corps)) return true;
   }
   return false;
 }
@@ -53,7 +52,7 @@ void HandBrigadesToCorps(int corps, int receiver) {
   const int nation = GameState.Corps[corps].Nation;
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
     TBrigade& brigade = GameState.Brigades[b];
-    if (brigade.Nation == nation && InCorps(brigade, corps))
+    if (brigade.Nation == nation && IsBrigadeOfCorps(brigade, corps))
       brigade.Location = static_cast<std::uint8_t>(receiver);
   }
 }
@@ -86,20 +85,17 @@ void GarrisonBrigadesIn(int corps, int city) {
 
 void SendBrigadesToCapital(int corps) {
   const int nation = GameState.Corps[corps].Nation;
-  const int capital =
-      nation >= 1 && nation <= GameState.Nations.Count ? GameState.Nations[nation].Capital : 0;
+  const int capital = IsEntryOf(GameState.Nations, nation) ? GameState.Nations[nation].Capital : 0;
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
     TBrigade& brigade = GameState.Brigades[b];
-    if (!InCorps(brigade, corps)) continue;
+    if (!IsBrigadeOfCorps(brigade, corps)) continue;
     brigade.Status = TBrigadeStatus::ArmedAndWaiting;
     brigade.Location = static_cast<std::uint8_t>(capital);
   }
 }
 
 void ShowDisbandedNotice(int corps) {
-  const int leader = GameState.Corps[corps].Leader;
-  const std::string name =
-      leader >= 1 && leader <= GameState.Leaders.Count ? GameState.Leaders[leader].Name.str() : "";
+  const std::string name = LeaderName(GameState.Corps[corps].Leader);
   ClearEventMessage();
   EventMessage.Line1 = ("Force under " + name).substr(0, kNoticeNameWidth);
   EventMessage.Line2 = "has been disbanded due ";
@@ -118,7 +114,7 @@ void ClearCorpsRecord(TCorps& corps) {
 }  // namespace
 
 void DissolveArmy(int army) {
-  if (army < 1 || army > GameState.Armies.Count) return;
+  if (!IsEntryOf(GameState.Armies, army)) return;
   TArmy& record = GameState.Armies[army];
   // The name's characters stay, as the bytes past a name's length always do.
   const Str<22> name = record.Name;
@@ -131,7 +127,7 @@ void DissolveArmy(int army) {
 }
 
 void DisbandCorps(int corps) {
-  if (corps < 1 || corps > GameState.Corps.Count) return;
+  if (!IsEntryOf(GameState.Corps, corps)) return;
   const int receiver = NeighbourCorps(corps);
   if (receiver != 0) HandBrigadesToCorps(corps, receiver);
   if (HasBrigades(corps)) {
@@ -146,7 +142,7 @@ void DisbandCorps(int corps) {
 }
 
 void GarrisonLeftoverBrigades(int corps) {
-  if (corps < 1 || corps > GameState.Corps.Count) return;
+  if (!IsEntryOf(GameState.Corps, corps)) return;
   const TCorps& leaving = GameState.Corps[corps];
   const bool ownCity = IsCity(leaving.City) && GameState.Cities[leaving.City].Side == leaving.Side;
   const int city = ownCity ? leaving.City : NearestOwnCity(corps);

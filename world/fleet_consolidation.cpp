@@ -1,6 +1,7 @@
 #include "world/fleet_consolidation.h"
 
 #include "world/saturating.h"
+#include "world/table_slots.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -14,7 +15,7 @@ constexpr int kHighestIdleMission = 1;
 constexpr int kSmallSquadron = 3;
 
 bool IsFleet(int fleet) {
-  return fleet >= 1 && fleet <= GameState.Fleets.Count;
+  return IsEntryOf(GameState.Fleets, fleet);
 }
 
 int ShipsOfType(const TFleet& fleet, int type) {

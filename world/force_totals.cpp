@@ -8,6 +8,8 @@
 #include "opponent/city_threat.h"
 #include "world/brigade_rules.h"
 #include "world/codes.h"
+#include "world/corps_command.h"
+#include "world/corps_fatigue.h"
 #include "world/corps_movement.h"
 #include "world/force_slots.h"
 #include "world/hex_control.h"
@@ -43,10 +45,6 @@ bool IsTheatre(int theatre) {
 
 bool IsLeader(int leader) {
   return IsEntryOf(GameState.Leaders, leader);
-}
-
-int CombatOf(int leader) {
-  return IsLeader(leader) ? GameState.Leaders[leader].Combat : 0;
 }
 
 bool IsComputerNation(int nation) {
@@ -88,7 +86,7 @@ bool HasCeased(const TCorps& corps) {
 void ReleaseBrigades(int corps) {
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
     TBrigade& brigade = GameState.Brigades[b];
-    if (brigade.Status != TBrigadeStatus::InCorps || brigade.Location != corps) continue;
+    if (!IsBrigadeOfCorps(brigade, corps)) continue;
     brigade.Status = TBrigadeStatus::ArmedAndWaiting;
     brigade.Location = 0;
   }
@@ -105,7 +103,7 @@ void RemoveCorps(int c) {
 }
 
 int CorpsCapacity(const TCorps& corps) {
-  const int combat = CombatOf(corps.Leader);
+  const int combat = LeaderRating(corps.Leader, &TLeader::Combat);
   return corps.Kind == TCorpsKind::Corps ? combat / 12 + 4 : combat / 35 + 2;
 }
 
@@ -146,11 +144,12 @@ void WeighPressure(TCorps& corps) {
 }
 
 void RateLeadership(TCorps& corps) {
-  corps.LeaderCombat = static_cast<std::uint8_t>(CombatOf(corps.Leader));
-  corps.LeaderInitiative = IsLeader(corps.Leader) ? GameState.Leaders[corps.Leader].Initiative : 0;
+  corps.LeaderCombat = static_cast<std::uint8_t>(LeaderRating(corps.Leader, &TLeader::Combat));
+  corps.LeaderInitiative =
+      static_cast<std::uint8_t>(LeaderRating(corps.Leader, &TLeader::Initiative));
   if (!IsEntryOf(GameState.Armies, corps.Army)) return;
   const int armyLeader = GameState.Armies[corps.Army].Leader;
-  if (IsLeader(armyLeader)) AddSaturated(corps.LeaderCombat, CombatOf(armyLeader) / 3);
+  AddSaturated(corps.LeaderCombat, LeaderRating(armyLeader, &TLeader::Combat) / 3);
 }
 
 void RateCorps(TCorps& corps) {

@@ -1,5 +1,6 @@
 #include "world/formation_notice.h"
 
+#include "world/corps_command.h"
 #include "world/game_window.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
@@ -9,11 +10,6 @@ namespace {
 
 constexpr int kCommanderText = 21;
 constexpr int kCityText = 105;
-
-std::string LeaderName(int leader) {
-  if (!IsEntryOf(GameState.Leaders, leader)) return "";
-  return GameState.Leaders[leader].Name.str();
-}
 
 std::string CityName(int city) {
   if (!IsEntryOf(GameState.Cities, city)) return "";

@@ -5,6 +5,7 @@
 
 #include "world/codes.h"
 #include "world/saturating.h"
+#include "world/table_slots.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -19,11 +20,11 @@ constexpr int kFullOccupation = 100;
 constexpr int kLargestCottonOutput = 10;
 
 bool IsNation(int nation) {
-  return nation >= 1 && nation <= GameState.Nations.Count;
+  return IsEntryOf(GameState.Nations, nation);
 }
 
 U16* TheatreEntry(Table<U16, 3>& stocks, int theatre) {
-  return theatre >= 1 && theatre <= stocks.Count ? &stocks[theatre] : nullptr;
+  return IsEntryOf(stocks, theatre) ? &stocks[theatre] : nullptr;
 }
 
 // Campaigning weather brings in more than the winter does.

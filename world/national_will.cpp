@@ -10,6 +10,7 @@
 #include "world/random.h"
 #include "world/recruiting.h"
 #include "world/saturating.h"
+#include "world/table_slots.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
 
@@ -31,7 +32,7 @@ constexpr int kFrenchVolunteerStates[] = {37};
 constexpr int kBritishVolunteerStates[] = {36};
 
 bool IsNation(int nation) {
-  return nation >= 1 && nation <= GameState.Nations.Count;
+  return IsEntryOf(GameState.Nations, nation);
 }
 
 std::span<const int> VolunteerStates(int nation) {

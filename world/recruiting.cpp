@@ -7,6 +7,7 @@
 #include "world/codes.h"
 #include "world/monthly_income.h"
 #include "world/saturating.h"
+#include "world/table_slots.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -105,7 +106,7 @@ int PaidPoints(int wanted, int price, int& money) {
 void RecruitFromState(int s) {
   TStateRec& state = GameState.States[s];
   const int n = state.Nation;
-  if (state.Side != state.ControlSide || n < 1 || n > GameState.Nations.Count) return;
+  if (state.Side != state.ControlSide || !IsEntryOf(GameState.Nations, n)) return;
   TNationRec& nation = GameState.Nations[n];
   const Table<std::uint8_t, 4>& share = nation.ProductionShare;
   const int manpower = state.Manpower;
