@@ -56,11 +56,6 @@ const char* NationWord(int nation) {
   return IsNation(nation) ? kWords[nation] : "";
 }
 
-int Distance(int x1, int y1, int x2, int y2) {
-  return HexDistance(static_cast<std::uint16_t>(x1), static_cast<std::uint16_t>(y1),
-                     static_cast<std::uint16_t>(x2), static_cast<std::uint16_t>(y2));
-}
-
 // Each state of the camp.
 template <typename Change>
 void ForEachStateOfCamp(bool sameCamp, int camp, Change change) {
@@ -79,7 +74,7 @@ void RaiseForeignPortIncident() {
       const TCity& city = GameState.Cities[c];
       if (city.Side != TSide::None || city.Nation < TNation::France || !IsNation(city.Nation))
         continue;
-      if (Distance(city.X, city.Y, fleet.X, fleet.Y) >= kIncidentRange) continue;
+      if (HexDistance(city.X, city.Y, fleet.X, fleet.Y) >= kIncidentRange) continue;
       ClearEventMessage();
       EventMessage.Kind = kNewspaperNotice;
       EventMessage.Line1 = NationName(city.Nation) + TextLine(13);
@@ -277,14 +272,17 @@ void RewardCaptor(const Capture& capture) {
   if (commander != nullptr) AddSaturated(commander->Modifier, std::max(value, 3) / 3);
 }
 
+bool IsGreenInfantryOf(const TBrigade& brigade, int corps) {
+  return IsBrigadeOfCorps(brigade, corps) && brigade.Arm == TArm::Infantry &&
+         brigade.Quality < kGreenQuality;
+}
+
 // The corps' greenest infantry brigade; 0 when none is below veteran quality.
 int GreenestInfantry(int corps) {
   int chosen = 0;
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
     const TBrigade& brigade = GameState.Brigades[b];
-    if (!IsBrigadeOfCorps(brigade, corps) || brigade.Arm != TArm::Infantry ||
-        brigade.Quality >= kGreenQuality)
-      continue;
+    if (!IsGreenInfantryOf(brigade, corps)) continue;
     if (chosen == 0 || brigade.Quality < GameState.Brigades[chosen].Quality) chosen = b;
   }
   return chosen;
@@ -293,10 +291,7 @@ int GreenestInfantry(int corps) {
 int GreenInfantryCount(int corps) {
   int count = 0;
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
-    const TBrigade& brigade = GameState.Brigades[b];
-    if (IsBrigadeOfCorps(brigade, corps) && brigade.Arm == TArm::Infantry &&
-        brigade.Quality < kGreenQuality)
-      ++count;
+    if (IsGreenInfantryOf(GameState.Brigades[b], corps)) ++count;
   }
   return count;
 }

@@ -5,11 +5,13 @@
 
 #include "world/brigade_rules.h"
 #include "world/codes.h"
+#include "world/corps_movement.h"
 #include "world/force_slots.h"
 #include "world/formation_notice.h"
 #include "world/game_window.h"
 #include "world/route_finder.h"
 #include "world/saturating.h"
+#include "world/supply_and_attrition.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
@@ -25,11 +27,7 @@ constexpr std::array<const char*, 5> kNationWords = {"", "Union ", "Confed ", "F
 
 // What a new formation starts with, camped in its city and told to hold it.
 constexpr int kNewPosture = 2;
-constexpr int kDefendStance = 1;
-constexpr int kEncampment = 1;
-constexpr int kStandardMarch = 1;
 constexpr int kNewCohesion = 5;
-constexpr int kStandardSupplyPriority = 1;
 constexpr int kNewReadiness = 10;
 constexpr int kNewQuality = 1;
 // A commander who is chosen while badly out of favour starts afresh.
@@ -164,17 +162,17 @@ void PlaceNewFormation(int c, int city, int nation, int leader) {
   corps.X = corps.DestX = home.X;
   corps.Y = corps.DestY = home.Y;
   corps.Posture = kNewPosture;
-  corps.Stance = kDefendStance;
+  corps.Stance = TCombatStance::Defend;
   corps.Theatre = home.Theatre;
   corps.State = home.State;
-  corps.SupplyType = kEncampment;
+  corps.SupplyType = TSupplyType::Encampment;
   corps.Disorder = 0;
   corps.Entrenchment = 0;
-  corps.March = kStandardMarch;
+  corps.March = TMarchMode::Standard;
   corps.Army = 0;
   corps.Cohesion = kNewCohesion;
   corps.Fatigue = 0;
-  corps.SupplyPriority = kStandardSupplyPriority;
+  corps.SupplyPriority = TSupplyPriority::Standard;
   corps.SupplyStatus = 0;
   corps.Spotted = 0;
   corps.City = static_cast<std::uint8_t>(city);

@@ -7,6 +7,7 @@
 #include "world/corps_movement.h"
 #include "world/hex_grid.h"
 #include "world/saturating.h"
+#include "world/ship_building.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
 
@@ -23,7 +24,6 @@ constexpr int kCorpsReach = 3;
 constexpr int kPressedCorpsReach = 1;
 constexpr int kStandingBonus = 10;
 constexpr int kLockedScore = 205;
-constexpr int kRiverFleetKind = 2;
 constexpr int kRiverFleetReach = 2;
 constexpr int kRiverFleetWeight = 3;
 
