@@ -4,14 +4,17 @@
 
 #include "world/brigade_rules.h"
 #include "world/codes.h"
+#include "world/corps_fatigue.h"
+#include "world/corps_movement.h"
 #include "world/dissolve_and_disband.h"
 #include "world/hex_grid.h"
 #include "world/saturating.h"
+#include "world/table_slots.h"
 #include "world/vardecl.h"
+#include "world/weather.h"
 
 namespace {
 
-constexpr int kEmbarked = 4;
 constexpr int kMostBattleMark = 4;
 constexpr int kLostAtSea = 255;
 constexpr int kPatrol = 4;
@@ -25,11 +28,7 @@ bool IsActive(const TFleet& fleet) {
 }
 
 bool CanFight(const TCorps& corps) {
-  return corps.Stance < kEmbarked;
-}
-
-int WeatherOf(int theatre) {
-  return theatre >= 1 && theatre <= GameState.Weather.Count ? GameState.Weather[theatre] : 0;
+  return corps.Stance < TCombatStance::Embarked;
 }
 
 bool HasTransport(int corps) {
@@ -42,14 +41,14 @@ bool HasTransport(int corps) {
 
 void LoseAtSea(int c) {
   TCorps& corps = GameState.Corps[c];
-  if (corps.Leader >= 1 && corps.Leader <= GameState.Leaders.Count)
+  if (IsEntryOf(GameState.Leaders, corps.Leader))
     GameState.Leaders[corps.Leader].Status = kLostAtSea;
   corps.Leader = corps.X = corps.Y = corps.Disorder = corps.Army = 0;
   corps.Readiness = corps.BattleMark = corps.LastMoveDir = corps.Nation = corps.Side = 0;
   corps.Inactive = 1;
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
     const TBrigade& brigade = GameState.Brigades[b];
-    if (brigade.Status == TBrigadeStatus::InCorps && brigade.Location == c) ClearBrigade(b);
+    if (IsBrigadeOfCorps(brigade, c)) ClearBrigade(b);
   }
 }
 
@@ -62,14 +61,14 @@ void RemoveLostCorps() {
     if (corps.Strength == 0) {
       GarrisonLeftoverBrigades(c);
       corps.Inactive = 1;
-    } else if (corps.Nation != 0 && corps.Stance == kEmbarked && !HasTransport(c)) {
+    } else if (corps.Nation != 0 && corps.Stance == TCombatStance::Embarked && !HasTransport(c)) {
       LoseAtSea(c);
     }
   }
 }
 
 int ContactRange(const TCorps& corps) {
-  const int weather = WeatherOf(corps.Theatre);
+  const int weather = WeatherIn(corps.Theatre);
   int range = 5;
   if (weather > 6)
     range = 3;
@@ -113,7 +112,7 @@ void FindCorpsContacts(int c) {
 }
 
 bool InHostileState(const TCorps& corps) {
-  if (corps.State < 1 || corps.State > GameState.States.Count) return false;
+  if (!IsEntryOf(GameState.States, corps.State)) return false;
   const int control = GameState.States[corps.State].ControlSide;
   return control != 0 && control != corps.Side;
 }
@@ -133,9 +132,9 @@ void WatchFromCity(const TCity& city) {
 
 int FleetRange(const TFleet& fleet) {
   const int port = fleet.HomePort;
-  int theatre = port >= 1 && port <= GameState.Cities.Count ? GameState.Cities[port].Theatre : 0;
+  int theatre = IsEntryOf(GameState.Cities, port) ? GameState.Cities[port].Theatre : 0;
   if (theatre == 0) theatre = TTheatre::Seaboard;
-  const int weather = WeatherOf(theatre);
+  const int weather = WeatherIn(theatre);
   if (weather >= 6) return 1;
   if (weather > 2) return 2;
   return 3;

@@ -5,7 +5,7 @@
 
 #include "warfare/fleet_slots.h"
 #include "world/codes.h"
-#include "world/supply_and_attrition.h"
+#include "world/monthly_income.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
 
@@ -77,7 +77,7 @@ int LowestFreeFleetNumber(int fleet, int nation) {
 void LayDown(int nation, int city, int fleetKind, const ShipCosts& ship, int ordered) {
   if (ordered == 0) return;
   const int fleet = FindFleetSlot(nation, city, 0, kFreeFleetSlot);
-  U16* supplies = SupplyStock(nation, GameState.Cities[city].Theatre);
+  U16* supplies = TheatreSupplies(nation, GameState.Cities[city].Theatre);
   if (fleet == 0 || supplies == nullptr) return;
   const int ships = std::min({*supplies / ship.supplies, ship.most, ordered});
   if (ships == 0) return;

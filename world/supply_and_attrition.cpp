@@ -6,10 +6,13 @@
 
 #include "world/brigade_rules.h"
 #include "world/codes.h"
+#include "world/corps_command.h"
+#include "world/corps_fatigue.h"
 #include "world/corps_movement.h"
 #include "world/corps_orders.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
+#include "world/monthly_income.h"
 #include "world/random.h"
 #include "world/route_finder.h"
 #include "world/saturating.h"
@@ -17,6 +20,7 @@
 #include "world/table_slots.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
+#include "world/weather.h"
 
 namespace {
 
@@ -50,14 +54,6 @@ bool IsCity(int city) {
   return IsEntryOf(GameState.Cities, city);
 }
 
-bool IsHuman(int nation) {
-  return IsEntryOf(GameState.Nations, nation) && GameState.Nations[nation].Human != 0;
-}
-
-int WeatherOf(int theatre) {
-  return IsEntryOf(GameState.Weather, theatre) ? GameState.Weather[theatre] : 0;
-}
-
 // The state of the map hex, 0 for none.
 int StateOf(int x, int y) {
   if (!TMapRecord::OnMap(x, y)) return 0;
@@ -69,12 +65,8 @@ int Distance(const TCorps& corps, const TCity& city) {
   return HexDistance(corps.X, corps.Y, city.X, city.Y);
 }
 
-bool StandsOn(const TCorps& corps, const TCity& city) {
-  return corps.X == city.X && corps.Y == city.Y;
-}
-
 bool PayFromStock(int nation, int theatre, int demand) {
-  U16* stock = SupplyStock(nation, theatre);
+  U16* stock = TheatreSupplies(nation, theatre);
   if (stock == nullptr || *stock < demand) return false;
   *stock -= static_cast<std::uint16_t>(demand);
   return true;
@@ -85,7 +77,7 @@ int MeanBrigadeQuality(int corps) {
   int brigades = 0;
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
     const TBrigade& brigade = GameState.Brigades[b];
-    if (brigade.Status != TBrigadeStatus::InCorps || brigade.Location != corps) continue;
+    if (!IsBrigadeOfCorps(brigade, corps)) continue;
     quality += brigade.Quality;
     ++brigades;
   }
@@ -95,14 +87,13 @@ int MeanBrigadeQuality(int corps) {
 bool OnOwnSupplyCity(const TCorps& corps) {
   if (!IsCity(corps.City)) return false;
   const TCity& city = GameState.Cities[corps.City];
-  return city.Side == corps.Side && StandsOn(corps, city);
+  return city.Side == corps.Side && StandsOn(corps, city.X, city.Y);
 }
 
 // The player hears of his corps' supply only while it had a priority to lose.
 void TellPlayer(const TCorps& corps, int nation, int text) {
-  if (corps.SupplyPriority == TSupplyPriority::Subsistence || !IsHuman(nation)) return;
-  const std::string leader =
-      IsEntryOf(GameState.Leaders, corps.Leader) ? GameState.Leaders[corps.Leader].Name.str() : "";
+  if (corps.SupplyPriority == TSupplyPriority::Subsistence || !IsHumanNation(nation)) return;
+  const std::string leader = LeaderName(corps.Leader);
   Window().SetCursor(WindowCursor::Default);
   Window().ShowMessage(leader + TextLine(text));
 }
@@ -152,9 +143,9 @@ bool ConnectedToDepot(const TCorps& corps, const TCity& depot) {
   const int range = DepotRange();
   const int camp = CampOfNation(depot.Nation);
   // The army route marches for the camp of the nation it is given.
-  if (distance <= range &&
-      (StandsOn(corps, depot) || RouteArrives(corps.X, corps.Y, depot.X, depot.Y, range,
-                                              kArmyRouteMode, depot.Nation, kOwnHexesOnly)))
+  if (distance <= range && (StandsOn(corps, depot.X, depot.Y) ||
+                            RouteArrives(corps.X, corps.Y, depot.X, depot.Y, range, kArmyRouteMode,
+                                         depot.Nation, kOwnHexesOnly)))
     return true;
   if (distance < kWaterwayLinkReach && depot.RiverPort != 0 &&
       RouteArrives(corps.X, corps.Y, depot.X, depot.Y, kWaterwayLinkSteps, kRiverRouteMode, camp,
@@ -282,7 +273,8 @@ void UseFleetSupplies() {
 bool EnemyCorpsOn(const TCity& city) {
   for (int c = 1; c <= GameState.Corps.Count; ++c) {
     const TCorps& corps = GameState.Corps[c];
-    if (corps.Inactive == 0 && corps.Side != city.Side && StandsOn(corps, city)) return true;
+    if (corps.Inactive == 0 && corps.Side != city.Side && StandsOn(corps, city.X, city.Y))
+      return true;
   }
   return false;
 }
@@ -309,12 +301,6 @@ void StarveBesiegedGarrisons() {
 }
 
 }  // namespace
-
-U16* SupplyStock(int nation, int theatre) {
-  if (!IsEntryOf(GameState.Nations, nation)) return nullptr;
-  TNationRec& record = GameState.Nations[nation];
-  return IsEntryOf(record.Supplies, theatre) ? &record.Supplies[theatre] : nullptr;
-}
 
 int CorpsSupplyDemand(int corps) {
   const TCorps& unit = GameState.Corps[corps];
@@ -353,14 +339,14 @@ int ApplySupplyAttrition(int corps, int rate) {
   int r = rate;
   // The computer's corps suffer half; the nation asked is the one numbered by
   // the corps' camp.
-  if (r != 0 && !IsHuman(unit.Side)) r /= 2;
+  if (r != 0 && !IsHumanNation(unit.Side)) r /= 2;
   if (unit.Disorder != 0 && !OnOwnSupplyCity(unit)) r += 2 * unit.Disorder;
   r = 3 * r / MeanBrigadeQuality(corps);
   int losses = unit.Strength * r / 200;
   if (unit.SupplyType == TSupplyType::Foraging) {
     losses = unit.Kind == TCorpsKind::CavalryDivision
                  ? unit.Strength * r / 400
-                 : unit.Strength * (WeatherOf(unit.Theatre) + r) / 100;
+                 : unit.Strength * (WeatherIn(unit.Theatre) + r) / 100;
   }
   losses = std::min<int>(losses, UINT16_MAX);
   ApplyBrigadeLosses(kLossesByCorps, static_cast<std::uint16_t>(corps),

@@ -3,10 +3,6 @@
 // its depot, its encampment or by foraging; whoever goes short turns to
 // foraging, and after movement the hungry lose men. Fleets at sea eat what they
 // carry, and cut-off garrisons under siege waste away.
-#include <cstdint>
-
-#include "world/le_int.h"
-
 // The two passes of a turn: before movement supplies are drawn only; after it
 // the losses are taken as well.
 inline constexpr int kSupplyBeforeMovement = 0;
@@ -22,9 +18,6 @@ inline constexpr int High = 2;
 // TCorps.SupplyStatus of a corps on depot supply.
 inline constexpr int kSupplyShort = 2;
 inline constexpr int kSupplyCutOff = 10;
-
-// The nation's supply stock in the theatre; nullptr when either is none.
-U16* SupplyStock(int nation, int theatre);
 
 // What the corps eats in one pass: by brigade, more for a higher priority and
 // for the nations that feed their men better.

@@ -5,6 +5,7 @@
 
 #include "world/codes.h"
 #include "world/random.h"
+#include "world/table_slots.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -28,6 +29,10 @@ int MonthRow() {
 }
 
 }  // namespace
+
+int WeatherIn(int theatre) {
+  return IsEntryOf(GameState.Weather, theatre) ? GameState.Weather[theatre] : 0;
+}
 
 void RollWeather() {
   if (GameState.Day % 2 == 0) return;
