@@ -4,6 +4,7 @@
 
 #include "platform/controls/caption_text.h"
 #include "platform/forms/screen.h"
+#include "platform/graphics/arrow_head.h"
 #include "platform/graphics/edges.h"
 #include "platform/graphics/system_colours.h"
 #include "platform/input/key_codes.h"
@@ -190,11 +191,8 @@ void TMenuWindow::Paint() {
     DrawCaptionText(canvas, item->Caption(), text, DT_LEFT | DT_VCENTER | DT_SINGLELINE,
                     item->Enabled());
     if (item->Count() > 0) {
-      const int cx = row.Right - 8;
-      const int cy = (row.Top + row.Bottom) / 2;
-      for (int step = 0; step < 4; ++step) {
-        for (int dy = -step; dy <= step; ++dy) canvas.SetPixel(cx - step + 3, cy + dy, text_color);
-      }
+      const TPoint tip{row.Right - 5, (row.Top + row.Bottom) / 2};
+      DrawArrowHead(canvas, tip, TArrowDirection::adRight, 4, text_color);
     }
   }
 }

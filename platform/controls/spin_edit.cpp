@@ -6,22 +6,13 @@
 #include <string>
 
 #include "platform/controls/button.h"
+#include "platform/graphics/arrow_head.h"
 #include "platform/graphics/canvas.h"
 #include "platform/input/key_codes.h"
 
 namespace {
 constexpr int kButtonWidth = 15;
 constexpr int kBorder = 2;
-
-// A small triangle in the middle of a button, pointing up or down.
-void DrawSpinArrow(TCanvas& canvas, const TRect& button, bool up, TColor color) {
-  const int cx = (button.Left + button.Right) / 2;
-  const int cy = (button.Top + button.Bottom) / 2;
-  for (int row = 0; row < 3; ++row) {
-    const int y = up ? cy - 1 + row : cy + 1 - row;
-    for (int x = cx - row; x <= cx + row; ++x) canvas.SetPixel(x, y, color);
-  }
-}
 }  // namespace
 
 TSpinEdit::TSpinEdit(TComponent* owner) : TEdit(owner) {
@@ -98,7 +89,7 @@ void TSpinEdit::Paint() {
   TCanvas& canvas = Canvas();
   const TColor arrow = Enabled() ? clBtnText : clGrayText;
   DrawButtonFace(canvas, UpButton(), false, false);
-  DrawSpinArrow(canvas, UpButton(), true, arrow);
+  DrawButtonArrow(canvas, UpButton(), TArrowDirection::adUp, arrow);
   DrawButtonFace(canvas, DownButton(), false, false);
-  DrawSpinArrow(canvas, DownButton(), false, arrow);
+  DrawButtonArrow(canvas, DownButton(), TArrowDirection::adDown, arrow);
 }

@@ -4,25 +4,18 @@
 
 #include "platform/controls/button.h"
 #include "platform/forms/timer.h"
+#include "platform/graphics/arrow_head.h"
 
 namespace {
 constexpr unsigned kFirstRepeatMs = 400;
 constexpr unsigned kRepeatMs = 100;
 
-void DrawArrowMark(TCanvas& canvas, const TRect& button, TUDBtnType type,
-                   TUDOrientation orientation, TColor color) {
-  const int cx = (button.Left + button.Right) / 2;
-  const int cy = (button.Top + button.Bottom) / 2;
-  const bool towards_start = type == TUDBtnType::btNext;
-  for (int step = 0; step < 3; ++step) {
-    for (int across = -step; across <= step; ++across) {
-      if (orientation == TUDOrientation::udVertical) {
-        canvas.SetPixel(cx + across, towards_start ? cy - 1 + step : cy + 1 - step, color);
-      } else {
-        canvas.SetPixel(towards_start ? cx + 1 - step : cx - 1 + step, cy + across, color);
-      }
-    }
+TArrowDirection ArrowOf(TUDBtnType type, TUDOrientation orientation) {
+  const bool next = type == TUDBtnType::btNext;
+  if (orientation == TUDOrientation::udVertical) {
+    return next ? TArrowDirection::adUp : TArrowDirection::adDown;
   }
+  return next ? TArrowDirection::adRight : TArrowDirection::adLeft;
 }
 }  // namespace
 
@@ -137,6 +130,6 @@ void TUpDown::Paint() {
     const TRect rect = type == TUDBtnType::btNext ? NextRect() : PrevRect();
     const bool pressed = held_ && over_held_button_ && held_button_ == type;
     DrawButtonFace(canvas, rect, pressed, false);
-    DrawArrowMark(canvas, rect, type, orientation_, arrow);
+    DrawButtonArrow(canvas, rect, ArrowOf(type, orientation_), arrow);
   }
 }
