@@ -1,24 +1,19 @@
 #include "tools/map/map_art.h"
 
-#include <fstream>
 #include <sstream>
 
 namespace {
 
 std::vector<TaggedLine> ReadTaggedLines(const std::filesystem::path& file, int tags) {
-  std::ifstream in(file);
-  if (!in) throw MapDataError("cannot read " + file.string());
   std::vector<TaggedLine> lines;
   int number = 0;
-  for (std::string text; std::getline(in, text);) {
+  for (const auto& text : ReadDataLines(file)) {
     ++number;
     std::istringstream words(text);
     TaggedLine line;
     for (int i = 0; i < tags; ++i) {
       int tag = 0;
-      if (!(words >> tag)) {
-        throw MapDataError(file.string() + ":" + std::to_string(number) + ": missing number");
-      }
+      if (!(words >> tag)) FailAtLine(file, number, "missing number");
       line.Tags.push_back(tag);
     }
     for (std::string point; words >> point;) {
@@ -26,7 +21,7 @@ std::vector<TaggedLine> ReadTaggedLines(const std::filesystem::path& file, int t
       char comma = 0;
       std::istringstream coords(point);
       if (!(coords >> p.X >> comma >> p.Y) || comma != ',') {
-        throw MapDataError(file.string() + ":" + std::to_string(number) + ": bad point " + point);
+        FailAtLine(file, number, "bad point " + point);
       }
       line.Points.push_back(p);
     }

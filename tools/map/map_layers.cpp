@@ -21,25 +21,13 @@ constexpr GridFile kGridFiles[] = {
     {"flag7.txt", &MapLayers::Flag7, ".7"},           {"rail.txt", &MapLayers::Rail, ".12"},
 };
 
-std::vector<std::string> ReadLines(const std::filesystem::path& file) {
-  std::ifstream in(file);
-  if (!in) throw MapDataError("cannot read " + file.string());
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
-[[noreturn]] void Fail(const std::filesystem::path& file, int line, const std::string& what) {
-  throw MapDataError(file.string() + ":" + std::to_string(line) + ": " + what);
-}
-
 LayerGrid ReadGrid(const std::filesystem::path& file, std::string_view allowed, int width) {
-  LayerGrid grid = ReadLines(file);
-  if (static_cast<int>(grid.size()) != kRows) Fail(file, 0, "expected 54 rows");
+  LayerGrid grid = ReadDataLines(file);
+  if (static_cast<int>(grid.size()) != kRows) FailAtLine(file, 0, "expected 54 rows");
   for (int row = 0; row < kRows; ++row) {
-    if (static_cast<int>(grid[row].size()) != width) Fail(file, row + 1, "wrong row length");
+    if (static_cast<int>(grid[row].size()) != width) FailAtLine(file, row + 1, "wrong row length");
     if (grid[row].find_first_not_of(allowed) != std::string::npos) {
-      Fail(file, row + 1, "unknown code");
+      FailAtLine(file, row + 1, "unknown code");
     }
   }
   return grid;
@@ -51,7 +39,7 @@ LayerGrid ReadSideGrid(const std::filesystem::path& file) {
   for (auto& row : grid) std::erase(row, ' ');
   for (int row = 0; row < kRows; ++row) {
     if (static_cast<int>(grid[row].size()) != kColumns * kSideDigits) {
-      Fail(file, row + 1, "wrong number of side codes");
+      FailAtLine(file, row + 1, "wrong number of side codes");
     }
   }
   return grid;
@@ -82,6 +70,18 @@ char DigitChar(int n) {
 
 }  // namespace
 
+std::vector<std::string> ReadDataLines(const std::filesystem::path& file) {
+  std::ifstream in(file);
+  if (!in) throw MapDataError("cannot read " + file.string());
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+void FailAtLine(const std::filesystem::path& file, int line, const std::string& what) {
+  throw MapDataError(file.string() + ":" + std::to_string(line) + ": " + what);
+}
+
 MapLayers ReadMapLayers(const std::filesystem::path& folder) {
   MapLayers layers;
   for (const auto& grid : kGridFiles) {
@@ -108,17 +108,17 @@ void WriteMapLayers(const MapLayers& layers, const std::filesystem::path& folder
 std::vector<MapCity> ReadMapCities(const std::filesystem::path& file) {
   std::vector<MapCity> cities;
   int number = 0;
-  for (const auto& line : ReadLines(file)) {
+  for (const auto& line : ReadDataLines(file)) {
     ++number;
     std::istringstream in(line);
     MapCity city;
     int sea = 0;
     int river = 0;
     in >> city.Number >> city.X >> city.Y >> city.State >> sea >> river >> city.MarkX >> city.MarkY;
-    if (!in) Fail(file, number, "cannot read the city");
+    if (!in) FailAtLine(file, number, "cannot read the city");
     std::getline(in >> std::ws, city.Name);
-    if (city.Name.empty()) Fail(file, number, "the city has no name");
-    if (!TMapRecord::OnMap(city.X, city.Y)) Fail(file, number, "city off the map");
+    if (city.Name.empty()) FailAtLine(file, number, "the city has no name");
+    if (!TMapRecord::OnMap(city.X, city.Y)) FailAtLine(file, number, "city off the map");
     city.SeaPort = sea != 0;
     city.RiverPort = river != 0;
     cities.push_back(city);
@@ -129,7 +129,7 @@ std::vector<MapCity> ReadMapCities(const std::filesystem::path& file) {
 std::vector<HexSide> ReadHexSides(const std::filesystem::path& file) {
   std::vector<HexSide> sides;
   int number = 0;
-  for (const auto& line : ReadLines(file)) {
+  for (const auto& line : ReadDataLines(file)) {
     ++number;
     HexSide side;
     char comma1 = 0;
@@ -138,11 +138,16 @@ std::vector<HexSide> ReadHexSides(const std::filesystem::path& file) {
     in >> side.X >> comma1 >> side.Y >> comma2 >> side.Direction;
     if (!in || comma1 != ',' || comma2 != ',' || side.Direction < 1 || side.Direction > 3 ||
         !TMapRecord::OnMap(side.X, side.Y)) {
-      Fail(file, number, "expected x,y,d");
+      FailAtLine(file, number, "expected x,y,d");
     }
     sides.push_back(side);
   }
   return sides;
+}
+
+MapSources ReadMapSources(const std::filesystem::path& folder) {
+  return {ReadMapLayers(folder), ReadMapCities(folder / "cities.txt"),
+          ReadHexSides(folder / "water-sides.txt")};
 }
 
 TMapRecord BuildMapRecord(const MapLayers& layers, int year) {

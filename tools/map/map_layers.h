@@ -14,6 +14,11 @@ class MapDataError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The lines of one data file.
+std::vector<std::string> ReadDataLines(const std::filesystem::path& file);
+// Names the file and line, so a fault in the data points straight at itself.
+[[noreturn]] void FailAtLine(const std::filesystem::path& file, int line, const std::string& what);
+
 // A grid holds one string per row (rows 1..54), each with one character per column (1..76);
 // the side grid holds three digits per column (N, NE, SE).
 using LayerGrid = std::vector<std::string>;
@@ -56,6 +61,14 @@ MapLayers ReadMapLayers(const std::filesystem::path& folder);
 void WriteMapLayers(const MapLayers& layers, const std::filesystem::path& folder);
 std::vector<MapCity> ReadMapCities(const std::filesystem::path& file);
 std::vector<HexSide> ReadHexSides(const std::filesystem::path& file);
+
+// Everything a folder of map data holds: the layers, the cities and the sides across water.
+struct MapSources {
+  MapLayers Layers;
+  std::vector<MapCity> Cities;
+  std::vector<HexSide> WaterSides;
+};
+MapSources ReadMapSources(const std::filesystem::path& folder);
 
 // The record of the map in the given year: railways opened later are left out.
 TMapRecord BuildMapRecord(const MapLayers& layers, int year);

@@ -39,11 +39,6 @@ void StampOwners(const TGameState& game, TMapRecord& map) {
 
 }  // namespace
 
-MapSources ReadMapSources(const std::filesystem::path& folder) {
-  return {ReadMapLayers(folder), ReadMapCities(folder / "cities.txt"),
-          ReadHexSides(folder / "water-sides.txt")};
-}
-
 void BuildStartMap(const MapSources& sources, const TGameState& game, TMapRecord& map) {
   map = BuildMapRecord(sources.Layers, game.Year);
   StampOwners(game, map);
