@@ -31,13 +31,13 @@ TUpDown::TUpDown(TComponent* owner) : TCustomControl(owner) {
 void TUpDown::SetMin(int value) {
   if (value == min_) return;
   min_ = value;
-  position_ = std::clamp(position_, min_, std::max(min_, max_));
+  SetPosition(position_);
 }
 
 void TUpDown::SetMax(int value) {
   if (value == max_) return;
   max_ = value;
-  position_ = std::clamp(position_, min_, std::max(min_, max_));
+  SetPosition(position_);
 }
 
 void TUpDown::SetPosition(int position) {
