@@ -69,6 +69,8 @@ void UpdateHover(TWinControl& root, TPoint point) {
   TControl* left = g_hover;
   g_hover = under;
   if (left) left->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<intptr_t>(left));
+  // A leave handler may free the control now under the pointer, or run a
+  // loop of its own that moves the hover on; either way there is no entry.
   if (under && g_hover == under)
     under->Perform(CM_MOUSEENTER, 0, reinterpret_cast<intptr_t>(under));
 }
