@@ -22,7 +22,7 @@ const outDir = path.resolve(here, '../../data/map');
 const readJson = (name) => JSON.parse(fs.readFileSync(path.join(dataDir, name), 'utf8'));
 
 // The one-character state codes of the state layer, by state number (index 0: no state).
-export const STATE_CODES = '.123IWLMNOPYHV4SRCJmktvxaslncgbfDEZwBF';
+const STATE_CODES = '.123IWLMNOPYHV4SRCJmktvxaslncgbfDEZwBF';
 
 const cities = readJson('cities.json');
 const chains = readJson('route-chains.json');

@@ -80,6 +80,3 @@ export function simplify(points, tolerance) {
   }
   return points.filter((_, i) => keep[i]);
 }
-
-export const pathLength = (points) =>
-  points.reduce((sum, p, i) => (i ? sum + Math.hypot(p[0] - points[i - 1][0], p[1] - points[i - 1][1]) : 0), 0);

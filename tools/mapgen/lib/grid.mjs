@@ -31,21 +31,6 @@ export function project([lon, lat]) {
   return [px, py];
 }
 
-export function hexOfPoint([lon, lat]) {
-  const guess = Math.round((lon - WEST) / DEGREES_PER_COLUMN) + 1;
-  let best = null;
-  for (let x = guess - 1; x <= guess + 1; x++) {
-    if (x < 1 || x > COLUMNS) continue;
-    const [clon, clat0] = hexCentre(x, 1);
-    const y = Math.round((clat0 - lat) / DEGREES_PER_ROW) + 1;
-    if (y < 1 || y > ROWS) continue;
-    const [hlon, hlat] = hexCentre(x, y);
-    const d = Math.hypot((hlon - lon) * 0.82, hlat - lat);
-    if (!best || d < best.d) best = { x, y, d };
-  }
-  return best ? [best.x, best.y] : null;
-}
-
 // Directions 1..6: N, NE, SE, S, SW, NW.
 export function step(x, y, dir) {
   const up = isEven(x) ? 0 : -1;

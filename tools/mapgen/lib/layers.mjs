@@ -2,7 +2,7 @@
 // hex sides and the 1861 owner of every hex.
 
 import {
-  COLUMNS, ROWS, Layer, forEachHex, hexCentre, step, onMap, parseHexList,
+  Layer, forEachHex, hexCentre, step, onMap, parseHexList,
 } from './grid.mjs';
 import { lineCrossesPolyline } from './geometry.mjs';
 import { terrainOfLand, WATER, TOWN } from './terrain.mjs';
@@ -59,14 +59,6 @@ export function markChains(layer, chains, field, mark) {
 // ---- hex sides -------------------------------------------------------------------------
 
 export const newSides = () => new Layer(null).cells.map((row) => row.map(() => [0, 0, 0]));
-
-// The side between a hex and its neighbour in direction dir is stored on whichever of the
-// two holds it as its N, NE or SE side.
-export function sideSlot(x, y, dir) {
-  if (dir <= 3) return { x, y, d: dir };
-  const [nx, ny] = step(x, y, dir);
-  return { x: nx, y: ny, d: dir - 3 };
-}
 
 export const getSide = (sides, x, y, d) => sides[y - 1][x - 1][d - 1];
 export function setSide(sides, x, y, d, code) {
@@ -209,5 +201,3 @@ export function owners1861(layers, cities) {
   for (const city of cities) owner.set(city.x, city.y, city.side1861);
   return owner;
 }
-
-export { COLUMNS, ROWS };
