@@ -1,7 +1,6 @@
 #include "widgets/button_base.h"
 
 #include "platform/input/keyboard.h"
-#include "widgets/tools.h"
 
 TKxButtonControl::TKxButtonControl(TComponent* owner) : TKxXPThemedControl(owner) {
   SetControlStyle(ControlStyle() & ~csSetCaption);
@@ -60,14 +59,6 @@ void TKxButtonControl::SetSoftFlatInactiveColor(TColor color) {
 
 void TKxButtonControl::SetSoftFlatDownColor(TColor color) {
   SetSoftFlatColor(soft_flat_down_color_, color);
-}
-
-bool TKxButtonControl::ShowFocusRect() const {
-  return !IsWin2000Up || focus_cue_;
-}
-
-bool TKxButtonControl::ShowAccelChar() const {
-  return !IsWin2000Up || accel_cue_;
 }
 
 // A transparent control shows its parent's background, so after a move it

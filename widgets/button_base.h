@@ -36,9 +36,10 @@ class TKxButtonControl : public TKxXPThemedControl {
   void SetSoftFlatDownColor(TColor color);
 
   // Whether descendants draw the focus rectangle and the accelerator
-  // underline; on every system the program presents itself as, both are on.
-  bool ShowFocusRect() const;
-  bool ShowAccelChar() const;
+  // underline. The keyboard cues are never hidden, so on every system both
+  // are on.
+  bool ShowFocusRect() const { return true; }
+  bool ShowAccelChar() const { return true; }
 
   void SetBounds(int left, int top, int width, int height) override;
 
@@ -56,8 +57,6 @@ class TKxButtonControl : public TKxXPThemedControl {
 
   bool transparent_ = false;
   TKxTextDrawType text_draw_type_ = tdtNormal;
-  bool focus_cue_ = true;
-  bool accel_cue_ = true;
   std::string caption_;
   bool soft_flat_ = false;
   TColor soft_flat_active_color_ = 0;
