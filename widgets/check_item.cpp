@@ -9,6 +9,7 @@
 #include "widgets/check_mark.h"
 #include "widgets/image_form_link.h"
 #include "widgets/theme.h"
+#include "widgets/tools.h"
 
 namespace {
 
@@ -34,10 +35,6 @@ template <std::size_t N>
 void SetRing(TCanvas& canvas, const TRect& rect, const TPoint (&ring)[N], TColor color) {
   const TColor rgb = ColorToRGB(color);
   for (const TPoint p : ring) canvas.SetPixel(rect.Left + 1 + p.X, rect.Top + p.Y, rgb);
-}
-
-bool NoShiftKeys(TShiftState shift) {
-  return (shift & (ssShift | ssCtrl | ssAlt)) == 0;
 }
 
 }  // namespace
@@ -219,18 +216,20 @@ void TKxCheckItem::AdjustSize() {
   const TSize mark = MarkSize();
   const TSize text = MeasureText(measure_bitmap_.Canvas(), false);
   const int width = mark.cx + 7 + text.cx + 2;
-  int height = std::max(mark.cy + 4, text.cy + 2);
-  if (TextDrawType() != tdtNormal) height += 2;
-  if (HandleAllocated()) SetBounds(Left(), Top(), width, height);
+  if (HandleAllocated()) SetBounds(Left(), Top(), width, ItemHeight(mark, text));
 }
 
 int TKxCheckItem::MeasureCaption(bool multiline) {
   if (!HandleAllocated()) return kMarkSize;
   const TSize mark = MarkSize();
   const TSize text = MeasureText(measure_bitmap_.Canvas(), !multiline);
-  int height = std::max(mark.cy + 4, text.cy + 2);
-  if (TextDrawType() != tdtNormal) height += 2;
-  return height;
+  return ItemHeight(mark, text);
+}
+
+// A text effect draws one pixel beyond the text on either side.
+int TKxCheckItem::ItemHeight(TSize mark, TSize text) const {
+  const int height = std::max(mark.cy + 4, text.cy + 2);
+  return TextDrawType() == tdtNormal ? height : height + 2;
 }
 
 bool TKxCheckItem::HasLineBreak() const {
@@ -261,14 +260,11 @@ TRect TKxCheckItem::CaptionRect(TCanvas& canvas, TSize mark, TSize& text) {
     rect.Right -= mark.cx + kCaptionGap;
   }
   rect.Top = 0;
-  if (html_) {
-    text = MeasureText(canvas, false);
-  } else if (IsThemeApplied()) {
+  if (IsThemeApplied() && !html_) {
     canvas.Font.Assign(Font());
     TRect extent;
-    ThemeLibrary().GetThemeTextExtent(ThemeHandle(), canvas,
-                                      IsCheckBox() ? BP_CHECKBOX : BP_RADIOBUTTON, ThemeState(),
-                                      Caption(), 0, nullptr, extent);
+    ThemeLibrary().GetThemeTextExtent(ThemeHandle(), canvas, ThemePart(), ThemeState(), Caption(),
+                                      0, nullptr, extent);
     text = {extent.Width(), extent.Height()};
   } else {
     text = MeasureText(canvas, false);
@@ -276,6 +272,10 @@ TRect TKxCheckItem::CaptionRect(TCanvas& canvas, TSize mark, TSize& text) {
   rect.Bottom = text.cy;
   rect.Offset(0, (ClientHeight() - text.cy) / 2);
   return rect;
+}
+
+int TKxCheckItem::ThemePart() const {
+  return IsCheckBox() ? BP_CHECKBOX : BP_RADIOBUTTON;
 }
 
 int TKxCheckItem::ThemeState() const {
@@ -303,18 +303,14 @@ void TKxCheckItem::PaintBackground(TCanvas& canvas) {
     canvas.Brush.Color = Color();
     canvas.FillRect(client);
   } else if (image_form_->GetRealControl() != this) {
-    const TWinControl* under = image_form_->GetRealControl();
-    const TPoint offset = ClientOrigin() - (under ? under->ClientOrigin() : TPoint{});
-    image_form_->DrawBackgroundPart(canvas, client, false, offset);
+    DrawImageFormBehind(*image_form_, *this, canvas, client);
   }
 }
 
 void TKxCheckItem::PaintThemedMark(TCanvas& canvas, TSize mark) {
   const TRect rect = MarkRect(mark, true);
   const TRect clip = canvas.ClipRect();
-  ThemeLibrary().DrawThemeBackground(ThemeHandle(), canvas,
-                                     IsCheckBox() ? BP_CHECKBOX : BP_RADIOBUTTON, ThemeState(),
-                                     rect, &clip);
+  ThemeLibrary().DrawThemeBackground(ThemeHandle(), canvas, ThemePart(), ThemeState(), rect, &clip);
 }
 
 // The flat form goes over the classic mark while SoftFlat, or while Flat and
@@ -351,8 +347,8 @@ void TKxCheckItem::PaintCaption(TCanvas& canvas, const TRect& rect) {
   }
   canvas.Font.Assign(Font());
   if (IsThemeApplied()) {
-    ThemeLibrary().DrawThemeText(ThemeHandle(), canvas, IsCheckBox() ? BP_CHECKBOX : BP_RADIOBUTTON,
-                                 ThemeState(), Caption(), 0, Enabled() ? 0 : DTT_GRAYED, rect);
+    ThemeLibrary().DrawThemeText(ThemeHandle(), canvas, ThemePart(), ThemeState(), Caption(), 0,
+                                 Enabled() ? 0 : DTT_GRAYED, rect);
     return;
   }
   const unsigned flags = DT_VCENTER | (ShowAccelChar() ? 0 : DT_HIDEPREFIX);

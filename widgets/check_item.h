@@ -114,10 +114,12 @@ class TKxCheckItem : public TKxButtonControl {
   TSize MarkSize();
   TSize StandardMarkSize();
   TSize MeasureText(TCanvas& canvas, bool single_line);
+  int ItemHeight(TSize mark, TSize text) const;
   bool HasLineBreak() const;
   bool MarkOnLeft() const { return alignment_ != TAlignment::taLeftJustify; }
   TRect MarkRect(TSize mark, bool themed);
   TRect CaptionRect(TCanvas& canvas, TSize mark, TSize& text);
+  int ThemePart() const;
   int ThemeState() const;
   void PaintBackground(TCanvas& canvas);
   void PaintThemedMark(TCanvas& canvas, TSize mark);

@@ -54,6 +54,10 @@ enum TKxBkGndType : std::uint8_t {
   bgtTopLeftBitmap = 6,
 };
 
+inline bool IsGradientType(TKxBkGndType type) {
+  return type == bgtHorzGradient || type == bgtVertGradient;
+}
+
 // Directions of DrawArrow.
 constexpr int kArrowLeft = 0;
 constexpr int kArrowUp = 1;

@@ -144,7 +144,7 @@ bool TCustomKxGraphicButton::Usable() const {
 }
 
 bool TCustomKxGraphicButton::TakesEscape(TShiftState shift) const {
-  return cancel_ && (shift & (ssShift | ssCtrl | ssAlt)) == 0 && Usable();
+  return cancel_ && NoShiftKeys(shift) && Usable();
 }
 
 void TCustomKxGraphicButton::WndProc(TMessage& message) {
@@ -228,7 +228,7 @@ void TCustomKxGraphicButton::SetUseXPThemes(bool use) {
 
 int TCustomKxGraphicButton::GetThemeStateID() const {
   if (!Enabled()) return 4;
-  if ((down_ && is_switch_) || state_ == bsDown || state_ == bsExclusive) return 3;
+  if (Pressed()) return 3;
   if (Hot()) return 2;
   return 1;
 }
@@ -252,8 +252,9 @@ bool TCustomKxGraphicButton::InArrowZone(int x) {
   return x >= ClientWidth() - GetArrowWidth() && x <= ClientWidth();
 }
 
-int TCustomKxGraphicButton::ArrowPressZone() const {
-  return kArrowPressWidth + (flat_ ? 0 : kArrowFrameWidth);
+bool TCustomKxGraphicButton::PressesArrow(int x) const {
+  const int zone = kArrowPressWidth + (flat_ ? 0 : kArrowFrameWidth);
+  return use_arrow_ && Width() - zone <= x && x <= Width();
 }
 
 bool TCustomKxGraphicButton::Pressed() const {
@@ -268,7 +269,7 @@ void TCustomKxGraphicButton::MouseDown(TMouseButton button, TShiftState shift, i
     return;
   }
   if (!Enabled()) return;
-  const bool on_arrow = use_arrow_ && Width() - ArrowPressZone() <= x && x <= Width();
+  const bool on_arrow = PressesArrow(x);
   if (!down_ && !on_arrow) {
     state_ = bsDown;
     PlaySound(DownSound);
@@ -322,7 +323,7 @@ void TCustomKxGraphicButton::MouseUp(TMouseButton button, TShiftState shift, int
   if (!dragging_ || button != TMouseButton::mbLeft) return;
   dragging_ = false;
   bool do_click = IsInside(x, y);
-  const bool in_arrow = use_arrow_ && Width() - ArrowPressZone() <= x && x <= Width();
+  const bool in_arrow = PressesArrow(x);
   if (group_index_ == 0) {
     if (is_switch_ && !in_arrow) {
       if (pressed_part_ == kPressedArrow) {

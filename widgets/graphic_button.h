@@ -206,7 +206,8 @@ class TCustomKxGraphicButton : public TGraphicControl {
   void PlaySound(const std::string& event);
   bool IsInside(int x, int y) const;
   bool InArrowZone(int x);
-  int ArrowPressZone() const;
+  // A press here goes to the arrow rather than the face.
+  bool PressesArrow(int x) const;
   bool Pressed() const;
   void AnnounceGroup();
   void ButtonPressed(int group_index, TCustomKxGraphicButton* sender);

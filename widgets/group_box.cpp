@@ -7,6 +7,7 @@
 #include "platform/input/key_codes.h"
 #include "widgets/check_mark.h"
 #include "widgets/theme.h"
+#include "widgets/tools.h"
 
 namespace {
 
@@ -161,12 +162,18 @@ int TCustomKxGroupBox::CaptionTextHeight() const {
   return canvas.TextHeight("0");
 }
 
-TSize TCustomKxGroupBox::CheckBoxSize() const {
-  TSize standard{kMarkSize, kMarkSize};
+// The plain mark's size, before glyphs or an image list change it.
+TSize TCustomKxGroupBox::StandardCheckBoxSize() const {
+  TSize size{kMarkSize, kMarkSize};
   if (IsThemeApplied())
     GetClassThemePartSize(L"BUTTON", &measure_bitmap_.Canvas(), BP_CHECKBOX, 1, nullptr, TS_TRUE,
-                          standard);
-  return CheckMarkSize(glyph_, use_custom_glyphs_, images_, use_image_list_, standard);
+                          size);
+  return size;
+}
+
+TSize TCustomKxGroupBox::CheckBoxSize() const {
+  return CheckMarkSize(glyph_, use_custom_glyphs_, images_, use_image_list_,
+                       StandardCheckBoxSize());
 }
 
 int TCustomKxGroupBox::CaptionHeight() const {
@@ -185,10 +192,7 @@ int TCustomKxGroupBox::CaptionHeight() const {
     canvas.DrawText(Caption(), extent, DT_CALCRECT);
     text_height = extent.Height();
   }
-  TSize check_box{kMarkSize, kMarkSize};
-  if (IsThemeApplied())
-    GetClassThemePartSize(L"BUTTON", &canvas, BP_CHECKBOX, 1, nullptr, TS_TRUE, check_box);
-  return std::max(text_height, check_box.cy);
+  return std::max(text_height, StandardCheckBoxSize().cy);
 }
 
 // Children sit below the caption band and inside the frame.
@@ -230,9 +234,7 @@ void TCustomKxGroupBox::PaintCheckBox(TCanvas& canvas, const TRect& rect) {
   DrawFrameControl(canvas, rect, DFC_BUTTON, state);
   const bool idle = !Focused() && !check_box_hot_;
   if (!soft_flat_ && !(Enabled() && (flat_always_ || (flat_ && idle)))) return;
-  const TColor frame = down                            ? soft_flat_down_
-                       : !Focused() && !check_box_hot_ ? soft_flat_inactive_
-                                                       : soft_flat_active_;
+  const TColor frame = down ? soft_flat_down_ : idle ? soft_flat_inactive_ : soft_flat_active_;
   DrawFlatCheckMark(canvas, rect, soft_flat_, frame, dimmed ? clBtnFace : clWindow);
 }
 
@@ -389,8 +391,7 @@ void TCustomKxGroupBox::MouseUp(TMouseButton button, TShiftState /*shift*/, int 
 
 void TCustomKxGroupBox::KeyDown(int& key, TShiftState shift) {
   TCustomKxPanel::KeyDown(key, shift);
-  if (show_check_box_ && key == VK_SPACE && (shift & (ssShift | ssCtrl | ssAlt)) == 0)
-    ToggleCheckBox();
+  if (show_check_box_ && key == VK_SPACE && NoShiftKeys(shift)) ToggleCheckBox();
 }
 
 void TCustomKxGroupBox::WndProc(TMessage& message) {

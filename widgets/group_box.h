@@ -90,6 +90,7 @@ class TCustomKxGroupBox : public TCustomKxPanel {
 
  private:
   int CaptionTextHeight() const;
+  TSize StandardCheckBoxSize() const;
   TSize CheckBoxSize() const;
   TRect CheckBoxPlace(int text_height) const;
   TRect CaptionPlace(TCanvas& canvas, const TRect& check_box);

@@ -206,19 +206,19 @@ void TCustomKxImageForm::SetBackgroundType(TKxBkGndType type) {
 void TCustomKxImageForm::SetGradientSteps(int steps) {
   if (steps == gradient_steps_) return;
   gradient_steps_ = steps;
-  if (IsGradient()) InvalidateControl();
+  if (IsGradientType(background_type_)) InvalidateControl();
 }
 
 void TCustomKxImageForm::SetGradientStartColor(TColor color) {
   if (color == gradient_start_) return;
   gradient_start_ = color;
-  if (IsGradient()) InvalidateControl();
+  if (IsGradientType(background_type_)) InvalidateControl();
 }
 
 void TCustomKxImageForm::SetGradientEndColor(TColor color) {
   if (color == gradient_end_) return;
   gradient_end_ = color;
-  if (IsGradient()) InvalidateControl();
+  if (IsGradientType(background_type_)) InvalidateControl();
 }
 
 void TCustomKxImageForm::SetTransparentColor(TColor color) {

@@ -102,9 +102,6 @@ class TCustomKxImageForm : public TComponent {
   void PictureChanged();
   void NotifyLinks();
   void InvalidateControl();
-  bool IsGradient() const {
-    return background_type_ == bgtHorzGradient || background_type_ == bgtVertGradient;
-  }
 
   TControl* caption_control_ = nullptr;
   bool change_form_region_ = false;

@@ -20,3 +20,10 @@ void RepaintWithChildren(TWinControl& control) {
   TMessage repaint{KM_REPAINTCHILDREN, 0, 0, 0};
   control.Broadcast(repaint);
 }
+
+void DrawImageFormBehind(TKxImageForm& image_form, const TControl& control, TCanvas& canvas,
+                         const TRect& rect) {
+  const TWinControl* under = image_form.GetRealControl();
+  const TPoint offset = control.ClientOrigin() - (under ? under->ClientOrigin() : TPoint{});
+  image_form.DrawBackgroundPart(canvas, rect, false, offset);
+}

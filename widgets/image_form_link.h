@@ -12,3 +12,8 @@ void SwitchImageForm(TComponent& control, TKxImageForm*& stored, TKxImageForm* i
 // The answer to KM_REPAINTCHILDREN: the control repaints and passes the
 // message on to its children, whose background has changed with it.
 void RepaintWithChildren(TWinControl& control);
+
+// Draws into `rect` of the control's canvas the part of the image form's
+// background that lies behind `control`.
+void DrawImageFormBehind(TKxImageForm& image_form, const TControl& control, TCanvas& canvas,
+                         const TRect& rect);

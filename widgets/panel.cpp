@@ -21,10 +21,6 @@ bool IsCachedType(TKxBkGndType type) {
   return type == bgtTileBitmap || type == bgtStretchBitmap || type == bgtTopLeftBitmap;
 }
 
-bool IsGradientType(TKxBkGndType type) {
-  return type == bgtHorzGradient || type == bgtVertGradient;
-}
-
 // The strip of `size` pixels along one edge of `rect`.
 TRect EdgeStrip(const TRect& rect, TKxPanelEdge edge, int size) {
   switch (edge) {
@@ -338,9 +334,7 @@ void TCustomKxPanel::PaintBackground(TCanvas& canvas) {
   const TRect client = ClientRect();
   if (image_form_) {
     if (!ImageFormPaints()) return;
-    const TWinControl* under = image_form_->GetRealControl();
-    const TPoint offset = ClientOrigin() - (under ? under->ClientOrigin() : TPoint{});
-    image_form_->DrawBackgroundPart(canvas, client, false, offset);
+    DrawImageFormBehind(*image_form_, *this, canvas, client);
     PaintTint(canvas);
     return;
   }

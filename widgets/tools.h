@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "platform/graphics/types.h"
+#include "platform/input/shift_state.h"
 
 // The version the system reports: platform 1 is the 95 family, 2 the NT one.
 struct TKxVersionInfo {
@@ -54,6 +55,10 @@ inline int Max(int a, int b) {
 }
 inline bool InRange(int min, int max, int value) {
   return min <= value && value <= max;
+}
+// True when neither Shift, Ctrl nor Alt is held: a bare key press.
+inline bool NoShiftKeys(TShiftState shift) {
+  return (shift & (ssShift | ssCtrl | ssAlt)) == 0;
 }
 
 // A box of Width x Height centred in an area of AreaWidth x AreaHeight,
