@@ -59,7 +59,7 @@ void TTimer::Tick() {
 std::optional<uint64_t> NextTimerDue() {
   std::optional<uint64_t> next;
   for (const TTimer* timer : g_timers) {
-    if (!timer->Ticking() || timer->running_) continue;
+    if (!timer->Waiting()) continue;
     if (!next || timer->due_ < *next) next = timer->due_;
   }
   return next;
@@ -68,15 +68,13 @@ std::optional<uint64_t> NextTimerDue() {
 bool FireDueTimers(uint64_t now) {
   std::vector<TTimer*> due;
   for (TTimer* timer : g_timers) {
-    if (timer->Ticking() && !timer->running_ && timer->due_ <= now) due.push_back(timer);
+    if (timer->DueBy(now)) due.push_back(timer);
   }
   std::stable_sort(due.begin(), due.end(),
                    [](const TTimer* a, const TTimer* b) { return a->due_ < b->due_; });
   for (TTimer* timer : due) {
     // An earlier handler may have freed, stopped or restarted this one.
-    if (IsRegistered(timer) && timer->Ticking() && !timer->running_ && timer->due_ <= now) {
-      timer->Tick();
-    }
+    if (IsRegistered(timer) && timer->DueBy(now)) timer->Tick();
   }
   return !due.empty();
 }

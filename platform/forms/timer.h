@@ -29,7 +29,9 @@ class TTimer : public TComponent {
   friend std::optional<uint64_t> NextTimerDue();
   void Restart();
   void Tick();
-  bool Ticking() const { return enabled_ && interval_ > 0; }
+  // Counting towards a tick: on, with an interval, and not inside its handler.
+  bool Waiting() const { return enabled_ && interval_ > 0 && !running_; }
+  bool DueBy(uint64_t now) const { return Waiting() && due_ <= now; }
 
   bool enabled_ = true;
   unsigned interval_ = 1000;
