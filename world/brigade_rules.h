@@ -5,6 +5,9 @@
 // price list of weapons. None of them tells the player anything.
 #include <cstdint>
 
+#include "world/codes.h"
+#include "world/force_records.h"
+
 // TCorpsKind: what a formation is, which sets how many brigades it may hold.
 namespace TCorpsKind {
 inline constexpr int Corps = 0;
@@ -23,6 +26,11 @@ inline constexpr int kFullCavalryStrength = 50;
 
 // A corps' brigade experience is cut to this so that ten brigades sum in a byte.
 inline constexpr int kMostBrigadeFatigue = 23;
+
+// A brigade in the city's garrison (not one of a corps that shares its number).
+inline bool IsGarrisonOf(const TBrigade& brigade, int city) {
+  return brigade.Status == TBrigadeStatus::InGarrison && brigade.Location == city;
+}
 
 // Empties a brigade slot. The number, location, weapon and quality bytes keep
 // what they held.

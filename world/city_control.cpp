@@ -136,8 +136,7 @@ void TurnNeutralStateAgainst(const Capture& capture) {
     city.Side = city.Nation = static_cast<std::uint8_t>(camp);
     for (int b = 1; b <= GameState.Brigades.Count; ++b) {
       TBrigade& brigade = GameState.Brigades[b];
-      if (brigade.Status == TBrigadeStatus::InGarrison && brigade.Location == c)
-        brigade.Nation = static_cast<std::uint8_t>(camp);
+      if (IsGarrisonOf(brigade, c)) brigade.Nation = static_cast<std::uint8_t>(camp);
     }
   }
   RecomputeHexControl();

@@ -46,8 +46,7 @@ bool IsForeignPower(int nation) {
 // their garrison in the city when they raise from waiting brigades.
 bool IsCandidate(const TBrigade& brigade, int city, int nation, int source) {
   if (brigade.Nation != nation) return false;
-  const bool garrisonHere =
-      brigade.Status == TBrigadeStatus::InGarrison && brigade.Location == city;
+  const bool garrisonHere = IsGarrisonOf(brigade, city);
   if (source == kFromGarrison) return garrisonHere;
   return brigade.Status == TBrigadeStatus::ArmedAndWaiting ||
          (IsForeignPower(nation) && garrisonHere);

@@ -6,6 +6,7 @@
 #include "world/corps_command.h"
 #include "world/corps_movement.h"
 #include "world/random.h"
+#include "world/supply_and_attrition.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -16,8 +17,6 @@ constexpr int kSteadyReadiness = 10;
 constexpr int kLargestFall = -2;
 constexpr int kLargestRise = 3;
 constexpr int kSupplied = 2;
-constexpr int kLowPriority = 0;
-constexpr int kHighPriority = 2;
 constexpr int kGoodOdds = 3;
 
 // Standing orders and supply: what the corps' own situation is worth.
@@ -32,8 +31,8 @@ int SituationChange(TCorps& corps) {
   if (corps.SupplyStatus < kSupplied) change += 2;
   if (corps.SupplyType == TSupplyType::Encampment) ++change;
   if (corps.Side == TSide::Union) change -= corps.SupplyStatus;
-  if (corps.SupplyPriority == kLowPriority) --change;
-  if (corps.SupplyPriority == kHighPriority) ++change;
+  if (corps.SupplyPriority == TSupplyPriority::Subsistence) --change;
+  if (corps.SupplyPriority == TSupplyPriority::High) ++change;
   return change;
 }
 

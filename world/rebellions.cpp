@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "world/brigade_rules.h"
 #include "world/city_control.h"
 #include "world/codes.h"
 #include "world/game_window.h"
@@ -40,10 +41,6 @@ int NearestCover(const TCity& city) {
     nearest = std::min<int>(nearest, HexDistance(corps.X, corps.Y, city.X, city.Y));
   }
   return nearest;
-}
-
-bool IsGarrisonOf(const TBrigade& brigade, int city) {
-  return brigade.Status == TBrigadeStatus::InGarrison && brigade.Location == city;
 }
 
 int LoyalGarrison(int c) {

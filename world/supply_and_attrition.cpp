@@ -283,7 +283,7 @@ bool EnemyCorpsOn(const TCity& city) {
 void StarveGarrison(int city) {
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
     const TBrigade& brigade = GameState.Brigades[b];
-    if (brigade.Status != TBrigadeStatus::InGarrison || brigade.Location != city) continue;
+    if (!IsGarrisonOf(brigade, city)) continue;
     const int percent = kSiegeLossBase + Random(kSiegeLossDie) + Random(kSiegeLossDie);
     const int share = brigade.Strength * percent;
     int loss = share / 100;
