@@ -7,7 +7,7 @@
 #include "platform/forms/form.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
-#include "platform/input/key_codes.h"
+#include "platform/input/shift_state.h"
 
 bool THeadlessBackend::PollEvent(TInputEvent& event) {
   if (events_.empty()) return false;
