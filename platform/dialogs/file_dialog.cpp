@@ -85,9 +85,9 @@ class TFileDialogForm : public TForm {
     name_edit_ = Add<TEdit>("FileNameEdit", 92, 216, 236, 21);
     Add<TLabel>("FilterLabel", 8, 248, 80, 16)->SetCaption("Files of type:");
     filter_list_ = Add<TListBox>("FilterList", 92, 246, 236, 38);
-    ok_ = Add<TButton>("OK", 337, 214, 75, 25);
-    ok_->SetCaption(must_exist_ ? "Open" : "Save");
-    ok_->SetDefault(true);
+    auto* ok = Add<TButton>("OK", 337, 214, 75, 25);
+    ok->SetCaption(must_exist_ ? "Open" : "Save");
+    ok->SetDefault(true);
     auto* cancel = Add<TButton>("Cancel", 337, 246, 75, 25);
     cancel->SetCaption("Cancel");
     cancel->SetCancel(true);
@@ -98,7 +98,7 @@ class TFileDialogForm : public TForm {
     file_list_->OnClick = [this](TComponent*) { RowChosen(); };
     file_list_->OnDblClick = [this](TComponent*) { OpenRow(); };
     filter_list_->OnClick = [this](TComponent*) { FilterChosen(); };
-    ok_->OnClick = [this](TComponent*) { Confirm(); };
+    ok->OnClick = [this](TComponent*) { Confirm(); };
     SetActiveControl(name_edit_);
   }
 
@@ -200,7 +200,6 @@ class TFileDialogForm : public TForm {
   TListBox* file_list_;
   TEdit* name_edit_;
   TListBox* filter_list_;
-  TButton* ok_;
 };
 
 }  // namespace
