@@ -180,8 +180,7 @@ void ListSteps(const TRouteTrial& trial, int longest) {
 }  // namespace
 
 void ArmyRoute(std::uint16_t fromX, std::uint16_t fromY, std::uint16_t toX, std::uint16_t toY,
-               std::uint16_t maxSteps, std::uint16_t /*mode*/, std::uint16_t side,
-               std::uint16_t policy) {
+               std::uint16_t maxSteps, std::uint16_t side, std::uint16_t policy) {
   const int camp = CampOfNation(side);
   ClearRouteSteps();
   const int longest = std::min<int>(maxSteps, kArmyRouteLongest);

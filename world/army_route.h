@@ -40,10 +40,9 @@ struct TRouteScoreGrid {
 extern TRouteScoreGrid RouteScoreGrid;
 
 // The army route from (fromX, fromY) to (toX, toY) for nation `side` (1..4,
-// 0 none), with the arguments of RouteTo. At most min(maxSteps, 20) steps are
+// 0 none), with the other arguments of RouteTo. At most min(maxSteps, 20) steps are
 // listed. RouteReached is the outcome of the seventh walk, whichever walk was
 // chosen: a caller that needs to know whether the listed steps end on the
 // target compares TargetHexX/TargetHexY with it.
 void ArmyRoute(std::uint16_t fromX, std::uint16_t fromY, std::uint16_t toX, std::uint16_t toY,
-               std::uint16_t maxSteps, std::uint16_t mode, std::uint16_t side,
-               std::uint16_t policy);
+               std::uint16_t maxSteps, std::uint16_t side, std::uint16_t policy);

@@ -1,9 +1,10 @@
 #include "world/corps_command.h"
 
+#include "world/table_slots.h"
 #include "world/vardecl.h"
 
 TLeader* LeaderRecord(int leader) {
-  if (leader < 1 || leader > GameState.Leaders.Count) return nullptr;
+  if (!IsEntryOf(GameState.Leaders, leader)) return nullptr;
   return &GameState.Leaders[leader];
 }
 
@@ -32,5 +33,5 @@ std::string LeaderName(int leader) {
 }
 
 bool IsHumanNation(int nation) {
-  return nation >= 1 && nation <= GameState.Nations.Count && GameState.Nations[nation].Human != 0;
+  return IsEntryOf(GameState.Nations, nation) && GameState.Nations[nation].Human != 0;
 }

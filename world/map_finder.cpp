@@ -1,6 +1,7 @@
 #include "world/map_finder.h"
 
 #include "world/route_finder.h"
+#include "world/table_slots.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -37,7 +38,7 @@ void FindArmiesAtHex() {
   for (int army = 1; army <= GameState.Armies.Count; ++army) {
     const TArmy& candidate = GameState.Armies[army];
     const int hq = candidate.HqCity;
-    if (candidate.Side != camp || hq < 1 || hq > GameState.Cities.Count) continue;
+    if (candidate.Side != camp || !IsEntryOf(GameState.Cities, hq)) continue;
     if (OnClickedHex(GameState.Cities[hq])) AddFound(army, kFoundArmy);
   }
 }

@@ -5,6 +5,7 @@
 #include "world/army_route.h"
 #include "world/codes.h"
 #include "world/random.h"
+#include "world/table_slots.h"
 #include "world/vardecl.h"
 
 TRouteWorkGrid RouteWorkGrid;
@@ -161,7 +162,7 @@ void ClearRouteSteps() {
 }
 
 int CampOfNation(int nation) {
-  if (nation < 1 || nation > GameState.Nations.Count) return TSide::None;
+  if (!IsEntryOf(GameState.Nations, nation)) return TSide::None;
   return GameState.Nations[nation].Side;
 }
 
@@ -185,6 +186,6 @@ void RouteTo(std::uint16_t fromX, std::uint16_t fromY, std::uint16_t toX, std::u
       FloodRoute(fromX, fromY, toX, toY, {mode, TSide::None});
       break;
     default:
-      ArmyRoute(fromX, fromY, toX, toY, maxSteps, mode, side, policy);
+      ArmyRoute(fromX, fromY, toX, toY, maxSteps, side, policy);
   }
 }
