@@ -11,6 +11,7 @@
 #include "world/hex_grid.h"
 #include "world/route_finder.h"
 #include "world/saturating.h"
+#include "world/table_slots.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
 
@@ -35,7 +36,7 @@ int DistanceTo(const TCorps& corps, const TCity& city) {
 }
 
 bool IsOwnCity(const TCorps& corps, int city) {
-  return city >= 1 && city <= GameState.Cities.Count && GameState.Cities[city].Side == corps.Side;
+  return IsEntryOf(GameState.Cities, city) && GameState.Cities[city].Side == corps.Side;
 }
 
 // Every active enemy corps in good order, for the given test.
@@ -78,7 +79,7 @@ void FallBackAfterBattle(TCorps& corps) {
     corps.SupplyPriority = 0;
   }
   LayRouteOnPath(corps, 1);
-  for (int s = 1; s <= kPathLength; ++s) corps.StepDone[s] = kNoDirection;
+  ClearStepsDone(corps);
 }
 
 // Safe where it stands: its own supply city is nearer than any enemy, or a
@@ -152,18 +153,18 @@ void Surrender(int c) {
   TCorps& corps = GameState.Corps[c];
   ShowSurrender(corps);
   const int nation = corps.Nation;
-  if (nation >= 1 && nation <= GameState.Prisoners.Count)
+  if (IsEntryOf(GameState.Prisoners, nation))
     AddSaturated(GameState.Prisoners[nation], corps.Strength + corps.ArtilleryStrength);
   corps.Inactive = 1;
   if (TLeader* leader = LeaderRecord(corps.Leader)) leader->Status = kSurrenderedStatus;
-  if (nation >= 1 && nation <= GameState.Nations.Count)
+  if (IsEntryOf(GameState.Nations, nation))
     AddSaturated(GameState.Nations[nation].WarScore, corps.Kind - 3);
   SwayForeignAttitudes(corps.Side);
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
     const TBrigade& brigade = GameState.Brigades[b];
     if (!IsBrigadeOfCorps(brigade, c)) continue;
     const int state = brigade.HomeState;
-    if (state >= 1 && state <= GameState.States.Count)
+    if (IsEntryOf(GameState.States, state))
       AddSaturated(GameState.States[state].Losses, brigade.Strength);
     ClearBrigade(b);
   }

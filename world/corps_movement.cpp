@@ -6,6 +6,7 @@
 
 #include "opponent/nearest_supply_city.h"
 #include "world/brigade_rules.h"
+#include "world/city_control.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/corps_fatigue.h"
@@ -15,6 +16,7 @@
 #include "world/random.h"
 #include "world/route_finder.h"
 #include "world/saturating.h"
+#include "world/table_slots.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
 
@@ -182,7 +184,7 @@ void FallBackIfDisordered(int c) {
   const int army = ArmyOf(corps);
   const int hq = army != 0 ? GameState.Armies[army].HqCity : 0;
   int goal = 0;
-  if (hq >= 1 && hq <= GameState.Cities.Count) {
+  if (IsEntryOf(GameState.Cities, hq)) {
     goal = hq;
   } else if (StandsOn(corps, corps.DestX, corps.DestY) && corps.EnemyPressure != 0) {
     goal = NearestSupplyCity(c, corps.Nation);
@@ -228,7 +230,7 @@ void KeepCavalryOutOfBattle(int c) {
 }
 
 bool SupplyingCity(int city) {
-  if (city < 1 || city > GameState.Cities.Count) return false;
+  if (!IsEntryOf(GameState.Cities, city)) return false;
   const int level = GameState.Cities[city].SupplyLevel;
   return level == 2 || level == 3;
 }
@@ -281,8 +283,8 @@ void Intercept(int c, Hex& reference) {
     if (d < 1 || d > 2) continue;
     switch (corps.Stance) {
       case TCombatStance::Withdraw:
-        if (corps.Disorder == 0 && !IsHumanNation(corps.Nation) && city >= 1 &&
-            city <= GameState.Cities.Count) {
+        if (corps.Disorder == 0 && !IsHumanNation(corps.Nation) &&
+            IsEntryOf(GameState.Cities, city)) {
           corps.DestX = GameState.Cities[city].X;
           corps.DestY = GameState.Cities[city].Y;
         }
@@ -411,7 +413,7 @@ void ShowStateJoined(int state, int camp) {
 
 // The neutral border state goes over, whole, to the camp the intruder fights.
 void TurnNeutralState(int state, int intruderSide) {
-  const int camp = intruderSide == TSide::Union ? TSide::Confederate : TSide::Union;
+  const int camp = OppositeCamp(intruderSide);
   TStateRec& record = GameState.States[state];
   record.Side = record.ControlSide = record.Nation = static_cast<std::uint8_t>(camp);
   for (int x = 1; x <= TMapRecord::Columns; ++x) {
@@ -554,6 +556,10 @@ void ClearPath(TCorps& corps) {
   for (int s = 1; s <= kPathLength; ++s) corps.Path[s] = kNoDirection;
 }
 
+void ClearStepsDone(TCorps& corps) {
+  for (int s = 1; s <= kPathLength; ++s) corps.StepDone[s] = kNoDirection;
+}
+
 void LayRouteOnPath(TCorps& corps, int firstStep) {
   const int first = std::max(firstStep, 1);
   for (int s = first; s <= kPathLength; ++s) corps.Path[s] = RouteSteps[s - first + 1];
@@ -561,7 +567,7 @@ void LayRouteOnPath(TCorps& corps, int firstStep) {
 
 std::uint16_t NearestEnemyCorpsDistance(int city, int nation) {
   int nearest = kNoCorpsNear;
-  if (city < 1 || city > GameState.Cities.Count) return static_cast<std::uint16_t>(nearest);
+  if (!IsEntryOf(GameState.Cities, city)) return static_cast<std::uint16_t>(nearest);
   const Hex place = CityHex(city);
   const int camp = CampOfNation(nation);
   for (int c = 1; c <= GameState.Corps.Count; ++c) {
@@ -592,8 +598,7 @@ int FindReactionTarget(int nation, int c, std::uint16_t& y, std::uint16_t& x) {
     int range =
         corps.Army != 0 && friendly.Army == corps.Army ? kArmyReactionRange : kReactionRange;
     const int theatre = friendly.Theatre;
-    if (theatre >= 1 && theatre <= GameState.Weather.Count &&
-        GameState.Weather[theatre] >= kStormyWeather)
+    if (IsEntryOf(GameState.Weather, theatre) && GameState.Weather[theatre] >= kStormyWeather)
       range /= 2;
     if (d > range || Random(20) + 5 * d >= chance) continue;
     x = friendly.X;
@@ -608,7 +613,7 @@ int FindReactionTarget(int nation, int c, std::uint16_t& y, std::uint16_t& x) {
 }
 
 std::uint8_t MoveCorpsStep(int c) {
-  if (c < 1 || c > GameState.Corps.Count) return 0;
+  if (!IsEntryOf(GameState.Corps, c)) return 0;
   TCorps& corps = GameState.Corps[c];
   RemoveIfSpent(corps);
   // A free or lost slot has nothing to do with the movement of the turn.

@@ -60,6 +60,8 @@ std::uint16_t NearestEnemyCorpsDistance(int city, int nation);
 void LayRouteOnPath(TCorps& corps, int firstStep);
 // Empties all nine path entries.
 void ClearPath(TCorps& corps);
+// Forgets the directions the corps has marched this turn.
+void ClearStepsDone(TCorps& corps);
 bool StandsOn(const TCorps& corps, int x, int y);
 // The state of a map hex (the top bit of its state byte is no part of it); 0
 // for none or off the map.

@@ -14,6 +14,7 @@
 #include "world/random.h"
 #include "world/route_finder.h"
 #include "world/saturating.h"
+#include "world/table_slots.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
 
@@ -35,10 +36,6 @@ bool OnDestination(const TCorps& corps) {
 
 bool HasDestination(const TCorps& corps) {
   return TMapRecord::OnMap(corps.DestX, corps.DestY);
-}
-
-void ClearStepsDone(TCorps& corps) {
-  for (int s = 1; s <= kPathLength; ++s) corps.StepDone[s] = kNoDirection;
 }
 
 bool PathIsEmpty(const TCorps& corps) {
@@ -133,7 +130,7 @@ int AfterFatigue(int c, int points) {
 
 int WeatherDivisor(const TCorps& corps) {
   const int theatre = corps.Theatre;
-  if (theatre < 1 || theatre > GameState.Weather.Count) return 1;
+  if (!IsEntryOf(GameState.Weather, theatre)) return 1;
   switch (GameState.Weather[theatre]) {
     case 3:
     case 4:

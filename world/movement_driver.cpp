@@ -7,6 +7,7 @@
 #include "world/corps_movement.h"
 #include "world/game_window.h"
 #include "world/hex_control.h"
+#include "world/table_slots.h"
 #include "world/vardecl.h"
 
 bool MovePhaseFleets = false;
@@ -35,7 +36,7 @@ bool MovesThisPass(const TFleet& fleet) {
 }
 
 bool HasLeader(const TCorps& corps) {
-  return corps.Leader >= 1 && corps.Leader <= GameState.Leaders.Count;
+  return IsEntryOf(GameState.Leaders, corps.Leader);
 }
 
 void MoveCurrentFleet(const ShowMove& show) {

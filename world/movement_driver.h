@@ -7,7 +7,7 @@
 // same moves in a loop.
 #include <functional>
 
-// 1 while the fleet pass of the step runs, 0 during the corps pass.
+// True while the fleet pass of the step runs, false during the corps pass.
 extern bool MovePhaseFleets;
 // Set once the last step is done; the after-movement phase comes next.
 extern bool TurnFinished;

@@ -74,7 +74,7 @@ void ShowRailMove(int c, int arrivalCity) {
 void MoveCorpsByRail(int c) {
   TCorps& corps = GameState.Corps[c];
   ClearPath(corps);
-  for (int s = 1; s <= kPathLength; ++s) corps.StepDone[s] = kNoDirection;
+  ClearStepsDone(corps);
   corps.MovePoints = 0;
   corps.PathStep = kStoppedPathStep;
   ChangeCorpsFatigue(c, [](int fatigue) { return fatigue / 3; });
@@ -82,14 +82,14 @@ void MoveCorpsByRail(int c) {
   // The rail network is its camp's, whichever nation of the camp the corps serves.
   const int camp = CampOfNation(corps.Nation);
   int arrivalCity = 0;
-  if (RouteArrives(corps.X, corps.Y, corps.DestX, corps.DestY, kLongestRailMove, kRailRouteMode,
-                   camp, kForeignHexesNearStart)) {
-    PlaceOnTargetHex(corps);
+  const bool arrived = RouteArrives(corps.X, corps.Y, corps.DestX, corps.DestY, kLongestRailMove,
+                                    kRailRouteMode, camp, kForeignHexesNearStart);
+  PlaceOnTargetHex(corps);
+  if (arrived) {
     arrivalCity = CityOn(corps.X, corps.Y);
   } else {
     // Short of its destination the corps goes on to where the line back from
     // the destination, one move long, reaches; with no such line it stays.
-    PlaceOnTargetHex(corps);
     RouteTo(corps.DestX, corps.DestY, corps.X, corps.Y, kLongestRailMove, kRailRouteMode, camp,
             kRouteBackPolicy);
     PlaceOnTargetHex(corps);
