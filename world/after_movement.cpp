@@ -1,7 +1,5 @@
 #include "world/after_movement.h"
 
-#include <span>
-
 #include "opponent/force_management.h"
 #include "opponent/sea_transport.h"
 #include "warfare/battle_dispatch.h"
@@ -39,10 +37,6 @@ constexpr WindowCommand kOpenBetweenTurns[] = {
     Quit1,      About1,      Conditions1,  ForceStatus1, Production1, Draft1,      States1,
     Transfers1, Leadership1, CheckLeaders, ArmBrigades1, RaiseArmy1,  RaiseCorps1, RaiseFleet1};
 constexpr WindowCommand kUnitOrders[] = {CorpsOrders1, ArmyOrders1, CityOrders1, FleetOrders1};
-
-void Enable(std::span<const WindowCommand> commands, bool enabled) {
-  for (WindowCommand command : commands) Window().SetCommandEnabled(command, enabled);
-}
 
 // Play by mail set-up replays nothing of the computer's or the world's turn
 // until the game is handed over.
@@ -100,8 +94,8 @@ void OpenMenusBetweenTurns() {
     Window().SetCommandEnabled(Execute1, true);
     Window().SetCommandEnabled(SpeedButton1, false);
   }
-  Enable(kOpenBetweenTurns, true);
-  Enable(kUnitOrders, false);
+  SetCommandsEnabled(kOpenBetweenTurns, true);
+  SetCommandsEnabled(kUnitOrders, false);
   ClearSelections();
   CurrentSide = 0;
   Window().SetPanelCaption(WindowPanel::IdPanel, " ");

@@ -11,9 +11,11 @@
 #include "world/city_control.h"
 #include "world/codes.h"
 #include "world/contacts.h"
+#include "world/corps_command.h"
 #include "world/corps_orders.h"
 #include "world/dissolve_and_disband.h"
 #include "world/fleet_consolidation.h"
+#include "world/force_slots.h"
 #include "world/game_date.h"
 #include "world/game_window.h"
 #include "world/hex_control.h"
@@ -27,6 +29,7 @@
 #include "world/saturating.h"
 #include "world/save_load.h"
 #include "world/supply_and_attrition.h"
+#include "world/table_slots.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
 #include "world/weapon_procurement.h"
@@ -35,9 +38,7 @@
 
 namespace {
 
-// TLeader.Status: 0 in command, 200 relieved, 249 ordered removed.
-constexpr int kInCommand = 0;
-constexpr int kRelieved = 200;
+// TLeader.Status of a leader whose removal has been ordered.
 constexpr int kRemovalOrdered = 249;
 
 constexpr int kRemovedText = 572;
@@ -73,7 +74,7 @@ int KeepLastCommand(Table<Command, N>& commands, int leader, Leads leads, GiveUp
     if (!leads(commands[i], leader)) continue;
     ++count;
     kept = i;
-    GameState.Leaders[leader].Status = kInCommand;
+    GameState.Leaders[leader].Status = TLeaderStatus::InCommand;
   }
   if (count > 1) {
     for (int i = 1; i <= N; ++i) {
@@ -98,9 +99,9 @@ void RemoveLeader(int l) {
   const int cost = std::max(0, Random(kRemovalCostDraw) + leader.Modifier);
   EventMessage.Line3 = std::to_string(cost) + TextLine(kWarScoreCostText);
   ShowEventMessage();
-  if (leader.Side >= 1 && leader.Side <= GameState.Nations.Count)
+  if (IsEntryOf(GameState.Nations, leader.Side))
     AddSaturated(GameState.Nations[leader.Side].WarScore, -cost);
-  leader.Status = kRelieved;
+  leader.Status = TLeaderStatus::Relieved;
 }
 
 // A leader commands one army or one corps: an army commander gives up his
@@ -121,9 +122,7 @@ void CleanUpCommands() {
 void MarkHumanGarrisonNeeds() {
   for (int c = 1; c <= GameState.Cities.Count; ++c) {
     TCity& city = GameState.Cities[c];
-    const int nation = city.Nation;
-    if (nation >= 1 && nation <= GameState.Nations.Count && GameState.Nations[nation].Human != 0)
-      city.GarrisonNeed = 1;
+    if (IsHumanNation(city.Nation)) city.GarrisonNeed = 1;
   }
 }
 

@@ -25,6 +25,10 @@ GameWindow* InstallGameWindow(GameWindow* window) {
   return previous;
 }
 
+void SetCommandsEnabled(std::span<const WindowCommand> commands, bool enabled) {
+  for (WindowCommand command : commands) Window().SetCommandEnabled(command, enabled);
+}
+
 bool NoticeKindHasForm(int kind) {
   return kind >= 0 && kind <= 25 && kind != 12 && kind != 13 && kind != 16;
 }

@@ -5,6 +5,7 @@
 // rule runs without a screen.
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -107,6 +108,9 @@ extern bool SoundEnabled;
 GameWindow& Window();
 // Installs a window (or none); returns the one it replaces.
 GameWindow* InstallGameWindow(GameWindow* window);
+
+// Sets every one of the commands alike.
+void SetCommandsEnabled(std::span<const WindowCommand> commands, bool enabled);
 
 // Kinds 12, 13, 16 and above 25 have no form: such a notice is shown to no one.
 bool NoticeKindHasForm(int kind);

@@ -1,8 +1,7 @@
 #include "world/menu_states.h"
 
-#include <span>
-
 #include "world/codes.h"
+#include "world/corps_command.h"
 #include "world/game_window.h"
 #include "world/play_modes.h"
 #include "world/text_table.h"
@@ -30,10 +29,6 @@ constexpr WindowCommand kUnitOrderCommands[] = {CorpsOrders1, ArmyOrders1, CityO
 
 constexpr int kSideChangeCaptionText = 464;  // + CurrentSide
 
-void Enable(std::span<const WindowCommand> commands, bool enabled) {
-  for (WindowCommand command : commands) Window().SetCommandEnabled(command, enabled);
-}
-
 bool InPlayByMail() {
   return GameState.PlayMode >= TPlayMode::MailSetUp;
 }
@@ -41,10 +36,6 @@ bool InPlayByMail() {
 // The hidden-information command is never offered in play by mail.
 void CloseHiddenInPlayByMail() {
   if (InPlayByMail()) Window().SetCommandEnabled(Hidden1, false);
-}
-
-bool IsHuman(int nation) {
-  return GameState.Nations[nation].Human != 0;
 }
 
 }  // namespace
@@ -55,42 +46,42 @@ bool GameIsOver() {
 
 void SetMenusIdle() {
   Window().SetCursor(WindowCursor::Default);
-  Enable(kBetweenTurnsCommands, true);
+  SetCommandsEnabled(kBetweenTurnsCommands, true);
   const int mode = GameState.PlayMode;
-  Enable(kExecuteCommands,
-         mode != TPlayMode::MailSetUp && mode != TPlayMode::MailReceived && !GameIsOver());
+  SetCommandsEnabled(kExecuteCommands, mode != TPlayMode::MailSetUp &&
+                                           mode != TPlayMode::MailReceived && !GameIsOver());
   CloseHiddenInPlayByMail();
-  Enable(kOrdersPhaseCommands, false);
-  Enable(kUnitOrderCommands, false);
+  SetCommandsEnabled(kOrdersPhaseCommands, false);
+  SetCommandsEnabled(kUnitOrderCommands, false);
 }
 
 void SetMenusForOrders() {
   Window().SetCursor(WindowCursor::Default);
   Window().SetCommandEnabled(Conditions1, true);
-  Enable(kOrdersPhaseCommands, true);
+  SetCommandsEnabled(kOrdersPhaseCommands, true);
   CloseHiddenInPlayByMail();
 }
 
 void SetMenusExecuting() {
   Window().SetCursor(WindowCursor::Hourglass);
-  Enable(kBetweenTurnsCommands, false);
+  SetCommandsEnabled(kBetweenTurnsCommands, false);
   const int mode = GameState.PlayMode;
   if (mode == TPlayMode::MailSetUp || (mode == TPlayMode::MailReceived && !GameIsOver())) {
-    Enable(kExecuteCommands, false);
+    SetCommandsEnabled(kExecuteCommands, false);
   }
   CloseHiddenInPlayByMail();
-  Enable(kOrdersPhaseCommands, false);
-  Enable(kUnitOrderCommands, false);
+  SetCommandsEnabled(kOrdersPhaseCommands, false);
+  SetCommandsEnabled(kUnitOrderCommands, false);
 }
 
 void ChooseSideToPlay() {
   if (InPlayByMail()) {
     CurrentSide = GameState.MailSide;
-  } else if (!IsHuman(TNation::Union) && !IsHuman(TNation::Confederacy)) {
+  } else if (!IsHumanNation(TNation::Union) && !IsHumanNation(TNation::Confederacy)) {
     CurrentSide = 0;
-  } else if (!IsHuman(TNation::Union)) {
+  } else if (!IsHumanNation(TNation::Union)) {
     CurrentSide = TNation::Confederacy;
-  } else if (!IsHuman(TNation::Confederacy)) {
+  } else if (!IsHumanNation(TNation::Confederacy)) {
     CurrentSide = TNation::Union;
   }
   if (CurrentSide != 0) SetMenusForOrders();

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "world/codes.h"
+#include "world/corps_command.h"
 #include "world/derived_state.h"
 #include "world/file_io.h"
 #include "world/game_window.h"
@@ -68,10 +69,6 @@ std::string FindImageProblem(const GameImages& images) {
   return problem;
 }
 
-bool IsHuman(int nation) {
-  return GameState.Nations[nation].Human != 0;
-}
-
 bool AtStartDate() {
   return GameState.Year == GameState.StartYear && GameState.Month == GameState.StartMonth;
 }
@@ -87,7 +84,7 @@ void OfferSetupOfNewGame() {
 // With no human side the players watch, and see every report.
 void ChooseMessageView() {
   GameState.MessageView = 0;
-  if (!IsHuman(TNation::Union) && !IsHuman(TNation::Confederacy)) GameState.MessageView = 3;
+  if (!IsHumanNation(TNation::Union) && !IsHumanNation(TNation::Confederacy)) GameState.MessageView = 3;
 }
 
 // A mail game received from the other side is replayed before it is played on.
@@ -166,7 +163,7 @@ bool LoadGameDialog() {
     Window().SetCommandEnabled(WindowCommand::Speedbutton2, false);
   }
   Window().SetCursor(WindowCursor::Default);
-  if (IsHuman(TNation::Union) && IsHuman(TNation::Confederacy)) {
+  if (IsHumanNation(TNation::Union) && IsHumanNation(TNation::Confederacy)) {
     Window().SideChangeClick();
     return true;
   }

@@ -5,6 +5,7 @@
 
 #include "world/after_movement.h"
 #include "world/codes.h"
+#include "world/corps_command.h"
 #include "world/end_of_orders.h"
 #include "world/menu_states.h"
 #include "world/movement_driver.h"
@@ -15,10 +16,6 @@ namespace {
 
 // The two warring nations give orders; the foreign powers never do.
 constexpr int kOrderingNations[] = {TNation::Union, TNation::Confederacy};
-
-bool IsHuman(int nation) {
-  return GameState.Nations[nation].Human != 0;
-}
 
 std::string PassName() {
   return std::string(MovePhaseFleets ? "fleet" : "corps") + " pass of step " +
@@ -38,7 +35,7 @@ void TurnRunner::Report(const std::function<void(const std::string&)>& to,
 
 void TurnRunner::GiveHumanOrders() {
   for (int nation : kOrderingNations) {
-    if (!IsHuman(nation)) continue;
+    if (!IsHumanNation(nation)) continue;
     CurrentSide = static_cast<std::uint16_t>(nation);
     SetMenusForOrders();
     if (GiveOrders) GiveOrders(nation);
