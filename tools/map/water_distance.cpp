@@ -1,6 +1,5 @@
 #include "tools/map/water_distance.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
