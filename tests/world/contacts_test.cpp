@@ -6,12 +6,11 @@
 #include "tests/world/force_builders.h"
 #include "world/brigade_rules.h"
 #include "world/codes.h"
+#include "world/corps_movement.h"
 #include "world/vardecl.h"
 
 namespace {
 
-constexpr int kDefend = 1;
-constexpr int kEmbarked = 4;
 constexpr int kPatrol = 4;
 
 class ContactsTest : public WorldTest {
@@ -27,7 +26,7 @@ class ContactsTest : public WorldTest {
   static int Corps(int x, int y, int side, int nation) {
     const int c = AddCorps(x, y, side, nation);
     GameState.Corps[c].Strength = 100;
-    GameState.Corps[c].Stance = kDefend;
+    GameState.Corps[c].Stance = TCombatStance::Defend;
     GameState.Corps[c].Theatre = TTheatre::Seaboard;
     return c;
   }
@@ -73,7 +72,7 @@ TEST_F(ContactsTest, AlliesOfOneCampShareAHexWithoutBattleOrSpotting) {
 
 TEST_F(ContactsTest, AnEmbarkedCorpsNotMeetingTheEnemyIsNotMarkedForBattle) {
   const int aboard = Union(20, 20);
-  GameState.Corps[aboard].Stance = kEmbarked;
+  GameState.Corps[aboard].Stance = TCombatStance::Embarked;
   const int fleet = AddFleet(20, 20, TSide::Union, TNation::Union);
   GameState.Fleets[fleet].Corps = static_cast<std::uint8_t>(aboard);
   const int ashore = Rebel(20, 20);
@@ -88,7 +87,7 @@ TEST_F(ContactsTest, ACorpsEmbarkedOnAFleetThatIsGoneIsLostAtSea) {
   const int general = AddLeader({});
   const int drowned = Union(20, 20);
   TCorps& corps = GameState.Corps[drowned];
-  corps.Stance = kEmbarked;
+  corps.Stance = TCombatStance::Embarked;
   corps.Leader = static_cast<std::uint8_t>(general);
   corps.Army = 2;
   const int brigade = BrigadeOf(drowned);
