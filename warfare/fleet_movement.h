@@ -1,6 +1,8 @@
 #pragma once
 // Fleets at sea during the movement steps: one hex along the stored path, and
 // a patrol turning toward an enemy fleet close by.
+// Not written yet: the movement steps call these in their place, and fleets
+// stay where they are.
 #include <cstdint>
 
 // Moves the fleet one step along its path, with the corps it carries, and
