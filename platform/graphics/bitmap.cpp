@@ -6,12 +6,6 @@
 
 #include "platform/graphics/bmp.h"
 
-namespace {
-
-constexpr std::uint32_t kMonoWhite = 0xFFFFFF;
-
-}  // namespace
-
 TBitmap::TBitmap() : canvas_(std::make_unique<TCanvas>(this)) {}
 
 TBitmap::TBitmap(int width, int height) : TBitmap() {
@@ -45,7 +39,7 @@ void TBitmap::SetSize(int width, int height) {
   width = std::max(0, width);
   height = std::max(0, height);
   if (width == width_ && height == height_) return;
-  std::vector<std::uint32_t> resized(static_cast<std::size_t>(width) * height, kMonoWhite);
+  std::vector<std::uint32_t> resized(static_cast<std::size_t>(width) * height, clWhite);
   const int keep_width = std::min(width, width_);
   for (int y = 0; y < std::min(height, height_); ++y) {
     std::copy_n(ScanLine(y), keep_width, resized.data() + static_cast<std::size_t>(y) * width);
@@ -57,15 +51,13 @@ void TBitmap::SetSize(int width, int height) {
 }
 
 TColor TBitmap::Pixel(int x, int y) const {
-  if (x < 0 || y < 0 || x >= width_ || y >= height_) return clNone;
+  if (!Bounds().Contains({x, y})) return clNone;
   return ScanLine(y)[x];
 }
 
 void TBitmap::SetPixel(int x, int y, TColor color) {
-  if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-  TColor rgb = ColorToRGB(color);
-  if (monochrome_) rgb = rgb == kMonoWhite ? kMonoWhite : clBlack;
-  ScanLine(y)[x] = rgb;
+  if (!Bounds().Contains({x, y})) return;
+  ScanLine(y)[x] = Storable(ColorToRGB(color));
 }
 
 void TBitmap::SetTransparent(bool transparent) {
@@ -98,9 +90,7 @@ void TBitmap::SetTransparentColor(TColor color) {
 void TBitmap::SetMonochrome(bool monochrome) {
   if (monochrome == monochrome_) return;
   monochrome_ = monochrome;
-  if (monochrome_) {
-    for (std::uint32_t& p : pixels_) p = p == kMonoWhite ? kMonoWhite : clBlack;
-  }
+  for (std::uint32_t& p : pixels_) p = Storable(p);
   Changed();
 }
 

@@ -35,6 +35,8 @@ class TBitmap {
   int Width() const { return width_; }
   int Height() const { return height_; }
   bool Empty() const { return width_ == 0 || height_ == 0; }
+  // The whole picture, in its own pixels.
+  TRect Bounds() const { return {0, 0, width_, height_}; }
   // New pixels are white; pixels inside both sizes keep their colour.
   void SetSize(int width, int height);
   void SetWidth(int width) { SetSize(width, height_); }
@@ -64,6 +66,9 @@ class TBitmap {
   // turns the source's background colour white and every other colour black.
   bool Monochrome() const { return monochrome_; }
   void SetMonochrome(bool monochrome);
+  // The colour a pixel keeps of `rgb`: a monochrome bitmap keeps white and
+  // makes every other colour black.
+  TColor Storable(TColor rgb) const { return !monochrome_ || rgb == clWhite ? rgb : clBlack; }
 
   // Reads a 24-bit, 8-bit palettised or 32-bit BMP; throws EInvalidGraphic
   // for a file that cannot be read or is not such a bitmap.

@@ -43,7 +43,7 @@ void TCanvas::SetOrigin(TPoint origin) {
 }
 
 TRect TCanvas::ClipRect() const {
-  const TRect whole = target_ ? TRect{0, 0, target_->Width(), target_->Height()} : TRect{};
+  const TRect whole = target_ ? target_->Bounds() : TRect{};
   TRegion visible = clip_;
   visible.Intersect(whole);
   return visible.BoundingBox().Offset(-origin_.X, -origin_.Y);
@@ -63,8 +63,7 @@ void TCanvas::ResetClip() {
 
 bool TCanvas::PtVisible(TPoint p) const {
   const TPoint d = p + origin_;
-  return target_ && TRect{0, 0, target_->Width(), target_->Height()}.Contains(d) &&
-         clip_.Contains(d);
+  return target_ && target_->Bounds().Contains(d) && clip_.Contains(d);
 }
 
 TColor TCanvas::Pixel(int x, int y) const {
@@ -129,9 +128,8 @@ void TCanvas::PlotDevice(int x, int y, TColor rgb) {
 
 void TCanvas::FillDevice(const TRect& rect, TColor rgb) {
   if (!target_) return;
-  const TRect bitmap{0, 0, target_->Width(), target_->Height()};
-  if (target_->Monochrome()) rgb = rgb == clWhite ? clWhite : clBlack;
-  for (const TRect& part : clip_.Within(rect.Intersect(bitmap))) {
+  rgb = target_->Storable(rgb);
+  for (const TRect& part : clip_.Within(rect.Intersect(target_->Bounds()))) {
     for (int y = part.Top; y < part.Bottom; ++y) {
       std::fill(target_->ScanLine(y) + part.Left, target_->ScanLine(y) + part.Right, rgb);
     }
@@ -140,8 +138,7 @@ void TCanvas::FillDevice(const TRect& rect, TColor rgb) {
 
 void TCanvas::InvertDevice(const TRect& rect) {
   if (!target_) return;
-  const TRect bitmap{0, 0, target_->Width(), target_->Height()};
-  for (const TRect& part : clip_.Within(rect.Intersect(bitmap))) {
+  for (const TRect& part : clip_.Within(rect.Intersect(target_->Bounds()))) {
     for (int y = part.Top; y < part.Bottom; ++y) {
       std::uint32_t* row = target_->ScanLine(y);
       for (int x = part.Left; x < part.Right; ++x) row[x] ^= 0xFFFFFF;

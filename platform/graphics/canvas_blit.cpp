@@ -24,12 +24,6 @@ TColor ApplyRop(std::uint32_t rop, TColor pattern, TColor source, TColor dest) {
   return result & kRgbMask;
 }
 
-// A monochrome bitmap keeps only black and white.
-TColor Store(const TBitmap& target, TColor rgb) {
-  if (!target.Monochrome()) return rgb;
-  return rgb == clWhite ? clWhite : clBlack;
-}
-
 struct SourceView {
   const TBitmap& bitmap;
   TRect rect;                         // in the bitmap's pixels
@@ -52,13 +46,12 @@ std::vector<int> NearestSource(int source_start, int source_length, int length) 
 void BlitInto(TBitmap& target, const TRegion& clip, const TRect& dest, const SourceView& source,
               std::uint32_t rop, TColor pattern, TColor text, TColor back) {
   if (dest.IsEmpty() || source.rect.IsEmpty()) return;
-  const TRect bitmap_rect{0, 0, target.Width(), target.Height()};
   const bool to_colour = !target.Monochrome() && source.bitmap.Monochrome();
   const bool to_mono = target.Monochrome() && !source.bitmap.Monochrome();
   const std::vector<int> columns =
       NearestSource(source.rect.Left, source.rect.Width(), dest.Width());
   const std::vector<int> rows = NearestSource(source.rect.Top, source.rect.Height(), dest.Height());
-  for (const TRect& part : clip.Within(dest.Intersect(bitmap_rect))) {
+  for (const TRect& part : clip.Within(dest.Intersect(target.Bounds()))) {
     for (int y = part.Top; y < part.Bottom; ++y) {
       const int sy = rows[static_cast<std::size_t>(y - dest.Top)];
       std::uint32_t* row = target.ScanLine(y);
@@ -67,7 +60,7 @@ void BlitInto(TBitmap& target, const TRegion& clip, const TRect& dest, const Sou
         if (s == clNone || (source.transparent && s == *source.transparent)) continue;
         if (to_colour) s = s == clWhite ? back : text;
         if (to_mono) s = s == source.background ? clWhite : clBlack;
-        row[x] = Store(target, ApplyRop(rop, pattern, s, row[x]));
+        row[x] = target.Storable(ApplyRop(rop, pattern, s, row[x]));
       }
     }
   }
@@ -120,12 +113,11 @@ void TCanvas::PatBlt(const TRect& rect, std::uint32_t rop) {
   if (!target_) return;
   const TRect d = ToDevice(rect);
   const TColor pattern = ColorToRGB(Brush.Color);
-  const TRect bitmap_rect{0, 0, target_->Width(), target_->Height()};
-  for (const TRect& part : clip_.Within(d.Intersect(bitmap_rect))) {
+  for (const TRect& part : clip_.Within(d.Intersect(target_->Bounds()))) {
     for (int y = part.Top; y < part.Bottom; ++y) {
       std::uint32_t* row = target_->ScanLine(y);
       for (int x = part.Left; x < part.Right; ++x)
-        row[x] = Store(*target_, ApplyRop(rop, pattern, 0, row[x]));
+        row[x] = target_->Storable(ApplyRop(rop, pattern, 0, row[x]));
     }
   }
   Changed();
