@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "world/corps_movement.h"
 #include "world/random.h"
 #include "world/vardecl.h"
 
@@ -49,16 +50,6 @@ struct RouteScoring {
     return static_cast<std::int16_t>(std::clamp<int>(score, INT16_MIN, INT16_MAX));
   }
 };
-
-bool EnemyCorpsOn(THexPos hex, int camp) {
-  for (int corps = 1; corps <= GameState.Corps.Count; ++corps) {
-    const TCorps& candidate = GameState.Corps[corps];
-    if (candidate.Inactive == 0 && candidate.Side != camp && candidate.X == hex.X &&
-        candidate.Y == hex.Y)
-      return true;
-  }
-  return false;
-}
 
 // Numbers a new route or walk; when the count wraps, the stamps of old numbers are
 // wiped so that none can pass for a new one.
@@ -190,7 +181,7 @@ void ArmyRoute(std::uint16_t fromX, std::uint16_t fromY, std::uint16_t toX, std:
       .camp = camp,
       .policy = policy,
       .reach = HexDistance(fromX, fromY, toX, toY) + kScoreReach,
-      .enemyOnStart = policy == kAnyHex && EnemyCorpsOn({fromX, fromY}, camp),
+      .enemyOnStart = policy == kAnyHex && EnemyCorpsOn(fromX, fromY, camp),
   };
   Renumber(RouteScoreGrid.Route, RouteScoreGrid.Scored);
   for (int trial = 1; trial <= kArmyRouteTrials; ++trial)

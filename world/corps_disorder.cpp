@@ -50,15 +50,6 @@ bool AnyFitEnemy(const TCorps& corps, Test test) {
   return false;
 }
 
-bool EnemyOnHex(const TCorps& corps) {
-  for (int e = 1; e <= GameState.Corps.Count; ++e) {
-    const TCorps& enemy = GameState.Corps[e];
-    if (enemy.Inactive == 0 && enemy.Side != corps.Side && StandsOn(enemy, corps.X, corps.Y))
-      return true;
-  }
-  return false;
-}
-
 // After a battle the corps heads for its supply city; with none of its own
 // camp it forages, and on the city itself it recovers.
 void FallBackAfterBattle(TCorps& corps) {
@@ -68,7 +59,7 @@ void FallBackAfterBattle(TCorps& corps) {
     return;
   }
   const TCity& city = GameState.Cities[corps.City];
-  if (StandsOn(corps, city.X, city.Y) && !EnemyOnHex(corps)) {
+  if (StandsOn(corps, city.X, city.Y) && !EnemyCorpsOn(corps.X, corps.Y, corps.Side)) {
     --corps.Disorder;
     corps.MovePoints = 0;
     return;

@@ -427,14 +427,6 @@ void TurnNeutralState(int state, int intruderSide) {
   ShowStateJoined(state, camp);
 }
 
-bool EnemyCorpsOn(const TCorps& corps, Hex hex) {
-  for (int e = 1; e <= GameState.Corps.Count; ++e) {
-    const TCorps& enemy = GameState.Corps[e];
-    if (IsActiveEnemy(enemy, corps.Side) && StandsOn(enemy, hex.x, hex.y)) return true;
-  }
-  return false;
-}
-
 // Entering ground another camp holds: an aggressive commander presses on at
 // little cost, and with no enemy there the hex (and maybe a neutral state)
 // changes hands.
@@ -443,7 +435,7 @@ void TakeOverHex(TCorps& corps, Hex hex, int cost) {
   if (cell.Terrain() == TTerrain::City || cell.Owner() == corps.Side) return;
   if (Random(100) < LeaderRating(corps.Leader, &TLeader::Aggression)) cost = 1;
   SpendMovePoints(corps, cost);
-  if (EnemyCorpsOn(corps, hex)) return;
+  if (EnemyCorpsOn(hex.x, hex.y, corps.Side)) return;
   const int state = StateOfHex(hex);
   if (cell.Owner() == TSide::None && state == kNeutralBorderState &&
       GameState.States[state].Side == TSide::None)
@@ -544,6 +536,14 @@ bool CanMove(const TCorps& corps) {
 
 bool StandsOn(const TCorps& corps, int x, int y) {
   return corps.X == x && corps.Y == y;
+}
+
+bool EnemyCorpsOn(int x, int y, int side) {
+  for (int e = 1; e <= GameState.Corps.Count; ++e) {
+    const TCorps& enemy = GameState.Corps[e];
+    if (IsActiveEnemy(enemy, side) && StandsOn(enemy, x, y)) return true;
+  }
+  return false;
 }
 
 int StateAt(int x, int y) {

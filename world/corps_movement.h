@@ -63,6 +63,8 @@ void ClearPath(TCorps& corps);
 // Forgets the directions the corps has marched this turn.
 void ClearStepsDone(TCorps& corps);
 bool StandsOn(const TCorps& corps, int x, int y);
+// Whether an active corps of another camp than `side` stands on the hex.
+bool EnemyCorpsOn(int x, int y, int side);
 // The state of a map hex (the top bit of its state byte is no part of it); 0
 // for none or off the map.
 int StateAt(int x, int y);
