@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -60,7 +61,7 @@ std::optional<WaveSummary> ParseWave(const std::string& bytes) {
 }
 
 std::string ReadGameFile(const std::string& name) {
-  std::ifstream file(std::string(GAME_DIR) + "/" + name, std::ios::binary);
+  std::ifstream file(std::string(GRAYMARCH_GAME_DIR) + "/" + name, std::ios::binary);
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 

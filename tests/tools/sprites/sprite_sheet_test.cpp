@@ -162,7 +162,7 @@ TEST(ArtworkSheet, EachArrowPointsTowardItsNeighbour) {
 TEST(SheetsBesideTheGame, AreTheArtworkAtTheSizesTheMapCopiesFrom) {
   for (SpriteSheet sheet : kSheets) {
     TBitmap file;
-    file.LoadFromFile(std::string(GAME_DIR) + "/" + SheetFileName(sheet));
+    file.LoadFromFile(std::string(GRAYMARCH_GAME_DIR) + "/" + SheetFileName(sheet));
     const TBitmap drawn = DrawSpriteSheet(sheet, SheetStyle::kArtwork);
     ASSERT_EQ(file.Width(), SheetSize(sheet).cx);
     ASSERT_EQ(file.Height(), SheetSize(sheet).cy);
