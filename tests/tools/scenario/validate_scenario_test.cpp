@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 
 #include "tools/scenario/start_point.h"
 #include "tools/scenario/validate_scenario.h"
@@ -39,6 +40,11 @@ struct Fault {
   std::function<void(TGameState&)> Break;
   const char* finding;
 };
+
+// Test listings show the fault by name rather than as the bytes of the record.
+void PrintTo(const Fault& fault, std::ostream* out) {
+  *out << fault.name;
+}
 
 const Fault kFaults[] = {
     {"StartDateNotTheDate", [](TGameState& g) { g.StartMonth = g.Month + 1; }, "start date"},
