@@ -21,25 +21,10 @@ void WriteByte(std::ostream& stream, std::uint8_t byte) {
   stream.put(static_cast<char>(byte));
 }
 
-void WriteInt32(std::ostream& stream, std::int32_t value) {
-  const auto v = static_cast<std::uint32_t>(value);
-  const char bytes[4] = {static_cast<char>(v), static_cast<char>(v >> 8),
-                         static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
-  stream.write(bytes, 4);
-}
-
 bool ReadByte(std::istream& stream, std::uint8_t& byte) {
   char c = 0;
   if (!stream.get(c)) return false;
   byte = static_cast<std::uint8_t>(c);
-  return true;
-}
-
-bool ReadInt32(std::istream& stream, std::int32_t& value) {
-  unsigned char b[4];
-  if (!stream.read(reinterpret_cast<char*>(b), 4)) return false;
-  value = static_cast<std::int32_t>(b[0] | (b[1] << 8) | (b[2] << 16) |
-                                    (static_cast<std::uint32_t>(b[3]) << 24));
   return true;
 }
 
@@ -76,7 +61,7 @@ void WriteData(std::ostream& stream, const TKxIniEntry& value) {
       WriteByte(stream, value.Bool() ? 1 : 0);
       break;
     case ivtInteger:
-      WriteInt32(stream, value.Integer());
+      WriteInt32ToStream(stream, value.Integer());
       break;
     case ivtString:
       WriteStringToStream(stream, value.String());
@@ -91,8 +76,8 @@ void WriteData(std::ostream& stream, const TKxIniEntry& value) {
       break;
     }
     case ivtIntPair:
-      WriteInt32(stream, value.PairFirst());
-      WriteInt32(stream, value.PairSecond());
+      WriteInt32ToStream(stream, value.PairFirst());
+      WriteInt32ToStream(stream, value.PairSecond());
       break;
     case ivtNone:
       break;
@@ -116,7 +101,7 @@ bool ReadData(std::istream& stream, TKxIniEntry& value, std::uint8_t type, std::
       return true;
     }
     case ivtInteger:
-      if (size != 4 || !ReadInt32(stream, first)) return false;
+      if (size != 4 || !ReadInt32FromStream(stream, first)) return false;
       value.SetInteger(first);
       return true;
     case ivtString:
@@ -137,7 +122,8 @@ bool ReadData(std::istream& stream, TKxIniEntry& value, std::uint8_t type, std::
       value.SetBinary(std::vector<std::uint8_t>(text.begin(), text.end()));
       return true;
     case ivtIntPair:
-      if (size != 8 || !ReadInt32(stream, first) || !ReadInt32(stream, second)) return false;
+      if (size != 8 || !ReadInt32FromStream(stream, first) || !ReadInt32FromStream(stream, second))
+        return false;
       value.SetIntPair(first, second);
       return true;
     default:
@@ -156,7 +142,7 @@ void TKxIniFile::SaveBinaryKey(std::ostream& stream, const TKxIniEntry& key) con
     WriteByte(stream, kValueRecord);
     WriteStringToStream(stream, value.Name());
     WriteByte(stream, value.Type());
-    WriteInt32(stream, DataSize(value));
+    WriteInt32ToStream(stream, DataSize(value));
     WriteData(stream, value);
   }
   for (int i = 0; i < key.ChildCount(); ++i) {
@@ -180,7 +166,8 @@ bool TKxIniFile::LoadBinary(std::istream& stream) {
     }
     std::uint8_t type = 0;
     std::int32_t size = 0;
-    if (kind != kValueRecord || !ReadByte(stream, type) || !ReadInt32(stream, size)) return false;
+    if (kind != kValueRecord || !ReadByte(stream, type) || !ReadInt32FromStream(stream, size))
+      return false;
     if (size < 0 || size > BytesLeft(stream)) return false;
     TKxIniEntry* value = skipping || type == ivtNone ? nullptr : ValueNode(name, true);
     if (!value) {

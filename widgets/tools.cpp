@@ -100,11 +100,23 @@ void WriteTextLn(std::ostream& stream, std::string_view s) {
   if (!s.ends_with("\r\n")) stream << "\r\n";
 }
 
+void WriteInt32ToStream(std::ostream& stream, std::int32_t value) {
+  const auto v = static_cast<std::uint32_t>(value);
+  const char bytes[4] = {static_cast<char>(v), static_cast<char>(v >> 8),
+                         static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
+  stream.write(bytes, 4);
+}
+
+bool ReadInt32FromStream(std::istream& stream, std::int32_t& value) {
+  unsigned char b[4];
+  if (!stream.read(reinterpret_cast<char*>(b), 4)) return false;
+  value = static_cast<std::int32_t>(b[0] | (b[1] << 8) | (b[2] << 16) |
+                                    (static_cast<std::uint32_t>(b[3]) << 24));
+  return true;
+}
+
 bool WriteStringToStream(std::ostream& stream, std::string_view s) {
-  const auto length = static_cast<std::uint32_t>(s.size());
-  const char header[4] = {static_cast<char>(length), static_cast<char>(length >> 8),
-                          static_cast<char>(length >> 16), static_cast<char>(length >> 24)};
-  stream.write(header, 4);
+  WriteInt32ToStream(stream, static_cast<std::int32_t>(static_cast<std::uint32_t>(s.size())));
   stream.write(s.data(), static_cast<std::streamsize>(s.size()));
   return static_cast<bool>(stream);
 }
@@ -119,10 +131,8 @@ std::streamoff BytesLeft(std::istream& stream) {
 }
 
 bool ReadStringFromStream(std::istream& stream, std::string& s) {
-  unsigned char header[4];
-  if (!stream.read(reinterpret_cast<char*>(header), 4)) return false;
-  const auto length = static_cast<std::int32_t>(header[0] | (header[1] << 8) | (header[2] << 16) |
-                                                (static_cast<std::uint32_t>(header[3]) << 24));
+  std::int32_t length = 0;
+  if (!ReadInt32FromStream(stream, length)) return false;
   if (length < 0 || length > BytesLeft(stream)) return false;
   std::string text(static_cast<size_t>(length), '\0');
   if (!stream.read(text.data(), length)) return false;

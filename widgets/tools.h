@@ -71,6 +71,11 @@ std::string IncludeTrailingBackslash(const std::string& s);
 // identifier in lower-case hexadecimal.
 std::string GetUniqueTempFileName();
 
+// A 32-bit little-endian integer: every count and number in the control
+// set's binary files. Reading is false when the stream runs out.
+void WriteInt32ToStream(std::ostream& stream, std::int32_t value);
+bool ReadInt32FromStream(std::istream& stream, std::int32_t& value);
+
 // Writes `s` and a CR LF line end, unless `s` already ends in one.
 void WriteTextLn(std::ostream& stream, std::string_view s);
 // A 32-bit little-endian length, then the characters. False when the
