@@ -83,12 +83,7 @@ void TCanvas::FillRect(const TRect& rect) {
 
 void TCanvas::FrameRect(const TRect& rect) {
   if (rect.IsEmpty()) return;
-  const TRect d = ToDevice(rect);
-  const TColor rgb = ColorToRGB(Brush.Color);
-  FillDevice({d.Left, d.Top, d.Right, d.Top + 1}, rgb);
-  FillDevice({d.Left, d.Bottom - 1, d.Right, d.Bottom}, rgb);
-  FillDevice({d.Left, d.Top, d.Left + 1, d.Bottom}, rgb);
-  FillDevice({d.Right - 1, d.Top, d.Right, d.Bottom}, rgb);
+  FrameDevice(ToDevice(rect), 1, ColorToRGB(Brush.Color));
   Changed();
 }
 
@@ -134,6 +129,13 @@ void TCanvas::FillDevice(const TRect& rect, TColor rgb) {
       std::fill(target_->ScanLine(y) + part.Left, target_->ScanLine(y) + part.Right, rgb);
     }
   }
+}
+
+void TCanvas::FrameDevice(const TRect& rect, int thickness, TColor rgb) {
+  FillDevice({rect.Left, rect.Top, rect.Right, rect.Top + thickness}, rgb);
+  FillDevice({rect.Left, rect.Bottom - thickness, rect.Right, rect.Bottom}, rgb);
+  FillDevice({rect.Left, rect.Top, rect.Left + thickness, rect.Bottom}, rgb);
+  FillDevice({rect.Right - thickness, rect.Top, rect.Right, rect.Bottom}, rgb);
 }
 
 void TCanvas::InvertDevice(const TRect& rect) {

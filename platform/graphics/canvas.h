@@ -164,6 +164,8 @@ class TCanvas {
   // pixels, already shifted by the origin, and every write honours the clip.
   void PlotDevice(int x, int y, TColor rgb);
   void FillDevice(const TRect& rect, TColor rgb);
+  // A ring `thickness` pixels wide just inside rect.
+  void FrameDevice(const TRect& rect, int thickness, TColor rgb);
   void InvertDevice(const TRect& rect);
   TRect ToDevice(const TRect& rect) const;
   void DrawTextLine(TPoint at, const TTextLine& line, int tab_stop);

@@ -98,12 +98,7 @@ void TCanvas::Rectangle(const TRect& rect) {
   TRect inside = rect;
   if (Pen.Style != psClear) {
     const int w = std::max(1, Pen.Width);
-    const TColor rgb = ColorToRGB(Pen.Color);
-    const TRect d = ToDevice(rect);
-    FillDevice({d.Left, d.Top, d.Right, d.Top + w}, rgb);
-    FillDevice({d.Left, d.Bottom - w, d.Right, d.Bottom}, rgb);
-    FillDevice({d.Left, d.Top, d.Left + w, d.Bottom}, rgb);
-    FillDevice({d.Right - w, d.Top, d.Right, d.Bottom}, rgb);
+    FrameDevice(ToDevice(rect), w, ColorToRGB(Pen.Color));
     inside.Inflate(-w, -w);
   }
   if (Brush.Style == bsSolid && !inside.IsEmpty()) {
@@ -150,10 +145,9 @@ void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style) {
   const TColor key = ColorToRGB(color);
   const TColor fill = ColorToRGB(Brush.Color);
   const int width = target_->Width();
-  const int height = target_->Height();
-  std::vector<bool> seen(static_cast<std::size_t>(width) * height, false);
+  std::vector<bool> seen(static_cast<std::size_t>(width) * target_->Height(), false);
   auto qualifies = [&](int px, int py) {
-    if (px < 0 || py < 0 || px >= width || py >= height) return false;
+    if (!target_->Bounds().Contains({px, py})) return false;
     if (seen[static_cast<std::size_t>(py) * width + px] || !clip_.Contains({px, py})) return false;
     const bool is_key = target_->Pixel(px, py) == key;
     return style == fsBorder ? !is_key : is_key;
