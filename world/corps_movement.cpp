@@ -532,6 +532,42 @@ bool CanMove(const TCorps& corps) {
          corps.PathStep < kFirstStoppedStep;
 }
 
+// The last friendly corps in battle that the corps chooses to march to, with
+// its hex in `target` and a route to it on the corps' path; 0 when none.
+int FindReactionTarget(int c, Hex& target) {
+  TCorps& corps = GameState.Corps[c];
+  const int aggression = LeaderRating(corps.Leader, &TLeader::Aggression) / 2;
+  const int rating =
+      corps.Army != 0
+          ? (aggression + LeaderRating(ArmyCommanderOf(corps), &TLeader::Aggression) / 2) / 2
+          : aggression;
+  const Hex here = HexOf(corps);
+  const bool ownGround = OnMap(here) && CellAt(here).Owner() == corps.Side;
+  const int chance = ownGround ? std::max(0, 3 * corps.Quality + rating - corps.Fatigue) : 0;
+  int chosen = 0;
+  for (int f = 1; f <= GameState.Corps.Count; ++f) {
+    const TCorps& friendly = GameState.Corps[f];
+    if (friendly.Inactive != 0 || friendly.Nation != corps.Nation || friendly.Disorder != 0 ||
+        friendly.BattleMark == 0)
+      continue;
+    const int d = Distance(here, HexOf(friendly));
+    if (d == 0 || d > kArmyReactionRange) continue;
+    int range =
+        corps.Army != 0 && friendly.Army == corps.Army ? kArmyReactionRange : kReactionRange;
+    const int theatre = friendly.Theatre;
+    if (IsEntryOf(GameState.Weather, theatre) && GameState.Weather[theatre] >= kStormyWeather)
+      range /= 2;
+    if (d > range || Random(20) + 5 * d >= chance) continue;
+    target = HexOf(friendly);
+    chosen = f;
+    AddMovePoints(corps, rating / 2);
+    RouteTo(corps.X, corps.Y, friendly.X, friendly.Y, kPathLength, kArmyRouteMode, corps.Side,
+            kAnyHex);
+    LayRouteOnPath(corps, corps.PathStep);
+  }
+  return chosen;
+}
+
 }  // namespace
 
 bool StandsOn(const TCorps& corps, int x, int y) {
@@ -577,41 +613,6 @@ std::uint16_t NearestEnemyCorpsDistance(int city, int nation) {
   return static_cast<std::uint16_t>(nearest);
 }
 
-int FindReactionTarget(int nation, int c, std::uint16_t& y, std::uint16_t& x) {
-  TCorps& corps = GameState.Corps[c];
-  const int aggression = LeaderRating(corps.Leader, &TLeader::Aggression) / 2;
-  const int rating =
-      corps.Army != 0
-          ? (aggression + LeaderRating(ArmyCommanderOf(corps), &TLeader::Aggression) / 2) / 2
-          : aggression;
-  const Hex here = HexOf(corps);
-  const bool ownGround = OnMap(here) && CellAt(here).Owner() == corps.Side;
-  const int chance = ownGround ? std::max(0, 3 * corps.Quality + rating - corps.Fatigue) : 0;
-  int chosen = 0;
-  for (int f = 1; f <= GameState.Corps.Count; ++f) {
-    const TCorps& friendly = GameState.Corps[f];
-    if (friendly.Inactive != 0 || friendly.Nation != nation || friendly.Disorder != 0 ||
-        friendly.BattleMark == 0)
-      continue;
-    const int d = Distance(here, HexOf(friendly));
-    if (d == 0 || d > kArmyReactionRange) continue;
-    int range =
-        corps.Army != 0 && friendly.Army == corps.Army ? kArmyReactionRange : kReactionRange;
-    const int theatre = friendly.Theatre;
-    if (IsEntryOf(GameState.Weather, theatre) && GameState.Weather[theatre] >= kStormyWeather)
-      range /= 2;
-    if (d > range || Random(20) + 5 * d >= chance) continue;
-    x = friendly.X;
-    y = friendly.Y;
-    chosen = f;
-    AddMovePoints(corps, rating / 2);
-    RouteTo(corps.X, corps.Y, friendly.X, friendly.Y, kPathLength, kArmyRouteMode, corps.Side,
-            kAnyHex);
-    LayRouteOnPath(corps, corps.PathStep);
-  }
-  return chosen;
-}
-
 std::uint8_t MoveCorpsStep(int c) {
   if (!IsEntryOf(GameState.Corps, c)) return 0;
   TCorps& corps = GameState.Corps[c];
@@ -630,11 +631,8 @@ std::uint8_t MoveCorpsStep(int c) {
     bool reacted = false;
     if (corps.BattleMark == 0 &&
         (corps.Stance == TCombatStance::Defend || corps.Stance == TCombatStance::Advance)) {
-      std::uint16_t rx = 0;
-      std::uint16_t ry = 0;
-      if (FindReactionTarget(corps.Nation, c, ry, rx) != 0) {
+      if (FindReactionTarget(c, reference) != 0) {
         reacted = true;
-        reference = {rx, ry};
         AddMovePoints(corps, corps.LeaderCombat / 6);
       }
     }

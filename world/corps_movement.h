@@ -48,10 +48,6 @@ inline constexpr int Marching = 9;
 // hold the hex entered.
 std::uint8_t MoveCorpsStep(int corps);
 
-// The last friendly corps in battle that the corps chooses to march to (its
-// hex in x, y and a route to it on the corps' path); 0 when none.
-int FindReactionTarget(int nation, int corps, std::uint16_t& y, std::uint16_t& x);
-
 // The distance from the city to the nearest active corps of another camp than
 // the nation's; 100 when there is none or no such city.
 std::uint16_t NearestEnemyCorpsDistance(int city, int nation);

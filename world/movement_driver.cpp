@@ -113,10 +113,6 @@ void FindNextCorps() {
 
 }  // namespace
 
-int TurnProgress() {
-  return turn_progress;
-}
-
 void SetTurnProgress(int progress) {
   turn_progress = progress;
   Window().SetGauge(WindowGauge::TurnProgressGauge, progress);

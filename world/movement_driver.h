@@ -16,7 +16,6 @@ extern bool FleetMovesVisible;
 
 // The turn progress gauge, 0..300: the end of the orders brings it to 110 and
 // each of the 19 fleet passes adds 10.
-int TurnProgress();
 void SetTurnProgress(int progress);
 
 enum class MovedUnit { Fleet, Corps };
