@@ -6,6 +6,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "platform/services/replace_file.h"
 #include "platform/text/letter_case.h"
 
 namespace fs = std::filesystem;
@@ -125,28 +126,21 @@ std::string Unescaped(const std::string& text) {
   return out;
 }
 
-// Written through a temporary file renamed over the old one, so a failed
-// write leaves the old settings whole.
+// A failed write leaves the old settings whole.
 void SaveStore() {
   const fs::path& file = StoreFile();
   if (file.empty()) return;
   std::error_code error;
   fs::create_directories(file.parent_path(), error);
-  const fs::path temporary = file.string() + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return;
-    for (const auto& [lower, key] : Keys()) {
-      out << '[' << Escaped(key.path) << "]\n";
-      for (const auto& [lower_name, value] : key.values) {
-        out << TypeLetter(value.type) << ':' << Escaped(value.name) << '=' << Escaped(value.text)
-            << '\n';
-      }
+  std::ostringstream out;
+  for (const auto& [lower, key] : Keys()) {
+    out << '[' << Escaped(key.path) << "]\n";
+    for (const auto& [lower_name, value] : key.values) {
+      out << TypeLetter(value.type) << ':' << Escaped(value.name) << '=' << Escaped(value.text)
+          << '\n';
     }
-    if (!out.flush()) return;
   }
-  fs::rename(temporary, file, error);
-  if (error) fs::remove(temporary, error);
+  ReplaceFile(file, out.str());
 }
 
 bool LoadStore(const fs::path& file) {

@@ -1,10 +1,10 @@
 #include "platform/services/string_list.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <sstream>
+
+#include "platform/services/replace_file.h"
 
 void TStringList::Changed() {
   if (OnChange) OnChange(nullptr);
@@ -82,19 +82,5 @@ bool TStringList::LoadFromFile(const std::string& path) {
 }
 
 bool TStringList::SaveToFile(const std::string& path) const {
-  const std::string temporary = path + ".tmp";
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    const std::string text = Text();
-    if (!file || !file.write(text.data(), static_cast<std::streamsize>(text.size())) ||
-        !file.flush()) {
-      std::remove(temporary.c_str());
-      return false;
-    }
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+  return ReplaceFile(path, Text());
 }
