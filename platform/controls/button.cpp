@@ -67,14 +67,18 @@ void DrawButtonFace(TCanvas& canvas, TRect rect, bool pressed, bool is_default) 
   canvas.FillRect(rect);
 }
 
+void DrawCaptionedButton(TCanvas& canvas, const TControl& button, bool pressed, bool is_default) {
+  DrawButtonFace(canvas, button.ClientRect(), pressed, is_default);
+  TRect text_rect = button.ClientRect();
+  if (pressed) text_rect.Offset(1, 1);
+  canvas.Font.Assign(button.Font());
+  DrawCaptionText(canvas, button.Caption(), text_rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+                  button.Enabled());
+}
+
 void TButton::Paint() {
   TCanvas& canvas = Canvas();
-  const bool shows_default = default_ || Focused();
-  DrawButtonFace(canvas, ClientRect(), Pushed(), shows_default);
-  TRect text_rect = ClientRect();
-  if (Pushed()) text_rect.Offset(1, 1);
-  canvas.Font.Assign(Font());
-  DrawCaptionText(canvas, Caption(), text_rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE, Enabled());
+  DrawCaptionedButton(canvas, *this, Pushed(), default_ || Focused());
   if (Focused()) {
     TRect focus = ClientRect();
     focus.Inflate(-4, -4);

@@ -36,3 +36,6 @@ class TButton : public TPressableControl {
 // Draws the classic face of a push button in `rect`: raised, or pushed in,
 // with a dark outline round a default button.
 void DrawButtonFace(TCanvas& canvas, TRect rect, bool pressed, bool is_default);
+// A push button's face over all of `button` with its caption centred, which
+// moves one pixel down and right while the button is pushed in.
+void DrawCaptionedButton(TCanvas& canvas, const TControl& button, bool pressed, bool is_default);

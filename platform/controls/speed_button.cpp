@@ -1,7 +1,6 @@
 #include "platform/controls/speed_button.h"
 
 #include "platform/controls/button.h"
-#include "platform/controls/caption_text.h"
 
 TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner) {
   SetBounds(0, 0, 23, 22);
@@ -30,10 +29,5 @@ void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 }
 
 void TSpeedButton::Paint() {
-  TCanvas& canvas = Canvas();
-  DrawButtonFace(canvas, ClientRect(), press_.Pushed(), false);
-  TRect text = ClientRect();
-  if (press_.Pushed()) text.Offset(1, 1);
-  canvas.Font.Assign(Font());
-  DrawCaptionText(canvas, Caption(), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE, Enabled());
+  DrawCaptionedButton(Canvas(), *this, press_.Pushed(), false);
 }
