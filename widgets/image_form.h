@@ -6,7 +6,6 @@
 // Those controls hold a change link and repaint when the background changes.
 #include <cstdint>
 #include <functional>
-#include <vector>
 
 #include "platform/components/component.h"
 #include "platform/components/control.h"

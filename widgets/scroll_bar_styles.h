@@ -7,7 +7,6 @@
 // TCustomKxScrollBar is the owner the styles talk to. It holds the bar's
 // range, page and position, the style values and the setter rules; how a
 // bar is painted and handled with the mouse is its descendants' business.
-#include <cstdint>
 #include <memory>
 #include <string>
 
