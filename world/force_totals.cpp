@@ -102,10 +102,6 @@ void RemoveCorps(int c) {
   ReleaseBrigades(c);
 }
 
-int CorpsCapacity(const TCorps& corps) {
-  const int combat = LeaderRating(corps.Leader, &TLeader::Combat);
-  return corps.Kind == TCorpsKind::Corps ? combat / 12 + 4 : combat / 35 + 2;
-}
 
 void PlaceCorps(TCorps& corps) {
   if (!TMapRecord::OnMap(corps.X, corps.Y)) return;
@@ -153,7 +149,8 @@ void RateLeadership(TCorps& corps) {
 }
 
 void RateCorps(TCorps& corps) {
-  corps.Capacity = static_cast<std::uint8_t>(std::min(CorpsCapacity(corps), 255));
+  const int combat = LeaderRating(corps.Leader, &TLeader::Combat);
+  corps.Capacity = static_cast<std::uint8_t>(std::min(CorpsCapacity(corps.Kind, combat), 255));
   if (IsEntryOf(GameState.Nations, corps.Nation)) corps.Side = GameState.Nations[corps.Nation].Side;
   corps.SupplyLosses = 0;
   PlaceCorps(corps);
@@ -322,6 +319,10 @@ void TotalNation(int nation) {
 }
 
 }  // namespace
+
+int CorpsCapacity(int kind, int combat) {
+  return kind == TCorpsKind::Corps ? combat / 12 + 4 : combat / 35 + 2;
+}
 
 int ArmyOdds(int own, int enemy) {
   if (own > enemy) {

@@ -19,6 +19,10 @@ inline constexpr int kEvenArmyOdds = 50;
 
 void ComputeForceTotals();
 
+// The brigades a corps (kind 0) or division may hold once the totals have run:
+// the commander's combat rating / 12 + 4 for a corps, / 35 + 2 for a division.
+int CorpsCapacity(int kind, int combat);
+
 // The odds of an army with own against enemy (both counted in tens, plus 1):
 // 50 even, 60 to 100 and on for the stronger side, 40 and below for the weaker.
 int ArmyOdds(int own, int enemy);

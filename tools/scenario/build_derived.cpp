@@ -6,6 +6,7 @@
 #include "tools/scenario/build_context.h"
 #include "tools/scenario/validate_scenario.h"
 #include "world/codes.h"
+#include "world/force_totals.h"
 
 namespace {
 

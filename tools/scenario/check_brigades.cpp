@@ -6,6 +6,7 @@
 #include "tools/scenario/scenario_checks.h"
 #include "tools/scenario/validate_scenario.h"
 #include "world/codes.h"
+#include "world/force_totals.h"
 
 namespace {
 

@@ -18,10 +18,6 @@ std::string Findings::Leader(int l) const {
   return "leader " + std::to_string(l) + " (" + game_.Leaders[l].Name.str() + ")";
 }
 
-int CorpsCapacity(int kind, int combat) {
-  return kind == 0 ? combat / 12 + 4 : combat / 35 + 2;
-}
-
 int FullBrigadeStrength(int arm) {
   return arm == TArm::Artillery ? 16 : arm == TArm::Infantry ? 80 : 50;
 }

@@ -11,9 +11,5 @@
 
 std::vector<std::string> ValidateScenario(const TGameState& game, const TMapRecord* map = nullptr);
 
-// The brigades a corps may hold once the per-turn totals have run: the
-// commander's combat rating / 12 + 4 for a corps, / 35 + 2 for a division.
-int CorpsCapacity(int kind, int combat);
-
 // A brigade's full strength in points: artillery 16, infantry 80, cavalry 50.
 int FullBrigadeStrength(int arm);
