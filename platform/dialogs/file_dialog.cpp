@@ -77,18 +77,18 @@ class TFileDialogForm : public TForm {
     if (filters_.empty()) filters_.push_back({"All files", "*"});
     filter_ = std::clamp(filter_index - 1, 0, static_cast<int>(filters_.size()) - 1);
 
-    folder_label_ = Add<TLabel>("FolderLabel", 8, 8, 404, 16);
+    folder_label_ = AddControl<TLabel>("FolderLabel", 8, 8, 404, 16);
     folder_label_->SetAutoSize(false);
     folder_label_->SetShowAccelChar(false);
-    file_list_ = Add<TListBox>("FileList", 8, 28, 404, 180);
-    Add<TLabel>("FileNameLabel", 8, 219, 70, 16)->SetCaption("File name:");
-    name_edit_ = Add<TEdit>("FileNameEdit", 92, 216, 236, 21);
-    Add<TLabel>("FilterLabel", 8, 248, 80, 16)->SetCaption("Files of type:");
-    filter_list_ = Add<TListBox>("FilterList", 92, 246, 236, 38);
-    auto* ok = Add<TButton>("OK", 337, 214, 75, 25);
+    file_list_ = AddControl<TListBox>("FileList", 8, 28, 404, 180);
+    AddControl<TLabel>("FileNameLabel", 8, 219, 70, 16)->SetCaption("File name:");
+    name_edit_ = AddControl<TEdit>("FileNameEdit", 92, 216, 236, 21);
+    AddControl<TLabel>("FilterLabel", 8, 248, 80, 16)->SetCaption("Files of type:");
+    filter_list_ = AddControl<TListBox>("FilterList", 92, 246, 236, 38);
+    auto* ok = AddControl<TButton>("OK", 337, 214, 75, 25);
     ok->SetCaption(must_exist_ ? "Open" : "Save");
     ok->SetDefault(true);
-    auto* cancel = Add<TButton>("Cancel", 337, 246, 75, 25);
+    auto* cancel = AddControl<TButton>("Cancel", 337, 246, 75, 25);
     cancel->SetCaption("Cancel");
     cancel->SetCancel(true);
     cancel->SetModalResult(mrCancel);
@@ -110,15 +110,6 @@ class TFileDialogForm : public TForm {
   int FilterIndex() const { return filter_ + 1; }
 
  private:
-  template <class T>
-  T* Add(const std::string& name, int left, int top, int width, int height) {
-    auto* control = new T(this);
-    control->SetName(name);
-    control->SetParent(this);
-    control->SetBounds(left, top, width, height);
-    return control;
-  }
-
   void Navigate(const fs::path& folder) {
     std::error_code error;
     fs::path target = fs::weakly_canonical(folder, error);

@@ -52,12 +52,11 @@ class TMessageForm : public TForm {
     BorderIcons = biSystemMenu;
     Position = TPosition::poScreenCenter;
 
-    auto* sign = new TPaintBox(this);
-    sign->SetName("Sign");
-    sign->SetParent(this);
-    sign->SetBounds(kMargin, kMargin, kSignSize, kSignSize);
+    auto* sign = AddControl<TPaintBox>("Sign", kMargin, kMargin, kSignSize, kSignSize);
     sign->OnPaint = [sign, type](TComponent*) { DrawSign(sign->Canvas(), type); };
 
+    // Until it wraps, a label sizes itself to its text, so it is told to wrap
+    // before it is given its width and text.
     auto* message = new TLabel(this);
     message->SetName("Message");
     message->SetParent(this);
@@ -88,12 +87,9 @@ class TMessageForm : public TForm {
 
  private:
   TButton* AddButton(const std::string& caption, TModalResult result, int left, int top) {
-    auto* button = new TButton(this);
-    button->SetName(caption);
-    button->SetParent(this);
+    auto* button = AddControl<TButton>(caption, left, top, kButtonWidth, kButtonHeight);
     button->SetCaption(caption);
     button->SetModalResult(result);
-    button->SetBounds(left, top, kButtonWidth, kButtonHeight);
     return button;
   }
 };

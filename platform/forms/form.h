@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "platform/components/win_control.h"
 #include "platform/graphics/bitmap.h"
@@ -76,6 +77,16 @@ class TForm : public TWinControl {
   void WndProc(TMessage& message) override;
   void Paint() override;
   void Resize() override;
+
+  // Makes a named control, owned by this form, and places it on the form.
+  template <class T>
+  T* AddControl(const std::string& name, int left, int top, int width, int height) {
+    auto* control = new T(this);
+    control->SetName(name);
+    control->SetParent(this);
+    control->SetBounds(left, top, width, height);
+    return control;
+  }
 
  private:
   void VisibleChanged();
