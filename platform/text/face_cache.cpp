@@ -19,9 +19,8 @@ constexpr int kMaxPixelHeight = 256;
 
 std::unique_ptr<TTextFace> MakeFace(const TFont& font) {
   const int height = std::clamp(font.Height(), -kMaxPixelHeight, kMaxPixelHeight);
-  if (font.Name() == kFixedCellFontName) {
-    return std::make_unique<TFixedCellFace>(height < 0 ? -height : height);
-  }
+  const int cell_height = height < 0 ? -height : height;
+  if (font.Name() == kFixedCellFontName) return std::make_unique<TFixedCellFace>(cell_height);
   if (std::optional<TFontFile> file = FindFontFile(font.Name(), font.Style())) {
     try {
       return std::make_unique<TFreeTypeFace>(*file, height);
@@ -30,7 +29,7 @@ std::unique_ptr<TTextFace> MakeFace(const TFont& font) {
       // measurable and visible rather than stopping the game.
     }
   }
-  return std::make_unique<TFixedCellFace>(height < 0 ? -height : height);
+  return std::make_unique<TFixedCellFace>(cell_height);
 }
 
 }  // namespace
