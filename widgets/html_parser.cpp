@@ -5,16 +5,11 @@
 #include <charconv>
 
 #include "platform/graphics/colour_names.h"
+#include "platform/text/letter_case.h"
 #include "widgets/string_utils.h"
 #include "widgets/tools.h"
 
 namespace {
-
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
 
 // Tags named in the table below; anything else is skipped without effect.
 constexpr char kCommentOpen[] = "!--";
@@ -129,7 +124,7 @@ void TKxHTMLParser::ReadNumericReference() {
 }
 
 void TKxHTMLParser::ReadNamedReference() {
-  const std::string name = Lower(ReadReferenceName());
+  const std::string name = LowerCase(ReadReferenceName());
   if (name == "nbsp") {
     AddChar(' ');
     return;
@@ -157,7 +152,7 @@ void TKxHTMLParser::ReadTag() {
   } else {
     ++pos_;  // the ">"
   }
-  ApplyTag(Lower(name), attributes, has_attributes);
+  ApplyTag(LowerCase(name), attributes, has_attributes);
 }
 
 void TKxHTMLParser::SkipComment() {
@@ -188,7 +183,7 @@ TKxHTMLParser::TAttributes TKxHTMLParser::ReadAttributes() {
       while (pos_ < text_.size() && text_[pos_] != ' ' && text_[pos_] != '>')
         value += text_[pos_++];
     }
-    attributes[Lower(name)] = value;
+    attributes[LowerCase(name)] = value;
   }
   if (pos_ < text_.size()) ++pos_;  // the ">"
   return attributes;
@@ -258,7 +253,7 @@ void TKxHTMLParser::ApplyParagraph(const TAttributes& attributes) {
   CloseRun();
   int alignment = 0;
   if (const auto align = attributes.find("align"); align != attributes.end()) {
-    const std::string value = Lower(align->second);
+    const std::string value = LowerCase(align->second);
     alignment = value == "center" ? 1 : value == "right" ? 2 : 0;
   }
   if (const auto indent = attributes.find("indent"); indent != attributes.end())

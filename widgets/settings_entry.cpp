@@ -1,16 +1,11 @@
 #include "widgets/settings_entry.h"
 
-#include <algorithm>
-#include <cctype>
-
+#include "platform/text/letter_case.h"
 #include "widgets/string_utils.h"
 #include "widgets/tools.h"
 
 bool SameText(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
+  return EqualIgnoringCase(a, b);
 }
 
 TKxIniEntry::TKxIniEntry(TKxIniEntry* parent, std::string name, bool is_key)
