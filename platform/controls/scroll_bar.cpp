@@ -3,25 +3,25 @@
 #include <algorithm>
 
 #include "platform/controls/button.h"
+#include "platform/graphics/arrow_head.h"
 #include "platform/graphics/system_colours.h"
 
 namespace {
 
 // A small solid triangle pointing towards the end of the bar it stands for.
+// A four-row arrow centred on its button, pointing away from the track.
 void DrawArrow(TCanvas& canvas, const TRect& button, TScrollBarKind kind, bool towards_end,
                TColor color) {
-  const int cx = (button.Left + button.Right) / 2;
-  const int cy = (button.Top + button.Bottom) / 2;
-  for (int step = 0; step < 4; ++step) {
-    const int reach = step;
-    const int along = towards_end ? step - 2 : 1 - step;
-    for (int across = -reach; across <= reach; ++across) {
-      if (kind == TScrollBarKind::sbVertical) {
-        canvas.SetPixel(cx + across, cy + along, color);
-      } else {
-        canvas.SetPixel(cx + along, cy + across, color);
-      }
-    }
+  const int along = towards_end ? 1 : -2;
+  TPoint tip{(button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2};
+  if (kind == TScrollBarKind::sbVertical) {
+    tip.Y += along;
+    DrawArrowHead(canvas, tip, towards_end ? TArrowDirection::adDown : TArrowDirection::adUp, 4,
+                  color);
+  } else {
+    tip.X += along;
+    DrawArrowHead(canvas, tip, towards_end ? TArrowDirection::adRight : TArrowDirection::adLeft, 4,
+                  color);
   }
 }
 
