@@ -84,17 +84,6 @@ bool Entered(THexPos hex) {
   return RouteScoreGrid.Entered[route_grid::CellIndex(hex.X, hex.Y)] == RouteScoreGrid.Walk;
 }
 
-// The code of the hex side crossed stepping from `here` in direction d. Each side
-// is kept once, on the hex to its south (the N, NE and SE sides of a hex). A
-// start off the map has no sides to hold anyone back.
-int CrossedSideCode(THexPos here, THexPos there, int direction) {
-  if (direction <= kSouthEast) {
-    if (!MapRecord.OnMap(here.X, here.Y)) return 0;
-    return MapRecord.Cell(here.X, here.Y).HexSideCode(direction);
-  }
-  return MapRecord.Cell(there.X, there.Y).HexSideCode(OppositeDirection(direction));
-}
-
 // The direction of the best-scoring neighbour not yet entered; ties go to a
 // later direction on an even draw, one draw for every scoring neighbour that
 // takes or equals the best.
@@ -106,7 +95,7 @@ int BestStep(const RouteScoring& scoring, THexPos here) {
     int candidate = 0;
     if (MapRecord.OnMap(there.X, there.Y) && !Entered(there)) candidate = SeenScore(scoring, there);
     if (candidate != 0) {
-      const int side = CrossedSideCode(here, there, direction);
+      const int side = MapRecord.CrossedSideCode(here.X, here.Y, there.X, there.Y, direction);
       if (side == kClosedSide) candidate = 0;
       if (side == kRoughSide) --candidate;
     }

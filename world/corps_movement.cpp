@@ -88,11 +88,8 @@ int StateSide(int state) {
   return state != 0 ? GameState.States[state].Side : TSide::None;
 }
 
-// The code of the side crossed stepping from `from` in the direction into `to`:
-// sides N, NE and SE are kept on the hex itself, the others on the neighbour.
 int SideCodeCrossed(Hex from, Hex to, int direction) {
-  if (direction <= kSouthEast) return CellAt(from).HexSideCode(direction);
-  return CellAt(to).HexSideCode(direction - 3);
+  return MapRecord.CrossedSideCode(from.x, from.y, to.x, to.y, direction);
 }
 
 bool IsActiveEnemy(const TCorps& other, int side) {

@@ -49,6 +49,15 @@ struct TMapRecord {
   const TMapCell& Cell(int x, int y) const { return Hexes[x][y]; }
 
   static bool OnMap(int x, int y) { return x >= 1 && x <= Columns && y >= 1 && y <= Rows; }
+
+  // The code of the side crossed stepping from (fromX, fromY) in the direction
+  // (1..6) into its neighbour (toX, toY). Each side is kept once, on the hex to
+  // its south: the N, NE and SE sides on the hex itself, the others on the
+  // neighbour. A start off the map has no sides to hold anyone back.
+  int CrossedSideCode(int fromX, int fromY, int toX, int toY, int direction) const {
+    if (direction <= 3) return OnMap(fromX, fromY) ? Cell(fromX, fromY).HexSideCode(direction) : 0;
+    return Cell(toX, toY).HexSideCode(direction - 3);
+  }
 };
 
 static_assert(sizeof(TMapCell) == 3);
