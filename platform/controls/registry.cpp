@@ -181,10 +181,22 @@ std::string HexOf(const std::vector<std::uint8_t>& data) {
   return hex;
 }
 
-std::vector<std::uint8_t> BytesOf(const std::string& hex) {
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// A settings file edited by hand may hold anything: a value that is not whole
+// hexadecimal bytes is the registry's own error, not a crash.
+std::vector<std::uint8_t> BytesOf(const std::string& name, const std::string& hex) {
   std::vector<std::uint8_t> data;
-  for (size_t i = 0; i + 1 < hex.size(); i += 2) {
-    data.push_back(static_cast<std::uint8_t>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+  for (size_t i = 0; i < hex.size(); i += 2) {
+    const int high = HexDigit(hex[i]);
+    const int low = i + 1 < hex.size() ? HexDigit(hex[i + 1]) : -1;
+    if (high < 0 || low < 0) throw ERegistryException("Invalid binary data for '" + name + "'");
+    data.push_back(static_cast<std::uint8_t>(16 * high + low));
   }
   return data;
 }
@@ -359,7 +371,7 @@ int TRegistry::ReadInteger(const std::string& name) const {
 }
 
 std::vector<std::uint8_t> TRegistry::ReadBinaryData(const std::string& name) const {
-  return BytesOf(ValueOfType(OpenedKey(*this), name, TRegDataType::rdBinary).text);
+  return BytesOf(name, ValueOfType(OpenedKey(*this), name, TRegDataType::rdBinary).text);
 }
 
 void TRegistry::WriteString(const std::string& name, const std::string& value) {

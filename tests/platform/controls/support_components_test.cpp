@@ -126,6 +126,32 @@ TEST_F(RegistryTest, AStoreBackedByAFileKeepsItsValuesForTheNextRun) {
   EXPECT_EQ(registry.ReadInteger("Count"), -5);
 }
 
+TEST_F(RegistryTest, ADamagedBinaryValueInTheFileIsTheRegistrysOwnError) {
+  const auto file = folder.Path() / "registry.txt";
+  ASSERT_TRUE(UseRegistryFile(file));
+  {
+    TRegistry registry;
+    ASSERT_TRUE(registry.OpenKey("\\Software\\Graymarch", true));
+    registry.WriteBinaryData("Glyph", {0x00, 0xAB, 0xFF});
+    registry.WriteBinaryData("Mask", {0x12});
+  }
+  std::string text;
+  {
+    std::ifstream in(file, std::ios::binary);
+    text.assign(std::istreambuf_iterator<char>(in), {});
+  }
+  const auto glyph = text.find("00ABFF");
+  ASSERT_NE(glyph, std::string::npos);
+  text.replace(glyph, 6, "0ZABF");
+  std::ofstream(file, std::ios::binary) << text;
+  ClearRegistryStore();
+  ASSERT_TRUE(UseRegistryFile(file));
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKeyReadOnly("\\Software\\Graymarch"));
+  EXPECT_THROW(registry.ReadBinaryData("Glyph"), ERegistryException);
+  EXPECT_EQ(registry.ReadBinaryData("Mask"), (std::vector<std::uint8_t>{0x12}));
+}
+
 TEST_F(RegistryTest, WithoutLazyWritingEveryWriteReachesTheFileAtOnce) {
   const auto file = folder.Path() / "registry.txt";
   ASSERT_TRUE(UseRegistryFile(file));
