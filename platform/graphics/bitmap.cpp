@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <string_view>
 
 #include "platform/graphics/bmp.h"
+#include "platform/services/replace_file.h"
 
 TBitmap::TBitmap() : canvas_(std::make_unique<TCanvas>(this)) {}
 
@@ -102,12 +104,11 @@ void TBitmap::LoadFromFile(const std::string& path) {
   Assign(ReadBmp(bytes));
 }
 
+// Through a temporary file, so a failed save leaves the old picture whole.
 void TBitmap::SaveToFile(const std::string& path) const {
-  std::vector<std::uint8_t> bytes = WriteBmp(*this);
-  std::ofstream file(path, std::ios::binary);
-  file.write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
-  if (!file) throw EInvalidGraphic("cannot write bitmap " + path);
+  const std::vector<std::uint8_t> bytes = WriteBmp(*this);
+  const std::string_view content(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  if (!ReplaceFile(path, content)) throw EInvalidGraphic("cannot write bitmap " + path);
 }
 
 void TBitmap::Changed() {

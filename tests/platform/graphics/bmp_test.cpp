@@ -61,6 +61,25 @@ TEST(Bmp, FilesRoundTripThroughSaveAndLoad) {
   EXPECT_THROW(loaded.LoadFromFile(path), EInvalidGraphic);
 }
 
+TEST(Bmp, ASaveThatCannotBeWrittenLeavesTheOldPictureWhole) {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / "graymarch_bmp_unwritable";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder / "OLD.BMP.tmp");  // the temporary name is taken
+  const std::string path = (folder / "OLD.BMP").string();
+  TBitmap old_picture(2, 2);
+  old_picture.SetPixel(1, 1, clRed);
+  old_picture.SaveToFile(path + "x");
+  std::filesystem::rename(path + "x", path);
+  TBitmap replacement(3, 3);
+  EXPECT_THROW(replacement.SaveToFile(path), EInvalidGraphic);
+  TBitmap loaded;
+  loaded.LoadFromFile(path);
+  EXPECT_EQ(loaded.Width(), 2);
+  EXPECT_EQ(loaded.Pixel(1, 1), clRed);
+  std::filesystem::remove_all(folder);
+}
+
 TEST(Bmp, ReadsEightBitPalettisedBottomUpRows) {
   std::vector<std::uint8_t> bytes = Header(2, 2, 8, 2);
   PutLe(bytes, 54, 0x00FF0000, 4);  // palette entry 0: red (stored B, G, R, 0)
