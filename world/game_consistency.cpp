@@ -4,16 +4,18 @@
 
 #include "world/codes.h"
 #include "world/corps_movement.h"
+#include "world/game_date.h"
 
 namespace {
 
 using Findings = std::vector<GameFinding>;
 
-const int kDaysOfTheMonth[] = {1, 11, 21};
-constexpr int kMonths = 12;
-
 std::string Named(const char* record, int index) {
   return record + (" " + std::to_string(index));
+}
+
+std::string HexText(int x, int y) {
+  return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
 }
 
 bool IsActiveCorps(const TGameState& game, int corps) {
@@ -21,12 +23,10 @@ bool IsActiveCorps(const TGameState& game, int corps) {
 }
 
 void CheckDate(const TGameState& game, Findings& findings) {
-  bool known_day = false;
-  for (int day : kDaysOfTheMonth) known_day = known_day || game.Day == day;
-  if (!known_day)
+  if (!IsTurnDay(game.Day))
     findings.push_back({"the game", "Day", std::to_string(game.Day), "not 1, 11 or 21",
                         LoadRemedy::Refuse});
-  if (game.Month < 1 || game.Month > kMonths)
+  if (!IsMonth(game.Month))
     findings.push_back({"the game", "Month", std::to_string(game.Month), "not a month",
                         LoadRemedy::Refuse});
 }
@@ -36,9 +36,8 @@ void CheckOnTheMap(const char* record, const Table<Unit, N>& units, Findings& fi
   for (int i = 1; i <= N; ++i) {
     const Unit& unit = units[i];
     if (unit.IsFree() || TMapRecord::OnMap(unit.X, unit.Y)) continue;
-    findings.push_back({Named(record, i), "X, Y",
-                        "(" + std::to_string(unit.X) + ", " + std::to_string(unit.Y) + ")",
-                        "off the map", LoadRemedy::Refuse});
+    findings.push_back(
+        {Named(record, i), "X, Y", HexText(unit.X, unit.Y), "off the map", LoadRemedy::Refuse});
   }
 }
 
@@ -49,9 +48,8 @@ void CheckCityHexes(const TGameState& game, const TMapRecord& map, Findings& fin
     const TCity& city = game.Cities[c];
     if (!TMapRecord::OnMap(city.X, city.Y) || map.Cell(city.X, city.Y).Terrain() == TTerrain::City)
       continue;
-    findings.push_back({Named("city", c), "X, Y",
-                        "(" + std::to_string(city.X) + ", " + std::to_string(city.Y) + ")",
-                        "not a city hex", LoadRemedy::Refuse});
+    findings.push_back(
+        {Named("city", c), "X, Y", HexText(city.X, city.Y), "not a city hex", LoadRemedy::Refuse});
   }
 }
 

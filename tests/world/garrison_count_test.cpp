@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 
 #include "tests/world/political_turn_fixture.h"
 #include "world/brigade_rules.h"
@@ -17,10 +18,15 @@ namespace {
 
 struct GarrisonRule {
   const char* name;
-  // Builds the position on city `c` (Union, at hex 10,10, no garrison yet) and applies the rule.
+  // Builds the position on city `c` (the Union's, on hex 10,10, ungarrisoned)
+  // and applies the rule.
   std::function<void(int c)> apply;
   int garrison;  // the brigades standing in the garrison afterwards
 };
+
+void PrintTo(const GarrisonRule& rule, std::ostream* out) {
+  *out << rule.name;
+}
 
 class GarrisonCount : public PoliticsTest, public ::testing::WithParamInterface<GarrisonRule> {
  public:
@@ -28,41 +34,40 @@ class GarrisonCount : public PoliticsTest, public ::testing::WithParamInterface<
 };
 
 int InGarrison(int c, int arm = TArm::Infantry) {
-  const int b = AddBrigade({.arm = arm, .status = TBrigadeStatus::InGarrison, .location = c});
   ++GameState.Cities[c].GarrisonCount;
-  return b;
+  return AddBrigade({.arm = arm, .status = TBrigadeStatus::InGarrison, .location = c});
 }
 
-// A Union corps on the city, depending on it, with a battery and `infantry`
-// brigades, its totals as a recount leaves them.
-int CorpsOnCity(int c, int infantry, int leader = 0) {
-  const int k = GarrisonCount::AddCorps(10, 10, TSide::Union, TNation::Union);
+int Commander(int side = TSide::Union) {
+  return AddLeader({.side = side, .status = TLeaderStatus::InCommand});
+}
+
+// A corps of the camp on the city, depending on it, with a battery and green
+// infantry, its totals as a recount leaves them.
+int CorpsOnCity(int c, int infantry, int leader, int side = TSide::Union) {
+  const int k = GarrisonCount::AddCorps(10, 10, side, side);
   TCorps& corps = GameState.Corps[k];
   corps.City = static_cast<std::uint8_t>(c);
   corps.Leader = static_cast<std::uint8_t>(leader);
-  AddBrigade({.arm = TArm::Artillery, .strength = 16, .location = k});
+  AddBrigade({.nation = side, .arm = TArm::Artillery, .strength = 16, .location = k});
+  for (int i = 0; i < infantry; ++i) AddBrigade({.nation = side, .location = k, .quality = 0});
   corps.ArtilleryBrigades = 1;
   corps.ArtilleryStrength = 16;
-  for (int i = 0; i < infantry; ++i) AddBrigade({.location = k, .quality = 0});
   corps.OtherBrigades = static_cast<std::uint8_t>(infantry);
   corps.Strength = static_cast<std::uint16_t>(80 * infantry);
   return k;
 }
 
-int Commander() {
-  return AddLeader({.side = TSide::Union, .status = TLeaderStatus::InCommand});
-}
-
 const GarrisonRule kRules[] = {
-    // The fault once seen in play: a corps left with its battery alone has no
-    // strength and goes, and its city counted none of the battery.
+    // Once seen in play: a corps left with its battery alone has no strength
+    // and goes, and its city counted none of the battery.
     {"a corps of artillery alone goes and leaves its battery",
      [](int c) { GarrisonLeftoverBrigades(CorpsOnCity(c, 0, Commander())); }, 1},
     {"a disbanded corps hands its brigades to its own city",
      [](int c) { DisbandCorps(CorpsOnCity(c, 1, Commander())); }, 2},
     {"a corps no leader will take joins its city's garrison",
      [](int c) {
-       CorpsOnCity(c, 1);
+       CorpsOnCity(c, 1, 0);
        ProcessLeaderlessCorps();
      },
      2},
@@ -70,9 +75,7 @@ const GarrisonRule kRules[] = {
      [](int c) {
        GameState.Cities[c].SupplyLevel = 1;
        GameState.Corps[CorpsOnCity(c, 1, Commander())].Disorder = 2;
-       const int enemy = GarrisonCount::AddCorps(10, 10, TSide::Confederate, TNation::Confederacy);
-       GameState.Corps[enemy].Leader = static_cast<std::uint8_t>(
-           AddLeader({.side = TSide::Confederate, .status = TLeaderStatus::InCommand}));
+       CorpsOnCity(0, 1, Commander(TSide::Confederate), TSide::Confederate);
        ProcessCorpsOrders();
      },
      2},
@@ -92,7 +95,7 @@ const GarrisonRule kRules[] = {
        FormCorpsFromBrigades(TCorpsKind::Corps, c, TNation::Union, kFromGarrison);
      },
      2},
-    {"a garrison brigade killed by a siege's hunger is gone",
+    {"a garrison brigade a siege starves to death is gone",
      [](int c) {
        InGarrison(c);
        ApplyBrigadeLosses(kLossesByBrigade, static_cast<std::uint16_t>(InGarrison(c)), 200);
@@ -107,7 +110,6 @@ const GarrisonRule kRules[] = {
 };
 
 TEST_P(GarrisonCount, FollowsTheBrigadesInTheGarrison) {
-  SCOPED_TRACE(GetParam().name);
   const int city = AddCityIn(10, 10, TSide::Union, 4);
   MakeState(4, TNation::Union);
   SetRandomSeed(5);
@@ -117,10 +119,6 @@ TEST_P(GarrisonCount, FollowsTheBrigadesInTheGarrison) {
     standing += IsGarrisonOf(GameState.Brigades[b], city) ? 1 : 0;
   EXPECT_EQ(standing, GetParam().garrison);
   EXPECT_EQ(City(city).GarrisonCount, standing);
-}
-
-void PrintTo(const GarrisonRule& rule, std::ostream* out) {
-  *out << rule.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryRule, GarrisonCount, ::testing::ValuesIn(kRules),
