@@ -16,7 +16,7 @@
 namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int kMutationsPerYear = 30;  // the sanitizers play turns many times slower
+constexpr int kMutationsPerYear = 60;  // the sanitizers play turns many times slower
 #else
 constexpr int kMutationsPerYear = 150;
 #endif
