@@ -1,6 +1,5 @@
 #include "widgets/advanced_list_box.h"
 
-#include <functional>
 #include <string>
 
 #include "platform/forms/screen.h"
@@ -76,16 +75,6 @@ TEST_F(AdvancedListBoxTest, VariableRowsAreDrawnAtTheHeightsTheFormGivesThem) {
   const TRect text = InkOf({12, 12, 100, 36}, clBlack);
   EXPECT_GE(text.Top, 12 + 6);  // centred in the taller row
   EXPECT_LE(text.Bottom, 36 - 6);
-}
-
-TEST_F(AdvancedListBoxTest, RowWidthsCountTabsOnlyWithATabWidth) {
-  list->Items().Add("A\tB");
-  list->SetTabWidth(8);  // a stop every 8 quarters of "0": 10 pixels
-  EXPECT_EQ(list->GetItemWidth(0), 10 + CellWidth("BW"));
-  list->SetTabWidth(16);
-  EXPECT_EQ(list->GetItemWidth(0), 20 + CellWidth("BW"));
-  list->SetTabWidth(0);
-  EXPECT_EQ(list->GetItemWidth(0), CellWidth("A\tBW"));
 }
 
 TEST_F(AdvancedListBoxTest, TheHorizontalExtentFollowsTheWidestRowAndScrollsSideways) {
@@ -220,24 +209,6 @@ TEST_F(LineHintTest, TheStandardHintShowsCutRowsAndOverEmptySpaceTheListsOwnHint
   EXPECT_EQ(Application.HintWindow(), nullptr);
 }
 
-// The flat bars draw no arrow frames while a thumb is dragged, so the
-// corner of the upper arrow shows the list's own button face meanwhile.
-TEST_F(AdvancedListBoxTest, FlatBarsFollowTheThumbWhileItIsDraggedAndComeBackFlatAfter) {
-  for (int i = 0; i < 20; ++i) list->Items().Add("Row " + std::to_string(i));
-  list->SetFlat(true);
-  list->SetFlatFocusedScrollBars(true);
-  const TPoint arrow_corner{10 + 104 - 2 - 16, 12};
-  const TPoint thumb = list->ClientToScreen({list->Width() - 10, 2 + 16 + 4});
-  backend().MouseMove(thumb);
-  EXPECT_EQ(PixelAt(arrow_corner.X, arrow_corner.Y), ColorToRGB(clBtnFace));
-  backend().MouseDown(thumb);
-  backend().MouseMove(thumb + TPoint{0, 10});
-  EXPECT_GT(list->TopIndex(), 0);
-  EXPECT_EQ(PixelAt(arrow_corner.X, arrow_corner.Y), ColorToRGB(cl3DLight));
-  backend().MouseUp(thumb + TPoint{0, 10});
-  EXPECT_EQ(PixelAt(arrow_corner.X, arrow_corner.Y), ColorToRGB(clBtnFace));
-}
-
 TEST_F(AdvancedListBoxTest, SidesLeftOutOfTheFrameGiveTheirRoomToTheRowsAndTheBars) {
   list->Items().Add("AB");
   const TRect framed = list->RowsArea();
@@ -249,51 +220,6 @@ TEST_F(AdvancedListBoxTest, SidesLeftOutOfTheFrameGiveTheirRoomToTheRowsAndTheBa
   const int bar_left = 10 + 104 - GetSystemMetrics(SM_CXVSCROLL);
   EXPECT_EQ(list->RowsArea().Right, bar_left - 10);
   EXPECT_EQ(PixelAt(bar_left, 12), ColorToRGB(clBtnFace));
-}
-
-// What shows under a row and below the last one.
-TEST_F(AdvancedListBoxTest, BackgroundsShowUnderTheRowsAndBelowThem) {
-  TBitmap tile(4, 4);
-  tile.Canvas().Brush.Color = clLime;
-  tile.Canvas().FillRect({0, 0, 4, 4});
-  list->Items().Add("AB");
-  TKxImageForm* image_form = nullptr;
-  const struct {
-    const char* name;
-    std::function<void()> set;
-    TColor shown;
-  } cases[] = {
-      {"tiled", [&] { list->SetBackground(tile), list->SetUseBackground(true); }, clLime},
-      {"image form",
-       [&] {
-         image_form = new TKxImageForm(&form);
-         image_form->SetBackground(tile);
-         image_form->SetBackgroundType(bgtTileBitmap);
-         list->SetImageForm(image_form);
-       },
-       clLime},
-      {"image form freed", [&] { delete image_form; }, clWindow},
-      {"transparent", [&] { list->SetTransparent(true); }, clTeal},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    list->SetUseBackground(false);
-    c.set();
-    EXPECT_EQ(PixelAt(100, 15), ColorToRGB(c.shown));
-    EXPECT_EQ(PixelAt(100, 60), ColorToRGB(c.shown));
-  }
-  EXPECT_EQ(list->ImageForm(), nullptr);
-}
-
-TEST_F(AdvancedListBoxTest, TheSelectedFontFollowsAParentFontInTheHighlightColour) {
-  list->SetParentFont(true);
-  TFont font = form.Font();
-  font.SetHeight(14);
-  font.SetColor(clMaroon);
-  form.SetFont(font);
-  EXPECT_EQ(list->SelectedFont().Height(), 14);
-  EXPECT_EQ(list->SelectedFont().Color(), clHighlightText);
-  EXPECT_TRUE(list->ParentFont());
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/controls/image.h"
 #include "widget_form.h"
 #include "widgets/image_form.h"
 
@@ -97,39 +96,6 @@ TEST_F(ImageFormTest, LinksHearOfChangesUntilTheyAreUnregistered) {
   EXPECT_EQ(link.ImageForm, nullptr);
   image_form->SetBackgroundType(bgtColorFill);
   EXPECT_EQ(changes, 2);
-}
-
-TEST_F(ImageFormTest, TheFormsShapeIsEveryPixelNotOfTheBottomLeftColour) {
-  auto* image = Put<TImage>(0, 0, 4, 3);
-  TBitmap shape(4, 3);
-  shape.SetPixel(0, 2, clBlue);  // the bottom-left pixel: the transparent colour
-  shape.SetPixel(1, 2, clBlue);
-  image_form->SetChangeFormRegion(true);
-  image_form->SetFormImage(image);
-  image->Picture().Assign(shape);
-  EXPECT_EQ(image_form->TransparentColor(), clBlue);
-  const TRegion& region = image_form->WindowRegion();
-  EXPECT_TRUE(region.Contains({0, 0}));
-  EXPECT_FALSE(region.Contains({1, 2}));
-  EXPECT_TRUE(region.Contains({2, 2}));
-  image_form->SetChangeFormRegion(false);
-  EXPECT_TRUE(image_form->WindowRegion().IsEmpty());
-  // An empty picture gives the colour that matches no pixel.
-  image->Picture().Assign(TBitmap());
-  EXPECT_EQ(image_form->TransparentColor(), clNone);
-}
-
-TEST_F(ImageFormTest, TheFormIsDraggedByItsBackgroundOrItsCaptionControl) {
-  auto* child = Put<TImage>(10, 10, 20, 20);
-  EXPECT_FALSE(image_form->DragsForm({100, 100}));
-  image_form->SetMoveForm(true);
-  EXPECT_TRUE(image_form->DragsForm({100, 100}));
-  EXPECT_FALSE(image_form->DragsForm({15, 15}));
-  image_form->SetCaptionControl(child);
-  EXPECT_TRUE(image_form->DragsForm({15, 15}));
-  EXPECT_FALSE(image_form->DragsForm({100, 100}));
-  delete child;
-  EXPECT_EQ(image_form->CaptionControl(), nullptr);
 }
 
 }  // namespace

@@ -16,7 +16,6 @@ namespace {
 // A check item of the simplest kind: a click toggles it.
 class TProbeButton : public TKxButtonControl {
  public:
-  using TKxButtonControl::SetTransparent;
   explicit TProbeButton(TComponent* owner) : TKxButtonControl(owner) {}
 
   void Click() override {
@@ -26,7 +25,6 @@ class TProbeButton : public TKxButtonControl {
 
   bool checked = false;
   int windows_made = 0;
-  int paints = 0;
   int text_changes = 0;
 
  protected:
@@ -36,7 +34,6 @@ class TProbeButton : public TKxButtonControl {
     ++windows_made;
     TKxButtonControl::CreateWnd();
   }
-  void Paint() override { ++paints; }
   void WndProc(TMessage& message) override {
     text_changes += message.Msg == CM_TEXTCHANGED ? 1 : 0;
     TKxButtonControl::WndProc(message);
@@ -52,11 +49,6 @@ class ButtonBaseTest : public ::testing::Test {
     button->SetParent(&form);
     button->SetBounds(10, 10, 80, 17);
     return button;
-  }
-  // Paints everything waiting, so that later changes show in InvalidArea.
-  void Settle() {
-    form.Show();
-    form.Update();
   }
 
   THeadlessSession session;
@@ -142,27 +134,6 @@ TEST_F(ButtonBaseTest, AnAcceleratorClicksOnlyAControlThatCanTakeTheFocus) {
   button->Hide();
   EXPECT_EQ(button->Perform(CM_DIALOGCHAR, 'C'), 0);
   EXPECT_TRUE(button->checked);
-}
-
-TEST_F(ButtonBaseTest, ATransparentControlRemakesItsWindowAndRepaintsWhenMoved) {
-  TProbeButton* button = PlaceButton();
-  Settle();
-  button->SetSoftFlatActiveColor(clRed);  // repaints only while soft-flat
-  EXPECT_TRUE(form.InvalidArea().IsEmpty());
-  button->SetTransparent(true);
-  EXPECT_EQ(button->windows_made, 2);
-  EXPECT_EQ(button->WindowParams().ExStyle & WS_EX_TRANSPARENT, WS_EX_TRANSPARENT);
-  Settle();
-  const int paints = button->paints;
-  button->SetLeft(30);
-  EXPECT_GT(button->paints, paints);
-  EXPECT_TRUE(form.InvalidArea().IsEmpty());
-
-  button->SetTransparent(false);
-  EXPECT_EQ(button->WindowParams().ExStyle & WS_EX_TRANSPARENT, 0u);
-  Settle();
-  button->SetLeft(40);
-  EXPECT_FALSE(form.InvalidArea().IsEmpty());  // waits for the next paint
 }
 
 }  // namespace

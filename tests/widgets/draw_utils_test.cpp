@@ -68,25 +68,6 @@ TEST(DrawUtils, ButtonFramesFollowTheirTables) {
   EXPECT_LT(GetRValue(red[3]), 160);
 }
 
-TEST(DrawUtils, BordersDrawOnlyTheChosenSidesButALineAlwaysHasItsBottom) {
-  TBitmap page(10, 10);
-  DrawBorder(page.Canvas(), {0, 0, 10, 10}, clRed, clWhite, 0, fbtLine);
-  EXPECT_EQ(CountOf(page, clBlack), 10);
-  EXPECT_EQ(page.Pixel(0, 9), clBlack);
-  TBitmap top_only(10, 10);
-  DrawBorder(top_only.Canvas(), {0, 0, 10, 10}, clRed, clLime, SideBit(ebsTop), fbtLineBorder);
-  EXPECT_EQ(top_only.Pixel(5, 0), clBlack);
-  EXPECT_EQ(top_only.Pixel(5, 1), clLime);
-  EXPECT_EQ(top_only.Pixel(0, 5), clWhite);
-  // A raised border: a two-pixel edge, then the background colour inside it.
-  TBitmap raised(10, 10);
-  DrawBorder(raised.Canvas(), {0, 0, 10, 10}, clRed, clLime, kKxAllSides, fbtRaised);
-  EXPECT_EQ(raised.Pixel(2, 5), kShadow);
-  EXPECT_EQ(raised.Pixel(3, 5), clLime);
-  EXPECT_EQ(raised.Pixel(7, 5), kHighlight);
-  EXPECT_EQ(raised.Pixel(5, 5), clWhite);
-}
-
 // A right arrow in a 4 x 7 box at (4, 3) of a 12 x 12 box: columns of 7, 5, 3 and 1.
 TEST(DrawUtils, ArrowsPointTheirWayNeedRoomAndLeaveThePenAsTheyFoundIt) {
   TBitmap page(12, 12);
@@ -129,39 +110,6 @@ TEST(DrawUtils, TypedTextDrawsItsShadowOrRaisedCopyFirst) {
   draw(tdtNormal);
   EXPECT_EQ(draw(tdtShadowed).Pixel(4 + 2 + 2, 4 + 5 + 2), kShadow);
   EXPECT_EQ(draw(tdtRaised).Pixel(3, 4), kHighlight);
-}
-
-TEST(DrawUtils, TransparentCopiesAlphaAndGradients) {
-  TBitmap source(3, 2);
-  source.Canvas().Brush.Color = clFuchsia;
-  source.Canvas().FillRect({0, 0, 3, 2});
-  source.SetPixel(1, 0, clBlue);
-  TBitmap page(6, 6);
-  page.Canvas().Brush.Color = clYellow;
-  page.Canvas().FillRect({0, 0, 6, 6});
-  DrawTransparentBitmapEx(page.Canvas(), source, 2, 3, {1, 0, 3, 2}, clFuchsia);
-  EXPECT_EQ(page.Pixel(2, 3), clBlue);
-  EXPECT_EQ(page.Pixel(3, 3), clYellow);
-
-  TBitmap alpha(2, 2);
-  alpha.Canvas().Brush.Color = RGB(100, 200, 0);
-  alpha.Canvas().FillRect({0, 0, 2, 2});
-  AlphaFillRect(alpha.Canvas(), {0, 0, 1, 2}, RGB(200, 0, 255), 64);
-  EXPECT_EQ(alpha.Pixel(0, 1), RGB((192 * 100 + 64 * 200) >> 8, (192 * 200) >> 8, (64 * 255) >> 8));
-  EXPECT_EQ(alpha.Pixel(1, 1), RGB(100, 200, 0));
-
-  TBitmap bands(10, 4);
-  GradientFill(bands.Canvas(), {0, 0, 10, 4}, RGB(0, 0, 0), RGB(200, 100, 0), 3, false);
-  EXPECT_EQ(bands.Pixel(2, 3), RGB(0, 0, 0));
-  EXPECT_EQ(bands.Pixel(3, 0), RGB(100, 50, 0));  // band 1 runs 3..6
-  EXPECT_EQ(bands.Pixel(7, 0), RGB(200, 100, 0));
-  // A control at (4, 1) paints the piece of its form's gradient under it.
-  TBitmap full(10, 10);
-  GradientFill(full.Canvas(), {0, 0, 10, 10}, clBlack, clWhite, 5, true);
-  TBitmap piece(3, 4);
-  GradientFillClipped(piece.Canvas(), {0, 0, 3, 4}, {0, 0, 10, 10}, {4, 1}, clBlack, clWhite, 5,
-                      true);
-  for (int y = 0; y < 4; ++y) EXPECT_EQ(piece.Pixel(1, y), full.Pixel(5, y + 1)) << y;
 }
 
 TEST(DrawUtils, HLSOfGreysAndRoundTrips) {

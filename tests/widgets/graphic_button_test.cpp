@@ -7,7 +7,6 @@
 
 #include "platform/controls/image_list.h"
 #include "platform/input/key_codes.h"
-#include "recording_theme.h"
 #include "widget_form.h"
 #include "widgets/panel.h"
 
@@ -213,92 +212,20 @@ TEST_F(GraphicButtonTest, ALineBreakMakesSeveralLinesAndALongSingleLineStaysInTh
   EXPECT_LE(one_line.Right, 83);
 }
 
-TEST_F(GraphicButtonTest, TheArrowPartOpensThePullDownMenuAndAPressThatClosedItOpensNothing) {
+// A freed image list may be the one the face shows: the face is drawn
+// again without it.
+TEST_F(GraphicButtonTest, AFreedImageListIsForgottenAndLeavesTheFace) {
   auto* button = PutButton();
-  button->SetUseArrow(true);
-  TPopupMenu menu(&form);
-  button->SetPullDownMenu(&menu);
-  std::vector<std::string> seen;
-  button->OnArrowClick = [&](TComponent*) { seen.push_back("arrow"); };
-  button->OnClick = [&](TComponent*) { seen.push_back("face"); };
-  menu.OnPopup = [&](TComponent*) {
-    seen.push_back("menu");
-    EXPECT_EQ(menu.PopupComponent, button);
-    EXPECT_EQ(button->State(), bsArrowDown);
-  };
-  const TPoint arrow{10 + 75 - 5, 20};
-  backend().MouseMove(arrow);
-  backend().Click(arrow);
-  Application.ProcessMessages();
-  EXPECT_EQ(button->State(), bsUp);
-  // The menu closed with the pointer on the arrow: that press is swallowed.
-  backend().Click(arrow);
-  backend().Click(arrow);
-  backend().Click({20, 20});
-  EXPECT_EQ(seen, (std::vector<std::string>{"arrow", "menu", "arrow", "menu", "face"}));
-}
-
-TEST_F(GraphicButtonTest, WithAThemeThePressedFaceIsDrawnByTheThemeAndItsDataClosedAfter) {
-  TRecordingThemeBinding binding;
-  auto* button = PutButton();
-  button->SetCaption("OK");
-  PixelAt(0, 0);
-  TRecordingTheme& theme = binding.theme;
-  EXPECT_GT(theme.open_handles, 0);
-  theme.calls.clear();
-  backend().MouseDown({20, 20});
-  PixelAt(0, 0);
-  ASSERT_EQ(theme.Count("DrawThemeText"), 1);
-  for (const auto& call : theme.calls) EXPECT_TRUE(call.name != "DrawThemeText" || call.state == 3);
-  delete button;
-  EXPECT_EQ(theme.open_handles, 0);
-}
-
-TEST_F(GraphicButtonTest, OverAnImageFormTheFaceShowsTheFormsBackgroundUnderIt) {
-  auto* image_form = new TKxImageForm(&form);
-  TBitmap tile(4, 4);
-  tile.Canvas().Brush.Color = clPurple;
-  tile.Canvas().FillRect({0, 0, 4, 4});
-  tile.SetPixel(3, 2, clLime);
-  image_form->SetBackground(tile);
-  image_form->SetBackgroundType(bgtTileBitmap);
-  auto* button = PutButton(10, 10);
-  button->SetImageForm(image_form);
-  // Form pixel (15, 14) lies on the tile's (3, 2) whoever paints it.
-  EXPECT_EQ(PixelAt(15, 14), clLime);
-  EXPECT_EQ(PixelAt(13, 14), clPurple);
-  delete image_form;
-  EXPECT_EQ(button->ImageForm(), nullptr);
-}
-
-// Image lists of 8 x 8 squares: normal blue, hot red, disabled green.
-TImageList* Square(TComponent* owner, TColor colour) {
-  auto* list = new TImageList(owner, 8, 8);
+  auto* list = new TImageList(&form, 8, 8);
   TBitmap square(8, 8);
-  square.Canvas().Brush.Color = colour;
+  square.Canvas().Brush.Color = clBlue;
   square.Canvas().FillRect({0, 0, 8, 8});
   list->AddMasked(square, clNone);
-  return list;
-}
-
-TEST_F(GraphicButtonTest, TheGlyphComesFromTheListForTheFacesStateAndAFreedListIsForgotten) {
-  auto* button = PutButton();
-  TImageList* normal = Square(&form, clBlue);
-  button->SetImages(normal);
-  button->SetHotImages(Square(&form, clRed));
+  button->SetImages(list);
   button->SetImageIndex(0);
   const TRect face{12, 12, 83, 33};
   EXPECT_EQ(InkOf(face, clBlue).Width(), 8);
-  backend().MouseMove({20, 20});
-  EXPECT_EQ(InkOf(face, clRed).Width(), 8);
-  EXPECT_EQ(InkOf(face, clBlue), TRect{});
-  backend().MouseMove({200, 200});
-  button->SetDisabledImages(Square(&form, clGreen));
-  button->SetEnabled(false);
-  EXPECT_EQ(InkOf(face, clGreen).Width(), 8);
-  button->SetEnabled(true);
-  EXPECT_EQ(InkOf(face, clBlue).Width(), 8);
-  delete normal;
+  delete list;
   EXPECT_EQ(button->Images(), nullptr);
   EXPECT_EQ(InkOf(face, clBlue), TRect{});
 }

@@ -1,6 +1,5 @@
 #include "widgets/scroll_bar_styles.h"
 
-#include "recording_theme.h"
 #include "widget_form.h"
 
 namespace {
@@ -100,22 +99,6 @@ TEST_F(ScrollBarStylesTest, WidthKeepsTheSystemThicknessWhileTheMetricsAreInUse)
   EXPECT_EQ(changes, 3);
   styles.SetUseSystemMetrics(false);
   EXPECT_EQ(changes, 3);
-}
-
-TEST_F(ScrollBarStylesTest, ThemedMetricsGiveTheButtonLengthAndTheThickness) {
-  TRecordingThemeBinding binding;
-  binding.theme.known_classes.insert(L"SCROLLBAR");
-  binding.theme.part_size = {17, 15};
-  TCustomKxScrollBar* themed = MakeBar();
-  ASSERT_TRUE(themed->IsThemeApplied());
-  themed->SetUseSystemMetrics(false);
-  binding.theme.calls.clear();
-  themed->SetUseSystemMetrics(true);
-  EXPECT_EQ(themed->StoredButtonSize(), 17);
-  EXPECT_EQ(themed->Height(), 15);
-  ASSERT_EQ(binding.theme.Count("GetThemePartSize"), 1);
-  EXPECT_EQ(binding.theme.calls.back().part, 1);
-  EXPECT_EQ(binding.theme.calls.back().state, 9);
 }
 
 TEST_F(ScrollBarStylesTest, AssignCopiesTheLookAndThumbSettingsOnly) {

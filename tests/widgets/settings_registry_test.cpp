@@ -23,11 +23,6 @@ TEST_F(SettingsRegistryTest, OperationsThatNeedTheTreeAreRefused) {
     const char* message;
   } cases[] = {
       {[&] { store.CreateValue("", "x"); }, "CreateValue method is not available when using registry."},
-      {[&] { store.GetValueEntry("", "x"); },
-       "GetValueEntry method is not available when using registry."},
-      {[&] { store.RenameKey("a", "b"); }, "Key can not be renamed when using registry."},
-      {[&] { store.SetValueType("", "x", ivtString); },
-       "SetValueType method is not available when using registry."},
       {[&] { store.SetDelimiter('/'); }, "Changing delimiter is not available when using registry."},
   };
   for (const auto& c : cases) {

