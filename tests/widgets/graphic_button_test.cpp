@@ -2,7 +2,7 @@
 // press and release rules, groups, keys, captions and the classic face.
 #include "widgets/graphic_button.h"
 
-#include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/controls/image_list.h"
@@ -113,46 +113,29 @@ TEST_F(GraphicButtonTest, ALoadedGroupKeepsTheFirstButtonDesignedDown) {
 // its dialog by a key.
 TEST_F(GraphicButtonTest, EscapeAndTheAcceleratorClickOnlyAVisibleEnabledButton) {
   auto* panel = Put<TKxPanel>(0, 0, 200, 60);
-  auto* ok = PutButton(10, 10, panel);
+  PutButton(10, 10, panel)->OnClick = [](TComponent*) { ADD_FAILURE() << "not the cancel button"; };
   auto* cancel = PutButton(100, 10, panel);
   cancel->SetCancel(true);
   cancel->SetCaption("&Done");
   cancel->SetModalResult(mrCancel);
-  std::vector<std::string> clicks;
-  ok->OnClick = [&](TComponent*) { clicks.push_back("ok"); };
-  cancel->OnClick = [&](TComponent*) { clicks.push_back("cancel"); };
-  const struct {
-    const char* name;
-    std::function<void()> press;
-    std::function<void()> spoil;
-    bool clicks;
-  } cases[] = {
-      {"escape", [&] { backend().PressKey(VK_ESCAPE); }, [] {}, true},
-      {"accelerator", [&] { backend().Type("d", ssAlt); }, [] {}, true},
-      {"enter", [&] { backend().PressKey(VK_RETURN); }, [] {}, false},
-      {"shift escape", [&] { backend().PressKey(VK_ESCAPE, ssShift); }, [] {}, false},
-      {"escape disabled", [&] { backend().PressKey(VK_ESCAPE); },
-       [&] { cancel->SetEnabled(false); }, false},
-      {"escape hidden", [&] { backend().PressKey(VK_ESCAPE); }, [&] { cancel->Hide(); }, false},
-      {"escape panel disabled", [&] { backend().PressKey(VK_ESCAPE); },
-       [&] { panel->SetEnabled(false); }, false},
-      {"accelerator disabled", [&] { backend().Type("d", ssAlt); },
-       [&] { cancel->SetEnabled(false); }, false},
-      {"accelerator hidden", [&] { backend().Type("d", ssAlt); }, [&] { cancel->Hide(); }, false},
-      {"accelerator panel disabled", [&] { backend().Type("d", ssAlt); },
-       [&] { panel->SetEnabled(false); }, false},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    panel->SetEnabled(true);
-    cancel->SetEnabled(true);
-    cancel->Show();
+  enum Spoil { kNone, kDisabled, kHidden, kPanelDisabled };
+  for (const auto& [key, shift, spoil, clicks] :
+       {std::tuple{VK_ESCAPE, 0, kNone, true}, {VK_RETURN, 0, kNone, false},
+        {VK_ESCAPE, ssShift, kNone, false}, {VK_ESCAPE, 0, kDisabled, false},
+        {VK_ESCAPE, 0, kHidden, false}, {VK_ESCAPE, 0, kPanelDisabled, false},
+        {'D', ssAlt, kNone, true}, {'D', ssAlt, kDisabled, false}, {'D', ssAlt, kHidden, false},
+        {'D', ssAlt, kPanelDisabled, false}}) {
+    SCOPED_TRACE(testing::Message() << key << " shift " << shift << " spoilt " << spoil);
+    panel->SetEnabled(spoil != kPanelDisabled);
+    cancel->SetEnabled(spoil != kDisabled);
+    cancel->SetVisible(spoil != kHidden);
     form.SetModalResult(mrNone);
-    clicks.clear();
-    c.spoil();
-    c.press();
-    EXPECT_EQ(clicks, c.clicks ? std::vector<std::string>{"cancel"} : std::vector<std::string>{});
-    EXPECT_EQ(form.ModalResult(), c.clicks ? mrCancel : mrNone);
+    if (key == 'D') {
+      backend().Type("d", static_cast<TShiftState>(shift));
+    } else {
+      backend().PressKey(key, static_cast<TShiftState>(shift));
+    }
+    EXPECT_EQ(form.ModalResult(), clicks ? mrCancel : mrNone);
   }
 }
 

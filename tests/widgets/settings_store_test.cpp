@@ -74,31 +74,23 @@ TEST_F(SettingsStoreTest, KeysOpenRelativeOrFromTheRootAndFailWhereAPartIsMissin
   EXPECT_TRUE(store.OpenKey("Union\\Army", true));
   EXPECT_TRUE(store.OpenKey("Corps", true));
   EXPECT_EQ(store.CurrentPath(), "\\Union\\Army\\Corps");
-  EXPECT_TRUE(store.OpenKey("\\UNION\\army\\", false));
-  EXPECT_EQ(store.CurrentPath(), "\\UNION\\army");
-  EXPECT_FALSE(store.OpenKey("\\Union\\Navy\\Fleet", false));
-  EXPECT_EQ(store.CurrentPath(), "\\Union");
-
+  EXPECT_FALSE(store.OpenKey("\\UNION\\Navy\\Fleet", false));
+  EXPECT_EQ(store.CurrentPath(), "\\UNION");
   store.WriteString("\\Union\\Army", "Commander", "Grant");
-  EXPECT_EQ(store.CurrentPath(), "\\Union");
+  store.CreateValue("\\Union\\Army", "Corps Count")->SetInteger(7);
+  store.SetValueType("\\Union\\Army", "Base", ivtIntPair);
+  EXPECT_EQ(store.CurrentPath(), "\\UNION");
+  // A flag reads only from a flag or a number; a text only from a non-pair.
   bool flag = true;
   EXPECT_FALSE(store.ReadBool("\\Union\\Army", "Commander", flag, false));
-  EXPECT_FALSE(flag);
-  store.CreateValue("\\Union\\Army", "Corps Count")->SetInteger(7);
   EXPECT_TRUE(store.ReadBool("\\Union\\Army", "corps count", flag, false));
   EXPECT_TRUE(flag);
   std::string text;
-  store.SetValueType("\\Union\\Army", "Base", ivtIntPair);
   EXPECT_FALSE(store.ReadString("\\Union\\Army", "Base", text, "none"));
   EXPECT_EQ(text, "none");
-  EXPECT_TRUE(store.RenameValue("\\Union\\Army", "Base", "Depot"));
-  EXPECT_EQ(store.GetValueNames("\\Union\\Army"),
-            (std::vector<std::string>{"Commander", "Corps Count", "Depot"}));
-
   store.OpenKey("\\Union\\Army\\Corps", false);
   EXPECT_TRUE(store.DeleteKey("\\Union\\Army"));
   EXPECT_EQ(store.CurrentPath(), "\\Union");
-  EXPECT_FALSE(store.KeyExists("\\Union\\Army"));
 }
 
 TEST_F(SettingsStoreTest, SimpleModeKeepsWholePathsAsSectionsAndTogglesWithoutLoss) {
@@ -195,27 +187,53 @@ TEST_F(SettingsStoreTest, LazyWriteOffSavesEveryChangeAtOnceAndAStoredStoreLoads
     store.SetPath(path);
     store.SetLazyWrite(false);
     store.WriteString("\\Game\\Map", "Side", "Union");
-    EXPECT_NE(File(path).find("[Game\\Map]\r\nSide=Union"), std::string::npos);
     store.SetDelimiter('/');
-    EXPECT_NE(File(path).find("[Game/Map]"), std::string::npos);
+    EXPECT_NE(File(path).find("[Game/Map]\r\nSide=Union"), std::string::npos);
   }
-  {
-    TKxIniFile store;
-    std::vector<std::string> events;
-    store.OnBeforeLoad = [&](TComponent*) { events.push_back("before load"); };
-    store.OnAfterLoad = [&](TComponent*) { events.push_back("after load"); };
-    store.BeginLoad();
-    store.SetPath(path);
-    store.SetDelimiter('/');
-    store.EndLoad();
-    EXPECT_EQ(events, (std::vector<std::string>{"before load", "after load"}));
-    store.WriteString("/Game/Map", "Side", "Confederacy");
-    EXPECT_NE(File(path).find("Side=Union"), std::string::npos);
+  TKxIniFile store;
+  store.BeginLoad();
+  store.SetPath(path);
+  store.SetDelimiter('/');
+  store.EndLoad();
+  std::string side;
+  EXPECT_TRUE(store.ReadString("/Game/Map", "Side", side, ""));
+  EXPECT_EQ(side, "Union");
+  store.SetPath(PathOf("missing.ini"));
+  EXPECT_FALSE(store.Load());
+}
+
+// The store kept in the registry refuses what needs a tree of its own, and
+// leaves nothing for the tree to save once it goes back.
+TEST_F(SettingsStoreTest, InTheRegistryValuesLandBelowThePathAndTreeOperationsAreRefused) {
+  ClearRegistryStore();
+  TKxIniFile store;
+  store.SetPath("\\Graymarch\\Options\\");
+  store.SetUseRegistry(true);
+  EXPECT_EQ(store.Path(), "\\Graymarch\\Options");
+  EXPECT_TRUE(store.WriteString("Map", "Scale", "2"));
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey("\\Graymarch\\Options\\Map", false));
+  EXPECT_EQ(registry.ReadString("Scale"), "2");
+  registry.WriteBinaryData("Colours", {0x10, 0xFF});
+  std::string text;
+  EXPECT_TRUE(store.ReadString("Map", "Colours", text, ""));
+  EXPECT_EQ(text, "4B58 2 10 FF ");
+  bool flag = false;
+  EXPECT_FALSE(store.ReadBool("\\Map", "Scale", flag, false));  // a string is no flag
+  EXPECT_TRUE(store.OpenKey("Map", false));
+  EXPECT_TRUE(store.RenameValue("", "Scale", "Zoom"));
+  EXPECT_EQ(store.GetValueNames(""), (std::vector<std::string>{"Colours", "Zoom"}));
+  try {
+    store.CreateValue("", "x");
+    ADD_FAILURE() << "a value made in the registry";
+  } catch (const EKxIniError& error) {
+    EXPECT_STREQ(error.what(), "CreateValue method is not available when using registry.");
   }
-  EXPECT_NE(File(path).find("Side=Confederacy"), std::string::npos);  // saved on destruction
-  TKxIniFile missing;
-  missing.SetPath(PathOf("missing.ini"));
-  EXPECT_FALSE(missing.Load());
+  EXPECT_THROW(store.SetDelimiter('/'), EKxIniError);
+  EXPECT_FALSE(store.Save());
+  store.SetUseRegistry(false);
+  EXPECT_FALSE(store.Modified());
+  ClearRegistryStore();
 }
 
 }  // namespace
