@@ -56,17 +56,6 @@ TEST(ButtonGlyphTest, GlyphsOfOneCellSizeShareAListThatGoesWithItsLastUser) {
   EXPECT_EQ(GlyphCache, nullptr);
 }
 
-TEST(ButtonGlyphTest, AGlyphTallerThanTheFaceIsShrunkToTheFaceHeightLessTwo) {
-  TKxButtonGlyph glyph;
-  glyph.SetGlyph(Strip(30, 30));
-  TBitmap target(71, 16);
-  TKxFaceDrawing face;
-  face.Client = {0, 0, 71, 16};
-  face.ShowText = false;
-  glyph.Draw(target.Canvas(), face);
-  EXPECT_EQ(glyph.ScaledSize(), (TSize{26, 14}));
-}
-
 // A 16 x 16 strip drawn alone at (2, 2) of a white 20 x 20 face.
 TEST(ButtonGlyphTest, TheUpImageLeavesOutTheBottomLeftColourAndTheDisabledOneIsEmbossed) {
   TKxButtonGlyph glyph;

@@ -5,7 +5,6 @@
 
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/system_colours.h"
-#include "platform/text/text_face.h"
 
 namespace {
 
@@ -92,24 +91,6 @@ TEST(DrawUtils, ArrowsPointTheirWayNeedRoomAndLeaveThePenAsTheyFoundIt) {
   EXPECT_EQ(CountOf(disabled, clRed), 0);
   EXPECT_EQ(disabled.Pixel(3, 4), kShadow);      // the row of 7 at (3, 4)
   EXPECT_EQ(disabled.Pixel(10, 5), kHighlight);  // its highlight one pixel down-right
-}
-
-TEST(DrawUtils, TypedTextDrawsItsShadowOrRaisedCopyFirst) {
-  const auto draw = [](TKxTextDrawType type) {
-    TBitmap page(20, 14);
-    TCanvas& canvas = page.Canvas();
-    canvas.Font.SetName(std::string(kFixedCellFontName));
-    canvas.Font.SetHeight(-8);
-    canvas.Font.SetColor(clRed);
-    canvas.Brush.Style = bsClear;
-    DrawTypedText(canvas, {4, 4, 20, 14}, "A", 0, type);
-    EXPECT_EQ(canvas.Font.Color(), clRed);
-    EXPECT_EQ(CountOf(page, clRed), 15);  // one 3 x 5 block on top
-    return page;
-  };
-  draw(tdtNormal);
-  EXPECT_EQ(draw(tdtShadowed).Pixel(4 + 2 + 2, 4 + 5 + 2), kShadow);
-  EXPECT_EQ(draw(tdtRaised).Pixel(3, 4), kHighlight);
 }
 
 TEST(DrawUtils, HLSOfGreysAndRoundTrips) {

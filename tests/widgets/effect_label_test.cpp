@@ -81,13 +81,4 @@ TEST_F(EffectLabelTest, AnExtrusionFadesFromTheNearColourToTheFarOneAndDepthZero
   EXPECT_EQ(PixelAt(20 + 4, 20 + 8), RGB(100, 50, 25));
 }
 
-TEST_F(EffectLabelTest, ATransparentLabelShowsWhatLiesBehindIt) {
-  auto* label = PutLabel();
-  label->SetAutoSize(false);
-  label->SetBounds(20, 20, 60, 20);
-  EXPECT_EQ(PixelAt(70, 30), ColorToRGB(clSilver));
-  label->SetTransparent(true);
-  EXPECT_EQ(PixelAt(70, 30), ColorToRGB(clTeal));
-}
-
 }  // namespace

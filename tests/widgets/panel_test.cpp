@@ -105,24 +105,4 @@ TEST_F(PanelTest, GrabHandlesAndResizingAnswerTheHitTest) {
   EXPECT_EQ(panel->HitTest({0, 0}), HTTOPLEFT);
 }
 
-TEST_F(PanelTest, AMovablePanelFollowsTheMouseAndAResizeHandleSizesIt) {
-  int moves = 0;
-  panel->OnMove = [&](TComponent*) { ++moves; };
-  panel->SetMovable(true);
-  backend().MouseDown({50, 30});
-  backend().MouseMove({52, 31});
-  backend().MouseMove({60, 40});
-  backend().MouseUp({60, 40});
-  EXPECT_EQ(panel->BoundsRect(), TRect::Bounds(18, 19, 100, 50));
-  EXPECT_EQ(moves, 1);
-
-  panel->SetMovable(false);
-  Handle(panel->BottomGrabHandle(), ghkResize);
-  backend().MouseDown({50, 19 + 46});
-  backend().MouseMove({50, 19 + 56});
-  backend().MouseUp({50, 19 + 56});
-  EXPECT_EQ(panel->BoundsRect(), TRect::Bounds(18, 19, 100, 60));
-  EXPECT_EQ(moves, 1);
-}
-
 }  // namespace

