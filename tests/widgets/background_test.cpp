@@ -81,21 +81,4 @@ TEST_F(ImageFormTest, TheFormsBackgroundIsItsColourUntilAPictureTypeIsChosen) {
   EXPECT_EQ(part.Pixel(9, 9), Numbered().Pixel(3, 2));
 }
 
-TEST_F(ImageFormTest, LinksHearOfChangesUntilTheyAreUnregistered) {
-  TImgFormChangeLink link;
-  int changes = 0;
-  link.OnChange = [&](TComponent* sender) {
-    EXPECT_EQ(sender, image_form);
-    ++changes;
-  };
-  image_form->RegisterChanges(&link);
-  image_form->SetBackgroundType(bgtTileBitmap);
-  image_form->SetBackground(Numbered());
-  EXPECT_EQ(changes, 2);
-  image_form->UnregisterChanges(&link);
-  EXPECT_EQ(link.ImageForm, nullptr);
-  image_form->SetBackgroundType(bgtColorFill);
-  EXPECT_EQ(changes, 2);
-}
-
 }  // namespace

@@ -34,28 +34,6 @@ TEST(ButtonGlyphTest, TheGlyphCountFollowsTheStripsShapeAndAPressedTwoImageFaceU
   EXPECT_NE(glyph.CreateButtonGlyph(bsDisabled), up);
 }
 
-TEST(ButtonGlyphTest, GlyphsOfOneCellSizeShareAListThatGoesWithItsLastUser) {
-  auto first = std::make_unique<TKxButtonGlyph>();
-  auto second = std::make_unique<TKxButtonGlyph>();
-  auto other_size = std::make_unique<TKxButtonGlyph>();
-  first->SetGlyph(Strip(16, 16));
-  second->SetGlyph(Strip(32, 16));
-  other_size->SetGlyph(Strip(20, 20));
-  for (auto* glyph : {first.get(), second.get(), other_size.get()}) glyph->CreateButtonGlyph(bsUp);
-  EXPECT_EQ(first->GlyphList(), second->GlyphList());
-  EXPECT_NE(first->GlyphList(), other_size->GlyphList());
-  ASSERT_NE(GlyphCache, nullptr);
-  EXPECT_EQ(GlyphCache->ListCount(), 2);
-  other_size.reset();
-  EXPECT_EQ(GlyphCache->ListCount(), 1);
-  // A freed slot is taken again by the next image of that size.
-  const int slot = first->CreateButtonGlyph(bsUp);
-  first.reset();
-  EXPECT_EQ(second->CreateButtonGlyph(bsDisabled), slot);
-  second.reset();
-  EXPECT_EQ(GlyphCache, nullptr);
-}
-
 // A 16 x 16 strip drawn alone at (2, 2) of a white 20 x 20 face.
 TEST(ButtonGlyphTest, TheUpImageLeavesOutTheBottomLeftColourAndTheDisabledOneIsEmbossed) {
   TKxButtonGlyph glyph;

@@ -87,20 +87,6 @@ TEST_F(ScrollBarStylesTest, SizesBelowOneAndButtonsThatDoNotFitTwiceAreRefused) 
   EXPECT_EQ(styles.ThumbSize(), 16);
 }
 
-TEST_F(ScrollBarStylesTest, WidthKeepsTheSystemThicknessWhileTheMetricsAreInUse) {
-  int changes = 0;
-  styles.OnChange = [&](TComponent*) { ++changes; };
-  styles.SetWidth(30);
-  EXPECT_EQ(styles.Width(), 16);
-  EXPECT_EQ(changes, 1);
-  styles.SetUseSystemMetrics(false);
-  styles.SetWidth(30);
-  EXPECT_EQ(bar->Height(), 30);
-  EXPECT_EQ(changes, 3);
-  styles.SetUseSystemMetrics(false);
-  EXPECT_EQ(changes, 3);
-}
-
 TEST_F(ScrollBarStylesTest, AssignCopiesTheLookAndThumbSettingsOnly) {
   TKxScrollBarStyles& from = MakeBar()->Styles();
   from.SetMinThumbSize(7);
