@@ -56,10 +56,6 @@ TEST_F(AdvancedListBoxTest, TheSelectedRowIsFilledInItsOwnColourWithTheSelectedF
   const TRect first = InkOf({12, 12, 100, 22}, clBlack);
   EXPECT_EQ(first.Left, 14);
   EXPECT_EQ(first.Width(), CellWidth("A&B") - 1);
-
-  list->SetTransparentSelection(true);
-  EXPECT_EQ(PixelAt(100, 23), ColorToRGB(clWindow));
-  EXPECT_TRUE(InkOf({12, 22, 100, 32}, clYellow).IsEmpty());
 }
 
 TEST_F(AdvancedListBoxTest, VariableRowsAreDrawnAtTheHeightsTheFormGivesThem) {
@@ -195,18 +191,6 @@ TEST_F(LineHintTest, TheStandardHintShowsCutRowsAndOverEmptySpaceTheListsOwnHint
   list->SetShowHint(true);
   list->HintShow(below);
   EXPECT_EQ(below.HintStr, "Corps of the army");
-
-  // Through the application the whole text shows at the row.
-  list->SetShowLineHint(false);
-  backend().MouseMove(RowPoint(1));
-  backend().Advance(500);
-  THintWindow* hint = Application.HintWindow();
-  ASSERT_NE(hint, nullptr);
-  EXPECT_EQ(hint->Caption(), "A row far too long for the list");
-  const TRect row = list->ItemRect(1);
-  EXPECT_EQ((TPoint{hint->Left(), hint->Top()}), list->ClientToScreen({row.Left - 1, row.Top - 3}));
-  backend().MouseMove({200, 200});
-  EXPECT_EQ(Application.HintWindow(), nullptr);
 }
 
 TEST_F(AdvancedListBoxTest, SidesLeftOutOfTheFrameGiveTheirRoomToTheRowsAndTheBars) {

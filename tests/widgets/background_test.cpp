@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "widget_form.h"
-#include "widgets/image_form.h"
+#include "platform/graphics/bitmap.h"
 
 namespace {
 
@@ -61,24 +60,6 @@ TEST(BackgroundTest, EachTypePaintsItsPartOfTheBackground) {
   for (const auto& c : cases) {
     EXPECT_EQ(Drawn(c.type, c.offset, c.area, c.pixel, c.dither), c.colour) << c.name;
   }
-}
-
-class ImageFormTest : public WidgetFormTest {
- protected:
-  TKxImageForm* image_form = new TKxImageForm(&form);
-};
-
-TEST_F(ImageFormTest, TheFormsBackgroundIsItsColourUntilAPictureTypeIsChosen) {
-  image_form->SetBackground(Numbered());
-  EXPECT_EQ(PixelAt(200, 150), ColorToRGB(clTeal));
-  image_form->SetBackgroundType(bgtTileBitmap);
-  EXPECT_EQ(PixelAt(205, 151), Numbered().Pixel(1, 1));
-  // A corner picture continues in its bottom-right colour.
-  image_form->SetBackgroundType(bgtTopLeftBitmap);
-  TBitmap part(10, 10);
-  image_form->DrawBackgroundPart(part.Canvas(), {0, 0, 10, 10}, false, {0, 0});
-  EXPECT_EQ(part.Pixel(1, 1), Numbered().Pixel(1, 1));
-  EXPECT_EQ(part.Pixel(9, 9), Numbered().Pixel(3, 2));
 }
 
 }  // namespace

@@ -102,20 +102,14 @@ TEST_F(ButtonBaseTest, AThemeHandleLivesWithTheWindow) {
   EXPECT_EQ(binding.theme.open_handles, 0);
 }
 
-TEST_F(ButtonBaseTest, StartsButtonFacedFollowsItsParentsFontAndAnnouncesOnlyARealCaptionChange) {
+TEST_F(ButtonBaseTest, AnAcceleratorClicksOnlyAControlThatCanTakeTheFocus) {
   form.Font().SetName("Times New Roman");
   TProbeButton* button = PlaceButton();
   EXPECT_EQ(button->Color(), clBtnFace);
   EXPECT_EQ(button->Font().Name(), "Times New Roman");
-  button->SetCaption("&Union");
-  button->SetCaption("&Union");
-  EXPECT_EQ(button->text_changes, 1);
-  EXPECT_EQ(button->Text(), "");
-}
-
-TEST_F(ButtonBaseTest, AnAcceleratorClicksOnlyAControlThatCanTakeTheFocus) {
-  TProbeButton* button = PlaceButton();
   button->SetCaption("&Confederacy");
+  button->SetCaption("&Confederacy");
+  EXPECT_EQ(button->text_changes, 1);  // only a real change is announced
   EXPECT_EQ(button->Perform(CM_DIALOGCHAR, 'x'), 0);
   EXPECT_EQ(button->Perform(CM_DIALOGCHAR, 'c'), 1);
   EXPECT_TRUE(button->checked);

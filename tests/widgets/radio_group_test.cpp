@@ -121,35 +121,24 @@ TEST_F(RadioGroupTest, TheCaptionCheckBoxAndTheGroupBothSwitchTheItems) {
   }
 }
 
-TEST_F(RadioGroupTest, TheGroupsLookReachesItsItems) {
-  auto* group = Group(130, 93, 2);
+// A group built from its design makes its items once loaded, with its look;
+// the items keep their places whatever size the look gives them.
+TEST_F(RadioGroupTest, AGroupBuiltFromItsDesignMakesItsItemsOnceLoadedWithItsLook) {
+  auto* group = Group(130, 93, 0);
+  group->BeginLoad();
   group->SetFlat(true);
   group->SetAlignment(TAlignment::taLeftJustify);
-  group->SetIsHTML(true);
-  // The items keep their places in the column whatever size the look gives them.
-  EXPECT_EQ(group->Buttons(0)->BoundsRect(), TRect::Bounds(8, 17, 120, 36));
   group->Hints().Add("first");
-  group->Items().Add("c");
-  for (int i = 0; i < group->ButtonCount(); ++i) {
-    EXPECT_TRUE(group->Buttons(i)->Flat());
-    EXPECT_EQ(group->Buttons(i)->Alignment(), TAlignment::taLeftJustify);
-    EXPECT_TRUE(group->Buttons(i)->IsHTML());
-  }
-  EXPECT_EQ(group->Buttons(0)->Hint(), "first");
-  EXPECT_EQ(group->Buttons(1)->Hint(), "");
-}
-
-TEST_F(RadioGroupTest, AGroupBuiltFromItsDesignMakesItsItemsOnceLoaded) {
-  auto* group = new TKxRadioGroup(&form);
-  group->BeginLoad();
-  group->SetParent(&form);
-  group->SetBounds(10, 10, 130, 93);
-  group->Items().Add("Low");
-  group->Items().Add("High");
+  for (const char* item : {"a", "b", "c"}) group->Items().Add(item);
   EXPECT_EQ(group->ButtonCount(), 0);
   group->EndLoad();
-  EXPECT_EQ(group->ButtonCount(), 2);
-  EXPECT_TRUE(group->Buttons(1)->Visible());
+  group->SetIsHTML(true);
+  EXPECT_EQ(group->Buttons(2)->BoundsRect(), TRect::Bounds(8, 65, 120, 24));
+  EXPECT_TRUE(group->Buttons(2)->Flat());
+  EXPECT_EQ(group->Buttons(2)->Alignment(), TAlignment::taLeftJustify);
+  EXPECT_TRUE(group->Buttons(2)->IsHTML());
+  EXPECT_EQ(group->Buttons(0)->Hint(), "first");
+  EXPECT_EQ(group->Buttons(1)->Hint(), "");
 }
 
 }  // namespace

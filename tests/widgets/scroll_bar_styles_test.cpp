@@ -87,18 +87,4 @@ TEST_F(ScrollBarStylesTest, SizesBelowOneAndButtonsThatDoNotFitTwiceAreRefused) 
   EXPECT_EQ(styles.ThumbSize(), 16);
 }
 
-TEST_F(ScrollBarStylesTest, AssignCopiesTheLookAndThumbSettingsOnly) {
-  TKxScrollBarStyles& from = MakeBar()->Styles();
-  from.SetMinThumbSize(7);
-  from.SetUseSystemMetrics(false);
-  from.SetThumbMode(etmFixed);
-  from.SetThumbSize(11);
-  from.SetArrowColor(clLime);
-  styles.Assign(from);
-  EXPECT_EQ(styles.MinThumbSize(), 7);
-  EXPECT_EQ(bar->StoredThumbSize(), 11);
-  EXPECT_TRUE(styles.UseSystemMetrics());
-  EXPECT_EQ(styles.ArrowColor(), clBtnText);
-}
-
 }  // namespace

@@ -12,11 +12,6 @@ TEST(StringUtils, HexTextReadsWithDollarSignAndBlanksAndRefusesAnythingElse) {
   for (const char* bad : {"", "-", "G1", "$", "1 2"}) {
     EXPECT_THROW(HexStrToInt(bad), EConvertError) << bad;
   }
-  try {
-    HexStrToInt("G1");
-  } catch (const EConvertError& error) {
-    EXPECT_STREQ(error.what(), "'G1' is not a valid integer value");
-  }
   EXPECT_EQ(HexStrToIntDef("zz", 42), 42);
 }
 
@@ -53,10 +48,7 @@ TEST(StringUtils, DamagedBinaryTextIsRefusedWithoutAllocatingItsCount) {
 TEST(StringUtils, SearchingCuttingAndPrefixes) {
   EXPECT_EQ(LastPos("ab", "abcab"), 4);
   EXPECT_EQ(LastPos("abcd", "abc"), 0);
-  std::string s = "one two one";
-  EXPECT_TRUE(ReplaceFirst(s, "one", "three"));
-  EXPECT_EQ(s, "three two one");
-  s = "Richmond";
+  std::string s = "Richmond";
   EXPECT_EQ(ExtractStr(s, 2, 3), "ich");
   EXPECT_EQ(ExtractStr(s, 4, 10), "nd");
   EXPECT_EQ(s, "Rmo");
