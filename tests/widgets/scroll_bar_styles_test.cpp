@@ -78,10 +78,11 @@ TEST_F(ScrollBarStylesTest, SizesBelowOneAndButtonsThatDoNotFitTwiceAreRefused) 
     styles.SetButtonSize(asked);
     EXPECT_EQ(bar->StoredButtonSize(), kept) << asked;
   }
-  styles.SetThumbSize(0);
-  EXPECT_EQ(bar->StoredThumbSize(), 0);
+  for (const auto& [asked, kept] : {std::pair{1, 1}, {0, 1}, {9, 9}}) {
+    styles.SetThumbSize(asked);
+    EXPECT_EQ(bar->StoredThumbSize(), kept) << asked;
+  }
   styles.SetThumbMode(etmFixed);
-  styles.SetThumbSize(9);
   EXPECT_EQ(styles.ThumbSize(), 9);
   styles.SetUseSystemMetrics(true);
   EXPECT_EQ(styles.ThumbSize(), 16);
