@@ -619,8 +619,11 @@ void TCustomKxGraphicButton::Notification(TComponent* component, TOperation oper
   if (component == sound_map_) sound_map_ = nullptr;
   if (component == pull_down_menu_) pull_down_menu_ = nullptr;
   if (component == image_form_) image_form_ = nullptr;
+  // A freed list may be the one the face shows: the face is drawn again without it.
   for (TImageList** list : {&images_, &hot_images_, &down_images_, &disabled_images_}) {
-    if (component == *list) *list = nullptr;
+    if (component != *list) continue;
+    *list = nullptr;
+    Invalidate();
   }
   if (!images_) glyph_.SetImages(nullptr);
 }
