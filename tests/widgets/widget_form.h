@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string>
 
-#include "../platform/controls/control_form.h"
+#include "tests/platform/controls/control_form.h"
 #include "platform/text/text_face.h"
 
 class WidgetFormTest : public ControlTest {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "../services/temp_folder.h"
+#include "tests/platform/services/temp_folder.h"
 #include "control_form.h"
 #include "platform/controls/button.h"
 #include "platform/controls/hint_window.h"

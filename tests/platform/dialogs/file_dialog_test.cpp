@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "../services/temp_folder.h"
+#include "tests/platform/services/temp_folder.h"
 #include "platform/backend/headless_backend.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/list_box.h"

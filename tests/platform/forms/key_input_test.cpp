@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../components/test_controls.h"
+#include "tests/platform/components/test_controls.h"
 #include "platform/backend/headless_backend.h"
 #include "platform/forms/form.h"
 #include "platform/input/focus.h"

@@ -4,7 +4,7 @@
 #include <thread>
 #include <vector>
 
-#include "../components/test_controls.h"
+#include "tests/platform/components/test_controls.h"
 #include "platform/backend/headless_backend.h"
 #include "platform/forms/application.h"
 #include "platform/forms/form.h"
