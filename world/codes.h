@@ -16,6 +16,8 @@ inline constexpr int None = 0;
 inline constexpr int Union = 1;
 inline constexpr int Confederate = 2;
 }  // namespace TSide
+// The two camps at war; camp 0 is neutral.
+inline constexpr int kSideCount = 2;
 
 // Weather, supplies and aggression are kept per theatre.
 namespace TTheatre {
@@ -23,6 +25,10 @@ inline constexpr int Seaboard = 1;
 inline constexpr int West = 2;
 inline constexpr int Mississippi = 3;
 }  // namespace TTheatre
+inline constexpr int kTheatreCount = 3;
+inline constexpr bool IsTheatre(int theatre) {
+  return theatre >= 1 && theatre <= kTheatreCount;
+}
 
 // Terrain classes of the map the rules tell apart.
 namespace TTerrain {
@@ -36,6 +42,7 @@ inline constexpr int Artillery = 1;
 inline constexpr int Infantry = 2;
 inline constexpr int Cavalry = 3;
 }  // namespace TArm
+inline constexpr int kArmCount = 3;
 
 // A weapon: the index of GameState.WeaponTypes; 0 is an unarmed brigade.
 namespace TWeapon {

@@ -28,8 +28,7 @@ constexpr std::array<int, 8> kEntryThreshold = {0, 5, 13, 0, 3, 15, 11, 8};
 constexpr std::array<int, 8> kTerrainFatigue = {0, 1, 3, 10, 1, 4, 3, 2};
 constexpr std::array<int, 8> kTerrainCost = {0, 4, 9, 0, 3, 10, 8, 6};
 
-// By hex-side code 0..3; code 3 closes the side.
-constexpr int kClosedSide = 3;
+// By hex-side code 0..3.
 constexpr std::array<int, 4> kSidePenalty = {0, 4, 7, 0};
 constexpr std::array<int, 4> kSideFatigue = {0, 2, 6, 0};
 constexpr std::array<int, 4> kSideCost = {0, 3, 9, 0};

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "world/codes.h"
 #include "world/corps_movement.h"
 #include "world/hex_grid.h"
 #include "world/saturating.h"
@@ -13,7 +14,8 @@
 
 namespace {
 
-constexpr int kCamps = 3;
+// The two camps and the neutral one.
+constexpr int kCamps = kSideCount + 1;
 constexpr int kHexes = TMapRecord::Columns * TMapRecord::Rows;
 constexpr int kStateByteFlag = 128;
 
