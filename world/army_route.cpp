@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "world/corps_movement.h"
 #include "world/random.h"
+#include "world/unit_positions.h"
 #include "world/vardecl.h"
 
 Table<TRouteTrial, kArmyRouteTrials> RouteTrialTable{};

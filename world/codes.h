@@ -63,3 +63,36 @@ inline constexpr int InGarrison = 2;
 inline constexpr int ArmedAndWaiting = 4;
 inline constexpr int RaisedUnarmed = 5;
 }  // namespace TBrigadeStatus
+
+// A corps' stance and march mode.
+namespace TCombatStance {
+inline constexpr int Withdraw = 0;
+inline constexpr int Defend = 1;
+inline constexpr int Advance = 2;
+inline constexpr int Training = 3;
+inline constexpr int Embarked = 4;
+inline constexpr int ByRail = 5;
+}  // namespace TCombatStance
+
+namespace TMarchMode {
+inline constexpr int Cautious = 0;
+inline constexpr int Standard = 1;
+inline constexpr int Forced = 2;
+}  // namespace TMarchMode
+
+namespace TSupplyType {
+inline constexpr int Depot = 0;
+inline constexpr int Encampment = 1;
+inline constexpr int Foraging = 2;
+}  // namespace TSupplyType
+
+// TCorps.Activity: what the corps did this turn (0 nothing yet).
+namespace TCorpsActivity {
+inline constexpr int Disordered = 1;
+inline constexpr int Resting = 2;
+inline constexpr int MovedByRail = 3;
+inline constexpr int Holding = 5;
+inline constexpr int Training = 6;
+inline constexpr int Embarked = 7;
+inline constexpr int Marching = 9;
+}  // namespace TCorpsActivity

@@ -3,16 +3,18 @@
 #include <string>
 
 #include "world/brigade_rules.h"
+#include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/corps_fatigue.h"
-#include "world/corps_movement.h"
 #include "world/corps_orders.h"
+#include "world/corps_path.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
 #include "world/route_finder.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
+#include "world/unit_positions.h"
 #include "world/vardecl.h"
 
 namespace {

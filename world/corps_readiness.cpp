@@ -4,9 +4,9 @@
 
 #include "world/codes.h"
 #include "world/corps_command.h"
-#include "world/corps_movement.h"
 #include "world/random.h"
 #include "world/supply_and_attrition.h"
+#include "world/unit_positions.h"
 #include "world/vardecl.h"
 
 namespace {

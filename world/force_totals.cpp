@@ -10,7 +10,6 @@
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/corps_fatigue.h"
-#include "world/corps_movement.h"
 #include "world/force_slots.h"
 #include "world/hex_control.h"
 #include "world/hex_grid.h"

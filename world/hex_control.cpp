@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "world/codes.h"
-#include "world/corps_movement.h"
 #include "world/hex_grid.h"
 #include "world/saturating.h"
 #include "world/ship_building.h"
 #include "world/table_slots.h"
+#include "world/unit_positions.h"
 #include "world/vardecl.h"
 
 namespace {

@@ -7,7 +7,6 @@
 #include <map>
 
 #include "world/codes.h"
-#include "world/corps_movement.h"
 #include "world/save_load.h"
 #include "world/saved_game_check.h"
 #include "world/vardecl.h"

@@ -1,4 +1,5 @@
 #include "world/corps_movement.h"
+#include "world/corps_path.h"
 
 #include <gtest/gtest.h>
 
