@@ -428,11 +428,10 @@ void TakeOverHex(TCorps& corps, THexPos hex, int cost) {
   cell.SetOwner(corps.Side);
 }
 
-// A city of the other camp; a neutral city belongs to no camp.
-bool EnemyCityOn(const TCorps& corps, THexPos hex) {
+// A city of another camp than the corps'; a neutral city is one too.
+bool ForeignCityOn(const TCorps& corps, THexPos hex) {
   for (int c = 1; c <= GameState.Cities.Count; ++c) {
-    const TCity& city = GameState.Cities[c];
-    if (CityHex(c) == hex && city.Side != TSide::None && city.Side != corps.Side) return true;
+    if (CityHex(c) == hex && GameState.Cities[c].Side != corps.Side) return true;
   }
   return false;
 }
@@ -502,7 +501,7 @@ std::uint8_t Move(int c, int direction) {
   corps.Entrenchment = 0;
 
   TakeOverHex(corps, there, cost);
-  if (terrain == TTerrain::City && corps.Disorder == 0 && EnemyCityOn(corps, there))
+  if (terrain == TTerrain::City && corps.Disorder == 0 && ForeignCityOn(corps, there))
     corps.MovePoints = 0;
   MarkBattlesOn(c, there);
   GrowLeader(corps);
