@@ -241,6 +241,10 @@ void TWinControl::WndProc(TMessage& message) {
       TControl::WndProc(message);
       NoticeChildren(CM_PARENTCOLORCHANGED);
       return;
+    case CM_ENABLEDCHANGED:
+      TControl::WndProc(message);
+      NoticeChildren(CM_PARENTENABLEDCHANGED);
+      return;
     default:
       TControl::WndProc(message);
   }

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "platform/controls/image_list.h"
+#include "platform/controls/panel.h"
 #include "platform/input/key_codes.h"
 #include "platform/services/sound_player.h"
 #include "recording_theme.h"
@@ -212,10 +213,9 @@ TEST_F(GraphicButtonTest, ADisabledCaptionIsEmbossedInHighlightAndShadow) {
   const TRect face{12, 12, 83, 33};
   const TRect enabled = InkOf(face, clBlack);
   button->SetEnabled(false);
-  EXPECT_EQ(button->State(), bsUp);
+  EXPECT_EQ(button->State(), bsDisabled);
   EXPECT_EQ(InkOf(face, clBtnShadow), enabled);
   EXPECT_EQ(PixelAt(enabled.Right, enabled.Bottom), ColorToRGB(clBtnHighlight));
-  EXPECT_EQ(button->State(), bsDisabled);
 }
 
 TEST_F(GraphicButtonTest, ALineBreakMakesSeveralLinesAndALongSingleLineStaysInTheFace) {
@@ -410,6 +410,20 @@ TEST_F(ButtonImageListTest, AListThatGoesAwayIsForgotten) {
   delete list;
   EXPECT_EQ(button->Images(), nullptr);
   EXPECT_EQ(InkOf({12, 12, 83, 33}, clBlue), TRect{});
+}
+
+TEST_F(GraphicButtonTest, AButtonShowsDisabledAsSoonAsItsParentIsAndComesBackAsItsGroupsChoice) {
+  auto* panel = Put<TPanel>(0, 0, 200, 100);
+  auto* chosen = PutButton(10, 10, panel);
+  chosen->SetGroupIndex(1);
+  chosen->SetDown(true);
+  auto* other = PutButton(100, 10, panel);
+  panel->SetEnabled(false);
+  EXPECT_EQ(chosen->State(), bsDisabled);
+  EXPECT_EQ(other->State(), bsDisabled);
+  panel->SetEnabled(true);
+  EXPECT_EQ(chosen->State(), bsExclusive);
+  EXPECT_EQ(other->State(), bsUp);
 }
 
 }  // namespace
