@@ -1,7 +1,10 @@
 # cmake -DSOURCE_DIR=<top> -P check_include_direction.cmake
 # Dependencies point one way: the rules (world, warfare, opponent) know nothing
 # of the window side (platform, widgets, ui), and the control set knows nothing
-# of the rules. Fails, naming each line, when a file includes across the line.
+# of the rules. Within the platform each folder uses only those below it:
+# graphics, text and services at the bottom, then components, input, forms,
+# controls, dialogs and the backends. Fails, naming each line, when a file
+# includes across the line.
 
 function(check_layer folders forbidden)
   set(files)
@@ -26,6 +29,15 @@ endfunction()
 set(violations "")
 check_layer("world;warfare;opponent" "platform;widgets;ui;warfare/views")
 check_layer("widgets" "world;warfare;opponent;ui")
+set(platform_above
+  platform/components platform/input platform/forms platform/controls platform/dialogs
+  platform/backend)
+foreach(folder platform/graphics platform/text platform/services ${platform_above})
+  list(REMOVE_ITEM platform_above ${folder})
+  if(platform_above)
+    check_layer(${folder} "${platform_above}")
+  endif()
+endforeach()
 if(violations)
   message(FATAL_ERROR "Includes against the direction of the layers:\n${violations}")
 endif()

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/components/focus.h"
 #include "platform/graphics/canvas.h"
-#include "platform/input/focus.h"
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 

@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "platform/backend/backend.h"
 #include "platform/components/posted_messages.h"
+#include "platform/forms/backend.h"
 #include "platform/forms/form.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
