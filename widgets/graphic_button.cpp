@@ -686,10 +686,9 @@ void TCustomKxGraphicButton::PaintThemedFace(TCanvas& canvas, int arrow) {
   ThemeLibrary().DrawThemeBackground(button_theme_, canvas, GetThemePartID(), GetThemeStateID(),
                                      face, &clip);
   if (use_arrow_) {
-    ThemeLibrary().DrawThemeBackground(arrow_theme_, canvas, GetArrowThemePartID(),
-                                       GetArrowThemeStateID(),
-                                       {face.Right, face.Top, face.Right + arrow, face.Bottom},
-                                       &clip);
+    ThemeLibrary().DrawThemeBackground(
+        arrow_theme_, canvas, GetArrowThemePartID(), GetArrowThemeStateID(),
+        {face.Right, face.Top, face.Right + arrow, face.Bottom}, &clip);
   }
 }
 

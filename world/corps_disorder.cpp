@@ -46,8 +46,7 @@ template <typename Test>
 bool AnyFitEnemy(const TCorps& corps, Test test) {
   for (int e = 1; e <= GameState.Corps.Count; ++e) {
     const TCorps& enemy = GameState.Corps[e];
-    if (enemy.Inactive == 0 && enemy.Side != corps.Side && enemy.Disorder == 0 && test(enemy))
-      return true;
+    if (IsActiveEnemy(enemy, corps.Side) && enemy.Disorder == 0 && test(enemy)) return true;
   }
   return false;
 }

@@ -22,7 +22,7 @@ constexpr int kGoodOdds = 3;
 // Standing orders and supply: what the corps' own situation is worth.
 int SituationChange(TCorps& corps) {
   int change = 0;
-  if (corps.X == corps.DestX && corps.Y == corps.DestY) {
+  if (StandsOn(corps, corps.DestX, corps.DestY)) {
     corps.March = TMarchMode::Cautious;
     ++change;
   }

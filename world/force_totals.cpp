@@ -96,7 +96,6 @@ void RemoveCorps(int c) {
   ReleaseBrigades(c);
 }
 
-
 void PlaceCorps(TCorps& corps) {
   if (!TMapRecord::OnMap(corps.X, corps.Y)) return;
   const int state = MapRecord.Cell(corps.X, corps.Y).State();

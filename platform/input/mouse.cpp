@@ -84,11 +84,12 @@ bool IsDoubleClick(const TControl& target, TMouseButton button, TPoint point, ui
          std::abs(point.Y - g_last_press.point.Y) <= GetSystemMetrics(SM_CYDOUBLECLK);
 }
 
-// The control layer asks the mouse to let go of controls through this.
-const bool kMemoryInstalled =
-    (InstallInputMemory({.release_capture_within = ReleaseCaptureWithin,
-                         .forget = ForgetMouseState}),
-     true);
+// Installed before the program starts: the control layer asks the mouse,
+// through this, to let go of controls.
+const bool kMemoryInstalled = [] {
+  InstallInputMemory({.release_capture_within = ReleaseCaptureWithin, .forget = ForgetMouseState});
+  return true;
+}();
 
 }  // namespace
 
