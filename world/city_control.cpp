@@ -310,7 +310,7 @@ void LeaveGarrison(const Capture& capture) {
     GameState.Brigades[b].Location = static_cast<std::uint8_t>(capture.city);
     GameState.Brigades[b].Status = TBrigadeStatus::InGarrison;
     // Counted at once, so the city is not open to the next corps that walks in.
-    ++city.GarrisonCount;
+    RecountGarrison(capture.city);
     --corps.OtherBrigades;
     if (city.GarrisonNeed > 0) --city.GarrisonNeed;
     --left;

@@ -65,8 +65,7 @@ int LineArm(int kind) {
 void JoinCorps(TBrigade& brigade, int corps, int city, int source) {
   brigade.Location = static_cast<std::uint8_t>(corps);
   brigade.Status = TBrigadeStatus::InCorps;
-  TCity& garrison = GameState.Cities[city];
-  if (source == kFromGarrison && garrison.GarrisonCount > 0) --garrison.GarrisonCount;
+  if (source == kFromGarrison) RecountGarrison(city);
 }
 
 // Takes brigades in slot order: artillery up to half the capacity, the line arm

@@ -102,7 +102,7 @@ bool JoinsCutOffGarrison(int c) {
   TCorps& corps = GameState.Corps[c];
   const int city = corps.City;
   if (NearestEnemyCorpsDistance(city, corps.Nation) != 0 || corps.Disorder == 0) return false;
-  TCity& place = GameState.Cities[city];
+  const TCity& place = GameState.Cities[city];
   if (place.SupplyLevel != 1 || !StandsOn(corps, place.X, place.Y)) return false;
   if (TLeader* leader = LeaderRecord(corps.Leader)) leader->Status = TLeaderStatus::Available;
   corps.Inactive = 1;
@@ -111,8 +111,8 @@ bool JoinsCutOffGarrison(int c) {
     if (brigade.Nation != corps.Nation || !IsBrigadeOfCorps(brigade, c)) continue;
     brigade.Location = static_cast<std::uint8_t>(city);
     brigade.Status = TBrigadeStatus::InGarrison;
-    AddSaturated(place.GarrisonCount, 1);
   }
+  RecountGarrison(city);
   return true;
 }
 
