@@ -26,9 +26,9 @@ class ArmyNamingTest : public WindowTest {
   static TArmyName& List(int nation, int k, int theatre, int state, int owner = kUnion) {
     TArmyName& entry = GameState.ArmyNames[nation][k];
     entry.Name = "Army " + std::to_string(k);
-    entry.Owner = static_cast<std::uint8_t>(owner);
-    entry.Theatre = static_cast<std::uint8_t>(theatre);
-    entry.State = static_cast<std::uint8_t>(state);
+    entry.Owner = owner;
+    entry.Theatre = theatre;
+    entry.State = state;
     return entry;
   }
   std::string Named(int nation) const {
@@ -68,7 +68,7 @@ TEST_F(ArmyNamingTest, TheNewArmyIsAnnouncedWithItsCommanderAndHeadquarters) {
   NameNewArmy(kUnion, army, kState);  // no commander yet: the notice names no one
   EXPECT_EQ(window.Notices()[0].lines[1], "text 21 ");
   const int leader = AddLeader({});
-  GameState.Armies[army].Leader = static_cast<std::uint8_t>(leader);
+  GameState.Armies[army].Leader = leader;
   NameNewArmy(kUnion, army, kState);
   const RecordedNotice& notice = window.Notices()[1];
   EXPECT_EQ(notice.kind, 20);

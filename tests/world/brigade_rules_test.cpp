@@ -160,10 +160,9 @@ TEST_F(BrigadeRulesTest, TheRecountSetsCapacityFromTheCommandersCombatRatingUpTo
                  << "kind " << row.kind << ", nation " << row.nation << ", combat " << row.combat);
     SetUp();
     TCorps& formation = GameState.Corps[corps];
-    formation.Nation = static_cast<std::uint8_t>(row.nation);
-    formation.Kind = static_cast<std::uint8_t>(row.kind);
-    if (row.combat >= 0)
-      formation.Leader = static_cast<std::uint8_t>(AddLeader({.combat = row.combat}));
+    formation.Nation = row.nation;
+    formation.Kind = row.kind;
+    if (row.combat >= 0) formation.Leader = AddLeader({.combat = row.combat});
     RecountCorpsBrigades();
     EXPECT_EQ(formation.Capacity, row.capacity);
   }
@@ -276,12 +275,12 @@ TEST_F(BrigadeRulesTest, ArmedBrigadesGatherAtTheCityTheirNationAndStateSendThem
     SetUp();
     for (int i = 0; i < 60; ++i) AddCity(1 + i, 1, row.theatreCitySide);
     TStateRec& state = GameState.States[kState];
-    state.Nation = static_cast<std::uint8_t>(row.nation);
-    state.Theatre = static_cast<std::uint8_t>(row.theatre);
-    state.CapitalCity = static_cast<std::uint8_t>(row.stateCapital);
+    state.Nation = row.nation;
+    state.Theatre = row.theatre;
+    state.CapitalCity = row.stateCapital;
     TNationRec& nation = GameState.Nations[row.nation];
-    nation.Capital = static_cast<std::uint8_t>(row.nationCapital);
-    nation.WeaponStock[TWeapon::Muskets] = static_cast<std::uint16_t>(row.muskets);
+    nation.Capital = row.nationCapital;
+    nation.WeaponStock[TWeapon::Muskets] = row.muskets;
     const int b = AddBrigade({.nation = row.nation, .status = TBrigadeStatus::RaisedUnarmed});
     ArmRaisedBrigades(row.nation);
     const bool armed = row.location != 0;
@@ -313,7 +312,7 @@ TEST_F(BrigadeRulesTest, ABrigadeIsRaisedFromAFullPoolWithItsStatesLowestFreeNum
     AddBrigade({.homeState = kOtherState, .number = 3});
     const int freed = AddBrigade({.number = 3});
     ClearBrigade(freed);
-    GameState.States[kState].*row.pool = static_cast<std::uint16_t>(row.points);
+    GameState.States[kState].*row.pool = row.points;
     RaiseBrigade(row.arm, kState);
     const TBrigade& raised = Brigade(freed);
     EXPECT_EQ(raised.Strength, row.strength);
@@ -338,7 +337,7 @@ TEST_F(BrigadeRulesTest, AGarrisonedCorpsHandsItsBrigadesToItsCity) {
   const int elsewhere = AddBrigade({.status = TBrigadeStatus::ArmedAndWaiting, .location = corps});
   GarrisonCorpsBrigades(corps);  // no city yet: nothing moves
   EXPECT_EQ(Brigade(brigades[0]).Status, TBrigadeStatus::InCorps);
-  formation.City = static_cast<std::uint8_t>(city);
+  formation.City = city;
   GarrisonCorpsBrigades(corps);
   EXPECT_EQ(GameState.Cities[city].GarrisonCount, 2);
   for (int b : brigades) EXPECT_TRUE(IsGarrisonOf(Brigade(b), city));

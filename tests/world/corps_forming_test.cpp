@@ -148,7 +148,7 @@ TEST_F(CorpsFormingTest, AFailedFormingGivesBackItsSlotAndItsCommander) {
 
 TEST_F(CorpsFormingTest, TheNewCorpsIsAnnouncedOnlyToThoseWhoFollowTheNation) {
   for (const auto& [view, shown] : {std::pair{1, 1}, {3, 1}, {2, 0}, {0, 0}}) {
-    GameState.MessageView = static_cast<std::uint16_t>(view);
+    GameState.MessageView = view;
     Commander();
     InGarrison(TArm::Infantry);
     const std::size_t before = window.Notices().size();

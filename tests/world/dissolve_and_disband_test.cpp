@@ -23,7 +23,7 @@ class DisbandTest : public WindowTest {
     GameState.Leaders[general].Name = "Ambrose Q. Longername";
     const int c = AddCorps(20, 20, TSide::Union, kUnion);
     TCorps& corps = GameState.Corps[c];
-    corps.Leader = static_cast<std::uint8_t>(general);
+    corps.Leader = general;
     corps.Strength = 160;
     corps.OtherBrigades = 2;
     corps.StartX = 5;
@@ -54,14 +54,14 @@ class DisbandTest : public WindowTest {
 TEST_F(DisbandTest, DissolvingAnArmyFreesItsSlotAndItsCorpsButLeavesItsCommander) {
   const int a = AddArmy(10, 10, TSide::Union, kUnion);
   TArmy& army = GameState.Armies[a];
-  army.Leader = static_cast<std::uint8_t>(AddLeader({.status = 0}));
+  army.Leader = AddLeader({.status = 0});
   army.CorpsCount = 2;
   army.Odds = 300;
   army.AiOrder = 4;
   const int corps = Other(10, TSide::Union, kUnion);
   const int elsewhere = Other(12, TSide::Union, kUnion);
-  GameState.Corps[corps].Army = static_cast<std::uint8_t>(a);
-  GameState.Corps[elsewhere].Army = static_cast<std::uint8_t>(a + 1);
+  GameState.Corps[corps].Army = a;
+  GameState.Corps[elsewhere].Army = a + 1;
   DissolveArmy(a);
   EXPECT_TRUE(army.IsFree());
   EXPECT_EQ(army.Name.str(), "");
@@ -101,7 +101,7 @@ TEST_F(DisbandTest, ADisbandedCorpsHandsItsBrigadesToTheNearestOfItsOwn) {
     const int c = Doomed();
     // Its own supply city, far off, comes before any nearer city.
     const int supply = row.supplyCityY == 0 ? 0 : AddCity(20, row.supplyCityY, TSide::Union);
-    GameState.Corps[c].City = static_cast<std::uint8_t>(supply);
+    GameState.Corps[c].City = supply;
     Other(19, TSide::Confederate, TNation::Confederacy);
     const int neighbour =
         row.neighbourY == 0 ? 0 : Other(row.neighbourY, TSide::Union, row.neighbourNation);

@@ -24,9 +24,9 @@ class FleetConsolidationTest : public WorldTest {
   static int Squadron(int ironclads, int warships, int transports) {
     const int f = AddFleet(20, 30, TSide::Confederate, TNation::Confederacy);
     TFleet& fleet = GameState.Fleets[f];
-    fleet.Ships[kIronclads] = static_cast<std::uint8_t>(ironclads);
-    fleet.Ships[kWarships] = static_cast<std::uint8_t>(warships);
-    fleet.Ships[kTransports] = static_cast<std::uint8_t>(transports);
+    fleet.Ships[kIronclads] = ironclads;
+    fleet.Ships[kWarships] = warships;
+    fleet.Ships[kTransports] = transports;
     return f;
   }
 
@@ -71,8 +71,8 @@ TEST_F(FleetConsolidationTest, OnlyASmallSquadronOfAKindThePartnerAlsoHasTakesIt
     SetUp();
     const int first = Squadron(row[0], row[1], row[2]);
     const int second = Squadron(row[4], row[5], row[6]);
-    GameState.Fleets[first].DamagedShips[kIronclads] = static_cast<std::uint8_t>(row[3]);
-    GameState.Fleets[second].Mission = static_cast<std::uint8_t>(row[8]);
+    GameState.Fleets[first].DamagedShips[kIronclads] = row[3];
+    GameState.Fleets[second].Mission = row[8];
     ConsolidateComputerFleets();
     EXPECT_EQ(Status(first) == TFleet::FreedStatus, row[9] == first);
     EXPECT_EQ(Status(second) == TFleet::FreedStatus, row[9] == second);
@@ -100,7 +100,7 @@ TEST_F(FleetConsolidationTest, AFleetWithACorpsAboardIsNeverMergedAwayAndItsCorp
   const int corps = AddCorps(20, 30, TSide::Confederate, TNation::Confederacy);
   GameState.Corps[corps].Stance = 4;
   GameState.Corps[corps].Strength = 500;
-  GameState.Fleets[carrier].Corps = static_cast<std::uint8_t>(corps);
+  GameState.Fleets[carrier].Corps = corps;
 
   ConsolidateComputerFleets();
   UpdateContacts();

@@ -41,7 +41,7 @@ class ForceSlotsTest : public WorldTest {
   }
   static int CorpsLedBy(int leader) {
     const int c = AddCorps(5, 5, GameState.Leaders[leader].Side, TNation::Union);
-    GameState.Corps[c].Leader = static_cast<std::uint8_t>(leader);
+    GameState.Corps[c].Leader = leader;
     GameState.Leaders[leader].Status = kInCommand;
     return c;
   }
@@ -161,7 +161,7 @@ TEST_F(ForceSlotsTest, AHumanSideAppointsItsOwnCommandersExceptInPlayByMail) {
     SetUp();
     const int l = AddLeader({.modifier = 25});
     GameState.Nations[TNation::Union].Human = 1;
-    GameState.PlayMode = static_cast<std::uint16_t>(mode);
+    GameState.PlayMode = mode;
     const bool rules = mode >= TPlayMode::MailSetUp;
     DrawZeroFor(rules ? 1 : 0);  // a second scoring would draw past the script
     EXPECT_EQ(ChooseSuccessor(TNation::Union, kCorpsCommand, TCorpsKind::Corps, 0), rules ? l : 0);
@@ -177,7 +177,7 @@ TEST_F(ForceSlotsTest, StatusIsBroughtInLineWithCommandsAndACampsGeneralsServeIt
   GameState.Leaders[leading].Status = kAvailable;
   // A dissolved army's slot still names its last commander.
   const int lastArmyChief = AddLeader({.side = TSide::Confederate, .status = 200});
-  GameState.Armies[2].Leader = static_cast<std::uint8_t>(lastArmyChief);
+  GameState.Armies[2].Leader = lastArmyChief;
   AddLeader({.side = TSide::Union, .initiative = 9});
   DrawZeroFor(1);
   // The idle leader is freed and chosen for France in the same call.

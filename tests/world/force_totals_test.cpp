@@ -113,9 +113,9 @@ TEST_F(ForceTotalsTest, StanceIsResetForComputerAndDisorderedCorps) {
     SCOPED_TRACE(testing::Message() << "stance " << stance << ", human " << human);
     SetUp();
     const int c = AddFullCorps(10, 10, TNation::Union, 1);
-    Nation(TNation::Union).Human = static_cast<std::uint8_t>(human);
-    Corps(c).Stance = static_cast<std::uint8_t>(stance);
-    Corps(c).Disorder = static_cast<std::uint8_t>(disorder);
+    Nation(TNation::Union).Human = human;
+    Corps(c).Stance = stance;
+    Corps(c).Disorder = disorder;
     ComputeForceTotals();
     EXPECT_EQ(Corps(c).Stance, after);
   }
@@ -125,7 +125,7 @@ TEST_F(ForceTotalsTest, CorpsRatingsAddAThirdOfTheirArmyCommandersCombat) {
   const int corps = AddFullCorps(10, 10, TNation::Union, 5, 36);
   const int army = AddArmy(10, 10, TSide::Union, TNation::Union);
   GameState.Armies[army].Leader = AddLeader({.combat = 92});
-  Corps(corps).Army = static_cast<std::uint8_t>(army);
+  Corps(corps).Army = army;
   ComputeForceTotals();
   EXPECT_EQ((std::array<int, 4>{Corps(corps).Capacity, Corps(corps).LeaderCombat,
                                 Corps(corps).LeaderInitiative, Corps(corps).Theatre}),
@@ -190,7 +190,7 @@ TEST_F(ForceTotalsTest, ArmiesStatesAndTheatresAddUpTheirCorpsAndGarrisons) {
   GameState.Cities[GameState.Armies[army].HqCity].Theatre = TTheatre::West;
   const int a = AddFullCorps(10, 10, TNation::Union, 4);
   const int b = AddFullCorps(12, 10, TNation::Union, 2);
-  Corps(a).Army = Corps(b).Army = static_cast<std::uint8_t>(army);
+  Corps(a).Army = Corps(b).Army = army;
   Corps(a).Readiness = 10;
   Corps(b).Readiness = 5;
   // A corps of no army in state 2, which the Confederacy holds with two cities of three.
@@ -238,7 +238,7 @@ TEST_F(ForceTotalsTest, ShipsAreTalliedByTypeForSeaAndRiverFleets) {
   for (const int kind : {1, 2, 0}) {
     TFleet& fleet = GameState.Fleets[AddFleet(5, 5, TSide::None, TNation::Union)];
     fleet.Status = kind == 0 ? 24 : 0;
-    fleet.Kind = static_cast<std::uint8_t>(kind);
+    fleet.Kind = kind;
     fleet.Ships[1] = 1;
     fleet.Ships[2] = 2;
     fleet.Ships[3] = 3;
@@ -255,7 +255,7 @@ TEST_F(ForceTotalsTest, ShipsAreTalliedByTypeForSeaAndRiverFleets) {
 
 TEST_F(ForceTotalsTest, AnArmysOddsWeighItsCampAgainstTheEnemyNearItsHeadquarters) {
   const int army = AddArmy(10, 10, TSide::Union, TNation::Union);
-  Corps(AddFullCorps(10, 10, TNation::Union, 6)).Army = static_cast<std::uint8_t>(army);
+  Corps(AddFullCorps(10, 10, TNation::Union, 6)).Army = army;
   AddFullCorps(10, 12, TNation::Confederacy, 1, 0, 33);
   ComputeForceTotals();
   // Own 1 + 480 counts 49; the enemy's 33 / 3 = 11 counts 2.

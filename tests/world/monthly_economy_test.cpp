@@ -49,26 +49,25 @@ class MonthlyEconomyTest : public EconomyTest<WorldTest> {
   static void SetUpNation(int n, int leadership, int corps, int supplies,
                           std::array<int, 4> shares) {
     TNationRec& nation = GameState.Nations[n];
-    nation.LeadershipAdvantage = static_cast<std::uint8_t>(leadership);
+    nation.LeadershipAdvantage = leadership;
     nation.Bounty = 4;
-    nation.CorpsCount = static_cast<std::uint8_t>(corps);
+    nation.CorpsCount = corps;
     nation.AiWeight[TTheatre::Seaboard] = 6;
     for (int t = 1; t <= 3; ++t) nation.TheatreCapacity[t] = 80;
-    nation.Supplies[TTheatre::Seaboard] = static_cast<std::uint16_t>(supplies);
-    for (int k = 1; k <= 4; ++k)
-      nation.ProductionShare[k] = static_cast<std::uint8_t>(shares[k - 1]);
+    nation.Supplies[TTheatre::Seaboard] = supplies;
+    for (int k = 1; k <= 4; ++k) nation.ProductionShare[k] = shares[k - 1];
   }
 
   static TStateRec& State(int s, int nation, int industry, int population) {
     TStateRec& state = StateOf(s, nation);
-    state.Industry = static_cast<std::uint16_t>(industry);
-    state.Population = static_cast<std::uint16_t>(population);
+    state.Industry = industry;
+    state.Population = population;
     return state;
   }
 
   static TCity* City(int s, int nation, int population, int weapon, int output) {
     TCity& city = CityIn(s, nation, population);
-    city.WeaponOutput[weapon] = static_cast<std::uint16_t>(output);
+    city.WeaponOutput[weapon] = output;
     return &city;
   }
 

@@ -41,12 +41,12 @@ TEST_F(MonthlyIncomeTest, IncomeGrowsWithIndustrySeasonBonusAndPeopleUpToItsCap)
     SCOPED_TRACE(testing::Message()
                  << "month " << month << ", advantage " << advantage << ", industry " << industry);
     SetUp();
-    GameState.Month = static_cast<std::uint8_t>(month);
-    Nation(TNation::France).Side = static_cast<std::uint8_t>(side);
-    Nation(kSouth).LeadershipAdvantage = static_cast<std::uint8_t>(advantage);
+    GameState.Month = month;
+    Nation(TNation::France).Side = side;
+    Nation(kSouth).LeadershipAdvantage = advantage;
     TStateRec& state = StateOf(kOffMapState, TNation::France);
-    state.Industry = static_cast<std::uint16_t>(industry);
-    state.Population = static_cast<std::uint16_t>(people);
+    state.Industry = industry;
+    state.Population = people;
     CollectMonthlyIncome();
     EXPECT_EQ(state.Income, income);
     EXPECT_EQ(Supplies(TNation::France), income);
@@ -67,12 +67,12 @@ TEST_F(MonthlyIncomeTest, OnlyConfederateCapitalStatesGrowCottonUpToItsCap) {
     SCOPED_TRACE(testing::Message()
                  << "nation " << nation << ", people " << people << ", output " << output);
     SetUp();
-    GameState.Month = static_cast<std::uint8_t>(month);
+    GameState.Month = month;
     TStateRec& state = StateOf(kCapitalState, nation);
     if (capital) CityIn(kCapitalState, nation, 0);
-    state.Population = static_cast<std::uint16_t>(people);
-    state.Slaves = static_cast<std::uint16_t>(slaves);
-    state.CottonOutput = static_cast<std::uint8_t>(output);
+    state.Population = people;
+    state.Slaves = slaves;
+    state.CottonOutput = output;
     CollectMonthlyIncome();
     EXPECT_EQ(state.CottonOutput, after);
     EXPECT_EQ(Nation(nation).Cotton[TTheatre::Seaboard], cotton);
@@ -130,7 +130,7 @@ TEST_F(MonthlyIncomeTest, ACapitalStateIsRebuiltFromItsOwnNationsCitiesLessTheir
   int working = 0;
   for (const auto& [occupation, population, after, works] : cities) {
     TCity& city = CityIn(kCapitalState, kUnion, population);
-    city.Occupation = static_cast<std::uint8_t>(occupation);
+    city.Occupation = occupation;
     city.WeaponOutput[TWeapon::Springfields] = 1;
     working += works;
   }

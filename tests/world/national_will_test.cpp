@@ -80,16 +80,16 @@ TEST_F(NationalWillTest, TheMoodOfAComputerNationDecidesBetweenHalvingItsBountyA
     SCOPED_TRACE(testing::Message() << "row " << (&n - &rows[0][0]) / 10);
     Restart();
     TNationRec& nation = Nation(n);
-    nation.AiWeight[TTheatre::Seaboard] = static_cast<std::uint8_t>(east);
-    nation.CorpsCount = static_cast<std::uint8_t>(corps);
+    nation.AiWeight[TTheatre::Seaboard] = east;
+    nation.CorpsCount = corps;
     for (int t = 1; t <= 3; ++t) {
-      nation.TheatreCapacity[t] = static_cast<std::uint16_t>(t <= weak ? 69 : 70);
-      nation.StrengthBalance[t] = static_cast<std::int16_t>(balance);
+      nation.TheatreCapacity[t] = t <= weak ? 69 : 70;
+      nation.StrengthBalance[t] = balance;
     }
-    nation.SupplyDemand[TTheatre::West] = static_cast<std::uint16_t>(demand);
-    nation.Supplies[TTheatre::West] = static_cast<std::uint16_t>(supplies);
+    nation.SupplyDemand[TTheatre::West] = demand;
+    nation.Supplies[TTheatre::West] = supplies;
     GameState.Casualties[n] = casualties;
-    nation.DraftMonths = static_cast<std::int8_t>(draftMonths);
+    nation.DraftMonths = draftMonths;
     ScriptRandomDraws({});  // no state of the nation can riot
     UpdateNationalWill();
     EXPECT_EQ(nation.Bounty, bounty);
@@ -114,11 +114,11 @@ TEST_F(NationalWillTest, AComputerNationRaisesItsBountyWhileItLacksLeadershipOrC
                                     << bounty << ", corps " << corps);
     Restart();
     GameState.Year = 1861;
-    GameState.Month = static_cast<std::uint8_t>(month);
+    GameState.Month = month;
     Nation(n).AiWeight[TTheatre::Seaboard] = 0;  // a crisis, yet no draft in the first year
-    Nation(n).LeadershipAdvantage = static_cast<std::uint8_t>(advantage);
-    Nation(n).Bounty = static_cast<std::uint8_t>(bounty);
-    Nation(n).CorpsCount = static_cast<std::uint8_t>(corps);
+    Nation(n).LeadershipAdvantage = advantage;
+    Nation(n).Bounty = bounty;
+    Nation(n).CorpsCount = corps;
     UpdateNationalWill();
     EXPECT_EQ(Nation(n).Bounty, after);
     EXPECT_TRUE(window.Notices().empty());
@@ -149,16 +149,16 @@ TEST_F(NationalWillTest, VolunteersComeWithTheLevelWhenTheTheatreCanPayForThemAl
     Restart();
     const int leading = n == kUnion ? kUnion : kSouth;
     Nation(kFrance).Side = TSide::Confederate;
-    Nation(leading).Bounty = static_cast<std::uint8_t>(bounty);
-    Nation(leading).LeadershipAdvantage = static_cast<std::uint8_t>(advantage);
+    Nation(leading).Bounty = bounty;
+    Nation(leading).LeadershipAdvantage = advantage;
     for (int k = kUnion; k <= TNation::Britain; ++k) Nation(k).Human = 1;
-    Nation(n).Bounty = static_cast<std::uint8_t>(own);
-    Nation(n).DraftMonths = static_cast<std::int8_t>(draftMonths);
-    Supplies(n) = static_cast<std::uint16_t>(supplies);
+    Nation(n).Bounty = own;
+    Nation(n).DraftMonths = draftMonths;
+    Supplies(n) = supplies;
     const int state = s == 0 ? 5 : s;
     TStateRec& record = StateOf(state, n);
     U16& pool = s == 0 ? record.Population : CityIn(state, n, people).Population;
-    pool = static_cast<std::uint16_t>(people);
+    pool = people;
     ScriptRandomDraws({});
     UpdateNationalWill();
     EXPECT_EQ(Nation(n).MonthRecruits, men);
@@ -216,12 +216,12 @@ TEST_F(NationalWillTest, ADraftMayStartRiotsInStatesLessLoyalThanTheRoll) {
                                     << losses << ", draws " << draw60 << "/" << draw80);
     Restart();
     GameState.Year = 1863;  // two years of war add 60 to the Union's roll
-    Nation(n).DraftMonths = static_cast<std::int8_t>(draftMonths);
-    Nation(n).WarScore = static_cast<std::int16_t>(warScore);
+    Nation(n).DraftMonths = draftMonths;
+    Nation(n).WarScore = warScore;
     TStateRec& state = StateOf(n == kUnion ? kUnionCityState : kConfederateCityState, n);
     state.Loyalty = 70;
     state.Weight = 3;
-    state.Losses = static_cast<std::uint16_t>(losses);
+    state.Losses = losses;
     std::deque<ScriptedDraw> draws;
     if (draw60 >= 0) draws.push_back({60, draw60});
     if (draw80 >= 0) draws.push_back({80, draw80});

@@ -24,8 +24,7 @@ class RecruitingTest : public EconomyTest<WorldTest> {
     SetShares(kUnion, {60, 20, 10, 10});
   }
   static void SetShares(int n, std::array<int, 4> shares) {
-    for (int k = 1; k <= 4; ++k)
-      Nation(n).ProductionShare[k] = static_cast<std::uint8_t>(shares[k - 1]);
+    for (int k = 1; k <= 4; ++k) Nation(n).ProductionShare[k] = shares[k - 1];
   }
   static std::array<int, 4> Shares(int n) {
     const auto& share = Nation(n).ProductionShare;
@@ -33,7 +32,7 @@ class RecruitingTest : public EconomyTest<WorldTest> {
   }
   static TStateRec& State(int s, int nation, int manpower) {
     TStateRec& state = StateOf(s, nation);
-    state.Manpower = static_cast<std::uint16_t>(manpower);
+    state.Manpower = manpower;
     return state;
   }
   static int Raised(int arm) {
@@ -69,10 +68,10 @@ TEST_F(RecruitingTest, ManpowerSplitsByTheSharesAsFarAsTheSuppliesPayAndRaisesBr
     SetUp();
     if (manpower == 0) SetShares(kUnion, {0, 0, 0, 0});
     TStateRec& state = State(kState, kUnion, manpower);
-    state.InfantryPoints = static_cast<std::uint16_t>(infantry);
-    state.CavalryPoints = static_cast<std::uint16_t>(cavalry);
-    state.ArtilleryPoints = static_cast<std::uint16_t>(artillery);
-    Supplies(kUnion) = static_cast<std::uint16_t>(supplies);
+    state.InfantryPoints = infantry;
+    state.CavalryPoints = cavalry;
+    state.ArtilleryPoints = artillery;
+    Supplies(kUnion) = supplies;
     RecruitFromStates();
     EXPECT_EQ((std::array<int, 6>{state.InfantryPoints, state.CavalryPoints, state.ArtilleryPoints,
                                   Nation(kUnion).BuildPoints, Supplies(kUnion), state.Manpower}),
@@ -105,7 +104,7 @@ TEST_F(RecruitingTest, BorderStateMenDriftSouthOnlyOnceTheNeighbourIsConfederate
     SetUp();
     SetShares(kUnion, {0, 0, 0, 0});
     TStateRec& border = State(from, nation, 1000);
-    State(to, kSouth, 0).ControlSide = static_cast<std::uint8_t>(controller);
+    State(to, kSouth, 0).ControlSide = controller;
     for (int i = 0; i < held; ++i)
       GameState.Cities[AddCity(20 + i, 20, TSide::Confederate)].State = from;
     RecruitFromStates();

@@ -50,10 +50,10 @@ TEST_F(ShipBuildingTest, AnOrderIsCutToThePurseTheYardsTheLimitPerOrderAndTheSup
     SCOPED_TRACE(testing::Message()
                  << "points " << points << ", order " << i << "/" << w << "/" << t);
     SetUp();
-    GameState.Cities[yard].ShipyardA = static_cast<std::uint8_t>(yardA);
-    GameState.Cities[yard].ShipyardB = static_cast<std::uint8_t>(yardB);
-    Nation().BuildPoints = static_cast<std::uint16_t>(points);
-    Supplies() = static_cast<std::uint16_t>(supplies);
+    GameState.Cities[yard].ShipyardA = yardA;
+    GameState.Cities[yard].ShipyardB = yardB;
+    Nation().BuildPoints = points;
+    Supplies() = supplies;
     Build(0, i, w, t);
     std::array<int, 3> built{};
     for (int f = 100; f > 100 - 3 && !Fleet(f).IsFree(); --f)

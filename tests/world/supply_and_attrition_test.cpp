@@ -33,13 +33,13 @@ class SupplyTest : public CorpsTest {
     AddBrigadeTo(c);
     AddBrigadeTo(c);
     Corps(c).OtherBrigades = 2;
-    Corps(c).SupplyType = static_cast<std::uint8_t>(supplyType);
-    Corps(c).SupplyPriority = static_cast<std::uint8_t>(priority);
+    Corps(c).SupplyType = supplyType;
+    Corps(c).SupplyPriority = priority;
     return c;
   }
   static int AddDepot(int c, int x, int y, int side = TSide::Union) {
     const int city = AddCity(x, y, side);
-    Corps(c).City = static_cast<std::uint8_t>(city);
+    Corps(c).City = city;
     return city;
   }
   static U16& Stock(int nation = TNation::Union) {
@@ -69,7 +69,7 @@ TEST_F(SupplyTest, ADepotFeedsItsCorpsByPriorityAndALostShortOrCutOffOneSendsItF
     SCOPED_TRACE(testing::Message()
                  << "depot " << depot << ", priority " << priority << ", human " << human);
     SetUp();
-    GameState.Nations[TNation::Union].Human = static_cast<std::uint8_t>(human);
+    GameState.Nations[TNation::Union].Human = human;
     const int c = AddSuppliedCorps(10, 10, TSupplyType::Depot, priority);
     if (depot != kNone) {
       const int city = AddDepot(c, depot == kFar ? 60 : 10, 10,
@@ -98,7 +98,7 @@ TEST_F(SupplyTest, TheWeatherOfTheFirstTheatreSetsHowFarADepotFeeds) {
     SetUp();
     const int c = AddSuppliedCorps(10, 10, TSupplyType::Depot, kStandard);
     AddDepot(c, 15, 10);
-    GameState.Weather[TTheatre::Seaboard] = static_cast<std::uint16_t>(weather);
+    GameState.Weather[TTheatre::Seaboard] = weather;
     Stock() = 100;
     UpdateSupplyAndAttrition(kSupplyBeforeMovement);
     EXPECT_EQ(Corps(c).SupplyStatus, connected[weather] ? 0 : kSupplyCutOff) << weather;
@@ -164,8 +164,8 @@ TEST_F(SupplyTest, ForagingCostsByCountryMarchAndExperience) {
   for (const auto& [terrain, march, fatigue, full, rate] : rows) {
     const int c = AddSuppliedCorps(10, 10, TSupplyType::Foraging, kStandard);
     MapRecord.Cell(10, 10).SetTerrain(terrain);
-    Corps(c).March = static_cast<std::uint8_t>(march);
-    Corps(c).Fatigue = static_cast<std::uint8_t>(fatigue);
+    Corps(c).March = march;
+    Corps(c).Fatigue = fatigue;
     EXPECT_EQ(ForagingAttritionRate(10, 10, c, full), rate)
         << terrain << "/" << march << "/" << fatigue;
     SetUp();

@@ -26,13 +26,13 @@ class WeaponProcurementTest : public EconomyTest<WorldTest> {
     // Each weapon costs its number for every nation; with the margin of 4 a
     // unit of output of weapon w trades at w + 4.
     for (int w = 1; w <= GameState.WeaponTypes.Count; ++w)
-      for (int n = 1; n <= 4; ++n) GameState.WeaponTypes[w].Cost[n] = static_cast<std::uint8_t>(w);
+      for (int n = 1; n <= 4; ++n) GameState.WeaponTypes[w].Cost[n] = w;
     ScriptRandomDraws({});
   }
   static TStateRec& OffMapState(int s, int nation, int theatre = TTheatre::Seaboard) {
     TStateRec& state = GameState.States[s];
-    state.Nation = static_cast<std::uint8_t>(nation);
-    state.Theatre = static_cast<std::uint8_t>(theatre);
+    state.Nation = nation;
+    state.Theatre = theatre;
     return state;
   }
   static void NeedWeapons(int nation, int arm, int strength, int weapon = 0) {
@@ -51,7 +51,7 @@ class WeaponProcurementTest : public EconomyTest<WorldTest> {
     city.State = kConfederateState;
     city.Theatre = TTheatre::West;
     city.RailStation = 1;
-    city.Population = static_cast<std::uint16_t>(population);
+    city.Population = population;
     return city;
   }
 };
@@ -102,7 +102,7 @@ TEST_F(WeaponProcurementTest, ATenthOfTheNeedIsOrderedAndWithoutNeedHalfTheOutpu
     SetUp();
     NeedWeapons(kUnion, TArm::Infantry, 80, weapon);
     AddBrigade({.strength = 80, .status = TBrigadeStatus::ArmedAndWaiting});
-    Nation(kUnion).WeaponStock[TWeapon::Sharps] = static_cast<std::uint16_t>(stock);
+    Nation(kUnion).WeaponStock[TWeapon::Sharps] = stock;
     TStateRec& state = OffMapState(kOffMapState, kUnion);
     state.WeaponOutput[TWeapon::Springfields] = 7;
     OffMapState(3, kUnion).WeaponOutput[TWeapon::Springfields] = 4;  // before the first
@@ -130,7 +130,7 @@ TEST_F(WeaponProcurementTest, TheUnionOrdersAtTheFirstStateThatCanPayUnlessALate
                  << "arm " << arm << ", supplies " << supplies << ", draw " << draw);
     SetUp();
     NeedWeapons(kUnion, arm, arm == TArm::Infantry ? 100 : 16);
-    Supplies(kUnion) = static_cast<std::uint16_t>(supplies);
+    Supplies(kUnion) = supplies;
     OffMapState(3, kUnion);
     OffMapState(4, kUnion, TTheatre::West);  // a theatre without supplies
     TStateRec& first = OffMapState(kOffMapState, kUnion);
