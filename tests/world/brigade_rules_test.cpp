@@ -42,27 +42,22 @@ class BrigadeRulesTest : public WorldTest {
 // over only when both stronger and of lower weight (quality, doubled for
 // cavalry, tripled for artillery); a weight of 100 is never picked.
 TEST_F(BrigadeRulesTest, EachPointOfAttritionFollowsTheStrongerAndRawerChain) {
-  struct Row {
-    int firstArm, firstStrength, firstQuality, secondArm, secondQuality, victim;
-  };
-  const Row rows[] = {
-      {I, 40, 2, I, 1, 2},   {I, 41, 2, I, 1, 1},  {I, 40, 2, I, 2, 1},  {I, 40, 3, C, 1, 2},
-      {I, 40, 2, C, 1, 1},   {I, 40, 4, A, 1, 2},  {I, 40, 3, A, 1, 1},  {I, 40, 99, 0, 0, 1},
-      {I, 40, 100, 0, 0, 0}, {C, 40, 50, 0, 0, 0}, {A, 40, 33, 0, 0, 1}, {A, 40, 34, 0, 0, 0},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(testing::Message()
-                 << row.firstArm << "/" << row.firstStrength << "/" << row.firstQuality << " then "
-                 << row.secondArm << "/41/" << row.secondQuality);
+  // Rows: first brigade's arm, strength, quality; second's (of 41 men) arm and
+  // quality; the brigade that loses the point (0 none).
+  const int rows[][6] = {{I, 40, 2, I, 1, 2},  {I, 41, 2, I, 1, 1},  {I, 40, 2, I, 2, 1},
+                         {I, 40, 3, C, 1, 2},  {I, 40, 2, C, 1, 1},  {I, 40, 4, A, 1, 2},
+                         {I, 40, 3, A, 1, 1},  {I, 40, 99, 0, 0, 1}, {I, 40, 100, 0, 0, 0},
+                         {C, 40, 50, 0, 0, 0}, {A, 40, 33, 0, 0, 1}, {A, 40, 34, 0, 0, 0}};
+  for (const auto& [arm, strength, quality, secondArm, secondQuality, victim] : rows) {
+    SCOPED_TRACE(testing::Message() << arm << "/" << strength << "/" << quality << " then "
+                                    << secondArm << "/41/" << secondQuality);
     SetUp();
-    const int first = InCorps(row.firstArm, row.firstStrength, row.firstQuality);
-    const int second = row.secondArm == 0 ? 0 : InCorps(row.secondArm, 41, row.secondQuality);
+    const int first = InCorps(arm, strength, quality);
+    if (secondArm != 0) InCorps(secondArm, 41, secondQuality);
     ApplyBrigadeLosses(kLossesByCorps, corps, 1);
-    EXPECT_EQ(Brigade(first).Strength, row.firstStrength - (row.victim == 1));
-    if (second != 0) {
-      EXPECT_EQ(Brigade(second).Strength, 41 - (row.victim == 2));
-    }
-    EXPECT_EQ(GameState.ForagingLosses[TNation::Union], row.victim != 0 ? 1u : 0u);
+    EXPECT_EQ(Brigade(first).Strength, strength - (victim == 1));
+    EXPECT_EQ(Brigade(first + 1).Strength, secondArm == 0 ? 0 : 41 - (victim == 2));
+    EXPECT_EQ(GameState.ForagingLosses[TNation::Union], victim != 0 ? 1u : 0u);
   }
 }
 
@@ -88,40 +83,32 @@ TEST_F(BrigadeRulesTest, AttritionCountsEachPointAndEndsWhenNoBrigadeOfTheCorpsC
 // quality and number); an exact one leaves an empty brigade for the recount.
 // Half the Union's surviving hits (a draw below 50) lose their weapons.
 TEST_F(BrigadeRulesTest, AHitCountsOnlyTheMenThereWereAndHalfTheUnionsLoseTheirWeapons) {
-  struct Row {
-    int nation, weapon, strength, points, draw, left, weaponsLost;
-  };
   constexpr int U = TNation::Union, S = TWeapon::Springfields;
-  const Row rows[] = {{U, S, 30, 31, -1, -1, 0},  {U, S, 50, 50, 60, 0, 0},
-                      {U, S, 80, 10, 49, 70, 10}, {U, S, 80, 10, 50, 70, 0},
-                      {U, 0, 80, 10, 0, 70, 0},   {TNation::Confederacy, S, 80, 10, -1, 70, 0}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(testing::Message()
-                 << row.strength << " hit by " << row.points << ", draw " << row.draw);
+  // Rows: nation, weapon, strength, points, draw (-1 none), strength left (-1
+  // emptied), weapons lost.
+  const int rows[][7] = {{U, S, 30, 31, -1, -1, 0},  {U, S, 50, 50, 60, 0, 0},
+                         {U, S, 80, 10, 49, 70, 10}, {U, S, 80, 10, 50, 70, 0},
+                         {U, 0, 80, 10, 0, 70, 0},   {TNation::Confederacy, S, 80, 10, -1, 70, 0}};
+  for (const auto& [n, w, strength, points, draw, left, weaponsLost] : rows) {
+    SCOPED_TRACE(testing::Message() << strength << " hit by " << points << ", draw " << draw);
     SetUp();
-    const int b = AddBrigade({.nation = row.nation,
-                              .strength = row.strength,
-                              .location = corps,
-                              .quality = 4,
-                              .weapon = row.weapon,
-                              .number = 9});
-    ScriptRandomDraws(row.draw >= 0 ? std::deque<ScriptedDraw>{{100, row.draw}}
-                                    : std::deque<ScriptedDraw>{});
-    ApplyBrigadeLosses(kLossesByBrigade, b, row.points);
+    const int b = AddBrigade(
+        {.nation = n, .strength = strength, .location = corps, .quality = 4, .weapon = w});
+    ScriptRandomDraws(draw >= 0 ? std::deque<ScriptedDraw>{{100, draw}}
+                                : std::deque<ScriptedDraw>{});
+    ApplyBrigadeLosses(kLossesByBrigade, b, points);
     const TBrigade& slot = Brigade(b);
     EXPECT_EQ(ScriptedDrawsLeft(), 0u);
-    EXPECT_EQ(slot.Strength, std::max(row.left, 0));
-    EXPECT_EQ(slot.IsFree(), row.left < 0);
-    const int lost = std::min(row.strength, row.points);
-    EXPECT_EQ(
-        (std::array<int, 3>{GameState.Casualties[row.nation], GameState.NationTally[row.nation],
-                            static_cast<int>(GameState.States[kState].Losses)}),
-        (std::array{lost, lost, lost}));
-    EXPECT_EQ(WeaponLossCounters[TWeapon::Springfields], row.weaponsLost);
-    EXPECT_EQ((std::array<int, 4>{slot.Location, slot.Weapon, slot.Quality, slot.Number}),
-              (std::array{corps, row.weapon, 4, 9}));
+    EXPECT_EQ(slot.Strength, std::max(left, 0));
+    EXPECT_EQ(slot.IsFree(), left < 0);
+    const int lost = std::min(strength, points);
+    EXPECT_EQ((std::array<int, 4>{GameState.Casualties[n], GameState.NationTally[n],
+                                  GameState.States[kState].Losses, WeaponLossCounters[S]}),
+              (std::array{lost, lost, lost, weaponsLost}));
+    EXPECT_EQ((std::array<int, 3>{slot.Location, slot.Weapon, slot.Quality}),
+              (std::array{corps, w, 4}));
     RecountCorpsBrigades();
-    EXPECT_EQ(Brigade(b).IsFree(), row.left <= 0);
+    EXPECT_EQ(Brigade(b).IsFree(), left <= 0);
   }
 }
 
@@ -136,35 +123,24 @@ TEST_F(BrigadeRulesTest, LossesWithAnUnknownModeOrIndexChangeNothing) {
 // Each divisor on both sides of a step, and the cut to ten on both sides; a
 // corps without a commander reads no leader 0.
 TEST_F(BrigadeRulesTest, TheRecountSetsCapacityFromTheCommandersCombatRatingUpToTen) {
-  struct Row {
-    int kind, nation, combat, capacity;
-  };
   constexpr int K = TCorpsKind::Corps, D = TCorpsKind::InfantryDivision;
-  constexpr int U = TNation::Union, S = TNation::Confederacy;
-  const Row rows[] = {{K, S, 54, 8},
-                      {K, S, 55, 9},
-                      {K, S, 65, 9},
-                      {K, S, 66, 10},
-                      {K, S, 77, 10},
-                      {K, U, 59, 6},
-                      {K, U, 60, 7},
-                      {K, U, 140, 10},
-                      {D, S, 19, 2},
-                      {D, S, 20, 3},
-                      {TCorpsKind::CavalryDivision, TNation::Britain, 29, 2},
-                      {D, U, 30, 3},
-                      {K, U, -1, 4},
-                      {D, U, -1, 2}};
-  for (const Row& row : rows) {
+  constexpr int V = TCorpsKind::CavalryDivision, U = TNation::Union, S = TNation::Confederacy;
+  constexpr int B = TNation::Britain;
+  // Rows: kind, nation, commander's combat (-1 none), capacity.
+  const int rows[][4] = {{K, S, 54, 8},  {K, S, 55, 9}, {K, S, 65, 9}, {K, S, 66, 10},
+                         {K, S, 77, 10}, {K, U, 59, 6}, {K, U, 60, 7}, {K, U, 140, 10},
+                         {D, S, 19, 2},  {D, S, 20, 3}, {V, B, 29, 2}, {D, U, 30, 3},
+                         {K, U, -1, 4},  {D, U, -1, 2}};
+  for (const auto& [kind, nation, combat, capacity] : rows) {
     SCOPED_TRACE(testing::Message()
-                 << "kind " << row.kind << ", nation " << row.nation << ", combat " << row.combat);
+                 << "kind " << kind << ", nation " << nation << ", combat " << combat);
     SetUp();
     TCorps& formation = GameState.Corps[corps];
-    formation.Nation = row.nation;
-    formation.Kind = row.kind;
-    if (row.combat >= 0) formation.Leader = AddLeader({.combat = row.combat});
+    formation.Nation = nation;
+    formation.Kind = kind;
+    if (combat >= 0) formation.Leader = AddLeader({.combat = combat});
     RecountCorpsBrigades();
-    EXPECT_EQ(formation.Capacity, row.capacity);
+    EXPECT_EQ(formation.Capacity, capacity);
   }
 }
 
@@ -237,90 +213,82 @@ TEST_F(BrigadeRulesTest, TrainingDrawsForEachServingBrigadeAndNeverPassesQuality
   EXPECT_EQ(quality, (std::array{2, 1, 1, 7, 7}));
 }
 
+// Infantry arm from weapons 1..4, cavalry from 3..5, artillery from 6..8: the
+// lowest of which the stock holds more than the brigade's men.
 TEST_F(BrigadeRulesTest, AWeaponIsPickedOnlyFromAStockLargerThanTheBrigade) {
   auto& stock = GameState.Nations[TNation::Union].WeaponStock;
   stock[TWeapon::Muskets] = stock[TWeapon::Springfields] = 80;
-  stock[TWeapon::Spencers] = 81;
-  EXPECT_EQ(PickWeaponForArm(TNation::Union, I, 80), TWeapon::Spencers);
-  stock[TWeapon::Muskets] = 81;
-  EXPECT_EQ(PickWeaponForArm(TNation::Union, I, 80), TWeapon::Muskets);
-  // Cavalry arms from 3..5, artillery from 6..8.
-  EXPECT_EQ(PickWeaponForArm(TNation::Union, C, 50), TWeapon::Spencers);
-  EXPECT_EQ(PickWeaponForArm(TNation::Union, A, 16), 0);
-  stock[TWeapon::Whitworths] = 17;
-  EXPECT_EQ(PickWeaponForArm(TNation::Union, A, 16), TWeapon::Whitworths);
-  EXPECT_EQ(PickWeaponForArm(0, I, 0), 0);
+  stock[TWeapon::Spencers] = stock[TWeapon::Whitworths] = 81;
+  EXPECT_EQ(
+      (std::array{PickWeaponForArm(TNation::Union, I, 80), PickWeaponForArm(TNation::Union, I, 79),
+                  PickWeaponForArm(TNation::Union, C, 50), PickWeaponForArm(TNation::Union, A, 81),
+                  PickWeaponForArm(TNation::Union, A, 80), PickWeaponForArm(0, I, 0)}),
+      (std::array{TWeapon::Spencers, TWeapon::Muskets, TWeapon::Spencers, 0, TWeapon::Whitworths,
+                  0}));
 }
 
 // An armed brigade gathers at its state's capital, else its nation's; Union
 // recruits of the west and the river gather at their theatre city while the
 // Union holds it. Without weapons or a place to go it stays raised.
 TEST_F(BrigadeRulesTest, ArmedBrigadesGatherAtTheCityTheirNationAndStateSendThemTo) {
-  struct Row {
-    int nation, theatre, stateCapital, theatreCitySide, nationCapital, muskets, location;
-  };
   constexpr int U = TNation::Union, S = TNation::Confederacy, W = TTheatre::West;
-  constexpr int Sea = TTheatre::Seaboard, US = TSide::Union;
-  const Row rows[] = {{U, Sea, 7, US, 3, 1000, 7},
-                      {U, Sea, 0, US, 3, 1000, 3},
-                      {U, W, 0, US, 3, 1000, 57},
-                      {U, W, 0, TSide::Confederate, 3, 1000, 3},
-                      {U, TTheatre::Mississippi, 0, US, 3, 1000, 55},
-                      {S, W, 0, US, 4, 1000, 4},
-                      {U, Sea, 0, US, 0, 1000, 0},
-                      {U, Sea, 7, US, 3, 80, 0}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(testing::Message() << "nation " << row.nation << ", theatre " << row.theatre
-                                    << ", muskets " << row.muskets);
+  constexpr int Sea = TTheatre::Seaboard, R = TTheatre::Mississippi;
+  constexpr int US = TSide::Union, CS = TSide::Confederate;
+  // Rows: nation, theatre, state capital, side holding the theatre cities,
+  // nation capital, muskets, gathering city (0 stays raised).
+  const int rows[][7] = {{U, Sea, 7, US, 3, 1000, 7}, {U, Sea, 0, US, 3, 1000, 3},
+                         {U, W, 0, US, 3, 1000, 57},  {U, W, 0, CS, 3, 1000, 3},
+                         {U, R, 0, US, 3, 1000, 55},  {S, W, 0, US, 4, 1000, 4},
+                         {U, Sea, 0, US, 0, 1000, 0}, {U, Sea, 7, US, 3, 80, 0}};
+  for (const auto& [n, theatre, stateCapital, holder, capital, muskets, city] : rows) {
+    SCOPED_TRACE(testing::Message()
+                 << "nation " << n << ", theatre " << theatre << ", muskets " << muskets);
     SetUp();
-    for (int i = 0; i < 60; ++i) AddCity(1 + i, 1, row.theatreCitySide);
+    for (int i = 0; i < 60; ++i) AddCity(1 + i, 1, holder);
     TStateRec& state = GameState.States[kState];
-    state.Nation = row.nation;
-    state.Theatre = row.theatre;
-    state.CapitalCity = row.stateCapital;
-    TNationRec& nation = GameState.Nations[row.nation];
-    nation.Capital = row.nationCapital;
-    nation.WeaponStock[TWeapon::Muskets] = row.muskets;
-    const int b = AddBrigade({.nation = row.nation, .status = TBrigadeStatus::RaisedUnarmed});
-    ArmRaisedBrigades(row.nation);
-    const bool armed = row.location != 0;
+    state.Nation = n;
+    state.Theatre = theatre;
+    state.CapitalCity = stateCapital;
+    TNationRec& nation = GameState.Nations[n];
+    nation.Capital = capital;
+    nation.WeaponStock[TWeapon::Muskets] = muskets;
+    const TBrigade& b = Brigade(AddBrigade({.nation = n, .status = TBrigadeStatus::RaisedUnarmed}));
+    ArmRaisedBrigades(n);
+    const bool armed = city != 0;
     EXPECT_EQ(
-        (std::array<int, 4>{Brigade(b).Status, Brigade(b).Location, Brigade(b).Weapon,
-                            nation.WeaponStock[TWeapon::Muskets]}),
-        (std::array{armed ? TBrigadeStatus::ArmedAndWaiting : TBrigadeStatus::RaisedUnarmed,
-                    row.location, armed ? TWeapon::Muskets : 0, row.muskets - (armed ? 80 : 0)}));
+        (std::array<int, 4>{b.Status, b.Location, b.Weapon, nation.WeaponStock[TWeapon::Muskets]}),
+        (std::array{armed ? TBrigadeStatus::ArmedAndWaiting : TBrigadeStatus::RaisedUnarmed, city,
+                    armed ? TWeapon::Muskets : 0, muskets - (armed ? 80 : 0)}));
   }
 }
 
 // A brigade is raised from a full complement of its arm's recruits, never
 // less, with its state's lowest free number.
 TEST_F(BrigadeRulesTest, ABrigadeIsRaisedFromAFullPoolWithItsStatesLowestFreeNumber) {
-  struct Row {
-    int arm;
-    U16 TStateRec::*pool;
-    int points, strength;
-  };
-  const Row rows[] = {
-      {A, &TStateRec::ArtilleryPoints, 15, 0}, {A, &TStateRec::ArtilleryPoints, 16, 16},
-      {I, &TStateRec::InfantryPoints, 79, 0},  {I, &TStateRec::InfantryPoints, 100, 80},
-      {C, &TStateRec::CavalryPoints, 49, 0},   {C, &TStateRec::CavalryPoints, 50, 50}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(testing::Message() << "arm " << row.arm << ", " << row.points << " points");
+  // Rows: arm, recruits, strength raised (0 none).
+  const int rows[][3] = {{A, 15, 0},   {A, 16, 16}, {I, 79, 0},
+                         {I, 100, 80}, {C, 49, 0},  {C, 50, 50}};
+  for (const auto& [arm, points, strength] : rows) {
+    SCOPED_TRACE(testing::Message() << "arm " << arm << ", " << points << " recruits");
     SetUp();
     for (int number : {1, 2, 4})
       AddBrigade({.status = TBrigadeStatus::InGarrison, .number = number});
     AddBrigade({.homeState = kOtherState, .number = 3});
     const int freed = AddBrigade({.number = 3});
     ClearBrigade(freed);
-    GameState.States[kState].*row.pool = row.points;
-    RaiseBrigade(row.arm, kState);
+    TStateRec& state = GameState.States[kState];
+    U16& pool = arm == A   ? state.ArtilleryPoints
+                : arm == I ? state.InfantryPoints
+                           : state.CavalryPoints;
+    pool = points;
+    RaiseBrigade(arm, kState);
     const TBrigade& raised = Brigade(freed);
-    EXPECT_EQ(raised.Strength, row.strength);
-    EXPECT_EQ(GameState.States[kState].*row.pool, row.points - row.strength);
-    if (row.strength == 0) continue;
+    EXPECT_EQ(raised.Strength, strength);
+    EXPECT_EQ(pool, points - strength);
+    if (strength == 0) continue;
     EXPECT_EQ((std::array<int, 7>{raised.Status, raised.Arm, raised.Number, raised.Nation,
                                   raised.Quality, raised.Weapon, raised.Location}),
-              (std::array{TBrigadeStatus::RaisedUnarmed, row.arm, 3, TNation::Union, 1, 0, 0}));
+              (std::array{TBrigadeStatus::RaisedUnarmed, arm, 3, TNation::Union, 1, 0, 0}));
   }
   SetUp();
   for (int b = 1; b <= GameState.Brigades.Count; ++b) AddBrigade({});
