@@ -54,17 +54,14 @@ class SupplyTest : public CorpsTest {
 // strength x (weather + that) / 100 once foraging.
 TEST_F(SupplyTest, ADepotFeedsItsCorpsByPriorityAndALostShortOrCutOffOneSendsItForaging) {
   enum Depot { kOwn, kShort, kLost, kFar, kNone, kNoNation };
+  constexpr int Sub = kSubsistence, Std = kStandard, Hi = kHigh;
+  constexpr int Short = kSupplyShort, Cut = kSupplyCutOff;
   // Rows: depot, priority, human, losses, supply status, message text (0 none).
-  const int rows[][6] = {{kOwn, kSubsistence, 1, 14, 0, 0},
-                         {kOwn, kStandard, 1, 4, 0, 0},
-                         {kOwn, kHigh, 1, 2, 0, 0},
-                         {kOwn, kStandard, 0, 2, 0, 0},
-                         {kShort, kHigh, 1, 28, kSupplyShort, 724},
-                         {kLost, kHigh, 1, 43, 0, 722},
-                         {kLost, kSubsistence, 1, 43, 0, 0},
-                         {kFar, kStandard, 1, 48, kSupplyCutOff, 725},
-                         {kNone, kStandard, 1, 48, kSupplyCutOff, 725},
-                         {kNoNation, kStandard, 1, 48, kSupplyCutOff, 0}};
+  const int rows[][6] = {{kOwn, Sub, 1, 14, 0, 0},        {kOwn, Std, 1, 4, 0, 0},
+                         {kOwn, Hi, 1, 2, 0, 0},          {kOwn, Std, 0, 2, 0, 0},
+                         {kShort, Hi, 1, 28, Short, 724}, {kLost, Hi, 1, 43, 0, 722},
+                         {kLost, Sub, 1, 43, 0, 0},       {kFar, Std, 1, 48, Cut, 725},
+                         {kNone, Std, 1, 48, Cut, 725},   {kNoNation, Std, 1, 48, Cut, 0}};
   for (const auto& [depot, priority, human, losses, status, text] : rows) {
     SCOPED_TRACE(testing::Message()
                  << "depot " << depot << ", priority " << priority << ", human " << human);
@@ -124,15 +121,18 @@ TEST_F(SupplyTest, ARiverDepotIsCutByAnEnemyFleetOnTheRiverBetween) {
 
 // An encampment feeds at 1 within a hex of its own city; one left further
 // behind becomes a depot at standard priority (halving demand and rate) and in
-// the same pass is served as a depot too; an enemy city or none means foraging
-// at 6.
+// the same pass is served as a depot too (6 / 2 x 3 of 160 lost, then 2 x 3 of
+// 153, and half the demand paid); an enemy city or none means foraging at 6.
 TEST_F(SupplyTest, AnEncampmentFeedsNearItsCityAndOneLeftBehindBecomesADepotAtOnce) {
   // Rows: city distance (-1 none), city side, priority, type after, strength after, stock after.
-  const int rows[][6] = {{1, TSide::Union, kSubsistence, TSupplyType::Encampment, 158, 100},
-                         {1, TSide::Union, kStandard, TSupplyType::Encampment, 160, 100},
-                         {2, TSide::Union, kSubsistence, TSupplyType::Depot, 160 - 7 - 4, 100 - 4},
-                         {1, TSide::Confederate, kSubsistence, TSupplyType::Foraging, 132, 100},
-                         {-1, 0, kSubsistence, TSupplyType::Foraging, 132, 100}};
+  constexpr int US = TSide::Union, CS = TSide::Confederate, Sub = kSubsistence;
+  constexpr int Enc = TSupplyType::Encampment, Dep = TSupplyType::Depot,
+                For = TSupplyType::Foraging;
+  const int rows[][6] = {{1, US, Sub, Enc, 158, 100},
+                         {1, US, kStandard, Enc, 160, 100},
+                         {2, US, Sub, Dep, 149, 96},
+                         {1, CS, Sub, For, 132, 100},
+                         {-1, 0, Sub, For, 132, 100}};
   for (const auto& [distance, side, priority, type, strength, stock] : rows) {
     SCOPED_TRACE(testing::Message() << "distance " << distance << ", side " << side);
     SetUp();
@@ -152,15 +152,11 @@ TEST_F(SupplyTest, AnEncampmentFeedsNearItsCityAndOneLeftBehindBecomesADepotAtOn
 // of it all when not fully exposed.
 TEST_F(SupplyTest, ForagingCostsByCountryMarchAndExperience) {
   // Rows: terrain, march, fatigue, full, rate.
-  const int rows[][5] = {{kPlain, TMarchMode::Standard, 0, 1, 10},
-                         {3, TMarchMode::Standard, 0, 1, 14},
-                         {6, TMarchMode::Standard, 0, 1, 10},
-                         {5, TMarchMode::Standard, 0, 1, 14},
-                         {TTerrain::City, TMarchMode::Standard, 0, 1, 6},
-                         {kPlain, TMarchMode::Forced, 0, 1, 15},
-                         {kPlain, TMarchMode::Cautious, 0, 1, 5},
-                         {kPlain, TMarchMode::Standard, 3, 1, 11},
-                         {kPlain, TMarchMode::Standard, 0, 0, 5}};
+  constexpr int Std = TMarchMode::Standard, Fast = TMarchMode::Forced;
+  constexpr int Slow = TMarchMode::Cautious, Town = TTerrain::City;
+  const int rows[][5] = {{kPlain, Std, 0, 1, 10}, {3, Std, 0, 1, 14},      {6, Std, 0, 1, 10},
+                         {5, Std, 0, 1, 14},      {Town, Std, 0, 1, 6},    {kPlain, Fast, 0, 1, 15},
+                         {kPlain, Slow, 0, 1, 5}, {kPlain, Std, 3, 1, 11}, {kPlain, Std, 0, 0, 5}};
   for (const auto& [terrain, march, fatigue, full, rate] : rows) {
     const int c = AddSuppliedCorps(10, 10, TSupplyType::Foraging, kStandard);
     MapRecord.Cell(10, 10).SetTerrain(terrain);
