@@ -88,6 +88,31 @@ TEST_F(SupplyTest, ADepotFeedsItsCorpsByPriorityAndALostShortOrCutOffOneSendsItF
   }
 }
 
+// A corps of no strength, given up, aboard or on the rails sits the pass out.
+TEST_F(SupplyTest, OnlyACorpsInTheFieldDrawsSupplies) {
+  namespace A = TCorpsActivity;
+  namespace S = TCombatStance;
+  // Rows: strength, inactive, stance, activity, supplied.
+  const int rows[][5] = {{160, 0, S::Defend, A::Holding, 1}, {0, 0, S::Defend, A::Holding, 0},
+                         {160, 1, S::Defend, A::Holding, 0}, {160, 0, S::Embarked, A::Holding, 0},
+                         {160, 0, S::ByRail, A::Holding, 0}, {160, 0, S::Defend, A::MovedByRail, 0},
+                         {160, 0, S::Defend, 4, 0},          {160, 0, S::Defend, A::Embarked, 0},
+                         {160, 0, S::Defend, A::Marching, 1}};
+  for (const auto& [strength, inactive, stance, activity, supplied] : rows) {
+    SCOPED_TRACE(testing::Message() << "stance " << stance << ", activity " << activity);
+    SetUp();
+    const int c = AddSuppliedCorps(10, 10, TSupplyType::Depot, kStandard);
+    AddDepot(c, 10, 10);
+    Corps(c).Strength = strength;
+    Corps(c).Inactive = inactive;
+    Corps(c).Stance = stance;
+    Corps(c).Activity = activity;
+    Stock() = 100;
+    UpdateSupplyAndAttrition(kSupplyBeforeMovement);
+    EXPECT_EQ(Stock(), supplied ? 84 : 100);
+  }
+}
+
 // Five hexes from the depot over open country, by the first theatre's weather.
 TEST_F(SupplyTest, TheWeatherOfTheFirstTheatreSetsHowFarADepotFeeds) {
   const bool connected[] = {true, true, true, true, true, false, true, false, false, true};

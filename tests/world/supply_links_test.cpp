@@ -30,6 +30,7 @@ TEST_F(SupplyLinksTest, RiversThenRailwaysThenMarchesThenTheSeaLinkCities) {
   TCity& to = GameState.Cities[b];
   from.RiverPort = to.RiverPort = from.RailStation = to.RailStation = 1;
   from.SeaPort = to.SeaPort = 1;
+  GameState.Nations[TNation::Union].NavalBalance = 1;
   EXPECT_EQ(EvaluateCityRoute(a, b), kNoLink);
   GameState.Nations[TNation::Union].NavalBalance = 2;
   EXPECT_EQ(EvaluateCityRoute(a, b), kSeaLink);
