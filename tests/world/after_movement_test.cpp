@@ -65,12 +65,13 @@ TEST_F(AfterMovementTest, TheGameEndsOnOrAfterTheEndDateWithTheVictorySummary) {
   } cases[] = {{1, 7, 1864, 0}, {21, 5, 1865, 0}, {1, 6, 1865, 1}, {11, 7, 1865, 1}, {1, 1, 1866, 1}};
   for (const auto& c : cases) {
     GameOverCode = 0;
+    window.SetCommandEnabled(WindowCommand::Execute1, false);
     SetDate(c.day, c.month, c.year);
     RunAfterMovementPhase();
     EXPECT_EQ(GameOverCode, c.code) << c.day << "/" << c.month << "/" << c.year;
   }
   EXPECT_EQ(window.CallCount("ShowPostMortem"), 3);
-  EXPECT_EQ(window.IsEnabled(WindowCommand::Execute1), false);
+  EXPECT_EQ(window.IsEnabled(WindowCommand::Execute1), false) << "a finished game runs no turn";
   EXPECT_EQ(window.IsEnabled(WindowCommand::SaveGame1), false);
   EXPECT_EQ(window.IsEnabled(WindowCommand::Quit1), true);
   EXPECT_EQ(window.Cursor(), WindowCursor::Default);
