@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "tests/world/political_turn_fixture.h"
 #include "world/random.h"
 
@@ -151,35 +153,49 @@ TEST_F(CityControlTest, RetakingAnOwnCityAsksNothingAndLeavesNoGarrison) {
   EXPECT_EQ(City(city).GarrisonCount, 0);
 }
 
-TEST_F(CityControlTest, AComputerCaptorGarrisonsWithItsGreenestInfantryAndCountsThem) {
-  City(city).Population = 600;  // need 2
-  const int captor = AddLedCorps(10, 10, TSide::Union);
-  const int veteran = AddBrigade({.location = captor, .quality = 12});
-  const int green = AddBrigade({.location = captor, .quality = 2});
-  const int greener = AddBrigade({.location = captor, .quality = 1});
-  const int greenest = AddBrigade({.location = captor, .quality = 0});
-  const int guns = AddBrigade({.arm = TArm::Artillery, .location = captor, .quality = 0});
-  Corps(captor).OtherBrigades = 5;
-  ScriptRandomDraws({{120, 119}, {4, 0}});
-  UpdateCityControl();
-  for (int b : {greenest, greener})
-    EXPECT_EQ(GameState.Brigades[b].Status, TBrigadeStatus::InGarrison) << b;
-  for (int b : {veteran, green, guns})
-    EXPECT_EQ(GameState.Brigades[b].Status, TBrigadeStatus::InCorps) << b;
-  EXPECT_EQ(City(city).GarrisonCount, 2);
-  EXPECT_EQ(City(city).GarrisonNeed, 0);
-  EXPECT_EQ(Corps(captor).OtherBrigades, 3);
-}
-
-TEST_F(CityControlTest, ACaptorWithASingleGreenBrigadeLeavesNoGarrison) {
-  City(city).Population = 100;  // need 1
-  const int captor = AddLedCorps(10, 10, TSide::Union);
-  const int only = AddBrigade({.location = captor});
-  Corps(captor).OtherBrigades = 3;
-  ScriptRandomDraws({{120, 119}, {4, 0}});
-  UpdateCityControl();
-  EXPECT_EQ(GameState.Brigades[only].Status, TBrigadeStatus::InCorps);
-  EXPECT_EQ(City(city).GarrisonCount, 0);
+// A computer captor leaves its greenest infantry (below quality 10): none when
+// it has one or fewer; else the need (population / 500 + 1, at most 4) when
+// below that count, otherwise one; never leaving it fewer than 2 brigades.
+TEST_F(CityControlTest, AComputerCaptorGarrisonsWithItsGreenestInfantry) {
+  const struct {
+    int population;
+    std::vector<int> qualities;
+    int others, left;
+  } cases[] = {
+      {600, {12, 2, 1, 0}, 5, 2}, {499, {0, 1}, 5, 1},         {500, {0, 1, 2}, 5, 2},
+      {1999, {0, 0, 0, 0, 0}, 9, 4}, {2000, {0, 0, 0, 0, 0}, 9, 4}, {600, {9, 10}, 5, 0},
+      {600, {9, 9}, 5, 1},          {600, {0}, 5, 0},             {600, {0, 1, 2}, 2, 1},
+      {600, {0, 1, 2}, 3, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.population << " " << c.qualities.size() << " " << c.others);
+    const int town = AddCityIn(30, 30, TSide::Confederate, kHome);
+    City(town).Population = static_cast<std::uint16_t>(c.population);
+    const int captor = AddLedCorps(30, 30, TSide::Union);
+    std::vector<int> brigades;
+    for (int quality : c.qualities)
+      brigades.push_back(AddBrigade({.location = captor, .quality = quality}));
+    const int guns = AddBrigade({.arm = TArm::Artillery, .location = captor, .quality = 0});
+    Corps(captor).OtherBrigades = static_cast<std::uint8_t>(c.others);
+    ScriptRandomDraws({{120, 119}, {4, 0}});
+    UpdateCityControl();
+    EXPECT_EQ(City(town).GarrisonCount, c.left);
+    EXPECT_EQ(Corps(captor).OtherBrigades, c.others - c.left);
+    int garrisoned = 0;
+    for (int b : brigades) {
+      if (GameState.Brigades[b].Status == TBrigadeStatus::InGarrison) {
+        EXPECT_LT(GameState.Brigades[b].Quality, 10);
+        EXPECT_EQ(GameState.Brigades[b].Location, town);
+        ++garrisoned;
+      }
+      GameState.Brigades[b] = TBrigade{};
+    }
+    EXPECT_EQ(garrisoned, c.left);
+    EXPECT_EQ(GameState.Brigades[guns].Status, TBrigadeStatus::InCorps);
+    GameState.Brigades[guns] = TBrigade{};
+    Corps(captor).Inactive = 1;
+    City(town) = TCity{};
+  }
 }
 
 TEST_F(CityControlTest, TheFirstInvaderOfTheSouthernNeutralStateTurnsItsOtherCitiesAgainstHim) {
@@ -238,20 +254,54 @@ TEST_F(CityControlTest, WhoeverHoldsTheCapitalCityOwnsTheState) {
   EXPECT_EQ(State(9).Nation, TNation::Union);
 }
 
+// A fleet on patrol or a fighting mission (4 and above) within 3 hexes of a
+// French or British port; one incident per pass.
 TEST_F(CityControlTest, AWarshipOffAForeignPortCausesOneIncidentPerPass) {
   const int port = AddCityIn(50, 5, TSide::None, 0);
   City(port).Nation = TNation::Britain;
-  for (int i = 0; i < 2; ++i) {
-    const int fleet = AddFleet(52, 5, TSide::Union, TNation::Union);
-    GameState.Fleets[fleet].Status = 0;
-    GameState.Fleets[fleet].Mission = 4;
+  const struct {
+    int x, mission, fleets, incidents;
+  } cases[] = {{53, 4, 2, 1}, {54, 4, 1, 0}, {52, 3, 1, 0}};
+  for (const auto& c : cases) {
+    std::vector<int> fleets;
+    for (int i = 0; i < c.fleets; ++i) {
+      fleets.push_back(AddFleet(c.x, 5, TSide::Union, TNation::Union));
+      GameState.Fleets[fleets.back()].Status = 0;
+      GameState.Fleets[fleets.back()].Mission = static_cast<std::uint8_t>(c.mission);
+    }
+    Attitude(TNation::Union) = 40;
+    const std::size_t before = window.Notices().size();
+    UpdateCityControl();
+    EXPECT_EQ(window.Notices().size() - before, static_cast<std::size_t>(c.incidents)) << c.x;
+    EXPECT_EQ(Attitude(TNation::Union), 40 - c.incidents);
+    for (int f : fleets) GameState.Fleets[f].Status = TFleet::FreedStatus;
   }
-  Attitude(TNation::Union) = 40;
-  UpdateCityControl();
-  ASSERT_EQ(window.Notices().size(), 1u);
   EXPECT_EQ(window.Notices()[0].lines[0], "Britain" + Text(13));
   EXPECT_EQ(window.Notices()[0].lines[1], "Union" + Text(14));
-  EXPECT_EQ(Attitude(TNation::Union), 39);
+}
+
+// The captor loots when a draw of 120 falls below its commander's aggression,
+// 50 more for a foraging corps; the commander gains a third of the city's
+// value, at least 1.
+TEST_F(CityControlTest, AComputerCaptorLootsBelowItsChanceAndItsCommanderIsRewarded) {
+  const struct {
+    int aggression, supply, draw, value;
+    bool looted;
+    int reward;
+  } cases[] = {{40, 0, 39, 9, true, 3}, {40, 0, 40, 9, false, 3}, {0, 2, 49, 2, true, 1},
+               {0, 2, 50, 5, false, 1}, {0, 1, 0, 6, false, 2}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.aggression << " " << c.supply << " " << c.draw);
+    const int town = AddCityIn(30, 30, TSide::Confederate, kHome, c.value);
+    const int captor = AddLedCorps(30, 30, TSide::Union, c.aggression);
+    Corps(captor).SupplyType = static_cast<std::uint8_t>(c.supply);
+    ScriptRandomDraws({{120, c.draw}, {4, 0}});
+    UpdateCityControl();
+    EXPECT_EQ(Corps(captor).SupplyStatus, c.looted ? 1 : 0);
+    EXPECT_EQ(GameState.Leaders[Corps(captor).Leader].Modifier, c.reward);
+    Corps(captor).Inactive = 1;
+    City(town) = TCity{};
+  }
 }
 
 }  // namespace

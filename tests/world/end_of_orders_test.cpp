@@ -97,23 +97,26 @@ class EndOfOrdersTest : public TurnTest {
   GameWindow* previous_ = nullptr;
 };
 
-TEST_F(EndOfOrdersTest, TheFirstTurnOfAMonthRunsTheMonthlyPassesBeforeThePerTurnRules) {
-  SetDate(21, 12, 1862);
-  RunEndOfOrdersPhase();
-  EXPECT_EQ(GameState.Day, 1);
-  EXPECT_EQ(GameState.Month, 1);
-  EXPECT_EQ(GameState.Year, 1863);
-  EXPECT_EQ(phases.PanelCaption(WindowPanel::DatePanel), "Jan 1 1863");
-  EXPECT_THAT(phases.log,
-              ElementsAre("text 686", "progress 20", "progress 40", "progress 70", "progress 110"));
-}
-
-TEST_F(EndOfOrdersTest, ALaterTurnOfTheMonthRunsOnlyThePerTurnRules) {
-  SetDate(1, 1, 1863);
-  RunEndOfOrdersPhase();
-  EXPECT_EQ(GameState.Day, 11);
-  EXPECT_THAT(phases.log, ElementsAre("progress 20", "progress 40", "progress 70", "progress 110"));
-  EXPECT_EQ(CurrentSide, 0);
+// The first turn of a month (day 1) runs the monthly passes before the
+// per-turn rules; the later turns run those alone.
+TEST_F(EndOfOrdersTest, TheDateAdvancesAndTheFirstTurnOfAMonthRunsTheMonthlyPasses) {
+  const std::vector<std::string> turn = {"progress 20", "progress 40", "progress 70", "progress 110"};
+  const struct {
+    int day, month, year;
+    const char* date;
+    bool monthly;
+  } cases[] = {{21, 12, 1862, "Jan 1 1863", true}, {1, 1, 1863, "Jan 11 1863", false},
+               {11, 1, 1863, "Jan 21 1863", false}};
+  for (const auto& c : cases) {
+    phases.log.clear();
+    SetDate(c.day, c.month, c.year);
+    RunEndOfOrdersPhase();
+    EXPECT_EQ(phases.PanelCaption(WindowPanel::DatePanel), c.date);
+    std::vector<std::string> expected = turn;
+    if (c.monthly) expected.insert(expected.begin(), "text 686");
+    EXPECT_EQ(phases.log, expected) << c.date;
+    EXPECT_EQ(CurrentSide, 0);
+  }
 }
 
 TEST_F(EndOfOrdersTest, TheAutosaveHoldsTheGameAsTheOrdersLeftItWithCityHexesMarked) {
