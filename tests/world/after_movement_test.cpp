@@ -55,14 +55,16 @@ TEST_F(AfterMovementTest, TheElectionIsHeldOnTheFirstTurnOfNovember1864Only) {
     const int before = window.CallCount("ShowElection");
     SetDate(c.day, c.month, c.year);
     RunAfterMovementPhase();
-    EXPECT_EQ(window.CallCount("ShowElection") - before, c.shown) << c.day << "/" << c.month << "/" << c.year;
+    EXPECT_EQ(window.CallCount("ShowElection") - before, c.shown)
+        << c.day << "/" << c.month << "/" << c.year;
   }
 }
 
 TEST_F(AfterMovementTest, TheGameEndsOnOrAfterTheEndDateWithTheVictorySummary) {
   const struct {
     int day, month, year, code;
-  } cases[] = {{1, 7, 1864, 0}, {21, 5, 1865, 0}, {1, 6, 1865, 1}, {11, 7, 1865, 1}, {1, 1, 1866, 1}};
+  } cases[] = {
+      {1, 7, 1864, 0}, {21, 5, 1865, 0}, {1, 6, 1865, 1}, {11, 7, 1865, 1}, {1, 1, 1866, 1}};
   for (const auto& c : cases) {
     GameOverCode = 0;
     window.SetCommandEnabled(WindowCommand::Execute1, false);

@@ -164,9 +164,9 @@ TEST_F(EndOfOrdersTest, ARemovedLeaderCostsHisNationADrawPlusHisModifier) {
   EXPECT_EQ(GameState.Leaders[commanding].Status, 0);
   EXPECT_EQ(GameState.Nations[TNation::Union].WarScore, 92);
   ASSERT_EQ(phases.Notices().size(), 2u);
-  EXPECT_THAT(phases.Notices()[0].lines,
-              ::testing::ElementsAre(GameState.Leaders[unlucky].Name.str(), "text 572",
-                                     "0text 573", ""));
+  EXPECT_THAT(
+      phases.Notices()[0].lines,
+      ::testing::ElementsAre(GameState.Leaders[unlucky].Name.str(), "text 572", "0text 573", ""));
   EXPECT_EQ(phases.Notices()[1].lines[2], "8text 573");
   EXPECT_EQ(GameState.Leaders[costly].Status, 200);
 }

@@ -35,8 +35,10 @@ TEST_F(ForeignInterventionTest, APowerAtTheBottomOfTheScaleGoesToWar) {
     int power, attitude;
     bool at_war;
     std::size_t notices;
-  } cases[] = {{TNation::Britain, 0, true, 1}, {TNation::Britain, 1, true, 0},
-               {TNation::Britain, 2, false, 0}, {TNation::France, 1, true, 1},
+  } cases[] = {{TNation::Britain, 0, true, 1},
+               {TNation::Britain, 1, true, 0},
+               {TNation::Britain, 2, false, 0},
+               {TNation::France, 1, true, 1},
                {TNation::France, 2, false, 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "nation " << c.power << " at " << c.attitude);
@@ -71,8 +73,8 @@ TEST_F(ForeignInterventionTest, AComputerConfederacyTakesTheBargainOnlyWhenDespe
   const struct {
     int france, year, score, draw;
     int after;  // France's attitude: 0 ceded, 50 declined
-  } cases[] = {{29, 1864, 399, 9, 0},    {29, 1864, 399, 10, 50}, {30, 1864, 399, -1, 30},
-               {29, 1865, 399, -1, 29},  {29, 1864, 400, -1, 50}, {29, 1864, 499, -1, 50},
+  } cases[] = {{29, 1864, 399, 9, 0},   {29, 1864, 399, 10, 50}, {30, 1864, 399, -1, 30},
+               {29, 1865, 399, -1, 29}, {29, 1864, 400, -1, 50}, {29, 1864, 499, -1, 50},
                {29, 1864, 500, -1, 29}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.france << " " << c.year << " " << c.score);
@@ -92,6 +94,20 @@ TEST_F(ForeignInterventionTest, AComputerConfederacyTakesTheBargainOnlyWhenDespe
   }
 }
 
+// While Britain is below 26 a computer Confederacy below 400 with no policy
+// yet weighs its policy.
+TEST_F(ForeignInterventionTest, BritainsCoolnessMakesAComputerConfederacyWeighItsPolicy) {
+  const struct { int britain, score, policy; } cases[] = {{25, 399, 1}, {26, 399, 0}, {25, 400, 0}};
+  for (const auto& c : cases) {
+    Attitude(TNation::Britain) = static_cast<std::int16_t>(c.britain);
+    Nation(TNation::Confederacy).WarScore = static_cast<std::int16_t>(c.score);
+    Nation(TNation::Confederacy).PolicyStatus = 0;
+    Nation(TNation::Union).WarScore = 700;
+    BritainEntersWar();
+    EXPECT_EQ(Nation(TNation::Confederacy).PolicyStatus, c.policy) << c.britain << " " << c.score;
+  }
+}
+
 TEST_F(ForeignInterventionTest, ACededStateStandsWithFranceInTheConfederateCamp) {
   Nation(TNation::Confederacy).Human = 1;
   Attitude(TNation::France) = 20;
@@ -105,7 +121,7 @@ TEST_F(ForeignInterventionTest, ACededStateStandsWithFranceInTheConfederateCamp)
   EXPECT_EQ(City(ceded).OriginalSide, TNation::France);
   EXPECT_EQ(City(ceded).Side, TSide::Confederate);
   EXPECT_EQ(Nation(TNation::France).Side, TSide::Confederate);
-  EXPECT_EQ(Attitude(TNation::Britain), kUndecided - 12);
+  EXPECT_EQ(Attitude(TNation::Britain), kUndecided - 12) << "Britain cools from 13 up";
   EXPECT_EQ(Nation(TNation::Union).WarScore, 275);
   ASSERT_EQ(window.Notices().size(), 2u);
   EXPECT_EQ(window.Notices()[0].options[0], Text(703));

@@ -56,11 +56,10 @@ TEST_F(LoyaltyAndLeadersTest, AStateDriftsTowardANationLeadingByTenAYearOnItsDra
   const struct {
     int union_score, loyalty, draws, after;
   } cases[] = {
-      {100, 50, 99, 51},  // a lead of 21, the draws below the score
+      {100, 50, 99, 51},   // a lead of 21, the draws below the score
       {100, 50, 100, 50},  // the draws as high as the score
       {99, 50, -1, 50},    // a lead of 20 draws nothing
-      {100, 99, 0, 100},
-      {100, 100, 0, 100},
+      {100, 99, 0, 100},  {100, 100, 0, 100},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.union_score << " " << c.loyalty << " " << c.draws);
@@ -102,10 +101,10 @@ TEST_F(LoyaltyAndLeadersTest, LeadersReturnFromLeaveAndWoundsOnTheirDraws) {
   const struct {
     int status, leave_draw, wound_draw, after;
   } cases[] = {
-      {2, 24, -1, 100}, {2, 25, -1, 2},   {3, 0, -1, 2},     {1, 24, -1, 100},  {1, 25, -1, 1},
-      {99, 0, -1, 98},  {100, 0, -1, 100}, {101, 0, -1, 101}, {102, 0, -1, 101}, {199, 0, -1, 198},
-      {200, 0, -1, 200}, {201, 99, 11, 200}, {201, 99, 10, 201}, {234, 99, 11, 233},
-      {235, 99, -1, 235}, {0, 0, -1, 0},
+      {2, 24, -1, 100},   {2, 25, -1, 2},     {3, 0, -1, 2},      {1, 24, -1, 100},
+      {1, 25, -1, 1},     {99, 0, -1, 98},    {100, 0, -1, 100},  {101, 0, -1, 101},
+      {102, 0, -1, 101},  {199, 0, -1, 198},  {200, 0, -1, 200},  {201, 99, 11, 200},
+      {201, 99, 10, 201}, {234, 99, 11, 233}, {235, 99, -1, 235}, {0, 0, -1, 0},
   };
   int l = 0;
   for (const auto& c : cases) {
@@ -156,7 +155,8 @@ TEST_P(ComplaintTest, AGovernorComplainsOfAnIdleOrOverworkedTheatre) {
   Run();
   const bool idle = c.complainer != 0 && c.text == 75;
   EXPECT_EQ(nation.WarScore, idle ? 4 : 5);
-  EXPECT_EQ(nation.AiAggression[TTheatre::Seaboard], idle ? std::max(c.aggression - 1, 0) : c.aggression);
+  EXPECT_EQ(nation.AiAggression[TTheatre::Seaboard],
+            idle ? std::max(c.aggression - 1, 0) : c.aggression);
   if (c.complainer == 0) {
     EXPECT_TRUE(window.Notices().empty());
     return;
@@ -166,23 +166,25 @@ TEST_P(ComplaintTest, AGovernorComplainsOfAnIdleOrOverworkedTheatre) {
   ASSERT_EQ(window.Notices().size(), 1u);
   const std::string detail = "text " + std::to_string(c.text == 75 ? 76 : 72);
   EXPECT_EQ(window.Notices()[0].lines,
-            (std::array<std::string, 4>{"text 70", state.Name.str(), "text " + std::to_string(c.text), detail}));
+            (std::array<std::string, 4>{"text 70", state.Name.str(),
+                                        "text " + std::to_string(c.text), detail}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Complaints, ComplaintTest,
-    ::testing::Values(ComplaintCase{"idle", 3, 0, 7, 3, -1, 0, -1, 51, -1, 6, 75},
-                      ComplaintCase{"idle at no aggression", 3, 0, 0, 3, -1, 0, -1, 51, -1, 6, 75},
-                      ComplaintCase{"weight 2 is not idle", 2, 0, 0, 3, 19, 0, -1, -1, -1, 0, 0},
-                      ComplaintCase{"a flagged theatre is not idle", 3, 1, 0, 3, 19, 0, -1, -1, -1, 0, 0},
-                      ComplaintCase{"pushed: 9 below 10", 0, 0, 10, 3, 3, 0, -1, 51, -1, 6, 71},
-                      ComplaintCase{"not pushed: 9 below 9", 0, 0, 9, 3, 3, 0, -1, -1, -1, 0, 0},
-                      ComplaintCase{"level 2 is not heard", 3, 0, 7, 2, -1, 0, -1, -1, -1, 0, 0},
-                      ComplaintCase{"a draw of 50 is not enough", 3, 0, 7, 3, -1, 0, -1, 50, -1, 0, 0},
-                      ComplaintCase{"a draw at the loyalty", 3, 0, 7, 3, -1, 60, -1, 60, -1, 0, 0},
-                      ComplaintCase{"a draw above the loyalty", 3, 0, 7, 3, -1, 59, -1, 60, -1, 6, 75},
-                      ComplaintCase{"a tie keeps the first", 3, 0, 7, 3, -1, 0, 0, 70, 70, 6, 75},
-                      ComplaintCase{"a higher draw speaks", 3, 0, 7, 3, -1, 0, 0, 70, 71, 7, 75}),
+    ::testing::Values(
+        ComplaintCase{"idle", 3, 0, 7, 3, -1, 0, -1, 51, -1, 6, 75},
+        ComplaintCase{"idle at no aggression", 3, 0, 0, 3, -1, 0, -1, 51, -1, 6, 75},
+        ComplaintCase{"weight 2 is not idle", 2, 0, 0, 3, 19, 0, -1, -1, -1, 0, 0},
+        ComplaintCase{"a flagged theatre is not idle", 3, 1, 0, 3, 19, 0, -1, -1, -1, 0, 0},
+        ComplaintCase{"pushed: 9 below 10", 0, 0, 10, 3, 3, 0, -1, 51, -1, 6, 71},
+        ComplaintCase{"not pushed: 9 below 9", 0, 0, 9, 3, 3, 0, -1, -1, -1, 0, 0},
+        ComplaintCase{"level 2 is not heard", 3, 0, 7, 2, -1, 0, -1, -1, -1, 0, 0},
+        ComplaintCase{"a draw of 50 is not enough", 3, 0, 7, 3, -1, 0, -1, 50, -1, 0, 0},
+        ComplaintCase{"a draw at the loyalty", 3, 0, 7, 3, -1, 60, -1, 60, -1, 0, 0},
+        ComplaintCase{"a draw above the loyalty", 3, 0, 7, 3, -1, 59, -1, 60, -1, 6, 75},
+        ComplaintCase{"a tie keeps the first", 3, 0, 7, 3, -1, 0, 0, 70, 70, 6, 75},
+        ComplaintCase{"a higher draw speaks", 3, 0, 7, 3, -1, 0, 0, 70, 71, 7, 75}),
     [](const auto& info) { return "Row" + std::to_string(info.index); });
 
 TEST_F(LoyaltyAndLeadersTest, AnIdleTheatreCostsNothingOnceTheNationHasNoStanding) {

@@ -37,9 +37,9 @@ TEST_F(MenuStatesTest, ExecuteIsOfferedOnlyWhereATurnMayRun) {
   const struct {
     int mode, code;
     bool idle, executing;
-  } cases[] = {{0, 0, true, true},     {3, 0, true, true},   {0, 10, true, true},
-               {2, 0, false, false},   {4, 0, false, false}, {0, 1, false, true},
-               {3, 255, false, true},  {4, 1, false, true},  {2, 1, false, false}};
+  } cases[] = {{0, 0, true, true},    {3, 0, true, true},   {0, 10, true, true},
+               {2, 0, false, false},  {4, 0, false, false}, {0, 1, false, true},
+               {3, 255, false, true}, {4, 1, false, true},  {2, 1, false, false}};
   for (const auto& c : cases) {
     Play(c.mode, c.code, !c.idle);
     SetMenusIdle();

@@ -123,8 +123,8 @@ TEST_F(PoliticalTurnTest, TheSeaIncidentOf1861AsksAHumanUnionOnlyInItsWeek) {
   const struct {
     int day, human, britain;
     bool asked;
-  } cases[] = {{11, 1, 50, true}, {1, 1, 50, false},  {21, 1, 50, false}, {11, 0, 50, false},
-               {11, 1, 1, true},  {11, 1, 0, false},  {11, 1, 99, true},  {11, 1, 100, false}};
+  } cases[] = {{11, 1, 50, true}, {1, 1, 50, false}, {21, 1, 50, false}, {11, 0, 50, false},
+               {11, 1, 1, true},  {11, 1, 0, false}, {11, 1, 99, true},  {11, 1, 100, false}};
   KeepCapital();
   GameState.Year = 1861;
   GameState.Month = 11;

@@ -24,7 +24,10 @@ TEST(RecordStrings, StayWithinTheirFieldAndKeepTheRestOfIt) {
     Str<4> field;
     char next[4];
   } record;
-  std::memcpy(&record, "\xC8" "ABCDnext", 9);
+  std::memcpy(&record,
+              "\xC8"
+              "ABCDnext",
+              9);
   EXPECT_EQ(record.field.str(), "ABCD");
 }
 

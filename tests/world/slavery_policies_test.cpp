@@ -52,9 +52,9 @@ TEST_F(SlaveryPoliciesTest, AComputerSideTakesItsPolicyOnlyPastItsWarScoreMark) 
   const struct {
     int nation, own, other, human, before, after;
   } cases[] = {
-      {TNation::Confederacy, 300, 500, 0, 0, 0},  {TNation::Confederacy, 299, 500, 0, 0, 1},
-      {TNation::Confederacy, 299, 500, 1, 0, 0},  {TNation::Union, 376, 300, 0, 10, 11},
-      {TNation::Union, 375, 300, 0, 10, 10},      {TNation::Union, 376, 300, 1, 10, 10},
+      {TNation::Confederacy, 300, 500, 0, 0, 0}, {TNation::Confederacy, 299, 500, 0, 0, 1},
+      {TNation::Confederacy, 299, 500, 1, 0, 0}, {TNation::Union, 376, 300, 0, 10, 11},
+      {TNation::Union, 375, 300, 0, 10, 10},     {TNation::Union, 376, 300, 1, 10, 10},
       {TNation::Union, 376, 300, 0, 9, 9},
   };
   for (const auto& c : cases) {

@@ -27,8 +27,8 @@ class WeatherTest : public WorldTest {
 TEST_F(WeatherTest, EachTheatreReadsTheMonthsRowAtHalfItsWeatherPlusTheShift) {
   const struct {
     int month, weather, draw, entry;
-  } cases[] = {{3, 4, 2, 23},  {3, 4, 3, 22},  {3, 4, 14, 27}, {1, 0, 0, 0},   {6, 0, 0, 50},
-               {7, 0, 0, 30},  {12, 0, 0, 80}, {9, 200, 14, 61}, {1, 2, 0, 1}, {1, 4, 0, 2}};
+  } cases[] = {{3, 4, 2, 23}, {3, 4, 3, 22},  {3, 4, 14, 27},   {1, 0, 0, 0}, {6, 0, 0, 50},
+               {7, 0, 0, 30}, {12, 0, 0, 80}, {9, 200, 14, 61}, {1, 2, 0, 1}, {1, 4, 0, 2}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.month << " " << c.weather << " " << c.draw);
     GameState.Month = static_cast<std::uint16_t>(c.month);
