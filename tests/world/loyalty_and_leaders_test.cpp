@@ -137,6 +137,7 @@ class ComplaintTest : public LoyaltyAndLeadersTest,
 // level 3; the highest draw above 50 and above its state's loyalty speaks.
 TEST_P(ComplaintTest, AGovernorComplainsOfAnIdleOrOverworkedTheatre) {
   const ComplaintCase& c = GetParam();
+  SCOPED_TRACE(c.what);
   TNationRec& nation = GameState.Nations[TNation::Union];
   nation.AiWeight[TTheatre::Seaboard] = static_cast<std::uint8_t>(c.weight);
   nation.TheatreFlag[TTheatre::Seaboard] = static_cast<std::uint8_t>(c.flag);
