@@ -63,7 +63,7 @@ TEST_F(CityControlTest, TheLastEnemyCorpsInTheTableTakesTheCapitalAndItsWorth) {
                                   .status = TBrigadeStatus::ArmedAndWaiting,
                                   .location = city,
                                   .homeState = kHome});
-  MakeState(7, TNation::Confederacy).Loyalty = 3;
+  MakeState(7, TNation::Confederacy).Loyalty = 10;
   const int last = TakeQuietly(city);
   EXPECT_EQ(City(city).Nation, TNation::Union);
   ASSERT_EQ(window.Notices().size(), 1u);
@@ -78,7 +78,7 @@ TEST_F(CityControlTest, TheLastEnemyCorpsInTheTableTakesTheCapitalAndItsWorth) {
   EXPECT_EQ(GameState.Prisoners[TNation::Confederacy], 60u);
   EXPECT_EQ(State(kHome).Losses, 60);
   EXPECT_EQ(State(kHome).Loyalty, 50);
-  EXPECT_EQ(State(7).Loyalty, 0);
+  EXPECT_EQ(State(7).Loyalty, 5);
   EXPECT_EQ(State(kNorth).Loyalty, 50);
 }
 
