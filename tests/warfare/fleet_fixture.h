@@ -12,6 +12,13 @@
 
 class FleetTest : public WindowTest {
  protected:
+  // A blank start for the next row of a table.
+  void Fresh() {
+    TearDown();
+    window.ForgetRecords();
+    SetUp();
+  }
+
   // An active sea fleet of the nation (its camp as the nation's), idle.
   static TFleet& ActiveFleet(int x, int y, int nation, int ironclads = 0, int warships = 0,
                              int transports = 1) {

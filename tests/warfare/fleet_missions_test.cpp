@@ -25,7 +25,7 @@ TEST_F(FleetMissionsTest, AMissionWithoutAnObjectiveEndsAndARefitThenRestoresThe
   };
   for (const Row row : {Row{TFleetMission::Patrol, 0, 0, 1}, Row{TFleetMission::Patrol, 87, 0, 1},
                         Row{TFleetMission::Refit, 0, 0, 3}, Row{TFleetMission::Refit, 1, 1, 1}}) {
-    SetUp();
+    Fresh();
     TFleet& fleet = ActiveFleet(30, 30, TNation::Union, 0, 1, 0);
     fleet.DamagedShips[TShipType::Warship] = 2;
     SailFor(fleet, row.mission, home, 0);
@@ -44,7 +44,7 @@ TEST_F(FleetMissionsTest,
   };
   for (const Row row : {Row{9'999, 40'000, 49'999}, Row{10'000, 0, 0}, Row{12'000, 100, 100},
                         Row{500, 49'999, 50'499}, Row{500, 50'000, 50'000}}) {
-    SetUp();
+    Fresh();
     TFleet& fleet = ActiveFleet(40, 40, TNation::Union);
     fleet.HomePort = static_cast<std::uint8_t>(home);
     fleet.Supplies = static_cast<std::uint16_t>(row.aboard);
@@ -58,7 +58,7 @@ TEST_F(FleetMissionsTest,
     EXPECT_EQ(fleet.Supplies, 0);
     EXPECT_EQ(fleet.Cotton, 0);
   }
-  SetUp();
+  Fresh();
   TFleet& homeless = ActiveFleet(40, 40, TNation::Union);
   homeless.Supplies = 70;
   ProcessFleetMissions();
@@ -71,7 +71,7 @@ TEST_F(FleetMissionsTest, CottonSoldAbroadTakesFromTheBuyersStockDownToAFloorAnd
   };
   for (const Row row :
        {Row{2'500, 1'000}, Row{4'000, 1'000}, Row{4'001, 1'001}, Row{10'000, 7'000}}) {
-    SetUp();
+    Fresh();
     TFleet& fleet = ActiveFleet(40, 30, TNation::Union);
     SailFor(fleet, TFleetMission::CottonRun, home, buyer);
     fleet.Cotton = 3'000;
@@ -110,7 +110,7 @@ TEST_F(FleetMissionsTest, AVoyageTurnsForHomeAbroadAndEndsAtHomeRefittingAtEithe
   for (const Row row :
        {Row{false, 0, 1, 1, TFleetMission::Move}, Row{true, 1, 1, 0, TFleetMission::Refit},
         Row{true, 1, 0, 1, TFleetMission::Refit}, Row{true, 1, 0, 0, 0}, Row{true, 0, 1, 1, 0}}) {
-    SetUp();
+    Fresh();
     GameState.Cities[home].ShipyardA = static_cast<std::uint8_t>(row.yardA);
     GameState.Cities[home].ShipyardB = static_cast<std::uint8_t>(row.yardB);
     const int objective = row.atHome ? home : buyer;

@@ -33,7 +33,7 @@ TEST_F(FleetMovementTest, AFleetMakesOneMoveFewerThanItsAllowanceAndNoneUntilRea
     int allowance, status, moves;
   };
   for (const Row row : {Row{12, 0, 11}, Row{20, 0, 19}, Row{13, 0, 12}, Row{20, 1, 0}}) {
-    SetUp();
+    Fresh();
     GameState.PlayMode = 3;
     TFleet& fleet = ActiveFleet(10, 40, TNation::Union);
     HeadNorth(fleet, row.allowance);
@@ -44,7 +44,7 @@ TEST_F(FleetMovementTest, AFleetMakesOneMoveFewerThanItsAllowanceAndNoneUntilRea
     EXPECT_EQ(fleet.StepDone[row.moves], kNorth) << "the mail turn's record";
     EXPECT_EQ(fleet.StepDone[row.moves + 1], 0);
   }
-  SetUp();
+  Fresh();
   TFleet& unrecorded = ActiveFleet(10, 40, TNation::Union);
   HeadNorth(unrecorded, 20);
   MovesOverNineteenSteps(unrecorded, 1);
@@ -57,7 +57,7 @@ TEST_F(FleetMovementTest, AMoveIsHiddenOnlyFromAHumanEnemyWhoHasNotSpottedTheFle
   };
   for (const Row row :
        {Row{1, 0, 0, 1}, Row{0, 0, 0, 1}, Row{0, 1, 0, 0}, Row{1, 1, 0, 0}, Row{0, 1, 1, 1}}) {
-    SetUp();
+    Fresh();
     GameState.Nations[TNation::Union].Human = static_cast<std::uint8_t>(row.unionHuman);
     GameState.Nations[TNation::Confederacy].Human = static_cast<std::uint8_t>(row.confederacyHuman);
     TFleet& fleet = ActiveFleet(10, 40, TNation::Union);
@@ -91,7 +91,7 @@ TEST_F(InterceptionTest, ThePatrolTurnsOnItsQuarryWhenTheDrawBeatsThirtyTimesThe
     bool turns;
   };
   for (const Row row : {Row{3, 90, false}, Row{3, 91, true}, Row{1, 30, false}, Row{1, 31, true}}) {
-    SetUp();
+    Fresh();
     EnemySouth(row.distance);
     ScriptRandomDraws({{100, row.draw}});
     InterceptNearbyFleet(1);
@@ -103,7 +103,7 @@ TEST_F(InterceptionTest, ThePatrolTurnsOnItsQuarryWhenTheDrawBeatsThirtyTimesThe
       EXPECT_EQ(Patrol().Path[s], row.turns ? course : kNorth) << "entry " << s;
     }
   }
-  SetUp();
+  Fresh();
   EnemySouth(4);
   ScriptRandomDraws({});
   InterceptNearbyFleet(1);
@@ -119,16 +119,19 @@ TEST_F(InterceptionTest, AQuarryOnTheSameHexStopsThePatrolAndTheScanGoesOn) {
   EXPECT_EQ(Patrol().Path[3], kSouth);
   EXPECT_EQ(Patrol().Path[4], 0);
 
-  SetUp();
-  Patrol().PathStep = 19;
-  EnemySouth(2);
-  ScriptRandomDraws({{100, 99}});
-  InterceptNearbyFleet(1);
-  EXPECT_EQ(Patrol().DestY, 22) << "the course is set";
-  EXPECT_EQ(Patrol().Path[19], 0) << "but it no longer fits in the path";
-  EXPECT_EQ(Patrol().Path[18], kNorth);
+  // The course must end within the twenty entries of the path.
+  for (const int step : {18, 19}) {
+    Fresh();
+    Patrol().PathStep = static_cast<std::uint8_t>(step);
+    EnemySouth(2);
+    ScriptRandomDraws({{100, 99}});
+    InterceptNearbyFleet(1);
+    EXPECT_EQ(Patrol().DestY, 22) << "the course is set from entry " << step;
+    EXPECT_EQ(Patrol().Path[step], step == 18 ? kSouth : 0);
+    EXPECT_EQ(Patrol().Path[step - 1], kNorth);
+  }
 
-  SetUp();
+  Fresh();
   Patrol().Mission = TFleetMission::Move;
   EnemySouth(0);
   InterceptNearbyFleet(1);
@@ -201,7 +204,7 @@ TEST_F(FleetMovementTest, AVoyageEndingAtHomeRefitsOnlyWithBothYardsAndBothKinds
   };
   for (const Row row : {Row{1, 1, 1, 1, TFleetMission::Refit}, Row{0, 1, 1, 1, 0},
                         Row{1, 0, 1, 1, 0}, Row{1, 1, 0, 1, 0}, Row{1, 1, 1, 0, 0}}) {
-    SetUp();
+    Fresh();
     const int home = AddPort(10, 10, TSide::Union);
     GameState.Cities[home].ShipyardA = static_cast<std::uint8_t>(row.yardA);
     GameState.Cities[home].ShipyardB = static_cast<std::uint8_t>(row.yardB);
