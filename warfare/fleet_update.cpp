@@ -174,11 +174,10 @@ void SendHome(TFleet& fleet) {
 }
 
 bool IsStray(const TFleet& fleet) {
-  if (fleet.Mission <= TFleetMission::Refit) {
-    const THexPos home = CityHex(fleet.HomePort);
-    return HexDistance(fleet.X, fleet.Y, home.X, home.Y) != 0;
-  }
-  if (fleet.Objective == 0) return false;
+  const THexPos home = CityHex(fleet.HomePort);
+  const bool awayIdle =
+      fleet.Mission <= TFleetMission::Refit && HexDistance(fleet.X, fleet.Y, home.X, home.Y) != 0;
+  if (awayIdle || fleet.Objective == 0) return awayIdle;
   const bool landed = fleet.Mission == TFleetMission::Amphibious && fleet.Corps == 0 &&
                       CityHex(fleet.Objective) == FleetHex(fleet);
   return (fleet.Mission != TFleetMission::CottonRun && fleet.Supplies == 0) ||

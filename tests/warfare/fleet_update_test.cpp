@@ -217,14 +217,15 @@ TEST_F(FleetUpdateTest, StrayEmptyDamagedOrSpentFleetsAreRecalledHomeAndLandThei
     bool recalled;
   };
   // Home is at column 10, the objective at column 30.
-  for (const Row row : {Row{30, 0, 0, 0, true}, Row{10, 1, 0, 0, false}, Row{20, 4, 0, 0, true},
-                        Row{20, 4, 1, 0, false}, Row{20, 3, 0, 0, false}, Row{20, 4, 10, 1, true},
-                        Row{30, 6, 10, 0, true}, Row{20, 6, 10, 0, false}}) {
+  for (const Row row :
+       {Row{30, 0, 0, 0, true}, Row{10, 0, 0, 0, false}, Row{10, 1, 0, 0, true},
+        Row{20, 4, 0, 0, true}, Row{20, 4, 1, 0, false}, Row{20, 3, 0, 0, false},
+        Row{20, 4, 10, 1, true}, Row{30, 6, 10, 0, true}, Row{20, 6, 10, 0, false}}) {
     Fresh();
     const int home = AddPort(10, 10, TSide::Union);
     const int objective = AddPort(30, 10, TSide::Confederate);
     TFleet& fleet = ActiveFleet(row.x, 10, TNation::Union);
-    SailFor(fleet, row.mission, home, row.mission > 1 ? objective : 0);
+    SailFor(fleet, row.mission, home, row.mission != 0 ? objective : 0);
     fleet.Supplies = static_cast<std::uint16_t>(row.supplies);
     fleet.DamagedShips[TShipType::Transport] = static_cast<std::uint8_t>(row.damaged);
     RecallFleetsToPort(TNation::Union);
