@@ -17,83 +17,58 @@ TEST_F(FleetUpdateTest, TheSlowestHullDamagedOrNotSetsTheAllowanceAndDamageCosts
   for (const Row row : {Row{0, 0, 0, 20}, Row{1, 0, 0, 12}, Row{0, 1, 0, 18}, Row{1, 1, 0, 18},
                         Row{1, 1, TShipType::Warship, 13}, Row{0, 0, TShipType::Transport, 15},
                         Row{0, 0, TShipType::Ironclad, 7}}) {
-    Fresh();
-    TFleet& fleet = ActiveFleet(5, 5, TNation::Union, row.ironclads, row.warships, 1);
+    TFleet& fleet = Fleet(5, 5, TNation::Union, row.ironclads, row.warships, 1);
     if (row.damagedType != 0) fleet.DamagedShips[row.damagedType] = 1;
     EXPECT_EQ(FleetMoveAllowance(fleet), row.allowance)
         << row.ironclads << row.warships << row.damagedType;
   }
 }
 
-TEST_F(FleetUpdateTest, EachFleetUnderWayGetsAFreshPathAndNewFleetsPutToSeaAtHome) {
-  const int port = AddPort(10, 10, TSide::Union);
-  TFleet& fleet = ActiveFleet(10, 20, TNation::Union, 1, 0, 0);
+TEST_F(FleetUpdateTest, FleetsUnderWayGetAFreshPathAndNewFleetsPutToSeaAtHome) {
+  const int port = Port(10, 10, TSide::Union);
+  TFleet& fleet = Fleet(10, 20, TNation::Union, 1, 0, 0);
   SailFor(fleet, TFleetMission::Move, port, port);
   fleet.Supplies = 30;
   fleet.PathStep = 7;
-  TFleet& arrived = ActiveFleet(10, 10, TNation::Union, 0, 1, 0);
-  SailFor(arrived, TFleetMission::Patrol, port, port);
-  arrived.Path[1] = kNorth;
-  TFleet& launched = ActiveFleet(0, 0, TNation::Union);
-  launched.Status = 23;
-  launched.HomePort = static_cast<std::uint8_t>(port);
-  TFleet& building = ActiveFleet(0, 0, TNation::Union);
-  building.Status = 24;
-  building.HomePort = static_cast<std::uint8_t>(port);
+  Fleet(0, 0, TNation::Union).Status = 23;
+  Fleet(0, 0, TNation::Union).Status = 24;
+  GameState.Fleets[2].HomePort = GameState.Fleets[3].HomePort = static_cast<std::uint8_t>(port);
   UpdateFleets();
   for (int s = 1; s <= 10; ++s) EXPECT_EQ(fleet.Path[s], kNorth) << "entry " << s;
   EXPECT_EQ(fleet.Path[11], 0);
   EXPECT_EQ(fleet.PathStep, 1);
   EXPECT_EQ(fleet.MoveAllowance, 12);
-  EXPECT_EQ(arrived.Path[1], 0) << "a fleet on its destination stays";
-  EXPECT_EQ(launched.X, 10);
-  EXPECT_EQ(launched.Y, 10);
-  EXPECT_EQ(building.X, 0);
+  EXPECT_EQ(GameState.Fleets[2].Y, 10) << "launched";
+  EXPECT_EQ(GameState.Fleets[3].Y, 0) << "still building";
 }
 
-// A Confederate computer fleet two hexes off its home port, which two Union
-// ironclads blockade: its cotton run home must find another way in.
-class BlockadeTest : public FleetTest {
- protected:
-  void SetUp() override {
-    FleetTest::SetUp();
-    home = AddPort(10, 10, TSide::Confederate);
-    TFleet& runner = ActiveFleet(10, 12, TNation::Confederacy);
-    SailFor(runner, TFleetMission::CottonRun, home, home);
-    TFleet& blockader = ActiveFleet(10, 10, TNation::Union, 2, 0, 0);
-    blockader.Mission = TFleetMission::Patrol;
-  }
-  static TFleet& Runner() { return GameState.Fleets[1]; }
-  int home = 0;
-};
-
-TEST_F(BlockadeTest, EachIroncladOffAPortWeighsTenHexesAgainstItAndTheRunnerMakesForTheBest) {
+// A Confederate computer fleet two hexes off its home port at (10, 10), which
+// a Union patrol blockades: its cotton run home must find another way in.
+TEST_F(FleetUpdateTest, EachIroncladOffAPortWeighsTenHexesAgainstItAndTheRunnerMakesForTheBest) {
   struct Row {
-    int otherPortRow, blockaders, mission, refuge;
+    int otherPortRow, blockaders, mission, human, refuge;
   };
-  // With twenty ironclads off it no port is in reach, and the runner tries its
-  // own port all the same.
+  // Twenty ironclads put every port out of reach: the runner tries its own.
   for (const Row row :
-       {Row{0, 2, TFleetMission::CottonRun, 1}, Row{33, 2, TFleetMission::CottonRun, 2},
-        Row{34, 2, TFleetMission::CottonRun, 1}, Row{0, 20, TFleetMission::Patrol, 1}}) {
+       {Row{0, 2, TFleetMission::CottonRun, 0, 1}, Row{33, 2, TFleetMission::CottonRun, 0, 2},
+        Row{34, 2, TFleetMission::CottonRun, 0, 1}, Row{0, 20, TFleetMission::Patrol, 0, 1},
+        Row{20, 2, TFleetMission::Patrol, 1, 1}}) {
     Fresh();
-    if (row.otherPortRow != 0) AddPort(10, row.otherPortRow, TSide::Confederate);
-    GameState.Fleets[2].Ships[TShipType::Ironclad] = static_cast<std::uint8_t>(row.blockaders);
-    Runner().Mission = static_cast<std::uint8_t>(row.mission);
+    const int home = Port(10, 10, TSide::Confederate);
+    if (row.otherPortRow != 0) Port(10, row.otherPortRow, TSide::Confederate);
+    GameState.Nations[TNation::Confederacy].Human = static_cast<std::uint8_t>(row.human);
+    TFleet& runner = Fleet(10, 12, TNation::Confederacy);
+    SailFor(runner, row.mission, home, home);
+    Fleet(10, 10, TNation::Union, row.blockaders, 0, 0).Mission = TFleetMission::Patrol;
     UpdateFleets();
-    EXPECT_EQ(Runner().HomePort, row.refuge) << row.otherPortRow << " " << row.blockaders;
-    EXPECT_EQ(Runner().Objective, row.refuge);
-    EXPECT_EQ(Runner().Mission, TFleetMission::CottonRun);
-    EXPECT_EQ(Runner().DestY, GameState.Cities[row.refuge].Y);
+    EXPECT_EQ(runner.HomePort, row.refuge)
+        << row.otherPortRow << " " << row.blockaders << " " << row.human;
+    EXPECT_EQ(runner.Objective, row.refuge);
+    EXPECT_EQ(runner.Mission, row.human ? row.mission : TFleetMission::CottonRun);
   }
-  Fresh();
-  AddPort(10, 20, TSide::Confederate);
-  GameState.Nations[TNation::Confederacy].Human = 1;
-  UpdateFleets();
-  EXPECT_EQ(Runner().HomePort, home) << "a player's fleet is never re-homed";
 }
 
-TEST_F(FleetUpdateTest, AComputerFleetWhosePortFellSailsForAnotherOrIsScuttledThere) {
+TEST_F(FleetUpdateTest, AComputerFleetWhosePortFellSailsForAnotherOrIsScuttledThereCorpsAshore) {
   struct Row {
     int otherPort, kind, human, status, homePort;
   };
@@ -101,21 +76,19 @@ TEST_F(FleetUpdateTest, AComputerFleetWhosePortFellSailsForAnotherOrIsScuttledTh
   for (const Row row : {Row{1, 0, 0, 0, 2}, Row{0, 0, 0, 255, 0}, Row{2, kRiverFleet, 0, 255, 0},
                         Row{0, 0, 1, 0, 1}}) {
     Fresh();
-    const int lost = AddPort(10, 10, TSide::Union);
-    if (row.otherPort != 0) AddPort(30, 30, TSide::Confederate);
+    const int lost = Port(10, 10, TSide::Union);
+    if (row.otherPort != 0) Port(30, 30, TSide::Confederate);
     GameState.Cities[2].RiverPort = row.otherPort == 1 ? 1 : 0;
     GameState.Nations[TNation::Confederacy].Human = static_cast<std::uint8_t>(row.human);
-    TFleet& fleet = ActiveFleet(10, 10, TNation::Confederacy);
+    TFleet& fleet = Fleet(10, 10, TNation::Confederacy);
     fleet.HomePort = static_cast<std::uint8_t>(lost);
     fleet.Kind = static_cast<std::uint8_t>(row.kind);
-    fleet.Number = 7;
-    TCorps& corps = EmbarkCorps(fleet);
+    const TCorps& corps = EmbarkCorps(fleet);
     UpdateFleets();
     EXPECT_EQ(fleet.Status, row.status) << row.otherPort << row.kind << row.human;
     EXPECT_EQ(fleet.HomePort, row.homePort);
     if (row.status == 0) continue;
-    EXPECT_EQ(fleet.Number, 7) << "a freed slot keeps its number";
-    EXPECT_EQ(fleet.Corps, 0);
+    EXPECT_EQ(fleet.Number, 1) << "a freed slot keeps its number";
     EXPECT_EQ(corps.Stance, TCombatStance::Defend)
         << "the corps goes ashore before the ships go down";
     ASSERT_EQ(window.Notices().size(), 1u);
@@ -124,36 +97,32 @@ TEST_F(FleetUpdateTest, AComputerFleetWhosePortFellSailsForAnotherOrIsScuttledTh
               (std::array<std::string, 4>{"text 152", "City 1", "text 155", "1"}));
   }
   Fresh();
-  AddPort(10, 10, TSide::Union);
-  TFleet& atSea = ActiveFleet(20, 20, TNation::Confederacy);
-  atSea.HomePort = 1;
+  Port(10, 10, TSide::Union);
+  Fleet(20, 20, TNation::Confederacy).HomePort = 1;
   UpdateFleets();
-  EXPECT_EQ(atSea.Status, 0) << "with no port left a fleet at sea sails on";
+  EXPECT_EQ(GameState.Fleets[1].Status, 0) << "with no port left a fleet at sea sails on";
 }
 
 TEST_F(FleetUpdateTest, AUnionPatrolOffTheBritishPortSoursBritainOnHalfTheDraws) {
-  struct Row {
-    int nation, distance, attitude, draw, attitude_after;
-  };
   constexpr int kNoDraw = -1;
+  struct Row {
+    int nation, distance, attitude, draw, attitudeAfter;
+  };
   for (const Row row :
        {Row{TNation::Union, 3, 50, 49, 49}, Row{TNation::Union, 3, 50, 50, 50},
         Row{TNation::Union, 4, 50, kNoDraw, 50}, Row{TNation::Union, 3, 1, 0, 0},
-        Row{TNation::Union, 3, 100, kNoDraw, 100}, Row{TNation::Union, 3, 0, kNoDraw, 0},
-        Row{TNation::Confederacy, 0, 50, kNoDraw, 50}}) {
+        Row{TNation::Union, 3, 99, 0, 98}, Row{TNation::Union, 3, 100, kNoDraw, 100},
+        Row{TNation::Union, 3, 0, kNoDraw, 0}, Row{TNation::Confederacy, 0, 50, kNoDraw, 50}}) {
     Fresh();
     GameState.Cities[86].X = 50;
     GameState.Cities[86].Y = 20;
-    const int objective = AddPort(50, 20 + row.distance, TSide::Confederate);
-    TFleet& fleet = ActiveFleet(50, 20 + row.distance, row.nation, 0, 2, 0);
-    SailFor(fleet, TFleetMission::Patrol, 0, objective);
+    const int objective = Port(50, 20 + row.distance, TSide::Confederate);
+    SailFor(Fleet(50, 20 + row.distance, row.nation, 0, 2, 0), TFleetMission::Patrol, 0, objective);
     GameState.Nations[TNation::Britain].Attitude = static_cast<std::int16_t>(row.attitude);
-    if (row.draw == kNoDraw)
-      ScriptRandomDraws({});
-    else
-      ScriptRandomDraws({{100, row.draw}});
+    ScriptRandomDraws(row.draw == kNoDraw ? std::deque<ScriptedDraw>{}
+                                          : std::deque<ScriptedDraw>{{100, row.draw}});
     UpdateFleets();
-    EXPECT_EQ(GameState.Nations[TNation::Britain].Attitude, row.attitude_after)
+    EXPECT_EQ(GameState.Nations[TNation::Britain].Attitude, row.attitudeAfter)
         << row.nation << " " << row.distance << " " << row.attitude;
     EXPECT_EQ(ScriptedDrawsLeft(), 0u);
   }
@@ -168,12 +137,11 @@ TEST_F(FleetUpdateTest, TheNavalTotalsFreeEmptyFleetsAndWeighTheUnionsSeaPowerAg
        {Row{1, 0, 0, 0, 0, 1, 2}, Row{1, 0, 0, 0, 0, 0, 3}, Row{0, 0, 0, 0, 0, 1, 1},
         Row{1, 4, 1, 2, 0, 0, 4}, Row{1, 4, 0, 2, 0, 0, 3}, Row{1, 4, 1, 1, 1, 0, 3}}) {
     Fresh();
-    AddPort(10, 10, TSide::Union);
-    TFleet& fleet =
-        ActiveFleet(10, 10, TNation::Union, row.ironclads, row.warships, row.transports);
+    Port(10, 10, TSide::Union);
+    TFleet& fleet = Fleet(10, 10, TNation::Union, row.ironclads, row.warships, row.transports);
     fleet.DamagedShips[TShipType::Warship] = static_cast<std::uint8_t>(row.damagedWarships);
     fleet.DamagedShips[TShipType::Transport] = static_cast<std::uint8_t>(row.damagedTransports);
-    ActiveFleet(20, 20, TNation::Confederacy, row.enemyIronclads, 0, 1);
+    Fleet(20, 20, TNation::Confederacy, row.enemyIronclads, 0, 1);
     ComputeNavalTotals();
     EXPECT_EQ(GameState.Nations[TNation::Union].NavalBalance, row.balance)
         << row.ironclads << row.warships << row.damagedWarships << row.transports
@@ -181,76 +149,44 @@ TEST_F(FleetUpdateTest, TheNavalTotalsFreeEmptyFleetsAndWeighTheUnionsSeaPowerAg
     EXPECT_EQ(GameState.Nations[TNation::Confederacy].NavalBalance, 0)
         << "the South holds no sea port";
   }
-  Fresh();
-  AddPort(10, 10, TSide::Confederate);
-  ActiveFleet(10, 10, TNation::Confederacy, 5, 0, 0);
-  TFleet& empty = ActiveFleet(10, 10, TNation::Confederacy, 0, 0, 0);
-  empty.Status = 24;
-  empty.Number = 3;
-  empty.Mission = TFleetMission::Patrol;
-  TFleet& laidDown = ActiveFleet(10, 10, TNation::Confederacy, 0, 0, 0);
-  laidDown.Status = 25;
+  Fleet(30, 30, TNation::Confederacy, 0, 0, 0).Status = 24;
+  Fleet(30, 30, TNation::Confederacy, 0, 0, 0).Status = 25;
   ComputeNavalTotals();
-  EXPECT_EQ(GameState.Nations[TNation::Confederacy].NavalBalance, 2)
-      << "only the Union weighs its power";
-  EXPECT_EQ(empty.Status, 255);
-  EXPECT_EQ(empty.Number, 3);
-  EXPECT_EQ(empty.Mission, 0);
-  EXPECT_EQ(empty.Nation, 0);
-  EXPECT_EQ(laidDown.Status, 25);
+  EXPECT_EQ(GameState.Fleets[3].Status, 255);
+  EXPECT_EQ(GameState.Fleets[3].Number, 3);
+  EXPECT_EQ(GameState.Fleets[4].Status, 25) << "a fleet just laid down is kept";
+  EXPECT_EQ(GameState.Nations[TNation::Union].ShipTally[6], 1) << "sea ironclads";
 }
 
-TEST_F(FleetUpdateTest, ShipsAreTalliedByWatersAndTypeForTheNationsActiveFleetsOnly) {
-  ActiveFleet(10, 10, TNation::Union, 1, 2, 3);
-  ActiveFleet(10, 10, TNation::Union, 4, 5, 6).Kind = kRiverFleet;
-  ActiveFleet(10, 10, TNation::Union, 9, 9, 9).Status = 3;
-  ActiveFleet(10, 10, TNation::Confederacy, 9, 9, 9);
-  ComputeNavalTotals();
-  const auto& tally = GameState.Nations[TNation::Union].ShipTally;
-  const int expected[] = {4, 2, 5, 3, 6, 1};
-  for (int k = 1; k <= 6; ++k) EXPECT_EQ(tally[k], expected[k - 1]) << "tally " << k;
-}
-
-TEST_F(FleetUpdateTest, StrayEmptyDamagedOrSpentFleetsAreRecalledHomeAndLandTheirCorpsAshore) {
+TEST_F(FleetUpdateTest, StrayEmptyDamagedOrSpentFleetsAreRecalledHomeAndPutTheirCorpsAshoreOnLand) {
   struct Row {
     int x, mission, supplies, damaged;
     bool recalled;
   };
-  // Home is at column 10, the objective at column 30.
-  for (const Row row :
-       {Row{30, 0, 0, 0, true}, Row{10, 0, 0, 0, false}, Row{10, 1, 0, 0, true},
-        Row{20, 4, 0, 0, true}, Row{20, 4, 1, 0, false}, Row{20, 3, 0, 0, false},
-        Row{20, 4, 10, 1, true}, Row{30, 6, 10, 0, true}, Row{20, 6, 10, 0, false}}) {
-    Fresh();
-    const int home = AddPort(10, 10, TSide::Union);
-    const int objective = AddPort(30, 10, TSide::Confederate);
-    TFleet& fleet = ActiveFleet(row.x, 10, TNation::Union);
-    SailFor(fleet, row.mission, home, row.mission != 0 ? objective : 0);
-    fleet.Supplies = static_cast<std::uint16_t>(row.supplies);
-    fleet.DamagedShips[TShipType::Transport] = static_cast<std::uint8_t>(row.damaged);
-    RecallFleetsToPort(TNation::Union);
-    EXPECT_EQ(fleet.Mission, row.recalled ? TFleetMission::Move : row.mission)
-        << row.x << " " << row.mission;
-    EXPECT_EQ(fleet.Objective, row.recalled ? home : fleet.Objective);
-    if (row.recalled) {
-      EXPECT_EQ(fleet.DestX, 10);
-    }
+  const int home = Port(10, 10, TSide::Union);
+  const int objective = Port(30, 10, TSide::Confederate);
+  // Each row is a fleet of its own at sea, at home (column 10) or on the objective (30).
+  const Row rows[] = {Row{30, 0, 0, 0, true},  Row{10, 0, 0, 0, false}, Row{10, 1, 0, 0, true},
+                      Row{20, 4, 0, 0, true},  Row{20, 4, 1, 0, false}, Row{20, 3, 0, 0, false},
+                      Row{20, 4, 10, 1, true}, Row{30, 6, 10, 0, true}, Row{20, 6, 10, 0, false}};
+  for (const Row row : rows)
+    SailFor(Fleet(row.x, 10, TNation::Union), row.mission, home, row.mission != 0 ? objective : 0);
+  for (int f = 1; f <= 9; ++f) {
+    GameState.Fleets[f].Supplies = static_cast<std::uint16_t>(rows[f - 1].supplies);
+    GameState.Fleets[f].DamagedShips[TShipType::Transport] =
+        static_cast<std::uint8_t>(rows[f - 1].damaged);
   }
-  Fresh();
-  AddPort(10, 10, TSide::Union);
-  const int landing = AddPort(30, 10, TSide::Union);
-  TFleet& inPort = ActiveFleet(30, 10, TNation::Union);
-  SailFor(inPort, TFleetMission::Nothing, 1, 0);
-  TCorps& landed = EmbarkCorps(inPort);
-  TFleet& atSea = ActiveFleet(20, 20, TNation::Union);
-  SailFor(atSea, TFleetMission::Nothing, 1, 0);
-  TCorps& aboard = EmbarkCorps(atSea);
+  const TCorps& landed = EmbarkCorps(GameState.Fleets[1]);
+  const TCorps& aboard = EmbarkCorps(GameState.Fleets[4]);
   RecallFleetsToPort(TNation::Union);
-  EXPECT_EQ(landing, 2);
-  EXPECT_EQ(landed.Stance, TCombatStance::Defend);
-  EXPECT_EQ(inPort.Corps, 0);
-  EXPECT_EQ(aboard.Stance, TCombatStance::Embarked);
-  EXPECT_NE(atSea.Corps, 0);
+  for (int f = 1; f <= 9; ++f) {
+    const bool recalled =
+        GameState.Fleets[f].Mission == TFleetMission::Move && GameState.Fleets[f].DestX == 10;
+    EXPECT_EQ(recalled, rows[f - 1].recalled) << "fleet " << f;
+  }
+  EXPECT_EQ(landed.Stance, TCombatStance::Defend) << "ashore in the enemy port";
+  EXPECT_EQ(GameState.Fleets[1].Corps, 0);
+  EXPECT_EQ(aboard.Stance, TCombatStance::Embarked) << "still at sea";
 }
 
 }  // namespace
