@@ -2,6 +2,7 @@
 
 #include "warfare/fleet_cargo.h"
 #include "warfare/fleet_places.h"
+#include "warfare/fleet_ships.h"
 #include "world/codes.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
@@ -87,11 +88,6 @@ bool HasShipyard(int city) {
          (GameState.Cities[city].ShipyardA != 0 || GameState.Cities[city].ShipyardB != 0);
 }
 
-int DamagedShips(const TFleet& fleet) {
-  return fleet.DamagedShips[TShipType::Ironclad] + fleet.DamagedShips[TShipType::Warship] +
-         fleet.DamagedShips[TShipType::Transport];
-}
-
 void EndVoyage(TFleet& fleet) {
   if (fleet.HomePort != fleet.Objective) {
     TurnForHome(fleet);
@@ -99,7 +95,8 @@ void EndVoyage(TFleet& fleet) {
   }
   fleet.Mission = TFleetMission::Nothing;
   fleet.DestX = fleet.DestY = 0;
-  if (DamagedShips(fleet) != 0 && HasShipyard(fleet.HomePort)) fleet.Mission = TFleetMission::Refit;
+  if (DamagedShipCount(fleet) != 0 && HasShipyard(fleet.HomePort))
+    fleet.Mission = TFleetMission::Refit;
   fleet.Objective = 0;
   DeliverSupplies(fleet, fleet.HomePort);
 }

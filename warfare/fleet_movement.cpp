@@ -102,6 +102,7 @@ bool CanStep(int direction) {
 }  // namespace
 
 std::uint8_t MoveFleetStep(int f) {
+  if (!IsEntryOf(GameState.Fleets, f)) return 0;
   TFleet& fleet = GameState.Fleets[f];
   if (fleet.Status != 0) return 0;
   if (IsOnDestination(fleet)) Arrive(fleet);

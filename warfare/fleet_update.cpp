@@ -5,6 +5,7 @@
 #include "warfare/fleet_cargo.h"
 #include "warfare/fleet_missions.h"
 #include "warfare/fleet_places.h"
+#include "warfare/fleet_ships.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/fleet_consolidation.h"
@@ -67,22 +68,6 @@ constexpr int kBritishOffenceChance = 50;
 constexpr int kMostOffendedAttitude = 1;
 constexpr int kLeastOffendedAttitude = 99;
 
-int Ships(const TFleet& fleet, int type) {
-  return fleet.Ships[type] + fleet.DamagedShips[type];
-}
-
-bool HasAnyShip(const TFleet& fleet) {
-  return Ships(fleet, TShipType::Ironclad) + Ships(fleet, TShipType::Warship) +
-             Ships(fleet, TShipType::Transport) !=
-         0;
-}
-
-bool HasDamagedShip(const TFleet& fleet) {
-  return fleet.DamagedShips[TShipType::Ironclad] + fleet.DamagedShips[TShipType::Warship] +
-             fleet.DamagedShips[TShipType::Transport] !=
-         0;
-}
-
 // A damaged ship counts half a sound one.
 int NavalStrength(const TFleet& fleet, int type) {
   return 2 * fleet.Ships[type] + fleet.DamagedShips[type];
@@ -105,7 +90,7 @@ void FreeFleet(TFleet& fleet) {
 void FreeEmptyFleets() {
   for (int f = 1; f <= GameState.Fleets.Count; ++f) {
     TFleet& fleet = GameState.Fleets[f];
-    if (fleet.Status < kEmptySlotFreedBelow && !HasAnyShip(fleet)) FreeFleet(fleet);
+    if (fleet.Status < kEmptySlotFreedBelow && ShipCount(fleet) == 0) FreeFleet(fleet);
   }
 }
 
@@ -181,7 +166,7 @@ bool IsStray(const TFleet& fleet) {
   const bool landed = fleet.Mission == TFleetMission::Amphibious && fleet.Corps == 0 &&
                       CityHex(fleet.Objective) == FleetHex(fleet);
   return (fleet.Mission != TFleetMission::CottonRun && fleet.Supplies == 0) ||
-         HasDamagedShip(fleet) || landed;
+         DamagedShipCount(fleet) != 0 || landed;
 }
 
 // A new fleet is launched at its home port.
@@ -310,9 +295,9 @@ void LayPath(TFleet& fleet) {
 
 int FleetMoveAllowance(const TFleet& fleet) {
   int allowance = kFullAllowance;
-  if (Ships(fleet, TShipType::Ironclad) != 0) allowance = kIroncladAllowance;
-  if (Ships(fleet, TShipType::Warship) != 0) allowance = kWarshipAllowance;
-  if (HasDamagedShip(fleet)) allowance -= kDamageSlowdown;
+  if (ShipsOfType(fleet, TShipType::Ironclad) != 0) allowance = kIroncladAllowance;
+  if (ShipsOfType(fleet, TShipType::Warship) != 0) allowance = kWarshipAllowance;
+  if (DamagedShipCount(fleet) != 0) allowance -= kDamageSlowdown;
   return allowance;
 }
 
@@ -322,6 +307,7 @@ void ComputeNavalTotals() {
 }
 
 void RecallFleetsToPort(int nation) {
+  if (!IsEntryOf(GameState.Nations, nation)) return;
   const int camp = SideOfNation(nation);
   for (int f = 1; f <= GameState.Fleets.Count; ++f) {
     TFleet& fleet = GameState.Fleets[f];
