@@ -24,15 +24,11 @@ bool IsPathIndex(int step) {
   return step >= 1 && step <= kFleetPathSteps;
 }
 
-int CampOfFleetNation(const TFleet& fleet) {
-  return IsEntryOf(GameState.Nations, fleet.Nation) ? GameState.Nations[fleet.Nation].Side : 0;
-}
-
 // A fleet may be chased when it is at sea on a mission, and its nation fights
 // in another camp than the chaser's.
 bool IsQuarryOf(const TFleet& chaser, const TFleet& quarry) {
   return quarry.Status == 0 && chaser.Nation != 0 && quarry.Nation != 0 &&
-         CampOfFleetNation(quarry) != CampOfFleetNation(chaser) &&
+         CampOfNation(quarry.Nation) != CampOfNation(chaser.Nation) &&
          quarry.Mission > TFleetMission::Refit;
 }
 
@@ -108,6 +104,7 @@ std::uint8_t MoveFleetStep(int f) {
   if (IsOnDestination(fleet)) Arrive(fleet);
   std::uint8_t shown = 0;
   if (fleet.Mission >= TFleetMission::Move && fleet.PathStep < fleet.MoveAllowance) {
+    // The timer has drawn for an interception already; this is the second draw.
     InterceptNearbyFleet(f);
     HexCursorX = fleet.X;
     HexCursorY = fleet.Y;
@@ -129,6 +126,7 @@ std::uint8_t MoveFleetStep(int f) {
     ++fleet.PathStep;
   }
   CarryCorps(fleet);
+  // A fighting fleet with steps still to make fights wherever it now lies.
   if (IsFightingMission(fleet.Mission) && fleet.PathStep < fleet.MoveAllowance) {
     ResolveNavalCombat(f);
     ClearRouteSteps();

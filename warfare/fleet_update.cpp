@@ -73,10 +73,6 @@ int NavalStrength(const TFleet& fleet, int type) {
   return 2 * fleet.Ships[type] + fleet.DamagedShips[type];
 }
 
-int SideOfNation(int nation) {
-  return IsEntryOf(GameState.Nations, nation) ? GameState.Nations[nation].Side : TSide::None;
-}
-
 int NationOfCity(int city) {
   return IsEntryOf(GameState.Cities, city) ? GameState.Cities[city].Nation : 0;
 }
@@ -208,7 +204,7 @@ bool IsBlockaded(const TFleet& fleet, int portCamp) {
 bool HasLostPort(const TFleet& fleet, int portNation) {
   const int n = fleet.Nation;
   const bool taken =
-      portNation != 0 && n != 0 && portNation != n && SideOfNation(portNation) != SideOfNation(n);
+      portNation != 0 && n != 0 && portNation != n && CampOfNation(portNation) != CampOfNation(n);
   return taken || (fleet.Supplies == 0 && fleet.Mission == TFleetMission::Move);
 }
 
@@ -253,7 +249,7 @@ bool SeekRefuge(int f) {
   if (IsHumanNation(fleet.Nation)) return true;
   const int home = fleet.HomePort;
   const int portNation = NationOfCity(home);
-  const int portCamp = SideOfNation(portNation);
+  const int portCamp = CampOfNation(portNation);
   const bool blockaded = IsBlockaded(fleet, portCamp);
   if (!blockaded && !HasLostPort(fleet, portNation)) return true;
   int refuge = NearestRefuge(fleet, blockaded);
@@ -308,7 +304,7 @@ void ComputeNavalTotals() {
 
 void RecallFleetsToPort(int nation) {
   if (!IsEntryOf(GameState.Nations, nation)) return;
-  const int camp = SideOfNation(nation);
+  const int camp = CampOfNation(nation);
   for (int f = 1; f <= GameState.Fleets.Count; ++f) {
     TFleet& fleet = GameState.Fleets[f];
     if (fleet.Status != 0 || fleet.Side != camp || !TMapRecord::OnMap(fleet.X, fleet.Y)) continue;
