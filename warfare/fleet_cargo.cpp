@@ -3,7 +3,6 @@
 #include "warfare/fleet_places.h"
 #include "world/codes.h"
 #include "world/corps_fatigue.h"
-#include "world/corps_movement.h"
 #include "world/game_window.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
@@ -66,10 +65,8 @@ void PutCorpsAshore(TFleet& fleet) {
 
 void DeliverSupplies(TFleet& fleet, int city) {
   const int theatre = TheatreOfCity(city);
-  if (!IsEntryOf(GameState.Nations, fleet.Nation)) return;
-  auto& stocks = GameState.Nations[fleet.Nation].Supplies;
-  if (!IsEntryOf(stocks, theatre)) return;
-  AddSaturated(stocks[theatre], fleet.Supplies);
+  if (!IsEntryOf(GameState.Nations, fleet.Nation) || !IsTheatre(theatre)) return;
+  AddSaturated(GameState.Nations[fleet.Nation].Supplies[theatre], fleet.Supplies);
   fleet.Supplies = 0;
 }
 

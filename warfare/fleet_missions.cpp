@@ -43,7 +43,7 @@ void UnloadAtRest(TFleet& fleet) {
   if (fleet.Objective != 0 || !IsEntryOf(GameState.Nations, fleet.Nation)) return;
   const int theatre = TheatreOfCity(fleet.HomePort);
   TNationRec& nation = GameState.Nations[fleet.Nation];
-  if (!IsEntryOf(nation.Supplies, theatre)) return;
+  if (!IsTheatre(theatre)) return;
   StoreIfRoom(nation.Supplies[theatre], fleet.Supplies);
   StoreIfRoom(nation.Cotton[theatre], fleet.Cotton);
   fleet.Supplies = 0;
@@ -59,8 +59,7 @@ void TurnForHome(TFleet& fleet) {
 // the fleet takes one supply for each bale, whatever the buyer had.
 void SellCotton(TFleet& fleet, const TCity& buyer) {
   const int bales = fleet.Cotton;
-  if (IsEntryOf(GameState.Nations, buyer.Nation) &&
-      IsEntryOf(GameState.Nations[buyer.Nation].Supplies, buyer.Theatre)) {
+  if (IsEntryOf(GameState.Nations, buyer.Nation) && IsTheatre(buyer.Theatre)) {
     U16& stock = GameState.Nations[buyer.Nation].Supplies[buyer.Theatre];
     stock = static_cast<std::uint16_t>(stock <= bales ? 0 : stock - bales);
     if (stock < kBuyerSupplyFloor) stock = kBuyerSupplyFloor;

@@ -4,7 +4,6 @@
 // builders for active fleets, ports and an embarked corps.
 #include "support/window_fixture.h"
 #include "world/codes.h"
-#include "world/corps_movement.h"
 #include "world/hex_grid.h"
 #include "world/vardecl.h"
 

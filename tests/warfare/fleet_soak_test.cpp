@@ -16,7 +16,6 @@
 #include "warfare/fleet_places.h"
 #include "warfare/fleet_update.h"
 #include "world/codes.h"
-#include "world/corps_movement.h"
 #include "world/random.h"
 #include "world/save_load.h"
 #include "world/vardecl.h"
