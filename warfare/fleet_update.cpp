@@ -243,7 +243,10 @@ void Scuttle(int f) {
 
 // A computer fleet whose port is blockaded, or lost to the enemy, makes for
 // another port of its nation; with none in reach it is scuttled where it lies
-// in its lost port. False when the fleet is gone.
+// in its lost port. A blockaded fleet sails as a blockade runner, for its own
+// port when no other is in reach. The blockade is kept by the enemies of the
+// port's camp; the ports searched count the enemies of the fleet's own camp.
+// False when the fleet is gone.
 bool SeekRefuge(int f) {
   TFleet& fleet = GameState.Fleets[f];
   if (IsHumanNation(fleet.Nation)) return true;
@@ -277,6 +280,8 @@ void CruiseOffBritishPort(TFleet& fleet) {
   if (Random(100) < kBritishOffenceChance) attitude -= 1;
 }
 
+// Every active fleet starts the movement from the first entry with its
+// allowance; one that stays where it is gets an empty path.
 void LayPath(TFleet& fleet) {
   ClearRouteSteps();
   if (fleet.Mission >= TFleetMission::Move && !IsOnDestination(fleet))

@@ -24,24 +24,6 @@ TEST_F(FleetUpdateTest, TheSlowestHullDamagedOrNotSetsTheAllowanceAndDamageCosts
   }
 }
 
-TEST_F(FleetUpdateTest, FleetsUnderWayGetAFreshPathAndNewFleetsPutToSeaAtHome) {
-  const int port = Port(10, 10, TSide::Union);
-  TFleet& fleet = Fleet(10, 20, TNation::Union, 1, 0, 0);
-  SailFor(fleet, TFleetMission::Move, port, port);
-  fleet.Supplies = 30;
-  fleet.PathStep = 7;
-  Fleet(0, 0, TNation::Union).Status = 23;
-  Fleet(0, 0, TNation::Union).Status = 24;
-  GameState.Fleets[2].HomePort = GameState.Fleets[3].HomePort = static_cast<std::uint8_t>(port);
-  UpdateFleets();
-  for (int s = 1; s <= 10; ++s) EXPECT_EQ(fleet.Path[s], kNorth) << "entry " << s;
-  EXPECT_EQ(fleet.Path[11], 0);
-  EXPECT_EQ(fleet.PathStep, 1);
-  EXPECT_EQ(fleet.MoveAllowance, 12);
-  EXPECT_EQ(GameState.Fleets[2].Y, 10) << "launched";
-  EXPECT_EQ(GameState.Fleets[3].Y, 0) << "still building";
-}
-
 // A Confederate computer fleet two hexes off its home port at (10, 10), which
 // a Union patrol blockades: its cotton run home must find another way in.
 TEST_F(FleetUpdateTest, EachIroncladOffAPortWeighsTenHexesAgainstItAndTheRunnerMakesForTheBest) {
