@@ -20,23 +20,23 @@ class FleetTest : public WindowTest {
   static TFleet& Fleet(int x, int y, int nation, int ironclads = 0, int warships = 0,
                        int transports = 1) {
     TFleet& fleet = GameState.Fleets[AddFleet(x, y, GameState.Nations[nation].Side, nation)];
-    fleet.Ships[TShipType::Ironclad] = static_cast<std::uint8_t>(ironclads);
-    fleet.Ships[TShipType::Warship] = static_cast<std::uint8_t>(warships);
-    fleet.Ships[TShipType::Transport] = static_cast<std::uint8_t>(transports);
+    fleet.Ships[TShipType::Ironclad] = ironclads;
+    fleet.Ships[TShipType::Warship] = warships;
+    fleet.Ships[TShipType::Transport] = transports;
     return fleet;
   }
 
   static int Port(int x, int y, int side, int theatre = TTheatre::Seaboard) {
     const int c = AddCity(x, y, side);
     GameState.Cities[c].SeaPort = 1;
-    GameState.Cities[c].Theatre = static_cast<std::uint8_t>(theatre);
+    GameState.Cities[c].Theatre = theatre;
     return c;
   }
 
   static void SailFor(TFleet& fleet, int mission, int home, int objective) {
-    fleet.Mission = static_cast<std::uint8_t>(mission);
-    fleet.HomePort = static_cast<std::uint8_t>(home);
-    fleet.Objective = static_cast<std::uint8_t>(objective);
+    fleet.Mission = mission;
+    fleet.HomePort = home;
+    fleet.Objective = objective;
     if (objective == 0) return;
     fleet.DestX = GameState.Cities[objective].X;
     fleet.DestY = GameState.Cities[objective].Y;
@@ -45,10 +45,10 @@ class FleetTest : public WindowTest {
   // A corps of the fleet's camp embarked on it, with brigade 1.
   static TCorps& EmbarkCorps(TFleet& fleet) {
     const int c = AddCorps(fleet.X, fleet.Y, fleet.Side, fleet.Nation);
-    fleet.Corps = static_cast<std::uint8_t>(c);
+    fleet.Corps = c;
     GameState.Corps[c].Stance = TCombatStance::Embarked;
     GameState.Brigades[1].Status = TBrigadeStatus::InCorps;
-    GameState.Brigades[1].Location = static_cast<std::uint8_t>(c);
+    GameState.Brigades[1].Location = c;
     return GameState.Corps[c];
   }
 

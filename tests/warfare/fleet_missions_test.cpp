@@ -29,11 +29,10 @@ TEST_F(FleetMissionsTest, StoresAtRestGoHomeWhenTheStockCanTakeThemAndAreLostOth
     Fresh();
     TFleet& fleet = Fleet(40, 40, TNation::Union);
     SailFor(fleet, TFleetMission::Patrol, kHome, 0);
-    fleet.Supplies = static_cast<std::uint16_t>(row.aboard);
-    fleet.Cotton = static_cast<std::uint16_t>(row.aboard);
-    Stock(TNation::Union) = static_cast<std::uint16_t>(row.stock);
-    GameState.Nations[TNation::Union].Cotton[TTheatre::Seaboard] =
-        static_cast<std::uint16_t>(row.stock);
+    fleet.Supplies = row.aboard;
+    fleet.Cotton = row.aboard;
+    Stock(TNation::Union) = row.stock;
+    GameState.Nations[TNation::Union].Cotton[TTheatre::Seaboard] = row.stock;
     ProcessFleetMissions();
     EXPECT_EQ(Stock(TNation::Union), row.stockAfter) << row.aboard << " onto " << row.stock;
     EXPECT_EQ(GameState.Nations[TNation::Union].Cotton[TTheatre::Seaboard], row.stockAfter);
@@ -53,7 +52,7 @@ TEST_F(FleetMissionsTest, CottonSoldAbroadTakesFromTheBuyersStockDownToAFloorAnd
     SailFor(fleet, TFleetMission::CottonRun, kHome, kBuyer);
     fleet.Cotton = 3'000;
     fleet.Supplies = 20;
-    Stock(TNation::Britain, TTheatre::West) = static_cast<std::uint16_t>(row.stock);
+    Stock(TNation::Britain, TTheatre::West) = row.stock;
     ProcessFleetMissions();
     EXPECT_EQ(Stock(TNation::Britain, TTheatre::West), row.stockAfter) << row.stock;
     EXPECT_EQ(fleet.Supplies, 3'020);
@@ -79,12 +78,12 @@ TEST_F(FleetMissionsTest, AVoyageTurnsForHomeAbroadAndEndsAtHomeRefittingAtEithe
        {Row{kBuyer, 0, 1, 1, TFleetMission::Move}, Row{kHome, 1, 0, 0, 0}, Row{kHome, 0, 1, 1, 0},
         Row{kHome, 1, 1, 0, TFleetMission::Refit}, Row{kHome, 1, 0, 1, TFleetMission::Refit}}) {
     Fresh();
-    GameState.Cities[kHome].ShipyardA = static_cast<std::uint8_t>(row.yardA);
-    GameState.Cities[kHome].ShipyardB = static_cast<std::uint8_t>(row.yardB);
+    GameState.Cities[kHome].ShipyardA = row.yardA;
+    GameState.Cities[kHome].ShipyardB = row.yardB;
     const TCity& port = GameState.Cities[row.objective];
     TFleet& fleet = Fleet(port.X, port.Y, TNation::Union);
     SailFor(fleet, TFleetMission::Move, kHome, row.objective);
-    fleet.DamagedShips[TShipType::Transport] = static_cast<std::uint8_t>(row.damaged);
+    fleet.DamagedShips[TShipType::Transport] = row.damaged;
     ProcessFleetMissions();
     EXPECT_EQ(fleet.Mission, row.mission) << row.objective << row.damaged << row.yardA << row.yardB;
     EXPECT_EQ(fleet.Objective, row.objective == kHome ? 0 : kHome);

@@ -12,12 +12,12 @@ class FleetMovementTest : public FleetTest {
   // Fleet 1, a Union patrol at (20, 20) with a path due north to row 1.
   static TFleet& HeadingNorth(int allowance, int mission = TFleetMission::Patrol) {
     TFleet& fleet = Fleet(20, 20, TNation::Union);
-    fleet.Mission = static_cast<std::uint8_t>(mission);
+    fleet.Mission = mission;
     fleet.DestX = 20;
     fleet.DestY = 1;
     for (int s = 1; s <= 20; ++s) fleet.Path[s] = kNorth;
     fleet.PathStep = 1;
-    fleet.MoveAllowance = static_cast<std::uint8_t>(allowance);
+    fleet.MoveAllowance = allowance;
     return fleet;
   }
   static void EnemyAt(int y) { Fleet(20, y, TNation::Confederacy).Mission = TFleetMission::Move; }
@@ -30,12 +30,12 @@ TEST_F(FleetMovementTest, AFleetMakesOneMoveFewerThanItsAllowanceAndRecordsThemI
   for (const Row row :
        {Row{12, 0, 3, 11, 11}, Row{20, 0, 3, 19, 19}, Row{20, 1, 3, 0, 0}, Row{20, 0, 2, 19, 0}}) {
     Fresh();
-    GameState.PlayMode = static_cast<std::uint16_t>(row.playMode);
+    GameState.PlayMode = row.playMode;
     TFleet& fleet = HeadingNorth(row.allowance, TFleetMission::Move);
-    fleet.Status = static_cast<std::uint8_t>(row.status);
+    fleet.Status = row.status;
     int recorded = 0;
     for (int step = 1; step <= 19; ++step) {
-      GameState.Step = static_cast<std::uint16_t>(step);
+      GameState.Step = step;
       MoveFleetStep(1);
       recorded += fleet.StepDone[step] == kNorth;
     }
@@ -52,9 +52,9 @@ TEST_F(FleetMovementTest, AMoveIsHiddenOnlyFromAHumanEnemyWhoHasNotSpottedTheFle
   };
   for (const Row row : {Row{1, 0, 0, 1}, Row{0, 0, 0, 1}, Row{1, 1, 0, 0}, Row{0, 1, 1, 1}}) {
     Fresh();
-    GameState.Nations[TNation::Union].Human = static_cast<std::uint8_t>(row.unionHuman);
-    GameState.Nations[TNation::Confederacy].Human = static_cast<std::uint8_t>(row.confederacyHuman);
-    HeadingNorth(20, TFleetMission::Move).Spotted = static_cast<std::uint8_t>(row.spotted);
+    GameState.Nations[TNation::Union].Human = row.unionHuman;
+    GameState.Nations[TNation::Confederacy].Human = row.confederacyHuman;
+    HeadingNorth(20, TFleetMission::Move).Spotted = row.spotted;
     EXPECT_EQ(MoveFleetStep(1), row.shown) << row.unionHuman << row.confederacyHuman << row.spotted;
   }
 }
@@ -70,7 +70,7 @@ TEST_F(FleetMovementTest, APatrolTurnsOnAnEnemyWhenTheDrawBeatsThirtyTimesTheDis
        {Row{2, 3, 90, 1, kNorth}, Row{2, 3, 91, 23, kSouth}, Row{2, 4, kNoDraw, 1, kNorth},
         Row{18, 2, 99, 22, kSouth}, Row{19, 2, 99, 22, 0}}) {
     Fresh();
-    HeadingNorth(20).PathStep = static_cast<std::uint8_t>(row.pathStep);
+    HeadingNorth(20).PathStep = row.pathStep;
     EnemyAt(20 + row.distance);
     ScriptRandomDraws(row.draw == kNoDraw ? std::deque<ScriptedDraw>{}
                                           : std::deque<ScriptedDraw>{{100, row.draw}});
@@ -138,12 +138,12 @@ TEST_F(FleetMovementTest, AVoyageEndingAtHomeRefitsOnlyWithBothYardsAndBothKinds
                         Row{1, 0, 1, 1, 0}, Row{1, 1, 0, 1, 0}, Row{1, 1, 1, 0, 0}}) {
     Fresh();
     const int home = Port(10, 10, TSide::Union);
-    GameState.Cities[home].ShipyardA = static_cast<std::uint8_t>(row.yardA);
-    GameState.Cities[home].ShipyardB = static_cast<std::uint8_t>(row.yardB);
+    GameState.Cities[home].ShipyardA = row.yardA;
+    GameState.Cities[home].ShipyardB = row.yardB;
     TFleet& fleet = Fleet(10, 10, TNation::Union);
     SailFor(fleet, TFleetMission::Move, home, home);
-    fleet.DamagedShips[TShipType::Ironclad] = static_cast<std::uint8_t>(row.damagedIronclads);
-    fleet.DamagedShips[TShipType::Transport] = static_cast<std::uint8_t>(row.damagedOthers);
+    fleet.DamagedShips[TShipType::Ironclad] = row.damagedIronclads;
+    fleet.DamagedShips[TShipType::Transport] = row.damagedOthers;
     MoveFleetStep(1);
     EXPECT_EQ(fleet.Mission, row.mission)
         << row.damagedIronclads << row.damagedOthers << row.yardA << row.yardB;

@@ -31,8 +31,8 @@ constexpr int kShippedCorps = 1;
 // Ordered out with stores for the voyage, as the fleet orders dialog loads them.
 void Order(TFleet& fleet, int mission, int objective) {
   fleet.Supplies = 200;
-  fleet.Mission = static_cast<std::uint8_t>(mission);
-  fleet.Objective = static_cast<std::uint8_t>(objective);
+  fleet.Mission = mission;
+  fleet.Objective = objective;
   SteerToCity(fleet, objective);
 }
 

@@ -38,7 +38,7 @@ TEST_F(FleetUpdateTest, EachIroncladOffAPortWeighsTenHexesAgainstItAndTheRunnerM
     Fresh();
     const int home = Port(10, 10, TSide::Confederate);
     if (row.otherPortRow != 0) Port(10, row.otherPortRow, TSide::Confederate);
-    GameState.Nations[TNation::Confederacy].Human = static_cast<std::uint8_t>(row.human);
+    GameState.Nations[TNation::Confederacy].Human = row.human;
     TFleet& runner = Fleet(10, 12, TNation::Confederacy);
     SailFor(runner, row.mission, home, home);
     Fleet(10, 10, TNation::Union, row.blockaders, 0, 0).Mission = TFleetMission::Patrol;
@@ -61,10 +61,10 @@ TEST_F(FleetUpdateTest, AComputerFleetWhosePortFellSailsForAnotherOrIsScuttledTh
     const int lost = Port(10, 10, TSide::Union);
     if (row.otherPort != 0) Port(30, 30, TSide::Confederate);
     GameState.Cities[2].RiverPort = row.otherPort == 1 ? 1 : 0;
-    GameState.Nations[TNation::Confederacy].Human = static_cast<std::uint8_t>(row.human);
+    GameState.Nations[TNation::Confederacy].Human = row.human;
     TFleet& fleet = Fleet(10, 10, TNation::Confederacy);
-    fleet.HomePort = static_cast<std::uint8_t>(lost);
-    fleet.Kind = static_cast<std::uint8_t>(row.kind);
+    fleet.HomePort = lost;
+    fleet.Kind = row.kind;
     const TCorps& corps = EmbarkCorps(fleet);
     UpdateFleets();
     EXPECT_EQ(fleet.Status, row.status) << row.otherPort << row.kind << row.human;
@@ -100,7 +100,7 @@ TEST_F(FleetUpdateTest, AUnionPatrolOffTheBritishPortSoursBritainOnHalfTheDraws)
     GameState.Cities[86].Y = 20;
     const int objective = Port(50, 20 + row.distance, TSide::Confederate);
     SailFor(Fleet(50, 20 + row.distance, row.nation, 0, 2, 0), TFleetMission::Patrol, 0, objective);
-    GameState.Nations[TNation::Britain].Attitude = static_cast<std::int16_t>(row.attitude);
+    GameState.Nations[TNation::Britain].Attitude = row.attitude;
     ScriptRandomDraws(row.draw == kNoDraw ? std::deque<ScriptedDraw>{}
                                           : std::deque<ScriptedDraw>{{100, row.draw}});
     UpdateFleets();
@@ -121,8 +121,8 @@ TEST_F(FleetUpdateTest, TheNavalTotalsFreeEmptyFleetsAndWeighTheUnionsSeaPowerAg
     Fresh();
     Port(10, 10, TSide::Union);
     TFleet& fleet = Fleet(10, 10, TNation::Union, row.ironclads, row.warships, row.transports);
-    fleet.DamagedShips[TShipType::Warship] = static_cast<std::uint8_t>(row.damagedWarships);
-    fleet.DamagedShips[TShipType::Transport] = static_cast<std::uint8_t>(row.damagedTransports);
+    fleet.DamagedShips[TShipType::Warship] = row.damagedWarships;
+    fleet.DamagedShips[TShipType::Transport] = row.damagedTransports;
     Fleet(20, 20, TNation::Confederacy, row.enemyIronclads, 0, 1);
     ComputeNavalTotals();
     EXPECT_EQ(GameState.Nations[TNation::Union].NavalBalance, row.balance)
@@ -154,9 +154,8 @@ TEST_F(FleetUpdateTest, StrayEmptyDamagedOrSpentFleetsAreRecalledHomeAndPutTheir
   for (const Row row : rows)
     SailFor(Fleet(row.x, 10, TNation::Union), row.mission, home, row.mission != 0 ? objective : 0);
   for (int f = 1; f <= 9; ++f) {
-    GameState.Fleets[f].Supplies = static_cast<std::uint16_t>(rows[f - 1].supplies);
-    GameState.Fleets[f].DamagedShips[TShipType::Transport] =
-        static_cast<std::uint8_t>(rows[f - 1].damaged);
+    GameState.Fleets[f].Supplies = rows[f - 1].supplies;
+    GameState.Fleets[f].DamagedShips[TShipType::Transport] = rows[f - 1].damaged;
   }
   const TCorps& landed = EmbarkCorps(GameState.Fleets[1]);
   const TCorps& aboard = EmbarkCorps(GameState.Fleets[4]);
