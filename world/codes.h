@@ -96,3 +96,22 @@ inline constexpr int Training = 6;
 inline constexpr int Embarked = 7;
 inline constexpr int Marching = 9;
 }  // namespace TCorpsActivity
+
+// A fleet's order. Missions from Move up sail; Patrol and Attack Port fight
+// and intercept; Amphibious carries a corps.
+namespace TFleetMission {
+inline constexpr int Nothing = 0;
+inline constexpr int Refit = 1;
+inline constexpr int Move = 2;
+inline constexpr int CottonRun = 3;
+inline constexpr int Patrol = 4;
+inline constexpr int AttackPort = 5;
+inline constexpr int Amphibious = 6;
+}  // namespace TFleetMission
+
+// The index of TFleet.Ships and TFleet.DamagedShips.
+namespace TShipType {
+inline constexpr int Ironclad = 1;
+inline constexpr int Warship = 2;
+inline constexpr int Transport = 3;
+}  // namespace TShipType
