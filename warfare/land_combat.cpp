@@ -203,27 +203,6 @@ int MeanReadiness(const BattleContext& ctx, int side) {
   return sum / std::max(count, 1);
 }
 
-void DecideOutcome(const BattleContext& ctx) {
-  BattleStrength1 = GameState.Hits1 * 100 / std::max(BattleStrength1, 1);
-  BattleStrength2 = GameState.Hits2 * 100 / std::max(BattleStrength2, 1);
-  TMapCell& hex = MapRecord.Cell(GameState.BattleX, GameState.BattleY);
-  if (GameState.BattleOutcome < 2) {
-    const int outcome = OutcomeFromLosses(hex.Owner(), BattleStrength1, BattleStrength2);
-    if (outcome != 0) GameState.BattleOutcome = outcome;
-  }
-  BattleReadiness1 = MeanReadiness(ctx, TSide::Union);
-  BattleReadiness2 = MeanReadiness(ctx, TSide::Confederate);
-  if (GameState.BattleOutcome < 2) {
-    // A side with no readiness left gives up the field.
-    if (BattleReadiness1 < 1 && BattleReadiness2 > 0) GameState.BattleOutcome = 3;
-    if (BattleReadiness2 < 1 && BattleReadiness1 > 0) GameState.BattleOutcome = 2;
-    if (GameState.BattleOutcome >= 2) hex.SetOwner(GameState.BattleOutcome - 1);
-  }
-  if ((GameState.BattleOutcome > 1 && GameState.Hits1 + GameState.Hits2 < kDecisiveHits) ||
-      ctx.BattleIntensity == 1)
-    GameState.BattleOutcome = 1;
-}
-
 void Reward(TCorps& corps) {
   AddSaturated(GameState.Nations[corps.Side].WarScore, 1);
   if (TLeader* leader = LeaderRecord(corps.Leader)) AddSaturated(leader->Modifier, 2);
@@ -292,6 +271,27 @@ void FinishBattleFactors(const BattleContext& ctx) {
       BattleFactors[row][side] =
           static_cast<std::uint16_t>(BattleFactors[row][side] / BattleFactors[TBattleFactor::CorpsCount][side]);
   }
+}
+
+void DecideOutcome(const BattleContext& ctx) {
+  BattleStrength1 = GameState.Hits1 * 100 / std::max(BattleStrength1, 1);
+  BattleStrength2 = GameState.Hits2 * 100 / std::max(BattleStrength2, 1);
+  TMapCell& hex = MapRecord.Cell(GameState.BattleX, GameState.BattleY);
+  if (GameState.BattleOutcome < 2) {
+    const int outcome = OutcomeFromLosses(hex.Owner(), BattleStrength1, BattleStrength2);
+    if (outcome != 0) GameState.BattleOutcome = outcome;
+  }
+  BattleReadiness1 = MeanReadiness(ctx, TSide::Union);
+  BattleReadiness2 = MeanReadiness(ctx, TSide::Confederate);
+  if (GameState.BattleOutcome < 2) {
+    // A side with no readiness left gives up the field.
+    if (BattleReadiness1 < 1 && BattleReadiness2 > 0) GameState.BattleOutcome = 3;
+    if (BattleReadiness2 < 1 && BattleReadiness1 > 0) GameState.BattleOutcome = 2;
+    if (GameState.BattleOutcome >= 2) hex.SetOwner(GameState.BattleOutcome - 1);
+  }
+  if ((GameState.BattleOutcome > 1 && GameState.Hits1 + GameState.Hits2 < kDecisiveHits) ||
+      ctx.BattleIntensity == 1)
+    GameState.BattleOutcome = 1;
 }
 
 int OutcomeFromLosses(int owner, int unionLoss, int confedLoss) {

@@ -13,6 +13,10 @@ void FinishBattleFactors(const BattleContext& ctx);
 // Fights the battle, up to and including every corps' aftermath.
 void FightBattle(BattleContext& ctx);
 
+// Decides TGameState.BattleOutcome from the losses and the readiness left,
+// and lets a battle too small or fought as a skirmish decide nothing.
+void DecideOutcome(const BattleContext& ctx);
+
 // The outcome the loss percentages of each side decide on ground of this
 // owner: 2 side 1 won, 3 side 2 won, 0 nothing decided.
 int OutcomeFromLosses(int owner, int unionLoss, int confedLoss);

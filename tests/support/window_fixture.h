@@ -1,6 +1,7 @@
 #pragma once
-// A blank game with a recording window and recording battle views installed, placeholder texts ("text n"
-// for line n) and a fresh folder for the files a test writes.
+// A blank game with a recording window and recording battle views installed,
+// placeholder texts ("text n" for line n) and a fresh folder for the files a
+// test writes.
 #include <filesystem>
 #include <string>
 
