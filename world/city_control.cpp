@@ -7,7 +7,6 @@
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/corps_fatigue.h"
-#include "world/corps_movement.h"
 #include "world/foreign_intervention.h"
 #include "world/game_window.h"
 #include "world/hex_control.h"
@@ -18,6 +17,7 @@
 #include "world/saturating.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
+#include "world/unit_positions.h"
 #include "world/vardecl.h"
 
 namespace {

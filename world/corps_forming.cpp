@@ -5,7 +5,6 @@
 
 #include "world/brigade_rules.h"
 #include "world/codes.h"
-#include "world/corps_movement.h"
 #include "world/force_slots.h"
 #include "world/formation_notice.h"
 #include "world/game_window.h"

@@ -4,10 +4,12 @@
 #include <cstdint>
 
 #include "world/brigade_rules.h"
+#include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/corps_disorder.h"
 #include "world/corps_fatigue.h"
 #include "world/corps_movement.h"
+#include "world/corps_path.h"
 #include "world/force_slots.h"
 #include "world/game_window.h"
 #include "world/rail_moves.h"
@@ -16,6 +18,7 @@
 #include "world/saturating.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
+#include "world/unit_positions.h"
 #include "world/vardecl.h"
 
 namespace {

@@ -3,7 +3,6 @@
 #include <map>
 
 #include "world/codes.h"
-#include "world/corps_movement.h"
 #include "world/game_date.h"
 
 namespace {

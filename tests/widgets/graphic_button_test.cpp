@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/controls/image_list.h"
+#include "platform/controls/panel.h"
 #include "platform/input/key_codes.h"
 #include "widget_form.h"
 #include "widgets/panel.h"
@@ -201,6 +202,20 @@ TEST_F(GraphicButtonTest, AFreedImageListIsForgottenAndLeavesTheFace) {
   delete list;
   EXPECT_EQ(button->Images(), nullptr);
   EXPECT_EQ(InkOf(face, clBlue), TRect{});
+}
+
+TEST_F(GraphicButtonTest, AButtonShowsDisabledAsSoonAsItsParentIsAndComesBackAsItsGroupsChoice) {
+  auto* panel = Put<TPanel>(0, 0, 200, 100);
+  auto* chosen = PutButton(10, 10, panel);
+  chosen->SetGroupIndex(1);
+  chosen->SetDown(true);
+  auto* other = PutButton(100, 10, panel);
+  panel->SetEnabled(false);
+  EXPECT_EQ(chosen->State(), bsDisabled);
+  EXPECT_EQ(other->State(), bsDisabled);
+  panel->SetEnabled(true);
+  EXPECT_EQ(chosen->State(), bsExclusive);
+  EXPECT_EQ(other->State(), bsUp);
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include "support/window_fixture.h"
 #include "tests/world/force_builders.h"
 #include "world/codes.h"
-#include "world/corps_movement.h"
 #include "world/load_corrections.h"
 #include "world/vardecl.h"
 
