@@ -8,7 +8,6 @@
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/corps_fatigue.h"
-#include "world/corps_movement.h"
 #include "world/hex_grid.h"
 #include "world/play_modes.h"
 #include "world/saturating.h"
@@ -27,7 +26,7 @@ constexpr int kOpenFieldSupplyFactor = 4;
 
 // Per factor row, the sums of side 1 and side 2 (entries 1, 2), kept wide and
 // stored saturated, so a big battle's weapon sum cannot wrap to a small one.
-using FactorSums = std::array<std::array<std::int64_t, 3>, TBattleFactor::Rows>;
+using FactorSums = std::array<std::array<std::int64_t, kSideCount + 1>, TBattleFactor::Rows>;
 
 int TerrainText(int terrain) {
   static constexpr int kTexts[] = {0, 518, 522, 523, 524, 519, 520, 521};
@@ -163,7 +162,7 @@ int NameThePlace(const BattleContext& ctx, BattleForm& form) {
 int TheatreOfState(int state) {
   if (!IsEntryOf(GameState.States, state)) return 0;
   const int theatre = GameState.States[state].Theatre;
-  return IsEntryOf(GameState.Weather, theatre) ? theatre : 0;
+  return IsTheatre(theatre) ? theatre : 0;
 }
 
 void ChooseCommander(BattleContext& ctx, int side, const TCorps& corps) {
@@ -217,7 +216,7 @@ void WeighTheWeather(FactorSums& sums, int battleState, BattleForm& form) {
 void CountTheCorps(BattleContext& ctx, int battleState, BattleForm& form) {
   const TMapCell& hex = MapRecord.Cell(GameState.BattleX, GameState.BattleY);
   FactorSums sums{};
-  std::array<std::int64_t, 3> brigades{};
+  std::array<std::int64_t, kSideCount + 1> brigades{};
   for (int c : ctx.EngagedCorps()) {
     const TCorps& corps = GameState.Corps[c];
     const int side = corps.Side;
@@ -234,7 +233,7 @@ void CountTheCorps(BattleContext& ctx, int battleState, BattleForm& form) {
   StoreSaturated(BattleCorps1, brigades[1]);
   StoreSaturated(BattleCorps2, brigades[2]);
   for (int row = 0; row < TBattleFactor::Rows; ++row)
-    for (int side = 1; side <= 2; ++side) StoreSaturated(BattleFactors[row][side], sums[row][side]);
+    for (int side = 1; side <= kSideCount; ++side) StoreSaturated(BattleFactors[row][side], sums[row][side]);
 }
 
 bool ChoosesOwnIntensity(int side) {
@@ -244,7 +243,7 @@ bool ChoosesOwnIntensity(int side) {
 
 void SetIntensities(BattleContext& ctx, BattleForm& form) {
   const int brigades[] = {0, BattleCorps1, BattleCorps2};
-  for (int side = 1; side <= 2; ++side) {
+  for (int side = 1; side <= kSideCount; ++side) {
     form.choosesIntensity[side - 1] = ChoosesOwnIntensity(side);
     if (form.choosesIntensity[side - 1]) continue;
     const int initiative = LeaderRating(ctx.Commander(side), &TLeader::Initiative);

@@ -66,7 +66,7 @@ int CityGunsFor(const TCorps& attacker) {
         city.Side != attacker.Side)
       continue;
     fire += 5 * city.CoastalGuns;
-    for (int side = 1; side <= 2; ++side)
+    for (int side = 1; side <= kSideCount; ++side)
       if (BattleFactors[TBattleFactor::Battlefield][side] != 0)
         BattleFactors[TBattleFactor::CityGuns][side] = city.CoastalGuns;
   }
@@ -261,7 +261,7 @@ void FinishBattleFactors(const BattleContext& ctx) {
     BattleFactors[row][1] = static_cast<std::uint16_t>(BattleFactors[row][1] / BattleCorps1);
     BattleFactors[row][2] = static_cast<std::uint16_t>(BattleFactors[row][2] / BattleCorps2);
   }
-  for (int side = 1; side <= 2; ++side) {
+  for (int side = 1; side <= kSideCount; ++side) {
     std::uint16_t& leadership = BattleFactors[TBattleFactor::Leadership][side];
     leadership = std::min<std::uint16_t>(leadership, kMostLeadership);
     for (auto& row : BattleFactors)

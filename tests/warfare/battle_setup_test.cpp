@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "tests/warfare/battle_fixture.h"
-#include "world/corps_movement.h"
 #include "world/play_modes.h"
 
 namespace {
