@@ -25,9 +25,7 @@ std::vector<int> ListedSteps() {
 }
 
 void SetSideCode(int x, int y, int side, int code) {
-  std::uint8_t& sides = MapRecord.Cell(x, y).Bytes[0];
-  const int shift = 2 * (side - 1);
-  sides = static_cast<std::uint8_t>((sides & ~(3 << shift)) | (code << shift));
+  MapRecord.Cell(x, y).SetHexSideCode(side, code);
 }
 
 // The code of the side between a hex and its neighbour in a direction.

@@ -47,9 +47,7 @@ class CorpsTest : public WorldTest {
       cy = there.Y;
       side = direction - 3;
     }
-    TMapCell& cell = MapRecord.Cell(cx, cy);
-    const int shift = 2 * (side - 1);
-    cell.Bytes[0] = static_cast<std::uint8_t>((cell.Bytes[0] & ~(3 << shift)) | (code << shift));
+    MapRecord.Cell(cx, cy).SetHexSideCode(side, code);
   }
 
   static void SetState(int x, int y, int state) { MapRecord.Cell(x, y).Bytes[2] = state; }

@@ -85,6 +85,14 @@ TEST_F(MapRecordTest, FlagWritesKeepTheOtherBitsOfTheirByte) {
   EXPECT_EQ(cell.Bytes[1], 0b11'10'1'011);
   cell.ClearLinkFlag();
   EXPECT_EQ(cell.Bytes[1], 0b11'10'0'011);
+  cell.SetFlag7(false);
+  EXPECT_EQ(cell.Bytes[0], 0b01'11'10'01);
+  cell.SetFlag7(true);
+  EXPECT_EQ(cell.Bytes[0], 0b11'11'10'01);
+  cell.SetHexSideCode(2, 1);
+  EXPECT_EQ(cell.Bytes[0], 0b11'11'01'01);
+  cell.SetHexSideCode(3, 6);
+  EXPECT_EQ(cell.Bytes[0], 0b11'10'01'01) << "a code too wide for its two bits is masked";
 }
 
 TEST_F(MapRecordTest, OversizedValuesCannotSpillIntoNeighbouringFields) {
