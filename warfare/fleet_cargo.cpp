@@ -1,8 +1,10 @@
 #include "warfare/fleet_cargo.h"
 
 #include "warfare/fleet_places.h"
+#include "world/brigade_rules.h"
 #include "world/codes.h"
 #include "world/corps_fatigue.h"
+#include "world/dissolve_and_disband.h"
 #include "world/game_window.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
@@ -61,6 +63,24 @@ void PutCorpsAshore(TFleet& fleet) {
   const int c = EmbarkedCorps(fleet);
   if (c != 0) GameState.Corps[c].Stance = TCombatStance::Defend;
   fleet.Corps = 0;
+}
+
+// A hit bigger than the brigade takes it whole, its men booked as casualties.
+void LoseCorpsWithFleet(int c) {
+  if (!IsEntryOf(GameState.Corps, c)) return;
+  for (int b = 1; b <= GameState.Brigades.Count; ++b) {
+    const TBrigade& brigade = GameState.Brigades[b];
+    if (IsBrigadeOfCorps(brigade, c))
+      ApplyBrigadeLosses(kLossesByBrigade, static_cast<std::uint16_t>(b),
+                         static_cast<std::uint16_t>(brigade.Strength + 1));
+  }
+  LoseCorpsAtSea(c);
+  TCorps& corps = GameState.Corps[c];
+  corps.Stance = corps.DestX = corps.DestY = corps.Ordinal = corps.Theatre = corps.State = 0;
+  corps.LeaderCombat = corps.ArtilleryBrigades = corps.SupplyPriority = corps.City = 0;
+  corps.SupplyType = corps.Quality = corps.Kind = corps.ArtilleryStrength = 0;
+  corps.Capacity = corps.OtherBrigades = 0;
+  corps.Strength = 0;
 }
 
 void DeliverSupplies(TFleet& fleet, int city) {
