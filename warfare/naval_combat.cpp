@@ -65,9 +65,7 @@ constexpr std::array<const char*, 4> kNationNames{"Union", "Confederate", "Franc
 
 // What one camp brought to the engagement and what it suffered.
 struct SideTally {
-  std::array<int, 3> ships{};
-  std::array<int, 3> damaged{};
-  int guns = 0;
+  NavalForce force;
   std::array<int, 3> sunk{};
   int hits = 0;
   int nation = 0;
@@ -99,7 +97,6 @@ class Engagement {
  private:
   void Count(int g);
   void JoinCity(int c);
-  void Fire(int side, int units, Battery battery);
   void Volleys();
   void HitCity(int side);
   void HitFleets(int side);
@@ -159,8 +156,8 @@ void Engagement::Count(int g) {
   other.Engaged = 1;
   SideTally& tally = sides_[s - 1];
   for (int type = 1; type <= other.Ships.Count; ++type) {
-    tally.ships[type - 1] += other.Ships[type];
-    tally.damaged[type - 1] += other.DamagedShips[type];
+    tally.force.ships[type - 1] += other.Ships[type];
+    tally.force.damaged[type - 1] += other.DamagedShips[type];
   }
   tally.nation = other.Nation;
   if (s != fleet_.Side) {
@@ -179,7 +176,7 @@ void Engagement::JoinCity(int c) {
   }
   const int camp = city.Side != 0 ? city.Side : NationSide(city.Nation);
   city_ = {c, camp, city.Fortifications, city.CoastalGuns};
-  if (IsCamp(camp)) sides_[camp - 1].guns = city.CoastalGuns;
+  if (IsCamp(camp)) sides_[camp - 1].force.guns = city.CoastalGuns;
   CurrentCity = static_cast<std::uint16_t>(c);
   if (camp != fleet_.Side) {
     on_ = true;
@@ -206,24 +203,17 @@ bool Engagement::Gather() {
   return on_;
 }
 
-void Engagement::Fire(int side, int units, Battery battery) {
-  int& hits = sides_[kSideCount - side].hits;
+int Fire(int units, Battery battery) {
+  int hits = 0;
   for (int shot = 0; shot < units * battery.shots; ++shot)
     if (Random(200) < battery.hitsBelow) ++hits;
+  return hits;
 }
 
-// Side 1 fires first, each battery in turn; the hits land after both have.
+// Side 1 fires first; the hits land after both have.
 void Engagement::Volleys() {
-  for (int s = 1; s <= kSideCount; ++s) {
-    const SideTally& tally = sides_[s - 1];
-    Fire(s, tally.ships[0], kIroncladFire);
-    Fire(s, tally.damaged[0], kDamagedIroncladFire);
-    Fire(s, tally.ships[1], kWarshipFire);
-    Fire(s, tally.damaged[1], kDamagedWarshipFire);
-    Fire(s, tally.ships[2], kTransportFire);
-    Fire(s, tally.damaged[2], kTransportFire);
-    Fire(s, tally.guns, kCoastalGunFire);
-  }
+  sides_[1].hits = VolleyHits(sides_[0].force);
+  sides_[0].hits = VolleyHits(sides_[1].force);
 }
 
 // Each hit on a port is a draw against its works; the guns fall with them.
@@ -350,7 +340,8 @@ void Engagement::FillView() {
     const SideTally& tally = sides_[s];
     if (IsEntryOf(GameState.Nations, tally.nation)) view_.sides[s] = kNationNames[tally.nation - 1];
     view_.fleets[s] = fleetLists_[s];
-    for (int type = 0; type < 3; ++type) view_.ships[s][type] = tally.ships[type] + tally.damaged[type];
+    for (int type = 0; type < 3; ++type)
+      view_.ships[s][type] = tally.force.ships[type] + tally.force.damaged[type];
   }
   for (int k = 0; k < 3; ++k) view_.columnHeadings[k] = TextLine(kColumnHeadingTexts[k]);
 }
@@ -360,9 +351,9 @@ void Engagement::FillView() {
 bool Engagement::BothSidesShown() const {
   for (int s = 1; s <= kSideCount; ++s) {
     const SideTally& tally = sides_[s - 1];
-    int total = tally.guns + tally.hits;
+    int total = tally.force.guns + tally.hits;
     for (int type = 0; type < 3; ++type)
-      total += tally.ships[type] + tally.damaged[type] + tally.sunk[type];
+      total += tally.force.ships[type] + tally.force.damaged[type] + tally.sunk[type];
     if (city_.camp == s) total += city_.works + city_.guns;
     if (total == 0) return false;
   }
@@ -405,6 +396,13 @@ void ClearEngagementMarks() {
 }
 
 }  // namespace
+
+int VolleyHits(const NavalForce& force) {
+  return Fire(force.ships[0], kIroncladFire) + Fire(force.damaged[0], kDamagedIroncladFire) +
+         Fire(force.ships[1], kWarshipFire) + Fire(force.damaged[1], kDamagedWarshipFire) +
+         Fire(force.ships[2], kTransportFire) + Fire(force.damaged[2], kTransportFire) +
+         Fire(force.guns, kCoastalGunFire);
+}
 
 void ResolveNavalCombat(int f) {
   Window().SetCursor(WindowCursor::Default);
