@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <deque>
+#include <string>
+
 #include "tests/world/corps_fixture.h"
 #include "world/hex_grid.h"
 #include "world/random.h"
@@ -20,10 +24,27 @@ class CorpsOrdersTest : public CorpsTest {
   // movement points before the halvings are 10 x 3 + 20 = 50.
   int AddRestedCorps(int x = 10, int y = 10) { return AddMarchingCorps(x, y, TSide::Union); }
 
+  // The same corps with a path of the player's towards (10, 20).
+  int AddCorpsUnderWay() {
+    const int c = AddRestedCorps();
+    Corps(c).DestY = 20;
+    Plan(c, {kSouth});
+    return c;
+  }
+
   static int AddSupplyCity(int x, int y, int side, int level) {
     const int city = AddCity(x, y, side);
     GameState.Cities[city].SupplyLevel = static_cast<std::uint8_t>(level);
     return city;
+  }
+
+  static int AddArmyUnder(int combat, int inspiration, int corpsCount) {
+    const int army = AddArmy(40, 40, TSide::Union, TNation::Union);
+    const int commander = AddLeader({.combat = combat});
+    GameState.Leaders[commander].Inspiration = static_cast<std::uint8_t>(inspiration);
+    GameState.Armies[army].Leader = static_cast<std::uint8_t>(commander);
+    GameState.Armies[army].CorpsCount = static_cast<std::uint8_t>(corpsCount);
+    return army;
   }
 
   // Follows the corps' path from its hex.
@@ -62,91 +83,156 @@ TEST_F(CorpsOrdersTest, AComputerCorpsAlwaysGetsAFreshRouteToItsDestination) {
   EXPECT_EQ(PathEnd(c), (THexPos{10, 14}));
 }
 
-TEST_F(CorpsOrdersTest, MovementPointsFollowMarchSupplyWeatherAndArmy) {
-  struct Case {
+TEST_F(CorpsOrdersTest, MovementPointsFollowQualityFatigueArmyMarchSupplyAndWeather) {
+  enum Ground { kNoState, kQuietState, kInvadedState };
+  struct Row {
     const char* name;
-    int march;
-    int supplyType;
-    int weather;
-    int kind;
-    bool crowdedArmy;
     int expected;
+    int quality = 3;
+    int readiness = 20;
+    int march = TMarchMode::Standard;
+    int fatigue = 0;
+    Ground ground = kNoState;
+    int leaderCombat = 0;
+    int draw = 0;  // of 15; -1 for none
+    int armyCombat = -1;
+    int corpsCount = 0;
+    int supplyType = TSupplyType::Depot;
+    int weather = 0;
+    int kind = 0;
+    bool leaderless = false;
   };
-  for (Case test : {Case{"standard", 1, 0, 0, 0, false, 25}, Case{"forced", 2, 0, 0, 0, false, 50},
-                    Case{"cautious", 0, 0, 0, 0, false, 12}, Case{"encamped", 1, 1, 0, 0, false, 8},
-                    Case{"storm", 1, 0, 5, 0, false, 8}, Case{"cavalry", 1, 0, 0, 2, false, 50},
-                    Case{"crowded army", 1, 0, 0, 0, true, 19}}) {
+  const Row rows[] = {
+      {.name = "standard march halves", .expected = 25},
+      {.name = "fatigue 1 costs 3", .expected = 23, .fatigue = 1},
+      {.name = "fatigue 2 costs 6", .expected = 22, .fatigue = 2},
+      {.name = "a quiet own state takes two thirds", .expected = 20, .fatigue = 9, .ground = kQuietState},
+      {.name = "intruders in the state", .expected = 11, .fatigue = 9, .ground = kInvadedState},
+      {.name = "forced march ignores fatigue", .expected = 50, .march = TMarchMode::Forced, .fatigue = 9},
+      {.name = "cautious march halves again", .expected = 12, .march = TMarchMode::Cautious},
+      {.name = "commander's combat less a draw", .expected = 23, .leaderCombat = 10, .draw = 14},
+      {.name = "15 points draw nothing", .expected = 7, .quality = 0, .readiness = 15, .draw = -1},
+      {.name = "16 points draw", .expected = 8, .quality = 0, .readiness = 16},
+      {.name = "combat 16 leads four", .expected = 29, .draw = -1, .armyCombat = 16, .corpsCount = 4},
+      {.name = "a fifth corps costs 10", .expected = 24, .draw = -1, .armyCombat = 16, .corpsCount = 5},
+      {.name = "combat 15 leads three", .expected = 23, .draw = -1, .armyCombat = 15, .corpsCount = 4},
+      {.name = "a crowded army keeps 1", .expected = 1, .draw = -1, .armyCombat = 16, .corpsCount = 10},
+      {.name = "encamped", .expected = 8, .supplyType = TSupplyType::Encampment},
+      {.name = "cavalry keeps its pace", .expected = 50, .kind = 2},
+      {.name = "weather 2", .expected = 25, .weather = 2},
+      {.name = "weather 3", .expected = 12, .weather = 3},
+      {.name = "weather 4", .expected = 12, .weather = 4},
+      {.name = "weather 5", .expected = 8, .weather = 5},
+      {.name = "weather 6", .expected = 12, .weather = 6},
+      {.name = "weather 7", .expected = 8, .weather = 7},
+      {.name = "weather 8", .expected = 8, .weather = 8},
+      {.name = "weather 9", .expected = 25, .weather = 9},
+      {.name = "at most 250", .expected = 250, .quality = 60, .march = TMarchMode::Forced},
+      {.name = "no commander, no march", .expected = 0, .draw = -1, .leaderless = true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
     SetUp();
-    const int c = AddRestedCorps();
-    Corps(c).March = static_cast<std::uint8_t>(test.march);
-    Corps(c).SupplyType = static_cast<std::uint8_t>(test.supplyType);
-    Corps(c).Kind = static_cast<std::uint8_t>(test.kind);
-    GameState.Weather[1] = static_cast<std::uint16_t>(test.weather);
-    if (test.crowdedArmy) {
-      // A commander of combat 16 leads four corps well; this army has six.
-      const int army = AddArmy(40, 40, TSide::Union, TNation::Union);
-      GameState.Armies[army].Leader = static_cast<std::uint8_t>(AddLeader({.combat = 16}));
-      GameState.Armies[army].CorpsCount = 6;
-      Corps(c).Army = static_cast<std::uint8_t>(army);
-    } else {
-      ScriptRandomDraws({{15, 0}});
+    const int c = AddCorpsUnderWay();
+    TCorps& corps = Corps(c);
+    corps.Quality = static_cast<std::uint8_t>(row.quality);
+    corps.Readiness = static_cast<std::uint8_t>(row.readiness);
+    corps.March = static_cast<std::uint8_t>(row.march);
+    corps.Fatigue = static_cast<std::uint8_t>(row.fatigue);
+    corps.LeaderCombat = static_cast<std::uint8_t>(row.leaderCombat);
+    corps.SupplyType = static_cast<std::uint8_t>(row.supplyType);
+    corps.Kind = static_cast<std::uint8_t>(row.kind);
+    if (row.leaderless) corps.Leader = 0;
+    GameState.Weather[1] = static_cast<std::uint16_t>(row.weather);
+    if (row.ground != kNoState) {
+      SetState(10, 10, 5);
+      TStateRec& state = GameState.States[5];
+      state.ControlSide = state.Nation = TNation::Union;
+      state.IntruderStrength = row.ground == kInvadedState ? 1 : 0;
     }
+    if (row.armyCombat >= 0)
+      corps.Army = static_cast<std::uint8_t>(AddArmyUnder(row.armyCombat, 0, row.corpsCount));
+    ScriptRandomDraws(row.draw >= 0 ? std::deque<ScriptedDraw>{{15, row.draw}}
+                                    : std::deque<ScriptedDraw>{});
     ProcessCorpsOrders();
-    EXPECT_EQ(Corps(c).MovePoints, test.expected) << test.name;
+    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+    EXPECT_EQ(corps.MovePoints, row.expected);
+    EXPECT_EQ(corps.Fatigue, row.ground == kQuietState ? row.fatigue / 3 : row.fatigue);
   }
 }
 
-TEST_F(CorpsOrdersTest, MovementPointsAreCappedAndALeaderlessCorpsHasNone) {
-  const int strong = AddRestedCorps(10, 10);
-  Corps(strong).Quality = 60;
-  Corps(strong).March = 2;
-  const int leaderless = AddRestedCorps(20, 10);
-  Corps(leaderless).Leader = 0;
-  ProcessCorpsOrders();
-  EXPECT_EQ(Corps(strong).MovePoints, 250);
-  EXPECT_EQ(Corps(leaderless).MovePoints, 0);
+TEST_F(CorpsOrdersTest, FatigueAboveTheMarchsToleranceMakesTheCorpsRest) {
+  struct Row {
+    const char* name;
+    int fatigue;
+    int fatigueAfter;  // as before: no rest
+    int march = TMarchMode::Standard;
+    bool onDestination = false;
+    int pressedStance = -1;
+    int inspiration = 25;
+    int armyInspiration = -1;
+  };
+  const Row rows[] = {
+      {.name = "standard tolerates 10", .fatigue = 10, .fatigueAfter = 10},
+      {.name = "standard rests at 11", .fatigue = 11, .fatigueAfter = 6},
+      {.name = "cautious tolerates none", .fatigue = 1, .fatigueAfter = 0, .march = 0},
+      {.name = "cautious, fresh", .fatigue = 0, .fatigueAfter = 0, .march = 0},
+      {.name = "forced tolerates 20", .fatigue = 20, .fatigueAfter = 20, .march = 2},
+      {.name = "forced rests at 21", .fatigue = 21, .fatigueAfter = 16, .march = 2},
+      {.name = "on its destination", .fatigue = 1, .fatigueAfter = 0, .onDestination = true},
+      {.name = "pressed, withdrawing", .fatigue = 100, .fatigueAfter = 100, .pressedStance = 0},
+      {.name = "pressed, withdrawing, 101", .fatigue = 101, .fatigueAfter = 96, .pressedStance = 0},
+      {.name = "pressed, advancing", .fatigue = 20, .fatigueAfter = 20, .pressedStance = 2},
+      {.name = "pressed, advancing, 21", .fatigue = 21, .fatigueAfter = 16, .pressedStance = 2},
+      {.name = "at least 3", .fatigue = 11, .fatigueAfter = 8, .inspiration = 10},
+      {.name = "army commander adds an eighth", .fatigue = 11, .fatigueAfter = 4,
+       .armyInspiration = 16},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    SetUp();
+    const int c = row.onDestination ? AddRestedCorps() : AddCorpsUnderWay();
+    Corps(c).March = static_cast<std::uint8_t>(row.march);
+    Corps(c).Fatigue = static_cast<std::uint8_t>(row.fatigue);
+    LeaderOf(c).Inspiration = static_cast<std::uint8_t>(row.inspiration);
+    if (row.pressedStance >= 0) {
+      Corps(c).EnemyPressure = 1;
+      Corps(c).Stance = static_cast<std::uint8_t>(row.pressedStance);
+    }
+    if (row.armyInspiration >= 0)
+      Corps(c).Army = static_cast<std::uint8_t>(AddArmyUnder(40, row.armyInspiration, 1));
+    const int brigade = AddBrigadeTo(c, row.fatigue);
+    ProcessCorpsOrders();
+    const bool rests = row.fatigueAfter != row.fatigue;
+    EXPECT_EQ(Corps(c).Activity, rests ? TCorpsActivity::Resting : 0);
+    if (rests) {
+      EXPECT_EQ(Corps(c).MovePoints, 0);
+    }
+    EXPECT_EQ(Corps(c).Fatigue, row.fatigueAfter);
+    EXPECT_EQ(GameState.Brigades[brigade].Fatigue, row.fatigueAfter);
+  }
 }
 
-TEST_F(CorpsOrdersTest, ATiredCorpsRestsAndADefenderHoldingAfterBattleDigsIn) {
-  const int resting = AddRestedCorps(10, 10);
-  Corps(resting).Fatigue = 1;
-  const int tired = AddRestedCorps(20, 10);
-  Corps(tired).DestY = 20;
-  Corps(tired).Fatigue = 15;
-  LeaderOf(tired).Inspiration = 25;
-  const int tiredBrigade = AddBrigadeTo(tired, 15);
-  const int holding = AddRestedCorps(30, 10);
-  Corps(holding).EnemyPressure = 3;
-  const int holdingBrigade = AddBrigadeTo(holding, 1);
+TEST_F(CorpsOrdersTest, ADefenderHoldingItsDestinationAfterABattleDigsIn) {
+  const int c = AddRestedCorps();
+  Corps(c).EnemyPressure = 3;
+  const int brigade = AddBrigadeTo(c, 1);
   ProcessCorpsOrders();
-
-  EXPECT_EQ(Corps(resting).Activity, TCorpsActivity::Resting);
-  EXPECT_EQ(Corps(resting).MovePoints, 0);
-  EXPECT_EQ(Corps(resting).Fatigue, 0);
-  // Inspiration 25 takes 5 off the corps and its brigade alike.
-  EXPECT_EQ(Corps(tired).Activity, TCorpsActivity::Resting);
-  EXPECT_EQ(Corps(tired).Fatigue, 10);
-  EXPECT_EQ(GameState.Brigades[tiredBrigade].Fatigue, 10);
-
-  EXPECT_EQ(Corps(holding).Activity, TCorpsActivity::Holding);
-  EXPECT_EQ(Corps(holding).Entrenchment, 1);
-  EXPECT_EQ(Corps(holding).LastMoveDir, kHoldEntry);
-  EXPECT_EQ(Corps(holding).MovePoints, 0);
-  EXPECT_EQ(GameState.Brigades[holdingBrigade].Fatigue, 3);
+  EXPECT_EQ(Corps(c).Activity, TCorpsActivity::Holding);
+  EXPECT_EQ(Corps(c).Entrenchment, 1);
+  EXPECT_EQ(Corps(c).LastMoveDir, kHoldEntry);
+  EXPECT_EQ(Corps(c).MovePoints, 0);
+  EXPECT_EQ(GameState.Brigades[brigade].Fatigue, 3);
 }
 
 TEST_F(CorpsOrdersTest, AComputerArmysCorpsTrainsAndAGoodDrillIsAnnounced) {
   GameState.Nations[TNation::Union].Human = 0;
-  const int army = AddArmy(40, 40, TSide::Union, TNation::Union);
-  const int commander = AddLeader({});
-  GameState.Armies[army].Leader = static_cast<std::uint8_t>(commander);
-  GameState.Leaders[commander].Inspiration = 200;
   const int c = AddRestedCorps();
-  Corps(c).Army = static_cast<std::uint8_t>(army);
+  Corps(c).Army = static_cast<std::uint8_t>(AddArmyUnder(40, 200, 1));
+  const int commander = GameState.Armies[Corps(c).Army].Leader;
   Corps(c).OtherBrigades = 2;
   AddBrigadeTo(c);
   AddBrigadeTo(c);
-  LeaderOf(c).Inspiration = 0;
   ScriptRandomDraws({{150, 0}, {100, 99}, {8, 7}, {100, 99}, {8, 7}, {100, 0}, {100, 0}});
   ProcessCorpsOrders();
   EXPECT_EQ(ScriptedDrawsLeft(), 0u);
@@ -161,15 +247,21 @@ TEST_F(CorpsOrdersTest, AComputerArmysCorpsTrainsAndAGoodDrillIsAnnounced) {
   EXPECT_EQ(GameState.Leaders[commander].Experience, 1);
 }
 
-TEST_F(CorpsOrdersTest, ReadinessRisesTwiceForACorpsThatDidSomething) {
-  const int busy = AddRestedCorps(10, 10);
-  Corps(busy).Fatigue = 1;
-  LeaderOf(busy).Inspiration = 100;
-  const int idle = AddRestedCorps(20, 10);
-  LeaderOf(idle).Inspiration = 100;
-  ProcessCorpsOrders();
-  EXPECT_EQ(Corps(busy).Readiness, 22);
-  EXPECT_EQ(Corps(idle).Readiness, 20);
+TEST_F(CorpsOrdersTest, ACorpsThatDidSomethingDrillsTwiceUpTo24) {
+  struct Row {
+    int readiness;
+    bool busy;
+    int expected;
+  };
+  for (const Row& row : {Row{23, true, 25}, Row{24, true, 24}, Row{20, false, 20}}) {
+    SetUp();
+    const int c = AddRestedCorps();
+    Corps(c).Readiness = static_cast<std::uint8_t>(row.readiness);
+    Corps(c).Fatigue = row.busy ? 1 : 0;  // a tired corps rests
+    LeaderOf(c).Inspiration = 100;
+    ProcessCorpsOrders();
+    EXPECT_EQ(Corps(c).Readiness, row.expected) << row.readiness;
+  }
 }
 
 TEST_F(CorpsOrdersTest, ADisorderedCorpsFallsBackRecoversOrSettles) {
@@ -177,51 +269,44 @@ TEST_F(CorpsOrdersTest, ADisorderedCorpsFallsBackRecoversOrSettles) {
   const int fallingBack = AddRestedCorps(10, 10);
   const int onCity = AddRestedCorps(10, 20);
   const int quiet = AddRestedCorps(30, 10);
-  for (int c : {fallingBack, onCity}) {
-    Corps(c).EnemyPressure = 2;
-    Corps(c).City = static_cast<std::uint8_t>(city);
-  }
-  for (int c : {fallingBack, onCity, quiet}) Corps(c).Disorder = 5;
+  const int homeless = AddRestedCorps(50, 10);
+  for (int c : {fallingBack, onCity, homeless}) Corps(c).EnemyPressure = 2;
+  for (int c : {fallingBack, onCity}) Corps(c).City = static_cast<std::uint8_t>(city);
+  Corps(homeless).City = static_cast<std::uint8_t>(AddSupplyCity(50, 20, TSide::Confederate, 1));
+  AddRestedCorps(50, 11);
+  for (int c : {fallingBack, onCity, quiet, homeless}) Corps(c).Disorder = 5;
   ProcessCorpsOrders();
   EXPECT_EQ(PathEnd(fallingBack), (THexPos{10, 19}));
-  EXPECT_EQ(Corps(fallingBack).Stance, 0);
+  EXPECT_EQ(Corps(fallingBack).Stance, TCombatStance::Withdraw);
   EXPECT_EQ(Corps(fallingBack).Activity, TCorpsActivity::Disordered);
   EXPECT_EQ(Corps(onCity).Disorder, 4);
   EXPECT_EQ(Corps(onCity).MovePoints, 0);
   EXPECT_EQ(Corps(quiet).Disorder, 2);
   EXPECT_EQ(Corps(quiet).MovePoints, 0);
+  // With no city of its own it forages, and is never routed to no city.
+  EXPECT_EQ(Corps(homeless).City, 0);
+  EXPECT_EQ(Corps(homeless).SupplyType, TSupplyType::Foraging);
+  EXPECT_EQ(Corps(homeless).Path[1], 0);
+  EXPECT_EQ(Corps(homeless).Inactive, 0);
 }
 
-TEST_F(CorpsOrdersTest, ADisorderedCorpsWithNoCityOfItsOwnForagesAndIsNeverRoutedToNoCity) {
-  const int c = AddRestedCorps();
-  Corps(c).Disorder = 3;
-  Corps(c).EnemyPressure = 2;
-  Corps(c).City = static_cast<std::uint8_t>(AddSupplyCity(10, 20, TSide::Confederate, 1));
-  AddRestedCorps(10, 11);
-  ProcessCorpsOrders();
-  EXPECT_EQ(Corps(c).City, 0);
-  EXPECT_EQ(Corps(c).SupplyType, 2);
-  EXPECT_EQ(Corps(c).Path[1], 0);
-  EXPECT_EQ(Corps(c).Inactive, 0);
-}
-
+// A disordered, foraging corps at (10, 10) with an enemy three hexes south.
 class SurrenderTest : public CorpsOrdersTest {
  protected:
   void SetUp() override {
     CorpsOrdersTest::SetUp();
     corps = AddRestedCorps();
     Corps(corps).Disorder = 3;
-    Corps(corps).SupplyType = 2;
+    Corps(corps).SupplyType = TSupplyType::Foraging;
     Corps(corps).Kind = 1;
     Corps(corps).ArtilleryStrength = 16;
     brigade = AddBrigade({.location = corps, .homeState = 4});
     GameState.Nations[TNation::France].Attitude = 50;
     GameState.Nations[TNation::Britain].Attitude = 100;
-    enemy = AddMarchingCorps(10, 13, TSide::Confederate);
+    AddMarchingCorps(10, 13, TSide::Confederate);
   }
   int corps = 0;
   int brigade = 0;
-  int enemy = 0;
 };
 
 TEST_F(SurrenderTest, ACutOffForagingCorpsSurrenders) {
@@ -236,26 +321,56 @@ TEST_F(SurrenderTest, ACutOffForagingCorpsSurrenders) {
   EXPECT_EQ(GameState.Brigades[brigade].Status, 0);
   ASSERT_EQ(window.Notices().size(), 1u);
   EXPECT_EQ(window.Notices()[0].kind, 0);
-  EXPECT_EQ(window.Notices()[0].lines[0], LeaderOf(corps).Name.str() + "t35");
-  EXPECT_EQ(window.Notices()[0].lines[1], "t37");
-  EXPECT_EQ(window.Notices()[0].lines[2], "t39");
+  EXPECT_EQ(window.Notices()[0].lines,
+            (std::array<std::string, 4>{LeaderOf(corps).Name.str() + "t35", "t37", "t39", ""}));
 }
 
-TEST_F(SurrenderTest, AFriendCloseByASuppliedCityInReachOrRecoverySavesTheCorps) {
-  enum Rescue { kFriend, kCityOnFoot, kCityByRail, kRecovered };
-  for (Rescue rescue : {kFriend, kCityOnFoot, kCityByRail, kRecovered}) {
+TEST_F(SurrenderTest, AFriendCloseByItsCityNearerThanTheEnemyOrASuppliedCityInReachSavesIt) {
+  enum Rescue { kFriend, kOwnCity, kCityOnFoot, kCityByRail, kRecovered };
+  struct Row {
+    const char* name;
+    Rescue rescue;
+    int distance;
+    bool saved;
+  };
+  const Row rows[] = {
+      {"a friend two hexes off", kFriend, 2, true},
+      {"a friend three hexes off", kFriend, 3, false},
+      {"its city as near as the enemy", kOwnCity, 3, true},
+      {"its city farther than the enemy", kOwnCity, 4, false},
+      {"a supplied city on foot", kCityOnFoot, 6, true},
+      {"a supplied city ten hexes off by rail", kCityByRail, 10, true},
+      {"eleven hexes off", kCityByRail, 11, false},
+      {"no longer disordered", kRecovered, 0, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
     SetUp();
-    if (rescue == kFriend) AddRestedCorps(10, 8);
-    if (rescue == kCityOnFoot) AddSupplyCity(10, 4, TSide::Union, 2);
-    if (rescue == kCityByRail) {
-      // Ten hexes off: further than a march of nine steps reaches.
-      for (int x = 10; x <= 20; ++x) MapRecord.Cell(x, 10).SetLinkFlag();
-      AddSupplyCity(20, 10, TSide::Union, 1);
+    const int y = 10 - row.distance;
+    switch (row.rescue) {
+      case kFriend:
+        AddRestedCorps(10, y);
+        break;
+      case kOwnCity:
+        Corps(corps).City = static_cast<std::uint8_t>(AddSupplyCity(10, y, TSide::Union, 0));
+        break;
+      case kCityOnFoot:
+        AddSupplyCity(10, y, TSide::Union, 2);
+        break;
+      case kCityByRail:
+        // Farther than a march of nine steps reaches.
+        for (int x = 10; x <= 10 + row.distance; ++x) MapRecord.Cell(x, 10).SetLinkFlag();
+        AddSupplyCity(10 + row.distance, 10, TSide::Union, 1);
+        break;
+      case kRecovered:
+        Corps(corps).Disorder = 2;
+        break;
     }
-    if (rescue == kRecovered) Corps(corps).Disorder = 2;
     ProcessCorpsOrders();
-    EXPECT_EQ(Corps(corps).Inactive, 0) << rescue;
-    EXPECT_EQ(Corps(corps).Stance, rescue == kRecovered ? 1 : 0) << rescue;
+    EXPECT_EQ(Corps(corps).Inactive, row.saved ? 0 : 1);
+    if (row.saved) {
+      EXPECT_EQ(Corps(corps).Stance, row.rescue == kRecovered ? TCombatStance::Defend : 0);
+    }
   }
 }
 
@@ -291,16 +406,15 @@ TEST_F(CorpsOrdersTest, AnInactiveCorpsReleasesItsCommanderAndLeavesTheMap) {
 
 class RailMoveTest : public CorpsOrdersTest {
  protected:
-  // A line down column 10 from row 5 to row 50, held by the camp.
-  static void LayRailLine(int camp) {
+  // A line down column 10 from row 5 to row 50, held by the camp, and a corps
+  // of the nation at its top bound for the row.
+  static int AddRailCorps(int side, int nation, int destY) {
     for (int y = 5; y <= 50; ++y) {
       MapRecord.Cell(10, y).SetLinkFlag();
-      MapRecord.Cell(10, y).SetOwner(camp);
+      MapRecord.Cell(10, y).SetOwner(side);
     }
-  }
-  static int AddRailCorps(int side, int nation, int destY) {
     const int c = AddMarchingCorps(10, 5, side, nation);
-    Corps(c).Stance = 5;
+    Corps(c).Stance = TCombatStance::ByRail;
     Corps(c).DestY = static_cast<std::uint8_t>(destY);
     Corps(c).Fatigue = 9;
     return c;
@@ -308,13 +422,12 @@ class RailMoveTest : public CorpsOrdersTest {
 };
 
 TEST_F(RailMoveTest, ARailMoveArrivesAtOnceAndShowsTheArrival) {
-  LayRailLine(TSide::Union);
   const int city = AddSupplyCity(10, 20, TSide::Union, 1);
   GameState.MessageView = 3;
   const int c = AddRailCorps(TSide::Union, TNation::Union, 20);
   ProcessCorpsOrders();
   EXPECT_EQ(Corps(c).Y, 20);
-  EXPECT_EQ(Corps(c).Stance, 1);
+  EXPECT_EQ(Corps(c).Stance, TCombatStance::Defend);
   EXPECT_EQ(Corps(c).Activity, TCorpsActivity::MovedByRail);
   EXPECT_EQ(Corps(c).PathStep, 10);
   EXPECT_EQ(Corps(c).MovePoints, 0);
@@ -323,8 +436,7 @@ TEST_F(RailMoveTest, ARailMoveArrivesAtOnceAndShowsTheArrival) {
   EXPECT_EQ(window.Notices()[0].kind, 6);
   EXPECT_EQ(window.Notices()[0].lines[0], LeaderOf(c).Name.str() + " t145");
   EXPECT_EQ(window.Notices()[0].lines[2], "t687" + GameState.Cities[city].Name.str());
-  EXPECT_EQ(ViewLeft, 10);
-  EXPECT_EQ(ViewTop, 20);
+  EXPECT_EQ((THexPos{ViewLeft, ViewTop}), (THexPos{10, 20}));
   EXPECT_EQ(window.CallCount("RepaintMap"), 1);
   ASSERT_EQ(window.Drawings().size(), 1u);
   EXPECT_EQ(window.Drawings()[0].x, 0);
@@ -332,7 +444,6 @@ TEST_F(RailMoveTest, ARailMoveArrivesAtOnceAndShowsTheArrival) {
 }
 
 TEST_F(RailMoveTest, ALineLongerThanOneMoveEndsWhereTheLineBackReaches) {
-  LayRailLine(TSide::Union);
   const int c = AddRailCorps(TSide::Union, TNation::Union, 50);
   ProcessCorpsOrders();
   EXPECT_EQ(Corps(c).Y, 35);
@@ -343,33 +454,30 @@ TEST_F(RailMoveTest, ALineLongerThanOneMoveEndsWhereTheLineBackReaches) {
 
 TEST_F(RailMoveTest, AFrenchCorpsTravelsOnItsCampsRailways) {
   GameState.Nations[TNation::France].Side = TSide::Confederate;
-  LayRailLine(TSide::Confederate);
   const int c = AddRailCorps(TSide::Confederate, TNation::France, 30);
   ProcessCorpsOrders();
   EXPECT_EQ(Corps(c).Y, 30);
 }
 
 TEST_F(RailMoveTest, TheArrivalIsReportedAsTheMessageViewSays) {
-  struct Case {
+  struct Row {
     int unionHuman;
     int confederateHuman;
     int view;
     int side;
     bool reported;
   };
-  for (Case test : {Case{1, 0, 0, 1, true}, Case{1, 1, 0, 1, false}, Case{0, 0, 2, 2, true},
-                    Case{0, 0, 1, 2, false}, Case{1, 1, 3, 2, true}}) {
+  for (const Row& row : {Row{1, 0, 0, 1, true}, Row{1, 1, 0, 1, false}, Row{0, 0, 2, 2, true},
+                         Row{0, 0, 1, 2, false}, Row{1, 1, 3, 2, true}}) {
     SetUp();
-    GameState.Nations[TNation::Union].Human = static_cast<std::uint8_t>(test.unionHuman);
-    GameState.Nations[TNation::Confederacy].Human =
-        static_cast<std::uint8_t>(test.confederateHuman);
-    GameState.MessageView = static_cast<std::uint16_t>(test.view);
-    LayRailLine(test.side);
-    AddRailCorps(test.side, test.side, 20);
+    GameState.Nations[TNation::Union].Human = static_cast<std::uint8_t>(row.unionHuman);
+    GameState.Nations[TNation::Confederacy].Human = static_cast<std::uint8_t>(row.confederateHuman);
+    GameState.MessageView = static_cast<std::uint16_t>(row.view);
+    AddRailCorps(row.side, row.side, 20);
     window.ForgetRecords();
     ProcessCorpsOrders();
-    EXPECT_EQ(window.Notices().size(), test.reported ? 1u : 0u)
-        << test.unionHuman << test.confederateHuman << test.view << test.side;
+    EXPECT_EQ(window.Notices().size(), row.reported ? 1u : 0u)
+        << row.unionHuman << row.confederateHuman << row.view << row.side;
   }
 }
 
