@@ -12,6 +12,8 @@
 
 namespace {
 
+using Arrange = void (*)(TCorps&);
+
 class CorpsOrdersTest : public CorpsTest {
  protected:
   void SetUp() override {
@@ -38,13 +40,36 @@ class CorpsOrdersTest : public CorpsTest {
     return city;
   }
 
-  static int AddArmyUnder(int combat, int inspiration, int corpsCount) {
+  // A tired corps in a state its nation holds, with intruders or none, on the march.
+  static void RestInState(TCorps& corps, int march) {
+    corps.Fatigue = 9;
+    corps.March = static_cast<std::uint8_t>(march == 2 ? TMarchMode::Forced : TMarchMode::Standard);
+    SetState(corps.X, corps.Y, 5);
+    TStateRec& state = GameState.States[5];
+    state.ControlSide = state.Nation = TNation::Union;
+    state.IntruderStrength = static_cast<std::uint16_t>(march == 1 ? 1 : 0);
+  }
+  static void Unseasoned(TCorps& corps, int readiness) {
+    corps.Quality = 0;
+    corps.Readiness = static_cast<std::uint8_t>(readiness);
+  }
+  static void InArmy(TCorps& corps, int combat, int corpsCount) {
+    corps.Army = static_cast<std::uint8_t>(AddArmyUnder(combat, 0, corpsCount));
+  }
+  static void Pressed(TCorps& corps, int stance) {
+    corps.EnemyPressure = 1;
+    corps.Stance = static_cast<std::uint8_t>(stance);
+  }
+  static TLeader& LeaderOf(TCorps& corps) { return GameState.Leaders[corps.Leader]; }
+  using CorpsTest::LeaderOf;
+
+  static std::uint8_t AddArmyUnder(int combat, int inspiration, int corpsCount) {
     const int army = AddArmy(40, 40, TSide::Union, TNation::Union);
     const int commander = AddLeader({.combat = combat});
     GameState.Leaders[commander].Inspiration = static_cast<std::uint8_t>(inspiration);
     GameState.Armies[army].Leader = static_cast<std::uint8_t>(commander);
     GameState.Armies[army].CorpsCount = static_cast<std::uint8_t>(corpsCount);
-    return army;
+    return static_cast<std::uint8_t>(army);
   }
 
   // Follows the corps' path from its hex.
@@ -83,131 +108,89 @@ TEST_F(CorpsOrdersTest, AComputerCorpsAlwaysGetsAFreshRouteToItsDestination) {
   EXPECT_EQ(PathEnd(c), (THexPos{10, 14}));
 }
 
+// Rows set up the corps beyond the common start, give the draw of 15 (-1: none)
+// and the movement points of the turn.
 TEST_F(CorpsOrdersTest, MovementPointsFollowQualityFatigueArmyMarchSupplyAndWeather) {
-  enum Ground { kNoState, kQuietState, kInvadedState };
   struct Row {
     const char* name;
-    int expected;
-    int quality = 3;
-    int readiness = 20;
-    int march = TMarchMode::Standard;
-    int fatigue = 0;
-    Ground ground = kNoState;
-    int leaderCombat = 0;
-    int draw = 0;  // of 15; -1 for none
-    int armyCombat = -1;
-    int corpsCount = 0;
-    int supplyType = TSupplyType::Depot;
-    int weather = 0;
-    int kind = 0;
-    bool leaderless = false;
+    Arrange arrange;
+    int draw, expected;
   };
   const Row rows[] = {
-      {.name = "standard march halves", .expected = 25},
-      {.name = "fatigue 1 costs 3", .expected = 23, .fatigue = 1},
-      {.name = "fatigue 2 costs 6", .expected = 22, .fatigue = 2},
-      {.name = "a quiet own state takes two thirds", .expected = 20, .fatigue = 9, .ground = kQuietState},
-      {.name = "intruders in the state", .expected = 11, .fatigue = 9, .ground = kInvadedState},
-      {.name = "forced march ignores fatigue", .expected = 50, .march = TMarchMode::Forced, .fatigue = 9},
-      {.name = "cautious march halves again", .expected = 12, .march = TMarchMode::Cautious},
-      {.name = "commander's combat less a draw", .expected = 23, .leaderCombat = 10, .draw = 14},
-      {.name = "15 points draw nothing", .expected = 7, .quality = 0, .readiness = 15, .draw = -1},
-      {.name = "16 points draw", .expected = 8, .quality = 0, .readiness = 16},
-      {.name = "combat 16 leads four", .expected = 29, .draw = -1, .armyCombat = 16, .corpsCount = 4},
-      {.name = "a fifth corps costs 10", .expected = 24, .draw = -1, .armyCombat = 16, .corpsCount = 5},
-      {.name = "combat 15 leads three", .expected = 23, .draw = -1, .armyCombat = 15, .corpsCount = 4},
-      {.name = "a crowded army keeps 1", .expected = 1, .draw = -1, .armyCombat = 16, .corpsCount = 10},
-      {.name = "encamped", .expected = 8, .supplyType = TSupplyType::Encampment},
-      {.name = "cavalry keeps its pace", .expected = 50, .kind = 2},
-      {.name = "weather 2", .expected = 25, .weather = 2},
-      {.name = "weather 3", .expected = 12, .weather = 3},
-      {.name = "weather 4", .expected = 12, .weather = 4},
-      {.name = "weather 5", .expected = 8, .weather = 5},
-      {.name = "weather 6", .expected = 12, .weather = 6},
-      {.name = "weather 7", .expected = 8, .weather = 7},
-      {.name = "weather 8", .expected = 8, .weather = 8},
-      {.name = "weather 9", .expected = 25, .weather = 9},
-      {.name = "at most 250", .expected = 250, .quality = 60, .march = TMarchMode::Forced},
-      {.name = "no commander, no march", .expected = 0, .draw = -1, .leaderless = true},
+      {"standard march halves 50", [](TCorps&) {}, 0, 25},
+      {"fatigue 1 costs 3", [](TCorps& c) { c.Fatigue = 1; }, 0, 23},
+      {"fatigue 2 costs 6", [](TCorps& c) { c.Fatigue = 2; }, 0, 22},
+      {"a quiet own state takes two thirds", [](TCorps& c) { RestInState(c, 0); }, 0, 20},
+      {"intruders in the state", [](TCorps& c) { RestInState(c, 1); }, 0, 11},
+      {"forced march ignores fatigue", [](TCorps& c) { RestInState(c, 2); }, 0, 50},
+      {"cautious march halves again", [](TCorps& c) { c.March = 0; }, 0, 12},
+      {"commander's combat less a draw", [](TCorps& c) { c.LeaderCombat = 10; }, 14, 23},
+      {"15 points draw nothing", [](TCorps& c) { Unseasoned(c, 15); }, -1, 7},
+      {"16 points draw", [](TCorps& c) { Unseasoned(c, 16); }, 0, 8},
+      {"combat 16 leads four", [](TCorps& c) { InArmy(c, 16, 4); }, -1, 29},
+      {"a fifth corps costs 10", [](TCorps& c) { InArmy(c, 16, 5); }, -1, 24},
+      {"combat 15 leads three", [](TCorps& c) { InArmy(c, 15, 4); }, -1, 23},
+      {"a crowded army keeps 1", [](TCorps& c) { InArmy(c, 16, 10); }, -1, 1},
+      {"encamped", [](TCorps& c) { c.SupplyType = TSupplyType::Encampment; }, 0, 8},
+      {"cavalry keeps its pace", [](TCorps& c) { c.Kind = 2; }, 0, 50},
+      {"weather 2", [](TCorps&) { GameState.Weather[1] = 2; }, 0, 25},
+      {"weather 3", [](TCorps&) { GameState.Weather[1] = 3; }, 0, 12},
+      {"weather 4", [](TCorps&) { GameState.Weather[1] = 4; }, 0, 12},
+      {"weather 5", [](TCorps&) { GameState.Weather[1] = 5; }, 0, 8},
+      {"weather 6", [](TCorps&) { GameState.Weather[1] = 6; }, 0, 12},
+      {"weather 7", [](TCorps&) { GameState.Weather[1] = 7; }, 0, 8},
+      {"weather 8", [](TCorps&) { GameState.Weather[1] = 8; }, 0, 8},
+      {"weather 9", [](TCorps&) { GameState.Weather[1] = 9; }, 0, 25},
+      {"at most 250", [](TCorps& c) { c.Quality = 60; }, 0, 250},
+      {"no commander, no march", [](TCorps& c) { c.Leader = 0; }, -1, 0},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     SetUp();
     const int c = AddCorpsUnderWay();
-    TCorps& corps = Corps(c);
-    corps.Quality = static_cast<std::uint8_t>(row.quality);
-    corps.Readiness = static_cast<std::uint8_t>(row.readiness);
-    corps.March = static_cast<std::uint8_t>(row.march);
-    corps.Fatigue = static_cast<std::uint8_t>(row.fatigue);
-    corps.LeaderCombat = static_cast<std::uint8_t>(row.leaderCombat);
-    corps.SupplyType = static_cast<std::uint8_t>(row.supplyType);
-    corps.Kind = static_cast<std::uint8_t>(row.kind);
-    if (row.leaderless) corps.Leader = 0;
-    GameState.Weather[1] = static_cast<std::uint16_t>(row.weather);
-    if (row.ground != kNoState) {
-      SetState(10, 10, 5);
-      TStateRec& state = GameState.States[5];
-      state.ControlSide = state.Nation = TNation::Union;
-      state.IntruderStrength = row.ground == kInvadedState ? 1 : 0;
-    }
-    if (row.armyCombat >= 0)
-      corps.Army = static_cast<std::uint8_t>(AddArmyUnder(row.armyCombat, 0, row.corpsCount));
-    ScriptRandomDraws(row.draw >= 0 ? std::deque<ScriptedDraw>{{15, row.draw}}
-                                    : std::deque<ScriptedDraw>{});
+    row.arrange(Corps(c));
+    ScriptDraw(15, row.draw);
     ProcessCorpsOrders();
     EXPECT_EQ(ScriptedDrawsLeft(), 0u);
-    EXPECT_EQ(corps.MovePoints, row.expected);
-    EXPECT_EQ(corps.Fatigue, row.ground == kQuietState ? row.fatigue / 3 : row.fatigue);
+    EXPECT_EQ(Corps(c).MovePoints, row.expected);
   }
 }
 
+// The recovery is a fifth of the commander's inspiration of 25, and an eighth
+// of his army commander's.
 TEST_F(CorpsOrdersTest, FatigueAboveTheMarchsToleranceMakesTheCorpsRest) {
   struct Row {
     const char* name;
-    int fatigue;
-    int fatigueAfter;  // as before: no rest
-    int march = TMarchMode::Standard;
-    bool onDestination = false;
-    int pressedStance = -1;
-    int inspiration = 25;
-    int armyInspiration = -1;
+    Arrange arrange;
+    int fatigue, fatigueAfter;  // unchanged: no rest
   };
   const Row rows[] = {
-      {.name = "standard tolerates 10", .fatigue = 10, .fatigueAfter = 10},
-      {.name = "standard rests at 11", .fatigue = 11, .fatigueAfter = 6},
-      {.name = "cautious tolerates none", .fatigue = 1, .fatigueAfter = 0, .march = 0},
-      {.name = "cautious, fresh", .fatigue = 0, .fatigueAfter = 0, .march = 0},
-      {.name = "forced tolerates 20", .fatigue = 20, .fatigueAfter = 20, .march = 2},
-      {.name = "forced rests at 21", .fatigue = 21, .fatigueAfter = 16, .march = 2},
-      {.name = "on its destination", .fatigue = 1, .fatigueAfter = 0, .onDestination = true},
-      {.name = "pressed, withdrawing", .fatigue = 100, .fatigueAfter = 100, .pressedStance = 0},
-      {.name = "pressed, withdrawing, 101", .fatigue = 101, .fatigueAfter = 96, .pressedStance = 0},
-      {.name = "pressed, advancing", .fatigue = 20, .fatigueAfter = 20, .pressedStance = 2},
-      {.name = "pressed, advancing, 21", .fatigue = 21, .fatigueAfter = 16, .pressedStance = 2},
-      {.name = "at least 3", .fatigue = 11, .fatigueAfter = 8, .inspiration = 10},
-      {.name = "army commander adds an eighth", .fatigue = 11, .fatigueAfter = 4,
-       .armyInspiration = 16},
+      {"standard tolerates 10", [](TCorps&) {}, 10, 10},
+      {"standard rests at 11", [](TCorps&) {}, 11, 6},
+      {"cautious tolerates none", [](TCorps& c) { c.March = 0; }, 1, 0},
+      {"cautious, fresh", [](TCorps& c) { c.March = 0; }, 0, 0},
+      {"forced tolerates 20", [](TCorps& c) { c.March = 2; }, 20, 20},
+      {"forced rests at 21", [](TCorps& c) { c.March = 2; }, 21, 16},
+      {"on its destination none", [](TCorps& c) { c.DestY = 10; }, 1, 0},
+      {"pressed, withdrawing, 100", [](TCorps& c) { Pressed(c, 0); }, 100, 100},
+      {"pressed, withdrawing, 101", [](TCorps& c) { Pressed(c, 0); }, 101, 96},
+      {"pressed, advancing, 20", [](TCorps& c) { Pressed(c, 2); }, 20, 20},
+      {"pressed, advancing, 21", [](TCorps& c) { Pressed(c, 2); }, 21, 16},
+      {"at least 3", [](TCorps& c) { LeaderOf(c).Inspiration = 10; }, 11, 8},
+      {"an army commander's eighth", [](TCorps& c) { c.Army = AddArmyUnder(40, 16, 1); }, 11, 4},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     SetUp();
-    const int c = row.onDestination ? AddRestedCorps() : AddCorpsUnderWay();
-    Corps(c).March = static_cast<std::uint8_t>(row.march);
+    const int c = AddCorpsUnderWay();
+    LeaderOf(c).Inspiration = 25;
     Corps(c).Fatigue = static_cast<std::uint8_t>(row.fatigue);
-    LeaderOf(c).Inspiration = static_cast<std::uint8_t>(row.inspiration);
-    if (row.pressedStance >= 0) {
-      Corps(c).EnemyPressure = 1;
-      Corps(c).Stance = static_cast<std::uint8_t>(row.pressedStance);
-    }
-    if (row.armyInspiration >= 0)
-      Corps(c).Army = static_cast<std::uint8_t>(AddArmyUnder(40, row.armyInspiration, 1));
     const int brigade = AddBrigadeTo(c, row.fatigue);
+    row.arrange(Corps(c));
     ProcessCorpsOrders();
     const bool rests = row.fatigueAfter != row.fatigue;
     EXPECT_EQ(Corps(c).Activity, rests ? TCorpsActivity::Resting : 0);
-    if (rests) {
-      EXPECT_EQ(Corps(c).MovePoints, 0);
-    }
+    EXPECT_EQ(Corps(c).MovePoints == 0, rests);
     EXPECT_EQ(Corps(c).Fatigue, row.fatigueAfter);
     EXPECT_EQ(GameState.Brigades[brigade].Fatigue, row.fatigueAfter);
   }
