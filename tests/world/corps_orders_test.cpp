@@ -24,10 +24,10 @@ class CorpsOrdersTest : public CorpsTest {
 
   // A human Union corps at (10, 10) on its destination, rested, whose
   // movement points before the halvings are 10 x 3 + 20 = 50.
-  int AddRestedCorps(int x = 10, int y = 10) { return AddMarchingCorps(x, y, TSide::Union); }
+  static int AddRestedCorps(int x = 10, int y = 10) { return AddMarchingCorps(x, y, TSide::Union); }
 
   // The same corps with a path of the player's towards (10, 20).
-  int AddCorpsUnderWay() {
+  static int AddCorpsUnderWay() {
     const int c = AddRestedCorps();
     Corps(c).DestY = 20;
     Plan(c, {kSouth});
@@ -40,7 +40,8 @@ class CorpsOrdersTest : public CorpsTest {
     return city;
   }
 
-  // A tired corps in a state its nation holds, with intruders or none, on the march.
+  // A tired corps in a state its nation holds, with intruders or none, on the
+  // march.
   static void RestInState(TCorps& corps, int march) {
     corps.Fatigue = 9;
     corps.March = static_cast<std::uint8_t>(march == 2 ? TMarchMode::Forced : TMarchMode::Standard);
@@ -208,26 +209,32 @@ TEST_F(CorpsOrdersTest, ADefenderHoldingItsDestinationAfterABattleDigsIn) {
   EXPECT_EQ(GameState.Brigades[brigade].Fatigue, 3);
 }
 
+// Both brigades of the corps learn: a drill of half the corps' other brigades
+// is announced.
 TEST_F(CorpsOrdersTest, AComputerArmysCorpsTrainsAndAGoodDrillIsAnnounced) {
-  GameState.Nations[TNation::Union].Human = 0;
-  const int c = AddRestedCorps();
-  Corps(c).Army = static_cast<std::uint8_t>(AddArmyUnder(40, 200, 1));
-  const int commander = GameState.Armies[Corps(c).Army].Leader;
-  Corps(c).OtherBrigades = 2;
-  AddBrigadeTo(c);
-  AddBrigadeTo(c);
-  ScriptRandomDraws({{150, 0}, {100, 99}, {8, 7}, {100, 99}, {8, 7}, {100, 0}, {100, 0}});
-  ProcessCorpsOrders();
-  EXPECT_EQ(ScriptedDrawsLeft(), 0u);
-  EXPECT_EQ(Corps(c).Activity, TCorpsActivity::Training);
-  EXPECT_EQ(Corps(c).MovePoints, 0);
-  ASSERT_EQ(window.Notices().size(), 1u);
-  const RecordedNotice& notice = window.Notices()[0];
-  EXPECT_EQ(notice.kind, 19);
-  EXPECT_EQ(notice.lines[0], GameState.Leaders[commander].Name.str() + "t148");
-  EXPECT_EQ(notice.lines[1], "t149 " + LeaderOf(c).Name.str());
-  EXPECT_EQ(notice.lines[2], "t150");
-  EXPECT_EQ(GameState.Leaders[commander].Experience, 1);
+  for (int otherBrigades : {4, 6}) {
+    SetUp();
+    GameState.Nations[TNation::Union].Human = 0;
+    const int c = AddRestedCorps();
+    Corps(c).Army = AddArmyUnder(40, 200, 1);
+    const int commander = GameState.Armies[Corps(c).Army].Leader;
+    Corps(c).OtherBrigades = static_cast<std::uint8_t>(otherBrigades);
+    AddBrigadeTo(c);
+    AddBrigadeTo(c);
+    ScriptRandomDraws({{150, 0}, {100, 99}, {8, 7}, {100, 99}, {8, 7}, {100, 0}, {100, 0}});
+    ProcessCorpsOrders();
+    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+    EXPECT_EQ(Corps(c).Activity, TCorpsActivity::Training);
+    EXPECT_EQ(Corps(c).MovePoints, 0);
+    EXPECT_EQ(GameState.Leaders[commander].Experience, otherBrigades == 4 ? 1 : 0);
+    if (otherBrigades != 4) continue;
+    ASSERT_EQ(window.Notices().size(), 1u);
+    const RecordedNotice& notice = window.Notices()[0];
+    EXPECT_EQ(notice.kind, 19);
+    EXPECT_EQ(notice.lines[0], GameState.Leaders[commander].Name.str() + "t148");
+    EXPECT_EQ(notice.lines[1], "t149 " + LeaderOf(c).Name.str());
+    EXPECT_EQ(notice.lines[2], "t150");
+  }
 }
 
 TEST_F(CorpsOrdersTest, ACorpsThatDidSomethingDrillsTwiceUpTo24) {
@@ -288,6 +295,13 @@ class SurrenderTest : public CorpsOrdersTest {
     GameState.Nations[TNation::Britain].Attitude = 100;
     AddMarchingCorps(10, 13, TSide::Confederate);
   }
+  // A line and a supplied city at its end, further than a march of nine steps
+  // reaches.
+  static void RailTo(int x) {
+    for (int k = 10; k <= x; ++k) MapRecord.Cell(k, 10).SetLinkFlag();
+    AddSupplyCity(x, 10, TSide::Union, 1);
+  }
+
   int corps = 0;
   int brigade = 0;
 };
@@ -309,51 +323,29 @@ TEST_F(SurrenderTest, ACutOffForagingCorpsSurrenders) {
 }
 
 TEST_F(SurrenderTest, AFriendCloseByItsCityNearerThanTheEnemyOrASuppliedCityInReachSavesIt) {
-  enum Rescue { kFriend, kOwnCity, kCityOnFoot, kCityByRail, kRecovered };
   struct Row {
     const char* name;
-    Rescue rescue;
-    int distance;
+    void (*arrange)(int corps);
     bool saved;
   };
   const Row rows[] = {
-      {"a friend two hexes off", kFriend, 2, true},
-      {"a friend three hexes off", kFriend, 3, false},
-      {"its city as near as the enemy", kOwnCity, 3, true},
-      {"its city farther than the enemy", kOwnCity, 4, false},
-      {"a supplied city on foot", kCityOnFoot, 6, true},
-      {"a supplied city ten hexes off by rail", kCityByRail, 10, true},
-      {"eleven hexes off", kCityByRail, 11, false},
-      {"no longer disordered", kRecovered, 0, true},
+      {"a friend two hexes off", [](int) { AddRestedCorps(10, 8); }, true},
+      {"a friend three hexes off", [](int) { AddRestedCorps(10, 7); }, false},
+      {"its city as near as the enemy", [](int c) { Corps(c).City = AddSupplyCity(10, 7, 1, 0); },
+       true},
+      {"its city farther than the enemy", [](int c) { Corps(c).City = AddSupplyCity(10, 6, 1, 0); },
+       false},
+      {"a supplied city on foot", [](int) { AddSupplyCity(10, 4, 1, 2); }, true},
+      {"a supplied city ten hexes off by rail", [](int) { RailTo(20); }, true},
+      {"eleven hexes off", [](int) { RailTo(21); }, false},
+      {"no longer disordered", [](int c) { Corps(c).Disorder = 2; }, true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     SetUp();
-    const int y = 10 - row.distance;
-    switch (row.rescue) {
-      case kFriend:
-        AddRestedCorps(10, y);
-        break;
-      case kOwnCity:
-        Corps(corps).City = static_cast<std::uint8_t>(AddSupplyCity(10, y, TSide::Union, 0));
-        break;
-      case kCityOnFoot:
-        AddSupplyCity(10, y, TSide::Union, 2);
-        break;
-      case kCityByRail:
-        // Farther than a march of nine steps reaches.
-        for (int x = 10; x <= 10 + row.distance; ++x) MapRecord.Cell(x, 10).SetLinkFlag();
-        AddSupplyCity(10 + row.distance, 10, TSide::Union, 1);
-        break;
-      case kRecovered:
-        Corps(corps).Disorder = 2;
-        break;
-    }
+    row.arrange(corps);
     ProcessCorpsOrders();
     EXPECT_EQ(Corps(corps).Inactive, row.saved ? 0 : 1);
-    if (row.saved) {
-      EXPECT_EQ(Corps(corps).Stance, row.rescue == kRecovered ? TCombatStance::Defend : 0);
-    }
   }
 }
 
