@@ -5,6 +5,7 @@
 #include "tests/world/corps_fixture.h"
 #include "tests/world/corps_scenario.h"
 #include "world/brigade_rules.h"
+#include "world/corps_path.h"
 #include "world/hex_grid.h"
 
 namespace {
@@ -196,12 +197,12 @@ TEST_F(CorpsMovementTest, TheFirstEntryIntoTheNeutralBorderStateTurnsItToTheOthe
   EXPECT_EQ(window.Notices()[0].lines[1], "the Confederacy.");
 }
 
-TEST_F(CorpsMovementTest, AnEnemyCityTakesAllTheMovementPointsOfTheCorpsThatEntersIt) {
-  for (int side : {TSide::Confederate, TSide::Union}) {
+TEST_F(CorpsMovementTest, EnteringACityOfAnotherCampNeutralOnesIncludedEndsTheMarch) {
+  for (int side : {TSide::Confederate, TSide::None, TSide::Union}) {
     SetUp();
     const int c = AddUnionCorps({10, 30}, {kSouth, kSouth});
     AddCity(10, 11, side);
-    MoveCorpsStep(c);
+    EXPECT_EQ(MoveCorpsStep(c), 1);
     EXPECT_EQ(Corps(c).MovePoints, side == TSide::Union ? 100 - 3 : 0) << side;
   }
 }

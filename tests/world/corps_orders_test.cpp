@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/world/corps_fixture.h"
+#include "world/corps_path.h"
 #include "world/hex_grid.h"
 #include "world/random.h"
 

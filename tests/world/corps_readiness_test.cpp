@@ -5,7 +5,7 @@
 #include <deque>
 
 #include "tests/world/political_turn_fixture.h"
-#include "world/corps_movement.h"
+#include "world/codes.h"
 #include "world/random.h"
 
 namespace {
