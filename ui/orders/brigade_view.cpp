@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/controls/check_box.h"
+
 #include "ui/orders/order_dialog.h"
 #include "ui/orders/order_dialogs.h"
 #include "ui/orders/row_texts.h"
@@ -83,6 +85,10 @@ void TellShortOfWeapons() {
 }
 
 }  // namespace
+
+std::array<TControl*, 8> TViewBrgd::BrigadeRow::Controls() const {
+  return {Id, Arm, Quality, Strength, Reinforce, Pool, Weapon, Rearm};
+}
 
 TViewBrgd::TViewBrgd() : TOrderForm("TViewBrgd", 600, 330) {
   SetCaption("Brigade display");

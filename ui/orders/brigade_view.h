@@ -5,9 +5,12 @@
 #include <array>
 
 #include "platform/controls/button.h"
-#include "platform/controls/check_box.h"
 #include "ui/orders/order_form.h"
 #include "widgets/graphic_button.h"
+
+// Only pointers here: the platform's check box header and the control set's
+// check items each declare a TCheckBoxState, so one unit cannot hold both.
+class TCheckBox;
 
 class TViewBrgd : public TOrderForm {
  public:
@@ -25,9 +28,7 @@ class TViewBrgd : public TOrderForm {
     TLabel* Weapon;
     TButton* Rearm;
 
-    std::array<TControl*, 8> Controls() const {
-      return {Id, Arm, Quality, Strength, Reinforce, Pool, Weapon, Rearm};
-    }
+    std::array<TControl*, 8> Controls() const;
   };
 
   TViewBrgd();

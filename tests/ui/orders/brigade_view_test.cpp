@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "dialog_fixture.h"
+#include "platform/controls/check_box.h"
 #include "platform/controls/radio_button.h"
 #include "ui/orders/order_dialogs.h"
 #include "ui/orders/weapon_selection.h"
