@@ -67,16 +67,10 @@ Reinforcement ReinforceBrigade(int b, int paying_nation) {
 }
 
 WeaponRange IssuableWeapons(int arm) {
-  switch (arm) {
-    case TArm::Artillery:
-      return {TWeapon::Smoothbores, TWeapon::Whitworths};
-    case TArm::Infantry:
-      return {TWeapon::Muskets, TWeapon::Sharps};
-    case TArm::Cavalry:
-      return {TWeapon::Spencers, TWeapon::Shotguns};
-    default:
-      return {1, 0};
-  }
+  constexpr WeaponRange kByArm[kArmCount] = {{TWeapon::Smoothbores, TWeapon::Whitworths},
+                                             {TWeapon::Muskets, TWeapon::Sharps},
+                                             {TWeapon::Spencers, TWeapon::Shotguns}};
+  return arm >= 1 && arm <= kArmCount ? kByArm[arm - 1] : WeaponRange{1, 0};
 }
 
 bool MayIssueWeapon(const TBrigade& brigade, int weapon, const Table<U16, 8>& pools) {

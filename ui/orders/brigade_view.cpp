@@ -43,16 +43,8 @@ std::string WeaponWord(const char* const (&words)[8], int weapon) {
 }
 
 std::string ArmWord(int arm) {
-  switch (arm) {
-    case TArm::Artillery:
-      return "Arty";
-    case TArm::Infantry:
-      return "Inf";
-    case TArm::Cavalry:
-      return "Cav";
-    default:
-      return {};
-  }
+  constexpr const char* kArmWords[kArmCount] = {"Arty", "Inf", "Cav"};
+  return arm >= 1 && arm <= kArmCount ? kArmWords[arm - 1] : "";
 }
 
 std::string QualityWord(int quality) {
