@@ -12,9 +12,8 @@ namespace {
 // Supply states 2 and above leave a corps without the trains that bring recruits up.
 constexpr int kFirstUnsuppliedStatus = 2;
 
-bool IsWeapon(int weapon) { return weapon >= 1 && weapon <= TWeapon::Whitworths; }
-
-// Whitworths are imported whole with their crews; an unarmed brigade has nothing to hand recruits.
+// Whitworth batteries are never filled up in the field, and an unarmed brigade
+// has no weapon its recruits could take up.
 bool ReplaceableInTheField(int weapon) {
   return weapon >= TWeapon::Muskets && weapon <= TWeapon::Parrotts;
 }
@@ -80,9 +79,9 @@ bool MayIssueWeapon(const TBrigade& brigade, int weapon, const Table<U16, 8>& po
 }
 
 bool RearmBrigade(TBrigade& brigade, int weapon, Table<U16, 8>& pools) {
-  if (!IsWeapon(weapon)) return false;
+  if (!IsEntryOf(pools, weapon)) return false;
   Table<U16, 8> after = pools;
-  if (IsWeapon(brigade.Weapon)) RefundToStock(after[brigade.Weapon], brigade.Strength);
+  if (IsEntryOf(pools, brigade.Weapon)) RefundToStock(after[brigade.Weapon], brigade.Strength);
   if (!PayFromStock(after[weapon], brigade.Strength)) return false;
   pools = after;
   brigade.Weapon = static_cast<std::uint8_t>(weapon);

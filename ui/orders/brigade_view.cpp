@@ -55,8 +55,6 @@ std::string QualityWord(int quality) {
   return {};
 }
 
-std::string Numbered(const char* stem, int n) { return stem + std::to_string(n); }
-
 bool ListedInCorps(const TBrigade& brigade, int corps) {
   return brigade.Status == TBrigadeStatus::InCorps && brigade.Location == corps &&
          brigade.Arm != 0 && brigade.HomeState != 0;

@@ -16,6 +16,9 @@ class TOrderForm : public TForm {
   TImage* Image1;
 
  protected:
+  // The design numbers its controls: Numbered("Label", 7) is "Label7".
+  static std::string Numbered(const char* stem, int n) { return stem + std::to_string(n); }
+
   // A control owned by the form and placed inside `parent` (a group box or panel).
   template <class T>
   T* AddChild(TWinControl* parent, const std::string& name, int left, int top, int width,

@@ -16,8 +16,6 @@ constexpr const char* kWeaponNames[] = {"Muskets",  "Springfields", "Sharps",   
 constexpr int kExplanationLines[] = {657, 658, 659};
 constexpr int kRowHeight = 20;
 
-std::string Numbered(const char* stem, int n) { return stem + std::to_string(n); }
-
 Table<U16, 8>& StocksOfCurrentSide() { return GameState.Nations[CurrentSide].WeaponStock; }
 }  // namespace
 
