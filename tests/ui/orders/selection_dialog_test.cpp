@@ -140,6 +140,7 @@ TEST_F(SelectionDialogTest, AnEnemyCorpsIsOnlyDescribedAndAnOwnOneOffersOrdersOr
   });
   EXPECT_EQ(CurrentCorps, own);
   EXPECT_EQ(FinderCount, 2);
+  EXPECT_EQ(DragActive, 1) << "closing the dialog keeps the drag armed";
 }
 
 TEST_F(SelectionDialogTest, ExitWithoutAPickOrAClickBesideTheRowsLeavesTheSelectionAsItWas) {
