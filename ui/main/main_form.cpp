@@ -311,6 +311,9 @@ std::string TGMRSDI::LoadStartPosition() {
     return Missing(*file, "is damaged: " + problem);
   }
   GameState = game;
+  // Nobody gives orders behind the start dialogs, so the whole position shows;
+  // loading the chosen game sets who sees what.
+  GameState.MessageView = 3;
   return "";
 }
 

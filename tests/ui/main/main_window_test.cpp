@@ -99,6 +99,7 @@ TEST_F(MainWindowTest, OpensOnThe1861StartOverAnEmptyMapWithTimerAndHotspotsOn) 
   ASSERT_EQ(window.FormCreate(), "");
   EXPECT_EQ(GameState.StartYear, 1861);
   EXPECT_EQ(MapRecord.Cell(30, 20).Owner(), 0);
+  EXPECT_EQ(GameState.MessageView, 3) << "nobody plays yet, so every unit shows";
   EXPECT_EQ(FindOwned<TMenuItem>(window, "Game1")->Caption(), TextLine(426));
   EXPECT_EQ(FindOwned<TMenuItem>(window, "FleetOrders1")->Caption(), TextLine(451));
   EXPECT_EQ(FindOwned<TMenuItem>(window, "CheckLeaders")->Caption(), "Check leaders");
