@@ -101,7 +101,10 @@ TEST_F(MapViewTest, CorpsOnOneHexStackTwoPixelsPerLowerRecordDissolvedOnesInclud
     const int offsets[] = {c.first, c.second, c.third};
     for (int i = 0; i < 3; ++i) {
       if (offsets[i] < 0) continue;
-      EXPECT_EQ(CellAt(CounterCorner(5, 5, offsets[i])), Expected(CellArt::kCorps, 1, i + 1))
+      // The counter's corner lies exactly there: the pixel before it is not the counter's.
+      const TPoint corner = CounterCorner(5, 5, offsets[i]);
+      EXPECT_EQ(CellAt(corner), Expected(CellArt::kCorps, 1, i + 1)) << "record " << i + 1;
+      EXPECT_NE(CellAt(corner + TPoint{-1, -1}), Expected(CellArt::kCorps, 1, i + 1))
           << "record " << i + 1;
     }
   }
