@@ -17,8 +17,6 @@ constexpr int kCounterCell = 23;
 constexpr int kCounterOffset = 4;
 constexpr int kStackStep = 2;
 constexpr int kEmbarked = 4;  // TCorps.Stance of a corps carried by a fleet
-constexpr int kLastColumn = 76;
-constexpr int kLastRow = 54;
 
 // Copies a rectangle of `source` to `at` in `dest`, clipped to both
 // pictures: a rectangle reaching past the map's edge copies what exists.
@@ -120,8 +118,8 @@ void TMapView::Paint() {
 void TMapView::NormaliseOrigin() {
   int left = ViewLeft;
   if (left % 2 == 0) --left;
-  ViewLeft = static_cast<std::uint16_t>(std::clamp(left, 1, kLastColumn - ViewColumns));
-  ViewTop = static_cast<std::uint16_t>(std::clamp<int>(ViewTop, 1, kLastRow - ViewRows));
+  ViewLeft = static_cast<std::uint16_t>(std::clamp(left, 1, TMapRecord::Columns - ViewColumns));
+  ViewTop = static_cast<std::uint16_t>(std::clamp<int>(ViewTop, 1, TMapRecord::Rows - ViewRows));
 }
 
 void TMapView::CopyMap() {
