@@ -1,4 +1,6 @@
 #include <cstdio>
+#include <memory>
+#include <string>
 
 #include "platform/backend/sdl_backend.h"
 #include "platform/forms/application.h"

@@ -250,15 +250,18 @@ std::string TGMRSDI::FormCreate() {
   HexGridVisible = false;
 
   Screen.SetCursor(crHourGlass);
-  if (std::string problem = LoadPictures(); !problem.empty()) return problem;
-  // The 1861 position shows behind the start dialogs, over an empty map.
-  std::memset(&MapRecord, 0, sizeof(MapRecord));
-  if (std::string problem = LoadStartPosition(); !problem.empty()) return problem;
+  std::string problem = LoadPictures();
+  if (problem.empty()) {
+    // The 1861 position shows behind the start dialogs, over an empty map.
+    std::memset(&MapRecord, 0, sizeof(MapRecord));
+    problem = LoadStartPosition();
+  }
+  Screen.SetCursor(crDefault);
+  if (!problem.empty()) return problem;
   FormPaint();
 
   Window().SetCommandEnabled(WindowCommand::LoadGame1, true);
   Window().SetCommandEnabled(WindowCommand::Quit1, true);
-  Screen.SetCursor(crDefault);
   Timer1->SetEnabled(true);
   SoundEnabled = false;
   GameState.Nations[TNation::Union].OrdersDone = 0;

@@ -1,5 +1,7 @@
 #include "ui/main/window_port.h"
 
+#include <iterator>
+
 #include "platform/dialogs/message_dialog.h"
 #include "platform/forms/screen.h"
 #include "platform/services/sound_player.h"

@@ -230,6 +230,7 @@ TEST_F(MainWindowTest, AMissingOrDamagedFileIsNamedAndTheWindowDoesNotOpen) {
     EXPECT_NE(problem.find(c.file), std::string::npos) << problem;
     EXPECT_EQ(GameState.Year, year_before) << c.file;
     EXPECT_FALSE(broken.Timer1->Enabled());
+    EXPECT_EQ(Screen.Cursor(), crDefault) << "the message is read with the ordinary pointer";
   }
 }
 
