@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "platform/forms/screen.h"
-#include "platform/input/cursor.h"
+#include "platform/components/cursor.h"
 #include "tools/sprites/sprite_layout.h"
 #include "world/codes.h"
 #include "world/file_io.h"
