@@ -1,3 +1,4 @@
+#include <utility>
 #include <vector>
 
 #include "control_form.h"
@@ -79,7 +80,23 @@ TEST_F(ValueControlsTest, ASpinEditStepsWithItsButtonsAndArrowKeys) {
   EXPECT_EQ(values, (std::vector<int>{1, 2, 3, 2}));
 }
 
-TEST_F(ValueControlsTest, AnUpDownStepsWithinItsRangeAndRepeatsWhileHeld) {
+// A held button steps once at once, again after 400 ms and then every 100 ms.
+TEST_F(ValueControlsTest, AHeldUpDownRepeatsAfterTheFirstPauseThenAtItsRate) {
+  const std::pair<int, int> rows[] = {{0, 1}, {399, 1}, {400, 2}, {499, 2}, {500, 3}, {800, 6}};
+  for (const auto& [held, steps] : rows) {
+    auto* updown = Put<TUpDown>(10, 10, 17, 24);
+    updown->SetMax(100);
+    const TPoint upper = updown->ClientToScreen({8, 4});
+    backend().MouseDown(upper);
+    backend().Advance(static_cast<uint64_t>(held));
+    backend().MouseUp(upper);
+    backend().Advance(1000);
+    EXPECT_EQ(updown->Position(), steps) << held << " ms";
+    delete updown;
+  }
+}
+
+TEST_F(ValueControlsTest, AnUpDownStepsWithinItsRange) {
   auto* updown = Put<TUpDown>(10, 10, 17, 24);
   updown->SetMin(0);
   updown->SetMax(3);
@@ -88,16 +105,11 @@ TEST_F(ValueControlsTest, AnUpDownStepsWithinItsRangeAndRepeatsWhileHeld) {
   updown->OnClick = [&](TComponent*, TUDBtnType button) { clicks.push_back(button); };
   updown->OnMouseUp = [&](TComponent*, TMouseButton, TShiftState, int, int) { ++mouse_ups; };
   const TPoint upper = updown->ClientToScreen({8, 4});
-  backend().MouseMove(upper);
   backend().MouseDown(upper);
-  backend().Advance(399);
-  EXPECT_EQ(updown->Position(), 1);
-  backend().Advance(1 + 100 * 4);
+  backend().Advance(800);
   EXPECT_EQ(updown->Position(), 3);  // the repeat keeps going but the position stops at Max
   EXPECT_EQ(clicks.size(), 6u);
   backend().MouseUp(upper);
-  backend().Advance(1000);
-  EXPECT_EQ(clicks.size(), 6u);
   EXPECT_EQ(mouse_ups, 1);
   backend().Click(updown->ClientToScreen({8, 20}));
   EXPECT_EQ(updown->Position(), 2);
@@ -132,9 +144,10 @@ TEST_F(ValueControlsTest, AGaugeFillsItsShareFromTheLeftOrFromTheBottom) {
   bar->SetBackColor(clGray);
   bar->SetProgress(250);
   EXPECT_EQ(bar->Progress(), 100);
-  bar->SetProgress(50);
-  EXPECT_EQ(PixelAt(11 + 49, 15), clNavy);
-  EXPECT_EQ(PixelAt(11 + 50, 15), clGray);
+  bar->SetMaxValue(3);
+  bar->SetProgress(1);  // a third of 100 pixels: 33, rounded down
+  EXPECT_EQ(PixelAt(11 + 32, 15), clNavy);
+  EXPECT_EQ(PixelAt(11 + 33, 15), clGray);
   auto* column = Put<TGauge>(200, 10, 8, 302);
   column->SetKind(TGaugeKind::gkVerticalBar);
   column->SetShowText(false);

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <utility>
 
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/pixel_picture.h"
 #include "platform/text/cp1252.h"
 #include "platform/text/freetype_face.h"
+#include "platform/text/text_face.h"
 
 namespace {
 
@@ -82,13 +84,23 @@ TEST(FreeTypeText, WindowsCodePageBytesReachTheirUnicodeGlyphs) {
   EXPECT_EQ(face.Glyph('\n').Advance, 0);
 }
 
-TEST(FreeTypeText, PositiveHeightsGiveTheCellAndAbsurdHeightsAreCapped) {
+TEST(FreeTypeText, APositiveHeightGivesTheCell) {
   TFont font;
   font.SetName("Times New Roman");
   font.SetHeight(20);
   EXPECT_NEAR(FaceFor(font).Metrics().Height, 20, 1);
-  font.SetHeight(-2000000000);
-  EXPECT_LE(FaceFor(font).Metrics().Height, 2 * 256);
+}
+
+// Faces are drawn whole when made, so no face is taller than 256 pixels.
+TEST(FaceHeight, IsCappedAt256PixelsEitherWay) {
+  const std::pair<int, int> rows[] = {
+      {-256, 256}, {-257, 256}, {256, 256}, {257, 256}, {-2000000000, 256}};
+  TFont font;
+  font.SetName(std::string(kFixedCellFontName));
+  for (const auto& [height, cell] : rows) {
+    font.SetHeight(height);
+    EXPECT_EQ(FaceFor(font).Metrics().Height, cell) << height;
+  }
 }
 
 TEST(Font, SizeAndHeightConvertAtNinetySixPixelsPerInch) {
