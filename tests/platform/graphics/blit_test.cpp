@@ -27,15 +27,6 @@ TEST(Blit, CopyIsClippedOnBothSides) {
             (std::vector<std::string>{"B#..", "..RR", "...."}));
 }
 
-TEST(Blit, InvertingCopyTwiceRestoresTheDestination) {
-  TBitmap dest = FilledBitmap(3, 2, clYellow);
-  const TBitmap source = Source();
-  dest.Canvas().BitBlt(0, 0, 3, 2, source.Canvas(), 0, 0, SRCINVERT);
-  EXPECT_EQ(dest.Pixel(0, 0), clYellow ^ clRed);
-  dest.Canvas().BitBlt(0, 0, 3, 2, source.Canvas(), 0, 0, SRCINVERT);
-  EXPECT_EQ(CountPixels(dest, {0, 0, 3, 2}, clYellow), 6);
-}
-
 // The classic masked copy: a monochrome mask made against the transparent
 // colour, AND with the mask, then OR the source whose transparent pixels
 // were turned black. It must match a transparent Draw.
@@ -113,23 +104,6 @@ TEST(Blit, OverlappingCopyWithinOneBitmapMovesThePictureWhole) {
   for (int x = 0; x < 3; ++x) bitmap.SetPixel(x, 0, x == 0 ? clRed : x == 1 ? clBlue : clBlack);
   bitmap.Canvas().BitBlt(1, 0, 3, 1, bitmap.Canvas(), 0, 0, SRCCOPY);
   EXPECT_EQ(Picture(bitmap, {0, 0, 5, 1}, kLegend), (std::vector<std::string>{"RRB#."}));
-}
-
-TEST(Blit, SourceOriginAppliesToTheSourceRectangle) {
-  TBitmap source = Source();
-  TCanvas shifted(&source);
-  shifted.SetOrigin({1, 1});
-  TBitmap dest(2, 1);
-  dest.Canvas().BitBlt(0, 0, 2, 1, shifted, 0, 0, SRCCOPY);
-  EXPECT_EQ(Picture(dest, {0, 0, 2, 1}, kLegend), (std::vector<std::string>{"B#"}));
-}
-
-TEST(Blit, PatternOperationsUseTheBrush) {
-  TBitmap bitmap = FilledBitmap(2, 1, clRed);
-  bitmap.Canvas().Brush.Color = clBlue;
-  bitmap.Canvas().PatBlt({0, 0, 1, 1}, PATCOPY);
-  bitmap.Canvas().PatBlt({1, 0, 2, 1}, DSTINVERT);
-  EXPECT_EQ(Picture(bitmap, {0, 0, 2, 1}, kLegend), (std::vector<std::string>{"BA"}));
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "pixel_picture.h"
 #include "platform/graphics/bitmap.h"
 
@@ -18,19 +16,6 @@ TEST(CanvasShapes, LinesLeaveOutTheirEndPixelAndMoveThePen) {
   EXPECT_EQ(c.PenPos(), (TPoint{4, 3}));
   EXPECT_EQ(Picture(bitmap, {0, 0, 5, 4}, kLegend),
             (std::vector<std::string>{"#####", "....#", "....#", "....."}));
-}
-
-TEST(CanvasShapes, AWidePenStampsItsWidthAndAClearPenDrawsNothing) {
-  TBitmap bitmap(7, 5);
-  TCanvas& c = bitmap.Canvas();
-  c.Pen.Width = 3;
-  c.MoveTo(1, 2);
-  c.LineTo(5, 2);
-  EXPECT_EQ(InkBounds(bitmap, clWhite), (TRect{0, 1, 6, 4}));
-  c.Pen.Style = psClear;
-  c.Pen.Color = clRed;
-  c.LineTo(1, 2);
-  EXPECT_EQ(CountPixels(bitmap, {0, 0, 7, 5}, clRed), 0);
 }
 
 TEST(CanvasShapes, FrameAndRectangleDrawInsideTheRectangle) {
@@ -53,32 +38,6 @@ TEST(CanvasShapes, FocusRectangleIsDottedAndASecondCallRemovesIt) {
             (std::vector<std::string>{"#.#.#", ".....", "#...#", ".#.#."}));
   c.DrawFocusRect({0, 0, 5, 4});
   EXPECT_EQ(CountPixels(bitmap, {0, 0, 5, 4}, clWhite), 20);
-}
-
-TEST(CanvasShapes, EllipseIsSymmetricWithAPenRingAndABrushInside) {
-  TBitmap bitmap(9, 7);
-  TCanvas& c = bitmap.Canvas();
-  c.Brush.Color = clRed;
-  c.Ellipse({0, 0, 9, 7});
-  const std::vector<std::string> picture = Picture(bitmap, {0, 0, 9, 7}, kLegend);
-  for (std::size_t y = 0; y < picture.size(); ++y) {
-    EXPECT_EQ(picture[y], std::string(picture[y].rbegin(), picture[y].rend()));
-    EXPECT_EQ(picture[y], picture[picture.size() - 1 - y]);
-  }
-  EXPECT_EQ(picture[3], "#RRRRRRR#");
-  EXPECT_EQ(picture[0][0], '.');
-  EXPECT_EQ(picture[0][4], '#');
-}
-
-TEST(CanvasShapes, PolygonFillsItsInsideAndOutlinesItsEdges) {
-  TBitmap bitmap(6, 6);
-  TCanvas& c = bitmap.Canvas();
-  c.Brush.Color = clRed;
-  const std::array<TPoint, 4> square = {{{0, 0}, {5, 0}, {5, 5}, {0, 5}}};
-  c.Polygon(square);
-  EXPECT_EQ(Picture(bitmap, {0, 0, 6, 6}, kLegend),
-            (std::vector<std::string>{"######", "#RRRR#", "#RRRR#", "#RRRR#", "#RRRR#", "######"}));
-  EXPECT_EQ(c.PenPos(), (TPoint{0, 0}));
 }
 
 TEST(CanvasShapes, FloodFillStopsAtTheBorderColourAndAtTheClip) {

@@ -10,17 +10,6 @@ namespace {
 
 const Legend kLegend = {{clWhite, '.'}, {clRed, 'R'}, {clBlack, '#'}};
 
-TEST(CanvasState, SystemColoursResolveThroughTheTableWhenDrawn) {
-  TBitmap bitmap(2, 1);
-  bitmap.Canvas().Brush.Color = clBtnFace;
-  bitmap.Canvas().FillRect({0, 0, 1, 1});
-  EXPECT_EQ(bitmap.Pixel(0, 0), GetSysColor(COLOR_BTNFACE));
-  EXPECT_EQ(ColorToRGB(clBtnShadow), RGB(0x80, 0x80, 0x80));
-  EXPECT_EQ(ColorToRGB(clRed), RGB(255, 0, 0));
-  EXPECT_EQ(GetRValue(clRed), 255);
-  EXPECT_EQ(GetSystemMetrics(SM_CXEDGE), 2);
-}
-
 TEST(CanvasState, ColourNamesAreFoundWhateverTheirCase) {
   EXPECT_EQ(IdentToColor("clRed"), clRed);
   EXPECT_EQ(IdentToColor("CLBTNFACE"), clBtnFace);
@@ -148,15 +137,6 @@ TEST(Bitmap, TransparentColourIsTheBottomLeftPixelUntilFixed) {
   bitmap.SetTransparentColor(clDefault);
   EXPECT_EQ(bitmap.TransparentColor(), clRed);
   EXPECT_EQ(TBitmap().TransparentColor(), clNone);
-}
-
-TEST(Bitmap, NoneAsTheTransparentColourLeavesOutNothing) {
-  TBitmap picture(2, 1);
-  picture.SetTransparent(true);
-  picture.SetTransparentColor(clNone);
-  TBitmap dest = FilledBitmap(2, 1, clRed);
-  dest.Canvas().Draw(0, 0, picture);
-  EXPECT_EQ(CountPixels(dest, {0, 0, 2, 1}, clWhite), 2);
 }
 
 TEST(Bitmap, MonochromeHoldsOnlyBlackAndWhite) {

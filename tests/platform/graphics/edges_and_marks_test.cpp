@@ -42,14 +42,6 @@ TEST(Edges, OnlyTheChosenSidesAreDrawnAndAdjusted) {
   EXPECT_EQ(rect, (TRect{2, 2, 4, 4}));
 }
 
-TEST(Edges, DrawingAnEdgeLeavesTheBrushAsItWas) {
-  TBitmap bitmap(4, 4);
-  bitmap.Canvas().Brush.Color = clRed;
-  TRect rect{0, 0, 4, 4};
-  DrawEdge(bitmap.Canvas(), rect, EDGE_BUMP, BF_RECT);
-  EXPECT_EQ(bitmap.Canvas().Brush.Color, clRed);
-}
-
 TBitmap Mark(unsigned state) {
   TBitmap bitmap = FilledBitmap(14, 14, clRed);
   EXPECT_TRUE(DrawFrameControl(bitmap.Canvas(), {0, 0, 13, 13}, DFC_BUTTON, state));
