@@ -106,12 +106,4 @@ TEST(Ownership, EndingALoadTellsEveryOwnedComponentOnceLoadingIsOver) {
   EXPECT_EQ(button->loaded, 1);
 }
 
-TEST(Ownership, FindComponentLooksUpOwnedComponentsByName) {
-  TWinControl form(nullptr);
-  auto* button = new TWinControl(&form);
-  button->SetName("Button1");
-  EXPECT_EQ(FindOwned<TWinControl>(form, "Button1"), button);
-  EXPECT_EQ(FindOwned<TWinControl>(form, "Button2"), nullptr);
-}
-
 }  // namespace

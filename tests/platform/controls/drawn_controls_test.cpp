@@ -1,10 +1,8 @@
 #include "control_form.h"
-#include "platform/controls/bevel.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/group_box.h"
 #include "platform/controls/image.h"
 #include "platform/controls/label.h"
-#include "platform/controls/paint_box.h"
 
 namespace {
 
@@ -50,18 +48,6 @@ TEST_F(DrawnControlsTest, AnOpaqueLabelFillsItsRectangleAndATransparentOneLeaves
   EXPECT_EQ(PixelAt(88, 24), clGreen);
 }
 
-TEST_F(DrawnControlsTest, ALoweredBevelIsDarkAboveAndLightBelowARaisedOneTheOtherWay) {
-  Put<TBevel>(10, 10, 40, 20);
-  auto* line = Put<TBevel>(60, 10, 40, 2);
-  line->SetShape(TBevelShape::bsTopLine);
-  line->SetStyle(TBevelStyle::bsRaised);
-  EXPECT_EQ(PixelAt(10, 10), ColorToRGB(clBtnShadow));
-  EXPECT_EQ(PixelAt(49, 29), ColorToRGB(clBtnHighlight));
-  EXPECT_EQ(PixelAt(30, 20), ColorToRGB(clBtnFace));  // the inside is left alone
-  EXPECT_EQ(PixelAt(70, 10), ColorToRGB(clBtnHighlight));
-  EXPECT_EQ(PixelAt(70, 11), ColorToRGB(clBtnShadow));
-}
-
 TEST_F(DrawnControlsTest, AnImageStretchesItsPictureAndKeepsWhatIsDrawnOnIt) {
   auto* image = Put<TImage>(0, 0, 40, 20);
   image->Picture().SetSize(2, 1);
@@ -78,19 +64,6 @@ TEST_F(DrawnControlsTest, AnImageStretchesItsPictureAndKeepsWhatIsDrawnOnIt) {
   canvas.FloodFill(15, 15, clBlack, fsBorder);
   EXPECT_EQ(map->Picture().Pixel(15, 15), clLime);
   EXPECT_EQ(PixelAt(115, 115), clLime);
-}
-
-TEST_F(DrawnControlsTest, APaintBoxDrawsThroughOnPaintOnEveryRepaint) {
-  auto* box = Put<TPaintBox>(10, 10, 20, 20);
-  int paints = 0;
-  box->OnPaint = [&](TComponent*) {
-    ++paints;
-    box->Canvas().Brush.Color = clNavy;
-    box->Canvas().FillRect(box->ClientRect());
-  };
-  EXPECT_EQ(PixelAt(20, 20), clNavy);
-  box->Repaint();
-  EXPECT_EQ(paints, 2);
 }
 
 TEST_F(DrawnControlsTest, AGroupBoxLaysAlignedChildrenOutBelowItsCaption) {
