@@ -29,13 +29,17 @@ class ListBoxTest : public ControlTest {
   std::vector<int> clicks;
 };
 
-// Twelve rows, five in view: an index outside the rows selects nothing.
+// Twelve rows, five in view: an index outside the rows selects nothing, whether
+// one row or several may be selected.
 TEST_F(ListBoxTest, TheSelectedIndexIsARowOrNone) {
   EXPECT_EQ(list->ItemIndex(), -1);
   const std::pair<int, int> rows[] = {{-2, -1}, {-1, -1}, {0, 0}, {11, 11}, {12, -1}};
-  for (const auto& [index, selected] : rows) {
-    list->SetItemIndex(index);
-    EXPECT_EQ(list->ItemIndex(), selected) << index;
+  for (bool multi_select : {false, true}) {
+    list->SetMultiSelect(multi_select);
+    for (const auto& [index, selected] : rows) {
+      list->SetItemIndex(index);
+      EXPECT_EQ(list->ItemIndex(), selected) << index << (multi_select ? " of several" : "");
+    }
   }
   list->SetItemIndex(3);
   list->Clear();
