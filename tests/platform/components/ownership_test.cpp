@@ -57,16 +57,14 @@ TEST(Ownership, ARemovalNoticeClearsAReferenceWhicheverSideGoesFirst) {
   delete watcher;
   delete second;
   EXPECT_EQ(freed, 3);
-}
 
-TEST(Ownership, SiblingsOnOneOwnerHearOfEachOthersRemoval) {
-  int freed = 0;
+  // Siblings on one owner hear of each other's removal without asking.
   TTracked form(nullptr, freed);
-  auto* watcher = new TTracked(&form, freed);
+  auto* sibling = new TTracked(&form, freed);
   auto* list = new TTracked(&form, freed);
-  watcher->watched = list;  // no FreeNotification: the owner passes the notice on
+  sibling->watched = list;
   delete list;
-  EXPECT_EQ(watcher->watched, nullptr);
+  EXPECT_EQ(sibling->watched, nullptr);
 }
 
 TEST(Ownership, ControlsOwnedByAFormButParentedOnAPanelAreFreedOnce) {

@@ -159,23 +159,6 @@ TEST_F(ScrollReportTest, TheDraggedThumbIsTrackedThenLetGoWhereItWasLastTracked)
   EXPECT_EQ(reports.size(), 3u);
 }
 
-TEST_F(ListBoxTest, RowsWiderThanTheListScrollSidewaysWithTheirOwnBar) {
-  EXPECT_FALSE(list->ScrollRange(TScrollBarKind::sbHorizontal).visible);
-  list->SetHorizontalExtent(400);
-  const auto sideways = list->ScrollRange(TScrollBarKind::sbHorizontal);
-  ASSERT_TRUE(sideways.visible);
-  EXPECT_EQ(sideways.range, 400 - list->RowsArea().Width());
-  EXPECT_EQ(list->ItemRect(0).Width(), 400);
-  const int left = list->ItemRect(0).Left;
-  const TRect rows = list->RowsArea();
-  backend().Click(list->ClientToScreen({rows.Right - 4, rows.Bottom + 8}));
-  EXPECT_LT(list->ItemRect(0).Left, left);
-  EXPECT_EQ(list->TopIndex(), 0);
-  EXPECT_EQ(list->ScrollRange(TScrollBarKind::sbVertical).page, rows.Height() / 16);
-  list->SetHorizontalExtent(0);
-  EXPECT_EQ(list->ItemRect(0).Left, left);
-}
-
 TEST_F(ListBoxTest, ColumnsRunDownEachColumnAndScrollAColumnAtATime) {
   list->SetColumns(2);  // 12 rows do not fit: a horizontal bar leaves 4 rows a column
   EXPECT_EQ(list->ItemRect(4).Top, list->ItemRect(0).Top);
@@ -187,16 +170,6 @@ TEST_F(ListBoxTest, ColumnsRunDownEachColumnAndScrollAColumnAtATime) {
   list->SetItemIndex(0);
   backend().PressKey(VK_RIGHT);
   EXPECT_EQ(list->ItemIndex(), 4);
-}
-
-TEST_F(ListBoxTest, MultiSelectAddsRowsWithCtrlAndRangesWithShift) {
-  list->SetMultiSelect(true);
-  backend().Click(RowPoint(0));
-  backend().Click(RowPoint(2), ssCtrl);
-  EXPECT_EQ(list->SelCount(), 2);
-  backend().Click(RowPoint(4), ssShift);
-  EXPECT_EQ(list->SelCount(), 3);  // rows 2 to 4 from the last anchor
-  EXPECT_FALSE(list->Selected(0));
 }
 
 TEST_F(ListBoxTest, OwnerDrawnRowsAreDrawnByTheFormInTheSelectedColours) {

@@ -146,13 +146,4 @@ TEST_F(ValueControlsTest, AGaugeFillsItsShareFromTheLeftOrFromTheBottom) {
   EXPECT_EQ(PixelAt(204, 11 + 200), clRed);
 }
 
-TEST_F(ValueControlsTest, AnAutoSizedLabelTakesTheSizeOfItsText) {
-  auto* label = Put<TLabel>(10, 10, 200, 40);
-  label->SetCaption("Seaboard");
-  const int one_line = label->Height();
-  EXPECT_LT(label->Width(), 200);
-  label->SetCaption("Seaboard\r\nWest");
-  EXPECT_GT(label->Height(), one_line);
-}
-
 }  // namespace
