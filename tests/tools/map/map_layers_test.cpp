@@ -34,14 +34,6 @@ TEST(MapLayers, RecordSurvivesWritingAndReadingTheLayers) {
   EXPECT_EQ(std::memcmp(&record, &again, sizeof record), 0);
 }
 
-TEST(MapLayers, RailwaysOf1862OpenOnlyFrom1862) {
-  const MapLayers& layers = TheCommittedMap().Layers;
-  // Little Rock's line to Devall's Bluff was finished in 1862.
-  ASSERT_EQ(layers.Rail[24 - 1][18 - 1], '2');
-  EXPECT_FALSE(BuildMapRecord(layers, 1861).Cell(18, 24).LinkFlag());
-  EXPECT_TRUE(BuildMapRecord(layers, 1862).Cell(18, 24).LinkFlag());
-}
-
 TEST(MapLayers, CellFieldsLandInTheirBits) {
   MapLayers layers = LayersOfRecord(TMapRecord{});
   layers.Terrain[2][4] = '6';
