@@ -68,25 +68,6 @@ TEST(Blit, MonochromeSourceTakesTheTextAndBackgroundColoursOfTheTarget) {
   EXPECT_EQ(Picture(dest, {0, 0, 2, 1}, kLegend), (std::vector<std::string>{"RB"}));
 }
 
-// Recolouring through a mask: white mask pixels take the brush, black ones
-// keep the destination, with the text and background colours set apart from
-// the brush as the disabled look of a glyph needs.
-TEST(Blit, MaskedBrushOperationPaintsTheBrushWhereTheMaskIsWhite) {
-  TBitmap mask(3, 1);
-  mask.SetMonochrome(true);
-  mask.SetPixel(1, 0, clBlack);
-  TBitmap dest = FilledBitmap(3, 1, clYellow);
-  TCanvas& c = dest.Canvas();
-  c.Brush.Color = clBlue;
-  c.TextColor = clBlack;
-  c.BkColor = clWhite;
-  c.BitBlt(0, 0, 3, 1, mask.Canvas(), 0, 0, DSPDxax);
-  EXPECT_EQ(Picture(dest, {0, 0, 3, 1}, kLegend), (std::vector<std::string>{"BYB"}));
-  EXPECT_EQ(c.EffectiveBkColor(), clWhite);
-  c.BkColor = clDefault;
-  EXPECT_EQ(c.EffectiveBkColor(), clBlue);
-}
-
 TEST(Blit, StretchRepeatsOrSkipsSourcePixels) {
   const TBitmap source = Source();
   TBitmap dest(6, 4);
