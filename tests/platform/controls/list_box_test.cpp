@@ -5,8 +5,6 @@
 #include "control_form.h"
 #include "platform/controls/list_box.h"
 #include "platform/forms/application.h"
-#include "platform/graphics/edges.h"
-#include "platform/graphics/system_colours.h"
 #include "platform/input/key_codes.h"
 #include "platform/input/mouse.h"
 
@@ -215,29 +213,6 @@ TEST_F(ListBoxTest, VariableRowsAreMeasuredOnceAsTheyComeAndLaidOutByTheirOwnHei
   EXPECT_EQ(list->TopIndex(), 9);
   EXPECT_EQ(list->ScrollRange(TScrollBarKind::sbVertical).range, 9);
   EXPECT_EQ(measured.size(), 1u);
-}
-
-// A list drawn without the sides of its edge, as a framed control built on
-// it may ask.
-class EdgelessSidesList : public TListBox {
- public:
-  using TListBox::TListBox;
-
- protected:
-  unsigned EdgeSides() const override { return BF_TOP | BF_BOTTOM; }
-};
-
-TEST_F(ListBoxTest, SidesWithoutTheEdgeGiveTheirWidthToTheRows) {
-  auto* edgeless = Put<EdgelessSidesList>(200, 10, 150, 4 + 5 * 16);
-  edgeless->SetItemHeight(16);
-  edgeless->Items().Add("Row");
-  EXPECT_EQ(edgeless->InsideEdge(), (TRect{0, 2, 150, 2 + 5 * 16}));
-  EXPECT_EQ(edgeless->RowsArea(), edgeless->InsideEdge());
-  EXPECT_EQ(edgeless->ItemRect(0), (TRect{0, 2, 150, 18}));
-  EXPECT_EQ(PixelAt(200, 30), ColorToRGB(clWindow));
-  EXPECT_NE(PixelAt(250, 10), ColorToRGB(clWindow));
-  for (int i = 0; i < 10; ++i) edgeless->Items().Add("More");
-  EXPECT_EQ(edgeless->RowsArea().Right, 150 - GetSystemMetrics(SM_CXVSCROLL));
 }
 
 }  // namespace
