@@ -63,6 +63,11 @@ TEST_F(ControlTest, PostedMessagesArriveInOrderAtTheNextPumpAndDieWithTheirTarge
   Application.ProcessMessages();
   EXPECT_EQ(first->messages, (std::vector<uint32_t>{WM_USER + 1, WM_USER + 3}));
   EXPECT_FALSE(HasPostedMessages());
+  // A registered message gets one number of its own, above the fixed ones.
+  const uint32_t cancel = RegisterWindowMessage("cancel pull-down menu");
+  EXPECT_GE(cancel, 0xC000u);
+  EXPECT_EQ(RegisterWindowMessage("cancel pull-down menu"), cancel);
+  EXPECT_NE(RegisterWindowMessage("another notice"), cancel);
 }
 
 TEST_F(ControlTest, AlignedChildrenShareTheClientAreaTopBottomThenClient) {

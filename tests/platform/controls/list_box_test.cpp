@@ -99,6 +99,11 @@ TEST_F(ListBoxTest, TheScrollBarTheWheelAndCodeMoveTheTopRowWithinItsRange) {
   list->Perform(WM_VSCROLL, ScrollMessageParam(SB_BOTTOM, 0));
   EXPECT_EQ(list->TopIndex(), 7);
   EXPECT_TRUE(clicks.empty());
+  // Rows wider than the list scroll sideways as far as their extent.
+  EXPECT_FALSE(list->ScrollRange(TScrollBarKind::sbHorizontal).visible);
+  list->SetHorizontalExtent(400);
+  EXPECT_EQ(list->ScrollRange(TScrollBarKind::sbHorizontal).range, 400 - list->RowsArea().Width());
+  EXPECT_EQ(list->ItemRect(7).Width(), 400);
 }
 
 // Every step of a press on the vertical bar reaches the list as a message of

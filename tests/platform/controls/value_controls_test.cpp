@@ -95,7 +95,7 @@ TEST_F(ValueControlsTest, AHeldUpDownRepeatsAfterTheFirstPauseThenAtItsRate) {
   }
 }
 
-TEST_F(ValueControlsTest, AnUpDownStepsWithinItsRange) {
+TEST_F(ValueControlsTest, AnUpDownStepsWithinItsRangeUpOnItsUpperOrRightHalf) {
   auto* updown = Put<TUpDown>(10, 10, 17, 24);
   updown->SetMin(0);
   updown->SetMax(3);
@@ -113,6 +113,13 @@ TEST_F(ValueControlsTest, AnUpDownStepsWithinItsRange) {
   backend().Click(updown->ClientToScreen({8, 20}));
   EXPECT_EQ(updown->Position(), 2);
   EXPECT_EQ(clicks.back(), TUDBtnType::btPrev);
+  // Lying down, the right half steps up.
+  updown->SetOrientation(TUDOrientation::udHorizontal);
+  updown->SetBounds(10, 10, 30, 15);
+  backend().Click(updown->ClientToScreen({25, 7}));
+  EXPECT_EQ(updown->Position(), 3);
+  backend().Click(updown->ClientToScreen({4, 7}));
+  EXPECT_EQ(updown->Position(), 2);
 }
 
 TEST_F(ValueControlsTest, DisablingAHeldUpDownStopsItsRepeat) {
