@@ -18,6 +18,20 @@ TEST(CanvasShapes, LinesLeaveOutTheirEndPixelAndMoveThePen) {
             (std::vector<std::string>{"#####", "....#", "....#", "....."}));
 }
 
+// The sprite art draws with wide pens.
+TEST(CanvasShapes, AWidePenStampsItsWidthAndAClearPenDrawsNothing) {
+  TBitmap bitmap(7, 5);
+  TCanvas& c = bitmap.Canvas();
+  c.Pen.Width = 3;
+  c.MoveTo(1, 2);
+  c.LineTo(5, 2);
+  EXPECT_EQ(InkBounds(bitmap, clWhite), (TRect{0, 1, 6, 4}));
+  c.Pen.Style = psClear;
+  c.Pen.Color = clRed;
+  c.LineTo(1, 2);
+  EXPECT_EQ(CountPixels(bitmap, {0, 0, 7, 5}, clRed), 0);
+}
+
 TEST(CanvasShapes, FrameAndRectangleDrawInsideTheRectangle) {
   TBitmap bitmap(6, 5);
   TCanvas& c = bitmap.Canvas();
