@@ -118,8 +118,8 @@ TEST_F(ValueControlsTest, AnUpDownStepsWithinItsRangeUpOnItsUpperOrRightHalf) {
   updown->SetBounds(10, 10, 30, 15);
   backend().Click(updown->ClientToScreen({25, 7}));
   EXPECT_EQ(updown->Position(), 3);
-  backend().Click(updown->ClientToScreen({4, 7}));
-  EXPECT_EQ(updown->Position(), 2);
+  for (int i = 0; i < 3; ++i) backend().Click(updown->ClientToScreen({4, 7}));
+  EXPECT_EQ(updown->Position(), 0);  // and stops at Min
 }
 
 TEST_F(ValueControlsTest, DisablingAHeldUpDownStopsItsRepeat) {
@@ -132,13 +132,18 @@ TEST_F(ValueControlsTest, DisablingAHeldUpDownStopsItsRepeat) {
   EXPECT_EQ(clicks, 1);
 }
 
+// A gauge keeps its progress within its range and fills its share, rounded
+// down, from the left or from the bottom.
 TEST_F(ValueControlsTest, AGaugeFillsItsShareFromTheLeftOrFromTheBottom) {
   auto* bar = Put<TGauge>(10, 10, 102, 10);
   bar->SetShowText(false);
   bar->SetForeColor(clNavy);
   bar->SetBackColor(clGray);
-  bar->SetProgress(250);
-  EXPECT_EQ(bar->Progress(), 100);
+  const std::pair<int, int> clamped[] = {{-1, 0}, {0, 0}, {100, 100}, {101, 100}, {250, 100}};
+  for (const auto& [set, kept] : clamped) {
+    bar->SetProgress(set);
+    EXPECT_EQ(bar->Progress(), kept) << set;
+  }
   bar->SetMaxValue(3);
   bar->SetProgress(1);  // a third of 100 pixels: 33, rounded down
   EXPECT_EQ(PixelAt(11 + 32, 15), clNavy);
