@@ -8,7 +8,7 @@ namespace {
 
 class DrawnControlsTest : public ControlTest {};
 
-TEST_F(DrawnControlsTest, ALabelRunsItsClickAndItsAcceleratorFocusesItsControlWhileItLasts) {
+TEST_F(DrawnControlsTest, ALabelSizesToItsTextRunsItsClickAndFocusesItsControlWhileItLasts) {
   auto* label = Put<TLabel>(10, 10, 80, 16);
   auto* edit = Put<TEdit>(100, 10, 80, 21);
   auto* other = Put<TEdit>(100, 40, 80, 21);
@@ -24,6 +24,11 @@ TEST_F(DrawnControlsTest, ALabelRunsItsClickAndItsAcceleratorFocusesItsControlWh
   label->SetEnabled(false);
   backend().Click(*label);
   EXPECT_EQ(clicks, 1);
+  // An auto-sized label takes the size of its text.
+  const int one_line = label->Height();
+  EXPECT_LT(label->Width(), 80);
+  label->SetCaption("&Name\r\nRank");
+  EXPECT_GT(label->Height(), one_line);
   // A focus control that goes away is forgotten.
   label->SetEnabled(true);
   delete edit;

@@ -175,6 +175,16 @@ TEST_F(ListBoxTest, ColumnsRunDownEachColumnAndScrollAColumnAtATime) {
   EXPECT_EQ(list->ItemIndex(), 4);
 }
 
+TEST_F(ListBoxTest, MultiSelectAddsRowsWithCtrlAndRangesWithShift) {
+  list->SetMultiSelect(true);
+  backend().Click(RowPoint(0));
+  backend().Click(RowPoint(2), ssCtrl);
+  EXPECT_EQ(list->SelCount(), 2);
+  backend().Click(RowPoint(4), ssShift);
+  EXPECT_EQ(list->SelCount(), 3);  // rows 2 to 4 from the last anchor
+  EXPECT_FALSE(list->Selected(0));
+}
+
 TEST_F(ListBoxTest, OwnerDrawnRowsAreDrawnByTheFormInTheSelectedColours) {
   list->SetStyle(TListBoxStyle::lbOwnerDrawFixed);
   list->SetItemIndex(1);

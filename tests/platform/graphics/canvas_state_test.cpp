@@ -119,7 +119,7 @@ TEST(Bitmap, ResizingKeepsTheOverlapAndNotifiesOnlyOnChange) {
   EXPECT_EQ(copy.Pixel(0, 0), clBlack);
 }
 
-TEST(Bitmap, TransparentColourIsTheBottomLeftPixelUntilFixed) {
+TEST(Bitmap, TransparentColourIsTheBottomLeftPixelUntilFixedAndNoneLeavesOutNothing) {
   TBitmap bitmap(3, 3);
   bitmap.SetPixel(0, 2, clRed);
   EXPECT_EQ(bitmap.TransparentColor(), clRed);
@@ -129,6 +129,13 @@ TEST(Bitmap, TransparentColourIsTheBottomLeftPixelUntilFixed) {
   bitmap.SetTransparentColor(clDefault);
   EXPECT_EQ(bitmap.TransparentColor(), clRed);
   EXPECT_EQ(TBitmap().TransparentColor(), clNone);
+  // None as the transparent colour leaves nothing out.
+  TBitmap picture(2, 1);
+  picture.SetTransparent(true);
+  picture.SetTransparentColor(clNone);
+  TBitmap dest = FilledBitmap(2, 1, clRed);
+  dest.Canvas().Draw(0, 0, picture);
+  EXPECT_EQ(CountPixels(dest, {0, 0, 2, 1}, clWhite), 2);
 }
 
 TEST(Bitmap, MonochromeHoldsOnlyBlackAndWhite) {
