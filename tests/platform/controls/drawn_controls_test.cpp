@@ -3,6 +3,7 @@
 #include "platform/controls/group_box.h"
 #include "platform/controls/image.h"
 #include "platform/controls/label.h"
+#include "platform/controls/paint_box.h"
 
 namespace {
 
@@ -75,6 +76,19 @@ TEST_F(DrawnControlsTest, AGroupBoxLaysAlignedChildrenOutBelowItsCaption) {
   EXPECT_LT(inside->Width(), 200);
   EXPECT_EQ(PixelAt(10, 60), ColorToRGB(clBtnShadow));  // the etched frame's outer line
   EXPECT_EQ(PixelAt(11, 60), ColorToRGB(clBtnHighlight));
+}
+
+TEST_F(DrawnControlsTest, APaintBoxDrawsThroughOnPaintOnEveryRepaint) {
+  auto* box = Put<TPaintBox>(10, 10, 20, 20);
+  int paints = 0;
+  box->OnPaint = [&](TComponent*) {
+    ++paints;
+    box->Canvas().Brush.Color = clNavy;
+    box->Canvas().FillRect(box->ClientRect());
+  };
+  EXPECT_EQ(PixelAt(20, 20), clNavy);
+  box->Repaint();
+  EXPECT_EQ(paints, 2);
 }
 
 }  // namespace

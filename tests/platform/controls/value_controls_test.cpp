@@ -5,7 +5,7 @@
 #include "control_form.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/gauge.h"
-#include "platform/controls/label.h"
+#include "platform/controls/panel.h"
 #include "platform/controls/spin_edit.h"
 #include "platform/controls/up_down.h"
 #include "platform/input/key_codes.h"
@@ -156,6 +156,17 @@ TEST_F(ValueControlsTest, AGaugeFillsItsShareFromTheLeftOrFromTheBottom) {
   column->SetProgress(100);
   EXPECT_EQ(PixelAt(204, 11 + 199), clWhite);
   EXPECT_EQ(PixelAt(204, 11 + 200), clRed);
+}
+
+TEST_F(ValueControlsTest, APanelDrawsItsRaisedOuterAndLoweredInnerBevels) {
+  auto* panel = Put<TPanel>(10, 10, 100, 40);
+  panel->SetBevelInner(TPanelBevel::bvLowered);
+  panel->SetBorderWidth(1);
+  EXPECT_EQ(PixelAt(10, 10), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(PixelAt(109, 49), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(PixelAt(11, 11), ColorToRGB(clBtnFace));
+  EXPECT_EQ(PixelAt(12, 12), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(PixelAt(107, 47), ColorToRGB(clBtnHighlight));
 }
 
 }  // namespace

@@ -173,6 +173,16 @@ TEST_F(ModalTest, CallsQueuedFromAnotherThreadRunOnTheNextPump) {
   EXPECT_EQ(ran, 1);
 }
 
+TEST_F(ModalTest, ACaughtExceptionGoesToTheHandlerOrOnUpWhenThereIsNone) {
+  const auto error = std::make_exception_ptr(std::runtime_error("bad caption"));
+  EXPECT_THROW(Application.HandleException(error), std::runtime_error);
+  int reported = 0;
+  Application.OnException = [&](std::exception_ptr) { ++reported; };
+  Application.HandleException(error);
+  Application.OnException = nullptr;
+  EXPECT_EQ(reported, 1);
+}
+
 // Closing the main form ends the application's loop; terminating ends every
 // open modal loop with Cancel.
 TEST_F(ModalTest, TheApplicationEndsWithItsMainFormOrWhenTerminated) {

@@ -87,4 +87,13 @@ TEST(Blit, OverlappingCopyWithinOneBitmapMovesThePictureWhole) {
   EXPECT_EQ(Picture(bitmap, {0, 0, 5, 1}, kLegend), (std::vector<std::string>{"RRB#."}));
 }
 
+TEST(Blit, SourceOriginAppliesToTheSourceRectangle) {
+  TBitmap source = Source();
+  TCanvas shifted(&source);
+  shifted.SetOrigin({1, 1});
+  TBitmap dest(2, 1);
+  dest.Canvas().BitBlt(0, 0, 2, 1, shifted, 0, 0, SRCCOPY);
+  EXPECT_EQ(Picture(dest, {0, 0, 2, 1}, kLegend), (std::vector<std::string>{"B#"}));
+}
+
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "pixel_picture.h"
 #include "platform/graphics/bitmap.h"
 
@@ -78,6 +80,17 @@ TEST(CanvasShapes, SurfaceFloodFillReplacesOneConnectedColour) {
   c.Brush.Color = clWhite;
   c.FloodFill(4, 0, clWhite, fsSurface);  // filling a colour with itself ends
   EXPECT_EQ(CountPixels(bitmap, {0, 0, 5, 3}, clWhite), 6);
+}
+
+TEST(CanvasShapes, PolygonFillsItsInsideAndOutlinesItsEdges) {
+  TBitmap bitmap(6, 6);
+  TCanvas& c = bitmap.Canvas();
+  c.Brush.Color = clRed;
+  const std::array<TPoint, 4> square = {{{0, 0}, {5, 0}, {5, 5}, {0, 5}}};
+  c.Polygon(square);
+  EXPECT_EQ(Picture(bitmap, {0, 0, 6, 6}, kLegend),
+            (std::vector<std::string>{"######", "#RRRR#", "#RRRR#", "#RRRR#", "#RRRR#", "######"}));
+  EXPECT_EQ(c.PenPos(), (TPoint{0, 0}));
 }
 
 }  // namespace

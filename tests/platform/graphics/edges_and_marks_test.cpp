@@ -22,6 +22,7 @@ TEST(Edges, RaisedEdgeHasLightOuterAndInnerRingsWithDarkCornersAndAdjusts) {
   EXPECT_EQ(Picture(bitmap, {0, 0, 6, 5}, kLegend),
             (std::vector<std::string>{"lllll#", "lwwws#", "lwRRs#", "lssss#", "######"}));
   EXPECT_EQ(rect, (TRect{2, 2, 4, 3}));
+  EXPECT_EQ(bitmap.Canvas().Brush.Color, clRed);  // the caller's brush is left as it was
 }
 
 TEST(Edges, SunkenEdgeMirrorsTheRaisedColoursAndLeavesTheRectangleWithoutAdjust) {
