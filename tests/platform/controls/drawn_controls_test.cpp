@@ -1,4 +1,5 @@
 #include "control_form.h"
+#include "platform/controls/bevel.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/group_box.h"
 #include "platform/controls/image.h"
@@ -89,6 +90,18 @@ TEST_F(DrawnControlsTest, APaintBoxDrawsThroughOnPaintOnEveryRepaint) {
   EXPECT_EQ(PixelAt(20, 20), clNavy);
   box->Repaint();
   EXPECT_EQ(paints, 2);
+}
+
+TEST_F(DrawnControlsTest, ALoweredBevelIsDarkAboveAndLightBelowARaisedOneTheOtherWay) {
+  Put<TBevel>(10, 10, 40, 20);
+  auto* line = Put<TBevel>(60, 10, 40, 2);
+  line->SetShape(TBevelShape::bsTopLine);
+  line->SetStyle(TBevelStyle::bsRaised);
+  EXPECT_EQ(PixelAt(10, 10), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(PixelAt(49, 29), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(PixelAt(30, 20), ColorToRGB(clBtnFace));  // the inside is left alone
+  EXPECT_EQ(PixelAt(70, 10), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(PixelAt(70, 11), ColorToRGB(clBtnShadow));
 }
 
 }  // namespace

@@ -230,4 +230,27 @@ TEST_F(ListBoxTest, VariableRowsAreMeasuredOnceAsTheyComeAndLaidOutByTheirOwnHei
   EXPECT_EQ(measured.size(), 1u);
 }
 
+TEST_F(ListBoxTest, TabsInARowJumpToTheTabStops) {
+  list->Items().Clear();
+  list->Items().Add("A\tB");
+  list->SetColor(clWhite);
+  auto first_inked_column_after = [&](int from) {
+    Application.ProcessMessages();
+    for (int x = from; x < list->Width() - 2; ++x) {
+      for (int y = 2; y < 18; ++y) {
+        if (form.BackBuffer()->Pixel(list->Left() + x, list->Top() + y) != clWhite) return x;
+      }
+    }
+    return -1;
+  };
+  list->SetTabWidth(40);
+  form.Invalidate();
+  const int narrow = first_inked_column_after(12);
+  list->SetTabWidth(80);
+  form.Invalidate();
+  const int wide = first_inked_column_after(12);
+  ASSERT_GT(narrow, 0);
+  EXPECT_GT(wide, narrow);
+}
+
 }  // namespace

@@ -113,4 +113,20 @@ TEST_F(MenuTest, ARightClickOpensTheControlsMenuAtThePointerElseItsParentsMenu) 
   EXPECT_EQ(ran.back(), "Form");
 }
 
+TEST_F(MenuTest, CheckedAndCaptionChangesShowInTheOpenList) {
+  execute->SetChecked(true);
+  execute->SetCaption("Select side : Confederacy");
+  TColor tick = clNone;
+  backend().SetModalHook([&](TForm& list) {
+    Application.ProcessMessages();
+    const TRect row = static_cast<TMenuWindow&>(list).ItemRectOnScreen(execute);
+    const TPoint at = list.ScreenToClient(row.TopLeft());
+    tick = list.BackBuffer()->Pixel(at.X + 5 + 3, at.Y + 5 + 4);
+    backend().PressKey(VK_ESCAPE);
+  });
+  backend().Click(menu->TitleRectOnScreen(game).TopLeft() + TPoint{3, 3});
+  EXPECT_EQ(tick, ColorToRGB(clMenuText));
+  EXPECT_TRUE(ran.empty());
+}
+
 }  // namespace
