@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "../services/temp_folder.h"
 #include "pixel_picture.h"
 #include "platform/graphics/bmp.h"
 
@@ -44,9 +45,8 @@ TEST(Bmp, TwentyFourBitRoundTripKeepsEveryPixelOfAnOddWidth) {
 }
 
 TEST(Bmp, FilesLoadWhatWasSavedAndAFailedSaveLeavesTheOldPictureWhole) {
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / "graymarch_bmp_unwritable";
-  std::filesystem::remove_all(folder);
+  const TTempFolder temp;
+  const std::filesystem::path& folder = temp.Path();
   std::filesystem::create_directories(folder / "OLD.BMP.tmp");  // the temporary name is taken
   const std::string path = (folder / "OLD.BMP").string();
   TBitmap old_picture(2, 2);
@@ -62,7 +62,7 @@ TEST(Bmp, FilesLoadWhatWasSavedAndAFailedSaveLeavesTheOldPictureWhole) {
   EXPECT_EQ(loaded.Width(), 2);
   EXPECT_EQ(loaded.Pixel(1, 1), clRed);
   EXPECT_GE(changes, 1);
-  std::filesystem::remove_all(folder);
+  std::filesystem::remove(path);
   EXPECT_THROW(loaded.LoadFromFile(path), EInvalidGraphic);
 }
 

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <vector>
 
+#include "tests/platform/services/temp_folder.h"
 #include "tools/scenario/start_file.h"
 #include "tools/scenario/start_point.h"
 #include "tools/scenario/validate_scenario.h"
@@ -74,8 +75,8 @@ TEST_P(StartFiles, PassBothChecksAndHoldAlreadyWhatEveryLoadRepairs) {
 TEST_P(StartFiles, AreTheSameBytesWheneverTheyAreCompiled) {
   const ScenarioSources sources = ReadScenarioSources(GRAYMARCH_SCENARIO_SOURCES);
   const MapSources map = ReadMapSources(GRAYMARCH_MAP_SOURCES);
-  const auto folder = std::filesystem::path(::testing::TempDir()) / "scenario_rebuild";
-  std::filesystem::create_directories(folder);
+  const TTempFolder temp;
+  const auto& folder = temp.Path();
   std::ostringstream report;
   ASSERT_TRUE(CompileStartFile(sources, map, GetParam(), folder, report)) << report.str();
   const auto first = ReadBytes(folder / (std::string(GetParam()) + ".gmr"));
