@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tools/map/water_distance.h"
 
 namespace {
@@ -48,6 +50,15 @@ TEST(Raster, StrokeHasItsWidthAndDashesLeaveGaps) {
   StrokeLine(dashed, {{10, 10}, {50, 10}}, 3, {5, 5});
   EXPECT_LT(Total(dashed), Total(solid) * 0.65f);
   EXPECT_GT(Total(dashed), Total(solid) * 0.35f);
+}
+
+TEST(Raster, SmoothedLinePassesThroughItsPoints) {
+  const Polyline line{{0, 0}, {10, 10}, {20, 0}};
+  const Polyline smooth = Smoothed(line, 1);
+  EXPECT_GT(smooth.size(), 20u);
+  EXPECT_FLOAT_EQ(smooth.front().X, 0);
+  EXPECT_FLOAT_EQ(smooth.back().X, 20);
+  EXPECT_TRUE(std::ranges::any_of(smooth, [](PointF p) { return p.X == 10 && p.Y == 10; }));
 }
 
 TEST(Raster, BlendingAStrokeClearsTheScratchMask) {
