@@ -73,11 +73,10 @@ TEST(KnownPlaces, GroundAndStatesLieWhereTheyBelong) {
   };
   for (const auto& [x, y, terrain, what] : ground)
     EXPECT_EQ(Map().Cell(x, y).Terrain(), terrain) << what;
-  const std::tuple<int, int, int, const char*> states[] = {
-      {52, 16, 22, "Richmond"},
-      {30, 12, 8, "central Indiana"},
-      {5, 30, 23, "central Texas"},
-      {5, 20, 0, "Indian Territory"}};
+  const std::tuple<int, int, int, const char*> states[] = {{52, 16, 22, "Richmond"},
+                                                           {30, 12, 8, "central Indiana"},
+                                                           {5, 30, 23, "central Texas"},
+                                                           {5, 20, 0, "Indian Territory"}};
   for (const auto& [x, y, state, what] : states) EXPECT_EQ(Map().Cell(x, y).State(), state) << what;
 }
 
