@@ -1,12 +1,19 @@
 # Helpers shared by every folder's CMakeLists.
 
+# Warnings stop the test and sanitizer builds; the player's build only shows
+# them, so a newer compiler's new warning cannot keep the game from building.
 function(graymarch_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  if(GRAYMARCH_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
 endfunction()
 
 # graymarch_test_program(NAME FOLDERS dir... [LIBRARIES lib...] [NEEDS target...]
 #                        [DEFINITIONS NAME="value"...])
-# Builds one GoogleTest program from every .cpp under the given folders of tests/.
+# Builds one GoogleTest program from the .cpp files in the given folders of tests/.
+# Each folder counts alone, not its subfolders, so a library's tests below another
+# library's folder (tests/warfare/views) never join that library's program.
 # NEEDS names the targets that produce files the tests read.
 function(graymarch_test_program name)
   if(NOT GRAYMARCH_TESTS)
@@ -17,10 +24,11 @@ function(graymarch_test_program name)
   foreach(folder ${ARG_FOLDERS})
     list(APPEND globs ${PROJECT_SOURCE_DIR}/tests/${folder}/*.cpp)
   endforeach()
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${globs})
+  file(GLOB sources CONFIGURE_DEPENDS ${globs})
   if(NOT sources)
     return()
   endif()
+  set_property(GLOBAL APPEND PROPERTY GRAYMARCH_TEST_SOURCES ${sources})
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE test_support ${ARG_LIBRARIES} GTest::gtest_main)
   graymarch_warnings(${name})
@@ -30,6 +38,22 @@ function(graymarch_test_program name)
   endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy")
+endfunction()
+
+# Since a test program takes only the folders it names, a new test folder that no
+# program names would be silently left out: the configuration stops instead.
+function(graymarch_check_test_folders)
+  if(NOT GRAYMARCH_TESTS)
+    return()
+  endif()
+  file(GLOB_RECURSE all_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/*.cpp)
+  list(FILTER all_tests EXCLUDE REGEX "/tests/support/")
+  get_property(built GLOBAL PROPERTY GRAYMARCH_TEST_SOURCES)
+  list(REMOVE_ITEM all_tests ${built})
+  if(all_tests)
+    list(JOIN all_tests "\n  " orphans)
+    message(FATAL_ERROR "No test program builds these; name their folder in one:\n  ${orphans}")
+  endif()
 endfunction()
 
 # Files the game reads from beside its executable are produced into GRAYMARCH_GAME_DIR

@@ -1,5 +1,6 @@
 #include "warfare/fleet_slots.h"
 
+#include "warfare/fleet_places.h"
 #include "world/route_finder.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
@@ -7,10 +8,6 @@
 namespace {
 
 constexpr int kSeaFleet = 0;
-
-int TheatreOfCity(int city) {
-  return IsEntryOf(GameState.Cities, city) ? GameState.Cities[city].Theatre : 0;
-}
 
 // Two supplies for each ship but damaged warships and transports.
 int SuppliesToSail(const TFleet& fleet) {

@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/controls/hint_window.h"
 #include "platform/controls/list_box.h"
+#include "platform/forms/hint_window.h"
 #include "platform/forms/timer.h"
 #include "platform/graphics/bitmap.h"
 #include "widgets/draw_utils.h"

@@ -129,7 +129,7 @@ void TCustomKxGraphicButton::DropDownMenu() {
 void TCustomKxGraphicButton::CancelMenu() {
   menu_dropped_ = false;
   dragging_ = false;
-  state_ = bsUp;
+  SetState(bsUp);
   mouse_in_control_ = false;
   mouse_in_arrow_ = false;
   Invalidate();
@@ -174,6 +174,10 @@ void TCustomKxGraphicButton::WndProc(TMessage& message) {
       case CM_ENABLEDCHANGED:
         TGraphicControl::WndProc(message);
         EnabledChanged();
+        return;
+      case CM_PARENTENABLEDCHANGED:
+        FollowEnabled();
+        Invalidate();
         return;
       case CM_MOUSEENTER:
         TGraphicControl::WndProc(message);
@@ -271,7 +275,7 @@ void TCustomKxGraphicButton::MouseDown(TMouseButton button, TShiftState shift, i
   if (!Enabled()) return;
   const bool on_arrow = PressesArrow(x);
   if (!down_ && !on_arrow) {
-    state_ = bsDown;
+    SetState(bsDown);
     PlaySound(DownSound);
     Invalidate();
     dragging_ = true;
@@ -282,7 +286,7 @@ void TCustomKxGraphicButton::MouseDown(TMouseButton button, TShiftState shift, i
       menu_closed_on_arrow_ = false;
       return;
     }
-    state_ = bsArrowDown;
+    SetState(bsArrowDown);
     Invalidate();
     pressed_part_ = kPressedArrow;
     Click(true);
@@ -304,7 +308,7 @@ void TCustomKxGraphicButton::MouseMove(TShiftState shift, int x, int y) {
       Invalidate();
     }
     if (next == state_) return;
-    state_ = next;
+    SetState(next);
     if (next == bsDown) PlaySound(DownSound);
     if (next == bsUp) PlaySound(UpSound);
     UpdateTracking();
@@ -327,17 +331,17 @@ void TCustomKxGraphicButton::MouseUp(TMouseButton button, TShiftState shift, int
   if (group_index_ == 0) {
     if (is_switch_ && !in_arrow) {
       if (pressed_part_ == kPressedArrow) {
-        state_ = bsUp;
+        SetState(bsUp);
         PlaySound(UpSound);
       } else {
         down_ = !down_;
-        state_ = down_ ? bsDown : bsUp;
+        SetState(down_ ? bsDown : bsUp);
         PlaySound(down_ ? DownSound : UpSound);
       }
     } else if (in_arrow && menu_dropped_) {
       do_click = false;
     } else {
-      state_ = bsUp;
+      SetState(bsUp);
       PlaySound(UpSound);
     }
     mouse_in_control_ = ClientRect().Contains({x, y});
@@ -347,7 +351,7 @@ void TCustomKxGraphicButton::MouseUp(TMouseButton button, TShiftState shift, int
     SetDown(!down_);
     if (down_) Invalidate();
   } else {
-    if (down_) state_ = bsExclusive;
+    if (down_) SetState(bsExclusive);
     Invalidate();
   }
   if (do_click) Click(in_arrow);
@@ -397,6 +401,7 @@ void TCustomKxGraphicButton::MouseLeave() {
 }
 
 void TCustomKxGraphicButton::EnabledChanged() {
+  FollowEnabled();
   glyph_.CreateButtonGlyph(Enabled() ? bsUp : bsDisabled);
   if (ShowsImageLists()) {
     glyph_.SetImages(!Enabled() && disabled_images_ ? disabled_images_ : images_);
@@ -416,6 +421,32 @@ void TCustomKxGraphicButton::ColorChanged() {
   Invalidate();
 }
 
+bool TCustomKxGraphicButton::ShowsDisabled() const {
+  return !Enabled() || (Parent() && !Parent()->Enabled());
+}
+
+// The state a press, a release or the group asks for; a button that shows
+// disabled stays so until it is enabled again.
+void TCustomKxGraphicButton::SetState(TKxButtonState state) {
+  state_ = ShowsDisabled() ? bsDisabled : state;
+}
+
+// The button shows disabled while it or its parent is disabled, and lets go
+// of a drag; enabled again it comes up, or down as its group's choice.
+void TCustomKxGraphicButton::FollowEnabled() {
+  if (ShowsDisabled()) {
+    state_ = bsDisabled;
+    dragging_ = false;
+  } else if (state_ == bsDisabled) {
+    state_ = down_ && group_index_ != 0 ? bsExclusive : bsUp;
+  }
+}
+
+void TCustomKxGraphicButton::SetParent(TWinControl* parent) {
+  TGraphicControl::SetParent(parent);
+  FollowEnabled();
+}
+
 // ---- Down, groups and switches ----
 
 void TCustomKxGraphicButton::SetDown(bool down) {
@@ -428,12 +459,12 @@ void TCustomKxGraphicButton::SetDown(bool down) {
   down_ = down;
   if (down) {
     PlaySound(DownSound);
-    state_ = is_switch_ ? bsDown : bsExclusive;
+    SetState(is_switch_ ? bsDown : bsExclusive);
     Invalidate();
     AnnounceGroup();
   } else {
     PlaySound(UpSound);
-    state_ = bsUp;
+    SetState(bsUp);
     Invalidate();
   }
 }
@@ -463,7 +494,7 @@ void TCustomKxGraphicButton::ButtonPressed(int group_index, TCustomKxGraphicButt
   if (sender->down_ && down_) {
     down_ = false;
     PlaySound(UpSound);
-    state_ = bsUp;
+    SetState(bsUp);
     Invalidate();
   }
   allow_all_up_ = sender->allow_all_up_;
@@ -619,8 +650,11 @@ void TCustomKxGraphicButton::Notification(TComponent* component, TOperation oper
   if (component == sound_map_) sound_map_ = nullptr;
   if (component == pull_down_menu_) pull_down_menu_ = nullptr;
   if (component == image_form_) image_form_ = nullptr;
+  // A freed list may be the one the face shows: the face is drawn again without it.
   for (TImageList** list : {&images_, &hot_images_, &down_images_, &disabled_images_}) {
-    if (component == *list) *list = nullptr;
+    if (component != *list) continue;
+    *list = nullptr;
+    Invalidate();
   }
   if (!images_) glyph_.SetImages(nullptr);
 }
@@ -628,56 +662,65 @@ void TCustomKxGraphicButton::Notification(TComponent* component, TOperation oper
 // ---- Painting ----
 
 void TCustomKxGraphicButton::Paint() {
-  const bool disabled = !Enabled() || (Parent() && !Parent()->Enabled());
-  if (disabled) {
-    state_ = bsDisabled;
-    dragging_ = false;
-  } else if (state_ == bsDisabled) {
-    state_ = down_ && group_index_ != 0 ? bsExclusive : bsUp;
-  }
-
   const TRect client = ClientRect();
   TBitmap face(client.Width(), client.Height());
   TCanvas& canvas = face.Canvas();
   canvas.CopyRect(client, Canvas(), client);
   canvas.Font.Assign(Font());
-  const TColor face_color = shadow_follows_color_ ? Color() : clBtnFace;
   const bool pressed = Pressed();
-  TRect r = client;
   const int arrow = use_arrow_ ? GetArrowWidth() : 0;
-
-  const bool themed = ThemeApplies();
-  if (themed) {
-    DrawThemedBackground(canvas);
-    r.Right -= arrow;
-    const TRect clip = canvas.ClipRect();
-    ThemeLibrary().DrawThemeBackground(button_theme_, canvas, GetThemePartID(), GetThemeStateID(),
-                                       r, &clip);
-    if (use_arrow_) {
-      ThemeLibrary().DrawThemeBackground(arrow_theme_, canvas, GetArrowThemePartID(),
-                                         GetArrowThemeStateID(),
-                                         {r.Right, r.Top, r.Right + arrow, r.Bottom}, &clip);
-    }
+  TRect content = client;
+  if (ThemeApplies()) {
+    PaintThemedFace(canvas, arrow);
   } else {
     PaintBackground(face, pressed);
-    r.Right -= arrow;
-    if (FrameShown()) {
-      if (soft_flat_) {
-        TCanvasStateGuard guard(canvas);
-        canvas.Brush.Color = SoftFlatColour(pressed);
-        canvas.FrameRect(r);
-        r.Inflate(-1, -1);
-      } else if (!flat_) {
-        const bool deep = (old_styled_ || (mouse_in_control_ && !pressed)) && !thin_frame_;
-        PaintFaceFrame(canvas, r, deep, pressed, face_color);
-      } else if (pressed || (Hot() && state_ != bsDisabled)) {
-        PaintFaceFrame(canvas, r, false, pressed, face_color);
-      }
-    }
-    if (use_arrow_) PaintArrowPart(canvas, {r.Right, 0, r.Right + arrow, Height()}, face_color);
+    content = PaintFrame(canvas, arrow, pressed);
   }
+  PaintContent(canvas, content, arrow, pressed);
+  Canvas().Draw(0, 0, face);
+}
 
-  r.Right += arrow;
+// The theme draws the face and the arrow part, each in its state.
+void TCustomKxGraphicButton::PaintThemedFace(TCanvas& canvas, int arrow) {
+  DrawThemedBackground(canvas);
+  TRect face = ClientRect();
+  face.Right -= arrow;
+  const TRect clip = canvas.ClipRect();
+  ThemeLibrary().DrawThemeBackground(button_theme_, canvas, GetThemePartID(), GetThemeStateID(),
+                                     face, &clip);
+  if (use_arrow_) {
+    ThemeLibrary().DrawThemeBackground(
+        arrow_theme_, canvas, GetArrowThemePartID(), GetArrowThemeStateID(),
+        {face.Right, face.Top, face.Right + arrow, face.Bottom}, &clip);
+  }
+}
+
+// The classic frame around the face and the arrow part; returns the rectangle
+// left inside it for the glyph and caption, the arrow part included.
+TRect TCustomKxGraphicButton::PaintFrame(TCanvas& canvas, int arrow, bool pressed) {
+  const TColor face_color = shadow_follows_color_ ? Color() : clBtnFace;
+  TRect face = ClientRect();
+  face.Right -= arrow;
+  if (FrameShown()) {
+    if (soft_flat_) {
+      TCanvasStateGuard guard(canvas);
+      canvas.Brush.Color = SoftFlatColour(pressed);
+      canvas.FrameRect(face);
+      face.Inflate(-1, -1);
+    } else if (!flat_) {
+      const bool deep = (old_styled_ || (mouse_in_control_ && !pressed)) && !thin_frame_;
+      PaintFaceFrame(canvas, face, deep, pressed, face_color);
+    } else if (pressed || (Hot() && state_ != bsDisabled)) {
+      PaintFaceFrame(canvas, face, false, pressed, face_color);
+    }
+  }
+  if (use_arrow_) PaintArrowPart(canvas, {face.Right, 0, face.Right + arrow, Height()}, face_color);
+  face.Right += arrow;
+  return face;
+}
+
+// The glyph and the caption, from the image list that fits the state.
+void TCustomKxGraphicButton::PaintContent(TCanvas& canvas, TRect r, int arrow, bool pressed) {
   TImageList* shown_list = glyph_.Images();
   if (pressed && down_images_) glyph_.SetImages(down_images_);
   const bool shows_disabled_list = disabled_images_ && glyph_.Images() == disabled_images_;
@@ -701,15 +744,13 @@ void TCustomKxGraphicButton::Paint() {
   drawing.TextDrawType = text_draw_type_;
   drawing.Background = Color();
   drawing.Transparent = true;
-  if (themed) {
+  if (ThemeApplies()) {
     drawing.Theme = button_theme_;
     drawing.ThemePart = GetThemePartID();
     drawing.ThemeState = GetThemeStateID();
   }
   glyph_.Draw(canvas, drawing);
   glyph_.SetImages(shown_list);
-
-  Canvas().Draw(0, 0, face);
 }
 
 // A pressed face moves its content one pixel right and down, unless its

@@ -175,6 +175,8 @@ class TCustomKxGraphicButton : public TGraphicControl {
   virtual std::wstring GetArrowThemedClassName() const { return L"COMBOBOX"; }
   virtual int GetArrowWidth();
 
+  void SetParent(TWinControl* parent) override;
+
  protected:
   void WndProc(TMessage& message) override;
   void Paint() override;
@@ -215,12 +217,18 @@ class TCustomKxGraphicButton : public TGraphicControl {
   void MouseEnter();
   void MouseLeave();
   void EnabledChanged();
+  bool ShowsDisabled() const;
+  void SetState(TKxButtonState state);
+  void FollowEnabled();
   void ColorChanged();
   void CancelMenu();
   void DropDownMenu();
   bool TakesEscape(TShiftState shift) const;
   bool Usable() const;
 
+  void PaintThemedFace(TCanvas& canvas, int arrow);
+  TRect PaintFrame(TCanvas& canvas, int arrow, bool pressed);
+  void PaintContent(TCanvas& canvas, TRect r, int arrow, bool pressed);
   void PaintBackground(TBitmap& face, bool pressed);
   void PaintFaceFrame(TCanvas& canvas, TRect rect, bool deep, bool down, TColor face_color);
   void PaintArrowPart(TCanvas& canvas, const TRect& arrow, TColor face_color);

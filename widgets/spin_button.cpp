@@ -233,7 +233,7 @@ void TKxSpinButton::LetGoOfMouse() {
 
 // A menu opened in the middle of a drag would leave it running under the
 // menu: the drag ends first, as if the button had come up where the pointer is.
-TPopupMenu* TKxSpinButton::GetPopupMenu() {
+TContextMenu* TKxSpinButton::GetPopupMenu() {
   if (dragging_) {
     const TPoint at = ScreenToClient(CursorPos());
     MouseUp(TMouseButton::mbLeft, 0, at.X, at.Y);

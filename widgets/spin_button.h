@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/components/cursor.h"
 #include "platform/forms/timer.h"
-#include "platform/input/cursor.h"
 #include "widgets/themed_control.h"
 
 class TKxSpinButton;
@@ -65,7 +65,7 @@ class TKxSpinButton : public TKxXPThemedControl {
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
   std::wstring GetThemedClassName() const override { return L"SPIN"; }
-  TPopupMenu* GetPopupMenu() override;
+  TContextMenu* GetPopupMenu() override;
 
  private:
   enum class THalf { First, Second, Seam };

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/components/shift_state.h"
 #include "platform/graphics/types.h"
-#include "platform/input/shift_state.h"
 
 // The version the system reports: platform 1 is the 95 family, 2 the NT one.
 struct TKxVersionInfo {

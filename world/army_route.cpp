@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "world/corps_movement.h"
 #include "world/random.h"
+#include "world/unit_positions.h"
 #include "world/vardecl.h"
 
 Table<TRouteTrial, kArmyRouteTrials> RouteTrialTable{};
@@ -17,7 +17,6 @@ constexpr int kTargetBonus = 500;
 constexpr int kForeignReach = 2;
 // Scores fall off from this far beyond the start's distance to the target.
 constexpr int kScoreReach = 20;
-constexpr int kClosedSide = 3;
 constexpr int kRoughSide = 2;
 
 // What one army route scores the hexes by.

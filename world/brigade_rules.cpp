@@ -190,19 +190,6 @@ void RecountCorps() {
   }
 }
 
-void RecountGarrisons() {
-  std::array<int, kCitySlots + 1> garrison{};
-  for (int b = 1; b <= GameState.Brigades.Count; ++b) {
-    const TBrigade& brigade = GameState.Brigades[b];
-    if (brigade.Status == TBrigadeStatus::InGarrison && IsCity(brigade.Location))
-      ++garrison[brigade.Location];
-  }
-  for (int c = 1; c <= GameState.Cities.Count; ++c) {
-    TCity& city = GameState.Cities[c];
-    if (city.Nation != 0) StoreSaturated(city.GarrisonCount, garrison[c]);
-  }
-}
-
 struct WeaponRange {
   int first;
   int last;
@@ -275,17 +262,35 @@ int LowestFreeBrigadeNumber(int state) {
 void ClearBrigade(int brigade) {
   if (!IsBrigade(brigade)) return;
   TBrigade& slot = GameState.Brigades[brigade];
+  const bool garrisoned = slot.Status == TBrigadeStatus::InGarrison;
   slot.Nation = 0;
   slot.Arm = 0;
   slot.Strength = 0;
   slot.HomeState = 0;
   slot.Status = TBrigadeStatus::Free;
   slot.Fatigue = 0;
+  if (garrisoned) RecountGarrison(slot.Location);
 }
 
 void ApplyBrigadeLosses(std::uint16_t mode, std::uint16_t index, std::uint16_t amount) {
   if (mode == kLossesByCorps) TakeAttrition(index, amount);
   if (mode == kLossesByBrigade) TakeHit(index, amount);
+}
+
+void RecountGarrison(int city) {
+  if (!IsCity(city)) return;
+  int garrison = 0;
+  for (int b = 1; b <= GameState.Brigades.Count; ++b) {
+    if (IsGarrisonOf(GameState.Brigades[b], city)) ++garrison;
+  }
+  StoreSaturated(GameState.Cities[city].GarrisonCount, garrison);
+}
+
+// A city of no nation keeps the count it was given.
+void RecountGarrisons() {
+  for (int c = 1; c <= GameState.Cities.Count; ++c) {
+    if (GameState.Cities[c].Nation != 0) RecountGarrison(c);
+  }
 }
 
 void RecountCorpsBrigades() {
@@ -387,11 +392,11 @@ void GarrisonCorpsBrigades(int corps) {
   const TCorps& formation = GameState.Corps[corps];
   const int city = formation.City;
   if (!IsCity(city)) return;
-  AddSaturated(GameState.Cities[city].GarrisonCount, formation.OtherBrigades);
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
     TBrigade& brigade = GameState.Brigades[b];
     if (!IsBrigadeOfCorps(brigade, corps)) continue;
     brigade.Status = TBrigadeStatus::InGarrison;
     brigade.Location = static_cast<std::uint8_t>(city);
   }
+  RecountGarrison(city);
 }

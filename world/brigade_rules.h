@@ -33,7 +33,7 @@ inline bool IsGarrisonOf(const TBrigade& brigade, int city) {
 }
 
 // Empties a brigade slot. The number, location, weapon and quality bytes keep
-// what they held.
+// what they held; a city losing a brigade of its garrison counts it gone.
 void ClearBrigade(int brigade);
 
 // Mode 1: amount points of attrition taken one at a time from corps index's
@@ -43,6 +43,13 @@ void ApplyBrigadeLosses(std::uint16_t mode, std::uint16_t index, std::uint16_t a
 // Rebuilds every corps' brigade totals and capacity and every city's garrison
 // count from the brigade table, emptying dead slots on the way.
 void RecountCorpsBrigades();
+
+// Sets the city's garrison count to the brigades standing in its garrison.
+// Every rule that moves a brigade into or out of a garrison calls it, so that
+// no city is thought garrisoned by men who are gone, nor open with men inside.
+void RecountGarrison(int city);
+// The same for every city of a nation; a city of no nation keeps its count.
+void RecountGarrisons();
 
 // How many brigades a commander of this combat rating can lead in a corps of
 // the kind (TCorpsKind) for the nation; not yet cut to the limit of ten.

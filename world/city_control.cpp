@@ -7,7 +7,6 @@
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/corps_fatigue.h"
-#include "world/corps_movement.h"
 #include "world/foreign_intervention.h"
 #include "world/game_window.h"
 #include "world/hex_control.h"
@@ -18,6 +17,7 @@
 #include "world/saturating.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
+#include "world/unit_positions.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -310,7 +310,7 @@ void LeaveGarrison(const Capture& capture) {
     GameState.Brigades[b].Location = static_cast<std::uint8_t>(capture.city);
     GameState.Brigades[b].Status = TBrigadeStatus::InGarrison;
     // Counted at once, so the city is not open to the next corps that walks in.
-    ++city.GarrisonCount;
+    RecountGarrison(capture.city);
     --corps.OtherBrigades;
     if (city.GarrisonNeed > 0) --city.GarrisonNeed;
     --left;

@@ -5,7 +5,6 @@
 #include "world/brigade_rules.h"
 #include "world/codes.h"
 #include "world/corps_fatigue.h"
-#include "world/corps_movement.h"
 #include "world/dissolve_and_disband.h"
 #include "world/hex_grid.h"
 #include "world/saturating.h"

@@ -3,16 +3,18 @@
 #include <string>
 
 #include "world/brigade_rules.h"
+#include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/corps_fatigue.h"
-#include "world/corps_movement.h"
 #include "world/corps_orders.h"
+#include "world/corps_path.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
 #include "world/route_finder.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
+#include "world/unit_positions.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -44,8 +46,7 @@ template <typename Test>
 bool AnyFitEnemy(const TCorps& corps, Test test) {
   for (int e = 1; e <= GameState.Corps.Count; ++e) {
     const TCorps& enemy = GameState.Corps[e];
-    if (enemy.Inactive == 0 && enemy.Side != corps.Side && enemy.Disorder == 0 && test(enemy))
-      return true;
+    if (IsActiveEnemy(enemy, corps.Side) && enemy.Disorder == 0 && test(enemy)) return true;
   }
   return false;
 }

@@ -5,7 +5,6 @@
 
 #include "world/brigade_rules.h"
 #include "world/codes.h"
-#include "world/corps_movement.h"
 #include "world/force_slots.h"
 #include "world/formation_notice.h"
 #include "world/game_window.h"
@@ -66,8 +65,7 @@ int LineArm(int kind) {
 void JoinCorps(TBrigade& brigade, int corps, int city, int source) {
   brigade.Location = static_cast<std::uint8_t>(corps);
   brigade.Status = TBrigadeStatus::InCorps;
-  TCity& garrison = GameState.Cities[city];
-  if (source == kFromGarrison && garrison.GarrisonCount > 0) --garrison.GarrisonCount;
+  if (source == kFromGarrison) RecountGarrison(city);
 }
 
 // Takes brigades in slot order: artillery up to half the capacity, the line arm

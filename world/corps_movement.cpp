@@ -10,6 +10,7 @@
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/corps_fatigue.h"
+#include "world/corps_path.h"
 #include "world/force_slots.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
@@ -18,6 +19,7 @@
 #include "world/saturating.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
+#include "world/unit_positions.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -28,8 +30,7 @@ constexpr std::array<int, 8> kEntryThreshold = {0, 5, 13, 0, 3, 15, 11, 8};
 constexpr std::array<int, 8> kTerrainFatigue = {0, 1, 3, 10, 1, 4, 3, 2};
 constexpr std::array<int, 8> kTerrainCost = {0, 4, 9, 0, 3, 10, 8, 6};
 
-// By hex-side code 0..3; code 3 closes the side.
-constexpr int kClosedSide = 3;
+// By hex-side code 0..3.
 constexpr std::array<int, 4> kSidePenalty = {0, 4, 7, 0};
 constexpr std::array<int, 4> kSideFatigue = {0, 2, 6, 0};
 constexpr std::array<int, 4> kSideCost = {0, 3, 9, 0};
@@ -51,49 +52,36 @@ constexpr int kArmyReactionRange = 5;
 constexpr int kReactionRange = 1;
 constexpr int kStormyWeather = 5;
 
-struct Hex {
-  int x;
-  int y;
-  friend bool operator==(const Hex&, const Hex&) = default;
-};
-
-int Distance(Hex a, Hex b) {
-  return HexDistance(static_cast<std::uint16_t>(a.x), static_cast<std::uint16_t>(a.y),
-                     static_cast<std::uint16_t>(b.x), static_cast<std::uint16_t>(b.y));
+int Distance(THexPos a, THexPos b) {
+  return HexDistance(a.X, a.Y, b.X, b.Y);
 }
 
-Hex HexOf(const TCorps& corps) {
+THexPos HexOf(const TCorps& corps) {
   return {corps.X, corps.Y};
 }
 
-Hex Neighbour(Hex hex, int direction) {
-  const THexPos next =
-      NeighbourHex(static_cast<std::uint16_t>(hex.x), static_cast<std::uint16_t>(hex.y), direction);
-  return {next.X, next.Y};
+THexPos Neighbour(THexPos hex, int direction) {
+  return NeighbourHex(hex.X, hex.Y, direction);
 }
 
-bool OnMap(Hex hex) {
-  return TMapRecord::OnMap(hex.x, hex.y);
+bool OnMap(THexPos hex) {
+  return TMapRecord::OnMap(hex.X, hex.Y);
 }
 
-const TMapCell& CellAt(Hex hex) {
-  return MapRecord.Cell(hex.x, hex.y);
+const TMapCell& CellAt(THexPos hex) {
+  return MapRecord.Cell(hex.X, hex.Y);
 }
 
-int StateOfHex(Hex hex) {
-  return StateAt(hex.x, hex.y);
+int StateOfHex(THexPos hex) {
+  return StateAt(hex.X, hex.Y);
 }
 
 int StateSide(int state) {
   return state != 0 ? GameState.States[state].Side : TSide::None;
 }
 
-int SideCodeCrossed(Hex from, Hex to, int direction) {
-  return MapRecord.CrossedSideCode(from.x, from.y, to.x, to.y, direction);
-}
-
-bool IsActiveEnemy(const TCorps& other, int side) {
-  return other.Inactive == 0 && other.Side != side;
+int SideCodeCrossed(THexPos from, THexPos to, int direction) {
+  return MapRecord.CrossedSideCode(from.X, from.Y, to.X, to.Y, direction);
 }
 
 bool HasPathEntry(int step) {
@@ -120,7 +108,7 @@ void MarkForBattle(TCorps& corps) {
   if (corps.BattleMark == 0) corps.BattleMark = 1;
 }
 
-bool CanEnter(const TCorps& corps, Hex hex) {
+bool CanEnter(const TCorps& corps, THexPos hex) {
   if (!OnMap(hex)) return false;
   const int threshold = kEntryThreshold[CellAt(hex).Terrain()];
   return threshold != 0 && threshold <= corps.MovePoints;
@@ -232,12 +220,12 @@ bool SupplyingCity(int city) {
   return level == 2 || level == 3;
 }
 
-Hex CityHex(int city) {
+THexPos CityHex(int city) {
   return {GameState.Cities[city].X, GameState.Cities[city].Y};
 }
 
 // Where an enemy corps will stand after its move at the corps' path step.
-Hex NextHexOf(const TCorps& enemy, int step) {
+THexPos NextHexOf(const TCorps& enemy, int step) {
   if (enemy.MovePoints < 11 || !HasPathEntry(step)) return HexOf(enemy);
   const int direction = enemy.Path[step];
   if (direction < kNorth || direction > kNorthWest) return HexOf(enemy);
@@ -266,9 +254,9 @@ bool StrongEnoughToStrike(const TCorps& corps, const TCorps& enemy) {
 
 // A corps on its own ground meets enemy corps that come within two hexes,
 // each by its stance; the reference hex may change.
-void Intercept(int c, Hex& reference) {
+void Intercept(int c, THexPos& reference) {
   TCorps& corps = GameState.Corps[c];
-  const Hex here = HexOf(corps);
+  const THexPos here = HexOf(corps);
   if (!OnMap(here) || CellAt(here).Owner() != corps.Side) return;
   const int city = corps.City;
   for (int e = 1; e <= GameState.Corps.Count; ++e) {
@@ -294,7 +282,7 @@ void Intercept(int c, Hex& reference) {
           if (CityHex(city) != here) reference = here;
           break;
         }
-        const Hex next = NextHexOf(enemy, corps.PathStep);
+        const THexPos next = NextHexOf(enemy, corps.PathStep);
         const int gap = Distance(next, here);
         if (gap == 0) reference = here;
         if (gap == 1) reference = next;
@@ -332,11 +320,11 @@ int StayWeight(const TCorps& corps, bool onReference) {
   }
 }
 
-int ActiveEnemiesOn(const TCorps& corps, Hex hex) {
+int ActiveEnemiesOn(const TCorps& corps, THexPos hex) {
   int count = 0;
   for (int e = 1; e <= GameState.Corps.Count; ++e) {
     const TCorps& enemy = GameState.Corps[e];
-    if (IsActiveEnemy(enemy, corps.Side) && enemy.Disorder == 0 && StandsOn(enemy, hex.x, hex.y))
+    if (IsActiveEnemy(enemy, corps.Side) && enemy.Disorder == 0 && StandsOn(enemy, hex.X, hex.Y))
       ++count;
   }
   return count;
@@ -344,9 +332,9 @@ int ActiveEnemiesOn(const TCorps& corps, Hex hex) {
 
 // The weight of stepping into the neighbour in the direction; 0 when the corps
 // cannot enter it. Hexes off the map are never chosen.
-int StepWeight(const TCorps& corps, int direction, Hex reference) {
-  const Hex here = HexOf(corps);
-  const Hex there = Neighbour(here, direction);
+int StepWeight(const TCorps& corps, int direction, THexPos reference) {
+  const THexPos here = HexOf(corps);
+  const THexPos there = Neighbour(here, direction);
   if (!OnMap(there)) return 0;
   int weight = 50;
   const int d = Distance(here, reference);
@@ -377,7 +365,7 @@ int StepWeight(const TCorps& corps, int direction, Hex reference) {
 
 // On a hold entry the corps weighs its own hex against its six neighbours;
 // the direction of the best neighbour that beats staying, 0 to stay.
-int ChooseHoldDirection(TCorps& corps, Hex reference) {
+int ChooseHoldDirection(TCorps& corps, THexPos reference) {
   if (LeaderRating(corps.Leader, &TLeader::Experience) < 6 && Random(50) < 15)
     RaiseLeaderRating(corps.Leader, &TLeader::Experience, 6);
   int best = StayWeight(corps, HexOf(corps) == reference);
@@ -415,7 +403,7 @@ void TurnNeutralState(int state, int intruderSide) {
   record.Side = record.ControlSide = record.Nation = static_cast<std::uint8_t>(camp);
   for (int x = 1; x <= TMapRecord::Columns; ++x) {
     for (int y = 1; y <= TMapRecord::Rows; ++y)
-      if (StateOfHex({x, y}) == state) MapRecord.Cell(x, y).SetOwner(camp);
+      if (StateAt(x, y) == state) MapRecord.Cell(x, y).SetOwner(camp);
   }
   for (int c = 1; c <= GameState.Cities.Count; ++c) {
     TCity& city = GameState.Cities[c];
@@ -427,12 +415,12 @@ void TurnNeutralState(int state, int intruderSide) {
 // Entering ground another camp holds: an aggressive commander presses on at
 // little cost, and with no enemy there the hex (and maybe a neutral state)
 // changes hands.
-void TakeOverHex(TCorps& corps, Hex hex, int cost) {
-  TMapCell& cell = MapRecord.Cell(hex.x, hex.y);
+void TakeOverHex(TCorps& corps, THexPos hex, int cost) {
+  TMapCell& cell = MapRecord.Cell(hex.X, hex.Y);
   if (cell.Terrain() == TTerrain::City || cell.Owner() == corps.Side) return;
   if (Random(100) < LeaderRating(corps.Leader, &TLeader::Aggression)) cost = 1;
   SpendMovePoints(corps, cost);
-  if (EnemyCorpsOn(hex.x, hex.y, corps.Side)) return;
+  if (EnemyCorpsOn(hex.X, hex.Y, corps.Side)) return;
   const int state = StateOfHex(hex);
   if (cell.Owner() == TSide::None && state == kNeutralBorderState &&
       GameState.States[state].Side == TSide::None)
@@ -440,21 +428,20 @@ void TakeOverHex(TCorps& corps, Hex hex, int cost) {
   cell.SetOwner(corps.Side);
 }
 
-// A city of the other camp; a neutral city belongs to no camp.
-bool EnemyCityOn(const TCorps& corps, Hex hex) {
+// A city of another camp than the corps'; a neutral city is one too.
+bool ForeignCityOn(const TCorps& corps, THexPos hex) {
   for (int c = 1; c <= GameState.Cities.Count; ++c) {
-    const TCity& city = GameState.Cities[c];
-    if (CityHex(c) == hex && city.Side != TSide::None && city.Side != corps.Side) return true;
+    if (CityHex(c) == hex && GameState.Cities[c].Side != corps.Side) return true;
   }
   return false;
 }
 
-void MarkBattlesOn(int c, Hex hex) {
+void MarkBattlesOn(int c, THexPos hex) {
   TCorps& corps = GameState.Corps[c];
   for (int e = 1; e <= GameState.Corps.Count; ++e) {
     TCorps& enemy = GameState.Corps[e];
     if (e == c || !IsActiveEnemy(enemy, corps.Side) || enemy.Disorder != 0 ||
-        !StandsOn(enemy, hex.x, hex.y))
+        !StandsOn(enemy, hex.X, hex.Y))
       continue;
     MarkForBattle(corps);
     MarkForBattle(enemy);
@@ -475,8 +462,8 @@ void GrowLeader(TCorps& corps) {
 // the terrain or the side stopped it.
 std::uint8_t Move(int c, int direction) {
   TCorps& corps = GameState.Corps[c];
-  const Hex here = HexOf(corps);
-  const Hex there = Neighbour(here, direction);
+  const THexPos here = HexOf(corps);
+  const THexPos there = Neighbour(here, direction);
   if (corps.Disorder != 0) {
     --corps.Disorder;
     corps.SupplyType = TSupplyType::Foraging;
@@ -501,11 +488,11 @@ std::uint8_t Move(int c, int direction) {
   const std::uint8_t shown = corps.Spotted != 0 || !IsHumanNation(opposingNation) ? 1 : 0;
   const int step = corps.PathStep;
   if (step == 1) {
-    corps.StartX = static_cast<std::uint16_t>(here.x);
-    corps.StartY = static_cast<std::uint16_t>(here.y);
+    corps.StartX = static_cast<std::uint16_t>(here.X);
+    corps.StartY = static_cast<std::uint16_t>(here.Y);
   }
-  corps.X = static_cast<std::uint8_t>(there.x);
-  corps.Y = static_cast<std::uint8_t>(there.y);
+  corps.X = static_cast<std::uint8_t>(there.X);
+  corps.Y = static_cast<std::uint8_t>(there.Y);
   if (HasPathEntry(step)) {
     corps.StepDone[step] = static_cast<std::uint8_t>(direction);
     corps.Path[step] = kNoDirection;
@@ -514,13 +501,13 @@ std::uint8_t Move(int c, int direction) {
   corps.Entrenchment = 0;
 
   TakeOverHex(corps, there, cost);
-  if (terrain == TTerrain::City && corps.Disorder == 0 && EnemyCityOn(corps, there))
+  if (terrain == TTerrain::City && corps.Disorder == 0 && ForeignCityOn(corps, there))
     corps.MovePoints = 0;
   MarkBattlesOn(c, there);
   GrowLeader(corps);
   ++corps.PathStep;
-  HexCursorX = static_cast<std::uint16_t>(there.x);
-  HexCursorY = static_cast<std::uint16_t>(there.y);
+  HexCursorX = static_cast<std::uint16_t>(there.X);
+  HexCursorY = static_cast<std::uint16_t>(there.Y);
   return shown;
 }
 
@@ -531,14 +518,14 @@ bool CanMove(const TCorps& corps) {
 
 // The last friendly corps in battle that the corps chooses to march to, with
 // its hex in `target` and a route to it on the corps' path; 0 when none.
-int FindReactionTarget(int c, Hex& target) {
+int FindReactionTarget(int c, THexPos& target) {
   TCorps& corps = GameState.Corps[c];
   const int aggression = LeaderRating(corps.Leader, &TLeader::Aggression) / 2;
   const int rating =
       corps.Army != 0
           ? (aggression + LeaderRating(ArmyCommanderOf(corps), &TLeader::Aggression) / 2) / 2
           : aggression;
-  const Hex here = HexOf(corps);
+  const THexPos here = HexOf(corps);
   const bool ownGround = OnMap(here) && CellAt(here).Owner() == corps.Side;
   const int chance = ownGround ? std::max(0, 3 * corps.Quality + rating - corps.Fatigue) : 0;
   int chosen = 0;
@@ -567,41 +554,10 @@ int FindReactionTarget(int c, Hex& target) {
 
 }  // namespace
 
-bool StandsOn(const TCorps& corps, int x, int y) {
-  return corps.X == x && corps.Y == y;
-}
-
-bool EnemyCorpsOn(int x, int y, int side) {
-  for (int e = 1; e <= GameState.Corps.Count; ++e) {
-    const TCorps& enemy = GameState.Corps[e];
-    if (IsActiveEnemy(enemy, side) && StandsOn(enemy, x, y)) return true;
-  }
-  return false;
-}
-
-int StateAt(int x, int y) {
-  if (!TMapRecord::OnMap(x, y)) return 0;
-  const int state = MapRecord.Cell(x, y).State() & 127;
-  return state <= GameState.States.Count ? state : 0;
-}
-
-void ClearPath(TCorps& corps) {
-  for (int s = 1; s <= kPathLength; ++s) corps.Path[s] = kNoDirection;
-}
-
-void ClearStepsDone(TCorps& corps) {
-  for (int s = 1; s <= kPathLength; ++s) corps.StepDone[s] = kNoDirection;
-}
-
-void LayRouteOnPath(TCorps& corps, int firstStep) {
-  const int first = std::max(firstStep, 1);
-  for (int s = first; s <= kPathLength; ++s) corps.Path[s] = RouteSteps[s - first + 1];
-}
-
 std::uint16_t NearestEnemyCorpsDistance(int city, int nation) {
   int nearest = kNoCorpsNear;
   if (!IsEntryOf(GameState.Cities, city)) return static_cast<std::uint16_t>(nearest);
-  const Hex place = CityHex(city);
+  const THexPos place = CityHex(city);
   const int camp = CampOfNation(nation);
   for (int c = 1; c <= GameState.Corps.Count; ++c) {
     const TCorps& corps = GameState.Corps[c];
@@ -622,7 +578,7 @@ std::uint8_t MoveCorpsStep(int c) {
   if (!CanMove(corps)) return 0;
 
   corps.LastMoveDir = kNoDirection;
-  Hex reference = {corps.DestX, corps.DestY};
+  THexPos reference = {corps.DestX, corps.DestY};
   if (corps.Side != TSide::None) {
     if (corps.Readiness < 6 && corps.Fatigue > 2) corps.Stance = TCombatStance::Withdraw;
     bool reacted = false;
@@ -635,8 +591,8 @@ std::uint8_t MoveCorpsStep(int c) {
     }
     if (!reacted) Intercept(c, reference);
     if (reacted && corps.Stance != TCombatStance::Withdraw) {
-      corps.DestX = static_cast<std::uint8_t>(reference.x);
-      corps.DestY = static_cast<std::uint8_t>(reference.y);
+      corps.DestX = static_cast<std::uint8_t>(reference.X);
+      corps.DestY = static_cast<std::uint8_t>(reference.Y);
       corps.Stance = TCombatStance::Advance;
       RouteTo(corps.X, corps.Y, corps.DestX, corps.DestY, kPathLength, kArmyRouteMode, corps.Side,
               kAnyHex);

@@ -4,10 +4,12 @@
 #include <cstdint>
 
 #include "world/brigade_rules.h"
+#include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/corps_disorder.h"
 #include "world/corps_fatigue.h"
 #include "world/corps_movement.h"
+#include "world/corps_path.h"
 #include "world/force_slots.h"
 #include "world/game_window.h"
 #include "world/rail_moves.h"
@@ -16,6 +18,7 @@
 #include "world/saturating.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
+#include "world/unit_positions.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -99,7 +102,7 @@ bool JoinsCutOffGarrison(int c) {
   TCorps& corps = GameState.Corps[c];
   const int city = corps.City;
   if (NearestEnemyCorpsDistance(city, corps.Nation) != 0 || corps.Disorder == 0) return false;
-  TCity& place = GameState.Cities[city];
+  const TCity& place = GameState.Cities[city];
   if (place.SupplyLevel != 1 || !StandsOn(corps, place.X, place.Y)) return false;
   if (TLeader* leader = LeaderRecord(corps.Leader)) leader->Status = TLeaderStatus::Available;
   corps.Inactive = 1;
@@ -108,8 +111,8 @@ bool JoinsCutOffGarrison(int c) {
     if (brigade.Nation != corps.Nation || !IsBrigadeOfCorps(brigade, c)) continue;
     brigade.Location = static_cast<std::uint8_t>(city);
     brigade.Status = TBrigadeStatus::InGarrison;
-    AddSaturated(place.GarrisonCount, 1);
   }
+  RecountGarrison(city);
   return true;
 }
 

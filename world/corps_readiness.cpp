@@ -4,9 +4,9 @@
 
 #include "world/codes.h"
 #include "world/corps_command.h"
-#include "world/corps_movement.h"
 #include "world/random.h"
 #include "world/supply_and_attrition.h"
+#include "world/unit_positions.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -22,7 +22,7 @@ constexpr int kGoodOdds = 3;
 // Standing orders and supply: what the corps' own situation is worth.
 int SituationChange(TCorps& corps) {
   int change = 0;
-  if (corps.X == corps.DestX && corps.Y == corps.DestY) {
+  if (StandsOn(corps, corps.DestX, corps.DestY)) {
     corps.March = TMarchMode::Cautious;
     ++change;
   }

@@ -47,7 +47,8 @@ bool TopsUp(const TFleet& fleet, const TFleet& partner) {
          (transports >= 1 && transports <= kSmallSquadron && ShipsOfType(partner, kTransports) > 0);
 }
 
-// The slot keeps its number, path and step record, as every freed fleet does.
+}  // namespace
+
 void FreeFleetSlot(TFleet& fleet) {
   fleet.Status = TFleet::FreedStatus;
   fleet.Side = fleet.Nation = 0;
@@ -64,8 +65,6 @@ void FreeFleetSlot(TFleet& fleet) {
   // A reservation for a sea transport would outlive the fleet that held it.
   fleet.TransportTask = 0;
 }
-
-}  // namespace
 
 void MergeFleetInto(int keep, int absorbed) {
   if (!IsFleet(keep) || !IsFleet(absorbed)) return;

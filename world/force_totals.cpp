@@ -10,7 +10,6 @@
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/corps_fatigue.h"
-#include "world/corps_movement.h"
 #include "world/force_slots.h"
 #include "world/hex_control.h"
 #include "world/hex_grid.h"
@@ -21,7 +20,6 @@
 
 namespace {
 
-constexpr int kTheatres = 3;
 constexpr int kLastSeaFleetKind = 1;
 
 // Ship tallies: by ship type (ironclads, warships, transports), for sea and river fleets.
@@ -38,10 +36,6 @@ constexpr int kArmyOddsRadius = 5;
 constexpr int kMostOddsBand = 5;
 // Fleets this close to ready already sail under their nation's colours.
 constexpr int kFleetTakesSideBelow = 25;
-
-bool IsTheatre(int theatre) {
-  return theatre >= 1 && theatre <= kTheatres;
-}
 
 bool IsLeader(int leader) {
   return IsEntryOf(GameState.Leaders, leader);
@@ -101,7 +95,6 @@ void RemoveCorps(int c) {
   corps.Leader = 0;
   ReleaseBrigades(c);
 }
-
 
 void PlaceCorps(TCorps& corps) {
   if (!TMapRecord::OnMap(corps.X, corps.Y)) return;
@@ -184,10 +177,10 @@ void UpdateCorps() {
 struct NationTotals {
   int corps = 0;
   int armies = 0;
-  std::array<int, kTheatres + 1> corpsIn{};
-  std::array<int, kTheatres + 1> armiesIn{};
-  std::array<int, kTheatres + 1> strength{};
-  std::array<int, kTheatres + 1> capacity{};
+  std::array<int, kTheatreCount + 1> corpsIn{};
+  std::array<int, kTheatreCount + 1> armiesIn{};
+  std::array<int, kTheatreCount + 1> strength{};
+  std::array<int, kTheatreCount + 1> capacity{};
 };
 
 void CountCorps(const TCorps& corps, NationTotals& totals) {
@@ -274,10 +267,10 @@ int CapacityShare(int strength, int capacity) {
 }
 
 void StoreTotals(TNationRec& record, const NationTotals& totals,
-                 const std::array<int, kTheatres + 1>& capacityShare) {
+                 const std::array<int, kTheatreCount + 1>& capacityShare) {
   StoreSaturated(record.CorpsCount, totals.corps);
   StoreSaturated(record.ArmyCount, totals.armies);
-  for (int t = 1; t <= kTheatres; ++t) {
+  for (int t = 1; t <= kTheatreCount; ++t) {
     StoreSaturated(record.AiWeight[t], totals.corpsIn[t]);
     StoreSaturated(record.TheatreFlag[t], totals.armiesIn[t]);
     StoreSaturated(record.LandStrength[t], totals.strength[t]);
@@ -310,8 +303,8 @@ void TotalNation(int nation) {
     if (corps.Inactive == 0 && corps.Nation == nation && corps.Army == 0) CountCorps(corps, totals);
   }
   // The share is taken of the corps alone, before the garrisons join the strength.
-  std::array<int, kTheatres + 1> capacityShare{};
-  for (int t = 1; t <= kTheatres; ++t)
+  std::array<int, kTheatreCount + 1> capacityShare{};
+  for (int t = 1; t <= kTheatreCount; ++t)
     capacityShare[t] = CapacityShare(totals.strength[t], totals.capacity[t]);
   AddGarrisons(nation, totals);
   StoreTotals(record, totals, capacityShare);

@@ -6,5 +6,10 @@
 // outside 1..12 has no word.
 std::string FormatGameDate();
 
+// Whether a turn can fall on the day of the month (1, 11 or 21).
+bool IsTurnDay(int day);
+// Whether the number is one of the twelve months.
+bool IsMonth(int month);
+
 // Moves the date on by one turn: 21 December 1862 becomes 1 January 1863.
 void AdvanceDate();

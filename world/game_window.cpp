@@ -15,7 +15,10 @@ GameWindow* installed_window = nullptr;
 }  // namespace
 
 GameWindow& Window() {
-  if (installed_window == nullptr) throw std::logic_error("no game window is installed");
+  if (installed_window == nullptr)
+    throw std::logic_error(
+        "no game window is installed: the game installs the main window at start, a test a "
+        "recording window");
   return *installed_window;
 }
 

@@ -4,16 +4,18 @@
 #include <cstdint>
 #include <vector>
 
-#include "world/corps_movement.h"
+#include "world/codes.h"
 #include "world/hex_grid.h"
 #include "world/saturating.h"
 #include "world/ship_building.h"
 #include "world/table_slots.h"
+#include "world/unit_positions.h"
 #include "world/vardecl.h"
 
 namespace {
 
-constexpr int kCamps = 3;
+// The two camps and the neutral one.
+constexpr int kCamps = kSideCount + 1;
 constexpr int kHexes = TMapRecord::Columns * TMapRecord::Rows;
 constexpr int kStateByteFlag = 128;
 

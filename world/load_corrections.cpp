@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "world/brigade_rules.h"
 #include "world/codes.h"
 #include "world/hex_grid.h"
 #include "world/vardecl.h"
@@ -39,6 +40,9 @@ void ApplyLoadCorrections() {
   TWeaponType& shotguns = GameState.WeaponTypes[TWeapon::Shotguns];
   shotguns.FireB = 2;
   shotguns.FireA = 1;
+
+  // A garrison miscounted would keep a city closed or open to the wrong corps.
+  RecountGarrisons();
 }
 
 void ResetUnknownOriginalSides() {

@@ -1,6 +1,7 @@
 #pragma once
 // Fixed repairs to the map and the records that every loaded game gets, so
-// that games saved before a repair play like new ones. Each repair sets a
+// that games saved before a repair play like new ones, and the garrison
+// counts recounted from the brigade table. Each repair sets a
 // value, so applying them twice does no more than once.
 void ApplyLoadCorrections();
 

@@ -6,6 +6,9 @@
 
 #include "world/table.h"
 
+// A hex side of this code cannot be crossed by land.
+inline constexpr int kClosedSide = 3;
+
 // Byte 0: side codes for directions 1..3 in bits 0-1, 2-3, 4-5, RouteFlag in
 // bit 6, Flag7 in bit 7. Byte 1: terrain in bits 0-2, LinkFlag in bit 3, two
 // bits kept as loaded, the owner in bits 6-7. Byte 2: the state number.

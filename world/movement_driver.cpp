@@ -3,6 +3,7 @@
 #include "warfare/fleet_movement.h"
 #include "warfare/naval_combat.h"
 #include "world/army_headquarters.h"
+#include "world/codes.h"
 #include "world/contacts.h"
 #include "world/corps_movement.h"
 #include "world/game_window.h"
@@ -20,9 +21,6 @@ namespace {
 constexpr int kLastCorpsStep = 9;
 constexpr int kLastStep = 20;
 constexpr int kFleetPassProgress = 10;
-// Fleets on these missions (TFleetMission) fight where they stand.
-constexpr int kPatrolMission = 4;
-constexpr int kAmphibiousMission = 6;
 constexpr int kMessageViewEveryMove = 3;
 
 int turn_progress = 0;
@@ -32,7 +30,7 @@ bool IsUnderWay(const TFleet& fleet) {
 }
 
 bool MovesThisPass(const TFleet& fleet) {
-  return IsUnderWay(fleet) && fleet.Mission != 0;
+  return IsUnderWay(fleet) && fleet.Mission != TFleetMission::Nothing;
 }
 
 bool HasLeader(const TCorps& corps) {
@@ -47,13 +45,14 @@ void MoveCurrentFleet(const ShowMove& show) {
   if (!IsUnderWay(fleet)) return;
   InterceptNearbyFleet(f);
   if (fleet.DestX == x && fleet.DestY == y) {
-    if (fleet.Mission >= kPatrolMission) ResolveNavalCombat(f);
+    // Fleets on patrol and beyond fight where they stand.
+    if (fleet.Mission >= TFleetMission::Patrol) ResolveNavalCombat(f);
     return;
   }
   const bool shown = MoveFleetStep(f) != 0;
   if (fleet.Path[GameState.Step] == 0) return;
   if (shown && FleetMovesVisible && show) show(MovedUnit::Fleet, f);
-  if (fleet.Mission >= kAmphibiousMission) ResolveNavalCombat(f);
+  if (fleet.Mission >= TFleetMission::Amphibious) ResolveNavalCombat(f);
 }
 
 // Hex control follows every pass; the headquarters move before each corps

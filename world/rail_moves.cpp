@@ -2,10 +2,11 @@
 
 #include <string>
 
+#include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/corps_fatigue.h"
-#include "world/corps_movement.h"
 #include "world/corps_orders.h"
+#include "world/corps_path.h"
 #include "world/game_window.h"
 #include "world/route_finder.h"
 #include "world/text_table.h"

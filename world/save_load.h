@@ -24,9 +24,10 @@ std::string GameFileNameOf(const std::string& file);
 bool SaveGame(const std::string& name);
 
 // Loads the game file (its name with its extension) and its map, repairs them
-// and prepares the game for play. A file that is missing, of the wrong size or
-// holding a reference beyond its table is refused with a message, and the game
-// in play stays as it was. The result says whether the game was loaded.
+// and prepares the game for play. A file that is missing, of the wrong size,
+// holding a reference beyond its table or a game the rules cannot play
+// (game_consistency.h) is refused with a message, and the game in play stays
+// as it was. The result says whether the game was loaded.
 bool LoadGame(const std::string& fileName);
 
 // Asks for a game file until one loads or the player cancels, then readies the

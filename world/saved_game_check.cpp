@@ -4,10 +4,6 @@
 
 namespace {
 
-constexpr int kSides = 2;
-constexpr int kTheatres = 3;
-constexpr int kArms = 3;
-
 // Collects the first field found out of range.
 class RangeCheck {
  public:
@@ -48,31 +44,31 @@ std::string FindIndexOutOfRange(const TGameState& game) {
   constexpr int kWeapons = decltype(game.WeaponTypes)::Count;
 
   RangeCheck check;
-  check.Field("the game", "MailSide", game.MailSide, kSides);
+  check.Field("the game", "MailSide", game.MailSide, kSideCount);
   CheckTable(check, "army", game.Armies, [&](const std::string& what, const TArmy& army) {
     if (army.IsFree()) return;
     check.Field(what, "HqCity", army.HqCity, kCities);
-    check.Field(what, "Side", army.Side, kSides);
+    check.Field(what, "Side", army.Side, kSideCount);
     check.Field(what, "Leader", army.Leader, kLeaders);
     check.Field(what, "TargetCity", army.TargetCity, kCities);
-    check.Field(what, "Theatre", army.Theatre, kTheatres);
+    check.Field(what, "Theatre", army.Theatre, kTheatreCount);
     check.Field(what, "AiTargetCity", army.AiTargetCity, kCities);
     check.Field(what, "Nation", army.Nation, kNations);
   });
   // OriginalSide is left out: a value above 4 is repaired on loading.
   CheckTable(check, "city", game.Cities, [&](const std::string& what, const TCity& city) {
     CheckPosition(check, what, city.X, city.Y);
-    check.Field(what, "Side", city.Side, kSides);
+    check.Field(what, "Side", city.Side, kSideCount);
     check.Field(what, "State", city.State, kStates);
-    check.Field(what, "Theatre", city.Theatre, kTheatres);
+    check.Field(what, "Theatre", city.Theatre, kTheatreCount);
     check.Field(what, "Nation", city.Nation, kNations);
   });
   CheckTable(check, "corps", game.Corps, [&](const std::string& what, const TCorps& corps) {
     if (corps.IsFree()) return;
     CheckPosition(check, what, corps.X, corps.Y);
     CheckPosition(check, what, corps.DestX, corps.DestY);
-    check.Field(what, "Side", corps.Side, kSides);
-    check.Field(what, "Theatre", corps.Theatre, kTheatres);
+    check.Field(what, "Side", corps.Side, kSideCount);
+    check.Field(what, "Theatre", corps.Theatre, kTheatreCount);
     check.Field(what, "State", corps.State, kStates);
     check.Field(what, "Army", corps.Army, kArmies);
     check.Field(what, "City", corps.City, kCities);
@@ -80,33 +76,33 @@ std::string FindIndexOutOfRange(const TGameState& game) {
     check.Field(what, "Nation", corps.Nation, kNations);
   });
   CheckTable(check, "leader", game.Leaders, [&](const std::string& what, const TLeader& leader) {
-    check.Field(what, "Side", leader.Side, kSides);
+    check.Field(what, "Side", leader.Side, kSideCount);
   });
   CheckTable(check, "nation", game.Nations, [&](const std::string& what, const TNationRec& nation) {
-    check.Field(what, "Side", nation.Side, kSides);
+    check.Field(what, "Side", nation.Side, kSideCount);
     check.Field(what, "Capital", nation.Capital, kCities);
   });
   CheckTable(check, "state", game.States, [&](const std::string& what, const TStateRec& state) {
-    check.Field(what, "Side", state.Side, kSides);
+    check.Field(what, "Side", state.Side, kSideCount);
     check.Field(what, "CapitalCity", state.CapitalCity, kCities);
-    check.Field(what, "ControlSide", state.ControlSide, kSides);
-    check.Field(what, "Theatre", state.Theatre, kTheatres);
+    check.Field(what, "ControlSide", state.ControlSide, kSideCount);
+    check.Field(what, "Theatre", state.Theatre, kTheatreCount);
     check.Field(what, "Nation", state.Nation, kNations);
   });
   CheckTable(check, "fleet", game.Fleets, [&](const std::string& what, const TFleet& fleet) {
     if (fleet.IsFree()) return;
     CheckPosition(check, what, fleet.X, fleet.Y);
     CheckPosition(check, what, fleet.DestX, fleet.DestY);
-    check.Field(what, "Side", fleet.Side, kSides);
+    check.Field(what, "Side", fleet.Side, kSideCount);
     check.Field(what, "HomePort", fleet.HomePort, kCities);
     check.Field(what, "Objective", fleet.Objective, kCities);
     check.Field(what, "Corps", fleet.Corps, kCorps);
     check.Field(what, "Nation", fleet.Nation, kNations);
   });
-  for (int side = 1; side <= kSides; ++side) {
+  for (int side = 1; side <= kSideCount; ++side) {
     CheckTable(check, ("army name of side " + std::to_string(side) + ",").c_str(),
                game.ArmyNames[side], [&](const std::string& what, const TArmyName& name) {
-                 check.Field(what, "Theatre", name.Theatre, kTheatres);
+                 check.Field(what, "Theatre", name.Theatre, kTheatreCount);
                  check.Field(what, "State", name.State, kStates);
                });
   }
@@ -117,7 +113,7 @@ std::string FindIndexOutOfRange(const TGameState& game) {
                check.Field(what, "Nation", brigade.Nation, kNations);
                check.Field(what, "Location", brigade.Location,
                            brigade.Status == TBrigadeStatus::InCorps ? kCorps : kCities);
-               check.Field(what, "Arm", brigade.Arm, kArms);
+               check.Field(what, "Arm", brigade.Arm, kArmCount);
                check.Field(what, "Weapon", brigade.Weapon, kWeapons);
                check.Field(what, "HomeState", brigade.HomeState, kStates);
              });
@@ -130,7 +126,7 @@ std::string FindIndexOutOfRange(const TMapRecord& map) {
   for (int x = 1; x <= TMapRecord::Columns && check.Problem().empty(); ++x) {
     for (int y = 1; y <= TMapRecord::Rows; ++y) {
       const std::string what = "hex (" + std::to_string(x) + ", " + std::to_string(y) + ")";
-      check.Field(what, "owner", map.Cell(x, y).Owner(), kSides);
+      check.Field(what, "owner", map.Cell(x, y).Owner(), kSideCount);
       // Bit 7 of the state byte is a mark of its own, not part of the number.
       check.Field(what, "state", map.Cell(x, y).State() & 127, kStates);
     }

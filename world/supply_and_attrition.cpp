@@ -8,7 +8,6 @@
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/corps_fatigue.h"
-#include "world/corps_movement.h"
 #include "world/corps_orders.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
@@ -19,6 +18,7 @@
 #include "world/supply_links.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
+#include "world/unit_positions.h"
 #include "world/vardecl.h"
 #include "world/weather.h"
 
@@ -270,15 +270,6 @@ void UseFleetSupplies() {
   }
 }
 
-bool EnemyCorpsOn(const TCity& city) {
-  for (int c = 1; c <= GameState.Corps.Count; ++c) {
-    const TCorps& corps = GameState.Corps[c];
-    if (corps.Inactive == 0 && corps.Side != city.Side && StandsOn(corps, city.X, city.Y))
-      return true;
-  }
-  return false;
-}
-
 // Each garrison brigade loses 5 to 15 per cent; the odd men are lost by chance.
 void StarveGarrison(int city) {
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
@@ -296,7 +287,8 @@ void StarveGarrison(int city) {
 void StarveBesiegedGarrisons() {
   for (int c = 1; c <= GameState.Cities.Count; ++c) {
     const TCity& city = GameState.Cities[c];
-    if (city.SupplyLevel == 0 && city.GarrisonCount != 0 && EnemyCorpsOn(city)) StarveGarrison(c);
+    if (city.SupplyLevel == 0 && city.GarrisonCount != 0 && EnemyCorpsOn(city.X, city.Y, city.Side))
+      StarveGarrison(c);
   }
 }
 

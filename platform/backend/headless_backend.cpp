@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "platform/components/control.h"
+#include "platform/components/shift_state.h"
 #include "platform/forms/application.h"
 #include "platform/forms/form.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
-#include "platform/input/shift_state.h"
 
 bool THeadlessBackend::PollEvent(TInputEvent& event) {
   if (events_.empty()) return false;

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/backend/backend.h"
+#include "platform/forms/backend.h"
 #include "platform/graphics/bitmap.h"
 
 class TControl;

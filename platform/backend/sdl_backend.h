@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/backend/backend.h"
+#include "platform/forms/backend.h"
 #include "platform/graphics/bitmap.h"
 
 struct SDL_Window;

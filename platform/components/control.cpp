@@ -1,13 +1,13 @@
 #include "platform/components/control.h"
 
+#include "platform/components/context_menu.h"
+#include "platform/components/focus.h"
+#include "platform/components/input_memory.h"
 #include "platform/components/painting.h"
 #include "platform/components/posted_messages.h"
 #include "platform/components/win_control.h"
-#include "platform/controls/popup_menu.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/canvas.h"
-#include "platform/input/focus.h"
-#include "platform/input/mouse.h"
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
   WindowProc = [this](TMessage& message) { WndProc(message); };
@@ -16,7 +16,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 
 TControl::~TControl() {
   MarkDestroying();
-  ForgetMouseState(this);
+  ForgetInputOf(this);
   ForgetFocus(this);
   DropPostedMessages(this);
   if (parent_) parent_->RemoveControl(this);
@@ -40,7 +40,7 @@ void TControl::SetParent(TWinControl* parent) {
 // A control that is hidden, disabled or moved away gives up the mouse
 // capture and the focus, so no pressed state outlives it.
 void TControl::LoseInput() {
-  ReleaseCaptureWithin(this);
+  ReleaseInputWithin(this);
   ForgetFocus(this);
 }
 
@@ -247,7 +247,7 @@ void TControl::HandleMouseMessage(TMessage& message) {
   }
 }
 
-void TControl::SetPopupMenu(TPopupMenu* menu) {
+void TControl::SetPopupMenu(TContextMenu* menu) {
   if (menu == popup_menu_) return;
   if (popup_menu_) popup_menu_->RemoveFreeNotification(this);
   popup_menu_ = menu;
@@ -262,7 +262,7 @@ void TControl::Notification(TComponent* component, TOperation operation) {
 // A control without a menu of its own passes the request to its parent, so
 // that a form's menu serves the controls on it.
 void TControl::ContextMenu(TMessage& message) {
-  TPopupMenu* menu = GetPopupMenu();
+  TContextMenu* menu = GetPopupMenu();
   if (!menu) {
     if (parent_) message.Result = parent_->Perform(WM_CONTEXTMENU, message.WParam, message.LParam);
     return;

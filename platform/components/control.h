@@ -5,15 +5,15 @@
 #include <string>
 
 #include "platform/components/component.h"
+#include "platform/components/cursor.h"
 #include "platform/components/events.h"
 #include "platform/components/messages.h"
 #include "platform/graphics/types.h"
-#include "platform/input/cursor.h"
 #include "platform/text/font.h"
 
 class TBitmap;
 class TCanvas;
-class TPopupMenu;
+class TContextMenu;
 class TWinControl;
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
@@ -100,8 +100,8 @@ class TControl : public TComponent {
 
   // The menu a right click on the control opens (WM_CONTEXTMENU); without one
   // the request goes on to the parent.
-  TPopupMenu* PopupMenu() const { return popup_menu_; }
-  void SetPopupMenu(TPopupMenu* menu);
+  TContextMenu* PopupMenu() const { return popup_menu_; }
+  void SetPopupMenu(TContextMenu* menu);
 
   TControlStyle ControlStyle() const { return control_style_; }
   void SetControlStyle(TControlStyle style) { control_style_ = style; }
@@ -160,7 +160,7 @@ class TControl : public TComponent {
   virtual void Resize();
   // The menu a context-menu request opens now; a control may settle its own
   // state before answering.
-  virtual TPopupMenu* GetPopupMenu() { return popup_menu_; }
+  virtual TContextMenu* GetPopupMenu() { return popup_menu_; }
   void Notification(TComponent* component, TOperation operation) override;
   // Called by the parent's font and colour changes.
   void ParentFontChanged();
@@ -192,7 +192,7 @@ class TControl : public TComponent {
   TCursor cursor_ = crDefault;
   std::string hint_;
   bool show_hint_ = false;
-  TPopupMenu* popup_menu_ = nullptr;
+  TContextMenu* popup_menu_ = nullptr;
   bool clicked_ = false;  // a left press began here and has not been released
   bool painting_ = false;
   std::unique_ptr<TCanvas> canvas_;

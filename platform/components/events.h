@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "platform/input/shift_state.h"
+#include "platform/components/shift_state.h"
 
 class TComponent;
 

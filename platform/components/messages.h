@@ -57,6 +57,7 @@ enum : uint32_t {
   CM_DIALOGCHAR,      // WParam: character; Result 1 when taken
   CM_CAPTURECHANGED,  // LParam: the control that takes the capture, or 0
   CM_HINTSHOW,        // LParam: the THintInfo to fill in; Result nonzero: no hint
+  CM_PARENTENABLEDCHANGED,
 };
 
 // What a scroll bar reports to its window in WM_HSCROLL and WM_VSCROLL.

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/components/focus.h"
 #include "platform/graphics/canvas.h"
-#include "platform/input/focus.h"
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
@@ -240,6 +240,10 @@ void TWinControl::WndProc(TMessage& message) {
     case CM_COLORCHANGED:
       TControl::WndProc(message);
       NoticeChildren(CM_PARENTCOLORCHANGED);
+      return;
+    case CM_ENABLEDCHANGED:
+      TControl::WndProc(message);
+      NoticeChildren(CM_PARENTENABLEDCHANGED);
       return;
     default:
       TControl::WndProc(message);

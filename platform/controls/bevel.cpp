@@ -1,6 +1,6 @@
 #include "platform/controls/bevel.h"
 
-#include "platform/controls/frame_3d.h"
+#include "platform/graphics/frame_3d.h"
 
 TBevel::TBevel(TComponent* owner) : TGraphicControl(owner) {
   SetBounds(0, 0, 50, 50);

@@ -1,9 +1,9 @@
 #include "platform/controls/button.h"
 
+#include "platform/components/focus.h"
 #include "platform/controls/caption_text.h"
 #include "platform/controls/parent_form.h"
 #include "platform/graphics/edges.h"
-#include "platform/input/focus.h"
 #include "platform/input/key_codes.h"
 
 TButton::TButton(TComponent* owner) : TPressableControl(owner) {

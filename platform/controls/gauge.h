@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/components/graphic_control.h"
-#include "platform/controls/frame_3d.h"
+#include "platform/graphics/frame_3d.h"
 
 enum class TGaugeKind { gkHorizontalBar, gkVerticalBar };
 

@@ -1,8 +1,8 @@
 #include "platform/controls/main_menu.h"
 
 #include "platform/controls/caption_text.h"
-#include "platform/controls/frame_3d.h"
 #include "platform/controls/menu_window.h"
+#include "platform/graphics/frame_3d.h"
 #include "platform/graphics/system_colours.h"
 #include "platform/input/keyboard.h"
 

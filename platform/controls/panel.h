@@ -2,7 +2,7 @@
 
 #include "platform/components/custom_control.h"
 #include "platform/controls/caption_text.h"
-#include "platform/controls/frame_3d.h"
+#include "platform/graphics/frame_3d.h"
 
 enum class TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
 

@@ -2,7 +2,7 @@
 
 #include "platform/controls/menu_window.h"
 
-TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner) {
+TPopupMenu::TPopupMenu(TComponent* owner) : TContextMenu(owner) {
   items_ = new TMenuItem(this);
 }
 

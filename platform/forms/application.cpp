@@ -1,7 +1,9 @@
 #include "platform/forms/application.h"
 
-#include "platform/backend/headless_backend.h"
+#include <stdexcept>
+
 #include "platform/components/posted_messages.h"
+#include "platform/forms/backend.h"
 #include "platform/forms/form.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
@@ -9,15 +11,6 @@
 #include "platform/input/mouse.h"
 
 TApplication Application;
-
-namespace {
-
-THeadlessBackend& BuiltInBackend() {
-  static THeadlessBackend backend;
-  return backend;
-}
-
-}  // namespace
 
 TApplication::TApplication() : backend_(nullptr) {}
 
@@ -29,8 +22,13 @@ void TApplication::SetBackend(TBackend* backend) {
   backend_ = backend;
 }
 
+// The game must never run headless by mistake, nor a test on a screen: with
+// no backend installed there is nothing sensible to fall back to.
 TBackend& TApplication::Backend() {
-  if (!backend_) backend_ = &BuiltInBackend();
+  if (!backend_)
+    throw std::logic_error(
+        "no backend is installed: the game installs the SDL backend at start, a test a "
+        "headless session");
   return *backend_;
 }
 

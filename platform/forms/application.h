@@ -23,8 +23,8 @@ class TApplication {
   TApplication(const TApplication&) = delete;
   TApplication& operator=(const TApplication&) = delete;
 
-  // The backend that supplies time and input; nullptr restores the built-in
-  // headless one.
+  // The backend that supplies time and input; nullptr uninstalls it. Backend
+  // throws std::logic_error while none is installed.
   void SetBackend(TBackend* backend);
   TBackend& Backend();
   uint64_t Now();

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "platform/backend/backend.h"
+#include "platform/components/focus.h"
 #include "platform/components/painting.h"
 #include "platform/forms/application.h"
+#include "platform/forms/backend.h"
 #include "platform/forms/screen.h"
 #include "platform/graphics/canvas.h"
-#include "platform/input/focus.h"
 #include "platform/input/mouse.h"
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {

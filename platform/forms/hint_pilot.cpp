@@ -1,7 +1,7 @@
 #include "platform/forms/hint_pilot.h"
 
-#include "platform/controls/hint_window.h"
 #include "platform/forms/application.h"
+#include "platform/forms/hint_window.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
 #include "platform/input/mouse.h"

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "platform/backend/backend.h"
+#include "platform/components/focus.h"
 #include "platform/components/painting.h"
 #include "platform/forms/application.h"
+#include "platform/forms/backend.h"
 #include "platform/forms/form.h"
-#include "platform/input/focus.h"
 #include "platform/input/mouse.h"
 
 TScreen Screen;

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/components/cursor.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/types.h"
-#include "platform/input/cursor.h"
 
 class TBackend;
 class TForm;

@@ -2,8 +2,8 @@
 
 #include <cctype>
 
+#include "platform/components/focus.h"
 #include "platform/components/win_control.h"
-#include "platform/input/focus.h"
 #include "platform/input/key_codes.h"
 
 namespace {

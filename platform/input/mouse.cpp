@@ -2,9 +2,10 @@
 
 #include <cstdlib>
 
+#include "platform/components/focus.h"
+#include "platform/components/input_memory.h"
 #include "platform/components/win_control.h"
 #include "platform/graphics/system_colours.h"
-#include "platform/input/focus.h"
 
 namespace {
 
@@ -82,6 +83,13 @@ bool IsDoubleClick(const TControl& target, TMouseButton button, TPoint point, ui
   return std::abs(point.X - g_last_press.point.X) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
          std::abs(point.Y - g_last_press.point.Y) <= GetSystemMetrics(SM_CYDOUBLECLK);
 }
+
+// Installed before the program starts: the control layer asks the mouse,
+// through this, to let go of controls.
+const bool kMemoryInstalled = [] {
+  InstallInputMemory({.release_capture_within = ReleaseCaptureWithin, .forget = ForgetMouseState});
+  return true;
+}();
 
 }  // namespace
 

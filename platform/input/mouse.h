@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
+#include "platform/components/shift_state.h"
 #include "platform/graphics/types.h"
-#include "platform/input/shift_state.h"
 
 class TControl;
 class TWinControl;

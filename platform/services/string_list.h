@@ -1,9 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "platform/components/events.h"
+class TComponent;
 
 // A list of text lines, loaded from and saved to a text file. Reading takes
 // CR LF, LF or a lone CR as a line end; writing ends every line with
@@ -35,7 +36,9 @@ class TStringList {
   bool SaveToFile(const std::string& path) const;
 
   std::string LineBreak = "\r\n";
-  TNotifyEvent OnChange;
+  // A notify event (its sender is always nullptr); the list sits below the
+  // components, so it names the type rather than including it.
+  std::function<void(TComponent* sender)> OnChange;
 
  private:
   void Changed();

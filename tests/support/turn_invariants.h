@@ -1,9 +1,8 @@
 #pragma once
 // What must hold of a game after every phase of a turn, whatever the rules
-// did: every index within its table, every brigade in one real place, the
-// garrison counts as the brigade table has them, no leader in two commands,
-// every embarked corps aboard its fleet, the map's geography as it began, and
-// a save that writes the game exactly as it stands.
+// did: what the loader asks of a file (every index within its table, and the
+// records consistent as world/game_consistency.h has it), the map's geography
+// as it began, and a save that writes the game exactly as it stands.
 #include <cstdint>
 #include <string>
 #include <vector>

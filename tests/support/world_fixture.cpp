@@ -37,6 +37,9 @@ void WorldTest::SetUp() {
     GameState.Fleets[f].Status = TFleet::FreedStatus;
   GameState.Nations[TNation::Union].Side = TSide::Union;
   GameState.Nations[TNation::Confederacy].Side = TSide::Confederate;
+  // A date of the calendar, so that a saved blank game loads.
+  GameState.Day = 11;
+  GameState.Month = 6;
 }
 
 void WorldTest::TearDown() {

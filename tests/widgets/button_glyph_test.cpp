@@ -9,7 +9,7 @@
 
 namespace {
 
-// A strip of `cells` square cells of `size`, each a black square on olive.
+// A strip of square cells, each a black square on olive.
 TBitmap Strip(int width, int height) {
   TBitmap strip(width, height);
   strip.Canvas().Brush.Color = clOlive;
@@ -19,94 +19,42 @@ TBitmap Strip(int width, int height) {
   return strip;
 }
 
-// Draws a glyph without caption on a white 20 x 20 bitmap.
-TBitmap DrawnAlone(TKxButtonGlyph& glyph, TKxButtonState state, bool transparent) {
-  TBitmap target(20, 20);
-  TKxFaceDrawing face;
-  face.Client = {0, 0, 20, 20};
-  face.ShowText = false;
-  face.State = face.GlyphState = state;
-  face.Transparent = transparent;
-  glyph.Draw(target.Canvas(), face);
-  return target;
-}
-
-TEST(ButtonGlyphTest, TheGlyphCountFollowsTheStripsShape) {
+TEST(ButtonGlyphTest, TheGlyphCountFollowsTheStripsShapeAndAPressedTwoImageFaceUsesTheUpOne) {
   TKxButtonGlyph glyph;
   glyph.SetGlyph(Strip(64, 16));
   EXPECT_EQ(glyph.NumGlyphs(), 4);
   glyph.SetGlyph(Strip(80, 16));
   EXPECT_EQ(glyph.NumGlyphs(), 1);
-  glyph.SetNumGlyphs(2);
-  glyph.SetGlyph(Strip(50, 16));
-  EXPECT_EQ(glyph.NumGlyphs(), 2);
   glyph.SetNumGlyphs(0);
-  EXPECT_EQ(glyph.NumGlyphs(), 2);
-}
-
-TEST(ButtonGlyphTest, APressedFaceOfATwoImageStripUsesTheUpImage) {
-  TKxButtonGlyph glyph;
+  EXPECT_EQ(glyph.NumGlyphs(), 1);
   glyph.SetGlyph(Strip(32, 16));
-  ASSERT_EQ(glyph.NumGlyphs(), 2);
+  EXPECT_EQ(glyph.NumGlyphs(), 2);
   const int up = glyph.CreateButtonGlyph(bsUp);
   EXPECT_EQ(glyph.CreateButtonGlyph(bsDown), up);
   EXPECT_NE(glyph.CreateButtonGlyph(bsDisabled), up);
-  EXPECT_EQ(glyph.GlyphList()->Count(), 2);
 }
 
-TEST(ButtonGlyphTest, GlyphsOfOneCellSizeShareAListThatGoesWithItsLastUser) {
-  auto first = std::make_unique<TKxButtonGlyph>();
-  auto second = std::make_unique<TKxButtonGlyph>();
-  auto other_size = std::make_unique<TKxButtonGlyph>();
-  first->SetGlyph(Strip(16, 16));
-  second->SetGlyph(Strip(32, 16));
-  other_size->SetGlyph(Strip(20, 20));
-  first->CreateButtonGlyph(bsUp);
-  second->CreateButtonGlyph(bsUp);
-  other_size->CreateButtonGlyph(bsUp);
-  EXPECT_EQ(first->GlyphList(), second->GlyphList());
-  EXPECT_NE(first->GlyphList(), other_size->GlyphList());
-  ASSERT_NE(GlyphCache, nullptr);
-  EXPECT_EQ(GlyphCache->ListCount(), 2);
-  other_size.reset();
-  EXPECT_EQ(GlyphCache->ListCount(), 1);
-  // A freed slot is taken again by the next image of that size.
-  const int slot = first->CreateButtonGlyph(bsUp);
-  first.reset();
-  EXPECT_EQ(second->CreateButtonGlyph(bsDisabled), slot);
-  second.reset();
-  EXPECT_EQ(GlyphCache, nullptr);
-}
-
-TEST(ButtonGlyphTest, AGlyphTallerThanTheFaceIsShrunkToTheFaceHeightLessTwo) {
-  TKxButtonGlyph glyph;
-  glyph.SetGlyph(Strip(30, 30));
-  TBitmap target(71, 16);
-  TKxFaceDrawing face;
-  face.Client = {0, 0, 71, 16};
-  face.ShowText = false;
-  glyph.Draw(target.Canvas(), face);
-  EXPECT_TRUE(glyph.Scaled());
-  EXPECT_EQ(glyph.ScaledSize().cy, 14);
-  EXPECT_EQ(glyph.ScaledSize().cx, 26);
-}
-
-TEST(ButtonGlyphTest, AOneImageStripIsEmbossedWhenDisabled) {
+// A 16 x 16 strip drawn alone at (2, 2) of a white 20 x 20 face.
+TEST(ButtonGlyphTest, TheUpImageLeavesOutTheBottomLeftColourAndTheDisabledOneIsEmbossed) {
   TKxButtonGlyph glyph;
   glyph.SetGlyph(Strip(16, 16));
-  const TBitmap target = DrawnAlone(glyph, bsDisabled, false);
-  // The glyph sits at (2, 2): its black square starts at (4, 4).
-  EXPECT_EQ(target.Pixel(4, 4), ColorToRGB(clBtnShadow));
-  EXPECT_EQ(target.Pixel(4 + 12, 4 + 12), ColorToRGB(clBtnHighlight));
-  EXPECT_EQ(target.Pixel(2, 2), ColorToRGB(clBtnFace));
-}
-
-TEST(ButtonGlyphTest, TheUpImageLeavesOutTheStripsBottomLeftColour) {
-  TKxButtonGlyph glyph;
-  glyph.SetGlyph(Strip(16, 16));
-  const TBitmap target = DrawnAlone(glyph, bsUp, true);
-  EXPECT_EQ(target.Pixel(2, 2), clWhite);
-  EXPECT_EQ(target.Pixel(4, 4), clBlack);
+  const auto drawn = [&](TKxButtonState state, bool transparent) {
+    TBitmap target(20, 20);
+    TKxFaceDrawing face;
+    face.Client = {0, 0, 20, 20};
+    face.ShowText = false;
+    face.State = face.GlyphState = state;
+    face.Transparent = transparent;
+    glyph.Draw(target.Canvas(), face);
+    return target;
+  };
+  const TBitmap up = drawn(bsUp, true);
+  EXPECT_EQ(up.Pixel(2, 2), clWhite);
+  EXPECT_EQ(up.Pixel(4, 4), clBlack);
+  const TBitmap disabled = drawn(bsDisabled, false);
+  EXPECT_EQ(disabled.Pixel(4, 4), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(disabled.Pixel(4 + 12, 4 + 12), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(disabled.Pixel(2, 2), ColorToRGB(clBtnFace));
 }
 
 }  // namespace

@@ -30,51 +30,36 @@ const TColor kShadow = ColorToRGB(clBtnShadow);
 const TColor kHighlight = ColorToRGB(clBtnHighlight);
 
 TEST_F(GroupBoxTest, TheGamesRadioGroupLookIsASilverBandAndAnEtchedFrameBrokenByTheCaption) {
-  // The dark ring from row 5, the light one inside it.
-  EXPECT_EQ(At(3, 5), kShadow);
-  EXPECT_EQ(At(3, 6), kHighlight);
-  EXPECT_EQ(At(0, 30), kShadow);
-  EXPECT_EQ(At(1, 30), kHighlight);
-  EXPECT_EQ(At(100, 58), kShadow);
-  EXPECT_EQ(At(100, 59), kHighlight);
-  EXPECT_EQ(At(198, 30), kShadow);
-  EXPECT_EQ(At(199, 30), kHighlight);
-  EXPECT_EQ(At(50, 5), kShadow);
-  // The caption from x 8 (30 wide) and one pixel either side interrupt it.
-  EXPECT_EQ(At(6, 5), kShadow);
-  EXPECT_EQ(At(7, 5), clSilver);
-  EXPECT_EQ(At(38, 5), clSilver);
-  EXPECT_EQ(At(39, 5), kShadow);
+  // The dark ring from row 5, the light one inside it, on every side.
+  const struct {
+    int x, y;
+    TColor colour;
+  } pixels[] = {{3, 5, kShadow},   {3, 6, kHighlight},    {0, 30, kShadow},    {1, 30, kHighlight},
+                {100, 58, kShadow}, {100, 59, kHighlight}, {198, 30, kShadow},  {199, 30, kHighlight},
+                {6, 5, kShadow},    {7, 5, clSilver},      {38, 5, clSilver},   {39, 5, kShadow},
+                {100, 2, clSilver}, {100, 30, clSilver}};
+  for (const auto& p : pixels) EXPECT_EQ(At(p.x, p.y), p.colour) << p.x << "," << p.y;
+  // The caption from x 8, 30 wide, and one pixel either side interrupt it.
   EXPECT_EQ(InkOf({10, 10, 210, 20}, clBlack).Left, 10 + 8);
-  // The band and the inside are silver.
-  EXPECT_EQ(At(100, 2), clSilver);
-  EXPECT_EQ(At(100, 30), clSilver);
-}
 
-TEST_F(GroupBoxTest, BorderSidesLeaveOutTheSidesNotChosen) {
   box->SetBorderSides(SideBit(ebsLeft) | SideBit(ebsRight) | SideBit(ebsBottom));
   EXPECT_EQ(At(50, 5), clSilver);
   EXPECT_EQ(At(50, 6), clSilver);
   EXPECT_EQ(At(0, 30), kShadow);
   EXPECT_FALSE(InkOf({10, 10, 210, 20}, clBlack).IsEmpty());
-}
-
-TEST_F(GroupBoxTest, APlainOrSoftFlatFrameIsOneRingOfOneColour) {
   box->SetCtl3D(false);
-  EXPECT_EQ(At(50, 5), ColorToRGB(clWindowFrame));
-  EXPECT_EQ(At(50, 6), clSilver);
-  box->SetSoftFlat(true);
-  box->SetSoftFlatInactiveColor(clRed);
-  EXPECT_EQ(At(50, 5), clRed);
-  EXPECT_EQ(At(199, 30), clRed);
+  EXPECT_EQ(At(0, 30), ColorToRGB(clWindowFrame));
+  EXPECT_EQ(At(1, 30), clSilver);
 }
 
-TEST_F(GroupBoxTest, TheCaptionHeightIsNeverBelowACheckMark) {
-  EXPECT_EQ(box->CaptionHeight(), 13);
-  TFont large = box->Font();
-  large.SetHeight(20);
-  box->SetFont(large);
-  EXPECT_EQ(box->CaptionHeight(), 20);
+// The caption band is never lower than a check mark, 13 rows.
+TEST_F(GroupBoxTest, TheCaptionHeightIsTheTextsButNeverBelowACheckMark) {
+  for (const auto& [text, band] : {std::pair{10, 13}, {12, 13}, {13, 13}, {14, 14}, {20, 20}}) {
+    TFont font = box->Font();
+    font.SetHeight(text);
+    box->SetFont(font);
+    EXPECT_EQ(box->CaptionHeight(), band) << text;
+  }
   // Children sit below the caption and inside the etched frame.
   TRect inside = box->ClientRect();
   box->AdjustClientRect(inside);
@@ -89,29 +74,24 @@ TEST_F(GroupBoxTest, TheCaptionCheckBoxTogglesOnAReleaseOverItOnly) {
   EXPECT_EQ(InkOf({10 + 22, 10, 210, 20}, clBlack).Left, 10 + 26);
 
   backend().MouseDown({10 + 12, 10 + 5});
-  backend().MouseMove({10 + 100, 10 + 40});
   backend().MouseUp({10 + 100, 10 + 40});
   EXPECT_TRUE(box->CheckBoxChecked());
   EXPECT_EQ(clicks, 0);
-
   backend().Click({10 + 12, 10 + 5});
   EXPECT_FALSE(box->CheckBoxChecked());
   EXPECT_EQ(clicks, 1);
-
   box->SetFocus();
   backend().PressKey(VK_SPACE, ssCtrl);
   EXPECT_FALSE(box->CheckBoxChecked());
   backend().PressKey(VK_SPACE);
   EXPECT_TRUE(box->CheckBoxChecked());
   EXPECT_EQ(clicks, 2);
-}
 
-TEST_F(GroupBoxTest, WithAnEmptyCaptionOnlyTheCheckBoxInterruptsTheFrameAndTheBandStaysBehindIt) {
+  // With no caption only the mark interrupts the frame, the band behind it.
   box->SetCaption("");
-  box->SetShowCheckBox(true);
   EXPECT_EQ(At(7, 5), kShadow);
-  for (int x = 9; x < 20; ++x) EXPECT_NE(At(x, 5), kShadow) << x;  // inside the mark
-  EXPECT_NE(At(14, 0), clSilver);                                  // the band stays behind the mark
+  for (int x = 9; x < 20; ++x) EXPECT_NE(At(x, 5), kShadow) << x;
+  EXPECT_NE(At(14, 0), clSilver);
   EXPECT_EQ(At(21, 5), kShadow);
 }
 

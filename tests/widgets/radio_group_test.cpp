@@ -14,7 +14,7 @@ namespace {
 class RadioGroupTest : public WidgetFormTest {
  protected:
   // A group whose caption band is 16 rows high (fixed-cell text of 16).
-  TKxRadioGroup* Group(int width, int height, std::vector<std::string> items, int columns = 1) {
+  TKxRadioGroup* Group(int width, int height, int items, int columns = 1) {
     auto* group = Put<TKxRadioGroup>(10, 10, width, height);
     TFont font;
     font.SetName(std::string(kFixedCellFontName));
@@ -22,7 +22,7 @@ class RadioGroupTest : public WidgetFormTest {
     group->SetFont(font);
     group->SetCaption("Supply Priority");
     group->SetColumns(columns);
-    for (const std::string& item : items) group->Items().Add(item);
+    for (int i = 0; i < items; ++i) group->Items().Add(std::string(1, char('a' + i)));
     group->OnClick = [this, group](TComponent*) { clicked_index.push_back(group->ItemIndex()); };
     return group;
   }
@@ -30,84 +30,73 @@ class RadioGroupTest : public WidgetFormTest {
   std::vector<int> clicked_index;
 };
 
-TEST_F(RadioGroupTest, ItemsFillOneColumnBelowTheCaption) {
-  auto* group = Group(130, 93, {"Low", "Normal", "High"});
-  ASSERT_EQ(group->ButtonCount(), 3);
-  // Free height 93 - 16 - 5 = 72: rows of 24 from y 16 + 1.
-  EXPECT_EQ(group->Buttons(0)->BoundsRect(), TRect::Bounds(8, 17, 120, 24));
-  EXPECT_EQ(group->Buttons(1)->BoundsRect(), TRect::Bounds(8, 41, 120, 24));
-  EXPECT_EQ(group->Buttons(2)->BoundsRect(), TRect::Bounds(8, 65, 120, 24));
-  EXPECT_TRUE(group->Buttons(2)->Visible());
-  EXPECT_EQ(group->Buttons(1)->Caption(), "Normal");
+// Free height = height - 16 - 5 shared by the rows, the odd pixels split
+// above; columns of (width - 10) / columns from x 8, filled top to bottom.
+TEST_F(RadioGroupTest, ItemsFillTheColumnsBelowTheCaption) {
+  const struct {
+    int width, height, items, columns;
+    int index;
+    TRect bounds;
+  } cases[] = {
+      {130, 93, 3, 1, 0, TRect::Bounds(8, 17, 120, 24)},
+      {130, 93, 3, 1, 2, TRect::Bounds(8, 65, 120, 24)},
+      {130, 94, 3, 1, 0, TRect::Bounds(8, 17, 120, 24)},  // one pixel over: not split
+      {130, 95, 3, 1, 0, TRect::Bounds(8, 18, 120, 24)},  // two over: one above
+      {130, 95, 3, 1, 2, TRect::Bounds(8, 66, 120, 24)},
+      {220, 51, 2, 2, 1, TRect::Bounds(113, 17, 105, 30)},
+      {210, 100, 5, 2, 2, TRect::Bounds(8, 17 + 52, 100, 26)},
+      {210, 100, 5, 2, 3, TRect::Bounds(108, 17, 100, 26)},
+      {6, 10, 2, 1, 1, TRect::Bounds(8, 17, 0, 0)},  // too small: no room, never negative
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << " item " << c.index);
+    auto* group = Group(c.width, c.height, c.items, c.columns);
+    EXPECT_EQ(group->Buttons(c.index)->BoundsRect(), c.bounds);
+    EXPECT_TRUE(group->Buttons(c.index)->Visible());
+    delete group;
+  }
 }
 
-TEST_F(RadioGroupTest, ColumnsAreFilledTopToBottomThenLeftToRight) {
-  auto* pair = Group(220, 51, {"Orders", "Set Objective"}, 2);
-  EXPECT_EQ(pair->Buttons(0)->BoundsRect(), TRect::Bounds(8, 17, 105, 30));
-  EXPECT_EQ(pair->Buttons(1)->BoundsRect(), TRect::Bounds(113, 17, 105, 30));
-
-  auto* five = Group(210, 100, {"a", "b", "c", "d", "e"}, 2);
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(five->Buttons(i)->Left(), i < 3 ? 8 : 108) << i;
-  EXPECT_EQ(five->Buttons(3)->Top(), five->Buttons(0)->Top());
-  EXPECT_EQ(five->Buttons(4)->Top(), five->Buttons(1)->Top());
-
-  five->SetColumns(0);
-  EXPECT_EQ(five->Columns(), 1);
-  five->SetColumns(40);
-  EXPECT_EQ(five->Columns(), TKxCheckItemGroup::kMaxColumns);
+TEST_F(RadioGroupTest, ColumnsAreKeptBetweenOneAndSixteen) {
+  auto* group = Group(210, 100, 5);
+  for (const auto& [asked, kept] : {std::pair{0, 1}, {1, 1}, {16, 16}, {17, 16}}) {
+    group->SetColumns(asked);
+    EXPECT_EQ(group->Columns(), kept) << asked;
+  }
 }
 
-TEST_F(RadioGroupTest, AGroupTooSmallForItsItemsGivesThemNoRoomRatherThanNegativeSizes) {
-  auto* group = Group(6, 10, {"a", "b"});
-  EXPECT_EQ(group->Buttons(0)->Width(), 0);
-  EXPECT_EQ(group->Buttons(1)->Height(), 0);
-}
-
-TEST_F(RadioGroupTest, ItemIndexFromCodeIsClampedAndRaisesNoClick) {
-  auto* group = Group(130, 93, {"Low", "Normal", "High"});
+TEST_F(RadioGroupTest, ItemIndexFromCodeIsClampedToTheItemsAndRaisesNoClick) {
+  auto* group = Group(130, 93, 3);
   EXPECT_EQ(group->ItemIndex(), -1);
-  group->SetItemIndex(5);
-  EXPECT_EQ(group->ItemIndex(), 2);
-  EXPECT_TRUE(group->Buttons(2)->Checked());
-  group->SetItemIndex(0);
-  EXPECT_TRUE(group->Buttons(0)->Checked());
-  EXPECT_FALSE(group->Buttons(2)->Checked());
-  group->SetItemIndex(-7);
-  EXPECT_EQ(group->ItemIndex(), -1);
-  EXPECT_FALSE(group->Buttons(0)->Checked());
+  for (const auto& [asked, kept] :
+       {std::pair{3, 2}, {0, 0}, {2, 2}, {5, 2}, {-1, -1}, {1, 1}, {-2, -1}, {-7, -1}}) {
+    group->SetItemIndex(asked);
+    EXPECT_EQ(group->ItemIndex(), kept) << asked;
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(group->Buttons(i)->Checked(), i == kept) << asked;
+  }
   EXPECT_TRUE(clicked_index.empty());
 }
 
-TEST_F(RadioGroupTest, AClickSetsItemIndexAndRaisesTheGroupsClickEvenOnTheCheckedItem) {
-  auto* group = Group(130, 93, {"Low", "Normal", "High"});
+TEST_F(RadioGroupTest, AClickSetsItemIndexAndRaisesTheGroupsClickButTheFocusAloneDoesNot) {
+  auto* group = Group(130, 93, 3);
   group->SetItemIndex(0);
   backend().Click(*group->Buttons(1));
   backend().Click(*group->Buttons(1));
   EXPECT_EQ(clicked_index, (std::vector<int>{1, 1}));
-  EXPECT_TRUE(group->Buttons(1)->Checked());
   EXPECT_FALSE(group->Buttons(0)->Checked());
-}
 
-TEST_F(RadioGroupTest, MovingTheFocusAlongTheItemsLeavesTheChoiceAlone) {
-  auto* group = Group(130, 93, {"Low", "Normal", "High"});
-  group->SetItemIndex(0);
-  group->Buttons(0)->SetFocus();
+  group->Buttons(1)->SetFocus();
   backend().PressKey(VK_DOWN);
-  EXPECT_TRUE(group->Buttons(1)->Focused());
-  EXPECT_FALSE(group->Buttons(1)->Checked());
-  EXPECT_EQ(group->ItemIndex(), 0);
-  backend().PressKey(VK_SPACE);
+  EXPECT_TRUE(group->Buttons(2)->Focused());
+  EXPECT_FALSE(group->Buttons(2)->Checked());
   EXPECT_EQ(group->ItemIndex(), 1);
-  EXPECT_EQ(clicked_index, (std::vector<int>{1}));
+  backend().PressKey(VK_SPACE);
+  EXPECT_EQ(group->ItemIndex(), 2);
+  EXPECT_EQ(clicked_index, (std::vector<int>{1, 1, 2}));
 }
 
 TEST_F(RadioGroupTest, ShrinkingOrClearingTheItemsKeepsItemIndexInsideThem) {
-  auto* group = Group(130, 93, {"Low", "Normal", "High"});
-  group->Items().Clear();
-  EXPECT_EQ(group->ButtonCount(), 0);
-  EXPECT_EQ(group->ItemIndex(), -1);
-
-  for (const char* item : {"Low", "Normal", "High"}) group->Items().Add(item);
+  auto* group = Group(130, 93, 3);
   group->SetItemIndex(2);
   group->Items().Delete(2);
   group->Items().Delete(1);
@@ -117,55 +106,39 @@ TEST_F(RadioGroupTest, ShrinkingOrClearingTheItemsKeepsItemIndexInsideThem) {
   // The layout ran: the one item fills the free height.
   EXPECT_EQ(group->Buttons(0)->BoundsRect(), TRect::Bounds(8, 17, 120, 72));
   group->Items().Clear();
+  EXPECT_EQ(group->ButtonCount(), 0);
   EXPECT_EQ(group->ItemIndex(), -1);
   EXPECT_TRUE(clicked_index.empty());
 }
 
-TEST_F(RadioGroupTest, TheCaptionCheckBoxSwitchesTheItemsOnAndOff) {
-  auto* group = Group(130, 93, {"Low", "Normal"});
+TEST_F(RadioGroupTest, TheCaptionCheckBoxAndTheGroupBothSwitchTheItems) {
+  auto* group = Group(130, 93, 2);
   group->SetShowCheckBox(true);
-  group->SetCheckBoxChecked(false);
-  EXPECT_FALSE(group->Buttons(0)->Enabled());
-  EXPECT_FALSE(group->Buttons(1)->Enabled());
-  group->SetCheckBoxChecked(true);
-  EXPECT_TRUE(group->Buttons(1)->Enabled());
-
-  group->SetEnabled(false);
-  EXPECT_FALSE(group->Buttons(0)->Enabled());
-  group->SetCheckBoxChecked(false);
-  group->SetCheckBoxChecked(true);
-  EXPECT_FALSE(group->Buttons(0)->Enabled());
+  for (const auto& [group_on, box_on] : {std::pair{true, false}, {true, true}, {false, true}}) {
+    group->SetEnabled(group_on);
+    group->SetCheckBoxChecked(box_on);
+    EXPECT_EQ(group->Buttons(1)->Enabled(), group_on && box_on) << group_on << box_on;
+  }
 }
 
-TEST_F(RadioGroupTest, TheGroupsLookReachesItsItems) {
-  auto* group = Group(130, 93, {"Low", "Normal"});
+// A group built from its design makes its items once loaded, with its look;
+// the items keep their places whatever size the look gives them.
+TEST_F(RadioGroupTest, AGroupBuiltFromItsDesignMakesItsItemsOnceLoadedWithItsLook) {
+  auto* group = Group(130, 93, 0);
+  group->BeginLoad();
   group->SetFlat(true);
   group->SetAlignment(TAlignment::taLeftJustify);
-  group->SetIsHTML(true);
-  // The items keep their places in the column whatever size the look gives them.
-  EXPECT_EQ(group->Buttons(0)->BoundsRect(), TRect::Bounds(8, 17, 120, 36));
   group->Hints().Add("first");
-  group->Items().Add("High");
-  for (int i = 0; i < group->ButtonCount(); ++i) {
-    EXPECT_TRUE(group->Buttons(i)->Flat());
-    EXPECT_EQ(group->Buttons(i)->Alignment(), TAlignment::taLeftJustify);
-    EXPECT_TRUE(group->Buttons(i)->IsHTML());
-  }
-  EXPECT_EQ(group->Buttons(0)->Hint(), "first");
-  EXPECT_EQ(group->Buttons(1)->Hint(), "");
-}
-
-TEST_F(RadioGroupTest, AGroupBuiltFromItsDesignMakesItsItemsOnceLoaded) {
-  auto* group = new TKxRadioGroup(&form);
-  group->BeginLoad();
-  group->SetParent(&form);
-  group->SetBounds(10, 10, 130, 93);
-  group->Items().Add("Low");
-  group->Items().Add("High");
+  for (const char* item : {"a", "b", "c"}) group->Items().Add(item);
   EXPECT_EQ(group->ButtonCount(), 0);
   group->EndLoad();
-  EXPECT_EQ(group->ButtonCount(), 2);
-  EXPECT_TRUE(group->Buttons(1)->Visible());
+  group->SetIsHTML(true);
+  EXPECT_EQ(group->Buttons(2)->BoundsRect(), TRect::Bounds(8, 65, 120, 24));
+  EXPECT_TRUE(group->Buttons(2)->Flat());
+  EXPECT_EQ(group->Buttons(2)->Alignment(), TAlignment::taLeftJustify);
+  EXPECT_TRUE(group->Buttons(2)->IsHTML());
+  EXPECT_EQ(group->Buttons(0)->Hint(), "first");
+  EXPECT_EQ(group->Buttons(1)->Hint(), "");
 }
 
 }  // namespace

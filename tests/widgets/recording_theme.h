@@ -1,26 +1,24 @@
 #pragma once
 // A theme service for tests: it opens theme data for the classes it is told
-// it knows and writes down every call, with its part and state, so that a
-// control's themed drawing can be checked without a real theme.
+// it knows and writes down the drawing calls, with their part and state, so
+// that a control's themed drawing can be checked without a real theme.
 #include <set>
 #include <string>
 #include <vector>
 
 #include "widgets/theme.h"
 
-class TRecordingTheme : public TKxThemeLibrary {
+class TRecordingTheme : public TKxNoTheme {
  public:
   struct Call {
     std::string name;
     int part = 0;
     int state = 0;
-    std::string text;
   };
 
   // The classes whose theme data opens; the part size it reports.
   std::set<std::wstring> known_classes = {L"BUTTON", L"SPIN", L"EDIT", L"COMBOBOX", L"GLOBALS"};
   TSize part_size{13, 13};
-  TColor theme_color = clNavy;
 
   std::vector<Call> calls;
   int open_handles = 0;
@@ -31,10 +29,7 @@ class TRecordingTheme : public TKxThemeLibrary {
     return n;
   }
 
-  bool IsThemeActive() override {
-    Log("IsThemeActive");
-    return true;
-  }
+  bool IsThemeActive() override { return true; }
   HTHEME OpenThemeData(const TWinControl*, std::wstring_view class_list) override {
     Log("OpenThemeData");
     if (!known_classes.contains(std::wstring(class_list))) return 0;
@@ -42,7 +37,6 @@ class TRecordingTheme : public TKxThemeLibrary {
     return next_handle_++;
   }
   HRESULT CloseThemeData(HTHEME theme) override {
-    Log("CloseThemeData");
     if (theme != 0) --open_handles;
     return S_OK;
   }
@@ -50,40 +44,24 @@ class TRecordingTheme : public TKxThemeLibrary {
                               const TRect*) override {
     return Log("DrawThemeBackground", part, state);
   }
-  HRESULT DrawThemeParentBackground(const TWinControl*, TCanvas&, const TRect*) override {
-    return Log("DrawThemeParentBackground");
-  }
-  HRESULT DrawThemeText(HTHEME, TCanvas&, int part, int state, std::string_view text, unsigned,
+  HRESULT DrawThemeText(HTHEME, TCanvas&, int part, int state, std::string_view, unsigned,
                         unsigned, const TRect&) override {
-    return Log("DrawThemeText", part, state, std::string(text));
+    return Log("DrawThemeText", part, state);
   }
   HRESULT GetThemePartSize(HTHEME, TCanvas*, int part, int state, const TRect*, int,
                            TSize& size) override {
     size = part_size;
     return Log("GetThemePartSize", part, state);
   }
-  HRESULT GetThemeTextExtent(HTHEME, TCanvas&, int part, int state, std::string_view text, unsigned,
+  HRESULT GetThemeTextExtent(HTHEME, TCanvas&, int, int, std::string_view text, unsigned,
                              const TRect*, TRect& extent) override {
     extent = {0, 0, static_cast<int>(text.size()) * 6, 13};
-    return Log("GetThemeTextExtent", part, state, std::string(text));
-  }
-  HRESULT DrawThemeEdge(HTHEME, TCanvas&, int part, int state, const TRect& rect, unsigned,
-                        unsigned, TRect* content) override {
-    if (content) *content = rect;
-    return Log("DrawThemeEdge", part, state);
-  }
-  HRESULT GetThemeColor(HTHEME, int part, int state, int, TColor& color) override {
-    color = theme_color;
-    return Log("GetThemeColor", part, state);
-  }
-  TColor GetThemeSysColor(HTHEME, int color_id) override {
-    Log("GetThemeSysColor", color_id);
-    return theme_color;
+    return S_OK;
   }
 
  private:
-  HRESULT Log(const char* name, int part = 0, int state = 0, std::string text = {}) {
-    calls.push_back({name, part, state, std::move(text)});
+  HRESULT Log(const char* name, int part = 0, int state = 0) {
+    calls.push_back({name, part, state});
     return S_OK;
   }
 

@@ -1,6 +1,5 @@
 #include "widgets/scroll_bar_styles.h"
 
-#include "recording_theme.h"
 #include "widget_form.h"
 
 namespace {
@@ -20,11 +19,13 @@ class ScrollBarStylesTest : public WidgetFormTest {
   TKxScrollBarStyles& styles;
 };
 
+// Buttons keep their size while all of them fit the bar, else share it.
 TEST_F(ScrollBarStylesTest, ButtonsTooLongForTheBarShareItsLength) {
-  EXPECT_EQ(styles.ButtonSize(), 16);
   styles.SetSecondaryButtons(true);
-  bar->SetWidth(50);
-  EXPECT_EQ(styles.ButtonSize(), 12);  // four buttons in 50 pixels
+  for (const auto& [length, size] : {std::pair{100, 16}, {64, 16}, {63, 15}, {50, 12}}) {
+    bar->SetWidth(length);
+    EXPECT_EQ(styles.ButtonSize(), size) << length;
+  }
   styles.SetShowLeftArrows(false);
   EXPECT_EQ(styles.ButtonSize(), 16);
   styles.SetUseSystemMetrics(false);
@@ -32,113 +33,59 @@ TEST_F(ScrollBarStylesTest, ButtonsTooLongForTheBarShareItsLength) {
   EXPECT_EQ(styles.ButtonSize(), 20);
 }
 
+// The room between the two buttons is 68. A thumb is the page's share of
+// it, raised to MinThumbSize; one that then exceeds the room is none.
 TEST_F(ScrollBarStylesTest, TheThumbIsThePagesShareOfTheRoomBetweenTheButtons) {
+  const struct {
+    const char* name;
+    int min, max, page, min_thumb, thumb;
+  } cases[] = {
+      {"a tenth", 0, 99, 10, 4, 7},         {"raised to the minimum", 0, 99, 10, 8, 8},
+      {"no page: the system's", 0, 99, 0, 4, 16}, {"nothing to scroll", 5, 5, 0, 4, 68},
+      {"page beyond the range", 0, 9, 20, 4, 68}, {"page as long as the range", 0, 9, 10, 4, 68},
+      {"page one short", 0, 9, 9, 4, 61},   {"minimum as long as the room", 0, 99, 10, 68, 68},
+      {"minimum beyond the room", 0, 99, 10, 69, 0},
+  };
+  for (const auto& c : cases) {
+    bar->SetParams(c.min, c.max, c.page, c.min);
+    styles.SetMinThumbSize(c.min_thumb);
+    EXPECT_EQ(styles.ThumbSize(), c.thumb) << c.name;
+  }
+}
+
+TEST_F(ScrollBarStylesTest, TheThumbTravelsThePositionsShareOfWhatTheThumbLeaves) {
   bar->SetParams(0, 99, 10, 0);
-  EXPECT_EQ(styles.ThumbSize(), 7);  // 10% of 100 - 2 x 16
   EXPECT_EQ(bar->ThumbPosition(), 16);
   bar->SetParams(0, 99, 10, 95);  // clamped to the last page
   EXPECT_EQ(bar->ThumbPosition(), 16 + 61);
-  bar->SetParams(0, 99, 0, 0);
-  EXPECT_EQ(styles.ThumbSize(), 16);  // no page: the system's thumb
-  bar->SetParams(5, 5, 0, 5);
-  EXPECT_EQ(styles.ThumbSize(), 68);  // nothing to scroll: the whole room
-}
-
-TEST_F(ScrollBarStylesTest, WithoutArrowsTheWholeLengthIsRoomForTheThumb) {
+  bar->SetParams(0, 9, 20, 3);  // no travel
+  EXPECT_EQ(bar->ThumbPosition(), 16);
   styles.SetShowLeftArrows(false);
   styles.SetShowRightArrows(false);
   bar->SetParams(0, 99, 10, 45);
-  EXPECT_EQ(bar->ButtonCount(), 0);
   EXPECT_EQ(styles.ThumbSize(), 10);
   EXPECT_EQ(bar->ThumbPosition(), 45);
 }
 
-TEST_F(ScrollBarStylesTest, APageBeyondTheRangeFillsTheRoomAndATooLargeMinimumLeavesNoThumb) {
-  bar->SetParams(0, 9, 20, 3);
-  EXPECT_EQ(styles.ThumbSize(), 68);
-  EXPECT_EQ(bar->ThumbPosition(), 16);
-  styles.SetMinThumbSize(80);
-  EXPECT_EQ(styles.ThumbSize(), 0);
-}
-
+// Sizes below one are refused; so is a button that does not fit twice.
 TEST_F(ScrollBarStylesTest, SizesBelowOneAndButtonsThatDoNotFitTwiceAreRefused) {
   styles.SetUseSystemMetrics(false);
-  styles.SetMinThumbSize(0);
-  styles.SetThumbSize(0);
-  styles.SetButtonSize(0);
-  styles.SetButtonSize(51);
-  EXPECT_EQ(styles.MinThumbSize(), 4);
-  EXPECT_EQ(bar->StoredThumbSize(), 0);
-  EXPECT_EQ(bar->StoredButtonSize(), 16);
-  styles.SetButtonSize(50);
-  EXPECT_EQ(bar->StoredButtonSize(), 50);
-}
-
-TEST_F(ScrollBarStylesTest, AFixedThumbTakesTheSystemSizeWhileTheMetricsAreInUse) {
+  for (const auto& [asked, kept] : {std::pair{0, 4}, {1, 1}, {-3, 1}}) {
+    styles.SetMinThumbSize(asked);
+    EXPECT_EQ(styles.MinThumbSize(), kept) << asked;
+  }
+  for (const auto& [asked, kept] : {std::pair{0, 16}, {51, 16}, {50, 50}, {1, 1}}) {
+    styles.SetButtonSize(asked);
+    EXPECT_EQ(bar->StoredButtonSize(), kept) << asked;
+  }
+  for (const auto& [asked, kept] : {std::pair{1, 1}, {0, 1}, {9, 9}}) {
+    styles.SetThumbSize(asked);
+    EXPECT_EQ(bar->StoredThumbSize(), kept) << asked;
+  }
   styles.SetThumbMode(etmFixed);
-  EXPECT_EQ(bar->StoredThumbSize(), 16);
-  styles.SetUseSystemMetrics(false);
-  styles.SetThumbSize(9);
   EXPECT_EQ(styles.ThumbSize(), 9);
-}
-
-TEST_F(ScrollBarStylesTest, WidthKeepsTheSystemThicknessWhileTheMetricsAreInUse) {
-  int changes = 0;
-  styles.OnChange = [&](TComponent*) { ++changes; };
-  styles.SetWidth(30);
-  EXPECT_EQ(styles.Width(), 16);
-  EXPECT_EQ(changes, 1);
-  styles.SetUseSystemMetrics(false);
-  styles.SetWidth(30);
-  EXPECT_EQ(bar->Height(), 30);
-  EXPECT_EQ(changes, 3);
-  styles.SetUseSystemMetrics(false);
-  EXPECT_EQ(changes, 3);
-}
-
-TEST_F(ScrollBarStylesTest, ThemedMetricsGiveTheButtonLengthAndTheThickness) {
-  TRecordingThemeBinding binding;
-  binding.theme.known_classes.insert(L"SCROLLBAR");
-  binding.theme.part_size = {17, 15};
-  TCustomKxScrollBar* themed = MakeBar();
-  ASSERT_TRUE(themed->IsThemeApplied());
-  themed->SetUseSystemMetrics(false);
-  binding.theme.calls.clear();
-  themed->SetUseSystemMetrics(true);
-  EXPECT_EQ(themed->StoredButtonSize(), 17);
-  EXPECT_EQ(themed->Height(), 15);
-  ASSERT_EQ(binding.theme.Count("GetThemePartSize"), 1);
-  EXPECT_EQ(binding.theme.calls.back().part, 1);
-  EXPECT_EQ(binding.theme.calls.back().state, 9);
-}
-
-TEST_F(ScrollBarStylesTest, AssignCopiesTheLookAndThumbSettingsOnly) {
-  TCustomKxScrollBar* source = MakeBar();
-  TKxScrollBarStyles& from = source->Styles();
-  from.SetActiveFlat(true);
-  from.SetFlat(false);
-  from.SetColor(clRed);
-  from.SetMinThumbSize(7);
-  from.SetSecondBtnKind(sbkPage);
-  from.SetShowTrackHint(true);
-  from.SetUseSystemMetrics(false);
-  from.SetThumbMode(etmFixed);
-  from.SetThumbSize(11);
-  from.SetArrowColor(clLime);
-  from.SetDrawFrames(false);
-  styles.Assign(from);
-  EXPECT_TRUE(styles.ActiveFlat());
-  EXPECT_FALSE(styles.Flat());
-  EXPECT_EQ(styles.Color(), clRed);
-  EXPECT_EQ(styles.MinThumbSize(), 7);
-  EXPECT_EQ(styles.SecondBtnKind(), sbkPage);
-  EXPECT_TRUE(styles.ShowTrackHint());
-  EXPECT_EQ(styles.ThumbMode(), etmFixed);
-  EXPECT_EQ(bar->StoredThumbSize(), 11);
-  EXPECT_TRUE(styles.UseSystemMetrics());
-  EXPECT_EQ(styles.ArrowColor(), clBtnText);
-  EXPECT_TRUE(styles.DrawFrames());
-  EXPECT_FALSE(from.DrawArrowFrames());  // frames off take the arrow frames with them
+  styles.SetUseSystemMetrics(true);
+  EXPECT_EQ(styles.ThumbSize(), 16);
 }
 
 }  // namespace

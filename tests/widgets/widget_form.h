@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <string>
 
-#include "../platform/controls/control_form.h"
 #include "platform/text/text_face.h"
+#include "tests/platform/controls/control_form.h"
 
 class WidgetFormTest : public ControlTest {
  protected:

@@ -28,43 +28,44 @@ class TJournalControl : public TCustomControl {
 
 class WindowHooksTest : public ::testing::Test {
  protected:
-  TKxHook* MakeHook(const std::string& name, bool handles_before) {
+  TKxHook* MakeHook(const std::string& name, TControl* control) {
     auto* hook = new TKxHook(&owner);
-    hook->OnBeforeProcess = [this, name, handles_before](TComponent*, TMessage& msg,
-                                                         bool& handled) {
+    hook->OnBeforeProcess = [this, name](TComponent*, TMessage& msg, bool& handled) {
       if (msg.Msg != kProbe) return;
       journal.push_back(name + " before");
-      handled = handles_before;
+      handled = name == stopper;
     };
     hook->OnAfterProcess = [this, name](TComponent*, TMessage& msg, bool&) {
       if (msg.Msg == kProbe) journal.push_back(name + " after");
     };
+    hook->SetControl(control);
+    hook->SetActive(true);
     return hook;
   }
+  std::vector<std::string> Probe() {
+    journal.clear();
+    control.Perform(kProbe);
+    return journal;
+  }
 
-  std::vector<std::string> journal;
+  using Journal = std::vector<std::string>;
+  Journal journal;
+  std::string stopper;
   TComponent owner;
   TJournalControl control{nullptr, journal};
 };
 
+// The newest hook sees each message first; the after-handlers run even for
+// a message a hook stopped.
 TEST_F(WindowHooksTest, TheNewestHookSeesEachMessageFirstAndMayStopIt) {
-  TKxHook* first = MakeHook("first", false);
-  TKxHook* second = MakeHook("second", false);
-  first->SetControl(&control);
-  first->SetActive(true);
-  second->SetControl(&control);
-  second->SetActive(true);
-  control.Perform(kProbe);
-  EXPECT_EQ(journal, (std::vector<std::string>{"second before", "first before", "control",
-                                               "second after", "first after"}));
-
-  journal.clear();
-  second->OnBeforeProcess = [this](TComponent*, TMessage& msg, bool& handled) {
-    if (msg.Msg == kProbe) journal.push_back("second stops it");
-    handled = msg.Msg == kProbe;
-  };
-  control.Perform(kProbe);
-  EXPECT_EQ(journal, (std::vector<std::string>{"second stops it", "second after", "first after"}));
+  MakeHook("first", &control);
+  TKxHook* second = MakeHook("second", &control);
+  EXPECT_EQ(Probe(),
+            (Journal{"second before", "first before", "control", "second after", "first after"}));
+  stopper = "second";
+  EXPECT_EQ(Probe(), (Journal{"second before", "second after", "first after"}));
+  second->SetActive(false);
+  EXPECT_EQ(Probe(), (Journal{"first before", "control", "first after"}));
 }
 
 TEST_F(WindowHooksTest, TheLastHookToGoGivesTheControlItsProcedureBack) {
@@ -73,48 +74,21 @@ TEST_F(WindowHooksTest, TheLastHookToGoGivesTheControlItsProcedureBack) {
     replaced_seen = true;
     original(msg);
   };
-  TKxHook* first = MakeHook("first", false);
-  TKxHook* second = MakeHook("second", false);
-  for (TKxHook* hook : {first, second}) {
-    hook->SetControl(&control);
-    hook->SetActive(true);
-  }
-  second->SetActive(false);
-  control.Perform(kProbe);
-  EXPECT_EQ(journal, (std::vector<std::string>{"first before", "control", "first after"}));
-  delete first;
-  journal.clear();
-  replaced_seen = false;
-  control.Perform(kProbe);
-  EXPECT_EQ(journal, std::vector<std::string>{"control"});
+  delete MakeHook("first", &control);
+  EXPECT_EQ(Probe(), Journal{"control"});
   EXPECT_TRUE(replaced_seen);  // the procedure from before the hooks
 }
 
-TEST_F(WindowHooksTest, AHookWithoutAControlWaitsForOne) {
-  TKxHook* hook = MakeHook("hook", false);
-  hook->SetActive(true);
-  EXPECT_TRUE(hook->Active());
-  control.Perform(kProbe);
-  EXPECT_EQ(journal, std::vector<std::string>{"control"});
-  journal.clear();
-  hook->SetControl(&control);
-  control.Perform(kProbe);
-  EXPECT_EQ(journal, (std::vector<std::string>{"hook before", "control", "hook after"}));
-}
-
-TEST_F(WindowHooksTest, AHookedControlMayGoFirst) {
+TEST_F(WindowHooksTest, AHookWaitsForAControlAndLetsGoOfOneThatGoesFirst) {
   auto* doomed = new TJournalControl(nullptr, journal);
-  TKxHook* hook = MakeHook("hook", false);
-  hook->SetControl(doomed);
-  hook->SetActive(true);
+  TKxHook* hook = MakeHook("hook", doomed);
   delete doomed;
   EXPECT_EQ(hook->Control(), nullptr);
   EXPECT_FALSE(hook->Active());
-  hook->SetControl(&control);
-  EXPECT_FALSE(hook->Active());
   hook->SetActive(true);
-  control.Perform(kProbe);
-  EXPECT_EQ(journal, (std::vector<std::string>{"hook before", "control", "hook after"}));
+  EXPECT_EQ(Probe(), Journal{"control"});
+  hook->SetControl(&control);
+  EXPECT_EQ(Probe(), (Journal{"hook before", "control", "hook after"}));
 }
 
 }  // namespace

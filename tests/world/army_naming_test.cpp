@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "support/window_fixture.h"
@@ -12,86 +13,69 @@
 namespace {
 
 constexpr int kTakenName = 2;
+constexpr int kState = 5;
+constexpr int kUnion = TNation::Union;
 
 class ArmyNamingTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    state = 5;
-    GameState.States[state].Theatre = TTheatre::West;
-    army = AddArmy(8, 8, TSide::Union, TNation::Union);
+    GameState.States[kState].Theatre = TTheatre::West;
+    army = AddArmy(8, 8, TSide::Union, kUnion);
+  }
+  static TArmyName& List(int nation, int k, int theatre, int state, int owner = kUnion) {
+    TArmyName& entry = GameState.ArmyNames[nation][k];
+    entry.Name = "Army " + std::to_string(k);
+    entry.Owner = owner;
+    entry.Theatre = theatre;
+    entry.State = state;
+    return entry;
+  }
+  std::string Named(int nation) const {
+    NameNewArmy(nation, army, kState);
+    return GameState.Armies[army].Name.str();
   }
 
-  static TArmyName& Entry(int nation, int k) { return GameState.ArmyNames[nation][k]; }
-
-  static void List(int nation, int k, const std::string& name, int theatre, int entryState) {
-    TArmyName& entry = Entry(nation, k);
-    entry.Name = name;
-    entry.Owner = static_cast<std::uint8_t>(nation);
-    entry.Theatre = static_cast<std::uint8_t>(theatre);
-    entry.State = static_cast<std::uint8_t>(entryState);
-  }
-
-  std::string NameOf() const { return GameState.Armies[army].Name.str(); }
-
-  int state = 0;
   int army = 0;
 };
 
+// A name of another owner or already taken scores 0, any other 1, one of the
+// army's theatre 11 and one of its very state 21; the first best is taken.
 TEST_F(ArmyNamingTest, TheFirstNameOfTheStateWinsOverTheTheatreAndAnyOtherName) {
-  List(TNation::Union, 1, "Army of the Coast", TTheatre::Seaboard, 1);  // scores 1
-  List(TNation::Union, 2, "Army of the West", TTheatre::West, 6);       // 11
-  List(TNation::Union, 3, "Army of Five", TTheatre::West, 5);           // 21
-  List(TNation::Union, 4, "Army of Five Too", TTheatre::West, 5);       // 21, later
-  List(TNation::Union, 5, "Rebel Army", TTheatre::West, 5);             // owned by the other side
-  Entry(TNation::Union, 5).Owner = TNation::Confederacy;
-
-  NameNewArmy(TNation::Union, army, state);
-  EXPECT_EQ(NameOf(), "Army of Five");
-  EXPECT_EQ(Entry(TNation::Union, 3).Used, kTakenName);
-  EXPECT_EQ(Entry(TNation::Union, 4).Used, 0);
-  EXPECT_EQ(Entry(TNation::Union, 1).Score, 1);
-  EXPECT_EQ(Entry(TNation::Union, 2).Score, 11);
-  EXPECT_EQ(Entry(TNation::Union, 5).Score, 0);
-
-  // The state's name is taken now; the next one goes to the twin.
-  NameNewArmy(TNation::Union, army, state);
-  EXPECT_EQ(NameOf(), "Army of Five Too");
-}
-
-TEST_F(ArmyNamingTest, WithEveryNameTakenTheFirstEntryIsUsedAgain) {
-  for (int k = 1; k <= 9; ++k) {
-    List(TNation::Confederacy, k, "Army " + std::to_string(k), TTheatre::West, state);
-    Entry(TNation::Confederacy, k).Used = kTakenName;
-  }
-  NameNewArmy(TNation::Confederacy, army, state);
-  EXPECT_EQ(NameOf(), "Army 1");
-  EXPECT_EQ(Entry(TNation::Confederacy, 1).Used, kTakenName);
-}
-
-TEST_F(ArmyNamingTest, FranceAndBritainFieldTheArmyOfTheAmericas) {
-  for (int nation : {TNation::France, TNation::Britain}) {
-    NameNewArmy(nation, army, state);
-    EXPECT_EQ(NameOf(), "The Americas");
-  }
-  // No commander yet: the notice names no one.
-  EXPECT_EQ(window.Notices().back().lines[1], "text 21 ");
+  List(kUnion, 1, TTheatre::Seaboard, kState);
+  List(kUnion, 2, TTheatre::West, 6);
+  List(kUnion, 3, TTheatre::West, kState);
+  List(kUnion, 4, TTheatre::West, kState);
+  List(kUnion, 5, TTheatre::West, kState, TNation::Confederacy);
+  EXPECT_EQ(Named(kUnion), "Army 3");
+  std::array<int, 5> scores{};
+  for (int k = 1; k <= 5; ++k) scores[k - 1] = GameState.ArmyNames[kUnion][k].Score;
+  EXPECT_EQ(scores, (std::array{1, 11, 21, 21, 0}));
+  EXPECT_EQ(GameState.ArmyNames[kUnion][3].Used, kTakenName);
+  EXPECT_EQ(Named(kUnion), "Army 4");
+  EXPECT_EQ(GameState.ArmyNames[kUnion][3].Score, 0);
+  EXPECT_EQ(Named(kUnion), "Army 2");
+  EXPECT_EQ(Named(kUnion), "Army 1");
+  // With every name taken the first entry serves again.
+  EXPECT_EQ(Named(kUnion), "Army 1");
+  // France and Britain field the Army of the Americas.
+  EXPECT_EQ(Named(TNation::France), "The Americas");
+  EXPECT_EQ(Named(TNation::Britain), "The Americas");
 }
 
 TEST_F(ArmyNamingTest, TheNewArmyIsAnnouncedWithItsCommanderAndHeadquarters) {
-  List(TNation::Union, 1, "Army of the Ohio", TTheatre::West, state);
+  List(kUnion, 1, TTheatre::West, kState).Name = "Army of the Ohio";
+  NameNewArmy(kUnion, army, kState);  // no commander yet: the notice names no one
+  EXPECT_EQ(window.Notices()[0].lines[1], "text 21 ");
   const int leader = AddLeader({});
-  GameState.Armies[army].Leader = static_cast<std::uint8_t>(leader);
-  const int hq = GameState.Armies[army].HqCity;
-
-  NameNewArmy(TNation::Union, army, state);
-  ASSERT_EQ(window.Notices().size(), 1u);
-  const RecordedNotice& notice = window.Notices()[0];
+  GameState.Armies[army].Leader = leader;
+  NameNewArmy(kUnion, army, kState);
+  const RecordedNotice& notice = window.Notices()[1];
   EXPECT_EQ(notice.kind, 20);
-  EXPECT_EQ(notice.lines[0], "text 0Army of the Ohio");
-  EXPECT_EQ(notice.lines[1], "text 21 " + GameState.Leaders[leader].Name.str());
-  EXPECT_EQ(notice.lines[2], "text 105 " + GameState.Cities[hq].Name.str());
-  EXPECT_EQ(notice.lines[3], "");
+  EXPECT_EQ(notice.lines,
+            (std::array<std::string, 4>{
+                "text 0Army of the Ohio", "text 21 " + GameState.Leaders[leader].Name.str(),
+                "text 105 " + GameState.Cities[GameState.Armies[army].HqCity].Name.str(), ""}));
 }
 
 }  // namespace

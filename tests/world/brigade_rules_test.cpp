@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <deque>
+
 #include "support/world_fixture.h"
 #include "tests/world/force_builders.h"
 #include "world/codes.h"
@@ -12,6 +16,7 @@ namespace {
 
 constexpr int kState = 1;
 constexpr int kOtherState = 2;
+constexpr int I = TArm::Infantry, C = TArm::Cavalry, A = TArm::Artillery;
 
 class BrigadeRulesTest : public WorldTest {
  protected:
@@ -21,225 +26,162 @@ class BrigadeRulesTest : public WorldTest {
     GameState.States[kState].Nation = TNation::Union;
     GameState.States[kOtherState].Nation = TNation::Union;
   }
-
-  int InCorps(int arm, int strength, int quality) {
-    return AddBrigade({.arm = arm, .strength = strength, .location = corps, .quality = quality});
+  int InCorps(int arm, int strength, int quality, int fatigue = 0) {
+    return AddBrigade({.arm = arm,
+                       .strength = strength,
+                       .location = corps,
+                       .quality = quality,
+                       .fatigue = fatigue});
   }
-
   static const TBrigade& Brigade(int b) { return GameState.Brigades[b]; }
 
   int corps = 0;
 };
 
-// --- Losses ---
-
-TEST_F(BrigadeRulesTest, AnEmptiedSlotKeepsItsNumberPlaceWeaponAndQuality) {
-  const int b = AddBrigade(
-      {.location = corps, .quality = 4, .weapon = TWeapon::Sharps, .number = 9, .fatigue = 6});
-  ClearBrigade(b);
-  const TBrigade& slot = Brigade(b);
-  EXPECT_TRUE(slot.IsFree());
-  EXPECT_EQ(slot.Nation + slot.Arm + slot.Strength + slot.HomeState + slot.Fatigue, 0);
-  EXPECT_EQ(slot.Location, corps);
-  EXPECT_EQ(slot.Weapon, TWeapon::Sharps);
-  EXPECT_EQ(slot.Quality, 4);
-  EXPECT_EQ(slot.Number, 9);
+// A point falls where a chain through the corps ends: a later brigade takes
+// over only when both stronger and of lower weight (quality, doubled for
+// cavalry, tripled for artillery); a weight of 100 is never picked.
+TEST_F(BrigadeRulesTest, EachPointOfAttritionFollowsTheStrongerAndRawerChain) {
+  // Rows: first brigade's arm, strength, quality; second's (of 41 men) arm and
+  // quality; the brigade that loses the point (0 none).
+  const int rows[][6] = {{I, 40, 2, I, 1, 2},  {I, 41, 2, I, 1, 1},  {I, 40, 2, I, 2, 1},
+                         {I, 40, 3, C, 1, 2},  {I, 40, 2, C, 1, 1},  {I, 40, 4, A, 1, 2},
+                         {I, 40, 3, A, 1, 1},  {I, 40, 99, 0, 0, 1}, {I, 40, 100, 0, 0, 0},
+                         {C, 40, 50, 0, 0, 0}, {A, 40, 33, 0, 0, 1}, {A, 40, 34, 0, 0, 0}};
+  for (const auto& [arm, strength, quality, secondArm, secondQuality, victim] : rows) {
+    SCOPED_TRACE(testing::Message() << arm << "/" << strength << "/" << quality << " then "
+                                    << secondArm << "/41/" << secondQuality);
+    SetUp();
+    const int first = InCorps(arm, strength, quality);
+    if (secondArm != 0) InCorps(secondArm, 41, secondQuality);
+    ApplyBrigadeLosses(kLossesByCorps, corps, 1);
+    EXPECT_EQ(Brigade(first).Strength, strength - (victim == 1));
+    EXPECT_EQ(Brigade(first + 1).Strength, secondArm == 0 ? 0 : 41 - (victim == 2));
+    EXPECT_EQ(GameState.ForagingLosses[TNation::Union], victim != 0 ? 1u : 0u);
+  }
 }
 
-TEST_F(BrigadeRulesTest, AttritionFollowsTheStrongerAndRawerChainAndCountsEachPoint) {
-  GameState.Corps[corps].Strength = 70;
-  const int seasoned = InCorps(TArm::Infantry, 30, 2);
-  const int raw = InCorps(TArm::Infantry, 40, 1);
-  // Cavalry of quality 2 weighs 4, more than the raw brigade: the chain passes it by.
-  const int cavalry = InCorps(TArm::Cavalry, 60, 2);
-
-  ApplyBrigadeLosses(kLossesByCorps, corps, 10);
-  EXPECT_EQ(Brigade(raw).Strength, 30);
-  EXPECT_EQ(Brigade(seasoned).Strength, 30);
-  EXPECT_EQ(Brigade(cavalry).Strength, 60);
-
-  // Equal strengths: the earlier brigade takes the point, then the chain moves on.
-  ApplyBrigadeLosses(kLossesByCorps, corps, 2);
-  EXPECT_EQ(Brigade(seasoned).Strength, 29);
-  EXPECT_EQ(Brigade(raw).Strength, 29);
-
-  EXPECT_EQ(GameState.Corps[corps].Strength, 58);
-  EXPECT_EQ(GameState.ForagingLosses[TNation::Union], 12u);
-  EXPECT_EQ(GameState.States[kState].Losses, 12);
-}
-
-TEST_F(BrigadeRulesTest, AttritionSparesVeteranBatteriesAndEndsWhenNoBrigadeCanTakeMore) {
-  const int battery = InCorps(TArm::Artillery, 16, 34);  // weighs 102
-  ApplyBrigadeLosses(kLossesByCorps, corps, 5);
-  EXPECT_EQ(Brigade(battery).Strength, 16);
-  EXPECT_EQ(GameState.ForagingLosses[TNation::Union], 0u);
-
+TEST_F(BrigadeRulesTest, AttritionCountsEachPointAndEndsWhenNoBrigadeOfTheCorpsCanTakeMore) {
   GameState.Corps[corps].Strength = 3;
-  const int weak = InCorps(TArm::Infantry, 4, 1);
-  ApplyBrigadeLosses(kLossesByCorps, corps, 50);
-  EXPECT_TRUE(Brigade(weak).IsFree());
-  EXPECT_EQ(Brigade(weak).Nation, 0);
-  EXPECT_EQ(GameState.Corps[corps].Strength, 0);
-  EXPECT_EQ(GameState.ForagingLosses[TNation::Union], 4u);
-  EXPECT_EQ(Brigade(battery).Strength, 16);
-}
-
-TEST_F(BrigadeRulesTest, AttritionFallsOnlyOnTheCorpsOwnServingBrigades) {
+  const int weak = InCorps(I, 4, 1);
   // A garrison in the city whose number equals the corps', a waiting brigade
   // there, a foreign brigade filed under the corps, and a slot of no nation.
-  const int garrison = AddBrigade({.status = TBrigadeStatus::InGarrison, .location = corps});
-  const int waiting = AddBrigade({.status = TBrigadeStatus::ArmedAndWaiting, .location = corps});
-  const int foreign = AddBrigade({.nation = TNation::Confederacy, .location = corps});
+  const int spared[] = {AddBrigade({.status = TBrigadeStatus::InGarrison, .location = corps}),
+                        AddBrigade({.status = TBrigadeStatus::ArmedAndWaiting, .location = corps}),
+                        AddBrigade({.nation = TNation::Confederacy, .location = corps})};
   const int strange = AddBrigade({.nation = 9, .location = corps});
-
-  ApplyBrigadeLosses(kLossesByCorps, corps, 5);
-  EXPECT_EQ(Brigade(garrison).Strength, 80);
-  EXPECT_EQ(Brigade(waiting).Strength, 80);
-  EXPECT_EQ(Brigade(foreign).Strength, 80);
+  ApplyBrigadeLosses(kLossesByCorps, corps, 50);
+  EXPECT_TRUE(Brigade(weak).IsFree());
+  EXPECT_EQ(GameState.Corps[corps].Strength, 0);
+  EXPECT_EQ(GameState.ForagingLosses[TNation::Union], 4u);
+  EXPECT_EQ(GameState.States[kState].Losses, 4);
+  for (int b : spared) EXPECT_EQ(Brigade(b).Strength, 80);
   EXPECT_EQ(Brigade(strange).Nation, 0);
-  EXPECT_EQ(GameState.ForagingLosses[TNation::Union], 0u);
 }
 
-TEST_F(BrigadeRulesTest, AHitCountsTheLossesAndAnExactHitLeavesAnEmptyBrigadeForTheRecount) {
-  const int hit = InCorps(TArm::Infantry, 50, 1);
-  ScriptRandomDraws({{100, 60}});
-  ApplyBrigadeLosses(kLossesByBrigade, hit, 50);
-  EXPECT_EQ(Brigade(hit).Strength, 0);
-  EXPECT_EQ(Brigade(hit).Status, TBrigadeStatus::InCorps);
-  EXPECT_EQ(GameState.Casualties[TNation::Union], 50);
-  EXPECT_EQ(GameState.NationTally[TNation::Union], 50);
-  EXPECT_EQ(GameState.States[kState].Losses, 50);
-
-  RecountCorpsBrigades();
-  EXPECT_TRUE(Brigade(hit).IsFree());
-}
-
-TEST_F(BrigadeRulesTest, AHitBeyondTheStrengthDestroysTheBrigadeAndCountsOnlyItsMen) {
-  const int hit = AddBrigade({.nation = TNation::Confederacy, .strength = 30, .location = corps});
-  ApplyBrigadeLosses(kLossesByBrigade, hit, 200);
-  EXPECT_TRUE(Brigade(hit).IsFree());
-  EXPECT_EQ(GameState.Casualties[TNation::Confederacy], 30);
-  EXPECT_EQ(GameState.NationTally[TNation::Confederacy], 30);
-  EXPECT_EQ(GameState.States[kState].Losses, 30);
-}
-
-TEST_F(BrigadeRulesTest, HalfTheUnionsSurvivingHitsLoseTheirWeapons) {
-  const int armed = AddBrigade({.location = corps, .weapon = TWeapon::Springfields});
-  ScriptRandomDraws({{100, 49}, {100, 50}});
-  ApplyBrigadeLosses(kLossesByBrigade, armed, 10);
-  ApplyBrigadeLosses(kLossesByBrigade, armed, 7);
-  EXPECT_EQ(WeaponLossCounters[TWeapon::Springfields], 10);
-
-  // An unarmed brigade still draws, and loses no weapon.
-  const int unarmed = AddBrigade({.location = corps});
-  ScriptRandomDraws({{100, 0}});
-  ApplyBrigadeLosses(kLossesByBrigade, unarmed, 10);
-  EXPECT_EQ(ScriptedDrawsLeft(), 0u);
-
-  // The Confederacy does not draw at all: an empty script would throw.
-  const int rebel = AddBrigade({.nation = TNation::Confederacy, .location = corps});
-  ScriptRandomDraws({});
-  ApplyBrigadeLosses(kLossesByBrigade, rebel, 10);
-  EXPECT_EQ(Brigade(rebel).Strength, 70);
+// A hit beyond the strength empties the slot (which keeps its place, weapon,
+// quality and number); an exact one leaves an empty brigade for the recount.
+// Half the Union's surviving hits (a draw below 50) lose their weapons.
+TEST_F(BrigadeRulesTest, AHitCountsOnlyTheMenThereWereAndHalfTheUnionsLoseTheirWeapons) {
+  constexpr int U = TNation::Union, S = TWeapon::Springfields;
+  // Rows: nation, weapon, strength, points, draw (-1 none), strength left (-1
+  // emptied), weapons lost.
+  const int rows[][7] = {{U, S, 30, 31, -1, -1, 0},  {U, S, 50, 50, 60, 0, 0},
+                         {U, S, 80, 10, 49, 70, 10}, {U, S, 80, 10, 50, 70, 0},
+                         {U, 0, 80, 10, 0, 70, 0},   {TNation::Confederacy, S, 80, 10, -1, 70, 0}};
+  for (const auto& [n, w, strength, points, draw, left, weaponsLost] : rows) {
+    SCOPED_TRACE(testing::Message() << strength << " hit by " << points << ", draw " << draw);
+    SetUp();
+    const int b = AddBrigade(
+        {.nation = n, .strength = strength, .location = corps, .quality = 4, .weapon = w});
+    ScriptRandomDraws(draw >= 0 ? std::deque<ScriptedDraw>{{100, draw}}
+                                : std::deque<ScriptedDraw>{});
+    ApplyBrigadeLosses(kLossesByBrigade, b, points);
+    const TBrigade& slot = Brigade(b);
+    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+    EXPECT_EQ(slot.Strength, std::max(left, 0));
+    EXPECT_EQ(slot.IsFree(), left < 0);
+    const int lost = std::min(strength, points);
+    EXPECT_EQ((std::array<int, 4>{GameState.Casualties[n], GameState.NationTally[n],
+                                  GameState.States[kState].Losses, WeaponLossCounters[S]}),
+              (std::array{lost, lost, lost, weaponsLost}));
+    EXPECT_EQ((std::array<int, 3>{slot.Location, slot.Weapon, slot.Quality}),
+              (std::array{corps, w, 4}));
+    RecountCorpsBrigades();
+    EXPECT_EQ(Brigade(b).IsFree(), left <= 0);
+  }
 }
 
 TEST_F(BrigadeRulesTest, LossesWithAnUnknownModeOrIndexChangeNothing) {
-  const int b = InCorps(TArm::Infantry, 80, 1);
+  const int b = InCorps(I, 80, 1);
   ApplyBrigadeLosses(2, corps, 10);
-  ApplyBrigadeLosses(kLossesByCorps, 0, 10);
   ApplyBrigadeLosses(kLossesByCorps, 121, 10);
-  ApplyBrigadeLosses(kLossesByBrigade, 0, 10);
   ApplyBrigadeLosses(kLossesByBrigade, 501, 10);
   EXPECT_EQ(Brigade(b).Strength, 80);
 }
 
-// --- Recount ---
-
-struct CapacityCase {
-  int kind;
-  int nation;
-  int combat;
-  int capacity;
-};
-
-class CorpsCapacityTest : public BrigadeRulesTest,
-                          public ::testing::WithParamInterface<CapacityCase> {};
-
-TEST_P(CorpsCapacityTest, TheRecountSetsCapacityFromTheCommandersCombatRating) {
-  const CapacityCase c = GetParam();
-  TCorps& formation = GameState.Corps[corps];
-  formation.Nation = static_cast<std::uint8_t>(c.nation);
-  formation.Kind = static_cast<std::uint8_t>(c.kind);
-  if (c.combat >= 0) {
-    formation.Leader = static_cast<std::uint8_t>(AddLeader({.combat = c.combat}));
+// Each divisor on both sides of a step, and the cut to ten on both sides; a
+// corps without a commander reads no leader 0.
+TEST_F(BrigadeRulesTest, TheRecountSetsCapacityFromTheCommandersCombatRatingUpToTen) {
+  constexpr int K = TCorpsKind::Corps, D = TCorpsKind::InfantryDivision;
+  constexpr int V = TCorpsKind::CavalryDivision, U = TNation::Union, S = TNation::Confederacy;
+  constexpr int B = TNation::Britain;
+  // Rows: kind, nation, commander's combat (-1 none), capacity.
+  const int rows[][4] = {{K, S, 54, 8},  {K, S, 55, 9}, {K, S, 65, 9}, {K, S, 66, 10},
+                         {K, S, 77, 10}, {K, U, 59, 6}, {K, U, 60, 7}, {K, U, 140, 10},
+                         {D, S, 19, 2},  {D, S, 20, 3}, {V, B, 29, 2}, {D, U, 30, 3},
+                         {K, U, -1, 4},  {D, U, -1, 2}};
+  for (const auto& [kind, nation, combat, capacity] : rows) {
+    SCOPED_TRACE(testing::Message()
+                 << "kind " << kind << ", nation " << nation << ", combat " << combat);
+    SetUp();
+    TCorps& formation = GameState.Corps[corps];
+    formation.Nation = nation;
+    formation.Kind = kind;
+    if (combat >= 0) formation.Leader = AddLeader({.combat = combat});
+    RecountCorpsBrigades();
+    EXPECT_EQ(formation.Capacity, capacity);
   }
-  RecountCorpsBrigades();
-  EXPECT_EQ(formation.Capacity, c.capacity);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ByKindAndNation, CorpsCapacityTest,
-    ::testing::Values(CapacityCase{TCorpsKind::Corps, TNation::Confederacy, 80, 10},  // 11, cut
-                      CapacityCase{TCorpsKind::Corps, TNation::Confederacy, 60, 9},
-                      CapacityCase{TCorpsKind::Corps, TNation::Union, 80, 8},
-                      CapacityCase{TCorpsKind::InfantryDivision, TNation::Confederacy, 80, 6},
-                      CapacityCase{TCorpsKind::CavalryDivision, TNation::Britain, 89, 4},
-                      CapacityCase{TCorpsKind::Corps, TNation::Union, 250, 10},
-                      // A corps without a commander: no rating, and no leader 0 read.
-                      CapacityCase{TCorpsKind::Corps, TNation::Union, -1, 4},
-                      CapacityCase{TCorpsKind::InfantryDivision, TNation::Union, -1, 2}));
-
-TEST_F(BrigadeRulesTest, TheRecountAveragesQualityAndExperienceOverTheLineBrigades) {
-  InCorps(TArm::Artillery, 16, 4);
-  InCorps(TArm::Infantry, 80, 3);
-  const int tired = AddBrigade(
-      {.arm = TArm::Cavalry, .strength = 50, .location = corps, .quality = 2, .fatigue = 40});
-  RecountCorpsBrigades();
+// The means divide by the line brigades alone; experience is cut to 23 first.
+TEST_F(BrigadeRulesTest, TheRecountSumsTheCorpsAndAveragesOverItsLineBrigades) {
   const TCorps& formation = GameState.Corps[corps];
-  EXPECT_EQ(formation.ArtilleryBrigades, 1);
-  EXPECT_EQ(formation.ArtilleryStrength, 16);
-  EXPECT_EQ(formation.OtherBrigades, 2);
-  EXPECT_EQ(formation.Strength, 130);
-  EXPECT_EQ(formation.Quality, (4 + 3 + 2) / 2);
+  InCorps(A, 16, 4, 6);
+  InCorps(I, 80, 3, 23);
+  const int tired = InCorps(C, 50, 2, 24);
+  RecountCorpsBrigades();
+  EXPECT_EQ((std::array<int, 6>{formation.ArtilleryBrigades, formation.ArtilleryStrength,
+                                formation.OtherBrigades, formation.Strength, formation.Quality,
+                                formation.Fatigue}),
+            (std::array{1, 16, 2, 130, (4 + 3 + 2) / 2, (6 + 23 + 23) / 2}));
   EXPECT_EQ(Brigade(tired).Fatigue, kMostBrigadeFatigue);
-  EXPECT_EQ(formation.Fatigue, kMostBrigadeFatigue / 2);
-}
 
-TEST_F(BrigadeRulesTest, AnArtilleryOnlyCorpsHasNoQualityOrExperience) {
-  AddBrigade(
-      {.arm = TArm::Artillery, .strength = 16, .location = corps, .quality = 5, .fatigue = 9});
+  // Artillery alone has no mean; sums beyond a byte stop at its top.
+  SetUp();
+  InCorps(A, 16, 5, 9);
   RecountCorpsBrigades();
-  EXPECT_EQ(GameState.Corps[corps].Quality, 0);
-  EXPECT_EQ(GameState.Corps[corps].Fatigue, 0);
-  EXPECT_EQ(GameState.Corps[corps].ArtilleryBrigades, 1);
-}
-
-TEST_F(BrigadeRulesTest, RecountTotalsDoNotWrapInTheirFields) {
-  for (int i = 0; i < 40; ++i) InCorps(TArm::Infantry, 80, 7);
-  for (int i = 0; i < 20; ++i) InCorps(TArm::Artillery, 16, 7);
+  EXPECT_EQ(formation.Quality + formation.Fatigue, 0);
+  for (int i = 0; i < 40; ++i) InCorps(I, 80, 7);
+  for (int i = 0; i < 19; ++i) InCorps(A, 16, 7);
   RecountCorpsBrigades();
-  const TCorps& formation = GameState.Corps[corps];
-  EXPECT_EQ(formation.Quality, (60 * 7) / 40);
-  EXPECT_EQ(formation.Strength, 40 * 80);
-  EXPECT_EQ(formation.ArtilleryStrength, 255);  // 320 men, held at the byte's top
-}
+  EXPECT_EQ(
+      (std::array<int, 3>{formation.Quality, formation.Strength, formation.ArtilleryStrength}),
+      (std::array{(59 * 7 + 5) / 40, 40 * 80, 255}));
 
-TEST_F(BrigadeRulesTest, TheRecountEmptiesDeadSlotsAndLeavesOtherCorpsAndCitiesAlone) {
-  const int noArm = AddBrigade({.arm = 0, .location = corps});
-  const int noHome = AddBrigade({.location = corps, .homeState = 0});
-  const int spent = AddBrigade({.strength = 0, .location = corps});
+  // Dead slots are emptied; a dissolved corps and one of no camp keep their totals.
+  SetUp();
+  const int dead[] = {AddBrigade({.arm = 0, .location = corps}),
+                      AddBrigade({.location = corps, .homeState = 0}),
+                      AddBrigade({.strength = 0, .location = corps})};
   const int sideless = AddCorps(4, 4, TSide::None, TNation::Union);
-  GameState.Corps[sideless].Strength = 66;
   const int dissolved = AddCorps(3, 3, TSide::Union, TNation::Union);
   GameState.Corps[dissolved].Inactive = 1;
-  GameState.Corps[dissolved].Strength = 77;
+  GameState.Corps[sideless].Strength = GameState.Corps[dissolved].Strength = 77;
   RecountCorpsBrigades();
-  EXPECT_TRUE(Brigade(noArm).IsFree());
-  EXPECT_TRUE(Brigade(noHome).IsFree());
-  EXPECT_TRUE(Brigade(spent).IsFree());
-  EXPECT_EQ(GameState.Corps[corps].OtherBrigades, 0);
-  EXPECT_EQ(GameState.Corps[dissolved].Strength, 77);
-  EXPECT_EQ(GameState.Corps[sideless].Strength, 66);
+  for (int b : dead) EXPECT_TRUE(Brigade(b).IsFree());
+  EXPECT_EQ(formation.OtherBrigades, 0);
+  EXPECT_EQ(GameState.Corps[dissolved].Strength + GameState.Corps[sideless].Strength, 2 * 77);
 }
 
 TEST_F(BrigadeRulesTest, GarrisonCountsCoverEveryNationsBrigadesInTheCity) {
@@ -257,143 +199,101 @@ TEST_F(BrigadeRulesTest, GarrisonCountsCoverEveryNationsBrigadesInTheCity) {
   EXPECT_EQ(GameState.Cities[unheld].GarrisonCount, 9);
 }
 
-// --- Training ---
-
+// A brigade learns on a draw above 25 and then a draw of 0..7 above its quality.
 TEST_F(BrigadeRulesTest, TrainingDrawsForEachServingBrigadeAndNeverPassesQualitySeven) {
-  const int learns = InCorps(TArm::Infantry, 80, 1);
-  const int idle = InCorps(TArm::Infantry, 80, 1);
-  const int veteran = InCorps(TArm::Infantry, 80, 7);
+  const int brigades[] = {InCorps(I, 80, 1), InCorps(I, 80, 1), InCorps(I, 80, 1),
+                          InCorps(I, 80, 6), InCorps(I, 80, 7)};
   AddBrigade({.status = TBrigadeStatus::InGarrison, .location = corps});  // draws nothing
-  ScriptRandomDraws({{100, 26}, {8, 2}, {100, 25}, {100, 99}, {8, 7}});
-  EXPECT_EQ(TrainCorpsBrigades(corps), 1);
+  ScriptRandomDraws(
+      {{100, 26}, {8, 2}, {100, 99}, {8, 1}, {100, 25}, {100, 26}, {8, 7}, {100, 99}, {8, 7}});
+  EXPECT_EQ(TrainCorpsBrigades(corps), 2);
   EXPECT_EQ(ScriptedDrawsLeft(), 0u);
-  EXPECT_EQ(Brigade(learns).Quality, 2);
-  EXPECT_EQ(Brigade(idle).Quality, 1);
-  EXPECT_EQ(Brigade(veteran).Quality, 7);
+  std::array<int, 5> quality{};
+  for (int k = 0; k < 5; ++k) quality[k] = Brigade(brigades[k]).Quality;
+  EXPECT_EQ(quality, (std::array{2, 1, 1, 7, 7}));
 }
 
-// --- Weapons, arming, raising ---
-
-TEST_F(BrigadeRulesTest, ProductionCostsAreWrittenPerNationAndTheFirstRowIsKept) {
-  GameState.WeaponTypes[1].Cost[1] = 77;
-  SetProductionCosts();
-  EXPECT_EQ(GameState.WeaponTypes[1].Cost[1], 77);
-  EXPECT_EQ(GameState.WeaponTypes[2].Cost[3], 2);
-  EXPECT_EQ(GameState.WeaponTypes[5].Cost[1], 1);
-  EXPECT_EQ(GameState.WeaponTypes[6].Cost[2], 45);
-  EXPECT_EQ(GameState.WeaponTypes[8].Cost[4], 92);
-}
-
+// Infantry arm from weapons 1..4, cavalry from 3..5, artillery from 6..8: the
+// lowest of which the stock holds more than the brigade's men.
 TEST_F(BrigadeRulesTest, AWeaponIsPickedOnlyFromAStockLargerThanTheBrigade) {
   auto& stock = GameState.Nations[TNation::Union].WeaponStock;
-  stock[TWeapon::Muskets] = 80;
-  stock[TWeapon::Springfields] = 80;
-  stock[TWeapon::Spencers] = 81;
-  EXPECT_EQ(PickWeaponForArm(TNation::Union, TArm::Infantry, 80), TWeapon::Spencers);
-  stock[TWeapon::Muskets] = 81;
-  EXPECT_EQ(PickWeaponForArm(TNation::Union, TArm::Infantry, 80), TWeapon::Muskets);
-  // Cavalry arms from 3..5, artillery from 6..8.
-  EXPECT_EQ(PickWeaponForArm(TNation::Union, TArm::Cavalry, 50), TWeapon::Spencers);
-  EXPECT_EQ(PickWeaponForArm(TNation::Union, TArm::Artillery, 16), 0);
-  stock[TWeapon::Whitworths] = 17;
-  EXPECT_EQ(PickWeaponForArm(TNation::Union, TArm::Artillery, 16), TWeapon::Whitworths);
-  EXPECT_EQ(PickWeaponForArm(0, TArm::Infantry, 0), 0);
+  stock[TWeapon::Muskets] = stock[TWeapon::Springfields] = 80;
+  stock[TWeapon::Spencers] = stock[TWeapon::Whitworths] = 81;
+  EXPECT_EQ(
+      (std::array{PickWeaponForArm(TNation::Union, I, 80), PickWeaponForArm(TNation::Union, I, 79),
+                  PickWeaponForArm(TNation::Union, C, 50), PickWeaponForArm(TNation::Union, A, 81),
+                  PickWeaponForArm(TNation::Union, A, 80), PickWeaponForArm(0, I, 0)}),
+      (std::array{TWeapon::Spencers, TWeapon::Muskets, TWeapon::Spencers, 0, TWeapon::Whitworths,
+                  0}));
 }
 
-class ArmingTest : public BrigadeRulesTest {
- protected:
-  void SetUp() override {
-    BrigadeRulesTest::SetUp();
-    for (int i = 0; i < 60; ++i) AddCity(1 + i, 1, TSide::Union);
-    GameState.Nations[TNation::Union].Capital = 3;
-    GameState.Nations[TNation::Confederacy].Capital = 4;
-    GameState.Nations[TNation::Union].WeaponStock[TWeapon::Muskets] = 1000;
-    GameState.Nations[TNation::Confederacy].WeaponStock[TWeapon::Muskets] = 1000;
+// An armed brigade gathers at its state's capital, else its nation's; Union
+// recruits of the west and the river gather at their theatre city while the
+// Union holds it. Without weapons or a place to go it stays raised.
+TEST_F(BrigadeRulesTest, ArmedBrigadesGatherAtTheCityTheirNationAndStateSendThemTo) {
+  constexpr int U = TNation::Union, S = TNation::Confederacy, W = TTheatre::West;
+  constexpr int Sea = TTheatre::Seaboard, R = TTheatre::Mississippi;
+  constexpr int US = TSide::Union, CS = TSide::Confederate;
+  // Rows: nation, theatre, state capital, side holding the theatre cities,
+  // nation capital, muskets, gathering city (0 stays raised).
+  const int rows[][7] = {{U, Sea, 7, US, 3, 1000, 7}, {U, Sea, 0, US, 3, 1000, 3},
+                         {U, W, 0, US, 3, 1000, 57},  {U, W, 0, CS, 3, 1000, 3},
+                         {U, R, 0, US, 3, 1000, 55},  {S, W, 0, US, 4, 1000, 4},
+                         {U, Sea, 0, US, 0, 1000, 0}, {U, Sea, 7, US, 3, 80, 0}};
+  for (const auto& [n, theatre, stateCapital, holder, capital, muskets, city] : rows) {
+    SCOPED_TRACE(testing::Message()
+                 << "nation " << n << ", theatre " << theatre << ", muskets " << muskets);
+    SetUp();
+    for (int i = 0; i < 60; ++i) AddCity(1 + i, 1, holder);
+    TStateRec& state = GameState.States[kState];
+    state.Nation = n;
+    state.Theatre = theatre;
+    state.CapitalCity = stateCapital;
+    TNationRec& nation = GameState.Nations[n];
+    nation.Capital = capital;
+    nation.WeaponStock[TWeapon::Muskets] = muskets;
+    const TBrigade& b = Brigade(AddBrigade({.nation = n, .status = TBrigadeStatus::RaisedUnarmed}));
+    ArmRaisedBrigades(n);
+    const bool armed = city != 0;
+    EXPECT_EQ(
+        (std::array<int, 4>{b.Status, b.Location, b.Weapon, nation.WeaponStock[TWeapon::Muskets]}),
+        (std::array{armed ? TBrigadeStatus::ArmedAndWaiting : TBrigadeStatus::RaisedUnarmed, city,
+                    armed ? TWeapon::Muskets : 0, muskets - (armed ? 80 : 0)}));
   }
+}
 
-  static int Raised(int nation, int state) {
-    return AddBrigade(
-        {.nation = nation, .status = TBrigadeStatus::RaisedUnarmed, .homeState = state});
+// A brigade is raised from a full complement of its arm's recruits, never
+// less, with its state's lowest free number.
+TEST_F(BrigadeRulesTest, ABrigadeIsRaisedFromAFullPoolWithItsStatesLowestFreeNumber) {
+  // Rows: arm, recruits, strength raised (0 none).
+  const int rows[][3] = {{A, 15, 0},   {A, 16, 16}, {I, 79, 0},
+                         {I, 100, 80}, {C, 49, 0},  {C, 50, 50}};
+  for (const auto& [arm, points, strength] : rows) {
+    SCOPED_TRACE(testing::Message() << "arm " << arm << ", " << points << " recruits");
+    SetUp();
+    for (int number : {1, 2, 4})
+      AddBrigade({.status = TBrigadeStatus::InGarrison, .number = number});
+    AddBrigade({.homeState = kOtherState, .number = 3});
+    const int freed = AddBrigade({.number = 3});
+    ClearBrigade(freed);
+    TStateRec& state = GameState.States[kState];
+    U16& pool = arm == A   ? state.ArtilleryPoints
+                : arm == I ? state.InfantryPoints
+                           : state.CavalryPoints;
+    pool = points;
+    RaiseBrigade(arm, kState);
+    const TBrigade& raised = Brigade(freed);
+    EXPECT_EQ(raised.Strength, strength);
+    EXPECT_EQ(pool, points - strength);
+    if (strength == 0) continue;
+    EXPECT_EQ((std::array<int, 7>{raised.Status, raised.Arm, raised.Number, raised.Nation,
+                                  raised.Quality, raised.Weapon, raised.Location}),
+              (std::array{TBrigadeStatus::RaisedUnarmed, arm, 3, TNation::Union, 1, 0, 0}));
   }
-};
-
-TEST_F(ArmingTest, ArmedBrigadesGatherAtTheirStateCapitalElseTheirNations) {
-  GameState.States[kState].CapitalCity = 7;
-  const int withCapital = Raised(TNation::Union, kState);
-  const int without = Raised(TNation::Union, kOtherState);
-  ArmRaisedBrigades(TNation::Union);
-  EXPECT_EQ(Brigade(withCapital).Status, TBrigadeStatus::ArmedAndWaiting);
-  EXPECT_EQ(Brigade(withCapital).Weapon, TWeapon::Muskets);
-  EXPECT_EQ(Brigade(withCapital).Location, 7);
-  EXPECT_EQ(Brigade(without).Location, 3);
-  EXPECT_EQ(GameState.Nations[TNation::Union].WeaponStock[TWeapon::Muskets], 1000 - 160);
-}
-
-TEST_F(ArmingTest, UnionRecruitsOfTheWestAndTheRiverGatherAtTheirTheatreCityWhileHeld) {
-  GameState.States[kState].Theatre = TTheatre::West;
-  GameState.States[kOtherState].Theatre = TTheatre::Mississippi;
-  const int western = Raised(TNation::Union, kState);
-  const int river = Raised(TNation::Union, kOtherState);
-  ArmRaisedBrigades(TNation::Union);
-  EXPECT_EQ(Brigade(western).Location, 57);
-  EXPECT_EQ(Brigade(river).Location, 55);
-
-  GameState.Cities[57].Side = TSide::Confederate;
-  const int later = Raised(TNation::Union, kState);
-  ArmRaisedBrigades(TNation::Union);
-  EXPECT_EQ(Brigade(later).Location, 3);
-}
-
-TEST_F(ArmingTest, ConfederateRecruitsNeverGatherInAUnionHeldCity) {
-  GameState.States[kState].Nation = TNation::Confederacy;
-  GameState.States[kState].Theatre = TTheatre::West;
-  const int rebel = Raised(TNation::Confederacy, kState);
-  ArmRaisedBrigades(TNation::Confederacy);
-  EXPECT_EQ(Brigade(rebel).Location, 4);
-}
-
-TEST_F(ArmingTest, ABrigadeWithoutWeaponsOrAPlaceToGatherStaysRaised) {
-  GameState.Nations[TNation::Union].WeaponStock[TWeapon::Muskets] = 0;
-  const int unarmed = Raised(TNation::Union, kState);
-  ArmRaisedBrigades(TNation::Union);
-  EXPECT_EQ(Brigade(unarmed).Status, TBrigadeStatus::RaisedUnarmed);
-
-  GameState.Nations[TNation::Union].WeaponStock[TWeapon::Muskets] = 1000;
-  GameState.Nations[TNation::Union].Capital = 0;
-  ArmRaisedBrigades(TNation::Union);
-  EXPECT_EQ(Brigade(unarmed).Status, TBrigadeStatus::RaisedUnarmed);
-  EXPECT_EQ(Brigade(unarmed).Weapon, 0);
-  EXPECT_EQ(GameState.Nations[TNation::Union].WeaponStock[TWeapon::Muskets], 1000);
-}
-
-TEST_F(BrigadeRulesTest, ANewBrigadeTakesItsStatesLowestFreeNumberAndDrawsOnThePool) {
-  for (int number : {1, 2, 4}) AddBrigade({.status = TBrigadeStatus::InGarrison, .number = number});
-  AddBrigade({.homeState = kOtherState, .number = 3});
-  const int freed = AddBrigade({.number = 3});
-  ClearBrigade(freed);
-  GameState.States[kState].InfantryPoints = 100;
-
-  RaiseBrigade(TArm::Infantry, kState);
-  const TBrigade& raised = Brigade(freed);
-  EXPECT_EQ(raised.Number, 3);
-  EXPECT_EQ(raised.Status, TBrigadeStatus::RaisedUnarmed);
-  EXPECT_EQ(raised.Nation, TNation::Union);
-  EXPECT_EQ(raised.Strength, kFullInfantryStrength);
-  EXPECT_EQ(raised.Quality, 1);
-  EXPECT_EQ(raised.Weapon, 0);
-  EXPECT_EQ(raised.Location, 0);
-  EXPECT_EQ(GameState.States[kState].InfantryPoints, 20);
-}
-
-TEST_F(BrigadeRulesTest, NoBrigadeIsRaisedFromAShortPoolOrIntoAFullTable) {
-  GameState.States[kState].ArtilleryPoints = 15;
-  RaiseBrigade(TArm::Artillery, kState);
-  EXPECT_TRUE(Brigade(1).IsFree());
-  EXPECT_EQ(GameState.States[kState].ArtilleryPoints, 15);
-
+  SetUp();
   for (int b = 1; b <= GameState.Brigades.Count; ++b) AddBrigade({});
   GameState.States[kState].CavalryPoints = 50;
-  RaiseBrigade(TArm::Cavalry, kState);
+  RaiseBrigade(C, kState);
   EXPECT_EQ(GameState.States[kState].CavalryPoints, 50);
 }
 
@@ -401,22 +301,15 @@ TEST_F(BrigadeRulesTest, AGarrisonedCorpsHandsItsBrigadesToItsCity) {
   const int city = AddCity(10, 10, TSide::Union);
   TCorps& formation = GameState.Corps[corps];
   formation.OtherBrigades = 2;
-  const int first = InCorps(TArm::Infantry, 80, 1);
-  const int second = InCorps(TArm::Artillery, 16, 1);
+  const int brigades[] = {InCorps(I, 80, 1), InCorps(A, 16, 1)};
   const int elsewhere = AddBrigade({.status = TBrigadeStatus::ArmedAndWaiting, .location = corps});
-
   GarrisonCorpsBrigades(corps);  // no city yet: nothing moves
-  EXPECT_EQ(Brigade(first).Status, TBrigadeStatus::InCorps);
-
-  formation.City = static_cast<std::uint8_t>(city);
+  EXPECT_EQ(Brigade(brigades[0]).Status, TBrigadeStatus::InCorps);
+  formation.City = city;
   GarrisonCorpsBrigades(corps);
   EXPECT_EQ(GameState.Cities[city].GarrisonCount, 2);
-  for (int b : {first, second}) {
-    EXPECT_EQ(Brigade(b).Status, TBrigadeStatus::InGarrison);
-    EXPECT_EQ(Brigade(b).Location, city);
-  }
+  for (int b : brigades) EXPECT_TRUE(IsGarrisonOf(Brigade(b), city));
   EXPECT_EQ(Brigade(elsewhere).Status, TBrigadeStatus::ArmedAndWaiting);
-  EXPECT_EQ(formation.OtherBrigades, 2);
 }
 
 }  // namespace

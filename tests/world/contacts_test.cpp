@@ -6,7 +6,6 @@
 #include "tests/world/force_builders.h"
 #include "world/brigade_rules.h"
 #include "world/codes.h"
-#include "world/corps_movement.h"
 #include "world/vardecl.h"
 
 namespace {

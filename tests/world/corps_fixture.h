@@ -7,7 +7,6 @@
 #include "support/world_fixture.h"
 #include "tests/world/force_builders.h"
 #include "world/codes.h"
-#include "world/corps_movement.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
 #include "world/recording_window.h"

@@ -2,17 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "support/window_fixture.h"
 #include "tests/world/force_builders.h"
 #include "world/brigade_rules.h"
 #include "world/codes.h"
+#include "world/corps_fatigue.h"
 #include "world/play_modes.h"
 #include "world/random.h"
 #include "world/vardecl.h"
 
 namespace {
+
+constexpr int kCorps = TCorpsKind::Corps;
+constexpr int kUnion = TNation::Union;
 
 class CorpsFormingTest : public WindowTest {
  protected:
@@ -24,29 +31,24 @@ class CorpsFormingTest : public WindowTest {
     GameState.Nations[TNation::France].Side = TSide::Confederate;
     SetRandomSeed(7);
   }
-
-  // Capacity 40 / 20 + 4 = 6 for a Union corps.
-  int Commander(int side = TSide::Union) { return AddLeader({.side = side, .combat = 40}); }
-
-  int InGarrison(int arm, int nation = TNation::Union) {
-    const int b = AddBrigade({.nation = nation,
-                              .arm = arm,
-                              .strength = arm == TArm::Artillery ? 16 : 80,
-                              .status = TBrigadeStatus::InGarrison,
-                              .location = city});
+  void Restart() {
+    TearDown();
+    SetUp();
+    window.ForgetRecords();
+  }
+  // Capacity 40 / 20 + 4 = 6 for a Union or French corps.
+  static int Commander(int side = TSide::Union) { return AddLeader({.side = side, .combat = 40}); }
+  int InGarrison(int arm, int nation = kUnion) {
     ++GameState.Cities[city].GarrisonCount;
-    return b;
+    return AddBrigade({.nation = nation,
+                       .arm = arm,
+                       .strength = arm == TArm::Artillery ? 16 : 80,
+                       .status = TBrigadeStatus::InGarrison,
+                       .location = city});
   }
-
-  static int InCorpsOf(int corps) {
-    int count = 0;
-    for (int b = 1; b <= GameState.Brigades.Count; ++b) {
-      const TBrigade& brigade = GameState.Brigades[b];
-      if (brigade.Status == TBrigadeStatus::InCorps && brigade.Location == corps) ++count;
-    }
-    return count;
+  int Form(int nation = kUnion, int source = kFromGarrison, int kind = kCorps) const {
+    return FormCorpsFromBrigades(kind, city, nation, source);
   }
-
   static bool NoCorpsActive() {
     for (int c = 1; c <= GameState.Corps.Count; ++c)
       if (!GameState.Corps[c].IsFree()) return false;
@@ -56,56 +58,34 @@ class CorpsFormingTest : public WindowTest {
   int city = 0;
 };
 
+// Batteries up to half the capacity, then the line arm until the capacity is
+// full; until the next recount a battery counts one in the corps' strength.
 TEST_F(CorpsFormingTest, ACorpsTakesHalfItsCapacityInBatteriesAndFillsUpWithInfantry) {
   const int leader = Commander();
   for (int i = 0; i < 5; ++i) InGarrison(TArm::Artillery);
   for (int i = 0; i < 3; ++i) InGarrison(TArm::Cavalry);  // no place in an infantry corps
   for (int i = 0; i < 8; ++i) InGarrison(TArm::Infantry);
-  GameState.Corps[1].Army = 4;
   GameState.Corps[1].PathStep = 3;
-
-  const int c = FormCorpsFromBrigades(TCorpsKind::Corps, city, TNation::Union, kFromGarrison);
-  ASSERT_EQ(c, 1);
-  const TCorps& corps = GameState.Corps[c];
-  EXPECT_EQ(corps.Capacity, 6);
-  EXPECT_EQ(corps.ArtilleryBrigades, 3);
-  EXPECT_EQ(corps.ArtilleryStrength, 48);
-  EXPECT_EQ(corps.OtherBrigades, 6);
-  // Until the next recount a battery counts one in the corps' strength.
-  EXPECT_EQ(corps.Strength, 6 * 80 + 3);
-  EXPECT_EQ(InCorpsOf(c), 9);
+  ASSERT_EQ(Form(), 1);
+  const TCorps& corps = GameState.Corps[1];
+  EXPECT_EQ((std::array<int, 5>{corps.Capacity, corps.ArtilleryBrigades, corps.ArtilleryStrength,
+                                corps.OtherBrigades, corps.Strength}),
+            (std::array{6, 3, 48, 6, 6 * 80 + 3}));
+  int serving = 0;
+  for (int b = 1; b <= GameState.Brigades.Count; ++b)
+    serving += IsBrigadeOfCorps(GameState.Brigades[b], 1);
+  EXPECT_EQ(serving, 9);
   EXPECT_EQ(GameState.Cities[city].GarrisonCount, 16 - 9);
-
-  EXPECT_EQ(corps.Leader, leader);
-  EXPECT_EQ(GameState.Leaders[leader].Status, 0);
-  EXPECT_EQ(corps.LeaderCombat, 40);
-  EXPECT_EQ(corps.X, 12);
-  EXPECT_EQ(corps.DestY, 20);
-  EXPECT_EQ(corps.Theatre, TTheatre::Seaboard);
-  EXPECT_EQ(corps.State, 4);
-  EXPECT_EQ(corps.City, city);
-  EXPECT_EQ(corps.Posture, 2);
-  EXPECT_EQ(corps.Stance, 1);
-  EXPECT_EQ(corps.SupplyType, 1);
-  EXPECT_EQ(corps.March, 1);
-  EXPECT_EQ(corps.Cohesion, 5);
-  EXPECT_EQ(corps.Readiness, 10);
-  EXPECT_EQ(corps.Quality, 1);
-  EXPECT_EQ(corps.Army, 0);
-  EXPECT_EQ(corps.Side, TSide::Union);
-  EXPECT_EQ(corps.PathStep, 3);  // not part of a new corps' orders
+  // Camped in its city, holding it, with a fresh record but for its path.
+  EXPECT_EQ((std::array<int, 18>{corps.Leader, GameState.Leaders[leader].Status, corps.LeaderCombat,
+                                 corps.X, corps.DestY, corps.Theatre, corps.State, corps.City,
+                                 corps.Posture, corps.Stance, corps.SupplyType, corps.March,
+                                 corps.Cohesion, corps.Readiness, corps.Quality, corps.Army,
+                                 corps.Side, corps.PathStep}),
+            (std::array{leader, 0, 40, 12, 20, 1, 4, city, 2, 1, 1, 1, 5, 10, 1, 0, 1, 3}));
 }
 
-TEST_F(CorpsFormingTest, ABatteryAloneFormsACorpsOfStrengthOne) {
-  Commander();
-  InGarrison(TArm::Artillery);
-  const int c = FormCorpsFromBrigades(TCorpsKind::Corps, city, TNation::Union, kFromGarrison);
-  ASSERT_NE(c, 0);
-  EXPECT_EQ(GameState.Corps[c].Strength, 1);
-  EXPECT_EQ(GameState.Corps[c].OtherBrigades, 0);
-}
-
-TEST_F(CorpsFormingTest, ACavalryDivisionDrawsOnWaitingBrigadesAnywhere) {
+TEST_F(CorpsFormingTest, ADivisionOrAForeignCorpsAlsoDrawsOnWaitingBrigadesAnywhere) {
   Commander();
   const int elsewhere = AddBrigade({.arm = TArm::Cavalry,
                                     .strength = 50,
@@ -113,101 +93,73 @@ TEST_F(CorpsFormingTest, ACavalryDivisionDrawsOnWaitingBrigadesAnywhere) {
                                     .location = 30});
   const int infantry = AddBrigade({.status = TBrigadeStatus::ArmedAndWaiting, .location = city});
   const int garrison = InGarrison(TArm::Cavalry);
-  const int c =
-      FormCorpsFromBrigades(TCorpsKind::CavalryDivision, city, TNation::Union, kFromWaiting);
+  const int c = Form(kUnion, kFromWaiting, TCorpsKind::CavalryDivision);
   ASSERT_NE(c, 0);
   EXPECT_EQ(GameState.Brigades[elsewhere].Location, c);
   EXPECT_EQ(GameState.Brigades[infantry].Status, TBrigadeStatus::ArmedAndWaiting);
   EXPECT_EQ(GameState.Brigades[garrison].Status, TBrigadeStatus::InGarrison);
   EXPECT_EQ(GameState.Corps[c].Strength, 50);
-  EXPECT_EQ(GameState.Cities[city].GarrisonCount, 1);
-}
 
-TEST_F(CorpsFormingTest, AFailedFormingGivesBackItsSlotAndItsCommander) {
-  const int leader = Commander();
-  InGarrison(TArm::Cavalry);
-  // An infantry corps from a garrison of cavalry takes nothing.
-  EXPECT_EQ(FormCorpsFromBrigades(TCorpsKind::Corps, city, TNation::Union, kFromGarrison), 0);
-  EXPECT_TRUE(NoCorpsActive());
-  EXPECT_EQ(GameState.Leaders[leader].Status, TLeaderStatus::Available);
-  // No brigade of the nation at all.
-  EXPECT_EQ(FormCorpsFromBrigades(TCorpsKind::Corps, city, TNation::Confederacy, kFromGarrison), 0);
-  EXPECT_TRUE(NoCorpsActive());
-  EXPECT_TRUE(window.Notices().empty());
-  EXPECT_TRUE(window.Messages().empty());
-}
-
-TEST_F(CorpsFormingTest, AHumanPlayersNationIsNeverGivenACorps) {
-  const int leader = Commander();
-  const int b = InGarrison(TArm::Infantry);
-  GameState.Nations[TNation::Union].Human = 1;
-  EXPECT_EQ(FormCorpsFromBrigades(TCorpsKind::Corps, city, TNation::Union, kFromGarrison), 0);
-  // Even in play by mail, where a commander is found, no brigade is taken.
-  GameState.PlayMode = TPlayMode::MailToSend;
-  EXPECT_EQ(FormCorpsFromBrigades(TCorpsKind::Corps, city, TNation::Union, kFromGarrison), 0);
-  EXPECT_TRUE(NoCorpsActive());
-  EXPECT_EQ(GameState.Brigades[b].Status, TBrigadeStatus::InGarrison);
-  EXPECT_EQ(GameState.Leaders[leader].Status, TLeaderStatus::Available);
-}
-
-TEST_F(CorpsFormingTest, WithoutACommanderNoCorpsIsFormed) {
-  InGarrison(TArm::Infantry);
-  EXPECT_EQ(FormCorpsFromBrigades(TCorpsKind::Corps, city, TNation::Union, kFromGarrison), 0);
-  EXPECT_TRUE(NoCorpsActive());
-}
-
-TEST_F(CorpsFormingTest, FranceFormsUnderAConfederateGeneralFromItsGarrisonAndWaitingBrigades) {
+  // France takes its garrison too, under a general of its camp.
   const int general = Commander(TSide::Confederate);
   InGarrison(TArm::Infantry, TNation::France);
   AddBrigade(
       {.nation = TNation::France, .status = TBrigadeStatus::ArmedAndWaiting, .location = 40});
-  const int c = FormCorpsFromBrigades(TCorpsKind::Corps, city, TNation::France, kFromWaiting);
-  ASSERT_NE(c, 0);
-  EXPECT_EQ(GameState.Corps[c].Leader, general);
-  EXPECT_EQ(GameState.Corps[c].Side, TSide::Confederate);
-  EXPECT_EQ(GameState.Corps[c].OtherBrigades, 2);
-  // Capacity of a French corps: 40 / 20 + 4.
-  EXPECT_EQ(GameState.Corps[c].Capacity, 6);
+  const int french = Form(TNation::France, kFromWaiting);
+  ASSERT_NE(french, 0);
+  const TCorps& corps = GameState.Corps[french];
+  EXPECT_EQ((std::array<int, 4>{corps.Leader, corps.Side, corps.OtherBrigades, corps.Capacity}),
+            (std::array{general, TSide::Confederate, 2, 6}));
+}
+
+// Nothing to take, no commander, a human nation (even in play by mail, where a
+// commander is found), or a city outside the three theatres: no corps, and the
+// slot and the commander are given back. Only no room is reported, and only to
+// a side giving orders.
+TEST_F(CorpsFormingTest, AFailedFormingGivesBackItsSlotAndItsCommander) {
+  enum Case { kOnlyCavalry, kNoBrigade, kNoCommander, kHuman, kHumanByMail, kTheatre0, kTheatre4 };
+  for (int k = kOnlyCavalry; k <= kTheatre4; ++k) {
+    SCOPED_TRACE(k);
+    Restart();
+    const int leader = k == kNoCommander ? 0 : Commander();
+    const int b = InGarrison(k == kOnlyCavalry ? TArm::Cavalry : TArm::Infantry,
+                             k == kNoBrigade ? TNation::Confederacy : kUnion);
+    GameState.Nations[kUnion].Human = k == kHuman || k == kHumanByMail;
+    if (k == kHumanByMail) GameState.PlayMode = TPlayMode::MailToSend;
+    if (k >= kTheatre0) GameState.Cities[city].Theatre = k == kTheatre0 ? 0 : 4;
+    CurrentSide = kUnion;
+    EXPECT_EQ(Form(), 0);
+    EXPECT_TRUE(NoCorpsActive());
+    EXPECT_EQ(GameState.Brigades[b].Status, TBrigadeStatus::InGarrison);
+    if (leader != 0) {
+      EXPECT_EQ(GameState.Leaders[leader].Status, TLeaderStatus::Available);
+    }
+    EXPECT_TRUE(window.Notices().empty());
+    EXPECT_EQ(window.Messages(),
+              k >= kTheatre0 ? std::vector<std::string>{"text 107"} : std::vector<std::string>{});
+  }
+  GameState.Cities[city].Theatre = TTheatre::Mississippi;
+  EXPECT_NE(Form(), 0);
+  for (int c = 2; c <= GameState.Corps.Count; ++c) AddCorps(1, 1, TSide::Union, kUnion);
+  CurrentSide = 0;
+  EXPECT_EQ(Form(), 0);
+  EXPECT_EQ(window.Messages().size(), 1u);
 }
 
 TEST_F(CorpsFormingTest, TheNewCorpsIsAnnouncedOnlyToThoseWhoFollowTheNation) {
-  struct Case {
-    int view;
-    bool shown;
-  };
-  for (const Case& c : {Case{1, true}, Case{3, true}, Case{2, false}, Case{0, false}}) {
-    GameState.MessageView = static_cast<std::uint16_t>(c.view);
+  for (const auto& [view, shown] : {std::pair{1, 1}, {3, 1}, {2, 0}, {0, 0}}) {
+    GameState.MessageView = view;
     Commander();
     InGarrison(TArm::Infantry);
     const std::size_t before = window.Notices().size();
-    ASSERT_NE(
-        FormCorpsFromBrigades(TCorpsKind::InfantryDivision, city, TNation::Union, kFromGarrison),
-        0);
-    EXPECT_EQ(window.Notices().size() - before, c.shown ? 1u : 0u) << "view " << c.view;
+    ASSERT_NE(Form(kUnion, kFromGarrison, TCorpsKind::InfantryDivision), 0);
+    EXPECT_EQ(window.Notices().size() - before, static_cast<std::size_t>(shown)) << "view " << view;
   }
   const RecordedNotice& notice = window.Notices()[0];
   EXPECT_EQ(notice.kind, 21);
   EXPECT_EQ(notice.lines[0], "Union text 369");
   EXPECT_EQ(notice.lines[1].rfind("text 21 General ", 0), 0u);
   EXPECT_EQ(notice.lines[2], "text 105 " + GameState.Cities[city].Name.str());
-}
-
-TEST_F(CorpsFormingTest, NoRoomOrACityOutsideTheTheatresIsReportedToTheSideGivingOrders) {
-  Commander();
-  InGarrison(TArm::Infantry);
-  GameState.Cities[city].Theatre = 0;
-  CurrentSide = TNation::Union;
-  EXPECT_EQ(FormCorpsFromBrigades(TCorpsKind::Corps, city, TNation::Union, kFromGarrison), 0);
-  EXPECT_TRUE(NoCorpsActive());
-  ASSERT_EQ(window.Messages().size(), 1u);
-  EXPECT_EQ(window.Messages()[0], "text 107");
-  EXPECT_EQ(window.Cursor(), WindowCursor::Default);
-
-  GameState.Cities[city].Theatre = TTheatre::Seaboard;
-  for (int c = 1; c <= GameState.Corps.Count; ++c) AddCorps(1, 1, TSide::Union, TNation::Union);
-  CurrentSide = 0;
-  EXPECT_EQ(FormCorpsFromBrigades(TCorpsKind::Corps, city, TNation::Union, kFromGarrison), 0);
-  EXPECT_EQ(window.Messages().size(), 1u);
 }
 
 }  // namespace

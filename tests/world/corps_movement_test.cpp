@@ -4,6 +4,7 @@
 
 #include "tests/world/corps_fixture.h"
 #include "tests/world/corps_scenario.h"
+#include "world/corps_path.h"
 #include "world/hex_grid.h"
 #include "world/random.h"
 
@@ -199,16 +200,6 @@ TEST_F(CorpsMovementTest, AnEnemyCityStopsTheCorpsThatEntersIt) {
   EXPECT_EQ(Corps(c).MovePoints, 0);
   EXPECT_EQ(MoveCorpsStep(c), 0);
   EXPECT_EQ(HexOf(c), target);
-}
-
-TEST_F(CorpsMovementTest, ANeutralCityDoesNotStopTheCorps) {
-  const int c = AddUnionCorps();
-  const THexPos target = Next(c, kSouth);
-  AddCity(target.X, target.Y, TSide::None);
-  Aim(c, {10, 30});
-  Plan(c, {kSouth, kSouth});
-  MoveCorpsStep(c);
-  EXPECT_EQ(Corps(c).MovePoints, 100 - 3);
 }
 
 TEST_F(CorpsMovementTest, ADisorderedCorpsFallsBackToItsHeadquartersOrANearbySupplyCity) {
@@ -437,6 +428,28 @@ TEST_F(NineStepTest, ReplayingEveryCorpsRecordedStepsFromItsStartReachesItsFinal
       EXPECT_NE(terrain, TTerrain::Impassable);
     }
     EXPECT_GT(moves, 30) << "seed " << seed;
+  }
+}
+
+TEST_F(CorpsMovementTest, EnteringACityOfAnotherCampNeutralOnesIncludedEndsTheMarch) {
+  const struct {
+    int citySide;
+    int movePointsAfter;
+  } rows[] = {
+      {TSide::Union, 100 - 3},
+      {TSide::Confederate, 0},
+      {TSide::None, 0},
+  };
+  int x = 10;
+  for (const auto& row : rows) {
+    const int c = AddUnionCorps(x, 10);
+    const THexPos target = Next(c, kSouth);
+    AddCity(target.X, target.Y, row.citySide);
+    Aim(c, {static_cast<std::uint16_t>(x), 30});
+    x += 10;
+    Plan(c, {kSouth, kSouth});
+    EXPECT_EQ(MoveCorpsStep(c), 1) << "city side " << row.citySide;
+    EXPECT_EQ(Corps(c).MovePoints, row.movePointsAfter) << "city side " << row.citySide;
   }
 }
 

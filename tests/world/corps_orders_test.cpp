@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/world/corps_fixture.h"
+#include "world/corps_path.h"
 #include "world/hex_grid.h"
 #include "world/random.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/world/political_turn_fixture.h"
-#include "world/corps_movement.h"
+#include "world/codes.h"
 #include "world/random.h"
 
 namespace {

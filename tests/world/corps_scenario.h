@@ -10,6 +10,8 @@
 #include "world/codes.h"
 #include "world/corps_movement.h"
 #include "world/corps_orders.h"
+#include "world/corps_path.h"
+#include "world/unit_positions.h"
 #include "world/vardecl.h"
 
 namespace corps_scenario {

@@ -12,15 +12,18 @@
 
 namespace {
 
+constexpr int kUnion = TNation::Union;
+
 class DisbandTest : public WindowTest {
  protected:
-  // A Union corps of two brigades under a general, with a path it took this turn.
-  int Doomed(int x, int y) {
+  // A Union corps of two brigades at (20, 20) under a general, with a path it
+  // took this turn.
+  int Doomed() {
     general = AddLeader({});
     GameState.Leaders[general].Name = "Ambrose Q. Longername";
-    const int c = AddCorps(x, y, TSide::Union, TNation::Union);
+    const int c = AddCorps(20, 20, TSide::Union, kUnion);
     TCorps& corps = GameState.Corps[c];
-    corps.Leader = static_cast<std::uint8_t>(general);
+    corps.Leader = general;
     corps.Strength = 160;
     corps.OtherBrigades = 2;
     corps.StartX = 5;
@@ -31,13 +34,11 @@ class DisbandTest : public WindowTest {
     second = AddBrigade({.location = c});
     return c;
   }
-
-  static int Other(int x, int y, int side, int nation) {
-    const int c = AddCorps(x, y, side, nation);
+  static int Other(int y, int side, int nation) {
+    const int c = AddCorps(20, y, side, nation);
     GameState.Corps[c].Strength = 80;
     return c;
   }
-
   void ExpectBrigades(int status, int location) const {
     for (int b : {first, second}) {
       EXPECT_EQ(GameState.Brigades[b].Status, status) << "brigade " << b;
@@ -51,107 +52,94 @@ class DisbandTest : public WindowTest {
 };
 
 TEST_F(DisbandTest, DissolvingAnArmyFreesItsSlotAndItsCorpsButLeavesItsCommander) {
-  const int a = AddArmy(10, 10, TSide::Union, TNation::Union);
+  const int a = AddArmy(10, 10, TSide::Union, kUnion);
   TArmy& army = GameState.Armies[a];
-  const int commander = AddLeader({});
-  GameState.Leaders[commander].Status = 0;
-  army.Leader = static_cast<std::uint8_t>(commander);
+  army.Leader = AddLeader({.status = 0});
   army.CorpsCount = 2;
   army.Odds = 300;
   army.AiOrder = 4;
-  const int corps = Other(10, 10, TSide::Union, TNation::Union);
-  const int elsewhere = Other(12, 10, TSide::Union, TNation::Union);
-  GameState.Corps[corps].Army = static_cast<std::uint8_t>(a);
-  GameState.Corps[elsewhere].Army = static_cast<std::uint8_t>(a + 1);
-
+  const int corps = Other(10, TSide::Union, kUnion);
+  const int elsewhere = Other(12, TSide::Union, kUnion);
+  GameState.Corps[corps].Army = a;
+  GameState.Corps[elsewhere].Army = a + 1;
   DissolveArmy(a);
-
   EXPECT_TRUE(army.IsFree());
   EXPECT_EQ(army.Name.str(), "");
-  EXPECT_EQ(army.Leader, 0);
-  EXPECT_EQ(army.CorpsCount, 0);
-  EXPECT_EQ(army.TargetCity, 0);
-  EXPECT_EQ(army.Odds, 0);
-  EXPECT_EQ(army.AiOrder, 0);
-  EXPECT_EQ(GameState.Leaders[commander].Status, 0);
+  EXPECT_EQ(
+      (std::array<int, 5>{army.Leader, army.CorpsCount, army.TargetCity, army.Odds, army.AiOrder}),
+      (std::array{0, 0, 0, 0, 0}));
+  EXPECT_EQ(GameState.Leaders[1].Status, 0);
   EXPECT_EQ(GameState.Corps[corps].Army, 0);
   EXPECT_EQ(GameState.Corps[elsewhere].Army, a + 1);
 }
 
-TEST_F(DisbandTest, ANeighbouringCorpsOfTheNationTakesEveryBrigadeQuietly) {
-  const int c = Doomed(20, 20);
-  Other(20, 21, TSide::Confederate, TNation::Confederacy);
-  const int receiver = Other(20, 19, TSide::Union, TNation::Union);
-  Other(20, 20, TSide::Union, TNation::Union);  // a second neighbour gets nothing
-  AddCity(20, 20, TSide::Union);
-
-  DisbandCorps(c);
-
-  ExpectBrigades(TBrigadeStatus::InCorps, receiver);
-  EXPECT_TRUE(window.Notices().empty());
+// A corps of the nation within one hex takes every brigade quietly; else an
+// own city within one hex garrisons them quietly; else the player is told and
+// they go to the corps' own supply city, else the nearest city of its camp
+// (never an enemy's), else wait at the capital.
+TEST_F(DisbandTest, ADisbandedCorpsHandsItsBrigadesToTheNearestOfItsOwn) {
+  enum Receiver { kNeighbour, kNearCity, kFarCity, kSupplyCity, kCapital };
+  struct Row {
+    int neighbourY, neighbourNation, nearCityY, nearCitySide, farCityY, supplyCityY, receiver;
+  };
+  constexpr int U = TSide::Union, S = TSide::Confederate;
+  const Row rows[] = {{21, kUnion, 20, U, 0, 0, kNeighbour},
+                      {22, kUnion, 20, U, 0, 0, kNearCity},
+                      {21, TNation::France, 22, U, 0, 0, kNearCity},
+                      {0, 0, 21, U, 30, 0, kNearCity},
+                      {0, 0, 22, U, 40, 0, kNearCity},
+                      {0, 0, 21, S, 30, 0, kFarCity},
+                      {0, 0, 0, U, 30, 40, kSupplyCity},
+                      {0, 0, 21, S, 0, 0, kCapital}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message() << "row " << (&row - rows));
+    TearDown();
+    SetUp();
+    window.ForgetRecords();
+    GameState.Nations[TNation::France].Side = TSide::Union;
+    GameState.Nations[kUnion].Capital = 77;
+    const int c = Doomed();
+    // Its own supply city, far off, comes before any nearer city.
+    const int supply = row.supplyCityY == 0 ? 0 : AddCity(20, row.supplyCityY, TSide::Union);
+    GameState.Corps[c].City = supply;
+    Other(19, TSide::Confederate, TNation::Confederacy);
+    const int neighbour =
+        row.neighbourY == 0 ? 0 : Other(row.neighbourY, TSide::Union, row.neighbourNation);
+    const int far = row.farCityY == 0 ? 0 : AddCity(20, row.farCityY, TSide::Union);
+    const int near = row.nearCityY == 0 ? 0 : AddCity(20, row.nearCityY, row.nearCitySide);
+    DisbandCorps(c);
+    const bool told =
+        row.receiver != kNeighbour && !(row.receiver == kNearCity && row.nearCityY <= 21);
+    EXPECT_EQ(window.Notices().size(), told ? 1u : 0u);
+    switch (row.receiver) {
+      case kNeighbour:
+        ExpectBrigades(TBrigadeStatus::InCorps, neighbour);
+        break;
+      case kCapital:
+        ExpectBrigades(TBrigadeStatus::ArmedAndWaiting, 77);
+        break;
+      default:
+        ExpectBrigades(TBrigadeStatus::InGarrison, row.receiver == kNearCity  ? near
+                                                   : row.receiver == kFarCity ? far
+                                                                              : supply);
+    }
+  }
 }
 
-TEST_F(DisbandTest, AnAllyOfAnotherNationTakesNoBrigades) {
-  GameState.Nations[TNation::France].Side = TSide::Union;
-  const int c = Doomed(20, 20);
-  Other(20, 21, TSide::Union, TNation::France);
-  const int city = AddCity(20, 22, TSide::Union);  // two hexes off
+TEST_F(DisbandTest, TheDisbandedNoticeNamesTheCommanderAndTheSlotKeepsOnlyItsPathAndSteps) {
+  const int c = Doomed();
+  AddCity(20, 30, TSide::Union);
   DisbandCorps(c);
-  ExpectBrigades(TBrigadeStatus::InGarrison, city);
-  EXPECT_EQ(window.Notices().size(), 1u);
-}
-
-TEST_F(DisbandTest, ACorpsOnItsOwnCityWithNoCorpsNearbyJoinsTheGarrison) {
-  const int c = Doomed(20, 20);
-  Other(20, 22, TSide::Union, TNation::Union);  // two hexes off
-  const int city = AddCity(20, 20, TSide::Union);
-  DisbandCorps(c);
-  ExpectBrigades(TBrigadeStatus::InGarrison, city);
-  EXPECT_EQ(GameState.Cities[city].GarrisonCount, 2);
-  EXPECT_TRUE(window.Notices().empty());
-}
-
-TEST_F(DisbandTest, AnEnemyCityNextToTheCorpsNeverTakesItsBrigades) {
-  const int c = Doomed(20, 20);
-  const int enemyCity = AddCity(20, 21, TSide::Confederate);
-  const int ownCity = AddCity(20, 30, TSide::Union);
-  DisbandCorps(c);
-  ExpectBrigades(TBrigadeStatus::InGarrison, ownCity);
-  EXPECT_EQ(GameState.Cities[enemyCity].GarrisonCount, 0);
-  EXPECT_EQ(window.Notices().size(), 1u);
-}
-
-TEST_F(DisbandTest, ACorpsAloneInTheFieldTellsThePlayerAndSendsItsBrigadesToTheNearestCity) {
-  const int c = Doomed(20, 20);
-  AddCity(20, 40, TSide::Union);
-  const int nearest = AddCity(20, 30, TSide::Union);
-
-  DisbandCorps(c);
-
   ASSERT_EQ(window.Notices().size(), 1u);
-  const RecordedNotice& notice = window.Notices()[0];
-  EXPECT_EQ(notice.kind, 0);
-  EXPECT_EQ(notice.lines,
+  EXPECT_EQ(window.Notices()[0].kind, 0);
+  EXPECT_EQ(window.Notices()[0].lines,
             (std::array<std::string, 4>{"Force under Ambrose Q. Longername",
                                         "has been disbanded due ", "to lack of leadership.", ""}));
-  ExpectBrigades(TBrigadeStatus::InGarrison, nearest);
-}
-
-TEST_F(DisbandTest, ADisbandedCorpsSlotIsFreeAndKeepsOnlyItsPathAndSteps) {
-  const int c = Doomed(20, 20);
-  AddCity(20, 20, TSide::Union);
-  DisbandCorps(c);
   const TCorps& corps = GameState.Corps[c];
   EXPECT_TRUE(corps.IsFree());
-  EXPECT_EQ(corps.Nation, 0);
-  EXPECT_EQ(corps.Leader, 0);
-  EXPECT_EQ(corps.Strength, 0);
-  EXPECT_EQ(corps.X, 0);
-  EXPECT_EQ(corps.PathStep, 0);
-  EXPECT_EQ(corps.StartX, 0);
-  EXPECT_EQ(corps.StepsMoved, 0);
-  EXPECT_EQ(corps.Path[1], 2);
-  EXPECT_EQ(corps.StepDone[1], 1);
+  EXPECT_EQ((std::array<int, 9>{corps.Nation, corps.Leader, corps.Strength, corps.X, corps.PathStep,
+                                corps.StartX, corps.StepsMoved, corps.Path[1], corps.StepDone[1]}),
+            (std::array{0, 0, 0, 0, 0, 0, 0, 2, 1}));
   EXPECT_EQ(GameState.Leaders[general].Status, TLeaderStatus::Available);
 }
 

@@ -12,16 +12,14 @@
 #include <vector>
 
 #include "support/turn_runner.h"
+#include "tests/world/force_builders.h"
 #include "world/codes.h"
 #include "world/random.h"
 #include "world/vardecl.h"
 
 namespace {
 
-using ::testing::ElementsAre;
-
-// Keeps the turn progress readings and the standard messages in the order
-// they were shown.
+// Keeps the turn progress readings and the standard messages in their order.
 class PhaseWindow : public RecordingWindow {
  public:
   std::vector<std::string> log;
@@ -42,8 +40,6 @@ class EndOfOrdersTest : public TurnTest {
     TurnTest::SetUp();
     previous_ = InstallGameWindow(&phases);
     SetDate(11, 6, 1862);
-    GameState.EndMonth = 6;
-    GameState.EndYear = 1865;
   }
   void TearDown() override {
     InstallGameWindow(previous_);
@@ -56,34 +52,26 @@ class EndOfOrdersTest : public TurnTest {
     GameState.Year = static_cast<std::uint16_t>(year);
   }
 
-  static int AddCommander(int modifier = 0) {
-    for (int l = 1; l <= GameState.Leaders.Count; ++l) {
-      TLeader& leader = GameState.Leaders[l];
-      if (leader.Side != 0) continue;
-      leader.Name = "General " + std::to_string(l);
-      leader.Side = TSide::Union;
-      leader.Status = 100;
-      leader.Modifier = static_cast<std::int8_t>(modifier);
-      return l;
+  // A Union leader of the status given, who commands the armies and the corps
+  // in the slots given.
+  static int Commander(int status, std::initializer_list<int> armies = {},
+                       std::initializer_list<int> corps = {}, int modifier = 0) {
+    const int l = AddLeader({.status = status, .modifier = modifier});
+    for (int a : armies) {
+      GameState.Armies[a].HqCity = static_cast<std::uint8_t>(AddCity(5, 5 + a, TSide::Union));
+      GameState.Armies[a].Nation = GameState.Armies[a].Side = TSide::Union;
+      GameState.Armies[a].Leader = static_cast<std::uint8_t>(l);
     }
-    return 0;
-  }
-
-  static void PlaceArmy(int slot, int leader) {
-    TArmy& army = GameState.Armies[slot];
-    army.HqCity = static_cast<std::uint8_t>(AddCity(5, 5 + slot, TSide::Union));
-    army.Nation = army.Side = TSide::Union;
-    army.Leader = static_cast<std::uint8_t>(leader);
-  }
-
-  static void PlaceCorps(int slot, int leader) {
-    TCorps& corps = GameState.Corps[slot];
-    corps = TCorps{};
-    corps.X = 20;
-    corps.Y = static_cast<std::uint8_t>(slot);
-    corps.Side = corps.Nation = TSide::Union;
-    corps.Strength = 80;  // a spent corps would leave the board
-    corps.Leader = static_cast<std::uint8_t>(leader);
+    for (int k : corps) {
+      TCorps& slot = GameState.Corps[k];
+      slot = TCorps{};
+      slot.X = 20;
+      slot.Y = static_cast<std::uint8_t>(k);
+      slot.Side = slot.Nation = TSide::Union;
+      slot.Strength = 80;  // a spent corps would leave the board
+      slot.Leader = static_cast<std::uint8_t>(l);
+    }
+    return l;
   }
 
   static std::vector<char> FileBytes(const std::string& name) {
@@ -97,23 +85,28 @@ class EndOfOrdersTest : public TurnTest {
   GameWindow* previous_ = nullptr;
 };
 
-TEST_F(EndOfOrdersTest, TheFirstTurnOfAMonthRunsTheMonthlyPassesBeforeThePerTurnRules) {
-  SetDate(21, 12, 1862);
-  RunEndOfOrdersPhase();
-  EXPECT_EQ(GameState.Day, 1);
-  EXPECT_EQ(GameState.Month, 1);
-  EXPECT_EQ(GameState.Year, 1863);
-  EXPECT_EQ(phases.PanelCaption(WindowPanel::DatePanel), "Jan 1 1863");
-  EXPECT_THAT(phases.log,
-              ElementsAre("text 686", "progress 20", "progress 40", "progress 70", "progress 110"));
-}
-
-TEST_F(EndOfOrdersTest, ALaterTurnOfTheMonthRunsOnlyThePerTurnRules) {
-  SetDate(1, 1, 1863);
-  RunEndOfOrdersPhase();
-  EXPECT_EQ(GameState.Day, 11);
-  EXPECT_THAT(phases.log, ElementsAre("progress 20", "progress 40", "progress 70", "progress 110"));
-  EXPECT_EQ(CurrentSide, 0);
+// The first turn of a month (day 1) runs the monthly passes before the
+// per-turn rules; the later turns run those alone.
+TEST_F(EndOfOrdersTest, TheDateAdvancesAndTheFirstTurnOfAMonthRunsTheMonthlyPasses) {
+  const std::vector<std::string> turn = {"progress 20", "progress 40", "progress 70",
+                                         "progress 110"};
+  const struct {
+    int day, month, year;
+    const char* date;
+    bool monthly;
+  } cases[] = {{21, 12, 1862, "Jan 1 1863", true},
+               {1, 1, 1863, "Jan 11 1863", false},
+               {11, 1, 1863, "Jan 21 1863", false}};
+  for (const auto& c : cases) {
+    phases.log.clear();
+    SetDate(c.day, c.month, c.year);
+    RunEndOfOrdersPhase();
+    EXPECT_EQ(phases.PanelCaption(WindowPanel::DatePanel), c.date);
+    std::vector<std::string> expected = turn;
+    if (c.monthly) expected.insert(expected.begin(), "text 686");
+    EXPECT_EQ(phases.log, expected) << c.date;
+    EXPECT_EQ(CurrentSide, 0);
+  }
 }
 
 TEST_F(EndOfOrdersTest, TheAutosaveHoldsTheGameAsTheOrdersLeftItWithCityHexesMarked) {
@@ -127,11 +120,8 @@ TEST_F(EndOfOrdersTest, TheAutosaveHoldsTheGameAsTheOrdersLeftItWithCityHexesMar
   TGameState saved;
   std::memcpy(static_cast<void*>(&saved), game.data(), game.size());
   EXPECT_EQ(saved.Day, 11);
-  EXPECT_EQ(saved.Month, 6);
   EXPECT_EQ(saved.Cities[city].X, 7);
-  const int terrain_byte = 162 * (7 - 1) + 3 * (9 - 1) + 1;
-  EXPECT_EQ(map[terrain_byte] & 7, TTerrain::City);
-  EXPECT_EQ(MapRecord.Cell(7, 9).Terrain(), TTerrain::City);
+  EXPECT_EQ(map[162 * (7 - 1) + 3 * (9 - 1) + 1] & 7, TTerrain::City);
 }
 
 TEST_F(EndOfOrdersTest, AFailedAutosaveIsReportedAndTheTurnGoesOn) {
@@ -139,65 +129,46 @@ TEST_F(EndOfOrdersTest, AFailedAutosaveIsReportedAndTheTurnGoesOn) {
   RunEndOfOrdersPhase();
   ASSERT_FALSE(phases.Messages().empty());
   EXPECT_THAT(phases.Messages().front(), ::testing::HasSubstr("not saved"));
-  EXPECT_EQ(GameState.Day, 21);
   EXPECT_EQ(phases.GaugeValue(WindowGauge::TurnProgressGauge), 110);
 }
 
-TEST_F(EndOfOrdersTest, ACommanderOfTwoArmiesKeepsTheLastAndGivesUpHisCorps) {
-  const int leader = AddCommander();
-  PlaceArmy(3, leader);
-  PlaceArmy(9, leader);
-  PlaceCorps(12, leader);
+// A leader commands one army or one corps: an army commander gives up his
+// corps, and of several he keeps the last; each command puts him in command.
+TEST_F(EndOfOrdersTest, ALeaderKeepsTheLastArmyOrCorpsHeCommands) {
+  const int general = Commander(100, {3, 9}, {12});
+  const int corpsCommander = Commander(100, {}, {4, 17, 30});
   RunEndOfOrdersPhase();
   EXPECT_EQ(GameState.Armies[3].HqCity, 0);
-  EXPECT_EQ(GameState.Armies[3].Leader, 0);
-  EXPECT_NE(GameState.Armies[9].HqCity, 0);
-  EXPECT_EQ(GameState.Armies[9].Leader, leader);
+  EXPECT_EQ(GameState.Armies[9].Leader, general);
   EXPECT_TRUE(GameState.Corps[12].IsFree());
-  EXPECT_EQ(GameState.Leaders[leader].Status, 0);
-}
-
-TEST_F(EndOfOrdersTest, ACommanderOfSeveralCorpsKeepsTheLast) {
-  const int leader = AddCommander();
-  for (int slot : {4, 17, 30}) PlaceCorps(slot, leader);
-  RunEndOfOrdersPhase();
   EXPECT_TRUE(GameState.Corps[4].IsFree());
   EXPECT_TRUE(GameState.Corps[17].IsFree());
-  EXPECT_FALSE(GameState.Corps[30].IsFree());
-  EXPECT_EQ(GameState.Corps[30].Leader, leader);
-  EXPECT_EQ(GameState.Leaders[leader].Status, 0);
+  EXPECT_EQ(GameState.Corps[30].Leader, corpsCommander);
+  EXPECT_EQ(GameState.Leaders[general].Status, 0);
+  EXPECT_EQ(GameState.Leaders[corpsCommander].Status, 0);
 }
 
 // A finished game skips the weather and the per-turn rules, so the draws of
-// the phase are the removals' alone.
-TEST_F(EndOfOrdersTest, ARemovedLeaderCostsHisNationADrawPlusHisModifierNeverBelowNothing) {
+// the phase are the removals' alone: a draw of 10 plus his modifier, never
+// below 0; one who still commands stays in command.
+TEST_F(EndOfOrdersTest, ARemovedLeaderCostsHisNationADrawPlusHisModifier) {
   GameOverCode = 1;
-  const int unlucky = AddCommander(-5);
-  const int costly = AddCommander(1);
-  GameState.Leaders[unlucky].Status = GameState.Leaders[costly].Status = 249;
+  const int unlucky = Commander(249, {}, {}, -5);
+  const int costly = Commander(249, {}, {}, 1);
+  const int commanding = Commander(249, {}, {6});
   GameState.Nations[TNation::Union].WarScore = 100;
-  ScriptRandomDraws({{10, 3}, {10, 7}});
+  ScriptRandomDraws({{10, 4}, {10, 7}});
   RunEndOfOrdersPhase();
   EXPECT_EQ(ScriptedDrawsLeft(), 0u);
   EXPECT_EQ(GameState.Leaders[unlucky].Status, 200);
-  EXPECT_EQ(GameState.Leaders[costly].Status, 200);
+  EXPECT_EQ(GameState.Leaders[commanding].Status, 0);
   EXPECT_EQ(GameState.Nations[TNation::Union].WarScore, 92);
   ASSERT_EQ(phases.Notices().size(), 2u);
-  const RecordedNotice& first = phases.Notices()[0];
-  EXPECT_EQ(first.kind, 0);
-  EXPECT_THAT(first.lines,
-              ElementsAre(GameState.Leaders[unlucky].Name.str(), "text 572", "0text 573", ""));
+  EXPECT_THAT(
+      phases.Notices()[0].lines,
+      ::testing::ElementsAre(GameState.Leaders[unlucky].Name.str(), "text 572", "0text 573", ""));
   EXPECT_EQ(phases.Notices()[1].lines[2], "8text 573");
-}
-
-TEST_F(EndOfOrdersTest, ALeaderOrderedRemovedWhoStillCommandsStaysInCommand) {
-  GameOverCode = 1;
-  const int leader = AddCommander();
-  GameState.Leaders[leader].Status = 249;
-  PlaceCorps(6, leader);
-  RunEndOfOrdersPhase();
-  EXPECT_EQ(GameState.Leaders[leader].Status, 0);
-  EXPECT_TRUE(phases.Notices().empty());
+  EXPECT_EQ(GameState.Leaders[costly].Status, 200);
 }
 
 TEST_F(EndOfOrdersTest, OnlyTheCitiesOfHumanNationsAreLeftToTheirPlayersGarrisons) {
@@ -209,36 +180,25 @@ TEST_F(EndOfOrdersTest, OnlyTheCitiesOfHumanNationsAreLeftToTheirPlayersGarrison
   EXPECT_EQ(GameState.Cities[enemy].GarrisonNeed, 0);
 }
 
+// Every slot, free or not, starts the movement where it stands.
 TEST_F(EndOfOrdersTest, AFinishedGameOnlyAdvancesTheDateAndRecordsTheStartPositions) {
   GameOverCode = 1;
-  GameState.Weather[1] = GameState.Weather[2] = GameState.Weather[3] = 3;
-  PlaceCorps(8, 0);
+  GameState.Weather[1] = 3;
+  TCorps& corps = GameState.Corps[50];
+  corps.X = 7;
+  corps.StepDone[9] = 2;
+  corps.StepsMoved = 5;
+  TFleet& fleet = GameState.Fleets[60];
+  fleet.Y = 12;
+  fleet.StepDone[20] = 4;
   RunEndOfOrdersPhase();
   EXPECT_EQ(GameState.Day, 21);
   EXPECT_EQ(GameState.Weather[1], 3);
   EXPECT_TRUE(phases.log.empty());
   EXPECT_EQ(phases.IsEnabled(WindowCommand::Execute1), false);
   EXPECT_EQ(phases.IsEnabled(WindowCommand::SpeedButton1), false);
-  EXPECT_EQ(GameState.Corps[8].StartY, 8);
-}
-
-TEST_F(EndOfOrdersTest, EverySlotFreeOrNotStartsTheMovementWhereItStands) {
-  GameState.Corps[50].X = 7;
-  GameState.Corps[50].Y = 8;
-  GameState.Corps[50].StepDone[9] = 2;
-  GameState.Corps[50].StepsMoved = 5;
-  GameState.Fleets[60].X = 11;
-  GameState.Fleets[60].Y = 12;
-  GameState.Fleets[60].StepDone[20] = 4;
-  RunEndOfOrdersPhase();
-  const TCorps& corps = GameState.Corps[50];
-  EXPECT_TRUE(corps.IsFree());
   EXPECT_EQ(corps.StartX, 7);
-  EXPECT_EQ(corps.StartY, 8);
-  EXPECT_EQ(corps.StepsMoved, 0);
-  EXPECT_EQ(corps.StepDone[9], 0);
-  const TFleet& fleet = GameState.Fleets[60];
-  EXPECT_EQ(fleet.StartX, 11);
+  EXPECT_EQ(corps.StepsMoved + corps.StepDone[9], 0);
   EXPECT_EQ(fleet.StartY, 12);
   EXPECT_EQ(fleet.StepDone[20], 0);
 }

@@ -24,9 +24,9 @@ class FleetConsolidationTest : public WorldTest {
   static int Squadron(int ironclads, int warships, int transports) {
     const int f = AddFleet(20, 30, TSide::Confederate, TNation::Confederacy);
     TFleet& fleet = GameState.Fleets[f];
-    fleet.Ships[kIronclads] = static_cast<std::uint8_t>(ironclads);
-    fleet.Ships[kWarships] = static_cast<std::uint8_t>(warships);
-    fleet.Ships[kTransports] = static_cast<std::uint8_t>(transports);
+    fleet.Ships[kIronclads] = ironclads;
+    fleet.Ships[kWarships] = warships;
+    fleet.Ships[kTransports] = transports;
     return f;
   }
 
@@ -54,19 +54,29 @@ TEST_F(FleetConsolidationTest, ALoneIroncladTakesInTheNextIroncladSquadronAndFre
   EXPECT_EQ(other.Path[1], 3);
 }
 
+// A fleet takes in the next idle fleet of its hex and kind when it has a lone
+// ironclad, or one to three warships or transports, and the partner has ships
+// of that kind too; damaged ships count. Every fleet is asked in turn.
 TEST_F(FleetConsolidationTest, OnlyASmallSquadronOfAKindThePartnerAlsoHasTakesItIn) {
-  const int four = Squadron(0, 4, 0);
-  const int five = Squadron(0, 5, 0);
-  const int lone = Squadron(1, 0, 0);
-  ConsolidateComputerFleets();
-  EXPECT_EQ(Status(four) + Status(five) + Status(lone), 0);
-
-  // Two warships take in the first partner, however big, and no second one.
-  const int two = Squadron(0, 2, 0);
-  ConsolidateComputerFleets();
-  EXPECT_EQ(Status(four), TFleet::FreedStatus);
-  EXPECT_EQ(GameState.Fleets[two].Ships[kWarships], 6);
-  EXPECT_EQ(Status(five), 0);
+  // Rows: the first fleet's ironclads, warships, transports, damaged ironclads;
+  // the second's; the second's mission; the fleet freed (0 none).
+  const int rows[][10] = {{1, 0, 0, 0, 2, 0, 0, 0, 0, 2}, {0, 0, 0, 1, 2, 0, 0, 0, 0, 2},
+                          {2, 0, 0, 0, 2, 0, 0, 0, 0, 0}, {2, 0, 0, 0, 1, 0, 0, 0, 0, 1},
+                          {0, 3, 0, 0, 0, 4, 0, 0, 0, 2}, {0, 4, 0, 0, 0, 4, 0, 0, 0, 0},
+                          {0, 0, 3, 0, 0, 0, 4, 0, 0, 2}, {0, 0, 4, 0, 0, 0, 4, 0, 0, 0},
+                          {1, 0, 0, 0, 0, 5, 0, 0, 0, 0}, {0, 1, 0, 0, 0, 1, 0, 0, 1, 2},
+                          {0, 1, 0, 0, 0, 1, 0, 0, 2, 0}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << "row " << (&row - rows));
+    SetUp();
+    const int first = Squadron(row[0], row[1], row[2]);
+    const int second = Squadron(row[4], row[5], row[6]);
+    GameState.Fleets[first].DamagedShips[kIronclads] = row[3];
+    GameState.Fleets[second].Mission = row[8];
+    ConsolidateComputerFleets();
+    EXPECT_EQ(Status(first) == TFleet::FreedStatus, row[9] == first);
+    EXPECT_EQ(Status(second) == TFleet::FreedStatus, row[9] == second);
+  }
 }
 
 TEST_F(FleetConsolidationTest, FleetsMergeOnlyWithinOneComputerNationHexKindAndIdleMission) {
@@ -90,7 +100,7 @@ TEST_F(FleetConsolidationTest, AFleetWithACorpsAboardIsNeverMergedAwayAndItsCorp
   const int corps = AddCorps(20, 30, TSide::Confederate, TNation::Confederacy);
   GameState.Corps[corps].Stance = 4;
   GameState.Corps[corps].Strength = 500;
-  GameState.Fleets[carrier].Corps = static_cast<std::uint8_t>(corps);
+  GameState.Fleets[carrier].Corps = corps;
 
   ConsolidateComputerFleets();
   UpdateContacts();

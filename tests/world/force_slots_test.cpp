@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <deque>
 
 #include "support/world_fixture.h"
@@ -14,222 +15,200 @@
 
 namespace {
 
+constexpr int kInCommand = TLeaderStatus::InCommand;
+constexpr int kAvailable = TLeaderStatus::Available;
+constexpr int kArmy = TLeaderClass::Army;
+constexpr int kCorps = TLeaderClass::Corps;
+constexpr int kCavalry = TLeaderClass::Cavalry;
+
 class ForceSlotsTest : public WorldTest {
  protected:
   void SetUp() override {
     WorldTest::SetUp();
     GameState.Nations[TNation::France].Side = TSide::Confederate;
   }
-
   static const TLeader& Leader(int l) { return GameState.Leaders[l]; }
-
+  static int Candidate(int rank, int status, int initiative, int modifier, int combat = 40) {
+    return AddLeader({.rank = rank,
+                      .status = status,
+                      .initiative = initiative,
+                      .combat = combat,
+                      .modifier = modifier});
+  }
   // Every eligible leader draws 0, so the scores are the rules' alone.
   static void DrawZeroFor(int leaders) {
-    std::deque<ScriptedDraw> draws(static_cast<std::size_t>(leaders), ScriptedDraw{50, 0});
-    ScriptRandomDraws(draws);
+    ScriptRandomDraws(std::deque<ScriptedDraw>(static_cast<std::size_t>(leaders), {50, 0}));
   }
-
-  static int CorpsLedBy(int leader, int nation = TNation::Union) {
-    const int c = AddCorps(5, 5, CampOfNationForTest(nation), nation);
-    GameState.Corps[c].Leader = static_cast<std::uint8_t>(leader);
-    GameState.Leaders[leader].Status = TLeaderStatus::InCommand;
+  static int CorpsLedBy(int leader) {
+    const int c = AddCorps(5, 5, GameState.Leaders[leader].Side, TNation::Union);
+    GameState.Corps[c].Leader = leader;
+    GameState.Leaders[leader].Status = kInCommand;
     return c;
   }
-
-  static int CampOfNationForTest(int nation) { return GameState.Nations[nation].Side; }
 };
 
-// --- Slots ---
-
 TEST_F(ForceSlotsTest, ANewCorpsTakesTheFirstFreeSlotAndItsNationsLowestFreeNumber) {
-  for (int ordinal : {1, 2, 4}) {
-    GameState.Corps[AddCorps(1, 1, TSide::Union, TNation::Union)].Ordinal =
-        static_cast<std::uint8_t>(ordinal);
-  }
+  for (int ordinal : {1, 2, 4})
+    GameState.Corps[AddCorps(1, 1, TSide::Union, TNation::Union)].Ordinal = ordinal;
   GameState.Corps[AddCorps(1, 1, TSide::Confederate, TNation::Confederacy)].Ordinal = 3;
   GameState.Corps[5].AiMission = 9;
-
-  const int c = AllocateCorpsSlot(TNation::Union);
-  EXPECT_EQ(c, 5);
-  EXPECT_FALSE(GameState.Corps[c].IsFree());
-  EXPECT_EQ(GameState.Corps[c].Ordinal, 3);
-  EXPECT_EQ(GameState.Corps[c].Nation, TNation::Union);
-  EXPECT_EQ(GameState.Corps[c].Side, TSide::Union);
-  EXPECT_EQ(GameState.Corps[c].AiMission, 0);
-
-  // A corps given up frees its number for the next one.
+  const TCorps& corps = GameState.Corps[5];
+  EXPECT_EQ(AllocateCorpsSlot(TNation::Union), 5);
+  EXPECT_EQ((std::array<int, 5>{corps.Inactive, corps.Ordinal, corps.Nation, corps.Side,
+                                corps.AiMission}),
+            (std::array{0, 3, TNation::Union, TSide::Union, 0}));
+  // A corps given up frees its number; France fights in the Confederate camp.
   GameState.Corps[1].Inactive = 1;
   EXPECT_EQ(GameState.Corps[AllocateCorpsSlot(TNation::Union)].Ordinal, 1);
-  // France fights in the Confederate camp.
   EXPECT_EQ(GameState.Corps[AllocateCorpsSlot(TNation::France)].Side, TSide::Confederate);
-}
-
-TEST_F(ForceSlotsTest, AFullCorpsTableOrANationOfNoneGivesNoSlot) {
   EXPECT_EQ(AllocateCorpsSlot(0), 0);
-  for (int c = 1; c <= GameState.Corps.Count; ++c) AddCorps(1, 1, TSide::Union, TNation::Union);
-  GameState.Corps[7].Nation = 0;
-  EXPECT_EQ(AllocateCorpsSlot(TNation::Confederacy), 0);
-  EXPECT_EQ(GameState.Corps[7].Nation, 0);
+  int given = 0;
+  while (given <= GameState.Corps.Count && AllocateCorpsSlot(TNation::Union) != 0) ++given;
+  EXPECT_EQ(given, GameState.Corps.Count - 6);
 }
 
 TEST_F(ForceSlotsTest, AnArmyWithoutHeadquartersIsNeitherFreeNorCountedForNumbers) {
-  const int first = AddArmy(3, 3, TSide::Union, TNation::Union);
-  GameState.Armies[first].Ordinal = 1;
+  GameState.Armies[AddArmy(3, 3, TSide::Union, TNation::Union)].Ordinal = 1;
   const int fallen = AddArmy(4, 4, TSide::Union, TNation::Union);
   GameState.Armies[fallen].Ordinal = 2;
   GameState.Armies[fallen].HqCity = 0;
   GameState.Armies[3].AiOrder = 12;
-
-  const int a = AllocateArmySlot(TNation::Union);
-  EXPECT_EQ(a, 3);
-  EXPECT_EQ(GameState.Armies[a].Ordinal, 2);
-  EXPECT_EQ(GameState.Armies[a].Nation, TNation::Union);
-  EXPECT_EQ(GameState.Armies[a].Side, TSide::Union);
-  EXPECT_EQ(GameState.Armies[a].HqCity, 0);
-  EXPECT_EQ(GameState.Armies[a].AiOrder, 0);
-
+  const TArmy& army = GameState.Armies[3];
+  EXPECT_EQ(AllocateArmySlot(TNation::Union), 3);
+  EXPECT_EQ((std::array<int, 5>{army.Ordinal, army.Nation, army.Side, army.HqCity, army.AiOrder}),
+            (std::array{2, TNation::Union, TSide::Union, 0, 0}));
   for (int k = 4; k <= GameState.Armies.Count; ++k) GameState.Armies[k].Nation = TNation::Union;
   EXPECT_EQ(AllocateArmySlot(TNation::Union), 0);
 }
 
-// --- Succession ---
-
-TEST_F(ForceSlotsTest, AHumanSideAppointsItsOwnCommandersExceptInPlayByMail) {
-  AddLeader({});
-  GameState.Nations[TNation::Union].Human = 1;
-  ScriptRandomDraws({});
-  EXPECT_EQ(ChooseSuccessor(TNation::Union, kCorpsCommand, TCorpsKind::Corps, 0), 0);
-
-  GameState.PlayMode = TPlayMode::MailToSend;
-  DrawZeroFor(1);
-  EXPECT_EQ(ChooseSuccessor(TNation::Union, kCorpsCommand, TCorpsKind::Corps, 2), 1);
-}
-
-TEST_F(ForceSlotsTest, InPlayByMailAComputerSideScoresItsLeadersOnceAndTheChosenPaysOnce) {
-  const int chosen = AddLeader({.modifier = 25});
-  AddLeader({.modifier = 0});
-  GameState.PlayMode = TPlayMode::MailReceived;
-  DrawZeroFor(2);  // a second scoring would draw past the script
-  EXPECT_EQ(ChooseSuccessor(TNation::Union, kCorpsCommand, TCorpsKind::Corps, 0), chosen);
-  EXPECT_EQ(Leader(chosen).Modifier, 15);
-  EXPECT_EQ(Leader(chosen).Status, TLeaderStatus::Available);  // the caller appoints him
-}
-
-TEST_F(ForceSlotsTest, LeaderStatusIsBroughtInLineWithTheCommandsHeld) {
-  const int idle = AddLeader({.status = TLeaderStatus::InCommand});
-  const int leading = AddLeader({.side = TSide::Confederate});
-  CorpsLedBy(leading, TNation::Confederacy);
-  GameState.Leaders[leading].Status = TLeaderStatus::Available;
-  // A dissolved army's slot still names its last commander.
-  const int dissolvedArmyChief =
-      AddLeader({.side = TSide::Confederate, .status = TLeaderStatus::Relieved});
-  GameState.Armies[2].Leader = static_cast<std::uint8_t>(dissolvedArmyChief);
-
-  DrawZeroFor(1);
-  // The idle leader is freed and chosen in the same call.
-  EXPECT_EQ(ChooseSuccessor(TNation::Union, kCorpsCommand, TCorpsKind::Corps, 0), idle);
-  EXPECT_EQ(Leader(leading).Status, TLeaderStatus::InCommand);
-  EXPECT_EQ(Leader(dissolvedArmyChief).Status, TLeaderStatus::Relieved);
-}
-
-TEST_F(ForceSlotsTest, OnlyAvailableLeadersAreConsidered) {
-  for (int status : {1, 101, 150, TLeaderStatus::Relieved, 210, 249}) AddLeader({.status = status});
-  ScriptRandomDraws({});
-  EXPECT_EQ(ChooseSuccessor(TNation::Union, kCorpsCommand, TCorpsKind::Corps, 0), 0);
-  const int available = AddLeader({});
-  DrawZeroFor(1);
-  EXPECT_EQ(ChooseSuccessor(TNation::Union, kCorpsCommand, TCorpsKind::Corps, 0), available);
-}
-
-TEST_F(ForceSlotsTest, TheBestFitForTheCommandWinsAndTheEarlierLeaderKeepsATie) {
-  // A cavalry division is wanted: a corps-class leader loses 20, a divisional
-  // one 5; each point of initiative counts ten.
-  AddLeader({.rank = TLeaderClass::Corps, .initiative = 6});       // 40
-  AddLeader({.rank = TLeaderClass::Divisional, .initiative = 5});  // 45
-  const int cavalry = AddLeader({.rank = TLeaderClass::Cavalry, .initiative = 5});
-  const int twin = AddLeader({.rank = TLeaderClass::Cavalry, .initiative = 5});
-  DrawZeroFor(4);
-  EXPECT_EQ(ChooseSuccessor(TNation::Union, kDivisionCommand, TCorpsKind::CavalryDivision, 0),
-            cavalry);
-
-  // The draw decides between equals.
-  ScriptRandomDraws({{50, 0}, {50, 0}, {50, 0}, {50, 49}});
-  EXPECT_EQ(ChooseSuccessor(TNation::Union, kDivisionCommand, TCorpsKind::CavalryDivision, 0),
-            twin);
-}
-
-TEST_F(ForceSlotsTest, ALeaderScoringMinus255OrLessIsNeverChosen) {
-  AddLeader({.rank = 15, .initiative = 0, .modifier = -128});  // -20 * 12 - 128
-  DrawZeroFor(1);
-  EXPECT_EQ(ScoreLeaderCandidates(TSide::Union, TLeaderClass::Corps), 0);
-}
-
-TEST_F(ForceSlotsTest, TheChosenLeaderSpendsTenPointsOfFavourAndNoMore) {
-  for (int modifier : {15, 7, -20}) {
-    const int l = AddLeader({.modifier = modifier});
-    DrawZeroFor(1);
-    ASSERT_EQ(ScoreLeaderCandidates(TSide::Union, TLeaderClass::Corps), l);
-    EXPECT_EQ(Leader(l).Modifier, modifier >= 10 ? modifier - 10 : 0) << modifier;
-    GameState.Leaders[l].Status = TLeaderStatus::InCommand;
+// Rank below the command costs 5 a step, above it 20; initiative counts ten and
+// the modifier one. For an army, an available army leader gains 55, a serving
+// corps commander 15, and a cavalry leader loses 50. Each row pits the leader
+// against an earlier one of exactly the expected score, which keeps a tie, and
+// against one a point below.
+TEST_F(ForceSlotsTest, EachLeaderScoresHisFitForTheCommandAndOnlyAStrictlyBetterScoreWins) {
+  // Rows: wanted, rank, status, initiative, modifier, score.
+  const int rows[][6] = {
+      {kCorps, kCorps, kAvailable, 5, 0, 50},  {kCorps, kCavalry, kAvailable, 5, 0, 45},
+      {kCorps, 1, kAvailable, 5, 0, 40},       {kCorps, kArmy, kAvailable, 5, 0, 10},
+      {kCorps, kCorps, kAvailable, 0, -7, -7}, {kCavalry, kCorps, kAvailable, 6, 3, 43},
+      {kArmy, kArmy, kAvailable, 3, 0, 85},    {kArmy, kCorps, kInCommand, 5, 0, 55},
+      {kArmy, kCorps, kAvailable, 5, 0, 40},   {kArmy, kCavalry, kAvailable, 9, 0, 25}};
+  for (const auto& [wanted, rank, status, initiative, modifier, score] : rows) {
+    for (int below : {0, 1}) {
+      SCOPED_TRACE(testing::Message() << "score " << score << ", rival " << below << " below");
+      SetUp();
+      const int rival = Candidate(wanted, kAvailable, 0, score - below - (wanted == kArmy) * 55);
+      const int leader = Candidate(rank, status, initiative, modifier);
+      DrawZeroFor(2);
+      EXPECT_EQ(ScoreLeaderCandidates(TSide::Union, wanted), below ? leader : rival);
+    }
   }
 }
 
-TEST_F(ForceSlotsTest, AnArmyGoesToAnArmyLeaderFirstOrElseToAServingCorpsCommander) {
-  const int corpsChief = AddLeader({.rank = TLeaderClass::Corps, .initiative = 5, .combat = 40});
-  CorpsLedBy(corpsChief);
-  const int armyChief = AddLeader({.rank = TLeaderClass::Army, .initiative = 3});
-  const int serving = AddLeader({.rank = TLeaderClass::Corps});
-  GameState.Armies[AddArmy(2, 2, TSide::Union, TNation::Union)].Leader =
-      static_cast<std::uint8_t>(serving);
-  GameState.Leaders[serving].Status = TLeaderStatus::InCommand;
-  AddLeader({.rank = TLeaderClass::Cavalry, .initiative = 9});
-
-  // corps chief: -10 + 15 + 50; army leader: +55 + 30; cavalry: -15 - 50 + 90.
-  DrawZeroFor(3);
-  EXPECT_EQ(ChooseSuccessor(TNation::Union, kArmyCommand, 0, 0), armyChief);
-
-  GameState.Leaders[armyChief].Status = 150;
-  DrawZeroFor(2);
-  EXPECT_EQ(ChooseSuccessor(TNation::Union, kArmyCommand, 0, 0), corpsChief);
-  EXPECT_EQ(Leader(corpsChief).Combat, 35);
-  EXPECT_EQ(Leader(corpsChief).Initiative, 4);
+// Only a score above -255 is fit at all. The chosen leader spends ten points of
+// favour (a modifier below ten becomes 0); a corps commander moved up to an
+// army loses 5 combat (above 4) and a point of initiative (above 1).
+TEST_F(ForceSlotsTest, TheChosenLeaderPaysForHisAppointment) {
+  // Rows: wanted, rank, status, modifier, combat, initiative, after: the three.
+  const int rows[][9] = {{kCorps, 15, kAvailable, -15, 40, 0, -1, -1, -1},
+                         {kCorps, 15, kAvailable, -14, 40, 0, 0, 40, 0},
+                         {kCorps, kCorps, kAvailable, 10, 40, 5, 0, 40, 5},
+                         {kCorps, kCorps, kAvailable, 9, 40, 5, 0, 40, 5},
+                         {kCorps, kCorps, kAvailable, 25, 40, 5, 15, 40, 5},
+                         {kCorps, kCorps, kAvailable, -20, 40, 5, 0, 40, 5},
+                         {kArmy, kCorps, kInCommand, 0, 5, 2, 0, 0, 1},
+                         {kArmy, kCorps, kInCommand, 0, 4, 1, 0, 4, 1},
+                         {kArmy, kArmy, kAvailable, 0, 5, 2, 0, 5, 2}};
+  for (const auto& [wanted, rank, status, modifier, combat, initiative, m, c, i] : rows) {
+    SCOPED_TRACE(testing::Message()
+                 << "rank " << rank << ", modifier " << modifier << ", combat " << combat);
+    SetUp();
+    const int l = Candidate(rank, status, initiative, modifier, combat);
+    DrawZeroFor(1);
+    const bool chosen = ScoreLeaderCandidates(TSide::Union, wanted) == l;
+    EXPECT_EQ(chosen, m >= 0);
+    if (chosen) {
+      EXPECT_EQ((std::array<int, 3>{Leader(l).Modifier, Leader(l).Combat, Leader(l).Initiative}),
+                (std::array{m, c, i}));
+    }
+  }
 }
 
-TEST_F(ForceSlotsTest, FranceAndBritainAreGivenGeneralsOfTheirCamp) {
-  AddLeader({.side = TSide::Union});
-  const int confederate = AddLeader({.side = TSide::Confederate});
+// Only an available leader (100) may take a command, not a relieved one; for
+// an army a serving commander below army rank who leads no army may be moved up.
+TEST_F(ForceSlotsTest, OnlyAvailableLeadersOrForAnArmyServingCorpsCommandersAreEligible) {
+  // Rows: status, rank, wanted, leads an army, eligible.
+  const int rows[][5] = {{99, kCorps, kCorps, 0, 0},        {100, kCorps, kCorps, 0, 1},
+                         {101, kCorps, kCorps, 0, 0},       {199, kCorps, kCorps, 0, 0},
+                         {200, kCorps, kCorps, 0, 0},       {kInCommand, kCorps, kCorps, 0, 0},
+                         {kInCommand, kCorps, kArmy, 0, 1}, {kInCommand, kCorps, kArmy, 1, 0},
+                         {kInCommand, kArmy, kArmy, 0, 0}};
+  for (const auto& [status, rank, wanted, leadsArmy, eligible] : rows) {
+    SCOPED_TRACE(testing::Message()
+                 << "status " << status << ", rank " << rank << ", wanted " << wanted);
+    SetUp();
+    const int l = Candidate(rank, status, 5, 0);
+    if (leadsArmy) GameState.Armies[AddArmy(2, 2, TSide::Union, TNation::Union)].Leader = l;
+    DrawZeroFor(eligible);
+    EXPECT_EQ(ScoreLeaderCandidates(TSide::Union, wanted), eligible ? l : 0);
+  }
+}
+
+TEST_F(ForceSlotsTest, AHumanSideAppointsItsOwnCommandersExceptInPlayByMail) {
+  for (int mode : {TPlayMode::OneMachine, 1, TPlayMode::MailSetUp}) {
+    SCOPED_TRACE(mode);
+    SetUp();
+    const int l = AddLeader({.modifier = 25});
+    GameState.Nations[TNation::Union].Human = 1;
+    GameState.PlayMode = mode;
+    const bool rules = mode >= TPlayMode::MailSetUp;
+    DrawZeroFor(rules ? 1 : 0);  // a second scoring would draw past the script
+    EXPECT_EQ(ChooseSuccessor(TNation::Union, kCorpsCommand, TCorpsKind::Corps, 0), rules ? l : 0);
+    EXPECT_EQ(Leader(l).Modifier, rules ? 15 : 25);
+    EXPECT_EQ(Leader(l).Status, kAvailable);  // the caller appoints him
+  }
+}
+
+TEST_F(ForceSlotsTest, StatusIsBroughtInLineWithCommandsAndACampsGeneralsServeItsAllies) {
+  const int idle = AddLeader({.side = TSide::Confederate, .status = kInCommand});
+  const int leading = AddLeader({.side = TSide::Confederate});
+  CorpsLedBy(leading);
+  GameState.Leaders[leading].Status = kAvailable;
+  // A dissolved army's slot still names its last commander.
+  const int lastArmyChief = AddLeader({.side = TSide::Confederate, .status = 200});
+  GameState.Armies[2].Leader = lastArmyChief;
+  AddLeader({.side = TSide::Union, .initiative = 9});
   DrawZeroFor(1);
-  EXPECT_EQ(ChooseSuccessor(TNation::France, kCorpsCommand, TCorpsKind::Corps, 0), confederate);
+  // The idle leader is freed and chosen for France in the same call.
+  EXPECT_EQ(ChooseSuccessor(TNation::France, kDivisionCommand, TCorpsKind::CavalryDivision, 0),
+            idle);
+  EXPECT_EQ(Leader(leading).Status, kInCommand);
+  EXPECT_EQ(Leader(lastArmyChief).Status, 200);
 }
 
-TEST_F(ForceSlotsTest, ACorpsWhoseCommanderLeavesGetsASuccessor) {
+TEST_F(ForceSlotsTest, ACorpsWhoseCommanderLeavesGetsASuccessorOfItsKind) {
   const int leaving = AddLeader({});
   const int c = CorpsLedBy(leaving);
   GameState.Corps[c].Kind = TCorpsKind::InfantryDivision;
+  AddLeader({.rank = kCorps, .initiative = 7});  // 30 against the divisional leader's 60
   const int successor =
-      AddLeader({.rank = TLeaderClass::Divisional, .initiative = 7, .combat = 33});
-  DrawZeroFor(1);
+      AddLeader({.rank = TLeaderClass::Divisional, .initiative = 6, .combat = 33});
+  DrawZeroFor(2);
   EXPECT_TRUE(AppointCorpsSuccessor(TNation::Union, leaving));
-  EXPECT_EQ(GameState.Corps[c].Leader, successor);
-  EXPECT_EQ(GameState.Corps[c].LeaderInitiative, 7);
-  EXPECT_EQ(GameState.Corps[c].LeaderCombat, 33);
-  EXPECT_EQ(Leader(successor).Status, TLeaderStatus::InCommand);
-
+  const TCorps& corps = GameState.Corps[c];
+  EXPECT_EQ((std::array<int, 4>{corps.Leader, corps.LeaderInitiative, corps.LeaderCombat,
+                                Leader(successor).Status}),
+            (std::array{successor, 6, 33, kInCommand}));
   // No one left to take over: the old commander has gone to the hospital.
   GameState.Leaders[leaving].Status = 210;
+  GameState.Leaders[2].Status = 210;
   ScriptRandomDraws({});
   EXPECT_FALSE(AppointCorpsSuccessor(TNation::Union, successor));
-  EXPECT_EQ(GameState.Corps[c].Leader, successor);
-}
-
-TEST_F(ForceSlotsTest, ALeaderWithoutACorpsOrNoLeaderAtAllNeedsNoSuccessor) {
-  const int free = AddLeader({});
-  const int leaderless = AddCorps(5, 5, TSide::Union, TNation::Union);
-  AddLeader({});
-  ScriptRandomDraws({});
-  EXPECT_TRUE(AppointCorpsSuccessor(TNation::Union, free));
+  EXPECT_EQ(corps.Leader, successor);
+  // A leader of no corps, or no leader at all, needs no successor.
+  EXPECT_TRUE(AppointCorpsSuccessor(TNation::Union, leaving));
   EXPECT_TRUE(AppointCorpsSuccessor(TNation::Union, 0));
-  EXPECT_EQ(GameState.Corps[leaderless].Leader, 0);
 }
 
 }  // namespace

@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "support/world_fixture.h"
 #include "tests/world/force_builders.h"
 #include "world/brigade_rules.h"
 #include "world/codes.h"
-#include "world/corps_movement.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -22,13 +23,14 @@ class ForceTotalsTest : public WorldTest {
       for (int y = 1; y <= TMapRecord::Rows; ++y) MapRecord.Cell(x, y).Bytes[2] = 1;
   }
 
-  // A corps of brigades of 80 men under a commander of the combat rating.
-  static int AddFullCorps(int x, int y, int nation, int brigades, int combat = 0) {
+  // A corps of brigades of the strength under a commander of the combat rating.
+  static int AddFullCorps(int x, int y, int nation, int brigades, int combat = 0,
+                          int strength = 80) {
     const int side = GameState.Nations[nation].Side;
     const int c = AddCorps(x, y, side, nation);
-    Corps(c).Leader =
-        static_cast<std::uint8_t>(AddLeader({.side = side, .status = 0, .combat = combat}));
-    for (int b = 0; b < brigades; ++b) AddBrigade({.nation = nation, .location = c});
+    Corps(c).Leader = AddLeader({.side = side, .status = 0, .combat = combat});
+    for (int b = 0; b < brigades; ++b)
+      AddBrigade({.nation = nation, .strength = strength, .location = c});
     return c;
   }
   // One battery, which the recount gives no strength: it rates 1, as the last
@@ -43,11 +45,27 @@ class ForceTotalsTest : public WorldTest {
   static TNationRec& Nation(int n) { return GameState.Nations[n]; }
 };
 
+// A corps without strength and brigades, a commander or a place has ceased.
 TEST_F(ForceTotalsTest, CorpsThatCeasedAreRemovedAndOnlyTheirOwnCommandersRelieved) {
-  const int leaderless = AddFullCorps(10, 10, TNation::Union, 3);
-  Corps(leaderless).Leader = 0;
-  const int emptied = AddFullCorps(12, 10, TNation::Union, 0);
-  const int relieved = Corps(emptied).Leader;
+  // Rows: brigades, leader kept, x, y, removed.
+  const int rows[][5] = {
+      {1, 1, 10, 10, 0}, {0, 1, 10, 10, 1}, {1, 0, 10, 10, 1}, {1, 1, 0, 10, 1}, {1, 1, 10, 0, 1}};
+  for (const auto& [brigades, leaderKept, x, y, removed] : rows) {
+    SCOPED_TRACE(testing::Message() << brigades << " brigades at " << x << "," << y);
+    SetUp();
+    const int c = AddFullCorps(x, y, TNation::Union, brigades);
+    const int leader = Corps(c).Leader;
+    if (!leaderKept) Corps(c).Leader = 0;
+    ComputeForceTotals();
+    EXPECT_EQ(Corps(c).Inactive, removed);
+    EXPECT_EQ(Nation(TNation::Union).CorpsCount, 1 - removed);
+    EXPECT_EQ(GameState.Leaders[leader].Status,
+              removed && leaderKept ? TLeaderStatus::Relieved : TLeaderStatus::InCommand);
+    if (brigades != 0) {
+      EXPECT_EQ(GameState.Brigades[1].Status,
+                removed ? TBrigadeStatus::ArmedAndWaiting : TBrigadeStatus::InCorps);
+    }
+  }
   // A free slot still naming a leader who has since taken another corps, and a
   // brigade left on it.
   const int serving = AddFullCorps(14, 10, TNation::Union, 1);
@@ -57,43 +75,64 @@ TEST_F(ForceTotalsTest, CorpsThatCeasedAreRemovedAndOnlyTheirOwnCommandersReliev
   const int stray = AddBrigade({.location = free});
   ComputeForceTotals();
   EXPECT_EQ(GameState.Brigades[stray].Status, TBrigadeStatus::ArmedAndWaiting);
-  EXPECT_EQ(Corps(leaderless).Inactive, 1);
-  for (int b = 1; b <= 3; ++b) {
-    EXPECT_EQ(GameState.Brigades[b].Status, TBrigadeStatus::ArmedAndWaiting);
-    EXPECT_EQ(GameState.Brigades[b].Location, 0);
-  }
-  EXPECT_EQ(Corps(emptied).Inactive, 1);
-  EXPECT_EQ(Corps(emptied).Leader, 0);
-  EXPECT_EQ(GameState.Leaders[relieved].Status, TLeaderStatus::Relieved);
   EXPECT_EQ(GameState.Leaders[Corps(serving).Leader].Status, TLeaderStatus::InCommand);
-  EXPECT_EQ(Nation(TNation::Union).CorpsCount, 1);
 }
 
-TEST_F(ForceTotalsTest, CapacityCohesionStanceAndLeaderRatingsOfACorps) {
+TEST_F(ForceTotalsTest, CapacityIsACommandersRatingOverTwelveForACorpsAndThirtyFiveForADivision) {
+  EXPECT_EQ((std::array{CorpsCapacity(TCorpsKind::Corps, 11), CorpsCapacity(TCorpsKind::Corps, 12),
+                        CorpsCapacity(TCorpsKind::InfantryDivision, 34),
+                        CorpsCapacity(TCorpsKind::CavalryDivision, 35)}),
+            (std::array{4, 5, 2, 3}));
+}
+
+// Cohesion is the strength against a full complement of 80 per brigade of
+// room (four for a commander rated 0), held to 1..10.
+TEST_F(ForceTotalsTest, ACorpsRatesItsStrengthAgainstItsRoomFromOneToTen) {
+  // Rows: brigades of 80, one more brigade of, cohesion.
+  const int rows[][3] = {{0, 31, 1}, {0, 63, 1}, {0, 64, 2}, {3, 79, 9}, {4, 0, 10}, {5, 0, 10}};
+  for (const auto& [full, rest, cohesion] : rows) {
+    SCOPED_TRACE(testing::Message() << full << " x 80 + " << rest);
+    SetUp();
+    const int c = AddFullCorps(10, 10, TNation::Union, full);
+    if (rest != 0) AddBrigade({.strength = rest, .location = c});
+    ComputeForceTotals();
+    EXPECT_EQ(Corps(c).Cohesion, cohesion);
+  }
+}
+
+// A computer corps set to anything from defending to training is set to
+// defend; a disordered one withdraws.
+TEST_F(ForceTotalsTest, StanceIsResetForComputerAndDisorderedCorps) {
+  namespace S = TCombatStance;
+  // Rows: stance, human, disorder, stance after.
+  const int rows[][4] = {{S::Withdraw, 0, 0, S::Withdraw}, {S::Advance, 0, 0, S::Defend},
+                         {S::Training, 0, 0, S::Defend},   {S::Embarked, 0, 0, S::Embarked},
+                         {S::Advance, 1, 0, S::Advance},   {S::Advance, 1, 1, S::Withdraw}};
+  for (const auto& [stance, human, disorder, after] : rows) {
+    SCOPED_TRACE(testing::Message() << "stance " << stance << ", human " << human);
+    SetUp();
+    const int c = AddFullCorps(10, 10, TNation::Union, 1);
+    Nation(TNation::Union).Human = human;
+    Corps(c).Stance = stance;
+    Corps(c).Disorder = disorder;
+    ComputeForceTotals();
+    EXPECT_EQ(Corps(c).Stance, after);
+  }
+}
+
+TEST_F(ForceTotalsTest, CorpsRatingsAddAThirdOfTheirArmyCommandersCombat) {
   const int corps = AddFullCorps(10, 10, TNation::Union, 5, 36);
-  Corps(corps).Stance = TCombatStance::Advance;
   const int army = AddArmy(10, 10, TSide::Union, TNation::Union);
-  GameState.Armies[army].Leader = static_cast<std::uint8_t>(AddLeader({.combat = 90}));
-  Corps(corps).Army = static_cast<std::uint8_t>(army);
-  const int division = AddFullCorps(30, 30, TNation::Union, 1, 36);
-  Corps(division).Kind = TCorpsKind::InfantryDivision;
-  Corps(division).Disorder = 1;
-  const int full = AddFullCorps(40, 40, TNation::Union, 10);
+  GameState.Armies[army].Leader = AddLeader({.combat = 92});
+  Corps(corps).Army = army;
   ComputeForceTotals();
-  // 36 / 12 + 4 = 7 brigades of room: 400 men rate 400 x 10 / 560 = 7.
-  EXPECT_EQ(Corps(corps).Capacity, 7);
-  EXPECT_EQ(Corps(corps).Cohesion, 7);
-  EXPECT_EQ(Corps(corps).Stance, TCombatStance::Defend);
-  EXPECT_EQ(Corps(corps).LeaderCombat, 36 + 30);
-  EXPECT_EQ(Corps(corps).Theatre, TTheatre::Seaboard);
-  // 36 / 35 + 2 = 3 brigades of room: 80 men rate 3.
-  EXPECT_EQ(Corps(division).Capacity, 3);
-  EXPECT_EQ(Corps(division).Cohesion, 3);
-  EXPECT_EQ(Corps(division).Stance, TCombatStance::Withdraw);
-  EXPECT_EQ(Corps(full).Cohesion, 10);
+  EXPECT_EQ((std::array<int, 4>{Corps(corps).Capacity, Corps(corps).LeaderCombat,
+                                Corps(corps).LeaderInitiative, Corps(corps).Theatre}),
+            (std::array{7, 36 + 30, 5, TTheatre::Seaboard}));
 }
 
-// A corps reads the ratings of the corps after it as the last totals left them.
+// Corps within two hexes weigh on each other; a division counts half unless it
+// rates 1, and a corps reads those after it as the last totals left them.
 TEST_F(ForceTotalsTest, PressureCountsCorpsWithinTwoHexesHalvesDivisionsAndReadsLaterOnesStale) {
   const int own = AddFullCorps(10, 10, TNation::Union, 4);  // rates 10
   const int division = AddFullCorps(11, 10, TNation::Union, 1);
@@ -105,41 +144,39 @@ TEST_F(ForceTotalsTest, PressureCountsCorpsWithinTwoHexesHalvesDivisionsAndReads
   EXPECT_EQ(Corps(own).OwnPressure, 10 + 0 + 1);
   EXPECT_EQ(Corps(own).EnemyPressure, 0);
   ComputeForceTotals();
-  EXPECT_EQ(Corps(own).OwnPressure, 10 + 2 + 1);
-  EXPECT_EQ(Corps(own).EnemyPressure, 10);
-  EXPECT_EQ(Corps(own).Posture, TPosture::Stronger);
-  EXPECT_EQ(Corps(enemy).OwnPressure, 20);
-  EXPECT_EQ(Corps(enemy).EnemyPressure, 10 + 2);
+  EXPECT_EQ(
+      (std::array<int, 5>{Corps(own).OwnPressure, Corps(own).EnemyPressure, Corps(own).Posture,
+                          Corps(enemy).OwnPressure, Corps(enemy).EnemyPressure}),
+      (std::array{10 + 2 + 1, 10, TPosture::Stronger, 20, 10 + 2}));
 }
 
 TEST_F(ForceTotalsTest, PostureBandsOfOwnAgainstEnemyPressure) {
-  struct Case {
-    int own, enemy, posture;
-  };
-  const Case cases[] = {{1, 3, TPosture::Outmatched}, {2, 4, TPosture::Outnumbered},
-                        {5, 4, TPosture::Even},       {6, 4, TPosture::Stronger},
-                        {14, 4, TPosture::Stronger},  {15, 4, TPosture::Overwhelming}};
-  for (const Case& test : cases) {
+  // Rows: own, enemy, posture.
+  const int rows[][3] = {{1, 3, TPosture::Outmatched},  {2, 4, TPosture::Outnumbered},
+                         {3, 4, TPosture::Outnumbered}, {4, 4, TPosture::Even},
+                         {5, 4, TPosture::Even},        {6, 4, TPosture::Stronger},
+                         {14, 4, TPosture::Stronger},   {15, 4, TPosture::Overwhelming}};
+  for (const auto& [own, enemy, posture] : rows) {
+    SCOPED_TRACE(testing::Message() << own << " against " << enemy);
     SetUp();
     const int c = AddBatteryCorps(10, 10, TNation::Union);
-    for (int k = 1; k < test.own; ++k) AddBatteryCorps(10, 11, TNation::Union);
-    for (int k = 0; k < test.enemy; ++k) AddBatteryCorps(11, 10, TNation::Confederacy);
+    for (int k = 1; k < own; ++k) AddBatteryCorps(10, 11, TNation::Union);
+    for (int k = 0; k < enemy; ++k) AddBatteryCorps(11, 10, TNation::Confederacy);
     ComputeForceTotals();
-    EXPECT_EQ(Corps(c).Posture, test.posture) << test.own << " against " << test.enemy;
+    EXPECT_EQ(Corps(c).Posture, posture);
   }
 }
 
 TEST_F(ForceTotalsTest, AnArmyWithoutCorpsIsDissolvedAndItsNameFreed) {
   TArmy& army = GameState.Armies[AddArmy(10, 10, TSide::Confederate, TNation::Confederacy)];
   army.Name = "Army of Virginia";
-  army.Leader = static_cast<std::uint8_t>(AddLeader({.side = TSide::Confederate, .status = 0}));
+  army.Leader = AddLeader({.side = TSide::Confederate, .status = 0});
   auto& names = GameState.ArmyNames[TNation::Confederacy];
   names[3].Name = "Army of Virginia";
   names[4].Name = "Army of Virginia Too";
   names[3].Used = names[4].Used = 1;
   ComputeForceTotals();
-  EXPECT_EQ(names[3].Used, 0);
-  EXPECT_EQ(names[4].Used, 1);
+  EXPECT_EQ(names[3].Used + 2 * names[4].Used, 2);
   EXPECT_EQ(army.Name.str(), " ");
   EXPECT_TRUE(army.IsFree());
   EXPECT_EQ(army.Side, 0);
@@ -149,11 +186,10 @@ TEST_F(ForceTotalsTest, AnArmyWithoutCorpsIsDissolvedAndItsNameFreed) {
 
 TEST_F(ForceTotalsTest, ArmiesStatesAndTheatresAddUpTheirCorpsAndGarrisons) {
   const int army = AddArmy(10, 10, TSide::Union, TNation::Union);
-  const int hq = GameState.Armies[army].HqCity;
-  GameState.Cities[hq].Theatre = TTheatre::West;
+  GameState.Cities[GameState.Armies[army].HqCity].Theatre = TTheatre::West;
   const int a = AddFullCorps(10, 10, TNation::Union, 4);
   const int b = AddFullCorps(12, 10, TNation::Union, 2);
-  Corps(a).Army = Corps(b).Army = static_cast<std::uint8_t>(army);
+  Corps(a).Army = Corps(b).Army = army;
   Corps(a).Readiness = 10;
   Corps(b).Readiness = 5;
   // A corps of no army in state 2, which the Confederacy holds with two cities of three.
@@ -170,55 +206,56 @@ TEST_F(ForceTotalsTest, ArmiesStatesAndTheatresAddUpTheirCorpsAndGarrisons) {
   AddBrigade({.strength = 40, .status = TBrigadeStatus::InGarrison, .location = fort});
   ComputeForceTotals();
   const TArmy& record = GameState.Armies[army];
-  EXPECT_EQ(record.Theatre, TTheatre::West);
-  EXPECT_EQ(record.CorpsCount, 2);
-  EXPECT_EQ(record.Cohesion, (10 + 5) / 2);
-  EXPECT_EQ(record.Rating, 7);
+  EXPECT_EQ((std::array<int, 4>{record.Theatre, record.CorpsCount, record.Cohesion, record.Rating}),
+            (std::array{TTheatre::West, 2, (10 + 5) / 2, 7}));
   const TNationRec& nation = Nation(TNation::Union);
-  EXPECT_EQ(nation.CorpsCount, 3);
-  EXPECT_EQ(nation.ArmyCount, 1);
-  EXPECT_EQ(nation.TheatreFlag[TTheatre::West], 1);
-  EXPECT_EQ(nation.AiWeight[TTheatre::Seaboard], 2);
-  EXPECT_EQ(nation.AiWeight[TTheatre::Mississippi], 1);
+  EXPECT_EQ((std::array<int, 5>{
+                nation.CorpsCount, nation.ArmyCount, nation.TheatreFlag[TTheatre::West],
+                nation.AiWeight[TTheatre::Seaboard], nation.AiWeight[TTheatre::Mississippi]}),
+            (std::array{3, 1, 1, 2, 1}));
   EXPECT_EQ(nation.LandStrength[TTheatre::Seaboard], 480 + 120);
   // Of the corps alone: 480 x 10 / (2 corps x 4 brigades x 80 / 10 + 1).
   EXPECT_EQ(nation.TheatreCapacity[TTheatre::Seaboard], 4800 / 65);
-  EXPECT_EQ(GameState.States[1].ControlStrength, 480);
-  EXPECT_EQ(GameState.States[2].IntruderStrength, 80);
-  EXPECT_EQ(GameState.States[2].ForeignCities, 1);
+  EXPECT_EQ(
+      (std::array<int, 3>{GameState.States[1].ControlStrength, GameState.States[2].IntruderStrength,
+                          GameState.States[2].ForeignCities}),
+      (std::array{480, 80, 1}));
   EXPECT_EQ(Corps(loose).Theatre, TTheatre::Mississippi);
-}
 
-TEST_F(ForceTotalsTest, FortyLargeCorpsInOneTheatreDoNotWrapItsCapacity) {
+  // Forty large corps in one theatre do not wrap its capacity.
+  SetUp();
   for (int k = 0; k < 40; ++k) AddFullCorps(1 + k, 10, TNation::Union, 10, 96);
   ComputeForceTotals();
-  // Each corps: 12 brigades of room, 960 men; 800 men strong.
-  EXPECT_EQ(Nation(TNation::Union).LandStrength[TTheatre::Seaboard], 32000);
   EXPECT_EQ(Nation(TNation::Union).TheatreCapacity[TTheatre::Seaboard],
             32000 * 10 / (40 * 960 / 10 + 1));
 }
 
+// Sea fleets tally ironclads, warships and transports as 6, 2 and 4, river
+// fleets as 1, 3 and 5; a fleet under construction counts nothing. A fleet
+// within 25 turns of ready takes its nation's side.
 TEST_F(ForceTotalsTest, ShipsAreTalliedByTypeForSeaAndRiverFleets) {
   for (const int kind : {1, 2, 0}) {
-    TFleet& fleet = GameState.Fleets[AddFleet(5, 5, TSide::Union, TNation::Union)];
-    fleet.Status = kind == 0 ? 5 : 0;
-    fleet.Kind = static_cast<std::uint8_t>(kind);
+    TFleet& fleet = GameState.Fleets[AddFleet(5, 5, TSide::None, TNation::Union)];
+    fleet.Status = kind == 0 ? 24 : 0;
+    fleet.Kind = kind;
     fleet.Ships[1] = 1;
     fleet.Ships[2] = 2;
     fleet.Ships[3] = 3;
     fleet.DamagedShips[1] = 10;
   }
+  GameState.Fleets[AddFleet(5, 5, TSide::None, TNation::Union)].Status = 25;
   ComputeForceTotals();
   const auto& tally = Nation(TNation::Union).ShipTally;
-  const int expected[] = {0, 11, 2, 2, 3, 3, 11};
-  for (int i = 1; i <= 6; ++i) EXPECT_EQ(tally[i], expected[i]) << i;
+  EXPECT_EQ((std::array<int, 6>{tally[1], tally[2], tally[3], tally[4], tally[5], tally[6]}),
+            (std::array{11, 2, 2, 3, 3, 11}));
+  EXPECT_EQ(GameState.Fleets[3].Side, TSide::Union);
+  EXPECT_EQ(GameState.Fleets[4].Side, TSide::None);
 }
 
 TEST_F(ForceTotalsTest, AnArmysOddsWeighItsCampAgainstTheEnemyNearItsHeadquarters) {
   const int army = AddArmy(10, 10, TSide::Union, TNation::Union);
-  Corps(AddFullCorps(10, 10, TNation::Union, 6)).Army = static_cast<std::uint8_t>(army);
-  const int enemy = AddFullCorps(10, 12, TNation::Confederacy, 0);
-  AddBrigade({.nation = TNation::Confederacy, .strength = 33, .location = enemy});
+  Corps(AddFullCorps(10, 10, TNation::Union, 6)).Army = army;
+  AddFullCorps(10, 12, TNation::Confederacy, 1, 0, 33);
   ComputeForceTotals();
   // Own 1 + 480 counts 49; the enemy's 33 / 3 = 11 counts 2.
   EXPECT_EQ(ThreatOwnStrength, 49);
@@ -226,12 +263,15 @@ TEST_F(ForceTotalsTest, AnArmysOddsWeighItsCampAgainstTheEnemyNearItsHeadquarter
   EXPECT_EQ(GameState.Armies[army].Odds, 100);
 }
 
-TEST(ArmyOddsTest, TheStrongerSideGainsTenABandAndTheWeakerClimbsInsideItsBand) {
-  EXPECT_EQ(ArmyOdds(7, 2), 81);
-  EXPECT_EQ(ArmyOdds(3, 4), 41);
-  EXPECT_EQ(ArmyOdds(3, 5), 42);
-  EXPECT_EQ(ArmyOdds(5, 5), kEvenArmyOdds);
-  EXPECT_EQ(ArmyOdds(1, 9), 4);
+// The stronger side gains ten a band of how many times over it outnumbers the
+// enemy, up to five, and climbs within its band; the weaker drops ten a band.
+TEST(ArmyOddsTest, EachBandOfOddsStartsWhereTheStrongerSideOutnumbersTheOtherOnceMore) {
+  // Rows: own, enemy, odds.
+  const int rows[][3] = {{3, 2, 61},     {6, 2, 72}, {7, 2, 81}, {10, 2, 92}, {11, 2, 100},
+                         {300, 100, 80}, {5, 5, 50}, {3, 4, 41}, {3, 5, 42},  {3, 6, 43},
+                         {3, 7, 31},     {1, 5, 11}, {1, 6, 1},  {1, 9, 4},   {30, 61, 30}};
+  for (const auto& [own, enemy, odds] : rows)
+    EXPECT_EQ(ArmyOdds(own, enemy), odds) << own << ":" << enemy;
 }
 
 }  // namespace

@@ -28,27 +28,84 @@ class ForeignInterventionTest : public PoliticsTest {
   int ceded = 0;
 };
 
-TEST_F(ForeignInterventionTest, BritainAtTheBottomOfTheScaleDeclaresWarAndBringsItsOwnAlong) {
+// On the first turn of a month: Britain at 0 declares war with a notice, at 1
+// joins silently; France below 2 declares war.
+TEST_F(ForeignInterventionTest, APowerAtTheBottomOfTheScaleGoesToWar) {
+  const struct {
+    int power, attitude;
+    bool at_war;
+    std::size_t notices;
+  } cases[] = {{TNation::Britain, 0, true, 1},
+               {TNation::Britain, 1, true, 0},
+               {TNation::Britain, 2, false, 0},
+               {TNation::France, 1, true, 1},
+               {TNation::France, 2, false, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "nation " << c.power << " at " << c.attitude);
+    for (int n : {TNation::France, TNation::Britain}) {
+      Nation(n).Side = 0;
+      Attitude(n) = kUndecided;
+    }
+    Corps(britishCorps).Side = TSide::None;
+    State(kBargainState).Nation = TNation::Union;  // no bargain to offer
+    Attitude(c.power) = static_cast<std::int16_t>(c.attitude);
+    const std::size_t before = window.Notices().size();
+    GameState.Day = 1;
+    PoliticalEventsTurn();
+    EXPECT_EQ(Nation(c.power).Side, c.at_war ? TSide::Confederate : TSide::None);
+    EXPECT_EQ(window.Notices().size() - before, c.notices);
+    if (c.at_war) {
+      EXPECT_EQ(Attitude(c.power), 0);
+    }
+  }
+  EXPECT_EQ(Corps(britishCorps).Side, TSide::None);
   Attitude(TNation::Britain) = 0;
   BritainEntersWar();
-  EXPECT_EQ(Nation(TNation::Britain).Side, TSide::Confederate);
   EXPECT_EQ(Corps(britishCorps).Side, TSide::Confederate);
   EXPECT_EQ(City(britishCity).Side, TSide::Confederate);
   EXPECT_EQ(State(kBritishState).Side, TSide::Confederate);
-  ASSERT_EQ(window.Notices().size(), 1u);
-  EXPECT_EQ(window.Notices()[0].kind, 25);
-  EXPECT_EQ(window.Notices()[0].lines[3], Text(696));
+  EXPECT_EQ(window.Notices().back().lines[3], Text(696));
 }
 
-TEST_F(ForeignInterventionTest, BritainOneStepAboveEntersSilentlyAtTheMonthsTurn) {
-  Attitude(TNation::Britain) = 1;
-  GameState.Day = 1;
-  Attitude(TNation::France) = 40;  // no bargain to offer
-  PoliticalEventsTurn();
-  EXPECT_TRUE(window.Notices().empty());
-  EXPECT_EQ(Nation(TNation::Britain).Side, TSide::Confederate);
-  EXPECT_EQ(Attitude(TNation::Britain), 0);
-  EXPECT_EQ(Corps(britishCorps).Side, TSide::Confederate);
+// France offers its help for the state while below 30, until 1864, to a
+// Confederacy below 500; a computer one takes it below 400 on a draw below 10.
+TEST_F(ForeignInterventionTest, AComputerConfederacyTakesTheBargainOnlyWhenDesperate) {
+  const struct {
+    int france, year, score, draw;
+    int after;  // France's attitude: 0 ceded, 50 declined
+  } cases[] = {{29, 1864, 399, 9, 0},   {29, 1864, 399, 10, 50}, {30, 1864, 399, -1, 30},
+               {29, 1865, 399, -1, 29}, {29, 1864, 400, -1, 50}, {29, 1864, 499, -1, 50},
+               {29, 1864, 500, -1, 29}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.france << " " << c.year << " " << c.score);
+    Nation(TNation::France).Side = 0;
+    State(kBargainState).Nation = TNation::Confederacy;
+    Attitude(TNation::France) = static_cast<std::int16_t>(c.france);
+    GameState.Year = static_cast<std::uint16_t>(c.year);
+    Nation(TNation::Confederacy).WarScore = static_cast<std::int16_t>(c.score);
+    if (c.draw >= 0) {
+      ScriptRandomDraws({{100, c.draw}});
+    } else {
+      ScriptRandomDraws({});
+    }
+    FranceEntersWar();
+    EXPECT_EQ(Attitude(TNation::France), c.after);
+    EXPECT_EQ(State(kBargainState).Nation, c.after == 0 ? TNation::France : TNation::Confederacy);
+  }
+}
+
+// While Britain is below 26 a computer Confederacy below 400 with no policy
+// yet weighs its policy.
+TEST_F(ForeignInterventionTest, BritainsCoolnessMakesAComputerConfederacyWeighItsPolicy) {
+  const struct { int britain, score, policy; } cases[] = {{25, 399, 1}, {26, 399, 0}, {25, 400, 0}};
+  for (const auto& c : cases) {
+    Attitude(TNation::Britain) = static_cast<std::int16_t>(c.britain);
+    Nation(TNation::Confederacy).WarScore = static_cast<std::int16_t>(c.score);
+    Nation(TNation::Confederacy).PolicyStatus = 0;
+    Nation(TNation::Union).WarScore = 700;
+    BritainEntersWar();
+    EXPECT_EQ(Nation(TNation::Confederacy).PolicyStatus, c.policy) << c.britain << " " << c.score;
+  }
 }
 
 TEST_F(ForeignInterventionTest, ACededStateStandsWithFranceInTheConfederateCamp) {
@@ -64,15 +121,14 @@ TEST_F(ForeignInterventionTest, ACededStateStandsWithFranceInTheConfederateCamp)
   EXPECT_EQ(City(ceded).OriginalSide, TNation::France);
   EXPECT_EQ(City(ceded).Side, TSide::Confederate);
   EXPECT_EQ(Nation(TNation::France).Side, TSide::Confederate);
-  EXPECT_EQ(Attitude(TNation::France), 0);
-  EXPECT_EQ(Attitude(TNation::Britain), kUndecided - 12);
+  EXPECT_EQ(Attitude(TNation::Britain), kUndecided - 12) << "Britain cools from 13 up";
   EXPECT_EQ(Nation(TNation::Union).WarScore, 275);
   ASSERT_EQ(window.Notices().size(), 2u);
   EXPECT_EQ(window.Notices()[0].options[0], Text(703));
   EXPECT_EQ(window.Notices()[1].lines[0], Text(705));
 }
 
-TEST_F(ForeignInterventionTest, ADeclinedOfferLeavesFranceUndecided) {
+TEST_F(ForeignInterventionTest, AHumanConfederacyMayDeclineTheOffer) {
   Nation(TNation::Confederacy).Human = 1;
   Attitude(TNation::France) = 20;
   window.ScriptChoices({2});
@@ -80,28 +136,6 @@ TEST_F(ForeignInterventionTest, ADeclinedOfferLeavesFranceUndecided) {
   EXPECT_EQ(State(kBargainState).Nation, TNation::Confederacy);
   EXPECT_EQ(Attitude(TNation::France), 50);
   EXPECT_EQ(Nation(TNation::France).Side, 0);
-}
-
-TEST_F(ForeignInterventionTest, AComputerConfederacyTakesTheOfferOneTimeInTen) {
-  Attitude(TNation::France) = 20;
-  ScriptRandomDraws({{100, 10}});
-  FranceEntersWar();
-  EXPECT_EQ(State(kBargainState).Nation, TNation::Confederacy);
-  EXPECT_EQ(Attitude(TNation::France), 50);
-  Attitude(TNation::France) = 20;
-  ScriptRandomDraws({{100, 9}});
-  FranceEntersWar();
-  EXPECT_EQ(State(kBargainState).Nation, TNation::France);
-}
-
-TEST_F(ForeignInterventionTest, FranceBelowTwoDeclaresWar) {
-  Attitude(TNation::France) = 1;
-  State(kBargainState).Nation = TNation::Union;
-  FranceEntersWar();
-  EXPECT_EQ(Nation(TNation::France).Side, TSide::Confederate);
-  EXPECT_EQ(Attitude(TNation::France), 0);
-  ASSERT_EQ(window.Notices().size(), 1u);
-  EXPECT_EQ(window.Notices()[0].lines[2], Text(699));
 }
 
 }  // namespace

@@ -7,30 +7,25 @@
 
 namespace {
 
-class GameDateTest : public WorldTest {
- protected:
-  static void SetDate(int day, int month, int year) {
-    GameState.Day = static_cast<std::uint8_t>(day);
-    GameState.Month = static_cast<std::uint16_t>(month);
-    GameState.Year = static_cast<std::uint16_t>(year);
+using GameDateTest = WorldTest;
+
+// Turns fall on the 1st, 11th and 21st; the 21st turns into the next month.
+TEST_F(GameDateTest, TurnsRunOnTheFirstEleventhAndTwentyFirstAndReadAsTheWindowShowsThem) {
+  const struct {
+    int day, month, year;
+    const char* next;
+  } cases[] = {{1, 12, 1862, "Dec 11 1862"},
+               {11, 6, 1862, "June 21 1862"},
+               {21, 8, 1863, "Sept 1 1863"},
+               {21, 12, 1863, "Jan 1 1864"}};
+  for (const auto& c : cases) {
+    GameState.Day = static_cast<std::uint8_t>(c.day);
+    GameState.Month = static_cast<std::uint16_t>(c.month);
+    GameState.Year = static_cast<std::uint16_t>(c.year);
+    AdvanceDate();
+    EXPECT_EQ(FormatGameDate(), c.next);
   }
-};
-
-TEST_F(GameDateTest, TurnsRunOnTheFirstEleventhAndTwentyFirstIntoTheNewYear) {
-  SetDate(1, 12, 1862);
-  AdvanceDate();
-  EXPECT_EQ(FormatGameDate(), "Dec 11 1862");
-  AdvanceDate();
-  AdvanceDate();
-  EXPECT_EQ(FormatGameDate(), "Jan 1 1863");
-}
-
-TEST_F(GameDateTest, DatesReadAsTheWindowShowsThem) {
-  SetDate(11, 6, 1862);
-  EXPECT_EQ(FormatGameDate(), "June 11 1862");
-  SetDate(21, 9, 1863);
-  EXPECT_EQ(FormatGameDate(), "Sept 21 1863");
-  SetDate(1, 13, 1864);
+  GameState.Month = 13;
   EXPECT_EQ(FormatGameDate(), "1 1864") << "a month outside 1..12 has no word";
 }
 

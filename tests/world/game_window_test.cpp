@@ -23,25 +23,15 @@ class NoticeTest : public WindowTest {
 TEST_F(NoticeTest, ClearingANoticeWipesWhatTheLastOneLeft) {
   Ask(14, {4});
   EventMessage.Line2 = "Rebels rise";
-
   ClearEventMessage();
-
   EXPECT_EQ(EventMessage.Kind, 0);
-  EXPECT_EQ(EventMessage.Choice, 0);
   EXPECT_EQ(EventMessage.Line2.str(), "");
   EXPECT_EQ(EventOptions[4].Present, 0);
 }
 
+// Notices without a form (kinds 4, 12, 16, 30) or without choices leave no
+// choice and keep the script for the next that asks.
 TEST_F(NoticeTest, ThePlayerAnswersFromTheScriptThenWithTheFirstOfferedOption) {
-  window.ScriptChoices({2});
-  Ask(0, {1, 2});
-  EXPECT_EQ(EventMessage.Choice, 2);
-  Ask(0, {3, 5});
-  EXPECT_EQ(EventMessage.Choice, 3);
-  EXPECT_EQ(window.Notices()[1].options[4], "option 5");
-}
-
-TEST_F(NoticeTest, NoticesWithoutAFormOrWithoutChoicesLeaveNoChoiceAndKeepTheScript) {
   window.ScriptChoices({2});
   for (int kind : {4, 12, 16, 30}) {
     Ask(kind, {1});
@@ -49,7 +39,9 @@ TEST_F(NoticeTest, NoticesWithoutAFormOrWithoutChoicesLeaveNoChoiceAndKeepTheScr
   }
   Ask(0, {1, 2});
   EXPECT_EQ(EventMessage.Choice, 2);
-  EXPECT_EQ(window.Notices().size(), 5u);
+  Ask(0, {3, 5});
+  EXPECT_EQ(EventMessage.Choice, 3);
+  EXPECT_EQ(window.Notices()[5].options[4], "option 5");
 }
 
 TEST(GameWindowTest, RulesCannotTalkToAWindowThatIsNotThere) {

@@ -107,34 +107,6 @@ TEST_F(HexControlTest, AUnionCorpsHoldsItsHexAgainstAnyCrowdButAConfederateOneCa
   EXPECT_EQ(OwnerAt(40, 40), TSide::Union);
 }
 
-TEST_F(HexControlTest, ARiverFleetCommandsTheRiverHexesBesideIt) {
-  MapRecord.Cell(20, 20).Bytes[0] = 128;
-  MapRecord.Cell(30, 20).Bytes[0] = 128;
-  City(AddCity(70, 50, TSide::Confederate)).State = kState;  // no quiet bonus
-  for (int x : {20, 30}) {
-    const int fleet = AddFleet(x, 21, TSide::Confederate, TNation::Confederacy);
-    GameState.Fleets[fleet].Kind = 2;
-    GameState.Fleets[fleet].Status = x == 20 ? 0 : 5;  // the second is still building
-  }
-  RecomputeHexControl();
-  EXPECT_EQ(OwnerAt(20, 20), TSide::Confederate);  // 3 against the holder's 2
-  EXPECT_EQ(OwnerAt(30, 20), TSide::Union);
-}
-
-TEST_F(HexControlTest, ACityStampsItsHexAndHexesOutsideTheStatesKeepTheirFlag) {
-  const int city = AddCity(15, 15, TSide::Confederate);
-  City(city).State = kState;
-  MapRecord.Cell(5, 5).Bytes[2] = 128 + 40;
-  MapRecord.Cell(5, 5).SetOwner(TSide::Confederate);
-  MapRecord.Cell(6, 6).Bytes[2] = 128 + kState;
-  RecomputeHexControl();
-  EXPECT_EQ(OwnerAt(15, 15), TSide::Confederate);
-  EXPECT_EQ(MapRecord.Cell(5, 5).Bytes[2], 128);
-  EXPECT_EQ(OwnerAt(5, 5), TSide::Confederate);
-  EXPECT_EQ(OwnerAt(6, 6), TSide::Union);
-  EXPECT_EQ(MapRecord.Cell(6, 6).Bytes[2], 128 + kState);
-}
-
 TEST_F(HexControlTest, TheStateTalliesCountOnlyWhatIsInTheState) {
   MakeState(8, TNation::Confederacy);
   for (int y = 1; y <= TMapRecord::Rows; ++y) MapRecord.Cell(50, y).Bytes[2] = 8;

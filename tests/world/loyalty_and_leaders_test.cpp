@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <deque>
 #include <string>
@@ -13,31 +14,33 @@
 
 namespace {
 
+// In 1862 the leading nation has to lead by 20.
 class LoyaltyAndLeadersTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    GameState.Year = 1862;  // the leading nation must lead by 20
+    GameState.Year = 1862;
   }
 
-  static TStateRec& State(int s, int nation, int theatre = TTheatre::Seaboard) {
+  static TStateRec& State(int s, int nation, int loyalty = 50) {
     TStateRec& state = GameState.States[s];
     state.Name = "State " + std::to_string(s);
     state.Nation = static_cast<std::uint8_t>(nation);
-    state.Theatre = static_cast<std::uint8_t>(theatre);
+    state.Theatre = TTheatre::Seaboard;
+    state.Loyalty = static_cast<std::uint8_t>(loyalty);
     return state;
   }
 
   void Draw(int bound, int value) { script.push_back({bound, value}); }
 
-  // Leaders from the first given on draw no return from leave.
+  // Leaders from the first given on miss their draw for a return from leave.
   void QuietLeadersFrom(int first) {
     for (int l = first; l <= GameState.Leaders.Count; ++l) Draw(100, 99);
   }
 
-  // Each nation and theatre draws for a complaint of the first kind; none comes.
-  void QuietComplaints() {
-    for (int i = 0; i < 12; ++i) Draw(20, 19);
+  // Each nation and theatre after the first given draws for a complaint; none comes.
+  void QuietComplaintsAfter(int drawn) {
+    for (int i = drawn; i < 12; ++i) Draw(20, 19);
   }
 
   void Run() {
@@ -49,134 +52,155 @@ class LoyaltyAndLeadersTest : public WindowTest {
   std::deque<ScriptedDraw> script;
 };
 
-TEST_F(LoyaltyAndLeadersTest, StatesLeanTowardANationLeadingByTenAYearOfWar) {
-  GameState.Nations[TNation::Union].WarScore = 100;
-  GameState.Nations[TNation::Confederacy].WarScore = 79;
-  TStateRec& won = State(1, TNation::Union);
-  TStateRec& unconvinced = State(2, TNation::Union);
-  TStateRec& full = State(4, TNation::Union);
-  TStateRec& behind = State(5, TNation::Confederacy);
-  TStateRec& french = State(6, TNation::France);
-  TStateRec& steadfast = State(19, TNation::Union);
-  TStateRec& alsoSteadfast = State(20, TNation::Confederacy);
-  for (TStateRec* state : {&won, &unconvinced, &behind, &french, &steadfast, &alsoSteadfast}) {
-    state->Loyalty = 50;
-    state->ComplaintDelay = 5;
+TEST_F(LoyaltyAndLeadersTest, AStateDriftsTowardANationLeadingByTenAYearOnItsDraws) {
+  const struct {
+    int union_score, loyalty, draws, after;
+  } cases[] = {
+      {100, 50, 99, 51},   // a lead of 21, the draws below the score
+      {100, 50, 100, 50},  // the draws as high as the score
+      {99, 50, -1, 50},    // a lead of 20 draws nothing
+      {100, 99, 0, 100},  {100, 100, 0, 100},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.union_score << " " << c.loyalty << " " << c.draws);
+    GameState.Nations[TNation::Union].WarScore = static_cast<std::int16_t>(c.union_score);
+    GameState.Nations[TNation::Confederacy].WarScore = 79;
+    State(1, TNation::Union, c.loyalty);
+    script.clear();
+    if (c.draws >= 0) {
+      Draw(500, c.draws / 3);
+      Draw(500, c.draws / 3);
+      Draw(500, c.draws - 2 * (c.draws / 3));
+    }
+    QuietLeadersFrom(1);
+    QuietComplaintsAfter(0);
+    Run();
+    EXPECT_EQ(GameState.States[1].Loyalty, c.after);
   }
-  full.Loyalty = 100;
-  for (int i = 0; i < 3; ++i) Draw(500, 33);  // 99, below the score
-  for (int i = 0; i < 3; ++i) Draw(500, 50);  // 150, above it
+}
+
+TEST_F(LoyaltyAndLeadersTest, TheSteadfastStatesAndForeignStatesNeitherDriftNorCountDown) {
+  GameState.Nations[TNation::Union].WarScore = 1000;
+  for (int s : {1, 19, 20}) State(s, TNation::Union).ComplaintDelay = 5;
+  State(6, TNation::France).ComplaintDelay = 5;
   for (int i = 0; i < 3; ++i) Draw(500, 0);
   QuietLeadersFrom(1);
-  QuietComplaints();
-
+  QuietComplaintsAfter(0);
   Run();
-
-  EXPECT_EQ(won.Loyalty, 51);
-  EXPECT_EQ(unconvinced.Loyalty, 50);
-  EXPECT_EQ(full.Loyalty, 100);
-  EXPECT_EQ(behind.Loyalty, 50);
-  EXPECT_EQ(steadfast.Loyalty, 50);
-  // Complaints wait a turn less, except in the two steadfast states and abroad.
-  EXPECT_EQ(won.ComplaintDelay, 4);
-  EXPECT_EQ(behind.ComplaintDelay, 4);
-  EXPECT_EQ(french.ComplaintDelay, 5);
-  EXPECT_EQ(steadfast.ComplaintDelay, 5);
-  EXPECT_EQ(alsoSteadfast.ComplaintDelay, 5);
+  EXPECT_EQ(GameState.States[1].Loyalty, 51);
+  EXPECT_EQ(GameState.States[1].ComplaintDelay, 4);
+  for (int s : {19, 20, 6}) {
+    EXPECT_EQ(GameState.States[s].Loyalty, 50) << s;
+    EXPECT_EQ(GameState.States[s].ComplaintDelay, 5) << s;
+  }
 }
 
-TEST_F(LoyaltyAndLeadersTest, ALeadOfExactlyTheYearsMarkDrawsNothing) {
-  GameState.Nations[TNation::Union].WarScore = 99;
-  GameState.Nations[TNation::Confederacy].WarScore = 79;
-  State(1, TNation::Union).Loyalty = 50;
-  QuietLeadersFrom(1);
-  QuietComplaints();
-  Run();
-  EXPECT_EQ(GameState.States[1].Loyalty, 50);
-}
-
+// One leader per row: leave counts down 199..102, a return 99..2, and 1 comes
+// back, on a draw below 25; a wound 234..201 heals a step on a draw above 10.
 TEST_F(LoyaltyAndLeadersTest, LeadersReturnFromLeaveAndWoundsOnTheirDraws) {
-  const int start[] = {2, 3, 101, 150, 201, 201, 1, 0, 2};
-  for (int l = 1; l <= 9; ++l)
-    GameState.Leaders[l].Status = static_cast<std::uint8_t>(start[l - 1]);
-  Draw(100, 24);  // 2 comes back at once
-  Draw(100, 0);   // 3 is one step closer
-  Draw(100, 0);   // 101 is where leave ends for good
-  Draw(100, 0);   // 150 counts down
-  Draw(100, 99);
-  Draw(50, 11);  // a wound heals a step
-  Draw(100, 99);
-  Draw(50, 10);   // and this one does not
-  Draw(100, 24);  // 1 is available
-  Draw(100, 0);   // a commander is not on leave
-  Draw(100, 25);  // a missed draw changes nothing
-  QuietLeadersFrom(10);
-  QuietComplaints();
-
+  const struct {
+    int status, leave_draw, wound_draw, after;
+  } cases[] = {
+      {2, 24, -1, 100},   {2, 25, -1, 2},     {3, 0, -1, 2},      {1, 24, -1, 100},
+      {1, 25, -1, 1},     {99, 0, -1, 98},    {100, 0, -1, 100},  {101, 0, -1, 101},
+      {102, 0, -1, 101},  {199, 0, -1, 198},  {200, 0, -1, 200},  {201, 99, 11, 200},
+      {201, 99, 10, 201}, {234, 99, 11, 233}, {235, 99, -1, 235}, {0, 0, -1, 0},
+  };
+  int l = 0;
+  for (const auto& c : cases) {
+    GameState.Leaders[++l].Status = static_cast<std::uint8_t>(c.status);
+    Draw(100, c.leave_draw);
+    if (c.wound_draw >= 0) Draw(50, c.wound_draw);
+  }
+  QuietLeadersFrom(l + 1);
+  QuietComplaintsAfter(0);
   Run();
-
-  const int expected[] = {100, 2, 101, 149, 200, 201, 100, 0, 2};
-  for (int l = 1; l <= 9; ++l) EXPECT_EQ(GameState.Leaders[l].Status, expected[l - 1]) << l;
+  l = 0;
+  for (const auto& c : cases) EXPECT_EQ(GameState.Leaders[++l].Status, c.after) << c.status;
 }
 
-TEST_F(LoyaltyAndLeadersTest, GovernorsComplainOfIdleAndOverworkedTheatresInOneTurn) {
-  TNationRec& union_ = GameState.Nations[TNation::Union];
-  union_.AiWeight[TTheatre::West] = 3;  // an idle theatre with forces waiting
-  union_.AiAggressionLevel[TTheatre::West] = 3;
-  union_.WarScore = 5;
-  State(6, TNation::Union, TTheatre::West).Loyalty = 60;
-  State(7, TNation::Union, TTheatre::West).Loyalty = 90;
-  State(8, TNation::Union, TTheatre::West).ComplaintDelay = 3;
-  TNationRec& confederacy = GameState.Nations[TNation::Confederacy];
-  confederacy.AiAggression[TTheatre::Mississippi] = 10;
-  confederacy.AiAggressionLevel[TTheatre::Mississippi] = 3;
-  confederacy.AiAggression[TTheatre::Seaboard] = 10;
-  confederacy.AiAggressionLevel[TTheatre::Seaboard] = 2;  // too low to hear complaints
-  State(9, TNation::Confederacy, TTheatre::Mississippi).Loyalty = 0;
-  State(10, TNation::Confederacy, TTheatre::Seaboard).Loyalty = 0;
+struct ComplaintCase {
+  const char* what;
+  int weight, flag, aggression, level;
+  int kind_draw;  // Random(20); -1 when an idle theatre draws none
+  int loyalty6, loyalty7;
+  int draw6, draw7;  // Random(100) of states 6 and 7; -1 for a state not asked
+  int complainer;    // 0 for none
+  int text;          // its line 3
+};
+
+class ComplaintTest : public LoyaltyAndLeadersTest,
+                      public ::testing::WithParamInterface<ComplaintCase> {};
+
+// The Union's seaboard: idle with forces waiting (weight above 2 and no flag),
+// or pushed (a draw of 20 plus 6 below the aggression); heard only from
+// level 3; the highest draw above 50 and above its state's loyalty speaks.
+TEST_P(ComplaintTest, AGovernorComplainsOfAnIdleOrOverworkedTheatre) {
+  const ComplaintCase& c = GetParam();
+  SCOPED_TRACE(c.what);
+  TNationRec& nation = GameState.Nations[TNation::Union];
+  nation.AiWeight[TTheatre::Seaboard] = static_cast<std::uint8_t>(c.weight);
+  nation.TheatreFlag[TTheatre::Seaboard] = static_cast<std::uint8_t>(c.flag);
+  nation.AiAggression[TTheatre::Seaboard] = static_cast<std::uint8_t>(c.aggression);
+  nation.AiAggressionLevel[TTheatre::Seaboard] = static_cast<std::uint16_t>(c.level);
+  nation.WarScore = 5;
+  State(6, TNation::Union, c.loyalty6);
+  if (c.loyalty7 >= 0) State(7, TNation::Union, c.loyalty7);
   QuietLeadersFrom(1);
-  Draw(20, 19);   // Union, seaboard
-  Draw(100, 70);  // state 6 speaks up
-  Draw(100, 95);  // state 7 louder still
-  Draw(100, 10);  // its next complaint waits 10 + 2 x 90 + 50
-  Draw(20, 19);   // Union, river
-  Draw(20, 0);    // Confederacy, seaboard: heard by nobody
-  Draw(20, 19);   // Confederacy, west
-  Draw(20, 3);    // Confederacy, river: 9 is below 10
-  Draw(100, 51);  // state 9
-  Draw(100, 0);   // waits 50
-  for (int i = 0; i < 6; ++i) Draw(20, 19);
-
+  if (c.kind_draw >= 0) Draw(20, c.kind_draw);
+  for (int draw : {c.draw6, c.draw7}) {
+    if (draw >= 0) Draw(100, draw);
+  }
+  if (c.complainer != 0) Draw(100, 10);
+  QuietComplaintsAfter(1);
   Run();
-
-  EXPECT_EQ(GameState.States[7].ComplaintDelay, 240);
-  EXPECT_EQ(GameState.States[6].ComplaintDelay, 0);
-  EXPECT_EQ(GameState.States[9].ComplaintDelay, 50);
-  EXPECT_EQ(GameState.States[10].ComplaintDelay, 0);
-  EXPECT_EQ(union_.WarScore, 4);
-  EXPECT_EQ(union_.AiAggression[TTheatre::West], 0);  // already at its floor
-  EXPECT_EQ(confederacy.AiAggression[TTheatre::Mississippi], 10);
-  ASSERT_EQ(window.Notices().size(), 2u);
-  const RecordedNotice& idle = window.Notices()[0];
-  EXPECT_EQ(idle.kind, 0);
-  EXPECT_EQ(idle.lines, (std::array<std::string, 4>{"text 70", "State 7", "text 75", "text 76"}));
-  EXPECT_EQ(window.Notices()[1].lines,
-            (std::array<std::string, 4>{"text 70", "State 9", "text 71", "text 74"}));
+  const bool idle = c.complainer != 0 && c.text == 75;
+  EXPECT_EQ(nation.WarScore, idle ? 4 : 5);
+  EXPECT_EQ(nation.AiAggression[TTheatre::Seaboard],
+            idle ? std::max(c.aggression - 1, 0) : c.aggression);
+  if (c.complainer == 0) {
+    EXPECT_TRUE(window.Notices().empty());
+    return;
+  }
+  const TStateRec& state = GameState.States[c.complainer];
+  EXPECT_EQ(state.ComplaintDelay, 10 + 2 * state.Loyalty + 50);
+  ASSERT_EQ(window.Notices().size(), 1u);
+  const std::string detail = "text " + std::to_string(c.text == 75 ? 76 : 72);
+  EXPECT_EQ(window.Notices()[0].lines,
+            (std::array<std::string, 4>{"text 70", state.Name.str(),
+                                        "text " + std::to_string(c.text), detail}));
 }
 
-TEST_F(LoyaltyAndLeadersTest, AnIdleTheatreCostsAggressionOnlyWhileTheNationHasStanding) {
-  TNationRec& union_ = GameState.Nations[TNation::Union];
-  union_.AiWeight[TTheatre::Seaboard] = 3;
-  union_.AiAggressionLevel[TTheatre::Seaboard] = 5;
-  union_.AiAggression[TTheatre::Seaboard] = 7;
-  State(6, TNation::Union).Loyalty = 0;
+INSTANTIATE_TEST_SUITE_P(
+    Complaints, ComplaintTest,
+    ::testing::Values(
+        ComplaintCase{"idle", 3, 0, 7, 3, -1, 0, -1, 51, -1, 6, 75},
+        ComplaintCase{"idle at no aggression", 3, 0, 0, 3, -1, 0, -1, 51, -1, 6, 75},
+        ComplaintCase{"weight 2 is not idle", 2, 0, 0, 3, 19, 0, -1, -1, -1, 0, 0},
+        ComplaintCase{"a flagged theatre is not idle", 3, 1, 0, 3, 19, 0, -1, -1, -1, 0, 0},
+        ComplaintCase{"pushed: 9 below 10", 0, 0, 10, 3, 3, 0, -1, 51, -1, 6, 71},
+        ComplaintCase{"not pushed: 9 below 9", 0, 0, 9, 3, 3, 0, -1, -1, -1, 0, 0},
+        ComplaintCase{"level 2 is not heard", 3, 0, 7, 2, -1, 0, -1, -1, -1, 0, 0},
+        ComplaintCase{"a draw of 50 is not enough", 3, 0, 7, 3, -1, 0, -1, 50, -1, 0, 0},
+        ComplaintCase{"a draw at the loyalty", 3, 0, 7, 3, -1, 60, -1, 60, -1, 0, 0},
+        ComplaintCase{"a draw above the loyalty", 3, 0, 7, 3, -1, 59, -1, 60, -1, 6, 75},
+        ComplaintCase{"a tie keeps the first", 3, 0, 7, 3, -1, 0, 0, 70, 70, 6, 75},
+        ComplaintCase{"a higher draw speaks", 3, 0, 7, 3, -1, 0, 0, 70, 71, 7, 75}),
+    [](const auto& info) { return "Row" + std::to_string(info.index); });
+
+TEST_F(LoyaltyAndLeadersTest, AnIdleTheatreCostsNothingOnceTheNationHasNoStanding) {
+  TNationRec& nation = GameState.Nations[TNation::Union];
+  nation.AiWeight[TTheatre::Seaboard] = 3;
+  nation.AiAggressionLevel[TTheatre::Seaboard] = 5;
+  nation.AiAggression[TTheatre::Seaboard] = 7;
+  State(6, TNation::Union, 0);
   QuietLeadersFrom(1);
   Draw(100, 80);
   Draw(100, 0);
-  for (int i = 0; i < 11; ++i) Draw(20, 19);
+  QuietComplaintsAfter(1);
   Run();
-  EXPECT_EQ(union_.AiAggression[TTheatre::Seaboard], 7);
-  EXPECT_EQ(union_.WarScore, 0);
+  EXPECT_EQ(nation.AiAggression[TTheatre::Seaboard], 7);
+  EXPECT_EQ(nation.WarScore, 0);
   EXPECT_EQ(window.Notices().size(), 1u);
 }
 

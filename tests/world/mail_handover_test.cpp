@@ -34,36 +34,37 @@ class MailHandOverTest : public WindowTest {
   std::vector<std::string> BattleFile(const std::string& name) const {
     return ReadTextLines(PathOf(name)).value_or(std::vector<std::string>{"(missing)"});
   }
-
-  // The play mode as the saved file holds it.
-  int SavedPlayMode(const std::string& name) const {
-    std::ifstream file(PathOf(name), std::ios::binary);
-    file.seekg(offsetof(TGameState, PlayMode));
-    return file.get() | file.get() << 8;
-  }
 };
 
-TEST_F(MailHandOverTest, HandingOverPassesTheMoveAndSendsTheBattles) {
+// Mode 2 becomes 3 and a received game (3 or 4) becomes 4; the mail side
+// alternates; the move is passed once per sitting.
+TEST_F(MailHandOverTest, HandingOverPassesTheMoveOnceAndSendsTheBattles) {
   BattleLog = {"No History"};
-
   SaveAs("Game7.GMR", {kHandOver});
-
   EXPECT_EQ(GameState.PlayMode, 3);
   EXPECT_EQ(GameState.MailSide, 2);
   EXPECT_EQ(BattleFile("Game7.BTL"), (std::vector<std::string>{"No History", "TurnOver"}));
-  EXPECT_EQ(SavedPlayMode("Game7.GMR"), 3) << "the opponent receives the passed move";
+  std::ifstream saved(PathOf("Game7.GMR"), std::ios::binary);
+  saved.seekg(offsetof(TGameState, PlayMode));
+  EXPECT_EQ(saved.get(), 3) << "the opponent receives the passed move";
   EXPECT_TRUE(fs::exists(PathOf("Game7.GMP")));
-  ASSERT_EQ(window.Notices().size(), 1u);
-  const RecordedNotice& question = window.Notices()[0];
+  const RecordedNotice& question = window.Notices().at(0);
   EXPECT_EQ(question.lines[0], "Ready to end turn and");
   EXPECT_EQ(question.lines[1], "send game to opponent?");
   EXPECT_EQ(question.options[0], "text 3");
   EXPECT_EQ(question.options[1], "text 4");
+  SaveAs("Second", {kHandOver});
+  EXPECT_EQ(GameState.MailSide, 2);
+  EXPECT_EQ(window.Notices().size(), 1u);
+  EXPECT_EQ(BattleFile("Second.BTL").back(), "TurnOver");
+  ASSERT_TRUE(LoadGame(PathOf("Second.GMR")));
+  SaveAs("Reply", {kHandOver});
+  EXPECT_EQ(GameState.PlayMode, 4);
+  EXPECT_EQ(GameState.MailSide, 1);
 }
 
 TEST_F(MailHandOverTest, KeepingTheTurnStillSavesEverything) {
   SaveAs("Game7", {kKeepTurn});
-
   EXPECT_EQ(GameState.PlayMode, 2);
   EXPECT_EQ(GameState.MailSide, 1);
   EXPECT_EQ(BattleFile("Game7.BTL"), std::vector<std::string>{"TurnOver"});
@@ -71,25 +72,9 @@ TEST_F(MailHandOverTest, KeepingTheTurnStillSavesEverything) {
   EXPECT_TRUE(fs::exists(PathOf("Game7.GMP")));
 }
 
-TEST_F(MailHandOverTest, TheMoveIsPassedOncePerSitting) {
-  SaveAs("First", {kHandOver});
-  SaveAs("Second", {kHandOver});
-  EXPECT_EQ(GameState.PlayMode, 3);
-  EXPECT_EQ(GameState.MailSide, 2);
-  EXPECT_EQ(window.Notices().size(), 1u);
-  EXPECT_EQ(BattleFile("Second.BTL").back(), "TurnOver");
-
-  ASSERT_TRUE(LoadGame(PathOf("Second.GMR")));
-  SaveAs("Reply", {kHandOver});
-  EXPECT_EQ(GameState.PlayMode, 4);
-  EXPECT_EQ(GameState.MailSide, 1);
-}
-
 TEST_F(MailHandOverTest, OneMachinePlaySavesTheGameAlone) {
-  GameState.PlayMode = 0;
-
+  GameState.PlayMode = 1;
   SaveAs("Solo.GMR");
-
   EXPECT_TRUE(window.Notices().empty());
   EXPECT_TRUE(fs::exists(PathOf("Solo.GMR")));
   EXPECT_FALSE(fs::exists(PathOf("Solo.BTL")));
@@ -99,7 +84,6 @@ TEST_F(MailHandOverTest, OneMachinePlaySavesTheGameAlone) {
 TEST_F(MailHandOverTest, ACancelledOrNamelessSaveWritesNothing) {
   SaveGameDialog();
   SaveAs(".GMR");
-
   EXPECT_EQ(GameState.PlayMode, 2);
   EXPECT_TRUE(BattleLog.empty());
   EXPECT_EQ(window.Messages().size(), 1u);

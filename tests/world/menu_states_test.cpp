@@ -25,43 +25,36 @@ class MenuStatesTest : public WindowTest {
     window.SetCommandEnabled(Execute1, execute_was_enabled);
   }
   void ExpectAll(std::span<const WindowCommand> commands, bool enabled) {
-    for (WindowCommand command : commands) {
+    for (WindowCommand command : commands)
       EXPECT_EQ(window.IsEnabled(command), enabled) << static_cast<int>(command);
-    }
   }
 };
 
-TEST_F(MenuStatesTest, BetweenTurnsExecuteIsOfferedOnlyToARunningGameNotWaitingForMail) {
-  struct Case {
+// Between turns execute is offered unless mail is awaited (modes 2 and 4) or
+// the game is over (codes 1, 2, 3 and 255; 10 is a battle's, not an end).
+// While a turn runs it stays only where the turn may run on.
+TEST_F(MenuStatesTest, ExecuteIsOfferedOnlyWhereATurnMayRun) {
+  const struct {
     int mode, code;
-    bool execute;
-  };
-  for (const Case& c : {Case{0, 0, true}, Case{3, 0, true}, Case{0, 10, true}, Case{2, 0, false},
-                        Case{4, 0, false}, Case{0, 1, false}, Case{3, 255, false}}) {
-    Play(c.mode, c.code, !c.execute);
+    bool idle, executing;
+  } cases[] = {{0, 0, true, true},    {3, 0, true, true},   {0, 10, true, true},
+               {2, 0, false, false},  {4, 0, false, false}, {0, 1, false, true},
+               {3, 255, false, true}, {4, 1, false, true},  {2, 1, false, false}};
+  for (const auto& c : cases) {
+    Play(c.mode, c.code, !c.idle);
     SetMenusIdle();
-    EXPECT_EQ(window.IsEnabled(Execute1), c.execute) << "mode " << c.mode << ", code " << c.code;
-    EXPECT_EQ(window.IsEnabled(SpeedButton1), c.execute);
-  }
-  EXPECT_EQ(window.Cursor(), WindowCursor::Default);
-  ExpectAll(kFileCommands, true);
-  ExpectAll(kOrderCommands, false);
-}
-
-TEST_F(MenuStatesTest, ExecutingClosesEverythingButExecuteWhereTheTurnMayRunOn) {
-  struct Case {
-    int mode, code;
-    bool execute_stays;
-  };
-  for (const Case& c : {Case{0, 0, true}, Case{3, 0, true}, Case{2, 1, false}, Case{4, 0, false},
-                        Case{4, 1, true}}) {
+    EXPECT_EQ(window.IsEnabled(Execute1), c.idle) << "mode " << c.mode << ", code " << c.code;
+    EXPECT_EQ(window.IsEnabled(SpeedButton1), c.idle);
     Play(c.mode, c.code, true);
     SetMenusExecuting();
-    EXPECT_EQ(window.IsEnabled(Execute1), c.execute_stays)
-        << "mode " << c.mode << ", code " << c.code;
+    EXPECT_EQ(window.IsEnabled(Execute1), c.executing) << "mode " << c.mode << ", code " << c.code;
   }
   EXPECT_EQ(window.Cursor(), WindowCursor::Hourglass);
   ExpectAll(kFileCommands, false);
+  ExpectAll(kOrderCommands, false);
+  SetMenusIdle();
+  EXPECT_EQ(window.Cursor(), WindowCursor::Default);
+  ExpectAll(kFileCommands, true);
   ExpectAll(kOrderCommands, false);
 }
 
@@ -69,9 +62,7 @@ TEST_F(MenuStatesTest, GivingOrdersOpensTheReportsAndLeavesTheRestAlone) {
   Play(0, 0, false);
   window.SetCommandEnabled(LoadGame1, false);
   window.SetCommandEnabled(CorpsOrders1, true);
-
   SetMenusForOrders();
-
   ExpectAll(std::span(kOrderCommands, 13), true);
   EXPECT_EQ(window.IsEnabled(Conditions1), true);
   EXPECT_EQ(window.IsEnabled(LoadGame1), false);
@@ -81,34 +72,30 @@ TEST_F(MenuStatesTest, GivingOrdersOpensTheReportsAndLeavesTheRestAlone) {
 
 TEST_F(MenuStatesTest, HiddenInformationIsClosedInPlayByMailInEveryState) {
   for (void (*set_menus)() : {SetMenusIdle, SetMenusForOrders, SetMenusExecuting}) {
-    window.SetCommandEnabled(Hidden1, true);
-    Play(0, 0, true);
-    set_menus();
-    EXPECT_EQ(window.IsEnabled(Hidden1), true);
-    Play(2, 0, true);
-    set_menus();
-    EXPECT_EQ(window.IsEnabled(Hidden1), false);
+    for (int mode : {1, 2}) {
+      window.SetCommandEnabled(Hidden1, true);
+      Play(mode, 0, true);
+      set_menus();
+      EXPECT_EQ(window.IsEnabled(Hidden1), mode < 2);
+    }
   }
 }
 
 TEST_F(MenuStatesTest, TheSideToPlayIsTheOneHumanNationOrTheMailSide) {
-  struct Case {
+  const struct {
     bool union_human, confederacy_human;
     int mode, mail_side, before, after;
-  };
-  for (const Case& c : {Case{true, false, 0, 0, 0, 1}, Case{false, true, 0, 0, 0, 2},
-                        Case{false, false, 0, 0, 1, 0}, Case{true, true, 0, 0, 2, 2},
-                        Case{true, true, 3, 1, 2, 1}}) {
+  } cases[] = {{true, false, 0, 0, 0, 1}, {false, true, 0, 0, 0, 2}, {false, false, 0, 0, 1, 0},
+               {true, true, 0, 0, 2, 2},  {true, true, 1, 1, 2, 2},  {true, true, 2, 1, 2, 1}};
+  for (const auto& c : cases) {
     GameState.Nations[1].Human = c.union_human;
     GameState.Nations[2].Human = c.confederacy_human;
     GameState.PlayMode = static_cast<std::uint16_t>(c.mode);
     GameState.MailSide = static_cast<std::uint16_t>(c.mail_side);
     CurrentSide = static_cast<std::uint16_t>(c.before);
     window.SetCommandEnabled(RaiseCorps1, false);
-
     ChooseSideToPlay();
-
-    EXPECT_EQ(CurrentSide, c.after);
+    EXPECT_EQ(CurrentSide, c.after) << c.mode;
     EXPECT_EQ(window.SideChangeCaption(), "text " + std::to_string(464 + c.after));
     EXPECT_EQ(window.IsEnabled(RaiseCorps1), c.after != 0) << "the orders menus open";
   }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "support/world_fixture.h"
 #include "tests/world/economy_fixture.h"
 #include "world/codes.h"
@@ -11,6 +13,8 @@ namespace {
 
 constexpr int kOffMapState = 5;
 constexpr int kCapitalState = 6;
+constexpr int kUnion = TNation::Union;
+constexpr int kSouth = TNation::Confederacy;
 
 class MonthlyIncomeTest : public EconomyTest<WorldTest> {
  protected:
@@ -19,143 +23,139 @@ class MonthlyIncomeTest : public EconomyTest<WorldTest> {
     GameState.Month = 12;
     GameState.Year = 1862;
   }
-
   static int Stock(int nation, int weapon) { return Nation(nation).WeaponStock[weapon]; }
 };
 
-TEST_F(MonthlyIncomeTest, AWinterMonthPaysIndustryAndBonusByPeopleAtTheLowRate) {
-  // France at peace earns a bonus of 1: (20 + 1) x 2 x 10, two sevenths of it.
-  TStateRec& state = StateOf(kOffMapState, TNation::France);
-  state.Industry = 20;
-  state.Population = 1099;
-
-  CollectMonthlyIncome();
-  EXPECT_EQ(state.Income, 120);
-  EXPECT_EQ(Supplies(TNation::France), 120);
-}
-
-TEST_F(MonthlyIncomeTest, TheCampLeadersAdvantageGivesTheBonusUpToSix) {
-  GameState.Month = 7;  // summer: rate 6
-  Nation(TNation::Confederacy).LeadershipAdvantage = 1;
-  Nation(TNation::France).Side = TSide::Confederate;
-  Nation(TNation::Union).LeadershipAdvantage = 5;
-  TStateRec& french = StateOf(kOffMapState, TNation::France);
-  TStateRec& northern = StateOf(kOffMapState + 1, TNation::Union);
-  for (TStateRec* state : {&french, &northern}) {
-    state->Industry = 10;
-    state->Population = 700;
+// Income is (industry + bonus) x season x hundreds of people, at most 60000,
+// two sevenths of it. The season is 3 from March to May, 6 from June to
+// November, 2 in winter; the bonus is twice the camp leader's advantage, at
+// most 6, and 1 for a nation at peace.
+TEST_F(MonthlyIncomeTest, IncomeGrowsWithIndustrySeasonBonusAndPeopleUpToItsCap) {
+  // Rows: month, side of France, advantage of its camp's leader, industry, people, income.
+  const int rows[][6] = {
+      {2, 0, 0, 34, 1000, 200},  {3, 0, 0, 34, 1000, 300},      {5, 0, 0, 34, 1000, 300},
+      {6, 0, 0, 34, 1000, 600},  {11, 0, 0, 34, 1000, 600},     {12, 0, 0, 34, 1000, 200},
+      {12, 2, 0, 35, 1099, 200}, {12, 2, 2, 31, 1000, 200},     {12, 2, 3, 29, 1000, 200},
+      {12, 2, 4, 29, 1000, 200}, {12, 0, 0, 29997, 100, 17141}, {12, 0, 0, 30001, 100, 17142}};
+  for (const auto& [month, side, advantage, industry, people, income] : rows) {
+    SCOPED_TRACE(testing::Message()
+                 << "month " << month << ", advantage " << advantage << ", industry " << industry);
+    SetUp();
+    GameState.Month = month;
+    Nation(TNation::France).Side = side;
+    Nation(kSouth).LeadershipAdvantage = advantage;
+    TStateRec& state = StateOf(kOffMapState, TNation::France);
+    state.Industry = industry;
+    state.Population = people;
+    CollectMonthlyIncome();
+    EXPECT_EQ(state.Income, income);
+    EXPECT_EQ(Supplies(TNation::France), income);
   }
-
-  CollectMonthlyIncome();
-  EXPECT_EQ(french.Income, (10 + 2) * 6 * 7 * 2 / 7);
-  EXPECT_EQ(northern.Income, (10 + 6) * 6 * 7 * 2 / 7);
 }
 
-TEST_F(MonthlyIncomeTest, OnlyConfederateCapitalStatesGrowCottonAndTheOutputIsCutToTenthsFirst) {
-  GameState.Month = 4;  // spring: rate 3
-  TStateRec& planters = StateOf(kCapitalState, TNation::Confederacy);
-  CityIn(kCapitalState, TNation::Confederacy, 0);
-  planters.Population = 600;
-  planters.Slaves = 400;
-  planters.CottonOutput = 70;
-  TStateRec& farmers = StateOf(kOffMapState, TNation::Confederacy);
-  farmers.Population = 1000;
-  farmers.CottonOutput = 7;
-  TStateRec& northern = StateOf(kCapitalState + 1, TNation::Union);
-  CityIn(kCapitalState + 1, TNation::Union, 0);
-  northern.Population = 1000;
-  northern.CottonOutput = 7;
-
-  CollectMonthlyIncome();
-  EXPECT_EQ(planters.CottonOutput, 7);
-  // Slaves count among a capital state's people: 10 hundreds x 7 x 3.
-  EXPECT_EQ(Nation(TNation::Confederacy).Cotton[TTheatre::Seaboard], 210);
-  EXPECT_EQ(Nation(TNation::Union).Cotton[TTheatre::Seaboard], 0);
+// Only the Confederacy's capital states grow cotton: hundreds of people (slaves
+// included) x (output + bonus) x season, at most 20000. An output above ten is
+// cut to tenths first.
+TEST_F(MonthlyIncomeTest, OnlyConfederateCapitalStatesGrowCottonUpToItsCap) {
+  // Rows: nation, capital, month, people, slaves, output, output after, cotton.
+  const int rows[][8] = {
+      {kSouth, 1, 4, 600, 400, 70, 7, 210},   {kSouth, 1, 4, 600, 400, 10, 10, 300},
+      {kSouth, 1, 4, 600, 400, 11, 1, 30},    {kSouth, 0, 4, 1000, 0, 7, 7, 0},
+      {kUnion, 1, 4, 1000, 0, 7, 7, 0},       {kSouth, 1, 7, 33300, 0, 10, 10, 19980},
+      {kSouth, 1, 7, 33400, 0, 10, 10, 20000}};
+  for (const auto& [nation, capital, month, people, slaves, output, after, cotton] : rows) {
+    SCOPED_TRACE(testing::Message()
+                 << "nation " << nation << ", people " << people << ", output " << output);
+    SetUp();
+    GameState.Month = month;
+    TStateRec& state = StateOf(kCapitalState, nation);
+    if (capital) CityIn(kCapitalState, nation, 0);
+    state.Population = people;
+    state.Slaves = slaves;
+    state.CottonOutput = output;
+    CollectMonthlyIncome();
+    EXPECT_EQ(state.CottonOutput, after);
+    EXPECT_EQ(Nation(nation).Cotton[TTheatre::Seaboard], cotton);
+  }
 }
 
 TEST_F(MonthlyIncomeTest, AFullStockTakesNoIncomeAndANearlyFullOneStopsAtTheWordsLimit) {
-  TStateRec& state = StateOf(kOffMapState, TNation::Union);
+  TStateRec& state = StateOf(kOffMapState, kUnion);
   state.Industry = 3000;
   state.Population = 10000;  // income 60000 x 2 / 7 = 17142
-  Supplies(TNation::Union) = 59999;
-  Supplies(TNation::Union, TTheatre::West) = 60000;
-
+  Supplies(kUnion) = 59999;
+  Supplies(kUnion, TTheatre::West) = 60000;
   CollectMonthlyIncome();
-  EXPECT_EQ(Supplies(TNation::Union), 65535);
-
+  EXPECT_EQ(Supplies(kUnion), 65535);
   state.Theatre = TTheatre::West;
   CollectMonthlyIncome();
-  EXPECT_EQ(Supplies(TNation::Union, TTheatre::West), 60000);
-}
-
-TEST_F(MonthlyIncomeTest, AnOccupiedStateEarnsNothingButItsWeaponsAreStillMade) {
-  TStateRec& state = StateOf(kCapitalState, TNation::Union);
+  EXPECT_EQ(Supplies(kUnion, TTheatre::West), 60000);
+  // An occupied state earns nothing.
   state.ControlSide = TSide::Confederate;
-  state.Industry = 50;
-  state.Population = 5000;
-  CityIn(kCapitalState, TNation::Union, 3000).WeaponOutput[TWeapon::Springfields] = 7;
-
+  Supplies(kUnion, TTheatre::West) = 0;
   CollectMonthlyIncome();
-  EXPECT_EQ(state.Income, 0);
-  EXPECT_EQ(Supplies(TNation::Union), 0);
-  EXPECT_EQ(Stock(TNation::Union, TWeapon::Springfields), 7);
+  EXPECT_EQ(Supplies(kUnion, TTheatre::West), 0);
 }
 
 TEST_F(MonthlyIncomeTest, TheStockGetsTheWholeOutputWhileTheSuppliesPayForWholeUnitsOnly) {
-  TStateRec& state = StateOf(kOffMapState, TNation::Union);
+  TStateRec& state = StateOf(kOffMapState, kUnion);
   state.WeaponOutput[TWeapon::Springfields] = 10;
   state.WeaponOutput[TWeapon::Sharps] = 4;
   state.WeaponOutput[TWeapon::Shotguns] = 9;
-  GameState.WeaponTypes[TWeapon::Springfields].Cost[TNation::Union] = 3;
-  GameState.WeaponTypes[TWeapon::Sharps].Cost[TNation::Union] = 5;
-  GameState.WeaponTypes[TWeapon::Shotguns].Cost[TNation::Union] = 0;
-  Supplies(TNation::Union) = 42;
-
+  GameState.WeaponTypes[TWeapon::Springfields].Cost[kUnion] = 3;
+  GameState.WeaponTypes[TWeapon::Sharps].Cost[kUnion] = 5;
+  GameState.WeaponTypes[TWeapon::Shotguns].Cost[kUnion] = 0;
+  Supplies(kUnion) = 42;
   CollectMonthlyIncome();
   // 30 pays for the rifles; 12 buys two of the carbines' four; shotguns are free.
-  EXPECT_EQ(Supplies(TNation::Union), 2);
-  EXPECT_EQ(Stock(TNation::Union, TWeapon::Springfields), 10);
-  EXPECT_EQ(Stock(TNation::Union, TWeapon::Sharps), 4);
-  EXPECT_EQ(Stock(TNation::Union, TWeapon::Shotguns), 9);
+  EXPECT_EQ(Supplies(kUnion), 2);
+  EXPECT_EQ((std::array{Stock(kUnion, TWeapon::Springfields), Stock(kUnion, TWeapon::Sharps),
+                        Stock(kUnion, TWeapon::Shotguns)}),
+            (std::array{10, 4, 9}));
   EXPECT_EQ(state.WeaponOutput[TWeapon::Springfields], 10);  // an off-map state keeps its output
 }
 
+// Nobody works in the part of a city the enemy occupies (at most all of it),
+// and a city another nation holds makes nothing for anyone.
 TEST_F(MonthlyIncomeTest, ACapitalStateIsRebuiltFromItsOwnNationsCitiesLessTheirOccupiedPart) {
-  TStateRec& state = StateOf(kCapitalState, TNation::Union);
+  TStateRec& state = StateOf(kCapitalState, kUnion);
   state.Population = 9999;
   state.WeaponOutput[TWeapon::Parrotts] = 50;
-  TCity& free_city = CityIn(kCapitalState, TNation::Union, 1000);
-  TCity& half_held = CityIn(kCapitalState, TNation::Union, 800);
-  TCity& overrun = CityIn(kCapitalState, TNation::Union, 600);
-  TCity& lost = CityIn(kCapitalState, TNation::Confederacy, 5000);
-  half_held.Occupation = 40;
-  overrun.Occupation = 150;
-  free_city.WeaponOutput[TWeapon::Springfields] = 3;
-  overrun.WeaponOutput[TWeapon::Springfields] = 2;
+  // Rows: occupation, population, occupation after, working.
+  const int cities[][4] = {{0, 1000, 0, 1000},
+                           {40, 800, 40, 480},
+                           {99, 800, 99, 8},
+                           {100, 600, 100, 0},
+                           {150, 600, 100, 0}};
+  int working = 0;
+  for (const auto& [occupation, population, after, works] : cities) {
+    TCity& city = CityIn(kCapitalState, kUnion, population);
+    city.Occupation = occupation;
+    city.WeaponOutput[TWeapon::Springfields] = 1;
+    working += works;
+  }
+  TCity& lost = CityIn(kCapitalState, kSouth, 5000);
   lost.WeaponOutput[TWeapon::Springfields] = 11;
-
   CollectMonthlyIncome();
-  EXPECT_EQ(state.Population, 1000 + 480);
-  EXPECT_EQ(overrun.Occupation, 100);
+  EXPECT_EQ(state.Population, working);
+  for (int k = 0; k < 5; ++k) EXPECT_EQ(GameState.Cities[1 + k].Occupation, cities[k][2]);
   EXPECT_EQ(state.WeaponOutput[TWeapon::Springfields], 5);
   EXPECT_EQ(state.WeaponOutput[TWeapon::Parrotts], 0);
-  // The city the enemy took makes nothing for either side.
   EXPECT_EQ(lost.WeaponOutput[TWeapon::Springfields], 0);
-  EXPECT_EQ(Stock(TNation::Confederacy, TWeapon::Springfields), 0);
+  EXPECT_EQ(Stock(kSouth, TWeapon::Springfields), 0);
 }
 
 TEST_F(MonthlyIncomeTest, EveryNationsCapitalStatesKeepTheirPeopleSoTheSecondMonthStillPays) {
   constexpr int kMonthsIncome = 30 * 2 * 20 * 2 / 7;
-  for (int nation : {TNation::Union, TNation::Confederacy}) {
+  for (int nation : {kUnion, kSouth}) {
     TStateRec& state = StateOf(kCapitalState + nation, nation);
     state.Industry = 30;
     state.Population = 2000;
     CityIn(kCapitalState + nation, nation, 2000);
   }
-
   CollectMonthlyIncome();
   CollectMonthlyIncome();
-  for (int nation : {TNation::Union, TNation::Confederacy}) {
+  for (int nation : {kUnion, kSouth}) {
     EXPECT_EQ(GameState.States[kCapitalState + nation].Population, 2000);
     EXPECT_EQ(GameState.States[kCapitalState + nation].Income, kMonthsIncome);
     EXPECT_EQ(Supplies(nation), 2 * kMonthsIncome);
@@ -164,19 +164,18 @@ TEST_F(MonthlyIncomeTest, EveryNationsCapitalStatesKeepTheirPeopleSoTheSecondMon
 
 TEST_F(MonthlyIncomeTest, AStateWithoutANationOrTheatreEarnsNothingAndBreaksNothing) {
   TStateRec& stateless = StateOf(kOffMapState, 0);
-  TStateRec& lost = StateOf(kOffMapState + 1, TNation::Union);
+  TStateRec& lost = StateOf(kOffMapState + 1, kUnion);
   lost.Theatre = 0;
   for (TStateRec* state : {&stateless, &lost}) {
     state->Industry = 100;
     state->Population = 1000;
     state->WeaponOutput[TWeapon::Springfields] = 4;
   }
-
   CollectMonthlyIncome();
   EXPECT_EQ(stateless.Income, 0);
   EXPECT_GT(lost.Income, 0);
-  EXPECT_EQ(Supplies(TNation::Union), 0);
-  EXPECT_EQ(Stock(TNation::Union, TWeapon::Springfields), 4);
+  EXPECT_EQ(Supplies(kUnion), 0);
+  EXPECT_EQ(Stock(kUnion, TWeapon::Springfields), 4);
 }
 
 }  // namespace

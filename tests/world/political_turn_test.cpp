@@ -24,24 +24,51 @@ class PoliticalTurnTest : public PoliticsTest {
     MakeState(6, TNation::Confederacy, refuge);
   }
 
+  // The Confederate capital safe again, for the rules that follow.
+  void KeepCapital() { Nation(TNation::Confederacy).Capital = static_cast<std::uint8_t>(refuge); }
+
   int richmond = 0;
   int refuge = 0;
 };
 
-TEST_F(PoliticalTurnTest, ALostCapitalMovesWhileTheWarScoreCarriesTheYear) {
-  Nation(TNation::Confederacy).WarScore = 200;  // 400 - 50 * 4
+// A side needs 400 less 50 a year of war, and a state capital of its camp to
+// move to, to carry on without its capital.
+TEST_F(PoliticalTurnTest, ASideWithTooLittleStandingOrNowhereToGoCapitulates) {
+  const struct {
+    int year, score, refuge_side, code;
+  } cases[] = {{1864, 199, TSide::Confederate, 2},
+               {1864, 200, TSide::Confederate, 0},
+               {1863, 249, TSide::Confederate, 2},
+               {1863, 250, TSide::Confederate, 0},
+               {1864, 5000, TSide::Union, 2}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.year << " " << c.score << " " << c.refuge_side);
+    GameOverCode = 0;
+    Nation(TNation::Confederacy).Side = TSide::Confederate;
+    Nation(TNation::Confederacy).Capital = static_cast<std::uint8_t>(richmond);
+    GameState.Year = static_cast<std::uint16_t>(c.year);
+    Nation(TNation::Confederacy).WarScore = static_cast<std::int16_t>(c.score);
+    City(refuge).Side = static_cast<std::uint8_t>(c.refuge_side);
+    City(refuge).Nation = TNation::Confederacy;
+    MakeState(6, TNation::Confederacy, refuge);
+    PoliticalEventsTurn();
+    EXPECT_EQ(GameOverCode, c.code);
+  }
+}
+
+TEST_F(PoliticalTurnTest, ALostCapitalMovesAndCostsTheSideAHundred) {
+  Nation(TNation::Confederacy).WarScore = 200;
   PoliticalEventsTurn();
   EXPECT_EQ(Nation(TNation::Confederacy).Capital, refuge);
   EXPECT_EQ(Nation(TNation::Confederacy).WarScore, 200 - 100 + 2);
   EXPECT_EQ(Attitude(TNation::France), kUndecided + 35);
-  EXPECT_EQ(GameOverCode, 0);
   ASSERT_EQ(window.Notices().size(), 1u);
   EXPECT_EQ(window.Notices()[0].kind, 10);
   EXPECT_EQ(window.Notices()[0].lines[0], Text(199) + "Confed");
   EXPECT_EQ(window.Notices()[0].lines[1], Text(200) + City(refuge).Name.str() + ",State 6");
 }
 
-TEST_F(PoliticalTurnTest, ASideWithTooLittleStandingCapitulatesAndHandsOverEverything) {
+TEST_F(PoliticalTurnTest, ACapitulatingSideHandsOverEverything) {
   Nation(TNation::Confederacy).WarScore = 199;
   Nation(TNation::Confederacy).Human = 1;
   const int corps = AddCorps(30, 20, TSide::Confederate, TNation::Confederacy);
@@ -71,15 +98,8 @@ TEST_F(PoliticalTurnTest, ASideWithTooLittleStandingCapitulatesAndHandsOverEvery
   EXPECT_EQ(window.Notices()[0].lines[2], Text(689));
 }
 
-TEST_F(PoliticalTurnTest, ASideWithNoCapitalLeftCapitulatesWhateverItsStanding) {
-  Nation(TNation::Confederacy).WarScore = 5000;
-  City(refuge).Side = TSide::Union;  // the state's capital city is taken too
-  PoliticalEventsTurn();
-  EXPECT_EQ(GameOverCode, 2);
-}
-
 TEST_F(PoliticalTurnTest, TheUnionFallsBackOnItsOwnCapitalCityWheneverItHoldsIt) {
-  Nation(TNation::Confederacy).Capital = static_cast<std::uint8_t>(refuge);
+  KeepCapital();
   City(4).Side = TSide::Confederate;
   PoliticalEventsTurn();
   EXPECT_EQ(Nation(TNation::Union).Capital, 3);
@@ -96,41 +116,56 @@ TEST_F(PoliticalTurnTest, TheNewCapitalPrefersANearQuietRailwayCity) {
   EXPECT_EQ(ChooseNewCapital(richmond, TNation::Confederacy), near);
 }
 
+// Asked only on the turn of 11 November 1861, of a human Union, while Britain
+// is neither at war nor won over.
 TEST_F(PoliticalTurnTest, TheSeaIncidentOf1861AsksAHumanUnionOnlyInItsWeek) {
-  Nation(TNation::Confederacy).Capital = static_cast<std::uint8_t>(refuge);
+  const struct {
+    int day, human, britain;
+    bool asked;
+  } cases[] = {{11, 1, 50, true}, {1, 1, 50, false}, {21, 1, 50, false}, {11, 0, 50, false},
+               {11, 1, 1, true},  {11, 1, 0, false}, {11, 1, 99, true},  {11, 1, 100, false}};
+  KeepCapital();
   GameState.Year = 1861;
   GameState.Month = 11;
-  Nation(TNation::Union).Human = 1;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.day << " " << c.human << " " << c.britain);
+    GameState.Day = static_cast<std::uint8_t>(c.day);
+    Nation(TNation::Union).Human = static_cast<std::uint8_t>(c.human);
+    Nation(TNation::Union).WarScore = 300;
+    Attitude(TNation::Britain) = static_cast<std::int16_t>(c.britain);
+    const std::size_t before = window.Notices().size();
+    PoliticalEventsTurn();
+    EXPECT_EQ(window.Notices().size() - before, c.asked ? 1u : 0u);
+    EXPECT_EQ(Nation(TNation::Union).WarScore, c.asked ? 275 : 300) << "the men handed over";
+  }
   window.ScriptChoices({2});
+  GameState.Day = 11;
+  Attitude(TNation::Britain) = 50;
   PoliticalEventsTurn();
   EXPECT_EQ(Attitude(TNation::Britain), 1);
-  ASSERT_EQ(window.Notices().size(), 1u);
-  EXPECT_EQ(window.Notices()[0].kind, 25);
-  EXPECT_EQ(window.Notices()[0].options[1], Text(209));
-  Attitude(TNation::Britain) = kUndecided;
-  PoliticalEventsTurn();
-  EXPECT_EQ(Nation(TNation::Union).WarScore, 275);
-  GameState.Day = 21;
-  PoliticalEventsTurn();
-  EXPECT_EQ(window.Notices().size(), 2u);
+  EXPECT_EQ(window.Notices().back().kind, 25);
+  EXPECT_EQ(window.Notices().back().options[1], Text(209));
 }
 
 TEST_F(PoliticalTurnTest, UnitsTakeTheirNationsCampAndPoliciesMatureOnTheFirstTurnOfAMonth) {
-  Nation(TNation::Confederacy).Capital = static_cast<std::uint8_t>(refuge);
+  KeepCapital();
   const int corps = AddCorps(1, 1, TSide::None, TNation::Confederacy);
   const int army = AddArmy(2, 2, TSide::None, TNation::Confederacy);
   MakeState(8, TNation::Confederacy).ControlSide = TSide::None;
   const int quiet = AddCityIn(50, 50, TSide::None, 8);
-  Nation(TNation::Confederacy).PolicyStatus = 3;
+  Nation(TNation::Confederacy).PolicyStatus = 9;
+  Nation(TNation::Union).PolicyStatus = 10;
   PoliticalEventsTurn();
   EXPECT_EQ(Corps(corps).Side, TSide::None);
+  EXPECT_EQ(Nation(TNation::Confederacy).PolicyStatus, 9);
   GameState.Day = 1;
   PoliticalEventsTurn();
   EXPECT_EQ(Corps(corps).Side, TSide::Confederate);
   EXPECT_EQ(GameState.Armies[army].Side, TSide::Confederate);
   EXPECT_EQ(State(8).ControlSide, TSide::Confederate);
   EXPECT_EQ(City(quiet).Side, TSide::Confederate);
-  EXPECT_EQ(Nation(TNation::Confederacy).PolicyStatus, 4);
+  EXPECT_EQ(Nation(TNation::Confederacy).PolicyStatus, 10);
+  EXPECT_EQ(Nation(TNation::Union).PolicyStatus, 10);
 }
 
 }  // namespace

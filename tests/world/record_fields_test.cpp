@@ -12,18 +12,14 @@
 
 namespace {
 
-TEST(RecordStrings, LongerTextIsCutToTheFieldsCapacity) {
-  Str<9> name{};
+// Text is cut to the field; a damaged length byte reads no further than the
+// field; the bytes past the length are kept as the file had them.
+TEST(RecordStrings, StayWithinTheirFieldAndKeepTheRestOfIt) {
+  Str<6> name{};
   name = "Confederacy";
-  EXPECT_EQ(name.Length, 9);
-  EXPECT_EQ(name.str(), "Confedera");
-  name = std::string("Union");
-  EXPECT_EQ(name.str(), "Union");
-  name = "";
-  EXPECT_EQ(name.str(), "");
-}
-
-TEST(RecordStrings, ADamagedLengthByteReadsNoFurtherThanTheField) {
+  EXPECT_EQ(name.str(), "Confed");
+  name = "Ohio";
+  EXPECT_EQ(std::string(name.Chars, 6), "Ohioed");
   struct {
     Str<4> field;
     char next[4];
@@ -35,41 +31,24 @@ TEST(RecordStrings, ADamagedLengthByteReadsNoFurtherThanTheField) {
   EXPECT_EQ(record.field.str(), "ABCD");
 }
 
-TEST(RecordStrings, BytesPastTheLengthAreKept) {
-  Str<6> name{};
-  name = "Sharps";
-  name = "Ohio";
-  EXPECT_EQ(std::string(name.Chars, 6), "Ohiops");
-}
-
-TEST(RecordTables, IndicesCountFromOne) {
-  Table<std::uint8_t, 3> table{};
-  table[1] = 10;
-  table[3] = 30;
-  EXPECT_EQ(table.items[0], 10);
-  EXPECT_EQ(table.items[2], 30);
-  EXPECT_EQ((Table<std::uint8_t, 3>::Count), 3);
-}
-
-TEST(RecordTables, IndexZeroAndPastTheEndFailLoudly) {
+TEST(RecordTables, IndicesCountFromOneAndOutsideFailLoudly) {
   Table<std::uint16_t, 4> table{};
+  table[1] = 10;
+  EXPECT_EQ(table.items[0], 10);
+  EXPECT_NO_THROW(table[4]);
   const auto& readonly = table;
   EXPECT_THROW(table[0], std::out_of_range);
-  EXPECT_THROW(table[5], std::out_of_range);
   EXPECT_THROW(readonly[-1], std::out_of_range);
-  EXPECT_NO_THROW(table[4]);
   try {
     table[5];
+    ADD_FAILURE() << "index 5 was accepted";
   } catch (const std::out_of_range& error) {
-    const std::string message = error.what();
-    EXPECT_NE(message.find("unsigned short"), std::string::npos) << message;
-    EXPECT_NE(message.find("index 5 outside 1..4"), std::string::npos) << message;
+    EXPECT_NE(std::string(error.what()).find("index 5 outside 1..4"), std::string::npos);
   }
 }
 
 template <typename T, std::size_t N>
 void ExpectBytes(const LeInt<T>& value, const std::uint8_t (&bytes)[N]) {
-  static_assert(N == sizeof(T));
   EXPECT_EQ(std::memcmp(value.b, bytes, N), 0);
 }
 
@@ -78,34 +57,19 @@ TEST(RecordIntegers, AreStoredLeastSignificantByteFirst) {
   ExpectBytes(U32(0x12345678u), {0x78, 0x56, 0x34, 0x12});
   ExpectBytes(I16(-2), {0xFE, 0xFF});
   ExpectBytes(I32(-5), {0xFB, 0xFF, 0xFF, 0xFF});
+  for (int value : {-32768, -1, 32767}) EXPECT_EQ(static_cast<int>(I16(value)), value);
+  const std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
+  EXPECT_EQ(static_cast<std::int32_t>(I32(lowest)), lowest);
 }
 
-TEST(RecordIntegers, SignedValuesSurviveTheRoundTrip) {
-  for (int value : {-32768, -1, 0, 1, 32767}) EXPECT_EQ(static_cast<int>(I16(value)), value);
-  for (std::int32_t value : {std::numeric_limits<std::int32_t>::min(), -70000, 70000,
-                             std::numeric_limits<std::int32_t>::max()}) {
-    EXPECT_EQ(static_cast<std::int32_t>(I32(value)), value);
-  }
-}
-
-TEST(RecordIntegers, MixWithPlainNumbersInEveryExpression) {
+TEST(RecordIntegers, PromoteInExpressionsAndWrapWhenStored) {
   U16 strength{80};
-  const bool lost = false;
-  EXPECT_EQ(lost ? 0 : strength, 80);
-  EXPECT_EQ(strength * 50, 4000) << "promoted, not wrapped at 16 bits";
-  strength = strength + 1;
-  EXPECT_EQ(strength, 81);
-}
-
-TEST(RecordIntegers, ArithmeticWrapsAtTheFieldsWidth) {
+  EXPECT_EQ(strength * 1000, 80000) << "promoted, not wrapped at 16 bits";
   U16 stock{65535};
   ++stock;
   EXPECT_EQ(stock, 0);
   stock -= 1;
   EXPECT_EQ(stock, 65535);
-  I32 casualties{std::numeric_limits<std::int32_t>::max()};
-  casualties += 1;
-  EXPECT_EQ(casualties, std::numeric_limits<std::int32_t>::min());
   I16 score{10};
   EXPECT_EQ(score--, 10);
   score -= 20;

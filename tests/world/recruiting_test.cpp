@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "support/world_fixture.h"
 #include "tests/world/economy_fixture.h"
 #include "tests/world/force_builders.h"
@@ -11,165 +13,151 @@
 namespace {
 
 constexpr int kState = 6;
-// The two neutral border states and the Confederate states their men drift to.
-constexpr int kBorderState = 19;
-constexpr int kBorderStatesNeighbour = 24;
-constexpr int kOtherBorderState = 20;
-constexpr int kOtherBorderStatesNeighbour = 21;
+constexpr int kUnion = TNation::Union;
+constexpr int kSouth = TNation::Confederacy;
 
 class RecruitingTest : public EconomyTest<WorldTest> {
  protected:
   void SetUp() override {
     EconomyTest::SetUp();
-    for (int n = TNation::Union; n <= TNation::Britain; ++n) Nation(n).Human = 1;
-    SetShares(TNation::Union, 60, 20, 10, 10);
+    for (int n = kUnion; n <= TNation::Britain; ++n) Nation(n).Human = 1;
+    SetShares(kUnion, {60, 20, 10, 10});
   }
-
-  static void SetShares(int n, int infantry, int cavalry, int artillery, int naval) {
-    Table<std::uint8_t, 4>& share = Nation(n).ProductionShare;
-    share[1] = static_cast<std::uint8_t>(infantry);
-    share[2] = static_cast<std::uint8_t>(cavalry);
-    share[3] = static_cast<std::uint8_t>(artillery);
-    share[4] = static_cast<std::uint8_t>(naval);
+  static void SetShares(int n, std::array<int, 4> shares) {
+    for (int k = 1; k <= 4; ++k) Nation(n).ProductionShare[k] = shares[k - 1];
   }
-
+  static std::array<int, 4> Shares(int n) {
+    const auto& share = Nation(n).ProductionShare;
+    return {share[1], share[2], share[3], share[4]};
+  }
   static TStateRec& State(int s, int nation, int manpower) {
     TStateRec& state = StateOf(s, nation);
-    state.Manpower = static_cast<std::uint16_t>(manpower);
+    state.Manpower = manpower;
     return state;
   }
-
-  static int RaisedBrigades(int arm) {
+  static int Raised(int arm) {
     int count = 0;
     for (int b = 1; b <= GameState.Brigades.Count; ++b) {
       const TBrigade& brigade = GameState.Brigades[b];
-      if (brigade.Status == TBrigadeStatus::RaisedUnarmed && brigade.Arm == arm) ++count;
+      count += brigade.Status == TBrigadeStatus::RaisedUnarmed && brigade.Arm == arm;
     }
     return count;
   }
-
-  static void AddBrigades(int nation, int weapon, int count) {
-    for (int i = 0; i < count; ++i) AddBrigade({.nation = nation, .weapon = weapon});
+  // Brigades armed alternately with the first and the last weapon of the range.
+  static void AddBrigades(int nation, int firstWeapon, int lastWeapon, int count) {
+    for (int i = 0; i < count; ++i)
+      AddBrigade({.nation = nation, .weapon = i % 2 == 0 ? firstWeapon : lastWeapon});
   }
 };
 
-TEST_F(RecruitingTest, ManpowerSplitsByTheSharesAndRaisesOneBrigadeOfEachArm) {
-  TStateRec& state = State(kState, TNation::Union, 1000);
-  Supplies(TNation::Union) = 5000;
-
-  RecruitFromStates();
-  // 600 infantry free; 200 cavalry at 6, 100 artillery at 10, 100 naval at 1.
-  EXPECT_EQ(Supplies(TNation::Union), 5000 - 1200 - 1000 - 100);
-  EXPECT_EQ(state.Manpower, 0);
-  EXPECT_EQ(Nation(TNation::Union).BuildPoints, 100);
-  EXPECT_EQ(state.InfantryPoints, 600 - 80);
-  EXPECT_EQ(state.CavalryPoints, 200 - 50);
-  EXPECT_EQ(state.ArtilleryPoints, 100 - 16);
-  EXPECT_EQ(RaisedBrigades(TArm::Infantry), 1);
-  EXPECT_EQ(RaisedBrigades(TArm::Cavalry), 1);
-  EXPECT_EQ(RaisedBrigades(TArm::Artillery), 1);
-}
-
-TEST_F(RecruitingTest, ShortSuppliesCutTheArmsTheyPayForAndTheUnpaidMenStay) {
-  TStateRec& state = State(kState, TNation::Union, 1000);
-  Supplies(TNation::Union) = 700;
-
-  RecruitFromStates();
-  // 116 horsemen take 696; 4 left buy no gun and four naval points.
-  EXPECT_EQ(state.CavalryPoints, 116 - 50);
-  EXPECT_EQ(state.ArtilleryPoints, 0);
-  EXPECT_EQ(Nation(TNation::Union).BuildPoints, 4);
-  EXPECT_EQ(Supplies(TNation::Union), 0);
-  EXPECT_EQ(state.Manpower, 1000 - 600 - 116 - 4);
-}
-
-TEST_F(RecruitingTest, EightyInfantryPointsMakeABrigadeAndTheRestWaitsForNextMonth) {
-  SetShares(TNation::Union, 0, 0, 0, 0);
-  TStateRec& short_state = State(kState, TNation::Union, 0);
-  short_state.InfantryPoints = 79;
-  TStateRec& full_state = State(kState + 1, TNation::Union, 0);
-  full_state.InfantryPoints = 160;
-  full_state.CavalryPoints = 49;
-  full_state.ArtilleryPoints = 16;
-
-  RecruitFromStates();
-  EXPECT_EQ(short_state.InfantryPoints, 79);
-  EXPECT_EQ(full_state.InfantryPoints, 80);
-  EXPECT_EQ(RaisedBrigades(TArm::Infantry), 1);
-  EXPECT_EQ(RaisedBrigades(TArm::Cavalry), 0);
-  EXPECT_EQ(RaisedBrigades(TArm::Artillery), 1);
-}
-
-TEST_F(RecruitingTest, AnOccupiedStateOrOneWithoutANationRecruitsNothing) {
-  TStateRec& occupied = State(kState, TNation::Union, 1000);
+// Manpower splits by the shares; infantry costs nothing, a point of cavalry 6,
+// of artillery 10 and of the navy 1, as far as the supplies pay, and the unpaid
+// men stay. A brigade is raised from 80 infantry, 50 cavalry or 16 artillery
+// points, one per arm.
+TEST_F(RecruitingTest, ManpowerSplitsByTheSharesAsFarAsTheSuppliesPayAndRaisesBrigades) {
+  // Rows: manpower, supplies, infantry, cavalry, artillery points before; then
+  // infantry, cavalry, artillery points, build points, supplies, manpower after,
+  // and the brigades raised of each arm.
+  const int rows[][14] = {{1000, 5000, 0, 0, 0, 520, 150, 84, 100, 2700, 0, 1, 1, 1},
+                          {1000, 700, 0, 0, 0, 520, 66, 0, 4, 0, 280, 1, 1, 0},
+                          {0, 0, 79, 49, 15, 79, 49, 15, 0, 0, 0, 0, 0, 0},
+                          {0, 0, 160, 50, 16, 80, 0, 0, 0, 0, 0, 1, 1, 1}};
+  for (const auto& [manpower, supplies, infantry, cavalry, artillery, i, c, a, build, left, men, ri,
+                    rc, ra] : rows) {
+    SCOPED_TRACE(testing::Message() << manpower << " men, " << supplies << " supplies");
+    SetUp();
+    if (manpower == 0) SetShares(kUnion, {0, 0, 0, 0});
+    TStateRec& state = State(kState, kUnion, manpower);
+    state.InfantryPoints = infantry;
+    state.CavalryPoints = cavalry;
+    state.ArtilleryPoints = artillery;
+    Supplies(kUnion) = supplies;
+    RecruitFromStates();
+    EXPECT_EQ((std::array<int, 6>{state.InfantryPoints, state.CavalryPoints, state.ArtilleryPoints,
+                                  Nation(kUnion).BuildPoints, Supplies(kUnion), state.Manpower}),
+              (std::array{i, c, a, build, left, men}));
+    EXPECT_EQ((std::array{Raised(TArm::Infantry), Raised(TArm::Cavalry), Raised(TArm::Artillery)}),
+              (std::array{ri, rc, ra}));
+  }
+  SetUp();
+  // An occupied state, or one of no nation, recruits nothing.
+  TStateRec& occupied = State(kState, kUnion, 1000);
   occupied.ControlSide = TSide::Confederate;
-  TStateRec& nobodys = State(kState + 1, TNation::Union, 1000);
-  nobodys.Nation = 0;
-
+  State(kState + 1, 0, 1000);
   RecruitFromStates();
-  EXPECT_EQ(occupied.Manpower, 1000);
-  EXPECT_EQ(nobodys.Manpower, 1000);
-  EXPECT_EQ(occupied.InfantryPoints, 0);
+  EXPECT_EQ(occupied.Manpower + GameState.States[kState + 1].Manpower, 2000);
 }
 
+// The men of the two neutral border states drift to their Confederate
+// neighbour once the Confederate camp holds it: 60 per cent plus 5 for each of
+// the state's cities the Confederates hold (the first), or 40 plus 10 (the
+// second), never more men than there are.
 TEST_F(RecruitingTest, BorderStateMenDriftSouthOnlyOnceTheNeighbourIsConfederateHeld) {
-  SetShares(TNation::Confederacy, 0, 0, 0, 0);
-  TStateRec& border = State(kBorderState, TNation::Union, 1000);
-  TStateRec& neighbour = State(kBorderStatesNeighbour, TNation::Confederacy, 0);
-  neighbour.ControlSide = TSide::Union;
-  const int held = AddCity(20, 20, TSide::Confederate);
-  GameState.Cities[held].State = kBorderState;
-  SetShares(TNation::Union, 0, 0, 0, 0);
-
-  RecruitFromStates();
-  EXPECT_EQ(border.Manpower, 1000);
-
-  neighbour.ControlSide = TSide::Confederate;
-  RecruitFromStates();
-  EXPECT_EQ(border.Manpower, 1000 - 650);
-  EXPECT_EQ(GameState.States[kBorderStatesNeighbour].Manpower, 650);
+  // Rows: border state, its neighbour, the neighbour's controller, the border
+  // state's nation, cities held, men moved of 1000.
+  const int rows[][6] = {
+      {19, 24, TSide::Union, kUnion, 1, 0},          {19, 24, TSide::Confederate, kUnion, 1, 650},
+      {19, 24, TSide::Confederate, kSouth, 1, 0},    {20, 21, TSide::Confederate, kUnion, 0, 400},
+      {20, 21, TSide::Confederate, kUnion, 6, 1000}, {20, 21, TSide::Confederate, kUnion, 7, 1000}};
+  for (const auto& [from, to, controller, nation, held, moved] : rows) {
+    SCOPED_TRACE(testing::Message() << from << " to " << to << ", " << held << " cities held");
+    SetUp();
+    SetShares(kUnion, {0, 0, 0, 0});
+    TStateRec& border = State(from, nation, 1000);
+    State(to, kSouth, 0).ControlSide = controller;
+    for (int i = 0; i < held; ++i)
+      GameState.Cities[AddCity(20 + i, 20, TSide::Confederate)].State = from;
+    RecruitFromStates();
+    EXPECT_EQ(border.Manpower, 1000 - moved);
+    EXPECT_EQ(GameState.States[to].Manpower, moved);
+  }
 }
 
-TEST_F(RecruitingTest, ADriftShareOverAHundredPercentMovesOnlyTheMenThereAre) {
-  SetShares(TNation::Union, 0, 0, 0, 0);
-  SetShares(TNation::Confederacy, 0, 0, 0, 0);
-  TStateRec& border = State(kOtherBorderState, TNation::Union, 500);
-  State(kOtherBorderStatesNeighbour, TNation::Confederacy, 0);
-  for (int i = 0; i < 7; ++i)
-    GameState.Cities[AddCity(20 + i, 20, TSide::Confederate)].State = kOtherBorderState;
-
-  RecruitFromStates();
-  // 40 + 7 x 10 = 110 per cent of 500 would make 50 men from nothing.
-  EXPECT_EQ(border.Manpower, 0);
-  EXPECT_EQ(GameState.States[kOtherBorderStatesNeighbour].Manpower, 500);
-}
-
+// A computer nation moves one point of share toward the arm its brigades lack:
+// infantry to artillery while the infantry outnumber the batteries more than
+// six to one (from an infantry share above 40 to an artillery share below 10),
+// back while batteries outnumber a fifth of the infantry; infantry to cavalry
+// while the infantry outnumber the cavalry more than ten to one (from above 50,
+// 65 for the Confederacy, to below 25), back while the cavalry outnumber a
+// twentieth of the infantry (a tenth for the Confederacy).
 TEST_F(RecruitingTest, AComputerNationShiftsItsSharesTowardTheArmItsBrigadesLack) {
-  Nation(TNation::Union).Human = 0;
-  Nation(TNation::Confederacy).Human = 0;
-  SetShares(TNation::Confederacy, 70, 5, 9, 0);
-  AddBrigades(TNation::Union, TWeapon::Springfields, 7);
-  AddBrigades(TNation::Union, TWeapon::Whitworths, 2);
-  AddBrigades(TNation::Union, TWeapon::Spencers, 1);
-  AddBrigades(TNation::Confederacy, TWeapon::Muskets, 11);
-  AddBrigades(TNation::Confederacy, TWeapon::Smoothbores, 1);
-  AddBrigades(TNation::Britain, TWeapon::Sharps, 30);
-  // An emptied slot keeps its weapon byte but is no brigade.
-  GameState.Brigades[AddBrigade({.nation = TNation::Union, .weapon = TWeapon::Sharps})].Status = 0;
-
-  RecruitFromStates();
-  // Union: 7 rifles to 2 batteries is too many guns (7 / 5 < 2) and 1 troop is
-  // enough horse (7 / 20 < 1).
-  const Table<std::uint8_t, 4>& north = Nation(TNation::Union).ProductionShare;
-  EXPECT_EQ(north[1], 62);
-  EXPECT_EQ(north[2], 19);
-  EXPECT_EQ(north[3], 9);
-  // Confederacy: 11 muskets to 1 battery wants guns, and to no horse wants cavalry.
-  const Table<std::uint8_t, 4>& south = Nation(TNation::Confederacy).ProductionShare;
-  EXPECT_EQ(south[1], 68);
-  EXPECT_EQ(south[2], 6);
-  EXPECT_EQ(south[3], 10);
-  EXPECT_EQ(Nation(TNation::Britain).ProductionShare[1], 0);
+  // Rows: nation, infantry, cavalry, artillery brigades, shares before, shares after.
+  struct Row {
+    int nation, infantry, cavalry, artillery;
+    std::array<int, 4> before, after;
+  };
+  const Row rows[] = {{kUnion, 7, 1, 1, {41, 1, 9, 0}, {40, 1, 10, 0}},
+                      {kUnion, 6, 1, 1, {41, 1, 9, 0}, {41, 1, 9, 0}},
+                      {kUnion, 7, 1, 1, {40, 1, 9, 0}, {40, 1, 9, 0}},
+                      {kUnion, 7, 1, 1, {41, 1, 10, 0}, {41, 1, 10, 0}},
+                      {kUnion, 9, 1, 2, {41, 1, 2, 0}, {42, 1, 1, 0}},
+                      {kUnion, 10, 1, 2, {41, 1, 2, 0}, {41, 1, 2, 0}},
+                      {kUnion, 9, 1, 2, {41, 1, 1, 0}, {41, 1, 1, 0}},
+                      {kUnion, 11, 0, 2, {51, 24, 5, 0}, {50, 25, 5, 0}},
+                      {kUnion, 11, 0, 2, {50, 24, 5, 0}, {50, 24, 5, 0}},
+                      {kUnion, 11, 0, 2, {51, 25, 5, 0}, {51, 25, 5, 0}},
+                      {kSouth, 11, 0, 2, {66, 24, 5, 0}, {65, 25, 5, 0}},
+                      {kSouth, 11, 0, 2, {65, 24, 5, 0}, {65, 24, 5, 0}},
+                      {kUnion, 39, 2, 7, {50, 5, 5, 0}, {51, 4, 5, 0}},
+                      {kUnion, 40, 2, 7, {50, 5, 5, 0}, {50, 5, 5, 0}},
+                      {kUnion, 39, 2, 7, {50, 1, 5, 0}, {50, 1, 5, 0}},
+                      {kSouth, 19, 2, 3, {60, 5, 10, 0}, {61, 4, 10, 0}},
+                      {kSouth, 20, 2, 3, {60, 5, 10, 0}, {60, 5, 10, 0}}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message() << "row " << (&row - rows));
+    SetUp();
+    Nation(row.nation).Human = 0;
+    SetShares(row.nation, row.before);
+    AddBrigades(row.nation, TWeapon::Muskets, TWeapon::Sharps, row.infantry);
+    AddBrigades(row.nation, TWeapon::Spencers, TWeapon::Shotguns, row.cavalry);
+    AddBrigades(row.nation, TWeapon::Smoothbores, TWeapon::Whitworths, row.artillery);
+    // An emptied slot keeps its weapon byte but is no brigade.
+    GameState.Brigades[AddBrigade({.nation = row.nation, .weapon = TWeapon::Sharps})].Status = 0;
+    AddBrigades(TNation::Britain, TWeapon::Sharps, TWeapon::Sharps, 30);
+    RecruitFromStates();
+    EXPECT_EQ(Shares(row.nation), row.after);
+    EXPECT_EQ(Nation(TNation::Britain).ProductionShare[1], 0);  // a human nation keeps its shares
+  }
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ class RegionalSupplyTest : public WorldTest {
 
   static void AddCorpsIn(int theatre) {
     TCorps& corps = GameState.Corps[AddCorps(10, 10, TSide::Confederate, kNation)];
-    corps.Theatre = static_cast<std::uint8_t>(theatre);
+    corps.Theatre = theatre;
     corps.OtherBrigades = 10;
   }
   static U16& Supplies(int theatre) { return GameState.Nations[kNation].Supplies[theatre]; }
@@ -29,7 +29,7 @@ TEST_F(RegionalSupplyTest, EachDonorGivesUpToTheWholeNeedAndNothingMakesUpTheRes
   GameState.Cities[port].Theatre = TTheatre::Mississippi;
   TFleet& fleet = GameState.Fleets[AddFleet(30, 30, TSide::Confederate, kNation)];
   fleet.Status = 0;
-  fleet.HomePort = static_cast<std::uint8_t>(port);
+  fleet.HomePort = port;
   fleet.Ships[3] = 1;
   fleet.DamagedShips[1] = 4;
   Supplies(TTheatre::Seaboard) = 5;

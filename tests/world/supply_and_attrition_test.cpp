@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -14,75 +15,102 @@
 
 namespace {
 
+constexpr int kSubsistence = TSupplyPriority::Subsistence;
+constexpr int kStandard = TSupplyPriority::Standard;
+constexpr int kHigh = TSupplyPriority::High;
+
 // Corps of two brigades (160 men, quality 1) on plain Union ground in the first
-// theatre; the Union plays by computer unless a test says otherwise.
+// theatre in fair weather; the Union plays by computer unless a test says otherwise.
 class SupplyTest : public CorpsTest {
  protected:
   void SetUp() override {
     CorpsTest::SetUp();
     LayLand(kPlain, TSide::Union);
+    window.ForgetRecords();
   }
   static int AddSuppliedCorps(int x, int y, int supplyType, int priority) {
     const int c = AddMarchingCorps(x, y, TSide::Union);
     AddBrigadeTo(c);
     AddBrigadeTo(c);
     Corps(c).OtherBrigades = 2;
-    Corps(c).SupplyType = static_cast<std::uint8_t>(supplyType);
-    Corps(c).SupplyPriority = static_cast<std::uint8_t>(priority);
+    Corps(c).SupplyType = supplyType;
+    Corps(c).SupplyPriority = priority;
     return c;
   }
-  static int AddDepot(int c, int x, int y) {
-    const int city = AddCity(x, y, TSide::Union);
-    Corps(c).City = static_cast<std::uint8_t>(city);
+  static int AddDepot(int c, int x, int y, int side = TSide::Union) {
+    const int city = AddCity(x, y, side);
+    Corps(c).City = city;
     return city;
   }
   static U16& Stock(int nation = TNation::Union) {
     return GameState.Nations[nation].Supplies[TTheatre::Seaboard];
   }
-  std::string Told(int c, const char* text) const { return LeaderOf(c).Name.str() + text; }
 };
 
-TEST_F(SupplyTest, ACorpsOnItsDepotIsFedInBothPassesAndLosesOnlyItsUpkeep) {
-  const int c = AddSuppliedCorps(10, 10, TSupplyType::Depot, TSupplyPriority::Standard);
-  AddDepot(c, 10, 10);
-  Stock() = 100;
-  // Two brigades, standard priority, the Union's factor of 4.
-  EXPECT_EQ(CorpsSupplyDemand(c), 16);
-  UpdateSupplyAndAttrition(kSupplyBeforeMovement);
-  EXPECT_EQ(Stock(), 84);
-  EXPECT_EQ(Corps(c).SupplyLosses, 0);
-  UpdateSupplyAndAttrition(kSupplyAfterMovement);
-  EXPECT_EQ(Stock(), 68);
-  EXPECT_EQ(Corps(c).SupplyStatus, 0);
-  // Rate 3 - 1, halved for the computer; 160 x 3 / 200.
-  EXPECT_EQ(Corps(c).SupplyLosses, 2);
-  EXPECT_EQ(Corps(c).Strength, 158);
+// A depot feeds at a rate of 3, raised 3 for a corps on subsistence, lowered 1
+// at standard priority and halved at high; a lost depot costs 9, one cut off
+// 10, and either or a short one sends the corps foraging. A computer corps
+// suffers half; losses are strength x 3 x rate / mean quality / 200, or
+// strength x (weather + that) / 100 once foraging.
+TEST_F(SupplyTest, ADepotFeedsItsCorpsByPriorityAndALostShortOrCutOffOneSendsItForaging) {
+  enum Depot { kOwn, kShort, kLost, kFar, kNone, kNoNation };
+  constexpr int Sub = kSubsistence, Std = kStandard, Hi = kHigh;
+  constexpr int Short = kSupplyShort, Cut = kSupplyCutOff;
+  // Rows: depot, priority, human, losses, supply status, message text (0 none).
+  const int rows[][6] = {{kOwn, Sub, 1, 14, 0, 0},        {kOwn, Std, 1, 4, 0, 0},
+                         {kOwn, Hi, 1, 2, 0, 0},          {kOwn, Std, 0, 2, 0, 0},
+                         {kShort, Hi, 1, 28, Short, 724}, {kLost, Hi, 1, 43, 0, 722},
+                         {kLost, Sub, 1, 43, 0, 0},       {kFar, Std, 1, 48, Cut, 725},
+                         {kNone, Std, 1, 48, Cut, 725},   {kNoNation, Std, 1, 48, Cut, 0}};
+  for (const auto& [depot, priority, human, losses, status, text] : rows) {
+    SCOPED_TRACE(testing::Message()
+                 << "depot " << depot << ", priority " << priority << ", human " << human);
+    SetUp();
+    GameState.Nations[TNation::Union].Human = human;
+    const int c = AddSuppliedCorps(10, 10, TSupplyType::Depot, priority);
+    if (depot != kNone) {
+      const int city = AddDepot(c, depot == kFar ? 60 : 10, 10,
+                                depot == kLost ? TSide::Confederate : TSide::Union);
+      if (depot == kNoNation) GameState.Cities[city].Nation = 0;
+    }
+    Stock() = depot == kShort ? 10 : 100;
+    UpdateSupplyAndAttrition(kSupplyAfterMovement);
+    const bool fed = depot == kOwn;
+    EXPECT_EQ(Corps(c).SupplyLosses, losses);
+    EXPECT_EQ(Corps(c).Strength, 160 - losses);
+    EXPECT_EQ(Corps(c).SupplyStatus, status);
+    EXPECT_EQ(Corps(c).SupplyType, fed ? TSupplyType::Depot : TSupplyType::Foraging);
+    EXPECT_EQ(Corps(c).SupplyPriority, fed ? priority : kSubsistence);
+    // Two brigades x (priority + 1) x the Union's 4.
+    EXPECT_EQ(Stock(), fed ? 100 - 2 * (priority + 1) * 4 : depot == kShort ? 10 : 100);
+    const std::vector<std::string> told = {LeaderOf(c).Name.str() + "t" + std::to_string(text)};
+    EXPECT_EQ(window.Messages(), text == 0 ? std::vector<std::string>{} : told);
+  }
 }
 
-TEST_F(SupplyTest, LostShortAndCutOffDepotsSendCorpsForagingAndOnlyHumansWithAPriorityHear) {
-  const int fallen = AddSuppliedCorps(10, 10, TSupplyType::Depot, TSupplyPriority::High);
-  GameState.Cities[AddDepot(fallen, 12, 10)].Side = TSide::Confederate;
-  const int silent = AddSuppliedCorps(20, 10, TSupplyType::Depot, TSupplyPriority::Subsistence);
-  Corps(silent).City = Corps(fallen).City;
-  const int hungry = AddSuppliedCorps(30, 10, TSupplyType::Depot, TSupplyPriority::High);
-  AddDepot(hungry, 30, 10);
-  const int cut_off = AddSuppliedCorps(40, 10, TSupplyType::Depot, TSupplyPriority::Standard);
-  AddDepot(cut_off, 60, 10);
-  const int homeless = AddSuppliedCorps(50, 10, TSupplyType::Encampment, TSupplyPriority::High);
-  Stock() = 10;
-  GameState.Nations[TNation::Union].Human = 1;
-  UpdateSupplyAndAttrition(kSupplyBeforeMovement);
-  for (const int c : {fallen, silent, hungry, cut_off, homeless}) {
-    EXPECT_EQ(Corps(c).SupplyType, TSupplyType::Foraging) << c;
-    EXPECT_EQ(Corps(c).SupplyPriority, TSupplyPriority::Subsistence) << c;
+// A corps of no strength, given up, aboard or on the rails sits the pass out.
+TEST_F(SupplyTest, OnlyACorpsInTheFieldDrawsSupplies) {
+  namespace A = TCorpsActivity;
+  namespace S = TCombatStance;
+  // Rows: strength, inactive, stance, activity, supplied.
+  const int rows[][5] = {{160, 0, S::Defend, A::Holding, 1}, {0, 0, S::Defend, A::Holding, 0},
+                         {160, 1, S::Defend, A::Holding, 0}, {160, 0, S::Embarked, A::Holding, 0},
+                         {160, 0, S::ByRail, A::Holding, 0}, {160, 0, S::Defend, A::MovedByRail, 0},
+                         {160, 0, S::Defend, 4, 0},          {160, 0, S::Defend, A::Embarked, 0},
+                         {160, 0, S::Defend, A::Marching, 1}};
+  for (const auto& [strength, inactive, stance, activity, supplied] : rows) {
+    SCOPED_TRACE(testing::Message() << "stance " << stance << ", activity " << activity);
+    SetUp();
+    const int c = AddSuppliedCorps(10, 10, TSupplyType::Depot, kStandard);
+    AddDepot(c, 10, 10);
+    Corps(c).Strength = strength;
+    Corps(c).Inactive = inactive;
+    Corps(c).Stance = stance;
+    Corps(c).Activity = activity;
+    Stock() = 100;
+    UpdateSupplyAndAttrition(kSupplyBeforeMovement);
+    EXPECT_EQ(Stock(), supplied ? 84 : 100);
   }
-  EXPECT_EQ(Corps(hungry).SupplyStatus, kSupplyShort);
-  EXPECT_EQ(Corps(cut_off).SupplyStatus, kSupplyCutOff);
-  EXPECT_EQ(Stock(), 10);
-  const std::vector<std::string> told = {Told(fallen, "t722"), Told(hungry, "t724"),
-                                         Told(cut_off, "t725")};
-  EXPECT_EQ(window.Messages(), told);
-  EXPECT_EQ(window.Cursor(), WindowCursor::Default);
 }
 
 // Five hexes from the depot over open country, by the first theatre's weather.
@@ -90,9 +118,9 @@ TEST_F(SupplyTest, TheWeatherOfTheFirstTheatreSetsHowFarADepotFeeds) {
   const bool connected[] = {true, true, true, true, true, false, true, false, false, true};
   for (int weather = 0; weather <= 9; ++weather) {
     SetUp();
-    const int c = AddSuppliedCorps(10, 10, TSupplyType::Depot, TSupplyPriority::Standard);
+    const int c = AddSuppliedCorps(10, 10, TSupplyType::Depot, kStandard);
     AddDepot(c, 15, 10);
-    GameState.Weather[TTheatre::Seaboard] = static_cast<std::uint16_t>(weather);
+    GameState.Weather[TTheatre::Seaboard] = weather;
     Stock() = 100;
     UpdateSupplyAndAttrition(kSupplyBeforeMovement);
     EXPECT_EQ(Corps(c).SupplyStatus, connected[weather] ? 0 : kSupplyCutOff) << weather;
@@ -102,7 +130,7 @@ TEST_F(SupplyTest, TheWeatherOfTheFirstTheatreSetsHowFarADepotFeeds) {
 TEST_F(SupplyTest, ARiverDepotIsCutByAnEnemyFleetOnTheRiverBetween) {
   GameState.Weather[TTheatre::Seaboard] = 5;  // a land range of 3
   for (int x = 10; x <= 22; ++x) MapRecord.Cell(x, 10).SetRouteFlag();
-  const int c = AddSuppliedCorps(10, 10, TSupplyType::Depot, TSupplyPriority::Standard);
+  const int c = AddSuppliedCorps(10, 10, TSupplyType::Depot, kStandard);
   GameState.Cities[AddDepot(c, 22, 10)].RiverPort = 1;
   Stock() = 1000;
   // Friendly ships, and enemy ships past the depot or still in the yard, cut nothing.
@@ -116,24 +144,57 @@ TEST_F(SupplyTest, ARiverDepotIsCutByAnEnemyFleetOnTheRiverBetween) {
   EXPECT_EQ(Corps(c).SupplyStatus, kSupplyCutOff);
 }
 
-TEST_F(SupplyTest, AnEncampmentLeftBehindBecomesADepotAndCostsBothAttritionsAtOnce) {
-  const int c = AddSuppliedCorps(10, 10, TSupplyType::Encampment, TSupplyPriority::Subsistence);
-  AddDepot(c, 12, 10);
-  Stock() = 100;
-  GameState.Nations[TNation::Union].Human = 1;
-  UpdateSupplyAndAttrition(kSupplyAfterMovement);
-  EXPECT_EQ(Corps(c).SupplyType, TSupplyType::Depot);
-  EXPECT_EQ(Corps(c).SupplyPriority, TSupplyPriority::Standard);
-  // Encampment: rate 6, halved for standard priority: 3 x 3 = 9 costs 160 x 9 / 200 = 7.
-  // Depot: rate 3 - 1, 3 x 2 = 6 costs 153 x 6 / 200 = 4, and that result stands.
-  EXPECT_EQ(Corps(c).Strength, 160 - 7 - 4);
-  EXPECT_EQ(Corps(c).SupplyLosses, 4);
-  // Half the demand for the encampment, and the same half again for the depot.
-  EXPECT_EQ(Stock(), 100 - 4);
+// An encampment feeds at 1 within a hex of its own city; one left further
+// behind becomes a depot at standard priority (halving demand and rate) and in
+// the same pass is served as a depot too (6 / 2 x 3 of 160 lost, then 2 x 3 of
+// 153, and half the demand paid); an enemy city or none means foraging at 6.
+TEST_F(SupplyTest, AnEncampmentFeedsNearItsCityAndOneLeftBehindBecomesADepotAtOnce) {
+  // Rows: city distance (-1 none), city side, priority, type after, strength after, stock after.
+  constexpr int US = TSide::Union, CS = TSide::Confederate, Sub = kSubsistence;
+  constexpr int Enc = TSupplyType::Encampment, Dep = TSupplyType::Depot,
+                For = TSupplyType::Foraging;
+  const int rows[][6] = {{1, US, Sub, Enc, 158, 100},
+                         {1, US, kStandard, Enc, 160, 100},
+                         {2, US, Sub, Dep, 149, 96},
+                         {1, CS, Sub, For, 132, 100},
+                         {-1, 0, Sub, For, 132, 100}};
+  for (const auto& [distance, side, priority, type, strength, stock] : rows) {
+    SCOPED_TRACE(testing::Message() << "distance " << distance << ", side " << side);
+    SetUp();
+    GameState.Nations[TNation::Union].Human = 1;
+    const int c = AddSuppliedCorps(10, 10, TSupplyType::Encampment, priority);
+    if (distance >= 0) AddDepot(c, 10 + distance, 10, side);
+    Stock() = 100;
+    UpdateSupplyAndAttrition(kSupplyAfterMovement);
+    EXPECT_EQ(Corps(c).SupplyType, type);
+    EXPECT_EQ(Corps(c).Strength, strength);
+    EXPECT_EQ(Stock(), stock);
+  }
+}
+
+// Foragers lose 10, 14 in the two hard kinds of country, 6 in a town; 5 more
+// on a forced march, half on a cautious one, plus half their experience; half
+// of it all when not fully exposed.
+TEST_F(SupplyTest, ForagingCostsByCountryMarchAndExperience) {
+  // Rows: terrain, march, fatigue, full, rate.
+  constexpr int Std = TMarchMode::Standard, Fast = TMarchMode::Forced;
+  constexpr int Slow = TMarchMode::Cautious, Town = TTerrain::City;
+  const int rows[][5] = {{kPlain, Std, 0, 1, 10}, {3, Std, 0, 1, 14},      {6, Std, 0, 1, 10},
+                         {5, Std, 0, 1, 14},      {Town, Std, 0, 1, 6},    {kPlain, Fast, 0, 1, 15},
+                         {kPlain, Slow, 0, 1, 5}, {kPlain, Std, 3, 1, 11}, {kPlain, Std, 0, 0, 5}};
+  for (const auto& [terrain, march, fatigue, full, rate] : rows) {
+    const int c = AddSuppliedCorps(10, 10, TSupplyType::Foraging, kStandard);
+    MapRecord.Cell(10, 10).SetTerrain(terrain);
+    Corps(c).March = march;
+    Corps(c).Fatigue = fatigue;
+    EXPECT_EQ(ForagingAttritionRate(10, 10, c, full), rate)
+        << terrain << "/" << march << "/" << fatigue;
+    SetUp();
+  }
 }
 
 TEST_F(SupplyTest, ForagersPayHalfOnTheirSidesGroundAndLoseMoreInBadWeather) {
-  const int c = AddSuppliedCorps(10, 10, TSupplyType::Foraging, TSupplyPriority::Standard);
+  const int c = AddSuppliedCorps(10, 10, TSupplyType::Foraging, kStandard);
   SetState(10, 10, 3);
   GameState.States[3].Nation = TNation::Union;
   GameState.States[3].ControlSide = TSide::Union;
@@ -145,7 +206,6 @@ TEST_F(SupplyTest, ForagersPayHalfOnTheirSidesGroundAndLoseMoreInBadWeather) {
   // 160 x (4 + 6) / 100.
   EXPECT_EQ(Corps(c).SupplyStatus, 16);
   EXPECT_EQ(Corps(c).Strength, 144);
-
   // On the enemy's ground the state's own nation feeds them, in full.
   GameState.States[3].Nation = TNation::Confederacy;
   GameState.States[3].ControlSide = TSide::Confederate;
@@ -155,13 +215,12 @@ TEST_F(SupplyTest, ForagersPayHalfOnTheirSidesGroundAndLoseMoreInBadWeather) {
 }
 
 TEST_F(SupplyTest, DisorderAwayFromTheDepotAddsToAttritionAndCavalryForagesLightly) {
-  const int c = AddSuppliedCorps(10, 10, TSupplyType::Depot, TSupplyPriority::Standard);
+  const int c = AddSuppliedCorps(10, 10, TSupplyType::Depot, kStandard);
   GameState.Nations[TNation::Union].Human = 1;
   Corps(c).Disorder = 2;
   EXPECT_EQ(ApplySupplyAttrition(c, 4), 160 * 3 * 8 / 200);
   AddDepot(c, 10, 10);
   EXPECT_EQ(ApplySupplyAttrition(c, 4), 141 * 3 * 4 / 200);
-
   Corps(c).SupplyType = TSupplyType::Foraging;
   Corps(c).Kind = TCorpsKind::CavalryDivision;
   for (int b = 1; b <= 2; ++b) GameState.Brigades[b].Quality = 3;
@@ -169,18 +228,23 @@ TEST_F(SupplyTest, DisorderAwayFromTheDepotAddsToAttritionAndCavalryForagesLight
 }
 
 TEST_F(SupplyTest, FleetsOnMissionsEatTheirSuppliesAfterMovementOnly) {
+  TFleet& idle = GameState.Fleets[AddFleet(40, 40, TSide::Union, TNation::Union)];
   TFleet& fleet = GameState.Fleets[AddFleet(40, 40, TSide::Union, TNation::Union)];
+  idle.Mission = 1;
   fleet.Mission = 2;
-  fleet.Supplies = 100;
-  fleet.Ships[1] = 2;
-  fleet.DamagedShips[1] = 1;
-  fleet.Ships[2] = 3;
-  fleet.DamagedShips[2] = 1;
-  fleet.Ships[3] = 4;
+  for (TFleet* f : {&idle, &fleet}) {
+    f->Supplies = 100;
+    f->Ships[1] = 2;
+    f->DamagedShips[1] = 1;
+    f->Ships[2] = 3;
+    f->DamagedShips[2] = 1;
+    f->Ships[3] = 4;
+  }
   UpdateSupplyAndAttrition(kSupplyBeforeMovement);
   EXPECT_EQ(fleet.Supplies, 100);
   UpdateSupplyAndAttrition(kSupplyAfterMovement);
   EXPECT_EQ(fleet.Supplies, 100 - (3 * 3 + 4 + 4) * 2 / 4);
+  EXPECT_EQ(idle.Supplies, 100);
   fleet.Supplies = 5;
   UpdateSupplyAndAttrition(kSupplyAfterMovement);
   EXPECT_EQ(fleet.Supplies, 0);
@@ -194,7 +258,6 @@ TEST_F(SupplyTest, ACutOffGarrisonUnderSiegeLosesFiveToFifteenPerCent) {
   const int besieger = AddMarchingCorps(31, 30, TSide::Union);
   UpdateSupplyAndAttrition(kSupplyBeforeMovement);
   EXPECT_EQ(GameState.Brigades[garrison].Strength, 80);
-
   Corps(besieger).X = 30;
   // p = 5 + 2 + 3: 80 x 10 / 100 = 8, and one more as 50 lies above the remainder 0.
   ScriptRandomDraws({{6, 2}, {6, 3}, {100, 50}});
@@ -204,7 +267,6 @@ TEST_F(SupplyTest, ACutOffGarrisonUnderSiegeLosesFiveToFifteenPerCent) {
   ScriptRandomDraws({{6, 5}, {6, 1}, {100, 81}});
   UpdateSupplyAndAttrition(kSupplyAfterMovement);
   EXPECT_EQ(GameState.Brigades[garrison].Strength, 64);
-
   GameState.Cities[city].SupplyLevel = TSupplyLevel::Linked;
   UpdateSupplyAndAttrition(kSupplyBeforeMovement);
   EXPECT_EQ(GameState.Brigades[garrison].Strength, 64);

@@ -17,7 +17,7 @@ class SupplyLinksTest : public CorpsTest {
   }
   static int AddCityIn(int x, int y, int side, int state) {
     const int c = AddCity(x, y, side);
-    GameState.Cities[c].State = static_cast<std::uint8_t>(state);
+    GameState.Cities[c].State = state;
     return c;
   }
   static int Level(int city) { return GameState.Cities[city].SupplyLevel; }
@@ -30,6 +30,7 @@ TEST_F(SupplyLinksTest, RiversThenRailwaysThenMarchesThenTheSeaLinkCities) {
   TCity& to = GameState.Cities[b];
   from.RiverPort = to.RiverPort = from.RailStation = to.RailStation = 1;
   from.SeaPort = to.SeaPort = 1;
+  GameState.Nations[TNation::Union].NavalBalance = 1;
   EXPECT_EQ(EvaluateCityRoute(a, b), kNoLink);
   GameState.Nations[TNation::Union].NavalBalance = 2;
   EXPECT_EQ(EvaluateCityRoute(a, b), kSeaLink);
@@ -56,11 +57,11 @@ TEST_F(SupplyLinksTest, EachCityGetsTheLevelOfItsBestSupply) {
   const int capital = AddCityIn(10, 10, TSide::Union, 1);
   const int town = AddCityIn(14, 10, TSide::Union, 1);
   const int rebel_town = AddCityIn(12, 12, TSide::Confederate, 1);
-  GameState.States[1].CapitalCity = static_cast<std::uint8_t>(capital);
+  GameState.States[1].CapitalCity = capital;
   GameState.States[1].ControlSide = TSide::Union;
   // State 2: a capital without another city links only to itself.
   const int lonely = AddCityIn(40, 10, TSide::Union, 2);
-  GameState.States[2].CapitalCity = static_cast<std::uint8_t>(lonely);
+  GameState.States[2].CapitalCity = lonely;
   // State 3, held by the Union, has no capital.
   GameState.States[3].ControlSide = TSide::Union;
   const int home = AddCityIn(60, 10, TSide::Union, 3);
@@ -88,14 +89,14 @@ TEST_F(SupplyLinksTest, EachCityGetsTheLevelOfItsBestSupply) {
 // capital, the far one only to the middle one, which it reaches only when the
 // middle one was linked before it in the table.
 TEST_F(SupplyLinksTest, ACutOffCityJoinsTheChainThroughCitiesLinkedBeforeIt) {
-  GameState.States[1].CapitalCity = static_cast<std::uint8_t>(AddCityIn(10, 10, TSide::Union, 1));
+  GameState.States[1].CapitalCity = AddCityIn(10, 10, TSide::Union, 1);
   AddCityIn(12, 10, TSide::Union, 1);
   GameState.States[3].ControlSide = TSide::Confederate;
   const int middle = AddCityIn(16, 10, TSide::Union, 3);
   const int far = AddCityIn(22, 10, TSide::Union, 3);
   const int stranded = AddCityIn(16, 30, TSide::Union, 3);
   const int middle_after = AddCityIn(10, 30, TSide::Union, 3);
-  GameState.States[2].CapitalCity = static_cast<std::uint8_t>(AddCityIn(4, 30, TSide::Union, 2));
+  GameState.States[2].CapitalCity = AddCityIn(4, 30, TSide::Union, 2);
   ComputeCitySupplyLinks();
   EXPECT_EQ(Level(middle), TSupplyLevel::Linked);
   EXPECT_EQ(Level(far), TSupplyLevel::Linked);

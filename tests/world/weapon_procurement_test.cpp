@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <deque>
+
 #include "support/world_fixture.h"
 #include "tests/world/economy_fixture.h"
 #include "tests/world/force_builders.h"
@@ -13,6 +16,8 @@ namespace {
 
 constexpr int kOffMapState = 5;
 constexpr int kConfederateState = 25;
+constexpr int kUnion = TNation::Union;
+constexpr int kSouth = TNation::Confederacy;
 
 class WeaponProcurementTest : public EconomyTest<WorldTest> {
  protected:
@@ -21,150 +26,135 @@ class WeaponProcurementTest : public EconomyTest<WorldTest> {
     // Each weapon costs its number for every nation; with the margin of 4 a
     // unit of output of weapon w trades at w + 4.
     for (int w = 1; w <= GameState.WeaponTypes.Count; ++w)
-      for (int n = 1; n <= 4; ++n) GameState.WeaponTypes[w].Cost[n] = static_cast<std::uint8_t>(w);
+      for (int n = 1; n <= 4; ++n) GameState.WeaponTypes[w].Cost[n] = w;
     ScriptRandomDraws({});
   }
-
-  static TStateRec& OffMapState(int s, int nation, int theatre) {
+  static TStateRec& OffMapState(int s, int nation, int theatre = TTheatre::Seaboard) {
     TStateRec& state = GameState.States[s];
-    state.Nation = static_cast<std::uint8_t>(nation);
-    state.Theatre = static_cast<std::uint8_t>(theatre);
+    state.Nation = nation;
+    state.Theatre = theatre;
     return state;
   }
-
-  static void NeedWeapons(int nation, int arm, int strength) {
+  static void NeedWeapons(int nation, int arm, int strength, int weapon = 0) {
     AddBrigade({.nation = nation,
                 .arm = arm,
                 .strength = strength,
-                .status = TBrigadeStatus::RaisedUnarmed});
+                .status = TBrigadeStatus::RaisedUnarmed,
+                .weapon = weapon});
   }
-
   // A Confederate railway town inland, in a state the Confederacy holds.
   static TCity& RailwayTown(int population) {
-    GameState.States[kConfederateState].Nation = TNation::Confederacy;
-    TCity& city = GameState.Cities[AddCity(AddedCities() + 1, 30, TSide::Confederate)];
+    GameState.States[kConfederateState].Nation = kSouth;
+    int c = 1;
+    while (GameState.Cities[c].X != 0) ++c;
+    TCity& city = GameState.Cities[AddCity(c, 30, TSide::Confederate)];
     city.State = kConfederateState;
     city.Theatre = TTheatre::West;
     city.RailStation = 1;
-    city.Population = static_cast<std::uint16_t>(population);
+    city.Population = population;
     return city;
-  }
-
-  static int AddedCities() {
-    int count = 0;
-    for (int c = 1; c <= GameState.Cities.Count; ++c) count += GameState.Cities[c].X != 0;
-    return count;
   }
 };
 
 TEST_F(WeaponProcurementTest, StocksAreCutToFiftyThousandAndAHumanNationIsOtherwiseLeftAlone) {
-  Nation(TNation::Union).Human = 1;
-  Nation(TNation::Union).WeaponStock[TWeapon::Springfields] = 60000;
-  NeedWeapons(TNation::Union, TArm::Infantry, 80);
-  TStateRec& state = OffMapState(kOffMapState, TNation::Union, TTheatre::Seaboard);
+  Nation(kUnion).Human = 1;
+  auto& stock = Nation(kUnion).WeaponStock;
+  stock[TWeapon::Muskets] = 50000;
+  stock[TWeapon::Springfields] = 50001;
+  stock[TWeapon::Sharps] = 65535;
+  NeedWeapons(kUnion, TArm::Infantry, 80);
+  TStateRec& state = OffMapState(kOffMapState, kUnion);
   state.WeaponOutput[TWeapon::Muskets] = 10;
-  Nation(TNation::Confederacy).WeaponStock[TWeapon::Smoothbores] = 50001;
-
+  Nation(kSouth).WeaponStock[TWeapon::Smoothbores] = 50001;
   ProcureWeapons();
-  EXPECT_EQ(Nation(TNation::Union).WeaponStock[TWeapon::Springfields], 50000);
-  EXPECT_EQ(Nation(TNation::Confederacy).WeaponStock[TWeapon::Smoothbores], 50000);
+  EXPECT_EQ((std::array<int, 4>{stock[TWeapon::Muskets], stock[TWeapon::Springfields],
+                                stock[TWeapon::Sharps],
+                                Nation(kSouth).WeaponStock[TWeapon::Smoothbores]}),
+            (std::array{50000, 50000, 50000, 50000}));
   EXPECT_EQ(state.WeaponOutput[TWeapon::Muskets], 10);
-  EXPECT_EQ(Supplies(TNation::Union), 0);
+  EXPECT_EQ(Supplies(kUnion), 0);
 }
 
 TEST_F(WeaponProcurementTest, MusketOutputOfStatesAndCitiesIsSoldIntoTheirTheatresSupplies) {
-  TStateRec& state = OffMapState(kOffMapState, TNation::Union, TTheatre::West);
+  TStateRec& state = OffMapState(kOffMapState, kUnion, TTheatre::West);
   state.WeaponOutput[TWeapon::Muskets] = 10;
   TCity& city = GameState.Cities[AddCity(5, 5, TSide::Union)];
   city.Theatre = TTheatre::Mississippi;
   city.WeaponOutput[TWeapon::Muskets] = 8;
-  Supplies(TNation::Union, TTheatre::Mississippi) = 65500;
-
+  Supplies(kUnion, TTheatre::Mississippi) = 65500;
   ProcureWeapons();
-  EXPECT_EQ(state.WeaponOutput[TWeapon::Muskets], 0);
-  EXPECT_EQ(city.WeaponOutput[TWeapon::Muskets], 0);
-  EXPECT_EQ(Supplies(TNation::Union, TTheatre::West), 50);
-  EXPECT_EQ(Supplies(TNation::Union, TTheatre::Mississippi), 65535);
+  EXPECT_EQ(state.WeaponOutput[TWeapon::Muskets] + city.WeaponOutput[TWeapon::Muskets], 0);
+  EXPECT_EQ(Supplies(kUnion, TTheatre::West), 50);
+  EXPECT_EQ(Supplies(kUnion, TTheatre::Mississippi), 65535);
 }
 
-TEST_F(WeaponProcurementTest, RaisedBrigadesWithoutRiflesAreArmedByNewOutputPaidByTheUnion) {
-  NeedWeapons(TNation::Union, TArm::Infantry, 80);
-  AddBrigade({.strength = 80, .status = TBrigadeStatus::RaisedUnarmed, .weapon = TWeapon::Muskets});
-  AddBrigade({.strength = 80, .status = TBrigadeStatus::RaisedUnarmed, .weapon = TWeapon::Sharps});
-  AddBrigade({.strength = 80, .status = TBrigadeStatus::ArmedAndWaiting});
-  Nation(TNation::Union).WeaponStock[TWeapon::Muskets] = 30;
-  TStateRec& state = OffMapState(kOffMapState, TNation::Union, TTheatre::Seaboard);
-  Supplies(TNation::Union) = 1000;
-
-  ProcureWeapons();
-  // 160 men want rifles, 30 muskets are at hand: 13 a month at 2 + 4.
-  EXPECT_EQ(state.WeaponOutput[TWeapon::Springfields], 13);
-  EXPECT_EQ(Supplies(TNation::Union), 1000 - 78);
+// The men of raised brigades still unarmed or armed with muskets, less the
+// arm's weapons in stock, are the need: a tenth of it is ordered, paid by the
+// Union; with no need at all half of each output of the arm at the Union's
+// off-map states from state 4 on is sold.
+TEST_F(WeaponProcurementTest, ATenthOfTheNeedIsOrderedAndWithoutNeedHalfTheOutputIsSold) {
+  // Rows: brigade's weapon, stock of rifles, rifles output after (of 7), supplies after (of 1000).
+  const int rows[][4] = {{0, 70, 8, 1000 - 6},           {0, 71, 7, 1000},
+                         {0, 80, 3, 1000 + 3 * 6},       {0, 81, 3, 1000 + 3 * 6},
+                         {TWeapon::Muskets, 70, 8, 994}, {TWeapon::Springfields, 70, 3, 1018}};
+  for (const auto& [weapon, stock, output, supplies] : rows) {
+    SCOPED_TRACE(testing::Message() << "weapon " << weapon << ", stock " << stock);
+    SetUp();
+    NeedWeapons(kUnion, TArm::Infantry, 80, weapon);
+    AddBrigade({.strength = 80, .status = TBrigadeStatus::ArmedAndWaiting});
+    Nation(kUnion).WeaponStock[TWeapon::Sharps] = stock;
+    TStateRec& state = OffMapState(kOffMapState, kUnion);
+    state.WeaponOutput[TWeapon::Springfields] = 7;
+    OffMapState(3, kUnion).WeaponOutput[TWeapon::Springfields] = 4;  // before the first
+    Supplies(kUnion) = 1000;
+    ProcureWeapons();
+    EXPECT_EQ(state.WeaponOutput[TWeapon::Springfields], output);
+    EXPECT_EQ(GameState.States[3].WeaponOutput[TWeapon::Springfields], 4);
+    EXPECT_EQ(Supplies(kUnion), supplies);
+  }
 }
 
-TEST_F(WeaponProcurementTest, ANeedOfNineOrdersNothing) {
-  NeedWeapons(TNation::Union, TArm::Cavalry, 50);
-  Nation(TNation::Union).WeaponStock[TWeapon::Shotguns] = 41;
-  TStateRec& state = OffMapState(kOffMapState, TNation::Union, TTheatre::Seaboard);
-  Supplies(TNation::Union) = 1000;
-
-  ProcureWeapons();
-  EXPECT_EQ(state.WeaponOutput[TWeapon::Spencers], 0);
-  EXPECT_EQ(Supplies(TNation::Union), 1000);
-}
-
-TEST_F(WeaponProcurementTest, TheUnionHalvesAndSellsTheOutputOfCoveredArmsAtItsOffMapStates) {
-  Nation(TNation::Union).WeaponStock[TWeapon::Parrotts] = 100;
-  TStateRec& state = OffMapState(kOffMapState, TNation::Union, TTheatre::Seaboard);
-  state.WeaponOutput[TWeapon::Smoothbores] = 5;
-  state.WeaponOutput[TWeapon::Parrotts] = 4;
-  state.WeaponOutput[TWeapon::Springfields] = 7;
-  TStateRec& too_early = OffMapState(3, TNation::Union, TTheatre::Seaboard);
-  too_early.WeaponOutput[TWeapon::Parrotts] = 4;
-
-  ProcureWeapons();
-  EXPECT_EQ(state.WeaponOutput[TWeapon::Smoothbores], 2);
-  EXPECT_EQ(state.WeaponOutput[TWeapon::Parrotts], 2);
-  EXPECT_EQ(state.WeaponOutput[TWeapon::Springfields], 3);
-  EXPECT_EQ(too_early.WeaponOutput[TWeapon::Parrotts], 4);
-  EXPECT_EQ(Supplies(TNation::Union), 2 * 10 + 2 * 11 + 3 * 6);
-}
-
+// The Union orders at the first state from 4 on, without a capital, whose
+// theatre can pay more than the price; each later one that can replaces it on
+// a draw below 30. Guns are ordered only in its own states.
 TEST_F(WeaponProcurementTest, TheUnionOrdersAtTheFirstStateThatCanPayUnlessALaterOneWinsADraw) {
-  NeedWeapons(TNation::Union, TArm::Infantry, 100);
-  Supplies(TNation::Union) = 61;  // 10 rifles cost 60
-  Supplies(TNation::Union, TTheatre::West) = 60;
-  OffMapState(4, TNation::Union, TTheatre::West);
-  TStateRec& first = OffMapState(kOffMapState, TNation::Union, TTheatre::Seaboard);
-  TStateRec& lucky = OffMapState(7, TNation::Union, TTheatre::Seaboard);
-  TStateRec& unlucky = OffMapState(8, TNation::Confederacy, TTheatre::Seaboard);
-  ScriptRandomDraws({{100, 29}, {100, 30}});
-
-  ProcureWeapons();
-  EXPECT_EQ(first.WeaponOutput[TWeapon::Springfields], 0);
-  EXPECT_EQ(lucky.WeaponOutput[TWeapon::Springfields], 10);
-  EXPECT_EQ(unlucky.WeaponOutput[TWeapon::Springfields], 0);
-  EXPECT_EQ(Supplies(TNation::Union), 1);
-  EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+  // Rows: arm, seaboard supplies, draw for the later state, the later state's
+  // nation, ordered at state 5, ordered at state 7.
+  const int rows[][6] = {{TArm::Infantry, 61, 29, kSouth, 0, 10},
+                         {TArm::Infantry, 61, 30, kSouth, 10, 0},
+                         {TArm::Infantry, 60, -1, kSouth, 0, 0},
+                         {TArm::Artillery, 1000, -1, kSouth, 1, 0},
+                         {TArm::Artillery, 1000, 0, kUnion, 0, 1}};
+  for (const auto& [arm, supplies, draw, nation, atFirst, atLater] : rows) {
+    SCOPED_TRACE(testing::Message()
+                 << "arm " << arm << ", supplies " << supplies << ", draw " << draw);
+    SetUp();
+    NeedWeapons(kUnion, arm, arm == TArm::Infantry ? 100 : 16);
+    Supplies(kUnion) = supplies;
+    OffMapState(3, kUnion);
+    OffMapState(4, kUnion, TTheatre::West);  // a theatre without supplies
+    TStateRec& first = OffMapState(kOffMapState, kUnion);
+    GameState.States[6].CapitalCity = 9;
+    OffMapState(6, kUnion);
+    TStateRec& later = OffMapState(7, nation);
+    ScriptRandomDraws(draw < 0 ? std::deque<ScriptedDraw>{}
+                               : std::deque<ScriptedDraw>{{100, draw}});
+    ProcureWeapons();
+    const int weapon = arm == TArm::Infantry ? TWeapon::Springfields : TWeapon::Parrotts;
+    EXPECT_EQ(first.WeaponOutput[weapon], atFirst);
+    EXPECT_EQ(later.WeaponOutput[weapon], atLater);
+    EXPECT_EQ(Supplies(kUnion), supplies - (atFirst + atLater) * (weapon + 4));
+    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+  }
 }
 
-TEST_F(WeaponProcurementTest, UnionGunsAreOrderedOnlyInItsOwnStates) {
-  NeedWeapons(TNation::Union, TArm::Artillery, 16);
-  Supplies(TNation::Union) = 1000;
-  TStateRec& foreign = OffMapState(kOffMapState, TNation::Confederacy, TTheatre::Seaboard);
-  TStateRec& own = OffMapState(kOffMapState + 1, TNation::Union, TTheatre::Seaboard);
-
-  ProcureWeapons();
-  EXPECT_EQ(foreign.WeaponOutput[TWeapon::Parrotts], 0);
-  EXPECT_EQ(own.WeaponOutput[TWeapon::Parrotts], 1);
-}
-
+// Of inland railway towns of its own in states it holds, each is looked at on
+// a draw below 30 and scores a fifth of its people, a draw of 0..24, ten per
+// level of works and 25 with a garrison; the first best wins.
 TEST_F(WeaponProcurementTest, TheConfederacyBuildsAtTheBestOfTheRailwayTownsItLooksAt) {
-  NeedWeapons(TNation::Confederacy, TArm::Cavalry, 50);
-  Supplies(TNation::Confederacy, TTheatre::Mississippi) = 51;  // 5 shotguns cost 45
+  NeedWeapons(kSouth, TArm::Cavalry, 50);
+  Supplies(kSouth, TTheatre::Mississippi) = 51;  // 5 shotguns cost 45
   TCity& large = RailwayTown(500);
-  TCity& port = RailwayTown(5000);
-  port.RiverPort = 1;
   TCity& overlooked = RailwayTown(5000);
   TCity& fortified = RailwayTown(250);
   fortified.Fortifications = 3;
@@ -173,49 +163,56 @@ TEST_F(WeaponProcurementTest, TheConfederacyBuildsAtTheBestOfTheRailwayTownsItLo
   // Scores: 100 + 4 for the large town, 50 + 0 + 30 + 25 for the fortified
   // one; the last town only draws level with it.
   ScriptRandomDraws({{100, 29}, {25, 4}, {100, 30}, {100, 0}, {25, 0}, {100, 0}, {25, 0}});
-
   ProcureWeapons();
-  EXPECT_EQ(fortified.WeaponOutput[TWeapon::Shotguns], 5);
-  EXPECT_EQ(large.WeaponOutput[TWeapon::Shotguns], 0);
-  EXPECT_EQ(port.WeaponOutput[TWeapon::Shotguns], 0);
-  EXPECT_EQ(overlooked.WeaponOutput[TWeapon::Shotguns], 0);
-  EXPECT_EQ(equal.WeaponOutput[TWeapon::Shotguns], 0);
-  EXPECT_EQ(Supplies(TNation::Confederacy, TTheatre::Mississippi), 51);
+  EXPECT_EQ((std::array<int, 4>{
+                large.WeaponOutput[TWeapon::Shotguns], overlooked.WeaponOutput[TWeapon::Shotguns],
+                fortified.WeaponOutput[TWeapon::Shotguns], equal.WeaponOutput[TWeapon::Shotguns]}),
+            (std::array{0, 0, 5, 0}));
+  EXPECT_EQ(Supplies(kSouth, TTheatre::Mississippi), 51);
 }
 
-TEST_F(WeaponProcurementTest, TheConfederacyOrdersNothingWhenNoTownIsLookedAtOrNoTheatreCanPay) {
-  NeedWeapons(TNation::Confederacy, TArm::Artillery, 160);
-  TCity& town = RailwayTown(500);
-  Supplies(TNation::Confederacy, TTheatre::West) = 160;  // 16 smoothbores cost 160
-
-  ProcureWeapons();
-  EXPECT_EQ(town.WeaponOutput[TWeapon::Smoothbores], 0);
-
-  Supplies(TNation::Confederacy, TTheatre::West) = 161;
-  ScriptRandomDraws({{100, 99}});
-  ProcureWeapons();
-  EXPECT_EQ(town.WeaponOutput[TWeapon::Smoothbores], 0);
-  EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+// A port, a town without a station, one first held by the Union or now held
+// by it, or one in a state the Confederacy lost is never looked at; nothing is
+// ordered until a theatre holds more than the price.
+TEST_F(WeaponProcurementTest,
+       TheConfederacyLooksOnlyAtItsOwnInlandRailwayTownsAndOnlyWhenItCanPay) {
+  enum { kSound, kSeaPort, kRiverPort, kNoStation, kFirstUnion, kNowUnion, kStateLost, kPoor };
+  for (int k = kSound; k <= kPoor; ++k) {
+    SCOPED_TRACE(k);
+    SetUp();
+    NeedWeapons(kSouth, TArm::Artillery, 160);
+    TCity& town = RailwayTown(500);
+    Supplies(kSouth, TTheatre::West) = k == kPoor ? 160 : 161;  // 16 smoothbores cost 160
+    town.SeaPort = k == kSeaPort;
+    town.RiverPort = k == kRiverPort;
+    town.RailStation = k != kNoStation;
+    if (k == kFirstUnion) town.OriginalSide = TSide::Union;
+    if (k == kNowUnion) town.Nation = kUnion;
+    if (k == kStateLost) GameState.States[kConfederateState].Nation = kUnion;
+    const bool looked = k == kSound;
+    ScriptRandomDraws(looked ? std::deque<ScriptedDraw>{{100, 0}, {25, 0}}
+                             : std::deque<ScriptedDraw>{});
+    ProcureWeapons();
+    EXPECT_EQ(town.WeaponOutput[TWeapon::Smoothbores], looked ? 16 : 0);
+    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+  }
 }
 
 TEST_F(WeaponProcurementTest, TheConfederacySellsOffOnlyInItsOwnTownsThatItStillHolds) {
-  for (int c = 1; c <= 40; ++c) AddCity(c, 40, TSide::Union);
-  TCity& held = RailwayTown(500);  // city 41
+  TCity& held = RailwayTown(500);
   held.WeaponOutput[TWeapon::Sharps] = 9;
   TCity& lost = RailwayTown(500);
-  lost.Nation = TNation::Union;
+  lost.Nation = kUnion;
   lost.WeaponOutput[TWeapon::Sharps] = 9;
-
   ProcureWeapons();
   EXPECT_EQ(held.WeaponOutput[TWeapon::Sharps], 4);
   EXPECT_EQ(lost.WeaponOutput[TWeapon::Sharps], 9);
-  EXPECT_EQ(Supplies(TNation::Confederacy, TTheatre::West), 4 * 7);
+  EXPECT_EQ(Supplies(kSouth, TTheatre::West), 4 * 7);
 }
 
 TEST_F(WeaponProcurementTest, FranceAndBritainOrderAtTheirOwnArsenalsWithoutPaying) {
   NeedWeapons(TNation::France, TArm::Artillery, 32);
   NeedWeapons(TNation::Britain, TArm::Infantry, 80);
-
   ProcureWeapons();
   EXPECT_EQ(GameState.Cities[85].WeaponOutput[TWeapon::Parrotts], 3);
   EXPECT_EQ(GameState.Cities[86].WeaponOutput[TWeapon::Springfields], 8);

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int kClosedSide = 3;
 constexpr int kKentucky = 20;
 constexpr int kFirstYear = 1861;
 

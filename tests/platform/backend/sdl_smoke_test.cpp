@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "../components/test_controls.h"
 #include "platform/backend/sdl_backend.h"
 #include "platform/forms/application.h"
 #include "platform/forms/form.h"
+#include "tests/platform/components/test_controls.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <vector>
 
 #include "control_form.h"
-#include "platform/controls/hint_window.h"
 #include "platform/controls/panel.h"
+#include "platform/forms/hint_window.h"
 
 namespace {
 

@@ -3,14 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "../services/temp_folder.h"
 #include "control_form.h"
 #include "platform/controls/button.h"
-#include "platform/controls/hint_window.h"
 #include "platform/controls/image_list.h"
 #include "platform/controls/registry.h"
+#include "platform/forms/hint_window.h"
 #include "platform/forms/screen.h"
 #include "platform/input/key_codes.h"
+#include "tests/platform/services/temp_folder.h"
 
 namespace {
 

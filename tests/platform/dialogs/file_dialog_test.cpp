@@ -6,7 +6,6 @@
 #include <tuple>
 #include <vector>
 
-#include "../services/temp_folder.h"
 #include "platform/backend/headless_backend.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/list_box.h"
@@ -14,6 +13,7 @@
 #include "platform/dialogs/file_mask.h"
 #include "platform/forms/form.h"
 #include "platform/input/key_codes.h"
+#include "tests/platform/services/temp_folder.h"
 
 namespace fs = std::filesystem;
 

@@ -3,12 +3,12 @@
 #include <tuple>
 #include <utility>
 
-#include "../components/test_controls.h"
 #include "platform/backend/headless_backend.h"
+#include "platform/components/focus.h"
 #include "platform/forms/form.h"
-#include "platform/input/focus.h"
 #include "platform/input/key_codes.h"
 #include "platform/input/keyboard.h"
+#include "tests/platform/components/test_controls.h"
 
 namespace {
 

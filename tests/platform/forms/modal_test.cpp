@@ -5,13 +5,13 @@
 #include <utility>
 #include <vector>
 
-#include "../components/test_controls.h"
 #include "platform/backend/headless_backend.h"
+#include "platform/components/focus.h"
 #include "platform/forms/application.h"
 #include "platform/forms/form.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
-#include "platform/input/focus.h"
+#include "tests/platform/components/test_controls.h"
 
 namespace {
 

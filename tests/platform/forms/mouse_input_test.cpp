@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "../components/test_controls.h"
 #include "platform/backend/headless_backend.h"
 #include "platform/forms/form.h"
 #include "platform/forms/screen.h"
 #include "platform/input/mouse.h"
+#include "tests/platform/components/test_controls.h"
 
 namespace {
 

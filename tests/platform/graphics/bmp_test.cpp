@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "../services/temp_folder.h"
 #include "pixel_picture.h"
 #include "platform/graphics/bmp.h"
+#include "tests/platform/services/temp_folder.h"
 
 namespace {
 

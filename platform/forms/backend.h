@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/components/cursor.h"
+#include "platform/components/shift_state.h"
 #include "platform/graphics/types.h"
-#include "platform/input/cursor.h"
-#include "platform/input/shift_state.h"
 
 class TBitmap;
 class TForm;

@@ -1,4 +1,4 @@
-#include "platform/input/focus.h"
+#include "platform/components/focus.h"
 
 #include "platform/components/win_control.h"
 

@@ -1,8 +1,8 @@
-#include "platform/controls/hint_window.h"
+#include "platform/forms/hint_window.h"
 
-#include "platform/controls/frame_3d.h"
+#include "platform/components/focus.h"
 #include "platform/forms/screen.h"
-#include "platform/input/focus.h"
+#include "platform/graphics/frame_3d.h"
 
 namespace {
 constexpr unsigned kHintFlags = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX;

@@ -1,4 +1,4 @@
-#include "platform/controls/frame_3d.h"
+#include "platform/graphics/frame_3d.h"
 
 void Frame3D(TCanvas& canvas, TRect& rect, TColor top_left, TColor bottom_right, int width) {
   TCanvasStateGuard guard(canvas);

@@ -1,4 +1,4 @@
-#include "platform/input/shift_state.h"
+#include "platform/components/shift_state.h"
 
 namespace {
 TShiftState g_keys = 0;

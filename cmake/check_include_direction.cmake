@@ -1,0 +1,43 @@
+# cmake -DSOURCE_DIR=<top> -P check_include_direction.cmake
+# Dependencies point one way: the rules (world, warfare, opponent) know nothing
+# of the window side (platform, widgets, ui), and the control set knows nothing
+# of the rules. Within the platform each folder uses only those below it:
+# graphics, text and services at the bottom, then components, input, forms,
+# controls, dialogs and the backends. Fails, naming each line, when a file
+# includes across the line.
+
+function(check_layer folders forbidden)
+  set(files)
+  foreach(folder ${folders})
+    file(GLOB_RECURSE found ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
+    list(APPEND files ${found})
+  endforeach()
+  # The battle dialogs live beside their rules but are a library above them.
+  list(FILTER files EXCLUDE REGEX "/warfare/views/")
+  list(JOIN forbidden "|" alternatives)
+  foreach(file ${files})
+    file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](${alternatives})/")
+    foreach(line ${lines})
+      file(RELATIVE_PATH name ${SOURCE_DIR} ${file})
+      string(STRIP "${line}" line)
+      string(APPEND violations "  ${name}: ${line}\n")
+    endforeach()
+  endforeach()
+  set(violations "${violations}" PARENT_SCOPE)
+endfunction()
+
+set(violations "")
+check_layer("world;warfare;opponent" "platform;widgets;ui;warfare/views")
+check_layer("widgets" "world;warfare;opponent;ui")
+set(platform_above
+  platform/components platform/input platform/forms platform/controls platform/dialogs
+  platform/backend)
+foreach(folder platform/graphics platform/text platform/services ${platform_above})
+  list(REMOVE_ITEM platform_above ${folder})
+  if(platform_above)
+    check_layer(${folder} "${platform_above}")
+  endif()
+endforeach()
+if(violations)
+  message(FATAL_ERROR "Includes against the direction of the layers:\n${violations}")
+endif()

@@ -1,0 +1,80 @@
+#include "warfare/fleet_cargo.h"
+
+#include "warfare/fleet_places.h"
+#include "world/codes.h"
+#include "world/corps_fatigue.h"
+#include "world/game_window.h"
+#include "world/saturating.h"
+#include "world/table_slots.h"
+#include "world/text_table.h"
+#include "world/vardecl.h"
+
+namespace {
+
+constexpr int kSuppliesHomeNotice = 17;
+constexpr int kSuppliesHomeText = 152;
+constexpr int kSuppliesHomeEndText = 156;
+
+bool IsLand(const TFleet& fleet) {
+  return TMapRecord::OnMap(fleet.X, fleet.Y) &&
+         MapRecord.Cell(fleet.X, fleet.Y).Terrain() != TTerrain::Water;
+}
+
+void DecreaseToZero(std::uint8_t& value) {
+  if (value > 0) --value;
+}
+
+}  // namespace
+
+int EmbarkedCorps(const TFleet& fleet) {
+  const int c = fleet.Corps;
+  if (!IsEntryOf(GameState.Corps, c) || GameState.Corps[c].IsFree()) return 0;
+  return GameState.Corps[c].Stance == TCombatStance::Embarked ? c : 0;
+}
+
+void CarryCorps(const TFleet& fleet) {
+  const int c = EmbarkedCorps(fleet);
+  if (c == 0) return;
+  TCorps& corps = GameState.Corps[c];
+  corps.X = fleet.X;
+  corps.Y = fleet.Y;
+  corps.DestX = fleet.DestX;
+  corps.DestY = fleet.DestY;
+  corps.Entrenchment = 0;
+  AddCorpsFatigue(c, -1);
+  DecreaseToZero(corps.Disorder);
+}
+
+void LandCorps(TFleet& fleet) {
+  const int c = EmbarkedCorps(fleet);
+  if (c == 0 || !IsLand(fleet)) return;
+  TCorps& corps = GameState.Corps[c];
+  corps.Stance = TCombatStance::Advance;
+  corps.X = fleet.X;
+  corps.Y = fleet.Y;
+  corps.City = fleet.Objective;
+  fleet.Corps = 0;
+}
+
+void PutCorpsAshore(TFleet& fleet) {
+  if (fleet.Corps == 0 || !IsLand(fleet)) return;
+  const int c = EmbarkedCorps(fleet);
+  if (c != 0) GameState.Corps[c].Stance = TCombatStance::Defend;
+  fleet.Corps = 0;
+}
+
+void DeliverSupplies(TFleet& fleet, int city) {
+  const int theatre = TheatreOfCity(city);
+  if (!IsEntryOf(GameState.Nations, fleet.Nation) || !IsTheatre(theatre)) return;
+  AddSaturated(GameState.Nations[fleet.Nation].Supplies[theatre], fleet.Supplies);
+  fleet.Supplies = 0;
+}
+
+void ReportSuppliesHome(int city) {
+  ClearEventMessage();
+  EventMessage.Kind = kSuppliesHomeNotice;
+  EventMessage.Line1 = TextLine(kSuppliesHomeText);
+  if (IsEntryOf(GameState.Cities, city)) EventMessage.Line2 = GameState.Cities[city].Name.str();
+  EventMessage.Line3 = TextLine(kSuppliesHomeEndText);
+  ShowEventMessage();
+}

@@ -1,0 +1,160 @@
+#include "world/game_consistency.h"
+
+#include <map>
+
+#include "world/codes.h"
+#include "world/game_date.h"
+
+namespace {
+
+using Findings = std::vector<GameFinding>;
+
+std::string Named(const char* record, int index) {
+  return record + (" " + std::to_string(index));
+}
+
+std::string HexText(int x, int y) {
+  return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+}
+
+bool IsActiveCorps(const TGameState& game, int corps) {
+  return corps >= 1 && corps <= game.Corps.Count && !game.Corps[corps].IsFree();
+}
+
+void CheckDate(const TGameState& game, Findings& findings) {
+  if (!IsTurnDay(game.Day))
+    findings.push_back({"the game", "Day", std::to_string(game.Day), "not 1, 11 or 21",
+                        LoadRemedy::Refuse});
+  if (!IsMonth(game.Month))
+    findings.push_back({"the game", "Month", std::to_string(game.Month), "not a month",
+                        LoadRemedy::Refuse});
+}
+
+template <typename Unit, int N>
+void CheckOnTheMap(const char* record, const Table<Unit, N>& units, Findings& findings) {
+  for (int i = 1; i <= N; ++i) {
+    const Unit& unit = units[i];
+    if (unit.IsFree() || TMapRecord::OnMap(unit.X, unit.Y)) continue;
+    findings.push_back(
+        {Named(record, i), "X, Y", HexText(unit.X, unit.Y), "off the map", LoadRemedy::Refuse});
+  }
+}
+
+// A city with no place on the map is an unused entry; one on the map stands
+// on a city hex, which the end of the orders would otherwise make of any hex.
+void CheckCityHexes(const TGameState& game, const TMapRecord& map, Findings& findings) {
+  for (int c = 1; c <= game.Cities.Count; ++c) {
+    const TCity& city = game.Cities[c];
+    if (!TMapRecord::OnMap(city.X, city.Y) || map.Cell(city.X, city.Y).Terrain() == TTerrain::City)
+      continue;
+    findings.push_back(
+        {Named("city", c), "X, Y", HexText(city.X, city.Y), "not a city hex", LoadRemedy::Refuse});
+  }
+}
+
+// Empty when the brigade stands in one real place.
+std::string BrigadePlaceProblem(const TGameState& game, const TBrigade& brigade) {
+  switch (brigade.Status) {
+    case TBrigadeStatus::InCorps:
+      if (!IsActiveCorps(game, brigade.Location)) return "a free corps slot";
+      if (game.Corps[brigade.Location].Nation != brigade.Nation) return "a corps of another nation";
+      return "";
+    case TBrigadeStatus::InGarrison:
+      if (brigade.Location < 1 || brigade.Location > game.Cities.Count) return "no city";
+      return "";
+    default:
+      return "";
+  }
+}
+
+bool IsKnownStatus(int status) {
+  switch (status) {
+    case TBrigadeStatus::Free:
+    case TBrigadeStatus::InCorps:
+    case TBrigadeStatus::InGarrison:
+    case TBrigadeStatus::ArmedAndWaiting:
+    case TBrigadeStatus::RaisedUnarmed:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CheckBrigades(const TGameState& game, Findings& findings) {
+  std::map<int, int> garrisons;
+  for (int b = 1; b <= game.Brigades.Count; ++b) {
+    const TBrigade& brigade = game.Brigades[b];
+    if (!IsKnownStatus(brigade.Status)) {
+      findings.push_back({Named("brigade", b), "Status", std::to_string(brigade.Status),
+                          "which no rule knows", LoadRemedy::Refuse});
+      continue;
+    }
+    const std::string problem = BrigadePlaceProblem(game, brigade);
+    if (!problem.empty())
+      findings.push_back({Named("brigade", b), "Location", std::to_string(brigade.Location),
+                          problem, LoadRemedy::Refuse});
+    if (brigade.Status == TBrigadeStatus::InGarrison) ++garrisons[brigade.Location];
+  }
+  // A city of no nation keeps the count it was given.
+  for (int c = 1; c <= game.Cities.Count; ++c) {
+    const TCity& city = game.Cities[c];
+    if (city.Nation == 0 || city.GarrisonCount == garrisons[c]) continue;
+    findings.push_back({Named("city", c), "GarrisonCount", std::to_string(city.GarrisonCount),
+                        "while " + std::to_string(garrisons[c]) + " stand in its garrison",
+                        LoadRemedy::Repair});
+  }
+}
+
+// A player may give a commander a second command in the orders phase (the
+// leaders' check lists him); the end of the orders keeps his last one.
+void CheckCommands(const TGameState& game, Findings& findings) {
+  std::map<int, std::string> commands;
+  auto command = [&](const std::string& record, int leader) {
+    if (leader == 0) return;
+    auto [held, first] = commands.emplace(leader, record);
+    if (!first)
+      findings.push_back({record, "Leader", std::to_string(leader),
+                          "who commands " + held->second + " too", LoadRemedy::LeaveToTheOrders});
+  };
+  for (int a = 1; a <= game.Armies.Count; ++a) {
+    if (game.Armies[a].HqCity != 0) command(Named("army", a), game.Armies[a].Leader);
+  }
+  for (int c = 1; c <= game.Corps.Count; ++c) {
+    if (!game.Corps[c].IsFree()) command(Named("corps", c), game.Corps[c].Leader);
+  }
+}
+
+void CheckEmbarkation(const TGameState& game, Findings& findings) {
+  std::map<int, int> carried;
+  for (int f = 1; f <= game.Fleets.Count; ++f) {
+    const TFleet& fleet = game.Fleets[f];
+    if (fleet.IsFree() || fleet.Corps == 0) continue;
+    ++carried[fleet.Corps];
+    if (!IsActiveCorps(game, fleet.Corps) ||
+        game.Corps[fleet.Corps].Stance != TCombatStance::Embarked)
+      findings.push_back({Named("fleet", f), "Corps", std::to_string(fleet.Corps),
+                          "which is not aboard", LoadRemedy::Refuse});
+  }
+  for (int c = 1; c <= game.Corps.Count; ++c) {
+    if (!IsActiveCorps(game, c) || game.Corps[c].Stance != TCombatStance::Embarked ||
+        carried[c] == 1)
+      continue;
+    findings.push_back({Named("corps", c), "Stance", "embarked",
+                        "carried by " + std::to_string(carried[c]) + " fleets",
+                        LoadRemedy::Refuse});
+  }
+}
+
+}  // namespace
+
+std::vector<GameFinding> FindInconsistencies(const TGameState& game, const TMapRecord& map) {
+  Findings findings;
+  CheckDate(game, findings);
+  CheckOnTheMap("corps", game.Corps, findings);
+  CheckOnTheMap("fleet", game.Fleets, findings);
+  CheckCityHexes(game, map, findings);
+  CheckBrigades(game, findings);
+  CheckCommands(game, findings);
+  CheckEmbarkation(game, findings);
+  return findings;
+}
