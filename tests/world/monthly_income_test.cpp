@@ -31,25 +31,24 @@ class MonthlyIncomeTest : public EconomyTest<WorldTest> {
 // November, 2 in winter; the bonus is twice the camp leader's advantage, at
 // most 6, and 1 for a nation at peace.
 TEST_F(MonthlyIncomeTest, IncomeGrowsWithIndustrySeasonBonusAndPeopleUpToItsCap) {
-  // Rows: month, side of France, advantage of its camp's leader, industry, people, income.
-  const int rows[][6] = {
+  using Row = struct { int month, side, advantage, industry, people, income; };
+  const Row rows[] = {
       {2, 0, 0, 34, 1000, 200},  {3, 0, 0, 34, 1000, 300},      {5, 0, 0, 34, 1000, 300},
       {6, 0, 0, 34, 1000, 600},  {11, 0, 0, 34, 1000, 600},     {12, 0, 0, 34, 1000, 200},
       {12, 2, 0, 35, 1099, 200}, {12, 2, 2, 31, 1000, 200},     {12, 2, 3, 29, 1000, 200},
       {12, 2, 4, 29, 1000, 200}, {12, 0, 0, 29997, 100, 17141}, {12, 0, 0, 30001, 100, 17142}};
-  for (const auto& [month, side, advantage, industry, people, income] : rows) {
-    SCOPED_TRACE(testing::Message()
-                 << "month " << month << ", advantage " << advantage << ", industry " << industry);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(&row - rows);
     SetUp();
-    GameState.Month = month;
-    Nation(TNation::France).Side = side;
-    Nation(kSouth).LeadershipAdvantage = advantage;
+    GameState.Month = row.month;
+    Nation(TNation::France).Side = row.side;
+    Nation(kSouth).LeadershipAdvantage = row.advantage;
     TStateRec& state = StateOf(kOffMapState, TNation::France);
-    state.Industry = industry;
-    state.Population = people;
+    state.Industry = row.industry;
+    state.Population = row.people;
     CollectMonthlyIncome();
-    EXPECT_EQ(state.Income, income);
-    EXPECT_EQ(Supplies(TNation::France), income);
+    EXPECT_EQ(state.Income, row.income);
+    EXPECT_EQ(Supplies(TNation::France), row.income);
   }
 }
 
@@ -57,25 +56,24 @@ TEST_F(MonthlyIncomeTest, IncomeGrowsWithIndustrySeasonBonusAndPeopleUpToItsCap)
 // included) x (output + bonus) x season, at most 20000. An output above ten is
 // cut to tenths first.
 TEST_F(MonthlyIncomeTest, OnlyConfederateCapitalStatesGrowCottonUpToItsCap) {
-  // Rows: nation, capital, month, people, slaves, output, output after, cotton.
-  const int rows[][8] = {
+  using Row = struct { int nation, capital, month, people, slaves, output, after, cotton; };
+  const Row rows[] = {
       {kSouth, 1, 4, 600, 400, 70, 7, 210},   {kSouth, 1, 4, 600, 400, 10, 10, 300},
       {kSouth, 1, 4, 600, 400, 11, 1, 30},    {kSouth, 0, 4, 1000, 0, 7, 7, 0},
       {kUnion, 1, 4, 1000, 0, 7, 7, 0},       {kSouth, 1, 7, 33300, 0, 10, 10, 19980},
       {kSouth, 1, 7, 33400, 0, 10, 10, 20000}};
-  for (const auto& [nation, capital, month, people, slaves, output, after, cotton] : rows) {
-    SCOPED_TRACE(testing::Message()
-                 << "nation " << nation << ", people " << people << ", output " << output);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(&row - rows);
     SetUp();
-    GameState.Month = month;
-    TStateRec& state = StateOf(kCapitalState, nation);
-    if (capital) CityIn(kCapitalState, nation, 0);
-    state.Population = people;
-    state.Slaves = slaves;
-    state.CottonOutput = output;
+    GameState.Month = row.month;
+    TStateRec& state = StateOf(kCapitalState, row.nation);
+    if (row.capital) CityIn(kCapitalState, row.nation, 0);
+    state.Population = row.people;
+    state.Slaves = row.slaves;
+    state.CottonOutput = row.output;
     CollectMonthlyIncome();
-    EXPECT_EQ(state.CottonOutput, after);
-    EXPECT_EQ(Nation(nation).Cotton[TTheatre::Seaboard], cotton);
+    EXPECT_EQ(state.CottonOutput, row.after);
+    EXPECT_EQ(Nation(row.nation).Cotton[TTheatre::Seaboard], row.cotton);
   }
 }
 

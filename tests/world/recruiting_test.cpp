@@ -55,29 +55,28 @@ class RecruitingTest : public EconomyTest<WorldTest> {
 // men stay. A brigade is raised from 80 infantry, 50 cavalry or 16 artillery
 // points, one per arm.
 TEST_F(RecruitingTest, ManpowerSplitsByTheSharesAsFarAsTheSuppliesPayAndRaisesBrigades) {
-  // Rows: manpower, supplies, infantry, cavalry, artillery points before; then
-  // infantry, cavalry, artillery points, build points, supplies, manpower after,
-  // and the brigades raised of each arm.
-  const int rows[][14] = {{1000, 5000, 0, 0, 0, 520, 150, 84, 100, 2700, 0, 1, 1, 1},
-                          {1000, 700, 0, 0, 0, 520, 66, 0, 4, 0, 280, 1, 1, 0},
-                          {0, 0, 79, 49, 15, 79, 49, 15, 0, 0, 0, 0, 0, 0},
-                          {0, 0, 160, 50, 16, 80, 0, 0, 0, 0, 0, 1, 1, 1}};
-  for (const auto& [manpower, supplies, infantry, cavalry, artillery, i, c, a, build, left, men, ri,
-                    rc, ra] : rows) {
-    SCOPED_TRACE(testing::Message() << manpower << " men, " << supplies << " supplies");
+  using Row = struct {
+    int manpower, supplies, infantry, cavalry, artillery, i, c, a, build, left, men, ri, rc, ra;
+  };
+  const Row rows[] = {{1000, 5000, 0, 0, 0, 520, 150, 84, 100, 2700, 0, 1, 1, 1},
+                      {1000, 700, 0, 0, 0, 520, 66, 0, 4, 0, 280, 1, 1, 0},
+                      {0, 0, 79, 49, 15, 79, 49, 15, 0, 0, 0, 0, 0, 0},
+                      {0, 0, 160, 50, 16, 80, 0, 0, 0, 0, 0, 1, 1, 1}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(&row - rows);
     SetUp();
-    if (manpower == 0) SetShares(kUnion, {0, 0, 0, 0});
-    TStateRec& state = State(kState, kUnion, manpower);
-    state.InfantryPoints = infantry;
-    state.CavalryPoints = cavalry;
-    state.ArtilleryPoints = artillery;
-    Supplies(kUnion) = supplies;
+    if (row.manpower == 0) SetShares(kUnion, {0, 0, 0, 0});
+    TStateRec& state = State(kState, kUnion, row.manpower);
+    state.InfantryPoints = row.infantry;
+    state.CavalryPoints = row.cavalry;
+    state.ArtilleryPoints = row.artillery;
+    Supplies(kUnion) = row.supplies;
     RecruitFromStates();
     EXPECT_EQ((std::array<int, 6>{state.InfantryPoints, state.CavalryPoints, state.ArtilleryPoints,
                                   Nation(kUnion).BuildPoints, Supplies(kUnion), state.Manpower}),
-              (std::array{i, c, a, build, left, men}));
+              (std::array{row.i, row.c, row.a, row.build, row.left, row.men}));
     EXPECT_EQ((std::array{Raised(TArm::Infantry), Raised(TArm::Cavalry), Raised(TArm::Artillery)}),
-              (std::array{ri, rc, ra}));
+              (std::array{row.ri, row.rc, row.ra}));
   }
   SetUp();
   // An occupied state, or one of no nation, recruits nothing.
@@ -93,23 +92,22 @@ TEST_F(RecruitingTest, ManpowerSplitsByTheSharesAsFarAsTheSuppliesPayAndRaisesBr
 // the state's cities the Confederates hold (the first), or 40 plus 10 (the
 // second), never more men than there are.
 TEST_F(RecruitingTest, BorderStateMenDriftSouthOnlyOnceTheNeighbourIsConfederateHeld) {
-  // Rows: border state, its neighbour, the neighbour's controller, the border
-  // state's nation, cities held, men moved of 1000.
-  const int rows[][6] = {
+  using Row = struct { int from, to, controller, nation, held, moved; };
+  const Row rows[] = {
       {19, 24, TSide::Union, kUnion, 1, 0},          {19, 24, TSide::Confederate, kUnion, 1, 650},
       {19, 24, TSide::Confederate, kSouth, 1, 0},    {20, 21, TSide::Confederate, kUnion, 0, 400},
       {20, 21, TSide::Confederate, kUnion, 6, 1000}, {20, 21, TSide::Confederate, kUnion, 7, 1000}};
-  for (const auto& [from, to, controller, nation, held, moved] : rows) {
-    SCOPED_TRACE(testing::Message() << from << " to " << to << ", " << held << " cities held");
+  for (const Row& row : rows) {
+    SCOPED_TRACE(&row - rows);
     SetUp();
     SetShares(kUnion, {0, 0, 0, 0});
-    TStateRec& border = State(from, nation, 1000);
-    State(to, kSouth, 0).ControlSide = controller;
-    for (int i = 0; i < held; ++i)
-      GameState.Cities[AddCity(20 + i, 20, TSide::Confederate)].State = from;
+    TStateRec& border = State(row.from, row.nation, 1000);
+    State(row.to, kSouth, 0).ControlSide = row.controller;
+    for (int i = 0; i < row.held; ++i)
+      GameState.Cities[AddCity(20 + i, 20, TSide::Confederate)].State = row.from;
     RecruitFromStates();
-    EXPECT_EQ(border.Manpower, 1000 - moved);
-    EXPECT_EQ(GameState.States[to].Manpower, moved);
+    EXPECT_EQ(border.Manpower, 1000 - row.moved);
+    EXPECT_EQ(GameState.States[row.to].Manpower, row.moved);
   }
 }
 

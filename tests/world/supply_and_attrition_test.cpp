@@ -56,35 +56,34 @@ TEST_F(SupplyTest, ADepotFeedsItsCorpsByPriorityAndALostShortOrCutOffOneSendsItF
   enum Depot { kOwn, kShort, kLost, kFar, kNone, kNoNation };
   constexpr int Sub = kSubsistence, Std = kStandard, Hi = kHigh;
   constexpr int Short = kSupplyShort, Cut = kSupplyCutOff;
-  // Rows: depot, priority, human, losses, supply status, message text (0 none).
-  const int rows[][6] = {{kOwn, Sub, 1, 14, 0, 0},        {kOwn, Std, 1, 4, 0, 0},
-                         {kOwn, Hi, 1, 2, 0, 0},          {kOwn, Std, 0, 2, 0, 0},
-                         {kShort, Hi, 1, 28, Short, 724}, {kLost, Hi, 1, 43, 0, 722},
-                         {kLost, Sub, 1, 43, 0, 0},       {kFar, Std, 1, 48, Cut, 725},
-                         {kNone, Std, 1, 48, Cut, 725},   {kNoNation, Std, 1, 48, Cut, 0}};
-  for (const auto& [depot, priority, human, losses, status, text] : rows) {
-    SCOPED_TRACE(testing::Message()
-                 << "depot " << depot << ", priority " << priority << ", human " << human);
+  using Row = struct { int depot, priority, human, losses, status, text; };
+  const Row rows[] = {{kOwn, Sub, 1, 14, 0, 0},        {kOwn, Std, 1, 4, 0, 0},
+                      {kOwn, Hi, 1, 2, 0, 0},          {kOwn, Std, 0, 2, 0, 0},
+                      {kShort, Hi, 1, 28, Short, 724}, {kLost, Hi, 1, 43, 0, 722},
+                      {kLost, Sub, 1, 43, 0, 0},       {kFar, Std, 1, 48, Cut, 725},
+                      {kNone, Std, 1, 48, Cut, 725},   {kNoNation, Std, 1, 48, Cut, 0}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(&row - rows);
     SetUp();
-    GameState.Nations[TNation::Union].Human = human;
-    const int c = AddSuppliedCorps(10, 10, TSupplyType::Depot, priority);
-    if (depot != kNone) {
-      const int city = AddDepot(c, depot == kFar ? 60 : 10, 10,
-                                depot == kLost ? TSide::Confederate : TSide::Union);
-      if (depot == kNoNation) GameState.Cities[city].Nation = 0;
+    GameState.Nations[TNation::Union].Human = row.human;
+    const int c = AddSuppliedCorps(10, 10, TSupplyType::Depot, row.priority);
+    if (row.depot != kNone) {
+      const int city = AddDepot(c, row.depot == kFar ? 60 : 10, 10,
+                                row.depot == kLost ? TSide::Confederate : TSide::Union);
+      if (row.depot == kNoNation) GameState.Cities[city].Nation = 0;
     }
-    Stock() = depot == kShort ? 10 : 100;
+    Stock() = row.depot == kShort ? 10 : 100;
     UpdateSupplyAndAttrition(kSupplyAfterMovement);
-    const bool fed = depot == kOwn;
-    EXPECT_EQ(Corps(c).SupplyLosses, losses);
-    EXPECT_EQ(Corps(c).Strength, 160 - losses);
-    EXPECT_EQ(Corps(c).SupplyStatus, status);
+    const bool fed = row.depot == kOwn;
+    EXPECT_EQ(Corps(c).SupplyLosses, row.losses);
+    EXPECT_EQ(Corps(c).Strength, 160 - row.losses);
+    EXPECT_EQ(Corps(c).SupplyStatus, row.status);
     EXPECT_EQ(Corps(c).SupplyType, fed ? TSupplyType::Depot : TSupplyType::Foraging);
-    EXPECT_EQ(Corps(c).SupplyPriority, fed ? priority : kSubsistence);
-    // Two brigades x (priority + 1) x the Union's 4.
-    EXPECT_EQ(Stock(), fed ? 100 - 2 * (priority + 1) * 4 : depot == kShort ? 10 : 100);
-    const std::vector<std::string> told = {LeaderOf(c).Name.str() + "t" + std::to_string(text)};
-    EXPECT_EQ(window.Messages(), text == 0 ? std::vector<std::string>{} : told);
+    EXPECT_EQ(Corps(c).SupplyPriority, fed ? row.priority : kSubsistence);
+    // Two brigades x (row.priority + 1) x the Union's 4.
+    EXPECT_EQ(Stock(), fed ? 100 - 2 * (row.priority + 1) * 4 : row.depot == kShort ? 10 : 100);
+    const std::vector<std::string> told = {LeaderOf(c).Name.str() + "t" + std::to_string(row.text)};
+    EXPECT_EQ(window.Messages(), row.text == 0 ? std::vector<std::string>{} : told);
   }
 }
 
@@ -92,24 +91,24 @@ TEST_F(SupplyTest, ADepotFeedsItsCorpsByPriorityAndALostShortOrCutOffOneSendsItF
 TEST_F(SupplyTest, OnlyACorpsInTheFieldDrawsSupplies) {
   namespace A = TCorpsActivity;
   namespace S = TCombatStance;
-  // Rows: strength, inactive, stance, activity, supplied.
-  const int rows[][5] = {{160, 0, S::Defend, A::Holding, 1}, {0, 0, S::Defend, A::Holding, 0},
-                         {160, 1, S::Defend, A::Holding, 0}, {160, 0, S::Embarked, A::Holding, 0},
-                         {160, 0, S::ByRail, A::Holding, 0}, {160, 0, S::Defend, A::MovedByRail, 0},
-                         {160, 0, S::Defend, 4, 0},          {160, 0, S::Defend, A::Embarked, 0},
-                         {160, 0, S::Defend, A::Marching, 1}};
-  for (const auto& [strength, inactive, stance, activity, supplied] : rows) {
-    SCOPED_TRACE(testing::Message() << "stance " << stance << ", activity " << activity);
+  using Row = struct { int strength, inactive, stance, activity, supplied; };
+  const Row rows[] = {{160, 0, S::Defend, A::Holding, 1}, {0, 0, S::Defend, A::Holding, 0},
+                      {160, 1, S::Defend, A::Holding, 0}, {160, 0, S::Embarked, A::Holding, 0},
+                      {160, 0, S::ByRail, A::Holding, 0}, {160, 0, S::Defend, A::MovedByRail, 0},
+                      {160, 0, S::Defend, 4, 0},          {160, 0, S::Defend, A::Embarked, 0},
+                      {160, 0, S::Defend, A::Marching, 1}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(&row - rows);
     SetUp();
     const int c = AddSuppliedCorps(10, 10, TSupplyType::Depot, kStandard);
     AddDepot(c, 10, 10);
-    Corps(c).Strength = strength;
-    Corps(c).Inactive = inactive;
-    Corps(c).Stance = stance;
-    Corps(c).Activity = activity;
+    Corps(c).Strength = row.strength;
+    Corps(c).Inactive = row.inactive;
+    Corps(c).Stance = row.stance;
+    Corps(c).Activity = row.activity;
     Stock() = 100;
     UpdateSupplyAndAttrition(kSupplyBeforeMovement);
-    EXPECT_EQ(Stock(), supplied ? 84 : 100);
+    EXPECT_EQ(Stock(), row.supplied ? 84 : 100);
   }
 }
 
@@ -153,22 +152,23 @@ TEST_F(SupplyTest, AnEncampmentFeedsNearItsCityAndOneLeftBehindBecomesADepotAtOn
   constexpr int US = TSide::Union, CS = TSide::Confederate, Sub = kSubsistence;
   constexpr int Enc = TSupplyType::Encampment, Dep = TSupplyType::Depot,
                 For = TSupplyType::Foraging;
-  const int rows[][6] = {{1, US, Sub, Enc, 158, 100},
-                         {1, US, kStandard, Enc, 160, 100},
-                         {2, US, Sub, Dep, 149, 96},
-                         {1, CS, Sub, For, 132, 100},
-                         {-1, 0, Sub, For, 132, 100}};
-  for (const auto& [distance, side, priority, type, strength, stock] : rows) {
-    SCOPED_TRACE(testing::Message() << "distance " << distance << ", side " << side);
+  using Row = struct { int distance, side, priority, type, strength, stock; };
+  const Row rows[] = {{1, US, Sub, Enc, 158, 100},
+                      {1, US, kStandard, Enc, 160, 100},
+                      {2, US, Sub, Dep, 149, 96},
+                      {1, CS, Sub, For, 132, 100},
+                      {-1, 0, Sub, For, 132, 100}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(&row - rows);
     SetUp();
     GameState.Nations[TNation::Union].Human = 1;
-    const int c = AddSuppliedCorps(10, 10, TSupplyType::Encampment, priority);
-    if (distance >= 0) AddDepot(c, 10 + distance, 10, side);
+    const int c = AddSuppliedCorps(10, 10, TSupplyType::Encampment, row.priority);
+    if (row.distance >= 0) AddDepot(c, 10 + row.distance, 10, row.side);
     Stock() = 100;
     UpdateSupplyAndAttrition(kSupplyAfterMovement);
-    EXPECT_EQ(Corps(c).SupplyType, type);
-    EXPECT_EQ(Corps(c).Strength, strength);
-    EXPECT_EQ(Stock(), stock);
+    EXPECT_EQ(Corps(c).SupplyType, row.type);
+    EXPECT_EQ(Corps(c).Strength, row.strength);
+    EXPECT_EQ(Stock(), row.stock);
   }
 }
 
@@ -179,16 +179,17 @@ TEST_F(SupplyTest, ForagingCostsByCountryMarchAndExperience) {
   // Rows: terrain, march, fatigue, full, rate.
   constexpr int Std = TMarchMode::Standard, Fast = TMarchMode::Forced;
   constexpr int Slow = TMarchMode::Cautious, Town = TTerrain::City;
-  const int rows[][5] = {{kPlain, Std, 0, 1, 10}, {3, Std, 0, 1, 14},      {6, Std, 0, 1, 10},
-                         {5, Std, 0, 1, 14},      {Town, Std, 0, 1, 6},    {kPlain, Fast, 0, 1, 15},
-                         {kPlain, Slow, 0, 1, 5}, {kPlain, Std, 3, 1, 11}, {kPlain, Std, 0, 0, 5}};
-  for (const auto& [terrain, march, fatigue, full, rate] : rows) {
+  using Row = struct { int terrain, march, fatigue, full, rate; };
+  const Row rows[] = {{kPlain, Std, 0, 1, 10}, {3, Std, 0, 1, 14},      {6, Std, 0, 1, 10},
+                      {5, Std, 0, 1, 14},      {Town, Std, 0, 1, 6},    {kPlain, Fast, 0, 1, 15},
+                      {kPlain, Slow, 0, 1, 5}, {kPlain, Std, 3, 1, 11}, {kPlain, Std, 0, 0, 5}};
+  for (const Row& row : rows) {
     const int c = AddSuppliedCorps(10, 10, TSupplyType::Foraging, kStandard);
-    MapRecord.Cell(10, 10).SetTerrain(terrain);
-    Corps(c).March = march;
-    Corps(c).Fatigue = fatigue;
-    EXPECT_EQ(ForagingAttritionRate(10, 10, c, full), rate)
-        << terrain << "/" << march << "/" << fatigue;
+    MapRecord.Cell(10, 10).SetTerrain(row.terrain);
+    Corps(c).March = row.march;
+    Corps(c).Fatigue = row.fatigue;
+    EXPECT_EQ(ForagingAttritionRate(10, 10, c, row.full), row.rate)
+        << row.terrain << "/" << row.march << "/" << row.fatigue;
     SetUp();
   }
 }

@@ -93,24 +93,24 @@ TEST_F(WeaponProcurementTest, MusketOutputOfStatesAndCitiesIsSoldIntoTheirTheatr
 // Union; with no need at all half of each output of the arm at the Union's
 // off-map states from state 4 on is sold.
 TEST_F(WeaponProcurementTest, ATenthOfTheNeedIsOrderedAndWithoutNeedHalfTheOutputIsSold) {
-  // Rows: brigade's weapon, stock of rifles, rifles output after (of 7), supplies after (of 1000).
-  const int rows[][4] = {{0, 70, 8, 1000 - 6},           {0, 71, 7, 1000},
-                         {0, 80, 3, 1000 + 3 * 6},       {0, 81, 3, 1000 + 3 * 6},
-                         {TWeapon::Muskets, 70, 8, 994}, {TWeapon::Springfields, 70, 3, 1018}};
-  for (const auto& [weapon, stock, output, supplies] : rows) {
-    SCOPED_TRACE(testing::Message() << "weapon " << weapon << ", stock " << stock);
+  using Row = struct { int weapon, stock, output, supplies; };
+  const Row rows[] = {{0, 70, 8, 1000 - 6},           {0, 71, 7, 1000},
+                      {0, 80, 3, 1000 + 3 * 6},       {0, 81, 3, 1000 + 3 * 6},
+                      {TWeapon::Muskets, 70, 8, 994}, {TWeapon::Springfields, 70, 3, 1018}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(&row - rows);
     SetUp();
-    NeedWeapons(kUnion, TArm::Infantry, 80, weapon);
+    NeedWeapons(kUnion, TArm::Infantry, 80, row.weapon);
     AddBrigade({.strength = 80, .status = TBrigadeStatus::ArmedAndWaiting});
-    Nation(kUnion).WeaponStock[TWeapon::Sharps] = stock;
+    Nation(kUnion).WeaponStock[TWeapon::Sharps] = row.stock;
     TStateRec& state = OffMapState(kOffMapState, kUnion);
     state.WeaponOutput[TWeapon::Springfields] = 7;
     OffMapState(3, kUnion).WeaponOutput[TWeapon::Springfields] = 4;  // before the first
     Supplies(kUnion) = 1000;
     ProcureWeapons();
-    EXPECT_EQ(state.WeaponOutput[TWeapon::Springfields], output);
+    EXPECT_EQ(state.WeaponOutput[TWeapon::Springfields], row.output);
     EXPECT_EQ(GameState.States[3].WeaponOutput[TWeapon::Springfields], 4);
-    EXPECT_EQ(Supplies(kUnion), supplies);
+    EXPECT_EQ(Supplies(kUnion), row.supplies);
   }
 }
 
@@ -118,32 +118,30 @@ TEST_F(WeaponProcurementTest, ATenthOfTheNeedIsOrderedAndWithoutNeedHalfTheOutpu
 // theatre can pay more than the price; each later one that can replaces it on
 // a draw below 30. Guns are ordered only in its own states.
 TEST_F(WeaponProcurementTest, TheUnionOrdersAtTheFirstStateThatCanPayUnlessALaterOneWinsADraw) {
-  // Rows: arm, seaboard supplies, draw for the later state, the later state's
-  // nation, ordered at state 5, ordered at state 7.
-  const int rows[][6] = {{TArm::Infantry, 61, 29, kSouth, 0, 10},
-                         {TArm::Infantry, 61, 30, kSouth, 10, 0},
-                         {TArm::Infantry, 60, -1, kSouth, 0, 0},
-                         {TArm::Artillery, 1000, -1, kSouth, 1, 0},
-                         {TArm::Artillery, 1000, 0, kUnion, 0, 1}};
-  for (const auto& [arm, supplies, draw, nation, atFirst, atLater] : rows) {
-    SCOPED_TRACE(testing::Message()
-                 << "arm " << arm << ", supplies " << supplies << ", draw " << draw);
+  using Row = struct { int arm, supplies, draw, nation, atFirst, atLater; };
+  const Row rows[] = {{TArm::Infantry, 61, 29, kSouth, 0, 10},
+                      {TArm::Infantry, 61, 30, kSouth, 10, 0},
+                      {TArm::Infantry, 60, -1, kSouth, 0, 0},
+                      {TArm::Artillery, 1000, -1, kSouth, 1, 0},
+                      {TArm::Artillery, 1000, 0, kUnion, 0, 1}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(&row - rows);
     SetUp();
-    NeedWeapons(kUnion, arm, arm == TArm::Infantry ? 100 : 16);
-    Supplies(kUnion) = supplies;
+    NeedWeapons(kUnion, row.arm, row.arm == TArm::Infantry ? 100 : 16);
+    Supplies(kUnion) = row.supplies;
     OffMapState(3, kUnion);
-    OffMapState(4, kUnion, TTheatre::West);  // a theatre without supplies
+    OffMapState(4, kUnion, TTheatre::West);  // a theatre without row.supplies
     TStateRec& first = OffMapState(kOffMapState, kUnion);
     GameState.States[6].CapitalCity = 9;
     OffMapState(6, kUnion);
-    TStateRec& later = OffMapState(7, nation);
-    ScriptRandomDraws(draw < 0 ? std::deque<ScriptedDraw>{}
-                               : std::deque<ScriptedDraw>{{100, draw}});
+    TStateRec& later = OffMapState(7, row.nation);
+    ScriptRandomDraws(row.draw < 0 ? std::deque<ScriptedDraw>{}
+                                   : std::deque<ScriptedDraw>{{100, row.draw}});
     ProcureWeapons();
-    const int weapon = arm == TArm::Infantry ? TWeapon::Springfields : TWeapon::Parrotts;
-    EXPECT_EQ(first.WeaponOutput[weapon], atFirst);
-    EXPECT_EQ(later.WeaponOutput[weapon], atLater);
-    EXPECT_EQ(Supplies(kUnion), supplies - (atFirst + atLater) * (weapon + 4));
+    const int weapon = row.arm == TArm::Infantry ? TWeapon::Springfields : TWeapon::Parrotts;
+    EXPECT_EQ(first.WeaponOutput[weapon], row.atFirst);
+    EXPECT_EQ(later.WeaponOutput[weapon], row.atLater);
+    EXPECT_EQ(Supplies(kUnion), row.supplies - (row.atFirst + row.atLater) * (weapon + 4));
     EXPECT_EQ(ScriptedDrawsLeft(), 0u);
   }
 }
