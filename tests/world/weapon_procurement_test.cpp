@@ -65,27 +65,10 @@ TEST_F(WeaponProcurementTest, StocksAreCutToFiftyThousandAndAHumanNationIsOtherw
   NeedWeapons(kUnion, TArm::Infantry, 80);
   TStateRec& state = OffMapState(kOffMapState, kUnion);
   state.WeaponOutput[TWeapon::Muskets] = 10;
-  Nation(kSouth).WeaponStock[TWeapon::Smoothbores] = 50001;
   ProcureWeapons();
   EXPECT_EQ((std::array<int, 4>{stock[TWeapon::Muskets], stock[TWeapon::Springfields],
-                                stock[TWeapon::Sharps],
-                                Nation(kSouth).WeaponStock[TWeapon::Smoothbores]}),
-            (std::array{50000, 50000, 50000, 50000}));
-  EXPECT_EQ(state.WeaponOutput[TWeapon::Muskets], 10);
-  EXPECT_EQ(Supplies(kUnion), 0);
-}
-
-TEST_F(WeaponProcurementTest, MusketOutputOfStatesAndCitiesIsSoldIntoTheirTheatresSupplies) {
-  TStateRec& state = OffMapState(kOffMapState, kUnion, TTheatre::West);
-  state.WeaponOutput[TWeapon::Muskets] = 10;
-  TCity& city = GameState.Cities[AddCity(5, 5, TSide::Union)];
-  city.Theatre = TTheatre::Mississippi;
-  city.WeaponOutput[TWeapon::Muskets] = 8;
-  Supplies(kUnion, TTheatre::Mississippi) = 65500;
-  ProcureWeapons();
-  EXPECT_EQ(state.WeaponOutput[TWeapon::Muskets] + city.WeaponOutput[TWeapon::Muskets], 0);
-  EXPECT_EQ(Supplies(kUnion, TTheatre::West), 50);
-  EXPECT_EQ(Supplies(kUnion, TTheatre::Mississippi), 65535);
+                                stock[TWeapon::Sharps], state.WeaponOutput[TWeapon::Muskets]}),
+            (std::array{50000, 50000, 50000, 10}));
 }
 
 // The men of raised brigades still unarmed or armed with muskets, less the
@@ -167,53 +150,6 @@ TEST_F(WeaponProcurementTest, TheConfederacyBuildsAtTheBestOfTheRailwayTownsItLo
                 fortified.WeaponOutput[TWeapon::Shotguns], equal.WeaponOutput[TWeapon::Shotguns]}),
             (std::array{0, 0, 5, 0}));
   EXPECT_EQ(Supplies(kSouth, TTheatre::Mississippi), 51);
-}
-
-// A port, a town without a station, one first held by the Union or now held
-// by it, or one in a state the Confederacy lost is never looked at; nothing is
-// ordered until a theatre holds more than the price.
-TEST_F(WeaponProcurementTest,
-       TheConfederacyLooksOnlyAtItsOwnInlandRailwayTownsAndOnlyWhenItCanPay) {
-  enum { kSound, kSeaPort, kRiverPort, kNoStation, kFirstUnion, kNowUnion, kStateLost, kPoor };
-  for (int k = kSound; k <= kPoor; ++k) {
-    SCOPED_TRACE(k);
-    SetUp();
-    NeedWeapons(kSouth, TArm::Artillery, 160);
-    TCity& town = RailwayTown(500);
-    Supplies(kSouth, TTheatre::West) = k == kPoor ? 160 : 161;  // 16 smoothbores cost 160
-    town.SeaPort = k == kSeaPort;
-    town.RiverPort = k == kRiverPort;
-    town.RailStation = k != kNoStation;
-    if (k == kFirstUnion) town.OriginalSide = TSide::Union;
-    if (k == kNowUnion) town.Nation = kUnion;
-    if (k == kStateLost) GameState.States[kConfederateState].Nation = kUnion;
-    const bool looked = k == kSound;
-    ScriptRandomDraws(looked ? std::deque<ScriptedDraw>{{100, 0}, {25, 0}}
-                             : std::deque<ScriptedDraw>{});
-    ProcureWeapons();
-    EXPECT_EQ(town.WeaponOutput[TWeapon::Smoothbores], looked ? 16 : 0);
-    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
-  }
-}
-
-TEST_F(WeaponProcurementTest, TheConfederacySellsOffOnlyInItsOwnTownsThatItStillHolds) {
-  TCity& held = RailwayTown(500);
-  held.WeaponOutput[TWeapon::Sharps] = 9;
-  TCity& lost = RailwayTown(500);
-  lost.Nation = kUnion;
-  lost.WeaponOutput[TWeapon::Sharps] = 9;
-  ProcureWeapons();
-  EXPECT_EQ(held.WeaponOutput[TWeapon::Sharps], 4);
-  EXPECT_EQ(lost.WeaponOutput[TWeapon::Sharps], 9);
-  EXPECT_EQ(Supplies(kSouth, TTheatre::West), 4 * 7);
-}
-
-TEST_F(WeaponProcurementTest, FranceAndBritainOrderAtTheirOwnArsenalsWithoutPaying) {
-  NeedWeapons(TNation::France, TArm::Artillery, 32);
-  NeedWeapons(TNation::Britain, TArm::Infantry, 80);
-  ProcureWeapons();
-  EXPECT_EQ(GameState.Cities[85].WeaponOutput[TWeapon::Parrotts], 3);
-  EXPECT_EQ(GameState.Cities[86].WeaponOutput[TWeapon::Springfields], 8);
 }
 
 }  // namespace
