@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <deque>
 
 #include "support/world_fixture.h"
 #include "tests/world/force_builders.h"
@@ -26,12 +25,8 @@ class BrigadeRulesTest : public WorldTest {
     corps = AddCorps(10, 10, TSide::Union, U);
     GameState.States[1].Nation = GameState.States[2].Nation = U;
   }
-  int InCorps(int arm, int strength, int quality, int fatigue = 0) {
-    return AddBrigade({.arm = arm,
-                       .strength = strength,
-                       .location = corps,
-                       .quality = quality,
-                       .fatigue = fatigue});
+  int InCorps(int arm, int strength, int quality) {
+    return AddBrigade({.arm = arm, .strength = strength, .location = corps, .quality = quality});
   }
   static const TBrigade& Brigade(int b) { return GameState.Brigades[b]; }
 
@@ -40,7 +35,8 @@ class BrigadeRulesTest : public WorldTest {
 
 // A point falls where a chain through the corps ends: a later brigade takes
 // over only when both stronger and of lower weight (quality, doubled for
-// cavalry, tripled for artillery); a weight of 100 is never picked. The second brigade has 41 men.
+// cavalry, tripled for artillery); a weight of 100 is never picked. The second
+// brigade, of 41 men, is left out when its arm is 0; victim 0 is none.
 TEST_F(BrigadeRulesTest, EachPointOfAttritionFollowsTheStrongerAndRawerChain) {
   using Row = struct { int arm, strength, quality, secondArm, secondQuality, victim; };
   const Row rows[] = {{I, 40, 2, I, 1, 2},  {I, 41, 2, I, 1, 1},  {I, 40, 2, I, 2, 1},
@@ -53,24 +49,25 @@ TEST_F(BrigadeRulesTest, EachPointOfAttritionFollowsTheStrongerAndRawerChain) {
     const int first = InCorps(row.arm, row.strength, row.quality);
     if (row.secondArm != 0) InCorps(row.secondArm, 41, row.secondQuality);
     ApplyBrigadeLosses(kLossesByCorps, corps, 1);
-    EXPECT_EQ(Brigade(first).Strength, row.strength - (row.victim == 1));
-    EXPECT_EQ(Brigade(first + 1).Strength, row.secondArm == 0 ? 0 : 41 - (row.victim == 2));
-    EXPECT_EQ(GameState.ForagingLosses[U], row.victim != 0 ? 1u : 0u);
+    EXPECT_EQ(
+        (std::array<int, 3>{Brigade(first).Strength, Brigade(first + 1).Strength,
+                            static_cast<int>(GameState.ForagingLosses[U])}),
+        (std::array{row.strength - (row.victim == 1),
+                    row.secondArm == 0 ? 0 : 41 - (row.victim == 2), row.victim != 0 ? 1 : 0}));
   }
-  // Points beyond what the corps' own serving brigades hold are lost; a
-  // garrison filed under the same number is spared.
+  // Points beyond what the corps' serving brigades hold are lost; a garrison
+  // filed under the same number is spared.
   SetUp();
-  const int weak = InCorps(I, 4, 1);
+  InCorps(I, 4, 1);
   const int garrison = AddBrigade({.status = TBrigadeStatus::InGarrison, .location = corps});
   ApplyBrigadeLosses(kLossesByCorps, corps, 50);
-  EXPECT_TRUE(Brigade(weak).IsFree());
-  EXPECT_EQ(GameState.ForagingLosses[U] + GameState.States[kState].Losses, 4u + 4);
+  EXPECT_TRUE(Brigade(1).IsFree());
   EXPECT_EQ(Brigade(garrison).Strength, 80);
 }
 
-// A hit beyond the strength empties the slot; an exact one leaves an empty
-// brigade for the recount. Half the Union's surviving hits (a draw below 50)
-// lose their weapons. A left of -1 is an emptied slot.
+// A hit beyond the strength empties the slot (left -1); an exact one leaves an
+// empty brigade for the recount. Half the Union's surviving hits (a draw below
+// 50; -1 for no draw) lose their weapons.
 TEST_F(BrigadeRulesTest, AHitCountsOnlyTheMenThereWereAndHalfTheUnionsLoseTheirWeapons) {
   constexpr int W = TWeapon::Springfields;
   using Row = struct { int nation, weapon, strength, points, draw, left, weaponsLost; };
@@ -80,30 +77,28 @@ TEST_F(BrigadeRulesTest, AHitCountsOnlyTheMenThereWereAndHalfTheUnionsLoseTheirW
   for (const Row& row : rows) {
     SCOPED_TRACE(&row - rows);
     SetUp();
-    const int b = AddBrigade(
-        {.nation = row.nation, .strength = row.strength, .location = corps, .weapon = row.weapon});
-    ScriptRandomDraws(row.draw >= 0 ? std::deque<ScriptedDraw>{{100, row.draw}}
-                                    : std::deque<ScriptedDraw>{});
+    const int b =
+        AddBrigade({.nation = row.nation, .strength = row.strength, .weapon = row.weapon});
+    ScriptRandomDraws({});
+    if (row.draw >= 0) ScriptRandomDraws({{100, row.draw}});
     ApplyBrigadeLosses(kLossesByBrigade, b, row.points);
-    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
-    EXPECT_EQ(Brigade(b).Strength, std::max(row.left, 0));
-    EXPECT_EQ(Brigade(b).IsFree(), row.left < 0);
     const int lost = std::min(row.strength, row.points);
-    EXPECT_EQ((std::array<int, 3>{GameState.Casualties[row.nation], GameState.States[kState].Losses,
-                                  WeaponLossCounters[W]}),
-              (std::array{lost, lost, row.weaponsLost}));
+    EXPECT_EQ(
+        (std::array<int, 5>{Brigade(b).Strength, Brigade(b).IsFree(),
+                            GameState.Casualties[row.nation], GameState.States[kState].Losses,
+                            WeaponLossCounters[W]}),
+        (std::array<int, 5>{std::max(row.left, 0), row.left < 0, lost, lost, row.weaponsLost}));
     RecountCorpsBrigades();
     EXPECT_EQ(Brigade(b).IsFree(), row.left <= 0);
   }
 }
 
-// Room is the commander's combat rating over 11 (Confederate) or 20, plus 4
+// Room is the commander's combat rating over 11 (Confederate) or 20, plus 4,
 // for a corps; over 20 or 30, plus 2, for a division; at most ten. A corps
-// without a commander reads no leader 0.
+// without a commander (combat -1) reads no leader 0.
 TEST_F(BrigadeRulesTest, TheRecountSetsCapacityFromTheCommandersCombatRatingUpToTen) {
   constexpr int K = TCorpsKind::Corps, D = TCorpsKind::InfantryDivision;
   constexpr int V = TCorpsKind::CavalryDivision, B = TNation::Britain;
-  // combat -1: no commander
   using Row = struct { int kind, nation, combat, capacity; };
   const Row rows[] = {{K, S, 54, 8}, {K, S, 55, 9}, {K, S, 65, 9},   {K, S, 66, 10}, {K, S, 77, 10},
                       {K, U, 59, 6}, {K, U, 60, 7}, {K, U, 140, 10}, {D, S, 19, 2},  {D, S, 20, 3},
@@ -120,34 +115,18 @@ TEST_F(BrigadeRulesTest, TheRecountSetsCapacityFromTheCommandersCombatRatingUpTo
   }
 }
 
-// The means divide by the line brigades alone; fatigue is cut to 23 first.
-TEST_F(BrigadeRulesTest, TheRecountSumsTheCorpsAndAveragesOverItsLineBrigades) {
-  const TCorps& formation = GameState.Corps[corps];
-  InCorps(A, 16, 4, 6);
-  InCorps(I, 80, 3, 23);
-  const int tired = InCorps(C, 50, 2, 24);
-  const int dead = AddBrigade({.strength = 0, .location = corps});
-  RecountCorpsBrigades();
-  EXPECT_EQ((std::array<int, 6>{formation.ArtilleryBrigades, formation.ArtilleryStrength,
-                                formation.OtherBrigades, formation.Strength, formation.Quality,
-                                formation.Fatigue}),
-            (std::array{1, 16, 2, 130, (4 + 3 + 2) / 2, (6 + 23 + 23) / 2}));
-  EXPECT_EQ(Brigade(tired).Fatigue, kMostBrigadeFatigue);
-  EXPECT_TRUE(Brigade(dead).IsFree());
-}
-
-// A brigade learns on a draw above 25 and then a draw of 0..7 above its quality.
+// A brigade learns on a draw above 25 and then a draw of 0..7 above its
+// quality; a garrison draws nothing.
 TEST_F(BrigadeRulesTest, TrainingDrawsForEachServingBrigadeAndNeverPassesQualitySeven) {
-  const int brigades[] = {InCorps(I, 80, 1), InCorps(I, 80, 1), InCorps(I, 80, 1),
-                          InCorps(I, 80, 6), InCorps(I, 80, 7)};
-  AddBrigade({.status = TBrigadeStatus::InGarrison, .location = corps});  // draws nothing
+  for (int quality : {1, 1, 1, 6, 7}) InCorps(I, 80, quality);
+  AddBrigade({.status = TBrigadeStatus::InGarrison, .location = corps});
   ScriptRandomDraws(
       {{100, 26}, {8, 2}, {100, 99}, {8, 1}, {100, 25}, {100, 26}, {8, 7}, {100, 99}, {8, 7}});
   EXPECT_EQ(TrainCorpsBrigades(corps), 2);
   EXPECT_EQ(ScriptedDrawsLeft(), 0u);
-  std::array<int, 5> quality{};
-  for (int k = 0; k < 5; ++k) quality[k] = Brigade(brigades[k]).Quality;
-  EXPECT_EQ(quality, (std::array{2, 1, 1, 7, 7}));
+  EXPECT_EQ((std::array<int, 5>{Brigade(1).Quality, Brigade(2).Quality, Brigade(3).Quality,
+                                Brigade(4).Quality, Brigade(5).Quality}),
+            (std::array{2, 1, 1, 7, 7}));
 }
 
 // Infantry arm from weapons 1..4, cavalry from 3..5, artillery from 6..8: the
@@ -163,41 +142,9 @@ TEST_F(BrigadeRulesTest, AWeaponIsPickedOnlyFromAStockLargerThanTheBrigade) {
                         TWeapon::Whitworths, 0}));
 }
 
-// An armed brigade gathers at its state's capital, else its nation's; Union
-// recruits of the west and the river gather at their theatre city while the
-// Union holds it. Without weapons or a place to go it stays raised.
-TEST_F(BrigadeRulesTest, ArmedBrigadesGatherAtTheCityTheirNationAndStateSendThemTo) {
-  constexpr int W = TTheatre::West, Sea = TTheatre::Seaboard, R = TTheatre::Mississippi;
-  constexpr int US = TSide::Union, CS = TSide::Confederate;
-  // theatreHolder: the camp holding the theatre cities; city 0: stays raised.
-  using Row = struct { int nation, theatre, stateCapital, theatreHolder, capital, muskets, city; };
-  const Row rows[] = {{U, Sea, 7, US, 3, 1000, 7}, {U, Sea, 0, US, 3, 1000, 3},
-                      {U, W, 0, US, 3, 1000, 57},  {U, W, 0, CS, 3, 1000, 3},
-                      {U, R, 0, US, 3, 1000, 55},  {S, W, 0, US, 4, 1000, 4},
-                      {U, Sea, 0, US, 0, 1000, 0}, {U, Sea, 7, US, 3, 80, 0}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(&row - rows);
-    SetUp();
-    for (int i = 0; i < 60; ++i) AddCity(1 + i, 1, row.theatreHolder);
-    TStateRec& state = GameState.States[kState];
-    state.Nation = row.nation;
-    state.Theatre = row.theatre;
-    state.CapitalCity = row.stateCapital;
-    TNationRec& nation = GameState.Nations[row.nation];
-    nation.Capital = row.capital;
-    nation.WeaponStock[TWeapon::Muskets] = row.muskets;
-    const TBrigade& b =
-        Brigade(AddBrigade({.nation = row.nation, .status = TBrigadeStatus::RaisedUnarmed}));
-    ArmRaisedBrigades(row.nation);
-    const bool armed = row.city != 0;
-    EXPECT_EQ((std::array<int, 3>{b.Status, b.Location, nation.WeaponStock[TWeapon::Muskets]}),
-              (std::array{armed ? TBrigadeStatus::ArmedAndWaiting : TBrigadeStatus::RaisedUnarmed,
-                          row.city, row.muskets - (armed ? 80 : 0)}));
-  }
-}
-
 // A brigade is raised from a full complement of its arm's recruits, never
-// less, with its state's lowest free number.
+// less, with its state's lowest free number (3: 1, 2 and 4 are taken, and
+// another state's 3 does not count).
 TEST_F(BrigadeRulesTest, ABrigadeIsRaisedFromAFullPoolWithItsStatesLowestFreeNumber) {
   using Row = struct { int arm, recruits, raised; };
   const Row rows[] = {{A, 15, 0}, {A, 16, 16}, {I, 79, 0}, {I, 100, 80}, {C, 49, 0}, {C, 50, 50}};
@@ -207,28 +154,26 @@ TEST_F(BrigadeRulesTest, ABrigadeIsRaisedFromAFullPoolWithItsStatesLowestFreeNum
     for (int number : {1, 2, 4})
       AddBrigade({.status = TBrigadeStatus::InGarrison, .number = number});
     AddBrigade({.homeState = 2, .number = 3});
-    const int freed = AddBrigade({.number = 3});
-    ClearBrigade(freed);
     TStateRec& state = GameState.States[kState];
     U16& pool = row.arm == A   ? state.ArtilleryPoints
                 : row.arm == I ? state.InfantryPoints
                                : state.CavalryPoints;
     pool = row.recruits;
     RaiseBrigade(row.arm, kState);
-    EXPECT_EQ(pool, row.recruits - row.raised);
-    EXPECT_EQ(
-        (std::array<int, 3>{Brigade(freed).Strength, Brigade(freed).Arm, Brigade(freed).Number}),
-        (std::array{row.raised, row.raised == 0 ? 0 : row.arm, 3}));
+    const TBrigade& raised = Brigade(5);
+    EXPECT_EQ((std::array<int, 4>{pool, raised.Strength, raised.Arm, raised.Number}),
+              (std::array{row.recruits - row.raised, row.raised, row.raised ? row.arm : 0,
+                          row.raised ? 3 : 0}));
   }
 }
 
 // A corps garrisoned in a city hands it its serving brigades, and the city's
-// count follows.
+// count follows; without a city nothing moves.
 TEST_F(BrigadeRulesTest, AGarrisonedCorpsHandsItsBrigadesToItsCity) {
   const int city = AddCity(10, 10, TSide::Union);
   const int brigades[] = {InCorps(I, 80, 1), InCorps(A, 16, 1)};
   const int waiting = AddBrigade({.status = TBrigadeStatus::ArmedAndWaiting, .location = corps});
-  GarrisonCorpsBrigades(corps);  // no city yet: nothing moves
+  GarrisonCorpsBrigades(corps);
   EXPECT_EQ(Brigade(brigades[0]).Status, TBrigadeStatus::InCorps);
   GameState.Corps[corps].City = city;
   GarrisonCorpsBrigades(corps);

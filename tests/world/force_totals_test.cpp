@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr int kUnion = TNation::Union, kSouth = TNation::Confederacy;
+
 // Every hex lies in state 1, in the first theatre and held by the Union.
 class ForceTotalsTest : public WorldTest {
  protected:
@@ -22,15 +24,12 @@ class ForceTotalsTest : public WorldTest {
     for (int x = 1; x <= TMapRecord::Columns; ++x)
       for (int y = 1; y <= TMapRecord::Rows; ++y) MapRecord.Cell(x, y).Bytes[2] = 1;
   }
-
-  // A corps of brigades of the strength under a commander of the combat rating.
-  static int AddFullCorps(int x, int y, int nation, int brigades, int combat = 0,
-                          int strength = 80) {
+  // A corps of brigades of 80 under a commander rated 0.
+  static int AddFullCorps(int x, int y, int nation, int brigades) {
     const int side = GameState.Nations[nation].Side;
     const int c = AddCorps(x, y, side, nation);
-    Corps(c).Leader = AddLeader({.side = side, .status = 0, .combat = combat});
-    for (int b = 0; b < brigades; ++b)
-      AddBrigade({.nation = nation, .strength = strength, .location = c});
+    Corps(c).Leader = AddLeader({.side = side, .status = 0, .combat = 0});
+    for (int b = 0; b < brigades; ++b) AddBrigade({.nation = nation, .location = c});
     return c;
   }
   // One battery, which the recount gives no strength: it rates 1, as the last
@@ -42,10 +41,10 @@ class ForceTotalsTest : public WorldTest {
     return c;
   }
   static TCorps& Corps(int c) { return GameState.Corps[c]; }
-  static TNationRec& Nation(int n) { return GameState.Nations[n]; }
 };
 
-// A corps without strength and brigades, a commander or a place has ceased.
+// A corps without brigades, a commander or a place (x or y 0) has ceased, and
+// its own commander is relieved.
 TEST_F(ForceTotalsTest, CorpsThatCeasedAreRemovedAndOnlyTheirOwnCommandersRelieved) {
   using Row = struct { int brigades, leaderKept, x, y, removed; };
   const Row rows[] = {
@@ -53,17 +52,20 @@ TEST_F(ForceTotalsTest, CorpsThatCeasedAreRemovedAndOnlyTheirOwnCommandersReliev
   for (const Row& row : rows) {
     SCOPED_TRACE(&row - rows);
     SetUp();
-    const int c = AddFullCorps(row.x, row.y, TNation::Union, row.brigades);
+    const int c = AddFullCorps(row.x, row.y, kUnion, row.brigades);
     const int leader = Corps(c).Leader;
     if (!row.leaderKept) Corps(c).Leader = 0;
     ComputeForceTotals();
-    EXPECT_EQ(Corps(c).Inactive, row.removed);
-    EXPECT_EQ(Nation(TNation::Union).CorpsCount, 1 - row.removed);
-    EXPECT_EQ(GameState.Leaders[leader].Status,
-              row.removed && row.leaderKept ? TLeaderStatus::Relieved : TLeaderStatus::InCommand);
+    EXPECT_EQ((std::array<int, 3>{Corps(c).Inactive, GameState.Nations[kUnion].CorpsCount,
+                                  GameState.Leaders[leader].Status}),
+              (std::array{row.removed, 1 - row.removed,
+                          row.removed && row.leaderKept ? TLeaderStatus::Relieved
+                                                        : TLeaderStatus::InCommand}));
   }
 }
 
+// Capacity is a commander's rating over 12 plus 4 for a corps, over 35 plus 2
+// for a division.
 TEST_F(ForceTotalsTest, CapacityIsACommandersRatingOverTwelveForACorpsAndThirtyFiveForADivision) {
   EXPECT_EQ((std::array{CorpsCapacity(TCorpsKind::Corps, 11), CorpsCapacity(TCorpsKind::Corps, 12),
                         CorpsCapacity(TCorpsKind::InfantryDivision, 34),
@@ -72,59 +74,38 @@ TEST_F(ForceTotalsTest, CapacityIsACommandersRatingOverTwelveForACorpsAndThirtyF
 }
 
 // Cohesion is the strength against a full complement of 80 per brigade of
-// room (four for a commander rated 0), held to 1..10.
+// room (four for a commander rated 0), held to 1..10: full brigades of 80 and
+// one more brigade of the rest.
 TEST_F(ForceTotalsTest, ACorpsRatesItsStrengthAgainstItsRoomFromOneToTen) {
   using Row = struct { int full, rest, cohesion; };
   const Row rows[] = {{0, 31, 1}, {0, 63, 1}, {0, 64, 2}, {3, 79, 9}, {4, 0, 10}, {5, 0, 10}};
   for (const Row& row : rows) {
     SCOPED_TRACE(&row - rows);
     SetUp();
-    const int c = AddFullCorps(10, 10, TNation::Union, row.full);
+    const int c = AddFullCorps(10, 10, kUnion, row.full);
     if (row.rest != 0) AddBrigade({.strength = row.rest, .location = c});
     ComputeForceTotals();
     EXPECT_EQ(Corps(c).Cohesion, row.cohesion);
   }
 }
 
-// A computer corps set to anything from defending to training is set to
-// defend; a disordered one withdraws.
-TEST_F(ForceTotalsTest, StanceIsResetForComputerAndDisorderedCorps) {
-  namespace S = TCombatStance;
-  using Row = struct { int stance, human, disorder, after; };
-  const Row rows[] = {{S::Withdraw, 0, 0, S::Withdraw}, {S::Advance, 0, 0, S::Defend},
-                      {S::Training, 0, 0, S::Defend},   {S::Embarked, 0, 0, S::Embarked},
-                      {S::Advance, 1, 0, S::Advance},   {S::Advance, 1, 1, S::Withdraw}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(&row - rows);
-    SetUp();
-    const int c = AddFullCorps(10, 10, TNation::Union, 1);
-    Nation(TNation::Union).Human = row.human;
-    Corps(c).Stance = row.stance;
-    Corps(c).Disorder = row.disorder;
-    ComputeForceTotals();
-    EXPECT_EQ(Corps(c).Stance, row.after);
-  }
-}
-
 // Corps within two hexes weigh on each other; a division counts half unless it
 // rates 1, and a corps reads those after it as the last totals left them.
 TEST_F(ForceTotalsTest, PressureCountsCorpsWithinTwoHexesHalvesDivisionsAndReadsLaterOnesStale) {
-  const int own = AddFullCorps(10, 10, TNation::Union, 4);  // rates 10
-  const int division = AddFullCorps(11, 10, TNation::Union, 1);
-  Corps(division).Kind = TCorpsKind::InfantryDivision;  // rates 5, counts 2
-  Corps(AddBatteryCorps(10, 12, TNation::Union)).Kind = TCorpsKind::CavalryDivision;
-  const int enemy = AddFullCorps(12, 10, TNation::Confederacy, 4);
-  AddFullCorps(13, 10, TNation::Confederacy, 4);  // three hexes off
+  const int own = AddFullCorps(10, 10, kUnion, 4);                             // rates 10
+  Corps(AddFullCorps(11, 10, kUnion, 1)).Kind = TCorpsKind::InfantryDivision;  // rates 5, counts 2
+  Corps(AddBatteryCorps(10, 12, kUnion)).Kind = TCorpsKind::CavalryDivision;
+  const int enemy = AddFullCorps(12, 10, kSouth, 4);
+  AddFullCorps(13, 10, kSouth, 4);  // three hexes off
   ComputeForceTotals();
-  EXPECT_EQ(Corps(own).OwnPressure, 10 + 0 + 1);
-  EXPECT_EQ(Corps(own).EnemyPressure, 0);
+  EXPECT_EQ(Corps(own).OwnPressure + Corps(own).EnemyPressure, 10 + 0 + 1 + 0);
   ComputeForceTotals();
-  EXPECT_EQ(
-      (std::array<int, 5>{Corps(own).OwnPressure, Corps(own).EnemyPressure, Corps(own).Posture,
-                          Corps(enemy).OwnPressure, Corps(enemy).EnemyPressure}),
-      (std::array{10 + 2 + 1, 10, TPosture::Stronger, 20, 10 + 2}));
+  EXPECT_EQ((std::array<int, 4>{Corps(own).OwnPressure, Corps(own).EnemyPressure,
+                                Corps(enemy).OwnPressure, Corps(enemy).EnemyPressure}),
+            (std::array{10 + 2 + 1, 10, 20, 10 + 2}));
 }
 
+// Own corps rating 1 each (the first included) against enemy ones.
 TEST_F(ForceTotalsTest, PostureBandsOfOwnAgainstEnemyPressure) {
   using Row = struct { int own, enemy, posture; };
   const Row rows[] = {{1, 3, TPosture::Outmatched},  {2, 4, TPosture::Outnumbered},
@@ -134,50 +115,12 @@ TEST_F(ForceTotalsTest, PostureBandsOfOwnAgainstEnemyPressure) {
   for (const Row& row : rows) {
     SCOPED_TRACE(&row - rows);
     SetUp();
-    const int c = AddBatteryCorps(10, 10, TNation::Union);
-    for (int k = 1; k < row.own; ++k) AddBatteryCorps(10, 11, TNation::Union);
-    for (int k = 0; k < row.enemy; ++k) AddBatteryCorps(11, 10, TNation::Confederacy);
+    const int c = AddBatteryCorps(10, 10, kUnion);
+    for (int k = 1; k < row.own; ++k) AddBatteryCorps(10, 11, kUnion);
+    for (int k = 0; k < row.enemy; ++k) AddBatteryCorps(11, 10, kSouth);
     ComputeForceTotals();
     EXPECT_EQ(Corps(c).Posture, row.posture);
   }
-}
-
-TEST_F(ForceTotalsTest, AnArmyWithoutCorpsIsDissolvedAndItsNameFreed) {
-  TArmy& army = GameState.Armies[AddArmy(10, 10, TSide::Confederate, TNation::Confederacy)];
-  army.Name = "Army of Virginia";
-  army.Leader = AddLeader({.side = TSide::Confederate, .status = 0});
-  auto& names = GameState.ArmyNames[TNation::Confederacy];
-  names[3].Name = "Army of Virginia";
-  names[4].Name = "Army of Virginia Too";
-  names[3].Used = names[4].Used = 1;
-  ComputeForceTotals();
-  EXPECT_EQ(names[3].Used + 2 * names[4].Used, 2);
-  EXPECT_TRUE(army.IsFree());
-}
-
-// An army's cohesion is its corps' mean readiness; a theatre's strength counts
-// its garrisons, its capacity the corps alone.
-TEST_F(ForceTotalsTest, ArmiesAndTheatresAddUpTheirCorpsAndGarrisons) {
-  const int army = AddArmy(10, 10, TSide::Union, TNation::Union);
-  GameState.Cities[GameState.Armies[army].HqCity].Theatre = TTheatre::West;
-  const int a = AddFullCorps(10, 10, TNation::Union, 4);
-  const int b = AddFullCorps(12, 10, TNation::Union, 2);
-  Corps(a).Army = Corps(b).Army = army;
-  Corps(a).Readiness = 10;
-  Corps(b).Readiness = 5;
-  const int fort = AddCity(20, 20, TSide::Union);
-  GameState.Cities[fort].Theatre = TTheatre::Seaboard;
-  AddBrigade({.strength = 40, .status = TBrigadeStatus::InGarrison, .location = fort});
-  ComputeForceTotals();
-  const TArmy& record = GameState.Armies[army];
-  const TNationRec& nation = Nation(TNation::Union);
-  EXPECT_EQ((std::array<int, 4>{record.Theatre, record.CorpsCount, record.Cohesion, record.Rating}),
-            (std::array{TTheatre::West, 2, (10 + 5) / 2, 7}));
-  // Capacity: 480 x 10 / (2 corps x 4 brigades x 80 / 10 + 1).
-  EXPECT_EQ((std::array<int, 4>{nation.CorpsCount, nation.ArmyCount,
-                                nation.LandStrength[TTheatre::Seaboard],
-                                nation.TheatreCapacity[TTheatre::Seaboard]}),
-            (std::array{2, 1, 480 + 40, 4800 / 65}));
 }
 
 // Sea fleets tally ironclads, warships and transports as 6, 2 and 4, river
@@ -185,43 +128,28 @@ TEST_F(ForceTotalsTest, ArmiesAndTheatresAddUpTheirCorpsAndGarrisons) {
 // within 25 turns of ready takes its nation's side.
 TEST_F(ForceTotalsTest, ShipsAreTalliedByTypeForSeaAndRiverFleets) {
   for (const int kind : {1, 2, 0}) {
-    TFleet& fleet = GameState.Fleets[AddFleet(5, 5, TSide::None, TNation::Union)];
+    TFleet& fleet = GameState.Fleets[AddFleet(5, 5, TSide::None, kUnion)];
     fleet.Status = kind == 0 ? 24 : 0;
     fleet.Kind = kind;
-    fleet.Ships[1] = 1;
-    fleet.Ships[2] = 2;
-    fleet.Ships[3] = 3;
+    for (int type = 1; type <= 3; ++type) fleet.Ships[type] = type;
     fleet.DamagedShips[1] = 10;
   }
-  GameState.Fleets[AddFleet(5, 5, TSide::None, TNation::Union)].Status = 25;
+  GameState.Fleets[AddFleet(5, 5, TSide::None, kUnion)].Status = 25;
   ComputeForceTotals();
-  const auto& tally = Nation(TNation::Union).ShipTally;
-  EXPECT_EQ((std::array<int, 6>{tally[1], tally[2], tally[3], tally[4], tally[5], tally[6]}),
-            (std::array{11, 2, 2, 3, 3, 11}));
-  EXPECT_EQ(GameState.Fleets[3].Side, TSide::Union);
-  EXPECT_EQ(GameState.Fleets[4].Side, TSide::None);
-}
-
-TEST_F(ForceTotalsTest, AnArmysOddsWeighItsCampAgainstTheEnemyNearItsHeadquarters) {
-  const int army = AddArmy(10, 10, TSide::Union, TNation::Union);
-  Corps(AddFullCorps(10, 10, TNation::Union, 6)).Army = army;
-  AddFullCorps(10, 12, TNation::Confederacy, 1, 0, 33);
-  ComputeForceTotals();
-  // Own 1 + 480 counts 49; the enemy's 33 / 3 = 11 counts 2.
-  EXPECT_EQ(ThreatOwnStrength, 49);
-  EXPECT_EQ(ThreatEnemyStrength, 2);
-  EXPECT_EQ(GameState.Armies[army].Odds, 100);
+  const auto& tally = GameState.Nations[kUnion].ShipTally;
+  EXPECT_EQ((std::array<int, 8>{tally[1], tally[2], tally[3], tally[4], tally[5], tally[6],
+                                GameState.Fleets[3].Side, GameState.Fleets[4].Side}),
+            (std::array{11, 2, 2, 3, 3, 11, TSide::Union, TSide::None}));
 }
 
 // The stronger side gains ten a band of how many times over it outnumbers the
 // enemy, up to five, and climbs within its band; the weaker drops ten a band.
 TEST(ArmyOddsTest, EachBandOfOddsStartsWhereTheStrongerSideOutnumbersTheOtherOnceMore) {
-  // Rows: own, enemy, odds.
-  const int rows[][3] = {{3, 2, 61},     {6, 2, 72}, {7, 2, 81}, {10, 2, 92}, {11, 2, 100},
-                         {300, 100, 80}, {5, 5, 50}, {3, 4, 41}, {3, 5, 42},  {3, 6, 43},
-                         {3, 7, 31},     {1, 5, 11}, {1, 6, 1},  {1, 9, 4},   {30, 61, 30}};
-  for (const auto& [own, enemy, odds] : rows)
-    EXPECT_EQ(ArmyOdds(own, enemy), odds) << own << ":" << enemy;
+  using Row = struct { int own, enemy, odds; };
+  const Row rows[] = {{3, 2, 61},     {6, 2, 72}, {7, 2, 81}, {10, 2, 92}, {11, 2, 100},
+                      {300, 100, 80}, {5, 5, 50}, {3, 4, 41}, {3, 5, 42},  {3, 6, 43},
+                      {3, 7, 31},     {1, 5, 11}, {1, 6, 1},  {1, 9, 4},   {30, 61, 30}};
+  for (const Row& row : rows) EXPECT_EQ(ArmyOdds(row.own, row.enemy), row.odds) << &row - rows;
 }
 
 }  // namespace
