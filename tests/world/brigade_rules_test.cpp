@@ -167,19 +167,4 @@ TEST_F(BrigadeRulesTest, ABrigadeIsRaisedFromAFullPoolWithItsStatesLowestFreeNum
   }
 }
 
-// A corps garrisoned in a city hands it its serving brigades, and the city's
-// count follows; without a city nothing moves.
-TEST_F(BrigadeRulesTest, AGarrisonedCorpsHandsItsBrigadesToItsCity) {
-  const int city = AddCity(10, 10, TSide::Union);
-  const int brigades[] = {InCorps(I, 80, 1), InCorps(A, 16, 1)};
-  const int waiting = AddBrigade({.status = TBrigadeStatus::ArmedAndWaiting, .location = corps});
-  GarrisonCorpsBrigades(corps);
-  EXPECT_EQ(Brigade(brigades[0]).Status, TBrigadeStatus::InCorps);
-  GameState.Corps[corps].City = city;
-  GarrisonCorpsBrigades(corps);
-  EXPECT_EQ(GameState.Cities[city].GarrisonCount, 2);
-  for (int b : brigades) EXPECT_TRUE(IsGarrisonOf(Brigade(b), city));
-  EXPECT_EQ(Brigade(waiting).Status, TBrigadeStatus::ArmedAndWaiting);
-}
-
 }  // namespace

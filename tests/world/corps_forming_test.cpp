@@ -64,20 +64,6 @@ TEST_F(CorpsFormingTest, ACorpsTakesHalfItsCapacityInBatteriesAndFillsUpWithInfa
             (std::array{leader, 12, 20, city}));
 }
 
-// A cavalry division also draws on waiting brigades anywhere, never on the garrison.
-TEST_F(CorpsFormingTest, ADivisionAlsoDrawsOnWaitingBrigadesAnywhere) {
-  Commander();
-  const int elsewhere = AddBrigade({.arm = TArm::Cavalry,
-                                    .strength = 50,
-                                    .status = TBrigadeStatus::ArmedAndWaiting,
-                                    .location = 30});
-  const int garrison = InGarrison(TArm::Cavalry);
-  const int c = Form(kUnion, kFromWaiting, TCorpsKind::CavalryDivision);
-  ASSERT_NE(c, 0);
-  EXPECT_EQ(GameState.Brigades[elsewhere].Location, c);
-  EXPECT_EQ(GameState.Brigades[garrison].Status, TBrigadeStatus::InGarrison);
-}
-
 // Nothing to take, no commander, a human nation, or a city outside the three
 // theatres: no corps, and the brigades and the commander are given back. Only
 // the theatre is reported to a side giving orders.

@@ -34,19 +34,6 @@ class DisbandTest : public WindowTest {
   std::array<int, 2> brigades{};
 };
 
-TEST_F(DisbandTest, DissolvingAnArmyFreesItsSlotAndItsCorpsButLeavesItsCommander) {
-  const int a = AddArmy(10, 10, US, kUnion);
-  const int leader = GameState.Armies[a].Leader = AddLeader({.status = 0});
-  const int corps = Other(10, US, kUnion);
-  const int elsewhere = Other(12, US, kUnion);
-  GameState.Corps[corps].Army = a;
-  GameState.Corps[elsewhere].Army = a + 1;
-  DissolveArmy(a);
-  EXPECT_TRUE(GameState.Armies[a].IsFree());
-  EXPECT_EQ(GameState.Leaders[leader].Status, 0);
-  EXPECT_EQ(GameState.Corps[corps].Army + GameState.Corps[elsewhere].Army, a + 1);
-}
-
 // A corps of the nation within one hex takes every brigade quietly; else an
 // own city within one hex garrisons them quietly; else the player is told and
 // they go to the corps' own supply city, else the nearest city of its camp

@@ -6,7 +6,6 @@
 
 #include "support/world_fixture.h"
 #include "world/codes.h"
-#include "world/contacts.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -82,20 +81,6 @@ TEST_F(FleetConsolidationTest, FleetsMergeOnlyWithinOneComputerNationHexKindAndI
     GameState.Fleets[AddFleet(40, 10, TSide::Union, TNation::Union)].Ships[kWarships] = 1;
   ConsolidateComputerFleets();
   for (int f = 1; f <= 7; ++f) EXPECT_FALSE(Freed(f)) << "fleet " << f;
-}
-
-TEST_F(FleetConsolidationTest, AFleetWithACorpsAboardIsNeverMergedAwayAndItsCorpsSailsOn) {
-  const int empty = Squadron(0, 0, 1);
-  const int carrier = Squadron(0, 0, 1);
-  const int corps = AddCorps(20, 30, TSide::Confederate, TNation::Confederacy);
-  GameState.Corps[corps].Stance = 4;
-  GameState.Corps[corps].Strength = 500;
-  GameState.Fleets[carrier].Corps = corps;
-  ConsolidateComputerFleets();
-  UpdateContacts();
-  EXPECT_TRUE(Freed(empty));  // the carrier takes it in instead
-  EXPECT_EQ(GameState.Fleets[carrier].Ships[kTransports], 2);
-  EXPECT_EQ(GameState.Corps[corps].Nation, TNation::Confederacy);
 }
 
 }  // namespace

@@ -36,18 +36,6 @@ class ForceSlotsTest : public WorldTest {
   }
 };
 
-// A new corps takes the first free slot and its nation's lowest free number;
-// a corps given up frees its number.
-TEST_F(ForceSlotsTest, ANewCorpsTakesTheFirstFreeSlotAndItsNationsLowestFreeNumber) {
-  for (int ordinal : {1, 2, 4})
-    GameState.Corps[AddCorps(1, 1, TSide::Union, TNation::Union)].Ordinal = ordinal;
-  GameState.Corps[AddCorps(1, 1, TSide::Confederate, TNation::Confederacy)].Ordinal = 3;
-  EXPECT_EQ(AllocateCorpsSlot(TNation::Union), 5);
-  EXPECT_EQ(GameState.Corps[5].Ordinal, 3);
-  GameState.Corps[1].Inactive = 1;
-  EXPECT_EQ(GameState.Corps[AllocateCorpsSlot(TNation::Union)].Ordinal, 1);
-}
-
 // Rank below the command costs 5 a step, above it 20; initiative counts ten and
 // the modifier one. For an army, an available army leader gains 55, a serving
 // corps commander 15, and a cavalry leader loses 50. Each row pits the leader

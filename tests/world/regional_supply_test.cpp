@@ -51,16 +51,4 @@ TEST_F(RegionalSupplyTest, EachDonorGivesUpToTheWholeNeedAndNothingMakesUpTheRes
   EXPECT_EQ(Supplies(TTheatre::Seaboard) + Supplies(TTheatre::West), 20 + 20);
 }
 
-TEST_F(RegionalSupplyTest, AHugeDemandStopsAtTheTopOfTheStock) {
-  for (int c = 0; c < 120; ++c) {
-    TCorps& corps = GameState.Corps[AddCorps(10, 10, TSide::Union, TNation::Union)];
-    corps.Theatre = TTheatre::Seaboard;
-    corps.OtherBrigades = 255;
-    corps.SupplyPriority = 2;
-  }
-  BalanceRegionalSupply(TNation::Union);
-  EXPECT_EQ(GameState.Nations[TNation::Union].SupplyDemand[TTheatre::Seaboard], 65535);
-  EXPECT_EQ(GameState.Nations[TNation::Union].Supplies[TTheatre::Seaboard], 65535);
-}
-
 }  // namespace

@@ -15,9 +15,8 @@
 
 namespace {
 
-constexpr int kSubsistence = TSupplyPriority::Subsistence;
-constexpr int kStandard = TSupplyPriority::Standard;
-constexpr int kHigh = TSupplyPriority::High;
+constexpr int Sub = TSupplyPriority::Subsistence, Std = TSupplyPriority::Standard;
+constexpr int US = TSide::Union, CS = TSide::Confederate;
 
 // Corps of two brigades (160 men, quality 1) on plain Union ground in the first
 // theatre in fair weather; the Union plays by computer unless a test says otherwise.
@@ -27,20 +26,18 @@ class SupplyTest : public CorpsTest {
     CorpsTest::SetUp();
     LayLand(kPlain, TSide::Union);
     window.ForgetRecords();
+    Stock() = 100;
   }
-  static int AddSuppliedCorps(int x, int y, int supplyType, int priority) {
-    const int c = AddMarchingCorps(x, y, TSide::Union);
+  // The corps, with its supply city on the hex when x is not 0.
+  static int AddSuppliedCorps(int supplyType, int priority, int x = 0, int side = US) {
+    const int c = AddMarchingCorps(10, 10, TSide::Union);
     AddBrigadeTo(c);
     AddBrigadeTo(c);
     Corps(c).OtherBrigades = 2;
     Corps(c).SupplyType = supplyType;
     Corps(c).SupplyPriority = priority;
+    if (x != 0) Corps(c).City = AddCity(x, 10, side);
     return c;
-  }
-  static int AddDepot(int c, int x, int y, int side = TSide::Union) {
-    const int city = AddCity(x, y, side);
-    Corps(c).City = city;
-    return city;
   }
   static U16& Stock(int nation = TNation::Union) {
     return GameState.Nations[nation].Supplies[TTheatre::Seaboard];
@@ -51,11 +48,11 @@ class SupplyTest : public CorpsTest {
 // at standard priority and halved at high; a lost depot costs 9, one cut off
 // 10, and either or a short one sends the corps foraging. A computer corps
 // suffers half; losses are strength x 3 x rate / mean quality / 200, or
-// strength x (weather + that) / 100 once foraging.
+// strength x (weather + that) / 100 once foraging. A fed corps pays two
+// brigades x (priority + 1) x the Union's 4. Text 0 tells nothing.
 TEST_F(SupplyTest, ADepotFeedsItsCorpsByPriorityAndALostShortOrCutOffOneSendsItForaging) {
   enum Depot { kOwn, kShort, kLost, kFar, kNone, kNoNation };
-  constexpr int Sub = kSubsistence, Std = kStandard, Hi = kHigh;
-  constexpr int Short = kSupplyShort, Cut = kSupplyCutOff;
+  constexpr int Hi = TSupplyPriority::High, Short = kSupplyShort, Cut = kSupplyCutOff;
   using Row = struct { int depot, priority, human, losses, status, text; };
   const Row rows[] = {{kOwn, Sub, 1, 14, 0, 0},        {kOwn, Std, 1, 4, 0, 0},
                       {kOwn, Hi, 1, 2, 0, 0},          {kOwn, Std, 0, 2, 0, 0},
@@ -66,22 +63,23 @@ TEST_F(SupplyTest, ADepotFeedsItsCorpsByPriorityAndALostShortOrCutOffOneSendsItF
     SCOPED_TRACE(&row - rows);
     SetUp();
     GameState.Nations[TNation::Union].Human = row.human;
-    const int c = AddSuppliedCorps(10, 10, TSupplyType::Depot, row.priority);
-    if (row.depot != kNone) {
-      const int city = AddDepot(c, row.depot == kFar ? 60 : 10, 10,
-                                row.depot == kLost ? TSide::Confederate : TSide::Union);
-      if (row.depot == kNoNation) GameState.Cities[city].Nation = 0;
-    }
-    Stock() = row.depot == kShort ? 10 : 100;
+    const int c = AddSuppliedCorps(TSupplyType::Depot, row.priority,
+                                   row.depot == kNone  ? 0
+                                   : row.depot == kFar ? 60
+                                                       : 10,
+                                   row.depot == kLost ? CS : US);
+    if (row.depot == kNoNation) GameState.Cities[Corps(c).City].Nation = 0;
+    if (row.depot == kShort) Stock() = 10;
     UpdateSupplyAndAttrition(kSupplyAfterMovement);
     const bool fed = row.depot == kOwn;
     EXPECT_EQ(
-        (std::array<int, 4>{Corps(c).Strength, Corps(c).SupplyStatus, Corps(c).SupplyType,
-                            Corps(c).SupplyPriority}),
+        (std::array<int, 5>{Corps(c).Strength, Corps(c).SupplyStatus, Corps(c).SupplyType,
+                            Corps(c).SupplyPriority, Stock()}),
         (std::array{160 - row.losses, row.status, fed ? TSupplyType::Depot : TSupplyType::Foraging,
-                    fed ? row.priority : kSubsistence}));
-    // Two brigades x (row.priority + 1) x the Union's 4.
-    EXPECT_EQ(Stock(), fed ? 100 - 2 * (row.priority + 1) * 4 : row.depot == kShort ? 10 : 100);
+                    fed ? row.priority : Sub,
+                    fed                   ? 100 - 2 * (row.priority + 1) * 4
+                    : row.depot == kShort ? 10
+                                          : 100}));
     const std::vector<std::string> told = {LeaderOf(c).Name.str() + "t" + std::to_string(row.text)};
     EXPECT_EQ(window.Messages(), row.text == 0 ? std::vector<std::string>{} : told);
   }
@@ -100,13 +98,11 @@ TEST_F(SupplyTest, OnlyACorpsInTheFieldDrawsSupplies) {
   for (const Row& row : rows) {
     SCOPED_TRACE(&row - rows);
     SetUp();
-    const int c = AddSuppliedCorps(10, 10, TSupplyType::Depot, kStandard);
-    AddDepot(c, 10, 10);
+    const int c = AddSuppliedCorps(TSupplyType::Depot, Std, 10);
     Corps(c).Strength = row.strength;
     Corps(c).Inactive = row.inactive;
     Corps(c).Stance = row.stance;
     Corps(c).Activity = row.activity;
-    Stock() = 100;
     UpdateSupplyAndAttrition(kSupplyBeforeMovement);
     EXPECT_EQ(Stock(), row.supplied ? 84 : 100);
   }
@@ -117,10 +113,8 @@ TEST_F(SupplyTest, TheWeatherOfTheFirstTheatreSetsHowFarADepotFeeds) {
   const bool connected[] = {true, true, true, true, true, false, true, false, false, true};
   for (int weather = 0; weather <= 9; ++weather) {
     SetUp();
-    const int c = AddSuppliedCorps(10, 10, TSupplyType::Depot, kStandard);
-    AddDepot(c, 15, 10);
+    const int c = AddSuppliedCorps(TSupplyType::Depot, Std, 15);
     GameState.Weather[TTheatre::Seaboard] = weather;
-    Stock() = 100;
     UpdateSupplyAndAttrition(kSupplyBeforeMovement);
     EXPECT_EQ(Corps(c).SupplyStatus, connected[weather] ? 0 : kSupplyCutOff) << weather;
   }
@@ -129,78 +123,71 @@ TEST_F(SupplyTest, TheWeatherOfTheFirstTheatreSetsHowFarADepotFeeds) {
 // An encampment feeds at 1 within a hex of its own city; one left further
 // behind becomes a depot at standard priority (halving demand and rate) and in
 // the same pass is served as a depot too (6 / 2 x 3 of 160 lost, then 2 x 3 of
-// 153, and half the demand paid); an enemy city or none means foraging at 6.
+// 153, and half the demand paid); an enemy city or none (x 0) means foraging at 6.
 TEST_F(SupplyTest, AnEncampmentFeedsNearItsCityAndOneLeftBehindBecomesADepotAtOnce) {
-  constexpr int US = TSide::Union, CS = TSide::Confederate, Sub = kSubsistence;
-  constexpr int Enc = TSupplyType::Encampment, Dep = TSupplyType::Depot,
-                For = TSupplyType::Foraging;
-  using Row = struct { int distance, side, priority, type, strength, stock; };
-  const Row rows[] = {{1, US, Sub, Enc, 158, 100},
-                      {1, US, kStandard, Enc, 160, 100},
-                      {2, US, Sub, Dep, 149, 96},
-                      {1, CS, Sub, For, 132, 100},
-                      {-1, 0, Sub, For, 132, 100}};
+  constexpr int Enc = TSupplyType::Encampment, Dep = TSupplyType::Depot;
+  constexpr int For = TSupplyType::Foraging;
+  using Row = struct { int cityX, side, priority, type, strength, stock; };
+  const Row rows[] = {{11, US, Sub, Enc, 158, 100},
+                      {11, US, Std, Enc, 160, 100},
+                      {12, US, Sub, Dep, 149, 96},
+                      {11, CS, Sub, For, 132, 100},
+                      {0, US, Sub, For, 132, 100}};
   for (const Row& row : rows) {
     SCOPED_TRACE(&row - rows);
     SetUp();
     GameState.Nations[TNation::Union].Human = 1;
-    const int c = AddSuppliedCorps(10, 10, TSupplyType::Encampment, row.priority);
-    if (row.distance >= 0) AddDepot(c, 10 + row.distance, 10, row.side);
-    Stock() = 100;
+    const int c = AddSuppliedCorps(TSupplyType::Encampment, row.priority, row.cityX, row.side);
     UpdateSupplyAndAttrition(kSupplyAfterMovement);
-    EXPECT_EQ(Corps(c).SupplyType, row.type);
-    EXPECT_EQ(Corps(c).Strength, row.strength);
-    EXPECT_EQ(Stock(), row.stock);
+    EXPECT_EQ((std::array<int, 3>{Corps(c).SupplyType, Corps(c).Strength, Stock()}),
+              (std::array{row.type, row.strength, row.stock}));
   }
 }
 
 // Foragers lose 10, 14 in the two hard kinds of country, 6 in a town; 5 more
-// on a forced march, half on a cautious one, plus half their experience; half
+// on a forced march, half on a cautious one, plus half their fatigue; half
 // of it all when not fully exposed.
 TEST_F(SupplyTest, ForagingCostsByCountryMarchAndExperience) {
-  constexpr int Std = TMarchMode::Standard, Fast = TMarchMode::Forced;
-  constexpr int Slow = TMarchMode::Cautious, Town = TTerrain::City;
+  constexpr int Fast = TMarchMode::Forced, Slow = TMarchMode::Cautious, Town = TTerrain::City;
+  constexpr int Plain = kPlain, Walk = TMarchMode::Standard;
   using Row = struct { int terrain, march, fatigue, full, rate; };
-  const Row rows[] = {{kPlain, Std, 0, 1, 10}, {3, Std, 0, 1, 14},      {6, Std, 0, 1, 10},
-                      {5, Std, 0, 1, 14},      {Town, Std, 0, 1, 6},    {kPlain, Fast, 0, 1, 15},
-                      {kPlain, Slow, 0, 1, 5}, {kPlain, Std, 3, 1, 11}, {kPlain, Std, 0, 0, 5}};
+  const Row rows[] = {{Plain, Walk, 0, 1, 10}, {3, Walk, 0, 1, 14},     {6, Walk, 0, 1, 10},
+                      {5, Walk, 0, 1, 14},     {Town, Walk, 0, 1, 6},   {Plain, Fast, 0, 1, 15},
+                      {Plain, Slow, 0, 1, 5},  {Plain, Walk, 3, 1, 11}, {Plain, Walk, 0, 0, 5}};
   for (const Row& row : rows) {
-    const int c = AddSuppliedCorps(10, 10, TSupplyType::Foraging, kStandard);
+    SetUp();
+    const int c = AddSuppliedCorps(TSupplyType::Foraging, Std);
     MapRecord.Cell(10, 10).SetTerrain(row.terrain);
     Corps(c).March = row.march;
     Corps(c).Fatigue = row.fatigue;
-    EXPECT_EQ(ForagingAttritionRate(10, 10, c, row.full), row.rate)
-        << row.terrain << "/" << row.march << "/" << row.fatigue;
-    SetUp();
+    EXPECT_EQ(ForagingAttritionRate(10, 10, c, row.full), row.rate) << &row - rows;
   }
 }
 
+// Only a fleet on a mission above 1 eats, after movement: ironclads 3 each,
+// warships and transports 1, damaged ironclads and warships as sound ones,
+// two for every four.
 TEST_F(SupplyTest, FleetsOnMissionsEatTheirSuppliesAfterMovementOnly) {
-  TFleet& idle = GameState.Fleets[AddFleet(40, 40, TSide::Union, TNation::Union)];
-  TFleet& fleet = GameState.Fleets[AddFleet(40, 40, TSide::Union, TNation::Union)];
+  TFleet& idle = GameState.Fleets[AddFleet(40, 40, US, TNation::Union)];
+  TFleet& fleet = GameState.Fleets[AddFleet(40, 40, US, TNation::Union)];
   idle.Mission = 1;
   fleet.Mission = 2;
   for (TFleet* f : {&idle, &fleet}) {
     f->Supplies = 100;
-    f->Ships[1] = 2;
-    f->DamagedShips[1] = 1;
-    f->Ships[2] = 3;
-    f->DamagedShips[2] = 1;
-    f->Ships[3] = 4;
+    for (int type = 1; type <= 3; ++type) f->Ships[type] = f->DamagedShips[type] = 2;
   }
   UpdateSupplyAndAttrition(kSupplyBeforeMovement);
   EXPECT_EQ(fleet.Supplies, 100);
   UpdateSupplyAndAttrition(kSupplyAfterMovement);
-  EXPECT_EQ(fleet.Supplies, 100 - (3 * 3 + 4 + 4) * 2 / 4);
-  EXPECT_EQ(idle.Supplies, 100);
+  EXPECT_EQ(fleet.Supplies + idle.Supplies, 100 - (4 * 3 + 4 + 2) * 2 / 4 + 100);
 }
 
 TEST_F(SupplyTest, ACutOffGarrisonUnderSiegeLosesFiveToFifteenPerCent) {
-  const int city = AddCity(30, 30, TSide::Confederate);
+  const int city = AddCity(30, 30, CS);
   const int garrison = AddBrigade(
       {.nation = TNation::Confederacy, .status = TBrigadeStatus::InGarrison, .location = city});
   GameState.Cities[city].GarrisonCount = 1;
-  const int besieger = AddMarchingCorps(31, 30, TSide::Union);
+  const int besieger = AddMarchingCorps(31, 30, US);
   UpdateSupplyAndAttrition(kSupplyBeforeMovement);
   EXPECT_EQ(GameState.Brigades[garrison].Strength, 80);
   Corps(besieger).X = 30;
