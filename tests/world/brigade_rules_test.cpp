@@ -7,9 +7,7 @@
 
 #include "support/world_fixture.h"
 #include "tests/world/force_builders.h"
-#include "world/codes.h"
 #include "world/random.h"
-#include "world/vardecl.h"
 
 namespace {
 
@@ -113,20 +111,6 @@ TEST_F(BrigadeRulesTest, TheRecountSetsCapacityFromTheCommandersCombatRatingUpTo
     RecountCorpsBrigades();
     EXPECT_EQ(formation.Capacity, row.capacity);
   }
-}
-
-// A brigade learns on a draw above 25 and then a draw of 0..7 above its
-// quality; a garrison draws nothing.
-TEST_F(BrigadeRulesTest, TrainingDrawsForEachServingBrigadeAndNeverPassesQualitySeven) {
-  for (int quality : {1, 1, 1, 6, 7}) InCorps(I, 80, quality);
-  AddBrigade({.status = TBrigadeStatus::InGarrison, .location = corps});
-  ScriptRandomDraws(
-      {{100, 26}, {8, 2}, {100, 99}, {8, 1}, {100, 25}, {100, 26}, {8, 7}, {100, 99}, {8, 7}});
-  EXPECT_EQ(TrainCorpsBrigades(corps), 2);
-  EXPECT_EQ(ScriptedDrawsLeft(), 0u);
-  EXPECT_EQ((std::array<int, 5>{Brigade(1).Quality, Brigade(2).Quality, Brigade(3).Quality,
-                                Brigade(4).Quality, Brigade(5).Quality}),
-            (std::array{2, 1, 1, 7, 7}));
 }
 
 // Infantry arm from weapons 1..4, cavalry from 3..5, artillery from 6..8: the

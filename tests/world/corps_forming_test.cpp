@@ -9,10 +9,8 @@
 #include "support/window_fixture.h"
 #include "tests/world/force_builders.h"
 #include "world/brigade_rules.h"
-#include "world/codes.h"
 #include "world/play_modes.h"
 #include "world/random.h"
-#include "world/vardecl.h"
 
 namespace {
 

@@ -8,9 +8,7 @@
 #include "support/world_fixture.h"
 #include "tests/world/force_builders.h"
 #include "world/brigade_rules.h"
-#include "world/codes.h"
 #include "world/random.h"
-#include "world/vardecl.h"
 
 namespace {
 
@@ -107,22 +105,6 @@ TEST_F(ForceSlotsTest, OnlyAvailableLeadersOrForAnArmyServingCorpsCommandersAreE
     DrawZeroFor(row.eligible);
     EXPECT_EQ(ScoreLeaderCandidates(TSide::Union, row.wanted), row.eligible ? l : 0);
   }
-}
-
-TEST_F(ForceSlotsTest, ACorpsWhoseCommanderLeavesGetsASuccessorOfItsKind) {
-  const int leaving = AddLeader({.status = kInCommand});
-  const int c = AddCorps(5, 5, TSide::Union, TNation::Union);
-  GameState.Corps[c].Leader = leaving;
-  GameState.Corps[c].Kind = TCorpsKind::InfantryDivision;
-  AddLeader({.rank = kCorps, .initiative = 7});  // 30 against the divisional leader's 60
-  const int successor =
-      AddLeader({.rank = TLeaderClass::Divisional, .initiative = 6, .combat = 33});
-  DrawZeroFor(2);
-  EXPECT_TRUE(AppointCorpsSuccessor(TNation::Union, leaving));
-  const TCorps& corps = GameState.Corps[c];
-  EXPECT_EQ((std::array<int, 4>{corps.Leader, corps.LeaderInitiative, corps.LeaderCombat,
-                                Leader(successor).Status}),
-            (std::array{successor, 6, 33, kInCommand}));
 }
 
 }  // namespace

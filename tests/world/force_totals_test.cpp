@@ -7,8 +7,6 @@
 #include "support/world_fixture.h"
 #include "tests/world/force_builders.h"
 #include "world/brigade_rules.h"
-#include "world/codes.h"
-#include "world/vardecl.h"
 
 namespace {
 
@@ -42,27 +40,6 @@ class ForceTotalsTest : public WorldTest {
   }
   static TCorps& Corps(int c) { return GameState.Corps[c]; }
 };
-
-// A corps without brigades, a commander or a place (x or y 0) has ceased, and
-// its own commander is relieved.
-TEST_F(ForceTotalsTest, CorpsThatCeasedAreRemovedAndOnlyTheirOwnCommandersRelieved) {
-  using Row = struct { int brigades, leaderKept, x, y, removed; };
-  const Row rows[] = {
-      {1, 1, 10, 10, 0}, {0, 1, 10, 10, 1}, {1, 0, 10, 10, 1}, {1, 1, 0, 10, 1}, {1, 1, 10, 0, 1}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(&row - rows);
-    SetUp();
-    const int c = AddFullCorps(row.x, row.y, kUnion, row.brigades);
-    const int leader = Corps(c).Leader;
-    if (!row.leaderKept) Corps(c).Leader = 0;
-    ComputeForceTotals();
-    EXPECT_EQ((std::array<int, 3>{Corps(c).Inactive, GameState.Nations[kUnion].CorpsCount,
-                                  GameState.Leaders[leader].Status}),
-              (std::array{row.removed, 1 - row.removed,
-                          row.removed && row.leaderKept ? TLeaderStatus::Relieved
-                                                        : TLeaderStatus::InCommand}));
-  }
-}
 
 // Capacity is a commander's rating over 12 plus 4 for a corps, over 35 plus 2
 // for a division.

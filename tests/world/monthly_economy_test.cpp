@@ -9,10 +9,8 @@
 #include "support/world_fixture.h"
 #include "tests/world/economy_fixture.h"
 #include "world/brigade_rules.h"
-#include "world/codes.h"
 #include "world/monthly_income.h"
 #include "world/national_will.h"
-#include "world/vardecl.h"
 #include "world/weapon_procurement.h"
 
 namespace {

@@ -2,12 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
 
 #include "support/world_fixture.h"
 #include "tests/world/economy_fixture.h"
-#include "world/codes.h"
-#include "world/vardecl.h"
 
 namespace {
 
@@ -92,23 +89,6 @@ TEST_F(MonthlyIncomeTest, AFullStockTakesNoIncomeAndANearlyFullOneStopsAtTheWord
   Supplies(kUnion, TTheatre::West) = 0;
   CollectMonthlyIncome();
   EXPECT_EQ(Supplies(kUnion, TTheatre::West), 0);
-}
-
-// Nobody works in the part of a city the enemy occupies (at most all of it),
-// and a city another nation holds makes nothing for anyone.
-TEST_F(MonthlyIncomeTest, ACapitalStateIsRebuiltFromItsOwnNationsCitiesLessTheirOccupiedPart) {
-  TStateRec& state = StateOf(kCapitalState, kUnion);
-  state.Population = 9999;
-  for (const auto& [occupation, population] :
-       {std::pair{0, 1000}, {40, 800}, {99, 800}, {150, 600}})
-    CityIn(kCapitalState, kUnion, population).Occupation = occupation;
-  TCity& lost = CityIn(kCapitalState, kSouth, 5000);
-  lost.WeaponOutput[TWeapon::Springfields] = 11;
-  CollectMonthlyIncome();
-  EXPECT_EQ(state.Population, 1000 + 480 + 8 + 0);
-  EXPECT_EQ(GameState.Cities[4].Occupation, 100);
-  EXPECT_EQ(lost.WeaponOutput[TWeapon::Springfields] + state.WeaponOutput[TWeapon::Springfields],
-            0);
 }
 
 }  // namespace

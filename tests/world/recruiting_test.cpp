@@ -7,8 +7,6 @@
 #include "support/world_fixture.h"
 #include "tests/world/economy_fixture.h"
 #include "tests/world/force_builders.h"
-#include "world/codes.h"
-#include "world/vardecl.h"
 
 namespace {
 

@@ -65,20 +65,4 @@ TEST_F(ShipBuildingTest, AnOrderIsCutToThePurseTheYardsTheLimitPerOrderAndTheSup
   }
 }
 
-// Ironclads take 24 turns; warships 12 at sea and 10 on the rivers, transports
-// 8 and 6. The Confederacy's transports for kind 1 are laid down as kind 0.
-TEST_F(ShipBuildingTest, ConstructionTakesLongerForIroncladsAndAtSea) {
-  GameState.Cities[yard].ShipyardA = GameState.Cities[yard].ShipyardB = 10;
-  Nation().BuildPoints = 1000;
-  Supplies() = 10000;
-  Build(kRiverFleetKind, 1, 1, 1);
-  Build(0, 0, 1, 1);
-  Build(1, 0, 1, 1);
-  std::array<int, 7> status{};
-  for (int k = 0; k < 7; ++k) status[k] = Fleet(100 - k).Status;
-  EXPECT_EQ(status, (std::array{24, 10, 6, 12, 8, 12, 8}));
-  EXPECT_EQ(Fleet(95).Kind, 1);
-  EXPECT_EQ(Fleet(94).Kind, 0);
-}
-
 }  // namespace

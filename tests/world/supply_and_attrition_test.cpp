@@ -8,10 +8,8 @@
 
 #include "tests/world/corps_fixture.h"
 #include "world/brigade_rules.h"
-#include "world/codes.h"
 #include "world/random.h"
 #include "world/supply_links.h"
-#include "world/vardecl.h"
 
 namespace {
 

@@ -7,9 +7,7 @@
 #include "support/world_fixture.h"
 #include "tests/world/economy_fixture.h"
 #include "tests/world/force_builders.h"
-#include "world/codes.h"
 #include "world/random.h"
-#include "world/vardecl.h"
 
 namespace {
 
