@@ -63,34 +63,6 @@ TEST_F(BrigadeRulesTest, EachPointOfAttritionFollowsTheStrongerAndRawerChain) {
   EXPECT_EQ(Brigade(garrison).Strength, 80);
 }
 
-// A hit beyond the strength empties the slot (left -1); an exact one leaves an
-// empty brigade for the recount. Half the Union's surviving hits (a draw below
-// 50; -1 for no draw) lose their weapons.
-TEST_F(BrigadeRulesTest, AHitCountsOnlyTheMenThereWereAndHalfTheUnionsLoseTheirWeapons) {
-  constexpr int W = TWeapon::Springfields;
-  using Row = struct { int nation, weapon, strength, points, draw, left, weaponsLost; };
-  const Row rows[] = {{U, W, 30, 31, -1, -1, 0},  {U, W, 50, 50, 60, 0, 0},
-                      {U, W, 80, 10, 49, 70, 10}, {U, W, 80, 10, 50, 70, 0},
-                      {U, 0, 80, 10, 0, 70, 0},   {S, W, 80, 10, -1, 70, 0}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(&row - rows);
-    SetUp();
-    const int b =
-        AddBrigade({.nation = row.nation, .strength = row.strength, .weapon = row.weapon});
-    ScriptRandomDraws({});
-    if (row.draw >= 0) ScriptRandomDraws({{100, row.draw}});
-    ApplyBrigadeLosses(kLossesByBrigade, b, row.points);
-    const int lost = std::min(row.strength, row.points);
-    EXPECT_EQ(
-        (std::array<int, 5>{Brigade(b).Strength, Brigade(b).IsFree(),
-                            GameState.Casualties[row.nation], GameState.States[kState].Losses,
-                            WeaponLossCounters[W]}),
-        (std::array<int, 5>{std::max(row.left, 0), row.left < 0, lost, lost, row.weaponsLost}));
-    RecountCorpsBrigades();
-    EXPECT_EQ(Brigade(b).IsFree(), row.left <= 0);
-  }
-}
-
 // Room is the commander's combat rating over 11 (Confederate) or 20, plus 4,
 // for a corps; over 20 or 30, plus 2, for a division; at most ten. A corps
 // without a commander (combat -1) reads no leader 0.

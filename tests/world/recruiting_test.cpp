@@ -13,7 +13,7 @@ namespace {
 constexpr int kState = 6;
 constexpr int kUnion = TNation::Union;
 constexpr int kSouth = TNation::Confederacy;
-constexpr int US = TSide::Union, CS = TSide::Confederate;
+constexpr int CS = TSide::Confederate;
 
 // Every nation human; the Union's shares 60, 20, 10 and 10 (infantry, cavalry,
 // artillery, navy).
@@ -83,28 +83,6 @@ TEST_F(RecruitingTest, ManpowerSplitsByTheSharesAsFarAsTheSuppliesPayAndRaisesBr
               (std::array{row.build, row.left, row.men, 1000, 1000}));
     EXPECT_EQ((Points{Raised(TArm::Infantry), Raised(TArm::Cavalry), Raised(TArm::Artillery)}),
               row.raised);
-  }
-}
-
-// The men of the two neutral border states drift to their Confederate
-// neighbour once the Confederate camp holds it: 60 per cent plus 5 for each of
-// the state's cities the Confederates hold (the first), or 40 plus 10 (the
-// second), never more men than there are. Men moved are of 1000.
-TEST_F(RecruitingTest, BorderStateMenDriftSouthOnlyOnceTheNeighbourIsConfederateHeld) {
-  using Row = struct { int from, to, controller, nation, held, moved; };
-  const Row rows[] = {{19, 24, US, kUnion, 1, 0},    {19, 24, CS, kUnion, 1, 650},
-                      {19, 24, CS, kSouth, 1, 0},    {20, 21, CS, kUnion, 0, 400},
-                      {20, 21, CS, kUnion, 6, 1000}, {20, 21, CS, kUnion, 7, 1000}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(&row - rows);
-    SetUp();
-    SetShares(kUnion, {0, 0, 0, 0});
-    TStateRec& border = State(row.from, row.nation, 1000);
-    State(row.to, kSouth, 0).ControlSide = row.controller;
-    for (int i = 0; i < row.held; ++i) GameState.Cities[AddCity(20 + i, 20, CS)].State = row.from;
-    RecruitFromStates();
-    EXPECT_EQ(border.Manpower + 10000 * GameState.States[row.to].Manpower,
-              1000 - row.moved + 10000 * row.moved);
   }
 }
 
