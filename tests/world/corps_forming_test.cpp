@@ -3,63 +3,64 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <string>
 #include <utility>
 
 #include "support/window_fixture.h"
 #include "tests/world/force_builders.h"
 #include "world/brigade_rules.h"
-#include "world/play_modes.h"
 #include "world/random.h"
 
 namespace {
 
 constexpr int kUnion = TNation::Union;
 
-// A Union city in the first theatre, state 4; France in the Confederate camp.
+// A Union city in the first theatre, state 4, and a commander rated 40: room
+// for 40 / 20 + 4 = 6 brigades.
 class CorpsFormingTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
+    window.ForgetRecords();
     city = AddCity(12, 20, TSide::Union);
     GameState.Cities[city].Theatre = TTheatre::Seaboard;
     GameState.Cities[city].State = 4;
-    GameState.Nations[TNation::France].Side = TSide::Confederate;
+    commander = AddLeader({.combat = 40});
     SetRandomSeed(7);
   }
-  // Capacity 40 / 20 + 4 = 6 for a Union or French corps.
-  static int Commander(int side = TSide::Union) { return AddLeader({.side = side, .combat = 40}); }
-  int InGarrison(int arm, int nation = kUnion) {
-    ++GameState.Cities[city].GarrisonCount;
-    return AddBrigade({.nation = nation,
-                       .arm = arm,
-                       .strength = arm == TArm::Artillery ? 16 : 80,
-                       .status = TBrigadeStatus::InGarrison,
-                       .location = city});
+  // Brigades of the arm in the city's garrison; returns the last.
+  int InGarrison(int arm, int count = 1, int nation = kUnion) {
+    GameState.Cities[city].GarrisonCount += count;
+    int b = 0;
+    for (int i = 0; i < count; ++i)
+      b = AddBrigade({.nation = nation,
+                      .arm = arm,
+                      .strength = arm == TArm::Artillery ? 16 : 80,
+                      .status = TBrigadeStatus::InGarrison,
+                      .location = city});
+    return b;
   }
-  int Form(int nation = kUnion, int source = kFromGarrison, int kind = TCorpsKind::Corps) const {
-    return FormCorpsFromBrigades(kind, city, nation, source);
+  int Form(int kind = TCorpsKind::Corps) const {
+    return FormCorpsFromBrigades(kind, city, kUnion, kFromGarrison);
   }
 
   int city = 0;
+  int commander = 0;
 };
 
 // Batteries up to half the capacity, then the line arm until the capacity is
 // full; until the next recount a battery counts one in the corps' strength.
+// Cavalry has no place in an infantry corps.
 TEST_F(CorpsFormingTest, ACorpsTakesHalfItsCapacityInBatteriesAndFillsUpWithInfantry) {
-  const int leader = Commander();
-  for (int i = 0; i < 5; ++i) InGarrison(TArm::Artillery);
-  for (int i = 0; i < 3; ++i) InGarrison(TArm::Cavalry);  // no place in an infantry corps
-  for (int i = 0; i < 8; ++i) InGarrison(TArm::Infantry);
+  InGarrison(TArm::Artillery, 5);
+  InGarrison(TArm::Cavalry, 3);
+  InGarrison(TArm::Infantry, 8);
   ASSERT_EQ(Form(), 1);
   const TCorps& corps = GameState.Corps[1];
-  EXPECT_EQ((std::array<int, 5>{corps.Capacity, corps.ArtilleryBrigades, corps.ArtilleryStrength,
-                                corps.OtherBrigades, corps.Strength}),
-            (std::array{6, 3, 48, 6, 6 * 80 + 3}));
-  EXPECT_EQ(GameState.Cities[city].GarrisonCount, 16 - 9);
-  // Camped in its city under its commander.
-  EXPECT_EQ((std::array<int, 4>{corps.Leader, corps.X, corps.Y, corps.City}),
-            (std::array{leader, 12, 20, city}));
+  EXPECT_EQ(
+      (std::array<int, 9>{corps.Capacity, corps.ArtilleryBrigades, corps.ArtilleryStrength,
+                          corps.OtherBrigades, corps.Strength, GameState.Cities[city].GarrisonCount,
+                          corps.Leader, corps.X, corps.City}),
+      (std::array{6, 3, 48, 6, 6 * 80 + 3, 16 - 9, commander, 12, city}));
 }
 
 // Nothing to take, no commander, a human nation, or a city outside the three
@@ -67,42 +68,38 @@ TEST_F(CorpsFormingTest, ACorpsTakesHalfItsCapacityInBatteriesAndFillsUpWithInfa
 // the theatre is reported to a side giving orders.
 TEST_F(CorpsFormingTest, AFailedFormingGivesBackItsSlotAndItsCommander) {
   enum Case { kOnlyCavalry, kNoBrigade, kNoCommander, kHuman, kTheatre0, kTheatre4, kTheatre3 };
+  const int theatres[] = {TTheatre::Seaboard, 0, 4, TTheatre::Mississippi};
   for (int k = kOnlyCavalry; k <= kTheatre3; ++k) {
     SCOPED_TRACE(k);
     TearDown();
     SetUp();
-    window.ForgetRecords();
-    const int leader = k == kNoCommander ? 0 : Commander();
-    const int b = InGarrison(k == kOnlyCavalry ? TArm::Cavalry : TArm::Infantry,
+    if (k == kNoCommander) GameState.Leaders[commander].Side = TSide::Confederate;
+    const int b = InGarrison(k == kOnlyCavalry ? TArm::Cavalry : TArm::Infantry, 1,
                              k == kNoBrigade ? TNation::Confederacy : kUnion);
     GameState.Nations[kUnion].Human = k == kHuman;
-    const int theatres[] = {0, 4, TTheatre::Mississippi};
-    if (k >= kTheatre0) GameState.Cities[city].Theatre = theatres[k - kTheatre0];
+    GameState.Cities[city].Theatre = theatres[std::max(k - kHuman, 0)];
     CurrentSide = kUnion;
     const bool formed = k == kTheatre3;
     EXPECT_EQ(Form() != 0, formed);
-    EXPECT_EQ(GameState.Brigades[b].Status,
-              formed ? TBrigadeStatus::InCorps : TBrigadeStatus::InGarrison);
-    if (leader != 0 && !formed) {
-      EXPECT_EQ(GameState.Leaders[leader].Status, TLeaderStatus::Available);
-    }
-    EXPECT_EQ(window.Messages().size(), k == kTheatre0 || k == kTheatre4 ? 1u : 0u);
+    EXPECT_EQ((std::array<int, 3>{GameState.Brigades[b].Status, GameState.Leaders[commander].Status,
+                                  static_cast<int>(window.Messages().size())}),
+              (std::array<int, 3>{formed ? TBrigadeStatus::InCorps : TBrigadeStatus::InGarrison,
+                                  formed ? TLeaderStatus::InCommand : TLeaderStatus::Available,
+                                  k == kTheatre0 || k == kTheatre4}));
   }
 }
 
+// Only those who follow the nation (message view 1 or 3) hear of a new corps.
 TEST_F(CorpsFormingTest, TheNewCorpsIsAnnouncedOnlyToThoseWhoFollowTheNation) {
-  for (const auto& [view, shown] : {std::pair{1, 1}, {3, 1}, {2, 0}, {0, 0}}) {
+  for (const auto& [view, shown] : {std::pair{1, 1u}, {3, 2u}, {2, 2u}, {0, 2u}}) {
     GameState.MessageView = view;
-    Commander();
+    AddLeader({.combat = 40});
     InGarrison(TArm::Infantry);
-    const std::size_t before = window.Notices().size();
-    ASSERT_NE(Form(kUnion, kFromGarrison, TCorpsKind::InfantryDivision), 0);
-    EXPECT_EQ(window.Notices().size() - before, static_cast<std::size_t>(shown)) << "view " << view;
+    ASSERT_NE(Form(TCorpsKind::InfantryDivision), 0);
+    EXPECT_EQ(window.Notices().size(), shown) << "view " << view;
   }
-  const RecordedNotice& notice = window.Notices()[0];
-  EXPECT_EQ(notice.kind, 21);
-  EXPECT_EQ(notice.lines[0], "Union text 369");
-  EXPECT_EQ(notice.lines[2], "text 105 " + GameState.Cities[city].Name.str());
+  EXPECT_EQ(window.Notices()[0].kind, 21);
+  EXPECT_EQ(window.Notices()[0].lines[2], "text 105 " + GameState.Cities[city].Name.str());
 }
 
 }  // namespace

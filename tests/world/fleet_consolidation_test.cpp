@@ -71,16 +71,4 @@ TEST_F(FleetConsolidationTest, OnlyASmallSquadronOfAKindThePartnerAlsoHasTakesIt
       (std::array{2, 1, 300}));
 }
 
-TEST_F(FleetConsolidationTest, FleetsMergeOnlyWithinOneComputerNationHexKindAndIdleMission) {
-  Squadron(0, 1, 0);
-  GameState.Fleets[Squadron(0, 1, 0)].X = 21;
-  GameState.Fleets[Squadron(0, 1, 0)].Kind = 1;
-  GameState.Fleets[Squadron(0, 1, 0)].Mission = 2;
-  GameState.Fleets[Squadron(0, 1, 0)].Nation = TNation::Britain;
-  for (int i = 0; i < 2; ++i)
-    GameState.Fleets[AddFleet(40, 10, TSide::Union, TNation::Union)].Ships[kWarships] = 1;
-  ConsolidateComputerFleets();
-  for (int f = 1; f <= 7; ++f) EXPECT_FALSE(Freed(f)) << "fleet " << f;
-}
-
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
 #include "support/world_fixture.h"
 #include "tests/world/economy_fixture.h"
@@ -29,50 +30,41 @@ class MonthlyEconomyTest : public EconomyTest<WorldTest> {
     GameState.Year = 1861;
     SetProductionCosts();
     for (int n = 1; n <= 4; ++n) GameState.WeaponTypes[TWeapon::Muskets].Cost[n] = 2;
-    SetUpNation(kUnion, 1, 25, 5000, {60, 20, 10, 10});
-    SetUpNation(kSouth, 0, 20, 3000, {70, 15, 10, 5});
-    State(kUnionOffMapState, kUnion, 50, 3000).WeaponOutput[TWeapon::Muskets] = 10;
-    GameState.States[kUnionOffMapState].WeaponOutput[TWeapon::Sharps] = 4;
-    State(kUnionState, kUnion, 30, 2000);
-    State(kConfederateState, kSouth, 20, 1000).Slaves = 400;
-    GameState.States[kConfederateState].CottonOutput = 40;
+    for (const auto& [n, leadership, corps, supplies, shares] :
+         {std::tuple{kUnion, 1, 25, 5000, std::array{60, 20, 10, 10}},
+          {kSouth, 0, 20, 3000, std::array{70, 15, 10, 5}}}) {
+      TNationRec& nation = Nation(n);
+      nation.LeadershipAdvantage = leadership;
+      nation.Bounty = 4;
+      nation.CorpsCount = corps;
+      nation.AiWeight[TTheatre::Seaboard] = 6;
+      for (int t = 1; t <= 3; ++t) nation.TheatreCapacity[t] = 80;
+      Supplies(n) = supplies;
+      for (int k = 1; k <= 4; ++k) nation.ProductionShare[k] = shares[k - 1];
+    }
+    for (const auto& [s, n, industry, people] : {std::array{kUnionOffMapState, kUnion, 50, 3000},
+                                                 {kUnionState, kUnion, 30, 2000},
+                                                 {kConfederateState, kSouth, 20, 1000}}) {
+      StateOf(s, n).Industry = industry;
+      GameState.States[s].Population = people;
+    }
+    Record(kUnionOffMapState).WeaponOutput[TWeapon::Muskets] = 10;
+    Record(kUnionOffMapState).WeaponOutput[TWeapon::Sharps] = 4;
+    Record(kConfederateState).Slaves = 400;
+    Record(kConfederateState).CottonOutput = 40;
     CityIn(kUnionState, kUnion, 1500).WeaponOutput[TWeapon::Springfields] = 20;
     CityIn(kUnionState, kUnion, 500).WeaponOutput[TWeapon::Parrotts] = 2;
     CityIn(kConfederateState, kSouth, 1000).WeaponOutput[TWeapon::Smoothbores] = 3;
   }
-  static void SetUpNation(int n, int leadership, int corps, int supplies,
-                          std::array<int, 4> shares) {
-    TNationRec& nation = GameState.Nations[n];
-    nation.LeadershipAdvantage = leadership;
-    nation.Bounty = 4;
-    nation.CorpsCount = corps;
-    nation.AiWeight[TTheatre::Seaboard] = 6;
-    for (int t = 1; t <= 3; ++t) nation.TheatreCapacity[t] = 80;
-    nation.Supplies[TTheatre::Seaboard] = supplies;
-    for (int k = 1; k <= 4; ++k) nation.ProductionShare[k] = shares[k - 1];
-  }
-  static TStateRec& State(int s, int nation, int industry, int population) {
-    TStateRec& state = StateOf(s, nation);
-    state.Industry = industry;
-    state.Population = population;
-    return state;
-  }
-  // The first turn of a month, as the end of the orders runs it.
-  static void RunMonth() {
-    CollectMonthlyIncome();
-    UpdateNationalWill();
-    SetProductionCosts();
-    ProcureWeapons();
-    if (++GameState.Month > 12) {
-      GameState.Month = 1;
-      ++GameState.Year;
-    }
-  }
-  static const TStateRec& Record(int s) { return GameState.States[s]; }
+  static TStateRec& Record(int s) { return GameState.States[s]; }
 };
 
 TEST_F(MonthlyEconomyTest, TheFirstMonthMatchesTheSumsWorkedOutByHand) {
-  RunMonth();
+  // The first turn of a month, as the end of the orders runs it.
+  CollectMonthlyIncome();
+  UpdateNationalWill();
+  SetProductionCosts();
+  ProcureWeapons();
   // Union: income 2674 + 1097 on 5000; weapons 20 + 48 + 60 + 140; volunteers
   // 373 + 280 + 90; recruits 132 + 110 + 11 and 84 + 70 + 7; muskets sold for
   // 60 and two carbines' output for 32.

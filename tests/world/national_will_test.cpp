@@ -15,8 +15,6 @@ namespace {
 constexpr int kUnion = TNation::Union;
 constexpr int kSouth = TNation::Confederacy;
 constexpr int kFrance = TNation::France;
-constexpr int kUnionCityState = 6;
-constexpr int kConfederateCityState = 21;
 
 // Every nation calm in March 1862, with a bounty of 10: enough corps, fit
 // corps, enough casualties to draft, no draft for months.
@@ -125,18 +123,16 @@ TEST_F(NationalWillTest, AComputerNationRaisesItsBountyWhileItLacksLeadershipOrC
 // doubled for the Confederacy. A city draws level men per 400 people of the
 // Union (300 of others), each two paid one bounty of the nation's own; an
 // off-map state per 400, each three paid one. The whole draw waits for a month
-// whose supplies pay for it, and a third of the men leave the people.
+// whose supplies pay for it, and a third of the men leave the people. States
+// 6, 21 and 37 have cities; state 0 stands for the off-map state 5.
 TEST_F(NationalWillTest, VolunteersComeWithTheLevelWhenTheTheatreCanPayForThemAll) {
   using Row = struct { int n, s, bounty, advantage, own, draftMonths, people, supplies, men; };
-  const Row rows[] = {{kUnion, kUnionCityState, 2, 0, 2, -5, 4000, 1000, 20},
-                      {kUnion, kUnionCityState, 2, 0, 2, 9, 4000, 1000, 220},
-                      {kUnion, kUnionCityState, 2, 0, 2, 8, 4000, 1000, 20},
-                      {kUnion, kUnionCityState, 0, 0, 0, -5, 4000, 0, 10},
-                      {kUnion, 0, 3, 1, 3, -5, 4000, 80, 80},
-                      {kUnion, 0, 3, 1, 3, -5, 4000, 79, 0},
-                      {kSouth, kConfederateCityState, 5, 1, 5, -5, 3000, 500, 200},
-                      {kSouth, kConfederateCityState, 5, 1, 5, -5, 3000, 499, 0},
-                      {kFrance, 37, 250, 11, 0, -5, 3000, 0, 3000}};
+  const Row rows[] = {
+      {kUnion, 6, 2, 0, 2, -5, 4000, 1000, 20},    {kUnion, 6, 2, 0, 2, 9, 4000, 1000, 220},
+      {kUnion, 6, 2, 0, 2, 8, 4000, 1000, 20},     {kUnion, 6, 0, 0, 0, -5, 4000, 0, 10},
+      {kUnion, 0, 3, 1, 3, -5, 4000, 80, 80},      {kUnion, 0, 3, 1, 3, -5, 4000, 79, 0},
+      {kSouth, 21, 5, 1, 5, -5, 3000, 500, 200},   {kSouth, 21, 5, 1, 5, -5, 3000, 499, 0},
+      {kFrance, 37, 250, 11, 0, -5, 3000, 0, 3000}};
   for (const Row& row : rows) {
     SCOPED_TRACE(&row - rows);
     Restart();
@@ -178,7 +174,7 @@ TEST_F(NationalWillTest, ADraftMayStartRiotsInStatesLessLoyalThanTheRoll) {
     GameState.Year = 1863;  // two years of war add 60 to the Union's roll
     Nation(row.n).DraftMonths = row.draftMonths;
     Nation(row.n).WarScore = row.warScore;
-    TStateRec& state = StateOf(row.n == kUnion ? kUnionCityState : kConfederateCityState, row.n);
+    TStateRec& state = StateOf(row.n == kUnion ? 6 : 21, row.n);
     state.Loyalty = 70;
     state.Weight = 3;
     state.Losses = row.losses;
@@ -197,7 +193,7 @@ TEST_F(NationalWillTest, ADraftMayStartRiotsInStatesLessLoyalThanTheRoll) {
 TEST_F(NationalWillTest, ADraftIsAnnouncedRaisesTheLevelAndMayStartRiots) {
   GameState.Year = 1863;
   Nation(kUnion).AiWeight[TTheatre::Seaboard] = 0;
-  StateOf(kUnionCityState, kUnion).Loyalty = 70;
+  StateOf(6, kUnion).Loyalty = 70;
   ScriptRandomDraws({{60, 11}});
   UpdateNationalWill();
   ASSERT_EQ(window.Notices().size(), 2u);
