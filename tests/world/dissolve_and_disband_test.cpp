@@ -36,17 +36,18 @@ class DisbandTest : public WindowTest {
 // own city within one hex garrisons them quietly; else the player is told and
 // they go to the corps' own supply city, else the nearest city of its camp
 // (never an enemy's), else wait at the capital (77). A y of 0 is no such place.
+// An enemy corps stands one hex off.
 TEST_F(DisbandTest, ADisbandedCorpsHandsItsBrigadesToTheNearestOfItsOwn) {
-  enum Receiver { kNeighbour, kNearCity, kFarCity, kSupplyCity, kCapital };
-  using Row = struct { int neighbourY, neighbourNation, nearY, nearSide, farY, supplyY, receiver; };
-  const Row rows[] = {{21, kUnion, 20, US, 0, 0, kNeighbour},
-                      {22, kUnion, 20, US, 0, 0, kNearCity},
-                      {21, TNation::France, 22, US, 0, 0, kNearCity},
-                      {0, 0, 21, US, 30, 0, kNearCity},
-                      {0, 0, 22, US, 40, 0, kNearCity},
-                      {0, 0, 21, CS, 30, 0, kFarCity},
-                      {0, 0, 0, US, 30, 40, kSupplyCity},
-                      {0, 0, 21, CS, 0, 0, kCapital}};
+  enum Receiver { Corps, Near, Far, Supply, Capital };
+  using Row = struct { int corpsY, corpsNation, nearY, nearSide, farY, supplyY, receiver; };
+  const Row rows[] = {{21, kUnion, 20, US, 0, 0, Corps},
+                      {22, kUnion, 20, US, 0, 0, Near},
+                      {21, TNation::France, 22, US, 0, 0, Near},
+                      {0, 0, 21, US, 30, 0, Near},
+                      {0, 0, 22, US, 40, 0, Near},
+                      {0, 0, 21, CS, 30, 0, Far},
+                      {0, 0, 0, US, 30, 40, Supply},
+                      {0, 0, 21, CS, 0, 0, Capital}};
   for (const Row& row : rows) {
     SCOPED_TRACE(&row - rows);
     TearDown();
@@ -56,21 +57,20 @@ TEST_F(DisbandTest, ADisbandedCorpsHandsItsBrigadesToTheNearestOfItsOwn) {
     GameState.Nations[kUnion].Capital = 77;
     const int c = Doomed();
     // Its own supply city, far off, comes before any nearer city.
-    const int supply = row.supplyY == 0 ? 0 : AddCity(20, row.supplyY, US);
-    GameState.Corps[c].City = supply;
+    const int supply = GameState.Corps[c].City =
+        row.supplyY == 0 ? 0 : AddCity(20, row.supplyY, US);
     Other(19, CS, TNation::Confederacy);
-    const int neighbour = row.neighbourY == 0 ? 0 : Other(row.neighbourY, US, row.neighbourNation);
-    const int far = row.farY == 0 ? 0 : AddCity(20, row.farY, US);
-    const int near = row.nearY == 0 ? 0 : AddCity(20, row.nearY, row.nearSide);
+    const int receivers[] = {row.corpsY == 0 ? 0 : Other(row.corpsY, US, row.corpsNation),
+                             row.nearY == 0 ? 0 : AddCity(20, row.nearY, row.nearSide),
+                             row.farY == 0 ? 0 : AddCity(20, row.farY, US), supply, 77};
     DisbandCorps(c);
-    const bool told = row.receiver != kNeighbour && !(row.receiver == kNearCity && row.nearY <= 21);
+    const bool told = row.receiver != Corps && !(row.receiver == Near && row.nearY <= 21);
+    const int status = row.receiver == Corps     ? TBrigadeStatus::InCorps
+                       : row.receiver == Capital ? TBrigadeStatus::ArmedAndWaiting
+                                                 : TBrigadeStatus::InGarrison;
     EXPECT_EQ(window.Notices().size(), told ? 1u : 0u);
-    const int receivers[] = {neighbour, near, far, supply, 77};
-    const int status[] = {TBrigadeStatus::InCorps, TBrigadeStatus::InGarrison,
-                          TBrigadeStatus::InGarrison, TBrigadeStatus::InGarrison,
-                          TBrigadeStatus::ArmedAndWaiting};
     for (int b : brigades) {
-      EXPECT_EQ(GameState.Brigades[b].Status, status[row.receiver]);
+      EXPECT_EQ(GameState.Brigades[b].Status, status);
       EXPECT_EQ(GameState.Brigades[b].Location, receivers[row.receiver]);
     }
   }

@@ -88,23 +88,4 @@ TEST_F(ForceSlotsTest, TheChosenLeaderPaysForHisAppointment) {
   }
 }
 
-// Only an available leader (100) may take a command, not a relieved one; for
-// an army a serving commander below army rank who leads no army may be moved up.
-TEST_F(ForceSlotsTest, OnlyAvailableLeadersOrForAnArmyServingCorpsCommandersAreEligible) {
-  using Row = struct { int status, rank, wanted, leadsArmy, eligible; };
-  const Row rows[] = {{99, kCorps, kCorps, 0, 0},        {100, kCorps, kCorps, 0, 1},
-                      {101, kCorps, kCorps, 0, 0},       {199, kCorps, kCorps, 0, 0},
-                      {200, kCorps, kCorps, 0, 0},       {kInCommand, kCorps, kCorps, 0, 0},
-                      {kInCommand, kCorps, kArmy, 0, 1}, {kInCommand, kCorps, kArmy, 1, 0},
-                      {kInCommand, kArmy, kArmy, 0, 0}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(&row - rows);
-    SetUp();
-    const int l = Candidate(row.rank, row.status, 5, 0);
-    if (row.leadsArmy) GameState.Armies[AddArmy(2, 2, TSide::Union, TNation::Union)].Leader = l;
-    DrawZeroFor(row.eligible);
-    EXPECT_EQ(ScoreLeaderCandidates(TSide::Union, row.wanted), row.eligible ? l : 0);
-  }
-}
-
 }  // namespace

@@ -41,15 +41,6 @@ class ForceTotalsTest : public WorldTest {
   static TCorps& Corps(int c) { return GameState.Corps[c]; }
 };
 
-// Capacity is a commander's rating over 12 plus 4 for a corps, over 35 plus 2
-// for a division.
-TEST_F(ForceTotalsTest, CapacityIsACommandersRatingOverTwelveForACorpsAndThirtyFiveForADivision) {
-  EXPECT_EQ((std::array{CorpsCapacity(TCorpsKind::Corps, 11), CorpsCapacity(TCorpsKind::Corps, 12),
-                        CorpsCapacity(TCorpsKind::InfantryDivision, 34),
-                        CorpsCapacity(TCorpsKind::CavalryDivision, 35)}),
-            (std::array{4, 5, 2, 3}));
-}
-
 // Cohesion is the strength against a full complement of 80 per brigade of
 // room (four for a commander rated 0), held to 1..10: full brigades of 80 and
 // one more brigade of the rest.
