@@ -42,7 +42,6 @@ TEST_F(BrigadeRulesTest, EachPointOfAttritionFollowsTheStrongerAndRawerChain) {
                       {I, 40, 3, A, 1, 1},  {I, 40, 99, 0, 0, 1}, {I, 40, 100, 0, 0, 0},
                       {C, 40, 50, 0, 0, 0}, {A, 40, 33, 0, 0, 1}, {A, 40, 34, 0, 0, 0}};
   for (const Row& row : rows) {
-    SCOPED_TRACE(&row - rows);
     SetUp();
     const int first = InCorps(row.arm, row.strength, row.quality);
     if (row.secondArm != 0) InCorps(row.secondArm, 41, row.secondQuality);
@@ -51,7 +50,8 @@ TEST_F(BrigadeRulesTest, EachPointOfAttritionFollowsTheStrongerAndRawerChain) {
         (std::array<int, 3>{Brigade(first).Strength, Brigade(first + 1).Strength,
                             static_cast<int>(GameState.ForagingLosses[U])}),
         (std::array{row.strength - (row.victim == 1),
-                    row.secondArm == 0 ? 0 : 41 - (row.victim == 2), row.victim != 0 ? 1 : 0}));
+                    row.secondArm == 0 ? 0 : 41 - (row.victim == 2), row.victim != 0 ? 1 : 0}))
+        << "row " << &row - rows;
   }
   // Points beyond what the corps' serving brigades hold are lost; a garrison
   // filed under the same number is spared.
@@ -74,14 +74,13 @@ TEST_F(BrigadeRulesTest, TheRecountSetsCapacityFromTheCommandersCombatRatingUpTo
                       {K, U, 59, 6}, {K, U, 60, 7}, {K, U, 140, 10}, {D, S, 19, 2},  {D, S, 20, 3},
                       {V, B, 29, 2}, {D, U, 30, 3}, {K, U, -1, 4},   {D, U, -1, 2}};
   for (const Row& row : rows) {
-    SCOPED_TRACE(&row - rows);
     SetUp();
     TCorps& formation = GameState.Corps[corps];
     formation.Nation = row.nation;
     formation.Kind = row.kind;
     if (row.combat >= 0) formation.Leader = AddLeader({.combat = row.combat});
     RecountCorpsBrigades();
-    EXPECT_EQ(formation.Capacity, row.capacity);
+    EXPECT_EQ(formation.Capacity, row.capacity) << "row " << &row - rows;
   }
 }
 
@@ -105,7 +104,6 @@ TEST_F(BrigadeRulesTest, ABrigadeIsRaisedFromAFullPoolWithItsStatesLowestFreeNum
   using Row = struct { int arm, recruits, raised; };
   const Row rows[] = {{A, 15, 0}, {A, 16, 16}, {I, 79, 0}, {I, 100, 80}, {C, 49, 0}, {C, 50, 50}};
   for (const Row& row : rows) {
-    SCOPED_TRACE(&row - rows);
     SetUp();
     for (int number : {1, 2, 4})
       AddBrigade({.status = TBrigadeStatus::InGarrison, .number = number});
@@ -119,7 +117,8 @@ TEST_F(BrigadeRulesTest, ABrigadeIsRaisedFromAFullPoolWithItsStatesLowestFreeNum
     const TBrigade& raised = Brigade(5);
     EXPECT_EQ((std::array<int, 4>{pool, raised.Strength, raised.Arm, raised.Number}),
               (std::array{row.recruits - row.raised, row.raised, row.raised ? row.arm : 0,
-                          row.raised ? 3 : 0}));
+                          row.raised ? 3 : 0}))
+        << "row " << &row - rows;
   }
 }
 

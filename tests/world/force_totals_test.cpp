@@ -48,12 +48,11 @@ TEST_F(ForceTotalsTest, ACorpsRatesItsStrengthAgainstItsRoomFromOneToTen) {
   using Row = struct { int full, rest, cohesion; };
   const Row rows[] = {{0, 31, 1}, {0, 63, 1}, {0, 64, 2}, {3, 79, 9}, {4, 0, 10}, {5, 0, 10}};
   for (const Row& row : rows) {
-    SCOPED_TRACE(&row - rows);
     SetUp();
     const int c = AddFullCorps(10, 10, kUnion, row.full);
     if (row.rest != 0) AddBrigade({.strength = row.rest, .location = c});
     ComputeForceTotals();
-    EXPECT_EQ(Corps(c).Cohesion, row.cohesion);
+    EXPECT_EQ(Corps(c).Cohesion, row.cohesion) << "row " << &row - rows;
   }
 }
 
@@ -81,13 +80,12 @@ TEST_F(ForceTotalsTest, PostureBandsOfOwnAgainstEnemyPressure) {
                       {5, 4, TPosture::Even},        {6, 4, TPosture::Stronger},
                       {14, 4, TPosture::Stronger},   {15, 4, TPosture::Overwhelming}};
   for (const Row& row : rows) {
-    SCOPED_TRACE(&row - rows);
     SetUp();
     const int c = AddBatteryCorps(10, 10, kUnion);
     for (int k = 1; k < row.own; ++k) AddBatteryCorps(10, 11, kUnion);
     for (int k = 0; k < row.enemy; ++k) AddBatteryCorps(11, 10, kSouth);
     ComputeForceTotals();
-    EXPECT_EQ(Corps(c).Posture, row.posture);
+    EXPECT_EQ(Corps(c).Posture, row.posture) << "row " << &row - rows;
   }
 }
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "support/world_fixture.h"
 #include "tests/world/economy_fixture.h"
 

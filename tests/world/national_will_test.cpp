@@ -70,7 +70,6 @@ TEST_F(NationalWillTest, TheMoodOfAComputerNationDecidesBetweenHalvingItsBountyA
       {kSouth, 4, 30, 0, 0, 0, 0, 499, -5, 5},     {kSouth, 4, 30, 0, 0, 0, 0, 500, -5, 1},
       {kFrance, 4, 30, 3, 0, 0, 0, 1000, -5, 5}};
   for (const Row& row : rows) {
-    SCOPED_TRACE(&row - rows);
     Restart();
     TNationRec& nation = Nation(row.n);
     nation.AiWeight[TTheatre::Seaboard] = row.east;
@@ -88,7 +87,8 @@ TEST_F(NationalWillTest, TheMoodOfAComputerNationDecidesBetweenHalvingItsBountyA
     EXPECT_EQ((std::array<int, 3>{nation.Bounty, nation.DraftMonths,
                                   static_cast<int>(window.Notices().size())}),
               (std::array<int, 3>{row.bounty, row.bounty == 1 ? 8 : row.draftMonths - 1,
-                                  row.bounty == 1 && row.n != kFrance}));
+                                  row.bounty == 1 && row.n != kFrance}))
+        << "row " << &row - rows;
   }
 }
 
@@ -104,7 +104,6 @@ TEST_F(NationalWillTest, AComputerNationRaisesItsBountyWhileItLacksLeadershipOrC
       {kSouth, 10, 2, 2, 30, 4},  {kSouth, 10, 2, 2, 9, 7},    {kSouth, 10, 0, 9, 10, 9},
       {kUnion, 8, 0, 3, 30, 10},  {kUnion, 9, 0, 3, 30, 3}};
   for (const Row& row : rows) {
-    SCOPED_TRACE(&row - rows);
     Restart();
     GameState.Year = 1861;
     GameState.Month = row.month;
@@ -114,7 +113,7 @@ TEST_F(NationalWillTest, AComputerNationRaisesItsBountyWhileItLacksLeadershipOrC
     nation.Bounty = row.bounty;
     nation.CorpsCount = row.corps;
     UpdateNationalWill();
-    EXPECT_EQ(nation.Bounty + 100 * window.Notices().size(), row.after);
+    EXPECT_EQ(nation.Bounty + 100 * window.Notices().size(), row.after) << "row " << &row - rows;
   }
 }
 
@@ -134,7 +133,6 @@ TEST_F(NationalWillTest, VolunteersComeWithTheLevelWhenTheTheatreCanPayForThemAl
       {kSouth, 21, 5, 1, 5, -5, 3000, 500, 200},   {kSouth, 21, 5, 1, 5, -5, 3000, 499, 0},
       {kFrance, 37, 250, 11, 0, -5, 3000, 0, 3000}};
   for (const Row& row : rows) {
-    SCOPED_TRACE(&row - rows);
     Restart();
     const int leading = row.n == kUnion ? kUnion : kSouth;
     Nation(kFrance).Side = TSide::Confederate;
@@ -153,7 +151,8 @@ TEST_F(NationalWillTest, VolunteersComeWithTheLevelWhenTheTheatreCanPayForThemAl
     const int cost = row.own * row.men / (row.s == 0 ? 3 : 2);
     EXPECT_EQ(
         (std::array<int, 4>{Nation(row.n).MonthRecruits, record.Manpower, pool, Supplies(row.n)}),
-        (std::array{row.men, row.men, row.people - row.men / 3, row.supplies - cost}));
+        (std::array{row.men, row.men, row.people - row.men / 3, row.supplies - cost}))
+        << "row " << &row - rows;
   }
 }
 
@@ -169,7 +168,6 @@ TEST_F(NationalWillTest, ADraftMayStartRiotsInStatesLessLoyalThanTheRoll) {
                       {kUnion, 0, 2001, -1, -1, 7, 0}, {kSouth, 9, 4000, -1, -1, 7, 0},
                       {kSouth, 9, 4002, 59, 51, 7, 1}, {kSouth, 9, 4002, 0, 50, 7, 0}};
   for (const Row& row : rows) {
-    SCOPED_TRACE(&row - rows);
     Restart();
     GameState.Year = 1863;  // two years of war add 60 to the Union's roll
     Nation(row.n).DraftMonths = row.draftMonths;
@@ -186,7 +184,8 @@ TEST_F(NationalWillTest, ADraftMayStartRiotsInStatesLessLoyalThanTheRoll) {
     EXPECT_EQ(
         (std::array<int, 3>{static_cast<int>(ScriptedDrawsLeft()),
                             window.CallCount("ShowDraftRiotingReport"), Nation(row.n).WarScore}),
-        (std::array{0, row.riot, row.riot ? std::max(row.warScore - 6, 0) : row.warScore}));
+        (std::array{0, row.riot, row.riot ? std::max(row.warScore - 6, 0) : row.warScore}))
+        << "row " << &row - rows;
   }
 }
 

@@ -108,7 +108,6 @@ TEST_F(RecruitingTest, AComputerNationShiftsItsSharesTowardTheArmItsBrigadesLack
       {kUnion, 39, 2, 7, 50, 1, 5, 50, 1, 5},   {kSouth, 19, 2, 3, 60, 5, 10, 61, 4, 10},
       {kSouth, 20, 2, 3, 60, 5, 10, 60, 5, 10}};
   for (const Row& row : rows) {
-    SCOPED_TRACE(&row - rows);
     SetUp();
     Nation(row.nation).Human = 0;
     SetShares(row.nation, {row.i, row.c, row.a, 0});
@@ -122,7 +121,8 @@ TEST_F(RecruitingTest, AComputerNationShiftsItsSharesTowardTheArmItsBrigadesLack
     const auto& share = Nation(row.nation).ProductionShare;
     EXPECT_EQ((std::array<int, 5>{share[1], share[2], share[3], share[4],
                                   Nation(TNation::Britain).ProductionShare[1]}),
-              (std::array{row.iAfter, row.cAfter, row.aAfter, 0, 0}));
+              (std::array{row.iAfter, row.cAfter, row.aAfter, 0, 0}))
+        << "row " << &row - rows;
   }
 }
 

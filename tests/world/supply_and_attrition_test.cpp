@@ -94,7 +94,6 @@ TEST_F(SupplyTest, OnlyACorpsInTheFieldDrawsSupplies) {
                       {160, 0, S::Defend, 4, 0},          {160, 0, S::Defend, A::Embarked, 0},
                       {160, 0, S::Defend, A::Marching, 1}};
   for (const Row& row : rows) {
-    SCOPED_TRACE(&row - rows);
     SetUp();
     const int c = AddSuppliedCorps(TSupplyType::Depot, Std, 10);
     Corps(c).Strength = row.strength;
@@ -102,7 +101,7 @@ TEST_F(SupplyTest, OnlyACorpsInTheFieldDrawsSupplies) {
     Corps(c).Stance = row.stance;
     Corps(c).Activity = row.activity;
     UpdateSupplyAndAttrition(kSupplyBeforeMovement);
-    EXPECT_EQ(Stock(), row.supplied ? 84 : 100);
+    EXPECT_EQ(Stock(), row.supplied ? 84 : 100) << "row " << &row - rows;
   }
 }
 
@@ -120,13 +119,13 @@ TEST_F(SupplyTest, AnEncampmentFeedsNearItsCityAndOneLeftBehindBecomesADepotAtOn
                       {11, CS, Sub, For, 132, 100},
                       {0, US, Sub, For, 132, 100}};
   for (const Row& row : rows) {
-    SCOPED_TRACE(&row - rows);
     SetUp();
     GameState.Nations[TNation::Union].Human = 1;
     const int c = AddSuppliedCorps(TSupplyType::Encampment, row.priority, row.cityX, row.side);
     UpdateSupplyAndAttrition(kSupplyAfterMovement);
     EXPECT_EQ((std::array<int, 3>{Corps(c).SupplyType, Corps(c).Strength, Stock()}),
-              (std::array{row.type, row.strength, row.stock}));
+              (std::array{row.type, row.strength, row.stock}))
+        << "row " << &row - rows;
   }
 }
 

@@ -65,7 +65,6 @@ TEST_F(WeaponProcurementTest, ATenthOfTheNeedIsOrderedAndWithoutNeedHalfTheOutpu
   const Row rows[] = {{0, 70, 8, 1000 - 6},     {0, 71, 7, 1000}, {0, 80, 3, 1000 + 3 * 6},
                       {0, 81, 3, 1000 + 3 * 6}, {M, 70, 8, 994},  {R, 70, 3, 1018}};
   for (const Row& row : rows) {
-    SCOPED_TRACE(&row - rows);
     SetUp();
     NeedWeapons(TArm::Infantry, 80, row.weapon);
     AddBrigade({.status = TBrigadeStatus::ArmedAndWaiting});
@@ -76,7 +75,8 @@ TEST_F(WeaponProcurementTest, ATenthOfTheNeedIsOrderedAndWithoutNeedHalfTheOutpu
     ProcureWeapons();
     EXPECT_EQ((std::array<int, 3>{GameState.States[5].WeaponOutput[R],
                                   GameState.States[3].WeaponOutput[R], Supplies(kUnion)}),
-              (std::array{row.output, 4, row.supplies}));
+              (std::array{row.output, 4, row.supplies}))
+        << "row " << &row - rows;
   }
 }
 
@@ -93,7 +93,6 @@ TEST_F(WeaponProcurementTest, TheUnionOrdersAtTheFirstStateThatCanPayUnlessALate
                       {A, 1000, -1, kSouth, 1, 0},
                       {A, 1000, 0, kUnion, 0, 1}};
   for (const Row& row : rows) {
-    SCOPED_TRACE(&row - rows);
     SetUp();
     NeedWeapons(row.arm, row.arm == I ? 100 : 16);
     Supplies(kUnion) = row.supplies;
@@ -109,7 +108,8 @@ TEST_F(WeaponProcurementTest, TheUnionOrdersAtTheFirstStateThatCanPayUnlessALate
                                   GameState.States[7].WeaponOutput[weapon], Supplies(kUnion),
                                   static_cast<int>(ScriptedDrawsLeft())}),
               (std::array{row.atFirst, row.atLater,
-                          row.supplies - (row.atFirst + row.atLater) * (weapon + 4), 0}));
+                          row.supplies - (row.atFirst + row.atLater) * (weapon + 4), 0}))
+        << "row " << &row - rows;
   }
 }
 
