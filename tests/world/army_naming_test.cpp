@@ -1,7 +1,5 @@
 #include "world/army_naming.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <string>
 
@@ -11,8 +9,7 @@
 
 namespace {
 
-constexpr int kState = 5;
-constexpr int kUnion = TNation::Union;
+constexpr int kState = 5, kUnion = TNation::Union;
 
 class ArmyNamingTest : public WindowTest {
  protected:
@@ -52,20 +49,14 @@ TEST_F(ArmyNamingTest, TheFirstNameOfTheStateWinsOverTheTheatreAndAnyOtherName) 
   // A name taken scores 0; with every name taken the first entry serves again.
   EXPECT_EQ((std::array{Named(kUnion), Named(kUnion), Named(kUnion), Named(kUnion)}),
             (std::array<std::string, 4>{"Army 4", "Army 2", "Army 1", "Army 1"}));
-  // France and Britain field the Army of the Americas.
-  EXPECT_EQ(Named(TNation::Britain), "The Americas");
-}
-
-// The notice names the army, its commander (no one before he is appointed) and
-// its headquarters.
-TEST_F(ArmyNamingTest, TheNewArmyIsAnnouncedWithItsCommanderAndHeadquarters) {
-  List(kUnion, 1, TTheatre::West, kState).Name = "Army of the Ohio";
-  NameNewArmy(kUnion, army, kState);
+  // The notice names the army, its commander (none yet) and its headquarters.
   EXPECT_EQ(window.Notices()[0].kind, 20);
   EXPECT_EQ(window.Notices()[0].lines,
             (std::array<std::string, 4>{
-                "text 0Army of the Ohio", "text 21 ",
+                "text 0Army 3", "text 21 ",
                 "text 105 " + GameState.Cities[GameState.Armies[army].HqCity].Name.str(), ""}));
+  // France and Britain field the Army of the Americas.
+  EXPECT_EQ(Named(TNation::Britain), "The Americas");
 }
 
 }  // namespace

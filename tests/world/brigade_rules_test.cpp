@@ -1,7 +1,5 @@
 #include "world/brigade_rules.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <array>
 
@@ -11,8 +9,7 @@
 
 namespace {
 
-constexpr int kState = 1;
-constexpr int I = TArm::Infantry, C = TArm::Cavalry, A = TArm::Artillery;
+constexpr int kState = 1, I = TArm::Infantry, C = TArm::Cavalry, A = TArm::Artillery;
 constexpr int U = TNation::Union, S = TNation::Confederacy;
 
 // A Union corps at (10, 10); states 1 and 2 are the Union's.

@@ -1,7 +1,5 @@
 #include "world/corps_forming.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <utility>
 

@@ -1,7 +1,5 @@
 #include "world/fleet_consolidation.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 
 #include "support/world_fixture.h"
@@ -10,9 +8,7 @@
 
 namespace {
 
-constexpr int kIronclads = 1;
-constexpr int kWarships = 2;
-constexpr int kTransports = 3;
+constexpr int kIronclads = 1, kWarships = 2, kTransports = 3;
 
 class FleetConsolidationTest : public WorldTest {
  protected:

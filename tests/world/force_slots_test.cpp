@@ -1,7 +1,5 @@
 #include "world/force_slots.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <deque>
 
@@ -12,15 +10,12 @@
 
 namespace {
 
-constexpr int kInCommand = TLeaderStatus::InCommand;
-constexpr int kAvailable = TLeaderStatus::Available;
-constexpr int kArmy = TLeaderClass::Army;
-constexpr int kCorps = TLeaderClass::Corps;
+constexpr int kInCommand = TLeaderStatus::InCommand, kAvailable = TLeaderStatus::Available;
+constexpr int kArmy = TLeaderClass::Army, kCorps = TLeaderClass::Corps;
 constexpr int kCavalry = TLeaderClass::Cavalry;
 
 class ForceSlotsTest : public WorldTest {
  protected:
-  static const TLeader& Leader(int l) { return GameState.Leaders[l]; }
   static int Candidate(int rank, int status, int initiative, int modifier, int combat = 40) {
     return AddLeader({.rank = rank,
                       .status = status,
@@ -82,7 +77,8 @@ TEST_F(ForceSlotsTest, TheChosenLeaderPaysForHisAppointment) {
     const bool chosen = ScoreLeaderCandidates(TSide::Union, row.wanted) == l;
     EXPECT_EQ(chosen, row.m >= 0);
     if (chosen) {
-      EXPECT_EQ((std::array<int, 3>{Leader(l).Modifier, Leader(l).Combat, Leader(l).Initiative}),
+      const TLeader& leader = GameState.Leaders[l];
+      EXPECT_EQ((std::array<int, 3>{leader.Modifier, leader.Combat, leader.Initiative}),
                 (std::array{row.m, row.c, row.i}));
     }
   }

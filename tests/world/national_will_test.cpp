@@ -1,7 +1,5 @@
 #include "world/national_will.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <array>
 #include <deque>
@@ -12,9 +10,7 @@
 
 namespace {
 
-constexpr int kUnion = TNation::Union;
-constexpr int kSouth = TNation::Confederacy;
-constexpr int kFrance = TNation::France;
+constexpr int kUnion = TNation::Union, kSouth = TNation::Confederacy, kFrance = TNation::France;
 
 // Every nation calm in March 1862, with a bounty of 10: enough corps, fit
 // corps, enough casualties to draft, no draft for months.

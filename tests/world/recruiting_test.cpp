@@ -1,7 +1,5 @@
 #include "world/recruiting.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 
 #include "support/world_fixture.h"
@@ -10,9 +8,7 @@
 
 namespace {
 
-constexpr int kState = 6;
-constexpr int kUnion = TNation::Union;
-constexpr int kSouth = TNation::Confederacy;
+constexpr int kState = 6, kUnion = TNation::Union, kSouth = TNation::Confederacy;
 constexpr int CS = TSide::Confederate;
 
 // Every nation human; the Union's shares 60, 20, 10 and 10 (infantry, cavalry,

@@ -1,7 +1,5 @@
 #include "world/regional_supply.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 
 #include "support/world_fixture.h"

@@ -1,7 +1,5 @@
 #include "world/ship_building.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 
 #include "support/world_fixture.h"
@@ -18,9 +16,6 @@ class ShipBuildingTest : public WorldTest {
     WorldTest::SetUp();
     yard = AddCity(20, 20, TSide::Confederate);
     GameState.Cities[yard].Theatre = TTheatre::Seaboard;
-  }
-  void Build(int kind, int ironclads, int warships, int transports) const {
-    BuildShipsAtCity(TNation::Confederacy, yard, kind, ironclads, warships, transports);
   }
   static TNationRec& Nation() { return GameState.Nations[TNation::Confederacy]; }
   static U16& Supplies() { return Nation().Supplies[TTheatre::Seaboard]; }
@@ -53,7 +48,7 @@ TEST_F(ShipBuildingTest, AnOrderIsCutToThePurseTheYardsTheLimitPerOrderAndTheSup
     GameState.Cities[yard].ShipyardB = row.yardB;
     Nation().BuildPoints = row.points;
     Supplies() = row.supplies;
-    Build(0, row.i, row.w, row.t);
+    BuildShipsAtCity(TNation::Confederacy, yard, 0, row.i, row.w, row.t);
     std::array<int, 3> built{};
     for (int f = 100; f > 100 - 3 && !Fleet(f).IsFree(); --f)
       for (int type = 1; type <= 3; ++type) built[type - 1] += Fleet(f).Ships[type];

@@ -1,7 +1,5 @@
 #include "world/supply_and_attrition.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <string>
 #include <vector>
@@ -37,9 +35,7 @@ class SupplyTest : public CorpsTest {
     if (x != 0) Corps(c).City = AddCity(x, 10, side);
     return c;
   }
-  static U16& Stock(int nation = TNation::Union) {
-    return GameState.Nations[nation].Supplies[TTheatre::Seaboard];
-  }
+  static U16& Stock() { return GameState.Nations[TNation::Union].Supplies[TTheatre::Seaboard]; }
 };
 
 // A depot feeds at a rate of 3, raised 3 for a corps on subsistence, lowered 1

@@ -1,7 +1,5 @@
 #include "world/supply_links.h"
 
-#include <gtest/gtest.h>
-
 #include "tests/world/corps_fixture.h"
 
 namespace {

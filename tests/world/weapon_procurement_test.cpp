@@ -1,7 +1,5 @@
 #include "world/weapon_procurement.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 
 #include "support/world_fixture.h"
@@ -11,8 +9,7 @@
 
 namespace {
 
-constexpr int kUnion = TNation::Union;
-constexpr int kSouth = TNation::Confederacy;
+constexpr int kUnion = TNation::Union, kSouth = TNation::Confederacy;
 
 // The Union's off-map state 5 in the first theatre, no draws.
 class WeaponProcurementTest : public EconomyTest<WorldTest> {
