@@ -1,6 +1,5 @@
 #include "world/brigade_rules.h"
 
-#include <algorithm>
 #include <array>
 
 #include "support/world_fixture.h"

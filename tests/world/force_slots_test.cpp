@@ -57,7 +57,8 @@ TEST_F(ForceSlotsTest, EachLeaderScoresHisFitForTheCommandAndOnlyAStrictlyBetter
 
 // Only a score above -255 is fit at all. The chosen leader spends ten points of
 // favour (a modifier below ten becomes 0); a corps commander moved up to an
-// army loses 5 combat (above 4) and a point of initiative (above 1).
+// army loses 5 combat (above 4) and a point of initiative (above 1). The
+// last three are the modifier, combat and initiative after; -1: not chosen.
 TEST_F(ForceSlotsTest, TheChosenLeaderPaysForHisAppointment) {
   using Row = struct { int wanted, rank, status, modifier, combat, initiative, m, c, i; };
   const Row rows[] = {{kCorps, 15, kAvailable, -15, 40, 0, -1, -1, -1},
