@@ -43,7 +43,8 @@ class SupplyTest : public CorpsTest {
 // 10, and either or a short one sends the corps foraging. A computer corps
 // suffers half; losses are strength x 3 x rate / mean quality / 200, or
 // strength x (weather + that) / 100 once foraging. A fed corps pays two
-// brigades x (priority + 1) x the Union's 4. Text 0 tells nothing.
+// brigades x (priority + 1) x the Union's 4. Text 0 tells nothing. The far
+// depot is 50 hexes off.
 TEST_F(SupplyTest, ADepotFeedsItsCorpsByPriorityAndALostShortOrCutOffOneSendsItForaging) {
   enum Depot { kOwn, kShort, kLost, kFar, kNone, kNoNation };
   constexpr int Hi = TSupplyPriority::High, Short = kSupplyShort, Cut = kSupplyCutOff;
@@ -57,23 +58,19 @@ TEST_F(SupplyTest, ADepotFeedsItsCorpsByPriorityAndALostShortOrCutOffOneSendsItF
     SCOPED_TRACE(&row - rows);
     SetUp();
     GameState.Nations[TNation::Union].Human = row.human;
-    const int c = AddSuppliedCorps(TSupplyType::Depot, row.priority,
-                                   row.depot == kNone  ? 0
-                                   : row.depot == kFar ? 60
-                                                       : 10,
+    const int depotX[] = {10, 10, 10, 60, 0, 10};
+    const int c = AddSuppliedCorps(TSupplyType::Depot, row.priority, depotX[row.depot],
                                    row.depot == kLost ? CS : US);
     if (row.depot == kNoNation) GameState.Cities[Corps(c).City].Nation = 0;
     if (row.depot == kShort) Stock() = 10;
     UpdateSupplyAndAttrition(kSupplyAfterMovement);
     const bool fed = row.depot == kOwn;
+    const int paid = fed ? 2 * (row.priority + 1) * 4 : 0;
     EXPECT_EQ(
         (std::array<int, 5>{Corps(c).Strength, Corps(c).SupplyStatus, Corps(c).SupplyType,
-                            Corps(c).SupplyPriority, Stock()}),
+                            Corps(c).SupplyPriority, Stock() + paid}),
         (std::array{160 - row.losses, row.status, fed ? TSupplyType::Depot : TSupplyType::Foraging,
-                    fed ? row.priority : Sub,
-                    fed                   ? 100 - 2 * (row.priority + 1) * 4
-                    : row.depot == kShort ? 10
-                                          : 100}));
+                    fed ? row.priority : Sub, row.depot == kShort ? 10 : 100}));
     const std::vector<std::string> told = {LeaderOf(c).Name.str() + "t" + std::to_string(row.text)};
     EXPECT_EQ(window.Messages(), row.text == 0 ? std::vector<std::string>{} : told);
   }
