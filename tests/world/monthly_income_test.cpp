@@ -8,14 +8,8 @@ namespace {
 constexpr int kOffMapState = 5, kCapitalState = 6, kUnion = TNation::Union;
 constexpr int kSouth = TNation::Confederacy;
 
-class MonthlyIncomeTest : public EconomyTest<WorldTest> {
- protected:
-  void SetUp() override {
-    EconomyTest::SetUp();
-    GameState.Month = 12;
-    GameState.Year = 1862;
-  }
-};
+// June of the blank game.
+using MonthlyIncomeTest = EconomyTest<WorldTest>;
 
 // Income is (industry + bonus) x season x hundreds of people, at most 60000,
 // two sevenths of it. The season is 3 from March to May, 6 from June to

@@ -98,6 +98,18 @@ TEST_F(SupplyTest, OnlyACorpsInTheFieldDrawsSupplies) {
   }
 }
 
+// Five hexes from the depot over open country, by the first theatre's weather.
+TEST_F(SupplyTest, TheWeatherOfTheFirstTheatreSetsHowFarADepotFeeds) {
+  const bool connected[] = {true, true, true, true, true, false, true, false, false, true};
+  for (int weather = 0; weather <= 9; ++weather) {
+    SetUp();
+    const int c = AddSuppliedCorps(TSupplyType::Depot, Std, 15);
+    GameState.Weather[TTheatre::Seaboard] = weather;
+    UpdateSupplyAndAttrition(kSupplyBeforeMovement);
+    EXPECT_EQ(Corps(c).SupplyStatus, connected[weather] ? 0 : kSupplyCutOff) << weather;
+  }
+}
+
 // An encampment feeds at 1 within a hex of its own city; one left further
 // behind becomes a depot at standard priority (halving demand and rate) and in
 // the same pass is served as a depot too (6 / 2 x 3 of 160 lost, then 2 x 3 of
