@@ -65,6 +65,13 @@ TEST_F(FleetConsolidationTest, OnlyASmallSquadronOfAKindThePartnerAlsoHasTakesIt
   EXPECT_EQ(
       (std::array<int, 3>{kept.Ships[kWarships], kept.DamagedShips[kIronclads], kept.Supplies}),
       (std::array{2, 1, 300}));
+  // A fleet with a corps aboard is never merged away.
+  SetUp();
+  Squadron(0, 1, 0);
+  const int carrier = Squadron(0, 1, 0);
+  GameState.Fleets[carrier].Corps = 7;
+  ConsolidateComputerFleets();
+  EXPECT_FALSE(Freed(carrier));
 }
 
 }  // namespace

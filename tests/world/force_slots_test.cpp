@@ -85,4 +85,19 @@ TEST_F(ForceSlotsTest, TheChosenLeaderPaysForHisAppointment) {
   }
 }
 
+// Only an available leader takes a free command: one serving, relieved or
+// removed does not.
+TEST_F(ForceSlotsTest, OnlyAnAvailableLeaderIsEligibleForACorps) {
+  using Row = struct { int status; bool eligible; };
+  const Row rows[] = {{kInCommand, false}, {99, false},  {kAvailable, true},
+                      {101, false},        {TLeaderStatus::Relieved, false}, {249, false}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.status);
+    SetUp();
+    const int leader = Candidate(kCorps, row.status, 5, 0);
+    DrawZeroFor(1);
+    EXPECT_EQ(ScoreLeaderCandidates(TSide::Union, kCorps) == leader, row.eligible);
+  }
+}
+
 }  // namespace

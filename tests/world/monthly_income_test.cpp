@@ -1,5 +1,7 @@
 #include "world/monthly_income.h"
 
+#include <array>
+
 #include "support/world_fixture.h"
 #include "tests/world/economy_fixture.h"
 
@@ -73,6 +75,25 @@ TEST_F(MonthlyIncomeTest, AFullStockTakesNoIncomeAndANearlyFullOneStopsAtTheWord
   state.Theatre = TTheatre::West;
   CollectMonthlyIncome();
   EXPECT_EQ(Supplies(kUnion, TTheatre::West), 60000);
+}
+
+// A capital state is rebuilt from its own nation's cities after each month, so
+// both belligerents' capital states earn the same again the month after.
+TEST_F(MonthlyIncomeTest, CapitalStatesOfBothSidesStillEarnInTheirSecondMonth) {
+  TStateRec& north = StateOf(kCapitalState, kUnion);
+  TStateRec& south = StateOf(kCapitalState + 1, kSouth);
+  for (TStateRec* state : {&north, &south}) {
+    state->Industry = 34;
+    CityIn(state == &north ? kCapitalState : kCapitalState + 1,
+           state == &north ? kUnion : kSouth, 1000);
+    state->Population = 1000;
+  }
+  CollectMonthlyIncome();
+  const int northFirst = north.Income, southFirst = south.Income;
+  CollectMonthlyIncome();
+  EXPECT_GT(northFirst, 0);
+  EXPECT_GT(southFirst, 0);
+  EXPECT_EQ((std::array<int, 2>{north.Income, south.Income}), (std::array{northFirst, southFirst}));
 }
 
 }  // namespace
