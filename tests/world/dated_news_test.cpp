@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/world/political_turn_fixture.h"
-
 namespace {
 
 // Each text shows from its first day to its last, in its own year only.
@@ -26,15 +24,6 @@ TEST(DatedNewsTest, EachNewsTextAppearsOnlyWithinItsDays) {
     EXPECT_FALSE(row.lastDay < 31 && shows(row.lastDay + 1)) << row.text;
     EXPECT_EQ(DatedNewsText(row.year + 1, row.month, row.firstDay), 0);
   }
-}
-
-TEST_F(PoliticsTest, TheNewsOfTheDayIsShownInTheMessageDialog) {
-  GameState.Month = 2;
-  GameState.Day = 21;
-  ShowDatedNews();
-  GameState.Day = 11;
-  ShowDatedNews();
-  EXPECT_EQ(window.Messages(), std::vector<std::string>{Text(715)});
 }
 
 }  // namespace

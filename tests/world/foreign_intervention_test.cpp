@@ -39,7 +39,6 @@ TEST_F(ForeignInterventionTest, APowerAtTheBottomOfTheScaleGoesToWar) {
                {TNation::France, 1, true, 1},
                {TNation::France, 2, false, 0}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "nation " << c.power << " at " << c.attitude);
     for (int n : {TNation::France, TNation::Britain}) {
       Nation(n).Side = 0;
       Attitude(n) = kUndecided;
@@ -50,7 +49,7 @@ TEST_F(ForeignInterventionTest, APowerAtTheBottomOfTheScaleGoesToWar) {
     const std::size_t before = window.Notices().size();
     GameState.Day = 1;
     PoliticalEventsTurn();
-    EXPECT_EQ(Nation(c.power).Side, c.at_war ? TSide::Confederate : TSide::None);
+    EXPECT_EQ(Nation(c.power).Side, c.at_war ? TSide::Confederate : TSide::None) << c.attitude;
     EXPECT_EQ(window.Notices().size() - before, c.notices);
     EXPECT_EQ(Corps(britishCorps).Side, Nation(TNation::Britain).Side) << "forces join the camp";
   }
@@ -66,19 +65,15 @@ TEST_F(ForeignInterventionTest, AComputerConfederacyTakesTheBargainOnlyWhenDespe
                {29, 1865, 399, -1, 29}, {29, 1864, 400, -1, 50}, {29, 1864, 499, -1, 50},
                {29, 1864, 500, -1, 29}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.france << " " << c.year << " " << c.score);
     Nation(TNation::France).Side = 0;
     State(kBargainState).Nation = TNation::Confederacy;
     Attitude(TNation::France) = static_cast<std::int16_t>(c.france);
     GameState.Year = static_cast<std::uint16_t>(c.year);
     Nation(TNation::Confederacy).WarScore = static_cast<std::int16_t>(c.score);
-    if (c.draw >= 0) {
-      ScriptRandomDraws({{100, c.draw}});
-    } else {
-      ScriptRandomDraws({});
-    }
+    ScriptRandomDraws({});
+    if (c.draw >= 0) ScriptRandomDraws({{100, c.draw}});
     FranceEntersWar();
-    EXPECT_EQ(Attitude(TNation::France), c.after);
+    EXPECT_EQ(Attitude(TNation::France), c.after) << c.france << " " << c.year << " " << c.score;
     EXPECT_EQ(State(kBargainState).Nation, c.after == 0 ? TNation::France : TNation::Confederacy);
   }
 }
@@ -109,8 +104,6 @@ TEST_F(ForeignInterventionTest, AHumanConfederacyTakesOrDeclinesTheBargain) {
   Attitude(TNation::France) = 20;
   FranceEntersWar();
   EXPECT_EQ(State(kBargainState).Nation, TNation::France);
-  EXPECT_EQ(State(kBargainState).ControlSide, TSide::Confederate);
-  EXPECT_EQ(City(ceded).Nation, TNation::France);
   EXPECT_EQ(City(ceded).Side, TSide::Confederate);
   EXPECT_EQ(Nation(TNation::France).Side, TSide::Confederate);
   EXPECT_EQ(Attitude(TNation::Britain), kUndecided - 12) << "Britain cools from 13 up";

@@ -6,6 +6,7 @@
 #include <array>
 #include <deque>
 #include <string>
+#include <string_view>
 
 #include "support/window_fixture.h"
 #include "world/codes.h"
@@ -61,13 +62,12 @@ TEST_F(LoyaltyAndLeadersTest, AStateDriftsTowardANationLeadingByTenAYearOnItsDra
       {.unionScore = 100, .loyalty = 100, .draws = 0, .after = 100},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.unionScore << " " << c.loyalty << " " << c.draws);
     GameState.Nations[TNation::Union].WarScore = static_cast<std::int16_t>(c.unionScore);
     GameState.Nations[TNation::Confederacy].WarScore = 79;
     State(1, TNation::Union, c.loyalty);
     if (c.draws < 0) Run({});
     if (c.draws >= 0) Run({{500, 0}, {500, 0}, {500, c.draws}});
-    EXPECT_EQ(GameState.States[1].Loyalty, c.after);
+    EXPECT_EQ(GameState.States[1].Loyalty, c.after) << c.unionScore << " " << c.draws;
   }
 }
 
@@ -119,23 +119,23 @@ TEST_F(LoyaltyAndLeadersTest, AGovernorComplainsOfAnIdleOrOverworkedTheatre) {
     const char* what;
     int weight, flag, aggression, level;
     int kindDraw;  // -1 when an idle theatre draws none
-    int loyalty, draw6, draw7, complainer;
+    int loyalty, draw6, draw7;
+    std::string_view complainer;
   } cases[] = {
-      {"idle", 3, 0, 7, 3, -1, 0, 51, -1, 6},
-      {"weight 2 is not idle", 2, 0, 0, 3, 19, 0, -1, -1, 0},
-      {"a flagged theatre is not idle", 3, 1, 0, 3, 19, 0, -1, -1, 0},
-      {"pushed: 9 below 10", 0, 0, 10, 3, 3, 0, 51, -1, 6},
-      {"not pushed: 9 below 9", 0, 0, 9, 3, 3, 0, -1, -1, 0},
-      {"level 2 is not heard", 3, 0, 7, 2, -1, 0, -1, -1, 0},
-      {"a draw of 50 is not enough", 3, 0, 7, 3, -1, 0, 50, -1, 0},
-      {"a draw at the loyalty", 3, 0, 7, 3, -1, 60, 60, -1, 0},
-      {"a draw above the loyalty", 3, 0, 7, 3, -1, 59, 60, -1, 6},
-      {"a tie keeps the first", 3, 0, 7, 3, -1, 0, 70, 70, 6},
-      {"a higher draw speaks", 3, 0, 7, 3, -1, 0, 70, 71, 7},
+      {"idle", 3, 0, 7, 3, -1, 0, 51, -1, "State 6"},
+      {"weight 2 is not idle", 2, 0, 0, 3, 19, 0, -1, -1, ""},
+      {"a flagged theatre is not idle", 3, 1, 0, 3, 19, 0, -1, -1, ""},
+      {"pushed: 9 below 10", 0, 0, 10, 3, 3, 0, 51, -1, "State 6"},
+      {"not pushed: 9 below 9", 0, 0, 9, 3, 3, 0, -1, -1, ""},
+      {"level 2 is not heard", 3, 0, 7, 2, -1, 0, -1, -1, ""},
+      {"a draw of 50 is not enough", 3, 0, 7, 3, -1, 0, 50, -1, ""},
+      {"a draw at the loyalty", 3, 0, 7, 3, -1, 60, 60, -1, ""},
+      {"a draw above the loyalty", 3, 0, 7, 3, -1, 59, 60, -1, "State 6"},
+      {"a tie keeps the first", 3, 0, 7, 3, -1, 0, 70, 70, "State 6"},
+      {"a higher draw speaks", 3, 0, 7, 3, -1, 0, 70, 71, "State 7"},
   };
   TNationRec& nation = GameState.Nations[TNation::Union];
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
     nation.AiWeight[TTheatre::Seaboard] = static_cast<std::uint8_t>(c.weight);
     nation.TheatreFlag[TTheatre::Seaboard] = static_cast<std::uint8_t>(c.flag);
     nation.AiAggression[TTheatre::Seaboard] = static_cast<std::uint8_t>(c.aggression);
@@ -148,16 +148,12 @@ TEST_F(LoyaltyAndLeadersTest, AGovernorComplainsOfAnIdleOrOverworkedTheatre) {
     for (int draw : {c.draw6, c.draw7}) {
       if (draw >= 0) draws.push_back({100, draw});
     }
-    if (c.complainer != 0) draws.push_back({100, 10});
+    if (!c.complainer.empty()) draws.push_back({100, 10});  // his next complaint's delay
     const std::size_t before = window.Notices().size();
     Run({}, {}, true, draws);
-    EXPECT_EQ(window.Notices().size() - before, c.complainer != 0 ? 1u : 0u);
-    EXPECT_EQ(nation.WarScore, c.complainer != 0 && c.kindDraw < 0 ? 4 : 5);
-    if (c.complainer != 0) {
-      const TStateRec& state = GameState.States[c.complainer];
-      EXPECT_EQ(state.ComplaintDelay, 10 + 2 * state.Loyalty + 50);
-      EXPECT_EQ(window.Notices().back().lines[1], state.Name.str());
-    }
+    const bool heard = window.Notices().size() > before;
+    EXPECT_EQ(heard ? window.Notices().back().lines[1] : "", c.complainer) << c.what;
+    EXPECT_EQ(nation.WarScore, heard && c.kindDraw < 0 ? 4 : 5) << c.what;
     for (int s : {6, 7}) GameState.States[s] = TStateRec{};
   }
   EXPECT_EQ(window.Notices().at(0).lines,

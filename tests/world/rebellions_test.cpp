@@ -59,23 +59,20 @@ TEST_F(RebellionTest, TheCityRisesWhenTheDrawsFallBelowItsChance) {
       {1001, 5, true, 2, 0, 10, false, 2},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.population << " " << c.loyalty << " " << c.occupied << " "
-                                    << c.garrison << " " << c.cover << " " << c.draws);
     City(city).Side = City(city).Nation = TSide::Union;
     City(city).Population = static_cast<std::uint16_t>(c.population);
     State(kHome).Loyalty = static_cast<std::uint8_t>(c.loyalty);
     State(kHome).Nation = c.occupied ? TNation::Union : TNation::Confederacy;
-    std::vector<int> brigades;
     for (int g = 0; g < c.garrison; ++g)
-      brigades.push_back(AddBrigade({.status = TBrigadeStatus::InGarrison, .location = city}));
+      AddBrigade({.status = TBrigadeStatus::InGarrison, .location = city});
     const int cover = c.cover == 0 ? 0 : AddCorps(10 + c.cover, 10, TSide::Union, TNation::Union);
     DrawTotal(c.draws);
     CheckCityRebellions();
-    EXPECT_EQ(City(city).Side, c.rises ? TSide::Confederate : TSide::Union);
-    if (!c.rises) {
-      EXPECT_EQ(City(city).GarrisonNeed, c.need);
-    }
-    for (int b : brigades) GameState.Brigades[b] = TBrigade{};
+    EXPECT_EQ(City(city).Side, c.rises ? TSide::Confederate : TSide::Union)
+        << c.population << " " << c.loyalty << " " << c.garrison << " " << c.cover << " "
+        << c.draws;
+    EXPECT_EQ(City(city).GarrisonNeed, c.need);
+    for (int b = 1; b <= c.garrison; ++b) GameState.Brigades[b] = TBrigade{};
     if (cover != 0) Corps(cover).Inactive = 1;
   }
 }

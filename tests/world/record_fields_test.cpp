@@ -43,19 +43,4 @@ TEST(RecordTables, IndicesCountFromOneAndOutsideFailLoudly) {
   }
 }
 
-// Least significant byte first; promoted in expressions, wrapped when stored.
-TEST(RecordIntegers, AreStoredLeastSignificantByteFirstAndWrapWhenStored) {
-  const I32 value{-5};
-  EXPECT_EQ(std::memcmp(value.b, "\xFB\xFF\xFF\xFF", 4), 0);
-  EXPECT_EQ(std::memcmp(U16(0x1234).b, "\x34\x12", 2), 0);
-  EXPECT_EQ(static_cast<int>(I16(-32768)), -32768);
-  U16 stock{65535};
-  EXPECT_EQ(stock * 2, 131070) << "promoted, not wrapped at 16 bits";
-  ++stock;
-  EXPECT_EQ(stock, 0);
-  I16 score{10};
-  score -= 21;
-  EXPECT_EQ(score, -11);
-}
-
 }  // namespace
