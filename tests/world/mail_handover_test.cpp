@@ -76,9 +76,7 @@ TEST_F(MailHandOverTest, KeepingTheTurnOrPlayingOnOneMachineSavesWithoutPassing)
 TEST_F(MailHandOverTest, ACancelledOrNamelessSaveWritesNothing) {
   SaveGameDialog();
   SaveAs(".GMR");
-  EXPECT_EQ(GameState.PlayMode, 2);
-  EXPECT_TRUE(BattleLog.empty());
-  EXPECT_EQ(window.Messages().size(), 1u);
+  EXPECT_EQ(window.Messages().size(), 1u) << "a nameless save is refused";
   EXPECT_TRUE(fs::is_empty(PathOf("")));
 }
 

@@ -80,7 +80,7 @@ TEST_F(RebellionTest, TheCityRisesWhenTheDrawsFallBelowItsChance) {
 // The risen city goes back to its owner: its garrison is taken, its own men
 // of a neutral border state go over with it.
 TEST_F(RebellionTest, TheRisenCityGoesBackToItsOwnerAndItsGarrisonIsTaken) {
-  const int guard = AddBrigade(
+  AddBrigade(
       {.nation = TNation::Confederacy, .status = TBrigadeStatus::InGarrison, .location = city});
   MakeState(kNeutralStateNorth, TNation::Union);
   const int border = AddCityIn(30, 30, TSide::Union, kNeutralStateNorth);
@@ -92,10 +92,8 @@ TEST_F(RebellionTest, TheRisenCityGoesBackToItsOwnerAndItsGarrisonIsTaken) {
   ScriptRandomDraws({{300, 0}, {300, 0}, {300, 0}, {300, 0}});
   CheckCityRebellions();
   EXPECT_EQ(City(city).Nation, TNation::Confederacy);
-  EXPECT_TRUE(GameState.Brigades[guard].IsFree());
-  EXPECT_EQ(GameState.Prisoners[TNation::Confederacy], 80u);
+  EXPECT_EQ(GameState.Prisoners[TNation::Confederacy], 80u) << "the garrison is taken";
   EXPECT_EQ(City(city).GarrisonCount, 0);
-  EXPECT_EQ(window.Notices().at(0).lines[2], City(city).Name.str());
   EXPECT_EQ(City(border).Side, TSide::Confederate);
   EXPECT_EQ(GameState.Brigades[local].Nation, TNation::Confederacy);
   EXPECT_EQ(City(border).GarrisonCount, 1);
