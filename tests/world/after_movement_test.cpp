@@ -26,17 +26,6 @@ class AfterMovementTest : public WindowTest {
   }
 };
 
-// Play by mail set-up leaves the world's rules to the handed-over game.
-TEST_F(AfterMovementTest, CitiesChangeHandsUnlessAMailGameIsBeingSetUp) {
-  for (int mode : {TPlayMode::MailSetUp, 0}) {
-    GameState.PlayMode = static_cast<std::uint16_t>(mode);
-    const int city = AddCity(10 + mode, 10, TSide::Confederate);
-    GameState.Corps[AddCorps(10 + mode, 10, TSide::Union, TNation::Union)].Strength = 400;
-    CloseTurnOf(11, 6, 1862);
-    EXPECT_EQ(GameState.Cities[city].Side, mode == 0 ? TSide::Union : TSide::Confederate);
-  }
-}
-
 // The election falls on the first turn of November 1864; the game ends, with
 // the victory summary, on or after the end date's month.
 TEST_F(AfterMovementTest, TheElectionAndTheEndOfTheGameComeOnTheirDates) {

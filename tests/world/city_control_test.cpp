@@ -157,15 +157,6 @@ TEST_F(CityControlTest, AComputerCaptorGarrisonsWithItsGreenestInfantry) {
   }
 }
 
-TEST_F(CityControlTest, TheFirstInvaderOfTheSouthernNeutralStateTurnsItsOtherCitiesAgainstHim) {
-  MakeState(kNeutralStateSouth, 0);
-  const int entered = AddCityIn(20, 20, TSide::None, kNeutralStateSouth);
-  const int other = AddCityIn(25, 20, TSide::None, kNeutralStateSouth);
-  Capture(entered);
-  EXPECT_EQ(City(other).Nation, TNation::Confederacy);
-  EXPECT_EQ(MapRecord.Cell(25, 20).Owner(), TSide::Confederate) << "control follows at once";
-}
-
 // The capital's holder owns the state and gains twice its weight; powers at
 // peace warm by the weight, powers at war above it cool by it.
 TEST_F(CityControlTest, WhoeverHoldsTheCapitalCityOwnsTheState) {

@@ -71,14 +71,6 @@ TEST_F(LoyaltyAndLeadersTest, AStateDriftsTowardANationLeadingByTenAYearOnItsDra
   }
 }
 
-TEST_F(LoyaltyAndLeadersTest, TheSteadfastStatesAndForeignStatesNeverDrift) {
-  GameState.Nations[TNation::Union].WarScore = 1000;
-  for (int s : {19, 20}) State(s, TNation::Union);
-  State(6, TNation::France);
-  Run({});
-  for (int s : {19, 20, 6}) EXPECT_EQ(GameState.States[s].Loyalty, 50) << s;
-}
-
 // One leader per row: leave counts down 199..102, a return 99..2, and 1 comes
 // back, on a draw below 25; a wound 234..201 heals a step on a draw above 10.
 TEST_F(LoyaltyAndLeadersTest, LeadersReturnFromLeaveAndWoundsOnTheirDraws) {

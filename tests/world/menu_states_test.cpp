@@ -62,22 +62,4 @@ TEST_F(MenuStatesTest, ExecuteIsOfferedOnlyWhereATurnMayRun) {
   EXPECT_EQ(window.IsEnabled(Execute1), false);
 }
 
-TEST_F(MenuStatesTest, TheSideToPlayIsTheOneHumanNationOrTheMailSide) {
-  const struct {
-    bool unionHuman, confederacyHuman;
-    int mode, mailSide, before, after;
-  } cases[] = {{true, false, 0, 0, 0, 1}, {false, true, 0, 0, 0, 2}, {false, false, 0, 0, 1, 0},
-               {true, true, 0, 0, 2, 2},  {true, true, 1, 1, 2, 2},  {true, true, 2, 1, 2, 1}};
-  for (const auto& c : cases) {
-    GameState.Nations[1].Human = c.unionHuman;
-    GameState.Nations[2].Human = c.confederacyHuman;
-    GameState.PlayMode = static_cast<std::uint16_t>(c.mode);
-    GameState.MailSide = static_cast<std::uint16_t>(c.mailSide);
-    CurrentSide = static_cast<std::uint16_t>(c.before);
-    ChooseSideToPlay();
-    EXPECT_EQ(CurrentSide, c.after) << c.mode;
-    EXPECT_EQ(window.SideChangeCaption(), "text " + std::to_string(464 + c.after));
-  }
-}
-
 }  // namespace

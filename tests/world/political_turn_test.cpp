@@ -115,17 +115,4 @@ TEST_F(PoliticalTurnTest, TheSeaIncidentOf1861AsksAHumanUnionOnlyInItsWeek) {
   EXPECT_EQ(Attitude(TNation::Britain), 1) << "refused";
 }
 
-TEST_F(PoliticalTurnTest, UnitsTakeTheirNationsCampAndPoliciesMatureOnTheFirstTurnOfAMonth) {
-  KeepCapital();
-  const int corps = AddCorps(1, 1, TSide::None, TNation::Confederacy);
-  Nation(TNation::Confederacy).PolicyStatus = 9;
-  PoliticalEventsTurn();
-  EXPECT_EQ(Corps(corps).Side, TSide::None);
-  EXPECT_EQ(Nation(TNation::Confederacy).PolicyStatus, 9);
-  GameState.Day = 1;
-  PoliticalEventsTurn();
-  EXPECT_EQ(Corps(corps).Side, TSide::Confederate);
-  EXPECT_EQ(Nation(TNation::Confederacy).PolicyStatus, 10);
-}
-
 }  // namespace
