@@ -26,20 +26,16 @@ class EndOfOrdersTest : public TurnTest {
     GameState.Year = 1862;  // the blank game stands on 11 June
   }
 
-  // A Union leader of the status given, who commands the armies and the corps
-  // in the slots given.
-  static int Commander(int status, std::initializer_list<int> armies = {},
-                       std::initializer_list<int> corps = {}, int modifier = 0) {
+  // A Union leader of the status given, who commands as many new armies and
+  // corps as given, in the next free slots.
+  static int Commander(int status, int armies = 0, int corps = 0, int modifier = 0) {
     const int l = AddLeader({.status = status, .modifier = modifier});
-    for (int a : armies) {
-      GameState.Armies[a].HqCity = static_cast<std::uint8_t>(AddCity(5, 5 + a, TSide::Union));
-      GameState.Armies[a].Nation = GameState.Armies[a].Side = TSide::Union;
-      GameState.Armies[a].Leader = static_cast<std::uint8_t>(l);
-    }
-    for (int k : corps) {
-      const int slot = AddCorps(20, k, TSide::Union, TNation::Union);
-      GameState.Corps[slot].Strength = 80;  // a spent corps would leave the board
-      GameState.Corps[slot].Leader = static_cast<std::uint8_t>(l);
+    for (int a = 0; a < armies; ++a)
+      GameState.Armies[AddArmy(5, 5 + a, TSide::Union, TNation::Union)].Leader = l;
+    for (int k = 0; k < corps; ++k) {
+      TCorps& slot = GameState.Corps[AddCorps(20, 5 + k, TSide::Union, TNation::Union)];
+      slot.Strength = 80;  // a spent corps would leave the board
+      slot.Leader = static_cast<std::uint8_t>(l);
     }
     return l;
   }
@@ -67,10 +63,11 @@ TEST_F(EndOfOrdersTest, AFailedAutosaveIsReportedAndTheTurnGoesOn) {
 // A leader commands one army or one corps: an army commander gives up his
 // corps, and of several he keeps the last; each command puts him in command.
 TEST_F(EndOfOrdersTest, ALeaderKeepsTheLastArmyOrCorpsHeCommands) {
-  const int general = Commander(100, {3, 9}, {12});
-  const int corpsCommander = Commander(100, {}, {4, 17, 30});
+  const int general = Commander(100, 2, 1);
+  const int corpsCommander = Commander(100, 0, 3);  // corps 2, 3 and 4
   RunEndOfOrdersPhase();
-  EXPECT_EQ(GameState.Armies[3].HqCity, 0) << "the army he gave up is dissolved";
+  EXPECT_EQ(GameState.Armies[1].HqCity, 0) << "the army he gave up is dissolved";
+  EXPECT_EQ(GameState.Armies[2].Leader, general);
   int commanded = 0;
   for (int k = 1; k <= GameState.Corps.Count; ++k) commanded += !GameState.Corps[k].IsFree();
   EXPECT_EQ(commanded, 1);
@@ -83,9 +80,9 @@ TEST_F(EndOfOrdersTest, ALeaderKeepsTheLastArmyOrCorpsHeCommands) {
 // below 0; one who still commands stays in command.
 TEST_F(EndOfOrdersTest, ARemovedLeaderCostsHisNationADrawPlusHisModifier) {
   GameOverCode = 1;
-  const int unlucky = Commander(249, {}, {}, -5);
-  const int costly = Commander(249, {}, {}, 1);
-  const int commanding = Commander(249, {}, {6});
+  const int unlucky = Commander(249, 0, 0, -5);
+  const int costly = Commander(249, 0, 0, 1);
+  const int commanding = Commander(249, 0, 1);
   GameState.Nations[TNation::Union].WarScore = 100;
   ScriptRandomDraws({{10, 4}, {10, 7}});
   RunEndOfOrdersPhase();

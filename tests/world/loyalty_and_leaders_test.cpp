@@ -8,28 +8,18 @@
 #include <string>
 #include <string_view>
 
-#include "support/window_fixture.h"
-#include "world/codes.h"
+#include "tests/world/political_turn_fixture.h"
 #include "world/random.h"
-#include "world/vardecl.h"
 
 namespace {
 
 // In 1862 the leading nation has to lead by 20.
-class LoyaltyAndLeadersTest : public WindowTest {
+class LoyaltyAndLeadersTest : public PoliticsTest {
  protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    GameState.Year = 1862;
-  }
-
-  static TStateRec& State(int s, int nation, int loyalty = 50) {
-    TStateRec& state = GameState.States[s];
-    state.Name = "State " + std::to_string(s);
-    state.Nation = static_cast<std::uint8_t>(nation);
-    state.Theatre = TTheatre::Seaboard;
-    state.Loyalty = static_cast<std::uint8_t>(loyalty);
-    return state;
+  // A Union state on the seaboard.
+  static void UnionState(int s, int loyalty = 50) {
+    MakeState(s, TNation::Union).Theatre = TTheatre::Seaboard;
+    State(s).Loyalty = static_cast<std::uint8_t>(loyalty);
   }
 
   // Runs the pass on the draws given: first those of the loyalty drift, then
@@ -62,12 +52,12 @@ TEST_F(LoyaltyAndLeadersTest, AStateDriftsTowardANationLeadingByTenAYearOnItsDra
       {.unionScore = 100, .loyalty = 100, .draws = 0, .after = 100},
   };
   for (const auto& c : cases) {
-    GameState.Nations[TNation::Union].WarScore = static_cast<std::int16_t>(c.unionScore);
-    GameState.Nations[TNation::Confederacy].WarScore = 79;
-    State(1, TNation::Union, c.loyalty);
+    Nation(TNation::Union).WarScore = static_cast<std::int16_t>(c.unionScore);
+    Nation(TNation::Confederacy).WarScore = 79;
+    UnionState(1, c.loyalty);
     if (c.draws < 0) Run({});
     if (c.draws >= 0) Run({{500, 0}, {500, 0}, {500, c.draws}});
-    EXPECT_EQ(GameState.States[1].Loyalty, c.after) << c.unionScore << " " << c.draws;
+    EXPECT_EQ(State(1).Loyalty, c.after) << c.unionScore << " " << c.draws;
   }
 }
 
@@ -126,15 +116,15 @@ TEST_F(LoyaltyAndLeadersTest, AGovernorComplainsOfAnIdleOrOverworkedTheatre) {
       {"a tie keeps the first", 3, 0, 7, 3, -1, 0, 70, 70, "State 6"},
       {"a higher draw speaks", 3, 0, 7, 3, -1, 0, 70, 71, "State 7"},
   };
-  TNationRec& nation = GameState.Nations[TNation::Union];
+  TNationRec& nation = Nation(TNation::Union);
   for (const auto& c : cases) {
     nation.AiWeight[TTheatre::Seaboard] = static_cast<std::uint8_t>(c.weight);
     nation.TheatreFlag[TTheatre::Seaboard] = static_cast<std::uint8_t>(c.flag);
     nation.AiAggression[TTheatre::Seaboard] = static_cast<std::uint8_t>(c.aggression);
     nation.AiAggressionLevel[TTheatre::Seaboard] = static_cast<std::uint16_t>(c.level);
     nation.WarScore = 5;
-    State(6, TNation::Union, c.loyalty);
-    if (c.draw7 >= 0) State(7, TNation::Union);
+    UnionState(6, c.loyalty);
+    if (c.draw7 >= 0) UnionState(7);
     std::deque<ScriptedDraw> draws;
     if (c.kindDraw >= 0) draws.push_back({20, c.kindDraw});
     for (int draw : {c.draw6, c.draw7}) {
@@ -146,10 +136,10 @@ TEST_F(LoyaltyAndLeadersTest, AGovernorComplainsOfAnIdleOrOverworkedTheatre) {
     const bool heard = window.Notices().size() > before;
     EXPECT_EQ(heard ? window.Notices().back().lines[1] : "", c.complainer) << c.what;
     EXPECT_EQ(nation.WarScore, heard && c.kindDraw < 0 ? 4 : 5) << c.what;
-    for (int s : {6, 7}) GameState.States[s] = TStateRec{};
+    for (int s : {6, 7}) State(s) = TStateRec{};
   }
   EXPECT_EQ(window.Notices().at(0).lines,
-            (std::array<std::string, 4>{"text 70", "State 6", "text 75", "text 76"}));
+            (std::array<std::string, 4>{Text(70), "State 6", Text(75), Text(76)}));
 }
 
 }  // namespace

@@ -18,10 +18,7 @@ TEST(RecordStrings, StayWithinTheirFieldAndKeepTheRestOfIt) {
     Str<4> field;
     char next[4];
   } record;
-  std::memcpy(&record,
-              "\xC8"
-              "ABCDnext",
-              9);
+  std::memcpy(&record, "\310ABCDnext", 9);  // a length byte of 200
   EXPECT_EQ(record.field.str(), "ABCD");
   record.field = "Confederacy";
   EXPECT_EQ(record.field.str(), "Conf");
