@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,29 +20,7 @@ constexpr int kSoakTurns = 36;
 constexpr int kHumanTurns = 12;
 constexpr std::size_t kMostFindingsReported = 20;
 
-class StartFileTurns : public TurnTest, public ::testing::WithParamInterface<const char*> {
- protected:
-  void SetUp() override {
-    TurnTest::SetUp();
-    ASSERT_TRUE(LoadGame(std::string(GRAYMARCH_GAME_DIR) + "/" + GetParam() + ".gmr"));
-    invariants_.emplace("check");
-  }
-
-  // The findings of every check, each headed by the phase after which it failed.
-  void CheckAfterEveryPhase(TurnRunner& runner) {
-    runner.AfterPhase = [this](const std::string& phase) { Note(phase, invariants_->Check()); };
-    runner.AfterPass = [this](const std::string& pass) { Note(pass, invariants_->CheckRecords()); };
-  }
-
-  void Note(const std::string& phase, const std::vector<std::string>& broken) {
-    for (const std::string& finding : broken) {
-      if (findings.size() < kMostFindingsReported) findings.push_back(phase + ": " + finding);
-    }
-  }
-
-  std::vector<std::string> findings;
-  std::optional<TurnInvariants> invariants_;
-};
+class StartFileTurns : public TurnTest, public ::testing::WithParamInterface<const char*> {};
 
 // Every Union corps is ordered toward the enemy's capital.
 void MarchOnTheEnemyCapital(int nation) {
@@ -65,11 +42,21 @@ int HexesMarched() {
 // A human Union marches on the enemy's capital for a year of turns, giving its
 // orders each turn; then the computer plays both sides for two more years.
 TEST_P(StartFileTurns, AHumanYearAndTwoComputerYearsOfTurnsBreakNothing) {
+  ASSERT_TRUE(LoadGame(std::string(GRAYMARCH_GAME_DIR) + "/" + GetParam() + ".gmr"));
   SetAllNationsToComputer();
   GameState.Nations[TNation::Union].Human = 1;
-  EXPECT_THAT(invariants_->Check(), ::testing::IsEmpty()) << "as loaded";
+  const TurnInvariants invariants("check");
+  EXPECT_THAT(invariants.Check(), ::testing::IsEmpty()) << "as loaded";
+  // The findings of every check, each headed by the phase after which it failed.
+  std::vector<std::string> findings;
+  const auto note = [&findings](const std::string& phase, const std::vector<std::string>& broken) {
+    for (const std::string& finding : broken) {
+      if (findings.size() < kMostFindingsReported) findings.push_back(phase + ": " + finding);
+    }
+  };
   TurnRunner runner;
-  CheckAfterEveryPhase(runner);
+  runner.AfterPhase = [&](const std::string& phase) { note(phase, invariants.Check()); };
+  runner.AfterPass = [&](const std::string& pass) { note(pass, invariants.CheckRecords()); };
   int orders = 0;
   int marched = 0;
   runner.GiveOrders = [this, &orders, &marched](int nation) {
