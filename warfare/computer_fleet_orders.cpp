@@ -48,10 +48,6 @@ constexpr int kEmbarkedNotice = 9;
 constexpr int kFirstNationText = 150;
 constexpr int kEmbarkedText = 157;
 
-bool IsCity(int city) {
-  return IsEntryOf(GameState.Cities, city);
-}
-
 bool IsComputerAtWar(int nation) {
   return IsEntryOf(GameState.Nations, nation) && !IsHumanNation(nation) &&
          GameState.Nations[nation].Side != 0;
@@ -108,7 +104,7 @@ void ReckonEnemyFleets(int n) {
     if (!IsActive(fleet) || !IsForeignTo(fleet.Nation, n)) continue;
     fleet.MoveAllowance = static_cast<std::uint8_t>(FleetMoveAllowance(fleet));
     if (fleet.Mission == TFleetMission::Patrol && fleet.Supplies > kPatrolStocked &&
-        IsCity(fleet.Objective))
+        IsEntryOf(GameState.Cities, fleet.Objective))
       GameState.Cities[fleet.Objective].AiValue = 0;
   }
 }
@@ -185,7 +181,7 @@ void SendOnPatrol(int n, int f) {
 
 bool IsSpottedRaider(const TFleet& fleet, int n) {
   return IsActive(fleet) && IsForeignTo(fleet.Nation, n) && fleet.Spotted != 0 &&
-         fleet.Mission >= TFleetMission::Patrol && IsCity(fleet.Objective);
+         fleet.Mission >= TFleetMission::Patrol && IsEntryOf(GameState.Cities, fleet.Objective);
 }
 
 bool CanHunt(const TFleet& hunter, const TFleet& raider, int n) {
@@ -208,8 +204,8 @@ void HuntSpottedRaiders(int n) {
     for (int g = 1; g <= GameState.Fleets.Count; ++g) {
       TFleet& hunter = GameState.Fleets[g];
       if (!CanHunt(hunter, raider, n)) continue;
-      const int shortfall =
-          VoyageShortfall(hunter, DistanceTo(hunter, CityHex(hunter.HomePort)), VoyageWeight(hunter));
+      const int shortfall = VoyageShortfall(hunter, DistanceTo(hunter, CityHex(hunter.HomePort)),
+                                            VoyageWeight(hunter));
       if (!Draw(GameState.Nations[n].Supplies[theatre], shortfall)) continue;
       Provision(hunter, shortfall);
       SendOn(hunter, TFleetMission::Patrol, raider.Objective);
@@ -237,8 +233,8 @@ int BestRiverTarget(int n) {
 void AttackRiverPorts(int n) {
   for (int f = 1; f <= GameState.Fleets.Count; ++f) {
     TFleet& fleet = GameState.Fleets[f];
-    if (fleet.Nation != n || fleet.Mission != TFleetMission::Nothing ||
-        fleet.Kind != kRiverFleet || !IsActive(fleet))
+    if (fleet.Nation != n || fleet.Mission != TFleetMission::Nothing || fleet.Kind != kRiverFleet ||
+        !IsActive(fleet))
       continue;
     const int target = BestRiverTarget(n);
     if (target == 0) return;
@@ -255,7 +251,8 @@ void ReportEmbarked(const TFleet& fleet) {
   EventMessage.Kind = kEmbarkedNotice;
   if (IsEntryOf(GameState.Nations, fleet.Nation))
     EventMessage.Line1 = TextLine(kFirstNationText + fleet.Nation);
-  if (IsCity(fleet.HomePort)) EventMessage.Line2 = GameState.Cities[fleet.HomePort].Name.str();
+  if (IsEntryOf(GameState.Cities, fleet.HomePort))
+    EventMessage.Line2 = GameState.Cities[fleet.HomePort].Name.str();
   EventMessage.Line3 = TextLine(kEmbarkedText);
   ShowEventMessage();
 }
@@ -283,7 +280,7 @@ void EmbarkAssignedCorps(int n) {
     }
     if (corps.Stance != TCombatStance::Embarked) ReportEmbarked(fleet);
     corps.Stance = TCombatStance::Embarked;
-    if (!IsCity(fleet.Objective)) continue;
+    if (!IsEntryOf(GameState.Cities, fleet.Objective)) continue;
     SteerToCity(fleet, fleet.Objective);
     corps.DestX = fleet.DestX;
     corps.DestY = fleet.DestY;

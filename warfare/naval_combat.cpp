@@ -329,7 +329,8 @@ void Engagement::FillView() {
   if (city_.index != 0) {
     const TCity& city = GameState.Cities[city_.index];
     view_.place = TextLine(city.Side != 0 ? kPortText : kNeutralPortText) + city.Name.str();
-    if (city.Side != 0) view_.cityHeading = TextLine(kWorksHeadingText) + TextLine(kWorksHeadingEndText);
+    if (city.Side != 0)
+      view_.cityHeading = TextLine(kWorksHeadingText) + TextLine(kWorksHeadingEndText);
     if (IsCamp(city_.camp))
       view_.cityWorks[city_.camp - 1] =
           std::to_string(city_.works) + "-" + std::to_string(city.CoastalGuns);

@@ -11,6 +11,8 @@
 
 namespace {
 
+using Draws = std::deque<ScriptedDraw>;
+
 constexpr int kX = 10;
 constexpr int kY = 10;
 
@@ -29,14 +31,12 @@ class NavalCombatTest : public FleetTest {
     return fleet;
   }
 
-  static void Script(std::deque<ScriptedDraw> draws) { ScriptRandomDraws(std::move(draws)); }
+  static void Script(Draws draws) { ScriptRandomDraws(std::move(draws)); }
 
-  static std::deque<ScriptedDraw> Shots(int count, ScriptedDraw shot) {
-    return std::deque<ScriptedDraw>(count, shot);
-  }
+  static Draws Shots(int count, ScriptedDraw shot) { return Draws(count, shot); }
 };
 
-std::deque<ScriptedDraw> operator+(std::deque<ScriptedDraw> a, const std::deque<ScriptedDraw>& b) {
+Draws operator+(Draws a, const Draws& b) {
   a.insert(a.end(), b.begin(), b.end());
   return a;
 }
@@ -47,11 +47,13 @@ TEST_F(NavalCombatTest, AScriptedEngagementFiresSideOneFirstAndLandsEveryHitAsDr
   SoundEnabled = true;
   TFleet& ironclad = Squadron(TNation::Union, 1, 0, 0);
   TFleet& raiders = Squadron(TNation::Confederacy, 0, 1, 1);
-  Script({{200, 99}, {200, 100}, {200, 199}, {200, 199}, {200, 199}, {200, 199}, {200, 199},
-          {200, 199},                      // the ironclad: 99 hits, 100 misses
-          {200, 64}, {200, 65}, {200, 1},  // warship 64 hits, 65 misses; transport 1 hits
-          {120, 80}, {120, 81},            // the ironclad holds at 80, is damaged at 81
-          {120, 41}});                     // the warship is damaged at 41
+  // The ironclad's eight shots: 99 hits, 100 misses. The warship's two: 64
+  // hits, 65 misses; the transport's 1 hits. The ironclad holds at 80 and is
+  // damaged at 81; the warship is damaged at 41.
+  const Draws ironcladFires = Draws{{200, 99}, {200, 100}} + Shots(6, kMiss);
+  const Draws raidersFire{{200, 64}, {200, 65}, {200, 1}};
+  const Draws hitsTell{{120, 80}, {120, 81}, {120, 41}};
+  Script(ironcladFires + raidersFire + hitsTell);
   ResolveNavalCombat(1);
   EXPECT_EQ(ScriptedDrawsLeft(), 0u);
   EXPECT_EQ(ironclad.Ships[TShipType::Ironclad], 0);
@@ -116,7 +118,7 @@ TEST_F(NavalCombatTest, EachKindOfShipTakesAHitOnlyAboveItsMark) {
     TFleet& target = Squadron(TNation::Confederacy, 0, 0, 0);
     (row.damaged ? target.DamagedShips : target.Ships)[row.type] = 1;
     target.Kind = row.kind;
-    std::deque<ScriptedDraw> draws = std::deque<ScriptedDraw>{{200, 29}} + Shots(row.shots, kMiss);
+    Draws draws = Draws{{200, 29}} + Shots(row.shots, kMiss);
     if (row.draw >= 0) draws.push_back({120, row.draw});
     Script(draws);
     ResolveNavalCombat(1);
@@ -136,17 +138,17 @@ TEST_F(NavalCombatTest, APortLosesAWorkOnEachDrawAbove60AndItsAttackerTurnsHomeW
   struct Row {
     int works;
     int supplies;  // one is spent on the port
-    std::deque<ScriptedDraw> hits;
+    Draws hits;
     int worksAfter;
     int gunsAfter;
     int missionAfter;
   };
+  const Draws threeOfSeven{{120, 60}, {120, 61}, {120, 61}, {120, 61},
+                           {120, 60}, {120, 60}, {120, 60}};
   const Row rows[] = {
       {3, 20, {{120, 61}, {120, 60}, {120, 61}, {120, 61}}, 0, 2, TFleetMission::Move},
-      {5, 11, {{120, 60}, {120, 61}, {120, 61}, {120, 61}, {120, 60}, {120, 60}, {120, 60}},
-       2, 2, TFleetMission::AttackPort},
-      {5, 10, {{120, 60}, {120, 61}, {120, 61}, {120, 61}, {120, 60}, {120, 60}, {120, 60}},
-       2, 2, TFleetMission::Move},
+      {5, 11, threeOfSeven, 2, 2, TFleetMission::AttackPort},
+      {5, 10, threeOfSeven, 2, 2, TFleetMission::Move},
   };
   for (const Row& row : rows) {
     Fresh();
@@ -159,7 +161,7 @@ TEST_F(NavalCombatTest, APortLosesAWorkOnEachDrawAbove60AndItsAttackerTurnsHomeW
     attacker.Supplies = row.supplies;
     Script(Shots(7, kHit) + Shots(1, kMiss) + Shots(40, kMiss) + row.hits);
     ResolveNavalCombat(1);
-    SCOPED_TRACE("works " + std::to_string(row.works) + ", supplies " + std::to_string(row.supplies));
+    SCOPED_TRACE(std::to_string(row.works) + " works, supplies " + std::to_string(row.supplies));
     EXPECT_EQ(ScriptedDrawsLeft(), 0u);
     EXPECT_EQ(GameState.Cities[port].Fortifications, row.worksAfter);
     EXPECT_EQ(GameState.Cities[port].CoastalGuns, row.gunsAfter);
