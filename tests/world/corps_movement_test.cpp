@@ -89,11 +89,13 @@ TEST_F(CorpsMovementTest, AHoldEntryTakesTheLowestBestNeighbourOnlyWhenItBeatsSt
 
 // A corps of fatigue 4 steps south (or as the row says) and pays the terrain's
 // fatigue and points; a hostile state costs 6 points more, fatigue 1 less; the
-// light kind pays half the fatigue.
+// light kind pays half the fatigue. A city of another camp, a neutral one
+// included, takes all its points.
 TEST_F(CorpsMovementTest, AStepCostsFatigueAndPointsByTerrainSideAndState) {
   struct Row {
     const char* name;
     int terrain = kPlain, side = 0, direction = kSouth, hostile = 0, kind = 0, disorder = 0;
+    int city = -1;                 // the camp of a city on the hex
     int fatigue = -1, points = 0;  // fatigue -1: the corps stays and rests
   };
   const Row rows[] = {
@@ -109,6 +111,9 @@ TEST_F(CorpsMovementTest, AStepCostsFatigueAndPointsByTerrainSideAndState) {
       {.name = "a hostile state", .hostile = 1, .fatigue = 2, .points = 10},
       {.name = "hostile, disordered", .hostile = 1, .disorder = 2, .fatigue = 1, .points = 10},
       {.name = "the light kind halves", .side = 2, .kind = 3, .fatigue = 3, .points = 13},
+      {.name = "an own city", .city = TSide::Union, .fatigue = 1, .points = 3},
+      {.name = "a neutral city", .city = TSide::None, .fatigue = 1, .points = 100},
+      {.name = "an enemy city", .city = TSide::Confederate, .fatigue = 1, .points = 100},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -119,6 +124,7 @@ TEST_F(CorpsMovementTest, AStepCostsFatigueAndPointsByTerrainSideAndState) {
     Corps(c).Kind = row.kind;
     Corps(c).Disorder = row.disorder;
     MapRecord.Cell(target.X, target.Y).SetTerrain(row.terrain);
+    if (row.city >= 0) AddCity(target.X, target.Y, row.city);
     SetSide(10, 10, row.direction, row.side);
     SetState(target.X, target.Y, 5);
     GameState.States[5].Side = row.hostile != 0 ? 2 : 1;
@@ -182,16 +188,6 @@ TEST_F(CorpsMovementTest, TheFirstEntryIntoTheNeutralBorderStateTurnsItToTheOthe
   ASSERT_EQ(window.Notices().size(), 1u) << "the second entry turns nothing";
   EXPECT_EQ(window.Notices()[0].lines[0], ("Borderland" + TextTable[731]).substr(0, 39));
   EXPECT_EQ(window.Notices()[0].lines[1], "the Confederacy.");
-}
-
-TEST_F(CorpsMovementTest, EnteringACityOfAnotherCampNeutralOnesIncludedEndsTheMarch) {
-  for (int side : {TSide::Confederate, TSide::None, TSide::Union}) {
-    SetUp();
-    const int c = AddUnionCorps({10, 30}, {kSouth, kSouth});
-    AddCity(10, 11, side);
-    EXPECT_EQ(MoveCorpsStep(c), 1);
-    EXPECT_EQ(Corps(c).MovePoints, side == TSide::Union ? 100 - 3 : 0) << side;
-  }
 }
 
 TEST_F(CorpsMovementTest, ACorpsBelowReadiness6WithFatigueAbove2Withdraws) {

@@ -73,14 +73,6 @@ class CorpsOrdersTest : public CorpsTest {
     GameState.Armies[army].CorpsCount = static_cast<std::uint8_t>(corpsCount);
     return static_cast<std::uint8_t>(army);
   }
-
-  // Follows the corps' path from its hex.
-  static THexPos PathEnd(int c) {
-    std::uint16_t x = Corps(c).X;
-    std::uint16_t y = Corps(c).Y;
-    for (int s = 1; s <= kPathLength; ++s) StepHexRef(x, y, Corps(c).Path[s]);
-    return {x, y};
-  }
 };
 
 // Rows set up the corps beyond the common start, give the draw of 15 (-1: none)
@@ -221,7 +213,7 @@ TEST_F(CorpsOrdersTest, ADisorderedCorpsFallsBackRecoversOrSettles) {
   AddRestedCorps(50, 11);
   for (int c : {fallingBack, onCity, quiet, homeless}) Corps(c).Disorder = 5;
   ProcessCorpsOrders();
-  EXPECT_EQ(PathEnd(fallingBack), (THexPos{10, 19}));
+  EXPECT_EQ(Corps(fallingBack).Path[1], kSouth);
   EXPECT_EQ(Corps(fallingBack).Stance, TCombatStance::Withdraw);
   EXPECT_EQ(Corps(onCity).Disorder, 4);
   EXPECT_EQ(Corps(quiet).Disorder, 2);
