@@ -125,26 +125,6 @@ TEST_F(ContactsTest, SpottingReachesFiveHexesLessInBadWeatherAndWhenTiredMoreFor
   }
 }
 
-TEST_F(ContactsTest, CitiesWatchFartherWhenGarrisonedAndCorpsInAStateOfTheOtherCampAreSeen) {
-  GameState.Cities[AddCity(20, 10, TSide::Union)].GarrisonCount = 2;
-  AddCity(40, 10, TSide::Union);
-  const int nearFort = Rebel(20, 11);
-  const int nearTown = Rebel(40, 11);
-  const int atFort = Rebel(20, 10);
-  GameState.States[5].ControlSide = TSide::Union;
-  GameState.States[6].ControlSide = TSide::Confederate;
-  const int raider = Rebel(10, 40);
-  At(raider).State = 5;
-  const int home = Rebel(10, 50);
-  At(home).State = 6;
-  UpdateContacts();
-  EXPECT_EQ(At(nearFort).Spotted, 1);
-  EXPECT_EQ(At(nearTown).Spotted, 0);
-  EXPECT_EQ(At(atFort).Spotted, 2);
-  EXPECT_NE(At(raider).Spotted, 0);
-  EXPECT_EQ(At(home).Spotted, 0);
-}
-
 // Two fleets one hex apart: at sea that counts as two, on the river as one;
 // a sea fleet sees one less above weather 2, a river fleet above weather 5.
 TEST_F(ContactsTest, FleetsSpotEnemyFleetsByTheWeatherAtTheirHomePort) {
@@ -167,7 +147,20 @@ TEST_F(ContactsTest, FleetsSpotEnemyFleetsByTheWeatherAtTheirHomePort) {
   }
 }
 
-TEST_F(ContactsTest, FleetsAreSeenFromEnemyCitiesAndSeeAdjacentCorpsOfTheOtherCamp) {
+// A garrisoned city watches two hexes, another one; fleets are seen from enemy
+// cities and see corps of the other camp beside them.
+TEST_F(ContactsTest, CitiesAndFleetsWatchTheirSurroundingsAndAStateOfTheOtherCampIsWatched) {
+  GameState.Cities[AddCity(20, 10, TSide::Union)].GarrisonCount = 2;
+  AddCity(40, 10, TSide::Union);
+  const int nearFort = Rebel(20, 11);
+  const int nearTown = Rebel(40, 11);
+  const int atFort = Rebel(20, 10);
+  GameState.States[5].ControlSide = TSide::Union;
+  GameState.States[6].ControlSide = TSide::Confederate;
+  const int raider = Rebel(10, 40);
+  At(raider).State = 5;
+  const int home = Rebel(10, 50);
+  At(home).State = 6;
   AddCity(30, 12, TSide::Confederate);
   AddCity(30, 8, TSide::Union);
   const int french = AddFleet(30, 10, TSide::Confederate, TNation::France);
@@ -176,6 +169,11 @@ TEST_F(ContactsTest, FleetsAreSeenFromEnemyCitiesAndSeeAdjacentCorpsOfTheOtherCa
   const int adjacent = Union(60, 10);
   const int twoAway = Union(60, 13);
   UpdateContacts();
+  EXPECT_EQ(At(nearFort).Spotted, 1);
+  EXPECT_EQ(At(nearTown).Spotted, 0);
+  EXPECT_EQ(At(atFort).Spotted, 2);
+  EXPECT_NE(At(raider).Spotted, 0);
+  EXPECT_EQ(At(home).Spotted, 0);
   EXPECT_EQ(GameState.Fleets[french].Spotted, 1);
   EXPECT_EQ(At(ally).Spotted, 0);
   EXPECT_EQ(At(adjacent).Spotted, 1);
