@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "support/world_fixture.h"
 #include "tests/world/force_builders.h"
 #include "world/brigade_rules.h"
@@ -48,7 +50,7 @@ TEST_F(ContactsTest, EnemyCorpsOnOneHexMarkEachOtherForBattleUpToFour) {
   At(lonely).BattleMark = 3;
   Corps(40, 40, TSide::Union, TNation::Britain);
   UpdateContacts();
-  EXPECT_EQ(At(north).BattleMark + At(south).BattleMark, 4);
+  EXPECT_EQ(std::pair(+At(north).BattleMark, +At(south).BattleMark), std::pair(2, 2));
   EXPECT_EQ(At(north).ContactStep, 7);
   EXPECT_EQ(At(south).ContactStep, 3);  // the first contact's step stands
   EXPECT_EQ(At(crowded).BattleMark, 4);

@@ -183,8 +183,9 @@ TEST_F(CorpsMovementTest, TheFirstEntryIntoTheNeutralBorderStateTurnsItToTheOthe
     ScriptDraw(100, 99);
     MoveCorpsStep(c);
   }
-  EXPECT_EQ(border.Side + border.ControlSide + border.Nation, 3 * TSide::Confederate);
-  EXPECT_EQ(MapRecord.Cell(10, 13).Owner() + GameState.Cities[city].Side, 2 * TSide::Confederate);
+  for (int side : {+border.Side, +border.ControlSide, +border.Nation,
+                   MapRecord.Cell(10, 13).Owner(), +GameState.Cities[city].Side})
+    EXPECT_EQ(side, TSide::Confederate);
   ASSERT_EQ(window.Notices().size(), 1u) << "the second entry turns nothing";
   EXPECT_EQ(window.Notices()[0].lines[0], ("Borderland" + TextTable[731]).substr(0, 39));
   EXPECT_EQ(window.Notices()[0].lines[1], "the Confederacy.");

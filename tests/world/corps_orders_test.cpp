@@ -332,7 +332,7 @@ TEST_F(RailMoveTest, ARailMoveArrivesAtOnceOrAsFarAsOneMoveReachesAndShowsTheArr
   EXPECT_EQ(Corps(c).Y, 20);
   EXPECT_EQ(Corps(c).Stance, TCombatStance::Defend);
   EXPECT_EQ(Corps(c).Fatigue, 3);
-  EXPECT_EQ(Corps(far).Y + Corps(far).DestY, 35 + 35);
+  EXPECT_EQ((THexPos{Corps(far).Y, Corps(far).DestY}), (THexPos{35, 35}));
   ASSERT_EQ(window.Notices().size(), 2u);
   EXPECT_EQ(window.Notices()[0].lines[2], "t687" + GameState.Cities[city].Name.str());
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <stdexcept>
 
@@ -26,7 +27,8 @@ TEST(MapRecordTest, ReadersDecodeEveryFieldAndWritersKeepEveryOtherBit) {
   cell.Bytes[0] = 0b10'11'01'10;  // Flag7, side codes 2 (N), 1 (NE), 3 (SE)
   cell.Bytes[1] = 0b10'11'1'101;  // owner 2, kept bits, link flag, terrain 5
   cell.Bytes[2] = 0x80 | 21;
-  EXPECT_EQ(cell.HexSideCode(1) * 100 + cell.HexSideCode(2) * 10 + cell.HexSideCode(3), 213);
+  EXPECT_EQ((std::array{cell.HexSideCode(1), cell.HexSideCode(2), cell.HexSideCode(3)}),
+            (std::array{2, 1, 3}));
   EXPECT_FALSE(cell.RouteFlag());
   EXPECT_TRUE(cell.Flag7() && cell.LinkFlag());
   EXPECT_EQ(cell.Terrain(), 5);

@@ -57,7 +57,7 @@ TEST_F(MovementDriverTest, ContactsAreMarkedAtTheEndOfTheFleetPass) {
   const int grey = AddMarchingCorps(30, 20, TSide::Confederate);
   StartMovementPhase();
   RunMovementTick(record);
-  EXPECT_EQ(Corps(blue).BattleMark + Corps(grey).BattleMark, 4);
+  EXPECT_EQ(std::pair(+Corps(blue).BattleMark, +Corps(grey).BattleMark), std::pair(2, 2));
   EXPECT_EQ(Corps(blue).ContactStep, 1);
 }
 
