@@ -38,18 +38,12 @@ class CorpsTest : public WorldTest {
     }
   }
 
-  // Sets the code of the side between the hex and its neighbour in the direction.
+  // Sets the code of the side between the hex and its neighbour in the
+  // direction; a hex holds the codes of its northern three sides.
   static void SetSide(int x, int y, int direction, int code) {
-    int cx = x;
-    int cy = y;
-    int side = direction;
-    if (direction > kSouthEast) {
-      const THexPos there = NeighbourHex(x, y, direction);
-      cx = there.X;
-      cy = there.Y;
-      side = direction - 3;
-    }
-    MapRecord.Cell(cx, cy).SetHexSideCode(side, code);
+    const THexPos hex =
+        direction > kSouthEast ? NeighbourHex(x, y, direction) : NeighbourHex(x, y, kNoDirection);
+    MapRecord.Cell(hex.X, hex.Y).SetHexSideCode((direction - 1) % 3 + 1, code);
   }
 
   static void SetState(int x, int y, int state) { MapRecord.Cell(x, y).Bytes[2] = state; }
@@ -65,11 +59,11 @@ class CorpsTest : public WorldTest {
     corps.March = 1;
     corps.Stance = 1;
     corps.Theatre = 1;
-    corps.DestX = static_cast<std::uint8_t>(x);
-    corps.DestY = static_cast<std::uint8_t>(y);
+    corps.DestX = x;
+    corps.DestY = y;
     corps.MovePoints = 100;
     corps.PathStep = 1;
-    corps.Leader = static_cast<std::uint8_t>(AddLeader({.side = side, .status = 0}));
+    corps.Leader = AddLeader({.side = side, .status = 0});
     return c;
   }
 
