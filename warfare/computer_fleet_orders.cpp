@@ -14,7 +14,6 @@
 #include "world/route_finder.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
-#include "world/text_table.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -45,7 +44,6 @@ constexpr int kNassau = 86;
 constexpr int kStateBits = 127;
 
 constexpr int kEmbarkedNotice = 9;
-constexpr int kFirstNationText = 150;
 constexpr int kEmbarkedText = 157;
 
 bool IsComputerAtWar(int nation) {
@@ -246,17 +244,6 @@ void AttackRiverPorts(int n) {
   }
 }
 
-void ReportEmbarked(const TFleet& fleet) {
-  ClearEventMessage();
-  EventMessage.Kind = kEmbarkedNotice;
-  if (IsEntryOf(GameState.Nations, fleet.Nation))
-    EventMessage.Line1 = TextLine(kFirstNationText + fleet.Nation);
-  if (IsEntryOf(GameState.Cities, fleet.HomePort))
-    EventMessage.Line2 = GameState.Cities[fleet.HomePort].Name.str();
-  EventMessage.Line3 = TextLine(kEmbarkedText);
-  ShowEventMessage();
-}
-
 bool StandsWith(const TCorps& corps, const TFleet& fleet) {
   return corps.X == fleet.X && corps.Y == fleet.Y;
 }
@@ -278,7 +265,10 @@ void EmbarkAssignedCorps(int n) {
       SteerToCity(fleet, fleet.HomePort);
       continue;
     }
-    if (corps.Stance != TCombatStance::Embarked) ReportEmbarked(fleet);
+    if (corps.Stance != TCombatStance::Embarked) {
+      StartFleetNotice(kEmbarkedNotice, fleet, kEmbarkedText);
+      ShowEventMessage();
+    }
     corps.Stance = TCombatStance::Embarked;
     if (!IsEntryOf(GameState.Cities, fleet.Objective)) continue;
     SteerToCity(fleet, fleet.Objective);

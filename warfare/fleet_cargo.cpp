@@ -13,6 +13,7 @@
 
 namespace {
 
+constexpr int kFirstNationText = 150;
 constexpr int kSuppliesHomeNotice = 17;
 constexpr int kSuppliesHomeText = 152;
 constexpr int kSuppliesHomeEndText = 156;
@@ -88,6 +89,16 @@ void DeliverSupplies(TFleet& fleet, int city) {
   if (!IsEntryOf(GameState.Nations, fleet.Nation) || !IsTheatre(theatre)) return;
   AddSaturated(GameState.Nations[fleet.Nation].Supplies[theatre], fleet.Supplies);
   fleet.Supplies = 0;
+}
+
+void StartFleetNotice(int kind, const TFleet& fleet, int text) {
+  ClearEventMessage();
+  EventMessage.Kind = static_cast<std::uint16_t>(kind);
+  if (IsEntryOf(GameState.Nations, fleet.Nation))
+    EventMessage.Line1 = TextLine(kFirstNationText + fleet.Nation);
+  if (IsEntryOf(GameState.Cities, fleet.HomePort))
+    EventMessage.Line2 = GameState.Cities[fleet.HomePort].Name.str();
+  EventMessage.Line3 = TextLine(text);
 }
 
 void ReportSuppliesHome(int city) {
