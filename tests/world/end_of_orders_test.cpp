@@ -68,8 +68,9 @@ class EndOfOrdersTest : public TurnTest {
       slot.X = 20;
       slot.Y = static_cast<std::uint8_t>(k);
       slot.Side = slot.Nation = TSide::Union;
-      slot.Strength = 80;  // a spent corps would leave the board
       slot.Leader = static_cast<std::uint8_t>(l);
+      // A corps without brigades would leave the board with the turn's totals.
+      AddBrigade({.location = k});
     }
     return l;
   }
@@ -105,7 +106,8 @@ TEST_F(EndOfOrdersTest, TheDateAdvancesAndTheFirstTurnOfAMonthRunsTheMonthlyPass
     std::vector<std::string> expected = turn;
     if (c.monthly) expected.insert(expected.begin(), "text 686");
     EXPECT_EQ(phases.log, expected) << c.date;
-    EXPECT_EQ(CurrentSide, 0);
+    // The computer players' planning leaves the last nation current.
+    EXPECT_EQ(CurrentSide, TNation::Britain);
   }
 }
 
@@ -137,6 +139,9 @@ TEST_F(EndOfOrdersTest, AFailedAutosaveIsReportedAndTheTurnGoesOn) {
 TEST_F(EndOfOrdersTest, ALeaderKeepsTheLastArmyOrCorpsHeCommands) {
   const int general = Commander(100, {3, 9}, {12});
   const int corpsCommander = Commander(100, {}, {4, 17, 30});
+  // An army without corps would be dissolved with the turn's totals.
+  Commander(100, {}, {40});
+  GameState.Corps[40].Army = 9;
   RunEndOfOrdersPhase();
   EXPECT_EQ(GameState.Armies[3].HqCity, 0);
   EXPECT_EQ(GameState.Armies[9].Leader, general);
