@@ -10,7 +10,6 @@
 #include "world/route_finder.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
-#include "world/unit_positions.h"
 #include "world/vardecl.h"
 
 Table<TTargetEntry, 8> TargetList;
@@ -74,9 +73,15 @@ void Commit(int nation, int army, int e) {
   }
 }
 
-bool HeadsFor(const TCorps& corps, int nation, int army, const TTargetEntry& entry) {
-  return corps.Inactive == 0 && corps.Nation == nation && corps.Army == army &&
-         corps.Disorder == 0 && corps.DestX == entry.X && corps.DestY == entry.Y;
+// Gives a new order to every corps of the army heading for the entry.
+template <typename Order>
+void ReorderCorpsHeadingFor(int nation, int army, const TTargetEntry& entry, Order order) {
+  for (int c = 1; c <= GameState.Corps.Count; ++c) {
+    TCorps& corps = GameState.Corps[c];
+    if (corps.Inactive == 0 && corps.Nation == nation && corps.Army == army &&
+        corps.Disorder == 0 && corps.DestX == entry.X && corps.DestY == entry.Y)
+      order(corps);
+  }
 }
 
 // The corps that saved a city go on to strike the enemy corps nearest it.
@@ -85,25 +90,21 @@ void PursueNearestEnemy(int nation, int army, const TTargetEntry& entry) {
   const int enemy = ThreatEnemyCount;
   if (!IsEntryOf(GameState.Corps, enemy)) return;
   const TCorps& target = GameState.Corps[enemy];
-  for (int c = 1; c <= GameState.Corps.Count; ++c) {
-    TCorps& corps = GameState.Corps[c];
-    if (!HeadsFor(corps, nation, army, entry)) continue;
+  ReorderCorpsHeadingFor(nation, army, entry, [&](TCorps& corps) {
     corps.Stance = TCombatStance::Advance;
     corps.DestX = target.X;
     corps.DestY = target.Y;
-  }
+  });
 }
 
 // An attack that cannot be carried through: its corps stand and are free again.
 void CallOffAttack(int nation, int army, const TTargetEntry& entry) {
-  for (int c = 1; c <= GameState.Corps.Count; ++c) {
-    TCorps& corps = GameState.Corps[c];
-    if (!HeadsFor(corps, nation, army, entry)) continue;
+  ReorderCorpsHeadingFor(nation, army, entry, [&](TCorps& corps) {
     corps.Stance = TCombatStance::Withdraw;
     corps.DestX = corps.X;
     corps.DestY = corps.Y;
     AddSaturated(GameState.Armies[army].AiFreeCorps, 1);
-  }
+  });
 }
 
 // Up to 21 picks; each ends the pass early when nothing is picked or the army
