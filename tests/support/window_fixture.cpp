@@ -14,6 +14,7 @@ constexpr int kPlaceholderTexts = 800;
 void WindowTest::SetUp() {
   WorldTest::SetUp();
   previous_window_ = InstallGameWindow(&window);
+  previous_battle_views_ = InstallBattleViews(&battleViews);
   MailHandOverDone = false;
   ViewLeft = ViewTop = 1;
   SoundEnabled = false;
@@ -27,6 +28,7 @@ void WindowTest::SetUp() {
 void WindowTest::TearDown() {
   std::error_code ignored;
   std::filesystem::remove_all(folder_, ignored);
+  InstallBattleViews(previous_battle_views_);
   InstallGameWindow(previous_window_);
   WorldTest::TearDown();
 }

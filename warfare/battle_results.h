@@ -1,0 +1,12 @@
+#pragma once
+// The end of every field battle: its consequences for the nations (foreign
+// attitudes, captured weapons, military points), the results the players are
+// shown, and the block of the battle file that records them.
+#include "warfare/battle_context.h"
+#include "warfare/battle_views.h"
+
+// The results of the battle just fought, as the results form shows them.
+BattleResults CollectBattleResults(const BattleContext& ctx);
+
+// Books the consequences, records and shows the results.
+void ShowBattleResults(const BattleContext& ctx);

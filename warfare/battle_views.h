@@ -1,0 +1,98 @@
+#pragma once
+// What the battle rules show the players and ask them, as plain records: the
+// battle dialogs implement this interface and only show and answer, while
+// tests and the headless turn runner install a RecordingBattleViews. The rules
+// fill every caption, so a battle reads the same on a screen and without one.
+#include <array>
+#include <cstddef>
+#include <string>
+#include <utility>
+#include <vector>
+
+// The battle form as the set-up leaves it, before either side has chosen.
+struct BattleForm {
+  std::string location;
+  std::string terrain;
+  std::string weather;
+  std::string unionCommander;
+  std::string confedCommander;
+  // Which sides choose their intensity themselves (entry 0 side 1, entry 1 side 2).
+  std::array<bool, 2> choosesIntensity{};
+  bool executeEnabled = false;
+};
+
+// One corps row of the intensity dialog; a value the side cannot see is "???".
+struct IntensityRow {
+  std::string leader;
+  std::string brigades;
+  std::string troops;
+  std::string artillery;
+};
+
+// The intensity dialog of one side.
+struct IntensityView {
+  int side = 0;
+  std::string leftHeader;
+  std::string rightHeader;
+  // Entry k - 1 tells whether level k may be chosen; level 1 always may.
+  std::array<bool, 5> offered{};
+  // Side 1's corps on the left, side 2's on the right, at most ten each.
+  std::array<std::vector<IntensityRow>, 2> columns;
+};
+
+// The leader-casualty dialog: one line per candidate, leaders[k] on line k + 1.
+struct LeaderChoiceView {
+  int requiredClass = 0;
+  std::vector<std::string> lines;
+  std::vector<int> leaders;
+};
+
+// One corps row of the results form.
+struct ResultsRow {
+  std::string leader;
+  std::string brigades;  // "brigades/engaged"
+  std::string casualties;
+  std::string disorder;
+};
+
+// Everything the results form shows, as the battle file records it.
+struct BattleResults {
+  std::string initiative;
+  std::string intensity;
+  std::array<std::string, 2> commanders;
+  std::array<std::string, 2> losses;
+  // Side 1's rows, then side 2's, at most ten each.
+  std::array<std::vector<ResultsRow>, 2> rows;
+  std::string result;
+  std::string weapons;
+};
+
+// Each side lists at most ten corps; past ten, the tenth row shows the side's
+// last corps.
+inline constexpr std::size_t kCorpsRowsPerSide = 10;
+
+template <typename Row>
+void AddCorpsRow(std::vector<Row>& column, Row row) {
+  if (column.size() == kCorpsRowsPerSide) column.pop_back();
+  column.push_back(std::move(row));
+}
+
+class BattleViews {
+ public:
+  virtual ~BattleViews() = default;
+
+  // The battle form once it is set up; the sides' choices follow.
+  virtual void ShowBattle(const BattleForm& form) = 0;
+  // The level one side chooses, 1..5; any level not offered counts as 1.
+  virtual int ChooseIntensity(const IntensityView& view) = 0;
+  // The line (1..count) of the chosen successor; 0 when the player chose none.
+  // The dialog lets no one leave a non-empty list without choosing.
+  virtual int ChooseLeader(const LeaderChoiceView& view) = 0;
+  virtual void ShowResults(const BattleResults& results) = 0;
+};
+
+// The views the battle rules talk to. Asking before any are installed is a
+// programming error and throws std::logic_error.
+BattleViews& BattleView();
+// Installs views (or none); returns the ones they replace.
+BattleViews* InstallBattleViews(BattleViews* views);
