@@ -1,5 +1,5 @@
 // The set-up of a new campaign: each choice changes exactly its own fields,
-// by the right amounts, with the draws in leader then rating order.
+// and what it adds stays inside the fields' ranges.
 #include "world/campaign_setup.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,6 @@
 #include "support/window_fixture.h"
 #include "world/codes.h"
 #include "world/file_io.h"
-#include "world/random.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -22,50 +21,48 @@ constexpr int kMissouriCity = 41, kKentuckyCity = 42, kUnionHeldCity = 55, kFall
 struct FieldBytes {
   std::size_t offset, size;
 };
-template <class F>
-FieldBytes Bytes(const F& field) {
-  return {static_cast<std::size_t>(reinterpret_cast<const char*>(&field) -
-                                   reinterpret_cast<const char*>(&GameState)),
-          sizeof field};
-}
 using Fields = std::vector<FieldBytes>;
-
-void SetState(int state, int x, int y) { MapRecord.Cell(x, y).Bytes[2] = static_cast<std::uint8_t>(state); }
+template <class... F>
+Fields Of(const F&... fields) {
+  const auto* base = reinterpret_cast<const char*>(&GameState);
+  return {{static_cast<std::size_t>(reinterpret_cast<const char*>(&fields) - base), sizeof fields}...};
+}
+Fields operator+(Fields a, const Fields& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+TNationRec& Nation(int n) { return GameState.Nations[n]; }
+TCity& City(int c) { return GameState.Cities[c]; }
 
 class CampaignSetupTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
     GameFileName = PathOf("Game1.");
-    GameState.EndMonth = 12;
     GameState.EndYear = 1864;
     GameState.MailSide = 2;
     GameState.BattleCount = 7;
     for (int l = 1; l <= GameState.Leaders.Count; ++l) {
       TLeader& leader = GameState.Leaders[l];
-      leader.Side = static_cast<std::uint8_t>(l % 2 == 1 ? TSide::Union : TSide::Confederate);
+      leader.Side = static_cast<std::uint8_t>(2 - l % 2);
       leader.Combat = leader.Initiative = leader.Aggression = leader.Inspiration = 200;
     }
-    for (int city : {kRichmond, kRaleigh, kAtlanta, kMontgomery}) GameState.Cities[city].Value = 50;
-    for (int state : {kMissouri, kKentucky}) GameState.States[state].Loyalty = 60;
-    for (auto [city, state, x] : {std::array{kMissouriCity, kMissouri, 12},
-                                  std::array{kKentuckyCity, kKentucky, 30},
-                                  std::array{kUnionHeldCity, kMissouri, 11},
-                                  std::array{kFallBackCity, kFallBackState, 21}}) {
-      GameState.Cities[city].State = static_cast<std::uint8_t>(state);
-      GameState.Cities[city].X = GameState.Cities[city].Y = static_cast<std::uint8_t>(x);
+    for (int city : {kRichmond, kRaleigh, kAtlanta, kMontgomery}) City(city).Value = 50;
+    for (auto [city, state, xy] : {std::array{kMissouriCity, kMissouri, 12}, std::array{kKentuckyCity, kKentucky, 30},
+                                   std::array{kUnionHeldCity, kMissouri, 11}, std::array{kFallBackCity, kFallBackState, 21}}) {
+      City(city).State = static_cast<std::uint8_t>(state);
+      City(city).X = City(city).Y = static_cast<std::uint8_t>(xy);
     }
-    SetState(kMissouri, 10, 10);
-    SetState(kFallBackState, 20, 20);
-    unionInMissouri = AddCorps(10, 10, TSide::Union, TNation::Union);
-    confederateInMissouri = AddCorps(10, 10, TSide::Confederate, TNation::Confederacy);
-    unionInFallBack = AddCorps(20, 20, TSide::Union, TNation::Union);
-    confederateInFallBack = AddCorps(20, 20, TSide::Confederate, TNation::Confederacy);
+    MapRecord.Cell(10, 10).Bytes[2] = kMissouri;
+    MapRecord.Cell(20, 20).Bytes[2] = kFallBackState;
+    for (int side : {TSide::Union, TSide::Confederate}) {
+      inMissouri[side - 1] = AddCorps(10, 10, side, side);
+      fallingBack[side - 1] = AddCorps(20, 20, side, side);
+    }
     for (int p = 1; p <= GameState.AiPlans.Count; ++p) {
-      TAiPlan& plan = GameState.AiPlans[p];
-      plan.Limit = 5;
-      plan.Counter = 6;
-      plan.Phase = 7;
+      GameState.AiPlans[p].Limit = 5;
+      GameState.AiPlans[p].Counter = 6;
+      GameState.AiPlans[p].Phase = 7;
     }
     ApplySetupChoices({});  // the fields every set-up writes now hold the defaults
   }
@@ -74,99 +71,73 @@ class CampaignSetupTest : public WindowTest {
     Fields fields;
     for (int p = 1; p <= GameState.AiPlans.Count; ++p) {
       const TAiPlan& plan = GameState.AiPlans[p];
-      fields.insert(fields.end(), {Bytes(plan.Limit), Bytes(plan.Counter), Bytes(plan.Phase)});
+      fields = fields + Of(plan.Limit, plan.Counter, plan.Phase);
     }
     return fields;
   }
-  static Fields Advantaged(int side) {
+  // The ratings of every leader of the side (0: all), those an advantage raises or all four.
+  static Fields Ratings(int side, bool all_four) {
     Fields fields;
     for (int l = 1; l <= GameState.Leaders.Count; ++l) {
       const TLeader& leader = GameState.Leaders[l];
-      if (leader.Side == side)
-        fields.insert(fields.end(), {Bytes(leader.Combat), Bytes(leader.Initiative), Bytes(leader.Inspiration)});
+      if (side != 0 && leader.Side != side) continue;
+      fields = fields + Of(leader.Combat, leader.Initiative, leader.Inspiration);
+      if (all_four) fields = fields + Of(leader.Aggression);
     }
     return fields;
   }
-  static Fields AllRatings() {
-    Fields fields;
-    for (int l = 1; l <= GameState.Leaders.Count; ++l) {
-      const TLeader& leader = GameState.Leaders[l];
-      fields.insert(fields.end(), {Bytes(leader.Combat), Bytes(leader.Initiative), Bytes(leader.Aggression),
-                                   Bytes(leader.Inspiration)});
-    }
-    return fields;
-  }
-  static Fields CitySides(int city) {
-    const TCity& c = GameState.Cities[city];
-    return {Bytes(c.Nation), Bytes(c.Side), Bytes(c.OriginalSide)};
-  }
-  static Fields StateJoins(int state) {
+  static Fields Joins(int state, int city) {
     const TStateRec& s = GameState.States[state];
-    return {Bytes(s.Nation), Bytes(s.ControlSide), Bytes(s.Side), Bytes(s.Loyalty)};
+    return Of(s.Nation, s.ControlSide, s.Side, s.Loyalty, City(city).Nation, City(city).Side, City(city).OriginalSide);
   }
-  static Fields Position(int corps) { return {Bytes(GameState.Corps[corps].X), Bytes(GameState.Corps[corps].Y)}; }
+  static Fields Moved(int corps) { return Of(GameState.Corps[corps].X, GameState.Corps[corps].Y); }
 
-  int unionInMissouri = 0, confederateInMissouri = 0, unionInFallBack = 0, confederateInFallBack = 0;
+  std::array<int, 2> inMissouri{}, fallingBack{};
 };
 
-Fields Join(std::initializer_list<Fields> parts) {
-  Fields all;
-  for (const Fields& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
-
-// Every byte the set-up changed lies in an expected field, and every expected
-// field changed.
+// Every byte the set-up changed lies in an expected field, and every expected field changed.
 TEST_F(CampaignSetupTest, EachChoiceChangesExactlyItsOwnFields) {
-  const TNationRec& yankees = GameState.Nations[TNation::Union];
-  const TNationRec& rebels = GameState.Nations[TNation::Confederacy];
   struct Row {
     const char* choice;
-    std::function<void(TSetupChoices&)> choose;
+    TSetupChoices choices;
     std::function<Fields()> changed;
   };
   const Row rows[] = {
-      {"the defaults again", [](TSetupChoices&) {}, [] { return Fields{}; }},
-      {"Union computer", [](TSetupChoices& c) { c.human[0] = false; },
-       [&] { return Join({{Bytes(yankees.Human)}, Plans()}); }},
-      {"Union computer, large advantage", [](TSetupChoices& c) { c.human[0] = false; c.advantage[0] = 2; },
-       [&] { return Join({{Bytes(yankees.Human), Bytes(yankees.LeadershipAdvantage)}, Plans(), Advantaged(1)}); }},
-      {"Confederate computer, mild advantage", [](TSetupChoices& c) { c.human[1] = false; c.advantage[1] = 1; },
-       [&] { return Join({{Bytes(rebels.Human), Bytes(rebels.LeadershipAdvantage)}, Plans(), Advantaged(2)}); }},
-      {"an advantage for a human side", [](TSetupChoices& c) { c.advantage = {2, 2}; }, [] { return Fields{}; }},
-      {"full campaign", [](TSetupChoices& c) { c.full_campaign = true; },
-       [] { return Fields{Bytes(GameState.EndMonth), Bytes(GameState.EndYear), Bytes(GameState.ExtensionMark)}; }},
-      {"slight variation", [](TSetupChoices& c) { c.ratings = LeaderRatings::kSlightVariation; }, AllRatings},
-      {"random ratings", [](TSetupChoices& c) { c.ratings = LeaderRatings::kRandom; }, AllRatings},
-      {"ratings in view", [](TSetupChoices& c) { c.ratings_in_view = true; },
-       [] { return Fields{Bytes(GameState.ShowLeaderRatings)}; }},
-      {"Montgomery", [](TSetupChoices& c) { c.confederate_capital = kMontgomery; },
-       [&] { return Fields{Bytes(rebels.Capital), Bytes(GameState.Cities[kMontgomery].Value), Bytes(GameState.Cities[kRichmond].Value)}; }},
-      {"Raleigh", [](TSetupChoices& c) { c.confederate_capital = kRaleigh; },
-       [&] { return Fields{Bytes(rebels.Capital), Bytes(GameState.Cities[kRaleigh].Value), Bytes(GameState.Cities[kRichmond].Value)}; }},
-      {"Atlanta", [](TSetupChoices& c) { c.confederate_capital = kAtlanta; },
-       [&] { return Fields{Bytes(rebels.Capital), Bytes(GameState.Cities[kAtlanta].Value), Bytes(GameState.Cities[kRichmond].Value)}; }},
-      {"combat roles", [](TSetupChoices& c) { c.slavery_policy = 1; }, [&] { return Fields{Bytes(rebels.PolicyStatus)}; }},
-      {"no chance of intervention", [](TSetupChoices& c) { c.intervention_attitude = 500; },
-       [] { return Fields{Bytes(GameState.Nations[3].Attitude), Bytes(GameState.Nations[4].Attitude)}; }},
-      {"mail", [](TSetupChoices& c) { c.by_mail = true; },
-       [] { return Fields{Bytes(GameState.PlayMode), Bytes(GameState.MailSide), Bytes(GameState.BattleCount)}; }},
-      {"mail with a computer side", [](TSetupChoices& c) { c.by_mail = true; c.human[1] = false; },
-       [&] { return Join({{Bytes(rebels.Human)}, Plans()}); }},
-      {"Kentucky joins", [](TSetupChoices& c) { c.kentucky_joins = true; },
-       [] { return Join({StateJoins(kKentucky), CitySides(kKentuckyCity)}); }},
-      {"Missouri joins", [](TSetupChoices& c) { c.missouri_joins = true; },
-       [&] { return Join({StateJoins(kMissouri), CitySides(kMissouriCity), CitySides(kUnionHeldCity),
-                          Position(unionInMissouri), Position(confederateInFallBack)}); }},
+      {"the defaults again", {}, [] { return Fields{}; }},
+      {"Union computer", {.human = {false, true}}, [] { return Of(Nation(1).Human) + Plans(); }},
+      {"Union computer, large advantage", {.human = {false, true}, .advantage = {2, 0}},
+       [] { return Of(Nation(1).Human, Nation(1).LeadershipAdvantage) + Plans() + Ratings(1, false); }},
+      {"Confederate computer, mild advantage", {.human = {true, false}, .advantage = {0, 1}},
+       [] { return Of(Nation(2).Human, Nation(2).LeadershipAdvantage) + Plans() + Ratings(2, false); }},
+      {"an advantage for human sides", {.advantage = {2, 2}}, [] { return Fields{}; }},
+      {"full campaign", {.full_campaign = true},
+       [] { return Of(GameState.EndMonth, GameState.EndYear, GameState.ExtensionMark); }},
+      {"slight variation", {.ratings = LeaderRatings::kSlightVariation}, [] { return Ratings(0, true); }},
+      {"random ratings", {.ratings = LeaderRatings::kRandom}, [] { return Ratings(0, true); }},
+      {"ratings in view", {.ratings_in_view = true}, [] { return Of(GameState.ShowLeaderRatings); }},
+      {"Montgomery", {.confederate_capital = kMontgomery},
+       [] { return Of(Nation(2).Capital, City(kMontgomery).Value, City(kRichmond).Value); }},
+      {"Raleigh", {.confederate_capital = kRaleigh},
+       [] { return Of(Nation(2).Capital, City(kRaleigh).Value, City(kRichmond).Value); }},
+      {"Atlanta", {.confederate_capital = kAtlanta},
+       [] { return Of(Nation(2).Capital, City(kAtlanta).Value, City(kRichmond).Value); }},
+      {"combat roles", {.slavery_policy = 1}, [] { return Of(Nation(2).PolicyStatus); }},
+      {"no chance of intervention", {.intervention_attitude = 500}, [] { return Of(Nation(3).Attitude, Nation(4).Attitude); }},
+      {"mail", {.by_mail = true}, [] { return Of(GameState.PlayMode, GameState.MailSide, GameState.BattleCount); }},
+      {"mail with a computer side", {.human = {true, false}, .by_mail = true}, [] { return Of(Nation(2).Human) + Plans(); }},
+      {"Kentucky joins", {.kentucky_joins = true}, [] { return Joins(kKentucky, kKentuckyCity); }},
+      {"Missouri joins", {.missouri_joins = true}, [&] {
+         return Joins(kMissouri, kMissouriCity) + Of(City(kUnionHeldCity).Nation, City(kUnionHeldCity).Side,
+                                                     City(kUnionHeldCity).OriginalSide) +
+                Moved(inMissouri[0]) + Moved(fallingBack[1]);
+       }},
   };
-  const std::vector<char> before(reinterpret_cast<const char*>(&GameState),
-                                 reinterpret_cast<const char*>(&GameState) + sizeof GameState);
+  std::vector<char> before(sizeof GameState);
+  std::memcpy(before.data(), &GameState, before.size());
   for (const Row& row : rows) {
     SCOPED_TRACE(row.choice);
     std::memcpy(&GameState, before.data(), before.size());
-    TSetupChoices choices;
-    row.choose(choices);
-    ApplySetupChoices(choices);
+    ApplySetupChoices(row.choices);
     const char* after = reinterpret_cast<const char*>(&GameState);
     std::vector<bool> expected(before.size());
     for (const FieldBytes& field : row.changed()) {
@@ -175,103 +146,54 @@ TEST_F(CampaignSetupTest, EachChoiceChangesExactlyItsOwnFields) {
         expected[i] = true;
         changed = changed || after[i] != before[i];
       }
-      EXPECT_TRUE(changed) << "field at byte " << field.offset << " kept its value";
+      EXPECT_TRUE(changed) << "the field at byte " << field.offset << " kept its value";
     }
     for (std::size_t i = 0; i < before.size(); ++i)
       EXPECT_TRUE(expected[i] || after[i] == before[i]) << "byte " << i << " changed";
   }
+  EXPECT_EQ(ReadTextLines(GameFileName + "BTL"), (std::vector<std::string>{"No History"}));
 }
 
-TEST_F(CampaignSetupTest, ValuesStayInTheirFieldsAndLoyaltyStopsAt100) {
+// Each row starts every field it looks at from `start`.
+TEST_F(CampaignSetupTest, WhatTheSetUpAddsStaysInItsField) {
   struct Row {
     const char* case_name;
-    std::function<void(TSetupChoices&)> choose;
+    TSetupChoices choices;
     std::function<int()> field;
     int start, expected;
   };
-  TCity& richmond = GameState.Cities[kRichmond];
-  TLeader& unionLeader = GameState.Leaders[1];
+  const TSetupChoices large{.human = {false, true}, .advantage = {2, 0}};
+  const TSetupChoices mild{.human = {false, true}, .advantage = {1, 0}};
+  TLeader& leader = GameState.Leaders[1];
   const Row rows[] = {
-      {"Kentucky's loyalty below the cap", [](TSetupChoices& c) { c.kentucky_joins = true; },
-       [] { return GameState.States[kKentucky].Loyalty; }, 70, 100},
-      {"Kentucky's loyalty capped", [](TSetupChoices& c) { c.kentucky_joins = true; },
-       [] { return GameState.States[kKentucky].Loyalty; }, 71, 100},
-      {"Missouri's loyalty", [](TSetupChoices& c) { c.missouri_joins = true; },
-       [] { return GameState.States[kMissouri].Loyalty; }, 69, 99},
-      {"Richmond's value", [](TSetupChoices& c) { c.confederate_capital = kAtlanta; }, [&] { return richmond.Value; }, 5, 0},
-      {"Richmond's value floored", [](TSetupChoices& c) { c.confederate_capital = kAtlanta; }, [&] { return richmond.Value; }, 4, 0},
-      {"a new capital's value", [](TSetupChoices& c) { c.confederate_capital = kAtlanta; },
-       [] { return GameState.Cities[kAtlanta].Value; }, 245, 255},
-      {"a new capital's value capped", [](TSetupChoices& c) { c.confederate_capital = kAtlanta; },
-       [] { return GameState.Cities[kAtlanta].Value; }, 246, 255},
-      {"large advantage", [](TSetupChoices& c) { c.human[0] = false; c.advantage[0] = 2; }, [&] { return unionLeader.Combat; }, 231, 255},
-      {"large advantage capped", [](TSetupChoices& c) { c.human[0] = false; c.advantage[0] = 2; }, [&] { return unionLeader.Combat; }, 232, 255},
-      {"large advantage, initiative", [](TSetupChoices& c) { c.human[0] = false; c.advantage[0] = 2; }, [&] { return unionLeader.Initiative; }, 5, 8},
-      {"mild advantage, inspiration", [](TSetupChoices& c) { c.human[0] = false; c.advantage[0] = 1; }, [&] { return unionLeader.Inspiration; }, 30, 42},
-      {"mild advantage, initiative", [](TSetupChoices& c) { c.human[0] = false; c.advantage[0] = 1; }, [&] { return unionLeader.Initiative; }, 5, 6},
-      {"emancipation", [](TSetupChoices& c) { c.slavery_policy = 11; }, [] { return GameState.Nations[2].PolicyStatus; }, 0, 11},
-      {"historical slavery keeps the policy", [](TSetupChoices&) {}, [] { return GameState.Nations[2].PolicyStatus; }, 3, 3},
-      {"good chance", [](TSetupChoices& c) { c.intervention_attitude = 10; }, [] { return static_cast<int>(GameState.Nations[4].Attitude); }, 60, 10},
+      {"loyalty up to 100", {.kentucky_joins = true}, [] { return GameState.States[kKentucky].Loyalty; }, 70, 100},
+      {"loyalty stops at 100", {.kentucky_joins = true}, [] { return GameState.States[kKentucky].Loyalty; }, 71, 100},
+      {"Missouri's loyalty", {.missouri_joins = true}, [] { return GameState.States[kMissouri].Loyalty; }, 69, 99},
+      {"Richmond's value down to 0", {.confederate_capital = kAtlanta}, [] { return City(kRichmond).Value; }, 5, 0},
+      {"Richmond's value stops at 0", {.confederate_capital = kAtlanta}, [] { return City(kRichmond).Value; }, 4, 0},
+      {"a new capital up to 255", {.confederate_capital = kAtlanta}, [] { return City(kAtlanta).Value; }, 245, 255},
+      {"a new capital stops at 255", {.confederate_capital = kAtlanta}, [] { return City(kAtlanta).Value; }, 246, 255},
+      {"large advantage up to 255", large, [&] { return leader.Combat; }, 231, 255},
+      {"large advantage stops at 255", large, [&] { return leader.Inspiration; }, 232, 255},
+      {"large advantage, initiative", large, [&] { return leader.Initiative; }, 5, 8},
+      {"mild advantage", mild, [&] { return leader.Inspiration; }, 30, 42},
+      {"mild advantage, initiative", mild, [&] { return leader.Initiative; }, 5, 6},
+      {"emancipation", {.slavery_policy = 11}, [] { return Nation(2).PolicyStatus; }, 0, 11},
+      {"historical slavery keeps the policy", {}, [] { return Nation(2).PolicyStatus; }, 3, 3},
+      {"good chance of intervention", {.intervention_attitude = 10}, [] { return int{Nation(4).Attitude}; }, 60, 10},
   };
   const TGameState before = GameState;
   for (const Row& row : rows) {
     SCOPED_TRACE(row.case_name);
     GameState = before;
-    GameState.States[kKentucky].Loyalty = GameState.States[kMissouri].Loyalty = static_cast<std::uint8_t>(row.start);
-    richmond.Value = GameState.Cities[kAtlanta].Value = static_cast<std::uint8_t>(row.start);
-    unionLeader.Combat = unionLeader.Initiative = unionLeader.Inspiration = static_cast<std::uint8_t>(row.start);
-    GameState.Nations[2].PolicyStatus = static_cast<std::uint8_t>(row.start);
-    GameState.Nations[4].Attitude = row.start;
-    TSetupChoices choices;
-    row.choose(choices);
-    ApplySetupChoices(choices);
+    const auto start = static_cast<std::uint8_t>(row.start);
+    GameState.States[kKentucky].Loyalty = GameState.States[kMissouri].Loyalty = start;
+    City(kRichmond).Value = City(kAtlanta).Value = start;
+    leader.Combat = leader.Initiative = leader.Inspiration = Nation(2).PolicyStatus = start;
+    Nation(4).Attitude = row.start;
+    ApplySetupChoices(row.choices);
     EXPECT_EQ(row.field(), row.expected);
   }
-}
-
-// The lowest and highest draw of each rating, leader 1 and leader 2; the
-// script fails if the draws come in any other order.
-TEST_F(CampaignSetupTest, RatingsDrawLeaderByLeaderInRecordOrder) {
-  struct Row {
-    LeaderRatings ratings;
-    std::array<int, 4> bounds;
-    std::array<int, 4> lowest, highest;
-  };
-  const Row rows[] = {
-      {LeaderRatings::kRandom, {59, 7, 50, 50}, {1, 3, 5, 10}, {59, 9, 54, 59}},
-      {LeaderRatings::kSlightVariation, {59, 10, 50, 50}, {150, 150, 150, 150}, {164, 152, 162, 162}},
-  };
-  for (const Row& row : rows) {
-    std::deque<ScriptedDraw> draws;
-    for (int l = 1; l <= GameState.Leaders.Count; ++l)
-      for (int r = 0; r < 4; ++r) draws.push_back({row.bounds[r], l == 2 ? row.bounds[r] - 1 : 0});
-    ScriptRandomDraws(draws);
-    TSetupChoices choices;
-    choices.ratings = row.ratings;
-    for (int l = 1; l <= 2; ++l) {
-      TLeader& leader = GameState.Leaders[l];
-      leader.Combat = leader.Initiative = leader.Aggression = leader.Inspiration = 200;
-    }
-    ApplySetupChoices(choices);
-    StopScriptingRandomDraws();
-    for (int l = 1; l <= 2; ++l) {
-      const TLeader& leader = GameState.Leaders[l];
-      EXPECT_EQ((std::array<int, 4>{leader.Combat, leader.Initiative, leader.Aggression, leader.Inspiration}),
-                l == 1 ? row.lowest : row.highest);
-    }
-  }
-}
-
-TEST_F(CampaignSetupTest, AMailGameStartsItsBattleFileAndAFailedWriteIsReported) {
-  TSetupChoices choices;
-  choices.by_mail = true;
-  ApplySetupChoices(choices);
-  EXPECT_EQ(GameState.PlayMode, 2);
-  EXPECT_EQ(ReadTextLines(GameFileName + "BTL"), (std::vector<std::string>{"No History"}));
-  EXPECT_TRUE(window.Messages().empty());
-  GameFileName = PathOf("no such folder/Game1.");
-  ApplySetupChoices(choices);
-  EXPECT_EQ(window.Messages().size(), 1u);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/backend/headless_backend.h"
 #include "platform/controls/button.h"
@@ -21,7 +22,7 @@ namespace {
 class NoticeFormTest : public WindowTest {
  protected:
   // Raises a notice of the kind offering `offered`; `answer` acts in its form.
-  std::optional<std::string> Show(int kind, std::initializer_list<int> offered,
+  std::optional<std::string> Show(int kind, const std::vector<int>& offered,
                                   const std::function<void(TNoticeForm&)>& answer) {
     ClearEventMessage();
     EventMessage.Kind = static_cast<std::uint16_t>(kind);
@@ -135,18 +136,10 @@ TEST_F(NoticeFormTest, ThePlayersPickIsTheCheckedOptionOrThePressedButton) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.case_name);
     const bool buttons = row.kind == 25;
-    ClearEventMessage();
-    EventMessage.Kind = static_cast<std::uint16_t>(row.kind);
-    for (int k : row.offered) {
-      EventOptions[k].Present = 1;
-      EventOptions[k].Text = "option " + std::to_string(k);
-    }
-    session.Backend().SetModalHook([&](TForm& form) {
-      auto& notice = dynamic_cast<TNoticeForm&>(form);
+    Show(row.kind, row.offered, [&](TNoticeForm& notice) {
       std::vector<int> shown;
       for (int k = 1; k <= (buttons ? 5 : 6); ++k) {
-        const TControl* control = buttons ? notice.Buttons[k - 1] : notice.Options[k - 1];
-        if (control->Visible()) shown.push_back(k);
+        if ((buttons ? notice.Buttons[k - 1] : notice.Options[k - 1])->Visible()) shown.push_back(k);
       }
       EXPECT_EQ(shown, row.shown);
       if (buttons && row.offered.empty()) {
@@ -155,22 +148,8 @@ TEST_F(NoticeFormTest, ThePlayersPickIsTheCheckedOptionOrThePressedButton) {
       if (row.press) Click(*row.press(notice));
       if (!buttons) Click(*notice.Buttons[0]);
     });
-    ShowEventMessage(EventMessage, EventOptions, timer);
     EXPECT_EQ(EventMessage.Choice, row.choice);
   }
-}
-
-TEST_F(NoticeFormTest, TheDraftRiotReportShowsItsOwnFormForAnyKind) {
-  ClearEventMessage();
-  EventMessage.Line3 = "riots in the city";
-  std::optional<std::string> shown;
-  session.Backend().SetModalHook([&](TForm& form) {
-    shown = form.Name();
-    EXPECT_EQ(dynamic_cast<TNoticeForm&>(form).Lines[2]->Caption(), "riots in the city");
-    Click(*dynamic_cast<TNoticeForm&>(form).Buttons[0]);
-  });
-  ShowDraftRiotingReport(EventMessage);
-  EXPECT_EQ(shown, "TDraft_Rioting");
 }
 
 }  // namespace
