@@ -76,7 +76,10 @@ TNoticeForm::TNoticeForm(const NoticeForm& row, TEventMessage& notice,
   for (int i = 0; i < 4; ++i) {
     Lines[i] = AddLabel(this, Numbered("Label", i + 1), layout.line_left, layout.line_tops[i],
                         line_width, layout.line_height);
+    // A plate behind the text, as wide as the text, where the lines are not
+    // drawn straight on the picture.
     Lines[i]->SetTransparent(row.transparent_lines);
+    Lines[i]->SetAutoSize(!row.transparent_lines);
     UseNoticeFont(*Lines[i]);
   }
   for (int k = 0; k < 6; ++k) {
