@@ -87,7 +87,6 @@ TEST_F(NoticeFormTest, EachKindOpensItsFormWithItsCaptionsAndAnswers) {
       {24, "TNewspapr", "text 604", "OK", false},
       {25, "TForeign_Affairs", "text 603", "option 1", true},
       {26, "", "", "", false},
-      {-1, "", "", "", false},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.kind);
