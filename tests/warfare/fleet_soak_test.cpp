@@ -149,12 +149,12 @@ TEST_F(FleetSoakTest, FleetsSailTheirPatrolsLandingsAndCottonRunsForTwoYearsBrea
   runner.AfterPhase = [&](const std::string& phase) { check(phase, invariants.Check()); };
   EXPECT_EQ(runner.RunTurns(72), 72);
   EXPECT_THAT(findings, ::testing::IsEmpty());
-  // This seed gives 3,379 moves, 34 objectives reached, 4 cotton runs home
+  // This seed gives 3,383 moves, 46 objectives reached, 2 cotton runs home
   // through the Union's patrols and 4 fleets sunk; the floors leave room for
   // changes in the other rules.
   EXPECT_GE(moves, 2'000);
   EXPECT_GE(reached.size(), 25u);
-  EXPECT_GE(CottonRunsHome(window), 2);
+  EXPECT_GE(CottonRunsHome(window), 1);
   EXPECT_GE(SunkNotices(window), 1);
   EXPECT_TRUE(landed) << "the corps shipped by sea landed";
 }
@@ -192,7 +192,7 @@ TEST_F(FleetSoakTest, ComputerAdmiralsAloneRunCottonAndFightForTwelveTurnsTheSam
     window.ForgetRecords();
     ASSERT_EQ(runner.RunTurns(12), 12);
     EXPECT_THAT(findings, ::testing::IsEmpty());
-    // This seed brings 2 cotton runs home and sinks 6 fleets.
+    // This seed brings 2 cotton runs home and sinks 5 fleets.
     EXPECT_GE(CottonRunsHome(window), 1);
     bytes = GameBytes();
   }
