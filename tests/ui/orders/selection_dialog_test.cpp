@@ -37,12 +37,15 @@ class SelectionDialogTest : public OrderDialogTest {
     for (const TFinderResult& entry : entries) FinderResults[++FinderCount] = entry;
   }
 
-  // Shows the dialog, lets `play` act on it, then presses Exit.
+  // Shows the dialog, lets `play` act on it, then presses Exit; a dialog a
+  // pick opens is closed untouched.
   void Play(const std::function<void(TSelecDlg&)>& play) {
     OnModal([&](TForm& form) {
       if (auto* dialog = dynamic_cast<TSelecDlg*>(&form)) {
         play(*dialog);
         Click(*dialog->Button1);
+      } else {
+        form.SetModalResult(mrCancel);
       }
     });
     ShowSelectionDialog();

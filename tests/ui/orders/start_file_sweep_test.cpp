@@ -11,6 +11,8 @@
 
 #include "dialog_fixture.h"
 #include "ui/orders/brigade_view.h"
+#include "ui/orders/embark_corps.h"
+#include "ui/orders/fleet_orders.h"
 #include "ui/orders/order_dialogs.h"
 #include "ui/orders/selection_dialog.h"
 #include "ui/orders/weapon_selection.h"
@@ -46,6 +48,10 @@ class StartFileSweep : public OrderDialogTest, public ::testing::WithParamInterf
       Click(*view->Button11);
     } else if (auto* weapons = dynamic_cast<TNew_Wpn*>(&form)) {
       Click(*weapons->Button1);
+    } else if (auto* fleet = dynamic_cast<TFleetOrders*>(&form)) {
+      Click(*fleet->OKBtn);
+    } else if (auto* embark = dynamic_cast<TEmbarkCorps*>(&form)) {
+      Click(*embark->Button1);
     } else {
       ADD_FAILURE() << "no answer for " << form.Name();
     }
