@@ -47,8 +47,8 @@ bool MayMergeWith(int fleet, int partner, int nation) {
   if (!AreFleets(fleet, partner)) return false;
   const TFleet& ships = GameState.Fleets[fleet];
   const TFleet& other = GameState.Fleets[partner];
-  return other.Status == 0 && other.Nation == nation && other.X == ships.X &&
-         other.Y == ships.Y && other.Kind == ships.Kind && (ships.Corps == 0 || other.Corps == 0);
+  return other.Status == 0 && other.Nation == nation && other.X == ships.X && other.Y == ships.Y &&
+         other.Kind == ships.Kind && (ships.Corps == 0 || other.Corps == 0);
 }
 
 bool MergeChosenShips(int fleet, int partner, const ShipChoice& chosen) {

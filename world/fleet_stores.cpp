@@ -13,9 +13,11 @@ constexpr int kCottonLoad = 50;
 constexpr int kMostHeld = 65535;
 
 // Moves the amount only when the source holds it and the destination has room.
-void Move(U16& from, U16& to, int amount) {
-  if (amount <= 0 || static_cast<int>(to) + amount > kMostHeld) return;
-  if (PayFromStock(from, amount)) RefundToStock(to, amount);
+bool Move(U16& from, U16& to, int amount) {
+  if (amount <= 0 || static_cast<int>(to) + amount > kMostHeld) return false;
+  if (!PayFromStock(from, amount)) return false;
+  RefundToStock(to, amount);
+  return true;
 }
 }  // namespace
 
@@ -24,14 +26,18 @@ int CottonCapacity(const TFleet& fleet) {
   return kBalesPerTransport * fleet.Ships[3] + kBalesPerDamagedTransport * fleet.DamagedShips[3];
 }
 
-void LoadSupplies(TFleet& fleet, U16& stock) { Move(stock, fleet.Supplies, kSuppliesLoad); }
-void UnloadSupplies(TFleet& fleet, U16& stock) { Move(fleet.Supplies, stock, kSuppliesLoad); }
-
-void LoadCotton(TFleet& fleet, U16& stock) {
-  if (fleet.Cotton >= CottonCapacity(fleet)) return;
-  Move(stock, fleet.Cotton, std::min<int>(kCottonLoad, stock));
+bool LoadSupplies(TFleet& fleet, U16& stock) {
+  return Move(stock, fleet.Supplies, kSuppliesLoad);
+}
+bool UnloadSupplies(TFleet& fleet, U16& stock) {
+  return Move(fleet.Supplies, stock, kSuppliesLoad);
 }
 
-void UnloadCotton(TFleet& fleet, U16& stock) {
-  Move(fleet.Cotton, stock, std::min<int>(kCottonLoad, fleet.Cotton));
+bool LoadCotton(TFleet& fleet, U16& stock) {
+  if (fleet.Cotton >= CottonCapacity(fleet)) return false;
+  return Move(stock, fleet.Cotton, std::min<int>(kCottonLoad, stock));
+}
+
+bool UnloadCotton(TFleet& fleet, U16& stock) {
+  return Move(fleet.Cotton, stock, std::min<int>(kCottonLoad, fleet.Cotton));
 }

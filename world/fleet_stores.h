@@ -9,11 +9,15 @@
 // cotton, 300 in a sound transport, 150 in a damaged one.
 int CottonCapacity(const TFleet& fleet);
 
-// Supplies move 5 at a time, and only when the side giving them has more than 4.
-void LoadSupplies(TFleet& fleet, U16& stock);
-void UnloadSupplies(TFleet& fleet, U16& stock);
+// One of the moves below.
+using StoreMove = bool (*)(TFleet& fleet, U16& stock);
+
+// Supplies move 5 at a time, and only when the side giving them has more than
+// 4. Each move says whether anything moved.
+bool LoadSupplies(TFleet& fleet, U16& stock);
+bool UnloadSupplies(TFleet& fleet, U16& stock);
 // Cotton goes aboard 50 bales at a time while the holds are not full (so the
 // last load may pass the capacity), or the whole stock when it is smaller;
 // it comes off 50 at a time, or whatever is left aboard.
-void LoadCotton(TFleet& fleet, U16& stock);
-void UnloadCotton(TFleet& fleet, U16& stock);
+bool LoadCotton(TFleet& fleet, U16& stock);
+bool UnloadCotton(TFleet& fleet, U16& stock);

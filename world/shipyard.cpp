@@ -15,7 +15,9 @@ constexpr int kRefitMission = 1;
 constexpr int kSeaFleetKind = 1;
 constexpr int kCottonFleetKind = 0;  // the Confederacy's sea transports
 
-bool IsShipType(int type) { return type >= 1 && type <= 3; }
+bool IsShipType(int type) {
+  return type >= 1 && type <= 3;
+}
 
 // Ironclads are counted against the yard for iron hulls, the rest against the other.
 int ShipsOfYard(const TFleet& fleet, int type) {

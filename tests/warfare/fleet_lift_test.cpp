@@ -14,9 +14,10 @@ TEST_F(FleetLiftTest, ACorpsEmbarksWhenItIsOwnActiveAlongsideAndNoHeavierThanThe
     int strength, nation, x, carriedElsewhere, inactive;
     bool embarks;
   };
-  const Row rows[] = {{50, TNation::Union, 5, 0, 0, true},  {51, TNation::Union, 5, 0, 0, false},
-                      {50, TNation::Confederacy, 5, 0, 0, false}, {50, TNation::Union, 6, 0, 0, false},
-                      {50, TNation::Union, 5, 1, 0, false}, {50, TNation::Union, 5, 0, 1, false}};
+  const Row rows[] = {
+      {50, TNation::Union, 5, 0, 0, true},        {51, TNation::Union, 5, 0, 0, false},
+      {50, TNation::Confederacy, 5, 0, 0, false}, {50, TNation::Union, 6, 0, 0, false},
+      {50, TNation::Union, 5, 1, 0, false},       {50, TNation::Union, 5, 0, 1, false}};
   const int fleet = AddFleet(5, 5, TSide::Union, TNation::Union);
   GameState.Fleets[fleet].Ships[3] = 2, GameState.Fleets[fleet].DamagedShips[3] = 1;
   const int other = AddFleet(5, 5, TSide::Union, TNation::Union);

@@ -22,8 +22,8 @@ TEST_F(ShipyardTest, FreeCapacityCountsOnlyTheShipsOnTheStocks) {
   struct Row {
     int yardA, yardB, status, type, free;
   };
-  const Row rows[] = {{4, 6, 25, 2, 1}, {4, 6, 26, 2, 6}, {4, 6, 0, 3, 6},
-                      {4, 6, 1, 1, 3},  {4, 4, 1, 3, 0}};
+  const Row rows[] = {
+      {4, 6, 25, 2, 1}, {4, 6, 26, 2, 6}, {4, 6, 0, 3, 6}, {4, 6, 1, 1, 3}, {4, 4, 1, 3, 0}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.status);
     GameState.Cities[port].ShipyardA = static_cast<std::uint8_t>(row.yardA);
@@ -44,9 +44,9 @@ TEST_F(ShipyardTest, RaisingPaysBothCostsOrNothing) {
     int nation, river, type, n, manpower, supplies, kind, status;  // kind -1: not raised
   };
   const Row rows[] = {
-      {TNation::Union, 0, 1, 3, 6, 600, 1, 24},       {TNation::Union, 0, 1, 3, 5, 600, -1, 0},
-      {TNation::Union, 0, 1, 3, 6, 599, -1, 0},       {TNation::Confederacy, 0, 3, 2, 6, 20, 0, 8},
-      {TNation::Union, 0, 3, 2, 6, 20, 1, 8},         {TNation::Union, 1, 2, 1, 4, 10, 2, 10},
+      {TNation::Union, 0, 1, 3, 6, 600, 1, 24},     {TNation::Union, 0, 1, 3, 5, 600, -1, 0},
+      {TNation::Union, 0, 1, 3, 6, 599, -1, 0},     {TNation::Confederacy, 0, 3, 2, 6, 20, 0, 8},
+      {TNation::Union, 0, 3, 2, 6, 20, 1, 8},       {TNation::Union, 1, 2, 1, 4, 10, 2, 10},
       {TNation::Confederacy, 1, 3, 1, 3, 10, 2, 6},
   };
   for (const Row& row : rows) {

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "platform/forms/screen.h"
 #include "ui/orders/order_dialog.h"
 #include "ui/orders/order_dialogs.h"
 #include "ui/orders/row_texts.h"

@@ -27,14 +27,20 @@ constexpr int kLabelCount = 34;
 constexpr int kRefit = 1, kMove = 2, kCottonRun = 3, kPatrol = 4, kAttackPort = 5, kAmphibious = 6;
 constexpr int kRiverKind = 2;
 constexpr int kLastAmphibiousObjective = 84;
+constexpr int kHomePortBox = 0, kObjectiveBox = 1, kMergeBox = 2, kSplitBox = 3;
 
-TFleet& Fleet() { return GameState.Fleets[CurrentFleet]; }
+TFleet& Fleet() {
+  return GameState.Fleets[CurrentFleet];
+}
 
 const TCity* City(int city) {
   return IsEntryOf(GameState.Cities, city) ? &GameState.Cities[city] : nullptr;
 }
 
-bool OnHex(const TCity& city, const TFleet& fleet) { return city.X == fleet.X && city.Y == fleet.Y; }
+template <class Place>
+bool OnHex(const Place& place, const TFleet& fleet) {
+  return place.X == fleet.X && place.Y == fleet.Y;
+}
 
 // The theatre of the home port's state; 0 when the port or its state is none.
 int TheatreOfPort(int port) {
@@ -43,11 +49,6 @@ int TheatreOfPort(int port) {
   return GameState.States[city->State].Theatre;
 }
 
-int ShipsAboard(const TFleet& fleet) {
-  int ships = 0;
-  for (int t = 1; t <= 3; ++t) ships += fleet.Ships[t] + fleet.DamagedShips[t];
-  return ships;
-}
 }  // namespace
 
 TFleetOrders::TFleetOrders() : TOrderForm("TFleetOrders", 415, 422) {
@@ -60,29 +61,31 @@ TFleetOrders::TFleetOrders() : TOrderForm("TFleetOrders", 415, 422) {
   for (int b = 0; b < 4; ++b) {
     CheckBoxes[b] = AddControl<TCheckBox>(Numbered("CheckBox", b + 1), 8 + 100 * b, 226, 96, 18);
   }
-  CheckBoxes[0]->OnClick = [this](TComponent*) { CheckBox1Click(); };
-  CheckBoxes[1]->OnClick = [this](TComponent*) { CheckBox2Click(); };
-  CheckBoxes[2]->OnClick = [this](TComponent*) { CheckBox3Click(); };
-  CheckBoxes[3]->OnClick = [this](TComponent*) { CheckBox4Click(); };
+  CheckBoxes[kHomePortBox]->OnClick = [this](TComponent*) { CheckBox1Click(); };
+  CheckBoxes[kObjectiveBox]->OnClick = [this](TComponent*) { CheckBox2Click(); };
+  CheckBoxes[kMergeBox]->OnClick = [this](TComponent*) { CheckBox3Click(); };
+  CheckBoxes[kSplitBox]->OnClick = [this](TComponent*) { CheckBox4Click(); };
   KxPanel1 = AddControl<TKxPanel>("KxPanel1", 300, 40, 108, 180);
   for (int m = 0; m < 7; ++m) {
-    RadioButtons[m] = AddChild<TRadioButton>(KxPanel1, Numbered("RadioButton", m + 1), 4,
-                                             20 + 22 * m, 100, 20);
+    RadioButtons[m] =
+        AddChild<TRadioButton>(KxPanel1, Numbered("RadioButton", m + 1), 4, 20 + 22 * m, 100, 20);
     RadioButtons[m]->SetCaption(kMissionCaptions[m]);
     RadioButtons[m]->OnClick = [this, m](TComponent*) { MissionClick(m); };
   }
   UpDown1 = AddControl<TKxSpinButton>("UpDown1", 260, 150, 17, 24);
   UpDown2 = AddControl<TKxSpinButton>("UpDown2", 260, 180, 17, 24);
-  UpDown1->OnUpClick = [this](TComponent*, double) { Load(false, true); };
-  UpDown1->OnDownClick = [this](TComponent*, double) { Load(false, false); };
-  UpDown2->OnUpClick = [this](TComponent*, double) { Load(true, true); };
-  UpDown2->OnDownClick = [this](TComponent*, double) { Load(true, false); };
+  UpDown1->OnUpClick = [this](TComponent*, double) { Load(false, LoadSupplies); };
+  UpDown1->OnDownClick = [this](TComponent*, double) { Load(false, UnloadSupplies); };
+  UpDown2->OnUpClick = [this](TComponent*, double) { Load(true, LoadCotton); };
+  UpDown2->OnDownClick = [this](TComponent*, double) { Load(true, UnloadCotton); };
   OKBtn = AddControl<TKxGraphicButton>("OKBtn", 160, 388, 95, 28);
   OKBtn->SetCaption("Done");
   OKBtn->SetModalResult(mrOk);
 }
 
-TLabel* TFleetOrders::Label(int n) const { return FindOwned<TLabel>(*this, Numbered("Label", n)); }
+TLabel* TFleetOrders::Label(int n) const {
+  return FindOwned<TLabel>(*this, Numbered("Label", n));
+}
 
 bool TFleetOrders::AwayFromHome() const {
   const TCity* port = City(Fleet().HomePort);
@@ -140,13 +143,14 @@ void TFleetOrders::Fill() {
     UpDown2->SetEnabled(false);
   }
   if (fleet.Nation != TNation::Confederacy) RadioButtons[kCottonRun]->SetEnabled(false);
-  CheckBoxes[0]->SetEnabled(false);
-  CheckBoxes[1]->SetEnabled(false);
+  CheckBoxes[kHomePortBox]->SetEnabled(false);
+  CheckBoxes[kObjectiveBox]->SetEnabled(false);
   for (int f = 1; f <= GameState.Fleets.Count; ++f)
-    if (MayMergeWith(CurrentFleet, f, CurrentSide)) CheckBoxes[2]->SetEnabled(true);
-  if (ShipsAboard(fleet) >= 2) {
+    if (MayMergeWith(CurrentFleet, f, CurrentSide)) CheckBoxes[kMergeBox]->SetEnabled(true);
+  const ShipChoice ships = AllShips(CurrentFleet);
+  if (ships[0] + ships[1] + ships[2] >= 2) {
     split_slot_ = FindFleetSlot(CurrentSide, 0, 0, kFreeFleetSlot);
-    if (split_slot_ != 0 && fleet.Mission != kAmphibious) CheckBoxes[3]->SetEnabled(true);
+    if (split_slot_ != 0 && fleet.Mission != kAmphibious) CheckBoxes[kSplitBox]->SetEnabled(true);
   }
 }
 
@@ -160,13 +164,17 @@ void TFleetOrders::ShowStocks() {
 }
 
 void TFleetOrders::EnableMergeAndSplit(bool enabled) {
-  CheckBoxes[2]->SetEnabled(enabled);
-  CheckBoxes[3]->SetEnabled(enabled);
+  CheckBoxes[kMergeBox]->SetEnabled(enabled);
+  CheckBoxes[kSplitBox]->SetEnabled(enabled);
 }
 
 void TFleetOrders::MissionClick(int mission) {
   TFleet& fleet = Fleet();
   const bool stocks = theatre_ != 0;
+  const auto offer_port_lists = [this] {
+    CheckBoxes[kHomePortBox]->SetEnabled(true);
+    CheckBoxes[kObjectiveBox]->SetEnabled(true);
+  };
   switch (mission) {
     case kMove:
       if (AwayFromHome()) {
@@ -175,26 +183,24 @@ void TFleetOrders::MissionClick(int mission) {
       } else {
         UpDown1->SetEnabled(stocks);
       }
-      CheckBoxes[0]->SetEnabled(true);
+      CheckBoxes[kHomePortBox]->SetEnabled(true);
       break;
     case kCottonRun:
-      CheckBoxes[0]->SetEnabled(true);
-      CheckBoxes[1]->SetEnabled(true);
+      offer_port_lists();
       UpDown2->SetEnabled(stocks);
       break;
     case kPatrol:
     case kAttackPort:
-      CheckBoxes[0]->SetEnabled(true);
-      CheckBoxes[1]->SetEnabled(true);
+      offer_port_lists();
       UpDown1->SetEnabled(stocks);
       break;
     case kAmphibious:
-      CheckBoxes[0]->SetEnabled(true);
-      CheckBoxes[1]->SetEnabled(true);
+      offer_port_lists();
       if (!AwayFromHome() && City(fleet.HomePort) != nullptr) {
         UpDown1->SetEnabled(stocks);
         ShowEmbarkCorps();
-        if (IsEntryOf(GameState.Corps, fleet.Corps)) Window().RepaintMap();
+        if (IsEntryOf(GameState.Corps, fleet.Corps) && OnHex(GameState.Corps[fleet.Corps], fleet))
+          Window().RepaintMap();
       }
       break;
     default:
@@ -210,12 +216,18 @@ bool TFleetOrders::Listed(const TCity& city, bool objective) const {
   if (city.SeaPort == 0) return false;
   if (!objective) return true;
   switch (CheckedMission()) {
-    case kMove: return city.Nation == fleet.Nation;
-    case kCottonRun: return city.Nation == 3 || city.Nation == 4;
-    case kPatrol: return city.Side != 0;
-    case kAttackPort: return city.Side != 0 && city.Side != fleet.Side;
-    case kAmphibious: return city.Side != 0;
-    default: return false;
+    case kMove:
+      return city.Nation == fleet.Nation;
+    case kCottonRun:
+      return city.Nation == 3 || city.Nation == 4;
+    case kPatrol:
+      return city.Side != 0;
+    case kAttackPort:
+      return city.Side != 0 && city.Side != fleet.Side;
+    case kAmphibious:
+      return city.Side != 0;
+    default:
+      return false;
   }
 }
 
@@ -236,9 +248,9 @@ void TFleetOrders::FillPortList(TKxAdvancedListBox& list, RowTable<87>& rows, in
     const TCity& city = GameState.Cities[c];
     if (!objectives && city.Side != Fleet().Side) continue;
     if (!Listed(city, objectives)) continue;
-    if (c == selected) list.SetItemIndex(rows.Count());
     list.Items().Add(CityRow(c));
     rows.Add(c);
+    if (c == selected) list.SetItemIndex(rows.Count() - 1);
   }
 }
 
@@ -250,54 +262,52 @@ void TFleetOrders::CheckBox2Click() {
 }
 
 void TFleetOrders::CheckBox3Click() {
-  if (!CheckBoxes[2]->Checked()) return;
-  CheckBoxes[3]->SetEnabled(false);
-  UpDown1->SetEnabled(false);
-  UpDown2->SetEnabled(false);
-  for (TRadioButton* radio : RadioButtons) radio->SetEnabled(false);
-  merge_ = ShowMergeFleets(MergeMode::Merge);
-  CheckBoxes[2]->SetEnabled(false);
+  ChooseShips(kMergeBox, MergeMode::Merge);
 }
-
 void TFleetOrders::CheckBox4Click() {
-  if (!CheckBoxes[3]->Checked()) return;
-  CheckBoxes[2]->SetEnabled(false);
+  ChooseShips(kSplitBox, MergeMode::Split);
+}
+
+// Once chosen, a merge or split cannot be undone, and it rules out the other,
+// any load and any mission.
+void TFleetOrders::ChooseShips(int box, MergeMode mode) {
+  if (!CheckBoxes[box]->Checked()) return;
+  CheckBoxes[box == kMergeBox ? kSplitBox : kMergeBox]->SetEnabled(false);
   UpDown1->SetEnabled(false);
   UpDown2->SetEnabled(false);
   for (TRadioButton* radio : RadioButtons) radio->SetEnabled(false);
-  merge_ = ShowMergeFleets(MergeMode::Split);
-  CheckBoxes[3]->SetEnabled(false);
+  merge_ = ShowMergeFleets(mode);
+  CheckBoxes[box]->SetEnabled(false);
 }
 
-void TFleetOrders::Load(bool cotton, bool aboard) {
+void TFleetOrders::Load(bool cotton, StoreMove move) {
   U16* stock = Stock(cotton);
   if (stock == nullptr) return;
-  TFleet& fleet = Fleet();
-  if (cotton)
-    aboard ? LoadCotton(fleet, *stock) : UnloadCotton(fleet, *stock);
-  else
-    aboard ? LoadSupplies(fleet, *stock) : UnloadSupplies(fleet, *stock);
+  // A refused supplies load leaves even the labels as they were.
+  if (!move(Fleet(), *stock) && !cotton) return;
   ShowStocks();
   EnableMergeAndSplit(false);
 }
 
 void TFleetOrders::WriteBack() {
   TFleet& fleet = Fleet();
-  if (merge_.partner != 0 && CheckBoxes[2]->Checked()) {
+  if (merge_.partner != 0 && CheckBoxes[kMergeBox]->Checked()) {
     if (MergeChosenShips(CurrentFleet, merge_.partner, merge_.ships)) {
       CurrentFleet = 0;
       Window().RepaintMap();
     }
     return;
   }
-  if (CheckBoxes[3]->Checked()) {
-    if (SplitChosenShips(CurrentFleet, split_slot_, merge_.ships, CurrentSide)) Window().RepaintMap();
+  if (CheckBoxes[kSplitBox]->Checked()) {
+    if (SplitChosenShips(CurrentFleet, split_slot_, merge_.ships, CurrentSide))
+      Window().RepaintMap();
     return;
   }
   const int home_port = home_port_of_row_.At(ListBox1->ItemIndex());
-  if (CheckBoxes[0]->Checked() && home_port != 0) fleet.HomePort = static_cast<std::uint8_t>(home_port);
+  if (CheckBoxes[kHomePortBox]->Checked() && home_port != 0)
+    fleet.HomePort = static_cast<std::uint8_t>(home_port);
   const int objective = objective_of_row_.At(ListBox2->ItemIndex());
-  const bool new_objective = CheckBoxes[1]->Checked() && objective != 0;
+  const bool new_objective = CheckBoxes[kObjectiveBox]->Checked() && objective != 0;
   if (new_objective) fleet.Objective = static_cast<std::uint8_t>(objective);
   const int mission = CheckedMission();
   // Without a new objective only staying and refitting are written here.
@@ -306,6 +316,7 @@ void TFleetOrders::WriteBack() {
 }
 
 void ShowFleetOrders() {
+  if (!IsEntryOf(GameState.Fleets, CurrentFleet)) return;
   RunOrderDialog<TFleetOrders>(CurrentFleet,
                                {.hourglass_while_building = false, .arrow_when_shown = false});
 }

@@ -16,6 +16,7 @@
 #include "widgets/graphic_button.h"
 #include "widgets/panel.h"
 #include "widgets/spin_button.h"
+#include "world/fleet_stores.h"
 #include "world/le_int.h"
 #include "world/vardecl.h"
 
@@ -33,12 +34,12 @@ class TFleetOrders : public TOrderForm {
   void CheckBox2Click();
   void CheckBox3Click();
   void CheckBox4Click();
-  void Load(bool cotton, bool aboard);
+  void Load(bool cotton, StoreMove move);
 
   TKxGraphicButton* OKBtn;
-  TKxAdvancedListBox* ListBox1;  // home ports
-  TKxAdvancedListBox* ListBox2;  // objectives
-  std::array<TCheckBox*, 4> CheckBoxes;       // home port, objective, merge, split
+  TKxAdvancedListBox* ListBox1;          // home ports
+  TKxAdvancedListBox* ListBox2;          // objectives
+  std::array<TCheckBox*, 4> CheckBoxes;  // home port, objective, merge, split
   TKxPanel* KxPanel1;
   std::array<TRadioButton*, 7> RadioButtons;  // mission 0..6
   TKxSpinButton* UpDown1;                     // supplies
@@ -50,6 +51,7 @@ class TFleetOrders : public TOrderForm {
   U16* Stock(bool cotton) const;
   void ShowStocks();
   void EnableMergeAndSplit(bool enabled);
+  void ChooseShips(int box, MergeMode mode);
   void FillPortList(TKxAdvancedListBox& list, RowTable<87>& rows, int selected, bool objectives);
   bool Listed(const TCity& city, bool objective) const;
   int CheckedMission() const;

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "platform/forms/screen.h"
 #include "ui/orders/order_dialog.h"
 #include "ui/orders/order_dialogs.h"
 #include "ui/orders/row_texts.h"
@@ -15,7 +14,7 @@
 namespace {
 constexpr const char* kButtonCaptions[] = {"Ocean going", "River going", "Ironclad warships",
                                            "Wooden warships", "Transports"};
-constexpr int kCaptionLabels[][2] = {{5, 373}, {1, 374},  {7, 375},  {10, 527},
+constexpr int kCaptionLabels[][2] = {{5, 373},  {1, 374},  {7, 375},  {10, 527},
                                      {11, 528}, {12, 529}, {13, 530}, {15, 526}};
 constexpr int kMenPerManpower = 50;
 constexpr int kShortOfManpowerText = 525;
@@ -35,7 +34,8 @@ TRaiseFleet::TRaiseFleet() : TOrderForm("TRaiseFleet", 426, 328) {
   for (int b = 0; b < 5; ++b) {
     TKxPanel* panel = b < 2 ? KxPanel1 : KxPanel2;
     const int top = 6 + 26 * (b < 2 ? b : b - 2);
-    RadioButtons[b] = AddChild<TRadioButton>(panel, Numbered("RadioButton", b + 1), 8, top, 180, 22);
+    RadioButtons[b] =
+        AddChild<TRadioButton>(panel, Numbered("RadioButton", b + 1), 8, top, 180, 22);
     RadioButtons[b]->SetCaption(kButtonCaptions[b]);
   }
   RadioButtons[0]->OnClick = [this](TComponent*) { KindClick(false); };
@@ -62,7 +62,8 @@ void TRaiseFleet::Fill() {
   for (const auto& [label, line] : kCaptionLabels)
     FindOwned<TLabel>(*this, Numbered("Label", label))->SetCaption(TextLine(line));
   OKBtn->SetCaption(TextLine(66));
-  const int manpower = IsEntryOf(GameState.Nations, CurrentSide) ? GameState.Nations[CurrentSide].BuildPoints : 0;
+  const int manpower =
+      IsEntryOf(GameState.Nations, CurrentSide) ? GameState.Nations[CurrentSide].BuildPoints : 0;
   Label14->SetCaption(std::to_string(manpower * kMenPerManpower));
   for (int b = 2; b < 5; ++b) RadioButtons[b]->SetEnabled(false);
 }
@@ -108,6 +109,5 @@ void TRaiseFleet::WriteBack() {
 }
 
 void ShowRaiseFleet() {
-  Screen.SetCursor(crDefault);
   RunOrderDialog<TRaiseFleet>(CurrentSide, {.hourglass_while_building = false});
 }
