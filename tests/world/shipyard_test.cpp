@@ -1,5 +1,7 @@
 #include "world/shipyard.h"
 
+#include <tuple>
+
 #include "support/world_fixture.h"
 #include "world/codes.h"
 #include "world/vardecl.h"
@@ -57,24 +59,21 @@ TEST_F(ShipyardTest, RaisingPaysBothCostsOrNothing) {
     nation.BuildPoints = static_cast<std::uint16_t>(row.manpower);
     nation.Supplies[TTheatre::Seaboard] = static_cast<std::uint16_t>(row.supplies);
     const RaiseOutcome outcome = RaiseFleet(row.nation, port, row.river != 0, row.type, row.n);
+    const int manpower = nation.BuildPoints, supplies = nation.Supplies[TTheatre::Seaboard];
     if (row.kind < 0) {
-      EXPECT_EQ(outcome.fleet, 0);
-      EXPECT_EQ(outcome.shortOfManpower, row.manpower < 6);
-      EXPECT_EQ(nation.BuildPoints, row.manpower);
-      EXPECT_EQ(nation.Supplies[TTheatre::Seaboard], row.supplies);
+      EXPECT_EQ(std::tuple(outcome.fleet, outcome.shortOfManpower, manpower, supplies),
+                std::tuple(0, row.manpower < 6, row.manpower, row.supplies));
       continue;
     }
     ASSERT_EQ(outcome.fleet, GameState.Fleets.Count);
     const TFleet& fleet = GameState.Fleets[outcome.fleet];
-    EXPECT_EQ(nation.BuildPoints + nation.Supplies[TTheatre::Seaboard], 0);
-    EXPECT_EQ(fleet.Kind, row.kind);
-    EXPECT_EQ(fleet.Status, row.status);
-    EXPECT_EQ(fleet.Ships[row.type], row.n);
-    EXPECT_EQ(fleet.Ships[1] + fleet.Ships[2] + fleet.Ships[3], row.n);
-    EXPECT_EQ(fleet.Mission, 1);
-    EXPECT_EQ(fleet.HomePort, port);
-    EXPECT_EQ(fleet.Number, 1);
-    EXPECT_EQ(fleet.Cotton + fleet.Path[1], 0);
+    EXPECT_EQ(std::tuple(fleet.Kind, fleet.Status, fleet.Ships[row.type], fleet.Mission,
+                         fleet.HomePort, fleet.Number),
+              std::tuple(row.kind, row.status, row.n, 1, port, 1));
+    // Paid in full, and nothing of the slot's last fleet is left.
+    EXPECT_EQ(manpower + supplies + fleet.Cotton + fleet.Path[1] + fleet.Ships[1] + fleet.Ships[2] +
+                  fleet.Ships[3] - row.n,
+              0);
     stale.Status = TFleet::FreedStatus;
   }
 }

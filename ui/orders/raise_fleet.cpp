@@ -53,6 +53,9 @@ TRaiseFleet::TRaiseFleet() : TOrderForm("TRaiseFleet", 426, 328) {
   SpinEdit1 = AddControl<TSpinEdit>("SpinEdit1", 216, 240, 80, 24);
   SpinEdit1->SetMinValue(0);
   SpinEdit1->SetMaxValue(0);
+  // Both wait for the choices before them.
+  SpinEdit1->SetEnabled(false);
+  ListBox1->SetEnabled(false);
   OKBtn = AddControl<TKxGraphicButton>("OKBtn", 300, 290, 110, 30);
   OKBtn->SetCaption("OK");
   OKBtn->SetModalResult(mrOk);
