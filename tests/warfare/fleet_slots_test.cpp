@@ -8,7 +8,7 @@
 
 namespace {
 
-// Union ports in theatres 1 and 2; the Union's fleets are idle.
+// Union ports in the seaboard theatre (city 1) and the west (city 2).
 class FleetSlotsTest : public WorldTest {
  protected:
   void SetUp() override {
@@ -16,8 +16,7 @@ class FleetSlotsTest : public WorldTest {
     GameState.Cities[AddCity(10, 10, TSide::Union)].Theatre = TTheatre::Seaboard;
     GameState.Cities[AddCity(40, 10, TSide::Union)].Theatre = TTheatre::West;
   }
-  static constexpr int kEast = 1;
-  static constexpr int kWest = 2;
+  // An idle Union fleet of the kind (0 sea, 2 river) with ironclads, warships, transports.
   static TFleet& Idle(int port, int kind, int ironclads, int warships, int transports) {
     TFleet& fleet = GameState.Fleets[AddFleet(10, 10, TSide::Union, TNation::Union)];
     fleet.Status = 0;
@@ -41,36 +40,25 @@ TEST_F(FleetSlotsTest, AFreeSlotIsTheHighestOneAndNoneWhenTheTableIsFull) {
 }
 
 // Idle sea transports are sought by port, river ones and war fleets by
-// theatre; busy fleets never, and the last one found is taken.
-TEST_F(FleetSlotsTest, IdleFleetsAreSoughtByPortOrTheatreAndTheLastOneFound) {
-  Idle(kEast, 0, 0, 0, 2);
-  Idle(kEast, 0, 0, 0, 1);
-  Idle(kWest, 0, 0, 0, 4);
-  Idle(kEast, 0, 0, 0, 5).Mission = 2;
-  Idle(kEast, 0, 0, 0, 5).TransportTask = 9;
-  Idle(kEast, 0, 0, 3, 0);
-  Idle(kWest, 2, 0, 0, 2);
-  Idle(kWest, 2, 0, 2, 0);
-  EXPECT_EQ(Find(kEast, 0, kIdleTransportFleet), 2);
+// theatre, never busy ones, and the last one found is taken. Every fleet
+// looked at is stocked with two supplies a ship, damaged transports left out.
+TEST_F(FleetSlotsTest, IdleFleetsAreSoughtByPortOrTheatreAndStockedToPutToSea) {
+  Idle(1, 0, 1, 2, 3).DamagedShips = {{1, 1, 5}};
+  Idle(1, 0, 0, 0, 1);
+  Idle(2, 0, 0, 0, 4);
+  Idle(1, 0, 0, 0, 5).Mission = 2;
+  Idle(1, 0, 0, 0, 5).TransportTask = 9;
+  Idle(1, 0, 0, 3, 0);
+  Idle(2, 2, 0, 0, 2).Supplies = 50;
+  Idle(2, 2, 0, 2, 0);
+  EXPECT_EQ(Find(1, 0, kIdleTransportFleet), 2);
   EXPECT_EQ(Find(TTheatre::Seaboard, 0, kIdleWarFleet), 6);
   EXPECT_EQ(Find(TTheatre::West, 2, kIdleTransportFleet), 7);
   EXPECT_EQ(Find(TTheatre::West, 2, kIdleWarFleet), 8);
   EXPECT_EQ(Find(TTheatre::Seaboard, 2, kIdleTransportFleet), 0);
-}
-
-// Every idle fleet looked at is stocked with two supplies a ship, damaged
-// transports left out, whether it is chosen or not.
-TEST_F(FleetSlotsTest, EveryFleetLookedAtIsStockedToPutToSeaChosenOrNot) {
-  TFleet& chosen = Idle(kEast, 0, 1, 2, 3);
-  chosen.DamagedShips = {{1, 1, 5}};
-  TFleet& busy = Idle(kEast, 0, 0, 4, 0);
-  busy.Mission = 4;
-  TFleet& stocked = Idle(kWest, 0, 1, 0, 0);
-  stocked.Supplies = 50;
-  EXPECT_EQ(Find(TTheatre::Seaboard, 0, kIdleWarFleet), 1);
-  EXPECT_EQ(chosen.Supplies, 2 * (1 + 1 + 2 + 1 + 3));
-  EXPECT_EQ(busy.Supplies, 8);
-  EXPECT_EQ(stocked.Supplies, 50);
+  EXPECT_EQ(GameState.Fleets[1].Supplies, 2 * (1 + 1 + 2 + 1 + 3));
+  EXPECT_EQ(GameState.Fleets[4].Supplies, 10);
+  EXPECT_EQ(GameState.Fleets[7].Supplies, 50);
 }
 
 }  // namespace
