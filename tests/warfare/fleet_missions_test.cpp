@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "tests/warfare/fleet_fixture.h"
+#include "warfare/fleet_movement.h"
 
 namespace {
 
@@ -57,20 +58,26 @@ TEST_F(FleetMissionsTest, CottonSoldAbroadTakesFromTheBuyersStockDownToAFloorAnd
   }
 }
 
-// A voyage ending at home refits at either yard, and the refit puts the
-// damaged ships back in service.
-TEST_F(FleetMissionsTest, AVoyageEndsAtHomeRefittingAtEitherYard) {
-  for (const auto& [damaged, yardA, yardB, mission] :
-       {std::tuple{1, 0, 0, 0}, std::tuple{0, 1, 1, 0}, std::tuple{1, 1, 0, 1},
-        std::tuple{1, 0, 1, 1}}) {
+// A voyage ending at home refits a damaged fleet: in the movement only with
+// both yards and both ironclads and other ships damaged; at the missions
+// check with either yard. The refit puts the damaged ships back in service.
+TEST_F(FleetMissionsTest, AVoyageEndingAtHomeRefitsADamagedFleetInAYard) {
+  using R = std::tuple<bool, int, int, int, int, bool>;
+  for (const auto& [moving, damagedIronclads, damagedOthers, yardA, yardB, refit] :
+       {R{true, 1, 1, 1, 1, true}, R{true, 0, 1, 1, 1, false}, R{true, 1, 0, 1, 1, false},
+        R{true, 1, 1, 0, 1, false}, R{true, 1, 1, 1, 0, false}, R{false, 0, 1, 0, 0, false},
+        R{false, 0, 0, 1, 1, false}, R{false, 0, 1, 1, 0, true}, R{false, 0, 1, 0, 1, true}}) {
     Fresh();
     GameState.Cities[kHome].ShipyardA = yardA;
     GameState.Cities[kHome].ShipyardB = yardB;
     TFleet& fleet = Fleet(10, 10, TNation::Union);
     SailFor(fleet, TFleetMission::Move, kHome, kHome);
-    fleet.DamagedShips[TShipType::Transport] = damaged;
-    ProcessFleetMissions();
-    EXPECT_EQ(fleet.Mission, mission * TFleetMission::Refit) << damaged << yardA << yardB;
+    fleet.DamagedShips[TShipType::Ironclad] = damagedIronclads;
+    fleet.DamagedShips[TShipType::Transport] = damagedOthers;
+    if (moving) MoveFleetStep(1);
+    if (!moving) ProcessFleetMissions();
+    EXPECT_EQ(fleet.Mission, refit ? TFleetMission::Refit : 0)
+        << moving << damagedIronclads << damagedOthers << yardA << yardB;
   }
   ProcessFleetMissions();
   EXPECT_EQ(GameState.Fleets[1].Ships[TShipType::Transport], 2);

@@ -51,12 +51,12 @@ TEST_F(FleetMovementTest, AFleetMakesOneMoveFewerThanItsAllowance) {
 
 // Within three hexes a patrol turns on an enemy on a draw above 30 x the
 // distance in 100; the new course must end within the path's twenty
-// entries, and side by side the path is only cut.
+// entries, and side by side the path is only cut and the scan goes on.
 TEST_F(FleetMovementTest, APatrolTurnsOnAnEnemyWhenTheDrawBeatsThirtyTimesTheDistance) {
   using R = std::tuple<int, int, int, int, int>;
   for (const auto& [pathStep, distance, draw, destY, entry] :
        {R{2, 3, 90, 1, kNorth}, R{2, 3, 91, 23, kSouth}, R{2, 4, kNoDraw, 1, kNorth},
-        R{18, 2, 99, 22, kSouth}, R{19, 2, 99, 22, 0}, R{2, 0, 1, 1, 0}}) {
+        R{18, 2, 99, 22, kSouth}, R{19, 2, 99, 22, 0}}) {
     Fresh();
     HeadingNorth(20).PathStep = pathStep;
     Fleet(20, 20 + distance, TNation::Confederacy).Mission = TFleetMission::Move;
@@ -67,6 +67,12 @@ TEST_F(FleetMovementTest, APatrolTurnsOnAnEnemyWhenTheDrawBeatsThirtyTimesTheDis
     EXPECT_EQ(patrol.Path[pathStep], entry);
     EXPECT_EQ(patrol.Path[pathStep - 1], kNorth);
   }
+  Fresh();
+  HeadingNorth(20).PathStep = 2;
+  for (int y : {20, 22}) Fleet(20, y, TNation::Confederacy).Mission = TFleetMission::Move;
+  ScriptRandomDraws({{100, 98}, {100, 61}});
+  InterceptNearbyFleet(1);
+  EXPECT_EQ(GameState.Fleets[1].DestY, 22);
 }
 
 // The corps aboard sails and rests with its fleet and lands where it
@@ -101,25 +107,6 @@ TEST_F(FleetMovementTest, ACottonFleetBackHomeDeliversItsSuppliesOnceOverTwoTick
   EXPECT_EQ(Stock(TNation::Confederacy), 13'000);
   EXPECT_EQ(window.Notices().at(0).lines,
             (std::array<std::string, 4>{"text 152", "City 1", "text 156", ""}));
-}
-
-// A voyage ending at home refits only with both yards and both kinds of damage.
-TEST_F(FleetMovementTest, AVoyageEndingAtHomeRefitsWithBothYardsAndBothKindsOfDamage) {
-  using R = std::tuple<int, int, int, int, int>;
-  for (const auto& [damagedIronclads, damagedOthers, yardA, yardB, mission] :
-       {R{1, 1, 1, 1, TFleetMission::Refit}, R{0, 1, 1, 1, 0}, R{1, 0, 1, 1, 0}, R{1, 1, 0, 1, 0},
-        R{1, 1, 1, 0, 0}}) {
-    Fresh();
-    const int home = Port(10, 10, TSide::Union);
-    GameState.Cities[home].ShipyardA = yardA;
-    GameState.Cities[home].ShipyardB = yardB;
-    TFleet& fleet = Fleet(10, 10, TNation::Union);
-    SailFor(fleet, TFleetMission::Move, home, home);
-    fleet.DamagedShips[TShipType::Ironclad] = damagedIronclads;
-    fleet.DamagedShips[TShipType::Transport] = damagedOthers;
-    MoveFleetStep(1);
-    EXPECT_EQ(fleet.Mission, mission) << damagedIronclads << damagedOthers << yardA << yardB;
-  }
 }
 
 }  // namespace

