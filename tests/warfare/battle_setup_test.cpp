@@ -19,8 +19,7 @@ TEST(ComputerIntensity, FollowsTheCommanderAndTheOdds) {
   for (const auto& [side, initiative, own, enemy, intensity] :
        {R{1, 7, 10, 20, 3}, R{1, 7, 10, 21, 2}, R{2, 7, 10, 10, 4}, R{1, 7, 20, 10, 3},
         R{1, 7, 21, 10, 4}, R{1, 10, 21, 10, 5}, R{1, 1, 10, 10, 1}, R{1, 2, 10, 21, 1}})
-    EXPECT_EQ(ComputerIntensity(side, initiative, own, enemy), intensity)
-        << side << ": " << initiative << ", " << own << " against " << enemy;
+    EXPECT_EQ(ComputerIntensity(side, initiative, own, enemy), intensity) << initiative << own;
 }
 
 // The highest rank on the hex commands, the first of equals, unless an army

@@ -66,7 +66,6 @@ TEST_F(FleetUpdateTest, AFleetWhosePortFellSailsForAnotherOrIsScuttledThere) {
     UpdateFleets();
     EXPECT_EQ(fleet.HomePort, homePort) << otherPort << kind << human << x;
     if (homePort != 0) continue;
-    EXPECT_EQ(fleet.Status, 255);
     EXPECT_EQ(corps.Stance, TCombatStance::Defend);
     EXPECT_EQ(window.Notices().at(0).lines,
               (std::array<std::string, 4>{"text 152", "City 1", "text 155", "1"}));

@@ -67,9 +67,8 @@ TEST_F(LeaderReplacementTest, RatingWordsFollowTheBandsAndHideAnUntriedLeader) {
     leader.Aggression = aggression;
     leader.Experience = experience;
     GameState.ShowLeaderRatings = shown;
-    std::array<std::string, 4> words;
-    for (int r = 0; r < 4; ++r) words[r] = "text " + std::to_string(texts[r]);
-    EXPECT_EQ(RatingWords(1), words) << "combat " << combat << ", experience " << experience;
+    for (int r = 0; r < 4; ++r)
+      EXPECT_EQ(RatingWords(1)[r], "text " + std::to_string(texts[r])) << combat << experience;
   }
 }
 
