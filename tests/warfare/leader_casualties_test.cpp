@@ -59,7 +59,7 @@ TEST_F(LeaderCasualtiesTest, EachFallLowersTheThresholdByTenDownToTen) {
 }
 
 // In one-machine play a human chooses the successor (asked again when he
-// closes without one); in play by mail the rules appoint.
+// closes without one); in play by mail, from its set-up on, the rules appoint.
 TEST_F(LeaderCasualtiesTest, AHumanChoosesTheSuccessorAndTheComputerHasOneAppointed) {
   const int second = AddLeader({.rank = 1, .initiative = 7});
   const int third = AddLeader({});
@@ -69,7 +69,7 @@ TEST_F(LeaderCasualtiesTest, AHumanChoosesTheSuccessorAndTheComputerHasOneAppoin
   EXPECT_EQ(GameState.Corps[1].Leader, second);
   EXPECT_EQ(GameState.Corps[1].LeaderInitiative, 5);
   EXPECT_EQ(window.Notices().at(0).lines[1], "text 55");
-  GameState.PlayMode = TPlayMode::MailToSend;
+  GameState.PlayMode = TPlayMode::MailSetUp;
   std::deque<ScriptedDraw> draws = Falls(60);
   draws.push_back({50, 0});  // the one available leader's score
   ScriptRandomDraws(draws);
