@@ -2,7 +2,6 @@
 // A blank game with the headless backend and a recording window installed,
 // the Union giving orders, and the player's hand scripted per modal form.
 #include <functional>
-#include <string>
 
 #include "platform/backend/headless_backend.h"
 #include "platform/controls/list_box.h"
@@ -27,12 +26,6 @@ class OrderDialogTest : public WindowTest {
     const TRect rect = list.ItemRect(row);
     session.Backend().Click(
         list.ClientToScreen({(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2}));
-  }
-  template <class T>
-  static T& Owned(const TForm& form, const std::string& name) {
-    T* found = FindOwned<T>(form, name);
-    if (!found) throw std::logic_error("no control " + name);
-    return *found;
   }
 
   THeadlessSession session;
