@@ -1,12 +1,17 @@
+// The map view on probe sprites, and the main window's first frame of the 1861 start.
 #include "ui/main/map_view.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 
-#include "support/world_fixture.h"
+#include "platform/backend/headless_backend.h"
+#include "platform/forms/application.h"
+#include "support/window_fixture.h"
 #include "tools/sprites/probe_colour.h"
 #include "tools/sprites/sprite_sheets.h"
+#include "ui/main/main_form.h"
+#include "virtual_tick_clock.h"
 #include "world/codes.h"
 #include "world/game_window.h"
 #include "world/vardecl.h"
@@ -33,17 +38,16 @@ class MapViewTest : public WorldTest {
     return DecodeProbe(view.View().Pixel(point.X, point.Y));
   }
   static ProbeCell Cell(CellArt art, int nation, int value) {
-    const auto cell = ExactCell(art, nation, value);
-    EXPECT_TRUE(cell.has_value());
-    return {cell->sheet, cell->rect.TopLeft()};
+    const TSpriteRect cell = ExactCell(art, nation, value).value();
+    return {cell.sheet, cell.rect.TopLeft()};
   }
   // The top-left pixel of a counter drawn on the hex, moved down the stack.
   static TPoint Corner(int column, int row, int stacked = 0) {
     return TMapView::HexPixel(column, row) + TPoint{4 + stacked, 4 + stacked};
   }
-  // A corps of the nation, in an army of the colour when one is given.
-  static int Corps(int column, int row, int ordinal, int colour = 0, int nation = TNation::Union) {
-    const int corps = AddCorps(column, row, nation, nation);  // each nation of its own side
+  // A Union corps, in an army of the colour when one is given.
+  static int Corps(int column, int row, int ordinal, int colour = 0) {
+    const int corps = AddCorps(column, row, TSide::Union, TNation::Union);
     GameState.Corps[corps].Ordinal = static_cast<std::uint8_t>(ordinal);
     if (colour == 0) return corps;
     const int army = AddArmy(70, 50, TSide::Union, TNation::Union);
@@ -70,9 +74,6 @@ TEST_F(MapViewTest, TheOriginStartsOnAnOddColumnAndKeepsTheWholeViewOnTheMap) {
     EXPECT_EQ(ViewLeft, c.shown_left) << "from " << c.left;
     EXPECT_EQ(ViewTop, c.shown_top) << "from " << c.top;
   }
-  // The bottom rows reach 3 pixels past the map picture, which are left black.
-  EXPECT_EQ(view.View().Pixel(0, 503), clWhite);
-  EXPECT_EQ(view.View().Pixel(0, 504), clBlack);
 }
 
 // Corps on one hex stack 2 pixels right and down per lower record, dissolved ones included.
@@ -95,19 +96,14 @@ TEST_F(MapViewTest, CorpsOnOneHexStackTwoPixelsPerLowerRecordDissolvedOnesInclud
 // nothing in a counter comes from outside a cell, where the sheets are black.
 TEST_F(MapViewTest, CountersTakeTheirCellsAndNumbersPastTheSheetsTakeTheLastOne) {
   const struct {
-    int nation, ordinal, colour, base, insignia;  // base and insignia: the cells' values
-  } cases[] = {{TNation::Union, 3, 2, 2, 3},
-               {TNation::Union, 1, 9, 8, 1},
-               {TNation::Union, 33, 0, 0, 33},
-               {TNation::Union, 34, 0, 0, 33},
-               {TNation::Confederacy, 41, 0, 0, 40}};
+    int ordinal, colour, base, insignia;  // the corps, its army's colour, and the cells they take
+  } cases[] = {{3, 2, 2, 3}, {1, 9, 8, 1}, {34, 0, 0, 33}};
   for (const auto& c : cases) {
     SetUp();
-    Corps(7, 7, c.ordinal, c.colour, c.nation);
+    Corps(7, 7, c.ordinal, c.colour);
     view.Paint();
-    EXPECT_EQ(CellAt(Corner(7, 7)), Cell(CellArt::kCorps, c.nation, c.base)) << c.colour;
-    EXPECT_EQ(CellAt(Corner(7, 7) + TPoint{1, 7}),
-              Cell(CellArt::kCorpsOrdinal, c.nation, c.insignia))
+    EXPECT_EQ(CellAt(Corner(7, 7)), Cell(CellArt::kCorps, 1, c.base)) << c.colour;
+    EXPECT_EQ(CellAt(Corner(7, 7) + TPoint{1, 7}), Cell(CellArt::kCorpsOrdinal, 1, c.insignia))
         << "corps " << c.ordinal;
     for (int y = 0; y < 20; ++y) {
       for (int x = 0; x < 23; ++x) {
@@ -115,40 +111,6 @@ TEST_F(MapViewTest, CountersTakeTheirCellsAndNumbersPastTheSheetsTakeTheLastOne)
             << c.ordinal << " " << x << "," << y;
       }
     }
-  }
-}
-
-// The side played sees what it spotted, units of no side, everything when it is
-// the one human side, what its reports show (3: all), and its own; a corps
-// aboard a fleet is hidden, one merely marked aboard is not.
-TEST_F(MapViewTest, TheSidePlayedSeesWhatItSpottedItsOwnAndEverythingItsReportsShow) {
-  const struct {
-    int spotted, side, human_nations, reports, current_side;
-    bool carried, drawn;
-  } cases[] = {
-      {0, 2, 0, 0, 0, false, false}, {1, 2, 0, 0, 0, false, true},  // spotted
-      {0, 0, 0, 0, 0, false, true},                                 // of no side
-      {0, 2, 1, 0, 0, false, false}, {0, 2, 2, 0, 0, false, true},  // one human side
-      {0, 2, 3, 0, 0, false, false},                                // two human sides
-      {0, 2, 0, 1, 0, false, false}, {0, 2, 0, 2, 0, false, true},  // reports of a side
-      {0, 2, 0, 3, 0, false, true},  {0, 2, 0, 0, 2, false, true},  // all reports; own
-      {1, 2, 0, 3, 2, true, false},                                 // aboard
-  };
-  for (const auto& c : cases) {
-    SetUp();
-    const int corps = Corps(11, 11, 1, 0, TNation::Confederacy);
-    GameState.Corps[corps].Side = static_cast<std::uint8_t>(c.side);
-    GameState.Corps[corps].Spotted = static_cast<std::uint8_t>(c.spotted);
-    GameState.Corps[corps].Stance = 4;  // marked aboard
-    if (c.carried)
-      GameState.Fleets[AddFleet(40, 40, TSide::Union, TNation::Union)].Corps =
-          static_cast<std::uint8_t>(corps);
-    GameState.Nations[TNation::Union].Human = (c.human_nations & 1) != 0;
-    GameState.Nations[TNation::Confederacy].Human = (c.human_nations & 2) != 0;
-    GameState.MessageView = static_cast<std::uint16_t>(c.reports);
-    CurrentSide = static_cast<std::uint16_t>(c.current_side);
-    view.Paint();
-    EXPECT_EQ(CellAt(Corner(11, 11)).has_value(), c.drawn) << &c - cases;
   }
 }
 
@@ -170,14 +132,70 @@ TEST_F(MapViewTest, OutlinesTakeTheOwnersColourAndTheEndOfTheGameHidesEveryUnit)
     HexGridVisible = c.grid;
     GameOverCode = static_cast<std::uint16_t>(c.game_over);
     view.Paint();
-    const auto outline = [&](int column) {  // the middle of the hex's top edge
-      const TPoint at = TMapView::HexPixel(column, 3) + TPoint{12, 0};
-      return view.View().Pixel(at.X, at.Y);
-    };
-    EXPECT_EQ(outline(3), c.union_outline);
-    EXPECT_EQ(outline(5), c.confederate_outline);
+    const auto outline = [&](TPoint hex) { return view.View().Pixel(hex.X + 12, hex.Y); };
+    EXPECT_EQ(outline(TMapView::HexPixel(3, 3)), c.union_outline);  // mid top edge
+    EXPECT_EQ(outline(TMapView::HexPixel(5, 3)), c.confederate_outline);
     EXPECT_EQ(CellAt(Corner(9, 12)).has_value(), c.units) << "game over " << c.game_over;
   }
+}
+
+const std::filesystem::path kGameFolder = GRAYMARCH_GAME_DIR;
+
+class MainWindowTest : public WindowTest {
+ protected:
+  // The frame's colour at a point of a control, and a picture's at a point.
+  TColor FramePixel(const TControl& control, TPoint point) {
+    Application.ProcessMessages();
+    const TPoint at = control.ClientToScreen(point);
+    return session.Backend().Frame().Pixel(at.X, at.Y);
+  }
+  static TColor PicturePixel(const char* file, TPoint point) {
+    TBitmap picture;
+    picture.LoadFromFile((kGameFolder / file).string());
+    return picture.Pixel(point.X, point.Y);
+  }
+
+  THeadlessSession session;
+  VirtualTickClock clock;
+  TGMRSDI window{kGameFolder, clock};
+};
+
+// The first active corps that shares its hex with no other record.
+int LoneCorps() {
+  const auto& corps = GameState.Corps;
+  for (int c = 1; c <= corps.Count; ++c) {
+    int on_hex = 0;
+    for (int o = 1; o <= corps.Count; ++o)
+      on_hex += corps[o].X == corps[c].X && corps[o].Y == corps[c].Y;
+    if (corps[c].Inactive == 0 && corps[c].Ordinal != 0 && on_hex == 1) return c;
+  }
+  return 0;
+}
+
+// The window opens on the 1861 start with every unit shown: a lone corps'
+// counter, the map under the view's corner, and the minimap's red frame.
+TEST_F(MainWindowTest, TheFirstFrameShowsThe1861StartWithTimerAndHotspotsOn) {
+  ASSERT_EQ(window.FormCreate(), "");
+  window.Show();
+  EXPECT_TRUE(window.Timer1->Enabled() && window.HotTop->Active() && window.HotRight->Active());
+  const TCorps& corps = GameState.Corps[LoneCorps()];
+  ASSERT_NE(corps.Ordinal, 0);
+  ViewLeft = static_cast<std::uint16_t>(std::max(1, corps.X - 10));
+  ViewTop = static_cast<std::uint16_t>(std::max(1, corps.Y - 6));
+  window.FormPaint();
+  const int colour = corps.Army != 0 ? GameState.Armies[corps.Army].Ordinal : 0;
+  const TPoint art = NearestCell(CellArt::kCorps, corps.Nation, colour)->rect.TopLeft();
+  EXPECT_EQ(FramePixel(*window.BattleMap, TMapView::HexPixel(corps.X, corps.Y) + TPoint{15, 6}),
+            PicturePixel("BASEIMG2.BMP", art + TPoint{11, 2}));
+
+  ViewLeft = 5;
+  ViewTop = 7;
+  window.FormPaint();
+  EXPECT_EQ(FramePixel(*window.BattleMap, {1, 1}),
+            PicturePixel("NEWMAP.BMP", {4 * 28 + 1, 6 * 28 + 1}));
+  EXPECT_EQ(FramePixel(*window.StratMap, {5, 7}), clRed);
+  EXPECT_EQ(FramePixel(*window.StratMap, {5 + 26, 7 + 16}), clRed);
+  EXPECT_EQ(FramePixel(*window.StratMap, {6, 8}), PicturePixel("GMRSMALL.BMP", {6, 8}));
 }
 
 }  // namespace

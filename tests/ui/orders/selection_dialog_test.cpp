@@ -1,5 +1,5 @@
-// The selection dialog: its rows, what a pick opens or tells, and the choice
-// between an own corps' orders and setting its objective.
+// The selection dialog: a row for each thing the finder lists, and a pick that
+// makes its thing current.
 #include "ui/orders/selection_dialog.h"
 
 #include <gtest/gtest.h>
@@ -7,73 +7,55 @@
 #include <vector>
 
 #include "dialog_fixture.h"
-#include "ui/orders/order_dialogs.h"
 #include "world/corps_command.h"
-#include "world/force_builders.h"
 #include "world/map_finder.h"
 
 namespace {
 
 class SelectionDialogTest : public OrderDialogTest {
  protected:
-  void SetUp() override {
-    OrderDialogTest::SetUp();
-    city = AddCity(10, 10, TSide::Union);
-    army = AddArmy(10, 10, TSide::Union, TNation::Union);
-    own = AddCorps(10, 10, TSide::Union, TNation::Union);
-    enemy = AddCorps(10, 10, TSide::Confederate, TNation::Confederacy);
-    fleet = AddFleet(10, 10, TSide::Union, TNation::Union);
-    GameState.Cities[city].Name = "Harrisburg";
-    GameState.Armies[army].Name = "Army of the Potomac";
-    GameState.Corps[own].Leader = static_cast<std::uint8_t>(AddLeader({}));
-    GameState.Fleets[fleet].Number = 7;
-  }
-  void Find(const std::vector<std::pair<int, int>>& index_and_kind) {
+  // Lists the entries, shows the dialog, lets `play` act on it, then presses Exit.
+  void Play(const std::vector<TFinderResult>& entries,
+            const std::function<void(TSelecDlg&)>& play) {
     FinderCount = 0;
-    for (const auto& [index, kind] : index_and_kind) {
-      FinderResults[++FinderCount] = {static_cast<std::uint16_t>(index),
-                                      static_cast<std::uint16_t>(kind)};
-    }
-  }
-  // Shows the dialog, lets `play` act on it, then presses Exit.
-  void Play(const std::function<void(TSelecDlg&)>& play) {
+    for (const TFinderResult& entry : entries) FinderResults[++FinderCount] = entry;
     OnModal([&](TForm& form) {
-      auto& dialog = dynamic_cast<TSelecDlg&>(form);
-      play(dialog);
-      Click(*dialog.Button1);
+      play(dynamic_cast<TSelecDlg&>(form));
+      Click(*dynamic_cast<TSelecDlg&>(form).Button1);
     });
     ShowSelectionDialog();
   }
-
-  int city = 0, army = 0, own = 0, enemy = 0, fleet = 0;
+  static TFinderResult Entry(int index, int kind) {
+    return {static_cast<std::uint16_t>(index), static_cast<std::uint16_t>(kind)};
+  }
 };
 
 // Entries of nothing (index 0 or an unknown kind) get no row and must not move
 // a pick onto the wrong thing; the pick leaves its entry number in FinderCount.
 TEST_F(SelectionDialogTest, APickMakesItsThingCurrentWhateverEntriesOfNothingLieBetween) {
+  const int city = AddCity(10, 10, TSide::Union), army = AddArmy(10, 10, 1, 1);
+  const int corps = AddCorps(10, 10, TSide::Union, TNation::Union);
+  const int fleet = AddFleet(10, 10, TSide::Union, TNation::Union);
+  GameState.Cities[city].Name = "Harrisburg";
+  GameState.Fleets[fleet].Number = 7;
   const struct {
     int row, entry;
     std::string text;
     std::uint16_t* current;
     int index;
   } cases[] = {{0, 2, "Harrisburg", &CurrentCity, city},
-               {1, 4, "Army of the Potomac", &CurrentArmy, army},
+               {1, 4, GameState.Armies[army].Name.str(), &CurrentArmy, army},
                {2, 6, "text 17", &CurrentFleet, fleet},
-               {3, 7, LeaderName(GameState.Corps[own].Leader), &CurrentCorps, own}};
+               {3, 7, LeaderName(GameState.Corps[corps].Leader), &CurrentCorps, corps}};
   for (const auto& c : cases) {
-    Find({{0, kFoundCity},
-          {city, kFoundCity},
-          {0, kFoundArmy},
-          {army, kFoundArmy},
-          {own, 9},
-          {fleet, kFoundFleet},
-          {own, kFoundCorps}});
     CurrentCity = CurrentArmy = CurrentFleet = CurrentCorps = 0;
-    Play([&](TSelecDlg& dialog) {
-      ASSERT_EQ(dialog.SelectListBox->Count(), 4);
-      EXPECT_EQ(dialog.SelectListBox->Items()[c.row], c.text);
-      ClickRow(*dialog.SelectListBox, c.row);
-    });
+    Play({Entry(0, kFoundCity), Entry(city, kFoundCity), Entry(0, kFoundArmy),
+          Entry(army, kFoundArmy), Entry(corps, 9), Entry(fleet, kFoundFleet),
+          Entry(corps, kFoundCorps)},
+         [&](TSelecDlg& dialog) {
+           EXPECT_EQ(dialog.SelectListBox->Items()[c.row], c.text);
+           ClickRow(*dialog.SelectListBox, c.row);
+         });
     EXPECT_EQ(FinderCount, c.entry) << "row " << c.row;
     EXPECT_EQ(*c.current, c.index) << "row " << c.row;
   }
@@ -81,32 +63,13 @@ TEST_F(SelectionDialogTest, APickMakesItsThingCurrentWhateverEntriesOfNothingLie
 
 // The finder's whole list of twenty fits, and its last row can be picked.
 TEST_F(SelectionDialogTest, TwentyEntriesGetTwentyRows) {
-  Find(std::vector<std::pair<int, int>>(20, {fleet, kFoundFleet}));
-  Play([&](TSelecDlg& dialog) {
+  const int fleet = AddFleet(10, 10, TSide::Union, TNation::Union);
+  Play(std::vector<TFinderResult>(20, Entry(fleet, kFoundFleet)), [&](TSelecDlg& dialog) {
     EXPECT_EQ(dialog.SelectListBox->Count(), 20);
     dialog.SelectListBox->SetTopIndex(19);
     ClickRow(*dialog.SelectListBox, 19);
   });
   EXPECT_EQ(CurrentFleet, fleet);
-}
-
-// An enemy corps is only described; an own one offers its orders or, checked
-// at once, setting its objective, which arms the drag only when clicked.
-TEST_F(SelectionDialogTest, AnEnemyCorpsIsOnlyDescribedAndAnOwnOneOffersOrdersOrItsObjective) {
-  GameState.Corps[enemy].OtherBrigades = 6;
-  Find({{enemy, kFoundCorps}, {own, kFoundCorps}});
-  Play([&](TSelecDlg& dialog) {
-    ClickRow(*dialog.SelectListBox, 0);
-    ASSERT_EQ(window.Notices().size(), 1u);
-    EXPECT_EQ(window.Notices()[0].lines[1], "text 906");  // its brigades
-    EXPECT_FALSE(dialog.SelectCorpsRadioGroup->Visible());
-    ClickRow(*dialog.SelectListBox, 1);
-    EXPECT_TRUE(dialog.SelectCorpsRadioGroup->Visible());
-    EXPECT_EQ(DragActive, 0);
-    Click(*dialog.SelectCorpsRadioGroup->Buttons(1));  // the item already checked still acts
-    EXPECT_EQ(DragActive, 1);
-  });
-  EXPECT_EQ(window.Notices().size(), 1u);
 }
 
 }  // namespace
