@@ -27,7 +27,6 @@ class MapViewTest : public WorldTest {
     ViewLeft = ViewTop = 1;
     HexGridVisible = false;
     GameState.MessageView = 3;
-    if (pictures.Map.Width() != 0) return;  // the sheets are drawn once
     pictures.Map.SetSize(2128, 1512);
     pictures.Counters = DrawSpriteSheet(SpriteSheet::kCounters, SheetStyle::kProbe);
     pictures.Numbers = DrawSpriteSheet(SpriteSheet::kNumbers, SheetStyle::kProbe);
@@ -114,28 +113,32 @@ TEST_F(MapViewTest, CountersTakeTheirCellsAndNumbersPastTheSheetsTakeTheLastOne)
   }
 }
 
-// The grid outlines hexes in their owner's colour; game-over code 255 alone hides every unit.
-TEST_F(MapViewTest, OutlinesTakeTheOwnersColourAndTheEndOfTheGameHidesEveryUnit) {
+// The grid outlines hexes in their owner's colour; game-over code 255 alone
+// hides every unit, and the reports of one side (1, 2; 3: all) an unseen unit
+// of the other.
+TEST_F(MapViewTest, OutlinesTakeTheOwnersColourAndUnitsShowUnlessGameOverOrUnreported) {
   struct Case {
     bool grid;
-    int game_over;
+    int game_over, reports;
     TColor union_outline, confederate_outline;
     bool units;
   };
   for (const Case& c :
-       {Case{true, 0, clNavy, clGray, true}, Case{false, 0, clWhite, clWhite, true},
-        Case{true, 255, clNavy, clGray, false}, Case{true, 254, clNavy, clGray, true}}) {
+       {Case{true, 0, 3, clNavy, clGray, true}, Case{false, 0, 3, clWhite, clWhite, true},
+        Case{true, 255, 3, clNavy, clGray, false}, Case{true, 254, 3, clNavy, clGray, true},
+        Case{true, 0, 1, clNavy, clGray, true}, Case{true, 0, 2, clNavy, clGray, false}}) {
     SetUp();
     MapRecord.Cell(3, 3).SetOwner(TSide::Union);
     MapRecord.Cell(5, 3).SetOwner(TSide::Confederate);
     Corps(9, 12, 1);
     HexGridVisible = c.grid;
     GameOverCode = static_cast<std::uint16_t>(c.game_over);
+    GameState.MessageView = static_cast<std::uint16_t>(c.reports);
     view.Paint();
     const auto outline = [&](TPoint hex) { return view.View().Pixel(hex.X + 12, hex.Y); };
     EXPECT_EQ(outline(TMapView::HexPixel(3, 3)), c.union_outline);  // mid top edge
     EXPECT_EQ(outline(TMapView::HexPixel(5, 3)), c.confederate_outline);
-    EXPECT_EQ(CellAt(Corner(9, 12)).has_value(), c.units) << "game over " << c.game_over;
+    EXPECT_EQ(CellAt(Corner(9, 12)).has_value(), c.units) << c.game_over << " " << c.reports;
   }
 }
 

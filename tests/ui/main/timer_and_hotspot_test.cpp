@@ -100,8 +100,8 @@ TEST(TimerOnRealTime, TicksOnTheWindowThreadAlsoInsideAModalLoop) {
   }
   Application.SetBackend(&session.Backend());
   EXPECT_TRUE(ticks >= 5 && ticks <= 25) << ticks;
-  EXPECT_EQ(elsewhere, 0);
-  EXPECT_GT(in_modal, 0);
+  EXPECT_TRUE(elsewhere == 0 && in_modal > 0)
+      << elsewhere << " off the window thread, " << in_modal << " in the modal loop";
 }
 
 // The main window's bands lie 10 pixels deep along the frame's edges and end

@@ -46,7 +46,11 @@ class VirtualTickClock : public TTickClock {
   void Move(unsigned ms) {
     for (unsigned step = 0; step < ms; ++step) {
       Settle();
-      Step();
+      {
+        std::lock_guard lock(Mutex());
+        ++now_;
+      }
+      Notify();
       Settle();
     }
   }
@@ -60,11 +64,6 @@ class VirtualTickClock : public TTickClock {
   }
 
  private:
-  void Step() {
-    std::lock_guard lock(Mutex());
-    ++now_;
-    NewEpoch();
-  }
   void NewEpoch() {
     ++epoch_;
     settled_ = 0;

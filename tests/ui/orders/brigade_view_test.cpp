@@ -34,12 +34,15 @@ class BrigadeViewTest : public OrderDialogTest {
 // Ten rows, for the corps' own brigades with a home state and an arm; the
 // quality word changes above 2, 4, 8 and 100, and artillery counts in guns.
 // Reinforcement, with the pool beside it, is offered to a supplied corps
-// (status below 2) when the stock arms every man wanted.
+// (status below 2) when the stock arms every man wanted; it draws on the pool
+// the brigade shares with those of its state and arm.
 TEST_F(BrigadeViewTest, TenBrigadesOfTheCorpsGetRowsThatReadLikeTheirRecords) {
   AddBrigade({.status = TBrigadeStatus::InGarrison, .location = CurrentCorps});
   InCorps({.homeState = 0});
   InCorps({.arm = 0});
   GameState.Nations[TNation::Union].WeaponStock[TWeapon::Springfields] = 79;
+  GameState.States[1].InfantryPoints = 10;
+  GameState.States[1].CavalryPoints = 1;
   const struct {
     int number, arm, strength, quality, weapon;
     const char* reads;
@@ -64,7 +67,7 @@ TEST_F(BrigadeViewTest, TenBrigadesOfTheCorpsGetRowsThatReadLikeTheirRecords) {
              .number = r.number});
   }
   InCorps({.number = 99});  // an eleventh: no row for it
-  for (const int supply : {1, 2}) {
+  for (const int supply : {2, 1}) {
     GameState.Corps[CurrentCorps].SupplyStatus = static_cast<std::uint8_t>(supply);
     Show([&](TViewBrgd& view) {
       for (int r = 0; r < TViewBrgd::kRows; ++r) {
@@ -75,6 +78,10 @@ TEST_F(BrigadeViewTest, TenBrigadesOfTheCorpsGetRowsThatReadLikeTheirRecords) {
         EXPECT_EQ(row.Reinforce->Visible(), rows[r].offered && supply < 2) << rows[r].reads;
         EXPECT_EQ(row.Pool->Visible(), rows[r].offered && supply < 2) << rows[r].reads;
       }
+      if (supply == 2) return;
+      Click(
+          *view.Rows[3].Reinforce);  // empties the infantry pool the 1st shares, not the cavalry's
+      EXPECT_EQ(view.Rows[0].Pool->Caption() + "|" + view.Rows[1].Pool->Caption(), "0|50");
     });
   }
 }
