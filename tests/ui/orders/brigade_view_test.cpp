@@ -79,8 +79,8 @@ TEST_F(BrigadeViewTest, TenBrigadesOfTheCorpsGetRowsThatReadLikeTheirRecords) {
         EXPECT_EQ(row.Pool->Visible(), rows[r].offered && supply < 2) << rows[r].reads;
       }
       if (supply == 2) return;
-      Click(
-          *view.Rows[3].Reinforce);  // empties the infantry pool the 1st shares, not the cavalry's
+      // Reinforcing the 11th empties the infantry pool the 1st shares, not the cavalry's.
+      Click(*view.Rows[3].Reinforce);
       EXPECT_EQ(view.Rows[0].Pool->Caption() + "|" + view.Rows[1].Pool->Caption(), "0|50");
     });
   }
