@@ -33,7 +33,8 @@ class SelectionDialogTest : public OrderDialogTest {
 // Entries of nothing (index 0 or an unknown kind) get no row and must not move
 // a pick onto the wrong thing; the pick leaves its entry number in FinderCount.
 TEST_F(SelectionDialogTest, APickMakesItsThingCurrentWhateverEntriesOfNothingLieBetween) {
-  const int city = AddCity(10, 10, TSide::Union), army = AddArmy(10, 10, 1, 1);
+  const int city = AddCity(10, 10, TSide::Union);
+  const int army = AddArmy(10, 10, TSide::Union, TNation::Union);
   const int corps = AddCorps(10, 10, TSide::Union, TNation::Union);
   const int fleet = AddFleet(10, 10, TSide::Union, TNation::Union);
   GameState.Cities[city].Name = "Harrisburg";
