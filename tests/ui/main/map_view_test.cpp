@@ -142,6 +142,32 @@ TEST_F(MapViewTest, OutlinesTakeTheOwnersColourAndUnitsShowUnlessGameOverOrUnrep
   }
 }
 
+// An enemy counter shows when spotted, when of no side, when the one human
+// side is its own, when the reports cover it or its nation is in play; it
+// hides from the one human enemy and from either of two human sides.
+TEST_F(MapViewTest, TheSidePlayedSeesWhatItSpottedItsOwnAndWhatItsReportsShow) {
+  using Row = struct { int spotted, side, humans, reports, current; bool drawn; };
+  constexpr int kUnion = 1, kSouth = 2, kBoth = 3;
+  const Row rows[] = {{0, 2, 0, 0, 0, false},     {1, 2, 0, 0, 0, true},  {0, 0, 0, 0, 0, true},
+                      {0, 2, kUnion, 0, 0, false}, {0, 2, kSouth, 0, 0, true},
+                      {0, 2, kBoth, 0, 0, false},  {0, 2, 0, 2, 0, true},  {0, 2, 0, 1, 0, false},
+                      {0, 2, 0, 3, 0, true},       {0, 2, 0, 0, 2, true}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(&row - rows);
+    SetUp();
+    TCorps& corps = GameState.Corps[AddCorps(11, 11, TSide::Confederate, TNation::Confederacy)];
+    corps.Ordinal = 1;
+    corps.Side = static_cast<std::uint8_t>(row.side);
+    corps.Spotted = static_cast<std::uint8_t>(row.spotted);
+    GameState.Nations[TNation::Union].Human = (row.humans & kUnion) != 0;
+    GameState.Nations[TNation::Confederacy].Human = (row.humans & kSouth) != 0;
+    GameState.MessageView = static_cast<std::uint16_t>(row.reports);
+    CurrentSide = static_cast<std::uint16_t>(row.current);
+    view.Paint();
+    EXPECT_EQ(CellAt(Corner(11, 11)).has_value(), row.drawn);
+  }
+}
+
 const std::filesystem::path kGameFolder = GRAYMARCH_GAME_DIR;
 
 class MainWindowTest : public WindowTest {
