@@ -12,7 +12,6 @@
 #include "ui/orders/embark_corps.h"
 #include "ui/orders/fleet_orders.h"
 #include "ui/orders/merge_fleets.h"
-#include "ui/orders/order_dialogs.h"
 #include "ui/orders/raise_fleet.h"
 #include "world/codes.h"
 
@@ -48,7 +47,7 @@ class FleetDialogsTest : public OrderDialogTest {
         Click(*orders->OKBtn);
       } else {
         nested(form);
-        Click(Owned<TControl>(form, "Button1"));
+        Click(*FindOwned<TControl>(form, "Button1"));
       }
     });
     ShowFleetOrders();
