@@ -10,9 +10,6 @@ void ShowFleetOrders() {}
 void ShowEmbarkCorps() {}
 void ShowMergeFleets() {}
 void ShowRaiseFleet() {}
-void ShowRaiseBrigades() {}
-void ShowRaiseCorps() {}
-void ShowRaiseArmy() {}
 void ShowCityProduction() {}
 void ShowTransfers() {}
 void ShowStateStats() {}
