@@ -23,6 +23,9 @@ constexpr int kNewArmyRating = 12;
 
 constexpr int kMostBatteriesInCorps = 2;
 
+// A path step past the path's end: a new corps has no march to make until ordered.
+constexpr int kNoMarchStep = 10;
+
 // The border states that began the war in neither camp: both raise troops there.
 constexpr int kMissouri = 19;
 constexpr int kKentucky = 20;
@@ -108,6 +111,7 @@ int ReserveNewCorps(int nation) {
   corps.Nation = reserved.Nation;
   corps.Side = reserved.Side;
   corps.Ordinal = reserved.Ordinal;
+  corps.PathStep = kNoMarchStep;
   return c;
 }
 
