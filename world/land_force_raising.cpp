@@ -36,17 +36,18 @@ void PutInCommand(TLeader& leader) {
   if (leader.Status != kLeaderTemporarilyRemoved) leader.Status = TLeaderStatus::InCommand;
 }
 
-bool IsLineArm(int arm) { return arm == TArm::Infantry || arm == TArm::Cavalry; }
+bool IsLineArm(int arm) {
+  return arm == TArm::Infantry || arm == TArm::Cavalry;
+}
 
-// A brigade of the nation standing in the city, in its garrison or armed and waiting.
+}  // namespace
+
 bool MayJoinNewFormation(const TBrigade& brigade, int city, int nation) {
   return brigade.Nation == nation && brigade.Location == city &&
          (brigade.Status == TBrigadeStatus::InGarrison ||
           brigade.Status == TBrigadeStatus::ArmedAndWaiting) &&
          brigade.Arm >= 1 && brigade.Arm <= kArmCount;
 }
-
-}  // namespace
 
 bool MayArmRaisedBrigade(const TBrigade& brigade, int weapon, const Table<U16, 8>& stocks) {
   const bool issuedWhenShort = weapon == TWeapon::Muskets || weapon == TWeapon::Shotguns;
@@ -92,7 +93,8 @@ bool MayDeployRaisedBrigade(const TBrigade& brigade, int city, int nation) {
 bool MayRaiseFormationIn(int city, int nation) {
   if (!IsEntryOf(GameState.Cities, city)) return false;
   const TCity& home = GameState.Cities[city];
-  const bool ownLand = home.State == kMissouri || home.State == kKentucky || home.OriginalSide == nation;
+  const bool ownLand =
+      home.State == kMissouri || home.State == kKentucky || home.OriginalSide == nation;
   if (home.Nation != nation || home.SupplyLevel < 1 || home.SupplyLevel > 3 || !ownLand)
     return false;
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
@@ -147,7 +149,9 @@ int NewFormationArmLimit(int kind, int arm, int capacity) {
 bool CompleteNewFormation(int c, int city, int nation, int leader, std::span<const int> brigades) {
   TCorps& corps = GameState.Corps[c];
   const bool led = IsEntryOf(GameState.Leaders, leader);
-  if (led) StoreSaturated(corps.Capacity, CommandCapacity(corps.Kind, nation, GameState.Leaders[leader].Combat));
+  if (led)
+    StoreSaturated(corps.Capacity,
+                   CommandCapacity(corps.Kind, nation, GameState.Leaders[leader].Combat));
   // The brigades that would join, found before any moves, so that a failed
   // formation leaves every one where it stood.
   int joined[kArmCount + 1] = {};
@@ -162,9 +166,8 @@ bool CompleteNewFormation(int c, int city, int nation, int leader, std::span<con
     joining.push_back(b);
   }
   const bool formed = led && IsEntryOf(GameState.Cities, city) &&
-                      std::any_of(joining.begin(), joining.end(), [](int b) {
-                        return IsLineArm(GameState.Brigades[b].Arm);
-                      });
+                      std::any_of(joining.begin(), joining.end(),
+                                  [](int b) { return IsLineArm(GameState.Brigades[b].Arm); });
   if (!formed) {
     if (led && GameState.Leaders[leader].Status != kLeaderTemporarilyRemoved)
       GameState.Leaders[leader].Status = TLeaderStatus::Available;
@@ -172,10 +175,9 @@ bool CompleteNewFormation(int c, int city, int nation, int leader, std::span<con
     return false;
   }
   TLeader& commander = GameState.Leaders[leader];
-  const int statusBefore = commander.Status;
+  const bool away = commander.Status == kLeaderTemporarilyRemoved;
   PlaceNewFormation(c, city, nation, leader);
-  commander.Status = static_cast<std::uint8_t>(statusBefore);
-  PutInCommand(commander);
+  if (away) commander.Status = kLeaderTemporarilyRemoved;
   for (int b : joining) {
     TBrigade& brigade = GameState.Brigades[b];
     brigade.Location = static_cast<std::uint8_t>(c);

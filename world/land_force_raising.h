@@ -41,6 +41,10 @@ int ReserveNewCorps(int nation);
 // for the turn; a division a leader of its own classes who is free.
 bool MayLeadNewFormation(const TLeader& leader, int kind);
 
+// A brigade of the nation standing in the city, in its garrison or armed and
+// waiting: what a new formation raised there may take.
+bool MayJoinNewFormation(const TBrigade& brigade, int city, int nation);
+
 // The arm a formation of the kind leaves out of its ranks; 0 when it takes all.
 int ArmLeftOut(int kind);
 
@@ -62,5 +66,4 @@ std::string ProposedArmyName(int city);
 // A new army of the nation under the leader at the city, with the name (cut to
 // fit) and the picked corps under it. Nothing is made, and no slot is taken,
 // without a leader and a city or when all armies are in use. Returns the army or 0.
-int RaiseArmy(int nation, int leader, int city, std::string_view name,
-              std::span<const int> corps);
+int RaiseArmy(int nation, int leader, int city, std::string_view name, std::span<const int> corps);

@@ -80,7 +80,9 @@ void TRaiseArmy::Fill() {
   Edit1->SetText("");
 }
 
-void TRaiseArmy::ListBox2Click() { ListBox3->SetEnabled(CityOfRow.Count() > 0); }
+void TRaiseArmy::ListBox2Click() {
+  ListBox3->SetEnabled(CityOfRow.Count() > 0);
+}
 
 void TRaiseArmy::ListBox3Click() {
   const int city = CityOfRow.At(ListBox3->ItemIndex());

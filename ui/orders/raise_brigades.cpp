@@ -20,7 +20,9 @@ constexpr int kArmedText = 46;
 constexpr int kWeaponTexts = 296;  // + the weapon
 constexpr int kRowHeight = 22;
 
-Table<U16, 8>& Stocks() { return GameState.Nations[CurrentSide].WeaponStock; }
+Table<U16, 8>& Stocks() {
+  return GameState.Nations[CurrentSide].WeaponStock;
+}
 
 // Muskets and Shotguns beside a brigade of the arm they are issued free to
 // read as if its men were covered; beside another brigade a short stock keeps
@@ -50,8 +52,8 @@ TRaiseBrgds::TRaiseBrgds() : TOrderForm("TRaiseBrgds", 427, 397) {
   GroupBox1->SetCaption("Weapon selection");
   for (int w = 1; w <= 8; ++w) {
     const int top = 16 + kRowHeight * (w - 1);
-    TRadioButton* radio = AddChild<TRadioButton>(GroupBox1, Numbered("RadioButton", w), 6, top,
-                                                 100, kRowHeight - 2);
+    TRadioButton* radio =
+        AddChild<TRadioButton>(GroupBox1, Numbered("RadioButton", w), 6, top, 100, kRowHeight - 2);
     radio->SetCaption(kWeaponNames[w - 1]);
     radio->OnClick = [this, w](TComponent*) { RadioButtonClick(w); };
     RadioButtons[w - 1] = radio;
@@ -131,7 +133,8 @@ void TRaiseBrgds::ShowWeaponChoice() {
   SetCaption(TextLine(442));
   Button1->SetCaption(TextLine(66));
   for (int w = 1; w <= 8; ++w)
-    FindOwned<TLabel>(*this, Numbered("Label", w + 3))->SetCaption(TextLine(kArmLineOfWeapon[w - 1]));
+    FindOwned<TLabel>(*this, Numbered("Label", w + 3))
+        ->SetCaption(TextLine(kArmLineOfWeapon[w - 1]));
   const TBrigade& brigade = GameState.Brigades[ChosenBrigade];
   for (int w = 1; w <= 8; ++w) {
     TLabel& label = *StockLabels[w - 1];

@@ -39,7 +39,8 @@ bool HasBrigadesOfArm(int arm) {
 }
 }  // namespace
 
-TRaiseCorps::TRaiseCorps(int new_corps) : TOrderForm("TRaiseCorps", 427, 274), NewCorps_(new_corps) {
+TRaiseCorps::TRaiseCorps(int new_corps)
+    : TOrderForm("TRaiseCorps", 427, 274), NewCorps_(new_corps) {
   SetCaption("New Corps or Division");
   AddLabel(this, "Label1", 8, 8, 130, 16)->SetCaption("Select brigades, up to");
   Label2 = AddLabel(this, "Label2", 140, 8, 30, 16);
@@ -55,8 +56,8 @@ TRaiseCorps::TRaiseCorps(int new_corps) : TOrderForm("TRaiseCorps", 427, 274), N
   Label6 = AddChild<TKxLabel>(KxPanel1, "Label6", 4, 2, 126, 16);
   Label6->SetCaption("Type to raise");
   for (int kind = 0; kind < 3; ++kind) {
-    TKxRadioButton* radio = AddChild<TKxRadioButton>(
-        KxPanel1, Numbered("RadioButton", kind + 1), 4, 20 + 19 * kind, 126, 18);
+    TKxRadioButton* radio = AddChild<TKxRadioButton>(KxPanel1, Numbered("RadioButton", kind + 1), 4,
+                                                     20 + 19 * kind, 126, 18);
     radio->SetCaption(kKindNames[kind]);
     radio->OnClick = [this, kind](TComponent*) { RadioButtonClick(kind); };
     RadioButtons[kind] = radio;
@@ -66,7 +67,9 @@ TRaiseCorps::TRaiseCorps(int new_corps) : TOrderForm("TRaiseCorps", 427, 274), N
   OKBtn->SetModalResult(mrOk);
 }
 
-TCorps& TRaiseCorps::NewCorps() const { return GameState.Corps[NewCorps_]; }
+TCorps& TRaiseCorps::NewCorps() const {
+  return GameState.Corps[NewCorps_];
+}
 
 void TRaiseCorps::Fill() {
   for (TKxAdvancedListBox* list : {ListBox1, ListBox2, ListBox3}) {
@@ -82,7 +85,8 @@ void TRaiseCorps::Fill() {
   ListBox3->SetEnabled(CityOfRow.Count() > 0);
   if (CityOfRow.Count() > 0) ListBox3->SetItemIndex(0);
 
-  if (!HasBrigadesOfArm(TArm::Cavalry)) RadioButtons[TCorpsKind::CavalryDivision]->SetEnabled(false);
+  if (!HasBrigadesOfArm(TArm::Cavalry))
+    RadioButtons[TCorpsKind::CavalryDivision]->SetEnabled(false);
   if (!HasBrigadesOfArm(TArm::Infantry)) {
     RadioButtons[TCorpsKind::Corps]->SetEnabled(false);
     RadioButtons[TCorpsKind::InfantryDivision]->SetEnabled(false);
@@ -136,11 +140,7 @@ void TRaiseCorps::ListBox3Click() {
   BrigadeOfRow.Clear();
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
     const TBrigade& brigade = GameState.Brigades[b];
-    if (brigade.Nation != CurrentSide || brigade.Location != city || brigade.Arm == left_out)
-      continue;
-    if (brigade.Status != TBrigadeStatus::InGarrison &&
-        brigade.Status != TBrigadeStatus::ArmedAndWaiting)
-      continue;
+    if (!MayJoinNewFormation(brigade, city, CurrentSide) || brigade.Arm == left_out) continue;
     BrigadeOfRow.Add(b);
     ListBox1->Items().Add(BrigadeRow(b, " Parrots"));
   }

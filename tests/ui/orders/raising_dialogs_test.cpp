@@ -42,7 +42,12 @@ class RaisingDialogsTest : public OrderDialogTest {
 // in a Union one, 4 and 3 in a division. The picked row's brigade joins; a
 // battery alone forms nothing, and the slot and the battery go back.
 TEST_F(RaisingDialogsTest, RaiseCorpsCapacityByNationAndWhatThePickedBrigadeForms) {
-  struct Row { int nation, kind, rank; const char* shown; int pickedRow; bool formed; };
+  struct Row {
+    int nation, kind, rank;
+    const char* shown;
+    int pickedRow;
+    bool formed;
+  };
   for (const Row& row : std::vector<Row>{{TNation::Confederacy, 0, 3, "10", 0, false},
                                          {TNation::Union, 0, 3, "7", 1, true},
                                          {TNation::Confederacy, 1, 2, "5", 1, true},
@@ -50,10 +55,13 @@ TEST_F(RaisingDialogsTest, RaiseCorpsCapacityByNationAndWhatThePickedBrigadeForm
     WorldTest::SetUp();
     CurrentSide = row.nation;
     const int city = SupplyCity(row.nation);
-    const int battery = AddBrigade({.nation = row.nation, .arm = TArm::Artillery, .strength = 16,
-                                    .status = TBrigadeStatus::InGarrison, .location = city});
-    const int regiment = AddBrigade({.nation = row.nation, .status = TBrigadeStatus::InGarrison,
-                                     .location = city});
+    const int battery = AddBrigade({.nation = row.nation,
+                                    .arm = TArm::Artillery,
+                                    .strength = 16,
+                                    .status = TBrigadeStatus::InGarrison,
+                                    .location = city});
+    const int regiment =
+        AddBrigade({.nation = row.nation, .status = TBrigadeStatus::InGarrison, .location = city});
     const int leader = AddLeader({.side = row.nation, .rank = row.rank, .combat = 55});
     const TurnInvariants invariants("check");
     Play<TRaiseCorps>(ShowRaiseCorps, [&](TRaiseCorps& dialog) {
