@@ -6,9 +6,6 @@ void ShowCorpsOrders() {}
 void ShowArmyOrders() {}
 void ShowLeaderOrders() {}
 void ShowCityOrders() {}
-void ShowRaiseBrigades() {}
-void ShowRaiseCorps() {}
-void ShowRaiseArmy() {}
 void ShowCityProduction() {}
 void ShowTransfers() {}
 void ShowStateStats() {}
