@@ -43,6 +43,8 @@ class SelectionDialogTest : public OrderDialogTest {
       if (auto* dialog = dynamic_cast<TSelecDlg*>(&form)) {
         play(*dialog);
         Click(*dialog->Button1);
+      } else {
+        form.SetModalResult(mrOk);  // the orders a pick opens
       }
     });
     ShowSelectionDialog();

@@ -1,7 +1,6 @@
-// Every corps, city and fleet of each start file, for each side giving orders:
+// Every corps, army, city and fleet of each start file, for each side giving orders:
 // its dialogs are opened and closed at once, and the game may change only
-// where a dialog documents a write. None of the dialogs swept here writes
-// anything when nothing is chosen in it.
+// where a dialog documents a write (TakeDocumentedWrites).
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -10,12 +9,15 @@
 #include <vector>
 
 #include "dialog_fixture.h"
+#include "ui/orders/army_orders.h"
 #include "ui/orders/brigade_view.h"
+#include "ui/orders/corps_orders.h"
 #include "ui/orders/order_dialogs.h"
 #include "ui/orders/selection_dialog.h"
 #include "ui/orders/weapon_selection.h"
 #include "world/map_finder.h"
 #include "world/route_finder.h"
+#include "world/brigade_rules.h"
 #include "world/save_load.h"
 
 namespace {
@@ -25,6 +27,8 @@ class StartFileSweep : public OrderDialogTest, public ::testing::WithParamInterf
   void SetUp() override {
     OrderDialogTest::SetUp();
     ASSERT_TRUE(LoadGame(std::string(GRAYMARCH_GAME_DIR) + "/" + GetParam() + ".gmr"));
+    // The corps dialog recounts after the brigade view; start from recounted totals.
+    RecountCorpsBrigades();
     OnModal([this](TForm& form) { PressOk(form); });
   }
 
@@ -46,6 +50,11 @@ class StartFileSweep : public OrderDialogTest, public ::testing::WithParamInterf
       Click(*view->Button11);
     } else if (auto* weapons = dynamic_cast<TNew_Wpn*>(&form)) {
       Click(*weapons->Button1);
+    } else if (auto* corps = dynamic_cast<TCorpsOrder*>(&form)) {
+      Click(*corps->Button1);
+      Click(*corps->Button2);
+    } else if (auto* army = dynamic_cast<TArmyOrder*>(&form)) {
+      Click(*army->Button1);
     } else {
       ADD_FAILURE() << "no answer for " << form.Name();
     }
@@ -53,8 +62,9 @@ class StartFileSweep : public OrderDialogTest, public ::testing::WithParamInterf
 
   // Opens the thing's dialogs and reports every byte of the game they changed.
   void Sweep(const std::string& what, const std::function<void()>& open) {
-    const TGameState before = GameState;
+    TGameState before = GameState;
     open();
+    TakeDocumentedWrites(before);
     const auto* old_bytes = reinterpret_cast<const unsigned char*>(&before);
     const auto* new_bytes = reinterpret_cast<const unsigned char*>(&GameState);
     for (std::size_t offset = 0; offset < sizeof(TGameState); ++offset) {
@@ -63,6 +73,25 @@ class StartFileSweep : public OrderDialogTest, public ::testing::WithParamInterf
         GameState = before;
         return;
       }
+    }
+  }
+
+  // A corps takes its city's works when its dialog opens; an army gives its
+  // corps its orders, fresh routes and its base as their supply city.
+  static void TakeDocumentedWrites(TGameState& before) {
+    for (int c = 1; c <= GameState.Corps.Count; ++c) {
+      TCorps& was = before.Corps[c];
+      const TCorps& is = GameState.Corps[c];
+      was.Entrenchment = is.Entrenchment;
+      if (is.Army == 0) continue;
+      was.Stance = is.Stance;
+      was.March = is.March;
+      was.SupplyType = is.SupplyType;
+      was.SupplyPriority = is.SupplyPriority;
+      was.DestX = is.DestX;
+      was.DestY = is.DestY;
+      was.Path = is.Path;
+      was.City = is.City;
     }
   }
 
@@ -79,7 +108,7 @@ class StartFileSweep : public OrderDialogTest, public ::testing::WithParamInterf
 };
 
 TEST_P(StartFileSweep, OpeningAndClosingEveryDialogChangesNothingUndocumented) {
-  int corps_swept = 0, cities_swept = 0, fleets_swept = 0;
+  int corps_swept = 0, armies_swept = 0, cities_swept = 0, fleets_swept = 0;
   for (const int nation : {TNation::Union, TNation::Confederacy}) {
     CurrentSide = static_cast<std::uint16_t>(nation);
     const int camp = CampOfNation(nation);
@@ -94,6 +123,12 @@ TEST_P(StartFileSweep, OpeningAndClosingEveryDialogChangesNothingUndocumented) {
         FindAt(corps.X, corps.Y);
         ShowSelectionDialog();
       });
+    }
+    for (int a = 1; a <= GameState.Armies.Count; ++a) {
+      if (GameState.Armies[a].IsFree() || GameState.Armies[a].Nation != nation) continue;
+      ++armies_swept;
+      CurrentArmy = static_cast<std::uint16_t>(a);
+      Sweep("army " + std::to_string(a), [] { ShowArmyOrders(); });
     }
     for (int city = 1; city <= GameState.Cities.Count; ++city) {
       if (GameState.Cities[city].Side != camp) continue;
@@ -111,6 +146,7 @@ TEST_P(StartFileSweep, OpeningAndClosingEveryDialogChangesNothingUndocumented) {
   EXPECT_GT(corps_swept, 0);
   // Each corps' brigade view and the selection on its hex, and the weapon dialogs within.
   EXPECT_GT(session.Backend().ModalCount(), 2 * corps_swept);
+  EXPECT_GT(armies_swept, 0);
   EXPECT_GT(cities_swept, 0);
   EXPECT_GT(fleets_swept, 0);
 }
