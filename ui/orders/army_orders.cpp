@@ -43,22 +43,15 @@ constexpr OrderButton kOrderButtons[] = {
 constexpr const char* kPanelHeadings[] = {"Combat Stance", "March Mode", "Supply Priority",
                                           "Supply Type"};
 
-std::uint8_t TArmy::*ArmyField(Order order) {
-  switch (order) {
-    case kStance: return &TArmy::Stance;
-    case kMarch: return &TArmy::March;
-    case kPriority: return &TArmy::SupplyPriority;
-    default: return &TArmy::SupplyType;
-  }
-}
-std::uint8_t TCorps::*CorpsField(Order order) {
-  switch (order) {
-    case kStance: return &TCorps::Stance;
-    case kMarch: return &TCorps::March;
-    case kPriority: return &TCorps::SupplyPriority;
-    default: return &TCorps::SupplyType;
-  }
-}
+// The field of each order in the army and in its corps.
+struct OrderFields {
+  std::uint8_t TArmy::*army;
+  std::uint8_t TCorps::*corps;
+};
+constexpr OrderFields kOrderFields[] = {{&TArmy::Stance, &TCorps::Stance},
+                                        {&TArmy::March, &TCorps::March},
+                                        {&TArmy::SupplyPriority, &TCorps::SupplyPriority},
+                                        {&TArmy::SupplyType, &TCorps::SupplyType}};
 
 std::string NationName(int nation) {
   constexpr const char* kNames[] = {"Union", "Confederacy", "France", "Britain"};
@@ -137,7 +130,7 @@ void TArmyOrder::Fill() {
   Label2->SetCaption(TextLine(489) + " " + std::to_string(men * 5) + "0/" + std::to_string(guns * 2));
   Label1->SetCaption(TextLine(0) + army.Name.str());
   for (const OrderButton& button : kOrderButtons) {
-    if (army.*ArmyField(button.order) == button.value)
+    if (army.*kOrderFields[button.order].army == button.value)
       RadioButtons[button.number - 1]->SetChecked(true);
   }
   Label5->SetCaption(TextLine(614) + std::to_string(count));
@@ -169,20 +162,7 @@ void TArmyOrder::FillCities() {
 }
 
 void TArmyOrder::FillCommanders() {
-  const int present = Army().Leader;
-  ListBox3->Items().Add(LeaderName(present));
-  leader_of_row_.Add(present);
-  ListBox3->SetItemIndex(0);
-  const int camp = CampOfNation(CurrentSide);
-  for (int l = 1; l <= GameState.Leaders.Count; ++l) {
-    const TLeader& leader = GameState.Leaders[l];
-    const bool free = leader.Status == TLeaderStatus::Available ||
-                      leader.Status == TLeaderStatus::Relieved ||
-                      leader.Status == TLeaderStatus::TemporarilyRemoved;
-    if (leader.Side != camp || leader.Rank != TLeaderClass::Army || l == present || !free) continue;
-    ListBox3->Items().Add(leader.Name.str());
-    leader_of_row_.Add(l);
-  }
+  ListCommanders(*ListBox3, leader_of_row_, Army().Leader, TLeaderClass::Army);
 }
 
 void TArmyOrder::ListBox3Click(TComponent*) {
@@ -219,14 +199,14 @@ void TArmyOrder::WriteBack() {
   }
   for (const OrderButton& button : kOrderButtons) {
     if (!RadioButtons[button.number - 1]->Checked()) continue;
-    army.*ArmyField(button.order) = static_cast<std::uint8_t>(button.value);
+    army.*kOrderFields[button.order].army = static_cast<std::uint8_t>(button.value);
     // The corps of an army in training train while standing on the defence.
     const int corps_value = button.value == TCombatStance::Training && button.order == kStance
                                 ? TCombatStance::Defend
                                 : button.value;
     ForEachCorps([&](TCorps& corps) {
       if (button.order != kStance || !IsInTransit(corps))
-        corps.*CorpsField(button.order) = static_cast<std::uint8_t>(corps_value);
+        corps.*kOrderFields[button.order].corps = static_cast<std::uint8_t>(corps_value);
     });
   }
   if (const int base = base_of_row_.At(ListBox1->ItemIndex())) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/controls/edit.h"
+#include "ui/orders/commander_change.h"
 #include "ui/orders/order_form.h"
 #include "ui/orders/row_table.h"
 #include "widgets/advanced_list_box.h"
@@ -48,5 +49,5 @@ class TArmyOrder : public TOrderForm {
 
   RowTable<decltype(TGameState::Cities)::Count> base_of_row_;
   RowTable<decltype(TGameState::Cities)::Count + 1> objective_of_row_;
-  RowTable<decltype(TGameState::Leaders)::Count + 1> leader_of_row_;
+  LeaderRows leader_of_row_;
 };

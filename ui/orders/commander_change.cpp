@@ -5,7 +5,9 @@
 #include "platform/dialogs/message_dialog.h"
 #include "world/command_relief.h"
 #include "world/corps_command.h"
+#include "world/force_slots.h"
 #include "world/game_window.h"
+#include "world/route_finder.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
 
@@ -53,4 +55,20 @@ CommandChange AskCommanderChange(int present, bool free_of_questions, int relief
   TellReliefCost(name, cost);
   ChargeWarScore(CurrentSide, cost);
   return CommandChange::Relieved;
+}
+
+void ListCommanders(TKxAdvancedListBox& list, LeaderRows& rows, int present, int wanted) {
+  list.Items().Add(LeaderName(present));
+  rows.Add(present);
+  list.SetItemIndex(0);
+  const int camp = CampOfNation(CurrentSide);
+  for (int l = 1; l <= GameState.Leaders.Count; ++l) {
+    const TLeader& leader = GameState.Leaders[l];
+    const bool free = leader.Status == TLeaderStatus::Available ||
+                      leader.Status == TLeaderStatus::Relieved ||
+                      leader.Status == TLeaderStatus::TemporarilyRemoved;
+    if (leader.Side != camp || leader.Rank != wanted || l == present || !free) continue;
+    list.Items().Add(leader.Name.str());
+    rows.Add(l);
+  }
 }

@@ -1,6 +1,7 @@
 #include "ui/orders/corps_orders.h"
 
 #include <climits>
+#include <functional>
 #include <string>
 
 #include "ui/orders/commander_change.h"
@@ -208,20 +209,7 @@ void TCorpsOrder::FillSupplyCities() {
 }
 
 void TCorpsOrder::FillCommanders() {
-  ListBox2->Items().Add(LeaderName(LeaderHere));
-  LeaderOfRow.Add(LeaderHere);
-  ListBox2->SetItemIndex(0);
-  const int wanted = CommanderClassOf(Corps().Kind);
-  const int camp = CampOfNation(CurrentSide);
-  for (int l = 1; l <= GameState.Leaders.Count; ++l) {
-    const TLeader& leader = GameState.Leaders[l];
-    const bool free = leader.Status == TLeaderStatus::Available ||
-                      leader.Status == TLeaderStatus::Relieved ||
-                      leader.Status == TLeaderStatus::TemporarilyRemoved;
-    if (leader.Side != camp || leader.Rank != wanted || l == LeaderHere || !free) continue;
-    ListBox2->Items().Add(leader.Name.str());
-    LeaderOfRow.Add(l);
-  }
+  ListCommanders(*ListBox2, LeaderOfRow, LeaderHere, CommanderClassOf(Corps().Kind));
 }
 
 void TCorpsOrder::FillArmies() {
@@ -350,23 +338,20 @@ void TCorpsOrder::OfferTransfers() {
 }
 
 void TCorpsOrder::RadioButton13Click(TComponent*) {
-  ListBox5->Clear();
-  BrigadeOfRow.Clear();
-  for (int b = 1; b <= GameState.Brigades.Count; ++b) {
-    const TBrigade& brigade = GameState.Brigades[b];
-    if (brigade.Status != TBrigadeStatus::InCorps || brigade.Location != CurrentCorps) continue;
-    ListBox5->Items().Add(BrigadeRow(brigade));
-    BrigadeOfRow.Add(b);
-  }
-  ListBox5->SetEnabled(true);
-  ListBox5->SetVisible(true);
+  ListBrigades([this](const TBrigade& brigade) {
+    return brigade.Status == TBrigadeStatus::InCorps && brigade.Location == CurrentCorps;
+  });
 }
 
 void TCorpsOrder::RadioButton14Click(TComponent*) {
+  ListBrigades([this](const TBrigade& brigade) { return IsGarrisonOf(brigade, CityHere); });
+}
+
+void TCorpsOrder::ListBrigades(const std::function<bool(const TBrigade&)>& listed) {
   ListBox5->Clear();
   BrigadeOfRow.Clear();
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
-    if (!IsGarrisonOf(GameState.Brigades[b], CityHere)) continue;
+    if (!listed(GameState.Brigades[b])) continue;
     ListBox5->Items().Add(BrigadeRow(GameState.Brigades[b]));
     BrigadeOfRow.Add(b);
   }

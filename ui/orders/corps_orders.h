@@ -5,7 +5,9 @@
 // garrison of an own city on its hex (written at once). A corps emptied of
 // its brigades here is dissolved, and nothing more is written to it.
 #include <array>
+#include <functional>
 
+#include "ui/orders/commander_change.h"
 #include "ui/orders/order_form.h"
 #include "ui/orders/row_table.h"
 #include "widgets/advanced_list_box.h"
@@ -61,6 +63,7 @@ class TCorpsOrder : public TOrderForm {
   void ShowRatingWords(bool after_change);
   bool IsFull() const;
   void OfferTransfers();
+  void ListBrigades(const std::function<bool(const TBrigade&)>& listed);
   void MoveToGarrison(int brigade);
   void MoveIntoCorps(int brigade);
   void Dissolve();
@@ -73,7 +76,7 @@ class TCorpsOrder : public TOrderForm {
   bool cost_drawn_ = false;
   bool dissolved_ = false;
   RowTable<decltype(TGameState::Cities)::Count> CityOfRow;
-  RowTable<decltype(TGameState::Leaders)::Count + 1> LeaderOfRow;
+  LeaderRows LeaderOfRow;
   RowTable<decltype(TGameState::Armies)::Count + 1> ArmyOfRow;
   RowTable<decltype(TGameState::Cities)::Count + 1> RailCityOfRow;
   RowTable<decltype(TGameState::Brigades)::Count> BrigadeOfRow;
