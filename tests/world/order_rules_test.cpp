@@ -38,13 +38,6 @@ TEST_F(OrderRulesTest, DissolutionNeverCostsLessThanNothing) {
   }
 }
 
-TEST_F(OrderRulesTest, WarScoreIsChargedToANationOnlyAndStopsAtItsFloor) {
-  GameState.Nations[TNation::Union].WarScore = -32760;
-  ChargeWarScore(0, 5);
-  ChargeWarScore(TNation::Union, 20);
-  EXPECT_EQ(GameState.Nations[TNation::Union].WarScore, -32768);
-}
-
 TEST_F(OrderRulesTest, ReadinessWordsChangeAtEachBandsEdge) {
   const int rows[][2] = {{5, 532},  {6, 533},  {10, 533}, {11, 534},  {13, 534},
                          {14, 535}, {19, 535}, {20, 536}, {100, 536}, {101, 0}};

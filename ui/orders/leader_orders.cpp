@@ -200,5 +200,5 @@ void TLeaderStatusForm::BitBtn1Click(TComponent*) {
 }
 
 void ShowLeaderOrders() {
-  RunOrderDialog<TLeaderStatusForm>(1, {.hourglass_while_building = false, .arrow_when_shown = false});
+  RunOrderDialog<TLeaderStatusForm>(CurrentSide, {.hourglass_while_building = false, .arrow_when_shown = false});
 }
