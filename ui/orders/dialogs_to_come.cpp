@@ -2,9 +2,6 @@
 // and the menus can already call them.
 #include "ui/orders/order_dialogs.h"
 
-void ShowCorpsOrders() {}
-void ShowArmyOrders() {}
-void ShowLeaderOrders() {}
 void ShowCityOrders() {}
 void ShowCityProduction() {}
 void ShowTransfers() {}

@@ -8,11 +8,14 @@
 #include <string>
 
 #include "dialog_fixture.h"
+#include "ui/orders/army_orders.h"
 #include "ui/orders/brigade_view.h"
+#include "ui/orders/corps_orders.h"
 #include "ui/orders/embark_corps.h"
 #include "ui/orders/fleet_orders.h"
 #include "ui/orders/selection_dialog.h"
 #include "ui/orders/weapon_selection.h"
+#include "world/brigade_rules.h"
 #include "world/map_finder.h"
 #include "world/route_finder.h"
 #include "world/save_load.h"
@@ -24,6 +27,8 @@ class StartFileSweep : public OrderDialogTest, public ::testing::WithParamInterf
   void SetUp() override {
     OrderDialogTest::SetUp();
     ASSERT_TRUE(LoadGame(std::string(GRAYMARCH_GAME_DIR) + "/" + GetParam() + ".gmr"));
+    // The corps dialog recounts after the brigade view; start from recounted totals.
+    RecountCorpsBrigades();
     OnModal([this](TForm& form) { PressOk(form); });
   }
 
@@ -46,6 +51,11 @@ class StartFileSweep : public OrderDialogTest, public ::testing::WithParamInterf
       Click(*fleet->OKBtn);
     } else if (auto* embark = dynamic_cast<TEmbarkCorps*>(&form)) {
       Click(*embark->Button1);
+    } else if (auto* corps = dynamic_cast<TCorpsOrder*>(&form)) {
+      Click(*corps->Button1);
+      Click(*corps->Button2);
+    } else if (auto* army = dynamic_cast<TArmyOrder*>(&form)) {
+      Click(*army->Button1);
     } else {
       Click(*dynamic_cast<TNew_Wpn&>(form).Button1);
     }
@@ -53,10 +63,30 @@ class StartFileSweep : public OrderDialogTest, public ::testing::WithParamInterf
 
   // Opens the thing's dialogs and reports whether they changed the game.
   void Sweep(const std::string& what, const std::function<void()>& open) {
-    const TGameState before = GameState;
+    TGameState before = GameState;
     open();
+    TakeDocumentedWrites(before);
     EXPECT_EQ(std::memcmp(&before, &GameState, sizeof(TGameState)), 0)
         << what << " changed the game";
+  }
+
+  // A corps takes its city's works when its dialog opens; an army gives its
+  // corps its orders, fresh routes and its base as their supply city.
+  static void TakeDocumentedWrites(TGameState& before) {
+    for (int c = 1; c <= GameState.Corps.Count; ++c) {
+      TCorps& was = before.Corps[c];
+      const TCorps& is = GameState.Corps[c];
+      was.Entrenchment = is.Entrenchment;
+      if (is.Army == 0) continue;
+      was.Stance = is.Stance;
+      was.March = is.March;
+      was.SupplyType = is.SupplyType;
+      was.SupplyPriority = is.SupplyPriority;
+      was.DestX = is.DestX;
+      was.DestY = is.DestY;
+      was.Path = is.Path;
+      was.City = is.City;
+    }
   }
 };
 
@@ -81,6 +111,11 @@ TEST_P(StartFileSweep, OpeningAndClosingEveryDialogChangesNothingUndocumented) {
         FindFleetsAtHex();
         ShowSelectionDialog();
       });
+    }
+    for (int a = 1; a <= GameState.Armies.Count; ++a) {
+      CurrentArmy = static_cast<std::uint16_t>(a);
+      if (!GameState.Armies[a].IsFree() && GameState.Armies[a].Nation == nation)
+        Sweep("army " + std::to_string(a), ShowArmyOrders);
     }
     for (int city = 1; city <= GameState.Cities.Count; ++city) {
       CurrentCity = static_cast<std::uint16_t>(city);
