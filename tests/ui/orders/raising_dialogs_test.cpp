@@ -89,7 +89,7 @@ TEST_F(RaisingDialogsTest, RaiseCorpsWithNoFreeSlotSaysSoAndOpensNothing) {
   for (int c = 1; c <= GameState.Corps.Count; ++c) GameState.Corps[c].Inactive = 0;
   std::string said;
   OnModal([&](TForm& form) {
-    said = FindOwned<TLabel>(form, "Message")->Caption();
+    said = Owned<TLabel>(form, "Message").Caption();
     form.SetModalResult(mrOk);
   });
   ShowRaiseCorps();
