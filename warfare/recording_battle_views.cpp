@@ -30,6 +30,10 @@ void RecordingBattleViews::ShowResults(const BattleResults& results) {
   results_.push_back(results);
 }
 
+void RecordingBattleViews::ShowAssault(const AssaultForm& form) {
+  assault_forms_.push_back(form);
+}
+
 int RecordingBattleViews::Next(std::deque<int>& script, int fallback) {
   if (script.empty()) return fallback;
   const int answer = script.front();

@@ -22,11 +22,14 @@ class RecordingBattleViews : public BattleViews {
   const std::vector<IntensityView>& IntensityViews() const { return intensity_views_; }
   const std::vector<LeaderChoiceView>& LeaderViews() const { return leader_views_; }
   const std::vector<BattleResults>& Results() const { return results_; }
+  // Each showing of an assault form: one when it opens, one after each step.
+  const std::vector<AssaultForm>& AssaultForms() const { return assault_forms_; }
 
   void ShowBattle(const BattleForm& form) override;
   int ChooseIntensity(const IntensityView& view) override;
   int ChooseLeader(const LeaderChoiceView& view) override;
   void ShowResults(const BattleResults& results) override;
+  void ShowAssault(const AssaultForm& form) override;
 
  private:
   static int Next(std::deque<int>& script, int fallback);
@@ -37,4 +40,5 @@ class RecordingBattleViews : public BattleViews {
   std::vector<IntensityView> intensity_views_;
   std::vector<LeaderChoiceView> leader_views_;
   std::vector<BattleResults> results_;
+  std::vector<AssaultForm> assault_forms_;
 };

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "support/window_fixture.h"
+#include "tests/world/force_builders.h"
 #include "world/codes.h"
 #include "world/play_modes.h"
 #include "world/vardecl.h"
@@ -39,6 +40,8 @@ TEST_F(AfterMovementTest, CitiesChangeHandsAndTheTurnsRecordsAreCleared) {
     GameState.Cities[city].FortifiedThisTurn = 1;
     const int corps = AddCorps(10 + mode, 10, TSide::Union, TNation::Union);
     GameState.Corps[corps].Strength = 400;
+    // A corps without a commander would be struck off by the battles' recount.
+    GameState.Corps[corps].Leader = static_cast<std::uint8_t>(AddLeader({}));
     RunAfterMovementPhase();
     EXPECT_EQ(GameState.BattleCount, 0);
     EXPECT_EQ(GameState.Cities[city].FortifiedThisTurn, 0);
