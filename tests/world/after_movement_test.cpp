@@ -39,8 +39,8 @@ TEST_F(AfterMovementTest, CitiesChangeHandsAndTheTurnsRecordsAreCleared) {
     const int city = AddCity(10 + mode, 10, TSide::Confederate);
     GameState.Cities[city].FortifiedThisTurn = 1;
     const int corps = AddCorps(10 + mode, 10, TSide::Union, TNation::Union);
-    GameState.Corps[corps].Strength = 400;
-    // A corps without a commander would be struck off by the battles' recount.
+    // A corps needs men and a commander to outlast the recount of the totals.
+    AddBrigade({.location = corps});
     GameState.Corps[corps].Leader = static_cast<std::uint8_t>(AddLeader({}));
     RunAfterMovementPhase();
     EXPECT_EQ(GameState.BattleCount, 0);
