@@ -65,17 +65,6 @@ TEST_P(StartFileTurns, TheComputerPlaysBothSidesForThirtySixTurnsBreakingNothing
   EXPECT_TRUE(LoadGame(std::string(kAutosaveName) + ".GMR")) << "the last autosave loads";
 }
 
-// Every Union corps is ordered toward the enemy's capital.
-void MarchOnTheEnemyCapital(int nation) {
-  const TCity& capital = GameState.Cities[GameState.Nations[TNation::Confederacy].Capital];
-  for (int c = 1; c <= GameState.Corps.Count; ++c) {
-    TCorps& corps = GameState.Corps[c];
-    if (corps.IsFree() || corps.Nation != nation) continue;
-    corps.DestX = capital.X;
-    corps.DestY = capital.Y;
-  }
-}
-
 int HexesMarched() {
   int hexes = 0;
   for (int c = 1; c <= GameState.Corps.Count; ++c) hexes += GameState.Corps[c].StepsMoved;
