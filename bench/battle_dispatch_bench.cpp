@@ -19,7 +19,8 @@ namespace {
 constexpr int kBattles = 3;
 
 bool ReadyToFight(const TCorps& corps, int side) {
-  return !corps.IsFree() && corps.Side == side && corps.OtherBrigades != 0 && corps.Stance < TCombatStance::Embarked;
+  return !corps.IsFree() && corps.Side == side && corps.OtherBrigades != 0 &&
+         corps.Stance < TCombatStance::Embarked;
 }
 
 std::vector<int> FirstCorpsOf(int side) {
@@ -28,7 +29,8 @@ std::vector<int> FirstCorpsOf(int side) {
     if (!ReadyToFight(GameState.Corps[c], side)) continue;
     bool sharesAHex = false;
     for (int other : corps)
-      sharesAHex |= GameState.Corps[other].X == GameState.Corps[c].X && GameState.Corps[other].Y == GameState.Corps[c].Y;
+      sharesAHex |= GameState.Corps[other].X == GameState.Corps[c].X &&
+                    GameState.Corps[other].Y == GameState.Corps[c].Y;
     if (!sharesAHex) corps.push_back(c);
   }
   return corps;

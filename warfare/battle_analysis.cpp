@@ -63,7 +63,8 @@ std::int64_t ExpectedEnemyCasualties(const SideFactors& f) {
   total += onTheField ? per30(f[Aggression] / 4) * 3 : per30(f[Aggression] / 2);
   total += per30(f[Stance]) * 10 + per30(f[Supply]) * 25 + per30(f[CityGuns]) * 5;
   total -= per30(f[Fatigue] * 5) + per30(f[Battlefield]) + per30(f[Entrenchment]) * 25;
-  total += per30(f[Readiness]) * 10 + per30(f[Leadership]) * 25 + per30(f[Quality]) * 20 + per30(f[Weapons]);
+  total += per30(f[Readiness]) * 10 + per30(f[Leadership]) * 25 + per30(f[Quality]) * 20 +
+           per30(f[Weapons]);
   return total / 5;
 }
 
@@ -88,8 +89,12 @@ BattleAnalysis AnalyseBattle(const BattleContext& ctx) {
   BattleAnalysis analysis;
   analysis.titles = {TextLine(487), TextLine(488)};
   analysis.rows = {
-      Row(489, [&](int s) { return std::to_string(tally[s].men) + ", " + std::to_string(tally[s].guns); }),
-      Row(490, [&](int s) { return std::to_string(f[s][Battlefield] + f[s][Entrenchment]) + " x2"; }),
+      Row(489,
+          [&](int s) {
+            return std::to_string(tally[s].men) + ", " + std::to_string(tally[s].guns);
+          }),
+      Row(490,
+          [&](int s) { return std::to_string(f[s][Battlefield] + f[s][Entrenchment]) + " x2"; }),
       Row(492, weighted(Fatigue, " x5")),
       Row(493, weighted(Readiness, " x10")),
       Row(494, weighted(Leadership, " x25")),

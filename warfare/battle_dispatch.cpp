@@ -89,7 +89,8 @@ Engagement EngageTheHex(CorpsFlags& drawnIn) {
   Engagement engagement;
   for (int c = 1; c <= GameState.Corps.Count; ++c) {
     TCorps& corps = GameState.Corps[c];
-    if (corps.IsFree() || !StandsOnBattleHex(corps) || corps.Stance >= TCombatStance::Embarked) continue;
+    if (corps.IsFree() || !StandsOnBattleHex(corps) || corps.Stance >= TCombatStance::Embarked)
+      continue;
     Engage(corps, engagement);
     drawnIn[c] = true;
   }
@@ -161,7 +162,8 @@ void OpenBattle(int c, CorpsFlags& drawnIn) {
     SetUpCityAssault(city, opener.Side);
     RecountCorpsBrigades();
     TakeTheHex();
-  } else if (field && engagement.brigades[TSide::Union] != 0 && engagement.brigades[TSide::Confederate] != 0) {
+  } else if (field && engagement.brigades[TSide::Union] != 0 &&
+             engagement.brigades[TSide::Confederate] != 0) {
     FightTheFieldBattle();
   }
 }

@@ -48,7 +48,8 @@ std::vector<int> AttackerBrigades(int camp, bool lineOnly) {
   std::vector<int> brigades;
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
     const TBrigade& brigade = GameState.Brigades[b];
-    if (brigade.Status != TBrigadeStatus::InCorps || !IsEntryOf(GameState.Corps, brigade.Location)) continue;
+    if (brigade.Status != TBrigadeStatus::InCorps || !IsEntryOf(GameState.Corps, brigade.Location))
+      continue;
     if (lineOnly && brigade.Arm == TArm::Artillery) continue;
     if (IsAttacker(GameState.Corps[brigade.Location], camp)) brigades.push_back(b);
   }
@@ -118,7 +119,8 @@ void CountTheShips(CityAssault& assault) {
   for (int f = 1; f <= GameState.Fleets.Count; ++f) {
     const TFleet& fleet = GameState.Fleets[f];
     if (fleet.IsFree() || fleet.X != city.X || fleet.Y != city.Y) continue;
-    const int fighting = ShipsOfType(fleet, TShipType::Ironclad) + ShipsOfType(fleet, TShipType::Warship);
+    const int fighting =
+        ShipsOfType(fleet, TShipType::Ironclad) + ShipsOfType(fleet, TShipType::Warship);
     if (fleet.Side == city.Side) assault.defendingGuns += fighting;
     if (fleet.Side == assault.camp) assault.ships += fighting;
   }
@@ -294,14 +296,15 @@ int StormCity(CityAssault& assault) {
     const int defenderHit = assault.works * kStormHitPerWorksLevel + kStormDefenderHit;
     const int hitsOnGarrison = Hits(assault.infantry, 200, kStormHit) +
                                Hits(2 * assault.ships + assault.guns + 1, 300, kStormHit);
-    const int hitsOnAttackers = Hits(assault.garrison, 200, defenderHit) +
-                                Hits(4 * assault.defendingGuns + assault.garrisonGuns + 1, 200, defenderHit);
+    const int hitsOnAttackers =
+        Hits(assault.garrison, 200, defenderHit) +
+        Hits(4 * assault.defendingGuns + assault.garrisonGuns + 1, 200, defenderHit);
     attackersLost += InflictAttackerLosses(hitsOnAttackers, assault.camp);
     garrisonLost += InflictGarrisonLosses(assault.city, hitsOnGarrison);
     garrisonBroke = MoraleBreaks(MoraleAfterLosses(garrisonLost, assault.garrison));
     attackersBroke = MoraleBreaks(MoraleAfterLosses(attackersLost, assault.infantry));
-    result = StormRoundResult(garrisonBroke, attackersBroke, garrisonLost, assault.garrison, attackersLost,
-                              assault.infantry);
+    result = StormRoundResult(garrisonBroke, attackersBroke, garrisonLost, assault.garrison,
+                              attackersLost, assault.infantry);
   }
   TCity& city = GameState.Cities[assault.city];
   const std::vector<int> attackers = AttackingCorps(assault.camp);

@@ -59,10 +59,12 @@ TEST_F(BattleTest, TheAnalysisSetsTheFiguresBesideTheMoraleBeforeAndAfter) {
   BattleContext ctx;
   ctx.BattleIntensity = 2;
   const std::vector<AnalysisRow> expected = {
-      {"text 489", {"7500, 32", "0, 0"}}, {"text 490", {"5 x2", "0 x2"}},  {"text 492", {"2 x5", "1 x5"}},
-      {"text 493", {"10 x10", "10 x10"}}, {"text 494", {"6 x25", "9 x25"}}, {"text 496", {"3 x20", "5 x20"}},
-      {"text 497", {"90 x7", "60 x7"}},   {"text 501", {"1200", "9"}},      {"text 502", {"1064", "27"}},
-      {"text 504", {"500", "200"}},       {"text 498", {"8", "0"}},         {"text 499", {"3", "0"}},
+      {"text 489", {"7500, 32", "0, 0"}}, {"text 490", {"5 x2", "0 x2"}},
+      {"text 492", {"2 x5", "1 x5"}},     {"text 493", {"10 x10", "10 x10"}},
+      {"text 494", {"6 x25", "9 x25"}},   {"text 496", {"3 x20", "5 x20"}},
+      {"text 497", {"90 x7", "60 x7"}},   {"text 501", {"1200", "9"}},
+      {"text 502", {"1064", "27"}},       {"text 504", {"500", "200"}},
+      {"text 498", {"8", "0"}},           {"text 499", {"3", "0"}},
       {"text 500", {"5", "0"}},
   };
   for (int time = 1; time <= 2; ++time) {
@@ -70,7 +72,8 @@ TEST_F(BattleTest, TheAnalysisSetsTheFiguresBesideTheMoraleBeforeAndAfter) {
     ASSERT_EQ(analysis.rows.size(), expected.size());
     for (std::size_t r = 0; r < expected.size(); ++r) {
       EXPECT_EQ(analysis.rows[r].caption, expected[r].caption);
-      EXPECT_EQ(analysis.rows[r].figures, expected[r].figures) << expected[r].caption << ", time " << time;
+      EXPECT_EQ(analysis.rows[r].figures, expected[r].figures)
+          << expected[r].caption << ", time " << time;
     }
     EXPECT_EQ(analysis.titles, (std::array<std::string, 2>{"text 487", "text 488"}));
     EXPECT_EQ(analysis.outcome, "text 65");

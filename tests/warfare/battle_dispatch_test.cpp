@@ -63,7 +63,9 @@ TEST_F(BattleDispatchTest, AMarkedHexIsFoughtAsABattleAnAssaultOrNotAtAll) {
       const int city = AddCity(kX, kY, TSide::Confederate);
       if (c.city == kWorksOnly) GameState.Cities[city].Fortifications = 2;
       if (c.city == kGarrisoned) {
-        AddBrigade({.nation = TNation::Confederacy, .strength = 1, .status = TBrigadeStatus::InGarrison,
+        AddBrigade({.nation = TNation::Confederacy,
+                    .strength = 1,
+                    .status = TBrigadeStatus::InGarrison,
                     .location = city});
         GameState.Cities[city].GarrisonCount = 1;
       }
@@ -189,7 +191,9 @@ TEST_F(BattleDispatchTest, OnlyOneMachinePlayClearsTheMarksAndRecountsTheTotals)
 // still in contact with the city, do not storm it again.
 TEST_F(BattleDispatchTest, ARepulsedStackDoesNotStormTheSameCityAgainInTheSameTurn) {
   const int city = AddCity(kX, kY, TSide::Confederate);
-  AddBrigade({.nation = TNation::Confederacy, .strength = 200, .status = TBrigadeStatus::InGarrison,
+  AddBrigade({.nation = TNation::Confederacy,
+              .strength = 200,
+              .status = TBrigadeStatus::InGarrison,
               .location = city});
   GameState.Cities[city].GarrisonCount = 1;
   GameState.Cities[city].Fortifications = 0;

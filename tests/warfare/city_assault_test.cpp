@@ -41,8 +41,12 @@ class CityAssaultTest : public BattleTest {
   }
 
   static int AddGarrison(int city, int nation, int arm, int strength, int homeState = 1) {
-    const int b = AddBrigade({.nation = nation, .arm = arm, .strength = strength,
-                              .status = TBrigadeStatus::InGarrison, .location = city, .homeState = homeState});
+    const int b = AddBrigade({.nation = nation,
+                              .arm = arm,
+                              .strength = strength,
+                              .status = TBrigadeStatus::InGarrison,
+                              .location = city,
+                              .homeState = homeState});
     RecountGarrison(city);
     return b;
   }
@@ -55,7 +59,8 @@ class CityAssaultTest : public BattleTest {
     GameState.Corps[c].Stance = TCombatStance::Advance;
     GameState.Corps[c].BattleMark = TBattleMark::Engaged;
     for (int strength : line) AddBrigade({.nation = side, .strength = strength, .location = c});
-    if (guns != 0) AddBrigade({.nation = side, .arm = TArm::Artillery, .strength = guns, .location = c});
+    if (guns != 0)
+      AddBrigade({.nation = side, .arm = TArm::Artillery, .strength = guns, .location = c});
     return c;
   }
 
@@ -87,16 +92,18 @@ TEST(StormRound, GivesWayToBrokenMoraleAndToLosingAllTheMen) {
       {false, false, 0, 3, 0, 0, TStorm::Repulsed},  // attackers of guns alone
   };
   for (const Case& c : cases)
-    EXPECT_EQ(StormRoundResult(c.garrisonBroke, c.attackersBroke, c.garrisonLost, c.garrison, c.attackersLost,
-                               c.attackers),
+    EXPECT_EQ(StormRoundResult(c.garrisonBroke, c.attackersBroke, c.garrisonLost, c.garrison,
+                               c.attackersLost, c.attackers),
               c.result)
-        << c.garrisonLost << " of " << c.garrison << " against " << c.attackersLost << " of " << c.attackers;
+        << c.garrisonLost << " of " << c.garrison << " against " << c.attackersLost << " of "
+        << c.attackers;
 }
 
 TEST(StormMorale, FallsATenthWithTheMenAndIsWholeOnceTheyAreGone) {
   const struct {
     int lost, men, morale;
-  } cases[] = {{0, 10, 100}, {1, 10, 99}, {10, 10, 90}, {11, 10, 100}, {3, 7, 96}, {0, 0, 100}, {5, 0, 100}};
+  } cases[] = {{0, 10, 100}, {1, 10, 99}, {10, 10, 90}, {11, 10, 100},
+               {3, 7, 96},   {0, 0, 100}, {5, 0, 100}};
   for (const auto& c : cases)
     EXPECT_EQ(MoraleAfterLosses(c.lost, c.men), c.morale) << c.lost << " of " << c.men;
 }
@@ -118,13 +125,14 @@ TEST_F(CityAssaultTest, CountsTheForcesOfBothSidesOnTheForm) {
   GameState.Corps[aboard].Stance = TCombatStance::Embarked;
   const CityAssault assault = PrepareCityAssault(city, TSide::Confederate);
   EXPECT_EQ(assault.form.title, "text 112City 1");
-  EXPECT_EQ(assault.form.forces, (std::array<std::string, 7>{"2text 113", "2000text 114", "8text 115",
-                                                              "4text 116", "4000text 117", "16text 118",
-                                                              "2text 119"}));
+  EXPECT_EQ(assault.form.forces,
+            (std::array<std::string, 7>{"2text 113", "2000text 114", "8text 115", "4text 116",
+                                        "4000text 117", "16text 118", "2text 119"}));
   EXPECT_EQ(GameState.BattleOutcome, 1);
   GameState.Cities[city].CoastalGuns = 0;
   GameState.Fleets[own].Side = GameState.Fleets[enemy].Side = TSide::None;
-  EXPECT_EQ(PrepareCityAssault(city, TSide::Confederate).form.forces[3], "") << "no defending guns, no line";
+  EXPECT_EQ(PrepareCityAssault(city, TSide::Confederate).form.forces[3], "")
+      << "no defending guns, no line";
 }
 
 // An attacker without guns or ships never harms the works: seven rounds of
@@ -223,8 +231,10 @@ TEST_F(CityAssaultTest, ARepulsedStormRestoresTheWorksAndTrainsTheGarrison) {
   EXPECT_EQ(GameState.Cities[city].GarrisonCount, 2);
   EXPECT_EQ(GameState.Brigades[first].Quality, 2);
   EXPECT_EQ(GameState.Brigades[second].Quality, 1);
-  EXPECT_EQ(GameState.Corps[attackers].Readiness, 4) << "halved, then one less for the garrison's fright";
-  EXPECT_EQ(GameState.Corps[attackers].BattleMark, TBattleMark::Fought) << "still before a held city";
+  EXPECT_EQ(GameState.Corps[attackers].Readiness, 4)
+      << "halved, then one less for the garrison's fright";
+  EXPECT_EQ(GameState.Corps[attackers].BattleMark, TBattleMark::Fought)
+      << "still before a held city";
 }
 
 // Without works the storm comes at the first Execute. A garrison whose
