@@ -190,11 +190,6 @@ void RecountCorps() {
   }
 }
 
-struct WeaponRange {
-  int first;
-  int last;
-};
-
 WeaponRange WeaponsOfArm(int arm) {
   switch (arm) {
     case TArm::Artillery:
@@ -225,27 +220,6 @@ int GatheringCity(const TBrigade& brigade) {
       return kRiverGatheringCity;
   }
   return GameState.Nations[brigade.Nation].Capital;
-}
-
-struct RecruitPool {
-  U16 TStateRec::*points;
-  int fullStrength;
-};
-
-bool PoolOfArm(int arm, RecruitPool& pool) {
-  switch (arm) {
-    case TArm::Artillery:
-      pool = {&TStateRec::ArtilleryPoints, kFullArtilleryStrength};
-      return true;
-    case TArm::Infantry:
-      pool = {&TStateRec::InfantryPoints, kFullInfantryStrength};
-      return true;
-    case TArm::Cavalry:
-      pool = {&TStateRec::CavalryPoints, kFullCavalryStrength};
-      return true;
-    default:
-      return false;
-  }
 }
 
 int LowestFreeBrigadeNumber(int state) {
@@ -338,6 +312,22 @@ void SetProductionCosts() {
   for (int row = 0; row < static_cast<int>(kCosts.size()); ++row)
     for (int nation = 1; nation <= GameState.Nations.Count; ++nation)
       GameState.WeaponTypes[kFirstPricedWeapon + row].Cost[nation] = kCosts[row][nation - 1];
+}
+
+bool PoolOfArm(int arm, RecruitPool& pool) {
+  switch (arm) {
+    case TArm::Artillery:
+      pool = {&TStateRec::ArtilleryPoints, kFullArtilleryStrength};
+      return true;
+    case TArm::Infantry:
+      pool = {&TStateRec::InfantryPoints, kFullInfantryStrength};
+      return true;
+    case TArm::Cavalry:
+      pool = {&TStateRec::CavalryPoints, kFullCavalryStrength};
+      return true;
+    default:
+      return false;
+  }
 }
 
 int PickWeaponForArm(int nation, int arm, int strength) {

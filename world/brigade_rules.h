@@ -7,6 +7,7 @@
 
 #include "world/codes.h"
 #include "world/force_records.h"
+#include "world/realm_records.h"
 
 // TCorpsKind: what a formation is, which sets how many brigades it may hold.
 namespace TCorpsKind {
@@ -31,6 +32,20 @@ inline constexpr int kMostBrigadeFatigue = 23;
 inline bool IsGarrisonOf(const TBrigade& brigade, int city) {
   return brigade.Status == TBrigadeStatus::InGarrison && brigade.Location == city;
 }
+
+// Weapons first..last, both included; empty when last is below first.
+struct WeaponRange {
+  int first;
+  int last;
+};
+
+// A state's recruits of one arm, and the strength of a full brigade of it.
+struct RecruitPool {
+  U16 TStateRec::*points;
+  int fullStrength;
+};
+// The pool of the arm; false for a brigade of no arm.
+bool PoolOfArm(int arm, RecruitPool& pool);
 
 // Empties a brigade slot. The number, location, weapon and quality bytes keep
 // what they held; a city losing a brigade of its garrison counts it gone.

@@ -39,6 +39,10 @@ std::uint16_t ClickedHexY;
 std::uint16_t FinderCount;
 Table<TFinderResult, 20> FinderResults;
 
+std::uint8_t DragActive;
+std::uint8_t CorpsPicked;
+std::uint8_t InfoClick;
+
 std::uint16_t ThreatCorpsAtCity;
 std::uint16_t ThreatOwnStrength;
 std::uint16_t ThreatEnemyStrength;
@@ -88,6 +92,7 @@ void ResetGameWideVariables() {
   for (auto* figure : {&BattleStrength1, &BattleStrength2, &BattleReadiness1, &BattleReadiness2}) {
     *figure = 0;
   }
+  for (auto* flag : {&DragActive, &CorpsPicked, &InfoClick}) *flag = 0;
   Zero(RouteSteps);
   Zero(FinderResults);
   Zero(BattleFactors);

@@ -49,6 +49,12 @@ struct TFinderResult {
 extern std::uint16_t FinderCount;
 extern Table<TFinderResult, 20> FinderResults;
 
+// The map's click state: a path drag is armed or running, a corps is picked
+// for a move order, the click only shows information.
+extern std::uint8_t DragActive;
+extern std::uint8_t CorpsPicked;
+extern std::uint8_t InfoClick;
+
 // Results of the city threat assessment, read right after it.
 extern std::uint16_t ThreatCorpsAtCity;
 extern std::uint16_t ThreatOwnStrength;

@@ -1,5 +1,6 @@
 // Copies between bitmaps: raster operations, stretching, transparency and the
 // colour/monochrome conversions.
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -41,11 +42,37 @@ std::vector<int> NearestSource(int source_start, int source_length, int length) 
   return map;
 }
 
+// A plain copy between colour pictures at the same size: whole rows at a
+// time, of the part whose source pixels exist.
+bool IsPlainCopy(const TBitmap& target, const TRect& dest, const SourceView& source,
+                 std::uint32_t rop) {
+  return ((rop >> 16) & 0xFF) == 0xCC && dest.Width() == source.rect.Width() &&
+         dest.Height() == source.rect.Height() && !source.transparent && !target.Monochrome() &&
+         !source.bitmap.Monochrome();
+}
+
+void CopyRows(TBitmap& target, const TRegion& clip, const TRect& dest, const SourceView& source) {
+  const int dx = source.rect.Left - dest.Left;
+  const int dy = source.rect.Top - dest.Top;
+  TRect readable = source.bitmap.Bounds();
+  readable.Offset(-dx, -dy);
+  for (const TRect& part : clip.Within(dest.Intersect(target.Bounds()).Intersect(readable))) {
+    for (int y = part.Top; y < part.Bottom; ++y) {
+      std::memcpy(target.ScanLine(y) + part.Left, source.bitmap.ScanLine(y + dy) + part.Left + dx,
+                  sizeof(std::uint32_t) * part.Width());
+    }
+  }
+}
+
 // The one routine behind every blit: dest is in bitmap pixels of the target;
 // each destination pixel takes the nearest source pixel.
 void BlitInto(TBitmap& target, const TRegion& clip, const TRect& dest, const SourceView& source,
               std::uint32_t rop, TColor pattern, TColor text, TColor back) {
   if (dest.IsEmpty() || source.rect.IsEmpty()) return;
+  if (IsPlainCopy(target, dest, source, rop)) {
+    CopyRows(target, clip, dest, source);
+    return;
+  }
   const bool to_colour = !target.Monochrome() && source.bitmap.Monochrome();
   const bool to_mono = target.Monochrome() && !source.bitmap.Monochrome();
   const std::vector<int> columns =

@@ -1,20 +1,15 @@
 #include "world/army_naming.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <string>
 
 #include "support/window_fixture.h"
-#include "tests/world/force_builders.h"
 #include "world/codes.h"
 #include "world/vardecl.h"
 
 namespace {
 
-constexpr int kTakenName = 2;
-constexpr int kState = 5;
-constexpr int kUnion = TNation::Union;
+constexpr int kState = 5, kUnion = TNation::Union;
 
 class ArmyNamingTest : public WindowTest {
  protected:
@@ -51,31 +46,17 @@ TEST_F(ArmyNamingTest, TheFirstNameOfTheStateWinsOverTheTheatreAndAnyOtherName) 
   std::array<int, 5> scores{};
   for (int k = 1; k <= 5; ++k) scores[k - 1] = GameState.ArmyNames[kUnion][k].Score;
   EXPECT_EQ(scores, (std::array{1, 11, 21, 21, 0}));
-  EXPECT_EQ(GameState.ArmyNames[kUnion][3].Used, kTakenName);
-  EXPECT_EQ(Named(kUnion), "Army 4");
-  EXPECT_EQ(GameState.ArmyNames[kUnion][3].Score, 0);
-  EXPECT_EQ(Named(kUnion), "Army 2");
-  EXPECT_EQ(Named(kUnion), "Army 1");
-  // With every name taken the first entry serves again.
-  EXPECT_EQ(Named(kUnion), "Army 1");
-  // France and Britain field the Army of the Americas.
-  EXPECT_EQ(Named(TNation::France), "The Americas");
-  EXPECT_EQ(Named(TNation::Britain), "The Americas");
-}
-
-TEST_F(ArmyNamingTest, TheNewArmyIsAnnouncedWithItsCommanderAndHeadquarters) {
-  List(kUnion, 1, TTheatre::West, kState).Name = "Army of the Ohio";
-  NameNewArmy(kUnion, army, kState);  // no commander yet: the notice names no one
-  EXPECT_EQ(window.Notices()[0].lines[1], "text 21 ");
-  const int leader = AddLeader({});
-  GameState.Armies[army].Leader = leader;
-  NameNewArmy(kUnion, army, kState);
-  const RecordedNotice& notice = window.Notices()[1];
-  EXPECT_EQ(notice.kind, 20);
-  EXPECT_EQ(notice.lines,
+  // A name taken scores 0; with every name taken the first entry serves again.
+  EXPECT_EQ((std::array{Named(kUnion), Named(kUnion), Named(kUnion), Named(kUnion)}),
+            (std::array<std::string, 4>{"Army 4", "Army 2", "Army 1", "Army 1"}));
+  // The notice names the army, its commander (none yet) and its headquarters.
+  EXPECT_EQ(window.Notices()[0].kind, 20);
+  EXPECT_EQ(window.Notices()[0].lines,
             (std::array<std::string, 4>{
-                "text 0Army of the Ohio", "text 21 " + GameState.Leaders[leader].Name.str(),
+                "text 0Army 3", "text 21 ",
                 "text 105 " + GameState.Cities[GameState.Armies[army].HqCity].Name.str(), ""}));
+  // France and Britain field the Army of the Americas.
+  EXPECT_EQ(Named(TNation::Britain), "The Americas");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // A small theatre for the corps rules: open land of one terrain class held by
 // no camp, numbered texts ("t145" for text 145), a recording window, and
 // builders for a corps ready to march and for its brigades and commander.
+#include <deque>
 #include <string>
 
 #include "support/world_fixture.h"
@@ -9,6 +10,7 @@
 #include "world/codes.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
+#include "world/random.h"
 #include "world/recording_window.h"
 #include "world/vardecl.h"
 
@@ -78,6 +80,12 @@ class CorpsTest : public WorldTest {
 
   static int AddBrigadeTo(int c, int fatigue = 0) {
     return AddBrigade({.nation = Corps(c).Nation, .location = c, .fatigue = fatigue});
+  }
+
+  // Scripts one draw of the bound, or none for a negative value.
+  static void ScriptDraw(int bound, int value) {
+    ScriptRandomDraws(value < 0 ? std::deque<ScriptedDraw>{}
+                                : std::deque<ScriptedDraw>{{bound, value}});
   }
 
   static void Plan(int c, std::initializer_list<int> path) {

@@ -2,12 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <deque>
+#include <string>
+
 #include "tests/world/corps_fixture.h"
 #include "world/corps_path.h"
 #include "world/hex_grid.h"
 #include "world/random.h"
 
 namespace {
+
+using Arrange = void (*)(TCorps&);
 
 class CorpsOrdersTest : public CorpsTest {
  protected:
@@ -19,12 +25,53 @@ class CorpsOrdersTest : public CorpsTest {
 
   // A human Union corps at (10, 10) on its destination, rested, whose
   // movement points before the halvings are 10 x 3 + 20 = 50.
-  int AddRestedCorps(int x = 10, int y = 10) { return AddMarchingCorps(x, y, TSide::Union); }
+  static int AddRestedCorps(int x = 10, int y = 10) { return AddMarchingCorps(x, y, TSide::Union); }
+
+  // The same corps with a path of the player's towards (10, 20).
+  static int AddCorpsUnderWay() {
+    const int c = AddRestedCorps();
+    Corps(c).DestY = 20;
+    Plan(c, {kSouth});
+    return c;
+  }
 
   static int AddSupplyCity(int x, int y, int side, int level) {
     const int city = AddCity(x, y, side);
     GameState.Cities[city].SupplyLevel = static_cast<std::uint8_t>(level);
     return city;
+  }
+
+  // A tired corps in a state its nation holds, with intruders or none, on the
+  // march.
+  static void RestInState(TCorps& corps, int march) {
+    corps.Fatigue = 9;
+    corps.March = static_cast<std::uint8_t>(march == 2 ? TMarchMode::Forced : TMarchMode::Standard);
+    SetState(corps.X, corps.Y, 5);
+    TStateRec& state = GameState.States[5];
+    state.ControlSide = state.Nation = TNation::Union;
+    state.IntruderStrength = static_cast<std::uint16_t>(march == 1 ? 1 : 0);
+  }
+  static void Unseasoned(TCorps& corps, int readiness) {
+    corps.Quality = 0;
+    corps.Readiness = static_cast<std::uint8_t>(readiness);
+  }
+  static void InArmy(TCorps& corps, int combat, int corpsCount) {
+    corps.Army = static_cast<std::uint8_t>(AddArmyUnder(combat, 0, corpsCount));
+  }
+  static void Pressed(TCorps& corps, int stance) {
+    corps.EnemyPressure = 1;
+    corps.Stance = static_cast<std::uint8_t>(stance);
+  }
+  static TLeader& LeaderOf(TCorps& corps) { return GameState.Leaders[corps.Leader]; }
+  using CorpsTest::LeaderOf;
+
+  static std::uint8_t AddArmyUnder(int combat, int inspiration, int corpsCount) {
+    const int army = AddArmy(40, 40, TSide::Union, TNation::Union);
+    const int commander = AddLeader({.combat = combat});
+    GameState.Leaders[commander].Inspiration = static_cast<std::uint8_t>(inspiration);
+    GameState.Armies[army].Leader = static_cast<std::uint8_t>(commander);
+    GameState.Armies[army].CorpsCount = static_cast<std::uint8_t>(corpsCount);
+    return static_cast<std::uint8_t>(army);
   }
 
   // Follows the corps' path from its hex.
@@ -63,114 +110,149 @@ TEST_F(CorpsOrdersTest, AComputerCorpsAlwaysGetsAFreshRouteToItsDestination) {
   EXPECT_EQ(PathEnd(c), (THexPos{10, 14}));
 }
 
-TEST_F(CorpsOrdersTest, MovementPointsFollowMarchSupplyWeatherAndArmy) {
-  struct Case {
+// Rows set up the corps beyond the common start, give the draw of 15 (-1: none)
+// and the movement points of the turn.
+TEST_F(CorpsOrdersTest, MovementPointsFollowQualityFatigueArmyMarchSupplyAndWeather) {
+  struct Row {
     const char* name;
-    int march;
-    int supplyType;
-    int weather;
-    int kind;
-    bool crowdedArmy;
-    int expected;
+    Arrange arrange;
+    int draw, expected;
   };
-  for (Case test : {Case{"standard", 1, 0, 0, 0, false, 25}, Case{"forced", 2, 0, 0, 0, false, 50},
-                    Case{"cautious", 0, 0, 0, 0, false, 12}, Case{"encamped", 1, 1, 0, 0, false, 8},
-                    Case{"storm", 1, 0, 5, 0, false, 8}, Case{"cavalry", 1, 0, 0, 2, false, 50},
-                    Case{"crowded army", 1, 0, 0, 0, true, 19}}) {
+  const Row rows[] = {
+      {"standard march halves 50", [](TCorps&) {}, 0, 25},
+      {"fatigue 1 costs 3", [](TCorps& c) { c.Fatigue = 1; }, 0, 23},
+      {"fatigue 2 costs 6", [](TCorps& c) { c.Fatigue = 2; }, 0, 22},
+      {"a quiet own state takes two thirds", [](TCorps& c) { RestInState(c, 0); }, 0, 20},
+      {"intruders in the state", [](TCorps& c) { RestInState(c, 1); }, 0, 11},
+      {"forced march ignores fatigue", [](TCorps& c) { RestInState(c, 2); }, 0, 50},
+      {"cautious march halves again", [](TCorps& c) { c.March = 0; }, 0, 12},
+      {"commander's combat less a draw", [](TCorps& c) { c.LeaderCombat = 10; }, 14, 23},
+      {"15 points draw nothing", [](TCorps& c) { Unseasoned(c, 15); }, -1, 7},
+      {"16 points draw", [](TCorps& c) { Unseasoned(c, 16); }, 0, 8},
+      {"combat 16 leads four", [](TCorps& c) { InArmy(c, 16, 4); }, -1, 29},
+      {"a fifth corps costs 10", [](TCorps& c) { InArmy(c, 16, 5); }, -1, 24},
+      {"combat 15 leads three", [](TCorps& c) { InArmy(c, 15, 4); }, -1, 23},
+      {"a crowded army keeps 1", [](TCorps& c) { InArmy(c, 16, 10); }, -1, 1},
+      {"encamped", [](TCorps& c) { c.SupplyType = TSupplyType::Encampment; }, 0, 8},
+      {"cavalry keeps its pace", [](TCorps& c) { c.Kind = 2; }, 0, 50},
+      {"weather 2", [](TCorps&) { GameState.Weather[1] = 2; }, 0, 25},
+      {"weather 3", [](TCorps&) { GameState.Weather[1] = 3; }, 0, 12},
+      {"weather 4", [](TCorps&) { GameState.Weather[1] = 4; }, 0, 12},
+      {"weather 5", [](TCorps&) { GameState.Weather[1] = 5; }, 0, 8},
+      {"weather 6", [](TCorps&) { GameState.Weather[1] = 6; }, 0, 12},
+      {"weather 7", [](TCorps&) { GameState.Weather[1] = 7; }, 0, 8},
+      {"weather 8", [](TCorps&) { GameState.Weather[1] = 8; }, 0, 8},
+      {"weather 9", [](TCorps&) { GameState.Weather[1] = 9; }, 0, 25},
+      {"at most 250", [](TCorps& c) { c.Quality = 60; }, 0, 250},
+      {"no commander, no march", [](TCorps& c) { c.Leader = 0; }, -1, 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
     SetUp();
-    const int c = AddRestedCorps();
-    Corps(c).March = static_cast<std::uint8_t>(test.march);
-    Corps(c).SupplyType = static_cast<std::uint8_t>(test.supplyType);
-    Corps(c).Kind = static_cast<std::uint8_t>(test.kind);
-    GameState.Weather[1] = static_cast<std::uint16_t>(test.weather);
-    if (test.crowdedArmy) {
-      // A commander of combat 16 leads four corps well; this army has six.
-      const int army = AddArmy(40, 40, TSide::Union, TNation::Union);
-      GameState.Armies[army].Leader = static_cast<std::uint8_t>(AddLeader({.combat = 16}));
-      GameState.Armies[army].CorpsCount = 6;
-      Corps(c).Army = static_cast<std::uint8_t>(army);
-    } else {
-      ScriptRandomDraws({{15, 0}});
-    }
+    const int c = AddCorpsUnderWay();
+    row.arrange(Corps(c));
+    ScriptDraw(15, row.draw);
     ProcessCorpsOrders();
-    EXPECT_EQ(Corps(c).MovePoints, test.expected) << test.name;
+    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+    EXPECT_EQ(Corps(c).MovePoints, row.expected);
   }
 }
 
-TEST_F(CorpsOrdersTest, MovementPointsAreCappedAndALeaderlessCorpsHasNone) {
-  const int strong = AddRestedCorps(10, 10);
-  Corps(strong).Quality = 60;
-  Corps(strong).March = 2;
-  const int leaderless = AddRestedCorps(20, 10);
-  Corps(leaderless).Leader = 0;
-  ProcessCorpsOrders();
-  EXPECT_EQ(Corps(strong).MovePoints, 250);
-  EXPECT_EQ(Corps(leaderless).MovePoints, 0);
+// The recovery is a fifth of the commander's inspiration of 25, and an eighth
+// of his army commander's.
+TEST_F(CorpsOrdersTest, FatigueAboveTheMarchsToleranceMakesTheCorpsRest) {
+  struct Row {
+    const char* name;
+    Arrange arrange;
+    int fatigue, fatigueAfter;  // unchanged: no rest
+  };
+  const Row rows[] = {
+      {"standard tolerates 10", [](TCorps&) {}, 10, 10},
+      {"standard rests at 11", [](TCorps&) {}, 11, 6},
+      {"cautious tolerates none", [](TCorps& c) { c.March = 0; }, 1, 0},
+      {"cautious, fresh", [](TCorps& c) { c.March = 0; }, 0, 0},
+      {"forced tolerates 20", [](TCorps& c) { c.March = 2; }, 20, 20},
+      {"forced rests at 21", [](TCorps& c) { c.March = 2; }, 21, 16},
+      {"on its destination none", [](TCorps& c) { c.DestY = 10; }, 1, 0},
+      {"pressed, withdrawing, 100", [](TCorps& c) { Pressed(c, 0); }, 100, 100},
+      {"pressed, withdrawing, 101", [](TCorps& c) { Pressed(c, 0); }, 101, 96},
+      {"pressed, advancing, 20", [](TCorps& c) { Pressed(c, 2); }, 20, 20},
+      {"pressed, advancing, 21", [](TCorps& c) { Pressed(c, 2); }, 21, 16},
+      {"at least 3", [](TCorps& c) { LeaderOf(c).Inspiration = 10; }, 11, 8},
+      {"an army commander's eighth", [](TCorps& c) { c.Army = AddArmyUnder(40, 16, 1); }, 11, 4},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    SetUp();
+    const int c = AddCorpsUnderWay();
+    LeaderOf(c).Inspiration = 25;
+    Corps(c).Fatigue = static_cast<std::uint8_t>(row.fatigue);
+    const int brigade = AddBrigadeTo(c, row.fatigue);
+    row.arrange(Corps(c));
+    ProcessCorpsOrders();
+    const bool rests = row.fatigueAfter != row.fatigue;
+    EXPECT_EQ(Corps(c).Activity, rests ? TCorpsActivity::Resting : 0);
+    EXPECT_EQ(Corps(c).MovePoints == 0, rests);
+    EXPECT_EQ(Corps(c).Fatigue, row.fatigueAfter);
+    EXPECT_EQ(GameState.Brigades[brigade].Fatigue, row.fatigueAfter);
+  }
 }
 
-TEST_F(CorpsOrdersTest, ATiredCorpsRestsAndADefenderHoldingAfterBattleDigsIn) {
-  const int resting = AddRestedCorps(10, 10);
-  Corps(resting).Fatigue = 1;
-  const int tired = AddRestedCorps(20, 10);
-  Corps(tired).DestY = 20;
-  Corps(tired).Fatigue = 15;
-  LeaderOf(tired).Inspiration = 25;
-  const int tiredBrigade = AddBrigadeTo(tired, 15);
-  const int holding = AddRestedCorps(30, 10);
-  Corps(holding).EnemyPressure = 3;
-  const int holdingBrigade = AddBrigadeTo(holding, 1);
-  ProcessCorpsOrders();
-
-  EXPECT_EQ(Corps(resting).Activity, TCorpsActivity::Resting);
-  EXPECT_EQ(Corps(resting).MovePoints, 0);
-  EXPECT_EQ(Corps(resting).Fatigue, 0);
-  // Inspiration 25 takes 5 off the corps and its brigade alike.
-  EXPECT_EQ(Corps(tired).Activity, TCorpsActivity::Resting);
-  EXPECT_EQ(Corps(tired).Fatigue, 10);
-  EXPECT_EQ(GameState.Brigades[tiredBrigade].Fatigue, 10);
-
-  EXPECT_EQ(Corps(holding).Activity, TCorpsActivity::Holding);
-  EXPECT_EQ(Corps(holding).Entrenchment, 1);
-  EXPECT_EQ(Corps(holding).LastMoveDir, kHoldEntry);
-  EXPECT_EQ(Corps(holding).MovePoints, 0);
-  EXPECT_EQ(GameState.Brigades[holdingBrigade].Fatigue, 3);
-}
-
-TEST_F(CorpsOrdersTest, AComputerArmysCorpsTrainsAndAGoodDrillIsAnnounced) {
-  GameState.Nations[TNation::Union].Human = 0;
-  const int army = AddArmy(40, 40, TSide::Union, TNation::Union);
-  const int commander = AddLeader({});
-  GameState.Armies[army].Leader = static_cast<std::uint8_t>(commander);
-  GameState.Leaders[commander].Inspiration = 200;
+TEST_F(CorpsOrdersTest, ADefenderHoldingItsDestinationAfterABattleDigsIn) {
   const int c = AddRestedCorps();
-  Corps(c).Army = static_cast<std::uint8_t>(army);
-  Corps(c).OtherBrigades = 2;
-  AddBrigadeTo(c);
-  AddBrigadeTo(c);
-  LeaderOf(c).Inspiration = 0;
-  ScriptRandomDraws({{150, 0}, {100, 99}, {8, 7}, {100, 99}, {8, 7}, {100, 0}, {100, 0}});
+  Corps(c).EnemyPressure = 3;
+  const int brigade = AddBrigadeTo(c, 1);
   ProcessCorpsOrders();
-  EXPECT_EQ(ScriptedDrawsLeft(), 0u);
-  EXPECT_EQ(Corps(c).Activity, TCorpsActivity::Training);
+  EXPECT_EQ(Corps(c).Activity, TCorpsActivity::Holding);
+  EXPECT_EQ(Corps(c).Entrenchment, 1);
+  EXPECT_EQ(Corps(c).LastMoveDir, kHoldEntry);
   EXPECT_EQ(Corps(c).MovePoints, 0);
-  ASSERT_EQ(window.Notices().size(), 1u);
-  const RecordedNotice& notice = window.Notices()[0];
-  EXPECT_EQ(notice.kind, 19);
-  EXPECT_EQ(notice.lines[0], GameState.Leaders[commander].Name.str() + "t148");
-  EXPECT_EQ(notice.lines[1], "t149 " + LeaderOf(c).Name.str());
-  EXPECT_EQ(notice.lines[2], "t150");
-  EXPECT_EQ(GameState.Leaders[commander].Experience, 1);
+  EXPECT_EQ(GameState.Brigades[brigade].Fatigue, 3);
 }
 
-TEST_F(CorpsOrdersTest, ReadinessRisesTwiceForACorpsThatDidSomething) {
-  const int busy = AddRestedCorps(10, 10);
-  Corps(busy).Fatigue = 1;
-  LeaderOf(busy).Inspiration = 100;
-  const int idle = AddRestedCorps(20, 10);
-  LeaderOf(idle).Inspiration = 100;
-  ProcessCorpsOrders();
-  EXPECT_EQ(Corps(busy).Readiness, 22);
-  EXPECT_EQ(Corps(idle).Readiness, 20);
+// Both brigades of the corps learn: a drill of half the corps' other brigades
+// is announced.
+TEST_F(CorpsOrdersTest, AComputerArmysCorpsTrainsAndAGoodDrillIsAnnounced) {
+  for (int otherBrigades : {4, 6}) {
+    SetUp();
+    GameState.Nations[TNation::Union].Human = 0;
+    const int c = AddRestedCorps();
+    Corps(c).Army = AddArmyUnder(40, 200, 1);
+    const int commander = GameState.Armies[Corps(c).Army].Leader;
+    Corps(c).OtherBrigades = static_cast<std::uint8_t>(otherBrigades);
+    AddBrigadeTo(c);
+    AddBrigadeTo(c);
+    ScriptRandomDraws({{150, 0}, {100, 99}, {8, 7}, {100, 99}, {8, 7}, {100, 0}, {100, 0}});
+    ProcessCorpsOrders();
+    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+    EXPECT_EQ(Corps(c).Activity, TCorpsActivity::Training);
+    EXPECT_EQ(Corps(c).MovePoints, 0);
+    EXPECT_EQ(GameState.Leaders[commander].Experience, otherBrigades == 4 ? 1 : 0);
+    if (otherBrigades != 4) continue;
+    ASSERT_EQ(window.Notices().size(), 1u);
+    const RecordedNotice& notice = window.Notices()[0];
+    EXPECT_EQ(notice.kind, 19);
+    EXPECT_EQ(notice.lines[0], GameState.Leaders[commander].Name.str() + "t148");
+    EXPECT_EQ(notice.lines[1], "t149 " + LeaderOf(c).Name.str());
+    EXPECT_EQ(notice.lines[2], "t150");
+  }
+}
+
+TEST_F(CorpsOrdersTest, ACorpsThatDidSomethingDrillsTwiceUpTo24) {
+  struct Row {
+    int readiness;
+    bool busy;
+    int expected;
+  };
+  for (const Row& row : {Row{23, true, 25}, Row{24, true, 24}, Row{20, false, 20}}) {
+    SetUp();
+    const int c = AddRestedCorps();
+    Corps(c).Readiness = static_cast<std::uint8_t>(row.readiness);
+    Corps(c).Fatigue = row.busy ? 1 : 0;  // a tired corps rests
+    LeaderOf(c).Inspiration = 100;
+    ProcessCorpsOrders();
+    EXPECT_EQ(Corps(c).Readiness, row.expected) << row.readiness;
+  }
 }
 
 TEST_F(CorpsOrdersTest, ADisorderedCorpsFallsBackRecoversOrSettles) {
@@ -178,51 +260,51 @@ TEST_F(CorpsOrdersTest, ADisorderedCorpsFallsBackRecoversOrSettles) {
   const int fallingBack = AddRestedCorps(10, 10);
   const int onCity = AddRestedCorps(10, 20);
   const int quiet = AddRestedCorps(30, 10);
-  for (int c : {fallingBack, onCity}) {
-    Corps(c).EnemyPressure = 2;
-    Corps(c).City = static_cast<std::uint8_t>(city);
-  }
-  for (int c : {fallingBack, onCity, quiet}) Corps(c).Disorder = 5;
+  const int homeless = AddRestedCorps(50, 10);
+  for (int c : {fallingBack, onCity, homeless}) Corps(c).EnemyPressure = 2;
+  for (int c : {fallingBack, onCity}) Corps(c).City = static_cast<std::uint8_t>(city);
+  Corps(homeless).City = static_cast<std::uint8_t>(AddSupplyCity(50, 20, TSide::Confederate, 1));
+  AddRestedCorps(50, 11);
+  for (int c : {fallingBack, onCity, quiet, homeless}) Corps(c).Disorder = 5;
   ProcessCorpsOrders();
   EXPECT_EQ(PathEnd(fallingBack), (THexPos{10, 19}));
-  EXPECT_EQ(Corps(fallingBack).Stance, 0);
+  EXPECT_EQ(Corps(fallingBack).Stance, TCombatStance::Withdraw);
   EXPECT_EQ(Corps(fallingBack).Activity, TCorpsActivity::Disordered);
   EXPECT_EQ(Corps(onCity).Disorder, 4);
   EXPECT_EQ(Corps(onCity).MovePoints, 0);
   EXPECT_EQ(Corps(quiet).Disorder, 2);
   EXPECT_EQ(Corps(quiet).MovePoints, 0);
+  // With no city of its own it forages, and is never routed to no city.
+  EXPECT_EQ(Corps(homeless).City, 0);
+  EXPECT_EQ(Corps(homeless).SupplyType, TSupplyType::Foraging);
+  EXPECT_EQ(Corps(homeless).Path[1], 0);
+  EXPECT_EQ(Corps(homeless).Inactive, 0);
 }
 
-TEST_F(CorpsOrdersTest, ADisorderedCorpsWithNoCityOfItsOwnForagesAndIsNeverRoutedToNoCity) {
-  const int c = AddRestedCorps();
-  Corps(c).Disorder = 3;
-  Corps(c).EnemyPressure = 2;
-  Corps(c).City = static_cast<std::uint8_t>(AddSupplyCity(10, 20, TSide::Confederate, 1));
-  AddRestedCorps(10, 11);
-  ProcessCorpsOrders();
-  EXPECT_EQ(Corps(c).City, 0);
-  EXPECT_EQ(Corps(c).SupplyType, 2);
-  EXPECT_EQ(Corps(c).Path[1], 0);
-  EXPECT_EQ(Corps(c).Inactive, 0);
-}
-
+// A disordered, foraging corps at (10, 10) with an enemy three hexes south.
 class SurrenderTest : public CorpsOrdersTest {
  protected:
   void SetUp() override {
     CorpsOrdersTest::SetUp();
     corps = AddRestedCorps();
     Corps(corps).Disorder = 3;
-    Corps(corps).SupplyType = 2;
+    Corps(corps).SupplyType = TSupplyType::Foraging;
     Corps(corps).Kind = 1;
     Corps(corps).ArtilleryStrength = 16;
     brigade = AddBrigade({.location = corps, .homeState = 4});
     GameState.Nations[TNation::France].Attitude = 50;
     GameState.Nations[TNation::Britain].Attitude = 100;
-    enemy = AddMarchingCorps(10, 13, TSide::Confederate);
+    AddMarchingCorps(10, 13, TSide::Confederate);
   }
+  // A line and a supplied city at its end, further than a march of nine steps
+  // reaches.
+  static void RailTo(int x) {
+    for (int k = 10; k <= x; ++k) MapRecord.Cell(k, 10).SetLinkFlag();
+    AddSupplyCity(x, 10, TSide::Union, 1);
+  }
+
   int corps = 0;
   int brigade = 0;
-  int enemy = 0;
 };
 
 TEST_F(SurrenderTest, ACutOffForagingCorpsSurrenders) {
@@ -237,45 +319,49 @@ TEST_F(SurrenderTest, ACutOffForagingCorpsSurrenders) {
   EXPECT_EQ(GameState.Brigades[brigade].Status, 0);
   ASSERT_EQ(window.Notices().size(), 1u);
   EXPECT_EQ(window.Notices()[0].kind, 0);
-  EXPECT_EQ(window.Notices()[0].lines[0], LeaderOf(corps).Name.str() + "t35");
-  EXPECT_EQ(window.Notices()[0].lines[1], "t37");
-  EXPECT_EQ(window.Notices()[0].lines[2], "t39");
+  EXPECT_EQ(window.Notices()[0].lines,
+            (std::array<std::string, 4>{LeaderOf(corps).Name.str() + "t35", "t37", "t39", ""}));
 }
 
-TEST_F(SurrenderTest, AFriendCloseByASuppliedCityInReachOrRecoverySavesTheCorps) {
-  enum Rescue { kFriend, kCityOnFoot, kCityByRail, kRecovered };
-  for (Rescue rescue : {kFriend, kCityOnFoot, kCityByRail, kRecovered}) {
+TEST_F(SurrenderTest, AFriendCloseByItsCityNearerThanTheEnemyOrASuppliedCityInReachSavesIt) {
+  struct Row {
+    const char* name;
+    void (*arrange)(int corps);
+    bool saved;
+  };
+  const Row rows[] = {
+      {"a friend two hexes off", [](int) { AddRestedCorps(10, 8); }, true},
+      {"a friend three hexes off", [](int) { AddRestedCorps(10, 7); }, false},
+      {"its city as near as the enemy", [](int c) { Corps(c).City = AddSupplyCity(10, 7, 1, 0); },
+       true},
+      {"its city farther than the enemy", [](int c) { Corps(c).City = AddSupplyCity(10, 6, 1, 0); },
+       false},
+      {"a supplied city on foot", [](int) { AddSupplyCity(10, 4, 1, 2); }, true},
+      {"a supplied city ten hexes off by rail", [](int) { RailTo(20); }, true},
+      {"eleven hexes off", [](int) { RailTo(21); }, false},
+      {"no longer disordered", [](int c) { Corps(c).Disorder = 2; }, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
     SetUp();
-    if (rescue == kFriend) AddRestedCorps(10, 8);
-    if (rescue == kCityOnFoot) AddSupplyCity(10, 4, TSide::Union, 2);
-    if (rescue == kCityByRail) {
-      // Ten hexes off: further than a march of nine steps reaches.
-      for (int x = 10; x <= 20; ++x) MapRecord.Cell(x, 10).SetLinkFlag();
-      AddSupplyCity(20, 10, TSide::Union, 1);
-    }
-    if (rescue == kRecovered) Corps(corps).Disorder = 2;
+    row.arrange(corps);
     ProcessCorpsOrders();
-    EXPECT_EQ(Corps(corps).Inactive, 0) << rescue;
-    EXPECT_EQ(Corps(corps).Stance, rescue == kRecovered ? 1 : 0) << rescue;
+    EXPECT_EQ(Corps(corps).Inactive, row.saved ? 0 : 1);
   }
 }
 
-TEST_F(CorpsOrdersTest, ADisorderedCorpsCaughtOnItsDepotJoinsTheGarrison) {
+// The garrison's count is pinned with every other rule that garrisons brigades.
+TEST_F(CorpsOrdersTest, ADisorderedCorpsCaughtOnItsDepotLaysDownItsColoursAndFreesItsCommander) {
   const int city = AddSupplyCity(10, 10, TSide::Union, 1);
   const int c = AddRestedCorps();
   Corps(c).City = static_cast<std::uint8_t>(city);
   Corps(c).Disorder = 2;
-  const int infantry = AddBrigadeTo(c);
-  const int artillery = AddBrigade({.arm = TArm::Artillery, .strength = 16, .location = c});
+  const int brigade = AddBrigadeTo(c);
   AddMarchingCorps(10, 10, TSide::Confederate);
   ProcessCorpsOrders();
   EXPECT_NE(Corps(c).Inactive, 0);
   EXPECT_EQ(LeaderOf(c).Status, 100);
-  for (int b : {infantry, artillery}) {
-    EXPECT_EQ(GameState.Brigades[b].Status, TBrigadeStatus::InGarrison);
-    EXPECT_EQ(GameState.Brigades[b].Location, city);
-  }
-  EXPECT_EQ(GameState.Cities[city].GarrisonCount, 2);
+  EXPECT_EQ(GameState.Brigades[brigade].Status, TBrigadeStatus::InGarrison);
 }
 
 TEST_F(CorpsOrdersTest, AnInactiveCorpsReleasesItsCommanderAndLeavesTheMap) {
@@ -292,16 +378,15 @@ TEST_F(CorpsOrdersTest, AnInactiveCorpsReleasesItsCommanderAndLeavesTheMap) {
 
 class RailMoveTest : public CorpsOrdersTest {
  protected:
-  // A line down column 10 from row 5 to row 50, held by the camp.
-  static void LayRailLine(int camp) {
+  // A line down column 10 from row 5 to row 50, held by the camp, and a corps
+  // of the nation at its top bound for the row.
+  static int AddRailCorps(int side, int nation, int destY) {
     for (int y = 5; y <= 50; ++y) {
       MapRecord.Cell(10, y).SetLinkFlag();
-      MapRecord.Cell(10, y).SetOwner(camp);
+      MapRecord.Cell(10, y).SetOwner(side);
     }
-  }
-  static int AddRailCorps(int side, int nation, int destY) {
     const int c = AddMarchingCorps(10, 5, side, nation);
-    Corps(c).Stance = 5;
+    Corps(c).Stance = TCombatStance::ByRail;
     Corps(c).DestY = static_cast<std::uint8_t>(destY);
     Corps(c).Fatigue = 9;
     return c;
@@ -309,13 +394,12 @@ class RailMoveTest : public CorpsOrdersTest {
 };
 
 TEST_F(RailMoveTest, ARailMoveArrivesAtOnceAndShowsTheArrival) {
-  LayRailLine(TSide::Union);
   const int city = AddSupplyCity(10, 20, TSide::Union, 1);
   GameState.MessageView = 3;
   const int c = AddRailCorps(TSide::Union, TNation::Union, 20);
   ProcessCorpsOrders();
   EXPECT_EQ(Corps(c).Y, 20);
-  EXPECT_EQ(Corps(c).Stance, 1);
+  EXPECT_EQ(Corps(c).Stance, TCombatStance::Defend);
   EXPECT_EQ(Corps(c).Activity, TCorpsActivity::MovedByRail);
   EXPECT_EQ(Corps(c).PathStep, 10);
   EXPECT_EQ(Corps(c).MovePoints, 0);
@@ -324,8 +408,7 @@ TEST_F(RailMoveTest, ARailMoveArrivesAtOnceAndShowsTheArrival) {
   EXPECT_EQ(window.Notices()[0].kind, 6);
   EXPECT_EQ(window.Notices()[0].lines[0], LeaderOf(c).Name.str() + " t145");
   EXPECT_EQ(window.Notices()[0].lines[2], "t687" + GameState.Cities[city].Name.str());
-  EXPECT_EQ(ViewLeft, 10);
-  EXPECT_EQ(ViewTop, 20);
+  EXPECT_EQ((THexPos{ViewLeft, ViewTop}), (THexPos{10, 20}));
   EXPECT_EQ(window.CallCount("RepaintMap"), 1);
   ASSERT_EQ(window.Drawings().size(), 1u);
   EXPECT_EQ(window.Drawings()[0].x, 0);
@@ -333,7 +416,6 @@ TEST_F(RailMoveTest, ARailMoveArrivesAtOnceAndShowsTheArrival) {
 }
 
 TEST_F(RailMoveTest, ALineLongerThanOneMoveEndsWhereTheLineBackReaches) {
-  LayRailLine(TSide::Union);
   const int c = AddRailCorps(TSide::Union, TNation::Union, 50);
   ProcessCorpsOrders();
   EXPECT_EQ(Corps(c).Y, 35);
@@ -344,33 +426,30 @@ TEST_F(RailMoveTest, ALineLongerThanOneMoveEndsWhereTheLineBackReaches) {
 
 TEST_F(RailMoveTest, AFrenchCorpsTravelsOnItsCampsRailways) {
   GameState.Nations[TNation::France].Side = TSide::Confederate;
-  LayRailLine(TSide::Confederate);
   const int c = AddRailCorps(TSide::Confederate, TNation::France, 30);
   ProcessCorpsOrders();
   EXPECT_EQ(Corps(c).Y, 30);
 }
 
 TEST_F(RailMoveTest, TheArrivalIsReportedAsTheMessageViewSays) {
-  struct Case {
+  struct Row {
     int unionHuman;
     int confederateHuman;
     int view;
     int side;
     bool reported;
   };
-  for (Case test : {Case{1, 0, 0, 1, true}, Case{1, 1, 0, 1, false}, Case{0, 0, 2, 2, true},
-                    Case{0, 0, 1, 2, false}, Case{1, 1, 3, 2, true}}) {
+  for (const Row& row : {Row{1, 0, 0, 1, true}, Row{1, 1, 0, 1, false}, Row{0, 0, 2, 2, true},
+                         Row{0, 0, 1, 2, false}, Row{1, 1, 3, 2, true}}) {
     SetUp();
-    GameState.Nations[TNation::Union].Human = static_cast<std::uint8_t>(test.unionHuman);
-    GameState.Nations[TNation::Confederacy].Human =
-        static_cast<std::uint8_t>(test.confederateHuman);
-    GameState.MessageView = static_cast<std::uint16_t>(test.view);
-    LayRailLine(test.side);
-    AddRailCorps(test.side, test.side, 20);
+    GameState.Nations[TNation::Union].Human = static_cast<std::uint8_t>(row.unionHuman);
+    GameState.Nations[TNation::Confederacy].Human = static_cast<std::uint8_t>(row.confederateHuman);
+    GameState.MessageView = static_cast<std::uint16_t>(row.view);
+    AddRailCorps(row.side, row.side, 20);
     window.ForgetRecords();
     ProcessCorpsOrders();
-    EXPECT_EQ(window.Notices().size(), test.reported ? 1u : 0u)
-        << test.unionHuman << test.confederateHuman << test.view << test.side;
+    EXPECT_EQ(window.Notices().size(), row.reported ? 1u : 0u)
+        << row.unionHuman << row.confederateHuman << row.view << row.side;
   }
 }
 

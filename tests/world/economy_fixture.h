@@ -11,9 +11,7 @@ template <typename Game>
 class EconomyTest : public Game {
  protected:
   static TNationRec& Nation(int n) { return GameState.Nations[n]; }
-  static U16& Supplies(int n, int theatre = TTheatre::Seaboard) {
-    return Nation(n).Supplies[theatre];
-  }
+  static U16& Supplies(int n, int t = TTheatre::Seaboard) { return Nation(n).Supplies[t]; }
 
   // A state of the nation, held by the nation's camp, in the eastern theatre,
   // with no industry, people or capital until the test gives it some.

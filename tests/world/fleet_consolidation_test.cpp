@@ -1,17 +1,14 @@
 #include "world/fleet_consolidation.h"
 
-#include <gtest/gtest.h>
+#include <array>
 
 #include "support/world_fixture.h"
 #include "world/codes.h"
-#include "world/contacts.h"
 #include "world/vardecl.h"
 
 namespace {
 
-constexpr int kIronclads = 1;
-constexpr int kWarships = 2;
-constexpr int kTransports = 3;
+constexpr int kIronclads = 1, kWarships = 2, kTransports = 3;
 
 class FleetConsolidationTest : public WorldTest {
  protected:
@@ -19,7 +16,6 @@ class FleetConsolidationTest : public WorldTest {
     WorldTest::SetUp();
     GameState.Nations[TNation::Union].Human = 1;
   }
-
   // A Confederate computer fleet at (20, 30) with the given sound ships.
   static int Squadron(int ironclads, int warships, int transports) {
     const int f = AddFleet(20, 30, TSide::Confederate, TNation::Confederacy);
@@ -29,95 +25,53 @@ class FleetConsolidationTest : public WorldTest {
     fleet.Ships[kTransports] = transports;
     return f;
   }
-
-  static int Status(int fleet) { return GameState.Fleets[fleet].Status; }
+  static bool Freed(int fleet) { return GameState.Fleets[fleet].Status == TFleet::FreedStatus; }
 };
-
-TEST_F(FleetConsolidationTest, ALoneIroncladTakesInTheNextIroncladSquadronAndFreesItsSlot) {
-  const int keep = Squadron(1, 0, 0);
-  const int absorbed = Squadron(1, 2, 0);
-  TFleet& other = GameState.Fleets[absorbed];
-  other.DamagedShips[kIronclads] = 1;
-  other.Supplies = 300;
-  other.Mission = 1;
-  other.Path[1] = 3;
-
-  ConsolidateComputerFleets();
-
-  const TFleet& fleet = GameState.Fleets[keep];
-  EXPECT_EQ(fleet.Ships[kIronclads] + fleet.DamagedShips[kIronclads], 3);
-  EXPECT_EQ(fleet.Ships[kWarships], 2);
-  EXPECT_EQ(fleet.Supplies, 300);
-  EXPECT_EQ(other.Status, TFleet::FreedStatus);
-  EXPECT_EQ(other.Nation + other.X + other.Mission + other.Ships[kWarships] + other.Supplies, 0);
-  EXPECT_EQ(other.Number, absorbed);  // a freed slot keeps its number and path
-  EXPECT_EQ(other.Path[1], 3);
-}
 
 // A fleet takes in the next idle fleet of its hex and kind when it has a lone
 // ironclad, or one to three warships or transports, and the partner has ships
 // of that kind too; damaged ships count. Every fleet is asked in turn.
 TEST_F(FleetConsolidationTest, OnlyASmallSquadronOfAKindThePartnerAlsoHasTakesItIn) {
-  // Rows: the first fleet's ironclads, warships, transports, damaged ironclads;
-  // the second's; the second's mission; the fleet freed (0 none).
-  const int rows[][10] = {{1, 0, 0, 0, 2, 0, 0, 0, 0, 2}, {0, 0, 0, 1, 2, 0, 0, 0, 0, 2},
-                          {2, 0, 0, 0, 2, 0, 0, 0, 0, 0}, {2, 0, 0, 0, 1, 0, 0, 0, 0, 1},
-                          {0, 3, 0, 0, 0, 4, 0, 0, 0, 2}, {0, 4, 0, 0, 0, 4, 0, 0, 0, 0},
-                          {0, 0, 3, 0, 0, 0, 4, 0, 0, 2}, {0, 0, 4, 0, 0, 0, 4, 0, 0, 0},
-                          {1, 0, 0, 0, 0, 5, 0, 0, 0, 0}, {0, 1, 0, 0, 0, 1, 0, 0, 1, 2},
-                          {0, 1, 0, 0, 0, 1, 0, 0, 2, 0}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE(testing::Message() << "row " << (&row - rows));
+  using Ships = std::array<int, 3>;  // ironclads, warships, transports
+  using Row = struct {
+    Ships first;
+    int damagedIronclads;
+    Ships second;
+    int mission, freed;
+  };
+  const Row rows[] = {{{1, 0, 0}, 0, {2, 0, 0}, 0, 2}, {{0, 0, 0}, 1, {2, 0, 0}, 0, 2},
+                      {{2, 0, 0}, 0, {2, 0, 0}, 0, 0}, {{2, 0, 0}, 0, {1, 0, 0}, 0, 1},
+                      {{0, 3, 0}, 0, {0, 4, 0}, 0, 2}, {{0, 4, 0}, 0, {0, 4, 0}, 0, 0},
+                      {{0, 0, 3}, 0, {0, 0, 4}, 0, 2}, {{0, 0, 4}, 0, {0, 0, 4}, 0, 0},
+                      {{1, 0, 0}, 0, {0, 5, 0}, 0, 0}, {{0, 1, 0}, 0, {0, 1, 0}, 1, 2},
+                      {{0, 1, 0}, 0, {0, 1, 0}, 2, 0}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(&row - rows);
     SetUp();
-    const int first = Squadron(row[0], row[1], row[2]);
-    const int second = Squadron(row[4], row[5], row[6]);
-    GameState.Fleets[first].DamagedShips[kIronclads] = row[3];
-    GameState.Fleets[second].Mission = row[8];
+    const int first = Squadron(row.first[0], row.first[1], row.first[2]);
+    const int second = Squadron(row.second[0], row.second[1], row.second[2]);
+    GameState.Fleets[first].DamagedShips[kIronclads] = row.damagedIronclads;
+    GameState.Fleets[second].Mission = row.mission;
     ConsolidateComputerFleets();
-    EXPECT_EQ(Status(first) == TFleet::FreedStatus, row[9] == first);
-    EXPECT_EQ(Status(second) == TFleet::FreedStatus, row[9] == second);
+    EXPECT_EQ(Freed(first), row.freed == first);
+    EXPECT_EQ(Freed(second), row.freed == second);
   }
-}
-
-TEST_F(FleetConsolidationTest, FleetsMergeOnlyWithinOneComputerNationHexKindAndIdleMission) {
-  const int keep = Squadron(0, 1, 0);
-  GameState.Fleets[Squadron(0, 1, 0)].X = 21;
-  GameState.Fleets[Squadron(0, 1, 0)].Kind = 1;
-  GameState.Fleets[Squadron(0, 1, 0)].Mission = 2;
-  GameState.Fleets[Squadron(0, 1, 0)].Nation = TNation::Britain;
-  for (int i = 0; i < 2; ++i)
-    GameState.Fleets[AddFleet(40, 10, TSide::Union, TNation::Union)].Ships[kWarships] = 1;
-
+  // The one that stays takes in the other's ships, damaged ones and supplies.
+  const TFleet& kept = GameState.Fleets[1];
+  GameState.Fleets[2].Supplies = 300;
+  GameState.Fleets[2].DamagedShips[kIronclads] = 1;
+  GameState.Fleets[2].Mission = 0;
   ConsolidateComputerFleets();
-
-  for (int f = 1; f <= 7; ++f) EXPECT_EQ(Status(f), 0) << "fleet " << f;
-  EXPECT_EQ(GameState.Fleets[keep].Ships[kWarships], 1);
-}
-
-TEST_F(FleetConsolidationTest, AFleetWithACorpsAboardIsNeverMergedAwayAndItsCorpsSailsOn) {
-  const int empty = Squadron(0, 0, 1);
-  const int carrier = Squadron(0, 0, 1);
-  const int corps = AddCorps(20, 30, TSide::Confederate, TNation::Confederacy);
-  GameState.Corps[corps].Stance = 4;
-  GameState.Corps[corps].Strength = 500;
-  GameState.Fleets[carrier].Corps = corps;
-
+  EXPECT_EQ(
+      (std::array<int, 3>{kept.Ships[kWarships], kept.DamagedShips[kIronclads], kept.Supplies}),
+      (std::array{2, 1, 300}));
+  // A fleet with a corps aboard is never merged away.
+  SetUp();
+  Squadron(0, 1, 0);
+  const int carrier = Squadron(0, 1, 0);
+  GameState.Fleets[carrier].Corps = 7;
   ConsolidateComputerFleets();
-  UpdateContacts();
-
-  EXPECT_EQ(Status(empty), TFleet::FreedStatus);  // the carrier takes it in instead
-  EXPECT_EQ(GameState.Fleets[carrier].Ships[kTransports], 2);
-  EXPECT_EQ(GameState.Corps[corps].Nation, TNation::Confederacy);
-}
-
-TEST_F(FleetConsolidationTest, MergedCountsStopAtTheirFieldsLimits) {
-  const int keep = Squadron(0, 250, 0);
-  const int other = Squadron(0, 10, 0);
-  GameState.Fleets[keep].Supplies = 65000;
-  GameState.Fleets[other].Supplies = 1000;
-  MergeFleetInto(keep, other);
-  EXPECT_EQ(GameState.Fleets[keep].Ships[kWarships], 255);
-  EXPECT_EQ(GameState.Fleets[keep].Supplies, 65535);
+  EXPECT_FALSE(Freed(carrier));
 }
 
 }  // namespace

@@ -1,16 +1,14 @@
 #include "world/force_totals.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 
 #include "support/world_fixture.h"
 #include "tests/world/force_builders.h"
 #include "world/brigade_rules.h"
-#include "world/codes.h"
-#include "world/vardecl.h"
 
 namespace {
+
+constexpr int kUnion = TNation::Union, kSouth = TNation::Confederacy;
 
 // Every hex lies in state 1, in the first theatre and held by the Union.
 class ForceTotalsTest : public WorldTest {
@@ -22,15 +20,12 @@ class ForceTotalsTest : public WorldTest {
     for (int x = 1; x <= TMapRecord::Columns; ++x)
       for (int y = 1; y <= TMapRecord::Rows; ++y) MapRecord.Cell(x, y).Bytes[2] = 1;
   }
-
-  // A corps of brigades of the strength under a commander of the combat rating.
-  static int AddFullCorps(int x, int y, int nation, int brigades, int combat = 0,
-                          int strength = 80) {
+  // A corps of brigades of 80 under a commander rated 0.
+  static int AddFullCorps(int x, int y, int nation, int brigades) {
     const int side = GameState.Nations[nation].Side;
     const int c = AddCorps(x, y, side, nation);
-    Corps(c).Leader = AddLeader({.side = side, .status = 0, .combat = combat});
-    for (int b = 0; b < brigades; ++b)
-      AddBrigade({.nation = nation, .strength = strength, .location = c});
+    Corps(c).Leader = AddLeader({.side = side, .status = 0, .combat = 0});
+    for (int b = 0; b < brigades; ++b) AddBrigade({.nation = nation, .location = c});
     return c;
   }
   // One battery, which the recount gives no strength: it rates 1, as the last
@@ -42,192 +37,54 @@ class ForceTotalsTest : public WorldTest {
     return c;
   }
   static TCorps& Corps(int c) { return GameState.Corps[c]; }
-  static TNationRec& Nation(int n) { return GameState.Nations[n]; }
 };
 
-// A corps without strength and brigades, a commander or a place has ceased.
-TEST_F(ForceTotalsTest, CorpsThatCeasedAreRemovedAndOnlyTheirOwnCommandersRelieved) {
-  // Rows: brigades, leader kept, x, y, removed.
-  const int rows[][5] = {
-      {1, 1, 10, 10, 0}, {0, 1, 10, 10, 1}, {1, 0, 10, 10, 1}, {1, 1, 0, 10, 1}, {1, 1, 10, 0, 1}};
-  for (const auto& [brigades, leaderKept, x, y, removed] : rows) {
-    SCOPED_TRACE(testing::Message() << brigades << " brigades at " << x << "," << y);
-    SetUp();
-    const int c = AddFullCorps(x, y, TNation::Union, brigades);
-    const int leader = Corps(c).Leader;
-    if (!leaderKept) Corps(c).Leader = 0;
-    ComputeForceTotals();
-    EXPECT_EQ(Corps(c).Inactive, removed);
-    EXPECT_EQ(Nation(TNation::Union).CorpsCount, 1 - removed);
-    EXPECT_EQ(GameState.Leaders[leader].Status,
-              removed && leaderKept ? TLeaderStatus::Relieved : TLeaderStatus::InCommand);
-    if (brigades != 0) {
-      EXPECT_EQ(GameState.Brigades[1].Status,
-                removed ? TBrigadeStatus::ArmedAndWaiting : TBrigadeStatus::InCorps);
-    }
-  }
-  // A free slot still naming a leader who has since taken another corps, and a
-  // brigade left on it.
-  const int serving = AddFullCorps(14, 10, TNation::Union, 1);
-  const int free = AddCorps(0, 0, TSide::Union, TNation::Union);
-  Corps(free).Inactive = 1;
-  Corps(free).Leader = Corps(serving).Leader;
-  const int stray = AddBrigade({.location = free});
-  ComputeForceTotals();
-  EXPECT_EQ(GameState.Brigades[stray].Status, TBrigadeStatus::ArmedAndWaiting);
-  EXPECT_EQ(GameState.Leaders[Corps(serving).Leader].Status, TLeaderStatus::InCommand);
-}
-
-TEST_F(ForceTotalsTest, CapacityIsACommandersRatingOverTwelveForACorpsAndThirtyFiveForADivision) {
-  EXPECT_EQ((std::array{CorpsCapacity(TCorpsKind::Corps, 11), CorpsCapacity(TCorpsKind::Corps, 12),
-                        CorpsCapacity(TCorpsKind::InfantryDivision, 34),
-                        CorpsCapacity(TCorpsKind::CavalryDivision, 35)}),
-            (std::array{4, 5, 2, 3}));
-}
-
 // Cohesion is the strength against a full complement of 80 per brigade of
-// room (four for a commander rated 0), held to 1..10.
+// room (four for a commander rated 0), held to 1..10: full brigades of 80 and
+// one more brigade of the rest.
 TEST_F(ForceTotalsTest, ACorpsRatesItsStrengthAgainstItsRoomFromOneToTen) {
-  // Rows: brigades of 80, one more brigade of, cohesion.
-  const int rows[][3] = {{0, 31, 1}, {0, 63, 1}, {0, 64, 2}, {3, 79, 9}, {4, 0, 10}, {5, 0, 10}};
-  for (const auto& [full, rest, cohesion] : rows) {
-    SCOPED_TRACE(testing::Message() << full << " x 80 + " << rest);
+  using Row = struct { int full, rest, cohesion; };
+  const Row rows[] = {{0, 31, 1}, {0, 63, 1}, {0, 64, 2}, {3, 79, 9}, {4, 0, 10}, {5, 0, 10}};
+  for (const Row& row : rows) {
     SetUp();
-    const int c = AddFullCorps(10, 10, TNation::Union, full);
-    if (rest != 0) AddBrigade({.strength = rest, .location = c});
+    const int c = AddFullCorps(10, 10, kUnion, row.full);
+    if (row.rest != 0) AddBrigade({.strength = row.rest, .location = c});
     ComputeForceTotals();
-    EXPECT_EQ(Corps(c).Cohesion, cohesion);
+    EXPECT_EQ(Corps(c).Cohesion, row.cohesion) << "row " << &row - rows;
   }
-}
-
-// A computer corps set to anything from defending to training is set to
-// defend; a disordered one withdraws.
-TEST_F(ForceTotalsTest, StanceIsResetForComputerAndDisorderedCorps) {
-  namespace S = TCombatStance;
-  // Rows: stance, human, disorder, stance after.
-  const int rows[][4] = {{S::Withdraw, 0, 0, S::Withdraw}, {S::Advance, 0, 0, S::Defend},
-                         {S::Training, 0, 0, S::Defend},   {S::Embarked, 0, 0, S::Embarked},
-                         {S::Advance, 1, 0, S::Advance},   {S::Advance, 1, 1, S::Withdraw}};
-  for (const auto& [stance, human, disorder, after] : rows) {
-    SCOPED_TRACE(testing::Message() << "stance " << stance << ", human " << human);
-    SetUp();
-    const int c = AddFullCorps(10, 10, TNation::Union, 1);
-    Nation(TNation::Union).Human = human;
-    Corps(c).Stance = stance;
-    Corps(c).Disorder = disorder;
-    ComputeForceTotals();
-    EXPECT_EQ(Corps(c).Stance, after);
-  }
-}
-
-TEST_F(ForceTotalsTest, CorpsRatingsAddAThirdOfTheirArmyCommandersCombat) {
-  const int corps = AddFullCorps(10, 10, TNation::Union, 5, 36);
-  const int army = AddArmy(10, 10, TSide::Union, TNation::Union);
-  GameState.Armies[army].Leader = AddLeader({.combat = 92});
-  Corps(corps).Army = army;
-  ComputeForceTotals();
-  EXPECT_EQ((std::array<int, 4>{Corps(corps).Capacity, Corps(corps).LeaderCombat,
-                                Corps(corps).LeaderInitiative, Corps(corps).Theatre}),
-            (std::array{7, 36 + 30, 5, TTheatre::Seaboard}));
 }
 
 // Corps within two hexes weigh on each other; a division counts half unless it
 // rates 1, and a corps reads those after it as the last totals left them.
 TEST_F(ForceTotalsTest, PressureCountsCorpsWithinTwoHexesHalvesDivisionsAndReadsLaterOnesStale) {
-  const int own = AddFullCorps(10, 10, TNation::Union, 4);  // rates 10
-  const int division = AddFullCorps(11, 10, TNation::Union, 1);
-  Corps(division).Kind = TCorpsKind::InfantryDivision;  // rates 5, counts 2
-  Corps(AddBatteryCorps(10, 12, TNation::Union)).Kind = TCorpsKind::CavalryDivision;
-  const int enemy = AddFullCorps(12, 10, TNation::Confederacy, 4);
-  AddFullCorps(13, 10, TNation::Confederacy, 4);  // three hexes off
+  const int own = AddFullCorps(10, 10, kUnion, 4);                             // rates 10
+  Corps(AddFullCorps(11, 10, kUnion, 1)).Kind = TCorpsKind::InfantryDivision;  // rates 5, counts 2
+  Corps(AddBatteryCorps(10, 12, kUnion)).Kind = TCorpsKind::CavalryDivision;
+  const int enemy = AddFullCorps(12, 10, kSouth, 4);
+  AddFullCorps(13, 10, kSouth, 4);  // three hexes off
   ComputeForceTotals();
-  EXPECT_EQ(Corps(own).OwnPressure, 10 + 0 + 1);
-  EXPECT_EQ(Corps(own).EnemyPressure, 0);
+  EXPECT_EQ(Corps(own).OwnPressure + Corps(own).EnemyPressure, 10 + 0 + 1 + 0);
   ComputeForceTotals();
-  EXPECT_EQ(
-      (std::array<int, 5>{Corps(own).OwnPressure, Corps(own).EnemyPressure, Corps(own).Posture,
-                          Corps(enemy).OwnPressure, Corps(enemy).EnemyPressure}),
-      (std::array{10 + 2 + 1, 10, TPosture::Stronger, 20, 10 + 2}));
+  EXPECT_EQ((std::array<int, 4>{Corps(own).OwnPressure, Corps(own).EnemyPressure,
+                                Corps(enemy).OwnPressure, Corps(enemy).EnemyPressure}),
+            (std::array{10 + 2 + 1, 10, 20, 10 + 2}));
 }
 
+// Own corps rating 1 each (the first included) against enemy ones.
 TEST_F(ForceTotalsTest, PostureBandsOfOwnAgainstEnemyPressure) {
-  // Rows: own, enemy, posture.
-  const int rows[][3] = {{1, 3, TPosture::Outmatched},  {2, 4, TPosture::Outnumbered},
-                         {3, 4, TPosture::Outnumbered}, {4, 4, TPosture::Even},
-                         {5, 4, TPosture::Even},        {6, 4, TPosture::Stronger},
-                         {14, 4, TPosture::Stronger},   {15, 4, TPosture::Overwhelming}};
-  for (const auto& [own, enemy, posture] : rows) {
-    SCOPED_TRACE(testing::Message() << own << " against " << enemy);
+  using Row = struct { int own, enemy, posture; };
+  const Row rows[] = {{1, 3, TPosture::Outmatched},  {2, 4, TPosture::Outnumbered},
+                      {3, 4, TPosture::Outnumbered}, {4, 4, TPosture::Even},
+                      {5, 4, TPosture::Even},        {6, 4, TPosture::Stronger},
+                      {14, 4, TPosture::Stronger},   {15, 4, TPosture::Overwhelming}};
+  for (const Row& row : rows) {
     SetUp();
-    const int c = AddBatteryCorps(10, 10, TNation::Union);
-    for (int k = 1; k < own; ++k) AddBatteryCorps(10, 11, TNation::Union);
-    for (int k = 0; k < enemy; ++k) AddBatteryCorps(11, 10, TNation::Confederacy);
+    const int c = AddBatteryCorps(10, 10, kUnion);
+    for (int k = 1; k < row.own; ++k) AddBatteryCorps(10, 11, kUnion);
+    for (int k = 0; k < row.enemy; ++k) AddBatteryCorps(11, 10, kSouth);
     ComputeForceTotals();
-    EXPECT_EQ(Corps(c).Posture, posture);
+    EXPECT_EQ(Corps(c).Posture, row.posture) << "row " << &row - rows;
   }
-}
-
-TEST_F(ForceTotalsTest, AnArmyWithoutCorpsIsDissolvedAndItsNameFreed) {
-  TArmy& army = GameState.Armies[AddArmy(10, 10, TSide::Confederate, TNation::Confederacy)];
-  army.Name = "Army of Virginia";
-  army.Leader = AddLeader({.side = TSide::Confederate, .status = 0});
-  auto& names = GameState.ArmyNames[TNation::Confederacy];
-  names[3].Name = "Army of Virginia";
-  names[4].Name = "Army of Virginia Too";
-  names[3].Used = names[4].Used = 1;
-  ComputeForceTotals();
-  EXPECT_EQ(names[3].Used + 2 * names[4].Used, 2);
-  EXPECT_EQ(army.Name.str(), " ");
-  EXPECT_TRUE(army.IsFree());
-  EXPECT_EQ(army.Side, 0);
-  EXPECT_EQ(GameState.Leaders[army.Leader].Status, TLeaderStatus::Relieved);
-  EXPECT_EQ(Nation(TNation::Confederacy).ArmyCount, 0);
-}
-
-TEST_F(ForceTotalsTest, ArmiesStatesAndTheatresAddUpTheirCorpsAndGarrisons) {
-  const int army = AddArmy(10, 10, TSide::Union, TNation::Union);
-  GameState.Cities[GameState.Armies[army].HqCity].Theatre = TTheatre::West;
-  const int a = AddFullCorps(10, 10, TNation::Union, 4);
-  const int b = AddFullCorps(12, 10, TNation::Union, 2);
-  Corps(a).Army = Corps(b).Army = army;
-  Corps(a).Readiness = 10;
-  Corps(b).Readiness = 5;
-  // A corps of no army in state 2, which the Confederacy holds with two cities of three.
-  const int loose = AddFullCorps(40, 40, TNation::Union, 1);
-  MapRecord.Cell(40, 40).Bytes[2] = 2;
-  GameState.States[2].Theatre = TTheatre::Mississippi;
-  GameState.States[2].ControlSide = TSide::Confederate;
-  for (const int side : {TSide::Union, TSide::Confederate, TSide::Confederate})
-    GameState.Cities[AddCity(50, 40 + side, side)].State = 2;
-  // A Union garrison of 120 in the first theatre.
-  const int fort = AddCity(20, 20, TSide::Union);
-  GameState.Cities[fort].Theatre = TTheatre::Seaboard;
-  AddBrigade({.status = TBrigadeStatus::InGarrison, .location = fort});
-  AddBrigade({.strength = 40, .status = TBrigadeStatus::InGarrison, .location = fort});
-  ComputeForceTotals();
-  const TArmy& record = GameState.Armies[army];
-  EXPECT_EQ((std::array<int, 4>{record.Theatre, record.CorpsCount, record.Cohesion, record.Rating}),
-            (std::array{TTheatre::West, 2, (10 + 5) / 2, 7}));
-  const TNationRec& nation = Nation(TNation::Union);
-  EXPECT_EQ((std::array<int, 5>{
-                nation.CorpsCount, nation.ArmyCount, nation.TheatreFlag[TTheatre::West],
-                nation.AiWeight[TTheatre::Seaboard], nation.AiWeight[TTheatre::Mississippi]}),
-            (std::array{3, 1, 1, 2, 1}));
-  EXPECT_EQ(nation.LandStrength[TTheatre::Seaboard], 480 + 120);
-  // Of the corps alone: 480 x 10 / (2 corps x 4 brigades x 80 / 10 + 1).
-  EXPECT_EQ(nation.TheatreCapacity[TTheatre::Seaboard], 4800 / 65);
-  EXPECT_EQ(
-      (std::array<int, 3>{GameState.States[1].ControlStrength, GameState.States[2].IntruderStrength,
-                          GameState.States[2].ForeignCities}),
-      (std::array{480, 80, 1}));
-  EXPECT_EQ(Corps(loose).Theatre, TTheatre::Mississippi);
-
-  // Forty large corps in one theatre do not wrap its capacity.
-  SetUp();
-  for (int k = 0; k < 40; ++k) AddFullCorps(1 + k, 10, TNation::Union, 10, 96);
-  ComputeForceTotals();
-  EXPECT_EQ(Nation(TNation::Union).TheatreCapacity[TTheatre::Seaboard],
-            32000 * 10 / (40 * 960 / 10 + 1));
 }
 
 // Sea fleets tally ironclads, warships and transports as 6, 2 and 4, river
@@ -235,43 +92,28 @@ TEST_F(ForceTotalsTest, ArmiesStatesAndTheatresAddUpTheirCorpsAndGarrisons) {
 // within 25 turns of ready takes its nation's side.
 TEST_F(ForceTotalsTest, ShipsAreTalliedByTypeForSeaAndRiverFleets) {
   for (const int kind : {1, 2, 0}) {
-    TFleet& fleet = GameState.Fleets[AddFleet(5, 5, TSide::None, TNation::Union)];
+    TFleet& fleet = GameState.Fleets[AddFleet(5, 5, TSide::None, kUnion)];
     fleet.Status = kind == 0 ? 24 : 0;
     fleet.Kind = kind;
-    fleet.Ships[1] = 1;
-    fleet.Ships[2] = 2;
-    fleet.Ships[3] = 3;
+    for (int type = 1; type <= 3; ++type) fleet.Ships[type] = type;
     fleet.DamagedShips[1] = 10;
   }
-  GameState.Fleets[AddFleet(5, 5, TSide::None, TNation::Union)].Status = 25;
+  GameState.Fleets[AddFleet(5, 5, TSide::None, kUnion)].Status = 25;
   ComputeForceTotals();
-  const auto& tally = Nation(TNation::Union).ShipTally;
-  EXPECT_EQ((std::array<int, 6>{tally[1], tally[2], tally[3], tally[4], tally[5], tally[6]}),
-            (std::array{11, 2, 2, 3, 3, 11}));
-  EXPECT_EQ(GameState.Fleets[3].Side, TSide::Union);
-  EXPECT_EQ(GameState.Fleets[4].Side, TSide::None);
-}
-
-TEST_F(ForceTotalsTest, AnArmysOddsWeighItsCampAgainstTheEnemyNearItsHeadquarters) {
-  const int army = AddArmy(10, 10, TSide::Union, TNation::Union);
-  Corps(AddFullCorps(10, 10, TNation::Union, 6)).Army = army;
-  AddFullCorps(10, 12, TNation::Confederacy, 1, 0, 33);
-  ComputeForceTotals();
-  // Own 1 + 480 counts 49; the enemy's 33 / 3 = 11 counts 2.
-  EXPECT_EQ(ThreatOwnStrength, 49);
-  EXPECT_EQ(ThreatEnemyStrength, 2);
-  EXPECT_EQ(GameState.Armies[army].Odds, 100);
+  const auto& tally = GameState.Nations[kUnion].ShipTally;
+  EXPECT_EQ((std::array<int, 8>{tally[1], tally[2], tally[3], tally[4], tally[5], tally[6],
+                                GameState.Fleets[3].Side, GameState.Fleets[4].Side}),
+            (std::array{11, 2, 2, 3, 3, 11, TSide::Union, TSide::None}));
 }
 
 // The stronger side gains ten a band of how many times over it outnumbers the
 // enemy, up to five, and climbs within its band; the weaker drops ten a band.
 TEST(ArmyOddsTest, EachBandOfOddsStartsWhereTheStrongerSideOutnumbersTheOtherOnceMore) {
-  // Rows: own, enemy, odds.
-  const int rows[][3] = {{3, 2, 61},     {6, 2, 72}, {7, 2, 81}, {10, 2, 92}, {11, 2, 100},
-                         {300, 100, 80}, {5, 5, 50}, {3, 4, 41}, {3, 5, 42},  {3, 6, 43},
-                         {3, 7, 31},     {1, 5, 11}, {1, 6, 1},  {1, 9, 4},   {30, 61, 30}};
-  for (const auto& [own, enemy, odds] : rows)
-    EXPECT_EQ(ArmyOdds(own, enemy), odds) << own << ":" << enemy;
+  using Row = struct { int own, enemy, odds; };
+  const Row rows[] = {{3, 2, 61},     {6, 2, 72}, {7, 2, 81}, {10, 2, 92}, {11, 2, 100},
+                      {300, 100, 80}, {5, 5, 50}, {3, 4, 41}, {3, 5, 42},  {3, 6, 43},
+                      {3, 7, 31},     {1, 5, 11}, {1, 6, 1},  {1, 9, 4},   {30, 61, 30}};
+  for (const Row& row : rows) EXPECT_EQ(ArmyOdds(row.own, row.enemy), row.odds) << &row - rows;
 }
 
 }  // namespace

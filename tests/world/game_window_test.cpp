@@ -2,47 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "support/window_fixture.h"
-#include "world/vardecl.h"
+#include <stdexcept>
 
 namespace {
-
-class NoticeTest : public WindowTest {
- protected:
-  static void Ask(int kind, std::initializer_list<int> offered) {
-    ClearEventMessage();
-    EventMessage.Kind = static_cast<std::uint16_t>(kind);
-    for (int option : offered) {
-      EventOptions[option].Present = 1;
-      EventOptions[option].Text = "option " + std::to_string(option);
-    }
-    ShowEventMessage();
-  }
-};
-
-TEST_F(NoticeTest, ClearingANoticeWipesWhatTheLastOneLeft) {
-  Ask(14, {4});
-  EventMessage.Line2 = "Rebels rise";
-  ClearEventMessage();
-  EXPECT_EQ(EventMessage.Kind, 0);
-  EXPECT_EQ(EventMessage.Line2.str(), "");
-  EXPECT_EQ(EventOptions[4].Present, 0);
-}
-
-// Notices without a form (kinds 4, 12, 16, 30) or without choices leave no
-// choice and keep the script for the next that asks.
-TEST_F(NoticeTest, ThePlayerAnswersFromTheScriptThenWithTheFirstOfferedOption) {
-  window.ScriptChoices({2});
-  for (int kind : {4, 12, 16, 30}) {
-    Ask(kind, {1});
-    EXPECT_EQ(EventMessage.Choice, 0) << "kind " << kind;
-  }
-  Ask(0, {1, 2});
-  EXPECT_EQ(EventMessage.Choice, 2);
-  Ask(0, {3, 5});
-  EXPECT_EQ(EventMessage.Choice, 3);
-  EXPECT_EQ(window.Notices()[5].options[4], "option 5");
-}
 
 TEST(GameWindowTest, RulesCannotTalkToAWindowThatIsNotThere) {
   GameWindow* installed = InstallGameWindow(nullptr);

@@ -33,68 +33,40 @@ std::vector<int> WalkedDistances(int x, int y) {
   return distance;
 }
 
-TEST(HexDistance, GivesTheWorkedExamples) {
-  EXPECT_EQ(HexDistance(1, 5, 2, 4), 1);
-  EXPECT_EQ(HexDistance(2, 5, 3, 6), 1);
-  EXPECT_EQ(HexDistance(1, 5, 2, 6), 2);
-  EXPECT_EQ(HexDistance(1, 5, 4, 4), 3);
-  EXPECT_EQ(HexDistance(1, 5, 3, 4), 2);
-  EXPECT_EQ(HexDistance(1, 5, 4, 3), 3);
-  EXPECT_EQ(HexDistance(1, 5, 4, 6), 3);
-  EXPECT_EQ(HexDistance(1, 5, 4, 7), 4);
-}
-
-TEST(HexDistance, EqualsTheShortestWalkBetweenEveryPairOfMapHexes) {
+// Every pair of map hexes: the distance is the shortest walk either way, and
+// the direction's first step brings the walk one hex nearer.
+TEST(HexGrid, DistanceIsTheShortestWalkAndDirectionStepsOneNearer) {
   for (int x1 = 1; x1 <= kColumns; ++x1) {
     for (int y1 = 1; y1 <= kRows; ++y1) {
       const std::vector<int> walked = WalkedDistances(x1, y1);
       for (int x2 = 1; x2 <= kColumns; ++x2) {
         for (int y2 = 1; y2 <= kRows; ++y2) {
           const int distance = HexDistance(x1, y1, x2, y2);
-          if (distance != walked[Index(x2, y2)] || distance != HexDistance(x2, y2, x1, y1))
-            FAIL() << "(" << x1 << ", " << y1 << ") to (" << x2 << ", " << y2 << "): " << distance
-                   << ", walked " << walked[Index(x2, y2)];
-        }
-      }
-    }
-  }
-}
-
-TEST(HexDirection, OneStepTowardsAnyHexLowersTheDistanceByOne) {
-  for (int x1 = 1; x1 <= kColumns; ++x1) {
-    for (int y1 = 1; y1 <= kRows; ++y1) {
-      for (int x2 = 1; x2 <= kColumns; ++x2) {
-        for (int y2 = 1; y2 <= kRows; ++y2) {
           const int direction = HexDirection(x1, y1, x2, y2);
-          if (x1 == x2 && y1 == y2) {
-            ASSERT_EQ(direction, kNoDirection);
-            continue;
-          }
           const THexPos next = NeighbourHex(x1, y1, direction);
-          if (HexDistance(next.X, next.Y, x2, y2) + 1 != HexDistance(x1, y1, x2, y2))
-            FAIL() << "(" << x1 << ", " << y1 << ") to (" << x2 << ", " << y2 << ") steps "
-                   << direction;
+          const bool same = x1 == x2 && y1 == y2;
+          if (distance != walked[Index(x2, y2)] || distance != HexDistance(x2, y2, x1, y1) ||
+              (same ? direction != kNoDirection
+                    : HexDistance(next.X, next.Y, x2, y2) + 1 != distance))
+            FAIL() << "(" << x1 << ", " << y1 << ") to (" << x2 << ", " << y2 << "): " << distance
+                   << ", walked " << walked[Index(x2, y2)] << ", direction " << direction;
         }
       }
     }
   }
 }
 
-TEST(HexDirection, AlongARowLeansWithTheStartColumn) {
-  EXPECT_EQ(HexDirection(3, 10, 4, 10), kSouthEast);
-  EXPECT_EQ(HexDirection(4, 10, 5, 10), kNorthEast);
-  EXPECT_EQ(HexDirection(3, 10, 2, 10), kSouthWest);
-  EXPECT_EQ(HexDirection(4, 10, 3, 10), kNorthWest);
+TEST(HexGrid, DirectionLeansWithTheStartColumnAndTiesGoToTheDiagonal) {
+  // From, to, direction.
+  const int rows[][5] = {{3, 10, 4, 10, kSouthEast},  {4, 10, 5, 10, kNorthEast},
+                         {3, 10, 2, 10, kSouthWest},  {4, 10, 3, 10, kNorthWest},
+                         {10, 10, 13, 7, kNorthEast}, {10, 10, 7, 13, kSouthWest},
+                         {10, 10, 13, 6, kNorth},     {10, 10, 7, 14, kSouth}};
+  for (const auto& [x1, y1, x2, y2, direction] : rows)
+    EXPECT_EQ(HexDirection(x1, y1, x2, y2), direction) << x1 << "," << y1 << " " << x2 << "," << y2;
 }
 
-TEST(HexDirection, TiesGoToTheDiagonalAndASteeperLineGoesStraight) {
-  EXPECT_EQ(HexDirection(10, 10, 13, 7), kNorthEast);
-  EXPECT_EQ(HexDirection(10, 10, 7, 13), kSouthWest);
-  EXPECT_EQ(HexDirection(10, 10, 13, 6), kNorth);
-  EXPECT_EQ(HexDirection(10, 10, 7, 14), kSouth);
-}
-
-TEST(StepHex, StepsBackAcrossTheSameSideWithTheOppositeDirection) {
+TEST(HexGrid, AStepAndItsOppositeComeBackAndNoDirectionStaysPut) {
   for (std::uint16_t x : {5, 6}) {
     for (int direction = kNorth; direction <= kNorthWest; ++direction) {
       std::uint16_t column = x;
@@ -104,14 +76,12 @@ TEST(StepHex, StepsBackAcrossTheSameSideWithTheOppositeDirection) {
       EXPECT_EQ((THexPos{column, row}), (THexPos{x, 8})) << direction;
     }
   }
-}
-
-TEST(StepHex, IgnoresNoDirectionAndHoldAndLeavesTheMapUnchecked) {
   HexCursorX = 5;
   HexCursorY = 1;
   StepHex(kNoDirection);
   StepHex(7);
   EXPECT_EQ((THexPos{HexCursorX, HexCursorY}), (THexPos{5, 1}));
+  // Off the map unchecked: the caller tests the result.
   StepHex(kNorth);
   EXPECT_EQ((THexPos{HexCursorX, HexCursorY}), (THexPos{5, 0}));
   HexCursorX = 1;
@@ -121,7 +91,7 @@ TEST(StepHex, IgnoresNoDirectionAndHoldAndLeavesTheMapUnchecked) {
   EXPECT_EQ(HexCursorX, 0xffff);
 }
 
-TEST(NeighbourHexes, ListsTheSixNeighboursInDirectionOrder) {
+TEST(HexGrid, NeighbourHexesListsTheSixInDirectionOrder) {
   NeighbourHexes(76, 54);
   EXPECT_EQ(NeighbourTable[kNorth], (THexPos{76, 53}));
   EXPECT_EQ(NeighbourTable[kNorthEast], (THexPos{77, 54}));
@@ -131,7 +101,7 @@ TEST(NeighbourHexes, ListsTheSixNeighboursInDirectionOrder) {
   EXPECT_EQ(NeighbourTable[kNorthWest], (THexPos{75, 54}));
 }
 
-TEST(TestBit, ReadsOneBitCountedFromTheLowest) {
+TEST(HexGrid, TestBitReadsOneBitCountedFromTheLowest) {
   EXPECT_EQ(TestBit(0x40, 6), 1);
   EXPECT_EQ(TestBit(0x40, 7), 0);
   EXPECT_EQ(TestBit(0x80000000u, 31), 1);

@@ -1,55 +1,41 @@
 #include "world/monthly_income.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 
 #include "support/world_fixture.h"
 #include "tests/world/economy_fixture.h"
-#include "world/codes.h"
-#include "world/vardecl.h"
 
 namespace {
 
-constexpr int kOffMapState = 5;
-constexpr int kCapitalState = 6;
-constexpr int kUnion = TNation::Union;
+constexpr int kOffMapState = 5, kCapitalState = 6, kUnion = TNation::Union;
 constexpr int kSouth = TNation::Confederacy;
 
-class MonthlyIncomeTest : public EconomyTest<WorldTest> {
- protected:
-  void SetUp() override {
-    EconomyTest::SetUp();
-    GameState.Month = 12;
-    GameState.Year = 1862;
-  }
-  static int Stock(int nation, int weapon) { return Nation(nation).WeaponStock[weapon]; }
-};
+// June of the blank game.
+using MonthlyIncomeTest = EconomyTest<WorldTest>;
 
 // Income is (industry + bonus) x season x hundreds of people, at most 60000,
 // two sevenths of it. The season is 3 from March to May, 6 from June to
 // November, 2 in winter; the bonus is twice the camp leader's advantage, at
 // most 6, and 1 for a nation at peace.
 TEST_F(MonthlyIncomeTest, IncomeGrowsWithIndustrySeasonBonusAndPeopleUpToItsCap) {
-  // Rows: month, side of France, advantage of its camp's leader, industry, people, income.
-  const int rows[][6] = {
+  using Row = struct { int month, side, advantage, industry, people, income; };
+  const Row rows[] = {
       {2, 0, 0, 34, 1000, 200},  {3, 0, 0, 34, 1000, 300},      {5, 0, 0, 34, 1000, 300},
       {6, 0, 0, 34, 1000, 600},  {11, 0, 0, 34, 1000, 600},     {12, 0, 0, 34, 1000, 200},
       {12, 2, 0, 35, 1099, 200}, {12, 2, 2, 31, 1000, 200},     {12, 2, 3, 29, 1000, 200},
       {12, 2, 4, 29, 1000, 200}, {12, 0, 0, 29997, 100, 17141}, {12, 0, 0, 30001, 100, 17142}};
-  for (const auto& [month, side, advantage, industry, people, income] : rows) {
-    SCOPED_TRACE(testing::Message()
-                 << "month " << month << ", advantage " << advantage << ", industry " << industry);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(&row - rows);
     SetUp();
-    GameState.Month = month;
-    Nation(TNation::France).Side = side;
-    Nation(kSouth).LeadershipAdvantage = advantage;
+    GameState.Month = row.month;
+    Nation(TNation::France).Side = row.side;
+    Nation(kSouth).LeadershipAdvantage = row.advantage;
     TStateRec& state = StateOf(kOffMapState, TNation::France);
-    state.Industry = industry;
-    state.Population = people;
+    state.Industry = row.industry;
+    state.Population = row.people;
     CollectMonthlyIncome();
-    EXPECT_EQ(state.Income, income);
-    EXPECT_EQ(Supplies(TNation::France), income);
+    EXPECT_EQ(state.Income, row.income);
+    EXPECT_EQ(Supplies(TNation::France), row.income);
   }
 }
 
@@ -57,25 +43,24 @@ TEST_F(MonthlyIncomeTest, IncomeGrowsWithIndustrySeasonBonusAndPeopleUpToItsCap)
 // included) x (output + bonus) x season, at most 20000. An output above ten is
 // cut to tenths first.
 TEST_F(MonthlyIncomeTest, OnlyConfederateCapitalStatesGrowCottonUpToItsCap) {
-  // Rows: nation, capital, month, people, slaves, output, output after, cotton.
-  const int rows[][8] = {
+  using Row = struct { int nation, capital, month, people, slaves, output, after, cotton; };
+  const Row rows[] = {
       {kSouth, 1, 4, 600, 400, 70, 7, 210},   {kSouth, 1, 4, 600, 400, 10, 10, 300},
       {kSouth, 1, 4, 600, 400, 11, 1, 30},    {kSouth, 0, 4, 1000, 0, 7, 7, 0},
       {kUnion, 1, 4, 1000, 0, 7, 7, 0},       {kSouth, 1, 7, 33300, 0, 10, 10, 19980},
       {kSouth, 1, 7, 33400, 0, 10, 10, 20000}};
-  for (const auto& [nation, capital, month, people, slaves, output, after, cotton] : rows) {
-    SCOPED_TRACE(testing::Message()
-                 << "nation " << nation << ", people " << people << ", output " << output);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(&row - rows);
     SetUp();
-    GameState.Month = month;
-    TStateRec& state = StateOf(kCapitalState, nation);
-    if (capital) CityIn(kCapitalState, nation, 0);
-    state.Population = people;
-    state.Slaves = slaves;
-    state.CottonOutput = output;
+    GameState.Month = row.month;
+    TStateRec& state = StateOf(kCapitalState, row.nation);
+    if (row.capital) CityIn(kCapitalState, row.nation, 0);
+    state.Population = row.people;
+    state.Slaves = row.slaves;
+    state.CottonOutput = row.output;
     CollectMonthlyIncome();
-    EXPECT_EQ(state.CottonOutput, after);
-    EXPECT_EQ(Nation(nation).Cotton[TTheatre::Seaboard], cotton);
+    EXPECT_EQ(state.CottonOutput, row.after);
+    EXPECT_EQ(Nation(row.nation).Cotton[TTheatre::Seaboard], row.cotton);
   }
 }
 
@@ -90,92 +75,25 @@ TEST_F(MonthlyIncomeTest, AFullStockTakesNoIncomeAndANearlyFullOneStopsAtTheWord
   state.Theatre = TTheatre::West;
   CollectMonthlyIncome();
   EXPECT_EQ(Supplies(kUnion, TTheatre::West), 60000);
-  // An occupied state earns nothing.
-  state.ControlSide = TSide::Confederate;
-  Supplies(kUnion, TTheatre::West) = 0;
-  CollectMonthlyIncome();
-  EXPECT_EQ(Supplies(kUnion, TTheatre::West), 0);
 }
 
-TEST_F(MonthlyIncomeTest, TheStockGetsTheWholeOutputWhileTheSuppliesPayForWholeUnitsOnly) {
-  TStateRec& state = StateOf(kOffMapState, kUnion);
-  state.WeaponOutput[TWeapon::Springfields] = 10;
-  state.WeaponOutput[TWeapon::Sharps] = 4;
-  state.WeaponOutput[TWeapon::Shotguns] = 9;
-  GameState.WeaponTypes[TWeapon::Springfields].Cost[kUnion] = 3;
-  GameState.WeaponTypes[TWeapon::Sharps].Cost[kUnion] = 5;
-  GameState.WeaponTypes[TWeapon::Shotguns].Cost[kUnion] = 0;
-  Supplies(kUnion) = 42;
-  CollectMonthlyIncome();
-  // 30 pays for the rifles; 12 buys two of the carbines' four; shotguns are free.
-  EXPECT_EQ(Supplies(kUnion), 2);
-  EXPECT_EQ((std::array{Stock(kUnion, TWeapon::Springfields), Stock(kUnion, TWeapon::Sharps),
-                        Stock(kUnion, TWeapon::Shotguns)}),
-            (std::array{10, 4, 9}));
-  EXPECT_EQ(state.WeaponOutput[TWeapon::Springfields], 10);  // an off-map state keeps its output
-}
-
-// Nobody works in the part of a city the enemy occupies (at most all of it),
-// and a city another nation holds makes nothing for anyone.
-TEST_F(MonthlyIncomeTest, ACapitalStateIsRebuiltFromItsOwnNationsCitiesLessTheirOccupiedPart) {
-  TStateRec& state = StateOf(kCapitalState, kUnion);
-  state.Population = 9999;
-  state.WeaponOutput[TWeapon::Parrotts] = 50;
-  // Rows: occupation, population, occupation after, working.
-  const int cities[][4] = {{0, 1000, 0, 1000},
-                           {40, 800, 40, 480},
-                           {99, 800, 99, 8},
-                           {100, 600, 100, 0},
-                           {150, 600, 100, 0}};
-  int working = 0;
-  for (const auto& [occupation, population, after, works] : cities) {
-    TCity& city = CityIn(kCapitalState, kUnion, population);
-    city.Occupation = occupation;
-    city.WeaponOutput[TWeapon::Springfields] = 1;
-    working += works;
-  }
-  TCity& lost = CityIn(kCapitalState, kSouth, 5000);
-  lost.WeaponOutput[TWeapon::Springfields] = 11;
-  CollectMonthlyIncome();
-  EXPECT_EQ(state.Population, working);
-  for (int k = 0; k < 5; ++k) EXPECT_EQ(GameState.Cities[1 + k].Occupation, cities[k][2]);
-  EXPECT_EQ(state.WeaponOutput[TWeapon::Springfields], 5);
-  EXPECT_EQ(state.WeaponOutput[TWeapon::Parrotts], 0);
-  EXPECT_EQ(lost.WeaponOutput[TWeapon::Springfields], 0);
-  EXPECT_EQ(Stock(kSouth, TWeapon::Springfields), 0);
-}
-
-TEST_F(MonthlyIncomeTest, EveryNationsCapitalStatesKeepTheirPeopleSoTheSecondMonthStillPays) {
-  constexpr int kMonthsIncome = 30 * 2 * 20 * 2 / 7;
-  for (int nation : {kUnion, kSouth}) {
-    TStateRec& state = StateOf(kCapitalState + nation, nation);
-    state.Industry = 30;
-    state.Population = 2000;
-    CityIn(kCapitalState + nation, nation, 2000);
-  }
-  CollectMonthlyIncome();
-  CollectMonthlyIncome();
-  for (int nation : {kUnion, kSouth}) {
-    EXPECT_EQ(GameState.States[kCapitalState + nation].Population, 2000);
-    EXPECT_EQ(GameState.States[kCapitalState + nation].Income, kMonthsIncome);
-    EXPECT_EQ(Supplies(nation), 2 * kMonthsIncome);
-  }
-}
-
-TEST_F(MonthlyIncomeTest, AStateWithoutANationOrTheatreEarnsNothingAndBreaksNothing) {
-  TStateRec& stateless = StateOf(kOffMapState, 0);
-  TStateRec& lost = StateOf(kOffMapState + 1, kUnion);
-  lost.Theatre = 0;
-  for (TStateRec* state : {&stateless, &lost}) {
-    state->Industry = 100;
+// A capital state is rebuilt from its own nation's cities after each month, so
+// both belligerents' capital states earn the same again the month after.
+TEST_F(MonthlyIncomeTest, CapitalStatesOfBothSidesStillEarnInTheirSecondMonth) {
+  TStateRec& north = StateOf(kCapitalState, kUnion);
+  TStateRec& south = StateOf(kCapitalState + 1, kSouth);
+  for (TStateRec* state : {&north, &south}) {
+    state->Industry = 34;
+    CityIn(state == &north ? kCapitalState : kCapitalState + 1,
+           state == &north ? kUnion : kSouth, 1000);
     state->Population = 1000;
-    state->WeaponOutput[TWeapon::Springfields] = 4;
   }
   CollectMonthlyIncome();
-  EXPECT_EQ(stateless.Income, 0);
-  EXPECT_GT(lost.Income, 0);
-  EXPECT_EQ(Supplies(kUnion), 0);
-  EXPECT_EQ(Stock(kUnion, TWeapon::Springfields), 4);
+  const int northFirst = north.Income, southFirst = south.Income;
+  CollectMonthlyIncome();
+  EXPECT_GT(northFirst, 0);
+  EXPECT_GT(southFirst, 0);
+  EXPECT_EQ((std::array<int, 2>{north.Income, south.Income}), (std::array{northFirst, southFirst}));
 }
 
 }  // namespace

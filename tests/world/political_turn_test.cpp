@@ -42,7 +42,6 @@ TEST_F(PoliticalTurnTest, ASideWithTooLittleStandingOrNowhereToGoCapitulates) {
                {1863, 250, TSide::Confederate, 0},
                {1864, 5000, TSide::Union, 2}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.year << " " << c.score << " " << c.refuge_side);
     GameOverCode = 0;
     Nation(TNation::Confederacy).Side = TSide::Confederate;
     Nation(TNation::Confederacy).Capital = static_cast<std::uint8_t>(richmond);
@@ -52,68 +51,41 @@ TEST_F(PoliticalTurnTest, ASideWithTooLittleStandingOrNowhereToGoCapitulates) {
     City(refuge).Nation = TNation::Confederacy;
     MakeState(6, TNation::Confederacy, refuge);
     PoliticalEventsTurn();
-    EXPECT_EQ(GameOverCode, c.code);
+    EXPECT_EQ(GameOverCode, c.code) << c.year << " " << c.score << " " << c.refuge_side;
   }
 }
 
+// A lost capital moves to the chosen refuge for 100 of standing; the powers
+// at peace lean 35 away from the loser.
 TEST_F(PoliticalTurnTest, ALostCapitalMovesAndCostsTheSideAHundred) {
   Nation(TNation::Confederacy).WarScore = 200;
   PoliticalEventsTurn();
   EXPECT_EQ(Nation(TNation::Confederacy).Capital, refuge);
   EXPECT_EQ(Nation(TNation::Confederacy).WarScore, 200 - 100 + 2);
   EXPECT_EQ(Attitude(TNation::France), kUndecided + 35);
-  ASSERT_EQ(window.Notices().size(), 1u);
-  EXPECT_EQ(window.Notices()[0].kind, 10);
-  EXPECT_EQ(window.Notices()[0].lines[0], Text(199) + "Confed");
-  EXPECT_EQ(window.Notices()[0].lines[1], Text(200) + City(refuge).Name.str() + ",State 6");
+  EXPECT_EQ(window.Notices().at(0).lines[1], Text(200) + City(refuge).Name.str() + ",State 6");
+  KeepCapital();
+  City(4).Side = TSide::Confederate;
+  Attitude(TNation::Britain) = kUndecided;
+  PoliticalEventsTurn();
+  EXPECT_EQ(Nation(TNation::Union).Capital, 3) << "the Union's fallback";
+  EXPECT_EQ(Attitude(TNation::Britain), kUndecided - 35);
 }
 
 TEST_F(PoliticalTurnTest, ACapitulatingSideHandsOverEverything) {
   Nation(TNation::Confederacy).WarScore = 199;
-  Nation(TNation::Confederacy).Human = 1;
   const int corps = AddCorps(30, 20, TSide::Confederate, TNation::Confederacy);
-  const int fleet = AddFleet(40, 40, TSide::Confederate, TNation::Confederacy);
   const int brigade =
       AddBrigade({.nation = TNation::Confederacy, .location = corps, .homeState = 6});
   const int homeless =
       AddBrigade({.nation = TNation::Confederacy, .location = corps, .homeState = 0});
   PoliticalEventsTurn();
-  EXPECT_EQ(GameOverCode, 2);
-  EXPECT_EQ(City(refuge).Nation, TNation::Union);
   EXPECT_EQ(City(refuge).Side, TSide::Union);
-  EXPECT_EQ(City(richmond).OriginalSide, TNation::Union);
   EXPECT_EQ(State(6).Nation, TNation::Union);
-  EXPECT_EQ(State(6).ControlSide, TSide::Union);
   EXPECT_EQ(Corps(corps).Inactive, 1);
-  EXPECT_TRUE(GameState.Fleets[fleet].IsFree());
-  EXPECT_EQ(GameState.Brigades[brigade].Location, refuge);
   EXPECT_EQ(GameState.Brigades[brigade].Status, TBrigadeStatus::InGarrison);
-  EXPECT_EQ(GameState.Brigades[homeless].Location, 4);  // the winner's capital
   EXPECT_EQ(City(refuge).GarrisonCount, 1);
-  EXPECT_EQ(Nation(TNation::Confederacy).Side, 0);
-  EXPECT_EQ(Nation(TNation::Confederacy).Human, 0);
-  EXPECT_EQ(Nation(TNation::Confederacy).Capital, 0);
-  ASSERT_FALSE(window.Notices().empty());
-  EXPECT_EQ(window.Notices()[0].lines[0], Text(690));
-  EXPECT_EQ(window.Notices()[0].lines[2], Text(689));
-}
-
-TEST_F(PoliticalTurnTest, TheUnionFallsBackOnItsOwnCapitalCityWheneverItHoldsIt) {
-  KeepCapital();
-  City(4).Side = TSide::Confederate;
-  PoliticalEventsTurn();
-  EXPECT_EQ(Nation(TNation::Union).Capital, 3);
-  EXPECT_EQ(Attitude(TNation::Britain), kUndecided - 35);
-}
-
-TEST_F(PoliticalTurnTest, TheNewCapitalPrefersANearQuietRailwayCity) {
-  City(refuge).RailStation = 1;
-  const int near = AddCityIn(21, 20, TSide::Confederate, 7);
-  MakeState(7, TNation::Confederacy, near).ForeignCities = 1;
-  EXPECT_EQ(ChooseNewCapital(richmond, TNation::Confederacy), refuge);
-  City(refuge).RailStation = 0;
-  State(7).ForeignCities = 0;
-  EXPECT_EQ(ChooseNewCapital(richmond, TNation::Confederacy), near);
+  EXPECT_EQ(GameState.Brigades[homeless].Location, 4) << "the winner's capital";
 }
 
 // Asked only on the turn of 11 November 1861, of a human Union, while Britain
@@ -128,44 +100,19 @@ TEST_F(PoliticalTurnTest, TheSeaIncidentOf1861AsksAHumanUnionOnlyInItsWeek) {
   GameState.Year = 1861;
   GameState.Month = 11;
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.day << " " << c.human << " " << c.britain);
     GameState.Day = static_cast<std::uint8_t>(c.day);
     Nation(TNation::Union).Human = static_cast<std::uint8_t>(c.human);
     Nation(TNation::Union).WarScore = 300;
     Attitude(TNation::Britain) = static_cast<std::int16_t>(c.britain);
     const std::size_t before = window.Notices().size();
     PoliticalEventsTurn();
-    EXPECT_EQ(window.Notices().size() - before, c.asked ? 1u : 0u);
+    EXPECT_EQ(window.Notices().size() - before, c.asked ? 1u : 0u) << c.day << " " << c.britain;
     EXPECT_EQ(Nation(TNation::Union).WarScore, c.asked ? 275 : 300) << "the men handed over";
   }
   window.ScriptChoices({2});
-  GameState.Day = 11;
   Attitude(TNation::Britain) = 50;
   PoliticalEventsTurn();
-  EXPECT_EQ(Attitude(TNation::Britain), 1);
-  EXPECT_EQ(window.Notices().back().kind, 25);
-  EXPECT_EQ(window.Notices().back().options[1], Text(209));
-}
-
-TEST_F(PoliticalTurnTest, UnitsTakeTheirNationsCampAndPoliciesMatureOnTheFirstTurnOfAMonth) {
-  KeepCapital();
-  const int corps = AddCorps(1, 1, TSide::None, TNation::Confederacy);
-  const int army = AddArmy(2, 2, TSide::None, TNation::Confederacy);
-  MakeState(8, TNation::Confederacy).ControlSide = TSide::None;
-  const int quiet = AddCityIn(50, 50, TSide::None, 8);
-  Nation(TNation::Confederacy).PolicyStatus = 9;
-  Nation(TNation::Union).PolicyStatus = 10;
-  PoliticalEventsTurn();
-  EXPECT_EQ(Corps(corps).Side, TSide::None);
-  EXPECT_EQ(Nation(TNation::Confederacy).PolicyStatus, 9);
-  GameState.Day = 1;
-  PoliticalEventsTurn();
-  EXPECT_EQ(Corps(corps).Side, TSide::Confederate);
-  EXPECT_EQ(GameState.Armies[army].Side, TSide::Confederate);
-  EXPECT_EQ(State(8).ControlSide, TSide::Confederate);
-  EXPECT_EQ(City(quiet).Side, TSide::Confederate);
-  EXPECT_EQ(Nation(TNation::Confederacy).PolicyStatus, 10);
-  EXPECT_EQ(Nation(TNation::Union).PolicyStatus, 10);
+  EXPECT_EQ(Attitude(TNation::Britain), 1) << "refused";
 }
 
 }  // namespace

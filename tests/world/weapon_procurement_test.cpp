@@ -1,24 +1,17 @@
 #include "world/weapon_procurement.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
-#include <deque>
 
 #include "support/world_fixture.h"
 #include "tests/world/economy_fixture.h"
 #include "tests/world/force_builders.h"
-#include "world/codes.h"
 #include "world/random.h"
-#include "world/vardecl.h"
 
 namespace {
 
-constexpr int kOffMapState = 5;
-constexpr int kConfederateState = 25;
-constexpr int kUnion = TNation::Union;
-constexpr int kSouth = TNation::Confederacy;
+constexpr int kUnion = TNation::Union, kSouth = TNation::Confederacy;
 
+// The Union's off-map state 5 in the first theatre, no draws.
 class WeaponProcurementTest : public EconomyTest<WorldTest> {
  protected:
   void SetUp() override {
@@ -29,30 +22,17 @@ class WeaponProcurementTest : public EconomyTest<WorldTest> {
       for (int n = 1; n <= 4; ++n) GameState.WeaponTypes[w].Cost[n] = w;
     ScriptRandomDraws({});
   }
-  static TStateRec& OffMapState(int s, int nation, int theatre = TTheatre::Seaboard) {
-    TStateRec& state = GameState.States[s];
-    state.Nation = nation;
-    state.Theatre = theatre;
-    return state;
+  static TStateRec& OffMapState(int s, int nation = kUnion, int theatre = TTheatre::Seaboard) {
+    GameState.States[s].Nation = nation;
+    GameState.States[s].Theatre = theatre;
+    return GameState.States[s];
   }
-  static void NeedWeapons(int nation, int arm, int strength, int weapon = 0) {
-    AddBrigade({.nation = nation,
-                .arm = arm,
+  // A raised brigade of the Union, unarmed or with the weapon.
+  static void NeedWeapons(int arm, int strength, int weapon = 0) {
+    AddBrigade({.arm = arm,
                 .strength = strength,
                 .status = TBrigadeStatus::RaisedUnarmed,
                 .weapon = weapon});
-  }
-  // A Confederate railway town inland, in a state the Confederacy holds.
-  static TCity& RailwayTown(int population) {
-    GameState.States[kConfederateState].Nation = kSouth;
-    int c = 1;
-    while (GameState.Cities[c].X != 0) ++c;
-    TCity& city = GameState.Cities[AddCity(c, 30, TSide::Confederate)];
-    city.State = kConfederateState;
-    city.Theatre = TTheatre::West;
-    city.RailStation = 1;
-    city.Population = population;
-    return city;
   }
 };
 
@@ -62,160 +42,72 @@ TEST_F(WeaponProcurementTest, StocksAreCutToFiftyThousandAndAHumanNationIsOtherw
   stock[TWeapon::Muskets] = 50000;
   stock[TWeapon::Springfields] = 50001;
   stock[TWeapon::Sharps] = 65535;
-  NeedWeapons(kUnion, TArm::Infantry, 80);
-  TStateRec& state = OffMapState(kOffMapState, kUnion);
-  state.WeaponOutput[TWeapon::Muskets] = 10;
-  Nation(kSouth).WeaponStock[TWeapon::Smoothbores] = 50001;
+  NeedWeapons(TArm::Infantry, 80);
+  OffMapState(5).WeaponOutput[TWeapon::Muskets] = 10;
   ProcureWeapons();
   EXPECT_EQ((std::array<int, 4>{stock[TWeapon::Muskets], stock[TWeapon::Springfields],
                                 stock[TWeapon::Sharps],
-                                Nation(kSouth).WeaponStock[TWeapon::Smoothbores]}),
-            (std::array{50000, 50000, 50000, 50000}));
-  EXPECT_EQ(state.WeaponOutput[TWeapon::Muskets], 10);
-  EXPECT_EQ(Supplies(kUnion), 0);
-}
-
-TEST_F(WeaponProcurementTest, MusketOutputOfStatesAndCitiesIsSoldIntoTheirTheatresSupplies) {
-  TStateRec& state = OffMapState(kOffMapState, kUnion, TTheatre::West);
-  state.WeaponOutput[TWeapon::Muskets] = 10;
-  TCity& city = GameState.Cities[AddCity(5, 5, TSide::Union)];
-  city.Theatre = TTheatre::Mississippi;
-  city.WeaponOutput[TWeapon::Muskets] = 8;
-  Supplies(kUnion, TTheatre::Mississippi) = 65500;
-  ProcureWeapons();
-  EXPECT_EQ(state.WeaponOutput[TWeapon::Muskets] + city.WeaponOutput[TWeapon::Muskets], 0);
-  EXPECT_EQ(Supplies(kUnion, TTheatre::West), 50);
-  EXPECT_EQ(Supplies(kUnion, TTheatre::Mississippi), 65535);
+                                GameState.States[5].WeaponOutput[TWeapon::Muskets]}),
+            (std::array{50000, 50000, 50000, 10}));
 }
 
 // The men of raised brigades still unarmed or armed with muskets, less the
 // arm's weapons in stock, are the need: a tenth of it is ordered, paid by the
 // Union; with no need at all half of each output of the arm at the Union's
-// off-map states from state 4 on is sold.
+// off-map states from state 4 on is sold. Output of rifles 7 at state 5, 4 at
+// state 3; supplies 1000.
 TEST_F(WeaponProcurementTest, ATenthOfTheNeedIsOrderedAndWithoutNeedHalfTheOutputIsSold) {
-  // Rows: brigade's weapon, stock of rifles, rifles output after (of 7), supplies after (of 1000).
-  const int rows[][4] = {{0, 70, 8, 1000 - 6},           {0, 71, 7, 1000},
-                         {0, 80, 3, 1000 + 3 * 6},       {0, 81, 3, 1000 + 3 * 6},
-                         {TWeapon::Muskets, 70, 8, 994}, {TWeapon::Springfields, 70, 3, 1018}};
-  for (const auto& [weapon, stock, output, supplies] : rows) {
-    SCOPED_TRACE(testing::Message() << "weapon " << weapon << ", stock " << stock);
+  constexpr int M = TWeapon::Muskets, R = TWeapon::Springfields;
+  using Row = struct { int weapon, stock, output, supplies; };
+  const Row rows[] = {{0, 70, 8, 1000 - 6},     {0, 71, 7, 1000}, {0, 80, 3, 1000 + 3 * 6},
+                      {0, 81, 3, 1000 + 3 * 6}, {M, 70, 8, 994},  {R, 70, 3, 1018}};
+  for (const Row& row : rows) {
     SetUp();
-    NeedWeapons(kUnion, TArm::Infantry, 80, weapon);
-    AddBrigade({.strength = 80, .status = TBrigadeStatus::ArmedAndWaiting});
-    Nation(kUnion).WeaponStock[TWeapon::Sharps] = stock;
-    TStateRec& state = OffMapState(kOffMapState, kUnion);
-    state.WeaponOutput[TWeapon::Springfields] = 7;
-    OffMapState(3, kUnion).WeaponOutput[TWeapon::Springfields] = 4;  // before the first
+    NeedWeapons(TArm::Infantry, 80, row.weapon);
+    AddBrigade({.status = TBrigadeStatus::ArmedAndWaiting});
+    Nation(kUnion).WeaponStock[TWeapon::Sharps] = row.stock;
+    OffMapState(5).WeaponOutput[R] = 7;
+    OffMapState(3).WeaponOutput[R] = 4;
     Supplies(kUnion) = 1000;
     ProcureWeapons();
-    EXPECT_EQ(state.WeaponOutput[TWeapon::Springfields], output);
-    EXPECT_EQ(GameState.States[3].WeaponOutput[TWeapon::Springfields], 4);
-    EXPECT_EQ(Supplies(kUnion), supplies);
+    EXPECT_EQ((std::array<int, 3>{GameState.States[5].WeaponOutput[R],
+                                  GameState.States[3].WeaponOutput[R], Supplies(kUnion)}),
+              (std::array{row.output, 4, row.supplies}))
+        << "row " << &row - rows;
   }
 }
 
 // The Union orders at the first state from 4 on, without a capital, whose
-// theatre can pay more than the price; each later one that can replaces it on
-// a draw below 30. Guns are ordered only in its own states.
+// theatre can pay more than the price (state 4's theatre has nothing); each
+// later one (state 7, of the nation) that can replaces it on a draw below 30
+// (-1: no draw). Guns are ordered only in its own states.
 TEST_F(WeaponProcurementTest, TheUnionOrdersAtTheFirstStateThatCanPayUnlessALaterOneWinsADraw) {
-  // Rows: arm, seaboard supplies, draw for the later state, the later state's
-  // nation, ordered at state 5, ordered at state 7.
-  const int rows[][6] = {{TArm::Infantry, 61, 29, kSouth, 0, 10},
-                         {TArm::Infantry, 61, 30, kSouth, 10, 0},
-                         {TArm::Infantry, 60, -1, kSouth, 0, 0},
-                         {TArm::Artillery, 1000, -1, kSouth, 1, 0},
-                         {TArm::Artillery, 1000, 0, kUnion, 0, 1}};
-  for (const auto& [arm, supplies, draw, nation, atFirst, atLater] : rows) {
-    SCOPED_TRACE(testing::Message()
-                 << "arm " << arm << ", supplies " << supplies << ", draw " << draw);
+  constexpr int I = TArm::Infantry, A = TArm::Artillery;
+  using Row = struct { int arm, supplies, draw, nation, atFirst, atLater; };
+  const Row rows[] = {{I, 61, 29, kSouth, 0, 10},
+                      {I, 61, 30, kSouth, 10, 0},
+                      {I, 60, -1, kSouth, 0, 0},
+                      {A, 1000, -1, kSouth, 1, 0},
+                      {A, 1000, 0, kUnion, 0, 1}};
+  for (const Row& row : rows) {
     SetUp();
-    NeedWeapons(kUnion, arm, arm == TArm::Infantry ? 100 : 16);
-    Supplies(kUnion) = supplies;
-    OffMapState(3, kUnion);
-    OffMapState(4, kUnion, TTheatre::West);  // a theatre without supplies
-    TStateRec& first = OffMapState(kOffMapState, kUnion);
+    NeedWeapons(row.arm, row.arm == I ? 100 : 16);
+    Supplies(kUnion) = row.supplies;
+    OffMapState(3);
+    OffMapState(4, kUnion, TTheatre::West);
     GameState.States[6].CapitalCity = 9;
-    OffMapState(6, kUnion);
-    TStateRec& later = OffMapState(7, nation);
-    ScriptRandomDraws(draw < 0 ? std::deque<ScriptedDraw>{}
-                               : std::deque<ScriptedDraw>{{100, draw}});
+    for (int s : {5, 6}) OffMapState(s);
+    OffMapState(7, row.nation);
+    if (row.draw >= 0) ScriptRandomDraws({{100, row.draw}});
     ProcureWeapons();
-    const int weapon = arm == TArm::Infantry ? TWeapon::Springfields : TWeapon::Parrotts;
-    EXPECT_EQ(first.WeaponOutput[weapon], atFirst);
-    EXPECT_EQ(later.WeaponOutput[weapon], atLater);
-    EXPECT_EQ(Supplies(kUnion), supplies - (atFirst + atLater) * (weapon + 4));
-    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+    const int weapon = row.arm == I ? TWeapon::Springfields : TWeapon::Parrotts;
+    EXPECT_EQ((std::array<int, 4>{GameState.States[5].WeaponOutput[weapon],
+                                  GameState.States[7].WeaponOutput[weapon], Supplies(kUnion),
+                                  static_cast<int>(ScriptedDrawsLeft())}),
+              (std::array{row.atFirst, row.atLater,
+                          row.supplies - (row.atFirst + row.atLater) * (weapon + 4), 0}))
+        << "row " << &row - rows;
   }
-}
-
-// Of inland railway towns of its own in states it holds, each is looked at on
-// a draw below 30 and scores a fifth of its people, a draw of 0..24, ten per
-// level of works and 25 with a garrison; the first best wins.
-TEST_F(WeaponProcurementTest, TheConfederacyBuildsAtTheBestOfTheRailwayTownsItLooksAt) {
-  NeedWeapons(kSouth, TArm::Cavalry, 50);
-  Supplies(kSouth, TTheatre::Mississippi) = 51;  // 5 shotguns cost 45
-  TCity& large = RailwayTown(500);
-  TCity& overlooked = RailwayTown(5000);
-  TCity& fortified = RailwayTown(250);
-  fortified.Fortifications = 3;
-  fortified.GarrisonCount = 1;
-  TCity& equal = RailwayTown(525);
-  // Scores: 100 + 4 for the large town, 50 + 0 + 30 + 25 for the fortified
-  // one; the last town only draws level with it.
-  ScriptRandomDraws({{100, 29}, {25, 4}, {100, 30}, {100, 0}, {25, 0}, {100, 0}, {25, 0}});
-  ProcureWeapons();
-  EXPECT_EQ((std::array<int, 4>{
-                large.WeaponOutput[TWeapon::Shotguns], overlooked.WeaponOutput[TWeapon::Shotguns],
-                fortified.WeaponOutput[TWeapon::Shotguns], equal.WeaponOutput[TWeapon::Shotguns]}),
-            (std::array{0, 0, 5, 0}));
-  EXPECT_EQ(Supplies(kSouth, TTheatre::Mississippi), 51);
-}
-
-// A port, a town without a station, one first held by the Union or now held
-// by it, or one in a state the Confederacy lost is never looked at; nothing is
-// ordered until a theatre holds more than the price.
-TEST_F(WeaponProcurementTest,
-       TheConfederacyLooksOnlyAtItsOwnInlandRailwayTownsAndOnlyWhenItCanPay) {
-  enum { kSound, kSeaPort, kRiverPort, kNoStation, kFirstUnion, kNowUnion, kStateLost, kPoor };
-  for (int k = kSound; k <= kPoor; ++k) {
-    SCOPED_TRACE(k);
-    SetUp();
-    NeedWeapons(kSouth, TArm::Artillery, 160);
-    TCity& town = RailwayTown(500);
-    Supplies(kSouth, TTheatre::West) = k == kPoor ? 160 : 161;  // 16 smoothbores cost 160
-    town.SeaPort = k == kSeaPort;
-    town.RiverPort = k == kRiverPort;
-    town.RailStation = k != kNoStation;
-    if (k == kFirstUnion) town.OriginalSide = TSide::Union;
-    if (k == kNowUnion) town.Nation = kUnion;
-    if (k == kStateLost) GameState.States[kConfederateState].Nation = kUnion;
-    const bool looked = k == kSound;
-    ScriptRandomDraws(looked ? std::deque<ScriptedDraw>{{100, 0}, {25, 0}}
-                             : std::deque<ScriptedDraw>{});
-    ProcureWeapons();
-    EXPECT_EQ(town.WeaponOutput[TWeapon::Smoothbores], looked ? 16 : 0);
-    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
-  }
-}
-
-TEST_F(WeaponProcurementTest, TheConfederacySellsOffOnlyInItsOwnTownsThatItStillHolds) {
-  TCity& held = RailwayTown(500);
-  held.WeaponOutput[TWeapon::Sharps] = 9;
-  TCity& lost = RailwayTown(500);
-  lost.Nation = kUnion;
-  lost.WeaponOutput[TWeapon::Sharps] = 9;
-  ProcureWeapons();
-  EXPECT_EQ(held.WeaponOutput[TWeapon::Sharps], 4);
-  EXPECT_EQ(lost.WeaponOutput[TWeapon::Sharps], 9);
-  EXPECT_EQ(Supplies(kSouth, TTheatre::West), 4 * 7);
-}
-
-TEST_F(WeaponProcurementTest, FranceAndBritainOrderAtTheirOwnArsenalsWithoutPaying) {
-  NeedWeapons(TNation::France, TArm::Artillery, 32);
-  NeedWeapons(TNation::Britain, TArm::Infantry, 80);
-  ProcureWeapons();
-  EXPECT_EQ(GameState.Cities[85].WeaponOutput[TWeapon::Parrotts], 3);
-  EXPECT_EQ(GameState.Cities[86].WeaponOutput[TWeapon::Springfields], 8);
 }
 
 }  // namespace

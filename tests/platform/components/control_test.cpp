@@ -51,25 +51,6 @@ TEST_F(ControlTest, ChangesAreAnnouncedOnlyWhenTheValueChanges) {
   EXPECT_EQ(probe->Count(CM_FONTCHANGED), 1);
 }
 
-TEST_F(ControlTest, AReplacedWindowProcedureSeesEveryMessageFirstAndCanStopIt) {
-  auto* probe = Place<TProbe>(&form, 0, 0, 10, 10);
-  const TWndMethod original = probe->WindowProc;
-  std::vector<uint32_t> seen;
-  probe->WindowProc = [&](TMessage& message) {
-    seen.push_back(message.Msg);
-    if (message.Msg != CM_TEXTCHANGED) original(message);
-  };
-  probe->messages.clear();
-  probe->SetText("x");
-  probe->Perform(WM_USER + 1);
-  EXPECT_EQ(seen, (std::vector<uint32_t>{CM_TEXTCHANGED, WM_USER + 1}));
-  EXPECT_EQ(probe->messages, (std::vector<uint32_t>{WM_USER + 1}));
-
-  probe->WindowProc = original;
-  probe->SetText("y");
-  EXPECT_EQ(probe->Count(CM_TEXTCHANGED), 1);
-}
-
 TEST_F(ControlTest, PostedMessagesArriveInOrderAtTheNextPumpAndDieWithTheirTarget) {
   auto* first = Place<TProbe>(&form, 0, 0, 10, 10);
   auto* second = Place<TProbe>(&form, 0, 0, 10, 10);
@@ -82,9 +63,7 @@ TEST_F(ControlTest, PostedMessagesArriveInOrderAtTheNextPumpAndDieWithTheirTarge
   Application.ProcessMessages();
   EXPECT_EQ(first->messages, (std::vector<uint32_t>{WM_USER + 1, WM_USER + 3}));
   EXPECT_FALSE(HasPostedMessages());
-}
-
-TEST(RegisteredMessages, OneNameGivesOneNumberAboveTheFixedOnes) {
+  // A registered message gets one number of its own, above the fixed ones.
   const uint32_t cancel = RegisterWindowMessage("cancel pull-down menu");
   EXPECT_GE(cancel, 0xC000u);
   EXPECT_EQ(RegisterWindowMessage("cancel pull-down menu"), cancel);
@@ -105,15 +84,6 @@ TEST_F(ControlTest, AlignedChildrenShareTheClientAreaTopBottomThenClient) {
 
   form.SetClientSize(300, 120);
   EXPECT_EQ(client->BoundsRect(), (TRect{0, 20, 300, 90}));
-}
-
-TEST_F(ControlTest, ScreenPointsAreFramePixelsThroughEveryParent) {
-  form.SetBorderStyle(TFormBorderStyle::bsNone);
-  form.SetBounds(100, 50, 300, 200);
-  auto* panel = Place<TProbe>(&form, 10, 20, 100, 100);
-  auto* child = Place<TProbe>(panel, 5, 6, 10, 10);
-  EXPECT_EQ(child->ClientToScreen({1, 2}), (TPoint{116, 78}));
-  EXPECT_EQ(child->ScreenToClient({116, 78}), (TPoint{1, 2}));
 }
 
 }  // namespace

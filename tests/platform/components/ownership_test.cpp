@@ -57,16 +57,14 @@ TEST(Ownership, ARemovalNoticeClearsAReferenceWhicheverSideGoesFirst) {
   delete watcher;
   delete second;
   EXPECT_EQ(freed, 3);
-}
 
-TEST(Ownership, SiblingsOnOneOwnerHearOfEachOthersRemoval) {
-  int freed = 0;
+  // Siblings on one owner hear of each other's removal without asking.
   TTracked form(nullptr, freed);
-  auto* watcher = new TTracked(&form, freed);
+  auto* sibling = new TTracked(&form, freed);
   auto* list = new TTracked(&form, freed);
-  watcher->watched = list;  // no FreeNotification: the owner passes the notice on
+  sibling->watched = list;
   delete list;
-  EXPECT_EQ(watcher->watched, nullptr);
+  EXPECT_EQ(sibling->watched, nullptr);
 }
 
 TEST(Ownership, ControlsOwnedByAFormButParentedOnAPanelAreFreedOnce) {
@@ -104,14 +102,6 @@ TEST(Ownership, EndingALoadTellsEveryOwnedComponentOnceLoadingIsOver) {
   EXPECT_EQ(form.loaded, 1);
   EXPECT_EQ(group->loaded, 1);
   EXPECT_EQ(button->loaded, 1);
-}
-
-TEST(Ownership, FindComponentLooksUpOwnedComponentsByName) {
-  TWinControl form(nullptr);
-  auto* button = new TWinControl(&form);
-  button->SetName("Button1");
-  EXPECT_EQ(FindOwned<TWinControl>(form, "Button1"), button);
-  EXPECT_EQ(FindOwned<TWinControl>(form, "Button2"), nullptr);
 }
 
 }  // namespace

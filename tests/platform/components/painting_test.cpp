@@ -70,16 +70,6 @@ TEST_F(PaintingTest, OnlyControlsInTheInvalidAreaPaintAgain) {
   EXPECT_EQ(PixelAt(70, 10), clRed);
 }
 
-TEST_F(PaintingTest, RepaintShowsTheChangeOnTheScreenWithoutWaitingForThePump) {
-  auto* gauge = Place<TProbe>(&form, 10, 10, 20, 20);
-  form.Show();
-  Application.ProcessMessages();
-  gauge->SetColor(clNavy);
-  EXPECT_EQ(session.Backend().Frame().Pixel(15, 15), clRed);
-  gauge->Repaint();
-  EXPECT_EQ(session.Backend().Frame().Pixel(15, 15), clNavy);
-}
-
 TEST_F(PaintingTest, TheFrameShowsEachFormAtItsPlaceAndADialogAboveTheFormBelow) {
   form.SetBounds(0, 0, TScreen::kWidth, TScreen::kHeight);
   form.Show();

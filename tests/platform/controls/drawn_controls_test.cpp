@@ -10,7 +10,7 @@ namespace {
 
 class DrawnControlsTest : public ControlTest {};
 
-TEST_F(DrawnControlsTest, ALabelRunsItsClickAndItsAcceleratorFocusesItsControl) {
+TEST_F(DrawnControlsTest, ALabelSizesToItsTextRunsItsClickAndFocusesItsControlWhileItLasts) {
   auto* label = Put<TLabel>(10, 10, 80, 16);
   auto* edit = Put<TEdit>(100, 10, 80, 21);
   auto* other = Put<TEdit>(100, 40, 80, 21);
@@ -26,13 +26,13 @@ TEST_F(DrawnControlsTest, ALabelRunsItsClickAndItsAcceleratorFocusesItsControl) 
   label->SetEnabled(false);
   backend().Click(*label);
   EXPECT_EQ(clicks, 1);
-}
-
-TEST_F(DrawnControlsTest, ALabelForgetsAFocusControlThatGoesAway) {
-  auto* label = Put<TLabel>(10, 10, 80, 16);
-  auto* edit = Put<TEdit>(100, 10, 80, 21);
-  label->SetCaption("&Name");
-  label->SetFocusControl(edit);
+  // An auto-sized label takes the size of its text.
+  const int one_line = label->Height();
+  EXPECT_LT(label->Width(), 80);
+  label->SetCaption("&Name\r\nRank");
+  EXPECT_GT(label->Height(), one_line);
+  // A focus control that goes away is forgotten.
+  label->SetEnabled(true);
   delete edit;
   EXPECT_EQ(label->FocusControl(), nullptr);
   backend().Type("n", ssAlt);
@@ -48,18 +48,6 @@ TEST_F(DrawnControlsTest, AnOpaqueLabelFillsItsRectangleAndATransparentOneLeaves
   EXPECT_EQ(PixelAt(88, 24), clYellow);
   label->SetTransparent(true);
   EXPECT_EQ(PixelAt(88, 24), clGreen);
-}
-
-TEST_F(DrawnControlsTest, ALoweredBevelIsDarkAboveAndLightBelowARaisedOneTheOtherWay) {
-  Put<TBevel>(10, 10, 40, 20);
-  auto* line = Put<TBevel>(60, 10, 40, 2);
-  line->SetShape(TBevelShape::bsTopLine);
-  line->SetStyle(TBevelStyle::bsRaised);
-  EXPECT_EQ(PixelAt(10, 10), ColorToRGB(clBtnShadow));
-  EXPECT_EQ(PixelAt(49, 29), ColorToRGB(clBtnHighlight));
-  EXPECT_EQ(PixelAt(30, 20), ColorToRGB(clBtnFace));  // the inside is left alone
-  EXPECT_EQ(PixelAt(70, 10), ColorToRGB(clBtnHighlight));
-  EXPECT_EQ(PixelAt(70, 11), ColorToRGB(clBtnShadow));
 }
 
 TEST_F(DrawnControlsTest, AnImageStretchesItsPictureAndKeepsWhatIsDrawnOnIt) {
@@ -80,6 +68,17 @@ TEST_F(DrawnControlsTest, AnImageStretchesItsPictureAndKeepsWhatIsDrawnOnIt) {
   EXPECT_EQ(PixelAt(115, 115), clLime);
 }
 
+TEST_F(DrawnControlsTest, AGroupBoxLaysAlignedChildrenOutBelowItsCaption) {
+  auto* group = Put<TGroupBox>(10, 10, 200, 100);
+  group->SetCaption("Weapon selection");
+  auto* inside = Put<TEdit>(0, 0, 50, 21, group);
+  inside->SetAlign(TAlign::alTop);
+  EXPECT_GT(inside->Top(), 8);
+  EXPECT_LT(inside->Width(), 200);
+  EXPECT_EQ(PixelAt(10, 60), ColorToRGB(clBtnShadow));  // the etched frame's outer line
+  EXPECT_EQ(PixelAt(11, 60), ColorToRGB(clBtnHighlight));
+}
+
 TEST_F(DrawnControlsTest, APaintBoxDrawsThroughOnPaintOnEveryRepaint) {
   auto* box = Put<TPaintBox>(10, 10, 20, 20);
   int paints = 0;
@@ -93,15 +92,16 @@ TEST_F(DrawnControlsTest, APaintBoxDrawsThroughOnPaintOnEveryRepaint) {
   EXPECT_EQ(paints, 2);
 }
 
-TEST_F(DrawnControlsTest, AGroupBoxLaysAlignedChildrenOutBelowItsCaption) {
-  auto* group = Put<TGroupBox>(10, 10, 200, 100);
-  group->SetCaption("Weapon selection");
-  auto* inside = Put<TEdit>(0, 0, 50, 21, group);
-  inside->SetAlign(TAlign::alTop);
-  EXPECT_GT(inside->Top(), 8);
-  EXPECT_LT(inside->Width(), 200);
-  EXPECT_EQ(PixelAt(10, 60), ColorToRGB(clBtnShadow));  // the etched frame's outer line
-  EXPECT_EQ(PixelAt(11, 60), ColorToRGB(clBtnHighlight));
+TEST_F(DrawnControlsTest, ALoweredBevelIsDarkAboveAndLightBelowARaisedOneTheOtherWay) {
+  Put<TBevel>(10, 10, 40, 20);
+  auto* line = Put<TBevel>(60, 10, 40, 2);
+  line->SetShape(TBevelShape::bsTopLine);
+  line->SetStyle(TBevelStyle::bsRaised);
+  EXPECT_EQ(PixelAt(10, 10), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(PixelAt(49, 29), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(PixelAt(30, 20), ColorToRGB(clBtnFace));  // the inside is left alone
+  EXPECT_EQ(PixelAt(70, 10), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(PixelAt(70, 11), ColorToRGB(clBtnShadow));
 }
 
 }  // namespace

@@ -1,12 +1,10 @@
 #include <string>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "control_form.h"
 #include "platform/controls/list_box.h"
 #include "platform/forms/application.h"
-#include "platform/graphics/edges.h"
-#include "platform/graphics/system_colours.h"
 #include "platform/input/key_codes.h"
 #include "platform/input/mouse.h"
 
@@ -29,23 +27,36 @@ class ListBoxTest : public ControlTest {
   std::vector<int> clicks;
 };
 
-TEST_F(ListBoxTest, NothingIsSelectedAtFirstAndClearingForgetsTheSelection) {
+// Twelve rows, five in view: an index outside the rows selects nothing, whether
+// one row or several may be selected.
+TEST_F(ListBoxTest, TheSelectedIndexIsARowOrNone) {
   EXPECT_EQ(list->ItemIndex(), -1);
+  const std::pair<int, int> rows[] = {{-2, -1}, {-1, -1}, {0, 0}, {11, 11}, {12, -1}};
+  for (bool multi_select : {false, true}) {
+    list->SetMultiSelect(multi_select);
+    for (const auto& [index, selected] : rows) {
+      list->SetItemIndex(index);
+      EXPECT_EQ(list->ItemIndex(), selected) << index << (multi_select ? " of several" : "");
+    }
+  }
   list->SetItemIndex(3);
   list->Clear();
   EXPECT_EQ(list->ItemIndex(), -1);
-  list->SetItemIndex(0);
-  EXPECT_EQ(list->ItemIndex(), -1);
+  EXPECT_TRUE(clicks.empty());
 }
 
-TEST_F(ListBoxTest, AUserClickSelectsTheRowAndRunsTheHandlerButCodeRunsNothing) {
+TEST_F(ListBoxTest, AClickOnARowSelectsItAndTellsTheFormAClickBelowTheRowsDoesNot) {
   list->SetItemIndex(2);
-  EXPECT_TRUE(clicks.empty());
   backend().Click(RowPoint(1));
   backend().Click(RowPoint(1));  // the selected row clicked again still tells the form
   EXPECT_EQ(clicks, (std::vector<int>{1, 1}));
   EXPECT_TRUE(list->Selected(1));
   EXPECT_FALSE(list->Selected(2));
+  list->Items().Clear();
+  list->Items().Add("Only");
+  backend().Click(list->ClientToScreen({20, 60}));
+  EXPECT_EQ(list->ItemIndex(), -1);
+  EXPECT_EQ(clicks.size(), 2u);
 }
 
 TEST_F(ListBoxTest, TheSelectionFollowsItsRowWhenRowsComeAndGoBeforeIt) {
@@ -61,14 +72,6 @@ TEST_F(ListBoxTest, TheSelectionFollowsItsRowWhenRowsComeAndGoBeforeIt) {
   EXPECT_EQ(list->ItemIndex(), -1);
 }
 
-TEST_F(ListBoxTest, AClickBelowTheLastRowSelectsNothing) {
-  list->Items().Clear();
-  list->Items().Add("Only");
-  backend().Click(list->ClientToScreen({20, 60}));
-  EXPECT_EQ(list->ItemIndex(), -1);
-  EXPECT_TRUE(clicks.empty());
-}
-
 TEST_F(ListBoxTest, KeysMoveTheSelectionTellTheFormAndScrollItIntoView) {
   list->SetFocus();
   backend().PressKey(VK_DOWN);
@@ -82,7 +85,7 @@ TEST_F(ListBoxTest, KeysMoveTheSelectionTellTheFormAndScrollItIntoView) {
   EXPECT_EQ(list->TopIndex(), 0);
 }
 
-TEST_F(ListBoxTest, TheScrollBarAndTheWheelMoveTheTopRowWithinItsRange) {
+TEST_F(ListBoxTest, TheScrollBarTheWheelAndCodeMoveTheTopRowWithinItsRange) {
   const TPoint lower_arrow = list->ClientToScreen({list->Width() - 6, list->Height() - 6});
   backend().Click(lower_arrow);
   EXPECT_EQ(list->TopIndex(), 1);
@@ -91,33 +94,28 @@ TEST_F(ListBoxTest, TheScrollBarAndTheWheelMoveTheTopRowWithinItsRange) {
   EXPECT_EQ(list->TopIndex(), 7);
   backend().Wheel(RowPoint(2), 1);
   EXPECT_EQ(list->TopIndex(), 4);
-  EXPECT_TRUE(clicks.empty());
-}
-
-TEST_F(ListBoxTest, DraggingTheThumbScrollsInProportion) {
-  const int bar_x = list->Width() - 2 - 8;
-  const TPoint thumb = list->ClientToScreen({bar_x, 2 + 16 + 3});
-  backend().MouseMove(thumb);
-  backend().MouseDown(thumb);
-  backend().MouseMove(list->ClientToScreen({bar_x, list->Height() + 40}));
+  list->Perform(WM_VSCROLL, ScrollMessageParam(SB_THUMBPOSITION, 3));
+  EXPECT_EQ(list->TopIndex(), 3);
+  list->Perform(WM_VSCROLL, ScrollMessageParam(SB_BOTTOM, 0));
   EXPECT_EQ(list->TopIndex(), 7);
-  backend().MouseMove(thumb);
-  backend().MouseUp(thumb);
-  EXPECT_EQ(list->TopIndex(), 0);
   EXPECT_TRUE(clicks.empty());
+  // Rows wider than the list scroll sideways as far as their extent.
+  EXPECT_FALSE(list->ScrollRange(TScrollBarKind::sbHorizontal).visible);
+  list->SetHorizontalExtent(400);
+  EXPECT_EQ(list->ScrollRange(TScrollBarKind::sbHorizontal).range, 400 - list->RowsArea().Width());
+  EXPECT_EQ(list->ItemRect(7).Width(), 400);
 }
 
-// Every step of a press on a bar reaches the list as a message of its own,
-// recorded here as (vertical, code, position).
+// Every step of a press on the vertical bar reaches the list as a message of
+// its own, recorded here as (code, position).
 class ScrollReportTest : public ListBoxTest {
  protected:
-  using Report = std::tuple<bool, int, int>;
+  using Report = std::pair<int, int>;
   ScrollReportTest() {
     TWndMethod list_proc = list->WindowProc;
     list->WindowProc = [this, list_proc](TMessage& message) {
-      if (message.Msg == WM_VSCROLL || message.Msg == WM_HSCROLL) {
-        reports.emplace_back(message.Msg == WM_VSCROLL, ScrollCode(message.WParam),
-                             ScrollPosition(message.WParam));
+      if (message.Msg == WM_VSCROLL) {
+        reports.emplace_back(ScrollCode(message.WParam), ScrollPosition(message.WParam));
       }
       list_proc(message);
     };
@@ -130,12 +128,12 @@ TEST_F(ScrollReportTest, ArrowsAndTrackAreReportedAsLinesAndPagesEachEndedByTheR
   backend().Click(BarPoint(list->Height() - 6));
   backend().Click(BarPoint(list->Height() - 24));
   backend().Click(BarPoint(6));
-  EXPECT_EQ(reports, (std::vector<Report>{{true, SB_LINEDOWN, 0},
-                                          {true, SB_ENDSCROLL, 0},
-                                          {true, SB_PAGEDOWN, 0},
-                                          {true, SB_ENDSCROLL, 0},
-                                          {true, SB_LINEUP, 0},
-                                          {true, SB_ENDSCROLL, 0}}));
+  EXPECT_EQ(reports, (std::vector<Report>{{SB_LINEDOWN, 0},
+                                          {SB_ENDSCROLL, 0},
+                                          {SB_PAGEDOWN, 0},
+                                          {SB_ENDSCROLL, 0},
+                                          {SB_LINEUP, 0},
+                                          {SB_ENDSCROLL, 0}}));
   EXPECT_EQ(list->TopIndex(), 1 + 4 - 1);
 }
 
@@ -144,12 +142,11 @@ TEST_F(ScrollReportTest, TheDraggedThumbIsTrackedThenLetGoWhereItWasLastTracked)
   backend().MouseMove(thumb);
   backend().MouseDown(thumb);
   backend().MouseMove(BarPoint(list->Height() + 40));
-  EXPECT_EQ(reports, (std::vector<Report>{{true, SB_THUMBTRACK, 7}}));
+  EXPECT_EQ(reports, (std::vector<Report>{{SB_THUMBTRACK, 7}}));
   EXPECT_EQ(list->TopIndex(), 7);
   backend().MouseUp(BarPoint(list->Height() + 40));
   EXPECT_EQ(reports,
-            (std::vector<Report>{
-                {true, SB_THUMBTRACK, 7}, {true, SB_THUMBPOSITION, 7}, {true, SB_ENDSCROLL, 0}}));
+            (std::vector<Report>{{SB_THUMBTRACK, 7}, {SB_THUMBPOSITION, 7}, {SB_ENDSCROLL, 0}}));
 
   reports.clear();
   list->SetTopIndex(0);
@@ -158,60 +155,11 @@ TEST_F(ScrollReportTest, TheDraggedThumbIsTrackedThenLetGoWhereItWasLastTracked)
   backend().MouseMove(BarPoint(40));
   ReleaseCapture();
   ASSERT_EQ(reports.size(), 3u);
-  EXPECT_EQ(std::get<1>(reports[1]), SB_THUMBPOSITION);
-  EXPECT_EQ(std::get<2>(reports[1]), list->TopIndex());
-  EXPECT_EQ(std::get<1>(reports[2]), SB_ENDSCROLL);
+  EXPECT_EQ(reports[1].first, SB_THUMBPOSITION);
+  EXPECT_EQ(reports[1].second, list->TopIndex());
+  EXPECT_EQ(reports[2].first, SB_ENDSCROLL);
   backend().MouseUp(BarPoint(40));
   EXPECT_EQ(reports.size(), 3u);
-}
-
-TEST_F(ScrollReportTest, TheListScrollsOnAReportFromCodeAsOnOneFromItsBar) {
-  list->Perform(WM_VSCROLL, ScrollMessageParam(SB_BOTTOM, 0));
-  EXPECT_EQ(list->TopIndex(), 7);
-  list->Perform(WM_VSCROLL, ScrollMessageParam(SB_THUMBPOSITION, 3));
-  EXPECT_EQ(list->TopIndex(), 3);
-  list->Perform(WM_VSCROLL, ScrollMessageParam(SB_TOP, 0));
-  EXPECT_EQ(list->TopIndex(), 0);
-}
-
-TEST_F(ListBoxTest, RowsWiderThanTheListScrollSidewaysWithTheirOwnBar) {
-  EXPECT_FALSE(list->ScrollRange(TScrollBarKind::sbHorizontal).visible);
-  list->SetHorizontalExtent(400);
-  const auto sideways = list->ScrollRange(TScrollBarKind::sbHorizontal);
-  ASSERT_TRUE(sideways.visible);
-  EXPECT_EQ(sideways.range, 400 - list->RowsArea().Width());
-  EXPECT_EQ(list->ItemRect(0).Width(), 400);
-  const int left = list->ItemRect(0).Left;
-  const TRect rows = list->RowsArea();
-  backend().Click(list->ClientToScreen({rows.Right - 4, rows.Bottom + 8}));
-  EXPECT_LT(list->ItemRect(0).Left, left);
-  EXPECT_EQ(list->TopIndex(), 0);
-  EXPECT_EQ(list->ScrollRange(TScrollBarKind::sbVertical).page, rows.Height() / 16);
-  list->SetHorizontalExtent(0);
-  EXPECT_EQ(list->ItemRect(0).Left, left);
-}
-
-TEST_F(ListBoxTest, TabsInARowJumpToTheTabStops) {
-  list->Items().Clear();
-  list->Items().Add("A\tB");
-  list->SetColor(clWhite);
-  auto first_inked_column_after = [&](int from) {
-    Application.ProcessMessages();
-    for (int x = from; x < list->Width() - 2; ++x) {
-      for (int y = 2; y < 18; ++y) {
-        if (form.BackBuffer()->Pixel(list->Left() + x, list->Top() + y) != clWhite) return x;
-      }
-    }
-    return -1;
-  };
-  list->SetTabWidth(40);
-  form.Invalidate();
-  const int narrow = first_inked_column_after(12);
-  list->SetTabWidth(80);
-  form.Invalidate();
-  const int wide = first_inked_column_after(12);
-  ASSERT_GT(narrow, 0);
-  EXPECT_GT(wide, narrow);
 }
 
 TEST_F(ListBoxTest, ColumnsRunDownEachColumnAndScrollAColumnAtATime) {
@@ -282,27 +230,27 @@ TEST_F(ListBoxTest, VariableRowsAreMeasuredOnceAsTheyComeAndLaidOutByTheirOwnHei
   EXPECT_EQ(measured.size(), 1u);
 }
 
-// A list drawn without the sides of its edge, as a framed control built on
-// it may ask.
-class EdgelessSidesList : public TListBox {
- public:
-  using TListBox::TListBox;
-
- protected:
-  unsigned EdgeSides() const override { return BF_TOP | BF_BOTTOM; }
-};
-
-TEST_F(ListBoxTest, SidesWithoutTheEdgeGiveTheirWidthToTheRows) {
-  auto* edgeless = Put<EdgelessSidesList>(200, 10, 150, 4 + 5 * 16);
-  edgeless->SetItemHeight(16);
-  edgeless->Items().Add("Row");
-  EXPECT_EQ(edgeless->InsideEdge(), (TRect{0, 2, 150, 2 + 5 * 16}));
-  EXPECT_EQ(edgeless->RowsArea(), edgeless->InsideEdge());
-  EXPECT_EQ(edgeless->ItemRect(0), (TRect{0, 2, 150, 18}));
-  EXPECT_EQ(PixelAt(200, 30), ColorToRGB(clWindow));
-  EXPECT_NE(PixelAt(250, 10), ColorToRGB(clWindow));
-  for (int i = 0; i < 10; ++i) edgeless->Items().Add("More");
-  EXPECT_EQ(edgeless->RowsArea().Right, 150 - GetSystemMetrics(SM_CXVSCROLL));
+TEST_F(ListBoxTest, TabsInARowJumpToTheTabStops) {
+  list->Items().Clear();
+  list->Items().Add("A\tB");
+  list->SetColor(clWhite);
+  auto first_inked_column_after = [&](int from) {
+    Application.ProcessMessages();
+    for (int x = from; x < list->Width() - 2; ++x) {
+      for (int y = 2; y < 18; ++y) {
+        if (form.BackBuffer()->Pixel(list->Left() + x, list->Top() + y) != clWhite) return x;
+      }
+    }
+    return -1;
+  };
+  list->SetTabWidth(40);
+  form.Invalidate();
+  const int narrow = first_inked_column_after(12);
+  list->SetTabWidth(80);
+  form.Invalidate();
+  const int wide = first_inked_column_after(12);
+  ASSERT_GT(narrow, 0);
+  EXPECT_GT(wide, narrow);
 }
 
 }  // namespace

@@ -22,13 +22,6 @@ class MenuTest : public ControlTest {
       item->OnClick = [this](TComponent* sender) { ran.push_back(sender->Name()); };
     }
   }
-  // Clicks an item in whichever list opens next.
-  void ChooseInNextList(TMenuItem* item) {
-    backend().SetModalHook([this, item](TForm& list) {
-      const TRect row = static_cast<TMenuWindow&>(list).ItemRectOnScreen(item);
-      backend().Click({row.Left + 4, row.Top + 4});
-    });
-  }
   TMainMenu* menu;
   TMenuItem* game;
   TMenuItem* load;
@@ -41,21 +34,30 @@ TEST_F(MenuTest, AnItemRunsFromCodeOnlyWhileEnabled) {
   execute->SetEnabled(false);
   execute->Click();
   EXPECT_EQ(ran, (std::vector<std::string>{"Execute1"}));
-  EXPECT_EQ(FindOwned<TMenuItem>(form, "Execute1"), execute);
   EXPECT_EQ(game->Find("Load Game"), load);
 }
 
-TEST_F(MenuTest, ATitleOpensItsListAndTheChosenItemRunsAfterTheListCloses) {
-  bool list_gone = false;
-  execute->OnClick = [&](TComponent*) {
-    list_gone = backend().ModalCount() == 1 && Screen.FormCount() == 1;
+// A title opens its list, an item with items opens theirs beside it, and the
+// chosen item runs once every list has closed.
+TEST_F(MenuTest, TheChosenItemRunsAfterItsListsClose) {
+  TMenuItem* speed = NewMenuItem(&form, game, "Speed1", "Time Delay");
+  TMenuItem* fast = NewMenuItem(&form, speed, "Fast1", "Fast");
+  bool lists_gone = false;
+  fast->OnClick = [&](TComponent*) {
+    lists_gone = backend().ModalCount() == 2 && Screen.FormCount() == 1;
   };
-  ChooseInNextList(execute);
+  backend().SetModalHook([&](TForm& list) {
+    TMenuItem* wanted = backend().ModalCount() == 1 ? speed : fast;
+    const TRect row = static_cast<TMenuWindow&>(list).ItemRectOnScreen(wanted);
+    backend().Click({row.Left + 4, row.Top + 4});
+  });
   backend().Click(menu->TitleRectOnScreen(game).TopLeft() + TPoint{3, 3});
-  EXPECT_TRUE(list_gone);
+  EXPECT_TRUE(lists_gone);
 }
 
-TEST_F(MenuTest, ADisabledItemCannotBeChosenAndAPressOutsideClosesTheList) {
+// A disabled item can be neither clicked nor reached by the arrows; a press
+// outside the list closes it.
+TEST_F(MenuTest, ADisabledItemCannotBeChosen) {
   execute->SetEnabled(false);
   backend().SetModalHook([this](TForm& list) {
     const TRect row = static_cast<TMenuWindow&>(list).ItemRectOnScreen(execute);
@@ -66,9 +68,7 @@ TEST_F(MenuTest, ADisabledItemCannotBeChosenAndAPressOutsideClosesTheList) {
   backend().Click(menu->TitleRectOnScreen(game).TopLeft() + TPoint{3, 3});
   EXPECT_TRUE(ran.empty());
   EXPECT_EQ(Screen.FormCount(), 1);
-}
-
-TEST_F(MenuTest, KeysOpenATitleMoveOverDisabledItemsAndChoose) {
+  execute->SetEnabled(true);
   load->SetEnabled(false);
   backend().SetModalHook([this](TForm&) {
     backend().PressKey(VK_DOWN);
@@ -76,6 +76,41 @@ TEST_F(MenuTest, KeysOpenATitleMoveOverDisabledItemsAndChoose) {
   });
   backend().Type("g", ssAlt);
   EXPECT_EQ(ran, (std::vector<std::string>{"Execute1"}));
+}
+
+// A right click opens the control's menu at the pointer, after OnPopup, or its
+// parent's menu when it has none (or its own is freed).
+TEST_F(MenuTest, ARightClickOpensTheControlsMenuAtThePointerElseItsParentsMenu) {
+  auto* panel = Put<TPanel>(50, 60, 100, 80);
+  TPopupMenu* own = new TPopupMenu(&form);
+  TMenuItem* hint = NewMenuItem(&form, &own->Items(), "Hint1", "Show hint");
+  hint->OnClick = [&](TComponent*) { ran.push_back("Hint1"); };
+  TPopupMenu form_menu(&form);
+  NewMenuItem(&form, &form_menu.Items(), "Form1", "Form");
+  form.SetPopupMenu(&form_menu);
+  panel->SetPopupMenu(own);
+  own->OnPopup = [&](TComponent*) { ran.push_back("Own"); };
+  form_menu.OnPopup = [&](TComponent*) { ran.push_back("Form"); };
+  TPoint corner;
+  backend().SetModalHook([&](TForm& list) {
+    corner = {list.Left(), list.Top()};
+    const TRect row = static_cast<TMenuWindow&>(list).ItemRectOnScreen(hint);
+    backend().Click({row.Left + 4, row.Top + 4});
+  });
+  backend().Click(panel->ClientToScreen({10, 10}));
+  backend().MouseDown({70, 75}, TMouseButton::mbRight);
+  EXPECT_TRUE(ran.empty());
+  backend().MouseUp({70, 75}, TMouseButton::mbRight);
+  EXPECT_EQ(ran, (std::vector<std::string>{"Own", "Hint1"}));
+  EXPECT_EQ(corner, (TPoint{70, 75}));
+  EXPECT_EQ(own->PopupComponent, panel);
+
+  delete own;
+  EXPECT_EQ(panel->PopupMenu(), nullptr);
+  backend().SetModalHook([&](TForm&) { backend().PressKey(VK_ESCAPE); });
+  backend().MouseDown({70, 75}, TMouseButton::mbRight);
+  backend().MouseUp({70, 75}, TMouseButton::mbRight);
+  EXPECT_EQ(ran.back(), "Form");
 }
 
 TEST_F(MenuTest, CheckedAndCaptionChangesShowInTheOpenList) {
@@ -92,67 +127,6 @@ TEST_F(MenuTest, CheckedAndCaptionChangesShowInTheOpenList) {
   backend().Click(menu->TitleRectOnScreen(game).TopLeft() + TPoint{3, 3});
   EXPECT_EQ(tick, ColorToRGB(clMenuText));
   EXPECT_TRUE(ran.empty());
-}
-
-TEST_F(MenuTest, AnItemWithItemsOpensThemBesideItAndTheChosenOneRuns) {
-  TMenuItem* speed = NewMenuItem(&form, game, "Speed1", "Time Delay");
-  TMenuItem* fast = NewMenuItem(&form, speed, "Fast1", "Fast");
-  fast->OnClick = [&](TComponent*) { ran.push_back("Fast1"); };
-  int lists = 0;
-  backend().SetModalHook([&](TForm& list) {
-    auto& window = static_cast<TMenuWindow&>(list);
-    TMenuItem* wanted = ++lists == 1 ? speed : fast;
-    const TRect row = window.ItemRectOnScreen(wanted);
-    backend().Click({row.Left + 4, row.Top + 4});
-  });
-  backend().Click(menu->TitleRectOnScreen(game).TopLeft() + TPoint{3, 3});
-  EXPECT_EQ(lists, 2);
-  EXPECT_EQ(ran, (std::vector<std::string>{"Fast1"}));
-  EXPECT_EQ(Screen.FormCount(), 1);
-}
-
-TEST_F(MenuTest, APopupMenuRunsOnPopupThenTheChosenItem) {
-  TPopupMenu popup(&form);
-  TMenuItem* hint = NewMenuItem(&form, &popup.Items(), "Hint1", "Show hint");
-  bool popped = false;
-  popup.OnPopup = [&](TComponent*) { popped = true; };
-  hint->OnClick = [&](TComponent*) { ran.push_back("Hint1"); };
-  ChooseInNextList(hint);
-  popup.Popup(100, 100);
-  EXPECT_TRUE(popped);
-  EXPECT_EQ(ran, (std::vector<std::string>{"Hint1"}));
-}
-
-TEST_F(MenuTest, ARightClickOpensTheControlsMenuAtThePointerElseItsParentsMenu) {
-  auto* panel = Put<TPanel>(50, 60, 100, 80);
-  TPopupMenu* own = new TPopupMenu(&form);
-  NewMenuItem(&form, &own->Items(), "Own1", "Own");
-  TPopupMenu form_menu(&form);
-  NewMenuItem(&form, &form_menu.Items(), "Form1", "Form");
-  form.SetPopupMenu(&form_menu);
-  panel->SetPopupMenu(own);
-  std::vector<std::string> opened;
-  own->OnPopup = [&](TComponent*) { opened.push_back("Own1"); };
-  form_menu.OnPopup = [&](TComponent*) { opened.push_back("Form1"); };
-  TPoint corner;
-  backend().SetModalHook([&](TForm& list) {
-    corner = {list.Left(), list.Top()};
-    backend().PressKey(VK_ESCAPE);
-  });
-  backend().Click(panel->ClientToScreen({10, 10}));
-  EXPECT_TRUE(opened.empty());
-  backend().MouseDown({70, 75}, TMouseButton::mbRight);
-  EXPECT_TRUE(opened.empty());
-  backend().MouseUp({70, 75}, TMouseButton::mbRight);
-  EXPECT_EQ(opened, std::vector<std::string>{"Own1"});
-  EXPECT_EQ(corner, (TPoint{70, 75}));
-  EXPECT_EQ(own->PopupComponent, panel);
-
-  delete own;
-  EXPECT_EQ(panel->PopupMenu(), nullptr);
-  backend().MouseDown({70, 75}, TMouseButton::mbRight);
-  backend().MouseUp({70, 75}, TMouseButton::mbRight);
-  EXPECT_EQ(opened, (std::vector<std::string>{"Own1", "Form1"}));
 }
 
 }  // namespace

@@ -35,11 +35,9 @@ TEST(ClassicScrollBar, EachButtonsArrowPointsAwayFromTheTrack) {
     const TClassicScrollBar bar(kind, bounds, 3, 10, 4);
     TBitmap picture(bounds.Width(), bounds.Height());
     bar.Paint(picture.Canvas(), true);
-    EXPECT_EQ(ArrowWidths(picture, bar.LessButtonRect(), vertical),
-              (std::vector<int>{1, 3, 5, 7}))
+    EXPECT_EQ(ArrowWidths(picture, bar.LessButtonRect(), vertical), (std::vector<int>{1, 3, 5, 7}))
         << "the up or left arrow has its tip first";
-    EXPECT_EQ(ArrowWidths(picture, bar.MoreButtonRect(), vertical),
-              (std::vector<int>{7, 5, 3, 1}))
+    EXPECT_EQ(ArrowWidths(picture, bar.MoreButtonRect(), vertical), (std::vector<int>{7, 5, 3, 1}))
         << "the down or right arrow has its tip last";
   }
 }

@@ -1,9 +1,10 @@
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "control_form.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/gauge.h"
-#include "platform/controls/label.h"
 #include "platform/controls/panel.h"
 #include "platform/controls/spin_edit.h"
 #include "platform/controls/up_down.h"
@@ -33,37 +34,36 @@ TEST_F(ValueControlsTest, ADisabledOrReadOnlyEditTakesNoTyping) {
   edit->SetFocus();
   edit->SetReadOnly(true);
   backend().Type("x");
-  backend().PressKey(VK_DELETE);
   edit->SetReadOnly(false);
   edit->SetEnabled(false);
   backend().Type("x");
   EXPECT_EQ(edit->Text(), "");
 }
 
-TEST_F(ValueControlsTest, ASpinEditTakesAMinusOnlyInFrontOfTheNumber) {
-  auto* spin = Put<TSpinEdit>(10, 10, 80, 21);
-  spin->SetMinValue(-10);
-  spin->SetMaxValue(10);
-  spin->SetText("");
-  spin->SetFocus();
-  backend().Type("-4-");
-  EXPECT_EQ(spin->Value(), -4);
-  EXPECT_EQ(spin->Text(), "-4");
-}
-
-TEST_F(ValueControlsTest, ASpinEditTakesOnlyNumbersAndBringsATypedOneIntoRange) {
+// A spin edit takes digits and a minus in front; its value stays within its
+// range, and the text follows the value when the focus leaves.
+TEST_F(ValueControlsTest, ASpinEditTakesANumberAndKeepsItsValueInRange) {
   auto* spin = Put<TSpinEdit>(10, 10, 80, 21);
   auto* next = Put<TEdit>(10, 40, 80, 21);
-  spin->SetMinValue(0);
-  spin->SetMaxValue(20);
-  spin->SetFocus();
-  backend().Type("x45");
-  EXPECT_EQ(spin->Text(), "045");
-  EXPECT_EQ(spin->Value(), 20);
+  spin->SetMinValue(-10);
+  spin->SetMaxValue(10);
+  const std::tuple<const char*, const char*, int> rows[] = {{"10", "10", 10},
+                                                            {"11", "11", 10},
+                                                            {"-10", "-10", -10},
+                                                            {"-11", "-11", -10},
+                                                            {"x-4-", "-4", -4}};
+  for (const auto& [typed, text, value] : rows) {
+    spin->SetText("");
+    spin->SetFocus();
+    backend().Type(typed);
+    EXPECT_EQ(spin->Text(), text) << typed;
+    EXPECT_EQ(spin->Value(), value) << typed;
+  }
+  backend().Type("5");
   next->SetFocus();
-  EXPECT_EQ(spin->Text(), "20");
-  spin->SetValue(-3);
-  EXPECT_EQ(spin->Value(), 0);
+  EXPECT_EQ(spin->Text(), "-10");
+  spin->SetValue(30);
+  EXPECT_EQ(spin->Value(), 10);
 }
 
 TEST_F(ValueControlsTest, ASpinEditStepsWithItsButtonsAndArrowKeys) {
@@ -79,7 +79,23 @@ TEST_F(ValueControlsTest, ASpinEditStepsWithItsButtonsAndArrowKeys) {
   EXPECT_EQ(values, (std::vector<int>{1, 2, 3, 2}));
 }
 
-TEST_F(ValueControlsTest, AnUpDownStepsWithinItsRangeAndRepeatsWhileHeld) {
+// A held button steps once at once, again after 400 ms and then every 100 ms.
+TEST_F(ValueControlsTest, AHeldUpDownRepeatsAfterTheFirstPauseThenAtItsRate) {
+  const std::pair<int, int> rows[] = {{0, 1}, {399, 1}, {400, 2}, {499, 2}, {500, 3}, {800, 6}};
+  for (const auto& [held, steps] : rows) {
+    auto* updown = Put<TUpDown>(10, 10, 17, 24);
+    updown->SetMax(100);
+    const TPoint upper = updown->ClientToScreen({8, 4});
+    backend().MouseDown(upper);
+    backend().Advance(static_cast<uint64_t>(held));
+    backend().MouseUp(upper);
+    backend().Advance(1000);
+    EXPECT_EQ(updown->Position(), steps) << held << " ms";
+    delete updown;
+  }
+}
+
+TEST_F(ValueControlsTest, AnUpDownStepsWithinItsRangeUpOnItsUpperOrRightHalf) {
   auto* updown = Put<TUpDown>(10, 10, 17, 24);
   updown->SetMin(0);
   updown->SetMax(3);
@@ -88,31 +104,22 @@ TEST_F(ValueControlsTest, AnUpDownStepsWithinItsRangeAndRepeatsWhileHeld) {
   updown->OnClick = [&](TComponent*, TUDBtnType button) { clicks.push_back(button); };
   updown->OnMouseUp = [&](TComponent*, TMouseButton, TShiftState, int, int) { ++mouse_ups; };
   const TPoint upper = updown->ClientToScreen({8, 4});
-  backend().MouseMove(upper);
   backend().MouseDown(upper);
-  backend().Advance(399);
-  EXPECT_EQ(updown->Position(), 1);
-  backend().Advance(1 + 100 * 4);
+  backend().Advance(800);
   EXPECT_EQ(updown->Position(), 3);  // the repeat keeps going but the position stops at Max
   EXPECT_EQ(clicks.size(), 6u);
   backend().MouseUp(upper);
-  backend().Advance(1000);
-  EXPECT_EQ(clicks.size(), 6u);
   EXPECT_EQ(mouse_ups, 1);
   backend().Click(updown->ClientToScreen({8, 20}));
   EXPECT_EQ(updown->Position(), 2);
   EXPECT_EQ(clicks.back(), TUDBtnType::btPrev);
-}
-
-TEST_F(ValueControlsTest, AHorizontalUpDownStepsUpOnItsRightHalf) {
-  auto* updown = Put<TUpDown>(10, 10, 30, 15);
+  // Lying down, the right half steps up.
   updown->SetOrientation(TUDOrientation::udHorizontal);
-  updown->SetPosition(5);
+  updown->SetBounds(10, 10, 30, 15);
   backend().Click(updown->ClientToScreen({25, 7}));
-  EXPECT_EQ(updown->Position(), 6);
-  backend().Click(updown->ClientToScreen({4, 7}));
-  backend().Click(updown->ClientToScreen({4, 7}));
-  EXPECT_EQ(updown->Position(), 4);
+  EXPECT_EQ(updown->Position(), 3);
+  for (int i = 0; i < 3; ++i) backend().Click(updown->ClientToScreen({4, 7}));
+  EXPECT_EQ(updown->Position(), 0);  // and stops at Min
 }
 
 TEST_F(ValueControlsTest, DisablingAHeldUpDownStopsItsRepeat) {
@@ -125,16 +132,22 @@ TEST_F(ValueControlsTest, DisablingAHeldUpDownStopsItsRepeat) {
   EXPECT_EQ(clicks, 1);
 }
 
+// A gauge keeps its progress within its range and fills its share, rounded
+// down, from the left or from the bottom.
 TEST_F(ValueControlsTest, AGaugeFillsItsShareFromTheLeftOrFromTheBottom) {
   auto* bar = Put<TGauge>(10, 10, 102, 10);
   bar->SetShowText(false);
   bar->SetForeColor(clNavy);
   bar->SetBackColor(clGray);
-  bar->SetProgress(250);
-  EXPECT_EQ(bar->Progress(), 100);
-  bar->SetProgress(50);
-  EXPECT_EQ(PixelAt(11 + 49, 15), clNavy);
-  EXPECT_EQ(PixelAt(11 + 50, 15), clGray);
+  const std::pair<int, int> clamped[] = {{-1, 0}, {0, 0}, {100, 100}, {101, 100}, {250, 100}};
+  for (const auto& [set, kept] : clamped) {
+    bar->SetProgress(set);
+    EXPECT_EQ(bar->Progress(), kept) << set;
+  }
+  bar->SetMaxValue(3);
+  bar->SetProgress(1);  // a third of 100 pixels: 33, rounded down
+  EXPECT_EQ(PixelAt(11 + 32, 15), clNavy);
+  EXPECT_EQ(PixelAt(11 + 33, 15), clGray);
   auto* column = Put<TGauge>(200, 10, 8, 302);
   column->SetKind(TGaugeKind::gkVerticalBar);
   column->SetShowText(false);
@@ -154,15 +167,6 @@ TEST_F(ValueControlsTest, APanelDrawsItsRaisedOuterAndLoweredInnerBevels) {
   EXPECT_EQ(PixelAt(11, 11), ColorToRGB(clBtnFace));
   EXPECT_EQ(PixelAt(12, 12), ColorToRGB(clBtnShadow));
   EXPECT_EQ(PixelAt(107, 47), ColorToRGB(clBtnHighlight));
-}
-
-TEST_F(ValueControlsTest, AnAutoSizedLabelTakesTheSizeOfItsText) {
-  auto* label = Put<TLabel>(10, 10, 200, 40);
-  label->SetCaption("Seaboard");
-  const int one_line = label->Height();
-  EXPECT_LT(label->Width(), 200);
-  label->SetCaption("Seaboard\r\nWest");
-  EXPECT_GT(label->Height(), one_line);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/backend/headless_backend.h"
@@ -18,13 +19,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
-TEST(FileMaskTest, MasksMatchWithoutRegardToCase) {
-  EXPECT_TRUE(MatchesMask("SAVE1.GMR", "*.gmr"));
-  EXPECT_TRUE(MatchesMask("1861.gmr", "*.gmr;*.gms"));
-  EXPECT_TRUE(MatchesMask("a.GMS", "*.gmr;*.gms"));
-  EXPECT_FALSE(MatchesMask("SAVE1.GMP", "*.gmr"));
-  EXPECT_FALSE(MatchesMask("save.gmr.bak", "*.gmr"));
-  EXPECT_TRUE(MatchesMask("Autosave.GMR", "?uto*.g?r"));
+// A star stands for any run of characters, even none, a question mark for one
+// character; letters match whatever their case; any mask of a list may match.
+TEST(FileMaskTest, MasksMatchWholeNamesWithoutRegardToCase) {
+  const std::tuple<const char*, const char*, bool> rows[] = {
+      {"SAVE1.GMR", "*.gmr", true},      {"SAVE1.GMP", "*.gmr", false},
+      {"save.gmr.bak", "*.gmr", false},  {".gmr", "*.gmr", true},
+      {"1861.gmr", "*.gmr;*.gms", true}, {"a.GMS", "*.gmr;*.gms", true},
+      {"a.gmx", "*.gmr;*.gms", false},   {"Autosave.GMR", "?uto*.g?r", true},
+      {"uto.gmr", "?uto*.g?r", false},   {"SAVE", "save*", true},
+      {"SAVE", "save**", true},          {"SAV", "save*", false},
+      {"SAVE1", "save?", true},          {"SAVE", "save?", false},
+  };
+  for (const auto& [name, mask, matches] : rows) {
+    EXPECT_EQ(MatchesMask(name, mask), matches) << name << " against " << mask;
+  }
 }
 
 TEST(FileMaskTest, AFilterSplitsIntoDescriptionsAndMasks) {

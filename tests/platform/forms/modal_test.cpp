@@ -2,6 +2,7 @@
 
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "platform/backend/headless_backend.h"
@@ -34,53 +35,31 @@ class ModalTest : public ::testing::Test {
   THeadlessSession session;
 };
 
-TEST_F(ModalTest, TheHookDrivesAModalFormToCompletion) {
-  TDialog dialog("Dialog");
-  backend().SetModalHook([&](TForm& form) {
-    EXPECT_EQ(&form, &dialog);
-    EXPECT_TRUE(form.Visible());
-    EXPECT_EQ(Screen.ActiveForm(), &form);
-    backend().Click(*FindOwned<TControl>(form, "Button1"));
-  });
-  EXPECT_EQ(dialog.ShowModal(), mrOk);
-  EXPECT_FALSE(dialog.Visible());
-  EXPECT_FALSE(dialog.Modal());
-  EXPECT_EQ(backend().ModalCount(), 1);
-}
-
-TEST_F(ModalTest, AFormOpenedFromAClickHandlerClosesBeforeTheFormThatOpenedIt) {
+// The loop ends only once the handler that set the result has returned, even
+// if that handler pumps; a form opened from a handler closes first.
+TEST_F(ModalTest, ModalFormsNestAndEachEndsAfterTheHandlerThatSetItsResult) {
   TDialog orders("Orders");
   TDialog brigades("Brigades");
   std::vector<std::string> events;
   orders.Button1->OnClick = [&](TComponent*) {
-    events.push_back("open brigades");
     events.push_back("brigades closed with " + std::to_string(brigades.ShowModal()));
     orders.SetModalResult(mrOk);
-    events.push_back("orders handler returns");
+    Application.ProcessMessages();
+    events.push_back(orders.Visible() ? "orders handler returns" : "orders closed early");
   };
   backend().SetModalHook([&](TForm& form) {
+    EXPECT_TRUE(form.Visible());
+    EXPECT_EQ(Screen.ActiveForm(), &form);
     events.push_back(form.Name() + " is modal");
     backend().Click(*FindOwned<TControl>(form, "Button1"));
   });
-  const TModalResult result = orders.ShowModal();
-  events.push_back("orders closed with " + std::to_string(result));
-  EXPECT_EQ(events, (std::vector<std::string>{"Orders is modal", "open brigades",
-                                              "Brigades is modal", "brigades closed with 1",
-                                              "orders handler returns", "orders closed with 1"}));
-}
-
-TEST_F(ModalTest, TheLoopEndsOnlyAfterTheHandlerThatSetTheResultReturns) {
-  TDialog dialog("Dialog");
-  bool handler_finished_while_open = false;
-  dialog.Button1->OnClick = [&](TComponent*) {
-    dialog.SetModalResult(mrOk);
-    Application.ProcessMessages();  // a pump inside the handler must not close the form
-    handler_finished_while_open = dialog.Visible();
-  };
-  backend().SetModalHook(
-      [&](TForm& form) { backend().Click(*FindOwned<TControl>(form, "Button1")); });
-  EXPECT_EQ(dialog.ShowModal(), mrOk);
-  EXPECT_TRUE(handler_finished_while_open);
+  events.push_back("orders closed with " + std::to_string(orders.ShowModal()));
+  EXPECT_EQ(events, (std::vector<std::string>{"Orders is modal", "Brigades is modal",
+                                              "brigades closed with 1", "orders handler returns",
+                                              "orders closed with 1"}));
+  EXPECT_FALSE(orders.Visible());
+  EXPECT_FALSE(orders.Modal());
+  EXPECT_EQ(backend().ModalCount(), 2);
 }
 
 TEST_F(ModalTest, OnCloseCanRefuseAResultAndKeepTheFormOpen) {
@@ -92,8 +71,7 @@ TEST_F(ModalTest, OnCloseCanRefuseAResultAndKeepTheFormOpen) {
     // The form stays open, so a second click can reach it.
     Application.QueueCall([&] { backend().Click(*dialog.Button1); });
   };
-  backend().SetModalHook(
-      [&](TForm& form) { backend().Click(*FindOwned<TControl>(form, "Button1")); });
+  backend().SetModalHook([&](TForm&) { backend().Click(*dialog.Button1); });
   EXPECT_EQ(dialog.ShowModal(), mrOk);
   EXPECT_EQ(refusals, 2);
 }
@@ -101,7 +79,6 @@ TEST_F(ModalTest, OnCloseCanRefuseAResultAndKeepTheFormOpen) {
 TEST_F(ModalTest, AModalFormNobodyAnswersFailsInsteadOfHanging) {
   TDialog dialog("Forgotten");
   EXPECT_THROW(dialog.ShowModal(), EUnansweredModal);
-  EXPECT_FALSE(dialog.Visible());
   EXPECT_FALSE(dialog.Modal());
   EXPECT_EQ(Screen.FormCount(), 0);
 }
@@ -112,7 +89,6 @@ TEST_F(ModalTest, AModalFormTakesTheInputAndGivesTheFocusBackWhenItCloses) {
   auto* map = Place<TProbe>(&main, 0, 100, 100, 100);
   map->SetTabStop(true);
   main.Show();
-  EXPECT_EQ(FocusedControl(), map);
   TDialog dialog("Dialog");
   backend().SetModalHook([&](TForm&) {
     backend().Click({50, 150});  // on the map, outside the dialog: ignored
@@ -140,43 +116,40 @@ TEST_F(ModalTest, ATimerTicksInsideAModalLoopButNeverReentersItsOwnHandler) {
     if (++movement_ticks == 1) notice.ShowModal();
     --movement_depth;
   };
-  hotspot.OnTimer = [&](TComponent*) {
-    if (notice.Modal()) ++hotspot_ticks_while_open;
-  };
+  hotspot.OnTimer = [&](TComponent*) { hotspot_ticks_while_open += notice.Modal() ? 1 : 0; };
   backend().SetModalHook([&](TForm&) {
     backend().Advance(1000);
     backend().Click(*notice.Button1);
   });
   backend().Advance(100);
   EXPECT_FALSE(reentered);
-  EXPECT_EQ(movement_ticks, 1);
   EXPECT_EQ(hotspot_ticks_while_open, 19);  // every 55 ms from 110 to 1100
-
   // Once the handler has returned, the timer ticks again, one tick for the
   // time it was busy rather than a backlog.
   backend().Advance(100);
   EXPECT_EQ(movement_ticks, 2);
 }
 
-TEST_F(ModalTest, ATimerCountsAgainFromWhenItWasTurnedOnOrItsIntervalChanged) {
+// A timer counts its interval afresh when turned on or given a new interval.
+TEST_F(ModalTest, ATimerTicksAFullIntervalAfterItIsTurnedOnOrChanged) {
   TTimer timer;
   int ticks = 0;
   timer.OnTimer = [&](TComponent*) { ++ticks; };
   timer.SetInterval(100);
   backend().Advance(60);
   timer.SetInterval(200);
-  backend().Advance(150);
-  EXPECT_EQ(ticks, 0);
-  backend().Advance(50);
-  EXPECT_EQ(ticks, 1);
+  const std::pair<int, int> steps[] = {{199, 0}, {1, 1}, {199, 1}, {1, 2}};
+  for (const auto& [ms, expected] : steps) {
+    backend().Advance(static_cast<uint64_t>(ms));
+    EXPECT_EQ(ticks, expected);
+  }
   timer.SetEnabled(false);
   backend().Advance(1000);
-  EXPECT_EQ(ticks, 1);
   timer.SetEnabled(true);
   backend().Advance(199);
-  EXPECT_EQ(ticks, 1);
-  backend().Advance(1);
   EXPECT_EQ(ticks, 2);
+  backend().Advance(1);
+  EXPECT_EQ(ticks, 3);
 }
 
 TEST_F(ModalTest, ATimerMayFreeItselfInItsOwnHandler) {
@@ -203,29 +176,23 @@ TEST_F(ModalTest, CallsQueuedFromAnotherThreadRunOnTheNextPump) {
 TEST_F(ModalTest, ACaughtExceptionGoesToTheHandlerOrOnUpWhenThereIsNone) {
   const auto error = std::make_exception_ptr(std::runtime_error("bad caption"));
   EXPECT_THROW(Application.HandleException(error), std::runtime_error);
-  std::string reported;
-  Application.OnException = [&](std::exception_ptr caught) {
-    try {
-      std::rethrow_exception(caught);
-    } catch (const std::exception& e) {
-      reported = e.what();
-    }
-  };
+  int reported = 0;
+  Application.OnException = [&](std::exception_ptr) { ++reported; };
   Application.HandleException(error);
   Application.OnException = nullptr;
-  EXPECT_EQ(reported, "bad caption");
+  EXPECT_EQ(reported, 1);
 }
 
-TEST_F(ModalTest, ClosingTheMainFormEndsTheApplicationLoop) {
+// Closing the main form ends the application's loop; terminating ends every
+// open modal loop with Cancel.
+TEST_F(ModalTest, TheApplicationEndsWithItsMainFormOrWhenTerminated) {
   TDialog main("Main");
   Application.SetMainForm(&main);
   Application.QueueCall([&] { main.Close(); });
   Application.Run();
   EXPECT_TRUE(Application.Terminated());
   EXPECT_FALSE(main.Visible());
-}
 
-TEST_F(ModalTest, TerminatingEndsEveryOpenModalLoopWithCancel) {
   TDialog outer("Outer");
   TDialog inner("Inner");
   TModalResult inner_result = mrNone;

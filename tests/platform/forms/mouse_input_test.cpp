@@ -79,7 +79,7 @@ TEST_F(MouseInputTest, TheLoserOfTheCaptureIsToldAndThePreviousHolderCanBeRestor
   EXPECT_EQ(spin->Count(CM_CAPTURECHANGED), 2);
 }
 
-TEST_F(MouseInputTest, EnterAndLeaveFollowThePointerAlsoOverDisabledControls) {
+TEST_F(MouseInputTest, EnterAndLeaveFollowThePointerAlsoOverDisabledControlsAndOffEveryForm) {
   button->SetEnabled(false);
   input().MouseMove({20, 20});
   EXPECT_EQ(button->Count(CM_MOUSEENTER), 1);
@@ -90,46 +90,48 @@ TEST_F(MouseInputTest, EnterAndLeaveFollowThePointerAlsoOverDisabledControls) {
   EXPECT_EQ(button->Count(CM_MOUSELEAVE), 1);
   EXPECT_EQ(ControlUnderMouse(), &form);
   EXPECT_EQ(button->Count(WM_MOUSEMOVE), 0);  // a disabled control takes no input
+  // Outside every form the pointer is over no control, and a press reaches none.
+  form.SetBounds(0, 0, 100, 100);
+  input().MouseMove({300, 300});
+  EXPECT_EQ(ControlUnderMouse(), nullptr);
+  input().Click({300, 300});
+  EXPECT_EQ(form.Count(WM_LBUTTONDOWN), 0);
 }
 
-TEST_F(MouseInputTest, AQuickSecondPressIsADoubleClickThatStillReachesMouseDown) {
+// A second press within 500 ms and 4 pixels each way of the first is a double
+// click, which still reaches MouseDown; a third press starts a new pair.
+TEST_F(MouseInputTest, ASecondPressSoonAndNearIsADoubleClick) {
+  const struct {
+    int wait, dx, dy;
+    bool twice;
+  } presses[] = {{500, 0, 0, true}, {501, 0, 0, false}, {0, 4, 0, true},
+                 {0, 5, 0, false},  {0, 0, -5, false},  {0, 0, 4, true}};
   int double_clicks = 0;
   TShiftState second_press = 0;
   button->OnDblClick = [&](TComponent*) { ++double_clicks; };
   button->OnMouseDown = [&](TComponent*, TMouseButton, TShiftState shift, int, int) {
     second_press = shift;
   };
-  input().Click({20, 20});
-  input().Advance(200);
-  input().Click({21, 21});
+  for (const auto& press : presses) {
+    SCOPED_TRACE(testing::Message() << press.wait << " ms, " << press.dx << ", " << press.dy);
+    input().Advance(1000);
+    double_clicks = 0;
+    input().Click({20, 20});
+    input().Advance(press.wait);
+    input().Click({20 + press.dx, 20 + press.dy});
+    EXPECT_EQ(double_clicks, press.twice ? 1 : 0);
+    EXPECT_EQ((second_press & ssDouble) != 0, press.twice);
+  }
+  EXPECT_EQ(clicks, 2 * 6);
+  input().Click({20, 20});  // the third press of a pair
   EXPECT_EQ(double_clicks, 1);
-  EXPECT_TRUE(second_press & ssDouble);
-  EXPECT_EQ(clicks, 2);
-
-  // A third press starts a new pair; a slow second press is a plain click.
-  input().Advance(100);
-  input().Click({20, 20});
-  input().Advance(600);
-  input().Click({20, 20});
-  EXPECT_EQ(double_clicks, 1);
-
-  // A control without double clicks gets two plain presses.
+  // A control without double clicks gets plain presses.
   button->SetControlStyle(button->ControlStyle() & ~csDoubleClicks);
-  input().Advance(600);
+  input().Advance(1000);
   input().Click({20, 20});
   input().Click({20, 20});
   EXPECT_EQ(double_clicks, 1);
-  EXPECT_EQ(clicks, 6);
-}
-
-TEST_F(MouseInputTest, APressOutsideEveryFormReachesNoControl) {
-  form.SetBounds(0, 0, 100, 100);
-  input().Click({300, 300});
-  EXPECT_EQ(form.Count(WM_LBUTTONDOWN), 0);
-  input().MouseMove({20, 20});
-  input().MouseMove({300, 300});
-  EXPECT_EQ(button->Count(CM_MOUSELEAVE), 1);
-  EXPECT_EQ(ControlUnderMouse(), nullptr);
+  EXPECT_EQ(clicks, 2 * 6 + 3);
 }
 
 TEST_F(MouseInputTest, TheWheelGoesToTheFocusedControlAndUpItsParents) {

@@ -27,15 +27,6 @@ TEST(Blit, CopyIsClippedOnBothSides) {
             (std::vector<std::string>{"B#..", "..RR", "...."}));
 }
 
-TEST(Blit, InvertingCopyTwiceRestoresTheDestination) {
-  TBitmap dest = FilledBitmap(3, 2, clYellow);
-  const TBitmap source = Source();
-  dest.Canvas().BitBlt(0, 0, 3, 2, source.Canvas(), 0, 0, SRCINVERT);
-  EXPECT_EQ(dest.Pixel(0, 0), clYellow ^ clRed);
-  dest.Canvas().BitBlt(0, 0, 3, 2, source.Canvas(), 0, 0, SRCINVERT);
-  EXPECT_EQ(CountPixels(dest, {0, 0, 3, 2}, clYellow), 6);
-}
-
 // The classic masked copy: a monochrome mask made against the transparent
 // colour, AND with the mask, then OR the source whose transparent pixels
 // were turned black. It must match a transparent Draw.
@@ -77,25 +68,6 @@ TEST(Blit, MonochromeSourceTakesTheTextAndBackgroundColoursOfTheTarget) {
   EXPECT_EQ(Picture(dest, {0, 0, 2, 1}, kLegend), (std::vector<std::string>{"RB"}));
 }
 
-// Recolouring through a mask: white mask pixels take the brush, black ones
-// keep the destination, with the text and background colours set apart from
-// the brush as the disabled look of a glyph needs.
-TEST(Blit, MaskedBrushOperationPaintsTheBrushWhereTheMaskIsWhite) {
-  TBitmap mask(3, 1);
-  mask.SetMonochrome(true);
-  mask.SetPixel(1, 0, clBlack);
-  TBitmap dest = FilledBitmap(3, 1, clYellow);
-  TCanvas& c = dest.Canvas();
-  c.Brush.Color = clBlue;
-  c.TextColor = clBlack;
-  c.BkColor = clWhite;
-  c.BitBlt(0, 0, 3, 1, mask.Canvas(), 0, 0, DSPDxax);
-  EXPECT_EQ(Picture(dest, {0, 0, 3, 1}, kLegend), (std::vector<std::string>{"BYB"}));
-  EXPECT_EQ(c.EffectiveBkColor(), clWhite);
-  c.BkColor = clDefault;
-  EXPECT_EQ(c.EffectiveBkColor(), clBlue);
-}
-
 TEST(Blit, StretchRepeatsOrSkipsSourcePixels) {
   const TBitmap source = Source();
   TBitmap dest(6, 4);
@@ -122,14 +94,6 @@ TEST(Blit, SourceOriginAppliesToTheSourceRectangle) {
   TBitmap dest(2, 1);
   dest.Canvas().BitBlt(0, 0, 2, 1, shifted, 0, 0, SRCCOPY);
   EXPECT_EQ(Picture(dest, {0, 0, 2, 1}, kLegend), (std::vector<std::string>{"B#"}));
-}
-
-TEST(Blit, PatternOperationsUseTheBrush) {
-  TBitmap bitmap = FilledBitmap(2, 1, clRed);
-  bitmap.Canvas().Brush.Color = clBlue;
-  bitmap.Canvas().PatBlt({0, 0, 1, 1}, PATCOPY);
-  bitmap.Canvas().PatBlt({1, 0, 2, 1}, DSTINVERT);
-  EXPECT_EQ(Picture(bitmap, {0, 0, 2, 1}, kLegend), (std::vector<std::string>{"BA"}));
 }
 
 }  // namespace

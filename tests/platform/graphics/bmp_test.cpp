@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 
 #include "pixel_picture.h"
 #include "platform/graphics/bmp.h"
+#include "tests/platform/services/temp_folder.h"
 
 namespace {
 
@@ -44,27 +44,9 @@ TEST(Bmp, TwentyFourBitRoundTripKeepsEveryPixelOfAnOddWidth) {
   }
 }
 
-TEST(Bmp, FilesRoundTripThroughSaveAndLoad) {
-  const std::string path =
-      (std::filesystem::temp_directory_path() / "graymarch_bmp_round_trip.bmp").string();
-  TBitmap original(5, 4);
-  original.SetPixel(4, 3, clBlue);
-  original.SaveToFile(path);
-  TBitmap loaded;
-  int changes = 0;
-  loaded.OnChange = [&] { ++changes; };
-  loaded.LoadFromFile(path);
-  std::remove(path.c_str());
-  EXPECT_EQ(loaded.Width(), 5);
-  EXPECT_EQ(loaded.Pixel(4, 3), clBlue);
-  EXPECT_GE(changes, 1);
-  EXPECT_THROW(loaded.LoadFromFile(path), EInvalidGraphic);
-}
-
-TEST(Bmp, ASaveThatCannotBeWrittenLeavesTheOldPictureWhole) {
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / "graymarch_bmp_unwritable";
-  std::filesystem::remove_all(folder);
+TEST(Bmp, FilesLoadWhatWasSavedAndAFailedSaveLeavesTheOldPictureWhole) {
+  const TTempFolder temp;
+  const std::filesystem::path& folder = temp.Path();
   std::filesystem::create_directories(folder / "OLD.BMP.tmp");  // the temporary name is taken
   const std::string path = (folder / "OLD.BMP").string();
   TBitmap old_picture(2, 2);
@@ -74,10 +56,14 @@ TEST(Bmp, ASaveThatCannotBeWrittenLeavesTheOldPictureWhole) {
   TBitmap replacement(3, 3);
   EXPECT_THROW(replacement.SaveToFile(path), EInvalidGraphic);
   TBitmap loaded;
+  int changes = 0;
+  loaded.OnChange = [&] { ++changes; };
   loaded.LoadFromFile(path);
   EXPECT_EQ(loaded.Width(), 2);
   EXPECT_EQ(loaded.Pixel(1, 1), clRed);
-  std::filesystem::remove_all(folder);
+  EXPECT_GE(changes, 1);
+  std::filesystem::remove(path);
+  EXPECT_THROW(loaded.LoadFromFile(path), EInvalidGraphic);
 }
 
 TEST(Bmp, ReadsEightBitPalettisedBottomUpRows) {
@@ -99,30 +85,62 @@ TEST(Bmp, ReadsThirtyTwoBitTopDownRows) {
   EXPECT_EQ(read.Pixel(0, 1), clBlue);
 }
 
-TEST(Bmp, RejectsDamagedOrUnsupportedFilesWithoutReadingPastTheEnd) {
-  std::vector<std::uint8_t> truncated = WriteBmp(TBitmap(4, 4));
-  truncated.resize(truncated.size() - 1);
-  EXPECT_THROW(ReadBmp(truncated), EInvalidGraphic);
+// A file of one 8-bit row of `width` pixels after a full palette.
+std::vector<std::uint8_t> EightBit(int width) {
+  std::vector<std::uint8_t> bytes = Header(width, 1, 8, 256);
+  bytes.resize(bytes.size() + static_cast<std::size_t>((width + 3) / 4 * 4));
+  return bytes;
+}
 
-  std::vector<std::uint8_t> huge = Header(1 << 20, 1 << 20, 24, 0);
-  EXPECT_THROW(ReadBmp(huge), EInvalidGraphic);
+std::vector<std::uint8_t> With(std::vector<std::uint8_t> bytes, std::size_t at, std::uint32_t value,
+                               int size) {
+  PutLe(bytes, at, value, size);
+  return bytes;
+}
 
-  std::vector<std::uint8_t> four_bit = Header(2, 2, 4, 16);
-  four_bit.resize(four_bit.size() + 8);
-  EXPECT_THROW(ReadBmp(four_bit), EInvalidGraphic);
+std::vector<std::uint8_t> Cut(std::vector<std::uint8_t> bytes, std::size_t size) {
+  bytes.resize(size);
+  return bytes;
+}
 
-  std::vector<std::uint8_t> not_bmp = WriteBmp(TBitmap(1, 1));
-  not_bmp[0] = 'X';
-  EXPECT_THROW(ReadBmp(not_bmp), EInvalidGraphic);
-
-  std::vector<std::uint8_t> bad_offset = WriteBmp(TBitmap(1, 1));
-  PutLe(bad_offset, 10, 0xFFFFFFF0u, 4);
-  EXPECT_THROW(ReadBmp(bad_offset), EInvalidGraphic);
-
-  std::vector<std::uint8_t> short_palette = Header(1, 1, 8, 256);
-  short_palette.resize(60);
-  EXPECT_THROW(ReadBmp(short_palette), EInvalidGraphic);
-  EXPECT_THROW(ReadBmp(std::vector<std::uint8_t>(10, 0)), EInvalidGraphic);
+// Each damaged or unsupported file is refused with its reason, never read past its end;
+// the sizes at each limit are read.
+TEST(Bmp, RefusesDamagedOrUnsupportedFilesAndReadsThoseAtEachLimit) {
+  const std::vector<std::uint8_t> good = WriteBmp(TBitmap(4, 4));
+  const struct {
+    const char* what;
+    std::vector<std::uint8_t> bytes;
+    const char* refusal;  // empty: read
+  } files[] = {
+      {"sound", good, ""},
+      {"one byte short", Cut(good, good.size() - 1), "pixels past the end"},
+      {"shorter than its headers", Cut(good, 53), "too short"},
+      {"not a bitmap", With(good, 0, 'X', 1), "not a bitmap"},
+      {"pixels past the end", With(good, 10, 0xFFFFFFF0u, 4), "pixels past the end"},
+      {"a small header", With(good, 14, 39, 4), "unsupported header"},
+      {"4-bit", Header(2, 2, 4, 16), "pixel depth"},
+      {"compressed", With(good, 30, 1, 4), "compressed"},
+      {"no width", With(good, 18, 0, 4), "bad size"},
+      {"the widest", EightBit(1 << 15), ""},
+      {"wider", With(EightBit(1 << 15), 18, (1 << 15) + 1, 4), "bad size"},
+      {"taller", Header(1, (1 << 15) + 1, 24, 0), "bad size"},
+      {"a palette past the end", Cut(Header(1, 1, 8, 256), 60), "palette past the end"},
+      {"a palette count beyond 256", With(EightBit(1), 46, 0x40000001u, 4), ""},
+  };
+  for (const auto& file : files) {
+    SCOPED_TRACE(file.what);
+    std::string refusal;
+    try {
+      ReadBmp(file.bytes);
+    } catch (const EInvalidGraphic& e) {
+      refusal = e.what();
+    }
+    if (*file.refusal == '\0') {
+      EXPECT_EQ(refusal, "");
+    } else {
+      EXPECT_NE(refusal.find(file.refusal), std::string::npos) << refusal;
+    }
+  }
 }
 
 }  // namespace

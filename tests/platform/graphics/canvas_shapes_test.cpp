@@ -20,6 +20,7 @@ TEST(CanvasShapes, LinesLeaveOutTheirEndPixelAndMoveThePen) {
             (std::vector<std::string>{"#####", "....#", "....#", "....."}));
 }
 
+// The sprite art draws with wide pens.
 TEST(CanvasShapes, AWidePenStampsItsWidthAndAClearPenDrawsNothing) {
   TBitmap bitmap(7, 5);
   TCanvas& c = bitmap.Canvas();
@@ -55,32 +56,6 @@ TEST(CanvasShapes, FocusRectangleIsDottedAndASecondCallRemovesIt) {
   EXPECT_EQ(CountPixels(bitmap, {0, 0, 5, 4}, clWhite), 20);
 }
 
-TEST(CanvasShapes, EllipseIsSymmetricWithAPenRingAndABrushInside) {
-  TBitmap bitmap(9, 7);
-  TCanvas& c = bitmap.Canvas();
-  c.Brush.Color = clRed;
-  c.Ellipse({0, 0, 9, 7});
-  const std::vector<std::string> picture = Picture(bitmap, {0, 0, 9, 7}, kLegend);
-  for (std::size_t y = 0; y < picture.size(); ++y) {
-    EXPECT_EQ(picture[y], std::string(picture[y].rbegin(), picture[y].rend()));
-    EXPECT_EQ(picture[y], picture[picture.size() - 1 - y]);
-  }
-  EXPECT_EQ(picture[3], "#RRRRRRR#");
-  EXPECT_EQ(picture[0][0], '.');
-  EXPECT_EQ(picture[0][4], '#');
-}
-
-TEST(CanvasShapes, PolygonFillsItsInsideAndOutlinesItsEdges) {
-  TBitmap bitmap(6, 6);
-  TCanvas& c = bitmap.Canvas();
-  c.Brush.Color = clRed;
-  const std::array<TPoint, 4> square = {{{0, 0}, {5, 0}, {5, 5}, {0, 5}}};
-  c.Polygon(square);
-  EXPECT_EQ(Picture(bitmap, {0, 0, 6, 6}, kLegend),
-            (std::vector<std::string>{"######", "#RRRR#", "#RRRR#", "#RRRR#", "#RRRR#", "######"}));
-  EXPECT_EQ(c.PenPos(), (TPoint{0, 0}));
-}
-
 TEST(CanvasShapes, FloodFillStopsAtTheBorderColourAndAtTheClip) {
   TBitmap bitmap(7, 5);
   TCanvas& c = bitmap.Canvas();
@@ -105,6 +80,17 @@ TEST(CanvasShapes, SurfaceFloodFillReplacesOneConnectedColour) {
   c.Brush.Color = clWhite;
   c.FloodFill(4, 0, clWhite, fsSurface);  // filling a colour with itself ends
   EXPECT_EQ(CountPixels(bitmap, {0, 0, 5, 3}, clWhite), 6);
+}
+
+TEST(CanvasShapes, PolygonFillsItsInsideAndOutlinesItsEdges) {
+  TBitmap bitmap(6, 6);
+  TCanvas& c = bitmap.Canvas();
+  c.Brush.Color = clRed;
+  const std::array<TPoint, 4> square = {{{0, 0}, {5, 0}, {5, 5}, {0, 5}}};
+  c.Polygon(square);
+  EXPECT_EQ(Picture(bitmap, {0, 0, 6, 6}, kLegend),
+            (std::vector<std::string>{"######", "#RRRR#", "#RRRR#", "#RRRR#", "#RRRR#", "######"}));
+  EXPECT_EQ(c.PenPos(), (TPoint{0, 0}));
 }
 
 }  // namespace

@@ -10,17 +10,6 @@ namespace {
 
 const Legend kLegend = {{clWhite, '.'}, {clRed, 'R'}, {clBlack, '#'}};
 
-TEST(CanvasState, SystemColoursResolveThroughTheTableWhenDrawn) {
-  TBitmap bitmap(2, 1);
-  bitmap.Canvas().Brush.Color = clBtnFace;
-  bitmap.Canvas().FillRect({0, 0, 1, 1});
-  EXPECT_EQ(bitmap.Pixel(0, 0), GetSysColor(COLOR_BTNFACE));
-  EXPECT_EQ(ColorToRGB(clBtnShadow), RGB(0x80, 0x80, 0x80));
-  EXPECT_EQ(ColorToRGB(clRed), RGB(255, 0, 0));
-  EXPECT_EQ(GetRValue(clRed), 255);
-  EXPECT_EQ(GetSystemMetrics(SM_CXEDGE), 2);
-}
-
 TEST(CanvasState, ColourNamesAreFoundWhateverTheirCase) {
   EXPECT_EQ(IdentToColor("clRed"), clRed);
   EXPECT_EQ(IdentToColor("CLBTNFACE"), clBtnFace);
@@ -58,20 +47,6 @@ TEST(CanvasState, FillsAreClippedToTheIntersectionAndAroundExcludedHoles) {
   EXPECT_EQ(c.ClipRect(), (TRect{1, 1, 5, 4}));
 }
 
-TEST(CanvasState, OriginShiftsDrawingAndTheClipIsGivenInLogicalCoordinates) {
-  TBitmap bitmap(8, 8);
-  TCanvas& c = bitmap.Canvas();
-  c.SetOrigin({3, 2});
-  c.IntersectClipRect({0, 0, 2, 2});
-  EXPECT_EQ(c.ClipRect(), (TRect{0, 0, 2, 2}));
-  c.Brush.Color = clRed;
-  c.FillRect({-5, -5, 10, 10});
-  EXPECT_EQ(InkBounds(bitmap, clWhite), (TRect{3, 2, 5, 4}));
-  EXPECT_EQ(c.Pixel(0, 0), clRed);
-  EXPECT_TRUE(c.PtVisible({1, 1}));
-  EXPECT_FALSE(c.PtVisible({2, 1}));
-}
-
 TEST(CanvasState, RestoreStateBringsBackToolsOriginAndClipInNestedOrder) {
   TBitmap bitmap(10, 10);
   TCanvas& c = bitmap.Canvas();
@@ -97,17 +72,23 @@ TEST(CanvasState, RestoreStateBringsBackToolsOriginAndClipInNestedOrder) {
   EXPECT_EQ(c.Brush.Color, clRed);
 }
 
-TEST(CanvasState, TwoCanvasesOnOneBitmapKeepTheirOwnOriginAndClip) {
+// A canvas's origin shifts its drawing and its clip is given in its own
+// coordinates; two canvases on one bitmap keep their own.
+TEST(CanvasState, EachCanvasKeepsItsOwnOriginAndClip) {
   TBitmap form(10, 10);
   TCanvas control(&form);
   control.SetOrigin({5, 5});
   control.IntersectClipRect({0, 0, 3, 3});
+  EXPECT_EQ(control.ClipRect(), (TRect{0, 0, 3, 3}));
+  EXPECT_TRUE(control.PtVisible({2, 2}));
+  EXPECT_FALSE(control.PtVisible({3, 2}));
   control.Brush.Color = clRed;
-  control.FillRect({0, 0, 10, 10});
+  control.FillRect({-5, -5, 10, 10});
   form.Canvas().Brush.Color = clBlack;
   form.Canvas().FillRect({0, 0, 1, 1});
   EXPECT_EQ(InkBounds(form, clWhite), (TRect{0, 0, 8, 8}));
   EXPECT_EQ(CountPixels(form, {0, 0, 10, 10}, clRed), 9);
+  EXPECT_EQ(control.Pixel(0, 0), clRed);
 }
 
 TEST(CanvasState, DrawingOutsideTheBitmapIsIgnoredAndReadsAsNone) {
@@ -138,7 +119,7 @@ TEST(Bitmap, ResizingKeepsTheOverlapAndNotifiesOnlyOnChange) {
   EXPECT_EQ(copy.Pixel(0, 0), clBlack);
 }
 
-TEST(Bitmap, TransparentColourIsTheBottomLeftPixelUntilFixed) {
+TEST(Bitmap, TransparentColourIsTheBottomLeftPixelUntilFixedAndNoneLeavesOutNothing) {
   TBitmap bitmap(3, 3);
   bitmap.SetPixel(0, 2, clRed);
   EXPECT_EQ(bitmap.TransparentColor(), clRed);
@@ -148,9 +129,7 @@ TEST(Bitmap, TransparentColourIsTheBottomLeftPixelUntilFixed) {
   bitmap.SetTransparentColor(clDefault);
   EXPECT_EQ(bitmap.TransparentColor(), clRed);
   EXPECT_EQ(TBitmap().TransparentColor(), clNone);
-}
-
-TEST(Bitmap, NoneAsTheTransparentColourLeavesOutNothing) {
+  // None as the transparent colour leaves nothing out.
   TBitmap picture(2, 1);
   picture.SetTransparent(true);
   picture.SetTransparentColor(clNone);

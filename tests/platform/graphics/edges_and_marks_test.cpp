@@ -22,6 +22,7 @@ TEST(Edges, RaisedEdgeHasLightOuterAndInnerRingsWithDarkCornersAndAdjusts) {
   EXPECT_EQ(Picture(bitmap, {0, 0, 6, 5}, kLegend),
             (std::vector<std::string>{"lllll#", "lwwws#", "lwRRs#", "lssss#", "######"}));
   EXPECT_EQ(rect, (TRect{2, 2, 4, 3}));
+  EXPECT_EQ(bitmap.Canvas().Brush.Color, clRed);  // the caller's brush is left as it was
 }
 
 TEST(Edges, SunkenEdgeMirrorsTheRaisedColoursAndLeavesTheRectangleWithoutAdjust) {
@@ -40,14 +41,6 @@ TEST(Edges, OnlyTheChosenSidesAreDrawnAndAdjusted) {
   EXPECT_EQ(Picture(bitmap, {0, 0, 4, 4}, kLegend),
             (std::vector<std::string>{"ssss", "swww", "swRR", "swRR"}));
   EXPECT_EQ(rect, (TRect{2, 2, 4, 4}));
-}
-
-TEST(Edges, DrawingAnEdgeLeavesTheBrushAsItWas) {
-  TBitmap bitmap(4, 4);
-  bitmap.Canvas().Brush.Color = clRed;
-  TRect rect{0, 0, 4, 4};
-  DrawEdge(bitmap.Canvas(), rect, EDGE_BUMP, BF_RECT);
-  EXPECT_EQ(bitmap.Canvas().Brush.Color, clRed);
 }
 
 TBitmap Mark(unsigned state) {

@@ -51,13 +51,4 @@ TEST(SoundPlayer, PlayingReturnsAtOnceAndAMissingOrBrokenFileIsSilent) {
   SUCCEED();
 }
 
-TEST(SoundPlayer, TheGameCanPlayThroughARecordingPlayer) {
-  TRecordingSoundPlayer recorder;
-  SetSoundPlayer(&recorder);
-  SoundPlayer().Play("LAND.WAV");
-  SoundPlayer().Play("SEA.WAV");
-  SetSoundPlayer(nullptr);
-  EXPECT_EQ(recorder.Played, (std::vector<std::string>{"LAND.WAV", "SEA.WAV"}));
-}
-
 }  // namespace

@@ -3,6 +3,8 @@
 // 1..5 of its 8-row cell; the baseline is row 6 and underlines sit on row 7.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/pixel_picture.h"
 #include "platform/text/text_face.h"
@@ -44,67 +46,73 @@ std::vector<std::string> LineTexts(const std::string& text, int width, unsigned 
   return texts;
 }
 
-TEST(DrawText, AlignsTheLineLeftCentredOrRight) {
-  const TRect rect{0, 0, 20, 8};
-  EXPECT_EQ(DrawnInk("AB", rect, DT_LEFT), (TRect{0, 1, 7, 6}));
-  EXPECT_EQ(DrawnInk("AB", rect, DT_CENTER), (TRect{6, 1, 13, 6}));
-  EXPECT_EQ(DrawnInk("AB", rect, DT_RIGHT), (TRect{12, 1, 19, 6}));
+using Lines = std::vector<std::string>;
+
+// Lines break at line breaks unless single-line, else at blanks to fit the width
+// (a word wider than the width stands alone); an ampersand marks the next
+// character, two make one; an end ellipsis shortens what does not fit.
+TEST(DrawText, LaysTextOutInLines) {
+  const std::tuple<const char*, int, unsigned, Lines> rows[] = {
+      {"AB CD EF", 20, DT_WORDBREAK, {"AB CD", "EF"}},
+      {"AB CD EF", 12, DT_WORDBREAK, {"AB", "CD", "EF"}},
+      {"ABCDEFG H", 8, DT_WORDBREAK, {"ABCDEFG", "H"}},
+      {"A\r\nBB\nC", 100, 0, {"A", "BB", "C"}},
+      {"ABCDEFGH", 20, DT_SINGLELINE | DT_END_ELLIPSIS, {"AB..."}},
+      {"ABCDE", 20, DT_SINGLELINE | DT_END_ELLIPSIS, {"ABCDE"}},
+      {"A&&B", 100, 0, {"A&B"}},
+      {"&Ab", 100, DT_NOPREFIX, {"&Ab"}},
+      {"AB&", 100, 0, {"AB"}},
+  };
+  for (const auto& [text, width, flags, lines] : rows) {
+    EXPECT_EQ(LineTexts(text, width, flags), lines) << text << " in " << width;
+  }
 }
 
-TEST(DrawText, CentresOrBottomAlignsASingleLineVerticallyAndReportsWhereItEnds) {
-  EXPECT_EQ(DrawnInk("A", {0, 0, 10, 20}, DT_SINGLELINE | DT_VCENTER), (TRect{0, 7, 3, 12}));
-  EXPECT_EQ(DrawnInk("A", {0, 0, 10, 20}, DT_SINGLELINE | DT_BOTTOM), (TRect{0, 13, 3, 18}));
-  TBitmap page = Page(10, 20);
-  TRect rect{0, 0, 10, 20};
-  EXPECT_EQ(page.Canvas().DrawText("A", rect, DT_SINGLELINE | DT_VCENTER), 14);
-  EXPECT_EQ(page.Canvas().DrawText("A", rect, DT_LEFT), 8);
-}
-
-TEST(DrawText, WordBreakFillsLinesWithWholeWords) {
-  EXPECT_EQ(LineTexts("AB CD EF", 20, DT_WORDBREAK), (std::vector<std::string>{"AB CD", "EF"}));
-  EXPECT_EQ(LineTexts("AB CD EF", 12, DT_WORDBREAK), (std::vector<std::string>{"AB", "CD", "EF"}));
-  EXPECT_EQ(LineTexts("ABCDEFG H", 8, DT_WORDBREAK), (std::vector<std::string>{"ABCDEFG", "H"}));
-  EXPECT_EQ(Measured("AB CD EF", {0, 0, 20, 0}, DT_WORDBREAK), (TRect{0, 0, 20, 16}));
-  EXPECT_EQ(Measured("AB CD EF", {2, 3, 14, 3}, DT_WORDBREAK), (TRect{2, 3, 10, 27}));
-}
-
-TEST(DrawText, LineBreaksStartNewLinesUnlessTheTextIsOneLine) {
-  EXPECT_EQ(LineTexts("A\r\nBB\nC", 100, 0), (std::vector<std::string>{"A", "BB", "C"}));
-  EXPECT_EQ(Measured("A\r\nBB\nC", {0, 0, 0, 0}, 0), (TRect{0, 0, 8, 24}));
-  EXPECT_EQ(Measured("A\r\nBB\nC", {0, 0, 0, 0}, DT_SINGLELINE), (TRect{0, 0, 16, 8}));
-  EXPECT_EQ(Measured("", {0, 0, 0, 0}, 0), (TRect{0, 0, 0, 8}));
-}
-
-TEST(DrawText, EndEllipsisShortensALineThatDoesNotFit) {
-  EXPECT_EQ(LineTexts("ABCDEFGH", 20, DT_SINGLELINE | DT_END_ELLIPSIS),
-            (std::vector<std::string>{"AB..."}));
-  EXPECT_EQ(LineTexts("ABCDE", 20, DT_SINGLELINE | DT_END_ELLIPSIS),
-            (std::vector<std::string>{"ABCDE"}));
-  EXPECT_LE(DrawnInk("ABCDEFGH", {0, 0, 20, 8}, DT_SINGLELINE | DT_END_ELLIPSIS).Right, 20);
-}
-
-TEST(DrawText, PrefixUnderlinesTheNextCharacterAndDoubleAmpersandIsLiteral) {
-  TBitmap page = Page(16, 8);
-  TRect rect{0, 0, 16, 8};
-  page.Canvas().DrawText("&Ab", rect, DT_SINGLELINE);
-  EXPECT_EQ(Picture(page, {0, 7, 16, 8}, {{clWhite, '.'}, {clBlack, '#'}}),
-            (std::vector<std::string>{"####............"}));
-  EXPECT_EQ(LineTexts("A&&B", 100, 0), (std::vector<std::string>{"A&B"}));
-  EXPECT_EQ(LineTexts("&Ab", 100, DT_NOPREFIX), (std::vector<std::string>{"&Ab"}));
-  EXPECT_EQ(LineTexts("AB&", 100, 0), (std::vector<std::string>{"AB"}));
-  EXPECT_EQ(DrawnInk("&Ab", {0, 0, 16, 8}, DT_HIDEPREFIX), (TRect{0, 1, 7, 6}));
-}
-
-TEST(DrawText, ExpandedTabsJumpToStopsOfEightAverageCharacters) {
-  EXPECT_EQ(Measured("A\tB", {0, 0, 0, 0}, DT_EXPANDTABS | DT_SINGLELINE), (TRect{0, 0, 36, 8}));
-  EXPECT_EQ(Measured("A\tB", {0, 0, 0, 0}, DT_SINGLELINE), (TRect{0, 0, 8, 8}));
+TEST(DrawText, MeasuresTheRectangleTheTextNeeds) {
+  const std::tuple<const char*, TRect, unsigned, TRect> rows[] = {
+      {"AB CD EF", {0, 0, 20, 0}, DT_WORDBREAK, {0, 0, 20, 16}},
+      {"AB CD EF", {2, 3, 14, 3}, DT_WORDBREAK, {2, 3, 10, 27}},
+      {"A\r\nBB\nC", {0, 0, 0, 0}, 0, {0, 0, 8, 24}},
+      {"A\r\nBB\nC", {0, 0, 0, 0}, DT_SINGLELINE, {0, 0, 16, 8}},
+      {"", {0, 0, 0, 0}, 0, {0, 0, 0, 8}},
+      {"A\tB", {0, 0, 0, 0}, DT_EXPANDTABS | DT_SINGLELINE, {0, 0, 36, 8}},  // stops of 8 chars
+      {"A\tB", {0, 0, 0, 0}, DT_SINGLELINE, {0, 0, 8, 8}},
+  };
+  for (const auto& [text, rect, flags, measured] : rows) {
+    EXPECT_EQ(Measured(text, rect, flags), measured) << text << " with " << flags;
+  }
   TBitmap page = Page(1, 1);
   EXPECT_EQ(page.Canvas().TabbedTextExtent("AB\tC\tD", 10), (TSize{24, 8}));
 }
 
-TEST(DrawText, ClipsToTheRectangleUnlessAskedNotTo) {
-  EXPECT_EQ(DrawnInk("ABCDEF", {0, 0, 8, 8}, DT_SINGLELINE).Right, 7);
-  EXPECT_EQ(DrawnInk("ABCDEF", {0, 0, 8, 8}, DT_SINGLELINE | DT_NOCLIP).Right, 23);
+// Where the ink falls: aligned in the rectangle, clipped to it unless asked not
+// to, with the prefix character hidden on request.
+TEST(DrawText, DrawsInsideTheRectangleWhereAligned) {
+  const TRect line{0, 0, 20, 8};
+  const TRect tall{0, 0, 10, 20};
+  const TRect narrow{0, 0, 8, 8};
+  const std::tuple<const char*, TRect, unsigned, TRect> rows[] = {
+      {"AB", line, DT_LEFT, {0, 1, 7, 6}},
+      {"AB", line, DT_CENTER, {6, 1, 13, 6}},
+      {"AB", line, DT_RIGHT, {12, 1, 19, 6}},
+      {"A", tall, DT_SINGLELINE | DT_VCENTER, {0, 7, 3, 12}},
+      {"A", tall, DT_SINGLELINE | DT_BOTTOM, {0, 13, 3, 18}},
+      {"&Ab", {0, 0, 16, 8}, DT_HIDEPREFIX, {0, 1, 7, 6}},
+      {"ABCDEFGH", line, DT_SINGLELINE | DT_END_ELLIPSIS, {0, 1, 19, 6}},
+      {"ABCDEF", narrow, DT_SINGLELINE, {0, 1, 7, 6}},
+      {"ABCDEF", narrow, DT_SINGLELINE | DT_NOCLIP, {0, 1, 23, 6}},
+  };
+  for (const auto& [text, rect, flags, ink] : rows) {
+    EXPECT_EQ(DrawnInk(text, rect, flags), ink) << text << " with " << flags;
+  }
+  TBitmap page = Page(10, 20);
+  TRect rect{0, 0, 10, 20};
+  EXPECT_EQ(page.Canvas().DrawText("A", rect, DT_SINGLELINE | DT_VCENTER), 14);
+  EXPECT_EQ(page.Canvas().DrawText("A", rect, DT_LEFT), 8);
+  TBitmap underlined = Page(16, 8);
+  underlined.Canvas().DrawText("&Ab", rect = {0, 0, 16, 8}, DT_SINGLELINE);
+  EXPECT_EQ(Picture(underlined, {0, 7, 16, 8}, {{clWhite, '.'}, {clBlack, '#'}}),
+            (std::vector<std::string>{"####............"}));
 }
 
 TEST(DrawText, ASolidBrushPaintsBehindTheTextCellsOnly) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "tests/tools/map/map_data_fixture.h"
 #include "world/hex_grid.h"
@@ -62,21 +63,21 @@ TEST(KnownPlaces, UpperTennesseeIsCutOffByMuscleShoals) {
   EXPECT_TRUE(RiverConnects(HexOf(City("Nashville")), HexOf(City("Cairo"))));
 }
 
-TEST(KnownPlaces, ChesapeakeAndTheSoundsAreWater) {
-  for (const auto& [x, y] : {std::pair{54, 13}, {54, 15}, {55, 17}, {55, 18}}) {
-    EXPECT_EQ(Map().Cell(x, y).Terrain(), 0) << x << "," << y;
-  }
-  EXPECT_EQ(Map().Cell(30, 1).Terrain(), 0);  // Lake Michigan
-  EXPECT_EQ(Map().Cell(40, 4).Terrain(), 0);  // Lake Erie
-}
-
-TEST(KnownPlaces, AppalachiansAreMountains) {
-  // West Virginia's Alleghenies, the Blue Ridge of North Carolina and the Cumberland Plateau.
-  for (const auto& [x, y] : {std::pair{44, 14}, {40, 21}, {33, 22}}) {
-    EXPECT_EQ(Map().Cell(x, y).Terrain(), 5) << x << "," << y;
-  }
-  EXPECT_EQ(Map().Cell(36, 22).Terrain(), 3);  // the Great Smokies
-  EXPECT_EQ(Map().Cell(37, 20).Terrain(), 5);  // Cumberland Gap stays passable
+// Hexes a player knows by their ground, and states by a hex in their middle.
+TEST(KnownPlaces, GroundAndStatesLieWhereTheyBelong) {
+  const std::tuple<int, int, int, const char*> ground[] = {
+      {54, 13, 0, "Chesapeake Bay"}, {54, 15, 0, "Chesapeake Bay"}, {55, 17, 0, "the sounds"},
+      {55, 18, 0, "the sounds"},     {30, 1, 0, "Lake Michigan"},   {40, 4, 0, "Lake Erie"},
+      {44, 14, 5, "Alleghenies"},    {40, 21, 5, "Blue Ridge"},     {33, 22, 5, "Cumberland"},
+      {36, 22, 3, "Great Smokies"},  {37, 20, 5, "Cumberland Gap"}, {5, 20, 3, "Indian Territory"},
+  };
+  for (const auto& [x, y, terrain, what] : ground)
+    EXPECT_EQ(Map().Cell(x, y).Terrain(), terrain) << what;
+  const std::tuple<int, int, int, const char*> states[] = {{52, 16, 22, "Richmond"},
+                                                           {30, 12, 8, "central Indiana"},
+                                                           {5, 30, 23, "central Texas"},
+                                                           {5, 20, 0, "Indian Territory"}};
+  for (const auto& [x, y, state, what] : states) EXPECT_EQ(Map().Cell(x, y).State(), state) << what;
 }
 
 TEST(KnownPlaces, RichmondAndWashingtonAreRailwayTownsWithLinesLeavingThem) {
@@ -91,14 +92,6 @@ TEST(KnownPlaces, RichmondAndWashingtonAreRailwayTownsWithLinesLeavingThem) {
     }
     EXPECT_GE(railNeighbours, 2) << name;
   }
-}
-
-TEST(KnownPlaces, StatesSitWhereTheyBelong) {
-  EXPECT_EQ(Map().Cell(City("Richmond").X, City("Richmond").Y).State(), 22);
-  EXPECT_EQ(Map().Cell(30, 12).State(), 8);  // central Indiana
-  EXPECT_EQ(Map().Cell(5, 30).State(), 23);  // central Texas
-  EXPECT_EQ(Map().Cell(5, 20).State(), 0);   // the Indian Territory is out of play
-  EXPECT_EQ(Map().Cell(5, 20).Terrain(), 3);
 }
 
 // Fleets sail over water and through town hexes; every sea port must reach the open sea.

@@ -6,16 +6,10 @@
 #include <cstring>
 #include <fstream>
 
+#include "tests/platform/services/temp_folder.h"
 #include "tests/tools/map/map_data_fixture.h"
 
 namespace {
-
-std::filesystem::path FreshFolder(const char* name) {
-  auto folder = std::filesystem::temp_directory_path() / name;
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
-  return folder;
-}
 
 TEST(MapLayers, CommittedLayersSurviveRecordAndBack) {
   const MapLayers& layers = TheCommittedMap().Layers;
@@ -28,18 +22,11 @@ TEST(MapLayers, CommittedLayersSurviveRecordAndBack) {
 
 TEST(MapLayers, RecordSurvivesWritingAndReadingTheLayers) {
   const TMapRecord record = BuildMapRecord(TheCommittedMap().Layers, 1863);
-  const auto folder = FreshFolder("graymarch_map_layers");
+  const TTempFolder temp;
+  const auto& folder = temp.Path();
   WriteMapLayers(LayersOfRecord(record), folder);
   const TMapRecord again = BuildMapRecord(ReadMapLayers(folder), 1863);
   EXPECT_EQ(std::memcmp(&record, &again, sizeof record), 0);
-}
-
-TEST(MapLayers, RailwaysOf1862OpenOnlyFrom1862) {
-  const MapLayers& layers = TheCommittedMap().Layers;
-  // Little Rock's line to Devall's Bluff was finished in 1862.
-  ASSERT_EQ(layers.Rail[24 - 1][18 - 1], '2');
-  EXPECT_FALSE(BuildMapRecord(layers, 1861).Cell(18, 24).LinkFlag());
-  EXPECT_TRUE(BuildMapRecord(layers, 1862).Cell(18, 24).LinkFlag());
 }
 
 TEST(MapLayers, CellFieldsLandInTheirBits) {
@@ -65,7 +52,8 @@ TEST(MapLayers, CellFieldsLandInTheirBits) {
 }
 
 TEST(MapLayers, DamagedLayerIsRefusedWithItsFileAndRow) {
-  const auto folder = FreshFolder("graymarch_map_damaged");
+  const TTempFolder temp;
+  const auto& folder = temp.Path();
   WriteMapLayers(TheCommittedMap().Layers, folder);
   {
     std::ofstream out(folder / "terrain.txt", std::ios::app);
@@ -87,7 +75,8 @@ TEST(MapLayers, DamagedLayerIsRefusedWithItsFileAndRow) {
 }
 
 TEST(MapLayers, TruncatedCityOrSideLineIsRefused) {
-  const auto folder = FreshFolder("graymarch_map_lists");
+  const TTempFolder temp;
+  const auto& folder = temp.Path();
   {
     std::ofstream out(folder / "cities.txt");
     out << "1 60 7 11 1 0 1656.0 191.3 New York\n2 53 12\n";

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "tests/platform/services/temp_folder.h"
 #include "tools/scenario/start_file.h"
 #include "tools/scenario/start_point.h"
 
@@ -14,10 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A private copy of the sources, to be spoiled by the test.
-fs::path CopyOfSources(const std::string& name) {
-  const fs::path folder = fs::path(::testing::TempDir()) / name;
-  fs::remove_all(folder);
+// A private copy of the sources in a folder of the test's own, to be spoiled.
+fs::path CopyOfSources(const TTempFolder& temp) {
+  const fs::path folder = temp.Path() / "sources";
   fs::copy(GRAYMARCH_SCENARIO_SOURCES, folder, fs::copy_options::recursive);
   return folder;
 }
@@ -45,7 +45,8 @@ std::string BuildError(const fs::path& sources, const std::string& year) {
 }
 
 TEST(ScenarioSources, AnUnknownNameIsReportedAtItsFileAndLine) {
-  const fs::path sources = CopyOfSources("unknown_name");
+  const TTempFolder temp;
+  const fs::path sources = CopyOfSources(temp);
   ReplaceInFile(sources / "1862" / "corps.txt", "| G.W. Smith |", "| G.W. Smyth |");
   const std::string error = BuildError(sources, "1862");
   EXPECT_NE(error.find("1862/corps.txt:"), std::string::npos) << error;
@@ -53,13 +54,15 @@ TEST(ScenarioSources, AnUnknownNameIsReportedAtItsFileAndLine) {
 }
 
 TEST(ScenarioSources, AMissingCityRowIsRefused) {
-  const fs::path sources = CopyOfSources("missing_city");
+  const TTempFolder temp;
+  const fs::path sources = CopyOfSources(temp);
   ReplaceInFile(sources / "cities.txt", "86 | Nassau", "# 86 | Nassau");
   EXPECT_NE(BuildError(sources, "1861").find("cities.txt: expected 86 rows"), std::string::npos);
 }
 
 TEST(ScenarioSources, APerFileValueNeedsAllThreeYears) {
-  const fs::path sources = CopyOfSources("two_years");
+  const TTempFolder temp;
+  const fs::path sources = CopyOfSources(temp);
   ReplaceInFile(sources / "leaders.txt", "5/5/3 | 0/0/101", "5/5 | 0/0/101");
   const std::string error = BuildError(sources, "1861");
   EXPECT_NE(error.find("leaders.txt:"), std::string::npos) << error;
@@ -67,11 +70,11 @@ TEST(ScenarioSources, APerFileValueNeedsAllThreeYears) {
 }
 
 TEST(ScenarioSources, AStartPointThatFailsTheCheckIsNotWritten) {
-  const fs::path sources = CopyOfSources("unsound");
+  const TTempFolder temp;
+  const fs::path sources = CopyOfSources(temp);
   // McDowell commands in 1862 but would be listed as merely available.
   ReplaceInFile(sources / "leaders.txt", "5/5/3 | 0/0/101", "5/5/3 | 0/100/101");
-  const fs::path output = fs::path(::testing::TempDir()) / "unsound_output";
-  fs::remove_all(output);
+  const fs::path output = temp.Path() / "output";
   fs::create_directories(output);
   std::ostringstream report;
   const MapSources map = ReadMapSources(GRAYMARCH_MAP_SOURCES);

@@ -56,18 +56,6 @@ std::vector<SpriteCell> CellsOf(SpriteSheet sheet, CellArt art, int nation) {
   return found;
 }
 
-TEST(SpriteLayout, EveryCellLiesInsideItsSheet) {
-  for (SpriteSheet sheet : kSheets) {
-    const TSize size = SheetSize(sheet);
-    for (const SpriteCell& cell : SheetCells(sheet)) {
-      EXPECT_GE(cell.rect.Left, 0);
-      EXPECT_GE(cell.rect.Top, 0);
-      EXPECT_LE(cell.rect.Right, size.cx);
-      EXPECT_LE(cell.rect.Bottom, size.cy);
-    }
-  }
-}
-
 // In the probe sheets a cell that another cell overlapped would lose its colour.
 TEST(ProbeSheet, EachCellIsOneColourNamingItAndNothingLiesOutside) {
   for (SpriteSheet sheet : kSheets) {

@@ -29,57 +29,38 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
-bool StartsWithBlank(const std::string& line) {
-  return !line.empty() && (line.front() == ' ' || line.front() == ',');
-}
-bool EndsWithBlank(const std::string& line) {
-  return !line.empty() && line.back() == ' ';
-}
-
-class TextFile : public ::testing::Test {
- protected:
-  std::string text_ = ReadWholeFile();
-  std::vector<std::string> lines_ = SplitLines(text_);
-};
-
-TEST_F(TextFile, HoldsEveryLineTheGameReadsAsPlainOneByteText) {
-  ASSERT_FALSE(text_.empty()) << "missing " << GAME_TEXT_FILE;
-  EXPECT_GE(static_cast<int>(lines_.size()), kHighestLineRead + 1);
-  EXPECT_EQ(text_.back(), '\n');
-  for (unsigned char c : text_) {
+TEST(TextFile, HoldsEveryLineTheGameReadsAsPlainOneByteText) {
+  const std::string text = ReadWholeFile();
+  ASSERT_FALSE(text.empty()) << "missing " << GAME_TEXT_FILE;
+  EXPECT_GE(static_cast<int>(SplitLines(text).size()), kHighestLineRead + 1);
+  EXPECT_EQ(text.back(), '\n');
+  for (unsigned char c : text) {
     EXPECT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7f)) << "byte " << int{c};
   }
 }
 
-TEST_F(TextFile, EveryUsedLineIsWrittenAndFitsItsRole) {
-  ASSERT_GE(static_cast<int>(lines_.size()), kHighestLineRead + 1);
-  for (const TextLineRole& role : TextLineRoles()) {
-    const std::string& line = lines_[role.line];
-    SCOPED_TRACE("text " + std::to_string(role.line) + ": \"" + line + "\"");
-    EXPECT_TRUE(std::any_of(line.begin(), line.end(), [](char c) { return c != ' '; }));
-    if (role.budget > 0) {
-      EXPECT_LE(static_cast<int>(line.size()), role.budget);
-    }
-  }
-}
-
-TEST_F(TextFile, PrefixesAndSuffixesCarryTheBlankThatSeparatesTheValue) {
-  ASSERT_GE(static_cast<int>(lines_.size()), kHighestLineRead + 1);
-  for (const TextLineRole& role : TextLineRoles()) {
-    const std::string& line = lines_[role.line];
-    SCOPED_TRACE("text " + std::to_string(role.line) + ": \"" + line + "\"");
-    const bool prefix = role.join == TextJoin::kPrefix || role.join == TextJoin::kBoth;
-    const bool suffix = role.join == TextJoin::kSuffix || role.join == TextJoin::kBoth;
-    EXPECT_EQ(EndsWithBlank(line), prefix);
-    EXPECT_EQ(StartsWithBlank(line), suffix);
-  }
-}
-
-TEST_F(TextFile, TheTableCoversEachLineOnceInOrder) {
+// Each used line is written, fits its role, and carries the blank that separates the value
+// the game joins to it; the table names each line once, in order, up to the last one read.
+TEST(TextFile, EveryUsedLineIsWrittenFitsItsRoleAndJoinsItsValue) {
+  const std::vector<std::string> lines = SplitLines(ReadWholeFile());
+  ASSERT_GE(static_cast<int>(lines.size()), kHighestLineRead + 1);
   int previous = -1;
-  for (const TextLineRole& role : TextLineRoles()) {
-    EXPECT_GT(role.line, previous);
-    previous = role.line;
+  for (const TextLineRole& run : TextLineRoles()) {
+    EXPECT_GT(run.first, previous);
+    EXPECT_LE(run.first, run.last);
+    previous = run.last;
+    const bool prefix = run.join == TextJoin::kPrefix || run.join == TextJoin::kBoth;
+    const bool suffix = run.join == TextJoin::kSuffix || run.join == TextJoin::kBoth;
+    for (int n = run.first; n <= run.last; ++n) {
+      const std::string& line = lines[n];
+      SCOPED_TRACE("text " + std::to_string(n) + ": \"" + line + "\"");
+      EXPECT_TRUE(std::any_of(line.begin(), line.end(), [](char c) { return c != ' '; }));
+      if (run.budget > 0) {
+        EXPECT_LE(static_cast<int>(line.size()), run.budget);
+      }
+      EXPECT_EQ(!line.empty() && line.back() == ' ', prefix);
+      EXPECT_EQ(!line.empty() && (line.front() == ' ' || line.front() == ','), suffix);
+    }
   }
   EXPECT_EQ(previous, kHighestLineRead);
 }

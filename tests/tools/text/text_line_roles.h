@@ -20,8 +20,10 @@ enum class TextJoin {
   kBoth,
 };
 
+// Lines first..last, all of one use.
 struct TextLineRole {
-  int line;
+  int first;
+  int last;
   TextRole role;
   int budget;  // longest text that still fits; 0 where the role sets no limit
   TextJoin join;

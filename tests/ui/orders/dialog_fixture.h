@@ -1,0 +1,39 @@
+#pragma once
+// A blank game with the headless backend and a recording window installed,
+// the Union giving orders, and the player's hand scripted per modal form.
+#include <functional>
+#include <string>
+
+#include "platform/backend/headless_backend.h"
+#include "platform/controls/list_box.h"
+#include "platform/forms/form.h"
+#include "support/window_fixture.h"
+#include "world/codes.h"
+#include "world/vardecl.h"
+
+class OrderDialogTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    CurrentSide = TNation::Union;
+  }
+
+  // What the player does in each form that becomes modal, nested ones included.
+  void OnModal(std::function<void(TForm&)> answer) {
+    session.Backend().SetModalHook(std::move(answer));
+  }
+  void Click(const TControl& control) { session.Backend().Click(control); }
+  void ClickRow(const TListBox& list, int row) {
+    const TRect rect = list.ItemRect(row);
+    session.Backend().Click(
+        list.ClientToScreen({(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2}));
+  }
+  template <class T>
+  static T& Owned(const TForm& form, const std::string& name) {
+    T* found = FindOwned<T>(form, name);
+    if (!found) throw std::logic_error("no control " + name);
+    return *found;
+  }
+
+  THeadlessSession session;
+};

@@ -1,0 +1,111 @@
+#include "ui/main/window_port.h"
+
+#include <iterator>
+
+#include "platform/dialogs/message_dialog.h"
+#include "platform/forms/screen.h"
+#include "platform/services/sound_player.h"
+
+namespace {
+
+const char* CommandName(WindowCommand command) {
+  static constexpr const char* kNames[] = {
+      "LoadGame1",    "SaveGame1",      "Execute1",       "Playback1",    "Quit1",
+      "About1",       "Hidden1",        "Conditions1",    "ForceStatus1", "Production1",
+      "Draft1",       "States1",        "Transfers1",     "Leadership1",  "CheckLeaders",
+      "ForceOverview1", "FleetOverview1", "ArmBrigades1", "RaiseArmy1",   "RaiseCorps1",
+      "RaiseFleet1",  "CorpsOrders1",   "ArmyOrders1",    "CityOrders1",  "FleetOrders1",
+      "SpeedButton1", "Speedbutton2"};
+  static_assert(std::size(kNames) == static_cast<int>(WindowCommand::Speedbutton2) + 1);
+  return kNames[static_cast<int>(command)];
+}
+
+std::optional<std::string> ChosenFile(TOpenDialog& dialog) {
+  if (!dialog.Execute()) return std::nullopt;
+  return dialog.FileName;
+}
+
+}  // namespace
+
+void TWindowPort::ShowEventMessage(TEventMessage& notice, const Table<TEventOption, 6>& options) {
+  stand_in_.ShowEventMessage(notice, options);
+}
+
+void TWindowPort::ShowDraftRiotingReport(const TEventMessage& notice) {
+  stand_in_.ShowDraftRiotingReport(notice);
+}
+
+void TWindowPort::ShowSetupOptions() {
+  stand_in_.ShowSetupOptions();
+}
+
+void TWindowPort::ShowElection() {
+  stand_in_.ShowElection();
+}
+
+void TWindowPort::ShowPostMortem() {
+  stand_in_.ShowPostMortem();
+}
+
+void TWindowPort::ShowManpowerSettings() {
+  stand_in_.ShowManpowerSettings();
+}
+
+void TWindowPort::SideChangeClick() {
+  stand_in_.SideChangeClick();
+}
+
+void TWindowPort::ShowMessage(std::string_view text) {
+  MessageDlg(std::string(text), TMsgDlgType::mtInformation, mbOK);
+}
+
+std::optional<std::string> TWindowPort::AskGameFileToOpen() {
+  return ChosenFile(*window_.OpenDialog1);
+}
+
+std::optional<std::string> TWindowPort::AskGameFileToSave() {
+  return ChosenFile(*window_.SaveDialog1);
+}
+
+void TWindowPort::RepaintMap() {
+  window_.FormPaint();
+}
+
+void TWindowPort::DrawCorpsCounter(int corps, int x, int y) {
+  window_.MapView().DrawCorpsCounter(corps, x, y);
+  window_.BattleMap->Invalidate();
+}
+
+void TWindowPort::DrawBattleMarker(int x, int y) {
+  window_.MapView().DrawBattleMarker(x, y);
+  window_.BattleMap->Invalidate();
+}
+
+// A command is a menu item, or a button of the bottom bar.
+void TWindowPort::SetCommandEnabled(WindowCommand command, bool enabled) {
+  TComponent* component = window_.FindComponent(CommandName(command));
+  if (auto* item = dynamic_cast<TMenuItem*>(component)) item->SetEnabled(enabled);
+  if (auto* control = dynamic_cast<TControl*>(component)) control->SetEnabled(enabled);
+}
+
+void TWindowPort::SetSideChangeCaption(std::string_view caption) {
+  FindOwned<TMenuItem>(window_, "SideChange")->SetCaption(std::string(caption));
+}
+
+void TWindowPort::SetGauge(WindowGauge gauge, int value) {
+  TGauge* gauges[] = {window_.Gauge1, window_.Gauge2, window_.Gauge3, window_.TurnProgressGauge};
+  gauges[static_cast<int>(gauge)]->SetProgress(value);
+}
+
+void TWindowPort::SetPanelCaption(WindowPanel panel, std::string_view caption) {
+  TPanel* target = panel == WindowPanel::DatePanel ? window_.DatePanel : window_.IdPanel;
+  target->SetCaption(std::string(caption));
+}
+
+void TWindowPort::SetCursor(WindowCursor cursor) {
+  Screen.SetCursor(cursor == WindowCursor::Hourglass ? crHourGlass : crDefault);
+}
+
+void TWindowPort::PlaySound(std::string_view file) {
+  SoundPlayer().Play(std::string(file));
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The one real GameWindow: what the rules ask of the main window is done on
+// the main window's controls, its map view and the platform's dialogs.
+#include "ui/main/main_form.h"
+#include "world/game_window.h"
+#include "world/recording_window.h"
+
+class TWindowPort : public GameWindow {
+ public:
+  explicit TWindowPort(TGMRSDI& window) : window_(window) {}
+
+  // The notice forms, the set-up, election, victory and manpower dialogs and
+  // the side choice are not built yet: until they are, these answer as the
+  // recording window does (the first option offered, OK, nothing changed).
+  void ShowEventMessage(TEventMessage& notice, const Table<TEventOption, 6>& options) override;
+  void ShowDraftRiotingReport(const TEventMessage& notice) override;
+  void ShowSetupOptions() override;
+  void ShowElection() override;
+  void ShowPostMortem() override;
+  void ShowManpowerSettings() override;
+  void SideChangeClick() override;
+
+  void ShowMessage(std::string_view text) override;
+  std::optional<std::string> AskGameFileToOpen() override;
+  std::optional<std::string> AskGameFileToSave() override;
+  void RepaintMap() override;
+  void DrawCorpsCounter(int corps, int x, int y) override;
+  void DrawBattleMarker(int x, int y) override;
+  void SetCommandEnabled(WindowCommand command, bool enabled) override;
+  void SetSideChangeCaption(std::string_view caption) override;
+  void SetGauge(WindowGauge gauge, int value) override;
+  void SetPanelCaption(WindowPanel panel, std::string_view caption) override;
+  void SetCursor(WindowCursor cursor) override;
+  void PlaySound(std::string_view file) override;
+
+ private:
+  TGMRSDI& window_;
+  RecordingWindow stand_in_;
+};

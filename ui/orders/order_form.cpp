@@ -1,0 +1,23 @@
+#include "ui/orders/order_form.h"
+
+#include "tools/sprites/form_backgrounds.h"
+
+TOrderForm::TOrderForm(const std::string& form_class, int width, int height) : TForm(nullptr) {
+  SetName(form_class);
+  SetBorderStyle(TFormBorderStyle::bsNone);
+  BorderIcons = 0;
+  Position = TPosition::poScreenCenter;
+  SetClientSize(width, height);
+  Image1 = AddControl<TImage>("Image1", 0, 0, width, height);
+  Image1->SetStretch(true);
+  if (auto picture = FormBackground(form_class)) Image1->Picture().Assign(*picture);
+}
+
+TLabel* TOrderForm::AddLabel(TWinControl* parent, const std::string& name, int left, int top,
+                             int width, int height) {
+  TLabel* label = AddChild<TLabel>(parent, name, left, top, width, height);
+  label->SetAutoSize(false);
+  label->SetTransparent(true);
+  label->SetShowAccelChar(false);
+  return label;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The form every order dialog is built on: borderless, centred on the main
+// window, its picture (Image1) filling it, and its controls made by name so
+// that code and tests find them as the dialog's design names them.
+#include <string>
+
+#include "platform/controls/image.h"
+#include "platform/controls/label.h"
+#include "platform/forms/form.h"
+
+class TOrderForm : public TForm {
+ public:
+  // `form_class` names the dialog (TSelecDlg, ...) and chooses its picture.
+  TOrderForm(const std::string& form_class, int width, int height);
+
+  TImage* Image1;
+
+ protected:
+  // The design numbers its controls: Numbered("Label", 7) is "Label7".
+  static std::string Numbered(const char* stem, int n) { return stem + std::to_string(n); }
+
+  // A control owned by the form and placed inside `parent` (a group box or panel).
+  template <class T>
+  T* AddChild(TWinControl* parent, const std::string& name, int left, int top, int width,
+              int height) {
+    T* control = AddControl<T>(name, left, top, width, height);
+    control->SetParent(parent);
+    control->SetBounds(left, top, width, height);
+    return control;
+  }
+  // A label that keeps its place and size whatever its text, drawn over the picture.
+  TLabel* AddLabel(TWinControl* parent, const std::string& name, int left, int top, int width,
+                   int height);
+};

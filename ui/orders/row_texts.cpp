@@ -1,0 +1,30 @@
+#include "ui/orders/row_texts.h"
+
+#include "world/codes.h"
+#include "world/table_slots.h"
+#include "world/vardecl.h"
+
+namespace {
+constexpr int kMenPerPoint = 50;
+constexpr int kGunsPerPoint = 2;
+constexpr std::size_t kCityNameCut = 17;
+constexpr std::size_t kCityRowCut = 21;
+}  // namespace
+
+std::string CutText(const std::string& text, std::size_t n) { return text.substr(0, n); }
+
+std::string CityRow(int city) {
+  if (!IsEntryOf(GameState.Cities, city)) return {};
+  const TCity& record = GameState.Cities[city];
+  std::string row = CutText(record.Name.str() + ",", kCityNameCut);
+  if (IsEntryOf(GameState.States, record.State)) row += GameState.States[record.State].ShortName.str();
+  return CutText(row, kCityRowCut);
+}
+
+int ShownStrength(int arm, int amount) {
+  return amount * (arm == TArm::Artillery ? kGunsPerPoint : kMenPerPoint);
+}
+
+int ShownWeaponStock(int weapon, int amount) {
+  return amount * (weapon >= TWeapon::Smoothbores ? kGunsPerPoint : kMenPerPoint);
+}
