@@ -214,9 +214,7 @@ class BigBattleTest : public BattleTest {
  protected:
   void SetUp() override {
     BattleTest::SetUp();
-    GameState.PlayMode = TPlayMode::MailToSend;
-    GameState.MailSide = TSide::Union;
-    GameState.Nations[TNation::Union].Human = 1;
+    PlayByMailAsTheUnion();
     for (int w = 1; w <= 8; ++w) GameState.WeaponTypes[w].FireA = GameState.WeaponTypes[w].FireB = 5;
     for (int i = 0; i < 20; ++i) {
       const int c = AddEngagedCorps(i % 2 + 1, 5, 1, 80, {.initiative = 10, .combat = 40});

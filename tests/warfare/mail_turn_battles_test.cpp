@@ -10,7 +10,6 @@
 #include "world/after_movement.h"
 #include "world/file_io.h"
 #include "world/mail_handover.h"
-#include "world/play_modes.h"
 
 namespace {
 
@@ -20,9 +19,7 @@ class MailTurnBattles : public BattleTest {
  protected:
   void SetUp() override {
     BattleTest::SetUp();
-    GameState.PlayMode = TPlayMode::MailToSend;
-    GameState.MailSide = TSide::Union;
-    GameState.Nations[TNation::Union].Human = 1;
+    PlayByMailAsTheUnion();
   }
 
   // A turn whose movement brought two fresh corps to blows, closed and
