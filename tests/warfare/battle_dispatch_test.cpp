@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "tests/warfare/battle_fixture.h"
+#include "world/city_control.h"
 #include "world/play_modes.h"
 
 namespace {
@@ -22,9 +23,6 @@ class BattleDispatchTest : public BattleTest {
     return c;
   }
 
-  int Sounds() const {
-    return static_cast<int>(std::count(window.Sounds().begin(), window.Sounds().end(), "LAND.WAV"));
-  }
 };
 
 TEST_F(BattleDispatchTest, AMarkedHexIsFoughtAsABattleAnAssaultOrNotAtAll) {
@@ -74,17 +72,20 @@ TEST_F(BattleDispatchTest, AMarkedHexIsFoughtAsABattleAnAssaultOrNotAtAll) {
     EXPECT_EQ(battleViews.Forms().size(), static_cast<std::size_t>(c.battles));
     EXPECT_EQ(battleViews.AssaultForms().empty(), c.assaults == 0);
     EXPECT_EQ(window.CallCount("DrawBattleMarker"), c.markers);
-    EXPECT_EQ(Sounds() != 0, c.battles + c.assaults != 0);
+    EXPECT_EQ(std::count(window.Sounds().begin(), window.Sounds().end(), "LAND.WAV") != 0,
+              c.battles + c.assaults != 0);
     if (c.assaults == 0) continue;
     ASSERT_EQ(window.Notices().size(), 1u) << "the human attacker is told";
     const RecordedNotice& notice = window.Notices().front();
     EXPECT_EQ(notice.lines[0], "Union text 454");
     EXPECT_EQ(notice.lines[1], "text 47City 1");
     EXPECT_EQ(notice.lines[2], "text 48");
-    // A garrison of one against a brigade of eighty is carried, and the hex
-    // is the Union's.
+    // A garrison of one against two brigades of eighty is carried: the hex
+    // is the Union's, and the city control of the turn gives it the city.
     EXPECT_EQ(GameState.BattleOutcome, 2);
     EXPECT_EQ(MapRecord.Cell(kX, kY).Owner(), TSide::Union);
+    UpdateCityControl();
+    EXPECT_EQ(GameState.Cities[1].Side, TSide::Union);
   }
 }
 
@@ -100,7 +101,6 @@ TEST_F(BattleDispatchTest, EngagingRalliesTheCorpsAndSeasonsItsCommanders) {
   rallied.Disorder = 4;
   rallied.Readiness = 9;
   rallied.Stance = TCombatStance::Training;
-  rallied.EnemyPressure = 7;
   rallied.Theatre = TTheatre::West;
   GameState.Leaders[rallied.Leader].Experience = 11;
   const int army = AddArmy(kX + 3, kY, TSide::Union, TNation::Union);
@@ -113,19 +113,16 @@ TEST_F(BattleDispatchTest, EngagingRalliesTheCorpsAndSeasonsItsCommanders) {
   GameState.Corps[veteran].Army = static_cast<std::uint8_t>(army);
   GameState.Leaders[GameState.Corps[veteran].Leader].Experience = 12;
   GameState.Nations[TNation::Union].AiAggression[TTheatre::West] = 6;
-  GameState.Nations[TNation::Union].AiAggression[TTheatre::Seaboard] = 6;
   RunBattles();
   EXPECT_EQ(rallied.Disorder, 0);
   EXPECT_EQ(rallied.Readiness, 4);
   EXPECT_EQ(rallied.Stance, TCombatStance::Defend);
-  EXPECT_EQ(rallied.EnemyPressure, 0);
   EXPECT_EQ(rallied.BattleMark, TBattleMark::Engaged);
   EXPECT_EQ(rallied.Activity, 8);
   EXPECT_EQ(GameState.Leaders[rallied.Leader].Experience, 12);
   EXPECT_EQ(GameState.Leaders[GameState.Corps[veteran].Leader].Experience, 12);
   EXPECT_EQ(GameState.Leaders[armyCommander].Experience, 7) << "once for each corps of his army";
   EXPECT_EQ(GameState.Nations[TNation::Union].AiAggression[TTheatre::West], 0);
-  EXPECT_EQ(GameState.Nations[TNation::Union].AiAggression[TTheatre::Seaboard], 6);
   EXPECT_EQ(GameState.Corps[aboard].BattleMark, 1) << "a corps aboard takes no part";
   EXPECT_EQ(GameState.Corps[aboard].Activity, 0);
   EXPECT_EQ(window.CallCount("DrawBattleMarker"), 1) << "the one it opened";
