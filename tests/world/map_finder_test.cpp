@@ -15,14 +15,10 @@ using Found = std::pair<int, int>;  // index, kind
 
 class MapFinderTest : public WorldTest {
  protected:
-  void SetUp() override {
-    WorldTest::SetUp();
-    CurrentSide = TNation::Union;
-    ClickedHexX = ClickedHexY = 8;
-  }
-
   // Everything the nation giving orders finds on (8, 8), in the callers' order.
-  static std::vector<Found> FindAll() {
+  static std::vector<Found> FindAll(int nation = TNation::Union) {
+    CurrentSide = static_cast<std::uint16_t>(nation);
+    ClickedHexX = ClickedHexY = 8;
     FinderCount = 0;
     FindCitiesAtHex();
     FindArmiesAtHex();
@@ -35,43 +31,36 @@ class MapFinderTest : public WorldTest {
   }
 };
 
-TEST_F(MapFinderTest, ListsTheCampsCitiesArmiesCorpsAndReadyFleetsInThatOrder) {
+TEST_F(MapFinderTest, ListsTheCampsCitiesArmiesCorpsAndReadyFleetsAndOnlySpottedEnemyCorps) {
   const int fleet = AddFleet(8, 8, TSide::Union, TNation::Union);
   GameState.Fleets[AddFleet(8, 8, TSide::Union, TNation::Union)].Status = 3;  // refitting
   const int corps = AddCorps(8, 8, TSide::Union, TNation::Union);
   GameState.Corps[AddCorps(8, 8, TSide::Union, TNation::Union)].Inactive = 1;
   const int army = AddArmy(8, 8, TSide::Union, TNation::Union);
   AddCorps(9, 8, TSide::Union, TNation::Union);
+  const int hidden = AddCorps(8, 8, TSide::Confederate, TNation::Confederacy);
+  const int spotted = AddCorps(8, 8, TSide::Confederate, TNation::Confederacy);
+  GameState.Corps[spotted].Spotted = 3;
   EXPECT_EQ(FindAll(), (std::vector<Found>{{GameState.Armies[army].HqCity, kFoundCity},
                                            {army, kFoundArmy},
                                            {corps, kFoundCorps},
+                                           {spotted, kFoundCorps},
                                            {fleet, kFoundFleet}}));
-}
-
-TEST_F(MapFinderTest, ListsOfTheOtherCampOnlyTheCorpsItHasSpotted) {
-  AddCity(8, 8, TSide::Confederate);
-  AddArmy(8, 8, TSide::Confederate, TNation::Confederacy);
-  AddFleet(8, 8, TSide::Confederate, TNation::Confederacy);
-  AddCorps(8, 8, TSide::Confederate, TNation::Confederacy);
-  const int spotted = AddCorps(8, 8, TSide::Confederate, TNation::Confederacy);
-  GameState.Corps[spotted].Spotted = 3;
-  EXPECT_EQ(FindAll(), (std::vector<Found>{{spotted, kFoundCorps}}));
-  CurrentSide = TNation::France;
   GameState.Nations[TNation::France].Side = TSide::Confederate;
-  EXPECT_EQ(FindAll().size(), 5u) << "France fights in the Confederate camp";
+  EXPECT_EQ(FindAll(TNation::France),
+            (std::vector<Found>{{hidden, kFoundCorps}, {spotted, kFoundCorps}}))
+      << "France fights in the Confederate camp";
 }
 
 TEST_F(MapFinderTest, AppendsToWhatIsListedAndStopsAtTwentyEntries) {
-  std::vector<int> corps;
-  for (int c = 0; c < 25; ++c) corps.push_back(AddCorps(8, 8, TSide::Union, TNation::Union));
-  AddFleet(8, 8, TSide::Union, TNation::Union);
+  for (int c = 0; c < 25; ++c) AddCorps(8, 8, TSide::Union, TNation::Union);
   FinderCount = 2;
+  CurrentSide = TNation::Union;
+  ClickedHexX = ClickedHexY = 8;
   FindCorpsAtHex();
-  FindFleetsAtHex();
   ASSERT_EQ(FinderCount, 20);
-  EXPECT_EQ(FinderResults[3].Index, corps[0]);
-  EXPECT_EQ(FinderResults[20].Index, corps[17]);
-  EXPECT_EQ(FinderResults[20].Kind, kFoundCorps);
+  EXPECT_EQ(FinderResults[3].Index, 1);
+  EXPECT_EQ(FinderResults[20].Index, 18);
 }
 
 }  // namespace

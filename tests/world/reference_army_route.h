@@ -13,15 +13,6 @@
 
 namespace reference_army_route {
 
-struct Step {
-  std::uint16_t x, y, direction, score;
-};
-
-struct Trial {
-  Step steps[21];
-  std::uint16_t total;
-};
-
 class ArmyRoute {
  public:
   void Route(std::uint16_t fromX, std::uint16_t fromY, std::uint16_t toX, std::uint16_t toY,
@@ -33,67 +24,59 @@ class ArmyRoute {
     for (int x = 1; x <= 76; ++x)
       for (int y = 1; y <= 54; ++y)
         lasting_[x][y] = Score(x, y, fromX, fromY, toX, toY, camp, policy, reach);
-    for (int t = 1; t <= 7; ++t) Walk(trials_[t], fromX, fromY, toX, toY, m);
     int chosen = 0;
-    int best = 0;
     for (int t = 1; t <= 7; ++t) {
-      if (trials_[t].total > best) {
-        best = trials_[t].total;
-        chosen = t;
-      }
+      Walk(trials_[t], fromX, fromY, toX, toY, m);
+      if (trials_[t].total > trials_[chosen].total) chosen = t;
     }
     TargetHexX = fromX;
     TargetHexY = fromY;
-    if (chosen != 0) {
-      for (int s = 1; s <= m && trials_[chosen].steps[s].score != 0; ++s) {
-        const Step& step = trials_[chosen].steps[s];
-        if (step.x >= 1 && step.x <= 76) TargetHexX = step.x;
-        if (step.y >= 1 && step.y <= 54) TargetHexY = step.y;
-        RouteSteps[s] = static_cast<std::uint8_t>(step.direction);
-      }
+    for (int s = 1; chosen != 0 && s <= m && trials_[chosen].steps[s].score != 0; ++s) {
+      const Step& step = trials_[chosen].steps[s];
+      if (step.x >= 1 && step.x <= 76) TargetHexX = step.x;
+      if (step.y >= 1 && step.y <= 54) TargetHexY = step.y;
+      RouteSteps[s] = static_cast<std::uint8_t>(step.direction);
     }
-    if (TargetHexX == 0 || TargetHexX > 76) TargetHexX = fromX;
-    if (TargetHexY == 0 || TargetHexY >= 55) TargetHexY = fromY;
   }
 
   std::uint16_t Total(int trial) const { return trials_[trial].total; }
 
  private:
+  struct Step {
+    std::uint16_t x, y, direction, score;
+  };
+  struct Trial {
+    Step steps[21];
+    std::uint16_t total;
+  };
+
   static std::int16_t Score(int x, int y, int fromX, int fromY, int toX, int toY, int camp,
                             int policy, int reach) {
     const TMapCell& hex = MapRecord.Cell(x, y);
-    std::int16_t score = 1;
-    if (hex.Terrain() == 0 || hex.Terrain() == 3) score = 0;
-    if (hex.Owner() != camp) {
-      if (policy == 0) score = 0;
-      if (policy == 2 && HexDistance(x, y, fromX, fromY) > 2) score = 0;
-    }
+    const bool foreign = hex.Owner() != camp;
+    std::int16_t score = hex.Terrain() == 0 || hex.Terrain() == 3 ? 0 : 1;
+    if (foreign && (policy == 0 || (policy == 2 && HexDistance(x, y, fromX, fromY) > 2))) score = 0;
     if (score != 0) {
       const int d = HexDistance(x, y, toX, toY);
-      score = static_cast<std::int16_t>(score + 2 * reach - 2 * d);
-      if (d == 0) score = static_cast<std::int16_t>(score + 500);
-      if (policy == 1 && hex.Owner() != camp) {
-        for (int c = 1; c <= 120; ++c) {
-          const TCorps& corps = GameState.Corps[c];
-          if (corps.Inactive == 0 && corps.Side != camp && corps.X == fromX && corps.Y == fromY) {
-            score = static_cast<std::int16_t>(score / 2);
-            break;
-          }
-        }
+      score = static_cast<std::int16_t>(score + 2 * reach - 2 * d + (d == 0 ? 500 : 0));
+      bool enemyOnStart = false;
+      for (int c = 1; c <= 120; ++c) {
+        const TCorps& corps = GameState.Corps[c];
+        if (corps.Inactive == 0 && corps.Side != camp && corps.X == fromX && corps.Y == fromY)
+          enemyOnStart = true;
       }
+      if (policy == 1 && foreign && enemyOnStart) score = static_cast<std::int16_t>(score / 2);
     }
     if (x == fromX && y == fromY && score != 0) --score;
     return score;
   }
 
-  void Walk(Trial& trial, std::uint16_t fromX, std::uint16_t fromY, std::uint16_t toX,
-            std::uint16_t toY, int m) {
-    for (int x = 1; x <= 76; ++x)
-      for (int y = 1; y <= 54; ++y) seen_[x][y] = lasting_[x][y] >= 0 ? lasting_[x][y] : 0;
+  void Walk(Trial& trial, std::uint16_t x, std::uint16_t y, std::uint16_t toX, std::uint16_t toY,
+            int m) {
+    for (int i = 1; i <= 76; ++i)
+      for (int j = 1; j <= 54; ++j) seen_[i][j] = lasting_[i][j] >= 0 ? lasting_[i][j] : 0;
     RouteReached = 0;
     trial = {};
-    std::uint16_t x = fromX;
-    std::uint16_t y = fromY;
     int s = 1;
     do {
       NeighbourHexes(x, y);
@@ -106,12 +89,11 @@ class ArmyRoute {
         for (int earlier = 1; earlier <= s; ++earlier)
           if (trial.steps[earlier].x == n.X && trial.steps[earlier].y == n.Y) entered = true;
         if (n.X >= 1 && n.X <= 76 && n.Y >= 1 && n.Y <= 54 && !entered) candidate = seen_[n.X][n.Y];
-        if (candidate != 0) {
-          const int code = k <= 3 ? MapRecord.Cell(x, y).HexSideCode(k)
-                                  : MapRecord.Cell(n.X, n.Y).HexSideCode(k - 3);
-          if (code == 3) candidate = 0;
-          if (code == 2) candidate = candidate - 1;
-        }
+        const int code = k <= 3           ? MapRecord.Cell(x, y).HexSideCode(k)
+                         : candidate != 0 ? MapRecord.Cell(n.X, n.Y).HexSideCode(k - 3)
+                                          : 0;
+        if (candidate != 0 && code == 3) candidate = 0;
+        if (candidate != 0 && code == 2) candidate = candidate - 1;
         if (candidate > best) {
           best = candidate;
           bestDirection = k;
@@ -119,13 +101,11 @@ class ArmyRoute {
         if (candidate != 0 && candidate == best && Random(100) < 50) bestDirection = k;
       }
       if (bestDirection != 0) {
-        const THexPos n = NeighbourTable[bestDirection];
-        trial.steps[s] = {n.X, n.Y, static_cast<std::uint16_t>(bestDirection), seen_[n.X][n.Y]};
-        trial.total = static_cast<std::uint16_t>(trial.total + seen_[n.X][n.Y]);
-        x = n.X;
-        y = n.Y;
-        std::int16_t& lasting = lasting_[x][y];
-        lasting = lasting >= 3 ? static_cast<std::int16_t>(lasting - 2) : 1;
+        x = NeighbourTable[bestDirection].X;
+        y = NeighbourTable[bestDirection].Y;
+        trial.steps[s] = {x, y, static_cast<std::uint16_t>(bestDirection), seen_[x][y]};
+        trial.total = static_cast<std::uint16_t>(trial.total + seen_[x][y]);
+        lasting_[x][y] = lasting_[x][y] >= 3 ? static_cast<std::int16_t>(lasting_[x][y] - 2) : 1;
         if (x == toX && y == toY) RouteReached = 2;
       }
       ++s;

@@ -12,111 +12,90 @@
 
 namespace reference_flood {
 
-struct Cell {
-  std::uint16_t cost;
-  std::uint8_t ring;
-};
-
 class Flood {
  public:
   // Mode 2, 3 or 4 from (fromX, fromY) to a different (toX, toY), both on the map.
   void Route(std::uint16_t fromX, std::uint16_t fromY, std::uint16_t toX, std::uint16_t toY,
              int mode, int camp) {
     for (int step = 1; step <= 30; ++step) RouteSteps[step] = 0;
-    for (int x = 1; x <= 76; ++x)
-      for (int y = 1; y <= 54; ++y) grid_[x][y] = {Cost(MapRecord.Cell(x, y), mode, camp), 0};
+    for (int x = 1; x <= 76; ++x) {
+      for (int y = 1; y <= 54; ++y) {
+        const TMapCell& hex = MapRecord.Cell(x, y);
+        bool passable = hex.Terrain() == 0 || hex.Terrain() == 4;
+        if (mode == 2) passable = (hex.Terrain() == 4 || hex.LinkFlag()) && hex.Owner() == camp;
+        if (mode == 3) passable = hex.RouteFlag();
+        cost_[x][y] = passable ? 2 : 0;
+        ring_[x][y] = 0;
+      }
+    }
     FloodRings(fromX, fromY, toX, toY);
     if (RouteReached != 2) return;
     TraceBack(fromX, fromY, toX, toY);
-    TargetHexX = fromX;
-    TargetHexY = fromY;
+    HexCursorX = fromX;
+    HexCursorY = fromY;
     int k = 1;
-    do {
-      HexCursorX = TargetHexX;
-      HexCursorY = TargetHexY;
-      StepHex(RouteSteps[k]);
-      TargetHexX = HexCursorX;
-      TargetHexY = HexCursorY;
-      ++k;
-    } while (!(TargetHexX == toX && TargetHexY == toY) && k <= 30 && RouteSteps[k] != 0);
+    do StepHex(RouteSteps[k++]);
+    while (!(HexCursorX == toX && HexCursorY == toY) && k <= 30 && RouteSteps[k] != 0);
+    TargetHexX = HexCursorX;
+    TargetHexY = HexCursorY;
   }
 
  private:
-  static std::uint16_t Cost(const TMapCell& hex, int mode, int camp) {
-    bool passable = false;
-    if (mode == 2) passable = (hex.Terrain() == 4 || hex.LinkFlag()) && hex.Owner() == camp;
-    if (mode == 3) passable = hex.RouteFlag();
-    if (mode == 4) passable = hex.Terrain() == 0 || hex.Terrain() == 4;
-    return passable ? 2 : 0;
+  // The neighbour of (x, y) in the direction, if it lies on the map.
+  static bool Next(int x, int y, int direction, std::uint16_t& nx, std::uint16_t& ny) {
+    nx = static_cast<std::uint16_t>(x);
+    ny = static_cast<std::uint16_t>(y);
+    StepHexRef(nx, ny, direction);
+    return nx >= 1 && nx <= 76 && ny >= 1 && ny <= 54;
   }
 
+  // A ring byte has no room beyond 255.
   bool ExpandRing(int x, int y) {
     bool marked = false;
+    std::uint16_t nx, ny;
     for (int direction = 1; direction <= 6; ++direction) {
-      std::uint16_t nx = static_cast<std::uint16_t>(x);
-      std::uint16_t ny = static_cast<std::uint16_t>(y);
-      StepHexRef(nx, ny, direction);
-      if (nx < 1 || nx > 76 || ny < 1 || ny > 54) continue;
-      Cell& next = grid_[nx][ny];
-      // A ring byte has no room beyond 255.
-      if (next.cost != 0 && next.ring == 0 && grid_[x][y].ring < 255) {
-        next.ring = static_cast<std::uint8_t>(grid_[x][y].ring + 1);
-        marked = true;
-      }
+      if (!Next(x, y, direction, nx, ny) || cost_[nx][ny] == 0 || ring_[nx][ny] != 0) continue;
+      if (ring_[x][y] == 255) continue;
+      ring_[nx][ny] = static_cast<std::uint8_t>(ring_[x][y] + 1);
+      marked = true;
     }
     return marked;
   }
 
   // Ends once the target has a ring, the start's own ring included.
   void FloodRings(int fromX, int fromY, int toX, int toY) {
-    RouteReached = 2;
-    grid_[fromX][fromY].ring = 1;
-    if (!ExpandRing(fromX, fromY)) {
-      RouteReached = 0;
-      return;
-    }
-    if (grid_[toX][toY].ring != 0) return;
-    for (int r = 2; RouteReached == 2; ++r) {
+    ring_[fromX][fromY] = 1;
+    RouteReached = ExpandRing(fromX, fromY) ? 2 : 0;
+    for (int r = 2; RouteReached == 2 && ring_[toX][toY] == 0; ++r) {
       bool marked = false;
       for (int x = 1; x <= 76; ++x)
         for (int y = 1; y <= 54; ++y)
-          if (grid_[x][y].ring == r && ExpandRing(x, y)) marked = true;
-      if (!marked) RouteReached = 0;
-      if (grid_[toX][toY].ring != 0) return;
+          if (ring_[x][y] == r && ExpandRing(x, y)) marked = true;
+      if (!marked && ring_[toX][toY] == 0) RouteReached = 0;
     }
   }
 
-  void TraceBack(int fromX, int fromY, int toX, int toY) {
-    int x = toX;
-    int y = toY;
-    int r = grid_[x][y].ring;
+  void TraceBack(int fromX, int fromY, int x, int y) {
     RouteReached = 0;
-    for (;;) {
-      --r;
+    std::uint16_t nx, ny;
+    for (int r = ring_[x][y] - 1;; --r) {
       int best = 100;
-      int chosenDirection = 0;
+      int chosen = 0;
       for (int direction = 1; direction <= 6; ++direction) {
-        std::uint16_t nx = static_cast<std::uint16_t>(x);
-        std::uint16_t ny = static_cast<std::uint16_t>(y);
-        StepHexRef(nx, ny, direction);
-        if (nx < 1 || nx > 76 || ny < 1 || ny > 54 || grid_[nx][ny].ring != r) continue;
-        const int cost = grid_[nx][ny].cost;
-        if (cost < best) {
-          best = cost;
-          chosenDirection = direction;
-        } else if (cost == best && Random(100) < 50) {
-          chosenDirection = direction;
+        if (!Next(x, y, direction, nx, ny) || ring_[nx][ny] != r) continue;
+        if (cost_[nx][ny] < best) {
+          best = cost_[nx][ny];
+          chosen = direction;
+        } else if (cost_[nx][ny] == best && Random(100) < 50) {
+          chosen = direction;
         }
       }
-      if (chosenDirection == 0) return;
-      std::uint16_t nx = static_cast<std::uint16_t>(x);
-      std::uint16_t ny = static_cast<std::uint16_t>(y);
-      StepHexRef(nx, ny, chosenDirection);
+      if (chosen == 0) return;
+      Next(x, y, chosen, nx, ny);
       x = nx;
       y = ny;
-      const int q = grid_[x][y].ring;
-      if (q >= 1 && q <= 30)
-        RouteSteps[q] = static_cast<std::uint8_t>(OppositeDirection(chosenDirection));
+      if (ring_[x][y] >= 1 && ring_[x][y] <= 30)
+        RouteSteps[ring_[x][y]] = static_cast<std::uint8_t>(OppositeDirection(chosen));
       if (x == fromX && y == fromY) {
         RouteReached = 2;
         return;
@@ -124,7 +103,8 @@ class Flood {
     }
   }
 
-  Cell grid_[77][55] = {};
+  std::uint16_t cost_[77][55] = {};
+  std::uint8_t ring_[77][55] = {};
 };
 
 }  // namespace reference_flood

@@ -130,4 +130,12 @@ class Builder {
   std::vector<THexPos> cities_;
 };
 
+// The steps the last route listed, up to the first empty one.
+inline std::vector<int> ListedSteps() {
+  std::vector<int> steps;
+  for (int step = 1; step <= kRouteStepsListed && RouteSteps[step] != 0; ++step)
+    steps.push_back(RouteSteps[step]);
+  return steps;
+}
+
 }  // namespace varied_map
