@@ -44,7 +44,11 @@ TEST_P(StartFileTurns, AHumanYearAndTwoComputerYearsOfTurnsBreakNothing) {
     }
   };
   TurnRunner runner;
-  runner.AfterPhase = [&](const std::string& phase) { note(phase, invariants.Check()); };
+  int months = 0;
+  runner.AfterPhase = [&](const std::string& phase) {
+    note(phase, invariants.Check());
+    if (phase.ends_with("end of orders") && IsFirstTurnOfMonth()) ++months;
+  };
   runner.AfterPass = [&](const std::string& pass) { note(pass, invariants.CheckRecords()); };
   int orders = 0;
   int marched = 0;
@@ -60,11 +64,14 @@ TEST_P(StartFileTurns, AHumanYearAndTwoComputerYearsOfTurnsBreakNothing) {
   EXPECT_EQ(orders, kHumanTurns);
   EXPECT_GT(marched + HexesMarched(), 0) << "the corps marched";
   SetAllNationsToComputer();
-  EXPECT_EQ(runner.RunTurns(kSoakTurns - kHumanTurns), kSoakTurns - kHumanTurns)
-      << "the game ended with code " << GameOverCode;
+  // The march may carry the enemy's capital: the war may then end early, in
+  // the Confederacy's capitulation (code 2), and in nothing else.
+  const int computerTurns = runner.RunTurns(kSoakTurns - kHumanTurns);
+  EXPECT_TRUE(computerTurns == kSoakTurns - kHumanTurns || GameOverCode == 2)
+      << "the game ended with code " << GameOverCode << " after " << computerTurns << " turns";
   EXPECT_THAT(findings, ::testing::IsEmpty());
-  EXPECT_EQ(std::count(window.Messages().begin(), window.Messages().end(), "text 686"),
-            kSoakTurns / 3)
+  EXPECT_GE(months, (kHumanTurns + computerTurns) / 3);
+  EXPECT_EQ(std::count(window.Messages().begin(), window.Messages().end(), "text 686"), months)
       << "every month opens with its economy";
   EXPECT_TRUE(LoadGame(std::string(kAutosaveName) + ".GMR")) << "the last autosave loads";
 }
