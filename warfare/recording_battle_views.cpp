@@ -34,6 +34,10 @@ void RecordingBattleViews::ShowAssault(const AssaultForm& form) {
   assault_forms_.push_back(form);
 }
 
+void RecordingBattleViews::ShowNavalCombat(const NavalCombatView& view) {
+  naval_combats_.push_back(view);
+}
+
 int RecordingBattleViews::Next(std::deque<int>& script, int fallback) {
   if (script.empty()) return fallback;
   const int answer = script.front();

@@ -24,12 +24,14 @@ class RecordingBattleViews : public BattleViews {
   const std::vector<BattleResults>& Results() const { return results_; }
   // Each showing of an assault form: one when it opens, one after each step.
   const std::vector<AssaultForm>& AssaultForms() const { return assault_forms_; }
+  const std::vector<NavalCombatView>& NavalCombats() const { return naval_combats_; }
 
   void ShowBattle(const BattleForm& form) override;
   int ChooseIntensity(const IntensityView& view) override;
   int ChooseLeader(const LeaderChoiceView& view) override;
   void ShowResults(const BattleResults& results) override;
   void ShowAssault(const AssaultForm& form) override;
+  void ShowNavalCombat(const NavalCombatView& view) override;
 
  private:
   static int Next(std::deque<int>& script, int fallback);
@@ -41,4 +43,5 @@ class RecordingBattleViews : public BattleViews {
   std::vector<LeaderChoiceView> leader_views_;
   std::vector<BattleResults> results_;
   std::vector<AssaultForm> assault_forms_;
+  std::vector<NavalCombatView> naval_combats_;
 };

@@ -13,6 +13,7 @@ class FleetTest : public WindowTest {
   void Fresh() {
     TearDown();
     window.ForgetRecords();
+    battleViews.Forget();
     SetUp();
   }
 
