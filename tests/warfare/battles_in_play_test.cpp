@@ -52,7 +52,9 @@ class BattlesInPlay : public TurnTest, public ::testing::WithParamInterface<cons
       Note(phase, invariants_->Check());
       if (phase.ends_with(", movement")) LookAtTheBattles(phase);
     };
-    EXPECT_EQ(runner.RunTurns(kTurns), kTurns);
+    // Only a carried capital may end the war sooner.
+    const int turns = runner.RunTurns(kTurns);
+    EXPECT_TRUE(turns == kTurns || GameOverCode == 2) << "ended with code " << GameOverCode;
     std::vector<std::uint8_t> bytes(sizeof(TGameState) + sizeof(TMapRecord));
     std::memcpy(bytes.data(), &GameState, sizeof(TGameState));
     std::memcpy(bytes.data() + sizeof(TGameState), &MapRecord, sizeof(TMapRecord));
