@@ -115,37 +115,25 @@ void AddShipsToFleet(int fleet, int nation, int city, int fleetKind, int shipTyp
   const int builtType = TShipOrder::Ironclads + 1 - shipType;
   if (!IsEntryOf(GameState.Fleets[fleet].Ships, builtType)) return;
   const TCity& port = GameState.Cities[city];
+  BeginFleet(fleet, nation);
   TFleet& ships = GameState.Fleets[fleet];
-  const int number = LowestFreeFleetNumber(fleet, nation);
   ships.X = port.X;
   ships.Y = port.Y;
+  ships.Status = static_cast<std::uint8_t>(ConstructionTime(fleetKind, shipType));
+  ships.HomePort = static_cast<std::uint8_t>(city);
+  ships.Kind = static_cast<std::uint8_t>(fleetKind);
+  ships.Ships[builtType] = static_cast<std::uint8_t>(std::clamp(count, 0, 255));
+}
+
+void BeginFleet(int fleet, int nation) {
+  if (!IsEntryOf(GameState.Fleets, fleet)) return;
+  const int number = LowestFreeFleetNumber(fleet, nation);
+  // Nothing of the slot's last fleet may linger: no path, cotton or sea
+  // transport's hold on it.
+  TFleet& ships = GameState.Fleets[fleet];
+  ships = TFleet{};
   ships.Nation = static_cast<std::uint8_t>(nation);
   ships.Side = static_cast<std::uint8_t>(
       IsEntryOf(GameState.Nations, nation) ? GameState.Nations[nation].Side : TSide::None);
-  ships.Status = static_cast<std::uint8_t>(ConstructionTime(fleetKind, shipType));
-  ships.Mission = 0;
-  ships.Objective = 0;
-  ships.Corps = 0;
-  ships.DestX = 0;
-  ships.DestY = 0;
-  ships.Spotted = 0;
-  ships.MoveAllowance = 0;
-  ships.PathStep = 0;
-  ships.Engaged = 0;
-  for (int s = 1; s <= ships.Path.Count; ++s) ships.Path[s] = 0;
-  for (int s = 1; s <= ships.StepDone.Count; ++s) ships.StepDone[s] = 0;
-  // A sea transport's hold on the slot went with the fleet that had it.
-  ships.TransportTask = 0;
-  ships.Supplies = 0;
-  ships.Cotton = 0;
-  ships.StartX = 0;
-  ships.StartY = 0;
-  ships.HomePort = static_cast<std::uint8_t>(city);
-  ships.Kind = static_cast<std::uint8_t>(fleetKind);
-  for (int t = 1; t <= ships.Ships.Count; ++t) {
-    ships.Ships[t] = 0;
-    ships.DamagedShips[t] = 0;
-  }
-  ships.Ships[builtType] = static_cast<std::uint8_t>(std::clamp(count, 0, 255));
   ships.Number = static_cast<std::uint8_t>(number);
 }

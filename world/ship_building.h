@@ -21,3 +21,7 @@ void BuildShipsAtCity(int nation, int city, int fleetKind, int ironclads, int wa
 // Makes fleet slot `fleet` a new fleet of the nation at the city, of count
 // ships of one type, under construction. Nothing for city 0.
 void AddShipsToFleet(int fleet, int nation, int city, int fleetKind, int shipType, int count);
+
+// Makes the slot an empty active fleet of the nation: every field cleared, the
+// nation's camp, and the lowest number none of the nation's other fleets holds.
+void BeginFleet(int fleet, int nation);

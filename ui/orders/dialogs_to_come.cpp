@@ -6,10 +6,6 @@ void ShowCorpsOrders() {}
 void ShowArmyOrders() {}
 void ShowLeaderOrders() {}
 void ShowCityOrders() {}
-void ShowFleetOrders() {}
-void ShowEmbarkCorps() {}
-void ShowMergeFleets() {}
-void ShowRaiseFleet() {}
 void ShowRaiseBrigades() {}
 void ShowRaiseCorps() {}
 void ShowRaiseArmy() {}

@@ -15,7 +15,6 @@ void ShowLeaderOrders();       // the leaders of CurrentSide
 void ShowCityOrders();         // CurrentCity
 void ShowFleetOrders();        // CurrentFleet
 void ShowEmbarkCorps();        // CurrentFleet
-void ShowMergeFleets();        // CurrentFleet
 void ShowRaiseFleet();         // CurrentSide
 void ShowRaiseBrigades();      // CurrentSide
 void ShowRaiseCorps();         // CurrentSide

@@ -14,14 +14,19 @@ namespace {
 
 class SelectionDialogTest : public OrderDialogTest {
  protected:
-  // Lists the entries, shows the dialog, lets `play` act on it, then presses Exit.
+  // Lists the entries, shows the dialog, lets `play` act on it, then presses
+  // Exit; a dialog a pick opens is closed untouched.
   void Play(const std::vector<TFinderResult>& entries,
             const std::function<void(TSelecDlg&)>& play) {
     FinderCount = 0;
     for (const TFinderResult& entry : entries) FinderResults[++FinderCount] = entry;
     OnModal([&](TForm& form) {
-      play(dynamic_cast<TSelecDlg&>(form));
-      Click(*dynamic_cast<TSelecDlg&>(form).Button1);
+      if (auto* dialog = dynamic_cast<TSelecDlg*>(&form)) {
+        play(*dialog);
+        Click(*dialog->Button1);
+      } else {
+        form.SetModalResult(mrCancel);
+      }
     });
     ShowSelectionDialog();
   }

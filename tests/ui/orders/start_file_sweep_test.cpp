@@ -9,6 +9,8 @@
 
 #include "dialog_fixture.h"
 #include "ui/orders/brigade_view.h"
+#include "ui/orders/embark_corps.h"
+#include "ui/orders/fleet_orders.h"
 #include "ui/orders/selection_dialog.h"
 #include "ui/orders/weapon_selection.h"
 #include "world/map_finder.h"
@@ -40,6 +42,10 @@ class StartFileSweep : public OrderDialogTest, public ::testing::WithParamInterf
       for (const TViewBrgd::BrigadeRow& row : view->Rows)
         if (row.Rearm->Visible()) Click(*row.Rearm);
       Click(*view->Button11);
+    } else if (auto* fleet = dynamic_cast<TFleetOrders*>(&form)) {
+      Click(*fleet->OKBtn);
+    } else if (auto* embark = dynamic_cast<TEmbarkCorps*>(&form)) {
+      Click(*embark->Button1);
     } else {
       Click(*dynamic_cast<TNew_Wpn&>(form).Button1);
     }
