@@ -11,9 +11,20 @@ bool SoundEnabled = false;
 
 namespace {
 
+constexpr int kHexPixels = 28;
+constexpr int kEvenColumnDrop = 14;
+
 GameWindow* installed_window = nullptr;
 
 }  // namespace
+
+int MapPixelX(int x) {
+  return kHexPixels * (x - ViewLeft);
+}
+
+int MapPixelY(int x, int y) {
+  return kHexPixels * (y - ViewTop) + (x % 2 == 0 ? kEvenColumnDrop : 0);
+}
 
 GameWindow& Window() {
   if (installed_window == nullptr)

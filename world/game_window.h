@@ -99,6 +99,11 @@ class GameWindow {
 extern std::uint16_t ViewLeft;
 extern std::uint16_t ViewTop;
 
+// The top-left pixel of a hex in the map view from ViewLeft/ViewTop: 28
+// pixels a hex, the even columns half a hex lower.
+int MapPixelX(int x);
+int MapPixelY(int x, int y);
+
 // Set by the main window from its first timer tick on; the rules play their
 // sounds only while it is set.
 extern bool SoundEnabled;

@@ -40,9 +40,9 @@ void PassMoveToOpponent() {
 }
 
 // The opponent replays the battles of this turn from the battle file, which
-// ends with the turn's last line.
+// ends with the turn's last line, once however often the turn is saved.
 void WriteBattleFile(const std::string& name) {
-  BattleLog.emplace_back("TurnOver");
+  if (BattleLog.empty() || BattleLog.back() != "TurnOver") BattleLog.emplace_back("TurnOver");
   const std::string error = WriteTextLines(name + ".BTL", BattleLog);
   if (!error.empty()) Window().ShowMessage("The battle file was not saved: " + error + ".");
 }

@@ -179,7 +179,11 @@ TEST_P(ComputerCampaign, MarchesOnItsObjectivesForTwentyFourTurnsBreakingNothing
       }
     }
   };
-  EXPECT_EQ(runner.RunTurns(kSoakTurns), kSoakTurns) << "the game ended with code " << GameOverCode;
+  // Battles are fought: a capital may fall, and its side capitulate (codes 2
+  // and 3), before the turns are out. No other ending is expected.
+  const int turns = runner.RunTurns(kSoakTurns);
+  EXPECT_TRUE(turns == kSoakTurns || GameOverCode == 2 || GameOverCode == 3)
+      << "the game ended with code " << GameOverCode << " after " << turns << " turns";
   EXPECT_THAT(findings, ::testing::IsEmpty());
   EXPECT_GT(destinations, kSoakTurns) << "the computer gives new orders turn after turn";
   EXPECT_GT(nearer, farther) << "its corps march toward their destinations";
