@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "opponent/planner_camps.h"
 #include "opponent/turn_driver.h"
 #include "support/turn_invariants.h"
 #include "support/turn_runner.h"
@@ -64,7 +65,9 @@ std::vector<std::string> OrderFaults() {
     if (!none && !TMapRecord::OnMap(corps.DestX, corps.DestY))
       faults.push_back(name + " is sent off the map");
     if (corps.Stance > TCombatStance::ByRail) faults.push_back(name + " has stance " + std::to_string(corps.Stance));
-    if (corps.City != 0 && GameState.Cities[corps.City].Side != corps.Side)
+    // A corps landed from the sea draws on the port it lies before until it takes it.
+    const bool besieging = CorpsStandsOnCity(corps, corps.City);
+    if (corps.City != 0 && GameState.Cities[corps.City].Side != corps.Side && !besieging)
       faults.push_back(name + " draws on a city of the other camp");
   }
   return faults;
