@@ -215,4 +215,119 @@ TEST_F(ScriptedOperationsTest, EachOperationStartsActsAndOnItsCauseLapsingFreesA
   }
 }
 
+// Down the river from Memphis one cursor serves the turn's armies in order:
+// Memphis first while the enemy holds it; past it a run of enemy cities
+// carries the target to its end and the next army walks on from there; an
+// army that finds nothing keeps its target.
+TEST_F(ScriptedOperationsTest, TheRiverArmiesShareOneWalkDownTheChain) {
+  const struct {
+    std::vector<int> held;
+    int first, second;
+  } rows[] = {{{}, 50, 65},
+              {{50}, 65, 50},
+              {{50, 79, 68}, 67, 65},
+              {{50, 79, 67, 68, 66, 65}, 50, 50}};
+  for (const auto& row : rows) {
+    Load1862();
+    GameState.AiPlans[6].Phase = 3;
+    for (int a : {kCumberlandArmy, kTennesseeArmy}) {
+      GameState.Armies[a].AiOrder = 6;
+      GameState.Armies[a].AiTargetCity = 50;
+    }
+    for (int city : {50, 79, 67, 68, 66, 65}) GameState.Cities[city].Side = TSide::Confederate;
+    for (int city : row.held) GameState.Cities[city].Side = TSide::Union;
+    RunUnionOperation6();
+    EXPECT_EQ(GameState.Armies[kCumberlandArmy].AiTargetCity, row.first) << row.held.size();
+    EXPECT_EQ(GameState.Armies[kTennesseeArmy].AiTargetCity, row.second) << row.held.size();
+  }
+}
+
+// Operation 1 in action with the enemy strong round Washington.
+void PressedCapital(int state, int intruders) {
+  GameState.AiPlans[1].Phase = 3;
+  GameState.Armies[kPotomacArmy].AiOrder = 1;
+  SetStrengthOfNation(TNation::Confederacy, 1000);
+  State(state).IntruderStrength = static_cast<std::uint16_t>(intruders);
+}
+
+// All but `keep` of the Union corps of Maryland, Pennsylvania and the District leave.
+void KeepCapitalCorps(int keep) {
+  GameState.AiPlans[1].Phase = 1;
+  SetStrengthOfNation(TNation::Confederacy, 1000);
+  for (int c = 1; c <= GameState.Corps.Count; ++c) {
+    TCorps& corps = GameState.Corps[c];
+    const bool there = corps.Nation == TNation::Union && (corps.State == 32 || corps.State == 34 || corps.State == 10);
+    if (there && keep-- <= 0) corps.State = 1;
+  }
+}
+
+void KeepTennesseeCorps(int keep) {
+  GameState.AiPlans[12].Phase = 1;
+  State(21).ControlSide = TSide::Confederate;
+  for (int c = 1; c <= GameState.Corps.Count; ++c) {
+    TCorps& corps = GameState.Corps[c];
+    if (corps.Nation == TNation::Confederacy && corps.State == 21 && keep-- <= 0) corps.State = 0;
+  }
+}
+
+// Only the Missouri army, with the corps given, lies near Memphis.
+void RiverArmyOf(int corps) {
+  GameState.AiPlans[6].Phase = 2;
+  for (int a : {kCumberlandArmy, kTennesseeArmy, 5}) GameState.Armies[a].Theatre = TTheatre::Seaboard;
+  GameState.Armies[kMissouriArmy].CorpsCount = static_cast<std::uint8_t>(corps);
+}
+
+void MissouriInvaded(int intruders) {
+  GameState.AiPlans[3].Phase = 3;
+  State(19).IntruderStrength = static_cast<std::uint16_t>(intruders);
+  GameState.Corps[29].AiMission = 3;
+}
+
+void FortMonroeWorth(int value) {
+  GameState.AiPlans[13].Phase = 3;
+  GameState.Cities[22].Value = 2;
+  GameState.Cities[23].Value = static_cast<std::uint8_t>(value);
+}
+
+int ArmyStance(int army) {
+  return GameState.Armies[army].Stance;
+}
+
+TEST_F(ScriptedOperationsTest, ThresholdsTheOperationsTurnOn) {
+  const struct {
+    const char* name;
+    void (*run)();
+    std::function<void()> arrange;
+    std::function<int()> observe;
+    int expected;
+  } rows[] = {
+      {"Maryland's 50 intruders", RunUnionOperation1, [] { PressedCapital(32, 50); }, [] { return ArmyStance(kPotomacArmy); }, TCombatStance::Defend},
+      {"Maryland's 51 intruders", RunUnionOperation1, [] { PressedCapital(32, 51); }, [] { return ArmyStance(kPotomacArmy); }, TCombatStance::Advance},
+      {"Pennsylvania's 5 intruders", RunUnionOperation1, [] { PressedCapital(10, 5); }, [] { return ArmyStance(kPotomacArmy); }, TCombatStance::Defend},
+      {"Pennsylvania's 6 intruders", RunUnionOperation1, [] { PressedCapital(10, 6); }, [] { return ArmyStance(kPotomacArmy); }, TCombatStance::Advance},
+      {"the District's 5 intruders", RunUnionOperation1, [] { PressedCapital(34, 5); }, [] { return ArmyStance(kPotomacArmy); }, TCombatStance::Defend},
+      {"the District's 6 intruders", RunUnionOperation1, [] { PressedCapital(34, 6); }, [] { return ArmyStance(kPotomacArmy); }, TCombatStance::Advance},
+      {"4 corps round the capital", RunUnionOperation1, [] { KeepCapitalCorps(4); }, [] { return PhaseOf(1); }, 1},
+      {"5 corps round the capital", RunUnionOperation1, [] { KeepCapitalCorps(5); }, [] { return PhaseOf(1); }, 2},
+      {"Illinois' 1 intruder", RunUnionOperation2, [] { State(6).IntruderStrength = 1; }, [] { return PhaseOf(2); }, 0},
+      {"Illinois' 2 intruders", RunUnionOperation2, [] { State(6).IntruderStrength = 2; }, [] { return PhaseOf(2); }, 1},
+      {"Missouri's 5 intruders", RunUnionOperation3, [] { MissouriInvaded(5); }, [] { return int{GameState.Corps[29].Stance}; }, TCombatStance::Defend},
+      {"Missouri's 6 intruders", RunUnionOperation3, [] { MissouriInvaded(6); }, [] { return int{GameState.Corps[29].Stance}; }, TCombatStance::Advance},
+      {"Kentucky's last foreign city", RunUnionOperation4, [] { State(20).ForeignCities = 1; }, [] { return PhaseOf(4); }, 0},
+      {"Kentucky's two foreign cities", RunUnionOperation4, [] { State(20).ForeignCities = 2; }, [] { return PhaseOf(4); }, 2},
+      {"2 corps near Memphis", RunUnionOperation6, [] { RiverArmyOf(2); }, [] { return PhaseOf(6); }, 0},
+      {"3 corps near Memphis", RunUnionOperation6, [] { RiverArmyOf(3); }, [] { return PhaseOf(6); }, 3},
+      {"1 corps in Tennessee", RunConfederateOperation12, [] { KeepTennesseeCorps(1); }, [] { return PhaseOf(12); }, 1},
+      {"2 corps in Tennessee", RunConfederateOperation12, [] { KeepTennesseeCorps(2); }, [] { return PhaseOf(12); }, 3},
+      {"Fort Monroe worth 4 times", RunConfederateOperation13, [] { FortMonroeWorth(8); }, [] { return int{GameState.Armies[kRebelVirginiaArmy].AiTargetCity}; }, 22},
+      {"Fort Monroe worth more", RunConfederateOperation13, [] { FortMonroeWorth(9); }, [] { return int{GameState.Armies[kRebelVirginiaArmy].AiTargetCity}; }, 23},
+  };
+  for (const auto& row : rows) {
+    Load1862();
+    row.arrange();
+    row.run();
+    EXPECT_EQ(row.observe(), row.expected) << row.name;
+  }
+}
+
 }  // namespace
