@@ -59,7 +59,8 @@ void Order(TArmy& army, int k, int stance) {
 }
 
 bool IsSouthernArmyIn(const TArmy& army, int state) {
-  return army.Nation == kConfederacy && army.HqCity != 0 && GameState.Cities[army.HqCity].State == state;
+  return army.Nation == kConfederacy && army.HqCity != 0 &&
+         GameState.Cities[army.HqCity].State == state;
 }
 
 // Operation 10: from Tennessee into a Kentucky the South does not hold.
@@ -150,7 +151,8 @@ void GatherRiverDefence() {
 void RetakeRiverPosts() {
   ++OperationPlan(11).Counter;
   int guarded = 0;
-  for (int city : kRiverGarrisons) guarded += SouthHolds(city) && GameState.Cities[city].GarrisonCount != 0;
+  for (int city : kRiverGarrisons)
+    guarded += SouthHolds(city) && GameState.Cities[city].GarrisonCount != 0;
   if (guarded == 0) return SetPhase(11, Idle);
   for (int city : kRiverPosts) {
     if (SouthHolds(city)) continue;
@@ -263,7 +265,9 @@ void CoverVirginianCity(int city) {
   const bool held = SouthHolds(city);
   for (int a = 1; a <= GameState.Armies.Count; ++a) {
     TArmy& army = GameState.Armies[a];
-    if (army.Theatre != TTheatre::Seaboard || army.AiOrder != 0 || !IsSouthernArmyIn(army, kVirginia)) continue;
+    if (army.Theatre != TTheatre::Seaboard || army.AiOrder != 0 ||
+        !IsSouthernArmyIn(army, kVirginia))
+      continue;
     Order(army, 13, StanceFor(!held));
     if (HasFightingCorps(a)) return;
   }
@@ -285,7 +289,8 @@ void DefendVirginia() {
     if (GameState.Cities[city].State == kVirginia && HeldByCampTwo(city)) CoverVirginianCity(city);
   const bool stronger = SouthStrongerNear(kRichmond, 5);
   const TStateRec& virginia = GameState.States[kVirginia];
-  const bool secure = VirginiaHeld() && (stronger || virginia.IntruderStrength == 0 || virginia.ForeignCities == 0);
+  const bool secure =
+      VirginiaHeld() && (stronger || virginia.IntruderStrength == 0 || virginia.ForeignCities == 0);
   if (secure || (!VirginiaHeld() && virginia.ForeignCities != 0)) SetPhase(13, Idle);
 }
 

@@ -23,7 +23,8 @@ int Ships(const TFleet& fleet, int type) {
 }
 
 int AllShips(const TFleet& fleet) {
-  return Ships(fleet, TShipType::Ironclad) + Ships(fleet, TShipType::Warship) + Ships(fleet, TShipType::Transport);
+  return Ships(fleet, TShipType::Ironclad) + Ships(fleet, TShipType::Warship) +
+         Ships(fleet, TShipType::Transport);
 }
 
 bool IsActiveFleetOf(const TFleet& fleet, int nation) {
@@ -50,7 +51,8 @@ U16* HomeStock(int nation, const TFleet& fleet) {
 }
 
 bool IsEnemyPort(const TCity& city, int camp) {
-  const int holder = IsEntryOf(GameState.Nations, city.Nation) ? GameState.Nations[city.Nation].Side : 0;
+  const int holder =
+      IsEntryOf(GameState.Nations, city.Nation) ? GameState.Nations[city.Nation].Side : 0;
   return holder != TSide::None && holder != camp && city.SeaPort != 0;
 }
 
@@ -99,8 +101,8 @@ int CallCorpsToTheSea(int nation) {
   int waiting = 0;
   for (int c = 1; c <= GameState.Corps.Count; ++c) {
     TCorps& corps = GameState.Corps[c];
-    if (corps.Inactive != 0 || corps.Nation != nation || corps.Disorder != 0 || corps.EnemyPressure != 0 ||
-        corps.ArtilleryBrigades == 0)
+    if (corps.Inactive != 0 || corps.Nation != nation || corps.Disorder != 0 ||
+        corps.EnemyPressure != 0 || corps.ArtilleryBrigades == 0)
       continue;
     const bool seaboard = IsEntryOf(GameState.Cities, corps.City) &&
                           GameState.Cities[corps.City].Theatre == kLandingTheatre;
@@ -125,7 +127,8 @@ void StandDownSeaTransport(int nation) {
 void SendWaitingCorpsBack(int nation) {
   for (int c = 1; c <= GameState.Corps.Count; ++c) {
     TCorps& corps = GameState.Corps[c];
-    if (corps.Nation == nation && corps.AiMission == kSeaTransport && corps.Stance <= TCombatStance::Defend)
+    if (corps.Nation == nation && corps.AiMission == kSeaTransport &&
+        corps.Stance <= TCombatStance::Defend)
       corps.AiMission = 0;
   }
 }
@@ -172,7 +175,8 @@ int NearestWaitingCorps(int nation, const TFleet& fleet) {
 void SailAtOnce(int nation, TFleet& fleet, int target) {
   SetFleetDestination(fleet, target);
   U16* stock = HomeStock(nation, fleet);
-  if (stock != nullptr && *stock >= fleet.Supplies) *stock = static_cast<std::uint16_t>(*stock - fleet.Supplies);
+  if (stock != nullptr && *stock >= fleet.Supplies)
+    *stock = static_cast<std::uint16_t>(*stock - fleet.Supplies);
   Window().RepaintMap();
 }
 

@@ -174,7 +174,8 @@ void PrepareCapitalDefence() {
   // The capital's defence takes over from the march on Virginia.
   if (EnemyAroundCapital(4)) CancelOperation(5);
   BeginGathering(1);
-  if (FightingUnionCorpsInStates({kMaryland, kPennsylvania, kCapitalDistrict}) < kCapitalDefenceCorps)
+  if (FightingUnionCorpsInStates({kMaryland, kPennsylvania, kCapitalDistrict}) <
+      kCapitalDefenceCorps)
     AskGarrisons({10, kAlexandria, 2, 6, 14});
   else
     SetPhase(1, Gathering);
@@ -233,7 +234,8 @@ void ExecuteCapitalDefence() {
                        StateIntruders(kCapitalDistrict) > 5;
   const int stance = pressed ? TCombatStance::Advance : TCombatStance::Defend;
   for (int a = 1; a <= GameState.Armies.Count; ++a)
-    if (GameState.Armies[a].AiOrder == 1) GameState.Armies[a].Stance = static_cast<std::uint8_t>(stance);
+    if (GameState.Armies[a].AiOrder == 1)
+      GameState.Armies[a].Stance = static_cast<std::uint8_t>(stance);
   Advance(1, stance);
 }
 
@@ -255,8 +257,7 @@ bool CorpsHoldsPost(int city) {
 
 int OhioLineScore() {
   int score = 0;
-  for (int city : {38, 80})
-    score += IsOhioCity(city) && GameState.Cities[city].GarrisonCount != 0;
+  for (int city : {38, 80}) score += IsOhioCity(city) && GameState.Cities[city].GarrisonCount != 0;
   for (int city : {40, 81})
     if (IsOhioCity(city) && CorpsHoldsPost(city)) score += 2;
   return score;
@@ -482,7 +483,8 @@ void RunUnionOperation1() {
 void RunUnionOperation2() {
   switch (Phase(2)) {
     case Idle:
-      if (StateHolder(kKentucky) != kEnemy && StateIntruders(kIllinois) < 2 && StateIntruders(kOhio) < 2)
+      if (StateHolder(kKentucky) != kEnemy && StateIntruders(kIllinois) < 2 &&
+          StateIntruders(kOhio) < 2)
         CancelOperation(2);
       else
         SetPhase(2, Preparing);
@@ -502,7 +504,8 @@ void RunUnionOperation2() {
     case Executing:
       CountExecutingTurn(2);
       if (OhioSafe()) return SetPhase(2, Idle);
-      Advance(2, StateHolder(kKentucky) == kEnemy || StateIntruders(kIllinois) > 1 || StateIntruders(kOhio) > 1
+      Advance(2, StateHolder(kKentucky) == kEnemy || StateIntruders(kIllinois) > 1 ||
+                         StateIntruders(kOhio) > 1
                      ? TCombatStance::Advance
                      : TCombatStance::Defend);
       break;
@@ -534,8 +537,8 @@ void RunUnionOperation3() {
 void RunUnionOperation4() {
   switch (Phase(4)) {
     case Idle: {
-      const bool almostWon = StateHolder(kKentucky) == TSide::Union &&
-                             GameState.States[kKentucky].ForeignCities == 1;
+      const bool almostWon =
+          StateHolder(kKentucky) == TSide::Union && GameState.States[kKentucky].ForeignCities == 1;
       if (!almostWon && FrontStatesQuiet())
         SetPhase(4, Gathering);
       else
@@ -606,7 +609,8 @@ void RunUnionOperation5() {
 void RunUnionOperation6() {
   switch (Phase(6)) {
     case Idle:
-      if (StateHolder(kLouisiana) == kEnemy || StateHolder(kMississippi) == kEnemy) SetPhase(6, Gathering);
+      if (StateHolder(kLouisiana) == kEnemy || StateHolder(kMississippi) == kEnemy)
+        SetPhase(6, Gathering);
       if (!FrontStatesSecure()) SetPhase(6, Idle);
       if (Phase(6) == Idle) CancelOperation(6);
       break;

@@ -37,7 +37,8 @@ TStateRec& State(int s) {
 
 void SetStrengthOfNation(int nation, int strength) {
   for (int c = 1; c <= GameState.Corps.Count; ++c)
-    if (GameState.Corps[c].Nation == nation) GameState.Corps[c].Strength = static_cast<std::uint16_t>(strength);
+    if (GameState.Corps[c].Nation == nation)
+      GameState.Corps[c].Strength = static_cast<std::uint16_t>(strength);
 }
 
 void PlaceCorpsAt(int corps, int city, int theatre) {
@@ -51,7 +52,8 @@ void PlaceCorpsAt(int corps, int city, int theatre) {
 bool CorpsSentTo(int k, int city) {
   for (int c = 1; c <= GameState.Corps.Count; ++c) {
     const TCorps& corps = GameState.Corps[c];
-    if (corps.AiMission == k && corps.DestX == GameState.Cities[city].X && corps.DestY == GameState.Cities[city].Y)
+    if (corps.AiMission == k && corps.DestX == GameState.Cities[city].X &&
+        corps.DestY == GameState.Cities[city].Y)
       return true;
   }
   return false;
@@ -81,7 +83,9 @@ struct Walk {
 
 TEST_F(ScriptedOperationsTest, EachOperationStartsActsAndOnItsCauseLapsingFreesAllItMarked) {
   const Walk walks[] = {
-      {"capital region", 1, RunUnionOperation1,
+      {"capital region",
+       1,
+       RunUnionOperation1,
        [] {
          State(32).IntruderStrength = 60;
          SetStrengthOfNation(TNation::Confederacy, 1000);
@@ -97,7 +101,9 @@ TEST_F(ScriptedOperationsTest, EachOperationStartsActsAndOnItsCauseLapsingFreesA
          for (int c = 1; c <= GameState.Corps.Count; ++c)
            if (GameState.Corps[c].Nation == TNation::Confederacy) GameState.Corps[c].X = 1;
        }},
-      {"Ohio line", 2, RunUnionOperation2,
+      {"Ohio line",
+       2,
+       RunUnionOperation2,
        [] {
          State(6).IntruderStrength = 2;
          for (int corps : {15, 16}) {
@@ -110,7 +116,9 @@ TEST_F(ScriptedOperationsTest, EachOperationStartsActsAndOnItsCauseLapsingFreesA
        {1, 2, 3},
        [] { EXPECT_TRUE(CorpsSentTo(2, 40)); },
        [](int) { State(6).IntruderStrength = 0; }},
-      {"Missouri", 3, RunUnionOperation3,
+      {"Missouri",
+       3,
+       RunUnionOperation3,
        [] {
          State(19).IntruderStrength = 6;
          for (int corps : {13, 15, 16}) PlaceCorpsAt(corps, 76, TTheatre::Mississippi);
@@ -126,7 +134,9 @@ TEST_F(ScriptedOperationsTest, EachOperationStartsActsAndOnItsCauseLapsingFreesA
          State(19).IntruderStrength = 0;
          if (run == 1) State(19).ControlSide = TSide::Confederate;
        }},
-      {"Kentucky", 4, RunUnionOperation4,
+      {"Kentucky",
+       4,
+       RunUnionOperation4,
        [] {
          State(20).ForeignCities = 2;
          GameState.Armies[kMissouriArmy].HqCity = 40;
@@ -137,44 +147,65 @@ TEST_F(ScriptedOperationsTest, EachOperationStartsActsAndOnItsCauseLapsingFreesA
          EXPECT_NE(GameState.Armies[kMissouriArmy].AiTargetCity, 0);
        },
        [](int) { State(6).IntruderStrength = 1; }},
-      {"Richmond", 5, RunUnionOperation5, [] {}, {2, 3},
+      {"Richmond",
+       5,
+       RunUnionOperation5,
+       [] {},
+       {2, 3},
        [] {
          EXPECT_EQ(GameState.Armies[kPotomacArmy].AiTargetCity, 17);
          EXPECT_EQ(GameState.Armies[kPotomacArmy].TargetCity, 16);
          EXPECT_TRUE(CorpsSentTo(5, 13));
        },
        [](int) { State(22).ControlSide = TSide::Union; }},
-      {"Mississippi", 6, RunUnionOperation6, [] {}, {2, 3},
+      {"Mississippi",
+       6,
+       RunUnionOperation6,
+       [] {},
+       {2, 3},
        [] {
          EXPECT_EQ(GameState.Armies[kCumberlandArmy].AiTargetCity, 50);
          EXPECT_EQ(GameState.Armies[kCumberlandArmy].Stance, TCombatStance::Advance);
        },
        [](int) { State(9).IntruderStrength = 1; }},
-      {"Tennessee", 7, RunUnionOperation7, [] {}, {2, 3},
+      {"Tennessee",
+       7,
+       RunUnionOperation7,
+       [] {},
+       {2, 3},
        [] {
          EXPECT_EQ(GameState.Armies[kTennesseeArmy].AiOrder, 7);
          EXPECT_NE(GameState.Armies[kCumberlandArmy].AiTargetCity, 0);
        },
        [](int) { State(21).ForeignCities = 0; }},
-      {"into Kentucky", 10, RunConfederateOperation10,
-       [] { State(21).ControlSide = TSide::Confederate; }, {2, 3},
+      {"into Kentucky",
+       10,
+       RunConfederateOperation10,
+       [] { State(21).ControlSide = TSide::Confederate; },
+       {2, 3},
        [] {
          EXPECT_EQ(GameState.Armies[kRebelArmyOfTennessee].AiTargetCity, 43);
          EXPECT_EQ(GameState.Armies[kRebelArmyOfTennessee].TargetCity, 42);
        },
        [](int) { State(20).ControlSide = TSide::Confederate; }},
-      {"river states", 11, RunConfederateOperation11,
+      {"river states",
+       11,
+       RunConfederateOperation11,
        [] {
          GameState.Cities[51].GarrisonCount = 1;
          GameState.Cities[68].Side = TSide::Union;
        },
-       {1, 2, 3}, [] { EXPECT_TRUE(CorpsSentTo(11, 68)); },
+       {1, 2, 3},
+       [] { EXPECT_TRUE(CorpsSentTo(11, 68)); },
        [](int) {
          for (int s : {24, 25, 26}) State(s).ControlSide = TSide::Union;
          GameState.Cities[51].GarrisonCount = 0;
        }},
-      {"Tennessee held", 12, RunConfederateOperation12,
-       [] { State(21).ControlSide = TSide::Confederate; }, {1, 3},
+      {"Tennessee held",
+       12,
+       RunConfederateOperation12,
+       [] { State(21).ControlSide = TSide::Confederate; },
+       {1, 3},
        [] {
          EXPECT_TRUE(CorpsSentTo(12, 46));
          EXPECT_EQ(GameState.Cities[47].AiOperation, 12);
@@ -183,16 +214,26 @@ TEST_F(ScriptedOperationsTest, EachOperationStartsActsAndOnItsCauseLapsingFreesA
          State(21).ControlSide = TSide::Union;
          SetStrengthOfNation(TNation::Union, 0);
        }},
-      {"Virginia", 13, RunConfederateOperation13, [] {}, {3},
+      {"Virginia",
+       13,
+       RunConfederateOperation13,
+       [] {},
+       {3},
        [] {
          EXPECT_EQ(GameState.Armies[kRebelVirginiaArmy].TargetCity, 17);
          EXPECT_EQ(GameState.Cities[17].AiOperation, 13);
        },
        [](int) { State(22).ControlSide = TSide::Union; }},
-      {"first ports", 14, RunConfederateOperation14, [] {}, {2}, [] {},
+      {"first ports",
+       14,
+       RunConfederateOperation14,
+       [] {},
+       {2},
+       [] {},
        [](int) {
          for (int c = 1; c <= GameState.Cities.Count; ++c)
-           if (GameState.Cities[c].OriginalSide == TSide::Confederate) GameState.Cities[c].Side = TSide::Union;
+           if (GameState.Cities[c].OriginalSide == TSide::Confederate)
+             GameState.Cities[c].Side = TSide::Union;
        }},
   };
   for (const Walk& walk : walks) {
@@ -223,10 +264,8 @@ TEST_F(ScriptedOperationsTest, TheRiverArmiesShareOneWalkDownTheChain) {
   const struct {
     std::vector<int> held;
     int first, second;
-  } rows[] = {{{}, 50, 65},
-              {{50}, 65, 50},
-              {{50, 79, 68}, 67, 65},
-              {{50, 79, 67, 68, 66, 65}, 50, 50}};
+  } rows[] = {
+      {{}, 50, 65}, {{50}, 65, 50}, {{50, 79, 68}, 67, 65}, {{50, 79, 67, 68, 66, 65}, 50, 50}};
   for (const auto& row : rows) {
     Load1862();
     GameState.AiPlans[6].Phase = 3;
@@ -256,7 +295,8 @@ void KeepCapitalCorps(int keep) {
   SetStrengthOfNation(TNation::Confederacy, 1000);
   for (int c = 1; c <= GameState.Corps.Count; ++c) {
     TCorps& corps = GameState.Corps[c];
-    const bool there = corps.Nation == TNation::Union && (corps.State == 32 || corps.State == 34 || corps.State == 10);
+    const bool there = corps.Nation == TNation::Union &&
+                       (corps.State == 32 || corps.State == 34 || corps.State == 10);
     if (there && keep-- <= 0) corps.State = 1;
   }
 }
@@ -273,7 +313,8 @@ void KeepTennesseeCorps(int keep) {
 // Only the Missouri army, with the corps given, lies near Memphis.
 void RiverArmyOf(int corps) {
   GameState.AiPlans[6].Phase = 2;
-  for (int a : {kCumberlandArmy, kTennesseeArmy, 5}) GameState.Armies[a].Theatre = TTheatre::Seaboard;
+  for (int a : {kCumberlandArmy, kTennesseeArmy, 5})
+    GameState.Armies[a].Theatre = TTheatre::Seaboard;
   GameState.Armies[kMissouriArmy].CorpsCount = static_cast<std::uint8_t>(corps);
 }
 
@@ -301,26 +342,46 @@ TEST_F(ScriptedOperationsTest, ThresholdsTheOperationsTurnOn) {
     std::function<int()> observe;
     int expected;
   } rows[] = {
-      {"Maryland's 50 intruders", RunUnionOperation1, [] { PressedCapital(32, 50); }, [] { return ArmyStance(kPotomacArmy); }, TCombatStance::Defend},
-      {"Maryland's 51 intruders", RunUnionOperation1, [] { PressedCapital(32, 51); }, [] { return ArmyStance(kPotomacArmy); }, TCombatStance::Advance},
-      {"Pennsylvania's 5 intruders", RunUnionOperation1, [] { PressedCapital(10, 5); }, [] { return ArmyStance(kPotomacArmy); }, TCombatStance::Defend},
-      {"Pennsylvania's 6 intruders", RunUnionOperation1, [] { PressedCapital(10, 6); }, [] { return ArmyStance(kPotomacArmy); }, TCombatStance::Advance},
-      {"the District's 5 intruders", RunUnionOperation1, [] { PressedCapital(34, 5); }, [] { return ArmyStance(kPotomacArmy); }, TCombatStance::Defend},
-      {"the District's 6 intruders", RunUnionOperation1, [] { PressedCapital(34, 6); }, [] { return ArmyStance(kPotomacArmy); }, TCombatStance::Advance},
-      {"4 corps round the capital", RunUnionOperation1, [] { KeepCapitalCorps(4); }, [] { return PhaseOf(1); }, 1},
-      {"5 corps round the capital", RunUnionOperation1, [] { KeepCapitalCorps(5); }, [] { return PhaseOf(1); }, 2},
-      {"Illinois' 1 intruder", RunUnionOperation2, [] { State(6).IntruderStrength = 1; }, [] { return PhaseOf(2); }, 0},
-      {"Illinois' 2 intruders", RunUnionOperation2, [] { State(6).IntruderStrength = 2; }, [] { return PhaseOf(2); }, 1},
-      {"Missouri's 5 intruders", RunUnionOperation3, [] { MissouriInvaded(5); }, [] { return int{GameState.Corps[29].Stance}; }, TCombatStance::Defend},
-      {"Missouri's 6 intruders", RunUnionOperation3, [] { MissouriInvaded(6); }, [] { return int{GameState.Corps[29].Stance}; }, TCombatStance::Advance},
-      {"Kentucky's last foreign city", RunUnionOperation4, [] { State(20).ForeignCities = 1; }, [] { return PhaseOf(4); }, 0},
-      {"Kentucky's two foreign cities", RunUnionOperation4, [] { State(20).ForeignCities = 2; }, [] { return PhaseOf(4); }, 2},
-      {"2 corps near Memphis", RunUnionOperation6, [] { RiverArmyOf(2); }, [] { return PhaseOf(6); }, 0},
-      {"3 corps near Memphis", RunUnionOperation6, [] { RiverArmyOf(3); }, [] { return PhaseOf(6); }, 3},
-      {"1 corps in Tennessee", RunConfederateOperation12, [] { KeepTennesseeCorps(1); }, [] { return PhaseOf(12); }, 1},
-      {"2 corps in Tennessee", RunConfederateOperation12, [] { KeepTennesseeCorps(2); }, [] { return PhaseOf(12); }, 3},
-      {"Fort Monroe worth 4 times", RunConfederateOperation13, [] { FortMonroeWorth(8); }, [] { return int{GameState.Armies[kRebelVirginiaArmy].AiTargetCity}; }, 22},
-      {"Fort Monroe worth more", RunConfederateOperation13, [] { FortMonroeWorth(9); }, [] { return int{GameState.Armies[kRebelVirginiaArmy].AiTargetCity}; }, 23},
+      {"Maryland's 50 intruders", RunUnionOperation1, [] { PressedCapital(32, 50); },
+       [] { return ArmyStance(kPotomacArmy); }, TCombatStance::Defend},
+      {"Maryland's 51 intruders", RunUnionOperation1, [] { PressedCapital(32, 51); },
+       [] { return ArmyStance(kPotomacArmy); }, TCombatStance::Advance},
+      {"Pennsylvania's 5 intruders", RunUnionOperation1, [] { PressedCapital(10, 5); },
+       [] { return ArmyStance(kPotomacArmy); }, TCombatStance::Defend},
+      {"Pennsylvania's 6 intruders", RunUnionOperation1, [] { PressedCapital(10, 6); },
+       [] { return ArmyStance(kPotomacArmy); }, TCombatStance::Advance},
+      {"the District's 5 intruders", RunUnionOperation1, [] { PressedCapital(34, 5); },
+       [] { return ArmyStance(kPotomacArmy); }, TCombatStance::Defend},
+      {"the District's 6 intruders", RunUnionOperation1, [] { PressedCapital(34, 6); },
+       [] { return ArmyStance(kPotomacArmy); }, TCombatStance::Advance},
+      {"4 corps round the capital", RunUnionOperation1, [] { KeepCapitalCorps(4); },
+       [] { return PhaseOf(1); }, 1},
+      {"5 corps round the capital", RunUnionOperation1, [] { KeepCapitalCorps(5); },
+       [] { return PhaseOf(1); }, 2},
+      {"Illinois' 1 intruder", RunUnionOperation2, [] { State(6).IntruderStrength = 1; },
+       [] { return PhaseOf(2); }, 0},
+      {"Illinois' 2 intruders", RunUnionOperation2, [] { State(6).IntruderStrength = 2; },
+       [] { return PhaseOf(2); }, 1},
+      {"Missouri's 5 intruders", RunUnionOperation3, [] { MissouriInvaded(5); },
+       [] { return int{GameState.Corps[29].Stance}; }, TCombatStance::Defend},
+      {"Missouri's 6 intruders", RunUnionOperation3, [] { MissouriInvaded(6); },
+       [] { return int{GameState.Corps[29].Stance}; }, TCombatStance::Advance},
+      {"Kentucky's last foreign city", RunUnionOperation4, [] { State(20).ForeignCities = 1; },
+       [] { return PhaseOf(4); }, 0},
+      {"Kentucky's two foreign cities", RunUnionOperation4, [] { State(20).ForeignCities = 2; },
+       [] { return PhaseOf(4); }, 2},
+      {"2 corps near Memphis", RunUnionOperation6, [] { RiverArmyOf(2); },
+       [] { return PhaseOf(6); }, 0},
+      {"3 corps near Memphis", RunUnionOperation6, [] { RiverArmyOf(3); },
+       [] { return PhaseOf(6); }, 3},
+      {"1 corps in Tennessee", RunConfederateOperation12, [] { KeepTennesseeCorps(1); },
+       [] { return PhaseOf(12); }, 1},
+      {"2 corps in Tennessee", RunConfederateOperation12, [] { KeepTennesseeCorps(2); },
+       [] { return PhaseOf(12); }, 3},
+      {"Fort Monroe worth 4 times", RunConfederateOperation13, [] { FortMonroeWorth(8); },
+       [] { return int{GameState.Armies[kRebelVirginiaArmy].AiTargetCity}; }, 22},
+      {"Fort Monroe worth more", RunConfederateOperation13, [] { FortMonroeWorth(9); },
+       [] { return int{GameState.Armies[kRebelVirginiaArmy].AiTargetCity}; }, 23},
   };
   for (const auto& row : rows) {
     Load1862();

@@ -47,13 +47,15 @@ int MostValuedCity() {
 
 int MarkedFleets() {
   int n = 0;
-  for (int f = 1; f <= GameState.Fleets.Count; ++f) n += GameState.Fleets[f].TransportTask == kSeaTransport;
+  for (int f = 1; f <= GameState.Fleets.Count; ++f)
+    n += GameState.Fleets[f].TransportTask == kSeaTransport;
   return n;
 }
 
 int WaitingCorps() {
   int n = 0;
-  for (int c = 1; c <= GameState.Corps.Count; ++c) n += GameState.Corps[c].AiMission == kSeaTransport;
+  for (int c = 1; c <= GameState.Corps.Count; ++c)
+    n += GameState.Corps[c].AiMission == kSeaTransport;
   return n;
 }
 
@@ -64,7 +66,8 @@ TEST_F(SeaTransportOn1862, OneLandingATurnAtTheBestEnemyPortAndNoneWithoutGuns) 
     Load1862();
     constexpr int kCutFleet = 6;
     GameState.Fleets[kCutFleet].Ships[TShipType::Transport] = 1;
-    for (int c = 1; c <= GameState.Corps.Count && !guns; ++c) GameState.Corps[c].ArtilleryBrigades = 0;
+    for (int c = 1; c <= GameState.Corps.Count && !guns; ++c)
+      GameState.Corps[c].ArtilleryBrigades = 0;
     const std::vector<int> before = FleetMissions();
     PlanAmphibiousOperations(TNation::Union);
     int launched = 0;
@@ -82,7 +85,8 @@ TEST_F(SeaTransportOn1862, OneLandingATurnAtTheBestEnemyPortAndNoneWithoutGuns) 
     EXPECT_EQ(GameState.Fleets[kCutFleet].TransportTask, 0);
     if (guns) {
       EXPECT_EQ(launched, 1);
-      EXPECT_EQ(GameState.Fleets[1].TransportTask, kSeaTransport) << "two transports make a transport fleet";
+      EXPECT_EQ(GameState.Fleets[1].TransportTask, kSeaTransport)
+          << "two transports make a transport fleet";
       EXPECT_EQ(GameState.Fleets[landing].Mission, TFleetMission::Amphibious);
       EXPECT_EQ(GameState.Fleets[landing].Objective, MostValuedCity());
       EXPECT_GT(WaitingCorps(), 0);
@@ -146,7 +150,8 @@ TEST_F(SeaTransportOn1862, AFetchedOrWaitingCorpsSurvivesTheTurnAndMarchesNoFurt
     // The turn recounts the corps' brigades, so the guns go from the brigades.
     for (int b = 1; b <= GameState.Brigades.Count; ++b) {
       TBrigade& brigade = GameState.Brigades[b];
-      if (brigade.Arm == TArm::Artillery && brigade.Location != row.corps) brigade.Arm = TArm::Infantry;
+      if (brigade.Arm == TArm::Artillery && brigade.Location != row.corps)
+        brigade.Arm = TArm::Infantry;
     }
     for (int f = 1; f <= GameState.Fleets.Count; ++f) {
       if (f != kFleet) GameState.Fleets[f].Ships[TShipType::Transport] = 0;
