@@ -370,10 +370,7 @@ void RunConfederateOperation10() {
 void RunConfederateOperation11() {
   switch (Phase(11)) {
     case Idle:
-      if (AnyRiverStateHeld())
-        SetPhase(11, Preparing);
-      else
-        CancelOperation(11);
+      StartOrCancel(11, AnyRiverStateHeld(), Preparing);
       break;
     case Preparing:
       PrepareRiverDefence();
@@ -390,10 +387,7 @@ void RunConfederateOperation11() {
 void RunConfederateOperation12() {
   switch (Phase(12)) {
     case Idle:
-      if (TennesseeThreatened())
-        SetPhase(12, Preparing);
-      else
-        CancelOperation(12);
+      StartOrCancel(12, TennesseeThreatened(), Preparing);
       return;
     case Preparing:
       PrepareTennesseeDefence();
@@ -411,10 +405,7 @@ void RunConfederateOperation12() {
 void RunConfederateOperation13() {
   if (Phase(13) == Idle) {
     FindNearestCorps(kRichmond, kConfederacy, 5);
-    if (VirginiaHeld() && ThreatEnemyStrength != 0)
-      SetPhase(13, Executing);
-    else
-      CancelOperation(13);
+    StartOrCancel(13, VirginiaHeld() && ThreatEnemyStrength != 0, Executing);
   } else if (Phase(13) == Executing) {
     DefendVirginia();
   }
@@ -422,10 +413,7 @@ void RunConfederateOperation13() {
 
 void RunConfederateOperation14() {
   if (Phase(14) == Idle) {
-    if (AnyOriginalStationHeld())
-      SetPhase(14, Gathering);
-    else
-      CancelOperation(14);
+    StartOrCancel(14, AnyOriginalStationHeld(), Gathering);
   } else if (Phase(14) == Gathering) {
     HoldOriginalPorts();
   }

@@ -56,6 +56,13 @@ void CancelOperation(int operation) {
     if (GameState.Cities[c].AiOperation == operation) GameState.Cities[c].AiOperation = 0;
 }
 
+void StartOrCancel(int operation, bool trigger, int phase) {
+  if (trigger)
+    OperationPlan(operation).Phase = static_cast<std::uint8_t>(phase);
+  else
+    CancelOperation(operation);
+}
+
 bool IsFightingCorps(const TCorps& corps) {
   return corps.Inactive == 0 && corps.Disorder == 0;
 }

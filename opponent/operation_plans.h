@@ -18,6 +18,10 @@ TAiPlan& OperationPlan(int operation);
 void ReleaseCorps(int operation);
 void ReleaseArmies(int operation);
 
+// An idle operation begins in the phase given when its trigger holds, and is
+// cancelled when it does not.
+void StartOrCancel(int operation, bool trigger, int phase);
+
 // Frees every corps, army and city marked for the operation, in every slot.
 void CancelOperation(int operation);
 

@@ -303,17 +303,27 @@ void OrderKentuckyArmies() {
   }
 }
 
-// The first army aims at Louisville while the Union lacks it, the others at
-// the best two cities of Kentucky; an army with nothing to take drops out.
-int TargetKentucky() {
+// The armies under the order attack the best two cities of the state from
+// their bases; a rallying city the Union lacks goes first, to the first army
+// or, when `untilOneAims`, to each army until one has a target. An army left
+// with nothing to take drops out. The result is the armies with a target.
+struct Rally {
+  int city, second;
+  bool untilOneAims;
+};
+
+int AimArmiesIntoState(int k, int state, const Rally& rally) {
   int targeted = 0;
+  bool first = true;
   for (int a = 1; a <= GameState.Armies.Count; ++a) {
     TArmy& army = GameState.Armies[a];
-    if (army.AiOrder != 4) continue;
+    if (army.AiOrder != k) continue;
     army.Stance = TCombatStance::Advance;
-    auto [best, second] = PickTwoCitiesInState(kKentucky, army.HqCity);
-    if (targeted == 0 && !UnionHolds(kLouisville)) best = second = kLouisville;
+    const auto [best, second] = PickTwoCitiesInState(state, army.HqCity);
     SetArmyTargets(army, best, second);
+    const bool rallies = rally.untilOneAims ? targeted == 0 : first;
+    if (rallies && !UnionHolds(rally.city)) SetArmyTargets(army, rally.city, rally.second);
+    first = false;
     if (army.AiTargetCity != 0)
       ++targeted;
     else
@@ -344,25 +354,6 @@ void ReinforceTennessee() {
     army.AiOrder = 7;
     corps += army.CorpsCount;
   }
-}
-
-int TargetTennessee() {
-  int targeted = 0;
-  bool first = true;
-  for (int a = 1; a <= GameState.Armies.Count; ++a) {
-    TArmy& army = GameState.Armies[a];
-    if (army.AiOrder != 7) continue;
-    army.Stance = TCombatStance::Advance;
-    const auto [best, second] = PickTwoCitiesInState(kTennessee, army.HqCity);
-    SetArmyTargets(army, best, second);
-    if (first && !UnionHolds(kDonelson)) SetArmyTargets(army, kDonelson, kNashville);
-    first = false;
-    if (army.AiTargetCity != 0)
-      ++targeted;
-    else
-      army.AiOrder = 0;
-  }
-  return targeted;
 }
 
 // Operation 6: the armies near Memphis go down the river.
@@ -439,6 +430,7 @@ int PickEnemyCityForCorps(int nation, int corps) {
 std::pair<int, int> PickTwoCitiesInState(int state, int from) {
   int best = 0, second = 0;
   int bestScore = 0, secondScore = 0;
+  if (!IsEntryOf(GameState.Cities, from)) return {0, 0};
   const TCity& origin = GameState.Cities[from];
   for (int c = 1; c <= GameState.Cities.Count; ++c) {
     const TCity& city = GameState.Cities[c];
@@ -462,10 +454,7 @@ void RunUnionOperation1() {
   WatchCapital();
   switch (Phase(1)) {
     case Idle:
-      if (EnemyAroundCapital(3))
-        SetPhase(1, Preparing);
-      else
-        CancelOperation(1);
+      StartOrCancel(1, EnemyAroundCapital(3), Preparing);
       break;
     case Preparing:
       PrepareCapitalDefence();
@@ -483,11 +472,10 @@ void RunUnionOperation1() {
 void RunUnionOperation2() {
   switch (Phase(2)) {
     case Idle:
-      if (StateHolder(kKentucky) != kEnemy && StateIntruders(kIllinois) < 2 &&
-          StateIntruders(kOhio) < 2)
-        CancelOperation(2);
-      else
-        SetPhase(2, Preparing);
+      StartOrCancel(2,
+                    StateHolder(kKentucky) == kEnemy || StateIntruders(kIllinois) >= 2 ||
+                        StateIntruders(kOhio) >= 2,
+                    Preparing);
       break;
     case Preparing:
       BeginGathering(2);
@@ -516,10 +504,7 @@ void RunUnionOperation2() {
 void RunUnionOperation3() {
   switch (Phase(3)) {
     case Idle:
-      if (StateHolder(kMissouri) != TSide::Union)
-        CancelOperation(3);
-      else
-        SetPhase(3, Gathering);
+      StartOrCancel(3, StateHolder(kMissouri) == TSide::Union, Gathering);
       break;
     case Gathering:
       GatherMissouriPosts();
@@ -539,10 +524,7 @@ void RunUnionOperation4() {
     case Idle: {
       const bool almostWon =
           StateHolder(kKentucky) == TSide::Union && GameState.States[kKentucky].ForeignCities == 1;
-      if (!almostWon && FrontStatesQuiet())
-        SetPhase(4, Gathering);
-      else
-        CancelOperation(4);
+      StartOrCancel(4, !almostWon && FrontStatesQuiet(), Gathering);
       break;
     }
     case Gathering:
@@ -554,7 +536,8 @@ void RunUnionOperation4() {
     case Executing:
       CountExecutingTurn(4);
       if (KentuckyCampaignOver()) return SetPhase(4, Idle);
-      if (TargetKentucky() == 0) SetPhase(4, Gathering);
+      if (AimArmiesIntoState(4, kKentucky, {kLouisville, kLouisville, true}) == 0)
+        SetPhase(4, Gathering);
       break;
   }
 }
@@ -563,10 +546,7 @@ void RunUnionOperation4() {
 void RunUnionOperation5() {
   switch (Phase(5)) {
     case Idle:
-      if (StateHolder(kVirginia) == TSide::Union)
-        CancelOperation(5);
-      else
-        SetPhase(5, Gathering);
+      StartOrCancel(5, StateHolder(kVirginia) != TSide::Union, Gathering);
       break;
     case Gathering: {
       BeginGathering(5);
@@ -609,10 +589,10 @@ void RunUnionOperation5() {
 void RunUnionOperation6() {
   switch (Phase(6)) {
     case Idle:
-      if (StateHolder(kLouisiana) == kEnemy || StateHolder(kMississippi) == kEnemy)
-        SetPhase(6, Gathering);
-      if (!FrontStatesSecure()) SetPhase(6, Idle);
-      if (Phase(6) == Idle) CancelOperation(6);
+      StartOrCancel(6,
+                    (StateHolder(kLouisiana) == kEnemy || StateHolder(kMississippi) == kEnemy) &&
+                        FrontStatesSecure(),
+                    Gathering);
       break;
     case Gathering: {
       Plan(6).Counter = 0;
@@ -647,10 +627,7 @@ void RunUnionOperation6() {
 void RunUnionOperation7() {
   switch (Phase(7)) {
     case Idle:
-      if (!TennesseeSecure() && FrontStatesQuiet())
-        SetPhase(7, Gathering);
-      else
-        CancelOperation(7);
+      StartOrCancel(7, !TennesseeSecure() && FrontStatesQuiet(), Gathering);
       break;
     case Gathering:
       BeginGathering(7);
@@ -663,7 +640,8 @@ void RunUnionOperation7() {
       CountExecutingTurn(7);
       if (TennesseeSecure() || !FrontStatesSecure()) return SetPhase(7, Idle);
       ReinforceTennessee();
-      if (TargetTennessee() == 0) SetPhase(7, Gathering);
+      if (AimArmiesIntoState(7, kTennessee, {kDonelson, kNashville, false}) == 0)
+        SetPhase(7, Gathering);
       break;
   }
 }

@@ -29,5 +29,6 @@ bool DispatchUnionCorps(int city, int operation);
 int PickEnemyCityForCorps(int nation, int corps);
 
 // The best and second best cities of the state not held by the Union, by five
-// times their value less the hexes from the city `from`; 0 for none.
+// times their value less the hexes from the city `from`; 0 for none, and
+// none without a city to start from.
 std::pair<int, int> PickTwoCitiesInState(int state, int from);
