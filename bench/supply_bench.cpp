@@ -1,5 +1,5 @@
-// The supply links, the supply pass and the force totals run for every nation
-// every turn, on the whole of a real start point. The start file of 1862 is
+// The supply links, the supply pass, the force totals and the computer's force
+// management run for every nation every turn, on the whole of a real start point. The start file of 1862 is
 // read from beside the game (the build folder, one up from this program), or
 // from the folder GRAYMARCH_GAME_DIR names.
 #include <benchmark/benchmark.h>
@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "opponent/force_management.h"
 #include "world/force_totals.h"
 #include "world/game_window.h"
 #include "world/random.h"
@@ -109,5 +110,24 @@ void BM_ComputeForceTotals(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ComputeForceTotals)->Unit(benchmark::kMillisecond);
+
+// Every nation in the computer's hands, each run from the same start.
+void BM_ManageComputerForces(benchmark::State& state) {
+  if (!Prepare(state)) return;
+  RecordingWindow window;
+  GameWindow* previous = InstallGameWindow(&window);
+  SetRandomSeed(1862);
+  for (auto _ : state) {
+    state.PauseTiming();
+    Start1862().Restore();
+    for (int n = 1; n <= GameState.Nations.Count; ++n) GameState.Nations[n].Human = 0;
+    window.ForgetRecords();
+    state.ResumeTiming();
+    ManageComputerForces();
+    benchmark::DoNotOptimize(GameState.Brigades);
+  }
+  InstallGameWindow(previous);
+}
+BENCHMARK(BM_ManageComputerForces)->Unit(benchmark::kMillisecond);
 
 }  // namespace
