@@ -1,7 +1,7 @@
-// The supply links, the supply pass, the force totals and the computer's force
-// management run for every nation every turn, on the whole of a real start point. The start file of 1862 is
-// read from beside the game (the build folder, one up from this program), or
-// from the folder GRAYMARCH_GAME_DIR names.
+// The supply links, the supply pass, the force totals and the computer's
+// force management run for every nation every turn, on the whole of a real
+// start point. The start file of 1862 is read from beside the game (the build
+// folder, one up from this program), or from the folder GRAYMARCH_GAME_DIR names.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -69,6 +69,23 @@ bool Prepare(benchmark::State& state) {
   return false;
 }
 
+// Runs the rule on the start point every time, its notices recorded.
+template <typename Rule>
+void RunFromEachStart(benchmark::State& state, Rule rule) {
+  if (!Prepare(state)) return;
+  RecordingWindow window;
+  GameWindow* previous = InstallGameWindow(&window);
+  SetRandomSeed(1862);
+  for (auto _ : state) {
+    state.PauseTiming();
+    Start1862().Restore();
+    window.ForgetRecords();
+    state.ResumeTiming();
+    rule();
+  }
+  InstallGameWindow(previous);
+}
+
 void BM_ComputeCitySupplyLinks(benchmark::State& state) {
   if (!Prepare(state)) return;
   Start1862().Restore();
@@ -83,19 +100,10 @@ BENCHMARK(BM_ComputeCitySupplyLinks)->Unit(benchmark::kMillisecond);
 // The pass after movement, which also takes the losses; every run starts from
 // the same stocks and strengths.
 void BM_UpdateSupplyAndAttrition(benchmark::State& state) {
-  if (!Prepare(state)) return;
-  RecordingWindow window;
-  GameWindow* previous = InstallGameWindow(&window);
-  SetRandomSeed(1862);
-  for (auto _ : state) {
-    state.PauseTiming();
-    Start1862().Restore();
-    window.ForgetRecords();
-    state.ResumeTiming();
+  RunFromEachStart(state, [] {
     UpdateSupplyAndAttrition(kSupplyAfterMovement);
     benchmark::DoNotOptimize(GameState.Corps);
-  }
-  InstallGameWindow(previous);
+  });
 }
 BENCHMARK(BM_UpdateSupplyAndAttrition)->Unit(benchmark::kMillisecond);
 
@@ -113,20 +121,11 @@ BENCHMARK(BM_ComputeForceTotals)->Unit(benchmark::kMillisecond);
 
 // Every nation in the computer's hands, each run from the same start.
 void BM_ManageComputerForces(benchmark::State& state) {
-  if (!Prepare(state)) return;
-  RecordingWindow window;
-  GameWindow* previous = InstallGameWindow(&window);
-  SetRandomSeed(1862);
-  for (auto _ : state) {
-    state.PauseTiming();
-    Start1862().Restore();
+  RunFromEachStart(state, [] {
     for (int n = 1; n <= GameState.Nations.Count; ++n) GameState.Nations[n].Human = 0;
-    window.ForgetRecords();
-    state.ResumeTiming();
     ManageComputerForces();
     benchmark::DoNotOptimize(GameState.Brigades);
-  }
-  InstallGameWindow(previous);
+  });
 }
 BENCHMARK(BM_ManageComputerForces)->Unit(benchmark::kMillisecond);
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <vector>
 
-#include "world/codes.h"
 #include "world/army_naming.h"
+#include "world/codes.h"
 #include "world/force_slots.h"
 #include "world/hex_grid.h"
 #include "world/table_slots.h"
@@ -28,8 +28,8 @@ struct Group {
 };
 
 bool IsFree(const TCorps& corps, int n, int theatre) {
-  return corps.Inactive == 0 && corps.Nation == n && corps.Army == 0 &&
-         corps.Theatre == theatre && corps.Stance < TCombatStance::Embarked;
+  return corps.Inactive == 0 && corps.Nation == n && corps.Army == 0 && corps.Theatre == theatre &&
+         corps.Stance < TCombatStance::Embarked;
 }
 
 int SupplyLevelOf(int city) {
@@ -67,7 +67,7 @@ bool MaySeed(int n, int theatre, const TCorps& seed) {
 int TalliedState(const TCorps& corps, int theatre) {
   const int state = corps.State;
   return IsEntryOf(GameState.States, state) && GameState.States[state].Theatre == theatre ? state
-                                                                                           : 0;
+                                                                                          : 0;
 }
 
 // The seed and up to five free corps in supplied cities near it, marked as
@@ -167,8 +167,7 @@ void FormArmiesInTheatre(int n, int theatre) {
     // A group without three brigades from the last corps' state, or a nation
     // with its fill of armies, forms none; its corps stay taken this turn.
     const bool enoughBrigades = IsEntryOf(GameState.States, last) && group.tally[last] >= 3;
-    if (!enoughBrigades || GameState.Nations[n].ArmyCount > kMostArmies ||
-        group.corps.size() <= 1)
+    if (!enoughBrigades || GameState.Nations[n].ArmyCount > kMostArmies || group.corps.size() <= 1)
       continue;
     if (!FormArmy(n, theatre, group)) {
       Unmark(n);

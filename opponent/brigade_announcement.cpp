@@ -33,10 +33,14 @@ bool MaySee(int nation) {
 
 std::string ArmWord(int arm) {
   switch (arm) {
-    case TArm::Artillery: return " " + TextLine(kArtilleryWordText);
-    case TArm::Infantry: return " " + TextLine(kInfantryWordText);
-    case TArm::Cavalry: return " " + TextLine(kCavalryWordText);
-    default: return "";
+    case TArm::Artillery:
+      return " " + TextLine(kArtilleryWordText);
+    case TArm::Infantry:
+      return " " + TextLine(kInfantryWordText);
+    case TArm::Cavalry:
+      return " " + TextLine(kCavalryWordText);
+    default:
+      return "";
   }
 }
 
@@ -56,8 +60,8 @@ void AnnounceBrigade(int nation, int place, int brigade, int news, int count) {
   const TBrigade& record = GameState.Brigades[brigade];
   if (!IsEntryOf(GameState.States, record.HomeState)) return;
   ClearEventMessage();
-  EventMessage.Line1 = OrdinalWord(record.Number) +
-                       GameState.States[record.HomeState].Name.str() + ArmWord(record.Arm);
+  EventMessage.Line1 = OrdinalWord(record.Number) + GameState.States[record.HomeState].Name.str() +
+                       ArmWord(record.Arm);
   switch (news) {
     case TBrigadeNews::Recruited:
       EventMessage.Kind = kRecruitsNotice;
@@ -73,7 +77,8 @@ void AnnounceBrigade(int nation, int place, int brigade, int news, int count) {
       EventMessage.Kind = kPlacementNotice;
       EventMessage.Line2 = TextLine(kCorpsText) + CommanderName(place);
       break;
-    default: break;
+    default:
+      break;
   }
   ShowEventMessage();
 }

@@ -25,7 +25,9 @@ constexpr int kCorpsForPromotion = 25;
 constexpr int kCapitalKeep = 8;
 constexpr int kQuietCapitalKeep = 10;
 
-bool IsForeignPower(int n) { return n == TNation::France || n == TNation::Britain; }
+bool IsForeignPower(int n) {
+  return n == TNation::France || n == TNation::Britain;
+}
 
 bool MayTakeBrigades(const TCorps& corps, int n, int theatre) {
   return corps.Inactive == 0 && corps.Nation == n && corps.Stance < TCombatStance::Embarked &&
@@ -73,10 +75,12 @@ bool Fits(const TBrigade& brigade, int b, const TCorps& corps, bool fromGarrison
     case TArm::Artillery:
       return fromGarrison ? corps.ArtilleryStrength == 0 : corps.ArtilleryBrigades == 0;
     case TArm::Infantry:
-      return lineSlot && (corps.Kind == TCorpsKind::Corps ||
-                          corps.Kind == TCorpsKind::InfantryDivision);
-    case TArm::Cavalry: return lineSlot && corps.Kind == TCorpsKind::CavalryDivision;
-    default: return false;
+      return lineSlot &&
+             (corps.Kind == TCorpsKind::Corps || corps.Kind == TCorpsKind::InfantryDivision);
+    case TArm::Cavalry:
+      return lineSlot && corps.Kind == TCorpsKind::CavalryDivision;
+    default:
+      return false;
   }
 }
 
@@ -105,7 +109,7 @@ bool AttachFirstFitting(int n, int k, int garrison) {
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
     const TBrigade& brigade = GameState.Brigades[b];
     const bool available = garrison == 0 ? brigade.Status == TBrigadeStatus::ArmedAndWaiting
-                                          : IsGarrisonOf(brigade, garrison);
+                                         : IsGarrisonOf(brigade, garrison);
     if (brigade.Nation != n || !available || !Fits(brigade, b, corps, garrison != 0)) continue;
     Attach(n, k, b, garrison != 0);
     return true;
@@ -204,15 +208,9 @@ ArmCount GarrisonOf(int n, int c) {
   return count;
 }
 
-}  // namespace
-
-void BalanceCorpsBrigades(int n) {
-  for (int t = kTheatreCount; t >= 1; --t) {
-    for (int k = 1; k <= GameState.Corps.Count; ++k)
-      if (MayTakeBrigades(GameState.Corps[k], n, t)) BalanceCorps(n, k);
-  }
-}
-
+// The Union and the Confederacy raise where they formed fewest corps lately,
+// with some chance, and nowhere when every theatre is well served; France
+// raises in the West and Britain on the Seaboard.
 int TheatreForNewCorps(int n) {
   if (n == TNation::France) return TTheatre::West;
   if (n == TNation::Britain) return TTheatre::Seaboard;
@@ -230,6 +228,15 @@ int TheatreForNewCorps(int n) {
     }
   }
   return chosen;
+}
+
+}  // namespace
+
+void BalanceCorpsBrigades(int n) {
+  for (int t = kTheatreCount; t >= 1; --t) {
+    for (int k = 1; k <= GameState.Corps.Count; ++k)
+      if (MayTakeBrigades(GameState.Corps[k], n, t)) BalanceCorps(n, k);
+  }
 }
 
 void FormCorpsFromWaitingBrigades(int n) {

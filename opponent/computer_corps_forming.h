@@ -8,9 +8,3 @@ void BalanceCorpsBrigades(int nation);
 void FormCorpsFromWaitingBrigades(int nation);
 void FormCorpsFromSurplusGarrisons(int nation);
 void PromoteDivisions(int nation);
-
-// The theatre the next new corps is raised in: for the Union and the
-// Confederacy the one with the fewest corps formed there lately, weighted and
-// with some chance (0 when all are well served), France's in the West and
-// Britain's on the Seaboard.
-int TheatreForNewCorps(int nation);

@@ -25,7 +25,9 @@ constexpr int kFirstFortPrice = 350;
 constexpr int kFortPriceFall = 75;
 constexpr int kCheapestFort = 50;
 
-bool IsSupplied(const TCity& city) { return city.SupplyLevel >= 1 && city.SupplyLevel <= 3; }
+bool IsSupplied(const TCity& city) {
+  return city.SupplyLevel >= 1 && city.SupplyLevel <= 3;
+}
 
 // A city of the nation, held by its camp and in supply.
 bool HoldsCity(int n, const TCity& city) {
@@ -56,7 +58,9 @@ int BrigadeForCity(const TCity& city) {
   return 0;
 }
 
-bool IsPort(const TCity& city) { return city.SeaPort != 0 || city.RiverPort != 0; }
+bool IsPort(const TCity& city) {
+  return city.SeaPort != 0 || city.RiverPort != 0;
+}
 
 bool WantsFort(const TCity& city) {
   if (city.GarrisonCount > city.Fortifications) return true;

@@ -61,7 +61,9 @@ bool IsRifleman(const TBrigade& brigade) {
          (brigade.Arm == TArm::Infantry || brigade.Arm == TArm::Cavalry);
 }
 
-int Percent(int part, int whole) { return whole == 0 ? 0 : 100 * part / whole; }
+int Percent(int part, int whole) {
+  return whole == 0 ? 0 : 100 * part / whole;
+}
 
 // Whether the nation's foot and horse still carry more muskets, in share,
 // than everyone else's.
@@ -93,6 +95,30 @@ void ClearCorpsSlot(TCorps& corps) {
   // A corps raised later in this slot starts free of the dead one's operation.
   corps.AiMission = 0;
   corps.Inactive = 1;
+}
+
+// One more car of rail capacity a turn for a warring camp whose trains are
+// all in use, paid by the first theatre with supplies to spare.
+void BuyRailCapacity(int n) {
+  if (n != TNation::Union && n != TNation::Confederacy) return;
+  TNationRec& nation = GameState.Nations[n];
+  if (nation.RailCapacity > nation.RailUsed + 1 || nation.RailCapacity >= kMostRailCapacity) return;
+  for (int c = 1; c <= GameState.Cities.Count; ++c) {
+    const TCity& city = GameState.Cities[c];
+    if (city.Nation != n || !IsTheatre(city.Theatre)) continue;
+    if (nation.Supplies[city.Theatre] <= TheatreReserve(n, city.Theatre) + kRailMargin) continue;
+    nation.Supplies[city.Theatre] -= kRailPrice;
+    ++nation.RailCapacity;
+    return;
+  }
+}
+
+// Empties every corps slot whose corps has ceased to exist.
+void ClearDeadCorpsSlots() {
+  for (int c = 1; c <= GameState.Corps.Count; ++c) {
+    TCorps& corps = GameState.Corps[c];
+    if (corps.Nation == 0 || corps.Inactive != 0) ClearCorpsSlot(corps);
+  }
 }
 
 void ManageNationBeforeCountdown(int n) {
@@ -135,21 +161,6 @@ void TopUpBrigades(int n) {
   }
 }
 
-void BuyRailCapacity(int n) {
-  if (n != TNation::Union && n != TNation::Confederacy) return;
-  TNationRec& nation = GameState.Nations[n];
-  if (nation.RailCapacity > nation.RailUsed + 1 || nation.RailCapacity >= kMostRailCapacity)
-    return;
-  for (int c = 1; c <= GameState.Cities.Count; ++c) {
-    const TCity& city = GameState.Cities[c];
-    if (city.Nation != n || !IsTheatre(city.Theatre)) continue;
-    if (nation.Supplies[city.Theatre] <= TheatreReserve(n, city.Theatre) + kRailMargin) continue;
-    nation.Supplies[city.Theatre] -= kRailPrice;
-    ++nation.RailCapacity;
-    return;
-  }
-}
-
 void UpgradeWeapons(int n) {
   // France and Britain re-arm whenever they can; the warring camps only
   // while they are not ahead of the rest.
@@ -159,8 +170,7 @@ void UpgradeWeapons(int n) {
   constexpr int kInfantryChoice[] = {TWeapon::Springfields, TWeapon::Sharps, TWeapon::Spencers};
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
     TBrigade& brigade = GameState.Brigades[b];
-    if (brigade.Nation != n || !IsRifleman(brigade) || brigade.Weapon != TWeapon::Muskets)
-      continue;
+    if (brigade.Nation != n || !IsRifleman(brigade) || brigade.Weapon != TWeapon::Muskets) continue;
     const int* choice = brigade.Arm == TArm::Cavalry ? kCavalryChoice : kInfantryChoice;
     for (int k = 0; k < 3; ++k) {
       if (nation.WeaponStock[choice[k]] <= brigade.Strength) continue;
@@ -168,12 +178,5 @@ void UpgradeWeapons(int n) {
       brigade.Weapon = static_cast<std::uint8_t>(choice[k]);
       break;
     }
-  }
-}
-
-void ClearDeadCorpsSlots() {
-  for (int c = 1; c <= GameState.Corps.Count; ++c) {
-    TCorps& corps = GameState.Corps[c];
-    if (corps.Nation == 0 || corps.Inactive != 0) ClearCorpsSlot(corps);
   }
 }

@@ -7,9 +7,7 @@
 
 void ManageComputerForces();
 
-// The phases of the nation's turn that are kept here.
+// Worn brigades filled up from their home state's recruits.
 void TopUpBrigades(int nation);
-void BuyRailCapacity(int nation);
+// Muskets exchanged for better weapons from the nation's stock.
 void UpgradeWeapons(int nation);
-// Empties every corps slot whose corps has ceased to exist.
-void ClearDeadCorpsSlots();

@@ -184,7 +184,8 @@ void ShiftProductionShare(int n) {
     --share[kInfantryShare];
   }
   const auto keepNaval = [&](int kept) {
-    share[kInfantryShare] = static_cast<std::uint8_t>(share[kInfantryShare] + share[kNavalShare] - kept);
+    share[kInfantryShare] =
+        static_cast<std::uint8_t>(share[kInfantryShare] + share[kNavalShare] - kept);
     share[kNavalShare] = static_cast<std::uint8_t>(kept);
   };
   const auto& tally = nation.ShipTally;
@@ -201,12 +202,16 @@ bool IsOwnPort(int n, const TCity& city) {
          IsTheatre(city.Theatre);
 }
 
-bool IsOwnSeaPort(int n, const TCity& city) { return city.SeaPort != 0 && IsOwnPort(n, city); }
+bool IsOwnSeaPort(int n, const TCity& city) {
+  return city.SeaPort != 0 && IsOwnPort(n, city);
+}
 bool IsOwnRiverPort(int n, const TCity& city) {
   return city.RiverPort != 0 && IsOwnPort(n, city);
 }
 
-U16& SuppliesAt(int n, const TCity& city) { return GameState.Nations[n].Supplies[city.Theatre]; }
+U16& SuppliesAt(int n, const TCity& city) {
+  return GameState.Nations[n].Supplies[city.Theatre];
+}
 
 struct YardSums {
   int a = 0;
@@ -279,7 +284,8 @@ void BuildShipyards(int n, const NavalWants& need) {
   if (sea.a < need.ironclads / 2 && sea.a < 8)
     BuildSeaYards(n, &TCity::ShipyardA, sea.a, need.ironclads / 2, 500);
   const int hulls = need.transports + need.warships;
-  if (sea.b < hulls / 2 && sea.b < 16) BuildSeaYards(n, &TCity::ShipyardB, sea.b, hulls * 2 / 3, 250);
+  if (sea.b < hulls / 2 && sea.b < 16)
+    BuildSeaYards(n, &TCity::ShipyardB, sea.b, hulls * 2 / 3, 250);
   const YardSums river = SumYards(n, IsOwnRiverPort);
   if (river.a < need.riverIronclads / 2) BuildRiverYard(n, &TCity::ShipyardA, 500);
   if (river.b < need.riverWarships / 2) BuildRiverYard(n, &TCity::ShipyardB, 250);
@@ -384,10 +390,14 @@ void TallyShips() {
 NavalWants WantedShips(int n) {
   const NavalWants enemy = EnemyShips(n);
   switch (n) {
-    case TNation::Union: return UnionWants(enemy, GameState.Nations[n]);
-    case TNation::Confederacy: return ConfederateWants(enemy, n);
-    case TNation::France: return ForeignWants(enemy, enemy.ironclads / 2 + 2, 16, 6);
-    default: return ForeignWants(enemy, enemy.ironclads / 2, 24, 12);
+    case TNation::Union:
+      return UnionWants(enemy, GameState.Nations[n]);
+    case TNation::Confederacy:
+      return ConfederateWants(enemy, n);
+    case TNation::France:
+      return ForeignWants(enemy, enemy.ironclads / 2 + 2, 16, 6);
+    default:
+      return ForeignWants(enemy, enemy.ironclads / 2, 24, 12);
   }
 }
 

@@ -8,7 +8,6 @@
 #include "support/window_fixture.h"
 #include "world/brigade_rules.h"
 #include "world/codes.h"
-#include "world/random.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -102,15 +101,15 @@ TEST_F(ComputerFormationsTest, FortsRiseOneLevelPerTurnAboveTheReserveUpToTheYea
     int fortsAfter, gunsAfter, suppliesAfter, notices;
   };
   const Row rows[] = {
-      {1863, 0, 0, 1, 0, 2001, 1, 1, 0, 1801, 1},     // garrison above the forts: 200 in 1863
-      {1863, 1, 0, 1, 0, 2001, 1, 1, 0, 2001, 0},     // not above
-      {1863, 1, 0, 0, 1, 2001, 2, 2, 0, 1801, 0},     // a port below 2; notice not ours to see
-      {1863, 1, 0, 0, 1, 2000, 1, 1, 0, 2000, 0},     // not above the reserve + 2000
-      {1863, 5, 2, 9, 1, 5000, 3, 6, 3, 4800, 1},     // guns come free above 2000
-      {1863, 5, 3, 9, 1, 5000, 0, 6, 3, 4800, 0},     // guns at the year's limit
-      {1863, 6, 2, 9, 1, 5000, 1, 6, 2, 5000, 0},     // forts at the limit: passed over
-      {1861, 1, 0, 9, 0, 5000, 1, 2, 0, 4650, 1},     // 350 in 1861
-      {1866, 0, 0, 1, 0, 2001, 1, 1, 0, 1951, 1},     // never cheaper than 50
+      {1863, 0, 0, 1, 0, 2001, 1, 1, 0, 1801, 1},  // garrison above the forts: 200 in 1863
+      {1863, 1, 0, 1, 0, 2001, 1, 1, 0, 2001, 0},  // not above
+      {1863, 1, 0, 0, 1, 2001, 2, 2, 0, 1801, 0},  // a port below 2; notice not ours to see
+      {1863, 1, 0, 0, 1, 2000, 1, 1, 0, 2000, 0},  // not above the reserve + 2000
+      {1863, 5, 2, 9, 1, 5000, 3, 6, 3, 4800, 1},  // guns come free above 2000
+      {1863, 5, 3, 9, 1, 5000, 0, 6, 3, 4800, 0},  // guns at the year's limit
+      {1863, 6, 2, 9, 1, 5000, 1, 6, 2, 5000, 0},  // forts at the limit: passed over
+      {1861, 1, 0, 9, 0, 5000, 1, 2, 0, 4650, 1},  // 350 in 1861
+      {1866, 0, 0, 1, 0, 2001, 1, 1, 0, 1951, 1},  // never cheaper than 50
   };
   GameState.Day = 21;  // a reserve of the demand, 0 here
   for (const Row& row : rows) {
@@ -167,7 +166,8 @@ TEST_F(ComputerFormationsTest, CorpsTakeOneFittingBrigadeAndReleaseEveryGarrison
     corps.OtherBrigades = static_cast<std::uint8_t>(row.brigades);
     corps.ArtilleryBrigades = 1;
     const int b = SetBrigade(row.slot, row.arm, row.status, row.status == 2 ? city : 0, kWestState);
-    const int battery = SetBrigade(499, TArm::Artillery, TBrigadeStatus::InGarrison, other, kWestState);
+    const int battery =
+        SetBrigade(499, TArm::Artillery, TBrigadeStatus::InGarrison, other, kWestState);
     RecountGarrisons();
     BalanceCorpsBrigades(TNation::Union);
     EXPECT_EQ(corps.Capacity, 9);
@@ -183,60 +183,6 @@ TEST_F(ComputerFormationsTest, CorpsTakeOneFittingBrigadeAndReleaseEveryGarrison
   }
 }
 
-TEST_F(ComputerFormationsTest, NewCorpsGoWhereFewestWereFormedAndNowhereWhenAllAreServed) {
-  struct Row {
-    int nation, weight1, weight2, weight3;
-    std::deque<ScriptedDraw> draws;
-    int theatre;
-  };
-  const Row rows[] = {
-      {TNation::Union, 15, 45, 23, {{15, 0}, {15, 0}, {15, 0}}, 0},  // 45, 45, 46
-      {TNation::Union, 14, 45, 23, {{15, 2}, {15, 0}, {15, 0}}, 1},  // 44
-      {TNation::Union, 14, 45, 23, {{15, 3}, {15, 0}, {15, 0}}, 0},
-      {TNation::Confederacy, 0, 0, 0, {{15, 5}, {15, 3}, {15, 4}}, 2},
-      {TNation::Confederacy, 0, 0, 0, {{15, 3}, {15, 3}, {15, 3}}, 1},  // the first of equals
-      {TNation::France, 0, 0, 0, {}, TTheatre::West},
-      {TNation::Britain, 0, 0, 0, {}, TTheatre::Seaboard},
-  };
-  for (const Row& row : rows) {
-    auto& weight = GameState.Nations[row.nation].AiWeight;
-    weight[1] = static_cast<std::uint8_t>(row.weight1);
-    weight[2] = static_cast<std::uint8_t>(row.weight2);
-    weight[3] = static_cast<std::uint8_t>(row.weight3);
-    ScriptRandomDraws(row.draws);
-    EXPECT_EQ(TheatreForNewCorps(row.nation), row.theatre);
-    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
-  }
-}
-
-TEST_F(ComputerFormationsTest, DivisionsBecomeCorpsOnceTheNationHasManyUnderAFitLeader) {
-  struct Row {
-    int corpsCount, modifier, rank;
-    bool promoted;
-    int rankAfter;
-  };
-  const Row rows[] = {
-      {26, 0, 1, true, 3}, {26, -1, 2, false, 2}, {26, -1, 3, true, 3}, {25, 0, 1, false, 1},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(testing::Message() << row.corpsCount << ", " << row.modifier << ", " << row.rank);
-    GameState.Nations[TNation::Union].CorpsCount = static_cast<std::uint8_t>(row.corpsCount);
-    TLeader& leader = GameState.Leaders[7];
-    leader.Modifier = static_cast<std::int8_t>(row.modifier);
-    leader.Rank = static_cast<std::uint8_t>(row.rank);
-    leader.Combat = 60;
-    const int k = AddCorps(10, 10, TSide::Union, TNation::Union);
-    GameState.Corps[k].Leader = 7;
-    GameState.Corps[k].Kind = TCorpsKind::InfantryDivision;
-    GameState.Corps[k].Capacity = 4;
-    PromoteDivisions(TNation::Union);
-    EXPECT_EQ(GameState.Corps[k].Kind == TCorpsKind::Corps, row.promoted);
-    EXPECT_EQ(GameState.Corps[k].Capacity, row.promoted ? 60 / 12 + 4 : 4);
-    EXPECT_EQ(leader.Rank, row.rankAfter);
-    GameState.Corps[k].Inactive = 1;
-  }
-}
-
 // Armies gather two to six corps; a group that fails keeps its corps out of
 // the next army rather than handing them to it.
 TEST_F(ComputerFormationsTest, ArmiesGatherTwoToSixCorpsOnlyOfTheirOwnGroup) {
@@ -244,14 +190,13 @@ TEST_F(ComputerFormationsTest, ArmiesGatherTwoToSixCorpsOnlyOfTheirOwnGroup) {
     int corps, brigades, armyCount, weight, strays, armyCorps;
   };
   const Row rows[] = {
-      {1, 3, 0, 2, 0, 0},   // a seed alone
-      {2, 1, 0, 2, 0, 0},   // two brigades from the state
-      {2, 2, 0, 2, 0, 2},   // four
-      {8, 1, 0, 2, 0, 6},   // six at most; the rest stand too near its headquarters
-      {2, 2, 9, 2, 0, 2},
-      {2, 2, 10, 2, 0, 0},  // the nation has its fill of armies
-      {2, 2, 0, 1, 0, 0},   // no wish for an army here
-      {2, 2, 0, 2, 2, 2},   // a failed group elsewhere stays out of the army
+      {1, 3, 0, 2, 0, 0},  // a seed alone
+      {2, 1, 0, 2, 0, 0},  // two brigades from the state
+      {2, 2, 0, 2, 0, 2},  // four
+      {8, 1, 0, 2, 0, 6},  // six at most; the rest stand too near its headquarters
+      {2, 2, 9, 2, 0, 2}, {2, 2, 10, 2, 0, 0},  // the nation has its fill of armies
+      {2, 2, 0, 1, 0, 0},                       // no wish for an army here
+      {2, 2, 0, 2, 2, 2},                       // a failed group elsewhere stays out of the army
   };
   GameState.States[kSeaboardState].CapitalCity = 1;
   for (const Row& row : rows) {

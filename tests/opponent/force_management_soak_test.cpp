@@ -45,7 +45,8 @@ TEST_F(ComputerForcesSoak, ThreeComputerYearsRaiseFormAndLaunchBreakingNothing) 
   std::vector<std::string> findings;
   const auto note = [&](const std::string& phase, const std::vector<std::string>& broken) {
     for (const auto& [f, side] : building)
-      launched[f] = launched[f] || (GameState.Fleets[f].Status == 0 && GameState.Fleets[f].Side == side);
+      launched[f] =
+          launched[f] || (GameState.Fleets[f].Status == 0 && GameState.Fleets[f].Side == side);
     for (const std::string& finding : broken)
       if (findings.size() < kMostFindingsReported) findings.push_back(phase + ": " + finding);
   };

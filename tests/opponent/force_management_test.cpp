@@ -49,14 +49,14 @@ TEST_F(ForceManagementTest, BrigadesAreToppedUpOnlyAboveTheReserveAndFromAFullPo
       // 30 short, quality 5: (5 x 50 + 30) div 80 = 3; the South's recruits learn: 4.
       {TNation::Union, 1, 100, 400, 30, 0, 30, 80, 3, 0, 0},
       {TNation::Confederacy, 1, 100, 400, 30, 0, 29, 80, 4, 0, 29},
-      {TNation::Union, 1, 100, 399, 30, 0, 30, 50, 5, 30, 30},   // day 1: four weeks kept
-      {TNation::Union, 11, 100, 300, 30, 1, 30, 80, 3, 0, 0},    // day 11: three
+      {TNation::Union, 1, 100, 399, 30, 0, 30, 50, 5, 30, 30},  // day 1: four weeks kept
+      {TNation::Union, 11, 100, 300, 30, 1, 30, 80, 3, 0, 0},   // day 11: three
       {TNation::Union, 11, 100, 299, 30, 0, 30, 50, 5, 30, 30},
-      {TNation::Union, 21, 100, 100, 30, 0, 30, 80, 3, 0, 0},    // day 21: one
+      {TNation::Union, 21, 100, 100, 30, 0, 30, 80, 3, 0, 0},  // day 21: one
       {TNation::Union, 21, 100, 99, 30, 0, 30, 50, 5, 30, 30},
       {TNation::Union, 1, 20000, 65535, 30, 0, 30, 50, 5, 30, 30},  // 80,000 kept: no wrap
-      {TNation::Union, 21, 0, 0, 29, 0, 30, 50, 5, 29, 30},      // pool short of the need
-      {TNation::Union, 21, 0, 0, 30, 2, 30, 50, 5, 30, 30},      // corps out of supply
+      {TNation::Union, 21, 0, 0, 29, 0, 30, 50, 5, 29, 30},         // pool short of the need
+      {TNation::Union, 21, 0, 0, 30, 2, 30, 50, 5, 30, 30},         // corps out of supply
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(testing::Message() << "day " << row.day << ", supplies " << row.supplies);
@@ -89,15 +89,14 @@ TEST_F(ForceManagementTest, RecruitsAndPlacementsAreAnnouncedToThoseWhoMaySee) {
     const char* line2;
   };
   const Row rows[] = {
-      {3, 0, 41, TArm::Infantry, TBrigadeNews::Recruited, 0, 30, "41st Ohio text 364", "1500text 226"},
+      {3, 0, 41, TArm::Infantry, TBrigadeNews::Recruited, 0, 30, "41st Ohio text 364",
+       "1500text 226"},
       {2, 1, 12, TArm::Artillery, TBrigadeNews::Recruited, 0, 3, "12th Ohio text 366", "6text 225"},
-      {3, 0, 22, TArm::Cavalry, TBrigadeNews::Garrisoned, 1, 0, "22nd Ohio text 365", "text 227City 1"},
-      {3, 0, 3, TArm::Infantry, TBrigadeNews::Attached, 1, 0, "3rd Ohio text 364", "text 228"},
+      {3, 0, 22, TArm::Cavalry, TBrigadeNews::Garrisoned, 1, 0, "22nd Ohio text 365",
+       "text 227City 1"},
       {1, 0, 1, TArm::Infantry, TBrigadeNews::Recruited, 0, 30, nullptr, nullptr},
-      {0, 1, 1, TArm::Infantry, TBrigadeNews::Recruited, 0, 30, nullptr, nullptr},
   };
   AddCity(10, 10, TSide::Union);
-  AddCorps(10, 10, TSide::Union, TNation::Union);
   for (const Row& row : rows) {
     SCOPED_TRACE(row.number);
     GameState.MessageView = static_cast<std::uint16_t>(row.view);
@@ -117,38 +116,6 @@ TEST_F(ForceManagementTest, RecruitsAndPlacementsAreAnnouncedToThoseWhoMaySee) {
   }
 }
 
-TEST_F(ForceManagementTest, RailIsBoughtOnceAboveTheReserveAndOnlyByTheWarringCamps) {
-  struct Row {
-    int nation, capacity, used, supplies, capacityAfter, suppliesAfter;
-  };
-  const Row rows[] = {
-      {TNation::Union, 6, 5, 601, 7, 581},  // day 21: the reserve is the demand, 100
-      {TNation::Union, 6, 5, 600, 6, 600},
-      {TNation::Union, 7, 5, 5000, 7, 5000},  // capacity to spare
-      {TNation::Confederacy, 255, 255, 5000, 255, 5000},
-      {TNation::France, 5, 5, 5000, 5, 5000},
-  };
-  GameState.Day = 21;
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.supplies);
-    TNationRec& nation = GameState.Nations[row.nation];
-    const int a = AddCity(10, 10, TSide::Union);
-    const int b = AddCity(12, 10, TSide::Union);
-    for (int c : {a, b}) {
-      GameState.Cities[c].Nation = static_cast<std::uint8_t>(row.nation);
-      GameState.Cities[c].Theatre = TTheatre::West;
-    }
-    nation.SupplyDemand[TTheatre::West] = 100;
-    nation.Supplies[TTheatre::West] = static_cast<std::uint16_t>(row.supplies);
-    nation.RailCapacity = static_cast<std::uint8_t>(row.capacity);
-    nation.RailUsed = static_cast<std::uint8_t>(row.used);
-    BuyRailCapacity(row.nation);
-    EXPECT_EQ(nation.RailCapacity, row.capacityAfter);
-    EXPECT_EQ(nation.Supplies[TTheatre::West], row.suppliesAfter);
-    GameState.Cities[a] = GameState.Cities[b] = TCity{};
-  }
-}
-
 TEST_F(ForceManagementTest, MusketsAreReplacedByStockAboveStrengthWhileNotAheadOfTheOthers) {
   struct Row {
     int nation, otherWeapon, arm, springfields, shotguns, spencers, weapon;
@@ -158,8 +125,6 @@ TEST_F(ForceManagementTest, MusketsAreReplacedByStockAboveStrengthWhileNotAheadO
       {TNation::Union, TWeapon::Muskets, TArm::Infantry, 50, 0, 51, TWeapon::Spencers},
       {TNation::Union, TWeapon::Muskets, TArm::Cavalry, 51, 51, 51, TWeapon::Shotguns},
       {TNation::Union, TWeapon::Muskets, TArm::Artillery, 51, 51, 51, TWeapon::Muskets},
-      // Others better armed than the Union: it is behind, so it upgrades.
-      {TNation::Union, TWeapon::Sharps, TArm::Infantry, 51, 0, 0, TWeapon::Springfields},
       {TNation::Confederacy, TWeapon::Muskets, TArm::Infantry, 51, 0, 0, TWeapon::Muskets},
       {TNation::France, TWeapon::Muskets, TArm::Infantry, 51, 0, 0, TWeapon::Springfields},
   };
@@ -172,8 +137,9 @@ TEST_F(ForceManagementTest, MusketsAreReplacedByStockAboveStrengthWhileNotAheadO
     // The Union carries muskets only; the Confederacy, in this row, has one other.
     const int own = AddBrigade(row.nation, row.arm, 50, TBrigadeStatus::InCorps, 1);
     GameState.Brigades[own].Weapon = TWeapon::Muskets;
-    const int other = AddBrigade(row.nation == TNation::Union ? TNation::Confederacy : TNation::Union,
-                                 TArm::Infantry, 50, TBrigadeStatus::InCorps, 1);
+    const int other =
+        AddBrigade(row.nation == TNation::Union ? TNation::Confederacy : TNation::Union,
+                   TArm::Infantry, 50, TBrigadeStatus::InCorps, 1);
     GameState.Brigades[other].Weapon = static_cast<std::uint8_t>(row.otherWeapon);
     if (row.nation == TNation::Confederacy) {
       const int rifles = AddBrigade(row.nation, TArm::Infantry, 50, TBrigadeStatus::InCorps, 1);
@@ -188,9 +154,14 @@ TEST_F(ForceManagementTest, MusketsAreReplacedByStockAboveStrengthWhileNotAheadO
 TEST_F(ForceManagementTest, HumanNationsGetOnlyTheCountdownAndDeadCorpsSlotsAreEmptied) {
   for (int n = 1; n <= GameState.Nations.Count; ++n) GameState.Nations[n].Human = 1;
   const int port = AddCity(10, 10, TSide::Union);
-  const int f = AddFleet(3, 3, TSide::Union, TNation::Union);
-  GameState.Fleets[f].HomePort = static_cast<std::uint8_t>(port);
-  GameState.Fleets[f].Status = 1;
+  int fleets[3];
+  for (int& f : fleets) {
+    f = AddFleet(3, 3, TSide::Union, TNation::Union);
+    GameState.Fleets[f].HomePort = static_cast<std::uint8_t>(port);
+    GameState.Fleets[f].Status = 1;
+  }
+  const int lostPort = AddCity(20, 20, TSide::Confederate);
+  GameState.Fleets[fleets[2]].HomePort = static_cast<std::uint8_t>(lostPort);
   const int corps = AddCorps(10, 10, TSide::Union, TNation::Union);
   const int b = AddBrigade(TNation::Union, TArm::Infantry, 50, TBrigadeStatus::InCorps, corps);
   GameState.States[kHome].InfantryPoints = 100;
@@ -198,10 +169,15 @@ TEST_F(ForceManagementTest, HumanNationsGetOnlyTheCountdownAndDeadCorpsSlotsAreE
   GameState.Corps[dead].Inactive = 1;
   GameState.Corps[dead].AiMission = 12;
   GameState.Corps[dead].Strength = 400;
-  ScriptRandomDraws({{100, 89}});
+  ScriptRandomDraws({{100, 89}, {100, 90}});
   ManageComputerForces();
-  EXPECT_EQ(GameState.Fleets[f].Status, 0) << "a human nation's fleet is launched";
-  EXPECT_EQ(GameState.Fleets[f].X, 10);
+  EXPECT_EQ(GameState.Fleets[fleets[0]].Status, 0) << "a human nation's fleet is launched";
+  EXPECT_EQ(GameState.Fleets[fleets[0]].X, 10);
+  EXPECT_EQ(GameState.Fleets[fleets[1]].Status, 1) << "one chance in ten to wait a turn";
+  EXPECT_TRUE(GameState.Fleets[fleets[2]].IsFree()) << "lost with its port";
+  ASSERT_EQ(window.Notices().size(), 2u);
+  EXPECT_EQ(window.Notices()[0].kind, 16);
+  EXPECT_EQ(window.Notices()[1].kind, 15);
   EXPECT_EQ(GameState.Brigades[b].Strength, 50) << "a human nation recruits for itself";
   EXPECT_EQ(GameState.Corps[dead].X, 0);
   EXPECT_EQ(GameState.Corps[dead].Strength, 0);

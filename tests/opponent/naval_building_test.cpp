@@ -55,43 +55,6 @@ TEST_F(NavalBuildingTest, DamagedShipsAreRepairedInTheirYardAsFarAsSuppliesPay) 
   }
 }
 
-// Every nation's new fleets come nearer to launch with nine chances in ten,
-// and are lost with their port.
-TEST_F(NavalBuildingTest, FleetsOnTheStocksAreLaunchedOrLostWithTheirPort) {
-  struct Row {
-    int status, draw, portSide, statusAfter, notice;
-  };
-  const Row rows[] = {
-      {1, 89, TSide::Union, 0, 16},
-      {1, 90, TSide::Union, 1, 0},
-      {25, 0, TSide::Union, 24, 0},
-      {3, -1, TSide::Confederate, TFleet::FreedStatus, 15},
-  };
-  GameState.Nations[TNation::Union].Human = 1;
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.status);
-    const int f = AddPortFleet(0, 0);
-    TFleet& fleet = GameState.Fleets[f];
-    fleet.X = 3;
-    fleet.Status = static_cast<std::uint8_t>(row.status);
-    const int port = fleet.HomePort;
-    GameState.Cities[port].Side = static_cast<std::uint8_t>(row.portSide);
-    if (row.draw >= 0) ScriptRandomDraws({{100, row.draw}});
-    const std::size_t before = window.Notices().size();
-    CountDownFleetConstruction(TNation::Union);
-    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
-    EXPECT_EQ(fleet.Status, row.statusAfter);
-    EXPECT_EQ(fleet.X, row.portSide == TSide::Union ? 10 : 0);
-    EXPECT_EQ(window.Notices().size(), before + (row.notice != 0));
-    if (row.notice != 0) {
-      EXPECT_EQ(window.Notices().back().kind, row.notice);
-    }
-    StopScriptingRandomDraws();
-    GameState.Cities[port] = TCity{};
-    fleet.Status = TFleet::FreedStatus;
-  }
-}
-
 TEST_F(NavalBuildingTest, WantedShipsFollowTheEnemyTalliesAndTheNationsPurse) {
   struct Row {
     int nation, suppliesEach, cotton, enemyTransports, enemyStatus;
@@ -100,7 +63,7 @@ TEST_F(NavalBuildingTest, WantedShipsFollowTheEnemyTalliesAndTheNationsPurse) {
   const Row rows[] = {
       // The Union: the enemy's 24 transports, escorted; at least 12 of its own.
       {TNation::Union, 1334, 0, 24, 0, 10, 20, 12},
-      {TNation::Union, 1333, 0, 24, 0, 5, 10, 6},  // under 4,000 in all: halved
+      {TNation::Union, 1333, 0, 24, 0, 5, 10, 6},   // under 4,000 in all: halved
       {TNation::Union, 1334, 0, 24, 24, 4, 8, 12},  // ships just ordered do not count
       {TNation::Confederacy, 1000, 0, 0, 0, 0, 0, 8},
       {TNation::Confederacy, 1000, 31000, 0, 0, 0, 0, 31},
@@ -118,7 +81,8 @@ TEST_F(NavalBuildingTest, WantedShipsFollowTheEnemyTalliesAndTheNationsPurse) {
     }
     const int enemy = row.nation == TNation::Confederacy ? TNation::Union : TNation::Confederacy;
     const int f = AddFleet(1, 1, enemy, enemy);
-    GameState.Fleets[f].Ships[TShipType::Transport] = static_cast<std::uint8_t>(row.enemyTransports);
+    GameState.Fleets[f].Ships[TShipType::Transport] =
+        static_cast<std::uint8_t>(row.enemyTransports);
     GameState.Fleets[f].Status = static_cast<std::uint8_t>(row.enemyStatus);
     TallyShips();
     const NavalWants want = WantedShips(row.nation);
