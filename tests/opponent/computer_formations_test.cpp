@@ -2,12 +2,15 @@
 // and forms its corps and gathers them into armies.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "opponent/army_forming.h"
 #include "opponent/computer_corps_forming.h"
 #include "opponent/computer_garrisons.h"
 #include "support/window_fixture.h"
 #include "world/brigade_rules.h"
 #include "world/codes.h"
+#include "world/force_builders.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -22,15 +25,11 @@ class ComputerFormationsTest : public WindowTest {
     GameState.States[kWestState].Theatre = TTheatre::West;
     GameState.States[kSeaboardState].Theatre = TTheatre::Seaboard;
   }
+  // A brigade of 40 in slot b.
   static int SetBrigade(int b, int arm, int status, int location, int home) {
-    TBrigade& brigade = GameState.Brigades[b];
-    brigade = TBrigade{};
-    brigade.Nation = TNation::Union;
-    brigade.Arm = static_cast<std::uint8_t>(arm);
-    brigade.Strength = 40;
-    brigade.Status = static_cast<std::uint8_t>(status);
-    brigade.Location = static_cast<std::uint8_t>(location);
-    brigade.HomeState = static_cast<std::uint8_t>(home);
+    const int added = AddBrigade(
+        {.arm = arm, .strength = 40, .status = status, .location = location, .homeState = home});
+    std::swap(GameState.Brigades[added], GameState.Brigades[b]);
     return b;
   }
   static void ClearBrigades() {

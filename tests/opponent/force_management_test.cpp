@@ -5,6 +5,7 @@
 #include "opponent/brigade_announcement.h"
 #include "support/window_fixture.h"
 #include "world/codes.h"
+#include "world/force_builders.h"
 #include "world/random.h"
 #include "world/vardecl.h"
 
@@ -21,20 +22,13 @@ class ForceManagementTest : public WindowTest {
     GameState.States[kHome].Name = "Ohio";
   }
   static int AddBrigade(int nation, int arm, int strength, int status, int location) {
-    for (int b = 1; b <= GameState.Brigades.Count; ++b) {
-      TBrigade& brigade = GameState.Brigades[b];
-      if (!brigade.IsFree()) continue;
-      brigade = TBrigade{};
-      brigade.Nation = static_cast<std::uint8_t>(nation);
-      brigade.Arm = static_cast<std::uint8_t>(arm);
-      brigade.Strength = static_cast<std::uint8_t>(strength);
-      brigade.Status = static_cast<std::uint8_t>(status);
-      brigade.Location = static_cast<std::uint8_t>(location);
-      brigade.HomeState = kHome;
-      brigade.Number = 1;
-      return b;
-    }
-    return 0;
+    return ::AddBrigade({.nation = nation,
+                         .arm = arm,
+                         .strength = strength,
+                         .status = status,
+                         .location = location,
+                         .homeState = kHome,
+                         .number = 1});
   }
 };
 
