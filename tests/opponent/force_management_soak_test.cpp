@@ -41,6 +41,13 @@ TEST_F(ComputerForcesSoak, ThreeComputerYearsRaiseFormAndLaunchBreakingNothing) 
     if (fleet.Status >= 1 && fleet.Status <= 25) building[f] = fleet.Side;
   }
   std::map<int, bool> launched;
+  const auto shareSum = [](int n) {
+    int sum = 0;
+    for (int k = 1; k <= 4; ++k) sum += GameState.Nations[n].ProductionShare[k];
+    return sum;
+  };
+  std::map<int, int> shares;
+  for (int n = 1; n <= GameState.Nations.Count; ++n) shares[n] = shareSum(n);
   const TurnInvariants invariants("check");
   std::vector<std::string> findings;
   const auto note = [&](const std::string& phase, const std::vector<std::string>& broken) {
@@ -56,6 +63,7 @@ TEST_F(ComputerForcesSoak, ThreeComputerYearsRaiseFormAndLaunchBreakingNothing) 
   ASSERT_EQ(runner.RunTurns(kTurns), kTurns);
   EXPECT_THAT(findings, ::testing::IsEmpty());
 
+  for (int n = 1; n <= GameState.Nations.Count; ++n) EXPECT_EQ(shareSum(n), shares[n]) << n;
   // A fleet whose port fell is freed; every other one has put to sea.
   for (const auto& [f, side] : building)
     EXPECT_TRUE(launched[f] || GameState.Fleets[f].IsFree()) << "fleet " << f << " on the stocks";
