@@ -146,7 +146,10 @@ TEST_F(FleetSoakTest, FleetsSailTheirPatrolsLandingsAndCottonRunsForTwoYearsBrea
   };
   runner.AfterPass = [&](const std::string& pass) { check(pass, invariants.CheckRecords()); };
   runner.AfterPhase = [&](const std::string& phase) { check(phase, invariants.Check()); };
-  EXPECT_EQ(runner.RunTurns(72), 72);
+  // Battles are fought: a side may capitulate before the two years are out.
+  const int turns = runner.RunTurns(72);
+  EXPECT_TRUE(turns == 72 || GameOverCode == 2 || GameOverCode == 3)
+      << "the game ended with code " << GameOverCode << " after " << turns << " turns";
   EXPECT_THAT(findings, ::testing::IsEmpty());
   // This seed gives 3,383 moves, 46 objectives reached, 2 cotton runs home
   // through the Union's patrols and 4 fleets sunk; the floors leave room for
