@@ -5,6 +5,7 @@
 #include "platform/dialogs/message_dialog.h"
 #include "platform/forms/screen.h"
 #include "platform/services/sound_player.h"
+#include "ui/main/start/side_select.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ void TWindowPort::ShowManpowerSettings() {
 }
 
 void TWindowPort::SideChangeClick() {
-  stand_in_.SideChangeClick();
+  ::SideChangeClick();
 }
 
 void TWindowPort::ShowMessage(std::string_view text) {

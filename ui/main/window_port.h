@@ -9,8 +9,8 @@ class TWindowPort : public GameWindow {
  public:
   explicit TWindowPort(TGMRSDI& window) : window_(window) {}
 
-  // The notice forms, the set-up, election, victory and manpower dialogs and
-  // the side choice are not built yet: until they are, these answer as the
+  // The notice forms, the set-up, election, victory and manpower dialogs
+  // are not built yet: until they are, these answer as the
   // recording window does (the first option offered, OK, nothing changed).
   void ShowEventMessage(TEventMessage& notice, const Table<TEventOption, 6>& options) override;
   void ShowDraftRiotingReport(const TEventMessage& notice) override;
