@@ -67,14 +67,7 @@ constexpr Binding kButtonBindings[] = {
 };
 
 constexpr int kQuitQuestionText = 463;
-constexpr int kYesText = 3;
-constexpr int kNoText = 4;
 constexpr int kEveryoneSees = 3;
-
-void OfferOption(int option, int text) {
-  EventOptions[option].Present = 1;
-  EventOptions[option].Text = TextLine(text);
-}
 
 void RaiseNotice(const std::string& line1, const std::string& line2, const std::string& line3 = {}) {
   ClearEventMessage();
@@ -149,8 +142,7 @@ void TMainCommands::About1Click() { ShowAboutBox(); }
 void TMainCommands::Quit1Click() {
   ClearEventMessage();
   EventMessage.Line1 = TextLine(kQuitQuestionText);
-  OfferOption(1, kYesText);
-  OfferOption(2, kNoText);
+  OfferYesAndNo();
   ShowEventMessage();
   if (EventMessage.Choice != 1) return;
   GameOverCode = 1;
