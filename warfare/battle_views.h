@@ -67,6 +67,24 @@ struct BattleResults {
   std::string weapons;
 };
 
+// The naval engagement form. Entry 0 of each pair is side 1, entry 1 side 2;
+// ships are counted by TShipType (index type - 1), sound and damaged together.
+// An empty caption and a count of 0 are not shown.
+struct NavalCombatView {
+  std::string place;
+  std::array<std::string, 2> sides;
+  std::array<std::string, 2> fleets;
+  std::array<std::string, 3> columnHeadings;
+  std::string cityHeading;
+  // The city's works and guns ("4-6") on its camp's side.
+  std::array<std::string, 2> cityWorks;
+  std::array<std::array<int, 3>, 2> ships{};
+  std::array<std::array<int, 3>, 2> sunk{};
+  std::array<int, 2> worksLost{};
+  // The three lines telling of a corps lost with its fleet.
+  std::array<std::string, 3> lostCorps;
+};
+
 // Each side lists at most ten corps; past ten, the tenth row shows the side's
 // last corps.
 inline constexpr std::size_t kCorpsRowsPerSide = 10;
@@ -89,6 +107,8 @@ class BattleViews {
   // The dialog lets no one leave a non-empty list without choosing.
   virtual int ChooseLeader(const LeaderChoiceView& view) = 0;
   virtual void ShowResults(const BattleResults& results) = 0;
+  // The naval engagement once fought, before the notices of the fleets sunk.
+  virtual void ShowNavalCombat(const NavalCombatView& view) = 0;
 };
 
 // The views the battle rules talk to. Asking before any are installed is a

@@ -1,8 +1,16 @@
 #pragma once
-// The computer's admirals: missions for its fleets and ships for the corps it
-// sends by sea.
-// Not written yet: the end of the orders calls it in its place, and the
-// computer gives its fleets no orders.
+// The computer's admirals, once a turn at the end of the orders: stray fleets
+// recalled, enemy ports valued as naval targets, patrols, port attacks and
+// hunts for the raiders seen, the South's cotton runs, river gunboats against
+// ports and corps; and for every nation, the corps given to amphibious fleets
+// embarked, and those aboard idle fleets put ashore or lost.
 
-// Gives every computer fleet its mission and assigns transports to corps.
+// Every nation in turn; only a computer nation at war plans.
 void PlanFleetsAndSeaTransport();
+// An idle warship squadron of the theatre patrols (or, with ironclads enough,
+// attacks) the best enemy port, provisioned from its home theatre's stock;
+// and ironclads go after the enemy raiders the camp has seen.
+void ChooseNavalTargets(int nation, int theatre);
+// The Confederacy's idle transports in each of its own ports of the theatre
+// carry cotton to the foreign buyer.
+void PlanCottonRuns(int nation, int theatre);

@@ -1,8 +1,10 @@
 #include "warfare/fleet_cargo.h"
 
 #include "warfare/fleet_places.h"
+#include "world/brigade_rules.h"
 #include "world/codes.h"
 #include "world/corps_fatigue.h"
+#include "world/dissolve_and_disband.h"
 #include "world/game_window.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
@@ -11,6 +13,7 @@
 
 namespace {
 
+constexpr int kFirstNationText = 150;
 constexpr int kSuppliesHomeNotice = 17;
 constexpr int kSuppliesHomeText = 152;
 constexpr int kSuppliesHomeEndText = 156;
@@ -63,11 +66,39 @@ void PutCorpsAshore(TFleet& fleet) {
   fleet.Corps = 0;
 }
 
+// A hit bigger than the brigade takes it whole, its men booked as casualties.
+void LoseCorpsWithFleet(int c) {
+  if (!IsEntryOf(GameState.Corps, c)) return;
+  for (int b = 1; b <= GameState.Brigades.Count; ++b) {
+    const TBrigade& brigade = GameState.Brigades[b];
+    if (IsBrigadeOfCorps(brigade, c))
+      ApplyBrigadeLosses(kLossesByBrigade, static_cast<std::uint16_t>(b),
+                         static_cast<std::uint16_t>(brigade.Strength + 1));
+  }
+  LoseCorpsAtSea(c);
+  TCorps& corps = GameState.Corps[c];
+  corps.Stance = corps.DestX = corps.DestY = corps.Ordinal = corps.Theatre = corps.State = 0;
+  corps.LeaderCombat = corps.ArtilleryBrigades = corps.SupplyPriority = corps.City = 0;
+  corps.SupplyType = corps.Quality = corps.Kind = corps.ArtilleryStrength = 0;
+  corps.Capacity = corps.OtherBrigades = 0;
+  corps.Strength = 0;
+}
+
 void DeliverSupplies(TFleet& fleet, int city) {
   const int theatre = TheatreOfCity(city);
   if (!IsEntryOf(GameState.Nations, fleet.Nation) || !IsTheatre(theatre)) return;
   AddSaturated(GameState.Nations[fleet.Nation].Supplies[theatre], fleet.Supplies);
   fleet.Supplies = 0;
+}
+
+void StartFleetNotice(int kind, const TFleet& fleet, int text) {
+  ClearEventMessage();
+  EventMessage.Kind = static_cast<std::uint16_t>(kind);
+  if (IsEntryOf(GameState.Nations, fleet.Nation))
+    EventMessage.Line1 = TextLine(kFirstNationText + fleet.Nation);
+  if (IsEntryOf(GameState.Cities, fleet.HomePort))
+    EventMessage.Line2 = GameState.Cities[fleet.HomePort].Name.str();
+  EventMessage.Line3 = TextLine(text);
 }
 
 void ReportSuppliesHome(int city) {

@@ -1,6 +1,7 @@
 #include "warfare/fleet_slots.h"
 
 #include "warfare/fleet_places.h"
+#include "world/corps_command.h"
 #include "world/route_finder.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
@@ -36,14 +37,19 @@ std::uint16_t LastFreeSlot() {
 
 }  // namespace
 
+bool CommandsFleet(int nation, const TFleet& fleet) {
+  return fleet.Side == CampOfNation(nation) &&
+         (fleet.Nation == nation || !IsHumanNation(fleet.Nation));
+}
+
 std::uint16_t FindFleetSlot(int nation, int place, int kind, int mode) {
   if (mode == kFreeFleetSlot) return LastFreeSlot();
   if (mode != kIdleTransportFleet && mode != kIdleWarFleet) return 0;
-  const int camp = CampOfNation(nation);
   std::uint16_t found = 0;
   for (int f = 1; f <= GameState.Fleets.Count; ++f) {
     TFleet& fleet = GameState.Fleets[f];
-    if (fleet.Status != 0 || fleet.Side != camp || fleet.TransportTask != 0 || fleet.Kind != kind)
+    if (fleet.Status != 0 || !CommandsFleet(nation, fleet) || fleet.TransportTask != 0 ||
+        fleet.Kind != kind)
       continue;
     const int needed = SuppliesToSail(fleet);
     if (fleet.Supplies < needed) fleet.Supplies = static_cast<std::uint16_t>(needed);

@@ -14,7 +14,6 @@
 #include "world/route_finder.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
-#include "world/text_table.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -58,7 +57,6 @@ constexpr int kIroncladBlockadeWeight = 10;
 constexpr int kWarshipBlockadeWeight = 5;
 
 constexpr int kScuttleNotice = 15;
-constexpr int kFirstNationText = 150;
 constexpr int kScuttledText = 155;
 
 // Britain's attitude suffers from Union warships cruising off its port.
@@ -229,13 +227,7 @@ int NearestRefuge(const TFleet& fleet, bool blockaded) {
 
 void Scuttle(int f) {
   TFleet& fleet = GameState.Fleets[f];
-  ClearEventMessage();
-  EventMessage.Kind = kScuttleNotice;
-  if (IsEntryOf(GameState.Nations, fleet.Nation))
-    EventMessage.Line1 = TextLine(kFirstNationText + fleet.Nation);
-  if (IsEntryOf(GameState.Cities, fleet.HomePort))
-    EventMessage.Line2 = GameState.Cities[fleet.HomePort].Name.str();
-  EventMessage.Line3 = TextLine(kScuttledText);
+  StartFleetNotice(kScuttleNotice, fleet, kScuttledText);
   EventMessage.Line4 = std::to_string(f);
   ShowEventMessage();
   FreeFleet(fleet);

@@ -30,6 +30,10 @@ void RecordingBattleViews::ShowResults(const BattleResults& results) {
   results_.push_back(results);
 }
 
+void RecordingBattleViews::ShowNavalCombat(const NavalCombatView& view) {
+  naval_combats_.push_back(view);
+}
+
 int RecordingBattleViews::Next(std::deque<int>& script, int fallback) {
   if (script.empty()) return fallback;
   const int answer = script.front();

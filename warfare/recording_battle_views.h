@@ -22,11 +22,13 @@ class RecordingBattleViews : public BattleViews {
   const std::vector<IntensityView>& IntensityViews() const { return intensity_views_; }
   const std::vector<LeaderChoiceView>& LeaderViews() const { return leader_views_; }
   const std::vector<BattleResults>& Results() const { return results_; }
+  const std::vector<NavalCombatView>& NavalCombats() const { return naval_combats_; }
 
   void ShowBattle(const BattleForm& form) override;
   int ChooseIntensity(const IntensityView& view) override;
   int ChooseLeader(const LeaderChoiceView& view) override;
   void ShowResults(const BattleResults& results) override;
+  void ShowNavalCombat(const NavalCombatView& view) override;
 
  private:
   static int Next(std::deque<int>& script, int fallback);
@@ -37,4 +39,5 @@ class RecordingBattleViews : public BattleViews {
   std::vector<IntensityView> intensity_views_;
   std::vector<LeaderChoiceView> leader_views_;
   std::vector<BattleResults> results_;
+  std::vector<NavalCombatView> naval_combats_;
 };

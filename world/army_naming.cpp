@@ -50,3 +50,13 @@ void NameNewArmy(int nation, int army, int state) {
   ShowFormationNotice(kArmyFormedNotice, TextLine(kArmyFormedText) + formed.Name.str(),
                       formed.Leader, formed.HqCity);
 }
+
+void ReleaseArmyName(TArmy& army, int nation) {
+  if (nation != TNation::Union && nation != TNation::Confederacy) return;
+  const std::string name = army.Name.str();
+  for (int k = 1; k <= GameState.ArmyNames[nation].Count; ++k) {
+    TArmyName& entry = GameState.ArmyNames[nation][k];
+    if (entry.Name.str() == name) entry.Used = 0;
+  }
+  army.Name = " ";
+}

@@ -15,7 +15,6 @@
 namespace {
 
 constexpr int kMostBattleMark = 4;
-constexpr int kLostAtSea = 255;
 constexpr int kPatrol = 4;
 
 bool IsActive(const TCorps& corps) {
@@ -38,19 +37,6 @@ bool HasTransport(int corps) {
   return false;
 }
 
-void LoseAtSea(int c) {
-  TCorps& corps = GameState.Corps[c];
-  if (IsEntryOf(GameState.Leaders, corps.Leader))
-    GameState.Leaders[corps.Leader].Status = kLostAtSea;
-  corps.Leader = corps.X = corps.Y = corps.Disorder = corps.Army = 0;
-  corps.Readiness = corps.BattleMark = corps.LastMoveDir = corps.Nation = corps.Side = 0;
-  corps.Inactive = 1;
-  for (int b = 1; b <= GameState.Brigades.Count; ++b) {
-    const TBrigade& brigade = GameState.Brigades[b];
-    if (IsBrigadeOfCorps(brigade, c)) ClearBrigade(b);
-  }
-}
-
 // Done for the whole table before any contact is looked at, so that a corps
 // about to go is never seen, nor marked for a battle.
 void RemoveLostCorps() {
@@ -61,7 +47,7 @@ void RemoveLostCorps() {
       GarrisonLeftoverBrigades(c);
       corps.Inactive = 1;
     } else if (corps.Nation != 0 && corps.Stance == TCombatStance::Embarked && !HasTransport(c)) {
-      LoseAtSea(c);
+      LoseCorpsAtSea(c);
     }
   }
 }

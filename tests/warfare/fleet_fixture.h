@@ -5,6 +5,7 @@
 #include "support/window_fixture.h"
 #include "world/codes.h"
 #include "world/hex_grid.h"
+#include "world/random.h"
 #include "world/vardecl.h"
 
 class FleetTest : public WindowTest {
@@ -13,6 +14,7 @@ class FleetTest : public WindowTest {
   void Fresh() {
     TearDown();
     window.ForgetRecords();
+    battleViews.Forget();
     SetUp();
   }
 
@@ -54,5 +56,12 @@ class FleetTest : public WindowTest {
 
   static U16& Stock(int nation, int theatre = TTheatre::Seaboard) {
     return GameState.Nations[nation].Supplies[theatre];
+  }
+
+  // One draw out of 100, or none at all when the rule must not draw.
+  static constexpr int kNoDraw = -1;
+  static void DrawOf100(int draw) {
+    ScriptRandomDraws(draw == kNoDraw ? std::deque<ScriptedDraw>{}
+                                      : std::deque<ScriptedDraw>{{100, draw}});
   }
 };

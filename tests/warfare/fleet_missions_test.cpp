@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/warfare/fleet_fixture.h"
+#include "warfare/fleet_movement.h"
 
 namespace {
 
@@ -13,91 +16,72 @@ class FleetMissionsTest : public FleetTest {
   void SetUp() override {
     FleetTest::SetUp();
     Port(10, 10, TSide::Union);
-    Port(40, 30, TSide::None, TTheatre::West);
-    GameState.Cities[kBuyer].Nation = TNation::Britain;
+    GameState.Cities[Port(40, 30, TSide::None, TTheatre::West)].Nation = TNation::Britain;
   }
   static constexpr int kHome = 1;
   static constexpr int kBuyer = 2;
 };
 
+// Stores and cotton at rest reach the home theatre's stocks when there are
+// at most 9,999 of them and the stock is below 50,000; otherwise they are lost.
 TEST_F(FleetMissionsTest, StoresAtRestGoHomeWhenTheStockCanTakeThemAndAreLostOtherwise) {
-  struct Row {
-    int aboard, stock, stockAfter;
-  };
-  for (const Row row : {Row{9'999, 40'000, 49'999}, Row{10'000, 0, 0}, Row{12'000, 100, 100},
-                        Row{500, 49'999, 50'499}, Row{500, 50'000, 50'000}}) {
+  for (const auto& [aboard, stock, stockAfter] :
+       {std::tuple{9'999, 40'000, 49'999}, std::tuple{10'000, 0, 0}, std::tuple{12'000, 100, 100},
+        std::tuple{500, 49'999, 50'499}, std::tuple{500, 50'000, 50'000}}) {
     Fresh();
     TFleet& fleet = Fleet(40, 40, TNation::Union);
     SailFor(fleet, TFleetMission::Patrol, kHome, 0);
-    fleet.Supplies = row.aboard;
-    fleet.Cotton = row.aboard;
-    Stock(TNation::Union) = row.stock;
-    GameState.Nations[TNation::Union].Cotton[TTheatre::Seaboard] = row.stock;
+    fleet.Supplies = fleet.Cotton = aboard;
+    Stock(TNation::Union) = GameState.Nations[TNation::Union].Cotton[TTheatre::Seaboard] = stock;
     ProcessFleetMissions();
-    EXPECT_EQ(Stock(TNation::Union), row.stockAfter) << row.aboard << " onto " << row.stock;
-    EXPECT_EQ(GameState.Nations[TNation::Union].Cotton[TTheatre::Seaboard], row.stockAfter);
+    EXPECT_EQ(Stock(TNation::Union), stockAfter) << aboard << " onto " << stock;
+    EXPECT_EQ(GameState.Nations[TNation::Union].Cotton[TTheatre::Seaboard], stockAfter);
     EXPECT_EQ(fleet.Supplies + fleet.Cotton, 0);
-    EXPECT_EQ(fleet.Mission, TFleetMission::Nothing) << "a patrol without an objective ends";
   }
 }
 
+// The buyer pays a supply a bale out of its stock, kept at 1,000 at least,
+// and the fleet turns for home.
 TEST_F(FleetMissionsTest, CottonSoldAbroadTakesFromTheBuyersStockDownToAFloorAndPaysInFull) {
-  struct Row {
-    int stock, stockAfter;
-  };
-  for (const Row row :
-       {Row{2'500, 1'000}, Row{4'000, 1'000}, Row{4'001, 1'001}, Row{10'000, 7'000}}) {
+  for (const auto& [stock, stockAfter] :
+       {std::pair{2'500, 1'000}, std::pair{4'000, 1'000}, std::pair{4'001, 1'001}}) {
     Fresh();
     TFleet& fleet = Fleet(40, 30, TNation::Union);
     SailFor(fleet, TFleetMission::CottonRun, kHome, kBuyer);
     fleet.Cotton = 3'000;
     fleet.Supplies = 20;
-    Stock(TNation::Britain, TTheatre::West) = row.stock;
+    Stock(TNation::Britain, TTheatre::West) = stock;
     ProcessFleetMissions();
-    EXPECT_EQ(Stock(TNation::Britain, TTheatre::West), row.stockAfter) << row.stock;
+    EXPECT_EQ(Stock(TNation::Britain, TTheatre::West), stockAfter) << stock;
     EXPECT_EQ(fleet.Supplies, 3'020);
-    EXPECT_EQ(fleet.Objective, kHome);
     EXPECT_EQ(fleet.DestX, 10);
   }
-  // Back home without cotton, the run ends in a report and a refit.
-  TFleet& fleet = Fleet(10, 10, TNation::Union);
-  SailFor(fleet, TFleetMission::CottonRun, kHome, kHome);
-  fleet.Supplies = 3'000;
-  ProcessFleetMissions();
-  EXPECT_EQ(Stock(TNation::Union), 3'000);
-  EXPECT_EQ(fleet.Mission, TFleetMission::Refit);
-  ASSERT_EQ(window.Notices().size(), 1u);
-  EXPECT_EQ(window.Notices()[0].lines[1], "City 1");
 }
 
-TEST_F(FleetMissionsTest, AVoyageTurnsForHomeAbroadAndEndsAtHomeRefittingAtEitherYard) {
-  struct Row {
-    int objective, damaged, yardA, yardB, mission;
-  };
-  for (const Row row :
-       {Row{kBuyer, 0, 1, 1, TFleetMission::Move}, Row{kHome, 1, 0, 0, 0}, Row{kHome, 0, 1, 1, 0},
-        Row{kHome, 1, 1, 0, TFleetMission::Refit}, Row{kHome, 1, 0, 1, TFleetMission::Refit}}) {
+// A voyage ending at home refits a damaged fleet: in the movement only with
+// both yards and both ironclads and other ships damaged; at the missions
+// check with either yard. The refit puts the damaged ships back in service.
+TEST_F(FleetMissionsTest, AVoyageEndingAtHomeRefitsADamagedFleetInAYard) {
+  using R = std::tuple<bool, int, int, int, int, bool>;
+  for (const auto& [moving, damagedIronclads, damagedOthers, yardA, yardB, refit] :
+       {R{true, 1, 1, 1, 1, true}, R{true, 0, 1, 1, 1, false}, R{true, 1, 0, 1, 1, false},
+        R{true, 1, 1, 0, 1, false}, R{true, 1, 1, 1, 0, false}, R{false, 0, 1, 0, 0, false},
+        R{false, 0, 0, 1, 1, false}, R{false, 0, 1, 1, 0, true}, R{false, 0, 1, 0, 1, true}}) {
     Fresh();
-    GameState.Cities[kHome].ShipyardA = row.yardA;
-    GameState.Cities[kHome].ShipyardB = row.yardB;
-    const TCity& port = GameState.Cities[row.objective];
-    TFleet& fleet = Fleet(port.X, port.Y, TNation::Union);
-    SailFor(fleet, TFleetMission::Move, kHome, row.objective);
-    fleet.DamagedShips[TShipType::Transport] = row.damaged;
-    ProcessFleetMissions();
-    EXPECT_EQ(fleet.Mission, row.mission) << row.objective << row.damaged << row.yardA << row.yardB;
-    EXPECT_EQ(fleet.Objective, row.objective == kHome ? 0 : kHome);
+    GameState.Cities[kHome].ShipyardA = yardA;
+    GameState.Cities[kHome].ShipyardB = yardB;
+    TFleet& fleet = Fleet(10, 10, TNation::Union);
+    SailFor(fleet, TFleetMission::Move, kHome, kHome);
+    fleet.DamagedShips[TShipType::Ironclad] = damagedIronclads;
+    fleet.DamagedShips[TShipType::Transport] = damagedOthers;
+    if (moving) MoveFleetStep(1);
+    if (!moving) ProcessFleetMissions();
+    EXPECT_EQ(fleet.Mission, refit ? TFleetMission::Refit : 0)
+        << moving << damagedIronclads << damagedOthers << yardA << yardB;
   }
-  // The next check completes the refit: the damaged ship is back in service.
   ProcessFleetMissions();
   EXPECT_EQ(GameState.Fleets[1].Ships[TShipType::Transport], 2);
   EXPECT_EQ(GameState.Fleets[1].Mission, TFleetMission::Nothing);
-
-  TFleet& landing = Fleet(40, 30, TNation::Union);
-  SailFor(landing, TFleetMission::Amphibious, kHome, kBuyer);
-  const TCorps& corps = EmbarkCorps(landing);
-  ProcessFleetMissions();
-  EXPECT_EQ(corps.City, kBuyer) << "the corps lands at the objective";
 }
 
 }  // namespace

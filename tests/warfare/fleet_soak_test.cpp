@@ -1,11 +1,14 @@
 // Fleets at sea through whole turns of the 1861 start, headless: the Union
 // player sends its squadrons on patrol from one Confederate port to the next
-// and ships a corps by sea, and the Confederate blockade runners carry cotton
-// to Nassau. The fleets must really sail and finish what they set out to do,
-// breaking nothing on the way, and the same seed must give the same game.
+// and ships a corps by sea, while the computer's admirals send the South's
+// blockade runners with cotton to Nassau; and a campaign with every nation in
+// the computer's hands. The fleets must really sail, fight and finish what
+// they set out to do, breaking nothing on the way, and the same seed must give
+// the same game.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <set>
 #include <string>
 #include <utility>
@@ -22,7 +25,6 @@
 
 namespace {
 
-constexpr int kNassau = 86;
 constexpr int kFortMonroe = 23;
 // A Union corps of the start, shipped from New York.
 constexpr int kNewYork = 1;
@@ -43,10 +45,8 @@ bool IsIdleSeaFleet(const TFleet& fleet, int nation, int shipType) {
 
 // The Union's squadrons patrol the Confederate ports in turn, each moving on
 // once it has reached its port; its New York transports ship a corps to Fort
-// Monroe. Standing in for the computer's admiralty, which does not plan
-// yet: stray and spent fleets are recalled, and the South runs its cotton.
+// Monroe.
 void GiveNavalOrders(int& next, bool& shipped) {
-  for (int n = 1; n <= GameState.Nations.Count; ++n) RecallFleetsToPort(n);
   std::vector<int> ports;
   for (int c = 1; c <= GameState.Cities.Count; ++c) {
     if (GameState.Cities[c].Side == TSide::Confederate && GameState.Cities[c].SeaPort)
@@ -67,20 +67,57 @@ void GiveNavalOrders(int& next, bool& shipped) {
       shipped = true;
     } else if (IsIdleSeaFleet(fleet, TNation::Union, TShipType::Warship) || arrived) {
       Order(fleet, TFleetMission::Patrol, ports[next++ % ports.size()]);
-    } else if (IsIdleSeaFleet(fleet, TNation::Confederacy, TShipType::Transport)) {
-      Order(fleet, TFleetMission::CottonRun, kNassau);
-      fleet.Cotton = 750;
     }
   }
 }
 
+// A stock overdrawn below 0 would wrap and leap by more than this; no turn's
+// income comes near it.
+constexpr int kWrapLeap = 30'000;
+
+int SunkNotices(const RecordingWindow& window) {
+  int sunk = 0;
+  for (const std::string& message : window.Messages()) sunk += message.ends_with(" sunk");
+  return sunk;
+}
+
+int CottonRunsHome(const RecordingWindow& window) {
+  int runs = 0;
+  for (const RecordedNotice& notice : window.Notices()) runs += notice.kind == 17;
+  return runs;
+}
+
+std::vector<std::uint8_t> GameBytes() {
+  std::vector<std::uint8_t> bytes(sizeof(TGameState) + sizeof(TMapRecord));
+  std::memcpy(bytes.data(), &GameState, sizeof(TGameState));
+  std::memcpy(bytes.data() + sizeof(TGameState), &MapRecord, sizeof(TMapRecord));
+  return bytes;
+}
+
+// Every nation's supplies and cotton stocks, theatre by theatre.
+std::vector<int> Stocks() {
+  std::vector<int> stocks;
+  for (int n = 1; n <= GameState.Nations.Count; ++n) {
+    for (int t = 1; t <= kTheatreCount; ++t) {
+      stocks.push_back(GameState.Nations[n].Supplies[t]);
+      stocks.push_back(GameState.Nations[n].Cotton[t]);
+    }
+  }
+  return stocks;
+}
+
 class FleetSoakTest : public TurnTest {
  protected:
-  // The 1861 start with the Union played, giving its naval orders each turn.
-  void Start(TurnRunner& runner) {
+  // The 1861 start in the computer's hands; when the Union is played, it
+  // gives its naval orders each turn.
+  void Start(TurnRunner& runner, bool unionPlayed = true) {
+    // Draws come before the first turn's re-seeding; each run starts them
+    // from the same seed.
+    SetRandomSeed(0);
     SetRandomizeSource([seed = std::uint32_t{1861}]() mutable { return seed++; });
     ASSERT_TRUE(LoadGame(std::string(GRAYMARCH_GAME_DIR) + "/1861.gmr"));
     SetAllNationsToComputer();
+    if (!unionPlayed) return;
     GameState.Nations[TNation::Union].Human = 1;
     runner.GiveOrders = [next = 0, shipped = false](int) mutable {
       GiveNavalOrders(next, shipped);
@@ -112,13 +149,13 @@ TEST_F(FleetSoakTest, FleetsSailTheirPatrolsLandingsAndCottonRunsForTwoYearsBrea
   runner.AfterPhase = [&](const std::string& phase) { check(phase, invariants.Check()); };
   EXPECT_EQ(runner.RunTurns(72), 72);
   EXPECT_THAT(findings, ::testing::IsEmpty());
-  int cottonRunsHome = 0;
-  for (const RecordedNotice& notice : window.Notices()) cottonRunsHome += notice.kind == 17;
-  // This seed gives 4,657 moves, 55 objectives reached and 14 cotton runs
-  // home; the floors leave room for changes in the other rules.
+  // This seed gives 3,383 moves, 46 objectives reached, 2 cotton runs home
+  // through the Union's patrols and 4 fleets sunk; the floors leave room for
+  // changes in the other rules.
   EXPECT_GE(moves, 2'000);
   EXPECT_GE(reached.size(), 25u);
-  EXPECT_GE(cottonRunsHome, 5);
+  EXPECT_GE(CottonRunsHome(window), 1);
+  EXPECT_GE(SunkNotices(window), 1);
   EXPECT_TRUE(landed) << "the corps shipped by sea landed";
 }
 
@@ -128,10 +165,36 @@ TEST_F(FleetSoakTest, TheSameSeedGivesTheSameGameByteForByte) {
     TurnRunner runner;
     Start(runner);
     ASSERT_EQ(runner.RunTurns(12), 12);
-    const auto* game = reinterpret_cast<const std::uint8_t*>(&GameState);
-    const auto* map = reinterpret_cast<const std::uint8_t*>(&MapRecord);
-    bytes.assign(game, game + sizeof(TGameState));
-    bytes.insert(bytes.end(), map, map + sizeof(TMapRecord));
+    bytes = GameBytes();
+  }
+  EXPECT_TRUE(runs[0] == runs[1]) << "the two runs differ";
+}
+
+// Four computer nations for twelve turns: the South's cotton comes home, no
+// stock is overdrawn into a wrap, nothing breaks, and the seed decides all.
+TEST_F(FleetSoakTest, ComputerAdmiralsAloneRunCottonAndFightForTwelveTurnsTheSameEachTime) {
+  std::vector<std::uint8_t> runs[2];
+  for (std::vector<std::uint8_t>& bytes : runs) {
+    TurnRunner runner;
+    Start(runner, false);
+    TurnInvariants invariants("check");
+    std::vector<std::string> findings;
+    std::vector<int> stocks = Stocks();
+    const auto check = [&](const std::string& phase, const std::vector<std::string>& broken) {
+      for (const std::string& finding : broken) findings.push_back(phase + ": " + finding);
+      const std::vector<int> now = Stocks();
+      for (std::size_t k = 0; k < now.size(); ++k)
+        if (now[k] - stocks[k] > kWrapLeap) findings.push_back(phase + ": a stock wrapped");
+      stocks = now;
+    };
+    runner.AfterPass = [&](const std::string& pass) { check(pass, invariants.CheckRecords()); };
+    runner.AfterPhase = [&](const std::string& phase) { check(phase, invariants.Check()); };
+    window.ForgetRecords();
+    ASSERT_EQ(runner.RunTurns(12), 12);
+    EXPECT_THAT(findings, ::testing::IsEmpty());
+    // This seed brings 2 cotton runs home and sinks 5 fleets.
+    EXPECT_GE(CottonRunsHome(window), 1);
+    bytes = GameBytes();
   }
   EXPECT_TRUE(runs[0] == runs[1]) << "the two runs differ";
 }

@@ -2,172 +2,139 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/warfare/fleet_fixture.h"
 #include "warfare/fleet_places.h"
-#include "world/random.h"
 
 namespace {
 
 using FleetUpdateTest = FleetTest;
+using R4 = std::tuple<int, int, int, int>;
+using R5 = std::tuple<int, int, int, int, int>;
+constexpr int kRun = TFleetMission::CottonRun;
+constexpr int kPatrol = TFleetMission::Patrol;
 
-TEST_F(FleetUpdateTest, TheSlowestHullDamagedOrNotSetsTheAllowanceAndDamageCostsFiveSteps) {
-  struct Row {
-    int ironclads, warships, damagedType, allowance;
-  };
-  for (const Row row : {Row{0, 0, 0, 20}, Row{1, 0, 0, 12}, Row{0, 1, 0, 18}, Row{1, 1, 0, 18},
-                        Row{1, 1, TShipType::Warship, 13}, Row{0, 0, TShipType::Transport, 15},
-                        Row{0, 0, TShipType::Ironclad, 7}}) {
-    TFleet& fleet = Fleet(5, 5, TNation::Union, row.ironclads, row.warships, 1);
-    if (row.damagedType != 0) fleet.DamagedShips[row.damagedType] = 1;
-    EXPECT_EQ(FleetMoveAllowance(fleet), row.allowance)
-        << row.ironclads << row.warships << row.damagedType;
+// The slowest hull aboard, sound or damaged, sets the allowance: 20, 12 with
+// ironclads, 18 with warships; any damage costs five steps.
+TEST_F(FleetUpdateTest, TheSlowestHullSetsTheAllowanceAndDamageCostsFive) {
+  for (const auto& [ironclads, warships, damagedType, allowance] :
+       {R4{0, 0, 0, 20}, R4{1, 0, 0, 12}, R4{1, 1, 0, 18}, R4{0, 0, TShipType::Ironclad, 7}}) {
+    TFleet& fleet = Fleet(5, 5, TNation::Union, ironclads, warships, 1);
+    if (damagedType != 0) fleet.DamagedShips[damagedType] = 1;
+    EXPECT_EQ(FleetMoveAllowance(fleet), allowance) << ironclads << warships << damagedType;
   }
 }
 
-// A Confederate computer fleet two hexes off its home port at (10, 10), which
-// a Union patrol blockades: its cotton run home must find another way in.
-TEST_F(FleetUpdateTest, EachIroncladOffAPortWeighsTenHexesAgainstItAndTheRunnerMakesForTheBest) {
-  struct Row {
-    int otherPortRow, blockaders, mission, human, refuge;
-  };
-  // Twenty ironclads put every port out of reach: the runner tries its own.
-  for (const Row row :
-       {Row{0, 2, TFleetMission::CottonRun, 0, 1}, Row{33, 2, TFleetMission::CottonRun, 0, 2},
-        Row{34, 2, TFleetMission::CottonRun, 0, 1}, Row{0, 20, TFleetMission::Patrol, 0, 1},
-        Row{20, 2, TFleetMission::Patrol, 1, 1}}) {
+// A computer runner two hexes off its blockaded home port (10, 10) makes for
+// the port nearest counting ten hexes per ironclad off it; the lower index
+// wins a tie, and with every port out of reach it tries its own. A human
+// fleet is never re-homed.
+TEST_F(FleetUpdateTest, ABlockadedRunnerMakesForTheNearestPortCountingTheIronclads) {
+  for (const auto& [otherPortRow, blockaders, mission, human, refuge] :
+       {R5{0, 2, kRun, 0, 1}, R5{33, 2, kRun, 0, 2}, R5{34, 2, kRun, 0, 1},
+        R5{0, 20, kPatrol, 0, 1}, R5{20, 2, kPatrol, 1, 1}}) {
     Fresh();
     const int home = Port(10, 10, TSide::Confederate);
-    if (row.otherPortRow != 0) Port(10, row.otherPortRow, TSide::Confederate);
-    GameState.Nations[TNation::Confederacy].Human = row.human;
+    if (otherPortRow != 0) Port(10, otherPortRow, TSide::Confederate);
+    GameState.Nations[TNation::Confederacy].Human = human;
     TFleet& runner = Fleet(10, 12, TNation::Confederacy);
-    SailFor(runner, row.mission, home, home);
-    Fleet(10, 10, TNation::Union, row.blockaders, 0, 0).Mission = TFleetMission::Patrol;
+    SailFor(runner, mission, home, home);
+    Fleet(10, 10, TNation::Union, blockaders, 0, 0).Mission = kPatrol;
     UpdateFleets();
-    EXPECT_EQ(runner.HomePort, row.refuge)
-        << row.otherPortRow << " " << row.blockaders << " " << row.human;
-    EXPECT_EQ(runner.Objective, row.refuge);
-    EXPECT_EQ(runner.Mission, row.human ? row.mission : TFleetMission::CottonRun);
+    EXPECT_EQ(runner.HomePort, refuge) << otherPortRow << " " << blockaders << " " << human;
+    EXPECT_EQ(runner.Mission, human ? mission : kRun);
   }
 }
 
-TEST_F(FleetUpdateTest, AComputerFleetWhosePortFellSailsForAnotherOrIsScuttledThereCorpsAshore) {
-  struct Row {
-    int otherPort, kind, human, status, homePort;
-  };
-  // Other ports: 0 none, 1 a sea port, 2 a sea port without a river landing.
-  for (const Row row : {Row{1, 0, 0, 0, 2}, Row{0, 0, 0, 255, 0}, Row{2, kRiverFleet, 0, 255, 0},
-                        Row{0, 0, 1, 0, 1}}) {
+// A computer fleet whose port fell sails for another port of its nation (a
+// river fleet only for one with a river landing); with none it is scuttled
+// in the lost port, its corps put ashore first, but sails on at sea.
+TEST_F(FleetUpdateTest, AFleetWhosePortFellSailsForAnotherOrIsScuttledThere) {
+  // Other port: 0 none, 1 a sea port with a river landing, 2 one without.
+  for (const auto& [otherPort, kind, human, x, homePort] :
+       {R5{1, 0, 0, 10, 2}, R5{0, 0, 0, 10, 0}, R5{2, kRiverFleet, 0, 10, 0}, R5{0, 0, 1, 10, 1},
+        R5{0, 0, 0, 20, 1}}) {
     Fresh();
     const int lost = Port(10, 10, TSide::Union);
-    if (row.otherPort != 0) Port(30, 30, TSide::Confederate);
-    GameState.Cities[2].RiverPort = row.otherPort == 1 ? 1 : 0;
-    GameState.Nations[TNation::Confederacy].Human = row.human;
-    TFleet& fleet = Fleet(10, 10, TNation::Confederacy);
+    if (otherPort != 0) GameState.Cities[Port(30, 30, TSide::Confederate)].RiverPort = otherPort == 1;
+    GameState.Nations[TNation::Confederacy].Human = human;
+    TFleet& fleet = Fleet(x, 10, TNation::Confederacy);
     fleet.HomePort = lost;
-    fleet.Kind = row.kind;
+    fleet.Kind = kind;
     const TCorps& corps = EmbarkCorps(fleet);
     UpdateFleets();
-    EXPECT_EQ(fleet.Status, row.status) << row.otherPort << row.kind << row.human;
-    EXPECT_EQ(fleet.HomePort, row.homePort);
-    if (row.status == 0) continue;
-    EXPECT_EQ(fleet.Number, 1) << "a freed slot keeps its number";
-    EXPECT_EQ(corps.Stance, TCombatStance::Defend)
-        << "the corps goes ashore before the ships go down";
-    ASSERT_EQ(window.Notices().size(), 1u);
-    EXPECT_EQ(window.Notices()[0].kind, 15);
-    EXPECT_EQ(window.Notices()[0].lines,
+    EXPECT_EQ(fleet.HomePort, homePort) << otherPort << kind << human << x;
+    if (homePort != 0) continue;
+    EXPECT_EQ(corps.Stance, TCombatStance::Defend);
+    EXPECT_EQ(window.Notices().at(0).lines,
               (std::array<std::string, 4>{"text 152", "City 1", "text 155", "1"}));
   }
-  Fresh();
-  Port(10, 10, TSide::Union);
-  Fleet(20, 20, TNation::Confederacy).HomePort = 1;
-  UpdateFleets();
-  EXPECT_EQ(GameState.Fleets[1].Status, 0) << "with no port left a fleet at sea sails on";
 }
 
+// A Union fleet fighting within three hexes of the British port sours
+// Britain on a draw below 50, while its attitude lies between 1 and 99.
 TEST_F(FleetUpdateTest, AUnionPatrolOffTheBritishPortSoursBritainOnHalfTheDraws) {
-  constexpr int kNoDraw = -1;
-  struct Row {
-    int nation, distance, attitude, draw, attitudeAfter;
-  };
-  for (const Row row :
-       {Row{TNation::Union, 3, 50, 49, 49}, Row{TNation::Union, 3, 50, 50, 50},
-        Row{TNation::Union, 4, 50, kNoDraw, 50}, Row{TNation::Union, 3, 1, 0, 0},
-        Row{TNation::Union, 3, 99, 0, 98}, Row{TNation::Union, 3, 100, kNoDraw, 100},
-        Row{TNation::Union, 3, 0, kNoDraw, 0}, Row{TNation::Confederacy, 0, 50, kNoDraw, 50}}) {
+  for (const auto& [nation, distance, attitude, draw, attitudeAfter] :
+       {R5{1, 3, 50, 49, 49}, R5{1, 3, 50, 50, 50}, R5{1, 4, 50, kNoDraw, 50}, R5{1, 3, 1, 0, 0},
+        R5{1, 3, 99, 0, 98}, R5{1, 3, 100, kNoDraw, 100}, R5{1, 3, 0, kNoDraw, 0},
+        R5{2, 0, 50, kNoDraw, 50}}) {
     Fresh();
     GameState.Cities[86].X = 50;
     GameState.Cities[86].Y = 20;
-    const int objective = Port(50, 20 + row.distance, TSide::Confederate);
-    SailFor(Fleet(50, 20 + row.distance, row.nation, 0, 2, 0), TFleetMission::Patrol, 0, objective);
-    GameState.Nations[TNation::Britain].Attitude = row.attitude;
-    ScriptRandomDraws(row.draw == kNoDraw ? std::deque<ScriptedDraw>{}
-                                          : std::deque<ScriptedDraw>{{100, row.draw}});
+    const int objective = Port(50, 20 + distance, TSide::Confederate);
+    SailFor(Fleet(50, 20 + distance, nation, 0, 2, 0), kPatrol, 0, objective);
+    GameState.Nations[TNation::Britain].Attitude = attitude;
+    DrawOf100(draw);
     UpdateFleets();
-    EXPECT_EQ(GameState.Nations[TNation::Britain].Attitude, row.attitudeAfter)
-        << row.nation << " " << row.distance << " " << row.attitude;
+    EXPECT_EQ(GameState.Nations[TNation::Britain].Attitude, attitudeAfter) << attitude << draw;
     EXPECT_EQ(ScriptedDrawsLeft(), 0u);
   }
 }
 
-TEST_F(FleetUpdateTest, TheNavalTotalsFreeEmptyFleetsAndWeighTheUnionsSeaPowerAgainstTheEnemys) {
-  struct Row {
-    int ironclads, warships, damagedWarships, transports, damagedTransports, enemyIronclads,
-        balance;
-  };
-  for (const Row row :
-       {Row{1, 0, 0, 0, 0, 1, 2}, Row{1, 0, 0, 0, 0, 0, 3}, Row{0, 0, 0, 0, 0, 1, 1},
-        Row{1, 4, 1, 2, 0, 0, 4}, Row{1, 4, 0, 2, 0, 0, 3}, Row{1, 4, 1, 1, 1, 0, 3}}) {
+// The Union's balance: 1 weaker, 2 even, 3 stronger in ironclads (a damaged
+// ship half a sound one), 4 able to carry troops from 11 points of ironclads
+// and warships with 4 of transports. Empty fleets are freed unless just laid
+// down (25).
+TEST_F(FleetUpdateTest, TheNavalBalanceWeighsSeaPowerAndEmptyFleetsAreFreed) {
+  using R = std::tuple<int, int, int, int, int, int, int>;
+  for (const auto& [ironclads, warships, damagedWarships, transports, damagedTransports, enemy,
+                    balance] : {R{1, 0, 0, 0, 0, 1, 2}, R{1, 0, 0, 0, 0, 0, 3}, R{0, 0, 0, 0, 0, 1, 1},
+                                R{1, 4, 1, 2, 0, 0, 4}, R{1, 4, 0, 2, 0, 0, 3}, R{1, 4, 1, 1, 1, 0, 3}}) {
     Fresh();
     Port(10, 10, TSide::Union);
-    TFleet& fleet = Fleet(10, 10, TNation::Union, row.ironclads, row.warships, row.transports);
-    fleet.DamagedShips[TShipType::Warship] = row.damagedWarships;
-    fleet.DamagedShips[TShipType::Transport] = row.damagedTransports;
-    Fleet(20, 20, TNation::Confederacy, row.enemyIronclads, 0, 1);
+    TFleet& fleet = Fleet(10, 10, TNation::Union, ironclads, warships, transports);
+    fleet.DamagedShips[TShipType::Warship] = damagedWarships;
+    fleet.DamagedShips[TShipType::Transport] = damagedTransports;
+    Fleet(20, 20, TNation::Confederacy, enemy, 0, 1);
     ComputeNavalTotals();
-    EXPECT_EQ(GameState.Nations[TNation::Union].NavalBalance, row.balance)
-        << row.ironclads << row.warships << row.damagedWarships << row.transports
-        << row.damagedTransports << row.enemyIronclads;
-    EXPECT_EQ(GameState.Nations[TNation::Confederacy].NavalBalance, 0)
-        << "the South holds no sea port";
+    EXPECT_EQ(GameState.Nations[TNation::Union].NavalBalance, balance) << ironclads << warships;
   }
   Fleet(30, 30, TNation::Confederacy, 0, 0, 0).Status = 24;
   Fleet(30, 30, TNation::Confederacy, 0, 0, 0).Status = 25;
   ComputeNavalTotals();
   EXPECT_EQ(GameState.Fleets[3].Status, 255);
-  EXPECT_EQ(GameState.Fleets[3].Number, 3);
-  EXPECT_EQ(GameState.Fleets[4].Status, 25) << "a fleet just laid down is kept";
-  EXPECT_EQ(GameState.Nations[TNation::Union].ShipTally[6], 1) << "sea ironclads";
+  EXPECT_EQ(GameState.Fleets[4].Status, 25);
 }
 
-TEST_F(FleetUpdateTest, StrayEmptyDamagedOrSpentFleetsAreRecalledHomeAndPutTheirCorpsAshoreOnLand) {
-  struct Row {
-    int x, mission, supplies, damaged;
-    bool recalled;
-  };
+// Recalled home: a fleet idle away from it, or on a mission without supplies
+// (a cotton run needs none), damaged, or landed at its objective. Each row
+// is a fleet of its own at sea (column 20), at home (10) or on the objective (30).
+TEST_F(FleetUpdateTest, StrayEmptyDamagedOrSpentFleetsAreRecalledHome) {
+  const R5 rows[] = {{30, 0, 0, 0, true},  {10, 0, 0, 0, false}, {10, 1, 0, 0, true},
+                     {20, 4, 0, 0, true},  {20, 4, 1, 0, false}, {20, 3, 0, 0, false},
+                     {20, 4, 10, 1, true}, {30, 6, 10, 0, true}, {20, 6, 10, 0, false}};
   const int home = Port(10, 10, TSide::Union);
   const int objective = Port(30, 10, TSide::Confederate);
-  // Each row is a fleet of its own at sea, at home (column 10) or on the objective (30).
-  const Row rows[] = {Row{30, 0, 0, 0, true},  Row{10, 0, 0, 0, false}, Row{10, 1, 0, 0, true},
-                      Row{20, 4, 0, 0, true},  Row{20, 4, 1, 0, false}, Row{20, 3, 0, 0, false},
-                      Row{20, 4, 10, 1, true}, Row{30, 6, 10, 0, true}, Row{20, 6, 10, 0, false}};
-  for (const Row row : rows)
-    SailFor(Fleet(row.x, 10, TNation::Union), row.mission, home, row.mission != 0 ? objective : 0);
-  for (int f = 1; f <= 9; ++f) {
-    GameState.Fleets[f].Supplies = rows[f - 1].supplies;
-    GameState.Fleets[f].DamagedShips[TShipType::Transport] = rows[f - 1].damaged;
+  for (const auto& [x, mission, supplies, damaged, recalled] : rows) {
+    TFleet& fleet = Fleet(x, 10, TNation::Union);
+    SailFor(fleet, mission, home, mission != 0 ? objective : 0);
+    fleet.Supplies = supplies;
+    fleet.DamagedShips[TShipType::Transport] = damaged;
   }
-  const TCorps& landed = EmbarkCorps(GameState.Fleets[1]);
-  const TCorps& aboard = EmbarkCorps(GameState.Fleets[4]);
   RecallFleetsToPort(TNation::Union);
-  for (int f = 1; f <= 9; ++f) {
-    const bool recalled =
-        GameState.Fleets[f].Mission == TFleetMission::Move && GameState.Fleets[f].DestX == 10;
-    EXPECT_EQ(recalled, rows[f - 1].recalled) << "fleet " << f;
-  }
-  EXPECT_EQ(landed.Stance, TCombatStance::Defend) << "ashore in the enemy port";
-  EXPECT_EQ(GameState.Fleets[1].Corps, 0);
-  EXPECT_EQ(aboard.Stance, TCombatStance::Embarked) << "still at sea";
+  for (int f = 1; f <= 9; ++f)
+    EXPECT_EQ(GameState.Fleets[f].DestX == 10, std::get<4>(rows[f - 1])) << "fleet " << f;
 }
 
 }  // namespace

@@ -43,9 +43,7 @@ class CorpsTest : public WorldTest {
   static void SetSide(int x, int y, int direction, int code) {
     const THexPos hex =
         direction > kSouthEast ? NeighbourHex(x, y, direction) : NeighbourHex(x, y, kNoDirection);
-    const int shift = 2 * ((direction - 1) % 3);
-    TMapCell& cell = MapRecord.Cell(hex.X, hex.Y);
-    cell.Bytes[0] = static_cast<std::uint8_t>((cell.Bytes[0] & ~(3 << shift)) | (code << shift));
+    MapRecord.Cell(hex.X, hex.Y).SetHexSideCode((direction - 1) % 3 + 1, code);
   }
 
   static void SetState(int x, int y, int state) { MapRecord.Cell(x, y).Bytes[2] = state; }

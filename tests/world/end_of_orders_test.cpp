@@ -33,9 +33,9 @@ class EndOfOrdersTest : public TurnTest {
     for (int a = 0; a < armies; ++a)
       GameState.Armies[AddArmy(5, 5 + a, TSide::Union, TNation::Union)].Leader = l;
     for (int k = 0; k < corps; ++k) {
-      TCorps& slot = GameState.Corps[AddCorps(20, 5 + k, TSide::Union, TNation::Union)];
-      slot.Strength = 80;  // a spent corps would leave the board
-      slot.Leader = static_cast<std::uint8_t>(l);
+      const int c = AddCorps(20, 5 + k, TSide::Union, TNation::Union);
+      GameState.Corps[c].Leader = static_cast<std::uint8_t>(l);
+      AddBrigade({.location = c});  // a corps without brigades would leave the board
     }
     return l;
   }
@@ -65,6 +65,7 @@ TEST_F(EndOfOrdersTest, AFailedAutosaveIsReportedAndTheTurnGoesOn) {
 TEST_F(EndOfOrdersTest, ALeaderKeepsTheLastArmyOrCorpsHeCommands) {
   const int general = Commander(100, 2, 1);
   const int corpsCommander = Commander(100, 0, 3);  // corps 2, 3 and 4
+  GameState.Corps[4].Army = 2;  // an army without corps would be dissolved
   RunEndOfOrdersPhase();
   EXPECT_EQ(GameState.Armies[1].HqCity, 0) << "the army he gave up is dissolved";
   EXPECT_EQ(GameState.Armies[2].Leader, general);

@@ -40,6 +40,9 @@ TEST(MapRecordTest, ReadersDecodeEveryFieldAndWritersKeepEveryOtherBit) {
   EXPECT_EQ(cell.Bytes[1], 0b10'11'0'001);
   cell.SetRouteFlag();
   EXPECT_EQ(cell.Bytes[0], 0b11'11'01'10);
+  cell.SetFlag7(false);
+  cell.SetHexSideCode(2, 6);
+  EXPECT_EQ(cell.Bytes[0], 0b01'11'10'10) << "a side code too wide for its bits is masked";
 }
 
 }  // namespace

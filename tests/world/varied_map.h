@@ -56,7 +56,7 @@ class Builder {
         hex.SetTerrain(sea ? TTerrain::Water : kLandClasses[Roll(5)]);
         const int owner = y + Roll(5) < front ? TSide::Union : TSide::Confederate;
         hex.SetOwner(Roll(12) == 0 ? TSide::None : owner);
-        for (int side = 1; side <= 3; ++side) SetSideCode(hex, side, SideCode());
+        for (int side = 1; side <= 3; ++side) hex.SetHexSideCode(side, SideCode());
       }
     }
   }
@@ -64,11 +64,6 @@ class Builder {
   int SideCode() {
     const int roll = Roll(20);
     return roll < 14 ? 0 : roll < 16 ? 1 : roll < 18 ? 2 : 3;
-  }
-
-  static void SetSideCode(TMapCell& hex, int side, int code) {
-    const int shift = 2 * (side - 1);
-    hex.Bytes[0] = static_cast<std::uint8_t>((hex.Bytes[0] & ~(3 << shift)) | (code << shift));
   }
 
   void Blob(int terrain, int radius) {

@@ -156,12 +156,9 @@ TMapRecord BuildMapRecord(const MapLayers& layers, int year) {
     for (int y = 1; y <= kRows; ++y) {
       TMapCell& cell = record.Cell(x, y);
       const std::string sides = layers.Sides[y - 1].substr((x - 1) * kSideDigits, kSideDigits);
-      int byte0 = 0;
-      for (int dir = 1; dir <= kSideDigits; ++dir)
-        byte0 |= Digit(sides[dir - 1]) << (2 * (dir - 1));
-      cell.Bytes[0] = static_cast<std::uint8_t>(byte0);
+      for (int dir = 1; dir <= kSideDigits; ++dir) cell.SetHexSideCode(dir, Digit(sides[dir - 1]));
       if (At(layers.Route, x, y) == 'R') cell.SetRouteFlag();
-      if (At(layers.Flag7, x, y) == '7') cell.Bytes[0] |= 128;
+      cell.SetFlag7(At(layers.Flag7, x, y) == '7');
       cell.SetTerrain(Digit(At(layers.Terrain, x, y)));
       const char rail = At(layers.Rail, x, y);
       if (rail == '1' || (rail == '2' && year >= 1862)) cell.SetLinkFlag();

@@ -5,6 +5,8 @@
 #include "platform/dialogs/message_dialog.h"
 #include "platform/forms/screen.h"
 #include "platform/services/sound_player.h"
+#include "ui/main/notices/event_notices.h"
+#include "ui/main/start/setup_dialog.h"
 #include "ui/main/start/side_select.h"
 
 namespace {
@@ -29,15 +31,17 @@ std::optional<std::string> ChosenFile(TOpenDialog& dialog) {
 }  // namespace
 
 void TWindowPort::ShowEventMessage(TEventMessage& notice, const Table<TEventOption, 6>& options) {
-  stand_in_.ShowEventMessage(notice, options);
+  ::ShowEventMessage(notice, options, *window_.Timer1);
 }
 
 void TWindowPort::ShowDraftRiotingReport(const TEventMessage& notice) {
-  stand_in_.ShowDraftRiotingReport(notice);
+  ::ShowDraftRiotingReport(notice);
 }
 
+// The set-up leaves the "Hidden Enemy" item checked, whatever the rating display chosen.
 void TWindowPort::ShowSetupOptions() {
-  stand_in_.ShowSetupOptions();
+  ::ShowSetupOptions();
+  FindOwned<TMenuItem>(window_, "Hidden1")->SetChecked(true);
 }
 
 void TWindowPort::ShowElection() {

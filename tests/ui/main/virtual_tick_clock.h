@@ -3,7 +3,6 @@
 // each step it waits until every thread has come to rest (asleep, suspended,
 // or waiting for its tick to run), so the tests see whole ticks and no races.
 #include <cstdint>
-#include <limits>
 
 #include "platform/forms/application.h"
 #include "ui/main/tick_clock.h"
@@ -12,12 +11,10 @@ class VirtualTickClock : public TTickClock {
  public:
   bool WaitUntil(std::unique_lock<std::mutex>& lock, const std::function<bool()>& done,
                  std::optional<unsigned> ms) override {
-    const std::optional<std::uint64_t> deadline =
-        ms ? std::optional<std::uint64_t>(now_ + *ms) : std::nullopt;
-    std::uint64_t seen = kNotSeen;
+    const std::optional<std::uint64_t> deadline = ms ? std::optional(now_ + *ms) : std::nullopt;
+    std::optional<std::uint64_t> seen;  // the epoch this thread last counted itself settled in
     for (;;) {
-      const bool time_up = deadline && now_ >= *deadline;
-      if (done() || time_up) {
+      if (done() || (deadline && now_ >= *deadline)) {
         if (seen == epoch_) --settled_;
         return done();
       }
@@ -29,7 +26,6 @@ class VirtualTickClock : public TTickClock {
       wake_.wait(lock);
     }
   }
-
   void Notify() override {
     std::lock_guard lock(Mutex());
     NewEpoch();
@@ -45,21 +41,19 @@ class VirtualTickClock : public TTickClock {
     std::unique_lock lock(Mutex());
     rest_.wait(lock, [this] { return settled_ == threads_; });
   }
-
-  // Moves the clock on, one millisecond at a time, handing each tick to
-  // the threads; the window thread runs nothing.
+  // Moves the clock on, one millisecond at a time, handing each tick to the
+  // threads; the window thread runs nothing.
   void Move(unsigned ms) {
     for (unsigned step = 0; step < ms; ++step) {
       Settle();
       {
         std::lock_guard lock(Mutex());
         ++now_;
-        NewEpoch();
       }
+      Notify();
       Settle();
     }
   }
-
   // Moves the clock on and runs each tick on the window thread as it falls due.
   void Advance(unsigned ms) {
     for (unsigned step = 0; step < ms; ++step) {
@@ -70,18 +64,13 @@ class VirtualTickClock : public TTickClock {
   }
 
  private:
-  static constexpr std::uint64_t kNotSeen = std::numeric_limits<std::uint64_t>::max();
-
   void NewEpoch() {
     ++epoch_;
     settled_ = 0;
     wake_.notify_all();
   }
 
-  std::condition_variable wake_;
-  std::condition_variable rest_;
-  std::uint64_t now_ = 0;
-  std::uint64_t epoch_ = 0;
-  int threads_ = 0;
-  int settled_ = 0;
+  std::condition_variable wake_, rest_;
+  std::uint64_t now_ = 0, epoch_ = 0;
+  int threads_ = 0, settled_ = 0;
 };

@@ -1,13 +1,14 @@
 #pragma once
 // A blank game with the headless backend and a recording window installed,
-// the Union giving orders, and the player's hand scripted per modal form.
+// the Union giving orders, and the player's hand scripted per modal form; the
+// order dialogs come with it.
 #include <functional>
-#include <string>
 
 #include "platform/backend/headless_backend.h"
 #include "platform/controls/list_box.h"
 #include "platform/forms/form.h"
 #include "support/window_fixture.h"
+#include "ui/orders/order_dialogs.h"
 #include "world/codes.h"
 #include "world/vardecl.h"
 
@@ -24,15 +25,8 @@ class OrderDialogTest : public WindowTest {
   }
   void Click(const TControl& control) { session.Backend().Click(control); }
   void ClickRow(const TListBox& list, int row) {
-    const TRect rect = list.ItemRect(row);
-    session.Backend().Click(
-        list.ClientToScreen({(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2}));
-  }
-  template <class T>
-  static T& Owned(const TForm& form, const std::string& name) {
-    T* found = FindOwned<T>(form, name);
-    if (!found) throw std::logic_error("no control " + name);
-    return *found;
+    const TRect r = list.ItemRect(row);
+    session.Backend().Click(list.ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}));
   }
 
   THeadlessSession session;

@@ -1,0 +1,154 @@
+// The notice forms: which form each kind opens, with what captions, whether
+// the player's answer reaches the notice, and the timer held meanwhile.
+#include "ui/main/notices/event_notices.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/backend/headless_backend.h"
+#include "platform/controls/button.h"
+#include "support/window_fixture.h"
+#include "ui/main/notices/notice_form.h"
+#include "widgets/graphic_button.h"
+#include "world/game_window.h"
+#include "world/vardecl.h"
+
+namespace {
+
+class NoticeFormTest : public WindowTest {
+ protected:
+  // Raises a notice of the kind offering `offered`; `answer` acts in its form.
+  std::optional<std::string> Show(int kind, const std::vector<int>& offered,
+                                  const std::function<void(TNoticeForm&)>& answer) {
+    ClearEventMessage();
+    EventMessage.Kind = static_cast<std::uint16_t>(kind);
+    EventMessage.Line1 = std::string(50, 'x');
+    EventMessage.Line2 = " stands alone";
+    for (int k : offered) {
+      EventOptions[k].Present = 1;
+      EventOptions[k].Text = "option " + std::to_string(k);
+    }
+    std::optional<std::string> shown;
+    session.Backend().SetModalHook([&](TForm& form) {
+      shown = form.Name();
+      EXPECT_FALSE(timer.Enabled());
+      answer(dynamic_cast<TNoticeForm&>(form));
+    });
+    ShowEventMessage(EventMessage, EventOptions, timer);
+    return shown;
+  }
+  void Click(const TControl& control) { session.Backend().Click(control); }
+  static std::string ButtonCaption(const TControl* button) {
+    if (auto* graphic = dynamic_cast<const TKxGraphicButton*>(button)) return graphic->Caption();
+    return button->Caption();
+  }
+
+  THeadlessSession session;
+  TTimer timer;
+};
+
+TEST_F(NoticeFormTest, EachKindOpensItsFormWithItsCaptionsAndAnswers) {
+  struct Row {
+    int kind;
+    const char* form;  // "" for a kind shown to no one
+    const char* caption;
+    const char* ok;
+    bool takes_choice;
+  };
+  const Row rows[] = {
+      {0, "TStndDial", "", "OK", true},
+      {1, "TBlockade_Run", "text 480", "text 66", true},
+      {2, "TBridging", "text 584", "text 66", true},
+      {3, "TCity_Fall", "text 531", "text 66", true},
+      {4, "TDraft_Rioting", "text 43", "text 66", false},
+      {5, "TFleet_Embark", "text 595", "OK", false},
+      {6, "TRail_Move", "text 656", "text 66", false},
+      {7, "TFort_Build", "text 600", "OK", false},
+      {8, "TGovernor_Complaints", "text 605", "OK", false},
+      {9, "TFleet_Embark", "text 729", "OK", false},
+      {10, "TInauguration", "text 606", "OK", false},
+      {11, "TCombat_Roles", "text 351", "text 66", true},
+      {12, "", "", "", false},
+      {13, "", "", "", false},
+      {14, "TRebellion", "text 42", "text 66", true},
+      {15, "TScuttled", "text 44", "text 66", false},
+      {16, "", "", "", false},
+      {17, "TFleetSpls", "text 592", "OK", true},
+      {18, "TState_Lost", "text 45", "text 66", false},
+      {19, "TTraining", "text 238", "text 66", false},
+      {20, "TArmyFormed", "text 481", "text 66", false},
+      {21, "TCorpsFrm", "text 578", "text 66", false},
+      {22, "TBrgdFormed", "text 482", "text 66", true},
+      {23, "TForces_Added", "text 599", "OK", true},
+      {24, "TNewspapr", "text 604", "OK", false},
+      {25, "TForeign_Affairs", "text 603", "option 1", true},
+      {26, "", "", "", false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.kind);
+    timer.SetEnabled(true);
+    const auto shown = Show(row.kind, {1, 3}, [&](TNoticeForm& form) {
+      EXPECT_EQ(form.Caption(), row.caption);
+      EXPECT_EQ(ButtonCaption(form.Buttons[0]), row.ok);
+      EXPECT_EQ(form.Lines[0]->Caption(), std::string(40, 'x'));
+      EXPECT_EQ(form.Lines[1]->Caption(), " stands alone");
+      Click(*form.Buttons[0]);
+    });
+    EXPECT_EQ(shown.value_or(""), row.form);
+    EXPECT_EQ(EventMessage.Choice, row.takes_choice ? 1 : 0);
+    EXPECT_EQ(NoticeKindHasForm(row.kind), shown.has_value());
+    EXPECT_EQ(NoticeKindTakesChoice(row.kind), row.takes_choice);
+    EXPECT_TRUE(timer.Enabled());
+  }
+  timer.SetEnabled(false);
+  Show(0, {}, [&](TNoticeForm& form) { Click(*form.Buttons[0]); });
+  EXPECT_FALSE(timer.Enabled());
+}
+
+// Option 1 starts checked when offered; the checked option is the answer;
+// the foreign-affairs buttons answer with their own number.
+TEST_F(NoticeFormTest, ThePlayersPickIsTheCheckedOptionOrThePressedButton) {
+  struct Row {
+    const char* case_name;
+    int kind;
+    std::vector<int> offered;
+    std::function<TControl*(TNoticeForm&)> press;
+    std::vector<int> shown;  // the radio buttons, or the buttons, that appear
+    int choice;
+  };
+  auto option = [](int k) { return [k](TNoticeForm& f) -> TControl* { return f.Options[k - 1]; }; };
+  auto button = [](int b) { return [b](TNoticeForm& f) -> TControl* { return f.Buttons[b - 1]; }; };
+  const Row rows[] = {
+      {"options 1 and 3, untouched", 0, {1, 3}, nullptr, {1, 3}, 1},
+      {"options 1 and 3, 3 picked", 0, {1, 3}, option(3), {1, 3}, 3},
+      {"option 2 alone, untouched", 0, {2}, nullptr, {2}, 0},
+      {"option 2 alone, picked", 22, {2}, option(2), {2}, 2},
+      {"no options", 1, {}, nullptr, {}, 0},
+      {"bridging, option 1 left ticked", 2, {1, 2}, nullptr, {1}, 1},
+      {"foreign affairs without options", 25, {}, button(1), {1}, 1},
+      {"foreign affairs, options 2 and 4", 25, {2, 4, 6}, button(4), {1, 2, 4}, 4},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.case_name);
+    const bool buttons = row.kind == 25;
+    Show(row.kind, row.offered, [&](TNoticeForm& notice) {
+      std::vector<int> shown;
+      for (int k = 1; k <= (buttons ? 5 : 6); ++k) {
+        if ((buttons ? notice.Buttons[k - 1] : notice.Options[k - 1])->Visible()) shown.push_back(k);
+      }
+      EXPECT_EQ(shown, row.shown);
+      if (buttons && row.offered.empty()) {
+        EXPECT_EQ(ButtonCaption(notice.Buttons[0]), "text 477");
+      }
+      if (row.press) Click(*row.press(notice));
+      if (!buttons) Click(*notice.Buttons[0]);
+    });
+    EXPECT_EQ(EventMessage.Choice, row.choice);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,91 @@
+// The set-up dialog: what its side and play-mode handlers show and choose,
+// and that Done hands the choices to the campaign set-up.
+#include "ui/main/start/setup_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "platform/backend/headless_backend.h"
+#include "support/window_fixture.h"
+#include "world/codes.h"
+#include "world/vardecl.h"
+
+namespace {
+
+class SetupDialogTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    GameFileName = PathOf("Game1.");
+    GameState.AiPlans[1].Limit = 9;
+    GameState.Leaders[1].Side = TSide::Union;
+    GameState.Leaders[1].Combat = 40;
+  }
+
+  // Shows the dialog, lets `play` act, then presses Done.
+  void Play(const std::function<void(TSetUp&)>& play) {
+    session.Backend().SetModalHook([&](TForm& form) {
+      auto& dialog = dynamic_cast<TSetUp&>(form);
+      play(dialog);
+      Click(*dialog.Button1);
+    });
+    ShowSetupOptions();
+  }
+  void Click(const TControl& control) { session.Backend().Click(control); }
+
+  THeadlessSession session;
+};
+
+TEST_F(SetupDialogTest, TheDefaultsKeepTwoHumansFaceToFaceAndDoneRestoresIndustry) {
+  GameState.PlayMode = 1;
+  GameState.States[3].BaseIndustry = 80;
+  Play([](TSetUp& dialog) {
+    EXPECT_EQ(dialog.Label(4).Caption(), "text 681");
+    EXPECT_FALSE(dialog.Group(8).Visible() || dialog.Group(7).Visible());
+    EXPECT_TRUE(dialog.Radio(28).Visible() && dialog.Radio(28).Checked());
+  });
+  EXPECT_EQ(GameState.PlayMode, 0);
+  EXPECT_EQ(GameState.Nations[TNation::Confederacy].Human, 1);
+  EXPECT_EQ(GameState.AiPlans[1].Limit, 9);
+  EXPECT_EQ(GameState.States[3].Industry, 80);
+}
+
+// A side switched to the computer and back keeps its hidden advantage pick,
+// which is not given to a human side; the labels click their radio buttons.
+TEST_F(SetupDialogTest, AnAdvantageLeftBehindAHumanSideIsNotGiven) {
+  Play([&](TSetUp& dialog) {
+    Click(dialog.Label(5));
+    EXPECT_TRUE(dialog.Group(8).Visible() && dialog.Radio(21).Checked());
+    EXPECT_FALSE(dialog.Radio(28).Visible() || dialog.Radio(28).Checked());
+    Click(dialog.Radio(23));
+    Click(dialog.Label(4));
+    EXPECT_TRUE(!dialog.Group(8).Visible() && dialog.Radio(23).Checked());
+    EXPECT_TRUE(dialog.Radio(28).Visible() && dialog.Radio(28).Checked());
+  });
+  EXPECT_EQ(GameState.Leaders[1].Combat, 40);
+}
+
+TEST_F(SetupDialogTest, MailThenAComputerSideLeavesNoMailGame) {
+  Play([&](TSetUp& dialog) {
+    Click(dialog.Label(25));
+    EXPECT_EQ(GameState.PlayMode, 4);
+    Click(dialog.Radio(6));
+    EXPECT_FALSE(dialog.Radio(28).Checked() || dialog.Radio(29).Checked());
+  });
+  EXPECT_EQ(GameState.PlayMode, 0);
+  EXPECT_EQ(GameState.AiPlans[1].Limit, 0);
+}
+
+// Kentucky and Missouri may join only before August 1861.
+TEST_F(SetupDialogTest, TheBorderStatesAreOfferedUntilJuly1861) {
+  for (auto [month, year, offered] : {std::tuple{7, 1861, true}, {8, 1861, false}, {1, 1862, false}}) {
+    GameState.Month = static_cast<std::uint16_t>(month);
+    GameState.Year = static_cast<std::uint16_t>(year);
+    Play([&](TSetUp& dialog) {
+      EXPECT_EQ(dialog.CheckBox1->Visible() && dialog.Label(38).Visible(), offered) << month << "/" << year;
+    });
+  }
+}
+
+}  // namespace

@@ -1,0 +1,149 @@
+// The movement timer and the screen-edge hotspots, on a clock the test moves.
+#include "ui/main/bi_tools.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/backend/headless_backend.h"
+#include "platform/forms/application.h"
+#include "ui/main/main_form.h"
+#include "virtual_tick_clock.h"
+
+namespace {
+
+class TickTest : public ::testing::Test {
+ protected:
+  // A timer on the virtual clock that counts its ticks.
+  std::unique_ptr<TBI_Timer> CountingTimer(unsigned interval) {
+    auto timer = std::make_unique<TBI_Timer>(nullptr, clock);
+    timer->SetInterval(interval);
+    timer->SetOnTimer(counter);
+    clock.Settle();
+    return timer;
+  }
+
+  THeadlessSession session;
+  VirtualTickClock clock;
+  int ticks = 0;
+  const TNotifyEvent counter = [this](TComponent*) { ++ticks; };
+};
+
+// A tick comes a full interval after the timer starts, and never without an interval.
+TEST_F(TickTest, ATimerTicksAFullIntervalAfterItStartsAndNeverWithoutAnInterval) {
+  struct Case {
+    unsigned interval, elapsed;
+    int ticks;
+  };
+  for (const Case& c : {Case{100, 99, 0}, Case{100, 100, 1}, Case{0, 1000, 0}}) {
+    ticks = 0;
+    auto timer = CountingTimer(c.interval);
+    clock.Advance(c.elapsed);
+    EXPECT_EQ(ticks, c.ticks) << "interval " << c.interval << " after " << c.elapsed << " ms";
+  }
+}
+
+TEST_F(TickTest, ATimerWithoutAHandlerRestsAndAssigningOneStartsAFullInterval) {
+  auto timer = CountingTimer(100);
+  clock.Advance(60);
+  timer->SetOnTimer(nullptr);
+  clock.Advance(500);
+  timer->SetOnTimer(counter);
+  clock.Advance(99);
+  EXPECT_EQ(ticks, 0);
+  clock.Advance(1);
+  EXPECT_EQ(ticks, 1);
+}
+
+TEST_F(TickTest, NoHandlerRunsAfterTheTimerWent) {
+  auto timer = CountingTimer(10);
+  clock.Move(10);  // the tick waits for the window thread
+  timer.reset();   // and the timer goes first; stopping it must not hang
+  Application.ProcessMessages();
+  EXPECT_EQ(ticks, 0);
+}
+
+// The one test on real time, on a backend whose loop really waits.
+class RealTimeBackend : public THeadlessBackend {
+  bool WaitForEvents(std::optional<uint64_t>) override {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return true;
+  }
+};
+
+TEST(TimerOnRealTime, TicksOnTheWindowThreadAlsoInsideAModalLoop) {
+  THeadlessSession session;
+  RealTimeBackend backend;
+  Application.SetBackend(&backend);
+  const auto start = std::chrono::steady_clock::now();
+  const auto elapsed = [&] { return std::chrono::steady_clock::now() - start; };
+  TForm dialog;
+  int ticks = 0, elsewhere = 0, in_modal = 0;
+  {
+    TBI_Timer timer;
+    timer.SetInterval(10);
+    timer.SetOnTimer([&, window_thread = std::this_thread::get_id()](TComponent*) {
+      ++ticks;
+      elsewhere += std::this_thread::get_id() != window_thread;
+      in_modal += dialog.Modal();
+      if (elapsed() >= std::chrono::milliseconds(200)) dialog.SetModalResult(mrOk);
+    });
+    while (elapsed() < std::chrono::milliseconds(100)) Application.HandleMessage(nullptr);
+    dialog.ShowModal();
+    TBI_Timer sleeping;  // freed in the middle of a long sleep
+    sleeping.SetInterval(60000);
+    sleeping.SetOnTimer(timer.OnTimer());
+  }
+  Application.SetBackend(&session.Backend());
+  EXPECT_TRUE(ticks >= 5 && ticks <= 25) << ticks;
+  EXPECT_TRUE(elsewhere == 0 && in_modal > 0)
+      << elsewhere << " off the window thread, " << in_modal << " in the modal loop";
+}
+
+// The main window's bands lie 10 pixels deep along the frame's edges and end
+// 10 pixels from its corners; an edge line is outside a band, the next line inside.
+TEST_F(TickTest, TheMainWindowBandsStartOneLineInsideTheirEdges) {
+  TGMRSDI window(".", clock);
+  const struct {
+    const char* band;
+    TPoint edge, next;
+  } cases[] = {
+      {"HotTop", {400, 0}, {400, 1}},        {"HotTop", {400, 10}, {400, 9}},
+      {"HotTop", {10, 5}, {11, 5}},          {"HotTop", {789, 5}, {788, 5}},
+      {"HotBottom", {400, 599}, {400, 598}}, {"HotBottom", {400, 589}, {400, 590}},
+      {"HotLeft", {0, 300}, {1, 300}},       {"HotLeft", {10, 300}, {9, 300}},
+      {"HotRight", {799, 300}, {798, 300}},  {"HotRight", {789, 300}, {790, 300}},
+  };
+  for (const auto& c : cases) {
+    const auto* band = FindOwned<TBI_Hotspot>(window, c.band);
+    EXPECT_FALSE(band->Inside(c.edge)) << c.band << " at " << c.edge.X << "," << c.edge.Y;
+    EXPECT_TRUE(band->Inside(c.next)) << c.band << " at " << c.next.X << "," << c.next.Y;
+  }
+}
+
+// Every 55 ms an active hotspot reports the pointer inside, and its coming and going once.
+TEST_F(TickTest, EachPollReportsWhereThePointerRestsAndComingAndGoingOnce) {
+  TForm screen;  // the pointer moves over a window
+  screen.Show();
+  TBI_Hotspot hotspot(nullptr, clock);
+  hotspot.RectLeft = hotspot.RectTop = 100;
+  hotspot.RectRight = hotspot.RectBottom = 200;
+  std::vector<std::string> events;
+  hotspot.OnInHotspot = [&](TComponent*, TPoint) { events.push_back("in"); };
+  hotspot.OnEnter = [&](TComponent*) { events.push_back("enter"); };
+  hotspot.OnLeave = [&](TComponent*) { events.push_back("leave"); };
+  hotspot.SetActive(true);
+  session.Backend().MouseMove({150, 150});
+  clock.Advance(54);
+  EXPECT_TRUE(events.empty());
+  clock.Advance(56);
+  session.Backend().MouseMove({300, 300});
+  clock.Advance(110);
+  EXPECT_EQ(events, (std::vector<std::string>{"in", "enter", "in", "leave"}));
+}
+
+}  // namespace

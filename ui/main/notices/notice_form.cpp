@@ -1,0 +1,173 @@
+#include "ui/main/notices/notice_form.h"
+
+#include "platform/controls/button.h"
+#include "platform/forms/screen.h"
+#include "widgets/graphic_button.h"
+#include "world/text_table.h"
+
+namespace {
+
+struct Box {
+  int left, top, width, height;
+};
+
+// Where a family of forms puts its controls.
+struct NoticeLayout {
+  TSize size;
+  int line_left;
+  std::array<int, 4> line_tops;
+  int line_height;
+  int option_left;  // the radio buttons; their captions follow option_gap to the right
+  int option_gap;
+  std::array<int, 6> option_tops;
+  TSize radio_size;
+  Box button;
+};
+
+constexpr NoticeLayout kStandardLayout{{387, 168}, 3,           {3, 16, 29, 42},
+                                       13,         225,         13,
+                                       {5, 18, 33, 46, 59, 72}, {12, 13},
+                                       {286, 142, 93, 22}};
+constexpr NoticeLayout kReportLayout{{389, 167}, 12,           {6, 26, 48, 68},
+                                     18,         216,          14,
+                                     {8, 28, 48, 68, 88, 108}, {13, 17},
+                                     {270, 134, 113, 29}};
+constexpr NoticeLayout kRebellionLayout{{479, 206}, 15,           {8, 34, 60, 86},
+                                        20,         266,          20,
+                                        {10, 34, 58, 82, 106, 130}, {13, 17},
+                                        {335, 158, 139, 45}};
+// The foreign-affairs form's answers, one button each, down its right side.
+constexpr std::array<int, 5> kAnswerButtonTops = {2, 34, 64, 94, 124};
+constexpr int kOptionCaptionWidth = 150;
+constexpr int kNoAnswerGivenLine = 477;
+
+const NoticeLayout& LayoutOf(const NoticeForm& row) {
+  if (row.kind == 0) return kStandardLayout;
+  if (row.form == "TRebellion") return kRebellionLayout;
+  return kReportLayout;
+}
+
+void SetButtonCaption(TControl& button, const std::string& caption) {
+  if (auto* graphic = dynamic_cast<TKxGraphicButton*>(&button))
+    graphic->SetCaption(caption);
+  else
+    button.SetCaption(caption);
+}
+
+void UseNoticeFont(TControl& label) {
+  label.Font().SetName("Times New Roman");
+  label.Font().SetHeight(-11);
+  label.Font().SetStyle(fsBold);
+  label.Font().SetColor(clBlack);
+}
+
+}  // namespace
+
+TNoticeForm::TNoticeForm(const NoticeForm& row, TEventMessage& notice,
+                         const Table<TEventOption, 6>& options)
+    : TOrderForm(std::string(row.form), LayoutOf(row).size.cx, LayoutOf(row).size.cy),
+      row_(row),
+      notice_(notice),
+      options_(options) {
+  const NoticeLayout& layout = LayoutOf(row);
+  if (row.kind == 0) FormStyle = TFormStyle::fsStayOnTop;
+  if (row.answer == NoticeAnswer::kOneOption) SetBorderStyle(TFormBorderStyle::bsDialog);
+  const int line_width = layout.size.cx - layout.line_left - 4;
+  for (int i = 0; i < 4; ++i) {
+    Lines[i] = AddLabel(this, Numbered("Label", i + 1), layout.line_left, layout.line_tops[i],
+                        line_width, layout.line_height);
+    // A plate behind the text, as wide as the text, where the lines are not
+    // drawn straight on the picture.
+    Lines[i]->SetTransparent(row.transparent_lines);
+    Lines[i]->SetAutoSize(!row.transparent_lines);
+    UseNoticeFont(*Lines[i]);
+  }
+  for (int k = 0; k < 6; ++k) {
+    const int top = layout.option_tops[k];
+    Options[k] = AddControl<TRadioButton>(Numbered("RadioButton", k + 1), layout.option_left, top,
+                                          layout.radio_size.cx, layout.radio_size.cy);
+    OptionLabels[k] = AddLabel(this, Numbered("Label", k + 5), layout.option_left + layout.option_gap,
+                               top, kOptionCaptionWidth, layout.line_height);
+    UseNoticeFont(*OptionLabels[k]);
+  }
+  AddButtons();
+}
+
+void TNoticeForm::AddButtons() {
+  const Box& at = LayoutOf(row_).button;
+  if (row_.answer == NoticeAnswer::kOneOption) {
+    auto* button = AddControl<TButton>("Button1", at.left, at.top, at.width, at.height);
+    button->SetCaption("Done");
+    button->SetModalResult(mrOk);
+    Buttons[0] = button;
+    return;
+  }
+  const bool answers = row_.answer == NoticeAnswer::kButtons;
+  const int count = answers ? 5 : 1;
+  for (int b = 0; b < count; ++b) {
+    const int top = answers ? kAnswerButtonTops[b] : at.top;
+    auto* button = AddControl<TKxGraphicButton>(Numbered("Button", b + 1), at.left, top, at.width,
+                                                at.height);
+    button->SetCaption(answers ? "Done" : "OK");
+    button->SetModalResult(mrOk);
+    if (answers) button->OnClick = [this, b](TComponent*) { notice_.Choice = static_cast<std::uint16_t>(b + 1); };
+    Buttons[b] = button;
+  }
+}
+
+void TNoticeForm::Run() {
+  if (row_.caption_line != 0) SetCaption(TextLine(row_.caption_line));
+  if (row_.ok == NoticeOk::kTextLine66) SetButtonCaption(*Buttons[0], TextLine(66));
+  FillLines();
+  OfferOptions();
+  if (row_.answer == NoticeAnswer::kButtons) OfferButtons();
+  Screen.SetCursor(crDefault);
+  ShowModal();
+  if (row_.hourglass_after) Screen.SetCursor(crHourGlass);
+  ReadChoice();
+}
+
+void TNoticeForm::FillLines() {
+  const Str<40>* lines[] = {&notice_.Line1, &notice_.Line2, &notice_.Line3, &notice_.Line4};
+  for (int i = 0; i < 4; ++i) Lines[i]->SetCaption(lines[i]->str());
+}
+
+// An offered option shows its radio button and caption; option 1, when
+// offered, starts checked. The one-option form offers option 1 alone.
+void TNoticeForm::OfferOptions() {
+  const int offered = row_.answer == NoticeAnswer::kOptions     ? 6
+                      : row_.answer == NoticeAnswer::kOneOption ? 1
+                                                                : 0;
+  for (int k = 0; k < 6; ++k) {
+    const bool present = k < offered && options_[k + 1].Present != 0;
+    Options[k]->SetChecked(false);
+    Options[k]->SetVisible(present);
+    OptionLabels[k]->SetVisible(present);
+    if (present) OptionLabels[k]->SetCaption(options_[k + 1].Text.str());
+  }
+  if (Options[0]->Visible()) Options[0]->SetChecked(true);
+}
+
+// Button 1 is always there, captioned by option 1 or a plain "go on"; the
+// other buttons appear for their options. Option 6 is never a button.
+void TNoticeForm::OfferButtons() {
+  const bool first = options_[1].Present != 0;
+  SetButtonCaption(*Buttons[0], first ? options_[1].Text.str() : TextLine(kNoAnswerGivenLine));
+  for (int b = 1; b < 5; ++b) {
+    const bool present = options_[b + 1].Present != 0;
+    Buttons[b]->SetVisible(present);
+    if (present) SetButtonCaption(*Buttons[b], options_[b + 1].Text.str());
+  }
+}
+
+// The buttons answer as they are clicked; a checked radio button answers
+// after the form has closed.
+void TNoticeForm::ReadChoice() {
+  if (row_.answer == NoticeAnswer::kButtons) return;
+  for (int k = 0; k < 6; ++k) {
+    if (Options[k]->Checked()) {
+      notice_.Choice = static_cast<std::uint16_t>(k + 1);
+      return;
+    }
+  }
+}
