@@ -39,6 +39,23 @@ TEST_F(OpenedWindowTest, TheStartChoosesAScenarioItsSetUpAndTheSideToPlay) {
   EXPECT_EQ(modal_forms["Intro_Load"], 1) << "only the first tick starts the game";
 }
 
+TEST_F(OpenedWindowTest, CancellingTheLoadDialogAsksForTheScenarioAgain) {
+  answer = [this](TForm& form) {
+    if (form.Name() == "Intro_Load") {
+      ClickOn(form, modal_forms["Intro_Load"] == 1 ? "RadioButton4" : "RadioButton1");
+      ClickOn(form, "Button1");
+    }
+    if (form.Name() == "FileDialog") form.SetModalResult(mrCancel);
+    if (form.Name() == "sideselect") ClickOn(form, "Button2");
+  };
+  session.Backend().Advance(100);
+  EXPECT_EQ(modal_forms["FileDialog"], 1);
+  EXPECT_EQ(modal_forms["Intro_Load"], 2);
+  EXPECT_EQ(GameState.StartYear, 1861);
+  EXPECT_EQ(CurrentSide, 2);
+  EXPECT_EQ(FindOwned<TMenuItem>(window, "SideChange")->Caption(), TextLine(466));
+}
+
 TEST(MovementInterval, EachSpeedHasItsIntervalAndAnyOtherTheDesignOne) {
   const unsigned want[] = {100, 100, 200, 300, 600, 1000, 100};
   for (int delay = 0; delay <= 6; ++delay) EXPECT_EQ(MovementInterval(delay), want[delay]) << delay;
