@@ -57,6 +57,8 @@ void OfferOrdersOf(WindowCommand command) {
   }
 }
 
+}  // namespace
+
 void FindEverythingAt(THexPos hex) {
   ClickedHexX = hex.X;
   ClickedHexY = hex.Y;
@@ -67,8 +69,6 @@ void FindEverythingAt(THexPos hex) {
   FindCorpsAtHex();
   FindFleetsAtHex();
 }
-
-}  // namespace
 
 std::optional<THexPos> HexAtPixel(TPoint pixel) {
   if (pixel.X < 0 || pixel.Y < 0) return std::nullopt;

@@ -25,6 +25,10 @@ extern std::uint16_t LastWaypointY;
 // sit half a hex lower, so their first row reaches 14 pixels further down.
 std::optional<THexPos> HexAtPixel(TPoint pixel);
 
+// Clears the finder's list and fills it with what the side in play finds on
+// the hex: its cities, armies, corps and fleets, in that order.
+void FindEverythingAt(THexPos hex);
+
 class TMapInput {
  public:
   // Binds itself to the window's map, minimap, keys and hotspots.

@@ -93,6 +93,28 @@ TEST_F(MapInputTest, AReleaseWithoutADragSetsOnlyTheDestination) {
   EXPECT_EQ(window.IdPanel->Font().Color(), clRed) << "a corps with a path shows in red";
 }
 
+TEST_F(MapInputTest, ARightClickNamesTheOneThingOnTheHexAndOffersOnlyItsOrders) {
+  CurrentSide = 1;
+  int city = 0;
+  for (int c = 1; c <= GameState.Cities.Count && city == 0; ++c) {
+    const TCity& place = GameState.Cities[c];
+    if (place.X == 0 || place.Y < 3 || place.Y > 50) continue;
+    FindEverythingAt({place.X, place.Y});
+    if (FinderCount == 1 && FinderResults[1].Kind == 1) city = c;
+  }
+  ASSERT_NE(city, 0);
+  const TCity& place = GameState.Cities[city];
+  ViewLeft = static_cast<std::uint16_t>(std::max(1, place.X - 10));
+  ViewTop = static_cast<std::uint16_t>(std::max(1, place.Y - 6));
+  window.FormPaint();
+  session.Backend().MouseDown(Centre(place.X, place.Y), TMouseButton::mbRight);
+  EXPECT_EQ(CurrentCity, city);
+  EXPECT_EQ(window.IdPanel->Caption(), place.Name.str());
+  EXPECT_TRUE(FindOwned<TMenuItem>(window, "CityOrders1")->Enabled());
+  EXPECT_FALSE(FindOwned<TMenuItem>(window, "CorpsOrders1")->Enabled());
+  EXPECT_EQ(InfoClick, 1);
+}
+
 TEST_F(MapInputTest, ClicksOffTheMapOrBetweenTurnsAreIgnored) {
   const int c = PickableCorps();
   ASSERT_NE(c, 0);
