@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "world/notice_forms.h"
+#include "world/text_table.h"
 #include "world/vardecl.h"
 
 std::uint16_t ViewLeft = 1;
@@ -61,6 +62,16 @@ void ClearEventMessage() {
     *line = "";
   }
   for (int option = 1; option <= EventOptions.Count; ++option) EventOptions[option].Present = 0;
+}
+
+void OfferYesAndNo() {
+  constexpr int kYesText = 3;
+  constexpr int kNoText = 4;
+  const int texts[] = {kYesText, kNoText};
+  for (int option = 1; option <= 2; ++option) {
+    EventOptions[option].Present = 1;
+    EventOptions[option].Text = TextLine(texts[option - 1]);
+  }
 }
 
 void ShowEventMessage() {

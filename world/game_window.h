@@ -125,5 +125,7 @@ bool NoticeKindTakesChoice(int kind);
 // Empties the pending notice: kind and choice 0, four empty lines, no option
 // offered. Callers fill the notice only after this.
 void ClearEventMessage();
+// Offers the question's two answers: option 1 yes, option 2 no.
+void OfferYesAndNo();
 // Shows the pending notice; the player's pick is then in EventMessage.Choice.
 void ShowEventMessage();

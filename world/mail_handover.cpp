@@ -13,21 +13,13 @@ bool MailHandOverDone = false;
 
 namespace {
 
-constexpr int kYesText = 3;
-constexpr int kNoText = 4;
 constexpr int kHandOverChoice = 1;
-
-void OfferOption(int option, int text) {
-  EventOptions[option].Present = 1;
-  EventOptions[option].Text = TextLine(text);
-}
 
 bool PlayerConfirmsHandOver() {
   ClearEventMessage();
   EventMessage.Line1 = "Ready to end turn and";
   EventMessage.Line2 = "send game to opponent?";
-  OfferOption(1, kYesText);
-  OfferOption(2, kNoText);
+  OfferYesAndNo();
   ShowEventMessage();
   return EventMessage.Choice == kHandOverChoice;
 }
