@@ -272,6 +272,8 @@ std::string TGMRSDI::FormCreate() {
   GameState.Nations[TNation::Confederacy].OrdersDone = 0;
   Randomize();
   FleetMovesVisible = true;
+  // The menu's check mark says what is true from the start.
+  FindOwned<TMenuItem>(*this, "VisibleFleetMoves1")->SetChecked(FleetMovesVisible);
   for (TBI_Hotspot* hotspot : {HotTop, HotBottom, HotLeft, HotRight}) hotspot->SetActive(true);
   return "";
 }

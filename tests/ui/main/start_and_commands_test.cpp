@@ -79,6 +79,7 @@ class CommandsTest : public OpenedWindowTest {
 TEST_F(CommandsTest, EachCommandDoesItsWorkOnce) {
   Choose("HexOutline1");
   EXPECT_TRUE(HexGridVisible);
+  EXPECT_TRUE(FindOwned<TMenuItem>(window, "VisibleFleetMoves1")->Checked());
   Choose("VisibleFleetMoves1");
   EXPECT_FALSE(FleetMovesVisible);
   EXPECT_FALSE(FindOwned<TMenuItem>(window, "VisibleFleetMoves1")->Checked());
