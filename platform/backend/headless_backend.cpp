@@ -8,6 +8,7 @@
 #include "platform/forms/form.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
+#include "platform/input/mouse.h"
 
 bool THeadlessBackend::PollEvent(TInputEvent& event) {
   if (events_.empty()) return false;
@@ -103,6 +104,7 @@ THeadlessSession::THeadlessSession() {
 }
 
 THeadlessSession::~THeadlessSession() {
+  ReleaseMouseButtons();
   Application.SetBackend(nullptr);
   Application.ResetTerminated();
 }

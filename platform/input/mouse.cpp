@@ -170,3 +170,8 @@ void ForgetMouseState(TControl* control) {
   if (IsWithin(g_hover, control)) g_hover = nullptr;
   if (IsWithin(g_last_press.control, control)) g_last_press = LastPress{};
 }
+
+void ReleaseMouseButtons() {
+  g_buttons = 0;
+  g_capture_implicit = false;
+}

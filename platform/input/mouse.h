@@ -39,3 +39,6 @@ void DispatchMouseWheel(TWinControl& root, TPoint point, int delta, TShiftState 
 
 // Forgets a control that is going away: capture, pointer and press records.
 void ForgetMouseState(TControl* control);
+
+// Lets go of every button still held: a new session starts with the mouse at rest.
+void ReleaseMouseButtons();
