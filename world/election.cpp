@@ -11,13 +11,8 @@
 
 namespace {
 
-struct FillPointRow {
-  int state;
-  ElectionPoint point;
-};
-
 // The Union and border states of the election map.
-constexpr std::array<FillPointRow, 22> kFillPoints = {{
+constexpr std::array<ElectionFillPoint, 22> kFillPoints = {{
     {1, {76, 94}},    {2, {57, 190}},   {3, {340, 102}},  {4, {357, 144}},  {5, {390, 113}},
     {6, {400, 170}},  {7, {445, 120}},  {8, {435, 170}},  {9, {470, 167}},  {10, {530, 140}},
     {11, {550, 116}}, {12, {580, 100}}, {13, {566, 90}},  {14, {595, 70}},  {15, {580, 115}},
@@ -42,7 +37,7 @@ int VoterMood() {
 
 bool TakesPart(int s) {
   const TStateRec& state = GameState.States[s];
-  return state.Side == TSide::Union && state.Weight != 0 && ElectionFillPoint(s).has_value();
+  return state.Side == TSide::Union && state.Weight != 0 && HasElectionFillPoint(s);
 }
 
 void CoolTowardsTheUnion(TNationRec& nation) {
@@ -67,11 +62,13 @@ void ChallengerTakesOffice(int challenger_votes) {
 
 }  // namespace
 
-std::optional<ElectionPoint> ElectionFillPoint(int state) {
-  for (const FillPointRow& row : kFillPoints) {
-    if (row.state == state) return row.point;
-  }
-  return std::nullopt;
+std::span<const ElectionFillPoint> ElectionFillPoints() {
+  return kFillPoints;
+}
+
+bool HasElectionFillPoint(int state) {
+  return std::any_of(kFillPoints.begin(), kFillPoints.end(),
+                     [state](const ElectionFillPoint& fill) { return fill.state == state; });
 }
 
 ElectionResult HoldElection(const std::function<void(const StateVerdict&)>& on_state) {

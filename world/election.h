@@ -3,15 +3,20 @@
 // its own so that a campaign of two computer sides holds its election as a
 // played one does; the election dialog only shows it state by state.
 #include <functional>
-#include <optional>
+#include <span>
 
 // Where the election map colours a state, in the picture's pixels. Only the
 // states with a point on the map take part in the vote.
 struct ElectionPoint {
-  int x = 0;
-  int y = 0;
+  int X = 0;
+  int Y = 0;
 };
-std::optional<ElectionPoint> ElectionFillPoint(int state);
+struct ElectionFillPoint {
+  int state = 0;
+  ElectionPoint point;
+};
+std::span<const ElectionFillPoint> ElectionFillPoints();
+bool HasElectionFillPoint(int state);
 
 // One state decided, with the running totals after it.
 struct StateVerdict {

@@ -74,8 +74,8 @@ TEST_F(ElectionTest, OnlyUnionStatesWithVotesOnTheMapTakePart) {
   const ElectionResult result = HoldElection();
   EXPECT_EQ(result.incumbent_votes, 4);
   EXPECT_EQ(result.challenger_votes, 0);
-  EXPECT_FALSE(ElectionFillPoint(25).has_value());
-  EXPECT_EQ(ElectionFillPoint(33)->x, 555);
+  EXPECT_FALSE(HasElectionFillPoint(25));
+  EXPECT_TRUE(HasElectionFillPoint(33));
 }
 
 // A war-weary North under a high Confederate war score elects the challenger,

@@ -7,6 +7,8 @@
 #include "platform/services/sound_player.h"
 #include "ui/main/notices/event_notices.h"
 #include "ui/main/start/setup_dialog.h"
+#include "ui/main/views/election_dialog.h"
+#include "ui/main/views/victory.h"
 
 namespace {
 
@@ -44,11 +46,11 @@ void TWindowPort::ShowSetupOptions() {
 }
 
 void TWindowPort::ShowElection() {
-  stand_in_.ShowElection();
+  ::ShowElection();
 }
 
 void TWindowPort::ShowPostMortem() {
-  stand_in_.ShowPostMortem();
+  ::ShowPostMortem();
 }
 
 void TWindowPort::ShowManpowerSettings() {
