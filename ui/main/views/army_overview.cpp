@@ -3,7 +3,6 @@
 #include "ui/orders/order_dialog.h"
 #include "ui/orders/order_dialogs.h"
 #include "world/codes.h"
-#include "world/game_window.h"
 #include "world/hex_grid.h"
 #include "world/text_table.h"
 
@@ -60,42 +59,27 @@ std::string CorpsLocationColumn(const TCorps& corps) {
   return best == 0 ? place : std::to_string(best * kMilesPerHex) + TextLine(52) + place;
 }
 
-TForceOver::TForceOver() : TOrderForm("TForceOver", 521, 300) {
-  SetCaption("Army Overview");
-  Label1 = AddLabel(this, "Label1", 8, 8, 505, 16);
-  ListBox1 = AddControl<TKxAdvancedListBox>("ListBox1", 8, 28, 505, 224);
-  ListBox1->OnMouseDown = [this](TComponent*, TMouseButton, TShiftState, int, int) {
-    ListBox1MouseDown();
-  };
-  Button1 = AddControl<TKxGraphicButton>("Button1", 223, 262, 75, 28);
-  Button1->SetCaption("OK");
-  Button1->SetModalResult(mrOk);
-}
+TForceOver::TForceOver() : TUnitOverview("TForceOver", "Army Overview", 521, {601, 602}) {}
 
-void TForceOver::Fill() {
-  SetCaption(TextLine(601));
-  Label1->SetCaption(TextLine(602));
-  ListBox1->Items().Clear();
-  corps_of_row_.Clear();
+// Listing a corps makes its commander the current leader, as the game always has.
+void TForceOver::ListUnits() {
   for (int c = 1; c <= GameState.Corps.Count; ++c) {
     const TCorps& corps = GameState.Corps[c];
     if (!Listed(corps)) continue;
     CurrentLeader = corps.Leader;
-    ListBox1->Items().Add(GameState.Leaders[corps.Leader].Name.str() + ", " +
-                          std::to_string(corps.Strength * 50) + ", " +
-                          std::to_string(corps.ArtilleryStrength * 2) + ", " +
-                          CorpsSupplyColumn(corps, CurrentSide) + ", " + CorpsLocationColumn(corps));
-    corps_of_row_.Add(c);
+    AddLine(c, GameState.Leaders[corps.Leader].Name.str() + ", " +
+                   std::to_string(corps.Strength * 50) + ", " +
+                   std::to_string(corps.ArtilleryStrength * 2) + ", " +
+                   CorpsSupplyColumn(corps, CurrentSide) + ", " + CorpsLocationColumn(corps));
   }
 }
 
-void TForceOver::ListBox1MouseDown() {
-  const int c = corps_of_row_.At(ListBox1->ItemIndex());
-  if (c == 0) return;
+TPoint TForceOver::SelectUnit(int c) {
   CurrentCorps = static_cast<std::uint16_t>(c);
-  ViewLeft = GameState.Corps[c].X;
-  ViewTop = GameState.Corps[c].Y;
-  Window().RepaintMap();
+  return {GameState.Corps[c].X, GameState.Corps[c].Y};
+}
+
+void TForceOver::OpenUnit(int /*c*/) {
   ShowCorpsOrders();
 }
 

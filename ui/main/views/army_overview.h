@@ -4,25 +4,16 @@
 // into view and opens its orders.
 #include <string>
 
-#include "ui/orders/order_form.h"
-#include "ui/orders/row_table.h"
-#include "widgets/advanced_list_box.h"
-#include "widgets/graphic_button.h"
-#include "world/vardecl.h"
+#include "ui/main/views/unit_overview.h"
 
-class TForceOver : public TOrderForm {
+class TForceOver : public TUnitOverview {
  public:
   TForceOver();
 
-  void Fill();
-  void ListBox1MouseDown();
-
-  TLabel* Label1;
-  TKxAdvancedListBox* ListBox1;
-  TKxGraphicButton* Button1;
-
  private:
-  RowTable<decltype(GameState.Corps)::Count> corps_of_row_;
+  void ListUnits() override;
+  TPoint SelectUnit(int c) override;
+  void OpenUnit(int c) override;
 };
 
 // The supplies the corps draws a turn, by its priority, and the priority's word.

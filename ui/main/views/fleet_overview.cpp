@@ -2,7 +2,6 @@
 
 #include "ui/orders/order_dialog.h"
 #include "ui/orders/order_dialogs.h"
-#include "world/game_window.h"
 #include "world/text_table.h"
 
 namespace {
@@ -39,40 +38,22 @@ std::string FleetOverviewLine(int f) {
          KindWord(fleet.Kind) + ", " + std::to_string(ships) + ", " + FleetState(fleet);
 }
 
-TFleetOver::TFleetOver() : TOrderForm("TFleetOver", 433, 300) {
-  SetCaption("Naval Overview");
-  Label1 = AddLabel(this, "Label1", 8, 8, 417, 16);
-  ListBox1 = AddControl<TKxAdvancedListBox>("ListBox1", 8, 28, 417, 224);
-  ListBox1->OnMouseDown = [this](TComponent*, TMouseButton, TShiftState, int, int) {
-    ListBox1MouseDown();
-  };
-  Button1 = AddControl<TKxGraphicButton>("Button1", 179, 262, 75, 28);
-  Button1->SetCaption("OK");
-  Button1->SetModalResult(mrOk);
-}
+TFleetOver::TFleetOver() : TUnitOverview("TFleetOver", "Naval Overview", 433, {471, 590}) {}
 
-void TFleetOver::Fill() {
-  SetCaption(TextLine(471));
-  Label1->SetCaption(TextLine(590));
-  ListBox1->Items().Clear();
-  fleet_of_row_.Clear();
+void TFleetOver::ListUnits() {
   for (int f = 1; f <= GameState.Fleets.Count; ++f) {
-    if (!Listed(GameState.Fleets[f])) continue;
-    ListBox1->Items().Add(FleetOverviewLine(f));
-    fleet_of_row_.Add(f);
+    if (Listed(GameState.Fleets[f])) AddLine(f, FleetOverviewLine(f));
   }
 }
 
-// A fleet on the stocks is brought into view but has no orders to give.
-void TFleetOver::ListBox1MouseDown() {
-  const int f = fleet_of_row_.At(ListBox1->ItemIndex());
-  if (f == 0) return;
-  const TFleet& fleet = GameState.Fleets[f];
+TPoint TFleetOver::SelectUnit(int f) {
   CurrentFleet = static_cast<std::uint16_t>(f);
-  ViewLeft = fleet.X;
-  ViewTop = fleet.Y;
-  Window().RepaintMap();
-  if (fleet.Status == 0) ShowFleetOrders();
+  return {GameState.Fleets[f].X, GameState.Fleets[f].Y};
+}
+
+// A fleet on the stocks is brought into view but has no orders to give.
+void TFleetOver::OpenUnit(int f) {
+  if (GameState.Fleets[f].Status == 0) ShowFleetOrders();
 }
 
 void ShowFleetOverview() {

@@ -3,25 +3,16 @@
 // press on a line brings the fleet into view and opens its orders.
 #include <string>
 
-#include "ui/orders/order_form.h"
-#include "ui/orders/row_table.h"
-#include "widgets/advanced_list_box.h"
-#include "widgets/graphic_button.h"
-#include "world/vardecl.h"
+#include "ui/main/views/unit_overview.h"
 
-class TFleetOver : public TOrderForm {
+class TFleetOver : public TUnitOverview {
  public:
   TFleetOver();
 
-  void Fill();
-  void ListBox1MouseDown();
-
-  TLabel* Label1;
-  TKxAdvancedListBox* ListBox1;
-  TKxGraphicButton* Button1;
-
  private:
-  RowTable<decltype(GameState.Fleets)::Count> fleet_of_row_;
+  void ListUnits() override;
+  TPoint SelectUnit(int f) override;
+  void OpenUnit(int f) override;
 };
 
 // The overview's line for fleet f.
