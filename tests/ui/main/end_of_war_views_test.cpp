@@ -4,25 +4,21 @@
 
 #include <functional>
 
-#include "platform/backend/headless_backend.h"
-#include "support/window_fixture.h"
 #include "ui/main/views/election_dialog.h"
 #include "ui/main/views/victory.h"
+#include "ui/orders/dialog_fixture.h"
 #include "world/codes.h"
 #include "world/random.h"
 #include "world/vardecl.h"
 
 namespace {
 
-class EndOfWarViewsTest : public WindowTest {
+class EndOfWarViewsTest : public OrderDialogTest {
  protected:
   template <class Form>
-  void Play(const std::function<void(Form&)>& play) {
-    session.Backend().SetModalHook([&](TForm& form) { play(dynamic_cast<Form&>(form)); });
+  void Play(std::function<void(Form&)> play) {
+    OnModal([play](TForm& form) { play(dynamic_cast<Form&>(form)); });
   }
-  void Click(const TControl& control) { session.Backend().Click(control); }
-
-  THeadlessSession session;
 };
 
 // States 3 and 4 vote; 3 stays with the incumbent, 4 goes to the challenger,
