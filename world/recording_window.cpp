@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "world/election.h"
+
 namespace {
 
 template <typename Key, typename Value>
@@ -103,6 +105,7 @@ void RecordingWindow::ShowSetupOptions() {
 
 void RecordingWindow::ShowElection() {
   Record("ShowElection");
+  HoldElection();
   RunDialog(OnElection);
 }
 

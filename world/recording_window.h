@@ -33,7 +33,8 @@ class RecordingWindow : public GameWindow {
   void ScriptFileToOpen(std::optional<std::string> file);
   void ScriptFileToSave(std::optional<std::string> file);
 
-  // Stand-ins for what the player does in the bigger dialogs; empty does nothing.
+  // Stand-ins for what the player does in the bigger dialogs; empty does
+  // nothing. The election is counted before its stand-in runs.
   std::function<void()> OnSetupOptions;
   std::function<void()> OnElection;
   std::function<void()> OnPostMortem;

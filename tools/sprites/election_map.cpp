@@ -9,14 +9,6 @@ constexpr TColor kLand = RGB(238, 226, 192);
 constexpr TColor kSea = RGB(196, 216, 236);
 constexpr TColor kOutline = clBlack;
 
-constexpr ElectionFillPoint kFillPoints[] = {
-    {1, {76, 94}},    {2, {57, 190}},   {3, {340, 102}},  {4, {357, 144}},  {5, {390, 113}},
-    {6, {400, 170}},  {7, {445, 120}},  {8, {435, 170}},  {9, {470, 167}},  {10, {530, 140}},
-    {11, {550, 116}}, {12, {580, 100}}, {13, {566, 90}},  {14, {595, 70}},  {15, {580, 115}},
-    {16, {586, 122}}, {17, {577, 124}}, {18, {560, 152}}, {19, {370, 200}}, {20, {450, 200}},
-    {32, {540, 162}}, {33, {555, 169}},
-};
-
 // States and territories that cast no vote in the count still appear on the
 // map: the seceded South and the western territories.
 constexpr TPoint kOtherStates[] = {
@@ -65,7 +57,8 @@ bool OnLand(double x, double y) {
 
 std::vector<TPoint> Seeds() {
   std::vector<TPoint> seeds;
-  for (const ElectionFillPoint& fill : kFillPoints) seeds.push_back(fill.point);
+  for (const ElectionFillPoint& fill : ElectionFillPoints())
+    seeds.push_back({fill.point.X, fill.point.Y});
   seeds.insert(seeds.end(), std::begin(kOtherStates), std::end(kOtherStates));
   return seeds;
 }
@@ -97,10 +90,6 @@ std::vector<int> StateOfEachPixel() {
 }
 
 }  // namespace
-
-std::span<const ElectionFillPoint> ElectionFillPoints() {
-  return kFillPoints;
-}
 
 // A pixel is outline where its right or lower neighbour lies in another state
 // or in the sea: then every pair of touching pixels of two regions has an

@@ -8,6 +8,8 @@
 #include "ui/main/notices/event_notices.h"
 #include "ui/main/start/setup_dialog.h"
 #include "ui/main/start/side_select.h"
+#include "ui/main/views/election_dialog.h"
+#include "ui/main/views/victory.h"
 
 namespace {
 
@@ -45,11 +47,11 @@ void TWindowPort::ShowSetupOptions() {
 }
 
 void TWindowPort::ShowElection() {
-  stand_in_.ShowElection();
+  ::ShowElection();
 }
 
 void TWindowPort::ShowPostMortem() {
-  stand_in_.ShowPostMortem();
+  ::ShowPostMortem();
 }
 
 void TWindowPort::ShowManpowerSettings() {

@@ -12,11 +12,11 @@ class TWindowPort : public GameWindow {
   void ShowEventMessage(TEventMessage& notice, const Table<TEventOption, 6>& options) override;
   void ShowDraftRiotingReport(const TEventMessage& notice) override;
   void ShowSetupOptions() override;
-  void SideChangeClick() override;
-  // The election, victory and manpower dialogs are not built yet: until they
-  // are, these answer as the recording window does (OK, nothing changed).
   void ShowElection() override;
   void ShowPostMortem() override;
+  void SideChangeClick() override;
+  // The manpower dialog is not built yet: until it is, this answers as the
+  // recording window does (OK, nothing changed).
   void ShowManpowerSettings() override;
 
   void ShowMessage(std::string_view text) override;

@@ -1,0 +1,83 @@
+// The dialogs of the war's close: the election count on its map and the
+// victory summary's verdicts and buttons.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "ui/main/views/election_dialog.h"
+#include "ui/main/views/victory.h"
+#include "ui/orders/dialog_fixture.h"
+#include "world/codes.h"
+#include "world/random.h"
+#include "world/vardecl.h"
+
+namespace {
+
+class EndOfWarViewsTest : public OrderDialogTest {
+ protected:
+  template <class Form>
+  void Play(std::function<void(Form&)> play) {
+    OnModal([play](TForm& form) { play(dynamic_cast<Form&>(form)); });
+  }
+};
+
+// States 3 and 4 vote; 3 stays with the incumbent, 4 goes to the challenger,
+// and each colour lands at its own state's point and at no other.
+TEST_F(EndOfWarViewsTest, TheCountFloodsEachStateInItsWinnersColour) {
+  for (int s : {3, 4}) {
+    GameState.States[s].Side = TSide::Union;
+    GameState.States[s].Weight = 6;
+    GameState.States[s].Loyalty = 50;
+  }
+  GameState.Nations[TNation::Confederacy].WarScore = 1000;
+  ScriptRandomDraws({{500, 0}, {500, 0}, {500, 0}, {500, 0},
+                     {500, 499}, {500, 499}, {500, 499}, {500, 499}});
+  int pauses = 0;
+  Play<TElection>([&](TElection& dialog) {
+    EXPECT_EQ(dialog.Caption(), "text 593");
+    EXPECT_FALSE(dialog.Button1->Visible());
+    Click(*dialog.Button2);
+    EXPECT_TRUE(dialog.Button1->Visible());
+    EXPECT_FALSE(dialog.Button2->Visible());
+    EXPECT_EQ(dialog.Label1->Caption(), "6");
+    EXPECT_EQ(dialog.Label2->Caption(), "6");
+    EXPECT_EQ(dialog.Label7->Caption(), "text 589");
+    const TBitmap& map = dialog.Image1->Picture();
+    EXPECT_EQ(map.Pixel(340, 102), RGB(0, 0, 255));
+    EXPECT_EQ(map.Pixel(357, 144), RGB(255, 0, 0));
+    EXPECT_NE(map.Pixel(390, 113), RGB(0, 0, 255));
+    EXPECT_NE(map.Pixel(390, 113), RGB(255, 0, 0));
+    Click(*dialog.Button1);
+  });
+  ShowElection([&](unsigned ms) {
+    EXPECT_GT(ms, 0u);
+    ++pauses;
+  });
+  EXPECT_EQ(pauses, 2);
+  EXPECT_EQ(GameState.States[3].Loyalty, 50) << "a tie keeps the incumbent";
+}
+
+TEST_F(EndOfWarViewsTest, TheSummaryJudgesTheWarAndContinuesOnce) {
+  GameState.TerritorialPoints[TNation::Union] = 12;
+  GameState.Casualties[TNation::Confederacy] = 3;
+  GameState.MilitaryPoints[TNation::Confederacy] = 1;
+  GameState.MilitaryPoints[TNation::Union] = 2;
+  GameOverCode = 1;
+  Play<TVictory>([&](TVictory& dialog) {
+    EXPECT_EQ(dialog.Label(9).Caption(), "12");
+    EXPECT_EQ(dialog.Label(19).Caption(), "150");
+    EXPECT_EQ(dialog.Label(2).Caption(), "text 647");
+    EXPECT_EQ(dialog.Label(25).Caption(), "text 646");
+    EXPECT_EQ(dialog.Label(26).Caption(), "text 642") << "21 against 10";
+    EXPECT_EQ(dialog.Label(27).Caption(), "text 639");
+    Click(*dialog.Button1);
+  });
+  ShowPostMortem();
+  EXPECT_EQ(GameOverCode, 0);
+  EXPECT_EQ(GameState.EndMonth, 6);
+  Play<TVictory>([&](TVictory& dialog) { Click(*dialog.Button2); });
+  ShowPostMortem();
+  EXPECT_EQ(GameOverCode, 1);
+}
+
+}  // namespace
