@@ -5,10 +5,8 @@
 void ShowCorpsOrders() {}
 void ShowArmyOrders() {}
 void ShowLeaderOrders() {}
-void ShowCityOrders() {}
 void ShowRaiseBrigades() {}
 void ShowRaiseCorps() {}
 void ShowRaiseArmy() {}
 void ShowCityProduction() {}
-void ShowTransfers() {}
 void ShowStateStats() {}

@@ -8,6 +8,8 @@
 #include "platform/controls/label.h"
 #include "platform/forms/form.h"
 
+class TNewRadBox;
+
 class TOrderForm : public TForm {
  public:
   // `form_class` names the dialog (TSelecDlg, ...) and chooses its picture.
@@ -31,4 +33,7 @@ class TOrderForm : public TForm {
   // A label that keeps its place and size whatever its text, drawn over the picture.
   TLabel* AddLabel(TWinControl* parent, const std::string& name, int left, int top, int width,
                    int height);
+  // A bitmap group box has no background of its own: it is given the part of
+  // the form's picture it covers, so that it looks transparent.
+  void GiveBackgroundTo(TNewRadBox& box) const;
 };

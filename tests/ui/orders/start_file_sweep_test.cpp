@@ -9,10 +9,12 @@
 
 #include "dialog_fixture.h"
 #include "ui/orders/brigade_view.h"
+#include "ui/orders/city_orders.h"
 #include "ui/orders/embark_corps.h"
 #include "ui/orders/fleet_orders.h"
 #include "ui/orders/selection_dialog.h"
 #include "ui/orders/weapon_selection.h"
+#include "world/brigade_rules.h"
 #include "world/map_finder.h"
 #include "world/route_finder.h"
 #include "world/save_load.h"
@@ -24,6 +26,8 @@ class StartFileSweep : public OrderDialogTest, public ::testing::WithParamInterf
   void SetUp() override {
     OrderDialogTest::SetUp();
     ASSERT_TRUE(LoadGame(std::string(GRAYMARCH_GAME_DIR) + "/" + GetParam() + ".gmr"));
+    // City orders bring the garrison counts up to date as they open.
+    RecountCorpsBrigades();
     OnModal([this](TForm& form) { PressOk(form); });
   }
 
@@ -44,6 +48,8 @@ class StartFileSweep : public OrderDialogTest, public ::testing::WithParamInterf
       Click(*view->Button11);
     } else if (auto* fleet = dynamic_cast<TFleetOrders*>(&form)) {
       Click(*fleet->OKBtn);
+    } else if (auto* city = dynamic_cast<TCityOrder*>(&form)) {
+      Click(*city->OKBtn);
     } else if (auto* embark = dynamic_cast<TEmbarkCorps*>(&form)) {
       Click(*embark->Button1);
     } else {
@@ -84,8 +90,7 @@ TEST_P(StartFileSweep, OpeningAndClosingEveryDialogChangesNothingUndocumented) {
     }
     for (int city = 1; city <= GameState.Cities.Count; ++city) {
       CurrentCity = static_cast<std::uint16_t>(city);
-      if (GameState.Cities[city].Side == camp)
-        Sweep("city " + std::to_string(city), ShowCityOrders);
+      Sweep("city " + std::to_string(city), ShowCityOrders);
     }
     for (int f = 1; f <= GameState.Fleets.Count; ++f) {
       CurrentFleet = static_cast<std::uint16_t>(f);
