@@ -7,6 +7,7 @@
 #include "platform/services/sound_player.h"
 #include "ui/main/notices/event_notices.h"
 #include "ui/main/start/setup_dialog.h"
+#include "ui/orders/order_dialogs.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ void TWindowPort::ShowPostMortem() {
 }
 
 void TWindowPort::ShowManpowerSettings() {
-  stand_in_.ShowManpowerSettings();
+  ::ShowManpowerSettings();
 }
 
 void TWindowPort::SideChangeClick() {

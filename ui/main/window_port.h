@@ -12,12 +12,12 @@ class TWindowPort : public GameWindow {
   void ShowEventMessage(TEventMessage& notice, const Table<TEventOption, 6>& options) override;
   void ShowDraftRiotingReport(const TEventMessage& notice) override;
   void ShowSetupOptions() override;
-  // The election, victory and manpower dialogs and the side choice are not
-  // built yet: until they are, these answer as the recording window does
-  // (the first option offered, OK, nothing changed).
+  void ShowManpowerSettings() override;
+  // The election and victory dialogs and the side choice are not built yet:
+  // until they are, these answer as the recording window does (the first
+  // option offered, OK, nothing changed).
   void ShowElection() override;
   void ShowPostMortem() override;
-  void ShowManpowerSettings() override;
   void SideChangeClick() override;
 
   void ShowMessage(std::string_view text) override;
