@@ -9,4 +9,3 @@ void ShowRaiseBrigades() {}
 void ShowRaiseCorps() {}
 void ShowRaiseArmy() {}
 void ShowCityProduction() {}
-void ShowStateStats() {}
