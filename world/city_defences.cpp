@@ -4,6 +4,7 @@
 
 #include "world/stock_payment.h"
 #include "world/table_slots.h"
+#include "world/theatre_supplies.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -17,14 +18,11 @@ constexpr int kYearlyLevelSaving = 37;
 TCity* OwnCity(int nation, int city) {
   if (!IsEntryOf(GameState.Nations, nation) || !IsEntryOf(GameState.Cities, city)) return nullptr;
   TCity& record = GameState.Cities[city];
-  if (record.Nation != nation || !IsEntryOf(GameState.Nations[nation].Supplies, record.Theatre))
-    return nullptr;
+  if (record.Nation != nation || TheatreSupplies(nation, record.Theatre) == nullptr) return nullptr;
   return &record;
 }
 
-U16& TheatreSupplies(int nation, const TCity& city) {
-  return GameState.Nations[nation].Supplies[city.Theatre];
-}
+U16& Stock(int nation, const TCity& city) { return *TheatreSupplies(nation, city.Theatre); }
 }  // namespace
 
 int FortificationCost(int year) {
@@ -34,7 +32,7 @@ int FortificationCost(int year) {
 bool BuyCoastalGun(int nation, int city) {
   TCity* c = OwnCity(nation, city);
   if (c == nullptr || c->CoastalGuns >= kMostGuns || (c->SeaPort == 0 && c->RiverPort == 0) ||
-      !PayFromStockAbove(TheatreSupplies(nation, *c), kGunCost))
+      !PayFromStockAbove(Stock(nation, *c), kGunCost))
     return false;
   ++c->CoastalGuns;
   return true;
@@ -44,14 +42,14 @@ bool SellCoastalGun(int nation, int city) {
   TCity* c = OwnCity(nation, city);
   if (c == nullptr || c->CoastalGuns == 0) return false;
   --c->CoastalGuns;
-  RefundToStock(TheatreSupplies(nation, *c), kGunRefund);
+  RefundToStock(Stock(nation, *c), kGunRefund);
   return true;
 }
 
 bool BuyFortification(int nation, int city) {
   TCity* c = OwnCity(nation, city);
   if (c == nullptr || c->Fortifications >= kMostLevels || c->FortifiedThisTurn != 0 ||
-      !PayFromStockAbove(TheatreSupplies(nation, *c), FortificationCost(GameState.Year)))
+      !PayFromStockAbove(Stock(nation, *c), FortificationCost(GameState.Year)))
     return false;
   ++c->Fortifications;
   c->FortifiedThisTurn = 1;
@@ -62,6 +60,6 @@ bool SellFortification(int nation, int city) {
   TCity* c = OwnCity(nation, city);
   if (c == nullptr || c->Fortifications == 0) return false;
   --c->Fortifications;
-  RefundToStock(TheatreSupplies(nation, *c), FortificationCost(GameState.Year));
+  RefundToStock(Stock(nation, *c), FortificationCost(GameState.Year));
   return true;
 }

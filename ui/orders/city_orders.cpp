@@ -10,6 +10,7 @@
 #include "world/codes.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
+#include "world/theatre_supplies.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -40,7 +41,6 @@ TCityOrder::TCityOrder() : TOrderForm("TCityOrder", 430, 330) {
   OKBtn->SetModalResult(mrOk);
 }
 
-TLabel* TCityOrder::Label(int n) const { return FindOwned<TLabel>(*this, Numbered("Label", n)); }
 
 void TCityOrder::Fill() {
   const TCity& city = City();
@@ -73,11 +73,8 @@ void TCityOrder::ShowDefences() {
   const TCity& city = City();
   Label(11)->SetCaption(std::to_string(city.CoastalGuns));
   Label(13)->SetCaption(std::to_string(city.Fortifications));
-  const bool known = IsEntryOf(GameState.Nations, CurrentSide) &&
-                     IsEntryOf(GameState.Nations[CurrentSide].Supplies, city.Theatre);
-  Label(9)->SetCaption(TextLine(171) +
-                       (known ? std::to_string(GameState.Nations[CurrentSide].Supplies[city.Theatre])
-                              : std::string("0")));
+  const U16* supplies = TheatreSupplies(CurrentSide, city.Theatre);
+  Label(9)->SetCaption(TextLine(171) + std::to_string(supplies != nullptr ? static_cast<int>(*supplies) : 0));
 }
 
 void TCityOrder::UpDown1UpClick() {

@@ -24,6 +24,5 @@ class TCityOrder : public TOrderForm {
   TKxGraphicButton* OKBtn;
 
  private:
-  TLabel* Label(int n) const;
   void ShowDefences();
 };

@@ -8,4 +8,3 @@ void ShowLeaderOrders() {}
 void ShowRaiseBrigades() {}
 void ShowRaiseCorps() {}
 void ShowRaiseArmy() {}
-void ShowCityProduction() {}

@@ -20,6 +20,8 @@ class TOrderForm : public TForm {
  protected:
   // The design numbers its controls: Numbered("Label", 7) is "Label7".
   static std::string Numbered(const char* stem, int n) { return stem + std::to_string(n); }
+  // The design's label LabelN.
+  TLabel* Label(int n) const { return FindOwned<TLabel>(*this, Numbered("Label", n)); }
 
   // A control owned by the form and placed inside `parent` (a group box or panel).
   template <class T>

@@ -9,6 +9,7 @@
 #include "world/support_bands.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
+#include "world/theatre_supplies.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -33,12 +34,6 @@ constexpr Title kTitles[] = {{1, "Select State", 395},        {2, "Capital", 396
                              {15, "Supplies in theatre", 406}, {3, "Capacity per Month", 407},
                              {4, "Off-Map Production", 626}};
 constexpr int kMenPerPoint = 50;
-
-U16* TheatreSupplies(int theatre) {
-  if (!IsEntryOf(GameState.Nations, CurrentSide)) return nullptr;
-  auto& supplies = GameState.Nations[CurrentSide].Supplies;
-  return IsEntryOf(supplies, theatre) ? &supplies[theatre] : nullptr;
-}
 }  // namespace
 
 TStatStat::TStatStat() : TOrderForm("TStatStat", 443, 294) {
@@ -66,7 +61,6 @@ TStatStat::TStatStat() : TOrderForm("TStatStat", 443, 294) {
   Button1->SetModalResult(mrOk);
 }
 
-TLabel* TStatStat::Label(int n) const { return FindOwned<TLabel>(*this, Numbered("Label", n)); }
 
 TKxSpinButton* TStatStat::UpDownOf(int weapon) const {
   return FindOwned<TKxSpinButton>(*this, Numbered("UpDown", kWeaponRows[weapon - 1].spin));
@@ -136,12 +130,12 @@ void TStatStat::ShowOutput(int weapon) {
 }
 
 void TStatStat::ShowTheatreSupplies() {
-  const U16* supplies = TheatreSupplies(SelectedTheatre);
+  const U16* supplies = TheatreSupplies(CurrentSide, SelectedTheatre);
   Label(26)->SetCaption(std::to_string(supplies != nullptr ? static_cast<int>(*supplies) : 0));
 }
 
 void TStatStat::OutputUpClick(int weapon) {
-  U16* supplies = TheatreSupplies(SelectedTheatre);
+  U16* supplies = TheatreSupplies(CurrentSide, SelectedTheatre);
   if (!OffMap() || supplies == nullptr ||
       !OrderOutput(GameState.States[SelectedState].WeaponOutput[weapon], *supplies,
                    UnitCost(CurrentSide, weapon)))
@@ -151,7 +145,7 @@ void TStatStat::OutputUpClick(int weapon) {
 }
 
 void TStatStat::OutputDownClick(int weapon) {
-  U16* supplies = TheatreSupplies(SelectedTheatre);
+  U16* supplies = TheatreSupplies(CurrentSide, SelectedTheatre);
   if (!OffMap() || supplies == nullptr ||
       !CancelOutput(GameState.States[SelectedState].WeaponOutput[weapon], *supplies,
                     UnitCost(CurrentSide, weapon)))

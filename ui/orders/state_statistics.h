@@ -29,7 +29,6 @@ class TStatStat : public TOrderForm {
   int SelectedTheatre = 0;
 
  private:
-  TLabel* Label(int n) const;
   bool OffMap() const;
   void ShowOutput(int weapon);
   void ShowTheatreSupplies();

@@ -53,7 +53,6 @@ TTransfers::TTransfers() : TOrderForm("TTransfers", 480, 341) {
   Button1->SetModalResult(mrOk);
 }
 
-TLabel* TTransfers::Label(int n) const { return FindOwned<TLabel>(*this, Numbered("Label", n)); }
 
 void TTransfers::Fill() {
   SetCaption(TextLine(408));

@@ -27,7 +27,6 @@ class TTransfers : public TOrderForm {
   TKxGraphicButton* Button1;
 
  private:
-  TLabel* Label(int n) const;
   void ShowFigures();
   void OfferRoutes();
 
