@@ -26,7 +26,7 @@ bool OwnCity(const TCity& city) { return city.Nation == CurrentSide; }
 
 TCityOrder::TCityOrder() : TOrderForm("TCityOrder", 430, 330) {
   SetCaption("City Order");
-  for (int n : kFigureLabels) AddLabel(this, Numbered("Label", n), 8 + 210 * (n / 8), 8 + 22 * (n % 8), 200, 18);
+  for (int n : kFigureLabels) AddLabel(this, Numbered("Label", n), 8 + 210 * (n / 8), 8 + 22 * (n % 8), 180, 18);
   Label(10)->SetCaption("Coastal guns :");
   Label(12)->SetCaption("Fortifications :");
   ListBox1 = AddControl<TKxAdvancedListBox>("ListBox1", 8, 190, 260, 130);

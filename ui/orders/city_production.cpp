@@ -1,5 +1,6 @@
 #include "ui/orders/city_production.h"
 
+#include <iterator>
 #include <string>
 
 #include "ui/orders/order_dialog.h"
@@ -39,7 +40,8 @@ TCtyProdn::TCtyProdn() : TOrderForm("TCtyProdn", 539, 341) {
   SetCaption("City production");
   for (const auto& [label, line] : kCaptionLines)
     AddLabel(this, Numbered("Label", label), 8 + 130 * (label / 10), 150 + 18 * (label % 10), 120, 16);
-  for (int label : kCityLabels) AddLabel(this, Numbered("Label", label), 400, 8 + 5 * label, 130, 16);
+  for (int row = 0; row < static_cast<int>(std::size(kCityLabels)); ++row)
+    AddLabel(this, Numbered("Label", kCityLabels[row]), 400, 8 + 18 * row, 130, 16);
   FactoryLst = AddControl<TKxAdvancedListBox>("FactoryLst", 8, 8, 200, 136);
   FactoryLst->SetItemHeight(17);
   FactoryLst->OnClick = [this](TComponent*) { FactoryLstClick(); };

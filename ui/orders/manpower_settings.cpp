@@ -31,7 +31,7 @@ TOrdDraft::TOrdDraft() : TOrderForm("TOrdDraft", 499, 249) {
   SetCaption("Manpower settings");
   for (int n = 1; n <= 24; ++n) {
     if (n == 8 || n == 10 || n == 12 || n == 15) continue;
-    AddLabel(this, Numbered("Label", n), 8 + 240 * (n / 13), 8 + 17 * (n % 13), 200, 16);
+    AddLabel(this, Numbered("Label", n), 8 + 142 * (n / 13), 8 + 14 * (n % 13), 140, 14);
   }
   for (int share = 0; share < 4; ++share) {
     const int top = 120 + 28 * share;

@@ -1,5 +1,6 @@
 #include "ui/orders/state_statistics.h"
 
+#include <iterator>
 #include <string>
 
 #include "ui/orders/order_dialog.h"
@@ -38,13 +39,15 @@ constexpr int kMenPerPoint = 50;
 
 TStatStat::TStatStat() : TOrderForm("TStatStat", 443, 294) {
   SetCaption("State statistics");
-  for (const Title& title : kTitles) {
-    const bool right = title.label == 3 || title.label == 4;
-    AddLabel(this, Numbered("Label", title.label), right ? 240 : 8, 8 + 20 * (title.label % 16), 130, 16)
-        ->SetCaption(title.design);
-  }
+  // Select State above the list, Capital below it, then the five figures; the
+  // production headings over the right column.
+  constexpr TPoint kTitleAt[] = {{8, 8},   {8, 132},  {8, 152},  {8, 170}, {8, 188},
+                                 {8, 206}, {8, 224},  {240, 8},  {240, 28}};
+  for (int t = 0; t < static_cast<int>(std::size(kTitles)); ++t)
+    AddLabel(this, Numbered("Label", kTitles[t].label), kTitleAt[t].X, kTitleAt[t].Y, 130, 16)
+        ->SetCaption(kTitles[t].design);
   for (int value = 22; value <= 26; ++value)
-    AddLabel(this, Numbered("Label", value), 140, 8 + 20 * (value - 10), 90, 16);
+    AddLabel(this, Numbered("Label", value), 140, 152 + 18 * (value - 22), 90, 16);
   StatusBox = AddControl<TKxAdvancedListBox>("StatusBox", 8, 28, 220, 100);
   StatusBox->OnClick = [this](TComponent*) { StatusBoxClick(); };
   for (int weapon = 1; weapon <= 8; ++weapon) {
@@ -92,6 +95,7 @@ void TStatStat::StatusBoxClick() {
 void TStatStat::FillStateStats(int state) {
   if (!IsEntryOf(GameState.States, state)) return;
   const TStateRec& record = GameState.States[state];
+  SelectedState = state;
   SelectedTheatre = record.Theatre;
   Label(22)->SetCaption(std::to_string(record.Income));
   Label(23)->SetCaption(std::to_string(record.Enlisted * kMenPerPoint));
