@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "world/monthly_income.h"
 #include "world/stock_payment.h"
 #include "world/table_slots.h"
-#include "world/theatre_supplies.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -22,7 +22,9 @@ TCity* OwnCity(int nation, int city) {
   return &record;
 }
 
-U16& Stock(int nation, const TCity& city) { return *TheatreSupplies(nation, city.Theatre); }
+U16& Stock(int nation, const TCity& city) {
+  return *TheatreSupplies(nation, city.Theatre);
+}
 }  // namespace
 
 int FortificationCost(int year) {

@@ -100,8 +100,9 @@ TEST_F(EconomyOrdersTest, OutputAndShipyardsWantMoreThanThePriceAndRefundPart) {
     SCOPED_TRACE(c.what);
     U16 supplies(static_cast<std::uint16_t>(c.supplies));
     U16 output(static_cast<std::uint16_t>(c.output));
-    EXPECT_EQ(c.order ? OrderOutput(output, supplies, c.cost) : CancelOutput(output, supplies, c.cost),
-              c.acts);
+    EXPECT_EQ(
+        c.order ? OrderOutput(output, supplies, c.cost) : CancelOutput(output, supplies, c.cost),
+        c.acts);
     EXPECT_EQ(supplies, c.supplies_after);
     EXPECT_EQ(output, c.output_after);
   }
@@ -150,8 +151,11 @@ TEST_F(EconomyOrdersTest, RailCapacityIsBoughtFromTheRichestTheatreFirstOfEquals
   struct Case {
     int s1, s2, s3, capacity, bought_from;
   };
-  const Case cases[] = {{500, 500, 200, 0, 1}, {100, 200, 200, 0, 2}, {0, 0, 99, 0, 0},
-                        {0, 0, 100, 0, 3},     {900, 0, 0, 255, 0}};
+  const Case cases[] = {{500, 500, 200, 0, 1},
+                        {100, 200, 200, 0, 2},
+                        {0, 0, 99, 0, 0},
+                        {0, 0, 100, 0, 3},
+                        {900, 0, 0, 255, 0}};
   for (const Case& c : cases) {
     nation.Supplies[1] = static_cast<std::uint16_t>(c.s1);
     nation.Supplies[2] = static_cast<std::uint16_t>(c.s2);
@@ -169,11 +173,14 @@ TEST_F(EconomyOrdersTest, SharesNeverTotalMoreThanAWhole) {
     bool raise;
     bool acts;
   };
-  const Case cases[] = {{{40, 30, 20, 10}, true, false}, {{40, 30, 20, 9}, true, true},
-                        {{100, 0, 0, 0}, true, false},   {{0, 0, 0, 0}, false, false},
+  const Case cases[] = {{{40, 30, 20, 10}, true, false},
+                        {{40, 30, 20, 9}, true, true},
+                        {{100, 0, 0, 0}, true, false},
+                        {{0, 0, 0, 0}, false, false},
                         {{1, 0, 0, 0}, false, true}};
   for (const Case& c : cases) {
-    for (int s = 1; s <= 4; ++s) nation.ProductionShare[s] = static_cast<std::uint8_t>(c.shares[s - 1]);
+    for (int s = 1; s <= 4; ++s)
+      nation.ProductionShare[s] = static_cast<std::uint8_t>(c.shares[s - 1]);
     const int before = ShareTotal(nation);
     EXPECT_EQ(c.raise ? RaiseShare(nation, 1) : LowerShare(nation, 1), c.acts) << before;
     EXPECT_EQ(ShareTotal(nation), before + (c.acts ? (c.raise ? 1 : -1) : 0));
@@ -190,8 +197,8 @@ TEST_F(EconomyOrdersTest, ATypedBountyIsHeldToTwentyAndTextKeepsTheOld) {
 }
 
 TEST_F(EconomyOrdersTest, SupportBandsMeetAtTheirEdges) {
-  const int cases[][2] = {{0, 627},   {20, 627},  {21, 628}, {40, 628}, {41, 629},
-                          {59, 629},  {60, 630},  {80, 630}, {81, 631}, {100, 631}, {101, 0}};
+  const int cases[][2] = {{0, 627},  {20, 627}, {21, 628}, {40, 628},  {41, 629}, {59, 629},
+                          {60, 630}, {80, 630}, {81, 631}, {100, 631}, {101, 0}};
   for (const auto& [loyalty, line] : cases) EXPECT_EQ(SupportBandLine(loyalty), line) << loyalty;
 }
 

@@ -8,9 +8,9 @@
 #include "world/brigade_rules.h"
 #include "world/city_defences.h"
 #include "world/codes.h"
+#include "world/monthly_income.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
-#include "world/theatre_supplies.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -19,14 +19,21 @@ constexpr int kMostLevels = 9;
 // The depot word of supply levels 0 to 4; above 4 there is none.
 constexpr int kDepotLines[] = {259, 260, 261, 262, 259};
 
-TCity& City() { return GameState.Cities[CurrentCity]; }
-bool HasDepot(const TCity& city) { return city.SupplyLevel >= 1 && city.SupplyLevel <= 3; }
-bool OwnCity(const TCity& city) { return city.Nation == CurrentSide; }
+TCity& City() {
+  return GameState.Cities[CurrentCity];
+}
+bool HasDepot(const TCity& city) {
+  return city.SupplyLevel >= 1 && city.SupplyLevel <= 3;
+}
+bool OwnCity(const TCity& city) {
+  return city.Nation == CurrentSide;
+}
 }  // namespace
 
 TCityOrder::TCityOrder() : TOrderForm("TCityOrder", 430, 330) {
   SetCaption("City Order");
-  for (int n : kFigureLabels) AddLabel(this, Numbered("Label", n), 8 + 210 * (n / 8), 8 + 22 * (n % 8), 180, 18);
+  for (int n : kFigureLabels)
+    AddLabel(this, Numbered("Label", n), 8 + 210 * (n / 8), 8 + 22 * (n % 8), 180, 18);
   Label(10)->SetCaption("Coastal guns :");
   Label(12)->SetCaption("Fortifications :");
   ListBox1 = AddControl<TKxAdvancedListBox>("ListBox1", 8, 190, 260, 130);
@@ -40,7 +47,6 @@ TCityOrder::TCityOrder() : TOrderForm("TCityOrder", 430, 330) {
   OKBtn->SetCaption("OK");
   OKBtn->SetModalResult(mrOk);
 }
-
 
 void TCityOrder::Fill() {
   const TCity& city = City();
@@ -56,10 +62,12 @@ void TCityOrder::Fill() {
   UpDown2->SetVisible(OwnCity(city) && city.FortifiedThisTurn == 0 &&
                       city.Fortifications < kMostLevels && HasDepot(city));
   Label(1)->SetCaption(city.Name.str());
-  Label(2)->SetCaption(IsEntryOf(GameState.States, city.State) ? GameState.States[city.State].Name.str()
-                                                                : std::string());
+  Label(2)->SetCaption(IsEntryOf(GameState.States, city.State)
+                           ? GameState.States[city.State].Name.str()
+                           : std::string());
   Label(3)->SetCaption(TextLine(164) + std::to_string(city.Value));
-  Label(14)->SetCaption(city.SupplyLevel <= 4 ? TextLine(kDepotLines[city.SupplyLevel]) : std::string());
+  Label(14)->SetCaption(city.SupplyLevel <= 4 ? TextLine(kDepotLines[city.SupplyLevel])
+                                              : std::string());
   Label(5)->SetCaption(TextLine(165) + std::to_string(city.Occupation));
   Label(6)->SetCaption((city.RailStation != 0 ? TextLine(166) : "") +
                        (city.SeaPort != 0 ? TextLine(167) : "") +
@@ -73,8 +81,8 @@ void TCityOrder::ShowDefences() {
   const TCity& city = City();
   Label(11)->SetCaption(std::to_string(city.CoastalGuns));
   Label(13)->SetCaption(std::to_string(city.Fortifications));
-  const U16* supplies = TheatreSupplies(CurrentSide, city.Theatre);
-  Label(9)->SetCaption(TextLine(171) + std::to_string(supplies != nullptr ? static_cast<int>(*supplies) : 0));
+  Label(9)->SetCaption(TextLine(171) +
+                       std::to_string(SuppliesHeld(TheatreSupplies(CurrentSide, city.Theatre))));
 }
 
 void TCityOrder::UpDown1UpClick() {
@@ -98,5 +106,6 @@ void TCityOrder::UpDown2DownClick() {
 void ShowCityOrders() {
   RecountCorpsBrigades();
   if (!IsEntryOf(GameState.Cities, CurrentCity)) return;
-  RunOrderDialog<TCityOrder>(CurrentCity, {.hourglass_while_building = false, .arrow_when_shown = false});
+  RunOrderDialog<TCityOrder>(CurrentCity,
+                             {.hourglass_while_building = false, .arrow_when_shown = false});
 }

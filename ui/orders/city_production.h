@@ -17,9 +17,9 @@ class TCtyProdn : public TOrderForm {
 
   void Fill();
   void FactoryLstClick();
-  // Spin buttons 1..8 are the weapons, 9 the ironclad yards, 10 the wooden ones.
-  void UpClick(int spin);
-  void DownClick(int spin);
+  // Spin buttons 1..8 are the weapons, 9 the ironclad yards, 10 the wooden
+  // ones; up buys one unit, down sells one.
+  void SpinClick(int spin, bool up);
   TKxSpinButton* UpDown(int spin) const;
 
   TKxAdvancedListBox* FactoryLst;

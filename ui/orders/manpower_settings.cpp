@@ -13,15 +13,17 @@
 
 namespace {
 constexpr int kShareLabels[] = {8, 10, 12, 15};
-constexpr int kCaptionLines[][2] = {{1, 338}, {22, 349}, {2, 339}, {6, 340}, {5, 342}, {3, 341},
-                                    {7, 344}, {9, 345},  {11, 346}, {13, 347}};
+constexpr int kCaptionLines[][2] = {{1, 338}, {22, 349}, {2, 339}, {6, 340},  {5, 342},
+                                    {3, 341}, {7, 344},  {9, 345}, {11, 346}, {13, 347}};
 constexpr int kAppealTurns = 9;
 constexpr int kMostBounty = 20;
 constexpr int kEmancipation = 11;
 constexpr int kCombatRolesPossible = 10;
 constexpr int kUnionWarScoreMargin = 25;
 
-TNationRec& Nation() { return GameState.Nations[CurrentSide]; }
+TNationRec& Nation() {
+  return GameState.Nations[CurrentSide];
+}
 TNationRec& Enemy() {
   return GameState.Nations[CurrentSide == TNation::Union ? TNation::Confederacy : TNation::Union];
 }
@@ -50,7 +52,8 @@ TOrdDraft::TOrdDraft() : TOrderForm("TOrdDraft", 499, 249) {
   const char* stances[] = {"Emancipation", "Combat Roles", "Bondage"};
   std::array<TKxRadioButton*, 3> buttons{};
   for (int b = 0; b < 3; ++b) {
-    buttons[b] = AddChild<TKxRadioButton>(KxPanel1, Numbered("RadioButton", b + 1), 6, 6 + 26 * b, 100, 20);
+    buttons[b] =
+        AddChild<TKxRadioButton>(KxPanel1, Numbered("RadioButton", b + 1), 6, 6 + 26 * b, 100, 20);
     buttons[b]->SetCaption(stances[b]);
   }
   RadioButton1 = buttons[0];
@@ -86,8 +89,12 @@ void TOrdDraft::OfferAppeal() {
 void TOrdDraft::OfferStances() {
   const TNationRec& nation = Nation();
   const int status = nation.PolicyStatus;
-  (status == kEmancipation ? RadioButton1 : status == 0 ? RadioButton3 : RadioButton2)->SetChecked(true);
-  for (TKxRadioButton* button : {RadioButton1, RadioButton2, RadioButton3}) button->SetEnabled(false);
+  (status == kEmancipation ? RadioButton1
+   : status == 0           ? RadioButton3
+                           : RadioButton2)
+      ->SetChecked(true);
+  for (TKxRadioButton* button : {RadioButton1, RadioButton2, RadioButton3})
+    button->SetEnabled(false);
   if (CurrentSide == TNation::Union) {
     RadioButton1->SetEnabled(nation.WarScore > Enemy().WarScore - kUnionWarScoreMargin &&
                              status >= 1 && status <= kCombatRolesPossible);
@@ -114,7 +121,8 @@ void TOrdDraft::ShareDownClick(int share) {
 // and leaves the Union's alone.
 void TOrdDraft::WriteBack() {
   TNationRec& nation = Nation();
-  if (const auto bounty = TypedBounty(Bounty1->Text())) nation.Bounty = static_cast<std::uint16_t>(*bounty);
+  if (const auto bounty = TypedBounty(Bounty1->Text()))
+    nation.Bounty = static_cast<std::uint16_t>(*bounty);
   if (CheckBox1->Enabled() && CheckBox1->Checked()) nation.DraftMonths = kAppealTurns;
   const bool emancipates = RadioButton1->Checked() && nation.PolicyStatus != kEmancipation;
   if (CurrentSide == TNation::Union && emancipates) ProclaimEmancipation();

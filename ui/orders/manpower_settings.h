@@ -26,8 +26,8 @@ class TOrdDraft : public TOrderForm {
 
   TKxCheckBox* CheckBox1;  // the appeal
   TSpinEdit* Bounty1;
-  std::array<TKxLabel*, 4> ShareLabels;      // Label8, Label10, Label12, Label15
-  std::array<TKxSpinButton*, 4> UpDowns;     // UpDown1..UpDown4
+  std::array<TKxLabel*, 4> ShareLabels;   // Label8, Label10, Label12, Label15
+  std::array<TKxSpinButton*, 4> UpDowns;  // UpDown1..UpDown4
   TKxPanel* KxPanel1;
   TKxRadioButton* RadioButton1;  // Emancipation
   TKxRadioButton* RadioButton2;  // Combat Roles

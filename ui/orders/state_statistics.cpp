@@ -6,11 +6,11 @@
 #include "ui/orders/order_dialog.h"
 #include "ui/orders/order_dialogs.h"
 #include "ui/orders/row_texts.h"
+#include "world/monthly_income.h"
 #include "world/production_orders.h"
 #include "world/support_bands.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
-#include "world/theatre_supplies.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -20,8 +20,9 @@ struct WeaponRow {
 };
 // By weapon, muskets first.
 constexpr WeaponRow kWeaponRows[] = {
-    {5, 28, 29, "Muskets        :"},  {2, 5, 16, "Springfields   :"}, {3, 6, 17, "Sharps           :"},
-    {4, 7, 18, "Spencers       :"},   {1, 27, 30, "Shotguns      :"}, {6, 8, 19, "Smoothbores:"},
+    {5, 28, 29, "Muskets        :"},  {2, 5, 16, "Springfields   :"},
+    {3, 6, 17, "Sharps           :"}, {4, 7, 18, "Spencers       :"},
+    {1, 27, 30, "Shotguns      :"},   {6, 8, 19, "Smoothbores:"},
     {7, 9, 20, "Parrotts         :"}, {8, 10, 21, "Whitworths   :"}};
 // Title labels with their design texts and the text lines an off-map state gives them.
 struct Title {
@@ -29,10 +30,14 @@ struct Title {
   const char* design;
   int line;
 };
-constexpr Title kTitles[] = {{1, "Select State", 395},        {2, "Capital", 396},
-                             {11, "Supplies", 402},           {12, "Total Recruits", 403},
-                             {13, "Total Casualties", 404},   {14, "Political Support", 405},
-                             {15, "Supplies in theatre", 406}, {3, "Capacity per Month", 407},
+constexpr Title kTitles[] = {{1, "Select State", 395},
+                             {2, "Capital", 396},
+                             {11, "Supplies", 402},
+                             {12, "Total Recruits", 403},
+                             {13, "Total Casualties", 404},
+                             {14, "Political Support", 405},
+                             {15, "Supplies in theatre", 406},
+                             {3, "Capacity per Month", 407},
                              {4, "Off-Map Production", 626}};
 constexpr int kMenPerPoint = 50;
 }  // namespace
@@ -41,8 +46,8 @@ TStatStat::TStatStat() : TOrderForm("TStatStat", 443, 294) {
   SetCaption("State statistics");
   // Select State above the list, Capital below it, then the five figures; the
   // production headings over the right column.
-  constexpr TPoint kTitleAt[] = {{8, 8},   {8, 132},  {8, 152},  {8, 170}, {8, 188},
-                                 {8, 206}, {8, 224},  {240, 8},  {240, 28}};
+  constexpr TPoint kTitleAt[] = {{8, 8},   {8, 132}, {8, 152}, {8, 170}, {8, 188},
+                                 {8, 206}, {8, 224}, {240, 8}, {240, 28}};
   for (int t = 0; t < static_cast<int>(std::size(kTitles)); ++t)
     AddLabel(this, Numbered("Label", kTitles[t].label), kTitleAt[t].X, kTitleAt[t].Y, 130, 16)
         ->SetCaption(kTitles[t].design);
@@ -56,14 +61,13 @@ TStatStat::TStatStat() : TOrderForm("TStatStat", 443, 294) {
     AddLabel(this, Numbered("Label", row.name_label), 240, top, 100, 16)->SetCaption(row.name);
     AddLabel(this, Numbered("Label", row.value_label), 340, top, 60, 16);
     auto* spin = AddControl<TKxSpinButton>(Numbered("UpDown", row.spin), 410, top, 17, 22);
-    spin->OnUpClick = [this, weapon](TComponent*, double) { OutputUpClick(weapon); };
-    spin->OnDownClick = [this, weapon](TComponent*, double) { OutputDownClick(weapon); };
+    spin->OnUpClick = [this, weapon](TComponent*, double) { OutputClick(weapon, true); };
+    spin->OnDownClick = [this, weapon](TComponent*, double) { OutputClick(weapon, false); };
   }
   Button1 = AddControl<TKxGraphicButton>("Button1", 320, 256, 110, 30);
   Button1->SetCaption("OK");
   Button1->SetModalResult(mrOk);
 }
-
 
 TKxSpinButton* TStatStat::UpDownOf(int weapon) const {
   return FindOwned<TKxSpinButton>(*this, Numbered("UpDown", kWeaponRows[weapon - 1].spin));
@@ -124,7 +128,8 @@ void TStatStat::ShowProduction(bool shown) {
 }
 
 bool TStatStat::OffMap() const {
-  return IsEntryOf(GameState.States, SelectedState) && GameState.States[SelectedState].CapitalCity == 0;
+  return IsEntryOf(GameState.States, SelectedState) &&
+         GameState.States[SelectedState].CapitalCity == 0;
 }
 
 void TStatStat::ShowOutput(int weapon) {
@@ -134,28 +139,20 @@ void TStatStat::ShowOutput(int weapon) {
 }
 
 void TStatStat::ShowTheatreSupplies() {
-  const U16* supplies = TheatreSupplies(CurrentSide, SelectedTheatre);
-  Label(26)->SetCaption(std::to_string(supplies != nullptr ? static_cast<int>(*supplies) : 0));
+  Label(26)->SetCaption(
+      std::to_string(SuppliesHeld(TheatreSupplies(CurrentSide, SelectedTheatre))));
 }
 
-void TStatStat::OutputUpClick(int weapon) {
+void TStatStat::OutputClick(int weapon, bool up) {
   U16* supplies = TheatreSupplies(CurrentSide, SelectedTheatre);
-  if (!OffMap() || supplies == nullptr ||
-      !OrderOutput(GameState.States[SelectedState].WeaponOutput[weapon], *supplies,
-                   UnitCost(CurrentSide, weapon)))
-    return;
+  if (!OffMap() || supplies == nullptr) return;
+  U16& output = GameState.States[SelectedState].WeaponOutput[weapon];
+  const int cost = UnitCost(CurrentSide, weapon);
+  if (!(up ? OrderOutput(output, *supplies, cost) : CancelOutput(output, *supplies, cost))) return;
   ShowOutput(weapon);
   ShowTheatreSupplies();
 }
 
-void TStatStat::OutputDownClick(int weapon) {
-  U16* supplies = TheatreSupplies(CurrentSide, SelectedTheatre);
-  if (!OffMap() || supplies == nullptr ||
-      !CancelOutput(GameState.States[SelectedState].WeaponOutput[weapon], *supplies,
-                    UnitCost(CurrentSide, weapon)))
-    return;
-  ShowOutput(weapon);
-  ShowTheatreSupplies();
+void ShowStateStats() {
+  RunOrderDialog<TStatStat>(CurrentSide, {});
 }
-
-void ShowStateStats() { RunOrderDialog<TStatStat>(CurrentSide, {}); }

@@ -18,8 +18,8 @@ class TStatStat : public TOrderForm {
   void Fill();
   void StatusBoxClick();
   void FillStateStats(int state);
-  void OutputUpClick(int weapon);
-  void OutputDownClick(int weapon);
+  // Buys (up) or sells one unit of the weapon's monthly output.
+  void OutputClick(int weapon, bool up);
   // The spin button of a weapon: UpDown5 is the muskets', UpDown1 the shotguns'.
   TKxSpinButton* UpDownOf(int weapon) const;
 

@@ -25,12 +25,11 @@ TTransfers::TTransfers() : TOrderForm("TTransfers", 480, 341) {
   SetCaption("Supply and cotton transfers");
   for (int route = 0; route < 3; ++route) {
     const int top = 8 + 80 * route;
-    NewRadBoxes[route] =
-        AddControl<TNewRadBox>(Numbered("NewRadBox", route + 1), 8, top, 100, 60);
+    NewRadBoxes[route] = AddControl<TNewRadBox>(Numbered("NewRadBox", route + 1), 8, top, 100, 60);
     for (int goods = 0; goods < 2; ++goods) {
       const int n = 2 * route + goods + 1;
-      RadioButtons[n - 1] =
-          AddChild<TRadioButton>(NewRadBoxes[route], Numbered("RadioButton", n), 6, 8 + 26 * goods, 14, 14);
+      RadioButtons[n - 1] = AddChild<TRadioButton>(NewRadBoxes[route], Numbered("RadioButton", n),
+                                                   6, 8 + 26 * goods, 14, 14);
       AddLabel(NewRadBoxes[route], Numbered("Label", n), 24, 8 + 26 * goods, 70, 14);
       RadioButtons[n - 1]->OnClick = [this, route, goods](TComponent*) {
         moves_cotton_[route] = goods == 1;
@@ -38,9 +37,12 @@ TTransfers::TTransfers() : TOrderForm("TTransfers", 480, 341) {
     }
     AddLabel(this, Numbered("Label", kDirectionLabels[route][0]), 140, top, 160, 16);
     AddLabel(this, Numbered("Label", kDirectionLabels[route][2]), 140, top + 40, 160, 16);
-    UpDowns[route] = AddControl<TKxSpinButton>(Numbered("UpDown", route + 1), 116, top + 10, 17, 40);
+    UpDowns[route] =
+        AddControl<TKxSpinButton>(Numbered("UpDown", route + 1), 116, top + 10, 17, 40);
     UpDowns[route]->OnUpClick = [this, route](TComponent*, double) { Transfer(route + 1, true); };
-    UpDowns[route]->OnDownClick = [this, route](TComponent*, double) { Transfer(route + 1, false); };
+    UpDowns[route]->OnDownClick = [this, route](TComponent*, double) {
+      Transfer(route + 1, false);
+    };
   }
   for (int row = 0; row < 8; ++row) {
     AddLabel(this, Numbered("Label", kFigureLabels[row][0]), 310, 8 + 24 * row, 120, 16);
@@ -52,7 +54,6 @@ TTransfers::TTransfers() : TOrderForm("TTransfers", 480, 341) {
   Button1->SetCaption("OK");
   Button1->SetModalResult(mrOk);
 }
-
 
 void TTransfers::Fill() {
   SetCaption(TextLine(408));
@@ -101,4 +102,6 @@ void TTransfers::UpDown4UpClick() {
   OfferRoutes();
 }
 
-void ShowTransfers() { RunOrderDialog<TTransfers>(CurrentSide, {}); }
+void ShowTransfers() {
+  RunOrderDialog<TTransfers>(CurrentSide, {});
+}

@@ -34,7 +34,8 @@ class OrderDialogTest : public WindowTest {
   // button repeating as it does under a finger.
   void Hold(const TKxSpinButton& spin, bool up, int ms) {
     const TRect half = up ? spin.FirstHalfRect() : spin.SecondHalfRect();
-    const TPoint at = spin.ClientToScreen({(half.Left + half.Right) / 2, (half.Top + half.Bottom) / 2});
+    const TPoint at =
+        spin.ClientToScreen({(half.Left + half.Right) / 2, (half.Top + half.Bottom) / 2});
     session.Backend().MouseDown(at);
     session.Backend().Advance(static_cast<std::uint64_t>(ms));
     session.Backend().MouseUp(at);

@@ -162,12 +162,12 @@ TEST_F(EconomyDialogTest, WithoutACapitalTheProductionSpinnersWaitForACity) {
   Union().Supplies[1] = 1000;
   OnModal([&](TForm& form) {
     auto& production = dynamic_cast<TCtyProdn&>(form);
-    production.UpClick(1);
+    production.SpinClick(1, true);
     EXPECT_EQ(GameState.Cities[city].WeaponOutput[1], 0);
     ClickRow(*production.FactoryLst, 0);
     EXPECT_FALSE(production.UpDown(2)->Visible()) << "no depot: muskets and shotguns only";
     Hold(*production.UpDown(1), true, 0);
-    production.UpClick(9);  // an inland city has no yards
+    production.SpinClick(9, true);  // an inland city has no yards
     Click(*production.Button1);
   });
   ShowCityProduction();
