@@ -8,6 +8,10 @@
 #include <memory>
 
 #include "world/game_state.h"
+#include "world/game_window.h"
+#include "world/random.h"
+#include "world/recording_window.h"
+#include "world/vardecl.h"
 
 struct StartPoint {
   std::unique_ptr<TGameState> game = std::make_unique<TGameState>();
@@ -21,3 +25,22 @@ const StartPoint& Start1862();
 
 // Whether the start point could be read; the benchmark is skipped when not.
 bool Prepare(benchmark::State& state);
+
+// Times the rule on the start point with every nation in the computer's
+// hands, each run from the same start and the same seed, its notices recorded.
+template <typename Rule>
+void RunOnComputerStart(benchmark::State& state, Rule rule) {
+  if (!Prepare(state)) return;
+  RecordingWindow window;
+  GameWindow* previous = InstallGameWindow(&window);
+  for (auto _ : state) {
+    state.PauseTiming();
+    Start1862().Restore();
+    for (int n = 1; n <= GameState.Nations.Count; ++n) GameState.Nations[n].Human = 0;
+    SetRandomSeed(1862);
+    window.ForgetRecords();
+    state.ResumeTiming();
+    rule();
+  }
+  InstallGameWindow(previous);
+}

@@ -6,6 +6,7 @@
 #include "opponent/army_bases.h"
 #include "opponent/army_targets.h"
 #include "opponent/nearest_own_corps.h"
+#include "opponent/nearest_supply_city.h"
 #include "opponent/planner_camps.h"
 #include "opponent/theatre_posture.h"
 #include "world/army_naming.h"
@@ -168,6 +169,14 @@ void PlanArmy(int a, int nation) {
   MarchUncommittedCorps(a, nation);
 }
 
+// The army's corps draw on its headquarters; while the enemy holds that city
+// (the army besieging it), each draws on its nearest own depot instead.
+int ArmyDepot(const TArmy& army, int corps) {
+  if (IsEntryOf(GameState.Cities, army.HqCity) && GameState.Cities[army.HqCity].Side == army.Side)
+    return army.HqCity;
+  return NearestSupplyCity(corps, army.Nation);
+}
+
 }  // namespace
 
 int CorpsDistanceToEnemy(int c) {
@@ -226,7 +235,7 @@ void SetArmyCorpsOrders(int a) {
     corps.LeaderCombat = static_cast<std::uint8_t>(LeaderRating(corps.Leader, &TLeader::Combat));
     corps.LeaderInitiative =
         static_cast<std::uint8_t>(LeaderRating(corps.Leader, &TLeader::Initiative));
-    corps.City = army.HqCity;
+    corps.City = static_cast<std::uint8_t>(ArmyDepot(army, c));
     corps.SupplyType = TSupplyType::Depot;
     corps.SupplyPriority = corps.EnemyPressure != 0 ? 2 : 1;
     if (corps.Disorder != 0) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "warfare/battle_analysis.h"
 #include "warfare/battle_file.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
@@ -65,6 +66,11 @@ std::string CaptureWeapons() {
 
 }  // namespace
 
+std::string BattleOutcomeText() {
+  const int outcome = GameState.BattleOutcome;
+  return TextLine(outcome < 2 ? 63 : outcome == 2 ? 64 : 65);
+}
+
 BattleResults CollectBattleResults(const BattleContext& ctx) {
   BattleResults results;
   results.initiative = std::string(InitiativeSide == TSide::Union ? "Union " : "Confederate ") + TextLine(666);
@@ -73,8 +79,9 @@ BattleResults CollectBattleResults(const BattleContext& ctx) {
   results.commanders = {LeaderName(ctx.UnionCommander), LeaderName(ctx.ConfedCommander)};
   results.losses = {TextLine(404) + kBlank + std::to_string(GameState.Hits1 * kMenPerHit),
                     TextLine(404) + kBlank + std::to_string(GameState.Hits2 * kMenPerHit)};
-  results.result = TextLine(GameState.BattleOutcome < 2 ? 63 : GameState.BattleOutcome == 2 ? 64 : 65);
+  results.result = BattleOutcomeText();
   results.weapons = kBlank;
+  results.analysis = AnalyseBattle(ctx);
   return results;
 }
 

@@ -47,6 +47,20 @@ struct LeaderChoiceView {
   std::vector<int> leaders;
 };
 
+// One row of the battle analysis: its caption and the figure of each side.
+struct AnalysisRow {
+  std::string caption;
+  std::array<std::string, 2> figures;
+};
+
+// The analysis the results form opens: what the factors of the battle just
+// fought led each side to expect, against what happened.
+struct BattleAnalysis {
+  std::array<std::string, 2> titles;
+  std::vector<AnalysisRow> rows;
+  std::string outcome;
+};
+
 // One corps row of the results form.
 struct ResultsRow {
   std::string leader;
@@ -65,6 +79,24 @@ struct BattleResults {
   std::array<std::vector<ResultsRow>, 2> rows;
   std::string result;
   std::string weapons;
+  // Behind the form's analysis button.
+  BattleAnalysis analysis;
+};
+
+// The assault form: the forces on both sides of the works, and what each step
+// of the assault achieved.
+struct AssaultForm {
+  std::string caption;
+  std::string title;
+  // The force lines of the works, the garrison's men and guns, the defending
+  // guns, the attackers' men and guns and their ships, in that order; a line
+  // of a force that is absent stays empty and is not shown.
+  std::array<std::string, 7> forces;
+  // Empty while the step has not been fought.
+  std::string bombardment;
+  std::string storm;
+  // Only OK remains once the assault is over; until then, Execute.
+  bool over = false;
 };
 
 // The naval engagement form. Entry 0 of each pair is side 1, entry 1 side 2;
@@ -107,6 +139,9 @@ class BattleViews {
   // The dialog lets no one leave a non-empty list without choosing.
   virtual int ChooseLeader(const LeaderChoiceView& view) = 0;
   virtual void ShowResults(const BattleResults& results) = 0;
+  // Shows the assault form as it stands and returns when the player presses
+  // its one button: Execute while the assault goes on, OK once it is over.
+  virtual void ShowAssault(const AssaultForm& form) = 0;
   // The naval engagement once fought, before the notices of the fleets sunk.
   virtual void ShowNavalCombat(const NavalCombatView& view) = 0;
 };

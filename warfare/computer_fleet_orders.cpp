@@ -250,7 +250,10 @@ bool StandsWith(const TCorps& corps, const TFleet& fleet) {
 
 // The corps given to an amphibious fleet goes aboard where the fleet lies;
 // once the corps has gone elsewhere, the fleet lets it go and drops the task.
-void EmbarkAssignedCorps(int n) {
+// A corps still withdrawing to board (marching to the fleet or waiting at its
+// port for it) has not gone elsewhere: the landing was planned this very turn,
+// and letting it go now would call off every landing before it began.
+void BoardAmphibiousCorps(int n) {
   for (int f = 1; f <= GameState.Fleets.Count; ++f) {
     TFleet& fleet = GameState.Fleets[f];
     if (fleet.Nation != n || fleet.Mission != TFleetMission::Amphibious ||
@@ -258,6 +261,7 @@ void EmbarkAssignedCorps(int n) {
       continue;
     TCorps& corps = GameState.Corps[fleet.Corps];
     if (!StandsWith(corps, fleet)) {
+      if (corps.Stance == TCombatStance::Withdraw) continue;
       fleet.Mission = TFleetMission::Nothing;
       fleet.Corps = 0;
       if (fleet.Ships[TShipType::Transport] == 0) continue;
@@ -347,7 +351,7 @@ void PlanNation(int n) {
     }
     AttackRiverPorts(n);
   }
-  EmbarkAssignedCorps(n);
+  BoardAmphibiousCorps(n);
   DisembarkAtRest(n);
   if (!plans) return;
   StrikeCorpsOnRivers(n);

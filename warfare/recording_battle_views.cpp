@@ -30,6 +30,10 @@ void RecordingBattleViews::ShowResults(const BattleResults& results) {
   results_.push_back(results);
 }
 
+void RecordingBattleViews::ShowAssault(const AssaultForm& form) {
+  assault_forms_.push_back(form);
+}
+
 void RecordingBattleViews::ShowNavalCombat(const NavalCombatView& view) {
   naval_combats_.push_back(view);
 }

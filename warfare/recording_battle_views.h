@@ -22,12 +22,15 @@ class RecordingBattleViews : public BattleViews {
   const std::vector<IntensityView>& IntensityViews() const { return intensity_views_; }
   const std::vector<LeaderChoiceView>& LeaderViews() const { return leader_views_; }
   const std::vector<BattleResults>& Results() const { return results_; }
+  // Each showing of an assault form: one when it opens, one after each step.
+  const std::vector<AssaultForm>& AssaultForms() const { return assault_forms_; }
   const std::vector<NavalCombatView>& NavalCombats() const { return naval_combats_; }
 
   void ShowBattle(const BattleForm& form) override;
   int ChooseIntensity(const IntensityView& view) override;
   int ChooseLeader(const LeaderChoiceView& view) override;
   void ShowResults(const BattleResults& results) override;
+  void ShowAssault(const AssaultForm& form) override;
   void ShowNavalCombat(const NavalCombatView& view) override;
 
  private:
@@ -39,5 +42,6 @@ class RecordingBattleViews : public BattleViews {
   std::vector<IntensityView> intensity_views_;
   std::vector<LeaderChoiceView> leader_views_;
   std::vector<BattleResults> results_;
+  std::vector<AssaultForm> assault_forms_;
   std::vector<NavalCombatView> naval_combats_;
 };

@@ -105,6 +105,8 @@ void OpenMenusBetweenTurns() {
 
 void RunAfterMovementPhase() {
   GameState.BattleCount = 0;
+  // A mail turn sends only its own battles.
+  if (GameState.PlayMode >= TPlayMode::MailSetUp) BattleLog = {"No History"};
   ProcessFleetMissions();
   RunBattles();
   if (GameState.PlayMode != TPlayMode::MailSetUp) RunWorldAfterMovement();

@@ -62,10 +62,13 @@ int LineArm(int kind) {
   return kind == TCorpsKind::CavalryDivision ? TArm::Cavalry : TArm::Infantry;
 }
 
-void JoinCorps(TBrigade& brigade, int corps, int city, int source) {
+// France and Britain draw on their garrison even when raising from waiting
+// brigades, so whether a garrison is left is read from the brigade itself.
+void JoinCorps(TBrigade& brigade, int corps) {
+  const int garrison = brigade.Status == TBrigadeStatus::InGarrison ? brigade.Location : 0;
   brigade.Location = static_cast<std::uint8_t>(corps);
   brigade.Status = TBrigadeStatus::InCorps;
-  if (source == kFromGarrison) RecountGarrison(city);
+  if (garrison != 0) RecountGarrison(garrison);
 }
 
 // Takes brigades in slot order: artillery up to half the capacity, the line arm
@@ -80,11 +83,11 @@ void TakeBrigades(int c, int city, int nation, int source) {
       AddSaturated(corps.ArtilleryStrength, brigade.Strength);
       ++corps.ArtilleryBrigades;
       AddSaturated(corps.Strength, 1);
-      JoinCorps(brigade, c, city, source);
+      JoinCorps(brigade, c);
     } else if (brigade.Arm == LineArm(corps.Kind)) {
       AddSaturated(corps.Strength, brigade.Strength);
       ++corps.OtherBrigades;
-      JoinCorps(brigade, c, city, source);
+      JoinCorps(brigade, c);
     }
     if (corps.OtherBrigades == corps.Capacity) return;
   }

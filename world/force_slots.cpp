@@ -97,15 +97,6 @@ void ChargeAppointment(TLeader& leader, int wanted) {
   if (leader.Initiative > 1) --leader.Initiative;
 }
 
-int LowestFreeCorpsOrdinal(int nation) {
-  OrdinalsInUse ordinals;
-  for (int c = 1; c <= GameState.Corps.Count; ++c) {
-    const TCorps& corps = GameState.Corps[c];
-    if (!corps.IsFree() && corps.Nation == nation) ordinals.Mark(corps.Ordinal);
-  }
-  return ordinals.LowestFree();
-}
-
 // An army whose headquarters fell keeps its nation but gives up its number.
 int LowestFreeArmyOrdinal(int nation) {
   OrdinalsInUse ordinals;
@@ -126,6 +117,15 @@ int LastCorpsLedBy(int leader) {
 }
 
 }  // namespace
+
+int LowestFreeCorpsOrdinal(int nation) {
+  OrdinalsInUse ordinals;
+  for (int c = 1; c <= GameState.Corps.Count; ++c) {
+    const TCorps& corps = GameState.Corps[c];
+    if (!corps.IsFree() && corps.Nation == nation) ordinals.Mark(corps.Ordinal);
+  }
+  return ordinals.LowestFree();
+}
 
 int AllocateCorpsSlot(int nation) {
   if (!IsNation(nation)) return 0;

@@ -10,6 +10,8 @@ namespace TLeaderStatus {
 inline constexpr int InCommand = 0;
 inline constexpr int Available = 100;
 inline constexpr int Relieved = 200;
+// Taken from command by the player for this turn; charged at the end of orders.
+inline constexpr int TemporarilyRemoved = 249;
 }  // namespace TLeaderStatus
 
 // TLeaderClass: the kind of command a leader is made for.
@@ -24,6 +26,9 @@ inline constexpr int Army = 5;
 inline constexpr int kDivisionCommand = 1;
 inline constexpr int kCorpsCommand = 2;
 inline constexpr int kArmyCommand = 3;
+
+// The lowest number no corps of the nation bears.
+int LowestFreeCorpsOrdinal(int nation);
 
 // A free corps slot made the nation's, with its lowest free number; 0 when all
 // 120 are in use (or the nation is none).

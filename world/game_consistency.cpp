@@ -130,10 +130,10 @@ void CheckEmbarkation(const TGameState& game, Findings& findings) {
     const TFleet& fleet = game.Fleets[f];
     if (fleet.IsFree() || fleet.Corps == 0) continue;
     ++carried[fleet.Corps];
-    if (!IsActiveCorps(game, fleet.Corps) ||
-        game.Corps[fleet.Corps].Stance != TCombatStance::Embarked)
+    // A fleet names the corps it carries, or one still marching to board it.
+    if (!IsActiveCorps(game, fleet.Corps))
       findings.push_back({Named("fleet", f), "Corps", std::to_string(fleet.Corps),
-                          "which is not aboard", LoadRemedy::Refuse});
+                          "a free corps slot", LoadRemedy::Refuse});
   }
   for (int c = 1; c <= game.Corps.Count; ++c) {
     if (!IsActiveCorps(game, c) || game.Corps[c].Stance != TCombatStance::Embarked ||

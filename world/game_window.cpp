@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "world/notice_forms.h"
+#include "world/text_table.h"
 #include "world/vardecl.h"
 
 std::uint16_t ViewLeft = 1;
@@ -11,9 +12,20 @@ bool SoundEnabled = false;
 
 namespace {
 
+constexpr int kHexPixels = 28;
+constexpr int kEvenColumnDrop = 14;
+
 GameWindow* installed_window = nullptr;
 
 }  // namespace
+
+int MapPixelX(int x) {
+  return kHexPixels * (x - ViewLeft);
+}
+
+int MapPixelY(int x, int y) {
+  return kHexPixels * (y - ViewTop) + (x % 2 == 0 ? kEvenColumnDrop : 0);
+}
 
 GameWindow& Window() {
   if (installed_window == nullptr)
@@ -50,6 +62,16 @@ void ClearEventMessage() {
     *line = "";
   }
   for (int option = 1; option <= EventOptions.Count; ++option) EventOptions[option].Present = 0;
+}
+
+void OfferYesAndNo() {
+  constexpr int kYesText = 3;
+  constexpr int kNoText = 4;
+  const int texts[] = {kYesText, kNoText};
+  for (int option = 1; option <= 2; ++option) {
+    EventOptions[option].Present = 1;
+    EventOptions[option].Text = TextLine(texts[option - 1]);
+  }
 }
 
 void ShowEventMessage() {

@@ -99,6 +99,11 @@ class GameWindow {
 extern std::uint16_t ViewLeft;
 extern std::uint16_t ViewTop;
 
+// The top-left pixel of a hex in the map view from ViewLeft/ViewTop: 28
+// pixels a hex, the even columns half a hex lower.
+int MapPixelX(int x);
+int MapPixelY(int x, int y);
+
 // Set by the main window from its first timer tick on; the rules play their
 // sounds only while it is set.
 extern bool SoundEnabled;
@@ -120,5 +125,7 @@ bool NoticeKindTakesChoice(int kind);
 // Empties the pending notice: kind and choice 0, four empty lines, no option
 // offered. Callers fill the notice only after this.
 void ClearEventMessage();
+// Offers the question's two answers: option 1 yes, option 2 no.
+void OfferYesAndNo();
 // Shows the pending notice; the player's pick is then in EventMessage.Choice.
 void ShowEventMessage();

@@ -13,21 +13,13 @@ bool MailHandOverDone = false;
 
 namespace {
 
-constexpr int kYesText = 3;
-constexpr int kNoText = 4;
 constexpr int kHandOverChoice = 1;
-
-void OfferOption(int option, int text) {
-  EventOptions[option].Present = 1;
-  EventOptions[option].Text = TextLine(text);
-}
 
 bool PlayerConfirmsHandOver() {
   ClearEventMessage();
   EventMessage.Line1 = "Ready to end turn and";
   EventMessage.Line2 = "send game to opponent?";
-  OfferOption(1, kYesText);
-  OfferOption(2, kNoText);
+  OfferYesAndNo();
   ShowEventMessage();
   return EventMessage.Choice == kHandOverChoice;
 }
@@ -40,9 +32,9 @@ void PassMoveToOpponent() {
 }
 
 // The opponent replays the battles of this turn from the battle file, which
-// ends with the turn's last line.
+// ends with the turn's last line, once however often the turn is saved.
 void WriteBattleFile(const std::string& name) {
-  BattleLog.emplace_back("TurnOver");
+  if (BattleLog.empty() || BattleLog.back() != "TurnOver") BattleLog.emplace_back("TurnOver");
   const std::string error = WriteTextLines(name + ".BTL", BattleLog);
   if (!error.empty()) Window().ShowMessage("The battle file was not saved: " + error + ".");
 }

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "world/rail_gates.h"
 #include "world/stock_payment.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
@@ -10,27 +11,16 @@ namespace {
 constexpr int kLoad = 100;
 }  // namespace
 
-bool RailLoadLeft(int nation) {
-  if (!IsEntryOf(GameState.Nations, nation)) return false;
-  const TNationRec& record = GameState.Nations[nation];
-  return record.RailUsed < record.RailCapacity;
-}
-
-bool TakeRailLoad(int nation) {
-  if (!RailLoadLeft(nation)) return false;
-  ++GameState.Nations[nation].RailUsed;
-  return true;
-}
-
 bool TransferLoad(int nation, bool cotton, int from, int to) {
-  if (!RailLoadLeft(nation)) return false;
+  if (!HasRailMovesLeft(nation)) return false;
   auto& goods = cotton ? GameState.Nations[nation].Cotton : GameState.Nations[nation].Supplies;
   if (!IsEntryOf(goods, from) || !IsEntryOf(goods, to) || from == to) return false;
   if (goods[to] > std::numeric_limits<std::uint16_t>::max() - kLoad ||
       !PayFromStock(goods[from], kLoad))
     return false;
   RefundToStock(goods[to], kLoad);
-  return TakeRailLoad(nation);
+  ++GameState.Nations[nation].RailUsed;
+  return true;
 }
 
 int BuyRailCapacity(int nation) {

@@ -1,12 +1,7 @@
 #pragma once
 // A nation's rail capacity is the number of loads its railways carry in a
 // turn; corps moving by rail and the transfers of supplies and cotton between
-// theatres draw on the same count.
-
-// Whether one more load fits this turn.
-bool RailLoadLeft(int nation);
-// Counts one load against the turn; false, counting nothing, when none is left.
-bool TakeRailLoad(int nation);
+// theatres draw on the same count (see rail_gates.h).
 
 // Moves one load of 100 supplies or cotton from one theatre to another; false,
 // moving nothing, when no capacity is left, the source holds fewer than 100 or

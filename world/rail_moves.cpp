@@ -21,8 +21,6 @@ constexpr int kArrivalCityText = 687;
 constexpr int kNoArrivalCityText = 688;
 constexpr int kLongestRailMove = 30;
 constexpr int kAllReportsView = 3;
-constexpr int kHexPixels = 28;
-constexpr int kEvenColumnDrop = 14;
 constexpr int kStoppedPathStep = 10;
 // The rail route takes no policy; the way back is asked with this one.
 constexpr int kRouteBackPolicy = 3;
@@ -65,9 +63,7 @@ void ShowRailMove(int c, int arrivalCity) {
   ViewLeft = corps.X;
   ViewTop = corps.Y;
   Window().RepaintMap();
-  const int drop = corps.X % 2 == 0 ? kEvenColumnDrop : 0;
-  Window().DrawCorpsCounter(c, kHexPixels * (corps.X - ViewLeft),
-                            kHexPixels * (corps.Y - ViewTop) + drop);
+  Window().DrawCorpsCounter(c, MapPixelX(corps.X), MapPixelY(corps.X, corps.Y));
 }
 
 }  // namespace

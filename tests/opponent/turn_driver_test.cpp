@@ -100,8 +100,21 @@ TEST_F(TurnDriverTest, DisorderedCorpsLeaveTheirOperationsButTheUnionsSeaTranspo
   } rows[] = {{TNation::Union, 9, 9}, {TNation::Union, 3, 0}, {TNation::Confederacy, 9, 0}};
   for (const auto& row : rows) {
     Fresh();
+    // A landing is under way, so the sea transport keeps its corps.
+    const int port = AddCityIn(20, 20, TSide::Union, TTheatre::Seaboard);
+    const int enemyPort = AddCityIn(30, 20, TSide::Confederate, TTheatre::Seaboard, 5);
+    GameState.Cities[enemyPort].Nation = TNation::Confederacy;
+    GameState.Cities[enemyPort].SeaPort = 1;
+    const int fleet = AddFleet(20, 20, TSide::Union, TNation::Union);
+    GameState.Fleets[fleet].Kind = 1;
+    GameState.Fleets[fleet].Ships[TShipType::Transport] = 2;
+    GameState.Fleets[fleet].Mission = TFleetMission::Move;
+    const int waiting = AddCorpsOf(20, 20, row.nation, 80);
+    GameState.Corps[waiting].ArtilleryBrigades = 1;
+    GameState.Corps[waiting].City = static_cast<std::uint8_t>(port);
     const int c = AddCorpsOf(10, 10, row.nation, 80);
     GameState.Corps[c].Disorder = 1;
+    GameState.Corps[c].Stance = TCombatStance::Embarked;
     GameState.Corps[c].AiMission = static_cast<std::uint16_t>(row.mission);
     row.nation == TNation::Union ? PlanUnion() : PlanConfederacy();
     EXPECT_EQ(GameState.Corps[c].AiMission, row.kept) << row.nation << " " << row.mission;
@@ -109,17 +122,15 @@ TEST_F(TurnDriverTest, DisorderedCorpsLeaveTheirOperationsButTheUnionsSeaTranspo
 }
 
 // France values the two powers' cities by works, garrison and supply; Britain
-// her own much more, and Canada (state 33) by who holds it.
+// her own much more, and Canada (state 33) while she holds it.
 TEST_F(TurnDriverTest, FranceAndBritainValueTheCitiesTheyCareFor) {
   const struct {
     int france, britain, canadaHolder;
     int frenchValue, britishValue, canadianValue;
-  } rows[] = {{TSide::Confederate, TSide::Confederate, TNation::Britain, 3 + 5 + 4 + 10,
-               10 + 50 + 40 + 50, 35},
-              {TSide::Confederate, TSide::Confederate, TNation::Confederacy, 3 + 5 + 4 + 10,
-               10 + 50 + 40 + 50, 25},
-              {TSide::Confederate, TSide::None, TNation::Confederacy, 3 + 5 + 4 + 10,
-               10 + 50 + 40 + 50, 0}};
+  } rows[] = {{TSide::None, TSide::None, TNation::Britain, 3 + 5 + 4 + 10, 10 + 50 + 40 + 50, 35},
+              {TSide::None, TSide::None, TNation::Confederacy, 3 + 5 + 4 + 10, 10 + 50 + 40 + 50, 0},
+              // At war their landings are planned, valuing the enemy's ports alone.
+              {TSide::Confederate, TSide::Confederate, TNation::Confederacy, 0, 0, 0}};
   for (const auto& row : rows) {
     Fresh();
     GameState.Nations[TNation::France].Side = static_cast<std::uint8_t>(row.france);

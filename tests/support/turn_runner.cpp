@@ -28,6 +28,16 @@ void SetAllNationsToComputer() {
   for (int n = 1; n <= GameState.Nations.Count; ++n) GameState.Nations[n].Human = 0;
 }
 
+void MarchOnTheEnemyCapital(int nation) {
+  const TCity& capital = GameState.Cities[GameState.Nations[TNation::Confederacy].Capital];
+  for (int c = 1; c <= GameState.Corps.Count; ++c) {
+    TCorps& corps = GameState.Corps[c];
+    if (corps.IsFree() || corps.Nation != nation) continue;
+    corps.DestX = capital.X;
+    corps.DestY = capital.Y;
+  }
+}
+
 void TurnRunner::Report(const std::function<void(const std::string&)>& to,
                         const std::string& name) const {
   if (to) to("turn " + std::to_string(turn_) + ", " + name);

@@ -10,6 +10,10 @@
 // Hands every nation to the computer.
 void SetAllNationsToComputer();
 
+// The orders of a human Union that marches every corps of the nation on the
+// Confederate capital.
+void MarchOnTheEnemyCapital(int nation);
+
 class TurnRunner {
  public:
   // What a human nation orders in its orders phase; CurrentSide is the nation.

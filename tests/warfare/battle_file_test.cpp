@@ -19,7 +19,7 @@ BattleResults SomeResults(int unionRows, int confedRows) {
   return {.initiative = "Union took it", .intensity = "High", .commanders = {"Grant", "Lee"},
           .losses = {"Lost 100", "Lost 200"},
           .rows = {std::vector(unionRows, kRow), std::vector(confedRows, kRow)}, .result = "Won",
-          .weapons = " "};
+          .weapons = " ", .analysis = {}};
 }
 
 // The opening, then each side's rows as four lines each, an empty row as the

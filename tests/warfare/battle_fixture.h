@@ -7,6 +7,7 @@
 #include "support/window_fixture.h"
 #include "warfare/battle_context.h"
 #include "world/codes.h"
+#include "world/play_modes.h"
 #include "world/random.h"
 
 class BattleTest : public WindowTest {
@@ -52,6 +53,13 @@ class BattleTest : public WindowTest {
       if (corps.IsFree() || corps.BattleMark != TBattleMark::Engaged) continue;
       (corps.Side == TSide::Union ? BattleStrength1 : BattleStrength2) += corps.Strength + corps.ArtilleryStrength;
     }
+  }
+
+  // A game by mail whose turn the Union plays and sends.
+  static void PlayByMailAsTheUnion() {
+    GameState.PlayMode = TPlayMode::MailToSend;
+    GameState.MailSide = TSide::Union;
+    GameState.Nations[TNation::Union].Human = 1;
   }
 
   static void Script(std::initializer_list<ScriptedDraw> draws) { ScriptRandomDraws(draws); }

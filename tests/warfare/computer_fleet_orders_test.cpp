@@ -176,6 +176,12 @@ TEST_F(ComputerFleetOrdersTest, CorpsEmbarkOnAmphibiousFleetsAndIdleFleetsLandOr
   SailFor(abandoned, TFleetMission::Amphibious, home, objective);
   abandoned.Supplies = 50;
   abandoned.Corps = AddCorps(11, 11, TSide::Union, TNation::Union);
+  GameState.Corps[abandoned.Corps].Stance = TCombatStance::Advance;
+  TFleet& awaiting = InPort(TNation::Union, home, 0, 0, 2);
+  SailFor(awaiting, TFleetMission::Amphibious, home, objective);
+  awaiting.Supplies = 50;
+  awaiting.Corps = AddCorps(12, 12, TSide::Union, TNation::Union);
+  GameState.Corps[awaiting.Corps].Stance = TCombatStance::Withdraw;
   TFleet& idle = InPort(TNation::Union, home, 0, 0, 1);
   TCorps& ashore = EmbarkCorps(idle);
   TFleet& empty = InPort(TNation::Union, home, 0, 1, 0);
@@ -192,6 +198,8 @@ TEST_F(ComputerFleetOrdersTest, CorpsEmbarkOnAmphibiousFleetsAndIdleFleetsLandOr
   EXPECT_EQ(window.Notices()[0].lines[2], "text 157");
   EXPECT_TRUE(abandoned.Mission == TFleetMission::Nothing && abandoned.Corps == 0)
       << "the corps that went elsewhere is not aboard";
+  EXPECT_TRUE(awaiting.Mission == TFleetMission::Amphibious && awaiting.Corps != 0)
+      << "the corps still withdrawing to board is awaited";
   EXPECT_TRUE(ashore.Stance == TCombatStance::Defend && idle.Corps == 0);
   EXPECT_TRUE(lost.IsFree() && empty.Corps == 0 && GameState.Brigades[1].IsFree());
   EXPECT_EQ(GameState.Leaders[7].Status, 255);

@@ -111,10 +111,9 @@ class FleetSoakTest : public TurnTest {
   // The 1861 start in the computer's hands; when the Union is played, it
   // gives its naval orders each turn.
   void Start(TurnRunner& runner, bool unionPlayed = true) {
-    // Draws come before the first turn's re-seeding; each run starts them
-    // from the same seed.
-    SetRandomSeed(0);
     SetRandomizeSource([seed = std::uint32_t{1861}]() mutable { return seed++; });
+    // Loading draws from the generator as the last run left it.
+    SetRandomSeed(1861);
     ASSERT_TRUE(LoadGame(std::string(GRAYMARCH_GAME_DIR) + "/1861.gmr"));
     SetAllNationsToComputer();
     if (!unionPlayed) return;
@@ -147,7 +146,10 @@ TEST_F(FleetSoakTest, FleetsSailTheirPatrolsLandingsAndCottonRunsForTwoYearsBrea
   };
   runner.AfterPass = [&](const std::string& pass) { check(pass, invariants.CheckRecords()); };
   runner.AfterPhase = [&](const std::string& phase) { check(phase, invariants.Check()); };
-  EXPECT_EQ(runner.RunTurns(72), 72);
+  // Battles are fought: a side may capitulate before the two years are out.
+  const int turns = runner.RunTurns(72);
+  EXPECT_TRUE(turns == 72 || GameOverCode == 2 || GameOverCode == 3)
+      << "the game ended with code " << GameOverCode << " after " << turns << " turns";
   EXPECT_THAT(findings, ::testing::IsEmpty());
   // This seed gives 3,383 moves, 46 objectives reached, 2 cotton runs home
   // through the Union's patrols and 4 fleets sunk; the floors leave room for

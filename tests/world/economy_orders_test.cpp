@@ -8,8 +8,8 @@
 #include "world/production_orders.h"
 #include "world/rail_capacity.h"
 #include "world/recruit_shares.h"
-#include "world/support_bands.h"
 #include "world/vardecl.h"
+#include "world/word_bands.h"
 
 namespace {
 
@@ -199,7 +199,7 @@ TEST_F(EconomyOrdersTest, ATypedBountyIsHeldToTwentyAndTextKeepsTheOld) {
 TEST_F(EconomyOrdersTest, SupportBandsMeetAtTheirEdges) {
   const int cases[][2] = {{0, 627},  {20, 627}, {21, 628}, {40, 628},  {41, 629}, {59, 629},
                           {60, 630}, {80, 630}, {81, 631}, {100, 631}, {101, 0}};
-  for (const auto& [loyalty, line] : cases) EXPECT_EQ(SupportBandLine(loyalty), line) << loyalty;
+  for (const auto& [loyalty, line] : cases) EXPECT_EQ(SupportWordLine(loyalty), line) << loyalty;
 }
 
 }  // namespace

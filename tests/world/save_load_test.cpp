@@ -165,7 +165,7 @@ TEST_F(SaveLoadTest, AGameTheRulesCannotPlayIsRefusedNamingRecordAndField) {
       {"the game has Day 12, not 1, 11 or 21", [] { GameState.Day = 12; }},
       {"the game has Month 0, not a month", [] { GameState.Month = 0; }},
       {"the game has Month 13, not a month", [] { GameState.Month = 13; }},
-      {"fleet 1 has Corps 2, which is not aboard", [&] { GameState.Fleets[fleet].Corps = 2; }},
+      {"fleet 1 has Corps 4, a free corps slot", [&] { GameState.Fleets[fleet].Corps = 4; }},
       {"corps 2 has Stance embarked, carried by 0 fleets",
        [&] { GameState.Corps[other].Stance = TCombatStance::Embarked; }},
       // The end of the orders keeps the leader's last command.

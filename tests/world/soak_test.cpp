@@ -22,17 +22,6 @@ constexpr std::size_t kMostFindingsReported = 20;
 
 class StartFileTurns : public TurnTest, public ::testing::WithParamInterface<const char*> {};
 
-// Every Union corps is ordered toward the enemy's capital.
-void MarchOnTheEnemyCapital(int nation) {
-  const TCity& capital = GameState.Cities[GameState.Nations[TNation::Confederacy].Capital];
-  for (int c = 1; c <= GameState.Corps.Count; ++c) {
-    TCorps& corps = GameState.Corps[c];
-    if (corps.IsFree() || corps.Nation != nation) continue;
-    corps.DestX = capital.X;
-    corps.DestY = capital.Y;
-  }
-}
-
 int HexesMarched() {
   int hexes = 0;
   for (int c = 1; c <= GameState.Corps.Count; ++c) hexes += GameState.Corps[c].StepsMoved;
@@ -55,7 +44,11 @@ TEST_P(StartFileTurns, AHumanYearAndTwoComputerYearsOfTurnsBreakNothing) {
     }
   };
   TurnRunner runner;
-  runner.AfterPhase = [&](const std::string& phase) { note(phase, invariants.Check()); };
+  int months = 0;
+  runner.AfterPhase = [&](const std::string& phase) {
+    note(phase, invariants.Check());
+    if (phase.ends_with("end of orders") && IsFirstTurnOfMonth()) ++months;
+  };
   runner.AfterPass = [&](const std::string& pass) { note(pass, invariants.CheckRecords()); };
   int orders = 0;
   int marched = 0;
@@ -67,15 +60,18 @@ TEST_P(StartFileTurns, AHumanYearAndTwoComputerYearsOfTurnsBreakNothing) {
     marched += HexesMarched();
     MarchOnTheEnemyCapital(nation);
   };
-  EXPECT_EQ(runner.RunTurns(kHumanTurns), kHumanTurns);
-  EXPECT_EQ(orders, kHumanTurns);
+  // The march may carry the enemy's capital, and the computer years' battles
+  // either capital: the war may then end early, in a capitulation (code 2 or
+  // 3), and in nothing else.
+  const int humanTurns = runner.RunTurns(kHumanTurns);
+  EXPECT_EQ(orders, humanTurns);
   EXPECT_GT(marched + HexesMarched(), 0) << "the corps marched";
   SetAllNationsToComputer();
-  EXPECT_EQ(runner.RunTurns(kSoakTurns - kHumanTurns), kSoakTurns - kHumanTurns)
-      << "the game ended with code " << GameOverCode;
+  const int turns = humanTurns + runner.RunTurns(kSoakTurns - kHumanTurns);
+  EXPECT_TRUE(turns == kSoakTurns || GameOverCode == 2 || GameOverCode == 3)
+      << "the game ended with code " << GameOverCode << " after " << turns << " turns";
   EXPECT_THAT(findings, ::testing::IsEmpty());
-  EXPECT_EQ(std::count(window.Messages().begin(), window.Messages().end(), "text 686"),
-            kSoakTurns / 3)
+  EXPECT_EQ(std::count(window.Messages().begin(), window.Messages().end(), "text 686"), months)
       << "every month opens with its economy";
   EXPECT_TRUE(LoadGame(std::string(kAutosaveName) + ".GMR")) << "the last autosave loads";
 }

@@ -5,6 +5,8 @@
 #include "platform/forms/screen.h"
 #include "platform/components/cursor.h"
 #include "tools/sprites/sprite_layout.h"
+#include "ui/main/main_commands.h"
+#include "ui/main/map_input.h"
 #include "world/codes.h"
 #include "world/file_io.h"
 #include "world/game_date.h"
@@ -141,6 +143,8 @@ TGMRSDI::TGMRSDI(std::filesystem::path game_folder, TTickClock& clock)
   OpenDialog1->SetName("OpenDialog1");
   OpenDialog1->Filter = "gmr|*.gmr|gms|*.gms";
   BuildHotspots(clock);
+  map_input_ = std::make_unique<TMapInput>(*this);
+  commands_ = std::make_unique<TMainCommands>(*this);
   OnClose = [this](TComponent*, TCloseAction&) { FormClose(); };
 }
 

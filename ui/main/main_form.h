@@ -19,6 +19,9 @@
 #include "ui/main/map_view.h"
 #include "widgets/effect_label.h"
 
+class TMapInput;
+class TMainCommands;
+
 class TGMRSDI : public TForm {
  public:
   // `game_folder` holds the files that ship beside the program; the
@@ -35,6 +38,10 @@ class TGMRSDI : public TForm {
   void FormPaint();
 
   TMapView& MapView() { return *map_view_; }
+  TMapInput& MapInput() { return *map_input_; }
+  TMainCommands& Commands() { return *commands_; }
+  // The folder of the files that ship beside the program.
+  const std::filesystem::path& GameFolder() const { return game_folder_; }
 
   TMainMenu* KVELDMenu;
   TPaintBox* BattleMap;
@@ -78,4 +85,6 @@ class TGMRSDI : public TForm {
   std::filesystem::path game_folder_;
   TMapPictures pictures_;
   std::unique_ptr<TMapView> map_view_;
+  std::unique_ptr<TMapInput> map_input_;
+  std::unique_ptr<TMainCommands> commands_;
 };

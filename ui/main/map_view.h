@@ -31,6 +31,8 @@ class TMapView {
   explicit TMapView(const TMapPictures& pictures);
 
   const TBitmap& View() const { return view_; }
+  // The six arrows a plotted path is drawn with, side by side.
+  const TBitmap& ArrowStrip() const { return pictures_.Arrows; }
 
   // Brings the view origin inside the map, then draws the map, the outlines
   // and the units (only the map and outlines once GameOverCode is 255).

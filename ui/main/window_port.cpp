@@ -7,6 +7,7 @@
 #include "platform/services/sound_player.h"
 #include "ui/main/notices/event_notices.h"
 #include "ui/main/start/setup_dialog.h"
+#include "ui/main/start/side_select.h"
 #include "ui/orders/order_dialogs.h"
 
 namespace {
@@ -57,7 +58,7 @@ void TWindowPort::ShowManpowerSettings() {
 }
 
 void TWindowPort::SideChangeClick() {
-  stand_in_.SideChangeClick();
+  ::SideChangeClick();
 }
 
 void TWindowPort::ShowMessage(std::string_view text) {

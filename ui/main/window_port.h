@@ -12,13 +12,12 @@ class TWindowPort : public GameWindow {
   void ShowEventMessage(TEventMessage& notice, const Table<TEventOption, 6>& options) override;
   void ShowDraftRiotingReport(const TEventMessage& notice) override;
   void ShowSetupOptions() override;
+  void SideChangeClick() override;
   void ShowManpowerSettings() override;
-  // The election and victory dialogs and the side choice are not built yet:
-  // until they are, these answer as the recording window does (the first
-  // option offered, OK, nothing changed).
+  // The election and victory dialogs are not built yet: until they are,
+  // these answer as the recording window does (OK, nothing changed).
   void ShowElection() override;
   void ShowPostMortem() override;
-  void SideChangeClick() override;
 
   void ShowMessage(std::string_view text) override;
   std::optional<std::string> AskGameFileToOpen() override;

@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "ui/orders/brigade_row.h"
 #include "ui/orders/order_dialog.h"
 #include "ui/orders/order_dialogs.h"
-#include "ui/orders/row_texts.h"
 #include "world/brigade_rules.h"
 #include "world/city_defences.h"
 #include "world/codes.h"

@@ -14,7 +14,3 @@ std::string CityRow(int city);
 int ShownStrength(int arm, int amount);
 // Weapon stocks of muskets to shotguns in fifties of men, of cannon in half guns.
 int ShownWeaponStock(int weapon, int amount);
-
-// A brigade as the garrison and transfer lists name it: ordinal, home state,
-// arm and weapon ("3rd NY Inf  Springfields"); empty for brigade 0.
-std::string BrigadeRow(int brigade);

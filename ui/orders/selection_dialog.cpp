@@ -35,7 +35,8 @@ bool Listed(const TFinderResult& entry) {
   return entry.Index != 0 && entry.Kind >= kFoundCity && entry.Kind <= kFoundFleet;
 }
 
-// What the player may learn of an enemy corps: its commander, its brigades and its works.
+}  // namespace
+
 void DescribeEnemyCorps(const TCorps& corps) {
   ClearEventMessage();
   EventMessage.Line1 = LeaderName(corps.Leader);
@@ -44,7 +45,6 @@ void DescribeEnemyCorps(const TCorps& corps) {
   EventMessage.Line4 = TextLine(95) + std::to_string(corps.Entrenchment);
   ShowEventMessage();
 }
-}  // namespace
 
 TSelecDlg::TSelecDlg() : TOrderForm("TSelecDlg", 222, 247) {
   SetCaption("Selection");

@@ -30,3 +30,7 @@ class TSelecDlg : public TOrderForm {
   // must not shift the rows after them.
   RowTable<decltype(FinderResults)::Count> entry_of_row_;
 };
+
+// What the player may learn of an enemy corps, the map's click and the
+// dialog alike: its commander, its brigades and its works.
+void DescribeEnemyCorps(const TCorps& corps);

@@ -8,10 +8,10 @@
 #include "ui/orders/row_texts.h"
 #include "world/monthly_income.h"
 #include "world/production_orders.h"
-#include "world/support_bands.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
+#include "world/word_bands.h"
 
 namespace {
 struct WeaponRow {
@@ -104,7 +104,7 @@ void TStatStat::FillStateStats(int state) {
   Label(22)->SetCaption(std::to_string(record.Income));
   Label(23)->SetCaption(std::to_string(record.Enlisted * kMenPerPoint));
   Label(24)->SetCaption(std::to_string(record.Losses * kMenPerPoint));
-  if (const int band = SupportBandLine(record.Loyalty)) Label(25)->SetCaption(TextLine(band));
+  if (const int band = SupportWordLine(record.Loyalty)) Label(25)->SetCaption(TextLine(band));
   if (record.CapitalCity != 0) {
     Label(2)->SetCaption(IsEntryOf(GameState.Cities, record.CapitalCity)
                              ? GameState.Cities[record.CapitalCity].Name.str()

@@ -5,6 +5,7 @@
 #include "ui/orders/order_dialog.h"
 #include "ui/orders/order_dialogs.h"
 #include "world/rail_capacity.h"
+#include "world/rail_gates.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
@@ -83,7 +84,7 @@ void TTransfers::ShowFigures() {
 }
 
 void TTransfers::OfferRoutes() {
-  const bool load_left = RailLoadLeft(CurrentSide);
+  const bool load_left = HasRailMovesLeft(CurrentSide);
   for (int route = 0; route < 3; ++route) UpDowns[route]->SetEnabled(load_left);
 }
 

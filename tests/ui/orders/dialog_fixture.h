@@ -3,6 +3,8 @@
 // the Union giving orders, and the player's hand scripted per modal form; the
 // order dialogs come with it.
 #include <functional>
+#include <stdexcept>
+#include <string>
 
 #include "platform/backend/headless_backend.h"
 #include "platform/controls/list_box.h"
@@ -39,6 +41,14 @@ class OrderDialogTest : public WindowTest {
     session.Backend().MouseDown(at);
     session.Backend().Advance(static_cast<std::uint64_t>(ms));
     session.Backend().MouseUp(at);
+  }
+
+  // A control the form must have, by name.
+  template <typename T>
+  static T& Owned(const TForm& form, const std::string& name) {
+    T* found = FindOwned<T>(form, name);
+    if (!found) throw std::logic_error("no control " + name);
+    return *found;
   }
 
   THeadlessSession session;

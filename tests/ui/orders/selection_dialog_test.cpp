@@ -25,7 +25,7 @@ class SelectionDialogTest : public OrderDialogTest {
         play(*dialog);
         Click(*dialog->Button1);
       } else {
-        form.SetModalResult(mrCancel);
+        form.SetModalResult(mrOk);  // the orders a pick opens
       }
     });
     ShowSelectionDialog();

@@ -8,9 +8,11 @@
 #include <string>
 
 #include "dialog_fixture.h"
+#include "ui/orders/army_orders.h"
 #include "ui/orders/brigade_view.h"
 #include "ui/orders/city_orders.h"
 #include "ui/orders/city_production.h"
+#include "ui/orders/corps_orders.h"
 #include "ui/orders/embark_corps.h"
 #include "ui/orders/fleet_orders.h"
 #include "ui/orders/manpower_settings.h"
@@ -30,7 +32,8 @@ class StartFileSweep : public OrderDialogTest, public ::testing::WithParamInterf
   void SetUp() override {
     OrderDialogTest::SetUp();
     ASSERT_TRUE(LoadGame(std::string(GRAYMARCH_GAME_DIR) + "/" + GetParam() + ".gmr"));
-    // City orders bring the garrison counts up to date as they open.
+    // The corps dialog recounts after the brigade view, and city orders as they
+    // open; start from recounted totals.
     RecountCorpsBrigades();
     OnModal([this](TForm& form) { PressOk(form); });
   }
@@ -72,6 +75,11 @@ class StartFileSweep : public OrderDialogTest, public ::testing::WithParamInterf
       Click(*draft->Button1);
     } else if (auto* embark = dynamic_cast<TEmbarkCorps*>(&form)) {
       Click(*embark->Button1);
+    } else if (auto* corps = dynamic_cast<TCorpsOrder*>(&form)) {
+      Click(*corps->Button1);
+      Click(*corps->Button2);
+    } else if (auto* army = dynamic_cast<TArmyOrder*>(&form)) {
+      Click(*army->Button1);
     } else {
       Click(*dynamic_cast<TNew_Wpn&>(form).Button1);
     }
@@ -79,10 +87,30 @@ class StartFileSweep : public OrderDialogTest, public ::testing::WithParamInterf
 
   // Opens the thing's dialogs and reports whether they changed the game.
   void Sweep(const std::string& what, const std::function<void()>& open) {
-    const TGameState before = GameState;
+    TGameState before = GameState;
     open();
+    TakeDocumentedWrites(before);
     EXPECT_EQ(std::memcmp(&before, &GameState, sizeof(TGameState)), 0)
         << what << " changed the game";
+  }
+
+  // A corps takes its city's works when its dialog opens; an army gives its
+  // corps its orders, fresh routes and its base as their supply city.
+  static void TakeDocumentedWrites(TGameState& before) {
+    for (int c = 1; c <= GameState.Corps.Count; ++c) {
+      TCorps& was = before.Corps[c];
+      const TCorps& is = GameState.Corps[c];
+      was.Entrenchment = is.Entrenchment;
+      if (is.Army == 0) continue;
+      was.Stance = is.Stance;
+      was.March = is.March;
+      was.SupplyType = is.SupplyType;
+      was.SupplyPriority = is.SupplyPriority;
+      was.DestX = is.DestX;
+      was.DestY = is.DestY;
+      was.Path = is.Path;
+      was.City = is.City;
+    }
   }
 };
 
@@ -107,6 +135,11 @@ TEST_P(StartFileSweep, OpeningAndClosingEveryDialogChangesNothingUndocumented) {
         FindFleetsAtHex();
         ShowSelectionDialog();
       });
+    }
+    for (int a = 1; a <= GameState.Armies.Count; ++a) {
+      CurrentArmy = static_cast<std::uint16_t>(a);
+      if (!GameState.Armies[a].IsFree() && GameState.Armies[a].Nation == nation)
+        Sweep("army " + std::to_string(a), ShowArmyOrders);
     }
     for (int city = 1; city <= GameState.Cities.Count; ++city) {
       CurrentCity = static_cast<std::uint16_t>(city);
