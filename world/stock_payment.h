@@ -17,6 +17,14 @@ bool PayFromStock(Field& stock, std::int64_t amount) {
   return true;
 }
 
+// The economy's purchases want more in the stock than the price: a stock that
+// holds exactly the price pays nothing.
+template <typename Field>
+bool PayFromStockAbove(Field& stock, std::int64_t amount) {
+  using T = typename FieldValue<Field>::type;
+  return static_cast<std::int64_t>(static_cast<T>(stock)) > amount && PayFromStock(stock, amount);
+}
+
 // Gives the amount back, the stock stopping at its field's limit.
 template <typename Field>
 void RefundToStock(Field& stock, std::int64_t amount) {

@@ -15,3 +15,6 @@ int BandLine(std::span<const WordBand> bands, int value);
 
 // The word of a corps' or an army's readiness, 0 above 100.
 int ReadinessWordLine(int readiness);
+
+// The word of a state's political support, 0 above 100.
+int SupportWordLine(int loyalty);

@@ -10,6 +10,7 @@
 #include "ui/main/start/side_select.h"
 #include "ui/main/views/election_dialog.h"
 #include "ui/main/views/victory.h"
+#include "ui/orders/order_dialogs.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ void TWindowPort::ShowPostMortem() {
 }
 
 void TWindowPort::ShowManpowerSettings() {
-  stand_in_.ShowManpowerSettings();
+  ::ShowManpowerSettings();
 }
 
 void TWindowPort::SideChangeClick() {

@@ -3,7 +3,6 @@
 // the main window's controls, its map view and the platform's dialogs.
 #include "ui/main/main_form.h"
 #include "world/game_window.h"
-#include "world/recording_window.h"
 
 class TWindowPort : public GameWindow {
  public:
@@ -15,8 +14,6 @@ class TWindowPort : public GameWindow {
   void ShowElection() override;
   void ShowPostMortem() override;
   void SideChangeClick() override;
-  // The manpower dialog is not built yet: until it is, this answers as the
-  // recording window does (OK, nothing changed).
   void ShowManpowerSettings() override;
 
   void ShowMessage(std::string_view text) override;
@@ -34,5 +31,4 @@ class TWindowPort : public GameWindow {
 
  private:
   TGMRSDI& window_;
-  RecordingWindow stand_in_;
 };

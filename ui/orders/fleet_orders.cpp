@@ -83,9 +83,6 @@ TFleetOrders::TFleetOrders() : TOrderForm("TFleetOrders", 415, 422) {
   OKBtn->SetModalResult(mrOk);
 }
 
-TLabel* TFleetOrders::Label(int n) const {
-  return FindOwned<TLabel>(*this, Numbered("Label", n));
-}
 
 bool TFleetOrders::AwayFromHome() const {
   const TCity* port = City(Fleet().HomePort);

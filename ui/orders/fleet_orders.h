@@ -46,7 +46,6 @@ class TFleetOrders : public TOrderForm {
   TKxSpinButton* UpDown2;                     // cotton
 
  private:
-  TLabel* Label(int n) const;
   bool AwayFromHome() const;
   U16* Stock(bool cotton) const;
   void ShowStocks();

@@ -22,3 +22,4 @@ void ShowRaiseArmy();          // CurrentSide
 void ShowCityProduction();     // CurrentSide
 void ShowTransfers();          // CurrentSide
 void ShowStateStats();         // CurrentSide
+void ShowManpowerSettings();   // CurrentSide

@@ -1,6 +1,7 @@
 #include "ui/orders/order_form.h"
 
 #include "tools/sprites/form_backgrounds.h"
+#include "widgets/bitmap_group_box.h"
 
 TOrderForm::TOrderForm(const std::string& form_class, int width, int height) : TForm(nullptr) {
   SetName(form_class);
@@ -20,4 +21,12 @@ TLabel* TOrderForm::AddLabel(TWinControl* parent, const std::string& name, int l
   label->SetTransparent(true);
   label->SetShowAccelChar(false);
   return label;
+}
+
+void TOrderForm::GiveBackgroundTo(TNewRadBox& box) const {
+  const TRect covered = box.BoundsRect();
+  TBitmap piece(covered.Width(), covered.Height());
+  piece.Canvas().CopyRect(TRect::Bounds(0, 0, covered.Width(), covered.Height()),
+                          Image1->Picture().Canvas(), covered);
+  box.SetPicture(piece);
 }

@@ -8,6 +8,8 @@
 #include "platform/controls/label.h"
 #include "platform/forms/form.h"
 
+class TNewRadBox;
+
 class TOrderForm : public TForm {
  public:
   // `form_class` names the dialog (TSelecDlg, ...) and chooses its picture.
@@ -18,6 +20,8 @@ class TOrderForm : public TForm {
  protected:
   // The design numbers its controls: Numbered("Label", 7) is "Label7".
   static std::string Numbered(const char* stem, int n) { return stem + std::to_string(n); }
+  // The design's label LabelN.
+  TLabel* Label(int n) const { return FindOwned<TLabel>(*this, Numbered("Label", n)); }
 
   // A control owned by the form and placed inside `parent` (a group box or panel).
   template <class T>
@@ -31,4 +35,7 @@ class TOrderForm : public TForm {
   // A label that keeps its place and size whatever its text, drawn over the picture.
   TLabel* AddLabel(TWinControl* parent, const std::string& name, int left, int top, int width,
                    int height);
+  // A bitmap group box has no background of its own: it is given the part of
+  // the form's picture it covers, so that it looks transparent.
+  void GiveBackgroundTo(TNewRadBox& box) const;
 };

@@ -11,6 +11,7 @@
 #include "platform/forms/form.h"
 #include "support/window_fixture.h"
 #include "ui/orders/order_dialogs.h"
+#include "widgets/spin_button.h"
 #include "world/codes.h"
 #include "world/vardecl.h"
 
@@ -29,6 +30,17 @@ class OrderDialogTest : public WindowTest {
   void ClickRow(const TListBox& list, int row) {
     const TRect r = list.ItemRect(row);
     session.Backend().Click(list.ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}));
+  }
+
+  // The player holds a spin button's up or down half for a while, the
+  // button repeating as it does under a finger.
+  void Hold(const TKxSpinButton& spin, bool up, int ms) {
+    const TRect half = up ? spin.FirstHalfRect() : spin.SecondHalfRect();
+    const TPoint at =
+        spin.ClientToScreen({(half.Left + half.Right) / 2, (half.Top + half.Bottom) / 2});
+    session.Backend().MouseDown(at);
+    session.Backend().Advance(static_cast<std::uint64_t>(ms));
+    session.Backend().MouseUp(at);
   }
 
   // A control the form must have, by name.

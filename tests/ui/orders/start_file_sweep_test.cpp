@@ -1,4 +1,4 @@
-// Every corps, city and fleet of each start file, for each side giving orders:
+// Every corps, city, state and fleet of each start file, for each side giving orders:
 // its dialogs are opened and closed at once, and the game may change only
 // where a dialog documents a write. None of the dialogs swept here writes
 // anything when nothing is chosen in it.
@@ -10,10 +10,15 @@
 #include "dialog_fixture.h"
 #include "ui/orders/army_orders.h"
 #include "ui/orders/brigade_view.h"
+#include "ui/orders/city_orders.h"
+#include "ui/orders/city_production.h"
 #include "ui/orders/corps_orders.h"
 #include "ui/orders/embark_corps.h"
 #include "ui/orders/fleet_orders.h"
+#include "ui/orders/manpower_settings.h"
 #include "ui/orders/selection_dialog.h"
+#include "ui/orders/state_statistics.h"
+#include "ui/orders/transfers.h"
 #include "ui/orders/weapon_selection.h"
 #include "world/brigade_rules.h"
 #include "world/map_finder.h"
@@ -27,7 +32,8 @@ class StartFileSweep : public OrderDialogTest, public ::testing::WithParamInterf
   void SetUp() override {
     OrderDialogTest::SetUp();
     ASSERT_TRUE(LoadGame(std::string(GRAYMARCH_GAME_DIR) + "/" + GetParam() + ".gmr"));
-    // The corps dialog recounts after the brigade view; start from recounted totals.
+    // The corps dialog recounts after the brigade view, and city orders as they
+    // open; start from recounted totals.
     RecountCorpsBrigades();
     OnModal([this](TForm& form) { PressOk(form); });
   }
@@ -49,6 +55,24 @@ class StartFileSweep : public OrderDialogTest, public ::testing::WithParamInterf
       Click(*view->Button11);
     } else if (auto* fleet = dynamic_cast<TFleetOrders*>(&form)) {
       Click(*fleet->OKBtn);
+    } else if (auto* city = dynamic_cast<TCityOrder*>(&form)) {
+      Click(*city->OKBtn);
+    } else if (auto* states = dynamic_cast<TStatStat*>(&form)) {
+      for (int row = 0; row < states->StatusBox->Count(); ++row) {
+        states->StatusBox->SetTopIndex(row);
+        ClickRow(*states->StatusBox, row);
+      }
+      Click(*states->Button1);
+    } else if (auto* production = dynamic_cast<TCtyProdn*>(&form)) {
+      for (int row = 0; row < production->FactoryLst->Count(); ++row) {
+        production->FactoryLst->SetTopIndex(row);
+        ClickRow(*production->FactoryLst, row);
+      }
+      Click(*production->Button1);
+    } else if (auto* transfers = dynamic_cast<TTransfers*>(&form)) {
+      Click(*transfers->Button1);
+    } else if (auto* draft = dynamic_cast<TOrdDraft*>(&form)) {
+      Click(*draft->Button1);
     } else if (auto* embark = dynamic_cast<TEmbarkCorps*>(&form)) {
       Click(*embark->Button1);
     } else if (auto* corps = dynamic_cast<TCorpsOrder*>(&form)) {
@@ -119,9 +143,12 @@ TEST_P(StartFileSweep, OpeningAndClosingEveryDialogChangesNothingUndocumented) {
     }
     for (int city = 1; city <= GameState.Cities.Count; ++city) {
       CurrentCity = static_cast<std::uint16_t>(city);
-      if (GameState.Cities[city].Side == camp)
-        Sweep("city " + std::to_string(city), ShowCityOrders);
+      Sweep("city " + std::to_string(city), ShowCityOrders);
     }
+    Sweep("states", ShowStateStats);
+    Sweep("city production", ShowCityProduction);
+    Sweep("transfers", ShowTransfers);
+    Sweep("manpower", ShowManpowerSettings);
     for (int f = 1; f <= GameState.Fleets.Count; ++f) {
       CurrentFleet = static_cast<std::uint16_t>(f);
       const TFleet& fleet = GameState.Fleets[f];

@@ -174,16 +174,8 @@ void TSetUp::Fill() {
   GiveGroupsTheirBackground();
 }
 
-// The groups have no background of their own: each shows the part of the
-// form's picture it covers, so that they look transparent.
 void TSetUp::GiveGroupsTheirBackground() {
-  for (int g = 1; g <= 12; ++g) {
-    const TRect covered = Group(g).BoundsRect();
-    TBitmap piece(covered.Width(), covered.Height());
-    piece.Canvas().CopyRect(TRect::Bounds(0, 0, covered.Width(), covered.Height()),
-                            Image1->Picture().Canvas(), covered);
-    Group(g).SetPicture(piece);
-  }
+  for (int g = 1; g <= 12; ++g) GiveBackgroundTo(Group(g));
 }
 
 void TSetUp::SideTurnsHuman(TBevel& bevel, int advantage_group, int other_human) {

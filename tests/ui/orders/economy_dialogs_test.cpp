@@ -1,0 +1,179 @@
+// The economy dialogs under the player's hand: held spinners spend no more
+// than the rules allow, typed figures are held to their range, and a nation
+// with nothing to list opens an empty dialog.
+#include <gtest/gtest.h>
+
+#include "dialog_fixture.h"
+#include "ui/orders/city_orders.h"
+#include "ui/orders/city_production.h"
+#include "ui/orders/manpower_settings.h"
+#include "ui/orders/state_statistics.h"
+#include "ui/orders/transfers.h"
+#include "world/vardecl.h"
+
+namespace {
+
+class EconomyDialogTest : public OrderDialogTest {
+ protected:
+  TNationRec& Union() { return GameState.Nations[TNation::Union]; }
+};
+
+TEST_F(EconomyDialogTest, HoldingTheTransferSpinnerMovesOnlyTheLoadTheRailwaysHaveLeft) {
+  Union().RailCapacity = 3;
+  Union().RailUsed = 2;
+  Union().Supplies[2] = 1000;
+  bool offered_after = true;
+  OnModal([&](TForm& form) {
+    auto& transfers = dynamic_cast<TTransfers&>(form);
+    Hold(*transfers.UpDowns[0], true, 2000);
+    offered_after = transfers.UpDowns[0]->Enabled();
+    Hold(*transfers.UpDowns[3], true, 0);  // more capacity offers the routes again
+    EXPECT_TRUE(transfers.UpDowns[0]->Enabled());
+    Click(*transfers.Button1);
+  });
+  ShowTransfers();
+  EXPECT_FALSE(offered_after);
+  EXPECT_EQ(Union().Supplies[1], 100);
+  EXPECT_EQ(Union().Supplies[2], 800) << "one load sent and one unit of capacity bought";
+  EXPECT_EQ(Union().RailUsed, 3);
+  EXPECT_EQ(Union().RailCapacity, 4);
+}
+
+TEST_F(EconomyDialogTest, ARouteSwitchedToCottonMovesCottonAndTheOthersStillSupplies) {
+  Union().RailCapacity = 5;
+  Union().Supplies[3] = Union().Cotton[3] = 300;
+  OnModal([&](TForm& form) {
+    auto& transfers = dynamic_cast<TTransfers&>(form);
+    Click(*transfers.RadioButtons[3]);
+    Hold(*transfers.UpDowns[1], true, 0);  // Mississippi to Seaboard, cotton
+    Hold(*transfers.UpDowns[2], true, 0);  // Mississippi to West, supplies
+    Click(*transfers.Button1);
+  });
+  ShowTransfers();
+  EXPECT_EQ(Union().Cotton[1], 100);
+  EXPECT_EQ(Union().Supplies[1], 0);
+  EXPECT_EQ(Union().Supplies[2], 100);
+  EXPECT_EQ(Union().Cotton[3] + Union().Supplies[3], 400);
+}
+
+TEST_F(EconomyDialogTest, HoldingTheCoastalGunSpinnerBuysOnlyWhatTheSuppliesExceed) {
+  const int city = AddCity(4, 4, TNation::Union);
+  TCity& port = GameState.Cities[city];
+  port.Theatre = 1;
+  port.SeaPort = 1;
+  port.SupplyLevel = 1;
+  GameState.Year = 1861;
+  Union().Supplies[1] = 350;
+  CurrentCity = static_cast<std::uint16_t>(city);
+  bool fort_offered_after = true;
+  OnModal([&](TForm& form) {
+    auto& orders = dynamic_cast<TCityOrder&>(form);
+    Hold(*orders.UpDown1, true, 2000);
+    Union().Supplies[1] = 200;
+    Hold(*orders.UpDown2, true, 2000);
+    fort_offered_after = orders.UpDown2->Visible();
+    Click(*orders.OKBtn);
+  });
+  ShowCityOrders();
+  EXPECT_EQ(port.CoastalGuns, 3);
+  EXPECT_EQ(port.Fortifications, 1) << "one level a turn";
+  EXPECT_EQ(Union().Supplies[1], 200 - 175);
+  EXPECT_FALSE(fort_offered_after);
+}
+
+TEST_F(EconomyDialogTest, AnotherNationsCityOffersNoSpendingSpinners) {
+  const int city = AddCity(4, 4, TNation::Confederacy);
+  GameState.Cities[city].SeaPort = GameState.Cities[city].SupplyLevel = 1;
+  CurrentCity = static_cast<std::uint16_t>(city);
+  OnModal([&](TForm& form) {
+    auto& orders = dynamic_cast<TCityOrder&>(form);
+    EXPECT_FALSE(orders.UpDown1->Visible());
+    EXPECT_FALSE(orders.UpDown2->Visible());
+    Click(*orders.OKBtn);
+  });
+  ShowCityOrders();
+}
+
+TEST_F(EconomyDialogTest, ABountyTypedAboveTheLimitGivesTheLimit) {
+  Union().Bounty = 5;
+  OnModal([&](TForm& form) {
+    auto& draft = dynamic_cast<TOrdDraft&>(form);
+    Click(*draft.Bounty1);
+    session.Backend().Type("99");
+    Click(*draft.Button1);
+  });
+  ShowManpowerSettings();
+  EXPECT_EQ(Union().Bounty, 20);
+}
+
+TEST_F(EconomyDialogTest, AConfederateEmancipationMarksTheConfederacyAlone) {
+  CurrentSide = TNation::Confederacy;
+  TNationRec& south = GameState.Nations[TNation::Confederacy];
+  south.PolicyStatus = 10;
+  south.WarScore = -5;
+  OnModal([&](TForm& form) {
+    auto& draft = dynamic_cast<TOrdDraft&>(form);
+    EXPECT_TRUE(draft.RadioButton1->Enabled());
+    EXPECT_FALSE(draft.RadioButton3->Enabled());
+    Click(*draft.RadioButton1);
+    Click(*draft.Button1);
+  });
+  ShowManpowerSettings();
+  EXPECT_EQ(south.PolicyStatus, 11);
+  EXPECT_EQ(Union().PolicyStatus, 0);
+}
+
+TEST_F(EconomyDialogTest, ANationHoldingNoStateSeesAnEmptyListAndNothingSelected) {
+  OnModal([&](TForm& form) {
+    auto& stats = dynamic_cast<TStatStat&>(form);
+    EXPECT_EQ(stats.StatusBox->Count(), 0);
+    Click(*stats.StatusBox);
+    EXPECT_EQ(stats.SelectedState, 0);
+    Click(*stats.Button1);
+  });
+  ShowStateStats();
+}
+
+TEST_F(EconomyDialogTest, OnlyAStateWithoutACapitalCityShowsItsProduction) {
+  for (int s : {1, 2}) {
+    GameState.States[s].Nation = TNation::Union;
+    GameState.States[s].Theatre = 1;
+  }
+  GameState.States[1].CapitalCity = static_cast<std::uint8_t>(AddCity(3, 3, TNation::Union));
+  GameState.WeaponTypes[1].Cost[TNation::Union] = 6;
+  Union().Supplies[1] = 11;
+  OnModal([&](TForm& form) {
+    auto& stats = dynamic_cast<TStatStat&>(form);
+    EXPECT_FALSE(stats.UpDownOf(1)->Visible());
+    ClickRow(*stats.StatusBox, 1);
+    ASSERT_TRUE(stats.UpDownOf(1)->Visible());
+    EXPECT_EQ(stats.UpDownOf(1)->Name(), "UpDown5");
+    Hold(*stats.UpDownOf(1), true, 0);
+    Click(*stats.Button1);
+  });
+  ShowStateStats();
+  EXPECT_EQ(GameState.States[2].WeaponOutput[1], 1);
+  EXPECT_EQ(Union().Supplies[1], 1);
+}
+
+TEST_F(EconomyDialogTest, WithoutACapitalTheProductionSpinnersWaitForACity) {
+  const int city = AddCity(3, 3, TNation::Union);
+  GameState.Cities[city].Theatre = 1;
+  Union().Supplies[1] = 1000;
+  OnModal([&](TForm& form) {
+    auto& production = dynamic_cast<TCtyProdn&>(form);
+    production.SpinClick(1, true);
+    EXPECT_EQ(GameState.Cities[city].WeaponOutput[1], 0);
+    ClickRow(*production.FactoryLst, 0);
+    EXPECT_FALSE(production.UpDown(2)->Visible()) << "no depot: muskets and shotguns only";
+    Hold(*production.UpDown(1), true, 0);
+    production.SpinClick(9, true);  // an inland city has no yards
+    Click(*production.Button1);
+  });
+  ShowCityProduction();
+  EXPECT_EQ(GameState.Cities[city].WeaponOutput[1], 1);
+  EXPECT_EQ(GameState.Cities[city].ShipyardA, 0);
+  EXPECT_EQ(Union().Supplies[1], 1000 - 4);
+}
+
+}  // namespace

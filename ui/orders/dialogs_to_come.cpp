@@ -1,8 +1,0 @@
-// The dialogs not built yet: each opens nothing and changes nothing, so the map
-// and the menus can already call them.
-#include "ui/orders/order_dialogs.h"
-
-void ShowCityOrders() {}
-void ShowCityProduction() {}
-void ShowTransfers() {}
-void ShowStateStats() {}
