@@ -127,12 +127,24 @@ void AddCorpsRow(std::vector<Row>& column, Row row) {
   column.push_back(std::move(row));
 }
 
+// What the battle form's buttons set going: the rules of the battle behind it.
+class BattleControls {
+ public:
+  virtual ~BattleControls() = default;
+  // Asks the side its intensity (through ChooseIntensity) and keeps it.
+  virtual void SetIntensity(int side) = 0;
+  // Fights the battle and shows its results.
+  virtual void Execute() = 0;
+};
+
 class BattleViews {
  public:
   virtual ~BattleViews() = default;
 
-  // The battle form once it is set up; the sides' choices follow.
-  virtual void ShowBattle(const BattleForm& form) = 0;
+  // The battle form once it is set up. Its intensity buttons and its Execute
+  // act through `controls`; it returns once the battle has been fought, so
+  // what the fight shows opens over the form.
+  virtual void ShowBattle(const BattleForm& form, BattleControls& controls) = 0;
   // The level one side chooses, 1..5; any level not offered counts as 1.
   virtual int ChooseIntensity(const IntensityView& view) = 0;
   // The line (1..count) of the chosen successor; 0 when the player chose none.

@@ -1,18 +1,35 @@
 #include "warfare/field_battle.h"
 
+#include <cstdint>
+
 #include "warfare/battle_intensity.h"
 #include "warfare/battle_results.h"
 #include "warfare/battle_setup.h"
 #include "warfare/land_combat.h"
-#include "world/codes.h"
+
+namespace {
+
+class FieldBattleControls : public BattleControls {
+ public:
+  explicit FieldBattleControls(BattleContext& ctx) : ctx_(ctx) {}
+
+  void SetIntensity(int side) override {
+    ctx_.Intensity(side) = static_cast<std::uint16_t>(ShowIntensityDialog(ctx_, side));
+  }
+  void Execute() override {
+    FightBattle(ctx_);
+    ShowBattleResults(ctx_);
+  }
+
+ private:
+  BattleContext& ctx_;
+};
+
+}  // namespace
 
 void FightFieldBattle() {
   BattleContext ctx;
   const BattleForm form = SetUpBattle(ctx);
-  BattleView().ShowBattle(form);
-  for (int side = 1; side <= kSideCount; ++side)
-    if (form.choosesIntensity[side - 1])
-      ctx.Intensity(side) = static_cast<std::uint16_t>(ShowIntensityDialog(ctx, side));
-  FightBattle(ctx);
-  ShowBattleResults(ctx);
+  FieldBattleControls controls(ctx);
+  BattleView().ShowBattle(form, controls);
 }

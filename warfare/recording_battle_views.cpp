@@ -12,8 +12,11 @@ void RecordingBattleViews::Forget() {
   *this = RecordingBattleViews{};
 }
 
-void RecordingBattleViews::ShowBattle(const BattleForm& form) {
+void RecordingBattleViews::ShowBattle(const BattleForm& form, BattleControls& controls) {
   forms_.push_back(form);
+  for (int side = 1; side <= 2; ++side)
+    if (form.choosesIntensity[side - 1]) controls.SetIntensity(side);
+  controls.Execute();
 }
 
 int RecordingBattleViews::ChooseIntensity(const IntensityView& view) {

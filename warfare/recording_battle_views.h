@@ -2,7 +2,7 @@
 // The battle views of tests and of the headless turn runner: they keep every
 // form and question in order and answer from a script, or else by a stated
 // default: intensity 1 (the dialog's checked level) and the first candidate of
-// a leader list. They draw no random numbers, so a battle answered here makes
+// a leader list. A battle form asks each choosing side in turn, then executes. They draw no random numbers, so a battle answered here makes
 // the same draws as one answered through the dialogs.
 #include <deque>
 #include <initializer_list>
@@ -26,7 +26,7 @@ class RecordingBattleViews : public BattleViews {
   const std::vector<AssaultForm>& AssaultForms() const { return assault_forms_; }
   const std::vector<NavalCombatView>& NavalCombats() const { return naval_combats_; }
 
-  void ShowBattle(const BattleForm& form) override;
+  void ShowBattle(const BattleForm& form, BattleControls& controls) override;
   int ChooseIntensity(const IntensityView& view) override;
   int ChooseLeader(const LeaderChoiceView& view) override;
   void ShowResults(const BattleResults& results) override;

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "world/after_movement.h"
 #include "world/codes.h"
@@ -10,6 +12,7 @@
 #include "world/menu_states.h"
 #include "world/movement_driver.h"
 #include "world/random.h"
+#include "world/save_load.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -26,6 +29,18 @@ std::string PassName() {
 
 void SetAllNationsToComputer() {
   for (int n = 1; n <= GameState.Nations.Count; ++n) GameState.Nations[n].Human = 0;
+}
+
+bool StartWithAHumanUnion(const std::string& path) {
+  const std::vector<std::string> texts = TextTable;
+  ResetGameWideVariables();
+  TextTable = texts;
+  SetRandomSeed(1);
+  SetRandomizeSource([seed = std::uint32_t{1861}]() mutable { return seed++; });
+  if (!LoadGame(path)) return false;
+  SetAllNationsToComputer();
+  GameState.Nations[TNation::Union].Human = 1;
+  return true;
 }
 
 void MarchOnTheEnemyCapital(int nation) {

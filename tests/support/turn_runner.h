@@ -10,6 +10,11 @@
 // Hands every nation to the computer.
 void SetAllNationsToComputer();
 
+// The start file at `path` with the Union in a player's hands, in a program
+// just started but for its texts; the seeds counted from the same first one.
+// False when the file does not load.
+bool StartWithAHumanUnion(const std::string& path);
+
 // The orders of a human Union that marches every corps of the nation on the
 // Confederate capital.
 void MarchOnTheEnemyCapital(int nation);

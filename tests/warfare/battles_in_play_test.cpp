@@ -18,7 +18,6 @@
 #include "world/codes.h"
 #include "world/force_totals.h"
 #include "world/random.h"
-#include "world/save_load.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -29,17 +28,8 @@ constexpr int kKeptMark = 100;
 
 class BattlesInPlay : public TurnTest, public ::testing::WithParamInterface<const char*> {
  protected:
-  // The start file with the Union in a player's hands, in a program just
-  // started but for its texts; the seeds counted from the same first one.
   void Start() {
-    const std::vector<std::string> texts = TextTable;
-    ResetGameWideVariables();
-    TextTable = texts;
-    SetRandomSeed(1);
-    SetRandomizeSource([seed = std::uint32_t{1861}]() mutable { return seed++; });
-    ASSERT_TRUE(LoadGame(std::string(GRAYMARCH_GAME_DIR) + "/" + GetParam() + ".gmr"));
-    SetAllNationsToComputer();
-    GameState.Nations[TNation::Union].Human = 1;
+    ASSERT_TRUE(StartWithAHumanUnion(std::string(GRAYMARCH_GAME_DIR) + "/" + GetParam() + ".gmr"));
     invariants_.emplace("check");
   }
 

@@ -281,9 +281,13 @@ TEST_F(NavalCombatTest, CoastalGunsAndIroncladsScoreTheirAverageHits) {
 // The recording views answer without drawing, so a fight asked of them draws
 // exactly what one without a form would.
 TEST_F(NavalCombatTest, TheRecordingViewsDrawNothingWhenAsked) {
+  struct : BattleControls {
+    void SetIntensity(int) override {}
+    void Execute() override {}
+  } idle;
   ResetRandomDrawCount();
   battleViews.ShowNavalCombat(NavalCombatView{});
-  battleViews.ShowBattle(BattleForm{});
+  battleViews.ShowBattle(BattleForm{}, idle);
   battleViews.ChooseIntensity(IntensityView{});
   battleViews.ChooseLeader(LeaderChoiceView{});
   battleViews.ShowResults(BattleResults{});

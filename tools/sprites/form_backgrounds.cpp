@@ -57,6 +57,13 @@ constexpr FormBackdrop kBackdrops[] = {
     {"TCtyProdn", {539, 341}, kCannon, kRust},
     {"TTransfers", {480, 341}, kRail, kRust},
     {"TStatStat", {443, 294}, kDome, kSlate},
+    {"Tquickrez", {420, 250}, kSabres, kSepia},
+    {"TBtl_Intensity", {520, 330}, kFlag, kSepia},
+    {"TResolv", {560, 400}, kCannon, kOlive},
+    {"TBattleAnalysis", {520, 360}, kStar, kOlive},
+    {"TLdr_Dead", {320, 260}, kStar, kRust},
+    {"TFortAssault", {400, 290}, kFort, kRust},
+    {"TFleetCbt", {440, 320}, kAnchor, kSlate},
 };
 
 constexpr TColor kPaper = RGB(236, 224, 192);

@@ -4,11 +4,14 @@
 #include "platform/forms/application.h"
 #include "ui/main/main_form.h"
 #include "ui/main/window_port.h"
+#include "warfare/views/dialog_battle_views.h"
 
 int RunMainWindow(const std::filesystem::path& game_folder) {
   TGMRSDI window(game_folder);
   TWindowPort port(window);
   GameWindow* previous = InstallGameWindow(&port);
+  DialogBattleViews battle_views;
+  BattleViews* previous_battle_views = InstallBattleViews(&battle_views);
   const std::string problem = window.FormCreate();
   int exit_code = 0;
   if (problem.empty()) {
@@ -19,6 +22,7 @@ int RunMainWindow(const std::filesystem::path& game_folder) {
     MessageDlg(problem, TMsgDlgType::mtWarning, mbOK);
     exit_code = 1;
   }
+  InstallBattleViews(previous_battle_views);
   InstallGameWindow(previous);
   return exit_code;
 }
