@@ -17,10 +17,6 @@ bool FleetMovesVisible = true;
 
 namespace {
 
-// Steps 1..9 move corps as well; the fleets alone go on to step 19.
-constexpr int kLastCorpsStep = 9;
-constexpr int kLastStep = 20;
-constexpr int kFleetPassProgress = 10;
 constexpr int kMessageViewEveryMove = 3;
 
 int turn_progress = 0;
@@ -69,7 +65,7 @@ void EndFleetPass() {
     ++GameState.Step;
   }
   SetTurnProgress(turn_progress + kFleetPassProgress);
-  if (GameState.Step >= kLastStep) {
+  if (GameState.Step >= kLastMovementStep) {
     Window().SetCommandEnabled(WindowCommand::Execute1, false);
     Window().SetCommandEnabled(WindowCommand::SpeedButton1, false);
     TurnFinished = true;
@@ -116,6 +112,8 @@ void SetTurnProgress(int progress) {
   turn_progress = progress;
   Window().SetGauge(WindowGauge::TurnProgressGauge, progress);
 }
+
+int TurnProgress() { return turn_progress; }
 
 void StartMovementPhase() {
   CurrentFleet = 1;

@@ -72,6 +72,10 @@ void EndExecutedTurn() {
     Window().SetCommandEnabled(WindowCommand::SpeedButton1, false);
     Window().ShowMessage(TextLine(kTurnToSendText));
   }
+  OpenNextOrdersPhase();
+}
+
+void OpenNextOrdersPhase() {
   Window().SetCursor(WindowCursor::Default);
   if (!GameIsOver()) {
     SetMenusIdle();

@@ -14,3 +14,7 @@ bool ExecuteOrders();
 // becomes one to send; and, unless the game is over, the orders phase of the
 // next side with nothing in hand.
 void EndExecutedTurn();
+
+// After a turn, executed or replayed: unless the game is over, the menus of
+// the orders phase for the side that plays next, with nothing in hand.
+void OpenNextOrdersPhase();

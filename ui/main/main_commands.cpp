@@ -136,8 +136,7 @@ void TMainCommands::LoadGame1Click() {
 
 void TMainCommands::SaveGame1Click() { SaveGameDialog(); }
 void TMainCommands::Execute1Click() { animation_.Execute(); }
-// The replay of a mail turn comes with the turn animation.
-void TMainCommands::Playback1Click() {}
+void TMainCommands::Playback1Click() { animation_.Playback(); }
 void TMainCommands::About1Click() { ShowAboutBox(); }
 
 void TMainCommands::Quit1Click() {

@@ -4,6 +4,8 @@
 #include "ui/main/map_input.h"
 #include "ui/main/start/delay_form.h"
 #include "world/corps_command.h"
+#include "world/movement_replay.h"
+#include "world/play_modes.h"
 #include "world/game_window.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
@@ -38,17 +40,38 @@ std::string MovingCorpsTitle(int corps) {
 TTurnAnimation::TTurnAnimation(TGMRSDI& window) : window_(window) {}
 
 void TTurnAnimation::Execute() {
-  if (!ExecuteOrders()) return;
+  if (ExecuteOrders()) StartTimer();
+}
+
+// A replay already running is not started again: the game it keeps aside
+// would be the half-replayed one.
+void TTurnAnimation::Playback() {
+  if (window_.Timer1->Enabled() || !CanPlayBack()) return;
+  StartReplay();
+  StartTimer();
+}
+
+void TTurnAnimation::StartTimer() {
   window_.Timer1->SetInterval(MovementInterval(GameState.MoveDelay));
   window_.Timer1->SetEnabled(true);
 }
 
 void TTurnAnimation::Tick() {
-  RunMovementTick([this](MovedUnit kind, int unit) { Show(kind, unit); });
+  const bool replay = GameState.PlayMode >= TPlayMode::MailReceived;
+  const ShowMove show = [this](MovedUnit kind, int unit) { Show(kind, unit); };
+  if (replay) {
+    RunReplayTick(show);
+  } else {
+    RunMovementTick(show);
+  }
   window_.IdPanel->SetCaption("");
   if (!TurnFinished) return;
   window_.Timer1->SetEnabled(false);
-  EndExecutedTurn();
+  if (replay) {
+    EndReplayedTurn({});
+  } else {
+    EndExecutedTurn();
+  }
 }
 
 void TTurnAnimation::Show(MovedUnit kind, int unit) {

@@ -20,11 +20,15 @@ class TTurnAnimation {
   // Ends the current side's orders; once every side has given them the
   // movement timer starts at the speed the player chose.
   void Execute();
-  // One movement tick; the one that finishes the turn stops the timer and
+  // In a received mail turn, puts every unit back on its start hex and
+  // replays the sender's moves, one per tick.
+  void Playback();
+  // One movement tick, or one replayed move; the one that finishes the turn stops the timer and
   // closes the turn.
   void Tick();
 
  private:
+  void StartTimer();
   // Centres the view near the hex cursor, repaints and draws the unit there
   // with its name in the bottom bar.
   void Show(MovedUnit kind, int unit);

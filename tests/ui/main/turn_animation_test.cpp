@@ -5,18 +5,25 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "opened_window.h"
 #include "support/turn_runner.h"
+#include "ui/main/main_commands.h"
 #include "warfare/recording_battle_views.h"
 #include "world/codes.h"
+#include "world/play_modes.h"
+#include "world/save_load.h"
+#include "world/text_table.h"
 #include "world/random.h"
 #include "world/vardecl.h"
 
 namespace {
 
-// The window's own port, keeping every value the turn gauge is given.
+// The window's own port, keeping every value the turn gauge is given and
+// opening the game file the test names.
 class GaugeWatchingPort : public TWindowPort {
  public:
   using TWindowPort::TWindowPort;
@@ -24,7 +31,9 @@ class GaugeWatchingPort : public TWindowPort {
     TWindowPort::SetGauge(gauge, value);
     if (gauge == WindowGauge::TurnProgressGauge) turn_gauge.push_back(value);
   }
+  std::optional<std::string> AskGameFileToOpen() override { return file_to_open; }
   std::vector<int> turn_gauge;
+  std::string file_to_open;
 };
 
 std::vector<std::uint8_t> GameBytes() {
@@ -151,6 +160,57 @@ TEST_F(TurnAnimationTest, ExecuteWaitsForEveryHumanSide) {
   EXPECT_EQ(CurrentSide, 0);
   EXPECT_EQ(GameState.Day, day);
   EXPECT_EQ(GameState.Nations[TNation::Union].OrdersDone, 1);
+}
+
+// A mail turn: executed, it becomes one to send; saved and loaded by the other
+// player, it is played back move by move, and the playback leaves the game as
+// it was received, now the receiver's to play.
+TEST_F(TurnAnimationTest, AMailTurnIsSentReceivedAndPlayedBackUnchanged) {
+  GameState.PlayMode = TPlayMode::MailToSend;
+  GameState.MailSide = TNation::Union;
+  std::vector<std::string> messages;
+  answer = [&messages](TForm& form) {
+    if (form.Name() == "MessageDialog") messages.push_back(FindOwned<TLabel>(form, "Message")->Caption());
+  };
+  FindOwned<TMenuItem>(window, "Execute1")->Click();
+  TickUntilTheTurnCloses();
+  ASSERT_EQ(GameState.PlayMode, TPlayMode::MailReceived);
+  ASSERT_FALSE(messages.empty());
+  EXPECT_EQ(messages.back(), TextLine(728));
+  EXPECT_FALSE(FindOwned<TMenuItem>(window, "Execute1")->Enabled());
+
+  ASSERT_TRUE(SaveGame("Sent"));
+  watch.file_to_open = "Sent.GMR";
+  FindOwned<TMenuItem>(window, "LoadGame1")->Click();
+  ASSERT_TRUE(FindOwned<TMenuItem>(window, "Playback1")->Enabled());
+  const std::vector<std::uint8_t> received = GameBytes();
+  int moved_corps = 0;
+  for (int c = 1; c <= GameState.Corps.Count; ++c) {
+    if (!GameState.Corps[c].IsFree() && GameState.Corps[c].StepDone[1] != 0) moved_corps = c;
+  }
+  ASSERT_NE(moved_corps, 0) << "some corps marched in the sent turn";
+
+  watch.turn_gauge.clear();
+  FindOwned<TMenuItem>(window, "Playback1")->Click();
+  const TCorps& corps = GameState.Corps[moved_corps];
+  EXPECT_EQ(corps.X, corps.StartX) << "the replay starts from the start hexes";
+  EXPECT_EQ(corps.Y, corps.StartY);
+  EXPECT_GT(TickUntilTheTurnCloses(), 38);
+  EXPECT_EQ(window.TurnProgressGauge->Progress(), 300);
+  EXPECT_EQ(GameState.PlayMode, TPlayMode::MailToSend);
+  EXPECT_FALSE(FindOwned<TMenuItem>(window, "Playback1")->Enabled());
+  EXPECT_TRUE(FindOwned<TMenuItem>(window, "Execute1")->Enabled());
+  EXPECT_EQ(CurrentSide, TNation::Union);
+  GameState.PlayMode = TPlayMode::MailReceived;
+  EXPECT_TRUE(GameBytes() == received) << "the replay changed the received game";
+}
+
+// Playback belongs to a received mail turn alone.
+TEST_F(TurnAnimationTest, PlaybackOutsideAReceivedMailTurnDoesNothing) {
+  const std::vector<std::uint8_t> before = GameBytes();
+  window.Commands().Playback1Click();
+  EXPECT_FALSE(window.Timer1->Enabled());
+  EXPECT_TRUE(GameBytes() == before);
 }
 
 }  // namespace
