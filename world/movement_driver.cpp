@@ -95,16 +95,6 @@ void MoveCurrentCorps(const ShowMove& show) {
   if (show) show(MovedUnit::Corps, c);
 }
 
-void FindNextCorps() {
-  while (++CurrentCorps <= GameState.Corps.Count) {
-    const TCorps& corps = GameState.Corps[CurrentCorps];
-    if (!corps.IsFree() && corps.Path[GameState.Step] != 0) return;
-  }
-  CurrentCorps = 1;
-  MovePhaseFleets = true;
-  RecomputeHexControl();
-  ++GameState.Step;
-}
 
 }  // namespace
 
@@ -114,6 +104,17 @@ void SetTurnProgress(int progress) {
 }
 
 int TurnProgress() { return turn_progress; }
+
+void FindNextCorps(const std::function<bool(const TCorps&)>& moves_this_step) {
+  while (++CurrentCorps <= GameState.Corps.Count) {
+    const TCorps& corps = GameState.Corps[CurrentCorps];
+    if (!corps.IsFree() && moves_this_step(corps)) return;
+  }
+  CurrentCorps = 1;
+  MovePhaseFleets = true;
+  RecomputeHexControl();
+  ++GameState.Step;
+}
 
 void StartMovementPhase() {
   CurrentFleet = 1;
@@ -130,7 +131,7 @@ void RunMovementTick(const ShowMove& show) {
     FindNextFleet();
   } else {
     MoveCurrentCorps(show);
-    FindNextCorps();
+    FindNextCorps([](const TCorps& corps) { return corps.Path[GameState.Step] != 0; });
   }
 }
 

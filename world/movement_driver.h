@@ -26,6 +26,12 @@ extern bool FleetMovesVisible;
 void SetTurnProgress(int progress);
 int TurnProgress();
 
+struct TCorps;
+// On from CurrentCorps to the next corps that moves this step; past the last
+// corps the corps pass ends: hex control is brought up to date and the fleet
+// pass of the next step follows.
+void FindNextCorps(const std::function<bool(const TCorps&)>& moves_this_step);
+
 enum class MovedUnit { Fleet, Corps };
 // Called for each move the player is to see, after the move and with
 // HexCursorX/HexCursorY on the unit's new hex; naval combat at the fleet's hex

@@ -87,18 +87,6 @@ void ReplayCurrentCorps(const ShowMove& show) {
   if (show) show(MovedUnit::Corps, CurrentCorps);
 }
 
-void FindNextReplayedCorps() {
-  while (++CurrentCorps <= GameState.Corps.Count) {
-    const TCorps& corps = GameState.Corps[CurrentCorps];
-    if (!corps.IsFree() && corps.StepDone[GameState.Step] != 0) return;
-  }
-  CurrentCorps = 1;
-  MovePhaseFleets = true;
-  if (GameState.Step <= kLastCorpsStep) {
-    RecomputeHexControl();
-    ++GameState.Step;
-  }
-}
 
 }  // namespace
 
@@ -126,7 +114,7 @@ void RunReplayTick(const ShowMove& show) {
     FindNextReplayedFleet();
   } else {
     ReplayCurrentCorps(show);
-    FindNextReplayedCorps();
+    FindNextCorps([](const TCorps& corps) { return corps.StepDone[GameState.Step] != 0; });
   }
 }
 
