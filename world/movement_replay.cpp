@@ -3,6 +3,7 @@
 #include "world/game_window.h"
 #include "world/hex_control.h"
 #include "world/hex_grid.h"
+#include "world/mail_handover.h"
 #include "world/menu_states.h"
 #include "world/play_modes.h"
 #include "world/table_slots.h"
@@ -121,6 +122,7 @@ void RunReplayTick(const ShowMove& show) {
 void EndReplayedTurn(const std::function<void()>& show_battles) {
   GameState = saved_state;
   MapRecord = saved_map;
+  ReadBattleFile(GameFileName);
   if (show_battles) show_battles();
   Window().SetCommandEnabled(WindowCommand::Playback1, false);
   Window().SetCommandEnabled(WindowCommand::Speedbutton2, false);

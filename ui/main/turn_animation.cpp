@@ -2,6 +2,7 @@
 
 #include "ui/main/main_form.h"
 #include "ui/main/map_input.h"
+#include "ui/main/replay/replay_dialogs.h"
 #include "ui/main/start/delay_form.h"
 #include "world/corps_command.h"
 #include "world/movement_replay.h"
@@ -68,7 +69,7 @@ void TTurnAnimation::Tick() {
   if (!TurnFinished) return;
   window_.Timer1->SetEnabled(false);
   if (replay) {
-    EndReplayedTurn({});
+    EndReplayedTurn(ShowReplayedBattles);
   } else {
     EndExecutedTurn();
   }

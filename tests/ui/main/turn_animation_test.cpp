@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "opened_window.h"
+#include "support/battle_block.h"
 #include "support/turn_runner.h"
 #include "ui/main/main_commands.h"
 #include "warfare/recording_battle_views.h"
 #include "world/codes.h"
+#include "world/file_io.h"
 #include "world/play_modes.h"
 #include "world/save_load.h"
 #include "world/text_table.h"
@@ -164,7 +166,8 @@ TEST_F(TurnAnimationTest, ExecuteWaitsForEveryHumanSide) {
 
 // A mail turn: executed, it becomes one to send; saved and loaded by the other
 // player, it is played back move by move, and the playback leaves the game as
-// it was received, now the receiver's to play.
+// it was received, now the receiver's to play. The sender's battle is shown,
+// its three Union rows and the result, and never fought again.
 TEST_F(TurnAnimationTest, AMailTurnIsSentReceivedAndPlayedBackUnchanged) {
   GameState.PlayMode = TPlayMode::MailToSend;
   GameState.MailSide = TNation::Union;
@@ -179,7 +182,12 @@ TEST_F(TurnAnimationTest, AMailTurnIsSentReceivedAndPlayedBackUnchanged) {
   EXPECT_EQ(messages.back(), TextLine(728));
   EXPECT_FALSE(FindOwned<TMenuItem>(window, "Execute1")->Enabled());
 
+  GameState.BattleCount = 1;
   ASSERT_TRUE(SaveGame("Sent"));
+  std::vector<std::string> battle_file = {"No History"};
+  for (const std::string& line : BattleBlock("Shiloh", 3, 10)) battle_file.push_back(line);
+  battle_file.push_back("TurnOver");
+  ASSERT_EQ(WriteTextLines("Sent.BTL", battle_file), "");
   watch.file_to_open = "Sent.GMR";
   FindOwned<TMenuItem>(window, "LoadGame1")->Click();
   ASSERT_TRUE(FindOwned<TMenuItem>(window, "Playback1")->Enabled());
@@ -190,7 +198,15 @@ TEST_F(TurnAnimationTest, AMailTurnIsSentReceivedAndPlayedBackUnchanged) {
   }
   ASSERT_NE(moved_corps, 0) << "some corps marched in the sent turn";
 
-  watch.turn_gauge.clear();
+  std::vector<std::string> shown;
+  answer = [&shown](TForm& form) {
+    if (form.Name() == "Treplay1") shown.push_back(FindOwned<TLabel>(form, "Label43")->Caption());
+    if (form.Name() != "TReplay2") return;
+    for (const char* label : {"Label5", "Label6", "Label22", "Label50", "Label53"}) {
+      const TLabel* cell = FindOwned<TLabel>(form, label);
+      shown.push_back(cell->Visible() ? cell->Caption() : "hidden");
+    }
+  };
   FindOwned<TMenuItem>(window, "Playback1")->Click();
   const TCorps& corps = GameState.Corps[moved_corps];
   EXPECT_EQ(corps.X, corps.StartX) << "the replay starts from the start hexes";
@@ -198,6 +214,9 @@ TEST_F(TurnAnimationTest, AMailTurnIsSentReceivedAndPlayedBackUnchanged) {
   EXPECT_GT(TickUntilTheTurnCloses(), 38);
   EXPECT_EQ(window.TurnProgressGauge->Progress(), 300);
   EXPECT_EQ(GameState.PlayMode, TPlayMode::MailToSend);
+  const std::vector<std::string> battle = {"Shiloh",   "union commander 3",  "hidden",
+                                           "confederate commander 10", "result", "result 2"};
+  EXPECT_EQ(shown, battle);
   EXPECT_FALSE(FindOwned<TMenuItem>(window, "Playback1")->Enabled());
   EXPECT_TRUE(FindOwned<TMenuItem>(window, "Execute1")->Enabled());
   EXPECT_EQ(CurrentSide, TNation::Union);
