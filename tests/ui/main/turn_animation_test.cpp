@@ -150,18 +150,30 @@ TEST_F(TurnAnimationTest, TheTurnGaugeClimbsFromExecuteToTheLastStep) {
   EXPECT_EQ(GameState.Step, 20);
 }
 
-// With a second human side still to give orders nothing runs: the player is
-// told once whose orders are missing, and no side is current.
-TEST_F(TurnAnimationTest, ExecuteWaitsForEveryHumanSide) {
+// Hot seat: the turn waits, telling the player, until the second human side
+// has been chosen and has given its orders; after it no side is current until
+// the players choose one.
+TEST_F(TurnAnimationTest, HotSeatSidesHandOverThroughTheSideChoice) {
   GameState.Nations[TNation::Confederacy].Human = 1;
   GameState.Nations[TNation::Confederacy].OrdersDone = 0;
   const int day = GameState.Day;
   FindOwned<TMenuItem>(window, "Execute1")->Click();
   EXPECT_FALSE(window.Timer1->Enabled());
-  EXPECT_EQ(modal_forms["MessageDialog"], 1);
+  EXPECT_EQ(modal_forms["MessageDialog"], 1) << "the Confederacy's orders are missing";
   EXPECT_EQ(CurrentSide, 0);
   EXPECT_EQ(GameState.Day, day);
-  EXPECT_EQ(GameState.Nations[TNation::Union].OrdersDone, 1);
+
+  answer = [this](TForm& form) {
+    if (form.Name() == "sideselect") ClickOn(form, "Button2");
+  };
+  FindOwned<TMenuItem>(window, "SideChange")->Click();
+  ASSERT_EQ(CurrentSide, TNation::Confederacy);
+  FindOwned<TMenuItem>(window, "Execute1")->Click();
+  EXPECT_TRUE(window.Timer1->Enabled());
+  TickUntilTheTurnCloses();
+  EXPECT_NE(GameState.Day, day);
+  EXPECT_EQ(CurrentSide, 0);
+  EXPECT_EQ(FindOwned<TMenuItem>(window, "SideChange")->Caption(), TextLine(464));
 }
 
 // A mail turn: executed, it becomes one to send; saved and loaded by the other
