@@ -17,10 +17,6 @@ bool FleetMovesVisible = true;
 
 namespace {
 
-// Steps 1..9 move corps as well; the fleets alone go on to step 19.
-constexpr int kLastCorpsStep = 9;
-constexpr int kLastStep = 20;
-constexpr int kFleetPassProgress = 10;
 constexpr int kMessageViewEveryMove = 3;
 
 int turn_progress = 0;
@@ -69,7 +65,7 @@ void EndFleetPass() {
     ++GameState.Step;
   }
   SetTurnProgress(turn_progress + kFleetPassProgress);
-  if (GameState.Step >= kLastStep) {
+  if (GameState.Step >= kLastMovementStep) {
     Window().SetCommandEnabled(WindowCommand::Execute1, false);
     Window().SetCommandEnabled(WindowCommand::SpeedButton1, false);
     TurnFinished = true;
@@ -99,22 +95,25 @@ void MoveCurrentCorps(const ShowMove& show) {
   if (show) show(MovedUnit::Corps, c);
 }
 
-void FindNextCorps() {
-  while (++CurrentCorps <= GameState.Corps.Count) {
-    const TCorps& corps = GameState.Corps[CurrentCorps];
-    if (!corps.IsFree() && corps.Path[GameState.Step] != 0) return;
-  }
-  CurrentCorps = 1;
-  MovePhaseFleets = true;
-  RecomputeHexControl();
-  ++GameState.Step;
-}
 
 }  // namespace
 
 void SetTurnProgress(int progress) {
   turn_progress = progress;
   Window().SetGauge(WindowGauge::TurnProgressGauge, progress);
+}
+
+int TurnProgress() { return turn_progress; }
+
+void FindNextCorps(const std::function<bool(const TCorps&)>& moves_this_step) {
+  while (++CurrentCorps <= GameState.Corps.Count) {
+    const TCorps& corps = GameState.Corps[CurrentCorps];
+    if (!corps.IsFree() && moves_this_step(corps)) return;
+  }
+  CurrentCorps = 1;
+  MovePhaseFleets = true;
+  RecomputeHexControl();
+  ++GameState.Step;
 }
 
 void StartMovementPhase() {
@@ -132,7 +131,7 @@ void RunMovementTick(const ShowMove& show) {
     FindNextFleet();
   } else {
     MoveCurrentCorps(show);
-    FindNextCorps();
+    FindNextCorps([](const TCorps& corps) { return corps.Path[GameState.Step] != 0; });
   }
 }
 

@@ -7,6 +7,13 @@
 // same moves in a loop.
 #include <functional>
 
+// Steps 1..9 move corps as well; the fleets alone go on to step 19, and step
+// 20 is the end of the movement.
+inline constexpr int kLastCorpsStep = 9;
+inline constexpr int kLastMovementStep = 20;
+// What each fleet pass adds to the turn progress gauge.
+inline constexpr int kFleetPassProgress = 10;
+
 // True while the fleet pass of the step runs, false during the corps pass.
 extern bool MovePhaseFleets;
 // Set once the last step is done; the after-movement phase comes next.
@@ -17,6 +24,13 @@ extern bool FleetMovesVisible;
 // The turn progress gauge, 0..300: the end of the orders brings it to 110 and
 // each of the 19 fleet passes adds 10.
 void SetTurnProgress(int progress);
+int TurnProgress();
+
+struct TCorps;
+// On from CurrentCorps to the next corps that moves this step; past the last
+// corps the corps pass ends: hex control is brought up to date and the fleet
+// pass of the next step follows.
+void FindNextCorps(const std::function<bool(const TCorps&)>& moves_this_step);
 
 enum class MovedUnit { Fleet, Corps };
 // Called for each move the player is to see, after the move and with

@@ -5,14 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "world/after_movement.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
-#include "world/end_of_orders.h"
 #include "world/menu_states.h"
 #include "world/movement_driver.h"
 #include "world/random.h"
 #include "world/save_load.h"
+#include "world/turn_commands.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -68,21 +67,13 @@ void TurnRunner::GiveHumanOrders() {
   }
 }
 
-// As the execute command does once every human side has given its orders.
 void TurnRunner::ExecuteOrders() {
-  CurrentSide = 0;
-  SetMenusExecuting();
-  Window().SetCommandEnabled(WindowCommand::Execute1, false);
-  Window().SetCommandEnabled(WindowCommand::SpeedButton1, false);
-  SetTurnProgress(1);
-  RunEndOfOrdersPhase();
-  for (int nation : kOrderingNations) GameState.Nations[nation].OrdersDone = 0;
+  ::ExecuteOrders();
   Report(AfterPhase, "end of orders");
 }
 
 // The timer's ticks, reported each time a pass ends.
 void TurnRunner::RunMovement() {
-  StartMovementPhase();
   while (!TurnFinished) {
     const std::string pass = PassName();
     const bool fleets = MovePhaseFleets;
@@ -93,14 +84,9 @@ void TurnRunner::RunMovement() {
   Report(AfterPhase, "movement");
 }
 
-// As the timer closes an executed turn.
 void TurnRunner::CloseTurn() {
-  RunAfterMovementPhase();
+  EndExecutedTurn();
   Report(AfterPhase, "after movement");
-  if (GameIsOver()) return;
-  SetMenusIdle();
-  ChooseSideToPlay();
-  ClearSelections();
 }
 
 void TurnRunner::RunTurn() {

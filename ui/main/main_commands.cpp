@@ -97,7 +97,7 @@ int CommandsOf(int leader) {
 
 }  // namespace
 
-TMainCommands::TMainCommands(TGMRSDI& window) : window_(window) {
+TMainCommands::TMainCommands(TGMRSDI& window) : window_(window), animation_(window) {
   FirstTick = 1;
   Bind();
 }
@@ -114,10 +114,12 @@ void TMainCommands::Bind() {
       if (button->Enabled()) (this->*binding.handler)();
     };
   }
-  // Its first tick opens the start dialogs; the movement passes come with the
-  // turn animation.
+  // Its first tick opens the start dialogs; every later one is a movement tick.
   window_.Timer1->OnTimer = [this](TComponent*) {
-    if (FirstTick == 0) return;
+    if (FirstTick == 0) {
+      animation_.Tick();
+      return;
+    }
     SoundEnabled = true;
     window_.Timer1->SetEnabled(false);
     StartMenu(window_.GameFolder());
@@ -137,10 +139,8 @@ void TMainCommands::LoadGame1Click() {
 }
 
 void TMainCommands::SaveGame1Click() { SaveGameDialog(); }
-// Executing the orders comes with the turn animation.
-void TMainCommands::Execute1Click() {}
-// The replay of a mail turn comes with the turn animation.
-void TMainCommands::Playback1Click() {}
+void TMainCommands::Execute1Click() { animation_.Execute(); }
+void TMainCommands::Playback1Click() { animation_.Playback(); }
 void TMainCommands::About1Click() { ShowAboutBox(); }
 
 void TMainCommands::Quit1Click() {

@@ -2,6 +2,7 @@
 // The player's commands outside the map: one short handler per item of the
 // main menu and per button of the bottom bar. A disabled item or button
 // never runs its handler.
+#include "ui/main/turn_animation.h"
 
 class TGMRSDI;
 
@@ -46,4 +47,5 @@ class TMainCommands {
   void Repaint();
 
   TGMRSDI& window_;
+  TTurnAnimation animation_;
 };

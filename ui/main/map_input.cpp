@@ -25,17 +25,11 @@ namespace {
 
 constexpr int kPickedCorpsText = 459;
 constexpr int kArmyPrefixText = 0;
-constexpr int kFleetText = 1;
 // A waypoint is taken only while the pointer is this near its hex's centre.
 constexpr int kWaypointReach = 8;
 constexpr int kArrowSize = 12;
 constexpr int kArrowPitch = 14;
 constexpr int kArrowInset = 8;
-
-const char* NationWord(int nation) {
-  static constexpr const char* kWords[] = {"", "Union ", "Confederate ", "French ", "British "};
-  return nation >= 1 && nation <= 4 ? kWords[nation] : "";
-}
 
 bool IsOwnCorps(int corps) {
   return corps != 0 && GameState.Corps[corps].Side == CampOfNation(CurrentSide);
@@ -58,6 +52,14 @@ void OfferOrdersOf(WindowCommand command) {
 }
 
 }  // namespace
+
+std::string FleetTitle(int fleet) {
+  static constexpr const char* kNationWords[] = {"", "Union ", "Confederate ", "French ", "British "};
+  static constexpr int kFleetText = 1;
+  const TFleet& record = GameState.Fleets[fleet];
+  const char* nation = record.Nation >= 1 && record.Nation <= 4 ? kNationWords[record.Nation] : "";
+  return nation + TextLine(kFleetText) + std::to_string(record.Number);
+}
 
 void FindEverythingAt(THexPos hex) {
   ClickedHexX = hex.X;
@@ -194,9 +196,7 @@ void TMapInput::MakeCurrent(int entry, bool open_orders) {
       break;
     case kFoundFleet: {
       CurrentFleet = found.Index;
-      const TFleet& fleet = GameState.Fleets[found.Index];
-      Window().SetPanelCaption(WindowPanel::IdPanel, NationWord(fleet.Nation) + TextLine(kFleetText) +
-                                                         std::to_string(fleet.Number));
+      Window().SetPanelCaption(WindowPanel::IdPanel, FleetTitle(found.Index));
       OfferOrdersOf(WindowCommand::FleetOrders1);
       if (open_orders) ShowFleetOrders();
       break;

@@ -24,6 +24,8 @@ extern std::uint16_t LastWaypointY;
 // The hex under a pixel of the map view; nothing off the map. Even columns
 // sit half a hex lower, so their first row reaches 14 pixels further down.
 std::optional<THexPos> HexAtPixel(TPoint pixel);
+// A fleet as the bottom bar names it: its nation, the word fleet and its number.
+std::string FleetTitle(int fleet);
 
 // Clears the finder's list and fills it with what the side in play finds on
 // the hex: its cities, armies, corps and fleets, in that order.
