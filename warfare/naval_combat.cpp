@@ -339,7 +339,11 @@ void Engagement::FillView() {
   }
   for (int s = 0; s < kSideCount; ++s) {
     const SideTally& tally = sides_[s];
-    if (IsEntryOf(GameState.Nations, tally.nation)) view_.sides[s] = kNationNames[tally.nation - 1];
+    // A port that fights with no fleet of its camp beside it still names its nation.
+    const int nation = tally.nation != 0 || city_.camp != s + 1
+                           ? tally.nation
+                           : GameState.Cities[city_.index].Nation;
+    if (IsEntryOf(GameState.Nations, nation)) view_.sides[s] = kNationNames[nation - 1];
     view_.fleets[s] = fleetLists_[s];
     for (int type = 0; type < 3; ++type)
       view_.ships[s][type] = tally.force.ships[type] + tally.force.damaged[type];

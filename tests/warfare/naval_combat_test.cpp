@@ -163,6 +163,7 @@ TEST_F(NavalCombatTest, APortLosesAWorkOnEachDrawAbove60AndItsAttackerTurnsHomeW
     const NavalCombatView& view = battleViews.NavalCombats()[0];
     EXPECT_EQ(view.place, "text 491City " + std::to_string(port));
     EXPECT_EQ(view.cityWorks[1], std::to_string(row.works) + "-5");
+    EXPECT_EQ(view.sides[1], "Confederate") << "a port fighting alone names its nation";
     EXPECT_EQ(view.worksLost[1], row.works - row.worksAfter);
   }
 }
