@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <optional>
@@ -60,9 +61,10 @@ class TurnAnimationTest : public OpenedWindowTest {
     InstallGameWindow(&watch);
     previous_views_ = InstallBattleViews(&battle_views);
     previous_folder_ = std::filesystem::current_path();
-    folder_ = std::filesystem::temp_directory_path() /
-              ("graymarch-anim-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-    std::filesystem::create_directories(folder_);
+    // A folder no other test process can share: tests run side by side.
+    std::string pattern = (std::filesystem::temp_directory_path() / "graymarch-anim-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    folder_ = pattern;
     std::filesystem::current_path(folder_);
     answer = [this](TForm& form) {
       if (form.Name() == "Intro_Load") {
