@@ -25,8 +25,8 @@ TFleetCbt::TFleetCbt(const NavalCombatView& view) : TOrderForm("TFleetCbt", 440,
     label->SetCaption(text);
     label->SetVisible(!text.empty());
   };
-  shown(1, 12, 8, 416, view.place);
-  shown(12, 12, 28, 416, view.cityHeading);
+  shown(1, 14, 14, 412, view.place);
+  shown(12, 14, 32, 412, view.cityHeading);
   for (int s = 0; s < 2; ++s) {
     const int left = 150 + 140 * s;
     shown(2 + s, left, 50, 136, view.sides[s]);
