@@ -13,6 +13,14 @@
 
 namespace {
 
+ElectionPoint FillPointOf(int state) {
+  for (const ElectionFillPoint& fill : ElectionFillPoints()) {
+    if (fill.state == state) return fill.point;
+  }
+  ADD_FAILURE() << "no fill point for state " << state;
+  return {};
+}
+
 class EndOfWarViewsTest : public OrderDialogTest {
  protected:
   template <class Form>
@@ -43,10 +51,14 @@ TEST_F(EndOfWarViewsTest, TheCountFloodsEachStateInItsWinnersColour) {
     EXPECT_EQ(dialog.Label2->Caption(), "6");
     EXPECT_EQ(dialog.Label7->Caption(), "text 589");
     const TBitmap& map = dialog.Image1->Picture();
-    EXPECT_EQ(map.Pixel(340, 102), RGB(0, 0, 255));
-    EXPECT_EQ(map.Pixel(357, 144), RGB(255, 0, 0));
-    EXPECT_NE(map.Pixel(390, 113), RGB(0, 0, 255));
-    EXPECT_NE(map.Pixel(390, 113), RGB(255, 0, 0));
+    const auto colour_at = [&map](int state) {
+      const ElectionPoint point = FillPointOf(state);
+      return map.Pixel(point.X, point.Y);
+    };
+    EXPECT_EQ(colour_at(3), RGB(0, 0, 255));
+    EXPECT_EQ(colour_at(4), RGB(255, 0, 0));
+    EXPECT_NE(colour_at(5), RGB(0, 0, 255));
+    EXPECT_NE(colour_at(5), RGB(255, 0, 0));
     Click(*dialog.Button1);
   });
   ShowElection([&](unsigned ms) {
