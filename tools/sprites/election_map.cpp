@@ -10,14 +10,16 @@
 namespace {
 
 constexpr TColor kOutline = clBlack;
-constexpr TColor kVotingLand = RGB(244, 234, 206);
-constexpr TColor kSecededLand = RGB(226, 214, 188);
-constexpr TColor kSecededHatch = RGB(200, 186, 160);
+constexpr TColor kCountedLand = RGB(244, 234, 206);
+constexpr TColor kUncountedLand = RGB(226, 214, 188);
+constexpr TColor kUncountedHatch = RGB(200, 186, 160);
 constexpr TColor kTerritories = RGB(236, 230, 204);
 constexpr TColor kForeignLand = RGB(228, 224, 210);
 constexpr TColor kSeaColour = RGB(212, 224, 226);
 constexpr TColor kWaterLine = RGB(172, 194, 204);
 constexpr TColor kFrame = RGB(52, 40, 30);
+constexpr TColor kSeaInk = RGB(70, 100, 116);
+constexpr TColor kLandInk = RGB(110, 84, 60);
 
 constexpr int kSea = -1;
 constexpr int kForeign = -2;
@@ -35,21 +37,13 @@ class Regions {
   }
   void Set(int x, int y, int region) { cells_[PixelIndex(x, y)] = region; }
 
-  // Every pixel whose middle lies inside the rings by the even-odd rule, the same test the
-  // outlines answer with, so that the picture and the outlines agree to the pixel.
+  // Every pixel whose middle lies inside the rings by the even-odd rule.
   void Paint(const std::vector<const OutlineRing*>& rings, int region) {
     std::vector<float> crossings;
     for (int y = 0; y < kElectionMapHeight; ++y) {
       const float middle = y + 0.5f;
       crossings.clear();
-      for (const OutlineRing* ring : rings) {
-        for (std::size_t i = 0, j = ring->size() - 1; i < ring->size(); j = i++) {
-          const OutlinePoint a = (*ring)[i];
-          const OutlinePoint b = (*ring)[j];
-          if ((a.Y > middle) != (b.Y > middle))
-            crossings.push_back(a.X + (middle - a.Y) * (b.X - a.X) / (b.Y - a.Y));
-        }
-      }
+      for (const OutlineRing* ring : rings) AppendCrossings(*ring, middle, crossings);
       std::sort(crossings.begin(), crossings.end());
       for (std::size_t k = 0; k + 1 < crossings.size(); k += 2) {
         const int first = std::max(0, static_cast<int>(std::ceil(crossings[k] - 0.5f)));
@@ -179,19 +173,59 @@ bool OnWaterLine(float distance) {
   return false;
 }
 
+// The states outside the count (the seceded South, the capital district and West Virginia)
+// are hatched; the territories and the neighbours lie plain around them.
 TColor LandColour(int region, int x, int y) {
   if (region == kForeign) return kForeignLand;
   if (region == 0) return kTerritories;
-  if (HasElectionFillPoint(region)) return kVotingLand;
-  return (x + y) % 5 == 0 ? kSecededHatch : kSecededLand;
+  if (HasElectionFillPoint(region)) return kCountedLand;
+  return (x + y) % 5 == 0 ? kUncountedHatch : kUncountedLand;
 }
 
-void DrawFrame(TBitmap& map) {
-  TCanvas& canvas = map.Canvas();
+// Seas and lands the count never colours, named as an engraver would, centred on a point.
+struct PlaceName {
+  const char* text;
+  TPoint middle;
+  TColor ink;
+  TFontStyles style;
+};
+constexpr PlaceName kPlaceNames[] = {
+    {"PACIFIC", {52, 270}, kSeaInk, fsItalic},    {"OCEAN", {52, 286}, kSeaInk, fsItalic},
+    {"ATLANTIC", {580, 262}, kSeaInk, fsItalic},  {"OCEAN", {580, 278}, kSeaInk, fsItalic},
+    {"GULF OF MEXICO", {352, 328}, kSeaInk, fsItalic},
+    {"BRITISH AMERICA", {190, 40}, kLandInk, 0},  {"MEXICO", {236, 318}, kLandInk, 0},
+    {"TERRITORIES", {192, 130}, kLandInk, 0},
+};
+
+void NamePlaces(TCanvas& canvas) {
   canvas.Brush.Style = bsClear;
+  canvas.Font.SetName("Times New Roman");
+  canvas.Font.SetHeight(-11);
+  for (const PlaceName& name : kPlaceNames) {
+    canvas.Font.SetStyle(name.style);
+    canvas.Font.SetColor(name.ink);
+    const TSize size = canvas.TextExtent(name.text);
+    canvas.TextOut(name.middle.X - size.cx / 2, name.middle.Y - size.cy / 2, name.text);
+  }
+}
+
+// The count's names and totals stand on a panel of paper below the map, inside a double rule
+// like the map's own.
+constexpr TRect kCountPanel = {14, 352, 470, 410};
+
+void DoubleRule(TCanvas& canvas, TRect outer) {
+  canvas.Rectangle(outer.Left, outer.Top, outer.Right, outer.Bottom);
+  canvas.Rectangle(outer.Left + 3, outer.Top + 3, outer.Right - 3, outer.Bottom - 3);
+}
+
+void DrawFrameAndPanel(TCanvas& canvas) {
   canvas.Pen.Color = kFrame;
-  canvas.Rectangle(2, 2, kElectionMapWidth - 2, kElectionMapHeight - 2);
-  canvas.Rectangle(5, 5, kElectionMapWidth - 5, kElectionMapHeight - 5);
+  canvas.Brush.Style = bsSolid;
+  canvas.Brush.Color = kCountedLand;
+  canvas.FillRect(kCountPanel);
+  canvas.Brush.Style = bsClear;
+  DoubleRule(canvas, kCountPanel);
+  DoubleRule(canvas, {2, 2, kElectionMapWidth - 2, kElectionMapHeight - 2});
   canvas.Brush.Style = bsSolid;  // the count floods with the picture's own canvas
 }
 
@@ -214,6 +248,7 @@ TBitmap DrawElectionMap() {
       map.SetPixel(x, y, colour);
     }
   }
-  DrawFrame(map);
+  NamePlaces(map.Canvas());
+  DrawFrameAndPanel(map.Canvas());
   return map;
 }

@@ -1,5 +1,6 @@
 #include "tools/sprites/election_outlines.h"
 
+#include <algorithm>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -40,26 +41,24 @@ std::vector<ElectionOutline> ParseOutlines() {
   return outlines;
 }
 
-bool RingHolds(const OutlineRing& ring, float x, float y) {
-  bool inside = false;
-  for (std::size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
-    const OutlinePoint a = ring[i];
-    const OutlinePoint b = ring[j];
-    if ((a.Y > y) != (b.Y > y) && x < a.X + (y - a.Y) * (b.X - a.X) / (b.Y - a.Y)) inside = !inside;
-  }
-  return inside;
-}
-
 template <class Chosen>
 bool InsideRingsOf(Chosen chosen, float x, float y) {
-  bool inside = false;
+  std::vector<float> crossings;
   for (const ElectionOutline& outline : ElectionOutlines()) {
-    if (chosen(outline) && RingHolds(outline.ring, x, y)) inside = !inside;
+    if (chosen(outline)) AppendCrossings(outline.ring, y, crossings);
   }
-  return inside;
+  return std::count_if(crossings.begin(), crossings.end(), [x](float c) { return x < c; }) % 2 == 1;
 }
 
 }  // namespace
+
+void AppendCrossings(const OutlineRing& ring, float y, std::vector<float>& xs) {
+  for (std::size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
+    const OutlinePoint a = ring[i];
+    const OutlinePoint b = ring[j];
+    if ((a.Y > y) != (b.Y > y)) xs.push_back(a.X + (y - a.Y) * (b.X - a.X) / (b.Y - a.Y));
+  }
+}
 
 const std::vector<ElectionOutline>& ElectionOutlines() {
   static const std::vector<ElectionOutline> outlines = ParseOutlines();

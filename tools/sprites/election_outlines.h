@@ -24,6 +24,10 @@ std::string_view ElectionOutlineText();
 
 const std::vector<ElectionOutline>& ElectionOutlines();
 
+// Where the ring's edges cross the level y, appended in the ring's order. The picture
+// fills between these and the inside tests count them, so that both agree to the pixel.
+void AppendCrossings(const OutlineRing& ring, float y, std::vector<float>& xs);
+
 // Even-odd over every ring of the state, so an island counts and a hole does not.
 bool InsideStateOutline(int state, float x, float y);
 bool InsideLake(float x, float y);

@@ -1,15 +1,15 @@
-// The outlines of the election picture: the whole country of 1864 in the projection family of
-// the game map (longitude and latitude scaled apart, a degree of latitude the same number of
-// degrees of longitude longer as on the map), with the north-east magnified so that the small
-// states there can be read and coloured.
+// The outlines of the election picture: the whole country of 1864 in the projection of the
+// game map (longitude and latitude each scaled evenly, a degree of latitude drawn as long
+// against a degree of longitude as there), fitted to the picture, with the north-east magnified
+// so that the small states there can be read and coloured.
 
 import * as topojson from 'topojson-client';
 import { project } from './grid.mjs';
 import { simplify } from './geometry.mjs';
 import { polygonsOf } from './geography.mjs';
 
-export const ELECTION_WIDTH = 646;
-export const ELECTION_HEIGHT = 452;
+const ELECTION_WIDTH = 646;
+const ELECTION_HEIGHT = 452;
 // The country fills this box of the picture; below it the dialog shows the count.
 const FRAME = { left: 10, top: 36, right: 636, bottom: 352 };
 const TOLERANCE = 0.3;
@@ -22,7 +22,8 @@ const LATITUDE_STRETCH = (() => {
 })();
 
 // The magnifying glass over New England and the middle Atlantic: the scale grows smoothly
-// towards its centre, up to 1 + STRENGTH times, and never folds (it stays below 8).
+// towards its centre, up to 1 + STRENGTH times; the picture never folds over itself while
+// STRENGTH stays below 8.
 const GLASS_CENTRE = [-73.6, 41.1];
 const GLASS_RADIUS = 5.5;  // degrees of longitude
 const STRENGTH = 2.6;
@@ -105,7 +106,8 @@ function placedTopology(topology, place) {
   return { ...topology, transform: undefined, arcs };
 }
 
-// One line a ring: "state N" for a state (0 for the territories and the states out of play),
+// One line a ring: "state N" for a state (0 for the territories, Kansas and Nevada, which the
+// war left out of play and the picture draws as one),
 // "foreign" for the neighbours' land, "lake" for water painted over both.
 export function electionLines(geography) {
   const states = geography.states.filter(mainland);
