@@ -15,6 +15,7 @@ import { readOverlay, applyOverlay } from './lib/overlay.mjs';
 import {
   landLines, lakeLines, borderLines, riverLines, railwayLines, cityMark,
 } from './lib/lines.mjs';
+import { electionLines } from './lib/election.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const dataDir = path.join(here, 'data');
@@ -99,6 +100,7 @@ write('lines/lakes.txt', lines(lakeLines(geography, land)));
 write('lines/borders.txt', lines(borderLines(geography)));
 write('lines/rivers.txt', lines(riverLines(stretches, features)));
 write('lines/railways.txt', lines(railwayLines(railways, cities)));
+write('lines/election-states.txt', lines(electionLines(geography)));
 
 let landHexes = 0;
 forEachHex((x, y) => { if (layers.terrain.get(x, y)) landHexes++; });

@@ -25,7 +25,7 @@ export const MEXICO = 37;
 // the cities, belong to the states of France's and Britain's volunteers.
 const FOREIGN = ['Canada', 'Mexico', 'Cuba', 'Bahamas'];
 
-function polygonsOf(geometry) {
+export function polygonsOf(geometry) {
   if (geometry.type === 'Polygon') return [geometry.coordinates];
   if (geometry.type === 'MultiPolygon') return geometry.coordinates;
   return [];
