@@ -8,9 +8,9 @@ namespace {
 
 // A broad swing of about two hexes and a finer ripple on top of it; the two amplitudes sum
 // to kMaxGroundShift.
-constexpr float kBroadWave = 60;
-constexpr float kBroadShift = 8;
-constexpr float kFineWave = 17;
+constexpr float kBroadWave = 64;
+constexpr float kBroadShift = 10;
+constexpr float kFineWave = 18;
 constexpr float kFineShift = kMaxGroundShift - kBroadShift;
 
 float Smoothstep(float t) {

@@ -12,7 +12,7 @@
 #include "world/hex_grid.h"
 
 inline constexpr float kHexBoxPixels = 28;
-inline constexpr float kMaxGroundShift = 11;
+inline constexpr float kMaxGroundShift = 14;
 
 // The hex whose box holds the pixel: each box is 28 pixels square, from ((x - 1) * 28,
 // (y - 1) * 28), 14 pixels lower in even columns; nothing off the map.

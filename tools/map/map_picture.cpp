@@ -258,15 +258,18 @@ bool IsGround(const MapLayers& layers, THexPos hex) {
   return terrain != '0' && terrain != '4' && (terrain != '3' || LayerAt(layers.State, hex) != '.');
 }
 
-// A hex of ground shows the ground of the map picture over its box, so where two grounds meet
-// the pixel takes a share of each along the same wandering edge.
+// A hex of ground shows the ground of the map picture over its box and a little around it, so
+// where two grounds meet both pixels take a share of each along the same wandering edge; a hex
+// with only its own kind within two hexes keeps its colour.
 Rgb MinimapHexColour(const MapLayers& layers, THexPos hex) {
   const Rgb own = MinimapColour(layers, hex);
   if (!IsGround(layers, hex)) return own;
-  constexpr int kLooks = 7;
-  constexpr float kStep = kHexBoxPixels / kLooks;
-  const float left = (hex.X - 1) * kHexBoxPixels;
-  const float top = (hex.Y - 1) * kHexBoxPixels + (hex.X % 2 == 0 ? kHexBoxPixels / 2 : 0);
+  constexpr float kMargin = kHexBoxPixels / 4;
+  constexpr int kLooks = 9;
+  constexpr float kStep = (kHexBoxPixels + 2 * kMargin) / kLooks;
+  const float left = (hex.X - 1) * kHexBoxPixels - kMargin;
+  const float top =
+      (hex.Y - 1) * kHexBoxPixels + (hex.X % 2 == 0 ? kHexBoxPixels / 2 : 0) - kMargin;
   Rgb sum;
   for (int j = 0; j < kLooks; ++j) {
     for (int i = 0; i < kLooks; ++i) {

@@ -161,8 +161,8 @@ void ScatterMarks(std::vector<TerrainMark>& marks, const MapLayers& layers, cons
   for (int j = 0; j * cell < land.Height(); ++j) {
     for (int i = 0; i * cell < land.Width(); ++i) {
       const float stagger = j % 2 == 0 ? 0.25f : 0.75f;
-      const PointF p{(i + stagger + 0.8f * (HashUnit(i, j, seed) - 0.5f)) * cell,
-                     (j + 0.5f + 0.8f * (HashUnit(i, j, seed + 1) - 0.5f)) * cell};
+      const PointF p{(i + stagger + 0.9f * (HashUnit(i, j, seed) - 0.5f)) * cell,
+                     (j + 0.5f + 0.9f * (HashUnit(i, j, seed + 1) - 0.5f)) * cell};
       if (GroundAt(layers, p) != ground) continue;
       const float depth = Depth(layers, p, ground);
       if (HashUnit(i, j, seed + 2) >= depth * depth) continue;
