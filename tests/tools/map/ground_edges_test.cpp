@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <map>
 #include <tuple>
 
@@ -73,18 +72,6 @@ TEST(GroundEdges, EdgesWanderAboutTheStraightSidesOfTheHexBoxes) {
     EXPECT_GE(most - least, 6) << column;
     EXPECT_LT(LongestStraightRun(crossings), 2 * kHexBoxPixels) << column;
   }
-}
-
-TEST(GroundEdges, GroundIsLookedUpNoFurtherThanTheShiftAllows) {
-  float largest = 0;
-  for (float y = 0.5f; y < 1512; y += 3.7f) {
-    for (float x = 0.5f; x < 2128; x += 3.1f) {
-      const PointF shift = GroundShift({x, y});
-      largest = std::max({largest, std::abs(shift.X), std::abs(shift.Y)});
-    }
-  }
-  EXPECT_LE(largest, kMaxGroundShift);
-  EXPECT_GT(largest, kMaxGroundShift * 0.7f);
 }
 
 using Kind = std::pair<char, bool>;  // terrain, outside the war
