@@ -1,7 +1,6 @@
 #include "tools/map/terrain_marks.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
 
@@ -132,23 +131,39 @@ float Depth(const MapLayers& layers, PointF p, Ground ground) {
   return static_cast<float>(same) / kLooks;
 }
 
-// The points a mark's ink covers, enough to tell whether it stands clear.
-std::array<PointF, 9> Footprint(const TerrainMark& mark) {
-  std::array<PointF, 9> points;
-  std::size_t n = 0;
-  for (float dx : {-mark.Size, 0.0f, mark.Size}) {
-    for (float dy : {-mark.Size, 0.0f, mark.Size * 0.4f})
-      points[n++] = {mark.At.X + dx, mark.At.Y + dy};
+// How far above its foot a mark's ink reaches, in sizes: a tree's crown stands on its trunk.
+float InkAbove(Ground ground) {
+  switch (ground) {
+    case Ground::Woods:
+    case Ground::Forest:
+      return 2;
+    case Ground::Mountains:
+    case Ground::HighMountains:
+      return 1.15f;
+    default:
+      return 1;
   }
-  return points;
 }
 
-// A mark stands only where the ground under all of it is land and no line or city is drawn.
+// Points from one end to the other no further apart than the narrowest line a mark must miss.
+std::vector<float> Steps(float from, float to) {
+  constexpr float kLookEvery = 2.5f;
+  const int n = static_cast<int>(std::ceil((to - from) / kLookEvery));
+  std::vector<float> steps;
+  for (int k = 0; k <= n; ++k) steps.push_back(from + (to - from) * k / std::max(n, 1));
+  return steps;
+}
+
+// A mark stands only where all the ground under its ink is land and no line or city is drawn.
 bool StandsClear(const TerrainMark& mark, const Coverage& land, const Coverage& keepClear) {
-  return std::ranges::all_of(Footprint(mark), [&](PointF q) {
-    const int x = static_cast<int>(q.X), y = static_cast<int>(q.Y);
-    return land.At(x, y) >= 0.99f && keepClear.At(x, y) <= 0;
-  });
+  const PointF foot = mark.At;
+  for (float py : Steps(foot.Y - mark.Size * InkAbove(mark.Kind), foot.Y + mark.Size * 0.4f)) {
+    for (float px : Steps(foot.X - mark.Size, foot.X + mark.Size)) {
+      const int ix = static_cast<int>(px), iy = static_cast<int>(py);
+      if (land.At(ix, iy) < 0.99f || keepClear.At(ix, iy) > 0) return false;
+    }
+  }
+  return true;
 }
 
 // One candidate in each cell of a staggered grid, shaken within its cell so the marks lie

@@ -28,9 +28,11 @@ struct Placed {
   std::vector<TerrainMark> Marks;
 
   Placed() {
-    // Across the Gulf pine belt and the hills of Tennessee and Virginia.
+    // Across the Gulf pine belt and the hills and mountains of Tennessee and Virginia, one as
+    // wide as a railway, two as narrow as a creek.
     StrokeLine(KeepClear, {{600, 950}, {1200, 950}}, 9);
-    StrokeLine(KeepClear, {{800, 520}, {1400, 420}}, 9);
+    StrokeLine(KeepClear, {{800, 520}, {1400, 420}}, 5);
+    StrokeLine(KeepClear, {{1100, 300}, {1100, 700}}, 5);
     Marks = PlaceTerrainMarks(TheCommittedMap().Layers, Land, KeepClear);
   }
 };
@@ -55,10 +57,14 @@ bool NearAHexOfItsGround(const TerrainMark& mark) {
   return false;
 }
 
+// Every pixel a mark's ink may cover, at the least: its width, and its height above its foot.
 bool WhollyOn(const TerrainMark& mark, const Coverage& land, const Coverage& keepClear) {
-  for (float dy : {-mark.Size, 0.0f, mark.Size * 0.4f}) {
-    for (float dx : {-mark.Size, 0.0f, mark.Size}) {
-      const int x = static_cast<int>(mark.At.X + dx), y = static_cast<int>(mark.At.Y + dy);
+  const int left = static_cast<int>(mark.At.X - mark.Size);
+  const int right = static_cast<int>(mark.At.X + mark.Size);
+  const int top = static_cast<int>(mark.At.Y - mark.Size);
+  const int bottom = static_cast<int>(mark.At.Y + mark.Size * 0.4f);
+  for (int y = top; y <= bottom; ++y) {
+    for (int x = left; x <= right; ++x) {
       if (land.At(x, y) < 0.99f || keepClear.At(x, y) > 0) return false;
     }
   }
