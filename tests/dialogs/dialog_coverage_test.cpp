@@ -5,15 +5,16 @@
 // log each one (see the headless backend); ctest runs them before this one.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "world/notice_forms.h"
 
@@ -36,19 +37,41 @@ std::string ReadFile(const fs::path& path) {
   return text.str();
 }
 
-// Each class of the folders' sources mapped to its first base.
+// The words and the single punctuation marks of a source text, in order.
+std::vector<std::string> Tokens(const std::string& text) {
+  const auto in_word = [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+  };
+  std::vector<std::string> tokens;
+  for (std::size_t i = 0; i < text.size();) {
+    std::size_t end = i + 1;
+    if (in_word(text[i])) {
+      while (end < text.size() && in_word(text[end])) ++end;
+    }
+    if (!std::isspace(static_cast<unsigned char>(text[i])))
+      tokens.push_back(text.substr(i, end - i));
+    i = end;
+  }
+  return tokens;
+}
+
+// Each class of the folders' sources mapped to its first base: the words
+// after "class Name [final] : [public]".
 std::map<std::string, std::string> DeclaredBases() {
-  const std::regex declaration(
-      R"((?:class|struct)\s+(\w+)(?:\s+final)?\s*:\s*(?:public\s+)?(\w+))");
   std::map<std::string, std::string> bases;
   for (const char* folder : kDialogFolders) {
-    for (const auto& entry :
-         fs::recursive_directory_iterator(fs::path(GRAYMARCH_SOURCE_DIR) / folder)) {
+    const fs::path root = fs::path(GRAYMARCH_SOURCE_DIR) / folder;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
       const auto extension = entry.path().extension();
       if (extension != ".h" && extension != ".cpp") continue;
-      const std::string text = ReadFile(entry.path());
-      for (std::sregex_iterator it(text.begin(), text.end(), declaration), end; it != end; ++it) {
-        bases[(*it)[1]] = (*it)[2];
+      const std::vector<std::string> tokens = Tokens(ReadFile(entry.path()));
+      for (std::size_t t = 0; t + 3 < tokens.size(); ++t) {
+        if (tokens[t] != "class" && tokens[t] != "struct") continue;
+        std::size_t at = t + 2;
+        if (tokens[at] == "final") ++at;
+        if (at + 2 >= tokens.size() || tokens[at] != ":") continue;
+        if (tokens[++at] == "public") ++at;
+        bases[tokens[t + 1]] = tokens[at];
       }
     }
   }
