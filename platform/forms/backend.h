@@ -41,6 +41,8 @@ class TBackend {
   virtual void SetCursorShape(TCursor /*cursor*/) {}
   // Called each time a form becomes modal, before its loop starts.
   virtual void FormBecameModal(TForm& /*form*/) {}
+  // Called each time a modal form's loop has ended and the form is hidden.
+  virtual void FormEndedModal(TForm& /*form*/) {}
   // Called when a modal form waits for input that can never come.
   virtual void ModalStalled(TForm& form) = 0;
 };

@@ -140,6 +140,7 @@ TModalResult TForm::ShowModal() {
     ~EndModal() {
       form.modal_ = false;
       form.Hide();
+      Application.Backend().FormEndedModal(form);
     }
   } end{*this};
   CenterOnScreen();
@@ -150,6 +151,12 @@ TModalResult TForm::ShowModal() {
       modal_result_ = mrCancel;
     }
     if (modal_result_ != mrNone && CloseQueryOnResult()) break;
+    // The program is ending: a form that would rather stay open must not keep
+    // it running.
+    if (Application.Terminated()) {
+      modal_result_ = mrCancel;
+      break;
+    }
     Application.HandleMessage(this);
   }
   return modal_result_;
