@@ -64,7 +64,7 @@ void THeadlessBackend::FormBecameModal(TForm& form) {
   if (modal_hook_) modal_hook_(form);
 }
 
-void THeadlessBackend::ModalEnded(TForm& form) {
+void THeadlessBackend::FormEndedModal(TForm& form) {
   LogDialog("closed", form);
 }
 

@@ -35,7 +35,7 @@ class THeadlessBackend : public TBackend {
   void Present(const TBitmap& frame) override;
   void SetCursorShape(TCursor cursor) override { cursor_ = cursor; }
   void FormBecameModal(TForm& form) override;
-  void ModalEnded(TForm& form) override;
+  void FormEndedModal(TForm& form) override;
   void ModalStalled(TForm& form) override;
 
   // Moves the clock on by `ms`, firing each timer at its own due time.

@@ -3,8 +3,11 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/backend/frame_fit.h"
+#include "platform/forms/form.h"
 #include "platform/forms/screen.h"
 #include "platform/input/key_codes.h"
 #include "platform/text/cp1252.h"
@@ -100,6 +103,7 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Open(const std::string& title, std::st
     error = SDL_GetError();
     return nullptr;
   }
+  backend->trace_ = std::getenv("GRAYMARCH_TRACE") != nullptr;
   backend->wake_event_ = SDL_RegisterEvents(1);
   backend->frame_.SetSize(TScreen::kWidth, TScreen::kHeight);
   SDL_StartTextInput();
@@ -215,6 +219,19 @@ void TSdlBackend::Wake() {
 void TSdlBackend::Present(const TBitmap& frame) {
   frame_.Assign(frame);
   ShowFrame();
+  if (trace_ && !shown_) std::fprintf(stderr, "trace: frame\n");
+  shown_ = true;
+}
+
+void TSdlBackend::FormBecameModal(TForm& form) {
+  if (!trace_) return;
+  const TPoint origin = form.ClientOrigin();
+  std::fprintf(stderr, "trace: modal %s %d %d %d %d\n", form.Name().c_str(), origin.X, origin.Y,
+               form.ClientWidth(), form.ClientHeight());
+}
+
+void TSdlBackend::FormEndedModal(TForm& form) {
+  if (trace_) std::fprintf(stderr, "trace: closed %s\n", form.Name().c_str());
 }
 
 void TSdlBackend::ShowFrame() {

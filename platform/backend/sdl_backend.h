@@ -30,6 +30,8 @@ class TSdlBackend : public TBackend {
   void Wake() override;
   void Present(const TBitmap& frame) override;
   void SetCursorShape(TCursor cursor) override;
+  void FormBecameModal(TForm& form) override;
+  void FormEndedModal(TForm& form) override;
   void ModalStalled(TForm& /*form*/) override {}
 
   SDL_Window* Window() const { return window_; }
@@ -47,5 +49,10 @@ class TSdlBackend : public TBackend {
   SDL_Texture* texture_ = nullptr;
   uint32_t wake_event_ = 0;
   TBitmap frame_;
+  // With GRAYMARCH_TRACE set, the first frame shown and every dialog opened
+  // and closed are written to stderr, so a test driving the window through the
+  // X server knows what is on the screen and where.
+  bool trace_ = false;
+  bool shown_ = false;
   std::map<TCursor, SDL_Cursor*> cursors_;
 };

@@ -1,6 +1,7 @@
 #include "platform/forms/form.h"
 
 #include <algorithm>
+#include <exception>
 #include <stdexcept>
 
 #include "platform/components/focus.h"
@@ -137,9 +138,11 @@ TModalResult TForm::ShowModal() {
   modal_ = true;
   struct EndModal {
     TForm& form;
+    int exceptions_before = std::uncaught_exceptions();
     ~EndModal() {
       form.modal_ = false;
       form.Hide();
+      if (std::uncaught_exceptions() == exceptions_before) Application.Backend().FormEndedModal(form);
     }
   } end{*this};
   CenterOnScreen();
@@ -150,9 +153,14 @@ TModalResult TForm::ShowModal() {
       modal_result_ = mrCancel;
     }
     if (modal_result_ != mrNone && CloseQueryOnResult()) break;
+    // The program is ending: a form that would rather stay open must not keep
+    // it running.
+    if (Application.Terminated()) {
+      modal_result_ = mrCancel;
+      break;
+    }
     Application.HandleMessage(this);
   }
-  Application.Backend().ModalEnded(*this);
   return modal_result_;
 }
 

@@ -207,4 +207,19 @@ TEST_F(ModalTest, TheApplicationEndsWithItsMainFormOrWhenTerminated) {
   EXPECT_EQ(inner_result, mrCancel);
 }
 
+// A battle form refuses to close until it has been fought; closing the window
+// over it must still end the program rather than spin in its loop.
+TEST_F(ModalTest, TerminatingEndsAModalFormThatRefusesToClose) {
+  TDialog battle("Battle");
+  int asked = 0;
+  battle.OnClose = [&](TComponent*, TCloseAction& action) {
+    ++asked;
+    action = TCloseAction::caNone;
+  };
+  backend().SetModalHook([&](TForm&) { Application.Terminate(); });
+  EXPECT_EQ(battle.ShowModal(), mrCancel);
+  EXPECT_EQ(asked, 1);
+  EXPECT_FALSE(battle.Visible());
+}
+
 }  // namespace

@@ -1,0 +1,44 @@
+"""Where things are in the game's 800 x 600 frame and what colour they show:
+the main window's menus, buttons and panels, and the dialogs' common marks."""
+
+from xgame import Probe
+
+BLACK = (0, 0, 0)
+WHITE = (255, 255, 255)
+NAVY = (0, 0, 128)
+SILVER = (192, 192, 192)
+PARCHMENT = (236, 224, 192)
+LAKE_MICHIGAN = (176, 200, 199)
+
+# The menu bar's titles, and the pitch of the rows of an open menu.
+MENUS = {"Game": (22, 9), "Settings": (70, 9), "National": (123, 9), "Overviews": (183, 9),
+         "Build Forces": (254, 9), "Status": (314, 9)}
+MENU_ROW_PITCH = 19
+
+EXECUTE = (42, 538)
+# A pixel of the E of the Execute button's caption: black while the button
+# works, grey while a turn runs.
+EXECUTE_LETTER = (24, 538)
+DELAY_BUTTON = (362, 538)
+# The foot of the turn progress gauge at the right edge of the map.
+PROGRESS_FOOT = (786, 515)
+NAME_PANEL = (500, 548)
+DATE_PANEL = (630, 538, 90, 20)
+
+
+def title_bar(modal, what):
+    """The navy caption bar above a dialog with a frame, at its right end."""
+    return Probe(f"{what}: title bar", modal.x + modal.width - 10, modal.y - 8, NAVY)
+
+
+def execute_ready(name="main window: Execute ready"):
+    return Probe(name, *EXECUTE_LETTER, BLACK)
+
+
+def choose_from_menu(run, title, row):
+    """Opens a menu of the menu bar and clicks its row, counted from 0."""
+    game = run.game
+    game.click(*MENUS[title])
+    menu = game.wait_modal("MenuWindow")
+    run.expect([Probe(f"{title} menu: open below its title", *menu.point(menu.width - 6, 6), SILVER)])
+    game.click(*menu.point(40, 12 + MENU_ROW_PITCH * row))
