@@ -13,13 +13,6 @@ namespace {
 
 // ---- land and water -------------------------------------------------------------------------
 
-// Rings grouped by the feature (state or country) they belong to, each group read even-odd.
-std::map<int, std::vector<Polyline>> RingsByFeature(const std::vector<TaggedLine>& lines) {
-  std::map<int, std::vector<Polyline>> rings;
-  for (const auto& line : lines) rings[line.Tags[0]].push_back(line.Points);
-  return rings;
-}
-
 // A faint diagonal hatching marks land outside the war.
 void HatchOutOfPlay(Picture& picture, const Coverage& mask) {
   for (int y = 0; y < picture.Height(); ++y) {
@@ -131,7 +124,7 @@ void PaintGrain(Picture& picture) {
 
 void PaintBorders(Picture& picture, Coverage& scratch, const MapArt& art) {
   for (const auto& border : art.Borders) {
-    StrokeLine(scratch, border.Points, 2.6f);
+    StrokeLine(scratch, border.Points, kBorderWidth);
     picture.BlendStroke(scratch, palette::kBorder, 0.12f);
     StrokeLine(scratch, border.Points, 1.1f, {5, 3});
     picture.BlendStroke(scratch, palette::kBorder, 0.8f);
@@ -139,10 +132,8 @@ void PaintBorders(Picture& picture, Coverage& scratch, const MapArt& art) {
 }
 
 void PaintRivers(Picture& picture, Coverage& scratch, const MapArt& art) {
-  constexpr float kWidths[] = {0, 1.0f, 1.6f, 2.5f};
   for (const auto& river : art.Rivers) {
-    const int width = std::clamp(river.Tags[0], 1, 3);
-    StrokeLine(scratch, Smoothed(river.Points, 2), kWidths[width]);
+    StrokeLine(scratch, RiverCourse(river), RiverWidth(river));
     picture.BlendStroke(scratch, palette::kRiver, 0.95f);
   }
 }
@@ -151,9 +142,10 @@ void PaintRivers(Picture& picture, Coverage& scratch, const MapArt& art) {
 // war are drawn broken.
 void PaintRailways(Picture& picture, Coverage& scratch, const MapArt& art) {
   constexpr float kTieEvery = 5;
-  constexpr float kTieHalf = 2.2f;
+  constexpr float kTieWidth = 0.8f;
+  constexpr float kTieHalf = kRailwayReach - kTieWidth / 2;
   for (const auto& railway : art.Railways) {
-    const Polyline line = Smoothed(railway.Points, 1.5f);
+    const Polyline line = RailwayTrack(railway);
     const bool wartime = railway.Tags[0] > 1861;
     StrokeLine(scratch, line, 1.3f, wartime ? Dashes{4, 3} : Dashes{});
     float carried = 0;
@@ -164,7 +156,7 @@ void PaintRailways(Picture& picture, Coverage& scratch, const MapArt& art) {
       const float nx = -(b.Y - a.Y) / length * kTieHalf, ny = (b.X - a.X) / length * kTieHalf;
       for (float s = kTieEvery - carried; s < length; s += kTieEvery) {
         const PointF p{a.X + (b.X - a.X) * s / length, a.Y + (b.Y - a.Y) * s / length};
-        if (!wartime) StrokeLine(scratch, {{p.X - nx, p.Y - ny}, {p.X + nx, p.Y + ny}}, 0.8f);
+        if (!wartime) StrokeLine(scratch, {{p.X - nx, p.Y - ny}, {p.X + nx, p.Y + ny}}, kTieWidth);
       }
       carried = std::fmod(carried + length, kTieEvery);
     }
@@ -175,7 +167,7 @@ void PaintRailways(Picture& picture, Coverage& scratch, const MapArt& art) {
 void PaintCities(Picture& picture, Coverage& scratch, const MapArt& art) {
   for (const auto& city : art.Cities) {
     const PointF mark{static_cast<float>(city.MarkX), static_cast<float>(city.MarkY)};
-    StrokeLine(scratch, {mark}, 10.0f);
+    StrokeLine(scratch, {mark}, 2 * kCityMarkRadius);
     picture.BlendStroke(scratch, palette::kPaper, 0.6f);
     StrokeLine(scratch, {mark}, 7.5f);
     picture.BlendStroke(scratch, palette::kCityRing);
@@ -185,6 +177,19 @@ void PaintCities(Picture& picture, Coverage& scratch, const MapArt& art) {
 }
 
 }  // namespace
+
+Polyline RailwayTrack(const TaggedLine& railway) {
+  return Smoothed(railway.Points, 1.5f);
+}
+
+Polyline RiverCourse(const TaggedLine& river) {
+  return Smoothed(river.Points, 2);
+}
+
+float RiverWidth(const TaggedLine& river) {
+  constexpr float kWidths[] = {1.0f, 1.6f, 2.5f};
+  return kWidths[std::clamp(river.Tags[0], 1, 3) - 1];
+}
 
 Picture PaintMapPicture(const MapArt& art) {
   Picture picture(kMapPictureWidth, kMapPictureHeight, palette::kSea);

@@ -1,0 +1,262 @@
+#include "tools/map/label_search.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace {
+
+// The prices of a place, in the units of one pixel of distance from a city's mark.
+constexpr long long kDistancePixel = 10;   // each pixel farther than a snug gap
+constexpr int kSnugGap = 7;                // from a mark to its label, for the ring of paper
+constexpr int kFarthestGap = 32;           // beyond this a label no longer reads as its city's
+constexpr float kClearlyNearer = 4;        // a label this much nearer its own mark than another's
+constexpr float kAmbiguousPixel = 25;      // reads as its own; each pixel short of that costs
+constexpr float kNeighbourReach = 200;     // farther marks are never nearer a city's label
+constexpr long long kMisalignedPixel = 2;  // a label beside its mark but not level with it
+constexpr long long kLeftOfMark = 15;      // names read best to the right of their marks
+constexpr long long kAboveOrBelow = 25;
+constexpr long long kRiverPixel = 20;  // under the label: the halo keeps it readable
+constexpr long long kBorderPixel = 20;
+constexpr long long kCrossingPixel = 30;  // between the label and its mark: the wrong bank
+constexpr int kForeignLandPerPrice = 10;  // pixels of a city's label over another state's land
+                                          // that cost as much as one pixel of distance
+constexpr long long kOutsideStatePixel = 10'000;  // a state's name must lie in the state,
+constexpr long long kStateWaterPixel = 200;       // though it may reach over its own bays
+constexpr long long kStateMiddlePixel = 2;        // each pixel from the middle of the state
+constexpr int kStateStep = 3;
+constexpr int kLabelSpacing = 4;         // the room a name likes between itself and the next
+constexpr long long kCrowdedPixel = 20;  // the grid a state's name is tried on
+// A label keeps its cheapest places; the search never needs more than these.
+constexpr std::size_t kPlacesKept = 3000;
+
+struct Candidate {
+  int Form;
+  TRect Box;
+  long long Cost;  // everything but other labels
+};
+
+// How far the box lies from a point: to the side (x) and above or below (y).
+struct Gap {
+  float X;
+  float Y;
+  float Distance() const { return std::hypot(X, Y); }
+};
+
+Gap GapFrom(PointF p, const TRect& box) {
+  return {std::max({box.Left - p.X, p.X - box.Right, 0.0f}),
+          std::max({box.Top - p.Y, p.Y - box.Bottom, 0.0f})};
+}
+
+// Ink of the kind on the straight way from the mark to the nearest point of its label.
+int InkBetween(const LabelGround& ground, Ink ink, PointF mark, const TRect& box) {
+  const float tx = std::clamp(mark.X, static_cast<float>(box.Left), static_cast<float>(box.Right));
+  const float ty = std::clamp(mark.Y, static_cast<float>(box.Top), static_cast<float>(box.Bottom));
+  const int steps = static_cast<int>(std::ceil(std::hypot(tx - mark.X, ty - mark.Y)));
+  int count = 0;
+  for (int s = 1; s <= steps; ++s) {
+    const float t = static_cast<float>(s) / steps;
+    count += ground.InkAt(ink, static_cast<int>(mark.X + (tx - mark.X) * t),
+                          static_cast<int>(mark.Y + (ty - mark.Y) * t));
+  }
+  return count;
+}
+
+long long InkCost(const LabelGround& ground, const TRect& box) {
+  return (ground.Count(Ink::Railway, box) + ground.Count(Ink::CityMark, box)) * kCoveredPixel +
+         ground.Count(Ink::River, box) * kRiverPixel +
+         ground.Count(Ink::Border, box) * kBorderPixel;
+}
+
+// A city's name sits snug beside its mark, level with it, on the mark's side of any river,
+// and nearer its own mark than any other.
+long long CityPlaceCost(const LabelGround& ground, const LabelRequest& city,
+                        const std::vector<PointF>& neighbours, const TRect& box) {
+  const PointF mark = city.Anchor;
+  const Gap gap = GapFrom(mark, box);
+  const float distance = gap.Distance();
+  // Every pixel farther costs more than the one before: a smaller name beside its mark reads
+  // better than a full-sized one that drifts off among other marks.
+  const float beyond = std::max(0.0f, distance - kSnugGap);
+  long long cost = std::lround(kDistancePixel * beyond + beyond * beyond / 2);
+  for (const PointF& other : neighbours) {
+    const float closer = distance + kClearlyNearer - GapFrom(other, box).Distance();
+    if (closer > 0) cost += std::lround(closer * kAmbiguousPixel);
+  }
+  if (gap.X > 0) {
+    cost += kMisalignedPixel * std::lround(std::abs((box.Top + box.Bottom) / 2.0f - mark.Y));
+    if (box.Right <= mark.X) cost += kLeftOfMark;
+  } else {
+    cost += kAboveOrBelow + std::lround(std::abs((box.Left + box.Right) / 2.0f - mark.X));
+  }
+  cost += (InkBetween(ground, Ink::River, mark, box) + InkBetween(ground, Ink::Border, mark, box)) *
+          kCrossingPixel;
+  cost += (ground.Land(box) - ground.StateLand(city.State, box)) * kDistancePixel /
+          kForeignLandPerPrice;
+  return cost + InkCost(ground, box);
+}
+
+// A state's name lies inside the state, as near its middle as the lines allow.
+long long StatePlaceCost(const LabelGround& ground, const LabelRequest& state, const TRect& box) {
+  const PointF middle = ground.StateMiddle(state.State);
+  const float dx = (box.Left + box.Right) / 2.0f - middle.X;
+  const float dy = (box.Top + box.Bottom) / 2.0f - middle.Y;
+  const int own = ground.StateLand(state.State, box);
+  const int land = ground.Land(box);
+  return (land - own) * kOutsideStatePixel + (Area(box) - land) * kStateWaterPixel +
+         std::lround(std::hypot(dx, dy)) * kStateMiddlePixel + InkCost(ground, box);
+}
+
+// The marks of the other cities near enough to be taken for a city's own.
+std::vector<PointF> NeighbourMarks(const std::vector<LabelRequest>& requests,
+                                   const LabelRequest& city) {
+  std::vector<PointF> marks;
+  if (city.Kind != LabelKind::City) return marks;
+  for (const LabelRequest& other : requests) {
+    const float dx = other.Anchor.X - city.Anchor.X, dy = other.Anchor.Y - city.Anchor.Y;
+    if (other.Kind == LabelKind::City && (dx != 0 || dy != 0) &&
+        std::hypot(dx, dy) < kNeighbourReach) {
+      marks.push_back(other.Anchor);
+    }
+  }
+  return marks;
+}
+
+std::vector<Candidate> Candidates(const LabelGround& ground,
+                                  const std::vector<LabelRequest>& requests,
+                                  const LabelRequest& request) {
+  const std::vector<PointF> neighbours = NeighbourMarks(requests, request);
+  std::vector<Candidate> out;
+  const TRect picture = ground.Picture();
+  for (int f = 0; f < static_cast<int>(request.Forms.size()); ++f) {
+    const LabelForm& form = request.Forms[f];
+    auto consider = [&](int left, int top, auto cost) {
+      const TRect box{left, top, left + form.Width, top + form.Height};
+      if (Encloses(picture, box)) out.push_back({f, box, cost(box) + form.Penalty});
+    };
+    switch (request.Kind) {
+      case LabelKind::Fixed:
+        consider(static_cast<int>(request.Anchor.X), static_cast<int>(request.Anchor.Y),
+                 [&](const TRect& box) { return InkCost(ground, box); });
+        break;
+      case LabelKind::City: {
+        const int x = static_cast<int>(std::lround(request.Anchor.X));
+        const int y = static_cast<int>(std::lround(request.Anchor.Y));
+        for (int top = y - form.Height - kFarthestGap; top <= y + kFarthestGap; ++top) {
+          for (int left = x - form.Width - kFarthestGap; left <= x + kFarthestGap; ++left) {
+            const TRect box{left, top, left + form.Width, top + form.Height};
+            const float reach = GapFrom(request.Anchor, box).Distance();
+            if (reach < kSnugGap - 1 || reach > kFarthestGap) continue;
+            consider(left, top,
+                     [&](const TRect& b) { return CityPlaceCost(ground, request, neighbours, b); });
+          }
+        }
+        break;
+      }
+      case LabelKind::State: {
+        if (!ground.HasState(request.State)) break;
+        const TRect land = ground.StateBounds(request.State);
+        for (int top = land.Top; top + form.Height <= land.Bottom; top += kStateStep) {
+          for (int left = land.Left; left + form.Width <= land.Right; left += kStateStep) {
+            consider(left, top, [&](const TRect& b) { return StatePlaceCost(ground, request, b); });
+          }
+        }
+        break;
+      }
+    }
+  }
+  std::ranges::stable_sort(out, {}, &Candidate::Cost);
+  if (out.size() > kPlacesKept) out.resize(kPlacesKept);
+  return out;
+}
+
+// Covering another label is barred; coming close to it costs a little, so that two names
+// never run together into one.
+long long LabelsCost(const TRect& box, const std::vector<LabelPlace>& placed,
+                     const std::vector<bool>& present, std::size_t self) {
+  const TRect near = TRect(box).Inflate(kLabelSpacing, kLabelSpacing);
+  long long cost = 0;
+  for (std::size_t i = 0; i < placed.size(); ++i) {
+    if (i == self || !present[i] || !Overlap(placed[i].Box, near)) continue;
+    cost += Area(box.Intersect(placed[i].Box)) * kCoveredPixel +
+            Area(near.Intersect(placed[i].Box)) * kCrowdedPixel;
+  }
+  return cost;
+}
+
+// Returns the place with its whole cost, and its cost apart from other labels.
+std::pair<LabelPlace, long long> Cheapest(const std::vector<Candidate>& candidates,
+                                          const std::vector<LabelPlace>& placed,
+                                          const std::vector<bool>& present, std::size_t self) {
+  LabelPlace best{0, {}, -1};
+  long long own = 0;
+  for (const Candidate& c : candidates) {
+    if (best.Cost >= 0 && c.Cost >= best.Cost) break;
+    const long long cost = c.Cost + LabelsCost(c.Box, placed, present, self);
+    if (best.Cost < 0 || cost < best.Cost) {
+      best = {c.Form, c.Box, cost};
+      own = c.Cost;
+    }
+  }
+  return {best, own};
+}
+
+// Hard labels first: the fewer places a label has clear of railways, marks and other states'
+// land, the earlier it chooses. Fixed labels go down before all.
+std::vector<std::size_t> PlacingOrder(const std::vector<LabelRequest>& requests,
+                                      const std::vector<std::vector<Candidate>>& candidates) {
+  std::vector<long long> clearPlaces(requests.size());
+  for (std::size_t i = 0; i < requests.size(); ++i) {
+    clearPlaces[i] = std::ranges::count_if(
+        candidates[i], [](const Candidate& c) { return c.Cost < kOutsideStatePixel; });
+  }
+  std::vector<std::size_t> order(requests.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::ranges::stable_sort(order, [&](std::size_t a, std::size_t b) {
+    const bool fixedA = requests[a].Kind == LabelKind::Fixed;
+    const bool fixedB = requests[b].Kind == LabelKind::Fixed;
+    if (fixedA != fixedB) return fixedA;
+    return clearPlaces[a] < clearPlaces[b];
+  });
+  return order;
+}
+
+}  // namespace
+
+std::vector<LabelPlace> PlaceLabels(const LabelGround& ground,
+                                    const std::vector<LabelRequest>& requests) {
+  std::vector<std::vector<Candidate>> candidates;
+  for (const auto& request : requests) candidates.push_back(Candidates(ground, requests, request));
+  const std::vector<std::size_t> order = PlacingOrder(requests, candidates);
+  std::vector<LabelPlace> placed(requests.size());
+  std::vector<bool> present(requests.size(), false);
+  std::vector<long long> ownCost(requests.size());  // what the place costs apart from labels
+  auto place = [&](std::size_t i) {
+    const auto [best, own] = Cheapest(candidates[i], placed, present, i);
+    placed[i] = best;
+    ownCost[i] = own;
+    present[i] = true;
+  };
+  for (std::size_t i : order) {
+    if (!candidates[i].empty()) place(i);
+  }
+  // A label placed early may have taken the only clear place of a later one; moving each
+  // label again to its cheapest place among the others never raises the total cost.
+  constexpr int kPasses = 6;
+  for (int pass = 0; pass < kPasses; ++pass) {
+    bool moved = false;
+    for (std::size_t i : order) {
+      if (requests[i].Kind == LabelKind::Fixed || !present[i]) continue;
+      const long long now = ownCost[i] + LabelsCost(placed[i].Box, placed, present, i);
+      if (Cheapest(candidates[i], placed, present, i).first.Cost < now) {
+        place(i);
+        moved = true;
+      }
+    }
+    if (!moved) break;
+  }
+  for (std::size_t i = 0; i < placed.size(); ++i) {
+    if (present[i]) placed[i].Cost = ownCost[i] + LabelsCost(placed[i].Box, placed, present, i);
+  }
+  return placed;
+}
