@@ -170,37 +170,6 @@ std::vector<Candidate> Candidates(const LabelGround& ground,
   return out;
 }
 
-// Covering another label is barred; coming close to it costs a little, so that two names
-// never run together into one.
-long long LabelsCost(const TRect& box, const std::vector<LabelPlace>& placed,
-                     const std::vector<bool>& present, std::size_t self) {
-  const TRect near = TRect(box).Inflate(kLabelSpacing, kLabelSpacing);
-  long long cost = 0;
-  for (std::size_t i = 0; i < placed.size(); ++i) {
-    if (i == self || !present[i] || !Overlap(placed[i].Box, near)) continue;
-    cost += Area(box.Intersect(placed[i].Box)) * kCoveredPixel +
-            Area(near.Intersect(placed[i].Box)) * kCrowdedPixel;
-  }
-  return cost;
-}
-
-// Returns the place with its whole cost, and its cost apart from other labels.
-std::pair<LabelPlace, long long> Cheapest(const std::vector<Candidate>& candidates,
-                                          const std::vector<LabelPlace>& placed,
-                                          const std::vector<bool>& present, std::size_t self) {
-  LabelPlace best{0, {}, -1};
-  long long own = 0;
-  for (const Candidate& c : candidates) {
-    if (best.Cost >= 0 && c.Cost >= best.Cost) break;
-    const long long cost = c.Cost + LabelsCost(c.Box, placed, present, self);
-    if (best.Cost < 0 || cost < best.Cost) {
-      best = {c.Form, c.Box, cost};
-      own = c.Cost;
-    }
-  }
-  return {best, own};
-}
-
 // Hard labels first: the fewer places a label has clear of railways, marks and other states'
 // land, the earlier it chooses. Fixed labels go down before all.
 std::vector<std::size_t> PlacingOrder(const std::vector<LabelRequest>& requests,
@@ -221,6 +190,79 @@ std::vector<std::size_t> PlacingOrder(const std::vector<LabelRequest>& requests,
   return order;
 }
 
+// The labels as they lie, each moved in turn to where it costs least.
+class Layout {
+ public:
+  Layout(const std::vector<LabelRequest>& requests, std::vector<std::vector<Candidate>> candidates)
+      : requests_(requests),
+        candidates_(std::move(candidates)),
+        placed_(requests.size()),
+        present_(requests.size(), false),
+        own_(requests.size()) {}
+
+  // The cheapest place given the labels already down. The candidates come cheapest first,
+  // so the search stops at the first one no cheaper than the best found.
+  void Place(std::size_t i) {
+    LabelPlace best{0, {}, -1};
+    for (const Candidate& c : candidates_[i]) {
+      if (best.Cost >= 0 && c.Cost >= best.Cost) break;
+      const long long cost = c.Cost + LabelsCost(c.Box, i);
+      if (best.Cost < 0 || cost < best.Cost) {
+        best = {c.Form, c.Box, cost};
+        own_[i] = c.Cost;
+      }
+    }
+    placed_[i] = best;
+    present_[i] = best.Cost >= 0;
+  }
+
+  bool Movable(std::size_t i) const { return requests_[i].Kind != LabelKind::Fixed && present_[i]; }
+
+  // Moves each label to its cheapest place among the others until none moves: each move
+  // lowers that label's cost, and the current place is always among those weighed.
+  void Settle(const std::vector<std::size_t>& order) {
+    constexpr int kPasses = 6;
+    for (int pass = 0; pass < kPasses; ++pass) {
+      bool moved = false;
+      for (std::size_t i : order) {
+        if (!Movable(i)) continue;
+        const long long before = Cost(i);
+        Place(i);
+        moved = moved || Cost(i) < before;
+      }
+      if (!moved) return;
+    }
+  }
+
+  std::vector<LabelPlace> Result() {
+    for (std::size_t i = 0; i < placed_.size(); ++i) {
+      if (present_[i]) placed_[i].Cost = Cost(i);
+    }
+    return placed_;
+  }
+
+ private:
+  // Covering another label is barred; coming close to it costs a little, so that two names
+  // never run together into one.
+  long long LabelsCost(const TRect& box, std::size_t self) const {
+    const TRect near = TRect(box).Inflate(kLabelSpacing, kLabelSpacing);
+    long long cost = 0;
+    for (std::size_t i = 0; i < placed_.size(); ++i) {
+      if (i == self || !present_[i] || !Overlap(placed_[i].Box, near)) continue;
+      cost += Area(box.Intersect(placed_[i].Box)) * kCoveredPixel +
+              Area(near.Intersect(placed_[i].Box)) * kCrowdedPixel;
+    }
+    return cost;
+  }
+  long long Cost(std::size_t i) const { return own_[i] + LabelsCost(placed_[i].Box, i); }
+
+  const std::vector<LabelRequest>& requests_;
+  std::vector<std::vector<Candidate>> candidates_;
+  std::vector<LabelPlace> placed_;
+  std::vector<bool> present_;
+  std::vector<long long> own_;  // what each place costs apart from other labels
+};
+
 }  // namespace
 
 std::vector<LabelPlace> PlaceLabels(const LabelGround& ground,
@@ -228,35 +270,9 @@ std::vector<LabelPlace> PlaceLabels(const LabelGround& ground,
   std::vector<std::vector<Candidate>> candidates;
   for (const auto& request : requests) candidates.push_back(Candidates(ground, requests, request));
   const std::vector<std::size_t> order = PlacingOrder(requests, candidates);
-  std::vector<LabelPlace> placed(requests.size());
-  std::vector<bool> present(requests.size(), false);
-  std::vector<long long> ownCost(requests.size());  // what the place costs apart from labels
-  auto place = [&](std::size_t i) {
-    const auto [best, own] = Cheapest(candidates[i], placed, present, i);
-    placed[i] = best;
-    ownCost[i] = own;
-    present[i] = true;
-  };
-  for (std::size_t i : order) {
-    if (!candidates[i].empty()) place(i);
-  }
-  // A label placed early may have taken the only clear place of a later one; moving each
-  // label again to its cheapest place among the others never raises the total cost.
-  constexpr int kPasses = 6;
-  for (int pass = 0; pass < kPasses; ++pass) {
-    bool moved = false;
-    for (std::size_t i : order) {
-      if (requests[i].Kind == LabelKind::Fixed || !present[i]) continue;
-      const long long now = ownCost[i] + LabelsCost(placed[i].Box, placed, present, i);
-      if (Cheapest(candidates[i], placed, present, i).first.Cost < now) {
-        place(i);
-        moved = true;
-      }
-    }
-    if (!moved) break;
-  }
-  for (std::size_t i = 0; i < placed.size(); ++i) {
-    if (present[i]) placed[i].Cost = ownCost[i] + LabelsCost(placed[i].Box, placed, present, i);
-  }
-  return placed;
+  Layout layout(requests, std::move(candidates));
+  for (std::size_t i : order) layout.Place(i);
+  // A label placed early may have taken the only clear place of a later one.
+  layout.Settle(order);
+  return layout.Result();
 }

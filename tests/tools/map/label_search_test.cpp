@@ -65,6 +65,7 @@ TEST(LabelSearch, CityNameTakesTheSideTheLinesLeaveIt) {
        Side::AboveOrBelow},
       {"river on the right", {}, {Vertical(3, 135)}, {}, Side::Left},
       {"river on the left", {}, {Vertical(3, 105)}, {}, Side::Right},
+      {"river between the mark and its right", {}, {Vertical(1, 124.5f)}, {}, Side::Left},
       {"another state on the right",
        {},
        {},
