@@ -7,26 +7,32 @@
 namespace {
 
 // The prices of a place, in the units of one pixel of distance from a city's mark.
-constexpr long long kDistancePixel = 10;   // each pixel farther than a snug gap
-constexpr int kSnugGap = 7;                // from a mark to its label, for the ring of paper
-constexpr int kFarthestGap = 32;           // beyond this a label no longer reads as its city's
-constexpr float kClearlyNearer = 4;        // a label this much nearer its own mark than another's
-constexpr float kAmbiguousPixel = 25;      // reads as its own; each pixel short of that costs
-constexpr float kNeighbourReach = 200;     // farther marks are never nearer a city's label
-constexpr long long kMisalignedPixel = 2;  // a label beside its mark but not level with it
-constexpr long long kLeftOfMark = 15;      // names read best to the right of their marks
+// A city's name sits snug beside its mark, level with it, to the right where it can:
+constexpr long long kDistancePixel = 10;  // each pixel farther than a snug gap
+constexpr int kSnugGap = 7;               // from a mark to its name, past the ring of paper
+constexpr int kFarthestGap = 32;          // beyond this a name no longer reads as its city's
+constexpr long long kMisalignedPixel = 2;
+constexpr long long kLeftOfMark = 15;
 constexpr long long kAboveOrBelow = 25;
-constexpr long long kRiverPixel = 20;  // under the label: the halo keeps it readable
+// and nearer its own mark than any other by a clear margin:
+constexpr float kClearlyNearer = 4;
+constexpr float kAmbiguousPixel = 25;   // each pixel short of the margin
+constexpr float kNeighbourReach = 200;  // marks farther off are never the nearer
+// Lines under a name: the halo keeps it readable, but a clear place is better.
+constexpr long long kRiverPixel = 20;
 constexpr long long kBorderPixel = 20;
-constexpr long long kCrossingPixel = 30;  // between the label and its mark: the wrong bank
-constexpr int kForeignLandPerPrice = 10;  // pixels of a city's label over another state's land
-                                          // that cost as much as one pixel of distance
-constexpr long long kOutsideStatePixel = 10'000;  // a state's name must lie in the state,
-constexpr long long kStateWaterPixel = 200;       // though it may reach over its own bays
-constexpr long long kStateMiddlePixel = 2;        // each pixel from the middle of the state
-constexpr int kStateStep = 3;
-constexpr int kLabelSpacing = 4;         // the room a name likes between itself and the next
-constexpr long long kCrowdedPixel = 20;  // the grid a state's name is tried on
+// A river or border between a name and its mark puts the name on the wrong bank.
+constexpr long long kCrossingPixel = 30;
+// Pixels of a city's name over another state's land that cost one pixel of distance.
+constexpr int kForeignLandPerPrice = 10;
+// A state's name lies on the state's own land, though it may reach over its own bays.
+constexpr long long kOutsideStatePixel = 10'000;
+constexpr long long kStateWaterPixel = 200;
+constexpr long long kStateMiddlePixel = 2;  // each pixel from the middle of the state
+constexpr int kStateStep = 3;               // the grid a state's name is tried on
+// Names like a little room between them, so that two never run together into one.
+constexpr int kLabelSpacing = 4;
+constexpr long long kCrowdedPixel = 20;
 // A label keeps its cheapest places; the search never needs more than these.
 constexpr std::size_t kPlacesKept = 3000;
 
@@ -130,13 +136,15 @@ std::vector<Candidate> Candidates(const LabelGround& ground,
   const TRect picture = ground.Picture();
   for (int f = 0; f < static_cast<int>(request.Forms.size()); ++f) {
     const LabelForm& form = request.Forms[f];
-    auto consider = [&](int left, int top, auto cost) {
-      const TRect box{left, top, left + form.Width, top + form.Height};
+    auto at = [&](int left, int top) {
+      return TRect{left, top, left + form.Width, top + form.Height};
+    };
+    auto consider = [&](const TRect& box, auto cost) {
       if (Encloses(picture, box)) out.push_back({f, box, cost(box) + form.Penalty});
     };
     switch (request.Kind) {
       case LabelKind::Fixed:
-        consider(static_cast<int>(request.Anchor.X), static_cast<int>(request.Anchor.Y),
+        consider(at(static_cast<int>(request.Anchor.X), static_cast<int>(request.Anchor.Y)),
                  [&](const TRect& box) { return InkCost(ground, box); });
         break;
       case LabelKind::City: {
@@ -144,10 +152,10 @@ std::vector<Candidate> Candidates(const LabelGround& ground,
         const int y = static_cast<int>(std::lround(request.Anchor.Y));
         for (int top = y - form.Height - kFarthestGap; top <= y + kFarthestGap; ++top) {
           for (int left = x - form.Width - kFarthestGap; left <= x + kFarthestGap; ++left) {
-            const TRect box{left, top, left + form.Width, top + form.Height};
+            const TRect box = at(left, top);
             const float reach = GapFrom(request.Anchor, box).Distance();
             if (reach < kSnugGap - 1 || reach > kFarthestGap) continue;
-            consider(left, top,
+            consider(box,
                      [&](const TRect& b) { return CityPlaceCost(ground, request, neighbours, b); });
           }
         }
@@ -158,7 +166,8 @@ std::vector<Candidate> Candidates(const LabelGround& ground,
         const TRect land = ground.StateBounds(request.State);
         for (int top = land.Top; top + form.Height <= land.Bottom; top += kStateStep) {
           for (int left = land.Left; left + form.Width <= land.Right; left += kStateStep) {
-            consider(left, top, [&](const TRect& b) { return StatePlaceCost(ground, request, b); });
+            consider(at(left, top),
+                     [&](const TRect& b) { return StatePlaceCost(ground, request, b); });
           }
         }
         break;
