@@ -61,7 +61,7 @@ LabelGround::LabelGround(const MapArt& art, int width, int height)
   std::vector<Polyline> lines;
   std::vector<float> widths;
   for (const auto& railway : art.Railways) {
-    lines.push_back(RailwayTrack(railway));
+    lines.push_back(RailwayCourse(railway));
     widths.push_back(2 * kRailwayReach);
   }
   MarkInk(Ink::Railway, lines, widths);

@@ -12,7 +12,7 @@ inline constexpr int kMapPictureHeight = 1512;
 inline constexpr float kRailwayReach = 2.6f;    // from a railway's middle to its ties' ends
 inline constexpr float kCityMarkRadius = 5.0f;  // the ring of paper round a city's mark
 inline constexpr float kBorderWidth = 2.6f;     // a border's faint underlay
-Polyline RailwayTrack(const TaggedLine& railway);
+Polyline RailwayCourse(const TaggedLine& railway);
 Polyline RiverCourse(const TaggedLine& river);
 float RiverWidth(const TaggedLine& river);
 

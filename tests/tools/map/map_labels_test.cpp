@@ -90,7 +90,7 @@ TEST(MapLabels, NoLabelCoversAnotherLabelACityMarkOrARailway) {
           << Describe(labels[i]) << " covers the mark of " << city.Name;
     }
     for (const TaggedLine& railway : Art().Railways) {
-      EXPECT_GT(LineToBox(RailwayTrack(railway), labels[i].Box), kRailwayReach)
+      EXPECT_GT(LineToBox(RailwayCourse(railway), labels[i].Box), kRailwayReach)
           << Describe(labels[i]) << " covers a railway";
     }
   }
