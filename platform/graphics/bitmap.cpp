@@ -114,3 +114,15 @@ void TBitmap::SaveToFile(const std::string& path) const {
 void TBitmap::Changed() {
   if (OnChange) OnChange();
 }
+
+TRect InkBounds(const TBitmap& bitmap, TColor background) {
+  TRect box{bitmap.Width(), bitmap.Height(), 0, 0};
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    for (int x = 0; x < bitmap.Width(); ++x) {
+      if (bitmap.Pixel(x, y) == background) continue;
+      box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1),
+             std::max(box.Bottom, y + 1)};
+    }
+  }
+  return box.IsEmpty() ? TRect{} : box;
+}

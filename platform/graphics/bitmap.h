@@ -90,3 +90,7 @@ class TBitmap {
   bool monochrome_ = false;
   std::unique_ptr<TCanvas> canvas_;
 };
+
+// The smallest rectangle holding every pixel that differs from the background; empty when
+// there is none.
+TRect InkBounds(const TBitmap& bitmap, TColor background);

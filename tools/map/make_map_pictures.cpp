@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
     if (!faults.empty()) return 1;
     std::filesystem::create_directories(output);
     TBitmap map = ToBitmap(PaintMapPicture(art));
-    LetterMap(map, art.Layers, art.Cities);
+    LetterMap(map, LayOutMapLabels(art));
     map.SaveToFile((output / "NEWMAP.BMP").string());
     ToBitmap(PaintMinimap(art.Layers)).SaveToFile((output / "GMRSMALL.BMP").string());
   } catch (const std::exception& e) {

@@ -43,6 +43,12 @@ MapArt ReadMapArt(const std::filesystem::path& folder) {
                 ReadTaggedLines(lines / "railways.txt", 1)};
 }
 
+std::map<int, std::vector<Polyline>> RingsByFeature(const std::vector<TaggedLine>& lines) {
+  std::map<int, std::vector<Polyline>> rings;
+  for (const auto& line : lines) rings[line.Tags[0]].push_back(line.Points);
+  return rings;
+}
+
 PointF HexCentrePixel(int x, int y) {
   constexpr float kHex = 28;
   const float lower = x % 2 == 0 ? kHex / 2 : 0;

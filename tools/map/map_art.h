@@ -2,6 +2,7 @@
 // What the map picture is drawn from: the projected vector lines of data/map/lines/, the hex
 // layers and the cities' marks.
 #include <filesystem>
+#include <map>
 #include <vector>
 
 #include "tools/map/map_layers.h"
@@ -24,6 +25,9 @@ struct MapArt {
 };
 
 MapArt ReadMapArt(const std::filesystem::path& folder);
+
+// Rings grouped by the feature (state or country) they belong to, each group read even-odd.
+std::map<int, std::vector<Polyline>> RingsByFeature(const std::vector<TaggedLine>& lines);
 
 // The hex-centre pixel of (x, y) in the map picture: each hex's 28-pixel box starts at
 // ((x - 1) * 28, (y - 1) * 28), 14 pixels lower in even columns.

@@ -14,13 +14,6 @@ namespace {
 
 // ---- land and water -------------------------------------------------------------------------
 
-// Rings grouped by the feature (state or country) they belong to, each group read even-odd.
-std::map<int, std::vector<Polyline>> RingsByFeature(const std::vector<TaggedLine>& lines) {
-  std::map<int, std::vector<Polyline>> rings;
-  for (const auto& line : lines) rings[line.Tags[0]].push_back(line.Points);
-  return rings;
-}
-
 // A faint diagonal hatching marks land outside the war.
 void HatchOutOfPlay(Picture& picture, const Coverage& mask) {
   for (int y = 0; y < picture.Height(); ++y) {
@@ -132,28 +125,16 @@ void PaintGrain(Picture& picture) {
 
 void PaintBorders(Picture& picture, Coverage& scratch, const MapArt& art) {
   for (const auto& border : art.Borders) {
-    StrokeLine(scratch, border.Points, 2.6f);
+    StrokeLine(scratch, border.Points, kBorderWidth);
     picture.BlendStroke(scratch, palette::kBorder, 0.12f);
     StrokeLine(scratch, border.Points, 1.1f, {5, 3});
     picture.BlendStroke(scratch, palette::kBorder, 0.8f);
   }
 }
 
-float RiverWidth(const TaggedLine& river) {
-  constexpr float kWidths[] = {0, 1.0f, 1.6f, 2.5f};
-  return kWidths[std::clamp(river.Tags[0], 1, 3)];
-}
-
-Polyline RiverCourse(const TaggedLine& river) {
-  return Smoothed(river.Points, 2);
-}
-
-Polyline RailwayCourse(const TaggedLine& railway) {
-  return Smoothed(railway.Points, 1.5f);
-}
-
-constexpr float kTieHalf = 2.2f;
-constexpr float kCityMarkWidth = 10;
+constexpr float kTieWidth = 0.8f;
+constexpr float kTieHalf = kRailwayReach - kTieWidth / 2;
+constexpr float kCityMarkWidth = 2 * kCityMarkRadius;
 
 void PaintRivers(Picture& picture, Coverage& scratch, const MapArt& art) {
   for (const auto& river : art.Rivers) {
@@ -178,7 +159,7 @@ void PaintRailways(Picture& picture, Coverage& scratch, const MapArt& art) {
       const float nx = -(b.Y - a.Y) / length * kTieHalf, ny = (b.X - a.X) / length * kTieHalf;
       for (float s = kTieEvery - carried; s < length; s += kTieEvery) {
         const PointF p{a.X + (b.X - a.X) * s / length, a.Y + (b.Y - a.Y) * s / length};
-        if (!wartime) StrokeLine(scratch, {{p.X - nx, p.Y - ny}, {p.X + nx, p.Y + ny}}, 0.8f);
+        if (!wartime) StrokeLine(scratch, {{p.X - nx, p.Y - ny}, {p.X + nx, p.Y + ny}}, kTieWidth);
       }
       carried = std::fmod(carried + length, kTieEvery);
     }
@@ -215,6 +196,19 @@ Coverage KeepClear(const MapArt& art) {
 }
 
 }  // namespace
+
+Polyline RailwayCourse(const TaggedLine& railway) {
+  return Smoothed(railway.Points, 1.5f);
+}
+
+Polyline RiverCourse(const TaggedLine& river) {
+  return Smoothed(river.Points, 2);
+}
+
+float RiverWidth(const TaggedLine& river) {
+  constexpr float kWidths[] = {1.0f, 1.6f, 2.5f};
+  return kWidths[std::clamp(river.Tags[0], 1, 3) - 1];
+}
 
 Picture PaintMapPicture(const MapArt& art) {
   Picture picture(kMapPictureWidth, kMapPictureHeight, palette::kSea);

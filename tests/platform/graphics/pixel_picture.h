@@ -32,19 +32,6 @@ inline int CountPixels(const TBitmap& bitmap, const TRect& area, TColor color) {
   return count;
 }
 
-// The smallest rectangle holding every pixel that differs from background.
-inline TRect InkBounds(const TBitmap& bitmap, TColor background) {
-  TRect box{bitmap.Width(), bitmap.Height(), 0, 0};
-  for (int y = 0; y < bitmap.Height(); ++y) {
-    for (int x = 0; x < bitmap.Width(); ++x) {
-      if (bitmap.Pixel(x, y) == background) continue;
-      box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1),
-             std::max(box.Bottom, y + 1)};
-    }
-  }
-  return box.IsEmpty() ? TRect{} : box;
-}
-
 inline TBitmap FilledBitmap(int width, int height, TColor color) {
   TBitmap bitmap(width, height);
   bitmap.Canvas().Brush.Color = color;
