@@ -1,0 +1,211 @@
+#include "support/turn_figures.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "warfare/recording_battle_views.h"
+#include "world/codes.h"
+#include "world/table_slots.h"
+#include "world/vardecl.h"
+
+namespace {
+
+constexpr std::int64_t kHalfTheRange = 32767;
+
+int CampOf(int nation) {
+  return IsEntryOf(GameState.Nations, nation) ? GameState.Nations[nation].Side : 0;
+}
+
+bool IsCamp(int camp) {
+  return camp >= 1 && camp <= kSideCount;
+}
+
+// Brigades in the field count where their corps stands, garrisons where their city is.
+int TheatreOfBrigade(const TBrigade& brigade) {
+  if (brigade.Status == TBrigadeStatus::InCorps && IsEntryOf(GameState.Corps, brigade.Location))
+    return GameState.Corps[brigade.Location].Theatre;
+  if (brigade.Status == TBrigadeStatus::InGarrison && IsEntryOf(GameState.Cities, brigade.Location))
+    return GameState.Cities[brigade.Location].Theatre;
+  return 0;
+}
+
+void CountForces(TurnFigures& figures) {
+  for (int b = 1; b <= GameState.Brigades.Count; ++b) {
+    const TBrigade& brigade = GameState.Brigades[b];
+    const int camp = CampOf(brigade.Nation);
+    const int theatre = TheatreOfBrigade(brigade);
+    if (!IsCamp(camp) || !IsTheatre(theatre)) continue;
+    TurnFigures::Forces& forces = figures.forces[camp - 1][theatre - 1];
+    ++forces.brigades;
+    forces.strength += brigade.Strength;
+  }
+}
+
+void CountEconomy(TurnFigures& figures) {
+  for (int n = 1; n <= GameState.Nations.Count; ++n) {
+    const TNationRec& nation = GameState.Nations[n];
+    for (int t = 1; t <= nation.Supplies.Count; ++t) {
+      figures.supplies[n - 1] += nation.Supplies[t];
+      figures.cotton[n - 1] += nation.Cotton[t];
+    }
+    figures.warScore[n - 1] = nation.WarScore;
+  }
+  for (int s = 1; s <= GameState.States.Count; ++s) {
+    const TStateRec& state = GameState.States[s];
+    if (IsEntryOf(GameState.Nations, state.Nation) && state.ControlSide == state.Side)
+      figures.income[state.Nation - 1] += state.Income;
+  }
+}
+
+void CountHoldings(TurnFigures& figures) {
+  for (int c = 1; c <= GameState.Cities.Count; ++c) {
+    const int camp = GameState.Cities[c].Side;
+    if (IsCamp(camp)) ++figures.cities[camp - 1];
+  }
+  for (int f = 1; f <= GameState.Fleets.Count; ++f) {
+    const TFleet& fleet = GameState.Fleets[f];
+    if (fleet.Status == 0 && IsCamp(fleet.Side)) ++figures.fleets[fleet.Side - 1];
+  }
+}
+
+std::array<std::int64_t, 4> CasualtiesByNation() {
+  std::array<std::int64_t, 4> casualties{};
+  for (int n = 1; n <= GameState.Nations.Count; ++n) casualties[n - 1] = GameState.Casualties[n];
+  return casualties;
+}
+
+std::string DateOfGame() {
+  char date[16];
+  std::snprintf(date, sizeof date, "%04d-%02d-%02d", int{GameState.Year}, int{GameState.Month},
+                int{GameState.Day});
+  return date;
+}
+
+// The war's running tallies, which only ever grow.
+std::vector<std::int64_t> Tallies() {
+  std::vector<std::int64_t> tallies;
+  for (int n = 1; n <= GameState.Nations.Count; ++n) {
+    for (std::int64_t tally :
+         {std::int64_t{GameState.OceanShipsSunk[n]}, std::int64_t{GameState.RiverShipsSunk[n]},
+          std::int64_t{GameState.ForagingLosses[n]}, std::int64_t{GameState.Casualties[n]},
+          std::int64_t{GameState.Prisoners[n]}, std::int64_t{GameState.MilitaryPoints[n]}})
+      tallies.push_back(tally);
+  }
+  return tallies;
+}
+
+// The nations' stocks, which a wrap below zero would leave near the top of their range.
+std::vector<std::int64_t> Stocks() {
+  std::vector<std::int64_t> stocks;
+  for (int n = 1; n <= GameState.Nations.Count; ++n) {
+    const TNationRec& nation = GameState.Nations[n];
+    for (int t = 1; t <= nation.Supplies.Count; ++t) {
+      stocks.push_back(nation.Supplies[t]);
+      stocks.push_back(nation.Cotton[t]);
+    }
+    for (int w = 1; w <= nation.WeaponStock.Count; ++w) stocks.push_back(nation.WeaponStock[w]);
+  }
+  return stocks;
+}
+
+}  // namespace
+
+void WriteFiguresHeader(std::ostream& out) {
+  out << "turn,date";
+  for (const char* camp : {"union", "confederate"}) {
+    for (int t = 1; t <= kTheatreCount; ++t)
+      out << ',' << camp << "_brigades_t" << t << ',' << camp << "_strength_t" << t;
+  }
+  for (const char* figure : {"supplies", "cotton", "income"}) {
+    for (int n = 1; n <= 4; ++n) out << ',' << figure << "_n" << n;
+  }
+  out << ",union_cities,confederate_cities,field_battles,assaults,naval_battles"
+         ",union_casualties,confederate_casualties,landings,cotton_runs,union_fleets,confederate_fleets";
+  for (int n = 1; n <= 4; ++n) out << ",war_score_n" << n;
+  out << ",game_over_code\n";
+}
+
+void WriteFiguresRow(std::ostream& out, const TurnFigures& figures) {
+  out << figures.turn << ',' << figures.date;
+  for (const auto& camp : figures.forces) {
+    for (const TurnFigures::Forces& forces : camp) out << ',' << forces.brigades << ',' << forces.strength;
+  }
+  for (const auto* figure : {&figures.supplies, &figures.cotton, &figures.income}) {
+    for (int value : *figure) out << ',' << value;
+  }
+  out << ',' << figures.cities[0] << ',' << figures.cities[1] << ',' << figures.fieldBattles << ','
+      << figures.assaults << ',' << figures.navalBattles << ',' << figures.casualties[0] << ','
+      << figures.casualties[1] << ',' << figures.landings << ',' << figures.cottonRuns << ','
+      << figures.fleets[0] << ',' << figures.fleets[1];
+  for (int score : figures.warScore) out << ',' << score;
+  out << ',' << figures.gameOverCode << '\n';
+}
+
+TurnWatch::TurnWatch(RecordingBattleViews& views)
+    : views_(views), casualtiesBefore_(CasualtiesByNation()), tallies_(Tallies()), stocks_(Stocks()) {
+  Look();
+}
+
+void TurnWatch::Look() {
+  for (int c = 1; c <= GameState.Corps.Count && c < static_cast<int>(landing_.size()); ++c) {
+    const TCorps& corps = GameState.Corps[c];
+    if (landing_[c] && !corps.IsFree() && corps.Stance != TCombatStance::Embarked) ++landings_;
+  }
+  for (int f = 1; f <= GameState.Fleets.Count && f < static_cast<int>(cottonAboard_.size()); ++f) {
+    const TFleet& fleet = GameState.Fleets[f];
+    if (cottonAboard_[f] != 0 && fleet.Status == 0 && fleet.Cotton == 0 && fleet.Supplies != 0) ++cottonRuns_;
+  }
+  landing_.assign(GameState.Corps.Count + 1, false);
+  cottonAboard_.assign(GameState.Fleets.Count + 1, 0);
+  for (int f = 1; f <= GameState.Fleets.Count; ++f) {
+    const TFleet& fleet = GameState.Fleets[f];
+    if (fleet.Status != 0) continue;
+    if (fleet.Mission == TFleetMission::Amphibious && IsEntryOf(GameState.Corps, fleet.Corps) &&
+        GameState.Corps[fleet.Corps].Stance == TCombatStance::Embarked)
+      landing_[fleet.Corps] = true;
+    if (fleet.Mission == TFleetMission::CottonRun) cottonAboard_[f] = fleet.Cotton;
+  }
+  const std::vector<std::int64_t> tallies = Tallies();
+  for (std::size_t i = 0; i < tallies.size(); ++i) {
+    if (tallies[i] < tallies_[i])
+      wraps_.push_back("tally " + std::to_string(i % 6) + " of nation " + std::to_string(i / 6 + 1) +
+                       " fell from " + std::to_string(tallies_[i]) + " to " + std::to_string(tallies[i]));
+  }
+  const std::vector<std::int64_t> stocks = Stocks();
+  for (std::size_t i = 0; i < stocks.size(); ++i) {
+    if (stocks[i] - stocks_[i] > kHalfTheRange)
+      wraps_.push_back("stock " + std::to_string(i) + " leapt from " + std::to_string(stocks_[i]) +
+                       " to " + std::to_string(stocks[i]));
+  }
+  tallies_ = tallies;
+  stocks_ = stocks;
+}
+
+TurnFigures TurnWatch::TakeTurn(int turn) {
+  TurnFigures figures;
+  figures.turn = turn;
+  figures.date = DateOfGame();
+  CountForces(figures);
+  CountEconomy(figures);
+  CountHoldings(figures);
+  figures.fieldBattles = static_cast<int>(views_.Results().size());
+  for (const AssaultForm& form : views_.AssaultForms()) figures.assaults += form.over ? 1 : 0;
+  figures.navalBattles = static_cast<int>(views_.NavalCombats().size());
+  views_.Forget();
+  // Booked to the camp each nation fights for now: a nation may change camps.
+  const std::array<std::int64_t, 4> casualties = CasualtiesByNation();
+  for (int n = 1; n <= GameState.Nations.Count; ++n) {
+    const int camp = CampOf(n);
+    if (IsCamp(camp)) figures.casualties[camp - 1] += casualties[n - 1] - casualtiesBefore_[n - 1];
+  }
+  casualtiesBefore_ = casualties;
+  figures.landings = landings_;
+  figures.cottonRuns = cottonRuns_;
+  landings_ = cottonRuns_ = 0;
+  figures.gameOverCode = GameOverCode;
+  return figures;
+}
+
+std::vector<std::string> TurnWatch::TakeWraps() {
+  return std::exchange(wraps_, {});
+}
