@@ -28,6 +28,12 @@ std::string PassName() {
 
 void SetAllNationsToComputer() {
   for (int n = 1; n <= GameState.Nations.Count; ++n) GameState.Nations[n].Human = 0;
+  ChooseMessageView();
+}
+
+void HandTheUnionToAPlayer() {
+  GameState.Nations[TNation::Union].Human = 1;
+  ChooseMessageView();
 }
 
 bool StartComputerGame(const std::string& path, std::uint32_t seed, std::uint32_t first_turn_seed) {
@@ -43,7 +49,7 @@ bool StartComputerGame(const std::string& path, std::uint32_t seed, std::uint32_
 
 bool StartWithAHumanUnion(const std::string& path) {
   if (!StartComputerGame(path, 1, 1861)) return false;
-  GameState.Nations[TNation::Union].Human = 1;
+  HandTheUnionToAPlayer();
   return true;
 }
 

@@ -8,8 +8,10 @@
 
 #include "support/window_fixture.h"
 
-// Hands every nation to the computer.
+// Hands every nation to the computer, or the Union to a player, after the
+// load, with the reports shown as the load shows them to such players.
 void SetAllNationsToComputer();
+void HandTheUnionToAPlayer();
 
 // The start file at `path` with every nation the computer's, in a program just
 // started but for its texts: the load draws from `seed`, and each turn's draws
