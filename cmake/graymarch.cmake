@@ -10,16 +10,18 @@ function(graymarch_warnings target)
 endfunction()
 
 # graymarch_test_program(NAME FOLDERS dir... [LIBRARIES lib...] [NEEDS target...]
-#                        [DEFINITIONS NAME="value"...])
+#                        [DEFINITIONS NAME="value"...] [LABELS label...]
+#                        [ENVIRONMENT NAME=value...])
 # Builds one GoogleTest program from the .cpp files in the given folders of tests/.
 # Each folder counts alone, not its subfolders, so a library's tests below another
 # library's folder (tests/warfare/views) never join that library's program.
-# NEEDS names the targets that produce files the tests read.
+# NEEDS names the targets that produce files the tests read; LABELS label its
+# tests for ctest -L and -LE; ENVIRONMENT adds to what its tests run with.
 function(graymarch_test_program name)
   if(NOT GRAYMARCH_TESTS)
     return()
   endif()
-  cmake_parse_arguments(ARG "" "" "FOLDERS;LIBRARIES;NEEDS;DEFINITIONS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "FOLDERS;LIBRARIES;NEEDS;DEFINITIONS;LABELS;ENVIRONMENT" ${ARGN})
   set(globs)
   foreach(folder ${ARG_FOLDERS})
     list(APPEND globs ${PROJECT_SOURCE_DIR}/tests/${folder}/*.cpp)
@@ -36,8 +38,12 @@ function(graymarch_test_program name)
   if(ARG_NEEDS)
     add_dependencies(${name} ${ARG_NEEDS})
   endif()
+  set(labels)
+  if(ARG_LABELS)
+    set(labels LABELS "${ARG_LABELS}")
+  endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy")
+    PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy;${ARG_ENVIRONMENT}" ${labels})
 endfunction()
 
 # Since a test program takes only the folders it names, a new test folder that no

@@ -70,6 +70,16 @@ TurnFigures CampaignRun::PlayTurn() {
   return watch_->TakeTurn(turn_);
 }
 
+std::vector<TurnFigures> CampaignRun::PlayTurns(int most,
+                                                const std::function<void(const TurnFigures&)>& after_each) {
+  std::vector<TurnFigures> turns;
+  while (!Over() && (most == 0 || static_cast<int>(turns.size()) < most)) {
+    turns.push_back(PlayTurn());
+    if (after_each) after_each(turns.back());
+  }
+  return turns;
+}
+
 bool CampaignRun::Over() const {
   return GameIsOver();
 }

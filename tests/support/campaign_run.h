@@ -4,6 +4,7 @@
 // pass, and the figures of each turn kept. The game's files (the autosave and
 // the checks' saves) go to the working folder; the caller chooses it.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,6 +28,10 @@ class CampaignRun {
   bool Start(const std::string& start_file, std::uint32_t seed);
   // One turn; its figures. The turn's broken invariants join Findings().
   TurnFigures PlayTurn();
+  // Turns until the game is over or `most` are played (0: no limit); the
+  // figures of each, which `after_each` is given as each turn ends.
+  std::vector<TurnFigures> PlayTurns(int most,
+                                     const std::function<void(const TurnFigures&)>& after_each = {});
   bool Over() const;
   // Every broken invariant so far, each headed by the turn and phase.
   const std::vector<std::string>& Findings() const { return findings_; }

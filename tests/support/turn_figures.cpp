@@ -1,6 +1,8 @@
 #include "support/turn_figures.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <map>
 #include <utility>
 
 #include "warfare/recording_battle_views.h"
@@ -74,13 +76,6 @@ std::array<std::int64_t, 4> CasualtiesByNation() {
   return casualties;
 }
 
-std::string DateOfGame() {
-  char date[16];
-  std::snprintf(date, sizeof date, "%04d-%02d-%02d", int{GameState.Year}, int{GameState.Month},
-                int{GameState.Day});
-  return date;
-}
-
 // The war's running tallies, which only ever grow.
 std::vector<std::int64_t> Tallies() {
   std::vector<std::int64_t> tallies;
@@ -108,7 +103,61 @@ std::vector<std::int64_t> Stocks() {
   return stocks;
 }
 
+int YearOf(const TurnFigures& turn) {
+  return std::stoi(turn.date.substr(0, 4));
+}
+
+int MonthOf(const TurnFigures& turn) {
+  return std::stoi(turn.date.substr(5, 2));
+}
+
+constexpr int kFirstCampaigningMonth = 3;
+constexpr int kLastCampaigningMonth = 11;
+constexpr int kMonthsInASeason = 3;
+constexpr const char* kSeasonNames[] = {"spring", "summer", "autumn"};
+
+struct Season {
+  std::array<bool, kMonthsInASeason> months{};  // played
+  int battles = 0;
+};
+
 }  // namespace
+
+std::string FiguresDate(int year, int month, int day) {
+  char date[40];
+  std::snprintf(date, sizeof date, "%04d-%02d-%02d", year, month, day);
+  return date;
+}
+
+int LongestTurnsWithoutSupplies(const std::vector<TurnFigures>& turns, int nation, int last_year) {
+  int longest = 0;
+  int run = 0;
+  for (const TurnFigures& turn : turns) {
+    if (YearOf(turn) > last_year) break;
+    run = turn.supplies[nation - 1] == 0 ? run + 1 : 0;
+    longest = std::max(longest, run);
+  }
+  return longest;
+}
+
+std::vector<std::string> SeasonsWithoutBattles(const std::vector<TurnFigures>& turns) {
+  std::map<std::pair<int, int>, Season> seasons;  // by year and season
+  for (const TurnFigures& turn : turns) {
+    const int month = MonthOf(turn);
+    if (month < kFirstCampaigningMonth || month > kLastCampaigningMonth) continue;
+    const int season = (month - kFirstCampaigningMonth) / kMonthsInASeason;
+    Season& played = seasons[{YearOf(turn), season}];
+    played.months[(month - kFirstCampaigningMonth) % kMonthsInASeason] = true;
+    played.battles += turn.fieldBattles + turn.assaults;
+  }
+  std::vector<std::string> quiet;
+  for (const auto& [when, season] : seasons) {
+    const bool whole = std::ranges::all_of(season.months, [](bool played) { return played; });
+    if (whole && season.battles == 0)
+      quiet.push_back(std::to_string(when.first) + " " + kSeasonNames[when.second]);
+  }
+  return quiet;
+}
 
 void WriteFiguresHeader(std::ostream& out) {
   out << "turn,date";
@@ -184,7 +233,7 @@ void TurnWatch::Look() {
 TurnFigures TurnWatch::TakeTurn(int turn) {
   TurnFigures figures;
   figures.turn = turn;
-  figures.date = DateOfGame();
+  figures.date = FiguresDate(GameState.Year, GameState.Month, GameState.Day);
   CountForces(figures);
   CountEconomy(figures);
   CountHoldings(figures);

@@ -37,6 +37,17 @@ struct TurnFigures {
   int Battles() const { return fieldBattles + assaults + navalBattles; }
 };
 
+// "1861-05-21": the figures' dates sort as the calendar does.
+std::string FiguresDate(int year, int month, int day);
+
+// The most turns in a row the nation's supplies stood at nothing, counting
+// the turns up to the end of the given year.
+int LongestTurnsWithoutSupplies(const std::vector<TurnFigures>& turns, int nation, int last_year);
+// The seasons of campaigning (spring, March to May; summer; autumn, to
+// November) that the turns cover from their first month to their last with
+// no battle or assault on land, named as "1862 summer".
+std::vector<std::string> SeasonsWithoutBattles(const std::vector<TurnFigures>& turns);
+
 // The names of the columns and one turn's row, comma-separated, one line each.
 void WriteFiguresHeader(std::ostream& out);
 void WriteFiguresRow(std::ostream& out, const TurnFigures& figures);

@@ -79,11 +79,14 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
 }
 
 // The game writes its autosave and the checks their saves beside it: a folder
-// of the run's own, removed at the end.
+// of the run's own, removed at the end. Every save waits for the disk, several
+// times a turn, so the folder is kept in memory where the system allows.
 class WorkFolder {
  public:
   WorkFolder() {
-    std::string pattern = (fs::temp_directory_path() / "campaign-XXXXXX").string();
+    const fs::path memory = "/dev/shm";
+    const fs::path base = fs::is_directory(memory) ? memory : fs::temp_directory_path();
+    std::string pattern = (base / "campaign-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) return;
     folder_ = pattern;
     fs::current_path(folder_);
@@ -118,12 +121,11 @@ int Play(const Options& options) {
     return 2;
   }
   WriteFiguresHeader(csv);
-  for (int turn = 1; !campaign.Over() && (options.turns == 0 || turn <= options.turns); ++turn) {
-    const TurnFigures figures = campaign.PlayTurn();
+  campaign.PlayTurns(options.turns, [&](const TurnFigures& figures) {
     WriteFiguresRow(csv, figures);
-    if (options.every != 0 && turn % options.every == 0)
-      SaveGame((options.saves / ("turn" + std::to_string(turn) + "-" + figures.date)).string());
-  }
+    if (options.every != 0 && figures.turn % options.every == 0)
+      SaveGame((options.saves / ("turn" + std::to_string(figures.turn) + "-" + figures.date)).string());
+  });
   for (const std::string& finding : campaign.Findings()) std::cout << "broken: " << finding << '\n';
   std::cout << options.start << " seed " << options.seed << ": " << campaign.Outcome() << '\n';
   return campaign.Findings().empty() ? 0 : 1;
