@@ -11,6 +11,7 @@
 #include <cstring>
 #include <functional>
 #include <iostream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,10 @@ struct Campaign {
   const char* year;
   std::uint32_t seed;
 };
+
+void PrintTo(const Campaign& campaign, std::ostream* out) {
+  *out << campaign.year << " seed " << campaign.seed;
+}
 
 std::vector<TurnFigures> PlayToTheEnd(CampaignRun& campaign, const Campaign& start,
                                       const std::function<void(const TurnFigures&)>& after_each = {}) {
