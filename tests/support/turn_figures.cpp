@@ -77,28 +77,33 @@ std::array<std::int64_t, 4> CasualtiesByNation() {
 }
 
 // The war's running tallies, which only ever grow.
-std::vector<std::int64_t> Tallies() {
-  std::vector<std::int64_t> tallies;
+std::vector<WatchedFigure> Tallies() {
+  std::vector<WatchedFigure> tallies;
   for (int n = 1; n <= GameState.Nations.Count; ++n) {
-    for (std::int64_t tally :
-         {std::int64_t{GameState.OceanShipsSunk[n]}, std::int64_t{GameState.RiverShipsSunk[n]},
-          std::int64_t{GameState.ForagingLosses[n]}, std::int64_t{GameState.Casualties[n]},
-          std::int64_t{GameState.Prisoners[n]}, std::int64_t{GameState.MilitaryPoints[n]}})
-      tallies.push_back(tally);
+    const std::string of = " of nation " + std::to_string(n);
+    tallies.push_back({"ocean ships sunk" + of, GameState.OceanShipsSunk[n]});
+    tallies.push_back({"river ships sunk" + of, GameState.RiverShipsSunk[n]});
+    tallies.push_back({"foraging losses" + of, GameState.ForagingLosses[n]});
+    tallies.push_back({"casualties" + of, GameState.Casualties[n]});
+    tallies.push_back({"prisoners" + of, GameState.Prisoners[n]});
+    tallies.push_back({"military points" + of, GameState.MilitaryPoints[n]});
   }
   return tallies;
 }
 
 // The nations' stocks, which a wrap below zero would leave near the top of their range.
-std::vector<std::int64_t> Stocks() {
-  std::vector<std::int64_t> stocks;
+std::vector<WatchedFigure> Stocks() {
+  std::vector<WatchedFigure> stocks;
   for (int n = 1; n <= GameState.Nations.Count; ++n) {
     const TNationRec& nation = GameState.Nations[n];
+    const std::string of = " of nation " + std::to_string(n);
     for (int t = 1; t <= nation.Supplies.Count; ++t) {
-      stocks.push_back(nation.Supplies[t]);
-      stocks.push_back(nation.Cotton[t]);
+      const std::string in = of + " in theatre " + std::to_string(t);
+      stocks.push_back({"supplies" + in, nation.Supplies[t]});
+      stocks.push_back({"cotton" + in, nation.Cotton[t]});
     }
-    for (int w = 1; w <= nation.WeaponStock.Count; ++w) stocks.push_back(nation.WeaponStock[w]);
+    for (int w = 1; w <= nation.WeaponStock.Count; ++w)
+      stocks.push_back({"weapons " + std::to_string(w) + of, nation.WeaponStock[w]});
   }
   return stocks;
 }
@@ -196,14 +201,25 @@ TurnWatch::TurnWatch(RecordingBattleViews& views)
 }
 
 void TurnWatch::Look() {
-  for (int c = 1; c <= GameState.Corps.Count && c < static_cast<int>(landing_.size()); ++c) {
+  CountArrivals();
+  MarkVoyages();
+  WatchForWraps();
+}
+
+// Corps marked as sailing to land that are ashore, and fleets marked as
+// carrying cotton that hold its price instead, afloat.
+void TurnWatch::CountArrivals() {
+  for (int c = 1; c < static_cast<int>(landing_.size()); ++c) {
     const TCorps& corps = GameState.Corps[c];
     if (landing_[c] && !corps.IsFree() && corps.Stance != TCombatStance::Embarked) ++landings_;
   }
-  for (int f = 1; f <= GameState.Fleets.Count && f < static_cast<int>(cottonAboard_.size()); ++f) {
+  for (int f = 1; f < static_cast<int>(cottonAboard_.size()); ++f) {
     const TFleet& fleet = GameState.Fleets[f];
     if (cottonAboard_[f] != 0 && fleet.Status == 0 && fleet.Cotton == 0 && fleet.Supplies != 0) ++cottonRuns_;
   }
+}
+
+void TurnWatch::MarkVoyages() {
   landing_.assign(GameState.Corps.Count + 1, false);
   cottonAboard_.assign(GameState.Fleets.Count + 1, 0);
   for (int f = 1; f <= GameState.Fleets.Count; ++f) {
@@ -214,17 +230,20 @@ void TurnWatch::Look() {
       landing_[fleet.Corps] = true;
     if (fleet.Mission == TFleetMission::CottonRun) cottonAboard_[f] = fleet.Cotton;
   }
-  const std::vector<std::int64_t> tallies = Tallies();
+}
+
+void TurnWatch::WatchForWraps() {
+  const std::vector<WatchedFigure> tallies = Tallies();
   for (std::size_t i = 0; i < tallies.size(); ++i) {
-    if (tallies[i] < tallies_[i])
-      wraps_.push_back("tally " + std::to_string(i % 6) + " of nation " + std::to_string(i / 6 + 1) +
-                       " fell from " + std::to_string(tallies_[i]) + " to " + std::to_string(tallies[i]));
+    if (tallies[i].value < tallies_[i].value)
+      wraps_.push_back(tallies[i].name + " fell from " + std::to_string(tallies_[i].value) + " to " +
+                       std::to_string(tallies[i].value));
   }
-  const std::vector<std::int64_t> stocks = Stocks();
+  const std::vector<WatchedFigure> stocks = Stocks();
   for (std::size_t i = 0; i < stocks.size(); ++i) {
-    if (stocks[i] - stocks_[i] > kHalfTheRange)
-      wraps_.push_back("stock " + std::to_string(i) + " leapt from " + std::to_string(stocks_[i]) +
-                       " to " + std::to_string(stocks[i]));
+    if (stocks[i].value - stocks_[i].value > kHalfTheRange)
+      wraps_.push_back(stocks[i].name + " leapt from " + std::to_string(stocks_[i].value) + " to " +
+                       std::to_string(stocks[i].value));
   }
   tallies_ = tallies;
   stocks_ = stocks;

@@ -54,6 +54,11 @@ void WriteFiguresRow(std::ostream& out, const TurnFigures& figures);
 
 class RecordingBattleViews;
 
+struct WatchedFigure {
+  std::string name;  // "casualties of nation 2"
+  std::int64_t value = 0;
+};
+
 // Counts what happens in a turn that the game keeps no tally of, and watches
 // the stocks and tallies for a wrap. Look() after every phase and pass;
 // TakeTurn() at the end of the turn gives the turn's figures and starts the
@@ -69,14 +74,18 @@ class TurnWatch {
   std::vector<std::string> TakeWraps();
 
  private:
+  void CountArrivals();
+  void MarkVoyages();
+  void WatchForWraps();
+
   RecordingBattleViews& views_;
   // Corps aboard a fleet sailing to land them, and the cotton aboard each
   // fleet on a cotton run, when last looked at.
   std::vector<bool> landing_;
   std::vector<int> cottonAboard_;
   std::array<std::int64_t, 4> casualtiesBefore_{};  // [nation - 1]
-  std::vector<std::int64_t> tallies_;
-  std::vector<std::int64_t> stocks_;
+  std::vector<WatchedFigure> tallies_;
+  std::vector<WatchedFigure> stocks_;
   std::vector<std::string> wraps_;
   int landings_ = 0;
   int cottonRuns_ = 0;
