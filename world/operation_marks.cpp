@@ -40,13 +40,14 @@ bool IsCityOperationMark(int mark) {
 }
 
 void ClearStrayOperationMarks() {
+  // A free slot's mark is left over, and cleared when the slot is taken.
   for (int c = 1; c <= GameState.Corps.Count; ++c) {
     TCorps& corps = GameState.Corps[c];
-    if (!IsCorpsMissionOf(corps.AiMission, corps.Nation)) corps.AiMission = 0;
+    if (!corps.IsFree() && !IsCorpsMissionOf(corps.AiMission, corps.Nation)) corps.AiMission = 0;
   }
   for (int a = 1; a <= GameState.Armies.Count; ++a) {
     TArmy& army = GameState.Armies[a];
-    if (!IsArmyOrderOf(army.AiOrder, army.Nation)) army.AiOrder = 0;
+    if (!army.IsFree() && !IsArmyOrderOf(army.AiOrder, army.Nation)) army.AiOrder = 0;
   }
   for (int c = 1; c <= GameState.Cities.Count; ++c) {
     TCity& city = GameState.Cities[c];

@@ -12,5 +12,5 @@ bool IsCityOperationMark(int mark);
 
 // A loaded file's marks that no operation could have set are cleared, as are
 // landing marks on fleets that are not landings: a corps or army with a stray
-// mark would wait for an operation that never calls it.
+// mark would wait for an operation that never calls it. Free slots keep theirs.
 void ClearStrayOperationMarks();

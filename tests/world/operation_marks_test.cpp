@@ -49,6 +49,15 @@ TEST_P(OperationMarksTest, EachNationCarriesOnlyTheMarksItsOperationsGive) {
   ClearStrayOperationMarks();
   EXPECT_EQ(GameState.Corps[c].AiMission, mark.corpsMission ? mark.mark : 0) << "the loader keeps only these";
   EXPECT_EQ(GameState.Armies[a].AiOrder, mark.armyOrder ? mark.mark : 0);
+
+  // A slot freed with its mark keeps it: taking the slot clears it.
+  GameState.Corps[c].AiMission = static_cast<std::uint16_t>(mark.mark);
+  GameState.Corps[c].Inactive = 1;
+  GameState.Armies[a].AiOrder = static_cast<std::uint16_t>(mark.mark);
+  GameState.Armies[a].Nation = GameState.Armies[a].HqCity = 0;
+  ClearStrayOperationMarks();
+  EXPECT_EQ(GameState.Corps[c].AiMission, mark.mark);
+  EXPECT_EQ(GameState.Armies[a].AiOrder, mark.mark);
 }
 
 INSTANTIATE_TEST_SUITE_P(Marks, OperationMarksTest, ::testing::ValuesIn(kMarks),
