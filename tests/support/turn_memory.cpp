@@ -19,8 +19,10 @@ int DateOfGame() {
   return (GameState.Year * 13 + GameState.Month) * 32 + GameState.Day;
 }
 
+// A slot freed and taken again between two looks may hold a corps of the
+// same nation and ordinal, formed elsewhere; its commander tells them apart.
 int IdentityOf(const TCorps& corps) {
-  return corps.Nation * 256 + corps.Ordinal;
+  return (corps.Nation * 256 + corps.Ordinal) * 256 + corps.Leader;
 }
 
 bool IsCarried(const TCorps& corps) {

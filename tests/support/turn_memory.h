@@ -20,7 +20,7 @@ class TurnMemory {
   struct CorpsLook {
     bool active = false;
     bool carried = false;
-    int identity = 0;  // nation and ordinal: a freed slot may be taken by another corps
+    int identity = 0;  // nation, ordinal and commander: a freed slot may be taken by another corps
     int x = 0;
     int y = 0;
     std::array<int, 9> steps{};

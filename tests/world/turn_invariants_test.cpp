@@ -174,7 +174,7 @@ TEST_P(MarchTest, ACorpsGoesOnlyWhereItsRecordedStepsLeadUnlessCarried) {
 INSTANTIATE_TEST_SUITE_P(Marches, MarchTest, ::testing::ValuesIn(kMarches),
                          [](const auto& info) { return "Case" + std::to_string(info.index); });
 
-TEST_F(TurnInvariantsTest, MovesAreLeftUncheckedAcrossTurnsAndFreshRoutesAndForACorpsJustLanded) {
+TEST_F(TurnInvariantsTest, MovesAreLeftUncheckedAcrossTurnsFreshRoutesLandingsAndNewFormations) {
   const int c = AddCorpsOf(TNation::Union);
   TCorps& corps = GameState.Corps[c];
   corps.X = corps.Y = 30;
@@ -191,6 +191,10 @@ TEST_F(TurnInvariantsTest, MovesAreLeftUncheckedAcrossTurnsAndFreshRoutesAndForA
   memory.Check(findings);
   GameState.Day = 21;  // the next turn: the train and the orders came between
   corps.X = 40;
+  memory.Check(findings);
+  // Spent and formed again elsewhere, with the same ordinal, under a new commander.
+  corps.X = 12;
+  ++corps.Leader;
   memory.Check(findings);
   EXPECT_THAT(findings, IsEmpty());
 }
