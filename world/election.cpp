@@ -11,13 +11,15 @@
 
 namespace {
 
-// The Union and border states of the election map.
-constexpr std::array<ElectionFillPoint, 22> kFillPoints = {{
-    {1, {76, 94}},    {2, {57, 190}},   {3, {340, 102}},  {4, {357, 144}},  {5, {390, 113}},
-    {6, {400, 170}},  {7, {445, 120}},  {8, {435, 170}},  {9, {470, 167}},  {10, {530, 140}},
-    {11, {550, 116}}, {12, {580, 100}}, {13, {566, 90}},  {14, {595, 70}},  {15, {580, 115}},
-    {16, {586, 122}}, {17, {577, 124}}, {18, {560, 152}}, {19, {370, 200}}, {20, {450, 200}},
-    {32, {540, 162}}, {33, {555, 169}},
+// The Union and border states of the election map, each point the spot of the state
+// farthest from its borders. Michigan has one on each peninsula, and Maryland one
+// west of the narrows at Hancock, which the map draws too thin to pass.
+constexpr std::array<ElectionFillPoint, 24> kFillPoints = {{
+    {1, {83, 120}},   {2, {91, 207}},   {3, {288, 78}},   {4, {292, 139}},  {5, {318, 99}},
+    {6, {322, 163}},  {7, {355, 119}},  {7, {339, 81}},   {8, {344, 170}},  {9, {365, 166}},
+    {10, {419, 157}}, {11, {471, 92}},  {12, {546, 83}},  {13, {519, 64}},  {14, {572, 61}},
+    {15, {523, 106}}, {16, {556, 126}}, {17, {515, 130}}, {18, {469, 160}}, {19, {302, 192}},
+    {20, {358, 204}}, {32, {420, 199}}, {32, {393, 186}}, {33, {453, 223}},
 }};
 
 constexpr int kRollBound = 500;

@@ -5,8 +5,9 @@
 #include <functional>
 #include <span>
 
-// Where the election map colours a state, in the picture's pixels. Only the
-// states with a point on the map take part in the vote.
+// Where the election map colours a state, in the picture's pixels; a state the
+// water cuts in two has a point in each part. Only the states with a point on
+// the map take part in the vote.
 struct ElectionPoint {
   int X = 0;
   int Y = 0;

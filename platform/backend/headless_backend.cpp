@@ -1,6 +1,12 @@
 #include "platform/backend/headless_backend.h"
 
+#include <cxxabi.h>
+
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <typeinfo>
 
 #include "platform/components/control.h"
 #include "platform/components/shift_state.h"
@@ -9,6 +15,31 @@
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
 #include "platform/input/mouse.h"
+
+namespace {
+
+// The form's class as its source names it, without namespaces.
+std::string ClassName(const TForm& form) {
+  const char* mangled = typeid(form).name();
+  int status = 0;
+  const std::unique_ptr<char, decltype(&std::free)> demangled(
+      abi::__cxa_demangle(mangled, nullptr, nullptr, &status), &std::free);
+  const std::string name = status == 0 ? demangled.get() : mangled;
+  const auto scope = name.rfind("::");
+  return scope == std::string::npos ? name : name.substr(scope + 2);
+}
+
+// Test programs run in parallel append to one log: each line goes out in one
+// write to a file opened for appending, so lines never interleave.
+void LogDialog(const char* event, const TForm& form) {
+  const char* path = std::getenv("GRAYMARCH_DIALOG_LOG");
+  if (path == nullptr || *path == 0) return;
+  const std::string line = std::string(event) + " " + ClassName(form) + " " +
+                           (form.Name().empty() ? "-" : form.Name()) + "\n";
+  std::ofstream(path, std::ios::app) << line << std::flush;
+}
+
+}  // namespace
 
 bool THeadlessBackend::PollEvent(TInputEvent& event) {
   if (events_.empty()) return false;
@@ -28,8 +59,13 @@ void THeadlessBackend::Present(const TBitmap& frame) {
 }
 
 void THeadlessBackend::FormBecameModal(TForm& form) {
+  LogDialog("opened", form);
   ++modal_count_;
   if (modal_hook_) modal_hook_(form);
+}
+
+void THeadlessBackend::ModalEnded(TForm& form) {
+  LogDialog("closed", form);
 }
 
 void THeadlessBackend::ModalStalled(TForm& form) {

@@ -41,6 +41,8 @@ class TBackend {
   virtual void SetCursorShape(TCursor /*cursor*/) {}
   // Called each time a form becomes modal, before its loop starts.
   virtual void FormBecameModal(TForm& /*form*/) {}
+  // Called when a modal form's loop ends with its result, before it hides.
+  virtual void ModalEnded(TForm& /*form*/) {}
   // Called when a modal form waits for input that can never come.
   virtual void ModalStalled(TForm& form) = 0;
 };

@@ -152,6 +152,7 @@ TModalResult TForm::ShowModal() {
     if (modal_result_ != mrNone && CloseQueryOnResult()) break;
     Application.HandleMessage(this);
   }
+  Application.Backend().ModalEnded(*this);
   return modal_result_;
 }
 

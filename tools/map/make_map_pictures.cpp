@@ -1,14 +1,17 @@
 // make_map_pictures DATA_FOLDER OUTPUT_FOLDER
-// Checks the map of data/map/ and draws NEWMAP.BMP and GMRSMALL.BMP into the output folder.
+// Checks the map of data/map/ (its layers and its drawn rivers) and draws NEWMAP.BMP and
+// GMRSMALL.BMP into the output folder.
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <iostream>
+#include <iterator>
 
 #include "platform/graphics/bitmap.h"
 #include "tools/map/map_checker.h"
 #include "tools/map/map_labels.h"
 #include "tools/map/map_picture.h"
+#include "tools/map/river_checks.h"
 
 namespace {
 
@@ -38,8 +41,9 @@ int main(int argc, char** argv) {
   const std::filesystem::path output = argv[2];
   try {
     const MapArt art = ReadMapArt(data);
-    const auto faults = CheckMap(BuildMapRecord(art.Layers, 1861), 1861, art.Cities,
-                                 ReadHexSides(data / "water-sides.txt"));
+    auto faults = CheckMap(BuildMapRecord(art.Layers, 1861), 1861, art.Cities,
+                           ReadHexSides(data / "water-sides.txt"));
+    std::ranges::move(CheckRiverLines(art), std::back_inserter(faults));
     for (const auto& fault : faults) std::cerr << "map: " << fault << '\n';
     if (!faults.empty()) return 1;
     std::filesystem::create_directories(output);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 
+#include "tools/map/ground_edges.h"
 #include "tools/map/map_ornaments.h"
 #include "tools/map/map_palette.h"
 #include "tools/map/terrain_marks.h"
@@ -138,11 +139,25 @@ void PaintBorders(Picture& picture, Coverage& scratch, const MapArt& art) {
   }
 }
 
-void PaintRivers(Picture& picture, Coverage& scratch, const MapArt& art) {
+float RiverWidth(const TaggedLine& river) {
   constexpr float kWidths[] = {0, 1.0f, 1.6f, 2.5f};
+  return kWidths[std::clamp(river.Tags[0], 1, 3)];
+}
+
+Polyline RiverCourse(const TaggedLine& river) {
+  return Smoothed(river.Points, 2);
+}
+
+Polyline RailwayCourse(const TaggedLine& railway) {
+  return Smoothed(railway.Points, 1.5f);
+}
+
+constexpr float kTieHalf = 2.2f;
+constexpr float kCityMarkWidth = 10;
+
+void PaintRivers(Picture& picture, Coverage& scratch, const MapArt& art) {
   for (const auto& river : art.Rivers) {
-    const int width = std::clamp(river.Tags[0], 1, 3);
-    StrokeLine(scratch, Smoothed(river.Points, 2), kWidths[width]);
+    StrokeLine(scratch, RiverCourse(river), RiverWidth(river));
     picture.BlendStroke(scratch, palette::kRiver, 0.95f);
   }
 }
@@ -151,9 +166,8 @@ void PaintRivers(Picture& picture, Coverage& scratch, const MapArt& art) {
 // war are drawn broken.
 void PaintRailways(Picture& picture, Coverage& scratch, const MapArt& art) {
   constexpr float kTieEvery = 5;
-  constexpr float kTieHalf = 2.2f;
   for (const auto& railway : art.Railways) {
-    const Polyline line = Smoothed(railway.Points, 1.5f);
+    const Polyline line = RailwayCourse(railway);
     const bool wartime = railway.Tags[0] > 1861;
     StrokeLine(scratch, line, 1.3f, wartime ? Dashes{4, 3} : Dashes{});
     float carried = 0;
@@ -175,13 +189,29 @@ void PaintRailways(Picture& picture, Coverage& scratch, const MapArt& art) {
 void PaintCities(Picture& picture, Coverage& scratch, const MapArt& art) {
   for (const auto& city : art.Cities) {
     const PointF mark{static_cast<float>(city.MarkX), static_cast<float>(city.MarkY)};
-    StrokeLine(scratch, {mark}, 10.0f);
+    StrokeLine(scratch, {mark}, kCityMarkWidth);
     picture.BlendStroke(scratch, palette::kPaper, 0.6f);
     StrokeLine(scratch, {mark}, 7.5f);
     picture.BlendStroke(scratch, palette::kCityRing);
     StrokeLine(scratch, {mark}, 5.0f);
     picture.BlendStroke(scratch, palette::kCityFill);
   }
+}
+
+// Where the ground's marks must leave the paper bare, so that rivers, railways and cities
+// read clearly through the forests and hills: each line and mark with a margin around it.
+Coverage KeepClear(const MapArt& art) {
+  constexpr float kMargin = 4;
+  Coverage clear(kMapPictureWidth, kMapPictureHeight);
+  for (const auto& river : art.Rivers)
+    StrokeLine(clear, RiverCourse(river), RiverWidth(river) + kMargin);
+  for (const auto& railway : art.Railways)
+    StrokeLine(clear, RailwayCourse(railway), 2 * kTieHalf + kMargin);
+  for (const auto& city : art.Cities) {
+    StrokeLine(clear, {{static_cast<float>(city.MarkX), static_cast<float>(city.MarkY)}},
+               kCityMarkWidth + kMargin);
+  }
+  return clear;
 }
 
 }  // namespace
@@ -191,7 +221,7 @@ Picture PaintMapPicture(const MapArt& art) {
   Coverage scratch(picture.Width(), picture.Height());
   const Coverage land = PaintLand(picture, art);
   PaintWater(picture, land);
-  DrawTerrainMarks(picture, scratch, land, art.Layers);
+  DrawTerrainMarks(picture, scratch, PlaceTerrainMarks(art.Layers, land, KeepClear(art)));
   PaintBorders(picture, scratch, art);
   PaintRivers(picture, scratch, art);
   PaintRailways(picture, scratch, art);
@@ -211,9 +241,45 @@ constexpr Rgb kMinimapColours[] = {{74, 118, 160}, {206, 196, 136}, {70, 112, 60
                                    {162, 140, 92}, {140, 164, 100}};
 constexpr Rgb kMinimapOutOfPlay{168, 162, 150};
 
-Rgb MinimapColour(char terrain, char state) {
-  if (terrain == '3' && state == '.') return kMinimapOutOfPlay;
+char LayerAt(const LayerGrid& layer, THexPos hex) {
+  return layer[hex.Y - 1][hex.X - 1];
+}
+
+Rgb MinimapColour(const MapLayers& layers, THexPos hex) {
+  const char terrain = LayerAt(layers.Terrain, hex);
+  if (terrain == '3' && LayerAt(layers.State, hex) == '.') return kMinimapOutOfPlay;
   return kMinimapColours[terrain - '0'];
+}
+
+// Water, cities and the land outside the war keep their hexes exactly; only the kinds of
+// ground run into each other.
+bool IsGround(const MapLayers& layers, THexPos hex) {
+  const char terrain = LayerAt(layers.Terrain, hex);
+  return terrain != '0' && terrain != '4' && (terrain != '3' || LayerAt(layers.State, hex) != '.');
+}
+
+// A hex of ground shows the ground of the map picture over its box and a little around it, so
+// where two grounds meet both pixels take a share of each along the same wandering edge; a hex
+// with only its own kind within two hexes keeps its colour.
+Rgb MinimapHexColour(const MapLayers& layers, THexPos hex) {
+  const Rgb own = MinimapColour(layers, hex);
+  if (!IsGround(layers, hex)) return own;
+  constexpr float kMargin = kHexBoxPixels / 4;
+  constexpr int kLooks = 9;
+  constexpr float kStep = (kHexBoxPixels + 2 * kMargin) / kLooks;
+  const float left = (hex.X - 1) * kHexBoxPixels - kMargin;
+  const float top =
+      (hex.Y - 1) * kHexBoxPixels + (hex.X % 2 == 0 ? kHexBoxPixels / 2 : 0) - kMargin;
+  Rgb sum;
+  for (int j = 0; j < kLooks; ++j) {
+    for (int i = 0; i < kLooks; ++i) {
+      const auto there = GroundHexAt({left + (i + 0.5f) * kStep, top + (j + 0.5f) * kStep});
+      const Rgb c = there && IsGround(layers, *there) ? MinimapColour(layers, *there) : own;
+      sum = {sum.R + c.R, sum.G + c.G, sum.B + c.B};
+    }
+  }
+  constexpr float kShare = 1.0f / (kLooks * kLooks);
+  return {sum.R * kShare, sum.G * kShare, sum.B * kShare};
 }
 
 }  // namespace
@@ -221,10 +287,9 @@ Rgb MinimapColour(char terrain, char state) {
 Picture PaintMinimap(const MapLayers& layers) {
   Picture picture(TMapRecord::Columns, TMapRecord::Rows, {});
   for (int y = 1; y <= TMapRecord::Rows; ++y) {
-    for (int x = 1; x <= TMapRecord::Columns; ++x) {
+    for (int x = 1; x <= TMapRecord::Columns; ++x)
       picture.At(x - 1, y - 1) =
-          MinimapColour(layers.Terrain[y - 1][x - 1], layers.State[y - 1][x - 1]);
-    }
+          MinimapHexColour(layers, {static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y)});
   }
   return picture;
 }

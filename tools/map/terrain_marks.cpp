@@ -1,20 +1,21 @@
 #include "tools/map/terrain_marks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
-#include "tools/map/map_art.h"
+#include "tools/map/ground_edges.h"
 #include "tools/map/map_palette.h"
 
 namespace {
-
-enum class Ground { Bare, Woods, Forest, Hills, Mountains, HighMountains, Swamp, DeepSwamp };
 
 // The swamps of class 5 lie in the river bottoms and along the Gulf and the Tidewater; the
 // rest of the class is mountain.
 bool IsSwampHex(int x, int y) {
   return y >= 27 || (x <= 22 && y >= 22) || (x == 54 && y == 20);
 }
+
+}  // namespace
 
 Ground GroundOf(const MapLayers& layers, int x, int y) {
   const char terrain = layers.Terrain[y - 1][x - 1];
@@ -36,20 +37,12 @@ Ground GroundOf(const MapLayers& layers, int x, int y) {
   }
 }
 
-// A fixed sequence per hex, so the picture is the same at every build.
-class HexRandom {
- public:
-  HexRandom(int x, int y) : state_(static_cast<std::uint32_t>(x * 7919 + y * 104729 + 1)) {}
-  float Next() {
-    state_ ^= state_ << 13;
-    state_ ^= state_ >> 17;
-    state_ ^= state_ << 5;
-    return static_cast<float>(state_ % 10000) / 10000.0f;
-  }
+Ground GroundAt(const MapLayers& layers, PointF p) {
+  const auto hex = GroundHexAt(p);
+  return hex ? GroundOf(layers, hex->X, hex->Y) : Ground::Bare;
+}
 
- private:
-  std::uint32_t state_;
-};
+namespace {
 
 void Tree(Picture& picture, Coverage& scratch, PointF p, float radius, Rgb colour) {
   StrokeLine(scratch, {{p.X, p.Y - 0.5f}, {p.X, p.Y + 1.8f}}, 0.8f);
@@ -94,19 +87,6 @@ void Tuft(Picture& picture, Coverage& scratch, PointF p, float size) {
   picture.BlendStroke(scratch, palette::kMarsh, 0.8f);
 }
 
-struct Scatter {
-  int Count;
-  float Size;
-};
-
-// How many marks of what size each kind of ground gets per hex, in the order of Ground.
-constexpr Scatter kScatter[] = {{0, 0},    {3, 1.6f}, {9, 1.9f}, {3, 4.5f},
-                                {3, 5.5f}, {5, 6.5f}, {4, 3.5f}, {7, 3.5f}};
-
-Scatter ScatterOf(Ground ground) {
-  return kScatter[static_cast<int>(ground)];
-}
-
 void DrawMark(Picture& picture, Coverage& scratch, Ground ground, PointF p, float size) {
   switch (ground) {
     case Ground::Woods:
@@ -126,33 +106,100 @@ void DrawMark(Picture& picture, Coverage& scratch, Ground ground, PointF p, floa
   }
 }
 
-// A mark stands only where the ground under all of it is land.
-bool OnLand(const Coverage& land, PointF p, float size) {
-  for (float dx : {-size, 0.0f, size}) {
-    for (float dy : {-size, 0.0f, size * 0.4f}) {
-      if (land.At(static_cast<int>(p.X + dx), static_cast<int>(p.Y + dy)) < 0.99f) return false;
+// How thickly each kind of ground is set with marks: one candidate to a cell of this many
+// pixels (a hex box is 28), and the size of its marks, in the order of Ground.
+struct Scatter {
+  float Cell;
+  float Size;
+};
+constexpr Scatter kScatter[] = {{0, 0},     {16, 1.6f},    {9.5f, 1.9f}, {16, 4.5f},
+                                {16, 5.5f}, {12.5f, 6.5f}, {14, 3.5f},   {10.5f, 3.5f}};
+
+// Marks thin out over about this distance inside the edge of their ground.
+constexpr float kEdgeFade = 10;
+
+// The share of the points around p, kEdgeFade away, that show the same ground: about a half
+// on an edge, one well inside.
+float Depth(const MapLayers& layers, PointF p, Ground ground) {
+  int same = 0;
+  constexpr int kLooks = 8;
+  for (int i = 0; i < kLooks; ++i) {
+    const float a = 6.2831853f * i / kLooks;
+    same +=
+        GroundAt(layers, {p.X + kEdgeFade * std::cos(a), p.Y + kEdgeFade * std::sin(a)}) == ground;
+  }
+  return static_cast<float>(same) / kLooks;
+}
+
+// How far above its foot a mark's ink reaches, in sizes: a tree's crown stands on its trunk.
+float InkAbove(Ground ground) {
+  switch (ground) {
+    case Ground::Woods:
+    case Ground::Forest:
+      return 2;
+    case Ground::Mountains:
+    case Ground::HighMountains:
+      return 1.15f;
+    default:
+      return 1;
+  }
+}
+
+// Points from one end to the other no further apart than the narrowest line a mark must miss.
+std::vector<float> Steps(float from, float to) {
+  constexpr float kLookEvery = 2.5f;
+  const int n = static_cast<int>(std::ceil((to - from) / kLookEvery));
+  std::vector<float> steps;
+  for (int k = 0; k <= n; ++k) steps.push_back(from + (to - from) * k / std::max(n, 1));
+  return steps;
+}
+
+// A mark stands only where all the ground under its ink is land and no line or city is drawn.
+bool StandsClear(const TerrainMark& mark, const Coverage& land, const Coverage& keepClear) {
+  const PointF foot = mark.At;
+  for (float py : Steps(foot.Y - mark.Size * InkAbove(mark.Kind), foot.Y + mark.Size * 0.4f)) {
+    for (float px : Steps(foot.X - mark.Size, foot.X + mark.Size)) {
+      const int ix = static_cast<int>(px), iy = static_cast<int>(py);
+      if (land.At(ix, iy) < 0.99f || keepClear.At(ix, iy) > 0) return false;
     }
   }
   return true;
 }
 
-}  // namespace
-
-void DrawTerrainMarks(Picture& picture, Coverage& scratch, const Coverage& land,
-                      const MapLayers& layers) {
-  constexpr float kSpread = 13;
-  for (int y = 1; y <= TMapRecord::Rows; ++y) {
-    for (int x = 1; x <= TMapRecord::Columns; ++x) {
-      const Ground ground = GroundOf(layers, x, y);
-      const Scatter scatter = ScatterOf(ground);
-      HexRandom random(x, y);
-      const PointF centre = HexCentrePixel(x, y);
-      for (int i = 0; i < scatter.Count; ++i) {
-        const PointF p{centre.X + (random.Next() * 2 - 1) * kSpread,
-                       centre.Y + (random.Next() * 2 - 1) * kSpread};
-        const float size = scatter.Size * (0.8f + 0.4f * random.Next());
-        if (OnLand(land, p, size)) DrawMark(picture, scratch, ground, p, size);
-      }
+// One candidate in each cell of a staggered grid, shaken within its cell so the marks lie
+// evenly but in no visible rows; a candidate on its own ground stays with a chance that falls
+// toward the ground's edge.
+void ScatterMarks(std::vector<TerrainMark>& marks, const MapLayers& layers, const Coverage& land,
+                  const Coverage& keepClear, Ground ground) {
+  const auto [cell, size] = kScatter[static_cast<int>(ground)];
+  const auto seed = static_cast<std::uint32_t>(ground) * 4;
+  for (int j = 0; j * cell < land.Height(); ++j) {
+    for (int i = 0; i * cell < land.Width(); ++i) {
+      const float stagger = j % 2 == 0 ? 0.25f : 0.75f;
+      const PointF p{(i + stagger + 0.9f * (HashUnit(i, j, seed) - 0.5f)) * cell,
+                     (j + 0.5f + 0.9f * (HashUnit(i, j, seed + 1) - 0.5f)) * cell};
+      if (GroundAt(layers, p) != ground) continue;
+      const float depth = Depth(layers, p, ground);
+      if (HashUnit(i, j, seed + 2) >= depth * depth) continue;
+      const TerrainMark mark{p, size * (0.8f + 0.4f * HashUnit(i, j, seed + 3)), ground};
+      if (StandsClear(mark, land, keepClear)) marks.push_back(mark);
     }
   }
+}
+
+}  // namespace
+
+std::vector<TerrainMark> PlaceTerrainMarks(const MapLayers& layers, const Coverage& land,
+                                           const Coverage& keepClear) {
+  std::vector<TerrainMark> marks;
+  for (int kind = 1; kind < static_cast<int>(std::size(kScatter)); ++kind) {
+    ScatterMarks(marks, layers, land, keepClear, static_cast<Ground>(kind));
+  }
+  // Drawn from the top down, a nearer mark overlaps the one behind it as in an engraving.
+  std::ranges::stable_sort(marks, {}, [](const TerrainMark& m) { return m.At.Y; });
+  return marks;
+}
+
+void DrawTerrainMarks(Picture& picture, Coverage& scratch, const std::vector<TerrainMark>& marks) {
+  for (const auto& mark : marks) DrawMark(picture, scratch, mark.Kind, mark.At, mark.Size);
 }

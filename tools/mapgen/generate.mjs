@@ -13,8 +13,9 @@ import {
 import { borderRiverLines } from './lib/rivers.mjs';
 import { readOverlay, applyOverlay } from './lib/overlay.mjs';
 import {
-  landLines, lakeLines, borderLines, riverLines, railwayLines, cityMark,
+  landLines, lakeLines, borderLines, riverCourses, riverLines, railwayLines, cityMarks,
 } from './lib/lines.mjs';
+import { electionLines } from './lib/election.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const dataDir = path.join(here, 'data');
@@ -88,8 +89,10 @@ write('sides.txt', grid((x, y) => {
   return x < COLUMNS ? `${s} ` : s;
 }));
 write('water-sides.txt', lines(crossings.map((c) => c.join(','))));
+const rivers = riverCourses(stretches, features);
+const marks = cityMarks(cities, rivers);
 write('cities.txt', lines(cities.map((c) => {
-  const [px, py] = cityMark(c);
+  const [px, py] = marks.get(c.number);
   return [c.number, c.x, c.y, c.state, c.seaPort, c.riverPort, px.toFixed(1), py.toFixed(1), c.name]
     .join(' ');
 })));
@@ -97,8 +100,9 @@ const land = landLines(geography);
 write('lines/land.txt', lines(land.lines));
 write('lines/lakes.txt', lines(lakeLines(geography, land)));
 write('lines/borders.txt', lines(borderLines(geography)));
-write('lines/rivers.txt', lines(riverLines(stretches, features)));
-write('lines/railways.txt', lines(railwayLines(railways, cities)));
+write('lines/rivers.txt', lines(riverLines(rivers)));
+write('lines/railways.txt', lines(railwayLines(railways, cities, marks)));
+write('lines/election-states.txt', lines(electionLines(geography)));
 
 let landHexes = 0;
 forEachHex((x, y) => { if (layers.terrain.get(x, y)) landHexes++; });

@@ -1,5 +1,6 @@
 #include "tools/sprites/counter_art.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -14,6 +15,7 @@ constexpr TColor kIron = RGB(88, 92, 100);
 constexpr TColor kFlame = RGB(255, 140, 0);
 constexpr TColor kBlaze = RGB(255, 226, 64);
 constexpr TColor kArrowRed = RGB(168, 16, 16);
+constexpr TColor kEnsignRed = RGB(200, 16, 46);
 
 void Fill(TCanvas& canvas, const TRect& rect, TColor colour) {
   canvas.Brush.Color = colour;
@@ -84,15 +86,35 @@ void Tricolour(TCanvas& canvas, const TRect& rect) {
   Fill(canvas, {rect.Right - third, rect.Top, rect.Right, rect.Bottom}, RGB(206, 17, 38));
 }
 
-void RedEnsign(TCanvas& canvas, const TRect& rect) {
-  Fill(canvas, rect, RGB(200, 16, 46));
-  const TRect canton{rect.Left, rect.Top, rect.Left + rect.Width() / 2,
-                     rect.Top + rect.Height() / 2 + 1};
+// The crosses of the Union flag reduced to single pixels: a red cross through
+// the middle, white beside its upright, and a white saltire from the corners
+// on a blue field. The canton has an odd size each way, so the cross has a
+// middle row and column to sit on.
+void UnionJack(TCanvas& canvas, const TRect& canton) {
   Fill(canvas, canton, RGB(1, 33, 105));
-  const int middle_x = (canton.Left + canton.Right) / 2;
-  const int middle_y = (canton.Top + canton.Bottom) / 2;
-  Line(canvas, {middle_x, canton.Top}, {middle_x, canton.Bottom}, clWhite);
-  Line(canvas, {canton.Left, middle_y}, {canton.Right, middle_y}, clWhite);
+  const int half_width = canton.Width() / 2;
+  const int half_height = canton.Height() / 2;
+  for (int y = canton.Top; y < canton.Bottom; ++y) {
+    for (int x = canton.Left; x < canton.Right; ++x) {
+      const int dx = std::abs(x - canton.Left - half_width);
+      const int dy = std::abs(y - canton.Top - half_height);
+      // How far the pixel lies off the diagonal, in units of the longer half.
+      const int off_diagonal = 2 * std::abs(dx * half_height - dy * half_width);
+      if (dx == 0 || dy == 0) {
+        canvas.SetPixel(x, y, kEnsignRed);
+      } else if (dx == 1 || off_diagonal < std::max(half_width, half_height)) {
+        canvas.SetPixel(x, y, clWhite);
+      }
+    }
+  }
+}
+
+// The canton fills the upper half inside the flag's frame, as long again as
+// it is high like the Union flag itself.
+void RedEnsign(TCanvas& canvas, const TRect& rect) {
+  Fill(canvas, rect, kEnsignRed);
+  const int height = ((rect.Height() - 2) / 2) | 1;
+  UnionJack(canvas, TRect::Bounds(rect.Left + 1, rect.Top + 1, 2 * height - 1, height));
 }
 
 void Flag(TCanvas& canvas, const TRect& rect, int nation) {
@@ -129,7 +151,7 @@ void FormationBase(TCanvas& canvas, const SpriteCell& cell, const char* size_mar
 void Corps(TCanvas& canvas, const SpriteCell& cell) {
   FormationBase(canvas, cell, "XXX");
   // American corps carry their number here; the European ones show their colours.
-  Flag(canvas, {5, 8, 18, 17}, cell.nation);
+  Flag(canvas, {3, 7, 20, 18}, cell.nation);
 }
 
 void Division(TCanvas& canvas, const SpriteCell& cell) {
@@ -163,7 +185,6 @@ void Fleet(TCanvas& canvas, const SpriteCell& cell) {
   Fill(canvas, {0, 0, width, 11}, NationColour(cell.nation));
   Fill(canvas, {0, 11, width, 17}, kSky);
   Fill(canvas, {0, 17, width, cell.rect.Height()}, kSeaBlue);
-  if (cell.nation > 2) Flag(canvas, {3, 2, 12, 8}, cell.nation);
   if (cell.value == 2) {
     // A river ironclad: a sloping casemate and a tall stack on a low hull.
     Shape(canvas, {{2, 16}, {20, 16}, {18, 19}, {4, 19}}, kInk, kInk);
@@ -178,13 +199,15 @@ void Fleet(TCanvas& canvas, const SpriteCell& cell) {
     Fill(canvas, {12, 11, 15, 14}, clWhite);
     Fill(canvas, {10, 12, 12, 15}, kIron);
   }
+  // The European fleets fly their ensign large above the ship.
+  if (cell.nation > 2) Flag(canvas, {1, 0, 16, 11}, cell.nation);
 }
 
 void CorpsOrdinal(TCanvas& canvas, const SpriteCell& cell) {
   const TRect whole{0, 0, cell.rect.Width(), cell.rect.Height()};
   if (cell.nation == 1) {
     Fill(canvas, whole, kUnionBlue);
-    DrawPixelTextCentred(canvas, whole, RomanNumeral(cell.value), clWhite);
+    DrawPixelTextCentred(canvas, whole, RomanNumeral(cell.value), clWhite, PixelFace::kRoman);
   } else {
     Fill(canvas, whole, RGB(206, 200, 186));
     Frame(canvas, whole, RGB(180, 24, 32));
@@ -229,9 +252,19 @@ TPoint NeighbourStep(int direction) {
   return kSteps[direction - 1];
 }
 
-// The arrow is measured at each pixel's centre along and across its heading,
-// which keeps the slanting arrows as clean as the upright ones.
+// Whether a point, measured along and across the arrow's heading from the
+// cell's centre, lies on the shaft or the head.
+bool OnArrow(double forward, double across) {
+  constexpr double kTail = -5.0, kNeck = 0.5, kTip = 5.5, kShaft = 1.0, kBarb = 4.5;
+  across = std::abs(across);
+  if (forward >= kTail && forward < kNeck) return across <= kShaft;
+  return forward >= kNeck && forward <= kTip && across <= kBarb * (kTip - forward) / (kTip - kNeck);
+}
+
+// Each pixel takes the share of it the arrow covers, so the slanting arrows,
+// whose edges cross pixels at every angle, stay as smooth as the upright ones.
 void Arrow(TCanvas& canvas, const SpriteCell& cell) {
+  constexpr int kSamples = 8;
   const int width = cell.rect.Width();
   const int height = cell.rect.Height();
   Fill(canvas, {0, 0, width, height}, kParchment);
@@ -239,17 +272,19 @@ void Arrow(TCanvas& canvas, const SpriteCell& cell) {
   const double length = std::hypot(step.X, step.Y);
   const double ux = step.X / length;
   const double uy = step.Y / length;
-  constexpr double kTail = -5.0, kNeck = 0.5, kTip = 5.5, kShaft = 1.3, kBarb = 4.2;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      const double dx = x + 0.5 - width / 2.0;
-      const double dy = y + 0.5 - height / 2.0;
-      const double forward = dx * ux + dy * uy;
-      const double across = std::abs(dy * ux - dx * uy);
-      const bool shaft = forward >= kTail && forward < kNeck && across <= kShaft;
-      const bool head = forward >= kNeck && forward <= kTip &&
-                        across <= kBarb * (kTip - forward) / (kTip - kNeck);
-      if (shaft || head) canvas.SetPixel(x, y, kArrowRed);
+      int covered = 0;
+      for (int j = 0; j < kSamples; ++j) {
+        for (int i = 0; i < kSamples; ++i) {
+          const double dx = x + (i + 0.5) / kSamples - width / 2.0;
+          const double dy = y + (j + 0.5) / kSamples - height / 2.0;
+          covered += OnArrow(dx * ux + dy * uy, dy * ux - dx * uy);
+        }
+      }
+      if (covered > 0) {
+        canvas.SetPixel(x, y, Blend(kParchment, kArrowRed, covered / double(kSamples * kSamples)));
+      }
     }
   }
 }

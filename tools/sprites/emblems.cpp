@@ -108,13 +108,38 @@ void Rail(EmblemPen& pen) {
   pen.Stroke({82, 98}, {56, 12}, 4);
 }
 
+// A masonry coastal fort of the war: a low battered wall of brick with two
+// tiers of gun embrasures, guns on the parapet and the flag flying over the
+// middle, standing in the water of its harbour.
 void Fort(EmblemPen& pen) {
-  pen.Block({20, 34}, {80, 96});
-  for (double u : {20.0, 36.0, 52.0, 68.0}) pen.Block({u, 22}, {u + 12, 36});
-  pen.Disc({38, 64}, {62, 90}, true);
-  pen.Block({38, 78}, {62, 97}, true);
-  pen.Stroke({50, 22}, {50, 2}, 2);
-  pen.Shape({{51, 2}, {72, 8}, {51, 14}});
+  for (double v : {88.0, 95.0}) {
+    for (double u = 8; u < 86; u += 12) {
+      pen.Stroke({u, v}, {u + 6, v - 3}, 2.5);
+      pen.Stroke({u + 6, v - 3}, {u + 12, v}, 2.5);
+    }
+  }
+  // Two faces meet at the salient: the one seen square, and a shorter one
+  // running back from it, lower as it recedes.
+  pen.Shape({{4, 78}, {30, 84}, {30, 52}, {6, 54}});
+  pen.Shape({{30, 84}, {96, 84}, {92, 56}, {30, 52}});
+  pen.Block({30, 48}, {94, 56});
+  pen.Shape({{6, 51}, {30, 48}, {30, 53}, {6, 55}});
+  pen.Stroke({30, 50}, {30, 84}, 1.5, true);
+  for (double u = 10; u < 28; u += 6) {
+    const double drop = (30 - u) / 8;
+    pen.Block({u, 62 - drop / 2}, {u + 2.5, 66 - drop / 2}, true);
+    pen.Block({u, 72 - drop}, {u + 2.5, 76 - drop}, true);
+  }
+  for (double u = 36; u < 90; u += 8) {
+    pen.Block({u, 61}, {u + 4, 66}, true);
+    pen.Block({u, 72}, {u + 4, 77}, true);
+  }
+  pen.Stroke({30, 57}, {93, 57}, 1.2, true);
+  for (double u : {14.0, 72.0}) pen.Stroke({u, 48}, {u + 10, 41}, 3.5);
+  pen.Stroke({50, 48}, {50, 6}, 2.5);
+  pen.Shape({{51, 6}, {64, 4}, {80, 8}, {80, 28}, {64, 24}, {51, 26}});
+  for (double v : {14.0, 20.0}) pen.Stroke({60, v - 1}, {79, v + 1}, 2, true);
+  pen.Block({52, 8}, {60, 16}, true);
 }
 
 void Torch(EmblemPen& pen) {
@@ -131,15 +156,58 @@ void Flag(EmblemPen& pen) {
   pen.Block({21, 10}, {40, 28}, true);
 }
 
-void Wreath(EmblemPen& pen) {
-  constexpr int kLeaves = 18;
-  for (int leaf = 0; leaf < kLeaves; ++leaf) {
-    const double angle = 2 * std::numbers::pi * leaf / kLeaves;
-    if (std::abs(angle - std::numbers::pi) < 0.4) continue;  // the ribbon's gap at the foot
-    const GridPoint centre{50 + 38 * std::sin(angle), 50 - 38 * std::cos(angle)};
-    pen.Disc({centre.u - 8, centre.v - 6}, {centre.u + 8, centre.v + 6});
+// A laurel leaf: pointed at both ends, widest in the middle, with its rib.
+void Leaf(EmblemPen& pen, GridPoint base, double angle, double length, double width) {
+  const GridPoint along{std::sin(angle), -std::cos(angle)};
+  const GridPoint side{-along.v, along.u};
+  constexpr int kSteps = 6;
+  std::vector<GridPoint> outline;
+  for (int flank : {1, -1}) {
+    for (int i = 0; i <= kSteps; ++i) {
+      const double t = flank > 0 ? double(i) / kSteps : 1 - double(i) / kSteps;
+      const double bulge = flank * width / 2 * std::sin(std::numbers::pi * t);
+      outline.push_back({base.u + along.u * length * t + side.u * bulge,
+                         base.v + along.v * length * t + side.v * bulge});
+    }
   }
-  pen.Shape({{38, 86}, {62, 86}, {70, 98}, {50, 90}, {30, 98}});
+  pen.Shape(outline);
+  pen.Stroke({base.u + along.u * length * 0.2, base.v + along.v * length * 0.2},
+             {base.u + along.u * length * 0.8, base.v + along.v * length * 0.8}, 0.8, true);
+}
+
+// Two laurel branches rising from a bow at the foot and parting at the top,
+// their leaves in pairs that point up the branch and shrink toward its tip.
+void Wreath(EmblemPen& pen) {
+  constexpr double kRadius = 36;
+  constexpr int kPairs = 7;
+  const auto on_ring = [](double angle, double radius) {
+    return GridPoint{50 + radius * std::sin(angle), 52 - radius * std::cos(angle)};
+  };
+  for (int side : {-1, 1}) {
+    const auto angle_at = [&](double share) {
+      return std::numbers::pi + side * (0.2 + share * 2.55);
+    };
+    for (int step = 0; step < 12; ++step) {
+      pen.Stroke(on_ring(angle_at(step / 12.0), kRadius),
+                 on_ring(angle_at((step + 1) / 12.0), kRadius), 2.2);
+    }
+    for (int pair = 0; pair < kPairs; ++pair) {
+      const double share = (pair + 0.3) / kPairs;
+      const double angle = angle_at(share);
+      // Up the branch is along the ring toward its tip.
+      const double heading = angle + side * std::numbers::pi / 2;
+      const double size = 1.0 - 0.35 * share;
+      Leaf(pen, on_ring(angle, kRadius + 1), heading - side * 0.55, 17 * size, 7 * size);
+      Leaf(pen, on_ring(angle, kRadius - 1), heading + side * 0.55, 17 * size, 7 * size);
+    }
+    Leaf(pen, on_ring(angle_at(1.0), kRadius), angle_at(1.0) + side * std::numbers::pi / 2, 13,
+         5.5);
+  }
+  pen.Disc({45, 83}, {55, 93});
+  pen.Shape({{48, 88}, {36, 80}, {34, 92}});
+  pen.Shape({{52, 88}, {64, 80}, {66, 92}});
+  pen.Shape({{48, 90}, {38, 97}, {44, 97}, {50, 92}});
+  pen.Shape({{52, 90}, {62, 97}, {56, 97}, {50, 92}});
 }
 
 void Newspaper(EmblemPen& pen) {

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "tools/sprites/palette.h"
+
 namespace {
 
 using enum Emblem;
@@ -72,14 +74,6 @@ TColor TintColour(PaperTint tint) {
   constexpr TColor kTints[] = {RGB(112, 78, 44), RGB(64, 80, 116), RGB(88, 96, 48),
                                RGB(136, 58, 38)};
   return kTints[static_cast<int>(tint)];
-}
-
-TColor Blend(TColor a, TColor b, double share_of_b) {
-  const auto mix = [&](int x, int y) {
-    return static_cast<int>(std::lround(x + (y - x) * share_of_b));
-  };
-  return RGB(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)),
-             mix(GetBValue(a), GetBValue(b)));
 }
 
 TColor Shade(TColor colour, int amount) {

@@ -13,9 +13,14 @@ constexpr TColor kSeaBlue = RGB(64, 104, 156);
 TColor NationColour(int nation);
 
 // Army colour codes 1 and 5, and 2 and 8, share a strength-bar colour on the
-// map; their counters keep them apart with a striped band for 5 and 8.
+// map; their counters keep them apart with a striped band for 5 and 8. The
+// colours are the inks and dyes of the period, dark enough to stand off the
+// map's pale washes and to carry white marks.
 struct ArmyColour {
   TColor colour;
   bool striped;
 };
 ArmyColour ArmyColourOf(int code);
+
+// The colour share_of_b of the way from a to b.
+TColor Blend(TColor a, TColor b, double share_of_b);

@@ -1,16 +1,19 @@
 #include "tools/sprites/pixel_font.h"
 
 #include <array>
+#include <span>
 
 namespace {
+
+constexpr int kMostRows = 6;
 
 struct Glyph {
   char letter;
   int width;
-  std::array<const char*, kGlyphHeight> rows;
+  std::array<const char*, kMostRows> rows;
 };
 
-constexpr Glyph kGlyphs[] = {
+constexpr Glyph kSmallGlyphs[] = {
     {'0', 3, {"###", "#.#", "#.#", "#.#", "###"}},
     {'1', 3, {".#.", "##.", ".#.", ".#.", "###"}},
     {'2', 3, {"###", "..#", "###", "#..", "###"}},
@@ -27,8 +30,25 @@ constexpr Glyph kGlyphs[] = {
     {'#', 5, {".#.#.", "#####", ".#.#.", "#####", ".#.#."}},
 };
 
-const Glyph* FindGlyph(char letter) {
-  for (const Glyph& glyph : kGlyphs) {
+// Four columns give X and V solid strokes that a one-pixel gap sets apart, so
+// XXVIII and XXXIII still fit the 21 pixels of an ordinal's cell.
+constexpr Glyph kRomanGlyphs[] = {
+    {'I', 1, {"#", "#", "#", "#", "#", "#"}},
+    {'V', 4, {"#..#", "#..#", "#..#", ".##.", ".##.", ".##."}},
+    {'X', 4, {"#..#", "#..#", ".##.", ".##.", "#..#", "#..#"}},
+};
+
+struct Face {
+  int height;
+  std::span<const Glyph> glyphs;
+};
+
+Face FaceOf(PixelFace face) {
+  return face == PixelFace::kRoman ? Face{6, kRomanGlyphs} : Face{5, kSmallGlyphs};
+}
+
+const Glyph* FindGlyph(char letter, PixelFace face) {
+  for (const Glyph& glyph : FaceOf(face).glyphs) {
     if (glyph.letter == letter) return &glyph;
   }
   return nullptr;
@@ -36,19 +56,25 @@ const Glyph* FindGlyph(char letter) {
 
 }  // namespace
 
-int PixelTextWidth(std::string_view text) {
+int PixelTextHeight(PixelFace face) {
+  return FaceOf(face).height;
+}
+
+int PixelTextWidth(std::string_view text, PixelFace face) {
   int width = 0;
   for (char letter : text) {
-    if (const Glyph* glyph = FindGlyph(letter)) width += glyph->width + 1;
+    if (const Glyph* glyph = FindGlyph(letter, face)) width += glyph->width + 1;
   }
   return width > 0 ? width - 1 : 0;
 }
 
-void DrawPixelText(TCanvas& canvas, int x, int y, std::string_view text, TColor colour) {
+void DrawPixelText(TCanvas& canvas, int x, int y, std::string_view text, TColor colour,
+                   PixelFace face) {
+  const int height = PixelTextHeight(face);
   for (char letter : text) {
-    const Glyph* glyph = FindGlyph(letter);
+    const Glyph* glyph = FindGlyph(letter, face);
     if (!glyph) continue;
-    for (int row = 0; row < kGlyphHeight; ++row) {
+    for (int row = 0; row < height; ++row) {
       for (int column = 0; column < glyph->width; ++column) {
         if (glyph->rows[row][column] == '#') canvas.SetPixel(x + column, y + row, colour);
       }
@@ -57,10 +83,10 @@ void DrawPixelText(TCanvas& canvas, int x, int y, std::string_view text, TColor 
   }
 }
 
-void DrawPixelTextCentred(TCanvas& canvas, const TRect& rect, std::string_view text,
-                          TColor colour) {
-  DrawPixelText(canvas, rect.Left + (rect.Width() - PixelTextWidth(text) + 1) / 2,
-                rect.Top + (rect.Height() - kGlyphHeight + 1) / 2, text, colour);
+void DrawPixelTextCentred(TCanvas& canvas, const TRect& rect, std::string_view text, TColor colour,
+                          PixelFace face) {
+  DrawPixelText(canvas, rect.Left + (rect.Width() - PixelTextWidth(text, face) + 1) / 2,
+                rect.Top + (rect.Height() - PixelTextHeight(face) + 1) / 2, text, colour, face);
 }
 
 std::string RomanNumeral(int number) {

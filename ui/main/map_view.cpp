@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "tools/sprites/palette.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/game_window.h"
@@ -58,13 +59,12 @@ bool CarriedByFleet(int corps) {
   return false;
 }
 
-// The pen of a corps' strength bar by its army's colour code; codes past
-// the table keep the pen the last counter used.
-std::optional<TColor> ArmyColour(int code) {
-  static constexpr TColor kColours[] = {clBlack,   clRed,  clGreen,  clMaroon, clFuchsia,
-                                        clRed,     clBlue, clPurple, clGreen};
+// The pen of a corps' strength bar by its army's colour code, in the colour of
+// the counters' army bands; codes past the counters' columns keep the pen the
+// last counter used.
+std::optional<TColor> StrengthBarPen(int code) {
   if (code < 0 || code > 8) return std::nullopt;
-  return kColours[code];
+  return ArmyColourOf(code).colour;
 }
 
 int BrigadesIn(int corps) {
@@ -229,7 +229,7 @@ void TMapView::DrawCorpsCounter(int corps, int x, int y) {
   }
   TCanvas& canvas = counter_.Canvas();
   canvas.Pen.Width = 3;
-  if (const auto pen = ArmyColour(colour)) canvas.Pen.Color = *pen;
+  if (const auto pen = StrengthBarPen(colour)) canvas.Pen.Color = *pen;
   canvas.MoveTo(0, 21);
   canvas.LineTo(1 + 2 * BrigadesIn(corps), 21);
   ShowCounter(x, y);

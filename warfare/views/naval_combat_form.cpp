@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/input/key_codes.h"
 #include "world/text_table.h"
 
 namespace {
@@ -44,4 +45,9 @@ TFleetCbt::TFleetCbt(const NavalCombatView& view) : TOrderForm("TFleetCbt", 440,
   Button1 = AddControl<TKxGraphicButton>("Button1", 170, 278, 100, 30);
   Button1->SetCaption(TextLine(66));
   Button1->SetModalResult(mrOk);
+  // The form has nothing that takes the keyboard, and its graphic button no
+  // keys of its own: the form answers Enter and Escape for it.
+  OnKeyDown = [this](TComponent*, int& key, TShiftState) {
+    if (key == VK_RETURN || key == VK_ESCAPE) Button1->Click();
+  };
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "tools/sprites/election_map.h"
+#include "tools/sprites/election_outlines.h"
 
 namespace {
 
@@ -14,14 +17,17 @@ int PixelsOfColour(const TBitmap& map, TColor colour) {
   return count;
 }
 
-bool EdgeTouched(const TBitmap& map, TColor colour) {
-  for (int x = 0; x < map.Width(); ++x) {
-    if (map.Pixel(x, 0) == colour || map.Pixel(x, map.Height() - 1) == colour) return true;
+std::set<int> StatesOnTheMap() {
+  std::set<int> states;
+  for (const ElectionOutline& outline : ElectionOutlines()) {
+    if (outline.kind == OutlineKind::kState) states.insert(outline.state);
   }
-  for (int y = 0; y < map.Height(); ++y) {
-    if (map.Pixel(0, y) == colour || map.Pixel(map.Width() - 1, y) == colour) return true;
-  }
-  return false;
+  return states;
+}
+
+// The pixel's middle, where both the picture and the outlines decide what it is.
+bool InsideState(int state, int x, int y) {
+  return InsideStateOutline(state, x + 0.5f, y + 0.5f) && !InsideLake(x + 0.5f, y + 0.5f);
 }
 
 TEST(ElectionMap, IsTheFormsPictureWithNeitherCountColourOnIt) {
@@ -33,22 +39,50 @@ TEST(ElectionMap, IsTheFormsPictureWithNeitherCountColourOnIt) {
   EXPECT_GT(PixelsOfColour(map, clBlack), 0);
 }
 
-// The count floods each state from its point up to the black outline.
-TEST(ElectionMap, EachFillPointFloodsOnlyItsOwnState) {
-  const TBitmap blank = DrawElectionMap();
+// The outlines hold every state of the war and the territories, and each point
+// falls inside its own state's outline and no other's.
+TEST(ElectionMap, EachFillPointLiesInsideItsOwnStateAlone) {
+  const std::set<int> states = StatesOnTheMap();
+  EXPECT_EQ(states.size(), 36u);
   for (const ElectionFillPoint& fill : ElectionFillPoints()) {
-    SCOPED_TRACE("state " + std::to_string(fill.state));
-    ASSERT_NE(blank.Pixel(fill.point.X, fill.point.Y), clBlack);
+    for (int state : states) {
+      EXPECT_EQ(InsideState(state, fill.point.X, fill.point.Y), state == fill.state)
+          << "the point of state " << fill.state << " against state " << state;
+    }
+  }
+}
+
+// The count floods a state from its points up to the black outline: the
+// whole of the state turns its colour, except the outline, and nothing else.
+TEST(ElectionMap, FloodingAStateFromItsPointsColoursThatStateWhole) {
+  const TBitmap blank = DrawElectionMap();
+  std::set<int> voting;
+  for (const ElectionFillPoint& fill : ElectionFillPoints()) voting.insert(fill.state);
+  for (int state : voting) {
+    SCOPED_TRACE("state " + std::to_string(state));
     TBitmap map(blank);
     map.Canvas().Brush.Color = kUnionCarries;
-    map.Canvas().FloodFill(fill.point.X, fill.point.Y, clBlack, fsBorder);
-    EXPECT_GT(PixelsOfColour(map, kUnionCarries), 20) << "too small to see";
-    EXPECT_FALSE(EdgeTouched(map, kUnionCarries)) << "leaks into the sea";
-    for (const ElectionFillPoint& other : ElectionFillPoints()) {
-      if (other.state == fill.state) continue;
-      EXPECT_NE(map.Pixel(other.point.X, other.point.Y), kUnionCarries)
-          << "also fills state " << other.state;
+    for (const ElectionFillPoint& fill : ElectionFillPoints()) {
+      if (fill.state == state) map.Canvas().FloodFill(fill.point.X, fill.point.Y, clBlack, fsBorder);
     }
+    int coloured = 0;
+    int left_out = 0;
+    int spilt = 0;
+    for (int y = 0; y < map.Height(); ++y) {
+      for (int x = 0; x < map.Width(); ++x) {
+        const TColor pixel = map.Pixel(x, y);
+        if (pixel == kUnionCarries) {
+          ++coloured;
+          spilt += !InsideState(state, x, y);
+        } else if (pixel != clBlack && blank.Pixel(x, y) != clBlack) {
+          // Only pixels that could belong to this state are worth the outline test.
+          left_out += pixel == blank.Pixel(x, y) && InsideState(state, x, y);
+        }
+      }
+    }
+    EXPECT_GT(coloured, 150) << "too small to see";
+    EXPECT_EQ(spilt, 0);
+    EXPECT_EQ(left_out, 0);
   }
 }
 

@@ -44,4 +44,30 @@ TEST(FormBackground, NoTwoFormsShareAPictureAndTextStaysReadable) {
   }
 }
 
+// An emblem spilling out of its box would run into the dialog's border or its
+// text; each is drawn at the smallest box a form gives it and at a large one.
+TEST(Emblem, StaysInsideItsBox) {
+  for (int side : {32, 97, 130}) {
+    for (int emblem = static_cast<int>(Emblem::kStar); emblem <= static_cast<int>(Emblem::kChain);
+         ++emblem) {
+      SCOPED_TRACE("emblem " + std::to_string(emblem) + " in a box of " + std::to_string(side));
+      const int margin = 20;
+      TBitmap bitmap(side + 2 * margin, side + 2 * margin);
+      bitmap.Canvas().Brush.Color = clWhite;
+      bitmap.Canvas().FillRect({0, 0, bitmap.Width(), bitmap.Height()});
+      const TRect box = TRect::Bounds(margin, margin, side, side);
+      DrawEmblem(bitmap.Canvas(), static_cast<Emblem>(emblem), box, clBlack, clWhite);
+      int outside = 0, inside = 0;
+      for (int y = 0; y < bitmap.Height(); ++y) {
+        for (int x = 0; x < bitmap.Width(); ++x) {
+          const bool ink = bitmap.Pixel(x, y) != clWhite;
+          (box.Contains({x, y}) ? inside : outside) += ink;
+        }
+      }
+      EXPECT_EQ(outside, 0);
+      EXPECT_GT(inside, side * side / 10);
+    }
+  }
+}
+
 }  // namespace

@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <numbers>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "tools/sprites/pixel_font.h"
 #include "tools/sprites/probe_colour.h"
 #include "tools/sprites/sprite_sheets.h"
+#include "world/hex_grid.h"
 
 namespace {
 
@@ -120,30 +125,186 @@ TEST(ArtworkSheet, EveryCorpsOrdinalAndFleetNumberReadsDifferently) {
   }
 }
 
-// The bulk of an arrow is its head, so its weight lies toward the neighbour it
-// points at: on the map a neighbouring column is 28 pixels across and 14 up or down.
-TEST(ArtworkSheet, EachArrowPointsTowardItsNeighbour) {
-  const TBitmap arrows = DrawSpriteSheet(SpriteSheet::kArrows, SheetStyle::kArtwork);
-  const TPoint neighbour[] = {{0, -2}, {2, -1}, {2, 1}, {0, 2}, {-2, 1}, {-2, -1}};
-  for (const SpriteCell& cell : SheetCells(SpriteSheet::kArrows)) {
-    const TColor background = arrows.Pixel(cell.rect.Left, cell.rect.Top);
-    double along = 0, across = 0;
-    int count = 0;
-    const TPoint step = neighbour[cell.value - 1];
-    const double length = std::hypot(step.X, step.Y);
-    for (int y = cell.rect.Top; y < cell.rect.Bottom; ++y) {
-      for (int x = cell.rect.Left; x < cell.rect.Right; ++x) {
-        if (arrows.Pixel(x, y) == background) continue;
-        const double dx = x + 0.5 - (cell.rect.Left + cell.rect.Right) / 2.0;
-        const double dy = y + 0.5 - (cell.rect.Top + cell.rect.Bottom) / 2.0;
-        along += (dx * step.X + dy * step.Y) / length;
-        across += (dy * step.X - dx * step.Y) / length;
-        ++count;
+// Reads a Union corps ordinal back from its cell as a player would: each run
+// of inked columns is one letter, a single column an I, a letter whose foot
+// reaches both its edges an X, one that narrows to its foot a V.
+std::string ReadNumeral(const TBitmap& sheet, const TRect& cell, int& tallest) {
+  std::string numeral;
+  const auto inked = [&](int x, int y) { return sheet.Pixel(x, y) == clWhite; };
+  const auto column_inked = [&](int x) {
+    for (int y = cell.Top; y < cell.Bottom; ++y) {
+      if (inked(x, y)) return true;
+    }
+    return false;
+  };
+  tallest = 0;
+  for (int x = cell.Left; x < cell.Right;) {
+    if (!column_inked(x)) {
+      ++x;
+      continue;
+    }
+    const int left = x;
+    while (x < cell.Right && column_inked(x)) ++x;
+    int top = cell.Bottom, foot = cell.Top;
+    for (int y = cell.Top; y < cell.Bottom; ++y) {
+      for (int column = left; column < x; ++column) {
+        if (inked(column, y)) top = std::min(top, y), foot = std::max(foot, y);
       }
     }
-    ASSERT_GT(count, 10);
-    EXPECT_GT(along / count, 0.5) << "direction " << cell.value;
-    EXPECT_LT(std::abs(across / count), 0.5) << "direction " << cell.value;
+    tallest = std::max(tallest, foot - top + 1);
+    numeral += x - left == 1 ? 'I' : inked(left, foot) && inked(x - 1, foot) ? 'X' : 'V';
+  }
+  return numeral;
+}
+
+// A numeral in five rows of pixels packs each X into three columns, and a
+// run of them reads as a lattice; every ordinal must read letter by letter,
+// its letters at least six pixels tall.
+TEST(ArtworkSheet, UnionCorpsOrdinalsReadLetterByLetter) {
+  const TBitmap numbers = DrawSpriteSheet(SpriteSheet::kNumbers, SheetStyle::kArtwork);
+  const auto ordinals = CellsOf(SpriteSheet::kNumbers, CellArt::kCorpsOrdinal, 1);
+  ASSERT_EQ(ordinals.size(), 33u);
+  for (const SpriteCell& cell : ordinals) {
+    int tallest = 0;
+    EXPECT_EQ(ReadNumeral(numbers, cell.rect, tallest), RomanNumeral(cell.value));
+    EXPECT_GE(tallest, 6) << RomanNumeral(cell.value);
+  }
+}
+
+// Where the map draws a hex's centre: columns 28 pixels apart, even columns
+// half a hex lower.
+std::array<double, 2> HexCentre(THexPos hex) {
+  return {28.0 * hex.X, 28.0 * hex.Y + (hex.X % 2 == 0 ? 14 : 0)};
+}
+
+// The bearing in degrees, clockwise from north, of the neighbour in a direction;
+// the same from odd and even columns, which the test checks.
+double NeighbourBearing(int direction) {
+  double bearing = 0;
+  for (std::uint16_t column : {11, 12}) {
+    const auto from = HexCentre({column, 20});
+    const auto to = HexCentre(NeighbourHex(column, 20, direction));
+    const double next = std::atan2(to[0] - from[0], from[1] - to[1]) * 180 / std::numbers::pi;
+    EXPECT_TRUE(column == 11 || std::abs(next - bearing) < 1e-9) << "direction " << direction;
+    bearing = next;
+  }
+  return bearing;
+}
+
+// How far one bearing lies from another, ignoring which way a line runs.
+double AxisGap(double a, double b) {
+  const double gap = std::fmod(std::abs(a - b), 180.0);
+  return std::min(gap, 180 - gap);
+}
+
+struct Ink {
+  std::vector<TPoint> pixels;
+  std::vector<double> weights;  // how far each pixel lies from the background toward the arrow
+};
+
+Ink InkOf(const TBitmap& sheet, const TRect& rect) {
+  const TColor background = sheet.Pixel(rect.Left, rect.Top);
+  Ink ink;
+  for (int y = rect.Top; y < rect.Bottom; ++y) {
+    for (int x = rect.Left; x < rect.Right; ++x) {
+      const TColor pixel = sheet.Pixel(x, y);
+      if (pixel == background) continue;
+      ink.pixels.push_back({x, y});
+      ink.weights.push_back(std::abs(GetGValue(background) - GetGValue(pixel)) / 255.0);
+    }
+  }
+  return ink;
+}
+
+// Pixels reached from the first one through neighbours that share an edge.
+std::size_t ConnectedToFirst(const std::vector<TPoint>& pixels) {
+  std::set<std::pair<int, int>> left;
+  for (TPoint p : pixels) left.insert({p.X, p.Y});
+  std::vector<std::pair<int, int>> frontier{*left.begin()};
+  left.erase(left.begin());
+  std::size_t reached = 1;
+  while (!frontier.empty()) {
+    const auto [x, y] = frontier.back();
+    frontier.pop_back();
+    for (auto next :
+         {std::pair{x + 1, y}, std::pair{x - 1, y}, std::pair{x, y + 1}, std::pair{x, y - 1}}) {
+      if (left.erase(next) != 0) {
+        frontier.push_back(next);
+        ++reached;
+      }
+    }
+  }
+  return reached;
+}
+
+// The ink of an arrow weighed as a solid: its mass, the middle of its mass
+// from the cell's middle, the spreads along its long and short axes, and the
+// bearing of the long axis, clockwise from north.
+struct Moments {
+  double mass, mx, my, along, across, axis;
+};
+
+Moments MomentsOf(const Ink& ink, const TRect& rect) {
+  const double cx = (rect.Left + rect.Right) / 2.0;
+  const double cy = (rect.Top + rect.Bottom) / 2.0;
+  double mass = 0, mx = 0, my = 0;
+  for (std::size_t i = 0; i < ink.pixels.size(); ++i) {
+    mass += ink.weights[i];
+    mx += ink.weights[i] * (ink.pixels[i].X + 0.5 - cx);
+    my += ink.weights[i] * (ink.pixels[i].Y + 0.5 - cy);
+  }
+  mx /= mass;
+  my /= mass;
+  double xx = 0, yy = 0, xy = 0;
+  for (std::size_t i = 0; i < ink.pixels.size(); ++i) {
+    const double dx = ink.pixels[i].X + 0.5 - cx - mx;
+    const double dy = ink.pixels[i].Y + 0.5 - cy - my;
+    xx += ink.weights[i] * dx * dx / mass;
+    yy += ink.weights[i] * dy * dy / mass;
+    xy += ink.weights[i] * dx * dy / mass;
+  }
+  const double mean = (xx + yy) / 2;
+  const double spread = std::sqrt((xx - yy) * (xx - yy) / 4 + xy * xy);
+  return {mass,
+          mx,
+          my,
+          std::sqrt(mean + spread),
+          std::sqrt(mean - spread),
+          0.5 * std::atan2(2 * xy, xx - yy) * 180 / std::numbers::pi + 90};
+}
+
+// An arrow is one shape whose long axis runs toward the neighbouring hex, and
+// whose head, the bulk of it, lies on that side of the cell's middle.
+TEST(ArtworkSheet, EachArrowIsOneShapeAlongTheLineToItsNeighbour) {
+  const TBitmap arrows = DrawSpriteSheet(SpriteSheet::kArrows, SheetStyle::kArtwork);
+  for (const SpriteCell& cell : SheetCells(SpriteSheet::kArrows)) {
+    SCOPED_TRACE("direction " + std::to_string(cell.value));
+    const Ink ink = InkOf(arrows, cell.rect);
+    ASSERT_GT(ink.pixels.size(), 20u);
+    EXPECT_EQ(ConnectedToFirst(ink.pixels), ink.pixels.size());
+    const Moments moments = MomentsOf(ink, cell.rect);
+    const double bearing = NeighbourBearing(cell.value);
+    EXPECT_LT(AxisGap(moments.axis, bearing), 10.0)
+        << "axis " << moments.axis << " against " << bearing;
+    const double toward = moments.mx * std::sin(bearing * std::numbers::pi / 180) -
+                          moments.my * std::cos(bearing * std::numbers::pi / 180);
+    EXPECT_GT(toward, 0.5);
+  }
+}
+
+// A slanting arrow is the upright one turned: the same weight of ink, spread
+// as far along and across it. Sampling a smooth outline costs a percent or
+// two; the ragged staircases of an arrow cut at pixel centres cost about eight.
+TEST(ArtworkSheet, SlantingArrowsAreTheUprightOneTurned) {
+  const TBitmap arrows = DrawSpriteSheet(SpriteSheet::kArrows, SheetStyle::kArtwork);
+  const auto cells = SheetCells(SpriteSheet::kArrows);
+  const Moments upright = MomentsOf(InkOf(arrows, cells[0].rect), cells[0].rect);
+  for (const SpriteCell& cell : cells) {
+    SCOPED_TRACE("direction " + std::to_string(cell.value));
+    const Moments moments = MomentsOf(InkOf(arrows, cell.rect), cell.rect);
+    EXPECT_NEAR(moments.mass / upright.mass, 1, 0.03);
+    EXPECT_NEAR(moments.along / upright.along, 1, 0.03);
+    EXPECT_NEAR(moments.across / upright.across, 1, 0.03);
   }
 }
 

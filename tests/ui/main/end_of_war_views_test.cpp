@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 #include "ui/main/views/election_dialog.h"
 #include "ui/main/views/victory.h"
@@ -13,6 +14,15 @@
 
 namespace {
 
+// The colours at every fill point of the state (Michigan has one on each peninsula).
+std::vector<TColor> ColoursAtThePointsOf(const TBitmap& map, int state) {
+  std::vector<TColor> colours;
+  for (const ElectionFillPoint& fill : ElectionFillPoints()) {
+    if (fill.state == state) colours.push_back(map.Pixel(fill.point.X, fill.point.Y));
+  }
+  return colours;
+}
+
 class EndOfWarViewsTest : public OrderDialogTest {
  protected:
   template <class Form>
@@ -21,10 +31,12 @@ class EndOfWarViewsTest : public OrderDialogTest {
   }
 };
 
-// States 3 and 4 vote; 3 stays with the incumbent, 4 goes to the challenger,
-// and each colour lands at its own state's point and at no other.
+// States 3 and 7 vote; 3 stays with the incumbent, 7 goes to the challenger,
+// and each colour lands at all of its own state's points and at no other.
 TEST_F(EndOfWarViewsTest, TheCountFloodsEachStateInItsWinnersColour) {
-  for (int s : {3, 4}) {
+  constexpr TColor kBlue = RGB(0, 0, 255);
+  constexpr TColor kRed = RGB(255, 0, 0);
+  for (int s : {3, 7}) {
     GameState.States[s].Side = TSide::Union;
     GameState.States[s].Weight = 6;
     GameState.States[s].Loyalty = 50;
@@ -43,10 +55,12 @@ TEST_F(EndOfWarViewsTest, TheCountFloodsEachStateInItsWinnersColour) {
     EXPECT_EQ(dialog.Label2->Caption(), "6");
     EXPECT_EQ(dialog.Label7->Caption(), "text 589");
     const TBitmap& map = dialog.Image1->Picture();
-    EXPECT_EQ(map.Pixel(340, 102), RGB(0, 0, 255));
-    EXPECT_EQ(map.Pixel(357, 144), RGB(255, 0, 0));
-    EXPECT_NE(map.Pixel(390, 113), RGB(0, 0, 255));
-    EXPECT_NE(map.Pixel(390, 113), RGB(255, 0, 0));
+    EXPECT_EQ(ColoursAtThePointsOf(map, 3), std::vector<TColor>{kBlue});
+    EXPECT_EQ(ColoursAtThePointsOf(map, 7), (std::vector<TColor>{kRed, kRed}));
+    for (TColor colour : ColoursAtThePointsOf(map, 5)) {
+      EXPECT_NE(colour, kBlue);
+      EXPECT_NE(colour, kRed);
+    }
     Click(*dialog.Button1);
   });
   ShowElection([&](unsigned ms) {

@@ -8,6 +8,7 @@
 #include "platform/backend/headless_backend.h"
 #include "platform/forms/application.h"
 #include "support/window_fixture.h"
+#include "tools/sprites/palette.h"
 #include "tools/sprites/probe_colour.h"
 #include "tools/sprites/sprite_sheets.h"
 #include "ui/main/main_form.h"
@@ -110,6 +111,21 @@ TEST_F(MapViewTest, CountersTakeTheirCellsAndNumbersPastTheSheetsTakeTheLastOne)
             << c.ordinal << " " << x << "," << y;
       }
     }
+  }
+}
+
+// A corps' strength bar takes the colour of its army's band on the counters,
+// armies 5 and 8 sharing the colours of 1 and 2.
+TEST_F(MapViewTest, StrengthBarsTakeTheirArmysBandColour) {
+  const struct {
+    int colour, band;
+  } cases[] = {{0, 0}, {1, 1}, {4, 4}, {5, 1}, {7, 7}, {8, 2}};
+  for (const auto& c : cases) {
+    SetUp();
+    Corps(7, 7, 1, c.colour);
+    view.Paint();
+    const TPoint bar = Corner(7, 7) + TPoint{1, 21};
+    EXPECT_EQ(view.View().Pixel(bar.X, bar.Y), ArmyColourOf(c.band).colour) << c.colour;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "opened_window.h"
+#include "platform/controls/label.h"
 #include "ui/main/start/delay_form.h"
 #include "world/game_date.h"
 #include "world/movement_driver.h"
@@ -117,6 +118,17 @@ TEST_F(CommandsTest, EachSpeedOfTheDelayDialogSetsTheMovementTimer) {
     EXPECT_EQ(window.Timer1->Interval(), want[speed - 1]) << speed;
   }
   EXPECT_EQ(modal_forms["DelayForm"], 5);
+}
+
+TEST_F(CommandsTest, TheAboutBoxNamesTheGameAndClosesOnItsOk) {
+  std::string product;
+  answer = [&](TForm& form) {
+    product = FindOwned<TLabel>(form, "ProductName")->Caption();
+    ClickOn(form, "OKButton");
+  };
+  Choose("About1");
+  EXPECT_EQ(modal_forms["TAboutBox"], 1);
+  EXPECT_EQ(product, "Graymarch");
 }
 
 TEST_F(CommandsTest, ADisabledCommandDoesNothing) {

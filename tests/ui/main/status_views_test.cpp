@@ -138,6 +138,34 @@ TEST_F(StatusViewsTest, TheNavalOverviewOpensOrdersOnlyForAFleetAfloat) {
   EXPECT_EQ(CurrentFleet, afloat);
 }
 
+// Only the side's active corps with a commander are listed, each by its
+// commander, men and guns; a press on a line brings the corps into view and
+// opens its orders.
+TEST_F(StatusViewsTest, TheArmyOverviewListsTheSidesCommandedCorpsAndOpensTheirOrders) {
+  const int listed = AddCorps(20, 30, TSide::Union, TNation::Union);
+  AddCorps(22, 30, TSide::Union, TNation::Union);  // no commander
+  const int enemy = AddCorps(24, 30, TSide::Confederate, TNation::Confederacy);
+  GameState.Corps[listed].Leader = 5;
+  GameState.Corps[listed].Strength = 3;
+  GameState.Corps[listed].ArtilleryStrength = 4;
+  GameState.Leaders[5].Name = "Hooker";
+  GameState.Corps[enemy].Leader = 6;
+  const int inactive = AddCorps(26, 30, TSide::Union, TNation::Union);
+  GameState.Corps[inactive].Leader = 7;
+  GameState.Corps[inactive].Inactive = 1;
+  Play<TForceOver>({}, [&](TForceOver& view) {
+    ASSERT_EQ(view.ListBox1->Count(), 1);
+    EXPECT_EQ(view.ListBox1->Items()[0].substr(0, 16), "Hooker, 150, 8, ");
+    EXPECT_TRUE(opened.empty());
+    ClickRow(*view.ListBox1, 0);
+    EXPECT_EQ(ViewLeft, 20);
+    EXPECT_EQ(ViewTop, 30);
+    EXPECT_EQ(opened, std::vector<std::string>{"TCorpsOrder"});
+  });
+  ShowForceOverview();
+  EXPECT_EQ(CurrentCorps, listed);
+}
+
 // Priority and side scale a corps' supply; a corps in a city names it alone,
 // elsewhere the nearest city (the first of equals) with its distance.
 TEST_F(StatusViewsTest, TheArmyOverviewColumns) {

@@ -286,4 +286,28 @@ TEST_F(BattleDialogs, TheNavalFormShowsOnlyWhatHappenedOnItsOwnPicture) {
   views.ShowNavalCombat(view);
 }
 
+// The naval form is a report: Enter and Escape close it as its OK does, any
+// other key leaves it waiting.
+TEST_F(BattleDialogs, TheNavalFormClosesOnEnterAndEscapeOnly) {
+  const struct {
+    int key;
+    bool closes;
+  } kRows[] = {{VK_RETURN, true}, {VK_ESCAPE, true}, {VK_SPACE, false}};
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(row.key);
+    DialogBattleViews views;
+    TModalResult result = mrNone;
+    OnModal([&](TForm& form) {
+      session.Backend().PressKey(row.key);
+      result = form.ModalResult();
+    });
+    if (row.closes) {
+      views.ShowNavalCombat(NavalCombatView{});
+      EXPECT_EQ(result, mrOk);
+    } else {
+      EXPECT_THROW(views.ShowNavalCombat(NavalCombatView{}), EUnansweredModal);
+    }
+  }
+}
+
 }  // namespace

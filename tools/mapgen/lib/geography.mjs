@@ -1,5 +1,6 @@
 // Public-domain geography: the U.S. Census state boundaries of us-atlas, the Natural Earth
-// countries of world-atlas, and the few lake shores the two leave out (data/lakes.json).
+// countries of world-atlas, the few lake shores the two leave out (data/lakes.json) and the
+// stretches of coast the picture redraws (data/coast.json).
 
 import fs from 'node:fs';
 import { createRequire } from 'node:module';
@@ -25,7 +26,7 @@ export const MEXICO = 37;
 // the cities, belong to the states of France's and Britain's volunteers.
 const FOREIGN = ['Canada', 'Mexico', 'Cuba', 'Bahamas'];
 
-function polygonsOf(geometry) {
+export function polygonsOf(geometry) {
   if (geometry.type === 'Polygon') return [geometry.coordinates];
   if (geometry.type === 'MultiPolygon') return geometry.coordinates;
   return [];
@@ -51,8 +52,10 @@ export function loadGeography(dataDir) {
     ...lake, region: makeRegion([lake.points]),
   }));
 
-  // A lake marked "foreign" clears only foreign land; one marked "all" clears any land.
-  const inLake = (p, onForeignLand) => lakes.some((l) =>
+  // A lake marked "foreign" clears only foreign land; one marked "all" clears any land. Water
+  // marked "drawnOnly" (a bay, a sound or a pass far narrower than a hex) is only painted on
+  // the map picture: the hexes keep the land the boundaries give them.
+  const inLake = (p, onForeignLand) => lakes.some((l) => !l.drawnOnly &&
     (onForeignLand || l.over === 'all') && regionContains(l.region, p));
 
   // The land feature under a point, or null for water.
@@ -64,5 +67,6 @@ export function loadGeography(dataDir) {
     return null;
   }
 
-  return { us, world, states, foreign, lakes, landAt };
+  const redrawn = JSON.parse(fs.readFileSync(`${dataDir}/coast.json`, 'utf8'));
+  return { us, world, states, foreign, lakes, redrawn, landAt };
 }

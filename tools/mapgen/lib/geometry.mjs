@@ -52,12 +52,31 @@ export function lineCrossesPolyline(a, b, polyline) {
   return crossings % 2 === 1;
 }
 
-function perpendicularDistance([px, py], [ax, ay], [bx, by]) {
+// The point of segment ab nearest to p.
+export function closestOnSegment([px, py], [ax, ay], [bx, by]) {
   const dx = bx - ax, dy = by - ay;
   const len2 = dx * dx + dy * dy;
-  if (len2 === 0) return Math.hypot(px - ax, py - ay);
+  if (len2 === 0) return [ax, ay];
   const t = Math.max(0, Math.min(1, ((px - ax) * dx + (py - ay) * dy) / len2));
-  return Math.hypot(px - (ax + t * dx), py - (ay + t * dy));
+  return [ax + t * dx, ay + t * dy];
+}
+
+// The point of any of the polylines nearest to p.
+export function closestOnPolylines(p, polylines) {
+  let best = null, bestDistance = Infinity;
+  for (const line of polylines) {
+    for (let i = 1; i < line.length; i++) {
+      const q = closestOnSegment(p, line[i - 1], line[i]);
+      const d = Math.hypot(q[0] - p[0], q[1] - p[1]);
+      if (d < bestDistance) { best = q; bestDistance = d; }
+    }
+  }
+  return best;
+}
+
+function perpendicularDistance(p, a, b) {
+  const [qx, qy] = closestOnSegment(p, a, b);
+  return Math.hypot(p[0] - qx, p[1] - qy);
 }
 
 // Douglas-Peucker, iterative so that long coastlines do not exhaust the stack.

@@ -3,7 +3,7 @@
 
 import * as topojson from 'topojson-client';
 import { PICTURE_WIDTH, PICTURE_HEIGHT, project, hexCentre, parseHexList } from './grid.mjs';
-import { simplify } from './geometry.mjs';
+import { simplify, closestOnPolylines } from './geometry.mjs';
 
 const MARGIN = 40;
 const TOLERANCE = 0.35;
@@ -59,9 +59,28 @@ function clipLine(points) {
 
 const format = (points) => points.map(([x, y]) => `${x.toFixed(1)},${y.toFixed(1)}`).join(' ');
 
-function projectedRings(feature) {
+// Where a coast's real shapes are finer than a pixel (the arms of the delta, the spit before
+// Mobile Bay), the picture draws them a little wider: the stretch of the ring from the point
+// nearest "from" on to the point nearest "to" is replaced. The hexes keep the real coast.
+function redraw(ring, patches) {
+  let out = ring;
+  for (const patch of patches) {
+    const gap = (i, p) => Math.hypot(out[i][0] - p[0], out[i][1] - p[1]);
+    const nearest = (p) => out.reduce((best, _, i) => (gap(i, p) < gap(best, p) ? i : best), 0);
+    const from = nearest(patch.from), to = nearest(patch.to);
+    if (gap(from, patch.from) > PATCH_REACH || gap(to, patch.to) > PATCH_REACH) continue;
+    out = from < to
+      ? [...out.slice(0, from + 1), ...patch.points, ...out.slice(to)]
+      : [...out.slice(to, from + 1), ...patch.points];
+  }
+  return out;
+}
+const PATCH_REACH = 0.01;
+
+function projectedRings(feature, redrawn) {
+  const patches = redrawn.filter((p) => p.state === feature.name);
   return feature.rings
-    .map((ring) => simplify(clipRing(ring.map(project)), TOLERANCE))
+    .map((ring) => simplify(clipRing(redraw(ring, patches).map(project)), TOLERANCE))
     .filter((r) => r.length >= 3);
 }
 
@@ -72,7 +91,7 @@ export function landLines(geography) {
   let id = 0;
   let lastForeign = 0;
   for (const feature of [...geography.foreign, ...geography.states]) {
-    const rings = projectedRings(feature);
+    const rings = projectedRings(feature, geography.redrawn);
     if (!rings.length) continue;
     id++;
     if (geography.foreign.includes(feature)) lastForeign = id;
@@ -105,25 +124,79 @@ export function borderLines(geography) {
   return openLines([...states.coordinates, ...nations.coordinates]).map(format);
 }
 
-export function riverLines(stretches, features) {
-  const rivers = [
-    ...stretches.map((s) => ({ width: s.river.width, points: s.points })),
-    ...features.filter((f) => f.kind === 'river').map((f) => ({ width: f.width, points: f.points })),
-  ];
-  return rivers.flatMap(({ width, points }) =>
-    openLines([points], RIVER_TOLERANCE).map((r) => `${width} ${format(r)}`));
+// A tributary's mouth is the end of its line nearer the river it joins; the line is carried
+// on from there to the drawn line of that river, so that the two meet in the picture however
+// each was simplified.
+const MEETS = 0.05;
+function joinAtMouth(lines, main) {
+  const ends = [
+    { line: lines[0], at: 0 }, { line: lines[lines.length - 1], at: lines[lines.length - 1].length - 1 },
+  ].map((end) => {
+    const p = end.line[end.at];
+    const q = closestOnPolylines(p, main);
+    return { ...end, q, gap: Math.hypot(q[0] - p[0], q[1] - p[1]) };
+  });
+  const mouth = ends[0].gap <= ends[1].gap ? ends[0] : ends[1];
+  if (mouth.gap <= MEETS) return;
+  if (mouth.at === 0) mouth.line.unshift(mouth.q);
+  else mouth.line.push(mouth.q);
 }
+
+// The drawn rivers in picture pixels: { width, points } each. A feature counts as part of
+// the river its "river" names; the Mississippi below the 31st parallel joins the stretches
+// above it like a tributary, since the border line it continues stops short of the parallel.
+export function riverCourses(stretches, features) {
+  const rivers = [
+    ...stretches.map((s) => ({ name: s.river.name, width: s.river.width, points: s.points })),
+    ...features.filter((f) => f.kind === 'river').map((f) => ({
+      name: f.river ?? f.name, joins: f.joins, width: f.width, points: f.points,
+    })),
+  ];
+  const drawn = new Map();
+  function draw(river) {
+    if (!drawn.has(river)) {
+      const lines = openLines([river.points], RIVER_TOLERANCE);
+      if (river.joins && lines.length) {
+        const main = rivers.filter((r) => r.name === river.joins && r !== river).flatMap(draw);
+        joinAtMouth(lines, main);
+      }
+      drawn.set(river, lines);
+    }
+    return drawn.get(river);
+  }
+  return rivers.flatMap((river) => draw(river).map((points) => ({ width: river.width, points })));
+}
+
+export const riverLines = (courses) => courses.map((c) => `${c.width} ${format(c.points)}`);
 
 // A city's mark sits at its real place, pulled inside its own hex where the hex was moved
 // to keep two cities apart.
 const MARK_RADIUS = 11;
-export function cityMark(city) {
+function markInHex(city) {
   const centre = project(hexCentre(city.x, city.y));
   const real = project([city.lon, city.lat]);
   const dx = real[0] - centre[0], dy = real[1] - centre[1];
   const d = Math.hypot(dx, dy);
   if (d <= MARK_RADIUS) return real;
   return [centre[0] + (dx * MARK_RADIUS) / d, centre[1] + (dy * MARK_RADIUS) / d];
+}
+
+// A town on the very edge of a great river, or one whose hex lies across it, names its bank
+// ("bank": north, south, east or west); its mark is moved off the water to that side, so a
+// player reads on which shore it stands.
+const GREAT_RIVER = 3;
+const BANK_CLEARANCE = 2;
+const BANKS = { north: [0, -1], south: [0, 1], east: [1, 0], west: [-1, 0] };
+export function cityMarks(cities, courses) {
+  const great = courses.filter((c) => c.width === GREAT_RIVER).map((c) => c.points);
+  return new Map(cities.map((city) => {
+    const mark = markInHex(city);
+    if (!city.bank) return [city.number, mark];
+    const [vx, vy] = BANKS[city.bank];
+    const q = closestOnPolylines(mark, great);
+    const short = BANK_CLEARANCE - ((mark[0] - q[0]) * vx + (mark[1] - q[1]) * vy);
+    return [city.number, short > 0 ? [mark[0] + vx * short, mark[1] + vy * short] : mark];
+  }));
 }
 
 // Railways run along their hex chains through each city's mark. A chain zigzags from
@@ -140,10 +213,17 @@ function relax(points, pinned) {
   return p;
 }
 
-export function railwayLines(railways, cities) {
+// A line whose hex chain would carry the track across water is drawn along its real course
+// ("track": its stations and bends between the two end cities).
+export function railwayLines(railways, cities, marks) {
   const cityAt = new Map(cities.map((c) => [`${c.x},${c.y}`, c]));
+  const cityMark = (city) => marks.get(city.number);
   return railways.map((line) => {
     const hexes = parseHexList(line.hexes);
+    if (line.track) {
+      const [first, last] = [hexes[0], hexes[hexes.length - 1]].map(([x, y]) => cityAt.get(`${x},${y}`));
+      return `${line.from} ${format([cityMark(first), ...line.track.map(project), cityMark(last)])}`;
+    }
     const pinned = hexes.map(([x, y]) => cityAt.has(`${x},${y}`));
     const points = hexes.map(([x, y]) => {
       const city = cityAt.get(`${x},${y}`);
