@@ -13,11 +13,6 @@
 
 namespace {
 
-std::filesystem::path GameFolder() {
-  if (const char* folder = std::getenv("GRAYMARCH_GAME_DIR")) return folder;
-  return std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
-}
-
 template <typename Record>
 bool ReadRecord(const std::filesystem::path& file, Record& record) {
   std::ifstream input(file, std::ios::binary);
@@ -29,6 +24,11 @@ bool ReadRecord(const std::filesystem::path& file, Record& record) {
 }
 
 }  // namespace
+
+std::filesystem::path GameFolder() {
+  if (const char* folder = std::getenv("GRAYMARCH_GAME_DIR")) return folder;
+  return std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
+}
 
 StartPoint::StartPoint() {
   ResetGameWideVariables();

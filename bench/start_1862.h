@@ -5,6 +5,7 @@
 // benchmark program), or from the folder GRAYMARCH_GAME_DIR names.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <memory>
 
 #include "world/game_state.h"
@@ -12,6 +13,9 @@
 #include "world/random.h"
 #include "world/recording_window.h"
 #include "world/vardecl.h"
+
+// Where the start files lie: beside the game, or where GRAYMARCH_GAME_DIR says.
+std::filesystem::path GameFolder();
 
 struct StartPoint {
   std::unique_ptr<TGameState> game = std::make_unique<TGameState>();

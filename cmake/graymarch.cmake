@@ -10,19 +10,21 @@ function(graymarch_warnings target)
 endfunction()
 
 # graymarch_test_program(NAME FOLDERS dir... [LIBRARIES lib...] [NEEDS target...]
-#                        [DEFINITIONS NAME="value"...] [OPENS_DIALOGS | CHECKS_DIALOGS])
+#                        [DEFINITIONS NAME="value"...] [OPENS_DIALOGS | CHECKS_DIALOGS]
+#                        [LABELS label...] [ENVIRONMENT NAME=value...])
 # Builds one GoogleTest program from the .cpp files in the given folders of tests/.
 # Each folder counts alone, not its subfolders, so a library's tests below another
 # library's folder (tests/warfare/views) never join that library's program.
 # NEEDS names the targets that produce files the tests read.
 # OPENS_DIALOGS: the tests log each dialog they open and close, and run after
 # the log is emptied and before the tests marked CHECKS_DIALOGS, which read it.
+# LABELS label the tests for ctest -L and -LE; ENVIRONMENT adds to what they run with.
 function(graymarch_test_program name)
   if(NOT GRAYMARCH_TESTS)
     return()
   endif()
   cmake_parse_arguments(ARG "OPENS_DIALOGS;CHECKS_DIALOGS" ""
-    "FOLDERS;LIBRARIES;NEEDS;DEFINITIONS" ${ARGN})
+    "FOLDERS;LIBRARIES;NEEDS;DEFINITIONS;LABELS;ENVIRONMENT" ${ARGN})
   set(globs)
   foreach(folder ${ARG_FOLDERS})
     list(APPEND globs ${PROJECT_SOURCE_DIR}/tests/${folder}/*.cpp)
@@ -42,7 +44,7 @@ function(graymarch_test_program name)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 TEST_LIST ${name}_TESTS)
   # The discovery would pass on only the first entry of a list-valued property,
   # so the discovered tests get theirs from a file ctest reads after it.
-  set(environment "SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy")
+  set(environment "SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy" ${ARG_ENVIRONMENT})
   set(fixtures)
   if(ARG_OPENS_DIALOGS)
     list(APPEND environment "GRAYMARCH_DIALOG_LOG=${GRAYMARCH_DIALOG_LOG}")
@@ -50,9 +52,13 @@ function(graymarch_test_program name)
   elseif(ARG_CHECKS_DIALOGS)
     set(fixtures "FIXTURES_REQUIRED \"dialog_log;dialog_runs\"")
   endif()
+  set(labels)
+  if(ARG_LABELS)
+    set(labels "LABELS \"${ARG_LABELS}\"")
+  endif()
   set(properties ${CMAKE_CURRENT_BINARY_DIR}/${name}_properties.cmake)
   file(WRITE ${properties} "foreach(test IN LISTS ${name}_TESTS)
-  set_tests_properties(\"\${test}\" PROPERTIES ENVIRONMENT \"${environment}\" ${fixtures})
+  set_tests_properties(\"\${test}\" PROPERTIES ENVIRONMENT \"${environment}\" ${fixtures} ${labels})
 endforeach()
 ")
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${properties})

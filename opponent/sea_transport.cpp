@@ -1,6 +1,7 @@
 #include "opponent/sea_transport.h"
 
 #include "opponent/planner_camps.h"
+#include "warfare/fleet_cargo.h"
 #include "world/codes.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
@@ -292,9 +293,6 @@ void EmbarkAssignedCorps() {
       corps.Stance = TCombatStance::Embarked;
       continue;
     }
-    fleet.Mission = TFleetMission::Move;
-    fleet.Objective = fleet.HomePort;
-    if (IsEntryOf(GameState.Cities, fleet.HomePort)) SetFleetDestination(fleet, fleet.HomePort);
-    fleet.Corps = 0;
+    GiveUpCorps(fleet);
   }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "warfare/fleet_cargo.h"
 #include "world/brigade_rules.h"
 #include "world/codes.h"
 #include "world/corps_fatigue.h"
@@ -37,6 +38,15 @@ bool HasTransport(int corps) {
   return false;
 }
 
+// A fleet sent for a corps, or carrying one, that is gone sails home without
+// it: a fleet never names a free corps slot, which no saved game may hold.
+void ReleaseFromFleets(int corps) {
+  for (int f = 1; f <= GameState.Fleets.Count; ++f) {
+    TFleet& fleet = GameState.Fleets[f];
+    if (IsActive(fleet) && fleet.Corps == corps) GiveUpCorps(fleet);
+  }
+}
+
 // Done for the whole table before any contact is looked at, so that a corps
 // about to go is never seen, nor marked for a battle.
 void RemoveLostCorps() {
@@ -46,6 +56,7 @@ void RemoveLostCorps() {
     if (corps.Strength == 0) {
       GarrisonLeftoverBrigades(c);
       corps.Inactive = 1;
+      ReleaseFromFleets(c);
     } else if (corps.Nation != 0 && corps.Stance == TCombatStance::Embarked && !HasTransport(c)) {
       LoseCorpsAtSea(c);
     }

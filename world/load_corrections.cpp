@@ -5,6 +5,7 @@
 #include "world/brigade_rules.h"
 #include "world/codes.h"
 #include "world/hex_grid.h"
+#include "world/operation_marks.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -43,6 +44,13 @@ void ApplyLoadCorrections() {
 
   // A garrison miscounted would keep a city closed or open to the wrong corps.
   RecountGarrisons();
+  ClearStrayOperationMarks();
+  // Any status past the last turn of building is a free slot; it is written as
+  // the rules write one.
+  for (int f = 1; f <= GameState.Fleets.Count; ++f) {
+    TFleet& fleet = GameState.Fleets[f];
+    if (fleet.IsFree()) fleet.Status = TFleet::FreedStatus;
+  }
 }
 
 void ResetUnknownOriginalSides() {

@@ -88,12 +88,6 @@ void OfferSetupOfNewGame() {
   GameOverCode = 0;
 }
 
-// With no human side the players watch, and see every report.
-void ChooseMessageView() {
-  GameState.MessageView = 0;
-  if (!IsHumanNation(TNation::Union) && !IsHumanNation(TNation::Confederacy)) GameState.MessageView = 3;
-}
-
 // A mail game received from the other side is replayed before it is played on.
 void OpenMailTurnForReplay() {
   Window().ShowMessage(TextLine(kMailTurnReceivedText));
@@ -116,6 +110,11 @@ std::string NameWithoutExtension(const std::string& file) {
 
 std::string GameFileNameOf(const std::string& file) {
   return NameWithoutExtension(file) + ".";
+}
+
+void ChooseMessageView() {
+  GameState.MessageView = 0;
+  if (!IsHumanNation(TNation::Union) && !IsHumanNation(TNation::Confederacy)) GameState.MessageView = 3;
 }
 
 bool SaveGame(const std::string& name) {

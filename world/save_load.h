@@ -19,6 +19,10 @@ std::string NameWithoutExtension(const std::string& file);
 // dot kept ("1861.gmr" gives "1861."); the companion files add "GMP" or "BTL".
 std::string GameFileNameOf(const std::string& file);
 
+// With no human side the players watch, and see every report; the load
+// chooses so once the set-up has said who plays.
+void ChooseMessageView();
+
 // Writes name + ".GMR" and name + ".GMP", each replaced only once both are
 // written. A failure is told to the player; the result says whether it saved.
 bool SaveGame(const std::string& name);

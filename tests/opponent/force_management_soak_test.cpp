@@ -48,7 +48,7 @@ TEST_F(ComputerForcesSoak, ThreeComputerYearsRaiseFormAndLaunchBreakingNothing) 
   };
   std::map<int, int> shares;
   for (int n = 1; n <= GameState.Nations.Count; ++n) shares[n] = shareSum(n);
-  const TurnInvariants invariants("check");
+  TurnInvariants invariants("check");
   std::vector<std::string> findings;
   const auto note = [&](const std::string& phase, const std::vector<std::string>& broken) {
     for (const auto& [f, side] : building)

@@ -2,17 +2,16 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
+#include "support/record_rules.h"
+#include "support/reload_check.h"
 #include "world/game_consistency.h"
+#include "world/menu_states.h"
 #include "world/save_load.h"
 #include "world/saved_game_check.h"
 #include "world/vardecl.h"
 
 namespace {
-
-using Findings = std::vector<std::string>;
 
 // Hex sides and state of each hex, and the terrain bits of its second byte;
 // owner, route and link flags change in play.
@@ -57,11 +56,6 @@ void CheckGameRecords(Findings& findings) {
     findings.push_back(finding.Sentence());
 }
 
-std::vector<char> FileBytes(const std::string& file) {
-  std::ifstream input(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
-}
-
 bool SameBytes(const std::vector<char>& file, const void* record, std::size_t size) {
   return file.size() == size && std::memcmp(file.data(), record, size) == 0;
 }
@@ -75,6 +69,12 @@ void CheckSave(const std::string& name, Findings& findings) {
     findings.push_back("the saved game differs from the game in play");
   if (!SameBytes(FileBytes(name + ".GMP"), &MapRecord, kMapFileSize))
     findings.push_back("the saved map differs from the map in play");
+  // A capitulation leaves the beaten nation without a player, and the load
+  // then shows the reports a game without players shows: an ended game is
+  // loaded to be looked at, not played.
+  if (GameIsOver()) return;
+  const std::string reloaded = FindReloadDifference(name);
+  if (!reloaded.empty()) findings.push_back(reloaded);
 }
 
 }  // namespace
@@ -82,15 +82,21 @@ void CheckSave(const std::string& name, Findings& findings) {
 TurnInvariants::TurnInvariants(std::string save_name)
     : geography_(GeographyOf(MapRecord)), save_name_(std::move(save_name)) {}
 
-std::vector<std::string> TurnInvariants::Check() const {
+std::vector<std::string> TurnInvariants::Check() {
   Findings findings = CheckRecords();
+  if (findings.empty()) CheckArmyCorpsCounts(findings);
   CheckSave(save_name_, findings);
   return findings;
 }
 
-std::vector<std::string> TurnInvariants::CheckRecords() const {
+std::vector<std::string> TurnInvariants::CheckRecords() {
   Findings findings;
   CheckGameRecords(findings);
+  // The rest reads the records through their indices.
+  if (!findings.empty()) return findings;
+  CheckOperationMarks(findings);
+  CheckFleetCodes(findings);
   CheckGeography(geography_, findings);
+  memory_.Check(findings);
   return findings;
 }

@@ -1,11 +1,15 @@
 #pragma once
 // What must hold of a game after every phase of a turn, whatever the rules
 // did: what the loader asks of a file (every index within its table, and the
-// records consistent as world/game_consistency.h has it), the map's geography
-// as it began, and a save that writes the game exactly as it stands.
+// records consistent as world/game_consistency.h has it), the rules of the
+// records (support/record_rules.h), the map's geography as it began, what
+// changed since the last check (support/turn_memory.h), and a save that writes
+// the game exactly as it stands and loads back to it.
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "support/turn_memory.h"
 
 class TurnInvariants {
  public:
@@ -13,13 +17,15 @@ class TurnInvariants {
   // the named file (without extension).
   explicit TurnInvariants(std::string save_name);
 
-  // Every invariant broken, one sentence each; empty when all hold.
-  std::vector<std::string> Check() const;
+  // Every invariant broken, one sentence each; empty when all hold. Each
+  // check is the last look for the next.
+  std::vector<std::string> Check();
   // The same without the save, which is slow enough to leave to the ends of
   // the phases.
-  std::vector<std::string> CheckRecords() const;
+  std::vector<std::string> CheckRecords();
 
  private:
   std::vector<std::uint8_t> geography_;
+  TurnMemory memory_;
   std::string save_name_;
 };

@@ -28,17 +28,28 @@ std::string PassName() {
 
 void SetAllNationsToComputer() {
   for (int n = 1; n <= GameState.Nations.Count; ++n) GameState.Nations[n].Human = 0;
+  ChooseMessageView();
 }
 
-bool StartWithAHumanUnion(const std::string& path) {
+void HandTheUnionToAPlayer() {
+  GameState.Nations[TNation::Union].Human = 1;
+  ChooseMessageView();
+}
+
+bool StartComputerGame(const std::string& path, std::uint32_t seed, std::uint32_t first_turn_seed) {
   const std::vector<std::string> texts = TextTable;
   ResetGameWideVariables();
   TextTable = texts;
-  SetRandomSeed(1);
-  SetRandomizeSource([seed = std::uint32_t{1861}]() mutable { return seed++; });
+  SetRandomSeed(seed);
+  SetRandomizeSource([next = first_turn_seed]() mutable { return next++; });
   if (!LoadGame(path)) return false;
   SetAllNationsToComputer();
-  GameState.Nations[TNation::Union].Human = 1;
+  return true;
+}
+
+bool StartWithAHumanUnion(const std::string& path) {
+  if (!StartComputerGame(path, 1, 1861)) return false;
+  HandTheUnionToAPlayer();
   return true;
 }
 

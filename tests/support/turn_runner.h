@@ -2,17 +2,24 @@
 // Whole turns without a window: the orders of the human sides (from a script),
 // the end of the orders, the movement steps in the timer's order and the close
 // of the turn, as the main window runs them, with a check after every phase.
+#include <cstdint>
 #include <functional>
 #include <string>
 
 #include "support/window_fixture.h"
 
-// Hands every nation to the computer.
+// Hands every nation to the computer, or the Union to a player, after the
+// load, with the reports shown as the load shows them to such players.
 void SetAllNationsToComputer();
+void HandTheUnionToAPlayer();
 
-// The start file at `path` with the Union in a player's hands, in a program
-// just started but for its texts; the seeds counted from the same first one.
-// False when the file does not load.
+// The start file at `path` with every nation the computer's, in a program just
+// started but for its texts: the load draws from `seed`, and each turn's draws
+// from a seed counted up from `first_turn_seed`. False when the file does not
+// load.
+bool StartComputerGame(const std::string& path, std::uint32_t seed, std::uint32_t first_turn_seed);
+
+// The same with the Union in a player's hands, the seeds always the same.
 bool StartWithAHumanUnion(const std::string& path);
 
 // The orders of a human Union that marches every corps of the nation on the

@@ -117,7 +117,7 @@ class FleetSoakTest : public TurnTest {
     ASSERT_TRUE(LoadGame(std::string(GRAYMARCH_GAME_DIR) + "/1861.gmr"));
     SetAllNationsToComputer();
     if (!unionPlayed) return;
-    GameState.Nations[TNation::Union].Human = 1;
+    HandTheUnionToAPlayer();
     runner.GiveOrders = [next = 0, shipped = false](int) mutable {
       GiveNavalOrders(next, shipped);
     };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <utility>
 
 #include "support/world_fixture.h"
@@ -101,6 +102,40 @@ TEST_F(ContactsTest, ASpentCorpsIsGarrisonedNearestOrWaitsAtTheCapitalBeforeAnyE
   EXPECT_EQ(brigades[2]->Location, 9);
   // The Union corps met no corps, though it stands in the enemy's city.
   EXPECT_EQ(At(enemy).ContactStep, 0);
+}
+
+// A fleet sent to fetch a corps that is spent before it boards, or carrying
+// one, lets it go and sails home; a fleet sent for a corps still in the field
+// keeps it.
+TEST_F(ContactsTest, AFleetSentForASpentCorpsLetsItGoAndSailsHome) {
+  const int home = AddCity(30, 10, TSide::Union);
+  const int fetched = Union(20, 20);
+  const int aboard = Union(24, 24);
+  const int fit = Union(26, 26);
+  At(fetched).Stance = TCombatStance::Withdraw;
+  At(aboard).Stance = TCombatStance::Embarked;
+  int fleets[3];
+  for (int k = 0; k < 3; ++k) {
+    const int c = std::array{fetched, aboard, fit}[k];
+    fleets[k] = AddFleet(At(c).X, At(c).Y, TSide::Union, TNation::Union);
+    TFleet& fleet = GameState.Fleets[fleets[k]];
+    fleet.Corps = static_cast<std::uint8_t>(c);
+    fleet.Mission = TFleetMission::Amphibious;
+    fleet.HomePort = static_cast<std::uint8_t>(home);
+    fleet.Objective = 40;
+    BrigadeOf(c);
+  }
+  At(fetched).Strength = At(aboard).Strength = 0;
+  UpdateContacts();
+  for (int k = 0; k < 2; ++k) {
+    const TFleet& fleet = GameState.Fleets[fleets[k]];
+    EXPECT_EQ(fleet.Corps, 0) << "fleet " << k;
+    EXPECT_EQ(fleet.Mission, TFleetMission::Move);
+    EXPECT_EQ(fleet.Objective, home);
+    EXPECT_EQ(std::pair(int{fleet.DestX}, int{fleet.DestY}), std::pair(30, 10));
+  }
+  EXPECT_EQ(GameState.Fleets[fleets[2]].Corps, fit);
+  EXPECT_EQ(GameState.Fleets[fleets[2]].Mission, TFleetMission::Amphibious);
 }
 
 // A scout one hex from an enemy sets the enemy's reading to its range less 1:

@@ -76,7 +76,7 @@ TEST_P(MutatedStartFiles, AreRefusedOrPlayTwoTurnsBreakingNothing) {
     }
     ++accepted;
     SetAllNationsToComputer();
-    const TurnInvariants invariants("check");
+    TurnInvariants invariants("check");
     TurnRunner runner;
     runner.AfterPhase = [&](const std::string& phase) {
       for (const std::string& finding : invariants.CheckRecords()) {

@@ -33,8 +33,8 @@ int HexesMarched() {
 TEST_P(StartFileTurns, AHumanYearAndTwoComputerYearsOfTurnsBreakNothing) {
   ASSERT_TRUE(LoadGame(std::string(GRAYMARCH_GAME_DIR) + "/" + GetParam() + ".gmr"));
   SetAllNationsToComputer();
-  GameState.Nations[TNation::Union].Human = 1;
-  const TurnInvariants invariants("check");
+  HandTheUnionToAPlayer();
+  TurnInvariants invariants("check");
   EXPECT_THAT(invariants.Check(), ::testing::IsEmpty()) << "as loaded";
   // The findings of every check, each headed by the phase after which it failed.
   std::vector<std::string> findings;

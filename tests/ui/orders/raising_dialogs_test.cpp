@@ -63,7 +63,7 @@ TEST_F(RaisingDialogsTest, RaiseCorpsCapacityByNationAndWhatThePickedBrigadeForm
     const int regiment =
         AddBrigade({.nation = row.nation, .status = TBrigadeStatus::InGarrison, .location = city});
     const int leader = AddLeader({.side = row.nation, .rank = row.rank, .combat = 55});
-    const TurnInvariants invariants("check");
+    TurnInvariants invariants("check");
     Play<TRaiseCorps>(ShowRaiseCorps, [&](TRaiseCorps& dialog) {
       Click(*dialog.RadioButtons[row.kind]);
       ClickRow(*dialog.ListBox2, 0);

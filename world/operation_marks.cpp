@@ -1,0 +1,60 @@
+#include "world/operation_marks.h"
+
+#include "world/codes.h"
+#include "world/vardecl.h"
+
+namespace {
+
+constexpr int kLastUnionOperation = 7;
+constexpr int kFirstConfederateOperation = 10;
+constexpr int kLastConfederateOperation = 14;
+constexpr int kCityMarkingOperations[] = {12, 13};
+
+bool IsUnionOperation(int mark) {
+  return mark >= 1 && mark <= kLastUnionOperation;
+}
+
+bool IsConfederateOperation(int mark) {
+  return mark >= kFirstConfederateOperation && mark <= kLastConfederateOperation;
+}
+
+}  // namespace
+
+bool IsCorpsMissionOf(int mission, int nation) {
+  if (mission == 0) return true;
+  if (nation == TNation::Union) return IsUnionOperation(mission) || mission == kLandingOperation;
+  if (nation == TNation::Confederacy) return IsConfederateOperation(mission);
+  return IsConfederateOperation(mission) || mission == kLandingOperation;
+}
+
+bool IsArmyOrderOf(int order, int nation) {
+  if (order == 0) return true;
+  return nation == TNation::Union ? IsUnionOperation(order) : IsConfederateOperation(order);
+}
+
+bool IsCityOperationMark(int mark) {
+  if (mark == 0) return true;
+  for (int operation : kCityMarkingOperations)
+    if (mark == operation) return true;
+  return false;
+}
+
+void ClearStrayOperationMarks() {
+  // A free slot's mark is left over, and cleared when the slot is taken.
+  for (int c = 1; c <= GameState.Corps.Count; ++c) {
+    TCorps& corps = GameState.Corps[c];
+    if (!corps.IsFree() && !IsCorpsMissionOf(corps.AiMission, corps.Nation)) corps.AiMission = 0;
+  }
+  for (int a = 1; a <= GameState.Armies.Count; ++a) {
+    TArmy& army = GameState.Armies[a];
+    if (!army.IsFree() && !IsArmyOrderOf(army.AiOrder, army.Nation)) army.AiOrder = 0;
+  }
+  for (int c = 1; c <= GameState.Cities.Count; ++c) {
+    TCity& city = GameState.Cities[c];
+    if (!IsCityOperationMark(city.AiOperation)) city.AiOperation = 0;
+  }
+  for (int f = 1; f <= GameState.Fleets.Count; ++f) {
+    TFleet& fleet = GameState.Fleets[f];
+    if (fleet.TransportTask != kLandingOperation) fleet.TransportTask = 0;
+  }
+}
