@@ -9,6 +9,7 @@
 #include "world/brigade_rules.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
+#include "world/force_slots.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
 
@@ -84,7 +85,8 @@ bool LagsInWeapons(int n) {
   return Percent(ownMuskets, own) >= Percent(otherMuskets, other);
 }
 
-void ClearCorpsSlot(TCorps& corps) {
+void ClearCorpsSlot(int c) {
+  TCorps& corps = GameState.Corps[c];
   corps.X = corps.Y = corps.Stance = corps.DestX = corps.DestY = 0;
   corps.Side = corps.Nation = corps.Ordinal = corps.Theatre = corps.State = 0;
   corps.LeaderCombat = corps.ArtilleryBrigades = corps.Disorder = corps.Army = 0;
@@ -94,7 +96,7 @@ void ClearCorpsSlot(TCorps& corps) {
   corps.Strength = 0;
   // A corps raised later in this slot starts free of the dead one's operation.
   corps.AiMission = 0;
-  corps.Inactive = 1;
+  FreeCorpsSlot(c);
 }
 
 // One more car of rail capacity a turn for a warring camp whose trains are
@@ -117,7 +119,7 @@ void BuyRailCapacity(int n) {
 void ClearDeadCorpsSlots() {
   for (int c = 1; c <= GameState.Corps.Count; ++c) {
     TCorps& corps = GameState.Corps[c];
-    if (corps.Nation == 0 || corps.Inactive != 0) ClearCorpsSlot(corps);
+    if (corps.Nation == 0 || corps.Inactive != 0) ClearCorpsSlot(c);
   }
 }
 

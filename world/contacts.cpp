@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "warfare/fleet_cargo.h"
 #include "world/brigade_rules.h"
 #include "world/codes.h"
 #include "world/corps_fatigue.h"
 #include "world/dissolve_and_disband.h"
+#include "world/force_slots.h"
 #include "world/hex_grid.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
@@ -38,15 +38,6 @@ bool HasTransport(int corps) {
   return false;
 }
 
-// A fleet sent for a corps, or carrying one, that is gone sails home without
-// it: a fleet never names a free corps slot, which no saved game may hold.
-void ReleaseFromFleets(int corps) {
-  for (int f = 1; f <= GameState.Fleets.Count; ++f) {
-    TFleet& fleet = GameState.Fleets[f];
-    if (IsActive(fleet) && fleet.Corps == corps) GiveUpCorps(fleet);
-  }
-}
-
 // Done for the whole table before any contact is looked at, so that a corps
 // about to go is never seen, nor marked for a battle.
 void RemoveLostCorps() {
@@ -55,8 +46,7 @@ void RemoveLostCorps() {
     if (!IsActive(corps)) continue;
     if (corps.Strength == 0) {
       GarrisonLeftoverBrigades(c);
-      corps.Inactive = 1;
-      ReleaseFromFleets(c);
+      FreeCorpsSlot(c);
     } else if (corps.Nation != 0 && corps.Stance == TCombatStance::Embarked && !HasTransport(c)) {
       LoseCorpsAtSea(c);
     }

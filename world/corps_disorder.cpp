@@ -8,6 +8,7 @@
 #include "world/corps_fatigue.h"
 #include "world/corps_orders.h"
 #include "world/corps_path.h"
+#include "world/force_slots.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
 #include "world/route_finder.h"
@@ -147,7 +148,7 @@ void Surrender(int c) {
   const int nation = corps.Nation;
   if (IsEntryOf(GameState.Prisoners, nation))
     AddSaturated(GameState.Prisoners[nation], corps.Strength + corps.ArtilleryStrength);
-  corps.Inactive = 1;
+  FreeCorpsSlot(c);
   if (TLeader* leader = LeaderRecord(corps.Leader)) leader->Status = kSurrenderedStatus;
   if (IsEntryOf(GameState.Nations, nation))
     AddSaturated(GameState.Nations[nation].WarScore, corps.Kind - 3);

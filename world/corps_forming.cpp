@@ -107,14 +107,10 @@ void ReportNoRoom() {
   Window().ShowMessage(TextLine(kNoRoomText));
 }
 
-void FreeSlot(int c) {
-  GameState.Corps[c].Inactive = 1;
-}
-
 // The leader goes back to the pool and the slot is given up.
 int Abandon(int c, int leader) {
   GameState.Leaders[leader].Status = TLeaderStatus::Available;
-  FreeSlot(c);
+  FreeCorpsSlot(c);
   return 0;
 }
 
@@ -125,7 +121,7 @@ int FormCorpsFromBrigades(int kind, int city, int nation, int source) {
   const int theatre = TheatreOf(city);
   if (c == 0 || theatre < TTheatre::Seaboard || theatre > TTheatre::Mississippi) {
     // A slot taken for a city outside the theatres is given back.
-    if (c != 0) FreeSlot(c);
+    if (c != 0) FreeCorpsSlot(c);
     ReportNoRoom();
     return 0;
   }
@@ -137,7 +133,7 @@ int FormCorpsFromBrigades(int kind, int city, int nation, int source) {
 
   const int leader = ChooseSuccessor(nation, CommandKindOfCorps(kind), kind, 0);
   if (leader == 0 || !AppointCorpsSuccessor(nation, leader)) {
-    FreeSlot(c);
+    FreeCorpsSlot(c);
     return 0;
   }
   const int capacity = CommandCapacity(kind, nation, GameState.Leaders[leader].Combat);

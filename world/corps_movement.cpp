@@ -115,9 +115,10 @@ bool CanEnter(const TCorps& corps, THexPos hex) {
 }
 
 // A corps of no strength left is gone; its commander is free for another command.
-void RemoveIfSpent(TCorps& corps) {
+void RemoveIfSpent(int c) {
+  TCorps& corps = GameState.Corps[c];
   if (corps.Strength != 0) return;
-  corps.Inactive = 1;
+  FreeCorpsSlot(c);
   TLeader* leader = LeaderRecord(corps.Leader);
   if (leader != nullptr && leader->Status == TLeaderStatus::InCommand)
     leader->Status = TLeaderStatus::Available;
@@ -569,7 +570,7 @@ std::uint16_t NearestEnemyCorpsDistance(int city, int nation) {
 std::uint8_t MoveCorpsStep(int c) {
   if (!IsEntryOf(GameState.Corps, c)) return 0;
   TCorps& corps = GameState.Corps[c];
-  RemoveIfSpent(corps);
+  RemoveIfSpent(c);
   // A free or lost slot has nothing to do with the movement of the turn.
   if (corps.Inactive != 0 || corps.Nation == 0) return 0;
   MarkContacts(c);

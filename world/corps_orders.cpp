@@ -105,7 +105,7 @@ bool JoinsCutOffGarrison(int c) {
   const TCity& place = GameState.Cities[city];
   if (place.SupplyLevel != 1 || !StandsOn(corps, place.X, place.Y)) return false;
   if (TLeader* leader = LeaderRecord(corps.Leader)) leader->Status = TLeaderStatus::Available;
-  corps.Inactive = 1;
+  FreeCorpsSlot(c);
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
     TBrigade& brigade = GameState.Brigades[b];
     if (brigade.Nation != corps.Nation || !IsBrigadeOfCorps(brigade, c)) continue;

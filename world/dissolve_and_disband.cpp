@@ -8,6 +8,7 @@
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/corps_fatigue.h"
+#include "world/force_slots.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
 #include "world/table_slots.h"
@@ -104,12 +105,13 @@ void ShowDisbandedNotice(int corps) {
   ShowEventMessage();
 }
 
-void ClearCorpsRecord(TCorps& corps) {
+void ClearCorpsRecord(int c) {
+  TCorps& corps = GameState.Corps[c];
   std::memset(&corps, 0, kDisbandedBytes);
   corps.StartX = 0;
   corps.StartY = 0;
   corps.StepsMoved = 0;
-  corps.Inactive = 1;
+  FreeCorpsSlot(c);
 }
 
 }  // namespace
@@ -139,7 +141,7 @@ void DisbandCorps(int corps) {
     ShowDisbandedNotice(corps);
     GarrisonLeftoverBrigades(corps);
   }
-  ClearCorpsRecord(GameState.Corps[corps]);
+  ClearCorpsRecord(corps);
 }
 
 void GarrisonLeftoverBrigades(int corps) {
@@ -160,7 +162,7 @@ void LoseCorpsAtSea(int c) {
     GameState.Leaders[corps.Leader].Status = kLostAtSea;
   corps.Leader = corps.X = corps.Y = corps.Disorder = corps.Army = 0;
   corps.Readiness = corps.BattleMark = corps.LastMoveDir = corps.Nation = corps.Side = 0;
-  corps.Inactive = 1;
+  FreeCorpsSlot(c);
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
     const TBrigade& brigade = GameState.Brigades[b];
     if (IsBrigadeOfCorps(brigade, c)) ClearBrigade(b);

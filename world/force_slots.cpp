@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "warfare/fleet_cargo.h"
 #include "world/brigade_rules.h"
 #include "world/ordinals.h"
 #include "world/play_modes.h"
@@ -140,6 +141,14 @@ int AllocateCorpsSlot(int nation) {
   // A new corps carries no order of the computer's from the slot's last holder.
   corps.AiMission = 0;
   return slot;
+}
+
+void FreeCorpsSlot(int c) {
+  GameState.Corps[c].Inactive = 1;
+  for (int f = 1; f <= GameState.Fleets.Count; ++f) {
+    TFleet& fleet = GameState.Fleets[f];
+    if (!fleet.IsFree() && fleet.Corps == c) GiveUpCorps(fleet);
+  }
 }
 
 int AllocateArmySlot(int nation) {

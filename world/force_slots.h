@@ -33,6 +33,10 @@ int LowestFreeCorpsOrdinal(int nation);
 // A free corps slot made the nation's, with its lowest free number; 0 when all
 // 120 are in use (or the nation is none).
 int AllocateCorpsSlot(int nation);
+// Every rule that takes a corps off the board frees its slot here. A fleet
+// sent for the corps, or carrying it, gives it up and sails home, so that no
+// fleet names a free slot (a saved game that did would not load).
+void FreeCorpsSlot(int corps);
 // A free army slot made the nation's, with its lowest free number; its
 // headquarters stay 0 for the caller to set. 0 when all 15 are in use.
 int AllocateArmySlot(int nation);

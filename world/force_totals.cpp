@@ -91,7 +91,7 @@ void ReleaseBrigades(int corps) {
 // leader byte is left from a command the leader may since have moved on from.
 void RemoveCorps(int c) {
   TCorps& corps = GameState.Corps[c];
-  corps.Inactive = 1;
+  FreeCorpsSlot(c);
   if (IsLeader(corps.Leader)) GameState.Leaders[corps.Leader].Status = TLeaderStatus::Relieved;
   corps.Leader = 0;
   ReleaseBrigades(c);

@@ -171,7 +171,7 @@ bool CompleteNewFormation(int c, int city, int nation, int leader, std::span<con
   if (!formed) {
     if (led && GameState.Leaders[leader].Status != kLeaderTemporarilyRemoved)
       GameState.Leaders[leader].Status = TLeaderStatus::Available;
-    corps.Inactive = 1;
+    FreeCorpsSlot(c);
     return false;
   }
   TLeader& commander = GameState.Leaders[leader];

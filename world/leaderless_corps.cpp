@@ -46,7 +46,7 @@ void SurrenderLeaderless(int k) {
   const int nation = corps.Nation;
   if (IsEntryOf(GameState.Prisoners, nation))
     AddSaturated(GameState.Prisoners[nation], corps.Strength + corps.ArtilleryStrength);
-  corps.Inactive = 1;
+  FreeCorpsSlot(k);
   AddWarScore(nation, corps.Kind - 3);
   if (nation == TNation::Union) {
     NudgeAttitude(TNation::France, -1);

@@ -7,6 +7,7 @@
 #include "world/city_control.h"
 #include "world/codes.h"
 #include "world/dated_news.h"
+#include "world/force_slots.h"
 #include "world/foreign_intervention.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
@@ -254,11 +255,13 @@ void CapitulateSide(int loser, int winner) {
     state.Nation = static_cast<std::uint8_t>(winner);
     state.Side = state.ControlSide = static_cast<std::uint8_t>(camp);
   }
-  for (int k = 1; k <= GameState.Corps.Count; ++k) {
-    if (GameState.Corps[k].Nation == loser) GameState.Corps[k].Inactive = 1;
-  }
+  // The beaten nation's fleets go first, as they lie: only another nation's
+  // fleet sent for one of its corps has it to give up.
   for (int f = 1; f <= GameState.Fleets.Count; ++f) {
     if (GameState.Fleets[f].Nation == loser) GameState.Fleets[f].Status = TFleet::FreedStatus;
+  }
+  for (int k = 1; k <= GameState.Corps.Count; ++k) {
+    if (GameState.Corps[k].Nation == loser) FreeCorpsSlot(k);
   }
   HandOverBrigades(loser, winner);
   TNationRec& beaten = GameState.Nations[loser];

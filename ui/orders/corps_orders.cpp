@@ -394,7 +394,7 @@ void TCorpsOrder::MoveToGarrison(int b) {
 // The corps is gone: its commander is relieved, and the public, warned or not,
 // holds it against the nation.
 void TCorpsOrder::Dissolve() {
-  Corps().Inactive = 1;
+  FreeCorpsSlot(CurrentCorps);
   dissolved_ = true;
   ClearEventMessage();
   if (TLeader* leader = LeaderRecord(LeaderHere)) leader->Status = TLeaderStatus::Relieved;

@@ -149,6 +149,10 @@ TEST_F(CorpsOrdersTest, AFullCorpsTakesNoBrigadeFromTheGarrison) {
 TEST_F(CorpsOrdersTest, ADissolvedCorpsIsChargedTheWarnedCostAndGetsNothingWrittenBack) {
   GameState.Nations[TNation::Union].WarScore = 100;
   GameState.Corps[corps].Stance = TCombatStance::Defend;
+  // A fleet in port sent for the corps has nothing left to carry.
+  TFleet& fleet = GameState.Fleets[AddFleet(10, 10, TSide::Union, TNation::Union)];
+  fleet.Corps = static_cast<std::uint8_t>(corps);
+  fleet.HomePort = static_cast<std::uint8_t>(city);
   ScriptRandomDraws({{10, 9}});  // one draw only: the warning's cost is the one charged
   Play([&](TCorpsOrder& dialog) {
     Transfer(dialog, true);
@@ -161,6 +165,8 @@ TEST_F(CorpsOrdersTest, ADissolvedCorpsIsChargedTheWarnedCostAndGetsNothingWritt
   EXPECT_EQ(record.Stance, TCombatStance::Defend);
   EXPECT_EQ(GameState.Leaders[commander].Status, TLeaderStatus::Relieved);
   EXPECT_EQ(GameState.Nations[TNation::Union].WarScore, 100 - 12);
+  EXPECT_EQ(fleet.Corps, 0);
+  EXPECT_EQ(fleet.Mission, TFleetMission::Move);
 }
 
 TEST_F(CorpsOrdersTest, TheBrigadeViewAndWeaponsNestInsideAndTheTotalsAreRecountedAfter) {
