@@ -39,14 +39,16 @@ bool IsCityOperationMark(int mark) {
   return false;
 }
 
+// A free corps or army slot keeps what its last holder left in it: the game
+// never reads it, and a save must load back to the game saved.
 void ClearStrayOperationMarks() {
   for (int c = 1; c <= GameState.Corps.Count; ++c) {
     TCorps& corps = GameState.Corps[c];
-    if (!IsCorpsMissionOf(corps.AiMission, corps.Nation)) corps.AiMission = 0;
+    if (!corps.IsFree() && !IsCorpsMissionOf(corps.AiMission, corps.Nation)) corps.AiMission = 0;
   }
   for (int a = 1; a <= GameState.Armies.Count; ++a) {
     TArmy& army = GameState.Armies[a];
-    if (!IsArmyOrderOf(army.AiOrder, army.Nation)) army.AiOrder = 0;
+    if (!army.IsFree() && !IsArmyOrderOf(army.AiOrder, army.Nation)) army.AiOrder = 0;
   }
   for (int c = 1; c <= GameState.Cities.Count; ++c) {
     TCity& city = GameState.Cities[c];
