@@ -35,7 +35,7 @@ void BuildState(const BuildContext& context, const SourceRow& row) {
   state.ControlSide = static_cast<std::uint8_t>(row.Int(kStateControl));
   state.Theatre = static_cast<std::uint8_t>(row.Int(kStateTheatre));
   state.Nation = static_cast<std::uint8_t>(row.Int(kStateNation));
-  state.Industry = static_cast<std::uint16_t>(row.Int(kStateIndustry));
+  state.Industry = static_cast<std::uint16_t>(row.PerFile(kStateIndustry, context.File));
   state.BaseIndustry = state.Industry;
   state.CottonOutput = static_cast<std::uint16_t>(row.Int(kStateCotton));
   state.Slaves = static_cast<std::uint16_t>(row.Int(kStateSlaves));
