@@ -113,10 +113,6 @@ bool JoinsCutOffGarrison(int c) {
     brigade.Status = TBrigadeStatus::InGarrison;
   }
   RecountGarrison(city);
-  // A fleet sent to carry the corps would otherwise name a free slot.
-  for (int f = 1; f <= GameState.Fleets.Count; ++f) {
-    if (GameState.Fleets[f].Corps == c) GameState.Fleets[f].Corps = 0;
-  }
   return true;
 }
 

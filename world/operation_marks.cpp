@@ -39,8 +39,6 @@ bool IsCityOperationMark(int mark) {
   return false;
 }
 
-// A free corps or army slot keeps what its last holder left in it: the game
-// never reads it, and a save must load back to the game saved.
 void ClearStrayOperationMarks() {
   // A free slot's mark is left over, and cleared when the slot is taken.
   for (int c = 1; c <= GameState.Corps.Count; ++c) {

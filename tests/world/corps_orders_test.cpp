@@ -291,17 +291,10 @@ TEST_F(CorpsOrdersTest, ADisorderedCorpsCaughtOnItsDepotLaysDownItsColoursAndFre
   Corps(c).Disorder = 2;
   const int brigade = AddBrigadeTo(c);
   AddMarchingCorps(10, 10, TSide::Confederate);
-  // A fleet on its way to carry the corps, and one carrying another.
-  const int sent = AddFleet(10, 11, TSide::Union, TNation::Union);
-  const int other = AddFleet(10, 12, TSide::Union, TNation::Union);
-  GameState.Fleets[sent].Corps = static_cast<std::uint8_t>(c);
-  GameState.Fleets[other].Corps = static_cast<std::uint8_t>(c + 1);
   ProcessCorpsOrders();
   EXPECT_NE(Corps(c).Inactive, 0);
   EXPECT_EQ(LeaderOf(c).Status, 100);
   EXPECT_EQ(GameState.Brigades[brigade].Status, TBrigadeStatus::InGarrison);
-  EXPECT_EQ(GameState.Fleets[sent].Corps, 0) << "no fleet names the free slot";
-  EXPECT_EQ(GameState.Fleets[other].Corps, c + 1);
 }
 
 TEST_F(CorpsOrdersTest, AnInactiveCorpsReleasesItsCommanderAndLeavesTheMap) {

@@ -99,26 +99,4 @@ TEST_F(LoadedMarksTest, TheLoaderClearsStrayCityAndFleetMarksAndWritesFreeFleets
   }
 }
 
-// A slot its holder left keeps the holder's last mark, so that a saved game
-// loads back byte for byte; the same mark in a slot still held is cleared.
-TEST_F(LoadedMarksTest, TheLoaderLeavesTheMarksInFreeSlotsAsTheirLastHoldersLeftThem) {
-  const int c = AddCorps(5, 5, TSide::Union, TNation::Union);
-  const int held = AddCorps(6, 5, TSide::Union, TNation::Union);
-  const int a = AddArmy(6, 6, TSide::Union, TNation::Union);
-  const int kept = AddArmy(7, 6, TSide::Union, TNation::Union);
-  for (int k : {c, held}) GameState.Corps[k].AiMission = 12;
-  // The Union's order, in a slot now of no nation.
-  GameState.Armies[a].AiOrder = 3;
-  GameState.Armies[kept].AiOrder = 12;
-  GameState.Corps[c].Inactive = 1;
-  GameState.Armies[a].Nation = GameState.Armies[a].HqCity = 0;
-
-  ApplyLoadCorrections();
-
-  EXPECT_EQ(GameState.Corps[c].AiMission, 12) << "a free corps slot";
-  EXPECT_EQ(GameState.Armies[a].AiOrder, 3) << "a free army slot";
-  EXPECT_EQ(GameState.Corps[held].AiMission, 0) << "a Union corps on a Confederate operation";
-  EXPECT_EQ(GameState.Armies[kept].AiOrder, 0) << "a Union army on a Confederate operation";
-}
-
 }  // namespace
