@@ -176,4 +176,17 @@ TEST_F(EconomyDialogTest, WithoutACapitalTheProductionSpinnersWaitForACity) {
   EXPECT_EQ(Union().Supplies[1], 1000 - 4);
 }
 
+TEST_F(EconomyDialogTest, ProductionOpensOnTheCapitalsRow) {
+  AddCity(3, 3, TNation::Union);
+  const int capital = AddCity(5, 5, TNation::Union);
+  Union().Capital = static_cast<std::uint8_t>(capital);
+  OnModal([&](TForm& form) {
+    auto& production = dynamic_cast<TCtyProdn&>(form);
+    EXPECT_EQ(production.FactoryLst->ItemIndex(), 1);
+    EXPECT_EQ(production.SelectedCity, capital);
+    Click(*production.Button1);
+  });
+  ShowCityProduction();
+}
+
 }  // namespace
