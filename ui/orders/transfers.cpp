@@ -36,8 +36,9 @@ TTransfers::TTransfers() : TOrderForm("TTransfers", 480, 341) {
         moves_cotton_[route] = goods == 1;
       };
     }
-    AddLabel(this, Numbered("Label", kDirectionLabels[route][0]), 140, top, 160, 16);
-    AddLabel(this, Numbered("Label", kDirectionLabels[route][2]), 140, top + 40, 160, 16);
+    // Narrow enough to leave the capacity's spin button beside the first route clear.
+    AddLabel(this, Numbered("Label", kDirectionLabels[route][0]), 140, top, 145, 16);
+    AddLabel(this, Numbered("Label", kDirectionLabels[route][2]), 140, top + 40, 145, 16);
     UpDowns[route] =
         AddControl<TKxSpinButton>(Numbered("UpDown", route + 1), 116, top + 10, 17, 40);
     UpDowns[route]->OnUpClick = [this, route](TComponent*, double) { Transfer(route + 1, true); };
