@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "dialog_fixture.h"
-#include "overlapping_controls.h"
+#include "support/overlapping_controls.h"
 #include "ui/orders/army_orders.h"
 #include "ui/orders/brigade_view.h"
 #include "ui/orders/city_orders.h"
