@@ -106,6 +106,26 @@ TEST_F(EconomyDialogTest, ABountyTypedAboveTheLimitGivesTheLimit) {
   EXPECT_EQ(Union().Bounty, 20);
 }
 
+// Each arm's caption stands on the row of its share and spin button, left of them.
+TEST_F(EconomyDialogTest, EachShareStandsBesideItsArm) {
+  const char* arms[] = {"Label7", "Label9", "Label11", "Label13"};
+  OnModal([&](TForm& form) {
+    auto& draft = dynamic_cast<TOrdDraft&>(form);
+    for (int share = 0; share < 4; ++share) {
+      const TRect caption = Owned<TLabel>(form, arms[share]).BoundsRect();
+      for (const TControl* control :
+           {static_cast<const TControl*>(draft.ShareLabels[share]),
+            static_cast<const TControl*>(draft.UpDowns[share])}) {
+        const TRect beside = control->BoundsRect();
+        EXPECT_TRUE(caption.Top < beside.Bottom && beside.Top < caption.Bottom) << arms[share];
+        EXPECT_LE(caption.Right, beside.Left) << arms[share];
+      }
+    }
+    Click(*draft.Button1);
+  });
+  ShowManpowerSettings();
+}
+
 TEST_F(EconomyDialogTest, AConfederateEmancipationMarksTheConfederacyAlone) {
   CurrentSide = TNation::Confederacy;
   TNationRec& south = GameState.Nations[TNation::Confederacy];
