@@ -74,7 +74,7 @@ void TOrdDraft::Fill() {
   Button1->SetCaption(TextLine(66));
   const TNationRec& nation = Nation();
   OfferAppeal();
-  FindOwned<TLabel>(*this, "Label14")->SetCaption(std::to_string(nation.MonthRecruits * 5) + "0");
+  FindOwned<TLabel>(*this, "Label14")->SetCaption(std::to_string(nation.MonthRecruits * 50));
   Bounty1->SetValue(nation.Bounty);
   OfferStances();
   for (int share = 1; share <= 4; ++share)

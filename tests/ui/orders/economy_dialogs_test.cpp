@@ -106,6 +106,18 @@ TEST_F(EconomyDialogTest, ABountyTypedAboveTheLimitGivesTheLimit) {
   EXPECT_EQ(Union().Bounty, 20);
 }
 
+// Recruits are counted in fifties; none reads as a plain 0.
+TEST_F(EconomyDialogTest, TheMonthsRecruitsReadInMen) {
+  for (const auto& [recruits, shown] : {std::pair{0, "0"}, std::pair{3, "150"}}) {
+    Union().MonthRecruits = static_cast<std::uint16_t>(recruits);
+    OnModal([&](TForm& form) {
+      EXPECT_EQ(Owned<TLabel>(form, "Label14").Caption(), shown);
+      Click(*dynamic_cast<TOrdDraft&>(form).Button1);
+    });
+    ShowManpowerSettings();
+  }
+}
+
 // Each arm's caption stands on the row of its share and spin button, left of them.
 TEST_F(EconomyDialogTest, EachShareStandsBesideItsArm) {
   const char* arms[] = {"Label7", "Label9", "Label11", "Label13"};
