@@ -1,6 +1,5 @@
 #include "ui/orders/city_production.h"
 
-#include <iterator>
 #include <string>
 
 #include "ui/orders/order_dialog.h"
@@ -23,6 +22,15 @@ constexpr WeaponRow kWeaponRows[] = {{30, "Muskets        :"},  {20, "Springfiel
                                      {25, "Parrotts        :"}, {26, "Whitworths   :"}};
 constexpr int kCaptionLines[][2] = {{9, 263}, {10, 264}, {7, 265}, {8, 266}, {11, 624}, {36, 625},
                                     {1, 289}, {2, 290},  {3, 291}, {4, 292}, {5, 293},  {6, 294}};
+// The selected city's facts stand under the list, each figure beside its
+// caption (the depot's words, the longest, on a line of their own); the yards
+// share the column of the weapons and their spin buttons.
+constexpr TOrderForm::LabelPlace kLabelPlaces[] = {
+    {1, 8, 150, 207},   {2, 8, 168, 110},   {14, 120, 168, 95},  {3, 8, 186, 110},
+    {19, 16, 204, 199}, {4, 8, 222, 110},   {23, 120, 222, 95},  {5, 8, 240, 110},
+    {27, 120, 240, 95}, {6, 8, 258, 110},   {28, 120, 258, 95},  {7, 8, 276, 110},
+    {37, 120, 276, 95}, {8, 8, 300, 207},   {9, 220, 8, 190},    {11, 220, 242, 100},
+    {33, 320, 242, 50}, {36, 220, 268, 100}, {34, 320, 268, 50}, {10, 220, 296, 185}};
 constexpr int kCityLabels[] = {14, 19, 23, 27, 28, 33, 34, 37};
 constexpr int kYardLabels[] = {33, 34};
 constexpr int kYes = 3;
@@ -48,11 +56,7 @@ int DepotLine(int level) {
 
 TCtyProdn::TCtyProdn() : TOrderForm("TCtyProdn", 539, 341) {
   SetCaption("City production");
-  for (const auto& [label, line] : kCaptionLines)
-    AddLabel(this, Numbered("Label", label), 8 + 130 * (label / 10), 150 + 18 * (label % 10), 120,
-             16);
-  for (int row = 0; row < static_cast<int>(std::size(kCityLabels)); ++row)
-    AddLabel(this, Numbered("Label", kCityLabels[row]), 400, 8 + 18 * row, 130, 16);
+  AddLabels(kLabelPlaces);
   FactoryLst = AddControl<TKxAdvancedListBox>("FactoryLst", 8, 8, 200, 136);
   FactoryLst->SetItemHeight(17);
   FactoryLst->OnClick = [this](TComponent*) { FactoryLstClick(); };
@@ -83,9 +87,9 @@ void TCtyProdn::Fill() {
       IsEntryOf(GameState.Nations, CurrentSide) ? GameState.Nations[CurrentSide].Capital : 0;
   for (int city = 1; city <= GameState.Cities.Count; ++city) {
     if (City(city).Nation != CurrentSide) continue;
-    if (city == capital) FactoryLst->SetItemIndex(CityOfRow.Count());
     FactoryLst->Items().Add(CityRow(city));
     CityOfRow.Add(city);
+    if (city == capital) FactoryLst->SetItemIndex(CityOfRow.Count() - 1);
   }
   SelectedCity = IsEntryOf(GameState.Cities, capital) ? capital : 0;
   if (SelectedCity != 0) ShowCity();

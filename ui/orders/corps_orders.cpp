@@ -124,10 +124,11 @@ TCorpsOrder::TCorpsOrder() : TOrderForm("TCorpsOrder", 640, 470) {
   Label1 = AddLabel(this, "Label1", 12, 28, 200, 18);
   for (int i = 0; i < static_cast<int>(Figures.size()); ++i)
     Figures[i] = AddLabel(this, Numbered("Label", i + 2), 12, 50 + 18 * i, 200, 18);
-  Label17 = AddLabel(this, "Label17", 12, 252, 200, 18);
-  Label18 = AddLabel(this, "Label18", 12, 270, 200, 18);
-  Label19 = AddLabel(this, "Label19", 12, 288, 200, 18);
-  Label20 = AddLabel(this, "Label20", 12, 306, 200, 18);
+  // The commander's four rating words, closed up to clear the order groups below.
+  Label17 = AddLabel(this, "Label17", 12, 250, 200, 16);
+  Label18 = AddLabel(this, "Label18", 12, 266, 200, 16);
+  Label19 = AddLabel(this, "Label19", 12, 282, 200, 16);
+  Label20 = AddLabel(this, "Label20", 12, 298, 200, 16);
   AddLabel(this, "Label33", 220, 8, 130, 18)->SetCaption("Supply city");
   AddLabel(this, "Label35", 360, 8, 130, 18)->SetCaption("Army status");
   AddLabel(this, "Label13", 500, 8, 130, 18)->SetCaption("Rail destination");

@@ -23,7 +23,18 @@ constexpr const char* kNationNames[] = {"Union", "Confederacy", "France", "Brita
 constexpr int kCaptionLines[][2] = {{12, 313}, {13, 314}, {22, 315}, {26, 316}, {23, 317},
                                     {30, 319}, {27, 318}, {10, 142}, {32, 93},  {21, 305}};
 constexpr int kKindLines[] = {175, 176, 168};
-constexpr int kLabelCount = 34;
+// The fleet's own facts on top, then its loads: what is aboard beside the spin
+// buttons that move it, and what the theatre holds; each box beside its
+// caption, the two port lists under theirs. The mission caption heads its panel.
+constexpr TOrderForm::LabelPlace kLabelPlaces[] = {
+    {1, 8, 8, 140},     {4, 152, 8, 140},   {6, 8, 24, 140},     {32, 152, 24, 55},
+    {33, 207, 24, 85},  {2, 8, 40, 284},    {3, 8, 56, 284},     {7, 8, 72, 140},
+    {8, 152, 72, 140},  {9, 8, 88, 140},    {5, 8, 104, 284},    {10, 8, 126, 90},
+    {28, 100, 126, 40}, {26, 162, 126, 96}, {24, 260, 126, 36},  {11, 8, 152, 90},
+    {29, 100, 152, 40}, {23, 162, 152, 96}, {25, 260, 152, 36},  {30, 8, 178, 90},
+    {31, 100, 178, 40}, {27, 142, 178, 120}, {22, 28, 205, 80},  {12, 28, 229, 170},
+    {13, 232, 229, 170}};
+constexpr TPoint kCheckBoxPlaces[] = {{8, 228}, {212, 228}, {8, 204}, {110, 204}};
 constexpr int kRefit = 1, kMove = 2, kCottonRun = 3, kPatrol = 4, kAttackPort = 5, kAmphibious = 6;
 constexpr int kRiverKind = 2;
 constexpr int kLastAmphibiousObjective = 84;
@@ -53,27 +64,28 @@ int TheatreOfPort(int port) {
 
 TFleetOrders::TFleetOrders() : TOrderForm("TFleetOrders", 415, 422) {
   SetCaption("Fleet Orders");
-  for (int n = 1; n <= kLabelCount; ++n)
-    AddLabel(this, Numbered("Label", n), 8 + 200 * (n % 2), 8 + 14 * (n / 2), 190, 14);
+  KxPanel1 = AddControl<TKxPanel>("KxPanel1", 300, 8, 108, 180);
+  AddLabel(KxPanel1, "Label21", 4, 2, 100, 16);
+  AddLabels(kLabelPlaces);
   ListBox1 = AddControl<TKxAdvancedListBox>("ListBox1", 8, 250, 195, 130);
   ListBox2 = AddControl<TKxAdvancedListBox>("ListBox2", 212, 250, 195, 130);
   for (TKxAdvancedListBox* list : {ListBox1, ListBox2}) list->SetItemHeight(17);
   for (int b = 0; b < 4; ++b) {
-    CheckBoxes[b] = AddControl<TCheckBox>(Numbered("CheckBox", b + 1), 8 + 100 * b, 226, 96, 18);
+    CheckBoxes[b] = AddControl<TCheckBox>(Numbered("CheckBox", b + 1), kCheckBoxPlaces[b].X,
+                                          kCheckBoxPlaces[b].Y, 18, 18);
   }
   CheckBoxes[kHomePortBox]->OnClick = [this](TComponent*) { CheckBox1Click(); };
   CheckBoxes[kObjectiveBox]->OnClick = [this](TComponent*) { CheckBox2Click(); };
   CheckBoxes[kMergeBox]->OnClick = [this](TComponent*) { CheckBox3Click(); };
   CheckBoxes[kSplitBox]->OnClick = [this](TComponent*) { CheckBox4Click(); };
-  KxPanel1 = AddControl<TKxPanel>("KxPanel1", 300, 40, 108, 180);
   for (int m = 0; m < 7; ++m) {
     RadioButtons[m] =
         AddChild<TRadioButton>(KxPanel1, Numbered("RadioButton", m + 1), 4, 20 + 22 * m, 100, 20);
     RadioButtons[m]->SetCaption(kMissionCaptions[m]);
     RadioButtons[m]->OnClick = [this, m](TComponent*) { MissionClick(m); };
   }
-  UpDown1 = AddControl<TKxSpinButton>("UpDown1", 260, 150, 17, 24);
-  UpDown2 = AddControl<TKxSpinButton>("UpDown2", 260, 180, 17, 24);
+  UpDown1 = AddControl<TKxSpinButton>("UpDown1", 142, 122, 17, 24);
+  UpDown2 = AddControl<TKxSpinButton>("UpDown2", 142, 148, 17, 24);
   UpDown1->OnUpClick = [this](TComponent*, double) { Load(false, LoadSupplies); };
   UpDown1->OnDownClick = [this](TComponent*, double) { Load(false, UnloadSupplies); };
   UpDown2->OnUpClick = [this](TComponent*, double) { Load(true, LoadCotton); };

@@ -15,6 +15,13 @@ namespace {
 constexpr int kShareLabels[] = {8, 10, 12, 15};
 constexpr int kCaptionLines[][2] = {{1, 338}, {22, 349}, {2, 339}, {6, 340},  {5, 342},
                                     {3, 341}, {7, 344},  {9, 345}, {11, 346}, {13, 347}};
+// The recruits, the bounty and the appeal down the left; the shares by arm,
+// each caption beside its figure and spin button, in the middle; the slavery
+// policy over its panel on the right.
+constexpr TOrderForm::LabelPlace kLabelPlaces[] = {
+    {1, 8, 8, 200},    {2, 8, 30, 120},    {14, 130, 30, 70},  {5, 8, 56, 210},
+    {6, 28, 108, 190}, {3, 230, 100, 145}, {7, 230, 124, 68},  {9, 230, 152, 68},
+    {11, 230, 180, 68}, {13, 230, 208, 68}, {22, 380, 100, 110}};
 constexpr int kAppealTurns = 9;
 constexpr int kMostBounty = 20;
 constexpr int kEmancipation = 11;
@@ -31,10 +38,7 @@ TNationRec& Enemy() {
 
 TOrdDraft::TOrdDraft() : TOrderForm("TOrdDraft", 499, 249) {
   SetCaption("Manpower settings");
-  for (int n = 1; n <= 24; ++n) {
-    if (n == 8 || n == 10 || n == 12 || n == 15) continue;
-    AddLabel(this, Numbered("Label", n), 8 + 142 * (n / 13), 8 + 14 * (n % 13), 140, 14);
-  }
+  AddLabels(kLabelPlaces);
   for (int share = 0; share < 4; ++share) {
     const int top = 120 + 28 * share;
     ShareLabels[share] =
@@ -44,8 +48,8 @@ TOrdDraft::TOrdDraft() : TOrderForm("TOrdDraft", 499, 249) {
     UpDowns[share]->OnUpClick = [this, share](TComponent*, double) { ShareUpClick(share + 1); };
     UpDowns[share]->OnDownClick = [this, share](TComponent*, double) { ShareDownClick(share + 1); };
   }
-  CheckBox1 = AddControl<TKxCheckBox>("CheckBox1", 8, 230, 16, 16);
-  Bounty1 = AddControl<TSpinEdit>("Bounty1", 8, 190, 60, 22);
+  CheckBox1 = AddControl<TKxCheckBox>("CheckBox1", 8, 108, 16, 16);
+  Bounty1 = AddControl<TSpinEdit>("Bounty1", 8, 74, 60, 22);
   Bounty1->SetMinValue(0);
   Bounty1->SetMaxValue(kMostBounty);
   KxPanel1 = AddControl<TKxPanel>("KxPanel1", 380, 120, 110, 84);
@@ -70,7 +74,7 @@ void TOrdDraft::Fill() {
   Button1->SetCaption(TextLine(66));
   const TNationRec& nation = Nation();
   OfferAppeal();
-  FindOwned<TLabel>(*this, "Label14")->SetCaption(std::to_string(nation.MonthRecruits * 5) + "0");
+  FindOwned<TLabel>(*this, "Label14")->SetCaption(std::to_string(nation.MonthRecruits * 50));
   Bounty1->SetValue(nation.Bounty);
   OfferStances();
   for (int share = 1; share <= 4; ++share)

@@ -23,6 +23,11 @@ TLabel* TOrderForm::AddLabel(TWinControl* parent, const std::string& name, int l
   return label;
 }
 
+void TOrderForm::AddLabels(std::span<const LabelPlace> places) {
+  for (const LabelPlace& place : places)
+    AddLabel(this, Numbered("Label", place.label), place.left, place.top, place.width, 16);
+}
+
 void TOrderForm::GiveBackgroundTo(TNewRadBox& box) const {
   const TRect covered = box.BoundsRect();
   TBitmap piece(covered.Width(), covered.Height());

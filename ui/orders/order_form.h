@@ -2,6 +2,7 @@
 // The form every order dialog is built on: borderless, centred on the main
 // window, its picture (Image1) filling it, and its controls made by name so
 // that code and tests find them as the dialog's design names them.
+#include <span>
 #include <string>
 
 #include "platform/controls/image.h"
@@ -16,6 +17,11 @@ class TOrderForm : public TForm {
   TOrderForm(const std::string& form_class, int width, int height);
 
   TImage* Image1;
+
+  // Where the design puts its label LabelN: one line high, `width` wide.
+  struct LabelPlace {
+    int label, left, top, width;
+  };
 
  protected:
   // The design numbers its controls: Numbered("Label", 7) is "Label7".
@@ -32,6 +38,8 @@ class TOrderForm : public TForm {
     control->SetBounds(left, top, width, height);
     return control;
   }
+  // The design's labels, each made at its place on the form.
+  void AddLabels(std::span<const LabelPlace> places);
   // A label that keeps its place and size whatever its text, drawn over the picture.
   TLabel* AddLabel(TWinControl* parent, const std::string& name, int left, int top, int width,
                    int height);

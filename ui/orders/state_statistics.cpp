@@ -57,7 +57,8 @@ TStatStat::TStatStat() : TOrderForm("TStatStat", 443, 294) {
   StatusBox->OnClick = [this](TComponent*) { StatusBoxClick(); };
   for (int weapon = 1; weapon <= 8; ++weapon) {
     const WeaponRow& row = kWeaponRows[weapon - 1];
-    const int top = 50 + 24 * weapon;
+    // Rows close enough together for the last to end above the OK button.
+    const int top = 48 + 22 * weapon;
     AddLabel(this, Numbered("Label", row.name_label), 240, top, 100, 16)->SetCaption(row.name);
     AddLabel(this, Numbered("Label", row.value_label), 340, top, 60, 16);
     auto* spin = AddControl<TKxSpinButton>(Numbered("UpDown", row.spin), 410, top, 17, 22);

@@ -46,10 +46,11 @@ TTransfers::TTransfers() : TOrderForm("TTransfers", 480, 341) {
     };
   }
   for (int row = 0; row < 8; ++row) {
-    AddLabel(this, Numbered("Label", kFigureLabels[row][0]), 310, 8 + 24 * row, 120, 16);
-    AddLabel(this, Numbered("Label", kFigureLabels[row][2]), 430, 8 + 24 * row, 44, 16);
+    AddLabel(this, Numbered("Label", kFigureLabels[row][0]), 324, 8 + 24 * row, 114, 16);
+    AddLabel(this, Numbered("Label", kFigureLabels[row][2]), 440, 8 + 24 * row, 36, 16);
   }
-  UpDowns[3] = AddControl<TKxSpinButton>("UpDown4", 290, 8, 17, 24);
+  // The capacity's spin button stands before its caption, clear of the routes' words.
+  UpDowns[3] = AddControl<TKxSpinButton>("UpDown4", 304, 8, 17, 24);
   UpDowns[3]->OnUpClick = [this](TComponent*, double) { UpDown4UpClick(); };
   Button1 = AddControl<TKxGraphicButton>("Button1", 350, 300, 110, 30);
   Button1->SetCaption("OK");

@@ -32,7 +32,7 @@ TFleetCbt::TFleetCbt(const NavalCombatView& view) : TOrderForm("TFleetCbt", 440,
     const int left = 150 + 140 * s;
     shown(2 + s, left, 50, 136, view.sides[s]);
     shown(39 + s, left, 70, 136, view.fleets[s]);
-    shown(4 + s, left, 92, 136, view.cityWorks[s]);
+    shown(4 + s, left, 92, 66, view.cityWorks[s]);
     shown(kWorksLostLabels[s], left + 70, 92, 60, CountText(view.worksLost[s]));
     for (int t = 0; t < 3; ++t) {
       const int top = 114 + 22 * t;

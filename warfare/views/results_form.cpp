@@ -13,7 +13,8 @@ constexpr int kRowHeight = 17;
 // side 1's row r (0-based) is numbered from 3 + r, side 2's from 13 + r.
 constexpr std::array<int, 4> kRowLabelBases = {3, 23, 56, 76};
 constexpr int kSideOffset = 10;
-constexpr std::array<int, 4> kCellWidths = {100, 50, 62, 60};
+// A row fits its side's half, the widest word ("In good order") included.
+constexpr std::array<int, 4> kCellWidths = {88, 48, 48, 82};
 
 // The analysis rows as the rules list them: the caption labels of side 1 and
 // side 2, then their figure labels.

@@ -96,6 +96,8 @@ TEST_F(NoticeFormTest, EachKindOpensItsFormWithItsCaptionsAndAnswers) {
       EXPECT_EQ(ButtonCaption(form.Buttons[0]), row.ok);
       EXPECT_EQ(form.Lines[0]->Caption(), std::string(40, 'x'));
       EXPECT_EQ(form.Lines[1]->Caption(), " stands alone");
+      EXPECT_TRUE(form.Lines[1]->Visible());
+      EXPECT_FALSE(form.Lines[2]->Visible()) << "an empty line shows no plate";
       Click(*form.Buttons[0]);
     });
     EXPECT_EQ(shown.value_or(""), row.form);

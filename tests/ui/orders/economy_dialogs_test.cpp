@@ -106,6 +106,38 @@ TEST_F(EconomyDialogTest, ABountyTypedAboveTheLimitGivesTheLimit) {
   EXPECT_EQ(Union().Bounty, 20);
 }
 
+// Recruits are counted in fifties; none reads as a plain 0.
+TEST_F(EconomyDialogTest, TheMonthsRecruitsReadInMen) {
+  for (const auto& [recruits, shown] : {std::pair{0, "0"}, std::pair{3, "150"}}) {
+    Union().MonthRecruits = static_cast<std::uint16_t>(recruits);
+    OnModal([&](TForm& form) {
+      EXPECT_EQ(Owned<TLabel>(form, "Label14").Caption(), shown);
+      Click(*dynamic_cast<TOrdDraft&>(form).Button1);
+    });
+    ShowManpowerSettings();
+  }
+}
+
+// Each arm's caption stands on the row of its share and spin button, left of them.
+TEST_F(EconomyDialogTest, EachShareStandsBesideItsArm) {
+  const char* arms[] = {"Label7", "Label9", "Label11", "Label13"};
+  OnModal([&](TForm& form) {
+    auto& draft = dynamic_cast<TOrdDraft&>(form);
+    for (int share = 0; share < 4; ++share) {
+      const TRect caption = Owned<TLabel>(form, arms[share]).BoundsRect();
+      for (const TControl* control :
+           {static_cast<const TControl*>(draft.ShareLabels[share]),
+            static_cast<const TControl*>(draft.UpDowns[share])}) {
+        const TRect beside = control->BoundsRect();
+        EXPECT_TRUE(caption.Top < beside.Bottom && beside.Top < caption.Bottom) << arms[share];
+        EXPECT_LE(caption.Right, beside.Left) << arms[share];
+      }
+    }
+    Click(*draft.Button1);
+  });
+  ShowManpowerSettings();
+}
+
 TEST_F(EconomyDialogTest, AConfederateEmancipationMarksTheConfederacyAlone) {
   CurrentSide = TNation::Confederacy;
   TNationRec& south = GameState.Nations[TNation::Confederacy];
@@ -174,6 +206,19 @@ TEST_F(EconomyDialogTest, WithoutACapitalTheProductionSpinnersWaitForACity) {
   EXPECT_EQ(GameState.Cities[city].WeaponOutput[1], 1);
   EXPECT_EQ(GameState.Cities[city].ShipyardA, 0);
   EXPECT_EQ(Union().Supplies[1], 1000 - 4);
+}
+
+TEST_F(EconomyDialogTest, ProductionOpensOnTheCapitalsRow) {
+  AddCity(3, 3, TNation::Union);
+  const int capital = AddCity(5, 5, TNation::Union);
+  Union().Capital = static_cast<std::uint8_t>(capital);
+  OnModal([&](TForm& form) {
+    auto& production = dynamic_cast<TCtyProdn&>(form);
+    EXPECT_EQ(production.FactoryLst->ItemIndex(), 1);
+    EXPECT_EQ(production.SelectedCity, capital);
+    Click(*production.Button1);
+  });
+  ShowCityProduction();
 }
 
 }  // namespace

@@ -1,13 +1,15 @@
 // Every corps, city, state and fleet of each start file, for each side giving orders:
 // its dialogs are opened and closed at once, and the game may change only
-// where a dialog documents a write. None of the dialogs swept here writes
-// anything when nothing is chosen in it.
+// where a dialog documents a write, and no control may be drawn over another.
+// None of the dialogs swept here writes anything when nothing is chosen in it.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "dialog_fixture.h"
+#include "support/overlapping_controls.h"
 #include "ui/orders/army_orders.h"
 #include "ui/orders/brigade_view.h"
 #include "ui/orders/city_orders.h"
@@ -41,6 +43,7 @@ class StartFileSweep : public OrderDialogTest, public ::testing::WithParamInterf
   // The player looks into every part of the dialog that opens another, then
   // presses its OK button.
   void PressOk(TForm& form) {
+    EXPECT_EQ(OverlappingControls(form), std::vector<std::string>{}) << form.Name();
     if (auto* selection = dynamic_cast<TSelecDlg*>(&form)) {
       for (int row = 0; row < selection->SelectListBox->Count(); ++row) {
         selection->SelectListBox->SetTopIndex(row);

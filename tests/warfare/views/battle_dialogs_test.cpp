@@ -14,6 +14,7 @@
 #include "platform/backend/headless_backend.h"
 #include "platform/forms/screen.h"
 #include "platform/input/key_codes.h"
+#include "support/overlapping_controls.h"
 #include "support/turn_runner.h"
 #include "tools/sprites/form_backgrounds.h"
 #include "warfare/views/battle_form.h"
@@ -47,8 +48,10 @@ class BattleDialogs : public TurnTest {
 
   // The player's hand in every battle dialog, giving the recording views'
   // own answers: intensity 1, the first leader listed, the analysis looked at.
+  // Each dialog is first looked at: none may draw one control over another.
   void AnswerAsTheRecordingViewsDo(TForm& form) {
     opened.push_back(form.Name());
+    EXPECT_EQ(OverlappingControls(form), std::vector<std::string>{}) << form.Name();
     const auto press = [&](const char* name) {
       auto* button = FindOwned<TKxGraphicButton>(form, name);
       if (button && button->Visible() && button->Enabled()) Click(*button);

@@ -129,7 +129,12 @@ void TNoticeForm::Run() {
 
 void TNoticeForm::FillLines() {
   const Str<40>* lines[] = {&notice_.Line1, &notice_.Line2, &notice_.Line3, &notice_.Line4};
-  for (int i = 0; i < 4; ++i) Lines[i]->SetCaption(lines[i]->str());
+  // A line without words is hidden, or its plate would stand there empty.
+  for (int i = 0; i < 4; ++i) {
+    const std::string text = lines[i]->str();
+    Lines[i]->SetCaption(text);
+    Lines[i]->SetVisible(!text.empty());
+  }
 }
 
 // An offered option shows its radio button and caption; option 1, when

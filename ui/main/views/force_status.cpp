@@ -31,12 +31,14 @@ struct LabelColumn {
   int top;
   int width;
 };
+// Each weapon's caption (muskets first) stands on its row of figures, under
+// the two headings of those figures; the cannon rows follow the small arms.
 constexpr LabelColumn kColumns[] = {
     {1, 3, 8, 8, 150},     {15, 3, 160, 8, 60},   {4, 3, 8, 72, 150},    {18, 3, 160, 72, 30},
     {30, 2, 195, 72, 30},  {67, 1, 195, 108, 30}, {7, 5, 8, 136, 150},   {21, 8, 160, 136, 60},
-    {12, 3, 8, 236, 150},  {29, 1, 240, 8, 80},   {34, 7, 240, 26, 80},  {41, 8, 325, 26, 60},
-    {49, 2, 325, 8, 60},   {51, 8, 390, 26, 60},  {59, 4, 240, 200, 80}, {63, 4, 325, 200, 60},
-    {69, 2, 240, 290, 220}, {71, 1, 460, 8, 160},
+    {12, 3, 8, 226, 150},  {29, 1, 325, 8, 60},   {50, 1, 240, 26, 80},  {34, 7, 240, 44, 80},
+    {41, 8, 325, 26, 60},  {49, 1, 390, 8, 60},   {51, 8, 390, 26, 60},  {59, 4, 240, 200, 98},
+    {63, 4, 340, 200, 60}, {69, 2, 240, 290, 220},
 };
 
 std::string Men(std::int64_t points) {
@@ -83,6 +85,9 @@ TForceStatus::TForceStatus() : TOrderForm("TForceStatus", 628, 358) {
                             column.width, 16);
     }
   }
+  // The warning over the capitals is long: two lines above their list.
+  labels_[71] = AddLabel(this, "Label71", 460, 6, 160, 32);
+  labels_[71]->SetWordWrap(true);
   Label(29).SetCaption("Available");
   for (int w = 0; w < 7; ++w) Label(34 + w).SetCaption(kWeaponHeadings[w + 1]);
   Label(49).SetCaption("Production");
@@ -92,7 +97,7 @@ TForceStatus::TForceStatus() : TOrderForm("TForceStatus", 628, 358) {
   Label(61).SetCaption("Ironclads");
   Label(62).SetCaption("Wooden vessels");
   Label(71).SetCaption("Selecting a new capital incurs a loss of prestige");
-  ListBox1 = AddControl<TKxAdvancedListBox>("ListBox1", 460, 30, 160, 270);
+  ListBox1 = AddControl<TKxAdvancedListBox>("ListBox1", 460, 42, 160, 258);
   ListBox1->OnClick = [this](TComponent*) { ListBox1Click(); };
   Button1 = AddControl<TKxGraphicButton>("Button1", 500, 318, 80, 28);
   Button1->SetCaption("OK");
