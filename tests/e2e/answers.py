@@ -83,15 +83,20 @@ def answer(run, modal):
     raise Failure(f"dialog {modal} stayed in front after three answers")
 
 
-def play_turn(run, timeout):
-    """Presses Execute and answers every dialog until the Execute button works
-    again with no dialog open. Returns whether the movement was seen: the
-    progress gauge filling with no dialog in front."""
+def play_turn(run, timeout, ended=None):
+    """Presses Execute and answers every dialog until, with no dialog open, the
+    `ended` probes all show: by default the Execute button working again.
+    Returns whether the movement was seen: the progress gauge filling with no
+    dialog in front."""
     game = run.game
     progress = Probe("turn: progress gauge filling", *PROGRESS_FOOT, NAVY)
-    ready = execute_ready()
+    ended = ended or [execute_ready()]
+
+    def over(shot):
+        return all(probe.matches(shot) for probe in ended)
+
     game.click(*EXECUTE)
-    wait_for(lambda: game.top_modal() or not ready.matches(game.shot()), 10, "Execute to take the click")
+    wait_for(lambda: game.top_modal() or not over(game.shot()), 10, "Execute to take the click")
     animated = False
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
@@ -104,7 +109,7 @@ def play_turn(run, timeout):
         shot = game.shot()
         if game.top_modal():
             continue
-        if ready.matches(shot):
+        if over(shot):
             return animated
         animated = animated or progress.matches(shot)
         time.sleep(0.1)
