@@ -64,10 +64,10 @@ ANSWERS = {
 }
 
 
-def answer(run, modal):
-    """Answers the dialog in front and waits until it has gone or another
-    opened over it."""
-    respond = ANSWERS.get(modal.name)
+def answer(run, modal, own_answers=None):
+    """Answers the dialog in front, by `own_answers` where they name it, and
+    waits until it has gone or another opened over it."""
+    respond = (own_answers or {}).get(modal.name) or ANSWERS.get(modal.name)
     if respond is None:
         run.keep(run.game.shot(), f"unknown {modal.name}")
         raise Failure(f"no answer is known for dialog {modal}")
@@ -83,9 +83,10 @@ def answer(run, modal):
     raise Failure(f"dialog {modal} stayed in front after three answers")
 
 
-def play_turn(run, timeout, ended=None):
-    """Presses Execute and answers every dialog until, with no dialog open, the
-    `ended` probes all show: by default the Execute button working again.
+def play_turn(run, timeout, ended=None, own_answers=None):
+    """Presses Execute and answers every dialog (by `own_answers` where they
+    name it) until, with no dialog open, the `ended` probes all show: by
+    default the Execute button working again.
     Returns whether the movement was seen: the progress gauge filling with no
     dialog in front."""
     game = run.game
@@ -104,7 +105,7 @@ def play_turn(run, timeout, ended=None):
             raise Failure(f"the game ended with {game.process.returncode} during the turn")
         modal = game.top_modal()
         if modal:
-            answer(run, modal)
+            answer(run, modal, own_answers)
             continue
         shot = game.shot()
         if game.top_modal():
