@@ -86,6 +86,12 @@ SDL_SystemCursor SystemCursorOf(TCursor cursor) {
 }  // namespace
 
 std::unique_ptr<TSdlBackend> TSdlBackend::Open(const std::string& title, std::string& error) {
+  // One 800 x 600 frame copied and scaled per move needs no graphics card:
+  // drawing it on the processor spares the start the loading of the OpenGL
+  // driver and the tens of megabytes it keeps. SDL_RENDER_DRIVER in the
+  // environment still chooses another renderer.
+  SDL_SetHintWithPriority(SDL_HINT_RENDER_DRIVER, "software", SDL_HINT_DEFAULT);
+  SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     error = SDL_GetError();
     return nullptr;

@@ -1,8 +1,8 @@
 #include "platform/graphics/bitmap.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string_view>
 
 #include "platform/graphics/bmp.h"
@@ -27,9 +27,23 @@ TBitmap::~TBitmap() = default;
 
 void TBitmap::Assign(const TBitmap& other) {
   if (this == &other) return;
+  pixels_ = other.pixels_;
+  TakeSettingsOf(other);
+}
+
+// A picture just decoded gives up its pixels rather than having them copied:
+// the map alone is some thirteen megabytes.
+void TBitmap::Assign(TBitmap&& other) {
+  if (this == &other) return;
+  pixels_ = std::move(other.pixels_);
+  TakeSettingsOf(other);
+  other.width_ = 0;
+  other.height_ = 0;
+}
+
+void TBitmap::TakeSettingsOf(const TBitmap& other) {
   width_ = other.width_;
   height_ = other.height_;
-  pixels_ = other.pixels_;
   transparent_ = other.transparent_;
   transparent_mode_ = other.transparent_mode_;
   transparent_color_ = other.transparent_color_;
@@ -96,11 +110,16 @@ void TBitmap::SetMonochrome(bool monochrome) {
   Changed();
 }
 
+// The file is read in one piece of its own size, not grown a byte at a time.
 void TBitmap::LoadFromFile(const std::string& path) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
   std::ifstream file(path, std::ios::binary);
-  if (!file) throw EInvalidGraphic("cannot open bitmap " + path);
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                                  std::istreambuf_iterator<char>());
+  if (error || !file) throw EInvalidGraphic("cannot open bitmap " + path);
+  std::vector<std::uint8_t> bytes(size);
+  if (!file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size))) {
+    throw EInvalidGraphic("cannot read bitmap " + path);
+  }
   Assign(ReadBmp(bytes));
 }
 

@@ -31,6 +31,8 @@ class TBitmap {
 
   // Copies pixels, size and transparency settings, and notifies OnChange.
   void Assign(const TBitmap& other);
+  // The same, taking the pixels of a picture no longer needed, which is left empty.
+  void Assign(TBitmap&& other);
 
   int Width() const { return width_; }
   int Height() const { return height_; }
@@ -81,6 +83,8 @@ class TBitmap {
   void Changed();
 
  private:
+  void TakeSettingsOf(const TBitmap& other);
+
   int width_ = 0;
   int height_ = 0;
   std::vector<std::uint32_t> pixels_;

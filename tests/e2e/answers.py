@@ -64,10 +64,10 @@ ANSWERS = {
 }
 
 
-def answer(run, modal):
-    """Answers the dialog in front and waits until it has gone or another
-    opened over it."""
-    respond = ANSWERS.get(modal.name)
+def answer(run, modal, own_answers=None):
+    """Answers the dialog in front, by `own_answers` where they name it, and
+    waits until it has gone or another opened over it."""
+    respond = (own_answers or {}).get(modal.name) or ANSWERS.get(modal.name)
     if respond is None:
         run.keep(run.game.shot(), f"unknown {modal.name}")
         raise Failure(f"no answer is known for dialog {modal}")
@@ -83,15 +83,21 @@ def answer(run, modal):
     raise Failure(f"dialog {modal} stayed in front after three answers")
 
 
-def play_turn(run, timeout):
-    """Presses Execute and answers every dialog until the Execute button works
-    again with no dialog open. Returns whether the movement was seen: the
-    progress gauge filling with no dialog in front."""
+def play_turn(run, timeout, ended=None, own_answers=None):
+    """Presses Execute and answers every dialog (by `own_answers` where they
+    name it) until, with no dialog open, the `ended` probes all show: by
+    default the Execute button working again.
+    Returns whether the movement was seen: the progress gauge filling with no
+    dialog in front."""
     game = run.game
     progress = Probe("turn: progress gauge filling", *PROGRESS_FOOT, NAVY)
-    ready = execute_ready()
+    ended = ended or [execute_ready()]
+
+    def over(shot):
+        return all(probe.matches(shot) for probe in ended)
+
     game.click(*EXECUTE)
-    wait_for(lambda: game.top_modal() or not ready.matches(game.shot()), 10, "Execute to take the click")
+    wait_for(lambda: game.top_modal() or not over(game.shot()), 10, "Execute to take the click")
     animated = False
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
@@ -99,12 +105,12 @@ def play_turn(run, timeout):
             raise Failure(f"the game ended with {game.process.returncode} during the turn")
         modal = game.top_modal()
         if modal:
-            answer(run, modal)
+            answer(run, modal, own_answers)
             continue
         shot = game.shot()
         if game.top_modal():
             continue
-        if ready.matches(shot):
+        if over(shot):
             return animated
         animated = animated or progress.matches(shot)
         time.sleep(0.1)

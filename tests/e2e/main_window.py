@@ -1,11 +1,12 @@
 """Where things are in the game's 800 x 600 frame and what colour they show:
 the main window's menus, buttons and panels, and the dialogs' common marks."""
 
-from xgame import Probe
+from xgame import Failure, Probe
 
 BLACK = (0, 0, 0)
 WHITE = (255, 255, 255)
 NAVY = (0, 0, 128)
+GREY = (128, 128, 128)
 SILVER = (192, 192, 192)
 PARCHMENT = (236, 224, 192)
 LAKE_MICHIGAN = (176, 200, 199)
@@ -35,6 +36,14 @@ def execute_ready(name="main window: Execute ready"):
     return Probe(name, *EXECUTE_LETTER, BLACK)
 
 
+def execute_closed():
+    """A turn that closes Execute as it ends (a mail turn ready to be sent, or
+    the war's last) is over once the button is grey and the progress gauge
+    empty again."""
+    return [Probe("main window: Execute closed", *EXECUTE_LETTER, GREY),
+            Probe("main window: progress gauge emptied", *PROGRESS_FOOT, GREY)]
+
+
 def choose_from_menu(run, title, row):
     """Opens a menu of the menu bar and clicks its row, counted from 0."""
     game = run.game
@@ -42,3 +51,15 @@ def choose_from_menu(run, title, row):
     menu = game.wait_modal("MenuWindow")
     run.expect([Probe(f"{title} menu: open below its title", *menu.point(menu.width - 6, 6), SILVER)])
     game.click(*menu.point(40, 12 + MENU_ROW_PITCH * row))
+
+
+def quit_from_menu(run):
+    """Quits from the Game menu, answering yes, and waits for a clean end."""
+    game = run.game
+    choose_from_menu(run, "Game", 5)
+    dialog = game.wait_modal("TStndDial")
+    run.expect([Probe("quit question: parchment", *dialog.point(100, 120), PARCHMENT, 24)])
+    game.click(*dialog.point(332, 153))
+    code = game.quit_code(20)
+    if code != 0:
+        raise Failure(f"the game quit with {code}")

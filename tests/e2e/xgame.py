@@ -236,6 +236,11 @@ class Game:
     def running(self):
         return self.process.poll() is None
 
+    def mapped_files(self):
+        """The files the running game has mapped: its program and its libraries."""
+        with open(f"/proc/{self.process.pid}/maps") as maps:
+            return {fields[5] for fields in map(str.split, maps) if len(fields) > 5}
+
     def _xdotool(self, *args):
         result = subprocess.run(["xdotool", *map(str, args)], env=dict(os.environ, DISPLAY=self.display),
                                 capture_output=True, text=True, timeout=20)

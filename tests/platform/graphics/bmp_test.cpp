@@ -64,6 +64,19 @@ TEST(Bmp, FilesLoadWhatWasSavedAndAFailedSaveLeavesTheOldPictureWhole) {
   EXPECT_GE(changes, 1);
   std::filesystem::remove(path);
   EXPECT_THROW(loaded.LoadFromFile(path), EInvalidGraphic);
+  EXPECT_THROW(loaded.LoadFromFile(folder.string()), EInvalidGraphic);
+  EXPECT_EQ(loaded.Pixel(1, 1), clRed);
+}
+
+TEST(Bmp, APictureTakenOverKeepsItsPixelsAndLeavesItsSourceEmpty) {
+  TBitmap source(2, 1);
+  source.SetPixel(1, 0, clRed);
+  TBitmap taken(5, 5);
+  taken.Assign(std::move(source));
+  EXPECT_EQ(taken.Width(), 2);
+  EXPECT_EQ(taken.Height(), 1);
+  EXPECT_EQ(taken.Pixel(1, 0), clRed);
+  EXPECT_TRUE(source.Empty());  // NOLINT(bugprone-use-after-move): a taken picture is empty
 }
 
 TEST(Bmp, ReadsEightBitPalettisedBottomUpRows) {
