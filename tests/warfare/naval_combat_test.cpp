@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fleet_fixture.h"
+#include "world/movement_driver.h"
 #include "world/random.h"
 
 namespace {
@@ -165,6 +166,41 @@ TEST_F(NavalCombatTest, APortLosesAWorkOnEachDrawAbove60AndItsAttackerTurnsHomeW
     EXPECT_EQ(view.cityWorks[1], std::to_string(row.works) + "-5");
     EXPECT_EQ(view.sides[1], "Confederate") << "a port fighting alone names its nation";
     EXPECT_EQ(view.worksLost[1], row.works - row.worksAfter);
+  }
+}
+
+// A fleet lying off the port it attacks bombards it once in every fleet pass
+// of the movement, never twice, for as long as its supplies hold at 10: each
+// bombardment costs one. Works that cannot be hit and no guns to answer make
+// the longest siege a turn can hold.
+TEST_F(NavalCombatTest, AFleetOffThePortItAttacksFightsItOncePerFleetPassWhileSuppliesLast) {
+  struct Row {
+    int supplies;
+    int engagements;
+    int missionAfter;
+  };
+  const Row rows[] = {
+      {10, 1, TFleetMission::Move},
+      {11, 2, TFleetMission::Move},
+      {28, 19, TFleetMission::Move},
+      {29, 19, TFleetMission::AttackPort},
+  };
+  for (const Row& row : rows) {
+    Fresh();
+    const int home = Port(30, 30, TSide::Confederate);
+    const int port = Port(kX, kY, TSide::Union);
+    GameState.Cities[port].Fortifications = 1;
+    TFleet& attacker = Squadron(TNation::Confederacy, 0, 1, 0);
+    SailFor(attacker, TFleetMission::AttackPort, home, port);
+    attacker.Supplies = row.supplies;
+    // The warship's two shots miss in every engagement; the port has no guns.
+    Script(Shots(2 * row.engagements, kMiss));
+    RunMovementPhase();
+    SCOPED_TRACE("supplies " + std::to_string(row.supplies));
+    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+    EXPECT_EQ(battleViews.NavalCombats().size(), static_cast<std::size_t>(row.engagements));
+    EXPECT_EQ(attacker.Mission, row.missionAfter);
+    EXPECT_EQ(attacker.Supplies, row.supplies - row.engagements);
   }
 }
 
