@@ -9,37 +9,12 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from answers import play_turn  # noqa: E402
-from main_window import (BLACK, DATE_PANEL, DELAY_BUTTON, LAKE_MICHIGAN, NAME_PANEL, NAVY,  # noqa: E402
-                         PARCHMENT, SILVER, WHITE, choose_from_menu, execute_ready, title_bar)
+from main_window import (DATE_PANEL, DELAY_BUTTON, LAKE_MICHIGAN, NAME_PANEL, NAVY,  # noqa: E402
+                         PARCHMENT, SILVER, choose_from_menu, execute_ready, title_bar)
+from opening import choose_scenario, set_up  # noqa: E402
 from xgame import Failure, Probe, play, wait_for  # noqa: E402
 
 SAVE_NAME = "short"
-
-
-def choose_scenario(run):
-    game = run.game
-    run.begin("scenario choice")
-    dialog = game.wait_modal("Intro_Load")
-    run.expect([title_bar(dialog, "scenario dialog"),
-                Probe("scenario dialog: silver face", *dialog.point(4, 120), SILVER),
-                Probe("scenario dialog: 1861 not yet chosen", *dialog.point(22, 27), WHITE)])
-    game.click(*dialog.point(60, 27))
-    run.expect([Probe("scenario dialog: 1861 chosen", *dialog.point(22, 27), BLACK)])
-    game.click(*dialog.point(118, 111))
-
-
-def set_up(run, stage="set-up"):
-    game = run.game
-    run.begin(stage)
-    dialog = game.wait_modal("TSetUp")
-    human, computer = dialog.point(20, 94), dialog.point(20, 109)
-    run.expect([Probe("set-up: parchment", *dialog.point(200, 300), PARCHMENT, 16),
-                Probe("set-up: Confederacy human at first", *human, BLACK)])
-    game.click(*computer)
-    run.expect([Probe("set-up: Confederacy now computer", *computer, BLACK),
-                Probe("set-up: Confederacy no longer human", *human, WHITE)])
-    game.click(*dialog.point(448, 350))
-    game.wait_closed(0)
 
 
 def short_game(run):

@@ -272,12 +272,15 @@ class Game:
     def click(self, x, y, button=1):
         self._xdotool("mousemove", *self.screen_point(x, y), "click", button)
 
-    def drag(self, points, button=1):
-        """Presses at the first point, moves through the others and lets go at the last."""
+    def drag(self, points, before_release=None, button=1):
+        """Presses at the first point, moves through the others and lets go at
+        the last, after `before_release()` when given."""
         first, *rest = points
         self._xdotool("mousemove", *self.screen_point(*first), "mousedown", button)
         for point in rest:
             self._xdotool("mousemove", *self.screen_point(*point), "sleep", "0.05")
+        if before_release:
+            before_release()
         self._xdotool("mouseup", button)
 
     def key(self, *names):
