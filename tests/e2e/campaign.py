@@ -1,8 +1,9 @@
 """The opening turns of a campaign from the 1861 start, played as a person
-plays them: a corps sent off by dragging its path on the map, a city's
-production raised, a brigade raised and a corps formed of it, a fleet given an
-amphibious mission with that corps aboard, and two turns executed and watched,
-every notice and battle on the way answered through its dialogs."""
+plays them: corps sent off by dragging their paths on the map, one of them
+against the Confederates at Manassas, a city's production raised, a brigade
+raised and a corps formed of it, a fleet given an amphibious mission with that
+corps aboard, and two turns executed and watched, every notice and battle on
+the way answered through its dialogs."""
 
 import os
 import sys
@@ -16,59 +17,106 @@ from opening import choose_scenario, set_up  # noqa: E402
 from xgame import Failure, Probe, play  # noqa: E402
 
 # The map shows hexes of 28 pixels from the frame's row 19; odd columns sit
-# half a hex higher. The 1861 start shows the map from its first hex.
+# half a hex higher. The 1861 start shows the map from its first hex; a click
+# on the minimap, one pixel a hex, puts the view's corner on that hex.
 HEX = 28
 MAP_TOP = 19
-# S.D. Sturgis's corps stands at Jefferson City.
+MINIMAP = (728, 527)
+START_VIEW = (1, 1)
+SIGEL_VIEW = (1, 5)
+UNION_COUNTER = (28, 46, 112)
+CONFEDERATE_COUNTER = (200, 24, 32)
+# S.D. Sturgis's corps stands at Jefferson City, F. Sigel's south-west of it,
+# three hexes north of the Confederates under S. Price by Springfield.
 STURGIS = (15, 13)
 STURGIS_PATH = [(16, 13), (17, 13), (18, 13)]
-# The corps orders dialog's destination line.
+SIGEL = (13, 17)
+SIGEL_PATH = [(13, 18), (13, 19), (12, 19), (12, 20)]
+# D. Tyler's corps at Alexandria faces the Confederates at Manassas.
+ALEXANDRIA = (52, 13)
+MANASSAS = (51, 13)
+TYLER_VIEW = (49, 11)
+# The corps orders dialog's destination line and two of its orders.
 DESTINATION_LINE = (12, 122, 130, 14)
+ADVANCE = (26, 394)
+FORCED_MARCH = (182, 394)
 # Rows of the overviews' and order dialogs' lists.
 OVERVIEW_ROW = 12
 
 
-def hex_centre(column, row):
-    return ((column - 1) * HEX + HEX // 2,
-            MAP_TOP + (row - 1) * HEX + (HEX // 2 if column % 2 == 0 else 0) + HEX // 2)
+def hex_centre(hex, view):
+    (column, row), (left, top) = hex, view
+    return ((column - left) * HEX + HEX // 2,
+            MAP_TOP + (row - top) * HEX + (HEX // 2 if column % 2 == 0 else 0) + HEX // 2)
 
 
 def overview_row(row):
     return (60, 36 + OVERVIEW_ROW * row)
 
 
-def changed(before, after, what):
-    if before == after:
-        raise Failure(f"{what}: the screen did not change")
-
-
-def corps_destination(run):
-    """Opens S.D. Sturgis's orders with a right click and reads his destination line."""
+def corps_destination(run, centre, orders=()):
+    """Opens a lone corps's orders with a right click, reads its destination
+    line and gives the orders (radio buttons of the dialog) before OK."""
     game = run.game
-    game.click(*hex_centre(*STURGIS), button=3)
+    game.click(*centre, button=3)
     dialog = game.wait_modal("TCorpsOrder")
     shot = run.expect([Probe("corps orders: parchment", *dialog.point(200, 300), PARCHMENT, 24)])
     line = shot.region(*dialog.point(*DESTINATION_LINE[:2]), *DESTINATION_LINE[2:])
+    for order in orders:
+        game.click(*dialog.point(*order))
+    run.expect([Probe("corps orders: order given", *dialog.point(*order), BLACK) for order in orders])
     game.click(*dialog.point(390, 438))
     game.wait_closed(0)
     return line
 
 
-def corps_path(run):
+def drag_path(run, name, centre, steps):
+    """Drags a path from a corps's hex through the steps' centres; the arrows
+    must show while the button is held."""
     game = run.game
-    run.begin("corps orders by a dragged path")
-    run.expect([Probe("map: S.D. Sturgis's counter at Jefferson City", hex_centre(*STURGIS)[0] - 6,
-                      hex_centre(*STURGIS)[1] - 4, (28, 46, 112), 24)])
-    before = corps_destination(run)
-    start = game.shot()
-    counter = (hex_centre(*STURGIS)[0] - HEX // 2, hex_centre(*STURGIS)[1] - HEX // 2, HEX, HEX)
+    counter = (centre[0] - HEX // 2, centre[1] - HEX // 2, HEX, HEX)
+    start = game.shot().region(*counter)
 
     def arrows_drawn():
-        run.expect_that("path arrows drawn on the map while dragging",
-                        lambda shot: shot.region(*counter) != start.region(*counter), 5)
+        run.expect_that(f"{name}'s path arrows drawn while dragging",
+                        lambda shot: shot.region(*counter) != start, 5)
 
-    game.drag([hex_centre(*STURGIS)] + [hex_centre(*step) for step in STURGIS_PATH], arrows_drawn)
-    changed(before, corps_destination(run), "corps orders: S.D. Sturgis's destination after the drag")
+    game.drag([centre] + steps, arrows_drawn)
+
+
+def corps_path(run, name, corps, steps, view, orders=()):
+    """Drags a lone corps's path; its destination must change. The orders are
+    given in the corps's dialog afterwards."""
+    run.begin(f"{name}'s orders by a dragged path")
+    centre = hex_centre(corps, view)
+    run.expect([Probe(f"map: {name}'s counter", centre[0] - 6, centre[1] - 4, UNION_COUNTER, 24)])
+    before = corps_destination(run, centre)
+    drag_path(run, name, centre, [hex_centre(step, view) for step in steps])
+    if corps_destination(run, centre, orders) == before:
+        raise Failure(f"corps orders: {name}'s destination did not change with the dragged path")
+
+
+def attack_from_a_stack(run):
+    """D. Tyler shares Alexandria with another corps, so he is taken in hand
+    from the army overview, given the advance and dragged on to Manassas."""
+    game = run.game
+    run.begin("D. Tyler sent against Manassas")
+    choose_from_menu(run, "Overviews", 0)
+    overview = game.wait_modal("TForceOver")
+    game.click(*overview.point(*overview_row(0)))
+    dialog = game.wait_modal("TCorpsOrder")
+    game.click(*dialog.point(*ADVANCE))
+    run.expect([Probe("corps orders: D. Tyler to advance", *dialog.point(*ADVANCE), BLACK)])
+    game.click(*dialog.point(390, 438))
+    game.wait_closed(1)
+    game.click(*overview.point(overview.width // 2, 276))
+    game.wait_closed(0)
+    game.click(MINIMAP[0] + TYLER_VIEW[0], MINIMAP[1] + TYLER_VIEW[1])
+    centre = hex_centre(ALEXANDRIA, TYLER_VIEW)
+    target = hex_centre(MANASSAS, TYLER_VIEW)
+    run.expect([Probe("map: the Union stack at Alexandria", *centre, UNION_COUNTER, 24),
+                Probe("map: the Confederates at Manassas", *target, CONFEDERATE_COUNTER, 24)])
+    drag_path(run, "D. Tyler", centre, [target])
 
 
 def city_production(run):
@@ -78,10 +126,9 @@ def city_production(run):
     dialog = game.wait_modal("TCtyProdn")
     game.click(*dialog.point(70, 28))  # Baltimore
     muskets = (*dialog.point(310, 31), 30, 16)
-    before = run.expect([Probe("city production: Baltimore chosen", *dialog.point(170, 28), NAVY)])
-    game.click(*dialog.point(380, 37))  # more muskets
-    run.expect_that("city production: more muskets ordered in Baltimore",
-                    lambda shot: shot.region(*muskets) != before.region(*muskets), 5)
+    run.expect([Probe("city production: Baltimore chosen", *dialog.point(170, 28), NAVY)])
+    run.expect_change("city production: more muskets ordered in Baltimore", muskets,
+                      lambda: game.click(*dialog.point(380, 37)))
     game.click(*dialog.point(465, 314))
     game.wait_closed(0)
 
@@ -93,12 +140,10 @@ def raise_brigade(run):
     dialog = game.wait_modal("TRaiseBrgds")
     brigades = (*dialog.point(10, 30), 180, 50)
     game.click(*dialog.point(44, 70))  # the 14th New York
-    muskets = dialog.point(230, 209)
-    before = run.expect([Probe("new brigades: 14th NY chosen", *dialog.point(180, 70), NAVY)])
+    run.expect([Probe("new brigades: 14th NY chosen", *dialog.point(180, 70), NAVY)])
     game.click(*dialog.point(258, 34))  # deployed in New York
-    game.click(*muskets)
-    run.expect_that("new brigades: the 14th NY raised and gone from the list",
-                    lambda shot: shot.region(*brigades) != before.region(*brigades), 5)
+    run.expect_change("new brigades: the 14th NY raised and gone from the list", brigades,
+                      lambda: game.click(*dialog.point(230, 209)))  # armed with muskets
     game.click(*dialog.point(100, 364))
     game.wait_closed(0)
 
@@ -175,11 +220,14 @@ def campaign(run):
     game.wait_closed(0)
     run.expect([execute_ready()])
 
-    corps_path(run)
+    corps_path(run, "S.D. Sturgis", STURGIS, STURGIS_PATH, START_VIEW)
     city_production(run)
     raise_brigade(run)
     form_corps(run)
     fleet_with_corps_aboard(run)
+    game.click(MINIMAP[0] + SIGEL_VIEW[0], MINIMAP[1] + SIGEL_VIEW[1])
+    corps_path(run, "F. Sigel", SIGEL, SIGEL_PATH, SIGEL_VIEW, [ADVANCE, FORCED_MARCH])
+    attack_from_a_stack(run)
 
     for turn in (1, 2):
         run.begin(f"turn {turn}")
@@ -188,6 +236,8 @@ def campaign(run):
     print(f"dialogs answered in the turns: {' '.join(run.seen)}")
     if "MessageDialog" not in run.seen:
         raise Failure("no notice came up in two turns")
+    if "TResolv" not in run.seen:
+        raise Failure("no battle was fought to its results in two turns")
 
 
 if __name__ == "__main__":

@@ -387,6 +387,13 @@ class Run:
                 raise Failure(f"{what}: not so after {timeout} s (screenshot {self.keep(shot, self.stage)})")
             time.sleep(POLL_SECONDS)
 
+    def expect_change(self, what, region, action, timeout=5):
+        """Does `action()` and waits until the region of the frame (x, y,
+        width, height) shows something else than before it."""
+        before = self.game.shot().region(*region)
+        action()
+        return self.expect_that(what, lambda shot: shot.region(*region) != before, timeout)
+
     def finish(self, passed):
         if self.game:
             self.game.stop()
