@@ -86,6 +86,12 @@ SDL_SystemCursor SystemCursorOf(TCursor cursor) {
 }  // namespace
 
 std::unique_ptr<TSdlBackend> TSdlBackend::Open(const std::string& title, std::string& error) {
+  // The frame is composed in memory and only copied, scaled, to the window:
+  // SDL's software renderer does that without loading an OpenGL driver, which
+  // alone would hold more memory than the whole game. The environment's
+  // SDL_RENDER_DRIVER and SDL_FRAMEBUFFER_ACCELERATION still choose otherwise.
+  SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     error = SDL_GetError();
     return nullptr;
