@@ -2,8 +2,8 @@
 plays them: corps sent off by dragging their paths on the map, one of them
 against the Confederates at Manassas, a city's production raised, a brigade
 raised and a corps formed of it, a fleet given an amphibious mission with that
-corps aboard, and two turns executed and watched, every notice and battle on
-the way answered through its dialogs."""
+corps aboard, two turns executed and watched, every notice and battle on the
+way answered through its dialogs, and the game quit."""
 
 import os
 import sys
@@ -12,7 +12,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from answers import play_turn  # noqa: E402
 from main_window import (BLACK, DELAY_BUTTON, NAVY, PARCHMENT, SILVER, choose_from_menu,  # noqa: E402
-                         execute_ready)
+                         execute_ready, quit_game)
 from opening import choose_scenario, set_up  # noqa: E402
 from xgame import Failure, Probe, play  # noqa: E402
 
@@ -234,10 +234,12 @@ def campaign(run):
         if not play_turn(run, 90):
             raise Failure("the movement was never seen: the turn progress gauge stayed empty")
     print(f"dialogs answered in the turns: {' '.join(run.seen)}")
+    print(f"peak resident memory of the game: {game.peak_memory_mb():.1f} MB")
     if "MessageDialog" not in run.seen:
         raise Failure("no notice came up in two turns")
     if "TResolv" not in run.seen:
         raise Failure("no battle was fought to its results in two turns")
+    quit_game(run)
 
 
 if __name__ == "__main__":

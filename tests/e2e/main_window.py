@@ -1,7 +1,7 @@
 """Where things are in the game's 800 x 600 frame and what colour they show:
 the main window's menus, buttons and panels, and the dialogs' common marks."""
 
-from xgame import Probe
+from xgame import Failure, Probe
 
 BLACK = (0, 0, 0)
 WHITE = (255, 255, 255)
@@ -42,3 +42,16 @@ def choose_from_menu(run, title, row):
     menu = game.wait_modal("MenuWindow")
     run.expect([Probe(f"{title} menu: open below its title", *menu.point(menu.width - 6, 6), SILVER)])
     game.click(*menu.point(40, 12 + MENU_ROW_PITCH * row))
+
+
+def quit_game(run):
+    """Quits from the Game menu, answering yes, and expects the game to end well."""
+    game = run.game
+    run.begin("quit")
+    choose_from_menu(run, "Game", 5)
+    dialog = game.wait_modal("TStndDial")
+    run.expect([Probe("quit question: parchment", *dialog.point(100, 120), PARCHMENT, 24)])
+    game.click(*dialog.point(332, 153))
+    code = game.quit_code(20)
+    if code != 0:
+        raise Failure(f"the game quit with {code}")

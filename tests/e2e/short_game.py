@@ -10,7 +10,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from answers import play_turn  # noqa: E402
 from main_window import (DATE_PANEL, DELAY_BUTTON, LAKE_MICHIGAN, NAME_PANEL, NAVY,  # noqa: E402
-                         PARCHMENT, SILVER, choose_from_menu, execute_ready, title_bar)
+                         SILVER, choose_from_menu, execute_ready, quit_game, title_bar)
 from opening import choose_scenario, set_up  # noqa: E402
 from xgame import Failure, Probe, play, wait_for  # noqa: E402
 
@@ -65,15 +65,7 @@ def short_game(run):
                     lambda shot: shot.region(*DATE_PANEL) == first_date)
     run.expect([Probe("map drawn after the load: Lake Michigan", 770, 60, LAKE_MICHIGAN)])
 
-    run.begin("quit")
-    choose_from_menu(run, "Game", 5)
-    dialog = game.wait_modal("TStndDial")
-    run.expect([Probe("quit question: parchment", *dialog.point(100, 120), PARCHMENT, 24)])
-    game.click(*dialog.point(332, 153))
-    code = game.quit_code(20)
-    if code != 0:
-        raise Failure(f"the game quit with {code}")
-
+    quit_game(run)
 
 if __name__ == "__main__":
     play("short_game", short_game)

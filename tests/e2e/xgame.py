@@ -233,6 +233,14 @@ class Game:
         with self.lock:
             return len(self.modals)
 
+    def peak_memory_mb(self):
+        """The most resident memory the game has held so far, in megabytes."""
+        with open(f"/proc/{self.process.pid}/status") as status:
+            for line in status:
+                if line.startswith("VmHWM:"):
+                    return int(line.split()[1]) / 1024
+        return 0.0
+
     def running(self):
         return self.process.poll() is None
 
