@@ -39,7 +39,8 @@ class LineReader {
         buffer_.erase(0, end + 1);
         if (line.rfind(prefix, 0) == 0) return line;
       }
-      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+      const auto left =
+          std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
       if (left.count() <= 0) return std::nullopt;
       pollfd ready{fd_, POLLIN, 0};
       if (poll(&ready, 1, static_cast<int>(left.count())) <= 0) return std::nullopt;
@@ -127,8 +128,9 @@ class VirtualDisplay {
 
  private:
   VirtualDisplay()
-      : server_({"/usr/bin/Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
-                {"PATH=/usr/bin:/bin"}, {}, 3) {
+      : server_(
+            {"/usr/bin/Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
+            {"PATH=/usr/bin:/bin"}, {}, 3) {
     if (!server_.Started()) return;
     if (auto number = server_.Output().WaitFor("", kWaitMs)) name_ = ":" + *number;
   }
@@ -187,7 +189,8 @@ class Game {
 
  private:
   static std::filesystem::path MakeFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "graymarch-bench-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "graymarch-bench-XXXXXX").string();
     return mkdtemp(pattern.data()) ? pattern : std::string();
   }
 
@@ -224,7 +227,8 @@ void BM_ResidentMemoryOnTheMap(benchmark::State& state) {
   for (auto _ : state) {
     Game game(VirtualDisplay::Shared().Name());
     const bool playing = game.Started() && game.Answer("Intro_Load", {{60, 27}, {118, 111}}) &&
-                         game.Answer("TSetUp", {{448, 350}}) && game.Answer("sideselect", {{60, 16}});
+                         game.Answer("TSetUp", {{448, 350}}) &&
+                         game.Answer("sideselect", {{60, 16}});
     if (!playing) {
       state.SkipWithError("the game did not reach its map");
       return;

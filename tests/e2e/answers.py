@@ -85,15 +85,18 @@ def answer(run, modal):
     raise Failure(f"dialog {modal} stayed in front after three answers")
 
 
-def play_turn(run, timeout):
-    """Presses Execute and answers every dialog until the Execute button works
-    again with no dialog open. Returns whether the movement was seen: the
-    progress gauge filling with no dialog in front."""
+def play_turn(run, timeout, button=EXECUTE, finished=None):
+    """Presses Execute (or the given button) and answers every dialog until
+    the turn has ended: the Execute button works again with no dialog open,
+    or, when given, the `finished` probe matches once the movement has been
+    seen. Returns whether the movement was seen: the progress gauge filling
+    with no dialog in front."""
     game = run.game
     progress = Probe("turn: progress gauge filling", *PROGRESS_FOOT, NAVY)
     ready = execute_ready()
-    game.click(*EXECUTE)
-    wait_for(lambda: game.top_modal() or not ready.matches(game.shot()), 10, "Execute to take the click")
+    end = finished or ready
+    game.click(*button)
+    wait_for(lambda: game.top_modal() or not ready.matches(game.shot()), 10, "the turn to take the click")
     animated = False
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
@@ -106,7 +109,7 @@ def play_turn(run, timeout):
         shot = game.shot()
         if game.top_modal():
             continue
-        if ready.matches(shot):
+        if end.matches(shot) and (animated or finished is None):
             return animated
         animated = animated or progress.matches(shot)
         time.sleep(0.1)

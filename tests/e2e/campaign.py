@@ -11,8 +11,8 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from answers import play_turn  # noqa: E402
-from main_window import (BLACK, DELAY_BUTTON, NAVY, PARCHMENT, SILVER, choose_from_menu,  # noqa: E402
-                         execute_ready, quit_game)
+from main_window import (BLACK, NAVY, PARCHMENT, SILVER, choose_from_menu, execute_ready,  # noqa: E402
+                         quit_game, set_speed_very_fast)
 from opening import choose_scenario, set_up  # noqa: E402
 from xgame import Failure, Probe, play  # noqa: E402
 
@@ -213,11 +213,7 @@ def campaign(run):
     game = run.game
     choose_scenario(run)
     set_up(run)
-    run.begin("movement speed")
-    game.click(*DELAY_BUTTON)
-    dialog = game.wait_modal("DelayForm")
-    game.click(*dialog.point(dialog.width // 2, 10))
-    game.wait_closed(0)
+    set_speed_very_fast(run)
     run.expect([execute_ready()])
 
     corps_path(run, "S.D. Sturgis", STURGIS, STURGIS_PATH, START_VIEW)

@@ -6,6 +6,7 @@ from xgame import Failure, Probe
 BLACK = (0, 0, 0)
 WHITE = (255, 255, 255)
 NAVY = (0, 0, 128)
+GREY = (128, 128, 128)
 SILVER = (192, 192, 192)
 PARCHMENT = (236, 224, 192)
 LAKE_MICHIGAN = (176, 200, 199)
@@ -19,6 +20,9 @@ EXECUTE = (42, 538)
 # A pixel of the E of the Execute button's caption: black while the button
 # works, grey while a turn runs.
 EXECUTE_LETTER = (24, 538)
+PLAYBACK = (122, 538)
+# A pixel of the P of the Playback button's caption.
+PLAYBACK_LETTER = (101, 538)
 DELAY_BUTTON = (362, 538)
 # The foot of the turn progress gauge at the right edge of the map.
 PROGRESS_FOOT = (786, 515)
@@ -55,3 +59,20 @@ def quit_game(run):
     code = game.quit_code(20)
     if code != 0:
         raise Failure(f"the game quit with {code}")
+
+
+def set_speed_very_fast(run):
+    game = run.game
+    run.begin("movement speed")
+    game.click(*DELAY_BUTTON)
+    dialog = game.wait_modal("DelayForm")
+    run.expect([Probe("speed dialog: Very Fast button face", *dialog.point(8, 10), SILVER)])
+    game.click(*dialog.point(dialog.width // 2, 10))
+    game.wait_closed(0)
+
+
+def enter_file_name(game, name):
+    """Types a name over the one the file dialog offers, and confirms it."""
+    game.key("End", *["BackSpace"] * 40)
+    game.type(name)
+    game.key("Return")

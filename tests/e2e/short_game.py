@@ -9,8 +9,8 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from answers import play_turn  # noqa: E402
-from main_window import (DATE_PANEL, DELAY_BUTTON, LAKE_MICHIGAN, NAME_PANEL, NAVY,  # noqa: E402
-                         SILVER, choose_from_menu, execute_ready, quit_game, title_bar)
+from main_window import (DATE_PANEL, LAKE_MICHIGAN, NAME_PANEL, NAVY, choose_from_menu,  # noqa: E402
+                         enter_file_name, execute_ready, quit_game, set_speed_very_fast, title_bar)
 from opening import choose_scenario, set_up  # noqa: E402
 from xgame import Failure, Probe, play, wait_for  # noqa: E402
 
@@ -28,19 +28,13 @@ def short_game(run):
                             execute_ready()])
     first_date = first_day.region(*DATE_PANEL)
 
-    run.begin("movement speed")
-    game.click(*DELAY_BUTTON)
-    dialog = game.wait_modal("DelayForm")
-    run.expect([Probe("speed dialog: Very Fast button face", *dialog.point(8, 10), SILVER)])
-    game.click(*dialog.point(dialog.width // 2, 10))
-    game.wait_closed(0)
+    set_speed_very_fast(run)
 
     run.begin("save")
     choose_from_menu(run, "Game", 1)
     dialog = game.wait_modal("FileDialog")
     run.expect([title_bar(dialog, "save dialog")])
-    game.type(SAVE_NAME)
-    game.key("Return")
+    enter_file_name(game, SAVE_NAME)
     game.wait_closed(0)
     saved = os.path.join(run.folder, SAVE_NAME + ".GMR")
     wait_for(lambda: os.path.exists(saved) and os.path.getsize(saved) > 0, 10, f"the saved game {saved}")
@@ -57,8 +51,7 @@ def short_game(run):
     choose_from_menu(run, "Game", 0)
     dialog = game.wait_modal("FileDialog")
     run.expect([title_bar(dialog, "load dialog")])
-    game.type(SAVE_NAME + ".GMR")
-    game.key("Return")
+    enter_file_name(game, SAVE_NAME + ".GMR")
     # A game saved on its first day is a start: the set-up is offered afresh.
     set_up(run, "set-up after the load")
     run.expect_that("the date panel shows the saved day again after the load",
