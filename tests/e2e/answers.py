@@ -115,3 +115,21 @@ def play_turn(run, timeout, button=EXECUTE, finished=None):
         time.sleep(0.1)
     run.keep(game.shot(), "turn timeout")
     raise Failure(f"the turn had not ended after {timeout} s")
+
+
+def answer_until(run, name, timeout):
+    """Answers every other dialog until the named one is in front, and returns it."""
+    game = run.game
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if not game.running():
+            raise Failure(f"the game ended with {game.process.returncode} before {name} opened")
+        modal = game.top_modal()
+        if modal and modal.name == name:
+            return modal
+        if modal:
+            answer(run, modal)
+        else:
+            time.sleep(0.1)
+    run.keep(game.shot(), f"no {name}")
+    raise Failure(f"dialog {name} had not opened after {timeout} s")
