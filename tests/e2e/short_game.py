@@ -56,7 +56,8 @@ def short_game(run):
     set_up(run, "set-up after the load")
     run.expect_that("the date panel shows the saved day again after the load",
                     lambda shot: shot.region(*DATE_PANEL) == first_date)
-    run.expect([Probe("map drawn after the load: Lake Michigan", 770, 60, LAKE_MICHIGAN)])
+    # The view stays where the turn left it; the side and the orders come back.
+    run.expect([Probe("name panel after the load: the Union in play", *NAME_PANEL, NAVY), execute_ready()])
 
     quit_game(run)
 
