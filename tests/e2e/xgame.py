@@ -274,9 +274,6 @@ class Game:
         left, top, scale = self.viewport
         return (self.window_x + left + int((x + 0.5) * scale), self.window_y + top + int((y + 0.5) * scale))
 
-    def move(self, x, y):
-        self._xdotool("mousemove", *self.screen_point(x, y))
-
     def click(self, x, y, button=1):
         self._xdotool("mousemove", *self.screen_point(x, y), "click", button)
 
