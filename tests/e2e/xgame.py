@@ -233,6 +233,14 @@ class Game:
         with self.lock:
             return len(self.modals)
 
+    def peak_memory_mb(self):
+        """The most resident memory the game has held so far, in megabytes."""
+        with open(f"/proc/{self.process.pid}/status") as status:
+            for line in status:
+                if line.startswith("VmHWM:"):
+                    return int(line.split()[1]) / 1024
+        return 0.0
+
     def running(self):
         return self.process.poll() is None
 
@@ -271,18 +279,18 @@ class Game:
         left, top, scale = self.viewport
         return (self.window_x + left + int((x + 0.5) * scale), self.window_y + top + int((y + 0.5) * scale))
 
-    def move(self, x, y):
-        self._xdotool("mousemove", *self.screen_point(x, y))
-
     def click(self, x, y, button=1):
         self._xdotool("mousemove", *self.screen_point(x, y), "click", button)
 
-    def drag(self, points, button=1):
-        """Presses at the first point, moves through the others and lets go at the last."""
+    def drag(self, points, before_release=None, button=1):
+        """Presses at the first point, moves through the others and lets go at
+        the last, after `before_release()` when given."""
         first, *rest = points
         self._xdotool("mousemove", *self.screen_point(*first), "mousedown", button)
         for point in rest:
             self._xdotool("mousemove", *self.screen_point(*point), "sleep", "0.05")
+        if before_release:
+            before_release()
         self._xdotool("mouseup", button)
 
     def key(self, *names):
@@ -388,6 +396,13 @@ class Run:
             if time.monotonic() > deadline:
                 raise Failure(f"{what}: not so after {timeout} s (screenshot {self.keep(shot, self.stage)})")
             time.sleep(POLL_SECONDS)
+
+    def expect_change(self, what, region, action, timeout=5):
+        """Does `action()` and waits until the region of the frame (x, y,
+        width, height) shows something else than before it."""
+        before = self.game.shot().region(*region)
+        action()
+        return self.expect_that(what, lambda shot: shot.region(*region) != before, timeout)
 
     def finish(self, passed):
         if self.game:
