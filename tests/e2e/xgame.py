@@ -139,11 +139,13 @@ def end_with_driver():
 
 
 def start_display(log):
-    """Starts Xvfb on a display number it chooses; (process, ':N')."""
+    """Starts Xvfb on a display number it chooses; (process, ':N'). The server
+    does not reset when its last client leaves: a run that starts the game
+    afresh would otherwise find it closed to connections for that moment."""
     read_end, write_end = os.pipe()
     try:
         server = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", SCREEN, "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", SCREEN, "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdout=log, stderr=log, preexec_fn=end_with_driver)
     except OSError as error:
         raise NoDisplay(f"Xvfb cannot run: {error}")
