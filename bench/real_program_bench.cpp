@@ -120,14 +120,17 @@ std::vector<std::string> Inherited() {
   return environment;
 }
 
-// Xvfb on a display number it picks itself; empty when none can start.
+// Xvfb on a display number it picks itself; empty when none can start. It
+// does not reset as each started game leaves, which would close it to the
+// next one for that moment.
 class VirtualDisplay {
  public:
   VirtualDisplay() : folder_(FreshFolder("graymarch-display-")) {
     int pipe_fds[2];
     if (pipe(pipe_fds) != 0) return;
     server_.emplace(std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(pipe_fds[1]),
-                                             "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
+                                             "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                                             "-noreset"},
                     Inherited(), folder_, pipe_fds[1]);
     close(pipe_fds[1]);
     std::string number;

@@ -182,6 +182,15 @@ bool TSdlBackend::Translate(const SDL_Event& sdl, TInputEvent& event) {
       event.kind = sdl.type == SDL_KEYDOWN ? Kind::KeyDown : Kind::KeyUp;
       event.key = KeyCodeOf(sdl.key.keysym.sym);
       event.shift = ShiftOf(sdl.key.keysym.mod);
+      // SDL sends no text for Backspace, yet the controls erase on its
+      // character, as they would under Windows.
+      if (sdl.type == SDL_KEYDOWN && event.key == VK_BACK) {
+        TInputEvent erase;
+        erase.kind = Kind::Char;
+        erase.ch = '\b';
+        erase.shift = event.shift;
+        pending_char_ = erase;
+      }
       return event.key != 0;
     case SDL_TEXTINPUT:
       event.kind = Kind::Char;
@@ -199,6 +208,11 @@ bool TSdlBackend::Translate(const SDL_Event& sdl, TInputEvent& event) {
 }
 
 bool TSdlBackend::PollEvent(TInputEvent& event) {
+  if (pending_char_) {
+    event = *pending_char_;
+    pending_char_.reset();
+    return true;
+  }
   SDL_Event sdl;
   while (SDL_PollEvent(&sdl)) {
     if (Translate(sdl, event)) return true;

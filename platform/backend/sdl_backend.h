@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/forms/backend.h"
@@ -44,6 +45,8 @@ class TSdlBackend : public TBackend {
   TPoint ToFrame(int window_x, int window_y) const;
   void ShowFrame();
 
+  // The character a key gives besides its key event, delivered next.
+  std::optional<TInputEvent> pending_char_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;

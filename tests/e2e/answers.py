@@ -8,7 +8,7 @@ coordinates as its form lays them out.
 
 import time
 
-from main_window import EXECUTE, NAVY, PROGRESS_FOOT, execute_ready
+from main_window import EXECUTE, NAVY, PROGRESS_FOOT, execute_ready, title_bar
 from xgame import Failure, Probe, wait_for
 
 
@@ -72,6 +72,8 @@ def answer(run, modal, own_answers=None):
         run.keep(run.game.shot(), f"unknown {modal.name}")
         raise Failure(f"no answer is known for dialog {modal}")
     run.seen.append(modal.name)
+    if modal.name == "MessageDialog":
+        run.expect([title_bar(modal, "notice")])
     for _ in range(3):
         respond(run.game, modal)
         try:

@@ -10,18 +10,16 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from answers import play_turn  # noqa: E402
-from main_window import (BLACK, EXECUTE_LETTER, GREY, NAME_PANEL, NAVY, PARCHMENT, PROGRESS_FOOT,  # noqa: E402
-                         WHITE, choose_from_menu, execute_closed, execute_ready, quit_from_menu, title_bar)
+from main_window import (BLACK, EXECUTE_LETTER, GREY, NAME_PANEL, NAVY, PARCHMENT, PLAYBACK,  # noqa: E402
+                         PLAYBACK_LETTER, PROGRESS_FOOT, WHITE, answer_file_dialog, choose_from_menu,
+                         execute_closed, execute_ready, quit_from_menu)
+from opening import choose_scenario  # noqa: E402
 from xgame import Failure, Probe, play, wait_for  # noqa: E402
 
 SAVE_NAME = "bymail"
-# A pixel of the P of the Playback button's caption, and the top of the turn
-# progress gauge, which fills only when the whole turn has been shown.
-PLAYBACK_LETTER = (101, 538)
-PLAYBACK = (122, 538)
+# The top of the turn progress gauge, which fills only when the whole turn
+# has been shown.
 PROGRESS_TOP = (786, 30)
-SCENARIO_1861 = 27
-SCENARIO_SAVED_GAME = 81
 # The Confederate corps the Confederacy's first turn brings beside Jefferson
 # City: there when the game arrives, back on its start hex while the turn is
 # played back.
@@ -30,45 +28,28 @@ CORPS_BLUE = (28, 46, 112)
 MISSOURI = (228, 216, 212)
 
 
-def choose_scenario(run, row_y):
-    game = run.game
-    dialog = game.wait_modal("Intro_Load")
-    run.expect([title_bar(dialog, "scenario dialog")])
-    game.click(*dialog.point(60, row_y))
-    run.expect([Probe("scenario dialog: choice made", *dialog.point(22, row_y), BLACK)])
-    game.click(*dialog.point(118, 111))
-
-
 def save_and_send(run, name_typed):
     """Saves the game, typing its name or taking the one proposed, and agrees
     to send it to the opponent."""
     game = run.game
     choose_from_menu(run, "Game", 1)
-    dialog = game.wait_modal("FileDialog")
-    run.expect([title_bar(dialog, "save dialog")])
-    if name_typed:
-        game.type(SAVE_NAME)
-    game.key("Return")
+    answer_file_dialog(run, "save", SAVE_NAME if name_typed else None)
     question = game.wait_modal("TStndDial")
     run.expect([Probe("send question: parchment", *question.point(100, 120), PARCHMENT, 24)])
     game.click(*question.point(332, 153))
     game.wait_closed(0)
     saved = os.path.join(run.folder, SAVE_NAME + ".GMR")
     wait_for(lambda: os.path.exists(saved) and os.path.getsize(saved) > 0, 10, f"the saved game {saved}")
-
-
-def open_saved_game(run):
-    game = run.game
-    dialog = game.wait_modal("FileDialog")
-    run.expect([title_bar(dialog, "load dialog")])
-    game.type(SAVE_NAME + ".GMR")
-    game.key("Return")
+    # The map and the turn's battles travel with the game.
+    for kind in ("GMP", "BTL"):
+        path = os.path.join(run.folder, f"{SAVE_NAME}.{kind}")
+        wait_for(lambda: os.path.exists(path), 10, f"the {kind} file sent")
 
 
 def union_sets_up(run):
     game = run.game
+    choose_scenario(run)
     run.begin("the Union sets up by mail")
-    choose_scenario(run, SCENARIO_1861)
     # The frame is drawn on the processor: an OpenGL driver would only cost
     # the start its loading and the game tens of megabytes.
     drivers = sorted(name for name in game.mapped_files() if "libGL" in name or "_dri.so" in name)
@@ -81,7 +62,8 @@ def union_sets_up(run):
     run.expect([Probe("set-up: mail chosen", *mail, BLACK)])
     game.click(*dialog.point(448, 350))
     game.wait_closed(0)
-    run.expect([Probe("name panel: the Union gives orders", *NAME_PANEL, NAVY)])
+    run.expect([Probe("name panel: the Union gives orders", *NAME_PANEL, NAVY),
+                Probe("Execute closed: the first player only gives orders", *EXECUTE_LETTER, GREY)])
     save_and_send(run, True)
 
 
@@ -89,7 +71,7 @@ def confederacy_plays(run):
     game = run.game
     run.begin("the Confederacy's turn")
     choose_from_menu(run, "Game", 0)
-    open_saved_game(run)
+    answer_file_dialog(run, "load", SAVE_NAME + ".GMR")
     run.expect([Probe("name panel: the Confederacy gives orders", *NAME_PANEL, GREY),
                 execute_ready(), Probe("Playback closed", *PLAYBACK_LETTER, GREY)])
     # The turn is over when the game, ready to be sent, closes Execute.
@@ -101,10 +83,10 @@ def confederacy_plays(run):
 
 
 def union_watches(run):
-    run.begin("the Union receives the game")
     game = run.launch()
-    choose_scenario(run, SCENARIO_SAVED_GAME)
-    open_saved_game(run)
+    choose_scenario(run, "saved game")
+    run.begin("the Union receives the game")
+    answer_file_dialog(run, "load", SAVE_NAME + ".GMR")
     game.wait_modal("MessageDialog")
     game.key("Return")
     game.wait_closed(0)

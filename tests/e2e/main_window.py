@@ -20,11 +20,17 @@ EXECUTE = (42, 538)
 # A pixel of the E of the Execute button's caption: black while the button
 # works, grey while a turn runs.
 EXECUTE_LETTER = (24, 538)
+PLAYBACK = (122, 538)
+# A pixel of the P of the Playback button's caption.
+PLAYBACK_LETTER = (101, 538)
 DELAY_BUTTON = (362, 538)
 # The foot of the turn progress gauge at the right edge of the map.
 PROGRESS_FOOT = (786, 515)
 NAME_PANEL = (500, 548)
 DATE_PANEL = (630, 538, 90, 20)
+MINIMAP = (728, 527)
+# The view the 1861 start opens with: its corner on the hex in column 1, row 1.
+START_VIEW = (1, 1)
 
 
 def title_bar(modal, what):
@@ -56,6 +62,7 @@ def choose_from_menu(run, title, row):
 def quit_from_menu(run):
     """Quits from the Game menu, answering yes, and waits for a clean end."""
     game = run.game
+    run.begin("quit")
     choose_from_menu(run, "Game", 5)
     dialog = game.wait_modal("TStndDial")
     run.expect([Probe("quit question: parchment", *dialog.point(100, 120), PARCHMENT, 24)])
@@ -63,3 +70,32 @@ def quit_from_menu(run):
     code = game.quit_code(20)
     if code != 0:
         raise Failure(f"the game quit with {code}")
+
+
+def set_speed_very_fast(run):
+    game = run.game
+    run.begin("movement speed")
+    game.click(*DELAY_BUTTON)
+    dialog = game.wait_modal("DelayForm")
+    run.expect([Probe("speed dialog: Very Fast button face", *dialog.point(8, 10), SILVER)])
+    game.click(*dialog.point(dialog.width // 2, 10))
+    game.wait_closed(0)
+
+
+def answer_file_dialog(run, what, name=None):
+    """Types a name over the one the file dialog offers, or takes the offered
+    one when no name is given, and confirms it."""
+    game = run.game
+    dialog = game.wait_modal("FileDialog")
+    run.expect([title_bar(dialog, f"{what} dialog")])
+    if name:
+        game.key("End", *["BackSpace"] * 40)
+        game.type(name)
+    game.key("Return")
+
+
+def view_from(game, corner):
+    """Puts the map view's top left corner on a hex (column, row) with a click
+    on the minimap, one pixel a hex; the pointer then rests on the minimap,
+    away from the window's edges, where it would scroll the map."""
+    game.click(MINIMAP[0] + corner[0], MINIMAP[1] + corner[1])

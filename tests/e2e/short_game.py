@@ -9,37 +9,13 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from answers import play_turn  # noqa: E402
-from main_window import (BLACK, DATE_PANEL, DELAY_BUTTON, LAKE_MICHIGAN, NAME_PANEL, NAVY,  # noqa: E402
-                         PARCHMENT, SILVER, WHITE, choose_from_menu, execute_ready, quit_from_menu, title_bar)
+from main_window import (DATE_PANEL, LAKE_MICHIGAN, NAME_PANEL, NAVY, START_VIEW,  # noqa: E402
+                         answer_file_dialog, choose_from_menu, execute_ready, quit_from_menu,
+                         set_speed_very_fast, view_from)
+from opening import choose_scenario, set_up  # noqa: E402
 from xgame import Failure, Probe, play, wait_for  # noqa: E402
 
 SAVE_NAME = "short"
-
-
-def choose_scenario(run):
-    game = run.game
-    run.begin("scenario choice")
-    dialog = game.wait_modal("Intro_Load")
-    run.expect([title_bar(dialog, "scenario dialog"),
-                Probe("scenario dialog: silver face", *dialog.point(4, 120), SILVER),
-                Probe("scenario dialog: 1861 not yet chosen", *dialog.point(22, 27), WHITE)])
-    game.click(*dialog.point(60, 27))
-    run.expect([Probe("scenario dialog: 1861 chosen", *dialog.point(22, 27), BLACK)])
-    game.click(*dialog.point(118, 111))
-
-
-def set_up(run, stage="set-up"):
-    game = run.game
-    run.begin(stage)
-    dialog = game.wait_modal("TSetUp")
-    human, computer = dialog.point(20, 94), dialog.point(20, 109)
-    run.expect([Probe("set-up: parchment", *dialog.point(200, 300), PARCHMENT, 16),
-                Probe("set-up: Confederacy human at first", *human, BLACK)])
-    game.click(*computer)
-    run.expect([Probe("set-up: Confederacy now computer", *computer, BLACK),
-                Probe("set-up: Confederacy no longer human", *human, WHITE)])
-    game.click(*dialog.point(448, 350))
-    game.wait_closed(0)
 
 
 def short_game(run):
@@ -53,19 +29,11 @@ def short_game(run):
                             execute_ready()])
     first_date = first_day.region(*DATE_PANEL)
 
-    run.begin("movement speed")
-    game.click(*DELAY_BUTTON)
-    dialog = game.wait_modal("DelayForm")
-    run.expect([Probe("speed dialog: Very Fast button face", *dialog.point(8, 10), SILVER)])
-    game.click(*dialog.point(dialog.width // 2, 10))
-    game.wait_closed(0)
+    set_speed_very_fast(run)
 
     run.begin("save")
     choose_from_menu(run, "Game", 1)
-    dialog = game.wait_modal("FileDialog")
-    run.expect([title_bar(dialog, "save dialog")])
-    game.type(SAVE_NAME)
-    game.key("Return")
+    answer_file_dialog(run, "save", SAVE_NAME)
     game.wait_closed(0)
     saved = os.path.join(run.folder, SAVE_NAME + ".GMR")
     wait_for(lambda: os.path.exists(saved) and os.path.getsize(saved) > 0, 10, f"the saved game {saved}")
@@ -80,17 +48,17 @@ def short_game(run):
 
     run.begin("load")
     choose_from_menu(run, "Game", 0)
-    dialog = game.wait_modal("FileDialog")
-    run.expect([title_bar(dialog, "load dialog")])
-    game.type(SAVE_NAME + ".GMR")
-    game.key("Return")
+    answer_file_dialog(run, "load", SAVE_NAME + ".GMR")
     # A game saved on its first day is a start: the set-up is offered afresh.
     set_up(run, "set-up after the load")
     run.expect_that("the date panel shows the saved day again after the load",
                     lambda shot: shot.region(*DATE_PANEL) == first_date)
-    run.expect([Probe("map drawn after the load: Lake Michigan", 770, 60, LAKE_MICHIGAN)])
+    run.expect([Probe("name panel after the load: the Union in play", *NAME_PANEL, NAVY), execute_ready()])
+    # The load keeps the view where the turn's movement left it: the map is
+    # checked once the view is brought back to where the game began.
+    view_from(game, START_VIEW)
+    run.expect([Probe("map drawn after the load: Lake Michigan by Chicago", 770, 60, LAKE_MICHIGAN)])
 
-    run.begin("quit")
     quit_from_menu(run)
 
 

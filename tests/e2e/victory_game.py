@@ -13,15 +13,15 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from answers import play_turn  # noqa: E402
-from main_window import (BLACK, DATE_PANEL, DELAY_BUTTON, PARCHMENT, SILVER,  # noqa: E402
-                         execute_closed, execute_ready, quit_from_menu, title_bar)
+from main_window import (DATE_PANEL, PARCHMENT, SILVER, answer_file_dialog, execute_closed,  # noqa: E402
+                         execute_ready, quit_from_menu, set_speed_very_fast)
+from opening import choose_scenario  # noqa: E402
 from xgame import Failure, Probe, play  # noqa: E402
 
 # The campaign ends with the turn of December 1, 1864: the game is saved on
 # the turn before.
 LAST_TURN = 55
 SAVE_NAME = "late1864"
-SCENARIO_SAVED_GAME = 81
 # Where the summary writes the territorial verdict, in its client area.
 VERDICT_ROW = (150, 176, 263, 16)
 CONTINUE_FACE = (106, 270)
@@ -48,23 +48,8 @@ def campaign_up_to_last_turn(run, campaign_report):
 
 def load_saved_game(run):
     game = run.game
-    dialog = game.wait_modal("Intro_Load")
-    game.click(*dialog.point(60, SCENARIO_SAVED_GAME))
-    run.expect([Probe("scenario dialog: a saved game chosen", *dialog.point(22, SCENARIO_SAVED_GAME),
-                      BLACK)])
-    game.click(*dialog.point(118, 111))
-    dialog = game.wait_modal("FileDialog")
-    run.expect([title_bar(dialog, "load dialog")])
-    game.type(SAVE_NAME + ".GMR")
-    game.key("Return")
-    game.wait_closed(0)
-
-
-def fastest_movement(run):
-    game = run.game
-    game.click(*DELAY_BUTTON)
-    dialog = game.wait_modal("DelayForm")
-    game.click(*dialog.point(dialog.width // 2, 10))
+    choose_scenario(run, "saved game")
+    answer_file_dialog(run, "load", SAVE_NAME + ".GMR")
     game.wait_closed(0)
 
 
@@ -89,7 +74,7 @@ def victory_game(run, campaign_report):
     campaign_up_to_last_turn(run, campaign_report)
     load_saved_game(run)
     before = run.expect([execute_ready()]).region(*DATE_PANEL)
-    fastest_movement(run)
+    set_speed_very_fast(run)
 
     run.begin("the last turn")
     play_turn(run, 150, execute_closed(), {"TVictory": judge_summary(run)})
@@ -98,7 +83,6 @@ def victory_game(run, campaign_report):
     run.expect_that("the date panel shows the last day after the turn",
                     lambda shot: shot.region(*DATE_PANEL) != before)
 
-    run.begin("quit")
     quit_from_menu(run)
 
 

@@ -139,11 +139,13 @@ def end_with_driver():
 
 
 def start_display(log):
-    """Starts Xvfb on a display number it chooses; (process, ':N')."""
+    """Starts Xvfb on a display number it chooses; (process, ':N'). The server
+    does not reset when its last client leaves: a run that starts the game
+    afresh would otherwise find it closed to connections for that moment."""
     read_end, write_end = os.pipe()
     try:
         server = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", SCREEN, "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", SCREEN, "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdout=log, stderr=log, preexec_fn=end_with_driver)
     except OSError as error:
         raise NoDisplay(f"Xvfb cannot run: {error}")
@@ -233,6 +235,14 @@ class Game:
         with self.lock:
             return len(self.modals)
 
+    def peak_memory_mb(self):
+        """The most resident memory the game has held so far, in megabytes."""
+        with open(f"/proc/{self.process.pid}/status") as status:
+            for line in status:
+                if line.startswith("VmHWM:"):
+                    return int(line.split()[1]) / 1024
+        return 0.0
+
     def running(self):
         return self.process.poll() is None
 
@@ -271,18 +281,18 @@ class Game:
         left, top, scale = self.viewport
         return (self.window_x + left + int((x + 0.5) * scale), self.window_y + top + int((y + 0.5) * scale))
 
-    def move(self, x, y):
-        self._xdotool("mousemove", *self.screen_point(x, y))
-
     def click(self, x, y, button=1):
         self._xdotool("mousemove", *self.screen_point(x, y), "click", button)
 
-    def drag(self, points, button=1):
-        """Presses at the first point, moves through the others and lets go at the last."""
+    def drag(self, points, before_release=None, button=1):
+        """Presses at the first point, moves through the others and lets go at
+        the last, after `before_release()` when given."""
         first, *rest = points
         self._xdotool("mousemove", *self.screen_point(*first), "mousedown", button)
         for point in rest:
             self._xdotool("mousemove", *self.screen_point(*point), "sleep", "0.05")
+        if before_release:
+            before_release()
         self._xdotool("mouseup", button)
 
     def key(self, *names):
@@ -388,6 +398,13 @@ class Run:
             if time.monotonic() > deadline:
                 raise Failure(f"{what}: not so after {timeout} s (screenshot {self.keep(shot, self.stage)})")
             time.sleep(POLL_SECONDS)
+
+    def expect_change(self, what, region, action, timeout=5):
+        """Does `action()` and waits until the region of the frame (x, y,
+        width, height) shows something else than before it."""
+        before = self.game.shot().region(*region)
+        action()
+        return self.expect_that(what, lambda shot: shot.region(*region) != before, timeout)
 
     def finish(self, passed):
         if self.game:

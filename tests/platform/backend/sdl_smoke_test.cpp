@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/backend/sdl_backend.h"
+#include "platform/controls/edit.h"
 #include "platform/forms/application.h"
 #include "platform/forms/form.h"
 #include "tests/platform/components/test_controls.h"
@@ -36,35 +37,86 @@ void PushButtonEvent(Uint32 type, int x, int y) {
   SDL_PushEvent(&event);
 }
 
-TEST(SdlBackend, OpensAWindowShowsTheFrameAndTurnsRealEventsIntoClicks) {
-  std::string errors;
-  std::unique_ptr<TSdlBackend> backend = OpenAnyDriver(errors);
-  if (!backend) GTEST_SKIP() << "no SDL video driver could start (" << errors << ")";
-  Application.SetBackend(backend.get());
-  {
-    TForm form;
-    form.SetBorderStyle(TFormBorderStyle::bsNone);
-    form.SetBounds(0, 0, 800, 600);
-    form.SetColor(clNavy);
-    auto* button = Place<TProbe>(&form, 100, 100, 80, 25);
-    int clicks = 0;
-    button->OnClick = [&](TComponent*) { ++clicks; };
-    form.Show();
-    Application.ProcessMessages();
-
-    EXPECT_EQ(backend->Viewport(), TRect::Bounds(0, 0, 800, 600));
-    // The window shows the frame: the form's navy where the form is.
-    SDL_Renderer* renderer = SDL_GetRenderer(backend->Window());
-    Uint32 pixel = 0;
-    const SDL_Rect probe{10, 10, 1, 1};
-    ASSERT_EQ(SDL_RenderReadPixels(renderer, &probe, SDL_PIXELFORMAT_XBGR8888, &pixel, 4), 0);
-    EXPECT_EQ(pixel & 0xFFFFFF, clNavy);
-    PushButtonEvent(SDL_MOUSEBUTTONDOWN, 140, 112);
-    PushButtonEvent(SDL_MOUSEBUTTONUP, 140, 112);
-    Application.ProcessMessages();
-    EXPECT_EQ(clicks, 1);
+// The backend on whichever driver starts, installed for the test's forms.
+class SdlBackendTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string errors;
+    backend = OpenAnyDriver(errors);
+    if (!backend) GTEST_SKIP() << "no SDL video driver could start (" << errors << ")";
+    Application.SetBackend(backend.get());
   }
-  Application.SetBackend(nullptr);
+  void TearDown() override { Application.SetBackend(nullptr); }
+
+  std::unique_ptr<TSdlBackend> backend;
+};
+
+TEST_F(SdlBackendTest, OpensAWindowShowsTheFrameAndTurnsRealEventsIntoClicks) {
+  TForm form;
+  form.SetBorderStyle(TFormBorderStyle::bsNone);
+  form.SetBounds(0, 0, 800, 600);
+  form.SetColor(clNavy);
+  auto* button = Place<TProbe>(&form, 100, 100, 80, 25);
+  int clicks = 0;
+  button->OnClick = [&](TComponent*) { ++clicks; };
+  form.Show();
+  Application.ProcessMessages();
+
+  EXPECT_EQ(backend->Viewport(), TRect::Bounds(0, 0, 800, 600));
+  // The window shows the frame: the form's navy where the form is.
+  SDL_Renderer* renderer = SDL_GetRenderer(backend->Window());
+  Uint32 pixel = 0;
+  const SDL_Rect probe{10, 10, 1, 1};
+  ASSERT_EQ(SDL_RenderReadPixels(renderer, &probe, SDL_PIXELFORMAT_XBGR8888, &pixel, 4), 0);
+  EXPECT_EQ(pixel & 0xFFFFFF, clNavy);
+  PushButtonEvent(SDL_MOUSEBUTTONDOWN, 140, 112);
+  PushButtonEvent(SDL_MOUSEBUTTONUP, 140, 112);
+  Application.ProcessMessages();
+  EXPECT_EQ(clicks, 1);
+}
+
+void PushKey(SDL_Keycode key) {
+  SDL_Event event{};
+  event.type = SDL_KEYDOWN;
+  event.key.keysym.sym = key;
+  SDL_PushEvent(&event);
+  event.type = SDL_KEYUP;
+  SDL_PushEvent(&event);
+}
+
+void PushText(const char* text) {
+  SDL_Event event{};
+  event.type = SDL_TEXTINPUT;
+  SDL_strlcpy(event.text.text, text, sizeof event.text.text);
+  SDL_PushEvent(&event);
+}
+
+// A file name is typed and mended at the real keyboard: SDL sends text for
+// the letters but only a key for Backspace.
+TEST_F(SdlBackendTest, TypingAndBackspaceEditTheFocusedBox) {
+  TForm form;
+  form.SetBounds(0, 0, 400, 300);
+  auto* name = Place<TEdit>(&form, 10, 10, 200, 21);
+  form.Show();
+  form.SetActiveControl(name);
+  struct Step {
+    const char* text;
+    SDL_Keycode key;
+    const char* expected;
+  } steps[] = {{"mail", 0, "mail"},
+               {nullptr, SDLK_BACKSPACE, "mai"},
+               {nullptr, SDLK_LEFT, "mai"},
+               {nullptr, SDLK_BACKSPACE, "mi"},
+               {"a", 0, "mai"}};
+  for (const Step& step : steps) {
+    if (step.text) {
+      for (const char* ch = step.text; *ch; ++ch) PushText(std::string(1, *ch).c_str());
+    } else {
+      PushKey(step.key);
+    }
+    Application.ProcessMessages();
+    EXPECT_EQ(name->Text(), step.expected) << (step.text ? step.text : SDL_GetKeyName(step.key));
+  }
 }
 
 }  // namespace
