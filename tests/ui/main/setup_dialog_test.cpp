@@ -139,7 +139,10 @@ TEST_F(SetupDialogTest, DoneOnASavedGameKeepsItsSidesAndCapital) {
   confederacy.Capital = kMontgomery;
   GameState.Cities[kMontgomery].Value = 30;
   GameState.Cities[kRichmond].Value = 40;
-  Play([](TSetUp&) {});
+  Play([](TSetUp& dialog) {
+    EXPECT_TRUE(dialog.Group(8).Visible() && dialog.Radio(21).Checked());
+    EXPECT_FALSE(dialog.Radio(28).Visible() || dialog.Radio(28).Checked());
+  });
   EXPECT_EQ(GameState.Nations[TNation::Union].Human, 0);
   EXPECT_EQ(confederacy.Human, 1);
   EXPECT_EQ(confederacy.Capital, kMontgomery);

@@ -189,11 +189,6 @@ void TSetUp::Fill() {
   }
 
   for (int radio : kDefaults) Radio(radio).SetChecked(true);
-  // A game saved in its first month comes back to its set-up: the dialog
-  // starts from what the game holds, so Done keeps the player's choices. A
-  // start file holds the defaults. Ratings and advantages are already in the
-  // leaders' records and are not given twice.
-  for (int radio : HeldChoices()) Radio(radio).SetChecked(true);
 
   Bevel4->Hide();
   Group(8).Hide();
@@ -205,6 +200,12 @@ void TSetUp::Fill() {
                               static_cast<TControl*>(&Label(37)), static_cast<TControl*>(&Label(38))})
       control->Hide();
   }
+  // A game saved in its first month comes back to its set-up: the dialog
+  // starts from what the game holds, so Done keeps the player's choices. A
+  // start file holds the defaults. Ratings and advantages are already in the
+  // leaders' records and are not given twice. This comes after the defaults'
+  // visibility, so a side held by the computer shows its advantage group.
+  for (int radio : HeldChoices()) Radio(radio).SetChecked(true);
   GiveGroupsTheirBackground();
 }
 
