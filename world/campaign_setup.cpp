@@ -103,9 +103,13 @@ void RandomRatings() {
   }
 }
 
+// A set-up shown again for a saved game keeps its capital without paying
+// for the move a second time.
 void MoveConfederateCapital(int city) {
-  GameState.Nations[TNation::Confederacy].Capital = static_cast<std::uint8_t>(city);
-  if (city == kRichmond) return;
+  std::uint8_t& capital = GameState.Nations[TNation::Confederacy].Capital;
+  const bool moves = capital != city;
+  capital = static_cast<std::uint8_t>(city);
+  if (city == kRichmond || !moves) return;
   AddSaturated(GameState.Cities[city].Value, kNewCapitalValueGain);
   AddSaturated(GameState.Cities[kRichmond].Value, -kRichmondValueLoss);
 }

@@ -28,9 +28,22 @@ void TEdit::SetMaxLength(int length) {
 
 void TEdit::SetSelStart(int position) {
   position = std::clamp(position, 0, static_cast<int>(Text().size()));
-  if (position == caret_) return;
-  caret_ = position;
+  if (position == caret_ && position == anchor_) return;
+  caret_ = anchor_ = position;
   Invalidate();
+}
+
+void TEdit::SelectAll() {
+  anchor_ = 0;
+  caret_ = static_cast<int>(Text().size());
+  Invalidate();
+}
+
+bool TEdit::DeleteSelection() {
+  if (SelLength() == 0) return false;
+  const int start = SelStart();
+  ReplaceText(std::string(Text()).erase(start, SelLength()), start);
+  return true;
 }
 
 void TEdit::ReplaceText(const std::string& text, int caret) {
@@ -56,13 +69,12 @@ void TEdit::WndProc(TMessage& message) {
       message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
       return;
     case CM_TEXTCHANGED:
-      caret_ = std::min(caret_, static_cast<int>(Text().size()));
+      caret_ = anchor_ = std::min(caret_, static_cast<int>(Text().size()));
       TCustomControl::WndProc(message);
       Change();
       return;
     case WM_SETFOCUS:
-      caret_ = static_cast<int>(Text().size());
-      Invalidate();
+      SelectAll();
       break;
     case WM_KILLFOCUS:
       Invalidate();
@@ -114,7 +126,8 @@ void TEdit::KeyDown(int& key, TShiftState shift) {
       SetSelStart(length);
       break;
     case VK_DELETE:
-      if (!read_only_ && caret_ < length) ReplaceText(std::string(Text()).erase(caret_, 1), caret_);
+      if (read_only_ || DeleteSelection()) break;
+      if (caret_ < length) ReplaceText(std::string(Text()).erase(caret_, 1), caret_);
       break;
     default:
       break;
@@ -125,10 +138,11 @@ void TEdit::KeyPress(char& key) {
   TCustomControl::KeyPress(key);
   if (key == 0 || read_only_) return;
   if (key == '\b') {
-    if (caret_ > 0) ReplaceText(std::string(Text()).erase(caret_ - 1, 1), caret_ - 1);
+    if (!DeleteSelection() && caret_ > 0) ReplaceText(std::string(Text()).erase(caret_ - 1, 1), caret_ - 1);
     return;
   }
   if (!Accepts(key)) return;
+  DeleteSelection();
   if (max_length_ > 0 && static_cast<int>(Text().size()) >= max_length_) return;
   ReplaceText(std::string(Text()).insert(caret_, 1, key), caret_ + 1);
 }
@@ -148,10 +162,24 @@ void TEdit::Paint() {
   const int top = area.Top + std::max(0, (area.Height() - canvas.TextHeight("0")) / 2);
   canvas.Brush.Style = bsClear;
   canvas.TextOut(TextX(), top, Text());
+  if (Focused() && SelLength() > 0) PaintSelection(canvas, top);
   if (Focused()) {
     const int x = TextX() + canvas.TextWidth(std::string_view(Text()).substr(0, caret_));
     canvas.Pen.Color = clWindowText;
     canvas.MoveTo(x, top);
     canvas.LineTo(x, top + canvas.TextHeight("0"));
   }
+}
+
+// The selected run of the text, light on the highlight colour.
+void TEdit::PaintSelection(TCanvas& canvas, int top) {
+  const std::string_view text = Text();
+  const std::string_view selected = text.substr(SelStart(), SelLength());
+  const int left = TextX() + canvas.TextWidth(text.substr(0, SelStart()));
+  canvas.Brush.Style = bsSolid;
+  canvas.Brush.Color = clHighlight;
+  canvas.FillRect(TRect::Bounds(left, top, canvas.TextWidth(selected), canvas.TextHeight("0")));
+  canvas.Brush.Style = bsClear;
+  canvas.Font.SetColor(clHighlightText);
+  canvas.TextOut(left, top, selected);
 }

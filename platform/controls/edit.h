@@ -1,11 +1,16 @@
 #pragma once
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "platform/components/custom_control.h"
 
 // A one-line text box in a sunken frame. Typed characters go in at the
 // caret; Backspace, Delete, the left and right arrows, Home and End edit and
 // move as usual. Every change of the text, typed or set by code, runs
 // OnChange. A ReadOnly box takes no typing; MaxLength above 0 caps the text.
+// Taking the focus selects the whole text, so typing replaces it; a click
+// places the caret instead, and so does any move of the caret or new text.
 class TEdit : public TCustomControl {
  public:
   explicit TEdit(TComponent* owner);
@@ -14,8 +19,11 @@ class TEdit : public TCustomControl {
   void SetMaxLength(int length);
   bool ReadOnly() const { return read_only_; }
   void SetReadOnly(bool read_only) { read_only_ = read_only; }
-  int SelStart() const { return caret_; }
+  int SelStart() const { return std::min(caret_, anchor_); }
+  int SelLength() const { return std::abs(caret_ - anchor_); }
+  // Places the caret and clears the selection.
   void SetSelStart(int position);
+  void SelectAll();
 
   TNotifyEvent OnChange;
 
@@ -34,10 +42,14 @@ class TEdit : public TCustomControl {
 
  private:
   void ReplaceText(const std::string& text, int caret);
+  // Removes the selected text; false when nothing was selected.
+  bool DeleteSelection();
   int CaretAt(int x) const;
+  void PaintSelection(TCanvas& canvas, int top);
   int TextX() const;
 
   int max_length_ = 0;
   bool read_only_ = false;
   int caret_ = 0;
+  int anchor_ = 0;  // the other end of the selection; the caret when none
 };

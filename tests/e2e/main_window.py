@@ -83,13 +83,13 @@ def set_speed_very_fast(run):
 
 
 def answer_file_dialog(run, what, name=None):
-    """Types a name over the one the file dialog offers, or takes the offered
-    one when no name is given, and confirms it."""
+    """Types a name over the one the file dialog offers (its box opens with the
+    offered name selected), or takes the offered one when no name is given,
+    and confirms it."""
     game = run.game
     dialog = game.wait_modal("FileDialog")
     run.expect([title_bar(dialog, f"{what} dialog")])
     if name:
-        game.key("End", *["BackSpace"] * 40)
         game.type(name)
     game.key("Return")
 

@@ -20,16 +20,19 @@ def choose_scenario(run, scenario="1861"):
     game.click(*dialog.point(118, 111))
 
 
-def set_up(run, stage="set-up"):
+def set_up(run, stage="set-up", saved_game=False):
+    """A new game starts with both sides human and gives the Confederacy to the
+    computer; a saved game comes back with the Confederacy still the computer's."""
     game = run.game
     run.begin(stage)
     dialog = game.wait_modal("TSetUp")
     human, computer = dialog.point(20, 94), dialog.point(20, 109)
-    run.expect([Probe("set-up: parchment", *dialog.point(200, 300), PARCHMENT, 16),
-                Probe("set-up: Confederacy human at first", *human, BLACK)])
-    game.click(*computer)
-    run.expect([Probe("set-up: Confederacy now computer", *computer, BLACK),
-                Probe("set-up: Confederacy no longer human", *human, WHITE)])
+    run.expect([Probe("set-up: parchment", *dialog.point(200, 300), PARCHMENT, 16)])
+    if not saved_game:
+        run.expect([Probe("set-up: Confederacy human at first", *human, BLACK)])
+        game.click(*computer)
+    run.expect([Probe("set-up: Confederacy computer", *computer, BLACK),
+                Probe("set-up: Confederacy not human", *human, WHITE)])
     game.click(*dialog.point(448, 350))
     game.wait_closed(0)
 

@@ -49,8 +49,8 @@ def short_game(run):
     run.begin("load")
     choose_from_menu(run, "Game", 0)
     answer_file_dialog(run, "load", SAVE_NAME + ".GMR")
-    # A game saved on its first day is a start: the set-up is offered afresh.
-    set_up(run, "set-up after the load")
+    # A game saved on its first day comes back to its set-up, with its own choices.
+    set_up(run, "set-up after the load", saved_game=True)
     run.expect_that("the date panel shows the saved day again after the load",
                     lambda shot: shot.region(*DATE_PANEL) == first_date)
     run.expect([Probe("name panel after the load: the Union in play", *NAME_PANEL, NAVY), execute_ready()])

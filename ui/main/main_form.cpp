@@ -89,7 +89,7 @@ TFont BarFont(int height) {
   return font;
 }
 
-// The four bands along the edges of the frame, 10 pixels deep.
+// The four bands along the edges of the map's part of the frame, 10 pixels deep.
 struct HotspotBand {
   const char* name;
   TRect rect;
@@ -220,14 +220,16 @@ void TGMRSDI::BuildBottomBar() {
   DatePanel->SetFont(BarFont(-13));
 }
 
-// The bands lie along the frame's edges; a pointer off the frame is in none.
+// The bands lie along the edges of the frame below the menu bar, so that
+// pointing at a menu title never scrolls; a pointer off the frame is in none.
 void TGMRSDI::BuildHotspots(TTickClock& clock) {
+  const int top = KVELDMenu->Height();
   const int right = TScreen::kWidth - 1;
   const int bottom = TScreen::kHeight - 1;
-  const HotspotBand bands[] = {{"HotTop", {kBand, 0, right - kBand, kBand}},
+  const HotspotBand bands[] = {{"HotTop", {kBand, top, right - kBand, top + kBand}},
                                {"HotBottom", {kBand, bottom - kBand, right - kBand, bottom}},
-                               {"HotLeft", {0, kBand, kBand, bottom - kBand}},
-                               {"HotRight", {right - kBand, kBand, right, bottom - kBand}}};
+                               {"HotLeft", {0, top + kBand, kBand, bottom - kBand}},
+                               {"HotRight", {right - kBand, top + kBand, right, bottom - kBand}}};
   TBI_Hotspot** fields[] = {&HotTop, &HotBottom, &HotLeft, &HotRight};
   for (int i = 0; i < 4; ++i) {
     auto* hotspot = new TBI_Hotspot(this, clock);

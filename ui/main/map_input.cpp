@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "platform/input/key_codes.h"
 #include "platform/components/cursor.h"
@@ -99,13 +100,24 @@ TMapInput::TMapInput(TGMRSDI& window) : window_(window) {
   window_.StratMap->OnMouseDown = [this](TComponent*, TMouseButton, TShiftState, int x, int y) {
     stratmapMouseDown(x, y);
   };
-  auto key = [this](TComponent*, int& key, TShiftState) { FormKeyDown(key); };
-  window_.OnKeyDown = key;
-  window_.OnKeyUp = key;
-  window_.HotTop->OnInHotspot = [this](TComponent*, TPoint) { HotTopInHotspot(); };
-  window_.HotBottom->OnInHotspot = [this](TComponent*, TPoint) { HotBottomInHotspot(); };
-  window_.HotLeft->OnInHotspot = [this](TComponent*, TPoint) { HotLeftInHotspot(); };
-  window_.HotRight->OnInHotspot = [this](TComponent*, TPoint) { HotRightInHotspot(); };
+  // A tap moves the view one step; a held key repeats its press.
+  window_.OnKeyDown = [this](TComponent*, int& key, TShiftState) { FormKeyDown(key); };
+  const std::pair<TBI_Hotspot*, void (TMapInput::*)()> bands[] = {
+      {window_.HotTop, &TMapInput::HotTopInHotspot},
+      {window_.HotBottom, &TMapInput::HotBottomInHotspot},
+      {window_.HotLeft, &TMapInput::HotLeftInHotspot},
+      {window_.HotRight, &TMapInput::HotRightInHotspot}};
+  for (const auto& [hotspot, handler] : bands) {
+    hotspot->OnInHotspot = [this, handler](TComponent*, TPoint pointer) {
+      if (TakesEdgeScroll(pointer)) (this->*handler)();
+    };
+  }
+}
+
+// The bands scroll only the map the player is looking at: not while a menu
+// is pulled down or a dialog is open, and not under another window.
+bool TMapInput::TakesEdgeScroll(TPoint pointer) const {
+  return Screen.InputForm(pointer) == &window_;
 }
 
 void TMapInput::BattleMapMouseDown(TMouseButton button, int x, int y) {

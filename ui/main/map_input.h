@@ -40,7 +40,6 @@ class TMapInput {
   void BattleMapMouseMove(int x, int y);
   void BattleMapMouseUp(TMouseButton button, int x, int y);
   void stratmapMouseDown(int x, int y);
-  // Bound to both the press and the release of a key.
   void FormKeyDown(int key);
   void HotTopInHotspot();
   void HotBottomInHotspot();
@@ -66,6 +65,7 @@ class TMapInput {
   void MakeCurrent(int entry, bool open_orders);
   void ShowOwnCorps(int corps, const std::string& suffix = {});
   void Scroll(int columns, int rows);
+  bool TakesEdgeScroll(TPoint pointer) const;
   void DrawPathArrows(TCanvas& canvas) const;
 
   TGMRSDI& window_;

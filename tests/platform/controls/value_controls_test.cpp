@@ -21,12 +21,48 @@ TEST_F(ValueControlsTest, TypingEditsAtTheCaretAndEveryChangeRunsOnChange) {
   edit->OnChange = [&](TComponent*) { ++changes; };
   edit->SetText("Army");
   edit->SetFocus();
+  backend().PressKey(VK_END);  // the focus selected the whole text
   backend().Type(" of");
   backend().PressKey(VK_HOME);
   backend().PressKey(VK_DELETE);
   backend().Type("\b");  // nothing before the caret
   EXPECT_EQ(edit->Text(), "rmy o");
   EXPECT_EQ(changes, 4);  // code, two typed characters (the third is past MaxLength), delete
+}
+
+// Taking the focus selects the whole text: typing, Backspace or Delete
+// replaces it; a click or a caret key leaves it whole and places the caret.
+TEST_F(ValueControlsTest, TheFocusSelectsTheTextSoThatTypingReplacesIt) {
+  auto* edit = Put<TEdit>(10, 10, 120, 21);
+  auto* other = Put<TEdit>(10, 40, 120, 21);
+  const struct {
+    const char* what;
+    int key;  // pressed before typing, or 0
+    bool click_at_start;
+    const char* typed;
+    const char* want;
+  } rows[] = {
+      {"typing", 0, false, "Shiloh", "Shiloh"},
+      {"backspace", 0, false, "\b", ""},
+      {"delete", VK_DELETE, false, "", ""},
+      {"end", VK_END, false, "x", "bymailx"},
+      {"home", VK_HOME, false, "x", "xbymail"},
+      {"click", 0, true, "x", "xbymail"},
+  };
+  for (const auto& row : rows) {
+    other->SetFocus();
+    edit->SetText("bymail");
+    if (row.click_at_start) {
+      backend().Click(edit->ClientToScreen({3, 10}));
+    } else {
+      edit->SetFocus();
+    }
+    EXPECT_EQ(edit->SelLength(), row.click_at_start ? 0 : 6) << row.what;
+    if (row.key != 0) backend().PressKey(row.key);
+    backend().Type(row.typed);
+    EXPECT_EQ(edit->Text(), row.want) << row.what;
+    EXPECT_EQ(edit->SelLength(), 0) << row.what;
+  }
 }
 
 TEST_F(ValueControlsTest, ADisabledOrReadOnlyEditTakesNoTyping) {

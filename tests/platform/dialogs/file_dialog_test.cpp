@@ -143,4 +143,19 @@ TEST_F(FileDialogTest, TheSaveDialogAcceptsANewNameAndAddsTheDefaultExtension) {
   EXPECT_EQ(fs::path(dialog.FileName).filename(), "Gettysburg.gmr");
 }
 
+// The last name comes up selected, so a typed name takes its place.
+TEST_F(FileDialogTest, ANameTypedOverTheLastOneReplacesIt) {
+  TSaveDialog dialog;
+  dialog.Filter = "gmr|*.gmr";
+  dialog.DefaultExt = "gmr";
+  dialog.InitialDir = folder.Path().string();
+  dialog.FileName = (folder.Path() / "bymail.GMR").string();
+  backend().SetModalHook([&](TForm&) {
+    backend().Type("Antietam");
+    backend().PressKey(VK_RETURN);
+  });
+  ASSERT_TRUE(dialog.Execute());
+  EXPECT_EQ(fs::path(dialog.FileName).filename(), "Antietam.gmr");
+}
+
 }  // namespace

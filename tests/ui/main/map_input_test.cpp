@@ -137,11 +137,12 @@ TEST_F(MapInputTest, TheMinimapKeysAndHotspotsMoveTheView) {
   struct KeyCase {
     int key, left, top, want_left, want_top;
   };
-  // Each press acts twice, on the way down and on the way up.
-  for (const KeyCase& k : {KeyCase{VK_RIGHT, 1, 5, 5, 5}, KeyCase{VK_RIGHT, 47, 5, 49, 5},
-                           KeyCase{VK_LEFT, 5, 5, 1, 5}, KeyCase{VK_LEFT, 3, 5, 1, 5},
-                           KeyCase{VK_DOWN, 35, 35, 35, 37}, KeyCase{VK_DOWN, 1, 36, 1, 37},
-                           KeyCase{VK_UP, 1, 3, 1, 1}, KeyCase{VK_UP, 1, 2, 1, 1}}) {
+  // One step per press, none on the release; each limit pinned on both sides.
+  for (const KeyCase& k : {KeyCase{VK_RIGHT, 1, 5, 3, 5}, KeyCase{VK_RIGHT, 47, 5, 49, 5},
+                           KeyCase{VK_RIGHT, 49, 5, 49, 5}, KeyCase{VK_LEFT, 5, 5, 3, 5},
+                           KeyCase{VK_LEFT, 3, 5, 1, 5}, KeyCase{VK_LEFT, 1, 5, 1, 5},
+                           KeyCase{VK_DOWN, 35, 36, 35, 37}, KeyCase{VK_DOWN, 1, 37, 1, 37},
+                           KeyCase{VK_UP, 1, 2, 1, 1}, KeyCase{VK_UP, 1, 1, 1, 1}}) {
     ViewLeft = static_cast<std::uint16_t>(k.left);
     ViewTop = static_cast<std::uint16_t>(k.top);
     session.Backend().PressKey(k.key);
@@ -151,6 +152,26 @@ TEST_F(MapInputTest, TheMinimapKeysAndHotspotsMoveTheView) {
   ViewLeft = 1;
   window.MapInput().HotRightInHotspot();
   EXPECT_EQ(ViewLeft, 3);
+}
+
+// A pointer resting in the top band scrolls the map only while the map has
+// the mouse: a pulled-down menu or an open dialog stops it.
+TEST_F(MapInputTest, TheEdgeBandsRestWhileAMenuOrADialogIsOpen) {
+  const TPoint in_top_band{400, window.KVELDMenu->Height() + 5};
+  ASSERT_TRUE(window.HotTop->Inside(in_top_band));
+  for (const bool dialog_open : {false, true}) {
+    ViewLeft = 1;
+    ViewTop = 10;
+    auto rest_in_band = [&] { window.HotTop->OnInHotspot(window.HotTop, in_top_band); };
+    if (dialog_open) {
+      answer = [&](TForm&) { rest_in_band(); };
+      TForm dialog;
+      dialog.ShowModal();
+    } else {
+      rest_in_band();
+    }
+    EXPECT_EQ(ViewTop, dialog_open ? 10 : 9) << (dialog_open ? "with" : "without") << " a dialog open";
+  }
 }
 
 }  // namespace

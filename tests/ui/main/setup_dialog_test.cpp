@@ -4,11 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
+#include <string>
 
 #include "platform/backend/headless_backend.h"
 #include "support/window_fixture.h"
 #include "world/codes.h"
+#include "world/file_io.h"
+#include "world/save_load.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -18,6 +22,11 @@ class SetupDialogTest : public WindowTest {
   void SetUp() override {
     WindowTest::SetUp();
     GameFileName = PathOf("Game1.");
+    // As every start file holds them.
+    GameState.Nations[TNation::Union].Human = 1;
+    GameState.Nations[TNation::Confederacy].Human = 1;
+    GameState.Nations[TNation::Confederacy].Capital = kRichmond;
+    GameState.Nations[TNation::France].Attitude = 60;
     GameState.AiPlans[1].Limit = 9;
     GameState.Leaders[1].Side = TSide::Union;
     GameState.Leaders[1].Combat = 40;
@@ -85,6 +94,73 @@ TEST_F(SetupDialogTest, TheBorderStatesAreOfferedUntilJuly1861) {
     Play([&](TSetUp& dialog) {
       EXPECT_EQ(dialog.CheckBox1->Visible() && dialog.Label(38).Visible(), offered) << month << "/" << year;
     });
+  }
+}
+
+// A game saved in its first month comes back to its set-up with its own
+// choices offered; a value the set-up does not offer leaves the default.
+TEST_F(SetupDialogTest, ASavedGameOffersTheChoicesItHolds) {
+  TNationRec& confederacy = GameState.Nations[TNation::Confederacy];
+  const struct {
+    const char* what;
+    std::function<void()> hold;
+    int radio;
+  } rows[] = {
+      {"Union computer", [] { GameState.Nations[TNation::Union].Human = 0; }, 4},
+      {"Union human", [] { GameState.Nations[TNation::Union].Human = 1; }, 3},
+      {"Confederate computer", [&] { confederacy.Human = 0; }, 6},
+      {"ratings in view", [] { GameState.ShowLeaderRatings = 1; }, 9},
+      {"ratings hidden", [] { GameState.ShowLeaderRatings = 0; }, 8},
+      {"full campaign", [] { GameState.ExtensionMark = 5; }, 20},
+      {"not extended", [] { GameState.ExtensionMark = 4; }, 27},
+      {"Atlanta", [&] { confederacy.Capital = kAtlanta; }, 15},
+      {"Richmond", [&] { confederacy.Capital = kRichmond; }, 13},
+      {"emancipation", [&] { confederacy.PolicyStatus = 11; }, 18},
+      {"policy under way", [&] { confederacy.PolicyStatus = 2; }, 10},
+      {"good chance", [] { GameState.Nations[TNation::France].Attitude = 10; }, 19},
+      {"no chance", [] { GameState.Nations[TNation::France].Attitude = 500; }, 16},
+      {"other attitude", [] { GameState.Nations[TNation::France].Attitude = 61; }, 17},
+  };
+  for (const auto& row : rows) {
+    const TGameState kept = GameState;
+    row.hold();
+    TSetUp dialog;
+    dialog.Fill();
+    EXPECT_TRUE(dialog.Radio(row.radio).Checked()) << row.what;
+    GameState = kept;
+  }
+}
+
+// Done keeps a saved game's sides and capital, and the capital's move is not
+// paid for twice.
+TEST_F(SetupDialogTest, DoneOnASavedGameKeepsItsSidesAndCapital) {
+  TNationRec& confederacy = GameState.Nations[TNation::Confederacy];
+  GameState.Nations[TNation::Union].Human = 0;
+  confederacy.Capital = kMontgomery;
+  GameState.Cities[kMontgomery].Value = 30;
+  GameState.Cities[kRichmond].Value = 40;
+  Play([](TSetUp& dialog) {
+    EXPECT_TRUE(dialog.Group(8).Visible() && dialog.Radio(21).Checked());
+    EXPECT_FALSE(dialog.Radio(28).Visible() || dialog.Radio(28).Checked());
+  });
+  EXPECT_EQ(GameState.Nations[TNation::Union].Human, 0);
+  EXPECT_EQ(confederacy.Human, 1);
+  EXPECT_EQ(confederacy.Capital, kMontgomery);
+  EXPECT_EQ(GameState.Cities[kMontgomery].Value, 30);
+  EXPECT_EQ(GameState.Cities[kRichmond].Value, 40);
+}
+
+// The start files hold the defaults, so a new campaign's set-up is unchanged.
+TEST_F(SetupDialogTest, EveryStartFileOffersTheDefaults) {
+  for (const char* file : {"1861.gmr", "1862.gmr", "1863.gmr"}) {
+    const FileImage image = ReadFileImage(std::string(GRAYMARCH_GAME_DIR) + "/" + file, kGameFileSize);
+    ASSERT_TRUE(image.error.empty()) << file << ": " << image.error;
+    std::memcpy(&GameState, image.bytes.data(), kGameFileSize);
+    TSetUp dialog;
+    dialog.Fill();
+    for (int radio : {3, 5, 8, 27, 13, 10, 17}) {
+      EXPECT_TRUE(dialog.Radio(radio).Checked()) << file << " radio " << radio;
+    }
   }
 }
 

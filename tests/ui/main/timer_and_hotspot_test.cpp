@@ -104,19 +104,23 @@ TEST(TimerOnRealTime, TicksOnTheWindowThreadAlsoInsideAModalLoop) {
       << elsewhere << " off the window thread, " << in_modal << " in the modal loop";
 }
 
-// The main window's bands lie 10 pixels deep along the frame's edges and end
-// 10 pixels from its corners; an edge line is outside a band, the next line inside.
+// The main window's bands lie 10 pixels deep along the edges of the frame
+// below the menu bar and end 10 pixels from its corners; an edge line is
+// outside a band, the next line inside.
 TEST_F(TickTest, TheMainWindowBandsStartOneLineInsideTheirEdges) {
   TGMRSDI window(".", clock);
+  const int menu = window.KVELDMenu->Height();
+  ASSERT_GT(menu, 0);
   const struct {
     const char* band;
     TPoint edge, next;
   } cases[] = {
-      {"HotTop", {400, 0}, {400, 1}},        {"HotTop", {400, 10}, {400, 9}},
-      {"HotTop", {10, 5}, {11, 5}},          {"HotTop", {789, 5}, {788, 5}},
-      {"HotBottom", {400, 599}, {400, 598}}, {"HotBottom", {400, 589}, {400, 590}},
-      {"HotLeft", {0, 300}, {1, 300}},       {"HotLeft", {10, 300}, {9, 300}},
-      {"HotRight", {799, 300}, {798, 300}},  {"HotRight", {789, 300}, {790, 300}},
+      {"HotTop", {400, menu}, {400, menu + 1}},      {"HotTop", {400, menu + 10}, {400, menu + 9}},
+      {"HotTop", {10, menu + 5}, {11, menu + 5}},    {"HotTop", {789, menu + 5}, {788, menu + 5}},
+      {"HotBottom", {400, 599}, {400, 598}},         {"HotBottom", {400, 589}, {400, 590}},
+      {"HotLeft", {0, 300}, {1, 300}},               {"HotLeft", {10, 300}, {9, 300}},
+      {"HotLeft", {5, menu + 10}, {5, menu + 11}},   {"HotRight", {799, 300}, {798, 300}},
+      {"HotRight", {789, 300}, {790, 300}},          {"HotRight", {795, menu + 10}, {795, menu + 11}},
   };
   for (const auto& c : cases) {
     const auto* band = FindOwned<TBI_Hotspot>(window, c.band);

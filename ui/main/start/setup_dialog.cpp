@@ -1,7 +1,11 @@
 #include "ui/main/start/setup_dialog.h"
 
+#include <utility>
+#include <vector>
+
 #include "platform/forms/screen.h"
 #include "ui/orders/order_dialog.h"
+#include "world/codes.h"
 #include "world/play_modes.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
@@ -78,6 +82,31 @@ constexpr ChoiceDesign kChoices[] = {
 // Selected as the form is prepared, in this order; each selection runs its
 // radio button's click handler.
 constexpr int kDefaults[] = {1, 8, 10, 3, 5, 24, 13, 17, 27};
+
+// The radio buttons of the choices the game already holds, where they
+// differ from the defaults.
+std::vector<int> HeldChoices() {
+  const TNationRec& confederacy = GameState.Nations[TNation::Confederacy];
+  const int attitude = GameState.Nations[TNation::France].Attitude;
+  const std::pair<bool, int> held[] = {
+      {GameState.Nations[TNation::Union].Human == 0, 4},
+      {confederacy.Human == 0, 6},
+      {GameState.ShowLeaderRatings == 1, 9},
+      {GameState.ExtensionMark == 5, 20},
+      {confederacy.Capital == kMontgomery, 12},
+      {confederacy.Capital == kRaleigh, 14},
+      {confederacy.Capital == kAtlanta, 15},
+      {confederacy.PolicyStatus == 1, 11},
+      {confederacy.PolicyStatus == 11, 18},
+      {attitude == 500, 16},
+      {attitude == 10, 19},
+  };
+  std::vector<int> radios;
+  for (const auto& [holds, radio] : held) {
+    if (holds) radios.push_back(radio);
+  }
+  return radios;
+}
 
 constexpr int kRowTop = 6;
 constexpr int kTitledRowTop = 20;
@@ -171,6 +200,12 @@ void TSetUp::Fill() {
                               static_cast<TControl*>(&Label(37)), static_cast<TControl*>(&Label(38))})
       control->Hide();
   }
+  // A game saved in its first month comes back to its set-up: the dialog
+  // starts from what the game holds, so Done keeps the player's choices. A
+  // start file holds the defaults. Ratings and advantages are already in the
+  // leaders' records and are not given twice. This comes after the defaults'
+  // visibility, so a side held by the computer shows its advantage group.
+  for (int radio : HeldChoices()) Radio(radio).SetChecked(true);
   GiveGroupsTheirBackground();
 }
 
