@@ -53,14 +53,18 @@ bool StartWithAHumanUnion(const std::string& path) {
   return true;
 }
 
-void MarchOnTheEnemyCapital(int nation) {
-  const TCity& capital = GameState.Cities[GameState.Nations[TNation::Confederacy].Capital];
+void MarchOn(int city, int nation) {
+  const TCity& target = GameState.Cities[city];
   for (int c = 1; c <= GameState.Corps.Count; ++c) {
     TCorps& corps = GameState.Corps[c];
     if (corps.IsFree() || corps.Nation != nation) continue;
-    corps.DestX = capital.X;
-    corps.DestY = capital.Y;
+    corps.DestX = target.X;
+    corps.DestY = target.Y;
   }
+}
+
+void MarchOnTheEnemyCapital(int nation) {
+  MarchOn(GameState.Nations[TNation::Confederacy].Capital, nation);
 }
 
 void TurnRunner::Report(const std::function<void(const std::string&)>& to,

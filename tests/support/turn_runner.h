@@ -22,8 +22,9 @@ bool StartComputerGame(const std::string& path, std::uint32_t seed, std::uint32_
 // The same with the Union in a player's hands, the seeds always the same.
 bool StartWithAHumanUnion(const std::string& path);
 
-// The orders of a human Union that marches every corps of the nation on the
-// Confederate capital.
+// The orders of a human nation that marches every one of its corps on `city`,
+// and of a human Union that marches them on the Confederate capital.
+void MarchOn(int city, int nation);
 void MarchOnTheEnemyCapital(int nation);
 
 class TurnRunner {

@@ -110,7 +110,7 @@ TEST(StartFileFacts, TheUnionFieldsMoreBrigadesEachYear) {
   EXPECT_LT(BrigadesOf(*first, TNation::Union), BrigadesOf(*second, TNation::Union));
   EXPECT_LT(BrigadesOf(*second, TNation::Union), BrigadesOf(*third, TNation::Union));
   EXPECT_EQ(BrigadesOf(*first, TNation::Union), 80);
-  EXPECT_EQ(BrigadesOf(*first, TNation::Confederacy), 74);
+  EXPECT_EQ(BrigadesOf(*first, TNation::Confederacy), 79);
 }
 
 // The South works what it still holds harder each year; the North's industry

@@ -29,6 +29,9 @@
 namespace {
 
 constexpr int kMostTurns = 12;
+// Held by one battery and a small corps, with the Confederate fleets in its
+// harbour: a march on it brings field battles, an assault and fleet actions.
+constexpr int kNorfolk = 18;
 
 class BattleDialogs : public TurnTest {
  protected:
@@ -66,10 +69,11 @@ class BattleDialogs : public TurnTest {
     for (const char* name : {"Button3", "Button4", "Button1", "Button2"}) press(name);
   }
 
-  // The 1861 start with the Union in a player's hands, marching on Richmond.
+  // The 1861 start with the Union in a player's hands, marching on Norfolk.
   // Played as a mail game, so that the battles write the battle file.
   void Start() {
     ASSERT_TRUE(StartWithAHumanUnion(std::string(GRAYMARCH_GAME_DIR) + "/1861.gmr"));
+    ASSERT_EQ(GameState.Cities[kNorfolk].Name.str(), "Norfolk");
     GameState.PlayMode = 3;
   }
 
@@ -79,7 +83,7 @@ class BattleDialogs : public TurnTest {
   };
   Played Play(int turns) {
     TurnRunner runner;
-    runner.GiveOrders = MarchOnTheEnemyCapital;
+    runner.GiveOrders = [](int nation) { MarchOn(kNorfolk, nation); };
     for (int turn = 0; turn < turns; ++turn) runner.RunTurn();
     Played played{std::vector<std::uint8_t>(sizeof(TGameState)), BattleLog};
     std::memcpy(played.bytes.data(), &GameState, sizeof(TGameState));
