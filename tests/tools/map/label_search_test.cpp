@@ -100,27 +100,6 @@ TEST(LabelSearch, CityNameGoesNoFartherThan32PixelsFromItsMark) {
   }
 }
 
-TEST(LabelSearch, NeighbouringCitiesNamesNeverOverlap) {
-  MapArt art;
-  const PointF marks[] = {{100, 80}, {130, 80}, {115, 95}};
-  std::vector<LabelRequest> requests;
-  for (const PointF& mark : marks) {
-    MapCity city;
-    city.MarkX = mark.X;
-    city.MarkY = mark.Y;
-    art.Cities.push_back(city);
-    requests.push_back({LabelKind::City, {kName}, mark, 0});
-  }
-  const LabelGround ground(art, kWidth, kHeight);
-  const std::vector<LabelPlace> places = PlaceLabels(ground, requests);
-  for (std::size_t i = 0; i < places.size(); ++i) {
-    EXPECT_LT(places[i].Cost, kCoveredPixel) << i;
-    for (std::size_t j = i + 1; j < places.size(); ++j) {
-      EXPECT_FALSE(Overlap(places[i].Box, places[j].Box)) << i << " and " << j;
-    }
-  }
-}
-
 // A railway through the middle of the state and a city's name beside it: the state's name
 // moves off both and stays on its own land, taking the smaller form only where the larger
 // cannot fit.

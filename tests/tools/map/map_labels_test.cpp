@@ -7,21 +7,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iostream>
 #include <map>
 #include <optional>
 
+#include "tests/tools/map/map_data_fixture.h"
 #include "tools/map/map_picture.h"
 
 namespace {
 
-const MapArt& Art() {
-  static const MapArt art = ReadMapArt(GRAYMARCH_MAP_DATA);
-  return art;
-}
-
 const std::vector<MapLabel>& Labels() {
-  static const std::vector<MapLabel> labels = LayOutMapLabels(Art());
+  static const std::vector<MapLabel> labels = LayOutMapLabels(TheCommittedArt());
   return labels;
 }
 
@@ -70,26 +65,27 @@ std::string Describe(const MapLabel& label) {
          std::to_string(label.Box.Top);
 }
 
-TEST(MapLabels, EveryCityAndNamedStateIsLettered) {
-  const auto cities = std::ranges::count(Labels(), LabelKind::City, &MapLabel::Kind);
-  const auto states = std::ranges::count(Labels(), LabelKind::State, &MapLabel::Kind);
-  EXPECT_EQ(cities, static_cast<long>(Art().Cities.size()));
-  EXPECT_GE(states, 25);
-}
-
-TEST(MapLabels, NoLabelCoversAnotherLabelACityMarkOrARailway) {
+// Every city and named state is lettered; a city's name sits beside its mark, and no name
+// covers another, a city's mark or a railway.
+TEST(MapLabels, NamesAreClearOfEachOtherCityMarksAndRailways) {
   const auto& labels = Labels();
+  EXPECT_EQ(std::ranges::count(labels, LabelKind::City, &MapLabel::Kind),
+            static_cast<long>(TheCommittedArt().Cities.size()));
+  EXPECT_GE(std::ranges::count(labels, LabelKind::State, &MapLabel::Kind), 25);
   for (std::size_t i = 0; i < labels.size(); ++i) {
+    if (labels[i].Kind == LabelKind::City) {
+      EXPECT_LE(PointToBox(labels[i].Anchor, labels[i].Box), 33) << Describe(labels[i]);
+    }
     for (std::size_t j = i + 1; j < labels.size(); ++j) {
       EXPECT_FALSE(Overlap(labels[i].Box, labels[j].Box))
           << Describe(labels[i]) << " covers " << Describe(labels[j]);
     }
-    for (const MapCity& city : Art().Cities) {
+    for (const MapCity& city : TheCommittedArt().Cities) {
       const PointF mark{static_cast<float>(city.MarkX), static_cast<float>(city.MarkY)};
       EXPECT_GT(PointToBox(mark, labels[i].Box), kCityMarkRadius)
           << Describe(labels[i]) << " covers the mark of " << city.Name;
     }
-    for (const TaggedLine& railway : Art().Railways) {
+    for (const TaggedLine& railway : TheCommittedArt().Railways) {
       EXPECT_GT(LineToBox(RailwayCourse(railway), labels[i].Box), kRailwayReach)
           << Describe(labels[i]) << " covers a railway";
     }
@@ -101,29 +97,18 @@ TEST(MapLabels, FewLabelsCrossARiverOrABorder) {
   int clearOfRivers = 0;
   int clearOfBorders = 0;
   for (const MapLabel& label : Labels()) {
-    const bool clearOfRiver = std::ranges::all_of(Art().Rivers, [&](const TaggedLine& river) {
+    const bool clearOfRiver = std::ranges::all_of(TheCommittedArt().Rivers, [&](const TaggedLine& river) {
       return LineToBox(RiverCourse(river), label.Box) > RiverWidth(river) / 2;
     });
-    const bool clearOfBorder = std::ranges::all_of(Art().Borders, [&](const TaggedLine& border) {
+    const bool clearOfBorder = std::ranges::all_of(TheCommittedArt().Borders, [&](const TaggedLine& border) {
       return LineToBox(border.Points, label.Box) > kBorderWidth / 2;
     });
-    if (!clearOfRiver) std::cout << "a river runs under " << Describe(label) << '\n';
-    if (!clearOfBorder) std::cout << "a border runs under " << Describe(label) << '\n';
     clearOfRivers += clearOfRiver;
     clearOfBorders += clearOfBorder;
   }
   const int all = static_cast<int>(Labels().size());
-  std::cout << all << " labels, " << clearOfRivers << " clear of rivers, " << clearOfBorders
-            << " clear of borders\n";
   EXPECT_GE(clearOfRivers * 100, all * 85);
   EXPECT_GE(clearOfBorders * 100, all * 90);
-}
-
-TEST(MapLabels, CityNamesSitBesideTheirMarks) {
-  for (const MapLabel& label : Labels()) {
-    if (label.Kind != LabelKind::City) continue;
-    EXPECT_LE(PointToBox(label.Anchor, label.Box), 33) << Describe(label);
-  }
 }
 
 bool InsideRings(PointF p, const std::vector<Polyline>& rings) {
@@ -142,12 +127,12 @@ bool InsideRings(PointF p, const std::vector<Polyline>& rings) {
 // The state whose land lies under the point; none over water.
 std::optional<int> StateAt(PointF p) {
   std::map<int, int> stateOf;
-  for (const auto& line : Art().Land) stateOf[line.Tags[0]] = line.Tags[1];
+  for (const auto& line : TheCommittedArt().Land) stateOf[line.Tags[0]] = line.Tags[1];
   std::optional<int> state;
-  for (const auto& [id, rings] : RingsByFeature(Art().Land)) {
+  for (const auto& [id, rings] : RingsByFeature(TheCommittedArt().Land)) {
     if (InsideRings(p, rings)) state = stateOf[id];
   }
-  for (const auto& [id, rings] : RingsByFeature(Art().Lakes)) {
+  for (const auto& [id, rings] : RingsByFeature(TheCommittedArt().Lakes)) {
     if (InsideRings(p, rings)) state.reset();
   }
   return state;
