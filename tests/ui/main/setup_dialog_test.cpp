@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "platform/backend/headless_backend.h"
+#include "support/overlapping_controls.h"
 #include "support/window_fixture.h"
 #include "world/codes.h"
 #include "world/vardecl.h"
@@ -26,6 +27,7 @@ class SetupDialogTest : public WindowTest {
   // Shows the dialog, lets `play` act, then presses Done.
   void Play(const std::function<void(TSetUp&)>& play) {
     session.Backend().SetModalHook([&](TForm& form) {
+      ExpectControlsApart(form);
       auto& dialog = dynamic_cast<TSetUp&>(form);
       play(dialog);
       Click(*dialog.Button1);
