@@ -24,10 +24,12 @@ struct NoticeLayout {
   Box button;
 };
 
-constexpr NoticeLayout kStandardLayout{{387, 168}, 3,           {3, 16, 29, 42},
+// The standard dialog's text and buttons stand a few pixels further in than the
+// others', clear of the thin rule round its picture.
+constexpr NoticeLayout kStandardLayout{{387, 168}, 8,           {7, 20, 33, 46},
                                        13,         225,         13,
-                                       {5, 18, 33, 46, 59, 72}, {12, 13},
-                                       {286, 142, 93, 22}};
+                                       {9, 22, 37, 50, 63, 76}, {12, 13},
+                                       {286, 138, 93, 22}};
 constexpr NoticeLayout kReportLayout{{389, 167}, 12,           {6, 26, 48, 68},
                                      18,         216,          14,
                                      {8, 28, 48, 68, 88, 108}, {13, 17},
