@@ -164,7 +164,9 @@ void Engagement::Count(int g) {
     on_ = true;
     SpendSupply(fleet_);
   }
-  fleetLists_[s - 1] += std::to_string(other.Number) + ", ";
+  std::string& list = fleetLists_[s - 1];
+  if (!list.empty()) list += ", ";
+  list += std::to_string(other.Number);
   other.Spotted = kInEngagement;
 }
 

@@ -70,7 +70,7 @@ TEST_F(NavalCombatTest, AScriptedEngagementFiresSideOneFirstAndLandsEveryHitAsDr
   const NavalCombatView& view = battleViews.NavalCombats()[0];
   EXPECT_EQ(view.place, "text 108");
   EXPECT_EQ(view.sides, (std::array<std::string, 2>{"Union", "Confederate"}));
-  EXPECT_EQ(view.fleets, (std::array<std::string, 2>{"1, ", "2, "}));
+  EXPECT_EQ(view.fleets, (std::array<std::string, 2>{"1", "2"}));
   EXPECT_EQ(view.ships[1], (std::array<int, 3>{0, 1, 1}));
   EXPECT_EQ(window.Sounds(), std::vector<std::string>{"SEA.WAV"});
 }
@@ -234,16 +234,19 @@ TEST_F(NavalCombatTest, AnEngagementWithoutAnEnemyIsNeverFoughtAndLeavesNoMarks)
 
 // Twelve fleets of damaged transports, river and ocean, go down in one
 // engagement: each is reported by its nation's line and number, which it then
-// gives up, and each ship is tallied by its waters.
+// gives up, and each ship is tallied by its waters. The form lists the
+// numbers apart, with nothing after the last.
 TEST_F(NavalCombatTest, EveryFleetSunkIsReportedOnceAndTalliedByItsWaters) {
   SetRandomSeed(1863);
   Squadron(TNation::Union, 3, 0, 0);
   std::vector<std::string> expected;
+  std::string listed;
   for (int k = 0; k < 12; ++k) {
     TFleet& runner = Squadron(TNation::Confederacy, 0, 0, 0);
     runner.DamagedShips[TShipType::Transport] = 1;
     runner.Kind = k % 2 == 0 ? 2 : 1;
     expected.push_back("text 586" + std::to_string(runner.Number) + " sunk");
+    listed += (k == 0 ? "" : ", ") + std::to_string(runner.Number);
   }
   ResolveNavalCombat(1);
   EXPECT_EQ(window.Messages(), expected);
@@ -255,6 +258,7 @@ TEST_F(NavalCombatTest, EveryFleetSunkIsReportedOnceAndTalliedByItsWaters) {
   }
   ASSERT_EQ(battleViews.NavalCombats().size(), 1u);
   EXPECT_EQ(battleViews.NavalCombats()[0].sunk[1], (std::array<int, 3>{0, 0, 12}));
+  EXPECT_EQ(battleViews.NavalCombats()[0].fleets[1], listed);
 }
 
 // A corps aboard an amphibious fleet that goes down is lost on open water,

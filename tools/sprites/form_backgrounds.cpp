@@ -13,43 +13,43 @@ using enum PaperTint;
 
 // Report forms are 389 x 167; each has its own emblem or tint so no two look alike.
 constexpr FormBackdrop kBackdrops[] = {
-    {"TStndDial", {387, 168}, kStar, kSepia},
-    {"TBlockade_Run", {389, 167}, kAnchor, kSlate},
-    {"TBridging", {389, 167}, kRail, kOlive},
-    {"TCity_Fall", {389, 167}, kFort, kRust},
-    {"TDraft_Rioting", {389, 167}, kTorch, kRust},
-    {"TFleet_Embark", {389, 167}, kAnchor, kSepia},
-    {"TRail_Move", {389, 167}, kRail, kSepia},
-    {"TFort_Build", {389, 167}, kFort, kSepia},
-    {"TGovernor_Complaints", {389, 167}, kNewspaper, kSlate},
-    {"TInauguration", {389, 167}, kDome, kSepia},
-    {"TCombat_Roles", {389, 167}, kChain, kSepia},
-    {"TRebellion", {479, 206}, kTorch, kSepia},
-    {"TScuttled", {389, 167}, kAnchor, kRust},
-    {"TFleetSpls", {389, 167}, kAnchor, kOlive},
-    {"TState_Lost", {389, 167}, kFlag, kRust},
-    {"TTraining", {389, 167}, kTent, kOlive},
-    {"TArmyFormed", {389, 167}, kFlag, kSepia},
-    {"TCorpsFrm", {389, 167}, kFlag, kSlate},
-    {"TBrgdFormed", {389, 167}, kSabres, kSepia},
-    {"TForces_Added", {389, 167}, kSabres, kOlive},
-    {"TNewspapr", {389, 167}, kNewspaper, kSepia},
-    {"TForeign_Affairs", {389, 167}, kWreath, kSlate},
+    {"TStndDial", {387, 168}, kStar, kSepia, Border::kThin},
+    {"TBlockade_Run", {389, 167}, kAnchor, kSlate, Border::kThin},
+    {"TBridging", {389, 167}, kRail, kOlive, Border::kThin},
+    {"TCity_Fall", {389, 167}, kFort, kRust, Border::kThin},
+    {"TDraft_Rioting", {389, 167}, kTorch, kRust, Border::kThin},
+    {"TFleet_Embark", {389, 167}, kAnchor, kSepia, Border::kThin},
+    {"TRail_Move", {389, 167}, kRail, kSepia, Border::kThin},
+    {"TFort_Build", {389, 167}, kFort, kSepia, Border::kThin},
+    {"TGovernor_Complaints", {389, 167}, kNewspaper, kSlate, Border::kThin},
+    {"TInauguration", {389, 167}, kDome, kSepia, Border::kThin},
+    {"TCombat_Roles", {389, 167}, kChain, kSepia, Border::kThin},
+    {"TRebellion", {479, 206}, kTorch, kSepia, Border::kThin},
+    {"TScuttled", {389, 167}, kAnchor, kRust, Border::kThin},
+    {"TFleetSpls", {389, 167}, kAnchor, kOlive, Border::kThin},
+    {"TState_Lost", {389, 167}, kFlag, kRust, Border::kThin},
+    {"TTraining", {389, 167}, kTent, kOlive, Border::kThin},
+    {"TArmyFormed", {389, 167}, kFlag, kSepia, Border::kThin},
+    {"TCorpsFrm", {389, 167}, kFlag, kSlate, Border::kThin},
+    {"TBrgdFormed", {389, 167}, kSabres, kSepia, Border::kThin},
+    {"TForces_Added", {389, 167}, kSabres, kOlive, Border::kThin},
+    {"TNewspapr", {389, 167}, kNewspaper, kSepia, Border::kThin},
+    {"TForeign_Affairs", {389, 167}, kWreath, kSlate, Border::kThin},
     {"TSetUp", {523, 378}, kWreath, kSepia},
     {"TVictory", {421, 304}, kWreath, kOlive},
     {"TForceStatus", {628, 358}, kCannon, kSepia},
     {"TCondition", {402, 230}, kStar, kSlate},
     {"Treplay1", {560, 400}, kSabres, kSlate},
     {"TReplay2", {560, 400}, kSabres, kRust},
-    {"TFleetOver", {560, 400}, kAnchor, kSlate},
-    {"TForceOver", {560, 400}, kFlag, kOlive},
-    {"TAboutBox", {360, 240}, kStar, kRust},
+    {"TFleetOver", {433, 300}, kAnchor, kSlate},
+    {"TForceOver", {521, 300}, kFlag, kOlive},
+    {"TAboutBox", {298, 180}, kStar, kRust},
     {"TSelecDlg", {222, 247}, kStar, kOlive},
-    {"TCorpsOrder", {620, 460}, kFlag, kSepia},
+    {"TCorpsOrder", {640, 470}, kFlag, kSepia},
     {"TViewBrgd", {600, 330}, kSabres, kSepia},
     {"TNew_Wpn", {330, 260}, kCannon, kOlive},
-    {"TArmyOrder", {600, 430}, kFlag, kRust},
-    {"TLeaderStatus", {520, 380}, kStar, kSepia},
+    {"TArmyOrder", {600, 440}, kFlag, kRust},
+    {"TLeaderStatus", {560, 400}, kStar, kSepia},
     {"TCityOrder", {430, 330}, kFort, kOlive},
     {"TRaiseBrgds", {427, 397}, kSabres, kRust},
     {"TRaiseCorps", {427, 274}, kFlag, kOlive},
@@ -100,11 +100,19 @@ void AgedPaper(TBitmap& bitmap) {
   }
 }
 
-void RuledBorder(TCanvas& canvas, TSize size, TColor ink) {
+TRect Inset(TSize size, int by) {
+  return {by, by, size.cx - by, size.cy - by};
+}
+
+
+// A double rule just outside the paper, and on the wide border a single rule
+// further out.
+void RuledBorder(TCanvas& canvas, const FormBackdrop& backdrop, TColor ink) {
+  const int border = static_cast<int>(backdrop.border);
   canvas.Brush.Color = ink;
-  canvas.FrameRect({5, 5, size.cx - 5, size.cy - 5});
-  canvas.FrameRect({8, 8, size.cx - 8, size.cy - 8});
-  canvas.FrameRect({9, 9, size.cx - 9, size.cy - 9});
+  if (backdrop.border == Border::kWide) canvas.FrameRect(Inset(backdrop.size, border - 5));
+  canvas.FrameRect(Inset(backdrop.size, border - 2));
+  canvas.FrameRect(Inset(backdrop.size, border - 1));
 }
 
 // The emblem sits at the upper right, clear of the lines of text on the left
@@ -124,15 +132,24 @@ TBitmap DrawBackdrop(const FormBackdrop& backdrop) {
   TBitmap bitmap(backdrop.size.cx, backdrop.size.cy);
   AgedPaper(bitmap);
   const TColor tint = TintColour(backdrop.tint);
-  RuledBorder(bitmap.Canvas(), backdrop.size, Blend(kPaper, tint, 0.7));
+  RuledBorder(bitmap.Canvas(), backdrop, Blend(kPaper, tint, 0.7));
   DrawEmblem(bitmap.Canvas(), backdrop.emblem, EmblemBox(backdrop.size), Blend(kPaper, tint, 0.3),
              kPaper);
   return bitmap;
 }
 
 std::optional<TBitmap> FormBackground(std::string_view form) {
-  for (const FormBackdrop& backdrop : kBackdrops) {
-    if (backdrop.form == form) return DrawBackdrop(backdrop);
-  }
+  if (const FormBackdrop* backdrop = BackdropOf(form)) return DrawBackdrop(*backdrop);
   return std::nullopt;
+}
+
+const FormBackdrop* BackdropOf(std::string_view form) {
+  for (const FormBackdrop& backdrop : kBackdrops) {
+    if (backdrop.form == form) return &backdrop;
+  }
+  return nullptr;
+}
+
+TRect Paper(const FormBackdrop& backdrop) {
+  return Inset(backdrop.size, static_cast<int>(backdrop.border));
 }

@@ -42,8 +42,8 @@ bool HasBrigadesOfArm(int arm) {
 TRaiseCorps::TRaiseCorps(int new_corps)
     : TOrderForm("TRaiseCorps", 427, 274), NewCorps_(new_corps) {
   SetCaption("New Corps or Division");
-  AddLabel(this, "Label1", 8, 8, 130, 16)->SetCaption("Select brigades, up to");
-  Label2 = AddLabel(this, "Label2", 140, 8, 30, 16);
+  AddLabel(this, "Label1", 8, 8, 118, 16)->SetCaption("Select brigades, up to");
+  Label2 = AddLabel(this, "Label2", 126, 8, 20, 16);
   AddLabel(this, "Label3", 290, 8, 130, 16)->SetCaption("Select city");
   AddLabel(this, "Label4", 150, 8, 130, 16)->SetCaption("Select leader");
   ListBox1 = AddControl<TKxAdvancedListBox>("ListBox1", 8, 28, 134, 190);

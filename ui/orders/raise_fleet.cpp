@@ -42,8 +42,11 @@ TRaiseFleet::TRaiseFleet() : TOrderForm("TRaiseFleet", 426, 328) {
   RadioButtons[1]->OnClick = [this](TComponent*) { KindClick(true); };
   for (int type = 1; type <= 3; ++type)
     RadioButtons[type + 1]->OnClick = [this, type](TComponent*) { TypeClick(type); };
-  for (const auto& [label, line] : kCaptionLabels)
-    AddLabel(this, Numbered("Label", label), 216, 8 + 20 * (label % 8), 200, 18);
+  int top = 8;
+  for (const auto& [label, line] : kCaptionLabels) {
+    AddLabel(this, Numbered("Label", label), 216, top, 200, 18);
+    top += 20;
+  }
   Label2 = AddLabel(this, "Label2", 216, 180, 100, 18);
   Label2->SetVisible(false);
   Label14 = AddLabel(this, "Label14", 330, 200, 80, 18);

@@ -46,8 +46,8 @@ TTransfers::TTransfers() : TOrderForm("TTransfers", 480, 341) {
     };
   }
   for (int row = 0; row < 8; ++row) {
-    AddLabel(this, Numbered("Label", kFigureLabels[row][0]), 324, 8 + 24 * row, 114, 16);
-    AddLabel(this, Numbered("Label", kFigureLabels[row][2]), 440, 8 + 24 * row, 36, 16);
+    AddLabel(this, Numbered("Label", kFigureLabels[row][0]), 324, 8 + 24 * row, 110, 16);
+    AddLabel(this, Numbered("Label", kFigureLabels[row][2]), 436, 8 + 24 * row, 36, 16);
   }
   // The capacity's spin button stands before its caption, clear of the routes' words.
   UpDowns[3] = AddControl<TKxSpinButton>("UpDown4", 304, 8, 17, 24);

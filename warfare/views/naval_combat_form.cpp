@@ -12,6 +12,21 @@ constexpr int kShipLabels[3][2] = {{6, 7}, {8, 9}, {10, 11}};
 constexpr int kSunkLabels[3][2] = {{27, 31}, {28, 32}, {29, 33}};
 constexpr int kWorksLostLabels[2] = {26, 30};
 
+// The columns: the sides' names, the three ship types, the harbour's works.
+constexpr int kNameLeft = 14;
+constexpr int kNameWidth = 100;
+constexpr int kTypeLefts[3] = {118, 184, 250};
+constexpr int kTypeWidth = 62;
+constexpr int kWorksLeft = 316;
+constexpr int kWorksWidth = 110;
+constexpr int kHeadingTop = 38;
+constexpr int kHeadingHeight = 32;
+// Each side takes three rows: ships, fleets, losses.
+constexpr int kFirstSideTop = 74;
+constexpr int kRowPitch = 20;
+constexpr int kSidePitch = 66;
+constexpr int kLostCorpsTop = 206;
+
 std::string CountText(int count) {
   return count == 0 ? std::string() : std::to_string(count);
 }
@@ -25,23 +40,37 @@ TFleetCbt::TFleetCbt(const NavalCombatView& view) : TOrderForm("TFleetCbt", 440,
     TLabel* label = AddLabel(this, Numbered("Label", number), left, top, width, 18);
     label->SetCaption(text);
     label->SetVisible(!text.empty());
+    return label;
   };
   shown(1, 14, 14, 412, view.place);
-  shown(12, 14, 32, 412, view.cityHeading);
+  // The ship types head their columns, the harbour's works-guns head the last
+  // one; a one-line heading sits on the lower line of the two.
+  for (int t = 0; t < 3; ++t) {
+    TLabel* heading = shown(13 + t, kTypeLefts[t], kHeadingTop, kTypeWidth, view.columnHeadings[t]);
+    heading->SetHeight(kHeadingHeight);
+    heading->SetLayout(TTextLayout::tlBottom);
+  }
+  TLabel* works = shown(12, kWorksLeft, kHeadingTop, kWorksWidth, view.cityHeading);
+  works->SetHeight(kHeadingHeight);
+  works->SetWordWrap(true);
+  // Each side: its name and ships, its fleets, then what it lost.
   for (int s = 0; s < 2; ++s) {
-    const int left = 150 + 140 * s;
-    shown(2 + s, left, 50, 136, view.sides[s]);
-    shown(39 + s, left, 70, 136, view.fleets[s]);
-    shown(4 + s, left, 92, 66, view.cityWorks[s]);
-    shown(kWorksLostLabels[s], left + 70, 92, 60, CountText(view.worksLost[s]));
+    const int top = kFirstSideTop + kSidePitch * s;
+    shown(2 + s, kNameLeft, top, kNameWidth, view.sides[s]);
+    shown(39 + s, kNameLeft, top + kRowPitch, kNameWidth, view.fleets[s]);
+    AddLabel(this, Numbered("SunkCaption", s + 1), kNameLeft, top + 2 * kRowPitch, kNameWidth, 18)
+        ->SetCaption("Sunk");
+    shown(4 + s, kWorksLeft, top, kWorksWidth, view.cityWorks[s]);
+    shown(kWorksLostLabels[s], kWorksLeft, top + 2 * kRowPitch, kWorksWidth,
+          CountText(view.worksLost[s]));
     for (int t = 0; t < 3; ++t) {
-      const int top = 114 + 22 * t;
-      shown(kShipLabels[t][s], left, top, 60, CountText(view.ships[s][t]));
-      shown(kSunkLabels[t][s], left + 70, top, 60, CountText(view.sunk[s][t]));
+      shown(kShipLabels[t][s], kTypeLefts[t], top, kTypeWidth, CountText(view.ships[s][t]));
+      shown(kSunkLabels[t][s], kTypeLefts[t], top + 2 * kRowPitch, kTypeWidth,
+            CountText(view.sunk[s][t]));
     }
   }
-  for (int t = 0; t < 3; ++t) shown(13 + t, 12, 114 + 22 * t, 134, view.columnHeadings[t]);
-  for (int k = 0; k < 3; ++k) shown(34 + k, 12, 190 + 20 * k, 416, view.lostCorps[k]);
+  for (int k = 0; k < 3; ++k)
+    shown(34 + k, 14, kLostCorpsTop + 18 * k, 412, view.lostCorps[k]);
   Button1 = AddControl<TKxGraphicButton>("Button1", 170, 278, 100, 30);
   Button1->SetCaption(TextLine(66));
   Button1->SetModalResult(mrOk);

@@ -14,7 +14,9 @@ constexpr int kRowHeight = 17;
 constexpr std::array<int, 4> kRowLabelBases = {3, 23, 56, 76};
 constexpr int kSideOffset = 10;
 // A row fits its side's half, the widest word ("In good order") included.
-constexpr std::array<int, 4> kCellWidths = {88, 48, 48, 82};
+constexpr std::array<int, 4> kCellWidths = {88, 48, 46, 82};
+// Each side's half of the form, the right one ending clear of the border.
+constexpr int kHalfWidth = 270;
 
 // The analysis rows as the rules list them: the caption labels of side 1 and
 // side 2, then their figure labels.
@@ -36,8 +38,9 @@ TResolv::TResolv(const BattleResults& results)
   SetCaption(TextLine(663));
   for (int side = 0; side < 2; ++side) {
     const int left = 8 + side * 276;
-    AddLabel(this, Numbered("Label", 1 + side), left, 6, 272, 18)->SetCaption(TextLine(664));
-    AddLabel(this, Numbered("Label", 54 + side), left, 24, 272, 18)->SetCaption(TextLine(665));
+    AddLabel(this, Numbered("Label", 1 + side), left, 6, kHalfWidth, 18)->SetCaption(TextLine(664));
+    AddLabel(this, Numbered("Label", 54 + side), left, 24, kHalfWidth, 18)
+        ->SetCaption(TextLine(665));
     const auto& rows = results.rows[side];
     for (std::size_t r = 0; r < rows.size(); ++r) {
       const std::array<std::string, 4> cells = {rows[r].leader, rows[r].brigades,
@@ -52,10 +55,10 @@ TResolv::TResolv(const BattleResults& results)
       }
     }
   }
-  AddLabel(this, "Label44", 8, 220, 272, 18)->SetCaption(results.commanders[0]);
-  AddLabel(this, "Label45", 284, 220, 272, 18)->SetCaption(results.commanders[1]);
-  AddLabel(this, "Label47", 8, 240, 272, 18)->SetCaption(results.losses[0]);
-  AddLabel(this, "Label48", 284, 240, 272, 18)->SetCaption(results.losses[1]);
+  AddLabel(this, "Label44", 8, 220, kHalfWidth, 18)->SetCaption(results.commanders[0]);
+  AddLabel(this, "Label45", 284, 220, kHalfWidth, 18)->SetCaption(results.commanders[1]);
+  AddLabel(this, "Label47", 8, 240, kHalfWidth, 18)->SetCaption(results.losses[0]);
+  AddLabel(this, "Label48", 284, 240, kHalfWidth, 18)->SetCaption(results.losses[1]);
   AddLabel(this, "Label43", 8, 264, 544, 18)->SetCaption(results.initiative);
   AddLabel(this, "Label49", 8, 284, 544, 18)->SetCaption(results.intensity);
   AddLabel(this, "Label50", 8, 304, 544, 18)->SetCaption(results.result);

@@ -44,6 +44,29 @@ TEST(FormBackground, NoTwoFormsShareAPictureAndTextStaysReadable) {
   }
 }
 
+// The forms keep their controls on the paper inside the border, so the
+// border's innermost rule must lie just outside it, on every side.
+TEST(FormBackground, TheRulesStopWhereThePaperBegins) {
+  for (const FormBackdrop& backdrop : FormBackdrops()) {
+    SCOPED_TRACE(std::string(backdrop.form));
+    const TBitmap bitmap = DrawBackdrop(backdrop);
+    const TRect paper = Paper(backdrop);
+    const TColor rule = bitmap.Pixel(paper.Left - 1, paper.Top - 1);
+    const int middle_x = (paper.Left + paper.Right) / 2;
+    const int middle_y = (paper.Top + paper.Bottom) / 2;
+    const struct {
+      TPoint on_rule, on_paper;
+    } kSides[] = {{{paper.Left - 1, middle_y}, {paper.Left, middle_y}},
+                  {{paper.Right, middle_y}, {paper.Right - 1, middle_y}},
+                  {{middle_x, paper.Top - 1}, {middle_x, paper.Top}},
+                  {{middle_x, paper.Bottom}, {middle_x, paper.Bottom - 1}}};
+    for (const auto& side : kSides) {
+      EXPECT_EQ(bitmap.Pixel(side.on_rule.X, side.on_rule.Y), rule);
+      EXPECT_NE(bitmap.Pixel(side.on_paper.X, side.on_paper.Y), rule);
+    }
+  }
+}
+
 // An emblem spilling out of its box would run into the dialog's border or its
 // text; each is drawn at the smallest box a form gives it and at a large one.
 TEST(Emblem, StaysInsideItsBox) {

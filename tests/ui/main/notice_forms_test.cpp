@@ -11,6 +11,7 @@
 
 #include "platform/backend/headless_backend.h"
 #include "platform/controls/button.h"
+#include "support/overlapping_controls.h"
 #include "support/window_fixture.h"
 #include "ui/main/notices/notice_form.h"
 #include "widgets/graphic_button.h"
@@ -35,6 +36,7 @@ class NoticeFormTest : public WindowTest {
     std::optional<std::string> shown;
     session.Backend().SetModalHook([&](TForm& form) {
       shown = form.Name();
+      ExpectControlsApart(form);
       EXPECT_FALSE(timer.Enabled());
       answer(dynamic_cast<TNoticeForm&>(form));
     });

@@ -9,6 +9,7 @@
 
 #include "platform/backend/headless_backend.h"
 #include "platform/forms/form.h"
+#include "support/overlapping_controls.h"
 #include "support/world_fixture.h"
 #include "ui/main/main_form.h"
 #include "ui/main/window_port.h"
@@ -23,6 +24,7 @@ class OpenedWindowTest : public WorldTest {
     window.Show();
     session.Backend().SetModalHook([this](TForm& form) {
       ++modal_forms[form.Name()];
+      ExpectControlsApart(form);
       if (answer) answer(form);
       if (form.ModalResult() == mrNone) form.SetModalResult(mrOk);
     });

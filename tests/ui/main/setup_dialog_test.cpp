@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/backend/headless_backend.h"
+#include "support/overlapping_controls.h"
 #include "support/window_fixture.h"
 #include "world/codes.h"
 #include "world/file_io.h"
@@ -35,6 +36,7 @@ class SetupDialogTest : public WindowTest {
   // Shows the dialog, lets `play` act, then presses Done.
   void Play(const std::function<void(TSetUp&)>& play) {
     session.Backend().SetModalHook([&](TForm& form) {
+      ExpectControlsApart(form);
       auto& dialog = dynamic_cast<TSetUp&>(form);
       play(dialog);
       Click(*dialog.Button1);

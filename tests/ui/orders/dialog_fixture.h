@@ -9,6 +9,7 @@
 #include "platform/backend/headless_backend.h"
 #include "platform/controls/list_box.h"
 #include "platform/forms/form.h"
+#include "support/overlapping_controls.h"
 #include "support/window_fixture.h"
 #include "ui/orders/order_dialogs.h"
 #include "widgets/spin_button.h"
@@ -22,9 +23,13 @@ class OrderDialogTest : public WindowTest {
     CurrentSide = TNation::Union;
   }
 
-  // What the player does in each form that becomes modal, nested ones included.
+  // What the player does in each form that becomes modal, nested ones included,
+  // once the form has been looked at for controls drawn over one another.
   void OnModal(std::function<void(TForm&)> answer) {
-    session.Backend().SetModalHook(std::move(answer));
+    session.Backend().SetModalHook([answer = std::move(answer)](TForm& form) {
+      ExpectControlsApart(form);
+      answer(form);
+    });
   }
   void Click(const TControl& control) { session.Backend().Click(control); }
   void ClickRow(const TListBox& list, int row) {

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "dialog_fixture.h"
-#include "support/overlapping_controls.h"
 #include "ui/orders/army_orders.h"
 #include "ui/orders/brigade_view.h"
 #include "ui/orders/city_orders.h"
@@ -43,7 +42,6 @@ class StartFileSweep : public OrderDialogTest, public ::testing::WithParamInterf
   // The player looks into every part of the dialog that opens another, then
   // presses its OK button.
   void PressOk(TForm& form) {
-    EXPECT_EQ(OverlappingControls(form), std::vector<std::string>{}) << form.Name();
     if (auto* selection = dynamic_cast<TSelecDlg*>(&form)) {
       for (int row = 0; row < selection->SelectListBox->Count(); ++row) {
         selection->SelectListBox->SetTopIndex(row);

@@ -36,7 +36,10 @@ constexpr int kNorfolk = 18;
 class BattleDialogs : public TurnTest {
  protected:
   void OnModal(std::function<void(TForm&)> answer) {
-    session.Backend().SetModalHook(std::move(answer));
+    session.Backend().SetModalHook([answer = std::move(answer)](TForm& form) {
+      ExpectControlsApart(form);
+      answer(form);
+    });
   }
   void Click(const TControl& control) { session.Backend().Click(control); }
   template <typename T>
@@ -51,10 +54,8 @@ class BattleDialogs : public TurnTest {
 
   // The player's hand in every battle dialog, giving the recording views'
   // own answers: intensity 1, the first leader listed, the analysis looked at.
-  // Each dialog is first looked at: none may draw one control over another.
   void AnswerAsTheRecordingViewsDo(TForm& form) {
     opened.push_back(form.Name());
-    EXPECT_EQ(OverlappingControls(form), std::vector<std::string>{}) << form.Name();
     const auto press = [&](const char* name) {
       auto* button = FindOwned<TKxGraphicButton>(form, name);
       if (button && button->Visible() && button->Enabled()) Click(*button);

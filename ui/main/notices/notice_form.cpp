@@ -24,10 +24,12 @@ struct NoticeLayout {
   Box button;
 };
 
-constexpr NoticeLayout kStandardLayout{{387, 168}, 3,           {3, 16, 29, 42},
+// The standard dialog's text and buttons stand a few pixels further in than the
+// others', clear of the thin rule round its picture.
+constexpr NoticeLayout kStandardLayout{{387, 168}, 8,           {7, 20, 33, 46},
                                        13,         225,         13,
-                                       {5, 18, 33, 46, 59, 72}, {12, 13},
-                                       {286, 142, 93, 22}};
+                                       {9, 22, 37, 50, 63, 76}, {12, 13},
+                                       {286, 138, 93, 22}};
 constexpr NoticeLayout kReportLayout{{389, 167}, 12,           {6, 26, 48, 68},
                                      18,         216,          14,
                                      {8, 28, 48, 68, 88, 108}, {13, 17},
@@ -37,14 +39,33 @@ constexpr NoticeLayout kRebellionLayout{{479, 206}, 15,           {8, 34, 60, 86
                                         {10, 34, 58, 82, 106, 130}, {13, 17},
                                         {335, 158, 139, 45}};
 // The foreign-affairs form's answers, one button each, down its right side.
-constexpr std::array<int, 5> kAnswerButtonTops = {2, 34, 64, 94, 124};
-constexpr int kOptionCaptionWidth = 150;
+constexpr std::array<int, 5> kAnswerButtonTops = {3, 34, 64, 94, 124};
+// The lines and the options' captions stop this short of the form's right edge,
+// clear of the border of its picture, and the lines this short of the options
+// or answer buttons beside them.
+constexpr int kRightMargin = 4;
+constexpr int kGap = 4;
 constexpr int kNoAnswerGivenLine = 477;
 
 const NoticeLayout& LayoutOf(const NoticeForm& row) {
   if (row.kind == 0) return kStandardLayout;
   if (row.form == "TRebellion") return kRebellionLayout;
   return kReportLayout;
+}
+
+// Where the lines end: before the options or answer buttons at their right.
+int LinesRight(const NoticeForm& row) {
+  const NoticeLayout& layout = LayoutOf(row);
+  switch (row.answer) {
+    case NoticeAnswer::kOptions:
+    case NoticeAnswer::kOneOption:
+      return layout.option_left - kGap;
+    case NoticeAnswer::kButtons:
+      return layout.button.left - kGap;
+    case NoticeAnswer::kNone:
+      break;
+  }
+  return layout.size.cx - kRightMargin;
 }
 
 void SetButtonCaption(TControl& button, const std::string& caption) {
@@ -72,10 +93,11 @@ TNoticeForm::TNoticeForm(const NoticeForm& row, TEventMessage& notice,
   const NoticeLayout& layout = LayoutOf(row);
   if (row.kind == 0) FormStyle = TFormStyle::fsStayOnTop;
   if (row.answer == NoticeAnswer::kOneOption) SetBorderStyle(TFormBorderStyle::bsDialog);
-  const int line_width = layout.size.cx - layout.line_left - 4;
+  const int right = layout.size.cx - kRightMargin;
+  const int lines_right = LinesRight(row);
   for (int i = 0; i < 4; ++i) {
     Lines[i] = AddLabel(this, Numbered("Label", i + 1), layout.line_left, layout.line_tops[i],
-                        line_width, layout.line_height);
+                        lines_right - layout.line_left, layout.line_height);
     // A plate behind the text, as wide as the text, where the lines are not
     // drawn straight on the picture.
     Lines[i]->SetTransparent(row.transparent_lines);
@@ -86,8 +108,9 @@ TNoticeForm::TNoticeForm(const NoticeForm& row, TEventMessage& notice,
     const int top = layout.option_tops[k];
     Options[k] = AddControl<TRadioButton>(Numbered("RadioButton", k + 1), layout.option_left, top,
                                           layout.radio_size.cx, layout.radio_size.cy);
-    OptionLabels[k] = AddLabel(this, Numbered("Label", k + 5), layout.option_left + layout.option_gap,
-                               top, kOptionCaptionWidth, layout.line_height);
+    const int caption_left = layout.option_left + layout.option_gap;
+    OptionLabels[k] = AddLabel(this, Numbered("Label", k + 5), caption_left, top,
+                               right - caption_left, layout.line_height);
     UseNoticeFont(*OptionLabels[k]);
   }
   AddButtons();
@@ -129,11 +152,18 @@ void TNoticeForm::Run() {
 
 void TNoticeForm::FillLines() {
   const Str<40>* lines[] = {&notice_.Line1, &notice_.Line2, &notice_.Line3, &notice_.Line4};
-  // A line without words is hidden, or its plate would stand there empty.
+  // A line without words is hidden, or its plate would stand there empty; a
+  // plate grows with its words only up to the answers beside it.
+  const int right = LinesRight(row_);
   for (int i = 0; i < 4; ++i) {
     const std::string text = lines[i]->str();
+    Lines[i]->SetAutoSize(!row_.transparent_lines);
     Lines[i]->SetCaption(text);
     Lines[i]->SetVisible(!text.empty());
+    if (Lines[i]->BoundsRect().Right > right) {
+      Lines[i]->SetAutoSize(false);
+      Lines[i]->SetWidth(right - Lines[i]->Left());
+    }
   }
 }
 

@@ -28,8 +28,8 @@ constexpr Placed kEngagementLabels[] = {
 constexpr Placed kResultLabels[] = {
     {"Label43", 10, 10, 540}, {"Label49", 10, 30, 540},  {"Label51", 10, 55, 110},
     {"Label54", 122, 55, 150}, {"Label46", 290, 55, 110}, {"Label55", 402, 55, 150},
-    {"Label44", 10, 75, 270}, {"Label47", 10, 92, 270},  {"Label45", 290, 75, 270},
-    {"Label48", 290, 92, 270}, {"Label50", 10, 318, 540}, {"Label53", 10, 336, 540}};
+    {"Label44", 10, 75, 260}, {"Label47", 10, 92, 260},  {"Label45", 290, 75, 260},
+    {"Label48", 290, 92, 260}, {"Label50", 10, 318, 540}, {"Label53", 10, 336, 540}};
 constexpr int kLabelHeight = 17;
 
 // The first label of each of a row's four cells (commander, brigades,
@@ -37,7 +37,7 @@ constexpr int kLabelHeight = 17;
 constexpr int kUnionCells[4] = {3, 23, 56, 76};
 constexpr int kConfederateCells[4] = {13, 33, 66, 86};
 constexpr int kCellLefts[4] = {10, 122, 174, 226};
-constexpr int kCellWidths[4] = {110, 50, 50, 50};
+constexpr int kCellWidths[4] = {110, 50, 50, 46};
 constexpr int kConfederateShift = 280;
 constexpr int kFirstRowTop = 112;
 constexpr int kRowPitch = 20;
