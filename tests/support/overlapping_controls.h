@@ -2,19 +2,30 @@
 // The controls of a dialog that a player would see drawn over one another:
 // two visible controls of the same parent whose rectangles meet, or a control
 // of a form lying on the ruled border of the form's picture. Pictures are left
-// out, since they are backgrounds meant to lie under everything.
+// out, since they are backgrounds meant to lie under everything, and so is a
+// bevel drawn round a control it wholly encloses, since it is that control's frame.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "platform/components/win_control.h"
+#include "platform/controls/bevel.h"
 #include "platform/controls/image.h"
 #include "platform/forms/form.h"
 #include "tools/sprites/form_backgrounds.h"
 
 inline bool Meet(const TRect& a, const TRect& b) {
   return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+inline bool Encloses(const TRect& outer, const TRect& inner) {
+  return outer.Left <= inner.Left && outer.Top <= inner.Top && inner.Right <= outer.Right &&
+         inner.Bottom <= outer.Bottom;
+}
+
+inline bool FramesTheOther(const TControl& a, const TControl& b) {
+  return dynamic_cast<const TBevel*>(&a) != nullptr && Encloses(a.BoundsRect(), b.BoundsRect());
 }
 
 inline std::vector<const TControl*> ShownControls(const TWinControl& parent) {
@@ -32,7 +43,8 @@ inline std::vector<std::string> OverlappingControls(const TWinControl& parent) {
   std::vector<std::string> found;
   for (std::size_t i = 0; i < shown.size(); ++i) {
     for (std::size_t j = i + 1; j < shown.size(); ++j)
-      if (Meet(shown[i]->BoundsRect(), shown[j]->BoundsRect()))
+      if (Meet(shown[i]->BoundsRect(), shown[j]->BoundsRect()) &&
+          !FramesTheOther(*shown[i], *shown[j]) && !FramesTheOther(*shown[j], *shown[i]))
         found.push_back(shown[i]->Name() + " and " + shown[j]->Name());
     if (const auto* inner = dynamic_cast<const TWinControl*>(shown[i])) {
       const std::vector<std::string> within = OverlappingControls(*inner);
