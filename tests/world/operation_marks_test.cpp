@@ -63,39 +63,37 @@ TEST_P(OperationMarksTest, EachNationCarriesOnlyTheMarksItsOperationsGive) {
 INSTANTIATE_TEST_SUITE_P(Marks, OperationMarksTest, ::testing::ValuesIn(kMarks),
                          [](const auto& info) { return "Case" + std::to_string(info.index); });
 
+struct LoadedCase {
+  int cityMark;
+  bool cityKept;
+  int status;
+  int task;
+  int statusAfter;
+  int taskAfter;
+};
+
+const LoadedCase kLoaded[] = {
+    {11, false, 0, 9, 0, 9},     // afloat, on a landing
+    {12, true, 25, 8, 25, 0},    // the longest building, a stray task
+    {13, true, 26, 10, 255, 0},  // the first free status
+    {14, false, 254, 0, 255, 0}, // the last before the freed one
+};
+
 class LoadedMarksTest : public WorldTest {};
 
 TEST_F(LoadedMarksTest, TheLoaderClearsStrayCityAndFleetMarksAndWritesFreeFleetsAsFreed) {
-  struct CityMark {
-    int mark;
-    bool kept;
-  };
-  const CityMark cityMarks[] = {{11, false}, {12, true}, {13, true}, {14, false}};
-  for (int i = 0; i < 4; ++i) GameState.Cities[i + 1].AiOperation = static_cast<std::uint8_t>(cityMarks[i].mark);
-  struct FleetCodes {
-    int status;
-    int task;
-    int statusAfter;
-    int taskAfter;
-  };
-  const FleetCodes fleets[] = {
-      {0, 9, 0, 9},            // afloat, on a landing
-      {25, 8, 25, 0},          // the longest building, a stray task
-      {26, 10, 255, 0},        // the first free status
-      {254, 0, 255, 0},        // the last before the freed one
-  };
-  for (int i = 0; i < 4; ++i) {
-    GameState.Fleets[i + 1].Status = static_cast<std::uint8_t>(fleets[i].status);
-    GameState.Fleets[i + 1].TransportTask = static_cast<std::uint16_t>(fleets[i].task);
+  for (int i = 1; i <= 4; ++i) {
+    const LoadedCase& row = kLoaded[i - 1];
+    GameState.Cities[i].AiOperation = static_cast<std::uint8_t>(row.cityMark);
+    GameState.Fleets[i].Status = static_cast<std::uint8_t>(row.status);
+    GameState.Fleets[i].TransportTask = static_cast<std::uint16_t>(row.task);
   }
-
   ApplyLoadCorrections();
-
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(GameState.Cities[i + 1].AiOperation, cityMarks[i].kept ? cityMarks[i].mark : 0)
-        << "city mark " << cityMarks[i].mark;
-    EXPECT_EQ(GameState.Fleets[i + 1].Status, fleets[i].statusAfter) << "status " << fleets[i].status;
-    EXPECT_EQ(GameState.Fleets[i + 1].TransportTask, fleets[i].taskAfter) << "task " << fleets[i].task;
+  for (int i = 1; i <= 4; ++i) {
+    const LoadedCase& row = kLoaded[i - 1];
+    EXPECT_EQ(GameState.Cities[i].AiOperation, row.cityKept ? row.cityMark : 0) << "city mark " << row.cityMark;
+    EXPECT_EQ(GameState.Fleets[i].Status, row.statusAfter) << "status " << row.status;
+    EXPECT_EQ(GameState.Fleets[i].TransportTask, row.taskAfter) << "task " << row.task;
   }
 }
 
