@@ -12,8 +12,6 @@ function(check_layer folders forbidden)
     file(GLOB_RECURSE found ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
     list(APPEND files ${found})
   endforeach()
-  # The battle dialogs live beside their rules but are a library above them.
-  list(FILTER files EXCLUDE REGEX "/warfare/views/")
   list(JOIN forbidden "|" alternatives)
   foreach(file ${files})
     file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](${alternatives})/")
@@ -27,7 +25,7 @@ function(check_layer folders forbidden)
 endfunction()
 
 set(violations "")
-check_layer("world;warfare;opponent" "platform;widgets;ui;warfare/views")
+check_layer("world;warfare;opponent;turn" "platform;widgets;ui")
 check_layer("widgets" "world;warfare;opponent;ui")
 set(platform_above
   platform/components platform/input platform/forms platform/controls platform/dialogs

@@ -5,8 +5,6 @@
 
 #include "opponent/army_bases.h"
 #include "opponent/army_targets.h"
-#include "opponent/nearest_own_corps.h"
-#include "opponent/nearest_supply_city.h"
 #include "opponent/planner_camps.h"
 #include "opponent/theatre_posture.h"
 #include "world/army_naming.h"
@@ -16,6 +14,8 @@
 #include "world/force_slots.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
+#include "world/nearest_own_corps.h"
+#include "world/nearest_supply_city.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
 

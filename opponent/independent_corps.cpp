@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "opponent/nearest_own_corps.h"
-#include "opponent/nearest_supply_city.h"
 #include "opponent/planner_camps.h"
 #include "world/codes.h"
 #include "world/hex_grid.h"
+#include "world/nearest_own_corps.h"
+#include "world/nearest_supply_city.h"
 #include "world/route_finder.h"
 #include "world/saturating.h"
 #include "world/supply_links.h"

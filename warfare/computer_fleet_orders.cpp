@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "warfare/fleet_cargo.h"
-#include "warfare/fleet_places.h"
 #include "warfare/fleet_ships.h"
-#include "warfare/fleet_slots.h"
 #include "warfare/fleet_update.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
+#include "world/fleet_places.h"
+#include "world/fleet_slots.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
 #include "world/route_finder.h"

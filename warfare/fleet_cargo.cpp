@@ -1,10 +1,10 @@
 #include "warfare/fleet_cargo.h"
 
-#include "warfare/fleet_places.h"
 #include "world/brigade_rules.h"
 #include "world/codes.h"
 #include "world/corps_fatigue.h"
 #include "world/dissolve_and_disband.h"
+#include "world/fleet_places.h"
 #include "world/game_window.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"

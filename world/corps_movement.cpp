@@ -4,7 +4,6 @@
 #include <array>
 #include <string>
 
-#include "opponent/nearest_supply_city.h"
 #include "world/brigade_rules.h"
 #include "world/city_control.h"
 #include "world/codes.h"
@@ -14,6 +13,7 @@
 #include "world/force_slots.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
+#include "world/nearest_supply_city.h"
 #include "world/random.h"
 #include "world/route_finder.h"
 #include "world/saturating.h"

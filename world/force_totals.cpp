@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "opponent/city_threat.h"
 #include "world/army_naming.h"
 #include "world/brigade_rules.h"
+#include "world/city_threat.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/corps_fatigue.h"

@@ -9,8 +9,8 @@
 
 #include "support/turn_invariants.h"
 #include "support/turn_runner.h"
+#include "turn/end_of_orders.h"
 #include "world/codes.h"
-#include "world/end_of_orders.h"
 #include "world/save_load.h"
 #include "world/vardecl.h"
 

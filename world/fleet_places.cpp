@@ -1,4 +1,4 @@
-#include "warfare/fleet_places.h"
+#include "world/fleet_places.h"
 
 #include "world/route_finder.h"
 #include "world/table_slots.h"

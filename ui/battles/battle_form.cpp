@@ -1,4 +1,4 @@
-#include "warfare/views/battle_form.h"
+#include "ui/battles/battle_form.h"
 
 #include "world/text_table.h"
 

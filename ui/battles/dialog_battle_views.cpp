@@ -1,11 +1,11 @@
-#include "warfare/views/dialog_battle_views.h"
+#include "ui/battles/dialog_battle_views.h"
 
 #include "platform/forms/screen.h"
-#include "warfare/views/battle_form.h"
-#include "warfare/views/intensity_dialog.h"
-#include "warfare/views/leader_casualty.h"
-#include "warfare/views/naval_combat_form.h"
-#include "warfare/views/results_form.h"
+#include "ui/battles/battle_form.h"
+#include "ui/battles/intensity_dialog.h"
+#include "ui/battles/leader_casualty.h"
+#include "ui/battles/naval_combat_form.h"
+#include "ui/battles/results_form.h"
 
 namespace {
 

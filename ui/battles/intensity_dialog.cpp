@@ -1,4 +1,4 @@
-#include "warfare/views/intensity_dialog.h"
+#include "ui/battles/intensity_dialog.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "warfare/views/assault_form.h"
+#include "ui/battles/assault_form.h"
 
 #include "world/text_table.h"
 

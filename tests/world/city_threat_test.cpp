@@ -1,4 +1,4 @@
-#include "opponent/city_threat.h"
+#include "world/city_threat.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 // combat is fought again, so both players' games stay the same.
 #include <functional>
 
-#include "world/movement_driver.h"
+#include "turn/movement_driver.h"
 
 // Whether the game is a received mail turn, the one kind that is played back.
 bool CanPlayBack();

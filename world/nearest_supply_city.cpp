@@ -1,7 +1,7 @@
-#include "opponent/nearest_supply_city.h"
+#include "world/nearest_supply_city.h"
 
-#include "opponent/nearest_own_corps.h"
 #include "world/hex_grid.h"
+#include "world/nearest_own_corps.h"
 #include "world/route_finder.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"

@@ -1,9 +1,10 @@
-#include "world/end_of_orders.h"
+#include "turn/end_of_orders.h"
 
 #include <algorithm>
 #include <string>
 
 #include "opponent/turn_driver.h"
+#include "turn/movement_driver.h"
 #include "warfare/computer_fleet_orders.h"
 #include "warfare/fleet_update.h"
 #include "world/army_headquarters.h"
@@ -22,7 +23,6 @@
 #include "world/loyalty_and_leaders.h"
 #include "world/menu_states.h"
 #include "world/monthly_income.h"
-#include "world/movement_driver.h"
 #include "world/national_will.h"
 #include "world/random.h"
 #include "world/rebellions.h"

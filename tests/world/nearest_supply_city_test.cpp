@@ -1,10 +1,10 @@
-#include "opponent/nearest_supply_city.h"
+#include "world/nearest_supply_city.h"
 
 #include <gtest/gtest.h>
 
-#include "opponent/nearest_own_corps.h"
 #include "support/world_fixture.h"
 #include "world/codes.h"
+#include "world/nearest_own_corps.h"
 #include "world/vardecl.h"
 
 namespace {

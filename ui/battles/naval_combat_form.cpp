@@ -1,4 +1,4 @@
-#include "warfare/views/naval_combat_form.h"
+#include "ui/battles/naval_combat_form.h"
 
 #include <string>
 

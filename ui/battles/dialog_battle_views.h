@@ -3,8 +3,8 @@
 // answered through its dialog, modally, over whatever is up.
 #include <memory>
 
+#include "ui/battles/assault_form.h"
 #include "warfare/battle_views.h"
-#include "warfare/views/assault_form.h"
 
 class DialogBattleViews : public BattleViews {
  public:

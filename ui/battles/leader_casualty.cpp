@@ -1,4 +1,4 @@
-#include "warfare/views/leader_casualty.h"
+#include "ui/battles/leader_casualty.h"
 
 #include "warfare/leader_replacement.h"
 #include "world/text_table.h"

@@ -1,4 +1,4 @@
-#include "warfare/fleet_slots.h"
+#include "world/fleet_slots.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "opponent/nearest_own_corps.h"
+#include "world/nearest_own_corps.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "world/movement_driver.h"
+#include "turn/movement_driver.h"
 
 #include "warfare/fleet_movement.h"
 #include "warfare/naval_combat.h"

@@ -1,6 +1,6 @@
 // The close of the turn: the rules after the movement, the election, the end
 // date, the theatres' aggression and supplies.
-#include "world/after_movement.h"
+#include "turn/after_movement.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "warfare/fleet_slots.h"
+#include "world/fleet_slots.h"
 
-#include "warfare/fleet_places.h"
 #include "world/corps_command.h"
+#include "world/fleet_places.h"
 #include "world/route_finder.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"

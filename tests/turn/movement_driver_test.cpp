@@ -1,6 +1,6 @@
 // The movement phase as the timer runs it: fleets then corps at steps 1-9,
 // fleets alone at steps 10-19, one move per tick, the between-pass work.
-#include "world/movement_driver.h"
+#include "turn/movement_driver.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "warfare/views/results_form.h"
+#include "ui/battles/results_form.h"
 
 #include <array>
 #include <string>

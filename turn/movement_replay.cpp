@@ -1,5 +1,6 @@
-#include "world/movement_replay.h"
+#include "turn/movement_replay.h"
 
+#include "turn/turn_commands.h"
 #include "world/game_window.h"
 #include "world/hex_control.h"
 #include "world/hex_grid.h"
@@ -7,7 +8,6 @@
 #include "world/menu_states.h"
 #include "world/play_modes.h"
 #include "world/table_slots.h"
-#include "world/turn_commands.h"
 #include "world/vardecl.h"
 
 namespace {

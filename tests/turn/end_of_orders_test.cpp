@@ -1,6 +1,6 @@
 // The end of the orders phase: the autosave, the clean-up of commands, the
 // date, the monthly passes, the per-turn rules and the start positions.
-#include "world/end_of_orders.h"
+#include "turn/end_of_orders.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
