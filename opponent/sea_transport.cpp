@@ -1,8 +1,8 @@
 #include "opponent/sea_transport.h"
 
 #include "opponent/planner_camps.h"
-#include "warfare/fleet_cargo.h"
 #include "world/codes.h"
+#include "world/fleet_places.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
 #include "world/route_finder.h"

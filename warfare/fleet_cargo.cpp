@@ -66,13 +66,6 @@ void PutCorpsAshore(TFleet& fleet) {
   fleet.Corps = 0;
 }
 
-void GiveUpCorps(TFleet& fleet) {
-  fleet.Mission = TFleetMission::Move;
-  fleet.Objective = fleet.HomePort;
-  if (IsEntryOf(GameState.Cities, fleet.HomePort)) SteerToCity(fleet, fleet.HomePort);
-  fleet.Corps = 0;
-}
-
 // A hit bigger than the brigade takes it whole, its men booked as casualties.
 void LoseCorpsWithFleet(int c) {
   if (!IsEntryOf(GameState.Corps, c)) return;

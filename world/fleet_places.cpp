@@ -32,6 +32,13 @@ void SteerToCity(TFleet& fleet, int city) {
   fleet.DestY = static_cast<std::uint8_t>(hex.Y);
 }
 
+void GiveUpCorps(TFleet& fleet) {
+  fleet.Mission = TFleetMission::Move;
+  fleet.Objective = fleet.HomePort;
+  if (IsEntryOf(GameState.Cities, fleet.HomePort)) SteerToCity(fleet, fleet.HomePort);
+  fleet.Corps = 0;
+}
+
 int TheatreOfCity(int city) {
   return IsEntryOf(GameState.Cities, city) ? GameState.Cities[city].Theatre : 0;
 }

@@ -19,5 +19,8 @@ bool IsOnDestination(const TFleet& fleet);
 bool LiesInCity(const TFleet& fleet, int city);
 // The fleet's destination becomes the city's hex.
 void SteerToCity(TFleet& fleet, int city);
+// The fleet lets go of the corps it names and sails home. Here, below the
+// fleet's cargo, because freeing a corps slot lets go of the corps as well.
+void GiveUpCorps(TFleet& fleet);
 // The theatre of the city; 0 for none.
 int TheatreOfCity(int city);

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "warfare/fleet_cargo.h"
 #include "world/brigade_rules.h"
+#include "world/fleet_places.h"
 #include "world/ordinals.h"
 #include "world/play_modes.h"
 #include "world/random.h"
