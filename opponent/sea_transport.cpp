@@ -5,7 +5,7 @@
 #include "world/fleet_places.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
-#include "world/route_finder.h"
+#include "world/realm_queries.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"

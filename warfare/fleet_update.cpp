@@ -11,6 +11,7 @@
 #include "world/fleet_places.h"
 #include "world/game_window.h"
 #include "world/random.h"
+#include "world/realm_queries.h"
 #include "world/route_finder.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"

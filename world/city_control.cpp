@@ -14,6 +14,7 @@
 #include "world/play_modes.h"
 #include "world/political_turn.h"
 #include "world/random.h"
+#include "world/realm_queries.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
@@ -42,10 +43,6 @@ constexpr int kGreenQuality = 10;
 constexpr int kCaptorNationText = 16;  // 17..20 by nation
 constexpr int kCommanderText = 21;
 constexpr int kCapitalSuffixText = 32;
-
-bool IsNation(int nation) {
-  return IsEntryOf(GameState.Nations, nation);
-}
 
 std::string NationName(int nation) {
   return IsNation(nation) ? GameState.Nations[nation].Name.str() : std::string();

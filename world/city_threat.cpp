@@ -1,7 +1,7 @@
 #include "world/city_threat.h"
 
 #include "world/hex_grid.h"
-#include "world/route_finder.h"
+#include "world/realm_queries.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"

@@ -2,7 +2,7 @@
 
 #include "world/corps_command.h"
 #include "world/fleet_places.h"
-#include "world/route_finder.h"
+#include "world/realm_queries.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
 

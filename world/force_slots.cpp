@@ -7,7 +7,7 @@
 #include "world/ordinals.h"
 #include "world/play_modes.h"
 #include "world/random.h"
-#include "world/route_finder.h"
+#include "world/realm_queries.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
 
@@ -18,9 +18,6 @@ constexpr int kLeaderSlots = decltype(TGameState::Leaders)::Count;
 constexpr int kUnfitScore = -255;
 constexpr int kModifierSpentOnAppointment = 10;
 
-bool IsNation(int nation) {
-  return IsEntryOf(GameState.Nations, nation);
-}
 bool IsLeader(int leader) {
   return IsEntryOf(GameState.Leaders, leader);
 }

@@ -11,7 +11,7 @@
 #include "world/foreign_intervention.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
-#include "world/route_finder.h"
+#include "world/realm_queries.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
@@ -32,14 +32,6 @@ constexpr int kFirstWeekEnd = 8;
 
 constexpr int kUnionCapitulated = 3;
 constexpr int kConfederacyCapitulated = 2;
-
-bool IsNation(int nation) {
-  return IsEntryOf(GameState.Nations, nation);
-}
-
-int Distance(const TCity& a, const TCity& b) {
-  return HexDistance(a.X, a.Y, b.X, b.Y);
-}
 
 // Britain takes offence at a Union seizure at sea in November 1861; a human
 // Union may hand the men over or stand firm.
@@ -203,7 +195,7 @@ int ChooseNewCapital(int oldCapital, int n) {
     const TCity& city = GameState.Cities[c];
     // The government moves only to a city its camp holds.
     if (c == oldCapital || city.Side != camp) continue;
-    int score = 100 - Distance(city, lost) + city.Value + city.Fortifications;
+    int score = 100 - Distance(HexOf(city), HexOf(lost)) + city.Value + city.Fortifications;
     if (city.RailStation != 0) score += 100;
     score = state.ForeignCities != 0 ? score / 2 : score + 100;
     if (score > best) {
