@@ -4,7 +4,6 @@
 #include <string>
 
 #include "world/brigade_rules.h"
-#include "world/city_control.h"
 #include "world/codes.h"
 #include "world/dated_news.h"
 #include "world/force_slots.h"
@@ -14,8 +13,10 @@
 #include "world/realm_queries.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
+#include "world/text_notices.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
+#include "world/war_standing.h"
 
 namespace {
 
@@ -148,31 +149,6 @@ void HandOverBrigades(int loser, int winner) {
 }
 
 }  // namespace
-
-void FillTextNotice(int kind, std::initializer_list<int> texts) {
-  ClearEventMessage();
-  EventMessage.Kind = static_cast<std::uint16_t>(kind);
-  Str<40>* const lines[] = {&EventMessage.Line1, &EventMessage.Line2, &EventMessage.Line3,
-                            &EventMessage.Line4};
-  int line = 0;
-  for (int text : texts) *lines[line++] = TextLine(text);
-}
-
-void OfferTwoOptions(int first, int second) {
-  EventOptions[1].Present = EventOptions[2].Present = 1;
-  EventOptions[1].Text = TextLine(first);
-  EventOptions[2].Text = TextLine(second);
-}
-
-void AddWarScore(int nation, int amount) {
-  if (IsNation(nation)) AddSaturated(GameState.Nations[nation].WarScore, amount);
-}
-
-void LowerWarScore(int nation, int amount) {
-  if (!IsNation(nation)) return;
-  I16& score = GameState.Nations[nation].WarScore;
-  score = static_cast<std::int16_t>(score > amount ? score - amount : 0);
-}
 
 void PoliticalEventsTurn() {
   SeaIncidentOf1861();
