@@ -70,7 +70,7 @@ bool IsLandingUnderWay(int nation, int city) {
 
 // Rewrites every city's planning value: enemy ports by what a landing would
 // win, everything else 0. The result is the number of ports worth it.
-int ValueEnemyPorts(int nation) {
+int ValuePortsForLanding(int nation) {
   const int camp = CampOfNation(nation);
   int targets = 0;
   for (int c = 1; c <= GameState.Cities.Count; ++c) {
@@ -243,7 +243,7 @@ bool CanBeVictualled(int nation, const TFleet& fleet) {
 }  // namespace
 
 void PlanAmphibiousOperations(int nation) {
-  int targets = ValueEnemyPorts(nation);
+  int targets = ValuePortsForLanding(nation);
   const bool transports = MarkTransportFleets(nation);
   const int waiting = transports ? CallCorpsToTheSea(nation) : 0;
   if (!transports || waiting == 0) targets = 0;

@@ -108,7 +108,7 @@ void ReckonEnemyFleets(int n) {
 }
 
 // An enemy port is worth its works and the ships based there.
-void ValueEnemyPorts(int n) {
+void ValueEnemyPortsForFleets(int n) {
   for (int c = 1; c <= GameState.Cities.Count; ++c) {
     TCity& city = GameState.Cities[c];
     if (!IsForeignTo(city.Nation, n)) {
@@ -344,7 +344,7 @@ void PlanNation(int n) {
   ReckonEnemyFleets(n);
   const bool plans = IsComputerAtWar(n);
   if (plans) {
-    ValueEnemyPorts(n);
+    ValueEnemyPortsForFleets(n);
     for (int t = 1; t <= kTheatreCount; ++t) {
       if (GameState.Nations[n].NavalBalance != 0) ChooseNavalTargets(n, t);
       PlanCottonRuns(n, t);

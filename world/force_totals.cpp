@@ -46,7 +46,7 @@ bool IsComputerNation(int nation) {
   return IsEntryOf(GameState.Nations, nation) && GameState.Nations[nation].Human == 0;
 }
 
-void TallyShips() {
+void TallyShipsWithDamaged() {
   for (int n = 1; n <= GameState.Nations.Count; ++n) {
     for (int i = 1; i <= GameState.Nations[n].ShipTally.Count; ++i)
       GameState.Nations[n].ShipTally[i] = 0;
@@ -284,7 +284,7 @@ void RateArmyOdds(int nation) {
   }
 }
 
-void TotalNation(int nation) {
+void TotalNationForces(int nation) {
   TNationRec& record = GameState.Nations[nation];
   for (int f = 1; f <= GameState.Fleets.Count; ++f) {
     TFleet& fleet = GameState.Fleets[f];
@@ -329,9 +329,9 @@ int ArmyOdds(int own, int enemy) {
 }
 
 void ComputeForceTotals() {
-  TallyShips();
+  TallyShipsWithDamaged();
   ResetStateTallies();
   RecountCorpsBrigades();
   UpdateCorps();
-  for (int n = 1; n <= GameState.Nations.Count; ++n) TotalNation(n);
+  for (int n = 1; n <= GameState.Nations.Count; ++n) TotalNationForces(n);
 }
