@@ -17,6 +17,7 @@
 #include "world/saved_game_check.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
+#include "world/weather_gauges.h"
 
 namespace fs = std::filesystem;
 
@@ -147,6 +148,8 @@ bool LoadGame(const std::string& fileName) {
   // A mail turn in progress is played on exactly as it was sent.
   const int mode = GameState.PlayMode;
   if (mode == TPlayMode::OneMachine || mode == TPlayMode::MailSetUp) RecomputeDerivedState();
+  // The gauges show the weather the game holds, rolled again or as sent.
+  ShowWeatherGauges();
   SetMenusIdle();
   ChooseSideToPlay();
   ClearSelections();
