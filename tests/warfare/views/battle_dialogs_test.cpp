@@ -230,14 +230,17 @@ TEST_F(BattleDialogs, OkWaitsForALeaderAndTheAnalysisOpensOnce) {
   BattleResults results;
   results.result = "A Union victory";
   results.analysis.outcome = "Union won";
+  TRect results_place;
   OnModal([&](TForm& form) {
     if (form.Name() == "TBattleAnalysis") {
       ++analyses;
+      EXPECT_EQ(form.BoundsRect(), results_place) << "the analysis covers the results whole";
       EXPECT_EQ(CaptionOf(form, "Label39"), "Union won");
       Click(Owned<TKxGraphicButton>(form, "Button1"));
       return;
     }
     auto& dialog = static_cast<TResolv&>(form);
+    results_place = dialog.BoundsRect();
     EXPECT_EQ(CaptionOf(dialog, "Label50"), "A Union victory");
     Click(*dialog.Button1);
     Click(*dialog.Button1);
