@@ -51,7 +51,7 @@ constexpr int kAttackSuppliesNeeded = 10;
 constexpr int kMostCoastalGuns = 99;
 
 constexpr int kShownColumnsBefore = 3;
-constexpr int kShownRowsAbove = 3;
+constexpr int kShownRowsAbove = 2;
 constexpr int kPlaceAtSeaText = 108;
 constexpr int kNeutralPortText = 109;
 constexpr int kPortText = 491;
