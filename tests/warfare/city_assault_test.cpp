@@ -180,6 +180,19 @@ TEST_F(CityAssaultTest, TheDefendersHitBelow70AndEachHitTellsOnABrigadeBelow20In
   }
 }
 
+// A round's hits on the works count at most three: five guns hitting at 25,
+// 12, 6, 3 and 1 in 100 leave works of 5 at 2, a breach.
+TEST_F(CityAssaultTest, ARoundBringsDownAtMostThreeLevelsOfWorks) {
+  const int city = AddCityOf(TSide::Union, 5);
+  AddGarrison(city, TNation::Union, TArm::Infantry, 40);
+  AddAttackers(TSide::Confederate, {5}, 4);
+  Draws().Repeat(100, 99, 5 + 1).Repeat(100, 0, 4 + 1).Script();
+  CityAssault assault = PrepareCityAssault(city, TSide::Confederate);
+  EXPECT_EQ(BombardCity(assault), TBombardment::Breach);
+  EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+  EXPECT_EQ(assault.works, 2);
+}
+
 // A neutral city stormed by the Confederacy: its garrison's men of the
 // neutral southern state are let go, other men of that state are not.
 TEST_F(CityAssaultTest, ABreachedCityIsStormedBehindTheWorksTheBombardmentLeft) {
