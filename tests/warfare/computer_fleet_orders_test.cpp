@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "fleet_fixture.h"
 
@@ -37,6 +38,25 @@ TEST_F(ComputerFleetOrdersTest, AnEnemyPatrolStockedAbove50TakesItsPortOffTheTar
     PlanFleetsAndSeaTransport();
     EXPECT_EQ(GameState.Cities[target].AiValue, supplies > 50 ? 0 : 7) << supplies;
     EXPECT_EQ(patrol.MoveAllowance, 12) << "an ironclad's pace";
+  }
+}
+
+// An enemy port is worth its works plus one, and 10 an ironclad, 5 a warship
+// and 20 a transport based there; a port of its own camp is worth nothing.
+TEST_F(ComputerFleetOrdersTest, AnEnemyPortIsWorthItsWorksAndTheShipsBasedThere) {
+  using R = std::tuple<int, int, int, int, int>;
+  for (const auto& [works, ironclads, warships, transports, value] :
+       {R{0, 0, 0, 0, 1}, R{3, 0, 0, 0, 4}, R{0, 1, 0, 0, 11}, R{0, 0, 1, 0, 6}, R{0, 0, 0, 1, 21}}) {
+    Fresh();
+    GameState.Nations[TNation::Confederacy].Human = 1;
+    const int own = Port(10, 10, TSide::Union);
+    GameState.Cities[own].AiValue = 9;
+    const int port = Port(30, 10, TSide::Confederate);
+    GameState.Cities[port].Fortifications = works;
+    InPort(TNation::Confederacy, port, ironclads, warships, transports);
+    PlanFleetsAndSeaTransport();
+    EXPECT_EQ(GameState.Cities[port].AiValue, value) << ironclads << warships << transports;
+    EXPECT_EQ(GameState.Cities[own].AiValue, 0);
   }
 }
 
