@@ -45,7 +45,8 @@ TEST_F(MonthlyIncomeTest, IncomeGrowsWithIndustrySeasonBonusAndPeopleUpToItsCap)
 // is lost. The capital itself (1000) is never occupied here.
 TEST_F(MonthlyIncomeTest, ACapitalStateIsRebuiltFromItsOwnNationsCitiesLessTheirOccupiedPart) {
   using Row = struct { int occupation, people, occupationAfter; };
-  const Row rows[] = {{0, 800, 0}, {1, 792, 1}, {40, 480, 40}, {99, 8, 99}, {100, 0, 100}, {150, 0, 100}};
+  const Row rows[] = {{0, 800, 0},  {1, 792, 1},    {40, 480, 40}, {99, 8, 99},
+                      {100, 0, 100}, {101, 0, 100}, {150, 0, 100}};
   for (const Row& row : rows) {
     SetUp();
     TStateRec& state = StateOf(kCapitalState, kUnion);

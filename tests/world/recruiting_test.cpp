@@ -89,7 +89,8 @@ TEST_F(RecruitingTest, BorderStateMenDriftSouthOnlyOnceTheNeighbourIsConfederate
   using Row = struct { int from, to, controller, nation, held, moved; };
   const Row rows[] = {{19, 24, TSide::Union, kUnion, 1, 0}, {19, 24, CS, kUnion, 1, 650},
                       {19, 24, CS, kSouth, 1, 0},           {20, 21, CS, kUnion, 0, 400},
-                      {20, 21, CS, kUnion, 6, 1000},        {20, 21, CS, kUnion, 7, 1000}};
+                      {20, 21, CS, kUnion, 1, 500},         {20, 21, CS, kUnion, 6, 1000},
+                      {20, 21, CS, kUnion, 7, 1000}};
   for (const Row& row : rows) {
     SetUp();
     SetShares(kUnion, {0, 0, 0, 0});
