@@ -109,4 +109,23 @@ TEST_F(IndependentCorpsTest, ADisorderedCorpsFallsBackFurtherOnlyFromAnEnemyAtTh
   }
 }
 
+// An enemy nearer than 6 hexes to its supply city keeps a free corps on guard
+// there; an enemy city counts as threatened with an enemy nearer than 10.
+TEST_F(IndependentCorpsTest, ACorpsGuardsFromSixHexesAndStrikesAtCitiesThreatenedFromTen) {
+  const struct {
+    int enemyY;
+    bool strikes;
+  } rows[] = {{16, true}, {15, false}, {27, true}, {28, false}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << "enemy at row " << row.enemyY);
+    Fresh();
+    GameState.Nations[TNation::Union].AiAggression[TTheatre::Seaboard] = 8;
+    const int c = Loner();
+    AddCityIn(20, 18, TSide::Confederate, TTheatre::Seaboard);
+    AddCorpsOf(20, row.enemyY, TNation::Confederacy, 50);
+    PlanIndependentCorps(TNation::Union);
+    EXPECT_EQ(GameState.Corps[c].DestY, row.strikes ? 18 : 10);
+  }
+}
+
 }  // namespace

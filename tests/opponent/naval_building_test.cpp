@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/window_fixture.h"
 #include "world/codes.h"
 #include "world/random.h"
@@ -127,6 +129,136 @@ TEST_F(NavalBuildingTest, ThePlanShiftsProductionKeepingItsSumAndDrawsFiftyOneOr
     EXPECT_EQ(nation.ProductionShare[4], row.navalAfter);
     EXPECT_EQ(nation.ProductionShare[1] + nation.ProductionShare[4], row.infantry + row.naval);
     GameState.Fleets[f].Status = TFleet::FreedStatus;
+  }
+}
+
+class NavalPlanTest : public NavalBuildingTest {
+ protected:
+  static constexpr int kPortState = 5;
+  // A Union sea port of the Seaboard with its yards; the West holds 2,000
+  // supplies more, so that the Union never counts itself poor.
+  static int UnionSeaPort(int yardA, int yardB, int supplies) {
+    GameState.States[kPortState].Nation = TNation::Union;
+    const int port = AddCity(10, 10, TSide::Union);
+    TCity& city = GameState.Cities[port];
+    city.Theatre = TTheatre::Seaboard;
+    city.State = kPortState;
+    city.SeaPort = 1;
+    city.ShipyardA = static_cast<std::uint8_t>(yardA);
+    city.ShipyardB = static_cast<std::uint8_t>(yardB);
+    TNationRec& union_ = GameState.Nations[TNation::Union];
+    union_.Supplies[TTheatre::Seaboard] = static_cast<std::uint16_t>(supplies);
+    union_.Supplies[TTheatre::West] = 2000;
+    return port;
+  }
+  static int AddShips(int nation, int ironclads, int warships, int transports) {
+    const int f = AddFleet(1, 1, GameState.Nations[nation].Side, nation);
+    TFleet& fleet = GameState.Fleets[f];
+    fleet.Kind = 1;
+    fleet.Ships[TShipType::Ironclad] = static_cast<std::uint8_t>(ironclads);
+    fleet.Ships[TShipType::Warship] = static_cast<std::uint8_t>(warships);
+    fleet.Ships[TShipType::Transport] = static_cast<std::uint8_t>(transports);
+    return f;
+  }
+  static void ClearFleets() {
+    for (int f = 1; f <= GameState.Fleets.Count; ++f)
+      GameState.Fleets[f].Status = TFleet::FreedStatus;
+  }
+};
+
+// Ironclad yards are added while they number fewer than half the ironclads
+// wanted and fewer than 8, hull yards while fewer than half the hulls and
+// fewer than 16; each costs 500 or 250 while the theatre holds 2,000.
+TEST_F(NavalPlanTest, YardsAreAddedBelowTheirCapsWhileTheTheatreHoldsTwoThousand) {
+  struct Row {
+    int enemyIronclads, enemyTransports, yardA, yardB, supplies, yardAAfter, yardBAfter, left;
+  };
+  const Row rows[] = {
+      // 24 ironclads wanted: yards up to 13, one a pass from 7 to 12.
+      {20, 0, 7, 16, 4500, 13, 16, 1500},
+      {20, 0, 8, 16, 4500, 8, 16, 4500},
+      // 44 hulls wanted: up to 30 yards, as long as the 2,000 last.
+      {0, 48, 8, 15, 2500, 8, 18, 1750},
+      {0, 48, 8, 16, 2500, 8, 16, 2500},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message() << "yards " << row.yardA << "/" << row.yardB);
+    SetRandomSeed(3);
+    const int port = UnionSeaPort(row.yardA, row.yardB, row.supplies);
+    AddShips(TNation::Confederacy, row.enemyIronclads, 0, row.enemyTransports);
+    PlanNavalBuilding(TNation::Union);
+    EXPECT_EQ(GameState.Cities[port].ShipyardA, row.yardAAfter);
+    EXPECT_EQ(GameState.Cities[port].ShipyardB, row.yardBAfter);
+    EXPECT_EQ(GameState.Nations[TNation::Union].Supplies[TTheatre::Seaboard], row.left);
+    GameState.Cities[port] = TCity{};
+    ClearFleets();
+  }
+}
+
+// With 20 build points a nation orders sea ships: transports when it lacks
+// more than 3, ironclads more than 1, warships more than 2. The Union wants
+// 12 transports, 4 ironclads and 8 warships against an empty sea.
+TEST_F(NavalPlanTest, ShipsAreOrderedFromTwentyBuildPointsOnlyForWhatIsLackedAboveTheFloor) {
+  struct Row {
+    int buildPoints, transports, ironclads, warships;
+    bool transportsOrdered, ironcladsOrdered, warshipsOrdered;
+  };
+  const Row rows[] = {
+      {1000, 8, 2, 5, true, true, true},
+      {1000, 9, 3, 6, false, false, false},
+      {20, 9, 2, 6, false, true, false},
+      {19, 9, 2, 6, false, false, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.buildPoints << " points, lacking " << 12 - row.transports
+                                    << "/" << 4 - row.ironclads << "/" << 8 - row.warships);
+    SetRandomSeed(7);
+    const int port = UnionSeaPort(8, 16, 4000);
+    GameState.Nations[TNation::Union].BuildPoints = static_cast<std::uint16_t>(row.buildPoints);
+    AddShips(TNation::Union, row.ironclads, row.warships, row.transports);
+    PlanNavalBuilding(TNation::Union);
+    int ordered[4] = {};
+    for (int f = 1; f <= GameState.Fleets.Count; ++f) {
+      const TFleet& fleet = GameState.Fleets[f];
+      if (fleet.IsFree() || fleet.Status == 0) continue;
+      for (int type = TShipType::Ironclad; type <= TShipType::Transport; ++type)
+        ordered[type] += fleet.Ships[type];
+    }
+    EXPECT_EQ(ordered[TShipType::Transport] != 0, row.transportsOrdered);
+    EXPECT_EQ(ordered[TShipType::Ironclad] != 0, row.ironcladsOrdered);
+    EXPECT_EQ(ordered[TShipType::Warship] != 0, row.warshipsOrdered);
+    GameState.Cities[port] = TCity{};
+    ClearFleets();
+  }
+}
+
+// Below 4,000 supplies in all the Union halves what it wants.
+TEST_F(NavalPlanTest, TheUnionHalvesItsWantsBelowFourThousandSupplies) {
+  for (const auto& [supplies, ironclads, transports] :
+       {std::tuple{4000, 4, 12}, std::tuple{3999, 2, 6}}) {
+    SCOPED_TRACE(supplies);
+    GameState.Nations[TNation::Union].Supplies[TTheatre::West] = 0;
+    GameState.Nations[TNation::Union].Supplies[TTheatre::Seaboard] =
+        static_cast<std::uint16_t>(supplies);
+    TallyShips();
+    const NavalWants want = WantedShips(TNation::Union);
+    EXPECT_EQ(want.ironclads, ironclads);
+    EXPECT_EQ(want.transports, transports);
+  }
+}
+
+// Production moves between the army and the navy only in a month's first week.
+TEST_F(NavalPlanTest, ProductionShiftsOnlyInTheFirstWeekOfTheMonth) {
+  for (const auto& [day, infantry, naval] : {std::tuple{7, 59, 10}, std::tuple{8, 60, 9}}) {
+    SCOPED_TRACE(day);
+    GameState.Day = static_cast<std::uint8_t>(day);
+    TNationRec& nation = GameState.Nations[TNation::Union];
+    nation.ProductionShare = {};
+    nation.ProductionShare[1] = 60;
+    nation.ProductionShare[4] = 9;
+    PlanNavalBuilding(TNation::Union);
+    EXPECT_EQ(nation.ProductionShare[1], infantry);
+    EXPECT_EQ(nation.ProductionShare[4], naval);
   }
 }
 
