@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "opponent/planner_fixture.h"
 
 namespace {
@@ -56,6 +58,23 @@ TEST_F(ArmyTargetsTest, TheRadiusAroundAHeldCityIsHalvedRoundingDownOnlyForTheUn
     ClearTargetList();
     FillTargetEntry(1, row.nation, c, 7);
     EXPECT_EQ(TargetList[1].Need, row.need);
+  }
+}
+
+// A city taken into the list counts the enemy within its theatre + 4 hexes.
+TEST_F(ArmyTargetsTest, AListedCityCountsTheEnemyWithinItsTheatrePlusFour) {
+  for (const auto& [theatre, enemyDistance, need] :
+       {std::tuple{0, 3, 50}, std::tuple{0, 4, 0}, std::tuple{2, 5, 50}, std::tuple{2, 6, 0}}) {
+    SCOPED_TRACE(testing::Message() << "theatre " << theatre << ", enemy at " << enemyDistance);
+    Fresh();
+    const int a = AddArmy(10, 10, TSide::Union, TNation::Union);
+    const int c = AddCityIn(14, 10, TSide::Confederate, theatre);
+    GameState.Corps[AddCorpsOf(14, 10 + enemyDistance, TNation::Confederacy, 50)].Theatre = 0;
+    ClearTargetList();
+    FillTargetEntry(1, TNation::Union, GameState.Armies[a].HqCity, 4);
+    BuildTargetList(TNation::Union, 1, a);
+    ASSERT_EQ(TargetList[2].City, c);
+    EXPECT_EQ(TargetList[2].Need, need);
   }
 }
 

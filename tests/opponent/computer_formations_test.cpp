@@ -2,6 +2,7 @@
 // and forms its corps and gathers them into armies.
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <tuple>
 #include <utility>
 
@@ -484,6 +485,104 @@ TEST_F(ComputerFormationsTest, ArmiesGatherCorpsWithinTenHexesAndKeepFourFromOth
     }
     for (int a = 1; a <= GameState.Armies.Count; ++a) GameState.Armies[a] = TArmy{};
     for (int c = 1; c <= GameState.Cities.Count; ++c) GameState.Cities[c] = TCity{};
+  }
+}
+
+// A corps holds at most 9 brigades' room.
+TEST_F(ComputerFormationsTest, ACorpsRoomIsCutToNineBrigades) {
+  for (const auto& [capacity, kept] : {std::pair{10, 9}, std::pair{9, 9}, std::pair{8, 8}}) {
+    const int k = AddCorps(10, 10, TSide::Union, TNation::Union);
+    GameState.Corps[k].Theatre = TTheatre::West;
+    GameState.Corps[k].Capacity = static_cast<std::uint8_t>(capacity);
+    GameState.Corps[k].OtherBrigades = 9;
+    BalanceCorpsBrigades(TNation::Union);
+    EXPECT_EQ(GameState.Corps[k].Capacity, kept) << capacity;
+    GameState.Corps[k].Inactive = 1;
+  }
+}
+
+// The Seaboard raises new corps while three times its corps formed, plus a
+// draw of 15, stays below 45; each round goes on unless a draw of 100 comes
+// out above 90. A garrison need above 200 is a runaway counter and is dropped.
+TEST_F(ComputerFormationsTest, ATheatreRaisesBelowFortyFiveAndTheRoundsStopAboveNinety) {
+  struct Row {
+    int weight;
+    std::deque<ScriptedDraw> draws;
+  };
+  const ScriptedDraw zero{15, 0}, two{15, 2};
+  const Row rows[] = {
+      {15, {zero, zero, zero}},                                         // 45: not below
+      {14, {two, zero, zero, {100, 91}}},                               // 44
+      {0, {zero, zero, zero, {100, 90}, zero, zero, zero, {100, 91}}},  // 90 goes on
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message()
+                 << "weight " << row.weight << ", " << row.draws.size() << " draws");
+    TNationRec& nation = GameState.Nations[TNation::Union];
+    nation.CorpsCount = 0;
+    nation.AiWeight = {};
+    nation.AiWeight[TTheatre::Seaboard] = static_cast<std::uint8_t>(row.weight);
+    nation.AiWeight[TTheatre::West] = 50;
+    nation.AiWeight[TTheatre::Mississippi] = 30;
+    const int c = AddUnionCity(10, TTheatre::Seaboard);
+    ScriptRandomDraws(row.draws);
+    FormCorpsFromWaitingBrigades(TNation::Union);
+    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+    StopScriptingRandomDraws();
+    GameState.Cities[c] = TCity{};
+  }
+  for (const auto& [need, left] : {std::pair{201, 0}, std::pair{200, 200}}) {
+    const int c = AddUnionCity(10, TTheatre::Seaboard);
+    GameState.Cities[c].GarrisonNeed = static_cast<std::uint16_t>(need);
+    FormCorpsFromSurplusGarrisons(TNation::Union);
+    EXPECT_EQ(GameState.Cities[c].GarrisonNeed, left) << need;
+    GameState.Cities[c] = TCity{};
+  }
+}
+
+// New corps gather at the theatre's city of highest value, counting each
+// enemy corps within 5 hexes (10 outside the Seaboard) three times; the last
+// of equals.
+TEST_F(ComputerFormationsTest, NewCorpsGatherWhereValueAndThreeTimesTheNearEnemiesAreHighest) {
+  struct Row {
+    int firstValue, enemyDistance, secondValue;
+    bool first;
+  };
+  const Row rows[] = {{3, 4, 5, true}, {3, 5, 5, false}, {5, 0, 5, false}, {6, 0, 5, true}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message() << "values " << row.firstValue << " and " << row.secondValue
+                                    << ", enemy at " << row.enemyDistance);
+    SetRandomSeed(13);
+    TNationRec& nation = GameState.Nations[TNation::Union];
+    nation.CorpsCount = 0;
+    nation.AiWeight = {};
+    nation.AiWeight[TTheatre::West] = 50;
+    nation.AiWeight[TTheatre::Mississippi] = 30;
+    const int first = AddUnionCity(10, TTheatre::Seaboard);
+    const int second = AddUnionCity(30, TTheatre::Seaboard);
+    GameState.Cities[first].Value = static_cast<std::uint8_t>(row.firstValue);
+    GameState.Cities[second].Value = static_cast<std::uint8_t>(row.secondValue);
+    if (row.enemyDistance != 0)
+      AddCorps(10, 10 + row.enemyDistance, TSide::Confederate, TNation::Confederacy);
+    AddLeader({.rank = TLeaderClass::Corps, .combat = 60});
+    for (int arm :
+         {TArm::Infantry, TArm::Infantry, TArm::Infantry, TArm::Infantry, TArm::Artillery})
+      AddBrigade({.arm = arm,
+                  .strength = 40,
+                  .status = TBrigadeStatus::ArmedAndWaiting,
+                  .homeState = kSeaboardState});
+    FormCorpsFromWaitingBrigades(TNation::Union);
+    int formedX = 0;
+    for (int k = 1; k <= GameState.Corps.Count; ++k) {
+      TCorps& corps = GameState.Corps[k];
+      if (corps.Inactive == 0 && corps.Nation == TNation::Union) formedX = corps.X;
+      corps = TCorps{};
+      corps.Inactive = 1;
+    }
+    EXPECT_EQ(formedX, row.first ? 10 : 30);
+    ClearBrigades();
+    for (int l = 1; l <= GameState.Leaders.Count; ++l) GameState.Leaders[l] = TLeader{};
+    GameState.Cities[first] = GameState.Cities[second] = TCity{};
   }
 }
 

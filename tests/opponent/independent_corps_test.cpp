@@ -128,4 +128,22 @@ TEST_F(IndependentCorpsTest, ACorpsGuardsFromSixHexesAndStrikesAtCitiesThreatene
   }
 }
 
+// An idle corps joins an army of its theatre whose headquarters lie fewer
+// than 24 hexes off and which has fewer than 6 corps.
+TEST_F(IndependentCorpsTest, AnIdleCorpsJoinsAnArmyNearerThan24HexesWithFewerThanSixCorps) {
+  const struct {
+    int distance, armyCorps;
+    bool joins;
+  } rows[] = {{23, 0, true}, {24, 0, false}, {10, 5, true}, {10, 6, false}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.distance << " hexes, " << row.armyCorps << " corps");
+    Fresh();
+    const int c = Loner(TSupplyLevel::Linked);
+    const int a = ArmyAt(20 + row.distance, 10, TTheatre::Seaboard);
+    GameState.Armies[a].CorpsCount = static_cast<std::uint8_t>(row.armyCorps);
+    PlanIndependentCorps(TNation::Union);
+    EXPECT_EQ(GameState.Corps[c].Army, row.joins ? a : 0);
+  }
+}
+
 }  // namespace

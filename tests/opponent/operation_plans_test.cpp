@@ -1,10 +1,10 @@
-// How a scripted operation finds its corps: the nearest free one of the camp
-// within the radius (twice as far outside the city's theatre), else the
-// nation's nearest free one of the theatre within 12 hexes.
+// The reach and the counts of the scripted operations: how far each looks for
+// its corps and its targets, and the corps it needs to move on.
 #include "opponent/operation_plans.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <utility>
 
 #include "opponent/confederate_operations.h"
@@ -15,6 +15,9 @@ namespace {
 
 using OperationPlansTest = PlannerTest;
 
+// The nearest free corps of the camp within the radius (twice as far outside
+// the city's theatre), else the nation's nearest free one of the theatre
+// within 12 hexes.
 TEST_F(OperationPlansTest, AnOperationFindsItsCorpsWithinItsRadiusElseWithinTwelveInTheTheatre) {
   struct Row {
     int distance;
@@ -74,6 +77,59 @@ TEST_F(OperationPlansTest, AUnionCorpsPicksAnEnemyCityWorthMoreThanTenAHex) {
     const int city = AddCityIn(14, 10, TSide::Confederate, TTheatre::Seaboard);
     GameState.Cities[city].AiValue = static_cast<std::uint16_t>(value);
     EXPECT_EQ(PickEnemyCityForCorps(TNation::Union, c), picked ? city : 0);
+  }
+}
+
+// The corps counts at which the scripted operations move on: the Union's
+// Kentucky armies from Ohio with more than 1 corps; the South's Tennessee
+// armies with more than 1; its river defence with 2 corps in the river
+// states and then a score of 3 (2 a post, 1 a garrison).
+TEST_F(OperationPlansTest, OperationsMoveOnAtTheirCorpsCountsAndScores) {
+  constexpr int kOhio = 9, kKentucky = 20, kTennessee = 21, kRiverState = 24;
+  const auto armyIn = [](int state, int side, int nation, int corps) {
+    const int a = AddArmy(30, 30, side, nation);
+    GameState.Cities[GameState.Armies[a].HqCity].State = static_cast<std::uint8_t>(state);
+    GameState.Armies[a].CorpsCount = static_cast<std::uint8_t>(corps);
+  };
+  const auto southernCorps = [](int count) {
+    for (int k = 0; k < count; ++k)
+      GameState.Corps[AddCorpsOf(40, 10 + k, TNation::Confederacy, 50)].State = kRiverState;
+  };
+  const auto southHolds = [](int city, int garrison) {
+    GameState.Cities[city].Side = TSide::Confederate;
+    GameState.Cities[city].GarrisonCount = static_cast<std::uint16_t>(garrison);
+  };
+  const struct {
+    const char* name;
+    int operation, phase;
+    void (*run)();
+    std::function<void()> arrange;
+    int phaseAfter;
+  } rows[] = {
+      {"Ohio army of 2", 4, 2, RunUnionOperation4,
+       [&] { armyIn(kOhio, TSide::Union, TNation::Union, 2); }, 3},
+      {"Ohio army of 1", 4, 2, RunUnionOperation4,
+       [&] { armyIn(kOhio, TSide::Union, TNation::Union, 1); }, 2},
+      {"Tennessee army of 2", 10, 2, RunConfederateOperation10,
+       [&] { armyIn(kTennessee, TSide::Confederate, TNation::Confederacy, 2); }, 3},
+      {"Tennessee army of 1", 10, 2, RunConfederateOperation10,
+       [&] { armyIn(kTennessee, TSide::Confederate, TNation::Confederacy, 1); }, 2},
+      {"2 river corps", 11, 1, RunConfederateOperation11, [&] { southernCorps(2); }, 2},
+      {"1 river corps", 11, 1, RunConfederateOperation11, [&] { southernCorps(1); }, 1},
+      {"a post and a garrison", 11, 2, RunConfederateOperation11,
+       [&] { southHolds(50, 0), southHolds(51, 1); }, 3},
+      {"a post alone", 11, 2, RunConfederateOperation11, [&] { southHolds(50, 0); }, 2},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    Fresh();
+    GameState.States[kKentucky].ControlSide = TSide::Confederate;
+    GameState.States[kTennessee].ControlSide = TSide::Confederate;
+    if (row.operation == 10) GameState.States[kKentucky].ControlSide = TSide::Union;
+    GameState.AiPlans[row.operation].Phase = static_cast<std::uint8_t>(row.phase);
+    row.arrange();
+    row.run();
+    EXPECT_EQ(GameState.AiPlans[row.operation].Phase, row.phaseAfter);
   }
 }
 

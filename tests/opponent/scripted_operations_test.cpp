@@ -394,7 +394,7 @@ TEST_F(ScriptedOperationsTest, ThresholdsTheOperationsTurnOn) {
 
 // The river campaign counts the armies whose headquarters lie fewer than 12
 // hexes from Memphis.
-TEST_F(ScriptedOperationsTest, TheRiverCampaignCountsArmiesFewerThanTwelveHexesFromMemphis) {
+TEST_F(ScriptedOperationsTest, TheRiverArmiesAreCountedFewerThanTwelveHexesFromMemphis) {
   for (const auto& [distance, phase] : {std::pair{11, 3}, std::pair{12, 0}}) {
     Load1862();
     RiverArmyOf(3);
