@@ -3,6 +3,7 @@
 #include "turn/after_movement.h"
 #include "turn/end_of_orders.h"
 #include "turn/movement_driver.h"
+#include "turn/movement_replay.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/game_window.h"
@@ -65,6 +66,7 @@ bool ExecuteOrders() {
 }
 
 void EndExecutedTurn() {
+  NoteTurnExecuted();
   RunAfterMovementPhase();
   if (GameState.PlayMode == TPlayMode::MailToSend) {
     GameState.PlayMode = TPlayMode::MailReceived;

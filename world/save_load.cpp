@@ -3,6 +3,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "turn/movement_replay.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/derived_state.h"
@@ -16,6 +17,7 @@
 #include "world/saved_game_check.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
+#include "world/weather_gauges.h"
 
 namespace fs = std::filesystem;
 
@@ -91,8 +93,6 @@ void OfferSetupOfNewGame() {
 // A mail game received from the other side is replayed before it is played on.
 void OpenMailTurnForReplay() {
   Window().ShowMessage(TextLine(kMailTurnReceivedText));
-  Window().SetCommandEnabled(WindowCommand::Playback1, true);
-  Window().SetCommandEnabled(WindowCommand::Speedbutton2, true);
   Window().SetCommandEnabled(WindowCommand::Execute1, false);
   Window().SetCommandEnabled(WindowCommand::SpeedButton1, false);
   ReadBattleFile(GameFileName);
@@ -138,6 +138,7 @@ bool LoadGame(const std::string& fileName) {
   std::memcpy(&MapRecord, images.map.bytes.data(), kMapFileSize);
   GameFileName = game_file_name;
   MailHandOverDone = false;
+  NoteTurnLoaded();
 
   ApplyLoadCorrections();
   // Before the derived state is rebuilt, which reads the cities' original camps.
@@ -147,6 +148,8 @@ bool LoadGame(const std::string& fileName) {
   // A mail turn in progress is played on exactly as it was sent.
   const int mode = GameState.PlayMode;
   if (mode == TPlayMode::OneMachine || mode == TPlayMode::MailSetUp) RecomputeDerivedState();
+  // The gauges show the weather the game holds, rolled again or as sent.
+  ShowWeatherGauges();
   SetMenusIdle();
   ChooseSideToPlay();
   ClearSelections();
@@ -163,11 +166,7 @@ bool LoadGameDialog() {
   }
   Window().RepaintMap();
   ApplyLoadCorrections();
-  if (GameState.PlayMode == TPlayMode::MailReceived) {
-    OpenMailTurnForReplay();
-  } else {
-    Window().SetCommandEnabled(WindowCommand::Speedbutton2, false);
-  }
+  if (GameState.PlayMode == TPlayMode::MailReceived) OpenMailTurnForReplay();
   Window().SetCursor(WindowCursor::Default);
   if (IsHumanNation(TNation::Union) && IsHumanNation(TNation::Confederacy)) {
     Window().SideChangeClick();

@@ -145,4 +145,82 @@ TEST_F(ArmyOperationsTest, AnAttackLeavingMoreThanAQuarterOfItsNeedIsCalledOff) 
   }
 }
 
+// A free corps answers the call from a safe supply city (its garrison times
+// 50 times its forts, plus 1, above the enemy near it) within the reach of the
+// commander's inspiration: (inspiration / 11) squared less itself, from 4 to 12.
+TEST_F(ArmyOperationsTest, FreeCorpsJoinFromSafeCitiesWithinTheCommandersReachOfFourToTwelve) {
+  struct Row {
+    int inspiration, distance, garrison, forts, enemy;
+    bool joins;
+  };
+  const Row rows[] = {
+      {0, 1, 1, 1, 50, true},   {0, 1, 1, 1, 51, false},  {0, 1, 2, 1, 100, true},
+      {0, 1, 2, 1, 101, false}, {22, 4, 0, 0, 0, true},   {22, 5, 0, 0, 0, false},
+      {99, 12, 0, 0, 0, true},  {99, 13, 0, 0, 0, false}, {32, 5, 0, 0, 0, false},
+      {33, 6, 0, 0, 0, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message() << "inspiration " << row.inspiration << ", corps at "
+                                    << row.distance << ", enemy " << row.enemy);
+    Fresh();
+    const int a = UnionArmy(40, row.inspiration);
+    const int supply = AddCityIn(60, 40, TSide::Union, TTheatre::Seaboard);
+    TCity& city = GameState.Cities[supply];
+    city.GarrisonCount = static_cast<std::uint16_t>(row.garrison);
+    city.Fortifications = static_cast<std::uint8_t>(row.forts);
+    city.AiEnemyStrength = static_cast<std::uint16_t>(row.enemy);
+    const int c = AddCorpsOf(20 + row.distance, 20, TNation::Union, 80);
+    GameState.Corps[c].City = static_cast<std::uint8_t>(supply);
+    GatherArmyCorps(a, TNation::Union);
+    EXPECT_EQ(GameState.Corps[c].Army == a, row.joins);
+  }
+}
+
+// A bold army attacks only with a rating of 8 or more; below it defends. The
+// corps no target took march on normally below fatigue 4, carefully from it.
+TEST_F(ArmyOperationsTest, ABoldArmyAdvancesOnlyWithARatingOfEightAndTiredCorpsMarchCarefully) {
+  const struct {
+    int rating, fatigue;
+    bool advances;
+    int march;
+  } rows[] = {{8, 3, true, TMarchMode::Standard}, {7, 4, false, TMarchMode::Cautious}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << "rating " << row.rating << ", fatigue " << row.fatigue);
+    Fresh();
+    const int a = UnionArmy();
+    TArmy& army = GameState.Armies[a];
+    army.Odds = 100;
+    army.Cohesion = 10;
+    army.Rating = static_cast<std::uint8_t>(row.rating);
+    army.CorpsCount = 2;
+    const int c = CorpsOf(a, 20, 21, 80);
+    GameState.Corps[c].Fatigue = static_cast<std::uint8_t>(row.fatigue);
+    CorpsOf(a, 20, 22, 80);
+    PlanArmyOperations(TNation::Union);
+    EXPECT_EQ(army.Stance == TCombatStance::Advance, row.advances);
+    EXPECT_EQ(GameState.Corps[c].March, row.march);
+  }
+}
+
+// An army planned without a target rests and trains at its headquarters while
+// no enemy stands within its theatre + 4 hexes.
+TEST_F(ArmyOperationsTest, AQuietArmyRestsWithNoEnemyWithinItsTheatrePlusFour) {
+  for (const auto& [enemyDistance, stance] :
+       {std::pair{4, TCombatStance::Defend}, std::pair{5, TCombatStance::Training}}) {
+    SCOPED_TRACE(testing::Message() << "enemy at " << enemyDistance);
+    Fresh();
+    const int a = UnionArmy();
+    TArmy& army = GameState.Armies[a];
+    army.Cohesion = 10;
+    army.CorpsCount = 2;
+    // A richer city nearby is the army's first choice, its headquarters the second.
+    AddCityIn(20, 25, TSide::Union, TTheatre::Seaboard, 20);
+    CorpsOf(a, 20, 21, 80);
+    CorpsOf(a, 20, 22, 80);
+    AddCorpsOf(20 - enemyDistance, 20, TNation::Confederacy, 50);
+    PlanArmyOperations(TNation::Union);
+    EXPECT_EQ(army.Stance, stance);
+  }
+}
+
 }  // namespace

@@ -180,4 +180,39 @@ TEST_F(ForceManagementTest, HumanNationsGetOnlyTheCountdownAndDeadCorpsSlotsAreE
   EXPECT_EQ(GameState.Corps[corps].Nation, TNation::Union);
 }
 
+// A warring camp whose trains are all in use (capacity at most one above what
+// it uses) buys one more car, for 20 from a theatre holding more than 500
+// above its reserve; 255 cars at most.
+TEST_F(ForceManagementTest, RailCapacityIsBoughtWhenTheTrainsAreFullFromSuppliesAboveFiveHundred) {
+  struct Row {
+    int nation, capacity, used, supplies, capacityAfter, suppliesAfter;
+  };
+  const Row rows[] = {
+      {TNation::Union, 5, 4, 521, 6, 501},        {TNation::Union, 5, 4, 501, 6, 481},
+      {TNation::Union, 5, 4, 500, 5, 500},        {TNation::Union, 6, 4, 1000, 6, 1000},
+      {TNation::Confederacy, 4, 4, 1000, 5, 980}, {TNation::Union, 255, 255, 1000, 255, 1000},
+      {TNation::France, 4, 4, 1000, 4, 1000},
+  };
+  for (int n = 1; n <= GameState.Nations.Count; ++n) GameState.Nations[n].Human = 1;
+  GameState.Day = 21;  // a reserve of one week's demand, here none
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message()
+                 << "capacity " << row.capacity << ", supplies " << row.supplies);
+    TNationRec& nation = GameState.Nations[row.nation];
+    nation.Human = 0;
+    nation.CorpsCount = 31;  // no new corps, and no draws for them
+    nation.RailCapacity = static_cast<std::uint8_t>(row.capacity);
+    nation.RailUsed = static_cast<std::uint8_t>(row.used);
+    nation.Supplies[TTheatre::West] = static_cast<std::uint16_t>(row.supplies);
+    const int c = AddCity(10, 10, nation.Side);
+    GameState.Cities[c].Nation = static_cast<std::uint8_t>(row.nation);
+    GameState.Cities[c].Theatre = TTheatre::West;
+    ManageComputerForces();
+    EXPECT_EQ(nation.RailCapacity, row.capacityAfter);
+    EXPECT_EQ(nation.Supplies[TTheatre::West], row.suppliesAfter);
+    nation.Human = 1;
+    GameState.Cities[c] = TCity{};
+  }
+}
+
 }  // namespace

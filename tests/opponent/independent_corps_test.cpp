@@ -109,4 +109,41 @@ TEST_F(IndependentCorpsTest, ADisorderedCorpsFallsBackFurtherOnlyFromAnEnemyAtTh
   }
 }
 
+// An enemy nearer than 6 hexes to its supply city keeps a free corps on guard
+// there; an enemy city counts as threatened with an enemy nearer than 10.
+TEST_F(IndependentCorpsTest, ACorpsGuardsFromSixHexesAndStrikesAtCitiesThreatenedFromTen) {
+  const struct {
+    int enemyY;
+    bool strikes;
+  } rows[] = {{16, true}, {15, false}, {27, true}, {28, false}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << "enemy at row " << row.enemyY);
+    Fresh();
+    GameState.Nations[TNation::Union].AiAggression[TTheatre::Seaboard] = 8;
+    const int c = Loner();
+    AddCityIn(20, 18, TSide::Confederate, TTheatre::Seaboard);
+    AddCorpsOf(20, row.enemyY, TNation::Confederacy, 50);
+    PlanIndependentCorps(TNation::Union);
+    EXPECT_EQ(GameState.Corps[c].DestY, row.strikes ? 18 : 10);
+  }
+}
+
+// An idle corps joins an army of its theatre whose headquarters lie fewer
+// than 24 hexes off and which has fewer than 6 corps.
+TEST_F(IndependentCorpsTest, AnIdleCorpsJoinsAnArmyNearerThan24HexesWithFewerThanSixCorps) {
+  const struct {
+    int distance, armyCorps;
+    bool joins;
+  } rows[] = {{23, 0, true}, {24, 0, false}, {10, 5, true}, {10, 6, false}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.distance << " hexes, " << row.armyCorps << " corps");
+    Fresh();
+    const int c = Loner(TSupplyLevel::Linked);
+    const int a = ArmyAt(20 + row.distance, 10, TTheatre::Seaboard);
+    GameState.Armies[a].CorpsCount = static_cast<std::uint8_t>(row.armyCorps);
+    PlanIndependentCorps(TNation::Union);
+    EXPECT_EQ(GameState.Corps[c].Army, row.joins ? a : 0);
+  }
+}
+
 }  // namespace

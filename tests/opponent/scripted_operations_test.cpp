@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "opponent/confederate_operations.h"
@@ -388,6 +389,21 @@ TEST_F(ScriptedOperationsTest, ThresholdsTheOperationsTurnOn) {
     row.arrange();
     row.run();
     EXPECT_EQ(row.observe(), row.expected) << row.name;
+  }
+}
+
+// The river campaign counts the armies whose headquarters lie fewer than 12
+// hexes from Memphis.
+TEST_F(ScriptedOperationsTest, TheRiverArmiesAreCountedFewerThanTwelveHexesFromMemphis) {
+  for (const auto& [distance, phase] : {std::pair{11, 3}, std::pair{12, 0}}) {
+    Load1862();
+    RiverArmyOf(3);
+    const TCity& hq = GameState.Cities[GameState.Armies[kMissouriArmy].HqCity];
+    TCity& memphis = GameState.Cities[50];
+    memphis.X = hq.X;
+    memphis.Y = static_cast<std::uint8_t>(hq.Y > distance ? hq.Y - distance : hq.Y + distance);
+    RunUnionOperation6();
+    EXPECT_EQ(PhaseOf(6), phase) << distance << " hexes";
   }
 }
 

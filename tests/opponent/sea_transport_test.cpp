@@ -185,4 +185,36 @@ TEST_F(SeaTransportOn1862, AFetchedOrWaitingCorpsSurvivesTheTurnAndMarchesNoFurt
   }
 }
 
+// The landing takes the nearest corps waiting for the sea less than 20 hexes
+// from the fleet: one 8 hexes or more off is fetched from its port, a nearer
+// one marches to the fleet.
+TEST_F(EmbarkationTest, TheFleetFetchesACorpsFromEightHexesAndTakesNoneFromTwenty) {
+  const struct {
+    int distance, mission;
+  } rows[] = {{7, TFleetMission::Amphibious},
+              {8, TFleetMission::Move},
+              {19, TFleetMission::Move},
+              {20, TFleetMission::Nothing}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << "corps " << row.distance << " hexes off");
+    Fresh();
+    const int home = AddCityIn(10, 20, TSide::Union, TTheatre::Seaboard);
+    GameState.Cities[home].SeaPort = 1;
+    const int landing = AddCityIn(40, 40, TSide::Confederate, TTheatre::Seaboard, 10);
+    GameState.Cities[landing].SeaPort = 1;
+    GameState.Nations[TNation::Union].Supplies[TTheatre::Seaboard] = 1000;
+    const int f = AddFleet(10, 20, TSide::Union, TNation::Union);
+    TFleet& fleet = GameState.Fleets[f];
+    fleet.HomePort = static_cast<std::uint8_t>(home);
+    fleet.Kind = 1;
+    fleet.Ships[TShipType::Transport] = 2;
+    const int c = AddCorpsOf(10 + row.distance, 20, TNation::Union, 80);
+    GameState.Corps[c].ArtilleryBrigades = 1;
+    GameState.Corps[c].City = static_cast<std::uint8_t>(home);
+    PlanAmphibiousOperations(TNation::Union);
+    EXPECT_EQ(fleet.Mission, row.mission);
+    EXPECT_EQ(fleet.Corps, row.mission == TFleetMission::Amphibious ? c : 0);
+  }
+}
+
 }  // namespace

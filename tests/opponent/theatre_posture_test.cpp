@@ -99,4 +99,17 @@ TEST_F(TheatrePostureTest, TheBetterTheatreIsPressedAndTheCorpsAreWeighed) {
   EXPECT_EQ(south.AiAggressionLevel[TTheatre::West], 0);
 }
 
+// A theatre whose level is 0 still counts it in the weighing: of two theatres
+// at levels -1 and 0 the second is pressed and the first eased.
+TEST_F(TheatrePostureTest, ATheatreAtLevelZeroIsWeighedAboveOneBelowIt) {
+  GameState.AiTheatreActive[TTheatre::Seaboard] = 1;
+  GameState.AiTheatreActive[TTheatre::West] = 1;
+  TNationRec& union_ = Nation(TNation::Union);
+  union_.AiAggression[TTheatre::West] = 30;  // zeal 1 less 1 for no strength: level 0
+  UpdateRegionalAggression(TNation::Union);
+  // Then each gains 1 for the corps (none on either side) and 1 for the balance.
+  EXPECT_EQ(union_.AiAggressionLevel[TTheatre::Seaboard], -1 - 1 + 2);
+  EXPECT_EQ(union_.AiAggressionLevel[TTheatre::West], 0 + 1 + 2);
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include "opponent/planner_fixture.h"
 #include "tests/world/force_builders.h"
 #include "world/force_slots.h"
+#include "world/random.h"
 
 namespace {
 
@@ -155,6 +156,28 @@ TEST_F(TurnDriverTest, FranceAndBritainValueTheCitiesTheyCareFor) {
     EXPECT_EQ(GameState.Cities[british].AiValue, row.britishValue) << row.britain;
     EXPECT_EQ(GameState.Cities[canadian].AiValue, row.canadianValue) << row.canadaHolder;
   }
+}
+
+// Each plan asks its capital for a garrison: the Union for 3 brigades, the
+// Confederacy for 4; France leans 10 levels harder on the Mississippi.
+TEST_F(TurnDriverTest, TheCapitalsAskForThreeAndFourBrigadesAndFranceLeansOnTheMississippi) {
+  const struct {
+    int nation;
+    void (*plan)();
+    int need;
+  } rows[] = {{TNation::Union, PlanUnion, 3}, {TNation::Confederacy, PlanConfederacy, 4}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.nation);
+    Fresh();
+    SetRandomSeed(4);
+    const int capital = AddCityIn(40, 40, GameState.Nations[row.nation].Side, TTheatre::West);
+    GameState.Nations[row.nation].Capital = static_cast<std::uint8_t>(capital);
+    row.plan();
+    EXPECT_EQ(GameState.Cities[capital].GarrisonNeed, row.need);
+  }
+  Fresh();
+  PlanFrance();
+  EXPECT_EQ(GameState.Nations[TNation::France].AiAggressionLevel[TTheatre::Mississippi], 10);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "tests/warfare/battle_fixture.h"
+#include "world/brigade_rules.h"
 
 namespace {
 
@@ -44,6 +45,50 @@ TEST_F(BattleAftermathTest, AWinnerKeepsLittleDisorderAndALoserLosesItsWorks) {
     EXPECT_EQ(std::tuple(corps.Disorder, corps.Entrenchment, corps.Fatigue),
               std::tuple(disorder, worksKept, fatigue)) << hits << " hits, outcome " << outcome;
     EXPECT_EQ(GameState.Leaders[1].Modifier, -disorder);
+  }
+}
+
+// After a lost battle: the nation's leadership advantage lowers disorder
+// above 1 when it is smaller than the disorder; a cavalry division halves
+// what is left; then a draw below the commander's aggression, or (with an
+// army commander) half as much again as both together, halves disorder above
+// 1. A commander below 21 experience gains 5.
+TEST_F(BattleAftermathTest, LeadershipCavalryAndAggressionEachLowerTheLosersDisorder) {
+  struct Row {
+    int disorder;  // from the hits
+    int advantage;
+    bool cavalry;
+    int aggression;
+    int armyAggression;  // -1: no army
+    int draw;
+    int after;
+  };
+  const Row rows[] = {
+      {5, 4, false, 0, -1, 99, 1},   {5, 5, false, 0, -1, 99, 5},   {2, 1, false, 0, -1, 99, 1},
+      {5, 0, true, 0, -1, 99, 2},    {5, 0, false, 30, -1, 29, 2},
+      {5, 0, false, 30, -1, 30, 5},  {5, 0, false, 30, 10, 59, 2},  {5, 0, false, 30, 10, 60, 5},
+      {2, 0, false, 30, -1, 0, 1},   {3, 2, false, 30, -1, 0, 1},
+  };
+  TCorps& corps = GameState.Corps[1];
+  TLeader& leader = GameState.Leaders[corps.Leader];
+  for (const Row& row : rows) {
+    GameState.Nations[TNation::Union].LeadershipAdvantage = row.advantage;
+    corps.Kind = row.cavalry ? TCorpsKind::CavalryDivision : TCorpsKind::Corps;
+    corps.Army = 0;
+    if (row.armyAggression >= 0) {
+      corps.Army = AddArmy(30, 30, TSide::Union, TNation::Union);
+      GameState.Armies[corps.Army].Leader = AddLeader({});
+      GameState.Leaders[GameState.Armies[corps.Army].Leader].Aggression = row.armyAggression;
+    }
+    leader.Aggression = row.aggression;
+    leader.Experience = row.disorder == 5 ? 20 : 21;
+    ctx.hits[1] = 2 * row.disorder;
+    GameState.BattleOutcome = 3;
+    Script({{100, 99}, {100, 99}, {100, row.draw}});
+    ApplyBattleAftermath(ctx, 1);
+    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+    EXPECT_EQ(corps.Disorder, row.after) << row.disorder << ", advantage " << row.advantage << ", draw " << row.draw;
+    EXPECT_EQ(leader.Experience, row.disorder == 5 ? 25 : 21);
   }
 }
 

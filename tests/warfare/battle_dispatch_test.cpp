@@ -35,6 +35,7 @@ TEST_F(BattleDispatchTest, AMarkedHexIsFoughtAsABattleAnAssaultOrNotAtAll) {
     int openerStance;
     int openerDisorder;
     int battles, assaults, markers;
+    int mark = 1;  // the opener's, from the movement
   };
   const Case cases[] = {
       {"two armies meet", kInfantry, kNoCity, TCombatStance::Advance, 0, 1, 0, 1},
@@ -44,6 +45,8 @@ TEST_F(BattleDispatchTest, AMarkedHexIsFoughtAsABattleAnAssaultOrNotAtAll) {
       {"withdrawing corps do not", kNoCorps, kGarrisoned, TCombatStance::Withdraw, 0, 0, 0, 1},
       {"works without men", kNoCorps, kWorksOnly, TCombatStance::Advance, 0, 0, 0, 1},
       {"a disordered corps opens nothing", kInfantry, kNoCity, TCombatStance::Advance, 2, 0, 0, 0},
+      {"a mark of 4 opens", kInfantry, kNoCity, TCombatStance::Advance, 0, 1, 0, 1, 4},
+      {"a mark of 5 opens nothing", kInfantry, kNoCity, TCombatStance::Advance, 0, 0, 0, 0, 5},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -52,7 +55,9 @@ TEST_F(BattleDispatchTest, AMarkedHexIsFoughtAsABattleAnAssaultOrNotAtAll) {
     battleViews.Forget();
     window.ForgetRecords();
     SoundEnabled = true;
+    SetRandomSeed(52);
     const int opener = AddMarkedCorps(TSide::Union, 2);
+    GameState.Corps[opener].BattleMark = static_cast<std::uint8_t>(c.mark);
     GameState.Corps[opener].Stance = static_cast<std::uint8_t>(c.openerStance);
     GameState.Corps[opener].Disorder = static_cast<std::uint8_t>(c.openerDisorder);
     GameState.Nations[TNation::Union].Human = 1;

@@ -69,6 +69,18 @@ TEST_F(BattleFileTest, NothingIsWrittenOutsideATurnToSendOrReceive) {
   }
 }
 
+// A corps' row tells its disorder in words: none (674), slight at 1 (675),
+// up to 6 (676), above (677).
+TEST_F(BattleFileTest, TheResultsTellEachCorpsDisorderInWords) {
+  const int c = AddEngagedCorps(TSide::Union, 1);
+  BattleContext ctx;
+  SetUpBattle(ctx);
+  for (const auto& [disorder, text] : {std::pair{0, 674}, {1, 675}, {2, 676}, {6, 676}, {7, 677}}) {
+    GameState.Corps[c].Disorder = disorder;
+    EXPECT_EQ(CollectBattleResults(ctx).rows[0].at(0).disorder, "text " + std::to_string(text)) << disorder;
+  }
+}
+
 // A Confederate victory takes the Union's lost weapons and lowers foreign
 // attitudes above the Union's rows plus one (4) by as much; a military point
 // per 20 hits inflicted.

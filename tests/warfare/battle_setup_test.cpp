@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <vector>
 
 #include "tests/warfare/battle_fixture.h"
 #include "world/play_modes.h"
@@ -56,6 +57,33 @@ TEST_F(BattleSetUpTest, FactorsSumTheCorpsAndTheWeatherCountsOncePerUnionCorps) 
   EXPECT_EQ(BattleFactors[TBattleFactor::Battlefield][1], 20);
   EXPECT_EQ(BattleFactors[TBattleFactor::Battlefield][2], 70);
   EXPECT_EQ(BattleFactors[TBattleFactor::Weapons][1], 65535);
+}
+
+// A side holding the hex gets 20 on classes 4, 6 and 7, 30 on 2 and 5,
+// nothing in the open. Each corps adds its supply priority + 1, but one
+// stocked for the open field (2) sets the row to 4. A line brigade's weapon
+// weighs 8 times its FireA x FireB, a battery's 12 times.
+TEST_F(BattleSetUpTest, GroundSupplyAndWeaponsAreWeighedByTheirOwnRules) {
+  using R = std::tuple<int, std::vector<int>, int, int, int, int>;
+  for (const auto& [terrain, priorities, guns, battlefield, supply, weapons] :
+       {R{4, {1}, 0, 20, 2, 96}, R{7, {1}, 0, 20, 2, 96}, R{2, {1}, 0, 30, 2, 96}, R{1, {1}, 0, 0, 2, 96},
+        R{1, {0}, 0, 0, 1, 96}, R{1, {1, 2}, 0, 0, 4, 192}, R{1, {2, 1}, 0, 0, 6, 192},
+        R{1, {1}, 1, 0, 2, 96 + 144}}) {
+    SetUp();
+    MapRecord.Cell(kX, kY).SetTerrain(terrain);
+    MapRecord.Cell(kX, kY).SetOwner(TSide::Union);
+    GameState.WeaponTypes[1].FireA = 3;
+    GameState.WeaponTypes[1].FireB = 4;
+    for (int priority : priorities) GameState.Corps[AddEngagedCorps(TSide::Union, 1, guns)].SupplyPriority = priority;
+    AddEngagedCorps(TSide::Confederate, 1);
+    for (int b = 1; b <= GameState.Brigades.Count; ++b) GameState.Brigades[b].Weapon = 1;
+    BattleContext ctx;
+    SetUpBattle(ctx);
+    EXPECT_EQ(std::tuple(BattleFactors[TBattleFactor::Battlefield][1], BattleFactors[TBattleFactor::Supply][1],
+                         BattleFactors[TBattleFactor::Weapons][1]),
+              std::tuple(battlefield, supply, weapons))
+        << "terrain " << terrain << ", " << priorities.size() << " corps";
+  }
 }
 
 // Defenders of a fortified city dig in behind twice its works; a corps aboard

@@ -57,6 +57,56 @@ TEST_F(BrigadeCombatTest, ABatteryFiresOnThirtyInAHundred) {
   }
 }
 
+// A brigade's fire is its side's value, 20 a point of quality and its
+// weapon's FireA x FireB, weighed 10 for the line and 12 for a battery: the
+// first shot of one man (or gun) hits one draw short of it, not at it.
+TEST_F(BrigadeCombatTest, ABrigadesFireAddsItsQualityAndItsWeaponWeighedByItsArm) {
+  struct Row {
+    int arm;
+    int quality;
+    int weapon;  // 0 unarmed, 1 of FireA x FireB 3 x 4
+    int fire;
+  };
+  for (const Row& row : {Row{TArm::Infantry, 0, 0, 100}, Row{TArm::Infantry, 2, 0, 140},
+                         Row{TArm::Infantry, 0, 1, 220}, Row{TArm::Artillery, 0, 1, 244},
+                         Row{TArm::Artillery, 1, 0, 120}}) {
+    for (const int draw : {row.fire - 1, row.fire}) {
+      SetUp();
+      GameState.WeaponTypes[1].FireA = 3;
+      GameState.WeaponTypes[1].FireB = 4;
+      const int shooter = AddEngagedCorps(TSide::Union, 0);
+      AddBrigade({.nation = 1, .arm = row.arm, .strength = 1, .location = shooter, .quality = row.quality,
+                  .weapon = row.weapon});
+      AddBrigade({.nation = 2, .strength = 1, .location = AddEngagedCorps(TSide::Confederate, 0)});
+      std::deque<ScriptedDraw> draws = {{2000, draw}, {300, 0}};
+      if (row.arm == TArm::Artillery) draws.push_front({100, 0});
+      ScriptRandomDraws(draws);
+      BattleContext ctx;
+      // The line's shot is answered first, so the Union brigade defends.
+      EXPECT_THROW(row.arm == TArm::Artillery ? BrigadeDuel(ctx, 1, 2, 100, 0) : BrigadeDuel(ctx, 2, 1, 0, 100),
+                   RandomScriptError);
+      EXPECT_EQ(ScriptedDrawsLeft(), draw < row.fire ? 0u : 1u) << row.arm << " fire " << row.fire;
+    }
+  }
+}
+
+// A hit that tells (below 25 in 100) costs the corps a point of readiness,
+// or once it has none a point of disorder.
+TEST_F(BrigadeCombatTest, AHitShakesTheCorpsBelow25In100) {
+  const int blue = AddEngagedCorps(TSide::Union, 1);
+  TCorps& corps = GameState.Corps[blue];
+  for (const auto& [readiness, draw, readinessAfter, disorder] :
+       {std::tuple{10, 24, 9, 0}, {10, 25, 10, 0}, {0, 24, 0, 1}}) {
+    corps.Readiness = readiness;
+    corps.Disorder = 0;
+    Script({{100, draw}, {100, 99}});
+    BattleContext ctx;
+    ApplyHits(ctx, blue, 1, 1);
+    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+    EXPECT_EQ(std::tuple(corps.Readiness, corps.Disorder), std::tuple(readinessAfter, disorder)) << draw;
+  }
+}
+
 // A battery's hit lands on a draw of 41 or less; a brigade with no men takes
 // none; every hit counts though the corps' byte stops at 255.
 TEST_F(BrigadeCombatTest, HitsLandOnMenPresentAndAreCountedBeyondAByte) {

@@ -150,6 +150,49 @@ TEST_F(CityAssaultTest, ABombardmentWithoutGunsFailsAfterSevenRounds) {
   EXPECT_EQ(GameState.BattleOutcome, 1);
 }
 
+// One round against works of 1 and no guns: the works fire two shots (their
+// level and one more), each hitting the attackers below 70 in 100; a hit
+// costs a brigade a point on a draw below 20 in 50, the line brigade asked
+// first, its battery next. The battery's first shot brings the works down.
+TEST_F(CityAssaultTest, TheDefendersHitBelow70AndEachHitTellsOnABrigadeBelow20In50) {
+  struct Row {
+    int shot;
+    std::initializer_list<int> lands;  // Random(50) per brigade asked
+    int line;
+    int guns;
+  };
+  const Row rows[] = {
+      {70, {}, 5, 1}, {69, {19}, 4, 1}, {69, {20, 19}, 5, 0}, {69, {20, 20}, 5, 1},
+  };
+  for (const Row& row : rows) {
+    SetUp();
+    const int city = AddCityOf(TSide::Union, 1);
+    AddGarrison(city, TNation::Union, TArm::Infantry, 40);
+    AddAttackers(TSide::Confederate, {5}, 1);
+    Draws draws;
+    draws.Each(100, {row.shot, 99}).Each(100, {0, 99}).Each(50, row.lands);
+    draws.Script();
+    CityAssault assault = PrepareCityAssault(city, TSide::Confederate);
+    EXPECT_EQ(BombardCity(assault), TBombardment::Breach);
+    EXPECT_EQ(ScriptedDrawsLeft(), 0u) << "shot " << row.shot;
+    EXPECT_EQ(GameState.Brigades[2].Strength, row.line) << "shot " << row.shot;
+    EXPECT_EQ(GameState.Brigades[3].Strength, row.guns) << "shot " << row.shot;
+  }
+}
+
+// A round's hits on the works count at most three: five guns hitting at 25,
+// 12, 6, 3 and 1 in 100 leave works of 5 at 2, a breach.
+TEST_F(CityAssaultTest, ARoundBringsDownAtMostThreeLevelsOfWorks) {
+  const int city = AddCityOf(TSide::Union, 5);
+  AddGarrison(city, TNation::Union, TArm::Infantry, 40);
+  AddAttackers(TSide::Confederate, {5}, 4);
+  Draws().Repeat(100, 99, 5 + 1).Repeat(100, 0, 4 + 1).Script();
+  CityAssault assault = PrepareCityAssault(city, TSide::Confederate);
+  EXPECT_EQ(BombardCity(assault), TBombardment::Breach);
+  EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+  EXPECT_EQ(assault.works, 2);
+}
+
 // A neutral city stormed by the Confederacy: its garrison's men of the
 // neutral southern state are let go, other men of that state are not.
 TEST_F(CityAssaultTest, ABreachedCityIsStormedBehindTheWorksTheBombardmentLeft) {

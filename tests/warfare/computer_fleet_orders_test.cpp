@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "fleet_fixture.h"
 
@@ -37,6 +38,64 @@ TEST_F(ComputerFleetOrdersTest, AnEnemyPatrolStockedAbove50TakesItsPortOffTheTar
     PlanFleetsAndSeaTransport();
     EXPECT_EQ(GameState.Cities[target].AiValue, supplies > 50 ? 0 : 7) << supplies;
     EXPECT_EQ(patrol.MoveAllowance, 12) << "an ironclad's pace";
+  }
+}
+
+// An enemy port is worth its works plus one, and 10 an ironclad, 5 a warship
+// and 20 a transport based there; a port of its own camp is worth nothing.
+TEST_F(ComputerFleetOrdersTest, AnEnemyPortIsWorthItsWorksAndTheShipsBasedThere) {
+  using R = std::tuple<int, int, int, int, int>;
+  for (const auto& [works, ironclads, warships, transports, value] :
+       {R{0, 0, 0, 0, 1}, R{3, 0, 0, 0, 4}, R{0, 1, 0, 0, 11}, R{0, 0, 1, 0, 6}, R{0, 0, 0, 1, 21}}) {
+    Fresh();
+    GameState.Nations[TNation::Confederacy].Human = 1;
+    const int own = Port(10, 10, TSide::Union);
+    GameState.Cities[own].AiValue = 9;
+    const int port = Port(30, 10, TSide::Confederate);
+    GameState.Cities[port].Fortifications = works;
+    InPort(TNation::Confederacy, port, ironclads, warships, transports);
+    PlanFleetsAndSeaTransport();
+    EXPECT_EQ(GameState.Cities[port].AiValue, value) << ironclads << warships << transports;
+    EXPECT_EQ(GameState.Cities[own].AiValue, 0);
+  }
+}
+
+// A spotted enemy raider bound for a port is hunted by each idle or
+// patrolling fleet of the camp with an ironclad, of the raider's waters and
+// theatre: it patrols to the raider's target, provisioned for the way home
+// (20 hexes, an ironclad and a warship weighing 3: 6) from the stock where
+// the raider is bound.
+TEST_F(ComputerFleetOrdersTest, IroncladsHuntASpottedRaiderPaidForTheWayHome) {
+  struct Row {
+    const char* what;
+    int ironclads;
+    int mission;
+    int spotted;
+    int stock;
+    bool hunts;
+  };
+  const Row rows[] = {{"hunts", 1, TFleetMission::Nothing, 1, 100, true},
+                      {"from patrol", 1, TFleetMission::Patrol, 1, 100, true},
+                      {"no ironclad", 0, TFleetMission::Nothing, 1, 100, false},
+                      {"unseen", 1, TFleetMission::Nothing, 0, 100, false},
+                      {"on the move", 1, TFleetMission::Move, 1, 100, false},
+                      {"stock short", 1, TFleetMission::Nothing, 1, 5, false}};
+  for (const Row& row : rows) {
+    Fresh();
+    const int home = Port(10, 10, TSide::Union);
+    const int target = Port(30, 14, TSide::Union);
+    const int raiders = Port(50, 10, TSide::Confederate);
+    TFleet& raider = Fleet(40, 14, TNation::Confederacy, 0, 1, 0);
+    SailFor(raider, TFleetMission::Patrol, raiders, target);
+    raider.Spotted = row.spotted;
+    TFleet& hunter = Fleet(30, 10, TNation::Union, row.ironclads, 1, 0);
+    hunter.HomePort = home;
+    hunter.Mission = row.mission;
+    Stock(TNation::Union) = row.stock;
+    ChooseNavalTargets(TNation::Union, TTheatre::Seaboard);
+    EXPECT_EQ(hunter.Objective, row.hunts ? target : 0) << row.what;
+    EXPECT_EQ(hunter.Supplies, row.hunts ? 6 : 0) << row.what;
+    EXPECT_EQ(Stock(TNation::Union), row.hunts ? row.stock - 6 : row.stock) << row.what;
   }
 }
 

@@ -27,20 +27,22 @@ TEST_F(FleetUpdateTest, TheSlowestHullSetsTheAllowanceAndDamageCostsFive) {
 }
 
 // A computer runner two hexes off its blockaded home port (10, 10) makes for
-// the port nearest counting ten hexes per ironclad off it; the lower index
-// wins a tie, and with every port out of reach it tries its own. A human
-// fleet is never re-homed.
+// the port nearest counting ten hexes per ironclad and five per warship off
+// it; the lower index wins a tie, and with every port out of reach it tries
+// its own. A human fleet is never re-homed.
 TEST_F(FleetUpdateTest, ABlockadedRunnerMakesForTheNearestPortCountingTheIronclads) {
-  for (const auto& [otherPortRow, blockaders, mission, human, refuge] :
-       {R5{0, 2, kRun, 0, 1}, R5{33, 2, kRun, 0, 2}, R5{34, 2, kRun, 0, 1},
-        R5{0, 20, kPatrol, 0, 1}, R5{20, 2, kPatrol, 1, 1}}) {
+  using R6 = std::tuple<int, int, int, int, int, int>;
+  for (const auto& [otherPortRow, blockaders, warships, mission, human, refuge] :
+       {R6{0, 2, 0, kRun, 0, 1}, R6{33, 2, 0, kRun, 0, 2}, R6{34, 2, 0, kRun, 0, 1},
+        R6{33, 0, 4, kRun, 0, 2}, R6{34, 0, 4, kRun, 0, 1}, R6{0, 20, 0, kPatrol, 0, 1},
+        R6{20, 2, 0, kPatrol, 1, 1}}) {
     Fresh();
     const int home = Port(10, 10, TSide::Confederate);
     if (otherPortRow != 0) Port(10, otherPortRow, TSide::Confederate);
     GameState.Nations[TNation::Confederacy].Human = human;
     TFleet& runner = Fleet(10, 12, TNation::Confederacy);
     SailFor(runner, mission, home, home);
-    Fleet(10, 10, TNation::Union, blockaders, 0, 0).Mission = kPatrol;
+    Fleet(10, 10, TNation::Union, blockaders, warships, 0).Mission = kPatrol;
     UpdateFleets();
     EXPECT_EQ(runner.HomePort, refuge) << otherPortRow << " " << blockaders << " " << human;
     EXPECT_EQ(runner.Mission, human ? mission : kRun);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <deque>
+#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -70,7 +72,8 @@ TEST_F(LandCombatTest, SmallBattlesAndSkirmishesDecideNothingAndBrokenReadinessY
   GameState.Corps[blue].Disorder = 2;
   AddEngagedCorps(TSide::Confederate, 1);
   for (const auto& [hits1, hits2, intensity, readiness, outcome, owner] :
-       {R{1, 4, 2, 5, 2, 0}, R{0, 4, 2, 5, 1, 0}, R{1, 4, 1, 5, 1, 0}, R{3, 3, 2, 2, 3, 2}}) {
+       {R{1, 4, 2, 5, 2, 0}, R{0, 4, 2, 5, 1, 0}, R{1, 4, 1, 5, 1, 0}, R{3, 3, 2, 2, 3, 2},
+        R{3, 3, 2, 3, 0, 2}}) {
     BattleContext ctx;
     SetUpBattle(ctx);
     GameState.Corps[blue].Readiness = readiness;
@@ -81,6 +84,128 @@ TEST_F(LandCombatTest, SmallBattlesAndSkirmishesDecideNothingAndBrokenReadinessY
     DecideOutcome(ctx);
     EXPECT_EQ(GameState.BattleOutcome, outcome) << hits1 << " and " << hits2;
     EXPECT_EQ(MapRecord.Cell(kX, kY).Owner(), owner);
+  }
+}
+
+// A corps seeks the enemy corps of the highest (2 x stance + 50 when no one
+// presses it yet + 10 x (5 - kind)) x (1 + works), the lower index of equals.
+// Corps 2 is fresh (100); corps 3 is pressed and dug in: (50 + 2 x stance) x 2.
+TEST_F(LandCombatTest, ACorpsSeeksTheFreshestOpenAndSmallestEnemy) {
+  for (const auto& [stance, chosen] : {std::pair{0, 2}, {1, 3}}) {
+    SetUp();
+    AddEngagedCorps(TSide::Union, 1);
+    AddEngagedCorps(TSide::Confederate, 1);
+    TCorps& pressed = GameState.Corps[AddEngagedCorps(TSide::Confederate, 1)];
+    BattleContext ctx;
+    SetUpBattle(ctx);
+    pressed.EnemyPressure = 9;
+    pressed.Entrenchment = 1;
+    pressed.Stance = stance;
+    ctx.UnionIntensity = ctx.ConfedIntensity = 1;
+    Script({{80, 0}});
+    EXPECT_THROW(FightBattle(ctx), RandomScriptError);
+    EXPECT_EQ(GameState.Corps[chosen].EnemyPressure, 1) << "stance " << stance;
+  }
+}
+
+// The fire values of a pairing, seen through the first brigade duel: the
+// Union corps 1 (A, one brigade of 1) seeks out the Confederate corps 2 (B,
+// one brigade of 2), both unarmed, of quality 0, at intensity 1, so a shot
+// hits on a Random(2000) below the side's fire. Each fire starts at 50; the
+// side whose enemy is more tired gains 5 a point (at most 10 points), the
+// readier 10 a point (at most 6), the bolder commander 50 a point of
+// initiative; B adds 20 a level of works and 10 x the ground's factor (3 for
+// classes 2 and 5, 2 for 4, 6, 7); A's own city guns add 5 each; each adds
+// 10 a round (commander's aggression div 20 + stance) and 30 when stocked
+// (supply 2) or loses 30 when unsupplied (supply 0).
+class PairingFireTest : public LandCombatTest {
+ protected:
+  struct Row {
+    const char* what;
+    std::function<void(TCorps& a, TCorps& b)> set;
+    int fireA;
+    int fireB;
+  };
+
+  using Setting = std::function<void(TCorps& a, TCorps& b)>;
+
+  // Fights until the script runs out: the Union takes the initiative, no
+  // battery opens, and one line exchange takes place, B's brigade against
+  // A's, A's fire drawn first.
+  static void Fight(const Setting& set, std::deque<ScriptedDraw> draws) {
+    const int a = AddEngagedCorps(TSide::Union, 1, 0, 1);
+    const int b = AddEngagedCorps(TSide::Confederate, 1, 0, 2);
+    GameState.Brigades[1].Quality = GameState.Brigades[2].Quality = 0;
+    set(GameState.Corps[a], GameState.Corps[b]);
+    BattleContext ctx;
+    SetUpBattle(ctx);
+    ctx.UnionIntensity = ctx.ConfedIntensity = 1;
+    draws.insert(draws.begin(), {{80, 0}, {2, 1}, {1, 0}, {200, 0}, {2, 1}, {2, 1}});
+    ScriptRandomDraws(draws);
+    EXPECT_THROW(FightBattle(ctx), RandomScriptError);
+  }
+
+  // Whether the side's first shot, drawn at the value, hits: the hit's second
+  // draw is taken only then, and the fight is stopped at the next draw.
+  bool Hits(const Row& row, bool sideB, int draw) {
+    SetUp();
+    std::deque<ScriptedDraw> draws;
+    if (sideB) draws = {{2000, 1999}, {100, 99}};
+    draws.insert(draws.end(), {{2000, draw}, {300, 0}});
+    Fight(row.set, draws);
+    return ScriptedDrawsLeft() == 0;
+  }
+};
+
+TEST_F(PairingFireTest, EachFactorWeighsOnTheFireOfTheSideItFavours) {
+  const auto stance = [](int s) { return [s](TCorps& a, TCorps&) { a.Stance = s; }; };
+  const Row rows[] = {
+      {"even", [](TCorps&, TCorps&) {}, 50, 50},
+      {"B more tired", [](TCorps&, TCorps& b) { b.Fatigue = 3; }, 65, 50},
+      {"B much more tired", [](TCorps&, TCorps& b) { b.Fatigue = 11; }, 100, 50},
+      {"A more tired", [](TCorps& a, TCorps&) { a.Fatigue = 3; }, 50, 65},
+      {"A readier", [](TCorps& a, TCorps& b) { a.Readiness = 10, b.Readiness = 5; }, 100, 50},
+      {"A much readier", [](TCorps& a, TCorps& b) { a.Readiness = 10, b.Readiness = 3; }, 110, 50},
+      {"B readier", [](TCorps& a, TCorps&) { a.Readiness = 8; }, 50, 70},
+      {"A bolder", [](TCorps& a, TCorps&) { a.LeaderInitiative = 6; }, 100, 50},
+      {"B dug in", [](TCorps&, TCorps& b) { b.Entrenchment = 2; }, 50, 90},
+      {"rough ground", [](TCorps&, TCorps&) { MapRecord.Cell(kX, kY).SetTerrain(5); }, 50, 80},
+      {"broken ground", [](TCorps&, TCorps&) { MapRecord.Cell(kX, kY).SetTerrain(7); }, 50, 70},
+      {"A's guns", [](TCorps&, TCorps&) { GameState.Cities[AddCity(kX, kY, TSide::Union)].CoastalGuns = 2; }, 60, 70},
+      {"A unsupplied", [](TCorps& a, TCorps&) { a.SupplyPriority = 0; }, 20, 50},
+      {"B stocked", [](TCorps&, TCorps& b) { b.SupplyPriority = 2; }, 50, 80},
+      {"A advances", stance(2), 70, 70},
+      {"A bold", [](TCorps& a, TCorps&) { GameState.Leaders[a.Leader].Aggression = 40; }, 70, 70},
+      {"A nearly bold", [](TCorps& a, TCorps&) { GameState.Leaders[a.Leader].Aggression = 39; }, 60, 60},
+  };
+  for (const Row& row : rows) {
+    EXPECT_TRUE(Hits(row, false, row.fireA - 1)) << row.what;
+    EXPECT_FALSE(Hits(row, false, row.fireA)) << row.what;
+    EXPECT_TRUE(Hits(row, true, row.fireB - 1)) << row.what;
+    EXPECT_FALSE(Hits(row, true, row.fireB)) << row.what;
+  }
+}
+
+// After the pairing, A's commander (fire 50) grows on a draw below the fire
+// in 600: in trust (modifier) below 25 in 50, in initiative below 4 in 30.
+// Both shots miss; B's commander's draw of 800 follows, and the skirmish,
+// deciding nothing, costs A's commander 3 before the script runs out.
+TEST_F(PairingFireTest, ACommanderGrowsBelowHisSidesFireIn600) {
+  using R = std::tuple<std::deque<ScriptedDraw>, int, int>;
+  const std::deque<ScriptedDraw> duel = {{2000, 1999}, {100, 99}, {2000, 1999}, {100, 99}, {100, 99},
+                                         {1, 0}, {1, 0}, {2, 1}, {2, 1}};
+  for (const auto& [growth, modifier, initiative] :
+       {R{{{600, 50}}, 0, 5}, R{{{600, 49}, {50, 24}, {30, 3}}, 1, 6}, R{{{600, 49}, {50, 25}, {30, 4}}, 0, 5},
+        R{{{600, 49}, {50, 24}, {30, 4}}, 1, 5}}) {
+    SetUp();
+    std::deque<ScriptedDraw> draws = duel;
+    draws.insert(draws.end(), growth.begin(), growth.end());
+    draws.push_back({800, 799});
+    Fight([](TCorps&, TCorps&) {}, draws);
+    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+    const TLeader& leader = GameState.Leaders[GameState.Corps[1].Leader];
+    EXPECT_EQ(std::tuple(leader.Modifier, leader.Initiative, GameState.Corps[1].LeaderInitiative),
+              std::tuple(modifier - 3, initiative, initiative)) << growth.front().value;
   }
 }
 

@@ -78,6 +78,23 @@ TEST_F(LeaderCasualtiesTest, AHumanChoosesTheSuccessorAndTheComputerHasOneAppoin
   EXPECT_EQ(battleViews.LeaderViews().size(), 2u);
 }
 
+// An army commander falls only when both draws of 1500 - 250 x intensity come
+// below the threshold, and a third below 100 of 1500; the first miss ends the
+// draws. Whoever might succeed him, a miss leaves him in command.
+TEST_F(LeaderCasualtiesTest, AnArmyCommanderHoldsOnEitherDrawAtTheThreshold) {
+  const int commander = AddLeader({.rank = 5});
+  const int army = AddArmy(kX, kY, TSide::Union, TNation::Union);
+  GameState.Armies[army].Leader = commander;
+  GameState.Leaders[commander].Status = TLeaderStatus::InCommand;
+  for (const std::deque<ScriptedDraw>& draws :
+       {std::deque<ScriptedDraw>{{250, 70}}, {{250, 69}, {250, 70}}, {{250, 69}, {250, 69}, {1500, 100}}}) {
+    ScriptRandomDraws(draws);
+    CheckArmyLeaderCasualty(ctx, army);
+    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+    EXPECT_EQ(GameState.Leaders[commander].Status, TLeaderStatus::InCommand) << draws.size() << " draws";
+  }
+}
+
 // A fallen army commander (on a third draw below 100) is replaced by a corps
 // leader or better, promoted; with only a divisional leader free the army is
 // dissolved.

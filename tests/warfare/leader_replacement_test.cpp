@@ -47,7 +47,8 @@ TEST_F(LeaderReplacementTest, AnArmyWithoutCandidatesAsksNoOne) {
   EXPECT_EQ(ReplaceArmyLeader(army), 0);
 }
 
-// Each rating in words by its bands, hidden while the leader is untried
+// Each rating in words by its bands, hidden while the leader's experience is
+// below 4 (combat), 10 (initiative), 6 (inspiration) or 8 (aggression)
 // unless the ratings are shown: texts 553-557 for combat, 559-562 for
 // initiative, 545-547 for inspiration, 549-551 for aggression.
 TEST_F(LeaderReplacementTest, RatingWordsFollowTheBandsAndHideAnUntriedLeader) {
@@ -59,6 +60,8 @@ TEST_F(LeaderReplacementTest, RatingWordsFollowTheBandsAndHideAnUntriedLeader) {
         R{39, 7, 40, 40, 30, 0, {555, 561, 547, 551}}, R{40, 8, 40, 40, 30, 0, {556, 562, 547, 551}},
         R{49, 8, 40, 40, 30, 0, {556, 562, 547, 551}}, R{50, 8, 40, 40, 30, 0, {557, 562, 547, 551}},
         R{50, 8, 40, 40, 5, 0, {557, 563, 548, 552}}, R{50, 8, 40, 40, 3, 0, {558, 563, 548, 552}},
+        R{50, 8, 40, 40, 4, 0, {557, 563, 548, 552}}, R{50, 8, 40, 40, 6, 0, {557, 563, 547, 552}},
+        R{50, 8, 40, 40, 7, 0, {557, 563, 547, 552}}, R{50, 8, 40, 40, 8, 0, {557, 563, 547, 551}},
         R{50, 8, 40, 40, 9, 0, {557, 563, 547, 551}}, R{50, 8, 40, 40, 10, 0, {557, 562, 547, 551}},
         R{50, 8, 40, 40, 0, 1, {557, 562, 547, 551}}}) {
     leader.Combat = combat;

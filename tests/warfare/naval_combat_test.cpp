@@ -73,6 +73,35 @@ TEST_F(NavalCombatTest, AScriptedEngagementFiresSideOneFirstAndLandsEveryHitAsDr
   EXPECT_EQ(view.fleets, (std::array<std::string, 2>{"1", "2"}));
   EXPECT_EQ(view.ships[1], (std::array<int, 3>{0, 1, 1}));
   EXPECT_EQ(window.Sounds(), std::vector<std::string>{"SEA.WAV"});
+  EXPECT_EQ(ViewLeft, kX - 3) << "the engagement's hex in full view, off the corner";
+  EXPECT_EQ(ViewTop, kY - 2);
+}
+
+// Every unit of a battery fires its shots, each hitting on a Random(200)
+// below the battery's mark: one draw short of the mark hits, the mark misses.
+TEST_F(NavalCombatTest, EachBatteryFiresItsShotsAndHitsBelowItsMark) {
+  struct Row {
+    const char* battery;
+    NavalForce force;
+    int shots;
+    int mark;
+  };
+  const Row rows[] = {
+      {"ironclad", {.ships = {1, 0, 0}}, 8, 100},
+      {"damaged ironclad", {.damaged = {1, 0, 0}}, 4, 50},
+      {"warship", {.ships = {0, 1, 0}}, 2, 65},
+      {"damaged warship", {.damaged = {0, 1, 0}}, 1, 30},
+      {"transport", {.ships = {0, 0, 1}}, 1, 2},
+      {"damaged transport", {.damaged = {0, 0, 1}}, 1, 2},
+      {"coastal gun", {.guns = 1}, 8, 125},
+  };
+  for (const Row& row : rows) {
+    for (const int draw : {row.mark - 1, row.mark}) {
+      Script(Shots(row.shots, {200, draw}));
+      EXPECT_EQ(VolleyHits(row.force), draw < row.mark ? row.shots : 0) << row.battery << ", draw " << draw;
+      EXPECT_EQ(ScriptedDrawsLeft(), 0u) << row.battery;
+    }
+  }
 }
 
 // One hit on a lone ship of each kind: sound ships are damaged above their

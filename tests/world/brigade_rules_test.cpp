@@ -1,6 +1,8 @@
 #include "world/brigade_rules.h"
 
 #include <array>
+#include <deque>
+#include <tuple>
 
 #include "support/world_fixture.h"
 #include "tests/world/force_builders.h"
@@ -77,6 +79,24 @@ TEST_F(BrigadeRulesTest, TheRecountSetsCapacityFromTheCommandersCombatRatingUpTo
     if (row.combat >= 0) formation.Leader = AddLeader({.combat = row.combat});
     RecountCorpsBrigades();
     EXPECT_EQ(formation.Capacity, row.capacity) << "row " << &row - rows;
+  }
+}
+
+// A brigade of the corps learns on a draw above 25 in 100 and then a draw of
+// 0..7 above its quality, so one of quality 7 has nothing left to learn; a
+// garrison in the corps' city draws nothing.
+TEST_F(BrigadeRulesTest, TrainingDrawsForEachServingBrigadeAndNeverPassesQualitySeven) {
+  using R = std::tuple<int, std::deque<ScriptedDraw>, int>;
+  AddBrigade({.status = TBrigadeStatus::InGarrison, .location = corps});
+  const int b = InCorps(I, 80, 1);
+  for (const auto& [quality, draws, after] :
+       {R{1, {{100, 26}, {8, 2}}, 2}, R{1, {{100, 26}, {8, 1}}, 1}, R{1, {{100, 25}}, 1},
+        R{6, {{100, 26}, {8, 7}}, 7}, R{7, {{100, 99}, {8, 7}}, 7}}) {
+    GameState.Brigades[b].Quality = quality;
+    ScriptRandomDraws(draws);
+    EXPECT_EQ(TrainCorpsBrigades(corps), after - quality);
+    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+    EXPECT_EQ(Brigade(b).Quality, after) << quality << " on " << draws.back().value;
   }
 }
 

@@ -100,4 +100,19 @@ TEST_F(ForceSlotsTest, OnlyAnAvailableLeaderIsEligibleForACorps) {
   }
 }
 
+// A new corps takes the first free slot and the lowest number its own
+// nation has free, with no order of the computer's left from the slot's last
+// holder.
+TEST_F(ForceSlotsTest, ANewCorpsTakesTheFirstFreeSlotAndItsNationsLowestFreeNumber) {
+  for (int ordinal : {1, 2, 4})
+    GameState.Corps[AddCorps(1, 1, TSide::Union, TNation::Union)].Ordinal = ordinal;
+  GameState.Corps[AddCorps(1, 1, TSide::Confederate, TNation::Confederacy)].Ordinal = 3;
+  GameState.Corps[5].AiMission = 9;
+  EXPECT_EQ(AllocateCorpsSlot(TNation::Union), 5);
+  EXPECT_EQ(GameState.Corps[5].Ordinal, 3);
+  EXPECT_EQ(GameState.Corps[5].AiMission, 0);
+  GameState.Corps[1].Inactive = 1;
+  EXPECT_EQ(GameState.Corps[AllocateCorpsSlot(TNation::Union)].Ordinal, 1);
+}
+
 }  // namespace

@@ -39,6 +39,30 @@ TEST_F(MonthlyIncomeTest, IncomeGrowsWithIndustrySeasonBonusAndPeopleUpToItsCap)
   }
 }
 
+// A capital state is rebuilt from its own nation's cities: each counts the
+// part of its people the enemy does not occupy (an occupation above 100 cut
+// to 100); a city another nation holds there counts nothing and its output
+// is lost. The capital itself (1000) is never occupied here.
+TEST_F(MonthlyIncomeTest, ACapitalStateIsRebuiltFromItsOwnNationsCitiesLessTheirOccupiedPart) {
+  using Row = struct { int occupation, people, occupationAfter; };
+  const Row rows[] = {{0, 800, 0},  {1, 792, 1},    {40, 480, 40}, {99, 8, 99},
+                      {100, 0, 100}, {101, 0, 100}, {150, 0, 100}};
+  for (const Row& row : rows) {
+    SetUp();
+    TStateRec& state = StateOf(kCapitalState, kUnion);
+    state.Population = 9999;
+    CityIn(kCapitalState, kUnion, 1000);
+    TCity& city = CityIn(kCapitalState, kUnion, 800);
+    city.Occupation = row.occupation;
+    TCity& lost = CityIn(kCapitalState, kSouth, 5000);
+    lost.WeaponOutput[TWeapon::Springfields] = 11;
+    CollectMonthlyIncome();
+    EXPECT_EQ(state.Population, 1000 + row.people) << row.occupation;
+    EXPECT_EQ(city.Occupation, row.occupationAfter);
+    EXPECT_EQ(lost.WeaponOutput[TWeapon::Springfields] + state.WeaponOutput[TWeapon::Springfields], 0);
+  }
+}
+
 // Only the Confederacy's capital states grow cotton: hundreds of people (slaves
 // included) x (output + bonus) x season, at most 20000. An output above ten is
 // cut to tenths first.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "support/world_fixture.h"
 #include "world/codes.h"
 #include "world/nearest_own_corps.h"
@@ -88,6 +90,20 @@ TEST_F(UnitSearchTest, TheSearchCountsOnlyWithinItsRadiusAndNothingForNoCity) {
   EXPECT_EQ(NearestOwnCorps(0, TNation::Union, 3), 0);
   EXPECT_EQ(NearestEnemyDistance, 100);
   EXPECT_EQ(ThreatOwnStrength, 0);
+}
+
+// An enemy on the city adds 15 hexes; of equal costs the first city stays.
+TEST_F(UnitSearchTest, AnEnemyOnTheCityWeighsExactlyFifteenHexes) {
+  for (const auto& [behindY, choosesHeld] : {std::pair{27, true}, std::pair{26, false}}) {
+    SCOPED_TRACE(behindY);
+    const int corps = AddCorps(10, 10, TSide::Union, TNation::Union);
+    const int held = AddSuppliedCity(10, 12, TSide::Union, 2, 0);
+    const int behind = AddSuppliedCity(10, behindY, TSide::Union, 1, 0);
+    const int enemy = AddCorps(10, 12, TSide::Confederate, TNation::Confederacy);
+    EXPECT_EQ(NearestSupplyCity(corps, TNation::Union), choosesHeld ? held : behind);
+    GameState.Cities[held] = GameState.Cities[behind] = TCity{};
+    GameState.Corps[corps].Inactive = GameState.Corps[enemy].Inactive = 1;
+  }
 }
 
 }  // namespace

@@ -82,6 +82,27 @@ TEST_F(RecruitingTest, ManpowerSplitsByTheSharesAsFarAsTheSuppliesPayAndRaisesBr
   }
 }
 
+// Once the Confederacy controls the neighbour, a border state not its own
+// loses men to it: state 19 60 % and 5 % more per city of it the South
+// holds, state 20 40 % and 10 % more, never more than it has.
+TEST_F(RecruitingTest, BorderStateMenDriftSouthOnlyOnceTheNeighbourIsConfederateHeld) {
+  using Row = struct { int from, to, controller, nation, held, moved; };
+  const Row rows[] = {{19, 24, TSide::Union, kUnion, 1, 0}, {19, 24, CS, kUnion, 1, 650},
+                      {19, 24, CS, kSouth, 1, 0},           {20, 21, CS, kUnion, 0, 400},
+                      {20, 21, CS, kUnion, 1, 500},         {20, 21, CS, kUnion, 6, 1000},
+                      {20, 21, CS, kUnion, 7, 1000}};
+  for (const Row& row : rows) {
+    SetUp();
+    SetShares(kUnion, {0, 0, 0, 0});
+    TStateRec& border = State(row.from, row.nation, 1000);
+    State(row.to, kSouth, 0).ControlSide = row.controller;
+    for (int i = 0; i < row.held; ++i) GameState.Cities[AddCity(20 + i, 20, CS)].State = row.from;
+    RecruitFromStates();
+    EXPECT_EQ(border.Manpower, 1000 - row.moved) << &row - rows;
+    EXPECT_EQ(GameState.States[row.to].Manpower, row.moved) << &row - rows;
+  }
+}
+
 // A computer nation moves one point of share toward the arm its brigades lack:
 // infantry to artillery while the infantry outnumber the batteries more than
 // six to one (from an infantry share above 40 to an artillery share below 10),

@@ -49,4 +49,17 @@ TEST_F(RegionalSupplyTest, EachDonorGivesUpToTheWholeNeedAndNothingMakesUpTheRes
   EXPECT_EQ(Supplies(TTheatre::Seaboard) + Supplies(TTheatre::West), 20 + 20);
 }
 
+// A demand beyond a word's reach is kept at the top of the stock, both as
+// the demand and as the supplies it raises the stock to.
+TEST_F(RegionalSupplyTest, AHugeDemandStopsAtTheTopOfTheStock) {
+  for (int c = 0; c < 120; ++c) {
+    AddCorpsIn(TTheatre::Seaboard);
+    GameState.Corps[c + 1].OtherBrigades = 255;
+    GameState.Corps[c + 1].SupplyPriority = 2;
+  }
+  BalanceRegionalSupply(kNation);
+  EXPECT_EQ(GameState.Nations[kNation].SupplyDemand[TTheatre::Seaboard], 65535);
+  EXPECT_EQ(Supplies(TTheatre::Seaboard), 65535);
+}
+
 }  // namespace

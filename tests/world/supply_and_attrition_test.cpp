@@ -154,6 +154,57 @@ TEST_F(SupplyTest, ForagingCostsByCountryMarchAndExperience) {
   }
 }
 
+// Foragers on a state's ground ask its nation's stock for their brigades'
+// supplies (halved where their own side controls it) and lose half the rate
+// when it pays; a computer corps then suffers half: 160 x (weather 4 + 3 x
+// rate) / 100.
+TEST_F(SupplyTest, ForagersPayHalfOnTheirSidesGroundAndLoseHalfWhenFed) {
+  using Row = struct { int nation, control, unionStock, unionAfter, confedAfter, losses; };
+  const Row rows[] = {{TNation::Union, US, 100, 92, 50, 16},
+                      {TNation::Union, US, 7, 7, 50, 30},
+                      {TNation::Confederacy, CS, 100, 100, 34, 16}};
+  for (const Row& row : rows) {
+    SetUp();
+    const int c = AddSuppliedCorps(TSupplyType::Foraging, Std);
+    SetState(10, 10, 3);
+    GameState.States[3].Nation = row.nation;
+    GameState.States[3].ControlSide = row.control;
+    GameState.Weather[TTheatre::Seaboard] = 4;
+    Stock() = row.unionStock;
+    GameState.Nations[TNation::Confederacy].Supplies[TTheatre::Seaboard] = 50;
+    UpdateSupplyAndAttrition(kSupplyAfterMovement);
+    EXPECT_EQ((std::array<int, 4>{Stock(), GameState.Nations[TNation::Confederacy].Supplies[TTheatre::Seaboard],
+                                  Corps(c).SupplyStatus, Corps(c).Strength}),
+              (std::array{row.unionAfter, row.confedAfter, row.losses, 160 - row.losses}))
+        << &row - rows;
+  }
+}
+
+// Attrition at a rate: a computer corps takes half; disorder adds twice
+// itself away from its own supply city; then 3 x that over the mean quality,
+// and strength x it / 200, a foraging corps strength x (weather + it) / 100,
+// a foraging cavalry division strength x it / 400.
+TEST_F(SupplyTest, DisorderAwayFromItsCityAddsToAttritionAndCavalryForagesLightly) {
+  using Row = struct { int human, disorder, onCity, type, kind, quality, rate, losses; };
+  constexpr int Depot = TSupplyType::Depot, Forage = TSupplyType::Foraging;
+  constexpr int Corps_ = TCorpsKind::Corps, Cavalry = TCorpsKind::CavalryDivision;
+  const Row rows[] = {{1, 2, 0, Depot, Corps_, 1, 4, 160 * 3 * 8 / 200},
+                      {1, 2, 1, Depot, Corps_, 1, 4, 160 * 3 * 4 / 200},
+                      {0, 0, 0, Depot, Corps_, 1, 4, 160 * 3 * 2 / 200},
+                      {1, 0, 0, Forage, Corps_, 1, 8, 160 * (2 + 3 * 8) / 100},
+                      {1, 0, 0, Forage, Cavalry, 3, 8, 160 * 8 / 400}};
+  for (const Row& row : rows) {
+    SetUp();
+    GameState.Weather[TTheatre::Seaboard] = 2;
+    const int c = AddSuppliedCorps(row.type, Std, row.onCity != 0 ? 10 : 0);
+    GameState.Nations[TNation::Union].Human = row.human;
+    Corps(c).Disorder = row.disorder;
+    Corps(c).Kind = row.kind;
+    for (int b = 1; b <= 2; ++b) GameState.Brigades[b].Quality = row.quality;
+    EXPECT_EQ(ApplySupplyAttrition(c, row.rate), row.losses) << &row - rows;
+  }
+}
+
 // Only a fleet on a mission above 1 eats, after movement: ironclads 3 each,
 // warships and transports 1, damaged ironclads and warships as sound ones,
 // two for every four.

@@ -6,6 +6,7 @@
 #include "world/codes.h"
 #include "world/random.h"
 #include "world/vardecl.h"
+#include "world/weather_gauges.h"
 
 namespace {
 
@@ -40,6 +41,14 @@ TEST_F(WeatherTest, EachTheatreReadsTheMonthsRowAtHalfItsWeatherPlusTheShift) {
     EXPECT_EQ(GameState.Weather[TTheatre::Mississippi], c.entry / 2 + 1);
   }
   EXPECT_EQ(GameState.WeatherTable[0][5], 5) << "the table is read, not written";
+}
+
+// The gauge shows 14 a step: 7 steps for fair weather, 6 for weather 6, 5
+// for 3 and 4, 3 for 5, 7 and 8.
+TEST(WeatherGaugeTest, FairWeatherFillsTheGaugeAndStormsEmptyIt) {
+  const int expected[] = {98, 98, 98, 70, 70, 42, 84, 42, 42, 98};
+  for (int weather = 0; weather <= 9; ++weather)
+    EXPECT_EQ(WeatherGaugeValue(weather), expected[weather]) << weather;
 }
 
 }  // namespace
