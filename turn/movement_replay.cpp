@@ -7,6 +7,7 @@
 #include "world/mail_handover.h"
 #include "world/menu_states.h"
 #include "world/play_modes.h"
+#include "world/received_turn.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
 
@@ -18,7 +19,6 @@ constexpr int kFullProgress = 300;
 
 TGameState saved_state;
 TMapRecord saved_map;
-bool turn_received = false;
 
 bool IsActive(const TCorps& corps) {
   return !corps.IsFree() && corps.Leader != 0 && corps.Nation != 0;
@@ -92,18 +92,6 @@ void ReplayCurrentCorps(const ShowMove& show) {
 
 }  // namespace
 
-bool CanPlayBack() {
-  return turn_received && GameState.PlayMode == TPlayMode::MailReceived;
-}
-
-void NoteTurnLoaded() {
-  turn_received = true;
-}
-
-void NoteTurnExecuted() {
-  turn_received = false;
-}
-
 void StartReplay() {
   if (!CanPlayBack()) return;
   Window().SetCursor(WindowCursor::Hourglass);
@@ -133,7 +121,7 @@ void EndReplayedTurn(const std::function<void()>& show_battles) {
   MapRecord = saved_map;
   ReadBattleFile(GameFileName);
   if (show_battles) show_battles();
-  turn_received = false;
+  NoteTurnExecuted();
   GameState.PlayMode = TPlayMode::MailToSend;
   SetTurnProgress(kFullProgress);
   OpenNextOrdersPhase();

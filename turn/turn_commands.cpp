@@ -3,12 +3,12 @@
 #include "turn/after_movement.h"
 #include "turn/end_of_orders.h"
 #include "turn/movement_driver.h"
-#include "turn/movement_replay.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/game_window.h"
 #include "world/menu_states.h"
 #include "world/play_modes.h"
+#include "world/received_turn.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
 

@@ -3,7 +3,6 @@
 #include <cstring>
 #include <filesystem>
 
-#include "turn/movement_replay.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/derived_state.h"
@@ -14,6 +13,7 @@
 #include "world/mail_handover.h"
 #include "world/menu_states.h"
 #include "world/play_modes.h"
+#include "world/received_turn.h"
 #include "world/saved_game_check.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"

@@ -9,6 +9,7 @@
 #include "world/corps_command.h"
 #include "world/game_window.h"
 #include "world/play_modes.h"
+#include "world/received_turn.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
