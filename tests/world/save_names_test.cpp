@@ -77,21 +77,23 @@ TEST_F(SaveNamesTest, ReplacingASavedGameIsAskedFirstAndNoReturnsToTheDialog) {
 }
 
 // Whatever the case typed, the start files and their maps stay as the build made
-// them, and the player is told why and asked again; Autosave is replaced unasked.
+// them, and the player is told why and asked again, as for a name of no file;
+// Autosave is replaced unasked.
 TEST_F(SaveNamesTest, AStartFileIsNeverSavedOverAndTheAutosaveIsReplacedWithoutAQuestion) {
   for (const char* year : {"1861", "1862", "1863"}) {
     WriteFile(std::string(year) + ".gmr", std::string("start ") + year);
     WriteFile(std::string(year) + ".GMP", std::string("map ") + year);
   }
   const std::vector<std::string> before = FilesInFolder();
-  SaveAs({"1861", "1862.GMR", "1863.gmp"});
+  SaveAs({"1861", "1862.GMR", "1863.gmp", ".gmr"});
   for (const char* year : {"1861", "1862", "1863"}) {
     EXPECT_EQ(Contents(std::string(year) + ".gmr"), std::string("start ") + year);
     EXPECT_EQ(Contents(std::string(year) + ".GMP"), std::string("map ") + year);
   }
   EXPECT_EQ(FilesInFolder(), before) << "no second spelling written beside them";
-  ASSERT_EQ(window.Messages().size(), 3u);
+  ASSERT_EQ(window.Messages().size(), 4u);
   EXPECT_EQ(window.Messages()[1], "1862.GMRtext 734") << "the file named, then the line";
+  EXPECT_EQ(window.Messages()[3], "The game was not saved: " + PathOf(".gmr") + " names no file.");
   EXPECT_EQ(window.ProposedSaveNames()[1], PathOf("1861"));
   EXPECT_EQ(window.ProposedSaveNames()[3], PathOf("1863.gmp"));
   EXPECT_TRUE(window.Notices().empty());
@@ -103,7 +105,7 @@ TEST_F(SaveNamesTest, AStartFileIsNeverSavedOverAndTheAutosaveIsReplacedWithoutA
   SaveAs({"Autosave"});
   SaveAs({"autosave"});
   EXPECT_TRUE(window.Notices().empty());
-  EXPECT_EQ(window.Messages().size(), 3u);
+  EXPECT_EQ(window.Messages().size(), 4u);
 }
 
 // Saving over a game whose files are spelt otherwise writes those files.
