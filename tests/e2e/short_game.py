@@ -10,29 +10,13 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from answers import play_turn  # noqa: E402
-from main_window import (DATE_PANEL, LAKE_MICHIGAN, NAME_PANEL, NAVY, PARCHMENT, START_VIEW,  # noqa: E402
-                         answer_file_dialog, choose_from_menu, execute_ready, quit_from_menu,
-                         set_speed_very_fast, title_bar, view_from)
+from main_window import (DATE_PANEL, LAKE_MICHIGAN, NAME_PANEL, NAVY, START_VIEW,  # noqa: E402
+                         answer_file_dialog, answer_replace_question, choose_from_menu, execute_ready,
+                         quit_from_menu, set_speed_very_fast, title_bar, view_from)
 from opening import choose_scenario, set_up  # noqa: E402
 from xgame import Failure, Probe, play, wait_for  # noqa: E402
 
 SAVE_NAME = "short"
-# The standard question's second option and its OK button.
-NO_OPTION = (231, 28)
-QUESTION_OK = (332, 153)
-
-
-def answer_replace_question(run, replace):
-    """Answers the question asked before a saved game is replaced: its first
-    option, yes, is checked when it opens."""
-    game = run.game
-    question = game.wait_modal("TStndDial")
-    run.expect([Probe("replace question: parchment", *question.point(100, 120), PARCHMENT, 24)])
-    if not replace:
-        game.click(*question.point(*NO_OPTION))
-    game.click(*question.point(*QUESTION_OK))
-
-
 def save_over_the_saved_game(run, saved):
     """The save dialog offers the name just saved under. A start file's name
     typed over it is refused with a message and the dialog comes back; the
