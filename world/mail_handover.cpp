@@ -1,6 +1,7 @@
 #include "world/mail_handover.h"
 
 #include <filesystem>
+#include <optional>
 
 #include "world/file_io.h"
 #include "world/game_window.h"
@@ -14,7 +15,6 @@ bool MailHandOverDone = false;
 
 namespace {
 
-constexpr int kHandOverChoice = 1;
 constexpr int kYes = 1;
 constexpr int kReplaceTheSavedGameText = 732;
 constexpr int kWithTheGameInPlayText = 733;
@@ -26,7 +26,7 @@ bool PlayerConfirmsHandOver() {
   EventMessage.Line2 = "send game to opponent?";
   OfferYesAndNo();
   ShowEventMessage();
-  return EventMessage.Choice == kHandOverChoice;
+  return EventMessage.Choice == kYes;
 }
 
 bool PlayerAllowsReplacing(const std::string& name) {
