@@ -50,6 +50,8 @@ constexpr int kSeaFleet = 0;
 constexpr int kAttackSuppliesNeeded = 10;
 constexpr int kMostCoastalGuns = 99;
 
+constexpr int kShownColumnsBefore = 3;
+constexpr int kShownRowsAbove = 2;
 constexpr int kPlaceAtSeaText = 108;
 constexpr int kNeutralPortText = 109;
 constexpr int kPortText = 491;
@@ -383,10 +385,12 @@ void Engagement::Report() {
   }
 }
 
-// Where the fight was, the map shows it and the guns are heard.
+// Where the fight was, the map shows it and the guns are heard. The hex
+// stands a few hexes in from the view's corner, in full and clear of the
+// engagement form over the middle of the map.
 void ShowWhere(const TFleet& fleet, bool port) {
-  ViewLeft = fleet.X;
-  ViewTop = fleet.Y;
+  ViewLeft = static_cast<std::uint16_t>(std::max(1, fleet.X - kShownColumnsBefore));
+  ViewTop = static_cast<std::uint16_t>(std::max(1, fleet.Y - kShownRowsAbove));
   Window().RepaintMap();
   if (SoundEnabled) Window().PlaySound(port ? "PORT.WAV" : "SEA.WAV");
 }

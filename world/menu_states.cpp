@@ -3,6 +3,7 @@
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/game_window.h"
+#include "world/movement_replay.h"
 #include "world/play_modes.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
@@ -22,6 +23,8 @@ constexpr WindowCommand kBetweenTurnsCommands[] = {LoadGame1, SaveGame1, Quit1, 
                                                    Conditions1};
 
 constexpr WindowCommand kExecuteCommands[] = {Execute1, SpeedButton1};
+
+constexpr WindowCommand kPlaybackCommands[] = {Playback1, Speedbutton2};
 
 // Orders for the unit in hand; open only while one is.
 constexpr WindowCommand kUnitOrderCommands[] = {CorpsOrders1, ArmyOrders1, CityOrders1,
@@ -44,9 +47,14 @@ bool GameIsOver() {
   return GameOverCode == 1 || GameOverCode == 2 || GameOverCode == 3 || GameOverCode == 255;
 }
 
+void OfferPlaybackOfReceivedTurn() {
+  SetCommandsEnabled(kPlaybackCommands, CanPlayBack());
+}
+
 void SetMenusIdle() {
   Window().SetCursor(WindowCursor::Default);
   SetCommandsEnabled(kBetweenTurnsCommands, true);
+  OfferPlaybackOfReceivedTurn();
   const int mode = GameState.PlayMode;
   SetCommandsEnabled(kExecuteCommands, mode != TPlayMode::MailSetUp &&
                                            mode != TPlayMode::MailReceived && !GameIsOver());
@@ -59,12 +67,14 @@ void SetMenusForOrders() {
   Window().SetCursor(WindowCursor::Default);
   Window().SetCommandEnabled(Conditions1, true);
   SetCommandsEnabled(kOrdersPhaseCommands, true);
+  OfferPlaybackOfReceivedTurn();
   CloseHiddenInPlayByMail();
 }
 
 void SetMenusExecuting() {
   Window().SetCursor(WindowCursor::Hourglass);
   SetCommandsEnabled(kBetweenTurnsCommands, false);
+  SetCommandsEnabled(kPlaybackCommands, false);
   const int mode = GameState.PlayMode;
   if (mode == TPlayMode::MailSetUp || (mode == TPlayMode::MailReceived && !GameIsOver())) {
     SetCommandsEnabled(kExecuteCommands, false);

@@ -7,6 +7,11 @@
 // battle dispatcher in play by mail) is one still running too.
 bool GameIsOver();
 
+// Playback and its button replay a received mail turn and nothing else, so
+// they are open only while there is one to replay; every menu state below
+// sets them, executing closes them.
+void OfferPlaybackOfReceivedTurn();
+
 void SetMenusIdle();
 void SetMenusForOrders();
 void SetMenusExecuting();

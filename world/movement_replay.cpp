@@ -18,6 +18,7 @@ constexpr int kFullProgress = 300;
 
 TGameState saved_state;
 TMapRecord saved_map;
+bool turn_received = false;
 
 bool IsActive(const TCorps& corps) {
   return !corps.IsFree() && corps.Leader != 0 && corps.Nation != 0;
@@ -92,7 +93,15 @@ void ReplayCurrentCorps(const ShowMove& show) {
 }  // namespace
 
 bool CanPlayBack() {
-  return GameState.PlayMode == TPlayMode::MailReceived;
+  return turn_received && GameState.PlayMode == TPlayMode::MailReceived;
+}
+
+void NoteTurnLoaded() {
+  turn_received = true;
+}
+
+void NoteTurnExecuted() {
+  turn_received = false;
 }
 
 void StartReplay() {
@@ -124,8 +133,7 @@ void EndReplayedTurn(const std::function<void()>& show_battles) {
   MapRecord = saved_map;
   ReadBattleFile(GameFileName);
   if (show_battles) show_battles();
-  Window().SetCommandEnabled(WindowCommand::Playback1, false);
-  Window().SetCommandEnabled(WindowCommand::Speedbutton2, false);
+  turn_received = false;
   GameState.PlayMode = TPlayMode::MailToSend;
   SetTurnProgress(kFullProgress);
   OpenNextOrdersPhase();

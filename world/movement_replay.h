@@ -8,8 +8,13 @@
 
 #include "world/movement_driver.h"
 
-// Whether the game is a received mail turn, the one kind that is played back.
+// Whether the game is a received mail turn, the one kind that is played back:
+// loaded in PlayMode 4 and not yet replayed. The machine that executed and
+// sent the turn holds the same mode, with nothing received to replay.
 bool CanPlayBack();
+// A loaded game may hold a received turn; a turn executed here holds none.
+void NoteTurnLoaded();
+void NoteTurnExecuted();
 
 // Keeps the game aside, puts every unit on its start hex and readies the
 // replay at step 1. Does nothing unless CanPlayBack().

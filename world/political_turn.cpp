@@ -5,6 +5,7 @@
 
 #include "world/brigade_rules.h"
 #include "world/city_control.h"
+#include "world/city_names.h"
 #include "world/codes.h"
 #include "world/dated_news.h"
 #include "world/force_slots.h"
@@ -224,8 +225,9 @@ void CapitalFalls(int n, int c) {
   ClearEventMessage();
   EventMessage.Kind = kCapitalNotice;
   EventMessage.Line1 = TextLine(199) + nation.Name.str();
-  std::string place = TextLine(200) + city.Name.str() + ",";
-  if (IsEntryOf(GameState.States, city.State)) place += GameState.States[city.State].Name.str();
+  std::string place = TextLine(200) + city.Name.str();
+  if (!NameTellsState(city) && IsEntryOf(GameState.States, city.State))
+    place += "," + GameState.States[city.State].Name.str();
   EventMessage.Line2 = place;
   ShowEventMessage();
   AddWarScore(n, -kCapitalLossWarScore);

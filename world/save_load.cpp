@@ -12,11 +12,13 @@
 #include "world/load_corrections.h"
 #include "world/mail_handover.h"
 #include "world/menu_states.h"
+#include "world/movement_replay.h"
 #include "world/play_modes.h"
 #include "world/save_names.h"
 #include "world/saved_game_check.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
+#include "world/weather_gauges.h"
 
 namespace fs = std::filesystem;
 
@@ -92,8 +94,6 @@ void OfferSetupOfNewGame() {
 // A mail game received from the other side is replayed before it is played on.
 void OpenMailTurnForReplay() {
   Window().ShowMessage(TextLine(kMailTurnReceivedText));
-  Window().SetCommandEnabled(WindowCommand::Playback1, true);
-  Window().SetCommandEnabled(WindowCommand::Speedbutton2, true);
   Window().SetCommandEnabled(WindowCommand::Execute1, false);
   Window().SetCommandEnabled(WindowCommand::SpeedButton1, false);
   ReadBattleFile(GameFileName);
@@ -143,6 +143,7 @@ bool LoadGame(const std::string& fileName) {
   GameFileName = game_file_name;
   MailHandOverDone = false;
   SavedGameName.clear();
+  NoteTurnLoaded();
 
   ApplyLoadCorrections();
   // Before the derived state is rebuilt, which reads the cities' original camps.
@@ -152,6 +153,8 @@ bool LoadGame(const std::string& fileName) {
   // A mail turn in progress is played on exactly as it was sent.
   const int mode = GameState.PlayMode;
   if (mode == TPlayMode::OneMachine || mode == TPlayMode::MailSetUp) RecomputeDerivedState();
+  // The gauges show the weather the game holds, rolled again or as sent.
+  ShowWeatherGauges();
   SetMenusIdle();
   ChooseSideToPlay();
   ClearSelections();
@@ -168,11 +171,7 @@ bool LoadGameDialog() {
   }
   Window().RepaintMap();
   ApplyLoadCorrections();
-  if (GameState.PlayMode == TPlayMode::MailReceived) {
-    OpenMailTurnForReplay();
-  } else {
-    Window().SetCommandEnabled(WindowCommand::Speedbutton2, false);
-  }
+  if (GameState.PlayMode == TPlayMode::MailReceived) OpenMailTurnForReplay();
   Window().SetCursor(WindowCursor::Default);
   if (IsHumanNation(TNation::Union) && IsHumanNation(TNation::Confederacy)) {
     Window().SideChangeClick();

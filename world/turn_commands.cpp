@@ -6,6 +6,7 @@
 #include "world/end_of_orders.h"
 #include "world/game_window.h"
 #include "world/menu_states.h"
+#include "world/movement_replay.h"
 #include "world/movement_driver.h"
 #include "world/play_modes.h"
 #include "world/text_table.h"
@@ -65,6 +66,7 @@ bool ExecuteOrders() {
 }
 
 void EndExecutedTurn() {
+  NoteTurnExecuted();
   RunAfterMovementPhase();
   if (GameState.PlayMode == TPlayMode::MailToSend) {
     GameState.PlayMode = TPlayMode::MailReceived;

@@ -1,20 +1,30 @@
 #include "platform/backend/frame_fit.h"
 
 #include <algorithm>
-#include <cmath>
 
 TRect FitFrame(int window_width, int window_height, int frame_width, int frame_height) {
   if (frame_width <= 0 || frame_height <= 0 || window_width <= 0 || window_height <= 0) return {};
-  const int factor = std::min(window_width / frame_width, window_height / frame_height);
-  int width = frame_width * factor;
-  int height = frame_height * factor;
-  if (factor == 0) {
-    const double scale = std::min(static_cast<double>(window_width) / frame_width,
-                                  static_cast<double>(window_height) / frame_height);
-    width = std::max(1, static_cast<int>(std::lround(frame_width * scale)));
-    height = std::max(1, static_cast<int>(std::lround(frame_height * scale)));
+  const long long across = static_cast<long long>(window_width) * frame_height;
+  const long long down = static_cast<long long>(window_height) * frame_width;
+  int width = window_width;
+  int height = window_height;
+  // The window is wider than the frame's shape: bars left and right;
+  // otherwise taller: bars above and below.
+  if (across > down) {
+    width = static_cast<int>((down + frame_height / 2) / frame_height);
+  } else {
+    height = static_cast<int>((across + frame_width / 2) / frame_width);
   }
+  width = std::max(1, width);
+  height = std::max(1, height);
   return TRect::Bounds((window_width - width) / 2, (window_height - height) / 2, width, height);
+}
+
+bool ScalesByWholeFactor(const TRect& viewport, int frame_width, int frame_height) {
+  if (frame_width <= 0 || frame_height <= 0 || viewport.IsEmpty()) return false;
+  const int factor = viewport.Width() / frame_width;
+  return factor >= 1 && viewport.Width() == factor * frame_width &&
+         viewport.Height() == factor * frame_height;
 }
 
 namespace {

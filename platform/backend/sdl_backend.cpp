@@ -248,6 +248,9 @@ void TSdlBackend::ShowFrame() {
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
   const TRect viewport = Viewport();
+  SDL_SetTextureScaleMode(texture_, ScalesByWholeFactor(viewport, TScreen::kWidth, TScreen::kHeight)
+                                        ? SDL_ScaleModeNearest
+                                        : SDL_ScaleModeLinear);
   const SDL_Rect target{viewport.Left, viewport.Top, viewport.Width(), viewport.Height()};
   SDL_RenderCopy(renderer_, texture_, nullptr, &target);
   SDL_RenderPresent(renderer_);

@@ -56,7 +56,7 @@ ANSWERS = {
     "TBtl_Intensity": clicks((462, 291)),
     # The results: OK.
     "TResolv": clicks((345, 371)),
-    "TBattleAnalysis": clicks((260, 333)),
+    "TBattleAnalysis": clicks((280, 371)),
     # The first leader offered, then OK.
     "TLdr_Dead": clicks((98, 18), (160, 235)),
     # The next step of the assault while there is one, else OK.

@@ -268,9 +268,8 @@ class Game:
                         for line in self._xdotool("getwindowgeometry", "--shell", self.window).split())
         self.window_x, self.window_y = int(geometry["X"]), int(geometry["Y"])
         width, height = int(geometry["WIDTH"]), int(geometry["HEIGHT"])
-        # The frame fills the window by whole factors where it can, centred.
-        factor = min(width // FRAME_WIDTH, height // FRAME_HEIGHT)
-        scale = factor if factor > 0 else min(width / FRAME_WIDTH, height / FRAME_HEIGHT)
+        # The frame fills the window in its own shape, centred.
+        scale = min(width / FRAME_WIDTH, height / FRAME_HEIGHT)
         left = (width - round(FRAME_WIDTH * scale)) // 2
         top = (height - round(FRAME_HEIGHT * scale)) // 2
         self.viewport = (left, top, scale)

@@ -73,6 +73,8 @@ TEST_F(NavalCombatTest, AScriptedEngagementFiresSideOneFirstAndLandsEveryHitAsDr
   EXPECT_EQ(view.fleets, (std::array<std::string, 2>{"1", "2"}));
   EXPECT_EQ(view.ships[1], (std::array<int, 3>{0, 1, 1}));
   EXPECT_EQ(window.Sounds(), std::vector<std::string>{"SEA.WAV"});
+  EXPECT_EQ(ViewLeft, kX - 3) << "the engagement's hex in full view, off the corner";
+  EXPECT_EQ(ViewTop, kY - 2);
 }
 
 // One hit on a lone ship of each kind: sound ships are damaged above their

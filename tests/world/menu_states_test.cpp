@@ -5,6 +5,7 @@
 #include <span>
 
 #include "support/window_fixture.h"
+#include "world/movement_replay.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -60,6 +61,46 @@ TEST_F(MenuStatesTest, ExecuteIsOfferedOnlyWhereATurnMayRun) {
   SetMenusForOrders();
   ExpectAll(kReports, true);
   EXPECT_EQ(window.IsEnabled(Execute1), false);
+}
+
+// Playback replays a received mail turn and nothing else: closed face to
+// face and in every mail mode but 4, closed in mode 4 on the machine that
+// executed and sent the turn, open on the one that loaded it, whichever path
+// sets the menus, and closed while a turn runs.
+TEST_F(MenuStatesTest, PlaybackIsOpenOnlyForAReceivedTurn) {
+  constexpr WindowCommand kPlayback[] = {Playback1, Speedbutton2};
+  const struct {
+    int mode;
+    bool loaded, open;
+  } cases[] = {{0, true, false}, {0, false, false}, {2, true, false}, {3, true, false},
+               {4, true, true},  {4, false, false}};
+  const struct {
+    const char* name;
+    void (*set)();
+  } paths[] = {{"idle", SetMenusIdle},
+               {"orders", SetMenusForOrders},
+               {"side choice", ChooseSideToPlay},
+               {"start", OfferPlaybackOfReceivedTurn}};
+  GameState.MailSide = 1;
+  for (const auto& c : cases) {
+    Play(c.mode, 0, false);
+    if (c.loaded) {
+      NoteTurnLoaded();
+    } else {
+      NoteTurnExecuted();
+    }
+    for (const auto& path : paths) {
+      SetMenusExecuting();
+      ExpectAll(kPlayback, false);
+      path.set();
+      for (WindowCommand command : kPlayback) {
+        EXPECT_EQ(window.IsEnabled(command), c.open)
+            << path.name << ", mode " << c.mode << (c.loaded ? ", loaded" : ", executed here");
+      }
+    }
+    EXPECT_EQ(CanPlayBack(), c.open);
+  }
+  NoteTurnExecuted();
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ constexpr FormBackdrop kBackdrops[] = {
     {"Tquickrez", {420, 250}, kSabres, kSepia},
     {"TBtl_Intensity", {520, 330}, kFlag, kSepia},
     {"TResolv", {560, 400}, kCannon, kOlive},
-    {"TBattleAnalysis", {520, 360}, kStar, kOlive},
+    {"TBattleAnalysis", {560, 400}, kStar, kOlive},
     {"TLdr_Dead", {320, 260}, kStar, kRust},
     {"TFortAssault", {400, 290}, kFort, kRust},
     {"TFleetCbt", {440, 320}, kAnchor, kSlate},

@@ -11,6 +11,7 @@
 #include "world/file_io.h"
 #include "world/game_date.h"
 #include "world/game_window.h"
+#include "world/menu_states.h"
 #include "world/movement_driver.h"
 #include "world/random.h"
 #include "world/save_load.h"
@@ -268,6 +269,7 @@ std::string TGMRSDI::FormCreate() {
 
   Window().SetCommandEnabled(WindowCommand::LoadGame1, true);
   Window().SetCommandEnabled(WindowCommand::Quit1, true);
+  OfferPlaybackOfReceivedTurn();
   Timer1->SetEnabled(true);
   SoundEnabled = false;
   GameState.Nations[TNation::Union].OrdersDone = 0;

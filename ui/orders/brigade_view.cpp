@@ -1,6 +1,7 @@
 #include "ui/orders/brigade_view.h"
 
 #include <string>
+#include <vector>
 
 #include "platform/controls/check_box.h"
 
@@ -35,8 +36,34 @@ constexpr const char* kRearmedWeapons[] = {"Muskets  ", "Springfields ", "Sharps
                                            "Spencers ", "Shotguns ",     "Smoothbores ",
                                            "Parrotts  ", "Whitworths "};
 
+constexpr int kHeadingTop = 12;
 constexpr int kRowTop = 40;
 constexpr int kRowHeight = 24;
+constexpr int kCheckBoxSize = 18;
+
+// The table's columns, left to right, each under its own heading; the weapon
+// button at the end of a row has none.
+struct Column {
+  int left, width;
+};
+enum ColumnOf { kIdColumn, kArmColumn, kQualityColumn, kMenColumn, kReinforceColumn, kPoolColumn,
+                kWeaponColumn };
+constexpr Column kColumns[TViewBrgd::kHeadings] = {{8, 112},   {124, 36},  {164, 60}, {228, 48},
+                                                   {280, 64},  {348, 56},  {408, 86}};
+constexpr Column kRearmColumn = {498, 94};
+
+// The headings of the text line, which parts them by runs of spaces; a single
+// space stays within a heading.
+std::vector<std::string> HeadingWords(const std::string& line) {
+  std::vector<std::string> words;
+  std::size_t at = line.find_first_not_of(' ');
+  while (at != std::string::npos) {
+    std::size_t end = line.find("  ", at);
+    words.push_back(line.substr(at, end == std::string::npos ? std::string::npos : end - at));
+    at = end == std::string::npos ? end : line.find_first_not_of(' ', end);
+  }
+  return words;
+}
 
 std::string WeaponWord(const char* const (&words)[8], int weapon) {
   return weapon >= 1 && weapon <= 8 ? words[weapon - 1] : "";
@@ -82,19 +109,31 @@ std::array<TControl*, 8> TViewBrgd::BrigadeRow::Controls() const {
 
 TViewBrgd::TViewBrgd() : TOrderForm("TViewBrgd", 600, 330) {
   SetCaption("Brigade display");
-  Label1 = AddLabel(this, "Label1", 8, 10, 584, 18);
+  for (int h = 0; h < kHeadings; ++h) {
+    const std::string name = h == 0 ? "Label1" : Numbered("Heading", h + 1);
+    Headings[h] = AddLabel(this, name, kColumns[h].left, kHeadingTop, kColumns[h].width, 18);
+  }
+  Label1 = Headings[0];
+  const auto cell = [this](int label, ColumnOf column, int top) {
+    return AddLabel(this, Numbered("Label", label), kColumns[column].left, top,
+                    kColumns[column].width, 18);
+  };
+  const Column& reinforce = kColumns[kReinforceColumn];
   for (int r = 0; r < kRows; ++r) {
     const RowLabels& names = kRowLabels[r];
     const int top = kRowTop + kRowHeight * r;
     BrigadeRow& row = Rows[r];
-    row.Id = AddLabel(this, Numbered("Label", names.id), 8, top, 120, 18);
-    row.Arm = AddLabel(this, Numbered("Label", names.arm), 132, top, 40, 18);
-    row.Quality = AddLabel(this, Numbered("Label", names.quality), 176, top, 64, 18);
-    row.Strength = AddLabel(this, Numbered("Label", names.strength), 244, top, 56, 18);
-    row.Reinforce = AddControl<TCheckBox>(Numbered("CheckBox", r + 1), 304, top, 18, 18);
-    row.Pool = AddLabel(this, Numbered("Label", names.pool), 326, top, 64, 18);
-    row.Weapon = AddLabel(this, Numbered("Label", names.weapon), 394, top, 100, 18);
-    row.Rearm = AddControl<TButton>(Numbered("Button", r + 1), 498, top - 2, 94, 22);
+    row.Id = cell(names.id, kIdColumn, top);
+    row.Arm = cell(names.arm, kArmColumn, top);
+    row.Quality = cell(names.quality, kQualityColumn, top);
+    row.Strength = cell(names.strength, kMenColumn, top);
+    row.Reinforce = AddControl<TCheckBox>(Numbered("CheckBox", r + 1),
+                                          reinforce.left + (reinforce.width - kCheckBoxSize) / 2,
+                                          top, kCheckBoxSize, kCheckBoxSize);
+    row.Pool = cell(names.pool, kPoolColumn, top);
+    row.Weapon = cell(names.weapon, kWeaponColumn, top);
+    row.Rearm = AddControl<TButton>(Numbered("Button", r + 1), kRearmColumn.left, top - 2,
+                                    kRearmColumn.width, 22);
     row.Reinforce->OnClick = [this, r](TComponent*) { CheckBoxClick(r + 1); };
     row.Rearm->OnClick = [this, r](TComponent*) { ButtonClick(r + 1); };
   }
@@ -105,8 +144,11 @@ TViewBrgd::TViewBrgd() : TOrderForm("TViewBrgd", 600, 330) {
 
 void TViewBrgd::Fill() {
   SetCaption(TextLine(483));
-  Label1->SetCaption(TextLine(484));
-  Label1->SetVisible(true);
+  const std::vector<std::string> headings = HeadingWords(TextLine(484));
+  for (int h = 0; h < kHeadings; ++h) {
+    Headings[h]->SetCaption(h < static_cast<int>(headings.size()) ? headings[h] : "");
+    Headings[h]->SetVisible(true);
+  }
   Button11->SetCaption(TextLine(485));
   for (BrigadeRow& row : Rows) {
     for (TControl* control : row.Controls()) control->SetVisible(false);

@@ -15,6 +15,9 @@ class TCheckBox;
 class TViewBrgd : public TOrderForm {
  public:
   static constexpr int kRows = 10;
+  // One over each column but the weapon button's: brigade, arm, quality, men,
+  // reinforce, pool and weapon.
+  static constexpr int kHeadings = 7;
 
   // The controls of one row; row r holds CheckBox r and Button r and the
   // numbered labels of the design.
@@ -39,6 +42,9 @@ class TViewBrgd : public TOrderForm {
   void ButtonClick(int row);
   void CheckBoxClick(int row);
 
+  // The design's one header label heads the brigade column; each other
+  // heading of its text stands over its own column.
+  std::array<TLabel*, kHeadings> Headings;
   TLabel* Label1;
   std::array<BrigadeRow, kRows> Rows;
   TKxGraphicButton* Button11;

@@ -33,7 +33,7 @@ constexpr TOrderForm::LabelPlace kLabelPlaces[] = {
     {28, 100, 126, 40}, {26, 162, 126, 96}, {24, 260, 126, 36},  {11, 8, 152, 90},
     {29, 100, 152, 40}, {23, 162, 152, 96}, {25, 260, 152, 36},  {30, 8, 178, 90},
     {31, 100, 178, 40}, {27, 142, 178, 120}, {22, 28, 205, 80},  {12, 28, 229, 170},
-    {13, 232, 229, 170}};
+    {13, 232, 229, 170}, {34, 152, 88, 140}};
 constexpr TPoint kCheckBoxPlaces[] = {{8, 228}, {212, 228}, {8, 204}, {110, 204}};
 constexpr int kRefit = 1, kMove = 2, kCottonRun = 3, kPatrol = 4, kAttackPort = 5, kAmphibious = 6;
 constexpr int kRiverKind = 2;
@@ -67,6 +67,8 @@ TFleetOrders::TFleetOrders() : TOrderForm("TFleetOrders", 415, 422) {
   KxPanel1 = AddControl<TKxPanel>("KxPanel1", 300, 8, 108, 180);
   AddLabel(KxPanel1, "Label21", 4, 2, 100, 16);
   AddLabels(kLabelPlaces);
+  // The ship counts read "sound/damaged"; the caption says so beside them.
+  Label(34)->SetCaption("(ships sound/damaged)");
   ListBox1 = AddControl<TKxAdvancedListBox>("ListBox1", 8, 250, 195, 130);
   ListBox2 = AddControl<TKxAdvancedListBox>("ListBox2", 212, 250, 195, 130);
   for (TKxAdvancedListBox* list : {ListBox1, ListBox2}) list->SetItemHeight(17);

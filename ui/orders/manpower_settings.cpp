@@ -1,6 +1,7 @@
 #include "ui/orders/manpower_settings.h"
 
 #include <string>
+#include <utility>
 
 #include "ui/orders/order_dialog.h"
 #include "ui/orders/order_dialogs.h"
@@ -16,12 +17,24 @@ constexpr int kShareLabels[] = {8, 10, 12, 15};
 constexpr int kCaptionLines[][2] = {{1, 338}, {22, 349}, {2, 339}, {6, 340},  {5, 342},
                                     {3, 341}, {7, 344},  {9, 345}, {11, 346}, {13, 347}};
 // The recruits, the bounty and the appeal down the left; the shares by arm,
-// each caption beside its figure and spin button, in the middle; the slavery
-// policy over its panel on the right.
+// each caption beside its figure, per cent sign and spin button, in the
+// middle; the slavery policy over its panel on the right. Each group's
+// heading has its rule's note under it.
 constexpr TOrderForm::LabelPlace kLabelPlaces[] = {
-    {1, 8, 8, 200},    {2, 8, 30, 120},    {14, 130, 30, 70},  {5, 8, 56, 210},
-    {6, 28, 108, 190}, {3, 230, 100, 145}, {7, 230, 124, 68},  {9, 230, 152, 68},
-    {11, 230, 180, 68}, {13, 230, 208, 68}, {22, 380, 100, 110}};
+    {1, 8, 8, 200},     {2, 8, 30, 120},    {14, 130, 30, 70},  {5, 8, 56, 210},
+    {20, 74, 72, 150},  {21, 74, 88, 150},  {6, 28, 108, 190},  {4, 8, 128, 216},
+    {3, 230, 82, 145},  {23, 230, 100, 145}, {7, 230, 124, 68}, {9, 230, 152, 68},
+    {11, 230, 180, 68}, {13, 230, 208, 68}, {22, 380, 82, 110}, {24, 380, 100, 110}};
+// The share figures, and the per cent sign after each.
+constexpr int kShareLeft = 300;
+constexpr int kShareWidth = 28;
+constexpr int kPercentLabels[] = {16, 17, 18, 19};
+// The labels that keep their design captions: the rules of the bounty, the
+// appeal, the shares and the policies, told where each is set.
+constexpr std::pair<int, const char*> kDesignCaptions[] = {
+    {20, "supplies per 500 recruits"}, {21, "(0 to 20)"},
+    {4, "(Appeal : 3 months between minimum)"}, {23, "(together 100% at most)"},
+    {24, "(once taken, for good)"}};
 constexpr int kAppealTurns = 9;
 constexpr int kMostBounty = 20;
 constexpr int kEmancipation = 11;
@@ -39,11 +52,15 @@ TNationRec& Enemy() {
 TOrdDraft::TOrdDraft() : TOrderForm("TOrdDraft", 499, 249) {
   SetCaption("Manpower settings");
   AddLabels(kLabelPlaces);
+  for (const auto& [label, caption] : kDesignCaptions) Label(label)->SetCaption(caption);
   for (int share = 0; share < 4; ++share) {
     const int top = 120 + 28 * share;
-    ShareLabels[share] =
-        AddControl<TKxLabel>(Numbered("Label", kShareLabels[share]), 300, top, 40, 20);
+    ShareLabels[share] = AddControl<TKxLabel>(Numbered("Label", kShareLabels[share]), kShareLeft,
+                                              top, kShareWidth, 20);
     ShareLabels[share]->SetAutoSize(false);
+    AddLabel(this, Numbered("Label", kPercentLabels[share]), kShareLeft + kShareWidth + 2, top + 4,
+             12, 16)
+        ->SetCaption("%");
     UpDowns[share] = AddControl<TKxSpinButton>(Numbered("UpDown", share + 1), 344, top, 17, 24);
     UpDowns[share]->OnUpClick = [this, share](TComponent*, double) { ShareUpClick(share + 1); };
     UpDowns[share]->OnDownClick = [this, share](TComponent*, double) { ShareDownClick(share + 1); };

@@ -24,12 +24,16 @@ Table<U16, 8>& Stocks() {
   return GameState.Nations[CurrentSide].WeaponStock;
 }
 
-// Muskets and Shotguns beside a brigade of the arm they are issued free to
-// read as if its men were covered; beside another brigade a short stock keeps
-// what the label showed.
+// A stock of Muskets or Shotguns that covers the brigade shows as it is, the
+// figure the force status gives. A short one, beside a brigade of the arm it
+// is issued free to, reads as if the brigade's men were covered; beside
+// another brigade it keeps what the label showed. Stock and strength are both
+// counted in points of 50 men: weighing the stock against the strength in men
+// showed every stock under 4,000 points (200,000 muskets) as short, 4,000
+// men above the force status.
 void ShowFreeWeaponStock(TLabel& label, int weapon, int freeArm, const TBrigade& brigade) {
   const int stock = Stocks()[weapon];
-  if (stock >= brigade.Strength * 50)
+  if (stock >= brigade.Strength)
     label.SetCaption(std::to_string(stock * 50));
   else if (brigade.Arm == freeArm)
     label.SetCaption(std::to_string((stock + brigade.Strength) * 50));

@@ -1,5 +1,6 @@
 #include "ui/orders/row_texts.h"
 
+#include "world/city_names.h"
 #include "world/codes.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
@@ -7,7 +8,6 @@
 namespace {
 constexpr int kMenPerPoint = 50;
 constexpr int kGunsPerPoint = 2;
-constexpr std::size_t kCityNameCut = 17;
 constexpr std::size_t kCityRowCut = 21;
 }  // namespace
 
@@ -16,9 +16,7 @@ std::string CutText(const std::string& text, std::size_t n) { return text.substr
 std::string CityRow(int city) {
   if (!IsEntryOf(GameState.Cities, city)) return {};
   const TCity& record = GameState.Cities[city];
-  std::string row = CutText(record.Name.str() + ",", kCityNameCut);
-  if (IsEntryOf(GameState.States, record.State)) row += GameState.States[record.State].ShortName.str();
-  return CutText(row, kCityRowCut);
+  return CutText(CityWithShortState(record, ","), kCityRowCut);
 }
 
 int ShownStrength(int arm, int amount) {

@@ -26,6 +26,7 @@ constexpr int kFirstSideTop = 74;
 constexpr int kRowPitch = 20;
 constexpr int kSidePitch = 66;
 constexpr int kLostCorpsTop = 206;
+constexpr int kFleetText = 1;
 
 std::string CountText(int count) {
   return count == 0 ? std::string() : std::to_string(count);
@@ -57,7 +58,10 @@ TFleetCbt::TFleetCbt(const NavalCombatView& view) : TOrderForm("TFleetCbt", 440,
   for (int s = 0; s < 2; ++s) {
     const int top = kFirstSideTop + kSidePitch * s;
     shown(2 + s, kNameLeft, top, kNameWidth, view.sides[s]);
-    shown(39 + s, kNameLeft, top + kRowPitch, kNameWidth, view.fleets[s]);
+    // The fleets' numbers read as a line of their own ("Fleet #3, 17"), on
+    // a row with no counts, so a long list runs on under the ship columns.
+    shown(39 + s, kNameLeft, top + kRowPitch, kWorksLeft - kNameLeft,
+          view.fleets[s].empty() ? view.fleets[s] : TextLine(kFleetText) + view.fleets[s]);
     AddLabel(this, Numbered("SunkCaption", s + 1), kNameLeft, top + 2 * kRowPitch, kNameWidth, 18)
         ->SetCaption("Sunk");
     shown(4 + s, kWorksLeft, top, kWorksWidth, view.cityWorks[s]);

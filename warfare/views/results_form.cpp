@@ -17,6 +17,13 @@ constexpr int kSideOffset = 10;
 constexpr std::array<int, 4> kCellWidths = {88, 48, 46, 82};
 // Each side's half of the form, the right one ending clear of the border.
 constexpr int kHalfWidth = 270;
+constexpr int kSideLeft[2] = {8, 284};
+// The analysis takes the results' place at their size, so that none of the
+// results shows round its edges while it is up.
+constexpr int kFormWidth = 560;
+constexpr int kFormHeight = 400;
+constexpr int kAnalysisCaptionWidth = 196;
+constexpr int kAnalysisFigureWidth = 72;
 
 // The analysis rows as the rules list them: the caption labels of side 1 and
 // side 2, then their figure labels.
@@ -34,10 +41,10 @@ constexpr AnalysisLabels kAnalysisLabels[] = {
 }  // namespace
 
 TResolv::TResolv(const BattleResults& results)
-    : TOrderForm("TResolv", 560, 400), analysis_(results.analysis) {
+    : TOrderForm("TResolv", kFormWidth, kFormHeight), analysis_(results.analysis) {
   SetCaption(TextLine(663));
   for (int side = 0; side < 2; ++side) {
-    const int left = 8 + side * 276;
+    const int left = kSideLeft[side];
     AddLabel(this, Numbered("Label", 1 + side), left, 6, kHalfWidth, 18)->SetCaption(TextLine(664));
     AddLabel(this, Numbered("Label", 54 + side), left, 24, kHalfWidth, 18)
         ->SetCaption(TextLine(665));
@@ -78,23 +85,24 @@ void TResolv::Button1Click() {
 }
 
 TBattleAnalysis::TBattleAnalysis(const BattleAnalysis& analysis)
-    : TOrderForm("TBattleAnalysis", 520, 360) {
+    : TOrderForm("TBattleAnalysis", kFormWidth, kFormHeight) {
   SetCaption("Analysis");
   for (int side = 0; side < 2; ++side) {
-    const int left = 8 + side * 256;
-    AddLabel(this, Numbered("Label", side == 0 ? 11 : 16), left, 6, 248, 18)
+    const int left = kSideLeft[side];
+    AddLabel(this, Numbered("Label", side == 0 ? 11 : 16), left, 6, kHalfWidth, 18)
         ->SetCaption(analysis.titles[side]);
     for (std::size_t r = 0; r < analysis.rows.size() && r < std::size(kAnalysisLabels); ++r) {
       const int top = 28 + 18 * static_cast<int>(r);
       const AnalysisLabels& labels = kAnalysisLabels[r];
-      AddLabel(this, Numbered("Label", labels.captions[side]), left, top, 176, 17)
+      AddLabel(this, Numbered("Label", labels.captions[side]), left, top, kAnalysisCaptionWidth, 17)
           ->SetCaption(analysis.rows[r].caption);
-      AddLabel(this, Numbered("Label", labels.figures[side]), left + 178, top, 70, 17)
+      AddLabel(this, Numbered("Label", labels.figures[side]), left + kAnalysisCaptionWidth + 2,
+               top, kAnalysisFigureWidth, 17)
           ->SetCaption(analysis.rows[r].figures[side]);
     }
   }
-  AddLabel(this, "Label39", 8, 270, 504, 18)->SetCaption(analysis.outcome);
-  Button1 = AddControl<TKxGraphicButton>("Button1", 210, 318, 100, 30);
+  AddLabel(this, "Label39", 8, 290, 544, 18)->SetCaption(analysis.outcome);
+  Button1 = AddControl<TKxGraphicButton>("Button1", 230, 356, 100, 30);
   Button1->SetCaption(TextLine(477));
   Button1->SetModalResult(mrOk);
 }

@@ -120,15 +120,19 @@ TEST_F(CommandsTest, EachSpeedOfTheDelayDialogSetsTheMovementTimer) {
   EXPECT_EQ(modal_forms["DelayForm"], 5);
 }
 
-TEST_F(CommandsTest, TheAboutBoxNamesTheGameAndClosesOnItsOk) {
+// The version is the one the build declares for the program.
+TEST_F(CommandsTest, TheAboutBoxNamesTheGameAndItsVersionAndClosesOnItsOk) {
   std::string product;
+  std::string version;
   answer = [&](TForm& form) {
     product = FindOwned<TLabel>(form, "ProductName")->Caption();
+    version = FindOwned<TLabel>(form, "Version")->Caption();
     ClickOn(form, "OKButton");
   };
   Choose("About1");
   EXPECT_EQ(modal_forms["TAboutBox"], 1);
   EXPECT_EQ(product, "Graymarch");
+  EXPECT_EQ(version, "Version " GRAYMARCH_VERSION);
 }
 
 TEST_F(CommandsTest, ADisabledCommandDoesNothing) {

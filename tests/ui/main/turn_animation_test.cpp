@@ -22,6 +22,7 @@
 #include "world/text_table.h"
 #include "world/random.h"
 #include "world/vardecl.h"
+#include "world/weather_gauges.h"
 
 namespace {
 
@@ -195,6 +196,9 @@ TEST_F(TurnAnimationTest, AMailTurnIsSentReceivedAndPlayedBackUnchanged) {
   ASSERT_FALSE(messages.empty());
   EXPECT_EQ(messages.back(), TextLine(728));
   EXPECT_FALSE(FindOwned<TMenuItem>(window, "Execute1")->Enabled());
+  EXPECT_FALSE(FindOwned<TMenuItem>(window, "Playback1")->Enabled())
+      << "the sender has received nothing to replay";
+  EXPECT_FALSE(window.Speedbutton2->Enabled());
 
   GameState.BattleCount = 1;
   ASSERT_TRUE(SaveGame("Sent"));
@@ -244,6 +248,25 @@ TEST_F(TurnAnimationTest, PlaybackOutsideAReceivedMailTurnDoesNothing) {
   window.Commands().Playback1Click();
   EXPECT_FALSE(window.Timer1->Enabled());
   EXPECT_TRUE(GameBytes() == before);
+}
+
+// A loaded game shows the weather of its theatres at once, whatever the way
+// it is played, not only after its next orders.
+TEST_F(TurnAnimationTest, ALoadedGameShowsItsTheatreGaugesAtOnce) {
+  for (const int mode : {TPlayMode::OneMachine, TPlayMode::MailToSend, TPlayMode::MailReceived}) {
+    GameState.PlayMode = static_cast<std::uint16_t>(mode);
+    GameState.MailSide = TNation::Union;
+    ASSERT_TRUE(SaveGame("Gauges"));
+    for (TGauge* gauge : {window.Gauge1, window.Gauge2, window.Gauge3}) gauge->SetProgress(0);
+    watch.file_to_open = "Gauges.GMR";
+    answer = [](TForm&) {};
+    FindOwned<TMenuItem>(window, "LoadGame1")->Click();
+    const TGauge* gauges[] = {window.Gauge1, window.Gauge2, window.Gauge3};
+    for (int theatre = 1; theatre <= 3; ++theatre) {
+      EXPECT_EQ(gauges[theatre - 1]->Progress(), WeatherGaugeValue(GameState.Weather[theatre]))
+          << "mode " << mode << ", theatre " << theatre;
+    }
+  }
 }
 
 }  // namespace

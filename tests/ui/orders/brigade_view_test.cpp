@@ -6,7 +6,9 @@
 
 #include "dialog_fixture.h"
 #include "platform/controls/check_box.h"
+#include "platform/graphics/canvas.h"
 #include "world/force_builders.h"
+#include "world/text_table.h"
 
 namespace {
 
@@ -84,6 +86,50 @@ TEST_F(BrigadeViewTest, TenBrigadesOfTheCorpsGetRowsThatReadLikeTheirRecords) {
       EXPECT_EQ(view.Rows[0].Pool->Caption() + "|" + view.Rows[1].Pool->Caption(), "0|50");
     });
   }
+}
+
+// Each heading of the text stands over its own column, brigade, arm,
+// quality, men, reinforce box, pool and weapon, apart from the others; no
+// heading or cell is cut off by its width.
+TEST_F(BrigadeViewTest, EachHeadingStandsOverItsOwnColumn) {
+  ASSERT_TRUE(LoadTextTable(std::string(GRAYMARCH_GAME_DIR) + "/GMR_ENG.TXT"));
+  GameState.Nations[TNation::Union].WeaponStock[TWeapon::Springfields] = 500;
+  GameState.States[1].InfantryPoints = 2000;
+  GameState.States[1].ShortName = "Mass";
+  InCorps({.strength = 10, .quality = 6, .weapon = TWeapon::Springfields, .number = 133});
+  InCorps({.arm = TArm::Artillery, .strength = 16, .weapon = TWeapon::Smoothbores, .number = 22});
+  Show([&](TViewBrgd& view) {
+    EXPECT_EQ(view.Headings[0], view.Label1);
+    const std::vector<std::string> words = {"Brigade",   "Arm",  "Quality", "Men",
+                                            "Reinforce", "Pool", "Weapon"};
+    const TViewBrgd::BrigadeRow& row = view.Rows[0];
+    const TControl* column[] = {row.Id,        row.Arm,  row.Quality, row.Strength,
+                                row.Reinforce, row.Pool, row.Weapon};
+    ASSERT_TRUE(row.Reinforce->Visible());
+    for (int h = 0; h < TViewBrgd::kHeadings; ++h) {
+      const TLabel& heading = *view.Headings[h];
+      EXPECT_TRUE(heading.Visible());
+      EXPECT_EQ(heading.Caption(), words[h]);
+      const TRect over = heading.BoundsRect();
+      const TRect cell = column[h]->BoundsRect();
+      EXPECT_TRUE(over.Left <= cell.Left && cell.Right <= over.Right) << words[h];
+      EXPECT_LT(over.Bottom, cell.Top + 1) << words[h];
+      for (int other = 0; other < TViewBrgd::kHeadings; ++other) {
+        if (other == h) continue;
+        const TRect elsewhere = column[other]->BoundsRect();
+        EXPECT_TRUE(elsewhere.Right <= over.Left || over.Right <= elsewhere.Left)
+            << words[h] << " stands over the column of " << words[other];
+      }
+    }
+    for (const TViewBrgd::BrigadeRow& shown : {view.Rows[0], view.Rows[1]}) {
+      for (const TLabel* label : {shown.Id, shown.Arm, shown.Quality, shown.Strength, shown.Pool,
+                                  shown.Weapon, view.Headings[4]}) {
+        TCanvas measure;
+        measure.Font.Assign(label->Font());
+        EXPECT_LE(measure.TextWidth(label->Caption()), label->Width()) << label->Caption();
+      }
+    }
+  });
 }
 
 }  // namespace

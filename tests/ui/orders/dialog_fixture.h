@@ -3,12 +3,16 @@
 // the Union giving orders, and the player's hand scripted per modal form; the
 // order dialogs come with it.
 #include <functional>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "platform/backend/headless_backend.h"
+#include "platform/controls/label.h"
 #include "platform/controls/list_box.h"
 #include "platform/forms/form.h"
+#include "platform/graphics/canvas.h"
 #include "support/overlapping_controls.h"
 #include "support/window_fixture.h"
 #include "ui/orders/order_dialogs.h"
@@ -54,6 +58,26 @@ class OrderDialogTest : public WindowTest {
     T* found = FindOwned<T>(form, name);
     if (!found) throw std::logic_error("no control " + name);
     return *found;
+  }
+
+  // The design's labels LabelN of the form, for each N of `numbers`, that
+  // are missing, or shown with a caption wider than the label.
+  static std::vector<std::string> MissingOrCutLabels(const TForm& form,
+                                                     std::initializer_list<int> numbers) {
+    std::vector<std::string> faults;
+    for (int n : numbers) {
+      const std::string name = "Label" + std::to_string(n);
+      const TLabel* label = FindOwned<TLabel>(form, name);
+      if (label == nullptr) {
+        faults.push_back(name + " missing");
+        continue;
+      }
+      TCanvas measure;
+      measure.Font.Assign(label->Font());
+      if (label->Visible() && measure.TextWidth(label->Caption()) > label->Width())
+        faults.push_back(name + " cut: " + label->Caption());
+    }
+    return faults;
   }
 
   THeadlessSession session;

@@ -118,12 +118,21 @@ TEST_F(EconomyDialogTest, TheMonthsRecruitsReadInMen) {
   }
 }
 
-// Each arm's caption stands on the row of its share and spin button, left of them.
+// Each arm's caption stands on the row of its share and spin button, left of
+// them, and the share's per cent sign between the figure and the button.
 TEST_F(EconomyDialogTest, EachShareStandsBesideItsArm) {
   const char* arms[] = {"Label7", "Label9", "Label11", "Label13"};
+  const char* percents[] = {"Label16", "Label17", "Label18", "Label19"};
   OnModal([&](TForm& form) {
     auto& draft = dynamic_cast<TOrdDraft&>(form);
     for (int share = 0; share < 4; ++share) {
+      const TLabel& percent = Owned<TLabel>(form, percents[share]);
+      EXPECT_EQ(percent.Caption(), "%");
+      const TRect sign = percent.BoundsRect();
+      const TRect figure = draft.ShareLabels[share]->BoundsRect();
+      EXPECT_TRUE(sign.Top < figure.Bottom && figure.Top < sign.Bottom) << percents[share];
+      EXPECT_LE(figure.Right, sign.Left);
+      EXPECT_LE(sign.Right, draft.UpDowns[share]->Left());
       const TRect caption = Owned<TLabel>(form, arms[share]).BoundsRect();
       for (const TControl* control :
            {static_cast<const TControl*>(draft.ShareLabels[share]),
@@ -134,6 +143,20 @@ TEST_F(EconomyDialogTest, EachShareStandsBesideItsArm) {
       }
     }
     Click(*draft.Button1);
+  });
+  ShowManpowerSettings();
+}
+
+// Every label of the design is there and shows its caption whole: the
+// bounty's unit and range, the appeal's interval, the shares' limit and the
+// policies' permanence among them.
+TEST_F(EconomyDialogTest, ManpowerSettingsHasEveryLabelOfItsDesign) {
+  OnModal([&](TForm& form) {
+    EXPECT_EQ(MissingOrCutLabels(form, {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
+                                        13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24}),
+              std::vector<std::string>{});
+    EXPECT_EQ(Owned<TLabel>(form, "Label4").Caption(), "(Appeal : 3 months between minimum)");
+    Click(*dynamic_cast<TOrdDraft&>(form).Button1);
   });
   ShowManpowerSettings();
 }

@@ -59,6 +59,17 @@ class FleetDialogsTest : public OrderDialogTest {
 
 // Ordered home while one hex north of its port, the fleet is sent home as the
 // dialog fills; an amphibious fleet in port offers its corps before the dialog is up.
+// Every label of the design is there, the caption of the ship counts among
+// them, and none cuts its caption off.
+TEST_F(FleetDialogsTest, FleetOrdersHasEveryLabelOfItsDesign) {
+  Play([&](TFleetOrders& orders) {
+    EXPECT_EQ(MissingOrCutLabels(orders, {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 21,
+                                          22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34}),
+              std::vector<std::string>{});
+    EXPECT_TRUE(Owned<TLabel>(orders, "Label34").Visible());
+  });
+}
+
 TEST_F(FleetDialogsTest, TheMissionsHandlerRunsWhileTheDialogFillsItself) {
   struct Row {
     int mission, y, objective;

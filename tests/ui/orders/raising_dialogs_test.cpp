@@ -134,4 +134,44 @@ TEST_F(RaisingDialogsTest, ArmingARaisedBrigadeSendsItToTheCityAndTakesItOffTheL
   EXPECT_EQ(GameState.Nations[TNation::Union].WeaponStock[TWeapon::Sharps], 20);
 }
 
+// Muskets and Shotguns show their stock, in men, as the force status does,
+// while it covers the brigade (80 points of infantry, 50 of cavalry); a
+// shorter one reads as covered beside the arm it is issued free to, and keeps
+// its design caption beside another arm.
+TEST_F(RaisingDialogsTest, FreeWeaponStocksShowTheStockWhileItCoversTheBrigade) {
+  const struct {
+    int arm, strength, weapon, stock;
+    const char* muskets;
+    const char* shotguns;
+  } cases[] = {{TArm::Infantry, 80, TWeapon::Muskets, 1920, "96000", "(Free)"},
+               {TArm::Infantry, 80, TWeapon::Muskets, 80, "4000", "(Free)"},
+               {TArm::Infantry, 80, TWeapon::Muskets, 79, "7950", "(Free)"},
+               {TArm::Cavalry, 50, TWeapon::Shotguns, 50, "(Free)", "2500"},
+               {TArm::Cavalry, 50, TWeapon::Shotguns, 49, "(Free)", "4950"},
+               {TArm::Cavalry, 50, TWeapon::Muskets, 49, "(Free)", "2500"}};
+  for (const auto& c : cases) {
+    WorldTest::SetUp();
+    GameState.States[4].Theatre = 1;
+    CurrentSide = TNation::Union;
+    SupplyCity(TSide::Union);
+    GameState.Nations[TNation::Union].WeaponStock[c.weapon] = static_cast<U16>(c.stock);
+    AddBrigade({.arm = c.arm,
+                .strength = c.strength,
+                .status = TBrigadeStatus::RaisedUnarmed,
+                .homeState = 4,
+                .number = 2});
+    std::string muskets;
+    std::string shotguns;
+    Play<TRaiseBrgds>(ShowRaiseBrigades, [&](TRaiseBrgds& dialog) {
+      ClickRow(*dialog.ListBox1, 0);
+      ClickRow(*dialog.ListBox2, 0);
+      muskets = dialog.StockLabels[TWeapon::Muskets - 1]->Caption();
+      shotguns = dialog.StockLabels[TWeapon::Shotguns - 1]->Caption();
+      Click(*dialog.Button1);
+    });
+    EXPECT_EQ(muskets, c.muskets) << c.stock;
+    EXPECT_EQ(shotguns, c.shotguns) << c.stock;
+  }
+}
+
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "platform/backend/headless_backend.h"
 #include "platform/forms/screen.h"
+#include "platform/graphics/canvas.h"
 #include "platform/input/key_codes.h"
 #include "support/overlapping_controls.h"
 #include "support/turn_runner.h"
@@ -229,14 +230,17 @@ TEST_F(BattleDialogs, OkWaitsForALeaderAndTheAnalysisOpensOnce) {
   BattleResults results;
   results.result = "A Union victory";
   results.analysis.outcome = "Union won";
+  TRect results_place;
   OnModal([&](TForm& form) {
     if (form.Name() == "TBattleAnalysis") {
       ++analyses;
+      EXPECT_EQ(form.BoundsRect(), results_place) << "the analysis covers the results whole";
       EXPECT_EQ(CaptionOf(form, "Label39"), "Union won");
       Click(Owned<TKxGraphicButton>(form, "Button1"));
       return;
     }
     auto& dialog = static_cast<TResolv&>(form);
+    results_place = dialog.BoundsRect();
     EXPECT_EQ(CaptionOf(dialog, "Label50"), "A Union victory");
     Click(*dialog.Button1);
     Click(*dialog.Button1);
@@ -289,6 +293,59 @@ TEST_F(BattleDialogs, TheNavalFormShowsOnlyWhatHappenedOnItsOwnPicture) {
     ASSERT_TRUE(expected.has_value());
     for (TPoint at : {TPoint{2, 2}, TPoint{220, 160}})
       EXPECT_EQ(picture.Pixel(at.X, at.Y), expected->Pixel(at.X, at.Y));
+    Click(Owned<TKxGraphicButton>(form, "Button1"));
+  });
+  views.ShowNavalCombat(view);
+}
+
+// Every count stands under its heading, ship type or harbour works, on its
+// side's row (ships beside the side's name, losses beside "Sunk"), and no
+// text is cut off by its label's width.
+TEST_F(BattleDialogs, TheNavalFormPutsEachFigureInItsCell) {
+  NavalCombatView view;
+  view.place = "Naval battle off Wilmington, N.C.";
+  view.sides = {"Union", "Confederate"};
+  view.fleets = {"3, 17, 21, 22, 25", "12"};
+  view.columnHeadings = {"Ironclads", "Warships", "Transports"};
+  view.cityHeading = "Harbor defenses (works-guns)";
+  view.cityWorks = {"", "14-16"};
+  view.ships = {{{2, 10, 3}, {1, 4, 12}}};
+  view.sunk = {{{1, 2, 3}, {1, 1, 1}}};
+  view.worksLost = {0, 11};
+  constexpr int kShips[3][2] = {{6, 7}, {8, 9}, {10, 11}};
+  constexpr int kSunk[3][2] = {{27, 31}, {28, 32}, {29, 33}};
+  DialogBattleViews views;
+  OnModal([&](TForm& form) {
+    const auto label = [&](int n) -> const TLabel& {
+      return Owned<TLabel>(form, "Label" + std::to_string(n));
+    };
+    const auto under = [](const TLabel& cell, const TLabel& heading) {
+      const TRect a = cell.BoundsRect();
+      const TRect b = heading.BoundsRect();
+      return cell.Visible() && b.Left <= a.Left && a.Right <= b.Right && b.Bottom <= a.Top;
+    };
+    for (int s = 0; s < 2; ++s) {
+      const int ships_row = label(2 + s).Top();
+      const int sunk_row = Owned<TLabel>(form, "SunkCaption" + std::to_string(s + 1)).Top();
+      EXPECT_LT(ships_row, sunk_row);
+      for (int t = 0; t < 3; ++t) {
+        const TLabel& heading = label(13 + t);
+        EXPECT_TRUE(under(label(kShips[t][s]), heading)) << "ships of type " << t << ", side " << s;
+        EXPECT_TRUE(under(label(kSunk[t][s]), heading)) << "sunk of type " << t << ", side " << s;
+        EXPECT_EQ(label(kShips[t][s]).Top(), ships_row);
+        EXPECT_EQ(label(kSunk[t][s]).Top(), sunk_row);
+      }
+    }
+    EXPECT_TRUE(under(label(5), label(12)));
+    EXPECT_EQ(label(5).Top(), label(3).Top());
+    EXPECT_TRUE(under(label(30), label(12)));
+    EXPECT_EQ(label(30).Caption(), "11");
+    EXPECT_EQ(label(39).Caption().find(view.fleets[0]) != std::string::npos, true);
+    for (int n : {1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 27, 28, 29, 30, 31, 32, 33, 39, 40}) {
+      TCanvas measure;
+      measure.Font.Assign(label(n).Font());
+      EXPECT_LE(measure.TextWidth(label(n).Caption()), label(n).Width()) << label(n).Caption();
+    }
     Click(Owned<TKxGraphicButton>(form, "Button1"));
   });
   views.ShowNavalCombat(view);

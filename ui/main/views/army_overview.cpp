@@ -2,6 +2,7 @@
 
 #include "ui/orders/order_dialog.h"
 #include "ui/orders/order_dialogs.h"
+#include "world/city_names.h"
 #include "world/codes.h"
 #include "world/hex_grid.h"
 #include "world/text_table.h"
@@ -24,11 +25,6 @@ int SupplyFactor(int side) {
 std::string PriorityWord(int priority) {
   return priority < static_cast<int>(std::size(kPriorityTexts)) ? TextLine(kPriorityTexts[priority])
                                                                 : "";
-}
-
-std::string CityWithState(const TCity& city) {
-  const bool known_state = city.State >= 1 && city.State <= GameState.States.Count;
-  return city.Name.str() + ", " + (known_state ? GameState.States[city.State].ShortName.str() : "");
 }
 
 bool Listed(const TCorps& corps) {
@@ -55,7 +51,7 @@ std::string CorpsLocationColumn(const TCorps& corps) {
     }
   }
   if (nearest == 0) return "";
-  const std::string place = CityWithState(GameState.Cities[nearest]);
+  const std::string place = CityWithShortState(GameState.Cities[nearest], ", ");
   return best == 0 ? place : std::to_string(best * kMilesPerHex) + TextLine(52) + place;
 }
 
