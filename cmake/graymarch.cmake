@@ -91,15 +91,29 @@ function(graymarch_game_files target)
 endfunction()
 
 # graymarch_generate(TARGET FILES name... COMMAND cmd... [DEPENDS file...] COMMENT text)
-# Runs a generator at build time to write the named files beside the game.
+# Runs a generator at build time to write the named files beside the game. The
+# generator writes into a folder of its own, GRAYMARCH_GENERATED_DIR/TARGET,
+# which COMMAND names as @OUTPUT_DIR@; every build then copies each file beside
+# the game whose contents differ from that folder's. A file beside the game
+# that was changed since (a save written over a start map, a file damaged on
+# disk) is so replaced by the next build, whatever its time stamp.
+set(GRAYMARCH_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 function(graymarch_generate target)
   cmake_parse_arguments(ARG "" "COMMENT" "FILES;COMMAND;DEPENDS" ${ARGN})
-  list(TRANSFORM ARG_FILES PREPEND ${GRAYMARCH_GAME_DIR}/ OUTPUT_VARIABLE outputs)
+  set(folder ${GRAYMARCH_GENERATED_DIR}/${target})
+  list(TRANSFORM ARG_COMMAND REPLACE "@OUTPUT_DIR@" ${folder})
+  list(TRANSFORM ARG_FILES PREPEND ${folder}/ OUTPUT_VARIABLE outputs)
   add_custom_command(OUTPUT ${outputs}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
     COMMAND ${ARG_COMMAND}
     DEPENDS ${ARG_DEPENDS}
     COMMENT "${ARG_COMMENT}"
     VERBATIM)
-  add_custom_target(${target} ALL DEPENDS ${outputs})
+  list(TRANSFORM ARG_FILES PREPEND ${GRAYMARCH_GAME_DIR}/ OUTPUT_VARIABLE game_files)
+  add_custom_target(${target} ALL
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${outputs} ${GRAYMARCH_GAME_DIR}
+    DEPENDS ${outputs}
+    BYPRODUCTS ${game_files}
+    VERBATIM)
   graymarch_game_files(${target})
 endfunction()
