@@ -294,11 +294,12 @@ int StormCity(CityAssault& assault) {
   while (result == 0) {
     PlayBattleSound();
     const int defenderHit = assault.works * kStormHitPerWorksLevel + kStormDefenderHit;
-    const int hitsOnGarrison = Hits(assault.infantry, 200, kStormHit) +
-                               Hits(2 * assault.ships + assault.guns + 1, 300, kStormHit);
-    const int hitsOnAttackers =
-        Hits(assault.garrison, 200, defenderHit) +
-        Hits(4 * assault.defendingGuns + assault.garrisonGuns + 1, 200, defenderHit);
+    // One volley to a statement: the infantry's shots are drawn before the
+    // guns', and the attackers' before the defenders', whatever the compiler.
+    int hitsOnGarrison = Hits(assault.infantry, 200, kStormHit);
+    hitsOnGarrison += Hits(2 * assault.ships + assault.guns + 1, 300, kStormHit);
+    int hitsOnAttackers = Hits(assault.garrison, 200, defenderHit);
+    hitsOnAttackers += Hits(4 * assault.defendingGuns + assault.garrisonGuns + 1, 200, defenderHit);
     attackersLost += InflictAttackerLosses(hitsOnAttackers, assault.camp);
     garrisonLost += InflictGarrisonLosses(assault.city, hitsOnGarrison);
     garrisonBroke = MoraleBreaks(MoraleAfterLosses(garrisonLost, assault.garrison));
