@@ -98,6 +98,10 @@ std::string ForceLineIfAny(int amount, int text) {
   return amount != 0 ? ForceLine(amount, text) : std::string();
 }
 
+// The attackers stand as the battle dispatch left them: it has already called
+// every corps on the hex to the fight and turned those in training to defend
+// (see Engage in battle_dispatch.cpp), so the assault does not do it again. A
+// corps still aboard its fleet was not called and does not storm.
 void CountTheAttackers(CityAssault& assault) {
   for (int b : AttackerBrigades(assault.camp, false)) {
     const TBrigade& brigade = GameState.Brigades[b];

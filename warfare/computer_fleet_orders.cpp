@@ -41,7 +41,6 @@ constexpr int kMatamoros = 85;
 constexpr int kNassau = 86;
 
 // The top bit of a hex's state byte is a mark, not part of the state.
-constexpr int kStateBits = 127;
 
 constexpr int kEmbarkedNotice = 9;
 constexpr int kEmbarkedText = 157;
@@ -341,7 +340,7 @@ void PlaceCorpsInStates(int n) {
     if (corps.IsFree() || corps.Side != camp || corps.State != 0 || corps.Strength == 0 ||
         !TMapRecord::OnMap(corps.X, corps.Y))
       continue;
-    corps.State = static_cast<std::uint8_t>(MapRecord.Cell(corps.X, corps.Y).State() & kStateBits);
+    corps.State = static_cast<std::uint8_t>(MapRecord.Cell(corps.X, corps.Y).State());
   }
 }
 
