@@ -42,6 +42,13 @@ function(graymarch_test_program name)
     add_dependencies(${name} ${ARG_NEEDS})
   endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 TEST_LIST ${name}_TESTS)
+  # The shuffled run (scripts/shuffled-tests) plays each program's tests in one
+  # process; the dialog check reads what the other programs logged, and the
+  # soak and end-to-end runs are the sanitizer build's, so those stay out.
+  if(NOT ARG_CHECKS_DIALOGS AND NOT "soak" IN_LIST ARG_LABELS AND NOT "e2e" IN_LIST ARG_LABELS)
+    set_property(GLOBAL APPEND PROPERTY GRAYMARCH_SHUFFLED_PROGRAMS
+      "$<TARGET_FILE:${name}> ${ARG_ENVIRONMENT}")
+  endif()
   # The discovery would pass on only the first entry of a list-valued property,
   # so the discovered tests get theirs from a file ctest reads after it.
   set(environment "SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy" ${ARG_ENVIRONMENT})
@@ -69,10 +76,15 @@ set(GRAYMARCH_DIALOG_LOG ${CMAKE_BINARY_DIR}/dialogs_opened.log)
 
 # Since a test program takes only the folders it names, a new test folder that no
 # program names would be silently left out: the configuration stops instead.
+# It also writes the list of programs the shuffled run plays, one a line: the
+# program, then what its tests add to their environment.
 function(graymarch_check_test_folders)
   if(NOT GRAYMARCH_TESTS)
     return()
   endif()
+  get_property(shuffled GLOBAL PROPERTY GRAYMARCH_SHUFFLED_PROGRAMS)
+  list(JOIN shuffled "\n" shuffled_lines)
+  file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/shuffled_test_programs.txt CONTENT "${shuffled_lines}\n")
   file(GLOB_RECURSE all_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/*.cpp)
   list(FILTER all_tests EXCLUDE REGEX "/tests/support/")
   get_property(built GLOBAL PROPERTY GRAYMARCH_TEST_SOURCES)
