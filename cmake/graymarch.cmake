@@ -42,6 +42,13 @@ function(graymarch_test_program name)
     add_dependencies(${name} ${ARG_NEEDS})
   endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 TEST_LIST ${name}_TESTS)
+  # The shuffled run (scripts/shuffled-tests) plays each program's tests in one
+  # process; the dialog check reads what the other programs logged, and the
+  # soak and end-to-end runs are the sanitizer build's, so those stay out.
+  if(NOT ARG_CHECKS_DIALOGS AND NOT "soak" IN_LIST ARG_LABELS AND NOT "e2e" IN_LIST ARG_LABELS)
+    set_property(GLOBAL APPEND PROPERTY GRAYMARCH_SHUFFLED_PROGRAMS
+      "$<TARGET_FILE:${name}> ${ARG_ENVIRONMENT}")
+  endif()
   # The discovery would pass on only the first entry of a list-valued property,
   # so the discovered tests get theirs from a file ctest reads after it.
   set(environment "SDL_VIDEODRIVER=offscreen;SDL_AUDIODRIVER=dummy" ${ARG_ENVIRONMENT})
@@ -69,10 +76,15 @@ set(GRAYMARCH_DIALOG_LOG ${CMAKE_BINARY_DIR}/dialogs_opened.log)
 
 # Since a test program takes only the folders it names, a new test folder that no
 # program names would be silently left out: the configuration stops instead.
+# It also writes the list of programs the shuffled run plays, one a line: the
+# program, then what its tests add to their environment.
 function(graymarch_check_test_folders)
   if(NOT GRAYMARCH_TESTS)
     return()
   endif()
+  get_property(shuffled GLOBAL PROPERTY GRAYMARCH_SHUFFLED_PROGRAMS)
+  list(JOIN shuffled "\n" shuffled_lines)
+  file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/shuffled_test_programs.txt CONTENT "${shuffled_lines}\n")
   file(GLOB_RECURSE all_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/*.cpp)
   list(FILTER all_tests EXCLUDE REGEX "/tests/support/")
   get_property(built GLOBAL PROPERTY GRAYMARCH_TEST_SOURCES)
@@ -91,15 +103,29 @@ function(graymarch_game_files target)
 endfunction()
 
 # graymarch_generate(TARGET FILES name... COMMAND cmd... [DEPENDS file...] COMMENT text)
-# Runs a generator at build time to write the named files beside the game.
+# Runs a generator at build time to write the named files beside the game. The
+# generator writes into a folder of its own, GRAYMARCH_GENERATED_DIR/TARGET,
+# which COMMAND names as @OUTPUT_DIR@; every build then copies each file beside
+# the game whose contents differ from that folder's. A file beside the game
+# that was changed since (a save written over a start map, a file damaged on
+# disk) is so replaced by the next build, whatever its time stamp.
+set(GRAYMARCH_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 function(graymarch_generate target)
   cmake_parse_arguments(ARG "" "COMMENT" "FILES;COMMAND;DEPENDS" ${ARGN})
-  list(TRANSFORM ARG_FILES PREPEND ${GRAYMARCH_GAME_DIR}/ OUTPUT_VARIABLE outputs)
+  set(folder ${GRAYMARCH_GENERATED_DIR}/${target})
+  list(TRANSFORM ARG_COMMAND REPLACE "@OUTPUT_DIR@" ${folder})
+  list(TRANSFORM ARG_FILES PREPEND ${folder}/ OUTPUT_VARIABLE outputs)
   add_custom_command(OUTPUT ${outputs}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
     COMMAND ${ARG_COMMAND}
     DEPENDS ${ARG_DEPENDS}
     COMMENT "${ARG_COMMENT}"
     VERBATIM)
-  add_custom_target(${target} ALL DEPENDS ${outputs})
+  list(TRANSFORM ARG_FILES PREPEND ${GRAYMARCH_GAME_DIR}/ OUTPUT_VARIABLE game_files)
+  add_custom_target(${target} ALL
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${outputs} ${GRAYMARCH_GAME_DIR}
+    DEPENDS ${outputs}
+    BYPRODUCTS ${game_files}
+    VERBATIM)
   graymarch_game_files(${target})
 endfunction()

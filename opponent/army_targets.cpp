@@ -186,6 +186,9 @@ void CommitCorpsToTarget(int nation, int army, int e, int radius) {
     corps.Stance = static_cast<std::uint8_t>(stance);
     corps.DestX = static_cast<std::uint8_t>(entry.X);
     corps.DestY = static_cast<std::uint8_t>(entry.Y);
+    // The corps that covers the need is as committed as those before it: it
+    // answers the enemy strength at the city and is no longer free, or a
+    // later pick could count it again and send it elsewhere.
     if (corps.Strength >= entry.Need) {
       entry.Need = 0;
       entry.Value = 0;

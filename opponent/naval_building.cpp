@@ -347,8 +347,10 @@ void RefitFleetsInPort(int n) {
       fleet.Mission = TFleetMission::Nothing;
       continue;
     }
-    if (fleet.X != port.X || fleet.Y != port.Y || !IsTheatre(port.Theatre)) continue;
-    RepairShips(fleet, port, GameState.Nations[n].Supplies[port.Theatre]);
+    if (fleet.X == port.X && fleet.Y == port.Y && IsTheatre(port.Theatre))
+      RepairShips(fleet, port, GameState.Nations[n].Supplies[port.Theatre]);
+    // A fleet with no damaged ship left has no refit to sail home for, in port
+    // or at sea.
     if (!HasDamage(fleet)) fleet.Mission = TFleetMission::Nothing;
   }
 }

@@ -28,6 +28,7 @@
 #include "world/rebellions.h"
 #include "world/saturating.h"
 #include "world/save_load.h"
+#include "world/save_names.h"
 #include "world/supply_and_attrition.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"

@@ -5,9 +5,6 @@
 // per-turn rule give their orders, and each unit's start hex is recorded for
 // the movement that follows.
 
-// The file the game saves itself to at the end of every orders phase.
-inline constexpr const char* kAutosaveName = "Autosave";
-
 // Days 1..7: the turn that opens a month, whose end of orders runs the
 // month's economy.
 bool IsFirstTurnOfMonth();

@@ -98,6 +98,10 @@ std::string ForceLineIfAny(int amount, int text) {
   return amount != 0 ? ForceLine(amount, text) : std::string();
 }
 
+// The attackers stand as the battle dispatch left them: it has already called
+// every corps on the hex to the fight and turned those in training to defend
+// (see Engage in battle_dispatch.cpp), so the assault does not do it again. A
+// corps still aboard its fleet was not called and does not storm.
 void CountTheAttackers(CityAssault& assault) {
   for (int b : AttackerBrigades(assault.camp, false)) {
     const TBrigade& brigade = GameState.Brigades[b];
@@ -294,11 +298,12 @@ int StormCity(CityAssault& assault) {
   while (result == 0) {
     PlayBattleSound();
     const int defenderHit = assault.works * kStormHitPerWorksLevel + kStormDefenderHit;
-    const int hitsOnGarrison = Hits(assault.infantry, 200, kStormHit) +
-                               Hits(2 * assault.ships + assault.guns + 1, 300, kStormHit);
-    const int hitsOnAttackers =
-        Hits(assault.garrison, 200, defenderHit) +
-        Hits(4 * assault.defendingGuns + assault.garrisonGuns + 1, 200, defenderHit);
+    // One volley to a statement: the infantry's shots are drawn before the
+    // guns', and the attackers' before the defenders', whatever the compiler.
+    int hitsOnGarrison = Hits(assault.infantry, 200, kStormHit);
+    hitsOnGarrison += Hits(2 * assault.ships + assault.guns + 1, 300, kStormHit);
+    int hitsOnAttackers = Hits(assault.garrison, 200, defenderHit);
+    hitsOnAttackers += Hits(4 * assault.defendingGuns + assault.garrisonGuns + 1, 200, defenderHit);
     attackersLost += InflictAttackerLosses(hitsOnAttackers, assault.camp);
     garrisonLost += InflictGarrisonLosses(assault.city, hitsOnGarrison);
     garrisonBroke = MoraleBreaks(MoraleAfterLosses(garrisonLost, assault.garrison));

@@ -41,7 +41,6 @@ constexpr int kMatamoros = 85;
 constexpr int kNassau = 86;
 
 // The top bit of a hex's state byte is a mark, not part of the state.
-constexpr int kStateBits = 127;
 
 constexpr int kEmbarkedNotice = 9;
 constexpr int kEmbarkedText = 157;
@@ -281,8 +280,8 @@ void BoardAmphibiousCorps(int n) {
   }
 }
 
-// An idle fleet puts the corps aboard ashore to hold the ground, or, with no
-// transports left to carry it, the corps is lost. A corps no longer embarked
+// An idle fleet puts the corps aboard ashore to hold the ground and march to
+// the fleet's port, or, with no transports left to carry it, the corps is lost. A corps no longer embarked
 // is no longer aboard.
 void DisembarkAtRest(int n) {
   for (int f = 1; f <= GameState.Fleets.Count; ++f) {
@@ -304,6 +303,12 @@ void DisembarkAtRest(int n) {
     corps.DestX = static_cast<std::uint8_t>(home.X);
     corps.DestY = static_cast<std::uint8_t>(home.Y);
     corps.Stance = TCombatStance::Defend;
+    // Sent to the fleet's port, the corps draws on it: the port it was to
+    // land at, or a base lost while it was at sea, would leave it drawing on
+    // an enemy city. A port the enemy holds is no supply city either.
+    if (IsEntryOf(GameState.Cities, fleet.HomePort) &&
+        GameState.Cities[fleet.HomePort].Side == corps.Side)
+      corps.City = fleet.HomePort;
   }
 }
 
@@ -335,7 +340,7 @@ void PlaceCorpsInStates(int n) {
     if (corps.IsFree() || corps.Side != camp || corps.State != 0 || corps.Strength == 0 ||
         !TMapRecord::OnMap(corps.X, corps.Y))
       continue;
-    corps.State = static_cast<std::uint8_t>(MapRecord.Cell(corps.X, corps.Y).State() & kStateBits);
+    corps.State = static_cast<std::uint8_t>(MapRecord.Cell(corps.X, corps.Y).State());
   }
 }
 

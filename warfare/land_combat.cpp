@@ -148,19 +148,6 @@ void LinePhase(BattleContext& ctx, const Pairing& p, int nA, int nB) {
   }
 }
 
-// A commander whose side fought well may grow in his men's trust and in
-// initiative; the draws are made also for a corps without one.
-void LeaderGrowth(int c, int bound, int fire) {
-  if (Random(bound) >= fire) return;
-  TCorps& corps = GameState.Corps[c];
-  TLeader* leader = LeaderRecord(corps.Leader);
-  if (Random(50) < 25 && leader != nullptr) AddSaturated(leader->Modifier, 1);
-  if (Random(30) >= 4 || corps.LeaderInitiative > kMostLeaderInitiative || leader == nullptr) return;
-  AddSaturated(leader->Initiative, 1);
-  AddSaturated(corps.LeaderInitiative, 1);
-  if (TLeader* armyCommander = LeaderRecord(ArmyCommanderOf(corps))) AddSaturated(armyCommander->Initiative, 1);
-}
-
 void Tire(int corps, int amount) {
   ChangeCorpsFatigue(corps, [amount](int fatigue) { return std::min(fatigue + amount, kMostBattleFatigue); });
 }
@@ -233,6 +220,22 @@ void SettleEveryCorps(const BattleContext& ctx) {
 }
 
 }  // namespace
+
+// A commander whose side fought well may grow in his men's trust and in
+// initiative; the draws are made also for a corps without one. A corps that
+// lost its commander still learns from the fight: only the missing leader's
+// own gains are skipped, and the corps' initiative and its army commander's
+// still grow with it.
+void LeaderGrowth(int c, int bound, int fire) {
+  if (Random(bound) >= fire) return;
+  TCorps& corps = GameState.Corps[c];
+  TLeader* leader = LeaderRecord(corps.Leader);
+  if (Random(50) < 25 && leader != nullptr) AddSaturated(leader->Modifier, 1);
+  if (Random(30) >= 4 || corps.LeaderInitiative > kMostLeaderInitiative) return;
+  if (leader != nullptr) AddSaturated(leader->Initiative, 1);
+  AddSaturated(corps.LeaderInitiative, 1);
+  if (TLeader* armyCommander = LeaderRecord(ArmyCommanderOf(corps))) AddSaturated(armyCommander->Initiative, 1);
+}
 
 void DecideInitiative(BattleContext& ctx) {
   const int unionInitiative = LeaderRating(ctx.UnionCommander, &TLeader::Initiative);

@@ -10,6 +10,11 @@ void DecideInitiative(BattleContext& ctx);
 // Turns the set-up's sums into the means the battle is fought with.
 void FinishBattleFactors(const BattleContext& ctx);
 
+// After a pairing: the corps' commander may grow on a draw below its fire in
+// bound, in his men's trust and in initiative, and with him the corps'
+// initiative and its army commander's.
+void LeaderGrowth(int corps, int bound, int fire);
+
 // Fights the battle, up to and including every corps' aftermath.
 void FightBattle(BattleContext& ctx);
 

@@ -4,6 +4,7 @@
 
 #include "warfare/leader_replacement.h"
 #include "world/corps_command.h"
+#include "world/dissolve_and_disband.h"
 #include "world/force_slots.h"
 #include "world/game_window.h"
 #include "world/play_modes.h"
@@ -42,12 +43,6 @@ void ShowCasualtyNotice(const TLeader& leader) {
 // A human side chooses in one-machine play; otherwise the rules appoint.
 bool PlayerChooses(int nation) {
   return IsHumanNation(nation) && GameState.PlayMode < TPlayMode::MailSetUp;
-}
-
-void DissolveArmy(int army) {
-  GameState.Armies[army] = TArmy{};
-  for (int c = 1; c <= GameState.Corps.Count; ++c)
-    if (GameState.Corps[c].Army == army) GameState.Corps[c].Army = 0;
 }
 
 }  // namespace
@@ -94,6 +89,8 @@ void CheckArmyLeaderCasualty(BattleContext& ctx, int army) {
     if (!HasFreeSuccessor(nation, fallen)) return;
     ShowCasualtyNotice(leader);
     successor = ReplaceArmyLeader(army);
+    // The army goes as any dissolved army does: its name emptied, its
+    // record cleared and its corps let go.
     if (successor == 0 && ArmySuccessorChoice(army).leaders.empty()) {
       DissolveArmy(army);
       return;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "warfare/battle_views.h"
@@ -408,11 +409,23 @@ void ClearEngagementMarks() {
 
 }  // namespace
 
+// The batteries fire one after another in this order, each in a statement of
+// its own: summed in one expression, the draws would fall in whatever order
+// the compiler chose, and two builds would fight different battles from the
+// same seed.
 int VolleyHits(const NavalForce& force) {
-  return Fire(force.ships[0], kIroncladFire) + Fire(force.damaged[0], kDamagedIroncladFire) +
-         Fire(force.ships[1], kWarshipFire) + Fire(force.damaged[1], kDamagedWarshipFire) +
-         Fire(force.ships[2], kTransportFire) + Fire(force.damaged[2], kTransportFire) +
-         Fire(force.guns, kCoastalGunFire);
+  const std::array<std::pair<int, Battery>, 7> batteries{{
+      {force.ships[0], kIroncladFire},
+      {force.damaged[0], kDamagedIroncladFire},
+      {force.ships[1], kWarshipFire},
+      {force.damaged[1], kDamagedWarshipFire},
+      {force.ships[2], kTransportFire},
+      {force.damaged[2], kTransportFire},
+      {force.guns, kCoastalGunFire},
+  }};
+  int hits = 0;
+  for (const auto& [units, battery] : batteries) hits += Fire(units, battery);
+  return hits;
 }
 
 void ResolveNavalCombat(int f) {

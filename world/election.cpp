@@ -47,6 +47,15 @@ void CoolTowardsTheUnion(TNationRec& nation) {
     AddSaturated(nation.Attitude, -kEuropeanCooling);
 }
 
+// The peace candidate shortens the war: the end moves to January 1865 only
+// when the war was set to last longer than that.
+void BringTheEndForward() {
+  const int monthsToEnd = 12 * GameState.EndYear + GameState.EndMonth;
+  if (monthsToEnd <= 12 * kEndYear + kEndMonth) return;
+  GameState.EndMonth = kEndMonth;
+  GameState.EndYear = kEndYear;
+}
+
 void ChallengerTakesOffice(int challenger_votes) {
   for (int s = 1; s <= GameState.States.Count; ++s) {
     TStateRec& state = GameState.States[s];
@@ -58,8 +67,7 @@ void ChallengerTakesOffice(int challenger_votes) {
   AddWarScore(TNation::Union, -challenger_votes);
   CoolTowardsTheUnion(GameState.Nations[TNation::France]);
   CoolTowardsTheUnion(GameState.Nations[TNation::Britain]);
-  GameState.EndMonth = kEndMonth;
-  GameState.EndYear = kEndYear;
+  BringTheEndForward();
 }
 
 }  // namespace

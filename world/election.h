@@ -36,5 +36,5 @@ struct ElectionResult {
 
 // Counts the Union's states in order, telling each verdict as it falls; a
 // challenger's victory emboldens the South, rallies the Union's states, cools
-// Europe and ends the campaign in January 1865.
+// Europe and ends the campaign in January 1865 at the latest.
 ElectionResult HoldElection(const std::function<void(const StateVerdict&)>& on_state = {});

@@ -78,6 +78,10 @@ std::optional<fs::path> FindFileIgnoringCase(const fs::path& file) {
   return *std::min_element(matches.begin(), matches.end());
 }
 
+bool SameFileNameIgnoringCase(const std::string& a, const std::string& b) {
+  return Lowercase(a) == Lowercase(b);
+}
+
 FileImage ReadFileImage(const fs::path& file, std::size_t size) {
   FileImage image;
   std::ifstream in(file, std::ios::binary);

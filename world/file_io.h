@@ -15,6 +15,9 @@
 // whose name differs only in the case of its letters; nothing when neither exists.
 std::optional<std::filesystem::path> FindFileIgnoringCase(const std::filesystem::path& file);
 
+// Whether two file names differ only in the case of their letters, if at all.
+bool SameFileNameIgnoringCase(const std::string& a, const std::string& b);
+
 struct FileImage {
   std::vector<std::uint8_t> bytes;
   std::string error;  // why the image could not be read; empty when it was

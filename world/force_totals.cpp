@@ -214,8 +214,6 @@ void CountArmy(int a, int nation, NationTotals& totals) {
   TArmy& army = GameState.Armies[a];
   army.Theatre =
       IsEntryOf(GameState.Cities, army.HqCity) ? GameState.Cities[army.HqCity].Theatre : 0;
-  ++totals.armies;
-  if (IsTheatre(army.Theatre)) ++totals.armiesIn[army.Theatre];
   const int camp = GameState.Nations[nation].Side;
   int corpsCount = 0;
   int cohesion = 0;
@@ -231,14 +229,17 @@ void CountArmy(int a, int nation, NationTotals& totals) {
     fatigue += corps.Fatigue;
   }
   StoreSaturated(army.CorpsCount, corpsCount);
+  // An army left without corps is dissolved, not counted: neither the
+  // nation's armies nor its theatre's may include it.
   if (corpsCount == 0) {
     army.Cohesion = 0;
     army.Rating = 0;
     army.Fatigue = 0;
-    --totals.armies;
     DissolveArmy(army, nation);
     return;
   }
+  ++totals.armies;
+  if (IsTheatre(army.Theatre)) ++totals.armiesIn[army.Theatre];
   army.Cohesion = static_cast<std::uint8_t>(cohesion / corpsCount);
   army.Rating = static_cast<std::uint8_t>(readiness / corpsCount);
   army.Fatigue = static_cast<std::uint8_t>(fatigue / corpsCount);

@@ -74,8 +74,9 @@ class GameWindow {
   virtual void SideChangeClick() = 0;
 
   // The open and save dialogs: the chosen file, or nothing when cancelled.
+  // The save dialog opens on the proposed file (a path, possibly empty).
   virtual std::optional<std::string> AskGameFileToOpen() = 0;
-  virtual std::optional<std::string> AskGameFileToSave() = 0;
+  virtual std::optional<std::string> AskGameFileToSave(const std::string& proposed) = 0;
 
   // Repaints the map view from ViewLeft/ViewTop and the records; rules that
   // move the view to an event set those first.

@@ -138,7 +138,7 @@ int Leader(const std::array<int, kCamps>& score, int owner) {
 void ScoreHex(int x, int y, const NearbyUnits& corpsNear, const NearbyUnits& fleetsNear) {
   TMapCell& cell = MapRecord.Cell(x, y);
   // The top bit of the state byte is a flag of its own and survives.
-  const int state = cell.Bytes[2] & (kStateByteFlag - 1);
+  const int state = cell.State();
   if (!IsEntryOf(GameState.States, state)) {
     cell.Bytes[2] = static_cast<std::uint8_t>(cell.Bytes[2] & kStateByteFlag);
     return;

@@ -58,7 +58,9 @@ void DriftLoyalty() {
     const int other = state.Nation == TNation::Union ? TNation::Confederacy : TNation::Union;
     const int score = GameState.Nations[state.Nation].WarScore;
     if (score > GameState.Nations[other].WarScore + lead) {
-      const int draw = Random(500) + Random(500) + Random(500);
+      int draw = Random(500);
+      draw += Random(500);
+      draw += Random(500);
       if (score > draw && state.Loyalty < kMostLoyalty) ++state.Loyalty;
     }
     if (state.ComplaintDelay != 0) --state.ComplaintDelay;

@@ -1,11 +1,13 @@
 #include "world/mail_handover.h"
 
 #include <filesystem>
+#include <optional>
 
 #include "world/file_io.h"
 #include "world/game_window.h"
 #include "world/play_modes.h"
 #include "world/save_load.h"
+#include "world/save_names.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
 
@@ -13,7 +15,10 @@ bool MailHandOverDone = false;
 
 namespace {
 
-constexpr int kHandOverChoice = 1;
+constexpr int kYes = 1;
+constexpr int kReplaceTheSavedGameText = 732;
+constexpr int kWithTheGameInPlayText = 733;
+constexpr int kStartFileRefusedText = 734;
 
 bool PlayerConfirmsHandOver() {
   ClearEventMessage();
@@ -21,7 +26,38 @@ bool PlayerConfirmsHandOver() {
   EventMessage.Line2 = "send game to opponent?";
   OfferYesAndNo();
   ShowEventMessage();
-  return EventMessage.Choice == kHandOverChoice;
+  return EventMessage.Choice == kYes;
+}
+
+bool PlayerAllowsReplacing(const std::string& name) {
+  ClearEventMessage();
+  EventMessage.Line1 = TextLine(kReplaceTheSavedGameText);
+  EventMessage.Line2 = std::filesystem::path(name).filename().string();
+  EventMessage.Line3 = TextLine(kWithTheGameInPlayText);
+  OfferYesAndNo();
+  ShowEventMessage();
+  return EventMessage.Choice == kYes;
+}
+
+// The name of the game to save, its extension left off, or nothing when the
+// player cancels. A name the game must not or the player will not save under
+// opens the dialog again on that name, for the player to change it.
+std::optional<std::string> AskNameToSaveUnder() {
+  std::string proposed = ProposedSaveName();
+  for (;;) {
+    const auto chosen = Window().AskGameFileToSave(proposed);
+    if (!chosen) return std::nullopt;
+    proposed = *chosen;
+    const std::string name = NameWithoutExtension(*chosen);
+    const std::string file = std::filesystem::path(*chosen).filename().string();
+    if (std::filesystem::path(name).filename().empty()) {
+      Window().ShowMessage("The game was not saved: " + *chosen + " names no file.");
+    } else if (IsStartFileName(name)) {
+      Window().ShowMessage(file + TextLine(kStartFileRefusedText));
+    } else if (!ReplacesSavedGame(name) || PlayerAllowsReplacing(name)) {
+      return name;
+    }
+  }
 }
 
 void PassMoveToOpponent() {
@@ -43,18 +79,13 @@ void WriteBattleFile(const std::string& name) {
 
 void SaveGameDialog() {
   Window().SetCursor(WindowCursor::Default);
-  const auto chosen = Window().AskGameFileToSave();
-  if (!chosen) return;
-  const std::string name = NameWithoutExtension(*chosen);
-  if (std::filesystem::path(name).filename().empty()) {
-    Window().ShowMessage("The game was not saved: " + *chosen + " names no file.");
-    return;
-  }
+  const auto name = AskNameToSaveUnder();
+  if (!name) return;
   if (GameState.PlayMode >= TPlayMode::MailSetUp) {
-    WriteBattleFile(name);
+    WriteBattleFile(*name);
     if (!MailHandOverDone && PlayerConfirmsHandOver()) PassMoveToOpponent();
   }
-  SaveGame(name);
+  if (SaveGame(*name)) SavedGameName = *name;
 }
 
 void ReadBattleFile(const std::string& gameFileName) {

@@ -8,7 +8,9 @@
 extern bool MailHandOverDone;
 
 // Asks for a name and saves the game; in play by mail also writes the battle
-// file and offers to hand the turn to the opponent.
+// file and offers to hand the turn to the opponent. A start file's name is
+// refused and replacing a saved game asked about (save_names.h), each time
+// returning to the dialog with the name kept.
 void SaveGameDialog();
 
 // Fills BattleLog from the battle file of the game named gameFileName (which

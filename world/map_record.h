@@ -12,7 +12,8 @@ inline constexpr int kClosedSide = 3;
 
 // Byte 0: side codes for directions 1..3 in bits 0-1, 2-3, 4-5, RouteFlag in
 // bit 6, Flag7 in bit 7. Byte 1: terrain in bits 0-2, LinkFlag in bit 3, two
-// bits kept as loaded, the owner in bits 6-7. Byte 2: the state number.
+// bits kept as loaded, the owner in bits 6-7. Byte 2: the state number in
+// bits 0-6, a flag in bit 7.
 // Every writer keeps all bits but its own.
 struct TMapCell {
   std::uint8_t Bytes[3];
@@ -24,8 +25,12 @@ struct TMapCell {
   int Terrain() const { return Bytes[1] & 7; }  // 0 is water, 4 a city's hex
   bool LinkFlag() const { return (Bytes[1] & 8) != 0; }
   int Owner() const { return Bytes[1] >> 6; }
-  // The whole byte; the movement rule masks bit 7 itself.
-  int State() const { return Bytes[2]; }
+  // The state the hex lies in. Bit 7 of the byte is a flag of its own, kept
+  // by whoever writes the byte: every rule reads the state without it, so a
+  // flagged hex never falls outside its state in one rule and not another.
+  int State() const { return Bytes[2] & 127; }
+  // The whole byte as the file holds it, for the checks of a map file.
+  int StateByte() const { return Bytes[2]; }
 
   // A value too wide for its bits is masked, so it cannot spill into the
   // neighbouring field.

@@ -137,8 +137,9 @@ std::optional<std::string> RecordingWindow::AskGameFileToOpen() {
   return NextFile(files_to_open_);
 }
 
-std::optional<std::string> RecordingWindow::AskGameFileToSave() {
+std::optional<std::string> RecordingWindow::AskGameFileToSave(const std::string& proposed) {
   Record("AskGameFileToSave");
+  proposed_save_names_.push_back(proposed);
   return NextFile(files_to_save_);
 }
 

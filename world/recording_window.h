@@ -50,6 +50,8 @@ class RecordingWindow : public GameWindow {
 
   const std::vector<RecordedNotice>& Notices() const { return notices_; }
   const std::vector<std::string>& Messages() const { return messages_; }
+  // The name each save dialog opened on, in order.
+  const std::vector<std::string>& ProposedSaveNames() const { return proposed_save_names_; }
   const std::vector<std::string>& Sounds() const { return sounds_; }
   const std::vector<RecordedDrawing>& Drawings() const { return drawings_; }
 
@@ -69,7 +71,7 @@ class RecordingWindow : public GameWindow {
   void ShowManpowerSettings() override;
   void SideChangeClick() override;
   std::optional<std::string> AskGameFileToOpen() override;
-  std::optional<std::string> AskGameFileToSave() override;
+  std::optional<std::string> AskGameFileToSave(const std::string& proposed) override;
   void RepaintMap() override;
   void DrawCorpsCounter(int corps, int x, int y) override;
   void DrawBattleMarker(int x, int y) override;
@@ -94,6 +96,7 @@ class RecordingWindow : public GameWindow {
   std::vector<std::string> calls_;
   std::vector<RecordedNotice> notices_;
   std::vector<std::string> messages_;
+  std::vector<std::string> proposed_save_names_;
   std::vector<std::string> sounds_;
   std::vector<RecordedDrawing> drawings_;
   std::map<WindowCommand, bool> enabled_;

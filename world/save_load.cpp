@@ -14,6 +14,7 @@
 #include "world/menu_states.h"
 #include "world/play_modes.h"
 #include "world/received_turn.h"
+#include "world/save_names.h"
 #include "world/saved_game_check.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
@@ -118,8 +119,11 @@ void ChooseMessageView() {
 }
 
 bool SaveGame(const std::string& name) {
-  const FileToWrite files[] = {{name + ".GMR", BytesOf(GameState)},
-                               {name + ".GMP", BytesOf(MapRecord)}};
+  // A game saved over keeps its files' spelling, so no second spelling of the
+  // name is left beside them for a load to take instead.
+  auto existing = [](const std::string& file) { return FindFileIgnoringCase(file).value_or(file); };
+  const FileToWrite files[] = {{existing(name + ".GMR"), BytesOf(GameState)},
+                               {existing(name + ".GMP"), BytesOf(MapRecord)}};
   const std::string error = WriteFilesReplacing(files);
   if (error.empty()) return true;
   Window().ShowMessage("The game " + name + " was not saved: " + error + ".");
@@ -138,6 +142,7 @@ bool LoadGame(const std::string& fileName) {
   std::memcpy(&MapRecord, images.map.bytes.data(), kMapFileSize);
   GameFileName = game_file_name;
   MailHandOverDone = false;
+  SavedGameName.clear();
   NoteTurnLoaded();
 
   ApplyLoadCorrections();

@@ -128,7 +128,7 @@ std::string FindIndexOutOfRange(const TMapRecord& map) {
       const std::string what = "hex (" + std::to_string(x) + ", " + std::to_string(y) + ")";
       check.Field(what, "owner", map.Cell(x, y).Owner(), kSideCount);
       // Bit 7 of the state byte is a mark of its own, not part of the number.
-      check.Field(what, "state", map.Cell(x, y).State() & 127, kStates);
+      check.Field(what, "state", map.Cell(x, y).State(), kStates);
     }
   }
   return check.Problem();

@@ -268,7 +268,8 @@ void StarveGarrison(int city) {
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
     const TBrigade& brigade = GameState.Brigades[b];
     if (!IsGarrisonOf(brigade, city)) continue;
-    const int percent = kSiegeLossBase + Random(kSiegeLossDie) + Random(kSiegeLossDie);
+    int percent = kSiegeLossBase + Random(kSiegeLossDie);
+    percent += Random(kSiegeLossDie);
     const int share = brigade.Strength * percent;
     int loss = share / 100;
     if (Random(100) > share % 100) ++loss;

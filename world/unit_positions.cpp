@@ -20,6 +20,6 @@ bool EnemyCorpsOn(int x, int y, int side) {
 
 int StateAt(int x, int y) {
   if (!TMapRecord::OnMap(x, y)) return 0;
-  const int state = MapRecord.Cell(x, y).State() & 127;
+  const int state = MapRecord.Cell(x, y).State();
   return state <= GameState.States.Count ? state : 0;
 }

@@ -46,22 +46,11 @@ TMouseButton ButtonOf(Uint8 button) {
   return TMouseButton::mbLeft;
 }
 
-// The Windows-1252 byte of the first character of UTF-8 text; 0 when the
-// character has none.
-char Cp1252OfUtf8(const char* text) {
-  const auto* bytes = reinterpret_cast<const unsigned char*>(text);
-  char32_t code = bytes[0];
-  if (code >= 0xC0 && code < 0xE0 && bytes[1]) {
-    code = ((code & 0x1F) << 6) | (bytes[1] & 0x3F);
-  } else if (code >= 0xE0 && code < 0xF0 && bytes[1] && bytes[2]) {
-    code = ((code & 0x0F) << 12) | ((bytes[1] & 0x3F) << 6) | (bytes[2] & 0x3F);
-  } else if (code >= 0x80) {
-    return 0;
-  }
-  for (int byte = 1; byte < 256; ++byte) {
-    if (Cp1252ToUnicode(static_cast<unsigned char>(byte)) == code) return static_cast<char>(byte);
-  }
-  return 0;
+// The Windows-1252 byte of the first character of typed UTF-8 text; 0 when
+// the text holds a character the game's texts cannot, which is so never typed.
+char Cp1252OfTyped(const char* text) {
+  const auto typed = Cp1252OfUtf8(text);
+  return typed && !typed->empty() ? typed->front() : 0;
 }
 
 SDL_SystemCursor SystemCursorOf(TCursor cursor) {
@@ -194,7 +183,7 @@ bool TSdlBackend::Translate(const SDL_Event& sdl, TInputEvent& event) {
       return event.key != 0;
     case SDL_TEXTINPUT:
       event.kind = Kind::Char;
-      event.ch = Cp1252OfUtf8(sdl.text.text);
+      event.ch = Cp1252OfTyped(sdl.text.text);
       return event.ch != 0;
     case SDL_WINDOWEVENT:
       if (sdl.window.event == SDL_WINDOWEVENT_EXPOSED ||

@@ -12,6 +12,7 @@
 #include "platform/dialogs/file_mask.h"
 #include "platform/forms/form.h"
 #include "platform/services/file_lookup.h"
+#include "platform/text/cp1252.h"
 #include "platform/text/letter_case.h"
 
 namespace fs = std::filesystem;
@@ -51,8 +52,26 @@ std::vector<TFolderEntry> ListFolder(const fs::path& folder, const std::string& 
   return entries;
 }
 
-bool HasWildcard(const std::string& name) {
-  return name.find_first_of("*?") != std::string::npos;
+// Names on disk are UTF-8; the dialog shows them as the game's font draws its
+// own texts, and a name it cannot show so as its bytes stand.
+std::string ShownName(const std::string& name) {
+  return Cp1252OfUtf8(name).value_or(name);
+}
+
+bool IsControlCharacter(char c) {
+  const char32_t code = Cp1252ToUnicode(static_cast<unsigned char>(c));
+  return code < 0x20 || (code >= 0x7F && code < 0xA0);
+}
+
+// Why a typed name cannot be a file's name in the shown folder; empty when it can.
+std::string ProblemOfName(const std::string& name) {
+  if (name.empty()) return "Type a name for the file.";
+  if (name.find('/') != std::string::npos) return "A name cannot hold \"/\"; open folders from the list.";
+  if (name.find_first_of("*?") != std::string::npos) return "A name cannot hold \"*\" or \"?\".";
+  if (std::any_of(name.begin(), name.end(), IsControlCharacter)) {
+    return "A name cannot hold control characters.";
+  }
+  return "";
 }
 
 std::string Trimmed(const std::string& text) {
@@ -73,7 +92,7 @@ class TFileDialogForm : public TForm {
     SetCaption(title);
     SetBorderStyle(TFormBorderStyle::bsDialog);
     Position = TPosition::poScreenCenter;
-    SetClientSize(420, 292);
+    SetClientSize(420, 314);
     if (filters_.empty()) filters_.push_back({"All files", "*"});
     filter_ = std::clamp(filter_index - 1, 0, static_cast<int>(filters_.size()) - 1);
 
@@ -85,6 +104,9 @@ class TFileDialogForm : public TForm {
     name_edit_ = AddControl<TEdit>("FileNameEdit", 92, 216, 236, 21);
     AddControl<TLabel>("FilterLabel", 8, 248, 80, 16)->SetCaption("Files of type:");
     filter_list_ = AddControl<TListBox>("FilterList", 92, 246, 236, 38);
+    problem_label_ = AddControl<TLabel>("ProblemLabel", 8, 292, 404, 16);
+    problem_label_->SetAutoSize(false);
+    problem_label_->SetShowAccelChar(false);
     auto* ok = AddControl<TButton>("OK", 337, 214, 75, 25);
     ok->SetCaption(must_exist_ ? "Open" : "Save");
     ok->SetDefault(true);
@@ -103,7 +125,7 @@ class TFileDialogForm : public TForm {
   }
 
   void Start(const fs::path& folder, const std::string& name) {
-    name_edit_->SetText(name);
+    name_edit_->SetText(ShownName(name));
     Navigate(folder);
   }
   const fs::path& Chosen() const { return chosen_; }
@@ -115,7 +137,8 @@ class TFileDialogForm : public TForm {
     fs::path target = fs::weakly_canonical(folder, error);
     if (error || !fs::is_directory(target, error)) return;
     folder_ = target;
-    folder_label_->SetCaption(folder_.string());
+    folder_label_->SetCaption(ShownName(folder_.string()));
+    problem_label_->SetCaption("");
     Refill();
   }
 
@@ -123,7 +146,8 @@ class TFileDialogForm : public TForm {
     entries_ = ListFolder(folder_, filters_[filter_].mask);
     file_list_->Items().Clear();
     for (const TFolderEntry& entry : entries_) {
-      file_list_->Items().Add(entry.folder ? "[" + entry.name + "]" : entry.name);
+      const std::string shown = ShownName(entry.name);
+      file_list_->Items().Add(entry.folder ? "[" + shown + "]" : shown);
     }
     file_list_->SetTopIndex(0);
   }
@@ -135,7 +159,7 @@ class TFileDialogForm : public TForm {
 
   void RowChosen() {
     const TFolderEntry* entry = SelectedEntry();
-    if (entry && !entry->folder) name_edit_->SetText(entry->name);
+    if (entry && !entry->folder) name_edit_->SetText(ShownName(entry->name));
   }
 
   void OpenRow() {
@@ -144,7 +168,7 @@ class TFileDialogForm : public TForm {
     if (entry->folder) {
       Navigate(folder_ / entry->name);
     } else {
-      name_edit_->SetText(entry->name);
+      name_edit_->SetText(ShownName(entry->name));
       Confirm();
     }
   }
@@ -156,6 +180,18 @@ class TFileDialogForm : public TForm {
     Refill();
   }
 
+  // The name on disk of a typed name: a listed file's own name when the name
+  // is shown so in the list, otherwise the typed text in UTF-8.
+  std::string NameOnDisk(const std::string& typed) const {
+    for (const TFolderEntry& entry : entries_) {
+      if (!entry.folder && ShownName(entry.name) == typed) return entry.name;
+    }
+    return Utf8OfCp1252(typed);
+  }
+
+  // A name that cannot be confirmed stays in the box, with the reason below it.
+  void Refuse(const std::string& problem) { problem_label_->SetCaption(problem); }
+
   // Enter or the OK button: a folder opens, a fitting file closes the box.
   void Confirm() {
     const TFolderEntry* entry = SelectedEntry();
@@ -163,9 +199,12 @@ class TFileDialogForm : public TForm {
       OpenRow();
       return;
     }
-    const std::string name = Trimmed(name_edit_->Text());
-    if (name.empty() || HasWildcard(name)) return;
-    fs::path path = fs::path(name).is_absolute() ? fs::path(name) : folder_ / name;
+    const std::string typed = Trimmed(name_edit_->Text());
+    if (const std::string problem = ProblemOfName(typed); !problem.empty()) {
+      Refuse(problem);
+      return;
+    }
+    fs::path path = folder_ / NameOnDisk(typed);
     std::error_code error;
     if (fs::is_directory(path, error)) {
       name_edit_->SetText("");
@@ -174,8 +213,14 @@ class TFileDialogForm : public TForm {
     }
     if (!path.has_extension() && !default_ext_.empty()) path += "." + default_ext_;
     if (auto found = ResolveFileName(path.parent_path(), path.filename().string())) path = *found;
-    if (must_exist_ && !fs::is_regular_file(path, error)) return;
-    if (!fs::is_directory(path.parent_path(), error)) return;
+    if (must_exist_ && !fs::is_regular_file(path, error)) {
+      Refuse("There is no file " + ShownName(path.filename().string()) + " in this folder.");
+      return;
+    }
+    if (!fs::is_directory(folder_, error)) {
+      Refuse("This folder is gone; choose another.");
+      return;
+    }
     chosen_ = path;
     SetModalResult(mrOk);
   }
@@ -191,6 +236,7 @@ class TFileDialogForm : public TForm {
   TListBox* file_list_;
   TEdit* name_edit_;
   TListBox* filter_list_;
+  TLabel* problem_label_;
 };
 
 }  // namespace

@@ -11,8 +11,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from answers import play_turn  # noqa: E402
 from main_window import (BLACK, EXECUTE_LETTER, GREY, NAME_PANEL, NAVY, PARCHMENT, PLAYBACK,  # noqa: E402
-                         PLAYBACK_LETTER, PROGRESS_FOOT, WHITE, answer_file_dialog, choose_from_menu,
-                         execute_closed, execute_ready, quit_from_menu)
+                         PLAYBACK_LETTER, PROGRESS_FOOT, WHITE, answer_file_dialog, answer_replace_question,
+                         choose_from_menu, execute_closed, execute_ready, quit_from_menu)
 from opening import choose_scenario  # noqa: E402
 from xgame import Failure, Probe, play, wait_for  # noqa: E402
 
@@ -29,11 +29,14 @@ MISSOURI = (228, 216, 212)
 
 
 def save_and_send(run, name_typed):
-    """Saves the game, typing its name or taking the one proposed, and agrees
-    to send it to the opponent."""
+    """Saves the game, typing its name or taking the one proposed (the game
+    loaded, which it agrees to replace), and agrees to send it to the opponent."""
     game = run.game
     choose_from_menu(run, "Game", 1)
     answer_file_dialog(run, "save", SAVE_NAME if name_typed else None)
+    if not name_typed:
+        replace = answer_replace_question(run, replace=True)
+        wait_for(lambda: game.top_modal() is not replace, 10, "the replace question answered")
     question = game.wait_modal("TStndDial")
     run.expect([Probe("send question: parchment", *question.point(100, 120), PARCHMENT, 24)])
     game.click(*question.point(332, 153))

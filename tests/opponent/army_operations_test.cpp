@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "opponent/army_targets.h"
 #include "opponent/planner_fixture.h"
 #include "opponent/theatre_posture.h"
@@ -122,6 +124,25 @@ TEST_F(ArmyOperationsTest, AThreatIsMetOnlyWhenTheFreeStrengthExceedsItsNeed) {
     EXPECT_EQ(GameState.Corps[corps].DestX, met ? 26 : 25) << "need " << need;
     EXPECT_EQ(GameState.Corps[corps].Stance, met ? TCombatStance::Advance : TCombatStance::Withdraw);
   }
+}
+
+// The corps whose strength covers the need ends the scan, but is committed as
+// fully as any: the city's enemy strength falls by it and it leaves the free
+// corps; the next corps is not sent.
+TEST_F(ArmyOperationsTest, TheCorpsThatCoversTheNeedIsCommittedLikeTheOthers) {
+  const int a = UnionArmy();
+  GameState.Armies[a].AiFreeCorps = 2;
+  const int covering = CorpsOf(a, 24, 20, 80);
+  const int next = CorpsOf(a, 26, 20, 80);
+  const int city = AddCityIn(25, 20, TSide::Union, TTheatre::Seaboard, 10);
+  GameState.Cities[city].AiEnemyStrength = 100;
+  Target(city, 50);
+  CommitCorpsToTarget(TNation::Union, a, 1, 1);
+  EXPECT_EQ(GameState.Corps[covering].DestX, 25);
+  EXPECT_NE(GameState.Corps[next].DestX, 25);
+  EXPECT_EQ((std::array{int{TargetList[1].Need}, int{TargetList[1].Value}, int{GameState.Cities[city].AiEnemyStrength},
+                        int{GameState.Armies[a].AiFreeCorps}}),
+            (std::array{0, 0, 20, 1}));
 }
 
 // An attack that leaves more than a quarter of its need with no corps left to

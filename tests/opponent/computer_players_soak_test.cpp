@@ -98,7 +98,10 @@ int DistanceLeft(int c) {
 
 class ComputerPlayersTest : public TurnTest {
  protected:
+  // The load rolls the weather, so the seed comes first: each run plays the
+  // same game, whatever tests ran before it.
   void Load(const std::string& year) {
+    SetRandomSeed(1862);
     ASSERT_TRUE(LoadGame(std::string(GRAYMARCH_GAME_DIR) + "/" + year + ".gmr"));
     SetAllNationsToComputer();
   }
@@ -139,8 +142,6 @@ TEST_F(ComputerPlayersTest, OnePlanningPassOn1862GivesEveryBelligerentOrdersAPla
 TEST_F(ComputerPlayersTest, TheSameSeedGivesTheSamePlansByteForByte) {
   std::vector<std::uint8_t> runs[2];
   for (std::vector<std::uint8_t>& bytes : runs) {
-    // The load rolls the weather, so the seed comes first.
-    SetRandomSeed(1862);
     Load("1862");
     RunNationTurnLoop();
     const auto* game = reinterpret_cast<const std::uint8_t*>(&GameState);

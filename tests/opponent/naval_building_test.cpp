@@ -35,6 +35,8 @@ TEST_F(NavalBuildingTest, DamagedShipsAreRepairedInTheirYardAsFarAsSuppliesPay) 
       {TShipType::Ironclad, 2, 100, TFleetMission::Refit, 10, 1, 2, 0, TFleetMission::Nothing},
       {TShipType::Warship, 3, 25, TFleetMission::Nothing, 10, 1, 2, 5, TFleetMission::Nothing},
       {TShipType::Transport, 3, 9, TFleetMission::Refit, 11, 1, 0, 9, TFleetMission::Refit},
+      // Nothing left to repair: the refit ends away from port as in it.
+      {TShipType::Transport, 0, 9, TFleetMission::Refit, 11, 1, 0, 9, TFleetMission::Nothing},
       {TShipType::Transport, 3, 9, TFleetMission::Move, 10, 1, 0, 9, TFleetMission::Move},
       {TShipType::Ironclad, 2, 100, TFleetMission::Refit, 11, 0, 0, 100, TFleetMission::Refit},
       {TShipType::Ironclad, 2, 100, TFleetMission::Refit, 10, 0, 0, 100, TFleetMission::Refit},

@@ -69,7 +69,10 @@ TEST_F(TurnDriverTest, ACorpsCommanderChosenForAnArmyTakesItAtArmyRank) {
   const int army = LedArmy(TNation::Union, -30);
   const int corps = LedCorps(TNation::Union, 0, TLeaderClass::Corps);
   const int serving = GameState.Corps[corps].Leader;
-  const int replacement = AddLeader({.rank = TLeaderClass::Corps, .combat = 1});
+  // Of initiative 1, the available leader trails the serving one by more than
+  // any draw can make up, so the serving one takes the army whatever the draws.
+  const int replacement = AddLeader({.rank = TLeaderClass::Corps, .initiative = 1, .combat = 1});
+  SetRandomSeed(1862);
   // His corps keeps its commander's place for the one available leader.
   ReplaceFailingArmyCommanders();
   EXPECT_EQ(GameState.Armies[army].Leader, serving);

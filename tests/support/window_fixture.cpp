@@ -3,6 +3,7 @@
 #include <stdlib.h>
 
 #include "world/mail_handover.h"
+#include "world/save_names.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -16,6 +17,7 @@ void WindowTest::SetUp() {
   previous_window_ = InstallGameWindow(&window);
   previous_battle_views_ = InstallBattleViews(&battleViews);
   MailHandOverDone = false;
+  SavedGameName.clear();
   ViewLeft = ViewTop = 1;
   SoundEnabled = false;
   TextTable.clear();

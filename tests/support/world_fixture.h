@@ -1,6 +1,7 @@
 #pragma once
 // A blank game for rule tests: every table empty, the Union (camp 1) and the
-// Confederacy (camp 2) at war, random draws unscripted. The builders take the
+// Confederacy (camp 2) at war, random draws unscripted and seeded the same for
+// every test, whatever ran before it. The builders take the
 // first free slot (for cities, which have none, the first still at column 0)
 // and return its index.
 #include <gtest/gtest.h>

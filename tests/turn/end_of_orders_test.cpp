@@ -15,6 +15,7 @@
 #include "tests/world/force_builders.h"
 #include "world/codes.h"
 #include "world/random.h"
+#include "world/save_names.h"
 #include "world/vardecl.h"
 
 namespace {

@@ -265,6 +265,23 @@ TEST_F(ComputerFleetOrdersTest, CorpsEmbarkOnAmphibiousFleetsAndIdleFleetsLandOr
   EXPECT_EQ(GameState.Casualties[TNation::Union], 30);
 }
 
+// A corps put ashore by an idle fleet is sent to the fleet's port and draws
+// on it, not on the port it was to land at; a port the enemy took meanwhile
+// is no supply city, and the corps keeps the one it had.
+TEST_F(ComputerFleetOrdersTest, ACorpsPutAshoreDrawsOnTheFleetsPortWhileItsCampHoldsIt) {
+  for (const int holder : {TSide::Union, TSide::Confederate}) {
+    SetUp();
+    const int home = Port(10, 10, holder);
+    const int target = Port(30, 30, TSide::Confederate);
+    TFleet& idle = InPort(TNation::Union, home, 0, 0, 1);
+    TCorps& corps = EmbarkCorps(idle);
+    corps.City = static_cast<std::uint8_t>(target);
+    PlanFleetsAndSeaTransport();
+    EXPECT_EQ(corps.Stance, TCombatStance::Defend) << holder;
+    EXPECT_EQ(corps.City, holder == TSide::Union ? home : target) << holder;
+  }
+}
+
 // River gunboats go for an enemy corps on the river within nine hexes; a
 // corps that knows no state takes its ground's.
 TEST_F(ComputerFleetOrdersTest, GunboatsStrikeCorpsOnTheRiverWithinNineHexes) {

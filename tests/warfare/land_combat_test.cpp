@@ -5,7 +5,9 @@
 #include <cstring>
 #include <deque>
 #include <functional>
+#include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "tests/warfare/battle_fixture.h"
@@ -206,6 +208,36 @@ TEST_F(PairingFireTest, ACommanderGrowsBelowHisSidesFireIn600) {
     const TLeader& leader = GameState.Leaders[GameState.Corps[1].Leader];
     EXPECT_EQ(std::tuple(leader.Modifier, leader.Initiative, GameState.Corps[1].LeaderInitiative),
               std::tuple(modifier - 3, initiative, initiative)) << growth.front().value;
+  }
+}
+
+// A commander grows on a draw below the fire, in trust below 25 in 50 and in
+// initiative below 4 in 30 while the corps' initiative is 12 at most; the
+// corps' and its army commander's initiative grow with his. A corps without a
+// commander still grows in initiative, and so does its army commander.
+TEST_F(LandCombatTest, ACorpsAndItsArmyCommanderGrowWithOrWithoutTheCorpsCommander) {
+  using R = std::tuple<bool, int, int, int, int>;  // led, initiative, last draw, grown
+  for (const auto& [led, initiative, lastDraw, grows, trust] :
+       {R{true, 12, 3, 1, 1}, R{true, 13, 3, 0, 1}, R{true, 12, 4, 0, 1}, R{false, 12, 3, 1, 0},
+        R{false, 13, 3, 0, 0}}) {
+    SetUp();
+    const int c = AddEngagedCorps(TSide::Union, 1, 0, 80, {.initiative = 5});
+    const int commander = GameState.Corps[c].Leader;
+    const int army = AddArmy(kX, kY, TSide::Union, TNation::Union);
+    const int armyCommander = AddLeader({.rank = TLeaderClass::Army, .initiative = 5});
+    GameState.Armies[army].Leader = static_cast<std::uint8_t>(armyCommander);
+    GameState.Corps[c].Army = static_cast<std::uint8_t>(army);
+    GameState.Corps[c].LeaderInitiative = static_cast<std::uint8_t>(initiative);
+    if (!led) GameState.Corps[c].Leader = 0;
+    Script({{600, 99}, {50, 24}, {30, lastDraw}});
+    LeaderGrowth(c, 600, 100);
+    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+    const std::string row = std::string(led ? "led" : "leaderless") + " at " + std::to_string(initiative);
+    EXPECT_EQ(GameState.Corps[c].LeaderInitiative, initiative + grows) << row;
+    EXPECT_EQ(GameState.Leaders[armyCommander].Initiative, 5 + grows) << row;
+    EXPECT_EQ(std::pair(int{GameState.Leaders[commander].Initiative}, int{GameState.Leaders[commander].Modifier}),
+              std::pair(5 + (led ? grows : 0), trust))
+        << row;
   }
 }
 

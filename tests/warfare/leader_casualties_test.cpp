@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 
 #include "tests/warfare/battle_fixture.h"
 #include "world/play_modes.h"
@@ -113,6 +114,11 @@ TEST_F(LeaderCasualtiesTest, AnArmyIsDissolvedOnlyWhenItsSideHasNoOneToLeadIt) {
     EXPECT_EQ(GameState.Corps[1].Army, dissolved ? 0 : army) << lastDraw << corpsLeaderFree;
     EXPECT_EQ(GameState.Armies[army].Leader, lastDraw < 100 ? corpsLeader : commander);
     EXPECT_TRUE(!corpsLeaderFree || GameState.Leaders[corpsLeader].Initiative == 8);
+    // Dissolved as any army is: the name empty, its characters left standing.
+    const Str<22>& name = GameState.Armies[army].Name;
+    if (dissolved) {
+      EXPECT_EQ((std::pair{int{name.Length}, name.Chars[0]}), (std::pair{0, 'A'}));
+    }
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fleet_fixture.h"
@@ -326,6 +327,25 @@ TEST_F(NavalCombatTest, ACorpsGoesDownWithItsFleetAtSeaButLandsFromItOnLand) {
       EXPECT_EQ(view.lostCorps[0], "");
     }
   }
+}
+
+// A volley's batteries fire in a fixed order: ironclads, damaged ironclads,
+// warships, damaged warships, transports, damaged transports, coastal guns.
+// Each shot is scripted just below the mark of the battery meant to fire it,
+// so every shot hits only when each battery fires its own shots: any other
+// order puts a shot meant for a better battery on a worse one, and it misses.
+TEST_F(NavalCombatTest, AVolleysBatteriesDrawTheirShotsInTheirFixedOrder) {
+  using Battery = std::pair<int, int>;  // shots of one unit, mark to hit below
+  const Battery order[] = {{8, 100}, {4, 50}, {2, 65}, {1, 30}, {1, 2}, {1, 2}, {8, 125}};
+  Draws draws;
+  int shots = 0;
+  for (const auto& [count, mark] : order) {
+    for (int shot = 0; shot < count; ++shot) draws.push_back({200, mark - 1});
+    shots += count;
+  }
+  Script(draws);
+  EXPECT_EQ(VolleyHits({{1, 1, 1}, {1, 1, 1}, 1}), shots);
+  EXPECT_EQ(ScriptedDrawsLeft(), 0u);
 }
 
 // Over 2,000 seeded volleys: five coastal guns score 25 hits on average, a

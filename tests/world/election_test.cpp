@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "support/window_fixture.h"
 #include "world/codes.h"
 #include "world/random.h"
@@ -131,6 +133,25 @@ TEST_F(ElectionTest, ATieChangesNothingAndTheWarScoreSaturates) {
   GameState.States[2].Weight = 0;
   EXPECT_TRUE(HoldElection().ChallengerWon());
   EXPECT_EQ(GameState.Nations[TNation::Confederacy].WarScore, 32767);
+}
+
+// The challenger's victory brings the end forward to January 1865, never
+// back: a war already set to end sooner keeps its end.
+TEST_F(ElectionTest, TheChallengerMovesTheEndOnlyWhenJanuary1865IsSooner) {
+  using Row = struct { int month, year, endMonth, endYear; };
+  const Row rows[] = {{12, 1864, 12, 1864}, {1, 1865, 1, 1865}, {2, 1865, 1, 1865},
+                      {12, 1865, 1, 1865},  {1, 1866, 1, 1865}, {6, 1864, 6, 1864}};
+  for (const Row& row : rows) {
+    UnionState(1, 5, 50);
+    SetWarScore(TNation::Confederacy, 2000);
+    GameState.EndMonth = static_cast<std::int16_t>(row.month);
+    GameState.EndYear = static_cast<std::int16_t>(row.year);
+    ScriptRandomDraws(MoodOf(0));
+    ASSERT_TRUE(HoldElection().ChallengerWon());
+    EXPECT_EQ((std::pair{int{GameState.EndMonth}, int{GameState.EndYear}}),
+              (std::pair{row.endMonth, row.endYear}))
+        << "row " << &row - rows;
+  }
 }
 
 // The window of a computer-only campaign counts the election too.

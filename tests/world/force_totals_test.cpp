@@ -106,6 +106,25 @@ TEST_F(ForceTotalsTest, ShipsAreTalliedByTypeForSeaAndRiverFleets) {
             (std::array{11, 2, 2, 3, 3, 11, TSide::Union, TSide::None}));
 }
 
+// An army whose last corps is gone is dissolved instead of counted: neither
+// the nation's armies nor its theatre's include it, and totals taken twice
+// agree.
+TEST_F(ForceTotalsTest, AnArmyWithoutCorpsIsDissolvedNotCountedInItsTheatre) {
+  const int held = AddArmy(10, 10, TSide::Union, kUnion);
+  const int empty = AddArmy(20, 20, TSide::Union, kUnion);
+  for (const int a : {held, empty})
+    GameState.Cities[GameState.Armies[a].HqCity].Theatre = TTheatre::Seaboard;
+  Corps(AddFullCorps(10, 10, kUnion, 2)).Army = static_cast<std::uint8_t>(held);
+  const TNationRec& union_ = GameState.Nations[kUnion];
+  for (int pass = 1; pass <= 2; ++pass) {
+    ComputeForceTotals();
+    EXPECT_EQ((std::array<int, 3>{union_.ArmyCount, union_.TheatreFlag[TTheatre::Seaboard],
+                                  GameState.Armies[empty].HqCity}),
+              (std::array{1, 1, 0}))
+        << "pass " << pass;
+  }
+}
+
 // The stronger side gains ten a band of how many times over it outnumbers the
 // enemy, up to five, and climbs within its band; the weaker drops ten a band.
 TEST(ArmyOddsTest, EachBandOfOddsStartsWhereTheStrongerSideOutnumbersTheOtherOnceMore) {

@@ -12,6 +12,7 @@
 #include "turn/end_of_orders.h"
 #include "world/codes.h"
 #include "world/save_load.h"
+#include "world/save_names.h"
 #include "world/vardecl.h"
 
 namespace {

@@ -63,7 +63,7 @@ void CheckWaterAndStates(const TMapRecord& map, int year, Faults& faults) {
       if (cell.Terrain() == TTerrain::Water && (cell.State() != 0 || cell.Owner() != 0)) {
         faults.push_back(Say("water hex ", Hex(x, y), " belongs to a state or a camp"));
       }
-      if (cell.State() > 37) faults.push_back(Say("hex ", Hex(x, y), " has no such state"));
+      if (cell.StateByte() > 37) faults.push_back(Say("hex ", Hex(x, y), " has no such state"));
       if (year == kFirstYear && cell.State() == kKentucky && cell.Owner() != 0) {
         faults.push_back(Say("Kentucky hex ", Hex(x, y), " is not neutral"));
       }

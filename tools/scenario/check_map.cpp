@@ -57,7 +57,7 @@ void CheckCells(const TGameState& game, const TMapRecord& map, Findings& finding
     for (int y = 1; y <= TMapRecord::Rows; ++y) {
       const TMapCell& cell = map.Cell(x, y);
       const std::string name = HexName(x, y);
-      findings.Check(cell.State() <= 37, name + " has a state byte above 37");
+      findings.Check(cell.StateByte() <= 37, name + " has a state byte above 37");
       findings.Check(cell.Owner() <= 2, name + " has an owner outside 0..2");
       findings.Check(cell.Terrain() != TTerrain::Water || cell.State() == 0,
                      name + " is water in a state");

@@ -5,6 +5,7 @@
 #include "platform/dialogs/message_dialog.h"
 #include "platform/forms/screen.h"
 #include "platform/services/sound_player.h"
+#include "platform/text/cp1252.h"
 #include "ui/main/notices/event_notices.h"
 #include "ui/main/start/setup_dialog.h"
 #include "ui/main/start/side_select.h"
@@ -26,6 +27,13 @@ const char* CommandName(WindowCommand command) {
   return kNames[static_cast<int>(command)];
 }
 
+// The rules' texts are plain ASCII but for the names of files, which are UTF-8
+// as on disk; they are shown in the game's own one-byte text. A text that is not
+// UTF-8 is taken as one-byte text already.
+std::string Shown(std::string_view text) {
+  return Cp1252OfUtf8(text).value_or(std::string(text));
+}
+
 std::optional<std::string> ChosenFile(TOpenDialog& dialog) {
   if (!dialog.Execute()) return std::nullopt;
   return dialog.FileName;
@@ -34,7 +42,12 @@ std::optional<std::string> ChosenFile(TOpenDialog& dialog) {
 }  // namespace
 
 void TWindowPort::ShowEventMessage(TEventMessage& notice, const Table<TEventOption, 6>& options) {
-  ::ShowEventMessage(notice, options, *window_.Timer1);
+  TEventMessage shown = notice;
+  for (Str<40>* line : {&shown.Line1, &shown.Line2, &shown.Line3, &shown.Line4}) {
+    *line = Shown(line->str());
+  }
+  ::ShowEventMessage(shown, options, *window_.Timer1);
+  notice.Choice = shown.Choice;
 }
 
 void TWindowPort::ShowDraftRiotingReport(const TEventMessage& notice) {
@@ -64,14 +77,15 @@ void TWindowPort::SideChangeClick() {
 }
 
 void TWindowPort::ShowMessage(std::string_view text) {
-  MessageDlg(std::string(text), TMsgDlgType::mtInformation, mbOK);
+  MessageDlg(Shown(text), TMsgDlgType::mtInformation, mbOK);
 }
 
 std::optional<std::string> TWindowPort::AskGameFileToOpen() {
   return ChosenFile(*window_.OpenDialog1);
 }
 
-std::optional<std::string> TWindowPort::AskGameFileToSave() {
+std::optional<std::string> TWindowPort::AskGameFileToSave(const std::string& proposed) {
+  window_.SaveDialog1->FileName = proposed;
   return ChosenFile(*window_.SaveDialog1);
 }
 

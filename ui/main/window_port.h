@@ -18,7 +18,7 @@ class TWindowPort : public GameWindow {
 
   void ShowMessage(std::string_view text) override;
   std::optional<std::string> AskGameFileToOpen() override;
-  std::optional<std::string> AskGameFileToSave() override;
+  std::optional<std::string> AskGameFileToSave(const std::string& proposed) override;
   void RepaintMap() override;
   void DrawCorpsCounter(int corps, int x, int y) override;
   void DrawBattleMarker(int x, int y) override;

@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "platform/backend/headless_backend.h"
 #include "platform/controls/edit.h"
+#include "platform/controls/label.h"
 #include "platform/controls/list_box.h"
 #include "platform/dialogs/file_dialog.h"
 #include "platform/dialogs/file_mask.h"
@@ -156,6 +159,86 @@ TEST_F(FileDialogTest, ANameTypedOverTheLastOneReplacesIt) {
   });
   ASSERT_TRUE(dialog.Execute());
   EXPECT_EQ(fs::path(dialog.FileName).filename(), "Antietam.gmr");
+}
+
+// Each name the dialog cannot take stays in the box for correction, with one
+// line below it saying what is wrong; the dialog stays up.
+TEST_F(FileDialogTest, ANameThatCannotBeTakenStaysInTheBoxWithTheReasonBelowIt) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"  ", "Type a name for the file."},
+      {"Older/Autosave.gmr", "A name cannot hold \"/\"; open folders from the list."},
+      {"/tmp/x.gmr", "A name cannot hold \"/\"; open folders from the list."},
+      {"SAVE*", "A name cannot hold \"*\" or \"?\"."},
+      {"SAVE?.GMR", "A name cannot hold \"*\" or \"?\"."},
+      {"Bad\tname", "A name cannot hold control characters."},
+      {"Chickamauga.gmr", "There is no file Chickamauga.gmr in this folder."},
+  };
+  TOpenDialog dialog;
+  dialog.Filter = "gmr|*.gmr";
+  dialog.InitialDir = folder.Path().string();
+  backend().SetModalHook([&](TForm& form) {
+    auto* edit = FindOwned<TEdit>(form, "FileNameEdit");
+    auto* problem = FindOwned<TLabel>(form, "ProblemLabel");
+    EXPECT_EQ(problem->Caption(), "");
+    for (const auto& [name, reason] : rows) {
+      edit->SetText(name);
+      backend().PressKey(VK_RETURN);
+      EXPECT_EQ(problem->Caption(), reason) << name;
+      EXPECT_EQ(edit->Text(), name);
+      EXPECT_TRUE(form.Visible());
+    }
+    edit->SetText("1861");
+    backend().PressKey(VK_RETURN);
+    EXPECT_EQ(problem->Caption(), "There is no file 1861 in this folder.") << "no default extension";
+    edit->SetText("Older");
+    backend().PressKey(VK_RETURN);
+    EXPECT_EQ(problem->Caption(), "") << "a folder opened clears the reason";
+    backend().PressKey(VK_ESCAPE);
+  });
+  EXPECT_FALSE(dialog.Execute());
+}
+
+// "é" is typed as the game's one-byte text and written to disk in UTF-8; the
+// list shows the file as it was typed, and choosing it gives its UTF-8 path. A
+// name the game's texts cannot show is listed as its bytes stand and still opens.
+TEST_F(FileDialogTest, NamesAreUtf8OnDiskAndListedAsTyped) {
+  const std::string typed = "Lee's \xE9";
+  const std::string on_disk = "Lee's \xC3\xA9.gmr";
+  TSaveDialog save;
+  save.Filter = "gmr|*.gmr";
+  save.DefaultExt = "gmr";
+  save.InitialDir = folder.Path().string();
+  backend().SetModalHook([&](TForm& form) {
+    FindOwned<TEdit>(form, "FileNameEdit")->SetText(typed);
+    backend().PressKey(VK_RETURN);
+  });
+  ASSERT_TRUE(save.Execute());
+  EXPECT_EQ(fs::path(save.FileName).filename().string(), on_disk);
+  std::ofstream(save.FileName) << "x";
+  const std::string unshowable = "\xE6\x97\xA5.gmr";  // a CJK sign
+  std::ofstream(folder.Path() / unshowable) << "x";
+
+  TOpenDialog open;
+  open.Filter = "gmr|*.gmr";
+  open.FileName = save.FileName;
+  std::vector<std::string> rows;
+  backend().SetModalHook([&](TForm& form) {
+    rows = Rows(form);
+    EXPECT_EQ(FindOwned<TEdit>(form, "FileNameEdit")->Text(), typed + ".gmr");
+    backend().PressKey(VK_RETURN);
+  });
+  ASSERT_TRUE(open.Execute());
+  EXPECT_EQ(open.FileName, save.FileName);
+  for (const std::string& row : {typed + ".gmr", unshowable}) {
+    EXPECT_EQ(std::count(rows.begin(), rows.end(), row), 1) << row;
+  }
+
+  backend().SetModalHook([&](TForm& form) {
+    FindOwned<TEdit>(form, "FileNameEdit")->SetText(unshowable);
+    backend().PressKey(VK_RETURN);
+  });
+  ASSERT_TRUE(open.Execute());
+  EXPECT_EQ(fs::path(open.FileName).filename().string(), unshowable);
 }
 
 }  // namespace

@@ -98,6 +98,7 @@ constexpr TextLineRole kRoles[] = {
     {709, 721, kMessage, 0, kWhole},  {722, 722, kMessage, 0, kSuffix},
     {724, 725, kMessage, 0, kSuffix}, {727, 728, kMessage, 0, kWhole},
     {729, 729, kCaption, 0, kWhole},  {731, 731, kNotice, 24, kSuffix},
+    {732, 733, kNotice, 40, kWhole},  {734, 734, kMessage, 0, kSuffix},
 };
 
 }  // namespace

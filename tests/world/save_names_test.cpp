@@ -1,0 +1,135 @@
+#include "world/save_names.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "support/window_fixture.h"
+#include "world/mail_handover.h"
+#include "world/save_load.h"
+#include "world/vardecl.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kYes = 1;
+constexpr int kNo = 2;
+
+class SaveNamesTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    GameState.Year = 1862;
+    GameState.StartYear = 1861;
+    GameState.Nations[1].Human = 1;
+  }
+
+  // One save command: each scripted name in turn until one is taken or the
+  // script runs out (a cancel); the answers go to the questions asked.
+  void SaveAs(std::initializer_list<std::string> names, std::initializer_list<int> answers = {}) {
+    for (const std::string& name : names) window.ScriptFileToSave(PathOf(name));
+    window.ScriptChoices(answers);
+    SaveGameDialog();
+  }
+
+  std::string Contents(const std::string& name) const {
+    std::ifstream file(PathOf(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  }
+
+  void WriteFile(const std::string& name, const std::string& contents) const {
+    std::ofstream(PathOf(name), std::ios::binary) << contents;
+  }
+
+  std::vector<std::string> FilesInFolder() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(fs::path(PathOf("")))) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+};
+
+// No keeps the saved game and opens the dialog again on the name; Yes replaces it.
+TEST_F(SaveNamesTest, ReplacingASavedGameIsAskedFirstAndNoReturnsToTheDialog) {
+  SaveAs({"Shiloh"});
+  const std::string saved = Contents("Shiloh.GMR");
+  EXPECT_TRUE(window.Notices().empty()) << "a new name is saved without a question";
+  GameState.Year = 1863;
+
+  SaveAs({"Shiloh.GMR"}, {kNo});
+  ASSERT_EQ(window.Notices().size(), 1u);
+  EXPECT_EQ(window.Notices()[0].lines[0], "text 732");
+  EXPECT_EQ(window.Notices()[0].lines[1], "Shiloh");
+  EXPECT_EQ(window.Notices()[0].lines[2], "text 733");
+  EXPECT_EQ(window.ProposedSaveNames().back(), PathOf("Shiloh.GMR")) << "the name is kept";
+  EXPECT_EQ(window.CallCount("AskGameFileToSave"), 3) << "the dialog opened again, then cancelled";
+  EXPECT_EQ(Contents("Shiloh.GMR"), saved);
+
+  SaveAs({"Shiloh"}, {kYes});
+  EXPECT_NE(Contents("Shiloh.GMR"), saved);
+  EXPECT_EQ(window.CallCount("AskGameFileToSave"), 4);
+}
+
+// Whatever the case typed, the start files and their maps stay as the build made
+// them, and the player is told why and asked again, as for a name of no file;
+// Autosave is replaced unasked.
+TEST_F(SaveNamesTest, AStartFileIsNeverSavedOverAndTheAutosaveIsReplacedWithoutAQuestion) {
+  for (const char* year : {"1861", "1862", "1863"}) {
+    WriteFile(std::string(year) + ".gmr", std::string("start ") + year);
+    WriteFile(std::string(year) + ".GMP", std::string("map ") + year);
+  }
+  const std::vector<std::string> before = FilesInFolder();
+  SaveAs({"1861", "1862.GMR", "1863.gmp", ".gmr"});
+  for (const char* year : {"1861", "1862", "1863"}) {
+    EXPECT_EQ(Contents(std::string(year) + ".gmr"), std::string("start ") + year);
+    EXPECT_EQ(Contents(std::string(year) + ".GMP"), std::string("map ") + year);
+  }
+  EXPECT_EQ(FilesInFolder(), before) << "no second spelling written beside them";
+  ASSERT_EQ(window.Messages().size(), 4u);
+  EXPECT_EQ(window.Messages()[1], "1862.GMRtext 734") << "the file named, then the line";
+  EXPECT_EQ(window.Messages()[3], "The game was not saved: " + PathOf(".gmr") + " names no file.");
+  EXPECT_EQ(window.ProposedSaveNames()[1], PathOf("1861"));
+  EXPECT_EQ(window.ProposedSaveNames()[3], PathOf("1863.gmp"));
+  EXPECT_TRUE(window.Notices().empty());
+
+  EXPECT_TRUE(IsStartFileName("games/1861")) << "in any folder";
+  EXPECT_FALSE(IsStartFileName("1861b"));
+  EXPECT_FALSE(IsStartFileName("1864"));
+
+  SaveAs({"Autosave"});
+  SaveAs({"autosave"});
+  EXPECT_TRUE(window.Notices().empty());
+  EXPECT_EQ(window.Messages().size(), 4u);
+}
+
+// Saving over a game whose files are spelt otherwise writes those files.
+TEST_F(SaveNamesTest, AGameSavedOverKeepsTheSpellingOfItsFiles) {
+  WriteFile("vicksburg.gmr", "old");
+  WriteFile("vicksburg.gmp", "old");
+  SaveAs({"Vicksburg"}, {kYes});
+  EXPECT_EQ(FilesInFolder(), (std::vector<std::string>{"vicksburg.gmp", "vicksburg.gmr"}));
+  EXPECT_EQ(Contents("vicksburg.gmr").size(), kGameFileSize);
+}
+
+// The dialog offers the loaded game (a received mail game included), then the
+// game last saved; a start file is never offered.
+TEST_F(SaveNamesTest, TheSaveDialogProposesTheLoadedGameThenTheLastSavedButNoStartFile) {
+  ASSERT_TRUE(SaveGame(PathOf("Received")));
+  ASSERT_TRUE(SaveGame(PathOf("1862")));
+  ASSERT_TRUE(LoadGame(PathOf("Received.GMR")));
+  SaveAs({});
+  SaveAs({"Antietam"});
+  SaveAs({});
+  ASSERT_TRUE(LoadGame(PathOf("1862.GMR")));
+  SaveAs({});
+  EXPECT_EQ(window.ProposedSaveNames(),
+            (std::vector<std::string>{PathOf("Received"), PathOf("Received"), PathOf("Antietam"), ""}));
+}
+
+}  // namespace
