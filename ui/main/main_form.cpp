@@ -143,6 +143,8 @@ TGMRSDI::TGMRSDI(std::filesystem::path game_folder, TTickClock& clock)
   OpenDialog1 = new TOpenDialog(this);
   OpenDialog1->SetName("OpenDialog1");
   OpenDialog1->Filter = "gmr|*.gmr|gms|*.gms";
+  // A player types a saved game's name as the list shows it, without ".GMR".
+  OpenDialog1->DefaultExt = "gmr";
   BuildHotspots(clock);
   map_input_ = std::make_unique<TMapInput>(*this);
   commands_ = std::make_unique<TMainCommands>(*this);

@@ -7,6 +7,7 @@
 #include "opened_window.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/label.h"
+#include "tests/platform/services/temp_folder.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -43,6 +44,19 @@ TEST_F(OpenedWindowTest, FileNamesAreShownAsTypedInMessagesQuestionsAndTheSaveDi
 
   EXPECT_EQ(port.AskGameFileToSave("/tmp/" + utf8), std::nullopt);
   EXPECT_EQ(offered, shown);
+}
+
+// The list shows saved games by name; the name typed bare opens its game,
+// whatever the case of its extension on disk.
+TEST_F(OpenedWindowTest, ASavedGameOpensByItsNameTypedWithoutExtension) {
+  TTempFolder folder;
+  const std::string game = folder.Write("Shiloh.GMR", "game").string();
+  window.OpenDialog1->InitialDir = folder.Path().string();
+  answer = [&](TForm& form) {
+    FindOwned<TEdit>(form, "FileNameEdit")->SetText("Shiloh");
+    ClickOn(form, "OK");
+  };
+  EXPECT_EQ(port.AskGameFileToOpen(), game);
 }
 
 }  // namespace
