@@ -12,13 +12,13 @@
 #include <string>
 
 #include "start_1862.h"
+#include "turn/movement_driver.h"
+#include "turn/turn_commands.h"
 #include "warfare/recording_battle_views.h"
 #include "world/menu_states.h"
-#include "world/movement_driver.h"
 #include "world/random.h"
 #include "world/recording_window.h"
 #include "world/save_load.h"
-#include "world/turn_commands.h"
 #include "world/vardecl.h"
 
 namespace {

@@ -14,7 +14,7 @@ endfunction()
 #                        [LABELS label...] [ENVIRONMENT NAME=value...])
 # Builds one GoogleTest program from the .cpp files in the given folders of tests/.
 # Each folder counts alone, not its subfolders, so a library's tests below another
-# library's folder (tests/warfare/views) never join that library's program.
+# library's folder (tests/ui/battles) never join that library's program.
 # NEEDS names the targets that produce files the tests read.
 # OPENS_DIALOGS: the tests log each dialog they open and close, and run after
 # the log is emptied and before the tests marked CHECKS_DIALOGS, which read it.

@@ -5,7 +5,7 @@
 #include "opponent/planner_camps.h"
 #include "world/codes.h"
 #include "world/hex_grid.h"
-#include "world/route_finder.h"
+#include "world/realm_queries.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
 

@@ -5,8 +5,6 @@
 
 #include "opponent/army_bases.h"
 #include "opponent/army_targets.h"
-#include "opponent/nearest_own_corps.h"
-#include "opponent/nearest_supply_city.h"
 #include "opponent/planner_camps.h"
 #include "opponent/theatre_posture.h"
 #include "world/army_naming.h"
@@ -16,6 +14,8 @@
 #include "world/force_slots.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
+#include "world/nearest_own_corps.h"
+#include "world/nearest_supply_city.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
 
@@ -43,10 +43,6 @@ int CountCorps(int nation, int army, bool disorderedOnly) {
   return count;
 }
 
-int Distance(const TCorps& corps, const TCity& city) {
-  return HexDistance(corps.X, corps.Y, city.X, city.Y);
-}
-
 // A city whose garrison and works outweigh the enemy around it.
 bool IsSafe(const TCity& city) {
   return city.GarrisonCount * 50 * city.Fortifications + 1 > city.AiEnemyStrength;
@@ -59,7 +55,7 @@ bool AnswersCall(int c, const TCity& base, int reach, int nearReach) {
   if (corps.AiMission != 0 || !IsEntryOf(GameState.Cities, corps.City)) return false;
   const TCity& supply = GameState.Cities[corps.City];
   if (!IsSafe(supply)) return false;
-  int d = Distance(corps, base);
+  int d = Distance(HexOf(corps), HexOf(base));
   if (supply.State == base.State) d /= 2;
   if (corps.Kind == TCorpsKind::CavalryDivision) d /= 2;
   return nearReach > d || (CorpsDistanceToEnemy(c) >= d && reach >= d);
@@ -219,7 +215,7 @@ void GatherArmyCorps(int a, int nation) {
         corps.Stance >= TCombatStance::Embarked || corps.Theatre != army.Theatre || corps.Army != 0)
       continue;
     const bool joins = corps.City == army.HqCity || AnswersCall(c, base, reach, nearReach);
-    if (!joins || reach < Distance(corps, base)) continue;
+    if (!joins || reach < Distance(HexOf(corps), HexOf(base))) continue;
     corps.Army = static_cast<std::uint8_t>(a);
     corps.Stance = TCombatStance::Withdraw;
     SendCorpsToCity(corps, ArmyCity(army));

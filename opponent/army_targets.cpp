@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "opponent/army_bases.h"
-#include "opponent/nearest_own_corps.h"
 #include "opponent/planner_camps.h"
 #include "world/codes.h"
 #include "world/hex_grid.h"
-#include "world/route_finder.h"
+#include "world/nearest_own_corps.h"
+#include "world/realm_queries.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"

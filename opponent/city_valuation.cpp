@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "opponent/city_threat.h"
 #include "opponent/theatre_posture.h"
+#include "world/city_threat.h"
 #include "world/codes.h"
 #include "world/hex_grid.h"
 #include "world/random.h"

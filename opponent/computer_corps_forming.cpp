@@ -1,8 +1,8 @@
 #include "opponent/computer_corps_forming.h"
 
 #include "opponent/brigade_announcement.h"
-#include "opponent/city_threat.h"
 #include "world/brigade_rules.h"
+#include "world/city_threat.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/corps_forming.h"

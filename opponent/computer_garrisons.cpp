@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "opponent/brigade_announcement.h"
-#include "opponent/city_threat.h"
 #include "opponent/theatre_reserve.h"
 #include "world/brigade_rules.h"
+#include "world/city_threat.h"
 #include "world/codes.h"
 #include "world/game_window.h"
 #include "world/table_slots.h"

@@ -3,6 +3,7 @@
 #include "world/codes.h"
 #include "world/corps_orders.h"
 #include "world/hex_grid.h"
+#include "world/realm_queries.h"
 #include "world/route_finder.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"

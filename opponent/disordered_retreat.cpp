@@ -1,10 +1,10 @@
 #include "opponent/disordered_retreat.h"
 
-#include "opponent/nearest_own_corps.h"
-#include "opponent/nearest_supply_city.h"
 #include "opponent/planner_camps.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
+#include "world/nearest_own_corps.h"
+#include "world/nearest_supply_city.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
 

@@ -101,7 +101,7 @@ void ClearCorpsSlot(int c) {
 
 // One more car of rail capacity a turn for a warring camp whose trains are
 // all in use, paid by the first theatre with supplies to spare.
-void BuyRailCapacity(int n) {
+void BuyComputerRailCapacity(int n) {
   if (n != TNation::Union && n != TNation::Confederacy) return;
   TNationRec& nation = GameState.Nations[n];
   if (nation.RailCapacity > nation.RailUsed + 1 || nation.RailCapacity >= kMostRailCapacity) return;
@@ -137,7 +137,7 @@ void ManageNationBeforeCountdown(int n) {
 void ManageNationAfterCountdown(int n) {
   FormCorpsFromSurplusGarrisons(n);
   PlanNavalBuilding(n);
-  BuyRailCapacity(n);
+  BuyComputerRailCapacity(n);
   FormComputerArmies(n);
   BuildFortifications(n);
   PromoteDivisions(n);

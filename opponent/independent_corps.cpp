@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "opponent/nearest_own_corps.h"
-#include "opponent/nearest_supply_city.h"
 #include "opponent/planner_camps.h"
 #include "world/codes.h"
 #include "world/hex_grid.h"
-#include "world/route_finder.h"
+#include "world/nearest_own_corps.h"
+#include "world/nearest_supply_city.h"
+#include "world/realm_queries.h"
 #include "world/saturating.h"
 #include "world/supply_links.h"
 #include "world/table_slots.h"
@@ -24,10 +24,6 @@ constexpr int kArmySearchLimit = 24;
 constexpr int kNearArmyLimit = 5;
 constexpr int kFullArmy = 6;
 constexpr int kCapitalRushDistance = 15;
-
-int Distance(const TCorps& corps, const TCity& city) {
-  return HexDistance(corps.X, corps.Y, city.X, city.Y);
-}
 
 void Guard(TCorps& corps, int city) {
   corps.Stance = TCombatStance::Defend;
@@ -54,7 +50,7 @@ void JoinNearbyArmy(TCorps& corps) {
         !IsEntryOf(GameState.Cities, army.HqCity))
       continue;
     const TCity& hq = GameState.Cities[army.HqCity];
-    int d = Distance(corps, hq);
+    int d = Distance(HexOf(corps), HexOf(hq));
     if (hq.State == corps.State) d /= 2;
     if (army.Theatre != corps.Theatre) limit = std::min(limit, kNearArmyLimit);
     if (d < limit) {
@@ -112,7 +108,9 @@ void RushToThreatenedCapital(TCorps& corps, int nation) {
       !IsEntryOf(GameState.Cities, record.Capital))
     return;
   const TCity& capital = GameState.Cities[record.Capital];
-  if (Distance(corps, capital) >= kCapitalRushDistance || corps.Theatre != capital.Theatre) return;
+  if (Distance(HexOf(corps), HexOf(capital)) >= kCapitalRushDistance ||
+      corps.Theatre != capital.Theatre)
+    return;
   SendCorpsToCity(corps, record.Capital);
   corps.Stance = TCombatStance::Defend;
 }
@@ -153,7 +151,7 @@ int NearestThreatenedCity(int camp, int nation, int c, int maxDistance) {
   for (int t = 1; t <= GameState.Cities.Count; ++t) {
     const TCity& city = GameState.Cities[t];
     if (city.Side != camp || city.Nation == 0) continue;
-    const int d = Distance(corps, city);
+    const int d = Distance(HexOf(corps), HexOf(city));
     // Only a nearer city can win; the search around it can wait until then.
     if (d >= bound) continue;
     NearestOwnCorps(t, nation, kThreatRadius);

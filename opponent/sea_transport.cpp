@@ -1,11 +1,11 @@
 #include "opponent/sea_transport.h"
 
 #include "opponent/planner_camps.h"
-#include "warfare/fleet_cargo.h"
 #include "world/codes.h"
+#include "world/fleet_places.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
-#include "world/route_finder.h"
+#include "world/realm_queries.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
@@ -70,7 +70,7 @@ bool IsLandingUnderWay(int nation, int city) {
 
 // Rewrites every city's planning value: enemy ports by what a landing would
 // win, everything else 0. The result is the number of ports worth it.
-int ValueEnemyPorts(int nation) {
+int ValuePortsForLanding(int nation) {
   const int camp = CampOfNation(nation);
   int targets = 0;
   for (int c = 1; c <= GameState.Cities.Count; ++c) {
@@ -243,7 +243,7 @@ bool CanBeVictualled(int nation, const TFleet& fleet) {
 }  // namespace
 
 void PlanAmphibiousOperations(int nation) {
-  int targets = ValueEnemyPorts(nation);
+  int targets = ValuePortsForLanding(nation);
   const bool transports = MarkTransportFleets(nation);
   const int waiting = transports ? CallCorpsToTheSea(nation) : 0;
   if (!transports || waiting == 0) targets = 0;

@@ -3,15 +3,15 @@
 #include <algorithm>
 
 #include "warfare/fleet_cargo.h"
-#include "warfare/fleet_places.h"
 #include "warfare/fleet_ships.h"
-#include "warfare/fleet_slots.h"
 #include "warfare/fleet_update.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
+#include "world/fleet_places.h"
+#include "world/fleet_slots.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
-#include "world/route_finder.h"
+#include "world/realm_queries.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
@@ -107,7 +107,7 @@ void ReckonEnemyFleets(int n) {
 }
 
 // An enemy port is worth its works and the ships based there.
-void ValueEnemyPorts(int n) {
+void ValueEnemyPortsForFleets(int n) {
   for (int c = 1; c <= GameState.Cities.Count; ++c) {
     TCity& city = GameState.Cities[c];
     if (!IsForeignTo(city.Nation, n)) {
@@ -349,7 +349,7 @@ void PlanNation(int n) {
   ReckonEnemyFleets(n);
   const bool plans = IsComputerAtWar(n);
   if (plans) {
-    ValueEnemyPorts(n);
+    ValueEnemyPortsForFleets(n);
     for (int t = 1; t <= kTheatreCount; ++t) {
       if (GameState.Nations[n].NavalBalance != 0) ChooseNavalTargets(n, t);
       PlanCottonRuns(n, t);

@@ -1,10 +1,10 @@
 #include "warfare/fleet_cargo.h"
 
-#include "warfare/fleet_places.h"
 #include "world/brigade_rules.h"
 #include "world/codes.h"
 #include "world/corps_fatigue.h"
 #include "world/dissolve_and_disband.h"
+#include "world/fleet_places.h"
 #include "world/game_window.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
@@ -63,13 +63,6 @@ void PutCorpsAshore(TFleet& fleet) {
   if (fleet.Corps == 0 || !IsLand(fleet)) return;
   const int c = EmbarkedCorps(fleet);
   if (c != 0) GameState.Corps[c].Stance = TCombatStance::Defend;
-  fleet.Corps = 0;
-}
-
-void GiveUpCorps(TFleet& fleet) {
-  fleet.Mission = TFleetMission::Move;
-  fleet.Objective = fleet.HomePort;
-  if (IsEntryOf(GameState.Cities, fleet.HomePort)) SteerToCity(fleet, fleet.HomePort);
   fleet.Corps = 0;
 }
 

@@ -14,8 +14,6 @@ void LandCorps(TFleet& fleet);
 // The corps aboard goes ashore on the fleet's hex to defend it, when that hex
 // is land; the fleet lets go of the corps it names in any case on land.
 void PutCorpsAshore(TFleet& fleet);
-// The fleet lets go of the corps it names and sails home.
-void GiveUpCorps(TFleet& fleet);
 // A corps that goes down with its fleet: every man aboard is booked lost,
 // its leader with it, and no link to a place, army or command is left.
 void LoseCorpsWithFleet(int corps);

@@ -1,9 +1,9 @@
 #include "warfare/fleet_missions.h"
 
 #include "warfare/fleet_cargo.h"
-#include "warfare/fleet_places.h"
 #include "warfare/fleet_ships.h"
 #include "world/codes.h"
+#include "world/fleet_places.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"

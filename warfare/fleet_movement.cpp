@@ -2,11 +2,12 @@
 
 #include "warfare/fleet_cargo.h"
 #include "warfare/fleet_missions.h"
-#include "warfare/fleet_places.h"
 #include "warfare/naval_combat.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
+#include "world/fleet_places.h"
 #include "world/random.h"
+#include "world/realm_queries.h"
 #include "world/route_finder.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"

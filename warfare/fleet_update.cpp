@@ -4,13 +4,14 @@
 
 #include "warfare/fleet_cargo.h"
 #include "warfare/fleet_missions.h"
-#include "warfare/fleet_places.h"
 #include "warfare/fleet_ships.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/fleet_consolidation.h"
+#include "world/fleet_places.h"
 #include "world/game_window.h"
 #include "world/random.h"
+#include "world/realm_queries.h"
 #include "world/route_finder.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
@@ -96,8 +97,8 @@ bool CampHoldsSeaPort(int camp) {
   return false;
 }
 
-void TallyShips(TNationRec& record, const TFleet& fleet, int ironclads, int warships,
-                int transports) {
+void TallyFleetShips(TNationRec& record, const TFleet& fleet, int ironclads, int warships,
+                     int transports) {
   AddSaturated(record.ShipTally[ironclads], fleet.Ships[TShipType::Ironclad]);
   AddSaturated(record.ShipTally[warships], fleet.Ships[TShipType::Warship]);
   AddSaturated(record.ShipTally[transports], fleet.Ships[TShipType::Transport]);
@@ -111,7 +112,7 @@ struct SeaBalance {
   int transports = 0;
 };
 
-void TotalNation(int n) {
+void TotalNationNavy(int n) {
   TNationRec& record = GameState.Nations[n];
   for (int k = 1; k <= record.ShipTally.Count; ++k) record.ShipTally[k] = 0;
   record.NavalBalance = kEven;
@@ -123,7 +124,7 @@ void TotalNation(int n) {
     const bool counted = fleet.Nation == n && fleet.Status == 0;
     if (fleet.Kind == kRiverFleet) {
       if (own && counted)
-        TallyShips(record, fleet, kRiverIronclads, kRiverWarships, kRiverTransports);
+        TallyFleetShips(record, fleet, kRiverIronclads, kRiverWarships, kRiverTransports);
       continue;
     }
     const int sign = own ? 1 : -1;
@@ -131,7 +132,7 @@ void TotalNation(int n) {
     balance.warships += sign * NavalStrength(fleet, TShipType::Warship);
     if (!own) continue;
     balance.transports += NavalStrength(fleet, TShipType::Transport);
-    if (counted) TallyShips(record, fleet, kSeaIronclads, kSeaWarships, kSeaTransports);
+    if (counted) TallyFleetShips(record, fleet, kSeaIronclads, kSeaWarships, kSeaTransports);
   }
   if (!CampHoldsSeaPort(record.Side)) {
     record.NavalBalance = kNoSeaPort;
@@ -296,7 +297,7 @@ int FleetMoveAllowance(const TFleet& fleet) {
 
 void ComputeNavalTotals() {
   FreeEmptyFleets();
-  for (int n = 1; n <= GameState.Nations.Count; ++n) TotalNation(n);
+  for (int n = 1; n <= GameState.Nations.Count; ++n) TotalNationNavy(n);
 }
 
 void RecallFleetsToPort(int nation) {

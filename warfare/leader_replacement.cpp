@@ -5,7 +5,7 @@
 #include "world/brigade_rules.h"
 #include "world/corps_command.h"
 #include "world/force_slots.h"
-#include "world/route_finder.h"
+#include "world/realm_queries.h"
 #include "world/saturating.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"

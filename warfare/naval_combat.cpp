@@ -8,11 +8,11 @@
 
 #include "warfare/battle_views.h"
 #include "warfare/fleet_cargo.h"
-#include "warfare/fleet_places.h"
 #include "warfare/fleet_ships.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/fleet_consolidation.h"
+#include "world/fleet_places.h"
 #include "world/game_window.h"
 #include "world/random.h"
 #include "world/route_finder.h"

@@ -189,10 +189,15 @@ void TKxButtonGlyph::AddStateImage(TKxButtonState state, int column, int width, 
   indexes_[state] = glyph_list_->AddMasked(image, clDefault);
 }
 
-TSize TKxButtonGlyph::GlyphSize() const {
-  if (ShowsImageList()) {
+TImageList* TKxButtonGlyph::ShownList(const TKxFaceDrawing& face) const {
+  if (!use_image_list_) return nullptr;
+  return face.Images ? face.Images : images_;
+}
+
+TSize TKxButtonGlyph::GlyphSize(const TImageList* list) const {
+  if (list) {
     if (image_index_ == -1) return {};
-    return {images_->Width(), images_->Height()};
+    return {list->Width(), list->Height()};
   }
   if (use_icon_) return {icon_.Width(), icon_.Height()};
   if (glyph_.Empty()) return {};
@@ -204,7 +209,7 @@ TKxButtonLayout TKxButtonGlyph::CalcButtonLayout(TCanvas& canvas, const TKxFaceD
   const TSize client{c.Width() - face.ArrowWidth, c.Height()};
   scaled_ = false;
 
-  TSize glyph = face.ShowGlyph ? GlyphSize() : TSize{};
+  TSize glyph = face.ShowGlyph ? GlyphSize(ShownList(face)) : TSize{};
   if (glyph.cy > client.cy) {
     const int height = client.cy - 2;
     glyph.cx = MulDiv(glyph.cx, height, client.cy);
@@ -288,17 +293,18 @@ TRect TKxButtonGlyph::MeasureText(TCanvas& canvas, const TKxFaceDrawing& face, i
 TRect TKxButtonGlyph::Draw(TCanvas& canvas, const TKxFaceDrawing& face) {
   const TKxButtonLayout layout = CalcButtonLayout(canvas, face);
   if (face.ShowGlyph) {
-    DrawButtonGlyph(canvas, layout.GlyphPos, face.Background, face.Transparent, face.GlyphState);
+    DrawButtonGlyph(canvas, ShownList(face), layout.GlyphPos, face.Background, face.Transparent,
+                    face.GlyphState);
   }
   if (face.ShowText) DrawButtonText(canvas, face, layout.TextBounds);
   return layout.TextBounds;
 }
 
-void TKxButtonGlyph::DrawButtonGlyph(TCanvas& canvas, TPoint at, TColor background,
-                                     bool transparent, TKxButtonState state) {
+void TKxButtonGlyph::DrawButtonGlyph(TCanvas& canvas, TImageList* list, TPoint at,
+                                     TColor background, bool transparent, TKxButtonState state) {
   transparent = transparent || state == bsExclusive || background == clNone;
-  if (ShowsImageList()) {
-    DrawListImage(canvas, at, background, transparent, state);
+  if (list) {
+    DrawListImage(canvas, *list, at, background, transparent, state);
     return;
   }
   if (use_icon_) {
@@ -321,10 +327,10 @@ void TKxButtonGlyph::DrawButtonGlyph(TCanvas& canvas, TPoint at, TColor backgrou
 // An entry drawn as it stands, or, when shrunk or disabled, through a copy
 // on the face colour (embossed when disabled) whose bottom-left colour is
 // left out.
-void TKxButtonGlyph::DrawListImage(TCanvas& canvas, TPoint at, TColor background, bool transparent,
-                                   TKxButtonState state) {
+void TKxButtonGlyph::DrawListImage(TCanvas& canvas, TImageList& list, TPoint at,
+                                   TColor background, bool transparent, TKxButtonState state) {
   if (image_index_ == -1) return;
-  const TSize size{images_->Width(), images_->Height()};
+  const TSize size{list.Width(), list.Height()};
   if (!scaled_ && state != bsDisabled) {
     if (!transparent) {
       TCanvasStateGuard guard(canvas);
@@ -332,13 +338,13 @@ void TKxButtonGlyph::DrawListImage(TCanvas& canvas, TPoint at, TColor background
       canvas.Brush.Color = background;
       canvas.FillRect(TRect::Bounds(at.X, at.Y, size.cx, size.cy));
     }
-    images_->Draw(canvas, at.X, at.Y, image_index_);
+    list.Draw(canvas, at.X, at.Y, image_index_);
     return;
   }
   TBitmap copy(size.cx, size.cy);
   copy.Canvas().Brush.Color = clBtnFace;
   copy.Canvas().FillRect({0, 0, size.cx, size.cy});
-  images_->Draw(copy.Canvas(), 0, 0, image_index_);
+  list.Draw(copy.Canvas(), 0, 0, image_index_);
   const TColor clear = BottomLeft(copy);
   if (!scaled_) Emboss(copy);
   DrawLeavingOut(canvas, copy, at, scaled_ ? scaled_size_ : size, clear);

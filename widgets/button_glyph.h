@@ -48,6 +48,9 @@ struct TKxFaceDrawing {
   HTHEME Theme = 0;
   int ThemePart = 0;
   int ThemeState = 0;
+  // The image list this face draws from in place of the glyph's own, as a
+  // pressed button shows its down list; none for the glyph's own.
+  TImageList* Images = nullptr;
 };
 
 class TKxButtonGlyph {
@@ -97,14 +100,15 @@ class TKxButtonGlyph {
   void GlyphChanged();
   void IconChanged();
   void Changed();
-  bool ShowsImageList() const { return use_image_list_ && images_; }
-  void DrawListImage(TCanvas& canvas, TPoint at, TColor background, bool transparent,
-                     TKxButtonState state);
+  // The list a face draws from, or none when the glyph shows no image list.
+  TImageList* ShownList(const TKxFaceDrawing& face) const;
+  void DrawListImage(TCanvas& canvas, TImageList& list, TPoint at, TColor background,
+                     bool transparent, TKxButtonState state);
   void DrawIcon(TCanvas& canvas, TPoint at);
-  TSize GlyphSize() const;
+  TSize GlyphSize(const TImageList* list) const;
   void AddStateImage(TKxButtonState state, int column, int width, int height);
-  void DrawButtonGlyph(TCanvas& canvas, TPoint at, TColor background, bool transparent,
-                       TKxButtonState state);
+  void DrawButtonGlyph(TCanvas& canvas, TImageList* list, TPoint at, TColor background,
+                       bool transparent, TKxButtonState state);
   void DrawButtonText(TCanvas& canvas, const TKxFaceDrawing& face, const TRect& bounds);
   TRect MeasureText(TCanvas& canvas, const TKxFaceDrawing& face, int width);
 

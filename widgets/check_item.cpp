@@ -134,13 +134,14 @@ void TKxCheckItem::SetImages(TImageList* images) {
 }
 
 void TKxCheckItem::SetUseImageList(bool use) {
-  if (use && !images_ && !Loading()) return;
+  if (use == use_image_list_ || (use && !images_ && !Loading())) return;
   use_image_list_ = use;
   if (auto_size_) AdjustSize();
   Invalidate();
 }
 
 void TKxCheckItem::SetImageForm(TKxImageForm* image_form) {
+  if (image_form == image_form_) return;
   SwitchImageForm(*this, image_form_, image_form, image_form_link_);
   Invalidate();
 }

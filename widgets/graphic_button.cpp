@@ -521,12 +521,13 @@ void TCustomKxGraphicButton::SetFlat(bool flat) {
 }
 
 void TCustomKxGraphicButton::SetOldStyled(bool old_styled) {
-  if (old_styled && flat_) return;
+  if (old_styled == old_styled_ || (old_styled && flat_)) return;
   old_styled_ = old_styled;
   Repaint();
 }
 
 void TCustomKxGraphicButton::SetThinFrame(bool thin_frame) {
+  if (thin_frame == thin_frame_) return;
   thin_frame_ = thin_frame;
   if (thin_frame) old_styled_ = false;
   const bool shows_pressed = state_ == bsDown || state_ == bsExclusive;
@@ -535,6 +536,7 @@ void TCustomKxGraphicButton::SetThinFrame(bool thin_frame) {
 }
 
 void TCustomKxGraphicButton::SetBackgroundDrawBorder(bool draw) {
+  if (draw == background_draw_border_) return;
   background_draw_border_ = draw;
   if (!background_.Empty()) Invalidate();
 }
@@ -552,6 +554,7 @@ void TCustomKxGraphicButton::SetNumGlyphs(int count) {
 }
 
 void TCustomKxGraphicButton::SetUseIcon(bool use) {
+  if (use == glyph_.UseIcon()) return;
   glyph_.SetUseIcon(use);
   if (!use_image_list_) Invalidate();
 }
@@ -594,6 +597,7 @@ void TCustomKxGraphicButton::SetUseImageList(bool use) {
 }
 
 void TCustomKxGraphicButton::SetImageIndex(int index) {
+  if (index == glyph_.ImageIndex()) return;
   glyph_.SetImageIndex(index);
   if (glyph_.UseImageList()) Invalidate();
 }
@@ -721,9 +725,10 @@ TRect TCustomKxGraphicButton::PaintFrame(TCanvas& canvas, int arrow, bool presse
 
 // The glyph and the caption, from the image list that fits the state.
 void TCustomKxGraphicButton::PaintContent(TCanvas& canvas, TRect r, int arrow, bool pressed) {
-  TImageList* shown_list = glyph_.Images();
-  if (pressed && down_images_) glyph_.SetImages(down_images_);
-  const bool shows_disabled_list = disabled_images_ && glyph_.Images() == disabled_images_;
+  // A pressed face draws from the down list without handing it to the glyph,
+  // whose list stays the one the hover and the enabled state chose.
+  TImageList* const shown_list = pressed && down_images_ ? down_images_ : glyph_.Images();
+  const bool shows_disabled_list = disabled_images_ && shown_list == disabled_images_;
   if (adjust_space_for_glyph_) {
     const int inset = thin_frame_ ? 1 : 2;
     r.Inflate(-inset, -inset);
@@ -744,13 +749,13 @@ void TCustomKxGraphicButton::PaintContent(TCanvas& canvas, TRect r, int arrow, b
   drawing.TextDrawType = text_draw_type_;
   drawing.Background = Color();
   drawing.Transparent = true;
+  drawing.Images = shown_list;
   if (ThemeApplies()) {
     drawing.Theme = button_theme_;
     drawing.ThemePart = GetThemePartID();
     drawing.ThemeState = GetThemeStateID();
   }
   glyph_.Draw(canvas, drawing);
-  glyph_.SetImages(shown_list);
 }
 
 // A pressed face moves its content one pixel right and down, unless its

@@ -195,6 +195,7 @@ class TCustomKxGraphicButton : public TGraphicControl {
     Invalidate();
   }
   void StoreColour(TColor& field, TColor value, bool shown) {
+    if (field == value) return;
     field = value;
     if (shown) Invalidate();
   }

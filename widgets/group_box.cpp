@@ -210,6 +210,10 @@ TRect TCustomKxGroupBox::CheckBoxPlace(int text_height) const {
   return TRect::Bounds(kCaptionIndent, text_height / 2 - size.cy / 2, size.cx, size.cy);
 }
 
+TRect TCustomKxGroupBox::CheckBoxRect() const {
+  return show_check_box_ ? CheckBoxPlace(CaptionTextHeight()) : TRect{};
+}
+
 void TCustomKxGroupBox::PaintCheckBox(TCanvas& canvas, const TRect& rect) {
   const bool down = ButtonDownOverCheckBox();
   const bool dimmed = !Enabled() || down;
@@ -319,18 +323,18 @@ void TCustomKxGroupBox::Paint() {
     canvas.Brush.Color = caption_color_;
     canvas.FillRect({0, 0, Width(), text_height});
   }
-  check_box_rect_ = show_check_box_ ? CheckBoxPlace(text_height) : TRect{};
-  if (show_check_box_) PaintCheckBox(canvas, check_box_rect_);
+  const TRect check_box = CheckBoxRect();
+  if (show_check_box_) PaintCheckBox(canvas, check_box);
 
-  TRect caption = check_box_rect_;
+  TRect caption = check_box;
   if (!Caption().empty()) {
     canvas.Font.Assign(Font());
-    caption = CaptionPlace(canvas, check_box_rect_);
+    caption = CaptionPlace(canvas, check_box);
     canvas.Brush.Style = bsClear;
     PaintCaptionText(canvas, caption);
     caption.Inflate(1, 0);
     if (show_focus_ && Focused()) canvas.DrawFocusRect(TRect(caption).Inflate(1, 0));
-    if (show_check_box_) caption.Left = check_box_rect_.Left;
+    if (show_check_box_) caption.Left = check_box.Left;
   }
 
   canvas.SaveState();
@@ -353,7 +357,7 @@ void TCustomKxGroupBox::EraseBackground(TCanvas& canvas) {
   const int text_height = CaptionTextHeight();
   theme.DrawThemeBackground(Theme(), canvas, BP_GROUPBOX, 0,
                             {0, text_height / 2, client.Right, client.Bottom}, nullptr);
-  const TRect check_box = show_check_box_ ? CheckBoxPlace(text_height) : TRect{};
+  const TRect check_box = CheckBoxRect();
   TRect caption = CaptionPlace(canvas, check_box);
   if (show_check_box_) caption.Left = check_box.Left;
   theme.DrawThemeParentBackground(this, canvas, &caption);
@@ -369,13 +373,13 @@ void TCustomKxGroupBox::ToggleCheckBox() {
 
 void TCustomKxGroupBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   if (CanFocus()) SetFocus();
-  if (check_box_rect_.Contains({x, y})) Invalidate();
+  if (CheckBoxRect().Contains({x, y})) Invalidate();
   TCustomKxPanel::MouseDown(button, shift, x, y);
 }
 
 void TCustomKxGroupBox::MouseMove(TShiftState shift, int x, int y) {
   const bool was_hot = check_box_hot_;
-  check_box_hot_ = show_check_box_ && check_box_rect_.Contains({x, y});
+  check_box_hot_ = show_check_box_ && CheckBoxRect().Contains({x, y});
   TCustomKxPanel::MouseMove(shift, x, y);
   if (check_box_hot_ != was_hot) Invalidate();
 }
@@ -383,7 +387,7 @@ void TCustomKxGroupBox::MouseMove(TShiftState shift, int x, int y) {
 // Only a release over the check box toggles it; the group box raises no
 // OnMouseUp of its own.
 void TCustomKxGroupBox::MouseUp(TMouseButton button, TShiftState /*shift*/, int x, int y) {
-  const bool over_check_box = check_box_rect_.Contains({x, y});
+  const bool over_check_box = CheckBoxRect().Contains({x, y});
   if (button == TMouseButton::mbLeft) EndButtonDown();
   if (over_check_box) ToggleCheckBox();
   if (check_box_hot_) Invalidate();

@@ -60,8 +60,9 @@ class TCustomKxGroupBox : public TCustomKxPanel {
   // The caption band's height: the caption text, or the check box if that is
   // taller, so never below the height of a check mark.
   int CaptionHeight() const;
-  // Where the caption check box was last painted; empty without one.
-  const TRect& CheckBoxRect() const { return check_box_rect_; }
+  // Where the caption check box stands, measured from the caption's font and
+  // the mark's size as they are now; empty without one.
+  TRect CheckBoxRect() const;
   bool CheckBoxHot() const { return check_box_hot_; }
 
   void AdjustClientRect(TRect& rect) const override;
@@ -104,7 +105,6 @@ class TCustomKxGroupBox : public TCustomKxPanel {
 
   std::unique_ptr<TKxHTMLRender> html_;
   TKxBorderSides border_sides_ = kKxAllSides;
-  TRect check_box_rect_;
   TKxSoundName check_sound_;
   TBitmap glyph_;
   TImageList* images_ = nullptr;

@@ -104,6 +104,7 @@ void TKxPanelGrabHandle::SetVisible(bool visible) {
 }
 
 void TKxPanelGrabHandle::SetBevelKind(TPanelBevel bevel_kind) {
+  if (bevel_kind == bevel_kind_) return;
   bevel_kind_ = bevel_kind;
   if (panel_->Parent()) panel_->Invalidate();
 }
@@ -136,12 +137,21 @@ void TCustomKxPanel::Notification(TComponent* component, TOperation operation) {
 }
 
 void TCustomKxPanel::SetImageForm(TKxImageForm* image_form) {
+  if (image_form == image_form_) return;
   SwitchImageForm(*this, image_form_, image_form, image_form_link_);
   Invalidate();
 }
 
+// A picture drawn from the top left leaves the rest of the panel in the
+// colour of its bottom-right pixel, which becomes the panel's own colour.
+void TCustomKxPanel::TakeCornerColour() {
+  if (background_type_ == bgtTopLeftBitmap && !background_.Empty())
+    SetColor(background_.Pixel(background_.Width() - 1, background_.Height() - 1));
+}
+
 // A picture without a size leaves nothing to draw but the colour.
 void TCustomKxPanel::BackgroundChanged() {
+  TakeCornerColour();
   if (background_.Empty()) {
     background_type_ = bgtColorFill;
     RebuildCachedBackground();
@@ -154,6 +164,7 @@ void TCustomKxPanel::BackgroundChanged() {
 void TCustomKxPanel::SetBackgroundType(TKxBkGndType type) {
   if (type == background_type_) return;
   background_type_ = background_.Empty() && IsPictureType(type) ? bgtColorFill : type;
+  TakeCornerColour();
   RebuildCachedBackground();
   Invalidate();
 }
@@ -177,11 +188,13 @@ void TCustomKxPanel::SetGradientSteps(int steps) {
 }
 
 void TCustomKxPanel::SetGradientStartColor(TColor color) {
+  if (color == gradient_start_) return;
   gradient_start_ = color;
   if (IsGradientType(background_type_)) Invalidate();
 }
 
 void TCustomKxPanel::SetGradientEndColor(TColor color) {
+  if (color == gradient_end_) return;
   gradient_end_ = color;
   if (IsGradientType(background_type_)) Invalidate();
 }
@@ -194,26 +207,32 @@ void TCustomKxPanel::SetTransparent(bool transparent) {
 }
 
 void TCustomKxPanel::SetAlphaLevel(int level) {
-  alpha_level_ = std::clamp(level, 0, 255);
+  level = std::clamp(level, 0, 255);
+  if (level == alpha_level_) return;
+  alpha_level_ = level;
   if (transparent_) Invalidate();
 }
 
 void TCustomKxPanel::SetOwnerDraw(bool owner_draw) {
+  if (owner_draw == owner_draw_) return;
   owner_draw_ = owner_draw;
   if (!Loading()) Invalidate();
 }
 
 void TCustomKxPanel::SetAlwaysPaintBackground(bool always) {
+  if (always == always_paint_background_) return;
   always_paint_background_ = always;
   if (owner_draw_) Invalidate();
 }
 
 void TCustomKxPanel::SetLayout(TTextLayout layout) {
+  if (layout == layout_) return;
   layout_ = layout;
   if (!caption_.empty()) Invalidate();
 }
 
 void TCustomKxPanel::SetTransparentXPThemes(bool transparent) {
+  if (transparent == transparent_xp_themes_) return;
   transparent_xp_themes_ = transparent;
   Invalidate();
 }
@@ -366,7 +385,6 @@ void TCustomKxPanel::PaintBackground(TCanvas& canvas) {
         canvas.FillRect(client);
         break;
       }
-      SetColor(background_.Pixel(background_.Width() - 1, background_.Height() - 1));
       DrawBackgroundBitmap(canvas, client, bgtTopLeftBitmap, background_, Color(), {0, 0}, client);
       break;
   }

@@ -172,6 +172,7 @@ class TCustomKxPanel : public TCustomPanel {
   };
 
   void BackgroundChanged();
+  void TakeCornerColour();
   void RebuildCachedBackground();
   void PaintBevel(TCanvas& canvas, TRect& rect, TPanelBevel bevel);
   void PaintGrabHandles(TCanvas& canvas, TRect& rect);

@@ -5,6 +5,7 @@
 #include "world/corps_command.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
+#include "world/realm_queries.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
@@ -32,10 +33,6 @@ constexpr int kCityText = 110;
 constexpr int kArmyLostText = 455;
 constexpr int kArmyLostWarScore = 4;
 constexpr int kLostWithArmy = 254;
-
-bool IsCity(int city) {
-  return IsEntryOf(GameState.Cities, city);
-}
 
 int SideOfCity(int city) {
   return IsCity(city) ? GameState.Cities[city].Side : 0;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "world/random.h"
+#include "world/realm_queries.h"
 #include "world/unit_positions.h"
 #include "world/vardecl.h"
 

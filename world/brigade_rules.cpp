@@ -8,7 +8,7 @@
 #include "world/corps_fatigue.h"
 #include "world/ordinals.h"
 #include "world/random.h"
-#include "world/route_finder.h"
+#include "world/realm_queries.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
@@ -26,14 +26,8 @@ constexpr int kMostQuality = 7;
 constexpr int kWesternGatheringCity = 57;
 constexpr int kRiverGatheringCity = 55;
 
-bool IsNation(int nation) {
-  return IsEntryOf(GameState.Nations, nation);
-}
 bool IsState(int state) {
   return IsEntryOf(GameState.States, state);
-}
-bool IsCity(int city) {
-  return IsEntryOf(GameState.Cities, city);
 }
 bool IsCorps(int corps) {
   return IsEntryOf(GameState.Corps, corps);

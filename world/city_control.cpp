@@ -7,18 +7,19 @@
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/corps_fatigue.h"
-#include "world/foreign_intervention.h"
 #include "world/game_window.h"
 #include "world/hex_control.h"
 #include "world/hex_grid.h"
 #include "world/play_modes.h"
-#include "world/political_turn.h"
 #include "world/random.h"
+#include "world/realm_queries.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
+#include "world/text_notices.h"
 #include "world/text_table.h"
 #include "world/unit_positions.h"
 #include "world/vardecl.h"
+#include "world/war_standing.h"
 
 namespace {
 
@@ -30,7 +31,6 @@ constexpr int kIncidentRange = 4;
 constexpr int kFirstPatrolMission = 4;
 constexpr int kMostEntrenchment = 3;
 constexpr int kCapitalLostWarScore = 150;
-constexpr int kFullLoyalty = 100;
 constexpr int kLootChanceRange = 120;
 constexpr int kForagerLootChance = 50;
 constexpr int kMostOccupationAsked = 100;
@@ -42,10 +42,6 @@ constexpr int kGreenQuality = 10;
 constexpr int kCaptorNationText = 16;  // 17..20 by nation
 constexpr int kCommanderText = 21;
 constexpr int kCapitalSuffixText = 32;
-
-bool IsNation(int nation) {
-  return IsEntryOf(GameState.Nations, nation);
-}
 
 std::string NationName(int nation) {
   return IsNation(nation) ? GameState.Nations[nation].Name.str() : std::string();
@@ -401,19 +397,6 @@ int OppositeCamp(int camp) {
   if (camp == TSide::Union) return TSide::Confederate;
   if (camp == TSide::Confederate) return TSide::Union;
   return TSide::None;
-}
-
-void RaiseLoyalty(int state, int amount) {
-  if (!IsEntryOf(GameState.States, state)) return;
-  std::uint8_t& loyalty = GameState.States[state].Loyalty;
-  loyalty =
-      static_cast<std::uint8_t>(loyalty < kFullLoyalty - amount ? loyalty + amount : kFullLoyalty);
-}
-
-void LowerLoyalty(int state, int amount) {
-  if (!IsEntryOf(GameState.States, state)) return;
-  std::uint8_t& loyalty = GameState.States[state].Loyalty;
-  loyalty = static_cast<std::uint8_t>(loyalty > amount ? loyalty - amount : 0);
 }
 
 void LoseBrigade(int b) {

@@ -13,10 +13,6 @@ bool IsNeutralBorderState(int state);
 // 2 for camp 1 and 1 for camp 2; 0 for any other.
 int OppositeCamp(int camp);
 
-// A state's loyalty, kept within 0..100.
-void RaiseLoyalty(int state, int amount);
-void LowerLoyalty(int state, int amount);
-
 // A brigade lost with its city or corps: its men count against its home state
 // and its slot is emptied. One taken prisoner also counts for its nation.
 void LoseBrigade(int brigade);

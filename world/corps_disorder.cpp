@@ -11,6 +11,7 @@
 #include "world/force_slots.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
+#include "world/realm_queries.h"
 #include "world/route_finder.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
@@ -28,15 +29,6 @@ constexpr int kSurrenderedStatus = 254;
 constexpr int kEscapeRange = 10;
 constexpr int kFriendCoverRange = 2;
 constexpr int kEscapeRouteSteps = 20;
-
-int Distance(int x1, int y1, int x2, int y2) {
-  return HexDistance(static_cast<std::uint16_t>(x1), static_cast<std::uint16_t>(y1),
-                     static_cast<std::uint16_t>(x2), static_cast<std::uint16_t>(y2));
-}
-
-int DistanceTo(const TCorps& corps, const TCity& city) {
-  return Distance(corps.X, corps.Y, city.X, city.Y);
-}
 
 bool IsOwnCity(const TCorps& corps, int city) {
   return IsEntryOf(GameState.Cities, city) && GameState.Cities[city].Side == corps.Side;
@@ -80,16 +72,16 @@ void FallBackAfterBattle(TCorps& corps) {
 bool SafeWhereItStands(int c) {
   const TCorps& corps = GameState.Corps[c];
   if (IsOwnCity(corps, corps.City)) {
-    const int cityDistance = DistanceTo(corps, GameState.Cities[corps.City]);
+    const int cityDistance = Distance(HexOf(corps), HexOf(GameState.Cities[corps.City]));
     const bool enemyNearer = AnyFitEnemy(corps, [&](const TCorps& enemy) {
-      return Distance(enemy.X, enemy.Y, corps.X, corps.Y) < cityDistance;
+      return Distance(HexOf(enemy), HexOf(corps)) < cityDistance;
     });
     if (!enemyNearer) return true;
   }
   for (int f = 1; f <= GameState.Corps.Count; ++f) {
     const TCorps& other = GameState.Corps[f];
     if (f != c && other.Inactive == 0 && other.Side == corps.Side && other.Disorder == 0 &&
-        Distance(other.X, other.Y, corps.X, corps.Y) <= kFriendCoverRange)
+        Distance(HexOf(other), HexOf(corps)) <= kFriendCoverRange)
       return true;
   }
   return false;
@@ -98,10 +90,10 @@ bool SafeWhereItStands(int c) {
 // Whether the corps can still reach the city: by rail, by river, or on foot,
 // keeping to its own ground near the start when an enemy stands between.
 bool CanEscapeTo(const TCorps& corps, const TCity& city) {
-  const int gap = DistanceTo(corps, city);
+  const int gap = Distance(HexOf(corps), HexOf(city));
   const bool enemyBetween = AnyFitEnemy(corps, [&](const TCorps& enemy) {
-    return Distance(enemy.X, enemy.Y, corps.X, corps.Y) < gap &&
-           Distance(enemy.X, enemy.Y, city.X, city.Y) < gap;
+    return Distance(HexOf(enemy), HexOf(corps)) < gap &&
+           Distance(HexOf(enemy), HexOf(city)) < gap;
   });
   const int policy = enemyBetween ? kForeignHexesNearStart : kAnyHex;
   return RouteArrives(corps.X, corps.Y, city.X, city.Y, kEscapeRouteSteps, kRailRouteMode,
@@ -115,7 +107,8 @@ bool CanEscapeTo(const TCorps& corps, const TCity& city) {
 bool CanEscape(const TCorps& corps) {
   for (int k = 1; k <= GameState.Cities.Count; ++k) {
     const TCity& city = GameState.Cities[k];
-    if (city.Side != corps.Side || city.SupplyLevel == 0 || DistanceTo(corps, city) > kEscapeRange)
+    if (city.Side != corps.Side || city.SupplyLevel == 0 ||
+        Distance(HexOf(corps), HexOf(city)) > kEscapeRange)
       continue;
     if (CanEscapeTo(corps, city)) return true;
   }

@@ -8,7 +8,7 @@
 #include "world/force_slots.h"
 #include "world/formation_notice.h"
 #include "world/game_window.h"
-#include "world/route_finder.h"
+#include "world/realm_queries.h"
 #include "world/saturating.h"
 #include "world/supply_and_attrition.h"
 #include "world/table_slots.h"

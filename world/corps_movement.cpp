@@ -4,7 +4,6 @@
 #include <array>
 #include <string>
 
-#include "opponent/nearest_supply_city.h"
 #include "world/brigade_rules.h"
 #include "world/city_control.h"
 #include "world/codes.h"
@@ -14,7 +13,9 @@
 #include "world/force_slots.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
+#include "world/nearest_supply_city.h"
 #include "world/random.h"
+#include "world/realm_queries.h"
 #include "world/route_finder.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
@@ -52,36 +53,12 @@ constexpr int kArmyReactionRange = 5;
 constexpr int kReactionRange = 1;
 constexpr int kStormyWeather = 5;
 
-int Distance(THexPos a, THexPos b) {
-  return HexDistance(a.X, a.Y, b.X, b.Y);
-}
-
-THexPos HexOf(const TCorps& corps) {
-  return {corps.X, corps.Y};
-}
-
-THexPos Neighbour(THexPos hex, int direction) {
-  return NeighbourHex(hex.X, hex.Y, direction);
-}
-
-bool OnMap(THexPos hex) {
-  return TMapRecord::OnMap(hex.X, hex.Y);
-}
-
-const TMapCell& CellAt(THexPos hex) {
-  return MapRecord.Cell(hex.X, hex.Y);
-}
-
 int StateOfHex(THexPos hex) {
   return StateAt(hex.X, hex.Y);
 }
 
 int StateSide(int state) {
   return state != 0 ? GameState.States[state].Side : TSide::None;
-}
-
-int SideCodeCrossed(THexPos from, THexPos to, int direction) {
-  return MapRecord.CrossedSideCode(from.X, from.Y, to.X, to.Y, direction);
 }
 
 bool HasPathEntry(int step) {
@@ -109,8 +86,8 @@ void MarkForBattle(TCorps& corps) {
 }
 
 bool CanEnter(const TCorps& corps, THexPos hex) {
-  if (!OnMap(hex)) return false;
-  const int threshold = kEntryThreshold[CellAt(hex).Terrain()];
+  if (!TMapRecord::OnMap(hex)) return false;
+  const int threshold = kEntryThreshold[MapRecord.Cell(hex).Terrain()];
   return threshold != 0 && threshold <= corps.MovePoints;
 }
 
@@ -258,7 +235,7 @@ bool StrongEnoughToStrike(const TCorps& corps, const TCorps& enemy) {
 void Intercept(int c, THexPos& reference) {
   TCorps& corps = GameState.Corps[c];
   const THexPos here = HexOf(corps);
-  if (!OnMap(here) || CellAt(here).Owner() != corps.Side) return;
+  if (!TMapRecord::OnMap(here) || MapRecord.Cell(here).Owner() != corps.Side) return;
   const int city = corps.City;
   for (int e = 1; e <= GameState.Corps.Count; ++e) {
     const TCorps& enemy = GameState.Corps[e];
@@ -276,7 +253,7 @@ void Intercept(int c, THexPos& reference) {
         }
         break;
       case TCombatStance::Defend: {
-        if (CellAt(here).Terrain() == TTerrain::City || !SupplyingCity(city) ||
+        if (MapRecord.Cell(here).Terrain() == TTerrain::City || !SupplyingCity(city) ||
             !HasPathEntry(corps.PathStep))
           break;
         if (IsHumanNation(corps.Nation)) {
@@ -336,7 +313,7 @@ int ActiveEnemiesOn(const TCorps& corps, THexPos hex) {
 int StepWeight(const TCorps& corps, int direction, THexPos reference) {
   const THexPos here = HexOf(corps);
   const THexPos there = Neighbour(here, direction);
-  if (!OnMap(there)) return 0;
+  if (!TMapRecord::OnMap(there)) return 0;
   int weight = 50;
   const int d = Distance(here, reference);
   const int dThere = Distance(there, reference);
@@ -348,12 +325,12 @@ int StepWeight(const TCorps& corps, int direction, THexPos reference) {
     weight += 16;
   else if (weight > 2)
     weight -= 16;
-  const int side = SideCodeCrossed(here, there, direction);
+  const int side = MapRecord.CrossedSideCode(here, there, direction);
   if (side == kClosedSide) return 0;
   if (corps.Disorder == 0) weight -= kSidePenalty[side];
   if (!CanEnter(corps, there)) return 0;
-  weight -= kEntryThreshold[CellAt(there).Terrain()];
-  if (CellAt(there).Owner() == corps.Side) return weight;
+  weight -= kEntryThreshold[MapRecord.Cell(there).Terrain()];
+  if (MapRecord.Cell(there).Owner() == corps.Side) return weight;
   if (corps.Disorder == 0) {
     if (corps.Stance < TCombatStance::Advance) weight /= 2;
     return weight;
@@ -470,8 +447,8 @@ std::uint8_t Move(int c, int direction) {
     corps.SupplyType = TSupplyType::Foraging;
   }
   corps.LastMoveDir = static_cast<std::uint8_t>(direction);
-  const int terrain = CellAt(there).Terrain();
-  const int side = SideCodeCrossed(here, there, direction);
+  const int terrain = MapRecord.Cell(there).Terrain();
+  const int side = MapRecord.CrossedSideCode(here, there, direction);
   if (terrain == TTerrain::Water || terrain == TTerrain::Impassable || side == kClosedSide) {
     Stay(c);
     return 0;
@@ -527,7 +504,7 @@ int FindReactionTarget(int c, THexPos& target) {
           ? (aggression + LeaderRating(ArmyCommanderOf(corps), &TLeader::Aggression) / 2) / 2
           : aggression;
   const THexPos here = HexOf(corps);
-  const bool ownGround = OnMap(here) && CellAt(here).Owner() == corps.Side;
+  const bool ownGround = TMapRecord::OnMap(here) && MapRecord.Cell(here).Owner() == corps.Side;
   const int chance = ownGround ? std::max(0, 3 * corps.Quality + rating - corps.Fatigue) : 0;
   int chosen = 0;
   for (int f = 1; f <= GameState.Corps.Count; ++f) {

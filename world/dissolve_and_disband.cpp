@@ -11,6 +11,7 @@
 #include "world/force_slots.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
+#include "world/realm_queries.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
 
@@ -24,19 +25,11 @@ constexpr int kNoticeNameWidth = 33;
 constexpr int kFarthestHex = TMapRecord::Columns + TMapRecord::Rows;
 constexpr int kLostAtSea = 255;
 
-bool IsCity(int city) {
-  return IsEntryOf(GameState.Cities, city);
-}
-
 bool HasBrigades(int corps) {
   for (int b = 1; b <= GameState.Brigades.Count; ++b) {
     if (IsBrigadeOfCorps(GameState.Brigades[b], corps)) return true;
   }
   return false;
-}
-
-int Distance(const TCorps& corps, int x, int y) {
-  return HexDistance(corps.X, corps.Y, x, y);
 }
 
 // The first other active corps of the nation within one hex; 0 when none.
@@ -45,7 +38,7 @@ int NeighbourCorps(int corps) {
   for (int d = 1; d <= GameState.Corps.Count; ++d) {
     const TCorps& other = GameState.Corps[d];
     if (d == corps || other.IsFree() || other.Nation != leaving.Nation) continue;
-    if (Distance(leaving, other.X, other.Y) < 2) return d;
+    if (Distance(HexOf(leaving), HexOf(other)) < 2) return d;
   }
   return 0;
 }
@@ -66,7 +59,7 @@ int OwnCityWithin(int corps, int range) {
   if (leaving.Side == TSide::None) return 0;
   for (int k = 1; k <= GameState.Cities.Count; ++k) {
     const TCity& city = GameState.Cities[k];
-    if (city.Side == leaving.Side && Distance(leaving, city.X, city.Y) <= range) return k;
+    if (city.Side == leaving.Side && Distance(HexOf(leaving), HexOf(city)) <= range) return k;
   }
   return 0;
 }

@@ -4,10 +4,10 @@
 #include <array>
 
 #include "world/codes.h"
-#include "world/political_turn.h"
 #include "world/random.h"
 #include "world/saturating.h"
 #include "world/vardecl.h"
+#include "world/war_standing.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include <array>
 
-#include "warfare/fleet_cargo.h"
 #include "world/brigade_rules.h"
+#include "world/fleet_places.h"
 #include "world/ordinals.h"
 #include "world/play_modes.h"
 #include "world/random.h"
-#include "world/route_finder.h"
+#include "world/realm_queries.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
 
@@ -18,9 +18,6 @@ constexpr int kLeaderSlots = decltype(TGameState::Leaders)::Count;
 constexpr int kUnfitScore = -255;
 constexpr int kModifierSpentOnAppointment = 10;
 
-bool IsNation(int nation) {
-  return IsEntryOf(GameState.Nations, nation);
-}
 bool IsLeader(int leader) {
   return IsEntryOf(GameState.Leaders, leader);
 }

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "opponent/city_threat.h"
 #include "world/army_naming.h"
 #include "world/brigade_rules.h"
+#include "world/city_threat.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/corps_fatigue.h"
@@ -46,7 +46,7 @@ bool IsComputerNation(int nation) {
   return IsEntryOf(GameState.Nations, nation) && GameState.Nations[nation].Human == 0;
 }
 
-void TallyShips() {
+void TallyShipsWithDamaged() {
   for (int n = 1; n <= GameState.Nations.Count; ++n) {
     for (int i = 1; i <= GameState.Nations[n].ShipTally.Count; ++i)
       GameState.Nations[n].ShipTally[i] = 0;
@@ -285,7 +285,7 @@ void RateArmyOdds(int nation) {
   }
 }
 
-void TotalNation(int nation) {
+void TotalNationForces(int nation) {
   TNationRec& record = GameState.Nations[nation];
   for (int f = 1; f <= GameState.Fleets.Count; ++f) {
     TFleet& fleet = GameState.Fleets[f];
@@ -330,9 +330,9 @@ int ArmyOdds(int own, int enemy) {
 }
 
 void ComputeForceTotals() {
-  TallyShips();
+  TallyShipsWithDamaged();
   ResetStateTallies();
   RecountCorpsBrigades();
   UpdateCorps();
-  for (int n = 1; n <= GameState.Nations.Count; ++n) TotalNation(n);
+  for (int n = 1; n <= GameState.Nations.Count; ++n) TotalNationForces(n);
 }

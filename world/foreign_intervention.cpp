@@ -2,11 +2,12 @@
 
 #include "world/codes.h"
 #include "world/game_window.h"
-#include "world/political_turn.h"
 #include "world/random.h"
 #include "world/slavery_policies.h"
 #include "world/table_slots.h"
+#include "world/text_notices.h"
 #include "world/vardecl.h"
+#include "world/war_standing.h"
 
 namespace {
 
@@ -70,17 +71,6 @@ void OfferBargainState() {
 }
 
 }  // namespace
-
-void NudgeAttitude(int power, int change) {
-  if (!IsEntryOf(GameState.Nations, power)) return;
-  I16& attitude = Nation(power).Attitude;
-  if (attitude >= 1 && attitude <= 99) attitude += static_cast<std::int16_t>(change);
-}
-
-void LowerAttitude(int power, int amount) {
-  I16& attitude = Nation(power).Attitude;
-  attitude = static_cast<std::int16_t>(attitude > amount ? attitude - amount : 1);
-}
 
 void JoinWar(int power) {
   Nation(power).Side = TSide::Confederate;

@@ -22,6 +22,13 @@ struct THexPos {
   friend bool operator==(const THexPos&, const THexPos&) = default;
 };
 
+// The hex a record stands on: anything with a column X and a row Y, such as a
+// corps, a city or a fleet.
+template <typename Placed>
+constexpr THexPos HexOf(const Placed& placed) {
+  return {placed.X, placed.Y};
+}
+
 // The six neighbours of the hex last given to NeighbourHexes, entry d in direction d.
 extern Table<THexPos, 6> NeighbourTable;
 
@@ -40,11 +47,20 @@ void StepHexRef(std::uint16_t& x, std::uint16_t& y, int direction);
 // The neighbour of (x, y) in direction d; (x, y) itself for a direction outside 1..6.
 THexPos NeighbourHex(std::uint16_t x, std::uint16_t y, int direction);
 
+inline THexPos Neighbour(THexPos hex, int direction) {
+  return NeighbourHex(hex.X, hex.Y, direction);
+}
+
 // Fills NeighbourTable with the six neighbours of (x, y) in direction order.
 void NeighbourHexes(std::uint16_t x, std::uint16_t y);
 
 // Steps of a shortest walk between the two hexes; 0 for the same hex.
 std::uint16_t HexDistance(std::uint16_t x1, std::uint16_t y1, std::uint16_t x2, std::uint16_t y2);
+
+// The same count between two hexes, as the rules add it to their sums.
+inline int Distance(THexPos a, THexPos b) {
+  return HexDistance(a.X, a.Y, b.X, b.Y);
+}
 
 // The first step of a shortest walk from hex 1 towards hex 2; 0 for the same hex.
 int HexDirection(std::uint16_t x1, std::uint16_t y1, std::uint16_t x2, std::uint16_t y2);

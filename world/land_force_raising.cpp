@@ -7,7 +7,7 @@
 #include "world/codes.h"
 #include "world/corps_forming.h"
 #include "world/force_slots.h"
-#include "world/route_finder.h"
+#include "world/realm_queries.h"
 #include "world/saturating.h"
 #include "world/stock_payment.h"
 #include "world/table_slots.h"

@@ -5,13 +5,12 @@
 #include "world/codes.h"
 #include "world/corps_fatigue.h"
 #include "world/force_slots.h"
-#include "world/foreign_intervention.h"
 #include "world/game_window.h"
-#include "world/political_turn.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
+#include "world/war_standing.h"
 
 namespace {
 

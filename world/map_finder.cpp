@@ -1,6 +1,6 @@
 #include "world/map_finder.h"
 
-#include "world/route_finder.h"
+#include "world/realm_queries.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
 

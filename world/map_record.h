@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "world/hex_grid.h"
 #include "world/table.h"
 
 // A hex side of this code cannot be crossed by land.
@@ -73,6 +74,14 @@ struct TMapRecord {
   int CrossedSideCode(int fromX, int fromY, int toX, int toY, int direction) const {
     if (direction <= 3) return OnMap(fromX, fromY) ? Cell(fromX, fromY).HexSideCode(direction) : 0;
     return Cell(toX, toY).HexSideCode(direction - 3);
+  }
+
+  // The same three questions asked of a hex position.
+  TMapCell& Cell(THexPos hex) { return Cell(hex.X, hex.Y); }
+  const TMapCell& Cell(THexPos hex) const { return Cell(hex.X, hex.Y); }
+  static bool OnMap(THexPos hex) { return OnMap(hex.X, hex.Y); }
+  int CrossedSideCode(THexPos from, THexPos to, int direction) const {
+    return CrossedSideCode(from.X, from.Y, to.X, to.Y, direction);
   }
 };
 

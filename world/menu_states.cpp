@@ -3,8 +3,8 @@
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/game_window.h"
-#include "world/movement_replay.h"
 #include "world/play_modes.h"
+#include "world/received_turn.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
 

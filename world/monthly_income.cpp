@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "world/codes.h"
+#include "world/realm_queries.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
@@ -18,10 +19,6 @@ constexpr int kMostLeadershipBonus = 6;
 constexpr int kFullOccupation = 100;
 // Cotton outputs are kept in tenths once the first month has normalised them.
 constexpr int kLargestCottonOutput = 10;
-
-bool IsNation(int nation) {
-  return IsEntryOf(GameState.Nations, nation);
-}
 
 U16* TheatreEntry(Table<U16, 3>& stocks, int theatre) {
   return IsEntryOf(stocks, theatre) ? &stocks[theatre] : nullptr;

@@ -8,6 +8,7 @@
 #include "world/game_window.h"
 #include "world/monthly_income.h"
 #include "world/random.h"
+#include "world/realm_queries.h"
 #include "world/recruiting.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
@@ -30,10 +31,6 @@ constexpr int kUnionVolunteerStates[] = {6, 8, 9, 10, 18, 19, 20, 32, 33, 34, 35
 constexpr int kConfederateVolunteerStates[] = {19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31};
 constexpr int kFrenchVolunteerStates[] = {37};
 constexpr int kBritishVolunteerStates[] = {36};
-
-bool IsNation(int nation) {
-  return IsEntryOf(GameState.Nations, nation);
-}
 
 std::span<const int> VolunteerStates(int nation) {
   switch (nation) {

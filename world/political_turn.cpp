@@ -4,7 +4,6 @@
 #include <string>
 
 #include "world/brigade_rules.h"
-#include "world/city_control.h"
 #include "world/city_names.h"
 #include "world/codes.h"
 #include "world/dated_news.h"
@@ -12,11 +11,13 @@
 #include "world/foreign_intervention.h"
 #include "world/game_window.h"
 #include "world/hex_grid.h"
-#include "world/route_finder.h"
+#include "world/realm_queries.h"
 #include "world/saturating.h"
 #include "world/table_slots.h"
+#include "world/text_notices.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
+#include "world/war_standing.h"
 
 namespace {
 
@@ -33,14 +34,6 @@ constexpr int kFirstWeekEnd = 8;
 
 constexpr int kUnionCapitulated = 3;
 constexpr int kConfederacyCapitulated = 2;
-
-bool IsNation(int nation) {
-  return IsEntryOf(GameState.Nations, nation);
-}
-
-int Distance(const TCity& a, const TCity& b) {
-  return HexDistance(a.X, a.Y, b.X, b.Y);
-}
 
 // Britain takes offence at a Union seizure at sea in November 1861; a human
 // Union may hand the men over or stand firm.
@@ -158,31 +151,6 @@ void HandOverBrigades(int loser, int winner) {
 
 }  // namespace
 
-void FillTextNotice(int kind, std::initializer_list<int> texts) {
-  ClearEventMessage();
-  EventMessage.Kind = static_cast<std::uint16_t>(kind);
-  Str<40>* const lines[] = {&EventMessage.Line1, &EventMessage.Line2, &EventMessage.Line3,
-                            &EventMessage.Line4};
-  int line = 0;
-  for (int text : texts) *lines[line++] = TextLine(text);
-}
-
-void OfferTwoOptions(int first, int second) {
-  EventOptions[1].Present = EventOptions[2].Present = 1;
-  EventOptions[1].Text = TextLine(first);
-  EventOptions[2].Text = TextLine(second);
-}
-
-void AddWarScore(int nation, int amount) {
-  if (IsNation(nation)) AddSaturated(GameState.Nations[nation].WarScore, amount);
-}
-
-void LowerWarScore(int nation, int amount) {
-  if (!IsNation(nation)) return;
-  I16& score = GameState.Nations[nation].WarScore;
-  score = static_cast<std::int16_t>(score > amount ? score - amount : 0);
-}
-
 void PoliticalEventsTurn() {
   SeaIncidentOf1861();
   for (int n : {TNation::Union, TNation::Confederacy}) CheckCapital(n);
@@ -204,7 +172,7 @@ int ChooseNewCapital(int oldCapital, int n) {
     const TCity& city = GameState.Cities[c];
     // The government moves only to a city its camp holds.
     if (c == oldCapital || city.Side != camp) continue;
-    int score = 100 - Distance(city, lost) + city.Value + city.Fortifications;
+    int score = 100 - Distance(HexOf(city), HexOf(lost)) + city.Value + city.Fortifications;
     if (city.RailStation != 0) score += 100;
     score = state.ForeignCities != 0 ? score / 2 : score + 100;
     if (score > best) {

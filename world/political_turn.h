@@ -4,20 +4,6 @@
 // the monthly look abroad and at the slavery policies, and the day's news.
 // A side that loses its capital without a worthy place to move it, or without
 // the standing to carry on, capitulates and the game ends.
-#include <initializer_list>
-
-// Empties the pending notice, then gives it the kind and, line by line, the
-// text lines.
-void FillTextNotice(int kind, std::initializer_list<int> texts);
-// Offers the player options 1 and 2 of the pending notice, captioned with the
-// two text lines.
-void OfferTwoOptions(int first, int second);
-
-// Adds to a nation's war score, stopping at the field's limits; nothing for no nation.
-void AddWarScore(int nation, int amount);
-// Takes from a nation's war score, which stops at 0; nothing for no nation.
-void LowerWarScore(int nation, int amount);
-
 void PoliticalEventsTurn();
 
 // The loser (1 or 2) hands every city, state and brigade to the winner; its

@@ -8,6 +8,7 @@
 #include "world/corps_orders.h"
 #include "world/corps_path.h"
 #include "world/game_window.h"
+#include "world/realm_queries.h"
 #include "world/route_finder.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"

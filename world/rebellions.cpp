@@ -8,7 +8,7 @@
 #include "world/game_window.h"
 #include "world/hex_grid.h"
 #include "world/random.h"
-#include "world/route_finder.h"
+#include "world/realm_queries.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"

@@ -5,6 +5,7 @@
 #include "world/army_route.h"
 #include "world/codes.h"
 #include "world/random.h"
+#include "world/realm_queries.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
 
@@ -159,11 +160,6 @@ void FloodRoute(std::uint16_t fromX, std::uint16_t fromY, std::uint16_t toX, std
 
 void ClearRouteSteps() {
   for (int step = 1; step <= kRouteStepsListed; ++step) RouteSteps[step] = 0;
-}
-
-int CampOfNation(int nation) {
-  if (!IsEntryOf(GameState.Nations, nation)) return TSide::None;
-  return GameState.Nations[nation].Side;
 }
 
 void RouteTo(std::uint16_t fromX, std::uint16_t fromY, std::uint16_t toX, std::uint16_t toY,

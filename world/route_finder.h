@@ -24,9 +24,6 @@ inline constexpr int kForeignHexesNearStart = 2;
 inline constexpr int kRouteReached = 2;
 inline constexpr int kRouteStepsListed = 30;
 
-// The camp a nation (1..4) fights in; camp 0 for no nation.
-int CampOfNation(int nation);
-
 // Empties RouteSteps.
 void ClearRouteSteps();
 

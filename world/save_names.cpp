@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "world/end_of_orders.h"
 #include "world/file_io.h"
 #include "world/vardecl.h"
 

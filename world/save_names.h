@@ -6,6 +6,9 @@
 // first, except the Autosave, which every turn writes anew.
 #include <string>
 
+// The file the game saves itself to at the end of every orders phase.
+inline constexpr const char* kAutosaveName = "Autosave";
+
 // Whether the game's name (a path, its extension left off) is a start file's.
 bool IsStartFileName(const std::string& name);
 

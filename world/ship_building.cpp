@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "warfare/fleet_slots.h"
 #include "world/codes.h"
+#include "world/fleet_slots.h"
 #include "world/monthly_income.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"

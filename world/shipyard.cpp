@@ -1,7 +1,7 @@
 #include "world/shipyard.h"
 
-#include "warfare/fleet_slots.h"
 #include "world/codes.h"
+#include "world/fleet_slots.h"
 #include "world/monthly_income.h"
 #include "world/ship_building.h"
 #include "world/stock_payment.h"

@@ -1,11 +1,10 @@
 #include "world/slavery_policies.h"
 
-#include "world/city_control.h"
 #include "world/codes.h"
-#include "world/foreign_intervention.h"
 #include "world/game_window.h"
-#include "world/political_turn.h"
+#include "world/text_notices.h"
 #include "world/vardecl.h"
+#include "world/war_standing.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "world/hex_grid.h"
 #include "world/monthly_income.h"
 #include "world/random.h"
+#include "world/realm_queries.h"
 #include "world/route_finder.h"
 #include "world/saturating.h"
 #include "world/supply_links.h"
@@ -50,19 +51,11 @@ constexpr int kForcedMarchRate = 5;
 constexpr int kSiegeLossBase = 5;
 constexpr int kSiegeLossDie = 6;
 
-bool IsCity(int city) {
-  return IsEntryOf(GameState.Cities, city);
-}
-
 // The state of the map hex, 0 for none.
 int StateOf(int x, int y) {
   if (!TMapRecord::OnMap(x, y)) return 0;
   const int state = MapRecord.Cell(x, y).State();
   return IsEntryOf(GameState.States, state) ? state : 0;
-}
-
-int Distance(const TCorps& corps, const TCity& city) {
-  return HexDistance(corps.X, corps.Y, city.X, city.Y);
 }
 
 bool PayFromStock(int nation, int theatre, int demand) {
@@ -139,7 +132,7 @@ int DepotRange() {
 }
 
 bool ConnectedToDepot(const TCorps& corps, const TCity& depot) {
-  const int distance = Distance(corps, depot);
+  const int distance = Distance(HexOf(corps), HexOf(depot));
   const int range = DepotRange();
   const int camp = CampOfNation(depot.Nation);
   // The army route marches for the camp of the nation it is given.
@@ -175,7 +168,7 @@ int Encamp(int c, int& demand, int phase) {
   int rate = kEncampedRate;
   if (IsCity(corps.City)) {
     const TCity& city = GameState.Cities[corps.City];
-    if (Distance(corps, city) > 1) {
+    if (Distance(HexOf(corps), HexOf(city)) > 1) {
       corps.SupplyType = TSupplyType::Depot;
       corps.SupplyPriority = TSupplyPriority::Standard;
       rate = kEncampmentLostRate;

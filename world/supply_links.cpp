@@ -5,6 +5,7 @@
 #include "world/codes.h"
 #include "world/corps_orders.h"
 #include "world/hex_grid.h"
+#include "world/realm_queries.h"
 #include "world/route_finder.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
@@ -18,10 +19,6 @@ constexpr int kStates = decltype(TGameState::States)::Count;
 constexpr int kRoadReach = 9;
 constexpr int kRoadSteps = 9;
 constexpr int kSeaLinkNavalBalance = 2;
-
-bool IsCity(int city) {
-  return IsEntryOf(GameState.Cities, city);
-}
 
 // A river or rail route between two cities depends only on the map, which
 // stays as it is while the links are computed, so each pair is flooded once

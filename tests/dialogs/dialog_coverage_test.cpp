@@ -22,9 +22,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Where the dialogs live: the main window's and order folders, the battle
-// dialogs beside their rules, and the standard message and file dialogs.
-const char* const kDialogFolders[] = {"ui", "warfare/views", "platform/dialogs"};
+// Where the dialogs live: the main window's, order and battle folders, and the
+// standard message and file dialogs.
+const char* const kDialogFolders[] = {"ui", "platform/dialogs"};
 // A form of those folders that is no dialog: the main window.
 const std::set<std::string> kNotDialogs = {"TGMRSDI"};
 // One class shows every notice design; the designs count one by one.

@@ -17,6 +17,7 @@
 #include "world/codes.h"
 #include "world/hex_grid.h"
 #include "world/random.h"
+#include "world/realm_queries.h"
 #include "world/route_finder.h"
 #include "world/save_load.h"
 #include "world/table_slots.h"

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "turn/movement_driver.h"
+#include "turn/turn_commands.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/menu_states.h"
-#include "world/movement_driver.h"
 #include "world/random.h"
 #include "world/save_load.h"
-#include "world/turn_commands.h"
 #include "world/vardecl.h"
 
 namespace {

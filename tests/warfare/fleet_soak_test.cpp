@@ -16,9 +16,9 @@
 
 #include "support/turn_invariants.h"
 #include "support/turn_runner.h"
-#include "warfare/fleet_places.h"
 #include "warfare/fleet_update.h"
 #include "world/codes.h"
+#include "world/fleet_places.h"
 #include "world/random.h"
 #include "world/save_load.h"
 #include "world/vardecl.h"

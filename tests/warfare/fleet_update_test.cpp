@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "tests/warfare/fleet_fixture.h"
-#include "warfare/fleet_places.h"
+#include "world/fleet_places.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tests/warfare/battle_fixture.h"
-#include "world/after_movement.h"
+#include "turn/after_movement.h"
 #include "world/file_io.h"
 #include "world/mail_handover.h"
 

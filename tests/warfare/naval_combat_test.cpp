@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "fleet_fixture.h"
-#include "world/movement_driver.h"
+#include "turn/movement_driver.h"
 #include "world/random.h"
 
 namespace {

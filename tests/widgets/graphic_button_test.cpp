@@ -204,6 +204,34 @@ TEST_F(GraphicButtonTest, AFreedImageListIsForgottenAndLeavesTheFace) {
   EXPECT_EQ(InkOf(face, clBlue), TRect{});
 }
 
+// A pressed face draws from the down list, laid out by that list's size, and
+// the face that comes up draws from the list it had before.
+TEST_F(GraphicButtonTest, APressedFaceDrawsFromTheDownListAndComesUpWithItsOwn) {
+  auto* button = PutButton();
+  const auto square_list = [this](TColor colour, int size) {
+    auto* list = new TImageList(&form, size, size);
+    TBitmap square(size, size);
+    square.Canvas().Brush.Color = colour;
+    square.Canvas().FillRect({0, 0, size, size});
+    list->AddMasked(square, clNone);
+    return list;
+  };
+  button->SetImages(square_list(clBlue, 8));
+  button->SetDownImages(square_list(clRed, 12));
+  button->SetImageIndex(0);
+  const TRect face{12, 12, 83, 33};
+  EXPECT_EQ(InkOf(face, clBlue).Width(), 8);
+  for (int press = 0; press < 2; ++press) {
+    SCOPED_TRACE(press);
+    backend().MouseDown({20, 20});
+    EXPECT_EQ(InkOf(face, clRed).Width(), 12);
+    EXPECT_EQ(InkOf(face, clBlue), TRect{});
+    backend().MouseUp({200, 200});
+    EXPECT_EQ(InkOf(face, clBlue).Width(), 8);
+    EXPECT_EQ(InkOf(face, clRed), TRect{});
+  }
+}
+
 TEST_F(GraphicButtonTest, AButtonShowsDisabledAsSoonAsItsParentIsAndComesBackAsItsGroupsChoice) {
   auto* panel = Put<TPanel>(0, 0, 200, 100);
   auto* chosen = PutButton(10, 10, panel);

@@ -95,4 +95,18 @@ TEST_F(GroupBoxTest, TheCaptionCheckBoxTogglesOnAReleaseOverItOnly) {
   EXPECT_EQ(At(21, 5), kShadow);
 }
 
+// The mouse handlers measure the check box as it stands, not where the last
+// paint left it: shown, hidden or under a taller font before any paint.
+TEST_F(GroupBoxTest, TheCheckBoxIsWhereTheMouseFindsItBeforeAnyPaint) {
+  Application.ProcessMessages();
+  box->SetShowCheckBox(true);
+  EXPECT_EQ(box->CheckBoxRect(), TRect::Bounds(8, -1, 13, 13));
+  backend().MouseMove({10 + 12, 10 + 5});
+  EXPECT_TRUE(box->CheckBoxHot());
+  box->SetShowCheckBox(false);
+  EXPECT_EQ(box->CheckBoxRect(), TRect{});
+  backend().MouseMove({10 + 13, 10 + 5});
+  EXPECT_FALSE(box->CheckBoxHot());
+}
+
 }  // namespace

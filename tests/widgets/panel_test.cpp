@@ -47,6 +47,26 @@ TEST_F(PanelTest, APictureTypeWithoutAPictureFallsBackToTheColour) {
   EXPECT_EQ(At(50, 25), clSilver);
 }
 
+// The corner picture lends the panel its bottom-right colour when it is set;
+// painting only draws, so a colour given afterwards stays.
+TEST_F(PanelTest, ACornerPictureGivesItsCornerColourWhenSetAndPaintingKeepsALaterColour) {
+  TBitmap picture(4, 4);
+  picture.Canvas().Brush.Color = clRed;
+  picture.Canvas().FillRect({0, 0, 4, 4});
+  picture.SetPixel(3, 3, clNavy);
+  panel->SetParentColor(true);
+  panel->SetBackground(picture);
+  panel->SetBackgroundType(bgtTopLeftBitmap);
+  EXPECT_EQ(panel->Color(), clNavy);
+  EXPECT_FALSE(panel->ParentColor());
+  EXPECT_EQ(At(50, 25), clNavy);
+  EXPECT_EQ(At(2, 2), clRed);
+
+  panel->SetColor(clGreen);
+  EXPECT_EQ(At(50, 25), clGreen);
+  EXPECT_EQ(panel->Color(), clGreen);
+}
+
 TEST_F(PanelTest, AVisibleEnabledGrabHandleDrawsItsStripAndKeepsChildrenOff) {
   auto* child = Put<TKxPanel>(0, 0, 20, 20, panel);
   child->SetAlign(TAlign::alLeft);

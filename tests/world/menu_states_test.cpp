@@ -5,7 +5,7 @@
 #include <span>
 
 #include "support/window_fixture.h"
-#include "world/movement_replay.h"
+#include "world/received_turn.h"
 #include "world/vardecl.h"
 
 namespace {

@@ -9,9 +9,10 @@
 
 #include "support/turn_invariants.h"
 #include "support/turn_runner.h"
+#include "turn/end_of_orders.h"
 #include "world/codes.h"
-#include "world/end_of_orders.h"
 #include "world/save_load.h"
+#include "world/save_names.h"
 #include "world/vardecl.h"
 
 namespace {

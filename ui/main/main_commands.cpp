@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "turn/movement_driver.h"
 #include "ui/main/main_form.h"
 #include "ui/main/start/delay_form.h"
 #include "ui/main/start/side_select.h"
@@ -14,7 +15,6 @@
 #include "ui/orders/order_dialogs.h"
 #include "world/game_window.h"
 #include "world/mail_handover.h"
-#include "world/movement_driver.h"
 #include "world/play_modes.h"
 #include "world/save_load.h"
 #include "world/text_table.h"

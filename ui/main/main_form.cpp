@@ -2,9 +2,10 @@
 
 #include <cstring>
 
-#include "platform/forms/screen.h"
 #include "platform/components/cursor.h"
+#include "platform/forms/screen.h"
 #include "tools/sprites/sprite_layout.h"
+#include "turn/movement_driver.h"
 #include "ui/main/main_commands.h"
 #include "ui/main/map_input.h"
 #include "world/codes.h"
@@ -12,7 +13,6 @@
 #include "world/game_date.h"
 #include "world/game_window.h"
 #include "world/menu_states.h"
-#include "world/movement_driver.h"
 #include "world/random.h"
 #include "world/save_load.h"
 #include "world/saved_game_check.h"

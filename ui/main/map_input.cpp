@@ -4,16 +4,16 @@
 #include <string>
 #include <utility>
 
-#include "platform/input/key_codes.h"
 #include "platform/components/cursor.h"
 #include "platform/forms/screen.h"
+#include "platform/input/key_codes.h"
 #include "ui/main/main_form.h"
 #include "ui/orders/order_dialogs.h"
 #include "ui/orders/selection_dialog.h"
 #include "world/corps_command.h"
 #include "world/game_window.h"
 #include "world/map_finder.h"
-#include "world/route_finder.h"
+#include "world/realm_queries.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
 

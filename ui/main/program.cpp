@@ -2,9 +2,9 @@
 
 #include "platform/dialogs/message_dialog.h"
 #include "platform/forms/application.h"
+#include "ui/battles/dialog_battle_views.h"
 #include "ui/main/main_form.h"
 #include "ui/main/window_port.h"
-#include "warfare/views/dialog_battle_views.h"
 
 int RunMainWindow(const std::filesystem::path& game_folder) {
   TGMRSDI window(game_folder);

@@ -1,16 +1,17 @@
 #include "ui/main/turn_animation.h"
 
+#include "turn/movement_replay.h"
+#include "turn/turn_commands.h"
 #include "ui/main/main_form.h"
 #include "ui/main/map_input.h"
 #include "ui/main/replay/replay_dialogs.h"
 #include "ui/main/start/delay_form.h"
 #include "world/corps_command.h"
-#include "world/movement_replay.h"
-#include "world/play_modes.h"
 #include "world/game_window.h"
+#include "world/play_modes.h"
+#include "world/received_turn.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
-#include "world/turn_commands.h"
 #include "world/vardecl.h"
 
 namespace {

@@ -5,7 +5,7 @@
 // closes the turn.
 #include <string>
 
-#include "world/movement_driver.h"
+#include "turn/movement_driver.h"
 
 class TGMRSDI;
 

@@ -7,7 +7,7 @@
 #include "world/corps_command.h"
 #include "world/force_slots.h"
 #include "world/game_window.h"
-#include "world/route_finder.h"
+#include "world/realm_queries.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
 

@@ -10,7 +10,7 @@
 #include "world/force_slots.h"
 #include "world/game_window.h"
 #include "world/leader_promotion.h"
-#include "world/route_finder.h"
+#include "world/realm_queries.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
 

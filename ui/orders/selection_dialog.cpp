@@ -8,7 +8,7 @@
 #include "world/corps_command.h"
 #include "world/game_window.h"
 #include "world/map_finder.h"
-#include "world/route_finder.h"
+#include "world/realm_queries.h"
 #include "world/text_table.h"
 
 namespace {

@@ -4,9 +4,9 @@
 
 #include "opened_window.h"
 #include "platform/controls/label.h"
+#include "turn/movement_driver.h"
 #include "ui/main/start/delay_form.h"
 #include "world/game_date.h"
-#include "world/movement_driver.h"
 #include "world/recording_window.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"

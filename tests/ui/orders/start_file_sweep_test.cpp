@@ -23,7 +23,7 @@
 #include "ui/orders/weapon_selection.h"
 #include "world/brigade_rules.h"
 #include "world/map_finder.h"
-#include "world/route_finder.h"
+#include "world/realm_queries.h"
 #include "world/save_load.h"
 
 namespace {
