@@ -53,10 +53,6 @@ constexpr int kArmyReactionRange = 5;
 constexpr int kReactionRange = 1;
 constexpr int kStormyWeather = 5;
 
-int StateOfHex(THexPos hex) {
-  return StateAt(hex.X, hex.Y);
-}
-
 int StateSide(int state) {
   return state != 0 ? GameState.States[state].Side : TSide::None;
 }
@@ -399,7 +395,7 @@ void TakeOverHex(TCorps& corps, THexPos hex, int cost) {
   if (Random(100) < LeaderRating(corps.Leader, &TLeader::Aggression)) cost = 1;
   SpendMovePoints(corps, cost);
   if (EnemyCorpsOn(hex.X, hex.Y, corps.Side)) return;
-  const int state = StateOfHex(hex);
+  const int state = StateAt(hex);
   if (cell.Owner() == TSide::None && state == kNeutralBorderState &&
       GameState.States[state].Side == TSide::None)
     TurnNeutralState(state, corps.Side);
@@ -453,7 +449,7 @@ std::uint8_t Move(int c, int direction) {
     Stay(c);
     return 0;
   }
-  const int stateSide = StateSide(StateOfHex(there));
+  const int stateSide = StateSide(StateAt(there));
   const bool hostileState = stateSide != TSide::None && stateSide != corps.Side;
   int fatigue = kTerrainFatigue[terrain] + kSideFatigue[side];
   if (corps.Kind == kLightKind) fatigue /= 2;

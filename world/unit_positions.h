@@ -2,6 +2,7 @@
 // Who stands where: the small questions about corps and hexes that the route
 // finder, corps movement and the turn's other rules all ask.
 #include "world/force_records.h"
+#include "world/hex_grid.h"
 
 bool StandsOn(const TCorps& corps, int x, int y);
 // Whether the corps is active and of another camp than `side`.
@@ -11,3 +12,4 @@ bool EnemyCorpsOn(int x, int y, int side);
 // The state of a map hex (the top bit of its state byte is no part of it); 0
 // for none or off the map.
 int StateAt(int x, int y);
+inline int StateAt(THexPos hex) { return StateAt(hex.X, hex.Y); }
