@@ -77,6 +77,19 @@ void PutInPlay(const GameImages& images) {
   std::memcpy(&MapRecord, images.map.bytes.data(), kMapFileSize);
 }
 
+// While it lives the rules show what they show to no one.
+class UnseenWindow {
+ public:
+  UnseenWindow() : previous_(InstallGameWindow(&window_)) {}
+  ~UnseenWindow() { InstallGameWindow(previous_); }
+  UnseenWindow(const UnseenWindow&) = delete;
+  UnseenWindow& operator=(const UnseenWindow&) = delete;
+
+ private:
+  RecordingWindow window_;
+  GameWindow* previous_;
+};
+
 template <typename Record>
 std::vector<std::uint8_t> CopyOf(const Record& record) {
   const auto bytes = BytesOf(record);
@@ -84,7 +97,7 @@ std::vector<std::uint8_t> CopyOf(const Record& record) {
 }
 
 // The first byte of `record` that differs from `expected`, as "army 3, byte 31
-// is 2 where the game in play has 0"; empty when none does.
+// is 2 when saved and loaded again, 0 in play"; empty when none does.
 template <typename Record>
 std::string FirstDifference(const std::vector<std::uint8_t>& expected, const Record& record,
                             std::string (*name)(std::size_t)) {
@@ -105,8 +118,7 @@ std::string FirstDifference(const std::vector<std::uint8_t>& expected, const Rec
 std::string FindReloadChange(const GameImages& images) {
   const GameWideVariablesKept game_in_play;
   const RandomStreamKept draws_to_come;
-  RecordingWindow unseen;
-  GameWindow* const window = InstallGameWindow(&unseen);
+  const UnseenWindow unseen;
   PutInPlay(images);
   RepairLoadedRecords();
   RebuildLoadedFigures();
@@ -123,7 +135,6 @@ std::string FindReloadChange(const GameImages& images) {
   RebuildLoadedFigures();
   std::string change = FirstDifference(game, GameState, GameByteName);
   if (change.empty()) change = FirstDifference(map, MapRecord, MapByteName);
-  InstallGameWindow(window);
   return change;
 }
 
