@@ -5,6 +5,7 @@
 #include <stdlib.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <span>
@@ -18,9 +19,11 @@ namespace fs = std::filesystem;
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   LoadTextTable(fs::path(GRAYMARCH_GAME_DIR) / "GMR_ENG.TXT");
   // The game writes its autosave and the checks their saves into the working
-  // folder: one of this process's own, kept in memory where the system allows.
+  // folder: one of this process's own, under TMPDIR when it is set (scripts/fuzz
+  // sets it and removes it at the end), else kept in memory where the system allows.
   const fs::path memory = "/dev/shm";
-  const fs::path base = fs::is_directory(memory) ? memory : fs::temp_directory_path();
+  const fs::path base =
+      std::getenv("TMPDIR") == nullptr && fs::is_directory(memory) ? memory : fs::temp_directory_path();
   std::string pattern = (base / "load-fuzzer-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) {
     std::cerr << "load_fuzzer: cannot make a working folder\n";
