@@ -63,9 +63,11 @@ void CheckWater(const TMapRecord& map, Findings& findings) {
       const std::string what = "hex " + HexText(x, y);
       // Bit 7 of the state byte is a mark of its own, not part of the number.
       if ((hex.State() & 127) != 0)
-        findings.push_back({what, "state", std::to_string(hex.State() & 127), "a state on water", LoadRemedy::Refuse});
+        findings.push_back({what, "state", std::to_string(hex.State() & 127), "a state on water",
+                            LoadRemedy::Refuse});
       if (hex.Owner() != 0)
-        findings.push_back({what, "owner", std::to_string(hex.Owner()), "a camp on water", LoadRemedy::Refuse});
+        findings.push_back(
+            {what, "owner", std::to_string(hex.Owner()), "a camp on water", LoadRemedy::Refuse});
     }
   }
 }
@@ -157,11 +159,12 @@ void CheckArmies(const TGameState& game, Findings& findings) {
     const TCorps& corps = game.Corps[c];
     if (corps.IsFree() || corps.Army == 0) continue;
     const TArmy& army = game.Armies[corps.Army];
-    const char* why = army.IsFree()                  ? "a free army slot"
+    const char* why = army.IsFree()                 ? "a free army slot"
                       : army.Nation != corps.Nation ? "an army of another nation"
                                                     : nullptr;
     if (why != nullptr)
-      findings.push_back({Named("corps", c), "Army", std::to_string(corps.Army), why, LoadRemedy::Refuse});
+      findings.push_back(
+          {Named("corps", c), "Army", std::to_string(corps.Army), why, LoadRemedy::Refuse});
   }
 }
 
@@ -174,11 +177,12 @@ void CheckFleetCities(const TGameState& game, Findings& findings) {
   for (int f = 1; f <= game.Fleets.Count; ++f) {
     const TFleet& fleet = game.Fleets[f];
     if (fleet.IsFree()) continue;
-    const std::pair<const char*, int> cities[] = {{"HomePort", fleet.HomePort}, {"Objective", fleet.Objective}};
+    const std::pair<const char*, int> cities[] = {{"HomePort", fleet.HomePort},
+                                                  {"Objective", fleet.Objective}};
     for (const auto& [field, city] : cities) {
       if (city == 0 || IsCityOnTheMap(game, city)) continue;
-      findings.push_back({Named("fleet", f), field, std::to_string(city), "a city with no place on the map",
-                          LoadRemedy::Refuse});
+      findings.push_back({Named("fleet", f), field, std::to_string(city),
+                          "a city with no place on the map", LoadRemedy::Refuse});
     }
   }
 }

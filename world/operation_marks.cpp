@@ -20,10 +20,11 @@ struct PlanPhases {
   int plan;
   std::initializer_list<int> phases;
 };
-const PlanPhases kShortPlans[] = {{3, {TOperationPhase::Idle, TOperationPhase::Gathering, TOperationPhase::Executing}},
-                                  {10, {TOperationPhase::Idle, TOperationPhase::Gathering, TOperationPhase::Executing}},
-                                  {13, {TOperationPhase::Idle, TOperationPhase::Executing}},
-                                  {14, {TOperationPhase::Idle, TOperationPhase::Gathering, TOperationPhase::Executing}}};
+const PlanPhases kShortPlans[] = {
+    {3, {TOperationPhase::Idle, TOperationPhase::Gathering, TOperationPhase::Executing}},
+    {10, {TOperationPhase::Idle, TOperationPhase::Gathering, TOperationPhase::Executing}},
+    {13, {TOperationPhase::Idle, TOperationPhase::Executing}},
+    {14, {TOperationPhase::Idle, TOperationPhase::Gathering, TOperationPhase::Executing}}};
 
 bool IsUnionOperation(int mark) {
   return mark >= 1 && mark <= kLastUnionOperation;
@@ -56,7 +57,8 @@ bool IsCityOperationMark(int mark) {
 
 bool IsPlanPhaseOf(int plan, int phase) {
   for (const PlanPhases& shortPlan : kShortPlans) {
-    if (shortPlan.plan == plan) return std::ranges::find(shortPlan.phases, phase) != shortPlan.phases.end();
+    if (shortPlan.plan == plan)
+      return std::ranges::find(shortPlan.phases, phase) != shortPlan.phases.end();
   }
   return phase >= TOperationPhase::Idle && phase <= TOperationPhase::Executing;
 }

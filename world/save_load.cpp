@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <vector>
 #include <filesystem>
+#include <vector>
 
 #include "world/codes.h"
 #include "world/corps_command.h"

@@ -56,9 +56,10 @@ std::string FindIndexOutOfRange(const TGameState& game) {
   RangeCheck check;
   check.Field("the game", "MailSide", game.MailSide, kSideCount);
   // A mode the load does not know would be played as a mail turn it may not rebuild.
-  check.Code("the game", "PlayMode", game.PlayMode,
-             {TPlayMode::OneMachine, TPlayMode::MailSetUp, TPlayMode::MailToSend, TPlayMode::MailReceived},
-             "which is no way of playing");
+  check.Code(
+      "the game", "PlayMode", game.PlayMode,
+      {TPlayMode::OneMachine, TPlayMode::MailSetUp, TPlayMode::MailToSend, TPlayMode::MailReceived},
+      "which is no way of playing");
   // Each nation fights in one camp or, beaten or neutral, in none; the
   // computer's operations are chosen by camp and marked by nation.
   for (int n = 1; n <= kNations; ++n) {

@@ -13,7 +13,8 @@ constexpr std::uint32_t kSeed = 1;
 
 bool WriteBytes(const std::string& file, std::span<const std::uint8_t> bytes) {
   std::ofstream output(file, std::ios::binary | std::ios::trunc);
-  output.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  output.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
   return static_cast<bool>(output);
 }
 
@@ -26,7 +27,8 @@ std::size_t GameImagesSize() {
 LoadedTurn LoadAndPlayOneTurn(std::span<const std::uint8_t> images) {
   LoadedTurn outcome;
   const std::string name = kName;
-  if (images.size() != GameImagesSize() || !WriteBytes(name + ".GMR", images.first(kGameFileSize)) ||
+  if (images.size() != GameImagesSize() ||
+      !WriteBytes(name + ".GMR", images.first(kGameFileSize)) ||
       !WriteBytes(name + ".GMP", images.subspan(kGameFileSize)))
     return outcome;
   CampaignRun campaign;

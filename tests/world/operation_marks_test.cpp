@@ -105,9 +105,9 @@ TEST_F(LoadedMarksTest, TheLoaderPutsAPlanInAPhaseItsOperationNeverReachesBackTo
     int phase;
     bool kept;
   };
-  const PlanCase cases[] = {{1, 1, true},   {1, 3, true},    {1, 4, false},  {24, 3, true},
+  const PlanCase cases[] = {{1, 1, true},     {1, 3, true},  {1, 4, false},  {24, 3, true},
                             {24, 255, false}, {3, 1, false}, {3, 2, true},   {10, 1, false},
-                            {13, 2, false}, {13, 3, true},   {14, 1, false}, {14, 3, true}};
+                            {13, 2, false},   {13, 3, true}, {14, 1, false}, {14, 3, true}};
   for (const PlanCase& row : cases) {
     GameState.AiPlans[row.plan].Phase = static_cast<std::uint8_t>(row.phase);
     ApplyLoadCorrections();

@@ -58,6 +58,7 @@ TEST_P(ReloadFixedPoint, StartFilesAndSavedGamesLoadBackToThemselves) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(EachStartFile, ReloadFixedPoint, ::testing::Values("1861", "1862", "1863"));
+INSTANTIATE_TEST_SUITE_P(EachStartFile, ReloadFixedPoint,
+                         ::testing::Values("1861", "1862", "1863"));
 
 }  // namespace

@@ -152,7 +152,8 @@ TEST_F(SaveLoadTest, AGameTheRulesCannotPlayIsRefusedNamingRecordAndField) {
       GameState.Brigades[AddBrigade({.status = TBrigadeStatus::InGarrison, .location = city})];
   GameState.Cities[city].GarrisonCount = 1;
   const Case cases[] = {
-      {"corps 1 has Leader 211, beyond the last (210)", [&] { GameState.Corps[corps].Leader = 211; }},
+      {"corps 1 has Leader 211, beyond the last (210)",
+       [&] { GameState.Corps[corps].Leader = 211; }},
       {"hex (4, 9) has state 38", [] { MapRecord.Cell(4, 9).Bytes[2] = 38; }},
       {"brigade 2 has Location 100, beyond the last (86)", [&] { guard.Location = 100; }},
       {"corps 1 has X, Y (0, 5), off the map", [&] { GameState.Corps[corps].X = 0; }},
@@ -178,7 +179,8 @@ TEST_F(SaveLoadTest, AGameTheRulesCannotPlayIsRefusedNamingRecordAndField) {
       // Free slots are not read before they are filled; bit 7 of a hex's
       // state is a mark of its own.
       {"", [&] { GameState.Corps[50].Leader = GameState.Fleets[50].Corps = 250; }},
-      {"", [] {
+      {"",
+       [] {
          MapRecord.Cell(10, 10).SetTerrain(1);
          MapRecord.Cell(10, 10).Bytes[2] = 128 + 37;
        }},

@@ -22,8 +22,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   // folder: one of this process's own, under TMPDIR when it is set (scripts/fuzz
   // sets it and removes it at the end), else kept in memory where the system allows.
   const fs::path memory = "/dev/shm";
-  const fs::path base =
-      std::getenv("TMPDIR") == nullptr && fs::is_directory(memory) ? memory : fs::temp_directory_path();
+  const fs::path base = std::getenv("TMPDIR") == nullptr && fs::is_directory(memory)
+                            ? memory
+                            : fs::temp_directory_path();
   std::string pattern = (base / "load-fuzzer-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) {
     std::cerr << "load_fuzzer: cannot make a working folder\n";
