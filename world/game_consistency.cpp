@@ -144,16 +144,23 @@ void CheckCommands(const TGameState& game, Findings& findings) {
   }
 }
 
-// An army in use belongs to a nation, and every corps serving in one serves in
-// an army of its own nation that is still in use: the force totals count an
-// army's corps by its nation's camp and dissolve an army they find empty.
+// An army in use belongs to a nation and has its headquarters in a city (the
+// rules clear both at once), and every corps serving in one serves in an army
+// of its own nation that is still in use: the force totals count only armies
+// with headquarters, count an army's corps by its nation's camp and dissolve
+// an army they find empty.
 void CheckArmies(const TGameState& game, Findings& findings) {
   for (int a = 1; a <= game.Armies.Count; ++a) {
     const TArmy& army = game.Armies[a];
-    if (army.IsFree() || army.Nation != 0) continue;
-    findings.push_back({Named("army", a), "Nation", "0",
-                        "no nation, with headquarters in city " + std::to_string(army.HqCity),
-                        LoadRemedy::Refuse});
+    if (army.IsFree()) continue;
+    if (army.Nation == 0)
+      findings.push_back({Named("army", a), "Nation", "0",
+                          "no nation, with headquarters in city " + std::to_string(army.HqCity),
+                          LoadRemedy::Refuse});
+    if (army.HqCity == 0)
+      findings.push_back({Named("army", a), "HqCity", "0",
+                          "no headquarters, for an army of nation " + std::to_string(army.Nation),
+                          LoadRemedy::Refuse});
   }
   for (int c = 1; c <= game.Corps.Count; ++c) {
     const TCorps& corps = game.Corps[c];

@@ -185,14 +185,14 @@ TEST_F(SaveLoadTest, AGameTheRulesCannotPlayIsRefusedNamingRecordAndField) {
          MapRecord.Cell(10, 10).Bytes[2] = 128 + 37;
        }},
       // An army's corps serve in an army of their own nation that is in use,
-      // and an army in use has a nation.
+      // and an army in use has a nation and headquarters.
       {"corps 1 has Army 1, an army of another nation",
        [&] { GameState.Armies[army].Nation = TNation::Confederacy; }},
       {"corps 2 has Army 2, a free army slot", [&] { GameState.Corps[other].Army = 2; }},
       {"army 2 has Nation 0, no nation, with headquarters in city 1",
        [&] { GameState.Armies[2].HqCity = static_cast<std::uint8_t>(city); }},
-      // An army whose headquarters fell keeps its corps.
-      {"", [&] { GameState.Armies[army].HqCity = 0; }},
+      {"army 1 has HqCity 0, no headquarters, for an army of nation 1",
+       [&] { GameState.Armies[army].HqCity = 0; }},
       // A city off the map is an unused entry.
       {"fleet 1 has HomePort 85, a city with no place on the map",
        [&] { GameState.Fleets[fleet].HomePort = 85; }},
