@@ -3,14 +3,8 @@
 // marks that tie corps, armies and cities to it, the search for a free corps
 // near a city, and the questions it asks of states and cities.
 #include "world/force_records.h"
+#include "world/operation_marks.h"
 #include "world/realm_records.h"
-
-namespace TOperationPhase {
-inline constexpr int Idle = 0;
-inline constexpr int Preparing = 1;
-inline constexpr int Gathering = 2;
-inline constexpr int Executing = 3;
-}  // namespace TOperationPhase
 
 TAiPlan& OperationPlan(int operation);
 

@@ -1,6 +1,7 @@
 #include "world/game_consistency.h"
 
 #include <map>
+#include <utility>
 
 #include "world/codes.h"
 #include "world/game_date.h"
@@ -49,6 +50,25 @@ void CheckCityHexes(const TGameState& game, const TMapRecord& map, Findings& fin
       continue;
     findings.push_back(
         {Named("city", c), "X, Y", HexText(city.X, city.Y), "not a city hex", LoadRemedy::Refuse});
+  }
+}
+
+// Water belongs to no state and no camp: the control of the hexes skips a hex
+// of no state, and would otherwise give the water to whoever stands near it.
+void CheckWater(const TMapRecord& map, Findings& findings) {
+  for (int x = 1; x <= TMapRecord::Columns; ++x) {
+    for (int y = 1; y <= TMapRecord::Rows; ++y) {
+      const TMapCell& hex = map.Cell(x, y);
+      if (hex.Terrain() != TTerrain::Water) continue;
+      const std::string what = "hex " + HexText(x, y);
+      // Bit 7 of the state byte is a mark of its own, not part of the number.
+      if ((hex.State() & 127) != 0)
+        findings.push_back({what, "state", std::to_string(hex.State() & 127), "a state on water",
+                            LoadRemedy::Refuse});
+      if (hex.Owner() != 0)
+        findings.push_back(
+            {what, "owner", std::to_string(hex.Owner()), "a camp on water", LoadRemedy::Refuse});
+    }
   }
 }
 
@@ -124,6 +144,56 @@ void CheckCommands(const TGameState& game, Findings& findings) {
   }
 }
 
+// An army in use belongs to a nation and has its headquarters in a city (the
+// rules clear both at once), and every corps serving in one serves in an army
+// of its own nation that is still in use: the force totals count only armies
+// with headquarters, count an army's corps by its nation's camp and dissolve
+// an army they find empty.
+void CheckArmies(const TGameState& game, Findings& findings) {
+  for (int a = 1; a <= game.Armies.Count; ++a) {
+    const TArmy& army = game.Armies[a];
+    if (army.IsFree()) continue;
+    if (army.Nation == 0)
+      findings.push_back({Named("army", a), "Nation", "0",
+                          "no nation, with headquarters in city " + std::to_string(army.HqCity),
+                          LoadRemedy::Refuse});
+    if (army.HqCity == 0)
+      findings.push_back({Named("army", a), "HqCity", "0",
+                          "no headquarters, for an army of nation " + std::to_string(army.Nation),
+                          LoadRemedy::Refuse});
+  }
+  for (int c = 1; c <= game.Corps.Count; ++c) {
+    const TCorps& corps = game.Corps[c];
+    if (corps.IsFree() || corps.Army == 0) continue;
+    const TArmy& army = game.Armies[corps.Army];
+    const char* why = army.IsFree()                 ? "a free army slot"
+                      : army.Nation != corps.Nation ? "an army of another nation"
+                                                    : nullptr;
+    if (why != nullptr)
+      findings.push_back(
+          {Named("corps", c), "Army", std::to_string(corps.Army), why, LoadRemedy::Refuse});
+  }
+}
+
+bool IsCityOnTheMap(const TGameState& game, int city) {
+  return TMapRecord::OnMap(game.Cities[city].X, game.Cities[city].Y);
+}
+
+// A city off the map is an unused entry: no fleet sails from it or for it.
+void CheckFleetCities(const TGameState& game, Findings& findings) {
+  for (int f = 1; f <= game.Fleets.Count; ++f) {
+    const TFleet& fleet = game.Fleets[f];
+    if (fleet.IsFree()) continue;
+    const std::pair<const char*, int> cities[] = {{"HomePort", fleet.HomePort},
+                                                  {"Objective", fleet.Objective}};
+    for (const auto& [field, city] : cities) {
+      if (city == 0 || IsCityOnTheMap(game, city)) continue;
+      findings.push_back({Named("fleet", f), field, std::to_string(city),
+                          "a city with no place on the map", LoadRemedy::Refuse});
+    }
+  }
+}
+
 void CheckEmbarkation(const TGameState& game, Findings& findings) {
   std::map<int, int> carried;
   for (int f = 1; f <= game.Fleets.Count; ++f) {
@@ -153,8 +223,11 @@ std::vector<GameFinding> FindInconsistencies(const TGameState& game, const TMapR
   CheckOnTheMap("corps", game.Corps, findings);
   CheckOnTheMap("fleet", game.Fleets, findings);
   CheckCityHexes(game, map, findings);
+  CheckWater(map, findings);
   CheckBrigades(game, findings);
   CheckCommands(game, findings);
   CheckEmbarkation(game, findings);
+  CheckArmies(game, findings);
+  CheckFleetCities(game, findings);
   return findings;
 }

@@ -3,7 +3,9 @@
 // for the rules to play it: every corps and fleet on the map, every brigade in
 // one real place, each city's garrison count as the brigade table has it, no
 // leader in two commands, every embarked corps aboard one fleet, every city on
-// a city hex and a date of the calendar. The loader asks it of a file before
+// a city hex, no water of a state or a camp, every army in use of a nation and
+// every corps in an army in an army of its nation in use, every fleet's port
+// and objective a city on the map, and a date of the calendar. The loader asks it of a file before
 // the file replaces the game in play; the turn tests ask it after every phase.
 // It expects the indices checked first (saved_game_check.h).
 #include <string>

@@ -6,11 +6,22 @@
 // foreign powers' too, and only two of them mark the cities they aim at.
 inline constexpr int kLandingOperation = 9;
 
+// The phases an operation's plan passes through, kept in its saved record.
+namespace TOperationPhase {
+inline constexpr int Idle = 0;
+inline constexpr int Preparing = 1;
+inline constexpr int Gathering = 2;
+inline constexpr int Executing = 3;
+}  // namespace TOperationPhase
+
 bool IsCorpsMissionOf(int mission, int nation);
 bool IsArmyOrderOf(int order, int nation);
 bool IsCityOperationMark(int mark);
+// Whether plan k of the computer's operations ever stands in the phase.
+bool IsPlanPhaseOf(int plan, int phase);
 
 // A loaded file's marks that no operation could have set are cleared, as are
 // landing marks on fleets that are not landings: a corps or army with a stray
 // mark would wait for an operation that never calls it. Free slots keep theirs.
+// A plan in a phase its operation never reaches goes back to idle.
 void ClearStrayOperationMarks();

@@ -70,3 +70,11 @@ void StopScriptingRandomDraws() {
 std::size_t ScriptedDrawsLeft() {
   return script ? script->size() : 0;
 }
+
+RandomStreamKept::RandomStreamKept() : seed_(seed), draws_(draws), script_(script) {}
+
+RandomStreamKept::~RandomStreamKept() {
+  seed = seed_;
+  draws = draws_;
+  script = std::move(script_);
+}

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 
 // Uniform integer 0..n-1 (0 when n is 0 or less).
@@ -40,3 +41,18 @@ class RandomScriptError : public std::logic_error {
 void ScriptRandomDraws(std::deque<ScriptedDraw> draws);
 void StopScriptingRandomDraws();
 std::size_t ScriptedDrawsLeft();
+
+// Keeps the generator's state (seed, draw count, script) while it lives and
+// puts it back when it goes: a trial that draws leaves the stream as it was.
+class RandomStreamKept {
+ public:
+  RandomStreamKept();
+  ~RandomStreamKept();
+  RandomStreamKept(const RandomStreamKept&) = delete;
+  RandomStreamKept& operator=(const RandomStreamKept&) = delete;
+
+ private:
+  std::uint32_t seed_;
+  std::uint64_t draws_;
+  std::optional<std::deque<ScriptedDraw>> script_;
+};

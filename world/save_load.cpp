@@ -1,19 +1,24 @@
 #include "world/save_load.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <vector>
 
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/derived_state.h"
 #include "world/file_io.h"
+#include "world/game_bytes.h"
 #include "world/game_consistency.h"
 #include "world/game_window.h"
 #include "world/load_corrections.h"
 #include "world/mail_handover.h"
 #include "world/menu_states.h"
 #include "world/play_modes.h"
+#include "world/random.h"
 #include "world/received_turn.h"
+#include "world/recording_window.h"
 #include "world/save_names.h"
 #include "world/saved_game_check.h"
 #include "world/text_table.h"
@@ -63,8 +68,82 @@ GameImages ReadGameImages(const std::string& fileName, const std::string& gameFi
   return images;
 }
 
+// What the load does to a file's records before the set-up is offered.
+void RepairLoadedRecords() {
+  ApplyLoadCorrections();
+  // Before the derived state is rebuilt, which reads the cities' original camps.
+  ResetUnknownOriginalSides();
+}
+
+void PutInPlay(const GameImages& images) {
+  std::memcpy(&GameState, images.game.bytes.data(), kGameFileSize);
+  std::memcpy(&MapRecord, images.map.bytes.data(), kMapFileSize);
+}
+
+// While it lives the rules show what they show to no one.
+class UnseenWindow {
+ public:
+  UnseenWindow() : previous_(InstallGameWindow(&window_)) {}
+  ~UnseenWindow() { InstallGameWindow(previous_); }
+  UnseenWindow(const UnseenWindow&) = delete;
+  UnseenWindow& operator=(const UnseenWindow&) = delete;
+
+ private:
+  RecordingWindow window_;
+  GameWindow* previous_;
+};
+
+template <typename Record>
+std::vector<std::uint8_t> CopyOf(const Record& record) {
+  const auto bytes = BytesOf(record);
+  return {bytes.begin(), bytes.end()};
+}
+
+// The first byte of `record` that differs from `expected`, as "army 3, byte 31
+// is 2 when saved and loaded again, 0 in play"; empty when none does.
+template <typename Record>
+std::string FirstDifference(const std::vector<std::uint8_t>& expected, const Record& record,
+                            std::string (*name)(std::size_t)) {
+  const auto now = BytesOf(record);
+  const auto [is, was] = std::mismatch(now.begin(), now.end(), expected.begin());
+  if (is == now.end()) return "";
+  return name(static_cast<std::size_t>(is - now.begin())) + " is " + std::to_string(*is) +
+         " when saved and loaded again, " + std::to_string(*was) + " in play";
+}
+
+// Loading is a fixed point: a loaded game, saved and loaded again, is the game
+// in play with its figures rebuilt as the load rebuilds them (the weather is
+// rolled afresh), drawing the same numbers. The file is loaded on trial, with
+// every game-wide variable kept for the game in play and nothing shown, and
+// both are done to it; a file whose load would change on the second load is
+// refused, so that whatever loads saves and loads back byte for byte. Empty
+// when it does not change.
+std::string FindReloadChange(const GameImages& images) {
+  const GameWideVariablesKept game_in_play;
+  const RandomStreamKept draws_to_come;
+  const UnseenWindow unseen;
+  PutInPlay(images);
+  RepairLoadedRecords();
+  RebuildLoadedFigures();
+  std::vector<std::uint8_t> game;
+  std::vector<std::uint8_t> map;
+  {
+    const GameWideVariablesKept loaded;
+    const RandomStreamKept same_draws;
+    RebuildLoadedFigures();
+    game = CopyOf(GameState);
+    map = CopyOf(MapRecord);
+  }
+  RepairLoadedRecords();
+  RebuildLoadedFigures();
+  std::string change = FirstDifference(game, GameState, GameByteName);
+  if (change.empty()) change = FirstDifference(map, MapRecord, MapByteName);
+  return change;
+}
+
 // The first reason to refuse the game; its records are read for consistency
-// only once every index is known to lie in its table.
+// only once every index is known to lie in its table, and loaded on trial
+// only once they are consistent.
 std::string FindImageProblem(const GameImages& images) {
   TGameState game;
   TMapRecord map;
@@ -76,7 +155,7 @@ std::string FindImageProblem(const GameImages& images) {
   for (const GameFinding& finding : FindInconsistencies(game, map)) {
     if (finding.remedy == LoadRemedy::Refuse) return finding.Sentence();
   }
-  return "";
+  return FindReloadChange(images);
 }
 
 bool AtStartDate() {
@@ -118,6 +197,13 @@ void ChooseMessageView() {
   if (!IsHumanNation(TNation::Union) && !IsHumanNation(TNation::Confederacy)) GameState.MessageView = 3;
 }
 
+void RebuildLoadedFigures() {
+  ChooseMessageView();
+  // A mail turn in progress is played on exactly as it was sent.
+  const int mode = GameState.PlayMode;
+  if (mode == TPlayMode::OneMachine || mode == TPlayMode::MailSetUp) RecomputeDerivedState();
+}
+
 bool SaveGame(const std::string& name) {
   // A game saved over keeps its files' spelling, so no second spelling of the
   // name is left beside them for a load to take instead.
@@ -138,21 +224,15 @@ bool LoadGame(const std::string& fileName) {
     Window().ShowMessage("The game " + fileName + " cannot be loaded: " + problem + ".");
     return false;
   }
-  std::memcpy(&GameState, images.game.bytes.data(), kGameFileSize);
-  std::memcpy(&MapRecord, images.map.bytes.data(), kMapFileSize);
+  PutInPlay(images);
   GameFileName = game_file_name;
   MailHandOverDone = false;
   SavedGameName.clear();
   NoteTurnLoaded();
 
-  ApplyLoadCorrections();
-  // Before the derived state is rebuilt, which reads the cities' original camps.
-  ResetUnknownOriginalSides();
+  RepairLoadedRecords();
   OfferSetupOfNewGame();
-  ChooseMessageView();
-  // A mail turn in progress is played on exactly as it was sent.
-  const int mode = GameState.PlayMode;
-  if (mode == TPlayMode::OneMachine || mode == TPlayMode::MailSetUp) RecomputeDerivedState();
+  RebuildLoadedFigures();
   // The gauges show the weather the game holds, rolled again or as sent.
   ShowWeatherGauges();
   SetMenusIdle();

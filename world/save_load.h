@@ -23,6 +23,11 @@ std::string GameFileNameOf(const std::string& file);
 // chooses so once the set-up has said who plays.
 void ChooseMessageView();
 
+// What the load rebuilds once the file's records are repaired and the set-up
+// is done: the message view and, unless a mail turn is in progress, the
+// figures derived from the records (derived_state.h).
+void RebuildLoadedFigures();
+
 // Writes name + ".GMR" and name + ".GMP", each replaced only once both are
 // written. A failure is told to the player; the result says whether it saved.
 bool SaveGame(const std::string& name);
@@ -30,8 +35,9 @@ bool SaveGame(const std::string& name);
 // Loads the game file (its name with its extension) and its map, repairs them
 // and prepares the game for play. A file that is missing, of the wrong size,
 // holding a reference beyond its table or a game the rules cannot play
-// (game_consistency.h) is refused with a message, and the game in play stays
-// as it was. The result says whether the game was loaded.
+// (game_consistency.h), or one that would not save and load back to itself,
+// is refused with a message, and the game in play stays as it was. The result
+// says whether the game was loaded.
 bool LoadGame(const std::string& fileName);
 
 // Asks for a game file until one loads or the player cancels, then readies the

@@ -1,6 +1,10 @@
 #include "world/saved_game_check.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "world/codes.h"
+#include "world/play_modes.h"
 
 namespace {
 
@@ -12,6 +16,12 @@ class RangeCheck {
     if (!problem_.empty() || value <= last) return;
     problem_ = what + " has " + field + " " + std::to_string(value) + ", beyond the last (" +
                std::to_string(last) + ")";
+  }
+  // A field that holds one of a few codes rather than a number up to a last.
+  void Code(const std::string& what, const char* field, int value, std::initializer_list<int> codes,
+            const char* meaning) {
+    if (!problem_.empty() || std::find(codes.begin(), codes.end(), value) != codes.end()) return;
+    problem_ = what + " has " + field + " " + std::to_string(value) + ", " + meaning;
   }
   const std::string& Problem() const { return problem_; }
 
@@ -45,6 +55,18 @@ std::string FindIndexOutOfRange(const TGameState& game) {
 
   RangeCheck check;
   check.Field("the game", "MailSide", game.MailSide, kSideCount);
+  // A mode the load does not know would be played as a mail turn it may not rebuild.
+  check.Code(
+      "the game", "PlayMode", game.PlayMode,
+      {TPlayMode::OneMachine, TPlayMode::MailSetUp, TPlayMode::MailToSend, TPlayMode::MailReceived},
+      "which is no way of playing");
+  // Each nation fights in one camp or, beaten or neutral, in none; the
+  // computer's operations are chosen by camp and marked by nation.
+  for (int n = 1; n <= kNations; ++n) {
+    check.Code("nation " + std::to_string(n), "Side", game.Nations[n].Side,
+               {TSide::None, n == TNation::Union ? TSide::Union : TSide::Confederate},
+               "a camp it never fights in");
+  }
   CheckTable(check, "army", game.Armies, [&](const std::string& what, const TArmy& army) {
     if (army.IsFree()) return;
     check.Field(what, "HqCity", army.HqCity, kCities);

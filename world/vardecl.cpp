@@ -75,10 +75,14 @@ Table<TEventOption, 6> EventOptions;
 std::vector<std::string> TextTable;
 std::vector<std::string> BattleLog;
 
-void ResetGameWideVariables() {
-  Zero(GameState);
-  Zero(MapRecord);
-  GameFileName.clear();
+namespace {
+
+// Every variable above, each once: the reset and the keeping go through this list.
+template <typename Visit>
+void ForEachGameWideVariable(Visit&& visit) {
+  visit(GameState);
+  visit(MapRecord);
+  visit(GameFileName);
   for (auto* word :
        {&GameOverCode,      &CurrentSide,          &CurrentCorps,        &CurrentArmy,
         &CurrentCity,       &CurrentFleet,         &CurrentLeader,       &CurrentState,
@@ -87,22 +91,38 @@ void ResetGameWideVariables() {
         &ThreatCorpsAtCity, &ThreatOwnStrength,    &ThreatEnemyStrength, &ThreatEnemyCount,
         &ThreatEnemyValue,  &NearestEnemyDistance, &NearestOwnDistance,  &BattleCorps1,
         &BattleCorps2,      &BattleRound,          &InitiativeSide,      &WeatherColumn}) {
-    *word = 0;
+    visit(*word);
   }
   for (auto* figure : {&BattleStrength1, &BattleStrength2, &BattleReadiness1, &BattleReadiness2}) {
-    *figure = 0;
+    visit(*figure);
   }
-  for (auto* flag : {&DragActive, &CorpsPicked, &InfoClick}) *flag = 0;
-  Zero(RouteSteps);
-  Zero(FinderResults);
-  Zero(BattleFactors);
-  Zero(CorpsEngaged);
-  Zero(CorpsBattleMark);
-  Zero(CorpsBattleStart);
-  Zero(WeaponLossCounters);
-  Zero(StepFlags);
-  Zero(EventMessage);
-  Zero(EventOptions);
-  TextTable.clear();
-  BattleLog.clear();
+  for (auto* flag : {&DragActive, &CorpsPicked, &InfoClick}) visit(*flag);
+  visit(RouteSteps);
+  visit(FinderResults);
+  visit(BattleFactors);
+  visit(CorpsEngaged);
+  visit(CorpsBattleMark);
+  visit(CorpsBattleStart);
+  visit(WeaponLossCounters);
+  visit(StepFlags);
+  visit(EventMessage);
+  visit(EventOptions);
+  visit(TextTable);
+  visit(BattleLog);
+}
+
+}  // namespace
+
+void ResetGameWideVariables() {
+  ForEachGameWideVariable([](auto& variable) { Zero(variable); });
+}
+
+GameWideVariablesKept::GameWideVariablesKept() {
+  ForEachGameWideVariable([this](auto& variable) {
+    restorers_.push_back([&variable, kept = variable]() { variable = kept; });
+  });
+}
+
+GameWideVariablesKept::~GameWideVariablesKept() {
+  for (const auto& restore : restorers_) restore();
 }

@@ -4,6 +4,7 @@
 // two records, which the load and save code write as they stand.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -98,3 +99,17 @@ extern std::vector<std::string> BattleLog;
 
 // Zeroes every variable above, both records included, and empties the lists.
 void ResetGameWideVariables();
+
+// Keeps every variable above as it is while it lives, and puts them all back
+// when it goes: a trial run of a rule on another game leaves the game in play
+// untouched.
+class GameWideVariablesKept {
+ public:
+  GameWideVariablesKept();
+  ~GameWideVariablesKept();
+  GameWideVariablesKept(const GameWideVariablesKept&) = delete;
+  GameWideVariablesKept& operator=(const GameWideVariablesKept&) = delete;
+
+ private:
+  std::vector<std::function<void()>> restorers_;
+};

@@ -58,7 +58,7 @@ bool CampaignRun::Start(const std::string& start_file, std::uint32_t seed) {
   watch_ = std::make_unique<TurnWatch>(views_);
   turn_ = 0;
   findings_.clear();
-  Note("as loaded", invariants_->Check());
+  Note("as loaded", invariants_->CheckLoaded());
   return true;
 }
 

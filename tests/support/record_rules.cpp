@@ -1,8 +1,6 @@
 #include "support/record_rules.h"
 
-#include <algorithm>
 #include <array>
-#include <initializer_list>
 #include <memory>
 
 #include "world/codes.h"
@@ -11,15 +9,6 @@
 #include "world/vardecl.h"
 
 namespace {
-
-constexpr int kLastPlanPhase = 3;
-// Plans that go straight from idle to gathering or executing.
-struct PlanPhases {
-  int plan;
-  std::initializer_list<int> phases;
-};
-const PlanPhases kPlanPhases[] = {
-    {3, {0, 2, 3}}, {10, {0, 2, 3}}, {13, {0, 3}}, {14, {0, 2, 3}}};
 
 void Report(Findings& findings, const std::string& record, int index, const char* field, int value) {
   findings.push_back(record + " " + std::to_string(index) + " has " + field + " " + std::to_string(value) +
@@ -45,11 +34,7 @@ void CheckOperationMarks(Findings& findings) {
   }
   for (int k = 1; k <= GameState.AiPlans.Count; ++k) {
     const int phase = GameState.AiPlans[k].Phase;
-    bool allowed = phase <= kLastPlanPhase;
-    for (const PlanPhases& plan : kPlanPhases) {
-      if (plan.plan == k) allowed = std::ranges::find(plan.phases, phase) != plan.phases.end();
-    }
-    if (!allowed) Report(findings, "plan", k, "Phase", phase);
+    if (!IsPlanPhaseOf(k, phase)) Report(findings, "plan", k, "Phase", phase);
   }
 }
 

@@ -2,7 +2,8 @@
 // A saved game must load back to the game that was saved: the loader's
 // corrections may change nothing of a game the rules left sound. The load
 // rebuilds some figures (the weather among them, rolled afresh), so what it
-// gives is set against the game in play with the same figures rebuilt.
+// gives is set against the game in play with the same figures rebuilt (none
+// for a mail turn in progress, which the load leaves as it was sent).
 #include <string>
 #include <vector>
 

@@ -20,11 +20,17 @@ class TurnInvariants {
   // Every invariant broken, one sentence each; empty when all hold. Each
   // check is the last look for the next.
   std::vector<std::string> Check();
+  // The same for a game just loaded, before its orders: a leader may then
+  // hold two commands, which the end of the orders settles.
+  std::vector<std::string> CheckLoaded();
   // The same without the save, which is slow enough to leave to the ends of
   // the phases.
   std::vector<std::string> CheckRecords();
 
  private:
+  std::vector<std::string> CheckAll(bool orders_to_come);
+  std::vector<std::string> CheckRecords(bool orders_to_come);
+
   std::vector<std::uint8_t> geography_;
   TurnMemory memory_;
   std::string save_name_;

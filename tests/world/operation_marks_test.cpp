@@ -97,4 +97,23 @@ TEST_F(LoadedMarksTest, TheLoaderClearsStrayCityAndFleetMarksAndWritesFreeFleets
   }
 }
 
+// A plan in a phase its operation never reaches goes back to idle; the four
+// short plans skip preparing (13 gathering too); 3 is the last phase.
+TEST_F(LoadedMarksTest, TheLoaderPutsAPlanInAPhaseItsOperationNeverReachesBackToIdle) {
+  struct PlanCase {
+    int plan;
+    int phase;
+    bool kept;
+  };
+  const PlanCase cases[] = {{1, 1, true},     {1, 3, true},  {1, 4, false},  {24, 3, true},
+                            {24, 255, false}, {3, 1, false}, {3, 2, true},   {10, 1, false},
+                            {13, 2, false},   {13, 3, true}, {14, 1, false}, {14, 3, true}};
+  for (const PlanCase& row : cases) {
+    GameState.AiPlans[row.plan].Phase = static_cast<std::uint8_t>(row.phase);
+    ApplyLoadCorrections();
+    EXPECT_EQ(GameState.AiPlans[row.plan].Phase, row.kept ? row.phase : 0)
+        << "plan " << row.plan << " phase " << row.phase;
+  }
+}
+
 }  // namespace

@@ -144,13 +144,16 @@ TEST_F(SaveLoadTest, AGameTheRulesCannotPlayIsRefusedNamingRecordAndField) {
   const int other = AddCorps(9, 9, TSide::Union, TNation::Union);
   AddCorps(20, 20, TSide::Confederate, TNation::Confederacy);
   const int fleet = AddFleet(30, 30, TSide::Union, TNation::Union);
+  const int army = AddArmy(5, 5, TSide::Union, TNation::Union);
+  GameState.Corps[corps].Army = static_cast<std::uint8_t>(army);
   for (int c = 1; c <= 3; ++c) GameState.Corps[c].Leader = static_cast<std::uint8_t>(c);
   TBrigade& serving = GameState.Brigades[AddBrigade({.location = corps})];
   TBrigade& guard =
       GameState.Brigades[AddBrigade({.status = TBrigadeStatus::InGarrison, .location = city})];
   GameState.Cities[city].GarrisonCount = 1;
   const Case cases[] = {
-      {"corps 1 has Leader 211, beyond the last (210)", [&] { GameState.Corps[corps].Leader = 211; }},
+      {"corps 1 has Leader 211, beyond the last (210)",
+       [&] { GameState.Corps[corps].Leader = 211; }},
       {"hex (4, 9) has state 38", [] { MapRecord.Cell(4, 9).Bytes[2] = 38; }},
       {"brigade 2 has Location 100, beyond the last (86)", [&] { guard.Location = 100; }},
       {"corps 1 has X, Y (0, 5), off the map", [&] { GameState.Corps[corps].X = 0; }},
@@ -176,7 +179,42 @@ TEST_F(SaveLoadTest, AGameTheRulesCannotPlayIsRefusedNamingRecordAndField) {
       // Free slots are not read before they are filled; bit 7 of a hex's
       // state is a mark of its own.
       {"", [&] { GameState.Corps[50].Leader = GameState.Fleets[50].Corps = 250; }},
-      {"", [&] { MapRecord.Cell(10, 10).Bytes[2] = 128 + 37; }},
+      {"",
+       [] {
+         MapRecord.Cell(10, 10).SetTerrain(1);
+         MapRecord.Cell(10, 10).Bytes[2] = 128 + 37;
+       }},
+      // An army's corps serve in an army of their own nation that is in use,
+      // and an army in use has a nation and headquarters.
+      {"corps 1 has Army 1, an army of another nation",
+       [&] { GameState.Armies[army].Nation = TNation::Confederacy; }},
+      {"corps 2 has Army 2, a free army slot", [&] { GameState.Corps[other].Army = 2; }},
+      {"army 2 has Nation 0, no nation, with headquarters in city 1",
+       [&] { GameState.Armies[2].HqCity = static_cast<std::uint8_t>(city); }},
+      {"army 1 has HqCity 0, no headquarters, for an army of nation 1",
+       [&] { GameState.Armies[army].HqCity = 0; }},
+      // A city off the map is an unused entry.
+      {"fleet 1 has HomePort 85, a city with no place on the map",
+       [&] { GameState.Fleets[fleet].HomePort = 85; }},
+      {"fleet 1 has Objective 2, a city with no place on the map",
+       [&] { GameState.Fleets[fleet].Objective = 2; }},
+      {"", [&] { GameState.Fleets[fleet].HomePort = GameState.Fleets[fleet].Objective = 1; }},
+      // The Union fights in its camp, the others in the Confederacy's; a
+      // beaten or neutral nation in none.
+      {"nation 1 has Side 2, a camp it never fights in", [] { GameState.Nations[1].Side = 2; }},
+      {"nation 2 has Side 1, a camp it never fights in", [] { GameState.Nations[2].Side = 1; }},
+      {"nation 4 has Side 1, a camp it never fights in", [] { GameState.Nations[4].Side = 1; }},
+      {"", [] { GameState.Nations[3].Side = 2; }},
+      {"", [] { GameState.Nations[2].Side = 0; }},
+      // The modes are 0, 2, 3 and 4; the high byte is part of the number.
+      {"the game has PlayMode 259, which is no way of playing", [] { GameState.PlayMode = 259; }},
+      {"the game has PlayMode 1, which is no way of playing", [] { GameState.PlayMode = 1; }},
+      {"the game has PlayMode 5, which is no way of playing", [] { GameState.PlayMode = 5; }},
+      {"", [] { GameState.PlayMode = 4; }},
+      // Water belongs to no state and no camp; the blank map is all water.
+      {"hex (12, 12) has state 5, a state on water", [] { MapRecord.Cell(12, 12).Bytes[2] = 5; }},
+      {"hex (12, 12) has owner 2, a camp on water", [] { MapRecord.Cell(12, 12).SetOwner(2); }},
+      {"", [] { MapRecord.Cell(12, 12).Bytes[2] = 128; }},
   };
   GameState.PlayMode = 3;  // nothing derived is rebuilt
   ASSERT_TRUE(SaveGame(PathOf("Sound")));
@@ -194,6 +232,24 @@ TEST_F(SaveLoadTest, AGameTheRulesCannotPlayIsRefusedNamingRecordAndField) {
   }
 }
 
+// Whatever the other checks let through, a file whose load would not come
+// back the same from its own save is refused, the game in play kept. Here the
+// land hex the load copies onto (65, 15) belongs to state 1 under a camp its
+// state does not hold: loading gives it to the state's camp, and loading the
+// save again would copy that camp onto (65, 15), a hex of no state that the
+// control of the hexes leaves as it is.
+TEST_F(SaveLoadTest, AGameThatWouldNotLoadBackToItselfIsRefused) {
+  for (int y : {14, 15}) MapRecord.Cell(65, y).SetTerrain(1);
+  MapRecord.Cell(65, 14).Bytes[2] = 1;
+  MapRecord.Cell(65, 14).SetOwner(TSide::Union);
+  GameState.States[1].ControlSide = TSide::Union;
+  ASSERT_TRUE(LoadGame(SaveAndReplace("Settled")));
+
+  MapRecord.Cell(65, 14).SetOwner(TSide::Confederate);
+  ExpectRefused(SaveAndReplace("Unsettled"),
+                "hex (65, 15), byte 1 is 65 when saved and loaded again, 129 in play");
+}
+
 TEST_F(SaveLoadTest, TheSetUpIsOfferedOnlyForANewGameOutsidePlayByMail) {
   struct Case {
     int month;
@@ -202,7 +258,8 @@ TEST_F(SaveLoadTest, TheSetUpIsOfferedOnlyForANewGameOutsidePlayByMail) {
     bool set_up;
   };
   window.OnSetupOptions = [] { GameOverCode = 1; };
-  for (const Case& c : {Case{4, 1861, 0, true}, Case{4, 1861, 1, true}, Case{4, 1861, 2, false},
+  // Mode 1 is no mode: such a file is refused.
+  for (const Case& c : {Case{4, 1861, 0, true}, Case{4, 1861, 2, false}, Case{4, 1861, 3, false},
                         Case{5, 1861, 0, false}, Case{4, 1862, 0, false}}) {
     GameState.Month = static_cast<std::uint16_t>(c.month);
     GameState.Year = static_cast<std::uint16_t>(c.year);
