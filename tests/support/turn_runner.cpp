@@ -123,7 +123,8 @@ int TurnRunner::RunTurns(int turns) {
 
 void TurnTest::SetUp() {
   WindowTest::SetUp();
-  previous_folder_ = std::filesystem::current_path().string();
+  // A table row's SetUp again must not take the test's own folder for the one to go back to.
+  if (previous_folder_.empty()) previous_folder_ = std::filesystem::current_path().string();
   std::filesystem::current_path(PathOf(""));
   // Every turn re-seeds; a counted source makes a failing run repeat exactly.
   SetRandomizeSource([seed = std::uint32_t{1861}]() mutable { return seed++; });
@@ -132,5 +133,6 @@ void TurnTest::SetUp() {
 void TurnTest::TearDown() {
   SetRandomizeSource({});
   std::filesystem::current_path(previous_folder_);
+  previous_folder_.clear();
   WindowTest::TearDown();
 }
