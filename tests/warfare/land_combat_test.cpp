@@ -191,7 +191,8 @@ TEST_F(PairingFireTest, EachFactorWeighsOnTheFireOfTheSideItFavours) {
 // After the pairing, A's commander (fire 50) grows on a draw below the fire
 // in 600: in trust (modifier) below 25 in 50, in initiative below 4 in 30.
 // Both shots miss; B's commander's draw of 800 follows, and the skirmish,
-// deciding nothing, costs A's commander 3 before the script runs out.
+// deciding nothing, costs A's commander 3 and his army commander 1 before the
+// script runs out.
 TEST_F(PairingFireTest, ACommanderGrowsBelowHisSidesFireIn600) {
   using R = std::tuple<std::deque<ScriptedDraw>, int, int>;
   const std::deque<ScriptedDraw> duel = {{2000, 1999}, {100, 99}, {2000, 1999}, {100, 99}, {100, 99},
@@ -203,8 +204,14 @@ TEST_F(PairingFireTest, ACommanderGrowsBelowHisSidesFireIn600) {
     std::deque<ScriptedDraw> draws = duel;
     draws.insert(draws.end(), growth.begin(), growth.end());
     draws.push_back({800, 799});
-    Fight([](TCorps&, TCorps&) {}, draws);
+    Fight(
+        [](TCorps& a, TCorps&) {
+          a.Army = static_cast<std::uint8_t>(AddArmy(kX, kY, TSide::Union, TNation::Union));
+          GameState.Armies[a.Army].Leader = static_cast<std::uint8_t>(AddLeader({}));
+        },
+        draws);
     EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+    EXPECT_EQ(GameState.Leaders[GameState.Armies[1].Leader].Modifier, -1);
     const TLeader& leader = GameState.Leaders[GameState.Corps[1].Leader];
     EXPECT_EQ(std::tuple(leader.Modifier, leader.Initiative, GameState.Corps[1].LeaderInitiative),
               std::tuple(modifier - 3, initiative, initiative)) << growth.front().value;
