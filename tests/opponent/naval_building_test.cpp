@@ -34,6 +34,8 @@ TEST_F(NavalBuildingTest, DamagedShipsAreRepairedInTheirYardAsFarAsSuppliesPay) 
       {TShipType::Ironclad, 2, 40, TFleetMission::Refit, 10, 1, 0, 40, TFleetMission::Refit},
       {TShipType::Ironclad, 2, 100, TFleetMission::Refit, 10, 1, 2, 0, TFleetMission::Nothing},
       {TShipType::Warship, 3, 25, TFleetMission::Nothing, 10, 1, 2, 5, TFleetMission::Nothing},
+      {TShipType::Transport, 3, 3, TFleetMission::Refit, 10, 0, 3, 0, TFleetMission::Nothing},
+      {TShipType::Transport, 3, 2, TFleetMission::Refit, 10, 0, 2, 0, TFleetMission::Refit},
       {TShipType::Transport, 3, 9, TFleetMission::Refit, 11, 1, 0, 9, TFleetMission::Refit},
       // Nothing left to repair: the refit ends away from port as in it.
       {TShipType::Transport, 0, 9, TFleetMission::Refit, 11, 1, 0, 9, TFleetMission::Nothing},

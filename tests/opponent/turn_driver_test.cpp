@@ -81,18 +81,25 @@ TEST_F(TurnDriverTest, ACorpsCommanderChosenForAnArmyTakesItAtArmyRank) {
   EXPECT_EQ(GameState.Corps[corps].Leader, replacement);
 }
 
+// A human's disordered corps is still sent back to its supply city.
 TEST_F(TurnDriverTest, AHumanNationKeepsItsCommandersAndTheLoopEndsOnBritain) {
   GameState.Nations[TNation::Union].Human = 1;
+  GameState.Nations[TNation::Union].RailUsed = 4;
   const int human = LedCorps(TNation::Union, -40);
   const int computer = LedCorps(TNation::Confederacy, -40);
   const int humanLeader = GameState.Corps[human].Leader;
   const int computerLeader = GameState.Corps[computer].Leader;
   AddLeader({.side = TSide::Union});
   AddLeader({.side = TSide::Confederate});
+  GameState.Corps[human].Disorder = 3;
+  GameState.Corps[human].City =
+      static_cast<std::uint8_t>(AddCityIn(10, 20, TSide::Union, TTheatre::Seaboard));
   RunNationTurnLoop();
   EXPECT_EQ(GameState.Corps[human].Leader, humanLeader);
   EXPECT_NE(GameState.Corps[computer].Leader, computerLeader);
   EXPECT_EQ(CurrentSide, TNation::Britain);
+  EXPECT_EQ(GameState.Corps[human].DestY, 20);
+  EXPECT_EQ(GameState.Nations[TNation::Union].RailUsed, 0);
 }
 
 // A disordered corps drops its operation, except a Union corps going by sea.

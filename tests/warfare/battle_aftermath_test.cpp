@@ -105,20 +105,28 @@ TEST_F(BattleAftermathTest, QualityIsCappedAtTenForEveryBrigadeBeforeTheDrawsOfT
 }
 
 // On ground the Confederacy holds, a state steadies its own side's corps and
-// unsettles a camp not controlling it; a commander's modifier is charged only
-// above -20. An own city rallies a loser by a third of its works, a winner wholly.
+// unsettles a camp not controlling it; a commander's modifier is charged the
+// disorder, his army commander's half of it, each only above -20. An own city
+// rallies a loser by a third of its works, a winner wholly.
 TEST_F(BattleAftermathTest, OwnCitiesHomeGroundAndModifiersAtTheirFloor) {
-  using R = std::tuple<int, int, int, int, int, int>;
+  using R = std::tuple<int, int, int, int, int, int, int>;
   MapRecord.Cell(kX, kY).Bytes[2] = 7;
-  for (const auto& [owner, stateSide, controlSide, modifier, disorder, modifierAfter] :
-       {R{2, 2, 2, 0, 5 + 1, -6}, R{2, 1, 1, 0, 5 - 1, -4}, R{1, 2, 2, 0, 5, -5},
-        R{0, 2, 2, -19, 5, -24}, R{0, 2, 2, -20, 5, -20}}) {
+  TCorps& corps = GameState.Corps[1];
+  corps.Army = static_cast<std::uint8_t>(AddArmy(30, 30, TSide::Union, TNation::Union));
+  const int general = AddLeader({.rank = TLeaderClass::Army});
+  GameState.Armies[corps.Army].Leader = static_cast<std::uint8_t>(general);
+  for (const auto& [owner, stateSide, controlSide, modifier, disorder, modifierAfter,
+                    generalAfter] :
+       {R{2, 2, 2, 0, 5 + 1, -6, -3}, R{2, 1, 1, 0, 5 - 1, -4, -2}, R{1, 2, 2, 0, 5, -5, -2},
+        R{0, 2, 2, -19, 5, -24, -21}, R{0, 2, 2, -20, 5, -20, -20}}) {
     MapRecord.Cell(kX, kY).SetOwner(owner);
     GameState.States[7].Side = stateSide;
     GameState.States[7].ControlSide = controlSide;
+    GameState.Leaders[general].Modifier = static_cast<std::int8_t>(modifier);
     Settle(10, 3, 0, modifier);
-    EXPECT_EQ(GameState.Corps[1].Disorder, disorder) << "owner " << owner;
+    EXPECT_EQ(corps.Disorder, disorder) << "owner " << owner;
     EXPECT_EQ(GameState.Leaders[1].Modifier, modifierAfter) << "owner " << owner;
+    EXPECT_EQ(GameState.Leaders[general].Modifier, generalAfter) << "owner " << owner;
   }
   MapRecord.Cell(kX, kY).SetOwner(0);
   GameState.Cities[AddCity(kX, kY, TSide::Union)].Fortifications = 6;

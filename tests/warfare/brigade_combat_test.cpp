@@ -38,22 +38,52 @@ TEST_F(BrigadeCombatTest, CountHitsNeedsBothDrawsAndWeighsTheFireAsAWord) {
   }
 }
 
-// A battery opens fire on a draw below 30 in 100.
-TEST_F(BrigadeCombatTest, ABatteryFiresOnThirtyInAHundred) {
+// A battery opens fire on a draw below 30 in 100, and having fired gains a
+// point of quality on a draw of 3 or 4 in 5.
+TEST_F(BrigadeCombatTest, ABatteryFiresOnThirtyInAHundredAndGainsOnThreeInFive) {
   AddEngagedCorps(TSide::Union, 0, 1);
   AddEngagedCorps(TSide::Confederate, 1);
-  for (const int draw : {29, 30}) {
+  for (const auto& [draw, gunnersDraw, quality] : {std::tuple{29, 2, 1}, {29, 3, 2}, {30, 0, 1}}) {
     GameState.Hits2 = 0;
+    GameState.Brigades[1].Quality = 1;
     std::deque<ScriptedDraw> draws = {{100, draw}};
     if (draw < 30) {
       draws.insert(draws.end(), 16, {2000, 1999});  // the sixteen aimed shots miss
-      draws.insert(draws.end(), {{100, 99}, {5, 0}, {1, 0}});
+      draws.insert(draws.end(), {{100, 99}, {5, gunnersDraw}, {1, 0}});
     }
     ScriptRandomDraws(draws);
     BattleContext ctx;
     BrigadeDuel(ctx, 1, 2, 0, 0);
     EXPECT_EQ(GameState.Hits2, draw < 30 ? 1 : 0);
+    EXPECT_EQ(GameState.Brigades[1].Quality, quality) << draw << " " << gunnersDraw;
     EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+  }
+}
+
+// A line duel seasons each brigade by a third of a draw of its own losses:
+// nine men against five, every shot hitting, lose six and four.
+TEST_F(BrigadeCombatTest, ALineDuelSeasonsEachBrigadeByAThirdOfADrawOfItsLosses) {
+  for (const auto& [firstDraw, secondDraw, firstQuality, secondQuality] :
+       {std::tuple{3, 2, 2, 1}, {2, 3, 1, 2}}) {
+    SetUp();
+    AddEngagedCorps(TSide::Union, 1, 0, 9);
+    AddEngagedCorps(TSide::Confederate, 1, 0, 5);
+    std::deque<ScriptedDraw> draws;
+    const auto volley = [&draws](int shots, int hitsTold) {
+      for (int shot = 0; shot < shots; ++shot) draws.insert(draws.end(), {{2000, 0}, {300, 0}});
+      draws.insert(draws.end(), hitsTold, {100, 99});
+    };
+    volley(5, 6);
+    draws.push_back({100, 99});  // the Union's weapons stay with its survivors
+    volley(3, 4);
+    draws.insert(draws.end(), {{6, firstDraw}, {4, secondDraw}});
+    ScriptRandomDraws(draws);
+    BattleContext ctx;
+    BrigadeDuel(ctx, 1, 2, 2000, 2000);
+    EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+    EXPECT_EQ(std::tuple(GameState.Brigades[1].Quality, GameState.Brigades[2].Quality),
+              std::tuple(firstQuality, secondQuality))
+        << firstDraw << " " << secondDraw;
   }
 }
 

@@ -191,7 +191,8 @@ TEST_F(PairingFireTest, EachFactorWeighsOnTheFireOfTheSideItFavours) {
 // After the pairing, A's commander (fire 50) grows on a draw below the fire
 // in 600: in trust (modifier) below 25 in 50, in initiative below 4 in 30.
 // Both shots miss; B's commander's draw of 800 follows, and the skirmish,
-// deciding nothing, costs A's commander 3 before the script runs out.
+// deciding nothing, costs A's commander 3 and his army commander 1 before the
+// script runs out.
 TEST_F(PairingFireTest, ACommanderGrowsBelowHisSidesFireIn600) {
   using R = std::tuple<std::deque<ScriptedDraw>, int, int>;
   const std::deque<ScriptedDraw> duel = {{2000, 1999}, {100, 99}, {2000, 1999}, {100, 99}, {100, 99},
@@ -203,8 +204,14 @@ TEST_F(PairingFireTest, ACommanderGrowsBelowHisSidesFireIn600) {
     std::deque<ScriptedDraw> draws = duel;
     draws.insert(draws.end(), growth.begin(), growth.end());
     draws.push_back({800, 799});
-    Fight([](TCorps&, TCorps&) {}, draws);
+    Fight(
+        [](TCorps& a, TCorps&) {
+          a.Army = static_cast<std::uint8_t>(AddArmy(30, 30, TSide::Union, TNation::Union));
+          GameState.Armies[a.Army].Leader = static_cast<std::uint8_t>(AddLeader({}));
+        },
+        draws);
     EXPECT_EQ(ScriptedDrawsLeft(), 0u);
+    EXPECT_EQ(GameState.Leaders[GameState.Armies[1].Leader].Modifier, -1);
     const TLeader& leader = GameState.Leaders[GameState.Corps[1].Leader];
     EXPECT_EQ(std::tuple(leader.Modifier, leader.Initiative, GameState.Corps[1].LeaderInitiative),
               std::tuple(modifier - 3, initiative, initiative)) << growth.front().value;
@@ -241,12 +248,17 @@ TEST_F(LandCombatTest, ACorpsAndItsArmyCommanderGrowWithOrWithoutTheCorpsCommand
   }
 }
 
-// One Union brigade of 4 against one Confederate brigade of 4, both sides led
-// by the computer at intensity 2, worked by hand draw by draw.
+// One Union brigade of 4, its corps in an army whose commander leads the
+// Union, against one Confederate brigade of 4, both sides led by the computer
+// at intensity 2, worked by hand draw by draw.
 TEST_F(LandCombatTest, AHandWorkedBattle) {
   const int blue = AddEngagedCorps(TSide::Union, 1, 0, 4, {.initiative = 4});
   const int grey = AddEngagedCorps(TSide::Confederate, 1, 0, 4, {.initiative = 3});
   GameState.Nations[TNation::France].Attitude = 50;
+  const int general = AddLeader({.rank = TLeaderClass::Army, .initiative = 4});
+  GameState.Corps[blue].Army =
+      static_cast<std::uint8_t>(AddArmy(30, 30, TSide::Union, TNation::Union));
+  GameState.Armies[GameState.Corps[blue].Army].Leader = static_cast<std::uint8_t>(general);
   TotalTheSides();
   // The Union takes the initiative, at intensity 2 (4 div 2); no Union
   // battery opens an artillery phase; of 0 + 2 + 0 line exchanges the first
@@ -257,12 +269,14 @@ TEST_F(LandCombatTest, AHandWorkedBattle) {
   for (int attempt = 0; attempt < 4; ++attempt) draws.insert(draws.end(), {{1500, 0}, {300, 0}});
   // The first of the five hits on the Confederates shakes them, their
   // commander neither gaining nor falling; the other four do not. Gone, they
-  // fire one hit back; the Union keeps its weapons; no quality is gained; the
-  // second duel finds no Confederate and the second exchange does not take
-  // place; no leader grows; then the Union's and the Confederates' aftermath.
-  draws.insert(draws.end(), {{100, 0}, {100, 50}, {1100, 1000}, {100, 99}, {100, 99}, {100, 99},
-                             {100, 99}, {100, 99}, {100, 99}, {5, 0}, {1, 0}, {2, 1}, {2, 1},
-                             {200, 199}, {600, 599}, {800, 799}, {100, 99}, {100, 99}, {100, 99}});
+  // fire one hit back; the Union keeps its weapons, and its army commander
+  // stands (999 in 1000); no quality is gained; the second duel finds no
+  // Confederate and the second exchange does not take place; no leader grows;
+  // then the Union's and the Confederates' aftermath.
+  draws.insert(draws.end(),
+               {{100, 0},   {100, 50},  {1100, 1000}, {100, 99}, {100, 99}, {100, 99}, {100, 99},
+                {100, 99},  {100, 99},  {1000, 999},  {5, 0},    {1, 0},    {2, 1},    {2, 1},
+                {200, 199}, {600, 599}, {800, 799},   {100, 99}, {100, 99}, {100, 99}});
   ScriptRandomDraws(draws);
   FightFieldBattle();
   EXPECT_EQ(ScriptedDrawsLeft(), 0u);
@@ -279,6 +293,8 @@ TEST_F(LandCombatTest, AHandWorkedBattle) {
             std::tuple(3, 1, 0, 29));
   EXPECT_EQ(GameState.Corps[grey].Disorder, 15);
   EXPECT_EQ(GameState.Leaders[GameState.Corps[grey].Leader].Modifier, -18);
+  // The winner's army commander gains 1 and is charged nothing for 1 disorder.
+  EXPECT_EQ(GameState.Leaders[general].Modifier, 1);
   EXPECT_EQ(battleViews.Results().at(0).rows[1][0].casualties, "250");
 }
 

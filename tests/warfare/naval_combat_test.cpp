@@ -235,16 +235,17 @@ TEST_F(NavalCombatTest, AFleetOffThePortItAttacksFightsItOncePerFleetPassWhileSu
 }
 
 // No enemy, an enemy keeping out, a port of a nation at peace: no fight, no
-// form, no sound, no draw; and every fleet counted leaves unspotted.
+// form, no sound, no draw; and every fleet counted leaves unspotted. A cotton
+// runner keeps out only in its own home port; away from it, it is fought.
 TEST_F(NavalCombatTest, AnEngagementWithoutAnEnemyIsNeverFoughtAndLeavesNoMarks) {
-  enum Setting { kAlone, kCottonRunnerAtHome, kPortAtPeace };
-  for (const Setting setting : {kAlone, kCottonRunnerAtHome, kPortAtPeace}) {
+  enum Setting { kAlone, kCottonRunnerAtHome, kCottonRunnerAway, kPortAtPeace };
+  for (const Setting setting : {kAlone, kCottonRunnerAtHome, kCottonRunnerAway, kPortAtPeace}) {
     Fresh();
     SoundEnabled = true;
     TFleet& patrol = Squadron(TNation::Union, 1, 0, 0, TFleetMission::AttackPort);
-    if (setting == kCottonRunnerAtHome) {
+    if (setting == kCottonRunnerAtHome || setting == kCottonRunnerAway) {
       TFleet& runner = Squadron(TNation::Confederacy, 0, 0, 2, TFleetMission::CottonRun);
-      runner.HomePort = Port(kX, kY, TSide::Confederate);
+      runner.HomePort = Port(setting == kCottonRunnerAtHome ? kX : kX + 30, kY, TSide::Confederate);
     }
     if (setting == kPortAtPeace) {
       const int port = Port(kX, kY, TSide::None);
@@ -254,11 +255,14 @@ TEST_F(NavalCombatTest, AnEngagementWithoutAnEnemyIsNeverFoughtAndLeavesNoMarks)
     ResetRandomDrawCount();
     ResolveNavalCombat(1);
     SCOPED_TRACE(setting);
-    EXPECT_EQ(RandomDrawCount(), 0u);
-    EXPECT_TRUE(battleViews.NavalCombats().empty());
-    EXPECT_TRUE(window.Sounds().empty());
+    const bool fought = setting == kCottonRunnerAway;
+    EXPECT_EQ(RandomDrawCount() != 0, fought);
+    EXPECT_EQ(battleViews.NavalCombats().size(), fought ? 1u : 0u);
+    EXPECT_EQ(window.Sounds().empty(), !fought);
     for (int f = 1; f <= 2; ++f) EXPECT_EQ(GameState.Fleets[f].Spotted, 0);
-    EXPECT_EQ(patrol.Ships[TShipType::Ironclad], 1);
+    if (!fought) {
+      EXPECT_EQ(patrol.Ships[TShipType::Ironclad], 1);
+    }
   }
 }
 

@@ -212,11 +212,14 @@ TEST_F(CorpsOrdersTest, ADisorderedCorpsFallsBackRecoversOrSettles) {
   Corps(homeless).City = static_cast<std::uint8_t>(AddSupplyCity(50, 20, TSide::Confederate, 1));
   AddRestedCorps(50, 11);
   for (int c : {fallingBack, onCity, quiet, homeless}) Corps(c).Disorder = 5;
+  Plan(quiet, {kSouth});
   ProcessCorpsOrders();
   EXPECT_EQ(Corps(fallingBack).Path[1], kSouth);
   EXPECT_EQ(Corps(fallingBack).Stance, TCombatStance::Withdraw);
   EXPECT_EQ(Corps(onCity).Disorder, 4);
   EXPECT_EQ(Corps(quiet).Disorder, 2);
+  // A disordered corps does not follow its player's path.
+  EXPECT_EQ(Corps(quiet).Path[1], 0);
   // With no city of its own it forages, and is never routed to no city.
   EXPECT_EQ(Corps(homeless).SupplyType, TSupplyType::Foraging);
   EXPECT_EQ(Corps(homeless).Path[1], 0);

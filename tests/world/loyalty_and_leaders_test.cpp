@@ -96,6 +96,8 @@ TEST_F(LoyaltyAndLeadersTest, LeadersReturnFromLeaveAndWoundsOnTheirDraws) {
 // or pushed (a draw of 20 plus 6 below the aggression); heard from level 3.
 // Of the states drawing 100, the highest draw above 50 and above its state's
 // loyalty speaks, the first of a tie; an idle theatre costs a point of standing.
+// He then keeps quiet for a draw of 100 + twice his loyalty + 50 turns; a delay
+// counts down before the governors are heard, so one of 1 runs out in time.
 TEST_F(LoyaltyAndLeadersTest, AGovernorComplainsOfAnIdleOrOverworkedTheatre) {
   const struct {
     const char* what;
@@ -103,18 +105,21 @@ TEST_F(LoyaltyAndLeadersTest, AGovernorComplainsOfAnIdleOrOverworkedTheatre) {
     int kindDraw;  // -1 when an idle theatre draws none
     int loyalty, draw6, draw7;
     std::string_view complainer;
+    int delay = 0, delayAfter = 0;  // state 6's
   } cases[] = {
-      {"idle", 3, 0, 7, 3, -1, 0, 51, -1, "State 6"},
+      {"idle", 3, 0, 7, 3, -1, 0, 51, -1, "State 6", 0, 60},
       {"weight 2 is not idle", 2, 0, 0, 3, 19, 0, -1, -1, ""},
       {"a flagged theatre is not idle", 3, 1, 0, 3, 19, 0, -1, -1, ""},
-      {"pushed: 9 below 10", 0, 0, 10, 3, 3, 0, 51, -1, "State 6"},
+      {"pushed: 9 below 10", 0, 0, 10, 3, 3, 0, 51, -1, "State 6", 0, 60},
       {"not pushed: 9 below 9", 0, 0, 9, 3, 3, 0, -1, -1, ""},
       {"level 2 is not heard", 3, 0, 7, 2, -1, 0, -1, -1, ""},
       {"a draw of 50 is not enough", 3, 0, 7, 3, -1, 0, 50, -1, ""},
       {"a draw at the loyalty", 3, 0, 7, 3, -1, 60, 60, -1, ""},
-      {"a draw above the loyalty", 3, 0, 7, 3, -1, 59, 60, -1, "State 6"},
-      {"a tie keeps the first", 3, 0, 7, 3, -1, 0, 70, 70, "State 6"},
+      {"a draw above the loyalty", 3, 0, 7, 3, -1, 59, 60, -1, "State 6", 0, 178},
+      {"a tie keeps the first", 3, 0, 7, 3, -1, 0, 70, 70, "State 6", 0, 60},
       {"a higher draw speaks", 3, 0, 7, 3, -1, 0, 70, 71, "State 7"},
+      {"a delay running out", 3, 0, 7, 3, -1, 0, 51, -1, "State 6", 1, 60},
+      {"a delay still running", 3, 0, 7, 3, -1, 0, -1, -1, "", 2, 1},
   };
   TNationRec& nation = Nation(TNation::Union);
   for (const auto& c : cases) {
@@ -124,6 +129,7 @@ TEST_F(LoyaltyAndLeadersTest, AGovernorComplainsOfAnIdleOrOverworkedTheatre) {
     nation.AiAggressionLevel[TTheatre::Seaboard] = static_cast<std::uint16_t>(c.level);
     nation.WarScore = 5;
     UnionState(6, c.loyalty);
+    State(6).ComplaintDelay = static_cast<std::uint16_t>(c.delay);
     if (c.draw7 >= 0) UnionState(7);
     std::deque<ScriptedDraw> draws;
     if (c.kindDraw >= 0) draws.push_back({20, c.kindDraw});
@@ -136,6 +142,7 @@ TEST_F(LoyaltyAndLeadersTest, AGovernorComplainsOfAnIdleOrOverworkedTheatre) {
     const bool heard = window.Notices().size() > before;
     EXPECT_EQ(heard ? window.Notices().back().lines[1] : "", c.complainer) << c.what;
     EXPECT_EQ(nation.WarScore, heard && c.kindDraw < 0 ? 4 : 5) << c.what;
+    EXPECT_EQ(State(6).ComplaintDelay, c.delayAfter) << c.what;
     for (int s : {6, 7}) State(s) = TStateRec{};
   }
   EXPECT_EQ(window.Notices().at(0).lines,

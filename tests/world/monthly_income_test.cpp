@@ -101,6 +101,22 @@ TEST_F(MonthlyIncomeTest, AFullStockTakesNoIncomeAndANearlyFullOneStopsAtTheWord
   EXPECT_EQ(Supplies(kUnion, TTheatre::West), 60000);
 }
 
+// Five muskets a month always reach the stock; the supplies pay for as many
+// whole muskets as they can, and a weapon that costs nothing is free.
+TEST_F(MonthlyIncomeTest, TheWholeOutputIsStockedAndPaidForAsFarAsTheSuppliesGo) {
+  using Row = struct { int cost, supplies, left; };
+  const Row rows[] = {{10, 50, 0}, {10, 51, 1}, {10, 49, 9}, {10, 9, 9}, {0, 7, 7}};
+  for (const Row& row : rows) {
+    SetUp();
+    GameState.WeaponTypes[TWeapon::Muskets].Cost[kUnion] = row.cost;
+    StateOf(kOffMapState, kUnion).WeaponOutput[TWeapon::Muskets] = 5;
+    Supplies(kUnion) = row.supplies;
+    CollectMonthlyIncome();
+    EXPECT_EQ(Supplies(kUnion), row.left) << row.cost << " a musket, " << row.supplies;
+    EXPECT_EQ(Nation(kUnion).WeaponStock[TWeapon::Muskets], 5);
+  }
+}
+
 // A capital state is rebuilt from its own nation's cities after each month, so
 // both belligerents' capital states earn the same again the month after.
 TEST_F(MonthlyIncomeTest, CapitalStatesOfBothSidesStillEarnInTheirSecondMonth) {
