@@ -410,6 +410,17 @@ void ChattanoogaFaced(int unionStrength) {
   Standoff(47, unionStrength, 50, TNation::Confederacy);
 }
 
+// Operation 7 holds Tennessee with one army of two corps; the state keeps
+// the foreign cities given.
+void TennesseeHeldWithForeignCities(int cities) {
+  GameState.AiPlans[7].Phase = 3;
+  State(21).ControlSide = TSide::Union;
+  State(21).ForeignCities = static_cast<std::uint8_t>(cities);
+  GameState.Armies[kCumberlandArmy].AiOrder = 7;
+  GameState.Armies[kCumberlandArmy].CorpsCount = 2;
+  GameState.Armies[kTennesseeArmy].AiOrder = 0;
+}
+
 void VirginiaContested(int confederateStrength) {
   GameState.AiPlans[13].Phase = 3;
   State(22).ControlSide = TSide::Confederate;
@@ -491,6 +502,12 @@ TEST_F(ScriptedOperationsTest, ThresholdsTheOperationsTurnOn) {
        [] { return PhaseOf(12); }, 0},
       {"Chattanooga faced outmatched", RunConfederateOperation12, [] { ChattanoogaFaced(51); },
        [] { return PhaseOf(12); }, 1},
+      {"Tennessee's 2 foreign cities against 2 corps", RunUnionOperation7,
+       [] { TennesseeHeldWithForeignCities(2); },
+       [] { return int{GameState.Armies[kTennesseeArmy].AiOrder}; }, 0},
+      {"Tennessee's 3 foreign cities against 2 corps", RunUnionOperation7,
+       [] { TennesseeHeldWithForeignCities(3); },
+       [] { return int{GameState.Armies[kTennesseeArmy].AiOrder}; }, 7},
       {"Richmond held at even odds", RunConfederateOperation13, [] { VirginiaContested(50); },
        [] { return PhaseOf(13); }, 3},
       {"Richmond held the stronger", RunConfederateOperation13, [] { VirginiaContested(51); },
