@@ -239,14 +239,16 @@ TEST_F(ArmyOperationsTest, FreeCorpsJoinFromSafeCitiesWithinTheCommandersReachOf
   }
 }
 
-// A bold army attacks only with a rating of 8 or more; below it defends. The
-// corps no target took march on normally below fatigue 4, carefully from it.
+// A bold army attacks only with a rating of 8 or more; below it defends and
+// keeps the cities it had. The corps no target took march on normally below
+// fatigue 4, carefully from it: on the city attacked by an army that advances,
+// else on the army's own city.
 TEST_F(ArmyOperationsTest, ABoldArmyAdvancesOnlyWithARatingOfEightAndTiredCorpsMarchCarefully) {
   const struct {
     int rating, fatigue;
     bool advances;
-    int march;
-  } rows[] = {{8, 3, true, TMarchMode::Standard}, {7, 4, false, TMarchMode::Cautious}};
+    int march, destX;
+  } rows[] = {{8, 3, true, TMarchMode::Standard, 25}, {7, 4, false, TMarchMode::Cautious, 20}};
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << "rating " << row.rating << ", fatigue " << row.fatigue);
     Fresh();
@@ -259,9 +261,12 @@ TEST_F(ArmyOperationsTest, ABoldArmyAdvancesOnlyWithARatingOfEightAndTiredCorpsM
     const int c = CorpsOf(a, 20, 21, 80);
     GameState.Corps[c].Fatigue = static_cast<std::uint8_t>(row.fatigue);
     CorpsOf(a, 20, 22, 80);
+    AddCityIn(25, 20, TSide::Confederate, TTheatre::Seaboard);
     PlanArmyOperations(TNation::Union);
     EXPECT_EQ(army.Stance == TCombatStance::Advance, row.advances);
+    EXPECT_EQ(army.TargetCity, army.HqCity);
     EXPECT_EQ(GameState.Corps[c].March, row.march);
+    EXPECT_EQ(GameState.Corps[c].DestX, row.destX);
   }
 }
 
