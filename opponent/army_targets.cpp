@@ -186,15 +186,15 @@ void CommitCorpsToTarget(int nation, int army, int e, int radius) {
     corps.Stance = static_cast<std::uint8_t>(stance);
     corps.DestX = static_cast<std::uint8_t>(entry.X);
     corps.DestY = static_cast<std::uint8_t>(entry.Y);
-    // The corps that covers the need is as committed as those before it: it
-    // answers the enemy strength at the city and is no longer free, or a
-    // later pick could count it again and send it elsewhere.
+    // The corps that covers the need ends the scan there: it takes nothing
+    // off the city's enemy strength nor off the free corps. It keeps the
+    // stance it was given, which alone decides whether it can be sent again.
     if (corps.Strength >= entry.Need) {
       entry.Need = 0;
       entry.Value = 0;
-    } else {
-      entry.Need = static_cast<std::uint16_t>(entry.Need - corps.Strength);
+      return;
     }
+    entry.Need = static_cast<std::uint16_t>(entry.Need - corps.Strength);
     TCity& city = GameState.Cities[entry.City];
     city.AiEnemyStrength = static_cast<std::uint16_t>(std::max(city.AiEnemyStrength - corps.Strength, 0));
     if (record.AiFreeCorps > 0) --record.AiFreeCorps;

@@ -281,8 +281,10 @@ void BoardAmphibiousCorps(int n) {
 }
 
 // An idle fleet puts the corps aboard ashore to hold the ground and march to
-// the fleet's port, or, with no transports left to carry it, the corps is lost. A corps no longer embarked
-// is no longer aboard.
+// the fleet's port, or, with no transports left to carry it, the corps is
+// lost. A corps no longer embarked is no longer aboard. The corps keeps the
+// supply city it had, whoever chose it: one the enemy holds is the supply
+// pass's to answer, which turns the corps to foraging and tells a player.
 void DisembarkAtRest(int n) {
   for (int f = 1; f <= GameState.Fleets.Count; ++f) {
     TFleet& fleet = GameState.Fleets[f];
@@ -303,12 +305,6 @@ void DisembarkAtRest(int n) {
     corps.DestX = static_cast<std::uint8_t>(home.X);
     corps.DestY = static_cast<std::uint8_t>(home.Y);
     corps.Stance = TCombatStance::Defend;
-    // Sent to the fleet's port, the corps draws on it: the port it was to
-    // land at, or a base lost while it was at sea, would leave it drawing on
-    // an enemy city. A port the enemy holds is no supply city either.
-    if (IsEntryOf(GameState.Cities, fleet.HomePort) &&
-        GameState.Cities[fleet.HomePort].Side == corps.Side)
-      corps.City = fleet.HomePort;
   }
 }
 

@@ -46,19 +46,23 @@ class ArmyOperationsTest : public PlannerTest {
   }
 };
 
-// Odds 30 less 50 for fatigue 10 is -20.
+// Odds 30 less 50 for fatigue 10 is -20. An army of cohesion below 10 takes
+// 10 off for each step its stance lies below 10 (here 100 at stance 0), so
+// that odds of 130 then fall back too.
 TEST_F(ArmyOperationsTest, BoldnessFallsBackAtMinus20AndAttacksFrom50) {
   const struct {
-    int odds, fatigue, boldness;
-  } rows[] = {{30, 10, 0}, {31, 10, 1}, {99, 10, 1}, {100, 10, 2}};
+    int odds, fatigue, cohesion, boldness;
+  } rows[] = {{30, 10, 10, 0},  {31, 10, 10, 1}, {99, 10, 10, 1},
+              {100, 10, 10, 2}, {130, 10, 9, 0}, {131, 10, 9, 1}};
   for (const auto& row : rows) {
     Fresh();
     const int a = UnionArmy();
     TArmy& army = GameState.Armies[a];
     army.Odds = static_cast<std::uint16_t>(row.odds);
     army.Fatigue = static_cast<std::uint8_t>(row.fatigue);
-    army.Cohesion = 10;
-    EXPECT_EQ(ArmyBoldness(a, TAiPosture::Passive), row.boldness) << row.odds;
+    army.Cohesion = static_cast<std::uint8_t>(row.cohesion);
+    EXPECT_EQ(ArmyBoldness(a, TAiPosture::Passive), row.boldness)
+        << "odds " << row.odds << ", cohesion " << row.cohesion;
   }
 }
 
@@ -126,59 +130,95 @@ TEST_F(ArmyOperationsTest, AThreatIsMetOnlyWhenTheFreeStrengthExceedsItsNeed) {
   }
 }
 
-// The corps whose strength covers the need ends the scan, but is committed as
-// fully as any: the city's enemy strength falls by it and it leaves the free
-// corps; the next corps is not sent.
-TEST_F(ArmyOperationsTest, TheCorpsThatCoversTheNeedIsCommittedLikeTheOthers) {
-  const int a = UnionArmy();
-  GameState.Armies[a].AiFreeCorps = 2;
-  const int covering = CorpsOf(a, 24, 20, 80);
-  const int next = CorpsOf(a, 26, 20, 80);
-  const int city = AddCityIn(25, 20, TSide::Union, TTheatre::Seaboard, 10);
-  GameState.Cities[city].AiEnemyStrength = 100;
-  Target(city, 50);
-  CommitCorpsToTarget(TNation::Union, a, 1, 1);
-  EXPECT_EQ(GameState.Corps[covering].DestX, 25);
-  EXPECT_NE(GameState.Corps[next].DestX, 25);
-  EXPECT_EQ((std::array{int{TargetList[1].Need}, int{TargetList[1].Value}, int{GameState.Cities[city].AiEnemyStrength},
-                        int{GameState.Armies[a].AiFreeCorps}}),
-            (std::array{0, 0, 20, 1}));
+// The corps whose strength covers the need (equals it or more) ends the scan
+// without taking anything off the city's enemy strength or the free corps;
+// only the corps before it do. Corps are sent from within the radius (here
+// 1). A corps sent by an army that stands fast (stance 0) defends instead
+// when its posture is above 2.
+TEST_F(ArmyOperationsTest, TheCorpsThatCoversTheNeedEndsTheScanAndCountsForNothingMore) {
+  struct Row {
+    int need, nextDistance, posture;
+    bool nextSent;
+    int needLeft, valueLeft, enemyLeft, freeLeft, stance;
+  };
+  const int W = TCombatStance::Withdraw, D = TCombatStance::Defend;
+  const Row rows[] = {
+      {50, 1, 0, false, 0, 0, 100, 2, W}, {80, 1, 2, false, 0, 0, 100, 2, W},
+      {80, 1, 3, false, 0, 0, 100, 2, D}, {81, 1, 0, true, 0, 0, 20, 1, W},
+      {81, 2, 0, false, 1, 10, 20, 1, W},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message() << "need " << row.need << ", next corps at " << row.nextDistance
+                                    << ", posture " << row.posture);
+    Fresh();
+    const int a = UnionArmy();
+    GameState.Armies[a].AiFreeCorps = 2;
+    const int first = CorpsOf(a, 24, 20, 80);
+    GameState.Corps[first].Posture = static_cast<std::uint8_t>(row.posture);
+    const int next = CorpsOf(a, 25 + row.nextDistance, 20, 80);
+    const int city = AddCityIn(25, 20, TSide::Union, TTheatre::Seaboard, 10);
+    GameState.Cities[city].AiEnemyStrength = 100;
+    Target(city, row.need);
+    CommitCorpsToTarget(TNation::Union, a, 1, 1);
+    EXPECT_EQ(GameState.Corps[first].DestX, 25);
+    EXPECT_EQ(GameState.Corps[first].Stance, row.stance);
+    EXPECT_EQ(GameState.Corps[next].DestX == 25, row.nextSent);
+    EXPECT_EQ((std::array{int{TargetList[1].Need}, int{TargetList[1].Value},
+                          int{GameState.Cities[city].AiEnemyStrength},
+                          int{GameState.Armies[a].AiFreeCorps}}),
+              (std::array{row.needLeft, row.valueLeft, row.enemyLeft, row.freeLeft}));
+  }
 }
 
-// An attack that leaves more than a quarter of its need with no corps left to
-// send is called off, and its corps stand where they are.
+// An enemy city is attacked only when the army's free strength exceeds its
+// need; an attack that leaves more than a quarter of its need with no corps
+// left to send is called off, and its corps stand where they are.
 TEST_F(ArmyOperationsTest, AnAttackLeavingMoreThanAQuarterOfItsNeedIsCalledOff) {
-  for (const auto& [strength, calledOff] : {std::pair{75, false}, std::pair{74, true}}) {
+  enum Outcome { kNotAttacked, kCarried, kCalledOff };
+  const struct {
+    int strength, farStrength;
+    Outcome outcome;
+  } rows[] = {
+      {75, 100, kCarried}, {74, 100, kCalledOff}, {75, 26, kCarried}, {75, 25, kNotAttacked}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << "strength " << row.strength << " and " << row.farStrength);
     Fresh();
     const int a = UnionArmy();
     GameState.Armies[a].Stance = TCombatStance::Advance;
     GameState.Armies[a].AiFreeCorps = 1;
-    const int striker = CorpsOf(a, 30, 21, strength);
-    CorpsOf(a, 60, 50, 100);  // free, but too far to be sent
+    const int striker = CorpsOf(a, 30, 21, row.strength);
+    GameState.Corps[striker].DestX = 30;  // standing where it is
+    GameState.Corps[striker].DestY = 21;
+    CorpsOf(a, 60, 50, row.farStrength);  // free, but too far to be sent
     const int city = AddCityIn(30, 20, TSide::Confederate, TTheatre::Seaboard, 10);
     Target(city, 100);
     AttackBestTarget(TNation::Union, a);
     const TCorps& corps = GameState.Corps[striker];
-    EXPECT_EQ(corps.Stance, calledOff ? TCombatStance::Withdraw : TCombatStance::Advance)
-        << "strength " << strength;
-    EXPECT_EQ(corps.DestY, calledOff ? 21 : 20);
-    EXPECT_EQ(GameState.Armies[a].AiFreeCorps, calledOff ? 1 : 0);
+    const bool carried = row.outcome == kCarried;
+    EXPECT_EQ(corps.Stance, carried ? TCombatStance::Advance : TCombatStance::Withdraw);
+    EXPECT_EQ(corps.DestY, carried ? 20 : 21);
+    EXPECT_EQ(GameState.Armies[a].AiFreeCorps, carried ? 0 : 1);
+    EXPECT_EQ(TargetList[1].Value, row.outcome == kNotAttacked ? 10 : 0);
   }
 }
 
 // A free corps answers the call from a safe supply city (its garrison times
 // 50 times its forts, plus 1, above the enemy near it) within the reach of the
 // commander's inspiration: (inspiration / 11) squared less itself, from 4 to 12.
+// Its distance, halved here for a supply city in the headquarters' state, must
+// be below half that reach (at least 2), or no more than its distance to the
+// nearest enemy corps (0 for none).
 TEST_F(ArmyOperationsTest, FreeCorpsJoinFromSafeCitiesWithinTheCommandersReachOfFourToTwelve) {
   struct Row {
-    int inspiration, distance, garrison, forts, enemy;
+    int inspiration, distance, garrison, forts, enemy, enemyCorps;
     bool joins;
   };
   const Row rows[] = {
-      {0, 1, 1, 1, 50, true},   {0, 1, 1, 1, 51, false},  {0, 1, 2, 1, 100, true},
-      {0, 1, 2, 1, 101, false}, {22, 4, 0, 0, 0, true},   {22, 5, 0, 0, 0, false},
-      {99, 12, 0, 0, 0, true},  {99, 13, 0, 0, 0, false}, {32, 5, 0, 0, 0, false},
-      {33, 6, 0, 0, 0, true},
+      {0, 1, 1, 1, 50, 0, true},   {0, 1, 1, 1, 51, 0, false},  {0, 1, 2, 1, 100, 0, true},
+      {0, 1, 2, 1, 101, 0, false}, {22, 4, 0, 0, 0, 0, true},   {22, 5, 0, 0, 0, 0, false},
+      {99, 12, 0, 0, 0, 0, true},  {99, 13, 0, 0, 0, 0, false}, {32, 5, 0, 0, 0, 0, false},
+      {33, 6, 0, 0, 0, 0, true},   {0, 4, 0, 0, 0, 2, true},    {0, 4, 0, 0, 0, 1, false},
+      {0, 3, 0, 0, 0, 1, true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(testing::Message() << "inspiration " << row.inspiration << ", corps at "
@@ -192,19 +232,23 @@ TEST_F(ArmyOperationsTest, FreeCorpsJoinFromSafeCitiesWithinTheCommandersReachOf
     city.AiEnemyStrength = static_cast<std::uint16_t>(row.enemy);
     const int c = AddCorpsOf(20 + row.distance, 20, TNation::Union, 80);
     GameState.Corps[c].City = static_cast<std::uint8_t>(supply);
+    if (row.enemyCorps != 0)
+      AddCorpsOf(20 + row.distance, 20 + row.enemyCorps, TNation::Confederacy, 50);
     GatherArmyCorps(a, TNation::Union);
     EXPECT_EQ(GameState.Corps[c].Army == a, row.joins);
   }
 }
 
-// A bold army attacks only with a rating of 8 or more; below it defends. The
-// corps no target took march on normally below fatigue 4, carefully from it.
+// A bold army attacks only with a rating of 8 or more; below it defends and
+// keeps the cities it had. The corps no target took march on normally below
+// fatigue 4, carefully from it: on the city attacked by an army that advances,
+// else on the army's own city.
 TEST_F(ArmyOperationsTest, ABoldArmyAdvancesOnlyWithARatingOfEightAndTiredCorpsMarchCarefully) {
   const struct {
     int rating, fatigue;
     bool advances;
-    int march;
-  } rows[] = {{8, 3, true, TMarchMode::Standard}, {7, 4, false, TMarchMode::Cautious}};
+    int march, destX;
+  } rows[] = {{8, 3, true, TMarchMode::Standard, 25}, {7, 4, false, TMarchMode::Cautious, 20}};
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << "rating " << row.rating << ", fatigue " << row.fatigue);
     Fresh();
@@ -217,9 +261,12 @@ TEST_F(ArmyOperationsTest, ABoldArmyAdvancesOnlyWithARatingOfEightAndTiredCorpsM
     const int c = CorpsOf(a, 20, 21, 80);
     GameState.Corps[c].Fatigue = static_cast<std::uint8_t>(row.fatigue);
     CorpsOf(a, 20, 22, 80);
+    AddCityIn(25, 20, TSide::Confederate, TTheatre::Seaboard);
     PlanArmyOperations(TNation::Union);
     EXPECT_EQ(army.Stance == TCombatStance::Advance, row.advances);
+    EXPECT_EQ(army.TargetCity, army.HqCity);
     EXPECT_EQ(GameState.Corps[c].March, row.march);
+    EXPECT_EQ(GameState.Corps[c].DestX, row.destX);
   }
 }
 

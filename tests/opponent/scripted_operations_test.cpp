@@ -335,6 +335,100 @@ int ArmyStance(int army) {
   return GameState.Armies[army].Stance;
 }
 
+// One Union and one Confederate corps, of the strengths given, face each other
+// at the city; every other corps leaves the field. The result is the corps of
+// the nation given.
+int Standoff(int city, int unionStrength, int confederateStrength, int nation) {
+  int placed[TNation::Confederacy + 1] = {};
+  for (int c = 1; c <= GameState.Corps.Count; ++c) {
+    TCorps& corps = GameState.Corps[c];
+    const bool stays = corps.Inactive == 0 && corps.Disorder == 0 &&
+                       (corps.Nation == TNation::Union || corps.Nation == TNation::Confederacy) &&
+                       placed[corps.Nation] == 0;
+    if (!stays) {
+      corps.Inactive = 1;
+      continue;
+    }
+    placed[corps.Nation] = c;
+    PlaceCorpsAt(c, city, GameState.Cities[city].Theatre);
+    corps.Strength = static_cast<std::uint16_t>(
+        corps.Nation == TNation::Union ? unionStrength : confederateStrength);
+  }
+  return placed[nation];
+}
+
+// Washington's garrison request, asked afresh.
+void CapitalFaced(int unionStrength) {
+  GameState.Cities[11].GarrisonNeed = 0;
+  Standoff(11, unionStrength, 50, TNation::Union);
+}
+
+// Operation 2 pushes on into Kentucky with the intruders given in Illinois.
+void OhioLinePressed(int intruders) {
+  GameState.AiPlans[2].Phase = 3;
+  State(20).ControlSide = TSide::Union;
+  State(6).IntruderStrength = static_cast<std::uint16_t>(intruders);
+  State(9).IntruderStrength = 0;
+  GameState.Corps[Standoff(40, 50, 50, TNation::Union)].AiMission = 2;
+}
+
+void MarchOnRichmond(int unionStrength) {
+  GameState.AiPlans[5].Phase = 2;
+  Standoff(11, unionStrength, 50, TNation::Union);
+}
+
+// Operation 10 gathers the army of Tennessee at its headquarters.
+void TennesseeArmyFaced(int confederateStrength) {
+  GameState.AiPlans[10].Phase = 2;
+  State(21).ControlSide = TSide::Confederate;
+  Standoff(GameState.Armies[kRebelArmyOfTennessee].HqCity, 50, confederateStrength,
+           TNation::Confederacy);
+}
+
+// Operation 11 with Memphis's neighbour lost and a corps sent to retake it.
+void RiverPostLost(int unionStrength) {
+  GameState.AiPlans[11].Phase = 3;
+  for (int city : {50, 51, 65}) GameState.Cities[city].Side = TSide::Confederate;
+  GameState.Cities[51].GarrisonCount = 1;
+  GameState.Cities[68].Side = TSide::Union;
+  const int c = Standoff(68, unionStrength, 50, TNation::Confederacy);
+  GameState.Corps[c].AiMission = 11;
+  GameState.Corps[c].Stance = TCombatStance::Defend;
+}
+
+int StanceOfCorpsOn(int k) {
+  for (int c = 1; c <= GameState.Corps.Count; ++c)
+    if (GameState.Corps[c].Inactive == 0 && GameState.Corps[c].AiMission == k)
+      return GameState.Corps[c].Stance;
+  return -1;
+}
+
+// Operation 12 starts from the strengths round Chattanooga alone.
+void ChattanoogaFaced(int unionStrength) {
+  GameState.AiPlans[12].Phase = 0;
+  State(21).ControlSide = TSide::Union;
+  Standoff(47, unionStrength, 50, TNation::Confederacy);
+}
+
+// Operation 7 holds Tennessee with one army of two corps; the state keeps
+// the foreign cities given.
+void TennesseeHeldWithForeignCities(int cities) {
+  GameState.AiPlans[7].Phase = 3;
+  State(21).ControlSide = TSide::Union;
+  State(21).ForeignCities = static_cast<std::uint8_t>(cities);
+  GameState.Armies[kCumberlandArmy].AiOrder = 7;
+  GameState.Armies[kCumberlandArmy].CorpsCount = 2;
+  GameState.Armies[kTennesseeArmy].AiOrder = 0;
+}
+
+void VirginiaContested(int confederateStrength) {
+  GameState.AiPlans[13].Phase = 3;
+  State(22).ControlSide = TSide::Confederate;
+  State(22).IntruderStrength = 1;
+  State(22).ForeignCities = 1;
+  Standoff(17, 50, confederateStrength, TNation::Confederacy);
+}
+
 TEST_F(ScriptedOperationsTest, ThresholdsTheOperationsTurnOn) {
   const struct {
     const char* name;
@@ -383,6 +477,41 @@ TEST_F(ScriptedOperationsTest, ThresholdsTheOperationsTurnOn) {
        [] { return int{GameState.Armies[kRebelVirginiaArmy].AiTargetCity}; }, 22},
       {"Fort Monroe worth more", RunConfederateOperation13, [] { FortMonroeWorth(9); },
        [] { return int{GameState.Armies[kRebelVirginiaArmy].AiTargetCity}; }, 23},
+      // The strengths the operations weigh, each counted within its radius.
+      {"the Union as strong as the enemy at Washington", RunUnionOperation1,
+       [] { CapitalFaced(50); }, [] { return int{GameState.Cities[11].GarrisonNeed}; }, 8},
+      {"the Union stronger at Washington", RunUnionOperation1, [] { CapitalFaced(51); },
+       [] { return int{GameState.Cities[11].GarrisonNeed}; }, 0},
+      {"Richmond marched on at even odds", RunUnionOperation5, [] { MarchOnRichmond(50); },
+       [] { return ArmyStance(kPotomacArmy); }, TCombatStance::Defend},
+      {"Richmond marched on at better odds", RunUnionOperation5, [] { MarchOnRichmond(51); },
+       [] { return ArmyStance(kPotomacArmy); }, TCombatStance::Advance},
+      {"Illinois' 1 intruder in the push", RunUnionOperation2, [] { OhioLinePressed(1); },
+       [] { return StanceOfCorpsOn(2); }, TCombatStance::Defend},
+      {"Illinois' 2 intruders in the push", RunUnionOperation2, [] { OhioLinePressed(2); },
+       [] { return StanceOfCorpsOn(2); }, TCombatStance::Advance},
+      {"Kentucky entered at even odds", RunConfederateOperation10, [] { TennesseeArmyFaced(50); },
+       [] { return ArmyStance(kRebelArmyOfTennessee); }, TCombatStance::Defend},
+      {"Kentucky entered at better odds", RunConfederateOperation10, [] { TennesseeArmyFaced(51); },
+       [] { return ArmyStance(kRebelArmyOfTennessee); }, TCombatStance::Advance},
+      {"a river post retaken at even odds", RunConfederateOperation11, [] { RiverPostLost(50); },
+       [] { return StanceOfCorpsOn(11); }, TCombatStance::Defend},
+      {"a river post retaken outmatched", RunConfederateOperation11, [] { RiverPostLost(51); },
+       [] { return StanceOfCorpsOn(11); }, TCombatStance::Advance},
+      {"Chattanooga faced at even odds", RunConfederateOperation12, [] { ChattanoogaFaced(50); },
+       [] { return PhaseOf(12); }, 0},
+      {"Chattanooga faced outmatched", RunConfederateOperation12, [] { ChattanoogaFaced(51); },
+       [] { return PhaseOf(12); }, 1},
+      {"Tennessee's 2 foreign cities against 2 corps", RunUnionOperation7,
+       [] { TennesseeHeldWithForeignCities(2); },
+       [] { return int{GameState.Armies[kTennesseeArmy].AiOrder}; }, 0},
+      {"Tennessee's 3 foreign cities against 2 corps", RunUnionOperation7,
+       [] { TennesseeHeldWithForeignCities(3); },
+       [] { return int{GameState.Armies[kTennesseeArmy].AiOrder}; }, 7},
+      {"Richmond held at even odds", RunConfederateOperation13, [] { VirginiaContested(50); },
+       [] { return PhaseOf(13); }, 3},
+      {"Richmond held the stronger", RunConfederateOperation13, [] { VirginiaContested(51); },
+       [] { return PhaseOf(13); }, 0},
   };
   for (const auto& row : rows) {
     Load1862();

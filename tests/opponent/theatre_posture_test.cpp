@@ -100,16 +100,24 @@ TEST_F(TheatrePostureTest, TheBetterTheatreIsPressedAndTheCorpsAreWeighed) {
 }
 
 // A theatre whose level is 0 still counts it in the weighing: of two theatres
-// at levels -1 and 0 the second is pressed and the first eased.
+// at levels -1 and 0 the second is pressed and the first eased. Of two at the
+// same score the first is both pressed and eased.
 TEST_F(TheatrePostureTest, ATheatreAtLevelZeroIsWeighedAboveOneBelowIt) {
-  GameState.AiTheatreActive[TTheatre::Seaboard] = 1;
-  GameState.AiTheatreActive[TTheatre::West] = 1;
-  TNationRec& union_ = Nation(TNation::Union);
-  union_.AiAggression[TTheatre::West] = 30;  // zeal 1 less 1 for no strength: level 0
-  UpdateRegionalAggression(TNation::Union);
-  // Then each gains 1 for the corps (none on either side) and 1 for the balance.
-  EXPECT_EQ(union_.AiAggressionLevel[TTheatre::Seaboard], -1 - 1 + 2);
-  EXPECT_EQ(union_.AiAggressionLevel[TTheatre::West], 0 + 1 + 2);
+  // Zeal 1 less 1 for no strength gives level 0; zeal 0 gives -1.
+  const struct {
+    int westZeal, seaboard, west;
+  } rows[] = {{30, -1 - 1, 0 + 1}, {0, -1 + 1 - 1, -1}};
+  for (const auto& row : rows) {
+    Fresh();
+    GameState.AiTheatreActive[TTheatre::Seaboard] = 1;
+    GameState.AiTheatreActive[TTheatre::West] = 1;
+    TNationRec& union_ = Nation(TNation::Union);
+    union_.AiAggression[TTheatre::West] = static_cast<std::uint8_t>(row.westZeal);
+    UpdateRegionalAggression(TNation::Union);
+    // Then each gains 1 for the corps (none on either side) and 1 for the balance.
+    EXPECT_EQ(union_.AiAggressionLevel[TTheatre::Seaboard], row.seaboard + 2) << row.westZeal;
+    EXPECT_EQ(union_.AiAggressionLevel[TTheatre::West], row.west + 2) << row.westZeal;
+  }
 }
 
 }  // namespace

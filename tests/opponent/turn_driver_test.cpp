@@ -6,6 +6,7 @@
 
 #include "opponent/commander_replacement.h"
 #include "opponent/planner_fixture.h"
+#include "opponent/theatre_posture.h"
 #include "tests/world/force_builders.h"
 #include "world/force_slots.h"
 #include "world/random.h"
@@ -165,6 +166,41 @@ TEST_F(TurnDriverTest, FranceAndBritainValueTheCitiesTheyCareFor) {
     PlanBritain();
     EXPECT_EQ(GameState.Cities[british].AiValue, row.britishValue) << row.britain;
     EXPECT_EQ(GameState.Cities[canadian].AiValue, row.canadianValue) << row.canadaHolder;
+  }
+}
+
+// The Confederacy runs its Tennessee and river defences while its posture in
+// the West is below all-out, its invasion of Kentucky while it is above
+// defensive, and its defence of Virginia while its Seaboard posture is below
+// all-out. Each operation's trigger holds, so one that runs leaves its idle
+// phase. With no theatre active the postures stay as set.
+TEST_F(TurnDriverTest, TheSouthsOperationsRunOnlyAtTheirTheatrePostures) {
+  constexpr int kKentucky = 20, kTennessee = 21, kVirginia = 22, kRiverState = 24;
+  constexpr int kRichmond = 17;
+  const struct {
+    int west, seaboard;
+    int tennessee, river, kentucky, virginia;  // the phases of operations 12, 11, 10 and 13
+  } rows[] = {
+      {TAiPosture::Offensive, TAiPosture::Offensive, 1, 1, 2, 3},
+      {TAiPosture::AllOut, TAiPosture::AllOut, 0, 0, 2, 0},
+      {TAiPosture::Defensive, TAiPosture::Offensive, 1, 1, 0, 3},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << "West " << row.west << ", Seaboard " << row.seaboard);
+    Fresh();
+    TNationRec& south = GameState.Nations[TNation::Confederacy];
+    south.AiTheatrePosture[TTheatre::West] = static_cast<std::uint8_t>(row.west);
+    south.AiTheatrePosture[TTheatre::Seaboard] = static_cast<std::uint8_t>(row.seaboard);
+    GameState.States[kKentucky].ControlSide = TSide::Union;
+    for (const int state : {kTennessee, kVirginia, kRiverState})
+      GameState.States[state].ControlSide = TSide::Confederate;
+    GameState.Cities[kRichmond].X = GameState.Cities[kRichmond].Y = 40;
+    AddCorpsOf(40, 41, TNation::Union, 50);
+    PlanConfederacy();
+    EXPECT_EQ(GameState.AiPlans[12].Phase, row.tennessee);
+    EXPECT_EQ(GameState.AiPlans[11].Phase, row.river);
+    EXPECT_EQ(GameState.AiPlans[10].Phase, row.kentucky);
+    EXPECT_EQ(GameState.AiPlans[13].Phase, row.virginia);
   }
 }
 

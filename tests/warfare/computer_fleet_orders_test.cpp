@@ -265,20 +265,24 @@ TEST_F(ComputerFleetOrdersTest, CorpsEmbarkOnAmphibiousFleetsAndIdleFleetsLandOr
   EXPECT_EQ(GameState.Casualties[TNation::Union], 30);
 }
 
-// A corps put ashore by an idle fleet is sent to the fleet's port and draws
-// on it, not on the port it was to land at; a port the enemy took meanwhile
-// is no supply city, and the corps keeps the one it had.
-TEST_F(ComputerFleetOrdersTest, ACorpsPutAshoreDrawsOnTheFleetsPortWhileItsCampHoldsIt) {
-  for (const int holder : {TSide::Union, TSide::Confederate}) {
-    SetUp();
-    const int home = Port(10, 10, holder);
-    const int target = Port(30, 30, TSide::Confederate);
-    TFleet& idle = InPort(TNation::Union, home, 0, 0, 1);
-    TCorps& corps = EmbarkCorps(idle);
-    corps.City = static_cast<std::uint8_t>(target);
-    PlanFleetsAndSeaTransport();
-    EXPECT_EQ(corps.Stance, TCombatStance::Defend) << holder;
-    EXPECT_EQ(corps.City, holder == TSide::Union ? home : target) << holder;
+// A corps put ashore by an idle fleet marches on the fleet's port but keeps
+// the supply city it had, a player's as much as the computer's; one the enemy
+// holds is left to the supply pass.
+TEST_F(ComputerFleetOrdersTest, ACorpsPutAshoreKeepsItsSupplyCityWhoeverCommandsIt) {
+  for (const int human : {0, 1}) {
+    for (const int holder : {TSide::Union, TSide::Confederate}) {
+      SCOPED_TRACE(testing::Message() << "human " << human << ", supply city of camp " << holder);
+      Fresh();
+      GameState.Nations[TNation::Union].Human = static_cast<std::uint8_t>(human);
+      const int home = Port(10, 10, TSide::Union);
+      const int supply = Port(30, 30, holder);
+      TCorps& corps = EmbarkCorps(InPort(TNation::Union, home, 0, 0, 1));
+      corps.City = static_cast<std::uint8_t>(supply);
+      PlanFleetsAndSeaTransport();
+      EXPECT_EQ(corps.Stance, TCombatStance::Defend);
+      EXPECT_EQ(corps.DestX, 10);
+      EXPECT_EQ(corps.City, supply);
+    }
   }
 }
 
