@@ -30,6 +30,10 @@ inline constexpr bool IsTheatre(int theatre) {
   return theatre >= 1 && theatre <= kTheatreCount;
 }
 
+// TGameState.MessageView: the camp whose view the map and the notices keep
+// (the enemy hidden from it), or this: everything shown to everyone.
+inline constexpr int kEveryoneSees = 3;
+
 // Terrain classes of the map the rules tell apart.
 namespace TTerrain {
 inline constexpr int Water = 0;

@@ -12,7 +12,7 @@
 #include "world/event_message.h"
 #include "world/table.h"
 
-// Menu items and bottom-bar buttons whose enabled state the rules set.
+// Menu items and bottom-bar buttons whose enabled state (and check mark) the rules set.
 enum class WindowCommand {
   LoadGame1,
   SaveGame1,
@@ -86,6 +86,8 @@ class GameWindow {
   virtual void DrawBattleMarker(int x, int y) = 0;
 
   virtual void SetCommandEnabled(WindowCommand command, bool enabled) = 0;
+  // The check mark of a menu item.
+  virtual void SetCommandChecked(WindowCommand command, bool checked) = 0;
   virtual void SetSideChangeCaption(std::string_view caption) = 0;
   virtual void SetGauge(WindowGauge gauge, int value) = 0;
   virtual void SetPanelCaption(WindowPanel panel, std::string_view caption) = 0;

@@ -36,12 +36,12 @@ bool InPlayByMail() {
   return GameState.PlayMode >= TPlayMode::MailSetUp;
 }
 
-// The hidden-information command is never offered in play by mail.
-void CloseHiddenInPlayByMail() {
-  if (InPlayByMail()) Window().SetCommandEnabled(Hidden1, false);
-}
-
 }  // namespace
+
+void ShowHiddenEnemyItem() {
+  Window().SetCommandEnabled(Hidden1, !InPlayByMail());
+  Window().SetCommandChecked(Hidden1, GameState.MessageView != kEveryoneSees);
+}
 
 bool GameIsOver() {
   return GameOverCode == 1 || GameOverCode == 2 || GameOverCode == 3 || GameOverCode == 255;
@@ -58,7 +58,7 @@ void SetMenusIdle() {
   const int mode = GameState.PlayMode;
   SetCommandsEnabled(kExecuteCommands, mode != TPlayMode::MailSetUp &&
                                            mode != TPlayMode::MailReceived && !GameIsOver());
-  CloseHiddenInPlayByMail();
+  ShowHiddenEnemyItem();
   SetCommandsEnabled(kOrdersPhaseCommands, false);
   SetCommandsEnabled(kUnitOrderCommands, false);
 }
@@ -68,7 +68,7 @@ void SetMenusForOrders() {
   Window().SetCommandEnabled(Conditions1, true);
   SetCommandsEnabled(kOrdersPhaseCommands, true);
   OfferPlaybackOfReceivedTurn();
-  CloseHiddenInPlayByMail();
+  ShowHiddenEnemyItem();
 }
 
 void SetMenusExecuting() {
@@ -79,7 +79,7 @@ void SetMenusExecuting() {
   if (mode == TPlayMode::MailSetUp || (mode == TPlayMode::MailReceived && !GameIsOver())) {
     SetCommandsEnabled(kExecuteCommands, false);
   }
-  CloseHiddenInPlayByMail();
+  ShowHiddenEnemyItem();
   SetCommandsEnabled(kOrdersPhaseCommands, false);
   SetCommandsEnabled(kUnitOrderCommands, false);
 }

@@ -12,6 +12,11 @@ bool GameIsOver();
 // sets them, executing closes them.
 void OfferPlaybackOfReceivedTurn();
 
+// "Hidden Enemy": offered only in a game played on one machine (never in play
+// by mail), and checked while the map keeps one camp's view. Every menu state
+// sets it, so it follows each load and each change of play mode.
+void ShowHiddenEnemyItem();
+
 void SetMenusIdle();
 void SetMenusForOrders();
 void SetMenusExecuting();

@@ -43,6 +43,10 @@ std::optional<bool> RecordingWindow::IsEnabled(WindowCommand command) const {
   return LastValue(enabled_, command);
 }
 
+std::optional<bool> RecordingWindow::IsChecked(WindowCommand command) const {
+  return LastValue(checked_, command);
+}
+
 std::optional<int> RecordingWindow::GaugeValue(WindowGauge gauge) const {
   return LastValue(gauges_, gauge);
 }
@@ -160,6 +164,11 @@ void RecordingWindow::DrawBattleMarker(int x, int y) {
 void RecordingWindow::SetCommandEnabled(WindowCommand command, bool enabled) {
   Record("SetCommandEnabled");
   enabled_[command] = enabled;
+}
+
+void RecordingWindow::SetCommandChecked(WindowCommand command, bool checked) {
+  Record("SetCommandChecked");
+  checked_[command] = checked;
 }
 
 void RecordingWindow::SetSideChangeCaption(std::string_view caption) {

@@ -57,6 +57,7 @@ class RecordingWindow : public GameWindow {
 
   // The last state the rules gave each control; nothing for one never set.
   std::optional<bool> IsEnabled(WindowCommand command) const;
+  std::optional<bool> IsChecked(WindowCommand command) const;
   std::optional<int> GaugeValue(WindowGauge gauge) const;
   std::optional<std::string> PanelCaption(WindowPanel panel) const;
   std::optional<std::string> SideChangeCaption() const { return side_change_caption_; }
@@ -76,6 +77,7 @@ class RecordingWindow : public GameWindow {
   void DrawCorpsCounter(int corps, int x, int y) override;
   void DrawBattleMarker(int x, int y) override;
   void SetCommandEnabled(WindowCommand command, bool enabled) override;
+  void SetCommandChecked(WindowCommand command, bool checked) override;
   void SetSideChangeCaption(std::string_view caption) override;
   void SetGauge(WindowGauge gauge, int value) override;
   void SetPanelCaption(WindowPanel panel, std::string_view caption) override;
@@ -100,6 +102,7 @@ class RecordingWindow : public GameWindow {
   std::vector<std::string> sounds_;
   std::vector<RecordedDrawing> drawings_;
   std::map<WindowCommand, bool> enabled_;
+  std::map<WindowCommand, bool> checked_;
   std::map<WindowGauge, int> gauges_;
   std::map<WindowPanel, std::string> panels_;
   std::optional<std::string> side_change_caption_;

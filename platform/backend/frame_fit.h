@@ -15,3 +15,8 @@ bool ScalesByWholeFactor(const TRect& viewport, int frame_width, int frame_heigh
 // The frame pixel under a window pixel, for a frame drawn into `viewport`.
 // Points in the bars map to pixels outside the frame.
 TPoint WindowToFrame(TPoint window_point, const TRect& viewport, int frame_width, int frame_height);
+
+// Where a pointer that has left the window lies: far beyond every edge of the
+// frame and level with none of them, so nothing reads it as over the frame or
+// over a bar beside it.
+inline constexpr TPoint kPointerOutsideWindow{-32768, -32768};

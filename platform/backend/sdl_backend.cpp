@@ -186,6 +186,11 @@ bool TSdlBackend::Translate(const SDL_Event& sdl, TInputEvent& event) {
       event.ch = Cp1252OfTyped(sdl.text.text);
       return event.ch != 0;
     case SDL_WINDOWEVENT:
+      if (sdl.window.event == SDL_WINDOWEVENT_LEAVE) {
+        event.kind = Kind::MouseMove;
+        event.point = kPointerOutsideWindow;
+        return true;
+      }
       if (sdl.window.event == SDL_WINDOWEVENT_EXPOSED ||
           sdl.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
         ShowFrame();

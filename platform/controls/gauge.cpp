@@ -88,8 +88,22 @@ void TGauge::Paint() {
     canvas.Brush.Color = fore_color_;
     canvas.FillRect(filled);
   }
-  if (!show_text_) return;
+  if (show_text_) DrawPercentage(canvas, inside, filled);
+}
+
+// The percentage reads over both parts of the bar: in the back colour where
+// it crosses the filled part, in the font's colour over the rest.
+void TGauge::DrawPercentage(TCanvas& canvas, const TRect& inside, const TRect& filled) const {
+  const std::string text = std::to_string(PercentDone()) + "%";
+  constexpr unsigned kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
   canvas.Font.Assign(Font());
-  DrawCaptionText(canvas, std::to_string(PercentDone()) + "%", inside,
-                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX, true);
+  {
+    TCanvasStateGuard over_the_rest(canvas);
+    canvas.ExcludeClipRect(filled);
+    DrawCaptionText(canvas, text, inside, kCentred, true);
+  }
+  TCanvasStateGuard over_the_fill(canvas);
+  canvas.IntersectClipRect(filled);
+  canvas.Font.SetColor(back_color_);
+  DrawCaptionText(canvas, text, inside, kCentred, true);
 }

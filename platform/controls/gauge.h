@@ -7,7 +7,8 @@ enum class TGaugeKind { gkHorizontalBar, gkVerticalBar };
 
 // A progress bar: the share of Progress between MinValue and MaxValue is
 // filled in ForeColor from the left (or from the bottom when vertical), the
-// rest in BackColor; with ShowText the percentage is written in the middle.
+// rest in BackColor; with ShowText the percentage is written in the middle,
+// in BackColor over the filled part and in the font's colour over the rest.
 // Progress is kept within MinValue..MaxValue.
 class TGauge : public TGraphicControl {
  public:
@@ -38,6 +39,7 @@ class TGauge : public TGraphicControl {
 
  private:
   TRect FilledRect(const TRect& inside) const;
+  void DrawPercentage(TCanvas& canvas, const TRect& inside, const TRect& filled) const;
   void Changed(int& field, int value);
 
   TGaugeKind kind_ = TGaugeKind::gkHorizontalBar;

@@ -63,6 +63,33 @@ TEST_F(MenuStatesTest, ExecuteIsOfferedOnlyWhereATurnMayRun) {
   EXPECT_EQ(window.IsEnabled(Execute1), false);
 }
 
+// Whatever state a game before left it in, every menu state offers "Hidden
+// Enemy" exactly on one machine (modes below 2) and checks it exactly while
+// the map keeps one camp's view (any view but 3).
+TEST_F(MenuStatesTest, EveryMenuStateShowsTheHiddenEnemyItemAsTheGameIs) {
+  const struct {
+    int mode, view;
+    bool offered, checked;
+  } cases[] = {{0, 0, true, true},   {0, 3, true, false}, {1, 2, true, true},  {2, 2, false, true},
+               {2, 3, false, false}, {3, 1, false, true}, {4, 3, false, false}};
+  const struct {
+    const char* name;
+    void (*set)();
+  } states[] = {
+      {"idle", SetMenusIdle}, {"orders", SetMenusForOrders}, {"executing", SetMenusExecuting}};
+  for (const auto& c : cases) {
+    for (const auto& state : states) {
+      GameState.PlayMode = static_cast<std::uint16_t>(c.mode);
+      GameState.MessageView = static_cast<std::uint16_t>(c.view);
+      window.SetCommandEnabled(Hidden1, !c.offered);
+      window.SetCommandChecked(Hidden1, !c.checked);
+      state.set();
+      EXPECT_EQ(window.IsEnabled(Hidden1), c.offered) << state.name << ", mode " << c.mode;
+      EXPECT_EQ(window.IsChecked(Hidden1), c.checked) << state.name << ", view " << c.view;
+    }
+  }
+}
+
 // Playback replays a received mail turn and nothing else: closed face to
 // face and in every mail mode but 4, closed in mode 4 on the machine that
 // executed and sent the turn, open on the one that loaded it, whichever path

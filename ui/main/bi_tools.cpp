@@ -1,6 +1,7 @@
 #include "ui/main/bi_tools.h"
 
 #include "platform/components/control.h"
+#include "platform/forms/screen.h"
 #include "platform/input/mouse.h"
 
 TBI_Hotspot::TBI_Hotspot(TComponent* owner, TTickClock& clock)
@@ -45,7 +46,32 @@ void TBI_Hotspot::SetThreadPriority(TThreadPriority priority) {
 }
 
 bool TBI_Hotspot::Inside(TPoint point) const {
+  return InRect(point) || InBarBeside(point);
+}
+
+bool TBI_Hotspot::InRect(TPoint point) const {
   return RectLeft < point.X && point.X < RectRight && RectTop < point.Y && point.Y < RectBottom;
+}
+
+// Beyond the frame's edge, level with the rectangle's extent along that edge
+// (strictly, as inside it).
+bool TBI_Hotspot::InBarBeside(TPoint point) const {
+  if (Area != hsaScreen) return false;
+  const bool level_with_rows = RectTop < point.Y && point.Y < RectBottom;
+  const bool level_with_columns = RectLeft < point.X && point.X < RectRight;
+  switch (Edge) {
+    case heLeft:
+      return point.X < 0 && level_with_rows;
+    case heRight:
+      return point.X >= TScreen::kWidth && level_with_rows;
+    case heTop:
+      return point.Y < 0 && level_with_columns;
+    case heBottom:
+      return point.Y >= TScreen::kHeight && level_with_columns;
+    case heNone:
+      break;
+  }
+  return false;
 }
 
 TPoint TBI_Hotspot::PointerPosition() const {

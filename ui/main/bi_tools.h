@@ -14,6 +14,12 @@
 // control that owns the hotspot.
 enum THotSpotArea { hsaClient, hsaScreen };
 
+// The edge of the frame a screen hotspot lies along, if any. A window of
+// another shape than the frame's shows it between black bars; a pointer in
+// the bar beyond that edge, beside the hotspot's extent along it, is inside
+// the hotspot too, so the window's own edge does what the frame's does.
+enum THotSpotEdge { heNone, heLeft, heTop, heRight, heBottom };
+
 using THotSpotEvent = std::function<void(TComponent* sender, TPoint position)>;
 
 class TBI_Hotspot : public TComponent {
@@ -26,6 +32,7 @@ class TBI_Hotspot : public TComponent {
   int RectRight = 100;
   int RectBottom = 100;
   THotSpotArea Area = hsaScreen;
+  THotSpotEdge Edge = heNone;
 
   bool Active() const { return active_; }
   void SetActive(bool active);
@@ -34,7 +41,8 @@ class TBI_Hotspot : public TComponent {
   TThreadPriority ThreadPriority() const { return priority_; }
   void SetThreadPriority(TThreadPriority priority);
 
-  // Strictly inside: a point on the rectangle's edge is outside.
+  // Strictly inside the rectangle (a point on its edge is outside), or in
+  // the bar beside it beyond the frame's Edge.
   bool Inside(TPoint point) const;
 
   THotSpotEvent OnInHotspot;
@@ -43,6 +51,8 @@ class TBI_Hotspot : public TComponent {
 
  private:
   void Poll();
+  bool InRect(TPoint point) const;
+  bool InBarBeside(TPoint point) const;
   TPoint PointerPosition() const;
   // The timer stops while a setting changes and runs again when active.
   void ChangeTimer(const std::function<void()>& change);

@@ -13,8 +13,10 @@
 #include "ui/main/views/fleet_overview.h"
 #include "ui/main/views/force_status.h"
 #include "ui/orders/order_dialogs.h"
+#include "world/codes.h"
 #include "world/game_window.h"
 #include "world/mail_handover.h"
+#include "world/menu_states.h"
 #include "world/play_modes.h"
 #include "world/save_load.h"
 #include "world/text_table.h"
@@ -71,7 +73,6 @@ constexpr Binding kButtonBindings[] = {
 };
 
 constexpr int kQuitQuestionText = 463;
-constexpr int kEveryoneSees = 3;
 
 void RaiseNotice(const std::string& line1, const std::string& line2, const std::string& line3 = {}) {
   ClearEventMessage();
@@ -161,7 +162,7 @@ void TMainCommands::SideChangeClick() {
 
 void TMainCommands::Hidden1Click() {
   GameState.MessageView = GameState.MessageView == kEveryoneSees ? CurrentSide : kEveryoneSees;
-  FindOwned<TMenuItem>(window_, "Hidden1")->SetChecked(GameState.MessageView != kEveryoneSees);
+  ShowHiddenEnemyItem();
   Repaint();
 }
 

@@ -94,6 +94,7 @@ TFont BarFont(int height) {
 struct HotspotBand {
   const char* name;
   TRect rect;
+  THotSpotEdge edge;
 };
 
 constexpr int kBand = 10;
@@ -224,15 +225,18 @@ void TGMRSDI::BuildBottomBar() {
 }
 
 // The bands lie along the edges of the frame below the menu bar, so that
-// pointing at a menu title never scrolls; a pointer off the frame is in none.
+// pointing at a menu title never scrolls. A pointer in a black bar beside
+// the frame scrolls as the band level with it does (the top band's bar lies
+// above the menu bar); a pointer outside the window is in none.
 void TGMRSDI::BuildHotspots(TTickClock& clock) {
   const int top = KVELDMenu->Height();
   const int right = TScreen::kWidth - 1;
   const int bottom = TScreen::kHeight - 1;
-  const HotspotBand bands[] = {{"HotTop", {kBand, top, right - kBand, top + kBand}},
-                               {"HotBottom", {kBand, bottom - kBand, right - kBand, bottom}},
-                               {"HotLeft", {0, top + kBand, kBand, bottom - kBand}},
-                               {"HotRight", {right - kBand, top + kBand, right, bottom - kBand}}};
+  const HotspotBand bands[] = {
+      {"HotTop", {kBand, top, right - kBand, top + kBand}, heTop},
+      {"HotBottom", {kBand, bottom - kBand, right - kBand, bottom}, heBottom},
+      {"HotLeft", {0, top + kBand, kBand, bottom - kBand}, heLeft},
+      {"HotRight", {right - kBand, top + kBand, right, bottom - kBand}, heRight}};
   TBI_Hotspot** fields[] = {&HotTop, &HotBottom, &HotLeft, &HotRight};
   for (int i = 0; i < 4; ++i) {
     auto* hotspot = new TBI_Hotspot(this, clock);
@@ -241,6 +245,7 @@ void TGMRSDI::BuildHotspots(TTickClock& clock) {
     hotspot->RectTop = bands[i].rect.Top;
     hotspot->RectRight = bands[i].rect.Right;
     hotspot->RectBottom = bands[i].rect.Bottom;
+    hotspot->Edge = bands[i].edge;
     *fields[i] = hotspot;
   }
 }

@@ -54,10 +54,8 @@ void TWindowPort::ShowDraftRiotingReport(const TEventMessage& notice) {
   ::ShowDraftRiotingReport(notice);
 }
 
-// The set-up leaves the "Hidden Enemy" item checked, whatever the rating display chosen.
 void TWindowPort::ShowSetupOptions() {
   ::ShowSetupOptions();
-  FindOwned<TMenuItem>(window_, "Hidden1")->SetChecked(true);
 }
 
 void TWindowPort::ShowElection() {
@@ -108,6 +106,13 @@ void TWindowPort::SetCommandEnabled(WindowCommand command, bool enabled) {
   TComponent* component = window_.FindComponent(CommandName(command));
   if (auto* item = dynamic_cast<TMenuItem*>(component)) item->SetEnabled(enabled);
   if (auto* control = dynamic_cast<TControl*>(component)) control->SetEnabled(enabled);
+}
+
+// Only menu items carry a check mark.
+void TWindowPort::SetCommandChecked(WindowCommand command, bool checked) {
+  if (auto* item = dynamic_cast<TMenuItem*>(window_.FindComponent(CommandName(command)))) {
+    item->SetChecked(checked);
+  }
 }
 
 void TWindowPort::SetSideChangeCaption(std::string_view caption) {

@@ -23,6 +23,7 @@ class TWindowPort : public GameWindow {
   void DrawCorpsCounter(int corps, int x, int y) override;
   void DrawBattleMarker(int x, int y) override;
   void SetCommandEnabled(WindowCommand command, bool enabled) override;
+  void SetCommandChecked(WindowCommand command, bool checked) override;
   void SetSideChangeCaption(std::string_view caption) override;
   void SetGauge(WindowGauge gauge, int value) override;
   void SetPanelCaption(WindowPanel panel, std::string_view caption) override;

@@ -4,10 +4,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/backend/frame_fit.h"
 #include "platform/backend/sdl_backend.h"
 #include "platform/controls/edit.h"
 #include "platform/forms/application.h"
 #include "platform/forms/form.h"
+#include "platform/input/mouse.h"
 #include "tests/platform/components/test_controls.h"
 
 namespace {
@@ -73,6 +75,29 @@ TEST_F(SdlBackendTest, OpensAWindowShowsTheFrameAndTurnsRealEventsIntoClicks) {
   PushButtonEvent(SDL_MOUSEBUTTONUP, 140, 112);
   Application.ProcessMessages();
   EXPECT_EQ(clicks, 1);
+}
+
+// A pointer that leaves the window is over nothing of the frame any more, not
+// where it was last seen: an edge band it crossed on its way out rests.
+TEST_F(SdlBackendTest, APointerThatLeavesTheWindowIsNoLongerOverTheFrame) {
+  TForm form;
+  form.SetBorderStyle(TFormBorderStyle::bsNone);
+  form.SetBounds(0, 0, 800, 600);
+  form.Show();
+  SDL_Event motion{};
+  motion.type = SDL_MOUSEMOTION;
+  motion.motion.x = 5;
+  motion.motion.y = 300;
+  SDL_PushEvent(&motion);
+  Application.ProcessMessages();
+  EXPECT_EQ(CursorPos(), (TPoint{5, 300}));
+  SDL_Event leave{};
+  leave.type = SDL_WINDOWEVENT;
+  leave.window.event = SDL_WINDOWEVENT_LEAVE;
+  leave.window.windowID = SDL_GetWindowID(backend->Window());
+  SDL_PushEvent(&leave);
+  Application.ProcessMessages();
+  EXPECT_EQ(CursorPos(), kPointerOutsideWindow);
 }
 
 void PushKey(SDL_Keycode key) {

@@ -1,3 +1,5 @@
+#include <map>
+#include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -9,6 +11,7 @@
 #include "platform/controls/spin_edit.h"
 #include "platform/controls/up_down.h"
 #include "platform/input/key_codes.h"
+#include "platform/text/text_face.h"
 
 namespace {
 
@@ -192,6 +195,33 @@ TEST_F(ValueControlsTest, AGaugeFillsItsShareFromTheLeftOrFromTheBottom) {
   column->SetProgress(100);
   EXPECT_EQ(PixelAt(204, 11 + 199), clWhite);
   EXPECT_EQ(PixelAt(204, 11 + 200), clRed);
+}
+
+// The percentage reads over the whole bar: the text is in the back colour
+// where it crosses the fill and in the font's colour beyond it, whatever
+// share is filled, and a digit cut by the fill's edge changes colour there.
+TEST_F(ValueControlsTest, AGaugeWritesItsPercentageLegiblyOverTheFillAndBeyondIt) {
+  auto* bar = Put<TGauge>(10, 10, 102, 20);  // inside: x 11..110, y 11..28
+  bar->SetForeColor(clNavy);
+  bar->SetBackColor(clYellow);
+  bar->Font().SetName(std::string(kFixedCellFontName));
+  bar->Font().SetHeight(12);
+  bar->Font().SetColor(clRed);
+  for (const int progress : {0, 42, 50, 100}) {
+    bar->SetProgress(progress);
+    const int fill_edge = 11 + progress;
+    std::map<TColor, int> over_fill, beyond;
+    for (int y = 11; y <= 28; ++y) {
+      for (int x = 11; x <= 110; ++x) ++(x < fill_edge ? over_fill : beyond)[PixelAt(x, y)];
+    }
+    EXPECT_EQ(over_fill.size(), progress == 0 ? 0u : 2u) << progress;
+    EXPECT_EQ(over_fill.count(clNavy) + over_fill.count(clYellow), over_fill.size()) << progress;
+    EXPECT_EQ(beyond.size(), progress == 100 ? 0u : 2u) << progress;
+    EXPECT_EQ(beyond.count(clYellow) + beyond.count(clRed), beyond.size()) << progress;
+  }
+  bar->SetProgress(50);  // "50%" centred: the "0" spans x 58..62
+  EXPECT_EQ(PixelAt(60, 20), clYellow);
+  EXPECT_EQ(PixelAt(61, 20), clRed);
 }
 
 TEST_F(ValueControlsTest, APanelDrawsItsRaisedOuterAndLoweredInnerBevels) {

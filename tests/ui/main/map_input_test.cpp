@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "opened_window.h"
+#include "platform/backend/frame_fit.h"
 #include "platform/input/key_codes.h"
 #include "world/vardecl.h"
 
@@ -171,6 +172,33 @@ TEST_F(MapInputTest, TheEdgeBandsRestWhileAMenuOrADialogIsOpen) {
       rest_in_band();
     }
     EXPECT_EQ(ViewTop, dialog_open ? 10 : 9) << (dialog_open ? "with" : "without") << " a dialog open";
+  }
+}
+
+// Pushed to the window's edge, the pointer scrolls the map whether the frame
+// fills the window or sits between black bars: in a bar it scrolls as the
+// band level with it does, beside no band or outside the window not at all.
+TEST_F(MapInputTest, APointerInABarBesideTheFrameScrollsAsTheBandLevelWithIt) {
+  const int menu = window.KVELDMenu->Height();
+  const struct {
+    const char* where;
+    TPoint pointer;
+    int want_left, want_top;
+  } cases[] = {{"the frame's left band", {5, 300}, 19, 21},
+               {"the left bar", {-120, 300}, 19, 21},
+               {"the right bar", {920, 300}, 23, 21},
+               {"the bar above, over the menu bar's level", {400, -60}, 21, 20},
+               {"the bar below", {400, 660}, 21, 22},
+               {"the left bar, level with the menu bar", {-120, menu / 2}, 21, 21},
+               {"the bar above a corner", {5, -60}, 21, 21},
+               {"outside the window", kPointerOutsideWindow, 21, 21}};
+  for (const auto& c : cases) {
+    ViewLeft = 21;
+    ViewTop = 21;
+    session.Backend().MouseMove(c.pointer);
+    clock.Advance(55);
+    EXPECT_EQ(ViewLeft, c.want_left) << c.where;
+    EXPECT_EQ(ViewTop, c.want_top) << c.where;
   }
 }
 

@@ -87,7 +87,7 @@ TEST_F(CommandsTest, EachCommandDoesItsWorkOnce) {
   GameState.MessageView = 3;
   Choose("Hidden1");
   EXPECT_EQ(GameState.MessageView, 1);
-  EXPECT_TRUE(FindOwned<TMenuItem>(window, "Hidden1")->Checked());
+  EXPECT_EQ(recorder.IsChecked(WindowCommand::Hidden1), true);
   Choose("Draft1");
   EXPECT_EQ(recorder.CallCount("ShowManpowerSettings"), 1);
   Choose("SaveGame1");

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/backend/frame_fit.h"
 #include "platform/backend/headless_backend.h"
 #include "platform/forms/application.h"
 #include "ui/main/main_form.h"
@@ -106,7 +107,9 @@ TEST(TimerOnRealTime, TicksOnTheWindowThreadAlsoInsideAModalLoop) {
 
 // The main window's bands lie 10 pixels deep along the edges of the frame
 // below the menu bar and end 10 pixels from its corners; an edge line is
-// outside a band, the next line inside.
+// outside a band, the next line inside. In a black bar beside the frame a
+// band reaches as far along the bar as it does along the frame; a corner of
+// a bar, and a pointer outside the window, are in no band.
 TEST_F(TickTest, TheMainWindowBandsStartOneLineInsideTheirEdges) {
   TGMRSDI window(".", clock);
   const int menu = window.KVELDMenu->Height();
@@ -121,11 +124,23 @@ TEST_F(TickTest, TheMainWindowBandsStartOneLineInsideTheirEdges) {
       {"HotLeft", {0, 300}, {1, 300}},               {"HotLeft", {10, 300}, {9, 300}},
       {"HotLeft", {5, menu + 10}, {5, menu + 11}},   {"HotRight", {799, 300}, {798, 300}},
       {"HotRight", {789, 300}, {790, 300}},          {"HotRight", {795, menu + 10}, {795, menu + 11}},
+      {"HotLeft", {0, 300}, {-1, 300}},              {"HotLeft", {-1, menu + 10}, {-1, menu + 11}},
+      {"HotLeft", {-240, 589}, {-240, 588}},         {"HotRight", {800, menu + 10}, {800, menu + 11}},
+      {"HotRight", {1039, 589}, {1039, 588}},        {"HotTop", {10, -1}, {11, -1}},
+      {"HotTop", {789, -150}, {788, -150}},          {"HotBottom", {10, 600}, {11, 600}},
+      {"HotBottom", {789, 749}, {788, 749}},
   };
   for (const auto& c : cases) {
     const auto* band = FindOwned<TBI_Hotspot>(window, c.band);
     EXPECT_FALSE(band->Inside(c.edge)) << c.band << " at " << c.edge.X << "," << c.edge.Y;
     EXPECT_TRUE(band->Inside(c.next)) << c.band << " at " << c.next.X << "," << c.next.Y;
+  }
+  for (const TPoint beside_no_band : {TPoint{-1, menu + 5}, TPoint{5, -1}, TPoint{794, 605},
+                                      TPoint{805, 594}, kPointerOutsideWindow}) {
+    for (const char* name : {"HotTop", "HotBottom", "HotLeft", "HotRight"}) {
+      EXPECT_FALSE(FindOwned<TBI_Hotspot>(window, name)->Inside(beside_no_band))
+          << name << " at " << beside_no_band.X << "," << beside_no_band.Y;
+    }
   }
 }
 

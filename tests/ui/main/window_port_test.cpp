@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "opened_window.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/label.h"
 #include "tests/platform/services/temp_folder.h"
+#include "world/codes.h"
+#include "world/save_load.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -57,6 +60,43 @@ TEST_F(OpenedWindowTest, ASavedGameOpensByItsNameTypedWithoutExtension) {
     ClickOn(form, "OK");
   };
   EXPECT_EQ(port.AskGameFileToOpen(), game);
+}
+
+// After every load "Hidden Enemy" is offered exactly on one machine and
+// checked exactly while the enemy is hidden: a load hides him from whoever
+// plays (and from nobody in a game of two computers), and a mail game leaves
+// nothing behind for the one-machine game loaded after it.
+TEST_F(OpenedWindowTest, TheHiddenEnemyItemFollowsEveryLoadedGame) {
+  TTempFolder folder;
+  const std::string new_game = (std::filesystem::path(GRAYMARCH_GAME_DIR) / "1861.gmr").string();
+  const struct {
+    const char* game;  // saved as this name from the game in play, or a new game
+    int mode;
+    bool union_human, confederacy_human;
+    bool offered, checked;
+  } loads[] = {{"new", 0, true, true, true, true},      {"mail", 3, true, true, false, true},
+               {"new", 0, true, true, true, true},      {"mail", 3, true, false, false, true},
+               {"against", 0, true, false, true, true}, {"computers", 0, false, false, true, false},
+               {"against", 0, false, true, true, true}};
+  const auto* hidden = FindOwned<TMenuItem>(window, "Hidden1");
+  for (const auto& load : loads) {
+    const std::string game = load.game;
+    if (game == "new") {
+      ASSERT_TRUE(LoadGame(new_game));
+    } else {
+      GameState.Month = static_cast<std::uint16_t>(GameState.StartMonth % 12 + 1);  // no set-up
+      GameState.PlayMode = static_cast<std::uint16_t>(load.mode);
+      GameState.MailSide = TNation::Union;
+      GameState.Nations[TNation::Union].Human = load.union_human;
+      GameState.Nations[TNation::Confederacy].Human = load.confederacy_human;
+      const std::string saved = (folder.Path() / game).string();
+      ASSERT_TRUE(SaveGame(saved));
+      ASSERT_TRUE(LoadGame(saved + ".GMR")) << game;
+    }
+    EXPECT_EQ(hidden->Enabled(), load.offered) << game << " in mode " << load.mode;
+    EXPECT_EQ(hidden->Checked(), load.checked) << game << " in mode " << load.mode;
+    EXPECT_EQ(GameState.MessageView != kEveryoneSees, load.checked) << game;
+  }
 }
 
 }  // namespace
