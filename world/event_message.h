@@ -7,7 +7,7 @@
 
 struct TEventMessage {
   std::uint16_t Kind;    // TEventKind: selects the form
-  std::uint16_t Choice;  // option picked, 1..6; 0 none
+  std::uint16_t Choice;  // option picked, 1..6; 0 none (before showing: see OptionCheckedAtStart)
   Str<40> Line1;
   Str<40> Line2;
   Str<40> Line3;

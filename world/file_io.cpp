@@ -78,6 +78,10 @@ std::optional<fs::path> FindFileIgnoringCase(const fs::path& file) {
   return *std::min_element(matches.begin(), matches.end());
 }
 
+fs::path SpellingOnDisk(const fs::path& file) {
+  return FindFileIgnoringCase(file).value_or(file);
+}
+
 bool SameFileNameIgnoringCase(const std::string& a, const std::string& b) {
   return Lowercase(a) == Lowercase(b);
 }

@@ -15,6 +15,11 @@
 // whose name differs only in the case of its letters; nothing when neither exists.
 std::optional<std::filesystem::path> FindFileIgnoringCase(const std::filesystem::path& file);
 
+// The name under which to replace the file: the existing file's own spelling,
+// so that no second spelling is left beside it for a load to take instead, or
+// the name as given when there is no such file.
+std::filesystem::path SpellingOnDisk(const std::filesystem::path& file);
+
 // Whether two file names differ only in the case of their letters, if at all.
 bool SameFileNameIgnoringCase(const std::string& a, const std::string& b);
 

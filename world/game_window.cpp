@@ -74,6 +74,14 @@ void OfferYesAndNo() {
   }
 }
 
+int OptionCheckedAtStart(const TEventMessage& notice, const Table<TEventOption, 6>& options) {
+  auto offered = [&](int option) {
+    return option >= 1 && option <= options.Count && options[option].Present != 0;
+  };
+  if (offered(notice.Choice)) return notice.Choice;
+  return offered(1) ? 1 : 0;
+}
+
 void ShowEventMessage() {
   Window().ShowEventMessage(EventMessage, EventOptions);
 }

@@ -56,7 +56,8 @@ class GameWindow {
   virtual ~GameWindow() = default;
 
   // Shows the form of the notice's kind modally (the movement timer is held
-  // while it is up) and leaves the player's pick in notice.Choice.
+  // while it is up) and leaves the player's pick in notice.Choice; the option
+  // checked at the start is OptionCheckedAtStart's.
   virtual void ShowEventMessage(TEventMessage& notice, const Table<TEventOption, 6>& options) = 0;
   // The draft-riot report: the four lines of the notice, no choice.
   virtual void ShowDraftRiotingReport(const TEventMessage& notice) = 0;
@@ -130,5 +131,10 @@ bool NoticeKindTakesChoice(int kind);
 void ClearEventMessage();
 // Offers the question's two answers: option 1 yes, option 2 no.
 void OfferYesAndNo();
+// The option a notice's form starts with checked: the one notice.Choice names
+// before the notice is shown, when it is offered, or else option 1 when
+// offered; 0 for none. A cleared notice names none, so the game's questions
+// start on option 1; one whose first answer is costly names the safe one.
+int OptionCheckedAtStart(const TEventMessage& notice, const Table<TEventOption, 6>& options);
 // Shows the pending notice; the player's pick is then in EventMessage.Choice.
 void ShowEventMessage();

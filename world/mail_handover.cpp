@@ -16,6 +16,7 @@ bool MailHandOverDone = false;
 namespace {
 
 constexpr int kYes = 1;
+constexpr int kNo = 2;
 constexpr int kReplaceTheSavedGameText = 732;
 constexpr int kWithTheGameInPlayText = 733;
 constexpr int kStartFileRefusedText = 734;
@@ -35,15 +36,17 @@ bool PlayerAllowsReplacing(const std::string& name) {
   EventMessage.Line2 = std::filesystem::path(name).filename().string();
   EventMessage.Line3 = TextLine(kWithTheGameInPlayText);
   OfferYesAndNo();
+  // A slightly missed click must not cost a saved game: OK alone keeps it.
+  EventMessage.Choice = kNo;
   ShowEventMessage();
   return EventMessage.Choice == kYes;
 }
 
 // The name of the game to save, its extension left off, or nothing when the
-// player cancels. A name the game must not or the player will not save under
-// opens the dialog again on that name, for the player to change it.
-std::optional<std::string> AskNameToSaveUnder() {
-  std::string proposed = ProposedSaveName();
+// player cancels. The dialog opens on `proposed`, which keeps the name last
+// chosen; a name the game must not or the player will not save under opens
+// the dialog again on that name, for the player to change it.
+std::optional<std::string> AskNameToSaveUnder(std::string& proposed) {
   for (;;) {
     const auto chosen = Window().AskGameFileToSave(proposed);
     if (!chosen) return std::nullopt;
@@ -68,24 +71,50 @@ void PassMoveToOpponent() {
 }
 
 // The opponent replays the battles of this turn from the battle file, which
-// ends with the turn's last line, once however often the turn is saved.
-void WriteBattleFile(const std::string& name) {
+// ends with the turn's last line, once however often the turn is saved. It
+// keeps the spelling of a battle file it replaces, as the game's files do.
+bool WriteBattleFile(const std::string& name) {
   if (BattleLog.empty() || BattleLog.back() != "TurnOver") BattleLog.emplace_back("TurnOver");
-  const std::string error = WriteTextLines(name + ".BTL", BattleLog);
-  if (!error.empty()) Window().ShowMessage("The battle file was not saved: " + error + ".");
+  const std::string error = WriteTextLines(SpellingOnDisk(name + ".BTL"), BattleLog);
+  if (error.empty()) return true;
+  Window().ShowMessage("The battle file was not saved: " + error + ".");
+  return false;
+}
+
+// A mail turn goes with its battle file, and the move passes only with the
+// files that carry it: a game the system refuses to save leaves the move
+// where it was, to be offered again with the next name.
+bool SaveMailTurn(const std::string& name) {
+  if (!WriteBattleFile(name)) return false;
+  const auto mode = GameState.PlayMode;
+  const auto side = GameState.MailSide;
+  const bool handed_over = !MailHandOverDone && PlayerConfirmsHandOver();
+  if (handed_over) PassMoveToOpponent();
+  if (SaveGame(name)) return true;
+  if (handed_over) {
+    GameState.PlayMode = mode;
+    GameState.MailSide = side;
+    MailHandOverDone = false;
+  }
+  return false;
 }
 
 }  // namespace
 
 void SaveGameDialog() {
   Window().SetCursor(WindowCursor::Default);
-  const auto name = AskNameToSaveUnder();
-  if (!name) return;
-  if (GameState.PlayMode >= TPlayMode::MailSetUp) {
-    WriteBattleFile(*name);
-    if (!MailHandOverDone && PlayerConfirmsHandOver()) PassMoveToOpponent();
+  std::string proposed = ProposedSaveName();
+  // A save the system refuses has told the player why; the dialog opens again
+  // on the name, for the player to change it or cancel.
+  for (;;) {
+    const auto name = AskNameToSaveUnder(proposed);
+    if (!name) return;
+    const bool mail = GameState.PlayMode >= TPlayMode::MailSetUp;
+    if (mail ? SaveMailTurn(*name) : SaveGame(*name)) {
+      SavedGameName = *name;
+      return;
+    }
   }
-  if (SaveGame(*name)) SavedGameName = *name;
 }
 
 void ReadBattleFile(const std::string& gameFileName) {

@@ -9,8 +9,9 @@ extern bool MailHandOverDone;
 
 // Asks for a name and saves the game; in play by mail also writes the battle
 // file and offers to hand the turn to the opponent. A start file's name is
-// refused and replacing a saved game asked about (save_names.h), each time
-// returning to the dialog with the name kept.
+// refused, replacing a saved game asked about (save_names.h; OK alone keeps
+// it) and a save the system refuses told, each time returning to the dialog
+// with the name kept.
 void SaveGameDialog();
 
 // Fills BattleLog from the battle file of the game named gameFileName (which

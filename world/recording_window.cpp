@@ -66,14 +66,16 @@ RecordedNotice& RecordingWindow::RecordNotice(const TEventMessage& notice,
   return record;
 }
 
-// A scripted answer first; otherwise the first option offered, as a player who
-// only presses OK gets it; 0 when nothing is offered.
-int RecordingWindow::NextChoice(const RecordedNotice& notice) {
+// A scripted answer first; otherwise the option checked at the start, as a
+// player who only presses OK gets it, or else the first option offered; 0 when
+// nothing is offered.
+int RecordingWindow::NextChoice(const RecordedNotice& notice, int checked_at_start) {
   if (!choices_.empty()) {
     const int choice = choices_.front();
     choices_.pop_front();
     return choice;
   }
+  if (checked_at_start != 0) return checked_at_start;
   const auto first = std::find_if(notice.options.begin(), notice.options.end(),
                                   [](const auto& option) { return option.has_value(); });
   return first == notice.options.end() ? 0 : static_cast<int>(first - notice.options.begin()) + 1;
@@ -84,7 +86,7 @@ void RecordingWindow::ShowEventMessage(TEventMessage& notice,
   Record("ShowEventMessage");
   RecordedNotice& record = RecordNotice(notice, options);
   if (!NoticeKindHasForm(notice.Kind) || !NoticeKindTakesChoice(notice.Kind)) return;
-  record.choice = NextChoice(record);
+  record.choice = NextChoice(record, OptionCheckedAtStart(notice, options));
   notice.Choice = static_cast<std::uint16_t>(record.choice);
 }
 

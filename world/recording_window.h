@@ -1,7 +1,8 @@
 #pragma once
 // The window of tests and of the headless turn runner: it records every call
 // and answers every question from a script, or else by a stated default: the
-// first offered option of a notice, OK, and "cancel" for the file dialogs.
+// option a notice starts on (else its first offered), OK, and "cancel" for
+// the file dialogs.
 #include <array>
 #include <deque>
 #include <functional>
@@ -87,7 +88,7 @@ class RecordingWindow : public GameWindow {
  private:
   void Record(std::string_view name) { calls_.emplace_back(name); }
   RecordedNotice& RecordNotice(const TEventMessage& notice, const Table<TEventOption, 6>& options);
-  int NextChoice(const RecordedNotice& notice);
+  int NextChoice(const RecordedNotice& notice, int checked_at_start);
   static void RunDialog(const std::function<void()>& player);
   static std::optional<std::string> NextFile(std::deque<std::optional<std::string>>& script);
 

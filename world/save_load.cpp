@@ -205,11 +205,8 @@ void RebuildLoadedFigures() {
 }
 
 bool SaveGame(const std::string& name) {
-  // A game saved over keeps its files' spelling, so no second spelling of the
-  // name is left beside them for a load to take instead.
-  auto existing = [](const std::string& file) { return FindFileIgnoringCase(file).value_or(file); };
-  const FileToWrite files[] = {{existing(name + ".GMR"), BytesOf(GameState)},
-                               {existing(name + ".GMP"), BytesOf(MapRecord)}};
+  const FileToWrite files[] = {{SpellingOnDisk(name + ".GMR"), BytesOf(GameState)},
+                               {SpellingOnDisk(name + ".GMP"), BytesOf(MapRecord)}};
   const std::string error = WriteFilesReplacing(files);
   if (error.empty()) return true;
   Window().ShowMessage("The game " + name + " was not saved: " + error + ".");

@@ -5,6 +5,7 @@
 #include "platform/controls/button.h"
 #include "platform/controls/label.h"
 #include "platform/controls/paint_box.h"
+#include "platform/forms/screen.h"
 
 namespace {
 
@@ -43,6 +44,28 @@ void DrawSign(TCanvas& canvas, TMsgDlgType type) {
   canvas.DrawText(warning ? "!" : "i", text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
+// A word wider than the text's room (a long file name has no spaces to wrap
+// at) is broken where it stops fitting, so that the box never grows wider.
+std::string BreakLongWords(const std::string& text, const TFont& font, int room) {
+  TCanvas measure;
+  measure.Font.Assign(font);
+  std::string broken;
+  std::string piece;  // the word's characters since its last break
+  for (const char c : text) {
+    if (c == ' ' || c == '\n' || c == '\r') {
+      piece.clear();
+    } else {
+      if (!piece.empty() && measure.TextWidth(piece + c) > room) {
+        broken += '\n';
+        piece.clear();
+      }
+      piece += c;
+    }
+    broken += c;
+  }
+  return broken;
+}
+
 class TMessageForm : public TForm {
  public:
   TMessageForm(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) : TForm(nullptr) {
@@ -63,7 +86,15 @@ class TMessageForm : public TForm {
     message->SetShowAccelChar(false);
     message->SetWordWrap(true);
     message->SetBounds(kMargin * 2 + kSignSize, kMargin, kTextWidthLimit, 0);
-    message->SetCaption(text);
+    message->SetCaption(BreakLongWords(text, message->Font(), kTextWidthLimit));
+    // A text too long for the screen is cut at the foot of the box, which
+    // keeps its OK button on the screen.
+    const int chrome = FrameRect().Height() - Height();
+    const int text_room = Screen.Height() - chrome - 3 * kMargin - kButtonHeight;
+    if (message->Height() > text_room) {
+      message->SetAutoSize(false);
+      message->SetHeight(text_room);
+    }
 
     const bool with_cancel = (buttons & mbCancel) != 0;
     const int count = with_cancel ? 2 : 1;

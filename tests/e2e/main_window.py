@@ -29,8 +29,8 @@ PROGRESS_FOOT = (786, 515)
 NAME_PANEL = (500, 548)
 DATE_PANEL = (630, 538, 90, 20)
 MINIMAP = (728, 527)
-# The standard question form's second option and its OK button.
-QUESTION_SECOND_OPTION = (231, 28)
+# The standard question form's first option and its OK button.
+QUESTION_FIRST_OPTION = (231, 15)
 QUESTION_OK = (332, 153)
 # The view the 1861 start opens with: its corner on the hex in column 1, row 1.
 START_VIEW = (1, 1)
@@ -99,12 +99,13 @@ def answer_file_dialog(run, what, name=None):
 
 def answer_replace_question(run, replace):
     """Answers the question asked before a saved game is replaced, and returns
-    it: its first option, yes, is checked when it opens; the second is no."""
+    it: its second option, no, is checked when it opens, so that OK alone
+    keeps the saved game; the first is yes."""
     game = run.game
     question = game.wait_modal("TStndDial")
     run.expect([Probe("replace question: parchment", *question.point(100, 120), PARCHMENT, 24)])
-    if not replace:
-        game.click(*question.point(*QUESTION_SECOND_OPTION))
+    if replace:
+        game.click(*question.point(*QUESTION_FIRST_OPTION))
     game.click(*question.point(*QUESTION_OK))
     return question
 

@@ -9,6 +9,7 @@
 
 #include "support/window_fixture.h"
 #include "world/mail_handover.h"
+#include "world/play_modes.h"
 #include "world/save_load.h"
 #include "world/vardecl.h"
 
@@ -52,6 +53,10 @@ class SaveNamesTest : public WindowTest {
     }
     std::sort(names.begin(), names.end());
     return names;
+  }
+
+  void EmptyFolder() const {
+    for (const auto& entry : fs::directory_iterator(fs::path(PathOf("")))) fs::remove_all(entry);
   }
 };
 
@@ -108,13 +113,86 @@ TEST_F(SaveNamesTest, AStartFileIsNeverSavedOverAndTheAutosaveIsReplacedWithoutA
   EXPECT_EQ(window.Messages().size(), 4u);
 }
 
-// Saving over a game whose files are spelt otherwise writes those files.
+// The question comes whatever the case of the saved game's files, and only
+// for that game; it starts on No, so OK alone keeps the game byte for byte
+// and opens the dialog again on the name.
+TEST_F(SaveNamesTest, TheReplaceQuestionComesWhateverTheCaseOfTheSavedGameAndOkAloneKeepsIt) {
+  struct Row {
+    const char* on_disk;
+    bool asked;
+  };
+  const Row rows[] = {
+      {"Bull Run.GMR", true}, {"BULL RUN.gmr", true},   {"bull run.GMR", true},
+      {"bull run.gmp", true}, {"Bull Runs.GMR", false}, {"Bull Ru.GMR", false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.on_disk);
+    EmptyFolder();
+    window.ForgetRecords();
+    WriteFile(row.on_disk, "old");
+    SaveAs({"Bull Run"});
+    ASSERT_EQ(window.Notices().size(), row.asked ? 1u : 0u);
+    EXPECT_EQ(Contents(row.on_disk), "old");
+    if (!row.asked) continue;
+    EXPECT_EQ(window.Notices()[0].lines[1], "Bull Run");
+    EXPECT_EQ(window.Notices()[0].choice, kNo);
+    EXPECT_EQ(FilesInFolder(), std::vector<std::string>{row.on_disk});
+    EXPECT_EQ(window.CallCount("AskGameFileToSave"), 2) << "the dialog opened again";
+    EXPECT_EQ(window.ProposedSaveNames().back(), PathOf("Bull Run"));
+  }
+}
+
+// Saving over a game whose files are spelt otherwise writes those files, the
+// battle file of a mail game too.
 TEST_F(SaveNamesTest, AGameSavedOverKeepsTheSpellingOfItsFiles) {
+  GameState.PlayMode = TPlayMode::MailSetUp;
   WriteFile("vicksburg.gmr", "old");
   WriteFile("vicksburg.gmp", "old");
+  WriteFile("vicksburg.btl", "old");
   SaveAs({"Vicksburg"}, {kYes});
-  EXPECT_EQ(FilesInFolder(), (std::vector<std::string>{"vicksburg.gmp", "vicksburg.gmr"}));
+  EXPECT_EQ(FilesInFolder(),
+            (std::vector<std::string>{"vicksburg.btl", "vicksburg.gmp", "vicksburg.gmr"}));
   EXPECT_EQ(Contents("vicksburg.gmr").size(), kGameFileSize);
+  EXPECT_EQ(Contents("vicksburg.btl"), "TurnOver\n");
+}
+
+// A save the system refuses, a name too long for it or a folder in the way of
+// the game file, is told and opens the dialog again on the name; no file is
+// left half-written, and a mail turn keeps its move.
+TEST_F(SaveNamesTest, ASaveTheSystemRefusesReturnsToTheDialogWithTheNameKept) {
+  struct Row {
+    std::string name;
+    bool mail;
+    const char* told;
+    bool asked_to_hand_over;  // and, by default, handing it over
+  };
+  const Row rows[] = {
+      {std::string(260, 'x'), false, "The game ", false},
+      {std::string(260, 'x'), true, "The battle file was not saved: ", false},
+      {"Gettysburg", true, "The game ", true},
+  };
+  fs::create_directory(PathOf("Gettysburg.GMR"));
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name.size());
+    SCOPED_TRACE(row.mail);
+    window.ForgetRecords();
+    GameState.PlayMode = row.mail ? TPlayMode::MailSetUp : TPlayMode::OneMachine;
+    GameState.MailSide = 1;
+    SaveAs({row.name});
+    EXPECT_EQ(window.Notices().size(), row.asked_to_hand_over ? 1u : 0u);
+    ASSERT_EQ(window.Messages().size(), 1u);
+    EXPECT_EQ(window.Messages()[0].rfind(row.told, 0), 0u) << window.Messages()[0];
+    EXPECT_EQ(window.CallCount("AskGameFileToSave"), 2) << "the dialog opened again";
+    EXPECT_EQ(window.ProposedSaveNames().back(), PathOf(row.name));
+    EXPECT_EQ(SavedGameName, "");
+    EXPECT_EQ(GameState.PlayMode, row.mail ? TPlayMode::MailSetUp : TPlayMode::OneMachine);
+    EXPECT_EQ(GameState.MailSide, 1);
+    EXPECT_FALSE(MailHandOverDone);
+    for (const std::string& file : FilesInFolder()) {
+      EXPECT_TRUE(file == "Gettysburg.GMR" || file == "Gettysburg.BTL") << file;
+    }
+  }
+  EXPECT_TRUE(fs::is_directory(PathOf("Gettysburg.GMR")));
 }
 
 // The dialog offers the loaded game (a received mail game included), then the

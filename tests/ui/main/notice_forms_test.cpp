@@ -22,11 +22,13 @@ namespace {
 
 class NoticeFormTest : public WindowTest {
  protected:
-  // Raises a notice of the kind offering `offered`; `answer` acts in its form.
+  // Raises a notice of the kind offering `offered` and naming `start` the
+  // option to start on; `answer` acts in its form.
   std::optional<std::string> Show(int kind, const std::vector<int>& offered,
-                                  const std::function<void(TNoticeForm&)>& answer) {
+                                  const std::function<void(TNoticeForm&)>& answer, int start = 0) {
     ClearEventMessage();
     EventMessage.Kind = static_cast<std::uint16_t>(kind);
+    EventMessage.Choice = static_cast<std::uint16_t>(start);
     EventMessage.Line1 = std::string(50, 'x');
     EventMessage.Line2 = " stands alone";
     for (int k : offered) {
@@ -113,8 +115,9 @@ TEST_F(NoticeFormTest, EachKindOpensItsFormWithItsCaptionsAndAnswers) {
   EXPECT_FALSE(timer.Enabled());
 }
 
-// Option 1 starts checked when offered; the checked option is the answer;
-// the foreign-affairs buttons answer with their own number.
+// Option 1 starts checked when offered, unless the notice names another it
+// offers; the checked option is the answer, none checked none; the
+// foreign-affairs buttons answer with their own number.
 TEST_F(NoticeFormTest, ThePlayersPickIsTheCheckedOptionOrThePressedButton) {
   struct Row {
     const char* case_name;
@@ -123,11 +126,18 @@ TEST_F(NoticeFormTest, ThePlayersPickIsTheCheckedOptionOrThePressedButton) {
     std::function<TControl*(TNoticeForm&)> press;
     std::vector<int> shown;  // the radio buttons, or the buttons, that appear
     int choice;
+    int start = 0;  // the option the notice names to start on
   };
   auto option = [](int k) { return [k](TNoticeForm& f) -> TControl* { return f.Options[k - 1]; }; };
   auto button = [](int b) { return [b](TNoticeForm& f) -> TControl* { return f.Buttons[b - 1]; }; };
   const Row rows[] = {
       {"options 1 and 3, untouched", 0, {1, 3}, nullptr, {1, 3}, 1},
+      {"yes and no starting on no, untouched", 0, {1, 2}, nullptr, {1, 2}, 2, 2},
+      {"yes and no starting on no, yes picked", 0, {1, 2}, option(1), {1, 2}, 1, 2},
+      {"starting on an option not offered", 0, {1, 3}, nullptr, {1, 3}, 1, 2},
+      {"starting on the last option", 0, {1, 6}, nullptr, {1, 6}, 6, 6},
+      {"starting beyond the options", 0, {1, 6}, nullptr, {1, 6}, 1, 7},
+      {"option 2 alone, starting on 5", 0, {2}, nullptr, {2}, 0, 5},
       {"options 1 and 3, 3 picked", 0, {1, 3}, option(3), {1, 3}, 3},
       {"option 2 alone, untouched", 0, {2}, nullptr, {2}, 0},
       {"option 2 alone, picked", 22, {2}, option(2), {2}, 2},
@@ -139,7 +149,7 @@ TEST_F(NoticeFormTest, ThePlayersPickIsTheCheckedOptionOrThePressedButton) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.case_name);
     const bool buttons = row.kind == 25;
-    Show(row.kind, row.offered, [&](TNoticeForm& notice) {
+    const auto answer = [&](TNoticeForm& notice) {
       std::vector<int> shown;
       for (int k = 1; k <= (buttons ? 5 : 6); ++k) {
         if ((buttons ? notice.Buttons[k - 1] : notice.Options[k - 1])->Visible()) shown.push_back(k);
@@ -150,7 +160,8 @@ TEST_F(NoticeFormTest, ThePlayersPickIsTheCheckedOptionOrThePressedButton) {
       }
       if (row.press) Click(*row.press(notice));
       if (!buttons) Click(*notice.Buttons[0]);
-    });
+    };
+    Show(row.kind, row.offered, answer, row.start);
     EXPECT_EQ(EventMessage.Choice, row.choice);
   }
 }

@@ -3,17 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "opened_window.h"
 #include "platform/controls/edit.h"
 #include "platform/controls/label.h"
+#include "platform/forms/screen.h"
 #include "tests/platform/services/temp_folder.h"
 #include "world/codes.h"
+#include "world/mail_handover.h"
 #include "world/save_load.h"
 #include "world/vardecl.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 // The names of files are UTF-8, as on disk; the window shows them in the game's
 // one-byte text wherever the rules name them: a message, a question, the save
@@ -97,6 +103,53 @@ TEST_F(OpenedWindowTest, TheHiddenEnemyItemFollowsEveryLoadedGame) {
     EXPECT_EQ(hidden->Checked(), load.checked) << game << " in mode " << load.mode;
     EXPECT_EQ(GameState.MessageView != kEveryoneSees, load.checked) << game;
   }
+}
+
+// The replace question starts on No: OK alone keeps the saved game, whatever
+// the case of its files, and opens the save dialog again on the name. A name
+// the system refuses is told in a box within the frame, its OK on it, and the
+// dialog opens again on that name.
+TEST_F(OpenedWindowTest, ASaveComesBackToItsDialogAfterOkAloneToReplaceOrANameRefused) {
+  TTempFolder folder;
+  folder.Write("BULL RUN.gmr", "old game");
+  folder.Write("bull run.GMP", "old map");
+  window.SaveDialog1->InitialDir = folder.Path().string();
+  const std::string long_name(260, 'x');
+  std::vector<std::string> to_type = {"Bull Run", long_name};
+  std::vector<std::string> offered;
+  answer = [&](TForm& form) {
+    if (form.Name() == "FileDialog") {
+      auto* name = FindOwned<TEdit>(form, "FileNameEdit");
+      offered.push_back(name->Text());
+      if (to_type.empty()) {
+        form.SetModalResult(mrCancel);
+        return;
+      }
+      name->SetText(to_type.front());
+      to_type.erase(to_type.begin());
+      ClickOn(form, "OK");
+    } else if (form.Name() == "MessageDialog") {
+      const TRect frame = form.FrameRect();
+      EXPECT_TRUE(frame.Left >= 0 && frame.Top >= 0);
+      EXPECT_TRUE(frame.Right <= Screen.Width() && frame.Bottom <= Screen.Height());
+      const auto* ok = FindOwned<TControl>(form, "OK");
+      const TPoint far_corner = ok->ClientToScreen({ok->Width(), ok->Height()});
+      EXPECT_TRUE(far_corner.X <= frame.Right && far_corner.Y <= frame.Bottom);
+      ClickOn(form, "OK");
+    } else {
+      EXPECT_EQ(form.Name(), "TStndDial");
+      ClickOn(form, "Button1");
+    }
+  };
+  SaveGameDialog();
+  EXPECT_EQ(modal_forms["TStndDial"], 1);
+  EXPECT_EQ(modal_forms["MessageDialog"], 1);
+  ASSERT_EQ(offered.size(), 3u);
+  EXPECT_EQ(offered[1], "Bull Run");
+  EXPECT_EQ(offered[2], long_name);
+  EXPECT_EQ(folder.Read("BULL RUN.gmr"), "old game");
+  EXPECT_EQ(folder.Read("bull run.GMP"), "old map");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 2);
 }
 
 }  // namespace

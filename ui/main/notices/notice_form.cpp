@@ -3,6 +3,7 @@
 #include "platform/controls/button.h"
 #include "platform/forms/screen.h"
 #include "widgets/graphic_button.h"
+#include "world/game_window.h"
 #include "world/text_table.h"
 
 namespace {
@@ -167,8 +168,9 @@ void TNoticeForm::FillLines() {
   }
 }
 
-// An offered option shows its radio button and caption; option 1, when
-// offered, starts checked. The one-option form offers option 1 alone.
+// An offered option shows its radio button and caption; the notice says which
+// starts checked (option 1 unless it names another). The one-option form
+// offers option 1 alone.
 void TNoticeForm::OfferOptions() {
   const int offered = row_.answer == NoticeAnswer::kOptions     ? 6
                       : row_.answer == NoticeAnswer::kOneOption ? 1
@@ -180,7 +182,8 @@ void TNoticeForm::OfferOptions() {
     OptionLabels[k]->SetVisible(present);
     if (present) OptionLabels[k]->SetCaption(options_[k + 1].Text.str());
   }
-  if (Options[0]->Visible()) Options[0]->SetChecked(true);
+  const int start = OptionCheckedAtStart(notice_, options_);
+  if (start != 0 && Options[start - 1]->Visible()) Options[start - 1]->SetChecked(true);
 }
 
 // Button 1 is always there, captioned by option 1 or a plain "go on"; the
@@ -196,9 +199,10 @@ void TNoticeForm::OfferButtons() {
 }
 
 // The buttons answer as they are clicked; a checked radio button answers
-// after the form has closed.
+// after the form has closed, and none checked is no answer.
 void TNoticeForm::ReadChoice() {
   if (row_.answer == NoticeAnswer::kButtons) return;
+  notice_.Choice = 0;
   for (int k = 0; k < 6; ++k) {
     if (Options[k]->Checked()) {
       notice_.Choice = static_cast<std::uint16_t>(k + 1);
