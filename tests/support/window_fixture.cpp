@@ -2,8 +2,6 @@
 
 #include <stdlib.h>
 
-#include "world/mail_handover.h"
-#include "world/save_names.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -16,8 +14,6 @@ void WindowTest::SetUp() {
   WorldTest::SetUp();
   previous_window_ = InstallGameWindow(&window);
   previous_battle_views_ = InstallBattleViews(&battleViews);
-  MailHandOverDone = false;
-  SavedGameName.clear();
   ViewLeft = ViewTop = 1;
   SoundEnabled = false;
   TextTable.clear();

@@ -100,7 +100,6 @@ TEST_F(MenuStatesTest, PlaybackIsOpenOnlyForAReceivedTurn) {
     }
     EXPECT_EQ(CanPlayBack(), c.open);
   }
-  NoteTurnExecuted();
 }
 
 }  // namespace
