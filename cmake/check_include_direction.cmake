@@ -6,7 +6,10 @@
 # set knows nothing of the rules or the window; the platform knows nothing of
 # the game at all. Within the platform each folder uses only those below it:
 # graphics, text and services at the bottom, then components, input, forms,
-# controls, dialogs and the backends. Fails, naming each line, when a file
+# controls, dialogs and the backends. The generators and the campaign runner
+# (tools) build on the rules and the platform but never on the window, and on
+# the window side the battle and order dialogs never reach into the main
+# window (ui/main), which opens them. Fails, naming each line, when a file
 # includes across the line.
 
 function(check_layer folders forbidden)
@@ -37,6 +40,8 @@ foreach(folder world ${rules_above})
 endforeach()
 check_layer(widgets "world;warfare;opponent;turn;ui")
 check_layer(platform "world;warfare;opponent;turn;widgets;ui;tools")
+check_layer(tools "ui")
+check_layer("ui/battles;ui/orders" "ui/main")
 set(platform_above
   platform/components platform/input platform/forms platform/controls platform/dialogs
   platform/backend)

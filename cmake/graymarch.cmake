@@ -44,8 +44,8 @@ function(graymarch_test_program name)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 TEST_LIST ${name}_TESTS)
   # The shuffled run (scripts/shuffled-tests) plays each program's tests in one
   # process; the dialog check reads what the other programs logged, and the
-  # soak and end-to-end runs are the sanitizer build's, so those stay out.
-  if(NOT ARG_CHECKS_DIALOGS AND NOT "soak" IN_LIST ARG_LABELS AND NOT "e2e" IN_LIST ARG_LABELS)
+  # soak campaigns are the sanitizer build's, so those stay out.
+  if(NOT ARG_CHECKS_DIALOGS AND NOT "soak" IN_LIST ARG_LABELS)
     set_property(GLOBAL APPEND PROPERTY GRAYMARCH_SHUFFLED_PROGRAMS
       "$<TARGET_FILE:${name}> ${ARG_ENVIRONMENT}")
   endif()

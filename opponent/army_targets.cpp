@@ -52,10 +52,6 @@ bool InList(int city, int filled) {
   return false;
 }
 
-int DistanceTo(const TTargetEntry& entry, int x, int y) {
-  return HexDistance(entry.X, entry.Y, static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y));
-}
-
 bool IsTakeable(int camp, int army, const TTargetEntry& entry, int needRequired) {
   if (entry.City == 0 || (needRequired == 1 && entry.Need == 0)) return false;
   const TArmy& record = GameState.Armies[army];
@@ -147,14 +143,14 @@ void FillTargetEntry(int e, int nation, int city, int radius) {
 void BuildTargetList(int nation, int count, int army) {
   const TTargetEntry& origin = TargetList[1];
   const TTargetEntry& last = TargetList[count];
-  const int range = std::min(std::max<int>(DistanceTo(origin, last.X, last.Y),
+  const int range = std::min(std::max<int>(Distance(HexOf(origin), HexOf(last)),
                                            GameState.Armies[army].AiFreeCorps + kFreeCorpsRange),
                              kLongestTargetRange);
   int filled = count;
   for (int c = 1; c <= GameState.Cities.Count && filled < TargetList.Count; ++c) {
     const TCity& city = GameState.Cities[c];
     if (city.Side == TSide::None || InList(c, filled)) continue;
-    if (DistanceTo(origin, city.X, city.Y) > range || DistanceTo(last, city.X, city.Y) > range)
+    if (Distance(HexOf(origin), HexOf(city)) > range || Distance(HexOf(last), HexOf(city)) > range)
       continue;
     FillTargetEntry(++filled, nation, c, city.Theatre + 4);
   }
@@ -179,7 +175,7 @@ void CommitCorpsToTarget(int nation, int army, int e, int radius) {
   for (int c = 1; c <= GameState.Corps.Count; ++c) {
     if (record.AiFreeCorps == 0 || entry.Need == 0) return;
     TCorps& corps = GameState.Corps[c];
-    if (!IsFreeCorpsOf(corps, nation, army) || DistanceTo(entry, corps.X, corps.Y) > radius)
+    if (!IsFreeCorpsOf(corps, nation, army) || Distance(HexOf(entry), HexOf(corps)) > radius)
       continue;
     int stance = record.Stance < TCombatStance::Training ? record.Stance : TCombatStance::Defend;
     if (stance == TCombatStance::Withdraw && corps.Posture > 2) stance = TCombatStance::Defend;

@@ -1,10 +1,10 @@
 #include "turn/movement_replay.h"
 
 #include "turn/turn_commands.h"
+#include "world/battle_replay.h"
 #include "world/game_window.h"
 #include "world/hex_control.h"
 #include "world/hex_grid.h"
-#include "world/mail_handover.h"
 #include "world/menu_states.h"
 #include "world/play_modes.h"
 #include "world/received_turn.h"

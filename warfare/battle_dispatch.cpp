@@ -65,8 +65,8 @@ int DefendedCity(int camp) {
 
 // A disordered corps is rallied at half its readiness; one in training
 // stands to defend. This is the one place a corps is readied for the fight,
-// for a field battle and for the assault of a city alike. Its commanders gain experience, and its nation's
-// offensive in the theatre is spent.
+// for a field battle and for the assault of a city alike. Its commanders gain
+// experience, and its nation's offensive in the theatre is spent.
 void Engage(TCorps& corps, Engagement& engagement) {
   if (corps.Disorder != 0) {
     corps.Disorder = 0;

@@ -9,12 +9,12 @@
 #include "world/corps_command.h"
 #include "world/saturating.h"
 #include "world/text_table.h"
+#include "world/war_standing.h"
 
 namespace {
 
 constexpr int kMenPerHit = 50;
 constexpr int kMilitaryPointHits = 20;
-constexpr int kFriendlyAttitude = 100;
 // Captured small arms count fifty a stand, guns two a battery.
 constexpr int kSmallArmsPerLoss = 50;
 constexpr int kGunsPerLoss = 2;

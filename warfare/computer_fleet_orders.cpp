@@ -40,8 +40,6 @@ constexpr int kCottonPerTransport = 250;
 constexpr int kMatamoros = 85;
 constexpr int kNassau = 86;
 
-// The top bit of a hex's state byte is a mark, not part of the state.
-
 constexpr int kEmbarkedNotice = 9;
 constexpr int kEmbarkedText = 157;
 
@@ -70,10 +68,6 @@ int VoyageShortfall(const TFleet& fleet, int distance, int weight) {
   const int allowance =
       fleet.MoveAllowance < kLeastReckonedAllowance ? kReckonedAllowance : fleet.MoveAllowance;
   return std::max(0, distance * weight / allowance - fleet.Supplies);
-}
-
-int DistanceTo(const TFleet& fleet, THexPos hex) {
-  return HexDistance(fleet.X, fleet.Y, hex.X, hex.Y);
 }
 
 // Takes the amount from the stock when it holds it all.
@@ -164,7 +158,7 @@ void SendOnPatrol(int n, int f) {
   const int target = BestNavalTarget(n, fleet);
   if (target == 0) return;
   const int weight = VoyageWeight(fleet);
-  const int shortfall = VoyageShortfall(fleet, DistanceTo(fleet, CityHex(target)), weight);
+  const int shortfall = VoyageShortfall(fleet, Distance(HexOf(fleet), CityHex(target)), weight);
   const int theatre = TheatreOfCity(fleet.HomePort);
   if (!IsTheatre(theatre) || !Draw(GameState.Nations[n].Supplies[theatre], shortfall)) return;
   TCity& city = GameState.Cities[target];
@@ -201,8 +195,8 @@ void HuntSpottedRaiders(int n) {
     for (int g = 1; g <= GameState.Fleets.Count; ++g) {
       TFleet& hunter = GameState.Fleets[g];
       if (!CanHunt(hunter, raider, n)) continue;
-      const int shortfall = VoyageShortfall(hunter, DistanceTo(hunter, CityHex(hunter.HomePort)),
-                                            VoyageWeight(hunter));
+      const int shortfall = VoyageShortfall(
+          hunter, Distance(HexOf(hunter), CityHex(hunter.HomePort)), VoyageWeight(hunter));
       if (!Draw(GameState.Nations[n].Supplies[theatre], shortfall)) continue;
       Provision(hunter, shortfall);
       SendOn(hunter, TFleetMission::Patrol, raider.Objective);
@@ -236,7 +230,7 @@ void AttackRiverPorts(int n) {
     const int target = BestRiverTarget(n);
     if (target == 0) return;
     const int weight = ShipCount(fleet) - fleet.DamagedShips[TShipType::Transport];
-    const int shortfall = VoyageShortfall(fleet, DistanceTo(fleet, CityHex(target)), weight);
+    const int shortfall = VoyageShortfall(fleet, Distance(HexOf(fleet), CityHex(target)), weight);
     if (fleet.MoveAllowance < kRiverAttackAllowance) fleet.MoveAllowance = kRiverAttackAllowance;
     SendOn(fleet, TFleetMission::AttackPort, target);
     Provision(fleet, shortfall);
@@ -321,7 +315,7 @@ void StrikeCorpsOnRivers(int n) {
     const int f = FindFleetSlot(n, corps.Theatre, kRiverFleet, kIdleWarFleet);
     if (f == 0) continue;
     TFleet& fleet = GameState.Fleets[f];
-    if (DistanceTo(fleet, {corps.X, corps.Y}) >= kRiverStrikeRange) continue;
+    if (Distance(HexOf(fleet), HexOf(corps)) >= kRiverStrikeRange) continue;
     fleet.Mission = TFleetMission::Patrol;
     fleet.DestX = corps.X;
     fleet.DestY = corps.Y;
@@ -377,7 +371,7 @@ void LoadCottonRun(int f, int city, int theatre, int buyer) {
   fleet.PathStep = 1;
   fleet.MoveAllowance = static_cast<std::uint8_t>(FleetMoveAllowance(fleet));
   const int transports = fleet.Ships[TShipType::Transport];
-  const int needed = transports * DistanceTo(fleet, CityHex(city)) / fleet.MoveAllowance;
+  const int needed = transports * Distance(HexOf(fleet), CityHex(city)) / fleet.MoveAllowance;
   const int shortfall = std::max(0, needed - fleet.Supplies);
   if (!Draw(south.Supplies[theatre], shortfall)) return;
   Provision(fleet, shortfall);

@@ -2,8 +2,9 @@
 // The battle views of tests and of the headless turn runner: they keep every
 // form and question in order and answer from a script, or else by a stated
 // default: intensity 1 (the dialog's checked level) and the first candidate of
-// a leader list. A battle form asks each choosing side in turn, then executes. They draw no random numbers, so a battle answered here makes
-// the same draws as one answered through the dialogs.
+// a leader list. A battle form asks each choosing side in turn, then executes.
+// They draw no random numbers, so a battle answered here makes the same draws
+// as one answered through the dialogs.
 #include <deque>
 #include <initializer_list>
 #include <vector>

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "world/codes.h"
+#include "world/hex_grid.h"
 #include "world/random.h"
 #include "world/realm_queries.h"
 #include "world/unit_positions.h"

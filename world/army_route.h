@@ -5,8 +5,13 @@
 // walks try other ways, and the walk with the best average score per step wins.
 #include <cstdint>
 
-#include "world/route_finder.h"
+#include "world/route_search.h"
 #include "world/table.h"
+
+// TRoutePolicy: how an army route treats hexes another camp holds.
+inline constexpr int kOwnHexesOnly = 0;
+inline constexpr int kAnyHex = 1;
+inline constexpr int kForeignHexesNearStart = 2;
 
 inline constexpr int kArmyRouteTrials = 7;
 inline constexpr int kArmyRouteLongest = 20;

@@ -1,10 +1,18 @@
 #include "world/battle_replay.h"
 
 #include <cstddef>
+#include <vector>
 
+#include "world/file_io.h"
 #include "world/vardecl.h"
 
 int ReplayLine = 0;
+
+void ReadBattleFile(const std::string& gameFileName) {
+  const auto file = FindFileIgnoringCase(gameFileName + "BTL");
+  auto lines = file ? ReadTextLines(*file) : std::nullopt;
+  BattleLog = lines ? std::move(*lines) : std::vector<std::string>{};
+}
 
 namespace {
 

@@ -24,6 +24,10 @@ struct TReplayedBattle {
   std::array<std::string, 2> result;
 };
 
+// Fills BattleLog from the battle file of the game named gameFileName (which
+// ends in the dot). A missing file is an empty history.
+void ReadBattleFile(const std::string& gameFileName);
+
 // The line of BattleLog being read.
 extern int ReplayLine;
 

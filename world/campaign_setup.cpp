@@ -1,7 +1,5 @@
 #include "world/campaign_setup.h"
 
-#include <algorithm>
-
 #include "world/codes.h"
 #include "world/file_io.h"
 #include "world/game_window.h"
@@ -9,6 +7,7 @@
 #include "world/random.h"
 #include "world/saturating.h"
 #include "world/vardecl.h"
+#include "world/war_standing.h"
 
 namespace {
 
@@ -21,7 +20,6 @@ constexpr int kMissouriFallBackCity = 56;
 constexpr int kMissouriUnionCity = 55;
 
 constexpr int kBorderStateLoyaltyGain = 30;
-constexpr int kMaxLoyalty = 100;
 constexpr int kNewCapitalValueGain = 10;
 constexpr int kRichmondValueLoss = 5;
 
@@ -30,11 +28,6 @@ constexpr std::array<int, 2> kForeignNations = {TNation::France, TNation::Britai
 
 void SetIfNone(std::uint8_t& field, int value) {
   if (field == 0) field = static_cast<std::uint8_t>(value);
-}
-
-void GainLoyalty(TStateRec& state) {
-  state.Loyalty =
-      static_cast<std::uint8_t>(std::min(state.Loyalty + kBorderStateLoyaltyGain, kMaxLoyalty));
 }
 
 void GiveCitiesOfStateToConfederacy(int state) {
@@ -61,7 +54,7 @@ void KentuckyJoins() {
   SetIfNone(kentucky.Nation, TNation::Confederacy);
   SetIfNone(kentucky.ControlSide, TSide::Confederate);
   SetIfNone(kentucky.Side, TSide::Confederate);
-  GainLoyalty(kentucky);
+  RaiseLoyalty(kKentucky, kBorderStateLoyaltyGain);
   GiveCitiesOfStateToConfederacy(kKentucky);
 }
 
@@ -76,7 +69,7 @@ void MissouriJoins() {
   MoveCorpsOfNationInState(TNation::Union, kMissouri, union_city);
   MoveCorpsOfNationInState(TNation::Confederacy, kMissouriFallBackState,
                            GameState.Cities[kMissouriFallBackCity]);
-  GainLoyalty(missouri);
+  RaiseLoyalty(kMissouri, kBorderStateLoyaltyGain);
 }
 
 std::uint8_t Varied(int rating, int spread) {

@@ -342,11 +342,11 @@ void AnnounceStateLost(const TStateRec& state, int nation) {
 void WeighAbroad(int weight, int candidate) {
   for (int power : {TNation::France, TNation::Britain}) {
     if (power == candidate) continue;
-    TNationRec& record = GameState.Nations[power];
+    const TNationRec& record = GameState.Nations[power];
     if (record.Side == 0) {
       NudgeAttitude(power, weight);
-    } else if (record.Attitude >= 1 && record.Attitude <= 99 && record.Attitude > weight) {
-      record.Attitude -= static_cast<std::int16_t>(weight);
+    } else if (record.Attitude > weight) {
+      NudgeAttitude(power, -weight);
     }
   }
 }

@@ -24,7 +24,6 @@ constexpr std::array<ElectionFillPoint, 24> kFillPoints = {{
 
 constexpr int kRollBound = 500;
 constexpr int kLoyaltyRally = 10;
-constexpr int kFullLoyalty = 100;
 constexpr int kCountdownRally = 100;
 constexpr int kEuropeanCooling = 25;
 constexpr int kEndMonth = 1;
@@ -60,7 +59,7 @@ void ChallengerTakesOffice(int challenger_votes) {
   for (int s = 1; s <= GameState.States.Count; ++s) {
     TStateRec& state = GameState.States[s];
     if (state.Side != TSide::Union) continue;
-    state.Loyalty = static_cast<std::uint8_t>(std::min(state.Loyalty + kLoyaltyRally, kFullLoyalty));
+    RaiseLoyalty(s, kLoyaltyRally);
     AddSaturated(state.ComplaintDelay, kCountdownRally);
   }
   AddWarScore(TNation::Confederacy, challenger_votes);

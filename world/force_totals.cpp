@@ -197,8 +197,9 @@ void CountCorps(const TCorps& corps, NationTotals& totals) {
   totals.capacity[corps.Theatre] += corps.Capacity * kFullBrigadeStrength;
 }
 
-// A dissolved army's name goes back on its nation's list.
-void DissolveArmy(TArmy& army, int nation) {
+// An army left without corps stands down: its commander is relieved and its
+// name goes back on its nation's list.
+void StandDownEmptyArmy(TArmy& army, int nation) {
   if (IsLeader(army.Leader)) GameState.Leaders[army.Leader].Status = TLeaderStatus::Relieved;
   army.Side = 0;
   army.Nation = 0;
@@ -235,7 +236,7 @@ void CountArmy(int a, int nation, NationTotals& totals) {
     army.Cohesion = 0;
     army.Rating = 0;
     army.Fatigue = 0;
-    DissolveArmy(army, nation);
+    StandDownEmptyArmy(army, nation);
     return;
   }
   ++totals.armies;

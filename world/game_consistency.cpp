@@ -61,10 +61,9 @@ void CheckWater(const TMapRecord& map, Findings& findings) {
       const TMapCell& hex = map.Cell(x, y);
       if (hex.Terrain() != TTerrain::Water) continue;
       const std::string what = "hex " + HexText(x, y);
-      // Bit 7 of the state byte is a mark of its own, not part of the number.
-      if ((hex.State() & 127) != 0)
-        findings.push_back({what, "state", std::to_string(hex.State() & 127), "a state on water",
-                            LoadRemedy::Refuse});
+      if (hex.State() != 0)
+        findings.push_back(
+            {what, "state", std::to_string(hex.State()), "a state on water", LoadRemedy::Refuse});
       if (hex.Owner() != 0)
         findings.push_back(
             {what, "owner", std::to_string(hex.Owner()), "a camp on water", LoadRemedy::Refuse});

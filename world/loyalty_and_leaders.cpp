@@ -9,12 +9,12 @@
 #include "world/saturating.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
+#include "world/war_standing.h"
 
 namespace {
 
 // Two states never change their loyalty: their people have made up their minds.
 constexpr int kSteadfastStates[] = {19, 20};
-constexpr int kMostLoyalty = 100;
 // Each year of war the leading nation has to lead by ten more.
 constexpr int kFirstWarYear = 1860;
 constexpr int kLeadPerYear = 10;
@@ -61,7 +61,7 @@ void DriftLoyalty() {
       int draw = Random(500);
       draw += Random(500);
       draw += Random(500);
-      if (score > draw && state.Loyalty < kMostLoyalty) ++state.Loyalty;
+      if (score > draw && state.Loyalty < kFullLoyalty) ++state.Loyalty;
     }
     if (state.ComplaintDelay != 0) --state.ComplaintDelay;
   }

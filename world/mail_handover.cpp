@@ -11,8 +11,6 @@
 #include "world/text_table.h"
 #include "world/vardecl.h"
 
-bool MailHandOverDone = false;
-
 namespace {
 
 constexpr int kYes = 1;
@@ -115,10 +113,4 @@ void SaveGameDialog() {
       return;
     }
   }
-}
-
-void ReadBattleFile(const std::string& gameFileName) {
-  const auto file = FindFileIgnoringCase(gameFileName + "BTL");
-  auto lines = file ? ReadTextLines(*file) : std::nullopt;
-  BattleLog = lines ? std::move(*lines) : std::vector<std::string>{};
 }

@@ -1,11 +1,6 @@
 #pragma once
 // The save command, which in play by mail also closes the sender's turn: the
 // battle file goes with the game, and the move passes to the other side.
-#include <string>
-
-// Set once a turn is handed over, until the next game is loaded: a second save
-// in the same sitting writes the files but passes the move on no further.
-extern bool MailHandOverDone;
 
 // Asks for a name and saves the game; in play by mail also writes the battle
 // file and offers to hand the turn to the opponent. A start file's name is
@@ -13,7 +8,3 @@ extern bool MailHandOverDone;
 // it) and a save the system refuses told, each time returning to the dialog
 // with the name kept.
 void SaveGameDialog();
-
-// Fills BattleLog from the battle file of the game named gameFileName (which
-// ends in the dot). A missing file is an empty history.
-void ReadBattleFile(const std::string& gameFileName);

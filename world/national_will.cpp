@@ -14,6 +14,7 @@
 #include "world/table_slots.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
+#include "world/war_standing.h"
 
 namespace {
 
@@ -239,7 +240,7 @@ void ReportDraftRiot(const TStateRec& state) {
 
 void CheckRiots(int nation) {
   if (!IsNation(nation)) return;
-  TNationRec& rioted = GameState.Nations[nation];
+  const TNationRec& rioted = GameState.Nations[nation];
   int losses = 0;
   for (int s = 1; s <= GameState.States.Count; ++s)
     if (GameState.States[s].Nation == nation) losses += GameState.States[s].Losses;
@@ -255,9 +256,7 @@ void CheckRiots(int nation) {
     if (nation == TNation::Confederacy) roll = Random(80);
     if (state.Loyalty >= roll) continue;
     ReportDraftRiot(state);
-    const int cost = 2 * state.Weight;
-    rioted.WarScore =
-        static_cast<std::int16_t>(rioted.WarScore <= cost ? 0 : rioted.WarScore - cost);
+    LowerWarScore(nation, 2 * state.Weight);
   }
 }
 

@@ -200,10 +200,11 @@ void CapitalFalls(int n, int c) {
   ShowEventMessage();
   AddWarScore(n, -kCapitalLossWarScore);
   for (int power : {TNation::France, TNation::Britain}) {
-    TNationRec& record = GameState.Nations[power];
-    if (record.Side != 0 || record.Attitude >= 100) continue;
-    if (n == TNation::Confederacy) record.Attitude += kCapitalAbroadSway;
-    if (n == TNation::Union) LowerAttitude(power, kCapitalAbroadSway);
+    const TNationRec& record = GameState.Nations[power];
+    if (record.Side != 0) continue;
+    if (n == TNation::Confederacy) RaiseAttitudeBelow(power, kCapitalAbroadSway, kFriendlyAttitude);
+    if (n == TNation::Union && record.Attitude < kFriendlyAttitude)
+      LowerAttitude(power, kCapitalAbroadSway);
   }
 }
 

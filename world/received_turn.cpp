@@ -3,20 +3,14 @@
 #include "world/play_modes.h"
 #include "world/vardecl.h"
 
-namespace {
-
-bool turn_received = false;
-
-}  // namespace
-
 bool CanPlayBack() {
-  return turn_received && GameState.PlayMode == TPlayMode::MailReceived;
+  return ReceivedTurnWaiting && GameState.PlayMode == TPlayMode::MailReceived;
 }
 
 void NoteTurnLoaded() {
-  turn_received = true;
+  ReceivedTurnWaiting = true;
 }
 
 void NoteTurnExecuted() {
-  turn_received = false;
+  ReceivedTurnWaiting = false;
 }

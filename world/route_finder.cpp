@@ -158,10 +158,6 @@ void FloodRoute(std::uint16_t fromX, std::uint16_t fromY, std::uint16_t toX, std
 
 }  // namespace
 
-void ClearRouteSteps() {
-  for (int step = 1; step <= kRouteStepsListed; ++step) RouteSteps[step] = 0;
-}
-
 void RouteTo(std::uint16_t fromX, std::uint16_t fromY, std::uint16_t toX, std::uint16_t toY,
              std::uint16_t maxSteps, std::uint16_t mode, std::uint16_t side, std::uint16_t policy) {
   if (fromX == toX && fromY == toY) {

@@ -6,9 +6,10 @@
 // when it was not.
 #include <cstdint>
 
+#include "world/army_route.h"
 #include "world/codes.h"
 #include "world/hex_grid.h"
-#include "world/map_record.h"
+#include "world/route_search.h"
 
 // TRouteMode
 inline constexpr int kArmyRouteMode = 1;   // land forces, the scored search of ArmyRoute
@@ -16,44 +17,16 @@ inline constexpr int kRailRouteMode = 2;   // city and linked hexes held by one 
 inline constexpr int kRiverRouteMode = 3;  // hexes with the route flag
 inline constexpr int kSeaRouteMode = 4;    // water and city hexes
 
-// TRoutePolicy: how an army route treats hexes another camp holds.
-inline constexpr int kOwnHexesOnly = 0;
-inline constexpr int kAnyHex = 1;
-inline constexpr int kForeignHexesNearStart = 2;
-
-inline constexpr int kRouteReached = 2;
-inline constexpr int kRouteStepsListed = 30;
-
-// Empties RouteSteps.
-void ClearRouteSteps();
-
 // The route from (fromX, fromY) to (toX, toY). maxSteps and policy matter to the
 // army route only. side is the camp whose hexes a rail route may use, and for an
 // army route the nation whose camp it marches for.
 void RouteTo(std::uint16_t fromX, std::uint16_t fromY, std::uint16_t toX, std::uint16_t toY,
              std::uint16_t maxSteps, std::uint16_t mode, std::uint16_t side, std::uint16_t policy);
 
-// The work grid of the flood: every map hex with a one-hex border around the
-// map, stored column by column, so that the six neighbours of a hex are fixed
-// offsets from it (by the parity of its column) and the border stops a walk.
-namespace route_grid {
-inline constexpr int kStride = TMapRecord::Rows + 2;
-inline constexpr int kCells = (TMapRecord::Columns + 2) * kStride;
-
-constexpr int CellIndex(int x, int y) {
-  return x * kStride + y;
-}
-constexpr int ColumnOf(int cell) {
-  return cell / kStride;
-}
-constexpr int RowOf(int cell) {
-  return cell % kStride;
-}
-}  // namespace route_grid
-
-// A ring is one more than the number of steps from the start (the start is ring 1);
-// 0 marks a hex not reached yet, kBlocked one that cannot be entered. The queue
-// holds the ringed hexes in the order they were ringed.
+// The flood's work grid. A ring is one more than the number of steps from the
+// start (the start is ring 1); 0 marks a hex not reached yet, kBlocked one that
+// cannot be entered. The queue holds the ringed hexes in the order they were
+// ringed.
 struct TRouteWorkGrid {
   static constexpr std::uint16_t kBlocked = 0xffff;
   std::uint16_t Ring[route_grid::kCells];

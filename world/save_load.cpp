@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "world/battle_replay.h"
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/derived_state.h"
@@ -13,7 +14,6 @@
 #include "world/game_consistency.h"
 #include "world/game_window.h"
 #include "world/load_corrections.h"
-#include "world/mail_handover.h"
 #include "world/menu_states.h"
 #include "world/play_modes.h"
 #include "world/random.h"

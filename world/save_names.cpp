@@ -8,8 +8,6 @@
 
 namespace fs = std::filesystem;
 
-std::string SavedGameName;
-
 namespace {
 
 constexpr const char* kStartFileNames[] = {"1861", "1862", "1863"};

@@ -15,10 +15,7 @@ bool IsStartFileName(const std::string& name);
 // Whether saving under the name replaces a saved game the player is asked about.
 bool ReplacesSavedGame(const std::string& name);
 
-// The name of the game last saved since the game in play was loaded; cleared
-// by each load.
-extern std::string SavedGameName;
-
-// What the save dialog offers: the game last saved, or else the game loaded
-// (a received mail game's own name), but never a start file: that box is empty.
+// What the save dialog offers: the game last saved (SavedGameName), or else
+// the game loaded (a received mail game's own name), but never a start file:
+// that box is empty.
 std::string ProposedSaveName();

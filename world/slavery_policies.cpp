@@ -29,11 +29,6 @@ void UnsettleSlaveStates(int nation, int slavesPerPoint) {
   }
 }
 
-void RaiseAttitudeBelow(int power, int amount, int limit) {
-  I16& attitude = GameState.Nations[power].Attitude;
-  if (attitude < limit) attitude += static_cast<std::int16_t>(amount);
-}
-
 }  // namespace
 
 void AdoptCombatRoles() {

@@ -1,6 +1,8 @@
 #include "world/text_notices.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 
 #include "world/game_window.h"
 #include "world/text_table.h"
@@ -11,8 +13,11 @@ void FillTextNotice(int kind, std::initializer_list<int> texts) {
   EventMessage.Kind = static_cast<std::uint16_t>(kind);
   Str<40>* const lines[] = {&EventMessage.Line1, &EventMessage.Line2, &EventMessage.Line3,
                             &EventMessage.Line4};
-  int line = 0;
-  for (int text : texts) *lines[line++] = TextLine(text);
+  std::size_t line = 0;
+  for (int text : texts) {
+    if (line == std::size(lines)) break;
+    *lines[line++] = TextLine(text);
+  }
 }
 
 void OfferTwoOptions(int first, int second) {

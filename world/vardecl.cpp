@@ -16,6 +16,9 @@ TGameState& GameState = game_state_storage;
 TMapRecord& MapRecord = map_record_storage;
 
 std::string GameFileName;
+std::string SavedGameName;
+bool MailHandOverDone;
+bool ReceivedTurnWaiting;
 std::uint16_t GameOverCode;
 
 std::uint16_t CurrentSide;
@@ -83,6 +86,7 @@ void ForEachGameWideVariable(Visit&& visit) {
   visit(GameState);
   visit(MapRecord);
   visit(GameFileName);
+  visit(SavedGameName);
   for (auto* word :
        {&GameOverCode,      &CurrentSide,          &CurrentCorps,        &CurrentArmy,
         &CurrentCity,       &CurrentFleet,         &CurrentLeader,       &CurrentState,
@@ -97,6 +101,7 @@ void ForEachGameWideVariable(Visit&& visit) {
     visit(*figure);
   }
   for (auto* flag : {&DragActive, &CorpsPicked, &InfoClick}) visit(*flag);
+  for (auto* flag : {&MailHandOverDone, &ReceivedTurnWaiting}) visit(*flag);
   visit(RouteSteps);
   visit(FinderResults);
   visit(BattleFactors);

@@ -18,6 +18,15 @@ extern TMapRecord& MapRecord;
 
 // Name of the loaded game without its extension, ending in the dot.
 extern std::string GameFileName;
+// The name of the game last saved since the game in play was loaded (its
+// extension left off); each load clears it.
+extern std::string SavedGameName;
+// Set once a mail turn is handed over, until the next game is loaded: a second
+// save in the same sitting writes the files but passes the move on no further.
+extern bool MailHandOverDone;
+// Set by each load, cleared when a turn is executed or replayed here: whether
+// a received mail turn may still wait to be replayed (received_turn.h).
+extern bool ReceivedTurnWaiting;
 // 0 running; 1 last turn reached, quitting or a load pending; 2 or 3 a side
 // capitulated; 10 set by the battle dispatcher in play by mail; 255 draw no units.
 extern std::uint16_t GameOverCode;

@@ -7,12 +7,6 @@
 #include "world/table_slots.h"
 #include "world/vardecl.h"
 
-namespace {
-
-constexpr int kFullLoyalty = 100;
-
-}  // namespace
-
 void AddWarScore(int nation, int amount) {
   if (IsNation(nation)) AddSaturated(GameState.Nations[nation].WarScore, amount);
 }
@@ -30,8 +24,15 @@ void NudgeAttitude(int power, int change) {
 }
 
 void LowerAttitude(int power, int amount) {
+  if (!IsNation(power)) return;
   I16& attitude = GameState.Nations[power].Attitude;
   attitude = static_cast<std::int16_t>(attitude > amount ? attitude - amount : 1);
+}
+
+void RaiseAttitudeBelow(int power, int amount, int limit) {
+  if (!IsNation(power)) return;
+  I16& attitude = GameState.Nations[power].Attitude;
+  if (attitude < limit) attitude += static_cast<std::int16_t>(amount);
 }
 
 void RaiseLoyalty(int state, int amount) {

@@ -46,13 +46,6 @@ TMouseButton ButtonOf(Uint8 button) {
   return TMouseButton::mbLeft;
 }
 
-// The Windows-1252 byte of the first character of typed UTF-8 text; 0 when
-// the text holds a character the game's texts cannot, which is so never typed.
-char Cp1252OfTyped(const char* text) {
-  const auto typed = Cp1252OfUtf8(text);
-  return typed && !typed->empty() ? typed->front() : 0;
-}
-
 SDL_SystemCursor SystemCursorOf(TCursor cursor) {
   switch (cursor) {
     case crHourGlass:
@@ -173,18 +166,13 @@ bool TSdlBackend::Translate(const SDL_Event& sdl, TInputEvent& event) {
       event.shift = ShiftOf(sdl.key.keysym.mod);
       // SDL sends no text for Backspace, yet the controls erase on its
       // character, as they would under Windows.
-      if (sdl.type == SDL_KEYDOWN && event.key == VK_BACK) {
-        TInputEvent erase;
-        erase.kind = Kind::Char;
-        erase.ch = '\b';
-        erase.shift = event.shift;
-        pending_char_ = erase;
-      }
+      if (sdl.type == SDL_KEYDOWN && event.key == VK_BACK) QueueChar('\b', event.shift);
       return event.key != 0;
     case SDL_TEXTINPUT:
-      event.kind = Kind::Char;
-      event.ch = Cp1252OfTyped(sdl.text.text);
-      return event.ch != 0;
+      // One event may carry several characters; each the game's texts can
+      // hold is typed, in order, and one they cannot is left out.
+      for (const char typed : Cp1252OfTyped(sdl.text.text)) QueueChar(typed, shift);
+      return TakePendingChar(event);
     case SDL_WINDOWEVENT:
       if (sdl.window.event == SDL_WINDOWEVENT_LEAVE) {
         event.kind = Kind::MouseMove;
@@ -201,12 +189,23 @@ bool TSdlBackend::Translate(const SDL_Event& sdl, TInputEvent& event) {
   }
 }
 
+void TSdlBackend::QueueChar(char ch, TShiftState shift) {
+  TInputEvent typed;
+  typed.kind = TInputEvent::Kind::Char;
+  typed.ch = ch;
+  typed.shift = shift;
+  pending_chars_.push_back(typed);
+}
+
+bool TSdlBackend::TakePendingChar(TInputEvent& event) {
+  if (pending_chars_.empty()) return false;
+  event = pending_chars_.front();
+  pending_chars_.pop_front();
+  return true;
+}
+
 bool TSdlBackend::PollEvent(TInputEvent& event) {
-  if (pending_char_) {
-    event = *pending_char_;
-    pending_char_.reset();
-    return true;
-  }
+  if (TakePendingChar(event)) return true;
   SDL_Event sdl;
   while (SDL_PollEvent(&sdl)) {
     if (Translate(sdl, event)) return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <map>
 #include <memory>
 #include <optional>
@@ -42,11 +43,14 @@ class TSdlBackend : public TBackend {
  private:
   TSdlBackend() = default;
   bool Translate(const SDL_Event& sdl, TInputEvent& event);
+  void QueueChar(char ch, TShiftState shift);
+  bool TakePendingChar(TInputEvent& event);
   TPoint ToFrame(int window_x, int window_y) const;
   void ShowFrame();
 
-  // The character a key gives besides its key event, delivered next.
-  std::optional<TInputEvent> pending_char_;
+  // Characters still to deliver, before any further event: the one a key
+  // gives besides its key event, or the rest of a text event's.
+  std::deque<TInputEvent> pending_chars_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;

@@ -76,15 +76,28 @@ std::optional<char> Cp1252OfUnicode(char32_t code) {
   return std::nullopt;
 }
 
-}  // namespace
-
-std::optional<std::string> Cp1252OfUtf8(std::string_view text) {
+// The text converted; a character without a byte ends the conversion with
+// nothing, unless it is to be left out.
+std::optional<std::string> ConvertUtf8(std::string_view text, bool leaveOutMissing) {
   std::string cp1252;
   for (std::size_t at = 0; at < text.size();) {
     const auto code = NextCodePoint(text, at);
     const auto byte = code ? Cp1252OfUnicode(*code) : std::nullopt;
-    if (!byte) return std::nullopt;
-    cp1252 += *byte;
+    if (byte) {
+      cp1252 += *byte;
+    } else if (!leaveOutMissing) {
+      return std::nullopt;
+    }
   }
   return cp1252;
+}
+
+}  // namespace
+
+std::optional<std::string> Cp1252OfUtf8(std::string_view text) {
+  return ConvertUtf8(text, false);
+}
+
+std::string Cp1252OfTyped(std::string_view text) {
+  return ConvertUtf8(text, true).value_or(std::string());
 }

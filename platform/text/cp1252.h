@@ -15,3 +15,8 @@ std::string Utf8OfCp1252(std::string_view text);
 // The Windows-1252 form of UTF-8 text; nothing when the text is not UTF-8 or
 // holds a character Windows-1252 lacks.
 std::optional<std::string> Cp1252OfUtf8(std::string_view text);
+
+// The Windows-1252 form of typed UTF-8 text, character by character: a
+// character Windows-1252 lacks, or a sequence that is not UTF-8, is left out
+// and the rest kept.
+std::string Cp1252OfTyped(std::string_view text);

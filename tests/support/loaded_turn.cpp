@@ -33,7 +33,6 @@ LoadedTurn LoadAndPlayOneTurn(std::span<const std::uint8_t> images) {
     return outcome;
   CampaignRun campaign;
   if (!campaign.Start(name + ".GMR", kSeed)) return outcome;
-  outcome.loaded = true;
   if (!campaign.Over()) campaign.PlayTurn();
   outcome.broken = campaign.Findings();
   return outcome;

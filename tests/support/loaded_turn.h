@@ -10,7 +10,6 @@
 #include <vector>
 
 struct LoadedTurn {
-  bool loaded = false;
   std::vector<std::string> broken;  // each invariant broken, headed by its phase
 };
 

@@ -2,8 +2,6 @@
 
 #include <stdlib.h>
 
-#include "world/mail_handover.h"
-#include "world/save_names.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -19,8 +17,6 @@ void WindowTest::SetUp() {
   // and removes the one folder it made.
   GameWindow* const installed_window = InstallGameWindow(&window);
   BattleViews* const installed_views = InstallBattleViews(&battleViews);
-  MailHandOverDone = false;
-  SavedGameName.clear();
   ViewLeft = ViewTop = 1;
   SoundEnabled = false;
   TextTable.clear();

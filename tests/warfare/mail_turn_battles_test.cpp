@@ -8,8 +8,10 @@
 
 #include "tests/warfare/battle_fixture.h"
 #include "turn/after_movement.h"
+#include "world/battle_replay.h"
 #include "world/file_io.h"
 #include "world/mail_handover.h"
+#include "world/vardecl.h"
 
 namespace {
 

@@ -127,7 +127,6 @@ TEST_F(MenuStatesTest, PlaybackIsOpenOnlyForAReceivedTurn) {
     }
     EXPECT_EQ(CanPlayBack(), c.open);
   }
-  NoteTurnExecuted();
 }
 
 }  // namespace

@@ -29,11 +29,14 @@ constexpr TOrderForm::LabelPlace kLabelPlaces[] = {
 constexpr int kShareLeft = 300;
 constexpr int kShareWidth = 28;
 constexpr int kPercentLabels[] = {16, 17, 18, 19};
-// The labels that keep their design captions: the rules of the bounty, the
-// appeal, the shares and the policies, told where each is set.
-constexpr std::pair<int, const char*> kDesignCaptions[] = {
-    {20, "supplies per 500 recruits"}, {21, "(0 to 20)"},
-    {4, "(Appeal : 3 months between minimum)"}, {23, "(together 100% at most)"},
+// Captions that are no text line: the appeal's interval as the form's design
+// words it, and four of ours, telling the bounty's unit and range, the shares'
+// limit and the policies' permanence where each is set.
+constexpr std::pair<int, const char*> kFixedCaptions[] = {
+    {20, "supplies per 500 recruits"},
+    {21, "(0 to 20)"},
+    {4, "(Appeal : 3 months between minimum)"},
+    {23, "(together 100% at most)"},
     {24, "(once taken, for good)"}};
 constexpr int kAppealTurns = 9;
 constexpr int kMostBounty = 20;
@@ -52,7 +55,7 @@ TNationRec& Enemy() {
 TOrdDraft::TOrdDraft() : TOrderForm("TOrdDraft", 499, 249) {
   SetCaption("Manpower settings");
   AddLabels(kLabelPlaces);
-  for (const auto& [label, caption] : kDesignCaptions) Label(label)->SetCaption(caption);
+  for (const auto& [label, caption] : kFixedCaptions) Label(label)->SetCaption(caption);
   for (int share = 0; share < 4; ++share) {
     const int top = 120 + 28 * share;
     ShareLabels[share] = AddControl<TKxLabel>(Numbered("Label", kShareLabels[share]), kShareLeft,

@@ -23,12 +23,24 @@ TEST(Cp1252Test, OneByteTextAndUtf8ConvertBothWays) {
   }
 }
 
-// Text that is not UTF-8, or holds a sign the game's texts lack, has no one-byte form.
+// Text that is not UTF-8, or holds a sign the game's texts lack, has no
+// one-byte form; typed, it keeps every character that has one.
 TEST(Cp1252Test, TextThatIsNotUtf8OrHoldsForeignSignsHasNoOneByteForm) {
-  const std::string texts[] = {"\xE9",         "Lee\xC3",         "\xC0\xA9",         "\xE0\x80\xA9",
-                               "\xC3\x28",     "\xE6\x97\xA5",   "\xF0\x9F\x98\x80", std::string(1, '\0')};
-  for (const std::string& text : texts) {
+  const std::pair<std::string, std::string> rows[] = {
+      {"\xE9", ""},
+      {"Lee\xC3", "Lee"},
+      {"\xC0\xA9", ""},
+      {"\xE0\x80\xA9", ""},
+      {"\xC3\x28", "("},
+      {"\xE6\x97\xA5", ""},
+      {"\xF0\x9F\x98\x80", ""},
+      {std::string(1, '\0'), ""},
+      {"caf\xC3\xA9\xE6\x97\xA5s", "caf\xE9s"},
+      {"\xF0\x9F\x98\x80\xE2\x82\xAC!", "\x80!"},
+  };
+  for (const auto& [text, typed] : rows) {
     EXPECT_EQ(Cp1252OfUtf8(text), std::nullopt) << text;
+    EXPECT_EQ(Cp1252OfTyped(text), typed) << text;
   }
 }
 
