@@ -6,6 +6,7 @@
 #include "world/corps_command.h"
 #include "world/game_window.h"
 #include "world/ordinals.h"
+#include "world/shown_guns.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
@@ -21,8 +22,7 @@ constexpr int kGunsText = 225;
 constexpr int kMenText = 226;
 constexpr int kGarrisonText = 227;
 constexpr int kCorpsText = 228;
-// A recruit point is two guns or fifty men.
-constexpr int kGunsPerPoint = 2;
+// A recruit point of infantry or cavalry is fifty men.
 constexpr int kMenPerPoint = 50;
 constexpr int kViewAll = 3;
 
@@ -65,9 +65,10 @@ void AnnounceBrigade(int nation, int place, int brigade, int news, int count) {
   switch (news) {
     case TBrigadeNews::Recruited:
       EventMessage.Kind = kRecruitsNotice;
-      EventMessage.Line2 = record.Arm == TArm::Artillery
-                               ? std::to_string(count * kGunsPerPoint) + TextLine(kGunsText)
-                               : std::to_string(count * kMenPerPoint) + TextLine(kMenText);
+      EventMessage.Line2 =
+          record.Arm == TArm::Artillery
+              ? std::to_string(count * kGunsPerArtilleryPoint) + TextLine(kGunsText)
+              : std::to_string(count * kMenPerPoint) + TextLine(kMenText);
       break;
     case TBrigadeNews::Garrisoned:
       EventMessage.Kind = kPlacementNotice;

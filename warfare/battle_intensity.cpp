@@ -5,6 +5,7 @@
 #include "world/codes.h"
 #include "world/corps_command.h"
 #include "world/corps_fatigue.h"
+#include "world/shown_guns.h"
 #include "world/text_table.h"
 
 namespace {
@@ -32,7 +33,7 @@ IntensityRow RowOf(const TCorps& corps, int visibility) {
   }
   if (visibility >= kTroopsVisibility) {
     row.troops = std::to_string(corps.Strength * kMenPerStrengthPoint);
-    row.artillery = std::to_string(corps.ArtilleryStrength);
+    row.artillery = std::to_string(CorpsGuns(corps));
   }
   return row;
 }

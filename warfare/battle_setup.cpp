@@ -11,6 +11,7 @@
 #include "world/hex_grid.h"
 #include "world/play_modes.h"
 #include "world/saturating.h"
+#include "world/shown_guns.h"
 #include "world/text_table.h"
 
 namespace {
@@ -222,7 +223,7 @@ void CountTheCorps(BattleContext& ctx, int battleState, BattleForm& form) {
     const int side = corps.Side;
     CorpsBattleMark[c] = static_cast<std::int8_t>(corps.Readiness);
     CorpsBattleStart[c] = corps.Strength;
-    StoreSaturated(CorpsBattleStart[c + kBattleCorpsSlots], 2 * corps.ArtilleryStrength);
+    StoreSaturated(CorpsBattleStart[c + kBattleCorpsSlots], CorpsGuns(corps));
     ChooseCommander(ctx, side, corps);
     brigades[side] += BrigadesOf(corps);
     std::int64_t& battlefield = sums[TBattleFactor::Battlefield][side];

@@ -121,6 +121,9 @@ class TFileDialogForm : public TForm {
     file_list_->OnDblClick = [this](TComponent*) { OpenRow(); };
     filter_list_->OnClick = [this](TComponent*) { FilterChosen(); };
     ok->OnClick = [this](TComponent*) { Confirm(); };
+    // The reason a name was refused is about that name: any change to it
+    // takes the reason away, so it never stands under a name it does not fit.
+    name_edit_->OnChange = [this](TComponent*) { problem_label_->SetCaption(""); };
     SetActiveControl(name_edit_);
   }
 

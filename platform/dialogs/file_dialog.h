@@ -11,8 +11,9 @@
 // click or Enter, ".." going up). It returns true when the player confirmed,
 // with FileName the full path of the chosen file. A name it cannot take (none,
 // one holding "/", "*", "?" or a control character, or a file to open that is
-// not there) stays in the box with a line below saying why. Names are UTF-8 on
-// disk and in FileName, and shown and typed as the game's own texts.
+// not there) stays in the box with a line below saying why, until the name is
+// changed. Names are UTF-8 on disk and in FileName, and shown and typed as the
+// game's own texts.
 //
 // The form is named "FileDialog"; its controls are "FolderLabel", "FileList",
 // "FileNameEdit", "FilterList", "ProblemLabel", "OK" and "Cancel".

@@ -71,6 +71,12 @@ inline std::vector<std::string> ControlsOnTheBorder(const TForm& form) {
   return found;
 }
 
+// Whether a control of a form lies on the emblem printed on its picture, where
+// a figure would be read against the drawing.
+inline bool OnTheEmblem(const TForm& form, const TControl& control) {
+  return Meet(control.BoundsRect(), EmblemBox({form.ClientWidth(), form.ClientHeight()}));
+}
+
 // What every test that opens a dialog first looks at.
 inline void ExpectControlsApart(const TForm& form) {
   EXPECT_EQ(OverlappingControls(form), std::vector<std::string>{}) << form.Name();

@@ -25,19 +25,21 @@ TEST(OfferedIntensities, EachLevelNeedsItsInitiative) {
 }
 
 // Own cavalry less the enemy's (10): from 0 the enemy's brigades are seen,
-// from 20 its troops; everything when the ratings are shown.
+// from 20 its troops and guns (its one battery of 16 points is 32 guns, as
+// every other view counts them); everything when the ratings are shown.
 TEST_F(BattleIntensityTest, TheEnemyIsSeenAsFarAsTheCavalryScouts) {
   const int scouts = AddBrigade({.nation = 1, .arm = TArm::Cavalry, .location = AddEngagedCorps(1, 1)});
   AddBrigade({.nation = 2, .arm = TArm::Cavalry, .strength = 10, .location = AddEngagedCorps(2, 2, 1)});
-  for (const auto& [cavalry, shown, brigades, troops] :
-       {std::tuple{9, 0, "???", "???"}, std::tuple{10, 0, "3", "???"}, std::tuple{29, 0, "3", "???"},
-        std::tuple{30, 0, "3", "8000"}, std::tuple{0, 1, "3", "8000"}}) {
+  for (const auto& [cavalry, shown, seen] :
+       {std::tuple{9, 0, "??? ??? ???"}, std::tuple{10, 0, "3 ??? ???"},
+        std::tuple{29, 0, "3 ??? ???"}, std::tuple{30, 0, "3 8000 32"},
+        std::tuple{0, 1, "3 8000 32"}}) {
     GameState.Brigades[scouts].Strength = cavalry;
     GameState.ShowLeaderRatings = shown;
     BattleContext ctx;
     SetUpBattle(ctx);
     const IntensityRow row = BuildIntensityView(ctx, TSide::Union).columns[1].at(0);
-    EXPECT_EQ(row.brigades + "/" + row.troops, std::string(brigades) + "/" + troops) << cavalry;
+    EXPECT_EQ(row.brigades + " " + row.troops + " " + row.artillery, seen) << cavalry;
   }
 }
 

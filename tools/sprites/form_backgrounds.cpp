@@ -115,14 +115,14 @@ void RuledBorder(TCanvas& canvas, const FormBackdrop& backdrop, TColor ink) {
   canvas.FrameRect(Inset(backdrop.size, border - 1));
 }
 
+}  // namespace
+
 // The emblem sits at the upper right, clear of the lines of text on the left
 // and of the button at the lower right.
 TRect EmblemBox(TSize size) {
   const int side = std::max(32, std::min(size.cy - 64, size.cx / 4));
   return TRect::Bounds(size.cx - 20 - side, 16, side, side);
 }
-
-}  // namespace
 
 std::span<const FormBackdrop> FormBackdrops() {
   return kBackdrops;

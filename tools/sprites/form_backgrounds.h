@@ -31,4 +31,7 @@ std::optional<TBitmap> FormBackground(std::string_view form);
 const FormBackdrop* BackdropOf(std::string_view form);
 // The paper inside a backdrop's ruled border, where the form's text and buttons belong.
 TRect Paper(const FormBackdrop& backdrop);
+// Where the emblem is printed on a backdrop of that size; a form keeps its
+// figures off it.
+TRect EmblemBox(TSize size);
 TBitmap DrawBackdrop(const FormBackdrop& backdrop);

@@ -14,6 +14,7 @@
 #include "world/hex_grid.h"
 #include "world/rail_gates.h"
 #include "world/route_finder.h"
+#include "world/shown_guns.h"
 #include "world/table_slots.h"
 #include "world/text_table.h"
 #include "world/vardecl.h"
@@ -123,11 +124,11 @@ void TArmyOrder::Fill() {
   int men = 0, guns = 0, count = 0;
   ForEachCorps([&](const TCorps& corps) {
     men += corps.Strength;
-    guns += corps.ArtilleryStrength;
+    guns += CorpsGuns(corps);
     ++count;
   });
   army.CorpsCount = static_cast<std::uint8_t>(count);
-  Label2->SetCaption(TextLine(489) + " " + std::to_string(men * 5) + "0/" + std::to_string(guns * 2));
+  Label2->SetCaption(TextLine(489) + " " + std::to_string(men * 5) + "0/" + std::to_string(guns));
   Label1->SetCaption(TextLine(0) + army.Name.str());
   for (const OrderButton& button : kOrderButtons) {
     if (army.*kOrderFields[button.order].army == button.value)

@@ -1,7 +1,6 @@
 #include "ui/orders/brigade_view.h"
 
 #include <string>
-#include <vector>
 
 #include "platform/controls/check_box.h"
 
@@ -43,27 +42,12 @@ constexpr int kCheckBoxSize = 18;
 
 // The table's columns, left to right, each under its own heading; the weapon
 // button at the end of a row has none.
-struct Column {
-  int left, width;
-};
+using Column = TOrderForm::Column;
 enum ColumnOf { kIdColumn, kArmColumn, kQualityColumn, kMenColumn, kReinforceColumn, kPoolColumn,
                 kWeaponColumn };
 constexpr Column kColumns[TViewBrgd::kHeadings] = {{8, 112},   {124, 36},  {164, 60}, {228, 48},
                                                    {280, 64},  {348, 56},  {408, 86}};
 constexpr Column kRearmColumn = {498, 94};
-
-// The headings of the text line, which parts them by runs of spaces; a single
-// space stays within a heading.
-std::vector<std::string> HeadingWords(const std::string& line) {
-  std::vector<std::string> words;
-  std::size_t at = line.find_first_not_of(' ');
-  while (at != std::string::npos) {
-    std::size_t end = line.find("  ", at);
-    words.push_back(line.substr(at, end == std::string::npos ? std::string::npos : end - at));
-    at = end == std::string::npos ? end : line.find_first_not_of(' ', end);
-  }
-  return words;
-}
 
 std::string WeaponWord(const char* const (&words)[8], int weapon) {
   return weapon >= 1 && weapon <= 8 ? words[weapon - 1] : "";
@@ -109,10 +93,7 @@ std::array<TControl*, 8> TViewBrgd::BrigadeRow::Controls() const {
 
 TViewBrgd::TViewBrgd() : TOrderForm("TViewBrgd", 600, 330) {
   SetCaption("Brigade display");
-  for (int h = 0; h < kHeadings; ++h) {
-    const std::string name = h == 0 ? "Label1" : Numbered("Heading", h + 1);
-    Headings[h] = AddLabel(this, name, kColumns[h].left, kHeadingTop, kColumns[h].width, 18);
-  }
+  Headings = AddHeadings("Label1", kColumns, kHeadingTop);
   Label1 = Headings[0];
   const auto cell = [this](int label, ColumnOf column, int top) {
     return AddLabel(this, Numbered("Label", label), kColumns[column].left, top,
@@ -144,11 +125,8 @@ TViewBrgd::TViewBrgd() : TOrderForm("TViewBrgd", 600, 330) {
 
 void TViewBrgd::Fill() {
   SetCaption(TextLine(483));
-  const std::vector<std::string> headings = HeadingWords(TextLine(484));
-  for (int h = 0; h < kHeadings; ++h) {
-    Headings[h]->SetCaption(h < static_cast<int>(headings.size()) ? headings[h] : "");
-    Headings[h]->SetVisible(true);
-  }
+  ShowHeadings(Headings, TextLine(484));
+  for (TLabel* heading : Headings) heading->SetVisible(true);
   Button11->SetCaption(TextLine(485));
   for (BrigadeRow& row : Rows) {
     for (TControl* control : row.Controls()) control->SetVisible(false);

@@ -3,6 +3,7 @@
 // corps holds no more). A brigade short of men may be reinforced from its
 // home state's recruits, and any brigade re-armed through the weapon dialog.
 #include <array>
+#include <vector>
 
 #include "platform/controls/button.h"
 #include "ui/orders/order_form.h"
@@ -44,7 +45,7 @@ class TViewBrgd : public TOrderForm {
 
   // The design's one header label heads the brigade column; each other
   // heading of its text stands over its own column.
-  std::array<TLabel*, kHeadings> Headings;
+  std::vector<TLabel*> Headings;
   TLabel* Label1;
   std::array<BrigadeRow, kRows> Rows;
   TKxGraphicButton* Button11;

@@ -14,6 +14,26 @@ TOrderForm::TOrderForm(const std::string& form_class, int width, int height) : T
   if (auto picture = FormBackground(form_class)) Image1->Picture().Assign(*picture);
 }
 
+std::vector<TLabel*> TOrderForm::AddHeadings(const std::string& first,
+                                             std::span<const Column> columns, int top) {
+  std::vector<TLabel*> headings;
+  for (const Column& column : columns) {
+    const std::string name =
+        headings.empty() ? first : Numbered("Heading", static_cast<int>(headings.size()) + 1);
+    headings.push_back(AddLabel(this, name, column.left, top, column.width, 18));
+  }
+  return headings;
+}
+
+void TOrderForm::ShowHeadings(std::span<TLabel* const> labels, const std::string& line) {
+  std::size_t at = line.find_first_not_of(' ');
+  for (TLabel* label : labels) {
+    const std::size_t end = at == std::string::npos ? at : line.find("  ", at);
+    label->SetCaption(at == std::string::npos ? "" : line.substr(at, end - at));
+    at = end == std::string::npos ? end : line.find_first_not_of(' ', end);
+  }
+}
+
 TLabel* TOrderForm::AddLabel(TWinControl* parent, const std::string& name, int left, int top,
                              int width, int height) {
   TLabel* label = AddChild<TLabel>(parent, name, left, top, width, height);

@@ -4,6 +4,7 @@
 // that code and tests find them as the dialog's design names them.
 #include <span>
 #include <string>
+#include <vector>
 
 #include "platform/controls/image.h"
 #include "platform/controls/label.h"
@@ -21,6 +22,11 @@ class TOrderForm : public TForm {
   // Where the design puts its label LabelN: one line high, `width` wide.
   struct LabelPlace {
     int label, left, top, width;
+  };
+  // Where a column of a table stands: its heading and each of its cells
+  // share the column's left edge and width.
+  struct Column {
+    int left, width;
   };
 
  protected:
@@ -40,6 +46,15 @@ class TOrderForm : public TForm {
   }
   // The design's labels, each made at its place on the form.
   void AddLabels(std::span<const LabelPlace> places);
+  // A heading over each column, one line high at `top`: the design's label
+  // `first` over the first column and HeadingN over the Nth.
+  std::vector<TLabel*> AddHeadings(const std::string& first, std::span<const Column> columns,
+                                   int top);
+  // The design gives a table one line of headings, lined up with spaces for
+  // its own font; each heading of the line (parted by a run of spaces, a
+  // single space staying within a heading) goes to its own label, in order,
+  // and a label past the line's last heading shows nothing.
+  static void ShowHeadings(std::span<TLabel* const> labels, const std::string& line);
   // A label that keeps its place and size whatever its text, drawn over the picture.
   TLabel* AddLabel(TWinControl* parent, const std::string& name, int left, int top, int width,
                    int height);

@@ -16,6 +16,13 @@ constexpr const char* kButtonCaptions[] = {"Ocean going", "River going", "Ironcl
                                            "Wooden warships", "Transports"};
 constexpr int kCaptionLabels[][2] = {{5, 373},  {1, 374},  {7, 375},  {10, 527},
                                      {11, 528}, {12, 529}, {13, 530}, {15, 526}};
+// The port list sits under its caption on the left; on the right, below the
+// anchor printed at the upper right, each figure and the ship count stand
+// beside their captions, and the cost of each type under its heading.
+constexpr TOrderForm::LabelPlace kCaptionPlaces[] = {
+    {5, 8, 166, 200},    {10, 216, 128, 120}, {15, 216, 150, 198}, {11, 216, 168, 198},
+    {12, 216, 186, 198}, {13, 216, 204, 198}, {7, 216, 230, 120},  {1, 216, 258, 114}};
+constexpr int kFigureLeft = 340;
 constexpr int kMenPerManpower = 50;
 constexpr int kShortOfManpowerText = 525;
 
@@ -42,18 +49,14 @@ TRaiseFleet::TRaiseFleet() : TOrderForm("TRaiseFleet", 426, 328) {
   RadioButtons[1]->OnClick = [this](TComponent*) { KindClick(true); };
   for (int type = 1; type <= 3; ++type)
     RadioButtons[type + 1]->OnClick = [this, type](TComponent*) { TypeClick(type); };
-  int top = 8;
-  for (const auto& [label, line] : kCaptionLabels) {
-    AddLabel(this, Numbered("Label", label), 216, top, 200, 18);
-    top += 20;
-  }
-  Label2 = AddLabel(this, "Label2", 216, 180, 100, 18);
+  AddLabels(kCaptionPlaces);
+  Label14 = AddLabel(this, "Label14", kFigureLeft, 128, 70, 16);
+  Label2 = AddLabel(this, "Label2", kFigureLeft, 230, 70, 16);
   Label2->SetVisible(false);
-  Label14 = AddLabel(this, "Label14", 330, 200, 80, 18);
-  ListBox1 = AddControl<TKxAdvancedListBox>("ListBox1", 8, 168, 200, 150);
+  ListBox1 = AddControl<TKxAdvancedListBox>("ListBox1", 8, 184, 200, 7 * 19);
   ListBox1->SetItemHeight(19);
   ListBox1->OnClick = [this](TComponent*) { ListBox1Click(); };
-  SpinEdit1 = AddControl<TSpinEdit>("SpinEdit1", 216, 240, 80, 24);
+  SpinEdit1 = AddControl<TSpinEdit>("SpinEdit1", kFigureLeft, 254, 70, 24);
   SpinEdit1->SetMinValue(0);
   SpinEdit1->SetMaxValue(0);
   // Both wait for the choices before them.

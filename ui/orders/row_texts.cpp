@@ -2,12 +2,12 @@
 
 #include "world/city_names.h"
 #include "world/codes.h"
+#include "world/shown_guns.h"
 #include "world/table_slots.h"
 #include "world/vardecl.h"
 
 namespace {
 constexpr int kMenPerPoint = 50;
-constexpr int kGunsPerPoint = 2;
 constexpr std::size_t kCityRowCut = 21;
 }  // namespace
 
@@ -20,9 +20,9 @@ std::string CityRow(int city) {
 }
 
 int ShownStrength(int arm, int amount) {
-  return amount * (arm == TArm::Artillery ? kGunsPerPoint : kMenPerPoint);
+  return amount * (arm == TArm::Artillery ? kGunsPerArtilleryPoint : kMenPerPoint);
 }
 
 int ShownWeaponStock(int weapon, int amount) {
-  return amount * (weapon >= TWeapon::Smoothbores ? kGunsPerPoint : kMenPerPoint);
+  return amount * (weapon >= TWeapon::Smoothbores ? kGunsPerArtilleryPoint : kMenPerPoint);
 }

@@ -1,6 +1,5 @@
 #include "ui/orders/state_statistics.h"
 
-#include <iterator>
 #include <string>
 
 #include "ui/orders/order_dialog.h"
@@ -18,50 +17,69 @@ struct WeaponRow {
   int spin, name_label, value_label;
   const char* name;
 };
-// By weapon, muskets first.
-constexpr WeaponRow kWeaponRows[] = {
-    {5, 28, 29, "Muskets        :"},  {2, 5, 16, "Springfields   :"},
-    {3, 6, 17, "Sharps           :"}, {4, 7, 18, "Spencers       :"},
-    {1, 27, 30, "Shotguns      :"},   {6, 8, 19, "Smoothbores:"},
-    {7, 9, 20, "Parrotts         :"}, {8, 10, 21, "Whitworths   :"}};
-// Title labels with their design texts and the text lines an off-map state gives them.
+// By weapon, muskets first. The design padded each name with spaces to line
+// its colon up in its own font; here the names stand flush right against
+// their colons, which line up in any font.
+constexpr WeaponRow kWeaponRows[] = {{5, 28, 29, "Muskets:"},  {2, 5, 16, "Springfields:"},
+                                     {3, 6, 17, "Sharps:"},    {4, 7, 18, "Spencers:"},
+                                     {1, 27, 30, "Shotguns:"}, {6, 8, 19, "Smoothbores:"},
+                                     {7, 9, 20, "Parrotts:"},  {8, 10, 21, "Whitworths:"}};
+// The production column runs down the middle of the form, left of the dome
+// printed at the upper right: each weapon's name, its figure and its spin
+// button on one row, the button centred on the row's text and a little
+// shorter than the row, so that each pair of halves reads as one button.
+constexpr int kProductionLeft = 180;
+constexpr int kWeaponTop = 48;
+constexpr int kWeaponPitch = 24;
+constexpr int kRowTextHeight = 16;
+constexpr TSize kSpinSize = {16, 18};
+// Title labels with their design texts, the text lines an off-map state gives
+// them and their places: Select State above the list, Capital below it, the
+// five titles each with its figure beside it, and the production headings
+// over the production column.
 struct Title {
   int label;
   const char* design;
   int line;
+  int left, top, width;
 };
-constexpr Title kTitles[] = {{1, "Select State", 395},
-                             {2, "Capital", 396},
-                             {11, "Supplies", 402},
-                             {12, "Total Recruits", 403},
-                             {13, "Total Casualties", 404},
-                             {14, "Political Support", 405},
-                             {15, "Supplies in theatre", 406},
-                             {3, "Capacity per Month", 407},
-                             {4, "Off-Map Production", 626}};
+constexpr Title kTitles[] = {{1, "Select State", 395, 8, 8, 164},
+                             {2, "Capital", 396, 8, 132, 164},
+                             {11, "Supplies", 402, 8, 152, 100},
+                             {12, "Total Recruits", 403, 8, 170, 100},
+                             {13, "Total Casualties", 404, 8, 188, 100},
+                             {14, "Political Support", 405, 8, 206, 100},
+                             {15, "Supplies in theatre", 406, 8, 224, 100},
+                             {3, "Capacity per Month", 407, kProductionLeft, 8, 130},
+                             {4, "Off-Map Production", 626, kProductionLeft, 26, 130}};
+constexpr int kFigureLeft = 108;
 constexpr int kMenPerPoint = 50;
 }  // namespace
 
 TStatStat::TStatStat() : TOrderForm("TStatStat", 443, 294) {
   SetCaption("State statistics");
-  // Select State above the list, Capital below it, then the five figures; the
-  // production headings over the right column.
-  constexpr TPoint kTitleAt[] = {{8, 8},   {8, 132}, {8, 152}, {8, 170}, {8, 188},
-                                 {8, 206}, {8, 224}, {240, 8}, {240, 28}};
-  for (int t = 0; t < static_cast<int>(std::size(kTitles)); ++t)
-    AddLabel(this, Numbered("Label", kTitles[t].label), kTitleAt[t].X, kTitleAt[t].Y, 130, 16)
-        ->SetCaption(kTitles[t].design);
+  for (const Title& title : kTitles)
+    AddLabel(this, Numbered("Label", title.label), title.left, title.top, title.width,
+             kRowTextHeight)
+        ->SetCaption(title.design);
   for (int value = 22; value <= 26; ++value)
-    AddLabel(this, Numbered("Label", value), 140, 152 + 18 * (value - 22), 90, 16);
-  StatusBox = AddControl<TKxAdvancedListBox>("StatusBox", 8, 28, 220, 100);
+    AddLabel(this, Numbered("Label", value), kFigureLeft, 152 + 18 * (value - 22), 64,
+             kRowTextHeight);
+  StatusBox = AddControl<TKxAdvancedListBox>("StatusBox", 8, 28, 164, 100);
   StatusBox->OnClick = [this](TComponent*) { StatusBoxClick(); };
   for (int weapon = 1; weapon <= 8; ++weapon) {
     const WeaponRow& row = kWeaponRows[weapon - 1];
-    // Rows close enough together for the last to end above the OK button.
-    const int top = 48 + 22 * weapon;
-    AddLabel(this, Numbered("Label", row.name_label), 240, top, 100, 16)->SetCaption(row.name);
-    AddLabel(this, Numbered("Label", row.value_label), 340, top, 60, 16);
-    auto* spin = AddControl<TKxSpinButton>(Numbered("UpDown", row.spin), 410, top, 17, 22);
+    const int top = kWeaponTop + kWeaponPitch * (weapon - 1);
+    TLabel* name =
+        AddLabel(this, Numbered("Label", row.name_label), kProductionLeft, top, 70, kRowTextHeight);
+    name->SetCaption(row.name);
+    name->SetAlignment(TAlignment::taRightJustify);
+    AddLabel(this, Numbered("Label", row.value_label), kProductionLeft + 74, top, 38,
+             kRowTextHeight)
+        ->SetAlignment(TAlignment::taRightJustify);
+    auto* spin = AddControl<TKxSpinButton>(Numbered("UpDown", row.spin), kProductionLeft + 114,
+                                           top + (kRowTextHeight - kSpinSize.cy) / 2, kSpinSize.cx,
+                                           kSpinSize.cy);
     spin->OnUpClick = [this, weapon](TComponent*, double) { OutputClick(weapon, true); };
     spin->OnDownClick = [this, weapon](TComponent*, double) { OutputClick(weapon, false); };
   }

@@ -162,7 +162,7 @@ TEST_F(FileDialogTest, ANameTypedOverTheLastOneReplacesIt) {
 }
 
 // Each name the dialog cannot take stays in the box for correction, with one
-// line below it saying what is wrong; the dialog stays up.
+// line below it saying what is wrong until the name is changed; the dialog stays up.
 TEST_F(FileDialogTest, ANameThatCannotBeTakenStaysInTheBoxWithTheReasonBelowIt) {
   const std::pair<const char*, const char*> rows[] = {
       {"  ", "Type a name for the file."},
@@ -187,6 +187,12 @@ TEST_F(FileDialogTest, ANameThatCannotBeTakenStaysInTheBoxWithTheReasonBelowIt) 
       EXPECT_EQ(edit->Text(), name);
       EXPECT_TRUE(form.Visible());
     }
+    edit->SetText("");
+    backend().Type("Shiloh*");
+    backend().PressKey(VK_RETURN);
+    EXPECT_NE(problem->Caption(), "");
+    backend().Type("\b");
+    EXPECT_EQ(problem->Caption(), "") << "the reason goes as soon as the name is changed";
     edit->SetText("1861");
     backend().PressKey(VK_RETURN);
     EXPECT_EQ(problem->Caption(), "There is no file 1861 in this folder.") << "no default extension";

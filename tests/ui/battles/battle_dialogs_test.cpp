@@ -15,6 +15,7 @@
 #include "platform/forms/screen.h"
 #include "platform/graphics/canvas.h"
 #include "platform/input/key_codes.h"
+#include "support/column_headings.h"
 #include "support/overlapping_controls.h"
 #include "support/turn_runner.h"
 #include "tools/sprites/form_backgrounds.h"
@@ -25,6 +26,7 @@
 #include "ui/battles/naval_combat_form.h"
 #include "ui/battles/results_form.h"
 #include "world/codes.h"
+#include "world/text_table.h"
 #include "world/vardecl.h"
 
 namespace {
@@ -194,10 +196,13 @@ TEST_F(BattleDialogs, ExecuteWaitsForBothIntensitiesAndTheFightOpensOverTheForm)
 }
 
 // A level the player clicks is the answer; without a click the checked level 1.
+// Each side's corps stand under the same four headings.
 TEST_F(BattleDialogs, TheIntensityIsTheLevelClickedOrElseOne) {
+  ASSERT_TRUE(LoadTextTable(std::string(GRAYMARCH_GAME_DIR) + "/GMR_ENG.TXT"));
   IntensityView view;
   view.leftHeader = "Union";
   view.offered = {true, true, true, false, false};
+  view.columns[0].push_back({"Tyler", "7", "7300", "28"});
   view.columns[1].push_back({"Johnston", "???", "???", "???"});
   DialogBattleViews views;
   for (int level : {0, 3}) {
@@ -206,6 +211,14 @@ TEST_F(BattleDialogs, TheIntensityIsTheLevelClickedOrElseOne) {
       EXPECT_TRUE(dialog.RadioButtons[2]->Visible());
       EXPECT_FALSE(dialog.RadioButtons[3]->Visible());
       EXPECT_EQ(CaptionOf(dialog, "Label41"), "Johnston");
+      const char* headings[] = {"Commander", "Brigades", "Men", "Guns"};
+      for (int side = 0; side < 2; ++side) {
+        for (int cell = 0; cell < 4; ++cell) {
+          const TLabel& figure =
+              Owned<TLabel>(dialog, "Label" + std::to_string(1 + 40 * side + cell));
+          EXPECT_TRUE(HeadedBy(dialog, figure, headings[cell])) << side << " " << headings[cell];
+        }
+      }
       if (level != 0) Click(*dialog.RadioButtons[level - 1]);
       Click(*dialog.Button1);
     });

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "support/column_headings.h"
 #include "ui/main/views/election_dialog.h"
 #include "ui/main/views/victory.h"
 #include "ui/orders/dialog_fixture.h"
@@ -84,6 +85,14 @@ TEST_F(EndOfWarViewsTest, TheSummaryJudgesTheWarAndContinuesOnce) {
     EXPECT_EQ(dialog.Label(25).Caption(), "text 646");
     EXPECT_EQ(dialog.Label(26).Caption(), "text 642") << "21 against 10";
     EXPECT_EQ(dialog.Label(27).Caption(), "text 639");
+    for (int row = 0; row < 7; ++row) {
+      const TLabel& union_figure = dialog.Label(9 + row);
+      const TLabel& confederate_figure = dialog.Label(16 + row);
+      EXPECT_TRUE(HeadedBy(dialog, union_figure, "Union")) << row;
+      EXPECT_TRUE(HeadedBy(dialog, confederate_figure, "Confederate")) << row;
+      EXPECT_FALSE(HeadedBy(dialog, confederate_figure, "Union")) << row;
+      EXPECT_FALSE(OnTheEmblem(dialog, confederate_figure)) << row;
+    }
     Click(*dialog.Button1);
   });
   ShowPostMortem();

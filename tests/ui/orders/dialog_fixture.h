@@ -2,6 +2,7 @@
 // A blank game with the headless backend and a recording window installed,
 // the Union giving orders, and the player's hand scripted per modal form; the
 // order dialogs come with it.
+#include <cstdlib>
 #include <functional>
 #include <initializer_list>
 #include <stdexcept>
@@ -11,6 +12,7 @@
 #include "platform/backend/headless_backend.h"
 #include "platform/controls/label.h"
 #include "platform/controls/list_box.h"
+#include "platform/forms/application.h"
 #include "platform/forms/form.h"
 #include "platform/graphics/canvas.h"
 #include "support/overlapping_controls.h"
@@ -50,6 +52,30 @@ class OrderDialogTest : public WindowTest {
     session.Backend().MouseDown(at);
     session.Backend().Advance(static_cast<std::uint64_t>(ms));
     session.Backend().MouseUp(at);
+  }
+
+  // Whether two controls stand on one row: their middles within a pixel.
+  static bool OnOneRow(const TControl& a, const TControl& b) {
+    return std::abs(2 * a.Top() + a.Height() - 2 * b.Top() - b.Height()) <= 2;
+  }
+  // Whether a figure (or a control) stands beside its caption: on its row, to its right.
+  static bool Beside(const TControl& figure, const TControl& caption) {
+    return OnOneRow(figure, caption) && figure.Left() >= caption.Left() + caption.Width();
+  }
+
+  // The rightmost column of the frame within the control where ink is
+  // drawn: black text, not the paper or the pale pictures printed on it.
+  int RightmostInk(const TControl& control) {
+    Application.ProcessMessages();
+    const TBitmap& frame = session.Backend().Frame();
+    const TPoint origin = control.ClientToScreen({0, 0});
+    for (int x = control.Width() - 1; x >= 0; --x) {
+      for (int y = 0; y < control.Height(); ++y) {
+        const TColor pixel = frame.Pixel(origin.X + x, origin.Y + y);
+        if (GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) < 3 * 96) return origin.X + x;
+      }
+    }
+    return -1;
   }
 
   // A control the form must have, by name.

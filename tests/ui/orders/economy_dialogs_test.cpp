@@ -203,6 +203,27 @@ TEST_F(EconomyDialogTest, OnlyAStateWithoutACapitalCityShowsItsProduction) {
     ClickRow(*stats.StatusBox, 1);
     ASSERT_TRUE(stats.UpDownOf(1)->Visible());
     EXPECT_EQ(stats.UpDownOf(1)->Name(), "UpDown5");
+    // Each weapon's row: its name, its figure to the right, clear of the
+    // dome, and its spin button centred on the row, apart from the next
+    // row's; the colons after the names line up.
+    constexpr int kNames[] = {28, 5, 6, 7, 27, 8, 9, 10};
+    constexpr int kFigures[] = {29, 16, 17, 18, 30, 19, 20, 21};
+    const auto label = [&](int n) -> const TLabel& {
+      return Owned<TLabel>(form, "Label" + std::to_string(n));
+    };
+    for (int w = 1; w <= 8; ++w) {
+      const TLabel& name = label(kNames[w - 1]);
+      const TLabel& figure = label(kFigures[w - 1]);
+      const TKxSpinButton& spin = *stats.UpDownOf(w);
+      EXPECT_TRUE(Beside(figure, name) && Beside(spin, figure)) << w;
+      if (w > 1) {
+        EXPECT_GE(spin.Top() - stats.UpDownOf(w - 1)->BoundsRect().Bottom, 2) << w;
+      }
+      EXPECT_FALSE(OnTheEmblem(form, figure)) << w;
+      EXPECT_EQ(RightmostInk(name), RightmostInk(label(kNames[0]))) << w;
+    }
+    for (int n = 22; n <= 26; ++n) EXPECT_FALSE(OnTheEmblem(form, label(n))) << n;
+    EXPECT_EQ(MissingOrCutLabels(form, {28, 5, 6, 7, 27, 8, 9, 10}), std::vector<std::string>{});
     Hold(*stats.UpDownOf(1), true, 0);
     Click(*stats.Button1);
   });

@@ -192,6 +192,16 @@ TEST_F(FleetDialogsTest, RaisingAFleetPaysForIt) {
     auto& raise = dynamic_cast<TRaiseFleet&>(form);
     for (int button : {0, 2}) Click(*raise.RadioButtons[button]);
     ClickRow(*raise.ListBox1, 0);
+    // The free capacity, the manpower and the ship count beside their
+    // captions, the costs under theirs; the kind chosen stays checked.
+    const auto label = [&](int n) -> const TLabel& {
+      return Owned<TLabel>(form, "Label" + std::to_string(n));
+    };
+    EXPECT_TRUE(Beside(*raise.Label2, label(7)));
+    EXPECT_TRUE(Beside(*raise.Label14, label(10)));
+    EXPECT_TRUE(Beside(*raise.SpinEdit1, label(1)));
+    for (int line : {11, 12, 13}) EXPECT_GE(label(line).Top(), label(15).BoundsRect().Bottom);
+    EXPECT_TRUE(raise.RadioButtons[0]->Checked() && !raise.RadioButtons[0]->Enabled());
     most = raise.SpinEdit1->MaxValue();
     raise.SpinEdit1->SetValue(3);
     Click(*raise.OKBtn);

@@ -5,6 +5,7 @@
 #include "world/city_names.h"
 #include "world/codes.h"
 #include "world/hex_grid.h"
+#include "world/shown_guns.h"
 #include "world/text_table.h"
 
 namespace {
@@ -64,9 +65,9 @@ void TForceOver::ListUnits() {
     if (!Listed(corps)) continue;
     CurrentLeader = corps.Leader;
     AddLine(c, GameState.Leaders[corps.Leader].Name.str() + ", " +
-                   std::to_string(corps.Strength * 50) + ", " +
-                   std::to_string(corps.ArtilleryStrength * 2) + ", " +
-                   CorpsSupplyColumn(corps, CurrentSide) + ", " + CorpsLocationColumn(corps));
+                   std::to_string(corps.Strength * 50) + ", " + std::to_string(CorpsGuns(corps)) +
+                   ", " + CorpsSupplyColumn(corps, CurrentSide) + ", " +
+                   CorpsLocationColumn(corps));
   }
 }
 

@@ -6,15 +6,15 @@
 #include "ui/orders/order_dialog.h"
 #include "world/codes.h"
 #include "world/saturating.h"
+#include "world/shown_guns.h"
 #include "world/text_table.h"
 
 namespace {
 
 constexpr int kWeapons = 8;
-// Muskets to shotguns count men, fifty a point; cannon count guns, two a point.
+// Muskets to shotguns count men, fifty a point; cannon count guns.
 constexpr int kSmallArms = 5;
 constexpr int kMenPerPoint = 50;
-constexpr int kGunsPerPoint = 2;
 constexpr int kCapitalWorth = 5;
 
 constexpr const char* kSmallArmNames[] = {" muskets", " Springfields", " Sharps", " Spencers",
@@ -45,7 +45,7 @@ std::string Men(std::int64_t points) {
   return std::to_string(points * kMenPerPoint);
 }
 std::string Guns(std::int64_t points) {
-  return std::to_string(points * kGunsPerPoint);
+  return std::to_string(points * kGunsPerArtilleryPoint);
 }
 // Small arms count men, cannon guns.
 std::string WeaponCount(int weapon, std::int64_t points) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ui/orders/order_dialog.h"
 #include "world/codes.h"
@@ -13,6 +14,9 @@ namespace {
 
 constexpr int kRows = 7;
 constexpr int kFirstRowTitle = 647;
+// The tallies of each side stand in a column under the side's name, both
+// clear of the wreath at the upper right.
+constexpr TOrderForm::Column kSideColumns[] = {{150, 70}, {224, 70}};
 // The soldiers a tally counts stand for fifty men each.
 constexpr std::int64_t kMenPerCount = 50;
 
@@ -37,13 +41,17 @@ std::string TextOrEmpty(int line) {
 
 TVictory::TVictory() : TOrderForm("TVictory", 421, 304) {
   SetCaption("Post_Mortem");
-  labels_[1] = AddLabel(this, "Label1", 150, 8, 260, 16);
-  labels_[1]->SetCaption("Union              Confederate");
+  const std::vector<TLabel*> headings = AddHeadings("Label1", kSideColumns, 8);
+  ShowHeadings(headings, "Union              Confederate");
+  labels_[1] = headings[0];
   for (int row = 0; row < kRows; ++row) {
     const int top = 28 + 20 * row;
     labels_[2 + row] = AddLabel(this, Numbered("Label", 2 + row), 8, top, 140, 16);
-    labels_[9 + row] = AddLabel(this, Numbered("Label", 9 + row), 150, top, 100, 16);
-    labels_[16 + row] = AddLabel(this, Numbered("Label", 16 + row), 290, top, 100, 16);
+    for (int side = 0; side < 2; ++side) {
+      const int n = 9 + kRows * side + row;
+      labels_[n] = AddLabel(this, Numbered("Label", n), kSideColumns[side].left, top,
+                            kSideColumns[side].width, 16);
+    }
   }
   labels_[23] = AddLabel(this, "Label23", 8, 176, 140, 16);
   labels_[24] = AddLabel(this, "Label24", 8, 196, 140, 16);
