@@ -11,6 +11,7 @@
 
 struct LoadedTurn {
   bool loaded = false;
+  std::string refusal;              // the message of a load that refused the game
   std::vector<std::string> broken;  // each invariant broken, headed by its phase
 };
 
