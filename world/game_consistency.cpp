@@ -178,6 +178,35 @@ bool IsCityOnTheMap(const TGameState& game, int city) {
   return TMapRecord::OnMap(game.Cities[city].X, game.Cities[city].Y);
 }
 
+// A city on the map lies in a theatre for good: its nation's supplies there
+// pay for what the city raises, repairs and ships.
+void CheckCityTheatres(const TGameState& game, Findings& findings) {
+  for (int c = 1; c <= game.Cities.Count; ++c) {
+    if (game.Cities[c].Theatre != 0 || !IsCityOnTheMap(game, c)) continue;
+    findings.push_back({Named("city", c), "Theatre", "0", "in no theatre", LoadRemedy::Refuse});
+  }
+}
+
+// Of the warring nations only a beaten one stands in no camp: its capitulation
+// takes its capital and frees its corps. A corps left to it would be counted in
+// no camp and taken up by the other camp's planner.
+void CheckNationsOutOfTheWar(const TGameState& game, Findings& findings) {
+  for (int n : {TNation::Union, TNation::Confederacy}) {
+    const TNationRec& nation = game.Nations[n];
+    if (nation.Side != TSide::None) continue;
+    auto refuse = [&](const std::string& why) {
+      findings.push_back({Named("nation", n), "Side", "0", why, LoadRemedy::Refuse});
+    };
+    if (nation.Capital != 0)
+      refuse("out of the war while it keeps capital " + std::to_string(nation.Capital));
+    for (int c = 1; c <= game.Corps.Count; ++c) {
+      if (!IsActiveCorps(game, c) || game.Corps[c].Nation != n) continue;
+      refuse("out of the war while its corps " + std::to_string(c) + " is in the field");
+      break;
+    }
+  }
+}
+
 // A city off the map is an unused entry: no fleet sails from it or for it.
 void CheckFleetCities(const TGameState& game, Findings& findings) {
   for (int f = 1; f <= game.Fleets.Count; ++f) {
@@ -228,5 +257,7 @@ std::vector<GameFinding> FindInconsistencies(const TGameState& game, const TMapR
   CheckEmbarkation(game, findings);
   CheckArmies(game, findings);
   CheckFleetCities(game, findings);
+  CheckCityTheatres(game, findings);
+  CheckNationsOutOfTheWar(game, findings);
   return findings;
 }

@@ -33,6 +33,8 @@ class CampaignRun {
   std::vector<TurnFigures> PlayTurns(int most,
                                      const std::function<void(const TurnFigures&)>& after_each = {});
   bool Over() const;
+  // The messages shown since it began or its last turn; a refused file's reason among them.
+  const std::vector<std::string>& Messages() const { return window_.Messages(); }
   // Every broken invariant so far, each headed by the turn and phase.
   const std::vector<std::string>& Findings() const { return findings_; }
   // Who won and how, once the game is over; how it stands otherwise.

@@ -32,7 +32,11 @@ LoadedTurn LoadAndPlayOneTurn(std::span<const std::uint8_t> images) {
       !WriteBytes(name + ".GMP", images.subspan(kGameFileSize)))
     return outcome;
   CampaignRun campaign;
-  if (!campaign.Start(name + ".GMR", kSeed)) return outcome;
+  if (!campaign.Start(name + ".GMR", kSeed)) {
+    if (!campaign.Messages().empty()) outcome.refusal = campaign.Messages().back();
+    return outcome;
+  }
+  outcome.loaded = true;
   if (!campaign.Over()) campaign.PlayTurn();
   outcome.broken = campaign.Findings();
   return outcome;

@@ -10,6 +10,8 @@
 #include <vector>
 
 struct LoadedTurn {
+  bool loaded = false;
+  std::string refusal;              // the message of a load that refused the game
   std::vector<std::string> broken;  // each invariant broken, headed by its phase
 };
 

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
@@ -36,6 +37,17 @@ bool SaveRebuiltAndReloaded(const std::string& name, const std::string& rebuilt,
   return LoadGame(name + ".GMR") && SaveGame(reloaded);
 }
 
+// The copy's exit status; false when it cannot be had. A signal (the fuzzer's
+// timer among them) interrupts the wait, not the copy, which goes on writing
+// the files read next: the wait goes on until the copy has ended.
+bool WaitForExit(pid_t child, int& status) {
+  pid_t waited = 0;
+  do {
+    waited = waitpid(child, &status, 0);
+  } while (waited < 0 && errno == EINTR);
+  return waited == child;
+}
+
 }  // namespace
 
 std::vector<char> FileBytes(const std::string& file) {
@@ -50,7 +62,7 @@ std::string FindReloadDifference(const std::string& name) {
   if (child < 0) return "the reload could not be tried";
   if (child == 0) _exit(SaveRebuiltAndReloaded(name, rebuilt, reloaded) ? 0 : 1);
   int status = 0;
-  if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+  if (!WaitForExit(child, status) || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
     return "the saved game does not load back";
   const std::size_t game = FirstDifference(FileBytes(rebuilt + ".GMR"), FileBytes(reloaded + ".GMR"));
   if (game != std::string::npos) return "the reloaded game differs at " + GameByteName(game);

@@ -142,7 +142,7 @@ TEST_F(SaveLoadTest, AGameTheRulesCannotPlayIsRefusedNamingRecordAndField) {
   const int city = AddCity(5, 5, TSide::Union);
   const int corps = AddCorps(5, 5, TSide::Union, TNation::Union);
   const int other = AddCorps(9, 9, TSide::Union, TNation::Union);
-  AddCorps(20, 20, TSide::Confederate, TNation::Confederacy);
+  const int rebel = AddCorps(20, 20, TSide::Confederate, TNation::Confederacy);
   const int fleet = AddFleet(30, 30, TSide::Union, TNation::Union);
   const int army = AddArmy(5, 5, TSide::Union, TNation::Union);
   GameState.Corps[corps].Army = static_cast<std::uint8_t>(army);
@@ -151,6 +151,7 @@ TEST_F(SaveLoadTest, AGameTheRulesCannotPlayIsRefusedNamingRecordAndField) {
   TBrigade& guard =
       GameState.Brigades[AddBrigade({.status = TBrigadeStatus::InGarrison, .location = city})];
   GameState.Cities[city].GarrisonCount = 1;
+  GameState.Cities[city].Theatre = TTheatre::West;
   const Case cases[] = {
       {"corps 1 has Leader 211, beyond the last (210)",
        [&] { GameState.Corps[corps].Leader = 211; }},
@@ -205,7 +206,25 @@ TEST_F(SaveLoadTest, AGameTheRulesCannotPlayIsRefusedNamingRecordAndField) {
       {"nation 2 has Side 1, a camp it never fights in", [] { GameState.Nations[2].Side = 1; }},
       {"nation 4 has Side 1, a camp it never fights in", [] { GameState.Nations[4].Side = 1; }},
       {"", [] { GameState.Nations[3].Side = 2; }},
-      {"", [] { GameState.Nations[2].Side = 0; }},
+      // Of the warring nations only a capitulated one stands in no camp: the
+      // capitulation takes its capital and frees its corps.
+      {"nation 1 has Side 0, out of the war while it keeps capital 1",
+       [&] {
+         GameState.Nations[1].Side = 0;
+         GameState.Nations[1].Capital = static_cast<std::uint8_t>(city);
+       }},
+      {"nation 2 has Side 0, out of the war while its corps 3 is in the field",
+       [] { GameState.Nations[2].Side = 0; }},
+      {"",
+       [&] {
+         GameState.Nations[2].Side = 0;
+         GameState.Corps[rebel].Inactive = 1;
+       }},
+      // A city on the map lies in one of the three theatres.
+      {"city 1 has Theatre 0, in no theatre", [&] { GameState.Cities[city].Theatre = 0; }},
+      {"city 1 has Theatre 4, beyond the last (3)", [&] { GameState.Cities[city].Theatre = 4; }},
+      {"", [&] { GameState.Cities[city].Theatre = TTheatre::Seaboard; }},
+      {"", [&] { GameState.Cities[city].Theatre = TTheatre::Mississippi; }},
       // The modes are 0, 2, 3 and 4; the high byte is part of the number.
       {"the game has PlayMode 259, which is no way of playing", [] { GameState.PlayMode = 259; }},
       {"the game has PlayMode 1, which is no way of playing", [] { GameState.PlayMode = 1; }},

@@ -3,7 +3,9 @@
 // of its threshold that the rules may leave.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/time.h>
 
+#include <csignal>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -45,6 +47,29 @@ class TurnInvariantsTest : public WindowTest {
     CheckOperationMarks(findings);
     return findings;
   }
+};
+
+// For as long as it lives, a timer interrupts whatever waits every tenth of a
+// millisecond, its signal's handler restarting nothing, as a fuzzer's does.
+class RepeatingAlarm {
+ public:
+  RepeatingAlarm() {
+    struct sigaction action {};
+    action.sa_handler = [](int) {};
+    sigaction(SIGALRM, &action, &previous_);
+    const itimerval every{{0, 100}, {0, 100}};
+    setitimer(ITIMER_REAL, &every, nullptr);
+  }
+  ~RepeatingAlarm() {
+    const itimerval off{};
+    setitimer(ITIMER_REAL, &off, nullptr);
+    sigaction(SIGALRM, &previous_, nullptr);
+  }
+  RepeatingAlarm(const RepeatingAlarm&) = delete;
+  RepeatingAlarm& operator=(const RepeatingAlarm&) = delete;
+
+ private:
+  struct sigaction previous_ {};
 };
 
 struct PlanCase {
@@ -245,6 +270,10 @@ TEST_F(TurnInvariantsTest, ASoundGameLoadsBackAndAStrayMarkIsNamedWhereItLies) {
   GameState.Corps[c].AiMission = 9;
   ASSERT_TRUE(SaveGame(name));
   EXPECT_EQ(FindReloadDifference(name), "");
+  {
+    const RepeatingAlarm alarm;
+    EXPECT_EQ(FindReloadDifference(name), "") << "a signal interrupts the wait, not the check";
+  }
   GameState.Corps[c].AiMission = 12;
   ASSERT_TRUE(SaveGame(name));
   EXPECT_EQ(FindReloadDifference(name), "the reloaded game differs at corps " + std::to_string(c) + ", byte " +
