@@ -20,14 +20,55 @@ std::string Lowercase(std::string text) {
   return text;
 }
 
+fs::path WithSuffix(const fs::path& file, const char* suffix) {
+  fs::path named = file;
+  named += suffix;
+  return named;
+}
+
 fs::path TemporaryName(const fs::path& file) {
-  fs::path temporary = file;
-  temporary += ".saving";
-  return temporary;
+  return WithSuffix(file, ".saving");
+}
+
+// Where the file a save replaces waits until the whole new set stands.
+fs::path KeptAsideName(const fs::path& file) {
+  return WithSuffix(file, ".kept");
+}
+
+int file_step_to_fail = 0;
+int file_steps_taken = 0;
+
+// Counts a step of writing a set; false, with errno set as a full disk would
+// set it, when a test has asked this step to fail.
+bool StepAllowed() {
+  if (++file_steps_taken != file_step_to_fail) return true;
+  errno = ENOSPC;
+  return false;
 }
 
 std::string SystemError(const fs::path& file, const char* what) {
   return "cannot " + std::string(what) + " " + file.string() + ": " + std::strerror(errno);
+}
+
+bool Rename(const fs::path& from, const fs::path& to) {
+  return StepAllowed() && ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+// Every byte or a failure, as a full disk may take only some of them.
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+  if (!StepAllowed()) return false;
+  std::size_t written = 0;
+  while (written < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) {
+      errno = ENOSPC;
+      return false;
+    }
+    written += static_cast<std::size_t>(n);
+  }
+  return true;
 }
 
 // Writes the file's temporary and flushes it to the disk, so that the rename
@@ -36,15 +77,8 @@ std::string WriteTemporary(const FileToWrite& entry) {
   const fs::path temporary = TemporaryName(entry.file);
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return SystemError(entry.file, "create");
-  std::size_t written = 0;
-  while (written < entry.bytes.size()) {
-    const ssize_t n = ::write(fd, entry.bytes.data() + written, entry.bytes.size() - written);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    written += static_cast<std::size_t>(n);
-  }
   std::string error;
-  if (written != entry.bytes.size() || ::fsync(fd) != 0) error = SystemError(entry.file, "write");
+  if (!WriteAll(fd, entry.bytes) || ::fsync(fd) != 0) error = SystemError(entry.file, "write");
   if (::close(fd) != 0 && error.empty()) error = SystemError(entry.file, "write");
   if (!error.empty()) ::unlink(temporary.c_str());
   return error;
@@ -52,10 +86,69 @@ std::string WriteTemporary(const FileToWrite& entry) {
 
 // Only the temporaries this save created: a name in the way is not ours to remove.
 void RemoveTemporaries(std::span<const FileToWrite> files) {
-  for (const FileToWrite& entry : files) {
-    std::error_code ignored;
-    fs::remove(TemporaryName(entry.file), ignored);
+  for (const FileToWrite& entry : files) ::unlink(TemporaryName(entry.file).c_str());
+}
+
+// What putting one file of the set in place has done so far.
+struct Placement {
+  bool kept_aside = false;  // the old file waits under its kept-aside name
+  bool placed = false;      // the new file stands under the name
+};
+
+// A folder in the way is left where it is: the rename onto it fails, and the
+// save with it.
+bool HasFileToKeep(const fs::path& file) {
+  std::error_code error;
+  const fs::file_status status = fs::symlink_status(file, error);
+  return fs::exists(status) && !fs::is_directory(status);
+}
+
+std::string PutInPlace(const FileToWrite& entry, Placement& placement) {
+  if (HasFileToKeep(entry.file)) {
+    if (!Rename(entry.file, KeptAsideName(entry.file))) return SystemError(entry.file, "keep aside");
+    placement.kept_aside = true;
   }
+  if (!Rename(TemporaryName(entry.file), entry.file)) return SystemError(entry.file, "replace");
+  placement.placed = true;
+  return {};
+}
+
+// Puts the old file back under its name, or removes the new one that had no
+// old file before it. Returns what could not be put back, for the player to
+// find it.
+std::string PutBack(const fs::path& file, const Placement& placement) {
+  if (placement.kept_aside) {
+    if (::rename(KeptAsideName(file).c_str(), file.c_str()) == 0) return {};
+    return "; the old " + file.string() + " is kept as " + KeptAsideName(file).string();
+  }
+  if (placement.placed) ::unlink(file.c_str());
+  return {};
+}
+
+std::string PutSetInPlace(std::span<const FileToWrite> files) {
+  std::vector<Placement> placements(files.size());
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    std::string error = PutInPlace(files[i], placements[i]);
+    if (error.empty()) continue;
+    for (std::size_t j = i + 1; j-- > 0;) error += PutBack(files[j].file, placements[j]);
+    RemoveTemporaries(files);
+    return error;
+  }
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (placements[i].kept_aside) ::unlink(KeptAsideName(files[i].file).c_str());
+  }
+  return {};
+}
+
+std::string WriteSet(std::span<const FileToWrite> files) {
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    std::string error = WriteTemporary(files[i]);
+    if (!error.empty()) {
+      RemoveTemporaries(files.first(i));
+      return error;
+    }
+  }
+  return PutSetInPlace(files);
 }
 
 }  // namespace
@@ -110,22 +203,14 @@ FileImage ReadFileImage(const fs::path& file, std::size_t size) {
 }
 
 std::string WriteFilesReplacing(std::span<const FileToWrite> files) {
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    std::string error = WriteTemporary(files[i]);
-    if (!error.empty()) {
-      RemoveTemporaries(files.first(i));
-      return error;
-    }
-  }
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    std::error_code error;
-    fs::rename(TemporaryName(files[i].file), files[i].file, error);
-    if (error) {
-      RemoveTemporaries(files.subspan(i));
-      return "cannot replace " + files[i].file.string() + ": " + error.message();
-    }
-  }
-  return {};
+  std::string error = WriteSet(files);
+  file_step_to_fail = 0;
+  file_steps_taken = 0;
+  return error;
+}
+
+void FailFileStepForTesting(int step) {
+  file_step_to_fail = step;
 }
 
 std::optional<std::vector<std::string>> ReadTextLines(const fs::path& file) {
@@ -140,10 +225,17 @@ std::optional<std::vector<std::string>> ReadTextLines(const fs::path& file) {
   return lines;
 }
 
+std::vector<std::uint8_t> TextOfLines(const std::vector<std::string>& lines) {
+  std::vector<std::uint8_t> text;
+  for (const std::string& line : lines) {
+    text.insert(text.end(), line.begin(), line.end());
+    text.push_back('\n');
+  }
+  return text;
+}
+
 std::string WriteTextLines(const fs::path& file, const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + '\n';
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-  const FileToWrite entry{file, {bytes, text.size()}};
+  const std::vector<std::uint8_t> text = TextOfLines(lines);
+  const FileToWrite entry{file, text};
   return WriteFilesReplacing({&entry, 1});
 }

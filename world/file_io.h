@@ -36,10 +36,22 @@ struct FileToWrite {
   std::span<const std::uint8_t> bytes;
 };
 
-// Writes every file under a temporary name first and renames them into place
-// only when all are written, so a failure leaves the old files whole. Returns
-// why it failed, or an empty text.
+// Writes the files as one set. Each is written whole under a temporary name
+// first; only then is each put in place, the file it replaces kept aside
+// until the whole set stands. A failure at any step puts back every file
+// already replaced, so the folder holds the old set or the new one, never a
+// mix, and nothing else the save made. Returns why it failed, or an empty text.
 std::string WriteFilesReplacing(std::span<const FileToWrite> files);
+
+// For tests of what a failure leaves: step N of the next set of files written
+// (counted from 1: each temporary written, then each old file kept aside and
+// each new one put in place, in order) fails as a full disk or a refused
+// rename would. 0, or a set with fewer steps, fails none; the next set written
+// clears it either way.
+void FailFileStepForTesting(int step);
+
+// The bytes of the lines as a text file holds them, each ended by a line break.
+std::vector<std::uint8_t> TextOfLines(const std::vector<std::string>& lines);
 
 // The lines of a text file (a final line break ends no further line; carriage
 // returns before line breaks are dropped); nothing when it cannot be read.

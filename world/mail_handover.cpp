@@ -1,7 +1,9 @@
 #include "world/mail_handover.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 #include "world/file_io.h"
 #include "world/game_window.h"
@@ -28,10 +30,10 @@ bool PlayerConfirmsHandOver() {
   return EventMessage.Choice == kYes;
 }
 
-bool PlayerAllowsReplacing(const std::string& name) {
+bool PlayerAllowsReplacing(const std::string& saved_game) {
   ClearEventMessage();
   EventMessage.Line1 = TextLine(kReplaceTheSavedGameText);
-  EventMessage.Line2 = std::filesystem::path(name).filename().string();
+  EventMessage.Line2 = saved_game;
   EventMessage.Line3 = TextLine(kWithTheGameInPlayText);
   OfferYesAndNo();
   // A slightly missed click must not cost a saved game: OK alone keeps it.
@@ -55,7 +57,8 @@ std::optional<std::string> AskNameToSaveUnder(std::string& proposed) {
       Window().ShowMessage("The game was not saved: " + *chosen + " names no file.");
     } else if (IsStartFileName(name)) {
       Window().ShowMessage(file + TextLine(kStartFileRefusedText));
-    } else if (!ReplacesSavedGame(name) || PlayerAllowsReplacing(name)) {
+    } else if (const auto replaced = SavedGameReplaced(name);
+               !replaced || PlayerAllowsReplacing(*replaced)) {
       return name;
     }
   }
@@ -69,26 +72,21 @@ void PassMoveToOpponent() {
 }
 
 // The opponent replays the battles of this turn from the battle file, which
-// ends with the turn's last line, once however often the turn is saved. It
-// keeps the spelling of a battle file it replaces, as the game's files do.
-bool WriteBattleFile(const std::string& name) {
-  if (BattleLog.empty() || BattleLog.back() != "TurnOver") BattleLog.emplace_back("TurnOver");
-  const std::string error = WriteTextLines(SpellingOnDisk(name + ".BTL"), BattleLog);
-  if (error.empty()) return true;
-  Window().ShowMessage("The battle file was not saved: " + error + ".");
-  return false;
-}
-
-// A mail turn goes with its battle file, and the move passes only with the
-// files that carry it: a game the system refuses to save leaves the move
-// where it was, to be offered again with the next name.
+// ends with the turn's last line, once however often the turn is saved. A
+// mail turn goes with its battle file, one set with the game's own files,
+// and the move passes only with the files that carry it: a game the system
+// refuses to save leaves the move, and every file on disk, where it was, to
+// be offered again with the next name. The battle file keeps the spelling of
+// the one it replaces, as the game's files do.
 bool SaveMailTurn(const std::string& name) {
-  if (!WriteBattleFile(name)) return false;
+  if (BattleLog.empty() || BattleLog.back() != "TurnOver") BattleLog.emplace_back("TurnOver");
+  const std::vector<std::uint8_t> battles = TextOfLines(BattleLog);
+  const FileToWrite battle_file{SpellingOnDisk(name + ".BTL"), battles};
   const auto mode = GameState.PlayMode;
   const auto side = GameState.MailSide;
   const bool handed_over = !MailHandOverDone && PlayerConfirmsHandOver();
   if (handed_over) PassMoveToOpponent();
-  if (SaveGame(name)) return true;
+  if (SaveGame(name, {&battle_file, 1})) return true;
   if (handed_over) {
     GameState.PlayMode = mode;
     GameState.MailSide = side;

@@ -204,9 +204,10 @@ void RebuildLoadedFigures() {
   if (mode == TPlayMode::OneMachine || mode == TPlayMode::MailSetUp) RecomputeDerivedState();
 }
 
-bool SaveGame(const std::string& name) {
-  const FileToWrite files[] = {{SpellingOnDisk(name + ".GMR"), BytesOf(GameState)},
-                               {SpellingOnDisk(name + ".GMP"), BytesOf(MapRecord)}};
+bool SaveGame(const std::string& name, std::span<const FileToWrite> companions) {
+  std::vector<FileToWrite> files = {{SpellingOnDisk(name + ".GMR"), BytesOf(GameState)},
+                                    {SpellingOnDisk(name + ".GMP"), BytesOf(MapRecord)}};
+  files.insert(files.end(), companions.begin(), companions.end());
   const std::string error = WriteFilesReplacing(files);
   if (error.empty()) return true;
   Window().ShowMessage("The game " + name + " was not saved: " + error + ".");

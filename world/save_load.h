@@ -3,8 +3,10 @@
 // MapRecord (".GMP") beside it, with the same name. The three start files are
 // ordinary game files.
 #include <cstddef>
+#include <span>
 #include <string>
 
+#include "world/file_io.h"
 #include "world/game_state.h"
 #include "world/map_record.h"
 
@@ -28,9 +30,10 @@ void ChooseMessageView();
 // figures derived from the records (derived_state.h).
 void RebuildLoadedFigures();
 
-// Writes name + ".GMR" and name + ".GMP", each replaced only once both are
-// written. A failure is told to the player; the result says whether it saved.
-bool SaveGame(const std::string& name);
+// Writes name + ".GMR", name + ".GMP" and any companion files (a mail turn's
+// battles) as one set: all are replaced, or none. A failure is told to the
+// player; the result says whether it saved.
+bool SaveGame(const std::string& name, std::span<const FileToWrite> companions = {});
 
 // Loads the game file (its name with its extension) and its map, repairs them
 // and prepares the game for play. A file that is missing, of the wrong size,

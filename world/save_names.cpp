@@ -24,9 +24,12 @@ bool IsStartFileName(const std::string& name) {
                      [&](const char* start) { return SameFileNameIgnoringCase(file, start); });
 }
 
-bool ReplacesSavedGame(const std::string& name) {
-  if (SameFileNameIgnoringCase(FileNameOf(name), kAutosaveName)) return false;
-  return FindFileIgnoringCase(name + ".GMR") || FindFileIgnoringCase(name + ".GMP");
+std::optional<std::string> SavedGameReplaced(const std::string& name) {
+  if (SameFileNameIgnoringCase(FileNameOf(name), kAutosaveName)) return std::nullopt;
+  auto file = FindFileIgnoringCase(name + ".GMR");
+  if (!file) file = FindFileIgnoringCase(name + ".GMP");
+  if (!file) return std::nullopt;
+  return file->stem().string();
 }
 
 std::string ProposedSaveName() {

@@ -4,6 +4,7 @@
 // folder or letter case their name is typed, since files are found whatever
 // the case of their names. A save that would replace another saved game asks
 // first, except the Autosave, which every turn writes anew.
+#include <optional>
 #include <string>
 
 // The file the game saves itself to at the end of every orders phase.
@@ -12,8 +13,11 @@ inline constexpr const char* kAutosaveName = "Autosave";
 // Whether the game's name (a path, its extension left off) is a start file's.
 bool IsStartFileName(const std::string& name);
 
-// Whether saving under the name replaces a saved game the player is asked about.
-bool ReplacesSavedGame(const std::string& name);
+// The saved game that saving under the name would replace, for the player to
+// be asked about: its name as spelt on disk ("Alpha" for "aLPHA" typed over
+// Alpha.GMR), without folder or extension. Nothing when there is none, or for
+// the Autosave.
+std::optional<std::string> SavedGameReplaced(const std::string& name);
 
 // What the save dialog offers: the game last saved (SavedGameName), or else
 // the game loaded (a received mail game's own name), but never a start file:

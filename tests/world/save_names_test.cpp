@@ -134,7 +134,7 @@ TEST_F(SaveNamesTest, TheReplaceQuestionComesWhateverTheCaseOfTheSavedGameAndOkA
     ASSERT_EQ(window.Notices().size(), row.asked ? 1u : 0u);
     EXPECT_EQ(Contents(row.on_disk), "old");
     if (!row.asked) continue;
-    EXPECT_EQ(window.Notices()[0].lines[1], "Bull Run");
+    EXPECT_EQ(window.Notices()[0].lines[1], fs::path(row.on_disk).stem()) << "named as on disk";
     EXPECT_EQ(window.Notices()[0].choice, kNo);
     EXPECT_EQ(FilesInFolder(), std::vector<std::string>{row.on_disk});
     EXPECT_EQ(window.CallCount("AskGameFileToSave"), 2) << "the dialog opened again";
@@ -157,42 +157,51 @@ TEST_F(SaveNamesTest, AGameSavedOverKeepsTheSpellingOfItsFiles) {
 }
 
 // A save the system refuses, a name too long for it or a folder in the way of
-// the game file, is told and opens the dialog again on the name; no file is
-// left half-written, and a mail turn keeps its move.
+// one of the game's files, is told and opens the dialog again on the name; a
+// mail turn keeps its move. The files on disk are the old set byte for byte,
+// a battle file too, with nothing left beside them.
 TEST_F(SaveNamesTest, ASaveTheSystemRefusesReturnsToTheDialogWithTheNameKept) {
+  const std::string long_name(260, 'x');
   struct Row {
     std::string name;
     bool mail;
-    const char* told;
-    bool asked_to_hand_over;  // and, by default, handing it over
+    std::vector<std::string> files, folders;  // on disk before the save
+    std::initializer_list<int> answers;        // to replace, if asked, then to hand over
+    std::size_t questions;
   };
   const Row rows[] = {
-      {std::string(260, 'x'), false, "The game ", false},
-      {std::string(260, 'x'), true, "The battle file was not saved: ", false},
-      {"Gettysburg", true, "The game ", true},
+      {long_name, false, {}, {}, {}, 0},
+      {long_name, true, {}, {}, {}, 1},
+      {"Gettysburg", true, {"Gettysburg.BTL"}, {"Gettysburg.GMR"}, {kYes}, 1},
+      {"Gettysburg", false, {"Gettysburg.GMR"}, {"Gettysburg.GMP"}, {kYes}, 1},
+      {"Shiloh", true, {"Shiloh.GMR", "Shiloh.BTL"}, {"Shiloh.GMP"}, {kYes, kYes}, 2},
   };
-  fs::create_directory(PathOf("Gettysburg.GMR"));
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name.size());
     SCOPED_TRACE(row.mail);
+    EmptyFolder();
     window.ForgetRecords();
+    for (const std::string& file : row.files) WriteFile(file, "old " + file);
+    for (const std::string& folder : row.folders) fs::create_directory(PathOf(folder));
     GameState.PlayMode = row.mail ? TPlayMode::MailSetUp : TPlayMode::OneMachine;
     GameState.MailSide = 1;
-    SaveAs({row.name});
-    EXPECT_EQ(window.Notices().size(), row.asked_to_hand_over ? 1u : 0u);
+    SaveAs({row.name}, row.answers);
+    EXPECT_EQ(window.Notices().size(), row.questions);
     ASSERT_EQ(window.Messages().size(), 1u);
-    EXPECT_EQ(window.Messages()[0].rfind(row.told, 0), 0u) << window.Messages()[0];
+    EXPECT_EQ(window.Messages()[0].rfind("The game ", 0), 0u) << window.Messages()[0];
     EXPECT_EQ(window.CallCount("AskGameFileToSave"), 2) << "the dialog opened again";
     EXPECT_EQ(window.ProposedSaveNames().back(), PathOf(row.name));
     EXPECT_EQ(SavedGameName, "");
     EXPECT_EQ(GameState.PlayMode, row.mail ? TPlayMode::MailSetUp : TPlayMode::OneMachine);
     EXPECT_EQ(GameState.MailSide, 1);
     EXPECT_FALSE(MailHandOverDone);
-    for (const std::string& file : FilesInFolder()) {
-      EXPECT_TRUE(file == "Gettysburg.GMR" || file == "Gettysburg.BTL") << file;
-    }
+    std::vector<std::string> on_disk = row.files;
+    on_disk.insert(on_disk.end(), row.folders.begin(), row.folders.end());
+    std::sort(on_disk.begin(), on_disk.end());
+    EXPECT_EQ(FilesInFolder(), on_disk);
+    for (const std::string& file : row.files) EXPECT_EQ(Contents(file), "old " + file);
+    for (const std::string& folder : row.folders) EXPECT_TRUE(fs::is_directory(PathOf(folder)));
   }
-  EXPECT_TRUE(fs::is_directory(PathOf("Gettysburg.GMR")));
 }
 
 // The dialog offers the loaded game (a received mail game included), then the

@@ -1,5 +1,6 @@
 #include "ui/main/window_port.h"
 
+#include <filesystem>
 #include <iterator>
 
 #include "platform/dialogs/message_dialog.h"
@@ -32,11 +33,6 @@ const char* CommandName(WindowCommand command) {
 // UTF-8 is taken as one-byte text already.
 std::string Shown(std::string_view text) {
   return Cp1252OfUtf8(text).value_or(std::string(text));
-}
-
-std::optional<std::string> ChosenFile(TOpenDialog& dialog) {
-  if (!dialog.Execute()) return std::nullopt;
-  return dialog.FileName;
 }
 
 }  // namespace
@@ -85,6 +81,17 @@ std::optional<std::string> TWindowPort::AskGameFileToOpen() {
 std::optional<std::string> TWindowPort::AskGameFileToSave(const std::string& proposed) {
   window_.SaveDialog1->FileName = proposed;
   return ChosenFile(*window_.SaveDialog1);
+}
+
+// Like the desktop's dialogs, both open where the player last opened or saved
+// a file, whichever of them it was: a game saved in a folder of its own is
+// found there by the next load, as at every mail hand-over.
+std::optional<std::string> TWindowPort::ChosenFile(TOpenDialog& dialog) {
+  if (!dialog.Execute()) return std::nullopt;
+  const std::string folder = std::filesystem::path(dialog.FileName).parent_path().string();
+  window_.OpenDialog1->InitialDir = folder;
+  window_.SaveDialog1->InitialDir = folder;
+  return dialog.FileName;
 }
 
 void TWindowPort::RepaintMap() {

@@ -31,5 +31,7 @@ class TWindowPort : public GameWindow {
   void PlaySound(std::string_view file) override;
 
  private:
+  std::optional<std::string> ChosenFile(TOpenDialog& dialog);
+
   TGMRSDI& window_;
 };

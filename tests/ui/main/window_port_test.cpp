@@ -68,6 +68,32 @@ TEST_F(OpenedWindowTest, ASavedGameOpensByItsNameTypedWithoutExtension) {
   EXPECT_EQ(port.AskGameFileToOpen(), game);
 }
 
+// Both dialogs open where the player last opened or saved a game, whichever
+// dialog it was: a load from the player's own folder brings the save there,
+// and a save in a folder below it brings the next load there.
+TEST_F(OpenedWindowTest, BothFileDialogsOpenWhereAGameWasLastOpenedOrSaved) {
+  TTempFolder own;
+  fs::create_directory(own.Path() / "deeper");
+  own.Write("MailA.GMR", "game");
+  own.Write("deeper/MailB.GMR", "game");
+  window.OpenDialog1->InitialDir = own.Path().string();
+  std::vector<std::vector<std::string>> to_type = {{"MailA"}, {"deeper", "MailB"}, {"MailB"}};
+  std::vector<std::string> opened_in;
+  answer = [&](TForm& form) {
+    opened_in.push_back(FindOwned<TLabel>(form, "FolderLabel")->Caption());
+    for (const std::string& name : to_type.front()) {
+      FindOwned<TEdit>(form, "FileNameEdit")->SetText(name);
+      ClickOn(form, "OK");
+    }
+    to_type.erase(to_type.begin());
+  };
+  EXPECT_EQ(port.AskGameFileToOpen(), (own.Path() / "MailA.GMR").string());
+  EXPECT_EQ(port.AskGameFileToSave(""), (own.Path() / "deeper" / "MailB").string());
+  EXPECT_EQ(port.AskGameFileToOpen(), (own.Path() / "deeper" / "MailB.GMR").string());
+  const std::string deeper = (own.Path() / "deeper").string();
+  EXPECT_EQ(opened_in, (std::vector<std::string>{own.Path().string(), own.Path().string(), deeper}));
+}
+
 // After every load "Hidden Enemy" is offered exactly on one machine and
 // checked exactly while the enemy is hidden: a load hides him from whoever
 // plays (and from nobody in a game of two computers), and a mail game leaves
