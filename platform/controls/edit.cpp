@@ -5,6 +5,7 @@
 #include "platform/controls/parent_form.h"
 #include "platform/graphics/edges.h"
 #include "platform/input/key_codes.h"
+#include "platform/input/mouse.h"
 
 namespace {
 constexpr int kBorder = 2;
@@ -27,16 +28,36 @@ void TEdit::SetMaxLength(int length) {
 }
 
 void TEdit::SetSelStart(int position) {
-  position = std::clamp(position, 0, static_cast<int>(Text().size()));
-  if (position == caret_ && position == anchor_) return;
-  caret_ = anchor_ = position;
-  Invalidate();
+  Select(position, position);
 }
 
 void TEdit::SelectAll() {
-  anchor_ = 0;
-  caret_ = static_cast<int>(Text().size());
+  Select(0, static_cast<int>(Text().size()));
+}
+
+void TEdit::Select(int anchor, int caret) {
+  const int length = static_cast<int>(Text().size());
+  anchor = std::clamp(anchor, 0, length);
+  caret = std::clamp(caret, 0, length);
+  if (anchor == anchor_ && caret == caret_) return;
+  anchor_ = anchor;
+  caret_ = caret;
+  ScrollToCaret();
   Invalidate();
+}
+
+void TEdit::MoveCaret(int position, TShiftState shift) {
+  Select((shift & ssShift) ? anchor_ : position, position);
+}
+
+// As little as brings the caret into the text area, and no further than
+// leaves the end of the text at the area's right edge.
+void TEdit::ScrollToCaret() {
+  const int room = CaretRoom();
+  const int caret = TextWidthTo(caret_);
+  const int end = TextWidthTo(static_cast<int>(Text().size()));
+  scroll_ = std::clamp(scroll_, caret - room, caret);
+  scroll_ = std::clamp(scroll_, 0, std::max(0, end - room));
 }
 
 bool TEdit::DeleteSelection() {
@@ -70,11 +91,16 @@ void TEdit::WndProc(TMessage& message) {
       return;
     case CM_TEXTCHANGED:
       caret_ = anchor_ = std::min(caret_, static_cast<int>(Text().size()));
+      ScrollToCaret();
       TCustomControl::WndProc(message);
       Change();
       return;
+    case CM_FONTCHANGED:
+      ScrollToCaret();
+      break;
     case WM_SETFOCUS:
       SelectAll();
+      Invalidate();
       break;
     case WM_KILLFOCUS:
       Invalidate();
@@ -85,28 +111,46 @@ void TEdit::WndProc(TMessage& message) {
   TCustomControl::WndProc(message);
 }
 
+void TEdit::Resize() {
+  ScrollToCaret();
+  TCustomControl::Resize();
+}
+
 int TEdit::TextX() const {
-  return TextArea().Left + kTextIndent;
+  return TextArea().Left + kTextIndent - scroll_;
+}
+
+// The caret is a line one pixel wide, so it may stand up to the area's last column.
+int TEdit::CaretRoom() const {
+  return std::max(0, TextArea().Width() - kTextIndent - 1);
+}
+
+int TEdit::TextWidthTo(int position) const {
+  TCanvas measure;
+  measure.Font.Assign(Font());
+  return measure.TextWidth(std::string_view(Text()).substr(0, position));
 }
 
 int TEdit::CaretAt(int x) const {
-  TCanvas measure;
-  measure.Font.Assign(Font());
-  const std::string& text = Text();
-  for (int i = 0; i < static_cast<int>(text.size()); ++i) {
-    const int left = measure.TextWidth(std::string_view(text).substr(0, i));
-    const int right = measure.TextWidth(std::string_view(text).substr(0, i + 1));
-    if (x - TextX() < (left + right) / 2) return i;
+  const int length = static_cast<int>(Text().size());
+  for (int i = 0; i < length; ++i) {
+    if (x - TextX() < (TextWidthTo(i) + TextWidthTo(i + 1)) / 2) return i;
   }
-  return static_cast<int>(text.size());
+  return length;
 }
 
 void TEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   if (button == TMouseButton::mbLeft) {
     FocusOnPress(*this);
-    SetSelStart(CaretAt(x));
+    MoveCaret(CaretAt(x), shift);
   }
   TCustomControl::MouseDown(button, shift, x, y);
+}
+
+// A drag selects from where the press put the caret.
+void TEdit::MouseMove(TShiftState shift, int x, int y) {
+  if ((shift & ssLeft) && GetCapture() == this) MoveCaret(CaretAt(x), ssShift);
+  TCustomControl::MouseMove(shift, x, y);
 }
 
 void TEdit::KeyDown(int& key, TShiftState shift) {
@@ -114,16 +158,16 @@ void TEdit::KeyDown(int& key, TShiftState shift) {
   const int length = static_cast<int>(Text().size());
   switch (key) {
     case VK_LEFT:
-      SetSelStart(caret_ - 1);
+      MoveCaret(caret_ - 1, shift);
       break;
     case VK_RIGHT:
-      SetSelStart(caret_ + 1);
+      MoveCaret(caret_ + 1, shift);
       break;
     case VK_HOME:
-      SetSelStart(0);
+      MoveCaret(0, shift);
       break;
     case VK_END:
-      SetSelStart(length);
+      MoveCaret(length, shift);
       break;
     case VK_DELETE:
       if (read_only_ || DeleteSelection()) break;
@@ -138,7 +182,8 @@ void TEdit::KeyPress(char& key) {
   TCustomControl::KeyPress(key);
   if (key == 0 || read_only_) return;
   if (key == '\b') {
-    if (!DeleteSelection() && caret_ > 0) ReplaceText(std::string(Text()).erase(caret_ - 1, 1), caret_ - 1);
+    if (!DeleteSelection() && caret_ > 0)
+      ReplaceText(std::string(Text()).erase(caret_ - 1, 1), caret_ - 1);
     return;
   }
   if (!Accepts(key)) return;
@@ -164,7 +209,7 @@ void TEdit::Paint() {
   canvas.TextOut(TextX(), top, Text());
   if (Focused() && SelLength() > 0) PaintSelection(canvas, top);
   if (Focused()) {
-    const int x = TextX() + canvas.TextWidth(std::string_view(Text()).substr(0, caret_));
+    const int x = TextX() + TextWidthTo(caret_);
     canvas.Pen.Color = clWindowText;
     canvas.MoveTo(x, top);
     canvas.LineTo(x, top + canvas.TextHeight("0"));
@@ -173,9 +218,8 @@ void TEdit::Paint() {
 
 // The selected run of the text, light on the highlight colour.
 void TEdit::PaintSelection(TCanvas& canvas, int top) {
-  const std::string_view text = Text();
-  const std::string_view selected = text.substr(SelStart(), SelLength());
-  const int left = TextX() + canvas.TextWidth(text.substr(0, SelStart()));
+  const std::string_view selected = std::string_view(Text()).substr(SelStart(), SelLength());
+  const int left = TextX() + TextWidthTo(SelStart());
   canvas.Brush.Style = bsSolid;
   canvas.Brush.Color = clHighlight;
   canvas.FillRect(TRect::Bounds(left, top, canvas.TextWidth(selected), canvas.TextHeight("0")));

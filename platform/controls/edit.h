@@ -11,6 +11,9 @@
 // OnChange. A ReadOnly box takes no typing; MaxLength above 0 caps the text.
 // Taking the focus selects the whole text, so typing replaces it; a click
 // places the caret instead, and so does any move of the caret or new text.
+// Shift with a caret key or a click, or a drag, selects from the other end
+// of the selection to the caret. Text wider than the box scrolls sideways,
+// as little as keeps the caret inside, never past the end of the text.
 class TEdit : public TCustomControl {
  public:
   explicit TEdit(TComponent* owner);
@@ -37,19 +40,31 @@ class TEdit : public TCustomControl {
   void WndProc(TMessage& message) override;
   void Paint() override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
   void KeyDown(int& key, TShiftState shift) override;
   void KeyPress(char& key) override;
+  void Resize() override;
 
  private:
+  void Select(int anchor, int caret);
+  // Places the caret; with Shift held the selection's other end stays.
+  void MoveCaret(int position, TShiftState shift);
+  void ScrollToCaret();
   void ReplaceText(const std::string& text, int caret);
   // Removes the selected text; false when nothing was selected.
   bool DeleteSelection();
   int CaretAt(int x) const;
   void PaintSelection(TCanvas& canvas, int top);
+  // Where the text starts across the control, scrolled.
   int TextX() const;
+  // How far right of the text area's first text column the caret may stand.
+  int CaretRoom() const;
+  // The width of the text before the character at `position`.
+  int TextWidthTo(int position) const;
 
   int max_length_ = 0;
   bool read_only_ = false;
   int caret_ = 0;
   int anchor_ = 0;  // the other end of the selection; the caret when none
+  int scroll_ = 0;  // the pixels of the text hidden to the left of the text area
 };

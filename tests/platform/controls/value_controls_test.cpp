@@ -15,7 +15,20 @@
 
 namespace {
 
-class ValueControlsTest : public ControlTest {};
+class ValueControlsTest : public ControlTest {
+ protected:
+  TColor MiddlePixel(const TEdit& edit, int x) {
+    return PixelAt(edit.Left() + x, edit.Top() + edit.Height() / 2);
+  }
+  // The columns of an edit's text area whose middle pixel is `colour`.
+  std::vector<int> ColumnsIn(const TEdit& edit, TColor colour) {
+    std::vector<int> columns;
+    for (int x = 2; x < edit.Width() - 2; ++x) {
+      if (MiddlePixel(edit, x) == ColorToRGB(colour)) columns.push_back(x);
+    }
+    return columns;
+  }
+};
 
 TEST_F(ValueControlsTest, TypingEditsAtTheCaretAndEveryChangeRunsOnChange) {
   auto* edit = Put<TEdit>(10, 10, 120, 21);
@@ -45,12 +58,9 @@ TEST_F(ValueControlsTest, TheFocusSelectsTheTextSoThatTypingReplacesIt) {
     const char* typed;
     const char* want;
   } rows[] = {
-      {"typing", 0, false, "Shiloh", "Shiloh"},
-      {"backspace", 0, false, "\b", ""},
-      {"delete", VK_DELETE, false, "", ""},
-      {"end", VK_END, false, "x", "bymailx"},
-      {"home", VK_HOME, false, "x", "xbymail"},
-      {"click", 0, true, "x", "xbymail"},
+      {"typing", 0, false, "Shiloh", "Shiloh"}, {"backspace", 0, false, "\b", ""},
+      {"delete", VK_DELETE, false, "", ""},     {"end", VK_END, false, "x", "bymailx"},
+      {"home", VK_HOME, false, "x", "xbymail"}, {"click", 0, true, "x", "xbymail"},
   };
   for (const auto& row : rows) {
     other->SetFocus();
@@ -66,6 +76,57 @@ TEST_F(ValueControlsTest, TheFocusSelectsTheTextSoThatTypingReplacesIt) {
     EXPECT_EQ(edit->Text(), row.want) << row.what;
     EXPECT_EQ(edit->SelLength(), 0) << row.what;
   }
+}
+
+// Text wider than the box scrolls as little as keeps the caret in it, and
+// leaves no room after the text's end while its start is hidden.
+TEST_F(ValueControlsTest, ALongTextScrollsToKeepTheCaretInTheBox) {
+  auto* edit = Put<TEdit>(10, 10, 120, 21);
+  edit->Font().SetColor(clMaroon);  // the caret alone is drawn in the window text colour
+  // The first and last columns inside the frame that the caret may stand in.
+  const int first = 3;
+  const int last = edit->Width() - 3;
+  const std::string sixty(60, 'x');
+  struct Press {
+    int key;
+    int times;
+  };
+  const struct {
+    const char* what;
+    std::vector<Press> keys;
+    const char* typed;
+    int caret_column;
+  } rows[] = {
+      {"typed", {}, "", last},
+      {"home", {{VK_HOME, 1}}, "", first},
+      {"end", {{VK_HOME, 1}, {VK_END, 1}}, "", last},
+      {"left past the start", {{VK_LEFT, 59}}, "", first},
+      {"right past the end", {{VK_HOME, 1}, {VK_RIGHT, 59}}, "", last},
+      {"backspace", {}, "\b\b\b\b\b", last},
+  };
+  for (const auto& row : rows) {
+    edit->SetText("");
+    edit->SetFocus();
+    backend().Type(sixty);
+    for (const Press& press : row.keys) {
+      for (int i = 0; i < press.times; ++i) backend().PressKey(press.key);
+    }
+    backend().Type(row.typed);
+    EXPECT_EQ(ColumnsIn(*edit, clWindowText), std::vector<int>{row.caret_column}) << row.what;
+  }
+  // The selection and the hit of a click are at the scrolled place too.
+  edit->SetText(sixty);
+  backend().PressKey(VK_END);
+  backend().PressKey(VK_LEFT, ssShift);
+  EXPECT_EQ(MiddlePixel(*edit, last - 1), ColorToRGB(clHighlight));
+  backend().Click(edit->ClientToScreen({last - 1, 10}));
+  EXPECT_EQ(edit->SelStart(), 60);
+  // A drag past the left edge scrolls the text back under the pointer.
+  backend().MouseDown(edit->ClientToScreen({last - 1, 10}));
+  backend().MouseMove(edit->ClientToScreen({first - 30, 10}));
+  backend().MouseUp(edit->ClientToScreen({first - 30, 10}));
+  EXPECT_EQ(ColumnsIn(*edit, clWindowText), std::vector<int>{first});
+  EXPECT_EQ(edit->SelStart() + edit->SelLength(), 60);
 }
 
 TEST_F(ValueControlsTest, ADisabledOrReadOnlyEditTakesNoTyping) {
