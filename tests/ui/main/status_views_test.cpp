@@ -92,6 +92,7 @@ TEST_F(StatusViewsTest, TheCapitalMovesOnlyAfterTheWarningToAnotherCity) {
     EXPECT_EQ(GameState.Nations[TNation::Union].Capital, boston);
     ClickRow(*view.ListBox1, 1);
     EXPECT_EQ(view.ListBox1->ItemIndex(), 1);
+    EXPECT_EQ(view.Label(69).Caption(), "Union text 396 : City " + std::to_string(albany));
   });
   ShowForceStatus();
   EXPECT_EQ(messages, (std::vector<std::string>{"text 679", "text 679", "text 679",

@@ -194,6 +194,7 @@ void TForceStatus::ListBox1Click() {
   }
   const int city = city_of_row_.At(ListBox1->ItemIndex());
   if (!MoveCapital(CurrentSide, city)) return;
+  FillTitles();  // the capitals' lines name the new one
   MessageDlg(TextLine(172) + GameState.Cities[city].Name.str(), TMsgDlgType::mtInformation, mbOK);
 }
 
