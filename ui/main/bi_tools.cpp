@@ -46,28 +46,31 @@ void TBI_Hotspot::SetThreadPriority(TThreadPriority priority) {
 }
 
 bool TBI_Hotspot::Inside(TPoint point) const {
-  return InRect(point) || InBarBeside(point);
+  return InRect(point) || OnOrBeyondEdge(point);
 }
 
 bool TBI_Hotspot::InRect(TPoint point) const {
   return RectLeft < point.X && point.X < RectRight && RectTop < point.Y && point.Y < RectBottom;
 }
 
-// Beyond the frame's edge, level with the rectangle's extent along that edge
-// (strictly, as inside it).
-bool TBI_Hotspot::InBarBeside(TPoint point) const {
+// On the frame's outermost line at its edge, or beyond it, level with the
+// rectangle's extent along that edge (strictly, as inside it). A pointer
+// pushed against the window's edge rests on that line when the frame fills
+// the window. The top band's outermost row is the menu bar's, so only the bar
+// above the frame counts for it.
+bool TBI_Hotspot::OnOrBeyondEdge(TPoint point) const {
   if (Area != hsaScreen) return false;
   const bool level_with_rows = RectTop < point.Y && point.Y < RectBottom;
   const bool level_with_columns = RectLeft < point.X && point.X < RectRight;
   switch (Edge) {
     case heLeft:
-      return point.X < 0 && level_with_rows;
+      return point.X <= 0 && level_with_rows;
     case heRight:
-      return point.X >= TScreen::kWidth && level_with_rows;
+      return point.X >= TScreen::kWidth - 1 && level_with_rows;
     case heTop:
       return point.Y < 0 && level_with_columns;
     case heBottom:
-      return point.Y >= TScreen::kHeight && level_with_columns;
+      return point.Y >= TScreen::kHeight - 1 && level_with_columns;
     case heNone:
       break;
   }

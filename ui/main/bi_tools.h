@@ -14,10 +14,12 @@
 // control that owns the hotspot.
 enum THotSpotArea { hsaClient, hsaScreen };
 
-// The edge of the frame a screen hotspot lies along, if any. A window of
-// another shape than the frame's shows it between black bars; a pointer in
-// the bar beyond that edge, beside the hotspot's extent along it, is inside
-// the hotspot too, so the window's own edge does what the frame's does.
+// The edge of the frame a screen hotspot lies along, if any. A pointer level
+// with the hotspot's extent along that edge is inside the hotspot too when it
+// rests on the frame's outermost line there, as a pointer pushed against the
+// window's edge does, or in the black bar beyond it that a window of another
+// shape than the frame's shows; so the window's own edge does what the
+// frame's does. The top's outermost row is the menu bar's and never counts.
 enum THotSpotEdge { heNone, heLeft, heTop, heRight, heBottom };
 
 using THotSpotEvent = std::function<void(TComponent* sender, TPoint position)>;
@@ -41,8 +43,8 @@ class TBI_Hotspot : public TComponent {
   TThreadPriority ThreadPriority() const { return priority_; }
   void SetThreadPriority(TThreadPriority priority);
 
-  // Strictly inside the rectangle (a point on its edge is outside), or in
-  // the bar beside it beyond the frame's Edge.
+  // Strictly inside the rectangle (a point on its edge is outside), or on or
+  // beyond the frame's outermost line at its Edge, beside the rectangle.
   bool Inside(TPoint point) const;
 
   THotSpotEvent OnInHotspot;
@@ -52,7 +54,7 @@ class TBI_Hotspot : public TComponent {
  private:
   void Poll();
   bool InRect(TPoint point) const;
-  bool InBarBeside(TPoint point) const;
+  bool OnOrBeyondEdge(TPoint point) const;
   TPoint PointerPosition() const;
   // The timer stops while a setting changes and runs again when active.
   void ChangeTimer(const std::function<void()>& change);

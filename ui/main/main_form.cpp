@@ -225,9 +225,10 @@ void TGMRSDI::BuildBottomBar() {
 }
 
 // The bands lie along the edges of the frame below the menu bar, so that
-// pointing at a menu title never scrolls. A pointer in a black bar beside
-// the frame scrolls as the band level with it does (the top band's bar lies
-// above the menu bar); a pointer outside the window is in none.
+// pointing at a menu title never scrolls. A pointer on the frame's outermost
+// column or row, or in a black bar beside the frame, scrolls as the band
+// level with it does (the top band's bar lies above the menu bar); a pointer
+// outside the window is in none.
 void TGMRSDI::BuildHotspots(TTickClock& clock) {
   const int top = KVELDMenu->Height();
   const int right = TScreen::kWidth - 1;

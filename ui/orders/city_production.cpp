@@ -60,14 +60,15 @@ TCtyProdn::TCtyProdn() : TOrderForm("TCtyProdn", 539, 341) {
   FactoryLst = AddControl<TKxAdvancedListBox>("FactoryLst", 8, 8, 200, 136);
   FactoryLst->SetItemHeight(17);
   FactoryLst->OnClick = [this](TComponent*) { FactoryLstClick(); };
+  // Each spin button is centred on its row's text, the weapon's colon a
+  // little apart from its figure.
   for (int spin = 1; spin <= 10; ++spin) {
     const int top = 8 + 26 * spin;
     if (spin <= 8) {
-      AddLabel(this, Numbered("WeaponCaption", spin), 220, top, 100, 16)
-          ->SetCaption(kWeaponRows[spin - 1].name);
+      AddPaddedCaption(Numbered("WeaponCaption", spin), 220, top, 96, kWeaponRows[spin - 1].name);
       AddLabel(this, Numbered("Label", kWeaponRows[spin - 1].value_label), 320, top, 50, 16);
     }
-    auto* button = AddControl<TKxSpinButton>(Numbered("UpDown", spin), 372, top, 17, 22);
+    auto* button = AddControl<TKxSpinButton>(Numbered("UpDown", spin), 372, top - 3, 17, 22);
     button->OnUpClick = [this, spin](TComponent*, double) { SpinClick(spin, true); };
     button->OnDownClick = [this, spin](TComponent*, double) { SpinClick(spin, false); };
   }

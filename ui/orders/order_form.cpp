@@ -43,6 +43,14 @@ TLabel* TOrderForm::AddLabel(TWinControl* parent, const std::string& name, int l
   return label;
 }
 
+TLabel* TOrderForm::AddPaddedCaption(const std::string& name, int left, int top, int width,
+                                     const std::string& caption) {
+  TLabel* label = AddLabel(this, name, left, top, width, 16);
+  label->SetCaption(caption);
+  label->SetAlignment(TAlignment::taRightJustify);
+  return label;
+}
+
 void TOrderForm::AddLabels(std::span<const LabelPlace> places) {
   for (const LabelPlace& place : places)
     AddLabel(this, Numbered("Label", place.label), place.left, place.top, place.width, 16);

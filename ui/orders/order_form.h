@@ -44,6 +44,12 @@ class TOrderForm : public TForm {
     control->SetBounds(left, top, width, height);
     return control;
   }
+  // A caption the design pads with spaces to line its colon up with the
+  // others of its column in its own font: kept as the design gives it and
+  // drawn flush right, so that the colons of a column of them end in one
+  // pixel column in any font.
+  TLabel* AddPaddedCaption(const std::string& name, int left, int top, int width,
+                           const std::string& caption);
   // The design's labels, each made at its place on the form.
   void AddLabels(std::span<const LabelPlace> places);
   // A heading over each column, one line high at `top`: the design's label

@@ -16,6 +16,12 @@ class RowTable {
   }
   int Count() const { return count_; }
   int At(int row) const { return row >= 0 && row < count_ ? rows_[row] : 0; }
+  // The first row showing the record; -1, no row, when none does.
+  int RowOf(int record) const {
+    for (int row = 0; row < count_; ++row)
+      if (rows_[row] == record) return row;
+    return -1;
+  }
 
  private:
   std::array<std::uint16_t, N> rows_{};

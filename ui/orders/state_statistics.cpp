@@ -17,18 +17,19 @@ struct WeaponRow {
   int spin, name_label, value_label;
   const char* name;
 };
-// By weapon, muskets first. The design padded each name with spaces to line
-// its colon up in its own font; here the names stand flush right against
-// their colons, which line up in any font.
-constexpr WeaponRow kWeaponRows[] = {{5, 28, 29, "Muskets:"},  {2, 5, 16, "Springfields:"},
-                                     {3, 6, 17, "Sharps:"},    {4, 7, 18, "Spencers:"},
-                                     {1, 27, 30, "Shotguns:"}, {6, 8, 19, "Smoothbores:"},
-                                     {7, 9, 20, "Parrotts:"},  {8, 10, 21, "Whitworths:"}};
+// By weapon, muskets first.
+constexpr WeaponRow kWeaponRows[] = {
+    {5, 28, 29, "Muskets        :"},  {2, 5, 16, "Springfields   :"},
+    {3, 6, 17, "Sharps           :"}, {4, 7, 18, "Spencers       :"},
+    {1, 27, 30, "Shotguns      :"},   {6, 8, 19, "Smoothbores:"},
+    {7, 9, 20, "Parrotts         :"}, {8, 10, 21, "Whitworths   :"}};
 // The production column runs down the middle of the form, left of the dome
 // printed at the upper right: each weapon's name, its figure and its spin
 // button on one row, the button centred on the row's text and a little
 // shorter than the row, so that each pair of halves reads as one button.
-constexpr int kProductionLeft = 180;
+constexpr int kProductionLeft = 176;
+constexpr int kNameWidth = 74;
+constexpr int kOutputLeft = kProductionLeft + kNameWidth + 4;
 constexpr int kWeaponTop = 48;
 constexpr int kWeaponPitch = 24;
 constexpr int kRowTextHeight = 16;
@@ -70,14 +71,10 @@ TStatStat::TStatStat() : TOrderForm("TStatStat", 443, 294) {
   for (int weapon = 1; weapon <= 8; ++weapon) {
     const WeaponRow& row = kWeaponRows[weapon - 1];
     const int top = kWeaponTop + kWeaponPitch * (weapon - 1);
-    TLabel* name =
-        AddLabel(this, Numbered("Label", row.name_label), kProductionLeft, top, 70, kRowTextHeight);
-    name->SetCaption(row.name);
-    name->SetAlignment(TAlignment::taRightJustify);
-    AddLabel(this, Numbered("Label", row.value_label), kProductionLeft + 74, top, 38,
-             kRowTextHeight)
+    AddPaddedCaption(Numbered("Label", row.name_label), kProductionLeft, top, kNameWidth, row.name);
+    AddLabel(this, Numbered("Label", row.value_label), kOutputLeft, top, 38, kRowTextHeight)
         ->SetAlignment(TAlignment::taRightJustify);
-    auto* spin = AddControl<TKxSpinButton>(Numbered("UpDown", row.spin), kProductionLeft + 114,
+    auto* spin = AddControl<TKxSpinButton>(Numbered("UpDown", row.spin), kOutputLeft + 40,
                                            top + (kRowTextHeight - kSpinSize.cy) / 2, kSpinSize.cx,
                                            kSpinSize.cy);
     spin->OnUpClick = [this, weapon](TComponent*, double) { OutputClick(weapon, true); };

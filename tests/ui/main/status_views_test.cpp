@@ -69,7 +69,7 @@ TEST_F(StatusViewsTest, PrestigeIsTheMeanLoyaltyOfTheNationsStates) {
 }
 
 // The side's own original cities worth 5 or more are offered; the capital's
-// line is selected without asking anything.
+// line is selected without asking anything, and again when a choice is cancelled.
 TEST_F(StatusViewsTest, TheCapitalMovesOnlyAfterTheWarningToAnotherCity) {
   const int boston = AddCity(10, 10, TSide::Union);
   const int albany = AddCity(12, 10, TSide::Union);
@@ -87,9 +87,12 @@ TEST_F(StatusViewsTest, TheCapitalMovesOnlyAfterTheWarningToAnotherCity) {
     EXPECT_EQ(view.ListBox1->ItemIndex(), 0);
     ClickRow(*view.ListBox1, 1);  // cancelled
     EXPECT_EQ(GameState.Nations[TNation::Union].Capital, boston);
+    EXPECT_EQ(view.ListBox1->ItemIndex(), 0) << "the capital's line again";
     ClickRow(*view.ListBox1, 0);  // the capital already
     EXPECT_EQ(GameState.Nations[TNation::Union].Capital, boston);
     ClickRow(*view.ListBox1, 1);
+    EXPECT_EQ(view.ListBox1->ItemIndex(), 1);
+    EXPECT_EQ(view.Label(69).Caption(), "Union text 396 : City " + std::to_string(albany));
   });
   ShowForceStatus();
   EXPECT_EQ(messages, (std::vector<std::string>{"text 679", "text 679", "text 679",

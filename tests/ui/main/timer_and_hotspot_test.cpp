@@ -107,10 +107,13 @@ TEST(TimerOnRealTime, TicksOnTheWindowThreadAlsoInsideAModalLoop) {
 
 // The main window's bands lie 10 pixels deep along the edges of the frame
 // below the menu bar and end 10 pixels from its corners; an edge line is
-// outside a band, the next line inside. In a black bar beside the frame a
-// band reaches as far along the bar as it does along the frame; a corner of
-// a bar, and a pointer outside the window, are in no band.
-TEST_F(TickTest, TheMainWindowBandsStartOneLineInsideTheirEdges) {
+// outside a band, the next line inside, except the frame's own outermost
+// column or row, where a pointer pushed against the window's edge rests: it
+// is inside the band along it (the top's is the menu bar's, in none). On that
+// line and in a black bar beside the frame a band reaches as far along as it
+// does inside the frame; a corner of a bar or of the frame, and a pointer
+// outside the window, are in no band.
+TEST_F(TickTest, TheMainWindowBandsStartOneLineInsideTheirEdgesOrOnTheFramesOuterLine) {
   TGMRSDI window(".", clock);
   const int menu = window.KVELDMenu->Height();
   ASSERT_GT(menu, 0);
@@ -118,16 +121,16 @@ TEST_F(TickTest, TheMainWindowBandsStartOneLineInsideTheirEdges) {
     const char* band;
     TPoint edge, next;
   } cases[] = {
-      {"HotTop", {400, menu}, {400, menu + 1}},      {"HotTop", {400, menu + 10}, {400, menu + 9}},
-      {"HotTop", {10, menu + 5}, {11, menu + 5}},    {"HotTop", {789, menu + 5}, {788, menu + 5}},
-      {"HotBottom", {400, 599}, {400, 598}},         {"HotBottom", {400, 589}, {400, 590}},
-      {"HotLeft", {0, 300}, {1, 300}},               {"HotLeft", {10, 300}, {9, 300}},
-      {"HotLeft", {5, menu + 10}, {5, menu + 11}},   {"HotRight", {799, 300}, {798, 300}},
-      {"HotRight", {789, 300}, {790, 300}},          {"HotRight", {795, menu + 10}, {795, menu + 11}},
-      {"HotLeft", {0, 300}, {-1, 300}},              {"HotLeft", {-1, menu + 10}, {-1, menu + 11}},
-      {"HotLeft", {-240, 589}, {-240, 588}},         {"HotRight", {800, menu + 10}, {800, menu + 11}},
-      {"HotRight", {1039, 589}, {1039, 588}},        {"HotTop", {10, -1}, {11, -1}},
-      {"HotTop", {789, -150}, {788, -150}},          {"HotBottom", {10, 600}, {11, 600}},
+      {"HotTop", {400, menu}, {400, menu + 1}},    {"HotTop", {400, menu + 10}, {400, menu + 9}},
+      {"HotTop", {10, menu + 5}, {11, menu + 5}},  {"HotTop", {789, menu + 5}, {788, menu + 5}},
+      {"HotBottom", {10, 599}, {11, 599}},         {"HotBottom", {400, 589}, {400, 590}},
+      {"HotLeft", {0, menu + 10}, {0, menu + 11}}, {"HotLeft", {10, 300}, {9, 300}},
+      {"HotLeft", {5, menu + 10}, {5, menu + 11}}, {"HotRight", {799, 589}, {799, 588}},
+      {"HotRight", {789, 300}, {790, 300}},        {"HotRight", {795, menu + 10}, {795, menu + 11}},
+      {"HotBottom", {789, 599}, {788, 599}},       {"HotLeft", {-1, menu + 10}, {-1, menu + 11}},
+      {"HotLeft", {-240, 589}, {-240, 588}},       {"HotRight", {800, menu + 10}, {800, menu + 11}},
+      {"HotRight", {1039, 589}, {1039, 588}},      {"HotTop", {10, -1}, {11, -1}},
+      {"HotTop", {789, -150}, {788, -150}},        {"HotBottom", {10, 600}, {11, 600}},
       {"HotBottom", {789, 749}, {788, 749}},
   };
   for (const auto& c : cases) {
@@ -135,8 +138,19 @@ TEST_F(TickTest, TheMainWindowBandsStartOneLineInsideTheirEdges) {
     EXPECT_FALSE(band->Inside(c.edge)) << c.band << " at " << c.edge.X << "," << c.edge.Y;
     EXPECT_TRUE(band->Inside(c.next)) << c.band << " at " << c.next.X << "," << c.next.Y;
   }
-  for (const TPoint beside_no_band : {TPoint{-1, menu + 5}, TPoint{5, -1}, TPoint{794, 605},
-                                      TPoint{805, 594}, kPointerOutsideWindow}) {
+  const struct {
+    const char* band;
+    TPoint point;
+  } outer_lines_and_the_next[] = {{"HotLeft", {0, 300}},     {"HotLeft", {1, 300}},
+                                  {"HotRight", {799, 300}},  {"HotRight", {798, 300}},
+                                  {"HotBottom", {400, 599}}, {"HotBottom", {400, 598}}};
+  for (const auto& c : outer_lines_and_the_next) {
+    EXPECT_TRUE(FindOwned<TBI_Hotspot>(window, c.band)->Inside(c.point))
+        << c.band << " at " << c.point.X << "," << c.point.Y;
+  }
+  for (const TPoint beside_no_band :
+       {TPoint{-1, menu + 5}, TPoint{5, -1}, TPoint{794, 605}, TPoint{805, 594}, TPoint{400, 0},
+        TPoint{5, 599}, TPoint{799, 594}, kPointerOutsideWindow}) {
     for (const char* name : {"HotTop", "HotBottom", "HotLeft", "HotRight"}) {
       EXPECT_FALSE(FindOwned<TBI_Hotspot>(window, name)->Inside(beside_no_band))
           << name << " at " << beside_no_band.X << "," << beside_no_band.Y;

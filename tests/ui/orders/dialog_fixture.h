@@ -98,12 +98,15 @@ class OrderDialogTest : public WindowTest {
         faults.push_back(name + " missing");
         continue;
       }
-      TCanvas measure;
-      measure.Font.Assign(label->Font());
-      if (label->Visible() && measure.TextWidth(label->Caption()) > label->Width())
-        faults.push_back(name + " cut: " + label->Caption());
+      if (label->Visible() && Cut(*label)) faults.push_back(name + " cut: " + label->Caption());
     }
     return faults;
+  }
+  // Whether the label's caption is wider than the label.
+  static bool Cut(const TLabel& label) {
+    TCanvas measure;
+    measure.Font.Assign(label.Font());
+    return measure.TextWidth(label.Caption()) > label.Width();
   }
 
   THeadlessSession session;

@@ -203,33 +203,74 @@ TEST_F(EconomyDialogTest, OnlyAStateWithoutACapitalCityShowsItsProduction) {
     ClickRow(*stats.StatusBox, 1);
     ASSERT_TRUE(stats.UpDownOf(1)->Visible());
     EXPECT_EQ(stats.UpDownOf(1)->Name(), "UpDown5");
-    // Each weapon's row: its name, its figure to the right, clear of the
-    // dome, and its spin button centred on the row, apart from the next
-    // row's; the colons after the names line up.
-    constexpr int kNames[] = {28, 5, 6, 7, 27, 8, 9, 10};
+    // Each weapon's figure clear of the dome, and its spin button apart
+    // from the next row's.
     constexpr int kFigures[] = {29, 16, 17, 18, 30, 19, 20, 21};
     const auto label = [&](int n) -> const TLabel& {
       return Owned<TLabel>(form, "Label" + std::to_string(n));
     };
     for (int w = 1; w <= 8; ++w) {
-      const TLabel& name = label(kNames[w - 1]);
-      const TLabel& figure = label(kFigures[w - 1]);
-      const TKxSpinButton& spin = *stats.UpDownOf(w);
-      EXPECT_TRUE(Beside(figure, name) && Beside(spin, figure)) << w;
       if (w > 1) {
-        EXPECT_GE(spin.Top() - stats.UpDownOf(w - 1)->BoundsRect().Bottom, 2) << w;
+        EXPECT_GE(stats.UpDownOf(w)->Top() - stats.UpDownOf(w - 1)->BoundsRect().Bottom, 2) << w;
       }
-      EXPECT_FALSE(OnTheEmblem(form, figure)) << w;
-      EXPECT_EQ(RightmostInk(name), RightmostInk(label(kNames[0]))) << w;
+      EXPECT_FALSE(OnTheEmblem(form, label(kFigures[w - 1]))) << w;
     }
     for (int n = 22; n <= 26; ++n) EXPECT_FALSE(OnTheEmblem(form, label(n))) << n;
-    EXPECT_EQ(MissingOrCutLabels(form, {28, 5, 6, 7, 27, 8, 9, 10}), std::vector<std::string>{});
     Hold(*stats.UpDownOf(1), true, 0);
     Click(*stats.Button1);
   });
   ShowStateStats();
   EXPECT_EQ(GameState.States[2].WeaponOutput[1], 1);
   EXPECT_EQ(Union().Supplies[1], 1);
+}
+
+// Both production dialogs keep their designs' weapon captions, padded as
+// each design has them, drawn whole and flush right so that their colons end
+// in one pixel column; each row's figure and spin button stand beside its
+// caption.
+TEST_F(EconomyDialogTest, WeaponCaptionsKeepTheirDesignTextsAndLineUpTheirColons) {
+  const struct {
+    const char* dialog;
+    const char* caption_label;
+    const char* caption;
+    const char* figure;
+    const char* spin;
+  } rows[] = {
+      {"TCtyProdn", "WeaponCaption1", "Muskets        :", "Label30", "UpDown1"},
+      {"TCtyProdn", "WeaponCaption2", "Springfields  :", "Label20", "UpDown2"},
+      {"TCtyProdn", "WeaponCaption3", "Sharps          :", "Label21", "UpDown3"},
+      {"TCtyProdn", "WeaponCaption4", "Spencers      :", "Label22", "UpDown4"},
+      {"TCtyProdn", "WeaponCaption5", "Shotguns       :", "Label31", "UpDown5"},
+      {"TCtyProdn", "WeaponCaption6", "Smoothbores:", "Label24", "UpDown6"},
+      {"TCtyProdn", "WeaponCaption7", "Parrotts        :", "Label25", "UpDown7"},
+      {"TCtyProdn", "WeaponCaption8", "Whitworths   :", "Label26", "UpDown8"},
+      {"TStatStat", "Label28", "Muskets        :", "Label29", "UpDown5"},
+      {"TStatStat", "Label5", "Springfields   :", "Label16", "UpDown2"},
+      {"TStatStat", "Label6", "Sharps           :", "Label17", "UpDown3"},
+      {"TStatStat", "Label7", "Spencers       :", "Label18", "UpDown4"},
+      {"TStatStat", "Label27", "Shotguns      :", "Label30", "UpDown1"},
+      {"TStatStat", "Label8", "Smoothbores:", "Label19", "UpDown6"},
+      {"TStatStat", "Label9", "Parrotts         :", "Label20", "UpDown7"},
+      {"TStatStat", "Label10", "Whitworths   :", "Label21", "UpDown8"},
+  };
+  GameState.States[1].Nation = TNation::Union;  // off the map: its production is shown
+  OnModal([&](TForm& form) {
+    int colons = -1;
+    for (const auto& row : rows) {
+      if (form.Name() != row.dialog) continue;
+      const TLabel& caption = Owned<TLabel>(form, row.caption_label);
+      const TControl& figure = Owned<TLabel>(form, row.figure);
+      EXPECT_EQ(caption.Caption(), row.caption) << row.dialog << " " << row.caption_label;
+      EXPECT_FALSE(Cut(caption)) << row.caption;
+      if (colons < 0) colons = RightmostInk(caption);
+      EXPECT_EQ(RightmostInk(caption), colons) << row.caption;
+      EXPECT_TRUE(Beside(figure, caption) && Beside(Owned<TControl>(form, row.spin), figure))
+          << row.dialog << " " << row.caption;
+    }
+    form.SetModalResult(mrOk);
+  });
+  ShowCityProduction();
+  ShowStateStats();
 }
 
 TEST_F(EconomyDialogTest, WithoutACapitalTheProductionSpinnersWaitForACity) {

@@ -170,7 +170,6 @@ void TForceStatus::FillWeapons() {
   Label(64).SetCaption(std::to_string(yard_b));
 }
 
-// The present capital's line is selected from here, which asks nothing.
 void TForceStatus::FillCapitalList() {
   ListBox1->Items().Clear();
   city_of_row_.Clear();
@@ -178,14 +177,24 @@ void TForceStatus::FillCapitalList() {
     if (!MayBeCapital(GameState.Cities[c])) continue;
     ListBox1->Items().Add(GameState.Cities[c].Name.str());
     city_of_row_.Add(c);
-    if (c == GameState.Nations[CurrentSide].Capital) ListBox1->SetItemIndex(city_of_row_.Count() - 1);
   }
+  SelectCapital();
 }
 
+// Selecting from here asks nothing; a capital not on the list leaves no line selected.
+void TForceStatus::SelectCapital() {
+  ListBox1->SetItemIndex(city_of_row_.RowOf(GameState.Nations[CurrentSide].Capital));
+}
+
+// A choice the player cancels leaves the capital's line selected again.
 void TForceStatus::ListBox1Click() {
-  if (MessageDlg(TextLine(679), TMsgDlgType::mtWarning, mbOKCancel) != mrOk) return;
+  if (MessageDlg(TextLine(679), TMsgDlgType::mtWarning, mbOKCancel) != mrOk) {
+    SelectCapital();
+    return;
+  }
   const int city = city_of_row_.At(ListBox1->ItemIndex());
   if (!MoveCapital(CurrentSide, city)) return;
+  FillTitles();  // the capitals' lines name the new one
   MessageDlg(TextLine(172) + GameState.Cities[city].Name.str(), TMsgDlgType::mtInformation, mbOK);
 }
 

@@ -27,6 +27,7 @@ class TForceStatus : public TOrderForm {
   void FillForces();
   void FillWeapons();
   void FillCapitalList();
+  void SelectCapital();
 
   std::array<TLabel*, 72> labels_{};
   RowTable<decltype(GameState.Cities)::Count> city_of_row_;
