@@ -39,8 +39,8 @@ struct FileToWrite {
 // Writes the files as one set. Each is written whole under a temporary name
 // first; only then is each put in place, the file it replaces kept aside
 // until the whole set stands. A failure at any step puts back every file
-// already replaced, so the folder holds the old set or the new one, never a
-// mix, and nothing else the save made. Returns why it failed, or an empty text.
+// already replaced, so a failed save leaves the old set as it was and
+// nothing else it made. Returns why it failed, or an empty text.
 std::string WriteFilesReplacing(std::span<const FileToWrite> files);
 
 // For tests of what a failure leaves: step N of the next set of files written

@@ -84,8 +84,8 @@ std::optional<std::string> TWindowPort::AskGameFileToSave(const std::string& pro
 }
 
 // Like the desktop's dialogs, both open where the player last opened or saved
-// a file, whichever of them it was: a game saved in a folder of its own is
-// found there by the next load, as at every mail hand-over.
+// a file, whichever of them it was: the next load opens where the last save
+// went, as a game handed over by mail needs.
 std::optional<std::string> TWindowPort::ChosenFile(TOpenDialog& dialog) {
   if (!dialog.Execute()) return std::nullopt;
   const std::string folder = std::filesystem::path(dialog.FileName).parent_path().string();
