@@ -133,8 +133,11 @@ int TEdit::TextWidthTo(int position) const {
 
 int TEdit::CaretAt(int x) const {
   const int length = static_cast<int>(Text().size());
+  int left = 0;
   for (int i = 0; i < length; ++i) {
-    if (x - TextX() < (TextWidthTo(i) + TextWidthTo(i + 1)) / 2) return i;
+    const int right = TextWidthTo(i + 1);
+    if (x - TextX() < (left + right) / 2) return i;
+    left = right;
   }
   return length;
 }
