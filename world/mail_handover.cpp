@@ -43,9 +43,10 @@ bool PlayerAllowsReplacing(const std::string& saved_game) {
 }
 
 // The name of the game to save, its extension left off and spelt as the saved
-// game it replaces is, or nothing when the player cancels. The dialog opens on `proposed`, which keeps the name last
-// chosen; a name the game must not or the player will not save under opens
-// the dialog again on that name, for the player to change it.
+// game it replaces is, or nothing when the player cancels. The dialog opens
+// on `proposed`, which keeps the name last chosen; a name the game must not or
+// the player will not save under opens the dialog again on that name, for the
+// player to change it.
 std::optional<std::string> AskNameToSaveUnder(std::string& proposed) {
   for (;;) {
     const auto chosen = Window().AskGameFileToSave(proposed);
