@@ -20,7 +20,7 @@ std::string Lowercase(std::string text) {
   return text;
 }
 
-fs::path WithSuffix(const fs::path& file, const char* suffix) {
+fs::path WithSuffix(const fs::path& file, const std::string& suffix) {
   fs::path named = file;
   named += suffix;
   return named;
@@ -30,24 +30,38 @@ fs::path TemporaryName(const fs::path& file) {
   return WithSuffix(file, ".saving");
 }
 
-// Where the file a save replaces waits until the whole new set stands.
-fs::path KeptAsideName(const fs::path& file) {
-  return WithSuffix(file, ".kept");
+bool IsTaken(const fs::path& name) {
+  std::error_code error;
+  return fs::exists(fs::symlink_status(name, error));
 }
 
-int file_step_to_fail = 0;
+// Where the file a save replaces waits until the whole new set stands: the
+// first of NAME.kept, NAME.kept2, ... that nothing holds, so that an old file
+// an earlier save could not put back, and the player was told of, stays.
+fs::path FreeKeptAsideName(const fs::path& file) {
+  fs::path kept = WithSuffix(file, ".kept");
+  for (int n = 2; IsTaken(kept); ++n) kept = WithSuffix(file, ".kept" + std::to_string(n));
+  return kept;
+}
+
+std::vector<int> file_steps_to_fail;
 int file_steps_taken = 0;
 
 // Counts a step of writing a set; false, with errno set as a full disk would
 // set it, when a test has asked this step to fail.
 bool StepAllowed() {
-  if (++file_steps_taken != file_step_to_fail) return true;
+  ++file_steps_taken;
+  if (std::find(file_steps_to_fail.begin(), file_steps_to_fail.end(), file_steps_taken) ==
+      file_steps_to_fail.end()) {
+    return true;
+  }
   errno = ENOSPC;
   return false;
 }
 
-std::string SystemError(const fs::path& file, const char* what) {
-  return "cannot " + std::string(what) + " " + file.string() + ": " + std::strerror(errno);
+// Names the path the system refused, as the player will find it.
+std::string SystemError(const std::string& what, const fs::path& path) {
+  return "cannot " + what + " " + path.string() + ": " + std::strerror(errno);
 }
 
 bool Rename(const fs::path& from, const fs::path& to) {
@@ -76,10 +90,10 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
 std::string WriteTemporary(const FileToWrite& entry) {
   const fs::path temporary = TemporaryName(entry.file);
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return SystemError(entry.file, "create");
+  if (fd < 0) return SystemError("create", temporary);
   std::string error;
-  if (!WriteAll(fd, entry.bytes) || ::fsync(fd) != 0) error = SystemError(entry.file, "write");
-  if (::close(fd) != 0 && error.empty()) error = SystemError(entry.file, "write");
+  if (!WriteAll(fd, entry.bytes) || ::fsync(fd) != 0) error = SystemError("write", temporary);
+  if (::close(fd) != 0 && error.empty()) error = SystemError("write", temporary);
   if (!error.empty()) ::unlink(temporary.c_str());
   return error;
 }
@@ -91,8 +105,8 @@ void RemoveTemporaries(std::span<const FileToWrite> files) {
 
 // What putting one file of the set in place has done so far.
 struct Placement {
-  bool kept_aside = false;  // the old file waits under its kept-aside name
-  bool placed = false;      // the new file stands under the name
+  fs::path kept;        // where the old file waits; empty when there was none
+  bool placed = false;  // the new file stands under the name
 };
 
 // A folder in the way is left where it is: the rename onto it fails, and the
@@ -105,10 +119,11 @@ bool HasFileToKeep(const fs::path& file) {
 
 std::string PutInPlace(const FileToWrite& entry, Placement& placement) {
   if (HasFileToKeep(entry.file)) {
-    if (!Rename(entry.file, KeptAsideName(entry.file))) return SystemError(entry.file, "keep aside");
-    placement.kept_aside = true;
+    const fs::path kept = FreeKeptAsideName(entry.file);
+    if (!Rename(entry.file, kept)) return SystemError("keep " + entry.file.string() + " aside as", kept);
+    placement.kept = kept;
   }
-  if (!Rename(TemporaryName(entry.file), entry.file)) return SystemError(entry.file, "replace");
+  if (!Rename(TemporaryName(entry.file), entry.file)) return SystemError("replace", entry.file);
   placement.placed = true;
   return {};
 }
@@ -117,9 +132,9 @@ std::string PutInPlace(const FileToWrite& entry, Placement& placement) {
 // old file before it. Returns what could not be put back, for the player to
 // find it.
 std::string PutBack(const fs::path& file, const Placement& placement) {
-  if (placement.kept_aside) {
-    if (::rename(KeptAsideName(file).c_str(), file.c_str()) == 0) return {};
-    return "; the old " + file.string() + " is kept as " + KeptAsideName(file).string();
+  if (!placement.kept.empty()) {
+    if (Rename(placement.kept, file)) return {};
+    return "; the old " + file.string() + " is kept as " + placement.kept.string();
   }
   if (placement.placed) ::unlink(file.c_str());
   return {};
@@ -134,8 +149,8 @@ std::string PutSetInPlace(std::span<const FileToWrite> files) {
     RemoveTemporaries(files);
     return error;
   }
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    if (placements[i].kept_aside) ::unlink(KeptAsideName(files[i].file).c_str());
+  for (const Placement& placement : placements) {
+    if (!placement.kept.empty()) ::unlink(placement.kept.c_str());
   }
   return {};
 }
@@ -204,13 +219,13 @@ FileImage ReadFileImage(const fs::path& file, std::size_t size) {
 
 std::string WriteFilesReplacing(std::span<const FileToWrite> files) {
   std::string error = WriteSet(files);
-  file_step_to_fail = 0;
+  file_steps_to_fail.clear();
   file_steps_taken = 0;
   return error;
 }
 
-void FailFileStepForTesting(int step) {
-  file_step_to_fail = step;
+void FailFileStepsForTesting(std::vector<int> steps) {
+  file_steps_to_fail = std::move(steps);
 }
 
 std::optional<std::vector<std::string>> ReadTextLines(const fs::path& file) {

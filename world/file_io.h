@@ -38,17 +38,19 @@ struct FileToWrite {
 
 // Writes the files as one set. Each is written whole under a temporary name
 // first; only then is each put in place, the file it replaces kept aside
-// until the whole set stands. A failure at any step puts back every file
-// already replaced, so a failed save leaves the old set as it was and
-// nothing else it made. Returns why it failed, or an empty text.
+// (as NAME.kept, or NAME.kept2 and on when that is taken) until the whole set
+// stands. A failure at any step puts back every file already replaced, so a
+// failed save leaves the old set as it was and nothing else it made. Returns
+// why it failed, naming the path refused and where any old file that could
+// not be put back is kept, or an empty text.
 std::string WriteFilesReplacing(std::span<const FileToWrite> files);
 
-// For tests of what a failure leaves: step N of the next set of files written
-// (counted from 1: each temporary written, then each old file kept aside and
-// each new one put in place, in order) fails as a full disk or a refused
-// rename would. 0, or a set with fewer steps, fails none; the next set written
-// clears it either way.
-void FailFileStepForTesting(int step);
+// For tests of what a failure leaves: these steps of the next set of files
+// written (counted from 1: each temporary written, then each old file kept
+// aside and each new one put in place, in order, then after a failure each old
+// file put back) fail as a full disk or a refused rename would. Steps the set
+// does not take fail none; the next set written clears them either way.
+void FailFileStepsForTesting(std::vector<int> steps);
 
 // The bytes of the lines as a text file holds them, each ended by a line break.
 std::vector<std::uint8_t> TextOfLines(const std::vector<std::string>& lines);

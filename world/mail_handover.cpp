@@ -42,10 +42,11 @@ bool PlayerAllowsReplacing(const std::string& saved_game) {
   return EventMessage.Choice == kYes;
 }
 
-// The name of the game to save, its extension left off, or nothing when the
-// player cancels. The dialog opens on `proposed`, which keeps the name last
-// chosen; a name the game must not or the player will not save under opens
-// the dialog again on that name, for the player to change it.
+// The name of the game to save, its extension left off and spelt as the saved
+// game it replaces is, or nothing when the player cancels. The dialog opens
+// on `proposed`, which keeps the name last chosen; a name the game must not or
+// the player will not save under opens the dialog again on that name, for the
+// player to change it.
 std::optional<std::string> AskNameToSaveUnder(std::string& proposed) {
   for (;;) {
     const auto chosen = Window().AskGameFileToSave(proposed);
@@ -59,7 +60,7 @@ std::optional<std::string> AskNameToSaveUnder(std::string& proposed) {
       Window().ShowMessage(file + TextLine(kStartFileRefusedText));
     } else if (const auto replaced = SavedGameReplaced(name);
                !replaced || PlayerAllowsReplacing(*replaced)) {
-      return name;
+      return NameAsSpeltOnDisk(name);
     }
   }
 }
@@ -77,7 +78,7 @@ void PassMoveToOpponent() {
 // and the move passes only with the files that carry it: a game the system
 // refuses to save leaves the move, and every file on disk, where it was, to
 // be offered again with the next name. The battle file keeps the spelling of
-// the one it replaces, as the game's files do.
+// the one it replaces, as the game's files do; a new one takes the name's.
 bool SaveMailTurn(const std::string& name) {
   if (BattleLog.empty() || BattleLog.back() != "TurnOver") BattleLog.emplace_back("TurnOver");
   const std::vector<std::uint8_t> battles = TextOfLines(BattleLog);

@@ -16,6 +16,14 @@ std::string FileNameOf(const std::string& name) {
   return fs::path(name).filename().string();
 }
 
+// The saved game's own file under the name, whatever its case: the game, or
+// else its map.
+std::optional<fs::path> SavedGameFile(const std::string& name) {
+  auto file = FindFileIgnoringCase(name + ".GMR");
+  if (!file) file = FindFileIgnoringCase(name + ".GMP");
+  return file;
+}
+
 }  // namespace
 
 bool IsStartFileName(const std::string& name) {
@@ -26,10 +34,14 @@ bool IsStartFileName(const std::string& name) {
 
 std::optional<std::string> SavedGameReplaced(const std::string& name) {
   if (SameFileNameIgnoringCase(FileNameOf(name), kAutosaveName)) return std::nullopt;
-  auto file = FindFileIgnoringCase(name + ".GMR");
-  if (!file) file = FindFileIgnoringCase(name + ".GMP");
+  const auto file = SavedGameFile(name);
   if (!file) return std::nullopt;
   return file->stem().string();
+}
+
+std::string NameAsSpeltOnDisk(const std::string& name) {
+  const auto file = SavedGameFile(name);
+  return file ? fs::path(*file).replace_extension().string() : name;
 }
 
 std::string ProposedSaveName() {

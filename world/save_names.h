@@ -19,6 +19,11 @@ bool IsStartFileName(const std::string& name);
 // the Autosave.
 std::optional<std::string> SavedGameReplaced(const std::string& name);
 
+// The name to save a set under: the saved game's own spelling when it is
+// replaced ("games/Alpha" for "games/aLPHA" typed over Alpha.GMR), so that
+// every file of the set, a new battle file too, is spelt alike; else as typed.
+std::string NameAsSpeltOnDisk(const std::string& name);
+
 // What the save dialog offers: the game last saved (SavedGameName), or else
 // the game loaded (a received mail game's own name), but never a start file:
 // that box is empty.

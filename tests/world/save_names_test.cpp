@@ -143,22 +143,36 @@ TEST_F(SaveNamesTest, TheReplaceQuestionComesWhateverTheCaseOfTheSavedGameAndOkA
 }
 
 // Saving over a game whose files are spelt otherwise writes those files, the
-// battle file of a mail game too.
+// battle file of a mail game too, and a new battle file takes the spelling of
+// the game's; the next save offers the name as spelt on disk.
 TEST_F(SaveNamesTest, AGameSavedOverKeepsTheSpellingOfItsFiles) {
-  GameState.PlayMode = TPlayMode::MailSetUp;
-  WriteFile("vicksburg.gmr", "old");
-  WriteFile("vicksburg.gmp", "old");
-  WriteFile("vicksburg.btl", "old");
-  SaveAs({"Vicksburg"}, {kYes});
-  EXPECT_EQ(FilesInFolder(),
-            (std::vector<std::string>{"vicksburg.btl", "vicksburg.gmp", "vicksburg.gmr"}));
-  EXPECT_EQ(Contents("vicksburg.gmr").size(), kGameFileSize);
-  EXPECT_EQ(Contents("vicksburg.btl"), "TurnOver\n");
+  const struct {
+    std::vector<std::string> on_disk;
+    const char* typed;
+    std::vector<std::string> saved;  // the battle file, the map, the game
+  } rows[] = {
+      {{"vicksburg.gmr", "vicksburg.gmp", "vicksburg.btl"},
+       "Vicksburg",
+       {"vicksburg.btl", "vicksburg.gmp", "vicksburg.gmr"}},
+      {{"Alpha.GMR", "Alpha.GMP"}, "aLPHA", {"Alpha.BTL", "Alpha.GMP", "Alpha.GMR"}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.typed);
+    EmptyFolder();
+    for (const std::string& file : row.on_disk) WriteFile(file, "old");
+    GameState.PlayMode = TPlayMode::MailSetUp;
+    SaveAs({row.typed}, {kYes});
+    EXPECT_EQ(FilesInFolder(), row.saved);
+    EXPECT_EQ(Contents(row.saved[2]).size(), kGameFileSize);
+    EXPECT_EQ(Contents(row.saved[0]), "TurnOver\n");
+    SaveAs({});
+    EXPECT_EQ(window.ProposedSaveNames().back(), PathOf(fs::path(row.saved[2]).stem().string()));
+  }
 }
 
 // A save the system refuses, a name too long for it or a folder in the way of
-// one of the game's files, is told and opens the dialog again on the name; a
-// mail turn keeps its move. The files on disk are the old set byte for byte,
+// one of the game's files or their temporaries, is told, naming the path
+// refused, and opens the dialog again on the name; a mail turn keeps its move. The files on disk are the old set byte for byte,
 // a battle file too, with nothing left beside them.
 TEST_F(SaveNamesTest, ASaveTheSystemRefusesReturnsToTheDialogWithTheNameKept) {
   const std::string long_name(260, 'x');
@@ -168,13 +182,16 @@ TEST_F(SaveNamesTest, ASaveTheSystemRefusesReturnsToTheDialogWithTheNameKept) {
     std::vector<std::string> files, folders;  // on disk before the save
     std::initializer_list<int> answers;        // to replace, if asked, then to hand over
     std::size_t questions;
+    std::string refused;  // the path the message names
   };
   const Row rows[] = {
-      {long_name, false, {}, {}, {}, 0},
-      {long_name, true, {}, {}, {}, 1},
-      {"Gettysburg", true, {"Gettysburg.BTL"}, {"Gettysburg.GMR"}, {kYes}, 1},
-      {"Gettysburg", false, {"Gettysburg.GMR"}, {"Gettysburg.GMP"}, {kYes}, 1},
-      {"Shiloh", true, {"Shiloh.GMR", "Shiloh.BTL"}, {"Shiloh.GMP"}, {kYes, kYes}, 2},
+      {long_name, false, {}, {}, {}, 0, long_name + ".GMR.saving"},
+      {long_name, true, {}, {}, {}, 1, long_name + ".GMR.saving"},
+      {"Gettysburg", true, {"Gettysburg.BTL"}, {"Gettysburg.GMR"}, {kYes}, 1, "Gettysburg.GMR"},
+      {"Gettysburg", false, {"Gettysburg.GMR"}, {"Gettysburg.GMP"}, {kYes}, 1, "Gettysburg.GMP"},
+      {"Shiloh", true, {"Shiloh.GMR", "Shiloh.BTL"}, {"Shiloh.GMP"}, {kYes, kYes}, 2, "Shiloh.GMP"},
+      {"Alpha", false, {"Alpha.GMR", "Alpha.GMP"}, {"Alpha.GMP.saving"}, {kYes}, 1, "Alpha.GMP.saving"},
+      {"Alpha", false, {"Alpha.GMR", "Alpha.GMR.kept"}, {"Alpha.GMP"}, {kYes}, 1, "Alpha.GMP"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name.size());
@@ -189,6 +206,8 @@ TEST_F(SaveNamesTest, ASaveTheSystemRefusesReturnsToTheDialogWithTheNameKept) {
     EXPECT_EQ(window.Notices().size(), row.questions);
     ASSERT_EQ(window.Messages().size(), 1u);
     EXPECT_EQ(window.Messages()[0].rfind("The game ", 0), 0u) << window.Messages()[0];
+    EXPECT_NE(window.Messages()[0].find(PathOf(row.refused) + ": "), std::string::npos)
+        << window.Messages()[0];
     EXPECT_EQ(window.CallCount("AskGameFileToSave"), 2) << "the dialog opened again";
     EXPECT_EQ(window.ProposedSaveNames().back(), PathOf(row.name));
     EXPECT_EQ(SavedGameName, "");

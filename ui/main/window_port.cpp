@@ -16,6 +16,8 @@
 
 namespace {
 
+namespace fs = std::filesystem;
+
 const char* CommandName(WindowCommand command) {
   static constexpr const char* kNames[] = {
       "LoadGame1",    "SaveGame1",      "Execute1",       "Playback1",    "Quit1",
@@ -74,8 +76,17 @@ void TWindowPort::ShowMessage(std::string_view text) {
   MessageDlg(Shown(text), TMsgDlgType::mtInformation, mbOK);
 }
 
+// The game last opened is offered again only in its own folder: where a save
+// has taken the dialog elsewhere, a name from another folder would not open.
 std::optional<std::string> TWindowPort::AskGameFileToOpen() {
-  return ChosenFile(*window_.OpenDialog1);
+  TOpenDialog& dialog = *window_.OpenDialog1;
+  const fs::path last = dialog.FileName;
+  std::error_code unknown;
+  if (!dialog.InitialDir.empty() &&
+      !fs::equivalent(last, fs::path(dialog.InitialDir) / last.filename(), unknown)) {
+    dialog.FileName.clear();
+  }
+  return ChosenFile(dialog);
 }
 
 std::optional<std::string> TWindowPort::AskGameFileToSave(const std::string& proposed) {
@@ -88,7 +99,7 @@ std::optional<std::string> TWindowPort::AskGameFileToSave(const std::string& pro
 // went, as a game handed over by mail needs.
 std::optional<std::string> TWindowPort::ChosenFile(TOpenDialog& dialog) {
   if (!dialog.Execute()) return std::nullopt;
-  const std::string folder = std::filesystem::path(dialog.FileName).parent_path().string();
+  const std::string folder = fs::path(dialog.FileName).parent_path().string();
   window_.OpenDialog1->InitialDir = folder;
   window_.SaveDialog1->InitialDir = folder;
   return dialog.FileName;

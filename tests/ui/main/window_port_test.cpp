@@ -70,17 +70,21 @@ TEST_F(OpenedWindowTest, ASavedGameOpensByItsNameTypedWithoutExtension) {
 
 // Both dialogs open where the player last opened or saved a game, whichever
 // dialog it was: a load from the player's own folder brings the save there,
-// and a save in a folder below it brings the next load there.
+// and a save in a folder below it brings the next load there. The load offers
+// the game last loaded only in that game's folder.
 TEST_F(OpenedWindowTest, BothFileDialogsOpenWhereAGameWasLastOpenedOrSaved) {
   TTempFolder own;
   fs::create_directory(own.Path() / "deeper");
   own.Write("MailA.GMR", "game");
   own.Write("deeper/MailB.GMR", "game");
   window.OpenDialog1->InitialDir = own.Path().string();
-  std::vector<std::vector<std::string>> to_type = {{"MailA"}, {"deeper", "MailB"}, {"MailB"}};
+  std::vector<std::vector<std::string>> to_type = {
+      {"MailA"}, {"deeper", "MailB"}, {"MailB"}, {"MailB"}};
   std::vector<std::string> opened_in;
+  std::vector<std::string> offered;
   answer = [&](TForm& form) {
     opened_in.push_back(FindOwned<TLabel>(form, "FolderLabel")->Caption());
+    offered.push_back(FindOwned<TEdit>(form, "FileNameEdit")->Text());
     for (const std::string& name : to_type.front()) {
       FindOwned<TEdit>(form, "FileNameEdit")->SetText(name);
       ClickOn(form, "OK");
@@ -90,8 +94,11 @@ TEST_F(OpenedWindowTest, BothFileDialogsOpenWhereAGameWasLastOpenedOrSaved) {
   EXPECT_EQ(port.AskGameFileToOpen(), (own.Path() / "MailA.GMR").string());
   EXPECT_EQ(port.AskGameFileToSave(""), (own.Path() / "deeper" / "MailB").string());
   EXPECT_EQ(port.AskGameFileToOpen(), (own.Path() / "deeper" / "MailB.GMR").string());
+  EXPECT_EQ(port.AskGameFileToOpen(), (own.Path() / "deeper" / "MailB.GMR").string());
   const std::string deeper = (own.Path() / "deeper").string();
-  EXPECT_EQ(opened_in, (std::vector<std::string>{own.Path().string(), own.Path().string(), deeper}));
+  EXPECT_EQ(opened_in,
+            (std::vector<std::string>{own.Path().string(), own.Path().string(), deeper, deeper}));
+  EXPECT_EQ(offered, (std::vector<std::string>{"", "", "", "MailB.GMR"}));
 }
 
 // After every load "Hidden Enemy" is offered exactly on one machine and
