@@ -17,7 +17,6 @@ namespace {
 // The two camps and the neutral one.
 constexpr int kCamps = kSideCount + 1;
 constexpr int kHexes = TMapRecord::Columns * TMapRecord::Rows;
-constexpr int kStateByteFlag = 128;
 
 constexpr int kHolderScore = 2;
 constexpr int kOwnerScore = 3;
@@ -140,7 +139,7 @@ void ScoreHex(int x, int y, const NearbyUnits& corpsNear, const NearbyUnits& fle
   // The top bit of the state byte is a flag of its own and survives.
   const int state = cell.State();
   if (!IsEntryOf(GameState.States, state)) {
-    cell.Bytes[2] = static_cast<std::uint8_t>(cell.Bytes[2] & kStateByteFlag);
+    cell.ClearState();
     return;
   }
   const TStateRec& holderState = GameState.States[state];

@@ -18,6 +18,16 @@ void SetRouteFlagNextToCity(int city, int direction) {
   if (TMapRecord::OnMap(x, y)) MapRecord.Cell(x, y).SetRouteFlag();
 }
 
+// Hex (65, 15) takes the terrain, link and camp of (65, 14), which as water
+// has no camp. Made water, it leaves its state too, or the control of the
+// hexes would give the water to the state's camp and no save of the game
+// would load.
+void MatchHexToItsNorth() {
+  TMapCell& hex = MapRecord.Cell(65, 15);
+  hex.Bytes[1] = MapRecord.Cell(65, 14).Bytes[1];
+  if (hex.Terrain() == TTerrain::Water) hex.ClearState();
+}
+
 }  // namespace
 
 void ApplyLoadCorrections() {
@@ -28,7 +38,7 @@ void ApplyLoadCorrections() {
   SetRouteFlagNextToCity(67, kSouthWest);
   SetRouteFlagNextToCity(55, kSouthWest);
 
-  MapRecord.Cell(65, 15).Bytes[1] = MapRecord.Cell(65, 14).Bytes[1];
+  MatchHexToItsNorth();
 
   GameState.Cities[38].RiverPort = 0;
   GameState.Cities[60].RiverPort = 0;

@@ -37,6 +37,8 @@ struct TMapCell {
   void SetOwner(int side) {
     Bytes[1] = static_cast<std::uint8_t>((Bytes[1] & 63) + 64 * (side & 3));
   }
+  // Out of every state; the flag of the state byte stays.
+  void ClearState() { Bytes[2] = static_cast<std::uint8_t>(Bytes[2] & 128); }
   void SetTerrain(int terrain) {
     Bytes[1] = static_cast<std::uint8_t>((Bytes[1] & 248) + (terrain & 7));
   }

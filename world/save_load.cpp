@@ -111,20 +111,37 @@ std::string FirstDifference(const std::vector<std::uint8_t>& expected, const Rec
          " when saved and loaded again, " + std::to_string(*was) + " in play";
 }
 
-// Loading is a fixed point: a loaded game, saved and loaded again, is the game
-// in play with its figures rebuilt as the load rebuilds them (the weather is
-// rolled afresh), drawing the same numbers. The file is loaded on trial, with
-// every game-wide variable kept for the game in play and nothing shown, and
-// both are done to it; a file whose load would change on the second load is
-// refused, so that whatever loads saves and loads back byte for byte. Empty
-// when it does not change.
-std::string FindReloadChange(const GameImages& images) {
+// The first reason the rules cannot play these records, or empty: a
+// reference beyond its table, or what no repair of the load mends. The
+// records are read for consistency only once every index is known to lie in
+// its table.
+std::string FindUnplayable(const TGameState& game, const TMapRecord& map) {
+  std::string problem = FindIndexOutOfRange(game);
+  if (problem.empty()) problem = FindIndexOutOfRange(map);
+  if (!problem.empty()) return problem;
+  for (const GameFinding& finding : FindInconsistencies(game, map)) {
+    if (finding.remedy == LoadRemedy::Refuse) return finding.Sentence();
+  }
+  return "";
+}
+
+// The file is loaded on trial, with every game-wide variable kept for the game
+// in play and nothing shown. Its repaired records must pass the file's own
+// checks, since what is played must save as a file that loads. And loading is
+// a fixed point: the loaded game, saved and loaded again, is the game in play
+// with its figures rebuilt as the load rebuilds them (the weather is rolled
+// afresh), drawing the same numbers; a file whose load would change on the
+// second load is refused, so that whatever loads saves and loads back byte for
+// byte. Empty when the trial finds nothing.
+std::string FindTrialLoadProblem(const GameImages& images) {
   const GameWideVariablesKept game_in_play;
   const RandomStreamKept draws_to_come;
   const UnseenWindow unseen;
   PutInPlay(images);
   RepairLoadedRecords();
   RebuildLoadedFigures();
+  if (const std::string problem = FindUnplayable(GameState, MapRecord); !problem.empty())
+    return "after the repairs every load makes, " + problem;
   std::vector<std::uint8_t> game;
   std::vector<std::uint8_t> map;
   {
@@ -141,21 +158,15 @@ std::string FindReloadChange(const GameImages& images) {
   return change;
 }
 
-// The first reason to refuse the game; its records are read for consistency
-// only once every index is known to lie in its table, and loaded on trial
-// only once they are consistent.
+// The first reason to refuse the game; it is loaded on trial only once its
+// records are playable as they are.
 std::string FindImageProblem(const GameImages& images) {
   TGameState game;
   TMapRecord map;
   std::memcpy(&game, images.game.bytes.data(), kGameFileSize);
   std::memcpy(&map, images.map.bytes.data(), kMapFileSize);
-  std::string problem = FindIndexOutOfRange(game);
-  if (problem.empty()) problem = FindIndexOutOfRange(map);
-  if (!problem.empty()) return problem;
-  for (const GameFinding& finding : FindInconsistencies(game, map)) {
-    if (finding.remedy == LoadRemedy::Refuse) return finding.Sentence();
-  }
-  return FindReloadChange(images);
+  if (std::string problem = FindUnplayable(game, map); !problem.empty()) return problem;
+  return FindTrialLoadProblem(images);
 }
 
 bool AtStartDate() {

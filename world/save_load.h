@@ -38,9 +38,9 @@ bool SaveGame(const std::string& name, std::span<const FileToWrite> companions =
 // Loads the game file (its name with its extension) and its map, repairs them
 // and prepares the game for play. A file that is missing, of the wrong size,
 // holding a reference beyond its table or a game the rules cannot play
-// (game_consistency.h), or one that would not save and load back to itself,
-// is refused with a message, and the game in play stays as it was. The result
-// says whether the game was loaded.
+// (game_consistency.h), as it is or once the load has repaired it, or one that
+// would not save and load back to itself, is refused with a message, and the
+// game in play stays as it was. The result says whether the game was loaded.
 bool LoadGame(const std::string& fileName);
 
 // Asks for a game file until one loads or the player cancels, then readies the

@@ -1,5 +1,6 @@
 // Start files with seeded random damage: each is refused, or, once accepted,
-// plays two turns with every turn invariant holding after every phase.
+// saves and loads back and plays two turns with every turn invariant holding
+// after every phase.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -75,6 +76,9 @@ TEST_P(MutatedStartFiles, AreRefusedOrPlayTwoTurnsBreakingNothing) {
       continue;
     }
     ++accepted;
+    // Whatever loads can be kept.
+    if (!SaveGame(PathOf("kept")) || !LoadGame(PathOf("kept.GMR")))
+      findings.push_back("mutation " + std::to_string(m) + ": " + window.Messages().back());
     SetAllNationsToComputer();
     TurnInvariants invariants("check");
     TurnRunner runner;
@@ -97,5 +101,26 @@ TEST_P(MutatedStartFiles, AreRefusedOrPlayTwoTurnsBreakingNothing) {
 
 INSTANTIATE_TEST_SUITE_P(EachStartFile, MutatedStartFiles,
                          ::testing::Values("1861", "1862", "1863"));
+
+class DamagedStartFile : public TurnTest {};
+
+// Hex (65, 15) of a save turned to land in a state: the load makes it the
+// water (65, 14) is, and the game plays a turn and is kept.
+TEST_F(DamagedStartFile, ALandHexTheLoadMakesWaterPlaysAndIsKept) {
+  const std::string start = std::string(GRAYMARCH_GAME_DIR) + "/1861";
+  Bytes map = ReadBytes(start + ".GMP");
+  const std::size_t hex = 3 * ((65 - 1) * TMapRecord::Rows + (15 - 1));
+  map[hex + 1] = 1;   // open land
+  map[hex + 2] = 22;  // of a state
+  WriteBytes(PathOf("land.GMR"), ReadBytes(start + ".gmr"));
+  WriteBytes(PathOf("land.GMP"), map);
+  ASSERT_TRUE(LoadGame(PathOf("land.GMR"))) << window.Messages().back();
+  SetAllNationsToComputer();
+  EXPECT_EQ(TurnRunner().RunTurns(1), 1);
+
+  ASSERT_TRUE(SaveGame(PathOf("kept")));
+  window.ForgetRecords();
+  EXPECT_TRUE(LoadGame(PathOf("kept.GMR"))) << ::testing::PrintToString(window.Messages());
+}
 
 }  // namespace

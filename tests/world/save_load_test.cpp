@@ -132,7 +132,8 @@ TEST_F(SaveLoadTest, AFileOfTheWrongSizeOrWithoutItsMapIsRefused) {
 // A small consistent game: a Union city garrisoned by one brigade, a Union
 // corps on it with a brigade, another Union corps, a Confederate corps and a
 // fleet at sea. Each row damages it; the file is refused naming the record and
-// field, or loads, repaired where the load corrections repair it.
+// field, or loads, repaired where the load corrections repair it, and saves
+// and loads back.
 TEST_F(SaveLoadTest, AGameTheRulesCannotPlayIsRefusedNamingRecordAndField) {
   struct Case {
     const char* refusal;  // empty: the file loads
@@ -234,6 +235,21 @@ TEST_F(SaveLoadTest, AGameTheRulesCannotPlayIsRefusedNamingRecordAndField) {
       {"hex (12, 12) has state 5, a state on water", [] { MapRecord.Cell(12, 12).Bytes[2] = 5; }},
       {"hex (12, 12) has owner 2, a camp on water", [] { MapRecord.Cell(12, 12).SetOwner(2); }},
       {"", [] { MapRecord.Cell(12, 12).Bytes[2] = 128; }},
+      // The load gives (65, 15) the terrain of (65, 14); made water, it keeps
+      // no state and no camp. A game the load's repairs would leave unplayable
+      // is refused.
+      {"",
+       [] {
+         MapRecord.Cell(65, 15).SetTerrain(1);
+         MapRecord.Cell(65, 15).SetOwner(TSide::Union);
+         MapRecord.Cell(65, 15).Bytes[2] = 128 + 5;
+       },
+       [] {
+         const TMapCell& hex = MapRecord.Cell(65, 15);
+         return hex.Terrain() == TTerrain::Water && hex.Owner() == 0 && hex.StateByte() == 128;
+       }},
+      {"after the repairs every load makes, city 2 has X, Y (65, 15), not a city hex",
+       [] { GameState.Cities[AddCity(65, 15, TSide::Union)].Theatre = TTheatre::West; }},
   };
   GameState.PlayMode = 3;  // nothing derived is rebuilt
   ASSERT_TRUE(SaveGame(PathOf("Sound")));
@@ -247,6 +263,8 @@ TEST_F(SaveLoadTest, AGameTheRulesCannotPlayIsRefusedNamingRecordAndField) {
     } else {
       EXPECT_TRUE(LoadGame(file));
       EXPECT_TRUE(c.holds_after_loading());
+      // Whatever loads can be kept.
+      EXPECT_TRUE(LoadGame(SaveAndReplace("Kept"))) << ::testing::PrintToString(window.Messages());
     }
   }
 }
