@@ -98,7 +98,6 @@ void OpenMenusBetweenTurns() {
   SetCommandsEnabled(kUnitOrders, false);
   ClearSelections();
   CurrentSide = 0;
-  Window().SetPanelCaption(WindowPanel::IdPanel, " ");
 }
 
 }  // namespace

@@ -104,4 +104,5 @@ void ClearSelections() {
   CurrentArmy = 0;
   CurrentCity = 0;
   CurrentLeader = 0;
+  Window().SetPanelCaption(WindowPanel::IdPanel, " ");
 }

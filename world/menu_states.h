@@ -27,5 +27,6 @@ void SetMenusExecuting();
 // menus when a side is chosen and captions the side-change command after it.
 void ChooseSideToPlay();
 
-// Nothing in hand: no current corps, fleet, army, city or leader.
+// Nothing in hand: no current corps, fleet, army, city or leader, and none
+// named in the panel under the map.
 void ClearSelections();

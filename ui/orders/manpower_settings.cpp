@@ -58,8 +58,9 @@ TOrdDraft::TOrdDraft() : TOrderForm("TOrdDraft", 499, 249) {
   for (const auto& [label, caption] : kFixedCaptions) Label(label)->SetCaption(caption);
   for (int share = 0; share < 4; ++share) {
     const int top = 120 + 28 * share;
+    // The figure and its per cent sign stand level with the arm's caption.
     ShareLabels[share] = AddControl<TKxLabel>(Numbered("Label", kShareLabels[share]), kShareLeft,
-                                              top, kShareWidth, 20);
+                                              top + 4, kShareWidth, 16);
     ShareLabels[share]->SetAutoSize(false);
     AddLabel(this, Numbered("Label", kPercentLabels[share]), kShareLeft + kShareWidth + 2, top + 4,
              12, 16)

@@ -61,8 +61,11 @@ TRaiseBrgds::TRaiseBrgds() : TOrderForm("TRaiseBrgds", 427, 397) {
     radio->SetCaption(kWeaponNames[w - 1]);
     radio->OnClick = [this, w](TComponent*) { RadioButtonClick(w); };
     RadioButtons[w - 1] = radio;
-    AddLabel(GroupBox1, Numbered("Label", w + 3), 108, top, 40, 16);
-    StockLabels[w - 1] = AddLabel(GroupBox1, Numbered("Label", w + 11), 150, top, 46, 16);
+    TLabel* arm = AddLabel(GroupBox1, Numbered("Label", w + 3), 108, top, 40, kRowHeight - 2);
+    StockLabels[w - 1] =
+        AddLabel(GroupBox1, Numbered("Label", w + 11), 150, top, 46, kRowHeight - 2);
+    // Level with the weapon's name, which the radio button draws in its middle.
+    for (TLabel* figure : {arm, StockLabels[w - 1]}) figure->SetLayout(TTextLayout::tlCenter);
     const bool free = w == TWeapon::Muskets || w == TWeapon::Shotguns;
     StockLabels[w - 1]->SetCaption(free ? "(Free)" : "0");
   }

@@ -4,16 +4,21 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/backend/headless_backend.h"
 #include "platform/controls/button.h"
+#include "platform/controls/label.h"
+#include "platform/graphics/canvas.h"
 #include "support/overlapping_controls.h"
 #include "support/window_fixture.h"
 #include "ui/main/notices/notice_form.h"
+#include "ui/main/notices/notice_lines.h"
 #include "widgets/graphic_button.h"
 #include "world/game_window.h"
 #include "world/vardecl.h"
@@ -46,6 +51,11 @@ class NoticeFormTest : public WindowTest {
     return shown;
   }
   void Click(const TControl& control) { session.Backend().Click(control); }
+  // A line's rows as one text again.
+  static std::string WithoutBreaks(std::string text) {
+    std::erase(text, '\n');
+    return text;
+  }
   static std::string ButtonCaption(const TControl* button) {
     if (auto* graphic = dynamic_cast<const TKxGraphicButton*>(button)) return graphic->Caption();
     return button->Caption();
@@ -98,7 +108,7 @@ TEST_F(NoticeFormTest, EachKindOpensItsFormWithItsCaptionsAndAnswers) {
     const auto shown = Show(row.kind, {1, 3}, [&](TNoticeForm& form) {
       EXPECT_EQ(form.Caption(), row.caption);
       EXPECT_EQ(ButtonCaption(form.Buttons[0]), row.ok);
-      EXPECT_EQ(form.Lines[0]->Caption(), std::string(40, 'x'));
+      EXPECT_EQ(WithoutBreaks(form.Lines[0]->Caption()), std::string(40, 'x'));
       EXPECT_EQ(form.Lines[1]->Caption(), " stands alone");
       EXPECT_TRUE(form.Lines[1]->Visible());
       EXPECT_FALSE(form.Lines[2]->Visible()) << "an empty line shows no plate";
@@ -163,6 +173,95 @@ TEST_F(NoticeFormTest, ThePlayersPickIsTheCheckedOptionOrThePressedButton) {
     };
     Show(row.kind, row.offered, answer, row.start);
     EXPECT_EQ(EventMessage.Choice, row.choice);
+  }
+}
+
+// The replace question names the saved game whole, as long a name as the
+// notice carries: its rows stand within the width left of Yes and No, and
+// the question's last line moves down below them.
+TEST_F(NoticeFormTest, TheReplaceQuestionShowsTheWholeNameLeftOfItsAnswers) {
+  const std::string name(40, 'W');
+  ClearEventMessage();
+  EventMessage.Line1 = "Replace the saved game";
+  EventMessage.Line2 = name;
+  EventMessage.Line3 = "with the game in play?";
+  OfferYesAndNo();
+  session.Backend().SetModalHook([&](TForm& form) {
+    ExpectControlsApart(form);
+    auto& notice = dynamic_cast<TNoticeForm&>(form);
+    EXPECT_EQ(WithoutBreaks(notice.Lines[1]->Caption()), name);
+    TCanvas measure;
+    measure.Font.Assign(notice.Lines[1]->Font());
+    for (const TLabel* line : notice.Lines) {
+      if (!line->Visible()) continue;
+      EXPECT_LE(line->BoundsRect().Right, notice.Options[0]->Left());
+      EXPECT_LE(line->BoundsRect().Bottom, form.ClientHeight());
+      std::istringstream rows(line->Caption());
+      for (std::string row; std::getline(rows, row);)
+        EXPECT_LE(measure.TextWidth(row), line->Width()) << row;
+    }
+    Click(*notice.Buttons[0]);
+  });
+  ShowEventMessage(EventMessage, EventOptions, timer);
+}
+
+// A line goes on over as many rows as its width needs, while the notice has
+// rows to spare; past them its middle gives way, its start and end shown.
+TEST_F(NoticeFormTest, ALongLineWrapsWhileThereIsRoomAndLosesItsMiddleAfter) {
+  TCanvas measure;
+  measure.Font.SetName("Times New Roman");
+  measure.Font.SetHeight(-11);
+  measure.Font.SetStyle(fsBold);
+  const auto name_of = [](std::size_t length) {
+    std::string name = "START";
+    while (name.size() < length - 3) name += name.size() % 9 == 0 ? ' ' : 'M';
+    return name + "END";
+  };
+  const std::string sixty = name_of(60);
+  const std::string long_name = name_of(250);
+  const int width = 213;  // the replace question's, left of Yes and No
+  const int sixty_rows = static_cast<int>(WrapRows(measure, sixty, width).size());
+  const struct {
+    const char* case_name;
+    std::string name;
+    int width, spare_rows;
+    bool whole;
+    const char* start;  // what is still read at either end
+    const char* end;
+    bool asked = true;  // the name between the replace question's lines, or alone
+  } rows[] = {
+      {"a row exactly as wide as the line", "WWWW", measure.TextWidth("WWWW"), 0, true, "W", "W",
+       false},
+      {"a pixel narrower, no row to spare", "WWWW", measure.TextWidth("WWWW") - 1, 0, false, "W",
+       "W", false},
+      {"a pixel narrower, a row to spare", "WWWW", measure.TextWidth("WWWW") - 1, 1, true, "W", "W",
+       false},
+      {"60 characters, rows enough", sixty, width, sixty_rows - 1, true, "START", "END"},
+      {"60 characters, a row short", sixty, width, sixty_rows - 2, false, "START", "END"},
+      {"250 characters in the replace question's room", long_name, width, 8, false, "START",
+       "END"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.case_name);
+    const auto fitted =
+        row.asked
+            ? FitLines(measure, {"Replace the saved game", row.name, "with the game in play?"},
+                       row.width, row.spare_rows)
+            : FitLines(measure, {"", row.name}, row.width, row.spare_rows);
+    int extra_rows = 0;
+    for (const auto& line : fitted) {
+      extra_rows += std::max(0, static_cast<int>(line.size()) - 1);
+      for (const std::string& shown : line) EXPECT_LE(measure.TextWidth(shown), row.width) << shown;
+    }
+    EXPECT_LE(extra_rows, row.spare_rows);
+    std::string shown;
+    for (const std::string& part : fitted[1]) shown += part;
+    std::string name = row.name;
+    std::erase(shown, ' ');
+    std::erase(name, ' ');
+    EXPECT_EQ(shown == name, row.whole) << shown;
+    EXPECT_TRUE(shown.starts_with(row.start) && shown.ends_with(row.end)) << shown;
+    EXPECT_EQ(shown.find("...") != std::string::npos, !row.whole) << shown;
   }
 }
 

@@ -69,10 +69,11 @@ TEST_F(StatusViewsTest, PrestigeIsTheMeanLoyaltyOfTheNationsStates) {
 }
 
 // The side's own original cities worth 5 or more are offered; the capital's
-// line is selected without asking anything, and again when a choice is cancelled.
+// line, below another, is selected without asking anything, and again when a
+// choice is cancelled.
 TEST_F(StatusViewsTest, TheCapitalMovesOnlyAfterTheWarningToAnotherCity) {
-  const int boston = AddCity(10, 10, TSide::Union);
   const int albany = AddCity(12, 10, TSide::Union);
+  const int boston = AddCity(10, 10, TSide::Union);
   const int salem = AddCity(14, 10, TSide::Union);
   const int captured = AddCity(16, 10, TSide::Union);
   GameState.Cities[boston].Value = 10;
@@ -84,14 +85,14 @@ TEST_F(StatusViewsTest, TheCapitalMovesOnlyAfterTheWarningToAnotherCity) {
 
   Play<TForceStatus>({false, true, true, true}, [&](TForceStatus& view) {
     ASSERT_EQ(view.ListBox1->Count(), 2);
-    EXPECT_EQ(view.ListBox1->ItemIndex(), 0);
-    ClickRow(*view.ListBox1, 1);  // cancelled
-    EXPECT_EQ(GameState.Nations[TNation::Union].Capital, boston);
-    EXPECT_EQ(view.ListBox1->ItemIndex(), 0) << "the capital's line again";
-    ClickRow(*view.ListBox1, 0);  // the capital already
-    EXPECT_EQ(GameState.Nations[TNation::Union].Capital, boston);
-    ClickRow(*view.ListBox1, 1);
     EXPECT_EQ(view.ListBox1->ItemIndex(), 1);
+    ClickRow(*view.ListBox1, 0);  // cancelled
+    EXPECT_EQ(GameState.Nations[TNation::Union].Capital, boston);
+    EXPECT_EQ(view.ListBox1->ItemIndex(), 1) << "the capital's line again";
+    ClickRow(*view.ListBox1, 1);  // the capital already
+    EXPECT_EQ(GameState.Nations[TNation::Union].Capital, boston);
+    ClickRow(*view.ListBox1, 0);
+    EXPECT_EQ(view.ListBox1->ItemIndex(), 0);
     EXPECT_EQ(view.Label(69).Caption(), "Union text 396 : City " + std::to_string(albany));
   });
   ShowForceStatus();

@@ -104,7 +104,8 @@ TEST_F(OpenedWindowTest, BothFileDialogsOpenWhereAGameWasLastOpenedOrSaved) {
 // After every load "Hidden Enemy" is offered exactly on one machine and
 // checked exactly while the enemy is hidden: a load hides him from whoever
 // plays (and from nobody in a game of two computers), and a mail game leaves
-// nothing behind for the one-machine game loaded after it.
+// nothing behind for the one-machine game loaded after it, nor does any game
+// leave its unit in hand named under the map.
 TEST_F(OpenedWindowTest, TheHiddenEnemyItemFollowsEveryLoadedGame) {
   TTempFolder folder;
   const std::string new_game = (std::filesystem::path(GRAYMARCH_GAME_DIR) / "1861.gmr").string();
@@ -120,6 +121,7 @@ TEST_F(OpenedWindowTest, TheHiddenEnemyItemFollowsEveryLoadedGame) {
   const auto* hidden = FindOwned<TMenuItem>(window, "Hidden1");
   for (const auto& load : loads) {
     const std::string game = load.game;
+    window.IdPanel->SetCaption("B.F. Butler - drag to plot a path");
     if (game == "new") {
       ASSERT_TRUE(LoadGame(new_game));
     } else {
@@ -135,6 +137,7 @@ TEST_F(OpenedWindowTest, TheHiddenEnemyItemFollowsEveryLoadedGame) {
     EXPECT_EQ(hidden->Enabled(), load.offered) << game << " in mode " << load.mode;
     EXPECT_EQ(hidden->Checked(), load.checked) << game << " in mode " << load.mode;
     EXPECT_EQ(GameState.MessageView != kEveryoneSees, load.checked) << game;
+    EXPECT_EQ(window.IdPanel->Caption(), " ") << "no unit of the game before, after " << game;
   }
 }
 

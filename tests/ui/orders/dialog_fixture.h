@@ -54,13 +54,30 @@ class OrderDialogTest : public WindowTest {
     session.Backend().MouseUp(at);
   }
 
-  // Whether two controls stand on one row: their middles within a pixel.
-  static bool OnOneRow(const TControl& a, const TControl& b) {
-    return std::abs(2 * a.Top() + a.Height() - 2 * b.Top() - b.Height()) <= 2;
+  // The height on the screen of the middle of the line a control's caption is
+  // drawn on: a label's first line where its layout puts it; a mark button,
+  // edit or spinner draws its own in its middle.
+  static int CaptionMiddle(const TControl& control) {
+    const int top = control.ClientToScreen({0, 0}).Y;
+    const auto* label = dynamic_cast<const TLabel*>(&control);
+    if (label == nullptr || label->Layout() == TTextLayout::tlCenter)
+      return top + control.Height() / 2;
+    TCanvas measure;
+    measure.Font.Assign(label->Font());
+    const int line = measure.TextHeight("Ag");
+    return label->Layout() == TTextLayout::tlTop ? top + line / 2 : top + control.Height() - line / 2;
   }
-  // Whether a figure (or a control) stands beside its caption: on its row, to its right.
+  // Whether two controls stand on one row: their captions level, within 2 px.
+  static bool OnOneRow(const TControl& a, const TControl& b) {
+    return std::abs(CaptionMiddle(a) - CaptionMiddle(b)) <= 2;
+  }
+  // Whether a figure (or a control) stands beside its caption: on its row and
+  // to its right, no further off than a figure still reads as the caption's.
+  static constexpr int kFarthestBeside = 24;
   static bool Beside(const TControl& figure, const TControl& caption) {
-    return OnOneRow(figure, caption) && figure.Left() >= caption.Left() + caption.Width();
+    const int gap = figure.ClientToScreen({0, 0}).X -
+                    (caption.ClientToScreen({0, 0}).X + caption.Width());
+    return OnOneRow(figure, caption) && gap >= 0 && gap <= kFarthestBeside;
   }
 
   // The rightmost column of the frame within the control where ink is

@@ -118,8 +118,8 @@ TEST_F(EconomyDialogTest, TheMonthsRecruitsReadInMen) {
   }
 }
 
-// Each arm's caption stands on the row of its share and spin button, left of
-// them, and the share's per cent sign between the figure and the button.
+// Each arm's share stands beside its caption, the share's per cent sign
+// beside the figure and the spin button beside the sign.
 TEST_F(EconomyDialogTest, EachShareStandsBesideItsArm) {
   const char* arms[] = {"Label7", "Label9", "Label11", "Label13"};
   const char* percents[] = {"Label16", "Label17", "Label18", "Label19"};
@@ -128,19 +128,10 @@ TEST_F(EconomyDialogTest, EachShareStandsBesideItsArm) {
     for (int share = 0; share < 4; ++share) {
       const TLabel& percent = Owned<TLabel>(form, percents[share]);
       EXPECT_EQ(percent.Caption(), "%");
-      const TRect sign = percent.BoundsRect();
-      const TRect figure = draft.ShareLabels[share]->BoundsRect();
-      EXPECT_TRUE(sign.Top < figure.Bottom && figure.Top < sign.Bottom) << percents[share];
-      EXPECT_LE(figure.Right, sign.Left);
-      EXPECT_LE(sign.Right, draft.UpDowns[share]->Left());
-      const TRect caption = Owned<TLabel>(form, arms[share]).BoundsRect();
-      for (const TControl* control :
-           {static_cast<const TControl*>(draft.ShareLabels[share]),
-            static_cast<const TControl*>(draft.UpDowns[share])}) {
-        const TRect beside = control->BoundsRect();
-        EXPECT_TRUE(caption.Top < beside.Bottom && beside.Top < caption.Bottom) << arms[share];
-        EXPECT_LE(caption.Right, beside.Left) << arms[share];
-      }
+      EXPECT_TRUE(Beside(*draft.ShareLabels[share], Owned<TLabel>(form, arms[share])))
+          << arms[share];
+      EXPECT_TRUE(Beside(percent, *draft.ShareLabels[share])) << percents[share];
+      EXPECT_TRUE(Beside(*draft.UpDowns[share], percent)) << percents[share];
     }
     Click(*draft.Button1);
   });

@@ -117,6 +117,7 @@ TEST_F(RaisingDialogsTest, ClosingRaiseArmyWithACityButNoLeaderTakesNoSlot) {
   EXPECT_EQ(GameState.Armies[1].Name.str(), "Iowa");
 }
 
+// The weapons stand in rows: each one's name, arm word and stock level.
 TEST_F(RaisingDialogsTest, ArmingARaisedBrigadeSendsItToTheCityAndTakesItOffTheList) {
   const int city = SupplyCity(TSide::Union);
   GameState.Nations[TNation::Union].WeaponStock[TWeapon::Sharps] = 100;
@@ -125,6 +126,12 @@ TEST_F(RaisingDialogsTest, ArmingARaisedBrigadeSendsItToTheCityAndTakesItOffTheL
     EXPECT_EQ(dialog.ListBox1->Items()[0], "2nd  Inf ");
     ClickRow(*dialog.ListBox1, 0);
     ClickRow(*dialog.ListBox2, 0);
+    // Each weapon's arm word beside its name, its stock beside the arm word.
+    for (int w = 1; w <= 8; ++w) {
+      const TLabel& arm = Owned<TLabel>(dialog, "Label" + std::to_string(w + 3));
+      EXPECT_TRUE(Beside(arm, *dialog.RadioButtons[w - 1]) && Beside(*dialog.StockLabels[w - 1], arm))
+          << dialog.RadioButtons[w - 1]->Caption();
+    }
     Click(*dialog.RadioButtons[TWeapon::Sharps - 1]);
     EXPECT_EQ(dialog.ListBox1->Items().Count(), 0);
     Click(*dialog.Button1);

@@ -1,7 +1,11 @@
 #include "ui/main/notices/notice_form.h"
 
+#include <algorithm>
+
 #include "platform/controls/button.h"
 #include "platform/forms/screen.h"
+#include "platform/graphics/canvas.h"
+#include "ui/main/notices/notice_lines.h"
 #include "widgets/graphic_button.h"
 #include "world/game_window.h"
 #include "world/text_table.h"
@@ -67,6 +71,14 @@ int LinesRight(const NoticeForm& row) {
       break;
   }
   return layout.size.cx - kRightMargin;
+}
+
+// Where the lines end at the foot: above the closing button when they reach
+// over its column, else at the form's border.
+int LinesBottom(const NoticeForm& row) {
+  const NoticeLayout& layout = LayoutOf(row);
+  if (LinesRight(row) > layout.button.left) return layout.button.top - kGap;
+  return layout.size.cy - kRightMargin;
 }
 
 void SetButtonCaption(TControl& button, const std::string& caption) {
@@ -151,20 +163,33 @@ void TNoticeForm::Run() {
   ReadChoice();
 }
 
+// A line too wide for its width goes on over further rows, the lines after it
+// moving down, as far as the room above the closing button or the form's foot
+// allows; past that the longest line is cut in its middle.
 void TNoticeForm::FillLines() {
-  const Str<40>* lines[] = {&notice_.Line1, &notice_.Line2, &notice_.Line3, &notice_.Line4};
-  // A line without words is hidden, or its plate would stand there empty; a
-  // plate grows with its words only up to the answers beside it.
-  const int right = LinesRight(row_);
+  const NoticeLayout& layout = LayoutOf(row_);
+  const int width = LinesRight(row_) - layout.line_left;
+  TCanvas measure;
+  measure.Font.Assign(Lines[0]->Font());
+  const int row_height = measure.TextHeight("Ag");
+  const int last_line_bottom = layout.line_tops[3] + layout.line_height;
+  const int spare_rows = std::max(0, (LinesBottom(row_) - last_line_bottom) / row_height);
+  const std::array<std::string, 4> texts = {notice_.Line1.str(), notice_.Line2.str(),
+                                            notice_.Line3.str(), notice_.Line4.str()};
+  const auto rows = FitLines(measure, texts, width, spare_rows);
+  int pushed_down = 0;
   for (int i = 0; i < 4; ++i) {
-    const std::string text = lines[i]->str();
+    const int count = static_cast<int>(rows[i].size());
+    std::string shown;
+    for (const std::string& row : rows[i]) shown += (shown.empty() ? "" : "\n") + row;
+    // A line without words is hidden, or its plate would stand there empty.
+    Lines[i]->SetVisible(count > 0);
+    Lines[i]->SetAutoSize(false);
+    Lines[i]->SetBounds(layout.line_left, layout.line_tops[i] + pushed_down, width,
+                        layout.line_height + std::max(0, count - 1) * row_height);
+    Lines[i]->SetCaption(shown);
     Lines[i]->SetAutoSize(!row_.transparent_lines);
-    Lines[i]->SetCaption(text);
-    Lines[i]->SetVisible(!text.empty());
-    if (Lines[i]->BoundsRect().Right > right) {
-      Lines[i]->SetAutoSize(false);
-      Lines[i]->SetWidth(right - Lines[i]->Left());
-    }
+    pushed_down += std::max(0, count - 1) * row_height;
   }
 }
 
