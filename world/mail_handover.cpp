@@ -1,8 +1,10 @@
 #include "world/mail_handover.h"
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "world/file_io.h"
@@ -30,11 +32,47 @@ bool PlayerConfirmsHandOver() {
   return EventMessage.Choice == kYes;
 }
 
+constexpr std::size_t kLineLength = decltype(TEventMessage::Line2)::Capacity;
+constexpr std::string_view kLeftOut = "...";
+
+bool InsideACharacter(std::string_view text, std::size_t at) {
+  return at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80;
+}
+
+// The saved game's name on the question's lines, for the player to check
+// which game is replaced: whole on one line when it fits; else its start on
+// one and the rest on the next, which loses its own start to "..." when the
+// line cannot hold it, so that the name's start and its end can both be read.
+// A name's UTF-8 characters are never split.
+std::array<std::string, 2> NameOnLines(std::string_view name) {
+  if (name.size() <= kLineLength) return {std::string(name), ""};
+  std::size_t cut = kLineLength;
+  while (InsideACharacter(name, cut)) --cut;
+  std::string_view start = name.substr(0, cut);
+  std::string_view rest = name.substr(cut);
+  // Broken between words, the name reads as one wrapped, not cut.
+  if (const std::size_t space = name.rfind(' ', cut);
+      space != std::string_view::npos && space >= cut / 2) {
+    start = name.substr(0, space);
+    rest = name.substr(space + 1);
+  }
+  if (rest.size() <= kLineLength) return {std::string(start), std::string(rest)};
+  std::size_t tail = rest.size() - (kLineLength - kLeftOut.size());
+  while (InsideACharacter(rest, tail)) ++tail;
+  return {std::string(start), std::string(kLeftOut) + std::string(rest.substr(tail))};
+}
+
 bool PlayerAllowsReplacing(const std::string& saved_game) {
   ClearEventMessage();
   EventMessage.Line1 = TextLine(kReplaceTheSavedGameText);
-  EventMessage.Line2 = saved_game;
-  EventMessage.Line3 = TextLine(kWithTheGameInPlayText);
+  const auto [start, rest] = NameOnLines(saved_game);
+  EventMessage.Line2 = start;
+  if (rest.empty()) {
+    EventMessage.Line3 = TextLine(kWithTheGameInPlayText);
+  } else {
+    EventMessage.Line3 = rest;
+    EventMessage.Line4 = TextLine(kWithTheGameInPlayText);
+  }
   OfferYesAndNo();
   // A slightly missed click must not cost a saved game: OK alone keeps it.
   EventMessage.Choice = kNo;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -139,6 +140,38 @@ TEST_F(SaveNamesTest, TheReplaceQuestionComesWhateverTheCaseOfTheSavedGameAndOkA
     EXPECT_EQ(FilesInFolder(), std::vector<std::string>{row.on_disk});
     EXPECT_EQ(window.CallCount("AskGameFileToSave"), 2) << "the dialog opened again";
     EXPECT_EQ(window.ProposedSaveNames().back(), PathOf("Bull Run"));
+  }
+}
+
+// A saved game's name too long for a line of the question goes on over the
+// next, its end kept there after "..." when even two lines cannot hold it,
+// broken between words where it can be and never inside a character.
+TEST_F(SaveNamesTest, TheReplaceQuestionShowsTheStartAndEndOfALongName) {
+  const std::string w40(40, 'W');
+  const std::string accented = std::string(39, 'e') + "\xC3\xA9tat";  // the 40th byte inside "é"
+  const struct {
+    std::string name;
+    std::array<std::string, 3> lines;  // after the question's first
+  } rows[] = {
+      {w40, {w40, "text 733", ""}},
+      {w40 + "W", {w40, "W", "text 733"}},
+      {w40 + w40, {w40, w40, "text 733"}},
+      {w40 + w40 + "W", {w40, "..." + std::string(37, 'W'), "text 733"}},
+      {"The Western Rivers Campaigns of the Union Navy, 1862 to 1863",
+       {"The Western Rivers Campaigns of the", "Union Navy, 1862 to 1863", "text 733"}},
+      {std::string(200, 'a') + " " + std::string(49, 'z'),
+       {std::string(40, 'a'), "..." + std::string(37, 'z'), "text 733"}},
+      {accented, {std::string(39, 'e'), "\xC3\xA9tat", "text 733"}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name.size());
+    EmptyFolder();
+    window.ForgetRecords();
+    WriteFile(row.name + ".GMR", "old");
+    SaveAs({row.name}, {kNo});
+    ASSERT_EQ(window.Notices().size(), 1u);
+    const auto& lines = window.Notices()[0].lines;
+    EXPECT_EQ((std::array<std::string, 3>{lines[1], lines[2], lines[3]}), row.lines);
   }
 }
 
