@@ -36,10 +36,10 @@ TResolv::TResolv(const BattleResults& results)
     ShowSideTotals(side, results.commanders[side], results.losses[side]);
   }
   ShowBattleLines(results.initiative, results.intensity, results.result, results.weapons);
-  Button1 = AddControl<TKxGraphicButton>("Button1", 160, 356, 110, 30);
+  Button1 = AddControl<TKxGraphicButton>("Button1", CentredLeft(2 * 110 + 20), 356, 110, 30);
   Button1->SetCaption(TextLine(667));
   Button1->OnClick = [this](TComponent*) { Button1Click(); };
-  Button2 = AddControl<TKxGraphicButton>("Button2", 290, 356, 110, 30);
+  Button2 = AddControl<TKxGraphicButton>("Button2", CentredLeft(2 * 110 + 20) + 110 + 20, 356, 110, 30);
   Button2->SetCaption(TextLine(66));
   Button2->SetModalResult(mrOk);
 }
@@ -69,8 +69,9 @@ TBattleAnalysis::TBattleAnalysis(const BattleAnalysis& analysis)
           ->SetCaption(analysis.rows[r].figures[side]);
     }
   }
-  AddLabel(this, "Label39", 8, 290, 544, 18)->SetCaption(analysis.outcome);
-  Button1 = AddControl<TKxGraphicButton>("Button1", 230, 356, 100, 30);
+  AddLabel(this, "Label39", TBattleResultsLayout::kMargin, 290,
+           TBattleResultsLayout::kWidth - 2 * TBattleResultsLayout::kMargin, 18)->SetCaption(analysis.outcome);
+  Button1 = AddControl<TKxGraphicButton>("Button1", TBattleResultsLayout::CentredLeft(100), 356, 100, 30);
   Button1->SetCaption(TextLine(477));
   Button1->SetModalResult(mrOk);
 }

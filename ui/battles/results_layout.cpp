@@ -17,7 +17,7 @@ constexpr int kFirstRowTop = 44;
 constexpr int kCommanderTop = 220;
 constexpr int kLossesTop = 240;
 constexpr int kBattleLinesTop = 264;
-constexpr int kBattleLineWidth = 544;
+constexpr int kBattleLineWidth = TBattleResultsLayout::kWidth - 2 * TBattleResultsLayout::kMargin;
 
 // The design's labels of a side: its heading, the heading over its first
 // column (the others are Heading2.. on the left, Heading6.. on the right),

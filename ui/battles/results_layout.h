@@ -13,11 +13,16 @@
 
 class TBattleResultsLayout : public TOrderForm {
  public:
-  static constexpr int kWidth = 560;
+  // Wide enough that the longest texts of a half stand clear of each other
+  // and of the other half.
+  static constexpr int kWidth = 640;
   static constexpr int kHeight = 400;
+  static constexpr int kMargin = 8;
   // Each side's half, the right one ending clear of the border.
-  static constexpr int kHalfWidth = 270;
-  static constexpr int kHalfLeft[2] = {8, 282};
+  static constexpr int kHalfWidth = 304;
+  static constexpr int kHalfLeft[2] = {kMargin, kWidth - kMargin - kHalfWidth};
+  // A button of this width centred under the form's lines.
+  static constexpr int CentredLeft(int width) { return (kWidth - width) / 2; }
   static constexpr int kRows = 10;
   static constexpr int kColumns = 4;
   using Row = std::array<std::string, kColumns>;

@@ -49,7 +49,7 @@ void Treplay1::Fill(const TReplayedBattle& battle) {
 
 TReplay2::TReplay2() : TBattleResultsLayout("TReplay2") {
   SetCaption("Results of Engagement");
-  Button2 = AddControl<TKxGraphicButton>("Button2", 230, 360, 100, 30);
+  Button2 = AddControl<TKxGraphicButton>("Button2", CentredLeft(100), 356, 100, 30);
   Button2->SetModalResult(mrOk);
 }
 
