@@ -17,9 +17,9 @@ class TBattleResultsLayout : public TOrderForm {
   // and of the other half.
   static constexpr int kWidth = 640;
   static constexpr int kHeight = 400;
-  static constexpr int kMargin = 8;
+  static constexpr int kMargin = 12;
   // Each side's half, the right one ending clear of the border.
-  static constexpr int kHalfWidth = 304;
+  static constexpr int kHalfWidth = 300;
   static constexpr int kHalfLeft[2] = {kMargin, kWidth - kMargin - kHalfWidth};
   // A button of this width centred under the form's lines.
   static constexpr int CentredLeft(int width) { return (kWidth - width) / 2; }
