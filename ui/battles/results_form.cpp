@@ -7,21 +7,6 @@
 
 namespace {
 
-constexpr int kRowHeight = 17;
-
-// The labels of a results row: leader, brigades, casualties and disorder;
-// side 1's row r (0-based) is numbered from 3 + r, side 2's from 13 + r.
-constexpr std::array<int, 4> kRowLabelBases = {3, 23, 56, 76};
-constexpr int kSideOffset = 10;
-// A row fits its side's half, the widest word ("In good order") included.
-constexpr std::array<int, 4> kCellWidths = {88, 48, 46, 82};
-// Each side's half of the form, the right one ending clear of the border.
-constexpr int kHalfWidth = 270;
-constexpr int kSideLeft[2] = {8, 284};
-// The analysis takes the results' place at their size, so that none of the
-// results shows round its edges while it is up.
-constexpr int kFormWidth = 560;
-constexpr int kFormHeight = 400;
 constexpr int kAnalysisCaptionWidth = 196;
 constexpr int kAnalysisFigureWidth = 72;
 
@@ -41,39 +26,20 @@ constexpr AnalysisLabels kAnalysisLabels[] = {
 }  // namespace
 
 TResolv::TResolv(const BattleResults& results)
-    : TOrderForm("TResolv", kFormWidth, kFormHeight), analysis_(results.analysis) {
+    : TBattleResultsLayout("TResolv"), analysis_(results.analysis) {
   SetCaption(TextLine(663));
   for (int side = 0; side < 2; ++side) {
-    const int left = kSideLeft[side];
-    AddLabel(this, Numbered("Label", 1 + side), left, 6, kHalfWidth, 18)->SetCaption(TextLine(664));
-    AddLabel(this, Numbered("Label", 54 + side), left, 24, kHalfWidth, 18)
-        ->SetCaption(TextLine(665));
     const auto& rows = results.rows[side];
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-      const std::array<std::string, 4> cells = {rows[r].leader, rows[r].brigades,
-                                                rows[r].casualties, rows[r].disorder};
-      int x = left;
-      for (int cell = 0; cell < 4; ++cell) {
-        const int number = kRowLabelBases[cell] + side * kSideOffset + static_cast<int>(r);
-        AddLabel(this, Numbered("Label", number), x, 44 + kRowHeight * static_cast<int>(r),
-                 kCellWidths[cell], kRowHeight)
-            ->SetCaption(cells[cell]);
-        x += kCellWidths[cell] + 2;
-      }
-    }
+    for (std::size_t r = 0; r < rows.size() && r < kRows; ++r)
+      ShowRow(side, static_cast<int>(r),
+              {rows[r].leader, rows[r].brigades, rows[r].casualties, rows[r].disorder});
+    ShowSideTotals(side, results.commanders[side], results.losses[side]);
   }
-  AddLabel(this, "Label44", 8, 220, kHalfWidth, 18)->SetCaption(results.commanders[0]);
-  AddLabel(this, "Label45", 284, 220, kHalfWidth, 18)->SetCaption(results.commanders[1]);
-  AddLabel(this, "Label47", 8, 240, kHalfWidth, 18)->SetCaption(results.losses[0]);
-  AddLabel(this, "Label48", 284, 240, kHalfWidth, 18)->SetCaption(results.losses[1]);
-  AddLabel(this, "Label43", 8, 264, 544, 18)->SetCaption(results.initiative);
-  AddLabel(this, "Label49", 8, 284, 544, 18)->SetCaption(results.intensity);
-  AddLabel(this, "Label50", 8, 304, 544, 18)->SetCaption(results.result);
-  AddLabel(this, "Label53", 8, 324, 544, 18)->SetCaption(results.weapons);
-  Button1 = AddControl<TKxGraphicButton>("Button1", 160, 356, 110, 30);
+  ShowBattleLines(results.initiative, results.intensity, results.result, results.weapons);
+  Button1 = AddControl<TKxGraphicButton>("Button1", CentredLeft(2 * 110 + 20), 356, 110, 30);
   Button1->SetCaption(TextLine(667));
   Button1->OnClick = [this](TComponent*) { Button1Click(); };
-  Button2 = AddControl<TKxGraphicButton>("Button2", 290, 356, 110, 30);
+  Button2 = AddControl<TKxGraphicButton>("Button2", CentredLeft(2 * 110 + 20) + 110 + 20, 356, 110, 30);
   Button2->SetCaption(TextLine(66));
   Button2->SetModalResult(mrOk);
 }
@@ -84,12 +50,14 @@ void TResolv::Button1Click() {
   Button1->SetEnabled(false);
 }
 
+// The analysis takes the results' place at their size and in their halves,
+// so that none of the results shows round its edges while it is up.
 TBattleAnalysis::TBattleAnalysis(const BattleAnalysis& analysis)
-    : TOrderForm("TBattleAnalysis", kFormWidth, kFormHeight) {
+    : TOrderForm("TBattleAnalysis", TBattleResultsLayout::kWidth, TBattleResultsLayout::kHeight) {
   SetCaption("Analysis");
   for (int side = 0; side < 2; ++side) {
-    const int left = kSideLeft[side];
-    AddLabel(this, Numbered("Label", side == 0 ? 11 : 16), left, 6, kHalfWidth, 18)
+    const int left = TBattleResultsLayout::kHalfLeft[side];
+    AddLabel(this, Numbered("Label", side == 0 ? 11 : 16), left, 6, TBattleResultsLayout::kHalfWidth, 18)
         ->SetCaption(analysis.titles[side]);
     for (std::size_t r = 0; r < analysis.rows.size() && r < std::size(kAnalysisLabels); ++r) {
       const int top = 28 + 18 * static_cast<int>(r);
@@ -101,8 +69,9 @@ TBattleAnalysis::TBattleAnalysis(const BattleAnalysis& analysis)
           ->SetCaption(analysis.rows[r].figures[side]);
     }
   }
-  AddLabel(this, "Label39", 8, 290, 544, 18)->SetCaption(analysis.outcome);
-  Button1 = AddControl<TKxGraphicButton>("Button1", 230, 356, 100, 30);
+  AddLabel(this, "Label39", TBattleResultsLayout::kMargin, 290,
+           TBattleResultsLayout::kWidth - 2 * TBattleResultsLayout::kMargin, 18)->SetCaption(analysis.outcome);
+  Button1 = AddControl<TKxGraphicButton>("Button1", TBattleResultsLayout::CentredLeft(100), 356, 100, 30);
   Button1->SetCaption(TextLine(477));
   Button1->SetModalResult(mrOk);
 }

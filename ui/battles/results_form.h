@@ -1,11 +1,12 @@
 #pragma once
 // TResolv: the results of a field battle, from which the player may open the
 // analysis once; TBattleAnalysis: that analysis.
+#include "ui/battles/results_layout.h"
 #include "ui/orders/order_form.h"
 #include "warfare/battle_views.h"
 #include "widgets/graphic_button.h"
 
-class TResolv : public TOrderForm {
+class TResolv : public TBattleResultsLayout {
  public:
   explicit TResolv(const BattleResults& results);
 

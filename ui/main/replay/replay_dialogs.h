@@ -2,6 +2,7 @@
 // The two read-only dialogs of a replayed battle: Treplay1 says where and by
 // whom it was fought, TReplay2 its result, the forces and every corps' line,
 // each cell as the sender's battle wrote it.
+#include "ui/battles/results_layout.h"
 #include "ui/orders/order_form.h"
 #include "widgets/graphic_button.h"
 #include "world/battle_replay.h"
@@ -14,7 +15,9 @@ class Treplay1 : public TOrderForm {
   TKxGraphicButton* Button1;
 };
 
-class TReplay2 : public TOrderForm {
+// Laid out as the results of a battle just fought, so that a replayed
+// battle reads as the sender read it.
+class TReplay2 : public TBattleResultsLayout {
  public:
   TReplay2();
   void Fill(const TReplayedBattle& battle);
@@ -22,8 +25,7 @@ class TReplay2 : public TOrderForm {
   TKxGraphicButton* Button2;
 
  private:
-  void FillRows(const TReplayedCorpsRows& rows, const int (&first_cells)[4]);
-  void ShowText(const char* label, const std::string& text);
+  void FillRows(int side, const TReplayedCorpsRows& rows);
 };
 
 void ShowReplayEngagement(const TReplayedBattle& battle);
