@@ -176,20 +176,22 @@ TEST_F(NoticeFormTest, ThePlayersPickIsTheCheckedOptionOrThePressedButton) {
   }
 }
 
-// The replace question names the saved game whole, as long a name as the
-// notice carries: its rows stand within the width left of Yes and No, and
-// the question's last line moves down below them.
+// The replace question names the saved game whole, as wide a name as the
+// question carries (two lines of capitals): its rows stand within the width
+// left of Yes and No, and the question's last line moves down below them.
 TEST_F(NoticeFormTest, TheReplaceQuestionShowsTheWholeNameLeftOfItsAnswers) {
   const std::string name(40, 'W');
   ClearEventMessage();
   EventMessage.Line1 = "Replace the saved game";
   EventMessage.Line2 = name;
-  EventMessage.Line3 = "with the game in play?";
+  EventMessage.Line3 = name;
+  EventMessage.Line4 = "with the game in play?";
   OfferYesAndNo();
   session.Backend().SetModalHook([&](TForm& form) {
     ExpectControlsApart(form);
     auto& notice = dynamic_cast<TNoticeForm&>(form);
     EXPECT_EQ(WithoutBreaks(notice.Lines[1]->Caption()), name);
+    EXPECT_EQ(WithoutBreaks(notice.Lines[2]->Caption()), name);
     TCanvas measure;
     measure.Font.Assign(notice.Lines[1]->Font());
     for (const TLabel* line : notice.Lines) {
