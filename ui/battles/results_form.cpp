@@ -36,10 +36,15 @@ TResolv::TResolv(const BattleResults& results)
     ShowSideTotals(side, results.commanders[side], results.losses[side]);
   }
   ShowBattleLines(results.initiative, results.intensity, results.result, results.weapons);
-  Button1 = AddControl<TKxGraphicButton>("Button1", CentredLeft(2 * 110 + 20), 356, 110, 30);
+  // The analysis and OK side by side, centred under the lines.
+  constexpr int kButtonWidth = 110;
+  constexpr int kButtonGap = 20;
+  const int left = CentredLeft(2 * kButtonWidth + kButtonGap);
+  Button1 = AddControl<TKxGraphicButton>("Button1", left, 356, kButtonWidth, 30);
   Button1->SetCaption(TextLine(667));
   Button1->OnClick = [this](TComponent*) { Button1Click(); };
-  Button2 = AddControl<TKxGraphicButton>("Button2", CentredLeft(2 * 110 + 20) + 110 + 20, 356, 110, 30);
+  Button2 = AddControl<TKxGraphicButton>("Button2", left + kButtonWidth + kButtonGap, 356,
+                                         kButtonWidth, 30);
   Button2->SetCaption(TextLine(66));
   Button2->SetModalResult(mrOk);
 }
@@ -57,21 +62,24 @@ TBattleAnalysis::TBattleAnalysis(const BattleAnalysis& analysis)
   SetCaption("Analysis");
   for (int side = 0; side < 2; ++side) {
     const int left = TBattleResultsLayout::kHalfLeft[side];
-    AddLabel(this, Numbered("Label", side == 0 ? 11 : 16), left, 6, TBattleResultsLayout::kHalfWidth, 18)
+    AddLabel(this, Numbered("Label", side == 0 ? 11 : 16), left, 6,
+             TBattleResultsLayout::kHalfWidth, 18)
         ->SetCaption(analysis.titles[side]);
     for (std::size_t r = 0; r < analysis.rows.size() && r < std::size(kAnalysisLabels); ++r) {
       const int top = 28 + 18 * static_cast<int>(r);
       const AnalysisLabels& labels = kAnalysisLabels[r];
       AddLabel(this, Numbered("Label", labels.captions[side]), left, top, kAnalysisCaptionWidth, 17)
           ->SetCaption(analysis.rows[r].caption);
-      AddLabel(this, Numbered("Label", labels.figures[side]), left + kAnalysisCaptionWidth + 2,
-               top, kAnalysisFigureWidth, 17)
+      AddLabel(this, Numbered("Label", labels.figures[side]), left + kAnalysisCaptionWidth + 2, top,
+               kAnalysisFigureWidth, 17)
           ->SetCaption(analysis.rows[r].figures[side]);
     }
   }
   AddLabel(this, "Label39", TBattleResultsLayout::kMargin, 290,
-           TBattleResultsLayout::kWidth - 2 * TBattleResultsLayout::kMargin, 18)->SetCaption(analysis.outcome);
-  Button1 = AddControl<TKxGraphicButton>("Button1", TBattleResultsLayout::CentredLeft(100), 356, 100, 30);
+           TBattleResultsLayout::kWidth - 2 * TBattleResultsLayout::kMargin, 18)
+      ->SetCaption(analysis.outcome);
+  Button1 =
+      AddControl<TKxGraphicButton>("Button1", TBattleResultsLayout::CentredLeft(100), 356, 100, 30);
   Button1->SetCaption(TextLine(477));
   Button1->SetModalResult(mrOk);
 }

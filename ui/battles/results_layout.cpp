@@ -35,9 +35,9 @@ constexpr int kBattleLineNames[4] = {43, 49, 50, 53};
 // game's font: the longest leader's name ("P.G.T. Beauregard"), "Brig./Engaged",
 // "Losses", "In good order". The half's room left over parts the columns.
 constexpr std::array<int, TBattleResultsLayout::kColumns> kColumnWidths = {92, 68, 36, 65};
-constexpr int kColumnGap =
-    (TBattleResultsLayout::kHalfWidth - std::accumulate(kColumnWidths.begin(), kColumnWidths.end(), 0)) /
-    (TBattleResultsLayout::kColumns - 1);
+constexpr int kColumnGap = (TBattleResultsLayout::kHalfWidth -
+                            std::accumulate(kColumnWidths.begin(), kColumnWidths.end(), 0)) /
+                           (TBattleResultsLayout::kColumns - 1);
 static_assert(kColumnGap >= 2, "the columns of a side must stand apart within its half");
 
 constexpr std::array<TOrderForm::Column, TBattleResultsLayout::kColumns> SideColumns(int side) {
@@ -80,7 +80,8 @@ void TBattleResultsLayout::AddSide(int side) {
   for (int c = 0; c < kColumns; ++c) {
     const std::string name = c == 0 ? Numbered("Label", names.firstColumnHeading)
                                     : Numbered("Heading", side * kColumns + c + 1);
-    headings[c] = AddLabel(this, name, columns[c].left, kColumnHeadingTop, columns[c].width, kLineHeight);
+    headings[c] =
+        AddLabel(this, name, columns[c].left, kColumnHeadingTop, columns[c].width, kLineHeight);
   }
   ShowHeadings(headings, TextLine(kColumnHeadingsText));
 
@@ -93,9 +94,10 @@ void TBattleResultsLayout::AddSide(int side) {
       labels.cells[r][c] = cell;
     }
   }
-  labels.commander =
-      AddLabel(this, Numbered("Label", names.commander), left, kCommanderTop, kHalfWidth, kLineHeight);
-  labels.losses = AddLabel(this, Numbered("Label", names.losses), left, kLossesTop, kHalfWidth, kLineHeight);
+  labels.commander = AddLabel(this, Numbered("Label", names.commander), left, kCommanderTop,
+                              kHalfWidth, kLineHeight);
+  labels.losses =
+      AddLabel(this, Numbered("Label", names.losses), left, kLossesTop, kHalfWidth, kLineHeight);
   labels.commander->SetVisible(false);
   labels.losses->SetVisible(false);
 }
@@ -110,8 +112,9 @@ void TBattleResultsLayout::ShowSideTotals(int side, const std::string& commander
   ShowText(sides_[side].losses, losses);
 }
 
-void TBattleResultsLayout::ShowBattleLines(const std::string& initiative, const std::string& intensity,
-                                           const std::string& result, const std::string& weapons) {
+void TBattleResultsLayout::ShowBattleLines(const std::string& initiative,
+                                           const std::string& intensity, const std::string& result,
+                                           const std::string& weapons) {
   const std::array<const std::string*, 4> texts = {&initiative, &intensity, &result, &weapons};
   for (int line = 0; line < 4; ++line) ShowText(battle_lines_[line], *texts[line]);
 }

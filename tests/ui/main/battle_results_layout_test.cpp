@@ -44,8 +44,10 @@ int TextWidth(const TLabel& label, const std::string& text) {
 std::vector<std::string> WidestLeaderNames() {
   const TLabel label(nullptr);
   std::vector<std::string> names;
-  for (int l = 1; l <= GameState.Leaders.Count; ++l) names.push_back(GameState.Leaders[l].Name.str());
-  std::ranges::stable_sort(names, std::greater{}, [&](const std::string& name) { return TextWidth(label, name); });
+  for (int l = 1; l <= GameState.Leaders.Count; ++l)
+    names.push_back(GameState.Leaders[l].Name.str());
+  std::ranges::stable_sort(names, std::greater{},
+                           [&](const std::string& name) { return TextWidth(label, name); });
   return names;
 }
 
@@ -57,7 +59,8 @@ BattleResults LongestResults() {
   results.intensity = TextLine(673);
   for (int side = 0; side < 2; ++side) {
     for (int r = 0; r < 10; ++r)
-      results.rows[side].push_back({names[2 * r + side], "99/99", "9999", TextLine(r % 2 == 0 ? 674 : 676)});
+      results.rows[side].push_back(
+          {names[2 * r + side], "99/99", "9999", TextLine(r % 2 == 0 ? 674 : 676)});
     results.commanders[side] = names[side];
     results.losses[side] = TextLine(404) + " 99999";
   }
@@ -108,17 +111,21 @@ TEST_F(BattleResultsLayout, BothFormsShowTheLongestResultsUnderTheirHeadingsInTh
     session.Backend().SetModalHook([&](TForm& form) {
       ++opened;
       ExpectControlsApart(form);
-      const auto label = [&](int n) { return FindOwned<TLabel>(form, "Label" + std::to_string(n)); };
+      const auto label = [&](int n) {
+        return FindOwned<TLabel>(form, "Label" + std::to_string(n));
+      };
       for (int i = 0; i < form.ComponentCount(); ++i) {
         const auto* text = dynamic_cast<const TLabel*>(form.Components(i));
         if (text == nullptr) continue;
         places[shown.form][text->Name()] = text->BoundsRect();
         if (text->Visible()) {
-          EXPECT_LE(TextWidth(*text, text->Caption()), text->Width()) << text->Name() << " cuts " << text->Caption();
+          EXPECT_LE(TextWidth(*text, text->Caption()), text->Width())
+              << text->Name() << " cuts " << text->Caption();
         }
       }
       for (int side = 0; side < 2; ++side) {
-        EXPECT_TRUE(HeadedBy(form, *label(kFirstCells[side][0]), TextLine(664), HeadingStart)) << side;
+        EXPECT_TRUE(HeadedBy(form, *label(kFirstCells[side][0]), TextLine(664), HeadingStart))
+            << side;
         for (int column = 0; column < 4; ++column) {
           for (int row = 0; row < 10; ++row) {
             const TLabel* cell = label(kFirstCells[side][column] + row);

@@ -45,7 +45,7 @@ std::string ElideMiddle(const TCanvas& measure, std::string_view text, int width
     return static_cast<int>(WrapRows(measure, candidate, width).size()) <= rows;
   };
   if (fits(std::string(text))) return std::string(text);
-  std::size_t low = 0;  // fits, or nothing fits at all
+  std::size_t low = 0;             // fits, or nothing fits at all
   std::size_t high = text.size();  // does not fit
   while (high - low > 1) {
     const std::size_t mid = (low + high) / 2;
@@ -55,8 +55,8 @@ std::string ElideMiddle(const TCanvas& measure, std::string_view text, int width
 }
 
 std::array<std::vector<std::string>, 4> FitLines(const TCanvas& measure,
-                                                 const std::array<std::string, 4>& lines,
-                                                 int width, int spare_rows) {
+                                                 const std::array<std::string, 4>& lines, int width,
+                                                 int spare_rows) {
   std::array<std::vector<std::string>, 4> rows;
   for (int i = 0; i < 4; ++i) rows[i] = WrapRows(measure, lines[i], width);
   for (int extra = RowsBeyondTheFirst(rows); extra > spare_rows; extra = RowsBeyondTheFirst(rows)) {
